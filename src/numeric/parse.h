@@ -1,0 +1,14 @@
+#pragma once
+// Lenient number parsing of a text box.
+
+#include <string_view>
+
+namespace numeric {
+
+// The leading number of the text: leading blanks skipped, optional sign, digits with "." as
+// the decimal separator whatever the locale, optional exponent (E or e, optional sign,
+// digits). Empty or non-numeric text gives 0. A value that does not fit a finite double
+// throws NumericFailure(Overflow), never an infinity.
+double parseNumber(std::string_view text);
+
+}  // namespace numeric

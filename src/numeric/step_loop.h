@@ -1,0 +1,47 @@
+#pragma once
+// A counted loop with a fractional step.
+//
+//   for (double t : numeric::StepRange(-1, 1, 0.002)) { ... }
+//
+// Start, end and step are fixed at entry; the counter is advanced by repeated addition (not
+// start + i*step), so point counts match the programmes' design; the loop runs while the
+// counter <= end for a positive step and >= end for a negative one. A step of 0 or a step,
+// start or end that is not finite throws NumericFailure(InvalidStep) at construction, never an
+// endless loop.
+
+#include <cstddef>
+
+namespace numeric {
+
+class StepRange {
+public:
+    StepRange(double start, double end, double step);
+
+    class Iterator {
+    public:
+        Iterator(double value, double end, double step, bool done)
+            : value_(value), end_(end), step_(step), done_(done) {}
+        double operator*() const { return value_; }
+        Iterator& operator++() {
+            value_ += step_;
+            done_ = step_ > 0 ? !(value_ <= end_) : !(value_ >= end_);
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return done_ != other.done_; }
+
+    private:
+        double value_, end_, step_;
+        bool done_;
+    };
+
+    Iterator begin() const;
+    Iterator end() const { return Iterator(end_, end_, step_, true); }
+
+    // Number of rounds the loop will make (walks the loop; for tests and sizing).
+    std::size_t count() const;
+
+private:
+    double start_, end_, step_;
+};
+
+}  // namespace numeric

@@ -1,0 +1,31 @@
+#pragma once
+// Small helpers every programme shares: the colour actually drawn for a palette index, the
+// angle functions on the stored Pi, and the key filter of the main window's numeric boxes.
+
+#include <cstdint>
+
+#include "numeric/palette.h"
+#include "plot/user_services.h"
+#include "shell/context.h"
+#include "shell/module1.h"
+#include "shell/options.h"
+
+namespace shell {
+
+// The colour to draw with for palette index 0..15, by the options' background and colour mode.
+numeric::Colour LineColor(const clsOptions& Options, int colorIndex);
+inline numeric::Colour LineColor(const Context& ctx, int colorIndex) {
+    return LineColor(ctx.Options, colorIndex);
+}
+
+// Angle functions on m.Pi; they throw numeric::NumericFailure where the division or the square
+// root inside them fails (Atn2 with x = 0, ArcSin / ArcCos beyond +-1).
+double Atn2(const Module1& m, double y, double x);
+double ArcSin(const Module1& m, double x);
+double ArcCos(const Module1& m, double x);
+
+// The key to keep for a key typed in a numeric box: the key itself, "." for a comma, or 0 for
+// a refused key (with the beep).
+std::int16_t NumericKeyFilter(std::int16_t KeyAscii, plot::UserServices& services);
+
+}  // namespace shell
