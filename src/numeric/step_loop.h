@@ -5,9 +5,9 @@
 //
 // Start, end and step are fixed at entry; the counter is advanced by repeated addition (not
 // start + i*step), so point counts match the programmes' design; the loop runs while the
-// counter <= end for a positive step and >= end for a negative one. A step of 0 or a step,
-// start or end that is not finite throws NumericFailure(InvalidStep) at construction, never an
-// endless loop.
+// counter <= end for a positive step and >= end for a negative one. A step of 0, a step so
+// small against the bounds that adding it would not move the counter, or a step, start or end
+// that is not finite throws NumericFailure(InvalidStep) at construction, never an endless loop.
 
 #include <cstddef>
 

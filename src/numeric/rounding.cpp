@@ -1,0 +1,95 @@
+#include "numeric/rounding.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "numeric/checked.h"
+#include "numeric/failure.h"
+
+namespace numeric {
+
+namespace {
+
+constexpr int maxDecimals = 15;
+
+// 10^n, exact for 0 <= n <= 22.
+double powerOfTen(int n) {
+    double p = 1.0;
+    for (int k = 0; k < n; ++k) p *= 10.0;
+    return p;
+}
+
+void requireDecimals(int decimals) {
+    if (decimals < 0 || decimals > maxDecimals) fail(FailureKind::OutOfDomain);
+}
+
+}  // namespace
+
+// The rounding works on the exact decimal value of the double: a double has a finite decimal
+// expansion (at most 1074 digits after the point), which std::to_chars writes out in full when
+// asked for enough fixed digits. A half is a tie only when the expansion really ends in 5 at
+// the first dropped digit: 0.125 is a tie (-> 0.12), while 2.675 is stored as 2.67499999...
+// and goes down to 2.67. The rounded decimal text is read back, giving the double nearest to it.
+double roundHalfEven(double x, int decimals) {
+    requireDecimals(decimals);
+    checkFinite(x);
+
+    static constexpr int exactDigits = 1100;  // more than any double's fraction needs
+    char buffer[exactDigits + 400];           // plus up to 309 integer digits and a sign
+    const double magnitude = std::fabs(x);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                       std::chars_format::fixed, exactDigits);
+    if (written.ec != std::errc()) fail(FailureKind::Overflow);
+    std::string digits(buffer, written.ptr);
+
+    const std::size_t point = digits.find('.');
+    const std::size_t keep = point + 1 + static_cast<std::size_t>(decimals);  // first dropped
+    const char first = digits[keep];
+    bool roundUp = false;
+    if (first > '5') {
+        roundUp = true;
+    } else if (first == '5') {
+        const bool beyondHalf = digits.find_first_not_of('0', keep + 1) != std::string::npos;
+        if (beyondHalf) {
+            roundUp = true;
+        } else {
+            // A tie: go to the even neighbour, judged by the last kept digit.
+            std::size_t last = keep - 1;
+            if (digits[last] == '.') --last;
+            roundUp = (digits[last] - '0') % 2 == 1;
+        }
+    }
+    digits.resize(keep);
+    if (roundUp) {
+        // Add one unit in the last kept place, carrying to the left.
+        std::size_t k = digits.size();
+        bool carry = true;
+        while (carry && k > 0) {
+            --k;
+            if (digits[k] == '.') continue;
+            if (digits[k] == '9') {
+                digits[k] = '0';
+            } else {
+                ++digits[k];
+                carry = false;
+            }
+        }
+        if (carry) digits.insert(digits.begin(), '1');
+    }
+    if (digits.back() == '.') digits.pop_back();
+
+    double result = 0.0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), result, std::chars_format::fixed);
+    return checkFinite(std::signbit(x) ? -result : result);
+}
+
+double truncateDown(double x, int decimals) {
+    requireDecimals(decimals);
+    const double scale = powerOfTen(decimals);
+    return checkFinite(std::floor(checkedMul(x, scale)) / scale);
+}
+
+double intFloor(double x) { return std::floor(checkFinite(x)); }
+
+}  // namespace numeric

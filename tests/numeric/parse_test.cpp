@@ -1,0 +1,74 @@
+#include <clocale>
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "failure_matchers.h"
+#include "numeric/parse.h"
+
+using numeric::parseNumber;
+
+namespace {
+
+TEST(ParseNumber, TextWithoutALeadingNumberIsZero) {
+    EXPECT_EQ(parseNumber(""), 0.0);
+    EXPECT_EQ(parseNumber("   "), 0.0);
+    EXPECT_EQ(parseNumber("abc"), 0.0);
+    EXPECT_EQ(parseNumber("-"), 0.0);
+    EXPECT_EQ(parseNumber("."), 0.0);
+    EXPECT_EQ(parseNumber("-.e5"), 0.0);
+    EXPECT_EQ(parseNumber("--5"), 0.0);
+    EXPECT_EQ(parseNumber(",5"), 0.0);
+}
+
+TEST(ParseNumber, StopsAtTheFirstCharacterThatDoesNotFit) {
+    EXPECT_EQ(parseNumber("12abc"), 12.0);
+    EXPECT_EQ(parseNumber("1.2.3"), 1.2);
+    EXPECT_EQ(parseNumber("4,5"), 4.0);  // only "." is the decimal separator
+    EXPECT_EQ(parseNumber("7-3"), 7.0);
+    EXPECT_EQ(parseNumber("3 4"), 3.0);
+}
+
+TEST(ParseNumber, SignsPointsAndBlanks) {
+    EXPECT_EQ(parseNumber(".5"), 0.5);
+    EXPECT_EQ(parseNumber("-.5"), -0.5);
+    EXPECT_EQ(parseNumber("5."), 5.0);
+    EXPECT_EQ(parseNumber("+4"), 4.0);
+    EXPECT_EQ(parseNumber("  \t-45.7438"), -45.7438);
+    EXPECT_EQ(parseNumber("007.25"), 7.25);
+    EXPECT_EQ(parseNumber("0.1"), 0.1);  // the nearest double, as a literal gives it
+}
+
+TEST(ParseNumber, Exponents) {
+    EXPECT_EQ(parseNumber("1e3"), 1000.0);
+    EXPECT_EQ(parseNumber("2.5e-2"), 0.025);
+    EXPECT_EQ(parseNumber("-3.25E+1"), -32.5);
+    EXPECT_EQ(parseNumber("1e"), 1.0);
+    EXPECT_EQ(parseNumber("1e+"), 1.0);
+    EXPECT_EQ(parseNumber("1e-x"), 1.0);
+    EXPECT_EQ(parseNumber("1e2e3"), 100.0);
+    EXPECT_EQ(parseNumber("0e99999"), 0.0);
+}
+
+TEST(ParseNumber, OverflowFailsAndUnderflowIsZero) {
+    EXPECT_FAILS(parseNumber("1e400"), numeric::FailureKind::Overflow);
+    EXPECT_FAILS(parseNumber("-1e400"), numeric::FailureKind::Overflow);
+    EXPECT_FAILS(parseNumber("1e99999999999999999999"), numeric::FailureKind::Overflow);
+    EXPECT_FAILS(parseNumber(std::string(400, '9')), numeric::FailureKind::Overflow);
+    EXPECT_EQ(parseNumber("1.7976931348623157e308"), 1.7976931348623157e308);
+    EXPECT_EQ(parseNumber("1e-400"), 0.0);
+    EXPECT_EQ(parseNumber("0.000001e-99999"), 0.0);
+}
+
+TEST(ParseNumber, IgnoresTheLocale) {
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    // A locale with a decimal comma, when the machine has one; the result must not change.
+    for (const char* name : {"de_DE.UTF-8", "it_IT.UTF-8", "fr_FR.UTF-8"})
+        if (std::setlocale(LC_NUMERIC, name)) break;
+    EXPECT_EQ(parseNumber("45.25"), 45.25);
+    EXPECT_EQ(parseNumber("45,25"), 45.0);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+}  // namespace
