@@ -41,6 +41,10 @@ public:
     virtual void setLineWidth(int width) = 0;
     virtual void setDotted(bool dotted) = 0;
 
+    // The background colour that clear() paints. A surface without a background of its own (the
+    // printer's paper) ignores it.
+    virtual void setBackColor(Colour /*colour*/) {}
+
     // The largest coordinate, in twips, the device can take; beyond it nothing is painted.
     virtual double maxCoordinate() const { return 2.0e9; }
 };
@@ -52,6 +56,9 @@ public:
     // Pages started so far (the page in progress counts once something was printed on it).
     virtual int pageCount() const = 0;
     virtual void endDoc() = 0;
+    // Abandons the job after a failure: nothing more is sent, nothing is left half printed
+    // where the printer allows it. Must not throw.
+    virtual void abortDoc() = 0;
 };
 
 struct PrinterFailure : std::runtime_error {

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,9 @@ public:
     // without one, A4 portrait (11906 x 16838 twips) is used.
     PlotSurface(OutputDevice& screen, UserServices& services,
                 std::optional<PageSizeTwips> page = std::nullopt);
+    ~PlotSurface();
+    PlotSurface(const PlotSurface&) = delete;
+    PlotSurface& operator=(const PlotSurface&) = delete;
 
     static constexpr double TwipsPerMetre = 56700;
 
@@ -65,7 +69,9 @@ public:
     double PageWidth() const;
     bool OutputToPRN() const;
 
-    // Drawing primitives (metres). record = the vntSalvadati flag.
+    // Drawing primitives (metres). record = the vntSalvadati flag. A coordinate that is not a
+    // finite number, or lies beyond the output's range, is never painted (the record stays);
+    // xPset drops a point that is not a number like any point outside the area.
     void xPset(double x1, double y1, Colour color, bool record = true);
     void xLine(double x1, double y1, double x2, double Y2, Colour color, bool record = true);
     void xBox(double x1, double y1, double x2, double Y2, Colour color, bool Pieno,
@@ -83,7 +89,7 @@ public:
 
     // Properties.
     Colour BackColor() const;
-    void setBackColor(Colour c);
+    void setBackColor(Colour c);            // a new colour is painted at once, drawing replayed
     Colour ForeColor() const;
     void setForeColor(Colour c);
     const std::string& Marchio() const;
@@ -101,6 +107,8 @@ public:
     // Page grid, tiles and printing.
     void xPlotA4();
     void xTrovaA4(double x, double y);
+    // A PrinterFailure ends the job (abortDoc), puts back the output, area, shifts and scale,
+    // and is told once with a message box; it does not leave these members.
     void PrintAll(PrinterDevice& printer);
     void PrintArea(PrinterDevice& printer);
 
@@ -110,7 +118,7 @@ public:
     void cmdDim_Click();                            // "..."
     void cmdQAggiorna_Click(const std::string& qh, const std::string& ql);  // "Update"
     void cmdQAnnulla_Click();                       // "Hide"
-    void cmdStampa_Click(PrinterDevice* printer);   // "Print" on the tool bar
+    void cmdStampa_Click(PrinterDevice* printer);   // "Print" on the tool bar; null: no printer
     void cmdPOk_Click(PrinterDevice& printer);      // "Print" on the panel
     void cmdPCancel_Click();
     void setPrintSelected(bool selected);           // optSelected / optAll
@@ -133,7 +141,8 @@ public:
 
 private:
     struct Impl;
-    // Implementation state lives in plot_surface.cpp and its siblings.
+    // Implementation state lives in surface_state.h, shared by the .cpp files of this folder.
+    std::unique_ptr<Impl> d;
 };
 
 }  // namespace plot

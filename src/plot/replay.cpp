@@ -1,0 +1,57 @@
+// Replay of the display list on the current output.
+
+#include "plot/plot_surface.h"
+#include "plot/surface_state.h"
+
+namespace plot {
+
+void PlotSurface::Refresh() {
+    BusyCursor busy(d->services);
+    const DisplayList& list = d->list;
+
+    // On the screen the picture is cleared and the texts go first, under everything else. On
+    // paper nothing is cleared and the texts are printed as a list by the print procedure.
+    if (!d->outputToPRN) {
+        d->screen->clear();
+        for (const TextRecord& t : list.texts) Dati(t.text, t.x, t.y, false);
+    }
+
+    const bool black = d->outputToPRN && !d->printMultiColor;
+    auto colour = [&](Colour c) { return black ? Colour{0} : c; };
+    std::size_t point = 0, line = 0, shape = 0;
+    for (char kind : list.DrawOrder) {
+        switch (kind) {
+        case 'P':
+            if (point < list.points.size()) {
+                const PointRecord& p = list.points[point++];
+                xPset(p.x, p.y, colour(p.Color), false);
+            }
+            break;
+        case 'L':
+            if (line < list.lines.size()) {
+                const LineRecord& l = list.lines[line++];
+                xLine(l.x1, l.y1, l.x2, l.Y2, colour(l.Color), false);
+            }
+            break;
+        case 'B':
+            if (shape < list.shapes.size()) {
+                const ShapeRecord& s = list.shapes[shape++];
+                xBox(s.First, s.Second, s.Third, s.Fourth, colour(s.Color), s.Pieno(), false);
+            }
+            break;
+        case 'C':
+            if (shape < list.shapes.size()) {
+                // The fill colour is kept on paper too.
+                const ShapeRecord& s = list.shapes[shape++];
+                const bool whole = s.ArcEnd == 0;
+                xCircle(s.First, s.Second, s.Third, colour(s.Color), s.FillColor, s.Fourth,
+                        whole ? 0 : s.ArcStart, whole ? 0 : s.ArcEnd, false);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+}  // namespace plot

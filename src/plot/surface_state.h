@@ -1,0 +1,84 @@
+#pragma once
+// The state of one plot surface, shared by the files that implement PlotSurface.
+
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "plot/clipping.h"
+#include "plot/display_list.h"
+#include "plot/output_device.h"
+#include "plot/plot_surface.h"
+#include "plot/tile_list.h"
+#include "plot/user_services.h"
+
+namespace plot {
+
+// A number as the panel boxes and labels show it: rounded (halves to even) to the given
+// decimals, then written as text.
+std::string shownNumber(double value, int decimals);
+
+// Twips from the page's top-left corner to the printed header: 1.5 cm.
+inline constexpr double PrintMarginTwips = PlotSurface::TwipsPerMetre * 0.015;
+
+struct PlotSurface::Impl {
+    Impl(OutputDevice& screenDevice, UserServices& userServices)
+        : screen(&screenDevice), services(userServices) {}
+
+    OutputDevice* screen;
+    UserServices& services;
+    PrinterDevice* printer = nullptr;   // set only while OutputToPRN is true
+    bool outputToPRN = false;
+
+    std::int16_t scala = 1;
+    double scaleFactor = TwipsPerMetre;   // twips per world metre at the current scale
+    double quadranteH = 0, quadranteL = 0;
+    double shiftX = 0, shiftY = 0;
+    double pageHeight = 0, pageWidth = 0;
+
+    Colour backColor = 0;                                   // black
+    Colour foreColor = numeric::rgb(255, 255, 255);         // texts on the screen
+    static constexpr Colour PrinterForeColor = 0;           // texts on paper
+    std::string marchio;
+    bool printMultiColor = false;
+
+    DisplayList list;
+    TileList tiles;
+
+    PlotView view;
+    std::function<void()> observer;
+
+    // The current output: the screen picture, or the printer while printing.
+    OutputDevice& out() const { return outputToPRN ? *printer : *screen; }
+    Colour textColour() const { return outputToPRN ? PrinterForeColor : foreColor; }
+
+    ClipArea area() const {
+        return {-shiftX, quadranteL - shiftX, -shiftY, quadranteH - shiftY};
+    }
+
+    // World metres to output twips along one axis; false when the result is not a finite number
+    // the current output can take (such a primitive is not painted).
+    bool toTwips(double metres, double shift, double& twips) const {
+        const double t = (metres + shift) * scaleFactor;
+        if (!paintable(t)) return false;
+        twips = t;
+        return true;
+    }
+    bool paintable(double twips) const {
+        return std::isfinite(twips) && std::fabs(twips) <= out().maxCoordinate();
+    }
+
+    // Switches the current output; the printer draws with width 2, the screen with width 1.
+    void setOutputToPRN(bool toPrinter, PrinterDevice* device);
+
+    // Sizes the picture and resets the scroll bars for the current area and scale (not while
+    // printing), and rewrites the area label.
+    void resizePlot();
+
+    void notify() const {
+        if (observer) observer();
+    }
+};
+
+}  // namespace plot

@@ -1,0 +1,152 @@
+// The handlers of the surface's own tool bar and panels, and the host window's resize rule.
+// The window forwards its events here and shows view() afterwards.
+
+#include <cmath>
+#include <limits>
+
+#include "numeric/format.h"
+#include "numeric/palette.h"
+#include "numeric/parse.h"
+#include "numeric/rounding.h"
+#include "numeric/skip.h"
+#include "plot/plot_surface.h"
+#include "plot/surface_state.h"
+
+namespace plot {
+
+void PlotSurface::mouseDown(double xTwips, double yTwips) {
+    if (!std::isfinite(xTwips) || !std::isfinite(yTwips)) return;
+    // Metres from the picture's top-left corner; the read-out in whole world millimetres,
+    // rounded toward minus infinity, y downward as drawn.
+    const double x = xTwips / TwipsPerMetre * d->scala;
+    const double y = yTwips / TwipsPerMetre * d->scala;
+    d->view.lblXYval = numeric::toText(numeric::intFloor((x - d->shiftX) * 1000)) + " : " +
+                       numeric::toText(numeric::intFloor((y - d->shiftY) * 1000));
+    d->notify();
+    xTrovaA4(x, y);
+}
+
+void PlotSurface::chooseScale(int itemData) {
+    if (itemData <= 0 || itemData > std::numeric_limits<std::int16_t>::max()) return;
+    setScala(static_cast<std::int16_t>(itemData));
+    // The combo box shows the scale in force (the pick, unless it was refused).
+    for (const auto& [text, scale] : d->view.cmbScalaItems)
+        if (scale == d->scala) d->view.cmbScalaText = text;
+    d->notify();
+    Refresh();
+}
+
+void PlotSurface::cmdDim_Click() {
+    d->view.dimensionPanelVisible = true;
+    d->notify();
+}
+
+void PlotSurface::cmdQAggiorna_Click(const std::string& qh, const std::string& ql) {
+    double h = 0, l = 0;
+    const bool read = numeric::skip([&] {
+        h = numeric::parseNumber(qh);
+        l = numeric::parseNumber(ql);
+    });
+    if (!read || !(h >= 0) || !(l >= 0)) {
+        // The area in force stays, and the boxes show it again.
+        d->view.txtQH = shownNumber(d->quadranteH, 2);
+        d->view.txtQL = shownNumber(d->quadranteL, 2);
+        d->notify();
+        d->services.messageBox(
+            "Invalid dimensions: height and width must be numbers of metres, 0 or more "
+            "(at most 15). The plot area is unchanged.");
+        return;
+    }
+    setQuadranteH(h);
+    setQuadranteL(l);
+    d->view.dimensionPanelVisible = false;
+    d->notify();
+}
+
+void PlotSurface::cmdQAnnulla_Click() {
+    d->view.dimensionPanelVisible = false;
+    d->notify();
+}
+
+void PlotSurface::cmdStampa_Click(PrinterDevice* printer) {
+    if (!d->tiles.empty()) {
+        d->view.printPanelVisible = true;
+        d->notify();
+        return;
+    }
+    if (printer == nullptr) {
+        d->services.messageBox("No printer is available.");
+        return;
+    }
+    PrintAll(*printer);
+}
+
+void PlotSurface::cmdPOk_Click(PrinterDevice& printer) {
+    if (d->view.printSelected)
+        PrintArea(printer);
+    else
+        PrintAll(printer);
+    d->view.printPanelVisible = false;
+    d->notify();
+}
+
+void PlotSurface::cmdPCancel_Click() {
+    d->view.printPanelVisible = false;
+    d->notify();
+}
+
+void PlotSurface::setPrintSelected(bool selected) {
+    d->view.printSelected = selected;
+    d->notify();
+}
+
+void PlotSurface::cmdAssi_Click() {
+    // The axes across the whole area through the origin, in a fixed light red, recorded.
+    const Colour axes = numeric::qbColor(12);
+    xLine(-d->shiftX, 0, d->quadranteL - d->shiftX, 0, axes);
+    xLine(0, -d->shiftY, 0, d->quadranteH - d->shiftY, axes);
+    d->view.axesPanelVisible = true;
+    d->notify();
+    Dati("o", 0.04, -0.04);
+    Dati("y", 0.04, -d->shiftY + 0.04);
+    Dati("x", d->quadranteL - d->shiftX - 0.04, -0.06);
+}
+
+void PlotSurface::cmdAssiAgg_Click(const std::string& x, const std::string& y) {
+    double sx = 0, sy = 0;
+    const bool read = numeric::skip([&] {
+        sx = numeric::parseNumber(x);
+        sy = numeric::parseNumber(y);
+    });
+    if (!read) {
+        d->view.txtX = shownNumber(d->shiftX, 5);
+        d->view.txtY = shownNumber(d->shiftY, 5);
+        d->notify();
+        d->services.messageBox(
+            "Invalid axis shift: the number is too large. The axes are unchanged.");
+        return;
+    }
+    setShiftX(sx);
+    setShiftY(sy);
+    d->view.axesPanelVisible = false;
+    d->notify();
+    Refresh();
+    cmdAssi_Click();   // shows the panel again
+}
+
+void PlotSurface::cmdAssiChiudi_Click() {
+    d->view.axesPanelVisible = false;
+    d->notify();
+}
+
+void PlotSurface::CmdGriglia_Click() { xPlotA4(); }
+
+void PlotSurface::cmdPulisci_Click() { Clear(); }
+
+void PlotSurface::hostResized() {
+    // Origin at the horizontal centre and three tenths of the height from the top.
+    setShiftX(d->quadranteL / 2);
+    setShiftY(d->quadranteH / 3.3333333);
+}
+
+}  // namespace plot
