@@ -4,9 +4,11 @@
 // the twelve programme menu items and the enabled state of cmdData. The programmes read "the
 // main window's controls" from here; the window binds its widgets to it both ways.
 //
-// Reading an unknown name is a programming error (std::out_of_range).
+// Reading an unknown name is a programming error (std::out_of_range); so is asking a control
+// for a state its kind does not have, such as the value of a text box (std::invalid_argument).
 
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -43,6 +45,31 @@ public:
     using Observer = std::function<void(const std::string& name)>;
     int addObserver(Observer observer);
     void removeObserver(int id);
+
+    // Whether a control, menu item or button of that name exists.
+    bool contains(std::string_view name) const;
+
+private:
+    enum class Kind { Label, TextBox, CheckBox, OptionButton, Frame, MenuItem, Button };
+    struct Entry {
+        Kind kind;
+        std::string text;        // text of a text box, caption of anything else
+        int value = 0;           // check box
+        bool selected = false;   // option button
+        bool checked = false;    // menu item
+        bool enabled = true;
+        std::string group;       // option button: its group
+    };
+
+    const Entry& entry(std::string_view name) const;
+    Entry& entry(std::string_view name);
+    const Entry& entryOf(std::string_view name, Kind kind) const;
+    Entry& entryOf(std::string_view name, Kind kind);
+    void notify(const std::string& name);
+
+    std::map<std::string, Entry, std::less<>> entries_;
+    std::map<int, Observer> observers_;
+    int nextObserverId_ = 1;
 };
 
 }  // namespace shell

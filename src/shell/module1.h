@@ -28,6 +28,7 @@ struct Module1 {
     double DeclDecimal = 0;
     double WallDeclRad = 0;
     double LightDeclRad = 0;
+    double LightDeclRadCopy = 0;    // third copy made by the light-graph reader
     double ReclDeg = 0;
     double ReclRad = 0;
     double StyleLength = 0;

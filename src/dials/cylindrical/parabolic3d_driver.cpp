@@ -1,0 +1,21 @@
+#include <cmath>
+
+#include "dials/cylindrical/cylindrical.h"
+#include "plot/user_services.h"
+#include "shell/read_place_and_wall.h"
+#include "shell/refusal.h"
+
+namespace dials::cylindrical {
+
+void RunCylParabolic3D(shell::Context& ctx) {
+    const shell::InputRecord& in = ctx.inputs;
+    if (shell::refuse(ctx, in.number("txtLAT") < 0, shell::kSouthernHemisphereRefusal)) return;
+    if (shell::refuse(ctx, std::fabs(in.number("txtDecl")) > 70, "Sorry, graph not available  "))
+        return;
+
+    plot::BusyCursor busy(ctx.services);
+    ctx.ixPlot1().Messaggio("Cylindrical sundial of parabolic cross-section : 3D method");
+    shell::ReadPlaceAndWallInputs(ctx);
+}
+
+}  // namespace dials::cylindrical

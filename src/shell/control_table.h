@@ -1,0 +1,94 @@
+#pragma once
+// The one description of the main window's inputs: every control of the scrolling input panel
+// (top to bottom), the buttons of the two bars above it, and the twelve programme menu items.
+// The input record starts from it, the window is built from it, and the parameter file finds
+// its controls through it.
+
+#include <span>
+#include <string_view>
+
+namespace shell {
+
+enum class ControlKind {
+    Label,          // a caption beside a box
+    TextBox,
+    CheckBox,
+    OptionButton,
+    Frame,          // a frame holding other controls
+    HeadingLabel,   // a section heading of the panel
+};
+
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    int row;                        // twips from the top of the input panel
+    std::string_view text;          // text box: its text; any other kind: its caption
+    int value;                      // check box: 0, 1 or 2; option button: 1 = selected
+    bool enabled;                   // design-time enabled state
+    std::string_view toolTip;       // "" = none
+    std::string_view container;     // "PicScroll", or "Frame2" for the controls in the frame
+    std::string_view optionGroup;   // option buttons: selecting one clears the rest of its group
+    bool numericKeyFilter;          // typed keys pass through NumericKeyFilter
+    std::string_view parameterKey;  // key in the parameter file, "" = not stored
+};
+
+// Every control of the input panel, in panel order (by row, left to right within a row).
+std::span<const ControlSpec> controlTable();
+// The control of that name, or nullptr.
+const ControlSpec* findControl(std::string_view name);
+// The control stored under that parameter-file key, or nullptr.
+const ControlSpec* findControlByParameterKey(std::string_view key);
+
+// The buttons and the caption of the two bars above the input panel.
+enum class BarItemKind { Label, Button };
+struct BarItemSpec {
+    std::string_view name;
+    BarItemKind kind;
+    std::string_view bar;           // "Picture3" (top bar) or "Picture2"
+    std::string_view caption;
+    std::string_view toolTip;
+    bool enabled;                   // design-time enabled state
+};
+std::span<const BarItemSpec> barTable();
+
+// The twelve calculation programmes, one per item of the menu "Types of sundials".
+enum class DialProgramme {
+    ProgrammeLightGraph,
+    ProgrammeInclined3D,
+    ProgrammeProjectiveFormer,
+    ProgrammeProjectiveLatter,
+    ProgrammeVertical2D,
+    ProgrammeVerticalSpherical,
+    ProgrammeInclinedSpherical,
+    ProgrammeCylCircular3D,
+    ProgrammeCylCircularParam,
+    ProgrammeCylCircularSpherical,
+    ProgrammeCylCircularProjective,
+    ProgrammeCylParabolic3D,
+};
+
+struct ProgrammeMenuItemSpec {
+    std::string_view name;
+    std::string_view caption;
+    std::string_view submenu;       // "O_PIANI" or "O_CILINDRICI"
+    DialProgramme programme;
+};
+
+inline constexpr std::string_view kProgrammeMenu = "M_Quadranti";
+inline constexpr std::string_view kProgrammeMenuCaption = "Types of sundials";
+inline constexpr std::string_view kFlatSubmenu = "O_PIANI";
+inline constexpr std::string_view kFlatSubmenuCaption = "Flat";
+inline constexpr std::string_view kCylindricalSubmenu = "O_CILINDRICI";
+inline constexpr std::string_view kCylindricalSubmenuCaption = "Cylindrical";
+// The programme stored checked in the window's design.
+inline constexpr std::string_view kStartUpProgramme = "mnuVertSph";
+
+inline constexpr std::string_view kMainWindowCaption =
+    "UMBRALION 2001 Universal software programme for flat and cylindrical sundials";
+
+// The twelve items in menu order (the seven flat ones, then the five cylindrical ones).
+std::span<const ProgrammeMenuItemSpec> programmeMenuItems();
+// The item of that name, or nullptr.
+const ProgrammeMenuItemSpec* findProgrammeMenuItem(std::string_view name);
+
+}  // namespace shell

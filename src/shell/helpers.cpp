@@ -1,0 +1,45 @@
+#include "shell/helpers.h"
+
+#include <string_view>
+
+#include "numeric/checked.h"
+
+namespace shell {
+
+namespace {
+constexpr numeric::Colour kWhite = numeric::rgb(255, 255, 255);
+}
+
+numeric::Colour LineColor(const clsOptions& Options, int colorIndex) {
+    const bool whiteBackground = Options.IXBackColor == kWhite;
+    if (!Options.IXMultiColor) return numeric::qbColor(whiteBackground ? 0 : 15);
+    int index = colorIndex;
+    if (colorIndex == 7)
+        index = whiteBackground ? 8 : 7;
+    else if (colorIndex == 15)
+        index = whiteBackground ? 0 : 15;
+    else if (colorIndex == 0)
+        index = whiteBackground ? 15 : 0;
+    return numeric::qbColor(index);
+}
+
+double Atn2(const Module1& m, double y, double x) { return numeric::Atn2(y, x, m.Pi); }
+
+double ArcSin(const Module1& m, double x) { return numeric::ArcSin(x, m.Pi); }
+
+double ArcCos(const Module1& m, double x) { return numeric::ArcCos(x, m.Pi); }
+
+std::int16_t NumericKeyFilter(std::int16_t KeyAscii, plot::UserServices& services) {
+    constexpr std::int16_t kBackspace = 8;
+    constexpr std::string_view kAllowed = "0123456789,.-";
+    if (KeyAscii == kBackspace) return KeyAscii;
+    if (KeyAscii <= 0 || KeyAscii > 127 ||
+        kAllowed.find(static_cast<char>(KeyAscii)) == std::string_view::npos) {
+        services.beep();
+        return 0;
+    }
+    if (KeyAscii == ',') return '.';
+    return KeyAscii;
+}
+
+}  // namespace shell

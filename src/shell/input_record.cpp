@@ -1,0 +1,159 @@
+#include "shell/input_record.h"
+
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "numeric/parse.h"
+#include "shell/control_table.h"
+
+namespace shell {
+
+InputRecord::InputRecord() {
+    for (const ControlSpec& c : controlTable()) {
+        Entry e{};
+        switch (c.kind) {
+            case ControlKind::Label:
+            case ControlKind::HeadingLabel: e.kind = Kind::Label; break;
+            case ControlKind::TextBox: e.kind = Kind::TextBox; break;
+            case ControlKind::CheckBox: e.kind = Kind::CheckBox; break;
+            case ControlKind::OptionButton: e.kind = Kind::OptionButton; break;
+            case ControlKind::Frame: e.kind = Kind::Frame; break;
+        }
+        e.text = std::string(c.text);
+        e.value = c.kind == ControlKind::CheckBox ? c.value : 0;
+        e.selected = c.kind == ControlKind::OptionButton && c.value == 1;
+        e.enabled = c.enabled;
+        e.group = std::string(c.optionGroup);
+        entries_.emplace(std::string(c.name), std::move(e));
+    }
+    for (const BarItemSpec& b : barTable()) {
+        Entry e{};
+        e.kind = b.kind == BarItemKind::Button ? Kind::Button : Kind::Label;
+        e.text = std::string(b.caption);
+        e.enabled = b.enabled;
+        entries_.emplace(std::string(b.name), std::move(e));
+    }
+    for (const ProgrammeMenuItemSpec& item : programmeMenuItems()) {
+        Entry e{};
+        e.kind = Kind::MenuItem;
+        e.text = std::string(item.caption);
+        e.checked = item.name == kStartUpProgramme;
+        entries_.emplace(std::string(item.name), std::move(e));
+    }
+}
+
+const InputRecord::Entry& InputRecord::entry(std::string_view name) const {
+    auto it = entries_.find(name);
+    if (it == entries_.end())
+        throw std::out_of_range("no control named " + std::string(name));
+    return it->second;
+}
+
+InputRecord::Entry& InputRecord::entry(std::string_view name) {
+    return const_cast<Entry&>(std::as_const(*this).entry(name));
+}
+
+const InputRecord::Entry& InputRecord::entryOf(std::string_view name, Kind kind) const {
+    const Entry& e = entry(name);
+    if (e.kind != kind)
+        throw std::invalid_argument("control " + std::string(name) + " has no such state");
+    return e;
+}
+
+InputRecord::Entry& InputRecord::entryOf(std::string_view name, Kind kind) {
+    return const_cast<Entry&>(std::as_const(*this).entryOf(name, kind));
+}
+
+bool InputRecord::contains(std::string_view name) const {
+    return entries_.find(name) != entries_.end();
+}
+
+const std::string& InputRecord::text(std::string_view name) const { return entry(name).text; }
+
+void InputRecord::setText(std::string_view name, std::string value) {
+    Entry& e = entry(name);
+    if (e.text == value) return;
+    e.text = std::move(value);
+    notify(std::string(name));
+}
+
+double InputRecord::number(std::string_view name) const {
+    return numeric::parseNumber(entryOf(name, Kind::TextBox).text);
+}
+
+int InputRecord::value(std::string_view name) const {
+    return entryOf(name, Kind::CheckBox).value;
+}
+
+void InputRecord::setValue(std::string_view name, int value) {
+    Entry& e = entryOf(name, Kind::CheckBox);
+    if (value < 0 || value > 2)
+        throw std::invalid_argument("check box value out of range for " + std::string(name));
+    if (e.value == value) return;
+    e.value = value;
+    notify(std::string(name));
+}
+
+bool InputRecord::selected(std::string_view name) const {
+    return entryOf(name, Kind::OptionButton).selected;
+}
+
+void InputRecord::select(std::string_view name) {
+    Entry& chosen = entryOf(name, Kind::OptionButton);
+    if (chosen.selected) return;
+    std::vector<std::string> changed;
+    for (auto& [other, e] : entries_) {
+        if (e.kind == Kind::OptionButton && e.group == chosen.group && e.selected) {
+            e.selected = false;
+            changed.push_back(other);
+        }
+    }
+    chosen.selected = true;
+    changed.emplace_back(name);
+    for (const std::string& n : changed) notify(n);
+}
+
+bool InputRecord::checked(std::string_view name) const {
+    return entryOf(name, Kind::MenuItem).checked;
+}
+
+void InputRecord::setChecked(std::string_view name, bool checked) {
+    Entry& e = entryOf(name, Kind::MenuItem);
+    if (e.checked == checked) return;
+    e.checked = checked;
+    notify(std::string(name));
+}
+
+bool InputRecord::enabled(std::string_view name) const { return entry(name).enabled; }
+
+void InputRecord::setEnabled(std::string_view name, bool enabled) {
+    Entry& e = entry(name);
+    if (e.enabled == enabled) return;
+    e.enabled = enabled;
+    notify(std::string(name));
+}
+
+int InputRecord::addObserver(Observer observer) {
+    const int id = nextObserverId_++;
+    observers_.emplace(id, std::move(observer));
+    return id;
+}
+
+void InputRecord::removeObserver(int id) { observers_.erase(id); }
+
+void InputRecord::notify(const std::string& name) {
+    // An observer may add or remove observers while it is told; walk a snapshot of the ids and
+    // skip those removed meanwhile.
+    std::vector<int> ids;
+    ids.reserve(observers_.size());
+    for (const auto& [id, observer] : observers_) ids.push_back(id);
+    for (int id : ids) {
+        auto it = observers_.find(id);
+        if (it == observers_.end()) continue;
+        Observer observer = it->second;  // a copy: the observer may remove itself
+        observer(name);
+    }
+}
+
+}  // namespace shell

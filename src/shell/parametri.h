@@ -1,0 +1,70 @@
+#pragma once
+// The parameter store: key-value records kept in a small text file, one record a line,
+//   "LAT","-45.7438"<CR><LF>
+// each field between double quotes, separated by a comma. A double quote inside a field is
+// written doubled ("") and read back as one, so no value can break the line structure.
+//
+// The store loads the file at the first Leggi or Scrivi that finds it empty and from then on
+// works in memory, rewriting the whole file at every Scrivi. The file is written to a temporary
+// file beside it and renamed over it, so a failed write leaves the old file as it was.
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "shell/context.h"
+
+namespace shell {
+
+class Parametri {
+public:
+    static constexpr std::string_view DefaultFileName = "Umbralion.dat";
+
+    // The value of the first record whose key equals NomeParametro exactly, or "".
+    std::string Leggi(std::string_view NomeParametro);
+    // Sets the value of the first record with that key, or appends a record; then rewrites the
+    // file. Returns false when the file could not be written (lastError() says why); the record
+    // is kept in memory all the same.
+    bool Scrivi(std::string_view NomeParametro, std::string_view Valore);
+
+    const std::string& NomeFile() const { return nomeFile_; }
+    void setNomeFile(std::string name) { nomeFile_ = std::move(name); }
+
+    const std::string& lastError() const { return lastError_; }
+
+    // The records in file order (for tests and diagnostics).
+    const std::vector<std::pair<std::string, std::string>>& records() const { return records_; }
+
+    // The file's contents as records: fields quoted or bare, separated by commas and line ends
+    // (CR LF, LF or CR), paired in order; a last key without its value gets "".
+    static std::vector<std::pair<std::string, std::string>> parse(std::string_view bytes);
+    // The records as the file holds them.
+    static std::string format(const std::vector<std::pair<std::string, std::string>>& records);
+
+private:
+    void LoadParameterFile();
+    bool SaveParameterFile();
+
+    std::vector<std::pair<std::string, std::string>> records_;
+    std::string nomeFile_{DefaultFileName};
+    std::string lastError_;
+};
+
+// Fills the nineteen stored inputs from the parameter file; a missing key or an empty value
+// leaves the control as it is, and so does a check-box value that is not 0, 1 or 2.
+void LoadInputs(InputRecord& inputs, const std::string& fileName = std::string(Parametri::DefaultFileName));
+void LoadInputs(Context& ctx);
+
+// Writes the nineteen stored inputs to the parameter file, keeping the file's other records and
+// its order. When the file cannot be written the user is told by a message box and the old file
+// stays as it was. Returns whether the save succeeded.
+bool SaveInputs(const InputRecord& inputs, plot::UserServices& services,
+                const std::string& fileName = std::string(Parametri::DefaultFileName));
+bool SaveInputs(Context& ctx);
+
+// The nineteen keys in the order LoadInputs reads them and in the order SaveInputs writes them.
+const std::vector<std::string_view>& parameterReadOrder();
+const std::vector<std::string_view>& parameterSaveOrder();
+
+}  // namespace shell

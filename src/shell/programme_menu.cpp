@@ -1,0 +1,139 @@
+#include "shell/programme_menu.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "shell/control_table.h"
+
+namespace shell {
+
+namespace {
+
+constexpr std::size_t kItems = 12;
+
+// Enabled state of each control the menu sets, one column per item in menu order:
+// M_Light, M_Inclinati, M_Proiettivo, M_nProiettivo, M_Frinter, mnuVertSph, mnuUni,
+// M_CILINDRICI, M_Param, mnuCCs, mnuCircp, M_Parabolico.
+struct EnablingRow {
+    std::string_view control;
+    std::array<bool, kItems> enabled;
+};
+
+constexpr bool I = true;
+constexpr bool O = false;
+
+constexpr EnablingRow kEnabling[] = {
+    {"ck_DayLightCurves", {I, I, I, I, I, I, I, I, I, I, I, I}},
+    {"ck_Lemniscate", {I, I, O, I, I, I, I, I, O, I, I, I}},
+    {"ckTemp", {I, O, O, O, O, I, I, O, O, I, O, O}},
+    {"ckLineoptional", {O, O, O, O, O, I, I, O, O, O, O, O}},
+    {"txtlineofdeclination", {O, O, O, O, O, I, I, O, O, O, O, O}},
+    {"ck_Etna", {I, I, O, I, I, I, I, I, I, I, I, I}},
+    {"lblFuso", {I, I, O, I, I, I, I, I, I, I, I, I}},
+    {"TxtFuso", {I, I, O, I, I, I, I, I, I, I, I, I}},
+    {"ck_Sustilare", {I, I, I, I, I, I, I, I, I, I, I, I}},
+    {"Frame2", {O, I, O, O, O, O, O, O, O, O, O, O}},
+    {"option3D4", {O, I, O, O, O, O, O, O, O, O, O, O}},
+    {"option3D5", {O, I, O, O, O, O, O, O, O, O, O, O}},
+    {"lblInclinazione", {O, I, I, I, O, O, I, O, O, O, O, O}},
+    {"txtReclinZ", {O, I, I, I, O, O, I, O, O, O, O, O}},
+    {"Option3D1", {O, O, O, O, O, O, O, I, I, I, I, I}},
+    {"Option3D2", {O, O, O, O, O, O, O, I, I, I, I, I}},
+    {"lblradius", {O, O, O, O, O, O, O, I, I, I, I, I}},
+    {"txtRadius", {O, O, O, O, O, O, O, I, I, I, I, I}},
+    {"Ck_Section", {O, O, O, O, O, O, O, I, I, I, I, I}},
+    {"lbl_Definizione", {I, O, O, O, O, I, O, I, I, O, I, I}},
+    {"txt_Definition", {I, O, O, O, O, I, O, I, I, O, I, I}},
+    {"txtNumberSize", {O, O, O, O, O, I, I, O, O, I, O, O}},
+    {"ckRomani", {O, O, O, O, O, I, I, O, O, I, O, O}},
+    {"ck_Asintoti", {I, O, O, O, I, I, O, O, O, O, O, O}},
+    {"ckQibla", {O, I, O, O, O, I, I, O, O, O, O, O}},
+    {"lblQLat", {O, I, O, O, O, I, I, O, O, O, O, O}},
+    {"txtQLat", {O, I, O, O, O, I, I, O, O, O, O, O}},
+    {"lblQlong", {O, I, O, O, O, I, I, O, O, O, O, O}},
+    {"txtQLong", {O, I, O, O, O, I, I, O, O, O, O, O}},
+    {"txtLocation", {O, I, O, O, O, I, I, O, O, O, O, O}},
+    {"ckAsr", {O, I, O, O, O, I, I, O, O, O, O, O}},
+    {"ckAlt", {O, I, O, O, O, I, I, O, O, O, O, O}},
+    {"TxtZodiacSize", {O, O, O, O, O, I, O, O, O, O, O, O}},
+    {"ckZodiaco", {O, O, O, O, O, I, O, O, O, O, O, O}},
+    {"ckAz", {O, I, O, O, O, I, I, O, O, O, O, O}},
+};
+
+// The three captions an item relabels; nullopt leaves the caption as it is.
+struct Captions {
+    std::optional<std::string_view> lblLatitudine;
+    std::optional<std::string_view> p_Stilo;
+    std::optional<std::string_view> lblradius;
+};
+
+constexpr std::string_view kLatitudeSigned = "Latitude N +, S -";  // accepts southern latitudes
+constexpr std::string_view kLatitude = "Latitude";
+constexpr std::string_view kStyle = "Perpendicular style";
+constexpr std::string_view kRadius = "Radius";
+
+constexpr Captions kCaptions[kItems] = {
+    {kLatitude, kStyle, std::nullopt},                              // M_Light
+    {kLatitudeSigned, kStyle, std::nullopt},                        // M_Inclinati
+    {kLatitude, kStyle, std::nullopt},                              // M_Proiettivo
+    {kLatitude, "Perpendicular style ", std::nullopt},              // M_nProiettivo
+    {kLatitudeSigned, kStyle, std::nullopt},                        // M_Frinter
+    {kLatitudeSigned, kStyle, std::nullopt},                        // mnuVertSph
+    {kLatitudeSigned, kStyle, std::nullopt},                        // mnuUni
+    {kLatitude, kStyle, kRadius},                                   // M_CILINDRICI
+    {kLatitude, kStyle, kRadius},                                   // M_Param
+    {kLatitude, kStyle, kRadius},                                   // mnuCCs
+    {kLatitude, kStyle, kRadius},                                   // mnuCircp
+    {kLatitude, std::nullopt, "Radius of curvature"},               // M_Parabolico
+};
+
+void choose(InputRecord& inputs, std::size_t item) {
+    const auto items = programmeMenuItems();
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (i != item) inputs.setChecked(items[i].name, false);
+    inputs.setChecked(items[item].name, true);
+
+    const Captions& captions = kCaptions[item];
+    if (captions.lblLatitudine) inputs.setText("lblLatitudine", std::string(*captions.lblLatitudine));
+    if (captions.p_Stilo) inputs.setText("p_Stilo", std::string(*captions.p_Stilo));
+    if (captions.lblradius) inputs.setText("lblradius", std::string(*captions.lblradius));
+
+    for (const EnablingRow& row : kEnabling) inputs.setEnabled(row.control, row.enabled[item]);
+}
+
+std::size_t itemIndex(std::string_view name) {
+    const auto items = programmeMenuItems();
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].name == name) return i;
+    throw std::out_of_range("no programme menu item named " + std::string(name));
+}
+
+}  // namespace
+
+void M_Light_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Light")); }
+void M_Inclinati_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Inclinati")); }
+void M_Proiettivo_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Proiettivo")); }
+void M_nProiettivo_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_nProiettivo")); }
+void M_Frinter_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Frinter")); }
+void mnuVertSph_Click(InputRecord& inputs) { choose(inputs, itemIndex("mnuVertSph")); }
+void mnuUni_Click(InputRecord& inputs) { choose(inputs, itemIndex("mnuUni")); }
+void M_CILINDRICI_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_CILINDRICI")); }
+void M_Param_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Param")); }
+void mnuCCs_Click(InputRecord& inputs) { choose(inputs, itemIndex("mnuCCs")); }
+void mnuCircp_Click(InputRecord& inputs) { choose(inputs, itemIndex("mnuCircp")); }
+void M_Parabolico_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Parabolico")); }
+
+void chooseProgramme(InputRecord& inputs, std::string_view menuItem) {
+    choose(inputs, itemIndex(menuItem));
+}
+
+std::string_view currentProgramme(const InputRecord& inputs) {
+    for (const ProgrammeMenuItemSpec& item : programmeMenuItems())
+        if (inputs.checked(item.name)) return item.name;
+    return {};
+}
+
+}  // namespace shell

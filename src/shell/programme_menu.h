@@ -1,0 +1,31 @@
+#pragma once
+// The programme menu "Types of sundials": choosing an item checks it alone, relabels three
+// captions and enables exactly the inputs that programme uses. Nothing else changes: no text,
+// tick or option selection.
+
+#include <string_view>
+
+#include "shell/input_record.h"
+
+namespace shell {
+
+void M_Light_Click(InputRecord& inputs);
+void M_Inclinati_Click(InputRecord& inputs);
+void M_Proiettivo_Click(InputRecord& inputs);
+void M_nProiettivo_Click(InputRecord& inputs);
+void M_Frinter_Click(InputRecord& inputs);
+void mnuVertSph_Click(InputRecord& inputs);
+void mnuUni_Click(InputRecord& inputs);
+void M_CILINDRICI_Click(InputRecord& inputs);
+void M_Param_Click(InputRecord& inputs);
+void mnuCCs_Click(InputRecord& inputs);
+void mnuCircp_Click(InputRecord& inputs);
+void M_Parabolico_Click(InputRecord& inputs);
+
+// The Click handler of the item of that name; std::out_of_range for a name that is no item.
+void chooseProgramme(InputRecord& inputs, std::string_view menuItem);
+
+// The first checked item in menu order, or "" when none is checked.
+std::string_view currentProgramme(const InputRecord& inputs);
+
+}  // namespace shell

@@ -1,0 +1,48 @@
+#include "shell/read_place_and_wall.h"
+
+#include <cmath>
+
+#include "numeric/checked.h"
+
+namespace shell {
+
+namespace {
+
+// Degrees to radians on the stored Pi, in the order every reader writes it: x * Pi / 180.
+double toRadians(double degrees, double pi) { return numeric::checkFinite(degrees * pi / 180); }
+
+}  // namespace
+
+void ReadPlaceAndWallInputs(Context& ctx) {
+    Module1& m = ctx.m;
+    const InputRecord& in = ctx.inputs;
+
+    m.Obliquity = 23.439033;
+    m.Pi = 3.141592654;
+
+    m.LatDegrees = in.number("txtLAT");
+    m.LatDecimal = m.LatDegrees;
+    m.LatRad = toRadians(m.LatDegrees, m.Pi);
+
+    m.LonDegrees = in.number("txtLON");
+    m.LonAbsDeg = std::fabs(m.LonDegrees);
+    m.LonCorrRad = toRadians(15 - m.EastSign * m.LonAbsDeg, m.Pi);
+    const double zone = in.number("TxtFuso");
+    m.ZoneCorrRad = toRadians(-m.EastSign * m.LonAbsDeg - 15 * zone, m.Pi);
+
+    // The declination is folded once into -180..180: 181 gives -179, 600 gives 240.
+    m.DeclDegrees = numeric::checkFinite(m.DeclSign * in.number("txtDecl"));
+    if (std::fabs(m.DeclDegrees) > 180) {
+        const double sign = m.DeclDegrees > 0 ? 1 : -1;
+        m.DeclDegrees = m.DeclDegrees + sign * -360;
+    }
+    m.DeclDecimal = m.DeclDegrees;
+    m.WallDeclRad = toRadians(m.DeclDegrees, m.Pi);
+
+    m.Radius = in.number("txtRadius");
+    m.HourStep = numeric::checkedDiv(15, in.number("TxtHour"));
+    m.PointStep = in.number("txt_Definition") / 500;
+    m.StyleLength = in.number("txtStilo");
+}
+
+}  // namespace shell

@@ -1,0 +1,66 @@
+// Number formats and the small shared helpers of the technical-data list.
+
+#include <string>
+
+#include "numeric/checked.h"
+#include "numeric/format.h"
+#include "numeric/rounding.h"
+#include "shell/technical_data_list.h"
+
+namespace shell::technical_data {
+
+std::string plain(double x) { return numeric::toText(numeric::checkFinite(x)); }
+
+std::string down5(double x) { return plain(numeric::truncateDown(numeric::checkFinite(x), 5)); }
+
+std::string down4(double x) { return plain(numeric::truncateDown(numeric::checkFinite(x), 4)); }
+
+std::string rounded(double x, int decimals) {
+    return plain(numeric::roundHalfEven(numeric::checkFinite(x), decimals));
+}
+
+// Whole hours, whole minutes and whole seconds, each part taken toward minus infinity.
+std::string hms(double hours) {
+    const double h = numeric::intFloor(hours);
+    const double minutes = (hours - h) * 60;
+    const double m = numeric::intFloor(minutes);
+    const double s = numeric::intFloor((minutes - m) * 60);
+    return plain(h) + "h " + plain(m) + "' " + plain(s) + " ''";
+}
+
+double sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
+
+DataList::DataList(Context& context)
+    : ctx(context), m(context.m), inputs(context.inputs), plot(context.ixPlot1()) {}
+
+double DataList::number(const char* name) const {
+    return numeric::checkFinite(inputs.number(name));
+}
+
+bool DataList::checked(const char* name) const { return inputs.checked(name); }
+
+bool DataList::styleProgramme() const {
+    return checked("M_nProiettivo") || checked("M_Proiettivo") || checked("M_Inclinati") ||
+           checked("M_Light") || checked("M_Frinter") || checked("mnuVertSph");
+}
+
+bool DataList::planeProgramme() const {
+    return checked("M_nProiettivo") || checked("M_Proiettivo") || checked("M_Inclinati");
+}
+
+bool DataList::cylindricalProgramme() const {
+    return checked("M_CILINDRICI") || checked("M_Parabolico") || checked("M_Param") ||
+           checked("mnuCCs") || checked("mnuCircp");
+}
+
+double DataList::rad(double degrees) const {
+    return numeric::checkedDiv(numeric::checkedMul(degrees, m.Pi), 180);
+}
+
+double DataList::deg(double radians) const {
+    return numeric::checkedDiv(numeric::checkedMul(radians, 180), m.Pi);
+}
+
+void DataList::line(const std::string& text) { plot.Dati(text); }
+
+}  // namespace shell::technical_data

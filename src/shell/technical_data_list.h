@@ -1,0 +1,79 @@
+#pragma once
+// Working state and steps of the technical-data list (used only by technical_data*.cpp).
+//
+// The list is written in three stages, each a function of its own file: the preparation that
+// recomputes the style geometry from the inputs (nothing is drawn), the lines of the place, the
+// triangle of the style and the characteristic hours, the equivalent vertical dial, and the
+// lines of the sun. A stage returns false when the list ends with it. Any numerical failure is
+// thrown as numeric::NumericFailure and ends the list at the line where it occurs.
+
+#include <string>
+
+#include "plot/plot_surface.h"
+#include "shell/context.h"
+
+namespace shell::technical_data {
+
+struct DataList {
+    explicit DataList(Context& context);
+
+    Context& ctx;
+    Module1& m;
+    InputRecord& inputs;
+    plot::PlotSurface& plot;
+
+    // The plane is treated as horizontal (reclination +-90 in a reclination box the checked
+    // programme uses).
+    bool horizontal = false;
+    // Elevation sine of the polar style over the plane.
+    double E = 0;
+    // Substyle distance in degrees before the quadrant correction.
+    double q = 0;
+    // Longitude correction in minutes of time.
+    double M = 0;
+    // Centre of the dial (metres) and its texts.
+    double Cx = 0, Cy = 0;
+    std::string CxText, CyText;
+    // Angle between the line of greatest slope and the noon line, as shown.
+    std::string noonText;
+
+    // The finite numeric value of a text box (a value that is not finite fails).
+    double number(const char* name) const;
+    bool checked(const char* name) const;
+    // One of the six programmes whose style geometry the list shows.
+    bool styleProgramme() const;
+    // One of the three programmes that show the equivalent vertical dial.
+    bool planeProgramme() const;
+    // One of the five cylindrical programmes.
+    bool cylindricalProgramme() const;
+
+    // Degrees to radians and back with the stored Pi.
+    double rad(double degrees) const;
+    double deg(double radians) const;
+
+    // The next text line, under the previous one.
+    void line(const std::string& text);
+};
+
+// Number formats of the list. Each fails on a value that is not finite.
+std::string plain(double x);
+std::string down5(double x);                 // truncated downward to five decimals
+std::string down4(double x);                 // to four decimals
+std::string rounded(double x, int decimals); // halves to even
+std::string hms(double hours);               // "8h 34' 3 ''"
+
+// Sign of x: -1, 0 or 1.
+double sgn(double x);
+
+// Step 1: recomputes the wall, the elevation sine, the centre and the substyle.
+void prepare(DataList& list);
+// The place, the triangle of the style, the characteristic hours and the equivalent
+// horizontal dial, from "DATA: " to the empty line after "latitude f0 =  ".
+void writePlaceAndStyle(DataList& list);
+// The equivalent vertical dial; false when the list ends with it (latitude +-90).
+bool writeEquivalentVertical(DataList& list);
+// Shortest and longest day, the sun at the optional declination and the critical
+// declinations; the list ends with them.
+void writeSun(DataList& list);
+
+}  // namespace shell::technical_data

@@ -1,0 +1,118 @@
+// Lines of the sun: the shortest and longest day, sunrise and sunset at the declination typed
+// in the optional declination box, the hours at which the sun reaches and leaves the dial, and
+// the critical declinations.
+
+#include <cmath>
+#include <string>
+
+#include "numeric/checked.h"
+#include "numeric/palette.h"
+#include "numeric/rounding.h"
+#include "shell/helpers.h"
+#include "shell/technical_data_list.h"
+
+namespace shell::technical_data {
+
+namespace {
+
+using numeric::checkedDiv;
+using numeric::roundHalfEven;
+
+// Half-arc in degrees for the cosine x of a half-arc: 0 when the arc is empty (x >= 1), 180
+// when it is the whole circle (x <= -1).
+double halfArc(const Module1& m, double x) {
+    if (std::fabs(x) >= 1) return x > 0 ? 0 : 180;
+    return checkedDiv(ArcCos(m, x) * 180, m.Pi);
+}
+
+void writeDayLengths(DataList& list) {
+    Module1& m = list.m;
+    m.SunDecl = list.rad(23.45);
+    const double x = -std::tan(m.SunDecl) * std::tan(std::fabs(m.LatRad));
+    if (std::fabs(x) < 1) {
+        const double H = m.LatRad == 0
+                             ? -m.Pi / 2
+                             : std::atan(checkedDiv(numeric::checkedSqrt(1 - x * x), x));
+        m.TempHourA = std::fabs(checkedDiv(24 * H, m.Pi));
+        m.TempHourB = std::fabs(24 + checkedDiv(24 * H, m.Pi));
+        list.line("Shortest day:    " + hms(m.TempHourA));
+        list.line("Longest day:    " + hms(m.TempHourB));
+    } else {
+        list.line("Shortest day:   0 h ");
+        list.line("Longest day:   24 h ");
+    }
+}
+
+// The hours at which the sun reaches and leaves the dial, between sunrise and sunset. Returns
+// false when the sun never lights the dial that day (the list ends).
+bool writeDialHours(DataList& list, double sunrise, double sunset, double on, double off) {
+    if ((sunrise <= on && sunset < on) || off <= on) {
+        list.line("Sun off dial all the day ");
+        return false;
+    }
+    const std::string leaves = plain(sunset < off ? sunset : off);
+    if (sunrise <= on && sunset > on) {
+        list.line("Sun on dial at " + plain(on));
+        list.line("Sun off dial at " + leaves);
+    }
+    if (sunrise > on && sunrise < off) {
+        list.line("Sun on dial at " + plain(sunrise));
+        list.line("Sun off dial at " + leaves);
+    }
+    return true;
+}
+
+void writeCriticalDeclinations(DataList& list) {
+    const Module1& m = list.m;
+    const double ratio = checkedDiv(std::sin(list.rad(23.45)), std::cos(m.LatRad));
+    if (ratio < 1)
+        list.line("critical declination of the dial = " + rounded(list.deg(ArcSin(m, ratio)), 2));
+    if (std::fabs(std::sin(m.WallDeclRad) * std::cos(m.LatRad)) < 1)
+        list.line("critical declination of the sun = " +
+                  rounded(list.deg(ArcSin(m, -std::cos(m.LatRad) * std::sin(m.WallDeclRad))), 2));
+}
+
+void writeOptionalDeclination(DataList& list) {
+    Module1& m = list.m;
+    const int hs = m.HemisphereSign;
+    const double delta = list.number("txtlineofdeclination");
+    m.SunDecl = list.rad(delta);
+
+    // Half-day arc, and half-arc during which the sun lights the dial around the substyle hour.
+    m.SolarTemp = halfArc(m, -std::tan(m.SunDecl) * std::tan(hs * m.LatRad));
+    const double W = halfArc(m, -std::tan(m.SunDecl) * std::tan(hs * m.StyleElevRad));
+
+    const double sunrise = roundHalfEven(12 - m.SolarTemp / 15, 2);
+    const double sunset = roundHalfEven(12 + m.SolarTemp / 15, 2);
+    const double S = list.deg(m.SubstyleHour);
+    const double on = roundHalfEven(12 + S / 15 - W / 15, 2);
+    const double off = roundHalfEven(12 + S / 15 + W / 15, 2);
+
+    list.plot.setForeColor(numeric::qbColor(11));
+    list.line("Sun's declination = " + rounded(delta, 3));
+    if (m.SolarTemp == 0) {
+        list.line("Sun down all day ");
+        return;
+    }
+    if (m.SolarTemp == 180) {
+        list.line("Sun up all day ");
+    } else {
+        list.line("Sunrise at " + plain(sunrise));
+        list.line("Sunset at " + plain(sunset));
+    }
+    if (list.cylindricalProgramme()) return;
+    if (!writeDialHours(list, sunrise, sunset, on, off)) return;
+
+    list.line("substyle hour = " + rounded(12 + S / 15, 5));
+    list.plot.setForeColor(numeric::qbColor(7));
+    writeCriticalDeclinations(list);
+}
+
+}  // namespace
+
+void writeSun(DataList& list) {
+    writeDayLengths(list);
+    writeOptionalDeclination(list);
+}
+
+}  // namespace shell::technical_data

@@ -1,0 +1,146 @@
+// Every driver's refusals (exact texts, the first that holds wins), its title, and the cursor.
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "shell/control_table.h"
+#include "support/recording_device.h"
+#include "support/rundial_lib.h"
+
+namespace {
+
+constexpr const char* kSouth = "Sorry, unable to work in the Southern hemisphere ";
+constexpr const char* kEquator = "Sorry, unable to work at the equator ";
+constexpr const char* kHorizontal = "Sorry, unable to draw horizontal dials ";
+
+struct Outcome {
+    std::vector<std::string> messages;
+    std::string title;
+    std::vector<bool> busyChanges;
+};
+
+Outcome run(const std::string& programme,
+            std::vector<std::pair<std::string, std::string>> settings) {
+    testsupport::RecordingDevice device;
+    rundial::DialSystem system(device);
+    rundial::perform(system, rundial::Request{false, programme, std::move(settings)});
+    return {system.services.messages, system.surface().view().title,
+            system.services.busyChanges};
+}
+
+// A refusal: its message alone, no title, the cursor never touched.
+void expectRefused(const Outcome& o, const std::string& text) {
+    EXPECT_EQ(o.messages, std::vector<std::string>{text});
+    EXPECT_EQ(o.title, "");
+    EXPECT_TRUE(o.busyChanges.empty());
+}
+
+// A run: no message, the title, the busy cursor shown and restored.
+void expectDrawn(const Outcome& o, const std::string& title) {
+    EXPECT_TRUE(o.messages.empty()) << o.messages.front();
+    EXPECT_EQ(o.title, title);
+    EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
+}
+
+TEST(DriverRefusals, ProjectiveFormerVersion) {
+    const std::string title = "Flat sundial by projective method : former version";
+    expectRefused(run("M_Proiettivo", {{"txtLAT", "-10"}, {"txtReclinZ", "90"}}), kSouth);
+    expectRefused(run("M_Proiettivo", {{"txtLAT", "0"}}), kEquator);
+    expectRefused(run("M_Proiettivo", {{"txtLAT", ""}}), kEquator);
+    expectRefused(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtReclinZ", "-90"}, {"txtDecl", "90"}}),
+                  kHorizontal);
+    expectRefused(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtDecl", "-90"}}),
+                  "Please use programme n\u00b0 4 ");
+    expectDrawn(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtReclinZ", "89.9"}}), title);
+    expectDrawn(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtDecl", "120"}}), title);
+}
+
+TEST(DriverRefusals, ProjectiveLatterVersionAcceptsAWallFacingEastOrWest) {
+    const std::string title = "Flat sundial by projective method : latter version";
+    expectRefused(run("M_nProiettivo", {{"txtLAT", "-0.5"}}), kSouth);
+    expectRefused(run("M_nProiettivo", {{"txtLAT", "abc"}}), kEquator);
+    expectRefused(run("M_nProiettivo", {{"txtLAT", "45"}, {"txtReclinZ", "90"}}), kHorizontal);
+    expectDrawn(run("M_nProiettivo", {{"txtLAT", "45"}, {"txtDecl", "90"}}), title);
+}
+
+TEST(DriverRefusals, CylindricalProgrammes) {
+    const std::pair<const char*, const char*> programmes[] = {
+        {"M_CILINDRICI", "Cylindrical sundial of circular cross-section : 3D method"},
+        {"M_Parabolico", "Cylindrical sundial of parabolic cross-section : 3D method"},
+        {"M_Param",
+         "Cylindrical sundial of circular cross-section as a set of points : parametric method "},
+        {"mnuCCs",
+         "Cylindrical sundial of circular cross-section : Spherical trigonometric method"},
+        {"mnuCircp", "Cylindrical sundial of circular cross-section : projective method"},
+    };
+    for (const auto& [programme, title] : programmes) {
+        SCOPED_TRACE(programme);
+        expectRefused(run(programme, {{"txtDecl", "80"}}), kSouth);
+        expectDrawn(run(programme, {{"txtLAT", "45"}}), title);
+    }
+    expectRefused(run("M_Param", {{"txtLAT", "0"}}), kEquator);
+    expectDrawn(run("mnuCCs", {{"txtLAT", "0"}}),
+                "Cylindrical sundial of circular cross-section : Spherical trigonometric method");
+    expectRefused(run("M_Parabolico", {{"txtLAT", "45"}, {"txtDecl", "70.0001"}}),
+                  "Sorry, graph not available  ");
+    expectDrawn(run("M_Parabolico", {{"txtLAT", "45"}, {"txtDecl", "-70"}}),
+                "Cylindrical sundial of parabolic cross-section : 3D method");
+}
+
+TEST(DriverRefusals, VerticalDialsBy2DGeometry) {
+    expectRefused(run("M_Light", {{"txtLAT", "-0.1"}}), kSouth);
+    expectDrawn(run("M_Light", {{"txtLAT", "0"}}),
+                "Vertical dial, light graph by 2 D analytic geometry");
+
+    const char* empty = "Immettere Longitudine,latitudine,Declinazione e Ortostilo !!";
+    expectRefused(run("M_Frinter", {{"txtLAT", ""}}), empty);
+    expectRefused(run("M_Frinter", {{"txtLAT", "   "}}), empty);
+    expectDrawn(run("M_Frinter", {{"txtLAT", "abc"}}), "Vertical dial by 2D analytic geometry");
+    expectDrawn(run("M_Frinter", {}), "Vertical dial by 2D analytic geometry");
+}
+
+TEST(DriverRefusals, SphericalProgrammesRefuseNothing) {
+    expectDrawn(run("", {}), "Vertical dial by spherical trigonometry ");
+    expectDrawn(run("mnuUni", {{"txtReclinZ", "-90"}}), "Horizontal dial by spherical trigonometry");
+    expectDrawn(run("mnuUni", {{"txtReclinZ", "90"}}), "Horizontal dial by spherical trigonometry");
+    expectDrawn(run("mnuUni", {{"txtReclinZ", "89.9"}}),
+                "Declining, reclining dial by spherical trigonometry");
+}
+
+TEST(DriverRefusals, ABadHourFractionOrDefinitionNeverHangsOrEndsTheProcess) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"0", "2"}, {"-1", "2"}, {"", "2"}, {"5", "0"}, {"5", "-4"}};
+    for (const auto& item : shell::programmeMenuItems()) {
+        for (const auto& [definition, hour] : cases) {
+            SCOPED_TRACE(std::string(item.name) + " Definition " + definition + " hour " + hour);
+            const Outcome o = run(std::string(item.name),
+                                  {{"txtLAT", "45"}, {"txt_Definition", definition},
+                                   {"TxtHour", hour}, {"txtReclinZ", "30"}});
+            EXPECT_TRUE(o.busyChanges.empty() ||
+                        o.busyChanges == (std::vector<bool>{true, false}));
+        }
+    }
+}
+
+TEST(DriverRefusals, ANumericalFailureInTheReaderStopsTheRunWithAMessage) {
+    testsupport::RecordingDevice device;
+    rundial::DialSystem system(device);
+    rundial::perform(system, {false, "mnuCircp", {{"txtLAT", "45"}, {"TxtHour", "0"}}});
+    ASSERT_EQ(system.services.messages.size(), 1u);
+    EXPECT_NE(system.services.messages[0].find("division by zero"), std::string::npos);
+    EXPECT_EQ(system.surface().view().title,
+              "Cylindrical sundial of circular cross-section : projective method");
+    EXPECT_FALSE(system.services.busy);
+    EXPECT_EQ(system.m.LatDegrees, 45);   // read before the failing statement
+    EXPECT_EQ(system.m.HourStep, 0);      // never written
+
+    // Nothing is stuck: the next run completes.
+    system.inputs.setText("TxtHour", "2");
+    rundial::perform(system, {false, "mnuCircp", {}});
+    EXPECT_EQ(system.services.messages.size(), 1u);
+    EXPECT_EQ(system.m.HourStep, 7.5);
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+// The parameter file: exact bytes, round trip, malformed files and the safe write.
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "shell/input_record.h"
+#include "shell/parametri.h"
+#include "support/recording_services.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ParameterFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("umbralion-param-" + std::to_string(std::random_device{}()));
+        fs::create_directories(dir_);
+        file_ = (dir_ / "Umbralion.dat").string();
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+
+    void writeFile(const std::string& bytes) const {
+        std::ofstream out(file_, std::ios::binary);
+        out << bytes;
+    }
+    std::string readFile() const {
+        std::ifstream in(file_, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    fs::path dir_;
+    std::string file_;
+    shell::InputRecord inputs;
+    testsupport::RecordingServices services;
+};
+
+// The file a first save of the design-time inputs writes, key by key in the save order.
+const std::string kDesignTimeFile =
+    "\"LAT\",\"-45.7438\"\r\n"
+    "\"DEC\",\"-14.57\"\r\n"
+    "\"RADIUS\",\".3\"\r\n"
+    "\"ORTO\",\".2\"\r\n"
+    "\"DIURNE\",\"1\"\r\n"
+    "\"EQUINOX\",\"1\"\r\n"
+    "\"ORE\",\"1\"\r\n"
+    "\"LEMNISCATA\",\"0\"\r\n"
+    "\"HORIZON\",\"0\"\r\n"
+    "\"ITALICHE\",\"0\"\r\n"
+    "\"BABILONICHE\",\"0\"\r\n"
+    "\"TEMPORARIE\",\"0\"\r\n"
+    "\"TRIANGOLO\",\"0\"\r\n"
+    "\"SUSTILARE\",\"1\"\r\n"
+    "\"FRAZIONE\",\"2\"\r\n"
+    "\"LONG\",\"-7.6438\"\r\n"
+    "\"INCLINATION\",\"-20\"\r\n"
+    "\"RomanSize\",\".05\"\r\n"
+    "\"Lineofdeclination\",\"27\"\r\n";
+
+TEST_F(ParameterFile, FirstSaveWritesTheNineteenKeysInSaveOrderExactly) {
+    ASSERT_TRUE(shell::SaveInputs(inputs, services, file_));
+    EXPECT_EQ(readFile(), kDesignTimeFile);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_FALSE(fs::exists(file_ + ".tmp"));
+}
+
+TEST_F(ParameterFile, RoundTripRestoresEveryStoredInputAndNothingElse) {
+    inputs.setText("txtLAT", "51.5");
+    inputs.setText("txtLON", "0.12");
+    inputs.setText("TxtHour", "4");
+    inputs.setText("txtReclinZ", "90");
+    inputs.setValue("ck_Lemniscate", 1);
+    inputs.setValue("ck_DayLightCurves", 0);
+    inputs.setValue("ck_Triangolo", 2);
+    inputs.setText("TxtFuso", "3");          // not stored
+    inputs.setValue("ckQibla", 1);           // not stored
+    ASSERT_TRUE(shell::SaveInputs(inputs, services, file_));
+
+    shell::InputRecord restored;
+    shell::LoadInputs(restored, file_);
+    EXPECT_EQ(restored.text("txtLAT"), "51.5");
+    EXPECT_EQ(restored.text("txtLON"), "0.12");
+    EXPECT_EQ(restored.text("TxtHour"), "4");
+    EXPECT_EQ(restored.text("txtReclinZ"), "90");
+    EXPECT_EQ(restored.value("ck_Lemniscate"), 1);
+    EXPECT_EQ(restored.value("ck_DayLightCurves"), 0);
+    EXPECT_EQ(restored.value("ck_Triangolo"), 2);
+    EXPECT_EQ(restored.text("TxtFuso"), "-1");
+    EXPECT_EQ(restored.value("ckQibla"), 0);
+}
+
+TEST_F(ParameterFile, SaveKeepsTheFileOrderAndForeignRecordsAndAppendsMissingKeys) {
+    writeFile("\"ORE\",\"0\"\r\n\"comment\",\"kept as it is\"\r\n\"LAT\",\"10\"\r\n");
+    inputs.setText("txtLAT", "12");
+    ASSERT_TRUE(shell::SaveInputs(inputs, services, file_));
+    const std::string bytes = readFile();
+    EXPECT_EQ(bytes.rfind("\"ORE\",\"1\"\r\n\"comment\",\"kept as it is\"\r\n\"LAT\",\"12\"\r\n"
+                          "\"DEC\",\"-14.57\"\r\n\"RADIUS\",",
+                          0),
+              0u)
+        << bytes;
+    EXPECT_EQ(shell::Parametri::parse(bytes).size(), 20u);
+}
+
+TEST_F(ParameterFile, DuplicateKeysFirstCountsAndIsUpdatedBothAreWritten) {
+    writeFile("\"LAT\",\"1\"\r\n\"LAT\",\"2\"\r\n");
+    shell::Parametri store;
+    store.setNomeFile(file_);
+    EXPECT_EQ(store.Leggi("LAT"), "1");
+    ASSERT_TRUE(store.Scrivi("LAT", "3"));
+    EXPECT_EQ(readFile(), "\"LAT\",\"3\"\r\n\"LAT\",\"2\"\r\n");
+}
+
+TEST_F(ParameterFile, KeysAreCaseSensitiveAndEmptyValuesLeaveDefaults) {
+    writeFile("\"lat\",\"10\"\r\n\"DEC\",\"\"\r\n\"ORTO\",\"0.5\"\r\n");
+    shell::LoadInputs(inputs, file_);
+    EXPECT_EQ(inputs.text("txtLAT"), "-45.7438");
+    EXPECT_EQ(inputs.text("txtDecl"), "-14.57");
+    EXPECT_EQ(inputs.text("txtStilo"), "0.5");
+}
+
+TEST_F(ParameterFile, MissingFileLeavesDesignTimeValuesAndIsLookedForAgain) {
+    shell::Parametri store;
+    store.setNomeFile(file_);
+    EXPECT_EQ(store.Leggi("LAT"), "");
+    writeFile("\"LAT\",\"7\"\r\n");
+    EXPECT_EQ(store.Leggi("LAT"), "7");
+}
+
+TEST(ParameterFileReading, AcceptsLineEndsBareFieldsAndBlankLines) {
+    using R = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(shell::Parametri::parse("\"A\",\"1\"\n\"B\",\"2\"\n"), (R{{"A", "1"}, {"B", "2"}}));
+    EXPECT_EQ(shell::Parametri::parse("\"A\",\"1\"\r\"B\",\"2\""), (R{{"A", "1"}, {"B", "2"}}));
+    EXPECT_EQ(shell::Parametri::parse("  A ,  -3.5  \r\n\r\n\r\nB,2\r\n"),
+              (R{{"A", "-3.5"}, {"B", "2"}}));
+    // A comma inside quotes belongs to the value; text after a closing quote is dropped.
+    EXPECT_EQ(shell::Parametri::parse("\"A\",\"1,5\"x\r\n"), (R{{"A", "1,5"}}));
+    // Key and value may stand on separate lines.
+    EXPECT_EQ(shell::Parametri::parse("\"A\"\r\n\"1\"\r\n"), (R{{"A", "1"}}));
+}
+
+TEST(ParameterFileReading, TruncatedFilesLoseOnlyTheirLastRecord) {
+    using R = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(shell::Parametri::parse("\"A\",\"1\"\r\n\"B\""), (R{{"A", "1"}, {"B", ""}}));
+    EXPECT_EQ(shell::Parametri::parse("\"A\",\"1\"\r\n\"B\","), (R{{"A", "1"}, {"B", ""}}));
+    EXPECT_EQ(shell::Parametri::parse("\"A\",\"1\"\r\n\"B\",\"2"), (R{{"A", "1"}, {"B", "2"}}));
+    EXPECT_EQ(shell::Parametri::parse(""), R{});
+}
+
+TEST_F(ParameterFile, MoreThanAHundredRecordsAreKept) {
+    std::string bytes;
+    for (int i = 0; i < 150; ++i)
+        bytes += "\"K" + std::to_string(i) + "\",\"" + std::to_string(i) + "\"\r\n";
+    bytes += "\"LAT\",\"33\"\r\n";
+    writeFile(bytes);
+    shell::LoadInputs(inputs, file_);
+    EXPECT_EQ(inputs.text("txtLAT"), "33");
+
+    ASSERT_TRUE(shell::SaveInputs(inputs, services, file_));
+    const auto records = shell::Parametri::parse(readFile());
+    ASSERT_EQ(records.size(), 169u);
+    EXPECT_EQ(records[149].first, "K149");
+    EXPECT_EQ(records[150], (std::pair<std::string, std::string>{"LAT", "33"}));
+}
+
+TEST_F(ParameterFile, CheckBoxValueThatIsNoTickIsIgnoredAndTheRestIsRead) {
+    writeFile(
+        "\"DIURNE\",\"yes\"\r\n\"ORE\",\"7\"\r\n\"EQUINOX\",\" 0 \"\r\n\"LEMNISCATA\",\"1\"\r\n"
+        "\"SUSTILARE\",\"-1\"\r\n\"ITALICHE\",\"2\"\r\n\"LAT\",\"12\"\r\n");
+    shell::LoadInputs(inputs, file_);
+    EXPECT_EQ(inputs.value("ck_DayLightCurves"), 1);
+    EXPECT_EQ(inputs.value("chkOreAstronomiche"), 1);
+    EXPECT_EQ(inputs.value("ck_Equinoziale"), 0);
+    EXPECT_EQ(inputs.value("ck_Lemniscate"), 1);
+    EXPECT_EQ(inputs.value("ck_Sustilare"), 1);
+    EXPECT_EQ(inputs.value("ck_Italiche"), 2);
+    EXPECT_EQ(inputs.text("txtLAT"), "12");
+}
+
+TEST_F(ParameterFile, DoubleQuotesAndLineBreaksInAValueCannotBreakTheFile) {
+    inputs.setText("txtLAT", "4\"5,\"x\"");
+    inputs.setText("txtDecl", "1\r\n\"LAT\",\"99\"");
+    ASSERT_TRUE(shell::SaveInputs(inputs, services, file_));
+    EXPECT_EQ(readFile().rfind("\"LAT\",\"4\"\"5,\"\"x\"\"\"\r\n", 0), 0u);
+
+    const auto records = shell::Parametri::parse(readFile());
+    EXPECT_EQ(records.size(), 19u);
+    shell::InputRecord restored;
+    shell::LoadInputs(restored, file_);
+    EXPECT_EQ(restored.text("txtLAT"), "4\"5,\"x\"");
+    EXPECT_EQ(restored.text("txtDecl"), "1\r\n\"LAT\",\"99\"");
+}
+
+TEST_F(ParameterFile, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
+    writeFile("\"LAT\",\"10\"\r\n");
+    // The temporary file cannot be created where a directory of its name stands.
+    fs::create_directory(file_ + ".tmp");
+    inputs.setText("txtLAT", "20");
+    EXPECT_FALSE(shell::SaveInputs(inputs, services, file_));
+    EXPECT_EQ(readFile(), "\"LAT\",\"10\"\r\n");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_NE(services.messages[0].find("could not be saved"), std::string::npos);
+    EXPECT_NE(services.messages[0].find(file_), std::string::npos);
+}
+
+}  // namespace

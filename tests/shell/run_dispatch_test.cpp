@@ -1,0 +1,171 @@
+// Run, Reset: the signs Run sets, the order in which it picks the driver, and what happens when
+// a driver fails.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "numeric/checked.h"
+#include "plot/user_services.h"
+#include "shell/control_table.h"
+#include "shell/programme_menu.h"
+#include "shell/run_dispatch.h"
+#include "support/recording_device.h"
+#include "support/rundial_lib.h"
+
+namespace {
+
+// Check marks in Run's order, with the driver Run calls for each.
+const std::vector<std::pair<std::string, std::string>> kChain = {
+    {"M_Light", "RunLightGraphDial"},
+    {"M_CILINDRICI", "RunCylCircular3D"},
+    {"M_Proiettivo", "RunProjectiveFormer"},
+    {"M_Parabolico", "RunCylParabolic3D"},
+    {"M_Param", "RunCylCircularParam"},
+    {"M_nProiettivo", "RunProjectiveLatter"},
+    {"M_Frinter", "RunVertical2D"},
+    {"mnuCCs", "RunCylCircularSpherical"},
+    {"mnuCircp", "RunCylCircularProjective"},
+    {"mnuVertSph", "RunVerticalSpherical"},
+    {"mnuUni", "RunInclinedSpherical"},
+};
+
+class RunDispatch : public ::testing::Test {
+protected:
+    RunDispatch() {
+        auto record = [this](const char* name) {
+            return [this, name](shell::Context&) { called.emplace_back(name); };
+        };
+        drivers.RunLightGraphDial = record("RunLightGraphDial");
+        drivers.RunCylCircular3D = record("RunCylCircular3D");
+        drivers.RunProjectiveFormer = record("RunProjectiveFormer");
+        drivers.RunCylParabolic3D = record("RunCylParabolic3D");
+        drivers.RunCylCircularParam = record("RunCylCircularParam");
+        drivers.RunProjectiveLatter = record("RunProjectiveLatter");
+        drivers.RunVertical2D = record("RunVertical2D");
+        drivers.RunCylCircularSpherical = record("RunCylCircularSpherical");
+        drivers.RunCylCircularProjective = record("RunCylCircularProjective");
+        drivers.RunVerticalSpherical = record("RunVerticalSpherical");
+        drivers.RunInclinedSpherical = record("RunInclinedSpherical");
+        drivers.RunInclinedDialVarX = record("RunInclinedDialVarX");
+        drivers.RunInclinedDialVarY = record("RunInclinedDialVarY");
+    }
+
+    void checkOnly(const std::vector<std::string>& items) {
+        for (const auto& item : shell::programmeMenuItems()) in.setChecked(item.name, false);
+        for (const auto& item : items) in.setChecked(item, true);
+    }
+    bool run() {
+        called.clear();
+        return shell::Command1_Click(system.context(), drivers);
+    }
+
+    testsupport::RecordingDevice device;
+    rundial::DialSystem system{device};
+    shell::InputRecord& in = system.inputs;
+    shell::Module1& m = system.m;
+    shell::DriverTable drivers;
+    std::vector<std::string> called;
+};
+
+TEST_F(RunDispatch, SetsTheSignsAndEnablesData) {
+    struct Case {
+        const char *lon, *lat;
+        int east, hemisphere;
+    };
+    for (const Case& c : {Case{"-7.6438", "-45.7438", 1, -1}, Case{"7.6438", "0", -1, 1},
+                          Case{"", "", -1, 1}, Case{"0", "45", -1, 1}}) {
+        in.setText("txtLON", c.lon);
+        in.setText("txtLAT", c.lat);
+        run();
+        EXPECT_EQ(m.EastSign, c.east) << c.lon;
+        EXPECT_EQ(m.HemisphereSign, c.hemisphere) << c.lat;
+        EXPECT_EQ(m.DeclSign, 1);
+    }
+    EXPECT_TRUE(in.enabled("cmdData"));
+}
+
+TEST_F(RunDispatch, TheFirstCheckedItemInRunOrderWinsAndNoOtherRuns) {
+    for (std::size_t first = 0; first < kChain.size(); ++first) {
+        std::vector<std::string> items;
+        for (std::size_t i = first; i < kChain.size(); ++i) items.push_back(kChain[i].first);
+        checkOnly(items);
+        EXPECT_TRUE(run());
+        EXPECT_EQ(called, std::vector<std::string>{kChain[first].second}) << kChain[first].first;
+    }
+    checkOnly({});
+    run();
+    EXPECT_TRUE(called.empty());
+}
+
+TEST_F(RunDispatch, TheFlat3DProgrammeRunsAfterTheChainByItsFreeVariable) {
+    checkOnly({"M_Inclinati"});
+    run();
+    EXPECT_EQ(called, std::vector<std::string>{"RunInclinedDialVarX"});
+    in.select("option3D5");
+    run();
+    EXPECT_EQ(called, std::vector<std::string>{"RunInclinedDialVarY"});
+    checkOnly({"mnuUni", "M_Inclinati", "M_Frinter"});
+    run();
+    EXPECT_EQ(called, (std::vector<std::string>{"RunVertical2D", "RunInclinedDialVarY"}));
+}
+
+TEST_F(RunDispatch, AFailingDriverStopsTheRunKeepsTheDrawingAndRestoresTheCursor) {
+    bool later = false;
+    drivers.RunVerticalSpherical = [](shell::Context& ctx) {
+        plot::BusyCursor busy(ctx.services);
+        ctx.ixPlot1().Messaggio("half drawn");
+        ctx.ixPlot1().xLine(0, 0, 0.1, 0.1, 12);
+        ctx.m.HourStep = numeric::checkedDiv(15, ctx.inputs.number("TxtHour") - 2);
+        ctx.ixPlot1().xLine(0, 0, 0.2, 0.2, 12);
+    };
+    drivers.RunInclinedDialVarX = [&](shell::Context&) { later = true; };
+    checkOnly({"mnuVertSph", "M_Inclinati"});
+
+    EXPECT_FALSE(run());
+    EXPECT_FALSE(later);
+    EXPECT_EQ(system.surface().displayList().lines.size(), 1u);
+    EXPECT_EQ(system.surface().view().title, "half drawn");
+    EXPECT_FALSE(system.services.busy);
+    EXPECT_EQ(system.services.busyChanges, (std::vector<bool>{true, false}));
+    ASSERT_EQ(system.services.messages.size(), 1u);
+    EXPECT_NE(system.services.messages[0].find("division by zero"), std::string::npos);
+
+    // The process goes on: the next Run with good inputs completes.
+    in.setText("TxtHour", "4");
+    EXPECT_TRUE(run());
+    EXPECT_EQ(system.surface().displayList().lines.size(), 3u);
+}
+
+TEST_F(RunDispatch, AnyOtherErrorOfADriverIsContainedToo) {
+    drivers.RunVerticalSpherical = [](shell::Context& ctx) {
+        plot::BusyCursor busy(ctx.services);
+        throw std::runtime_error("broken");
+    };
+    EXPECT_FALSE(run());
+    EXPECT_FALSE(system.services.busy);
+    ASSERT_EQ(system.services.messages.size(), 1u);
+    EXPECT_NE(system.services.messages[0].find("broken"), std::string::npos);
+}
+
+TEST_F(RunDispatch, ResetEmptiesTheDrawingAndTheTitleAndKeepsTheRest) {
+    system.surface().xLine(0, 0, 1, 1, 4);
+    system.surface().Messaggio("a title");
+    in.setText("txtLAT", "12");
+    in.setEnabled("cmdData", true);
+    const double shiftX = system.surface().ShiftX();
+    const double height = system.surface().QuadranteH();
+
+    shell::Command2_Click(system.context(), [this] { system.recreatePlot(); });
+    EXPECT_TRUE(system.surface().displayList().DrawOrder.empty());
+    EXPECT_EQ(system.surface().view().title, "");
+    EXPECT_EQ(system.surface().ShiftX(), shiftX);
+    EXPECT_EQ(system.surface().QuadranteH(), height);
+    EXPECT_EQ(in.text("txtLAT"), "12");
+    EXPECT_TRUE(in.enabled("cmdData"));
+    EXPECT_EQ(shell::currentProgramme(in), "mnuVertSph");
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+// The list's values for inclined and horizontal planes against the geometry of the plane.
+// Expected values were worked out in the world frame (east, north, up): the plane's normal
+// n = (-sin D cos R, -cos D cos R, sin R), its horizontal e1 = (cos D, -sin D, 0) and up-slope
+// axis e2 = (sin D sin R, cos D sin R, cos R), the polar axis p = (0, cos lat, sin lat), the
+// style tip at 0.2 n and the centre where the polar axis through the tip meets the plane; the
+// equivalent vertical dial stands where e2 is the zenith (latitude asin(e2.p), longitude the
+// hour angle of e2, declination from cos d1 = -n.p / cos f1). Angles use the stored Pi.
+
+#include <algorithm>
+
+#include "data_fixture.h"
+
+namespace shelldata {
+namespace {
+
+class PlaneGeometry : public DataListTest {
+protected:
+    bool contains(const std::string& text) const {
+        const auto all = texts();
+        return std::find(all.begin(), all.end(), text) != all.end();
+    }
+    void expectLines(const std::vector<std::string>& lines) {
+        for (const auto& line : lines) EXPECT_TRUE(contains(line)) << line;
+    }
+};
+
+TEST_F(PlaneGeometry, DecliningReclinedPlane) {
+    // Latitude 45 N, declination 30 W, reclining 20: n.p = -0.333597, centre at
+    // (-0.211964, 0.523929), substyle 22.0266 degrees towards -x, normal at hour angle 29.89398.
+    wall("30", "20");
+    click();
+    expectLines({
+        "Style: hypotenuse 0.59952",
+        "Distance Foot Center: cathetus  0.56518",
+        "Elevation of the style : -19.48725\xC2\xB0",
+        "Substyle distance  : 22.0266\xC2\xB0",
+        "Center coordinates  : -0.21197    0.52392",
+        "Angle between max slope line and noon  : 11.1702\xC2\xB0",
+        "ecc.ty 90\xC2\xB0 - lat\xC2\xB0  : 1.3332",
+        "eccentricity 23.45\xC2\xB0: 2.36893",
+        "substyle hour angle : 29.89397\xC2\xB0",
+        "substyle hour:    13.99293 h",
+        // The hour lines that run along the plane's horizontal and its line of greatest slope.
+        "horizontal hour:    7.48051 h",
+        "vertical hour:    10.62681 h",
+        // The sun lights the plane (n.s > 0 above the horizon) from 8.4875 h to sunset.
+        "Sun on dial at 8.49",
+        "Sun off dial at 19.42",
+        "substyle hour = 13.99293",
+    });
+}
+
+TEST_F(PlaneGeometry, EquivalentVerticalDialOfADecliningReclinedPlane) {
+    wall("30", "20");
+    click();
+    const auto all = texts();
+    const std::size_t start = indexOf("Equivalent vertical dial :");
+    ASSERT_LT(start + 7, all.size());
+    EXPECT_EQ(all[start - 1], "");
+    const std::vector<std::string> block(all.begin() + start, all.begin() + start + 8);
+    const std::vector<std::string> expected = {
+        "Equivalent vertical dial :", "latitude f1 =  60.91585", "declination d1 =  46.66352",
+        "reclination =  0",           "longitude lambda =  -20.59774", "click off analemma",
+        "click on SM time",           "select ST Zone = 0"};
+    EXPECT_EQ(block, expected);
+    for (std::size_t i = start; i < start + 8; ++i) EXPECT_EQ(colours()[i], kVerticalGroup);
+    EXPECT_EQ(colours()[start + 8], kWhite);  // the day lengths follow in white
+    EXPECT_NEAR(m.AnalemmaObliquityDeg, 60.91585068 * kPi / 180, 1e-8);  // f1, in radians
+}
+
+TEST_F(PlaneGeometry, ReclinedSouthPlaneIsAVerticalSouthWallFurtherNorth) {
+    // Reclining 20 due south at 45 N: the same plane is vertical at 65 N on the same meridian.
+    wall("0", "20");
+    click();
+    expectLines({"latitude f1 =  65", "declination d1 =  0", "longitude lambda =  0",
+                 "Elevation of the style : -25\xC2\xB0"});
+}
+
+TEST_F(PlaneGeometry, HorizontalPlane) {
+    // A horizontal dial at 45 N: the polar style rises at 45 degrees, its foot-to-centre
+    // distance is 0.2 / tan 45 with the centre on the meridian south of the foot; the substyle
+    // is the meridian (hour 12) and the dial is lit from sunrise to sunset. The stale values of
+    // an earlier run (another plane's substyle hour and style elevation) play no part.
+    wall("25", "90");
+    m.SubstyleHour = 0.6;
+    m.StyleElevRad = 0.1;
+    click();
+    EXPECT_FALSE(contains("Declination 25"));
+    EXPECT_EQ(indexOf("T R I A N G L E "), 3u);  // no declination and no reclination line
+    expectLines({
+        "Style: hypotenuse 0.28284",
+        "Elevation of the style : 45\xC2\xB0",
+        "Substyle distance  : 0\xC2\xB0",
+        "Center coordinates  : 0    -0.2",
+        "Angle between max slope line and noon  : 0\xC2\xB0",
+        "substyle hour angle : 0\xC2\xB0",
+        "latitude f0 =  45\xC2\xB0",
+        "Sun on dial at 4.58",
+        "Sun off dial at 19.42",
+        "substyle hour = 12",
+    });
+    const auto all = texts();
+    const std::size_t start = indexOf("Equivalent vertical dial :");
+    ASSERT_LT(start + 5, all.size());
+    const std::vector<std::string> block(all.begin() + start, all.begin() + start + 6);
+    const std::vector<std::string> expected = {
+        "Equivalent vertical dial :", "latitude f1 =  45",           "declination d1 =  180",
+        "reclination =  0",           "ordinate of horizon =  inf. ", "height of the style  =  45"};
+    EXPECT_EQ(block, expected);
+    EXPECT_EQ(m.WallDeclRad, 0);
+}
+
+TEST_F(PlaneGeometry, HorizontalPlaneAtTheEquatorHasItsCentreAtInfinity) {
+    place("0", "-7.6438", "-1");
+    wall("0", "90");
+    lastRun(0);
+    click();
+    expectLines({"Style: hypotenuse = inf", "Distance Foot Center: cathetus = inf",
+                 "Center coordinates  : inf    inf"});
+}
+
+TEST_F(PlaneGeometry, UnusedReclinationBoxMakesNoHorizontalPlane) {
+    // The vertical programme does not read the reclination box; 90 left in it from another
+    // programme does not turn its wall into a horizontal dial.
+    choose("mnuVertSph");
+    wall("30", "90");
+    click();
+    expectLines({"Declination 30", "Reclination 0", "Substyle distance  : 26.56505\xC2\xB0",
+                 "Center coordinates  : -0.11548    0.23094"});
+}
+
+}  // namespace
+}  // namespace shelldata
