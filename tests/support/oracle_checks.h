@@ -1,0 +1,48 @@
+#pragma once
+// GoogleTest assertions that drawn points lie on their true curves, measured by the shadow
+// oracle as a distance in the dial plane.
+//
+//   EXPECT_TRUE(oracle::allOnHourLine(o, -15, points));
+//   EXPECT_TRUE(oracle::allOnDeclinationPair(o, 23.45, points));
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/shadow_oracle.h"
+
+namespace oracle {
+
+// The tolerance of the project: 1e-6 m for a 0.1 m style, proportional to the style length.
+double toleranceFor(double styleLength);
+
+// Every point within `tolerance` (default: toleranceFor the oracle's style) of a curve whose
+// distance function is given. The failure message names `what`, counts the failing points and
+// shows the worst one with the sun that casts its shadow.
+testing::AssertionResult allWithin(const ShadowOracle& o, const std::vector<DialXY>& points,
+                                   const std::function<double(DialXY)>& distance,
+                                   const std::string& what, double tolerance = -1);
+
+testing::AssertionResult allOnHourLine(const ShadowOracle& o, double hourAngleDeg,
+                                       const std::vector<DialXY>& points, double tolerance = -1);
+// Either half of the geometric hour line: the hour angle H or H + 180 (a whole drawn line).
+testing::AssertionResult allOnWholeHourLine(const ShadowOracle& o, double hourAngleDeg,
+                                            const std::vector<DialXY>& points,
+                                            double tolerance = -1);
+testing::AssertionResult allOnDeclinationCurve(const ShadowOracle& o, double declinationDeg,
+                                               const std::vector<DialXY>& points,
+                                               double tolerance = -1);
+// Either nappe: declination +decl or -decl (the programmes draw each pair in one colour).
+testing::AssertionResult allOnDeclinationPair(const ShadowOracle& o, double declinationDeg,
+                                              const std::vector<DialXY>& points,
+                                              double tolerance = -1);
+testing::AssertionResult allOnItalianLine(const ShadowOracle& o, double n,
+                                          const std::vector<DialXY>& points,
+                                          double tolerance = -1);
+testing::AssertionResult allOnBabylonianLine(const ShadowOracle& o, double n,
+                                             const std::vector<DialXY>& points,
+                                             double tolerance = -1);
+
+}  // namespace oracle
