@@ -1,9 +1,112 @@
+// The two drivers of the flat dial programme by 3D analytic geometry. Each refuses the inputs
+// its free variable cannot handle, titles the plot, reads the inputs and calls the features in
+// a fixed order. A numerical failure in a set-up or in a driver's own statements is not handled
+// here: it leaves the run, and the busy cursor is restored on the way out.
+
 #include "dials/flat3d/flat3d.h"
+
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "dials/flat3d/plane.h"
+#include "dials/flat3d/procedures.h"
+#include "dials/flat3d/sky_lines.h"
+#include "plot/user_services.h"
 
 namespace dials::flat3d {
 
-// Filled in with the programme itself.
-void RunInclinedDialVarX(shell::Context&) {}
-void RunInclinedDialVarY(shell::Context&) {}
+namespace {
+
+constexpr std::string_view kMissingInputs =
+    "Immettere Longitudine,latitudine,Declinazione e Ortostilo !!";
+
+bool latitudeMissing(const shell::Context& ctx) {
+    const std::string& text = ctx.inputs.text("txtLAT");
+    return text.find_first_not_of(' ') == std::string::npos;
+}
+
+void refuseMissingInputs(shell::Context& ctx) {
+    ctx.services.messageBox(std::string(kMissingInputs));
+}
+
+// The sky lines close both pipelines in the same order.
+void drawSkyLines(shell::Context& ctx) {
+    if (ticked(ctx, "ckQibla")) PlotQibla(ctx);
+    PlotAsrCurve(ctx);
+    if (ticked(ctx, "ckAlt")) PlotAltitudeLines(ctx);
+    if (ticked(ctx, "ckAz")) PlotAzimuthLines(ctx);
+}
+
+}  // namespace
+
+void RunInclinedDialVarX(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    if (latitudeMissing(ctx)) {
+        refuseMissingInputs(ctx);
+        return;
+    }
+    ctx.ixPlot1().Messaggio(std::fabs(ctx.inputs.number("txtReclinZ")) == 90
+                                ? "Horizontal dial by 3D analytic geometry, variable X"
+                                : "Declining,reclining dial by 3D analytic geometry, variable X");
+    SetupInclinedDialVarX(ctx);
+    if (std::fabs(m.DeclDegrees) == 90) {
+        ctx.services.messageBox("Please use variable Y !!");
+        return;
+    }
+    plot::BusyCursor busy(ctx.services);
+
+    if (ticked(ctx, "chkOreAstronomiche")) DrawHourLinesX(ctx);
+    const bool horizontal = m.ReclRad == m.Pi / 2;
+    if (horizontal) m.WallDeclRad = 0;
+    if (!horizontal) {
+        if (ticked(ctx, "ck_orizzonte")) DrawHorizonLineX(ctx);
+        DrawNoonLineX(ctx);
+        if (ticked(ctx, "ck_Sustilare")) DrawSubstyleLineX(ctx);
+        ComputeSubstyleX(ctx);
+    }
+    if (ticked(ctx, "ck_Triangolo")) DrawStyleTriangleX(ctx);
+    if (ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineX(ctx);
+    if (ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesX(ctx);
+    if (ticked(ctx, "ck_Italiche")) DrawItalianHoursX(ctx);
+    if (ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursX(ctx);
+    if (ticked(ctx, "ck_Lemniscate")) PlotAnalemmaX(ctx);
+    NormalizeSubstyleAngleX(ctx);
+    drawSkyLines(ctx);
+}
+
+void RunInclinedDialVarY(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    if (latitudeMissing(ctx)) {
+        refuseMissingInputs(ctx);
+        return;
+    }
+    SetupInclinedDialVarY(ctx);
+    // This variant shows its refusals as the plot title.
+    if (m.DeclDegrees == 0) {
+        ctx.ixPlot1().Messaggio("Please use variable X");
+        return;
+    }
+    if (m.ReclDeg == 90) {
+        ctx.ixPlot1().Messaggio("Horizontal dial, please use variable X");
+        return;
+    }
+    ctx.ixPlot1().Messaggio("Declining, reclining dial by 3D analytic geometry, variable Y ");
+    plot::BusyCursor busy(ctx.services);
+
+    if (ticked(ctx, "chkOreAstronomiche")) DrawHourLinesY(ctx);
+    if (ticked(ctx, "ck_orizzonte")) DrawHorizonLineY(ctx);
+    DrawNoonLineY(ctx);
+    if (ticked(ctx, "ck_Sustilare")) DrawSubstyleLineY(ctx);
+    ComputeSubstyleY(ctx);
+    if (ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineY(ctx);
+    if (ticked(ctx, "ck_Triangolo")) DrawStyleTriangleY(ctx);
+    if (ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesY(ctx);
+    if (ticked(ctx, "ck_Italiche")) DrawItalianHoursY(ctx);
+    if (ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursY(ctx);
+    if (ticked(ctx, "ck_Lemniscate")) PlotAnalemmaY(ctx);
+    NormalizeSubstyleAngleY(ctx);
+    drawSkyLines(ctx);
+}
 
 }  // namespace dials::flat3d

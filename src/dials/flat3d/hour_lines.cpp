@@ -1,0 +1,133 @@
+// Hour lines: the hour line of hour angle H (positive towards the east) is the intersection of
+// the dial plane with the plane through the style tip that contains the polar axis
+// (0, cos phi, sin phi) and the direction (sin H, -cos H sin phi, cos H cos phi). Each line is a
+// run of points; a point that cannot be solved (the noon line of variable X, whose denominator
+// is 0, for one) is not drawn.
+
+#include <cmath>
+
+#include "dials/flat3d/plane.h"
+#include "dials/flat3d/procedures.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::flat3d {
+
+namespace {
+
+using numeric::checkedDiv;
+
+// A plane facing south and reclined by the colatitude contains the polar axis: its hour lines
+// are parallel. The reclination is compared within a tolerance far below any typed precision,
+// so that 90 - latitude computed in binary still counts as the colatitude typed.
+constexpr double kPolarPlaneToleranceDeg = 1e-9;
+
+bool isPolarPlane(const shell::Module1& m) {
+    return std::fabs((90 - m.LatDegrees) - m.ReclDeg) <= kPolarPlaneToleranceDeg &&
+           m.WallDeclRad == 0;
+}
+
+int hourLineColour(double hourLoop) {
+    if (hourLoop == 0) return 12;
+    if (std::fabs(hourLoop) == 90) return 9;
+    return 7;
+}
+
+double hourAngle(const shell::Module1& m, double hourLoop, double standardMeridian) {
+    return hourLoop * m.Pi / 180 + standardMeridian * m.LonCorrRad;
+}
+
+// X0 + Y0 sin(phi) tan H - Z0 cos(phi) tan H: the hour plane's right-hand side.
+double hourPlaneOffset(const PlaneGeometry& g, double H) {
+    return g.X0 + g.Y0 * std::sin(g.phi) * std::tan(H) - g.Z0 * std::cos(g.phi) * std::tan(H);
+}
+
+double standardMeridianFactor(const shell::Context& ctx) {
+    return ticked(ctx, "ck_Etna") ? 1 : 0;
+}
+
+// The polar dial: vertical segments half an hour apart whatever the hour fraction.
+void drawPolarHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    countedLoop(m.HourLoop, -90, 90, 7.5, [&](double hourLoop) {
+        m.HourAngleRad = hourAngle(m, hourLoop, E);
+        const double u = hourPlaneOffset(g, m.HourAngleRad);
+        if (!std::isfinite(u)) return;
+        plot.xLine(u, -plot.ShiftY(), u, plot.ShiftY(), shell::LineColor(ctx, 15));
+    });
+}
+
+// The eccentricities of the conics of declination 90 - phi, 23.45, 20 and 11.5 degrees on this
+// plane, kept for the technical data.
+void storeEccentricities(shell::Module1& m) {
+    const PlaneGeometry g = PlaneGeometry::from(m);
+    const double c = std::cos(g.R) *
+                     (std::cos(g.phi) * std::cos(g.D) - std::sin(g.phi) * std::tan(g.R));
+    double w = 0;
+    if (!numeric::assignOrSkip(w, [&] { return numeric::checkedSqrt(1 - c * c); })) return;
+    auto store = [&](double& target, double angle) {
+        numeric::assignOrSkip(target, [&] { return checkedDiv(w, std::sin(angle)); });
+    };
+    store(m.HourLineTemp, m.Pi / 2 - m.LatRad);
+    store(m.ZodiacLimit2345, 23.45 * m.Pi / 180);
+    store(m.ZodiacLimit20, 20 * m.Pi / 180);
+    store(m.ZodiacLimit115, 11.5 * m.Pi / 180);
+}
+
+}  // namespace
+
+void DrawHourLinesX(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double E = standardMeridianFactor(ctx);
+    const PlaneGeometry g = PlaneGeometry::from(m);
+
+    if (isPolarPlane(m)) {
+        drawPolarHourLines(ctx, g, E);
+    } else {
+        countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
+            const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
+            m.HourAngleRad = hourAngle(m, hourLoop, E);
+            const double tanH = std::tan(m.HourAngleRad);
+            const double K = tanH * (std::tan(g.R) * std::sin(g.phi) -
+                                     std::cos(g.phi) * std::cos(g.D));
+            const double A = std::sin(g.D) * std::sin(g.phi) * tanH - std::cos(g.D);
+            const double G = hourPlaneOffset(g, m.HourAngleRad);
+            for (double t : numeric::StepRange(-1, 1, 0.002)) {
+                plotSolvedPoint(plot, colour, [&] {
+                    const double Z = checkedDiv(t * A + G * std::cos(g.D), K);
+                    return g.fromX(t, Z);
+                });
+            }
+        });
+    }
+    storeEccentricities(m);
+}
+
+void DrawHourLinesY(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double E = standardMeridianFactor(ctx);
+    const PlaneGeometry g = PlaneGeometry::from(m);
+
+    countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
+        m.HourAngleRad = hourAngle(m, hourLoop, E);
+        const double tanH = std::tan(m.HourAngleRad);
+        const double K = std::tan(g.R) - std::sin(g.D) * std::cos(g.phi) * tanH;
+        const double A = std::cos(g.D) - std::sin(g.phi) * std::sin(g.D) * tanH;
+        const double G = hourPlaneOffset(g, m.HourAngleRad);
+        for (double t : numeric::StepRange(-1, 1, 0.002)) {
+            plotSolvedPoint(plot, colour, [&] {
+                const double Z = checkedDiv(t * A + G * std::sin(g.D), K);
+                return g.fromY(t, Z);
+            });
+        }
+    });
+    storeEccentricities(m);
+}
+
+}  // namespace dials::flat3d

@@ -1,0 +1,92 @@
+#pragma once
+// The dial plane as the set-up leaves it in the shared variables, the mapping of its world points
+// to dial coordinates, and the plotting of dial points.
+//
+// A world point (X, Y, Z) of the plane has v = Z / cos R and u = X / cos D - Z tan D tan R
+// (free variable X) or u = Z tan R / tan D - Y / sin D (free variable Y). Dial coordinates are
+// metres with v upward; the plot gets (u, -v).
+
+#include <optional>
+#include <utility>
+
+#include "numeric/checked.h"
+#include "numeric/failure.h"
+#include "numeric/palette.h"
+#include "numeric/step_loop.h"
+#include "plot/plot_surface.h"
+#include "shell/context.h"
+#include "shell/module1.h"
+
+namespace dials::flat3d {
+
+struct DialPoint {
+    double u = 0;
+    double v = 0;
+};
+
+struct PlaneGeometry {
+    double phi = 0;  // LatRad: the latitude folded to the northern hemisphere
+    double D = 0;    // WallDeclRad
+    double R = 0;    // ReclRad
+    double X0 = 0, Y0 = 0, Z0 = 0;  // the style tip
+    double S = 0;    // StyleLength3D
+
+    static PlaneGeometry from(const shell::Module1& m);
+
+    // Dial coordinates of the plane's point above world X (or world Y) at height Z. Throw
+    // numeric::NumericFailure when the point cannot be mapped (cos D, sin D or cos R is 0).
+    DialPoint fromX(double X, double Z) const;
+    DialPoint fromY(double Y, double Z) const;
+};
+
+// Evaluates compute(), which returns a DialPoint: nothing when it fails or when a coordinate is
+// not finite. A point whose own computation fails is thereby never drawn at stale values.
+template <class Compute>
+std::optional<DialPoint> solvePoint(Compute&& compute) {
+    try {
+        const DialPoint p = std::forward<Compute>(compute)();
+        return DialPoint{numeric::checkFinite(p.u), numeric::checkFinite(p.v)};
+    } catch (const numeric::NumericFailure&) {
+        return std::nullopt;
+    }
+}
+
+// Plots the dial point (u, v) at plot (u, -v).
+inline void plotDialPoint(plot::PlotSurface& plot, const DialPoint& p, numeric::Colour colour) {
+    plot.xPset(p.u, -p.v, colour);
+}
+
+// Plots the point compute() returns, unless its computation fails. Returns the point drawn.
+template <class Compute>
+std::optional<DialPoint> plotSolvedPoint(plot::PlotSurface& plot, numeric::Colour colour,
+                                         Compute&& compute) {
+    auto p = solvePoint(std::forward<Compute>(compute));
+    if (p) plotDialPoint(plot, *p, colour);
+    return p;
+}
+
+// The counted loop of a family of lines: body(value) for value = start, start + step, ... while
+// it does not pass end. The counter variable follows the loop and, once it is over, holds the
+// first value past the end (start when the loop did not run).
+template <class Body>
+void countedLoop(double& counter, double start, double end, double step, Body&& body) {
+    const numeric::StepRange range(start, end, step);
+    counter = start;
+    bool ran = false;
+    double last = start;
+    for (double value : range) {
+        counter = value;
+        last = value;
+        ran = true;
+        body(value);
+    }
+    counter = ran ? last + step : start;
+}
+
+// A check box counts as ticked when its value is 1 (a greyed box, 2, does not).
+bool ticked(const shell::Context& ctx, const char* checkBox);
+
+// Sign of a number: -1, 0 or 1.
+inline int sgn(double x) { return (x > 0) - (x < 0); }
+
+}  // namespace dials::flat3d

@@ -1,0 +1,92 @@
+// The input readers of the programme. The southern hemisphere is folded onto the northern one:
+// the latitude is taken by its absolute value and the declination, the reclination and the
+// longitude correction are multiplied by the hemisphere sign, so that the geometry is always
+// that of a northern place. Nothing here skips a failure: it throws to the caller of the run.
+
+#include <cmath>
+
+#include "dials/flat3d/plane.h"
+#include "dials/flat3d/procedures.h"
+#include "numeric/checked.h"
+#include "shell/helpers.h"
+
+namespace dials::flat3d {
+
+namespace {
+
+using numeric::checkedDiv;
+using numeric::checkFinite;
+
+enum class FreeVariable { X, Y };
+
+// tan(degrees)^-2: the coefficient of the cone of sun rays of that declination.
+double coneCoefficient(const shell::Module1& m, double degrees) {
+    const double t = std::tan(degrees * m.Pi / 180);
+    return checkedDiv(1, t * t);
+}
+
+void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
+    const shell::InputRecord& in = ctx.inputs;
+    shell::Module1& m = ctx.m;
+
+    m.HourStep = checkedDiv(15, in.number("TxtHour"));
+    m.PointStep = checkFinite(in.number("txt_Definition") / 100);
+    m.Pi = 3.141592654;
+    m.ConeCoef2345 = coneCoefficient(m, 23.45);
+    m.ConeCoef20 = coneCoefficient(m, 20);
+    m.ConeCoef115 = coneCoefficient(m, 11.5);
+
+    m.LatDegrees = std::fabs(in.number("txtLAT"));
+    m.LatAbsDeg = m.LatDegrees * m.HemisphereSign;
+    m.LatRad = checkFinite(m.LatDegrees * m.Pi / 180);
+    m.ColatRad = m.Pi / 2 - m.LatRad;
+    const double latitudeTested = variable == FreeVariable::X ? m.LatAbsDeg : m.LatDegrees;
+    if (latitudeTested == 0) m.HemisphereSign = 1;
+    m.WorkFlag = m.HemisphereSign;
+    const int hemisphere = sgn(m.HemisphereSign);
+
+    const double zone = in.number("TxtFuso");
+    m.LonDegrees = in.number("txtLON");
+    m.LonAbsDeg = std::fabs(m.LonDegrees);
+    m.LonCorrRad =
+        checkFinite((-15 * zone - m.EastSign * m.LonAbsDeg) * hemisphere * m.Pi / 180);
+
+    m.DeclDegrees = in.number("txtDecl");
+    m.WallDeclRad = checkFinite(m.DeclDegrees * m.Pi / 180 * hemisphere);
+    m.ReclDeg = in.number("txtReclinZ") * m.HemisphereSign;
+    m.ReclRad = checkFinite(m.ReclDeg * m.Pi / 180);
+    // The horizontal plane's declination means nothing: its u axis points east.
+    if (m.ReclDeg == 90 || m.ReclDeg == -90) m.WallDeclRad = 0;
+
+    m.StyleLengthD = in.number("txtStilo");
+    m.StyleLength3D = m.StyleLengthD;
+    const double S = m.StyleLength3D;
+    const double D = m.WallDeclRad;
+    const double R = m.ReclRad;
+    m.PlaneCoefX = -S * std::sin(D) * std::cos(R);
+    m.PlaneCoefY = -S * std::cos(D) * std::cos(R);
+    m.PlaneCoefZ = S * std::sin(R);
+
+    const double phi = m.LatRad;
+    const double s = std::sin(R) * std::sin(phi) - std::cos(phi) * std::cos(R) * std::cos(D);
+    if (variable == FreeVariable::X) {
+        m.SideSign = 1;
+        m.InclinedPlaneFlag = 1;
+        m.StyleElevRad = shell::ArcSin(m, s);
+    } else {
+        m.StyleElevRad = std::atan(checkedDiv(s, numeric::checkedSqrt(1 - s * s)));
+    }
+    m.StyleElevDeg = m.StyleElevRad * 180 / m.Pi;
+    if (variable == FreeVariable::Y) {
+        m.SideSign = 1;
+        m.InclinedPlaneFlag = 1;
+    }
+}
+
+}  // namespace
+
+void SetupInclinedDialVarX(shell::Context& ctx) { setupInclinedDial(ctx, FreeVariable::X); }
+
+void SetupInclinedDialVarY(shell::Context& ctx) { setupInclinedDial(ctx, FreeVariable::Y); }
+
+}  // namespace dials::flat3d

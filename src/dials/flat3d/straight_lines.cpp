@@ -1,0 +1,158 @@
+// The straight lines of the dial, each a run of points: the equinoctial (the plane through the
+// style tip perpendicular to the polar axis), the horizon (the horizontal plane through the
+// tip), the noon line (the meridian plane through the tip) and the substyle line (the plane of
+// the perpendicular style and the polar axis). A point that cannot be solved is not drawn.
+
+#include <cmath>
+
+#include "dials/flat3d/plane.h"
+#include "dials/flat3d/procedures.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::flat3d {
+
+namespace {
+
+using numeric::checkedDiv;
+
+constexpr int kEquinoctialColour = 9;
+constexpr int kHorizonColour = 2;
+constexpr int kNoonColour = 4;
+constexpr int kSubstyleColour = 9;
+
+numeric::StepRange pointRange() { return numeric::StepRange(-1, 1, 0.002); }
+numeric::StepRange substyleRange() { return numeric::StepRange(-1, 1, 0.001); }
+
+// Both pipelines draw the horizon the same way: its height is that of the style tip.
+void drawHorizonLine(shell::Context& ctx) {
+    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    double v = 0;
+    if (!numeric::assignOrSkip(v, [&] { return checkedDiv(g.Z0, std::cos(g.R)); })) return;
+    const numeric::Colour colour = shell::LineColor(ctx, kHorizonColour);
+    for (double t : pointRange()) plot.xPset(t, -v, colour);
+}
+
+// The style elevation as the substyle line of variable X stores it, its arc sine written
+// atan(s / sqrt(1 - s^2)).
+void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g) {
+    const double s = std::cos(g.phi) * std::cos(g.R) * std::cos(g.D) -
+                     std::sin(g.phi) * std::sin(g.R);
+    numeric::assignOrSkip(m.StyleElevRad, [&] {
+        return std::atan(checkedDiv(s, numeric::checkedSqrt(1 - s * s)));
+    });
+}
+
+}  // namespace
+
+void DrawEquinoctialLineX(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    const PlaneGeometry g = PlaneGeometry::from(m);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, kEquinoctialColour);
+    const double sinD = std::sin(g.D), cosD = std::cos(g.D);
+    const double Q = cosD * std::tan(g.phi) + std::tan(g.R);
+    for (double t : pointRange()) {
+        plotSolvedPoint(plot, colour, [&] {
+            const double Z = checkedDiv(
+                t * sinD - g.S * cosD * (cosD * std::cos(g.R) - std::sin(g.R) * std::tan(g.phi)),
+                Q);
+            return g.fromX(t, Z);
+        });
+    }
+    // On the equator the equinoctial plane is the plane Y = Y0. On a vertical wall it meets the
+    // wall in a vertical line, which no stepped X can reach: draw it as a segment. On any other
+    // plane the points above already lie on it, and a vertical segment would not.
+    if (m.LatRad == 0 && m.ReclRad == 0) {
+        double u0 = 0;
+        if (numeric::assignOrSkip(u0, [&] { return checkedDiv(-m.PlaneCoefY, sinD); }))
+            plot.xLine(u0, 0, u0, plot.ShiftY(), colour);
+    }
+}
+
+void DrawEquinoctialLineY(shell::Context& ctx) {
+    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, kEquinoctialColour);
+    for (double t : pointRange()) {
+        plotSolvedPoint(plot, colour, [&] {
+            const double Z = g.Z0 - checkedDiv(t - g.Y0, std::tan(g.phi));
+            return g.fromY(t, Z);
+        });
+    }
+}
+
+void DrawHorizonLineX(shell::Context& ctx) { drawHorizonLine(ctx); }
+
+void DrawHorizonLineY(shell::Context& ctx) { drawHorizonLine(ctx); }
+
+void DrawNoonLineX(shell::Context& ctx) {
+    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, kNoonColour);
+    // The noon line has world X = X0 throughout: step the height instead.
+    for (double t : pointRange()) {
+        plotSolvedPoint(plot, colour, [&] {
+            const double u = checkedDiv(g.X0, std::cos(g.D)) - t * std::tan(g.R) * std::tan(g.D);
+            return DialPoint{u, checkedDiv(t, std::cos(g.R))};
+        });
+    }
+}
+
+void DrawNoonLineY(shell::Context& ctx) {
+    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, kNoonColour);
+    for (double t : pointRange()) {
+        plotSolvedPoint(plot, colour, [&] {
+            const double Z =
+                checkedDiv(g.X0 * std::sin(g.D) + t * std::cos(g.D), std::tan(g.R));
+            return g.fromY(t, Z);
+        });
+    }
+}
+
+void DrawSubstyleLineX(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    const PlaneGeometry g = PlaneGeometry::from(m);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, kSubstyleColour);
+    const double a = std::cos(g.D) * std::tan(g.R) + std::tan(g.phi);
+    const double b = std::sin(g.D) * (std::cos(g.D) - std::tan(g.phi) * std::tan(g.R));
+    for (double t : substyleRange()) {
+        const auto p = plotSolvedPoint(plot, colour, [&] {
+            const double Z = -checkedDiv(t * a, b);
+            return g.fromX(t, Z);
+        });
+        if (p) {
+            numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p->u, p->v); });
+            m.SubstyleAngle = std::atan(m.SubstyleSlope);
+        }
+    }
+    storeStyleElevation(m, g);
+}
+
+void DrawSubstyleLineY(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    const PlaneGeometry g = PlaneGeometry::from(m);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, kSubstyleColour);
+    const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
+    const double k = std::sin(g.phi) * cosD + std::cos(g.phi) * tanR;
+    const double mm = k * tanR + sinD * sinD * std::cos(g.phi);
+    for (double t : substyleRange()) {
+        const auto p = plotSolvedPoint(plot, colour, [&] {
+            const double Z = checkedDiv((t - g.Y0) * (k * cosD + sinD * sinD * std::sin(g.phi)) +
+                                            k * (g.X0 * sinD + g.Y0 * cosD - g.Z0 * tanR),
+                                        mm) +
+                             g.Z0;
+            return g.fromY(t, Z);
+        });
+        if (p) numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p->u, p->v); });
+    }
+}
+
+}  // namespace dials::flat3d

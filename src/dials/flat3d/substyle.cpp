@@ -1,0 +1,94 @@
+// The substyle (the line of the dial through the foot of the style, in the plane of the
+// perpendicular style and the polar axis), the style's elevation over the plane, the hour angle
+// of the substyle and the length of the polar style. Each statement that fails is skipped and
+// the rest goes on; nothing is drawn.
+
+#include <cmath>
+
+#include "dials/flat3d/plane.h"
+#include "dials/flat3d/procedures.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "shell/helpers.h"
+
+namespace dials::flat3d {
+
+namespace {
+
+using numeric::checkedDiv;
+
+// The arc sine as the variable-Y pipeline writes it: atan(s / sqrt(1 - s^2)), which fails at
+// |s| = 1 where ArcSin returns +-pi/2.
+double inlineArcSin(double s) {
+    return std::atan(checkedDiv(s, numeric::checkedSqrt(1 - s * s)));
+}
+
+// The slope -u/v of the substyle through the origin and its second point, then the elevation,
+// the substyle hour and the hypotenuse.
+void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second,
+                    double (*arcSin)(const shell::Module1&, double)) {
+    shell::Module1& m = ctx.m;
+    const PlaneGeometry g = PlaneGeometry::from(m);
+    if (second) {
+        numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(second->u, second->v); });
+    } else if (g.D == 0) {
+        // A plane facing due south or north: the substyle is the vertical u = 0, which no point
+        // of a stepped world coordinate can reach.
+        m.SubstyleSlope = 0;
+    }
+    m.SubstyleAngle = std::atan(m.SubstyleSlope);
+
+    const double s = std::cos(g.phi) * std::cos(g.R) * std::cos(g.D) -
+                     std::sin(g.phi) * std::sin(g.R);
+    numeric::assignOrSkip(m.StyleElevRad, [&] { return arcSin(m, s); });
+    if (m.StyleElevRad != 0) {
+        numeric::assignOrSkip(m.SubstyleHour, [&] {
+            return -shell::ArcSin(m, checkedDiv(std::sin(g.D) * std::cos(g.R),
+                                                std::cos(m.StyleElevRad)));
+        });
+        m.StyleLength = m.StyleLength3D;
+        numeric::assignOrSkip(m.StyleHypotenuse,
+                              [&] { return checkedDiv(m.StyleLength, std::sin(m.StyleElevRad)); });
+    }
+}
+
+void normalizeSubstyleAngle(shell::Module1& m) {
+    if (m.StyleElevRad < 0)
+        m.SubstyleAngle = sgn(m.WallDeclRad) * (m.Pi - std::fabs(m.SubstyleAngle));
+}
+
+}  // namespace
+
+void ComputeSubstyleX(shell::Context& ctx) {
+    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
+    const double x0 = 0.1;
+    const auto second = solvePoint([&] {
+        const double a = std::cos(g.D) * std::tan(g.R) + std::tan(g.phi);
+        const double b = std::sin(g.D) * (std::cos(g.D) - std::tan(g.phi) * std::tan(g.R));
+        const double Z = -checkedDiv(x0 * a, b);
+        return g.fromX(x0, Z);
+    });
+    finishSubstyle(ctx, second, shell::ArcSin);
+}
+
+void ComputeSubstyleY(shell::Context& ctx) {
+    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
+    const double y0 = 0.1;
+    const auto second = solvePoint([&] {
+        const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
+        const double k = std::sin(g.phi) * cosD + std::cos(g.phi) * tanR;
+        const double mm = sinD * sinD * std::cos(g.phi) + k * tanR;
+        const double Z = checkedDiv((y0 - g.Y0) * (sinD * sinD * std::sin(g.phi) + k * cosD) +
+                                        k * (g.X0 * sinD + g.Y0 * cosD - g.Z0 * tanR),
+                                    mm) +
+                         g.Z0;
+        return g.fromY(y0, Z);
+    });
+    finishSubstyle(ctx, second, [](const shell::Module1&, double s) { return inlineArcSin(s); });
+}
+
+void NormalizeSubstyleAngleX(shell::Context& ctx) { normalizeSubstyleAngle(ctx.m); }
+
+void NormalizeSubstyleAngleY(shell::Context& ctx) { normalizeSubstyleAngle(ctx.m); }
+
+}  // namespace dials::flat3d

@@ -1,0 +1,84 @@
+// Declination lines against the shadow oracle: each pair, drawn in one colour, lies on the
+// curves of +delta and -delta.
+
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/flat3d/procedures.h"
+#include "flat3d_fixture.h"
+#include "numeric/palette.h"
+#include "support/oracle_checks.h"
+
+namespace flat3dtest {
+namespace {
+
+using dials::flat3d::DrawDeclinationLinesX;
+using dials::flat3d::DrawDeclinationLinesY;
+
+const std::vector<PlaneCase> kCases = {
+    {{45, 0, 0}, Variable::X},      {{45, 30, 0}, Variable::Y},
+    {{52, -25, 35}, Variable::X},   {{52, -25, 35}, Variable::Y},
+    {{40, 20, -25}, Variable::X},   {{40, 20, -25}, Variable::Y},
+    {{45, 0, 90}, Variable::X},     {{45, 180, 10}, Variable::X},
+    {{45, 160, 10}, Variable::Y},   {{10, 60, 45}, Variable::Y},
+    {{-35, 20, -30}, Variable::X},  {{-35, 20, -30}, Variable::Y},
+    {{-40, 170, 0}, Variable::X},   {{-30, 0, -90}, Variable::X},
+    {{-52, -40, 25}, Variable::Y},  {{0, 40, 20}, Variable::X},
+};
+
+class DeclinationLinesOnOracle : public testing::TestWithParam<PlaneCase> {};
+
+TEST_P(DeclinationLinesOnOracle, EachPairLiesOnItsDeclination) {
+    const PlaneCase c = GetParam();
+    SCOPED_TRACE(describe(c.place, c.variable));
+    Flat3dDial dial(c.place, c.variable);
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d =
+        dial.draw(c.variable == Variable::X ? DrawDeclinationLinesX : DrawDeclinationLinesY);
+    const oracle::ShadowOracle o = dial.oracle();
+    const struct {
+        int colour;
+        double declination;
+    } pairs[] = {{12, 23.45}, {13, 20}, {11, 11.5}};
+    std::size_t total = 0;
+    for (const auto& pair : pairs) {
+        const auto points = d.withColour(numeric::qbColor(pair.colour));
+        total += points.size();
+        EXPECT_GT(points.size(), 50u) << "declination " << pair.declination;
+        EXPECT_TRUE(oracle::allOnDeclinationPair(o, pair.declination, points));
+    }
+    EXPECT_EQ(total, d.points.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, DeclinationLinesOnOracle, testing::ValuesIn(kCases));
+
+TEST(DeclinationLines, SouthWallHasBranchesSymmetricAboutTheNoonLine) {
+    Flat3dDial dial({45, 0, 0}, Variable::X);
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawDeclinationLinesX);
+    const oracle::ShadowOracle o = dial.oracle();
+    // Each point's mirror image in the noon line lies on the same pair.
+    for (int colour : {12, 13, 11}) {
+        std::vector<oracle::DialXY> mirrored;
+        for (const oracle::DialXY& p : d.withColour(numeric::qbColor(colour)))
+            mirrored.push_back({-p.x, p.y});
+        const double declination = colour == 12 ? 23.45 : colour == 13 ? 20 : 11.5;
+        EXPECT_TRUE(oracle::allOnDeclinationPair(o, declination, mirrored));
+    }
+}
+
+TEST(DeclinationLines, EccentricityOfTheHorizontalDialIsCosLatOverSinDecl) {
+    Flat3dDial dial({45, 0, 90}, Variable::X);
+    ASSERT_TRUE(dial.setUp());
+    dial.draw(DrawDeclinationLinesX);
+    const double pi = dial.m().Pi;
+    EXPECT_NEAR(dial.m().ZodiacLimit2345, std::cos(45 * pi / 180) / std::sin(23.45 * pi / 180),
+                1e-9);
+    EXPECT_NEAR(dial.m().ZodiacLimit20, std::cos(45 * pi / 180) / std::sin(20 * pi / 180), 1e-9);
+    EXPECT_EQ(dial.m().PlaneCoefSaveZ, dial.m().PlaneCoefZ);
+}
+
+}  // namespace
+}  // namespace flat3dtest

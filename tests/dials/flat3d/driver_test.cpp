@@ -1,0 +1,237 @@
+// The drivers: refusals and titles with their exact texts, the order of the features, the
+// horizontal plane, the values the set-ups and the substyle computation leave, and numerical
+// failures contained by Run.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/flat3d/procedures.h"
+#include "flat3d_fixture.h"
+#include "numeric/palette.h"
+#include "support/oracle_checks.h"
+
+namespace flat3dtest {
+namespace {
+
+using namespace dials::flat3d;
+
+const std::string kTitleX = "Declining,reclining dial by 3D analytic geometry, variable X";
+const std::string kHorizontalTitleX = "Horizontal dial by 3D analytic geometry, variable X";
+const std::string kTitleY = "Declining, reclining dial by 3D analytic geometry, variable Y ";
+const std::string kMissing = "Immettere Longitudine,latitudine,Declinazione e Ortostilo !!";
+
+struct Outcome {
+    bool completed;
+    std::vector<std::string> messages;
+    std::string title;
+    std::vector<bool> busy;
+    std::size_t drawn;
+};
+
+Outcome run(const Place& place, Variable v,
+            const std::vector<std::pair<std::string, std::string>>& settings = {}) {
+    Flat3dDial dial(place, v, settings);
+    const bool completed = dial.run();
+    const auto& list = dial.system().surface().displayList();
+    return {completed, dial.system().services.messages, dial.system().surface().view().title,
+            dial.system().services.busyChanges, list.points.size() + list.lines.size()};
+}
+
+const std::vector<bool> kBusyShownAndRestored{true, false};
+
+TEST(Flat3dDrivers, EmptyLatitudeIsRefusedByAMessageBox) {
+    for (Variable v : {Variable::X, Variable::Y}) {
+        for (const char* latitude : {"", "   "}) {
+            const Outcome o = run({45, 30, 0}, v, {{"txtLAT", latitude}});
+            EXPECT_EQ(o.messages, std::vector<std::string>{kMissing});
+            EXPECT_EQ(o.title, "");
+            EXPECT_TRUE(o.busy.empty());
+            EXPECT_EQ(o.drawn, 0u);
+        }
+    }
+}
+
+TEST(Flat3dDrivers, VariableXRefusesAPlaneFacingEastOrWestAfterItsTitle) {
+    for (double decl : {90.0, -90.0}) {
+        const Outcome o = run({45, decl, 0}, Variable::X);
+        EXPECT_EQ(o.messages, std::vector<std::string>{"Please use variable Y !!"});
+        EXPECT_EQ(o.title, kTitleX);
+        EXPECT_TRUE(o.busy.empty());
+        EXPECT_EQ(o.drawn, 0u);
+    }
+}
+
+TEST(Flat3dDrivers, VariableYShowsItsRefusalsAsTheTitle) {
+    const Outcome south = run({45, 0, 20}, Variable::Y);
+    EXPECT_EQ(south.title, "Please use variable X");
+    const Outcome horizontal = run({45, 30, 90}, Variable::Y);
+    EXPECT_EQ(horizontal.title, "Horizontal dial, please use variable X");
+    // In the southern hemisphere the horizontal plane is typed -90.
+    const Outcome southern = run({-40, 30, -90}, Variable::Y);
+    EXPECT_EQ(southern.title, "Horizontal dial, please use variable X");
+    for (const Outcome& o : {south, horizontal, southern}) {
+        EXPECT_TRUE(o.messages.empty());
+        EXPECT_TRUE(o.busy.empty());
+        EXPECT_EQ(o.drawn, 0u);
+    }
+}
+
+TEST(Flat3dDrivers, TitlesAndTheBusyCursor) {
+    const Outcome x = run({45, 30, 20}, Variable::X);
+    EXPECT_EQ(x.title, kTitleX);
+    const Outcome horizontal = run({45, 30, 90}, Variable::X);
+    EXPECT_EQ(horizontal.title, kHorizontalTitleX);
+    const Outcome down = run({45, 30, -90}, Variable::X);
+    EXPECT_EQ(down.title, kHorizontalTitleX);
+    const Outcome y = run({45, 30, 20}, Variable::Y);
+    EXPECT_EQ(y.title, kTitleY);
+    for (const Outcome& o : {x, horizontal, y}) {
+        EXPECT_TRUE(o.completed);
+        EXPECT_TRUE(o.messages.empty());
+        EXPECT_EQ(o.busy, kBusyShownAndRestored);
+        EXPECT_GT(o.drawn, 1000u);
+    }
+}
+
+// The position in the drawing order of the first primitive of a kind (and colour, for points).
+std::size_t firstOf(const plot::DisplayList& list, char kind, plot::Colour colour = -1) {
+    std::size_t point = 0, line = 0;
+    for (std::size_t i = 0; i < list.DrawOrder.size(); ++i) {
+        if (list.DrawOrder[i] == 'P') {
+            if (kind == 'P' && list.points[point].Color == colour) return i;
+            ++point;
+        } else if (list.DrawOrder[i] == 'L') {
+            if (kind == 'L') return i;
+            ++line;
+        }
+    }
+    return list.DrawOrder.size();
+}
+
+TEST(Flat3dDrivers, VariableXDrawsTheTriangleBeforeTheEquinoctialAndYAfterIt) {
+    const std::vector<std::pair<std::string, std::string>> only = {
+        {"chkOreAstronomiche", "0"}, {"ck_Sustilare", "0"}, {"ck_DayLightCurves", "0"},
+        {"ck_Triangolo", "1"},       {"ck_Equinoziale", "1"}};
+    for (Variable v : {Variable::X, Variable::Y}) {
+        Flat3dDial dial({45, 30, 20}, v, only);
+        ASSERT_TRUE(dial.run());
+        const auto& list = dial.system().surface().displayList();
+        const std::size_t triangle = firstOf(list, 'L');
+        const std::size_t equinoctial = firstOf(list, 'P', numeric::qbColor(9));
+        ASSERT_LT(triangle, list.DrawOrder.size());
+        ASSERT_LT(equinoctial, list.DrawOrder.size());
+        if (v == Variable::X)
+            EXPECT_LT(triangle, equinoctial);
+        else
+            EXPECT_GT(triangle, equinoctial);
+    }
+}
+
+TEST(Flat3dDrivers, HorizontalPlaneHasNoHorizonNoonOrSubstyleLine) {
+    Flat3dDial dial({45, 30, 90}, Variable::X,
+                    {{"ck_orizzonte", "1"}, {"ck_Sustilare", "1"}, {"chkOreAstronomiche", "0"},
+                     {"ck_DayLightCurves", "0"}, {"ck_Equinoziale", "0"}});
+    dial.m().SubstyleAngle = 0.25;
+    ASSERT_TRUE(dial.run());
+    EXPECT_EQ(dial.system().surface().displayList().points.size(), 0u);
+    EXPECT_EQ(dial.m().WallDeclRad, 0);
+    EXPECT_EQ(dial.m().SubstyleAngle, 0.25);   // no substyle computation
+    EXPECT_NEAR(dial.m().StyleElevRad, 45 * dial.m().Pi / 180, 1e-9);
+}
+
+TEST(Flat3dSetup, FoldsTheSouthernHemisphere) {
+    Flat3dDial typedMinus90({-40, 30, -90}, Variable::X);
+    ASSERT_TRUE(typedMinus90.setUp());
+    EXPECT_EQ(typedMinus90.m().ReclDeg, 90);
+    EXPECT_EQ(typedMinus90.m().WallDeclRad, 0);
+    EXPECT_EQ(typedMinus90.m().LatDegrees, 40);
+    EXPECT_EQ(typedMinus90.m().LatAbsDeg, -40);
+    EXPECT_EQ(typedMinus90.m().HemisphereSign, -1);
+
+    Flat3dDial typed90({-40, 30, 90}, Variable::X);
+    ASSERT_TRUE(typed90.setUp());
+    EXPECT_EQ(typed90.m().ReclDeg, -90);
+
+    Flat3dDial declining({-40, 30, 20}, Variable::Y, {{"txtLON", "-12.5"}, {"TxtFuso", "-1"}});
+    ASSERT_TRUE(declining.setUp());
+    const double pi = declining.m().Pi;
+    EXPECT_DOUBLE_EQ(declining.m().WallDeclRad, -30 * pi / 180);
+    EXPECT_EQ(declining.m().ReclDeg, -20);
+    EXPECT_DOUBLE_EQ(declining.m().LonCorrRad, -2.5 * pi / 180);
+    EXPECT_GE(declining.m().LatRad, 0);
+}
+
+TEST(Flat3dSetup, StoresTheInputsAndTheStyleTip) {
+    Flat3dDial dial({45, 30, 20, 0.2}, Variable::X,
+                    {{"txtLON", "-12.5"}, {"TxtFuso", "-1"}, {"TxtHour", "4"},
+                     {"txt_Definition", "5"}});
+    ASSERT_TRUE(dial.setUp());
+    const shell::Module1& m = dial.m();
+    EXPECT_EQ(m.Pi, 3.141592654);
+    EXPECT_EQ(m.HourStep, 3.75);
+    EXPECT_EQ(m.PointStep, 0.05);
+    EXPECT_DOUBLE_EQ(m.LonCorrRad, 2.5 * m.Pi / 180);
+    // The oracle's style tip is the same point.
+    const oracle::Vec3 tip = dial.oracle().tip();
+    EXPECT_NEAR(tip.x, m.PlaneCoefX, 1e-12);
+    EXPECT_NEAR(tip.y, m.PlaneCoefY, 1e-12);
+    EXPECT_NEAR(tip.z, m.PlaneCoefZ, 1e-12);
+}
+
+TEST(Flat3dSubstyle, SouthWallAt45North) {
+    Flat3dDial dial({45, 0, 0}, Variable::X);
+    ASSERT_TRUE(dial.setUp());
+    const double pi = dial.m().Pi;
+    EXPECT_NEAR(dial.m().StyleElevRad, -45 * pi / 180, 1e-9);
+    dial.m().SubstyleSlope = 0.7;   // as an earlier run may have left it
+    ComputeSubstyleX(dial.ctx());
+    EXPECT_NEAR(dial.m().StyleElevRad, 45 * pi / 180, 1e-9);
+    EXPECT_NEAR(dial.m().StyleHypotenuse, 0.1 / std::sin(45 * pi / 180), 1e-9);
+    EXPECT_EQ(dial.m().StyleLength, 0.1);
+    EXPECT_EQ(dial.m().SubstyleSlope, 0);
+    EXPECT_EQ(dial.m().SubstyleAngle, 0);
+}
+
+TEST(Flat3dSubstyle, TheSubstyleIsTheHourLineOfTheSubstyleHour) {
+    for (const Place& place : {Place{45, 30, 0}, Place{52, -25, 35}, Place{-35, 20, -30}}) {
+        for (Variable v : {Variable::X, Variable::Y}) {
+            SCOPED_TRACE(describe(place, v));
+            Flat3dDial dial(place, v);
+            ASSERT_TRUE(dial.setUp());
+            const Drawing d = dial.draw(v == Variable::X ? DrawSubstyleLineX : DrawSubstyleLineY);
+            const double slope = dial.m().SubstyleSlope;
+            v == Variable::X ? ComputeSubstyleX(dial.ctx()) : ComputeSubstyleY(dial.ctx());
+            EXPECT_NEAR(dial.m().SubstyleSlope, slope, 1e-9);
+            EXPECT_TRUE(oracle::allOnWholeHourLine(
+                dial.oracle(), dial.oracleHourAngle(dial.m().SubstyleHour), d.at()));
+        }
+    }
+}
+
+TEST(Flat3dFailures, AnHourFractionOfZeroStopsTheRunAndKeepsTheDrawing) {
+    Flat3dDial dial({45, 30, 20}, Variable::X);
+    ASSERT_TRUE(dial.run());
+    const std::size_t drawn = dial.system().surface().displayList().points.size();
+    dial.system().services.busyChanges.clear();
+    rundial::applySetting(dial.system().inputs, "TxtHour", "0");
+    EXPECT_FALSE(dial.run());
+    EXPECT_EQ(dial.system().services.messages.size(), 1u);
+    EXPECT_EQ(dial.system().surface().displayList().points.size(), drawn);
+    EXPECT_TRUE(dial.system().services.busyChanges.empty());
+    EXPECT_EQ(dial.system().surface().view().title, kTitleX);
+}
+
+TEST(Flat3dFailures, APlanePerpendicularToThePolarAxisStopsVariableYInItsSetUp) {
+    // The face turned to the north pole at latitude 10: the sine of the style's elevation is 1.
+    Flat3dDial dial({10, 180, 10}, Variable::Y);
+    EXPECT_FALSE(dial.run());
+    EXPECT_EQ(dial.system().services.messages.size(), 1u);
+    EXPECT_EQ(dial.system().surface().view().title, "");
+    EXPECT_EQ(dial.system().surface().displayList().points.size(), 0u);
+}
+
+}  // namespace
+}  // namespace flat3dtest

@@ -1,0 +1,135 @@
+// Hour lines against the shadow oracle: every point a line draws lies on the hour line of that
+// line's hour angle (either half of it: the lines are drawn whole, through the centre).
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/flat3d/procedures.h"
+#include "flat3d_fixture.h"
+#include "numeric/palette.h"
+#include "support/oracle_checks.h"
+
+namespace flat3dtest {
+namespace {
+
+using dials::flat3d::DrawHourLinesX;
+using dials::flat3d::DrawHourLinesY;
+
+// Northern and southern places; declining, reclining, inclining and horizontal planes; planes
+// facing the pole.
+const std::vector<PlaneCase> kCases = {
+    {{45, 30, 0}, Variable::X},       {{45, 30, 0}, Variable::Y},
+    {{52, -25, 35}, Variable::X},     {{52, -25, 35}, Variable::Y},
+    {{40, 20, -25}, Variable::X},     {{40, 20, -25}, Variable::Y},
+    {{45, 0, 90}, Variable::X},       {{45, 0, 0}, Variable::X},
+    {{45, 180, 10}, Variable::X},     {{45, 160, 10}, Variable::Y},
+    {{10, 60, 45}, Variable::X},      {{10, 60, 45}, Variable::Y},
+    {{-35, 20, -30}, Variable::X},    {{-35, 20, -30}, Variable::Y},
+    {{-40, 170, 0}, Variable::X},     {{-40, 170, 0}, Variable::Y},
+    {{-30, 0, -90}, Variable::X},     {{-52, -40, 25}, Variable::Y},
+};
+
+class HourLinesOnOracle : public testing::TestWithParam<PlaneCase> {};
+
+TEST_P(HourLinesOnOracle, EveryPointHasItsLinesHourAngle) {
+    const PlaneCase c = GetParam();
+    for (const char* etna : {"0", "1"}) {
+        SCOPED_TRACE(describe(c.place, c.variable) + ", standard meridian " + etna);
+        Flat3dDial dial(c.place, c.variable, {{"ck_Etna", etna}, {"TxtHour", "4"}});
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d =
+            dial.draw(c.variable == Variable::X ? DrawHourLinesX : DrawHourLinesY);
+        const auto lines = d.byTag();
+        // 49 quarter-hour lines; a line the method cannot solve draws nothing at all.
+        EXPECT_GE(lines.size(), 40u);
+        EXPECT_LE(lines.size(), 49u);
+        const oracle::ShadowOracle o = dial.oracle();
+        for (const auto& [hourAngle, points] : lines) {
+            EXPECT_TRUE(oracle::allOnWholeHourLine(o, dial.oracleHourAngle(hourAngle), points))
+                << "line of hour angle " << hourAngle;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, HourLinesOnOracle, testing::ValuesIn(kCases));
+
+TEST(HourLines, NoonLineOfVariableXIsLeftToTheNoonProcedure) {
+    // Hour angle 0 has no solution by the stepped east coordinate: nothing at all is drawn for
+    // it, not a stray line at the previous hour's values.
+    Flat3dDial dial({45, 30, 0}, Variable::X, {{"TxtHour", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    const auto lines = dial.draw(DrawHourLinesX).byTag();
+    EXPECT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines.count(0.0), 0u);
+}
+
+TEST(HourLines, ColoursMarkNoonAndSixOClock) {
+    Flat3dDial dial({45, 30, 20}, Variable::Y, {{"TxtHour", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawHourLinesY);
+    const double pi = dial.m().Pi;
+    for (const DrawnPoint& p : d.points) {
+        const double degrees = std::round(p.tag * 180 / pi);
+        const int index = degrees == 0 ? 12 : std::fabs(degrees) == 90 ? 9 : 7;
+        ASSERT_EQ(p.colour, numeric::qbColor(index)) << "line " << degrees;
+    }
+    EXPECT_FALSE(d.withColour(numeric::qbColor(12)).empty());
+}
+
+TEST(HourLines, StandardMeridianShiftsEveryLineByTheLongitudeCorrection) {
+    // 12.5 E in zone -1: the lines of standard time lie 2.5 degrees east of apparent time.
+    Flat3dDial dial({45, 30, 0}, Variable::X,
+                    {{"txtLON", "-12.5"}, {"TxtFuso", "-1"}, {"TxtHour", "1"}, {"ck_Etna", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    EXPECT_NEAR(dial.m().LonCorrRad, 2.5 * dial.m().Pi / 180, 1e-15);
+    const auto lines = dial.draw(DrawHourLinesX).byTag();
+    ASSERT_EQ(lines.size(), 13u);
+    // The line of hour 0 is now 12:00 standard time, a line the sun's shadow follows there.
+    ASSERT_EQ(lines.count(dial.m().LonCorrRad), 1u);
+    EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(),
+                                           oracle::hourAngleOfStandardTime(12, -12.5, -1),
+                                           lines.at(dial.m().LonCorrRad)));
+}
+
+// The plane facing south reclined by the colatitude contains the polar axis: 25 parallel
+// segments half an hour apart, whatever the hour fraction, each on its hour line.
+void expectPolarDial(const Place& place) {
+    SCOPED_TRACE(describe(place, Variable::X));
+    Flat3dDial dial(place, Variable::X, {{"TxtHour", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawHourLinesX);
+    EXPECT_TRUE(d.points.empty());
+    ASSERT_EQ(d.lines.size(), 25u);
+    const oracle::ShadowOracle o = dial.oracle();
+    const double shiftY = dial.system().surface().ShiftY();
+    for (std::size_t i = 0; i < d.lines.size(); ++i) {
+        const plot::LineRecord& l = d.lines[i];
+        EXPECT_EQ(l.Color, numeric::qbColor(15));
+        EXPECT_EQ(l.x1, l.x2);
+        EXPECT_EQ(l.y1, -shiftY);
+        EXPECT_EQ(l.Y2, shiftY);
+        const double programmeHour = (-90 + 7.5 * static_cast<double>(i)) * dial.m().Pi / 180;
+        if (std::fabs(l.x1) > 10) continue;   // the six o'clock lines run off to infinity
+        std::vector<oracle::DialXY> along;
+        for (double y = -0.5; y <= 0.5; y += 0.25) along.push_back({l.x1, y});
+        EXPECT_TRUE(oracle::allOnHourLine(o, dial.oracleHourAngle(programmeHour), along))
+            << "segment " << i;
+    }
+}
+
+TEST(HourLines, PolarPlaneDrawsParallelSegments) {
+    expectPolarDial({45, 0, 45});
+    expectPolarDial({-45, 0, -45});
+}
+
+TEST(HourLines, PolarPlaneIsRecognisedWhenTheColatitudeIsNotExactInBinary) {
+    // 90 - 58.2 is not 31.8 in binary: the plane is still the polar plane the user typed.
+    ASSERT_NE(90 - 58.2, 31.8);
+    expectPolarDial({58.2, 0, 31.8});
+}
+
+}  // namespace
+}  // namespace flat3dtest

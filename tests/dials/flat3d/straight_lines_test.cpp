@@ -1,0 +1,133 @@
+// The equinoctial, the horizon, the noon line and the substyle line against the shadow oracle.
+
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/flat3d/procedures.h"
+#include "flat3d_fixture.h"
+#include "numeric/palette.h"
+#include "support/oracle_checks.h"
+
+namespace flat3dtest {
+namespace {
+
+using namespace dials::flat3d;
+
+const std::vector<PlaneCase> kCases = {
+    {{45, 30, 0}, Variable::X},     {{45, 30, 0}, Variable::Y},
+    {{52, -25, 35}, Variable::X},   {{52, -25, 35}, Variable::Y},
+    {{40, 20, -25}, Variable::X},   {{40, 20, -25}, Variable::Y},
+    {{45, 180, 10}, Variable::X},   {{45, 160, 10}, Variable::Y},
+    {{10, 60, 45}, Variable::X},    {{10, 60, 45}, Variable::Y},
+    {{-35, 20, -30}, Variable::X},  {{-35, 20, -30}, Variable::Y},
+    {{-40, 170, 0}, Variable::X},   {{-52, -40, 25}, Variable::Y},
+};
+
+bool isX(const PlaneCase& c) { return c.variable == Variable::X; }
+
+// Distance from p to the straight line through the origin and c.
+double distanceToLineThroughOrigin(oracle::DialXY c, oracle::DialXY p) {
+    return std::fabs(c.x * p.y - c.y * p.x) / std::hypot(c.x, c.y);
+}
+
+class StraightLinesOnOracle : public testing::TestWithParam<PlaneCase> {};
+
+TEST_P(StraightLinesOnOracle, EachLineLiesWhereItsShadowFalls) {
+    const PlaneCase c = GetParam();
+    SCOPED_TRACE(describe(c.place, c.variable));
+    Flat3dDial dial(c.place, c.variable);
+    ASSERT_TRUE(dial.setUp());
+    const oracle::ShadowOracle o = dial.oracle();
+
+    const Drawing equinoctial = dial.draw(isX(c) ? DrawEquinoctialLineX : DrawEquinoctialLineY);
+    EXPECT_GT(equinoctial.points.size(), 100u);
+    EXPECT_TRUE(oracle::allOnDeclinationCurve(o, 0, equinoctial.at()));
+    EXPECT_EQ(equinoctial.withColour(numeric::qbColor(9)).size(), equinoctial.points.size());
+
+    const Drawing horizon = dial.draw(isX(c) ? DrawHorizonLineX : DrawHorizonLineY);
+    EXPECT_GT(horizon.points.size(), 900u);   // what falls inside the plot area
+    EXPECT_TRUE(oracle::allWithin(
+        o, horizon.at(), [&](oracle::DialXY p) { return o.distanceToAltitudeCurve(0, p.x, p.y); },
+        "the horizon"));
+
+    const Drawing noon = dial.draw(isX(c) ? DrawNoonLineX : DrawNoonLineY);
+    if (isX(c) || c.place.recl != 0) EXPECT_GT(noon.points.size(), 100u);
+    EXPECT_TRUE(oracle::allOnWholeHourLine(o, 0, noon.at()));
+    EXPECT_EQ(noon.withColour(numeric::qbColor(4)).size(), noon.points.size());
+
+    const Drawing substyle = dial.draw(isX(c) ? DrawSubstyleLineX : DrawSubstyleLineY);
+    EXPECT_FALSE(substyle.points.empty());
+    const auto centre = o.centre();
+    ASSERT_TRUE(centre.has_value());
+    EXPECT_TRUE(oracle::allWithin(
+        o, substyle.at(),
+        [&](oracle::DialXY p) { return distanceToLineThroughOrigin(*centre, p); },
+        "the line through the foot and the centre"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, StraightLinesOnOracle, testing::ValuesIn(kCases));
+
+TEST(StraightLines, HorizonOfAVerticalWallIsAtTheFootAndOfAReclinedPlaneAtSTanR) {
+    Flat3dDial wall({45, 30, 0}, Variable::X);
+    ASSERT_TRUE(wall.setUp());
+    for (const DrawnPoint& p : wall.draw(DrawHorizonLineX).points) ASSERT_EQ(p.at.y, 0);
+
+    Flat3dDial reclined({45, 30, 30}, Variable::X);
+    ASSERT_TRUE(reclined.setUp());
+    const double expected = 0.1 * std::tan(30 * reclined.m().Pi / 180);
+    for (const DrawnPoint& p : reclined.draw(DrawHorizonLineX).points)
+        ASSERT_NEAR(p.at.y, expected, 1e-12);
+}
+
+TEST(StraightLines, NoonLineOfASouthWallIsTheVerticalThroughTheFoot) {
+    Flat3dDial dial({45, 0, 0}, Variable::X);
+    ASSERT_TRUE(dial.setUp());
+    const Drawing noon = dial.draw(DrawNoonLineX);
+    EXPECT_GT(noon.points.size(), 900u);
+    for (const DrawnPoint& p : noon.points) ASSERT_EQ(p.at.x, 0);
+}
+
+TEST(StraightLines, LinesTheSteppedCoordinateCannotReachDrawNothing) {
+    // Variable Y on a vertical wall: the noon line keeps one world north coordinate.
+    Flat3dDial wall({45, 30, 0}, Variable::Y);
+    ASSERT_TRUE(wall.setUp());
+    EXPECT_TRUE(wall.draw(DrawNoonLineY).points.empty());
+    // Variable X on a plane facing due south: the substyle keeps world east 0.
+    Flat3dDial south({45, 0, 20}, Variable::X);
+    ASSERT_TRUE(south.setUp());
+    EXPECT_TRUE(south.draw(DrawSubstyleLineX).points.empty());
+    // Variable Y at the equator: the equinoctial is the plane of constant world north.
+    Flat3dDial equator({0, 30, 20}, Variable::Y);
+    ASSERT_TRUE(equator.setUp());
+    EXPECT_TRUE(equator.draw(DrawEquinoctialLineY).points.empty());
+}
+
+TEST(StraightLines, EquinoctialOfAVerticalWallOnTheEquatorIsAVerticalSegment) {
+    Flat3dDial dial({0, 30, 0}, Variable::X);
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawEquinoctialLineX);
+    EXPECT_TRUE(d.points.empty());
+    ASSERT_EQ(d.lines.size(), 1u);
+    const plot::LineRecord& l = d.lines[0];
+    EXPECT_EQ(l.x1, l.x2);
+    EXPECT_EQ(l.y1, 0);
+    EXPECT_EQ(l.Y2, dial.system().surface().ShiftY());
+    std::vector<oracle::DialXY> along;
+    for (double t = 0; t <= 1; t += 0.125) along.push_back({l.x1, -t * l.Y2});
+    EXPECT_TRUE(oracle::allOnDeclinationCurve(dial.oracle(), 0, along));
+}
+
+TEST(StraightLines, EquinoctialOfAReclinedPlaneOnTheEquatorHasNoVerticalSegment) {
+    // Its points already lie on the line; a vertical segment would not.
+    Flat3dDial dial({0, 30, 25}, Variable::X);
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawEquinoctialLineX);
+    EXPECT_TRUE(d.lines.empty());
+    EXPECT_GT(d.points.size(), 100u);
+    EXPECT_TRUE(oracle::allOnDeclinationCurve(dial.oracle(), 0, d.at()));
+}
+
+}  // namespace
+}  // namespace flat3dtest
