@@ -1,0 +1,281 @@
+#include "ui/mdi_form1.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+#include "shell/control_table.h"
+#include "shell/programme_menu.h"
+#include "shell/technical_data.h"
+#include "ui/frm_about.h"
+#include "ui/frm_declin.h"
+#include "ui/frm_ix.h"
+#include "ui/frm_options.h"
+#include "ui/guarded.h"
+#include "ui/input_panel.h"
+#include "ui/qt_convert.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kPanelWidth = 290;
+
+QAction* addItem(QMenu* menu, const char* name, const char* caption, bool enabled = true) {
+    QAction* a = menu->addAction(QString::fromLatin1(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    a->setEnabled(enabled);
+    return a;
+}
+
+}  // namespace
+
+MDIForm1::MDIForm1(shell::InputRecord& inputs, shell::Module1& m, shell::clsOptions& Options,
+                   plot::UserServices& services, shell::DriverTable drivers, QWidget* parent)
+    : QMainWindow(parent),
+      ctx_{inputs, m, Options, services, [this]() -> plot::PlotSurface& {
+               return plotWindow().ixPlot1();
+           }},
+      drivers_(std::move(drivers)),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(qs(shell::kMainWindowCaption));
+    chooser_ = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(buildLeftPanel());
+    mdi_ = new QMdiArea(central);
+    mdi_->setObjectName(QStringLiteral("MDIArea"));
+    mdi_->setBackground(QColor(171, 171, 171));
+    row->addWidget(mdi_, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+
+    observer_ = inputs.addObserver([this](const std::string& name) { syncRecordItem(name); });
+    syncRecordItem("cmdData");
+    for (const auto& [name, action] : programmeItems_) syncRecordItem(name);
+}
+
+MDIForm1::~MDIForm1() {
+    ctx_.inputs.removeObserver(observer_);
+    unloadPlotWindow();
+}
+
+QWidget* MDIForm1::buildLeftPanel() {
+    auto* Panel3D1 = new QWidget(this);
+    Panel3D1->setObjectName(QStringLiteral("Panel3D1"));
+    Panel3D1->setFixedWidth(kPanelWidth);
+    auto* column = new QVBoxLayout(Panel3D1);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(2);
+
+    // The two bars above the input panel, from the core's table.
+    std::map<std::string_view, QHBoxLayout*> bars;
+    for (const char* barName : {"Picture3", "Picture2"}) {
+        auto* bar = new QFrame(Panel3D1);
+        bar->setObjectName(QString::fromLatin1(barName));
+        bar->setFrameShape(QFrame::StyledPanel);
+        auto* line = new QHBoxLayout(bar);
+        line->setContentsMargins(4, 2, 4, 2);
+        bars.emplace(barName, line);
+        column->addWidget(bar);
+    }
+    for (const shell::BarItemSpec& item : shell::barTable()) {
+        QHBoxLayout* line = bars.at(item.bar);
+        QWidget* parent = line->parentWidget();
+        QWidget* w = nullptr;
+        if (item.kind == shell::BarItemKind::Label) {
+            auto* label = new QLabel(qs(item.caption), parent);
+            QFont f = label->font();
+            f.setBold(true);
+            label->setFont(f);
+            line->addWidget(label, 1);
+            w = label;
+        } else {
+            auto* button = new QPushButton(qs(item.caption), parent);
+            button->setAutoDefault(true);   // Enter presses the button that has the focus
+            if (item.caption.size() == 1) button->setMaximumWidth(32);
+            line->addWidget(button);
+            w = button;
+        }
+        w->setObjectName(qs(item.name));
+        if (!item.toolTip.empty()) w->setToolTip(qs(item.toolTip));
+        w->setEnabled(item.enabled);
+    }
+    Command1 = Panel3D1->findChild<QPushButton*>(QStringLiteral("Command1"));
+    cmdData = Panel3D1->findChild<QPushButton*>(QStringLiteral("cmdData"));
+    auto* Command2 = Panel3D1->findChild<QPushButton*>(QStringLiteral("Command2"));
+    auto* cmdSave = Panel3D1->findChild<QPushButton*>(QStringLiteral("cmdSave"));
+    connect(Command1, &QPushButton::clicked, this, &MDIForm1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &MDIForm1::Command2_Click);
+    connect(cmdData, &QPushButton::clicked, this, &MDIForm1::cmdData_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &MDIForm1::cmdSave_Click);
+
+    panel_ = new InputPanel(ctx_.inputs, ctx_.services, Panel3D1);
+    connect(panel_, &InputPanel::optionClicked, this, [this](const QString& name) {
+        // The frame's two option buttons acknowledge a click with the beep.
+        if (name == QLatin1String("option3D4") || name == QLatin1String("option3D5"))
+            ctx_.services.beep();
+    });
+    column->addWidget(panel_, 1);
+    return Panel3D1;
+}
+
+void MDIForm1::buildMenus() {
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    addItem(mnuFile, "mnuLoad", "Load...", false);
+    addItem(mnuFile, "MnuSalva", "Save...", false);
+    addItem(mnuFile, "mnuExport", "Export to...", false);
+    mnuFile->addSeparator();
+    connect(addItem(mnuFile, "mnuPrinter", "Printer setup"), &QAction::triggered, this,
+            &MDIForm1::mnuPrinter_Click);
+    mnuFile->addSeparator();
+    connect(addItem(mnuFile, "mnuExit", "Exit"), &QAction::triggered, this,
+            &MDIForm1::mnuExit_Click);
+
+    QMenu* M_Quadranti = menuBar()->addMenu(qs(shell::kProgrammeMenuCaption));
+    M_Quadranti->setObjectName(qs(shell::kProgrammeMenu));
+    std::map<std::string_view, QMenu*> submenus;
+    QMenu* flat = M_Quadranti->addMenu(qs(shell::kFlatSubmenuCaption));
+    flat->setObjectName(qs(shell::kFlatSubmenu));
+    submenus.emplace(shell::kFlatSubmenu, flat);
+    QMenu* cylindrical = M_Quadranti->addMenu(qs(shell::kCylindricalSubmenuCaption));
+    cylindrical->setObjectName(qs(shell::kCylindricalSubmenu));
+    submenus.emplace(shell::kCylindricalSubmenu, cylindrical);
+    for (const shell::ProgrammeMenuItemSpec& item : shell::programmeMenuItems()) {
+        QAction* a = submenus.at(item.submenu)->addAction(qs(item.caption));
+        a->setObjectName(qs(item.name));
+        a->setCheckable(true);
+        const std::string name(item.name);
+        connect(a, &QAction::triggered, this, [this, name] {
+            guarded(ctx_.services, [&] { shell::chooseProgramme(ctx_.inputs, name); });
+            // The check marks are the record's, also when the current item was chosen again.
+            for (const auto& [itemName, action] : programmeItems_) syncRecordItem(itemName);
+        });
+        programmeItems_.emplace(name, a);
+    }
+
+    QMenu* mnuTools = menuBar()->addMenu(QStringLiteral("Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    connect(addItem(mnuTools, "mnu_Decl", "Utilities board"), &QAction::triggered, this,
+            &MDIForm1::mnu_Decl_Click);
+    mnuTools->addSeparator();
+    connect(addItem(mnuTools, "mnuOption", "Options..."), &QAction::triggered, this,
+            &MDIForm1::mnuOption_Click);
+
+    QMenu* M_Help = menuBar()->addMenu(QStringLiteral("?"));
+    M_Help->setObjectName(QStringLiteral("M_Help"));
+    connect(addItem(M_Help, "M_About", "About Umbralion 2001"), &QAction::triggered, this,
+            &MDIForm1::M_About_Click);
+}
+
+void MDIForm1::syncRecordItem(const std::string& name) {
+    if (name == "cmdData") {
+        cmdData->setEnabled(ctx_.inputs.enabled(name));
+        return;
+    }
+    auto it = programmeItems_.find(name);
+    if (it == programmeItems_.end()) return;
+    it->second->setChecked(ctx_.inputs.checked(name));
+    it->second->setEnabled(ctx_.inputs.enabled(name));
+}
+
+void MDIForm1::loadPlotWindow() {
+    auto* window = new frmIX(ctx_, printer_.get(), chooser_);
+    auto* sub = mdi_->addSubWindow(window, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                               Qt::WindowTitleHint |
+                                               Qt::WindowMinMaxButtonsHint);
+    sub->setObjectName(QStringLiteral("frmIXSubWindow"));
+    sub->setWindowTitle(QStringLiteral("Plot"));
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    plotSub_ = sub;
+    plot_ = window;
+    // The plot window fills the area it is shown in.
+    const QSize area = mdi_->viewport()->size();
+    if (area.width() > 200 && area.height() > 200)
+        sub->setGeometry(0, 0, area.width(), area.height());
+    else
+        sub->resize(800, 600);
+    sub->show();
+}
+
+void MDIForm1::unloadPlotWindow() {
+    if (plotSub_) delete plotSub_.data();
+    plotSub_ = nullptr;
+    plot_ = nullptr;
+}
+
+frmIX& MDIForm1::plotWindow() {
+    if (!plot_) loadPlotWindow();
+    if (!plot_) throw std::runtime_error("the plot window could not be loaded");
+    return *plot_;
+}
+
+void MDIForm1::setPrinterChooser(PlotWidget::PrinterChooser chooser) {
+    chooser_ = std::move(chooser);
+    if (plot_) plot_->plotWidget()->setPrinting(printer_.get(), chooser_);
+}
+
+void MDIForm1::Command1_Click() {
+    guarded(ctx_.services, [&] { shell::Command1_Click(ctx_, drivers_); });
+}
+
+void MDIForm1::Command2_Click() {
+    guarded(ctx_.services, [&] {
+        shell::Command2_Click(ctx_, [this] {
+            unloadPlotWindow();
+            loadPlotWindow();
+        });
+    });
+}
+
+void MDIForm1::cmdData_Click() {
+    guarded(ctx_.services, [&] { shell::cmdData_Click(ctx_); });
+}
+
+void MDIForm1::cmdSave_Click() {
+    guarded(ctx_.services, [&] { shell::cmdSave_Click(ctx_); });
+    Command1->setFocus();
+}
+
+void MDIForm1::mnuPrinter_Click() {
+    // The choice stays with the printer the plot window prints on.
+    QPrintDialog dialog(printer_.get(), this);
+    dialog.exec();
+}
+
+void MDIForm1::mnu_Decl_Click() {
+    frmDeclin board(ctx_.inputs, this);
+    board.exec();
+}
+
+void MDIForm1::mnuOption_Click() {
+    frmOptions options(ctx_.Options, ctx_.ixPlot1, ctx_.services, this);
+    options.exec();
+}
+
+void MDIForm1::M_About_Click() {
+    frmAbout about(ctx_.services, this);
+    about.exec();
+}
+
+void MDIForm1::mnuExit_Click() { QCoreApplication::exit(0); }
+
+}  // namespace ui

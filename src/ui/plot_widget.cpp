@@ -1,0 +1,379 @@
+#include "ui/plot_widget.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/guarded.h"
+#include "ui/image_device.h"
+#include "ui/numeric_key_hook.h"
+#include "ui/picture_pane.h"
+#include "ui/printer_device.h"
+#include "ui/qt_convert.h"
+
+namespace ui {
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const char* caption) {
+    auto* l = new QLabel(QString::fromLatin1(caption), parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QWidget* makePanel(QWidget* parent, const char* name, const char* title) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(8, 6, 8, 8);
+    auto* heading = makeLabel(panel, "", title);
+    QFont f = heading->font();
+    f.setBold(true);
+    heading->setFont(f);
+    layout->addWidget(heading, 0, 0, 1, 2);
+    panel->hide();
+    return panel;
+}
+
+constexpr int kTitleIndent = 180;
+
+int toScroll(double twips, double pixelsPerTwip) {
+    const double px = std::round(twips * pixelsPerTwip);
+    return std::isfinite(px) ? static_cast<int>(px) : 0;
+}
+
+}  // namespace
+
+PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
+                       plot::UserServices& services, QWidget* parent)
+    : QWidget(parent), surface_(surface), screen_(screen), services_(services) {
+    setObjectName(QStringLiteral("ixPlot1"));
+
+    picHead = buildToolBar();
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("picScroll"));
+    scroll_->horizontalScrollBar()->setObjectName(QStringLiteral("HScroll1"));
+    scroll_->verticalScrollBar()->setObjectName(QStringLiteral("VScroll1"));
+    scroll_->setBackgroundRole(QPalette::Dark);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    picPlot = new PicturePane(screen_);
+    scroll_->setWidget(picPlot);
+    picPlot->onPress = [this](QPointF at) {
+        const double k = screen_.pixelsPerTwip();
+        guarded(services_, [&] { surface_.mouseDown(at.x() / k, at.y() / k); });
+    };
+    screen_.setChangedCallback([pane = QPointer<PicturePane>(picPlot)] {
+        if (pane) pane->update();
+    });
+
+    p_mess = new QLabel(picPlot);
+    p_mess->setObjectName(QStringLiteral("p_mess"));
+    p_mess->setTextFormat(Qt::PlainText);
+    QFont titleFont = p_mess->font();
+    titleFont.setBold(true);
+    p_mess->setFont(titleFont);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(picHead);
+    layout->addWidget(scroll_, 1);
+
+    picDimensioni = buildDimensionPanel();
+    PicAssi = buildAxesPanel();
+    picPrint = buildPrintPanel();
+
+    syncView();
+}
+
+PlotWidget::~PlotWidget() { screen_.setChangedCallback({}); }
+
+QWidget* PlotWidget::buildToolBar() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("picHead"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 3, 4, 3);
+    row->setSpacing(5);
+
+    row->addWidget(makeLabel(bar, "lblScala", "Scale"));
+    cmbScala = new QComboBox(bar);
+    cmbScala->setObjectName(QStringLiteral("cmbScala"));
+    cmbScala->setMinimumContentsLength(5);
+    connect(cmbScala, &QComboBox::activated, this, [this](int index) {
+        const int scale = cmbScala->itemData(index).toInt();
+        guarded(services_, [&] { surface_.chooseScale(scale); });
+        syncView();
+    });
+    row->addWidget(cmbScala);
+    row->addSpacing(6);
+    row->addWidget(makeLabel(bar, "lblDim", "HxL (m)"));
+    lblDimVal = makeLabel(bar, "lblDimVal", "");
+    lblDimVal->setMinimumWidth(70);
+    row->addWidget(lblDimVal);
+    row->addWidget(makeLabel(bar, "Label1", "x,y (mm)"));
+    lblXYval = makeLabel(bar, "lblXYval", "");
+    lblXYval->setMinimumWidth(80);
+    row->addWidget(lblXYval);
+
+    auto* cmdDim = makeButton(bar, "cmdDim", "...");
+    cmdDim->setMaximumWidth(32);
+    auto* cmdStampa = makeButton(bar, "cmdStampa", "Print");
+    auto* cmdAssi = makeButton(bar, "cmdAssi", "Axes");
+    auto* CmdGriglia = makeButton(bar, "CmdGriglia", "Grid");
+    auto* cmdPulisci = makeButton(bar, "cmdPulisci", "Clear");
+    auto* cmdSave = makeButton(bar, "cmdSave", "Save");
+    cmdSave->setToolTip(QStringLiteral("Save as BMP file (image.bmp)"));
+    for (QPushButton* b : {cmdDim, cmdStampa, cmdAssi, CmdGriglia, cmdPulisci, cmdSave})
+        row->addWidget(b);
+    row->addStretch(1);
+
+    connect(cmdDim, &QPushButton::clicked, this,
+            [this] { guarded(services_, [&] { surface_.cmdDim_Click(); }); });
+    connect(cmdStampa, &QPushButton::clicked, this, &PlotWidget::cmdStampa_Click);
+    connect(cmdAssi, &QPushButton::clicked, this,
+            [this] { guarded(services_, [&] { surface_.cmdAssi_Click(); }); });
+    connect(CmdGriglia, &QPushButton::clicked, this,
+            [this] { guarded(services_, [&] { surface_.CmdGriglia_Click(); }); });
+    connect(cmdPulisci, &QPushButton::clicked, this,
+            [this] { guarded(services_, [&] { surface_.cmdPulisci_Click(); }); });
+    connect(cmdSave, &QPushButton::clicked, this, &PlotWidget::cmdSave_Click);
+    return bar;
+}
+
+QWidget* PlotWidget::buildDimensionPanel() {
+    QWidget* panel = makePanel(this, "picDimensioni", " Dimensions (metres)");
+    auto* grid = static_cast<QGridLayout*>(panel->layout());
+    txtQH = new QLineEdit(panel);
+    txtQH->setObjectName(QStringLiteral("txtQH"));
+    txtQL = new QLineEdit(panel);
+    txtQL->setObjectName(QStringLiteral("txtQL"));
+    grid->addWidget(makeLabel(panel, "lblQH", "H Altezza"), 1, 0);
+    grid->addWidget(txtQH, 1, 1);
+    grid->addWidget(makeLabel(panel, "lblQL", "L Larghezza "), 2, 0);
+    grid->addWidget(txtQL, 2, 1);
+    auto* cmdQAggiorna = makeButton(panel, "cmdQAggiorna", "Update");
+    auto* cmdQAnnulla = makeButton(panel, "cmdQAnnulla", "Hide");
+    grid->addWidget(cmdQAggiorna, 3, 0);
+    grid->addWidget(cmdQAnnulla, 3, 1);
+    connect(cmdQAggiorna, &QPushButton::clicked, this, [this] {
+        // Afterwards the boxes show the area in force, also when the surface refused the input.
+        shownTexts_.erase(txtQH);
+        shownTexts_.erase(txtQL);
+        guarded(services_,
+                [&] { surface_.cmdQAggiorna_Click(ss(txtQH->text()), ss(txtQL->text())); });
+        syncView();
+    });
+    connect(cmdQAnnulla, &QPushButton::clicked, this,
+            [this] { guarded(services_, [&] { surface_.cmdQAnnulla_Click(); }); });
+    return panel;
+}
+
+QWidget* PlotWidget::buildAxesPanel() {
+    QWidget* panel = makePanel(this, "PicAssi", " Shift Axes (metres)");
+    auto* grid = static_cast<QGridLayout*>(panel->layout());
+    txtX = new QLineEdit(panel);
+    txtX->setObjectName(QStringLiteral("txtX"));
+    txtY = new QLineEdit(panel);
+    txtY->setObjectName(QStringLiteral("txtY"));
+    grid->addWidget(makeLabel(panel, "lblX", "Axis X"), 1, 0);
+    grid->addWidget(txtX, 1, 1);
+    grid->addWidget(makeLabel(panel, "LblY", "Axis Y"), 2, 0);
+    grid->addWidget(txtY, 2, 1);
+    auto* cmdAssiAgg = makeButton(panel, "cmdAssiAgg", "Update");
+    auto* cmdAssiChiudi = makeButton(panel, "cmdAssiChiudi", "Hide");
+    grid->addWidget(cmdAssiAgg, 3, 0);
+    grid->addWidget(cmdAssiChiudi, 3, 1);
+    connect(cmdAssiAgg, &QPushButton::clicked, this, [this] {
+        shownTexts_.erase(txtX);
+        shownTexts_.erase(txtY);
+        guarded(services_,
+                [&] { surface_.cmdAssiAgg_Click(ss(txtX->text()), ss(txtY->text())); });
+        syncView();
+    });
+    connect(cmdAssiChiudi, &QPushButton::clicked, this,
+            [this] { guarded(services_, [&] { surface_.cmdAssiChiudi_Click(); }); });
+
+    // The four number boxes of the panels filter their keys like the main window's boxes.
+    for (QLineEdit* box : {txtQH, txtQL, txtX, txtY}) {
+        box->setFixedWidth(90);
+        box->installEventFilter(new NumericKeyHook(
+            [this](std::int16_t k) { return surface_.InputSoloNumeri(k); }, box));
+    }
+    return panel;
+}
+
+QWidget* PlotWidget::buildPrintPanel() {
+    QWidget* panel = makePanel(this, "picPrint", " Print options");
+    auto* grid = static_cast<QGridLayout*>(panel->layout());
+    optAll = new QRadioButton(QStringLiteral("Whole Area"), panel);
+    optAll->setObjectName(QStringLiteral("optAll"));
+    optSelected = new QRadioButton(QStringLiteral("Selected areas"), panel);
+    optSelected->setObjectName(QStringLiteral("optSelected"));
+    grid->addWidget(optAll, 1, 0, 1, 2);
+    grid->addWidget(optSelected, 2, 0, 1, 2);
+    auto* cmdPOk = makeButton(panel, "cmdPOk", "Print");
+    auto* cmdPCancel = makeButton(panel, "cmdPCancel", "Hide");
+    grid->addWidget(cmdPOk, 3, 0);
+    grid->addWidget(cmdPCancel, 3, 1);
+    connect(optAll, &QRadioButton::clicked, this,
+            [this] { guarded(services_, [&] { surface_.setPrintSelected(false); }); });
+    connect(optSelected, &QRadioButton::clicked, this,
+            [this] { guarded(services_, [&] { surface_.setPrintSelected(true); }); });
+    connect(cmdPOk, &QPushButton::clicked, this, &PlotWidget::cmdPOk_Click);
+    connect(cmdPCancel, &QPushButton::clicked, this,
+            [this] { guarded(services_, [&] { surface_.cmdPCancel_Click(); }); });
+    return panel;
+}
+
+void PlotWidget::setPrinting(QPrinter* printer, PrinterChooser chooser) {
+    printer_ = printer;
+    chooser_ = std::move(chooser);
+}
+
+QWidget* PlotWidget::picture() const { return picPlot; }
+
+void PlotWidget::printWith(const std::function<void(plot::PrinterDevice&)>& job) {
+    if (!printer_ || !chooser_ || !chooser_(*printer_)) return;
+    // Into a PDF file the page's corner is the origin, as on the A4 sheet the tiles are cut
+    // for; a real printer draws from the corner of its printable area.
+    printer_->setFullPage(printer_->outputFormat() == QPrinter::PdfFormat);
+    QtPrinterDevice device(*printer_);
+    job(device);
+}
+
+void PlotWidget::cmdStampa_Click() {
+    guarded(services_, [&] {
+        // With tiles selected the surface only opens its print panel; otherwise it prints the
+        // whole drawing at once, on the printer the user chooses now.
+        if (!surface_.tileList().empty())
+            surface_.cmdStampa_Click(nullptr);
+        else
+            printWith([&](plot::PrinterDevice& device) { surface_.cmdStampa_Click(&device); });
+    });
+}
+
+void PlotWidget::cmdPOk_Click() {
+    guarded(services_, [&] {
+        printWith([&](plot::PrinterDevice& device) { surface_.cmdPOk_Click(device); });
+    });
+}
+
+bool PlotWidget::saveBitmap(const QString& fileName) {
+    return !fileName.isEmpty() && screen_.saveBmp(fileName);
+}
+
+void PlotWidget::cmdSave_Click() {
+    QFileDialog dialog(this, QStringLiteral("Save"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    dialog.setNameFilter(QStringLiteral("*.bmp"));
+    dialog.selectFile(QStringLiteral("Image.bmp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    if (fileName.isEmpty()) return;
+    if (!saveBitmap(fileName))
+        services_.messageBox("The picture could not be saved as " + ss(fileName) + ".");
+}
+
+void PlotWidget::setBoxText(QLineEdit* box, const std::string& text) {
+    auto shown = shownTexts_.find(box);
+    if (shown != shownTexts_.end() && shown->second == text) return;
+    box->setText(qs(text));
+    shownTexts_[box] = text;
+}
+
+void PlotWidget::syncView() {
+    const plot::PlotView& v = surface_.view();
+
+    if (v.cmbScalaItems != shownScaleItems_) {
+        const QSignalBlocker block(cmbScala);
+        cmbScala->clear();
+        for (const auto& [text, scale] : v.cmbScalaItems) cmbScala->addItem(qs(text), scale);
+        shownScaleItems_ = v.cmbScalaItems;
+    }
+    {
+        const QSignalBlocker block(cmbScala);
+        cmbScala->setCurrentIndex(cmbScala->findText(qs(v.cmbScalaText)));
+    }
+    lblDimVal->setText(qs(v.lblDimVal));
+    lblXYval->setText(qs(v.lblXYval));
+
+    setBoxText(txtQH, v.txtQH);
+    setBoxText(txtQL, v.txtQL);
+    setBoxText(txtX, v.txtX);
+    setBoxText(txtY, v.txtY);
+
+    p_mess->setText(qs(v.title));
+    const QColor back = toQColor(surface_.BackColor());
+    QPalette titlePalette = p_mess->palette();
+    titlePalette.setColor(QPalette::WindowText, back.lightness() < 128 ? Qt::white : Qt::black);
+    p_mess->setPalette(titlePalette);
+    p_mess->adjustSize();
+    p_mess->setVisible(!v.title.empty());
+
+    screen_.resizeTwips(v.pictureWidth, v.pictureHeight);
+    picPlot->fitImage();
+    // The title sits at the top of the picture, centred, clear of the column of text lines
+    // that the technical data writes from the left edge.
+    p_mess->move(std::max(kTitleIndent, (picPlot->width() - p_mess->width()) / 2), 4);
+
+    const double k = screen_.pixelsPerTwip();
+    if (v.hScrollValue != shownHScroll_) {
+        scroll_->horizontalScrollBar()->setValue(toScroll(v.hScrollValue, k));
+        shownHScroll_ = v.hScrollValue;
+    }
+    if (v.vScrollValue != shownVScroll_) {
+        scroll_->verticalScrollBar()->setValue(toScroll(v.vScrollValue, k));
+        shownVScroll_ = v.vScrollValue;
+    }
+
+    optSelected->setChecked(v.printSelected);
+    optAll->setChecked(!v.printSelected);
+    picDimensioni->setVisible(v.dimensionPanelVisible);
+    PicAssi->setVisible(v.axesPanelVisible);
+    picPrint->setVisible(v.printPanelVisible);
+    placePanels();
+}
+
+void PlotWidget::placePanels() {
+    // The panels float over the picture, side by side under the tool bar and the title.
+    int x = 8;
+    const int y = picHead->height() + 30;
+    for (QWidget* panel : {picDimensioni, PicAssi, picPrint}) {
+        panel->adjustSize();
+        panel->move(x, y);
+        panel->raise();
+        if (panel->isVisible()) x += panel->width() + 8;
+    }
+}
+
+void PlotWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placePanels();
+}
+
+}  // namespace ui

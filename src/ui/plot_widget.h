@@ -1,0 +1,96 @@
+#pragma once
+// The face of the plot surface ixPlot1: the tool bar, the drawing picture in its scrolling
+// area with the title p_mess on it, and the dimension, axes and print panels. Every event is
+// forwarded to the surface; afterwards the widgets show the surface's view state.
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "plot/plot_surface.h"
+#include "plot/user_services.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QRadioButton;
+class QScrollArea;
+
+namespace ui {
+
+class ImageDevice;
+class PicturePane;
+
+class PlotWidget : public QWidget {
+    Q_OBJECT
+public:
+    // Prepares the printer for one job (normally through the print dialog); false = cancelled.
+    using PrinterChooser = std::function<bool(QPrinter&)>;
+
+    PlotWidget(plot::PlotSurface& surface, ImageDevice& screen, plot::UserServices& services,
+               QWidget* parent = nullptr);
+    ~PlotWidget() override;
+
+    void setPrinting(QPrinter* printer, PrinterChooser chooser);
+
+    // Writes the drawing picture, its whole image, as a BMP file; false when it failed.
+    bool saveBitmap(const QString& fileName);
+
+    // Handlers of the tool bar and panels (also what the buttons call).
+    void cmdSave_Click();
+    void cmdStampa_Click();
+    void cmdPOk_Click();
+
+    QWidget* picture() const;
+    // Shows the surface's view state.
+    void syncView();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* buildToolBar();
+    QWidget* buildDimensionPanel();
+    QWidget* buildAxesPanel();
+    QWidget* buildPrintPanel();
+    void placePanels();
+    // Runs one print job through the chooser; nothing when cancelled.
+    void printWith(const std::function<void(plot::PrinterDevice&)>& job);
+    void setBoxText(QLineEdit* box, const std::string& text);
+
+    plot::PlotSurface& surface_;
+    ImageDevice& screen_;
+    plot::UserServices& services_;
+    QPrinter* printer_ = nullptr;
+    PrinterChooser chooser_;
+
+    QWidget* picHead = nullptr;
+    QComboBox* cmbScala = nullptr;
+    QLabel* lblDimVal = nullptr;
+    QLabel* lblXYval = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    PicturePane* picPlot = nullptr;
+    QLabel* p_mess = nullptr;
+    QWidget* picDimensioni = nullptr;
+    QWidget* PicAssi = nullptr;
+    QWidget* picPrint = nullptr;
+    QLineEdit* txtQH = nullptr;
+    QLineEdit* txtQL = nullptr;
+    QLineEdit* txtX = nullptr;
+    QLineEdit* txtY = nullptr;
+    QRadioButton* optAll = nullptr;
+    QRadioButton* optSelected = nullptr;
+
+    // The texts last shown from the view, so that a notification does not overwrite what the
+    // user is typing in a box whose value did not change.
+    std::map<QLineEdit*, std::string> shownTexts_;
+    std::vector<std::pair<std::string, int>> shownScaleItems_;
+    int shownHScroll_ = -1, shownVScroll_ = -1;
+};
+
+}  // namespace ui

@@ -1,0 +1,102 @@
+#include "ui/printer_device.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinterInfo>
+
+namespace ui {
+
+namespace {
+
+// Printed line widths: one unit is a tenth of a millimetre.
+double penUnitOf(const QPrinter& printer) { return printer.resolution() / 254.0; }
+
+}  // namespace
+
+QtPrinterDevice::QtPrinterDevice(QPrinter& printer)
+    : printer_(printer), tp_(printer.resolution(), penUnitOf(printer)) {}
+
+QtPrinterDevice::~QtPrinterDevice() {
+    if (painter_.isActive()) painter_.end();
+}
+
+QPainter& QtPrinterDevice::page() {
+    if (!painter_.isActive()) {
+        if (!painter_.begin(&printer_)) throw plot::PrinterFailure("The printer is not available");
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+        pages_ = 1;
+        pageWanted_ = false;
+    } else if (pageWanted_) {
+        if (!printer_.newPage()) throw plot::PrinterFailure("The printer cannot start a new page");
+        ++pages_;
+        pageWanted_ = false;
+    }
+    return painter_;
+}
+
+void QtPrinterDevice::newPage() {
+    if (pages_ > 0) pageWanted_ = true;
+    tp_.currentX = 0;
+    tp_.currentY = 0;
+}
+
+void QtPrinterDevice::endDoc() {
+    pageWanted_ = false;
+    if (painter_.isActive() && !painter_.end())
+        throw plot::PrinterFailure("The document could not be finished");
+}
+
+void QtPrinterDevice::abortDoc() {
+    pageWanted_ = false;
+    if (!painter_.isActive()) return;
+    printer_.abort();
+    if (painter_.isActive()) painter_.end();
+}
+
+void QtPrinterDevice::clear() {
+    tp_.currentX = 0;
+    tp_.currentY = 0;
+}
+
+void QtPrinterDevice::point(double x, double y, plot::Colour colour) {
+    tp_.point(page(), x, y, colour);
+}
+
+void QtPrinterDevice::line(double x1, double y1, double x2, double y2, plot::Colour colour) {
+    tp_.line(page(), x1, y1, x2, y2, colour);
+}
+
+void QtPrinterDevice::box(double x1, double y1, double x2, double y2, plot::Colour colour,
+                          bool filled) {
+    tp_.box(page(), x1, y1, x2, y2, colour, filled);
+}
+
+void QtPrinterDevice::ellipse(double cx, double cy, double radius, plot::Colour colour,
+                              double aspect, double start, double end,
+                              plot::Colour fillColour) {
+    tp_.ellipse(page(), cx, cy, radius, colour, aspect, start, end, fillColour);
+}
+
+void QtPrinterDevice::textLine(const std::string& text, plot::Colour colour) {
+    tp_.textLine(page(), text, colour);
+}
+
+std::optional<plot::PageSizeTwips> defaultPrinterPageSize() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return std::nullopt;
+    QPrinter printer(info, QPrinter::HighResolution);
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    if (area.width() <= 0 || area.height() <= 0) return std::nullopt;
+    // 20 twips to the point.
+    return plot::PageSizeTwips{area.width() * 20.0, area.height() * 20.0};
+}
+
+void setUpPdfPrinter(QPrinter& printer, const QString& fileName) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true);
+}
+
+}  // namespace ui

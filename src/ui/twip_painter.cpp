@@ -1,0 +1,129 @@
+#include "ui/twip_painter.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+
+#include <cmath>
+
+#include "ui/qt_convert.h"
+
+namespace ui {
+
+namespace {
+
+// The Pi the programmes compute their arc ends with, so that an end they give as 2 * Pi
+// converts to exactly a full turn.
+constexpr double kStoredPi = 3.141592654;
+
+double toDegrees(double radians) { return radians * 180.0 / kStoredPi; }
+
+}  // namespace
+
+TwipPainter::TwipPainter(double dotsPerInch, double penUnit)
+    : dotsPerInch_(dotsPerInch > 0 && std::isfinite(dotsPerInch) ? dotsPerInch : 96.0),
+      penUnit_(penUnit > 0 && std::isfinite(penUnit) ? penUnit : 1.0) {
+    font.setPointSizeF(8.0);
+}
+
+bool TwipPainter::usable(double v) const {
+    return std::isfinite(v) && std::fabs(v) <= maxCoordinate();
+}
+
+QPen TwipPainter::pen(numeric::Colour colour) const {
+    QPen p(toQColor(colour));
+    p.setWidthF(std::max(1, lineWidth) * penUnit_);
+    p.setStyle(dotted ? Qt::DotLine : Qt::SolidLine);
+    p.setCapStyle(Qt::SquareCap);
+    return p;
+}
+
+void TwipPainter::point(QPainter& p, double x, double y, numeric::Colour colour) const {
+    if (!usable(x) || !usable(y)) return;
+    QPen pn = pen(colour);
+    pn.setStyle(Qt::SolidLine);
+    p.setPen(pn);
+    p.drawPoint(QPointF(x * pixelsPerTwip(), y * pixelsPerTwip()));
+}
+
+void TwipPainter::line(QPainter& p, double x1, double y1, double x2, double y2,
+                       numeric::Colour colour) const {
+    if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return;
+    const double k = pixelsPerTwip();
+    p.setPen(pen(colour));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k));
+}
+
+void TwipPainter::box(QPainter& p, double x1, double y1, double x2, double y2,
+                      numeric::Colour colour, bool filled) const {
+    if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return;
+    const double k = pixelsPerTwip();
+    const QRectF r = QRectF(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k)).normalized();
+    if (filled) {
+        p.fillRect(r, toQColor(colour));
+    } else {
+        p.setPen(pen(colour));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r);
+    }
+}
+
+void TwipPainter::ellipse(QPainter& p, double cx, double cy, double radius,
+                          numeric::Colour colour, double aspect, double start, double end,
+                          numeric::Colour fillColour) const {
+    if (!usable(cx) || !usable(cy) || !usable(radius) || radius < 0) return;
+    if (!std::isfinite(aspect) || aspect <= 0 || !std::isfinite(start) || !std::isfinite(end))
+        return;
+    const double k = pixelsPerTwip();
+    // The radius runs along the longer axis; the aspect is height / width.
+    const double r = radius * k;
+    const double rx = aspect < 1 ? r : r / aspect;
+    const double ry = aspect < 1 ? r * aspect : r;
+    const QPointF centre(cx * k, cy * k);
+    const QRectF rect(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
+
+    p.setPen(pen(colour));
+    const QBrush fill = fillColour >= 0 ? QBrush(toQColor(fillColour)) : QBrush(Qt::NoBrush);
+
+    if (start == 0 && end == 0) {
+        p.setBrush(fill);
+        p.drawEllipse(rect);
+        p.setBrush(Qt::NoBrush);
+        return;
+    }
+    // An arc counter-clockwise from start to end; a negative end also draws the radius to
+    // that end, and with both ends negative the figure is a closed (fillable) sector.
+    const double s = std::fabs(start);
+    double sweep = std::fabs(end) - s;
+    if (sweep <= 0) sweep += 2 * kStoredPi;
+    QPainterPath path;
+    if (start < 0) {
+        path.moveTo(centre);
+        QPainterPath probe;
+        probe.arcMoveTo(rect, toDegrees(s));
+        path.lineTo(probe.currentPosition());
+    } else {
+        path.arcMoveTo(rect, toDegrees(s));
+    }
+    path.arcTo(rect, toDegrees(s), toDegrees(sweep));
+    if (end < 0) path.lineTo(centre);
+    const bool closed = start < 0 && end < 0;
+    if (closed) path.closeSubpath();
+    p.setBrush(closed ? fill : QBrush(Qt::NoBrush));
+    p.drawPath(path);
+    p.setBrush(Qt::NoBrush);
+}
+
+void TwipPainter::textLine(QPainter& p, const std::string& text, numeric::Colour colour) {
+    const double k = pixelsPerTwip();
+    p.setFont(font);
+    const QFontMetricsF metrics(font, p.device());
+    if (usable(currentX) && usable(currentY)) {
+        p.setPen(toQColor(colour));
+        p.drawText(QPointF(currentX * k, currentY * k + metrics.ascent()), qs(text));
+    }
+    currentX = 0;
+    currentY += metrics.lineSpacing() / k;
+}
+
+}  // namespace ui

@@ -1,0 +1,199 @@
+// The plot window: printing the selected tiles into a PDF at 1:1, the bitmap export, the screen
+// image device.
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "ui/frm_ix.h"
+#include "ui/image_device.h"
+#include "ui/mdi_form1.h"
+#include "ui/printer_device.h"
+#include "ui_test_support.h"
+
+namespace {
+
+using uitest::StartedApp;
+
+void click(QWidget* parent, const char* button) {
+    auto* b = parent->findChild<QPushButton*>(QString::fromLatin1(button));
+    ASSERT_NE(b, nullptr) << button;
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+QString run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString& pdf) {
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    for (const QString& line : info.split('\n'))
+        if (line.startsWith(QLatin1String("Pages:"))) return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+// The longest run of dark pixels along one row of the image, with where it starts.
+struct DarkRun {
+    int length = 0, row = -1, start = -1;
+};
+DarkRun longestDarkRun(const QImage& image, int fromRow, int toRow) {
+    DarkRun best;
+    for (int y = fromRow; y < toRow && y < image.height(); ++y) {
+        int length = 0;
+        for (int x = 0; x <= image.width(); ++x) {
+            const bool dark = x < image.width() && qGray(image.pixel(x, y)) < 160;
+            if (dark) {
+                ++length;
+            } else {
+                if (length > best.length) best = {length, y, x - length};
+                length = 0;
+            }
+        }
+    }
+    return best;
+}
+
+bool havePoppler() {
+    return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+}
+
+TEST(PlotWindow, SelectedTilesPrintOnePagePerTileAtTrueSize) {
+    if (!havePoppler()) GTEST_SKIP() << "poppler's tools are not installed";
+    StartedApp app;
+    ui::MDIForm1& w = app.window();
+    ui::frmIX& plot = w.plotWindow();
+    plot::PlotSurface& s = plot.ixPlot1();
+
+    // A line 100 mm long in tile 1, 50 mm from the tile's left edge and 100 mm below its top.
+    const double left = -s.ShiftX(), top = -s.ShiftY();
+    s.xLine(left + 0.05, top + 0.10, left + 0.15, top + 0.10, numeric::rgb(255, 255, 255));
+
+    // Pick the first two tiles of the top row with the mouse.
+    QWidget* picPlot = plot.findChild<QWidget*>(QStringLiteral("picPlot"));
+    ASSERT_NE(picPlot, nullptr);
+    const double tilePixels =
+        s.PageWidth() * plot::PlotSurface::TwipsPerMetre / s.Scala() * plot.screen().pixelsPerTwip();
+    QTest::mouseClick(picPlot, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(picPlot, Qt::LeftButton, {}, QPoint(static_cast<int>(tilePixels) + 10, 10));
+    ASSERT_EQ(s.tileList().count(), 2u);
+    EXPECT_FALSE(s.view().lblXYval.empty());
+
+    const QString pdf = app.path(QStringLiteral("tiles.pdf"));
+    w.setPrinterChooser([&](QPrinter& printer) {
+        ui::setUpPdfPrinter(printer, pdf);
+        return true;
+    });
+    click(&plot, "cmdStampa");
+    auto* picPrint = plot.findChild<QWidget*>(QStringLiteral("picPrint"));
+    ASSERT_TRUE(picPrint->isVisible());
+    EXPECT_TRUE(plot.findChild<QRadioButton*>(QStringLiteral("optSelected"))->isChecked());
+    click(&plot, "cmdPOk");
+    EXPECT_FALSE(picPrint->isVisible());
+    EXPECT_TRUE(app.services.messages.empty());
+
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(pdfPages(pdf), 2);
+
+    // Rasterised at 300 dpi, the line is 100 mm long (567 twips to the centimetre).
+    const QString prefix = app.path(QStringLiteral("page"));
+    run(QStringLiteral("pdftoppm"), {"-r", "300", "-gray", "-f", "1", "-l", "1", "-png", pdf, prefix});
+    QImage page(prefix + QStringLiteral("-1.png"));
+    if (page.isNull()) page.load(prefix + QStringLiteral("-01.png"));
+    ASSERT_FALSE(page.isNull());
+    const double pxPerMm = 300 / 25.4;
+    // Rows well inside the tile, away from its outline.
+    const DarkRun line =
+        longestDarkRun(page, static_cast<int>(50 * pxPerMm), static_cast<int>(150 * pxPerMm));
+    EXPECT_NEAR(line.length, 100 * 56700.0 / 56692.9 * pxPerMm, 3.0);
+    EXPECT_NEAR(line.start, 50 * pxPerMm, 3.0);
+    EXPECT_NEAR(line.row, 100 * pxPerMm, 3.0);
+
+    // The surface is back on the screen with its area, scale and shifts.
+    EXPECT_NEAR(s.ShiftX(), -left, 1e-12);
+    EXPECT_FALSE(s.OutputToPRN());
+}
+
+TEST(PlotWindow, WholeDrawingPrintsAtOnceAndACancelledDialogPrintsNothing) {
+    if (!havePoppler()) GTEST_SKIP() << "poppler's tools are not installed";
+    StartedApp app;
+    ui::MDIForm1& w = app.window();
+    ui::frmIX& plot = w.plotWindow();
+    plot.ixPlot1().xLine(0, 0, 0.2, 0.1, 15);
+
+    w.setPrinterChooser([](QPrinter&) { return false; });
+    click(&plot, "cmdStampa");
+    EXPECT_TRUE(QDir(app.dir.path()).entryList({"*.pdf"}).isEmpty());
+    EXPECT_TRUE(app.services.messages.empty());
+
+    const QString pdf = app.path(QStringLiteral("all.pdf"));
+    w.setPrinterChooser([&](QPrinter& printer) {
+        ui::setUpPdfPrinter(printer, pdf);
+        return true;
+    });
+    click(&plot, "cmdStampa");
+    EXPECT_EQ(pdfPages(pdf), 1);
+}
+
+TEST(PlotWindow, SaveWritesTheWholePictureAsABitmap) {
+    StartedApp app;
+    ui::MDIForm1& w = app.window();
+    ui::frmIX& plot = w.plotWindow();
+    plot::PlotSurface& s = plot.ixPlot1();
+    s.xLine(0, 0, 0.3, 0, numeric::rgb(255, 0, 0));
+
+    const QString bmp = app.path(QStringLiteral("Image.bmp"));
+    ASSERT_TRUE(plot.plotWidget()->saveBitmap(bmp));
+    QFile file(bmp);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(2), "BM");
+    const QImage image(bmp);
+    const double k = plot.screen().pixelsPerTwip();
+    EXPECT_EQ(image.width(), static_cast<int>(std::ceil(s.view().pictureWidth * k)));
+    EXPECT_EQ(image.height(), static_cast<int>(std::ceil(s.view().pictureHeight * k)));
+    // The origin lies where the shifts put it, and the red line starts there.
+    const int ox = static_cast<int>(s.ShiftX() * 56700 / s.Scala() * k);
+    const int oy = static_cast<int>(s.ShiftY() * 56700 / s.Scala() * k);
+    EXPECT_EQ(QColor(image.pixel(ox + 2, oy)), QColor(255, 0, 0));
+
+    EXPECT_FALSE(plot.plotWidget()->saveBitmap(app.path(QStringLiteral("no/such/dir/x.bmp"))));
+    EXPECT_FALSE(plot.plotWidget()->saveBitmap(QString()));
+}
+
+TEST(ImageDevice, NothingThatIsNotANumberReachesThePainterAndResizeKeepsTheDrawing) {
+    ui::ImageDevice device(96);
+    device.setBackColor(0);
+    device.resizeTwips(1440, 1440);   // one inch: 96 x 96 pixels
+    ASSERT_EQ(device.image().size(), QSize(96, 96));
+    device.clear();
+    device.line(0, 150, 1440, 150, numeric::rgb(0, 255, 0));
+    device.line(NAN, 0, 100, 100, numeric::rgb(255, 0, 0));
+    device.ellipse(720, 720, INFINITY, numeric::rgb(255, 0, 0), 1, 0, 0, -1);
+    device.point(1e300, 5, numeric::rgb(255, 0, 0));
+    device.textLine("abc", numeric::rgb(255, 255, 255));
+    EXPECT_EQ(device.currentX(), 0);
+    EXPECT_GT(device.currentY(), 0);
+
+    device.resizeTwips(2880, 720);
+    const QImage& image = device.image();
+    EXPECT_EQ(image.size(), QSize(192, 48));
+    EXPECT_EQ(QColor(image.pixel(50, 10)), QColor(0, 255, 0));
+    EXPECT_EQ(QColor(image.pixel(150, 10)), QColor(0, 0, 0));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_NE(QColor(image.pixel(x, y)), QColor(255, 0, 0)) << x << "," << y;
+}
+
+}  // namespace
