@@ -138,6 +138,18 @@ bool Parametri::SaveParameterFile() {
     fs::path temporary = target;
     temporary += ".tmp";
     const std::string bytes = format(records_);
+    // An existing file we may not write (read-only, for one) is left alone: renaming over it
+    // would replace it all the same.
+    std::error_code ec;
+    const bool exists = fs::exists(target, ec);
+    if (exists) {
+        errno = 0;
+        std::fstream probe(target, std::ios::in | std::ios::out | std::ios::binary);
+        if (!probe) {
+            lastError_ = systemReason();
+            return false;
+        }
+    }
     {
         errno = 0;
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -155,7 +167,11 @@ bool Parametri::SaveParameterFile() {
             return false;
         }
     }
-    std::error_code ec;
+    // The new file keeps the old one's permissions.
+    if (exists) {
+        std::error_code ignored;
+        fs::permissions(temporary, fs::status(target, ignored).permissions(), ignored);
+    }
     fs::rename(temporary, target, ec);
     if (ec) {
         lastError_ = ec.message();

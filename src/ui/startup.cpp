@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "shell/parametri.h"
+#include "shell/startup.h"
 #include "ui/frm_splash.h"
 #include "ui/mdi_form1.h"
 #include "ui/qt_user_services.h"
@@ -22,19 +23,6 @@ void pause(int milliseconds) {
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-// The plot area grows tenfold (the surface caps each side at 15 m) and is remembered for a
-// plot window created again; the origin goes to the horizontal centre, three tenths of the
-// height from the top.
-void enlargePlotArea(shell::Context& ctx) {
-    plot::PlotSurface& ixPlot1 = ctx.ixPlot1();
-    ctx.m.SavedQuadranteH = ixPlot1.QuadranteH() * 10;
-    ctx.m.SavedQuadranteL = ixPlot1.QuadranteL() * 10;
-    ixPlot1.setQuadranteH(ctx.m.SavedQuadranteH);
-    ixPlot1.setQuadranteL(ctx.m.SavedQuadranteL);
-    ixPlot1.setShiftX(ixPlot1.QuadranteL() / 2);
-    ixPlot1.setShiftY(ixPlot1.QuadranteH() / 3.3333333);
 }
 
 }  // namespace
@@ -56,12 +44,8 @@ std::unique_ptr<Session> Main(const StartUpSettings& settings, shell::DriverTabl
     }
 
     // 3-5. The stored Pi, the options, the cleared working variables.
-    session->m.Pi = 3.141592654;
+    shell::initialiseSharedVariables(session->m);
     session->Options = std::make_unique<shell::clsOptions>();
-    session->m.PlotShiftX = 0;
-    session->m.PlotShiftY = 0;
-    session->m.CylTempA = 0;
-    session->m.CylTempB = 0;
     if (services) {
         session->services = services;
     } else {
@@ -84,7 +68,7 @@ std::unique_ptr<Session> Main(const StartUpSettings& settings, shell::DriverTabl
 
     // 8-10. The plot window and its enlarged area.
     session->window->loadPlotWindow();
-    enlargePlotArea(session->window->context());
+    shell::enlargePlotArea(session->m, session->window->context().ixPlot1());
 
     // 11. The splash goes.
     if (splash) splash->close();

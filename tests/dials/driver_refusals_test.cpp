@@ -109,6 +109,24 @@ TEST(DriverRefusals, SphericalProgrammesRefuseNothing) {
                 "Declining, reclining dial by spherical trigonometry");
 }
 
+TEST(DriverRefusals, SphericalSetUpsLeaveTheLatitudeForTheTechnicalData) {
+    constexpr double pi = 3.141592654;
+    testsupport::RecordingDevice device;
+    rundial::DialSystem system(device);
+    rundial::perform(system, {false, "", {}});
+    EXPECT_EQ(system.m.LatDegrees, -45.7438);
+    EXPECT_EQ(system.m.LatRad, -45.7438 * pi / 180);
+    EXPECT_EQ(system.m.Obliquity, 23.439033);
+
+    system.m.HorizontalFlag = 1;  // as a horizontal plane of an earlier run left it
+    rundial::perform(system, {false, "mnuUni", {{"txtLAT", "30"}, {"txtReclinZ", "20"}}});
+    EXPECT_EQ(system.m.LatDegrees, 30);
+    EXPECT_EQ(system.m.LatRad, 30 * pi / 180);
+    EXPECT_EQ(system.m.HorizontalFlag, 0);
+    rundial::perform(system, {false, "mnuUni", {{"txtReclinZ", "-90"}}});
+    EXPECT_EQ(system.m.HorizontalFlag, 1);
+}
+
 TEST(DriverRefusals, ABadHourFractionOrDefinitionNeverHangsOrEndsTheProcess) {
     const std::pair<const char*, const char*> cases[] = {
         {"0", "2"}, {"-1", "2"}, {"", "2"}, {"5", "0"}, {"5", "-4"}};

@@ -212,4 +212,22 @@ TEST_F(ParameterFile, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     EXPECT_NE(services.messages[0].find(file_), std::string::npos);
 }
 
+TEST_F(ParameterFile, AReadOnlyFileIsReportedAndLeftAlone) {
+    writeFile("\"LAT\",\"10\"\r\n");
+    fs::permissions(file_, fs::perms::owner_read | fs::perms::group_read);
+    if (std::ofstream(file_, std::ios::app)) GTEST_SKIP() << "read-only files are writable here";
+    inputs.setText("txtLAT", "20");
+    EXPECT_FALSE(shell::SaveInputs(inputs, services, file_));
+    EXPECT_EQ(readFile(), "\"LAT\",\"10\"\r\n");
+    EXPECT_EQ(services.messages.size(), 1u);
+}
+
+TEST_F(ParameterFile, ASaveKeepsTheFilePermissions) {
+    writeFile("\"LAT\",\"10\"\r\n");
+    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file_, perms);
+    ASSERT_TRUE(shell::SaveInputs(inputs, services, file_));
+    EXPECT_EQ(fs::status(file_).permissions(), perms);
+}
+
 }  // namespace

@@ -1,11 +1,126 @@
-// The lines of equal altitude and of equal azimuth of the sun.
-// Not drawn yet: the drivers already call them at their place in the feature order.
+// The lines of equal altitude and of equal azimuth of the sun: for each step of the sun's
+// declination between the solstices, the shadow of the style tip at the hour when the sun
+// stands at that altitude (morning and afternoon) or at that azimuth. Both re-read the place and
+// the plane from the main window, so any programme may call them at any point of its run; the
+// shared variables they write stay changed for the procedures after them.
 
+#include <cmath>
+
+#include "dials/flat3d/plane.h"
 #include "dials/flat3d/sky_lines.h"
+#include "dials/flat3d/sky_projection.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
 
 namespace dials::flat3d {
 
-void PlotAltitudeLines(shell::Context&) {}
-void PlotAzimuthLines(shell::Context&) {}
+namespace {
+
+// Only the flat programmes have a reclination; the others draw on a vertical wall.
+bool programmeHasReclination(const shell::InputRecord& in) {
+    return in.checked("M_Inclinati") || in.checked("mnuUni");
+}
+
+}  // namespace
+
+void PlotAltitudeLines(shell::Context& ctx) {
+    const shell::InputRecord& in = ctx.inputs;
+    shell::Module1& m = ctx.m;
+    m.LatRad = numeric::checkFinite(in.number("txtLAT") * m.Pi / 180);
+    m.LatDecimal = in.number("txtLAT");
+    m.StyleLength = in.number("txtStilo");
+    m.ReclRad = 0;
+    m.WallDeclRad = numeric::checkFinite(in.number("txtDecl") * m.Pi / 180);
+    if (programmeHasReclination(in)) {
+        m.ReclDeg = in.number("txtReclinZ");
+        m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
+    } else {
+        m.ReclDeg = 0;
+    }
+    // The flag follows the plane of this run, so that no later procedure acts on a horizontal
+    // plane an earlier run left behind.
+    const bool horizontal = std::fabs(m.ReclDeg) == 90;
+    m.HorizontalFlag = horizontal ? 1 : 0;
+    if (horizontal) m.WallDeclRad = 0;
+    m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
+
+    const SkyPlane plane{m.LatRad, m.WallDeclRad, m.Pi / 2 - m.ReclRad, m.StyleLength};
+    // The horizon line of the dial: the shadow of a sun above the horizon and in front of the
+    // plane falls below it (above it in the southern drawing, which is turned over).
+    const double horizon = m.PlaneCoefZ;
+    const double definition = in.number("txt_Definition");
+    // A definition of 0 (or less) gives no declination step: no line is drawn.
+    if (!(definition > 0)) return;
+    const bool north = m.LatRad >= 0;
+    const numeric::Colour colour = shell::LineColor(ctx, 10);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+
+    const numeric::StepRange altitudes(10, 90 - m.LatDecimal + 23.44, 10);
+    const numeric::StepRange declinations(-23.45, 23.45, 0.005 * definition);
+    for (double side : {-1.0, 1.0}) {
+        for (double a : altitudes) {
+            m.HourAngleRad = a * m.Pi / 180;
+            for (double decl : declinations) {
+                m.SunDecl = decl;
+                numeric::skip([&] {
+                    const double delta = decl * m.Pi / 180;
+                    const double c = numeric::checkedDiv(
+                        std::sin(m.HourAngleRad) - std::sin(delta) * std::sin(m.LatRad),
+                        std::cos(delta) * std::cos(m.LatRad));
+                    if (std::fabs(c) > 1) return;
+                    const double H = side * shell::ArcCos(m, c);
+                    const SkyPoint p = projectSun(m, plane, H, delta);
+                    if (north) {
+                        if (p.y <= horizon) plot.xPset(p.x, -p.y, colour);
+                    } else if (p.y >= horizon) {
+                        plot.xPset(-p.x, p.y, colour);
+                    }
+                });
+            }
+        }
+    }
+}
+
+void PlotAzimuthLines(shell::Context& ctx) {
+    const shell::InputRecord& in = ctx.inputs;
+    shell::Module1& m = ctx.m;
+    m.LatRad = numeric::checkFinite(in.number("txtLAT") * m.Pi / 180);
+    m.DeclDegrees = in.number("txtDecl");
+    // In the south the declination is counted from the north: turn it to the face's own.
+    if (m.LatRad < 0) m.DeclDegrees = -(m.DeclDegrees + 180);
+    if (std::fabs(m.DeclDegrees) > 180) m.DeclDegrees -= sgn(m.DeclDegrees) * 360;
+    m.DeclDecimal = m.DeclDegrees;
+    m.WallDeclRad = numeric::checkFinite(m.DeclDecimal * m.Pi / 180);
+    m.StyleLength = in.number("txtStilo");
+    m.ReclDeg = 0;
+    if (programmeHasReclination(in)) m.ReclDeg = in.number("txtReclinZ") * sgn(m.LatRad);
+    m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
+    m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
+
+    const SkyPlane plane{m.LatRad, m.WallDeclRad, m.Pi / 2 - m.ReclRad, m.StyleLength};
+    const numeric::Colour colour = shell::LineColor(ctx, 6);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+
+    for (double z : numeric::StepRange(-90, 90, 15)) {
+        const double psi = std::atan(std::sin(m.LatRad) * std::tan(z * m.Pi / 180));
+        if (m.LatRad == 0 || !ticked(ctx, "ckAz")) continue;
+        for (double decl : numeric::StepRange(-23.445, 23.445, 0.05)) {
+            m.SunDecl = decl;
+            // A point whose hour or projection fails is left out, not drawn at old values.
+            numeric::skip([&] {
+                const double delta = decl * m.Pi / 180;
+                const double H =
+                    shell::ArcSin(m, numeric::checkedDiv(std::tan(delta) * std::sin(psi),
+                                                         std::tan(m.LatRad))) -
+                    psi;
+                m.HourAngleRad = H;
+                const SkyPoint p = projectSun(m, plane, H, delta);
+                if (p.y <= m.PlaneCoefZ) plot.xPset(p.x, -p.y, colour);
+            });
+        }
+    }
+}
 
 }  // namespace dials::flat3d

@@ -1,11 +1,71 @@
-// The analemma of 12:00 standard time.
-// Not drawn yet: the drivers already call these at their place in the feature order.
+// The analemma of 12:00 standard time: for each mean day of the year the shadow of the style
+// tip when the mean sun stands on the meridian of the time zone, the true sun's declination and
+// its offset from the mean sun taken from the sun series. The point is where the line through
+// the style tip along the sun's direction meets the dial plane.
 
+#include <cmath>
+
+#include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
+#include "dials/flat3d/sun_series.h"
+#include "numeric/checked.h"
+#include "shell/helpers.h"
 
 namespace dials::flat3d {
 
-void PlotAnalemmaX(shell::Context&) {}
-void PlotAnalemmaY(shell::Context&) {}
+namespace {
+
+using numeric::checkedDiv;
+
+enum class FreeVariable { X, Y };
+
+// The point of the dial plane on the line through the tip T = (X0, Y0, Z0) along the sun.
+// In the programme's folded frame the sun has hour angle -H (west positive) and declination
+// -dw: dw and H already carry the hemisphere sign.
+struct WorldPoint {
+    double X, Y, Z;
+};
+
+WorldPoint shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double dw) {
+    const double sf = std::sin(g.phi), cf = std::cos(g.phi);
+    const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
+    const double tanH = std::tan(H), sinH = std::sin(H), tanDw = std::tan(dw);
+    const double G = -Y0 * cosD + Z0 * tanR - g.X0 * sinD;
+    const double N = tanDw * tanH * (cf * cosD - sf * tanR) + (cf * tanR + sf * cosD) * sinH -
+                     sinH * tanH * sinD;
+    return {g.X0 - checkedDiv(G * sinH * tanH, N),
+            Y0 + checkedDiv(G * (tanDw * tanH * cf + sf * sinH), N),
+            Z0 + checkedDiv(G * (tanDw * tanH * sf - sinH * cf), N)};
+}
+
+void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
+    shell::Module1& m = ctx.m;
+    m.PlaneCoefSaveY = m.PlaneCoefY;
+    m.PlaneCoefSaveZ = m.PlaneCoefZ;
+    storeAnalemmaObliquity(m);
+    const PlaneGeometry g = PlaneGeometry::from(m);
+    const double Y0 = m.PlaneCoefSaveY, Z0 = m.PlaneCoefSaveZ;
+    const double hemisphere = sgn(m.HemisphereSign);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour =
+        shell::LineColor(ctx, variable == FreeVariable::X ? 14 : 12);
+
+    for (double t : numeric::StepRange(0, 360, kMeanDayDeg)) {
+        plotSolvedPoint(plot, colour, [&] {
+            const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
+            m.ConicA115 = sun.doubleLongitudeSine;
+            const double H = sun.equationOfTime() * hemisphere + m.LonCorrRad;
+            const double dw = -sun.declination * hemisphere;
+            const WorldPoint p = shadowOfDay(g, Y0, Z0, H, dw);
+            return variable == FreeVariable::X ? g.fromX(p.X, p.Z) : g.fromY(p.Y, p.Z);
+        });
+    }
+}
+
+}  // namespace
+
+void PlotAnalemmaX(shell::Context& ctx) { plotAnalemma(ctx, FreeVariable::X); }
+
+void PlotAnalemmaY(shell::Context& ctx) { plotAnalemma(ctx, FreeVariable::Y); }
 
 }  // namespace dials::flat3d

@@ -10,6 +10,7 @@ void RunInclinedSpherical(shell::Context& ctx) {
     const bool horizontal = std::fabs(ctx.inputs.number("txtReclinZ")) == 90;
     ctx.ixPlot1().Messaggio(horizontal ? "Horizontal dial by spherical trigonometry"
                                        : "Declining, reclining dial by spherical trigonometry");
+    PrepareSphericalData(ctx);
 }
 
 }  // namespace dials::spherical

@@ -10,4 +10,11 @@ void RunVerticalSpherical(shell::Context& ctx);
 // Driver of the declining-reclining or horizontal programme (menu item mnuUni).
 void RunInclinedSpherical(shell::Context& ctx);
 
+// Set-up of the vertical programme: Pi, Obliquity, LatDegrees (the latitude as typed) and
+// LatRad (the same in radians, signed).
+void ReadInputsVertSph(shell::Context& ctx);
+// Set-up of the declining-reclining programme: as ReadInputsVertSph, and HorizontalFlag 1 for a
+// horizontal plane (reclination +-90), else 0.
+void PrepareSphericalData(shell::Context& ctx);
+
 }  // namespace dials::spherical

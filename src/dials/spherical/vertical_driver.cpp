@@ -6,6 +6,7 @@ namespace dials::spherical {
 void RunVerticalSpherical(shell::Context& ctx) {
     plot::BusyCursor busy(ctx.services);
     ctx.ixPlot1().Messaggio("Vertical dial by spherical trigonometry ");
+    ReadInputsVertSph(ctx);
 }
 
 }  // namespace dials::spherical
