@@ -6,7 +6,9 @@
 //
 // The store loads the file at the first Leggi or Scrivi that finds it empty and from then on
 // works in memory, rewriting the whole file at every Scrivi. The file is written to a temporary
-// file beside it and renamed over it, so a failed write leaves the old file as it was.
+// file beside it and renamed over it, so a failed write leaves the old file as it was; an
+// existing file that may not be written (read-only) is not replaced, and the new file keeps the
+// old one's permissions.
 
 #include <string>
 #include <string_view>
