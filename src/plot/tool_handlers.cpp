@@ -17,11 +17,14 @@ namespace plot {
 void PlotSurface::mouseDown(double xTwips, double yTwips) {
     if (!std::isfinite(xTwips) || !std::isfinite(yTwips)) return;
     // Metres from the picture's top-left corner; the read-out in whole world millimetres,
-    // rounded toward minus infinity, y downward as drawn.
+    // rounded toward minus infinity, y downward as drawn. Millimetres beyond any number (a huge
+    // shift) leave the read-out as it was; the click still picks its tile.
     const double x = xTwips / TwipsPerMetre * d->scala;
     const double y = yTwips / TwipsPerMetre * d->scala;
-    d->view.lblXYval = numeric::toText(numeric::intFloor((x - d->shiftX) * 1000)) + " : " +
-                       numeric::toText(numeric::intFloor((y - d->shiftY) * 1000));
+    numeric::skip([&] {
+        d->view.lblXYval = numeric::toText(numeric::intFloor((x - d->shiftX) * 1000)) + " : " +
+                           numeric::toText(numeric::intFloor((y - d->shiftY) * 1000));
+    });
     d->notify();
     xTrovaA4(x, y);
 }

@@ -145,6 +145,12 @@ TEST_F(ScaleTest, MouseReadOutInWholeMillimetresTowardMinusInfinity) {
     EXPECT_EQ(surface.view().lblXYval, "-100 : 0");
     surface.mouseDown(57, 0);
     EXPECT_EQ(surface.view().lblXYval, "-99 : 0");
+    // Millimetres beyond any number (a huge typed shift): the read-out keeps its text, nothing
+    // is reported, and the click still picks its tile.
+    surface.setShiftX(1e306);
+    EXPECT_NO_THROW(surface.mouseDown(567, 567));
+    EXPECT_EQ(surface.view().lblXYval, "-99 : 0");
+    EXPECT_EQ(surface.tileList().count(), 4u);
 }
 
 TEST_F(ScaleTest, ChoosingAScaleReplaysTheDrawing) {
