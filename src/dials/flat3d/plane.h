@@ -24,6 +24,12 @@ struct DialPoint {
     double v = 0;
 };
 
+struct WorldPoint {
+    double X = 0;
+    double Y = 0;
+    double Z = 0;
+};
+
 struct PlaneGeometry {
     double phi = 0;  // LatRad: the latitude folded to the northern hemisphere
     double D = 0;    // WallDeclRad
@@ -37,7 +43,21 @@ struct PlaneGeometry {
     // numeric::NumericFailure when the point cannot be mapped (cos D, sin D or cos R is 0).
     DialPoint fromX(double X, double Z) const;
     DialPoint fromY(double Y, double Z) const;
+
+    // The world point of a dial point: u along (cos D, -sin D, 0), v along the line of
+    // greatest slope (sin D sin R, cos D sin R, cos R).
+    WorldPoint worldOf(const DialPoint& p) const;
 };
+
+// A sine that rounding has pushed past +-1 by no more than 1e-12 (the style elevation of a
+// plane perpendicular to the polar axis, for one) is taken as exactly +-1, so that its arc
+// sine is +-Pi/2 instead of a failure. Anything further out is left as it is, to fail.
+double clampRoundedSine(double s);
+
+// The arc sine as the variable-Y pipeline writes it, atan(s / sqrt(1 - s^2)), after
+// clampRoundedSine; at |s| = 1, where that form divides by zero, ArcSin's +-Pi/2. Throws
+// numeric::NumericFailure beyond +-1.
+double inlineArcSin(const shell::Module1& m, double s);
 
 // Evaluates compute(), which returns a DialPoint: nothing when it fails or when a coordinate is
 // not finite. A point whose own computation fails is thereby never drawn at stale values.

@@ -68,13 +68,14 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     m.PlaneCoefZ = S * std::sin(R);
 
     const double phi = m.LatRad;
+    // For a plane perpendicular to the polar axis the sine is 1, which rounding may overshoot.
     const double s = std::sin(R) * std::sin(phi) - std::cos(phi) * std::cos(R) * std::cos(D);
     if (variable == FreeVariable::X) {
         m.SideSign = 1;
         m.InclinedPlaneFlag = 1;
-        m.StyleElevRad = shell::ArcSin(m, s);
+        m.StyleElevRad = shell::ArcSin(m, clampRoundedSine(s));
     } else {
-        m.StyleElevRad = std::atan(checkedDiv(s, numeric::checkedSqrt(1 - s * s)));
+        m.StyleElevRad = inlineArcSin(m, s);
     }
     m.StyleElevDeg = m.StyleElevRad * 180 / m.Pi;
     if (variable == FreeVariable::Y) {

@@ -81,7 +81,7 @@ PolarStyle storeHypotenuse(shell::Module1& m, double S, double s) {
     PolarStyle polar;
     polar.lengthKnown = numeric::assignOrSkip(m.SetupTemp5, [&] { return checkedDiv(S, s); });
     numeric::assignOrSkip(m.StyleHypotenuse, [&] { return checkedDiv(S, s); });
-    polar.angleKnown = numeric::assignOrSkip(m.Obliquity, [&] { return shell::ArcSin(m, s); });
+    polar.angleKnown = numeric::assignOrSkip(m.Obliquity, [&] { return shell::ArcSin(m, clampRoundedSine(s)); });
     return polar;
 }
 

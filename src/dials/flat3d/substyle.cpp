@@ -17,12 +17,6 @@ namespace {
 
 using numeric::checkedDiv;
 
-// The arc sine as the variable-Y pipeline writes it: atan(s / sqrt(1 - s^2)), which fails at
-// |s| = 1 where ArcSin returns +-pi/2.
-double inlineArcSin(double s) {
-    return std::atan(checkedDiv(s, numeric::checkedSqrt(1 - s * s)));
-}
-
 // The slope -u/v of the substyle through the origin and its second point, then the elevation,
 // the substyle hour and the hypotenuse.
 void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second,
@@ -40,11 +34,11 @@ void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second,
 
     const double s = std::cos(g.phi) * std::cos(g.R) * std::cos(g.D) -
                      std::sin(g.phi) * std::sin(g.R);
-    numeric::assignOrSkip(m.StyleElevRad, [&] { return arcSin(m, s); });
+    numeric::assignOrSkip(m.StyleElevRad, [&] { return arcSin(m, clampRoundedSine(s)); });
     if (m.StyleElevRad != 0) {
         numeric::assignOrSkip(m.SubstyleHour, [&] {
-            return -shell::ArcSin(m, checkedDiv(std::sin(g.D) * std::cos(g.R),
-                                                std::cos(m.StyleElevRad)));
+            return -shell::ArcSin(m, clampRoundedSine(checkedDiv(std::sin(g.D) * std::cos(g.R),
+                                                                 std::cos(m.StyleElevRad))));
         });
         m.StyleLength = m.StyleLength3D;
         numeric::assignOrSkip(m.StyleHypotenuse,
@@ -84,7 +78,7 @@ void ComputeSubstyleY(shell::Context& ctx) {
                          g.Z0;
         return g.fromY(y0, Z);
     });
-    finishSubstyle(ctx, second, [](const shell::Module1&, double s) { return inlineArcSin(s); });
+    finishSubstyle(ctx, second, inlineArcSin);
 }
 
 void NormalizeSubstyleAngleX(shell::Context& ctx) { normalizeSubstyleAngle(ctx.m); }

@@ -224,13 +224,37 @@ TEST(Flat3dFailures, AnHourFractionOfZeroStopsTheRunAndKeepsTheDrawing) {
     EXPECT_EQ(dial.system().surface().view().title, kTitleX);
 }
 
-TEST(Flat3dFailures, APlanePerpendicularToThePolarAxisStopsVariableYInItsSetUp) {
-    // The face turned to the north pole at latitude 10: the sine of the style's elevation is 1.
-    Flat3dDial dial({10, 180, 10}, Variable::Y);
-    EXPECT_FALSE(dial.run());
-    EXPECT_EQ(dial.system().services.messages.size(), 1u);
-    EXPECT_EQ(dial.system().surface().view().title, "");
-    EXPECT_EQ(dial.system().surface().displayList().points.size(), 0u);
+TEST(Flat3dSetup, APlanePerpendicularToThePolarAxisIsDrawnByBothVariables) {
+    // The face turned to the north pole: the sine of the style's elevation is 1, or just past
+    // it by rounding (12 / 180 / 12 in variable X). The style stands along the polar axis and
+    // every hour line is a ray from the foot of the style.
+    for (const Place& place : {Place{12, 180, 12}, Place{10, 180, 10}}) {
+        for (Variable v : {Variable::X, Variable::Y}) {
+            SCOPED_TRACE(describe(place, v));
+            const Outcome o = run(place, v);
+            EXPECT_TRUE(o.completed);
+            EXPECT_TRUE(o.messages.empty());
+            EXPECT_EQ(o.title, v == Variable::X ? kTitleX : kTitleY);
+            EXPECT_GT(o.drawn, 0u);
+
+            Flat3dDial dial(place, v, {{"TxtHour", "1"}});
+            ASSERT_TRUE(dial.setUp());
+            const double pi = dial.m().Pi;
+            EXPECT_EQ(dial.m().StyleElevRad, pi / 2);
+            const Drawing d = dial.draw(v == Variable::X ? DrawHourLinesX : DrawHourLinesY);
+            const auto lines = d.byTag();
+            EXPECT_GE(lines.size(), 12u);
+            for (const auto& [hourAngle, points] : lines)
+                EXPECT_TRUE(oracle::allOnHourLine(dial.oracle(), dial.oracleHourAngle(hourAngle),
+                                                  points));
+            v == Variable::X ? ComputeSubstyleX(dial.ctx()) : ComputeSubstyleY(dial.ctx());
+            EXPECT_EQ(dial.m().StyleElevRad, -pi / 2);
+        }
+    }
+    // The first input is the one whose sine rounding pushes past 1.
+    const double r = 12 * oracle::kStoredPi / 180;
+    EXPECT_GT(std::sin(r) * std::sin(r) - std::cos(r) * std::cos(r) * std::cos(oracle::kStoredPi),
+              1.0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// Hour lines against the shadow oracle: every point a line draws lies on the hour line of that
-// line's hour angle (either half of it: the lines are drawn whole, through the centre).
+// Hour lines against the shadow oracle: every point a line draws lies on the half of the hour
+// line that the shadow of that line's hour angle traces, never beyond the centre.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -48,7 +49,7 @@ TEST_P(HourLinesOnOracle, EveryPointHasItsLinesHourAngle) {
         EXPECT_LE(lines.size(), 49u);
         const oracle::ShadowOracle o = dial.oracle();
         for (const auto& [hourAngle, points] : lines) {
-            EXPECT_TRUE(oracle::allOnWholeHourLine(o, dial.oracleHourAngle(hourAngle), points))
+            EXPECT_TRUE(oracle::allOnHourLine(o, dial.oracleHourAngle(hourAngle), points))
                 << "line of hour angle " << hourAngle;
         }
     }
@@ -89,9 +90,50 @@ TEST(HourLines, StandardMeridianShiftsEveryLineByTheLongitudeCorrection) {
     ASSERT_EQ(lines.size(), 13u);
     // The line of hour 0 is now 12:00 standard time, a line the sun's shadow follows there.
     ASSERT_EQ(lines.count(dial.m().LonCorrRad), 1u);
-    EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(),
-                                           oracle::hourAngleOfStandardTime(12, -12.5, -1),
-                                           lines.at(dial.m().LonCorrRad)));
+    EXPECT_TRUE(oracle::allOnHourLine(dial.oracle(),
+                                      oracle::hourAngleOfStandardTime(12, -12.5, -1),
+                                      lines.at(dial.m().LonCorrRad)));
+}
+
+// Every line starts at the centre and runs away from it on the side of its own hour only: no
+// point lies beyond the centre, and the point nearest the centre is no farther from it than
+// two neighbouring points are from each other.
+void expectHalfLinesFromTheCentre(const Place& place, Variable v) {
+    SCOPED_TRACE(describe(place, v));
+    Flat3dDial dial(place, v, {{"TxtHour", "2"}});
+    ASSERT_TRUE(dial.setUp());
+    const auto lines = dial.draw(v == Variable::X ? DrawHourLinesX : DrawHourLinesY).byTag();
+    const oracle::ShadowOracle o = dial.oracle();
+    const auto centre = o.centre();
+    ASSERT_TRUE(centre.has_value());
+    ASSERT_LT(std::hypot(centre->x, centre->y), 0.9);   // within the stepped range
+    ASSERT_GE(lines.size(), 20u);
+    for (const auto& [hourAngle, points] : lines) {
+        const double h = dial.oracleHourAngle(hourAngle);
+        // The side of the hour: the shadow of its equinoctial sun, or the opposite of the
+        // point the opposite sun shadows when the equinoctial sun of h is behind the plane.
+        const auto sh = o.shadow(h, 0);
+        ASSERT_TRUE(sh.has_value());
+        const double sx = (sh->point.x - centre->x) * (sh->sunInFront ? 1 : -1);
+        const double sy = (sh->point.y - centre->y) * (sh->sunInFront ? 1 : -1);
+        const double sideLength = std::hypot(sx, sy);
+        ASSERT_GT(points.size(), 1u) << "line " << h;
+        double nearest = 1e9;
+        for (const oracle::DialXY& p : points) {
+            const double along = ((p.x - centre->x) * sx + (p.y - centre->y) * sy) / sideLength;
+            EXPECT_GE(along, -1e-9) << "line " << h << " at (" << p.x << ", " << p.y << ")";
+            nearest = std::min(nearest, std::hypot(p.x - centre->x, p.y - centre->y));
+        }
+        const double spacing = std::hypot(points[1].x - points[0].x, points[1].y - points[0].y);
+        EXPECT_LE(nearest, spacing * 1.000001) << "line " << h;
+    }
+}
+
+TEST(HourLines, NoPointLiesBeyondTheCentre) {
+    expectHalfLinesFromTheCentre({45, 0, 0}, Variable::X);     // vertical south wall
+    expectHalfLinesFromTheCentre({-35, 25, 20}, Variable::X);  // southern, declining, reclining
+    expectHalfLinesFromTheCentre({-35, 25, 20}, Variable::Y);
+    expectHalfLinesFromTheCentre({-52, -40, 25}, Variable::Y);
 }
 
 // The plane facing south reclined by the colatitude contains the polar axis: 25 parallel
