@@ -1,3 +1,13 @@
+// Driver of the vertical light graph: a vertical dial on a wall of any declination in the
+// northern hemisphere, drawn in the plane of the wall by 2D analytic geometry. It refuses a
+// southern latitude, titles the plot, reads the inputs and calls the features in a fixed order.
+// A numerical failure in the reader or the set-up is not handled here: it leaves the run, and
+// the busy cursor is restored on the way out.
+
+#include <cmath>
+
+#include "dials/flat3d/sky_lines.h"
+#include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/vertical2d.h"
 #include "plot/user_services.h"
 #include "shell/refusal.h"
@@ -10,6 +20,30 @@ void RunLightGraphDial(shell::Context& ctx) {
 
     plot::BusyCursor busy(ctx.services);
     ctx.ixPlot1().Messaggio("Vertical dial, light graph by 2 D analytic geometry");
+    shell::Module1& m = ctx.m;
+    using light::ticked;
+
+    ReadInputsLightGraph(ctx);
+    SetupLightGraph(ctx);
+    if (ticked(ctx, "chkOreAstronomiche")) DrawHourLinesLight(ctx);
+    if (ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesLight(ctx);
+    if (ticked(ctx, "ckTemp")) DrawTemporaryHoursLight(ctx);
+    if (ticked(ctx, "ck_Lemniscate")) {
+        // Once for each whole hour from 6 to 18; the figure is the same each time.
+        for (m.HourLoop = 6; m.HourLoop <= 18; m.HourLoop += 1) PlotAnalemmaLight(ctx);
+    }
+    if (ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineLight(ctx);
+    if (ticked(ctx, "ck_Sustilare")) DrawSubstyleLineLight(ctx);
+    DrawNoonLineLight(ctx);
+    if (std::fabs(m.LightDeclRad) != m.Pi / 2 && ticked(ctx, "ck_Triangolo"))
+        DrawStyleTriangleLight(ctx);
+    if (ticked(ctx, "ck_orizzonte")) DrawHorizonLineLight(ctx);
+    DrawStyleFootLight(ctx);
+    PrepareHourConicsLight(ctx);
+    if (ticked(ctx, "ck_Italiche")) DrawItalianHoursLight(ctx);
+    if (ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursLight(ctx);
+    NormalizeSubstyleAngleLight(ctx);
+    if (ticked(ctx, "ck_Asintoti")) flat3d::PlotAsymptotes(ctx);
 }
 
 }  // namespace dials::vertical2d

@@ -1,0 +1,79 @@
+// The light graph's analemma: the shadow of the style tip at 12:00 standard time through the
+// year, one point every two mean days. The sun's declination and equation of time come from the
+// series every analemma of the system shares; the point is where the sun's line through the tip
+// meets the wall. A day whose point cannot be computed is skipped.
+
+#include <cmath>
+
+#include "dials/flat3d/sun_series.h"
+#include "dials/vertical2d/light_graph_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::vertical2d {
+
+namespace {
+
+using light::sq;
+using numeric::checkedDiv;
+
+// The day's conic in the substyle frame (the cone of sun rays of that declination) and the
+// noon hour line it is cut by, kept in the shared cells as the other analemmas keep them.
+// Returns the eccentricity of the conic.
+double storeDayConic(shell::Module1& m, double declination, double hourFromSubstyle) {
+    const double L = m.StyleLength, e = m.StyleElevRad;
+    const double k = checkedDiv(1, sq(std::tan(declination)));
+    const double T = sq(std::sin(e)) - k * sq(std::cos(e));
+    m.ConicC2345 = checkedDiv(1, T);
+    m.ConicB2345 = checkedDiv(sq(checkedDiv(L, std::cos(e))), T);
+    m.ConicA2345 = checkedDiv(-2 * L * std::tan(e), T);
+    m.PointX = numeric::checkFinite(checkedDiv(L, std::cos(e)) * std::tan(hourFromSubstyle));
+    m.PointY = checkedDiv(L, std::cos(e) * std::sin(e));
+    m.AnalemmaTemp =
+        numeric::checkFinite((m.ConicB2345 + m.ConicC2345 * sq(m.PointX)) * sq(m.PointY));
+    return numeric::checkedSqrt(1 - T);
+}
+
+}  // namespace
+
+void PlotAnalemmaLight(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    // The analemma computes with this value of pi, and so does the rest of the run.
+    m.Pi = 3.1415926536;
+    flat3d::storeAnalemmaObliquity(m);
+    const light::Wall wall = light::Wall::from(m);
+    // At the equator on a wall facing due south or north the polar style is perpendicular to
+    // the wall and the figure has a colour of its own.
+    const bool perpendicularStyle = m.AnalemmaFlag == 0;
+
+    int colourIndex = 12;
+    for (double t : numeric::StepRange(-80, 360, 2 * flat3d::kMeanDayDeg)) {
+        flat3d::SunSeries sun;
+        if (!numeric::skip([&] { sun = flat3d::sunForDay(t, m.AnalemmaObliquityRad, m.Pi); }))
+            continue;
+        m.ConicA115 = sun.doubleLongitudeSine;
+        const double declination = sun.declination;
+        // The true sun stands Ec - Q east of the mean sun, and the mean sun at 12:00 of the
+        // zone's time stands on the zone meridian, -ZoneCorrRad from the local one.
+        const double hourAngle = -sun.equationOfTime() - m.ZoneCorrRad;
+
+        if (!perpendicularStyle) {
+            if (declination < 0) colourIndex = 12;
+            double eccentricity = 1;
+            if (numeric::assignOrSkip(eccentricity, [&] {
+                    return storeDayConic(m, declination, hourAngle + m.SubstyleHour);
+                }) &&
+                eccentricity < 1)
+                colourIndex = 3;
+        }
+        const auto shadow = wall.shadow(hourAngle, declination);
+        if (!shadow) continue;
+        light::plotDialPoint(plot, shadow->at,
+                             shell::LineColor(ctx, perpendicularStyle ? 6 : colourIndex));
+    }
+}
+
+}  // namespace dials::vertical2d

@@ -1,0 +1,57 @@
+// The geometry the light graph's procedures share: the substyle frame and the shadow of the
+// style tip for a given sun.
+
+#include <cmath>
+
+#include "dials/vertical2d/light_graph_procedures.h"
+#include "numeric/checked.h"
+
+namespace dials::vertical2d::light {
+
+SubstyleFrame SubstyleFrame::from(const shell::Module1& m) {
+    SubstyleFrame f;
+    f.L = m.StyleLength;
+    f.e = m.StyleElevRad;
+    f.s = m.SubstyleRad;
+    f.P = m.StyleLength * std::tan(m.StyleElevRad);
+    return f;
+}
+
+DialPoint SubstyleFrame::toDial(double d, double q) const {
+    return {q * std::cos(s) - d * std::sin(s), d * std::cos(s) + q * std::sin(s)};
+}
+
+Wall::Wall(double latRad, double declRad, double styleLength)
+    : sinPhi_(std::sin(latRad)),
+      cosPhi_(std::cos(latRad)),
+      sinD_(std::sin(declRad)),
+      cosD_(std::cos(declRad)),
+      L_(styleLength) {}
+
+Wall Wall::from(const shell::Module1& m) { return Wall(m.LatRad, m.WallDeclRad, m.StyleLength); }
+
+std::optional<WallShadow> Wall::shadow(double hourAngle, double declination) const {
+    // World frame: x east, y north, z up; the face of the wall looks towards
+    // n = (-sin D, -cos D, 0), its dial x runs along (cos D, -sin D, 0) and its dial y upward.
+    // The sun, from the point of the equator on the meridian, the west point and the pole:
+    const double cosDecl = std::cos(declination), sinDecl = std::sin(declination);
+    const double sx = -cosDecl * std::sin(hourAngle);
+    const double sy = -cosDecl * std::cos(hourAngle) * sinPhi_ + sinDecl * cosPhi_;
+    const double sz = cosDecl * std::cos(hourAngle) * cosPhi_ + sinDecl * sinPhi_;
+    const double facing = -sx * sinD_ - sy * cosD_;
+    try {
+        // The tip L n, moved back along the sun's line until it meets the wall.
+        const double reach = numeric::checkedDiv(L_, facing);
+        const DialPoint at{numeric::checkFinite(-reach * (sx * cosD_ - sy * sinD_)),
+                           numeric::checkFinite(-reach * sz)};
+        return WallShadow{at, facing > 0};
+    } catch (const numeric::NumericFailure&) {
+        return std::nullopt;
+    }
+}
+
+bool ticked(const shell::Context& ctx, std::string_view checkBox) {
+    return ctx.inputs.value(checkBox) == 1;
+}
+
+}  // namespace dials::vertical2d::light

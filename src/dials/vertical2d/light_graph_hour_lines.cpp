@@ -1,0 +1,53 @@
+// The light graph's hour lines: for each hour angle a straight line through the dial centre,
+// drawn as points over a fixed band of the substyle frame. A point whose computation fails is
+// skipped.
+
+#include <cmath>
+
+#include "dials/vertical2d/light_graph_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::vertical2d {
+
+void DrawHourLinesLight(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    // Standard-meridian time moves every line by the hour angle of the zone correction.
+    const double E = light::ticked(ctx, "ck_Etna") ? 1 : 0;
+    m.PlaneCoefY = m.StyleLength * std::tan(m.StyleElevRad);
+    const light::SubstyleFrame f = light::SubstyleFrame::from(m);
+    // A wall facing due south or due north at the equator has the polar style perpendicular to
+    // it: the hour lines then radiate from the style foot.
+    const bool perpendicularStyle =
+        m.LatDegrees == 0 && (m.DeclDecimal == 0 || std::fabs(m.DeclDecimal) == 180);
+    const double K = perpendicularStyle ? 0 : 1;
+
+    const numeric::StepRange hours(-90, 90, m.HourStep);
+    const numeric::StepRange band(-2, 2, m.PointStep);
+    bool ran = false;
+    m.HourCounter = -90;
+    for (double hour : hours) {
+        m.HourCounter = hour;
+        ran = true;
+        int index = 7;
+        if (hour == 0) index = 12;
+        if (std::fabs(hour) == 90) index = 9;
+        const numeric::Colour colour = shell::LineColor(ctx, index);
+        const double H = hour * m.Pi / 180 + m.SubstyleHour - E * m.ZoneCorrRad;
+        for (double u : band) {
+            light::plotSolvedPoint(plot, colour, [&] {
+                // u runs from the equinoctial line (u = 0) towards the centre (u = L / (sin e cos e)).
+                const double q =
+                    std::tan(H) * (K * numeric::checkedDiv(f.L, std::cos(f.e)) - u * std::sin(f.e));
+                const double d = u - K * f.P;
+                return f.toDial(d, q);
+            });
+        }
+    }
+    // Like any counted loop, the counter ends one step past the last line.
+    if (ran) m.HourCounter += m.HourStep;
+}
+
+}  // namespace dials::vertical2d

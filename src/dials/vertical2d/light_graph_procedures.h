@@ -1,0 +1,127 @@
+#pragma once
+// The procedures of the vertical light graph and the geometry they share. Each takes the context
+// only: it reads the inputs and the shared variables and writes its results back into ctx.m,
+// drawing on ctx.ixPlot1().
+//
+// The light graph works in the plane of the wall. Its substyle frame has the abscissa d along the
+// substyle from the style foot (towards the dial centre, which lies at d = L / tan e) and the
+// ordinate q across it; a frame point (d, q) is the dial point
+//   x = q cos s - d sin s,  y = d cos s + q sin s      (metres, y upward; the plot gets (x, -y))
+// with s = SubstyleRad. The equinoctial line is d = -P, P = PlaneCoefY = L tan e. Hour angles
+// count positive in the afternoon; the wall declination positive to the west.
+
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "numeric/checked.h"
+#include "numeric/failure.h"
+#include "numeric/palette.h"
+#include "plot/plot_surface.h"
+#include "shell/context.h"
+#include "shell/module1.h"
+
+namespace dials::vertical2d {
+
+// Driver's helpers (driver, input reader, set-up, conic of the Italian and Babylonian hours,
+// final correction of the substyle angle for the technical data). A numerical failure in them is
+// not handled here: it throws numeric::NumericFailure and ends the run.
+void ReadInputsLightGraph(shell::Context& ctx);
+void SetupLightGraph(shell::Context& ctx);
+void PrepareHourConicsLight(shell::Context& ctx);
+void NormalizeSubstyleAngleLight(shell::Context& ctx);
+
+// Hour lines and the straight lines.
+void DrawHourLinesLight(shell::Context& ctx);
+void DrawEquinoctialLineLight(shell::Context& ctx);
+void DrawSubstyleLineLight(shell::Context& ctx);
+void DrawNoonLineLight(shell::Context& ctx);
+void DrawStyleTriangleLight(shell::Context& ctx);
+void DrawHorizonLineLight(shell::Context& ctx);
+void DrawStyleFootLight(shell::Context& ctx);
+
+// Declination lines of the sun: +-23.45, +-20 and +-11.5 degrees.
+void DrawDeclinationLinesLight(shell::Context& ctx);
+// Temporary (unequal) hours, between the solstice lines, where the sun shines on the wall.
+void DrawTemporaryHoursLight(shell::Context& ctx);
+// Italian hours (from sunset) and Babylonian hours (from sunrise).
+void DrawItalianHoursLight(shell::Context& ctx);
+void DrawBabylonianHoursLight(shell::Context& ctx);
+// The analemma of 12:00 standard time.
+void PlotAnalemmaLight(shell::Context& ctx);
+
+namespace light {
+
+struct DialPoint {
+    double x = 0;
+    double y = 0;  // upward
+};
+
+// The substyle frame as the set-up leaves it.
+struct SubstyleFrame {
+    double L = 0;  // StyleLength
+    double e = 0;  // StyleElevRad
+    double s = 0;  // SubstyleRad
+    double P = 0;  // L tan e
+
+    static SubstyleFrame from(const shell::Module1& m);
+    DialPoint toDial(double d, double q) const;
+};
+
+// The shadow of the style tip on the wall for a sun given by its hour angle (radians, afternoon
+// positive) and declination (radians), found as the point where the sun's line through the tip
+// meets the wall. Independent of the substyle frame, so it holds on every wall, at the equator
+// too.
+struct WallShadow {
+    DialPoint at;
+    bool sunInFront = false;  // the sun shines on the face of the wall
+};
+
+class Wall {
+public:
+    Wall(double latRad, double declRad, double styleLength);
+    static Wall from(const shell::Module1& m);
+
+    // None when the sun's direction lies in the plane of the wall (or the point is not finite).
+    std::optional<WallShadow> shadow(double hourAngle, double declination) const;
+
+private:
+    double sinPhi_, cosPhi_, sinD_, cosD_, L_;
+};
+
+// Evaluates compute(), which returns a DialPoint: nothing when a statement inside fails or a
+// coordinate is not finite, so a point whose own computation failed is never drawn at the
+// values of the point before it.
+template <class Compute>
+std::optional<DialPoint> solvePoint(Compute&& compute) {
+    try {
+        const DialPoint p = std::forward<Compute>(compute)();
+        return DialPoint{numeric::checkFinite(p.x), numeric::checkFinite(p.y)};
+    } catch (const numeric::NumericFailure&) {
+        return std::nullopt;
+    }
+}
+
+// Plots the dial point (x, y) at plot (x, -y).
+inline void plotDialPoint(plot::PlotSurface& plot, const DialPoint& p, numeric::Colour colour) {
+    plot.xPset(p.x, -p.y, colour);
+}
+
+// Plots the point compute() returns, unless its computation fails.
+template <class Compute>
+void plotSolvedPoint(plot::PlotSurface& plot, numeric::Colour colour, Compute&& compute) {
+    if (auto p = solvePoint(std::forward<Compute>(compute))) plotDialPoint(plot, *p, colour);
+}
+
+// A check box counts as ticked when its value is 1.
+bool ticked(const shell::Context& ctx, std::string_view checkBox);
+
+// Sign of a number: -1, 0 or 1.
+inline int sgn(double x) { return (x > 0) - (x < 0); }
+
+// x squared.
+inline double sq(double x) { return x * x; }
+
+}  // namespace light
+
+}  // namespace dials::vertical2d

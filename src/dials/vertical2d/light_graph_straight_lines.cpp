@@ -1,0 +1,106 @@
+// The light graph's straight lines: the equinoctial, the substyle, the noon line, the triangle of
+// the style, the horizon and the foot of the style.
+
+#include <cmath>
+
+#include "dials/vertical2d/light_graph_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::vertical2d {
+
+using light::sgn;
+using numeric::checkedDiv;
+
+// The line d = -P of the substyle frame, sampled by its x coordinate.
+void DrawEquinoctialLineLight(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    if (!(m.LatDegrees > 0)) return;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    const double s = m.SubstyleRad;
+    const double P = m.PlaneCoefY;
+    const double offset = checkedDiv(P, std::cos(s));
+    for (double t : numeric::StepRange(-3, 3, m.PointStep)) {
+        const double y = numeric::checkFinite(t * std::tan(s) - offset);
+        plot.xPset(t, -y, colour);
+    }
+}
+
+// The line q = 0 of the substyle frame, sampled by x; on a wall facing due south or north it is
+// vertical and is sampled by y instead (a wall typed as declining 180 degrees has a substyle
+// angle of 0 but for the rounding of pi). At the equator on such a wall the polar style stands
+// perpendicular to the wall and the substyle shrinks to the style foot: nothing is drawn.
+void DrawSubstyleLineLight(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    const double s = m.SubstyleRad;
+    if (std::tan(s) == 0 || std::fabs(m.DeclDecimal) == 180) {
+        if (m.LatDegrees == 0) return;
+        for (double t : numeric::StepRange(-1, 1, m.PointStep)) plot.xPset(0, -t, colour);
+        return;
+    }
+    for (double t : numeric::StepRange(-1, 1, m.PointStep)) {
+        light::plotSolvedPoint(plot, colour, [&] {
+            return light::DialPoint{t, -checkedDiv(t, std::tan(s))};
+        });
+    }
+}
+
+// The vertical through the dial centre, from the top edge of the plot area down to ShiftY.
+void DrawNoonLineLight(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    if (m.DeclDecimal == 180) m.SubstyleRad = 0;
+    if (std::fabs(m.DeclDecimal) == 90) return;
+    m.SetupTemp4 = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
+    m.CentreX = numeric::checkFinite(-m.SetupTemp4 * std::sin(m.SubstyleRad));
+    m.CentreY = numeric::checkFinite(m.SetupTemp4 * std::cos(m.SubstyleRad));
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plot.xLine(m.CentreX, -plot.ShiftY(), m.CentreX, plot.ShiftY(), shell::LineColor(ctx, 4));
+}
+
+// The triangle of the style laid flat into the wall: the perpendicular style from the foot at
+// right angles to the substyle, on the side of the declination, the polar style from its tip to
+// the centre and the substyle from the centre to the foot. Points here are plot coordinates.
+void DrawStyleTriangleLight(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double L = m.StyleLength;
+    if (m.LatDegrees == 0) {
+        m.SubstyleRad = sgn(m.WallDeclRad) * m.Pi / 2;
+        m.CentreX = numeric::checkFinite(-L * std::tan(m.WallDeclRad));
+        m.CentreY = 0;
+    }
+    m.OriginX = 0;
+    m.OriginY = 0;
+    m.SideSign = m.WallDeclRad == 0 ? 1 : sgn(m.WallDeclRad);
+    const double s = m.SubstyleRad;
+    const double tipX = m.SideSign * L * std::cos(s);
+    const double tipY = -m.SideSign * L * std::sin(s);
+    plot.xLine(tipX, tipY, 0, 0, shell::LineColor(ctx, 13));
+    plot.xPset(m.OriginX, -m.OriginY, shell::LineColor(ctx, 15));
+    if (std::fabs(m.DeclDecimal) != 90) {
+        plot.xLine(tipX, tipY, m.CentreX, -m.CentreY, shell::LineColor(ctx, 9));
+        plot.xLine(m.CentreX, -m.CentreY, 0, 0, shell::LineColor(ctx, 14));
+    }
+}
+
+// The horizontal line through the style foot, across the plot area.
+void DrawHorizonLineLight(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    m.OriginX = 0;
+    m.OriginY = 0;
+    plot.xLine(-plot.ShiftX(), -m.OriginY, plot.ShiftX(), -m.OriginY, shell::LineColor(ctx, 2));
+}
+
+void DrawStyleFootLight(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    m.OriginX = 0;
+    m.OriginY = 0;
+    ctx.ixPlot1().xPset(m.OriginX, -m.OriginY, shell::LineColor(ctx, 12));
+}
+
+}  // namespace dials::vertical2d

@@ -1,0 +1,87 @@
+// The light graph's driver: its refusal and title, what the set-up leaves in the shared
+// variables, and how a failing input stops a run.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "light_graph_fixture.h"
+
+namespace lighttest {
+namespace {
+
+constexpr double kPi = 3.141592654;
+
+TEST(LightGraphDriver, RefusesTheSouthernHemisphereWithItsExactMessageAndDrawsNothing) {
+    LightDial dial({-0.1, 0});
+    ASSERT_TRUE(dial.run());
+    EXPECT_EQ(dial.system().services.messages,
+              std::vector<std::string>{"Sorry, unable to work in the Southern hemisphere "});
+    EXPECT_EQ(dial.system().surface().view().title, "");
+    EXPECT_TRUE(dial.system().services.busyChanges.empty());
+    EXPECT_TRUE(dial.system().surface().displayList().DrawOrder.empty());
+}
+
+TEST(LightGraphDriver, DrawsAtTheEquatorAndNorthOfItUnderItsTitle) {
+    for (double lat : {0.0, 45.0}) {
+        LightDial dial({lat, 20});
+        ASSERT_TRUE(dial.run());
+        EXPECT_TRUE(dial.system().services.messages.empty()) << lat;
+        EXPECT_EQ(dial.system().surface().view().title,
+                  "Vertical dial, light graph by 2 D analytic geometry");
+        EXPECT_EQ(dial.system().services.busyChanges, (std::vector<bool>{true, false}));
+    }
+}
+
+TEST(LightGraphDriver, AnHourFractionOrADefinitionOfZeroStopsTheRunWithAMessage) {
+    for (const char* box : {"TxtHour", "txt_Definition"}) {
+        LightDial dial({45, 0}, {{box, "0"}});
+        EXPECT_FALSE(dial.run()) << box;
+        EXPECT_EQ(dial.system().services.messages.size(), 1u) << box;
+        EXPECT_EQ(dial.system().services.busyChanges, (std::vector<bool>{true, false}));
+    }
+}
+
+TEST(LightGraphDriver, WithEveryBoxClearedOnlyTheNoonLineAndTheFootAreDrawn) {
+    LightDial dial({45, 30}, only({}));
+    ASSERT_TRUE(dial.run());
+    const auto& list = dial.system().surface().displayList();
+    ASSERT_EQ(list.DrawOrder, (std::vector<char>{'L', 'P'}));
+    EXPECT_EQ(list.lines[0].x1, list.lines[0].x2);
+    EXPECT_NEAR(list.lines[0].x1, dial.oracle().centre()->x, 1e-9);
+    EXPECT_EQ(list.points[0].Color, colourOf(12));
+}
+
+TEST(LightGraphDriver, AnalemmaIsDrawnOncePerWholeHourAndLeavesItsPi) {
+    LightDial dial({45, 0}, only({"ck_Lemniscate"}));
+    ASSERT_TRUE(dial.run());
+    EXPECT_EQ(dial.m().HourLoop, 19);
+    EXPECT_EQ(dial.m().Pi, 3.1415926536);
+    // Thirteen times the same 224 points (one every two mean days), then the style foot.
+    const auto& points = dial.system().surface().displayList().points;
+    ASSERT_EQ(points.size(), 13 * 224 + 1u);
+    EXPECT_EQ(points[5].x, points[5 + 12 * 224].x);
+}
+
+TEST(LightGraphSetup, StyleAndSubstyleOfASouthAndOfANorthFacingWall) {
+    LightDial south({45, 0, 1}, {{"txtLON", "-12.5"}, {"TxtFuso", "-1"}});
+    ASSERT_TRUE(south.setUp());
+    const shell::Module1& m = south.m();
+    EXPECT_EQ(m.SubstyleRad, 0);
+    EXPECT_EQ(m.SubstyleHour, 0);
+    EXPECT_NEAR(m.StyleElevRad, 45 * kPi / 180, 1e-9);
+    EXPECT_NEAR(m.StyleHypotenuse, std::sqrt(2.0), 1e-9);
+    EXPECT_NEAR(m.PlaneCoefY, 1, 1e-9);
+    // 12.5 E in the zone of 15 E: 2.5 degrees of hour angle between the clock and the sun.
+    EXPECT_NEAR(m.ZoneCorrRad, 2.5 * kPi / 180, 1e-12);
+
+    LightDial north({45, 120, 1}, only({}));
+    ASSERT_TRUE(north.run());
+    EXPECT_LT(north.m().StyleElevRad, 0);
+    EXPECT_NEAR(north.m().SubstyleAngle, kPi - std::fabs(north.m().SubstyleRad), 1e-12);
+}
+
+}  // namespace
+}  // namespace lighttest

@@ -1,0 +1,102 @@
+// The light graph's hour lines, declination lines and straight lines against the shadow oracle
+// of the wall, on walls of many declinations in the northern hemisphere and at the equator.
+
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/vertical2d/light_graph_procedures.h"
+#include "light_graph_fixture.h"
+#include "support/oracle_checks.h"
+
+namespace lighttest {
+namespace {
+
+namespace v2 = dials::vertical2d;
+
+const std::vector<Wall> kWalls = {
+    {45, 0},   {45, 30},  {52, -60}, {40, 120},  {30, -150}, {60, 80},  {20, 179},  {70, -20},
+    {10, 0},   {0, 30},   {0, -60},  {0, 120},   {0, 0},     {0, 180},  {0, -180},  {35, -90},
+};
+
+class LightGraphWalls : public testing::TestWithParam<Wall> {};
+
+TEST_P(LightGraphWalls, HourLinesLieOnTheHourLinesOfTheirHourAngle) {
+    LightDial dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    dial.tagWith([](const shell::Module1& m) { return m.HourCounter; });
+    const auto lines = dial.draw(v2::DrawHourLinesLight).byTag();
+    EXPECT_GT(lines.size(), 5u);  // lines off the plot area leave no point
+    for (const auto& [hour, points] : lines)
+        EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(), hour, points)) << hour;
+}
+
+TEST_P(LightGraphWalls, DeclinationPairsLieOnTheirDeclinations) {
+    LightDial dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(v2::DrawDeclinationLinesLight);
+    std::size_t total = 0;
+    for (const auto& [colour, declination] : {std::pair{12, 23.45}, {13, 20.0}, {11, 11.5}}) {
+        const auto points = d.withColour(colourOf(colour));
+        total += points.size();
+        EXPECT_GT(points.size(), 20u) << declination;
+        EXPECT_TRUE(oracle::allOnDeclinationPair(dial.oracle(), declination, points));
+    }
+    EXPECT_EQ(total, d.points.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Walls, LightGraphWalls, testing::ValuesIn(kWalls));
+
+TEST(LightGraphHourLines, StandardMeridianTimeMovesEachLineByTheZoneCorrection) {
+    LightDial dial({45, -25}, {{"ck_Etna", "1"}, {"txtLON", "-7.5"}, {"TxtFuso", "-1"}});
+    ASSERT_TRUE(dial.setUp());
+    dial.tagWith([](const shell::Module1& m) { return m.HourCounter; });
+    for (const auto& [hour, points] : dial.draw(v2::DrawHourLinesLight).byTag()) {
+        const double clock = oracle::hourAngleOfStandardTime(12 + hour / 15, -7.5, -1);
+        EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(), clock, points)) << hour;
+    }
+}
+
+TEST(LightGraphStraightLines, EquinoctialSubstyleAndNoonLineOnTheirTrueLines) {
+    for (const Wall& w : {Wall{45, 0}, Wall{45, 30}, Wall{52, -60}, Wall{40, 120}, Wall{45, 180},
+                          Wall{45, -180}}) {
+        SCOPED_TRACE(describe(w));
+        LightDial dial(w);
+        ASSERT_TRUE(dial.setUp());
+        const oracle::ShadowOracle o = dial.oracle();
+        const Drawing equinoctial = dial.draw(v2::DrawEquinoctialLineLight);
+        EXPECT_GT(equinoctial.points.size(), 100u);
+        EXPECT_TRUE(oracle::allOnDeclinationCurve(o, 0, equinoctial.at()));
+        // The substyle runs from the foot through the centre.
+        const auto c = o.centre();
+        const Drawing substyle = dial.draw(v2::DrawSubstyleLineLight);
+        EXPECT_GT(substyle.points.size(), 100u);
+        for (const auto& p : substyle.at())
+            ASSERT_LT(std::fabs(p.x * c->y - p.y * c->x) / std::hypot(c->x, c->y), 1e-9);
+        // The noon line is the vertical through the centre.
+        const Drawing noon = dial.draw(v2::DrawNoonLineLight);
+        ASSERT_EQ(noon.lines.size(), 1u);
+        EXPECT_NEAR(noon.lines[0].x1, c->x, 1e-9);
+        EXPECT_EQ(noon.lines[0].x1, noon.lines[0].x2);
+    }
+}
+
+TEST(LightGraphStraightLines, TriangleOfTheStyleHasItsRightAngleAtTheFoot) {
+    for (const Wall& w : {Wall{45, 30, 1}, Wall{52, -60, 1}}) {
+        LightDial dial(w);
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d = dial.draw(v2::DrawStyleTriangleLight);
+        ASSERT_EQ(d.lines.size(), 3u);  // perpendicular style, polar style, substyle
+        const plot::LineRecord &style = d.lines[0], &polar = d.lines[1], &sub = d.lines[2];
+        EXPECT_NEAR(std::hypot(style.x1, style.y1), 1, 1e-12);
+        EXPECT_NEAR(style.x1 * sub.x1 + style.y1 * sub.y1, 0, 1e-9);
+        EXPECT_NEAR(std::hypot(polar.x2 - polar.x1, polar.Y2 - polar.y1),
+                    1 / std::sin(dial.m().StyleElevRad), 1e-9);
+        EXPECT_NEAR(sub.x1, dial.oracle().centre()->x, 1e-9);
+        EXPECT_GT(style.x1 * w.decl, 0);  // on the side of the declination
+    }
+}
+
+}  // namespace
+}  // namespace lighttest
