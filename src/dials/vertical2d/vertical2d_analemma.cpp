@@ -1,0 +1,138 @@
+// The analemma of 12:00 standard time: for every second mean day the sun's declination and the
+// equation of time come from the system's sun series, and the point is where the hour line of
+// the true sun at that moment meets the conic of that day's declination. On the equator, on a
+// wall facing due south or north (the wall lies in the plane of the equator), the point is
+// written directly.
+//
+// In the equinoctial frame the hour line runs from (q, 0) on the equinoctial to the centre
+// (0, Yz), X = q (1 - Y / Yz), and the day's conic is T Y^2 + X^2 - 2 L tan(e) Y + (L / cos e)^2
+// = 0 with T = sin^2 e - cot^2(delta) cos^2 e. Together they give a quadratic in Y, taken here
+// multiplied by T so that a day whose line is a parabola (T = 0) is drawn too.
+
+#include <cmath>
+#include <optional>
+
+#include "dials/flat3d/sun_series.h"
+#include "dials/vertical2d/vertical2d_geometry.h"
+#include "dials/vertical2d/vertical2d_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::vertical2d {
+
+namespace {
+
+using numeric::checkedDiv;
+using numeric::checkFinite;
+
+// The analemmas compute with this value of pi, which the steps of the run after them keep.
+constexpr double kAnalemmaPi = 3.1415926536;
+
+// The point of the day on a wall of the general case; colourIndex keeps its value from point to
+// point. Throws when the point cannot be computed.
+//
+// The quadratic's two roots are the points of the day's declination and of the opposite one on
+// the hour line. The point drawn is the one on the line through the style tip along the sun's
+// direction: where the sun is in front of the wall, its shadow. (A fixed choice of root by the
+// season and the kind of conic holds only on walls facing the equator; on a wall facing away
+// from it, it would pair each day's equation of time with the opposite season's declination.)
+DialXY generalPoint(shell::Module1& m, const NorthernWall& wall, double delta, double E,
+                    int& colourIndex) {
+    const double e = m.StyleElevRad, L = m.StyleLength, W = m.WorkFlag;
+    // The true sun's hour angle from the meridian, west positive, on the northern dial drawn.
+    const double hourAngle = (E - m.ZoneCorrRad) * W;
+    // ... and from the substyle.
+    const double h = m.SubstyleHour + hourAngle;
+
+    const double r = checkedDiv(L, std::cos(e));
+    const double q = checkFinite(r * std::tan(h));
+    m.PointX = q;
+    m.PointY = checkedDiv(L, std::cos(e) * std::sin(e));
+    const double Yz = m.PointY;
+
+    const double tanDelta = std::tan(delta);
+    const double k = checkedDiv(1, tanDelta * tanDelta);
+    const double T = checkFinite(std::sin(e) * std::sin(e) - k * std::cos(e) * std::cos(e));
+    const double f = -2 * L * std::tan(e), j = r * r;
+    numeric::assignOrSkip(m.ConicC2345, [&] { return checkedDiv(1, T); });
+    numeric::assignOrSkip(m.ConicB2345, [&] { return checkedDiv(j, T); });
+    numeric::assignOrSkip(m.ConicA2345, [&] { return checkedDiv(f, T); });
+
+    const double a = checkFinite(Yz * Yz * T + q * q);
+    const double b = checkFinite(Yz * (f * Yz - 2 * q * q));
+    const double c = checkFinite(Yz * Yz * (j + q * q));
+    numeric::assignOrSkip(m.AnalemmaTemp, [&] { return checkedDiv(c, T); });
+
+    // The colour: the winter days' index, another where the day's line is an ellipse (T > 0).
+    if (delta < 0) colourIndex = T > 0 ? 3 : 12;
+
+    // The two roots without cancellation: qq / a and c / qq.
+    const double root = numeric::checkedSqrt(checkFinite(b * b - 4 * a * c));
+    const double qq = -(b + (b < 0 ? -root : root)) / 2;
+    const Vec3 sun = wall.sun(hourAngle, delta * W);
+    std::optional<DialXY> best;
+    double bestAlignment = -1;
+    for (int i = 0; i < 2; ++i) {
+        double Y = 0;
+        if (!numeric::assignOrSkip(Y, [&] {
+                return i == 0 ? checkedDiv(qq, a) : checkedDiv(c, qq);
+            }))
+            continue;
+        DialXY p;
+        double alignment = 0;
+        const bool ok = numeric::skip([&] {
+            const double X = checkFinite(q * (1 - Y / Yz));
+            p = fromEquinoctial(X, Y, m.SubstyleRad, m.PlaneCoefY);
+            const Vec3 d = wall.world(p) - wall.tip;
+            alignment = std::fabs(checkedDiv(dot(d, sun), std::sqrt(dot(d, d))));
+        });
+        if (ok && alignment > bestAlignment) {
+            bestAlignment = alignment;
+            best = p;
+        }
+    }
+    if (!best) numeric::fail(numeric::FailureKind::NotANumber);
+    return *best;
+}
+
+// The point of the day on the equator, on a wall facing due south or due north.
+DialXY equatorPoint(const shell::Module1& m, double delta, double E) {
+    const double h0 = E * m.WorkFlag - m.LonAbsDeg;
+    const double n = std::fabs(m.DeclDecimal) == 180 ? 1 : 3;
+    const double tanH = std::tan(h0);
+    const double y = checkedDiv(m.StyleLength * (n - 2),
+                                std::tan(delta) * numeric::checkedSqrt(1 + tanH * tanH));
+    const double x = checkFinite(-y * (n - 2) * tanH);
+    return {x, checkFinite(y)};
+}
+
+}  // namespace
+
+void PlotAnalemmaVert2D(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    m.Pi = kAnalemmaPi;
+    flat3d::storeAnalemmaObliquity(m);
+
+    const NorthernWall wall = NorthernWall::from(m);
+    int colourIndex = 0;
+    for (double M : numeric::StepRange(-80, 360, 2 * flat3d::kMeanDayDeg)) {
+        // A day whose point cannot be computed is not drawn.
+        numeric::skip([&] {
+            const flat3d::SunSeries sun = flat3d::sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
+            m.ConicA115 = sun.doubleLongitudeSine;
+            // The true sun's hour angle less the mean sun's.
+            const double E = -sun.equationOfTime();
+            if (m.AnalemmaFlag == 0) {
+                plotDialPoint(plot, equatorPoint(m, sun.declination, E), shell::LineColor(ctx, 6));
+                return;
+            }
+            const DialXY p = generalPoint(m, wall, sun.declination, E, colourIndex);
+            plotDialPoint(plot, p, shell::LineColor(ctx, colourIndex));
+        });
+    }
+}
+
+}  // namespace dials::vertical2d

@@ -1,0 +1,107 @@
+#pragma once
+// Geometry shared by the procedures of the vertical dial by 2D analytic geometry.
+//
+// The equinoctial frame: origin where the substyle crosses the equinoctial line, X along the
+// equinoctial, Y along the substyle towards the centre. On the equinoctial the hour line of hour
+// angle h (counted from the substyle) crosses at X = (L / cos e) tan h.
+
+#include <cmath>
+
+#include "numeric/checked.h"
+#include "numeric/step_loop.h"
+#include "plot/plot_surface.h"
+#include "shell/context.h"
+#include "shell/module1.h"
+
+namespace dials::vertical2d {
+
+struct DialXY {
+    double x = 0;
+    double y = 0;
+};
+
+// Sign of a number: -1, 0 or 1.
+inline int sgn(double x) { return (x > 0) - (x < 0); }
+
+// A check box counts as ticked when its value is 1 (a greyed box, 2, does not).
+inline bool ticked(const shell::Context& ctx, const char* checkBox) {
+    return ctx.inputs.value(checkBox) == 1;
+}
+
+// Latitude inside the band where the day circle grazing the horizon is defined and off the
+// equator: where the Italian and Babylonian hours exist.
+inline bool italBabBand(const shell::Module1& m) {
+    return m.LatDecimal > -66.55 && m.LatDecimal < 66.55 && m.LatDecimal != 0;
+}
+
+// The dial point of the equinoctial-frame point (X, Y), with substyle angle S and the distance P
+// from the style foot to the equinoctial along the substyle. Throws when a coordinate is not
+// finite.
+inline DialXY fromEquinoctial(double X, double Y, double S, double P) {
+    const double sinS = std::sin(S), cosS = std::cos(S);
+    return {numeric::checkFinite(X * cosS + Y * sinS - P * sinS),
+            numeric::checkFinite(-X * sinS + Y * cosS - P * cosS)};
+}
+
+inline void plotDialPoint(plot::PlotSurface& plot, const DialXY& p, numeric::Colour colour) {
+    plot.xPset(p.x, -p.y, colour);
+}
+
+inline void plotDialSegment(plot::PlotSurface& plot, const DialXY& a, const DialXY& b,
+                            numeric::Colour colour) {
+    plot.xLine(a.x, -a.y, b.x, -b.y, colour);
+}
+
+// The counted loop of a family of lines: body(value) for value = start, start + step, ... while
+// it does not pass end. The counter follows the loop and, once it is over, holds the first value
+// past the end (start when the loop did not run), as a counted loop leaves its variable.
+template <class Body>
+void countedLoop(double& counter, double start, double end, double step, Body&& body) {
+    const numeric::StepRange range(start, end, step);
+    counter = start;
+    bool ran = false;
+    double last = start;
+    for (double value : range) {
+        counter = value;
+        last = value;
+        ran = true;
+        body(value);
+    }
+    counter = ran ? last + step : start;
+}
+
+// A small vector of the world frame (x east, y north, z up) used to identify hour planes.
+struct Vec3 {
+    double x = 0, y = 0, z = 0;
+};
+inline Vec3 operator+(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+inline Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+inline Vec3 operator*(double k, Vec3 a) { return {k * a.x, k * a.y, k * a.z}; }
+inline double dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline Vec3 cross(Vec3 a, Vec3 b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+// The wall in the world frame of the northern place whose dial this programme draws: for a
+// southern latitude the drawing is that of the northern latitude |phi| on the mirrored wall,
+// with the sun at the opposite hour angle and declination. Hour angles here are those of that
+// northern dial, west positive.
+struct NorthernWall {
+    Vec3 axisX;      // dial x, horizontal, to the right of a viewer facing the wall
+    Vec3 axisY;      // dial y, up
+    Vec3 tip;        // the tip of the perpendicular style
+    Vec3 pole;       // the celestial north pole
+    Vec3 meridian;   // the equator's point on the meridian above the horizon
+    Vec3 west;
+
+    static NorthernWall from(const shell::Module1& m);
+
+    Vec3 world(const DialXY& p) const { return p.x * axisX + p.y * axisY; }
+    // Unit vector towards the sun of an hour angle (west positive) and a declination, radians.
+    Vec3 sun(double hourAngle, double declination) const;
+    // The zenith turned about the polar axis by rho (hour angle sense): the normal of the
+    // horizon's great circle with every hour angle moved on by rho.
+    Vec3 turnedZenith(double rho) const;
+};
+
+}  // namespace dials::vertical2d

@@ -1,0 +1,67 @@
+// The straight lines of the dial: the equinoctial (perpendicular to the substyle, at L tan e from
+// the style foot on the side away from the centre), the substyle through the foot with the noon
+// line through the centre, and the horizon through the foot. The centre Z lies on the substyle
+// at L / tan e from the foot.
+
+#include <cmath>
+
+#include "dials/vertical2d/vertical2d_geometry.h"
+#include "dials/vertical2d/vertical2d_procedures.h"
+#include "numeric/checked.h"
+#include "shell/helpers.h"
+
+namespace dials::vertical2d {
+
+using numeric::checkedDiv;
+using numeric::checkFinite;
+
+void DrawEquinoctialVert2D(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    const double S = m.SubstyleRad;
+
+    if (m.LatDecimal != 0) {
+        const double offset = checkedDiv(m.PlaneCoefY, std::cos(S));
+        const double y1 = checkFinite(1.23 * std::tan(S) - offset);
+        const double y2 = checkFinite(-1.23 * std::tan(S) - offset);
+        plot.xLine(-1.23, -y1, 1.23, -y2, colour);
+        return;
+    }
+    // On the equator the polar axis is horizontal and the equinoctial vertical. A wall facing
+    // due south or north there lies in the plane of the equator itself: the sun of the equinox
+    // moves parallel to it and casts no equinoctial line.
+    if (m.AnalemmaFlag == 0) return;
+    const double x = checkFinite(-std::sin(S) * m.StyleLength * std::tan(m.StyleElevRad));
+    plot.xLine(x, plot.ShiftY(), x, -plot.ShiftY(), colour);
+}
+
+void DrawSubstyleVert2D(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double S = m.SubstyleRad;
+
+    // The typed latitude: at the pole itself there is no substyle.
+    if (m.LatAbsDeg != 90 && m.LatAbsDeg != -90 && S != 0) {
+        // With S = 0 the substyle is vertical and the noon line below lies on it.
+        const double r = checkedDiv(1, std::tan(S));
+        plot.xLine(-1, r, 1, -r, shell::LineColor(ctx, 9));
+    }
+    // A wall facing due east or west has no noon line.
+    if (std::fabs(m.DeclDecimal) != 90) {
+        m.SetupTemp4 = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
+        m.CentreX = checkFinite(std::sin(S) * m.SetupTemp4);
+        m.CentreY = checkFinite(std::cos(S) * m.SetupTemp4);
+        plot.xLine(m.CentreX, -plot.ShiftY(), m.CentreX, plot.ShiftY(), shell::LineColor(ctx, 4));
+    }
+}
+
+void DrawHorizonVert2D(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    m.OriginX = 0;
+    m.OriginY = 0;
+    plot.xLine(plot.ShiftX(), 0, -plot.ShiftX(), 0, shell::LineColor(ctx, 2));
+}
+
+}  // namespace dials::vertical2d

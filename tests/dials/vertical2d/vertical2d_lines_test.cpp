@@ -1,0 +1,162 @@
+// Hour lines, equinoctial and declination lines of the vertical dial against the shadow oracle:
+// in the northern hemisphere they are the shadow lines of the wall as typed, in the southern
+// the true front view of a wall facing north, its declination counted from north.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/vertical2d/vertical2d_procedures.h"
+#include "numeric/palette.h"
+#include "support/oracle_checks.h"
+#include "support/oracle_sky.h"
+#include "vertical2d_fixture.h"
+
+namespace vert2dtest {
+namespace {
+
+using namespace dials::vertical2d;
+
+const std::vector<Wall> kWalls = {
+    {45, 0},     {45, 30},     {45, -30},   {52, 65},    {38, -80},   {45, 120},
+    {45, -160},  {45, 180},    {20, 10},    {10, 40},    {23.45, 0},  {60, -15},
+    {70, 20},    {80, -35},    {90, 25},    {-35, 0},    {-35, 25},   {-45, -60},
+    {-20, 130},  {-70, 10},    {-90, -30},  {0, 30},     {0, -50},    {0, 0},
+    {0, 180},    {0, 120},     {45, 30, 1}, {-35, 25, 0.5},
+};
+
+std::string describeCase(const testing::TestParamInfo<Wall>& info) {
+    std::string s = describe(info.param);
+    for (char& c : s)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return s;
+}
+
+class LinesOnOracle : public testing::TestWithParam<Wall> {};
+
+TEST_P(LinesOnOracle, HourLinesAreTheShadowLinesOfTheirHours) {
+    const Wall w = GetParam();
+    for (const char* etna : {"0", "1"}) {
+        SCOPED_TRACE(describe(w) + ", standard meridian " + etna);
+        Vert2dDial dial(w, {{"TxtHour", "1"}, {"ck_Etna", etna}});
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d = dial.draw(DrawHourLinesVert2D);
+        ASSERT_EQ(d.segments.size(), 13u);
+        EXPECT_EQ(dial.m().HourCounter, 105);
+        const oracle::ShadowOracle o = dial.oracle();
+        const double correction =
+            etna[0] == '1' ? oracle::standardMeridianCorrection(-7.6438, -1) : 0;
+        std::size_t inView = 0;
+        for (std::size_t i = 0; i < d.segments.size(); ++i) {
+            const double H = -90 + 15.0 * i;
+            const Segment& s = d.segments[i];
+            const auto points = pointsInView(s);
+            if (points.empty()) continue;  // near the pole, an hour whose sun grazes the wall
+            ++inView;
+            EXPECT_TRUE(oracle::allOnWholeHourLine(o, dial.oracleHourAngle(H) + correction,
+                                                   points, toleranceFor(w)))
+                << "hour line H = " << H;
+            const int colour = H == 0 ? 12 : H == 90 ? 9 : 7;
+            EXPECT_EQ(s.colour, numeric::qbColor(colour)) << "H = " << H;
+        }
+        EXPECT_GE(inView, std::fabs(w.lat) == 90 ? 9u : 13u);
+    }
+}
+
+TEST_P(LinesOnOracle, DeclinationLinesLieOnTheirPairs) {
+    const Wall w = GetParam();
+    SCOPED_TRACE(describe(w));
+    Vert2dDial dial(w);
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawDeclinationLinesVert2D);
+    const oracle::ShadowOracle o = dial.oracle();
+    const struct {
+        int colour;
+        double declination;
+    } pairs[] = {{12, 23.45}, {13, 20}, {11, 11.5}};
+    std::size_t total = 0;
+    for (const auto& pair : pairs) {
+        const auto points = d.withColour(numeric::qbColor(pair.colour));
+        total += points.size();
+        EXPECT_GT(points.size(), 50u) << "declination " << pair.declination;
+        EXPECT_TRUE(oracle::allOnDeclinationPair(o, pair.declination, points, toleranceFor(w)))
+            << "declination " << pair.declination;
+    }
+    EXPECT_EQ(total, d.points.size());
+}
+
+TEST_P(LinesOnOracle, EquinoctialIsTheLineOfTheEquinox) {
+    const Wall w = GetParam();
+    SCOPED_TRACE(describe(w));
+    Vert2dDial dial(w);
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawEquinoctialVert2D);
+    // On the equator a wall facing due south or north is the plane of the equator itself.
+    if (w.lat == 0 && std::fmod(w.decl, 180) == 0) {
+        EXPECT_TRUE(d.segments.empty());
+        return;
+    }
+    ASSERT_EQ(d.segments.size(), 1u);
+    const Segment& s = d.segments[0];
+    EXPECT_EQ(s.colour, numeric::qbColor(9));
+    EXPECT_TRUE(
+        oracle::allOnDeclinationCurve(dial.oracle(), 0, pointsInView(s), toleranceFor(w)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Walls, LinesOnOracle, testing::ValuesIn(kWalls), describeCase);
+
+TEST(Vertical2dLines, SouthWallAtLatitude45) {
+    Vert2dDial dial({45, 0, 1}, {{"TxtHour", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    const shell::Module1& m = dial.m();
+    EXPECT_EQ(m.SubstyleRad, 0);
+    EXPECT_NEAR(m.StyleElevRad, m.Pi / 4, 1e-12);
+    EXPECT_NEAR(m.StyleHypotenuse, std::sqrt(2.0), 1e-9);
+    EXPECT_NEAR(m.PlaneCoefY, 1, 1e-9);
+    EXPECT_NEAR(m.StyleElevDeg, -45, 1e-7);
+
+    // The hour line of 15 degrees crosses the horizon at sin 45 tan 15.
+    const Drawing hours = dial.draw(DrawHourLinesVert2D);
+    const Segment& h15 = hours.segments[7];
+    const double x0 = std::sin(m.Pi / 4) * std::tan(m.Pi / 12);
+    EXPECT_NEAR((h15.a.x + h15.b.x) / 2, x0, 1e-9);
+    EXPECT_NEAR(h15.a.y, 1, 1e-12);
+    EXPECT_NEAR(h15.a.x, x0 - 0.1895, 1e-4);
+
+    // The solstices cross the noon line at -tan 68.45 and -tan 21.55 style lengths (a half
+    // metre style keeps both inside the plot area).
+    Vert2dDial half({45, 0, 0.5});
+    ASSERT_TRUE(half.setUp());
+    const Drawing decl = half.draw(DrawDeclinationLinesVert2D);
+    std::vector<double> onNoon;
+    for (const oracle::DialXY& p : decl.withColour(numeric::qbColor(12)))
+        if (std::fabs(p.x) < 0.0006) onNoon.push_back(p.y);
+    ASSERT_EQ(onNoon.size(), 2u);
+    EXPECT_NEAR(std::min(onNoon[0], onNoon[1]), -2.532 / 2, 1e-3);
+    EXPECT_NEAR(std::max(onNoon[0], onNoon[1]), -0.395 / 2, 1e-3);
+}
+
+TEST(Vertical2dLines, ParabolicSolsticeAtTheTropicIsDrawn) {
+    // At latitude 23.45 on a south wall the summer solstice line is (nearly) a parabola.
+    Vert2dDial dial({23.45, 0, 0.2});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawDeclinationLinesVert2D);
+    const auto solstice = d.withColour(numeric::qbColor(12));
+    EXPECT_GT(solstice.size(), 1000u);
+    EXPECT_TRUE(oracle::allOnDeclinationPair(dial.oracle(), 23.45, solstice));
+}
+
+TEST(Vertical2dLines, QuarterHoursRunFromSixToSixInTheirColours) {
+    Vert2dDial dial({45, 20}, {{"TxtHour", "4"}});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawHourLinesVert2D);
+    ASSERT_EQ(d.segments.size(), 49u);
+    EXPECT_EQ(d.segments.front().colour, numeric::qbColor(7));
+    EXPECT_EQ(d.segments.back().colour, numeric::qbColor(9));
+    EXPECT_EQ(d.segments[24].colour, numeric::qbColor(12));
+}
+
+}  // namespace
+}  // namespace vert2dtest

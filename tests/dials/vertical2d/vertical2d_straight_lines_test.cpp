@@ -1,0 +1,212 @@
+// The substyle, noon line, horizon and triangle of the style against the shadow oracle, and the
+// hour lines and equinoctial of a vertical wall against the flat 3D programme's.
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/flat3d/procedures.h"
+#include "dials/vertical2d/vertical2d_procedures.h"
+#include "numeric/palette.h"
+#include "shell/programme_menu.h"
+#include "shell/run_dispatch.h"
+#include "support/oracle_checks.h"
+#include "vertical2d_fixture.h"
+
+namespace vert2dtest {
+namespace {
+
+using namespace dials::vertical2d;
+
+double distance(oracle::DialXY a, oracle::DialXY b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+const std::vector<Wall> kWalls = {
+    {45, 0},   {45, 30},   {45, -30},   {52, 65},  {38, -80}, {45, 120},
+    {10, 40},  {70, 20},   {-35, 25},   {-45, -60}, {-20, 130},
+};
+
+class StraightLines : public testing::TestWithParam<Wall> {};
+
+TEST_P(StraightLines, SubstyleNoonLineAndTriangleMeetAtTheCentre) {
+    const Wall w = GetParam();
+    SCOPED_TRACE(describe(w));
+    Vert2dDial dial(w);
+    ASSERT_TRUE(dial.setUp());
+    const oracle::ShadowOracle o = dial.oracle();
+    const auto centre = o.centre();
+    ASSERT_TRUE(centre.has_value());
+    const double tolerance = oracle::toleranceFor(w.style);
+
+    const Drawing sub = dial.draw(DrawSubstyleVert2D);
+    EXPECT_NEAR(dial.m().CentreX, centre->x, tolerance);
+    EXPECT_NEAR(dial.m().CentreY, centre->y, tolerance);
+    const auto noon = sub.segmentsWithColour(numeric::qbColor(4));
+    ASSERT_EQ(noon.size(), 1u);
+    EXPECT_EQ(noon[0].a.x, noon[0].b.x);  // vertical
+    EXPECT_TRUE(oracle::allOnWholeHourLine(o, 0, {{noon[0].a.x, 0}, {noon[0].a.x, 1}}, tolerance));
+    const auto substyle = sub.segmentsWithColour(numeric::qbColor(9));
+    if (w.decl == 0) {
+        EXPECT_TRUE(substyle.empty());  // it lies on the noon line
+    } else {
+        ASSERT_EQ(substyle.size(), 1u);
+        EXPECT_LT(distanceToLine({0, 0}, substyle[0]), tolerance);
+        EXPECT_LT(distanceToLine(*centre, substyle[0]), tolerance);
+    }
+
+    // O foot, Z centre, P the tip laid down: PO = L perpendicular to OZ, PZ the polar style.
+    const Drawing tri = dial.draw(DrawStyleTriangleVert2D);
+    const auto perpendicular = tri.segmentsWithColour(numeric::qbColor(13));
+    const auto sub14 = tri.segmentsWithColour(numeric::qbColor(14));
+    ASSERT_EQ(perpendicular.size(), 1u);
+    ASSERT_EQ(sub14.size(), 1u);
+    const oracle::DialXY P = perpendicular[0].a;
+    EXPECT_NEAR(distance(P, {0, 0}), w.style, 1e-12);
+    EXPECT_NEAR(distance(sub14[0].a, *centre), 0, tolerance);
+    EXPECT_NEAR(P.x * centre->x + P.y * centre->y, 0, tolerance);
+    const auto polar = tri.segmentsWithColour(numeric::qbColor(9));
+    if (std::fabs(centre->y) < 3) {
+        ASSERT_EQ(polar.size(), 1u);
+        const oracle::Vec3 tipToCentre = o.worldPoint(centre->x, centre->y) - o.tip();
+        EXPECT_NEAR(distance(polar[0].a, polar[0].b), std::sqrt(dot(tipToCentre, tipToCentre)),
+                    tolerance);
+    } else {
+        EXPECT_TRUE(polar.empty());
+    }
+    ASSERT_EQ(tri.points.size(), 1u);
+    EXPECT_EQ(tri.points[0].x, 0);
+    EXPECT_EQ(tri.points[0].y, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Walls, StraightLines, testing::ValuesIn(kWalls));
+
+TEST(StraightLines, HorizonRunsThroughTheFootAcrossThePlot) {
+    Vert2dDial dial({45, 30});
+    ASSERT_TRUE(dial.setUp());
+    dial.m().OriginX = 5;
+    const Drawing d = dial.draw(DrawHorizonVert2D);
+    ASSERT_EQ(d.segments.size(), 1u);
+    const double shiftX = dial.system().surface().ShiftX();
+    EXPECT_EQ(d.segments[0].a.x, shiftX);
+    EXPECT_EQ(d.segments[0].b.x, -shiftX);
+    EXPECT_EQ(d.segments[0].a.y, 0);
+    EXPECT_EQ(d.segments[0].colour, numeric::qbColor(2));
+    EXPECT_EQ(dial.m().OriginX, 0);
+}
+
+TEST(StraightLines, WallFacingEastHasNoCentreInItsTriangle) {
+    // A style parallel to the wall: no noon line, and the triangle is the perpendicular style
+    // alone, never a side to a centre an earlier run left behind.
+    Vert2dDial dial({45, -90});
+    ASSERT_TRUE(dial.setUp());
+    dial.m().CentreX = 0.7;
+    dial.m().CentreY = 0.4;
+    const Drawing sub = dial.draw(DrawSubstyleVert2D);
+    EXPECT_TRUE(sub.segmentsWithColour(numeric::qbColor(4)).empty());
+    const Drawing tri = dial.draw(DrawStyleTriangleVert2D);
+    ASSERT_EQ(tri.segments.size(), 1u);
+    EXPECT_EQ(tri.segments[0].colour, numeric::qbColor(13));
+    EXPECT_EQ(tri.segments[0].b.x, 0);
+    EXPECT_EQ(tri.segments[0].b.y, 0);
+}
+
+TEST(StraightLines, AtThePoleTheTriangleIsOneSegmentAndThereIsNoSubstyle) {
+    Vert2dDial dial({90, 20, 1});
+    ASSERT_TRUE(dial.setUp());
+    EXPECT_EQ(dial.m().LatDecimal, 89.9999);
+    EXPECT_EQ(dial.m().WorkFlag, 1);
+    const Drawing sub = dial.draw(DrawSubstyleVert2D);
+    EXPECT_TRUE(sub.segmentsWithColour(numeric::qbColor(9)).empty());
+    const Drawing tri = dial.draw(DrawStyleTriangleVert2D);
+    ASSERT_EQ(tri.segments.size(), 1u);
+    EXPECT_NEAR(tri.segments[0].a.x, 0.7071, 1e-4);
+    EXPECT_NEAR(tri.segments[0].a.y, -0.7071, 1e-4);
+}
+
+// The flat 3D programme on the same wall (reclination 0), its points tagged with the hour angle
+// of the line being drawn.
+class HourTaggingDevice : public testsupport::RecordingDevice {
+public:
+    const shell::Module1* m = nullptr;
+    std::vector<double> tags;
+    void point(double x, double y, plot::Colour colour) override {
+        RecordingDevice::point(x, y, colour);
+        tags.push_back(m->HourAngleRad);
+    }
+};
+
+struct FlatDial {
+    HourTaggingDevice device;
+    rundial::DialSystem system{device};
+
+    FlatDial(const Wall& w, const std::string& hourFraction) {
+        device.m = &system.m;
+        rundial::applySetting(system.inputs, "txtLAT", std::to_string(w.lat));
+        rundial::applySetting(system.inputs, "txtDecl", std::to_string(w.decl));
+        rundial::applySetting(system.inputs, "txtStilo", std::to_string(w.style));
+        rundial::applySetting(system.inputs, "txtReclinZ", "0");
+        rundial::applySetting(system.inputs, "TxtHour", hourFraction);
+        rundial::applySetting(system.inputs, "option3D4", "1");
+        shell::chooseProgramme(system.inputs, "M_Inclinati");
+        shell::DriverTable table;
+        table.RunInclinedDialVarX = dials::flat3d::SetupInclinedDialVarX;
+        shell::Command1_Click(system.context(), table);
+    }
+
+    // The points the procedure draws, by hour angle tag, in dial coordinates.
+    std::map<double, std::vector<oracle::DialXY>> draw(void (*procedure)(shell::Context&)) {
+        const std::size_t first = system.surface().displayList().points.size();
+        const std::size_t firstTag = device.tags.size();
+        procedure(system.context());
+        std::map<double, std::vector<oracle::DialXY>> out;
+        const auto& points = system.surface().displayList().points;
+        for (std::size_t i = first; i < points.size(); ++i)
+            out[device.tags[firstTag + (i - first)]].push_back({points[i].x, -points[i].y});
+        return out;
+    }
+};
+
+class AgainstFlat3d : public testing::TestWithParam<Wall> {};
+
+TEST_P(AgainstFlat3d, HourLinesAndEquinoctialCoincide) {
+    const Wall w = GetParam();
+    SCOPED_TRACE(describe(w));
+    Vert2dDial dial(w, {{"TxtHour", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing hours = dial.draw(DrawHourLinesVert2D);
+    ASSERT_EQ(hours.segments.size(), 13u);
+    const Drawing equinoctial = dial.draw(DrawEquinoctialVert2D);
+    ASSERT_EQ(equinoctial.segments.size(), 1u);
+
+    FlatDial flat(w, "1");
+    const double tolerance = oracle::toleranceFor(w.style);
+    std::size_t lines = 0;
+    for (const auto& [hourAngle, points] : flat.draw(dials::flat3d::DrawHourLinesX)) {
+        // The flat 3D programme counts hour angles east positive.
+        const double H = -hourAngle * 180 / dial.m().Pi;
+        const long i = std::lround((H + 90) / 15);
+        ASSERT_TRUE(i >= 0 && i < 13) << H;
+        ++lines;
+        for (const oracle::DialXY& p : points)
+            ASSERT_LT(distanceToLine(p, hours.segments[static_cast<std::size_t>(i)]), tolerance)
+                << "hour " << H << " at (" << p.x << ", " << p.y << ")";
+    }
+    EXPECT_GE(lines, 10u);
+    std::size_t onEquinoctial = 0;
+    for (const auto& [tag, points] : flat.draw(dials::flat3d::DrawEquinoctialLineX)) {
+        for (const oracle::DialXY& p : points) {
+            ASSERT_LT(distanceToLine(p, equinoctial.segments[0]), tolerance);
+            ++onEquinoctial;
+        }
+    }
+    EXPECT_GT(onEquinoctial, 100u);
+}
+
+INSTANTIATE_TEST_SUITE_P(NorthernWalls, AgainstFlat3d,
+                         testing::Values(Wall{45, 30}, Wall{45, -20}, Wall{52, 65}, Wall{20, 10},
+                                         Wall{60, -15}, Wall{45, 150}, Wall{70, 25}));
+
+}  // namespace
+}  // namespace vert2dtest
