@@ -53,11 +53,13 @@ void plotRoots(plot::PlotSurface& plot, numeric::Colour colour, const Quadratic&
 // The eccentricities of the three conics, kept for the technical data.
 void storeEccentricities(shell::Module1& m) {
     const PlaneGeometry g = PlaneGeometry::from(m);
-    const double c = std::cos(g.phi) * std::cos(g.D) - std::sin(g.phi) * std::tan(g.R);
-    const double cosR = std::cos(g.R);
+    // The sine of the style elevation: +-1 on a plane perpendicular to the polar axis, where
+    // rounding may overshoot it (the conics are then circles, of eccentricity 0).
+    const double c = clampRoundedSine(
+        (std::cos(g.phi) * std::cos(g.D) - std::sin(g.phi) * std::tan(g.R)) * std::cos(g.R));
     auto store = [&](double& target, double degrees) {
         numeric::assignOrSkip(target, [&] {
-            return checkedDiv(numeric::checkedSqrt(1 - c * c * cosR * cosR),
+            return checkedDiv(numeric::checkedSqrt(1 - c * c),
                               std::sin(degrees * m.Pi / 180));
         });
     };
