@@ -47,13 +47,10 @@ void PlotAltitudeLines(shell::Context& ctx) {
     m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
 
     const SkyPlane plane{m.LatRad, m.WallDeclRad, m.Pi / 2 - m.ReclRad, m.StyleLength};
-    // The horizon line of the dial: the shadow of a sun above the horizon and in front of the
-    // plane falls below it (above it in the southern drawing, which is turned over).
-    const double horizon = m.PlaneCoefZ;
     const double definition = in.number("txt_Definition");
     // A definition of 0 (or less) gives no declination step: no line is drawn.
     if (!(definition > 0)) return;
-    const bool north = m.LatRad >= 0;
+    const double hemisphere = m.LatRad >= 0 ? 1 : -1;
     const numeric::Colour colour = shell::LineColor(ctx, 10);
     plot::PlotSurface& plot = ctx.ixPlot1();
 
@@ -72,11 +69,10 @@ void PlotAltitudeLines(shell::Context& ctx) {
                     if (std::fabs(c) > 1) return;
                     const double H = side * shell::ArcCos(m, c);
                     const SkyPoint p = projectSun(m, plane, H, delta);
-                    if (north) {
-                        if (p.y <= horizon) plot.xPset(p.x, -p.y, colour);
-                    } else if (p.y >= horizon) {
-                        plot.xPset(-p.x, p.y, colour);
-                    }
+                    // The sun is above the horizon: on a tilted plane its shadow falls below
+                    // the horizon line exactly when it is in front; a horizontal plane facing
+                    // up sees every such sun, one facing down none.
+                    if (sunInFront(m, hemisphere)) plotSkyPoint(plot, p, hemisphere, colour);
                 });
             }
         }
@@ -87,7 +83,11 @@ void PlotAzimuthLines(shell::Context& ctx) {
     const shell::InputRecord& in = ctx.inputs;
     shell::Module1& m = ctx.m;
     m.LatRad = numeric::checkFinite(in.number("txtLAT") * m.Pi / 180);
-    m.DeclDegrees = in.number("txtDecl");
+    // A horizontal plane has no declination of its own: its drawing's axes are those of a
+    // plane facing due south (due north in the southern drawing), as for the other lines.
+    const bool horizontal =
+        programmeHasReclination(in) && std::fabs(in.number("txtReclinZ")) == 90;
+    m.DeclDegrees = horizontal ? 0 : in.number("txtDecl");
     // In the south the declination is counted from the north: turn it to the face's own.
     if (m.LatRad < 0) m.DeclDegrees = -(m.DeclDegrees + 180);
     if (std::fabs(m.DeclDegrees) > 180) m.DeclDegrees -= sgn(m.DeclDegrees) * 360;
@@ -117,7 +117,11 @@ void PlotAzimuthLines(shell::Context& ctx) {
                     psi;
                 m.HourAngleRad = H;
                 const SkyPoint p = projectSun(m, plane, H, delta);
-                if (p.y <= m.PlaneCoefZ) plot.xPset(p.x, -p.y, colour);
+                // Only a sun above the horizon and in front of the plane casts the shadow: the
+                // horizon line alone would let through the points of a sun below the horizon
+                // and behind the plane, which belong to the opposite azimuth.
+                if (sunInFront(m, 1) && sunAltitudeSine(m.LatRad, H, delta) > 0)
+                    plotSkyPoint(plot, p, 1, colour);
             });
         }
     }

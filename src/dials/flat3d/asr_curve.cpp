@@ -1,10 +1,76 @@
-// The Asr curve of the Islamic afternoon prayer.
-// Not drawn yet: the drivers already call it, unconditionally, at its place in the feature order.
+// The Asr curve of the Islamic afternoon prayer: for each declination of the sun through the
+// year, the shadow of the style tip at the moment in the afternoon when the shadow of a vertical
+// rod has grown longer than its noon shadow by the rod's own length. Every caller calls it; it
+// refreshes the plane from the main window first and draws only when "Asr" is ticked.
 
+#include <cmath>
+
+#include "dials/flat3d/plane.h"
 #include "dials/flat3d/sky_lines.h"
+#include "dials/flat3d/sky_projection.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
 
 namespace dials::flat3d {
 
-void PlotAsrCurve(shell::Context&) {}
+namespace {
+
+constexpr numeric::Colour kAsrColour = numeric::rgb(0, 193, 97);
+
+}  // namespace
+
+void PlotAsrCurve(shell::Context& ctx) {
+    const shell::InputRecord& in = ctx.inputs;
+    shell::Module1& m = ctx.m;
+    // The flat 3D programme keeps a latitude folded to the north, a reclination carrying the
+    // hemisphere's sign and, on some planes, no style length of its own making: the curve takes
+    // the place and the plane as typed there, whatever ran before it. The other programmes
+    // leave a signed latitude, their own reclination and their style length.
+    const bool flat3d = in.checked("M_Inclinati");
+
+    m.ReclDeg = in.number("txtReclinZ");
+    const double phi = flat3d ? numeric::checkFinite(in.number("txtLAT") * m.Pi / 180) : m.LatRad;
+    const double h = phi == 0 ? 1 : sgn(phi);
+    // A horizontal plane has no declination of its own: the curve is drawn on the axes of the
+    // other lines of such a dial.
+    const bool horizontal = (flat3d || in.checked("mnuUni")) && std::fabs(m.ReclDeg) == 90;
+    m.WallDeclRad =
+        horizontal ? 0 : numeric::checkFinite(in.number("txtDecl") * m.Pi / 180);
+    if (in.checked("mnuVertSph")) m.ReclRad = 0;
+    const double R = flat3d ? numeric::checkFinite(m.ReclDeg * m.Pi / 180) : m.ReclRad;
+
+    m.StyleLengthD = in.number("txtStilo");
+    m.StyleLength3D = m.StyleLengthD;
+    const double S = m.StyleLength3D;
+    const double D = m.WallDeclRad;
+    m.PlaneCoefX = -S * std::sin(D) * std::cos(R);
+    m.PlaneCoefY = -S * std::cos(D) * std::cos(R);
+    m.PlaneCoefZ = S * std::sin(R);
+    if (!ticked(ctx, "ckAsr")) return;
+    const double length = flat3d ? S : m.StyleLength;
+    const SkyPlane plane{phi, D, m.Pi / 2 - R, length};
+    plot::PlotSurface& plot = ctx.ixPlot1();
+
+    for (double decl : numeric::StepRange(-23.45, 23.45, 0.05)) {
+        m.SunDecl = decl;
+        numeric::skip([&] {
+            const double delta = decl * m.Pi / 180;
+            // The noon shadow of a rod of length 1 is tan|phi - delta|; at the Asr it is one
+            // length more, so cot(altitude) = 1 + tan|phi - delta|.
+            const double A = std::atan(
+                numeric::checkedDiv(1, 1 + std::tan(std::fabs(phi - delta))));
+            const double c = numeric::checkedDiv(std::sin(A) - std::sin(delta) * std::sin(phi),
+                                                 std::cos(delta) * std::cos(phi));
+            m.HourAngleRad = h * shell::ArcCos(m, c);
+            const SkyPoint p = projectSun(m, plane, m.HourAngleRad, delta);
+            // The sun is above the horizon: on a tilted plane its shadow falls below the horizon
+            // line exactly when it is in front; a horizontal plane facing up sees every such sun,
+            // one facing down none.
+            if (sunInFront(m, h)) plotSkyPoint(plot, p, h, kAsrColour);
+        });
+    }
+}
 
 }  // namespace dials::flat3d

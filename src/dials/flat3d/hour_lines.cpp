@@ -2,11 +2,11 @@
 // the dial plane with the plane through the style tip that contains the polar axis
 // (0, cos phi, sin phi) and the direction (sin H, -cos H sin phi, cos H cos phi). Each line is a
 // run of points; a point that cannot be solved (the noon line of variable X, whose denominator
-// is 0, for one) is not drawn. Only the half of the line from the centre on which the shadow
-// of hour H falls is drawn: beyond the centre lies the line of H + 180.
+// is 0, for one) is not drawn. The half of the line from the centre on which the shadow of
+// hour H falls is always drawn; beyond the centre lies the line of H + 180, drawn only when
+// the sun of that hour can light it (see LitHourLine).
 
 #include <cmath>
-#include <utility>
 
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
@@ -46,46 +46,6 @@ double hourPlaneOffset(const PlaneGeometry& g, double H) {
     return g.X0 + g.Y0 * std::sin(g.phi) * std::tan(H) - g.Z0 * std::cos(g.phi) * std::tan(H);
 }
 
-// A plane whose style elevation has a sine this small is parallel to the polar axis but for
-// the rounding of the stored Pi (a vertical east or west wall, for one): its hour lines have
-// no centre and no second half.
-constexpr double kParallelToAxisSine = 1e-9;
-
-// The half of an hour line on which the shadow of the tip falls for hour angle H. Every sun of
-// that hour angle is cos(decl) e + sin(decl) p, with e = (sin H, -cos H sin phi, cos H cos phi)
-// and p the polar axis, and the tip's shadow falls at P = tip - t sun with t > 0; the direction
-// from P to the tip therefore has a positive component along e, and that component changes
-// sign only at the centre, where the polar style meets the plane.
-class HourHalfLine {
-public:
-    HourHalfLine(const PlaneGeometry& g, double H)
-        : g_(g),
-          e_{std::sin(H), -std::cos(H) * std::sin(g.phi), std::cos(H) * std::cos(g.phi)} {
-        const double styleElevationSine = std::sin(g.R) * std::sin(g.phi) -
-                                          std::cos(g.phi) * std::cos(g.R) * std::cos(g.D);
-        wholeLine_ = std::fabs(styleElevationSine) <= kParallelToAxisSine;
-    }
-
-    bool keeps(const DialPoint& p) const {
-        if (wholeLine_) return true;
-        const WorldPoint P = g_.worldOf(p);
-        return (g_.X0 - P.X) * e_.X + (g_.Y0 - P.Y) * e_.Y + (g_.Z0 - P.Z) * e_.Z >= 0;
-    }
-
-private:
-    PlaneGeometry g_;
-    WorldPoint e_;
-    bool wholeLine_ = false;
-};
-
-// Draws the point compute() returns when it can be solved and lies on the hour's own half.
-template <class Compute>
-void plotHourPoint(plot::PlotSurface& plot, numeric::Colour colour, const HourHalfLine& half,
-                   Compute&& compute) {
-    const auto p = solvePoint(std::forward<Compute>(compute));
-    if (p && half.keeps(*p)) plotDialPoint(plot, *p, colour);
-}
-
 double standardMeridianFactor(const shell::Context& ctx) {
     return ticked(ctx, "ck_Etna") ? 1 : 0;
 }
@@ -106,8 +66,10 @@ void drawPolarHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
 // plane, kept for the technical data.
 void storeEccentricities(shell::Module1& m) {
     const PlaneGeometry g = PlaneGeometry::from(m);
-    const double c = std::cos(g.R) *
-                     (std::cos(g.phi) * std::cos(g.D) - std::sin(g.phi) * std::tan(g.R));
+    // c is the sine of the style elevation: +-1 on a plane perpendicular to the polar axis,
+    // where rounding may overshoot it (the conics are then circles, of eccentricity 0).
+    const double c = clampRoundedSine(
+        std::cos(g.R) * (std::cos(g.phi) * std::cos(g.D) - std::sin(g.phi) * std::tan(g.R)));
     double w = 0;
     if (!numeric::assignOrSkip(w, [&] { return numeric::checkedSqrt(1 - c * c); })) return;
     auto store = [&](double& target, double angle) {
@@ -138,9 +100,9 @@ void DrawHourLinesX(shell::Context& ctx) {
                                      std::cos(g.phi) * std::cos(g.D));
             const double A = std::sin(g.D) * std::sin(g.phi) * tanH - std::cos(g.D);
             const double G = hourPlaneOffset(g, m.HourAngleRad);
-            const HourHalfLine half(g, m.HourAngleRad);
+            const LitHourLine line(g, m.HourAngleRad, m.Pi);
             for (double t : numeric::StepRange(-1, 1, 0.002)) {
-                plotHourPoint(plot, colour, half, [&] {
+                plotLitPoint(plot, colour, line, [&] {
                     const double Z = checkedDiv(t * A + G * std::cos(g.D), K);
                     return g.fromX(t, Z);
                 });
@@ -163,9 +125,9 @@ void DrawHourLinesY(shell::Context& ctx) {
         const double K = std::tan(g.R) - std::sin(g.D) * std::cos(g.phi) * tanH;
         const double A = std::cos(g.D) - std::sin(g.phi) * std::sin(g.D) * tanH;
         const double G = hourPlaneOffset(g, m.HourAngleRad);
-        const HourHalfLine half(g, m.HourAngleRad);
+        const LitHourLine line(g, m.HourAngleRad, m.Pi);
         for (double t : numeric::StepRange(-1, 1, 0.002)) {
-            plotHourPoint(plot, colour, half, [&] {
+            plotLitPoint(plot, colour, line, [&] {
                 const double Z = checkedDiv(t * A + G * std::sin(g.D), K);
                 return g.fromY(t, Z);
             });

@@ -37,6 +37,49 @@ WorldPoint PlaneGeometry::worldOf(const DialPoint& p) const {
     return {p.u * cosD + p.v * sinD * sinR, -p.u * sinD + p.v * cosD * sinR, p.v * cosR};
 }
 
+namespace {
+
+// A plane whose style elevation has a sine this small is parallel to the polar axis but for
+// the rounding of the stored Pi (a vertical east or west wall, for one).
+constexpr double kParallelToAxisSine = 1e-9;
+
+// The declinations the sun reaches in a year, tried from one end to the other in steps of about
+// a quarter of a degree.
+constexpr double kYearDeclinationDeg = 23.45;
+constexpr int kDeclinationSteps = 188;
+
+// Whether the sun of hour angle H (equinoctial sun e) stands above the horizon and on the side
+// of the tip for some declination of the year.
+bool litInTheYear(const PlaneGeometry& g, const WorldPoint& e, double pi) {
+    const WorldPoint pole{0, std::cos(g.phi), std::sin(g.phi)};
+    for (int i = 0; i <= kDeclinationSteps; ++i) {
+        const double decl =
+            (-kYearDeclinationDeg + 2 * kYearDeclinationDeg * i / kDeclinationSteps) * pi / 180;
+        const double c = std::cos(decl), s = std::sin(decl);
+        const WorldPoint sun{c * e.X + s * pole.X, c * e.Y + s * pole.Y, c * e.Z + s * pole.Z};
+        const double inFront = sun.X * g.X0 + sun.Y * g.Y0 + sun.Z * g.Z0;
+        if (sun.Z > 0 && inFront > 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+LitHourLine::LitHourLine(const PlaneGeometry& g, double H, double pi)
+    : g_(g), e_{std::sin(H), -std::cos(H) * std::sin(g.phi), std::cos(H) * std::cos(g.phi)} {
+    const double styleElevationSine =
+        std::sin(g.R) * std::sin(g.phi) - std::cos(g.phi) * std::cos(g.R) * std::cos(g.D);
+    // The equinoctial sun of H + 180 is -e.
+    keepsExtension_ = std::fabs(styleElevationSine) <= kParallelToAxisSine ||
+                      litInTheYear(g, WorldPoint{-e_.X, -e_.Y, -e_.Z}, pi);
+}
+
+bool LitHourLine::keeps(const DialPoint& p) const {
+    if (keepsExtension_) return true;
+    const WorldPoint P = g_.worldOf(p);
+    return (g_.X0 - P.X) * e_.X + (g_.Y0 - P.Y) * e_.Y + (g_.Z0 - P.Z) * e_.Z >= 0;
+}
+
 double clampRoundedSine(double s) {
     constexpr double kRounding = 1e-12;
     if (s > 1 && s - 1 <= kRounding) return 1;

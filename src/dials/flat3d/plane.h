@@ -49,6 +49,29 @@ struct PlaneGeometry {
     WorldPoint worldOf(const DialPoint& p) const;
 };
 
+// The parts of the hour line of hour angle H (radians, east positive) that the shadow of the
+// tip can reach. Every sun of hour angle H is cos(decl) e + sin(decl) p, with the equinoctial
+// sun e = (sin H, -cos H sin phi, cos H cos phi) and the polar axis p = (0, cos phi, sin phi);
+// its shadow falls at P = tip - t sun, t > 0, so the direction from P to the tip has a positive
+// component along e, which changes sign only at the centre. That half of the line, from the
+// centre, is always kept. Beyond the centre lies the line of H + 180: it is kept as well when,
+// for some declination of the year, the sun of H + 180 stands above the horizon and in front of
+// the plane (on the side of the tip). A plane parallel to the polar axis has no centre: its
+// lines are kept whole. Works in the folded northern geometry, which serves both hemispheres.
+class LitHourLine {
+public:
+    LitHourLine(const PlaneGeometry& g, double H, double pi);
+
+    bool keeps(const DialPoint& p) const;
+    // Whether the line beyond the centre is kept (always so when the line has no centre).
+    bool keepsExtension() const { return keepsExtension_; }
+
+private:
+    PlaneGeometry g_;
+    WorldPoint e_;
+    bool keepsExtension_ = false;
+};
+
 // A sine that rounding has pushed past +-1 by no more than 1e-12 (the style elevation of a
 // plane perpendicular to the polar axis, for one) is taken as exactly +-1, so that its arc
 // sine is +-Pi/2 instead of a failure. Anything further out is left as it is, to fail.
@@ -83,6 +106,15 @@ std::optional<DialPoint> plotSolvedPoint(plot::PlotSurface& plot, numeric::Colou
     auto p = solvePoint(std::forward<Compute>(compute));
     if (p) plotDialPoint(plot, *p, colour);
     return p;
+}
+
+// Plots the point compute() returns when it can be solved and lies on a part of the hour line
+// that the shadow reaches.
+template <class Compute>
+void plotLitPoint(plot::PlotSurface& plot, numeric::Colour colour, const LitHourLine& line,
+                  Compute&& compute) {
+    const auto p = solvePoint(std::forward<Compute>(compute));
+    if (p && line.keeps(*p)) plotDialPoint(plot, *p, colour);
 }
 
 // The counted loop of a family of lines: body(value) for value = start, start + step, ... while

@@ -1,11 +1,180 @@
-// The Qibla: the shadow curve of the moments when the sun stands in the direction of a chosen
-// place, with its label and text block.
-// Not drawn yet: the drivers already call it at its place in the feature order.
+// The Qibla: the direction of a chosen place (by default Mecca) seen from the dial's place, the
+// shadow curve of the style tip at the moments when the sun stands in that direction, for every
+// declination of the year, the place's name at the solstice end of the curve, and a block of
+// text with the place's coordinates and the direction from the south and from the north.
 
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "dials/flat3d/plane.h"
 #include "dials/flat3d/sky_lines.h"
+#include "dials/flat3d/sky_projection.h"
+#include "numeric/checked.h"
+#include "numeric/format.h"
+#include "numeric/rounding.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
 
 namespace dials::flat3d {
 
-void PlotQibla(shell::Context&) {}
+namespace {
+
+constexpr numeric::Colour kGreen = numeric::rgb(0, 255, 0);
+constexpr numeric::Colour kWhite = numeric::rgb(255, 255, 255);
+
+// A number as the text block shows it: cut (not rounded) to five decimals.
+std::string fiveDecimals(double x) { return numeric::toText(numeric::truncateDown(x, 5)); }
+
+// The great-circle direction of the place as a numerator and a denominator whose ratio is the
+// tangent of the bearing: t = sin(dLon) / (cos(dLon) sin(phi) - tan(phiM) cos(phi)), longitudes
+// west positive. The angle of the vector (denominator, numerator) is the azimuth of the place
+// from the south, west positive, in its own quadrant.
+struct Direction {
+    double numerator = 0;
+    double denominator = 0;
+
+    double fromSouth() const { return std::atan2(numerator, denominator); }
+};
+
+Direction directionOf(const shell::Module1& m, double phi, double latM, double lonM, double lon) {
+    const double dLon = (lonM - lon) * m.Pi / 180;
+    return {std::sin(dLon),
+            std::cos(dLon) * std::sin(phi) - std::tan(latM * m.Pi / 180) * std::cos(phi)};
+}
+
+// The Qibla angle q of the text block, degrees: from the south (west positive) when the dial's
+// place is north of the equator, from the north (east positive) otherwise. The arctangent of
+// the ratio alone folds it into -90..90, which is 180 degrees off wherever the place lies
+// towards the pole.
+double qiblaAngle(const shell::Module1& m, const Direction& d, double phi) {
+    const double sense = phi > 0 ? 1 : -1;
+    return std::atan2(sense * d.numerator, sense * d.denominator) * 180 / m.Pi;
+}
+
+// The sun's hour angle at which it stands in the place's direction, for one declination, in the
+// frame of the sky lines (turned over east to west south of the equator: there the place's
+// azimuth is taken with the opposite sign). The vertical circle of azimuth q meets the day's
+// circle where sin(beta - H') = w, H' = h H, tan(beta) = sin(phi) tan(q) and
+// w = tan(delta) sin(beta) / tan(phi) (tan(delta) tan(q) on the equator). Of its two solutions
+// beta - eta and beta - pi + eta the first is taken when the sun stands there on the place's
+// side of the zenith, else the second; none when neither does.
+struct QiblaSky {
+    double phi = 0;
+    double h = 1;           // the hemisphere: 1, or -1 south of the equator
+    double beta = 0;
+    double tanQ = 0;        // tan(q), used on the equator
+    double target = 0;      // the place's azimuth in this frame, radians from the south
+};
+
+std::optional<double> qiblaHourAngle(const shell::Module1& m, const QiblaSky& sky, double delta) {
+    const double w = sky.phi == 0 ? std::tan(delta) * sky.tanQ
+                                  : numeric::checkedDiv(std::tan(delta) * std::sin(sky.beta),
+                                                        std::tan(sky.phi));
+    if (std::fabs(w) > 1) return std::nullopt;
+    const double eta = shell::ArcSin(m, w);
+    for (double H : {sky.h * (sky.beta - eta), sky.h * (sky.beta - m.Pi + eta)}) {
+        // The sun's horizontal direction, towards the west and towards the south.
+        const double west = std::cos(delta) * std::sin(H);
+        const double south = std::sin(sky.phi) * std::cos(delta) * std::cos(H) -
+                             std::cos(sky.phi) * std::sin(delta);
+        if (west * std::sin(sky.target) + south * std::cos(sky.target) > 0) return H;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void PlotQibla(shell::Context& ctx) {
+    const shell::InputRecord& in = ctx.inputs;
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+
+    m.LatRad = numeric::checkFinite(in.number("txtLAT") * m.Pi / 180);
+    const double h = m.LatRad == 0 ? 1 : sgn(m.LatRad);
+    // The flat 3D programme folds the declination with the hemisphere sign: unfold it (on the
+    // equator too, where the sign of the latitude would be 0 and lose the plane's declination).
+    if (in.checked("M_Inclinati")) m.WallDeclRad = m.WallDeclRad * h;
+    plot.Dati("");
+
+    m.StyleLength = in.number("txtStilo");
+    const double latM = in.number("txtQLat");
+    const double lonM = in.number("txtQLong");
+    const std::string place = in.text("txtLocation");
+    const double lon = in.number("txtLON");
+    const bool hasReclination = in.checked("M_Inclinati") || in.checked("mnuUni");
+    m.ReclDeg = hasReclination ? in.number("txtReclinZ") : 0;
+    m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
+    m.PlaneCoefZ = numeric::checkFinite(m.StyleLength * std::tan(m.ReclRad));
+
+    const double phi = m.LatRad;
+    const Direction direction = directionOf(m, phi, latM, lonM, lon);
+    const double q = qiblaAngle(m, direction, phi);
+    QiblaSky sky;
+    sky.phi = phi;
+    sky.h = h;
+    sky.target = h * direction.fromSouth();
+    // tan(beta) = sin(phi) tan(q), beta within -90..90 even where tan(q) is infinite.
+    const double s = direction.denominator < 0 ? -1 : 1;
+    sky.beta = std::atan2(std::sin(phi) * direction.numerator * s, direction.denominator * s);
+    // No direction at all when the place is the dial's own (or its antipode).
+    const bool directionKnown =
+        (direction.numerator != 0 || direction.denominator != 0) &&
+        (phi != 0 || numeric::assignOrSkip(sky.tanQ, [&] {
+             return numeric::checkedDiv(direction.numerator, direction.denominator);
+         }));
+    const SkyPlane plane{phi, m.WallDeclRad, m.Pi / 2 - m.ReclRad, m.StyleLength};
+    const numeric::Colour colour = shell::LineColor(ctx, 10);
+
+    // The point of the sun of one declination in the place's direction; false when there is
+    // none (the sun never stands there, or the point cannot be computed). The point is kept for
+    // the label even when it is not drawn.
+    SkyPoint point;
+    bool inFront = false;
+    auto shadowAt = [&](double declDeg) {
+        if (!directionKnown) return false;
+        return numeric::skip([&] {
+            const double delta = declDeg * m.Pi / 180;
+            const std::optional<double> H = qiblaHourAngle(m, sky, delta);
+            if (!H) numeric::fail(numeric::FailureKind::OutOfDomain);
+            m.HourAngleRad = *H;
+            point = projectSun(m, plane, *H, delta);
+            inFront = sunInFront(m, h) && sunAltitudeSine(phi, *H, delta) > 0;
+        });
+    };
+    // Only the shadow of a sun above the horizon and in front of the plane is drawn; on a
+    // horizontal plane that is every sun above the horizon.
+    auto draw = [&] {
+        if (inFront) plotSkyPoint(plot, point, h, colour);
+    };
+
+    if (ticked(ctx, "ckQibla")) {
+        for (double decl : numeric::StepRange(-23.445, 23.445, 0.005)) {
+            m.SunDecl = decl;
+            if (shadowAt(decl)) draw();
+        }
+        // The name at the solstice end of the curve; where the sun never stands in the place's
+        // direction at the solstice, at the last point the loop computed.
+        if (shadowAt(23.45 * h)) draw();
+        plot.setForeColor(kGreen);
+        plot.Dati(place, point.x * h, -(point.y - 0.02 * h) * h);
+        plot.setForeColor(kWhite);
+    }
+
+    plot.Dati("", -plot.ShiftX(), 0.75);
+    plot.Dati(place);
+    plot.setForeColor(kGreen);
+    plot.Dati("latitude  = " + fiveDecimals(latM));
+    plot.Dati("longitude  = " + fiveDecimals(lonM));
+    if (phi > 0) {
+        plot.Dati("Qibla from South = " + fiveDecimals(q) + "° azimuth");
+        plot.Dati("Qibla from North = " + fiveDecimals((q < 0 ? 180 : -180) + q) + "° azimuth");
+    } else {
+        plot.Dati("Qibla from North = " + fiveDecimals(-q) + "° azimuth");
+        plot.Dati("Qibla from South = " + fiveDecimals((q < 0 ? -180 : 180) - q) + "° azimuth");
+    }
+    plot.setForeColor(kWhite);
+}
 
 }  // namespace dials::flat3d

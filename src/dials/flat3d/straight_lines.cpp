@@ -1,7 +1,8 @@
 // The straight lines of the dial, each a run of points: the equinoctial (the plane through the
 // style tip perpendicular to the polar axis), the horizon (the horizontal plane through the
 // tip), the noon line (the meridian plane through the tip) and the substyle line (the plane of
-// the perpendicular style and the polar axis). A point that cannot be solved is not drawn.
+// the perpendicular style and the polar axis). A point that cannot be solved is not drawn; the
+// noon line keeps its half beyond the centre only where the midnight sun can reach it.
 
 #include <cmath>
 
@@ -37,13 +38,11 @@ void drawHorizonLine(shell::Context& ctx) {
 }
 
 // The style elevation as the substyle line of variable X stores it, its arc sine written
-// atan(s / sqrt(1 - s^2)).
+// atan(s / sqrt(1 - s^2)) (Pi/2 when the style stands along the polar axis).
 void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g) {
     const double s = std::cos(g.phi) * std::cos(g.R) * std::cos(g.D) -
                      std::sin(g.phi) * std::sin(g.R);
-    numeric::assignOrSkip(m.StyleElevRad, [&] {
-        return std::atan(checkedDiv(s, numeric::checkedSqrt(1 - s * s)));
-    });
+    numeric::assignOrSkip(m.StyleElevRad, [&] { return inlineArcSin(m, s); });
 }
 
 }  // namespace
@@ -93,9 +92,10 @@ void DrawNoonLineX(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, kNoonColour);
+    const LitHourLine line(g, 0, ctx.m.Pi);
     // The noon line has world X = X0 throughout: step the height instead.
     for (double t : pointRange()) {
-        plotSolvedPoint(plot, colour, [&] {
+        plotLitPoint(plot, colour, line, [&] {
             const double u = checkedDiv(g.X0, std::cos(g.D)) - t * std::tan(g.R) * std::tan(g.D);
             return DialPoint{u, checkedDiv(t, std::cos(g.R))};
         });
@@ -106,8 +106,9 @@ void DrawNoonLineY(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, kNoonColour);
+    const LitHourLine line(g, 0, ctx.m.Pi);
     for (double t : pointRange()) {
-        plotSolvedPoint(plot, colour, [&] {
+        plotLitPoint(plot, colour, line, [&] {
             const double Z =
                 checkedDiv(g.X0 * std::sin(g.D) + t * std::cos(g.D), std::tan(g.R));
             return g.fromY(t, Z);

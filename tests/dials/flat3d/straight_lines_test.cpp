@@ -1,5 +1,6 @@
 // The equinoctial, the horizon, the noon line and the substyle line against the shadow oracle.
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -89,6 +90,16 @@ TEST(StraightLines, NoonLineOfASouthWallIsTheVerticalThroughTheFoot) {
     for (const DrawnPoint& p : noon.points) ASSERT_EQ(p.at.x, 0);
 }
 
+TEST(StraightLines, SubstyleLineStoresTheElevationOfAStyleAlongThePolarAxis) {
+    // The face turned to the north pole at 12 N: the sine of the elevation is -1 but for a
+    // rounding past it; the elevation is -90 degrees, not the set-up's value left in place.
+    Flat3dDial dial({12, 180, 12}, Variable::X);
+    ASSERT_TRUE(dial.setUp());
+    EXPECT_EQ(dial.m().StyleElevRad, dial.m().Pi / 2);
+    dial.draw(DrawSubstyleLineX);
+    EXPECT_EQ(dial.m().StyleElevRad, -dial.m().Pi / 2);
+}
+
 TEST(StraightLines, LinesTheSteppedCoordinateCannotReachDrawNothing) {
     // Variable Y on a vertical wall: the noon line keeps one world north coordinate.
     Flat3dDial wall({45, 30, 0}, Variable::Y);
@@ -127,6 +138,25 @@ TEST(StraightLines, EquinoctialOfAReclinedPlaneOnTheEquatorHasNoVerticalSegment)
     EXPECT_TRUE(d.lines.empty());
     EXPECT_GT(d.points.size(), 100u);
     EXPECT_TRUE(oracle::allOnDeclinationCurve(dial.oracle(), 0, d.at()));
+}
+
+TEST(StraightLines, NoonLineStaysWholeForTheMidnightSunLightsItsHalfBeyondTheCentre) {
+    // Beyond the centre the noon line is the line of midnight. At 70 N in June the midnight sun
+    // stands above the horizon, in front of a wall facing north, and its shadow falls there.
+    Flat3dDial dial({70, 180, 0}, Variable::X);
+    ASSERT_TRUE(dial.setUp());
+    const oracle::ShadowOracle o = dial.oracle();
+    const auto midnight = o.shadow(180, 23.45);
+    ASSERT_TRUE(midnight.has_value());
+    EXPECT_TRUE(midnight->sunInFront);
+    EXPECT_TRUE(midnight->sunAboveHorizon);
+    const oracle::DialXY p = midnight->point;
+    EXPECT_GT(o.distanceToHourLine(0, p.x, p.y), 0.1);   // not on the half of noon
+    EXPECT_LT(o.distanceToHourLine(180, p.x, p.y), 1e-9);
+    double nearest = 1e9;
+    for (const oracle::DialXY& q : dial.draw(DrawNoonLineX).at())
+        nearest = std::min(nearest, std::hypot(q.x - p.x, q.y - p.y));
+    EXPECT_LT(nearest, 0.002);
 }
 
 }  // namespace

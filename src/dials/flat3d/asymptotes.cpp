@@ -1,0 +1,68 @@
+// The asymptotes of the solstice curves (declination +-23.45) of a vertical dial, when those
+// curves are hyperbolas: two straight runs of points. The style geometry is worked out again
+// from the place and the wall, so that the vertical programmes can call this last whatever
+// their features left behind.
+//
+// In the frame of the substyle (w along it from the point where the equinoctial crosses it, v
+// across it) the solstice conic is w^2 + K v^2 + A w + (L / cos e)^2 / T = 0, with
+// T = sin^2 e - k cos^2 e, k = 1 / tan^2(23.45), K = 1 / T and A = -2 L tan e / T. For K < 0 it is
+// a hyperbola whose asymptotes are w = +-sqrt(-K) v - A / 2.
+
+#include <cmath>
+
+#include "dials/flat3d/plane.h"
+#include "dials/flat3d/sky_lines.h"
+#include "numeric/checked.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::flat3d {
+
+void PlotAsymptotes(shell::Context& ctx) {
+    const shell::InputRecord& in = ctx.inputs;
+    shell::Module1& m = ctx.m;
+    using numeric::checkedDiv;
+
+    // The vertical dial by spherical trigonometry draws the southern dial turned over.
+    const double F = in.checked("mnuVertSph") ? m.HemisphereSign : 1;
+    const double phi = m.LatRad, D = m.WallDeclRad, L = m.StyleLength;
+
+    const double g = std::fabs(m.DeclDecimal) == 90 ? 0 : -std::cos(phi) * std::cos(D);
+    const double e = shell::ArcSin(m, g);
+    m.StyleElevDeg = e;  // radians, as the technical data read it after this
+    if (!in.checked("M_Frinter"))
+        m.SubstyleRad = -shell::ArcSin(m, checkedDiv(std::cos(phi) * std::sin(D), std::cos(e)));
+    const double S = m.SubstyleRad;
+
+    const double tanE = std::tan(e), cosE = std::cos(e), sinE = std::sin(e);
+    m.PlaneCoefY = tanE * L;
+    const double P = m.PlaneCoefY;
+    const double t2345 = std::tan(23.45 * m.Pi / 180);
+    m.ConeCoef2345 = checkedDiv(1, t2345 * t2345);
+    m.ConicTerm = sinE * sinE - m.ConeCoef2345 * cosE * cosE;
+    const double T = m.ConicTerm;
+    const double halfChord = checkedDiv(L, cosE);
+    m.ConicB2345 = checkedDiv(halfChord * halfChord, T);
+    m.AsymCoefA = checkedDiv(-2 * L * tanE, T);
+    m.ConicC2345 = checkedDiv(1, T);
+    m.ZodiacLimit2345 = numeric::checkedSqrt(1 - T);
+    m.AsymCopyA = m.ConicB2345;
+    m.AsymCopyB = m.AsymCoefA;
+    m.AsymCopyC = m.ConicC2345;
+
+    const double K = m.ConicC2345;
+    if (!(K < 0)) return;  // an ellipse or a parabola has no asymptotes
+    const double A = m.AsymCoefA;
+    const double slope = std::sqrt(-K);
+    const numeric::Colour colour = shell::LineColor(ctx, 2);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    for (double t : numeric::StepRange(-2, 2, 0.002)) {
+        for (double w : {t * slope - A / 2, -t * slope - A / 2}) {
+            const double x = t * std::cos(S) - (w - P) * std::sin(S);
+            const double y = t * std::sin(S) + (w - P) * std::cos(S);
+            plot.xPset(x, F * y, colour);
+        }
+    }
+}
+
+}  // namespace dials::flat3d

@@ -1,0 +1,35 @@
+#include "dials/flat3d/sky_projection.h"
+
+#include <cmath>
+
+#include "numeric/checked.h"
+
+namespace dials::flat3d {
+
+SkyPoint projectSun(shell::Module1& m, const SkyPlane& plane, double H, double delta) {
+    const double sf = std::sin(plane.phi), cf = std::cos(plane.phi);
+    const double sinD = std::sin(plane.D), cosD = std::cos(plane.D);
+    const double sb = std::sin(plane.beta), cb = std::cos(plane.beta);
+    const double sinH = std::sin(H), cosH = std::cos(H);
+    const double tanDelta = numeric::checkFinite(std::tan(delta));
+
+    m.PointX = sf * cb - sb * cf * cosD;
+    const double Q = sinD * sb * sinH + (sb * sf * cosD + cb * cf) * cosH;
+    m.PointY = numeric::checkFinite(Q + tanDelta * m.PointX);
+    const double A = cosD * sinH - (sf * cosH - tanDelta * cf) * sinD;
+    const double B = cb * sinD * sinH - (sb * cf - cb * sf * cosD) * cosH -
+                     (cb * cf * cosD + sb * sf) * tanDelta;
+    return {numeric::checkedDiv(plane.length * A, m.PointY),
+            numeric::checkedDiv(plane.length * B, m.PointY)};
+}
+
+double sunAltitudeSine(double phi, double H, double delta) {
+    return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(H);
+}
+
+void plotSkyPoint(plot::PlotSurface& plot, const SkyPoint& p, double hemisphere,
+                  numeric::Colour colour) {
+    plot.xPset(hemisphere * p.x, -hemisphere * p.y, colour);
+}
+
+}  // namespace dials::flat3d

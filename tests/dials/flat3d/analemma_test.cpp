@@ -1,0 +1,146 @@
+// The sun series against published values, and the analemma against the shadow oracle: every
+// point is the shadow of the true sun at 12:00 of the zone's standard time on one mean day.
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/flat3d/procedures.h"
+#include "dials/flat3d/sun_series.h"
+#include "flat3d_fixture.h"
+#include "numeric/palette.h"
+#include "numeric/step_loop.h"
+#include "support/oracle_checks.h"
+
+namespace flat3dtest {
+namespace {
+
+using dials::flat3d::kMeanDayDeg;
+using dials::flat3d::SunSeries;
+using dials::flat3d::sunForDay;
+
+constexpr double kPi = 3.141592654;
+const double kObliquity = dials::flat3d::kAnalemmaObliquityDeg * kPi / 180;
+
+double minutesOfTime(double radians) { return radians * 180 / kPi * 4; }
+
+TEST(SunSeries, MatchesThePublishedYear) {
+    double maxE = -1, minE = 1, maxDecl = -1, minDecl = 1, dayOfMaxE = 0, dayOfMinE = 0;
+    for (double t : numeric::StepRange(0, 360, kMeanDayDeg)) {
+        const SunSeries sun = sunForDay(t, kObliquity, kPi);
+        const double e = sun.equationOfTime();
+        if (e > maxE) maxE = e, dayOfMaxE = t;
+        if (e < minE) minE = e, dayOfMinE = t;
+        maxDecl = std::max(maxDecl, sun.declination);
+        minDecl = std::min(minDecl, sun.declination);
+        EXPECT_NEAR(sun.trueLongitude, sun.meanLongitude + sun.equationOfCentre, 1e-15);
+    }
+    // Sundials run about 14 1/4 minutes slow in mid-February and 16 1/2 minutes fast in early
+    // November; the mean longitude counts from the March equinox.
+    EXPECT_NEAR(minutesOfTime(maxE), 14.25, 0.3);
+    EXPECT_NEAR(minutesOfTime(minE), -16.4, 0.3);
+    EXPECT_NEAR(dayOfMaxE, 360 - 38 * kMeanDayDeg, 5);
+    EXPECT_NEAR(dayOfMinE, 228 * kMeanDayDeg, 5);
+    EXPECT_NEAR(maxDecl * 180 / kPi, dials::flat3d::kAnalemmaObliquityDeg, 0.01);
+    EXPECT_NEAR(minDecl * 180 / kPi, -dials::flat3d::kAnalemmaObliquityDeg, 0.01);
+}
+
+TEST(SunSeries, EquinoxesAndSolsticesFallOnTheTrueLongitude) {
+    // The true sun is about two days ahead of the mean one at the spring equinox.
+    const SunSeries spring = sunForDay(0, kObliquity, kPi);
+    EXPECT_NEAR(spring.equationOfCentre * 180 / kPi, 1.88, 0.05);
+    EXPECT_NEAR(std::sin(spring.declination),
+                std::sin(spring.trueLongitude) * std::sin(kObliquity), 1e-15);
+    // Near aphelion the true sun is only about half a degree ahead at the June solstice.
+    const SunSeries summer = sunForDay(90 - 0.46, kObliquity, kPi);
+    EXPECT_NEAR(summer.trueLongitude * 180 / kPi, 90, 0.1);
+    EXPECT_NEAR(summer.doubleLongitudeSine, std::sin(2 * summer.trueLongitude), 1e-4);
+}
+
+// The distance in metres from a dial point to the nearest shadow of the analemma's days: the
+// true sun at 12:00 of the zone's time (either nappe: like the declination lines, the analemma
+// is drawn whole, also where the sun stands behind the plane).
+double offTheAnalemma(const oracle::ShadowOracle& o, const oracle::DialXY& p,
+                      double noonHourAngle) {
+    double best = std::numeric_limits<double>::infinity();
+    for (double t : numeric::StepRange(0, 360, kMeanDayDeg)) {
+        const SunSeries day = sunForDay(t, kObliquity, kPi);
+        const auto shadow = o.shadow(noonHourAngle - day.equationOfTime() * 180 / kPi,
+                                     day.declination * 180 / kPi);
+        if (shadow) best = std::min(best, std::hypot(p.x - shadow->point.x, p.y - shadow->point.y));
+    }
+    return best;
+}
+
+struct AnalemmaCase {
+    Place place;
+    Variable variable;
+    const char* lon;
+    const char* zone;
+};
+
+void PrintTo(const AnalemmaCase& c, std::ostream* out) {
+    *out << describe(c.place, c.variable) << ", lon " << c.lon << ", zone " << c.zone;
+}
+
+const std::vector<AnalemmaCase> kCases = {
+    {{45, 0, 0}, Variable::X, "-7.6438", "-1"},   {{45, 20, 0}, Variable::Y, "-12.5", "-1"},
+    {{45, 0, 90}, Variable::X, "0", "0"},         {{52, -25, 35}, Variable::X, "5", "0"},
+    {{52, -25, 35}, Variable::Y, "-20", "-1"},    {{40, 20, -25}, Variable::X, "74", "5"},
+    {{-35, 20, -30}, Variable::X, "-150", "-10"}, {{-35, 20, -30}, Variable::Y, "-151", "-10"},
+    {{-40, 0, 0}, Variable::X, "58", "3"},        {{-30, 0, -90}, Variable::X, "-18.4", "-2"},
+};
+
+class AnalemmaOnOracle : public testing::TestWithParam<AnalemmaCase> {};
+
+TEST_P(AnalemmaOnOracle, EveryPointIsTheTrueSunAtZoneNoon) {
+    const AnalemmaCase c = GetParam();
+    Flat3dDial dial(c.place, c.variable, {{"txtLON", c.lon}, {"TxtFuso", c.zone}});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d =
+        dial.draw(c.variable == Variable::X ? dials::flat3d::PlotAnalemmaX
+                                            : dials::flat3d::PlotAnalemmaY);
+    const int colour = c.variable == Variable::X ? 14 : 12;
+    EXPECT_EQ(d.withColour(numeric::qbColor(colour)).size(), d.points.size());
+    // One point a mean day; points outside the plot are not recorded.
+    EXPECT_LE(d.points.size(), 366u);
+    EXPECT_GT(d.points.size(), 250u);
+    const oracle::ShadowOracle o = dial.oracle();
+    const double noon = oracle::hourAngleOfStandardTime(12, std::stod(c.lon), std::stod(c.zone));
+    double worst = 0;
+    for (const DrawnPoint& p : d.points) worst = std::max(worst, offTheAnalemma(o, p.at, noon));
+    EXPECT_LT(worst, oracle::toleranceFor(o.styleLength())) << "metres";
+    EXPECT_NEAR(dial.m().AnalemmaObliquityDeg, 23.446388888888889, 1e-12);
+    EXPECT_EQ(dial.m().PlaneCoefSaveY, dial.m().PlaneCoefY);
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, AnalemmaOnOracle, testing::ValuesIn(kCases));
+
+TEST(Analemma, AllDaysOnAPlaneFacingTheNoonSun) {
+    Flat3dDial dial({45, 0, 0}, Variable::X);
+    ASSERT_TRUE(dial.setUp());
+    EXPECT_EQ(dial.draw(dials::flat3d::PlotAnalemmaX).points.size(), 366u);
+}
+
+TEST(Analemma, ExtremesLieOnTheSolsticeCurves) {
+    Flat3dDial dial({45, 10, 0}, Variable::X);
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(dials::flat3d::PlotAnalemmaX);
+    const oracle::ShadowOracle o = dial.oracle();
+    double lowest = 1e9, highest = -1e9;
+    for (const DrawnPoint& p : d.points) {
+        const double decl = o.sunFor(p.at.x, p.at.y).declination;
+        lowest = std::min(lowest, decl);
+        highest = std::max(highest, decl);
+    }
+    // 23 26' 47" against the 23.45 of the solstice lines.
+    EXPECT_NEAR(highest, 23.45, 0.01);
+    EXPECT_NEAR(lowest, -23.45, 0.01);
+}
+
+}  // namespace
+}  // namespace flat3dtest

@@ -1,0 +1,158 @@
+// The asymptotes of the solstice hyperbolas of vertical dials against the shadow oracle: each
+// drawn point lies on one of the two lines in which the dial meets the planes tangent to the
+// cone of the solstice sun along its generators parallel to the dial.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/flat3d/sky_lines.h"
+#include "numeric/palette.h"
+#include "shell/programme_menu.h"
+#include "support/oracle_checks.h"
+#include "support/recording_device.h"
+#include "support/rundial_lib.h"
+
+namespace {
+
+using dials::flat3d::PlotAsymptotes;
+using oracle::Vec3;
+
+// The normals of the two tangent planes through the style tip.
+std::vector<Vec3> tangentPlanes(const oracle::ShadowOracle& o, double declinationDeg) {
+    const Vec3 p = o.sky().pole(), a = o.axisX(), b = o.axisY();
+    const double s = std::sin(o.sky().rad(declinationDeg));
+    const double A = oracle::dot(a, p), B = oracle::dot(b, p);
+    const double r = std::hypot(A, B);
+    std::vector<Vec3> out;
+    if (std::fabs(s) > r) return out;
+    const double base = std::atan2(B, A), spread = std::acos(s / r);
+    for (double th : {base + spread, base - spread}) {
+        const Vec3 g = std::cos(th) * a + std::sin(th) * b;  // a sun direction along the dial
+        out.push_back(2 * oracle::dot(g, p) * p - 2 * s * s * g);
+    }
+    return out;
+}
+
+double distanceToCut(const oracle::ShadowOracle& o, const Vec3& cut, double x, double y) {
+    const Vec3 inPlane = cut - oracle::dot(cut, o.normal()) * o.normal();
+    return std::fabs(oracle::dot(o.worldPoint(x, y) - o.tip(), cut)) / oracle::norm(inPlane);
+}
+
+// A vertical programme's reader as the caller leaves it: the light graph and the vertical
+// dial by spherical trigonometry keep the typed declination, the vertical 2D programme turns
+// its sign and keeps its own substyle.
+struct Caller {
+    const char* menu;
+    bool negatesDeclination;
+};
+
+struct Drawn {
+    std::vector<oracle::DialXY> points;  // dial coordinates (x, -plot y)
+    shell::Module1 m;
+};
+
+Drawn drawAsymptotes(const Caller& caller, double lat, double decl, double style) {
+    testsupport::RecordingDevice device;
+    rundial::DialSystem system(device);
+    shell::chooseProgramme(system.inputs, caller.menu);
+    shell::Module1& m = system.m;
+    m.Pi = 3.141592654;
+    m.HemisphereSign = lat >= 0 ? 1 : -1;
+    m.LatRad = lat * m.Pi / 180;
+    m.DeclDecimal = caller.negatesDeclination ? -decl : decl;
+    m.WallDeclRad = m.DeclDecimal * m.Pi / 180;
+    m.StyleLength = style;
+    m.SubstyleRad = std::atan(std::sin(m.WallDeclRad) / std::tan(m.LatRad));
+    const double substyle = m.SubstyleRad;
+    const std::size_t before = system.surface().displayList().points.size();
+    PlotAsymptotes(system.context());
+    Drawn d;
+    const auto& points = system.surface().displayList().points;
+    for (std::size_t i = before; i < points.size(); ++i) {
+        EXPECT_EQ(points[i].Color, numeric::qbColor(2));
+        d.points.push_back({points[i].x, -points[i].y});
+    }
+    if (std::string(caller.menu) == "M_Frinter") {
+        EXPECT_EQ(system.m.SubstyleRad, substyle);
+    }
+    d.m = system.m;
+    return d;
+}
+
+struct AsymptoteCase {
+    Caller caller;
+    double lat, decl;
+    double physicalDecl;  // the wall as the oracle takes it
+};
+
+void PrintTo(const AsymptoteCase& c, std::ostream* out) {
+    *out << c.caller.menu << ", lat " << c.lat << ", decl " << c.decl;
+}
+
+const Caller kLight{"M_Light", false}, kVertical2D{"M_Frinter", true},
+    kSpherical{"mnuVertSph", false};
+
+const std::vector<AsymptoteCase> kCases = {
+    {kLight, 45, 0, 0},          {kLight, 45, 30, 30},        {kLight, 40, -50, -50},
+    {kLight, 52, 70, 70},        {kVertical2D, 45, 0, 0},     {kVertical2D, 45, 30, 30},
+    {kVertical2D, 52, -70, -70}, {kVertical2D, -45, 0, 180},  {kVertical2D, -45, 30, 150},
+    {kVertical2D, -35, -40, 220}, {kSpherical, 45, 20, 20},   {kSpherical, 38, -35, -35},
+};
+
+class AsymptotesOnOracle : public testing::TestWithParam<AsymptoteCase> {};
+
+TEST_P(AsymptotesOnOracle, BothLinesAreTheSolsticeAsymptotes) {
+    const AsymptoteCase c = GetParam();
+    const Drawn d = drawAsymptotes(c.caller, c.lat, c.decl, 0.1);
+    const oracle::ShadowOracle o(c.lat, c.physicalDecl, 0, 0.1);
+    const std::vector<Vec3> cuts = tangentPlanes(o, 23.45);
+    ASSERT_EQ(cuts.size(), 2u);
+    std::size_t onLine[2] = {0, 0};
+    const double tolerance = oracle::toleranceFor(0.1);
+    for (std::size_t i = 0; i < d.points.size(); ++i) {
+        const oracle::DialXY& p = d.points[i];
+        const double d0 = distanceToCut(o, cuts[0], p.x, p.y);
+        const double d1 = distanceToCut(o, cuts[1], p.x, p.y);
+        EXPECT_LT(std::min(d0, d1), tolerance) << "point " << i;
+        ++onLine[d0 < d1 ? 0 : 1];
+    }
+    // Each t gives one point of each line; the plot keeps those inside its area.
+    EXPECT_GT(onLine[0], 500u);
+    EXPECT_GT(onLine[1], 500u);
+    // The shared variables the technical data read afterwards.
+    const double e = std::asin(-std::cos(c.lat * d.m.Pi / 180) * std::cos(d.m.WallDeclRad));
+    EXPECT_NEAR(d.m.StyleElevDeg, e, 1e-12);  // radians, as written
+    EXPECT_NEAR(d.m.PlaneCoefY, std::tan(e) * 0.1, 1e-12);
+    EXPECT_NEAR(d.m.ZodiacLimit2345, std::sqrt(1 - d.m.ConicTerm), 1e-15);
+    EXPECT_EQ(d.m.AsymCopyA, d.m.ConicB2345);
+    EXPECT_EQ(d.m.AsymCopyB, d.m.AsymCoefA);
+    EXPECT_EQ(d.m.AsymCopyC, d.m.ConicC2345);
+}
+
+INSTANTIATE_TEST_SUITE_P(Callers, AsymptotesOnOracle, testing::ValuesIn(kCases));
+
+TEST(Asymptotes, EllipsesHaveNone) {
+    // Near the equator the solstice curves of a south wall are ellipses.
+    const Drawn d = drawAsymptotes(kLight, 10, 0, 0.1);
+    EXPECT_GT(d.m.ConicC2345, 0);
+    EXPECT_TRUE(d.points.empty());
+}
+
+TEST(Asymptotes, TheSphericalVerticalDialTurnsTheSouthernDrawingOver) {
+    // The southern drawing is the northern one turned top to bottom.
+    const Drawn south = drawAsymptotes(kSpherical, -40, 25, 0.1);
+    ASSERT_GT(south.points.size(), 1000u);
+    const oracle::ShadowOracle north(40, 25, 0, 0.1);
+    const std::vector<Vec3> cuts = tangentPlanes(north, 23.45);
+    ASSERT_EQ(cuts.size(), 2u);
+    for (const oracle::DialXY& p : south.points) {
+        EXPECT_LT(std::min(distanceToCut(north, cuts[0], p.x, -p.y),
+                           distanceToCut(north, cuts[1], p.x, -p.y)),
+                  oracle::toleranceFor(0.1));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+// The Qibla against the shadow oracle: every point is the shadow of a sun above the horizon, in
+// front of the plane, standing in the great-circle direction of the chosen place; and the text
+// block gives that direction from the south and from the north.
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/flat3d/sky_lines.h"
+#include "flat3d_fixture.h"
+#include "numeric/palette.h"
+#include "sky_checks.h"
+#include "support/oracle_sky.h"
+
+namespace flat3dtest {
+namespace {
+
+using dials::flat3d::PlotQibla;
+
+struct QiblaCase {
+    Place place;
+    Variable variable;
+    const char* lon;   // the dial's longitude, west positive
+    bool drawn;        // whether the sun ever stands in the place's direction in front
+};
+
+void PrintTo(const QiblaCase& c, std::ostream* out) {
+    *out << describe(c.place, c.variable) << ", lon " << c.lon;
+}
+
+// The default place of the inputs looking to Mecca (south-east from the north, north-north-east
+// from the south); places from which Mecca lies towards the pole (Aden, the southern tropics of
+// the Pacific); the equator; horizontal planes; planes facing down.
+const std::vector<QiblaCase> kCases = {
+    {{45.7438, 0, 0}, Variable::X, "-7.6438", true},
+    {{45.7438, -30, 0}, Variable::Y, "-7.6438", true},
+    {{45.7438, -60, 20}, Variable::X, "-7.6438", true},
+    {{45.7438, 0, 90}, Variable::X, "-7.6438", true},
+    {{45.7438, 0, -90}, Variable::X, "-7.6438", false},
+    {{-45.7438, 0, 0}, Variable::X, "-7.6438", true},
+    {{-45.7438, 30, 0}, Variable::Y, "-7.6438", true},
+    {{-45.7438, -20, 15}, Variable::X, "-7.6438", true},
+    {{-45.7438, 0, -90}, Variable::X, "-7.6438", true},
+    {{12.8, 180, 0}, Variable::X, "-45", true},
+    {{12.8, 0, 90}, Variable::X, "-45", true},
+    {{12.8, 150, 10}, Variable::Y, "-45", true},
+    {{-22.5, 180, 0}, Variable::X, "135", true},
+    {{-22.5, 0, -90}, Variable::X, "135", true},
+    {{0, 20, 30}, Variable::X, "-30", true},
+    {{0, 0, 90}, Variable::X, "-30", true},
+};
+
+class QiblaOnOracle : public testing::TestWithParam<QiblaCase> {};
+
+TEST_P(QiblaOnOracle, EveryPointIsTheSunInThePlacesDirection) {
+    const QiblaCase c = GetParam();
+    Flat3dDial dial(c.place, c.variable, {{"txtLON", c.lon}, {"ckQibla", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    dial.device().tag = [&dial] { return dial.m().SunDecl; };
+    const Drawing d = dial.draw(PlotQibla);
+    EXPECT_EQ(d.withColour(numeric::qbColor(10)).size(), d.points.size());
+    if (c.drawn) {
+        EXPECT_GT(d.points.size(), 100u);
+    } else {
+        EXPECT_TRUE(d.points.empty());
+    }
+
+    const oracle::ShadowOracle o = dial.oracle();
+    const double bearing = *oracle::greatCircleAzimuth(c.place.lat, std::stod(c.lon), 21.42527,
+                                                       -39.81638);
+    const double pi = std::acos(-1.0);
+    EXPECT_TRUE(allSuns(
+        o, d.points,
+        [&](const DrawnPoint&, const SunOfPoint& s) {
+            // Across the vertical circle: near the zenith the azimuth itself is ill-defined.
+            return angleBetween(s.azimuth, bearing) * std::cos(s.altitude * pi / 180);
+        },
+        "the azimuth of the place"));
+    EXPECT_TRUE(allSuns(
+        o, d.points,
+        [](const DrawnPoint&, const SunOfPoint& s) { return s.altitude > 0 ? 0 : s.altitude; },
+        "the sky above the horizon"));
+    // The last point may be the solstice end drawn with the label.
+    const double solstice = c.place.lat < 0 ? -23.45 : 23.45;
+    EXPECT_TRUE(allSuns(
+        o, d.points,
+        [&](const DrawnPoint& p, const SunOfPoint& s) {
+            return std::min(std::fabs(s.sun.declination - p.tag),
+                            std::fabs(s.sun.declination - solstice));
+        },
+        "the declination being swept"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, QiblaOnOracle, testing::ValuesIn(kCases));
+
+// The texts the plot records, trailing blanks removed.
+std::vector<std::string> textsOf(Flat3dDial& dial) {
+    std::vector<std::string> out;
+    for (const plot::TextRecord& t : dial.system().surface().displayList().texts) {
+        std::string s = t.text;
+        s.erase(s.find_last_not_of(' ') + 1);
+        out.push_back(s);
+    }
+    return out;
+}
+
+std::vector<std::string> textBlock(double lat, const char* lon, bool ticked = true) {
+    Flat3dDial dial({lat, 0, 0}, Variable::X,
+                    {{"txtLON", lon}, {"ckQibla", ticked ? "1" : "0"}, {"txtLocation", "Mecca"}});
+    EXPECT_TRUE(dial.setUp());
+    dial.draw(PlotQibla);
+    return textsOf(dial);
+}
+
+// Cut (not rounded) to five decimals, in the shortest form.
+std::string cut(double x) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", std::floor(x * 100000) / 100000);
+    return buffer;
+}
+
+TEST(Qibla, TheDocumentedTextsOfBothHemispheres) {
+    const std::vector<std::string> north = textBlock(45.7438, "-7.6438");
+    const std::vector<std::string> expectedNorth = {
+        "", "Mecca", "", "Mecca", "latitude  = 21.42527", "longitude  = -39.81638",
+        "Qibla from South = -58.02501° azimuth", "Qibla from North = 121.97499° azimuth"};
+    EXPECT_EQ(north, expectedNorth);
+    const std::vector<std::string> south = textBlock(-45.7438, "-7.6438");
+    ASSERT_EQ(south.size(), 8u);
+    EXPECT_EQ(south[6], "Qibla from North = -31.1746° azimuth");
+    EXPECT_EQ(south[7], "Qibla from South = 148.8254° azimuth");
+}
+
+TEST(Qibla, TheTextTakesTheRightQuadrantTowardsThePole) {
+    // From Aden Mecca lies north-north-west: about 151 degrees from the south, west positive,
+    // and -29 from the north (west negative).
+    const double aden = *oracle::greatCircleAzimuth(12.8, -45, 21.42527, -39.81638);
+    ASSERT_GT(aden, 90);
+    const std::vector<std::string> north = textBlock(12.8, "-45");
+    ASSERT_EQ(north.size(), 8u);
+    EXPECT_EQ(north[6], "Qibla from South = " + cut(aden) + "° azimuth");
+    EXPECT_EQ(north[7], "Qibla from North = " + cut(aden - 180) + "° azimuth");
+    // South of the equator the bearing from the north is written with east negative, the one
+    // from the south with east positive; from the Pacific Mecca lies east-south-east.
+    const double pacific = *oracle::greatCircleAzimuth(-22.5, 135, 21.42527, -39.81638);
+    ASSERT_LT(std::fabs(pacific), 90);
+    const double fromNorthEast = pacific < 0 ? 180 + pacific : pacific - 180;
+    const std::vector<std::string> south = textBlock(-22.5, "135");
+    ASSERT_EQ(south.size(), 8u);
+    EXPECT_EQ(south[6], "Qibla from North = " + cut(-fromNorthEast) + "° azimuth");
+    EXPECT_EQ(south[7], "Qibla from South = " + cut(-pacific) + "° azimuth");
+}
+
+TEST(Qibla, TheTextBlockIsWrittenWithoutCurveAndInItsColours) {
+    // Unticked: no curve, no label, but the block.
+    const std::vector<std::string> texts = textBlock(45.7438, "-7.6438", false);
+    EXPECT_EQ(texts.size(), 7u);
+    Flat3dDial dial({45.7438, 0, 0}, Variable::X, {{"ckQibla", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    dial.device().forget();
+    dial.draw(PlotQibla);
+    using Op = testsupport::DeviceCall::Op;
+    const auto lines = dial.device().only(Op::Text);
+    ASSERT_GE(lines.size(), 6u);
+    constexpr plot::Colour green = numeric::rgb(0, 255, 0);
+    for (std::size_t i = lines.size() - 4; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].colour, green) << lines[i].text;
+    EXPECT_EQ(dial.system().surface().ForeColor(), numeric::rgb(255, 255, 255));
+}
+
+TEST(Qibla, AStaleHorizontalFlagLetsNoPointAboveTheHorizon) {
+    Flat3dDial dial({45.7438, 20, 0}, Variable::X, {{"ckQibla", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    dial.m().HorizontalFlag = 1;  // as an earlier run on a horizontal plane left it
+    const Drawing d = dial.draw(PlotQibla);
+    ASSERT_FALSE(d.points.empty());
+    for (const DrawnPoint& p : d.points) EXPECT_LE(p.at.y, 1e-12);
+}
+
+TEST(Qibla, LeavesTheSignedLatitudeAndTheTypedDeclination) {
+    Flat3dDial dial({-40, 25, 10}, Variable::X, {{"ckQibla", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    EXPECT_LT(dial.m().WallDeclRad, 0);  // folded by the set-up
+    dial.draw(PlotQibla);
+    const shell::Module1& m = dial.m();
+    EXPECT_DOUBLE_EQ(m.LatRad, -40 * m.Pi / 180);
+    EXPECT_DOUBLE_EQ(m.WallDeclRad, 25 * m.Pi / 180);
+    EXPECT_EQ(m.ReclDeg, 10);
+    EXPECT_DOUBLE_EQ(m.PlaneCoefZ, 0.1 * std::tan(10 * m.Pi / 180));
+    // On the equator the declination is kept, not multiplied by a sign of 0.
+    Flat3dDial equator({0, 25, 10}, Variable::X, {{"ckQibla", "1"}});
+    ASSERT_TRUE(equator.setUp());
+    equator.draw(PlotQibla);
+    EXPECT_DOUBLE_EQ(equator.m().WallDeclRad, 25 * equator.m().Pi / 180);
+}
+
+}  // namespace
+}  // namespace flat3dtest

@@ -1,0 +1,173 @@
+// Lines of equal altitude and of equal azimuth of the sun against the shadow oracle: every point
+// is the shadow of a sun in front of the plane and above the horizon, at the line's altitude (or
+// azimuth) and at the declination being swept.
+
+#include <cmath>
+#include <set>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/flat3d/sky_lines.h"
+#include "flat3d_fixture.h"
+#include "numeric/palette.h"
+#include "sky_checks.h"
+
+namespace flat3dtest {
+namespace {
+
+using dials::flat3d::PlotAltitudeLines;
+using dials::flat3d::PlotAzimuthLines;
+
+const std::vector<PlaneCase> kCases = {
+    {{45, 0, 0}, Variable::X},      {{45, 30, 0}, Variable::X},
+    {{52, -25, 35}, Variable::X},   {{40, 20, -25}, Variable::Y},
+    {{45, 0, 90}, Variable::X},     {{10, 60, 45}, Variable::X},
+    {{-35, 20, -30}, Variable::X},  {{-40, 170, 0}, Variable::Y},
+    {{-30, 0, -90}, Variable::X},   {{-52, -40, 25}, Variable::Y},
+    // Horizontal planes whose declination box holds something, and a plane facing down.
+    {{45, 30, 90}, Variable::X},    {{-30, -20, -90}, Variable::X},
+    {{45, 0, -90}, Variable::X},    {{45, 30, 70}, Variable::X},
+    {{30, -40, 50}, Variable::Y},
+};
+
+// A horizontal plane facing down: -90 typed in the north, 90 in the south.
+bool facesDown(const Place& p) { return p.recl * p.lat == -90 * std::fabs(p.lat); }
+
+class AltitudeLinesOnOracle : public testing::TestWithParam<PlaneCase> {};
+
+TEST_P(AltitudeLinesOnOracle, EveryPointIsARealShadowAtItsAltitude) {
+    const PlaneCase c = GetParam();
+    Flat3dDial dial(c.place, c.variable, {{"txt_Definition", "20"}});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(PlotAltitudeLines);  // tagged with the altitude, radians
+    EXPECT_EQ(d.withColour(numeric::qbColor(10)).size(), d.points.size());
+    // No sun above the horizon is in front of a plane facing down.
+    if (facesDown(c.place)) {
+        EXPECT_TRUE(d.points.empty());
+    } else {
+        EXPECT_GT(d.points.size(), 500u);
+    }
+    const oracle::ShadowOracle o = dial.oracle();
+    const double pi = dial.m().Pi;
+    EXPECT_TRUE(allSuns(
+        o, d.points,
+        [&](const DrawnPoint& p, const SunOfPoint& s) {
+            // Altitudes past 90 (southern latitudes) draw the line of 180 - a.
+            const double a = p.tag * 180 / pi;
+            return s.altitude - (a > 90 ? 180 - a : a);
+        },
+        "the altitude of the line"));
+    EXPECT_TRUE(allSuns(
+        o, d.points,
+        [](const DrawnPoint&, const SunOfPoint& s) {
+            return std::fabs(s.sun.declination) <= 23.45 + 1e-7 ? 0 : s.sun.declination;
+        },
+        "the declinations between the solstices"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, AltitudeLinesOnOracle, testing::ValuesIn(kCases));
+
+class AzimuthLinesOnOracle : public testing::TestWithParam<PlaneCase> {};
+
+TEST_P(AzimuthLinesOnOracle, EveryPointIsARealShadowAtAWholeAzimuth) {
+    const PlaneCase c = GetParam();
+    Flat3dDial dial(c.place, c.variable, {{"ckAz", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    dial.device().tag = [&dial] { return dial.m().SunDecl; };
+    const Drawing d = dial.draw(PlotAzimuthLines);
+    EXPECT_EQ(d.withColour(numeric::qbColor(6)).size(), d.points.size());
+    if (facesDown(c.place)) {
+        EXPECT_TRUE(d.points.empty());
+    } else {
+        EXPECT_GT(d.points.size(), 300u);
+    }
+    const oracle::ShadowOracle o = dial.oracle();
+    EXPECT_TRUE(allSuns(
+        o, d.points,
+        [](const DrawnPoint& p, const SunOfPoint& s) { return s.sun.declination - p.tag; },
+        "the declination being swept"));
+    EXPECT_TRUE(allSuns(
+        o, d.points,
+        [](const DrawnPoint&, const SunOfPoint& s) { return s.altitude > 0 ? 0 : s.altitude; },
+        "the sky above the horizon"));
+    std::set<long> azimuths;
+    EXPECT_TRUE(allSuns(
+        o, d.points,
+        [&](const DrawnPoint&, const SunOfPoint& s) {
+            const double whole = 15 * std::round(s.azimuth / 15);
+            azimuths.insert(std::lround(whole));
+            // Measured across the vertical circle: near the zenith the azimuth itself is
+            // ill-defined.
+            return angleBetween(s.azimuth, whole) * std::cos(s.altitude * std::acos(-1.0) / 180);
+        },
+        "a whole multiple of 15 degrees of azimuth"));
+    if (!d.points.empty()) {
+        EXPECT_GE(azimuths.size(), 1u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, AzimuthLinesOnOracle, testing::ValuesIn(kCases));
+
+TEST(AzimuthLines, AWallFacingTheEquatorShowsElevenLines) {
+    // South of the equator the lines are those of the northern sky, on a wall facing north.
+    for (double lat : {45.0, -45.0}) {
+        Flat3dDial dial({lat, 0, 0}, Variable::X, {{"ckAz", "1"}});
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d = dial.draw(PlotAzimuthLines);
+        const oracle::ShadowOracle o = dial.oracle();
+        std::set<long> azimuths;
+        for (const DrawnPoint& p : d.points) {
+            const double a = sunOfPoint(o, p.at).azimuth;
+            azimuths.insert(std::lround(15 * std::round(oracle::foldDegrees(a) / 15)));
+        }
+        // Due east and due west the sun grazes the wall: eleven lines from -75 to 75.
+        EXPECT_EQ(azimuths.size(), 11u) << "latitude " << lat;
+    }
+}
+
+TEST(AltitudeLines, ReadThePlaneAsTypedAndFlagTheHorizontalPlane) {
+    Flat3dDial dial({-40, 30, -90}, Variable::X);
+    ASSERT_TRUE(dial.setUp());
+    dial.draw(PlotAltitudeLines);
+    shell::Module1& m = dial.m();
+    EXPECT_DOUBLE_EQ(m.LatRad, -40 * m.Pi / 180);
+    EXPECT_EQ(m.LatDecimal, -40);
+    EXPECT_EQ(m.ReclDeg, -90);
+    EXPECT_EQ(m.WallDeclRad, 0);
+    EXPECT_EQ(m.HorizontalFlag, 1);
+    EXPECT_DOUBLE_EQ(m.StyleLength, 0.1);
+
+    // The next run on a wall clears it.
+    Flat3dDial wall({-40, 30, 10}, Variable::X);
+    wall.m().HorizontalFlag = 1;
+    ASSERT_TRUE(wall.setUp());
+    wall.draw(PlotAltitudeLines);
+    EXPECT_EQ(wall.m().HorizontalFlag, 0);
+}
+
+TEST(AltitudeLines, ADefinitionOfZeroOrLessDrawsNothingAndGoesOn) {
+    for (const char* definition : {"0", "-5"}) {
+        Flat3dDial dial({45, 10, 0}, Variable::X, {{"txt_Definition", definition}});
+        ASSERT_TRUE(dial.setUp());
+        EXPECT_TRUE(dial.draw(PlotAltitudeLines).points.empty());
+    }
+}
+
+TEST(AzimuthLines, NothingAtTheEquatorOrWithoutTheBox) {
+    Flat3dDial equator({0, 10, 0}, Variable::X, {{"ckAz", "1"}});
+    ASSERT_TRUE(equator.setUp());
+    EXPECT_TRUE(equator.draw(PlotAzimuthLines).points.empty());
+    Flat3dDial unticked({45, 10, 0}, Variable::X, {{"ckAz", "0"}});
+    ASSERT_TRUE(unticked.setUp());
+    EXPECT_TRUE(unticked.draw(PlotAzimuthLines).points.empty());
+    // The declination of a southern plane is turned to the face's own.
+    Flat3dDial south({-45, 30, 0}, Variable::X, {{"ckAz", "1"}});
+    ASSERT_TRUE(south.setUp());
+    south.draw(PlotAzimuthLines);
+    EXPECT_EQ(south.m().DeclDegrees, 150);
+    EXPECT_EQ(south.m().DeclDecimal, 150);
+}
+
+}  // namespace
+}  // namespace flat3dtest
