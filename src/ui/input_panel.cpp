@@ -1,15 +1,19 @@
 #include "ui/input_panel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "shell/helpers.h"
@@ -25,23 +29,39 @@ using shell::ControlSpec;
 
 constexpr int kBoxWidth = 74;
 
+// The column's design, in twips: its top at rest (under the two bars), the scroll range, the
+// height of one row.
+constexpr int kColumnTop = 690;
+constexpr int kScrollMax = 6375;
+constexpr int kRowHeight = 252;
+
+// The bottom of the design's last row: what the column's natural height stands for.
+int designBottom() {
+    int last = 0;
+    for (const ControlSpec& c : shell::controlTable()) last = std::max(last, c.row);
+    return last + kRowHeight;
+}
+
 bool isLabel(ControlKind k) { return k == ControlKind::Label || k == ControlKind::HeadingLabel; }
 
 }  // namespace
 
 InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services, QWidget* parent)
     : QWidget(parent), inputs_(inputs), services_(services) {
-    setObjectName(QStringLiteral("InputPanel"));
-    scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("PicScrollArea"));
-    scroll_->setWidgetResizable(true);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    scroll_->verticalScrollBar()->setObjectName(QStringLiteral("VScroll1"));
-    scroll_->setFrameShape(QFrame::NoFrame);
-
-    auto* PicScroll = new QWidget;
+    // The column moves inside a plain viewport; nothing but VScroll1 scrolls it.
+    viewport_ = new QWidget(this);
+    auto* PicScroll = new QWidget(viewport_);
     PicScroll->setObjectName(QStringLiteral("PicScroll"));
+    PicScroll_ = PicScroll;
+    VScroll1_ = new QScrollBar(Qt::Vertical, this);
+    VScroll1_->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1_->setRange(0, kScrollMax);
+    VScroll1_->setSingleStep(10);
+    VScroll1_->setPageStep(500);
+    VScroll1_->installEventFilter(this);
+    // Change and drag move the column alike.
+    connect(VScroll1_, &QScrollBar::valueChanged, this, [this] { placeColumn(); });
+
     auto* column = new QVBoxLayout(PicScroll);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(3);
@@ -89,17 +109,77 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
     }
     finishLine();
     column->addStretch(1);
-    scroll_->setWidget(PicScroll);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll_);
+    layout->setSpacing(0);
+    layout->addWidget(viewport_, 1);
+    layout->addWidget(VScroll1_);
+
+    // A control reached with the keyboard is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && PicScroll_->isAncestorOf(now)) ensureVisible(now);
+    });
 
     for (const auto& [name, b] : bound_) sync(name);
     observer_ = inputs_.addObserver([this](const std::string& name) { sync(name); });
 }
 
 InputPanel::~InputPanel() { inputs_.removeObserver(observer_); }
+
+int InputPanel::picScrollTop() const {
+    // 16-bit arithmetic, as the value and the position are 16-bit.
+    return static_cast<std::int16_t>(kColumnTop - VScroll1_->value());
+}
+
+double InputPanel::pixelsPerTwip() const {
+    return PicScroll_->sizeHint().height() / static_cast<double>(designBottom());
+}
+
+void InputPanel::placeColumn() {
+    // The column's top follows 690 - value; at rest it is at the top of the viewport.
+    const double k = pixelsPerTwip();
+    const int top = static_cast<int>(std::lround((picScrollTop() - kColumnTop) * k));
+    PicScroll_->setGeometry(0, top, viewport_->width(),
+                            std::max(PicScroll_->sizeHint().height(), viewport_->height()));
+}
+
+void InputPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeColumn();
+}
+
+void InputPanel::scrollBy(QWheelEvent* event) {
+    // One row of the design per line the platform scrolls for a wheel step.
+    const double steps = event->angleDelta().y() / 120.0;
+    const int twips = static_cast<int>(std::lround(-steps * QApplication::wheelScrollLines() *
+                                                   kRowHeight));
+    VScroll1_->setValue(VScroll1_->value() + twips);
+    event->accept();
+}
+
+void InputPanel::wheelEvent(QWheelEvent* event) { scrollBy(event); }
+
+bool InputPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == VScroll1_ && event->type() == QEvent::Wheel) {
+        scrollBy(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void InputPanel::ensureVisible(QWidget* w) {
+    const double k = pixelsPerTwip();
+    if (!(k > 0)) return;
+    const int top = w->mapTo(PicScroll_, QPoint(0, 0)).y();
+    const int bottom = top + w->height();
+    const int shown = static_cast<int>(std::lround(VScroll1_->value() * k));
+    const int height = viewport_->height();
+    if (top < shown)
+        VScroll1_->setValue(static_cast<int>(std::floor(top / k)));
+    else if (bottom > shown + height)
+        VScroll1_->setValue(static_cast<int>(std::ceil((bottom - height) / k)));
+}
 
 QWidget* InputPanel::makeWidget(const ControlSpec& c, QWidget* parent) {
     const QString name = qs(c.name);

@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 #include <stdexcept>
@@ -62,8 +63,12 @@ MDIForm1::MDIForm1(shell::InputRecord& inputs, shell::Module1& m, shell::clsOpti
     mdi_ = new QMdiArea(central);
     mdi_->setObjectName(QStringLiteral("MDIArea"));
     mdi_->setBackground(QColor(171, 171, 171));
+    // A plot window larger than the area stays reachable: the area scrolls.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     row->addWidget(mdi_, 1);
     setCentralWidget(central);
+    mdi_->viewport()->installEventFilter(this);
 
     buildMenus();
 
@@ -184,6 +189,18 @@ void MDIForm1::buildMenus() {
     M_Help->setObjectName(QStringLiteral("M_Help"));
     connect(addItem(M_Help, "M_About", "About Umbralion 2001"), &QAction::triggered, this,
             &MDIForm1::M_About_Click);
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+    // A plot window that fills the area goes on filling it when the main window is resized;
+    // one the user has moved or sized is left where it is.
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize && plotSub_ &&
+        !(plotSub_->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) {
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        if (plotSub_->geometry() == QRect(QPoint(0, 0), resize->oldSize()))
+            plotSub_->setGeometry(QRect(QPoint(0, 0), resize->size()));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MDIForm1::syncRecordItem(const std::string& name) {

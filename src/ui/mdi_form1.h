@@ -57,6 +57,9 @@ public:
     void M_About_Click();
     void mnuExit_Click();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* buildLeftPanel();
     void buildMenus();

@@ -41,7 +41,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const char* caption) {
     return l;
 }
 
-QWidget* makePanel(QWidget* parent, const char* name, const char* title) {
+QWidget* makePanel(QWidget* parent, const char* name, const char* titleName, const char* title) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setFrameShape(QFrame::Panel);
@@ -49,7 +49,7 @@ QWidget* makePanel(QWidget* parent, const char* name, const char* title) {
     panel->setAutoFillBackground(true);
     auto* layout = new QGridLayout(panel);
     layout->setContentsMargins(8, 6, 8, 8);
-    auto* heading = makeLabel(panel, "", title);
+    auto* heading = makeLabel(panel, titleName, title);
     QFont f = heading->font();
     f.setBold(true);
     heading->setFont(f);
@@ -75,7 +75,6 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
     picHead = buildToolBar();
 
     scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("picScroll"));
     scroll_->horizontalScrollBar()->setObjectName(QStringLiteral("HScroll1"));
     scroll_->verticalScrollBar()->setObjectName(QStringLiteral("VScroll1"));
     scroll_->setBackgroundRole(QPalette::Dark);
@@ -165,7 +164,7 @@ QWidget* PlotWidget::buildToolBar() {
 }
 
 QWidget* PlotWidget::buildDimensionPanel() {
-    QWidget* panel = makePanel(this, "picDimensioni", " Dimensions (metres)");
+    QWidget* panel = makePanel(this, "picDimensioni", "lblDimensioni", " Dimensions (metres)");
     auto* grid = static_cast<QGridLayout*>(panel->layout());
     txtQH = new QLineEdit(panel);
     txtQH->setObjectName(QStringLiteral("txtQH"));
@@ -193,7 +192,7 @@ QWidget* PlotWidget::buildDimensionPanel() {
 }
 
 QWidget* PlotWidget::buildAxesPanel() {
-    QWidget* panel = makePanel(this, "PicAssi", " Shift Axes (metres)");
+    QWidget* panel = makePanel(this, "PicAssi", "lblAssi", " Shift Axes (metres)");
     auto* grid = static_cast<QGridLayout*>(panel->layout());
     txtX = new QLineEdit(panel);
     txtX->setObjectName(QStringLiteral("txtX"));
@@ -227,7 +226,7 @@ QWidget* PlotWidget::buildAxesPanel() {
 }
 
 QWidget* PlotWidget::buildPrintPanel() {
-    QWidget* panel = makePanel(this, "picPrint", " Print options");
+    QWidget* panel = makePanel(this, "picPrint", "Label4", " Print options");
     auto* grid = static_cast<QGridLayout*>(panel->layout());
     optAll = new QRadioButton(QStringLiteral("Whole Area"), panel);
     optAll->setObjectName(QStringLiteral("optAll"));

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -169,6 +170,10 @@ TEST(MainWindow, SaveButtonWritesTheParameterFile) {
     EXPECT_TRUE(contents.contains("\"LAT\",\"41.9\"")) << contents.toStdString();
     EXPECT_TRUE(contents.contains("\"ORTO\",\".2\"")) << contents.toStdString();
     EXPECT_TRUE(app.services.messages.empty());
+    // The focus moves to Run, so that Enter runs next.
+    EXPECT_EQ(w.focusWidget(), child(w, "Command1"));
+    QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(child(w, "cmdData")->isEnabled());
 }
 
 TEST(MainWindow, UtilitiesBoardTakesThePlaceFromTheMainWindow) {
@@ -181,6 +186,30 @@ TEST(MainWindow, UtilitiesBoardTakesThePlaceFromTheMainWindow) {
     EXPECT_EQ(board.findChild<QLineEdit*>("txtLAT")->text(), "-45.7438");
     EXPECT_EQ(board.findChild<QLineEdit*>("txtLON")->text(), "-7.6438");
     EXPECT_EQ(board.findChild<QLineEdit*>("TxtFuso")->text(), "-2");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MainWindow, PlotWindowFillsTheAreaUntilTheUserSizesIt) {
+    StartedApp app;
+    ui::MDIForm1& w = app.window();
+    QWidget* viewport = w.mdiArea()->viewport();
+    QWidget* sub = w.findChild<QWidget*>("frmIXSubWindow");
+    ASSERT_NE(sub, nullptr);
+    w.resize(900, 500);
+    uitest::settle();
+    EXPECT_EQ(sub->geometry(), viewport->rect());
+    w.resize(1100, 700);
+    uitest::settle();
+    EXPECT_EQ(sub->geometry(), viewport->rect());
+
+    // Sized by hand, it stays as it is.
+    sub->setGeometry(10, 10, 300, 200);
+    w.resize(1000, 650);
+    uitest::settle();
+    EXPECT_EQ(sub->geometry(), QRect(10, 10, 300, 200));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -194,6 +196,54 @@ TEST(ImageDevice, NothingThatIsNotANumberReachesThePainterAndResizeKeepsTheDrawi
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             ASSERT_NE(QColor(image.pixel(x, y)), QColor(255, 0, 0)) << x << "," << y;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlotWindow, PanelsOpenFromTheirButtonsAndTheirBoxesFilterKeys) {
+    StartedApp app;
+    ui::frmIX& plot = app.window().plotWindow();
+    auto visible = [&](const char* name) { return plot.findChild<QWidget*>(name)->isVisible(); };
+
+    click(&plot, "cmdDim");
+    EXPECT_TRUE(visible("picDimensioni"));
+    auto* txtQH = plot.findChild<QLineEdit*>("txtQH");
+    txtQH->clear();
+    QTest::keyClicks(txtQH, "1,5");
+    EXPECT_EQ(txtQH->text(), "1.5");
+    QTest::keyClicks(txtQH, "m");
+    EXPECT_EQ(txtQH->text(), "1.5");
+    EXPECT_EQ(app.services.beeps, 1);
+    click(&plot, "cmdQAnnulla");
+    EXPECT_FALSE(visible("picDimensioni"));
+
+    // "Update" on the axes panel moves the origin and leaves the panel open.
+    click(&plot, "cmdAssi");
+    EXPECT_TRUE(visible("PicAssi"));
+    auto* txtX = plot.findChild<QLineEdit*>("txtX");
+    auto* txtY = plot.findChild<QLineEdit*>("txtY");
+    txtX->clear();
+    QTest::keyClicks(txtX, "0,5");
+    txtY->clear();
+    QTest::keyClicks(txtY, "0.25");
+    click(&plot, "cmdAssiAgg");
+    EXPECT_DOUBLE_EQ(plot.ixPlot1().ShiftX(), 0.5);
+    EXPECT_DOUBLE_EQ(plot.ixPlot1().ShiftY(), 0.25);
+    EXPECT_TRUE(visible("PicAssi"));
+    click(&plot, "cmdAssiChiudi");
+    EXPECT_FALSE(visible("PicAssi"));
+
+    // With a tile picked on the picture, "Print" opens the print panel.
+    QTest::mouseClick(plot.plotWidget()->picture(), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(plot.ixPlot1().tileList().count(), 1u);
+    EXPECT_FALSE(plot.findChild<QLabel*>("lblXYval")->text().isEmpty());
+    click(&plot, "cmdStampa");
+    EXPECT_TRUE(visible("picPrint"));
+    click(&plot, "cmdPCancel");
+    EXPECT_FALSE(visible("picPrint"));
+    EXPECT_TRUE(app.services.messages.empty());
 }
 
 }  // namespace
