@@ -46,6 +46,19 @@ double hourPlaneOffset(const PlaneGeometry& g, double H) {
     return g.X0 + g.Y0 * std::sin(g.phi) * std::tan(H) - g.Z0 * std::cos(g.phi) * std::tan(H);
 }
 
+// The line beyond the centre of one six o'clock line is the other six o'clock line. The loop
+// always starts at -90; when it also reaches 90, each of the two draws its own half and neither
+// draws the other's again.
+constexpr double kSameHourDeg = 1e-9;
+
+bool isSixOClock(double hourLoop) { return std::fabs(std::fabs(hourLoop) - 90) <= kSameHourDeg; }
+
+bool loopDrawsBothSixOClockLines(double hourStep) {
+    double last = -90;
+    for (double hourLoop : numeric::StepRange(-90, 90, hourStep)) last = hourLoop;
+    return std::fabs(last - 90) <= kSameHourDeg;
+}
+
 double standardMeridianFactor(const shell::Context& ctx) {
     return ticked(ctx, "ck_Etna") ? 1 : 0;
 }
@@ -92,6 +105,7 @@ void DrawHourLinesX(shell::Context& ctx) {
     if (isPolarPlane(m)) {
         drawPolarHourLines(ctx, g, E);
     } else {
+        const bool bothSix = loopDrawsBothSixOClockLines(m.HourStep);
         countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
             const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
             m.HourAngleRad = hourAngle(m, hourLoop, E);
@@ -100,7 +114,7 @@ void DrawHourLinesX(shell::Context& ctx) {
                                      std::cos(g.phi) * std::cos(g.D));
             const double A = std::sin(g.D) * std::sin(g.phi) * tanH - std::cos(g.D);
             const double G = hourPlaneOffset(g, m.HourAngleRad);
-            const LitHourLine line(g, m.HourAngleRad, m.Pi);
+            const LitHourLine line(g, m.HourAngleRad, m.Pi, bothSix && isSixOClock(hourLoop));
             for (double t : numeric::StepRange(-1, 1, 0.002)) {
                 plotLitPoint(plot, colour, line, [&] {
                     const double Z = checkedDiv(t * A + G * std::cos(g.D), K);
@@ -118,6 +132,7 @@ void DrawHourLinesY(shell::Context& ctx) {
     const double E = standardMeridianFactor(ctx);
     const PlaneGeometry g = PlaneGeometry::from(m);
 
+    const bool bothSix = loopDrawsBothSixOClockLines(m.HourStep);
     countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
         const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
         m.HourAngleRad = hourAngle(m, hourLoop, E);
@@ -125,7 +140,7 @@ void DrawHourLinesY(shell::Context& ctx) {
         const double K = std::tan(g.R) - std::sin(g.D) * std::cos(g.phi) * tanH;
         const double A = std::cos(g.D) - std::sin(g.phi) * std::sin(g.D) * tanH;
         const double G = hourPlaneOffset(g, m.HourAngleRad);
-        const LitHourLine line(g, m.HourAngleRad, m.Pi);
+        const LitHourLine line(g, m.HourAngleRad, m.Pi, bothSix && isSixOClock(hourLoop));
         for (double t : numeric::StepRange(-1, 1, 0.002)) {
             plotLitPoint(plot, colour, line, [&] {
                 const double Z = checkedDiv(t * A + G * std::sin(g.D), K);

@@ -65,13 +65,15 @@ bool litInTheYear(const PlaneGeometry& g, const WorldPoint& e, double pi) {
 
 }  // namespace
 
-LitHourLine::LitHourLine(const PlaneGeometry& g, double H, double pi)
+LitHourLine::LitHourLine(const PlaneGeometry& g, double H, double pi,
+                         bool extensionDrawnElsewhere)
     : g_(g), e_{std::sin(H), -std::cos(H) * std::sin(g.phi), std::cos(H) * std::cos(g.phi)} {
     const double styleElevationSine =
         std::sin(g.R) * std::sin(g.phi) - std::cos(g.phi) * std::cos(g.R) * std::cos(g.D);
     // The equinoctial sun of H + 180 is -e.
     keepsExtension_ = std::fabs(styleElevationSine) <= kParallelToAxisSine ||
-                      litInTheYear(g, WorldPoint{-e_.X, -e_.Y, -e_.Z}, pi);
+                      (!extensionDrawnElsewhere &&
+                       litInTheYear(g, WorldPoint{-e_.X, -e_.Y, -e_.Z}, pi));
 }
 
 bool LitHourLine::keeps(const DialPoint& p) const {

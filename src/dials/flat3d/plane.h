@@ -58,9 +58,10 @@ struct PlaneGeometry {
 // for some declination of the year, the sun of H + 180 stands above the horizon and in front of
 // the plane (on the side of the tip). A plane parallel to the polar axis has no centre: its
 // lines are kept whole. Works in the folded northern geometry, which serves both hemispheres.
+// A line beyond the centre that the caller draws anyway as a line of its own is not kept.
 class LitHourLine {
 public:
-    LitHourLine(const PlaneGeometry& g, double H, double pi);
+    LitHourLine(const PlaneGeometry& g, double H, double pi, bool extensionDrawnElsewhere = false);
 
     bool keeps(const DialPoint& p) const;
     // Whether the line beyond the centre is kept (always so when the line has no centre).

@@ -1,5 +1,6 @@
 // Hour lines against the shadow oracle: every point a line draws lies on the half of the hour
-// line that the shadow of that line's hour angle traces, never beyond the centre.
+// line that the shadow of that line's hour angle traces, or beyond the centre on the line of
+// the opposite hour when the sun of that hour can cast a shadow there.
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +34,29 @@ const std::vector<PlaneCase> kCases = {
     {{-30, 0, -90}, Variable::X},     {{-52, -40, 25}, Variable::Y},
 };
 
+// Whether, for some declination of the year, the sun of hour angle h (oracle degrees) stands
+// above the horizon and in front of the plane.
+bool reachedInTheYear(const oracle::ShadowOracle& o, double h) {
+    for (int i = 0; i <= 200; ++i) {
+        const auto s = o.shadow(h, -23.45 + 46.9 * i / 200);
+        if (s && s->sunInFront && s->sunAboveHorizon) return true;
+    }
+    return false;
+}
+
+// Every point lies on the half of hour h or on the half of h + 180 if the shadow reaches it.
+testing::AssertionResult allOnLitHourLine(const oracle::ShadowOracle& o, double h,
+                                          const std::vector<oracle::DialXY>& points) {
+    const bool extension = reachedInTheYear(o, h + 180);
+    return oracle::allWithin(
+        o, points,
+        [&](oracle::DialXY p) {
+            const double beyond = extension ? o.distanceToHourLine(h + 180, p.x, p.y) : 1e9;
+            return std::min(o.distanceToHourLine(h, p.x, p.y), beyond);
+        },
+        "the lit hour line H = " + std::to_string(h));
+}
+
 class HourLinesOnOracle : public testing::TestWithParam<PlaneCase> {};
 
 TEST_P(HourLinesOnOracle, EveryPointHasItsLinesHourAngle) {
@@ -49,7 +73,7 @@ TEST_P(HourLinesOnOracle, EveryPointHasItsLinesHourAngle) {
         EXPECT_LE(lines.size(), 49u);
         const oracle::ShadowOracle o = dial.oracle();
         for (const auto& [hourAngle, points] : lines) {
-            EXPECT_TRUE(oracle::allOnHourLine(o, dial.oracleHourAngle(hourAngle), points))
+            EXPECT_TRUE(allOnLitHourLine(o, dial.oracleHourAngle(hourAngle), points))
                 << "line of hour angle " << hourAngle;
         }
     }
@@ -95,45 +119,43 @@ TEST(HourLines, StandardMeridianShiftsEveryLineByTheLongitudeCorrection) {
                                       lines.at(dial.m().LonCorrRad)));
 }
 
-// Every line starts at the centre and runs away from it on the side of its own hour only: no
-// point lies beyond the centre, and the point nearest the centre is no farther from it than
-// two neighbouring points are from each other.
-void expectHalfLinesFromTheCentre(const Place& place, Variable v) {
-    SCOPED_TRACE(describe(place, v));
-    Flat3dDial dial(place, v, {{"TxtHour", "2"}});
+// The line of programme hour hourLoop (degrees, east positive) draws its own half and, beyond
+// the centre, the line of the opposite hour: the sun lights it.
+void expectExtensionDrawn(const Place& place, double hourLoop) {
+    SCOPED_TRACE(describe(place, Variable::X));
+    Flat3dDial dial(place, Variable::X, {{"TxtHour", "1"}});
     ASSERT_TRUE(dial.setUp());
-    const auto lines = dial.draw(v == Variable::X ? DrawHourLinesX : DrawHourLinesY).byTag();
+    const auto lines = dial.draw(DrawHourLinesX).byTag();
+    const auto line = lines.find(hourLoop * dial.m().Pi / 180);
+    ASSERT_NE(line, lines.end());
     const oracle::ShadowOracle o = dial.oracle();
-    const auto centre = o.centre();
-    ASSERT_TRUE(centre.has_value());
-    ASSERT_LT(std::hypot(centre->x, centre->y), 0.9);   // within the stepped range
-    ASSERT_GE(lines.size(), 20u);
-    for (const auto& [hourAngle, points] : lines) {
-        const double h = dial.oracleHourAngle(hourAngle);
-        // The side of the hour: the shadow of its equinoctial sun, or the opposite of the
-        // point the opposite sun shadows when the equinoctial sun of h is behind the plane.
-        const auto sh = o.shadow(h, 0);
-        ASSERT_TRUE(sh.has_value());
-        const double sx = (sh->point.x - centre->x) * (sh->sunInFront ? 1 : -1);
-        const double sy = (sh->point.y - centre->y) * (sh->sunInFront ? 1 : -1);
-        const double sideLength = std::hypot(sx, sy);
-        ASSERT_GT(points.size(), 1u) << "line " << h;
-        double nearest = 1e9;
-        for (const oracle::DialXY& p : points) {
-            const double along = ((p.x - centre->x) * sx + (p.y - centre->y) * sy) / sideLength;
-            EXPECT_GE(along, -1e-9) << "line " << h << " at (" << p.x << ", " << p.y << ")";
-            nearest = std::min(nearest, std::hypot(p.x - centre->x, p.y - centre->y));
-        }
-        const double spacing = std::hypot(points[1].x - points[0].x, points[1].y - points[0].y);
-        EXPECT_LE(nearest, spacing * 1.000001) << "line " << h;
+    const double h = dial.oracleHourAngle(line->first);
+    ASSERT_TRUE(reachedInTheYear(o, h + 180));
+    std::vector<oracle::DialXY> own, beyond;
+    for (const oracle::DialXY& p : line->second) {
+        const bool onOwnHalf = o.distanceToHourLine(h, p.x, p.y) <= oracle::toleranceFor(0.1);
+        (onOwnHalf ? own : beyond).push_back(p);
     }
+    EXPECT_GT(own.size(), 100u);
+    EXPECT_GT(beyond.size(), 100u);
+    EXPECT_TRUE(oracle::allOnHourLine(o, h + 180, beyond));
 }
 
-TEST(HourLines, NoPointLiesBeyondTheCentre) {
-    expectHalfLinesFromTheCentre({45, 0, 0}, Variable::X);     // vertical south wall
-    expectHalfLinesFromTheCentre({-35, 25, 20}, Variable::X);  // southern, declining, reclining
-    expectHalfLinesFromTheCentre({-35, 25, 20}, Variable::Y);
-    expectHalfLinesFromTheCentre({-52, -40, 25}, Variable::Y);
+TEST(HourLines, LineBeyondTheCentreIsDrawnOnlyWhereTheSunReachesIt) {
+    // At 45 N in summer the sun is up at 7 pm: on a horizontal dial its shadow falls on the
+    // 7 am line beyond the centre. At 45 S in December the sun is up at 5 am, and its shadow
+    // falls beyond the centre on the line of 5 pm (the programme's hour 75 there).
+    expectExtensionDrawn({45, 0, 90}, 75);
+    expectExtensionDrawn({-45, 0, -90}, 75);   // the face looking up
+    // On a vertical south wall at 45 N the sun of an hour beyond six never stands in front.
+    Flat3dDial wall({45, 0, 0}, Variable::X, {{"TxtHour", "2"}});
+    ASSERT_TRUE(wall.setUp());
+    const auto lines = wall.draw(DrawHourLinesX).byTag();
+    ASSERT_GE(lines.size(), 20u);
+    for (const auto& [hourAngle, points] : lines) {
+        const double h = wall.oracleHourAngle(hourAngle);
+        EXPECT_TRUE(oracle::allOnHourLine(wall.oracle(), h, points)) << "line " << h;
+    }
 }
 
 // The plane facing south reclined by the colatitude contains the polar axis: 25 parallel
