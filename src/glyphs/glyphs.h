@@ -1,0 +1,29 @@
+#pragma once
+// The Roman hour numerals and the twelve zodiac signs, drawn as scaled and turned strokes on the
+// plot surface in fixed palette colours.
+
+#include "shell/context.h"
+
+namespace glyphs {
+
+// Draws the Roman numeral of hour 1..12 centred on the dial point (x, y) (metres, y up), sized
+// by txtNumberSize; writes back into x and y the point on which the numeral was placed.
+void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAngle, int hour,
+                       int quarter);
+
+// The zodiac signs around the dial point (x, y) (metres, y up), turned by angleDeg degrees (90:
+// upright), sized by TxtZodiacSize; styleLength is passed by the callers and not read.
+void GlyphAries(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+void GlyphTaurus(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+void GlyphGemini(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+void GlyphCancer(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+void GlyphLeo(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+void GlyphVirgo(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+void GlyphLibra(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+void GlyphScorpio(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+void GlyphSagittarius(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+void GlyphCapricorn(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+void GlyphAquarius(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+void GlyphPisces(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+
+}  // namespace glyphs
