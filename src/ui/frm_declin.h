@@ -1,17 +1,81 @@
 #pragma once
-// The utilities board window. For now it only takes the place from the main window when it
-// opens: latitude, longitude and standard time zone.
+// The utilities board: a modal tool window that takes a place (decimal or sexagesimal
+// degrees), a time zone, a date and a universal time, and reports the sun's position, the
+// equation of time, noon, sunrise and sunset, and a wall's declination from a measured angle.
+// It copies the main window's place when it opens, writes the sun's declination into the main
+// window after each calculation, and hands latitude and longitude back on request.
 
+#include <QDateTime>
 #include <QDialog>
+#include <functional>
 
+#include "board/solar_calculator.h"
 #include "shell/input_record.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace ui {
 
 class frmDeclin : public QDialog {
     Q_OBJECT
 public:
-    explicit frmDeclin(const shell::InputRecord& inputs, QWidget* parent = nullptr);
+    // The date and time entered at start-up come from `clock` (the computer's local time when
+    // none is given).
+    using Clock = std::function<QDateTime()>;
+    explicit frmDeclin(shell::InputRecord& inputs, QWidget* parent = nullptr, Clock clock = {});
+
+    // Handlers of the buttons and option buttons.
+    void cmdCalcola_Click();
+    void cmdExit_Click();
+    void cmdInfo_Click();
+    void cmdTrans_Click();
+    void cmdSign_Click(int Index);
+    void optModoDec_Click();
+    void OptModoSess_Click();
+
+    // The sign buttons: index 0 latitude, 1 longitude.
+    QPushButton* cmdSign(int Index) const { return cmdSign_[Index == 0 ? 0 : 1]; }
+    // What the last calculation left on the board.
+    const board::SolarValues& values() const { return values_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWindow();
+    void Form_Load(const Clock& clock);
+    void setMode(bool decimal);
+    void decimalLeft(int Index);      // a decimal box lost the focus
+    void sexagesimalLeft(int Index);  // a degrees, minutes or seconds box lost the focus
+
+    shell::InputRecord& main_;
+    board::SolarValues values_;
+
+    QLineEdit* txtLAT = nullptr;
+    QLineEdit* txtLON = nullptr;
+    QRadioButton* optModoDec = nullptr;
+    QRadioButton* OptModoSess = nullptr;
+    QLineEdit* txtLatG = nullptr;
+    QLineEdit* txtLatP = nullptr;
+    QLineEdit* txtLATS = nullptr;
+    QLineEdit* txtLonG = nullptr;
+    QLineEdit* txtLonP = nullptr;
+    QLineEdit* txtLonS = nullptr;
+    QPushButton* cmdSign_[2] = {nullptr, nullptr};
+    QLineEdit* txtDay = nullptr;
+    QLineEdit* txtMonth = nullptr;
+    QLineEdit* txtYear = nullptr;
+    QLineEdit* txtHH = nullptr;
+    QLineEdit* txtMM = nullptr;
+    QLineEdit* txtSS = nullptr;
+    QCheckBox* ckDST = nullptr;
+    QLineEdit* TxtFuso = nullptr;
+    QLineEdit* txtAngle = nullptr;
+    QPlainTextEdit* txtResult = nullptr;
 };
 
 }  // namespace ui

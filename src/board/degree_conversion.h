@@ -1,0 +1,44 @@
+#pragma once
+// Latitude and longitude in their two forms on the board: signed decimal degrees, and unsigned
+// degrees, minutes and seconds with the sign on a button caption ("+" or "-").
+
+#include <string>
+
+namespace board {
+
+// Splits decimal degrees: a = |GradiDec|; varG = Int(a), varP = Int(frac(a) * 60),
+// varS = frac(frac(a) * 60) * 60 (seconds keep their fraction). A negative GradiDec gives
+// all three negated.
+void GradiDecToSex(double GradiDec, double& varG, double& varP, double& varS);
+
+// Joins a sign caption and degrees, minutes and seconds into the decimal text
+// prefix + (varG + varP/60 + varS/3600) written as "0.00000" with "." as separator; the prefix
+// is empty for "+" and the caption itself otherwise ("-45.74380"). Minutes and seconds may
+// exceed 60.
+std::string GradiSexToDec(const std::string& segno, double varG, double varP, double varS);
+
+// The sign caption and the three unsigned boxes shown for a decimal text.
+struct SexagesimalBoxes {
+    std::string sign;     // "-" for a negative value, else "+"
+    std::string degrees;  // general number format
+    std::string minutes;  // general number format
+    std::string seconds;  // "0.0000", "." as separator
+};
+
+// Fills the sign and the sexagesimal boxes from a decimal box's text (lenient parse: an empty
+// or non-numeric text gives "+", "0", "0", "0.0000").
+SexagesimalBoxes decimalToBoxes(const std::string& decimalText);
+
+// Rewrites the decimal box from the sign caption and the texts of the three boxes.
+std::string boxesToDecimal(const std::string& sign, const std::string& degrees,
+                           const std::string& minutes, const std::string& seconds);
+
+// A sign button pressed: the caption toggles ("+" becomes "-", anything else "+") and the
+// decimal text becomes |value| with the new sign, in the general number format.
+struct SignedDecimal {
+    std::string sign;
+    std::string decimal;
+};
+SignedDecimal toggleSign(const std::string& sign, const std::string& decimalText);
+
+}  // namespace board

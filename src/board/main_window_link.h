@@ -1,0 +1,33 @@
+#pragma once
+// What passes between the board and the main window's controls, through the input record:
+// the place and zone copied in when the board opens, the sun's declination written out after
+// each calculation, and latitude and longitude handed back on request.
+
+#include <string>
+
+#include "board/declinazione.h"
+#include "shell/input_record.h"
+
+namespace board {
+
+struct PlaceTexts {
+    std::string latitude;   // txtLAT
+    std::string longitude;  // txtLON
+    std::string zone;       // TxtFuso
+};
+
+// The main window's latitude, longitude and time zone texts, unchanged.
+PlaceTexts placeFromMainWindow(const shell::InputRecord& main);
+
+// "Transfer to main screen...": the board's latitude and longitude texts replace the main
+// window's (the zone is not transferred).
+void transferToMainWindow(shell::InputRecord& main, const std::string& latitude,
+                          const std::string& longitude);
+
+// "Run": the calculation with CR LF line breaks. Only when it completes is the sun's
+// declination written into the main window's optional declination line (its check box is left
+// as it is); the report is returned. A numerical failure leaves the main window unchanged.
+std::string runCalculation(const BoardInputs& in, SolarValues& values,
+                           std::string_view decimalSeparator, shell::InputRecord& main);
+
+}  // namespace board

@@ -1,0 +1,88 @@
+// Decimal and sexagesimal degrees both ways, the sign buttons, the key filter and the number
+// formats of the board.
+
+#include "board/degree_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include "board/key_filter.h"
+#include "board/number_text.h"
+
+namespace {
+
+using board::boxesToDecimal;
+using board::decimalToBoxes;
+
+TEST(DegreeConversion, DecimalToSexagesimalAndBack) {
+    double g = 0, p = 0, s = 0;
+    board::GradiDecToSex(-45.7438, g, p, s);
+    EXPECT_EQ(g, -45);
+    EXPECT_EQ(p, -44);
+    EXPECT_NEAR(s, -37.68, 1e-9);
+
+    const board::SexagesimalBoxes boxes = decimalToBoxes("-45.7438");
+    EXPECT_EQ(boxes.sign, "-");
+    EXPECT_EQ(boxes.degrees, "45");
+    EXPECT_EQ(boxes.minutes, "44");
+    EXPECT_EQ(boxes.seconds, "37.6800");
+    // Five decimals on the way back, not the four of the seconds box.
+    EXPECT_EQ(boxesToDecimal(boxes.sign, boxes.degrees, boxes.minutes, boxes.seconds), "-45.74380");
+}
+
+TEST(DegreeConversion, HalfDegreesEmptyTextsAndMinutesBeyondSixty) {
+    const board::SexagesimalBoxes north = decimalToBoxes("0.5");
+    const board::SexagesimalBoxes south = decimalToBoxes("-0.5");
+    EXPECT_EQ(north.sign, "+");
+    EXPECT_EQ(south.sign, "-");
+    for (const auto& b : {north, south}) {
+        EXPECT_EQ(b.degrees, "0");
+        EXPECT_EQ(b.minutes, "30");
+        EXPECT_EQ(b.seconds, "0.0000");
+    }
+    const board::SexagesimalBoxes empty = decimalToBoxes("");
+    EXPECT_EQ(empty.sign + empty.degrees + empty.minutes + empty.seconds, "+000.0000");
+
+    EXPECT_EQ(boxesToDecimal("+", "0", "90", "0"), "1.50000");
+    EXPECT_EQ(boxesToDecimal("+", "7", "30", ""), "7.50000");
+    EXPECT_EQ(boxesToDecimal("-", "7", "38", "37.68"), "-7.64380");
+}
+
+TEST(DegreeConversion, SignButtonTogglesAndRewritesTheDecimalText) {
+    const board::SignedDecimal once = board::toggleSign("+", "45.7000");
+    EXPECT_EQ(once.sign, "-");
+    EXPECT_EQ(once.decimal, "-45.7");
+    const board::SignedDecimal twice = board::toggleSign(once.sign, once.decimal);
+    EXPECT_EQ(twice.sign, "+");
+    EXPECT_EQ(twice.decimal, "45.7");
+    // A positive value under a "-" caption becomes negative; any other caption becomes "+".
+    EXPECT_EQ(board::toggleSign("+", "12").decimal, "-12");
+    EXPECT_EQ(board::toggleSign("x", "-12").sign, "+");
+    EXPECT_EQ(board::toggleSign("x", "-12").decimal, "12");
+}
+
+TEST(KeyFilter, DigitsAndPointEverywhereSignsOnlyWhereAllowed) {
+    for (char c : std::string("0123456789.")) {
+        EXPECT_EQ(board::SoloNumeri(c, false), c);
+        EXPECT_EQ(board::SoloNumeri(c, true), c);
+    }
+    EXPECT_EQ(board::SoloNumeri('-', true), '-');
+    EXPECT_EQ(board::SoloNumeri('+', true), '+');
+    EXPECT_EQ(board::SoloNumeri('-', false), 0);
+    EXPECT_EQ(board::SoloNumeri('+', false), 0);
+    EXPECT_EQ(board::SoloNumeri(8, false), 8);
+    for (int c : {int{','}, int{'e'}, int{'E'}, int{' '}, 0, -1, 200}) {
+        EXPECT_EQ(board::SoloNumeri(static_cast<std::int16_t>(c), true), 0) << c;
+    }
+}
+
+TEST(NumberText, FixedPatternsRoundHalfAwayFromZeroWithTheChosenSeparator) {
+    EXPECT_EQ(board::fixedText(0.125, 2), "0.13");
+    EXPECT_EQ(board::fixedText(-0.125, 2), "-0.13");
+    EXPECT_EQ(board::fixedText(9.99996, 4), "10.0000");
+    EXPECT_EQ(board::fixedText(-0.00001, 4), "0.0000");
+    EXPECT_EQ(board::fixedText(37.68, 4, ","), "37,6800");
+    EXPECT_EQ(board::generalText(-7.5, ","), "-7,5");
+    EXPECT_EQ(board::generalText(2451545), "2451545");
+}
+
+}  // namespace
