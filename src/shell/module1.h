@@ -102,6 +102,29 @@ struct Module1 {
     double CylParam = 0, CylTempA = 0, CylTempB = 0, FormerTemp = 0;
     double NoonSkip = 0, SolarTemp = 0;
     std::vector<double> WorkArray, ItalBabArray, AnalemmaArray;
+
+    // Hour-numeral and zodiac glyphs: the current arc's start and end (radians, normalised),
+    // and the noon-line tilt that the Leo sign also writes.
+    double GlyphArcStart = 0, GlyphArcEnd = 0;
+    double NoonTiltRad = 0;
+
+    // Inclined dial by spherical trigonometry: the latitude in radians as its set-up read it,
+    // kept for the Italian, Babylonian and temporary hours.
+    double LatRadCopy = 0;
+
+    // Flat dials by the projective method, latter version: the standard-meridian correction in
+    // degrees, and the perpendicular style of the auxiliary vertical plane (metres).
+    double ZoneCorrDeg = 0;
+    double AuxStyleLength = 0;
+
+    // Flat dials by the projective method, former version: the declination of the equivalent
+    // vertical plane (radians), the drop from the centre to the foot of the reference
+    // perpendicular (metres), the substyle side of the triangle of the style (metres) and the
+    // colatitude of the Italian and Babylonian hours (radians).
+    double EquivDeclRad = 0;
+    double HorizonRefLength = 0;
+    double TriangleBase = 0;
+    double StyleElevSetupRad = 0;
 };
 
 }  // namespace shell
