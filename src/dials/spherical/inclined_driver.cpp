@@ -1,16 +1,42 @@
-#include <cmath>
+// The driver of the declining-reclining (or horizontal) dial by spherical trigonometry: titles
+// the drawing, reads the inputs and draws each feature its check box asks for, in a fixed
+// order, ending with the shared sky lines. It refuses no input and does not clear the plot. A
+// numerical failure in the set-up (an hour fraction of 0) leaves the run; the busy cursor is
+// restored on the way out.
 
+#include "dials/flat3d/sky_lines.h"
+#include "dials/spherical/inclined_procedures.h"
 #include "dials/spherical/spherical.h"
 #include "plot/user_services.h"
+#include "shell/helpers.h"
 
 namespace dials::spherical {
 
 void RunInclinedSpherical(shell::Context& ctx) {
+    using shell::ticked;
     plot::BusyCursor busy(ctx.services);
-    const bool horizontal = std::fabs(ctx.inputs.number("txtReclinZ")) == 90;
-    ctx.ixPlot1().Messaggio(horizontal ? "Horizontal dial by spherical trigonometry"
-                                       : "Declining, reclining dial by spherical trigonometry");
+    const double reclination = ctx.inputs.number("txtReclinZ");
+    ctx.ixPlot1().Messaggio(reclination == 90 || reclination == -90
+                                ? "Horizontal dial by spherical trigonometry"
+                                : "Declining, reclining dial by spherical trigonometry");
     PrepareSphericalData(ctx);
+
+    if (ticked(ctx, "chkOreAstronomiche")) DrawSphericalHourLines(ctx);
+    if (ticked(ctx, "ckRomani")) DrawSphericalRomanNumerals(ctx);
+    if (ticked(ctx, "ck_DayLightCurves")) DrawSphericalDeclinationLines(ctx);
+    if (ticked(ctx, "ck_Equinoziale")) DrawSphericalEquinoctial(ctx);
+    DrawSphericalItalianHours(ctx);
+    DrawSphericalBabylonianHours(ctx);
+    DrawSphericalTemporaryHours(ctx);
+    if (ticked(ctx, "ck_Lemniscate")) DrawSphericalAnalemma(ctx);
+    if (ticked(ctx, "ck_Sustilare")) DrawSphericalSubstyle(ctx);
+    if (ticked(ctx, "ck_Triangolo")) DrawSphericalStyleTriangle(ctx);
+    if (ticked(ctx, "ck_orizzonte")) DrawSphericalHorizon(ctx);
+
+    if (ticked(ctx, "ckQibla")) flat3d::PlotQibla(ctx);
+    flat3d::PlotAsrCurve(ctx);
+    if (ticked(ctx, "ckAlt")) flat3d::PlotAltitudeLines(ctx);
+    if (ticked(ctx, "ckAz")) flat3d::PlotAzimuthLines(ctx);
 }
 
 }  // namespace dials::spherical

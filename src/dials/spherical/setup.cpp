@@ -19,12 +19,65 @@ void readPlace(shell::Context& ctx) {
 
 }  // namespace
 
-void ReadInputsVertSph(shell::Context& ctx) { readPlace(ctx); }
-
-void PrepareSphericalData(shell::Context& ctx) {
+// The vertical programme's inputs. In the southern hemisphere the wall's declination is typed
+// from the north (west positive) and turned here into the azimuth of the face from the south,
+// folded once into -180..180; every later formula then takes the latitude with its sign.
+void ReadInputsVertSph(shell::Context& ctx) {
+    using numeric::checkFinite;
+    const shell::InputRecord& in = ctx.inputs;
+    shell::Module1& m = ctx.m;
     readPlace(ctx);
-    ctx.m.HorizontalFlag = 0;
-    if (std::fabs(ctx.inputs.number("txtReclinZ")) == 90) ctx.m.HorizontalFlag = 1;
+
+    // How far the local meridian lies west of the zone's standard meridian.
+    m.LonAbsDeg = std::fabs(in.number("txtLON"));
+    const double zone = in.number("TxtFuso");
+    m.ZoneCorrRad = checkFinite((-m.LonAbsDeg * m.EastSign - 15 * zone) * m.Pi / 180);
+
+    double D = in.number("txtDecl");
+    if (m.LatRad < 0) D = checkFinite(-(D + 180));
+    if (std::fabs(D) > 180) D = checkFinite(D - 360 * (D > 0 ? 1 : -1));
+    m.DeclDegrees = D;
+    m.DeclDecimal = D;
+    m.WallDeclRad = checkFinite(m.DeclDegrees * m.Pi / 180);
+
+    // An hour fraction of 0 leaves the hour lines undefined: the run stops here.
+    m.HourStep = numeric::checkedDiv(15, in.number("TxtHour"));
+    m.PointStep = in.number("txt_Definition") / 500;
+    m.StyleLength = in.number("txtStilo");
+}
+
+// The declining-reclining programme's inputs. The declination and the reclination are kept as
+// typed (in the southern hemisphere the reclination is typed with the opposite sign and the
+// procedures reflect their points); a horizontal plane has no declination. The origin of the
+// dial is put at the horizontal centre of the plot.
+void PrepareSphericalData(shell::Context& ctx) {
+    using numeric::checkFinite;
+    const shell::InputRecord& in = ctx.inputs;
+    shell::Module1& m = ctx.m;
+    m.Pi = 3.141592654;
+    m.Obliquity = 23.439033;
+    m.StyleLength = in.number("txtStilo");
+    m.LatDegrees = in.number("txtLAT");
+    m.LatRad = checkFinite(m.LatDegrees * m.Pi / 180);
+    m.LonAbsDeg = std::fabs(in.number("txtLON"));
+    // The place's longitude less the zone meridian's, both west positive.
+    const double zone = in.number("TxtFuso");
+    m.ZoneCorrRad = checkFinite((-(15 * zone) - m.EastSign * m.LonAbsDeg) * m.Pi / 180);
+    m.DeclDegrees = in.number("txtDecl");
+    m.DeclDecimal = m.DeclDegrees;
+    m.WallDeclRad = checkFinite(m.DeclDegrees * m.Pi / 180);
+    // An hour fraction of 0 leaves the hour lines undefined: the run stops here.
+    m.HourStep = numeric::checkedDiv(15, in.number("TxtHour"));
+    m.ReclRad = checkFinite(in.number("txtReclinZ") * m.Pi / 180);
+    m.LatRadCopy = m.LatRad;
+    m.HorizontalFlag = 0;
+    if (std::fabs(m.ReclRad) == m.Pi / 2) {
+        m.WallDeclRad = 0;
+        m.HorizontalFlag = 1;
+    }
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plot.setShiftX(plot.QuadranteL() / 2);
+    m.PlotShiftX = plot.ShiftX();
 }
 
 }  // namespace dials::spherical

@@ -1,0 +1,35 @@
+// The analemma of 12:00 mean time of the zone's standard meridian: one point every two days,
+// the sun's declination and the equation of time from the shared sun series. The mean longitude
+// runs from -80 to 360 degrees, so the end of the year is drawn twice.
+
+#include "dials/flat3d/sun_series.h"
+#include "dials/spherical/inclined_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::spherical {
+
+// A day whose point cannot be formed draws nothing and the figure goes on with the next day. A
+// day on which the sun is behind the dial at that hour (near the poles, in winter) draws nothing
+// either: its projection would be the shadow of the opposite sun, on the far side of the centre.
+void DrawSphericalAnalemma(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    const double T = HorizonLimit(m);
+    if (!shell::ticked(ctx, "ck_Lemniscate")) return;
+    flat3d::storeAnalemmaObliquity(m);
+    for (double M : numeric::StepRange(-80, 360, 2 * flat3d::kMeanDayDeg)) {
+        numeric::skip([&] {
+            const flat3d::SunSeries sun = flat3d::sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
+            // Apparent minus mean time, in radians of hour angle.
+            const double E = -sun.equationOfTime();
+            // The southern points are reflected through the foot: the hour angle changes sign.
+            m.HourAngleRad = numeric::checkFinite((-m.ZoneCorrRad + E) * m.HemisphereSign);
+            if (!SunInFront(m, m.HourAngleRad, sun.declination)) return;
+            PlotSunSpherical(ctx, m.HourAngleRad, sun.declination, 10, T);
+        });
+    }
+}
+
+}  // namespace dials::spherical

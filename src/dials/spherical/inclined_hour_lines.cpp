@@ -1,0 +1,44 @@
+// Hour lines and the equinoctial line. An hour line is the run of shadow points of one hour
+// angle for the declinations between the solstices; the equinoctial line is the run of the
+// equinox sun over the hours from six to six.
+
+#include "dials/spherical/inclined_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::spherical {
+
+double StandardTimeShiftDeg(const shell::Context& ctx) {
+    if (!shell::ticked(ctx, "ck_Etna")) return 0;
+    const double zone = ctx.inputs.number("TxtFuso");
+    const double longitude = ctx.inputs.number("txtLON");
+    return numeric::checkFinite(15 * zone - longitude);
+}
+
+void DrawSphericalHourLines(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    const double T = HorizonLimit(m);
+    // In the southern hemisphere the points are reflected through the foot of the style, which
+    // turns every hour angle into its opposite: the shift goes with the opposite sign.
+    const double shift = m.HemisphereSign * StandardTimeShiftDeg(ctx);
+    numeric::countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hour) {
+        m.HourAngleRad = numeric::checkFinite((hour + shift) * m.Pi / 180);
+        const int colour = hour == 0 ? 12 : hour == 90 ? 9 : 7;
+        const double H = m.HourAngleRad;
+        numeric::countedLoop(m.SunDecl, -23.44, 23.44, 0.05, [&](double decl) {
+            PlotSunSpherical(ctx, H, decl * m.Pi / 180, colour, T);
+        });
+    });
+}
+
+void DrawSphericalEquinoctial(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    const double T = HorizonLimit(m);
+    numeric::countedLoop(m.HourLoop, -90, 90, 0.1, [&](double hour) {
+        m.HourAngleRad = hour * m.Pi / 180;
+        PlotSunSpherical(ctx, m.HourAngleRad, 0, 9, T);
+    });
+}
+
+}  // namespace dials::spherical

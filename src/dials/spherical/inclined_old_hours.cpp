@@ -1,0 +1,90 @@
+// Italian hours (counted from sunset), Babylonian hours (counted from sunrise) and temporary
+// hours (twelfths of the day from sunrise to sunset). Each line is the run of shadow points of
+// one such hour over the declinations between the solstices; the hour angle of each point comes
+// from the semi-diurnal arc H0 of its day. Days on which the sun does not rise or does not set
+// have no such hours and are skipped.
+
+#include <cmath>
+
+#include "dials/spherical/inclined_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::spherical {
+
+namespace {
+
+enum class Count { Italian, Babylonian, Temporary };
+
+struct Family {
+    const char* checkBox;
+    double first;
+    double last;
+    int colour;
+    Count count;
+};
+
+// The hour step 1 / n for the hour fraction n of TxtHour; 0 counts as 1.
+double hourStep(const shell::Context& ctx) {
+    double n = ctx.inputs.number("TxtHour");
+    if (n == 0) n = 1;
+    return numeric::checkedDiv(1, n);
+}
+
+// The semi-diurnal arc of a day, for c = -tan(latitude) tan(declination) with |c| < 1.
+double semiDiurnalArc(const shell::Module1& m, Count count, double c) {
+    if (count != Count::Temporary) return shell::ArcCos(m, c);
+    return m.Pi / 2 - std::atan(numeric::checkedDiv(c, numeric::checkedSqrt(1 - c * c)));
+}
+
+// The hour angle of hour k on a day of semi-diurnal arc H0. The programme reflects its points
+// through the foot of the style in the southern hemisphere, which turns every hour angle into
+// its opposite: the Italian and Babylonian hour angles are turned back by the hemisphere's sign.
+// The temporary hours are symmetric about noon as a family and are not.
+double hourAngle(const shell::Module1& m, Count count, double k, double H0) {
+    switch (count) {
+        case Count::Italian:
+            return m.HemisphereSign * ((k * m.Pi / 12 + H0 - 2 * m.Pi) + m.Pi / 12);
+        case Count::Babylonian: return m.HemisphereSign * (k * m.Pi / 12 - H0);
+        case Count::Temporary: return H0 * (k / 6 - 1);
+    }
+    return 0;
+}
+
+void drawFamily(shell::Context& ctx, const Family& family) {
+    shell::Module1& m = ctx.m;
+    const double T = HorizonLimit(m);
+    if (!shell::ticked(ctx, family.checkBox)) return;
+    const double step = hourStep(ctx);
+    for (double k : numeric::StepRange(family.first, family.last, step)) {
+        numeric::countedLoop(m.SunDecl, -23.44, 23.44, 0.05, [&](double decl) {
+            const double delta = decl * m.Pi / 180;
+            const double c = -std::tan(m.LatRadCopy) * std::tan(delta);
+            if (!(std::fabs(c) < 1)) return;
+            const double H0 = semiDiurnalArc(m, family.count, c);
+            m.HourAngleRad = hourAngle(m, family.count, k, H0);
+            if (family.count != Count::Temporary && !(std::fabs(m.HourAngleRad) <= H0)) return;
+            // With the sun up, the horizon test alone keeps the sun in front of the plane, but
+            // not where rounding puts a sun on the horizon on the wrong side of it.
+            if (!SunInFront(m, m.HourAngleRad, delta)) return;
+            PlotSunSpherical(ctx, m.HourAngleRad, delta, family.colour, T);
+        });
+    }
+}
+
+}  // namespace
+
+void DrawSphericalItalianHours(shell::Context& ctx) {
+    drawFamily(ctx, {"ck_Italiche", 4, 24, 12, Count::Italian});
+}
+
+void DrawSphericalBabylonianHours(shell::Context& ctx) {
+    drawFamily(ctx, {"ck_babiloniche", 0, 18, 13, Count::Babylonian});
+}
+
+void DrawSphericalTemporaryHours(shell::Context& ctx) {
+    drawFamily(ctx, {"ckTemp", 0, 12, 11, Count::Temporary});
+}
+
+}  // namespace dials::spherical

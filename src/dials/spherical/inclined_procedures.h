@@ -1,0 +1,85 @@
+#pragma once
+// The procedures of the declining-reclining (or horizontal) dial by spherical trigonometry. They
+// take the context: they read the inputs and the shared variables that PrepareSphericalData
+// fills and draw on ctx.ixPlot1().
+//
+// Dial coordinates are metres in the plane, origin at the foot of the perpendicular style, X to
+// the right of a viewer facing the dial, Y up the plane's line of greatest slope (on a
+// horizontal plane X east, Y north). Every point is the central projection of the sun through
+// the style tip. In the southern hemisphere the formulas take the latitude with its sign and the
+// point is drawn reflected through the foot of the style (see PlotShadowPointSpherical).
+//
+// A point whose projection fails (the sun's direction parallel to the plane) is left out and the
+// line goes on; a failure outside the points (an absurd input) leaves the procedure and stops
+// the run, which Run contains.
+
+#include <functional>
+
+#include "shell/context.h"
+
+namespace dials::spherical {
+
+// The shadow of the style tip for the hour angle H (radians, afternoon positive) and the sun's
+// declination delta (radians). Leaves the polar term A in m.PointX and the projection's
+// denominator in m.PointY. Throws numeric::NumericFailure when the denominator is 0.
+struct ShadowPoint {
+    double X;
+    double Y;
+};
+ShadowPoint ShadowPointSpherical(shell::Module1& m, double H, double delta);
+
+// Whether the sun of (H, delta) shines on the face of the dial that the programme draws: the
+// projection's denominator has the sign of the hemisphere (in the south the formulas work on the
+// other face of the typed plane and the points are reflected); on a horizontal plane, the sign
+// of the reclination (the sun above the horizon). Where it does not, the projected point is the
+// shadow of the opposite sun, (H + Pi, -delta). Writes nothing.
+bool SunInFront(const shell::Module1& m, double H, double delta);
+
+// The height of the dial's horizon above the foot of the style: StyleLength * tan(ReclRad).
+double HorizonLimit(const shell::Module1& m);
+
+// Draws the dial point (X, Y) in palette colour c by the programme's rule, T being the horizon
+// limit: northern hemisphere (and the equator) when Y <= T, at (X, Y); southern when Y >= T, at
+// the reflection (-X, -Y); then, on a horizontal plane, at (X, Y) with no test.
+void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c, double T);
+
+// The shadow point of (H, delta) drawn by that rule; false, and nothing drawn, when the
+// projection fails.
+bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c, double T);
+
+// Degrees to add to the hour angle of an hour of local apparent time to have the same hour of
+// the zone's standard time (ck_Etna ticked): the zone meridian of TxtFuso less the longitude of
+// txtLON, both west positive; 0 when ck_Etna is not ticked.
+double StandardTimeShiftDeg(const shell::Context& ctx);
+
+// Hour lines, in local apparent time or, with ck_Etna ticked, in the time of the zone meridian.
+void DrawSphericalHourLines(shell::Context& ctx);
+// The equinoctial line (declination 0).
+void DrawSphericalEquinoctial(shell::Context& ctx);
+// The substyle: the hour line through the foot of the style, drawn whole.
+void DrawSphericalSubstyle(shell::Context& ctx);
+// The horizon line across the plot.
+void DrawSphericalHorizon(shell::Context& ctx);
+
+// The numeral routine: (x, y) the dial point, moved by the routine to where it centred the
+// numeral; baseAngle, hour 1..12, quarter.
+using NumeralGlyph = std::function<void(shell::Context&, double&, double&, double, int, int)>;
+// Roman numerals of the whole hours along the declination typed in txtlineofdeclination.
+void DrawSphericalRomanNumerals(shell::Context& ctx);
+void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph);
+
+// The triangle of the style laid into the plane, and the plot vertical through the centre.
+void DrawSphericalStyleTriangle(shell::Context& ctx);
+
+// The solstice, month and optional declination lines.
+void DrawSphericalDeclinationLines(shell::Context& ctx);
+
+// Italian, Babylonian and temporary hours; each tests its own check box.
+void DrawSphericalItalianHours(shell::Context& ctx);
+void DrawSphericalBabylonianHours(shell::Context& ctx);
+void DrawSphericalTemporaryHours(shell::Context& ctx);
+
+// The analemma of 12:00 mean time of the zone meridian; tests ck_Lemniscate itself.
+void DrawSphericalAnalemma(shell::Context& ctx);
+
+}  // namespace dials::spherical

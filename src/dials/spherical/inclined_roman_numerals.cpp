@@ -1,0 +1,85 @@
+// Roman numerals of the whole hours, in a row along the declination typed in
+// txtlineofdeclination: each numeral is centred on the shadow point of its hour angle for that
+// declination, placed by the programme's three rules (northern, reflected southern, and again
+// on a horizontal plane).
+
+#include <array>
+
+#include "dials/spherical/inclined_procedures.h"
+#include "glyphs/glyphs.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "shell/helpers.h"
+
+namespace dials::spherical {
+
+namespace {
+
+constexpr numeric::Colour kWhite = 16777215;
+constexpr numeric::Colour kRed = 255;
+
+// The hour angles labelled, in degrees, in the order they are drawn: the morning from 11 back
+// to 4, then noon and the afternoon to 8.
+constexpr std::array<double, 17> kHourAngles = {-15, -30, -45, -60, -75, -90,  -105, -120, 0,
+                                                15,  30,  45,  60,  75,  90,  105, 120};
+
+// 12 + H / 15, less 12 above 12.
+int hourNumber(double hourAngleDeg) {
+    int hour = 12 + static_cast<int>(hourAngleDeg / 15);
+    if (hour > 12) hour -= 12;
+    return hour;
+}
+
+// The text colour set around the numerals of XI and XII, before and after each.
+struct TextColours {
+    bool set;
+    numeric::Colour before;
+};
+
+TextColours textColoursFor(double hourAngleDeg) {
+    if (hourAngleDeg == -15) return {true, kWhite};
+    if (hourAngleDeg == 0) return {true, kRed};
+    return {false, 0};
+}
+
+}  // namespace
+
+void DrawSphericalRomanNumerals(shell::Context& ctx) {
+    DrawSphericalRomanNumerals(ctx, glyphs::GlyphRomanNumeral);
+}
+
+// The numeral of an hour whose projection fails (the sun's direction parallel to the plane) is
+// left out; the others are drawn.
+void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) {
+    shell::Module1& m = ctx.m;
+    const double T = HorizonLimit(m);
+    const double shift = StandardTimeShiftDeg(ctx);
+    m.SunDecl = ctx.inputs.number("txtlineofdeclination");
+    const double delta = numeric::checkFinite(m.SunDecl * m.Pi / 180);
+
+    for (double H : kHourAngles) {
+        m.HourLoop = H;
+        // Reflected through the foot in the south: the whole hour angle changes sign.
+        m.HourAngleRad = numeric::checkFinite(m.HemisphereSign * (H + shift) * m.Pi / 180);
+        ShadowPoint p{};
+        if (!numeric::skip([&] { p = ShadowPointSpherical(m, m.HourAngleRad, delta); })) continue;
+        double X = p.X, Y = p.Y;
+        const int hour = hourNumber(H);
+        const TextColours colours = textColoursFor(H);
+        auto drawAt = [&](double& x, double& y) {
+            plot::PlotSurface& plot = ctx.ixPlot1();
+            if (colours.set) plot.setForeColor(colours.before);
+            glyph(ctx, x, y, m.Pi / 2, hour, 1);
+            if (colours.set) plot.setForeColor(kWhite);
+        };
+        if (m.LatRad >= 0) {
+            if (Y <= T) drawAt(X, Y);
+        } else if (Y >= T) {
+            double reflectedX = -X, reflectedY = -Y;
+            drawAt(reflectedX, reflectedY);
+        }
+        if (m.HorizontalFlag == 1) drawAt(X, Y);
+    }
+}
+
+}  // namespace dials::spherical

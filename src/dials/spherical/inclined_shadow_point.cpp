@@ -1,0 +1,82 @@
+// The central projection of the sun through the tip of the perpendicular style onto a plane of
+// declination D (west positive) and reclination z (from the vertical), and the rule by which the
+// programme places the projected point.
+
+#include <cmath>
+
+#include "dials/spherical/inclined_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "shell/helpers.h"
+
+namespace dials::spherical {
+
+namespace {
+
+// The terms of the projection, in the order the programme computes them. i is the angle between
+// the plane and the horizon.
+struct Projection {
+    double A;    // sin(phi) cos(i) - sin(i) cos(phi) cos(D): the polar term
+    double Den;  // B + A tan(delta); Den cos(delta) is the cosine of the sun's angle to the normal
+    double Nx;
+    double Ny;
+};
+
+Projection project(const shell::Module1& m, double H, double delta) {
+    const double phi = m.LatRad, D = m.WallDeclRad;
+    const double i = m.Pi / 2 - m.ReclRad;
+    const double A = std::sin(phi) * std::cos(i) - std::sin(i) * std::cos(phi) * std::cos(D);
+    const double B = std::sin(D) * std::sin(i) * std::sin(H) +
+                     (std::sin(i) * std::sin(phi) * std::cos(D) + std::cos(i) * std::cos(phi)) *
+                         std::cos(H);
+    const double tanDelta = std::tan(delta);
+    const double Den = B + A * tanDelta;
+    const double Nx =
+        std::cos(D) * std::sin(H) - (std::cos(H) * std::sin(phi) - tanDelta * std::cos(phi)) *
+                                        std::sin(D);
+    const double Ny =
+        std::cos(i) * std::sin(D) * std::sin(H) -
+        (std::sin(i) * std::cos(phi) - std::cos(i) * std::sin(phi) * std::cos(D)) * std::cos(H) -
+        (std::cos(i) * std::cos(phi) * std::cos(D) + std::sin(i) * std::sin(phi)) * tanDelta;
+    return {A, Den, Nx, Ny};
+}
+
+}  // namespace
+
+ShadowPoint ShadowPointSpherical(shell::Module1& m, double H, double delta) {
+    const Projection p = project(m, H, delta);
+    m.PointX = p.A;
+    m.PointY = p.Den;
+    const double L = m.StyleLength;
+    return {numeric::checkedDiv(numeric::checkedMul(L, p.Nx), p.Den),
+            numeric::checkedDiv(numeric::checkedMul(L, p.Ny), p.Den)};
+}
+
+bool SunInFront(const shell::Module1& m, double H, double delta) {
+    const double side = m.HorizontalFlag == 1 ? (m.ReclRad > 0 ? 1 : -1) : m.HemisphereSign;
+    return project(m, H, delta).Den * side > 0;
+}
+
+double HorizonLimit(const shell::Module1& m) {
+    return numeric::checkedMul(m.StyleLength, std::tan(m.ReclRad));
+}
+
+void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c, double T) {
+    const shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    if (m.LatRad >= 0) {
+        if (Y <= T) plot.xPset(X, -Y, shell::LineColor(ctx, c));
+    } else {
+        if (Y >= T) plot.xPset(-X, Y, shell::LineColor(ctx, c));
+    }
+    if (m.HorizontalFlag == 1) plot.xPset(X, -Y, shell::LineColor(ctx, c));
+}
+
+bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c, double T) {
+    ShadowPoint p{};
+    if (!numeric::skip([&] { p = ShadowPointSpherical(ctx.m, H, delta); })) return false;
+    PlotShadowPointSpherical(ctx, p.X, p.Y, c, T);
+    return true;
+}
+
+}  // namespace dials::spherical

@@ -1,0 +1,66 @@
+// The triangle of the style laid into the plane: the foot of the perpendicular style, the
+// centre of the dial (where the polar style meets the plane) and the tip of the perpendicular
+// style turned down into the plane at right angles to the substyle; and the plot's vertical
+// through the centre.
+
+#include <cmath>
+
+#include "dials/spherical/inclined_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "shell/helpers.h"
+
+namespace dials::spherical {
+
+namespace {
+
+struct Triangle {
+    double xC, yC;  // centre
+    double xP, yP;  // laid-down tip
+};
+
+Triangle computeTriangle(shell::Module1& m) {
+    using numeric::checkedDiv;
+    const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad, L = m.StyleLength;
+    // The side of the foot: reflected in the south as the lines' points are; on a horizontal
+    // plane the lines keep the northern placement in both hemispheres, and so does the triangle.
+    const double S = m.HorizontalFlag == 1 ? 1 : m.HemisphereSign;
+    // Elevation of the polar style over the plane.
+    const double w = std::sin(R) * std::sin(phi) - std::cos(phi) * std::cos(R) * std::cos(D);
+    const double e = shell::ArcSin(m, w);
+    const double q = checkedDiv(std::cos(phi) * std::sin(D), std::cos(e));
+    double a = shell::ArcSin(m, q);
+    m.SetupTemp1 = std::atan(-std::tan(R) * std::cos(D));
+    if (e > 0 && m.SetupTemp1 * S >= phi * S) a = m.Pi - shell::ArcSin(m, q);
+    const double i = m.Pi / 2 - R;
+    m.PointX = std::sin(phi) * std::cos(i) - std::sin(i) * std::cos(phi) * std::cos(D);
+    const double A = m.PointX;
+    Triangle t{};
+    t.xC = numeric::checkFinite(checkedDiv(L * std::sin(D) * std::cos(phi), A) * S);
+    t.yC = numeric::checkFinite(
+        checkedDiv(L * -(std::sin(phi) * std::sin(i) + std::cos(i) * std::cos(phi) * std::cos(D)),
+                   A) *
+        S);
+    m.TriangleTemp = t.yC;
+    t.xP = L * std::cos(a) * S;
+    t.yP = L * std::sin(a);
+    return t;
+}
+
+}  // namespace
+
+// Nothing is drawn when the triangle does not exist: a plane parallel to the polar axis (the
+// centre at infinity) or a style at right angles to the plane.
+void DrawSphericalStyleTriangle(shell::Context& ctx) {
+    Triangle t{};
+    if (!numeric::skip([&] { t = computeTriangle(ctx.m); })) return;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plot.xPset(t.xC, -t.yC, shell::LineColor(ctx, 12));
+    plot.xPset(t.xP, -t.yP, shell::LineColor(ctx, 12));
+    plot.xLine(t.xP, -t.yP, t.xC, -t.yC, shell::LineColor(ctx, 9));
+    plot.xLine(t.xP, -t.yP, 0, 0, shell::LineColor(ctx, 13));
+    plot.xLine(t.xC, -t.yC, 0, 0, shell::LineColor(ctx, 14));
+    plot.xLine(t.xC, -plot.ShiftY(), t.xC, 2 * plot.ShiftY(), shell::LineColor(ctx, 8));
+}
+
+}  // namespace dials::spherical

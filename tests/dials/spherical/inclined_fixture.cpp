@@ -1,0 +1,68 @@
+#include "inclined_fixture.h"
+
+#include <cmath>
+#include <string>
+
+#include "dials/driver_table.h"
+#include "dials/spherical/spherical.h"
+#include "shell/run_dispatch.h"
+#include "support/oracle_checks.h"
+
+namespace inclinedtest {
+
+std::string describe(const Plane& p) {
+    return "lat " + dialtest::number(p.lat) + ", decl " + dialtest::number(p.decl) + ", recl " +
+           dialtest::number(p.recl) + ", style " + dialtest::number(p.style);
+}
+
+void PrintTo(const Plane& p, std::ostream* out) { *out << describe(p); }
+
+InclinedDial::InclinedDial(const Plane& plane, const dialtest::Settings& extra)
+    : dialtest::ProgrammeDial("mnuUni",
+                              {{"txtLAT", dialtest::number(plane.lat)},
+                               {"txtDecl", dialtest::number(plane.decl)},
+                               {"txtReclinZ", dialtest::number(plane.recl)},
+                               {"txtStilo", dialtest::number(plane.style)}},
+                              extra),
+      plane_(plane) {
+    tagWith(&shell::Module1::HourAngleRad);
+}
+
+bool InclinedDial::setUp() {
+    shell::DriverTable table;
+    table.RunInclinedSpherical = dials::spherical::PrepareSphericalData;
+    return runWith(table);
+}
+
+oracle::ShadowOracle InclinedDial::oracle() const {
+    const Plane& p = plane_;
+    if (std::fabs(p.recl) == 90) return oracle::ShadowOracle(p.lat, 0, 90, p.style);
+    if (p.lat >= 0) return oracle::ShadowOracle(p.lat, p.decl, p.recl, p.style);
+    return oracle::ShadowOracle(p.lat, 180 - p.decl, -p.recl, p.style);
+}
+
+double InclinedDial::oracleHour(double programmeRad) const {
+    const double degrees = programmeRad * 180 / oracle::kStoredPi;
+    return plane_.lat >= 0 ? degrees : -degrees;
+}
+
+const std::vector<Plane>& planes() {
+    static const std::vector<Plane> list = {
+        {45, 0, 0},    {45, 30, 0},    {52, -25, 35},  {40, 20, -25},  {45, 0, 90},
+        {45, 160, 10}, {10, 60, 45},   {-35, 20, -30}, {-40, 170, 0},  {-45, 0, -90},
+        {-52, -40, 25}, {-33, 0, 0},
+    };
+    return list;
+}
+
+testing::AssertionResult allOnTaggedHourLines(const InclinedDial& dial,
+                                              const dialtest::Drawing& d) {
+    const oracle::ShadowOracle o = dial.oracle();
+    for (const auto& [tag, points] : d.byTag()) {
+        testing::AssertionResult r = oracle::allOnWholeHourLine(o, dial.oracleHour(tag), points);
+        if (!r) return r << " (programme hour angle " << tag << " rad)";
+    }
+    return testing::AssertionSuccess();
+}
+
+}  // namespace inclinedtest

@@ -1,0 +1,60 @@
+#pragma once
+// The declining-reclining dial by spherical trigonometry set up in-process as Run sets it up,
+// and the physical plane its inputs describe, for the shadow oracle.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/dial_fixture.h"
+#include "support/shadow_oracle.h"
+
+namespace inclinedtest {
+
+// The inputs as typed: latitude, declination (west +) and reclination in degrees, style in
+// metres. In the south the reclination is typed with the opposite sign, a horizontal dial -90.
+struct Plane {
+    double lat;
+    double decl;
+    double recl;
+    double style = 0.1;
+};
+
+std::string describe(const Plane& p);
+void PrintTo(const Plane& p, std::ostream* out);
+
+// The programme chosen with the plane typed, then the extra settings applied.
+class InclinedDial : public dialtest::ProgrammeDial {
+public:
+    explicit InclinedDial(const Plane& plane, const dialtest::Settings& extra = {});
+
+    // Run with the set-up standing for the driver: the signs set by Run, the inputs read.
+    bool setUp();
+
+    // The physical plane: in the north as typed; in the south the face turned to the equator,
+    // its declination counted from the north and its reclination with the sign inverted (the
+    // programme draws the other face of the typed plane, reflected through the foot); a
+    // horizontal plane (typed +90 in the north, -90 in the south) faces up, x east, y north.
+    oracle::ShadowOracle oracle() const;
+    // The oracle's hour angle (degrees, afternoon +) of the programme's hour angle (radians):
+    // the reflection of the southern points turns it into its opposite.
+    double oracleHour(double programmeRad) const;
+
+    const Plane& plane() const { return plane_; }
+
+private:
+    Plane plane_;
+};
+
+// Northern and southern planes: vertical, declining, reclining, inclining, horizontal, turned
+// towards the pole.
+const std::vector<Plane>& planes();
+
+// Every drawn point on the whole hour line (H or H + 180) of its tag, read as a programme hour
+// angle in radians.
+testing::AssertionResult allOnTaggedHourLines(const InclinedDial& dial,
+                                              const dialtest::Drawing& d);
+
+}  // namespace inclinedtest

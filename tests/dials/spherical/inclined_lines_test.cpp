@@ -1,0 +1,240 @@
+// Hour lines, the equinoctial, the substyle, the horizon and the declination lines against the
+// shadow oracle, on northern and southern planes of every kind.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "dials/spherical/inclined_procedures.h"
+#include "inclined_fixture.h"
+#include "numeric/palette.h"
+#include "numeric/step_loop.h"
+#include "support/oracle_checks.h"
+
+namespace inclinedtest {
+namespace {
+
+using namespace dials::spherical;
+using dialtest::Drawing;
+using numeric::qbColor;
+
+constexpr double kPi = 3.141592654;
+
+class InclinedLinesOnOracle : public testing::TestWithParam<Plane> {};
+
+TEST_P(InclinedLinesOnOracle, HourLinesLieOnTheirHours) {
+    for (const char* etna : {"0", "1"}) {
+        SCOPED_TRACE(std::string("standard time ") + etna);
+        InclinedDial dial(GetParam(), {{"TxtHour", "4"}, {"ck_Etna", etna}, {"TxtFuso", "-1"}});
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d = dial.draw(DrawSphericalHourLines);
+        EXPECT_GT(d.points.size(), 2000u);
+        EXPECT_TRUE(allOnTaggedHourLines(dial, d));
+    }
+}
+
+TEST_P(InclinedLinesOnOracle, EquinoctialLiesOnTheEquinoxLine) {
+    InclinedDial dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawSphericalEquinoctial);
+    // A wall turned to the pole sees little of the equinox sun.
+    EXPECT_GT(d.points.size(), 50u);
+    EXPECT_EQ(d.withColour(qbColor(9)).size(), d.points.size());
+    EXPECT_TRUE(oracle::allOnDeclinationPair(dial.oracle(), 0, d.at()));
+}
+
+TEST_P(InclinedLinesOnOracle, DeclinationLinesLieOnTheirCurves) {
+    // A summer declination of the hemisphere: planes turned to the pole see that sun too.
+    const double summer = GetParam().lat >= 0 ? 8 : -8;
+    InclinedDial dial(GetParam(), {{"ckLineoptional", "1"},
+                                   {"txtlineofdeclination", dialtest::number(summer)}});
+    ASSERT_TRUE(dial.setUp());
+    dial.tagWith(&shell::Module1::SunDecl);
+    const Drawing d = dial.draw(DrawSphericalDeclinationLines);
+    const oracle::ShadowOracle o = dial.oracle();
+    // The fixed lines in pairs of one colour: a point whose sun is behind the plane lies on the
+    // partner's curve, where the partner's shadow falls.
+    for (const auto& [colour, decl] :
+         {std::pair{12, 23.44}, std::pair{13, 20.001}, std::pair{11, 11.5001}}) {
+        const auto points = d.withColour(qbColor(colour));
+        EXPECT_GT(points.size(), 200u) << decl;
+        EXPECT_TRUE(oracle::allOnDeclinationPair(o, decl, points)) << decl;
+    }
+    // The optional line has no partner: every point lies on its own curve.
+    const auto optional = d.withColour(qbColor(4));
+    EXPECT_GT(optional.size(), 200u);
+    EXPECT_TRUE(oracle::allOnDeclinationCurve(o, summer, optional));
+}
+
+TEST_P(InclinedLinesOnOracle, SubstyleRunsFromTheFootThroughTheCentre) {
+    InclinedDial dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawSphericalSubstyle);
+    const oracle::ShadowOracle o = dial.oracle();
+    const auto centre = o.centre();
+    ASSERT_TRUE(centre);
+    ASSERT_GT(d.points.size(), 100u);
+    const double length = std::hypot(centre->x, centre->y);
+    for (const dialtest::DrawnPoint& p : d.points) {
+        // Distance from the line through the foot and the centre.
+        const double off = std::fabs(p.at.x * centre->y - p.at.y * centre->x) / length;
+        ASSERT_LT(off, oracle::toleranceFor(0.1)) << p.at.x << ", " << p.at.y;
+        ASSERT_EQ(p.colour, qbColor(9));
+    }
+}
+
+TEST_P(InclinedLinesOnOracle, HorizonSegmentLiesWhereTheSunHasNoAltitude) {
+    const Plane plane = GetParam();
+    if (std::fabs(plane.recl) == 90) GTEST_SKIP() << "a horizontal plane has no horizon line";
+    InclinedDial dial(plane);
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawSphericalHorizon);
+    ASSERT_EQ(d.segments.size(), 1u);
+    const dialtest::Segment& s = d.segments[0];
+    EXPECT_EQ(s.colour, qbColor(2));
+    EXPECT_EQ(s.a.y, s.b.y);
+    EXPECT_EQ(s.a.x, -dial.m().PlotShiftX);
+    EXPECT_EQ(s.b.x, dial.m().PlotShiftX);
+    const oracle::ShadowOracle o = dial.oracle();
+    for (double x : {-0.3, 0.0, 0.3}) EXPECT_NEAR(o.altitudeAt(x, s.a.y), 0, 1e-6) << x;
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, InclinedLinesOnOracle, testing::ValuesIn(planes()));
+
+TEST(InclinedLines, HourLineCountsAndColours) {
+    for (const auto& [fraction, lines] : {std::pair{"1", 13u}, {"2", 25u}, {"4", 49u}, {"7", 85u}}) {
+        SCOPED_TRACE(fraction);
+        InclinedDial dial({45, 0, 90}, {{"TxtHour", fraction}});
+        ASSERT_TRUE(dial.setUp());
+        dial.tagWith(&shell::Module1::HourLoop);
+        const Drawing d = dial.draw(DrawSphericalHourLines);
+        const auto byLine = d.byTag();
+        EXPECT_EQ(byLine.size(), lines);
+        // On a horizontal plane every computed point is drawn: 938 a line, where the plot shows
+        // them all.
+        if (byLine.count(0.0)) {
+            EXPECT_EQ(byLine.at(0.0).size(), 938u);
+        }
+        for (const dialtest::DrawnPoint& p : d.points) {
+            const int index = p.tag == 0 ? 12 : p.tag == 90 ? 9 : 7;
+            ASSERT_EQ(p.colour, qbColor(index)) << p.tag;
+        }
+        // Sevenths of an hour never land on noon or on six.
+        EXPECT_EQ(d.withColour(qbColor(12)).empty(), std::string(fraction) == "7");
+    }
+}
+
+TEST(InclinedLines, WorkedPointsOfTheNoonLineAndTheEquinoctial) {
+    // A south wall at 45 N: the equinox noon shadow one style length below the foot, winter
+    // above summer.
+    InclinedDial wall({45, 0, 0}, {{"TxtHour", "1"}});
+    ASSERT_TRUE(wall.setUp());
+    const ShadowPoint equinox = ShadowPointSpherical(wall.m(), 0, 0);
+    EXPECT_NEAR(equinox.X, 0, 1e-15);
+    EXPECT_NEAR(equinox.Y, -0.1, 1e-9);
+    const Drawing noon = wall.draw(DrawSphericalHourLines);
+    const auto line = noon.byTag().at(0.0);
+    ASSERT_EQ(line.size(), 938u);
+    EXPECT_EQ(noon.withColour(qbColor(12)).size(), 938u);
+    EXPECT_GT(line.front().y, line.back().y);
+    // A horizontal plane at 45 N: the equinox point at 3 pm.
+    InclinedDial flat({45, 0, 90});
+    ASSERT_TRUE(flat.setUp());
+    const ShadowPoint p = ShadowPointSpherical(flat.m(), 45 * kPi / 180, 0);
+    EXPECT_NEAR(p.X, 0.1414214, 1e-7);
+    EXPECT_NEAR(p.Y, 0.1, 1e-9);
+}
+
+TEST(InclinedLines, StandardTimeFollowsTheZoneMeridian) {
+    // 7.6438 E: noon of the zone of 15 E falls 7.3562 degrees before apparent noon in the north
+    // and is drawn reflected in the south; 80 W in zone 5 (75 W): 5 degrees after.
+    struct Case {
+        Plane plane;
+        const char* lon;
+        const char* zone;
+    };
+    for (const Case& c : {Case{{45, 10, 20}, "-7.6438", "-1"}, Case{{-45, 10, -20}, "-7.6438", "-1"},
+                          Case{{40, -15, 0}, "80", "5"}}) {
+        SCOPED_TRACE(describe(c.plane) + ", lon " + c.lon);
+        InclinedDial dial(c.plane,
+                          {{"ck_Etna", "1"}, {"txtLON", c.lon}, {"TxtFuso", c.zone}, {"TxtHour", "1"}});
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d = dial.draw(DrawSphericalHourLines);
+        const auto noon = d.withColour(qbColor(12));
+        ASSERT_FALSE(noon.empty());
+        const double h = oracle::hourAngleOfStandardTime(12, std::stod(c.lon), std::stod(c.zone));
+        EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(), h, noon));
+    }
+}
+
+TEST(InclinedLines, VerticalPlaneAtTheEquatorHasASubstyle) {
+    InclinedDial dial({0, 0, 0});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawSphericalSubstyle);
+    EXPECT_NEAR(dial.m().HourAngleRad, kPi / 2, 0);
+    EXPECT_GT(d.points.size(), 100u);
+    InclinedDial declining({45, 30, 0});
+    ASSERT_TRUE(declining.setUp());
+    declining.draw(DrawSphericalSubstyle);
+    EXPECT_NEAR(declining.m().HourAngleRad * 180 / kPi, 39.23, 0.01);
+}
+
+TEST(InclinedLines, HorizonHidesTheShadowsAboveIt) {
+    // Reclined 30 at 45 N: the horizon 0.0577 above the foot, no point of a line above it.
+    InclinedDial dial({45, 0, 30}, {{"TxtHour", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing horizon = dial.draw(DrawSphericalHorizon);
+    ASSERT_EQ(horizon.segments.size(), 1u);
+    EXPECT_NEAR(horizon.segments[0].a.y, 0.0577350, 1e-7);
+    for (const oracle::DialXY& p : dial.draw(DrawSphericalHourLines).at())
+        ASSERT_LE(p.y, 0.0577350) << p.x;
+    // In the south the reflected horizon lies below the foot, the points beneath it.
+    InclinedDial south({-45, 0, -30}, {{"TxtHour", "1"}});
+    ASSERT_TRUE(south.setUp());
+    EXPECT_NEAR(south.draw(DrawSphericalHorizon).segments[0].a.y, 0.0577350, 1e-7);
+    for (const oracle::DialXY& p : south.draw(DrawSphericalHourLines).at())
+        ASSERT_LE(p.y, 0.0577350) << p.x;
+}
+
+TEST(InclinedLines, DeclinationLinesInTheirOrderAndCounts) {
+    InclinedDial dial({45, 0, 90});
+    ASSERT_TRUE(dial.setUp());
+    dial.tagWith(&shell::Module1::SunDecl);
+    Drawing d = dial.draw(DrawSphericalDeclinationLines);
+    std::vector<std::pair<double, std::size_t>> runs;
+    for (const dialtest::DrawnPoint& p : d.points) {
+        if (runs.empty() || runs.back().first != p.tag) runs.push_back({p.tag, 0});
+        ++runs.back().second;
+    }
+    std::vector<double> order;
+    for (const auto& run : runs) order.push_back(run.first);
+    EXPECT_EQ(order, (std::vector<double>{-23.44, 23.44, -20.001, 20.001, 11.5001, -11.5001}));
+    // The month lines span six to six, the solstice lines four to eight.
+    EXPECT_GT(runs[0].second, runs[2].second);
+    EXPECT_EQ(dial.m().SunDecl, -11.5001);
+    // An empty optional declination draws the equinoctial, third, in red.
+    dial.set("ckLineoptional", "1");
+    dial.set("txtlineofdeclination", "");
+    d = dial.draw(DrawSphericalDeclinationLines);
+    const auto red = d.withColour(qbColor(4));
+    EXPECT_GT(red.size(), 1000u);
+    EXPECT_TRUE(oracle::allOnDeclinationCurve(dial.oracle(), 0, red));
+    EXPECT_EQ(d.points[runs[0].second + runs[1].second].colour, qbColor(4));
+}
+
+TEST(InclinedLines, OptionalLineLeavesOutTheSunBehindThePlane) {
+    // On a south wall at 45 N the sun of declination 10 sets behind the wall; projected through
+    // the tip those hours would draw a stray arc on the curve of -10.
+    InclinedDial dial({45, 0, 0}, {{"ckLineoptional", "1"}, {"txtlineofdeclination", "10"}});
+    ASSERT_TRUE(dial.setUp());
+    const auto red = dial.draw(DrawSphericalDeclinationLines).withColour(qbColor(4));
+    const oracle::ShadowOracle o = dial.oracle();
+    EXPECT_TRUE(oracle::allOnDeclinationCurve(o, 10, red));
+    // The hours the sun spends in front of the wall, within +-79.8 degrees, are all there.
+    EXPECT_GT(red.size(), 1400u);
+}
+
+}  // namespace
+}  // namespace inclinedtest

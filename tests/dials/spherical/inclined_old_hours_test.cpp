@@ -1,0 +1,155 @@
+// Italian, Babylonian and temporary hours and the analemma against the shadow oracle: the sun
+// that casts each drawn point's shadow must be above the horizon at an hour of the family.
+
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "dials/flat3d/sun_series.h"
+#include "dials/spherical/inclined_procedures.h"
+#include "inclined_fixture.h"
+#include "numeric/palette.h"
+#include "numeric/step_loop.h"
+#include "support/oracle_checks.h"
+
+namespace inclinedtest {
+namespace {
+
+using namespace dials::spherical;
+using dialtest::Drawing;
+using numeric::qbColor;
+
+constexpr double kPi = 3.141592654;
+
+// How far x lies from the nearest multiple of step.
+double offGrid(double x, double step) { return std::fabs(x - step * std::round(x / step)); }
+
+// The hour of the family that the sun of a dial point stands at (hours), if any.
+using HourOf = std::function<std::optional<double>(const oracle::Sky&, oracle::HourDecl)>;
+
+struct OldHours {
+    const char* name;
+    const char* checkBox;
+    void (*procedure)(shell::Context&);
+    int colour;
+    double first, last;  // the programme's hour counter
+    HourOf hourOf;
+};
+
+const OldHours kFamilies[] = {
+    // The programme's Italian line k lies where the sun is 23 - k hours before sunset, the
+    // Italian hour k + 1.
+    {"Italian", "ck_Italiche", DrawSphericalItalianHours, 12, 4, 24,
+     [](const oracle::Sky& sky, oracle::HourDecl s) -> std::optional<double> {
+         const auto h = sky.italianHourOf(s.hourAngle, s.declination);
+         if (!h) return std::nullopt;
+         return *h - 1;
+     }},
+    {"Babylonian", "ck_babiloniche", DrawSphericalBabylonianHours, 13, 0, 18,
+     [](const oracle::Sky& sky, oracle::HourDecl s) {
+         return sky.babylonianHourOf(s.hourAngle, s.declination);
+     }},
+    // Twelfths of the day from sunrise.
+    {"temporary", "ckTemp", DrawSphericalTemporaryHours, 11, 0, 12,
+     [](const oracle::Sky& sky, oracle::HourDecl s) -> std::optional<double> {
+         const auto H0 = sky.sunsetHourAngle(s.declination);
+         if (!H0) return std::nullopt;
+         return (s.hourAngle + *H0) / (2 * *H0) * 12;
+     }},
+};
+
+class InclinedOldHoursOnOracle : public testing::TestWithParam<Plane> {};
+
+TEST_P(InclinedOldHoursOnOracle, EveryPointIsAnHourOfItsFamilyWithTheSunUp) {
+    for (const OldHours& family : kFamilies) {
+        SCOPED_TRACE(family.name);
+        InclinedDial dial(GetParam(), {{family.checkBox, "1"}, {"TxtHour", "2"}});
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d = dial.draw(family.procedure);
+        EXPECT_GT(d.points.size(), 100u);
+        const oracle::ShadowOracle o = dial.oracle();
+        for (const dialtest::DrawnPoint& p : d.points) {
+            ASSERT_EQ(p.colour, qbColor(family.colour));
+            const oracle::HourDecl sun = o.sunFor(p.at.x, p.at.y);
+            const auto hour = family.hourOf(o.sky(), sun);
+            ASSERT_TRUE(hour) << p.at.x << ", " << p.at.y;
+            ASSERT_LT(offGrid(*hour, 0.5), 1e-6) << "hour " << *hour << " at " << p.at.x << ", "
+                                                 << p.at.y;
+            ASSERT_GE(*hour, family.first - 1e-6);
+            ASSERT_LE(*hour, family.last + 1e-6);
+            ASSERT_GT(o.sky().altitude(sun.hourAngle, sun.declination), -1e-6);
+        }
+    }
+}
+
+// The analemma: each point the shadow of the true sun at 12:00 mean time of the zone meridian,
+// one every two days, the sun up and in front of the dial; no other point.
+TEST_P(InclinedOldHoursOnOracle, AnalemmaFollowsTheSunAtMeanNoonOfTheZone) {
+    InclinedDial dial(GetParam(), {{"ck_Lemniscate", "1"}, {"txtLON", "-10"}, {"TxtFuso", "-1"}});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawSphericalAnalemma);
+    const oracle::ShadowOracle o = dial.oracle();
+    const plot::PlotSurface& plot = dial.surface();
+    const double obliquity = 23.44638888888889 * kPi / 180;
+    std::size_t next = 0, expected = 0;
+    for (double M : numeric::StepRange(-80, 360, 2 * 360 / 365.2422)) {
+        const dials::flat3d::SunSeries sun = dials::flat3d::sunForDay(M, obliquity, kPi);
+        const double H = oracle::standardMeridianCorrection(-10, -1) -
+                         sun.equationOfTime() * 180 / kPi;
+        const double decl = sun.declination * 180 / kPi;
+        const auto point = o.dialPoint(H, decl);
+        if (!point || o.sky().altitude(H, decl) <= 0) continue;
+        if (point->x < -plot.ShiftX() || point->x > plot.QuadranteL() - plot.ShiftX() ||
+            -point->y < -plot.ShiftY() || -point->y > plot.QuadranteH() - plot.ShiftY())
+            continue;
+        ++expected;
+        ASSERT_LT(next, d.points.size()) << "day " << M;
+        const oracle::DialXY at = d.points[next++].at;
+        ASSERT_NEAR(at.x, point->x, 1e-6) << "day " << M << " y " << at.y << " vs " << point->y;
+        ASSERT_NEAR(at.y, point->y, 1e-6) << "day " << M << " x " << at.x << " vs " << point->x;
+    }
+    EXPECT_EQ(next, d.points.size());
+    EXPECT_EQ(expected, d.points.size());
+}
+
+std::vector<Plane> oldHourPlanes() {
+    std::vector<Plane> list = planes();
+    list.push_back({80, 0, 90});  // the polar night: no sun at noon for part of the year
+    list.push_back({-70, 20, 0});
+    return list;
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, InclinedOldHoursOnOracle, testing::ValuesIn(oldHourPlanes()));
+
+TEST(InclinedOldHours, UntickedFamilyDrawsNothing) {
+    InclinedDial dial({45, 0, 90}, {{"ck_Italiche", "0"}, {"ck_babiloniche", "1"}, {"ckTemp", "0"},
+                                    {"ck_Lemniscate", "0"}});
+    ASSERT_TRUE(dial.setUp());
+    EXPECT_TRUE(dial.draw(DrawSphericalItalianHours).points.empty());
+    EXPECT_TRUE(dial.draw(DrawSphericalTemporaryHours).points.empty());
+    EXPECT_TRUE(dial.draw(DrawSphericalAnalemma).points.empty());
+    EXPECT_FALSE(dial.draw(DrawSphericalBabylonianHours).points.empty());
+}
+
+TEST(InclinedAnalemma, WorkedPointOfTheEquinox) {
+    // Mean longitude 0 on a south wall at 45 N, on the zone meridian.
+    InclinedDial dial({45, 0, 0});
+    ASSERT_TRUE(dial.setUp());
+    const dials::flat3d::SunSeries sun =
+        dials::flat3d::sunForDay(0, 23.44638888888889 * kPi / 180, kPi);
+    const double E = -sun.equationOfTime();
+    EXPECT_NEAR(E, -0.0301633, 1e-7);
+    EXPECT_NEAR(sun.declination * 180 / kPi, 0.74926, 1e-5);
+    const ShadowPoint p = ShadowPointSpherical(dial.m(), E, sun.declination);
+    EXPECT_NEAR(p.X, -0.004324, 1e-6);
+    EXPECT_NEAR(p.Y, -0.102651, 1e-6);
+    // The whole figure lies on the wall: one point every two days, the end of the year twice.
+    dial.set("ck_Lemniscate", "1");
+    EXPECT_EQ(dial.draw(DrawSphericalAnalemma).points.size(), 224u);
+}
+
+}  // namespace
+}  // namespace inclinedtest

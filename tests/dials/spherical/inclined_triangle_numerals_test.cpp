@@ -1,0 +1,208 @@
+// The triangle of the style and the Roman numerals: the triangle's centre where the hour lines
+// meet, its laid-down tip one style length from the foot at right angles to the substyle; each
+// numeral centred on the shadow of its whole hour on the typed declination.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/spherical/inclined_procedures.h"
+#include "inclined_fixture.h"
+#include "numeric/palette.h"
+#include "support/oracle_checks.h"
+#include "plot/plot_surface.h"
+
+namespace inclinedtest {
+namespace {
+
+using namespace dials::spherical;
+using dialtest::Drawing;
+using numeric::qbColor;
+
+constexpr double kPi = 3.141592654;
+
+class InclinedTriangleOnOracle : public testing::TestWithParam<Plane> {};
+
+TEST_P(InclinedTriangleOnOracle, CentreAndLaidDownTipOfTheStyle) {
+    InclinedDial dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawSphericalStyleTriangle);
+    const oracle::ShadowOracle o = dial.oracle();
+    const auto centre = o.centre();
+    ASSERT_TRUE(centre);
+    ASSERT_EQ(d.lines.size(), 4u);
+    const dialtest::Segment polar = d.segments[0], perpendicular = d.segments[1],
+                            substyle = d.segments[2];
+    const oracle::DialXY tip = polar.a, C = polar.b;
+    // A centre far off (a plane near the polar axis) is known less well: its error grows with
+    // the square of its distance.
+    const double r = std::hypot(centre->x, centre->y) / 0.1;
+    const double tol = 1e-9 * (1 + r * r);
+    EXPECT_NEAR(C.x, centre->x, tol);
+    EXPECT_NEAR(C.y, centre->y, tol);
+    EXPECT_NEAR(std::hypot(tip.x, tip.y), 0.1, 1e-12);
+    EXPECT_NEAR((tip.x * C.x + tip.y * C.y) / std::hypot(C.x, C.y), 0, 1e-9);
+    EXPECT_EQ(polar.colour, qbColor(9));
+    EXPECT_EQ(perpendicular.colour, qbColor(13));
+    EXPECT_EQ(substyle.colour, qbColor(14));
+    EXPECT_EQ(d.segments[3].colour, qbColor(8));
+    EXPECT_EQ(d.lines[3].x1, C.x);
+    EXPECT_EQ(d.lines[3].x2, C.x);
+    EXPECT_EQ(d.lines[3].y1, -dial.surface().ShiftY());
+    EXPECT_EQ(d.lines[3].Y2, 2 * dial.surface().ShiftY());
+    // The centre and the tip are marked where the plot shows them.
+    for (const dialtest::DrawnPoint& p : d.points) EXPECT_EQ(p.colour, qbColor(12));
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, InclinedTriangleOnOracle, testing::ValuesIn(planes()));
+
+TEST(InclinedTriangle, SideOfTheLaidDownTip) {
+    struct Case {
+        Plane plane;
+        oracle::DialXY centre, tip;
+    };
+    for (const Case& c : {Case{{45, 0, 0, 0.2}, {0, 0.2}, {0.2, 0}},
+                          Case{{45, 30, 0, 0.2}, {-0.1154701, 0.2309401}, {0.1788854, 0.0894427}},
+                          Case{{45, 0, 90, 0.2}, {0, -0.2}, {-0.2, 0}}}) {
+        SCOPED_TRACE(describe(c.plane));
+        InclinedDial dial(c.plane);
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d = dial.draw(DrawSphericalStyleTriangle);
+        ASSERT_EQ(d.segments.size(), 4u);
+        EXPECT_NEAR(d.segments[0].b.x, c.centre.x, 1e-7);
+        EXPECT_NEAR(d.segments[0].b.y, c.centre.y, 1e-7);
+        EXPECT_NEAR(d.segments[0].a.x, c.tip.x, 1e-7);
+        EXPECT_NEAR(d.segments[0].a.y, c.tip.y, 1e-7);
+        EXPECT_NEAR(dial.m().TriangleTemp, c.centre.y, 1e-7);
+    }
+}
+
+TEST(InclinedTriangle, PlaneAlongThePolarAxisHasNoTriangle) {
+    // At the equator the horizontal plane contains the polar axis: the centre is at infinity.
+    InclinedDial dial({0, 0, 90});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawSphericalStyleTriangle);
+    EXPECT_TRUE(d.points.empty());
+    EXPECT_TRUE(d.lines.empty());
+}
+
+// What the numeral routine was given: the dial point before the routine moved it.
+struct NumeralCall {
+    double x, y, baseAngle;
+    int hour, quarter;
+    double hourLoop;          // the table's hour angle being labelled, degrees
+    plot::Colour foreColor;   // the text colour when the routine was called
+};
+
+// Records each call and moves the point as the routine does when it centres a numeral.
+struct NumeralRecorder {
+    std::vector<NumeralCall> calls;
+    NumeralGlyph glyph() {
+        return [this](shell::Context& ctx, double& x, double& y, double base, int hour, int q) {
+            calls.push_back({x, y, base, hour, q, ctx.m.HourLoop, ctx.ixPlot1().ForeColor()});
+            x += 0.01;
+            y += 0.02;
+        };
+    }
+};
+
+std::vector<NumeralCall> numeralsOf(InclinedDial& dial) {
+    NumeralRecorder r;
+    dial.draw([&](shell::Context& ctx) { DrawSphericalRomanNumerals(ctx, r.glyph()); });
+    return r.calls;
+}
+
+int hourOf(double hourAngleDeg) {
+    const int h = 12 + static_cast<int>(hourAngleDeg / 15);
+    return h > 12 ? h - 12 : h;
+}
+
+class InclinedNumeralsOnOracle : public testing::TestWithParam<Plane> {};
+
+TEST_P(InclinedNumeralsOnOracle, EachNumeralSitsOnItsHourAtTheTypedDeclination) {
+    for (const char* etna : {"0", "1"}) {
+        SCOPED_TRACE(std::string("standard time ") + etna);
+        InclinedDial dial(GetParam(), {{"txtlineofdeclination", "12"}, {"ck_Etna", etna},
+                                       {"txtLON", "-9"}, {"TxtFuso", "-1"}});
+        ASSERT_TRUE(dial.setUp());
+        const std::vector<NumeralCall> calls = numeralsOf(dial);
+        const oracle::ShadowOracle o = dial.oracle();
+        const double shift = std::string(etna) == "1" ? -15 + 9 : 0;
+        for (const NumeralCall& c : calls) {
+            SCOPED_TRACE("hour angle " + std::to_string(c.hourLoop));
+            EXPECT_EQ(c.hour, hourOf(c.hourLoop));
+            EXPECT_EQ(c.baseAngle, kPi / 2);
+            EXPECT_EQ(c.quarter, 1);
+            // The projection of the sun through the tip: its shadow, or with the sun behind
+            // the plane the shadow of the opposite sun, on the same hour line.
+            const auto s = o.shadow(c.hourLoop + shift, 12);
+            ASSERT_TRUE(s);
+            const double tol = 1e-9 * (1 + (c.x * c.x + c.y * c.y) / 0.01);
+            EXPECT_NEAR(c.x, s->point.x, tol);
+            EXPECT_NEAR(c.y, s->point.y, tol);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, InclinedNumeralsOnOracle, testing::ValuesIn(planes()));
+
+TEST(InclinedNumerals, SouthWallLabelsEveryHourOfTheTable) {
+    InclinedDial dial({45, 0, 0, 0.2}, {{"txtlineofdeclination", "0"}});
+    ASSERT_TRUE(dial.setUp());
+    const std::vector<NumeralCall> calls = numeralsOf(dial);
+    std::vector<double> order;
+    for (const NumeralCall& c : calls) order.push_back(c.hourLoop);
+    EXPECT_EQ(order, (std::vector<double>{-15, -30, -45, -60, -75, -90, -105, -120, 0, 15, 30, 45,
+                                          60, 75, 90, 105, 120}));
+    ASSERT_EQ(calls.size(), 17u);
+    EXPECT_NEAR(calls[8].x, 0, 1e-15);
+    EXPECT_NEAR(calls[8].y, -0.2, 1e-9);
+    // Five in the morning: the sun is behind the wall, the numeral still drawn, on its line.
+    EXPECT_NEAR(calls[6].x, 0.2 * std::tan(-105 * kPi / 180) / std::sin(kPi / 4), 1e-9);
+    EXPECT_NEAR(calls[6].x, 1.056, 1e-3);
+}
+
+TEST(InclinedNumerals, HorizontalPlanesDrawByTheThirdRule) {
+    // Reclination +90 in the north: once each, evening hours included.
+    InclinedDial up({45, 0, 90});
+    ASSERT_TRUE(up.setUp());
+    const std::vector<NumeralCall> once = numeralsOf(up);
+    ASSERT_EQ(once.size(), 17u);
+    // -90: twice each, the second time at the point the routine moved.
+    InclinedDial down({45, 0, -90});
+    ASSERT_TRUE(down.setUp());
+    const std::vector<NumeralCall> twice = numeralsOf(down);
+    ASSERT_EQ(twice.size(), 34u);
+    for (std::size_t i = 0; i < twice.size(); i += 2) {
+        EXPECT_EQ(twice[i].hour, twice[i + 1].hour);
+        EXPECT_NEAR(twice[i + 1].x - twice[i].x, 0.01, 1e-12);
+        EXPECT_NEAR(twice[i + 1].y - twice[i].y, 0.02, 1e-12);
+    }
+}
+
+TEST(InclinedNumerals, TextColourIsWhiteAfterElevenAndNoon) {
+    InclinedDial dial({45, 0, 0});
+    ASSERT_TRUE(dial.setUp());
+    dial.surface().setForeColor(numeric::rgb(1, 2, 3));
+    const std::vector<NumeralCall> calls = numeralsOf(dial);
+    // XI comes first and sets white; XII is drawn in red text colour and leaves white.
+    ASSERT_EQ(calls.at(0).hourLoop, -15);
+    for (const NumeralCall& c : calls)
+        EXPECT_EQ(c.foreColor, c.hourLoop == 0 ? 255 : 16777215) << c.hourLoop;
+    EXPECT_EQ(dial.surface().ForeColor(), 16777215);
+    // A plane on which neither XI nor XII is drawn leaves the colour as it was: a north wall
+    // at 45 N sees no sun at those hours on the typed declination, above its horizon.
+    InclinedDial north({45, 180, 0}, {{"txtlineofdeclination", "-20"}});
+    ASSERT_TRUE(north.setUp());
+    north.surface().setForeColor(numeric::rgb(1, 2, 3));
+    bool elevenOrNoon = false;
+    for (const NumeralCall& c : numeralsOf(north))
+        elevenOrNoon = elevenOrNoon || c.hourLoop == -15 || c.hourLoop == 0;
+    EXPECT_FALSE(elevenOrNoon);
+    EXPECT_EQ(north.surface().ForeColor(), numeric::rgb(1, 2, 3));
+}
+
+}  // namespace
+}  // namespace inclinedtest
