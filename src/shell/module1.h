@@ -125,6 +125,14 @@ struct Module1 {
     double HorizonRefLength = 0;
     double TriangleBase = 0;
     double StyleElevSetupRad = 0;
+
+    // Cylindrical dials: the developed abscissa (metres on the unrolled surface) of the point a
+    // curve is about to plot, that of the full-height generatrix a procedure draws, and on a
+    // convex circular cylinder the farthest unrolled distance from the foot's generatrix that
+    // the tip's shadow can reach.
+    double DevelopedAbscissa = 0;
+    double GeneratrixAbscissa = 0;
+    double ConvexArcLimit = 0;
 };
 
 }  // namespace shell

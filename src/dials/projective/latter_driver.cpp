@@ -1,5 +1,13 @@
+// Driver of the latter projective programme: a flat dial of any declination and any reclination
+// but the horizontal, in the northern hemisphere, built on an auxiliary vertical plane and
+// carried onto the dial by the central projection from the style tip. It refuses what the method
+// cannot draw, titles the plot, sets up and calls the features in a fixed order. A numerical
+// failure in the set-up is not handled here: it leaves the run, the busy cursor restored on the
+// way out, and Run tells the user.
+
 #include <cmath>
 
+#include "dials/projective/latter_procedures.h"
 #include "dials/projective/projective.h"
 #include "plot/user_services.h"
 #include "shell/refusal.h"
@@ -16,6 +24,22 @@ void RunProjectiveLatter(shell::Context& ctx) {
 
     plot::BusyCursor busy(ctx.services);
     ctx.ixPlot1().Messaggio("Flat sundial by projective method : latter version");
+    using latter::ticked;
+
+    SetupProjectiveLatter(ctx);
+    // The equinoctial and hour lines need only the set-up's values.
+    if (ticked(ctx, "ck_Equinoziale")) DrawEquinoctialProjLatter(ctx);
+    if (ticked(ctx, "chkOreAstronomiche")) DrawHourLinesProjLatter(ctx);
+    // The lines that run to the centre are left out when the dial has no centre.
+    const bool centre = ComputeCentreProjLatter(ctx);
+    if (centre) DrawNoonLineProjLatter(ctx);
+    if (centre && ticked(ctx, "ck_Sustilare")) DrawSubstyleProjLatter(ctx);
+    if (centre && ticked(ctx, "ck_Triangolo")) DrawStyleTriangleProjLatter(ctx);
+    if (ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesProjLatter(ctx);
+    if (ticked(ctx, "ck_Italiche")) DrawItalianHoursProjLatter(ctx);
+    if (ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursProjLatter(ctx);
+    if (ticked(ctx, "ck_orizzonte")) DrawHorizonProjLatter(ctx);
+    if (ticked(ctx, "ck_Lemniscate")) PlotAnalemmaProjLatter(ctx);
 }
 
 }  // namespace dials::projective

@@ -1,0 +1,48 @@
+// The auxiliary vertical plane of the latter projective programme, the central projection from
+// the style tip that carries its points onto the dial, and the conics of the declination lines.
+
+#include <cmath>
+
+#include "dials/projective/latter_procedures.h"
+#include "numeric/checked.h"
+
+namespace dials::projective::latter {
+
+using numeric::checkedDiv;
+
+AuxFrame AuxFrame::from(const shell::Module1& m) {
+    AuxFrame f;
+    f.A = m.SetupAngleA;
+    f.B = m.SetupAngleB;
+    f.H = m.CentreHeight;
+    f.R = m.ReclRad;
+    f.W0 = m.PlaneCoefY;
+    return f;
+}
+
+DialPoint AuxFrame::project(double X, double Y) const {
+    const double d = H - Y * std::tan(R);
+    return {checkedDiv(H * X, d), checkedDiv(H * Y, d * std::cos(R)) + H * std::sin(R)};
+}
+
+DialPoint AuxFrame::fromSubstyle(double u, double v) const {
+    return project(u * std::cos(A) - v * std::sin(A), u * std::sin(A) + v * std::cos(A));
+}
+
+DeclinationConic declinationConic(double delta, double B, double H) {
+    // k = cot^2 delta; the cone meets V where the ray from the tip makes 90 - delta with the axis.
+    const double k = checkedDiv(1, sq(std::tan(delta)));
+    const double T = sq(std::sin(B)) - k * sq(std::cos(B));
+    DeclinationConic c;
+    c.T = T;
+    c.a = checkedDiv(-2 * H * std::tan(B), T);
+    c.b = checkedDiv(sq(checkedDiv(H, std::cos(B))), T);
+    c.c = checkedDiv(1, T);
+    return c;
+}
+
+bool ticked(const shell::Context& ctx, std::string_view checkBox) {
+    return ctx.inputs.value(checkBox) == 1;
+}
+
+}  // namespace dials::projective::latter

@@ -1,0 +1,58 @@
+// The equinoctial line and the hour lines of the latter projective dial: straight lines of the
+// auxiliary vertical plane, swept point by point and carried onto the dial. A point whose
+// computation fails is not drawn; the sweep goes on with the next.
+
+#include <cmath>
+
+#include "dials/projective/latter_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::projective {
+
+using numeric::checkedDiv;
+
+void DrawEquinoctialProjLatter(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const latter::AuxFrame f = latter::AuxFrame::from(m);
+    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    for (double t : numeric::StepRange(-m.XLoopHalf, m.XLoopHalf, 0.005))
+        latter::plotSolvedPoint(plot, colour, [&] { return f.fromSubstyle(t, -f.W0); });
+}
+
+void DrawHourLinesProjLatter(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const latter::AuxFrame f = latter::AuxFrame::from(m);
+    // Standard-meridian time moves every line by the zone correction; the colours follow the
+    // counter.
+    const double e = latter::ticked(ctx, "ck_Etna") ? 1 : 0;
+    // A plane facing due east or west: V's hour lines are parallel, swept along X.
+    const bool parallel = std::fabs(m.DeclDecimal) == 90;
+    const numeric::StepRange sweep(-m.XLoopHalf, m.XLoopHalf, 0.005);
+
+    numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double counter) {
+        int index = 7;
+        if (std::fabs(counter) == 90) index = 9;
+        if (counter == 0) index = 12;
+        const numeric::Colour colour = shell::LineColor(ctx, index);
+        const double h = counter - e * m.ZoneCorrDeg;
+        const double tau = m.SubstyleHour + m.Pi * h / 180;
+        // The hour line's angle from V's substyle, and where it crosses V's equinoctial line.
+        const double tanQ = std::tan(std::atan(std::sin(f.B) * std::tan(tau)));
+        const double P = f.H / std::cos(f.B) * std::tan(tau);  // |B| < 90 degrees
+        for (double t : sweep) {
+            latter::plotSolvedPoint(plot, colour, [&] {
+                if (!parallel) return f.fromSubstyle(t, checkedDiv(P - t, tanQ) - f.W0);
+                const double den = tanQ * std::cos(f.A) + std::sin(f.A);
+                const double Y = t * checkedDiv(tanQ * std::sin(f.A) - std::cos(f.A), den) +
+                                 checkedDiv(P - f.W0 * tanQ, den);
+                return f.project(t, Y);
+            });
+        }
+    });
+}
+
+}  // namespace dials::projective

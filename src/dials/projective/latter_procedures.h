@@ -1,0 +1,126 @@
+#pragma once
+// The procedures of the latter projective programme and the geometry they share. Each takes the
+// context only: it reads the inputs and the shared variables and writes its results back into
+// ctx.m, drawing on ctx.ixPlot1().
+//
+// The method. Dial plane P: origin at the foot of the perpendicular style (length g), x
+// horizontal to the right as seen facing the dial, y up the line of steepest slope. Auxiliary
+// plane V: the vertical plane through the horizontal line of P that lies level with the style
+// tip; the horizontal segment from the tip to it is V's perpendicular style, of length
+// H = g / cos R, and its foot K lies on P's y axis at y = H sin R. V coordinates (X, Y): origin K,
+// X along x, Y vertically upward. V is an ordinary vertical dial of the wall's declination, with
+// substyle angle A from the vertical and style elevation B; its substyle frame (u, v) has v along
+// the substyle from K towards V's centre (which lies at v = H / tan B) and u across it:
+//   X = u cos A - v sin A,  Y = u sin A + v cos A.
+// V's equinoctial line is v = -H tan B (PlaneCoefY); the curves are solved in (u, w) with
+// w = v + PlaneCoefY. Every point of V goes to P by the central projection from the style tip:
+//   x = H X / (H - Y tan R),  y = H Y / ((H - Y tan R) cos R) + H sin R.
+// Hour angles count positive in the afternoon; the wall declination positive to the west.
+
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "numeric/checked.h"
+#include "numeric/failure.h"
+#include "numeric/palette.h"
+#include "plot/plot_surface.h"
+#include "shell/context.h"
+#include "shell/module1.h"
+
+namespace dials::projective {
+
+// Reads the inputs and computes the auxiliary dial and the conics of the declination lines. A
+// numerical failure (an hour fraction of 0, for one) is not handled here: it throws
+// numeric::NumericFailure and ends the run.
+void SetupProjectiveLatter(shell::Context& ctx);
+
+// The centre of the dial (where the hour lines meet), marked with a point. Returns false, with
+// CentreX and CentreY left as they were and nothing drawn, when the dial has no centre at a
+// finite distance (a wall facing due east or west, a plane parallel to the polar axis): the
+// lines that run to the centre are then left out.
+bool ComputeCentreProjLatter(shell::Context& ctx);
+
+// The straight lines: equinoctial and hour lines (points of V carried onto P), then the noon
+// line, substyle line, triangle of the style and horizon (segments on P).
+void DrawEquinoctialProjLatter(shell::Context& ctx);
+void DrawHourLinesProjLatter(shell::Context& ctx);
+void DrawNoonLineProjLatter(shell::Context& ctx);
+void DrawSubstyleProjLatter(shell::Context& ctx);
+void DrawStyleTriangleProjLatter(shell::Context& ctx);
+void DrawHorizonProjLatter(shell::Context& ctx);
+
+// Declination lines of the sun (+-23.45, +-20 and +-11.5 degrees), Italian and Babylonian hours.
+void DrawDeclinationLinesProjLatter(shell::Context& ctx);
+void DrawItalianHoursProjLatter(shell::Context& ctx);
+void DrawBabylonianHoursProjLatter(shell::Context& ctx);
+
+// The analemma of 12:00 standard time.
+void PlotAnalemmaProjLatter(shell::Context& ctx);
+
+namespace latter {
+
+struct DialPoint {
+    double x = 0;
+    double y = 0;  // upward
+};
+
+// The auxiliary plane and the projection onto the dial, as the set-up leaves them.
+struct AuxFrame {
+    double A = 0;   // SetupAngleA
+    double B = 0;   // SetupAngleB
+    double H = 0;   // CentreHeight
+    double R = 0;   // ReclRad
+    double W0 = 0;  // PlaneCoefY = H tan B
+
+    static AuxFrame from(const shell::Module1& m);
+
+    // The point of P on which the central projection from the tip sends the V point (X, Y).
+    // Throws numeric::NumericFailure for a point sent to infinity.
+    DialPoint project(double X, double Y) const;
+    // The same for a point of V's substyle frame (u, v), and for (u, w), w = v + W0.
+    DialPoint fromSubstyle(double u, double v) const;
+    DialPoint fromUW(double u, double w) const { return fromSubstyle(u, w - W0); }
+};
+
+// Evaluates compute(), which returns a DialPoint: nothing when a statement inside fails or a
+// coordinate is not finite, so a point whose own computation failed is never drawn at the values
+// of the point before it.
+template <class Compute>
+std::optional<DialPoint> solvePoint(Compute&& compute) {
+    try {
+        const DialPoint p = std::forward<Compute>(compute)();
+        return DialPoint{numeric::checkFinite(p.x), numeric::checkFinite(p.y)};
+    } catch (const numeric::NumericFailure&) {
+        return std::nullopt;
+    }
+}
+
+// Plots the dial point (x, y) at plot (x, -y).
+inline void plotDialPoint(plot::PlotSurface& plot, const DialPoint& p, numeric::Colour colour) {
+    plot.xPset(p.x, -p.y, colour);
+}
+
+// Plots the point compute() returns, unless its computation fails.
+template <class Compute>
+void plotSolvedPoint(plot::PlotSurface& plot, numeric::Colour colour, Compute&& compute) {
+    if (auto p = solvePoint(std::forward<Compute>(compute))) plotDialPoint(plot, *p, colour);
+}
+
+// A check box counts as ticked when its value is 1 (a greyed box does not).
+bool ticked(const shell::Context& ctx, std::string_view checkBox);
+
+// The conic w^2 + a w + b + c u^2 = 0 that the cone of sun rays of declination +-delta (radians),
+// apex at the tip, cuts from V, in the substyle frame (u, w). Throws numeric::NumericFailure for
+// a declination of 0 and where the coefficients do not exist (T = 0).
+struct DeclinationConic {
+    double a = 0, b = 0, c = 0;
+    double T = 0;  // sin^2 B - cot^2 delta cos^2 B: the conic is an ellipse where T > 0
+};
+DeclinationConic declinationConic(double delta, double B, double H);
+
+inline double sq(double x) { return x * x; }
+
+}  // namespace latter
+
+}  // namespace dials::projective

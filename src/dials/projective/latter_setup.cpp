@@ -1,0 +1,70 @@
+// Set-up of the latter projective programme: the inputs into the shared variables, the
+// auxiliary vertical dial (its style, substyle and style elevation) and the conics of the
+// declination lines. Nothing here skips a failing statement: a numerical failure (an empty hour
+// fraction, for one) ends the run, and Run tells the user.
+
+#include <cmath>
+
+#include "dials/projective/latter_procedures.h"
+#include "numeric/checked.h"
+
+namespace dials::projective {
+
+using numeric::checkedDiv;
+using numeric::checkFinite;
+
+void SetupProjectiveLatter(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    const shell::InputRecord& in = ctx.inputs;
+
+    m.HourStep = checkedDiv(15, in.number("TxtHour"));
+    m.Pi = 3.141592654;
+
+    m.LatDegrees = checkFinite(in.number("txtLAT"));
+    m.LatRad = m.LatDegrees * m.Pi / 180;
+    m.LonDegrees = checkFinite(in.number("txtLON"));
+    // The standard-meridian correction: the hour angle of the zone's meridian east of the place.
+    const double zone = checkFinite(in.number("TxtFuso"));
+    m.LonAbsDeg = (-15 * zone - m.EastSign * std::fabs(m.LonDegrees)) * m.Pi / 180;
+    m.ZoneCorrDeg = -15 * zone - m.EastSign * std::fabs(m.LonDegrees);
+
+    // The declination is taken as typed, not folded into -180..180.
+    m.DeclDegrees = m.DeclSign * checkFinite(in.number("txtDecl"));
+    m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
+    m.DeclDecimal = m.DeclDegrees;
+    m.ReclDeg = checkFinite(in.number("txtReclinZ"));
+    m.ReclRad = m.ReclDeg * m.Pi / 180;
+    m.StyleLength = checkFinite(in.number("txtStilo"));
+    m.StyleHeightD = m.StyleLength;
+
+    const double phi = m.LatRad;
+    const double D = m.WallDeclRad;
+    // The auxiliary vertical plane: its perpendicular style, substyle angle and style elevation.
+    const double H = checkedDiv(m.StyleLength, std::cos(m.ReclRad));
+    m.AuxStyleLength = H;
+    m.CentreHeight = H;
+    const double A = std::atan(checkedDiv(std::sin(D), std::tan(phi)));
+    m.SetupAngleA = A;
+    const double c = std::cos(phi) * std::cos(D);
+    const double B = std::atan(checkedDiv(c, numeric::checkedSqrt(1 - c * c)));
+    m.SetupAngleB = B;
+    m.SubstyleHour = -std::atan(checkedDiv(std::tan(A), std::sin(B)));
+
+    const latter::DeclinationConic c2345 = latter::declinationConic(m.Pi * 23.45 / 180, B, H);
+    m.ConicA2345 = c2345.a;
+    m.ConicB2345 = c2345.b;
+    m.ConicC2345 = c2345.c;
+    const latter::DeclinationConic c20 = latter::declinationConic(m.Pi * 20.0 / 180, B, H);
+    m.ConicA20 = c20.a;
+    m.ConicB20 = c20.b;
+    m.ConicC20 = c20.c;
+    const latter::DeclinationConic c115 = latter::declinationConic(m.Pi * 11.5 / 180, B, H);
+    m.ConicA115 = c115.a;
+    m.ConicB115 = c115.b;
+    m.ConicC115 = c115.c;
+
+    m.PlaneCoefY = H * std::tan(B);
+    m.XLoopHalf = 2.0;
+}
+
+}  // namespace dials::projective

@@ -1,0 +1,55 @@
+// The segments of the latter projective dial: the noon line, the substyle line, the triangle of
+// the style laid on the dial and the horizon. The first three run to the centre, which the driver
+// computes before them.
+
+#include <cmath>
+
+#include "dials/projective/latter_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/rounding.h"
+#include "shell/helpers.h"
+
+namespace dials::projective {
+
+using numeric::checkedDiv;
+
+void DrawNoonLineProjLatter(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    // On a vertical plane the vertical through the tip never meets the dial: no segment.
+    if (m.ReclRad == 0) return;
+    // From the point below (or above) the tip, on the vertical through it, to the centre.
+    const double below = checkedDiv(m.StyleHeightD, std::tan(m.ReclRad));
+    ctx.ixPlot1().xLine(0, below, m.CentreX, -m.CentreY, shell::LineColor(ctx, 4));
+}
+
+void DrawSubstyleProjLatter(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    ctx.ixPlot1().xLine(2 * m.CentreX, -2 * m.CentreY, -2 * m.CentreX, 2 * m.CentreY,
+                        shell::LineColor(ctx, 9));
+}
+
+void DrawStyleTriangleProjLatter(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double g = m.StyleHeightD;
+    // The perpendicular style turned into the dial at right angles to the substyle. A centre level
+    // with the foot puts the substyle along x, the style along y.
+    const double theta = m.CentreY != 0 ? -std::atan(m.CentreX / m.CentreY)
+                                        : -numeric::sgn(m.CentreX) * m.Pi / 2;
+    const double tipX = g * std::cos(theta), tipY = g * std::sin(theta);
+    plot.xLine(0, 0, tipX, -tipY, shell::LineColor(ctx, 13));
+    plot.xLine(m.CentreX, -m.CentreY, tipX, -tipY, shell::LineColor(ctx, 9));
+    plot.xLine(m.CentreX, -m.CentreY, 0, 0, shell::LineColor(ctx, 14));
+    // The line of steepest slope through the centre.
+    plot.xLine(m.CentreX, -plot.ShiftY(), m.CentreX, 2 * plot.ShiftY(), shell::LineColor(ctx, 8));
+}
+
+void DrawHorizonProjLatter(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    // The horizontal plane through the tip meets the dial level with the foot of V's style.
+    const double y = m.CentreHeight * std::sin(m.ReclRad);
+    plot.xLine(-plot.ShiftX(), -y, plot.ShiftX(), -y, shell::LineColor(ctx, 2));
+}
+
+}  // namespace dials::projective

@@ -1,0 +1,93 @@
+// The analemma of the latter projective dial: every point is the shadow of the true sun at 12:00
+// of the zone's standard time on one mean day, on planes facing every way the programme accepts.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/flat3d/sun_series.h"
+#include "dials/projective/latter_procedures.h"
+#include "latter_fixture.h"
+#include "numeric/palette.h"
+#include "numeric/step_loop.h"
+#include "support/oracle_checks.h"
+
+namespace latterproj {
+namespace {
+
+struct AnalemmaCase {
+    Plane plane;
+    const char* lon;
+    const char* zone;
+    bool noonSunShines = true;  // on some days of the year
+};
+
+void PrintTo(const AnalemmaCase& c, std::ostream* out) {
+    *out << describe(c.plane) << ", lon " << c.lon << ", zone " << c.zone;
+}
+
+const AnalemmaCase kCases[] = {
+    {{45, 0, 0}, "-7.6438", "-1"},   {{45, 30, 20}, "-12.5", "-1"},  {{52, -25, 35}, "5", "0"},
+    {{40, 20, -25}, "74", "5"},      {{45, 60, -40}, "-20", "-1"},   {{60, -15, 80}, "-30", "-2"},
+    {{38, 75, -70}, "-100", "-7", false},
+    // Facing due east or west, and north of them: the shadow is picked out on every day the sun
+    // shines on the plane.
+    {{45, 90, 30}, "-7.6438", "-1"}, {{45, 90, 60}, "0", "0"},       {{45, 120, 60}, "0", "-1"},
+    {{45, -100, 50}, "3", "0"},      {{45, 120, 10}, "0", "0", false},
+    {{50, -150, -30}, "-10", "-1", false}, {{45, 90, 0}, "-7.6438", "-1", false},
+};
+
+class AnalemmaOnOracle : public testing::TestWithParam<AnalemmaCase> {};
+
+TEST_P(AnalemmaOnOracle, EveryPointIsTheShadowOfTheTrueSunAtZoneNoon) {
+    const AnalemmaCase c = GetParam();
+    LatterDial dial(c.plane, {{"txtLON", c.lon}, {"TxtFuso", c.zone}});
+    ASSERT_TRUE(dial.setUp());
+    const dialtest::Drawing d = dial.draw(dials::projective::PlotAnalemmaProjLatter);
+    EXPECT_EQ(d.withColour(numeric::qbColor(14)).size(), d.points.size());
+    EXPECT_LE(d.points.size(), 366u);
+    EXPECT_GT(d.points.size(), 100u);
+    EXPECT_NEAR(dial.m().AnalemmaObliquityDeg, 23.446388888888889, 1e-12);
+
+    // The line through the tip along the true sun of each day the programme steps through.
+    const oracle::ShadowOracle o = dial.oracle();
+    const double noon = oracle::hourAngleOfStandardTime(12, std::stod(c.lon), std::stod(c.zone));
+    const double pi = 3.141592654;
+    std::vector<oracle::Shadow> days;
+    for (double t : numeric::StepRange(-80, 280, dials::flat3d::kMeanDayDeg)) {
+        const auto sun = dials::flat3d::sunForDay(t, dial.m().AnalemmaObliquityRad, pi);
+        if (auto s = o.shadow(noon - sun.equationOfTime() * 180 / pi, sun.declination * 180 / pi))
+            days.push_back(*s);
+    }
+    auto gap = [](const oracle::Shadow& s, const oracle::DialXY& p) {
+        return std::hypot(s.point.x - p.x, s.point.y - p.y);
+    };
+    // Each point is its day's shadow where the sun shines on the plane, and on the other days
+    // the point of the same line through the tip.
+    std::size_t shadows = 0;
+    for (const dialtest::DrawnPoint& p : d.points) {
+        const auto day = std::min_element(days.begin(), days.end(), [&](const auto& a, const auto& b) {
+            return gap(a, p.at) < gap(b, p.at);
+        });
+        ASSERT_NE(day, days.end());
+        EXPECT_LT(gap(*day, p.at), oracle::toleranceFor(0.1)) << p.at.x << ", " << p.at.y;
+        shadows += day->sunInFront;
+    }
+    EXPECT_EQ(shadows > 50, c.noonSunShines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, AnalemmaOnOracle, testing::ValuesIn(kCases));
+
+TEST(LatterAnalemma, ThreeHundredSixtySixDaysFromEarlyJanuaryCloseTheFigure) {
+    LatterDial dial({45, 0, 0});
+    ASSERT_TRUE(dial.setUp());
+    const auto points = dial.draw(dials::projective::PlotAnalemmaProjLatter).at();
+    ASSERT_EQ(points.size(), 366u);
+    EXPECT_LT(std::hypot(points[0].x - points[365].x, points[0].y - points[365].y), 1e-3);
+}
+
+}  // namespace
+}  // namespace latterproj

@@ -1,0 +1,147 @@
+// The latter projective programme as the user meets it: refusals and title, the order of the
+// features, worked dials, and the inputs at which the method has no centre or no hour step.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/projective/latter_procedures.h"
+#include "latter_fixture.h"
+#include "numeric/palette.h"
+#include "support/oracle_checks.h"
+
+namespace latterproj {
+namespace {
+
+using namespace dials::projective;
+using dialtest::expectDrawn;
+using dialtest::expectRefused;
+using dialtest::runProgramme;
+using numeric::qbColor;
+
+const std::string kTitle = "Flat sundial by projective method : latter version";
+
+TEST(LatterDriver, RefusesTheSouthTheEquatorAndHorizontalPlanes) {
+    const auto run = [](const dialtest::Settings& s) { return runProgramme("M_nProiettivo", s); };
+    const std::string horizontal = "Sorry, unable to draw horizontal dials ";
+    expectRefused(run({{"txtLAT", "-0.5"}}), "Sorry, unable to work in the Southern hemisphere ");
+    expectRefused(run({{"txtLAT", ""}, {"txtReclinZ", "90"}}), "Sorry, unable to work at the equator ");
+    expectRefused(run({{"txtLAT", "45"}, {"txtReclinZ", "90"}}), horizontal);
+    expectRefused(run({{"txtLAT", "45"}, {"txtReclinZ", "-90"}}), horizontal);
+    expectDrawn(run({{"txtLAT", "45"}, {"txtReclinZ", "-89.9"}}), kTitle);
+    expectDrawn(run({{"txtLAT", "0.001"}, {"txtDecl", "-90"}}), kTitle);
+}
+
+TEST(LatterDriver, DrawsTheFeaturesInTheirOrder) {
+    LatterDial dial({45, 30, 20}, {{"ck_Sustilare", "1"}, {"ck_Triangolo", "1"},
+                                   {"ck_orizzonte", "1"}, {"ck_Italiche", "1"},
+                                   {"ck_babiloniche", "1"}, {"ck_Lemniscate", "1"}});
+    const dialtest::Outcome o = dial.outcomeOfRun();
+    expectDrawn(o, kTitle);
+    // Segments: noon line, substyle, the triangle and its steepest line, horizon.
+    std::vector<plot::Colour> segments;
+    for (const auto& l : o.list.lines) segments.push_back(l.Color);
+    EXPECT_EQ(segments, (std::vector<plot::Colour>{qbColor(4), qbColor(9), qbColor(13), qbColor(9),
+                                                   qbColor(14), qbColor(8), qbColor(2)}));
+    // Points in runs of one colour: ..., the declination lines (the only light cyan), Italian and
+    // Babylonian hours, and last the analemma.
+    std::vector<std::pair<plot::Colour, std::size_t>> runs;
+    for (const auto& p : o.list.points) {
+        if (runs.empty() || runs.back().first != p.Color) runs.push_back({p.Color, 0});
+        ++runs.back().second;
+    }
+    const std::size_t n = runs.size();
+    ASSERT_GE(n, 4u);
+    EXPECT_EQ(runs[0].first, qbColor(9));  // the equinoctial line first
+    EXPECT_EQ(runs[n - 4].first, qbColor(11));
+    EXPECT_EQ(runs[n - 3].first, qbColor(12));
+    EXPECT_EQ(runs[n - 2].first, qbColor(13));
+    EXPECT_EQ(runs[n - 1].first, qbColor(14));
+    EXPECT_GT(runs[n - 1].second, 300u);
+}
+
+TEST(LatterDriver, WorkedDials) {
+    struct Case {
+        Plane plane;
+        double A, B, centreX, centreY;
+    };
+    const Case cases[] = {
+        {{45, 0, 0}, 0, 45, 0, 0.1},
+        {{45, 0, 30}, 0, 45, 0, 0.37321},
+        {{45, 30, 20}, 26.5651, 37.7612, -0.10598, 0.26196},
+        {{45, -30, 20}, -26.5651, 37.7612, 0.10598, 0.26196},
+        {{45, 90, 30}, 45, 0, 0.2, -0.17321},  // facing due west: the special case
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(describe(c.plane));
+        LatterDial dial(c.plane, {{"txtLON", "-12"}, {"TxtFuso", "-1"}});
+        ASSERT_TRUE(dial.setUpWithCentre());
+        const shell::Module1& m = dial.m();
+        EXPECT_NEAR(m.CentreHeight, 0.1 / std::cos(c.plane.recl * m.Pi / 180), 1e-12);
+        EXPECT_EQ(m.AuxStyleLength, m.CentreHeight);
+        EXPECT_NEAR(m.SetupAngleA * 180 / m.Pi, c.A, 1e-4);
+        EXPECT_NEAR(m.SetupAngleB * 180 / m.Pi, c.B, 1e-4);
+        EXPECT_NEAR(m.CentreX, c.centreX, 1e-5);
+        EXPECT_NEAR(m.CentreY, c.centreY, 1e-5);
+        EXPECT_EQ(m.ZoneCorrDeg, 3);
+    }
+    LatterDial dial({45, 30, 20});
+    ASSERT_TRUE(dial.setUp());
+    EXPECT_NEAR(dial.m().SubstyleHour * 180 / dial.m().Pi, -39.2315, 1e-4);
+}
+
+TEST(LatterDriver, HourFractions) {
+    for (const auto& [fraction, lines] : {std::pair{"4", 49u}, {"-1", 0u}}) {
+        LatterDial dial({45, 30, 20}, {{"TxtHour", fraction}});
+        ASSERT_TRUE(dial.setUp());
+        dial.tagWith(&shell::Module1::HourCounter);
+        EXPECT_EQ(dial.draw(DrawHourLinesProjLatter).byTag().size(), lines) << fraction;
+    }
+    // A south plane: the local noon line lies on the auxiliary substyle and has no points; the
+    // reclined plane's noon segment shows it.
+    LatterDial dial({45, 0, 30}, {{"TxtHour", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    EXPECT_TRUE(dial.draw(DrawHourLinesProjLatter).withColour(qbColor(12)).empty());
+
+    // An hour fraction of 0 stops the run in the set-up, before anything is drawn.
+    LatterDial zero({45, 30, 20}, {{"TxtHour", "0"}});
+    const dialtest::Outcome o = zero.outcomeOfRun();
+    EXPECT_FALSE(o.completed);
+    ASSERT_EQ(o.messages.size(), 1u);
+    EXPECT_NE(o.messages[0].find("division by zero"), std::string::npos);
+    EXPECT_EQ(o.title, kTitle);
+    EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
+    EXPECT_EQ(o.drawn(), 0u);
+}
+
+// A vertical plane facing due east or west has no centre: its hour lines are parallel. The lines
+// that run to the centre are left out, the rest is drawn.
+TEST(LatterDriver, AWallFacingDueEastOrWestHasParallelHourLinesAndNoCentre) {
+    for (double decl : {90.0, -90.0}) {
+        SCOPED_TRACE(decl);
+        const dialtest::Settings ticks = {{"TxtHour", "1"}, {"ck_Sustilare", "1"},
+                                          {"ck_Triangolo", "1"}, {"ck_orizzonte", "1"}};
+        LatterDial dial({45, decl, 0}, ticks);
+        dial.m().CentreX = 7;
+        const dialtest::Outcome o = dial.outcomeOfRun();
+        expectDrawn(o, kTitle);
+        EXPECT_EQ(o.m.CentreX, 7);
+        ASSERT_EQ(o.list.lines.size(), 1u);
+        EXPECT_EQ(o.list.lines[0].Color, qbColor(2));
+
+        LatterDial lines({45, decl, 0}, ticks);
+        ASSERT_TRUE(lines.setUp());
+        lines.tagWith(&shell::Module1::HourCounter);
+        const auto hours = lines.draw(DrawHourLinesProjLatter).byTag();
+        EXPECT_GE(hours.size(), 6u);
+        for (const auto& [counter, points] : hours)
+            EXPECT_TRUE(oracle::allOnWholeHourLine(lines.oracle(), counter, points)) << counter;
+        const auto solstices = lines.draw(DrawDeclinationLinesProjLatter).withColour(qbColor(12));
+        EXPECT_TRUE(oracle::allOnDeclinationPair(lines.oracle(), 23.45, solstices));
+    }
+}
+
+}  // namespace
+}  // namespace latterproj

@@ -1,0 +1,45 @@
+#include "latter_fixture.h"
+
+#include "dials/projective/latter_procedures.h"
+#include "shell/run_dispatch.h"
+#include "support/rundial_lib.h"
+
+namespace latterproj {
+
+using rundial::number;
+
+std::string describe(const Plane& p) {
+    return "lat " + number(p.lat) + ", decl " + number(p.decl) + ", recl " + number(p.recl) +
+           ", style " + number(p.style);
+}
+
+dialtest::Settings typedPlane(const Plane& p) {
+    return {{"txtLAT", number(p.lat)}, {"txtDecl", number(p.decl)},
+            {"txtReclinZ", number(p.recl)}, {"txtStilo", number(p.style)}};
+}
+
+bool LatterDial::setUp() {
+    shell::DriverTable table;
+    table.RunProjectiveLatter = dials::projective::SetupProjectiveLatter;
+    return runWith(table);
+}
+
+bool LatterDial::setUpWithCentre() {
+    return setUp() && dials::projective::ComputeCentreProjLatter(ctx());
+}
+
+oracle::ShadowOracle LatterDial::oracle() const {
+    return oracle::ShadowOracle(plane_.lat, plane_.decl, plane_.recl, plane_.style);
+}
+
+const std::vector<Plane>& planes() {
+    static const std::vector<Plane> kPlanes = {
+        {45, 0, 0},    {45, 30, 20},  {45, -30, 20}, {45, 0, 30},     {52, -25, 35},
+        {40, 20, -25}, {45, 60, -40}, {30, 10, 60},  {60, -15, 80},   {10, 40, 0},
+        {70, 20, -60}, {38, 75, -70}, {45, 90, 30},  {45, -90, -20},  {45, 120, 10},
+        {50, -150, -30}, {45, 30, 20, 1},
+    };
+    return kPlanes;
+}
+
+}  // namespace latterproj
