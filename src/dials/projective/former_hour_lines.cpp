@@ -1,0 +1,46 @@
+// Hour lines of the former projective dial: on the reference plane every hour line is a
+// straight line through the centre, z = k x with k = -1 / (tan H cos(lat)); each is drawn whole,
+// on both sides of the centre. The line of hour angle 0 is the meridian x = 0, swept along z.
+
+#include <cmath>
+
+#include "dials/projective/former_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::projective {
+
+using numeric::StepRange;
+
+namespace {
+
+int hourLineColourIndex(double H) {
+    if (H == 0) return 12;
+    if (H == 90) return 9;
+    return 7;
+}
+
+}  // namespace
+
+void DrawHourLinesProjFormer(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    for (double H : StepRange(-90, 90, m.HourStep)) {
+        m.HourLoop = H;
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(H));
+        const double t = std::tan(H * m.Pi / 180);
+        if (t == 0) {
+            for (double z : StepRange(-m.XLoopHalf, m.XLoopHalf, 0.005))
+                former::plotReferencePoint(ctx, 0, z, colour);
+            continue;
+        }
+        double k = 0;
+        const auto slope = [&] { return -numeric::checkedDiv(1, t * std::cos(m.LatRad)); };
+        if (!numeric::assignOrSkip(k, slope)) continue;
+        for (double x : StepRange(-m.XLoopHalf, m.XLoopHalf, 0.005))
+            former::plotReferencePoint(ctx, x, k * x, colour);
+    }
+}
+
+}  // namespace dials::projective

@@ -1,0 +1,90 @@
+#pragma once
+// The procedures of the former projective programme and the geometry they share. Each takes the
+// context only: it reads the inputs and the shared variables and writes its results back into
+// ctx.m, drawing on ctx.ixPlot1().
+//
+// The method. Every line is computed on the reference plane, the vertical plane perpendicular
+// to the meridian through the dial's centre O, in coordinates (x, z): origin O, x horizontal and
+// positive towards the west, z upward. The style tip T lies a = s cos(lat) in front of that plane
+// and b = s sin(lat) below O (s = StyleLengthD, the signed polar style from the tip to O), and
+// the reference plane's equinoctial line lies s / sin(lat) below O. Each point is carried onto
+// the dial plane by the central projection from T, giving dial coordinates (X, Y): origin O,
+// Y up the line of greatest slope, X horizontal, to the right as seen facing the dial. The foot
+// of the perpendicular style lies at (OriginX, OriginY); a dial point (X, Y) is plotted at
+// (X - OriginX, OriginY - Y), the plot's y growing downward.
+//
+// Hour angles in this programme count positive towards the morning: the line of hour angle H on
+// the reference plane is z = -x / (tan H cos(lat)).
+
+#include <optional>
+
+#include "numeric/palette.h"
+#include "shell/context.h"
+#include "shell/module1.h"
+
+namespace dials::projective {
+
+// Reads the inputs and computes the polar style, the declination conics and the angles of the
+// equivalent vertical plane. A numerical failure (an hour fraction of 0, a style parallel to the
+// plane) is not handled here: it throws numeric::NumericFailure and stops the run.
+void SetupProjectiveFormer(shell::Context& ctx);
+
+// Places the foot of the perpendicular style, draws the triangle of the style laid into the
+// dial (when ck_Triangolo is ticked) and the vertical through the centre. Throws
+// numeric::NumericFailure when the foot cannot be placed.
+void DrawGnomonProjFormer(shell::Context& ctx);
+
+// The straight lines: equinoctial, hour lines, noon line, substyle, the triangle of the style
+// drawn apart in the top right corner, and the horizon.
+void DrawEquinoctialProjFormer(shell::Context& ctx);
+void DrawHourLinesProjFormer(shell::Context& ctx);
+void DrawNoonLineProjFormer(shell::Context& ctx);
+void DrawSubstyleProjFormer(shell::Context& ctx);
+void DrawStyleTriangleProjFormer(shell::Context& ctx);
+void DrawHorizonProjFormer(shell::Context& ctx);
+
+// Declination lines of the sun (+-23.45, +-20.011 and +-11.5 degrees), Italian and Babylonian
+// hours.
+void DrawDeclinationLinesProjFormer(shell::Context& ctx);
+void DrawItalianHoursProjFormer(shell::Context& ctx);
+void DrawBabylonianHoursProjFormer(shell::Context& ctx);
+
+namespace former {
+
+struct DialPoint {
+    double X = 0;
+    double Y = 0;  // upward
+};
+
+// The central projection from the tip of the reference point (x, z) onto the dial plane. Its
+// working values go to the cells ConeCoef2345 (a), PointY (b), SubstyleSlope (z + b) and PointX.
+// Throws numeric::NumericFailure for a point that has no image (level with the foot of the
+// reference perpendicular, or sent to infinity).
+DialPoint projectToDial(shell::Module1& m, double x, double z);
+
+// The same, nothing when the computation fails.
+std::optional<DialPoint> tryProjectToDial(shell::Module1& m, double x, double z);
+
+// Plots the dial point at (X - OriginX, OriginY - Y).
+void plotDialPoint(shell::Context& ctx, const DialPoint& p, numeric::Colour colour);
+
+// Projects and plots the reference point (x, z); a point whose projection fails is skipped.
+void plotReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour);
+
+// NoonTiltRad and StyleElevRad from the plane's angles, as the set-up and the construction
+// compute them.
+double noonTiltOfEquivalentPlane(const shell::Module1& m);
+double styleElevation(const shell::Module1& m);
+
+// The roots y of y^2 + alpha y + c = 0 in the order (-alpha - root) / 2, (-alpha + root) / 2,
+// computed so that neither loses its digits when alpha is huge (a conic close to a parabola);
+// nothing when the discriminant is negative.
+struct RootPair {
+    double first = 0;
+    double second = 0;
+};
+std::optional<RootPair> quadraticRoots(double alpha, double c);
+
+}  // namespace former
+
+}  // namespace dials::projective

@@ -1,0 +1,85 @@
+// The straight lines of the former projective dial other than the hour lines: the equinoctial
+// line, the noon line, the substyle, the triangle of the style drawn apart and the horizon.
+
+#include <cmath>
+
+#include "dials/projective/former_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/rounding.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::projective {
+
+using numeric::checkedDiv;
+using numeric::checkFinite;
+using numeric::StepRange;
+
+void DrawEquinoctialProjFormer(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    for (double x : StepRange(-m.XLoopHalf, m.XLoopHalf, 0.001))
+        former::plotReferencePoint(ctx, x, -m.SetupTemp3, colour);
+}
+
+void DrawNoonLineProjFormer(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    // With no tilt the noon line is the construction's vertical through the centre.
+    if (m.NoonTiltRad == 0) return;
+    const double slope =
+        checkFinite(-std::tan(m.Pi / 2 + m.NoonTiltRad) * numeric::sgn(m.LatRad));
+    const numeric::Colour colour = shell::LineColor(ctx, 4);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    for (double k : StepRange(-1, 1, 0.0001)) {
+        const double Y = slope * k;
+        const double px = -(m.OriginX + k), py = m.OriginY - Y;
+        if (std::isfinite(px) && std::isfinite(py)) plot.xPset(px, py, colour);
+    }
+}
+
+void DrawSubstyleProjFormer(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad;
+    numeric::skip([&] {
+        m.SetupAngleB = -former::styleElevation(m);
+        const double w = checkedDiv(std::sin(D) * std::cos(phi), std::cos(m.SetupAngleB));
+        if (std::fabs(w) > 1) return;
+        // The angle of the substyle from the line of greatest slope. The arcsine gives the
+        // angle of a substyle that runs up the slope from the foot; when the polar style's
+        // trace on the plane runs down it, the line is turned the other way.
+        double sigma = shell::ArcSin(m, w);
+        const double upSlope =
+            std::cos(R) * std::sin(phi) + std::sin(R) * std::cos(D) * std::cos(phi);
+        if (upSlope < 0) sigma = -sigma;
+        if (sigma == 0) return;  // vertical: the construction's vertical passes through the foot
+        const double run = checkedDiv(1, std::tan(sigma));
+        const numeric::Colour colour = shell::LineColor(ctx, 9);
+        plot::PlotSurface& plot = ctx.ixPlot1();
+        for (double k : StepRange(-1, 1, 0.005)) plot.xPset(k, checkFinite(k * run), colour);
+    });
+}
+
+void DrawStyleTriangleProjFormer(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    m.TriangleBase = m.StyleLengthD * std::cos(m.StyleElevRad);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double base = std::fabs(m.TriangleBase);
+    const double height = std::fabs(m.StyleLength);
+    // The right angle 5 mm inside the top right corner of the plot area.
+    const double kx = plot.ShiftX() - 0.005, ky = -plot.ShiftY();
+    plot.xLine(kx, ky, kx, ky + height, shell::LineColor(ctx, 13));
+    plot.xLine(kx - base, ky, kx, ky, shell::LineColor(ctx, 14));
+    plot.xLine(kx - base, ky, kx, ky + height, shell::LineColor(ctx, 9));
+}
+
+void DrawHorizonProjFormer(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    // The horizon is level with the tip, which lies s sin(lat) below the centre: measured
+    // along the slope from the foot, the centre's height above the foot less that drop.
+    const double h0 = -m.OriginY - checkedDiv(m.HorizonRefLength, std::cos(m.ReclRad));
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plot.xLine(-plot.ShiftX(), -h0, plot.ShiftX(), -h0, shell::LineColor(ctx, 2));
+}
+
+}  // namespace dials::projective

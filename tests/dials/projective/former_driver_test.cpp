@@ -1,0 +1,147 @@
+// The former projective programme as Run starts it: what it accepts (its refusals are checked
+// with the other drivers'), the order of the features, failures that stop the run, known planes,
+// the hour-line loop, and the flat 3D programme's hour lines on the same plane.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "former_fixture.h"
+#include "numeric/palette.h"
+#include "support/oracle_checks.h"
+
+namespace formertest {
+namespace {
+
+using namespace dials::projective;
+using dialtest::Settings;
+using numeric::qbColor;
+
+constexpr double kPi = 3.141592654;
+const std::string kTitle = "Flat sundial by projective method : former version";
+
+dialtest::Outcome runWith(const Settings& changes) {
+    Settings settings = typedPlane({45, 20, 30});
+    settings.insert(settings.end(), changes.begin(), changes.end());
+    return dialtest::runProgramme("M_Proiettivo", settings);
+}
+
+TEST(FormerDriver, RunsInOrderAndStopsOnAFailure) {
+    for (const Settings& accepted : std::vector<Settings>{{{"txtLAT", "0.001"}},
+                                                          {{"txtReclinZ", "-89.9"}}})
+        dialtest::expectDrawn(runWith(accepted), kTitle);
+    EXPECT_EQ(runWith({{"txtDecl", "120"}}).m.DeclDegrees, 120);  // not folded
+
+    // The construction first (triangle laid down, vertical), the horizon last.
+    const dialtest::Outcome o = runWith({{"ck_Triangolo", "1"}, {"ck_Italiche", "1"},
+                                         {"ck_babiloniche", "1"}, {"ck_orizzonte", "1"}});
+    dialtest::expectDrawn(o, kTitle);
+    ASSERT_GE(o.list.lines.size(), 5u);
+    EXPECT_EQ(std::string(o.list.DrawOrder.begin(), o.list.DrawOrder.begin() + 4), "LLLL");
+    EXPECT_EQ(o.list.lines[3].Color, qbColor(8));
+    EXPECT_EQ(o.list.DrawOrder.back(), 'L');
+    EXPECT_EQ(o.list.lines.back().Color, qbColor(2));
+
+    // An hour fraction of 0 fails in the set-up; a style of 0 leaves no foot to place.
+    for (const Settings& failing : std::vector<Settings>{{{"TxtHour", "0"}}, {{"txtStilo", "0"}}}) {
+        const dialtest::Outcome f = runWith(failing);
+        EXPECT_FALSE(f.completed);
+        ASSERT_EQ(f.messages.size(), 1u);
+        EXPECT_EQ(f.messages[0].rfind("The drawing was stopped", 0), 0u);
+        EXPECT_EQ(f.busyChanges, (std::vector<bool>{true, false}));
+        EXPECT_EQ(f.drawn(), 0u);
+    }
+}
+
+TEST(FormerSetup, KnownPlanes) {
+    const double lat = 45.7438, style = 0.1, phi = lat * kPi / 180, E = kPi / 2 - phi;
+    FormerDial south({lat, 0, 0, style});
+    ASSERT_TRUE(south.setUp());
+    const shell::Module1& m = south.m();
+    EXPECT_NEAR(m.StyleLengthD, style / std::cos(phi), 1e-15);
+    EXPECT_EQ(m.FormerTemp + m.EquivDeclRad + m.NoonTiltRad + m.SubstyleRad, 0);
+    EXPECT_NEAR(m.StyleElevRad, E, 1e-9);  // the stored Pi's right angle is 2e-10 off
+    EXPECT_EQ(m.OriginX, 0);
+    EXPECT_NEAR(m.OriginY, -style / std::tan(E), 1e-9);
+    // Lines of positive hour angle fall on the west side (x < 0) below the centre.
+    south.tagWith(&shell::Module1::HourLoop);
+    const auto southLines = south.draw(DrawHourLinesProjFormer).byTag();
+    std::size_t below = 0;
+    for (const oracle::DialXY& p : southLines.at(45)) {
+        if (p.y >= -m.OriginY) continue;
+        ++below;
+        EXPECT_LT(p.x, 0);
+    }
+    EXPECT_GT(below, 10u);
+
+    FormerDial pastVertical({45, 20, 100});
+    ASSERT_TRUE(pastVertical.setUp());
+    EXPECT_LT(pastVertical.m().StyleLengthD, 0);
+    EXPECT_EQ(pastVertical.m().SideSign, -1);
+
+    // A style perpendicular to the plane: the foot is the centre, the hour lines radiate from it.
+    FormerDial equatorial({45, 0, -45});
+    ASSERT_TRUE(equatorial.setUp());
+    EXPECT_LT(std::hypot(equatorial.m().OriginX, equatorial.m().OriginY), 1e-9);
+    equatorial.tagWith(&shell::Module1::HourLoop);
+    const auto lines = equatorial.draw(DrawHourLinesProjFormer).byTag();
+    EXPECT_EQ(lines.size(), 25u);
+    for (const auto& [H, points] : lines)
+        EXPECT_TRUE(oracle::allOnWholeHourLine(equatorial.oracle(), -H, points)) << H;
+}
+
+TEST(FormerHourLines, QuartersAndANegativeFraction) {
+    FormerDial quarters({45, 20, 30}, {{"TxtHour", "4"}});
+    ASSERT_TRUE(quarters.setUp());
+    quarters.tagWith(&shell::Module1::HourLoop);
+    const dialtest::Drawing d = quarters.draw(DrawHourLinesProjFormer);
+    const auto lines = d.byTag();
+    ASSERT_EQ(lines.size(), 49u);
+    EXPECT_EQ(lines.begin()->first, -90);
+    EXPECT_EQ(lines.rbegin()->first, 90);
+    // -90 and +90 are one line, drawn first in grey and last in blue.
+    EXPECT_EQ(d.points.front().colour, qbColor(7));
+    EXPECT_EQ(d.points.back().colour, qbColor(9));
+    const auto& first = lines.at(-90);
+    for (const oracle::DialXY& p : lines.at(90))
+        EXPECT_LT(oracle::distanceToLine(p, first.front(), first.back()), 1e-9);
+    // The Italian hours keep their 15 degrees.
+    quarters.tagWith(&shell::Module1::ConicB2345);
+    EXPECT_LE(quarters.draw(DrawItalianHoursProjFormer).byTag().size(), 13u);
+
+    FormerDial negative({45, 20, 30}, {{"TxtHour", "-1"}});
+    ASSERT_TRUE(negative.setUp());
+    EXPECT_TRUE(negative.draw(DrawHourLinesProjFormer).points.empty());
+}
+
+// The flat 3D programme's hour angles (radians) also count positive towards the morning.
+TEST(FormerHourLines, AgreeWithTheFlat3DProgramme) {
+    for (const Plane& plane : {Plane{45, 20, 30}, Plane{52, -40, -20}, Plane{50, 120, 0}}) {
+        SCOPED_TRACE(describe(plane));
+        FormerDial former(plane, {{"TxtHour", "1"}});
+        ASSERT_TRUE(former.setUp());
+        former.tagWith(&shell::Module1::HourLoop);
+        const auto formerLines = former.draw(DrawHourLinesProjFormer).byTag();
+
+        dialtest::ProgrammeDial flat("M_Inclinati", typedPlane(plane),
+                                     {{"option3D4", "1"}, {"TxtHour", "1"},
+                                      {"ck_DayLightCurves", "0"}, {"ck_Equinoziale", "0"}});
+        flat.tagWith(&shell::Module1::HourAngleRad);
+        ASSERT_TRUE(flat.run());
+        int compared = 0;
+        for (const auto& [rad, points] : flat.drawing().byTag()) {
+            const double H = std::round(rad * 180 / kPi * 1e6) / 1e6;
+            if (H == 0 || std::fabs(H) >= 90 || !formerLines.count(H) || points.size() < 2)
+                continue;  // the last tag also marks the features drawn after the hours
+            for (const oracle::DialXY& p : formerLines.at(H))
+                ASSERT_LT(oracle::distanceToLine(p, points.front(), points.back()), 1e-6) << H;
+            ++compared;
+        }
+        EXPECT_GE(compared, 6);
+    }
+}
+
+}  // namespace
+}  // namespace formertest

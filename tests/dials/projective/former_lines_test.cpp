@@ -1,0 +1,157 @@
+// Every line family of the former projective dial against the shadow oracle, on declining,
+// reclining and inclining planes, facing south and north, and past the vertical.
+
+#include <cmath>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "former_fixture.h"
+#include "numeric/palette.h"
+#include "support/oracle_checks.h"
+
+namespace formertest {
+namespace {
+
+using namespace dials::projective;
+using numeric::qbColor;
+using oracle::DialXY;
+
+const Plane kPlanes[] = {
+    {45.7438, 0, 0},  {45, 30, 0},     {45, 20, 30},   {52, -40, -20},
+    {40, 60, 50},     // past the polar axis: the centre beyond the foot
+    {50, 120, 0},     {60, -150, 40},  {45, -120, -50}, {30, -30, 120}, {45, 170, 110},
+    {30, 40, -70},    // the substyle runs down the slope from the foot
+    {30, 0, -50},     // due south, inclining: the foot above the centre
+    {45, 0, 100},     // due south, reclined past the polar axis
+    {23.45, 15, 10},  // the solstice cone cuts a parabola from the reference plane
+    {45, 25, 15},     // so does the circle touching the horizon
+    {70, 10, -20, 0.2},
+};
+
+class FormerLines : public testing::TestWithParam<Plane> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dial.setUp());
+        ASSERT_TRUE(o.centre().has_value());
+        c = *o.centre();
+        near = tolerance * std::max(1.0, std::hypot(c.x, c.y));
+    }
+    FormerDial dial{GetParam()};
+    const oracle::ShadowOracle o = dial.oracle();
+    const double tolerance = oracle::toleranceFor(GetParam().style);
+    DialXY c;          // the true centre, seen from the foot
+    double near = 0;   // the tolerance at the centre's distance
+};
+
+TEST_P(FormerLines, StraightLinesFromTheFoot) {
+    const shell::Module1& m = dial.m();
+    EXPECT_NEAR(-m.OriginX, c.x, near);
+    EXPECT_NEAR(-m.OriginY, c.y, near);
+    const auto vertical = dial.drawing().segmentsWithColour(qbColor(8));
+    ASSERT_EQ(vertical.size(), 1u);
+    EXPECT_EQ(vertical[0].a.x, -m.OriginX);
+
+    const auto substyle = dial.draw(DrawSubstyleProjFormer).at();
+    if (GetParam().decl == 0) {
+        EXPECT_TRUE(substyle.empty());  // it lies on the vertical
+    } else {
+        ASSERT_GT(substyle.size(), 2u);
+        EXPECT_LT(oracle::distanceToLine({0, 0}, substyle.front(), substyle.back()), 1e-12);
+        EXPECT_LT(oracle::distanceToLine(c, substyle.front(), substyle.back()), near);
+    }
+
+    const auto horizon = dial.draw(DrawHorizonProjFormer).segmentsWithColour(qbColor(2));
+    ASSERT_EQ(horizon.size(), 1u);
+    EXPECT_NEAR(o.altitudeAt(horizon[0].a.x, horizon[0].a.y), 0, 1e-6);
+    EXPECT_EQ(horizon[0].a.y, horizon[0].b.y);
+
+    // Apart in the corner: the perpendicular style, then the substyle, foot to centre.
+    const auto apart = dial.draw(DrawStyleTriangleProjFormer).lines;
+    ASSERT_EQ(apart.size(), 3u);
+    EXPECT_EQ(apart[0].x1, dial.surface().ShiftX() - 0.005);
+    EXPECT_EQ(apart[0].y1, -dial.surface().ShiftY());
+    EXPECT_NEAR(apart[0].Y2 - apart[0].y1, GetParam().style, 1e-15);
+    EXPECT_NEAR(apart[1].x2 - apart[1].x1, std::hypot(c.x, c.y), near);
+
+    // Turned down: the tip T' at the style's length from the foot, across the substyle.
+    FormerDial turned(GetParam(), {{"ck_Triangolo", "1"}});
+    ASSERT_TRUE(turned.setUp());
+    const auto laid = turned.drawing().segments;
+    ASSERT_EQ(laid.size(), 4u);
+    const DialXY tip = laid[1].a;
+    EXPECT_NEAR(std::hypot(tip.x, tip.y), GetParam().style, 1e-12);
+    EXPECT_NEAR(tip.x * c.x + tip.y * c.y, 0, near);
+    EXPECT_NEAR(oracle::distance(laid[0].a, c), 0, near);
+}
+
+TEST_P(FormerLines, HourNoonAndEquinoctialLines) {
+    dial.tagWith(&shell::Module1::HourLoop);
+    const dialtest::Drawing hours = dial.draw(DrawHourLinesProjFormer);
+    const auto lines = hours.byTag();
+    ASSERT_EQ(lines.size(), 25u);  // every half hour, as the hour fraction box starts
+    for (const auto& [H, points] : lines)
+        EXPECT_TRUE(oracle::allOnWholeHourLine(o, -H, points, tolerance)) << "hour " << H;
+    EXPECT_EQ(hours.withColour(qbColor(12)).size(), lines.at(0).size());
+
+    const auto noon = dial.draw(DrawNoonLineProjFormer).at();
+    if (GetParam().decl == 0 || GetParam().recl == 0) {
+        EXPECT_TRUE(noon.empty());  // the vertical through the centre is the noon line
+        EXPECT_TRUE(oracle::allOnWholeHourLine(o, 0, {{c.x, c.y - 0.3}, {c.x, c.y + 0.3}}));
+    } else {
+        EXPECT_GT(noon.size(), 100u);
+        EXPECT_TRUE(oracle::allOnWholeHourLine(o, 0, noon, tolerance));
+    }
+
+    const auto equinoctial = dial.draw(DrawEquinoctialProjFormer).at();
+    EXPECT_GT(equinoctial.size(), 100u);
+    EXPECT_TRUE(oracle::allOnDeclinationCurve(o, 0, equinoctial, tolerance));
+}
+
+TEST_P(FormerLines, DeclinationLinesAt23_45And20_011And11_5) {
+    const dialtest::Drawing d = dial.draw(DrawDeclinationLinesProjFormer);
+    EXPECT_GT(d.points.size(), 100u);
+    for (const auto& [colour, declination] : {std::pair{12, 23.45}, {13, 20.011}, {11, 11.5}}) {
+        const auto points = d.withColour(qbColor(colour));
+        EXPECT_TRUE(oracle::allOnDeclinationPair(o, declination, points, tolerance)) << declination;
+    }
+}
+
+// Through the equinoctial point of the programme's hour angle H (morning +) pass the Italian
+// hour 18 - H / 15 and the Babylonian hour 6 - H / 15. At H = +-90 the lines are the two
+// horizontal tangents, Italian 24 (the horizon) and 12; one of them may lie out of the sweep's
+// reach (at 45 degrees the twelfth hour's circle is parallel to the reference plane).
+TEST_P(FormerLines, ItalianAndBabylonianHours) {
+    dial.tagWith(&shell::Module1::ConicB2345);
+    for (const bool italian : {true, false}) {
+        SCOPED_TRACE(italian ? "Italian" : "Babylonian");
+        const dialtest::Drawing d =
+            dial.draw(italian ? DrawItalianHoursProjFormer : DrawBabylonianHoursProjFormer);
+        EXPECT_EQ(d.withColour(qbColor(italian ? 12 : 13)).size(), d.points.size());
+        const auto lines = d.byTag();
+        EXPECT_TRUE(lines.count(-90) || lines.count(90));
+        for (double H = -75; H <= 75; H += 15) {
+            const double n = italian ? 18 - H / 15 : 6 - H / 15;
+            if (!lines.count(H))  // out of the plot area
+                EXPECT_GT(o.distanceToItalianLine(n, 0, 0), 0.85) << "hour " << H;
+            else if (italian)
+                EXPECT_TRUE(oracle::allOnItalianLine(o, n, lines.at(H), tolerance)) << H;
+            else
+                EXPECT_TRUE(oracle::allOnBabylonianLine(o, n, lines.at(H), tolerance)) << H;
+        }
+        for (const double H : {-90.0, 90.0}) {
+            if (!lines.count(H)) continue;
+            EXPECT_TRUE(oracle::allOnItalianLine(o, 24, lines.at(H), tolerance) ||
+                        oracle::allOnItalianLine(o, 12, lines.at(H), tolerance));
+        }
+        if (lines.count(-90) && lines.count(90))  // both tangents, not one twice
+            EXPECT_GT(oracle::distanceToLine(lines.at(90).front(), lines.at(-90).front(),
+                                             lines.at(-90).back()),
+                      1e-3);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, FormerLines, testing::ValuesIn(kPlanes));
+
+}  // namespace
+}  // namespace formertest
