@@ -1,0 +1,62 @@
+// The lines of constant declination of the sun on the vertical dial by spherical trigonometry:
+// the solstices, the lines that bound the zodiac months, the line typed by the user and the
+// equinoctial. Each is a run of shadow points swept over the hour angle.
+
+#include "dials/spherical/vertical_procedures.h"
+#include "shell/helpers.h"
+
+namespace dials::spherical {
+
+namespace {
+
+struct DeclinationLine {
+    double declination;  // degrees
+    double fromHour;     // hour angle swept, degrees
+    int colour;
+};
+
+void plotDeclinationLine(shell::Context& ctx, const DeclinationLine& line) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, line.colour);
+    double H = 0;
+    vsph::sweep(H, line.fromHour, 120, 10 * m.PointStep, [&](double hour) {
+        m.SunDecl = line.declination;
+        const auto p = vsph::ShadowPointVertSph(m, hour * m.Pi / 180, m.SunDecl);
+        if (p && p->drawn()) plot.xPset(p->x, -p->y, colour);
+    });
+}
+
+}  // namespace
+
+void PlotNorthDeclinationLinesVertSph(shell::Context& ctx) {
+    plotDeclinationLine(ctx, {23.44, -120, 15});
+    plotDeclinationLine(ctx, {20.001, -90, 13});
+    plotDeclinationLine(ctx, {11.5001, -90, 11});
+}
+
+void PlotSouthDeclinationLinesVertSph(shell::Context& ctx) {
+    plotDeclinationLine(ctx, {-23.44, -90, 12});
+    plotDeclinationLine(ctx, {-20.001, -90, 13});
+    plotDeclinationLine(ctx, {-11.5001, -90, 11});
+}
+
+void PlotOptionalDeclinationLineVertSph(shell::Context& ctx) {
+    if (!shell::ticked(ctx, "ckLineoptional")) return;
+    plotDeclinationLine(ctx, {ctx.inputs.number("txtlineofdeclination"), -90, 4});
+}
+
+void PlotEquinoctialLineVertSph(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    double H = 0;
+    vsph::sweep(H, -90, 90, 10 * m.PointStep, [&](double hour) {
+        const auto p = vsph::EquinoxShadowPointVertSph(m, hour * m.Pi / 180);
+        // Strictly below the horizontal through the foot: the equinox sun on the horizon casts
+        // its shadow there at infinity.
+        if (p && p->drawn() && p->y < 0) plot.xPset(p->x, -p->y, colour);
+    });
+}
+
+}  // namespace dials::spherical

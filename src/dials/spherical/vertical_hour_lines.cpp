@@ -1,0 +1,58 @@
+// The noon line, the hour lines and the horizon of the vertical dial by spherical trigonometry.
+// An hour line is a run of shadow points of one hour angle, one for each declination of the sun
+// between the solstices; with standard-meridian time every hour angle is moved by the angle
+// between the local meridian and the zone's.
+
+#include <cmath>
+
+#include "dials/spherical/vertical_procedures.h"
+#include "numeric/checked.h"
+#include "shell/helpers.h"
+
+namespace dials::spherical {
+
+void PlotNoonLineVertSph(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double c = -std::cos(m.LatRad) * std::cos(m.WallDeclRad);
+    if (c == 0) return;
+    // The vertical through the dial centre, x0 = -s tan D, from the top edge of the plot down
+    // to as far below the origin.
+    numeric::skip([&] {
+        const double x0 = numeric::checkFinite(numeric::checkedDiv(m.StyleLength, c) *
+                                               std::cos(m.LatRad) * std::sin(m.WallDeclRad));
+        plot.xLine(x0, plot.ShiftY(), x0, -plot.ShiftY(), shell::LineColor(ctx, 4));
+    });
+}
+
+void PlotHourLinesVertSph(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double f = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
+    const double declStep = 10 * m.PointStep;
+
+    double H = 0;
+    vsph::sweep(H, -90, 90, m.HourStep, [&](double hour) {
+        // The colour names the hour, before the shift to standard time.
+        int colour = 7;
+        if (hour == 0) colour = 12;
+        if (std::fabs(hour) == 90) colour = 9;
+        const numeric::Colour drawn = shell::LineColor(ctx, colour);
+        double t = 0;
+        if (!numeric::assignOrSkip(t, [&] {
+                return (hour - f * m.ZoneCorrRad * 180 / m.Pi) * m.Pi / 180;
+            }))
+            return;
+        vsph::sweep(m.SunDecl, -23.44, 23.44, declStep, [&](double decl) {
+            const auto p = vsph::ShadowPointVertSph(m, t, decl);
+            if (p && p->drawn()) plot.xPset(p->x, -p->y, drawn);
+        });
+    });
+}
+
+void PlotHorizonVertSph(shell::Context& ctx) {
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plot.xLine(-plot.ShiftX(), 0, plot.ShiftX(), 0, shell::LineColor(ctx, 2));
+}
+
+}  // namespace dials::spherical

@@ -1,0 +1,97 @@
+// Italian hours (counted from the previous sunset: hour 24 is sunset) and Babylonian hours
+// (counted from sunrise: hour 0 is sunrise) on the vertical dial by spherical trigonometry. A
+// line is a run of shadow points of one such hour, one for each declination of the sun between
+// the solstices; a number stands where its whole hour meets the +23.44 line.
+
+#include <cmath>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "dials/spherical/vertical_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/palette.h"
+#include "shell/helpers.h"
+
+namespace dials::spherical {
+
+namespace {
+
+enum class Family { Italian, Babylonian };
+
+// The shadow of hour k of the family on the day of declination deltaDeg; none on a day without
+// sunrise and sunset, when the sun is behind the wall or when the computation fails.
+std::optional<vsph::WallPoint> hourPoint(shell::Module1& m, Family family, double k,
+                                         double deltaDeg) {
+    std::optional<vsph::WallPoint> point;
+    numeric::skip([&] {
+        const double dr = deltaDeg * m.Pi / 180;
+        const double c = -std::tan(m.LatRad) * std::tan(dr);
+        if (!(std::fabs(c) < 1)) return;
+        // The semi-diurnal arc, from sunrise (-H0) to noon and from noon to sunset (+H0).
+        const double H0 = m.Pi / 2 - std::atan(c / std::sqrt(1 - c * c));
+        const double H = family == Family::Italian ? k * m.Pi / 12 + H0 - 2 * m.Pi
+                                                   : k * m.Pi / 12 - H0;
+        const vsph::WallPoint p = vsph::onWall(m, vsph::sunPlace(m, H, dr));
+        if (p.inFront) point = p;
+    });
+    return point;
+}
+
+// The hour fraction of TxtHour; 0 (or no number) counts as whole hours.
+double hourFraction(const shell::Context& ctx) {
+    const double f = ctx.inputs.number("TxtHour");
+    return f == 0 ? 1 : f;
+}
+
+void plotFamily(shell::Context& ctx, Family family, double fromHour, double toHour, int colour) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour drawn = shell::LineColor(ctx, colour);
+    double hourStep = 0;
+    if (!numeric::assignOrSkip(hourStep, [&] { return 1 / hourFraction(ctx); })) return;
+    const double declStep = 10 * m.PointStep;
+    double k = 0;
+    vsph::sweep(k, fromHour, toHour, hourStep, [&](double hour) {
+        vsph::sweep(m.SunDecl, -23.44, 23.44, declStep, [&](double decl) {
+            const auto p = hourPoint(m, family, hour, decl);
+            if (p && p->drawn()) plot.xPset(p->x, -p->y, drawn);
+        });
+    });
+}
+
+void labelFamily(shell::Context& ctx, Family family, std::span<const int> hours,
+                 numeric::Colour colour) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plot.setForeColor(colour);
+    for (const int hour : hours) {
+        m.SunDecl = 23.44;
+        const auto p = hourPoint(m, family, hour, m.SunDecl);
+        if (p && p->drawn()) plot.Dati(" " + std::to_string(hour) + " ", p->x, -p->y);
+    }
+    plot.setForeColor(numeric::rgb(255, 255, 255));
+}
+
+constexpr int kItalianNumbers[] = {12, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23};
+constexpr int kBabylonianNumbers[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+
+}  // namespace
+
+void PlotItalianHoursVertSph(shell::Context& ctx) {
+    plotFamily(ctx, Family::Italian, 6, 24, 12);
+}
+
+void LabelItalianHoursVertSph(shell::Context& ctx) {
+    labelFamily(ctx, Family::Italian, kItalianNumbers, numeric::rgb(255, 0, 0));
+}
+
+void PlotBabylonianHoursVertSph(shell::Context& ctx) {
+    plotFamily(ctx, Family::Babylonian, 0, 18, 13);
+}
+
+void LabelBabylonianHoursVertSph(shell::Context& ctx) {
+    labelFamily(ctx, Family::Babylonian, kBabylonianNumbers, numeric::qbColor(13));
+}
+
+}  // namespace dials::spherical

@@ -1,0 +1,127 @@
+#pragma once
+// The procedures of the vertical dial by spherical trigonometry. They take no arguments but the
+// context: they read the inputs and the shared variables that ReadInputsVertSph fills and draw
+// on ctx.ixPlot1().
+//
+// Dial coordinates are metres in the wall, origin at the foot of the perpendicular style, x to
+// the right of a viewer facing the wall and y upward; a point (x, y) goes to the plot as (x, -y).
+// Every point is the shadow of the style tip for one hour angle t (radians, 0 at apparent noon,
+// afternoon positive) and one declination of the sun: the sun's azimuth A (from the south, west
+// positive) and altitude h by spherical trigonometry, then x = s tan(A - D) and
+// y = -s tan(h) / cos(A - D). The latitude is used with its sign and the wall's declination D
+// is measured from the south, so one set of formulas serves both hemispheres.
+//
+// A point whose computation fails (a zero divisor, an arc sine argument rounded past 1) is not
+// drawn; the rest of its line goes on. A sweep whose step cannot advance (a Definition of 0)
+// draws nothing.
+
+#include <optional>
+#include <vector>
+
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/context.h"
+
+namespace dials::spherical {
+
+// Noon line through the dial centre (always drawn), hour lines, horizon.
+void PlotNoonLineVertSph(shell::Context& ctx);
+void PlotHourLinesVertSph(shell::Context& ctx);
+void PlotHorizonVertSph(shell::Context& ctx);
+
+// Declination lines +-23.44, +-20.001, +-11.5001; the optional line of txtlineofdeclination
+// (only when ckLineoptional is ticked); the equinoctial; the substyle.
+void PlotNorthDeclinationLinesVertSph(shell::Context& ctx);
+void PlotSouthDeclinationLinesVertSph(shell::Context& ctx);
+void PlotOptionalDeclinationLineVertSph(shell::Context& ctx);
+void PlotEquinoctialLineVertSph(shell::Context& ctx);
+void PlotSubstyleLineVertSph(shell::Context& ctx);
+
+// Triangle of the style laid into the wall, and the vertical through the centre.
+void PlotStyleTriangleVertSph(shell::Context& ctx);
+
+// Italian hours (from sunset) and Babylonian hours (from sunrise), with their numbers on the
+// +23.44 line.
+void PlotItalianHoursVertSph(shell::Context& ctx);
+void LabelItalianHoursVertSph(shell::Context& ctx);
+void PlotBabylonianHoursVertSph(shell::Context& ctx);
+void LabelBabylonianHoursVertSph(shell::Context& ctx);
+
+// Temporary (unequal) hours and their numbers.
+void PlotTemporaryHoursVertSph(shell::Context& ctx);
+void LabelTemporaryHoursVertSph(shell::Context& ctx);
+
+// The analemma of 12:00 mean time of the zone's standard meridian.
+void PlotAnalemmaVertSph(shell::Context& ctx);
+
+// Roman numerals along the declination line of txtlineofdeclination, and the zodiac signs.
+void PlotRomanNumeralsVertSph(shell::Context& ctx);
+void PlotZodiacSigns(shell::Context& ctx);
+
+// Where the numerals and the signs go, as the two procedures above place them (and with the same
+// writes to SunDecl and HourAngleRad); the procedures draw a glyph at each place.
+struct NumeralPlace {
+    int hour;     // 1..12
+    double x, y;  // dial coordinates
+};
+std::vector<NumeralPlace> RomanNumeralPlacesVertSph(shell::Context& ctx);
+
+enum class ZodiacSign {
+    Aries, Libra, Cancer, Capricorn, Gemini, Taurus, Pisces, Aquarius, Sagittarius, Scorpio,
+    Virgo, Leo
+};
+struct ZodiacPlace {
+    ZodiacSign sign;
+    double x, y;  // dial coordinates
+};
+struct ZodiacLayout {
+    double rotationDeg = 0;            // one turn for every sign
+    std::vector<ZodiacPlace> places;   // in drawing order, only the signs that are drawn
+};
+ZodiacLayout ZodiacLayoutVertSph(shell::Context& ctx);
+
+namespace vsph {
+
+// The sun seen from the wall: azimuth from the south, west positive, and altitude (radians).
+struct SunPlace {
+    double A;
+    double h;
+};
+
+// The shadow of the style tip, and whether the sun shines on the face of the wall.
+struct WallPoint {
+    double x, y;
+    bool inFront;  // cos(A - D) > 0
+
+    // A shadow that falls on the dial: on or below the horizontal through the foot of the style,
+    // with the sun in front of the wall.
+    bool drawn() const { return y <= 0 && inFront; }
+};
+
+// The sun for hour angle t and declination deltaRad by spherical trigonometry; throws
+// numeric::NumericFailure where the azimuth's divisor is 0 or the altitude's sine is past 1.
+SunPlace sunPlace(const shell::Module1& m, double t, double deltaRad);
+// The same for the declination 0; on the equator itself (LatRad exactly 0), where the azimuth's
+// quotient is 0 / 0, the sun runs along the prime vertical: A = +-pi/2, h = pi/2 - |t|.
+SunPlace equinoxSunPlace(const shell::Module1& m, double t);
+// The shadow of the tip for that sun; stores its altitude in HourAngleRad first.
+WallPoint onWall(shell::Module1& m, const SunPlace& sun);
+
+// ShadowPointVertSph: the shadow of the tip for hour angle t and declination deltaDeg (degrees);
+// none when its computation fails. The altitude goes to HourAngleRad.
+std::optional<WallPoint> ShadowPointVertSph(shell::Module1& m, double t, double deltaDeg);
+// The same at declination 0 with the equator's own sun (equinoxSunPlace).
+std::optional<WallPoint> EquinoxShadowPointVertSph(shell::Module1& m, double t);
+
+// The counted loop of a sweep, its counter kept in `counter`; a step that cannot advance the
+// counter (0, or too small for the bounds) runs nothing.
+template <class Body>
+void sweep(double& counter, double start, double end, double step, Body&& body) {
+    // Each body contains its own point failures; what can reach here is the range refusing its
+    // step, before the first round.
+    numeric::skip([&] { numeric::countedLoop(counter, start, end, step, body); });
+}
+
+}  // namespace vsph
+
+}  // namespace dials::spherical

@@ -1,0 +1,37 @@
+// The triangle of the style of the vertical dial by spherical trigonometry, laid flat into the
+// wall: the foot O of the perpendicular style, the dial centre Z where the polar style meets the
+// wall, and the tip T turned down into the wall about the substyle OZ (so OT is perpendicular to
+// OZ and as long as the style). Then the vertical through the centre, the generic gnomon.
+
+#include <cmath>
+
+#include "dials/spherical/vertical_procedures.h"
+#include "numeric/checked.h"
+#include "shell/helpers.h"
+
+namespace dials::spherical {
+
+void PlotStyleTriangleVertSph(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double phi = m.LatRad, D = m.WallDeclRad, L = m.StyleLength;
+
+    // A wall whose centre cannot be placed (a style parallel to the wall) has no triangle.
+    numeric::skip([&] {
+        const double beta = phi == 0 ? m.Pi / 2 : shell::Atn2(m, std::sin(D), std::tan(phi));
+        const double xc = numeric::checkFinite(-L * std::tan(D));
+        m.TriangleTemp = numeric::checkFinite(numeric::checkedDiv(L * std::tan(phi), std::cos(D)));
+        const double yc = m.TriangleTemp;
+        const double tx = L * std::cos(beta), ty = L * std::sin(beta);
+        const double s = plot.ShiftY();
+
+        plot.xPset(xc, -yc, shell::LineColor(ctx, 12));
+        plot.xPset(tx, -ty, shell::LineColor(ctx, 12));
+        plot.xLine(tx, -ty, xc, -yc, shell::LineColor(ctx, 9));
+        plot.xLine(tx, -ty, 0, 0, shell::LineColor(ctx, 13));
+        plot.xLine(xc, -yc, 0, 0, shell::LineColor(ctx, 14));
+        plot.xLine(xc, -s, xc, 2 * s, shell::LineColor(ctx, 8));
+    });
+}
+
+}  // namespace dials::spherical

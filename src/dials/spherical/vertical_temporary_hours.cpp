@@ -1,0 +1,66 @@
+// Temporary (unequal) hours on the vertical dial by spherical trigonometry: each day from
+// sunrise to sunset is divided into twelve equal parts, so temporary hour k (0 sunrise, 6 noon,
+// 12 sunset) falls at the hour angle (k / 6 - 1) H0, H0 the day's semi-diurnal arc. A line is a
+// run of shadow points of one k, one for each declination between the solstices.
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "dials/spherical/vertical_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/palette.h"
+#include "shell/helpers.h"
+
+namespace dials::spherical {
+
+namespace {
+
+// The shadow of temporary hour k on the day of declination deltaDeg; none on a day without
+// sunrise and sunset, when the sun is behind the wall or when the computation fails.
+std::optional<vsph::WallPoint> temporaryHourPoint(shell::Module1& m, double k, double deltaDeg) {
+    std::optional<vsph::WallPoint> point;
+    numeric::skip([&] {
+        const double dr = deltaDeg * m.Pi / 180;
+        const double q = -std::tan(m.LatRad) * std::tan(dr);
+        if (!(std::fabs(q) < 1)) return;
+        const double H0 = m.Pi / 2 - std::atan(q / std::sqrt(1 - q * q));
+        const double t = (k / 6 - 1) * H0;
+        const vsph::WallPoint p = vsph::onWall(m, vsph::sunPlace(m, t, dr));
+        if (p.inFront) point = p;
+    });
+    return point;
+}
+
+}  // namespace
+
+void PlotTemporaryHoursVertSph(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, 6);
+    double n = ctx.inputs.number("TxtHour");
+    if (n == 0) n = 1;
+    double hourStep = 0;
+    if (!numeric::assignOrSkip(hourStep, [&] { return 1 / n; })) return;
+    const double declStep = 10 * m.PointStep;
+    double k = 0;
+    vsph::sweep(k, 0, 12, hourStep, [&](double hour) {
+        vsph::sweep(m.SunDecl, -23.44, 23.44, declStep, [&](double decl) {
+            const auto p = temporaryHourPoint(m, hour, decl);
+            if (p && p->drawn()) plot.xPset(p->x, -p->y, colour);
+        });
+    });
+}
+
+void LabelTemporaryHoursVertSph(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plot.setForeColor(numeric::qbColor(6));
+    for (int k = 1; k <= 11; ++k) {
+        m.SunDecl = 23.44;
+        const auto p = temporaryHourPoint(m, k, m.SunDecl);
+        if (p && p->drawn()) plot.Dati(std::to_string(k), p->x, -p->y);
+    }
+}
+
+}  // namespace dials::spherical

@@ -1,0 +1,52 @@
+#pragma once
+// The vertical dial by spherical trigonometry set up in-process as Run sets it up (see
+// support/dial_fixture.h), checked against the shadow oracle of the physical wall: in the
+// southern hemisphere the programme turns the declination typed from the north into the face's
+// azimuth from the south, and that is what the oracle is given.
+
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/dial_fixture.h"
+#include "support/shadow_oracle.h"
+
+namespace vsphtest {
+
+using dialtest::Drawing;
+using dialtest::DrawnPoint;
+using dialtest::Settings;
+using dialtest::Wall;
+
+// The colour drawn for a palette index with the design-time options.
+plot::Colour colourOf(int index);
+
+class VertSphDial : public dialtest::ProgrammeDial {
+public:
+    explicit VertSphDial(const Wall& wall, const Settings& settings = {});
+    // Run with the input reader standing for the driver. Returns what Run returned.
+    bool setUp();
+    oracle::ShadowOracle oracle();
+
+private:
+    Wall wall_;
+};
+
+// A sun a line stands for (hour angle and declination in degrees), in the line's colour.
+struct LineSun {
+    oracle::HourDecl sun;
+    plot::Colour colour;
+};
+
+// The drawing is exactly the shadows of the suns that fall on the dial: every point is the
+// shadow of one of them (compared as suns, to 1e-6 degrees), in its colour, above the horizon;
+// and as many points are drawn as those suns cast in front of the wall, above the horizon and
+// inside the plot area (a sun within 1e-7 degrees of the horizon, or a point within 1e-9 m of
+// the area's edge, may go either way).
+testing::AssertionResult drawsTheShadowsOf(VertSphDial& dial, const Drawing& d,
+                                           const std::vector<LineSun>& suns);
+
+// Walls of both hemispheres, as typed.
+const std::vector<Wall>& walls();
+
+}  // namespace vsphtest

@@ -1,0 +1,191 @@
+// Every line family of the vertical dial by spherical trigonometry against the shadow oracle, on
+// walls of both hemispheres: each draws exactly the shadows of its suns that fall on the dial.
+
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/spherical/vertical_procedures.h"
+#include "numeric/step_loop.h"
+#include "vertical_fixture.h"
+
+namespace vsphtest {
+namespace {
+
+namespace sph = dials::spherical;
+using Procedure = void (*)(shell::Context&);
+using SunOf = std::function<std::optional<oracle::HourDecl>(const oracle::Sky&, double a, double b)>;
+constexpr double kPi = 3.141592654;
+
+// The suns sunOf(a, b) for a and b over two sweeps.
+std::vector<LineSun> suns(const oracle::Sky& sky, int colour, numeric::StepRange as,
+                          numeric::StepRange bs, const SunOf& sunOf) {
+    std::vector<LineSun> out;
+    for (double a : as)
+        for (double b : bs)
+            if (const auto sun = sunOf(sky, a, b)) out.push_back({*sun, colourOf(colour)});
+    return out;
+}
+
+// The sun of hour k of a family of hours on the day of declination d.
+SunOf hourOf(std::optional<double> (oracle::Sky::*hourAngle)(double, double) const) {
+    return [hourAngle](const oracle::Sky& sky, double k, double d) -> std::optional<oracle::HourDecl> {
+        if (const auto H = (sky.*hourAngle)(k, d)) return oracle::HourDecl{*H, d};
+        return std::nullopt;
+    };
+}
+
+// The sun of hour angle H and declination d, or of a fixed hour angle.
+const SunOf kPlain = [](const oracle::Sky&, double H, double d) { return std::optional(oracle::HourDecl{H, d}); };
+SunOf at(double H) {
+    return [H](const oracle::Sky&, double, double d) { return std::optional(oracle::HourDecl{H, d}); };
+}
+
+// The analemma's suns by the series the programme is specified with (constants as stated).
+std::vector<LineSun> analemmaSuns(double zoneCorrectionRad) {
+    const double c1 = 0.006954, c2 = 0.032732, c3 = -0.00032, c4 = 0.000143, c5 = -0.000003,
+                 c6 = -0.000004, c7 = 0.04306, c8 = -0.00093, c9 = 0.00003;
+    const double eps = ((26.0 / 60 + 23) + 47.0 / 3600) * kPi / 180;
+    std::vector<LineSun> out;
+    for (double M : numeric::StepRange(-80, 360, (360 / 365.2422) * 2)) {
+        const double m = M * kPi / 180, s1 = std::sin(m), k1 = std::cos(m);
+        const double s2 = std::sin(2 * m), k2 = std::cos(2 * m);
+        const double E1 = c1 * s1 + c2 * k1 + c3 * s2 + c4 * k2 + c5 * std::sin(3 * m) +
+                          c6 * std::cos(3 * m);
+        const double S2 = std::sin(2 * m + 2 * (c1 * s1 + c2 * k1 + c3 * s2 + c4 * k2));
+        const double S4 = std::sin(4 * m + 4 * (c1 * s1 + c2 * k1));
+        const double E = c7 * S2 + c8 * S4 + c9 * std::sin(6 * m) - E1;
+        const double delta = std::asin(std::sin(m + E1) * std::sin(eps));
+        out.push_back({{(E - zoneCorrectionRad) * 180 / kPi, delta * 180 / kPi}, colourOf(13)});
+    }
+    return out;
+}
+
+struct Family {
+    std::string name;
+    std::vector<Procedure> draw;
+    std::function<std::vector<LineSun>(VertSphDial&, const oracle::Sky&)> suns;
+};
+
+std::vector<Family> families() {
+    const numeric::StepRange year(-23.44, 23.44, 0.1);
+    auto fraction = [](VertSphDial& dial) { return 1 / dial.ctx().inputs.number("TxtHour"); };
+    return {
+        {"hour lines", {sph::PlotHourLinesVertSph},
+         [=](VertSphDial& dial, const oracle::Sky& sky) {
+             const double shift = dial.m().ZoneCorrRad * 180 / kPi * dial.ctx().inputs.value("ck_Etna");
+             std::vector<LineSun> out;
+             for (double H : numeric::StepRange(-90, 90, dial.m().HourStep)) {
+                 const auto line = suns(sky, H == 0 ? 12 : std::fabs(H) == 90 ? 9 : 7, {0, 0, 1},
+                                        year, at(H - shift));
+                 out.insert(out.end(), line.begin(), line.end());
+             }
+             return out;
+         }},
+        {"declination lines",
+         {sph::PlotNorthDeclinationLinesVertSph, sph::PlotSouthDeclinationLinesVertSph,
+          sph::PlotOptionalDeclinationLineVertSph},
+         [](VertSphDial&, const oracle::Sky& sky) {
+             auto out = suns(sky, 15, {-120, 120, 0.1}, {23.44, 23.44, 1}, kPlain);
+             for (const auto [decl, colour] : {std::pair{20.001, 13}, {11.5001, 11}, {-23.44, 12},
+                                               {-20.001, 13}, {-11.5001, 11}, {27.0, 4}}) {
+                 const auto line = suns(sky, colour, {-90, 120, 0.1}, {decl, decl, 1}, kPlain);
+                 out.insert(out.end(), line.begin(), line.end());
+             }
+             return out;
+         }},
+        {"equinoctial", {sph::PlotEquinoctialLineVertSph},
+         [](VertSphDial&, const oracle::Sky& sky) {
+             return suns(sky, 9, {-90, 90, 0.1}, {0, 0, 1}, kPlain);
+         }},
+        {"Italian hours", {sph::PlotItalianHoursVertSph},
+         [=](VertSphDial& dial, const oracle::Sky& sky) {
+             return suns(sky, 12, {6, 24, fraction(dial)}, year, hourOf(&oracle::Sky::italianHourAngle));
+         }},
+        {"Babylonian hours", {sph::PlotBabylonianHoursVertSph},
+         [=](VertSphDial& dial, const oracle::Sky& sky) {
+             return suns(sky, 13, {0, 18, fraction(dial)}, year, hourOf(&oracle::Sky::babylonianHourAngle));
+         }},
+        {"temporary hours", {sph::PlotTemporaryHoursVertSph},
+         [=](VertSphDial& dial, const oracle::Sky& sky) {
+             return suns(sky, 6, {0, 12, fraction(dial)}, year,
+                         [](const oracle::Sky& s, double k, double d) -> std::optional<oracle::HourDecl> {
+                             const auto H0 = s.sunsetHourAngle(d);
+                             if (!H0) return std::nullopt;
+                             return oracle::HourDecl{(k / 6 - 1) * *H0, d};
+                         });
+         }},
+        {"analemma", {sph::PlotAnalemmaVertSph},
+         [](VertSphDial& dial, const oracle::Sky&) { return analemmaSuns(dial.m().ZoneCorrRad); }},
+    };
+}
+
+void expectFamilies(const Wall& wall, const Settings& settings) {
+    for (const Family& f : families()) {
+        VertSphDial dial(wall, settings);
+        ASSERT_TRUE(dial.setUp());
+        Drawing d;
+        for (Procedure p : f.draw) {
+            const Drawing part = dial.draw(p);
+            d.points.insert(d.points.end(), part.points.begin(), part.points.end());
+        }
+        EXPECT_TRUE(drawsTheShadowsOf(dial, d, f.suns(dial, dial.oracle().sky()))) << f.name;
+    }
+}
+
+class VertSphLines : public testing::TestWithParam<Wall> {};
+
+TEST_P(VertSphLines, EachFamilyDrawsExactlyTheShadowsOfItsSuns) {
+    expectFamilies(GetParam(), {{"ckLineoptional", "1"}});
+}
+
+INSTANTIATE_TEST_SUITE_P(Walls, VertSphLines, testing::ValuesIn(walls()));
+
+TEST(VertSphLinesStandardTime, HourLinesMoveWithTheZoneAndTheAnalemmaFollowsIt) {
+    for (const Wall w : {Wall{45.7, -14.57}, Wall{-45.7438, -14.57}})
+        expectFamilies(w, {{"ckLineoptional", "1"}, {"ck_Etna", "1"}, {"txtLON", "10"},
+                           {"TxtFuso", "-1"}, {"TxtHour", "4"}});
+}
+
+TEST(VertSphLinesSteps, ZeroOrNegativeStepsDrawNothingAndDoNotHang) {
+    VertSphDial dial({30, 0}, {{"txt_Definition", "0"}});
+    ASSERT_TRUE(dial.setUp());
+    for (Procedure p : {sph::PlotHourLinesVertSph, sph::PlotNorthDeclinationLinesVertSph,
+                        sph::PlotEquinoctialLineVertSph, sph::PlotSubstyleLineVertSph,
+                        sph::PlotItalianHoursVertSph})
+        EXPECT_TRUE(dial.draw(p).points.empty());
+    dial.set("txt_Definition", "5");
+    dial.set("TxtHour", "-1");
+    ASSERT_TRUE(dial.setUp());
+    for (Procedure p : {sph::PlotHourLinesVertSph, sph::PlotTemporaryHoursVertSph,
+                        sph::PlotBabylonianHoursVertSph})
+        EXPECT_TRUE(dial.draw(p).points.empty());
+}
+
+TEST(VertSphLinesStraight, NoonLineSubstyleAndTriangleThroughTheCentre) {
+    for (const Wall& w : walls()) {
+        SCOPED_TRACE(dialtest::describe(w));
+        VertSphDial dial(w);
+        ASSERT_TRUE(dial.setUp());
+        const oracle::DialXY c = dial.oracle().centre().value();
+        const double tol = 1e-9 * (1 + std::hypot(c.x, c.y));
+        const Drawing noon = dial.draw(sph::PlotNoonLineVertSph);
+        EXPECT_NEAR(noon.lines.at(0).x1, c.x, tol);
+        for (const DrawnPoint& p : dial.draw(sph::PlotSubstyleLineVertSph).points)
+            ASSERT_LT(oracle::distanceToLine(p.at, {0, 0}, c), 1e-9 * (1 + std::hypot(p.at.x, p.at.y)));
+        // The style from the laid tip T to the centre Z; OT as long as the style, square to OZ.
+        const Drawing t = dial.draw(sph::PlotStyleTriangleVertSph);
+        const oracle::DialXY T = t.segments.at(0).a, Z = t.segments.at(0).b;
+        EXPECT_LT(oracle::distance(Z, c), tol);
+        EXPECT_NEAR(std::hypot(T.x, T.y), w.style, 1e-12);
+        EXPECT_NEAR(T.x * Z.x + T.y * Z.y, 0, tol);
+        EXPECT_EQ(t.lines.at(3).x1, Z.x);  // the generic gnomon
+    }
+}
+
+}  // namespace
+}  // namespace vsphtest
