@@ -1,7 +1,14 @@
+// The parabolic cylinder by 3D analytic geometry: the driver, the horizon and the order in which
+// the dial's curves are drawn. A numerical failure in the driver or in the set-up of the curves
+// (a radius of curvature of 0 or below, a drawing step of 0) leaves the run; Run reports it.
+
 #include <cmath>
 
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/cylindrical.h"
+#include "dials/cylindrical/parabolic_procedures.h"
 #include "plot/user_services.h"
+#include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
 #include "shell/refusal.h"
 
@@ -16,6 +23,30 @@ void RunCylParabolic3D(shell::Context& ctx) {
     plot::BusyCursor busy(ctx.services);
     ctx.ixPlot1().Messaggio("Cylindrical sundial of parabolic cross-section : 3D method");
     shell::ReadPlaceAndWallInputs(ctx);
+    if (shell::ticked(ctx, "ck_orizzonte")) DrawParabolicHorizonLine(ctx);
+    DrawParabolicDialCurves(ctx);
+    DrawParabolicStyleFoot(ctx);
+    if (shell::ticked(ctx, "Ck_Section")) DrawParabolicSectionAndTriangle(ctx);
+}
+
+void DrawParabolicHorizonLine(shell::Context& ctx) {
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double W = plot.ShiftX();
+    plot.xLine(W, 0, -W, 0, shell::LineColor(ctx, 2));
+}
+
+void DrawParabolicDialCurves(shell::Context& ctx) {
+    const ParabolicFrame f = SetupParabolicDial(ctx);
+    if (shell::ticked(ctx, "chkOreAstronomiche")) DrawParabolicHourLines(ctx, f);
+    if (shell::ticked(ctx, "ck_Sustilare") && f.phi != 0) DrawParabolicSubstyleLine(ctx, f);
+    if (shell::ticked(ctx, "ck_Equinoziale")) DrawParabolicEquinoctialLine(ctx, f);
+    DrawParabolicGeneratrices(ctx, f);
+    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawParabolicDeclinationLines(ctx, f);
+    if (shell::ticked(ctx, "ck_Italiche")) DrawParabolicItalianHours(ctx, f);
+    if (shell::ticked(ctx, "ck_babiloniche")) DrawParabolicBabylonianHours(ctx, f);
+    if (shell::ticked(ctx, "ck_Triangolo")) DrawParabolicStyleTriangle(ctx, f);
+    if (shell::ticked(ctx, "ck_Lemniscate")) DrawParabolicAnalemma(ctx, f);
+    DrawParabolicFootCircle(ctx);
 }
 
 }  // namespace dials::cylindrical

@@ -1,0 +1,74 @@
+// The set-up of the parabolic dial: the side, the style, the zone correction, the foot and the
+// tip of the style, and the development of the section by its arc length.
+
+#include <cmath>
+
+#include "dials/cylindrical/parabolic_procedures.h"
+#include "numeric/checked.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical {
+
+using numeric::checkedDiv;
+using numeric::checkedLog;
+using numeric::checkedSqrt;
+using numeric::checkFinite;
+
+double parabolaArcLength(double u, double p) {
+    const double r = checkedSqrt(u * u + p * p);
+    return checkFinite(checkedDiv(u * r + p * p * checkedLog(u + r), 2 * p) -
+                       p / 2 * checkedLog(p));
+}
+
+double ParabolicFrame::A(double u) const { return parabolaArcLength(u, p); }
+
+double ParabolicFrame::Q(double X) const {
+    return checkFinite(checkedDiv(X * X, 2 * p) - X * std::tan(Dp));
+}
+
+double ParabolicFrame::xi(double X) const { return checkFinite(A(X + u0) - Au0); }
+
+ParabolicFrame SetupParabolicDial(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    const shell::InputRecord& in = ctx.inputs;
+    ParabolicFrame f;
+    f.E = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
+
+    // The zone correction: the longitude as typed (west +) less 15 times the zone, in radians.
+    m.LonDegrees = in.number("txtLON");
+    m.LonAbsDeg = std::fabs(m.LonDegrees);
+    m.ZoneCorrRad = (-m.EastSign * m.LonAbsDeg - 15 * in.number("TxtFuso")) * m.Pi / 180;
+    f.Z0 = m.ZoneCorrRad;
+
+    m.DeclDegrees = m.DeclSign * in.number("txtDecl");
+    const double D = m.DeclDegrees * m.Pi / 180;
+    m.SideSign = in.selected("Option3D2") ? 1 : -1;
+    m.StyleLength = in.number("txtStilo");
+
+    f.phi = m.LatRad;
+    f.p = m.Radius;
+    f.s = m.SideSign;
+    f.L = m.StyleLength;
+    f.Dp = f.s * D;
+
+    // The foot, where the surface normal faces the declination, and the tip along that normal.
+    f.u0 = -f.p * std::tan(f.Dp);
+    f.xt = -f.s * f.L * std::sin(f.Dp);
+    f.yt = -f.s * f.L * std::cos(f.Dp);
+    m.PlaneCoefX = f.xt;
+    m.PlaneCoefY = f.yt;
+    m.PlaneCoefZ = 0;
+
+    // The generic gnomon: from the tip along the axis to the surface, in the meridian plane.
+    m.TriangleTemp = f.Q(f.xt);
+    m.TipOffset = std::fabs(m.TriangleTemp - f.yt);
+    m.StyleHypotenuse = checkedDiv(m.TipOffset, std::cos(f.phi));
+    m.SetupTemp5 = m.StyleHypotenuse;
+
+    // Every curve is sampled with this step and unrolled from the foot: both must exist.
+    numeric::StepRange(-1, 1.5, m.PointStep);
+    f.Au0 = f.A(f.u0);
+    return f;
+}
+
+}  // namespace dials::cylindrical

@@ -1,0 +1,41 @@
+// The vertical lines that every parabolic dial carries: the generatrix through the vertex of the
+// section, the noon generatrix (where the meridian plane through the tip cuts the surface, the
+// shadow of the tip at true noon), and a dotted circle round the foot of the style.
+
+#include <cmath>
+
+#include "dials/cylindrical/parabolic_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical {
+
+void DrawParabolicGeneratrices(shell::Context& ctx, const ParabolicFrame& f) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double H = plot.ShiftY();
+    // The noon generatrix stands straight along the axis from the tip: sample X = xt.
+    const bool noonKnown = numeric::assignOrSkip(
+        m.GeneratrixAbscissa, [&] { return f.A(f.xt + f.u0) - f.Au0; });
+    const double vertex = -f.Au0;
+    plot.xLine(vertex, -H, vertex, H, shell::LineColor(ctx, 1));
+    if (noonKnown)
+        plot.xLine(m.GeneratrixAbscissa, -H, m.GeneratrixAbscissa, H, shell::LineColor(ctx, 4));
+}
+
+void DrawParabolicFootCircle(shell::Context& ctx) {
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour rim = shell::LineColor(ctx, 7);
+    constexpr double r2 = 0.01 * 0.01;
+    for (double x : numeric::StepRange(-0.5, 0.5, 0.0001)) {
+        if (r2 - x * x < 0) continue;
+        const double r = numeric::checkedSqrt(r2 - x * x);
+        plot.xPset(x, -r, rim);
+        plot.xPset(x, r, rim);
+    }
+    plot.xPset(0, 0, shell::LineColor(ctx, 12));
+}
+
+}  // namespace dials::cylindrical

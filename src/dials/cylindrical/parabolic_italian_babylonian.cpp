@@ -1,0 +1,70 @@
+// Italian and Babylonian hours of the parabolic dial, and the triangle of the style.
+//
+// The suns of one Italian or Babylonian hour lie on a great circle: the horizon turned about the
+// polar axis by the hour angle alpha. Its plane through the tip cuts the cylinder in the line of
+// that hour. Italian hours take alpha from 0 to 180 degrees (the sunset side), Babylonian hours
+// from -180 to 0 (the sunrise side). As with the hour lines, the height is written in the frame
+// of the convex side, and the concave side takes the angle with the side sign so that each line
+// keeps its hour; every point is drawn at its own developed abscissa.
+
+#include <cmath>
+
+#include "dials/cylindrical/parabolic_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical {
+
+namespace {
+
+void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fromDeg,
+                        double toDeg, int colourIndex) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
+    const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi), tanPhi = std::tan(f.phi);
+    numeric::countedLoop(m.HourLoop, fromDeg, toDeg, 15, [&](double alpha) {
+        m.HourAngleRad = alpha * m.Pi / 180;
+        const double a = f.s * m.HourAngleRad;
+        const double nd = cosPhi * std::cos(a) + tanPhi * sinPhi;
+        forEachSample(m, -1, 1, [&](double X) {
+            m.PlaneCoefSaveY = f.Q(X);
+            const double q = m.PlaneCoefSaveY - f.yt;
+            const double nu = -(X - f.xt) * std::sin(a) + q * sinPhi * std::cos(a) - q * sinPhi;
+            const double Z = numeric::checkedDiv(nu, nd);
+            m.DevelopedAbscissa = f.xi(X);
+            plot.xPset(m.DevelopedAbscissa, -f.s * Z, colour);
+        });
+    });
+}
+
+}  // namespace
+
+void DrawParabolicItalianHours(shell::Context& ctx, const ParabolicFrame& f) {
+    drawTurnedHorizons(ctx, f, 0, 180, 12);
+}
+
+void DrawParabolicBabylonianHours(shell::Context& ctx, const ParabolicFrame& f) {
+    drawTurnedHorizons(ctx, f, -180, 0, 13);
+}
+
+void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    // The triangle stands on the horizon beside the noon generatrix: its vertical side, on the
+    // generatrix, rises to where the polar style meets the surface; its base is TipOffset long.
+    m.PlaneCoefX = f.xt + f.u0;
+    numeric::skip([&] {
+        m.GeneratrixAbscissa = f.A(m.PlaneCoefX) - f.Au0;
+        const double N = m.GeneratrixAbscissa, T = m.TipOffset;
+        const double top = numeric::checkFinite(-T * std::tan(f.phi));
+        plot.xLine(N, top, N + T, 0, shell::LineColor(ctx, 9));
+        plot.xLine(N, 0, N + T, 0, shell::LineColor(ctx, 11));
+    });
+    plot.xLine(0, 0, 0, -f.L, shell::LineColor(ctx, 13));
+    plot.xLine(0.00095, -f.L, -0.0055, -f.L, shell::LineColor(ctx, 15));
+}
+
+}  // namespace dials::cylindrical

@@ -1,0 +1,80 @@
+#pragma once
+// The procedures of the parabolic cylinder by 3D analytic geometry.
+//
+// The cross-section is the parabola v = u^2 / (2p) in the horizontal plane, p the radius of
+// curvature at its vertex (m.Radius): u runs across the cylinder towards the east, v along the
+// parabola's axis, which lies in the meridian; v points south on the concave side (the vertex is
+// the section's northmost point, the dial on the inside) and north on the convex side (the vertex
+// southmost, the dial outside). The perpendicular style of length L stands on the surface along
+// its normal at the foot u0 = -p tan D', D' = SideSign * D (D the wall declination as typed, west
+// positive), where that normal faces the declination.
+//
+// The curves work in a frame with its origin at the foot: X = u - u0 across, Q(X) the axis
+// coordinate of the surface point from the foot, Z the height above the horizontal plane through
+// the tip. Each line is the cut of the cylinder by a plane or a cone through the tip, so for each
+// sample X its height has a closed form. The surface is unrolled by the arc length of the
+// parabola: a point is drawn at xi(X) = A(X + u0) - A(u0), its distance along the section from
+// the foot, and at its height (plot y reversed).
+
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/context.h"
+
+namespace dials::cylindrical {
+
+// The frame of one run, from the set-up of DrawParabolicDialCurves.
+struct ParabolicFrame {
+    double phi = 0;         // latitude, radians
+    double p = 0;           // radius of curvature at the vertex, metres
+    double s = 0;           // side sign: -1 concave, +1 convex
+    double L = 0;           // perpendicular style, metres
+    double Dp = 0;          // D' = s * D, radians
+    double E = 0;           // 1 when standard-meridian time is asked for, else 0
+    double Z0 = 0;          // the standard-meridian correction, radians
+    double u0 = 0;          // abscissa of the foot of the style on the parabola
+    double xt = 0, yt = 0;  // the tip in the foot's frame (X, Q)
+    double Au0 = 0;         // A(u0): arc length from the vertex to the foot
+
+    // Arc length of the parabola from the vertex to abscissa u, signed like u.
+    double A(double u) const;
+    // Axis coordinate of the surface point of sample X, from the foot.
+    double Q(double X) const;
+    // Developed abscissa of sample X: its distance along the section from the foot.
+    double xi(double X) const;
+};
+
+// Arc length of the parabola v = u^2 / (2p) from its vertex to abscissa u (natural logarithm).
+// Throws numeric::NumericFailure for p <= 0.
+double parabolaArcLength(double u, double p);
+
+// Reads the inputs the curves need into the shared variables (side sign, style length, zone
+// correction, the tip, TipOffset and StyleHypotenuse) and returns the frame. A failure (a radius
+// of curvature of 0 or below, a drawing step of 0) throws numeric::NumericFailure.
+ParabolicFrame SetupParabolicDial(shell::Context& ctx);
+
+// The driver's features.
+void DrawParabolicHorizonLine(shell::Context& ctx);
+void DrawParabolicDialCurves(shell::Context& ctx);
+void DrawParabolicSectionAndTriangle(shell::Context& ctx);
+
+// The sections of DrawParabolicDialCurves, in the order it calls them. A sample whose point
+// cannot be computed is not drawn.
+void DrawParabolicHourLines(shell::Context& ctx, const ParabolicFrame& f);
+void DrawParabolicSubstyleLine(shell::Context& ctx, const ParabolicFrame& f);
+void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f);
+void DrawParabolicGeneratrices(shell::Context& ctx, const ParabolicFrame& f);
+void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f);
+void DrawParabolicItalianHours(shell::Context& ctx, const ParabolicFrame& f);
+void DrawParabolicBabylonianHours(shell::Context& ctx, const ParabolicFrame& f);
+void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f);
+void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f);
+void DrawParabolicFootCircle(shell::Context& ctx);
+
+// Runs body(X) for each sample X from `from` to `to` in steps of m.PointStep; a sample whose
+// body fails numerically is skipped, and nothing it had still to draw is drawn.
+template <class Body>
+void forEachSample(const shell::Module1& m, double from, double to, Body&& body) {
+    for (double X : numeric::StepRange(from, to, m.PointStep)) numeric::skip([&] { body(X); });
+}
+
+}  // namespace dials::cylindrical

@@ -1,0 +1,116 @@
+// The plan of the parabolic section, drawn below the unrolled dial with north up: the parabola,
+// the half of its circle of curvature through the vertex, the foot and the tip of the style, the
+// perpendicular style, the generic gnomon from the tip along the axis to the surface, an arc at
+// the tip spanning the wall's declination from north-south, and the lengths of the triangle of
+// the style.
+//
+// Section coordinates: metres from the vertex, X east, Y north; the section is Y = s X^2 / (2R).
+// A section point (X, Y) is drawn at (X - Xt + A, R - Y): the vertex R below the dial's origin,
+// the tip at A, the developed distance between the generatrices of the foot and of the tip.
+
+#include <cmath>
+#include <string>
+
+#include "dials/cylindrical/parabolic_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/format.h"
+#include "numeric/palette.h"
+#include "numeric/rounding.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical {
+
+namespace {
+
+struct SectionPlan {
+    double Xf = 0, Yf = 0;   // foot of the style
+    double Xt = 0, Yt = 0;   // tip of the style
+    double Yp = 0;           // the section under the tip
+    double A = 0;            // plot abscissa of the tip
+};
+
+}  // namespace
+
+void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    using numeric::checkedDiv;
+    const double R = m.Radius, s = m.SideSign, D = m.WallDeclRad, phi = m.LatRad;
+    auto LC = [&](int index) { return shell::LineColor(ctx, index); };
+
+    // Shown as it comes: minus the elevation of the polar style over the wall.
+    numeric::skip([&] {
+        m.StyleElevDeg = shell::ArcSin(m, -std::cos(phi) * std::cos(D)) *
+                         numeric::sgn(std::cos(D)) * 180 / m.Pi;
+    });
+    m.StyleHeightD = ctx.inputs.number("txtStilo");
+    const double H = m.StyleHeightD;
+    m.ColatRad = m.Pi / 2 - phi;
+
+    // Without a section (a radius of curvature of 0 or below) there is nothing to draw.
+    SectionPlan g;
+    const bool planned = numeric::skip([&] {
+        g.Xf = checkedDiv(-R * std::tan(D), s);
+        g.Yf = checkedDiv(s * g.Xf * g.Xf, 2 * R);
+        g.Xt = g.Xf - H * std::sin(D);
+        g.Yp = checkedDiv(s * g.Xt * g.Xt, 2 * R);
+        g.Yt = g.Yp - m.TipOffset;
+        g.A = numeric::checkFinite(parabolaArcLength(g.Xf, R) - parabolaArcLength(g.Xt, R));
+    });
+    if (!planned) return;
+    m.PlaneCoefX = g.Xt;
+    m.PlaneCoefY = g.Yp - R;
+    const double dx = g.A - g.Xt;  // plot abscissa of the vertex
+
+    const double h = m.PointStep / 2;
+    const numeric::Colour parabola = LC(15);
+    for (double X : numeric::StepRange(-1, 1.5, h)) {
+        m.PlaneCoefSaveY = s * X * X / (2 * R);
+        plot.xPset(X + dx, R - m.PlaneCoefSaveY, parabola);
+    }
+    const numeric::Colour curvature = LC(8);
+    for (double X : numeric::StepRange(-R, R, h)) {
+        numeric::skip([&] {
+            m.PlaneCoefSaveY = s * (R - numeric::checkedSqrt(R * R - X * X));
+            plot.xPset(X + dx, R - m.PlaneCoefSaveY, curvature);
+        });
+    }
+
+    const double footX = g.Xf + dx, footY = R - g.Yf, tipY = R - g.Yt;
+    plot.xPset(footX, footY, LC(12));
+    plot.xPset(g.A, tipY, LC(13));
+    plot.xLine(g.A, tipY, footX, footY, LC(13));
+    plot.xLine(g.A, tipY, g.A, R - g.Yp, LC(11));
+
+    plot.Dati("", 0.9, -0.608);
+    plot.Dati("");
+    plot.Dati("T R I A N G L E ");
+    plot.setForeColor(numeric::qbColor(9));
+    plot.Dati("Style: hypotenuse " +
+              numeric::toText(numeric::truncateDown(std::fabs(m.StyleHypotenuse), 5)));
+    plot.setForeColor(numeric::qbColor(11));
+    plot.Dati("Generic gnomon: cathetus " +
+              numeric::toText(numeric::truncateDown(m.TipOffset, 5)));
+    plot.setForeColor(numeric::qbColor(15));
+
+    plot.Dati("", 0.9, -0.508);
+    plot.Dati("");
+    plot.Dati("");
+    plot.setForeColor(numeric::qbColor(13));
+    plot.Dati("Perpendicular style " + numeric::toText(H));
+    plot.setForeColor(numeric::qbColor(15));
+    plot.Dati("Elevation of the style : " +
+              numeric::toText(numeric::roundHalfEven(m.StyleElevDeg, 5)) + "°");
+
+    // The declination, as an arc of 10 cm round the tip from straight up (north).
+    const double start = D < 0 ? m.Pi / 2 : m.Pi / 2 - D;
+    const double end = D < 0 ? m.Pi / 2 - D : m.Pi / 2;
+    plot.xCircle(g.A, tipY, 0.1, LC(7), LC(6), 1, start, end);
+    plot.Dati("d", g.A + 0.025 * numeric::sgn(D), tipY - 0.08);
+    plot.xCircle(footX, footY, 0.01, LC(15));
+    plot.xPset(footX, footY, LC(12));
+}
+
+}  // namespace dials::cylindrical
