@@ -1,11 +1,13 @@
 // Every driver's refusals (exact texts, the first that holds wins), its title, and the cursor.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "shell/control_table.h"
+#include "support/dial_fixture.h"
 #include "support/recording_device.h"
 #include "support/rundial_lib.h"
 
@@ -15,33 +17,11 @@ constexpr const char* kSouth = "Sorry, unable to work in the Southern hemisphere
 constexpr const char* kEquator = "Sorry, unable to work at the equator ";
 constexpr const char* kHorizontal = "Sorry, unable to draw horizontal dials ";
 
-struct Outcome {
-    std::vector<std::string> messages;
-    std::string title;
-    std::vector<bool> busyChanges;
-};
+using dialtest::expectDrawn;
+using dialtest::expectRefused;
 
-Outcome run(const std::string& programme,
-            std::vector<std::pair<std::string, std::string>> settings) {
-    testsupport::RecordingDevice device;
-    rundial::DialSystem system(device);
-    rundial::perform(system, rundial::Request{false, programme, std::move(settings)});
-    return {system.services.messages, system.surface().view().title,
-            system.services.busyChanges};
-}
-
-// A refusal: its message alone, no title, the cursor never touched.
-void expectRefused(const Outcome& o, const std::string& text) {
-    EXPECT_EQ(o.messages, std::vector<std::string>{text});
-    EXPECT_EQ(o.title, "");
-    EXPECT_TRUE(o.busyChanges.empty());
-}
-
-// A run: no message, the title, the busy cursor shown and restored.
-void expectDrawn(const Outcome& o, const std::string& title) {
-    EXPECT_TRUE(o.messages.empty()) << o.messages.front();
-    EXPECT_EQ(o.title, title);
-    EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
+dialtest::Outcome run(std::string_view programme, const dialtest::Settings& settings) {
+    return dialtest::runProgramme(programme, settings);
 }
 
 TEST(DriverRefusals, ProjectiveFormerVersion) {
@@ -133,7 +113,7 @@ TEST(DriverRefusals, ABadHourFractionOrDefinitionNeverHangsOrEndsTheProcess) {
     for (const auto& item : shell::programmeMenuItems()) {
         for (const auto& [definition, hour] : cases) {
             SCOPED_TRACE(std::string(item.name) + " Definition " + definition + " hour " + hour);
-            const Outcome o = run(std::string(item.name),
+            const dialtest::Outcome o = run(std::string(item.name),
                                   {{"txtLAT", "45"}, {"txt_Definition", definition},
                                    {"TxtHour", hour}, {"txtReclinZ", "30"}});
             EXPECT_TRUE(o.busyChanges.empty() ||

@@ -66,4 +66,13 @@ TEST(IntFloor, IntegerPartTowardMinusInfinity) {
     EXPECT_FAILS(intFloor(std::nan("")), FailureKind::NotANumber);
 }
 
+TEST(Sgn, SignOfANumber) {
+    EXPECT_EQ(sgn(-2.5), -1);
+    EXPECT_EQ(sgn(1e-300), 1);
+    EXPECT_EQ(sgn(0.0), 0);
+    EXPECT_EQ(sgn(-0.0), 0);
+    EXPECT_EQ(sgn(-std::numeric_limits<double>::infinity()), -1);
+    EXPECT_EQ(sgn(std::nan("")), 0);
+}
+
 }  // namespace

@@ -76,6 +76,43 @@ TEST(StepRange, LoopsThatCouldNeverEndFailAtConstruction) {
     EXPECT_FAILS(StepRange(1, 2, 1e-17), FailureKind::InvalidStep);
 }
 
+TEST(CountedLoop, CounterFollowsTheLoopAndEndsOneStepPastTheLastValue) {
+    double counter = 123;
+    std::vector<double> seen;
+    countedLoop(counter, -90, 90, 7.5, [&](double value) {
+        EXPECT_EQ(counter, value);
+        seen.push_back(value);
+    });
+    ASSERT_EQ(seen.size(), 25u);
+    EXPECT_EQ(seen.front(), -90);
+    EXPECT_EQ(seen.back(), 90);
+    EXPECT_EQ(counter, 97.5);
+
+    // The end is not reached exactly: the counter is the last value plus the step.
+    countedLoop(counter, 0, 1, 0.1, [](double) {});
+    EXPECT_EQ(counter, 0.9999999999999999 + 0.1);
+
+    // Counting down.
+    seen.clear();
+    countedLoop(counter, 3, 1, -1, [&](double value) { seen.push_back(value); });
+    EXPECT_EQ(seen, (std::vector<double>{3, 2, 1}));
+    EXPECT_EQ(counter, 0);
+}
+
+TEST(CountedLoop, ALoopThatDoesNotRunLeavesTheStartAndABadStepLeavesTheCounter) {
+    double counter = 5;
+    int rounds = 0;
+    countedLoop(counter, 2, 1, 1, [&](double) { ++rounds; });
+    EXPECT_EQ(rounds, 0);
+    EXPECT_EQ(counter, 2);
+
+    counter = 5;
+    EXPECT_FAILS(countedLoop(counter, 0, 1, 0, [&](double) { ++rounds; }),
+                 FailureKind::InvalidStep);
+    EXPECT_EQ(rounds, 0);
+    EXPECT_EQ(counter, 5);
+}
+
 TEST(Palette, StandardSixteenColours) {
     const Colour expected[16] = {
         rgb(0, 0, 0),       rgb(0, 0, 128),     rgb(0, 128, 0),     rgb(0, 128, 128),

@@ -1,11 +1,15 @@
-// The colour actually drawn, the angle functions on the stored Pi and the key filter.
+// The colour actually drawn, the angle functions on the stored Pi, the ticked check box and the
+// key filter.
 
 #include <gtest/gtest.h>
 
 #include "numeric/failure.h"
 #include "numeric/palette.h"
+#include "shell/context.h"
 #include "shell/helpers.h"
+#include "shell/input_record.h"
 #include "shell/module1.h"
+#include "shell/options.h"
 #include "support/recording_services.h"
 
 namespace {
@@ -61,6 +65,20 @@ TEST(AngleHelpers, WorkedValuesOnTheStoredPi) {
     // The functions follow the value Pi holds at the call.
     m.Pi = 3.1415926536;
     EXPECT_EQ(shell::ArcSin(m, 1), 3.1415926536 / 2);
+}
+
+TEST(Ticked, OnlyACheckBoxOfValueOneIsTicked) {
+    shell::InputRecord inputs;
+    shell::Module1 m;
+    shell::clsOptions options;
+    testsupport::RecordingServices services;
+    const shell::Context ctx{inputs, m, options, services, nullptr};
+    inputs.setValue("ck_Lemniscate", 1);
+    EXPECT_TRUE(shell::ticked(ctx, "ck_Lemniscate"));
+    inputs.setValue("ck_Lemniscate", 2);  // greyed
+    EXPECT_FALSE(shell::ticked(ctx, "ck_Lemniscate"));
+    inputs.setValue("ck_Lemniscate", 0);
+    EXPECT_FALSE(shell::ticked(ctx, "ck_Lemniscate"));
 }
 
 TEST(NumericKeyFilter, KeepsNumberKeysTurnsCommaToPointAndRefusesTheRestWithABeep) {

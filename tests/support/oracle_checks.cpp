@@ -8,87 +8,101 @@ namespace oracle {
 
 double toleranceFor(double styleLength) { return 1e-5 * std::abs(styleLength); }
 
+Misses missesOf(std::size_t count, const std::function<double(std::size_t)>& error,
+                double tolerance) {
+    Misses m;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double e = error(i);
+        if (!(e <= tolerance)) {
+            ++m.count;
+            if (!(e <= m.worstError)) m.worst = i, m.worstError = e;
+        }
+    }
+    return m;
+}
+
 testing::AssertionResult allWithin(const ShadowOracle& o, const std::vector<DialXY>& points,
                                    const std::function<double(DialXY)>& distance,
                                    const std::string& what, double tolerance) {
     if (tolerance < 0) tolerance = toleranceFor(o.styleLength());
-    std::size_t failing = 0;
-    std::size_t worst = 0;
-    double worstDistance = -1;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const double d = distance(points[i]);
-        // A NaN distance fails too: !(d <= tolerance).
-        if (!(d <= tolerance)) {
-            ++failing;
-            if (!(d <= worstDistance)) {
-                worst = i;
-                worstDistance = d;
-            }
-        }
-    }
-    if (failing == 0) return testing::AssertionSuccess();
-    const DialXY& p = points[worst];
+    const Misses miss =
+        missesOf(points.size(), [&](std::size_t i) { return distance(points[i]); }, tolerance);
+    if (miss.count == 0) return testing::AssertionSuccess();
+    const DialXY& p = points[miss.worst];
     const HourDecl sun = o.sunFor(p.x, p.y);
     std::ostringstream out;
     out.precision(12);
-    out << failing << " of " << points.size() << " points off " << what << " by more than "
-        << tolerance << " m; worst #" << worst << " at (" << p.x << ", " << p.y << "), "
-        << worstDistance << " m away, shadow of the sun at H = " << sun.hourAngle
+    out << miss.count << " of " << points.size() << " points off " << what << " by more than "
+        << tolerance << " m; worst #" << miss.worst << " at (" << p.x << ", " << p.y << "), "
+        << miss.worstError << " m away, shadow of the sun at H = " << sun.hourAngle
         << ", decl = " << sun.declination;
     return testing::AssertionFailure() << out.str();
 }
 
+namespace {
+
+using Distance = double (ShadowOracle::*)(double, double, double) const;
+
+// Every point on the curve of one value of the oracle's distance, or on the nearer of the
+// curves of two values.
+testing::AssertionResult allOn(const ShadowOracle& o, Distance distance, double value,
+                               const std::vector<DialXY>& points, const std::string& what,
+                               double tolerance) {
+    return allWithin(
+        o, points, [&](DialXY p) { return (o.*distance)(value, p.x, p.y); },
+        what + std::to_string(value), tolerance);
+}
+
+testing::AssertionResult allOnEither(const ShadowOracle& o, Distance distance, double value,
+                                     double other, const std::vector<DialXY>& points,
+                                     const std::string& what, double tolerance) {
+    return allWithin(
+        o, points,
+        [&](DialXY p) {
+            return std::min((o.*distance)(value, p.x, p.y), (o.*distance)(other, p.x, p.y));
+        },
+        what + std::to_string(value), tolerance);
+}
+
+}  // namespace
+
 testing::AssertionResult allOnHourLine(const ShadowOracle& o, double h,
                                        const std::vector<DialXY>& points, double tolerance) {
-    return allWithin(
-        o, points, [&](DialXY p) { return o.distanceToHourLine(h, p.x, p.y); },
-        "the hour line H = " + std::to_string(h), tolerance);
+    return allOn(o, &ShadowOracle::distanceToHourLine, h, points, "the hour line H = ",
+                 tolerance);
 }
 
 testing::AssertionResult allOnWholeHourLine(const ShadowOracle& o, double h,
                                             const std::vector<DialXY>& points, double tolerance) {
-    return allWithin(
-        o, points,
-        [&](DialXY p) {
-            return std::min(o.distanceToHourLine(h, p.x, p.y),
-                            o.distanceToHourLine(h + 180, p.x, p.y));
-        },
-        "the whole hour line H = " + std::to_string(h), tolerance);
+    return allOnEither(o, &ShadowOracle::distanceToHourLine, h, h + 180, points,
+                       "the whole hour line H = ", tolerance);
 }
 
 testing::AssertionResult allOnDeclinationCurve(const ShadowOracle& o, double decl,
                                                const std::vector<DialXY>& points,
                                                double tolerance) {
-    return allWithin(
-        o, points, [&](DialXY p) { return o.distanceToDeclinationCurve(decl, p.x, p.y); },
-        "the declination curve " + std::to_string(decl), tolerance);
+    return allOn(o, &ShadowOracle::distanceToDeclinationCurve, decl, points,
+                 "the declination curve ", tolerance);
 }
 
 testing::AssertionResult allOnDeclinationPair(const ShadowOracle& o, double decl,
                                               const std::vector<DialXY>& points,
                                               double tolerance) {
-    return allWithin(
-        o, points,
-        [&](DialXY p) {
-            return std::min(o.distanceToDeclinationCurve(decl, p.x, p.y),
-                            o.distanceToDeclinationCurve(-decl, p.x, p.y));
-        },
-        "the declination curves +-" + std::to_string(decl), tolerance);
+    return allOnEither(o, &ShadowOracle::distanceToDeclinationCurve, decl, -decl, points,
+                       "the declination curves +-", tolerance);
 }
 
 testing::AssertionResult allOnItalianLine(const ShadowOracle& o, double n,
                                           const std::vector<DialXY>& points, double tolerance) {
-    return allWithin(
-        o, points, [&](DialXY p) { return o.distanceToItalianLine(n, p.x, p.y); },
-        "the Italian hour line " + std::to_string(n), tolerance);
+    return allOn(o, &ShadowOracle::distanceToItalianLine, n, points, "the Italian hour line ",
+                 tolerance);
 }
 
 testing::AssertionResult allOnBabylonianLine(const ShadowOracle& o, double n,
                                              const std::vector<DialXY>& points,
                                              double tolerance) {
-    return allWithin(
-        o, points, [&](DialXY p) { return o.distanceToBabylonianLine(n, p.x, p.y); },
-        "the Babylonian hour line " + std::to_string(n), tolerance);
+    return allOn(o, &ShadowOracle::distanceToBabylonianLine, n, points,
+                 "the Babylonian hour line ", tolerance);
 }
 
 }  // namespace oracle

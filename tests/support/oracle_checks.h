@@ -5,6 +5,7 @@
 //   EXPECT_TRUE(oracle::allOnHourLine(o, -15, points));
 //   EXPECT_TRUE(oracle::allOnDeclinationPair(o, 23.45, points));
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,6 +18,16 @@ namespace oracle {
 
 // The tolerance of the project: 1e-6 m for a 0.1 m style, proportional to the style length.
 double toleranceFor(double styleLength);
+
+// The items among `count` whose error is not within the tolerance (a NaN error is not): how
+// many, and the worst of them.
+struct Misses {
+    std::size_t count = 0;
+    std::size_t worst = 0;
+    double worstError = -1;
+};
+Misses missesOf(std::size_t count, const std::function<double(std::size_t)>& error,
+                double tolerance);
 
 // Every point within `tolerance` (default: toleranceFor the oracle's style) of a curve whose
 // distance function is given. The failure message names `what`, counts the failing points and

@@ -28,4 +28,11 @@ struct DialXY {
     double y = 0;
 };
 
+inline double distance(DialXY a, DialXY b) { return std::hypot(a.x - b.x, a.y - b.y); }
+// The distance from p to the straight line through a and b.
+inline double distanceToLine(DialXY p, DialXY a, DialXY b) {
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    return std::fabs((p.x - a.x) * dy - (p.y - a.y) * dx) / std::hypot(dx, dy);
+}
+
 }  // namespace oracle

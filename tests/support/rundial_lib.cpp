@@ -25,13 +25,13 @@ constexpr const char* kUsage =
     "                 an option button 1 (selects it)\n"
     "  --data         press \"Data\" after Run\n";
 
+}  // namespace
+
 std::string number(double x) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.17g", x);
     return buffer;
 }
-
-}  // namespace
 
 Request parseArguments(const std::vector<std::string>& args) {
     Request request;
@@ -93,12 +93,16 @@ void applySetting(shell::InputRecord& inputs, const std::string& control,
     }
 }
 
-void perform(DialSystem& system, const Request& request) {
+void prepare(DialSystem& system, const Request& request) {
     for (const auto& [control, value] : request.settings)
         applySetting(system.inputs, control, value);
     shell::chooseProgramme(system.inputs, request.programme.empty()
                                               ? shell::kStartUpProgramme
                                               : std::string_view(request.programme));
+}
+
+void perform(DialSystem& system, const Request& request) {
+    prepare(system, request);
     shell::Command1_Click(system.context(), dials::allDrivers());
     if (request.data) shell::cmdData_Click(system.context());
 }

@@ -41,6 +41,9 @@ struct Request {
 // message for the user on an argument it cannot take.
 Request parseArguments(const std::vector<std::string>& args);
 
+// A number with 17 significant digits, as the tool prints it (and as a test types it, exactly).
+std::string number(double x);
+
 // One whole system without a window: the design-time inputs, the shared variables, the options,
 // recording user services and a plot surface on the given device, brought up as start-up does
 // (Pi stored, A4 page, the area enlarged and the origin placed).
@@ -73,7 +76,9 @@ private:
 // button 1 (selects it). Throws std::invalid_argument for anything else.
 void applySetting(shell::InputRecord& inputs, const std::string& control, const std::string& value);
 
-// Applies the settings and the programme, presses Run once, then "Data" when asked.
+// Applies the settings, then chooses the programme.
+void prepare(DialSystem& system, const Request& request);
+// prepare, presses Run once, then "Data" when asked.
 void perform(DialSystem& system, const Request& request);
 
 // Prints the messages, the title and the display list in the format above.

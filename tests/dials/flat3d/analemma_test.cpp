@@ -101,9 +101,7 @@ TEST_P(AnalemmaOnOracle, EveryPointIsTheTrueSunAtZoneNoon) {
     const AnalemmaCase c = GetParam();
     Flat3dDial dial(c.place, c.variable, {{"txtLON", c.lon}, {"TxtFuso", c.zone}});
     ASSERT_TRUE(dial.setUp());
-    const Drawing d =
-        dial.draw(c.variable == Variable::X ? dials::flat3d::PlotAnalemmaX
-                                            : dials::flat3d::PlotAnalemmaY);
+    const Drawing d = dial.draw(dials::flat3d::PlotAnalemmaX, dials::flat3d::PlotAnalemmaY);
     const int colour = c.variable == Variable::X ? 14 : 12;
     EXPECT_EQ(d.withColour(numeric::qbColor(colour)).size(), d.points.size());
     // One point a mean day; points outside the plot are not recorded.

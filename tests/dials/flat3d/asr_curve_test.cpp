@@ -11,10 +11,12 @@
 #include "flat3d_fixture.h"
 #include "numeric/palette.h"
 #include "shell/programme_menu.h"
-#include "sky_checks.h"
+#include "support/sky_checks.h"
 
 namespace flat3dtest {
 namespace {
+
+using namespace dialtest;
 
 using dials::flat3d::PlotAsrCurve;
 using dials::flat3d::PlotQibla;
@@ -30,10 +32,7 @@ double asrAltitude(double lat, double decl) {
 testing::AssertionResult allAtTheAsr(const oracle::ShadowOracle& o, double lat,
                                      const std::vector<DrawnPoint>& points) {
     auto check = [&](const char* what, auto error) { return allSuns(o, points, error, what); };
-    testing::AssertionResult r = check("the declination being swept",
-                                       [](const DrawnPoint& p, const SunOfPoint& s) {
-                                           return s.sun.declination - p.tag;
-                                       });
+    testing::AssertionResult r = check("the declination being swept", offItsDeclination);
     if (!r) return r;
     r = check("the Asr altitude", [&](const DrawnPoint& p, const SunOfPoint& s) {
         return s.altitude - asrAltitude(lat, p.tag);
@@ -66,7 +65,7 @@ TEST_P(AsrOnOracle, EveryPointIsTheAfternoonShadowAtTheAsrAltitude) {
         ASSERT_TRUE(dial.setUp());
         dial.m().StyleLength = 3;  // as an earlier run may have left it
         if (qiblaFirst) dial.draw(PlotQibla);
-        dial.device().tag = [&dial] { return dial.m().SunDecl; };
+        dial.tagWith(&shell::Module1::SunDecl);
         const Drawing d = dial.draw(PlotAsrCurve);
         EXPECT_EQ(d.withColour(kAsrColour).size(), d.points.size());
         EXPECT_GT(d.points.size(), 50u);
@@ -126,7 +125,7 @@ TEST(Asr, TheVerticalSphericalProgrammeUsesItsOwnLatitudeAndStyle) {
     m.LatRad = 48 * m.Pi / 180;
     m.StyleLength = 0.1;
     m.ReclRad = 0.3;
-    dial.device().tag = [&m] { return m.SunDecl; };
+    dial.tagWith(&shell::Module1::SunDecl);
     const Drawing d = dial.draw(PlotAsrCurve);
     EXPECT_EQ(m.ReclRad, 0);
     EXPECT_GT(d.points.size(), 100u);

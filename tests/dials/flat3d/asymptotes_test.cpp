@@ -10,10 +10,8 @@
 
 #include "dials/flat3d/sky_lines.h"
 #include "numeric/palette.h"
-#include "shell/programme_menu.h"
+#include "support/dial_fixture.h"
 #include "support/oracle_checks.h"
-#include "support/recording_device.h"
-#include "support/rundial_lib.h"
 
 namespace {
 
@@ -55,10 +53,8 @@ struct Drawn {
 };
 
 Drawn drawAsymptotes(const Caller& caller, double lat, double decl, double style) {
-    testsupport::RecordingDevice device;
-    rundial::DialSystem system(device);
-    shell::chooseProgramme(system.inputs, caller.menu);
-    shell::Module1& m = system.m;
+    dialtest::ProgrammeDial dial(caller.menu);
+    shell::Module1& m = dial.m();
     m.Pi = 3.141592654;
     m.HemisphereSign = lat >= 0 ? 1 : -1;
     m.LatRad = lat * m.Pi / 180;
@@ -67,19 +63,12 @@ Drawn drawAsymptotes(const Caller& caller, double lat, double decl, double style
     m.StyleLength = style;
     m.SubstyleRad = std::atan(std::sin(m.WallDeclRad) / std::tan(m.LatRad));
     const double substyle = m.SubstyleRad;
-    const std::size_t before = system.surface().displayList().points.size();
-    PlotAsymptotes(system.context());
-    Drawn d;
-    const auto& points = system.surface().displayList().points;
-    for (std::size_t i = before; i < points.size(); ++i) {
-        EXPECT_EQ(points[i].Color, numeric::qbColor(2));
-        d.points.push_back({points[i].x, -points[i].y});
-    }
+    const dialtest::Drawing drawing = dial.draw(PlotAsymptotes);
+    EXPECT_EQ(drawing.withColour(numeric::qbColor(2)).size(), drawing.points.size());
     if (std::string(caller.menu) == "M_Frinter") {
-        EXPECT_EQ(system.m.SubstyleRad, substyle);
+        EXPECT_EQ(m.SubstyleRad, substyle);
     }
-    d.m = system.m;
-    return d;
+    return {drawing.at(), m};
 }
 
 struct AsymptoteCase {

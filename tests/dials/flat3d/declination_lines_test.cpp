@@ -35,21 +35,8 @@ TEST_P(DeclinationLinesOnOracle, EachPairLiesOnItsDeclination) {
     SCOPED_TRACE(describe(c.place, c.variable));
     Flat3dDial dial(c.place, c.variable);
     ASSERT_TRUE(dial.setUp());
-    const Drawing d =
-        dial.draw(c.variable == Variable::X ? DrawDeclinationLinesX : DrawDeclinationLinesY);
-    const oracle::ShadowOracle o = dial.oracle();
-    const struct {
-        int colour;
-        double declination;
-    } pairs[] = {{12, 23.45}, {13, 20}, {11, 11.5}};
-    std::size_t total = 0;
-    for (const auto& pair : pairs) {
-        const auto points = d.withColour(numeric::qbColor(pair.colour));
-        total += points.size();
-        EXPECT_GT(points.size(), 50u) << "declination " << pair.declination;
-        EXPECT_TRUE(oracle::allOnDeclinationPair(o, pair.declination, points));
-    }
-    EXPECT_EQ(total, d.points.size());
+    const Drawing d = dial.draw(DrawDeclinationLinesX, DrawDeclinationLinesY);
+    EXPECT_EQ(dialtest::expectDeclinationPairs(dial.oracle(), d, 50), d.points.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, DeclinationLinesOnOracle, testing::ValuesIn(kCases));
@@ -60,11 +47,10 @@ TEST(DeclinationLines, SouthWallHasBranchesSymmetricAboutTheNoonLine) {
     const Drawing d = dial.draw(DrawDeclinationLinesX);
     const oracle::ShadowOracle o = dial.oracle();
     // Each point's mirror image in the noon line lies on the same pair.
-    for (int colour : {12, 13, 11}) {
+    for (const auto& [colour, declination] : dialtest::kDeclinationPairs) {
         std::vector<oracle::DialXY> mirrored;
         for (const oracle::DialXY& p : d.withColour(numeric::qbColor(colour)))
             mirrored.push_back({-p.x, p.y});
-        const double declination = colour == 12 ? 23.45 : colour == 13 ? 20 : 11.5;
         EXPECT_TRUE(oracle::allOnDeclinationPair(o, declination, mirrored));
     }
 }
@@ -93,11 +79,11 @@ TEST(DeclinationLines, ConicsOfAPlanePerpendicularToThePolarAxisAreCircles) {
             ASSERT_TRUE(dial.setUp());
             shell::Module1& m = dial.m();
             m.HourLineTemp = m.ZodiacLimit2345 = m.ZodiacLimit20 = m.ZodiacLimit115 = 7;
-            dial.draw(v == Variable::X ? DrawHourLinesX : DrawHourLinesY);
+            dial.draw(DrawHourLinesX, DrawHourLinesY);
             for (double e : {m.HourLineTemp, m.ZodiacLimit2345, m.ZodiacLimit20, m.ZodiacLimit115})
                 EXPECT_NEAR(e, 0, 1e-6);
             m.ZodiacLimit2345 = m.ZodiacLimit20 = m.ZodiacLimit115 = 7;
-            dial.draw(v == Variable::X ? DrawDeclinationLinesX : DrawDeclinationLinesY);
+            dial.draw(DrawDeclinationLinesX, DrawDeclinationLinesY);
             for (double e : {m.ZodiacLimit2345, m.ZodiacLimit20, m.ZodiacLimit115})
                 EXPECT_NEAR(e, 0, 1e-6);
         }

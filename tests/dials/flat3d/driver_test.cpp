@@ -23,35 +23,16 @@ const std::string kHorizontalTitleX = "Horizontal dial by 3D analytic geometry, 
 const std::string kTitleY = "Declining, reclining dial by 3D analytic geometry, variable Y ";
 const std::string kMissing = "Immettere Longitudine,latitudine,Declinazione e Ortostilo !!";
 
-struct Outcome {
-    bool completed;
-    std::vector<std::string> messages;
-    std::string title;
-    std::vector<bool> busy;
-    std::size_t drawn;
-};
+using dialtest::Outcome;
 
-Outcome run(const Place& place, Variable v,
-            const std::vector<std::pair<std::string, std::string>>& settings = {}) {
-    Flat3dDial dial(place, v, settings);
-    const bool completed = dial.run();
-    const auto& list = dial.system().surface().displayList();
-    return {completed, dial.system().services.messages, dial.system().surface().view().title,
-            dial.system().services.busyChanges, list.points.size() + list.lines.size()};
+Outcome run(const Place& place, Variable v, const Settings& settings = {}) {
+    return Flat3dDial(place, v, settings).outcomeOfRun();
 }
 
-const std::vector<bool> kBusyShownAndRestored{true, false};
-
 TEST(Flat3dDrivers, EmptyLatitudeIsRefusedByAMessageBox) {
-    for (Variable v : {Variable::X, Variable::Y}) {
-        for (const char* latitude : {"", "   "}) {
-            const Outcome o = run({45, 30, 0}, v, {{"txtLAT", latitude}});
-            EXPECT_EQ(o.messages, std::vector<std::string>{kMissing});
-            EXPECT_EQ(o.title, "");
-            EXPECT_TRUE(o.busy.empty());
-            EXPECT_EQ(o.drawn, 0u);
-        }
-    }
+    for (Variable v : {Variable::X, Variable::Y})
+        for (const char* latitude : {"", "   "})
+            dialtest::expectRefused(run({45, 30, 0}, v, {{"txtLAT", latitude}}), kMissing);
 }
 
 TEST(Flat3dDrivers, VariableXRefusesAPlaneFacingEastOrWestAfterItsTitle) {
@@ -59,8 +40,8 @@ TEST(Flat3dDrivers, VariableXRefusesAPlaneFacingEastOrWestAfterItsTitle) {
         const Outcome o = run({45, decl, 0}, Variable::X);
         EXPECT_EQ(o.messages, std::vector<std::string>{"Please use variable Y !!"});
         EXPECT_EQ(o.title, kTitleX);
-        EXPECT_TRUE(o.busy.empty());
-        EXPECT_EQ(o.drawn, 0u);
+        EXPECT_TRUE(o.busyChanges.empty());
+        EXPECT_EQ(o.drawn(), 0u);
     }
 }
 
@@ -74,26 +55,26 @@ TEST(Flat3dDrivers, VariableYShowsItsRefusalsAsTheTitle) {
     EXPECT_EQ(southern.title, "Horizontal dial, please use variable X");
     for (const Outcome& o : {south, horizontal, southern}) {
         EXPECT_TRUE(o.messages.empty());
-        EXPECT_TRUE(o.busy.empty());
-        EXPECT_EQ(o.drawn, 0u);
+        EXPECT_TRUE(o.busyChanges.empty());
+        EXPECT_EQ(o.drawn(), 0u);
     }
 }
 
 TEST(Flat3dDrivers, TitlesAndTheBusyCursor) {
-    const Outcome x = run({45, 30, 20}, Variable::X);
-    EXPECT_EQ(x.title, kTitleX);
-    const Outcome horizontal = run({45, 30, 90}, Variable::X);
-    EXPECT_EQ(horizontal.title, kHorizontalTitleX);
-    const Outcome down = run({45, 30, -90}, Variable::X);
-    EXPECT_EQ(down.title, kHorizontalTitleX);
-    const Outcome y = run({45, 30, 20}, Variable::Y);
-    EXPECT_EQ(y.title, kTitleY);
-    for (const Outcome& o : {x, horizontal, y}) {
+    const struct {
+        Place place;
+        Variable v;
+        std::string title;
+    } cases[] = {{{45, 30, 20}, Variable::X, kTitleX},
+                 {{45, 30, 90}, Variable::X, kHorizontalTitleX},
+                 {{45, 30, 20}, Variable::Y, kTitleY}};
+    for (const auto& c : cases) {
+        const Outcome o = run(c.place, c.v);
+        dialtest::expectDrawn(o, c.title);
         EXPECT_TRUE(o.completed);
-        EXPECT_TRUE(o.messages.empty());
-        EXPECT_EQ(o.busy, kBusyShownAndRestored);
-        EXPECT_GT(o.drawn, 1000u);
+        EXPECT_GT(o.drawn(), 1000u);
     }
+    EXPECT_EQ(run({45, 30, -90}, Variable::X).title, kHorizontalTitleX);
 }
 
 // The position in the drawing order of the first primitive of a kind (and colour, for points).
@@ -112,13 +93,13 @@ std::size_t firstOf(const plot::DisplayList& list, char kind, plot::Colour colou
 }
 
 TEST(Flat3dDrivers, VariableXDrawsTheTriangleBeforeTheEquinoctialAndYAfterIt) {
-    const std::vector<std::pair<std::string, std::string>> only = {
+    const Settings only = {
         {"chkOreAstronomiche", "0"}, {"ck_Sustilare", "0"}, {"ck_DayLightCurves", "0"},
         {"ck_Triangolo", "1"},       {"ck_Equinoziale", "1"}};
     for (Variable v : {Variable::X, Variable::Y}) {
         Flat3dDial dial({45, 30, 20}, v, only);
         ASSERT_TRUE(dial.run());
-        const auto& list = dial.system().surface().displayList();
+        const auto& list = dial.surface().displayList();
         const std::size_t triangle = firstOf(list, 'L');
         const std::size_t equinoctial = firstOf(list, 'P', numeric::qbColor(9));
         ASSERT_LT(triangle, list.DrawOrder.size());
@@ -136,7 +117,7 @@ TEST(Flat3dDrivers, HorizontalPlaneHasNoHorizonNoonOrSubstyleLine) {
                      {"ck_DayLightCurves", "0"}, {"ck_Equinoziale", "0"}});
     dial.m().SubstyleAngle = 0.25;
     ASSERT_TRUE(dial.run());
-    EXPECT_EQ(dial.system().surface().displayList().points.size(), 0u);
+    EXPECT_EQ(dial.surface().displayList().points.size(), 0u);
     EXPECT_EQ(dial.m().WallDeclRad, 0);
     EXPECT_EQ(dial.m().SubstyleAngle, 0.25);   // no substyle computation
     EXPECT_NEAR(dial.m().StyleElevRad, 45 * dial.m().Pi / 180, 1e-9);
@@ -201,9 +182,9 @@ TEST(Flat3dSubstyle, TheSubstyleIsTheHourLineOfTheSubstyleHour) {
             SCOPED_TRACE(describe(place, v));
             Flat3dDial dial(place, v);
             ASSERT_TRUE(dial.setUp());
-            const Drawing d = dial.draw(v == Variable::X ? DrawSubstyleLineX : DrawSubstyleLineY);
+            const Drawing d = dial.draw(DrawSubstyleLineX, DrawSubstyleLineY);
             const double slope = dial.m().SubstyleSlope;
-            v == Variable::X ? ComputeSubstyleX(dial.ctx()) : ComputeSubstyleY(dial.ctx());
+            dial.call(ComputeSubstyleX, ComputeSubstyleY);
             EXPECT_NEAR(dial.m().SubstyleSlope, slope, 1e-9);
             EXPECT_TRUE(oracle::allOnWholeHourLine(
                 dial.oracle(), dial.oracleHourAngle(dial.m().SubstyleHour), d.at()));
@@ -214,14 +195,14 @@ TEST(Flat3dSubstyle, TheSubstyleIsTheHourLineOfTheSubstyleHour) {
 TEST(Flat3dFailures, AnHourFractionOfZeroStopsTheRunAndKeepsTheDrawing) {
     Flat3dDial dial({45, 30, 20}, Variable::X);
     ASSERT_TRUE(dial.run());
-    const std::size_t drawn = dial.system().surface().displayList().points.size();
-    dial.system().services.busyChanges.clear();
-    rundial::applySetting(dial.system().inputs, "TxtHour", "0");
+    const std::size_t drawn = dial.surface().displayList().points.size();
+    dial.services().busyChanges.clear();
+    dial.set("TxtHour", "0");
     EXPECT_FALSE(dial.run());
-    EXPECT_EQ(dial.system().services.messages.size(), 1u);
-    EXPECT_EQ(dial.system().surface().displayList().points.size(), drawn);
-    EXPECT_TRUE(dial.system().services.busyChanges.empty());
-    EXPECT_EQ(dial.system().surface().view().title, kTitleX);
+    EXPECT_EQ(dial.services().messages.size(), 1u);
+    EXPECT_EQ(dial.surface().displayList().points.size(), drawn);
+    EXPECT_TRUE(dial.services().busyChanges.empty());
+    EXPECT_EQ(dial.surface().view().title, kTitleX);
 }
 
 TEST(Flat3dSetup, APlanePerpendicularToThePolarAxisIsDrawnByBothVariables) {
@@ -232,22 +213,21 @@ TEST(Flat3dSetup, APlanePerpendicularToThePolarAxisIsDrawnByBothVariables) {
         for (Variable v : {Variable::X, Variable::Y}) {
             SCOPED_TRACE(describe(place, v));
             const Outcome o = run(place, v);
+            dialtest::expectDrawn(o, v == Variable::X ? kTitleX : kTitleY);
             EXPECT_TRUE(o.completed);
-            EXPECT_TRUE(o.messages.empty());
-            EXPECT_EQ(o.title, v == Variable::X ? kTitleX : kTitleY);
-            EXPECT_GT(o.drawn, 0u);
+            EXPECT_GT(o.drawn(), 0u);
 
             Flat3dDial dial(place, v, {{"TxtHour", "1"}});
             ASSERT_TRUE(dial.setUp());
             const double pi = dial.m().Pi;
             EXPECT_EQ(dial.m().StyleElevRad, pi / 2);
-            const Drawing d = dial.draw(v == Variable::X ? DrawHourLinesX : DrawHourLinesY);
+            const Drawing d = dial.draw(DrawHourLinesX, DrawHourLinesY);
             const auto lines = d.byTag();
             EXPECT_GE(lines.size(), 12u);
             for (const auto& [hourAngle, points] : lines)
                 EXPECT_TRUE(oracle::allOnHourLine(dial.oracle(), dial.oracleHourAngle(hourAngle),
                                                   points));
-            v == Variable::X ? ComputeSubstyleX(dial.ctx()) : ComputeSubstyleY(dial.ctx());
+            dial.call(ComputeSubstyleX, ComputeSubstyleY);
             EXPECT_EQ(dial.m().StyleElevRad, -pi / 2);
         }
     }

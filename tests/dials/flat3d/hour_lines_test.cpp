@@ -65,8 +65,7 @@ TEST_P(HourLinesOnOracle, EveryPointHasItsLinesHourAngle) {
         SCOPED_TRACE(describe(c.place, c.variable) + ", standard meridian " + etna);
         Flat3dDial dial(c.place, c.variable, {{"ck_Etna", etna}, {"TxtHour", "4"}});
         ASSERT_TRUE(dial.setUp());
-        const Drawing d =
-            dial.draw(c.variable == Variable::X ? DrawHourLinesX : DrawHourLinesY);
+        const Drawing d = dial.draw(DrawHourLinesX, DrawHourLinesY);
         const auto lines = d.byTag();
         // 49 quarter-hour lines; a line the method cannot solve draws nothing at all.
         EXPECT_GE(lines.size(), 40u);
@@ -168,7 +167,7 @@ void expectPolarDial(const Place& place) {
     EXPECT_TRUE(d.points.empty());
     ASSERT_EQ(d.lines.size(), 25u);
     const oracle::ShadowOracle o = dial.oracle();
-    const double shiftY = dial.system().surface().ShiftY();
+    const double shiftY = dial.surface().ShiftY();
     for (std::size_t i = 0; i < d.lines.size(); ++i) {
         const plot::LineRecord& l = d.lines[i];
         EXPECT_EQ(l.Color, numeric::qbColor(15));

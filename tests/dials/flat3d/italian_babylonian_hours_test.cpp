@@ -86,7 +86,7 @@ TEST_P(ItalianBabylonianOnOracle, EveryLineIsItsHour) {
         // Quarter hours do not change the number of lines.
         Flat3dDial dial(c.place, c.variable, {{"TxtHour", "4"}});
         ASSERT_TRUE(dial.setUp());
-        const Drawing d = dial.draw(c.variable == Variable::X ? family.x : family.y);
+        const Drawing d = dial.draw(family.x, family.y);
         EXPECT_EQ(d.withColour(numeric::qbColor(family.colour)).size(), d.points.size());
         const auto lines = d.byTag();
         EXPECT_GE(lines.size(), 11u);

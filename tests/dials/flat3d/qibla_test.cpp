@@ -12,11 +12,13 @@
 #include "dials/flat3d/sky_lines.h"
 #include "flat3d_fixture.h"
 #include "numeric/palette.h"
-#include "sky_checks.h"
+#include "support/sky_checks.h"
 #include "support/oracle_sky.h"
 
 namespace flat3dtest {
 namespace {
+
+using namespace dialtest;
 
 using dials::flat3d::PlotQibla;
 
@@ -59,7 +61,7 @@ TEST_P(QiblaOnOracle, EveryPointIsTheSunInThePlacesDirection) {
     const QiblaCase c = GetParam();
     Flat3dDial dial(c.place, c.variable, {{"txtLON", c.lon}, {"ckQibla", "1"}});
     ASSERT_TRUE(dial.setUp());
-    dial.device().tag = [&dial] { return dial.m().SunDecl; };
+    dial.tagWith(&shell::Module1::SunDecl);
     const Drawing d = dial.draw(PlotQibla);
     EXPECT_EQ(d.withColour(numeric::qbColor(10)).size(), d.points.size());
     if (c.drawn) {
@@ -79,10 +81,7 @@ TEST_P(QiblaOnOracle, EveryPointIsTheSunInThePlacesDirection) {
             return angleBetween(s.azimuth, bearing) * std::cos(s.altitude * pi / 180);
         },
         "the azimuth of the place"));
-    EXPECT_TRUE(allSuns(
-        o, d.points,
-        [](const DrawnPoint&, const SunOfPoint& s) { return s.altitude > 0 ? 0 : s.altitude; },
-        "the sky above the horizon"));
+    EXPECT_TRUE(allSuns(o, d.points, belowTheHorizon, "the sky above the horizon"));
     // The last point may be the solstice end drawn with the label.
     const double solstice = c.place.lat < 0 ? -23.45 : 23.45;
     EXPECT_TRUE(allSuns(
@@ -99,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Places, QiblaOnOracle, testing::ValuesIn(kCases));
 // The texts the plot records, trailing blanks removed.
 std::vector<std::string> textsOf(Flat3dDial& dial) {
     std::vector<std::string> out;
-    for (const plot::TextRecord& t : dial.system().surface().displayList().texts) {
+    for (const plot::TextRecord& t : dial.surface().displayList().texts) {
         std::string s = t.text;
         s.erase(s.find_last_not_of(' ') + 1);
         out.push_back(s);
@@ -168,7 +167,7 @@ TEST(Qibla, TheTextBlockIsWrittenWithoutCurveAndInItsColours) {
     constexpr plot::Colour green = numeric::rgb(0, 255, 0);
     for (std::size_t i = lines.size() - 4; i < lines.size(); ++i)
         EXPECT_EQ(lines[i].colour, green) << lines[i].text;
-    EXPECT_EQ(dial.system().surface().ForeColor(), numeric::rgb(255, 255, 255));
+    EXPECT_EQ(dial.surface().ForeColor(), numeric::rgb(255, 255, 255));
 }
 
 TEST(Qibla, AStaleHorizontalFlagLetsNoPointAboveTheHorizon) {

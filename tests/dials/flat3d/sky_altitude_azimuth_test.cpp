@@ -11,10 +11,12 @@
 #include "dials/flat3d/sky_lines.h"
 #include "flat3d_fixture.h"
 #include "numeric/palette.h"
-#include "sky_checks.h"
+#include "support/sky_checks.h"
 
 namespace flat3dtest {
 namespace {
+
+using namespace dialtest;
 
 using dials::flat3d::PlotAltitudeLines;
 using dials::flat3d::PlotAzimuthLines;
@@ -49,15 +51,7 @@ TEST_P(AltitudeLinesOnOracle, EveryPointIsARealShadowAtItsAltitude) {
         EXPECT_GT(d.points.size(), 500u);
     }
     const oracle::ShadowOracle o = dial.oracle();
-    const double pi = dial.m().Pi;
-    EXPECT_TRUE(allSuns(
-        o, d.points,
-        [&](const DrawnPoint& p, const SunOfPoint& s) {
-            // Altitudes past 90 (southern latitudes) draw the line of 180 - a.
-            const double a = p.tag * 180 / pi;
-            return s.altitude - (a > 90 ? 180 - a : a);
-        },
-        "the altitude of the line"));
+    EXPECT_TRUE(allAtTheirAltitude(o, d.points, dial.m().Pi));
     EXPECT_TRUE(allSuns(
         o, d.points,
         [](const DrawnPoint&, const SunOfPoint& s) {
@@ -74,7 +68,7 @@ TEST_P(AzimuthLinesOnOracle, EveryPointIsARealShadowAtAWholeAzimuth) {
     const PlaneCase c = GetParam();
     Flat3dDial dial(c.place, c.variable, {{"ckAz", "1"}});
     ASSERT_TRUE(dial.setUp());
-    dial.device().tag = [&dial] { return dial.m().SunDecl; };
+    dial.tagWith(&shell::Module1::SunDecl);
     const Drawing d = dial.draw(PlotAzimuthLines);
     EXPECT_EQ(d.withColour(numeric::qbColor(6)).size(), d.points.size());
     if (facesDown(c.place)) {
@@ -83,14 +77,8 @@ TEST_P(AzimuthLinesOnOracle, EveryPointIsARealShadowAtAWholeAzimuth) {
         EXPECT_GT(d.points.size(), 300u);
     }
     const oracle::ShadowOracle o = dial.oracle();
-    EXPECT_TRUE(allSuns(
-        o, d.points,
-        [](const DrawnPoint& p, const SunOfPoint& s) { return s.sun.declination - p.tag; },
-        "the declination being swept"));
-    EXPECT_TRUE(allSuns(
-        o, d.points,
-        [](const DrawnPoint&, const SunOfPoint& s) { return s.altitude > 0 ? 0 : s.altitude; },
-        "the sky above the horizon"));
+    EXPECT_TRUE(allSuns(o, d.points, offItsDeclination, "the declination being swept"));
+    EXPECT_TRUE(allSuns(o, d.points, belowTheHorizon, "the sky above the horizon"));
     std::set<long> azimuths;
     EXPECT_TRUE(allSuns(
         o, d.points,

@@ -28,11 +28,6 @@ const std::vector<PlaneCase> kCases = {
 
 bool isX(const PlaneCase& c) { return c.variable == Variable::X; }
 
-// Distance from p to the straight line through the origin and c.
-double distanceToLineThroughOrigin(oracle::DialXY c, oracle::DialXY p) {
-    return std::fabs(c.x * p.y - c.y * p.x) / std::hypot(c.x, c.y);
-}
-
 class StraightLinesOnOracle : public testing::TestWithParam<PlaneCase> {};
 
 TEST_P(StraightLinesOnOracle, EachLineLiesWhereItsShadowFalls) {
@@ -42,31 +37,31 @@ TEST_P(StraightLinesOnOracle, EachLineLiesWhereItsShadowFalls) {
     ASSERT_TRUE(dial.setUp());
     const oracle::ShadowOracle o = dial.oracle();
 
-    const Drawing equinoctial = dial.draw(isX(c) ? DrawEquinoctialLineX : DrawEquinoctialLineY);
+    const Drawing equinoctial = dial.draw(DrawEquinoctialLineX, DrawEquinoctialLineY);
     EXPECT_GT(equinoctial.points.size(), 100u);
     EXPECT_TRUE(oracle::allOnDeclinationCurve(o, 0, equinoctial.at()));
     EXPECT_EQ(equinoctial.withColour(numeric::qbColor(9)).size(), equinoctial.points.size());
 
-    const Drawing horizon = dial.draw(isX(c) ? DrawHorizonLineX : DrawHorizonLineY);
+    const Drawing horizon = dial.draw(DrawHorizonLineX, DrawHorizonLineY);
     EXPECT_GT(horizon.points.size(), 900u);   // what falls inside the plot area
     EXPECT_TRUE(oracle::allWithin(
         o, horizon.at(), [&](oracle::DialXY p) { return o.distanceToAltitudeCurve(0, p.x, p.y); },
         "the horizon"));
 
-    const Drawing noon = dial.draw(isX(c) ? DrawNoonLineX : DrawNoonLineY);
+    const Drawing noon = dial.draw(DrawNoonLineX, DrawNoonLineY);
     if (isX(c) || c.place.recl != 0) {
         EXPECT_GT(noon.points.size(), 100u);
     }
     EXPECT_TRUE(oracle::allOnWholeHourLine(o, 0, noon.at()));
     EXPECT_EQ(noon.withColour(numeric::qbColor(4)).size(), noon.points.size());
 
-    const Drawing substyle = dial.draw(isX(c) ? DrawSubstyleLineX : DrawSubstyleLineY);
+    const Drawing substyle = dial.draw(DrawSubstyleLineX, DrawSubstyleLineY);
     EXPECT_FALSE(substyle.points.empty());
     const auto centre = o.centre();
     ASSERT_TRUE(centre.has_value());
     EXPECT_TRUE(oracle::allWithin(
         o, substyle.at(),
-        [&](oracle::DialXY p) { return distanceToLineThroughOrigin(*centre, p); },
+        [&](oracle::DialXY p) { return oracle::distanceToLine(p, {0, 0}, *centre); },
         "the line through the foot and the centre"));
 }
 
@@ -129,7 +124,7 @@ TEST(StraightLines, EquinoctialOfAVerticalWallOnTheEquatorIsAVerticalSegment) {
     const plot::LineRecord& l = d.lines[0];
     EXPECT_EQ(l.x1, l.x2);
     EXPECT_EQ(l.y1, 0);
-    EXPECT_EQ(l.Y2, dial.system().surface().ShiftY());
+    EXPECT_EQ(l.Y2, dial.surface().ShiftY());
     std::vector<oracle::DialXY> along;
     for (double t = 0; t <= 1; t += 0.125) along.push_back({l.x1, -t * l.Y2});
     EXPECT_TRUE(oracle::allOnDeclinationCurve(dial.oracle(), 0, along));
@@ -160,7 +155,7 @@ TEST(StraightLines, NoonLineKeepsItsMidnightHalfWhereTheMidnightSunReachesIt) {
         const oracle::DialXY p = midnight->point;
         EXPECT_GT(o.distanceToHourLine(0, p.x, p.y), 0.1);   // not on the half of noon
         double nearest = 1e9;
-        for (const oracle::DialXY& q : dial.draw(isX(c) ? DrawNoonLineX : DrawNoonLineY).at())
+        for (const oracle::DialXY& q : dial.draw(DrawNoonLineX, DrawNoonLineY).at())
             nearest = std::min(nearest, std::hypot(q.x - p.x, q.y - p.y));
         EXPECT_LT(nearest, 0.003);
     }

@@ -25,11 +25,6 @@ const std::vector<PlaneCase> kCases = {
     {{-35, 20, -30}, Variable::Y}, {{45, 160, 10}, Variable::Y},
 };
 
-oracle::DialXY start(const plot::LineRecord& l) { return {l.x1, -l.y1}; }
-oracle::DialXY end(const plot::LineRecord& l) { return {l.x2, -l.Y2}; }
-
-double distance(oracle::DialXY a, oracle::DialXY b) { return std::hypot(a.x - b.x, a.y - b.y); }
-
 class StyleTriangle : public testing::TestWithParam<PlaneCase> {};
 
 TEST_P(StyleTriangle, LaysTheStyleFlatAboutTheSubstyle) {
@@ -40,35 +35,35 @@ TEST_P(StyleTriangle, LaysTheStyleFlatAboutTheSubstyle) {
     // The drivers compute the substyle before the triangle.
     if (c.variable == Variable::X && std::fabs(c.place.recl) != 90) ComputeSubstyleX(dial.ctx());
     if (c.variable == Variable::Y) ComputeSubstyleY(dial.ctx());
-    const Drawing d = dial.draw(c.variable == Variable::X ? DrawStyleTriangleX : DrawStyleTriangleY);
+    const Drawing d = dial.draw(DrawStyleTriangleX, DrawStyleTriangleY);
     ASSERT_EQ(d.lines.size(), 4u);
     const oracle::ShadowOracle o = dial.oracle();
     const auto centre = o.centre();
     ASSERT_TRUE(centre.has_value());
     const double S = c.place.style, tol = oracle::toleranceFor(S);
 
-    const plot::LineRecord& perpendicular = d.lines[0];
-    const plot::LineRecord& polar = d.lines[1];
-    const plot::LineRecord& substyle = d.lines[2];
+    const dialtest::Segment& perpendicular = d.segments[0];
+    const dialtest::Segment& polar = d.segments[1];
+    const dialtest::Segment& substyle = d.segments[2];
     const plot::LineRecord& vertical = d.lines[3];
-    EXPECT_EQ(perpendicular.Color, numeric::qbColor(13));
-    EXPECT_EQ(polar.Color, numeric::qbColor(9));
-    EXPECT_EQ(substyle.Color, numeric::qbColor(14));
+    EXPECT_EQ(perpendicular.colour, numeric::qbColor(13));
+    EXPECT_EQ(polar.colour, numeric::qbColor(9));
+    EXPECT_EQ(substyle.colour, numeric::qbColor(14));
     EXPECT_EQ(vertical.Color, numeric::qbColor(8));
 
     // The perpendicular style: from the foot, of length S, at right angles to the substyle.
-    const oracle::DialXY tip = end(perpendicular);
-    EXPECT_EQ(distance(start(perpendicular), {0, 0}), 0);
+    const oracle::DialXY tip = perpendicular.b;
+    EXPECT_EQ(distance(perpendicular.a, {0, 0}), 0);
     EXPECT_NEAR(distance(tip, {0, 0}), S, 1e-12);
     EXPECT_NEAR((tip.x * centre->x + tip.y * centre->y) / std::hypot(centre->x, centre->y), 0,
                 tol);
     // The polar style from the centre to the laid tip, the substyle from the centre to the foot.
-    EXPECT_NEAR(distance(start(polar), *centre), 0, tol);
-    EXPECT_NEAR(distance(end(polar), tip), 0, 1e-12);
-    EXPECT_NEAR(distance(start(substyle), *centre), 0, tol);
-    EXPECT_EQ(distance(end(substyle), {0, 0}), 0);
+    EXPECT_NEAR(distance(polar.a, *centre), 0, tol);
+    EXPECT_NEAR(distance(polar.b, tip), 0, 1e-12);
+    EXPECT_NEAR(distance(substyle.a, *centre), 0, tol);
+    EXPECT_EQ(distance(substyle.b, {0, 0}), 0);
     // The vertical through the centre, from -ShiftY to 2 ShiftY on the plot.
-    const double shiftY = dial.system().surface().ShiftY();
+    const double shiftY = dial.surface().ShiftY();
     EXPECT_NEAR(vertical.x1, centre->x, tol);
     EXPECT_EQ(vertical.x2, vertical.x1);
     EXPECT_EQ(vertical.y1, -shiftY);
@@ -81,7 +76,7 @@ TEST(StyleTriangleShared, StoresTheStyleInOppositeSignsByVariable) {
     for (Variable v : {Variable::X, Variable::Y}) {
         Flat3dDial dial({45, 30, 0}, v);
         ASSERT_TRUE(dial.setUp());
-        dial.draw(v == Variable::X ? DrawStyleTriangleX : DrawStyleTriangleY);
+        dial.draw(DrawStyleTriangleX, DrawStyleTriangleY);
         const double pi = dial.m().Pi;
         const double s = std::cos(45 * pi / 180) * std::cos(30 * pi / 180);
         const double sign = v == Variable::X ? -1 : 1;
@@ -97,7 +92,7 @@ TEST(StyleTriangleShared, PlaneFacingSouthLaysTheTipAcrossTheVerticalSubstyle) {
     Flat3dDial dial({45, 30, 10}, Variable::X);
     ASSERT_TRUE(dial.run());
     ASSERT_NE(dial.m().SubstyleSlope, 0);
-    rundial::applySetting(dial.system().inputs, "txtDecl", "0");
+    dial.set("txtDecl", "0");
     ASSERT_TRUE(dial.setUp());
     ComputeSubstyleX(dial.ctx());
     EXPECT_EQ(dial.m().SubstyleSlope, 0);
@@ -116,23 +111,20 @@ TEST(StyleTriangleShared, VariableYDrawsALongPolarStyleAsPointsThroughTheLaidTip
     const Drawing longStyle = dial.draw(DrawStyleTriangleY);
     ASSERT_GT(std::fabs(dial.m().SetupTemp5), 100 * 0.1);
     ASSERT_EQ(longStyle.lines.size(), 2u);   // the perpendicular style and the vertical
-    const oracle::DialXY tip = end(longStyle.lines[0]);
+    const oracle::DialXY tip = longStyle.segments[0].b;
     const auto points = longStyle.withColour(numeric::qbColor(5));
     EXPECT_EQ(points.size(), longStyle.points.size());
     ASSERT_GT(points.size(), 1000u);
     const auto centre = dial.oracle().centre();
     ASSERT_TRUE(centre.has_value());
     // Every point on the line from the laid tip to the far centre.
-    const double dx = centre->x - tip.x, dy = centre->y - tip.y, length = std::hypot(dx, dy);
     EXPECT_TRUE(oracle::allWithin(
         dial.oracle(), points,
-        [&](oracle::DialXY p) {
-            return std::fabs((p.x - tip.x) * dy - (p.y - tip.y) * dx) / length;
-        },
+        [&](oracle::DialXY p) { return oracle::distanceToLine(p, tip, *centre); },
         "the polar style"));
 
     // A short polar style in the same system: segments again.
-    rundial::applySetting(dial.system().inputs, "txtReclinZ", "10");
+    dial.set("txtReclinZ", "10");
     ASSERT_TRUE(dial.setUp());
     ComputeSubstyleY(dial.ctx());
     const Drawing shortStyle = dial.draw(DrawStyleTriangleY);

@@ -54,7 +54,7 @@ TEST_P(LightGraphAnalemma, EachDayIsTheShadowOfTheTrueSunAtStandardNoon) {
     const Drawing d = dial->draw(v2::PlotAnalemmaLight);
     // The same days from the shared series; the oracle's sun at the zone meridian's mean noon,
     // moved by the equation of time (apparent minus mean time is -(Ec - Q)).
-    const plot::PlotSurface& plot = dial->system().surface();
+    const plot::PlotSurface& plot = dial->surface();
     const oracle::ShadowOracle o(c.wall.lat, c.wall.decl, 0, c.wall.style, kAnalemmaPi);
     const double obliquity = dials::flat3d::kAnalemmaObliquityDeg * kAnalemmaPi / 180;
     std::vector<oracle::DialXY> expected;
@@ -90,30 +90,25 @@ TEST(LightGraphAnalemmaSouthWall, TheSixteenMinuteExtremeLiesEastOfTheNoonLine) 
     ASSERT_TRUE(dial->setUp());
     const Drawing d = dial->draw(v2::PlotAnalemmaLight);
     double east = -1, west = 1;
-    std::set<plot::Colour> colours;
     for (const DrawnPoint& p : d.points) {
         east = std::max(east, p.at.x);
         west = std::min(west, p.at.x);
-        colours.insert(p.colour);
     }
     EXPECT_NEAR(east, 0.080, 0.001);
     EXPECT_NEAR(west, -0.072, 0.001);
     // Every day's cone cuts this wall in a hyperbola: the winter colour is kept all year.
-    EXPECT_EQ(colours, std::set<plot::Colour>{colourOf(12)});
+    EXPECT_EQ(d.colours(), std::set<plot::Colour>{colourOf(12)});
 }
 
 TEST(LightGraphAnalemmaColours, ClosedDayCurvesAndThePolarStylePerpendicularHaveTheirOwn) {
     const auto low = makeDial({{10, 0}, 0, 0});
     ASSERT_TRUE(low->setUp());
-    std::set<plot::Colour> colours;
-    for (const DrawnPoint& p : low->draw(v2::PlotAnalemmaLight).points) colours.insert(p.colour);
-    EXPECT_EQ(colours, (std::set<plot::Colour>{colourOf(12), colourOf(3)}));
+    EXPECT_EQ(low->draw(v2::PlotAnalemmaLight).colours(),
+              (std::set<plot::Colour>{colourOf(12), colourOf(3)}));
 
     const auto equator = makeDial({{0, 0}, 0, 0});
     ASSERT_TRUE(equator->setUp());
-    colours.clear();
-    for (const DrawnPoint& p : equator->draw(v2::PlotAnalemmaLight).points) colours.insert(p.colour);
-    EXPECT_EQ(colours, std::set<plot::Colour>{colourOf(6)});
+    EXPECT_EQ(equator->draw(v2::PlotAnalemmaLight).colours(), std::set<plot::Colour>{colourOf(6)});
 }
 
 }  // namespace

@@ -15,23 +15,17 @@ namespace {
 constexpr double kPi = 3.141592654;
 
 TEST(LightGraphDriver, RefusesTheSouthernHemisphereWithItsExactMessageAndDrawsNothing) {
-    LightDial dial({-0.1, 0});
-    ASSERT_TRUE(dial.run());
-    EXPECT_EQ(dial.system().services.messages,
-              std::vector<std::string>{"Sorry, unable to work in the Southern hemisphere "});
-    EXPECT_EQ(dial.system().surface().view().title, "");
-    EXPECT_TRUE(dial.system().services.busyChanges.empty());
-    EXPECT_TRUE(dial.system().surface().displayList().DrawOrder.empty());
+    const dialtest::Outcome o = LightDial({-0.1, 0}).outcomeOfRun();
+    EXPECT_TRUE(o.completed);
+    dialtest::expectRefused(o, "Sorry, unable to work in the Southern hemisphere ");
 }
 
 TEST(LightGraphDriver, DrawsAtTheEquatorAndNorthOfItUnderItsTitle) {
     for (double lat : {0.0, 45.0}) {
-        LightDial dial({lat, 20});
-        ASSERT_TRUE(dial.run());
-        EXPECT_TRUE(dial.system().services.messages.empty()) << lat;
-        EXPECT_EQ(dial.system().surface().view().title,
-                  "Vertical dial, light graph by 2 D analytic geometry");
-        EXPECT_EQ(dial.system().services.busyChanges, (std::vector<bool>{true, false}));
+        SCOPED_TRACE(lat);
+        const dialtest::Outcome o = LightDial({lat, 20}).outcomeOfRun();
+        EXPECT_TRUE(o.completed);
+        dialtest::expectDrawn(o, "Vertical dial, light graph by 2 D analytic geometry");
     }
 }
 
@@ -39,15 +33,15 @@ TEST(LightGraphDriver, AnHourFractionOrADefinitionOfZeroStopsTheRunWithAMessage)
     for (const char* box : {"TxtHour", "txt_Definition"}) {
         LightDial dial({45, 0}, {{box, "0"}});
         EXPECT_FALSE(dial.run()) << box;
-        EXPECT_EQ(dial.system().services.messages.size(), 1u) << box;
-        EXPECT_EQ(dial.system().services.busyChanges, (std::vector<bool>{true, false}));
+        EXPECT_EQ(dial.services().messages.size(), 1u) << box;
+        EXPECT_EQ(dial.services().busyChanges, (std::vector<bool>{true, false}));
     }
 }
 
 TEST(LightGraphDriver, WithEveryBoxClearedOnlyTheNoonLineAndTheFootAreDrawn) {
     LightDial dial({45, 30}, only({}));
     ASSERT_TRUE(dial.run());
-    const auto& list = dial.system().surface().displayList();
+    const auto& list = dial.surface().displayList();
     ASSERT_EQ(list.DrawOrder, (std::vector<char>{'L', 'P'}));
     EXPECT_EQ(list.lines[0].x1, list.lines[0].x2);
     EXPECT_NEAR(list.lines[0].x1, dial.oracle().centre()->x, 1e-9);
@@ -60,7 +54,7 @@ TEST(LightGraphDriver, AnalemmaIsDrawnOncePerWholeHourAndLeavesItsPi) {
     EXPECT_EQ(dial.m().HourLoop, 19);
     EXPECT_EQ(dial.m().Pi, 3.1415926536);
     // Thirteen times the same 224 points (one every two mean days), then the style foot.
-    const auto& points = dial.system().surface().displayList().points;
+    const auto& points = dial.surface().displayList().points;
     ASSERT_EQ(points.size(), 13 * 224 + 1u);
     EXPECT_EQ(points[5].x, points[5 + 12 * 224].x);
 }

@@ -25,7 +25,7 @@ TEST_P(LightGraphItalianBabylonian, EachFamilysLinesLieInTheirHourPlanes) {
     v2::PrepareHourConicsLight(dial.ctx());
     // The lines are tagged with the hour angle h of their equinoctial point (degrees), where
     // Italian hour 18 + h / 15 and Babylonian hour 6 + h / 15 fall.
-    dial.tagWith([](const shell::Module1& m) { return m.ConicB2345; });
+    dial.tagWith(&shell::Module1::ConicB2345);
     const Drawing italian = dial.draw(v2::DrawItalianHoursLight);
     const Drawing babylonian = dial.draw(v2::DrawBabylonianHoursLight);
     EXPECT_EQ(italian.withColour(colourOf(12)).size(), italian.points.size());

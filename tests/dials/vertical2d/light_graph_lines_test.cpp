@@ -25,7 +25,7 @@ class LightGraphWalls : public testing::TestWithParam<Wall> {};
 TEST_P(LightGraphWalls, HourLinesLieOnTheHourLinesOfTheirHourAngle) {
     LightDial dial(GetParam());
     ASSERT_TRUE(dial.setUp());
-    dial.tagWith([](const shell::Module1& m) { return m.HourCounter; });
+    dial.tagWith(&shell::Module1::HourCounter);
     const auto lines = dial.draw(v2::DrawHourLinesLight).byTag();
     EXPECT_GT(lines.size(), 5u);  // lines off the plot area leave no point
     for (const auto& [hour, points] : lines)
@@ -36,14 +36,7 @@ TEST_P(LightGraphWalls, DeclinationPairsLieOnTheirDeclinations) {
     LightDial dial(GetParam());
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(v2::DrawDeclinationLinesLight);
-    std::size_t total = 0;
-    for (const auto& [colour, declination] : {std::pair{12, 23.45}, {13, 20.0}, {11, 11.5}}) {
-        const auto points = d.withColour(colourOf(colour));
-        total += points.size();
-        EXPECT_GT(points.size(), 20u) << declination;
-        EXPECT_TRUE(oracle::allOnDeclinationPair(dial.oracle(), declination, points));
-    }
-    EXPECT_EQ(total, d.points.size());
+    EXPECT_EQ(dialtest::expectDeclinationPairs(dial.oracle(), d, 20), d.points.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Walls, LightGraphWalls, testing::ValuesIn(kWalls));
@@ -51,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Walls, LightGraphWalls, testing::ValuesIn(kWalls));
 TEST(LightGraphHourLines, StandardMeridianTimeMovesEachLineByTheZoneCorrection) {
     LightDial dial({45, -25}, {{"ck_Etna", "1"}, {"txtLON", "-7.5"}, {"TxtFuso", "-1"}});
     ASSERT_TRUE(dial.setUp());
-    dial.tagWith([](const shell::Module1& m) { return m.HourCounter; });
+    dial.tagWith(&shell::Module1::HourCounter);
     for (const auto& [hour, points] : dial.draw(v2::DrawHourLinesLight).byTag()) {
         const double clock = oracle::hourAngleOfStandardTime(12 + hour / 15, -7.5, -1);
         EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(), clock, points)) << hour;
@@ -72,8 +65,7 @@ TEST(LightGraphStraightLines, EquinoctialSubstyleAndNoonLineOnTheirTrueLines) {
         const auto c = o.centre();
         const Drawing substyle = dial.draw(v2::DrawSubstyleLineLight);
         EXPECT_GT(substyle.points.size(), 100u);
-        for (const auto& p : substyle.at())
-            ASSERT_LT(std::fabs(p.x * c->y - p.y * c->x) / std::hypot(c->x, c->y), 1e-9);
+        for (const auto& p : substyle.at()) ASSERT_LT(oracle::distanceToLine(p, {0, 0}, *c), 1e-9);
         // The noon line is the vertical through the centre.
         const Drawing noon = dial.draw(v2::DrawNoonLineLight);
         ASSERT_EQ(noon.lines.size(), 1u);

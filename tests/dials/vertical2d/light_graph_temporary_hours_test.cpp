@@ -77,7 +77,9 @@ TEST(LightGraphTemporaryHoursSouthWall, TwentyThreeCurvesBetweenTheSolsticeLines
         const double decl = o.sunFor(p.at.x, p.at.y).declination;
         lowest = std::fmin(lowest, decl);
         highest = std::fmax(highest, decl);
-        if (th == 0) EXPECT_NEAR(p.at.x, 0, 1e-12);  // temporary noon on the noon line
+        if (th == 0) {
+            EXPECT_NEAR(p.at.x, 0, 1e-12);  // temporary noon on the noon line
+        }
     }
     EXPECT_EQ(hours.size(), 23u);
     EXPECT_NEAR(lowest, -kSolstice, 1e-9);
@@ -86,9 +88,9 @@ TEST(LightGraphTemporaryHoursSouthWall, TwentyThreeCurvesBetweenTheSolsticeLines
     ASSERT_EQ(d.lines.size(), 2u);
     const auto winterRise = o.dialPoint(-*o.sky().sunsetHourAngle(-kSolstice), -kSolstice);
     EXPECT_NEAR(d.lines[0].x1, winterRise->x, 1e-9);
-    EXPECT_LE(d.lines[0].x2, -dial.system().surface().ShiftX());
+    EXPECT_LE(d.lines[0].x2, -dial.surface().ShiftX());
     EXPECT_NEAR(d.lines[1].x1, -winterRise->x, 1e-9);
-    EXPECT_GE(d.lines[1].x2, dial.system().surface().ShiftX());
+    EXPECT_GE(d.lines[1].x2, dial.surface().ShiftX());
 }
 
 }  // namespace

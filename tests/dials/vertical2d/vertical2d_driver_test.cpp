@@ -11,32 +11,16 @@
 
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/palette.h"
-#include "support/recording_device.h"
-#include "support/rundial_lib.h"
 #include "vertical2d_fixture.h"
 
 namespace vert2dtest {
 namespace {
 
-using Settings = std::vector<std::pair<std::string, std::string>>;
-
 constexpr const char* kTitle = "Vertical dial by 2D analytic geometry";
 
-struct Outcome {
-    std::vector<std::string> messages;
-    std::string title;
-    std::vector<bool> busyChanges;
-    plot::DisplayList list;
-    shell::Module1 m;
-};
+using dialtest::Outcome;
 
-Outcome run(Settings settings) {
-    testsupport::RecordingDevice device;
-    rundial::DialSystem system(device);
-    rundial::perform(system, rundial::Request{false, "M_Frinter", std::move(settings)});
-    return {system.services.messages, system.surface().view().title,
-            system.services.busyChanges, system.surface().displayList(), system.m};
-}
+Outcome run(const Settings& settings) { return dialtest::runProgramme("M_Frinter", settings); }
 
 const char* const kFeatureBoxes[] = {
     "chkOreAstronomiche", "ck_DayLightCurves", "ck_Equinoziale", "ck_Sustilare",
@@ -52,22 +36,14 @@ Settings withBoxes(int value, Settings extra) {
 }
 
 TEST(Vertical2dDriver, RefusesAnEmptyLatitudeAlone) {
-    for (const char* text : {"", "   "}) {
-        const Outcome o = run({{"txtLAT", text}});
-        EXPECT_EQ(o.messages,
-                  std::vector<std::string>{
-                      "Immettere Longitudine,latitudine,Declinazione e Ortostilo !!"});
-        EXPECT_EQ(o.title, "");
-        EXPECT_TRUE(o.busyChanges.empty());
-        EXPECT_TRUE(o.list.DrawOrder.empty());
-    }
+    for (const char* text : {"", "   "})
+        dialtest::expectRefused(run({{"txtLAT", text}}),
+                                "Immettere Longitudine,latitudine,Declinazione e Ortostilo !!");
 }
 
 TEST(Vertical2dDriver, TitlesThePlotUnderTheBusyCursor) {
     const Outcome o = run({{"txtLAT", "45"}, {"txtDecl", "10"}});
-    EXPECT_TRUE(o.messages.empty());
-    EXPECT_EQ(o.title, kTitle);
-    EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
+    dialtest::expectDrawn(o, kTitle);
     EXPECT_FALSE(o.list.lines.empty());
 }
 
@@ -138,7 +114,7 @@ TEST(Vertical2dDriver, AsymptotesKeepTheProgrammesSubstyle) {
     ASSERT_TRUE(reference.setUp());
     EXPECT_EQ(dial.m().SubstyleRad, reference.m().SubstyleRad);
     std::size_t asymptotePoints = 0;
-    for (const plot::PointRecord& p : dial.system().surface().displayList().points)
+    for (const plot::PointRecord& p : dial.surface().displayList().points)
         if (p.Color == numeric::qbColor(2)) ++asymptotePoints;
     EXPECT_GT(asymptotePoints, 100u);
 }

@@ -1,47 +1,29 @@
 #pragma once
-// A vertical dial by 2D analytic geometry set up in-process as Run sets it up, whose procedures
-// can then be called one by one; what each draws is collected in dial coordinates (metres, y up)
-// and can be checked against the shadow oracle of the physical wall the inputs describe.
+// A vertical dial by 2D analytic geometry set up in-process as Run sets it up (see
+// support/dial_fixture.h), checked against the shadow oracle of the physical wall the inputs
+// describe.
 
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "plot/display_list.h"
-#include "shell/context.h"
-#include "support/oracle_vec.h"
-#include "support/recording_device.h"
-#include "support/rundial_lib.h"
+#include <gtest/gtest.h>
+
+#include "support/dial_fixture.h"
 #include "support/shadow_oracle.h"
 
 namespace vert2dtest {
 
-// The inputs as typed: latitude and declination in degrees (west positive; in the southern
-// hemisphere counted from north), style in metres.
-struct Wall {
-    double lat;
-    double decl;
-    double style = 0.1;
-};
+using dialtest::Drawing;
+using dialtest::DrawnPoint;
+using dialtest::Segment;
+using dialtest::Settings;
+// Declination west positive; in the southern hemisphere counted from north.
+using dialtest::Wall;
 
-std::string describe(const Wall& w);
+// A test name for a wall of a table of cases.
+std::string wallName(const testing::TestParamInfo<Wall>& info);
 
-struct Segment {
-    oracle::DialXY a, b;  // dial coordinates, y up
-    plot::Colour colour;
-};
-
-struct Drawing {
-    std::vector<oracle::DialXY> points;
-    std::vector<plot::Colour> pointColours;
-    std::vector<Segment> segments;
-
-    std::vector<oracle::DialXY> withColour(plot::Colour colour) const;
-    std::vector<Segment> segmentsWithColour(plot::Colour colour) const;
-};
-
-// Distance from p to the infinite line through a and b.
+// Distance from p to the infinite line of the segment.
 double distanceToLine(const oracle::DialXY& p, const Segment& s);
 // Points of the segment's line within a few metres of the style foot, where a drawing shows it
 // (a line nearly parallel to the horizon is drawn between far-away ends that the plot clips);
@@ -51,23 +33,13 @@ std::vector<oracle::DialXY> pointsInView(const Segment& s);
 // stored Pi's colatitude (Pi / 2 - latitude) is a ten-thousandth off the true one.
 double toleranceFor(const Wall& w);
 
-class Vert2dDial {
+class Vert2dDial : public dialtest::ProgrammeDial {
 public:
-    Vert2dDial(const Wall& wall, const std::vector<std::pair<std::string, std::string>>& settings = {});
-    Vert2dDial(const Vert2dDial&) = delete;
-    Vert2dDial& operator=(const Vert2dDial&) = delete;
-
-    shell::Context& ctx() { return system_.context(); }
-    shell::Module1& m() { return system_.m; }
-    rundial::DialSystem& system() { return system_; }
+    // Types the wall and chooses the programme, then the settings.
+    explicit Vert2dDial(const Wall& wall, const Settings& settings = {});
 
     // Run with the reader and the set-up standing for the driver. Returns what Run returned.
     bool setUp();
-    // Run with the real drivers.
-    bool run();
-
-    // What the procedure draws when called now.
-    Drawing draw(const std::function<void(shell::Context&)>& procedure);
 
     // The physical wall: in the southern hemisphere the typed declination is counted from north.
     // The analemma computes with its own value of pi.
@@ -77,8 +49,6 @@ public:
 
 private:
     Wall wall_;
-    testsupport::RecordingDevice device_;
-    rundial::DialSystem system_;
 };
 
 }  // namespace vert2dtest

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,13 +19,6 @@ namespace vert2dtest {
 namespace {
 
 using namespace dials::vertical2d;
-
-std::string describeCase(const testing::TestParamInfo<Wall>& info) {
-    std::string s = describe(info.param);
-    for (char& c : s)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return s;
-}
 
 // Declining walls of both hemispheres. Latitude 45 with the wall declining 30 west is where the
 // fixed choice of root would draw each family in the other's colour.
@@ -78,7 +72,7 @@ TEST_P(ItalBabOnOracle, EachLineIsItsHoursLineAndHoldsItsSuns) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Walls, ItalBabOnOracle, testing::ValuesIn(kItalBabWalls), describeCase);
+INSTANTIATE_TEST_SUITE_P(Walls, ItalBabOnOracle, testing::ValuesIn(kItalBabWalls), wallName);
 
 TEST(ItalianBabylonian, SouthWallAtLatitude45HasSlopesOfRootTwo) {
     Vert2dDial dial({45, 0, 1});
@@ -149,7 +143,7 @@ TEST_P(AnalemmaOnOracle, EachDayIsTheShadowOfItsSunAtStandardNoon) {
     const std::vector<Expected> expected = expectedAnalemma(dial);
     ASSERT_EQ(expected.size(), 224u);
     // Every point the plot area holds is drawn, in the order of the days.
-    const plot::PlotSurface& plot = dial.system().surface();
+    const plot::PlotSurface& plot = dial.surface();
     std::size_t next = 0;
     for (const Expected& e : expected) {
         const double px = e.point.x, py = -e.point.y;
@@ -157,7 +151,7 @@ TEST_P(AnalemmaOnOracle, EachDayIsTheShadowOfItsSunAtStandardNoon) {
             py < -plot.ShiftY() || py >= plot.QuadranteH() - plot.ShiftY())
             continue;
         ASSERT_LT(next, d.points.size());
-        const oracle::DialXY got = d.points[next++];
+        const oracle::DialXY got = d.points[next++].at;
         EXPECT_NEAR(got.x, e.point.x, oracle::toleranceFor(w.style))
             << "declination " << e.declination;
         EXPECT_NEAR(got.y, e.point.y, oracle::toleranceFor(w.style))
@@ -167,22 +161,16 @@ TEST_P(AnalemmaOnOracle, EachDayIsTheShadowOfItsSunAtStandardNoon) {
     EXPECT_GT(next, 100u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Walls, AnalemmaOnOracle, testing::ValuesIn(kAnalemmaWalls), describeCase);
+INSTANTIATE_TEST_SUITE_P(Walls, AnalemmaOnOracle, testing::ValuesIn(kAnalemmaWalls), wallName);
 
 TEST(Analemma, ColoursOfTheWinterAndEquatorialDays) {
-    {
-        Vert2dDial dial({45, 10});
+    // Hyperbolas every day: the winter colour from the first day (in winter) on. On the
+    // equator, the colour of the equatorial days.
+    for (const auto& [wall, colour] : {std::pair{Wall{45, 10}, 12}, {Wall{0, 0}, 6}}) {
+        Vert2dDial dial(wall);
         ASSERT_TRUE(dial.setUp());
-        const Drawing d = dial.draw(PlotAnalemmaVert2D);
-        // Hyperbolas every day: the winter colour from the first day (in winter) on.
-        for (plot::Colour c : d.pointColours) EXPECT_EQ(c, numeric::qbColor(12));
-    }
-    {
-        Vert2dDial dial({0, 0});
-        ASSERT_TRUE(dial.setUp());
-        const Drawing d = dial.draw(PlotAnalemmaVert2D);
-        ASSERT_FALSE(d.points.empty());
-        for (plot::Colour c : d.pointColours) EXPECT_EQ(c, numeric::qbColor(6));
+        EXPECT_EQ(dial.draw(PlotAnalemmaVert2D).colours(),
+                  std::set<plot::Colour>{numeric::qbColor(colour)});
     }
 }
 

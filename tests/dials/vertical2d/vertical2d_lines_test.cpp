@@ -27,13 +27,6 @@ const std::vector<Wall> kWalls = {
     {0, 180},    {0, 120},     {45, 30, 1}, {-35, 25, 0.5},
 };
 
-std::string describeCase(const testing::TestParamInfo<Wall>& info) {
-    std::string s = describe(info.param);
-    for (char& c : s)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return s;
-}
-
 class LinesOnOracle : public testing::TestWithParam<Wall> {};
 
 TEST_P(LinesOnOracle, HourLinesAreTheShadowLinesOfTheirHours) {
@@ -71,20 +64,8 @@ TEST_P(LinesOnOracle, DeclinationLinesLieOnTheirPairs) {
     Vert2dDial dial(w);
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(DrawDeclinationLinesVert2D);
-    const oracle::ShadowOracle o = dial.oracle();
-    const struct {
-        int colour;
-        double declination;
-    } pairs[] = {{12, 23.45}, {13, 20}, {11, 11.5}};
-    std::size_t total = 0;
-    for (const auto& pair : pairs) {
-        const auto points = d.withColour(numeric::qbColor(pair.colour));
-        total += points.size();
-        EXPECT_GT(points.size(), 50u) << "declination " << pair.declination;
-        EXPECT_TRUE(oracle::allOnDeclinationPair(o, pair.declination, points, toleranceFor(w)))
-            << "declination " << pair.declination;
-    }
-    EXPECT_EQ(total, d.points.size());
+    EXPECT_EQ(dialtest::expectDeclinationPairs(dial.oracle(), d, 50, toleranceFor(w)),
+              d.points.size());
 }
 
 TEST_P(LinesOnOracle, EquinoctialIsTheLineOfTheEquinox) {
@@ -105,7 +86,7 @@ TEST_P(LinesOnOracle, EquinoctialIsTheLineOfTheEquinox) {
         oracle::allOnDeclinationCurve(dial.oracle(), 0, pointsInView(s), toleranceFor(w)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Walls, LinesOnOracle, testing::ValuesIn(kWalls), describeCase);
+INSTANTIATE_TEST_SUITE_P(Walls, LinesOnOracle, testing::ValuesIn(kWalls), wallName);
 
 TEST(Vertical2dLines, SouthWallAtLatitude45) {
     Vert2dDial dial({45, 0, 1}, {{"TxtHour", "1"}});

@@ -2,7 +2,6 @@
 // hour lines and equinoctial of a vertical wall against the flat 3D programme's.
 
 #include <cmath>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -11,7 +10,6 @@
 #include "dials/flat3d/procedures.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/palette.h"
-#include "shell/programme_menu.h"
 #include "shell/run_dispatch.h"
 #include "support/oracle_checks.h"
 #include "vertical2d_fixture.h"
@@ -20,8 +18,6 @@ namespace vert2dtest {
 namespace {
 
 using namespace dials::vertical2d;
-
-double distance(oracle::DialXY a, oracle::DialXY b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
 const std::vector<Wall> kWalls = {
     {45, 0},   {45, 30},   {45, -30},   {52, 65},  {38, -80}, {45, 120},
@@ -76,8 +72,8 @@ TEST_P(StraightLines, SubstyleNoonLineAndTriangleMeetAtTheCentre) {
         EXPECT_TRUE(polar.empty());
     }
     ASSERT_EQ(tri.points.size(), 1u);
-    EXPECT_EQ(tri.points[0].x, 0);
-    EXPECT_EQ(tri.points[0].y, 0);
+    EXPECT_EQ(tri.points[0].at.x, 0);
+    EXPECT_EQ(tri.points[0].at.y, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Walls, StraightLines, testing::ValuesIn(kWalls));
@@ -88,7 +84,7 @@ TEST(StraightLines, HorizonRunsThroughTheFootAcrossThePlot) {
     dial.m().OriginX = 5;
     const Drawing d = dial.draw(DrawHorizonVert2D);
     ASSERT_EQ(d.segments.size(), 1u);
-    const double shiftX = dial.system().surface().ShiftX();
+    const double shiftX = dial.surface().ShiftX();
     EXPECT_EQ(d.segments[0].a.x, shiftX);
     EXPECT_EQ(d.segments[0].b.x, -shiftX);
     EXPECT_EQ(d.segments[0].a.y, 0);
@@ -125,46 +121,16 @@ TEST(StraightLines, AtThePoleTheTriangleIsOneSegmentAndThereIsNoSubstyle) {
     EXPECT_NEAR(tri.segments[0].a.y, -0.7071, 1e-4);
 }
 
-// The flat 3D programme on the same wall (reclination 0), its points tagged with the hour angle
-// of the line being drawn.
-class HourTaggingDevice : public testsupport::RecordingDevice {
-public:
-    const shell::Module1* m = nullptr;
-    std::vector<double> tags;
-    void point(double x, double y, plot::Colour colour) override {
-        RecordingDevice::point(x, y, colour);
-        tags.push_back(m->HourAngleRad);
-    }
-};
-
-struct FlatDial {
-    HourTaggingDevice device;
-    rundial::DialSystem system{device};
-
-    FlatDial(const Wall& w, const std::string& hourFraction) {
-        device.m = &system.m;
-        rundial::applySetting(system.inputs, "txtLAT", std::to_string(w.lat));
-        rundial::applySetting(system.inputs, "txtDecl", std::to_string(w.decl));
-        rundial::applySetting(system.inputs, "txtStilo", std::to_string(w.style));
-        rundial::applySetting(system.inputs, "txtReclinZ", "0");
-        rundial::applySetting(system.inputs, "TxtHour", hourFraction);
-        rundial::applySetting(system.inputs, "option3D4", "1");
-        shell::chooseProgramme(system.inputs, "M_Inclinati");
+// The flat 3D programme on the same wall (reclination 0), set up with hour lines every hour, its
+// points tagged with the hour angle of the line being drawn.
+struct FlatDial : dialtest::ProgrammeDial {
+    explicit FlatDial(const Wall& w)
+        : ProgrammeDial("M_Inclinati", dialtest::typedWall(w),
+                        {{"txtReclinZ", "0"}, {"TxtHour", "1"}, {"option3D4", "1"}}) {
+        tagWith(&shell::Module1::HourAngleRad);
         shell::DriverTable table;
         table.RunInclinedDialVarX = dials::flat3d::SetupInclinedDialVarX;
-        shell::Command1_Click(system.context(), table);
-    }
-
-    // The points the procedure draws, by hour angle tag, in dial coordinates.
-    std::map<double, std::vector<oracle::DialXY>> draw(void (*procedure)(shell::Context&)) {
-        const std::size_t first = system.surface().displayList().points.size();
-        const std::size_t firstTag = device.tags.size();
-        procedure(system.context());
-        std::map<double, std::vector<oracle::DialXY>> out;
-        const auto& points = system.surface().displayList().points;
-        for (std::size_t i = first; i < points.size(); ++i)
-            out[device.tags[firstTag + (i - first)]].push_back({points[i].x, -points[i].y});
-        return out;
+        runWith(table);
     }
 };
 
@@ -180,10 +146,10 @@ TEST_P(AgainstFlat3d, HourLinesAndEquinoctialCoincide) {
     const Drawing equinoctial = dial.draw(DrawEquinoctialVert2D);
     ASSERT_EQ(equinoctial.segments.size(), 1u);
 
-    FlatDial flat(w, "1");
+    FlatDial flat(w);
     const double tolerance = oracle::toleranceFor(w.style);
     std::size_t lines = 0;
-    for (const auto& [hourAngle, points] : flat.draw(dials::flat3d::DrawHourLinesX)) {
+    for (const auto& [hourAngle, points] : flat.draw(dials::flat3d::DrawHourLinesX).byTag()) {
         // The flat 3D programme counts hour angles east positive.
         const double H = -hourAngle * 180 / dial.m().Pi;
         const long i = std::lround((H + 90) / 15);
@@ -194,14 +160,10 @@ TEST_P(AgainstFlat3d, HourLinesAndEquinoctialCoincide) {
                 << "hour " << H << " at (" << p.x << ", " << p.y << ")";
     }
     EXPECT_GE(lines, 10u);
-    std::size_t onEquinoctial = 0;
-    for (const auto& [tag, points] : flat.draw(dials::flat3d::DrawEquinoctialLineX)) {
-        for (const oracle::DialXY& p : points) {
-            ASSERT_LT(distanceToLine(p, equinoctial.segments[0]), tolerance);
-            ++onEquinoctial;
-        }
-    }
-    EXPECT_GT(onEquinoctial, 100u);
+    const auto onEquinoctial = flat.draw(dials::flat3d::DrawEquinoctialLineX).at();
+    EXPECT_GT(onEquinoctial.size(), 100u);
+    for (const oracle::DialXY& p : onEquinoctial)
+        ASSERT_LT(distanceToLine(p, equinoctial.segments[0]), tolerance);
 }
 
 INSTANTIATE_TEST_SUITE_P(NorthernWalls, AgainstFlat3d,

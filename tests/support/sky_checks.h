@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "flat3d_fixture.h"
+#include "support/dial_fixture.h"
 #include "support/shadow_oracle.h"
 
-namespace flat3dtest {
+namespace dialtest {
 
 // What the oracle says of the sun whose shadow falls on a dial point.
 struct SunOfPoint {
@@ -29,7 +29,18 @@ testing::AssertionResult allSuns(const oracle::ShadowOracle& o,
                                  const std::function<double(const DrawnPoint&, const SunOfPoint&)>& error,
                                  const std::string& what, double toleranceDeg = 1e-6);
 
+// Errors for allSuns: the sun at the declination the point is tagged with; the sun above the
+// horizon.
+double offItsDeclination(const DrawnPoint& p, const SunOfPoint& s);
+double belowTheHorizon(const DrawnPoint& p, const SunOfPoint& s);
+
+// Points of the altitude lines, each tagged with its line's altitude (radians of `pi`), are
+// shadows of the sun at that altitude; altitudes past 90 (southern latitudes) draw the line of
+// 180 - a.
+testing::AssertionResult allAtTheirAltitude(const oracle::ShadowOracle& o,
+                                            const std::vector<DrawnPoint>& points, double pi);
+
 // The angle a - b folded into (-180, 180].
 double angleBetween(double a, double b);
 
-}  // namespace flat3dtest
+}  // namespace dialtest

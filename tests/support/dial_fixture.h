@@ -1,0 +1,155 @@
+#pragma once
+// One programme set up in-process as the main window sets it up: the design-time inputs with some
+// controls set, the programme chosen, then Run pressed (with the real drivers or with stand-ins)
+// or its procedures called one by one. What is drawn is read back in dial coordinates (metres,
+// y up), each point tagged with a shared variable read at the moment it was painted (the hour or
+// the declination being drawn, for one).
+
+#include <cstddef>
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "plot/display_list.h"
+#include "shell/context.h"
+#include "support/oracle_vec.h"
+#include "support/recording_device.h"
+#include "support/rundial_lib.h"
+#include "support/shadow_oracle.h"
+
+namespace shell {
+struct DriverTable;
+}
+
+namespace dialtest {
+
+// Controls and the values typed into them, applied in order.
+using Settings = std::vector<std::pair<std::string, std::string>>;
+
+using rundial::number;
+
+// A vertical wall as typed: latitude and declination (west positive) in degrees, style in
+// metres.
+struct Wall {
+    double lat;
+    double decl;
+    double style = 0.1;
+};
+
+std::string describe(const Wall& w);
+void PrintTo(const Wall& w, std::ostream* out);
+// The wall's three boxes: txtLAT, txtDecl, txtStilo.
+Settings typedWall(const Wall& w);
+
+// A recording device that tags every painted point with a value read at that moment.
+class TaggingDevice : public testsupport::RecordingDevice {
+public:
+    std::function<double()> tag;
+    std::vector<double> tags;
+
+    void point(double x, double y, plot::Colour colour) override;
+};
+
+struct DrawnPoint {
+    oracle::DialXY at;     // dial coordinates, y up
+    plot::Colour colour;
+    double tag;            // the device's tag when it was painted
+};
+
+struct Segment {
+    oracle::DialXY a, b;   // dial coordinates, y up
+    plot::Colour colour;
+};
+
+struct Drawing {
+    std::vector<DrawnPoint> points;
+    std::vector<plot::LineRecord> lines;   // as given to the plot (plot y downward)
+    std::vector<Segment> segments;         // the same lines in dial coordinates
+
+    std::vector<oracle::DialXY> at() const;
+    std::vector<oracle::DialXY> withColour(plot::Colour colour) const;
+    std::vector<Segment> segmentsWithColour(plot::Colour colour) const;
+    // The colours of the points.
+    std::set<plot::Colour> colours() const;
+    // The points grouped by their tag.
+    std::map<double, std::vector<oracle::DialXY>> byTag() const;
+};
+
+// What a run leaves for the user.
+struct Outcome {
+    bool completed;                    // what Run returned
+    std::vector<std::string> messages;
+    std::string title;
+    std::vector<bool> busyChanges;
+    plot::DisplayList list;
+    shell::Module1 m;
+
+    std::size_t drawn() const { return list.points.size() + list.lines.size(); }
+};
+
+class ProgrammeDial {
+public:
+    // The design-time inputs with `typed`, then `extra`, applied; the programme chosen by its
+    // menu item name ("" = the start-up programme).
+    explicit ProgrammeDial(std::string_view programme, const Settings& typed = {},
+                           const Settings& extra = {});
+    ProgrammeDial(const ProgrammeDial&) = delete;
+    ProgrammeDial& operator=(const ProgrammeDial&) = delete;
+
+    shell::Context& ctx() { return system_.context(); }
+    shell::Module1& m() { return system_.m; }
+    rundial::DialSystem& system() { return system_; }
+    testsupport::RecordingServices& services() { return system_.services; }
+    plot::PlotSurface& surface() { return system_.surface(); }
+    TaggingDevice& device() { return device_; }
+
+    void set(const std::string& control, const std::string& value);
+    // What is painted from now on is tagged with this variable (default: 0).
+    void tagWith(double shell::Module1::*variable);
+
+    // Run with the real driver table.
+    bool run();
+    // Run with the given drivers standing in.
+    bool runWith(const shell::DriverTable& drivers);
+    // Run with the real driver table, then what the user sees of it.
+    Outcome outcomeOfRun();
+
+    // What the procedure draws when called now.
+    Drawing draw(const std::function<void(shell::Context&)>& procedure);
+    // Everything on the plot; a tag is NaN where the points painted are not those recorded.
+    Drawing drawing() const;
+
+private:
+    Drawing collect(std::size_t firstPoint, std::size_t firstLine, std::size_t firstTag) const;
+
+    TaggingDevice device_;
+    rundial::DialSystem system_;
+};
+
+// The pairs of declination lines the programmes draw, each pair in one colour index: the
+// solstices, 20 and 11.5 degrees.
+struct DeclinationPair {
+    int colour;
+    double declination;
+};
+inline constexpr DeclinationPair kDeclinationPairs[] = {{12, 23.45}, {13, 20}, {11, 11.5}};
+
+// Each pair's points (those of its colour) number more than minPoints and lie on the curves of
+// plus and minus its declination; returns how many points the pairs hold together.
+std::size_t expectDeclinationPairs(const oracle::ShadowOracle& o, const Drawing& d,
+                                   std::size_t minPoints, double tolerance = -1);
+
+// A fresh system running the programme once with the settings.
+Outcome runProgramme(std::string_view programme, const Settings& settings);
+
+// A refusal: its message alone, no title, the cursor never touched, nothing drawn.
+void expectRefused(const Outcome& o, const std::string& message);
+// A run: no message, the title, the busy cursor shown and restored.
+void expectDrawn(const Outcome& o, const std::string& title);
+
+}  // namespace dialtest
