@@ -1,5 +1,5 @@
 #pragma once
-// Rounding conventions of the displayed numbers.
+// Rounding conventions of the displayed numbers, and the sign of a number.
 
 namespace numeric {
 
@@ -15,5 +15,8 @@ double truncateDown(double x, int decimals);
 
 // The integer part toward minus infinity: intFloor(-99.98) == -100. Not finite: fails.
 double intFloor(double x);
+
+// Sign of a number: -1, 0 or 1 (0 for NaN too).
+inline int sgn(double x) { return (x > 0) - (x < 0); }
 
 }  // namespace numeric

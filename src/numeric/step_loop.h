@@ -44,4 +44,28 @@ private:
     double start_, end_, step_;
 };
 
+// A counted loop whose counter is a variable the programme keeps:
+//
+//   numeric::countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hour) { ... });
+//
+// runs body(value) for value = start, start + step, ... as StepRange does, with counter set to
+// each value before its round. Once the loop is over the counter holds the first value past the
+// end (the last value plus step), or start when the loop did not run, as a counted loop leaves
+// its variable. The range is checked before the counter is touched: an invalid step throws
+// NumericFailure(InvalidStep) with the counter unchanged.
+template <class Body>
+void countedLoop(double& counter, double start, double end, double step, Body&& body) {
+    const StepRange range(start, end, step);
+    counter = start;
+    bool ran = false;
+    double last = start;
+    for (double value : range) {
+        counter = value;
+        last = value;
+        ran = true;
+        body(value);
+    }
+    counter = ran ? last + step : start;
+}
+
 }  // namespace numeric

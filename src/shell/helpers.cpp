@@ -29,6 +29,10 @@ double ArcSin(const Module1& m, double x) { return numeric::ArcSin(x, m.Pi); }
 
 double ArcCos(const Module1& m, double x) { return numeric::ArcCos(x, m.Pi); }
 
+bool ticked(const Context& ctx, std::string_view checkBox) {
+    return ctx.inputs.value(checkBox) == 1;
+}
+
 std::int16_t NumericKeyFilter(std::int16_t KeyAscii, plot::UserServices& services) {
     constexpr std::int16_t kBackspace = 8;
     constexpr std::string_view kAllowed = "0123456789,.-";

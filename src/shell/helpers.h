@@ -1,8 +1,10 @@
 #pragma once
 // Small helpers every programme shares: the colour actually drawn for a palette index, the
-// angle functions on the stored Pi, and the key filter of the main window's numeric boxes.
+// angle functions on the stored Pi, whether a check box is ticked, and the key filter of the
+// main window's numeric boxes.
 
 #include <cstdint>
+#include <string_view>
 
 #include "numeric/palette.h"
 #include "plot/user_services.h"
@@ -23,6 +25,9 @@ inline numeric::Colour LineColor(const Context& ctx, int colorIndex) {
 double Atn2(const Module1& m, double y, double x);
 double ArcSin(const Module1& m, double x);
 double ArcCos(const Module1& m, double x);
+
+// A check box counts as ticked when its value is 1 (a greyed box, 2, does not).
+bool ticked(const Context& ctx, std::string_view checkBox);
 
 // The key to keep for a key typed in a numeric box: the key itself, "." for a comma, or 0 for
 // a refused key (with the beep).

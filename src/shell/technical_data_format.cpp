@@ -28,8 +28,6 @@ std::string hms(double hours) {
     return plain(h) + "h " + plain(m) + "' " + plain(s) + " ''";
 }
 
-double sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
-
 DataList::DataList(Context& context)
     : ctx(context), m(context.m), inputs(context.inputs), plot(context.ixPlot1()) {}
 

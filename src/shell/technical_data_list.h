@@ -62,9 +62,6 @@ std::string down4(double x);                 // to four decimals
 std::string rounded(double x, int decimals); // halves to even
 std::string hms(double hours);               // "8h 34' 3 ''"
 
-// Sign of x: -1, 0 or 1.
-double sgn(double x);
-
 // Step 1: recomputes the wall, the elevation sine, the centre and the substyle.
 void prepare(DataList& list);
 // The place, the triangle of the style, the characteristic hours and the equivalent

@@ -15,6 +15,7 @@ namespace {
 
 using numeric::checkedDiv;
 using numeric::checkedMul;
+using numeric::sgn;
 
 // Sine of the elevation of the polar axis over the plane (the dot product of the plane's
 // normal with the polar axis).

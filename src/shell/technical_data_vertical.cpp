@@ -15,6 +15,8 @@ namespace shell::technical_data {
 
 namespace {
 
+using numeric::sgn;
+
 struct Equivalent {
     double latitude = 0;     // f1, radians
     double declination = 0;  // d1, radians

@@ -21,7 +21,7 @@ int sideInPixels(double twips, double pixelsPerTwip, int previous) {
 
 }  // namespace
 
-ImageDevice::ImageDevice(double dotsPerInch) : tp_(dotsPerInch, 1.0) {
+ImageDevice::ImageDevice(double dotsPerInch) : TwipDevice(dotsPerInch, 1.0) {
     image_ = QImage(1, 1, QImage::Format_RGB32);
     const int dotsPerMetre = static_cast<int>(std::lround(tp_.dotsPerInch() / 0.0254));
     image_.setDotsPerMeterX(dotsPerMetre);
@@ -37,7 +37,7 @@ void ImageDevice::setChangedCallback(std::function<void()> changed) {
 
 void ImageDevice::setBackColor(plot::Colour colour) { background_ = toQColor(colour); }
 
-QPainter& ImageDevice::painter() {
+QPainter& ImageDevice::target() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -88,33 +88,6 @@ void ImageDevice::clear() {
     image_.fill(background_);
     tp_.currentX = 0;
     tp_.currentY = 0;
-    changed();
-}
-
-void ImageDevice::point(double x, double y, plot::Colour colour) {
-    tp_.point(painter(), x, y, colour);
-    changed();
-}
-
-void ImageDevice::line(double x1, double y1, double x2, double y2, plot::Colour colour) {
-    tp_.line(painter(), x1, y1, x2, y2, colour);
-    changed();
-}
-
-void ImageDevice::box(double x1, double y1, double x2, double y2, plot::Colour colour,
-                      bool filled) {
-    tp_.box(painter(), x1, y1, x2, y2, colour, filled);
-    changed();
-}
-
-void ImageDevice::ellipse(double cx, double cy, double radius, plot::Colour colour,
-                          double aspect, double start, double end, plot::Colour fillColour) {
-    tp_.ellipse(painter(), cx, cy, radius, colour, aspect, start, end, fillColour);
-    changed();
-}
-
-void ImageDevice::textLine(const std::string& text, plot::Colour colour) {
-    tp_.textLine(painter(), text, colour);
     changed();
 }
 

@@ -11,11 +11,11 @@
 #include <memory>
 
 #include "plot/output_device.h"
-#include "ui/twip_painter.h"
+#include "ui/twip_device.h"
 
 namespace ui {
 
-class ImageDevice : public plot::OutputDevice {
+class ImageDevice : public TwipDevice<plot::OutputDevice> {
 public:
     explicit ImageDevice(double dotsPerInch);
     ~ImageDevice() override;
@@ -35,27 +35,16 @@ public:
 
     void clear() override;
     void setBackColor(plot::Colour colour) override;
-    void point(double x, double y, plot::Colour colour) override;
-    void line(double x1, double y1, double x2, double y2, plot::Colour colour) override;
-    void box(double x1, double y1, double x2, double y2, plot::Colour colour,
-             bool filled) override;
-    void ellipse(double cx, double cy, double radius, plot::Colour colour, double aspect,
-                 double start, double end, plot::Colour fillColour) override;
-    void textLine(const std::string& text, plot::Colour colour) override;
-    double currentX() const override { return tp_.currentX; }
-    double currentY() const override { return tp_.currentY; }
-    void setCurrentX(double x) override { tp_.currentX = x; }
-    void setCurrentY(double y) override { tp_.currentY = y; }
-    void setLineWidth(int width) override { tp_.lineWidth = width; }
-    void setDotted(bool dotted) override { tp_.dotted = dotted; }
-    double maxCoordinate() const override { return tp_.maxCoordinate(); }
+
+protected:
+    // The painter on the image, started when first needed.
+    QPainter& target() override;
+    void painted() override { changed(); }
 
 private:
-    QPainter& painter();
     void endPainting();
     void changed();
 
-    TwipPainter tp_;
     QImage image_;
     std::unique_ptr<QPainter> painter_;
     QColor background_ = Qt::black;

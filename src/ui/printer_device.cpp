@@ -14,13 +14,13 @@ double penUnitOf(const QPrinter& printer) { return printer.resolution() / 254.0;
 }  // namespace
 
 QtPrinterDevice::QtPrinterDevice(QPrinter& printer)
-    : printer_(printer), tp_(printer.resolution(), penUnitOf(printer)) {}
+    : TwipDevice(printer.resolution(), penUnitOf(printer)), printer_(printer) {}
 
 QtPrinterDevice::~QtPrinterDevice() {
     if (painter_.isActive()) painter_.end();
 }
 
-QPainter& QtPrinterDevice::page() {
+QPainter& QtPrinterDevice::target() {
     if (!painter_.isActive()) {
         if (!painter_.begin(&printer_)) throw plot::PrinterFailure("The printer is not available");
         painter_.setRenderHint(QPainter::Antialiasing, true);
@@ -56,29 +56,6 @@ void QtPrinterDevice::abortDoc() {
 void QtPrinterDevice::clear() {
     tp_.currentX = 0;
     tp_.currentY = 0;
-}
-
-void QtPrinterDevice::point(double x, double y, plot::Colour colour) {
-    tp_.point(page(), x, y, colour);
-}
-
-void QtPrinterDevice::line(double x1, double y1, double x2, double y2, plot::Colour colour) {
-    tp_.line(page(), x1, y1, x2, y2, colour);
-}
-
-void QtPrinterDevice::box(double x1, double y1, double x2, double y2, plot::Colour colour,
-                          bool filled) {
-    tp_.box(page(), x1, y1, x2, y2, colour, filled);
-}
-
-void QtPrinterDevice::ellipse(double cx, double cy, double radius, plot::Colour colour,
-                              double aspect, double start, double end,
-                              plot::Colour fillColour) {
-    tp_.ellipse(page(), cx, cy, radius, colour, aspect, start, end, fillColour);
-}
-
-void QtPrinterDevice::textLine(const std::string& text, plot::Colour colour) {
-    tp_.textLine(page(), text, colour);
 }
 
 std::optional<plot::PageSizeTwips> defaultPrinterPageSize() {

@@ -10,11 +10,11 @@
 #include <optional>
 
 #include "plot/output_device.h"
-#include "ui/twip_painter.h"
+#include "ui/twip_device.h"
 
 namespace ui {
 
-class QtPrinterDevice : public plot::PrinterDevice {
+class QtPrinterDevice : public TwipDevice<plot::PrinterDevice> {
 public:
     // The printer must outlive the device.
     explicit QtPrinterDevice(QPrinter& printer);
@@ -26,29 +26,15 @@ public:
     void abortDoc() override;
 
     void clear() override;
-    void point(double x, double y, plot::Colour colour) override;
-    void line(double x1, double y1, double x2, double y2, plot::Colour colour) override;
-    void box(double x1, double y1, double x2, double y2, plot::Colour colour,
-             bool filled) override;
-    void ellipse(double cx, double cy, double radius, plot::Colour colour, double aspect,
-                 double start, double end, plot::Colour fillColour) override;
-    void textLine(const std::string& text, plot::Colour colour) override;
-    double currentX() const override { return tp_.currentX; }
-    double currentY() const override { return tp_.currentY; }
-    void setCurrentX(double x) override { tp_.currentX = x; }
-    void setCurrentY(double y) override { tp_.currentY = y; }
-    void setLineWidth(int width) override { tp_.lineWidth = width; }
-    void setDotted(bool dotted) override { tp_.dotted = dotted; }
-    double maxCoordinate() const override { return tp_.maxCoordinate(); }
 
-private:
+protected:
     // The painter on the page in progress; throws plot::PrinterFailure when the printer
     // cannot be started or cannot start a new page.
-    QPainter& page();
+    QPainter& target() override;
 
+private:
     QPrinter& printer_;
     QPainter painter_;
-    TwipPainter tp_;
     int pages_ = 0;
     bool pageWanted_ = false;
 };

@@ -1,6 +1,15 @@
-#include "dials/cylindrical/cylindrical.h"
+// The circular cylinder by 3D analytic geometry: refuses the southern hemisphere, titles the
+// plot, reads the inputs, sets up the side, the style and the reference generatrix, then draws
+// the ticked features in a fixed order; the style foot in every run. A numerical failure in the
+// set-up or in the driver's own statements leaves the run (Run reports it); the busy cursor is
+// restored on the way out.
 
+#include "dials/cylindrical/circular3d_procedures.h"
+#include "dials/cylindrical/cyl_shared.h"
+#include "dials/cylindrical/cylindrical.h"
+#include "numeric/step_loop.h"
 #include "plot/user_services.h"
+#include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
 #include "shell/refusal.h"
 
@@ -13,6 +22,30 @@ void RunCylCircular3D(shell::Context& ctx) {
     plot::BusyCursor busy(ctx.services);
     ctx.ixPlot1().Messaggio("Cylindrical sundial of circular cross-section : 3D method");
     shell::ReadPlaceAndWallInputs(ctx);
+    SetCylinderSideAndStyle(ctx);
+    ComputeCylGnomonGeometry(ctx);
+    // Every curve sweeps the chord with the drawing step: a step of 0 stops the run here.
+    numeric::StepRange(-1, 1, ctx.m.PointStep);
+
+    shell::Module1& m = ctx.m;
+    auto ticked = [&](const char* box) { return shell::ticked(ctx, box); };
+    if (ticked("chkOreAstronomiche")) {
+        DrawCylHourLines3D(ctx);
+        DrawCylNoonLine(ctx);
+    }
+    if (ticked("ck_DayLightCurves")) DrawCylDeclinationLines3D(ctx);
+    if (ticked("ck_Lemniscate")) {
+        // The same figure, the analemma of standard-meridian noon, once for each whole hour.
+        numeric::countedLoop(m.HourLoop, 6, 18, 1, [&](double) { DrawCylAnalemma3D(ctx); });
+    }
+    if (ticked("ck_Equinoziale")) DrawCylEquinoctialLine3D(ctx);
+    if (ticked("ck_Sustilare")) DrawCylSubstyleLine3D(ctx);
+    if (ticked("ck_orizzonte")) DrawCylHorizonLine(ctx);
+    if (ticked("ck_Triangolo")) DrawStyleTriangleDeveloped(ctx);
+    DrawStyleFootCircle(ctx);
+    if (ticked("ck_Italiche")) DrawCylItalianHours3D(ctx);
+    if (ticked("ck_babiloniche")) DrawCylBabylonianHours3D(ctx);
+    if (ticked("Ck_Section")) DrawCylSectionAndTriangle(ctx);
 }
 
 }  // namespace dials::cylindrical

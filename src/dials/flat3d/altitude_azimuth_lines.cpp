@@ -10,6 +10,7 @@
 #include "dials/flat3d/sky_lines.h"
 #include "dials/flat3d/sky_projection.h"
 #include "numeric/checked.h"
+#include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -90,12 +91,12 @@ void PlotAzimuthLines(shell::Context& ctx) {
     m.DeclDegrees = horizontal ? 0 : in.number("txtDecl");
     // In the south the declination is counted from the north: turn it to the face's own.
     if (m.LatRad < 0) m.DeclDegrees = -(m.DeclDegrees + 180);
-    if (std::fabs(m.DeclDegrees) > 180) m.DeclDegrees -= sgn(m.DeclDegrees) * 360;
+    if (std::fabs(m.DeclDegrees) > 180) m.DeclDegrees -= numeric::sgn(m.DeclDegrees) * 360;
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = numeric::checkFinite(m.DeclDecimal * m.Pi / 180);
     m.StyleLength = in.number("txtStilo");
     m.ReclDeg = 0;
-    if (programmeHasReclination(in)) m.ReclDeg = in.number("txtReclinZ") * sgn(m.LatRad);
+    if (programmeHasReclination(in)) m.ReclDeg = in.number("txtReclinZ") * numeric::sgn(m.LatRad);
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
     m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
 
@@ -105,7 +106,7 @@ void PlotAzimuthLines(shell::Context& ctx) {
 
     for (double z : numeric::StepRange(-90, 90, 15)) {
         const double psi = std::atan(std::sin(m.LatRad) * std::tan(z * m.Pi / 180));
-        if (m.LatRad == 0 || !ticked(ctx, "ckAz")) continue;
+        if (m.LatRad == 0 || !shell::ticked(ctx, "ckAz")) continue;
         for (double decl : numeric::StepRange(-23.445, 23.445, 0.05)) {
             m.SunDecl = decl;
             // A point whose hour or projection fails is left out, not drawn at old values.

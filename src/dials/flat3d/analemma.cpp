@@ -9,6 +9,8 @@
 #include "dials/flat3d/procedures.h"
 #include "dials/flat3d/sun_series.h"
 #include "numeric/checked.h"
+#include "numeric/rounding.h"
+#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::flat3d {
@@ -45,7 +47,7 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
     storeAnalemmaObliquity(m);
     const PlaneGeometry g = PlaneGeometry::from(m);
     const double Y0 = m.PlaneCoefSaveY, Z0 = m.PlaneCoefSaveZ;
-    const double hemisphere = sgn(m.HemisphereSign);
+    const double hemisphere = numeric::sgn(m.HemisphereSign);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour =
         shell::LineColor(ctx, variable == FreeVariable::X ? 14 : 12);

@@ -9,6 +9,7 @@
 #include "dials/flat3d/sky_lines.h"
 #include "dials/flat3d/sky_projection.h"
 #include "numeric/checked.h"
+#include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -32,7 +33,7 @@ void PlotAsrCurve(shell::Context& ctx) {
 
     m.ReclDeg = in.number("txtReclinZ");
     const double phi = flat3d ? numeric::checkFinite(in.number("txtLAT") * m.Pi / 180) : m.LatRad;
-    const double h = phi == 0 ? 1 : sgn(phi);
+    const double h = phi == 0 ? 1 : numeric::sgn(phi);
     // A horizontal plane has no declination of its own: the curve is drawn on the axes of the
     // other lines of such a dial.
     const bool horizontal = (flat3d || in.checked("mnuUni")) && std::fabs(m.ReclDeg) == 90;
@@ -48,7 +49,7 @@ void PlotAsrCurve(shell::Context& ctx) {
     m.PlaneCoefX = -S * std::sin(D) * std::cos(R);
     m.PlaneCoefY = -S * std::cos(D) * std::cos(R);
     m.PlaneCoefZ = S * std::sin(R);
-    if (!ticked(ctx, "ckAsr")) return;
+    if (!shell::ticked(ctx, "ckAsr")) return;
     const double length = flat3d ? S : m.StyleLength;
     const SkyPlane plane{phi, D, m.Pi / 2 - R, length};
     plot::PlotSurface& plot = ctx.ixPlot1();

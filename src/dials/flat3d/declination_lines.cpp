@@ -50,89 +50,72 @@ void plotRoots(plot::PlotSurface& plot, numeric::Colour colour, const Quadratic&
     }
 }
 
-// The eccentricities of the three conics, kept for the technical data.
-void storeEccentricities(shell::Module1& m) {
-    const PlaneGeometry g = PlaneGeometry::from(m);
-    // The sine of the style elevation: +-1 on a plane perpendicular to the polar axis, where
-    // rounding may overshoot it (the conics are then circles, of eccentricity 0).
-    const double c = clampRoundedSine(
-        (std::cos(g.phi) * std::cos(g.D) - std::sin(g.phi) * std::tan(g.R)) * std::cos(g.R));
-    auto store = [&](double& target, double degrees) {
-        numeric::assignOrSkip(target, [&] {
-            return checkedDiv(numeric::checkedSqrt(1 - c * c),
-                              std::sin(degrees * m.Pi / 180));
-        });
-    };
-    store(m.ZodiacLimit2345, 23.45);
-    store(m.ZodiacLimit20, 20);
-    store(m.ZodiacLimit115, 11.5);
-}
-
-}  // namespace
-
-void DrawDeclinationLinesX(shell::Context& ctx) {
+// Both variables draw the three pairs alike: the tip's coordinates are saved for the technical
+// data; for each value t of the free variable (-1 to 1 by 0.002) and each cone pair, the roots
+// of quadraticAt(t, K) become the dial points pointAt(t, root); then the eccentricities are kept.
+template <class QuadraticAt, class PointAt>
+void drawConePairs(shell::Context& ctx, QuadraticAt&& quadraticAt, PointAt&& pointAt) {
     shell::Module1& m = ctx.m;
     m.PlaneCoefSaveY = m.PlaneCoefY;
     m.PlaneCoefSaveZ = m.PlaneCoefZ;
-    const PlaneGeometry g = PlaneGeometry::from(m);
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const double X0 = g.X0, Y0 = m.PlaneCoefSaveY, Z0 = m.PlaneCoefSaveZ;
-    const double sf = std::sin(g.phi), cf = std::cos(g.phi);
-    const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
     const auto pairs = conePairs(m);
     std::array<numeric::Colour, 3> colours{};
     for (std::size_t i = 0; i < pairs.size(); ++i)
         colours[i] = shell::LineColor(ctx, pairs[i].colour);
 
-    for (double x : numeric::StepRange(-1, 1, 0.002)) {
+    for (double t : numeric::StepRange(-1, 1, 0.002)) {
         for (std::size_t i = 0; i < pairs.size(); ++i) {
-            const double K = pairs[i].K;
+            plotRoots(plot, colours[i], quadraticAt(t, pairs[i].K),
+                      [&](double root) { return pointAt(t, root); });
+        }
+    }
+    storeDeclinationEccentricities(m);
+}
+
+}  // namespace
+
+void DrawDeclinationLinesX(shell::Context& ctx) {
+    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
+    const double X0 = g.X0, Y0 = g.Y0, Z0 = g.Z0;
+    const double sf = std::sin(g.phi), cf = std::cos(g.phi);
+    const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
+    drawConePairs(
+        ctx,
+        [&](double x, double K) {
             const double A1 = cf * cf - K * sf * sf;
             const double A2 = sf * sf - K * cf * cf;
             const double W = x * sinD + Y0 * cosD;
-            const Quadratic q{
+            return Quadratic{
                 cosD * cosD * A1 + tanR * tanR * A2 - 2 * cosD * tanR * (1 + K) * sf * cf,
                 -2 * Z0 * cosD * cosD * A1 + 2 * sf * cf * cosD * (1 + K) * W +
                     2 * cosD * tanR * Z0 * (1 + K) * sf * cf - 2 * tanR * A2 * W,
                 cosD * cosD * A1 * Z0 * Z0 -
                     2 * cosD * (x * Z0 * sinD + Y0 * Z0 * cosD) * (1 + K) * sf * cf +
                     A2 * W * W + (x - X0) * (x - X0) * cosD * cosD};
-            plotRoots(plot, colours[i], q, [&](double Z) { return g.fromX(x, Z); });
-        }
-    }
-    storeEccentricities(m);
+        },
+        [&](double x, double Z) { return g.fromX(x, Z); });
 }
 
 void DrawDeclinationLinesY(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    m.PlaneCoefSaveY = m.PlaneCoefY;
-    m.PlaneCoefSaveZ = m.PlaneCoefZ;
-    const PlaneGeometry g = PlaneGeometry::from(m);
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const double X0 = g.X0, Y0 = g.Y0, Z0 = m.PlaneCoefSaveZ;
+    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
+    const double X0 = g.X0, Y0 = g.Y0, Z0 = g.Z0;
     const double sf = std::sin(g.phi), cf = std::cos(g.phi);
     const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
-    const auto pairs = conePairs(m);
-    std::array<numeric::Colour, 3> colours{};
-    for (std::size_t i = 0; i < pairs.size(); ++i)
-        colours[i] = shell::LineColor(ctx, pairs[i].colour);
-
     // The roots are heights above the style tip, r = Z - Z0.
-    for (double y : numeric::StepRange(-1, 1, 0.002)) {
-        for (std::size_t i = 0; i < pairs.size(); ++i) {
-            const double K = pairs[i].K;
+    drawConePairs(
+        ctx,
+        [&](double y, double K) {
             const double across = y * cosD + X0 * sinD;
-            const Quadratic q{
+            return Quadratic{
                 sinD * sinD * (cf * cf - K * sf * sf) + tanR * tanR,
                 2 * (Z0 * tanR * tanR - tanR * across -
                      sinD * sinD * sf * cf * (y - Y0) * (1 + K)),
                 tanR * tanR * Z0 * Z0 + y * y * cosD * cosD + X0 * X0 * sinD * sinD -
                     2 * Z0 * tanR * across + 2 * X0 * y * sinD * cosD +
                     sinD * sinD * (y - Y0) * (y - Y0) * (sf * sf - K * cf * cf)};
-            plotRoots(plot, colours[i], q, [&](double r) { return g.fromY(y, r + Z0); });
-        }
-    }
-    storeEccentricities(m);
+        },
+        [&](double y, double r) { return g.fromY(y, r + Z0); });
 }
 
 }  // namespace dials::flat3d

@@ -6,46 +6,30 @@
 #include "dials/flat3d/flat3d.h"
 
 #include <cmath>
-#include <string>
-#include <string_view>
 
-#include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "dials/flat3d/sky_lines.h"
 #include "plot/user_services.h"
+#include "shell/helpers.h"
+#include "shell/refusal.h"
 
 namespace dials::flat3d {
 
 namespace {
 
-constexpr std::string_view kMissingInputs =
-    "Immettere Longitudine,latitudine,Declinazione e Ortostilo !!";
-
-bool latitudeMissing(const shell::Context& ctx) {
-    const std::string& text = ctx.inputs.text("txtLAT");
-    return text.find_first_not_of(' ') == std::string::npos;
-}
-
-void refuseMissingInputs(shell::Context& ctx) {
-    ctx.services.messageBox(std::string(kMissingInputs));
-}
-
 // The sky lines close both pipelines in the same order.
 void drawSkyLines(shell::Context& ctx) {
-    if (ticked(ctx, "ckQibla")) PlotQibla(ctx);
+    if (shell::ticked(ctx, "ckQibla")) PlotQibla(ctx);
     PlotAsrCurve(ctx);
-    if (ticked(ctx, "ckAlt")) PlotAltitudeLines(ctx);
-    if (ticked(ctx, "ckAz")) PlotAzimuthLines(ctx);
+    if (shell::ticked(ctx, "ckAlt")) PlotAltitudeLines(ctx);
+    if (shell::ticked(ctx, "ckAz")) PlotAzimuthLines(ctx);
 }
 
 }  // namespace
 
 void RunInclinedDialVarX(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    if (latitudeMissing(ctx)) {
-        refuseMissingInputs(ctx);
-        return;
-    }
+    if (shell::refuseBlankLatitude(ctx)) return;
     ctx.ixPlot1().Messaggio(std::fabs(ctx.inputs.number("txtReclinZ")) == 90
                                 ? "Horizontal dial by 3D analytic geometry, variable X"
                                 : "Declining,reclining dial by 3D analytic geometry, variable X");
@@ -56,31 +40,28 @@ void RunInclinedDialVarX(shell::Context& ctx) {
     }
     plot::BusyCursor busy(ctx.services);
 
-    if (ticked(ctx, "chkOreAstronomiche")) DrawHourLinesX(ctx);
+    if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesX(ctx);
     const bool horizontal = m.ReclRad == m.Pi / 2;
     if (horizontal) m.WallDeclRad = 0;
     if (!horizontal) {
-        if (ticked(ctx, "ck_orizzonte")) DrawHorizonLineX(ctx);
+        if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonLineX(ctx);
         DrawNoonLineX(ctx);
-        if (ticked(ctx, "ck_Sustilare")) DrawSubstyleLineX(ctx);
+        if (shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleLineX(ctx);
         ComputeSubstyleX(ctx);
     }
-    if (ticked(ctx, "ck_Triangolo")) DrawStyleTriangleX(ctx);
-    if (ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineX(ctx);
-    if (ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesX(ctx);
-    if (ticked(ctx, "ck_Italiche")) DrawItalianHoursX(ctx);
-    if (ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursX(ctx);
-    if (ticked(ctx, "ck_Lemniscate")) PlotAnalemmaX(ctx);
+    if (shell::ticked(ctx, "ck_Triangolo")) DrawStyleTriangleX(ctx);
+    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineX(ctx);
+    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesX(ctx);
+    if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursX(ctx);
+    if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursX(ctx);
+    if (shell::ticked(ctx, "ck_Lemniscate")) PlotAnalemmaX(ctx);
     NormalizeSubstyleAngleX(ctx);
     drawSkyLines(ctx);
 }
 
 void RunInclinedDialVarY(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    if (latitudeMissing(ctx)) {
-        refuseMissingInputs(ctx);
-        return;
-    }
+    if (shell::refuseBlankLatitude(ctx)) return;
     SetupInclinedDialVarY(ctx);
     // This variant shows its refusals as the plot title.
     if (m.DeclDegrees == 0) {
@@ -94,17 +75,17 @@ void RunInclinedDialVarY(shell::Context& ctx) {
     ctx.ixPlot1().Messaggio("Declining, reclining dial by 3D analytic geometry, variable Y ");
     plot::BusyCursor busy(ctx.services);
 
-    if (ticked(ctx, "chkOreAstronomiche")) DrawHourLinesY(ctx);
-    if (ticked(ctx, "ck_orizzonte")) DrawHorizonLineY(ctx);
+    if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesY(ctx);
+    if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonLineY(ctx);
     DrawNoonLineY(ctx);
-    if (ticked(ctx, "ck_Sustilare")) DrawSubstyleLineY(ctx);
+    if (shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleLineY(ctx);
     ComputeSubstyleY(ctx);
-    if (ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineY(ctx);
-    if (ticked(ctx, "ck_Triangolo")) DrawStyleTriangleY(ctx);
-    if (ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesY(ctx);
-    if (ticked(ctx, "ck_Italiche")) DrawItalianHoursY(ctx);
-    if (ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursY(ctx);
-    if (ticked(ctx, "ck_Lemniscate")) PlotAnalemmaY(ctx);
+    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineY(ctx);
+    if (shell::ticked(ctx, "ck_Triangolo")) DrawStyleTriangleY(ctx);
+    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesY(ctx);
+    if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursY(ctx);
+    if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursY(ctx);
+    if (shell::ticked(ctx, "ck_Lemniscate")) PlotAnalemmaY(ctx);
     NormalizeSubstyleAngleY(ctx);
     drawSkyLines(ctx);
 }

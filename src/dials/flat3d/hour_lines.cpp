@@ -60,14 +60,14 @@ bool loopDrawsBothSixOClockLines(double hourStep) {
 }
 
 double standardMeridianFactor(const shell::Context& ctx) {
-    return ticked(ctx, "ck_Etna") ? 1 : 0;
+    return shell::ticked(ctx, "ck_Etna") ? 1 : 0;
 }
 
 // The polar dial: vertical segments half an hour apart whatever the hour fraction.
 void drawPolarHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    countedLoop(m.HourLoop, -90, 90, 7.5, [&](double hourLoop) {
+    numeric::countedLoop(m.HourLoop, -90, 90, 7.5, [&](double hourLoop) {
         m.HourAngleRad = hourAngle(m, hourLoop, E);
         const double u = hourPlaneOffset(g, m.HourAngleRad);
         if (!std::isfinite(u)) return;
@@ -78,77 +78,64 @@ void drawPolarHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
 // The eccentricities of the conics of declination 90 - phi, 23.45, 20 and 11.5 degrees on this
 // plane, kept for the technical data.
 void storeEccentricities(shell::Module1& m) {
-    const PlaneGeometry g = PlaneGeometry::from(m);
-    // c is the sine of the style elevation: +-1 on a plane perpendicular to the polar axis,
-    // where rounding may overshoot it (the conics are then circles, of eccentricity 0).
-    const double c = clampRoundedSine(
-        std::cos(g.R) * (std::cos(g.phi) * std::cos(g.D) - std::sin(g.phi) * std::tan(g.R)));
-    double w = 0;
-    if (!numeric::assignOrSkip(w, [&] { return numeric::checkedSqrt(1 - c * c); })) return;
-    auto store = [&](double& target, double angle) {
-        numeric::assignOrSkip(target, [&] { return checkedDiv(w, std::sin(angle)); });
-    };
-    store(m.HourLineTemp, m.Pi / 2 - m.LatRad);
-    store(m.ZodiacLimit2345, 23.45 * m.Pi / 180);
-    store(m.ZodiacLimit20, 20 * m.Pi / 180);
-    store(m.ZodiacLimit115, 11.5 * m.Pi / 180);
+    numeric::assignOrSkip(m.HourLineTemp, [&] {
+        return conicEccentricity(PlaneGeometry::from(m), m.Pi / 2 - m.LatRad);
+    });
+    storeDeclinationEccentricities(m);
+}
+
+// The hour lines of both variables, one a round of the counted loop over the hour angles: the
+// colour, the hour angle (kept in HourAngleRad), and the points lineOf(tan H, G)(t) for t from
+// -1 to 1 by 0.002, G the hour plane's offset, each drawn where the shadow reaches.
+template <class LineOf>
+void drawHourLines(shell::Context& ctx, const PlaneGeometry& g, double E, LineOf&& lineOf) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const bool bothSix = loopDrawsBothSixOClockLines(m.HourStep);
+    numeric::countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
+        m.HourAngleRad = hourAngle(m, hourLoop, E);
+        const auto pointAt = lineOf(std::tan(m.HourAngleRad), hourPlaneOffset(g, m.HourAngleRad));
+        const LitHourLine line(g, m.HourAngleRad, m.Pi, bothSix && isSixOClock(hourLoop));
+        for (double t : numeric::StepRange(-1, 1, 0.002))
+            plotLitPoint(plot, colour, line, [&] { return pointAt(t); });
+    });
 }
 
 }  // namespace
 
 void DrawHourLinesX(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const double E = standardMeridianFactor(ctx);
-    const PlaneGeometry g = PlaneGeometry::from(m);
+    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
 
-    if (isPolarPlane(m)) {
+    if (isPolarPlane(ctx.m)) {
         drawPolarHourLines(ctx, g, E);
     } else {
-        const bool bothSix = loopDrawsBothSixOClockLines(m.HourStep);
-        countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
-            const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
-            m.HourAngleRad = hourAngle(m, hourLoop, E);
-            const double tanH = std::tan(m.HourAngleRad);
+        drawHourLines(ctx, g, E, [&](double tanH, double G) {
             const double K = tanH * (std::tan(g.R) * std::sin(g.phi) -
                                      std::cos(g.phi) * std::cos(g.D));
             const double A = std::sin(g.D) * std::sin(g.phi) * tanH - std::cos(g.D);
-            const double G = hourPlaneOffset(g, m.HourAngleRad);
-            const LitHourLine line(g, m.HourAngleRad, m.Pi, bothSix && isSixOClock(hourLoop));
-            for (double t : numeric::StepRange(-1, 1, 0.002)) {
-                plotLitPoint(plot, colour, line, [&] {
-                    const double Z = checkedDiv(t * A + G * std::cos(g.D), K);
-                    return g.fromX(t, Z);
-                });
-            }
+            return [&g, K, A, G](double t) {
+                const double Z = checkedDiv(t * A + G * std::cos(g.D), K);
+                return g.fromX(t, Z);
+            };
         });
     }
-    storeEccentricities(m);
+    storeEccentricities(ctx.m);
 }
 
 void DrawHourLinesY(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const double E = standardMeridianFactor(ctx);
-    const PlaneGeometry g = PlaneGeometry::from(m);
-
-    const bool bothSix = loopDrawsBothSixOClockLines(m.HourStep);
-    countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
-        const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
-        m.HourAngleRad = hourAngle(m, hourLoop, E);
-        const double tanH = std::tan(m.HourAngleRad);
+    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
+    drawHourLines(ctx, g, E, [&](double tanH, double G) {
         const double K = std::tan(g.R) - std::sin(g.D) * std::cos(g.phi) * tanH;
         const double A = std::cos(g.D) - std::sin(g.phi) * std::sin(g.D) * tanH;
-        const double G = hourPlaneOffset(g, m.HourAngleRad);
-        const LitHourLine line(g, m.HourAngleRad, m.Pi, bothSix && isSixOClock(hourLoop));
-        for (double t : numeric::StepRange(-1, 1, 0.002)) {
-            plotLitPoint(plot, colour, line, [&] {
-                const double Z = checkedDiv(t * A + G * std::sin(g.D), K);
-                return g.fromY(t, Z);
-            });
-        }
+        return [&g, K, A, G](double t) {
+            const double Z = checkedDiv(t * A + G * std::sin(g.D), K);
+            return g.fromY(t, Z);
+        };
     });
-    storeEccentricities(m);
+    storeEccentricities(ctx.m);
 }
 
 }  // namespace dials::flat3d

@@ -11,6 +11,7 @@
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
+#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::flat3d {
@@ -48,7 +49,7 @@ void drawFamily(shell::Context& ctx, const HourFamily& family, FreeVariable vari
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, family.colour);
 
-    countedLoop(m.HourLoop, family.from, family.to, 15, [&](double hourLoop) {
+    numeric::countedLoop(m.HourLoop, family.from, family.to, 15, [&](double hourLoop) {
         m.HourAngleRad = hourLoop * m.Pi / 180;
         const double sinH = std::sin(m.HourAngleRad), cosH = std::cos(m.HourAngleRad);
         // n(H) . (P - T) = 0 solved for the height Z of the plane's point above the stepped

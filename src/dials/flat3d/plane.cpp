@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::flat3d {
@@ -89,14 +90,30 @@ double clampRoundedSine(double s) {
     return s;
 }
 
-double inlineArcSin(const shell::Module1& m, double s) {
-    s = clampRoundedSine(s);
-    if (std::fabs(s) == 1) return shell::ArcSin(m, s);
-    return std::atan(checkedDiv(s, numeric::checkedSqrt(1 - s * s)));
+double clampedArcSin(const shell::Module1& m, double s) {
+    return shell::ArcSin(m, clampRoundedSine(s));
 }
 
-bool ticked(const shell::Context& ctx, const char* checkBox) {
-    return ctx.inputs.value(checkBox) == 1;
+void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g) {
+    const double s = std::cos(g.phi) * std::cos(g.R) * std::cos(g.D) -
+                     std::sin(g.phi) * std::sin(g.R);
+    numeric::assignOrSkip(m.StyleElevRad, [&] { return clampedArcSin(m, s); });
+}
+
+double conicEccentricity(const PlaneGeometry& g, double delta) {
+    const double c = clampRoundedSine(
+        std::cos(g.R) * (std::cos(g.phi) * std::cos(g.D) - std::sin(g.phi) * std::tan(g.R)));
+    return checkedDiv(numeric::checkedSqrt(1 - c * c), std::sin(delta));
+}
+
+void storeDeclinationEccentricities(shell::Module1& m) {
+    const PlaneGeometry g = PlaneGeometry::from(m);
+    auto store = [&](double& target, double degrees) {
+        numeric::assignOrSkip(target, [&] { return conicEccentricity(g, degrees * m.Pi / 180); });
+    };
+    store(m.ZodiacLimit2345, 23.45);
+    store(m.ZodiacLimit20, 20);
+    store(m.ZodiacLimit115, 11.5);
 }
 
 }  // namespace dials::flat3d

@@ -12,7 +12,6 @@
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/palette.h"
-#include "numeric/step_loop.h"
 #include "plot/plot_surface.h"
 #include "shell/context.h"
 #include "shell/module1.h"
@@ -78,10 +77,25 @@ private:
 // sine is +-Pi/2 instead of a failure. Anything further out is left as it is, to fail.
 double clampRoundedSine(double s);
 
-// The arc sine as the variable-Y pipeline writes it, atan(s / sqrt(1 - s^2)), after
-// clampRoundedSine; at |s| = 1, where that form divides by zero, ArcSin's +-Pi/2. Throws
-// numeric::NumericFailure beyond +-1.
-double inlineArcSin(const shell::Module1& m, double s);
+// The arc sine of the sine s after clampRoundedSine, on the stored Pi: +-Pi/2 at |s| = 1.
+// The variable-Y pipeline writes it atan(s / sqrt(1 - s^2)), +-Pi/2 at |s| = 1, which is the
+// same computation. Throws numeric::NumericFailure beyond +-1.
+double clampedArcSin(const shell::Module1& m, double s);
+
+// The substyle's store of the style elevation: StyleElevRad = the arc sine of
+// cos(phi) cos R cos D - sin(phi) sin R, left as it was when that fails.
+void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g);
+
+// The eccentricity sqrt(1 - c^2) / sin(delta) of the conic that the day circle of declination
+// delta (radians) traces on the plane, c the sine of the style elevation (+-1 on a plane
+// perpendicular to the polar axis, where the conics are circles of eccentricity 0). Throws
+// numeric::NumericFailure when it cannot be computed.
+double conicEccentricity(const PlaneGeometry& g, double delta);
+
+// Keeps for the technical data the eccentricities of the declination lines of 23.45, 20 and
+// 11.5 degrees in ZodiacLimit2345, ZodiacLimit20 and ZodiacLimit115; one that cannot be
+// computed is left as it was.
+void storeDeclinationEccentricities(shell::Module1& m);
 
 // Evaluates compute(), which returns a DialPoint: nothing when it fails or when a coordinate is
 // not finite. A point whose own computation fails is thereby never drawn at stale values.
@@ -117,29 +131,5 @@ void plotLitPoint(plot::PlotSurface& plot, numeric::Colour colour, const LitHour
     const auto p = solvePoint(std::forward<Compute>(compute));
     if (p && line.keeps(*p)) plotDialPoint(plot, *p, colour);
 }
-
-// The counted loop of a family of lines: body(value) for value = start, start + step, ... while
-// it does not pass end. The counter variable follows the loop and, once it is over, holds the
-// first value past the end (start when the loop did not run).
-template <class Body>
-void countedLoop(double& counter, double start, double end, double step, Body&& body) {
-    const numeric::StepRange range(start, end, step);
-    counter = start;
-    bool ran = false;
-    double last = start;
-    for (double value : range) {
-        counter = value;
-        last = value;
-        ran = true;
-        body(value);
-    }
-    counter = ran ? last + step : start;
-}
-
-// A check box counts as ticked when its value is 1 (a greyed box, 2, does not).
-bool ticked(const shell::Context& ctx, const char* checkBox);
-
-// Sign of a number: -1, 0 or 1.
-inline int sgn(double x) { return (x > 0) - (x < 0); }
 
 }  // namespace dials::flat3d

@@ -92,7 +92,7 @@ void PlotQibla(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
 
     m.LatRad = numeric::checkFinite(in.number("txtLAT") * m.Pi / 180);
-    const double h = m.LatRad == 0 ? 1 : sgn(m.LatRad);
+    const double h = m.LatRad == 0 ? 1 : numeric::sgn(m.LatRad);
     // The flat 3D programme folds the declination with the hemisphere sign: unfold it (on the
     // equator too, where the sign of the latitude would be 0 and lose the plane's declination).
     if (in.checked("M_Inclinati")) m.WallDeclRad = m.WallDeclRad * h;
@@ -149,7 +149,7 @@ void PlotQibla(shell::Context& ctx) {
         if (inFront) plotSkyPoint(plot, point, h, colour);
     };
 
-    if (ticked(ctx, "ckQibla")) {
+    if (shell::ticked(ctx, "ckQibla")) {
         for (double decl : numeric::StepRange(-23.445, 23.445, 0.005)) {
             m.SunDecl = decl;
             if (shadowAt(decl)) draw();

@@ -8,6 +8,7 @@
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
+#include "numeric/rounding.h"
 #include "shell/helpers.h"
 
 namespace dials::flat3d {
@@ -43,7 +44,7 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     const double latitudeTested = variable == FreeVariable::X ? m.LatAbsDeg : m.LatDegrees;
     if (latitudeTested == 0) m.HemisphereSign = 1;
     m.WorkFlag = m.HemisphereSign;
-    const int hemisphere = sgn(m.HemisphereSign);
+    const int hemisphere = numeric::sgn(m.HemisphereSign);
 
     const double zone = in.number("TxtFuso");
     m.LonDegrees = in.number("txtLON");
@@ -70,18 +71,10 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     const double phi = m.LatRad;
     // For a plane perpendicular to the polar axis the sine is 1, which rounding may overshoot.
     const double s = std::sin(R) * std::sin(phi) - std::cos(phi) * std::cos(R) * std::cos(D);
-    if (variable == FreeVariable::X) {
-        m.SideSign = 1;
-        m.InclinedPlaneFlag = 1;
-        m.StyleElevRad = shell::ArcSin(m, clampRoundedSine(s));
-    } else {
-        m.StyleElevRad = inlineArcSin(m, s);
-    }
+    m.SideSign = 1;
+    m.InclinedPlaneFlag = 1;
+    m.StyleElevRad = clampedArcSin(m, s);
     m.StyleElevDeg = m.StyleElevRad * 180 / m.Pi;
-    if (variable == FreeVariable::Y) {
-        m.SideSign = 1;
-        m.InclinedPlaneFlag = 1;
-    }
 }
 
 }  // namespace

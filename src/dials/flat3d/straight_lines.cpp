@@ -37,12 +37,14 @@ void drawHorizonLine(shell::Context& ctx) {
     for (double t : pointRange()) plot.xPset(t, -v, colour);
 }
 
-// The style elevation as the substyle line of variable X stores it, its arc sine written
-// atan(s / sqrt(1 - s^2)) (Pi/2 when the style stands along the polar axis).
-void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g) {
-    const double s = std::cos(g.phi) * std::cos(g.R) * std::cos(g.D) -
-                     std::sin(g.phi) * std::sin(g.R);
-    numeric::assignOrSkip(m.StyleElevRad, [&] { return inlineArcSin(m, s); });
+// The noon line of either variable: the points pointAt(t) for t over pointRange(), each drawn
+// where the shadow reaches it.
+template <class PointAt>
+void drawNoonLine(shell::Context& ctx, const PlaneGeometry& g, PointAt&& pointAt) {
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, kNoonColour);
+    const LitHourLine line(g, 0, ctx.m.Pi);
+    for (double t : pointRange()) plotLitPoint(plot, colour, line, [&] { return pointAt(t); });
 }
 
 }  // namespace
@@ -90,30 +92,19 @@ void DrawHorizonLineY(shell::Context& ctx) { drawHorizonLine(ctx); }
 
 void DrawNoonLineX(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, kNoonColour);
-    const LitHourLine line(g, 0, ctx.m.Pi);
     // The noon line has world X = X0 throughout: step the height instead.
-    for (double t : pointRange()) {
-        plotLitPoint(plot, colour, line, [&] {
-            const double u = checkedDiv(g.X0, std::cos(g.D)) - t * std::tan(g.R) * std::tan(g.D);
-            return DialPoint{u, checkedDiv(t, std::cos(g.R))};
-        });
-    }
+    drawNoonLine(ctx, g, [&](double t) {
+        const double u = checkedDiv(g.X0, std::cos(g.D)) - t * std::tan(g.R) * std::tan(g.D);
+        return DialPoint{u, checkedDiv(t, std::cos(g.R))};
+    });
 }
 
 void DrawNoonLineY(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, kNoonColour);
-    const LitHourLine line(g, 0, ctx.m.Pi);
-    for (double t : pointRange()) {
-        plotLitPoint(plot, colour, line, [&] {
-            const double Z =
-                checkedDiv(g.X0 * std::sin(g.D) + t * std::cos(g.D), std::tan(g.R));
-            return g.fromY(t, Z);
-        });
-    }
+    drawNoonLine(ctx, g, [&](double t) {
+        const double Z = checkedDiv(g.X0 * std::sin(g.D) + t * std::cos(g.D), std::tan(g.R));
+        return g.fromY(t, Z);
+    });
 }
 
 void DrawSubstyleLineX(shell::Context& ctx) {

@@ -10,6 +10,7 @@
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
+#include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -81,7 +82,7 @@ PolarStyle storeHypotenuse(shell::Module1& m, double S, double s) {
     PolarStyle polar;
     polar.lengthKnown = numeric::assignOrSkip(m.SetupTemp5, [&] { return checkedDiv(S, s); });
     numeric::assignOrSkip(m.StyleHypotenuse, [&] { return checkedDiv(S, s); });
-    polar.angleKnown = numeric::assignOrSkip(m.Obliquity, [&] { return shell::ArcSin(m, clampRoundedSine(s)); });
+    polar.angleKnown = numeric::assignOrSkip(m.Obliquity, [&] { return clampedArcSin(m, s); });
     return polar;
 }
 
@@ -118,7 +119,7 @@ Triangle finishAngle(shell::Module1& m, bool alphaKnown) {
     Triangle tr;
     tr.alphaKnown = alphaKnown;
     tr.alpha = std::atan(m.SubstyleSlope);
-    m.SideSign = sgn(tr.alpha);
+    m.SideSign = numeric::sgn(tr.alpha);
     return tr;
 }
 

@@ -8,6 +8,7 @@
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
+#include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
 
@@ -19,8 +20,7 @@ using numeric::checkedDiv;
 
 // The slope -u/v of the substyle through the origin and its second point, then the elevation,
 // the substyle hour and the hypotenuse.
-void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second,
-                    double (*arcSin)(const shell::Module1&, double)) {
+void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second) {
     shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
     if (second) {
@@ -32,13 +32,11 @@ void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second,
     }
     m.SubstyleAngle = std::atan(m.SubstyleSlope);
 
-    const double s = std::cos(g.phi) * std::cos(g.R) * std::cos(g.D) -
-                     std::sin(g.phi) * std::sin(g.R);
-    numeric::assignOrSkip(m.StyleElevRad, [&] { return arcSin(m, clampRoundedSine(s)); });
+    storeStyleElevation(m, g);
     if (m.StyleElevRad != 0) {
         numeric::assignOrSkip(m.SubstyleHour, [&] {
-            return -shell::ArcSin(m, clampRoundedSine(checkedDiv(std::sin(g.D) * std::cos(g.R),
-                                                                 std::cos(m.StyleElevRad))));
+            return -clampedArcSin(
+                m, checkedDiv(std::sin(g.D) * std::cos(g.R), std::cos(m.StyleElevRad)));
         });
         m.StyleLength = m.StyleLength3D;
         numeric::assignOrSkip(m.StyleHypotenuse,
@@ -48,7 +46,7 @@ void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second,
 
 void normalizeSubstyleAngle(shell::Module1& m) {
     if (m.StyleElevRad < 0)
-        m.SubstyleAngle = sgn(m.WallDeclRad) * (m.Pi - std::fabs(m.SubstyleAngle));
+        m.SubstyleAngle = numeric::sgn(m.WallDeclRad) * (m.Pi - std::fabs(m.SubstyleAngle));
 }
 
 }  // namespace
@@ -62,7 +60,7 @@ void ComputeSubstyleX(shell::Context& ctx) {
         const double Z = -checkedDiv(x0 * a, b);
         return g.fromX(x0, Z);
     });
-    finishSubstyle(ctx, second, shell::ArcSin);
+    finishSubstyle(ctx, second);
 }
 
 void ComputeSubstyleY(shell::Context& ctx) {
@@ -78,7 +76,7 @@ void ComputeSubstyleY(shell::Context& ctx) {
                          g.Z0;
         return g.fromY(y0, Z);
     });
-    finishSubstyle(ctx, second, inlineArcSin);
+    finishSubstyle(ctx, second);
 }
 
 void NormalizeSubstyleAngleX(shell::Context& ctx) { normalizeSubstyleAngle(ctx.m); }

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "dials/projective/latter_procedures.h"
+#include "shell/helpers.h"
 #include "dials/projective/projective.h"
 #include "plot/user_services.h"
 #include "shell/refusal.h"
@@ -24,22 +25,21 @@ void RunProjectiveLatter(shell::Context& ctx) {
 
     plot::BusyCursor busy(ctx.services);
     ctx.ixPlot1().Messaggio("Flat sundial by projective method : latter version");
-    using latter::ticked;
 
     SetupProjectiveLatter(ctx);
     // The equinoctial and hour lines need only the set-up's values.
-    if (ticked(ctx, "ck_Equinoziale")) DrawEquinoctialProjLatter(ctx);
-    if (ticked(ctx, "chkOreAstronomiche")) DrawHourLinesProjLatter(ctx);
+    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialProjLatter(ctx);
+    if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesProjLatter(ctx);
     // The lines that run to the centre are left out when the dial has no centre.
     const bool centre = ComputeCentreProjLatter(ctx);
     if (centre) DrawNoonLineProjLatter(ctx);
-    if (centre && ticked(ctx, "ck_Sustilare")) DrawSubstyleProjLatter(ctx);
-    if (centre && ticked(ctx, "ck_Triangolo")) DrawStyleTriangleProjLatter(ctx);
-    if (ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesProjLatter(ctx);
-    if (ticked(ctx, "ck_Italiche")) DrawItalianHoursProjLatter(ctx);
-    if (ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursProjLatter(ctx);
-    if (ticked(ctx, "ck_orizzonte")) DrawHorizonProjLatter(ctx);
-    if (ticked(ctx, "ck_Lemniscate")) PlotAnalemmaProjLatter(ctx);
+    if (centre && shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleProjLatter(ctx);
+    if (centre && shell::ticked(ctx, "ck_Triangolo")) DrawStyleTriangleProjLatter(ctx);
+    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesProjLatter(ctx);
+    if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursProjLatter(ctx);
+    if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursProjLatter(ctx);
+    if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonProjLatter(ctx);
+    if (shell::ticked(ctx, "ck_Lemniscate")) PlotAnalemmaProjLatter(ctx);
 }
 
 }  // namespace dials::projective

@@ -41,8 +41,4 @@ DeclinationConic declinationConic(double delta, double B, double H) {
     return c;
 }
 
-bool ticked(const shell::Context& ctx, std::string_view checkBox) {
-    return ctx.inputs.value(checkBox) == 1;
-}
-
 }  // namespace dials::projective::latter

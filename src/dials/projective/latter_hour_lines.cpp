@@ -28,7 +28,7 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
     const latter::AuxFrame f = latter::AuxFrame::from(m);
     // Standard-meridian time moves every line by the zone correction; the colours follow the
     // counter.
-    const double e = latter::ticked(ctx, "ck_Etna") ? 1 : 0;
+    const double e = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     // A plane facing due east or west: V's hour lines are parallel, swept along X.
     const bool parallel = std::fabs(m.DeclDecimal) == 90;
     const numeric::StepRange sweep(-m.XLoopHalf, m.XLoopHalf, 0.005);

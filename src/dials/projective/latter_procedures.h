@@ -107,9 +107,6 @@ void plotSolvedPoint(plot::PlotSurface& plot, numeric::Colour colour, Compute&& 
     if (auto p = solvePoint(std::forward<Compute>(compute))) plotDialPoint(plot, *p, colour);
 }
 
-// A check box counts as ticked when its value is 1 (a greyed box does not).
-bool ticked(const shell::Context& ctx, std::string_view checkBox);
-
 // The conic w^2 + a w + b + c u^2 = 0 that the cone of sun rays of declination +-delta (radians),
 // apex at the tip, cuts from V, in the substyle frame (u, w). Throws numeric::NumericFailure for
 // a declination of 0 and where the coefficients do not exist (T = 0).

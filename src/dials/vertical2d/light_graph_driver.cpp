@@ -9,7 +9,9 @@
 #include "dials/flat3d/sky_lines.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/vertical2d.h"
+#include "numeric/step_loop.h"
 #include "plot/user_services.h"
+#include "shell/helpers.h"
 #include "shell/refusal.h"
 
 namespace dials::vertical2d {
@@ -21,29 +23,28 @@ void RunLightGraphDial(shell::Context& ctx) {
     plot::BusyCursor busy(ctx.services);
     ctx.ixPlot1().Messaggio("Vertical dial, light graph by 2 D analytic geometry");
     shell::Module1& m = ctx.m;
-    using light::ticked;
 
     ReadInputsLightGraph(ctx);
     SetupLightGraph(ctx);
-    if (ticked(ctx, "chkOreAstronomiche")) DrawHourLinesLight(ctx);
-    if (ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesLight(ctx);
-    if (ticked(ctx, "ckTemp")) DrawTemporaryHoursLight(ctx);
-    if (ticked(ctx, "ck_Lemniscate")) {
+    if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesLight(ctx);
+    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesLight(ctx);
+    if (shell::ticked(ctx, "ckTemp")) DrawTemporaryHoursLight(ctx);
+    if (shell::ticked(ctx, "ck_Lemniscate")) {
         // Once for each whole hour from 6 to 18; the figure is the same each time.
-        for (m.HourLoop = 6; m.HourLoop <= 18; m.HourLoop += 1) PlotAnalemmaLight(ctx);
+        numeric::countedLoop(m.HourLoop, 6, 18, 1, [&](double) { PlotAnalemmaLight(ctx); });
     }
-    if (ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineLight(ctx);
-    if (ticked(ctx, "ck_Sustilare")) DrawSubstyleLineLight(ctx);
+    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineLight(ctx);
+    if (shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleLineLight(ctx);
     DrawNoonLineLight(ctx);
-    if (std::fabs(m.LightDeclRad) != m.Pi / 2 && ticked(ctx, "ck_Triangolo"))
+    if (std::fabs(m.LightDeclRad) != m.Pi / 2 && shell::ticked(ctx, "ck_Triangolo"))
         DrawStyleTriangleLight(ctx);
-    if (ticked(ctx, "ck_orizzonte")) DrawHorizonLineLight(ctx);
+    if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonLineLight(ctx);
     DrawStyleFootLight(ctx);
     PrepareHourConicsLight(ctx);
-    if (ticked(ctx, "ck_Italiche")) DrawItalianHoursLight(ctx);
-    if (ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursLight(ctx);
+    if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursLight(ctx);
+    if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursLight(ctx);
     NormalizeSubstyleAngleLight(ctx);
-    if (ticked(ctx, "ck_Asintoti")) flat3d::PlotAsymptotes(ctx);
+    if (shell::ticked(ctx, "ck_Asintoti")) flat3d::PlotAsymptotes(ctx);
 }
 
 }  // namespace dials::vertical2d

@@ -50,8 +50,4 @@ std::optional<WallShadow> Wall::shadow(double hourAngle, double declination) con
     }
 }
 
-bool ticked(const shell::Context& ctx, std::string_view checkBox) {
-    return ctx.inputs.value(checkBox) == 1;
-}
-
 }  // namespace dials::vertical2d::light

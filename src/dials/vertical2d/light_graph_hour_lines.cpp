@@ -15,7 +15,7 @@ void DrawHourLinesLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     // Standard-meridian time moves every line by the hour angle of the zone correction.
-    const double E = light::ticked(ctx, "ck_Etna") ? 1 : 0;
+    const double E = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     m.PlaneCoefY = m.StyleLength * std::tan(m.StyleElevRad);
     const light::SubstyleFrame f = light::SubstyleFrame::from(m);
     // A wall facing due south or due north at the equator has the polar style perpendicular to
@@ -24,13 +24,8 @@ void DrawHourLinesLight(shell::Context& ctx) {
         m.LatDegrees == 0 && (m.DeclDecimal == 0 || std::fabs(m.DeclDecimal) == 180);
     const double K = perpendicularStyle ? 0 : 1;
 
-    const numeric::StepRange hours(-90, 90, m.HourStep);
     const numeric::StepRange band(-2, 2, m.PointStep);
-    bool ran = false;
-    m.HourCounter = -90;
-    for (double hour : hours) {
-        m.HourCounter = hour;
-        ran = true;
+    numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double hour) {
         int index = 7;
         if (hour == 0) index = 12;
         if (std::fabs(hour) == 90) index = 9;
@@ -45,9 +40,7 @@ void DrawHourLinesLight(shell::Context& ctx) {
                 return f.toDial(d, q);
             });
         }
-    }
-    // Like any counted loop, the counter ends one step past the last line.
-    if (ran) m.HourCounter += m.HourStep;
+    });
 }
 
 }  // namespace dials::vertical2d

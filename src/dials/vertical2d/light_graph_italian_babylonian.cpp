@@ -72,8 +72,7 @@ void drawHourFamily(shell::Context& ctx, Family family) {
     const numeric::StepRange band(-1, 1, m.PointStep);
 
     // The hour loop counts in a shared cell, as it always has; it ends one step past 90.
-    for (double hour : numeric::StepRange(-90, 90, 15)) {
-        m.ConicB2345 = hour;
+    numeric::countedLoop(m.ConicB2345, -90, 90, 15, [&](double hour) {
         const double h = hour * m.Pi / 180;
         double qE = 0, slope = 0;
         try {
@@ -91,7 +90,7 @@ void drawHourFamily(shell::Context& ctx, Family family) {
                 p && distanceToLine(*p, other, qE) < distanceToLine(*p, slope, qE))
                 slope = other;
         } catch (const numeric::NumericFailure&) {
-            continue;  // no tangent from this point: the hour's line is left out
+            return;  // no tangent from this point: the hour's line is left out
         }
         for (double q : band) {
             light::plotSolvedPoint(plot, colour, [&] {
@@ -99,8 +98,7 @@ void drawHourFamily(shell::Context& ctx, Family family) {
                 return frame.toDial(w - P, q);
             });
         }
-    }
-    m.ConicB2345 = 105;
+    });
 }
 
 }  // namespace

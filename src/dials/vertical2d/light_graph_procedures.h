@@ -11,7 +11,6 @@
 // count positive in the afternoon; the wall declination positive to the west.
 
 #include <optional>
-#include <string_view>
 #include <utility>
 
 #include "numeric/checked.h"
@@ -112,12 +111,6 @@ template <class Compute>
 void plotSolvedPoint(plot::PlotSurface& plot, numeric::Colour colour, Compute&& compute) {
     if (auto p = solvePoint(std::forward<Compute>(compute))) plotDialPoint(plot, *p, colour);
 }
-
-// A check box counts as ticked when its value is 1.
-bool ticked(const shell::Context& ctx, std::string_view checkBox);
-
-// Sign of a number: -1, 0 or 1.
-inline int sgn(double x) { return (x > 0) - (x < 0); }
 
 // x squared.
 inline double sq(double x) { return x * x; }

@@ -7,13 +7,13 @@
 
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/rounding.h"
 #include "shell/helpers.h"
 
 namespace dials::vertical2d {
 
 namespace {
 
-using light::sgn;
 using light::sq;
 using numeric::checkedDiv;
 using numeric::checkedSqrt;
@@ -75,8 +75,8 @@ void SetupLightGraph(shell::Context& ctx) {
     const double e = -shell::ArcSin(m, -std::cos(phi) * std::cos(D));
     m.StyleElevRad = e;
     if (m.LatDegrees == 0) {
-        m.SubstyleRad = sgn(D) * m.Pi / 2;
-        m.SubstyleHour = sgn(D) * m.Pi / 2;
+        m.SubstyleRad = numeric::sgn(D) * m.Pi / 2;
+        m.SubstyleHour = numeric::sgn(D) * m.Pi / 2;
     } else {
         m.SubstyleRad = std::atan(checkedDiv(std::sin(m.LightDeclRad), std::tan(phi)));
         m.SubstyleHour = -std::atan(checkedDiv(std::tan(m.SubstyleRad), std::sin(e)));
@@ -146,7 +146,7 @@ void PrepareHourConicsLight(shell::Context& ctx) {
 void NormalizeSubstyleAngleLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (m.StyleElevRad < 0)
-        m.SubstyleAngle = (m.Pi - std::fabs(m.SubstyleAngle)) * sgn(m.WallDeclRad);
+        m.SubstyleAngle = (m.Pi - std::fabs(m.SubstyleAngle)) * numeric::sgn(m.WallDeclRad);
 }
 
 }  // namespace dials::vertical2d

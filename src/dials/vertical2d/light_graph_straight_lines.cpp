@@ -5,12 +5,12 @@
 
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/rounding.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::vertical2d {
 
-using light::sgn;
 using numeric::checkedDiv;
 
 // The line d = -P of the substyle frame, sampled by its x coordinate.
@@ -69,13 +69,13 @@ void DrawStyleTriangleLight(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double L = m.StyleLength;
     if (m.LatDegrees == 0) {
-        m.SubstyleRad = sgn(m.WallDeclRad) * m.Pi / 2;
+        m.SubstyleRad = numeric::sgn(m.WallDeclRad) * m.Pi / 2;
         m.CentreX = numeric::checkFinite(-L * std::tan(m.WallDeclRad));
         m.CentreY = 0;
     }
     m.OriginX = 0;
     m.OriginY = 0;
-    m.SideSign = m.WallDeclRad == 0 ? 1 : sgn(m.WallDeclRad);
+    m.SideSign = m.WallDeclRad == 0 ? 1 : numeric::sgn(m.WallDeclRad);
     const double s = m.SubstyleRad;
     const double tipX = m.SideSign * L * std::cos(s);
     const double tipY = -m.SideSign * L * std::sin(s);

@@ -8,9 +8,7 @@
 #include <cmath>
 
 #include "numeric/checked.h"
-#include "numeric/step_loop.h"
 #include "plot/plot_surface.h"
-#include "shell/context.h"
 #include "shell/module1.h"
 
 namespace dials::vertical2d {
@@ -19,14 +17,6 @@ struct DialXY {
     double x = 0;
     double y = 0;
 };
-
-// Sign of a number: -1, 0 or 1.
-inline int sgn(double x) { return (x > 0) - (x < 0); }
-
-// A check box counts as ticked when its value is 1 (a greyed box, 2, does not).
-inline bool ticked(const shell::Context& ctx, const char* checkBox) {
-    return ctx.inputs.value(checkBox) == 1;
-}
 
 // Latitude inside the band where the day circle grazing the horizon is defined and off the
 // equator: where the Italian and Babylonian hours exist.
@@ -50,24 +40,6 @@ inline void plotDialPoint(plot::PlotSurface& plot, const DialXY& p, numeric::Col
 inline void plotDialSegment(plot::PlotSurface& plot, const DialXY& a, const DialXY& b,
                             numeric::Colour colour) {
     plot.xLine(a.x, -a.y, b.x, -b.y, colour);
-}
-
-// The counted loop of a family of lines: body(value) for value = start, start + step, ... while
-// it does not pass end. The counter follows the loop and, once it is over, holds the first value
-// past the end (start when the loop did not run), as a counted loop leaves its variable.
-template <class Body>
-void countedLoop(double& counter, double start, double end, double step, Body&& body) {
-    const numeric::StepRange range(start, end, step);
-    counter = start;
-    bool ran = false;
-    double last = start;
-    for (double value : range) {
-        counter = value;
-        last = value;
-        ran = true;
-        body(value);
-    }
-    counter = ran ? last + step : start;
 }
 
 // A small vector of the world frame (x east, y north, z up) used to identify hour planes.

@@ -9,6 +9,7 @@
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
+#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::vertical2d {
@@ -29,11 +30,11 @@ void DrawHourLinesVert2D(shell::Context& ctx) {
     using numeric::checkedDiv;
     using numeric::checkFinite;
 
-    const double k = ticked(ctx, "ck_Etna") ? 1 : 0;
+    const double k = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     const double correction = m.ZoneCorrRad * k * m.WorkFlag;
     const double e = m.StyleElevRad, S = m.SubstyleRad, L = m.StyleLength, P = m.PlaneCoefY;
 
-    countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
+    numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
         const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(H));
         // A line whose ends cannot be computed (a line parallel to the horizon) is not drawn.
         numeric::skip([&] {

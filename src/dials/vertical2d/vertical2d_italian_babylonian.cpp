@@ -21,6 +21,7 @@
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
+#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::vertical2d {
@@ -80,7 +81,7 @@ void drawHourFamily(shell::Context& ctx, Family family) {
     const bool northernItalian = (family == Family::Italian) == (m.WorkFlag > 0);
     const double quarterTurn = m.Pi / 2;
 
-    countedLoop(m.ConicB2345, -105, 105, 15, [&](double H) {
+    numeric::countedLoop(m.ConicB2345, -105, 105, 15, [&](double H) {
         numeric::skip([&] {
             const double hourAngle = H * m.Pi / 180;
             const double h = hourAngle + m.SubstyleHour;

@@ -10,6 +10,7 @@
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
 
@@ -63,7 +64,7 @@ void SetupVertical2D(shell::Context& ctx) {
     m.HourStep = checkedDiv(15, in.number("TxtHour"));
 
     m.LatAbsDeg = m.LatDecimal;
-    m.WorkFlag = m.LatDecimal == 0 ? 1 : sgn(m.LatDecimal);
+    m.WorkFlag = m.LatDecimal == 0 ? 1 : numeric::sgn(m.LatDecimal);
     // The pole itself has no substyle: the latitude is taken just short of it.
     if (m.LatDecimal == 90 || m.LatDecimal == -90) m.LatDecimal = 89.9999 * m.HemisphereSign;
     m.LatRad = checkFinite(m.LatDecimal * m.Pi / 180);
@@ -83,9 +84,9 @@ void SetupVertical2D(shell::Context& ctx) {
     const double D = m.WallDeclRad;
     if (m.LatDecimal == 0) {
         // On the equator the polar axis is horizontal: the substyle is horizontal too.
-        m.SubstyleRad = sgn(D) * m.Pi / 2;
+        m.SubstyleRad = numeric::sgn(D) * m.Pi / 2;
         m.StyleElevRad = m.Pi / 2 - std::fabs(D);
-        m.SubstyleHour = sgn(D) * m.Pi / 2;
+        m.SubstyleHour = numeric::sgn(D) * m.Pi / 2;
     } else {
         m.SubstyleRad = std::atan(checkedDiv(std::sin(D), std::tan(m.LatRad)));
         m.SetupAngleA = m.SubstyleRad;
@@ -137,7 +138,7 @@ void FinishVertical2D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (m.StyleElevRad < 0)
         m.SubstyleAngle =
-            (std::fabs(m.SubstyleAngle) - m.Pi) * sgn(m.WallDeclRad) * m.WorkFlag;
+            (std::fabs(m.SubstyleAngle) - m.Pi) * numeric::sgn(m.WallDeclRad) * m.WorkFlag;
 }
 
 }  // namespace dials::vertical2d

@@ -1,0 +1,45 @@
+// Italian and Babylonian hours of the circular cylinder by 3D analytic geometry. The suns of
+// one Italian (Babylonian) hour lie on a great circle, the horizon turned about the polar axis
+// by the angle A; the plane of that circle through the style tip cuts the cylinder at height
+// N / M at chord x. A = 0 is the horizon itself for both families.
+
+#include <cmath>
+
+#include "dials/cylindrical/circular3d_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical {
+
+namespace {
+
+void drawFamily(shell::Context& ctx, double from, double to, int colourIndex) {
+    shell::Module1& m = ctx.m;
+    const ChordFrame f = ChordFrame::from(m);
+    const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi), tanPhi = std::tan(f.phi);
+    const double sinD = std::sin(f.D), cosD = std::cos(f.D);
+    const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
+
+    numeric::countedLoop(m.HourCounter, from, to, 15, [&](double A) {
+        sweepChord(ctx, [&](double x) {
+            m.HourAngleRad = A * m.Pi / 180;
+            const double a = m.HourAngleRad;
+            if (!f.shadowReaches(x)) return;
+            const double N =
+                x * (sinD * sinPhi - sinD * sinPhi * std::cos(a) - cosD * std::sin(a)) +
+                (f.depth(x) + f.L) *
+                    (sinPhi * cosD * std::cos(a) - sinD * std::sin(a) - cosD * sinPhi);
+            const double M = sinPhi * tanPhi + cosPhi * std::cos(a);
+            plotChordPoint(ctx, x, numeric::checkedDiv(N, M), colour);
+        });
+    });
+}
+
+}  // namespace
+
+void DrawCylItalianHours3D(shell::Context& ctx) { drawFamily(ctx, 0, 180, 12); }
+
+void DrawCylBabylonianHours3D(shell::Context& ctx) { drawFamily(ctx, -180, 0, 13); }
+
+}  // namespace dials::cylindrical

@@ -1,0 +1,65 @@
+#pragma once
+// The procedures of the circular cylinder by 3D analytic geometry, and the chord frame their
+// curves share.
+//
+// Chord frame: the plane tangent to the cylinder along the foot's generatrix, x horizontal in it
+// from the foot (to the right of a viewer facing the dial), the height y upward from the foot.
+// The surface point of chord x lies z(x) = s R - s sqrt(R^2 - x^2) behind the tangent plane
+// (s = m.SideSign: -1 concave, +1 convex), so the style tip stands L + z(x) in front of the
+// plane through it parallel to the tangent plane. It is drawn on the unrolled surface at
+// u(x) = R ArcSin(x / R), the arc from the foot's generatrix, and at its height: (u, -y) on the
+// plot. Every curve sweeps x from -R to R in steps of m.PointStep; only the half of the surface
+// within a quarter turn of the foot is reached.
+//
+// In this programme an hour angle counts positive towards the east (morning).
+
+#include <functional>
+
+#include "numeric/palette.h"
+#include "shell/context.h"
+
+namespace dials::cylindrical {
+
+struct ChordFrame {
+    double R = 0;    // radius, metres
+    double s = 0;    // side sign: -1 concave, +1 convex
+    double L = 0;    // perpendicular style, metres
+    double D = 0;    // wall declination, radians, west +
+    double phi = 0;  // latitude, radians
+
+    static ChordFrame from(const shell::Module1& m);
+
+    // Depth z(x) of the surface point of chord x behind the tangent plane. Throws
+    // numeric::NumericFailure beyond |x| = R.
+    double depth(double x) const;
+    // Whether the tip's shadow can fall on the surface point of chord x: the surface there
+    // faces the tip. Always so on a concave dial; on a convex one only within the tangents
+    // from the tip.
+    bool shadowReaches(double x) const;
+    // The direction from the point (x, y) of the surface to the style tip, as east, north and
+    // up components: the sun whose shadow of the tip falls there.
+    struct Direction {
+        double east, north, up;
+    };
+    Direction towardsTip(double x, double y) const;
+};
+
+// Runs body(x) for x = -R To R Step m.PointStep; the sweep's counter is advanced by repeated
+// addition. A point whose body fails numerically is skipped, the next one goes on.
+void sweepChord(const shell::Context& ctx, const std::function<void(double x)>& body);
+
+// Plots the surface point of chord x at height y: stores its developed abscissa in
+// m.DevelopedAbscissa and sends (u, -y). Throws numeric::NumericFailure (nothing drawn) when u
+// cannot be computed.
+void plotChordPoint(shell::Context& ctx, double x, double y, numeric::Colour colour);
+
+// The driver's features, in the order it calls them.
+void DrawCylHourLines3D(shell::Context& ctx);
+void DrawCylDeclinationLines3D(shell::Context& ctx);
+void DrawCylAnalemma3D(shell::Context& ctx);
+void DrawCylEquinoctialLine3D(shell::Context& ctx);
+void DrawCylSubstyleLine3D(shell::Context& ctx);
+void DrawCylItalianHours3D(shell::Context& ctx);
+void DrawCylBabylonianHours3D(shell::Context& ctx);
+
+}  // namespace dials::cylindrical

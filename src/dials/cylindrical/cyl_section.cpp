@@ -1,0 +1,99 @@
+// The plan of the circular section below the unrolled dial, seen from above with north up: the
+// section circle, the foot and the tip of the perpendicular style, the generic gnomon from the
+// tip along the meridian to the surface, the meridian radius, a filled sector spanning the
+// wall's declination, "North" and "d", and a table of the style triangle's lengths.
+//
+// Section coordinates: metres, origin on the axis, X east, Y north. A section point (X, Y) is
+// sent as (X - Xf, c - Y), Xf the foot's X and c = 1.1 + R: the foot lies below the dial's
+// origin and the circle's northmost point 1.1 m below it.
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "dials/cylindrical/cyl_shared.h"
+#include "numeric/format.h"
+#include "numeric/palette.h"
+#include "numeric/rounding.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical {
+
+namespace {
+
+// Start and end of the filled sector between the meridian radius and the radius to the foot
+// (negative angles close it with both radii); none for a wall that faces due south.
+std::optional<std::pair<double, double>> sectorAngles(double D, bool convex, double pi) {
+    if (D < 0 && !convex) return std::pair{-pi / 2, -(pi / 2 - D)};
+    if (D > 0 && convex) return std::pair{-(3 * pi / 2 - D), -3 * pi / 2};
+    if (D < 0 && convex && D >= -pi / 2) return std::pair{-3 * pi / 2, -(3 * pi / 2 - D)};
+    if (D < -pi / 2 && convex) return std::pair{-3 * pi / 2, D + pi / 2};
+    if (D > 0 && !convex && D < pi / 2) return std::pair{-(pi / 2 - D), -pi / 2};
+    if (D >= pi / 2 && !convex) return std::pair{-(5 * pi / 2 - D), -pi / 2};
+    return std::nullopt;
+}
+
+std::string fiveDecimals(double x) { return numeric::toText(numeric::truncateDown(x, 5)); }
+
+}  // namespace
+
+void DrawCylSectionAndTriangle(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double R = m.Radius, L = m.StyleLength, D = m.WallDeclRad, s = m.SideSign;
+    const bool convex = s >= 1;
+    auto LC = [&](int index) { return shell::LineColor(ctx, index); };
+
+    const double c = 1.1 + R;
+    const double Xf = -s * R * std::sin(D);
+    const double Yf = -s * R * std::cos(D);
+    // The tip, at signed distance R + s L from the axis on the radius through the foot.
+    const double Xt = convex ? -(R + L) * std::sin(D) : (R - L) * std::sin(D);
+    const double Yt = convex ? -(R + L) * std::cos(D) : (R - L) * std::cos(D);
+    // The generic gnomon's end: the circle's point on the meridian through the tip, on the
+    // foot's side.
+    const bool gnomonMeetsCircle = std::fabs(Xt) < R;
+    double Yc = 0;
+    if (gnomonMeetsCircle) {
+        Yc = -s * numeric::sgn(std::cos(D)) * std::sqrt(R * R - Xt * Xt);
+        m.TriangleTemp = Yc;
+    }
+
+    plot.xLine(-Xf, c, 0, c - Yf, LC(8));
+
+    if (gnomonMeetsCircle) {
+        plot.Dati("", 0.9, -0.608);
+        plot.Dati("T R I A N G L E ");
+        plot.setForeColor(numeric::qbColor(9));
+        plot.Dati("Style: hypotenuse " + fiveDecimals(std::fabs(m.StyleHypotenuse)));
+        plot.setForeColor(numeric::qbColor(11));
+        plot.Dati("Generic gnomon: cathetus " +
+                  numeric::toText(std::fabs(numeric::truncateDown(m.TipOffset, 5))));
+    }
+    plot.Dati("", 0.9, -0.508);
+    plot.Dati("");
+    plot.setForeColor(numeric::qbColor(13));
+    plot.Dati("Perpendicular style " + numeric::toText(L));
+    plot.setForeColor(numeric::qbColor(15));
+
+    if (const auto sector = sectorAngles(D, convex, m.Pi))
+        plot.xCircle(-Xf, c, 99.0 / 100 * R, LC(7), LC(6), 1, sector->first, sector->second);
+
+    plot.Dati("North", -Xf - 0.03, 1);
+    if (convex) {
+        plot.xLine(-Xf, c, -Xf, 1.1 + 2 * R, LC(6));
+        plot.Dati("d", -Xf - 0.03 * numeric::sgn(D), 1.15 + R);
+    } else {
+        plot.xLine(-Xf, c, -Xf, 1.1, LC(6));
+        plot.Dati("d", -Xf + 0.03 * numeric::sgn(D), 1 + R);
+    }
+
+    plot.xCircle(-Xf, c, R, LC(8));
+    plot.xCircle(0, c - Yf, 0.01, LC(7), LC(7));
+    plot.xPset(0, c - Yf, LC(12));
+    if (gnomonMeetsCircle) plot.xLine(Xt - Xf, c - Yt, Xt - Xf, c - Yc, LC(11));
+    plot.xLine(0, c - Yf, Xt - Xf, c - Yt, LC(13));
+}
+
+}  // namespace dials::cylindrical

@@ -1,0 +1,52 @@
+#pragma once
+// Procedures that every cylindrical programme shares: the side of the cylinder and the style,
+// the style-tip geometry with the reference generatrix, the noon generatrix, the horizon, the
+// mark of the style foot, the triangle of the style and the plan of the circular section.
+//
+// Frame (circular section): vertical axis, radius m.Radius, m.SideSign -1 concave (dial inside)
+// or +1 convex (outside). The style stands on the reference generatrix facing the wall
+// declination m.WallDeclRad (west +), horizontal and normal to the surface; its foot is the
+// origin of dial coordinates. Points are drawn on the unrolled surface at (u, -y): u the arc
+// from the reference generatrix, y the height above the horizontal through the foot.
+
+#include "shell/context.h"
+
+namespace dials::cylindrical {
+
+// Reads the Concave / Convex option (Option3D2) and the style length (txtStilo) into
+// m.SideSign and m.StyleLength. Draws nothing.
+void SetCylinderSideAndStyle(shell::Context& ctx);
+
+// Draws the reference generatrix (u = SideSign * Radius * WallDeclRad) and, where the meridian
+// plane through the style tip cuts the section, writes m.TipOffset, m.StyleHypotenuse and
+// m.StyleElevDeg; otherwise they keep their values.
+void ComputeCylGnomonGeometry(shell::Context& ctx);
+
+// The noon generatrix: the full-height vertical line on which the tip's shadow falls at true
+// noon. Writes m.TipOffset (signed), m.NoonLineAngle and m.CentreX where it exists.
+void DrawCylNoonLine(shell::Context& ctx);
+
+// The horizon through the foot of the style, across the plot's width. The three names are one
+// drawing for the 3D / spherical, the parametric and the projective programmes.
+void DrawCylHorizonLine(shell::Context& ctx);
+void DrawCylHorizonLineParam(shell::Context& ctx);
+void DrawCylProjHorizonLine(shell::Context& ctx);
+
+// The mark of the style foot: a filled 1 cm circle and its centre point (3D, spherical,
+// projective programmes), or the same circle drawn point by point (parabolic, parametric).
+void DrawStyleFootCircle(shell::Context& ctx);
+void DrawParabolicStyleFoot(shell::Context& ctx);
+void DrawCylStyleFootParam(shell::Context& ctx);
+
+// The triangle of the style standing on the horizon at the noon generatrix, and the
+// perpendicular style folded into the development. Re-reads txtStilo into m.StyleLength and
+// writes m.TipOffset, m.NoonLineAngle, m.CentreX where the triangle exists.
+void DrawStyleTriangleDeveloped(shell::Context& ctx);
+void DrawCylProjStyleTriangle(shell::Context& ctx);
+
+// The plan of the circular section below the development, north up: circle, style foot and
+// tip, generic gnomon, declination sector, "North", "d" and the table of the triangle's lengths.
+// Writes m.TriangleTemp where the generic gnomon exists.
+void DrawCylSectionAndTriangle(shell::Context& ctx);
+
+}  // namespace dials::cylindrical

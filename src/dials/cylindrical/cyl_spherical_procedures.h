@@ -1,0 +1,87 @@
+#pragma once
+// The procedures of the circular cylinder by spherical trigonometry. They take the context: they
+// read the inputs and the shared variables that the input reader and the shared set-up fill
+// (cyl_shared.h) and draw on ctx.ixPlot1().
+//
+// The dial is a vertical circular cylinder of radius m.Radius; the perpendicular style of length
+// m.StyleLength stands on it at its foot, on the generatrix that faces the wall declination
+// m.WallDeclRad, along the radius (towards the axis when concave, away from it when convex).
+// Dial coordinates are those of the unrolled surface: u the arc from the foot's generatrix
+// (metres, to the right of a viewer facing the dial), y upward from the height of the foot; a
+// point (u, y) goes to the plot as (u, -y). Every curve point is the shadow of the style tip
+// for one hour angle and one declination of the sun, given by ProjectCylSphPoint.
+//
+// In this programme m.WorkFlag holds the side sign of the projection (-1 concave, +1 convex) and
+// m.HourAngleRad the sun's altitude of the last point projected. A point whose computation
+// fails is not drawn; the rest of its line goes on.
+
+#include <functional>
+#include <optional>
+
+#include "shell/context.h"
+
+namespace dials::cylindrical {
+
+// The side sign of the projection from the Concave option: -1 when Option3D1 is set, else +1;
+// stored in m.WorkFlag and returned.
+int SetCylSphSide(shell::Context& ctx);
+
+// The largest unrolled distance from the foot's generatrix at which a convex cylinder can still
+// receive the shadow of the tip, (Pi / 2 - asin(R / (R + L))) * R, into m.ConvexArcLimit; sets
+// m.WorkFlag. A limit that cannot be computed (a style tip at the axis or within the section)
+// is 0: no point of a convex curve is then drawn.
+void ComputeConvexArcLimit(shell::Context& ctx);
+
+// A shadow point on the unrolled cylinder, metres.
+struct CylSphPoint {
+    double u;
+    double y;
+};
+
+// How a curve computes the sun for a projection: the general formulas, or the equinoctial
+// line's own ones for the declination 0 (which also serve the equator).
+enum class CylSphSun { General, Equinoctial };
+
+// The shadow of the style tip for the hour angle tau (radians, afternoon positive) and the
+// declination delta (radians), with the side sign of m.WorkFlag. Leaves the angle about the
+// axis from the foot to the point in m.SolarTemp and the sun's altitude in m.HourAngleRad (each
+// as far as it was computed). None when the shadow ray misses the section, when the point lies
+// above the height of the tip (the sun below the horizon among others), on a convex cylinder
+// when |u| is not below m.ConvexArcLimit, or when the point cannot be computed.
+std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, double delta,
+                                               CylSphSun sun = CylSphSun::General);
+
+// Projects (tau, delta) and, when it yields a point, stores u in m.DevelopedAbscissa and plots
+// it in palette colour colourIndex. Returns whether a point was plotted.
+bool PlotCylSphSun(shell::Context& ctx, double tau, double delta, int colourIndex,
+                   CylSphSun sun = CylSphSun::General);
+
+// Hour lines with their axis labels "O", "x", "y", in local apparent time or, with ck_Etna
+// ticked, in standard time.
+void DrawCylSphHourLines(shell::Context& ctx);
+// The shadow of the sun on the substyle's hour circle through the year; nothing at latitude 0.
+void DrawCylSphSubstyleLine(shell::Context& ctx);
+// The equinoctial line (declination 0).
+void DrawCylSphEquinoctial(shell::Context& ctx);
+
+// Declination lines: -23.445, -20.001, -11.5001 and 23.445, 20.01, 11.501 degrees.
+void DrawCylSphDeclLinesSouth(shell::Context& ctx);
+void DrawCylSphDeclLinesNorth(shell::Context& ctx);
+
+// Italian hours (from sunset), Babylonian hours (from sunrise) and temporary (unequal) hours.
+void DrawCylSphItalianHours(shell::Context& ctx);
+void DrawCylSphBabylonianHours(shell::Context& ctx);
+void DrawCylSphTemporaryHours(shell::Context& ctx);
+
+// The analemma of 12:00 standard time.
+void DrawCylSphAnalemma(shell::Context& ctx);
+
+// Roman numerals VI to XII to VI on the whole hours from -90 to 90 degrees, at the declination
+// 25 degrees. The numeral routine takes the dial point (x, y) (and may move it), the base angle,
+// the hour 1..12 and the quarter.
+using CylSphNumeralGlyph =
+    std::function<void(shell::Context&, double&, double&, double, int, int)>;
+void DrawCylSphRomanNumerals(shell::Context& ctx);
+void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyph);
+
+}  // namespace dials::cylindrical

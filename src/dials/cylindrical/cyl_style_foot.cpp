@@ -1,0 +1,43 @@
+// The mark of the style's foot at the origin of the unrolled dial: a filled circle of 1 cm and
+// its centre, drawn as one circle or point by point.
+
+#include <cmath>
+
+#include "dials/cylindrical/cyl_shared.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical {
+
+namespace {
+
+constexpr double kFootRadius = 0.01;
+
+// The circle as 402 points, lower and upper half at each abscissa, then the centre.
+void drawFootPoints(shell::Context& ctx) {
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    for (double x : numeric::StepRange(-kFootRadius, kFootRadius, 0.0001)) {
+        numeric::skip([&] {
+            const double h = numeric::checkedSqrt(kFootRadius * kFootRadius - x * x);
+            plot.xPset(x, -h, shell::LineColor(ctx, 7));
+            plot.xPset(x, h, shell::LineColor(ctx, 7));
+        });
+    }
+    plot.xPset(0, 0, shell::LineColor(ctx, 12));
+}
+
+}  // namespace
+
+void DrawStyleFootCircle(shell::Context& ctx) {
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plot.xCircle(0, 0, kFootRadius, shell::LineColor(ctx, 7), shell::LineColor(ctx, 7));
+    plot.xPset(0, 0, shell::LineColor(ctx, 12));
+}
+
+void DrawParabolicStyleFoot(shell::Context& ctx) { drawFootPoints(ctx); }
+
+void DrawCylStyleFootParam(shell::Context& ctx) { drawFootPoints(ctx); }
+
+}  // namespace dials::cylindrical

@@ -1,0 +1,31 @@
+// The analemma of the circular cylinder by spherical trigonometry: the shadow of the style tip at
+// 12:00 of standard (mean) time through the year, from the system's sun series for every second
+// mean day. It always carries the longitude correction, whatever ck_Etna says.
+
+#include "dials/cylindrical/cyl_spherical_procedures.h"
+#include "dials/flat3d/sun_series.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+
+namespace dials::cylindrical {
+
+void DrawCylSphAnalemma(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    SetCylSphSide(ctx);
+    m.AnalemmaFlag = 1;
+    m.LonAbsDeg = m.ZoneCorrRad;
+    flat3d::storeAnalemmaObliquity(m);
+
+    // The day angle sweeps 440 degrees: the part from -80 to 0 is drawn twice.
+    for (double d : numeric::StepRange(-80, 360, 2 * flat3d::kMeanDayDeg)) {
+        numeric::skip([&] {
+            const flat3d::SunSeries sun = flat3d::sunForDay(d, m.AnalemmaObliquityRad, m.Pi);
+            m.ConicA115 = sun.doubleLongitudeSine;
+            // The true sun's hour angle at 12:00 of the zone's mean time.
+            const double tau = -sun.equationOfTime() - m.ZoneCorrRad;
+            PlotCylSphSun(ctx, tau, sun.declination, 12);
+        });
+    }
+}
+
+}  // namespace dials::cylindrical

@@ -1,0 +1,145 @@
+// The shadow of the style tip on the circular cylinder for one sun, the computation every curve
+// of the programme by spherical trigonometry shares, and the convex limit that bounds it.
+//
+// The sun's azimuth A (from the south, west positive) comes first as
+// A0 = atan(sin tau / (cos tau sin phi - tan delta cos phi)), which only knows the half of the
+// sky its quotient points to; the sun stands in the other half when the sign of sin tau (west or
+// east of the meridian) differs from that of sin A0, and on the meridian itself (tau = 0) when
+// the divisor is negative (the sun culminating north of the zenith, as in the tropics). The half
+// turn is taken towards the wall's declination D. With the divisor exactly 0 the sun is on the
+// prime vertical, A = +-Pi/2 by the side of sin tau.
+//
+// In the plan, the tip lies at c = R + s L from the axis (s = -1 concave, +1 convex) and the ray
+// leaving it away from the sun meets the section where, by the law of sines in the triangle
+// axis - tip - point, sin(gamma) = X = sin(alpha) c / R, alpha = A - D, gamma the angle at the
+// point; the point is theta = s (gamma - alpha) round the axis from the foot. The horizontal
+// distance from the tip to it is R sin(theta) / sin(alpha), which is s (c cos(alpha) - R
+// cos(gamma)): the second form is used, being the same number without the division, so that a
+// sun in the plane of the wall's normal (sin alpha = 0) has its point too. The distance comes
+// out negative where the ray runs away from a convex cylinder, and with the sun above the
+// horizon such a point lies above the tip and is dropped. The wall's declination enters as typed
+// (200 degrees is not folded to -160); the angle about the axis is taken within one turn.
+
+#include <cmath>
+
+#include "dials/cylindrical/cyl_spherical_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/rounding.h"
+#include "numeric/skip.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical {
+
+namespace {
+
+using numeric::checkFinite;
+
+struct SunSeen {
+    double A;  // azimuth from the south, west positive (radians)
+    double h;  // altitude (radians)
+};
+
+// The half turn of the azimuth quotient, towards the wall's declination.
+double halfTurned(const shell::Module1& m, double tau, double A0, double divisor) {
+    const int p = numeric::sgn(std::sin(tau));
+    const int q = numeric::sgn(std::sin(A0));
+    const bool otherHalf = p != q || (p == 0 && divisor < 0);
+    if (!otherHalf) return A0;
+    // Exactly on the wall's declination either way round is a half turn.
+    return A0 - (A0 - m.WallDeclRad < 0 ? -1 : 1) * m.Pi;
+}
+
+SunSeen generalSun(const shell::Module1& m, double tau, double delta) {
+    const double phi = m.LatRad;
+    const double divisor = std::cos(tau) * std::sin(phi) - std::tan(delta) * std::cos(phi);
+    double A0;
+    if (divisor == 0) {
+        // On the prime vertical; with sin tau 0 as well the sun is at the zenith or the nadir
+        // and casts no shadow line.
+        if (std::sin(tau) == 0) numeric::fail(numeric::FailureKind::DivisionByZero);
+        A0 = numeric::sgn(std::sin(tau)) * m.Pi / 2;
+    } else {
+        A0 = std::atan(numeric::checkedDiv(std::sin(tau), divisor));
+    }
+    const double A = halfTurned(m, tau, A0, divisor);
+    const double sinH =
+        std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(tau);
+    return {A, shell::ArcSin(m, sinH)};
+}
+
+// Declination 0, with the equator's sun running along the prime vertical.
+SunSeen equinoctialSun(const shell::Module1& m, double tau) {
+    const double phi = m.LatRad;
+    if (phi == 0) return {halfTurned(m, tau, m.Pi / 2, 1), m.Pi / 2 - std::fabs(tau)};
+    const double divisor = std::cos(tau) * std::sin(phi);
+    const double A0 = std::atan(numeric::checkedDiv(std::sin(tau), divisor));
+    return {halfTurned(m, tau, A0, divisor), shell::ArcSin(m, std::cos(phi) * std::cos(tau))};
+}
+
+// The angle about the axis taken into (-Pi, Pi]: the development is the strip of one turn
+// centred on the foot's generatrix. Without it a wall facing north of east or west would draw
+// the shadows of the sun behind it a whole turn, 2 Pi R, away from where they fall.
+double onTheStrip(const shell::Module1& m, double theta) {
+    const double turned = std::remainder(theta, 2 * m.Pi);
+    return turned <= -m.Pi ? turned + 2 * m.Pi : turned;
+}
+
+}  // namespace
+
+int SetCylSphSide(shell::Context& ctx) {
+    ctx.m.WorkFlag = ctx.inputs.selected("Option3D1") ? -1 : 1;
+    return ctx.m.WorkFlag;
+}
+
+void ComputeConvexArcLimit(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    SetCylSphSide(ctx);
+    m.ConvexArcLimit = 0;
+    numeric::skip([&] {
+        const double X = numeric::checkedDiv(m.Radius, m.StyleLength + m.Radius);
+        // The arcsine, a right angle for a style of length 0 (X = 1): nothing beyond the foot.
+        const double a = shell::ArcSin(m, X);
+        m.ConvexArcLimit = checkFinite((m.Pi / 2 - a) * m.Radius);
+    });
+}
+
+std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, double delta,
+                                               CylSphSun sun) {
+    std::optional<CylSphPoint> point;
+    numeric::skip([&] {
+        const double R = m.Radius, L = m.StyleLength;
+        const int s = m.WorkFlag;
+        checkFinite(tau);
+        checkFinite(delta);
+        const SunSeen seen = sun == CylSphSun::Equinoctial ? equinoctialSun(m, tau)
+                                                           : generalSun(m, tau, delta);
+
+        const double alpha = seen.A - m.WallDeclRad;
+        const double c = R + s * L;
+        const double X = checkFinite(std::sin(alpha) * numeric::checkedDiv(c, R));
+        if (1 - X * X < 0) return;  // the shadow ray misses the section
+        const double gamma = shell::ArcSin(m, X);
+        const double theta = onTheStrip(m, s * (gamma - alpha));
+        m.SolarTemp = theta;
+        m.HourAngleRad = seen.h;
+
+        const double u = checkFinite(theta * R);
+        const double distance = s * (c * std::cos(alpha) - R * std::cos(gamma));
+        const double y = checkFinite(-distance * std::tan(seen.h));
+        if (y > 0) return;  // above the height of the tip
+        if (s == 1 && !(std::fabs(u) < m.ConvexArcLimit)) return;
+        point = CylSphPoint{u, y};
+    });
+    return point;
+}
+
+bool PlotCylSphSun(shell::Context& ctx, double tau, double delta, int colourIndex,
+                   CylSphSun sun) {
+    const std::optional<CylSphPoint> p = ProjectCylSphPoint(ctx.m, tau, delta, sun);
+    if (!p) return false;
+    ctx.m.DevelopedAbscissa = p->u;
+    ctx.ixPlot1().xPset(p->u, -p->y, shell::LineColor(ctx, colourIndex));
+    return true;
+}
+
+}  // namespace dials::cylindrical

@@ -1,0 +1,58 @@
+// Roman numerals on the hour lines of the circular cylinder by spherical trigonometry: VI in the
+// morning through XII at noon to VI in the evening, each centred on the shadow point of its
+// whole hour (-90 to 90 degrees) at the declination 25 degrees, beyond the summer solstice line.
+// With standard-meridian time the numerals move with their lines and keep their numbers.
+
+#include <array>
+
+#include "dials/cylindrical/cyl_spherical_procedures.h"
+#include "glyphs/glyphs.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical {
+
+namespace {
+
+constexpr numeric::Colour kRed = 255;
+constexpr numeric::Colour kWhite = 0xFFFFFF;
+
+struct NumeralBlock {
+    double hourAngleDeg;
+    int hour;
+};
+
+constexpr std::array<NumeralBlock, 13> kBlocks = {{{-90, 6}, {-75, 7}, {-60, 8}, {-45, 9},
+                                                   {-30, 10}, {-15, 11}, {0, 12}, {15, 1},
+                                                   {30, 2}, {45, 3}, {60, 4}, {75, 5}, {90, 6}}};
+
+}  // namespace
+
+void DrawCylSphRomanNumerals(shell::Context& ctx) {
+    DrawCylSphRomanNumerals(ctx, glyphs::GlyphRomanNumeral);
+}
+
+// A numeral whose point the projection does not give (the ray misses the section, the point
+// lies above the tip, or beyond the convex limit, or cannot be computed) is left out.
+void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyph) {
+    shell::Module1& m = ctx.m;
+    const double e = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
+    SetCylSphSide(ctx);
+
+    for (const NumeralBlock& block : kBlocks) {
+        m.SunDecl = 25;
+        const double delta = m.SunDecl * m.Pi / 180;
+        const double tau = block.hourAngleDeg * m.Pi / 180 - e * m.ZoneCorrRad;
+        const std::optional<CylSphPoint> p = ProjectCylSphPoint(m, tau, delta);
+        if (!p) continue;
+
+        // The glyph centres the numeral on the point and writes the centre back; each block
+        // computes its own point, so the change is of no further use.
+        double x = p->u, y = p->y;
+        const bool noon = block.hourAngleDeg == 0;
+        if (noon) ctx.ixPlot1().setForeColor(kRed);
+        glyph(ctx, x, y, m.Pi / 2, block.hour, 1);
+        if (noon) ctx.ixPlot1().setForeColor(kWhite);
+    }
+}
+
+}  // namespace dials::cylindrical

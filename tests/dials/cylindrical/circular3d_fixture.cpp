@@ -1,0 +1,80 @@
+#include "circular3d_fixture.h"
+
+#include <cmath>
+
+#include "dials/cylindrical/cyl_shared.h"
+#include "dials/driver_table.h"
+#include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
+#include "support/oracle_checks.h"
+
+namespace cyl3dtest {
+
+using rundial::number;
+
+std::string describe(const Cylinder& c) {
+    return "lat " + number(c.lat) + ", decl " + number(c.decl) +
+           (c.convex ? ", convex" : ", concave") + ", radius " + number(c.radius) + ", style " +
+           number(c.style);
+}
+
+void PrintTo(const Cylinder& c, std::ostream* out) { *out << describe(c); }
+
+const std::vector<Cylinder>& cylinders() {
+    static const std::vector<Cylinder> all = {
+        {45, 0, false},  {45, 20, false},  {40, 120, false},  {45, -150, false},
+        {45, 180, false}, {0, 30, false},  {52, -35, false, 0.5, 0.45}, {45, 90, false},
+        {45, -110, false},
+        {45, 0, true},   {45, -50, true},  {52, 35, true, 0.5, 0.15},
+        {30, 10, true},  {60, 80, true, 0.3, 0.4}, {45, -160, true},
+    };
+    return all;
+}
+
+plot::Colour colourOf(int index) { return shell::LineColor(shell::clsOptions{}, index); }
+
+Cyl3dDial::Cyl3dDial(const Cylinder& c, const Settings& extra)
+    : ProgrammeDial("M_CILINDRICI",
+                    {{"txtLAT", number(c.lat)},
+                     {"txtDecl", number(c.decl)},
+                     {"txtStilo", number(c.style)},
+                     {"txtRadius", number(c.radius)},
+                     {c.convex ? "Option3D2" : "Option3D1", "1"}},
+                    extra),
+      c_(c) {}
+
+bool Cyl3dDial::setUp() {
+    shell::DriverTable drivers = dials::allDrivers();
+    drivers.RunCylCircular3D = [](shell::Context& ctx) {
+        shell::ReadPlaceAndWallInputs(ctx);
+        dials::cylindrical::SetCylinderSideAndStyle(ctx);
+        dials::cylindrical::ComputeCylGnomonGeometry(ctx);
+    };
+    return runWith(drivers);
+}
+
+oracle::CylinderOracle Cyl3dDial::oracle() const {
+    return oracle::CylinderOracle(c_.lat, c_.decl, c_.convex, c_.radius, c_.style);
+}
+
+double oracleHourAngle(double programmeRad) { return -programmeRad * 180 / oracle::kStoredPi; }
+
+testing::AssertionResult allOnCurve(const oracle::CylinderOracle& o,
+                                    const std::vector<oracle::DialXY>& points,
+                                    const std::function<double(oracle::DialXY)>& distance,
+                                    const std::string& what) {
+    const double tolerance = oracle::toleranceFor(o.styleLength());
+    for (const oracle::DialXY& p : points) {
+        const double error = distance(p);
+        const oracle::CylSun cast = o.sunAt(p.x, p.y);
+        if (!(error <= tolerance) || !cast.reachable)
+            return testing::AssertionFailure()
+                   << what << ": the point (" << p.x << ", " << p.y << ") is " << error
+                   << " m off its curve" << (cast.reachable ? "" : ", where no shadow falls")
+                   << "; its sun: H " << cast.sun.hourAngle << ", decl "
+                   << cast.sun.declination << " (" << points.size() << " points)";
+    }
+    return testing::AssertionSuccess();
+}
+
+}  // namespace cyl3dtest

@@ -1,0 +1,172 @@
+// The curves of the circular cylinder by 3D analytic geometry against the cylinder oracle:
+// every drawn point lies on its true curve and where the tip's shadow can fall.
+
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "circular3d_fixture.h"
+#include "dials/cylindrical/circular3d_procedures.h"
+#include "dials/cylindrical/cyl_shared.h"
+#include "numeric/palette.h"
+#include "support/oracle_checks.h"
+
+namespace cyl3dtest {
+namespace {
+
+namespace cyl = dials::cylindrical;
+using oracle::DialXY;
+
+class Cyl3dLines : public testing::TestWithParam<Cylinder> {
+protected:
+    void SetUp() override {
+        SCOPED_TRACE(describe(GetParam()));
+        ASSERT_TRUE(dial.setUp());
+    }
+    Cyl3dDial dial{GetParam()};
+    oracle::CylinderOracle o = dial.oracle();
+};
+
+TEST_P(Cyl3dLines, HourLinesLieOnTheirHourAndWhereTheSunOfTheirCutCastsIt) {
+    dial.tagWith(&shell::Module1::HourAngleRad);
+    const Drawing d = dial.draw(cyl::DrawCylHourLines3D);
+    EXPECT_GT(d.points.size(), 50u);
+    for (const auto& [tag, points] : d.byTag()) {
+        const double H = oracleHourAngle(tag);
+        EXPECT_TRUE(allOnCurve(o, points, [&](DialXY p) { return o.distanceToHourLine(H, p.x, p.y); },
+                               "hour " + rundial::number(H)));
+        for (const DialXY& p : points) {
+            const oracle::CylSun cast = o.sunAt(p.x, p.y);
+            // At the point where the polar axis meets the surface every hour meets.
+            if (std::fabs(cast.sun.declination) > 90 - 1e-6) continue;
+            if (std::fabs(oracle::foldDegrees(cast.sun.hourAngle - H)) < 1e-6) continue;
+            // The other half of the cut: only where the sun of H + 180 shines on some day.
+            EXPECT_NEAR(std::fabs(oracle::foldDegrees(cast.sun.hourAngle - H)), 180, 1e-6);
+            EXPECT_TRUE(cast.aboveHorizon);
+            EXPECT_LE(std::fabs(cast.sun.declination), 23.45 + 1e-9);
+        }
+    }
+}
+
+TEST_P(Cyl3dLines, NoonGeneratrixIsWhereTheNoonShadowFalls) {
+    const Drawing d = dial.draw(cyl::DrawCylNoonLine);
+    // The suns that culminate in the south (in the tropics the others cast their noon shadow
+    // on the meridian's other cut, which the programme does not draw).
+    std::vector<double> noon;
+    for (double decl : {-23.0, -10.0, 0.0, 10.0, 23.0})
+        if (decl < GetParam().lat)
+            if (const auto p = o.dialPoint(0, decl)) noon.push_back(p->x);
+    if (noon.empty()) {
+        EXPECT_TRUE(d.segments.empty());
+        return;
+    }
+    ASSERT_EQ(d.segments.size(), 1u);
+    const double turn = 2 * oracle::kStoredPi * GetParam().radius;
+    for (double u : noon)
+        EXPECT_NEAR(std::remainder(d.segments[0].a.x - u, turn), 0, 1e-8);
+    EXPECT_EQ(d.segments[0].a.x, d.segments[0].b.x);
+    EXPECT_DOUBLE_EQ(dial.m().CentreX, d.segments[0].a.x);
+}
+
+TEST_P(Cyl3dLines, DeclinationPairsLieOnTheirConeNappes) {
+    const Drawing d = dial.draw(cyl::DrawCylDeclinationLines3D);
+    const struct { int colour; double decl; } pairs[] = {{12, 23.45}, {13, 20.001}, {11, 11.501}};
+    for (const auto& pair : pairs) {
+        const auto points = d.withColour(colourOf(pair.colour));
+        EXPECT_GT(points.size(), 10u) << pair.decl;
+        EXPECT_TRUE(allOnCurve(o, points, [&](DialXY p) {
+            return std::min(o.distanceToDeclinationCurve(pair.decl, p.x, p.y),
+                            o.distanceToDeclinationCurve(-pair.decl, p.x, p.y));
+        }, "declination " + rundial::number(pair.decl)));
+    }
+}
+
+TEST_P(Cyl3dLines, EquinoctialAndSubstyleAreTheCutsOfTheirPlanes) {
+    const Drawing eq = dial.draw(cyl::DrawCylEquinoctialLine3D);
+    EXPECT_TRUE(allOnCurve(o, eq.at(), [&](DialXY p) {
+        return o.distanceToPlaneCut(o.sky().pole(), p.x, p.y);
+    }, "equinoctial"));
+    EXPECT_EQ(eq.points.empty(), GetParam().lat == 0);
+
+    // The substyle: the plane through the tip holding the polar axis and the foot's normal.
+    const Drawing sub = dial.draw(cyl::DrawCylSubstyleLine3D);
+    EXPECT_TRUE(allOnCurve(o, sub.at(), [&](DialXY p) {
+        return o.distanceToPlaneCut(oracle::cross(o.sky().pole(), o.facing()), p.x, p.y);
+    }, "substyle"));
+    EXPECT_EQ(sub.points.empty(), GetParam().decl == 0);
+}
+
+TEST_P(Cyl3dLines, ItalianAndBabylonianHoursLieOnTheirGreatCircles) {
+    dial.tagWith(&shell::Module1::HourCounter);
+    const Drawing italian = dial.draw(cyl::DrawCylItalianHours3D);
+    for (const auto& [A, points] : italian.byTag())
+        EXPECT_TRUE(allOnCurve(o, points, [&](DialXY p) {
+            return o.distanceToItalianLine(24 - A / 15, p.x, p.y);
+        }, "Italian " + rundial::number(24 - A / 15)));
+    const Drawing babylonian = dial.draw(cyl::DrawCylBabylonianHours3D);
+    for (const auto& [A, points] : babylonian.byTag())
+        EXPECT_TRUE(allOnCurve(o, points, [&](DialXY p) {
+            return o.distanceToBabylonianLine(-A / 15, p.x, p.y);
+        }, "Babylonian " + rundial::number(-A / 15)));
+    EXPECT_EQ(italian.colours(), std::set<plot::Colour>{colourOf(12)});
+    EXPECT_EQ(babylonian.colours(), std::set<plot::Colour>{colourOf(13)});
+}
+
+TEST_P(Cyl3dLines, AnalemmaIsTheShadowOfStandardNoonThroughTheYear) {
+    const Drawing d = dial.draw(cyl::DrawCylAnalemma3D);
+    // The design-time place: 7.6438 E, zone -1.
+    const double noon = oracle::standardMeridianCorrection(-7.6438, -1);
+    for (const DialXY& p : d.at()) {
+        const oracle::CylSun cast = o.sunAt(p.x, p.y);
+        ASSERT_TRUE(cast.reachable);
+        EXPECT_LE(std::fabs(cast.sun.declination), 23.45);
+        EXPECT_LE(std::fabs(cast.sun.hourAngle - noon), 4.2);  // the equation of time
+        // The shadow of that sun falls there and nowhere else on the dial.
+        const auto back = o.dialPoint(cast.sun.hourAngle, cast.sun.declination);
+        ASSERT_TRUE(back.has_value());
+        EXPECT_LT(oracle::distance(*back, p), 1e-9) << p.x << ", " << p.y;
+    }
+    // Where the noon shadow stays on the near half, the whole year is drawn: on the concave
+    // wall facing west, every day by the root on the tip's side away from the face.
+    if (GetParam().decl == 0 || (GetParam().decl == 90 && !GetParam().convex))
+        EXPECT_EQ(d.points.size(), 1461u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cylinders, Cyl3dLines, testing::ValuesIn(cylinders()));
+
+TEST(Cyl3dHourLines, TrueNoonIsLeftToTheGeneratrixUnlessStandardTimeShiftsIt) {
+    Cyl3dDial local({45, 20, false});
+    ASSERT_TRUE(local.setUp());
+    const Drawing d = local.draw(cyl::DrawCylHourLines3D);
+    EXPECT_EQ(d.withColour(colourOf(12)).size(), 0u);
+    EXPECT_GT(d.withColour(colourOf(9)).size(), 0u);  // the counter at +90, six in the morning
+
+    Cyl3dDial standard({45, 20, false}, {{"ck_Etna", "1"}});
+    ASSERT_TRUE(standard.setUp());
+    standard.tagWith(&shell::Module1::HourAngleRad);
+    const Drawing s = standard.draw(cyl::DrawCylHourLines3D);
+    const auto noon = s.withColour(colourOf(12));
+    ASSERT_GT(noon.size(), 10u);
+    // Standard noon: the zone meridian's noon, 7.36 degrees of hour angle before local noon.
+    const oracle::CylinderOracle o = standard.oracle();
+    const double H = oracle::standardMeridianCorrection(-7.6438, -1);
+    EXPECT_TRUE(allOnCurve(o, noon, [&](DialXY p) { return o.distanceToHourLine(H, p.x, p.y); },
+                           "standard noon"));
+}
+
+TEST(Cyl3dAnalemma, IgnoresStandardTimeAndLeavesItsPi) {
+    Cyl3dDial plain({45, 0, true});
+    ASSERT_TRUE(plain.setUp());
+    const Drawing a = plain.draw(cyl::DrawCylAnalemma3D);
+    EXPECT_EQ(plain.m().Pi, 3.1415926536);
+    Cyl3dDial etna({45, 0, true}, {{"ck_Etna", "1"}});
+    ASSERT_TRUE(etna.setUp());
+    const Drawing b = etna.draw(cyl::DrawCylAnalemma3D);
+    ASSERT_EQ(a.points.size(), b.points.size());
+    for (std::size_t i = 0; i < a.points.size(); ++i)
+        EXPECT_EQ(a.points[i].at.x, b.points[i].at.x);
+}
+
+}  // namespace
+}  // namespace cyl3dtest

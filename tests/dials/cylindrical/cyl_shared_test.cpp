@@ -1,0 +1,193 @@
+// The procedures every circular cylinder shares: the set-up of the side, the style and the
+// reference generatrix, the horizon, the style foot, the triangle of the style and the plan of
+// the section, checked against the cylinder oracle where they stand for geometry.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "circular3d_fixture.h"
+#include "dials/cylindrical/cyl_shared.h"
+#include "numeric/palette.h"
+
+namespace cyl3dtest {
+namespace {
+
+namespace cyl = dials::cylindrical;
+using plot::ShapeRecord;
+
+// What a procedure adds to the display list.
+struct Added {
+    std::vector<plot::LineRecord> lines;
+    std::vector<ShapeRecord> shapes;
+    std::vector<std::string> texts;  // trailing blanks removed
+};
+
+Added added(Cyl3dDial& dial, void (*procedure)(shell::Context&)) {
+    const plot::DisplayList& list = dial.surface().displayList();
+    const std::size_t l = list.lines.size(), s = list.shapes.size(), t = list.texts.size();
+    procedure(dial.ctx());
+    Added a;
+    a.lines.assign(list.lines.begin() + l, list.lines.end());
+    a.shapes.assign(list.shapes.begin() + s, list.shapes.end());
+    for (std::size_t i = t; i < list.texts.size(); ++i) {
+        std::string text = list.texts[i].text;
+        text.erase(text.find_last_not_of(' ') + 1);
+        a.texts.push_back(text);
+    }
+    return a;
+}
+
+TEST(CylSetUp, SideStyleAndReferenceGeneratrix) {
+    Cyl3dDial concave({45, 0, false, 0.3, 0.1});
+    ASSERT_TRUE(concave.setUp());
+    EXPECT_EQ(concave.m().SideSign, -1);
+    EXPECT_DOUBLE_EQ(concave.m().TipOffset, 0.1);  // L when 0 < L < R and the wall faces south
+    EXPECT_DOUBLE_EQ(concave.m().StyleHypotenuse, 0.1 / std::cos(concave.m().LatRad));
+    const auto& ref = concave.surface().displayList().lines.at(0);
+    EXPECT_EQ(ref.x1, 0);
+    EXPECT_EQ(ref.Y2, 2 * concave.surface().ShiftY());
+
+    // The reference generatrix is the meridian's: the circle's point due south of the axis on a
+    // convex dial, due north on a concave one.
+    for (bool convex : {false, true}) {
+        Cyl3dDial dial({45, 35, convex});
+        ASSERT_TRUE(dial.setUp());
+        const oracle::CylinderOracle o = dial.oracle();
+        const oracle::Vec3 meridian = o.axis() + oracle::Vec3{0, convex ? -0.3 : 0.3, 0};
+        EXPECT_NEAR(dial.surface().displayList().lines.at(0).x1, o.unrolledOf(meridian).x, 1e-9);
+        EXPECT_EQ(dial.surface().displayList().lines.at(0).Color, colourOf(6));
+    }
+}
+
+TEST(CylSetUp, ConvexStyleBeyondTheMeridianKeepsThePreviousGeometry) {
+    Cyl3dDial dial({45, 80, true, 0.3, 0.1});  // (R + L) sin D >= R
+    dial.m().TipOffset = 7;
+    dial.m().StyleHypotenuse = 8;
+    dial.m().StyleElevDeg = 9;
+    ASSERT_TRUE(dial.setUp());
+    EXPECT_EQ(dial.m().TipOffset, 7);
+    EXPECT_EQ(dial.m().StyleHypotenuse, 8);
+    EXPECT_EQ(dial.m().StyleElevDeg, 9);
+    EXPECT_EQ(dial.surface().displayList().lines.size(), 1u);
+}
+
+TEST(CylStyleTriangle, StandsOnTheHorizonUnderThePolarAxis) {
+    for (const Cylinder& c : cylinders()) {
+        SCOPED_TRACE(describe(c));
+        Cyl3dDial dial(c);
+        ASSERT_TRUE(dial.setUp());
+        const Added a = added(dial, cyl::DrawStyleTriangleDeveloped);
+        const oracle::CylinderOracle o = dial.oracle();
+        const bool exists = std::fabs(c.convex ? (c.radius + c.style) * std::sin(o.sky().rad(c.decl))
+                                               : (c.radius - c.style) * std::sin(o.sky().rad(c.decl))) <
+                            c.radius;
+        ASSERT_EQ(a.lines.size(), exists ? 5u : 2u);
+        if (exists) {
+            const plot::LineRecord& style = a.lines[0];
+            // The top of the vertical side is where the polar axis through the tip meets the
+            // surface: every hour line passes there.
+            EXPECT_GT(std::fabs(o.sunAt(style.x1, -style.y1).sun.declination), 90 - 1e-6);
+            EXPECT_EQ(style.Y2, 0);
+            if (c.decl != 0)
+                EXPECT_NEAR(std::atan2(std::fabs(style.y1), std::fabs(style.x2 - style.x1)),
+                            o.sky().rad(std::fabs(c.lat)), 1e-9);
+            else
+                EXPECT_EQ(style.x2, style.x1);  // no base: the style stands on the generatrix
+            EXPECT_EQ(a.lines[1].Color, colourOf(11));
+            EXPECT_EQ(a.lines[2].x1, a.lines[2].x2);  // the generatrix through the triangle
+        }
+        const plot::LineRecord& perpendicular = a.lines[a.lines.size() - 2];
+        const plot::LineRecord& tick = a.lines.back();
+        EXPECT_EQ(perpendicular.Y2, -c.style);
+        EXPECT_EQ(perpendicular.Color, colourOf(13));
+        EXPECT_EQ(tick.x1, 0.00095);
+        EXPECT_EQ(tick.x2, -0.0055);
+    }
+}
+
+TEST(CylHorizonAndFoot, DrawnAtTheFootOfTheStyle) {
+    Cyl3dDial dial({45, 20, false});
+    ASSERT_TRUE(dial.setUp());
+    const Added h = added(dial, cyl::DrawCylHorizonLineParam);
+    ASSERT_EQ(h.lines.size(), 1u);
+    EXPECT_EQ(h.lines[0].x1, -dial.surface().ShiftX());
+    EXPECT_EQ(h.lines[0].x2, dial.surface().ShiftX());
+    EXPECT_EQ(h.lines[0].y1, 0);
+
+    const Added foot = added(dial, cyl::DrawStyleFootCircle);
+    ASSERT_EQ(foot.shapes.size(), 1u);
+    EXPECT_EQ(foot.shapes[0].Third, 0.01);
+    EXPECT_EQ(foot.shapes[0].FillColor, colourOf(7));
+
+    const Drawing points = dial.draw(cyl::DrawCylStyleFootParam);
+    ASSERT_EQ(points.points.size(), 403u);
+    for (std::size_t i = 0; i + 1 < points.points.size(); ++i)
+        EXPECT_NEAR(std::hypot(points.points[i].at.x, points.points[i].at.y), 0.01, 1e-12);
+    EXPECT_EQ(points.points.back().colour, colourOf(12));
+}
+
+TEST(CylSection, PlanOfTheCylinderStyleAndGnomon) {
+    for (bool convex : {false, true}) {
+        const Cylinder c{45, convex ? -40.0 : 30.0, convex};
+        SCOPED_TRACE(describe(c));
+        Cyl3dDial dial(c);
+        ASSERT_TRUE(dial.setUp());
+        const Added a = added(dial, cyl::DrawCylSectionAndTriangle);
+        const oracle::CylinderOracle o = dial.oracle();
+        // Plan point of a world offset p from the foot: (p.x, c + A.y - p.y), north up.
+        const double top = 1.1 + c.radius + o.axis().y;
+        const oracle::Vec3 tip = o.tip();
+
+        ASSERT_EQ(a.lines.size(), 4u);
+        const plot::LineRecord& style = a.lines.back();
+        EXPECT_NEAR(style.x1, 0, 1e-12);
+        EXPECT_NEAR(style.y1, top, 1e-12);
+        EXPECT_NEAR(style.x2, tip.x, 1e-12);
+        EXPECT_NEAR(style.Y2, top - tip.y, 1e-12);
+        const plot::LineRecord& gnomon = a.lines[2];
+        EXPECT_NEAR(gnomon.x2, tip.x, 1e-12);
+        EXPECT_NEAR(std::hypot(gnomon.x2 - o.axis().x, gnomon.Y2 - (1.1 + c.radius)), c.radius,
+                    1e-12);
+        // The section circle, centred on the axis, then the foot's disc.
+        ASSERT_EQ(a.shapes.size(), 3u);
+        EXPECT_NEAR(a.shapes[1].First, o.axis().x, 1e-12);
+        EXPECT_EQ(a.shapes[1].Third, c.radius);
+        EXPECT_NEAR(a.shapes[2].Second, top, 1e-12);
+        EXPECT_EQ(a.texts.front(), "");
+        EXPECT_EQ(a.texts[1], "T R I A N G L E");
+        EXPECT_EQ(a.texts.back(), "d");
+    }
+}
+
+TEST(CylSection, SectorFollowsTheDeclinationAndTheTableTruncates) {
+    Cyl3dDial dial({45, 30, false});
+    ASSERT_TRUE(dial.setUp());
+    dial.m().StyleHypotenuse = 0.29;
+    dial.m().TipOffset = -0.123456;
+    const Added a = added(dial, cyl::DrawCylSectionAndTriangle);
+    EXPECT_EQ(a.texts[2], "Style: hypotenuse 0.28999");
+    EXPECT_EQ(a.texts[3], "Generic gnomon: cathetus 0.12346");
+    EXPECT_EQ(a.texts[6], "Perpendicular style 0.1");
+    const double pi = dial.m().Pi, D = dial.m().WallDeclRad;
+    EXPECT_EQ(a.shapes[0].ArcStart, -(pi / 2 - D));
+    EXPECT_EQ(a.shapes[0].ArcEnd, -pi / 2);
+    EXPECT_EQ(a.shapes[0].FillColor, colourOf(6));
+
+    // A south-facing wall has no sector; a convex style that misses the meridian has no
+    // triangle texts and no generic gnomon.
+    Cyl3dDial south({45, 0, false});
+    ASSERT_TRUE(south.setUp());
+    EXPECT_EQ(added(south, cyl::DrawCylSectionAndTriangle).shapes.size(), 2u);
+    Cyl3dDial wide({45, 80, true});
+    ASSERT_TRUE(wide.setUp());
+    const Added w = added(wide, cyl::DrawCylSectionAndTriangle);
+    EXPECT_EQ(w.lines.size(), 3u);
+    EXPECT_EQ(w.texts.size(), 5u);
+    EXPECT_EQ(w.texts[2], "Perpendicular style 0.1");
+}
+
+}  // namespace
+}  // namespace cyl3dtest

@@ -1,0 +1,348 @@
+// The circular cylinder by spherical trigonometry, set up in-process by its own driver on the
+// largest plot area, against the cylinder oracle: every line family, concave and convex, on walls
+// facing every way (a declination typed as 200, the tropics, the equator) draws in order exactly
+// the shadows of its suns on the dial; the numerals stand on them; the refusal, the worked
+// example of the projection, the convex limit and cylinders that cast no shadow.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "dials/cylindrical/cyl_spherical_procedures.h"
+#include "dials/flat3d/sun_series.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+#include "shell/refusal.h"
+#include "support/cylinder_oracle.h"
+#include "support/dial_fixture.h"
+
+namespace {
+
+namespace cyl = dials::cylindrical;
+using numeric::StepRange;
+constexpr double kPi = 3.141592654;
+
+struct Cylinder {
+    double lat, decl;  // degrees, as typed
+    bool convex;
+    double radius = 1, style = 0.5;
+};
+void PrintTo(const Cylinder& c, std::ostream* out) {
+    *out << "lat " << c.lat << ", decl " << c.decl << (c.convex ? ", convex" : ", concave")
+         << ", R " << c.radius << ", L " << c.style;
+}
+
+plot::Colour colourOf(int index) { return shell::LineColor(shell::clsOptions{}, index); }
+
+dialtest::Settings typed(const Cylinder& c, dialtest::Settings extra) {
+    dialtest::Settings s = {{"txtLAT", dialtest::number(c.lat)},
+                            {"txtDecl", dialtest::number(c.decl)},
+                            {"txtRadius", dialtest::number(c.radius)},
+                            {"txtStilo", dialtest::number(c.style)},
+                            {c.convex ? "Option3D2" : "Option3D1", "1"},
+                            {"chkOreAstronomiche", "0"},
+                            {"ck_DayLightCurves", "0"},
+                            {"ck_Equinoziale", "0"},
+                            {"ck_Sustilare", "0"}};
+    s.insert(s.end(), extra.begin(), extra.end());
+    return s;
+}
+
+// Run once with no feature ticked on a plot area of 15 x 15 m, the foot 7.5 m from the left and
+// 4 m from the top, so that the lines are seen far from the foot.
+class CylSphDial : public dialtest::ProgrammeDial {
+public:
+    explicit CylSphDial(const Cylinder& c, const dialtest::Settings& extra = {})
+        : ProgrammeDial("mnuCCs", typed(c, extra)), c_(c) {
+        surface().setQuadranteL(15);
+        surface().setQuadranteH(15);
+        surface().setShiftX(7.5);
+        surface().setShiftY(4);
+        ran = run();
+    }
+    oracle::CylinderOracle oracle() const {
+        return oracle::CylinderOracle(c_.lat, c_.decl, c_.convex, c_.radius, c_.style);
+    }
+    bool ran;
+
+private:
+    Cylinder c_;
+};
+
+struct LineSun {
+    oracle::HourDecl sun;  // degrees
+    plot::Colour colour;
+};
+
+// The drawing is, in order, the shadows of the suns that fall on the dial (above the horizon,
+// within the convex limit, inside the area), each within 1e-6 m and in its colour. A sun within
+// 1e-7 degrees of the horizon, or a point within 1e-9 m of the limit or the edge, may go either
+// way; a point on the back generatrix may stand at either end of the strip.
+testing::AssertionResult drawsTheShadowsOf(CylSphDial& dial, const dialtest::Drawing& d,
+                                           const std::vector<LineSun>& suns) {
+    const oracle::CylinderOracle o = dial.oracle();
+    const plot::PlotSurface& plot = dial.surface();
+    auto inside = [&](const oracle::DialXY& p, double m) {
+        return p.x > -plot.ShiftX() + m && p.x < plot.QuadranteL() - plot.ShiftX() - m &&
+               -p.y > -plot.ShiftY() + m && -p.y < plot.QuadranteH() - plot.ShiftY() - m;
+    };
+    const double half = o.sky().pi() * o.radius();
+    auto apart = [&](const oracle::DialXY& a, const oracle::DialXY& b) {
+        double du = std::fabs(a.x - b.x);
+        if (std::fabs(std::fabs(a.x) - half) < 1e-6) du = std::fmin(du, std::fabs(du - 2 * half));
+        return std::hypot(du, a.y - b.y);
+    };
+    std::size_t next = 0;
+    for (const LineSun& s : suns) {
+        const auto p = o.dialPoint(s.sun.hourAngle, s.sun.declination);
+        if (!p) continue;
+        const double altitude = o.sky().altitude(s.sun.hourAngle, s.sun.declination);
+        const double limit = o.convex() ? o.reach() - std::fabs(p->x) : 1;
+        if (!(altitude > -1e-7 && limit > -1e-9 && inside(*p, -1e-9))) continue;
+        if (next < d.points.size() && apart(d.points[next].at, *p) < 1e-6 &&
+            d.points[next].colour == s.colour)
+            ++next;
+        else if (altitude > 1e-7 && limit > 1e-9 && inside(*p, 1e-9))
+            return testing::AssertionFailure()
+                   << "the shadow of H " << s.sun.hourAngle << ", decl " << s.sun.declination
+                   << " at (" << p->x << ", " << p->y << ") is not drawn point " << next;
+    }
+    if (next == d.points.size()) return testing::AssertionSuccess();
+    const oracle::CylSun cast = o.sunAt(d.points[next].at.x, d.points[next].at.y);
+    return testing::AssertionFailure()
+           << "drawn point " << next << " at (" << d.points[next].at.x << ", "
+           << d.points[next].at.y << ") is the shadow of no sun of the line: H "
+           << cast.sun.hourAngle << ", decl " << cast.sun.declination;
+}
+
+// The suns sun(a, b) for a over `as` (outer) and b over `bs`, in the colour of a.
+using SunOf = std::function<std::optional<oracle::HourDecl>(double, double)>;
+std::vector<LineSun> suns(StepRange as, StepRange bs, const std::function<int(double)>& colour,
+                          const SunOf& sun) {
+    std::vector<LineSun> out;
+    for (double a : as)
+        for (double b : bs)
+            if (const auto s = sun(a, b)) out.push_back({*s, colourOf(colour(a))});
+    return out;
+}
+
+int hourColour(double H) { return std::fabs(H) == 90 ? 9 : H == 0 ? 12 : 7; }
+
+struct Family {
+    const char* name;
+    std::function<void(shell::Context&)> draw;
+    dialtest::Settings settings;
+    std::function<std::vector<LineSun>(CylSphDial&, const oracle::Sky&)> suns;
+};
+
+std::vector<Family> families() {
+    const StepRange year(-23.44, 23.44, 0.05), wideYear(-23.45, 23.45, 0.05), one(0, 0, 1);
+    auto fixed = [](int c) { return [c](double) { return c; }; };
+    auto zone = [](CylSphDial& dial) { return dial.m().ZoneCorrRad * 180 / kPi; };
+    // Hour n of a family on the day of declination d, when the sun rises and sets.
+    using HourOf = std::optional<double> (*)(const oracle::Sky&, double n, double d);
+    auto hours = [=](StepRange ns, int colour, HourOf hourOf) {
+        return [=](CylSphDial&, const oracle::Sky& sky) {
+            return suns(ns, year, fixed(colour),
+                        [&](double n, double d) -> std::optional<oracle::HourDecl> {
+                            if (const auto H = hourOf(sky, n, d)) return oracle::HourDecl{*H, d};
+                            return std::nullopt;
+                        });
+        };
+    };
+    return {
+        {"hour lines in standard time",
+         cyl::DrawCylSphHourLines,
+         {{"TxtHour", "1"}, {"ck_Etna", "1"}},
+         [=](CylSphDial& dial, const oracle::Sky&) {
+             return suns(StepRange(-120, 120, 15), wideYear, hourColour, [&](double H, double d) {
+                 return oracle::HourDecl{H - zone(dial), d};
+             });
+         }},
+        {"declination lines",
+         [](shell::Context& ctx) {
+             cyl::DrawCylSphDeclLinesSouth(ctx);
+             cyl::DrawCylSphDeclLinesNorth(ctx);
+         },
+         {},
+         [](CylSphDial&, const oracle::Sky&) {
+             static const double decl[] = {-23.445, -20.001, -11.5001, 23.445, 20.01, 11.501};
+             static const int colour[] = {12, 13, 11};
+             return suns(
+                 StepRange(0, 5, 1), StepRange(-120, 120, 0.05),
+                 [](double k) { return colour[int(k) % 3]; },
+                 [&](double k, double H) {
+                     return oracle::HourDecl{H, decl[int(k)]};
+                 });
+         }},
+        {"equinoctial",
+         cyl::DrawCylSphEquinoctial,
+         {},
+         [=](CylSphDial&, const oracle::Sky&) {
+             return suns(one, StepRange(-90, 90, 0.05), fixed(9), [](double, double H) {
+                 return oracle::HourDecl{H, 0};
+             });
+         }},
+        // The suns of the hour circle through the wall's normal, its half from -90 to 90.
+        {"substyle",
+         cyl::DrawCylSphSubstyleLine,
+         {},
+         [=](CylSphDial& dial, const oracle::Sky& sky) {
+             double H = sky.hourDeclOf(dial.oracle().facing()).hourAngle;
+             H += H > 90 + 1e-6 ? -180 : H < -90 - 1e-6 ? 180 : 0;
+             if (sky.latitude() == 0) return std::vector<LineSun>{};
+             return suns(one, wideYear, fixed(9), [&](double, double d) {
+                 return oracle::HourDecl{H, d};
+             });
+         }},
+        {"Italian hours",
+         cyl::DrawCylSphItalianHours,
+         {},
+         hours(StepRange(5, 23, 1), 12,
+               [](const oracle::Sky& s, double n, double d) { return s.italianHourAngle(n, d); })},
+        {"Babylonian hours",
+         cyl::DrawCylSphBabylonianHours,
+         {},
+         hours(
+             StepRange(1, 18, 1), 13,
+             [](const oracle::Sky& s, double n, double d) { return s.babylonianHourAngle(n, d); })},
+        {"temporary hours",
+         cyl::DrawCylSphTemporaryHours,
+         {},
+         hours(StepRange(1, 12, 1), 6,
+               [](const oracle::Sky& s, double n, double d) -> std::optional<double> {
+                   if (const auto H0 = s.sunsetHourAngle(d)) return *H0 * (n / 6 - 1);
+                   return std::nullopt;
+               })},
+        // 12:00 of the zone's mean time with ck_Etna unticked: the analemma moves all the same.
+        {"analemma",
+         cyl::DrawCylSphAnalemma,
+         {{"ck_Etna", "0"}},
+         [=](CylSphDial& dial, const oracle::Sky&) {
+             const double eps = dials::flat3d::kAnalemmaObliquityDeg * kPi / 180;
+             return suns(one, StepRange(-80, 360, 2 * dials::flat3d::kMeanDayDeg), fixed(12),
+                         [&](double, double t) {
+                             const auto sun = dials::flat3d::sunForDay(t, eps, kPi);
+                             return oracle::HourDecl{-sun.equationOfTime() * 180 / kPi - zone(dial),
+                                                     sun.declination * 180 / kPi};
+                         });
+         }},
+    };
+}
+
+class CylSphLines : public testing::TestWithParam<Cylinder> {};
+
+TEST_P(CylSphLines, EachFamilyDrawsExactlyTheShadowsOfItsSuns) {
+    for (const Family& f : families()) {
+        SCOPED_TRACE(f.name);
+        CylSphDial dial(GetParam(), f.settings);
+        ASSERT_TRUE(dial.ran);
+        EXPECT_TRUE(drawsTheShadowsOf(dial, dial.draw(f.draw), f.suns(dial, dial.oracle().sky())));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cylinders, CylSphLines,
+                         testing::Values(Cylinder{45, 0, false}, Cylinder{45, 0, true},
+                                         Cylinder{45, 30, false}, Cylinder{52, -60, true},
+                                         Cylinder{40, 150, false},
+                                         Cylinder{60, -170, false, 0.3, 0.1},
+                                         Cylinder{45, 200, false}, Cylinder{10, 30, false},
+                                         Cylinder{10, 30, true}, Cylinder{0, 90, false},
+                                         Cylinder{70, 0, true}, Cylinder{45, -20, true, 0.3, 0.1}));
+
+class CylSphNumerals : public testing::TestWithParam<Cylinder> {};
+
+// Each numeral is centred on the shadow of its whole hour at the declination 25 degrees, moved
+// with its line in standard time; XII leaves the text colour white.
+TEST_P(CylSphNumerals, StandOnTheirHourLinesAtDeclination25) {
+    CylSphDial dial(GetParam(), {{"ck_Etna", "1"}});
+    ASSERT_TRUE(dial.ran);
+    dial.surface().setForeColor(0x123456);
+    struct Numeral {
+        double x, y, base;
+        int hour, quarter;
+    };
+    std::vector<Numeral> drawn;
+    cyl::DrawCylSphRomanNumerals(
+        dial.ctx(), [&](shell::Context&, double& x, double& y, double base, int hour, int quarter) {
+            drawn.push_back({x, y, base, hour, quarter});
+            x = y = 99;
+        });
+    const oracle::CylinderOracle o = dial.oracle();
+    const double zone = dial.m().ZoneCorrRad * 180 / kPi;
+    std::size_t i = 0;
+    for (int k = -6; k <= 6; ++k) {
+        const auto p = o.dialPoint(15 * k - zone, 25);
+        if (!p || o.sky().altitude(15 * k - zone, 25) <= 0 ||
+            (o.convex() && std::fabs(p->x) >= o.reach()))
+            continue;
+        ASSERT_LT(i, drawn.size());
+        EXPECT_NEAR(drawn[i].x, p->x, 1e-6);
+        EXPECT_NEAR(drawn[i].y, p->y, 1e-6);
+        EXPECT_EQ(drawn[i].hour, k <= 0 ? 12 + k : k);
+        EXPECT_EQ(drawn[i].quarter, 1);
+        EXPECT_DOUBLE_EQ(drawn[i++].base, kPi / 2);
+    }
+    EXPECT_EQ(i, drawn.size());
+    const bool noon =
+        std::any_of(drawn.begin(), drawn.end(), [](const Numeral& n) { return n.hour == 12; });
+    EXPECT_EQ(dial.surface().ForeColor(), noon ? 0xFFFFFF : 0x123456);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cylinders, CylSphNumerals,
+                         testing::Values(Cylinder{45, 0, false}, Cylinder{45, 30, true},
+                                         Cylinder{50, 180, true}, Cylinder{40, 150, false},
+                                         Cylinder{10, -30, false, 0.3, 0.1}));
+
+TEST(CylSphDriver, RefusesOnlyTheSouthernHemisphere) {
+    dialtest::expectRefused(dialtest::runProgramme("mnuCCs", {{"txtLAT", "-0.1"}}),
+                            std::string(shell::kSouthernHemisphereRefusal));
+    dialtest::expectDrawn(
+        dialtest::runProgramme("mnuCCs", {{"txtLAT", "0"}}),
+        "Cylindrical sundial of circular cross-section : Spherical trigonometric method");
+}
+
+// Latitude 45, the sun on the equator 15 degrees past noon, R 1, L 0.5; the end of the convex
+// limit is outside it. A wall typed as 200 enters as 200, DeclDecimal keeping the folded value.
+TEST(CylSphDriver, ProjectsTheWorkedExampleWithinTheConvexLimit) {
+    for (const bool convex : {false, true}) {
+        CylSphDial dial({45, 0, convex});
+        shell::Module1& m = dial.m();
+        cyl::SetCylSphSide(dial.ctx());
+        const auto p = cyl::ProjectCylSphPoint(m, 15 * kPi / 180, 0);
+        ASSERT_TRUE(p.has_value());
+        EXPECT_NEAR(p->u, convex ? 0.1982 : 0.1841, 1e-4);
+        EXPECT_NEAR(p->y, convex ? -0.5196 : -0.4831, 2e-4);
+        EXPECT_NEAR(m.HourAngleRad * 180 / kPi, 43.080, 1e-3);
+        if (!convex) {
+            EXPECT_NEAR(m.SolarTemp * 180 / kPi, 10.548, 1e-3);
+            continue;
+        }
+        EXPECT_NEAR(m.ConvexArcLimit, dial.oracle().reach(), 1e-9);
+        m.ConvexArcLimit = std::fabs(p->u);
+        EXPECT_FALSE(cyl::ProjectCylSphPoint(m, 15 * kPi / 180, 0).has_value());
+    }
+    CylSphDial typed200({45, 200, false});
+    EXPECT_DOUBLE_EQ(typed200.m().WallDeclRad, 200 * kPi / 180);
+    EXPECT_DOUBLE_EQ(typed200.m().DeclDecimal, -160);
+}
+
+// A convex style of length 0 reaches nothing beyond the foot; a radius of 0 has no section.
+// Neither ends the run, and no curve draws a point.
+TEST(CylSphDriver, CylindersWithoutShadowsDrawNoCurve) {
+    for (const Cylinder& c : {Cylinder{45, 10, true, 1, 0}, Cylinder{45, 10, false, 0, 0.1}}) {
+        CylSphDial dial(c, {{"ckRomani", "1"}, {"ck_Lemniscate", "1"}, {"ck_Italiche", "1"}});
+        EXPECT_TRUE(dial.ran);
+        for (auto draw : {cyl::DrawCylSphHourLines, cyl::DrawCylSphEquinoctial,
+                          cyl::DrawCylSphItalianHours, cyl::DrawCylSphAnalemma})
+            EXPECT_TRUE(dial.draw(draw).points.empty());
+    }
+}
+
+}  // namespace
