@@ -13,7 +13,7 @@ constexpr std::string_view Panel = "PicScroll";
 
 // Design-time state of the input panel. The enabled states are those the start-up programme's
 // menu item sets.
-constexpr ControlSpec kControls[] = {
+constexpr ControlInfo kControls[] = {
     // name, kind, row, text or caption, value, enabled, tool tip, container, option group,
     // key filter, parameter key
     {"lblLatitudine", K::Label, 0, "Latitude N +, S -", 0, On, "use decimals", Panel, "", Free, ""},
@@ -125,7 +125,7 @@ constexpr ControlSpec kControls[] = {
      ""},
 };
 
-constexpr BarItemSpec kBarItems[] = {
+constexpr BarItemInfo kBarItems[] = {
     {"Label2", BarItemKind::Label, "Picture3", "List of inputs", "", true},
     {"cmdSave", BarItemKind::Button, "Picture3", "!", "to save the inputs", true},
     {"Command1", BarItemKind::Button, "Picture2", "Run", "", true},
@@ -134,7 +134,7 @@ constexpr BarItemSpec kBarItems[] = {
 };
 
 using P = DialProgramme;
-constexpr ProgrammeMenuItemSpec kProgrammeItems[] = {
+constexpr ProgrammeMenuItemInfo kProgrammeItems[] = {
     {"M_Light", "1) Vertical light graph : 2D analytic geometry ", kFlatSubmenu,
      P::ProgrammeLightGraph},
     {"M_Inclinati",
@@ -165,27 +165,27 @@ constexpr ProgrammeMenuItemSpec kProgrammeItems[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> controlTable() { return kControls; }
+std::span<const ControlInfo> controlTable() { return kControls; }
 
-const ControlSpec* findControl(std::string_view name) {
-    for (const ControlSpec& c : kControls)
+const ControlInfo* findControl(std::string_view name) {
+    for (const ControlInfo& c : kControls)
         if (c.name == name) return &c;
     return nullptr;
 }
 
-const ControlSpec* findControlByParameterKey(std::string_view key) {
+const ControlInfo* findControlByParameterKey(std::string_view key) {
     if (key.empty()) return nullptr;
-    for (const ControlSpec& c : kControls)
+    for (const ControlInfo& c : kControls)
         if (c.parameterKey == key) return &c;
     return nullptr;
 }
 
-std::span<const BarItemSpec> barTable() { return kBarItems; }
+std::span<const BarItemInfo> barTable() { return kBarItems; }
 
-std::span<const ProgrammeMenuItemSpec> programmeMenuItems() { return kProgrammeItems; }
+std::span<const ProgrammeMenuItemInfo> programmeMenuItems() { return kProgrammeItems; }
 
-const ProgrammeMenuItemSpec* findProgrammeMenuItem(std::string_view name) {
-    for (const ProgrammeMenuItemSpec& item : kProgrammeItems)
+const ProgrammeMenuItemInfo* findProgrammeMenuItem(std::string_view name) {
+    for (const ProgrammeMenuItemInfo& item : kProgrammeItems)
         if (item.name == name) return &item;
     return nullptr;
 }

@@ -18,7 +18,7 @@ enum class ControlKind {
     HeadingLabel,   // a section heading of the panel
 };
 
-struct ControlSpec {
+struct ControlInfo {
     std::string_view name;
     ControlKind kind;
     int row;                        // twips from the top of the input panel
@@ -33,15 +33,15 @@ struct ControlSpec {
 };
 
 // Every control of the input panel, in panel order (by row, left to right within a row).
-std::span<const ControlSpec> controlTable();
+std::span<const ControlInfo> controlTable();
 // The control of that name, or nullptr.
-const ControlSpec* findControl(std::string_view name);
+const ControlInfo* findControl(std::string_view name);
 // The control stored under that parameter-file key, or nullptr.
-const ControlSpec* findControlByParameterKey(std::string_view key);
+const ControlInfo* findControlByParameterKey(std::string_view key);
 
 // The buttons and the caption of the two bars above the input panel.
 enum class BarItemKind { Label, Button };
-struct BarItemSpec {
+struct BarItemInfo {
     std::string_view name;
     BarItemKind kind;
     std::string_view bar;           // "Picture3" (top bar) or "Picture2"
@@ -49,7 +49,7 @@ struct BarItemSpec {
     std::string_view toolTip;
     bool enabled;                   // design-time enabled state
 };
-std::span<const BarItemSpec> barTable();
+std::span<const BarItemInfo> barTable();
 
 // The twelve calculation programmes, one per item of the menu "Types of sundials".
 enum class DialProgramme {
@@ -67,7 +67,7 @@ enum class DialProgramme {
     ProgrammeCylParabolic3D,
 };
 
-struct ProgrammeMenuItemSpec {
+struct ProgrammeMenuItemInfo {
     std::string_view name;
     std::string_view caption;
     std::string_view submenu;       // "O_PIANI" or "O_CILINDRICI"
@@ -87,8 +87,8 @@ inline constexpr std::string_view kMainWindowCaption =
     "UMBRALION 2001 Universal software programme for flat and cylindrical sundials";
 
 // The twelve items in menu order (the seven flat ones, then the five cylindrical ones).
-std::span<const ProgrammeMenuItemSpec> programmeMenuItems();
+std::span<const ProgrammeMenuItemInfo> programmeMenuItems();
 // The item of that name, or nullptr.
-const ProgrammeMenuItemSpec* findProgrammeMenuItem(std::string_view name);
+const ProgrammeMenuItemInfo* findProgrammeMenuItem(std::string_view name);
 
 }  // namespace shell

@@ -10,7 +10,7 @@
 namespace shell {
 
 InputRecord::InputRecord() {
-    for (const ControlSpec& c : controlTable()) {
+    for (const ControlInfo& c : controlTable()) {
         Entry e{};
         switch (c.kind) {
             case ControlKind::Label:
@@ -27,14 +27,14 @@ InputRecord::InputRecord() {
         e.group = std::string(c.optionGroup);
         entries_.emplace(std::string(c.name), std::move(e));
     }
-    for (const BarItemSpec& b : barTable()) {
+    for (const BarItemInfo& b : barTable()) {
         Entry e{};
         e.kind = b.kind == BarItemKind::Button ? Kind::Button : Kind::Label;
         e.text = std::string(b.caption);
         e.enabled = b.enabled;
         entries_.emplace(std::string(b.name), std::move(e));
     }
-    for (const ProgrammeMenuItemSpec& item : programmeMenuItems()) {
+    for (const ProgrammeMenuItemInfo& item : programmeMenuItems()) {
         Entry e{};
         e.kind = Kind::MenuItem;
         e.text = std::string(item.caption);

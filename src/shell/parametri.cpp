@@ -225,7 +225,7 @@ void LoadInputs(InputRecord& inputs, const std::string& fileName) {
     Parametri store;
     store.setNomeFile(fileName);
     for (std::string_view key : parameterReadOrder()) {
-        const ControlSpec* control = findControlByParameterKey(key);
+        const ControlInfo* control = findControlByParameterKey(key);
         const std::string value = store.Leggi(key);
         if (control == nullptr || value.empty()) continue;
         if (control->kind == ControlKind::CheckBox) {
@@ -244,7 +244,7 @@ bool SaveInputs(const InputRecord& inputs, plot::UserServices& services,
     Parametri store;
     store.setNomeFile(fileName);
     for (std::string_view key : parameterSaveOrder()) {
-        const ControlSpec* control = findControlByParameterKey(key);
+        const ControlInfo* control = findControlByParameterKey(key);
         const std::string value = control->kind == ControlKind::CheckBox
                                       ? std::to_string(inputs.value(control->name))
                                       : inputs.text(control->name);

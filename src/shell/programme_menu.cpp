@@ -131,7 +131,7 @@ void chooseProgramme(InputRecord& inputs, std::string_view menuItem) {
 }
 
 std::string_view currentProgramme(const InputRecord& inputs) {
-    for (const ProgrammeMenuItemSpec& item : programmeMenuItems())
+    for (const ProgrammeMenuItemInfo& item : programmeMenuItems())
         if (inputs.checked(item.name)) return item.name;
     return {};
 }

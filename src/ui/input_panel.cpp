@@ -25,7 +25,7 @@ namespace ui {
 namespace {
 
 using shell::ControlKind;
-using shell::ControlSpec;
+using shell::ControlInfo;
 
 constexpr int kBoxWidth = 74;
 
@@ -38,7 +38,7 @@ constexpr int kRowHeight = 252;
 // The bottom of the design's last row: what the column's natural height stands for.
 int designBottom() {
     int last = 0;
-    for (const ControlSpec& c : shell::controlTable()) last = std::max(last, c.row);
+    for (const ControlInfo& c : shell::controlTable()) last = std::max(last, c.row);
     return last + kRowHeight;
 }
 
@@ -71,7 +71,7 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
     std::map<std::string_view, QWidget*, std::less<>> containers;
     QHBoxLayout* line = nullptr;
     int lineRow = -1;
-    std::vector<const ControlSpec*> lineControls;
+    std::vector<const ControlInfo*> lineControls;
     auto finishLine = [&] {
         if (!line) return;
         const bool filled = lineControls.size() == 2 &&
@@ -81,7 +81,7 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
         line = nullptr;
         lineControls.clear();
     };
-    for (const ControlSpec& c : shell::controlTable()) {
+    for (const ControlInfo& c : shell::controlTable()) {
         if (c.container != "PicScroll") {
             auto holder = containers.find(c.container);
             if (holder == containers.end()) continue;
@@ -181,7 +181,7 @@ void InputPanel::ensureVisible(QWidget* w) {
         VScroll1_->setValue(static_cast<int>(std::ceil((bottom - height) / k)));
 }
 
-QWidget* InputPanel::makeWidget(const ControlSpec& c, QWidget* parent) {
+QWidget* InputPanel::makeWidget(const ControlInfo& c, QWidget* parent) {
     const QString name = qs(c.name);
     const std::string key(c.name);
     QWidget* w = nullptr;
@@ -248,7 +248,7 @@ QWidget* InputPanel::makeWidget(const ControlSpec& c, QWidget* parent) {
 void InputPanel::sync(const std::string& name) {
     auto it = bound_.find(name);
     if (it == bound_.end()) return;
-    const ControlSpec& c = *it->second.spec;
+    const ControlInfo& c = *it->second.info;
     QWidget* w = it->second.widget;
     w->setEnabled(inputs_.enabled(name));
     switch (c.kind) {

@@ -46,11 +46,11 @@ signals:
 
 private:
     struct Bound {
-        const shell::ControlSpec* spec;
+        const shell::ControlInfo* info;
         QWidget* widget;
     };
 
-    QWidget* makeWidget(const shell::ControlSpec& c, QWidget* parent);
+    QWidget* makeWidget(const shell::ControlInfo& c, QWidget* parent);
     void sync(const std::string& name);
     void placeColumn();
     void scrollBy(QWheelEvent* event);

@@ -101,7 +101,7 @@ QWidget* MDIForm1::buildLeftPanel() {
         bars.emplace(barName, line);
         column->addWidget(bar);
     }
-    for (const shell::BarItemSpec& item : shell::barTable()) {
+    for (const shell::BarItemInfo& item : shell::barTable()) {
         QHBoxLayout* line = bars.at(item.bar);
         QWidget* parent = line->parentWidget();
         QWidget* w = nullptr;
@@ -164,7 +164,7 @@ void MDIForm1::buildMenus() {
     QMenu* cylindrical = M_Quadranti->addMenu(qs(shell::kCylindricalSubmenuCaption));
     cylindrical->setObjectName(qs(shell::kCylindricalSubmenu));
     submenus.emplace(shell::kCylindricalSubmenu, cylindrical);
-    for (const shell::ProgrammeMenuItemSpec& item : shell::programmeMenuItems()) {
+    for (const shell::ProgrammeMenuItemInfo& item : shell::programmeMenuItems()) {
         QAction* a = submenus.at(item.submenu)->addAction(qs(item.caption));
         a->setObjectName(qs(item.name));
         a->setCheckable(true);

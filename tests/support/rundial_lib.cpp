@@ -72,9 +72,9 @@ void DialSystem::recreatePlot() {
 
 void applySetting(shell::InputRecord& inputs, const std::string& control,
                   const std::string& value) {
-    const shell::ControlSpec* spec = shell::findControl(control);
-    if (spec == nullptr) throw std::invalid_argument("no input named " + control);
-    switch (spec->kind) {
+    const shell::ControlInfo* info = shell::findControl(control);
+    if (info == nullptr) throw std::invalid_argument("no input named " + control);
+    switch (info->kind) {
         case shell::ControlKind::TextBox:
             inputs.setText(control, value);
             return;

@@ -44,7 +44,7 @@ TEST(ControlNames, InputPanelAndBarsAreTheCoresTable) {
     ASSERT_NE(Panel3D1, nullptr);
 
     std::set<QString> known = {"Panel3D1", "Picture3", "Picture2", "PicScroll", "VScroll1"};
-    for (const shell::ControlSpec& c : shell::controlTable()) {
+    for (const shell::ControlInfo& c : shell::controlTable()) {
         known.insert(qstr(c.name));
         QWidget* widget = only(Panel3D1, c.name);
         if (!widget) continue;
@@ -77,7 +77,7 @@ TEST(ControlNames, InputPanelAndBarsAreTheCoresTable) {
                 break;
         }
     }
-    for (const shell::BarItemSpec& item : shell::barTable()) {
+    for (const shell::BarItemInfo& item : shell::barTable()) {
         known.insert(qstr(item.name));
         QWidget* widget = only(Panel3D1, item.name);
         if (!widget) continue;
@@ -118,7 +118,7 @@ TEST(ControlNames, MenusCarryTheirCaptions) {
         ASSERT_NE(action, nullptr) << name;
         EXPECT_EQ(action->text(), caption);
     }
-    for (const shell::ProgrammeMenuItemSpec& item : shell::programmeMenuItems()) {
+    for (const shell::ProgrammeMenuItemInfo& item : shell::programmeMenuItems()) {
         auto* action = w.findChild<QAction*>(qstr(item.name));
         ASSERT_NE(action, nullptr) << item.name;
         EXPECT_EQ(action->text(), qstr(item.caption));   // trailing blanks included
