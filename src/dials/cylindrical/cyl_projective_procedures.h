@@ -1,0 +1,82 @@
+#pragma once
+// The procedures of the circular cylinder by the projective method. Each takes the context: it
+// reads the inputs and the shared variables that the input reader, the shared set-up
+// (cyl_shared.h) and InitCylProjective fill, and draws on ctx.ixPlot1().
+//
+// The method. The vertical plane that touches the cylinder along the generatrix of the style
+// foot carries an ordinary vertical dial of the wall's declination whose perpendicular style is
+// the cylinder's style. Tangent-plane coordinates: origin at the foot, t horizontal to the right
+// of a viewer facing the dial, y upward. That dial has its substyle at the angle a
+// (m.SetupAngleA) from the vertical, its polar style at the elevation b (m.SetupAngleB), its
+// equinoctial line at m.PlaneCoefY = L tan b from the foot along the substyle, and the hour
+// angle of its substyle in m.SubstyleHour (hour angles positive in the afternoon). Every point of
+// it is carried onto the cylinder along the ray from the style tip, and the cylinder is unrolled:
+// x the arc from the foot's generatrix, h the height above the foot; a point goes to the plot as
+// (x, -h) and its x is kept in m.DevelopedAbscissa.
+//
+// A point whose own computation fails is not drawn; the rest of its line goes on.
+
+#include <optional>
+
+#include "numeric/palette.h"
+#include "shell/context.h"
+#include "shell/module1.h"
+
+namespace dials::cylindrical {
+
+// Reads the hour fraction, style and definition again, keeps the radius in m.CylParam and
+// computes the tangent plane's dial. A "Definition" of 0 gives a step of 0.01 m. A numerical
+// failure throws numeric::NumericFailure and stops the run (no dial is drawn at stale values).
+void InitCylProjective(shell::Context& ctx);
+
+// Where the ray from the tip through the tangent-plane abscissa t meets the section: m the
+// tangential coordinate of that point measured from the foot, x its developed abscissa.
+struct TangentPlaneRay {
+    double m = 0;
+    double x = 0;
+};
+
+// The ray of abscissa t; none when it misses the section. The point taken is the one the tip's
+// shadow falls on: on a concave dial where the ray leaves the section forward, on a convex one
+// the first meeting. Throws numeric::NumericFailure where it cannot be computed.
+std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, double t);
+
+// The height on the cylinder of the tangent-plane point (t, y) whose ray is `ray`. Throws
+// numeric::NumericFailure at t = 0.
+double heightOnCylinder(const TangentPlaneRay& ray, double t, double y);
+
+// A point of the unrolled cylinder, metres: x developed abscissa, h height (upward).
+struct CylProjPoint {
+    double x = 0;
+    double h = 0;
+};
+
+// The tangent-plane point (t, y) carried onto the cylinder; none when its ray misses the section
+// or when it cannot be computed.
+std::optional<CylProjPoint> ProjectTangentPlanePoint(const shell::Module1& m, double t, double y);
+
+// Plots a point of the unrolled cylinder at (x, -h), storing x in m.DevelopedAbscissa.
+void plotCylProjPoint(shell::Context& ctx, const CylProjPoint& p, numeric::Colour colour);
+
+// Projects (t, y) and plots the point when there is one; returns whether it was plotted.
+bool plotTangentPlanePoint(shell::Context& ctx, double t, double y, numeric::Colour colour);
+
+// Hour lines (local apparent time, or standard time with ck_Etna ticked), the equinoctial line,
+// the substyle line and the meridian line (the vertical of true noon, always drawn where the
+// meridian plane through the tip cuts the section).
+void DrawCylProjHourLines(shell::Context& ctx);
+void DrawCylProjEquinoctial(shell::Context& ctx);
+void DrawCylProjSubstyleLine(shell::Context& ctx);
+void DrawCylProjMeridianLine(shell::Context& ctx);
+
+// Declination lines of the sun: +-23.45, +-20.001 and +-11.5001 degrees.
+void DrawCylProjDeclinationLines(shell::Context& ctx);
+
+// Italian hours (counted from sunset) and Babylonian hours (from sunrise); nothing at latitude 0.
+void DrawCylProjItalianHours(shell::Context& ctx);
+void DrawCylProjBabylonianHours(shell::Context& ctx);
+
+// The analemma of mean noon on the standard meridian. Leaves m.Pi at 3.1415926536.
+void DrawCylProjAnalemma(shell::Context& ctx);
+
+}  // namespace dials::cylindrical

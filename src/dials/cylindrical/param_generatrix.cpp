@@ -1,0 +1,85 @@
+// The generatrices of the parametric cylinder and the vertical dial of the plane tangent along
+// each: the quantities every curve of the programme starts from.
+
+#include <cmath>
+
+#include "dials/cylindrical/param_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/failure.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical::param {
+
+using numeric::checkedDiv;
+
+namespace {
+
+double sq(double x) { return x * x; }
+
+}  // namespace
+
+Generatrix generatrixAt(shell::Module1& m, double D, double t, AngleForm form) {
+    const double phi = m.LatRad;
+    const double L = m.StyleLength;
+    const double C = m.CylParam;
+    Generatrix gen;
+    gen.t = t;
+    gen.theta = -D - t;
+    gen.w = (L - C) * std::sin(gen.theta);
+    m.HourAngleRad = std::cos(t) * std::cos(phi);
+    const double c = m.HourAngleRad;
+    gen.g = (L - C) * std::cos(gen.theta) + C;
+    if (form == AngleForm::Hours) {
+        m.SubstyleRad = shell::Atn2(m, std::sin(t), std::tan(phi));
+        m.StyleElevRad = shell::ArcSin(m, c);
+        gen.A = m.SubstyleRad;
+        gen.e = m.StyleElevRad;
+    } else {
+        m.SetupAngleA = std::atan(checkedDiv(std::sin(t), std::tan(phi)));
+        m.SetupAngleB = std::atan(checkedDiv(c, numeric::checkedSqrt(1 - c * c)));
+        gen.A = m.SetupAngleA;
+        gen.e = m.SetupAngleB;
+    }
+    gen.u = C * gen.theta;
+    return gen;
+}
+
+void sweepGeneratrices(shell::Context& ctx, double D, AngleForm form,
+                       const std::function<void(const Generatrix&)>& point) {
+    shell::Module1& m = ctx.m;
+    for (double t : numeric::StepRange(-m.Pi, m.Pi, m.PointStep)) {
+        try {
+            const Generatrix gen = generatrixAt(m, D, t, form);
+            // Where the tip stands behind the tangent plane its shadow never falls.
+            if (!(gen.g > 0)) continue;
+            point(gen);
+        } catch (const numeric::NumericFailure&) {
+            // This generatrix's point cannot be computed.
+        }
+    }
+}
+
+void plotOnGeneratrix(shell::Context& ctx, const Generatrix& gen, double y,
+                      numeric::Colour colour) {
+    const double height = numeric::checkFinite(y);
+    ctx.m.DevelopedAbscissa = gen.u;
+    ctx.ixPlot1().xPset(gen.u, -height, colour);
+}
+
+GeneratrixConic conicOnGeneratrix(const Generatrix& gen, double p, double k) {
+    const double A = gen.A, e = gen.e, g = gen.g, w = gen.w;
+    const double cA = std::cos(A), sA = std::sin(A);
+    GeneratrixConic c;
+    c.K = sq(std::sin(e)) - k * sq(std::cos(e));
+    c.P = checkedDiv(sq(checkedDiv(g, std::cos(e))), c.K);
+    c.Q = checkedDiv(-2 * g * std::tan(e), c.K);
+    c.S = checkedDiv(1, c.K);
+    c.a2 = sq(cA) + c.S * sq(sA);
+    c.a1 = 2 * p * cA - 2 * w * cA * sA + 2 * c.S * sA * w * cA + c.Q * cA;
+    c.a0 = sq(p) + sq(w) * sq(sA) - 2 * p * w * sA + c.S * sq(w * cA) + c.Q * p - c.Q * w * sA +
+           c.P;
+    return c;
+}
+
+}  // namespace dials::cylindrical::param

@@ -1,0 +1,92 @@
+// Italian and Babylonian hours of the parametric cylinder. On each tangent plane the line of one
+// of these hours runs through the point where the hour line of its hour angle (-90 to 90 by 15
+// degrees, positive to the east, local apparent time) crosses the equinoctial line, tangent to
+// the conic of the suns that graze the horizon (the cone of declination 90 degrees less the
+// latitude); of the two tangents one is the Italian line, the other the Babylonian. The Italian
+// procedure also draws that conic, the curve its lines touch.
+
+#include <cmath>
+
+#include "dials/cylindrical/param_procedures.h"
+#include "numeric/checked.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical {
+
+using numeric::checkedDiv;
+using param::AngleForm;
+using param::Generatrix;
+
+namespace {
+
+double sq(double x) { return x * x; }
+
+// The horizon's conic on the tangent plane, into the shared cells.
+param::GeneratrixConic horizonConic(shell::Module1& m, const Generatrix& gen) {
+    m.PlaneCoefX = 0;
+    m.PlaneCoefY = gen.g * std::tan(gen.e);
+    const param::GeneratrixConic c =
+        param::conicOnGeneratrix(gen, m.PlaneCoefY, sq(std::tan(m.LatRad)));
+    m.ConicTerm = c.K;
+    m.ItalBabCoefA = c.Q;
+    m.ItalBabCoefB = c.S;
+    m.ItalBabCoefC = c.P;
+    return c;
+}
+
+// The thirteen lines; rootSign +1 takes the Italian tangent, -1 the Babylonian.
+void drawHourLines(shell::Context& ctx, double rootSign, int colourIndex) {
+    shell::Module1& m = ctx.m;
+    const double D = m.DeclDecimal * m.Pi / 180;
+    const double phi = m.LatRad;
+    const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
+    numeric::countedLoop(m.ConicB2345, -90, 90, 15, [&](double H) {
+        param::sweepGeneratrices(ctx, D, AngleForm::Conics, [&](const Generatrix& gen) {
+            const double A = gen.A, e = gen.e, w = gen.w;
+            m.SubstyleHour = -std::atan(checkedDiv(std::tan(A), std::cos(phi) * std::cos(gen.t)));
+            const param::GeneratrixConic c = horizonConic(m, gen);
+            const double p = m.PlaneCoefY;
+            // Where the hour line of H crosses the equinoctial line, from the substyle.
+            const double tau = m.SubstyleHour + H * m.Pi / 180;
+            m.PointY = checkedDiv(gen.g, std::cos(e)) * std::tan(tau);
+            const double mq = m.PointY;
+            // Where the equinox sun of that hour stands behind the tangent plane, the point is
+            // the shadow of the opposite hour and the two tangents trade places.
+            const double sign = std::cos(tau) * e < 0 ? -rootSign : rootSign;
+            const double S = c.S, Q = c.Q, P = c.P;
+            const double root = numeric::checkedSqrt(sq(S) * sq(Q) * sq(mq) + S * P * sq(Q) -
+                                                     4 * S * sq(P) - 4 * sq(S) * P * sq(mq));
+            // The tangent from (X = 0, Z = mq) to the conic, as the line X = kappa (Z - mq).
+            const double kappa = checkedDiv(-2 * S * Q * mq + sign * 2 * root,
+                                            sq(Q) - 4 * P - 4 * S * sq(mq));
+            const double y = checkedDiv((kappa * std::cos(A) + std::sin(A)) * w - p - kappa * mq,
+                                        std::cos(A) - kappa * std::sin(A));
+            param::plotOnGeneratrix(ctx, gen, y, colour);
+        });
+    });
+}
+
+}  // namespace
+
+void DrawCylItalianHoursParam(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    const double D = m.DeclDecimal * m.Pi / 180;
+    const numeric::Colour colour = shell::LineColor(ctx, 12);
+    // The envelope: the horizon's conic, where it stays within 100 m of the tip's level.
+    param::sweepGeneratrices(ctx, D, AngleForm::Conics, [&](const Generatrix& gen) {
+        const param::GeneratrixConic c = horizonConic(m, gen);
+        m.ItalBabTemp = c.a2;
+        const double disc = c.discriminant();
+        if (disc < 0) return;
+        const double y1 = checkedDiv(-c.a1 + std::sqrt(disc), 2 * c.a2);
+        const double y2 = checkedDiv(-c.a1 - std::sqrt(disc), 2 * c.a2);
+        if (std::fabs(y1) < 100) param::plotOnGeneratrix(ctx, gen, y1, colour);
+        if (std::fabs(y2) < 100) param::plotOnGeneratrix(ctx, gen, y2, colour);
+    });
+    drawHourLines(ctx, 1, 12);
+}
+
+void DrawCylBabylonianHoursParam(shell::Context& ctx) { drawHourLines(ctx, -1, 13); }
+
+}  // namespace dials::cylindrical

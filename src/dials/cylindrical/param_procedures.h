@@ -1,0 +1,101 @@
+#pragma once
+// The procedures of the circular cylinder as a set of points, by the parametric method. Each
+// takes the context: it reads the inputs and the shared variables that the input reader, the
+// set-up and ComputeCylGnomonGeometry (cyl_shared.h) fill, and draws on ctx.ixPlot1().
+//
+// The method. The cylinder is a set of vertical generatrices, one for each section angle t: the
+// azimuth of the direction the dial face looks to there, from the south, positive to the east
+// (the style foot's generatrix is t = -D for the wall declination D, west positive). Along each
+// generatrix the vertical plane tangent to the cylinder carries a vertical dial of its own; where
+// a curve of that dial crosses the generatrix is one point of the curve on the cylinder. With
+// m.CylParam = -SideSign * Radius and L the style:
+//   theta = -D - t          the turn from the foot's generatrix,
+//   g = (L - CylParam) cos theta + CylParam   the tip's distance from the tangent plane,
+//   w = (L - CylParam) sin theta              the offset of the tip's foot on it,
+//   A  the substyle's angle from the vertical, e the polar style's elevation over the plane,
+//   u = CylParam * theta    the developed abscissa of the generatrix (m.DevelopedAbscissa).
+// In the tangent plane, at the height y on the generatrix: X = y cos A - w sin A + p along the
+// substyle from the equinoctial line (p = g tan e, m.PlaneCoefY), Z = y sin A + w cos A across
+// it. Points go to the plot as (u, -y), y upward from the level of the tip. Hour angles are
+// positive towards the east (before noon).
+//
+// Only generatrices that the tip's shadow can reach are drawn (the tip in front of the tangent
+// plane, g > 0: on a convex cylinder a band about the foot). A point whose own computation fails
+// is not drawn; the rest of its curve goes on.
+
+#include <functional>
+
+#include "numeric/palette.h"
+#include "shell/context.h"
+#include "shell/module1.h"
+
+namespace dials::cylindrical {
+
+// The side (Option3D2 "Convex" gives +1, else -1), the style length, the stored Pi and
+// m.CylParam. A "Definition" of 0 (or none) samples every 0.01 radian, as the design-time one.
+void SetCylinderSideParam(shell::Context& ctx);
+
+// The noon generatrix, where the meridian plane through the tip cuts the cylinder on the side
+// the tip's shadow reaches.
+void DrawCylNoonLineParam(shell::Context& ctx);
+
+// Equinoctial line, hour lines (local apparent time, or standard time with ck_Etna ticked) and
+// substyle line.
+void DrawCylEquinoctialParam(shell::Context& ctx);
+void DrawCylHourLinesParam(shell::Context& ctx);
+void DrawCylSubstyleParam(shell::Context& ctx);
+
+// Declination lines (+-23.45, +-20.01, +-11.501 degrees), Italian hours with the curve they
+// touch, Babylonian hours.
+void DrawCylDeclinationLinesParam(shell::Context& ctx);
+void DrawCylItalianHoursParam(shell::Context& ctx);
+void DrawCylBabylonianHoursParam(shell::Context& ctx);
+
+namespace param {
+
+// The two forms of the substyle angle and style elevation: the hour, substyle and equinoctial
+// lines take A from Atn2 (into m.SubstyleRad) and e from ArcSin (m.StyleElevRad); the
+// declination, Italian and Babylonian lines take both from arctangents (m.SetupAngleA and
+// m.SetupAngleB). The two differ by whole turns only.
+enum class AngleForm { Hours, Conics };
+
+// One generatrix and its tangent plane.
+struct Generatrix {
+    double t = 0;
+    double theta = 0;
+    double A = 0;
+    double e = 0;
+    double g = 0;
+    double w = 0;
+    double u = 0;
+};
+
+// The generatrix of section angle t for the wall declination D (radians), its shared cells
+// written (m.HourAngleRad = cos t cos(latitude), A, e). Throws numeric::NumericFailure where a
+// quantity cannot be computed.
+Generatrix generatrixAt(shell::Module1& m, double D, double t, AngleForm form);
+
+// Sweeps the section angle through a whole turn by the point step and calls point(g) for every
+// generatrix the tip's shadow can reach; a point whose computation throws
+// numeric::NumericFailure is left out.
+void sweepGeneratrices(shell::Context& ctx, double D, AngleForm form,
+                       const std::function<void(const Generatrix&)>& point);
+
+// Plots the point of height y on the generatrix, storing its abscissa in m.DevelopedAbscissa.
+void plotOnGeneratrix(shell::Context& ctx, const Generatrix& gen, double y,
+                      numeric::Colour colour);
+
+// The conic that the cone of sun rays of coefficient k (1 / tan^2 of a declination, or
+// tan^2 of the latitude for the horizon's envelope) cuts from the tangent plane,
+// X^2 + Q X + S Z^2 + P = 0, with its term K = sin^2 e - k cos^2 e, and its crossing with the
+// generatrix a2 y^2 + a1 y + a0 = 0. Throws numeric::NumericFailure where K = 0.
+struct GeneratrixConic {
+    double K = 0, P = 0, Q = 0, S = 0;
+    double a2 = 0, a1 = 0, a0 = 0;
+    double discriminant() const { return a1 * a1 - 4 * a2 * a0; }
+};
+GeneratrixConic conicOnGeneratrix(const Generatrix& gen, double p, double k);
+
+}  // namespace param
+
+}  // namespace dials::cylindrical

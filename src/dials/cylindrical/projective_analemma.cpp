@@ -1,0 +1,142 @@
+// The analemma of the projective cylinder: for every other day of a mean year, the point where
+// the hour line of mean noon on the standard meridian (the true sun's hour angle moved by the
+// equation of time) crosses that day's declination conic on the tangent plane, carried onto the
+// cylinder. Of the crossings, the one drawn is where the tip's shadow falls on the tangent plane;
+// a day whose sun stands behind that plane (which then has no shadow of it), or whose point
+// cannot be computed, gets no point.
+
+#include <cmath>
+#include <optional>
+#include <utility>
+
+#include "dials/cylindrical/cyl_projective_procedures.h"
+#include "dials/flat3d/sun_series.h"
+#include "numeric/checked.h"
+#include "numeric/failure.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
+
+namespace dials::cylindrical {
+
+using numeric::checkedDiv;
+
+namespace {
+
+double sq(double x) { return x * x; }
+
+struct TangentPoint {
+    double u, v;  // tangent-plane abscissa and ordinate
+};
+
+// At the equator on a wall facing due south (sigma +1) or north (-1) the tangent dial is
+// equatorial, its centre at the foot: the day's point lies on the circle of radius L cot(delta)
+// at the hour angle psi.
+TangentPoint equatorialPoint(double L, double sigma, double psi, double delta) {
+    const double Yb = checkedDiv(sigma * L, std::tan(delta) * std::sqrt(sq(std::tan(psi)) + 1));
+    return {-sigma * std::tan(psi) * Yb, Yb};
+}
+
+// The shadow of the tip on the tangent plane for the sun of hour angle H (afternoon +) and
+// declination delta; none when that sun stands behind the plane. World frame: x east, y north,
+// z up; the plane faces f = (-sin D, -cos D, 0), its abscissa runs along e = (cos D, -sin D, 0).
+std::optional<TangentPoint> tangentShadow(const shell::Module1& m, double H, double delta) {
+    const double phi = m.LatRad, D = m.WallDeclRad;
+    const double cd = std::cos(delta), sd = std::sin(delta);
+    const double sx = -cd * std::sin(H);
+    const double sy = -cd * std::cos(H) * std::sin(phi) + sd * std::cos(phi);
+    const double sz = cd * std::cos(H) * std::cos(phi) + sd * std::sin(phi);
+    const double front = -sx * std::sin(D) - sy * std::cos(D);
+    if (!(front > 0)) return std::nullopt;
+    const double reach = checkedDiv(m.StyleLength, front);  // from the tip to the plane
+    return TangentPoint{-reach * (sx * std::cos(D) - sy * std::sin(D)), -reach * sz};
+}
+
+// Away from that case: the crossings of the mean-noon hour line with the declination conic, measured from
+// where the substyle meets the equinoctial line, turned into tangent-plane coordinates; the
+// branch the rule of signs picks comes first.
+std::optional<std::pair<TangentPoint, TangentPoint>> generalPoints(shell::Module1& m, double tauM,
+                                                                    double delta) {
+    const double L = m.StyleLength;
+    const double a = m.SubstyleRad;
+    const double b = m.StyleElevRad;
+    const double P = m.PlaneCoefY;
+
+    double sideFactor = m.WorkFlag;
+    if (std::fabs(m.DeclDecimal) < 90 && std::fabs(tauM) > m.Pi / 2) sideFactor = 1;
+    m.PointX = checkedDiv(L, std::cos(b)) * std::tan(tauM);
+    m.PointY = checkedDiv(L, std::sin(b) * std::cos(b));
+
+    const double T = sq(std::sin(b)) - checkedDiv(sq(std::cos(b)), sq(std::tan(delta)));
+    m.ConicC2345 = checkedDiv(1, T);
+    m.ConicB2345 = checkedDiv(sq(checkedDiv(L, std::cos(b))), T);
+    m.ConicA2345 = checkedDiv(-2 * L * std::tan(b), T);
+
+    const double X0 = m.PointX, Y0 = m.PointY;
+    const double qa = Y0 * Y0 + m.ConicC2345 * X0 * X0;
+    const double qb = (m.ConicA2345 * Y0 - 2 * m.ConicC2345 * X0 * X0) * Y0;
+    m.AnalemmaTemp = Y0 * Y0 * (m.ConicC2345 * X0 * X0 + m.ConicB2345);
+    const double qc = m.AnalemmaTemp;
+
+    // The branch: +1 exactly when one, and only one, of "a southern declination" and "an
+    // elliptic conic" holds.
+    const bool south = 180 * delta / m.Pi < 0;
+    const double j = (south != (T > 0)) ? 3 : 1;
+    const double disc = qb * qb - 4 * qa * qc;
+    if (disc < 0) return std::nullopt;
+    auto crossing = [&](double sign) {
+        const double Y = checkedDiv(-qb + sign * std::sqrt(disc), 2 * qa);
+        const double X = X0 * (1 - checkedDiv(Y, Y0));
+        return TangentPoint{X * std::cos(a) - Y * std::sin(a) + P * std::sin(a),
+                            X * std::sin(a) + Y * std::cos(a) - P * std::cos(a)};
+    };
+    const double sign = sideFactor * (j - 2);
+    return std::pair{crossing(sign), crossing(-sign)};
+}
+
+double apart(const TangentPoint& p, const TangentPoint& q) {
+    return std::hypot(p.u - q.u, p.v - q.v);
+}
+
+}  // namespace
+
+void DrawCylProjAnalemma(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    m.AnalemmaFlag = 1;
+    m.WorkFlag = 1;
+    if (m.LatDegrees == 0) {
+        if (m.DeclDecimal == 0 || std::fabs(m.DeclDecimal) == 180) m.AnalemmaFlag = 0;
+        m.WorkFlag = -1;
+    }
+    m.Pi = 3.1415926536;
+    flat3d::storeAnalemmaObliquity(m);
+    const numeric::Colour colour = shell::LineColor(ctx, 4);
+
+    for (double day : numeric::StepRange(-80, 360, 2 * flat3d::kMeanDayDeg)) {
+        try {
+            const flat3d::SunSeries sun = flat3d::sunForDay(day, m.AnalemmaObliquityRad, m.Pi);
+            const double delta = sun.declination;
+            // Apparent minus mean time, radians of hour angle.
+            const double Et = -sun.equationOfTime();
+            // The true sun's hour angle at 12:00 standard time.
+            const double H = Et - m.ZoneCorrRad;
+            TangentPoint q{};
+            if (m.AnalemmaFlag == 0) {
+                const double sigma = m.DeclDecimal == 0 ? 1 : -1;
+                q = equatorialPoint(m.StyleLength, sigma, H, delta);
+                if (!tangentShadow(m, H, delta)) continue;
+            } else {
+                const auto crossings = generalPoints(m, m.SubstyleHour + H, delta);
+                if (!crossings) continue;
+                const std::optional<TangentPoint> shadow = tangentShadow(m, H, delta);
+                if (!shadow) continue;
+                q = crossings->first;
+                if (apart(crossings->second, *shadow) < apart(q, *shadow)) q = crossings->second;
+            }
+            plotTangentPlanePoint(ctx, q.u, q.v, colour);
+        } catch (const numeric::NumericFailure&) {
+            // This day's point cannot be computed.
+        }
+    }
+}
+
+}  // namespace dials::cylindrical

@@ -1,0 +1,145 @@
+// The lines of the parametric cylinder against the cylinder oracle, concave and convex: hour
+// lines (local and standard time), equinoctial, declination and substyle lines, the noon
+// generatrix, Italian hours with their envelope and Babylonian hours; every point on a
+// generatrix the tip's shadow can reach.
+
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "dials/cylindrical/param_procedures.h"
+#include "param_fixture.h"
+#include "support/oracle_sky.h"
+
+namespace cylparamtest {
+namespace {
+
+using namespace dials::cylindrical;
+using cylprojtest::allNear;
+using cylprojtest::colourOf;
+using oracle::DialXY;
+
+class ParamOnOracle : public testing::TestWithParam<Cylinder> {};
+
+testing::AssertionResult allReachable(const oracle::CylinderOracle& o, const Drawing& d) {
+    for (const dialtest::DrawnPoint& p : d.points)
+        if (!o.reachable(p.at.x))
+            return testing::AssertionFailure() << "unreachable point at u = " << p.at.x;
+    return testing::AssertionSuccess();
+}
+
+// Hour angles here are positive before noon: the line of counter H is the afternoon hour -H.
+TEST_P(ParamOnOracle, HourLinesAreTheCutsOfTheirHourPlanes) {
+    for (const char* etna : {"0", "1"}) {
+        SCOPED_TRACE(std::string("standard meridian ") + etna);
+        ParamCylinder dial(GetParam(), {{"TxtHour", "1"}, {"ck_Etna", etna}});
+        ASSERT_TRUE(dial.setUp());
+        dial.tagWith(&shell::Module1::HourCounter);
+        const Drawing d = dial.draw(DrawCylHourLinesParam);
+        EXPECT_EQ(dial.m().HourCounter, 105);
+        // The design-time place: longitude 7.6438 E, Central European time.
+        const double shift = etna[0] == '1' ? oracle::standardMeridianCorrection(-7.6438, -1) : 0;
+        const oracle::CylinderOracle o = dial.oracle();
+        EXPECT_GE(d.byTag().size(), 7u);
+        for (const auto& [counter, points] : d.byTag()) {
+            const double h = -counter + shift;
+            EXPECT_TRUE(allNear(points, [&](DialXY p) { return o.distanceToHourLine(h, p.x, p.y); },
+                                GetParam().style, "hour " + std::to_string(counter)));
+        }
+        for (const dialtest::DrawnPoint& q : d.points)
+            ASSERT_EQ(q.colour, colourOf(q.tag == 0 ? 12 : std::fabs(q.tag) == 90 ? 9 : 7));
+        EXPECT_TRUE(allReachable(o, d));
+    }
+}
+
+TEST_P(ParamOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
+    ParamCylinder dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const oracle::CylinderOracle o = dial.oracle();
+    const double L = GetParam().style;
+
+    const Drawing eq = dial.draw(DrawCylEquinoctialParam);
+    EXPECT_GT(eq.points.size(), 20u);
+    EXPECT_EQ(eq.withColour(colourOf(9)).size(), eq.points.size());
+    EXPECT_TRUE(allNear(eq.at(), cylprojtest::declinationPair(o, 0), L, "equinoctial"));
+    EXPECT_TRUE(allReachable(o, eq));
+
+    const Drawing d = dial.draw(DrawCylDeclinationLinesParam);
+    std::size_t total = 0;
+    for (const auto& [colour, declination] : {std::pair{12, 23.45}, {13, 20.01}, {11, 11.501}}) {
+        const auto points = d.withColour(colourOf(colour));
+        total += points.size();
+        EXPECT_GT(points.size(), 10u) << declination;
+        EXPECT_TRUE(allNear(points, cylprojtest::declinationPair(o, declination), L,
+                            "declination " + std::to_string(declination)));
+    }
+    EXPECT_EQ(total, d.points.size());
+    EXPECT_TRUE(allReachable(o, d));
+}
+
+TEST_P(ParamOnOracle, SubstyleLineIsTheCutOfThePlaneOfStyleAndNormal) {
+    ParamCylinder dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const oracle::CylinderOracle o = dial.oracle();
+    const Drawing d = dial.draw(DrawCylSubstyleParam);
+    EXPECT_EQ(d.withColour(colourOf(9)).size(), d.points.size());
+    // On a wall facing due south or north the substyle is the noon line, which degenerates.
+    if (GetParam().decl == 0 || GetParam().decl == 180) return;
+    EXPECT_GT(d.points.size(), 10u);
+    const oracle::Vec3 normal = oracle::cross(o.facing(), o.sky().pole());
+    EXPECT_TRUE(allNear(d.at(), [&](DialXY p) { return o.distanceToPlaneCut(normal, p.x, p.y); },
+                        GetParam().style, "substyle"));
+    EXPECT_TRUE(allReachable(o, d));
+}
+
+TEST_P(ParamOnOracle, NoonGeneratrixIsTheNoonCutTheShadowReaches) {
+    ParamCylinder dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawCylNoonLineParam);
+    cylprojtest::expectNoonCut(GetParam(), dial.oracle(), d, dial.m().GeneratrixAbscissa);
+}
+
+// The line of counter H is Italian hour 18 - H / 15 and Babylonian hour 6 - H / 15; the
+// Italian procedure first draws the curve its lines touch, the horizon's conic: the suns of
+// declination +-(90 - latitude).
+TEST_P(ParamOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
+    ParamCylinder dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const oracle::CylinderOracle o = dial.oracle();
+    const double L = GetParam().style;
+    dial.tagWith(&shell::Module1::ConicB2345);  // where the programme keeps the counter
+    constexpr double kEnvelope = 1000;
+    dial.m().ConicB2345 = kEnvelope;
+    const Drawing italian = dial.draw(DrawCylItalianHoursParam);
+    EXPECT_EQ(dial.m().ConicB2345, 105);
+    const Drawing babylonian = dial.draw(DrawCylBabylonianHoursParam);
+    EXPECT_EQ(italian.withColour(colourOf(12)).size(), italian.points.size());
+    EXPECT_EQ(babylonian.withColour(colourOf(13)).size(), babylonian.points.size());
+    EXPECT_TRUE(allReachable(o, italian));
+    EXPECT_TRUE(allReachable(o, babylonian));
+
+    const double grazing = 90 - GetParam().lat;
+    for (const auto& [H, points] : italian.byTag()) {
+        if (H == kEnvelope) {
+            EXPECT_TRUE(
+                allNear(points, cylprojtest::declinationPair(o, grazing), L, "envelope"));
+            continue;
+        }
+        const double n = 18 - H / 15;
+        EXPECT_TRUE(allNear(points, [&](DialXY p) { return o.distanceToItalianLine(n, p.x, p.y); },
+                            L, "Italian " + std::to_string(n)));
+    }
+    EXPECT_GE(babylonian.byTag().size(), 7u);
+    for (const auto& [H, points] : babylonian.byTag()) {
+        const double n = 6 - H / 15;
+        EXPECT_TRUE(allNear(points,
+                            [&](DialXY p) { return o.distanceToBabylonianLine(n, p.x, p.y); }, L,
+                            "Babylonian " + std::to_string(n)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cylinders, ParamOnOracle, testing::ValuesIn(cylprojtest::cylinders()));
+
+}  // namespace
+}  // namespace cylparamtest

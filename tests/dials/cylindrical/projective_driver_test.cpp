@@ -1,0 +1,121 @@
+// The projective cylinder's driver and set-up: the refusal, the title, the tangent plane's dial,
+// the point step, the equator, and a failing set-up stopping the run.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "dials/cylindrical/cyl_projective_procedures.h"
+#include "projective_fixture.h"
+#include "shell/refusal.h"
+
+namespace cylprojtest {
+namespace {
+
+using namespace dials::cylindrical;
+
+constexpr const char* kTitle = "Cylindrical sundial of circular cross-section : projective method";
+
+Settings withBoxes(const Cylinder& c, const Settings& extra) {
+    Settings s = typedCylinder(c);
+    s.insert(s.end(), extra.begin(), extra.end());
+    return s;
+}
+
+const Settings kCurveBoxes = {{"chkOreAstronomiche", "1"}, {"ck_DayLightCurves", "1"},
+                              {"ck_Equinoziale", "1"},     {"ck_Sustilare", "1"},
+                              {"ck_Italiche", "1"},        {"ck_babiloniche", "1"}};
+
+TEST(ProjectiveDriver, RefusesTheSouthernHemisphereOnly) {
+    dialtest::expectRefused(
+        dialtest::runProgramme("mnuCircp", withBoxes({-0.0001, 10, false}, {})),
+        std::string(shell::kSouthernHemisphereRefusal));
+    const dialtest::Outcome equator =
+        dialtest::runProgramme("mnuCircp", withBoxes({0, 10, true}, {}));
+    EXPECT_TRUE(equator.completed);
+    dialtest::expectDrawn(equator, kTitle);
+}
+
+TEST(ProjectiveDriver, DrawsEveryFeatureInOrderAndLeavesTheAnalemmaPi) {
+    Settings boxes = kCurveBoxes;
+    for (const char* box : {"ck_orizzonte", "ck_Triangolo", "ck_Lemniscate", "Ck_Section"})
+        boxes.emplace_back(box, "1");
+    for (const bool convex : {false, true}) {
+        ProjectiveCylinder dial({45, 20, convex}, boxes);
+        const dialtest::Outcome o = dial.outcomeOfRun();
+        EXPECT_TRUE(o.completed);
+        dialtest::expectDrawn(o, kTitle);
+        EXPECT_EQ(o.m.Pi, 3.1415926536);
+        EXPECT_EQ(o.m.CylParam, 0.3);
+        // The reference generatrix comes first.
+        ASSERT_FALSE(o.list.lines.empty());
+        EXPECT_EQ(o.list.lines.front().Color, colourOf(6));
+        const Drawing d = dial.drawing();
+        ASSERT_FALSE(d.points.empty());
+        // The Babylonian hours (the last points in light magenta) come before the analemma.
+        std::size_t firstAnalemma = d.points.size(), lastBabylonian = 0;
+        for (std::size_t i = 0; i < d.points.size(); ++i) {
+            if (d.points[i].colour == colourOf(4)) firstAnalemma = std::min(firstAnalemma, i);
+            if (d.points[i].colour == colourOf(13)) lastBabylonian = i;
+        }
+        EXPECT_LT(lastBabylonian, firstAnalemma);
+        EXPECT_LT(firstAnalemma, d.points.size());
+    }
+}
+
+TEST(ProjectiveDriver, SetUpComputesTheTangentPlaneDial) {
+    ProjectiveCylinder dial({45, 0, false, 0.3, 0.2}, {{"TxtHour", "4"}, {"txt_Definition", "0"}});
+    ASSERT_TRUE(dial.setUp());
+    const shell::Module1& m = dial.m();
+    EXPECT_EQ(m.CylParam, 0.3);
+    EXPECT_EQ(m.HourStep, 3.75);
+    EXPECT_EQ(m.PointStep, 0.01);  // a "Definition" of 0
+    EXPECT_EQ(m.SetupAngleA, 0);
+    EXPECT_EQ(m.SubstyleHour, 0);
+    EXPECT_NEAR(m.SetupAngleB, m.Pi / 4, 1e-9);  // 90 degrees less the latitude
+    EXPECT_EQ(m.SetupAngleB, m.StyleElevRad);
+    EXPECT_NEAR(m.StyleHypotenuse, 0.2 * std::sqrt(2.0), 1e-9);
+    EXPECT_NEAR(m.PlaneCoefY, 0.2, 1e-9);
+}
+
+TEST(ProjectiveDriver, AtTheEquatorTheSubstyleIsVerticalAndNoItalianHoursAreDrawn) {
+    ProjectiveCylinder dial({0, 25, false});
+    ASSERT_TRUE(dial.setUp());
+    EXPECT_EQ(dial.m().SetupAngleA, dial.m().Pi / 2);
+    EXPECT_EQ(dial.m().SubstyleHour, dial.m().Pi / 2);
+    EXPECT_NEAR(dial.m().SetupAngleB, dial.m().Pi / 2 - dial.m().WallDeclRad, 1e-15);
+    EXPECT_TRUE(dial.draw(DrawCylProjSubstyleLine).points.empty());
+    EXPECT_TRUE(dial.draw(DrawCylProjItalianHours).points.empty());
+    EXPECT_TRUE(dial.draw(DrawCylProjBabylonianHours).points.empty());
+    EXPECT_FALSE(dial.draw(DrawCylProjHourLines).points.empty());
+}
+
+// A negative "Definition" makes every sweep over the tangent plane end at once.
+TEST(ProjectiveDriver, NegativeDefinitionDrawsNoPointCurve) {
+    const dialtest::Outcome bare =
+        dialtest::runProgramme("mnuCircp", withBoxes({45, 20, true}, {}));
+    Settings boxes = kCurveBoxes;
+    boxes.emplace_back("txt_Definition", "-5");
+    const dialtest::Outcome negative =
+        dialtest::runProgramme("mnuCircp", withBoxes({45, 20, true}, boxes));
+    EXPECT_TRUE(negative.completed);
+    EXPECT_EQ(negative.list.points.size(), bare.list.points.size());
+}
+
+// Latitude 180 on a wall facing south leaves the tangent plane's polar style undefined (the
+// square root of 0 divides): the run stops with a message rather than drawing at stale values.
+TEST(ProjectiveDriver, AFailingSetUpStopsTheRun) {
+    ProjectiveCylinder dial({180, 0, false}, kCurveBoxes);
+    dial.m().SubstyleHour = 0.7;  // what an earlier run would have left
+    const dialtest::Outcome o = dial.outcomeOfRun();
+    EXPECT_FALSE(o.completed);
+    ASSERT_EQ(o.messages.size(), 1u);
+    EXPECT_EQ(o.messages.front().rfind("The drawing was stopped", 0), 0u);
+    EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(o.list.points.empty());
+}
+
+}  // namespace
+}  // namespace cylprojtest

@@ -1,0 +1,122 @@
+// The lines of the projective cylinder against the cylinder oracle, concave and convex: hour
+// lines (local and standard time), equinoctial, declination, substyle and meridian lines,
+// Italian and Babylonian hours.
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/cylindrical/cyl_projective_procedures.h"
+#include "projective_fixture.h"
+#include "support/oracle_sky.h"
+
+namespace cylprojtest {
+namespace {
+
+using namespace dials::cylindrical;
+using oracle::DialXY;
+
+class ProjectiveOnOracle : public testing::TestWithParam<Cylinder> {};
+
+TEST_P(ProjectiveOnOracle, HourLinesAreTheCutsOfTheirHourPlanes) {
+    for (const char* etna : {"0", "1"}) {
+        SCOPED_TRACE(std::string("standard meridian ") + etna);
+        ProjectiveCylinder dial(GetParam(), {{"TxtHour", "1"}, {"ck_Etna", etna}});
+        ASSERT_TRUE(dial.setUp());
+        dial.tagWith(&shell::Module1::HourCounter);
+        const Drawing d = dial.draw(DrawCylProjHourLines);
+        EXPECT_EQ(dial.m().HourCounter, 105);
+        // The design-time place: longitude 7.6438 E, Central European time.
+        const double shift = etna[0] == '1' ? oracle::standardMeridianCorrection(-7.6438, -1) : 0;
+        const oracle::CylinderOracle o = dial.oracle();
+        const auto lines = d.byTag();
+        EXPECT_GE(lines.size(), 7u);
+        for (const auto& [counter, points] : lines) {
+            const double h = counter + shift;
+            EXPECT_TRUE(allNear(points, [&](DialXY p) { return o.distanceToHourLine(h, p.x, p.y); },
+                                GetParam().style, "hour " + std::to_string(counter)));
+        }
+        for (const dialtest::DrawnPoint& q : d.points)
+            ASSERT_EQ(q.colour, colourOf(q.tag == 0 ? 12 : q.tag == -90 ? 9 : 7)) << q.tag;
+    }
+}
+
+TEST_P(ProjectiveOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
+    ProjectiveCylinder dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const oracle::CylinderOracle o = dial.oracle();
+    const double L = GetParam().style;
+
+    const Drawing eq = dial.draw(DrawCylProjEquinoctial);
+    EXPECT_GT(eq.points.size(), 20u);
+    EXPECT_EQ(eq.withColour(colourOf(9)).size(), eq.points.size());
+    EXPECT_TRUE(allNear(eq.at(), declinationPair(o, 0), L, "equinoctial"));
+
+    const Drawing d = dial.draw(DrawCylProjDeclinationLines);
+    std::size_t total = 0;
+    for (const auto& [colour, declination] : {std::pair{12, 23.45}, {13, 20.001}, {11, 11.5001}}) {
+        const auto points = d.withColour(colourOf(colour));
+        total += points.size();
+        EXPECT_GT(points.size(), 10u) << declination;
+        EXPECT_TRUE(allNear(points, declinationPair(o, declination), L,
+                            "declination " + std::to_string(declination)));
+    }
+    EXPECT_EQ(total, d.points.size());
+}
+
+TEST_P(ProjectiveOnOracle, SubstyleLineIsTheCutOfThePlaneOfStyleAndNormal) {
+    ProjectiveCylinder dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const oracle::CylinderOracle o = dial.oracle();
+    const Drawing d = dial.draw(DrawCylProjSubstyleLine);
+    if (GetParam().decl == 0 || GetParam().decl == 180) {
+        EXPECT_TRUE(d.points.empty());
+        return;
+    }
+    EXPECT_GT(d.points.size(), 10u);
+    EXPECT_EQ(d.withColour(colourOf(9)).size(), d.points.size());
+    const oracle::Vec3 normal = oracle::cross(o.facing(), o.sky().pole());
+    EXPECT_TRUE(allNear(d.at(), [&](DialXY p) { return o.distanceToPlaneCut(normal, p.x, p.y); },
+                        GetParam().style, "substyle"));
+}
+
+TEST_P(ProjectiveOnOracle, MeridianLineIsTheNoonCutTheShadowReaches) {
+    ProjectiveCylinder dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawCylProjMeridianLine);
+    expectNoonCut(GetParam(), dial.oracle(), d, dial.m().CentreX);
+}
+
+// Italian hour n and Babylonian hour n share one great circle (its western and eastern halves);
+// the Italian lines run through the equinox suns of the hour angles -90..90, hours 12 to 24, the
+// Babylonian lines hours 0 to 12.
+TEST_P(ProjectiveOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
+    ProjectiveCylinder dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    const oracle::CylinderOracle o = dial.oracle();
+    const Drawing italian = dial.draw(DrawCylProjItalianHours);
+    const Drawing babylonian = dial.draw(DrawCylProjBabylonianHours);
+    EXPECT_EQ(italian.withColour(colourOf(12)).size(), italian.points.size());
+    EXPECT_EQ(babylonian.withColour(colourOf(13)).size(), babylonian.points.size());
+    EXPECT_GT(italian.points.size(), 50u);
+    EXPECT_GT(babylonian.points.size(), 50u);
+
+    auto nearest = [&](DialXY p, double first) {
+        double best = std::numeric_limits<double>::infinity();
+        for (double n = first; n <= first + 12; ++n)
+            best = std::fmin(best, o.distanceToItalianLine(n, p.x, p.y));
+        return best;
+    };
+    EXPECT_TRUE(allNear(italian.at(), [&](DialXY p) { return nearest(p, 12); }, GetParam().style,
+                        "Italian"));
+    EXPECT_TRUE(allNear(babylonian.at(), [&](DialXY p) { return nearest(p, 0); },
+                        GetParam().style, "Babylonian"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cylinders, ProjectiveOnOracle, testing::ValuesIn(cylinders()));
+
+}  // namespace
+}  // namespace cylprojtest
