@@ -129,5 +129,41 @@ TEST_F(PlaneGeometry, UnusedReclinationBoxMakesNoHorizontalPlane) {
                  "Center coordinates  : -0.11548    0.23094"});
 }
 
+// Planes facing due south or due north at 45 N, one for each way their equivalent vertical
+// dial can fall. The up-slope axis of the plane is the zenith of the equivalent place: its
+// latitude is the angle of that axis from the equator, the longitude difference is 0 on our
+// meridian and 180 across the pole, and the wall faces the pole the plane's normal leans to
+// (declination 180 facing north; south of the equator the declination counts from the north).
+TEST_F(PlaneGeometry, MeridianPlanesHaveTheirEquivalentVerticalDialsDirectly) {
+    struct Case {
+        const char* declination;
+        const char* reclination;
+        const char* f1;
+        const char* d1;
+        const char* lambda;
+    };
+    const Case cases[] = {
+        {"0", "60", "75", "180", "180"},     // reclined past the polar plane: over the pole
+        {"180", "20", "25", "180", "0"},     // north face reclined less than the latitude
+        {"180", "60", "-15", "0", "0"},      // north face reclined past it: south of the equator
+        {"0", "-20", "25", "0", "0"},        // south face inclined less than the latitude
+        {"0", "-60", "-15", "180", "0"},     // south face inclined past it
+        {"180", "-20", "65", "180", "0"},    // north face inclined, axis short of the pole
+        {"180", "-60", "75", "0", "-180"},   // north face inclined, axis past the pole
+    };
+    for (const Case& c : cases) {
+        wall(c.declination, c.reclination);
+        device.forget();
+        click();
+        const auto all = texts();
+        const std::size_t start = indexOf("Equivalent vertical dial :");
+        const std::string plane = std::string(c.declination) + " " + c.reclination;
+        ASSERT_LT(start + 4, all.size()) << plane;
+        EXPECT_EQ(all[start + 1], std::string("latitude f1 =  ") + c.f1) << plane;
+        EXPECT_EQ(all[start + 2], std::string("declination d1 =  ") + c.d1) << plane;
+        EXPECT_EQ(all[start + 4], std::string("longitude lambda =  ") + c.lambda) << plane;
+    }
+}
+
 }  // namespace
 }  // namespace shelldata
