@@ -84,14 +84,13 @@ void PlotAzimuthLines(shell::Context& ctx) {
     const shell::InputRecord& in = ctx.inputs;
     shell::Module1& m = ctx.m;
     m.LatRad = numeric::checkFinite(in.number("txtLAT") * m.Pi / 180);
-    // A horizontal plane has no declination of its own: its drawing's axes are those of a
-    // plane facing due south (due north in the southern drawing), as for the other lines.
-    const bool horizontal =
-        programmeHasReclination(in) && std::fabs(in.number("txtReclinZ")) == 90;
-    m.DeclDegrees = horizontal ? 0 : in.number("txtDecl");
     // In the south the declination is counted from the north: turn it to the face's own.
-    if (m.LatRad < 0) m.DeclDegrees = -(m.DeclDegrees + 180);
-    if (std::fabs(m.DeclDegrees) > 180) m.DeclDegrees -= numeric::sgn(m.DeclDegrees) * 360;
+    auto faceDeclination = [&](double typed) {
+        double d = m.LatRad < 0 ? -(typed + 180) : typed;
+        if (std::fabs(d) > 180) d -= numeric::sgn(d) * 360;
+        return d;
+    };
+    m.DeclDegrees = faceDeclination(in.number("txtDecl"));
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = numeric::checkFinite(m.DeclDecimal * m.Pi / 180);
     m.StyleLength = in.number("txtStilo");
@@ -100,7 +99,12 @@ void PlotAzimuthLines(shell::Context& ctx) {
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
     m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
 
-    const SkyPlane plane{m.LatRad, m.WallDeclRad, m.Pi / 2 - m.ReclRad, m.StyleLength};
+    // A horizontal plane has no declination of its own: its lines are drawn on the axes of a
+    // plane facing due south (due north in the southern drawing), as the other lines are.
+    const bool horizontal =
+        programmeHasReclination(in) && std::fabs(in.number("txtReclinZ")) == 90;
+    const double D = horizontal ? faceDeclination(0) * m.Pi / 180 : m.WallDeclRad;
+    const SkyPlane plane{m.LatRad, D, m.Pi / 2 - m.ReclRad, m.StyleLength};
     const numeric::Colour colour = shell::LineColor(ctx, 6);
     plot::PlotSurface& plot = ctx.ixPlot1();
 
@@ -118,11 +122,13 @@ void PlotAzimuthLines(shell::Context& ctx) {
                     psi;
                 m.HourAngleRad = H;
                 const SkyPoint p = projectSun(m, plane, H, delta);
-                // Only a sun above the horizon and in front of the plane casts the shadow: the
-                // horizon line alone would let through the points of a sun below the horizon
-                // and behind the plane, which belong to the opposite azimuth.
-                if (sunInFront(m, 1) && sunAltitudeSine(m.LatRad, H, delta) > 0)
-                    plotSkyPoint(plot, p, 1, colour);
+                // The point lies below the horizon line of the tip. A sun above the horizon
+                // casts it when in front of the plane; a sun below the horizon and behind the
+                // plane marks the shadow of the opposite sun (the other declination of the
+                // pair, on the same vertical circle), which is as real. Unlike the height of
+                // the horizon line this test holds on a horizontal plane as well.
+                const bool above = sunAltitudeSine(m.LatRad, H, delta) > 0;
+                if (sunInFront(m, 1) == above) plotSkyPoint(plot, p, 1, colour);
             });
         }
     }

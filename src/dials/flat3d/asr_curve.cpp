@@ -40,18 +40,18 @@ void PlotAsrCurve(shell::Context& ctx) {
     m.WallDeclRad =
         horizontal ? 0 : numeric::checkFinite(in.number("txtDecl") * m.Pi / 180);
     if (in.checked("mnuVertSph")) m.ReclRad = 0;
-    const double R = flat3d ? numeric::checkFinite(m.ReclDeg * m.Pi / 180) : m.ReclRad;
 
     m.StyleLengthD = in.number("txtStilo");
     m.StyleLength3D = m.StyleLengthD;
     const double S = m.StyleLength3D;
-    const double D = m.WallDeclRad;
-    m.PlaneCoefX = -S * std::sin(D) * std::cos(R);
-    m.PlaneCoefY = -S * std::cos(D) * std::cos(R);
-    m.PlaneCoefZ = S * std::sin(R);
+    m.PlaneCoefX = -S * std::sin(m.WallDeclRad) * std::cos(m.ReclRad);
+    m.PlaneCoefY = -S * std::cos(m.WallDeclRad) * std::cos(m.ReclRad);
+    m.PlaneCoefZ = S * std::sin(m.ReclRad);
     if (!shell::ticked(ctx, "ckAsr")) return;
+
+    const double R = flat3d ? numeric::checkFinite(m.ReclDeg * m.Pi / 180) : m.ReclRad;
     const double length = flat3d ? S : m.StyleLength;
-    const SkyPlane plane{phi, D, m.Pi / 2 - R, length};
+    const SkyPlane plane{phi, m.WallDeclRad, m.Pi / 2 - R, length};
     plot::PlotSurface& plot = ctx.ixPlot1();
 
     for (double decl : numeric::StepRange(-23.45, 23.45, 0.05)) {

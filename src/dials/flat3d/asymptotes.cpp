@@ -30,8 +30,10 @@ void PlotAsymptotes(shell::Context& ctx) {
     const double g = std::fabs(m.DeclDecimal) == 90 ? 0 : -std::cos(phi) * std::cos(D);
     const double e = shell::ArcSin(m, g);
     m.StyleElevDeg = e;  // radians, as the technical data read it after this
+    // On the equator cos(e) is |sin D| but for rounding, so the sine can come out a hair past 1.
     if (!in.checked("M_Frinter"))
-        m.SubstyleRad = -shell::ArcSin(m, checkedDiv(std::cos(phi) * std::sin(D), std::cos(e)));
+        m.SubstyleRad =
+            -clampedArcSin(m, checkedDiv(std::cos(phi) * std::sin(D), std::cos(e)));
     const double S = m.SubstyleRad;
 
     const double tanE = std::tan(e), cosE = std::cos(e), sinE = std::sin(e);

@@ -4,8 +4,8 @@
 // text with the place's coordinates and the direction from the south and from the north.
 
 #include <cmath>
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/sky_lines.h"
@@ -53,13 +53,14 @@ double qiblaAngle(const shell::Module1& m, const Direction& d, double phi) {
     return std::atan2(sense * d.numerator, sense * d.denominator) * 180 / m.Pi;
 }
 
-// The sun's hour angle at which it stands in the place's direction, for one declination, in the
+// The sun's hour angles at which it stands in the place's direction, for one declination, in the
 // frame of the sky lines (turned over east to west south of the equator: there the place's
 // azimuth is taken with the opposite sign). The vertical circle of azimuth q meets the day's
 // circle where sin(beta - H') = w, H' = h H, tan(beta) = sin(phi) tan(q) and
 // w = tan(delta) sin(beta) / tan(phi) (tan(delta) tan(q) on the equator). Of its two solutions
-// beta - eta and beta - pi + eta the first is taken when the sun stands there on the place's
-// side of the zenith, else the second; none when neither does.
+// beta - eta and beta - pi + eta those where the sun stands on the place's side of the zenith
+// are kept, the first first: where the sun culminates near the zenith it can pass the place's
+// azimuth twice in a morning (or an afternoon), both times above the horizon.
 struct QiblaSky {
     double phi = 0;
     double h = 1;           // the hemisphere: 1, or -1 south of the equator
@@ -68,20 +69,21 @@ struct QiblaSky {
     double target = 0;      // the place's azimuth in this frame, radians from the south
 };
 
-std::optional<double> qiblaHourAngle(const shell::Module1& m, const QiblaSky& sky, double delta) {
+std::vector<double> qiblaHourAngles(const shell::Module1& m, const QiblaSky& sky, double delta) {
     const double w = sky.phi == 0 ? std::tan(delta) * sky.tanQ
                                   : numeric::checkedDiv(std::tan(delta) * std::sin(sky.beta),
                                                         std::tan(sky.phi));
-    if (std::fabs(w) > 1) return std::nullopt;
+    std::vector<double> hours;
+    if (std::fabs(w) > 1) return hours;
     const double eta = shell::ArcSin(m, w);
     for (double H : {sky.h * (sky.beta - eta), sky.h * (sky.beta - m.Pi + eta)}) {
         // The sun's horizontal direction, towards the west and towards the south.
         const double west = std::cos(delta) * std::sin(H);
         const double south = std::sin(sky.phi) * std::cos(delta) * std::cos(H) -
                              std::cos(sky.phi) * std::sin(delta);
-        if (west * std::sin(sky.target) + south * std::cos(sky.target) > 0) return H;
+        if (west * std::sin(sky.target) + south * std::cos(sky.target) > 0) hours.push_back(H);
     }
-    return std::nullopt;
+    return hours;
 }
 
 }  // namespace
@@ -127,20 +129,22 @@ void PlotQibla(shell::Context& ctx) {
     const SkyPlane plane{phi, m.WallDeclRad, m.Pi / 2 - m.ReclRad, m.StyleLength};
     const numeric::Colour colour = shell::LineColor(ctx, 10);
 
-    // The point of the sun of one declination in the place's direction; false when there is
-    // none (the sun never stands there, or the point cannot be computed). The point is kept for
-    // the label even when it is not drawn.
+    // The hour angles of the sun of declination delta in the place's direction: none
+    // when the sun never stands there or they cannot be computed.
+    auto hoursAt = [&](double delta) {
+        std::vector<double> hours;
+        if (directionKnown) numeric::skip([&] { hours = qiblaHourAngles(m, sky, delta); });
+        return hours;
+    };
+    // The point of the sun of declination delta at hour angle H; false when it cannot be
+    // computed. The point is kept for the label even when it is not drawn.
     SkyPoint point;
     bool inFront = false;
-    auto shadowAt = [&](double declDeg) {
-        if (!directionKnown) return false;
+    auto shadowAt = [&](double delta, double H) {
         return numeric::skip([&] {
-            const double delta = declDeg * m.Pi / 180;
-            const std::optional<double> H = qiblaHourAngle(m, sky, delta);
-            if (!H) numeric::fail(numeric::FailureKind::OutOfDomain);
-            m.HourAngleRad = *H;
-            point = projectSun(m, plane, *H, delta);
-            inFront = sunInFront(m, h) && sunAltitudeSine(phi, *H, delta) > 0;
+            m.HourAngleRad = H;
+            point = projectSun(m, plane, H, delta);
+            inFront = sunInFront(m, h) && sunAltitudeSine(phi, H, delta) > 0;
         });
     };
     // Only the shadow of a sun above the horizon and in front of the plane is drawn; on a
@@ -152,11 +156,15 @@ void PlotQibla(shell::Context& ctx) {
     if (shell::ticked(ctx, "ckQibla")) {
         for (double decl : numeric::StepRange(-23.445, 23.445, 0.005)) {
             m.SunDecl = decl;
-            if (shadowAt(decl)) draw();
+            const double delta = decl * m.Pi / 180;
+            for (double H : hoursAt(delta))
+                if (shadowAt(delta, H)) draw();
         }
         // The name at the solstice end of the curve; where the sun never stands in the place's
         // direction at the solstice, at the last point the loop computed.
-        if (shadowAt(23.45 * h)) draw();
+        const double solstice = 23.45 * h * m.Pi / 180;
+        const std::vector<double> hours = hoursAt(solstice);
+        if (!hours.empty() && shadowAt(solstice, hours.front())) draw();
         plot.setForeColor(kGreen);
         plot.Dati(place, point.x * h, -(point.y - 0.02 * h) * h);
         plot.setForeColor(kWhite);

@@ -87,6 +87,7 @@ const Caller kLight{"M_Light", false}, kVertical2D{"M_Frinter", true},
 const std::vector<AsymptoteCase> kCases = {
     {kLight, 45, 0, 0},          {kLight, 45, 30, 30},        {kLight, 40, -50, -50},
     {kLight, 52, 70, 70},        {kVertical2D, 45, 0, 0},     {kVertical2D, 45, 30, 30},
+    {kLight, 0, 40, 40},         {kLight, 0, -40, -40},
     {kVertical2D, 52, -70, -70}, {kVertical2D, -45, 0, 180},  {kVertical2D, -45, 30, 150},
     {kVertical2D, -35, -40, 220}, {kSpherical, 45, 20, 20},   {kSpherical, 38, -35, -35},
 };
@@ -128,6 +129,18 @@ TEST(Asymptotes, EllipsesHaveNone) {
     const Drawn d = drawAsymptotes(kLight, 10, 0, 0.1);
     EXPECT_GT(d.m.ConicC2345, 0);
     EXPECT_TRUE(d.points.empty());
+}
+
+TEST(Asymptotes, OnTheEquatorASubstyleSineRoundedPastOneIsTakenAsOne) {
+    // There cos(e) equals |sin D| but for rounding: for these walls the sine of the substyle
+    // comes out a hair beyond 1, which must not stop the run.
+    for (double decl : {25.0, 40.0, -79.15, -75.5, 89.95}) {
+        SCOPED_TRACE(decl);
+        Drawn d;
+        ASSERT_NO_THROW(d = drawAsymptotes(kLight, 0, decl, 0.1));
+        EXPECT_NEAR(d.m.SubstyleRad, -std::copysign(d.m.Pi / 2, decl), 1e-7);
+        EXPECT_FALSE(d.points.empty());
+    }
 }
 
 TEST(Asymptotes, TheSphericalVerticalDialTurnsTheSouthernDrawingOver) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,22 @@ TEST(Qibla, TheTextBlockIsWrittenWithoutCurveAndInItsColours) {
     for (std::size_t i = lines.size() - 4; i < lines.size(); ++i)
         EXPECT_EQ(lines[i].colour, green) << lines[i].text;
     EXPECT_EQ(dial.surface().ForeColor(), numeric::rgb(255, 255, 255));
+}
+
+TEST(Qibla, WhereTheSunPassesThePlacesAzimuthTwiceBothShadowsAreKept) {
+    // In the southern tropics near midsummer the sun, culminating near the zenith, stands twice
+    // in a morning in the direction of Mecca (west-north-west from the Pacific), both times
+    // above the horizon and in front of a wall facing north. The first passage casts its shadow
+    // far up the wall, off the plot; the second one, lower, must be drawn too.
+    Flat3dDial dial({-22.5, 180, 0}, Variable::X, {{"txtLON", "135"}, {"ckQibla", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    dial.tagWith(&shell::Module1::SunDecl);
+    const Drawing d = dial.draw(PlotQibla);
+    std::set<long> declinations;  // in thousandths of a degree
+    for (const DrawnPoint& p : d.points)
+        if (p.tag < -21) declinations.insert(std::lround(p.tag * 1000));
+    // Every declination of the sweep from -23.445 to -21.
+    EXPECT_GE(declinations.size(), 489u);
 }
 
 TEST(Qibla, AStaleHorizontalFlagLetsNoPointAboveTheHorizon) {

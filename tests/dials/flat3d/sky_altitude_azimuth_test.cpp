@@ -77,7 +77,14 @@ TEST_P(AzimuthLinesOnOracle, EveryPointIsARealShadowAtAWholeAzimuth) {
         EXPECT_GT(d.points.size(), 300u);
     }
     const oracle::ShadowOracle o = dial.oracle();
-    EXPECT_TRUE(allSuns(o, d.points, offItsDeclination, "the declination being swept"));
+    // The sun of the sweep casts the point, or (below the horizon and behind the plane) marks
+    // the shadow of the opposite sun, of the opposite declination.
+    EXPECT_TRUE(allSuns(
+        o, d.points,
+        [](const DrawnPoint& p, const SunOfPoint& s) {
+            return std::fabs(s.sun.declination) - std::fabs(p.tag);
+        },
+        "the declination being swept or its opposite"));
     EXPECT_TRUE(allSuns(o, d.points, belowTheHorizon, "the sky above the horizon"));
     std::set<long> azimuths;
     EXPECT_TRUE(allSuns(
@@ -112,6 +119,35 @@ TEST(AzimuthLines, AWallFacingTheEquatorShowsElevenLines) {
         // Due east and due west the sun grazes the wall: eleven lines from -75 to 75.
         EXPECT_EQ(azimuths.size(), 11u) << "latitude " << lat;
     }
+}
+
+// The whole azimuths (from the south, west positive, folded into -90..90: both halves of a
+// vertical circle make one line) of the suns casting the points drawn.
+std::set<long> linesDrawn(const Flat3dDial& dial, const Drawing& d) {
+    const oracle::ShadowOracle o = dial.oracle();
+    std::set<long> out;
+    for (const DrawnPoint& p : d.points) {
+        long a = std::lround(15 * std::round(sunOfPoint(o, p.at).azimuth / 15));
+        if (a > 90) a -= 180;
+        if (a <= -90) a += 180;
+        out.insert(a);
+    }
+    return out;
+}
+
+TEST(AzimuthLines, EveryAzimuthThatReachesTheWallIsDrawn) {
+    // Some lines are cast only by the suns below the horizon and behind the wall of the
+    // sweep, that is by the opposite suns: a wall facing 30 degrees west of south is lit from
+    // 105 degrees west (the line of -75); a southern wall facing the pole is lit only near east
+    // and west on summer mornings and evenings.
+    Flat3dDial west({45, 30, 0}, Variable::X, {{"ckAz", "1"}});
+    ASSERT_TRUE(west.setUp());
+    EXPECT_EQ(linesDrawn(west, west.draw(PlotAzimuthLines)),
+              (std::set<long>{-75, -45, -30, -15, 0, 15, 30, 45, 60, 75, 90}));
+    Flat3dDial south({-40, 170, 0}, Variable::X, {{"ckAz", "1"}});
+    ASSERT_TRUE(south.setUp());
+    EXPECT_EQ(linesDrawn(south, south.draw(PlotAzimuthLines)),
+              (std::set<long>{-60, 60, 75, 90}));
 }
 
 TEST(AltitudeLines, ReadThePlaneAsTypedAndFlagTheHorizontalPlane) {
@@ -155,6 +191,12 @@ TEST(AzimuthLines, NothingAtTheEquatorOrWithoutTheBox) {
     south.draw(PlotAzimuthLines);
     EXPECT_EQ(south.m().DeclDegrees, 150);
     EXPECT_EQ(south.m().DeclDecimal, 150);
+    // A horizontal plane draws on the axes of the others but keeps the typed declination.
+    Flat3dDial horizontal({45, 30, 90}, Variable::X, {{"ckAz", "1"}});
+    ASSERT_TRUE(horizontal.setUp());
+    horizontal.draw(PlotAzimuthLines);
+    EXPECT_EQ(horizontal.m().DeclDecimal, 30);
+    EXPECT_DOUBLE_EQ(horizontal.m().WallDeclRad, 30 * horizontal.m().Pi / 180);
 }
 
 }  // namespace

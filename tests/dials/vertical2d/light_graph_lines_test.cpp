@@ -74,6 +74,30 @@ TEST(LightGraphStraightLines, EquinoctialSubstyleAndNoonLineOnTheirTrueLines) {
     }
 }
 
+TEST(LightGraphStraightLines, AtTheEquatorTheSubstyleIsHorizontalExceptOnASouthWall) {
+    // On a wall facing north the polar axis, horizontal here, is as good as perpendicular to the
+    // wall: the substyle is drawn as on every other equatorial wall, along the horizon.
+    for (const Wall& w : {Wall{0, 180}, Wall{0, -180}, Wall{0, 30}}) {
+        SCOPED_TRACE(describe(w));
+        LightDial dial(w);
+        ASSERT_TRUE(dial.setUp());
+        const Drawing substyle = dial.draw(v2::DrawSubstyleLineLight);
+        ASSERT_GT(substyle.points.size(), 100u);
+        double left = 1, right = -1;
+        for (const auto& p : substyle.at()) {
+            ASSERT_LT(std::fabs(p.y), 1e-9);
+            left = std::fmin(left, p.x);
+            right = std::fmax(right, p.x);
+        }
+        EXPECT_LT(left, -0.5);
+        EXPECT_GT(right, 0.5);
+    }
+    // Facing due south its substyle angle is 0 and no point can be computed.
+    LightDial south({0, 0});
+    ASSERT_TRUE(south.setUp());
+    EXPECT_TRUE(south.draw(v2::DrawSubstyleLineLight).points.empty());
+}
+
 TEST(LightGraphStraightLines, TriangleOfTheStyleHasItsRightAngleAtTheFoot) {
     for (const Wall& w : {Wall{45, 30, 1}, Wall{52, -60, 1}}) {
         LightDial dial(w);
