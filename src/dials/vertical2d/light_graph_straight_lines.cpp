@@ -28,17 +28,17 @@ void DrawEquinoctialLineLight(shell::Context& ctx) {
     }
 }
 
-// The line q = 0 of the substyle frame, sampled by x; on a wall facing due south or north it is
-// vertical and is sampled by y instead (a wall typed as declining 180 degrees has a substyle
-// angle of 0 but for the rounding of pi). At the equator on such a wall the polar style stands
-// perpendicular to the wall and the substyle shrinks to the style foot: nothing is drawn.
+// The line q = 0 of the substyle frame, sampled by x; north of the equator, on a wall facing due
+// south or north it is vertical and is sampled by y instead (a wall typed as declining 180
+// degrees has a substyle angle of 0 but for the rounding of pi, which would put every point but
+// one far off the plot). At the equator the substyle angle is +-90 degrees, or 0 on a wall
+// facing due south, where no point can be computed and nothing is drawn.
 void DrawSubstyleLineLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, 9);
     const double s = m.SubstyleRad;
-    if (std::tan(s) == 0 || std::fabs(m.DeclDecimal) == 180) {
-        if (m.LatDegrees == 0) return;
+    if (m.LatDegrees != 0 && (std::tan(s) == 0 || std::fabs(m.DeclDecimal) == 180)) {
         for (double t : numeric::StepRange(-1, 1, m.PointStep)) plot.xPset(0, -t, colour);
         return;
     }

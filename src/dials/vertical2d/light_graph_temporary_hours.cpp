@@ -42,10 +42,10 @@ struct HorizonSample {
 };
 
 // The end of a piece of the horizon that runs off to infinity, where the sun at that moment of
-// the day crosses the plane of the wall: the edge of the plot area in that direction, or the
-// finite end itself when the edge lies behind it.
+// the day crosses the plane of the wall: the end of the horizon line (x = +-ShiftX) in that
+// direction, or the finite end itself when that end lies behind it.
 double farEnd(const plot::PlotSurface& plot, double from, double direction) {
-    if (direction > 0) return std::fmax(from, plot.QuadranteL() - plot.ShiftX());
+    if (direction > 0) return std::fmax(from, plot.ShiftX());
     return std::fmin(from, -plot.ShiftX());
 }
 
