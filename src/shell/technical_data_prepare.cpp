@@ -43,7 +43,10 @@ void computeSubstyleHour(Module1& m) {
         return;
     }
     const double denominator = std::tan(R) * std::cos(lat) + std::cos(D) * std::sin(lat);
-    double h = std::atan(checkedDiv(std::sin(D), denominator));
+    // A plane facing due south or north has its substyle on the meridian; for the plane
+    // perpendicular to the polar axis (0 / 0) the substyle is undefined and the meridian is
+    // taken too, so that the list goes on.
+    double h = std::sin(D) == 0 ? 0 : std::atan(checkedDiv(std::sin(D), denominator));
     if (sgn(std::sin(h)) != sgn(std::sin(D))) h = h > 0 ? h - m.Pi : h + m.Pi;
     m.SubstyleHour = h;
 }
@@ -82,7 +85,8 @@ void prepareInclined(DataList& list) {
         m.SubstyleAngle = sgn(D) * m.Pi / 2;
     } else {
         const double denominator = std::sin(R) * std::cos(D) + std::cos(R) * std::tan(lat);
-        m.SubstyleAngle = std::atan(checkedDiv(std::sin(D), denominator));
+        m.SubstyleAngle =
+            std::sin(D) == 0 ? 0 : std::atan(checkedDiv(std::sin(D), denominator));
         list.q = list.deg(m.SubstyleAngle);
         if (E != 0) {
             if (list.Cx <= 0 && list.Cy < 0)

@@ -25,6 +25,14 @@ double halfArc(const Module1& m, double x) {
     return checkedDiv(ArcCos(m, x) * 180, m.Pi);
 }
 
+// tan of an angle within [-90, 90] degrees. At +-90 degrees the stored Pi puts the angle a
+// hair beyond the right angle, where the platform's tangent has the wrong sign; the limit from
+// inside the range is meant (the pole, or a style along the polar axis).
+double tanWithinRightAngle(double a) {
+    if (std::fabs(std::cos(a)) < 1e-9) return std::sin(a) > 0 ? 1e300 : -1e300;
+    return std::tan(a);
+}
+
 void writeDayLengths(DataList& list) {
     Module1& m = list.m;
     m.SunDecl = list.rad(23.45);
@@ -79,8 +87,8 @@ void writeOptionalDeclination(DataList& list) {
     m.SunDecl = list.rad(delta);
 
     // Half-day arc, and half-arc during which the sun lights the dial around the substyle hour.
-    m.SolarTemp = halfArc(m, -std::tan(m.SunDecl) * std::tan(hs * m.LatRad));
-    const double W = halfArc(m, -std::tan(m.SunDecl) * std::tan(hs * m.StyleElevRad));
+    m.SolarTemp = halfArc(m, -std::tan(m.SunDecl) * tanWithinRightAngle(hs * m.LatRad));
+    const double W = halfArc(m, -std::tan(m.SunDecl) * tanWithinRightAngle(hs * m.StyleElevRad));
 
     const double sunrise = roundHalfEven(12 - m.SolarTemp / 15, 2);
     const double sunset = roundHalfEven(12 + m.SolarTemp / 15, 2);

@@ -127,5 +127,31 @@ TEST_F(ListShapes, InclinedPlaneAtThePoleEndsAfterTheEquivalentHorizontalDial) {
     EXPECT_EQ(plot.ForeColor(), numeric::qbColor(7));
 }
 
+TEST_F(ListShapes, PoleAndPolarStyleKeepTheSunOnTheSideItReallyLights) {
+    // At the pole, and on a plane whose style lies along the polar axis, the stored Pi puts the
+    // right angle a hair past 90 degrees; the list must still read midnight sun in summer, polar
+    // night in winter, and a dial facing the south pole unlit by a summer sun.
+    choose("mnuVertSph");
+    place("90", "-7.6438", "-1");
+    lastRun(90);
+    inputs.setText("txtlineofdeclination", "27");
+    click();
+    EXPECT_TRUE(contains("Sun up all day "));
+    plot.Clear();
+    inputs.setText("txtlineofdeclination", "-10");
+    click();
+    EXPECT_EQ(texts().back(), "Sun down all day ");
+
+    plot.Clear();
+    choose("M_Inclinati");
+    place("45", "-7.6438", "-1");
+    lastRun(45);
+    wall("0", "-45");  // perpendicular to the polar axis, facing the south celestial pole
+    inputs.setText("txtlineofdeclination", "27");
+    click();
+    EXPECT_TRUE(contains("Substyle distance  : 0°"));
+    EXPECT_TRUE(contains("Sun off dial all the day "));
+}
+
 }  // namespace
 }  // namespace shelldata
