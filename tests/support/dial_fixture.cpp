@@ -8,6 +8,7 @@
 
 #include "dials/driver_table.h"
 #include "numeric/palette.h"
+#include "shell/helpers.h"
 #include "shell/run_dispatch.h"
 #include "support/oracle_checks.h"
 
@@ -18,6 +19,20 @@ std::string describe(const Wall& w) {
 }
 
 void PrintTo(const Wall& w, std::ostream* out) { *out << describe(w); }
+
+std::string describe(const Plane& p) {
+    return "lat " + number(p.lat) + ", decl " + number(p.decl) + ", recl " + number(p.recl) +
+           ", style " + number(p.style);
+}
+
+void PrintTo(const Plane& p, std::ostream* out) { *out << describe(p); }
+
+Settings typedPlane(const Plane& p) {
+    return {{"txtLAT", number(p.lat)}, {"txtDecl", number(p.decl)},
+            {"txtReclinZ", number(p.recl)}, {"txtStilo", number(p.style)}};
+}
+
+plot::Colour colourOf(int index) { return shell::LineColor(shell::clsOptions{}, index); }
 
 Settings typedWall(const Wall& w) {
     return {{"txtLAT", number(w.lat)}, {"txtDecl", number(w.decl)}, {"txtStilo", number(w.style)}};

@@ -17,6 +17,7 @@
 
 #include "plot/display_list.h"
 #include "shell/context.h"
+#include "support/oracle_sky.h"
 #include "support/oracle_vec.h"
 #include "support/recording_device.h"
 #include "support/rundial_lib.h"
@@ -45,6 +46,26 @@ std::string describe(const Wall& w);
 void PrintTo(const Wall& w, std::ostream* out);
 // The wall's three boxes: txtLAT, txtDecl, txtStilo.
 Settings typedWall(const Wall& w);
+
+// A plane as typed: latitude, declination (west +) and reclination (+ reclining) in degrees,
+// style in metres.
+struct Plane {
+    double lat;
+    double decl;
+    double recl;
+    double style = 0.1;
+};
+
+std::string describe(const Plane& p);
+void PrintTo(const Plane& p, std::ostream* out);
+// The plane's four boxes: txtLAT, txtDecl, txtReclinZ, txtStilo.
+Settings typedPlane(const Plane& p);
+
+// The stored Pi the programmes convert angles with.
+inline constexpr double kPi = oracle::kStoredPi;
+
+// The colour drawn for a palette index with the design-time options.
+plot::Colour colourOf(int index);
 
 // A recording device that tags every painted point with a value read at that moment.
 class TaggingDevice : public testsupport::RecordingDevice {
@@ -129,6 +150,22 @@ private:
 
     TaggingDevice device_;
     rundial::DialSystem system_;
+};
+
+// A programme chosen with a plane typed, then the extra settings applied.
+class PlaneDial : public ProgrammeDial {
+public:
+    PlaneDial(std::string_view programme, const Plane& plane, const Settings& extra = {})
+        : ProgrammeDial(programme, typedPlane(plane), extra), plane_(plane) {}
+
+    const Plane& plane() const { return plane_; }
+    // The shadow oracle of the plane as typed.
+    oracle::ShadowOracle oracle() const {
+        return oracle::ShadowOracle(plane_.lat, plane_.decl, plane_.recl, plane_.style);
+    }
+
+private:
+    Plane plane_;
 };
 
 // The pairs of declination lines the programmes draw, each pair in one colour index: the

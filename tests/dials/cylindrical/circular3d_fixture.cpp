@@ -4,21 +4,10 @@
 
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/driver_table.h"
-#include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
 #include "support/oracle_checks.h"
 
 namespace cyl3dtest {
-
-using rundial::number;
-
-std::string describe(const Cylinder& c) {
-    return "lat " + number(c.lat) + ", decl " + number(c.decl) +
-           (c.convex ? ", convex" : ", concave") + ", radius " + number(c.radius) + ", style " +
-           number(c.style);
-}
-
-void PrintTo(const Cylinder& c, std::ostream* out) { *out << describe(c); }
 
 const std::vector<Cylinder>& cylinders() {
     static const std::vector<Cylinder> all = {
@@ -31,18 +20,6 @@ const std::vector<Cylinder>& cylinders() {
     return all;
 }
 
-plot::Colour colourOf(int index) { return shell::LineColor(shell::clsOptions{}, index); }
-
-Cyl3dDial::Cyl3dDial(const Cylinder& c, const Settings& extra)
-    : ProgrammeDial("M_CILINDRICI",
-                    {{"txtLAT", number(c.lat)},
-                     {"txtDecl", number(c.decl)},
-                     {"txtStilo", number(c.style)},
-                     {"txtRadius", number(c.radius)},
-                     {c.convex ? "Option3D2" : "Option3D1", "1"}},
-                    extra),
-      c_(c) {}
-
 bool Cyl3dDial::setUp() {
     shell::DriverTable drivers = dials::allDrivers();
     drivers.RunCylCircular3D = [](shell::Context& ctx) {
@@ -51,10 +28,6 @@ bool Cyl3dDial::setUp() {
         dials::cylindrical::ComputeCylGnomonGeometry(ctx);
     };
     return runWith(drivers);
-}
-
-oracle::CylinderOracle Cyl3dDial::oracle() const {
-    return oracle::CylinderOracle(c_.lat, c_.decl, c_.convex, c_.radius, c_.style);
 }
 
 double oracleHourAngle(double programmeRad) { return -programmeRad * 180 / oracle::kStoredPi; }

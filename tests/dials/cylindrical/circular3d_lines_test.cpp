@@ -129,8 +129,9 @@ TEST_P(Cyl3dLines, AnalemmaIsTheShadowOfStandardNoonThroughTheYear) {
     }
     // Where the noon shadow stays on the near half, the whole year is drawn: on the concave
     // wall facing west, every day by the root on the tip's side away from the face.
-    if (GetParam().decl == 0 || (GetParam().decl == 90 && !GetParam().convex))
+    if (GetParam().decl == 0 || (GetParam().decl == 90 && !GetParam().convex)) {
         EXPECT_EQ(d.points.size(), 1461u);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cylinders, Cyl3dLines, testing::ValuesIn(cylinders()));

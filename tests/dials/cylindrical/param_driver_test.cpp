@@ -16,24 +16,18 @@ namespace {
 
 using namespace dials::cylindrical;
 using cylprojtest::colourOf;
-using cylprojtest::typedCylinder;
+using cylprojtest::withBoxes;
 
 constexpr const char* kTitle =
     "Cylindrical sundial of circular cross-section as a set of points : parametric method ";
 
-Settings with(const Cylinder& c, const Settings& extra) {
-    Settings s = typedCylinder(c);
-    s.insert(s.end(), extra.begin(), extra.end());
-    return s;
-}
-
 TEST(ParamDriver, RefusesTheSouthernHemisphereAndTheEquator) {
-    dialtest::expectRefused(dialtest::runProgramme("M_Param", with({-45, 10, false}, {})),
+    dialtest::expectRefused(dialtest::runProgramme("M_Param", withBoxes({-45, 10, false}, {})),
                             std::string(shell::kSouthernHemisphereRefusal));
     for (const char* latitude : {"0", "", "abc"}) {
         SCOPED_TRACE(latitude);
         dialtest::expectRefused(
-            dialtest::runProgramme("M_Param", with({45, 10, false}, {{"txtLAT", latitude}})),
+            dialtest::runProgramme("M_Param", withBoxes({45, 10, false}, {{"txtLAT", latitude}})),
             std::string(shell::kEquatorRefusal));
     }
 }

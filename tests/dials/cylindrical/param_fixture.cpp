@@ -6,9 +6,6 @@
 
 namespace cylparamtest {
 
-ParamCylinder::ParamCylinder(const Cylinder& c, const Settings& extra)
-    : ProgrammeDial("M_Param", cylprojtest::typedCylinder(c), extra), cylinder_(c) {}
-
 bool ParamCylinder::setUp() {
     shell::DriverTable table;
     table.RunCylCircularParam = [](shell::Context& ctx) {
@@ -16,11 +13,6 @@ bool ParamCylinder::setUp() {
         dials::cylindrical::SetCylinderSideParam(ctx);
     };
     return runWith(table);
-}
-
-oracle::CylinderOracle ParamCylinder::oracle() const {
-    return oracle::CylinderOracle(cylinder_.lat, cylinder_.decl, cylinder_.convex,
-                                  cylinder_.radius, cylinder_.style);
 }
 
 }  // namespace cylparamtest

@@ -8,19 +8,16 @@
 
 namespace cylparamtest {
 
-using cylprojtest::Cylinder;
-using dialtest::Drawing;
-using dialtest::Settings;
+using cyltest::Cylinder;
+using cyltest::Drawing;
+using cyltest::Settings;
 
-class ParamCylinder : public dialtest::ProgrammeDial {
+class ParamCylinder : public cyltest::CylinderDial {
 public:
-    explicit ParamCylinder(const Cylinder& c, const Settings& extra = {});
+    explicit ParamCylinder(const Cylinder& c, const Settings& extra = {})
+        : CylinderDial("M_Param", c, extra, true) {}
     // Run with the set-up standing for the driver; returns what Run returned.
     bool setUp();
-    oracle::CylinderOracle oracle() const;
-
-private:
-    Cylinder cylinder_;
 };
 
 }  // namespace cylparamtest

@@ -18,12 +18,6 @@ using namespace dials::cylindrical;
 
 constexpr const char* kTitle = "Cylindrical sundial of circular cross-section : projective method";
 
-Settings withBoxes(const Cylinder& c, const Settings& extra) {
-    Settings s = typedCylinder(c);
-    s.insert(s.end(), extra.begin(), extra.end());
-    return s;
-}
-
 const Settings kCurveBoxes = {{"chkOreAstronomiche", "1"}, {"ck_DayLightCurves", "1"},
                               {"ck_Equinoziale", "1"},     {"ck_Sustilare", "1"},
                               {"ck_Italiche", "1"},        {"ck_babiloniche", "1"}};

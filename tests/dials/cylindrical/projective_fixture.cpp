@@ -4,38 +4,20 @@
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
-#include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
 #include "shell/run_dispatch.h"
 #include "support/oracle_checks.h"
 
 namespace cylprojtest {
 
-using dialtest::number;
-
-std::string describe(const Cylinder& c) {
-    return "lat " + number(c.lat) + ", decl " + number(c.decl) +
-           (c.convex ? ", convex" : ", concave") + ", R " + number(c.radius) + ", L " +
-           number(c.style);
-}
-
-Settings typedCylinder(const Cylinder& c) {
-    Settings s = {{"txtLAT", number(c.lat)},
-                  {"txtDecl", number(c.decl)},
-                  {"txtRadius", number(c.radius)},
-                  {"txtStilo", number(c.style)},
-                  {c.convex ? "Option3D2" : "Option3D1", "1"}};
-    for (const char* box : {"chkOreAstronomiche", "ck_DayLightCurves", "ck_Lemniscate",
-                            "ck_Equinoziale", "ck_orizzonte", "ck_Triangolo", "ck_Sustilare",
-                            "ck_Italiche", "ck_babiloniche", "Ck_Section", "ck_Etna"})
-        s.emplace_back(box, "0");
+Settings withBoxes(const Cylinder& c, const Settings& extra) {
+    Settings s = cyltest::typedCylinder(c, true);
+    s.insert(s.end(), extra.begin(), extra.end());
     return s;
 }
 
-plot::Colour colourOf(int index) { return shell::LineColor(shell::clsOptions{}, index); }
-
 ProjectiveCylinder::ProjectiveCylinder(const Cylinder& c, const Settings& extra)
-    : ProgrammeDial("mnuCircp", typedCylinder(c), extra), cylinder_(c) {}
+    : CylinderDial("mnuCircp", c, extra, true) {}
 
 bool ProjectiveCylinder::setUp() {
     shell::DriverTable table;
@@ -45,11 +27,6 @@ bool ProjectiveCylinder::setUp() {
         dials::cylindrical::InitCylProjective(ctx);
     };
     return runWith(table);
-}
-
-oracle::CylinderOracle ProjectiveCylinder::oracle() const {
-    return oracle::CylinderOracle(cylinder_.lat, cylinder_.decl, cylinder_.convex,
-                                  cylinder_.radius, cylinder_.style);
 }
 
 const std::vector<Cylinder>& cylinders() {
@@ -64,15 +41,7 @@ const std::vector<Cylinder>& cylinders() {
 testing::AssertionResult allNear(const std::vector<oracle::DialXY>& points,
                                  const std::function<double(oracle::DialXY)>& distance,
                                  double styleLength, const std::string& what) {
-    const oracle::Misses miss = oracle::missesOf(
-        points.size(), [&](std::size_t i) { return distance(points[i]); },
-        oracle::toleranceFor(styleLength));
-    if (miss.count == 0) return testing::AssertionSuccess();
-    const oracle::DialXY& p = points[miss.worst];
-    return testing::AssertionFailure()
-           << what << ": " << miss.count << " of " << points.size()
-           << " points off their curve; worst (" << p.x << ", " << p.y << ") by "
-           << miss.worstError;
+    return cyltest::allWithin(points, distance, what, oracle::toleranceFor(styleLength));
 }
 
 std::function<double(oracle::DialXY)> declinationPair(const oracle::CylinderOracle& o,
@@ -85,8 +54,7 @@ std::function<double(oracle::DialXY)> declinationPair(const oracle::CylinderOrac
 
 void expectNoonCut(const Cylinder& c, const oracle::CylinderOracle& o, const Drawing& d,
                    double u) {
-    const double tipFromAxis = c.convex ? c.radius + c.style : c.radius - c.style;
-    if (!(std::fabs(tipFromAxis * std::sin(o.sky().rad(c.decl))) < c.radius)) {
+    if (!cyltest::meridianCutsSection(c, o)) {
         EXPECT_TRUE(d.segments.empty());
         return;
     }

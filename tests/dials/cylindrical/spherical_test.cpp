@@ -20,33 +20,27 @@
 #include "shell/helpers.h"
 #include "shell/refusal.h"
 #include "support/cylinder_oracle.h"
+#include "cylinder_fixture.h"
 #include "support/dial_fixture.h"
 
 namespace {
 
 namespace cyl = dials::cylindrical;
 using numeric::StepRange;
-constexpr double kPi = 3.141592654;
+using dialtest::kPi;
 
-struct Cylinder {
-    double lat, decl;  // degrees, as typed
-    bool convex;
-    double radius = 1, style = 0.5;
-};
-void PrintTo(const Cylinder& c, std::ostream* out) {
-    *out << "lat " << c.lat << ", decl " << c.decl << (c.convex ? ", convex" : ", concave")
-         << ", R " << c.radius << ", L " << c.style;
+using cyltest::Cylinder;
+using dialtest::colourOf;
+
+// The cylinders here default to a radius of 1 m and a style of 0.5 m.
+Cylinder cylinder(double lat, double decl, bool convex, double radius = 1, double style = 0.5) {
+    return {lat, decl, convex, radius, style};
 }
 
-plot::Colour colourOf(int index) { return shell::LineColor(shell::clsOptions{}, index); }
-
-dialtest::Settings typed(const Cylinder& c, dialtest::Settings extra) {
-    dialtest::Settings s = {{"txtLAT", dialtest::number(c.lat)},
-                            {"txtDecl", dialtest::number(c.decl)},
-                            {"txtRadius", dialtest::number(c.radius)},
-                            {"txtStilo", dialtest::number(c.style)},
-                            {c.convex ? "Option3D2" : "Option3D1", "1"},
-                            {"chkOreAstronomiche", "0"},
+// The astronomical hours, the daylight curves, the equinoctial and the substyle unticked, then
+// the extra settings.
+dialtest::Settings unticked(const dialtest::Settings& extra) {
+    dialtest::Settings s = {{"chkOreAstronomiche", "0"},
                             {"ck_DayLightCurves", "0"},
                             {"ck_Equinoziale", "0"},
                             {"ck_Sustilare", "0"}};
@@ -56,23 +50,17 @@ dialtest::Settings typed(const Cylinder& c, dialtest::Settings extra) {
 
 // Run once with no feature ticked on a plot area of 15 x 15 m, the foot 7.5 m from the left and
 // 4 m from the top, so that the lines are seen far from the foot.
-class CylSphDial : public dialtest::ProgrammeDial {
+class CylSphDial : public cyltest::CylinderDial {
 public:
     explicit CylSphDial(const Cylinder& c, const dialtest::Settings& extra = {})
-        : ProgrammeDial("mnuCCs", typed(c, extra)), c_(c) {
+        : CylinderDial("mnuCCs", c, unticked(extra)) {
         surface().setQuadranteL(15);
         surface().setQuadranteH(15);
         surface().setShiftX(7.5);
         surface().setShiftY(4);
         ran = run();
     }
-    oracle::CylinderOracle oracle() const {
-        return oracle::CylinderOracle(c_.lat, c_.decl, c_.convex, c_.radius, c_.style);
-    }
     bool ran;
-
-private:
-    Cylinder c_;
 };
 
 struct LineSun {
@@ -248,13 +236,13 @@ TEST_P(CylSphLines, EachFamilyDrawsExactlyTheShadowsOfItsSuns) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cylinders, CylSphLines,
-                         testing::Values(Cylinder{45, 0, false}, Cylinder{45, 0, true},
-                                         Cylinder{45, 30, false}, Cylinder{52, -60, true},
-                                         Cylinder{40, 150, false},
-                                         Cylinder{60, -170, false, 0.3, 0.1},
-                                         Cylinder{45, 200, false}, Cylinder{10, 30, false},
-                                         Cylinder{10, 30, true}, Cylinder{0, 90, false},
-                                         Cylinder{70, 0, true}, Cylinder{45, -20, true, 0.3, 0.1}));
+                         testing::Values(cylinder(45, 0, false), cylinder(45, 0, true),
+                                         cylinder(45, 30, false), cylinder(52, -60, true),
+                                         cylinder(40, 150, false),
+                                         cylinder(60, -170, false, 0.3, 0.1),
+                                         cylinder(45, 200, false), cylinder(10, 30, false),
+                                         cylinder(10, 30, true), cylinder(0, 90, false),
+                                         cylinder(70, 0, true), cylinder(45, -20, true, 0.3, 0.1)));
 
 class CylSphNumerals : public testing::TestWithParam<Cylinder> {};
 
@@ -296,9 +284,9 @@ TEST_P(CylSphNumerals, StandOnTheirHourLinesAtDeclination25) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cylinders, CylSphNumerals,
-                         testing::Values(Cylinder{45, 0, false}, Cylinder{45, 30, true},
-                                         Cylinder{50, 180, true}, Cylinder{40, 150, false},
-                                         Cylinder{10, -30, false, 0.3, 0.1}));
+                         testing::Values(cylinder(45, 0, false), cylinder(45, 30, true),
+                                         cylinder(50, 180, true), cylinder(40, 150, false),
+                                         cylinder(10, -30, false, 0.3, 0.1)));
 
 TEST(CylSphDriver, RefusesOnlyTheSouthernHemisphere) {
     dialtest::expectRefused(dialtest::runProgramme("mnuCCs", {{"txtLAT", "-0.1"}}),
@@ -312,7 +300,7 @@ TEST(CylSphDriver, RefusesOnlyTheSouthernHemisphere) {
 // limit is outside it. A wall typed as 200 enters as 200, DeclDecimal keeping the folded value.
 TEST(CylSphDriver, ProjectsTheWorkedExampleWithinTheConvexLimit) {
     for (const bool convex : {false, true}) {
-        CylSphDial dial({45, 0, convex});
+        CylSphDial dial(cylinder(45, 0, convex));
         shell::Module1& m = dial.m();
         cyl::SetCylSphSide(dial.ctx());
         const auto p = cyl::ProjectCylSphPoint(m, 15 * kPi / 180, 0);
@@ -328,7 +316,7 @@ TEST(CylSphDriver, ProjectsTheWorkedExampleWithinTheConvexLimit) {
         m.ConvexArcLimit = std::fabs(p->u);
         EXPECT_FALSE(cyl::ProjectCylSphPoint(m, 15 * kPi / 180, 0).has_value());
     }
-    CylSphDial typed200({45, 200, false});
+    CylSphDial typed200(cylinder(45, 200, false));
     EXPECT_DOUBLE_EQ(typed200.m().WallDeclRad, 200 * kPi / 180);
     EXPECT_DOUBLE_EQ(typed200.m().DeclDecimal, -160);
 }
@@ -336,7 +324,7 @@ TEST(CylSphDriver, ProjectsTheWorkedExampleWithinTheConvexLimit) {
 // A convex style of length 0 reaches nothing beyond the foot; a radius of 0 has no section.
 // Neither ends the run, and no curve draws a point.
 TEST(CylSphDriver, CylindersWithoutShadowsDrawNoCurve) {
-    for (const Cylinder& c : {Cylinder{45, 10, true, 1, 0}, Cylinder{45, 10, false, 0, 0.1}}) {
+    for (const Cylinder& c : {cylinder(45, 10, true, 1, 0), cylinder(45, 10, false, 0, 0.1)}) {
         CylSphDial dial(c, {{"ckRomani", "1"}, {"ck_Lemniscate", "1"}, {"ck_Italiche", "1"}});
         EXPECT_TRUE(dial.ran);
         for (auto draw : {cyl::DrawCylSphHourLines, cyl::DrawCylSphEquinoctial,

@@ -18,8 +18,6 @@ namespace {
 using namespace dials::projective;
 using dialtest::Settings;
 using numeric::qbColor;
-
-constexpr double kPi = 3.141592654;
 const std::string kTitle = "Flat sundial by projective method : former version";
 
 dialtest::Outcome runWith(const Settings& changes) {

@@ -3,38 +3,21 @@
 // then be called one by one, and the shadow oracle of the same plane (the programme takes the
 // inputs as the oracle does). Hour angles of the programme count positive towards the morning.
 
-#include <string>
-
 #include "dials/projective/former_procedures.h"
 #include "shell/run_dispatch.h"
 #include "support/dial_fixture.h"
-#include "support/rundial_lib.h"
-#include "support/shadow_oracle.h"
 
 namespace formertest {
 
-// Latitude, declination (west +) and reclination (+ reclining) in degrees; style in metres.
-struct Plane {
-    double lat, decl, recl, style = 0.1;
-};
+using dialtest::describe;
+using dialtest::kPi;
+using dialtest::Plane;
+using dialtest::typedPlane;
 
-inline std::string describe(const Plane& p) {
-    using rundial::number;
-    return "lat " + number(p.lat) + ", decl " + number(p.decl) + ", recl " + number(p.recl) +
-           ", style " + number(p.style);
-}
-inline void PrintTo(const Plane& p, std::ostream* out) { *out << describe(p); }
-
-inline dialtest::Settings typedPlane(const Plane& p) {
-    using rundial::number;
-    return {{"txtLAT", number(p.lat)}, {"txtDecl", number(p.decl)},
-            {"txtReclinZ", number(p.recl)}, {"txtStilo", number(p.style)}};
-}
-
-class FormerDial : public dialtest::ProgrammeDial {
+class FormerDial : public dialtest::PlaneDial {
 public:
     explicit FormerDial(const Plane& plane, const dialtest::Settings& extra = {})
-        : ProgrammeDial("M_Proiettivo", typedPlane(plane), extra), plane_(plane) {}
+        : PlaneDial("M_Proiettivo", plane, extra) {}
 
     // Run with the set-up and the construction standing for the driver.
     bool setUp() {
@@ -45,12 +28,6 @@ public:
         };
         return runWith(table);
     }
-    oracle::ShadowOracle oracle() const {
-        return oracle::ShadowOracle(plane_.lat, plane_.decl, plane_.recl, plane_.style);
-    }
-
-private:
-    Plane plane_;
 };
 
 }  // namespace formertest

@@ -144,10 +144,11 @@ TEST_P(FormerLines, ItalianAndBabylonianHours) {
             EXPECT_TRUE(oracle::allOnItalianLine(o, 24, lines.at(H), tolerance) ||
                         oracle::allOnItalianLine(o, 12, lines.at(H), tolerance));
         }
-        if (lines.count(-90) && lines.count(90))  // both tangents, not one twice
+        if (lines.count(-90) && lines.count(90)) {  // both tangents, not one twice
             EXPECT_GT(oracle::distanceToLine(lines.at(90).front(), lines.at(-90).front(),
                                              lines.at(-90).back()),
                       1e-3);
+        }
     }
 }
 

@@ -2,21 +2,8 @@
 
 #include "dials/projective/latter_procedures.h"
 #include "shell/run_dispatch.h"
-#include "support/rundial_lib.h"
 
 namespace latterproj {
-
-using rundial::number;
-
-std::string describe(const Plane& p) {
-    return "lat " + number(p.lat) + ", decl " + number(p.decl) + ", recl " + number(p.recl) +
-           ", style " + number(p.style);
-}
-
-dialtest::Settings typedPlane(const Plane& p) {
-    return {{"txtLAT", number(p.lat)}, {"txtDecl", number(p.decl)},
-            {"txtReclinZ", number(p.recl)}, {"txtStilo", number(p.style)}};
-}
 
 bool LatterDial::setUp() {
     shell::DriverTable table;
@@ -26,10 +13,6 @@ bool LatterDial::setUp() {
 
 bool LatterDial::setUpWithCentre() {
     return setUp() && dials::projective::ComputeCentreProjLatter(ctx());
-}
-
-oracle::ShadowOracle LatterDial::oracle() const {
-    return oracle::ShadowOracle(plane_.lat, plane_.decl, plane_.recl, plane_.style);
 }
 
 const std::vector<Plane>& planes() {

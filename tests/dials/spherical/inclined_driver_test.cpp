@@ -15,7 +15,6 @@ namespace {
 using dialtest::Outcome;
 using dialtest::Settings;
 
-constexpr double kPi = 3.141592654;
 const std::string kHorizontal = "Horizontal dial by spherical trigonometry";
 const std::string kDeclining = "Declining, reclining dial by spherical trigonometry";
 

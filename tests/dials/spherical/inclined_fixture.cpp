@@ -1,7 +1,6 @@
 #include "inclined_fixture.h"
 
 #include <cmath>
-#include <string>
 
 #include "dials/driver_table.h"
 #include "dials/spherical/spherical.h"
@@ -10,21 +9,8 @@
 
 namespace inclinedtest {
 
-std::string describe(const Plane& p) {
-    return "lat " + dialtest::number(p.lat) + ", decl " + dialtest::number(p.decl) + ", recl " +
-           dialtest::number(p.recl) + ", style " + dialtest::number(p.style);
-}
-
-void PrintTo(const Plane& p, std::ostream* out) { *out << describe(p); }
-
 InclinedDial::InclinedDial(const Plane& plane, const dialtest::Settings& extra)
-    : dialtest::ProgrammeDial("mnuUni",
-                              {{"txtLAT", dialtest::number(plane.lat)},
-                               {"txtDecl", dialtest::number(plane.decl)},
-                               {"txtReclinZ", dialtest::number(plane.recl)},
-                               {"txtStilo", dialtest::number(plane.style)}},
-                              extra),
-      plane_(plane) {
+    : PlaneDial("mnuUni", plane, extra) {
     tagWith(&shell::Module1::HourAngleRad);
 }
 
@@ -35,7 +21,7 @@ bool InclinedDial::setUp() {
 }
 
 oracle::ShadowOracle InclinedDial::oracle() const {
-    const Plane& p = plane_;
+    const Plane& p = plane();
     if (std::fabs(p.recl) == 90) return oracle::ShadowOracle(p.lat, 0, 90, p.style);
     if (p.lat >= 0) return oracle::ShadowOracle(p.lat, p.decl, p.recl, p.style);
     return oracle::ShadowOracle(p.lat, 180 - p.decl, -p.recl, p.style);
@@ -43,7 +29,7 @@ oracle::ShadowOracle InclinedDial::oracle() const {
 
 double InclinedDial::oracleHour(double programmeRad) const {
     const double degrees = programmeRad * 180 / oracle::kStoredPi;
-    return plane_.lat >= 0 ? degrees : -degrees;
+    return plane().lat >= 0 ? degrees : -degrees;
 }
 
 const std::vector<Plane>& planes() {

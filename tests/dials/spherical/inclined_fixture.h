@@ -2,38 +2,33 @@
 // The declining-reclining dial by spherical trigonometry set up in-process as Run sets it up,
 // and the physical plane its inputs describe, for the shadow oracle.
 
-#include <ostream>
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "numeric/palette.h"
 #include "support/dial_fixture.h"
 #include "support/shadow_oracle.h"
 
 namespace inclinedtest {
 
-// The inputs as typed: latitude, declination (west +) and reclination in degrees, style in
-// metres. In the south the reclination is typed with the opposite sign, a horizontal dial -90.
-struct Plane {
-    double lat;
-    double decl;
-    double recl;
-    double style = 0.1;
-};
-
-std::string describe(const Plane& p);
-void PrintTo(const Plane& p, std::ostream* out);
+// The inputs as typed (dialtest::Plane): in the south the reclination is typed with the opposite
+// sign, a horizontal dial -90.
+using dialtest::describe;
+using dialtest::Drawing;
+using dialtest::kPi;
+using dialtest::Plane;
+using numeric::qbColor;
 
 // The programme chosen with the plane typed, then the extra settings applied.
-class InclinedDial : public dialtest::ProgrammeDial {
+class InclinedDial : public dialtest::PlaneDial {
 public:
     explicit InclinedDial(const Plane& plane, const dialtest::Settings& extra = {});
 
     // Run with the set-up standing for the driver: the signs set by Run, the inputs read.
     bool setUp();
 
-    // The physical plane: in the north as typed; in the south the face turned to the equator,
+    // The physical plane (hides the plane as typed): in the north as typed; in the south the face turned to the equator,
     // its declination counted from the north and its reclination with the sign inverted (the
     // programme draws the other face of the typed plane, reflected through the foot); a
     // horizontal plane (typed +90 in the north, -90 in the south) faces up, x east, y north.
@@ -41,11 +36,6 @@ public:
     // The oracle's hour angle (degrees, afternoon +) of the programme's hour angle (radians):
     // the reflection of the southern points turns it into its opposite.
     double oracleHour(double programmeRad) const;
-
-    const Plane& plane() const { return plane_; }
-
-private:
-    Plane plane_;
 };
 
 // Northern and southern planes: vertical, declining, reclining, inclining, horizontal, turned

@@ -20,8 +20,6 @@
 namespace inclinedtest {
 namespace {
 
-constexpr double kPi = 3.141592654;
-
 // The 3D programme with its free variable X on the typed plane, its inputs read.
 class Flat3dDial : public dialtest::ProgrammeDial {
 public:

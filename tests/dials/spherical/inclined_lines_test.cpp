@@ -17,10 +17,6 @@ namespace inclinedtest {
 namespace {
 
 using namespace dials::spherical;
-using dialtest::Drawing;
-using numeric::qbColor;
-
-constexpr double kPi = 3.141592654;
 
 class InclinedLinesOnOracle : public testing::TestWithParam<Plane> {};
 

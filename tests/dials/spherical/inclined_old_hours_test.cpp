@@ -19,10 +19,6 @@ namespace inclinedtest {
 namespace {
 
 using namespace dials::spherical;
-using dialtest::Drawing;
-using numeric::qbColor;
-
-constexpr double kPi = 3.141592654;
 
 // How far x lies from the nearest multiple of step.
 double offGrid(double x, double step) { return std::fabs(x - step * std::round(x / step)); }

@@ -13,8 +13,6 @@
 namespace vsphtest {
 namespace {
 
-constexpr double kPi = 3.141592654;
-
 TEST(VertSphReader, TurnsASouthernWallToTheNorthFoldsOnceAndCorrectsForTheZone) {
     struct Case {
         double lat, typed, stored;

@@ -5,12 +5,9 @@
 
 #include "dials/driver_table.h"
 #include "dials/spherical/spherical.h"
-#include "shell/helpers.h"
 #include "shell/run_dispatch.h"
 
 namespace vsphtest {
-
-plot::Colour colourOf(int index) { return shell::LineColor(shell::clsOptions{}, index); }
 
 VertSphDial::VertSphDial(const Wall& wall, const Settings& settings)
     : dialtest::ProgrammeDial("mnuVertSph", dialtest::typedWall(wall), settings), wall_(wall) {}

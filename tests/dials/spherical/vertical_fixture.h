@@ -18,8 +18,8 @@ using dialtest::DrawnPoint;
 using dialtest::Settings;
 using dialtest::Wall;
 
-// The colour drawn for a palette index with the design-time options.
-plot::Colour colourOf(int index);
+using dialtest::colourOf;
+using dialtest::kPi;
 
 class VertSphDial : public dialtest::ProgrammeDial {
 public:

@@ -19,7 +19,6 @@ namespace {
 namespace sph = dials::spherical;
 using Procedure = void (*)(shell::Context&);
 using SunOf = std::function<std::optional<oracle::HourDecl>(const oracle::Sky&, double a, double b)>;
-constexpr double kPi = 3.141592654;
 
 // The suns sunOf(a, b) for a and b over two sweeps.
 std::vector<LineSun> suns(const oracle::Sky& sky, int colour, numeric::StepRange as,
@@ -91,7 +90,7 @@ std::vector<Family> families() {
           sph::PlotOptionalDeclinationLineVertSph},
          [](VertSphDial&, const oracle::Sky& sky) {
              auto out = suns(sky, 15, {-120, 120, 0.1}, {23.44, 23.44, 1}, kPlain);
-             for (const auto [decl, colour] : {std::pair{20.001, 13}, {11.5001, 11}, {-23.44, 12},
+             for (const auto& [decl, colour] : {std::pair{20.001, 13}, {11.5001, 11}, {-23.44, 12},
                                                {-20.001, 13}, {-11.5001, 11}, {27.0, 4}}) {
                  const auto line = suns(sky, colour, {-90, 120, 0.1}, {decl, decl, 1}, kPlain);
                  out.insert(out.end(), line.begin(), line.end());

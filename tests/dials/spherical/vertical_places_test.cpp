@@ -46,14 +46,16 @@ TEST(VertSphShadowPoint, NoShadowOfASunBehindTheWallNorOfTheNoonSunTakenSouth) {
     EXPECT_NEAR(p->y, -0.430, 1e-3);
     EXPECT_FALSE(p->drawn());
     // The noon sun north of the zenith (south of the tropic, and in the tropics in summer).
-    for (const auto [wall, decl] : {std::pair{Wall{-45, 0}, 0.0}, {Wall{10, 0}, 20.0},
+    for (const auto& [wall, decl] : {std::pair{Wall{-45, 0}, 0.0}, {Wall{10, 0}, 20.0},
                                     {Wall{10, 180}, 20.0}, {Wall{-20, 0}, -23.0}}) {
         VertSphDial dial(wall);
         ASSERT_TRUE(dial.setUp());
         const auto q = sph::vsph::ShadowPointVertSph(dial.m(), 0, decl);
         const auto truth = dial.oracle().dialPoint(0, decl);
         EXPECT_EQ(q->drawn(), truth.has_value()) << dialtest::describe(wall);
-        if (truth) EXPECT_LT(oracle::distance({q->x, q->y}, *truth), 1e-9);
+        if (truth) {
+            EXPECT_LT(oracle::distance({q->x, q->y}, *truth), 1e-9);
+        }
     }
 }
 
