@@ -10,7 +10,6 @@
 #include "numeric/step_loop.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
-#include "shell/read_place_and_wall.h"
 #include "shell/refusal.h"
 
 namespace dials::cylindrical {
@@ -20,10 +19,7 @@ void RunCylCircular3D(shell::Context& ctx) {
     if (shell::refuse(ctx, in.number("txtLAT") < 0, shell::kSouthernHemisphereRefusal)) return;
 
     plot::BusyCursor busy(ctx.services);
-    ctx.ixPlot1().Messaggio("Cylindrical sundial of circular cross-section : 3D method");
-    shell::ReadPlaceAndWallInputs(ctx);
-    SetCylinderSideAndStyle(ctx);
-    ComputeCylGnomonGeometry(ctx);
+    BeginCircularCylinderRun(ctx, "Cylindrical sundial of circular cross-section : 3D method");
     // Every curve sweeps the chord with the drawing step: a step of 0 stops the run here.
     numeric::StepRange(-1, 1, ctx.m.PointStep);
 

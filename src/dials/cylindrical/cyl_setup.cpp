@@ -1,5 +1,5 @@
-// The set-up every circular cylinder shares: the side of the dial and the style, then the
-// reference generatrix and the geometry of the style tip in the meridian plane through it.
+// The set-up every circular cylinder shares: the opening of a run, the side of the dial and the
+// style, then the reference generatrix and the geometry of the style tip in the meridian plane through it.
 
 #include <cmath>
 
@@ -7,8 +7,16 @@
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::cylindrical {
+
+void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title) {
+    ctx.ixPlot1().Messaggio(title);
+    shell::ReadPlaceAndWallInputs(ctx);
+    SetCylinderSideAndStyle(ctx);
+    ComputeCylGnomonGeometry(ctx);
+}
 
 void SetCylinderSideAndStyle(shell::Context& ctx) {
     shell::Module1& m = ctx.m;

@@ -9,9 +9,16 @@
 // origin of dial coordinates. Points are drawn on the unrolled surface at (u, -y): u the arc
 // from the reference generatrix, y the height above the horizontal through the foot.
 
+#include <string>
+
 #include "shell/context.h"
 
 namespace dials::cylindrical {
+
+// The opening that the 3D and the projective circular programmes share, once the busy cursor is
+// up: titles the plot, reads the place and the wall, then the side and the style
+// (SetCylinderSideAndStyle) and draws the reference generatrix (ComputeCylGnomonGeometry).
+void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title);
 
 // Reads the Concave / Convex option (Option3D2) and the style length (txtStilo) into
 // m.SideSign and m.StyleLength. Draws nothing.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dials/cylindrical/param_procedures.h"
+#include "dials/dial_point.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/step_loop.h"
@@ -12,12 +13,6 @@
 namespace dials::cylindrical::param {
 
 using numeric::checkedDiv;
-
-namespace {
-
-double sq(double x) { return x * x; }
-
-}  // namespace
 
 Generatrix generatrixAt(shell::Module1& m, double D, double t, AngleForm form) {
     const double phi = m.LatRad;

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "dials/cylindrical/param_procedures.h"
+#include "dials/dial_point.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -19,8 +20,6 @@ using param::AngleForm;
 using param::Generatrix;
 
 namespace {
-
-double sq(double x) { return x * x; }
 
 // The horizon's conic on the tangent plane, into the shared cells.
 param::GeneratrixConic horizonConic(shell::Module1& m, const Generatrix& gen) {

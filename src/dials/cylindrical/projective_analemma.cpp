@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
+#include "dials/dial_point.h"
 #include "dials/flat3d/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
@@ -21,8 +22,6 @@ namespace dials::cylindrical {
 using numeric::checkedDiv;
 
 namespace {
-
-double sq(double x) { return x * x; }
 
 struct TangentPoint {
     double u, v;  // tangent-plane abscissa and ordinate

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
+#include "dials/dial_point.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/step_loop.h"
@@ -24,8 +25,6 @@ struct DeclinationPass {
 
 // The constants are as the dial has always drawn them, a hair off 20 and 11.5 degrees.
 constexpr DeclinationPass kPasses[] = {{23.45, 12}, {20.001, 13}, {11.5001, 11}};
-
-double sq(double x) { return x * x; }
 
 // The coefficients of the conic of one declination, into the shared cells; false when the conic
 // has no such form (the style elevation equal to 90 degrees minus the declination).

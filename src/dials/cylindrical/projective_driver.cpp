@@ -10,7 +10,6 @@
 #include "dials/cylindrical/cylindrical.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
-#include "shell/read_place_and_wall.h"
 #include "shell/refusal.h"
 
 namespace dials::cylindrical {
@@ -20,10 +19,8 @@ void RunCylCircularProjective(shell::Context& ctx) {
     if (shell::refuse(ctx, in.number("txtLAT") < 0, shell::kSouthernHemisphereRefusal)) return;
 
     plot::BusyCursor busy(ctx.services);
-    ctx.ixPlot1().Messaggio("Cylindrical sundial of circular cross-section : projective method");
-    shell::ReadPlaceAndWallInputs(ctx);
-    SetCylinderSideAndStyle(ctx);
-    ComputeCylGnomonGeometry(ctx);
+    BeginCircularCylinderRun(ctx,
+                             "Cylindrical sundial of circular cross-section : projective method");
     InitCylProjective(ctx);
 
     using shell::ticked;

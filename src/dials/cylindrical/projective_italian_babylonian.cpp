@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
+#include "dials/dial_point.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/step_loop.h"
@@ -19,8 +20,6 @@ using numeric::checkedDiv;
 using numeric::checkedSqrt;
 
 namespace {
-
-double sq(double x) { return x * x; }
 
 // rootSign -1 for the Italian tangent, +1 for the Babylonian one.
 void drawItalianBabylonian(shell::Context& ctx, double rootSign, int colourIndex) {

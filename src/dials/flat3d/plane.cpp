@@ -35,7 +35,7 @@ DialPoint PlaneGeometry::fromY(double Y, double Z) const {
 
 WorldPoint PlaneGeometry::worldOf(const DialPoint& p) const {
     const double sinD = std::sin(D), cosD = std::cos(D), sinR = std::sin(R), cosR = std::cos(R);
-    return {p.u * cosD + p.v * sinD * sinR, -p.u * sinD + p.v * cosD * sinR, p.v * cosR};
+    return {p.x * cosD + p.y * sinD * sinR, -p.x * sinD + p.y * cosD * sinR, p.y * cosR};
 }
 
 namespace {

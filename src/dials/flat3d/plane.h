@@ -4,11 +4,12 @@
 //
 // A world point (X, Y, Z) of the plane has v = Z / cos R and u = X / cos D - Z tan D tan R
 // (free variable X) or u = Z tan R / tan D - Y / sin D (free variable Y). Dial coordinates are
-// metres with v upward; the plot gets (u, -v).
+// metres with v upward, kept in a DialPoint as x = u, y = v; the plot gets (u, -v).
 
 #include <optional>
 #include <utility>
 
+#include "dials/dial_point.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/palette.h"
@@ -18,10 +19,8 @@
 
 namespace dials::flat3d {
 
-struct DialPoint {
-    double u = 0;
-    double v = 0;
-};
+// A point of the dial plane (dials/dial_point.h): x = u, y = v.
+using dials::DialPoint;
 
 struct WorldPoint {
     double X = 0;
@@ -96,32 +95,6 @@ double conicEccentricity(const PlaneGeometry& g, double delta);
 // 11.5 degrees in ZodiacLimit2345, ZodiacLimit20 and ZodiacLimit115; one that cannot be
 // computed is left as it was.
 void storeDeclinationEccentricities(shell::Module1& m);
-
-// Evaluates compute(), which returns a DialPoint: nothing when it fails or when a coordinate is
-// not finite. A point whose own computation fails is thereby never drawn at stale values.
-template <class Compute>
-std::optional<DialPoint> solvePoint(Compute&& compute) {
-    try {
-        const DialPoint p = std::forward<Compute>(compute)();
-        return DialPoint{numeric::checkFinite(p.u), numeric::checkFinite(p.v)};
-    } catch (const numeric::NumericFailure&) {
-        return std::nullopt;
-    }
-}
-
-// Plots the dial point (u, v) at plot (u, -v).
-inline void plotDialPoint(plot::PlotSurface& plot, const DialPoint& p, numeric::Colour colour) {
-    plot.xPset(p.u, -p.v, colour);
-}
-
-// Plots the point compute() returns, unless its computation fails. Returns the point drawn.
-template <class Compute>
-std::optional<DialPoint> plotSolvedPoint(plot::PlotSurface& plot, numeric::Colour colour,
-                                         Compute&& compute) {
-    auto p = solvePoint(std::forward<Compute>(compute));
-    if (p) plotDialPoint(plot, *p, colour);
-    return p;
-}
 
 // Plots the point compute() returns when it can be solved and lies on a part of the hour line
 // that the shadow reaches.

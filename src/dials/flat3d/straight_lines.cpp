@@ -120,7 +120,7 @@ void DrawSubstyleLineX(shell::Context& ctx) {
             return g.fromX(t, Z);
         });
         if (p) {
-            numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p->u, p->v); });
+            numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p->x, p->y); });
             m.SubstyleAngle = std::atan(m.SubstyleSlope);
         }
     }
@@ -143,7 +143,7 @@ void DrawSubstyleLineY(shell::Context& ctx) {
                              g.Z0;
             return g.fromY(t, Z);
         });
-        if (p) numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p->u, p->v); });
+        if (p) numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p->x, p->y); });
     }
 }
 

@@ -61,7 +61,7 @@ bool traceSubstyleSlope(shell::Module1& m, const PlaneGeometry& g, SubstylePoint
     for (double t : numeric::StepRange(-1, 1, 0.001)) {
         const auto p = solvePoint([&] { return point(t); });
         if (p && numeric::assignOrSkip(m.SubstyleSlope,
-                                       [&] { return -checkedDiv(p->u, p->v); }))
+                                       [&] { return -checkedDiv(p->x, p->y); }))
             known = true;
     }
     if (!known && g.D == 0) {
@@ -103,15 +103,15 @@ void drawPolarStyleAndSubstyle(shell::Context& ctx, const Triangle& tr, double S
     plot::PlotSurface& plot = ctx.ixPlot1();
     const DialPoint c = *tr.centre;
     if (tr.alphaKnown)
-        plot.xLine(c.u, -c.v, S * std::cos(tr.alpha), -S * std::sin(tr.alpha),
+        plot.xLine(c.x, -c.y, S * std::cos(tr.alpha), -S * std::sin(tr.alpha),
                    shell::LineColor(ctx, kPolarStyleColour));
-    plot.xLine(c.u, -c.v, 0, 0, shell::LineColor(ctx, kSubstyleColour));
+    plot.xLine(c.x, -c.y, 0, 0, shell::LineColor(ctx, kSubstyleColour));
 }
 
 void drawCentreVertical(shell::Context& ctx, const Triangle& tr) {
     if (!tr.centre) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xLine(tr.centre->u, -plot.ShiftY(), tr.centre->u, 2 * plot.ShiftY(),
+    plot.xLine(tr.centre->x, -plot.ShiftY(), tr.centre->x, 2 * plot.ShiftY(),
                shell::LineColor(ctx, kCentreVerticalColour));
 }
 

@@ -24,7 +24,7 @@ void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second)
     shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
     if (second) {
-        numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(second->u, second->v); });
+        numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(second->x, second->y); });
     } else if (g.D == 0) {
         // A plane facing due south or north: the substyle is the vertical u = 0, which no point
         // of a stepped world coordinate can reach.

@@ -8,6 +8,7 @@
 
 #include "dials/projective/former_procedures.h"
 #include "dials/projective/projective.h"
+#include "dials/projective/projective_refusal.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
 #include "shell/refusal.h"
@@ -15,14 +16,9 @@
 namespace dials::projective {
 
 void RunProjectiveFormer(shell::Context& ctx) {
-    const shell::InputRecord& in = ctx.inputs;
-    if (shell::refuse(ctx, in.number("txtLAT") < 0, shell::kSouthernHemisphereRefusal)) return;
-    if (shell::refuse(ctx, in.number("txtLAT") == 0, shell::kEquatorRefusal)) return;
-    if (shell::refuse(ctx, std::fabs(in.number("txtReclinZ")) == 90,
-                      "Sorry, unable to draw horizontal dials "))
-        return;
+    if (refuseProjective(ctx)) return;
     // A wall facing due east or west is the latter version's case.
-    if (shell::refuse(ctx, std::fabs(in.number("txtDecl")) == 90,
+    if (shell::refuse(ctx, std::fabs(ctx.inputs.number("txtDecl")) == 90,
                       "Please use programme n\u00b0 4 "))
         return;
 

@@ -5,23 +5,16 @@
 // failure in the set-up is not handled here: it leaves the run, the busy cursor restored on the
 // way out, and Run tells the user.
 
-#include <cmath>
-
 #include "dials/projective/latter_procedures.h"
-#include "shell/helpers.h"
 #include "dials/projective/projective.h"
+#include "dials/projective/projective_refusal.h"
 #include "plot/user_services.h"
-#include "shell/refusal.h"
+#include "shell/helpers.h"
 
 namespace dials::projective {
 
 void RunProjectiveLatter(shell::Context& ctx) {
-    const shell::InputRecord& in = ctx.inputs;
-    if (shell::refuse(ctx, in.number("txtLAT") < 0, shell::kSouthernHemisphereRefusal)) return;
-    if (shell::refuse(ctx, in.number("txtLAT") == 0, shell::kEquatorRefusal)) return;
-    if (shell::refuse(ctx, std::fabs(in.number("txtReclinZ")) == 90,
-                      "Sorry, unable to draw horizontal dials "))
-        return;
+    if (refuseProjective(ctx)) return;
 
     plot::BusyCursor busy(ctx.services);
     ctx.ixPlot1().Messaggio("Flat sundial by projective method : latter version");

@@ -21,6 +21,7 @@
 #include <string_view>
 #include <utility>
 
+#include "dials/dial_point.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/palette.h"
@@ -60,10 +61,12 @@ void PlotAnalemmaProjLatter(shell::Context& ctx);
 
 namespace latter {
 
-struct DialPoint {
-    double x = 0;
-    double y = 0;  // upward
-};
+// Points of the dial and their solving and plotting (dials/dial_point.h).
+using dials::DialPoint;
+using dials::plotDialPoint;
+using dials::plotSolvedPoint;
+using dials::solvePoint;
+using dials::sq;
 
 // The auxiliary plane and the projection onto the dial, as the set-up leaves them.
 struct AuxFrame {
@@ -83,30 +86,6 @@ struct AuxFrame {
     DialPoint fromUW(double u, double w) const { return fromSubstyle(u, w - W0); }
 };
 
-// Evaluates compute(), which returns a DialPoint: nothing when a statement inside fails or a
-// coordinate is not finite, so a point whose own computation failed is never drawn at the values
-// of the point before it.
-template <class Compute>
-std::optional<DialPoint> solvePoint(Compute&& compute) {
-    try {
-        const DialPoint p = std::forward<Compute>(compute)();
-        return DialPoint{numeric::checkFinite(p.x), numeric::checkFinite(p.y)};
-    } catch (const numeric::NumericFailure&) {
-        return std::nullopt;
-    }
-}
-
-// Plots the dial point (x, y) at plot (x, -y).
-inline void plotDialPoint(plot::PlotSurface& plot, const DialPoint& p, numeric::Colour colour) {
-    plot.xPset(p.x, -p.y, colour);
-}
-
-// Plots the point compute() returns, unless its computation fails.
-template <class Compute>
-void plotSolvedPoint(plot::PlotSurface& plot, numeric::Colour colour, Compute&& compute) {
-    if (auto p = solvePoint(std::forward<Compute>(compute))) plotDialPoint(plot, *p, colour);
-}
-
 // The conic w^2 + a w + b + c u^2 = 0 that the cone of sun rays of declination +-delta (radians),
 // apex at the tip, cuts from V, in the substyle frame (u, w). Throws numeric::NumericFailure for
 // a declination of 0 and where the coefficients do not exist (T = 0).
@@ -115,8 +94,6 @@ struct DeclinationConic {
     double T = 0;  // sin^2 B - cot^2 delta cos^2 B: the conic is an ellipse where T > 0
 };
 DeclinationConic declinationConic(double delta, double B, double H);
-
-inline double sq(double x) { return x * x; }
 
 }  // namespace latter
 

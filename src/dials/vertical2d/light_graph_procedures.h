@@ -13,6 +13,7 @@
 #include <optional>
 #include <utility>
 
+#include "dials/dial_point.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/palette.h"
@@ -51,10 +52,12 @@ void PlotAnalemmaLight(shell::Context& ctx);
 
 namespace light {
 
-struct DialPoint {
-    double x = 0;
-    double y = 0;  // upward
-};
+// Points of the dial and their solving and plotting (dials/dial_point.h).
+using dials::DialPoint;
+using dials::plotDialPoint;
+using dials::plotSolvedPoint;
+using dials::solvePoint;
+using dials::sq;
 
 // The substyle frame as the set-up leaves it.
 struct SubstyleFrame {
@@ -87,33 +90,6 @@ public:
 private:
     double sinPhi_, cosPhi_, sinD_, cosD_, L_;
 };
-
-// Evaluates compute(), which returns a DialPoint: nothing when a statement inside fails or a
-// coordinate is not finite, so a point whose own computation failed is never drawn at the
-// values of the point before it.
-template <class Compute>
-std::optional<DialPoint> solvePoint(Compute&& compute) {
-    try {
-        const DialPoint p = std::forward<Compute>(compute)();
-        return DialPoint{numeric::checkFinite(p.x), numeric::checkFinite(p.y)};
-    } catch (const numeric::NumericFailure&) {
-        return std::nullopt;
-    }
-}
-
-// Plots the dial point (x, y) at plot (x, -y).
-inline void plotDialPoint(plot::PlotSurface& plot, const DialPoint& p, numeric::Colour colour) {
-    plot.xPset(p.x, -p.y, colour);
-}
-
-// Plots the point compute() returns, unless its computation fails.
-template <class Compute>
-void plotSolvedPoint(plot::PlotSurface& plot, numeric::Colour colour, Compute&& compute) {
-    if (auto p = solvePoint(std::forward<Compute>(compute))) plotDialPoint(plot, *p, colour);
-}
-
-// x squared.
-inline double sq(double x) { return x * x; }
 
 }  // namespace light
 

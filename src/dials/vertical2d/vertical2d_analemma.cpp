@@ -38,7 +38,7 @@ constexpr double kAnalemmaPi = 3.1415926536;
 // direction: where the sun is in front of the wall, its shadow. (A fixed choice of root by the
 // season and the kind of conic holds only on walls facing the equator; on a wall facing away
 // from it, it would pair each day's equation of time with the opposite season's declination.)
-DialXY generalPoint(shell::Module1& m, const NorthernWall& wall, double delta, double E,
+DialPoint generalPoint(shell::Module1& m, const NorthernWall& wall, double delta, double E,
                     int& colourIndex) {
     const double e = m.StyleElevRad, L = m.StyleLength, W = m.WorkFlag;
     // The true sun's hour angle from the meridian, west positive, on the northern dial drawn.
@@ -72,7 +72,7 @@ DialXY generalPoint(shell::Module1& m, const NorthernWall& wall, double delta, d
     const double root = numeric::checkedSqrt(checkFinite(b * b - 4 * a * c));
     const double qq = -(b + (b < 0 ? -root : root)) / 2;
     const Vec3 sun = wall.sun(hourAngle, delta * W);
-    std::optional<DialXY> best;
+    std::optional<DialPoint> best;
     double bestAlignment = -1;
     for (int i = 0; i < 2; ++i) {
         double Y = 0;
@@ -80,7 +80,7 @@ DialXY generalPoint(shell::Module1& m, const NorthernWall& wall, double delta, d
                 return i == 0 ? checkedDiv(qq, a) : checkedDiv(c, qq);
             }))
             continue;
-        DialXY p;
+        DialPoint p;
         double alignment = 0;
         const bool ok = numeric::skip([&] {
             const double X = checkFinite(q * (1 - Y / Yz));
@@ -98,7 +98,7 @@ DialXY generalPoint(shell::Module1& m, const NorthernWall& wall, double delta, d
 }
 
 // The point of the day on the equator, on a wall facing due south or due north.
-DialXY equatorPoint(const shell::Module1& m, double delta, double E) {
+DialPoint equatorPoint(const shell::Module1& m, double delta, double E) {
     const double h0 = E * m.WorkFlag - m.LonAbsDeg;
     const double n = std::fabs(m.DeclDecimal) == 180 ? 1 : 3;
     const double tanH = std::tan(h0);
@@ -129,7 +129,7 @@ void PlotAnalemmaVert2D(shell::Context& ctx) {
                 plotDialPoint(plot, equatorPoint(m, sun.declination, E), shell::LineColor(ctx, 6));
                 return;
             }
-            const DialXY p = generalPoint(m, wall, sun.declination, E, colourIndex);
+            const DialPoint p = generalPoint(m, wall, sun.declination, E, colourIndex);
             plotDialPoint(plot, p, shell::LineColor(ctx, colourIndex));
         });
     }

@@ -7,16 +7,12 @@
 
 #include <cmath>
 
+#include "dials/dial_point.h"
 #include "numeric/checked.h"
 #include "plot/plot_surface.h"
 #include "shell/module1.h"
 
 namespace dials::vertical2d {
-
-struct DialXY {
-    double x = 0;
-    double y = 0;
-};
 
 // Latitude inside the band where the day circle grazing the horizon is defined and off the
 // equator: where the Italian and Babylonian hours exist.
@@ -27,17 +23,13 @@ inline bool italBabBand(const shell::Module1& m) {
 // The dial point of the equinoctial-frame point (X, Y), with substyle angle S and the distance P
 // from the style foot to the equinoctial along the substyle. Throws when a coordinate is not
 // finite.
-inline DialXY fromEquinoctial(double X, double Y, double S, double P) {
+inline DialPoint fromEquinoctial(double X, double Y, double S, double P) {
     const double sinS = std::sin(S), cosS = std::cos(S);
     return {numeric::checkFinite(X * cosS + Y * sinS - P * sinS),
             numeric::checkFinite(-X * sinS + Y * cosS - P * cosS)};
 }
 
-inline void plotDialPoint(plot::PlotSurface& plot, const DialXY& p, numeric::Colour colour) {
-    plot.xPset(p.x, -p.y, colour);
-}
-
-inline void plotDialSegment(plot::PlotSurface& plot, const DialXY& a, const DialXY& b,
+inline void plotDialSegment(plot::PlotSurface& plot, const DialPoint& a, const DialPoint& b,
                             numeric::Colour colour) {
     plot.xLine(a.x, -a.y, b.x, -b.y, colour);
 }
@@ -68,7 +60,7 @@ struct NorthernWall {
 
     static NorthernWall from(const shell::Module1& m);
 
-    Vec3 world(const DialXY& p) const { return p.x * axisX + p.y * axisY; }
+    Vec3 world(const DialPoint& p) const { return p.x * axisX + p.y * axisY; }
     // Unit vector towards the sun of an hour angle (west positive) and a declination, radians.
     Vec3 sun(double hourAngle, double declination) const;
     // The zenith turned about the polar axis by rho (hour angle sense): the normal of the

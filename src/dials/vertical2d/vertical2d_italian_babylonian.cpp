@@ -112,8 +112,8 @@ void drawHourFamily(shell::Context& ctx, Family family) {
             if (!best || bestScore < -kSamePlane) return;
             const double X1 = -1, X2 = 1;
             const double Y1 = checkFinite((X1 - q) * *best), Y2 = checkFinite((X2 - q) * *best);
-            const DialXY p1 = fromEquinoctial(X1, Y1, S, P);
-            const DialXY p2 = fromEquinoctial(X2, Y2, S, P);
+            const DialPoint p1 = fromEquinoctial(X1, Y1, S, P);
+            const DialPoint p2 = fromEquinoctial(X2, Y2, S, P);
             m.ItalBabArray = {X1, Y1, X2, Y2};
             m.TriangleTemp = *best;
             plotDialSegment(plot, p1, p2, colour);

@@ -29,17 +29,17 @@ void DrawStyleTriangleVert2D(shell::Context& ctx) {
     }
     m.OriginX = 0;
     m.OriginY = 0;
-    const DialXY O{m.OriginX, m.OriginY};
-    const DialXY Z{m.CentreX, m.CentreY};
+    const DialPoint O{m.OriginX, m.OriginY};
+    const DialPoint Z{m.CentreX, m.CentreY};
 
     // The typed latitude: at the pole itself the substyle is not defined.
     if (m.LatAbsDeg == 90 || m.LatAbsDeg == -90) {
         const double quarter = m.Pi / 4;
-        const DialXY P{L * std::cos(quarter), -L * std::sin(quarter)};
+        const DialPoint P{L * std::cos(quarter), -L * std::sin(quarter)};
         plotDialSegment(plot, P, O, shell::LineColor(ctx, 13));
         return;
     }
-    const DialXY P{checkFinite(L * std::cos(S)), checkFinite(-L * std::sin(S))};
+    const DialPoint P{checkFinite(L * std::cos(S)), checkFinite(-L * std::sin(S))};
     if (hasCentre && std::fabs(m.CentreY) < 3) plotDialSegment(plot, P, Z, shell::LineColor(ctx, 9));
     plotDialSegment(plot, P, O, shell::LineColor(ctx, 13));
     if (hasCentre) plotDialSegment(plot, Z, O, shell::LineColor(ctx, 14));

@@ -1,0 +1,17 @@
+#include "dials/projective/projective_refusal.h"
+
+#include <cmath>
+
+#include "shell/refusal.h"
+
+namespace dials::projective {
+
+bool refuseProjective(shell::Context& ctx) {
+    const shell::InputRecord& in = ctx.inputs;
+    return shell::refuse(ctx, in.number("txtLAT") < 0, shell::kSouthernHemisphereRefusal) ||
+           shell::refuse(ctx, in.number("txtLAT") == 0, shell::kEquatorRefusal) ||
+           shell::refuse(ctx, std::fabs(in.number("txtReclinZ")) == 90,
+                         "Sorry, unable to draw horizontal dials ");
+}
+
+}  // namespace dials::projective
