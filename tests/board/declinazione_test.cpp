@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "board/az_sheet.h"
 #include "dials/spherical/spherical.h"
 #include "numeric/failure.h"
 #include "support/dial_fixture.h"
@@ -230,6 +231,31 @@ TEST(Report, WallMeasuredAsTheInstructionsSayIsTheWallTheMainWindowDraws) {
             }
         }
     }
+}
+
+TEST(Report, TheInstructionSketchesMarkWhatTheBoardComputes) {
+    const std::vector<board::SheetCase> cases = board::sheetCases();
+    int southern = 0;
+    for (const board::SheetCase& c : cases) {
+        const double lat = c.south ? -33.9 : 45;
+        southern += c.south;
+        // The sketch's marks give its d through the board's rule, and that d, typed into the
+        // main window, is the plate drawn.
+        EXPECT_DOUBLE_EQ(board::wallDeclination(lat, c.AZ, c.az), c.d);
+        EXPECT_NEAR(oracle::foldDegrees(faceTakenByMainWindow(lat, c.d) - c.faceAzimuth), 0, 1e-6);
+        // az > 0: the sun to the right of p looking out along it (map: x east, y north).
+        auto onMap = [](double fromSouth) {
+            const double a = fromSouth * oracle::kStoredPi / 180;
+            return std::pair{-std::sin(a), -std::cos(a)};
+        };
+        const auto [px, py] = onMap(c.faceAzimuth);
+        const auto [sx, sy] = onMap(c.sunAzimuth);
+        EXPECT_EQ(c.az > 0, px * sy - py * sx < 0) << c.AZ << " " << c.d;
+        // AZ and d are counted from the south in the north, from the north in the south.
+        EXPECT_NEAR(oracle::foldDegrees(c.south ? 180 - c.AZ : c.AZ) - c.sunAzimuth, 0, 1e-9);
+    }
+    EXPECT_GE(southern, 1);
+    EXPECT_GE(static_cast<int>(cases.size()) - southern, 1);
 }
 
 TEST(Report, WallDeclinationStaysWithinHalfATurn) {
