@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "board/degree_conversion.h"
 #include "board/number_text.h"
+#include "board/sexagesimal.h"
 #include "numeric/checked.h"
 #include "numeric/parse.h"
 #include "numeric/rounding.h"
@@ -12,22 +14,21 @@ namespace board {
 
 namespace {
 
-// Whole units, whole minutes and whole seconds (each part toward minus infinity).
-struct Sexagesimal {
-    double whole, minutes, seconds;
+// The sine and cosine of the latitude. With the stored Pi, 90 degrees is a hair more than a
+// right angle and its cosine -2e-10: no latitude lies beyond the pole, so the cosine is never
+// taken below 0, and at +-90 the pole is the pole.
+struct LatitudeTrig {
+    double sin, cos;
 };
 
-Sexagesimal split(double x) {
-    const double minutes = frac(x) * 60;
-    return {Int(x), Int(minutes), Int(frac(minutes) * 60)};
-}
+LatitudeTrig latitudeTrig(double phi) { return {std::sin(phi), std::max(0.0, std::cos(phi))}; }
 
 // Azimuth of the sun from the south through the west, [0, 2 Pi). Where the denominator
 // vanishes the sun stands due west (sin H > 0) or due east (sin H < 0); at the zenith
 // (both zero) the azimuth is taken as 0.
-double sunAzimuth(double H, double phi, double delta, double Pi) {
+double sunAzimuth(double H, LatitudeTrig phi, double delta, double Pi) {
     const double y = std::sin(H);
-    const double x = std::cos(H) * std::sin(phi) - std::cos(phi) * std::tan(delta);
+    const double x = std::cos(H) * phi.sin - phi.cos * std::tan(delta);
     if (x != 0) return numeric::Atn2(y, x, Pi);
     if (y > 0) return Pi / 2;
     if (y < 0) return 3 * Pi / 2;
@@ -42,9 +43,9 @@ struct DayArc {
     bool alwaysUp;
 };
 
-DayArc semiDiurnalArc(double phi, double delta, double Pi) {
-    const double numerator = -0.01454 - std::sin(phi) * std::sin(delta);
-    const double denominator = std::cos(phi) * std::cos(delta);
+DayArc semiDiurnalArc(LatitudeTrig phi, double delta, double Pi) {
+    const double numerator = -0.01454 - phi.sin * std::sin(delta);
+    const double denominator = phi.cos * std::cos(delta);
     if (denominator == 0) {
         // At the pole itself: the sun is up all day when it stands above -50'.
         return numerator < 0 ? DayArc{Pi, false, true} : DayArc{0, true, false};
@@ -54,7 +55,27 @@ DayArc semiDiurnalArc(double phi, double delta, double Pi) {
     return {numeric::ArcCos(cosH0, Pi), false, false};
 }
 
+// The sun's azimuth as the board reports it, from its azimuth from the south through the west
+// in [0, 360): from the south, west positive, for a latitude of 0 or more; from the north, west
+// positive, for a southern latitude. Either way within (-180, 180].
+double reportedAzimuth(double lat, double fromSouth) {
+    if (lat >= 0) return fromSouth > 180 ? fromSouth - 360 : fromSouth;
+    const double fromNorth = fromSouth + 180;
+    return fromNorth > 180 ? 360 - fromNorth : fromNorth;
+}
+
+// An angle of (-180, 180] as shown with four decimals: one that would read -180.0000 faces the
+// way 180 does, and is shown as 180.0000.
+double shownWithinHalfTurn(double degrees) {
+    return degrees <= -179.99995 ? degrees + 360 : degrees;
+}
+
 }  // namespace
+
+double wallDeclination(double lat, double AZ, double az) {
+    const double hemisphere = lat < 0 ? -1 : 1;
+    return foldDegrees(AZ - hemisphere * az);
+}
 
 Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep) {
     auto num = [](const std::string& text) { return numeric::parseNumber(text); };
@@ -76,8 +97,7 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     const double deltaDeg = delta * 180 / Pi;
 
     const double phi = lat * Pi / 180;
-    const Sexagesimal latParts = split(std::fabs(lat));
-    const Sexagesimal lonParts = split(std::fabs(lon));
+    const LatitudeTrig trig = latitudeTrig(phi);
 
     const double Lh = -(4 * lon) / 60;
 
@@ -90,73 +110,69 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     if (Ts < 0) Ts += 24;
     const double Hd = numeric::checkFinite((Ts - 12) * 15);
     const double H = Hd * Pi / 180;
-    const Sexagesimal dial = split(Ts);
 
-    // Azimuth: from the south, west positive, in the northern hemisphere; from the north,
-    // west positive, in the southern one and on the equator.
-    double Az = sunAzimuth(H, phi, delta, Pi) * 180 / Pi;
-    if (lat > 0) {
-        if (Az > 180) Az -= 360;
-    } else {
-        Az += 180;
-        if (Az > 180) Az = 360 - Az;
-    }
-
+    const double Az =
+        shownWithinHalfTurn(reportedAzimuth(lat, sunAzimuth(H, trig, delta, Pi) * 180 / Pi));
     const double s = std::clamp(
-        std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(H), -1.0, 1.0);
+        trig.sin * std::sin(delta) + trig.cos * std::cos(delta) * std::cos(H), -1.0, 1.0);
     const double h = numeric::ArcSin(s, Pi);
 
-    const double Dw = Az - Sgn(lat) * az;
-    const char* direction = Dw < 0 ? "East" : "West";
-
-    double lonMin = 0, lonSec = 0;
-    const double lonHours = DegreesToHMS(std::fabs(lon), lonMin, lonSec);
-    const std::string lonSign = lon < 0 ? "-" : " ";
+    // The side follows the figure shown: a wall that reads 0.0000 faces south (or north).
+    const std::string Dw = F4(shownWithinHalfTurn(wallDeclination(lat, Az, az)));
+    const char* direction = Dw.front() == '-' ? "East" : "West";
 
     const double N = numeric::checkFinite(12 - (Lh + Et / 60) - zone);
-    const DayArc arc = semiDiurnalArc(phi, delta, Pi);
+    const DayArc arc = semiDiurnalArc(trig, delta, Pi);
     const double Ld = arc.H0 * 24 / Pi;
     const double sunset = N + Ld / 2;
     const double sunrise = N - Ld / 2;
 
-    const Sexagesimal noon = split(N);
-    const Sexagesimal rise = split(sunrise);
-    const Sexagesimal set = split(sunset);
-    const Sexagesimal length = split(Ld);
-    const double latSign = Sgn(lat);
+    // Whole units, minutes and seconds of the rounded total, with the gap the line uses.
+    auto parts = [&g](const Sexagesimal& x, const char* gap) {
+        return g(x.whole) + gap + g(x.minutes) + gap + g(x.seconds);
+    };
+    // Clock times are times of day: summer time and the zone may carry them past midnight.
+    auto clock = [&](double hours, const char* gap) { return parts(timeOfDay(dst + hours), gap); };
+
+    Sexagesimal latParts;
+    GradiDecToSex(lat, latParts.whole, latParts.minutes, latParts.seconds, 0);
+    Sexagesimal lonParts;
+    GradiDecToSex(std::fabs(lon), lonParts.whole, lonParts.minutes, lonParts.seconds, 0);
+    Sexagesimal lonTime;
+    lonTime.whole = DegreesToHMS(std::fabs(lon), lonTime.minutes, lonTime.seconds, 0);
+    const std::string lonSign = lon < 0 ? "-" : " ";
+
+    // The equation of time in minutes and seconds to the hundredth, both with its sign.
+    const Sexagesimal eot = splitSexagesimal(Et / 60, 2);
+    const double eotMinutes = (eot.whole * 60 + eot.minutes) * Sgn(Et);
+    const double eotSeconds = eot.seconds * Sgn(Et);
+    const double RAh = v.RaHours + v.RaMinutes / 60 + v.RaSeconds / 3600;
 
     const std::string& br = v.LineBreak;
     std::string r;
     r += "Sun's Azimuth   " + F4(Az) + br;
-    r += "Declination of the dial: " + F4(Dw) + "    " + direction + br;
-    r += "Equation of time: " + g(v.EotMinutes) + "  " + F2(v.EotFraction * 60) + "       " +
-         F4(Et) + br + br;
-    r += "Latitude:   " + g(latParts.whole * latSign) + "   " + g(latParts.minutes * latSign) +
-         "   " + g(latParts.seconds * latSign) + br;
-    r += "Longitude: " + lonSign + g(lonParts.whole) + "   " + g(lonParts.minutes) + "   " +
-         g(lonParts.seconds) + br + br;
-    r += "Longitude of the standard meridian:  " + g(zone * 15) + br;
-    r += "Local longitude in h m s  " + lonSign + g(lonHours) + " : " + g(lonMin) + " : " +
-         g(Int(lonSec)) + br + br;
-    r += "time of the dial:  " + g(dial.whole) + "   " + g(dial.minutes) + "   " + g(dial.seconds) +
+    r += "Declination of the dial: " + Dw + "    " + direction + br;
+    r += "Equation of time: " + g(eotMinutes) + "  " + F2(eotSeconds) + "       " + F4(Et) + br +
          br;
-    r += "noon:  " + g(dst + noon.whole) + "   " + g(noon.minutes) + "   " + g(noon.seconds) + br;
+    r += "Latitude:   " + parts(latParts, "   ") + br;
+    r += "Longitude: " + lonSign + parts(lonParts, "   ") + br + br;
+    r += "Longitude of the standard meridian:  " + g(zone * 15) + br;
+    r += "Local longitude in h m s  " + lonSign + parts(lonTime, " : ") + br + br;
+    r += "time of the dial:  " + parts(timeOfDay(Ts), "   ") + br;
+    r += "noon:  " + clock(N, "   ") + br;
     r += "hour angle:   " + F4(Hd) + br + br;
-    r += "Right Ascension : " + g(v.RaHours) + "   " + g(v.RaMinutes) + "   " +
-         g(Int(v.RaSeconds)) + br;
+    r += "Right Ascension : " + parts(timeOfDay(RAh), "   ") + br;
     r += "declination of the sun:  " + F4(deltaDeg) + br;
     r += "height of the sun: " + F4(h * 180 / Pi) + br;
     r += "Julian Day: " + g(v.JulianDay) + br + br;
-    r += "Daily Arc:      " + g(length.whole) + "   " + g(length.minutes) + "   " +
-         g(length.seconds) + br;
+    r += "Daily Arc:      " + parts(splitSexagesimal(Ld, 0), "   ") + br;
     if (arc.alwaysDown) {
         r += "no sunrise  ";
     } else if (arc.alwaysUp) {
         r += "no sunset  ";
     } else {
-        r += "sunrise at:   " + g(dst + rise.whole) + "  " + g(rise.minutes) + "  " +
-             g(rise.seconds) + br;
-        r += "sunset at:   " + g(dst + set.whole) + "  " + g(set.minutes) + "  " + g(set.seconds);
+        r += "sunrise at:   " + clock(sunrise, "  ") + br;
+        r += "sunset at:   " + clock(sunset, "  ");
     }
     return {r, sunDeclination};
 }

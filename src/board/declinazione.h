@@ -26,6 +26,14 @@ struct Report {
     std::string sunDeclination;  // degrees to three decimals, " 23.438" or "-7.5"
 };
 
+// The declination of a wall from the sun's azimuth AZ as the report gives it and the angle az
+// measured on the wall: AZ - az for a latitude of 0 or more, AZ + az for a southern one,
+// within (-180, 180] (West positive, East negative). In the north AZ and the wall's
+// declination are counted from the south, in the south from the north, as the main window
+// reads a wall's declination in each hemisphere. az is positive when the sun stands to the
+// right of the wall's perpendicular for one who looks out from the wall along it.
+double wallDeclination(double lat, double AZ, double az);
+
 // Runs the calculation; fills `values` (see EqTempo) and returns the report, whose numbers use
 // `decimalSeparator`. Throws numeric::NumericFailure only for inputs so large that a result is
 // not finite.

@@ -3,17 +3,18 @@
 #include <cmath>
 
 #include "board/number_text.h"
+#include "board/sexagesimal.h"
 #include "numeric/checked.h"
 #include "numeric/parse.h"
 
 namespace board {
 
-void GradiDecToSex(double GradiDec, double& varG, double& varP, double& varS) {
-    const double a = std::fabs(numeric::checkFinite(GradiDec));
-    varG = Int(a);
-    const double minutes = frac(a) * 60;
-    varP = Int(minutes);
-    varS = frac(minutes) * 60;
+void GradiDecToSex(double GradiDec, double& varG, double& varP, double& varS,
+                   int secondDecimals) {
+    const Sexagesimal parts = splitSexagesimal(GradiDec, secondDecimals);
+    varG = parts.whole;
+    varP = parts.minutes;
+    varS = parts.seconds;
     if (GradiDec < 0) {
         varG = -varG;
         varP = -varP;

@@ -6,10 +6,12 @@
 
 namespace board {
 
-// Splits decimal degrees: a = |GradiDec|; varG = Int(a), varP = Int(frac(a) * 60),
-// varS = frac(frac(a) * 60) * 60 (seconds keep their fraction). A negative GradiDec gives
-// all three negated.
-void GradiDecToSex(double GradiDec, double& varG, double& varP, double& varS);
+// Splits decimal degrees |GradiDec| into whole degrees varG, whole minutes varP and seconds
+// varS, the total rounded first to `secondDecimals` decimals of a second (the seconds box
+// shows four): 33.9 gives 33, 54, 0, never 33, 53, 60. A negative GradiDec gives all three
+// negated.
+void GradiDecToSex(double GradiDec, double& varG, double& varP, double& varS,
+                   int secondDecimals = 4);
 
 // Joins a sign caption and degrees, minutes and seconds into the decimal text
 // prefix + (varG + varP/60 + varS/3600) written as "0.00000" with "." as separator; the prefix

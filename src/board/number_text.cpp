@@ -68,4 +68,8 @@ double frac(double x) { return x - Int(x); }
 
 double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
+double foldDegrees(double degrees) {
+    return degrees - 360 * std::ceil((numeric::checkFinite(degrees) - 180) / 360);
+}
+
 }  // namespace board

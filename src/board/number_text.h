@@ -22,5 +22,7 @@ double Int(double x);
 double frac(double x);
 // -1, 0 or +1.
 double Sgn(double x);
+// An angle in degrees brought into (-180, 180] by whole turns.
+double foldDegrees(double degrees);
 
 }  // namespace board

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "board/number_text.h"
+#include "board/sexagesimal.h"
 #include "numeric/checked.h"
 #include "numeric/parse.h"
 
@@ -114,11 +115,11 @@ double EqTempo(const std::string& YYYY, std::string MM, std::string giorno, cons
     return Et;
 }
 
-double DegreesToHMS(double deg, double& min, double& sec) {
-    const double h = numeric::checkFinite(deg / 15);
-    min = Int(frac(h) * 60);
-    sec = frac(frac(h) * 60) * 60;
-    return Int(h);
+double DegreesToHMS(double deg, double& min, double& sec, int secondDecimals) {
+    const Sexagesimal hms = splitSexagesimal(numeric::checkFinite(deg / 15), secondDecimals);
+    min = hms.minutes;
+    sec = hms.seconds;
+    return hms.whole;
 }
 
 }  // namespace board

@@ -40,9 +40,14 @@ QLabel* label(QWidget* parent, const char* name, const char* caption) {
     return l;
 }
 
+// The board has no default button: Enter in a box must not press a button the user did not
+// press (a dialog otherwise makes the first button after the focused box its default, and that
+// is the latitude's sign).
 QPushButton* button(QWidget* parent, const char* name, const char* caption) {
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
     b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    b->setDefault(false);
     return b;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The instructions window of the utilities board: a sheet of sketches explaining the angle az
-// measured on the wall and how the wall's declination follows from it, scrolled by a bar at
-// the right edge. It has no buttons; the close box closes it.
+// measured on the wall and how the wall's declination follows from it in either hemisphere,
+// scrolled by a bar at the right edge. It has no buttons; the close box closes it.
 
 #include <QDialog>
 
@@ -25,7 +25,8 @@ private:
     QScrollBar* VScroll1 = nullptr;
 };
 
-// The instructions sheet, 640 x 600 pixels, black on white.
+// The instructions sheet, 640 x 600 pixels, black on white: the rules of both hemispheres and
+// the sketches of the worked cases (board::sheetCases).
 QPixmap instructionsSheet();
 
 }  // namespace ui

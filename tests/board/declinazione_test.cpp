@@ -4,11 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iomanip>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "board/az_sheet.h"
+#include "dials/spherical/spherical.h"
 #include "numeric/failure.h"
+#include "support/dial_fixture.h"
+#include "support/oracle_sky.h"
 
 namespace {
 
@@ -58,6 +64,31 @@ double hours(const std::vector<std::string>& report, const std::string& label) {
     return h + m / 60 + s / 3600;
 }
 
+std::string decimal(double x) {
+    std::ostringstream out;
+    out << std::setprecision(12) << x;
+    return out.str();
+}
+
+// Hours, minutes and seconds after the label, each checked to be a time of day.
+void expectTimeOfDay(const std::vector<std::string>& report, const std::string& label) {
+    std::istringstream in(line(report, label).substr(label.size()));
+    double h = -1, m = -1, s = -1;
+    in >> h >> m >> s;
+    EXPECT_TRUE(h >= 0 && h < 24 && m >= 0 && m < 60 && s >= 0 && s < 60)
+        << line(report, label);
+}
+
+// The face of a wall whose declination is typed into the main window, as its programmes take
+// it: degrees from the south, west positive (the vertical programme by spherical trigonometry
+// turns a southern declination, counted from the north, into that).
+double faceTakenByMainWindow(double lat, double declination) {
+    dialtest::ProgrammeDial dial("mnuVertSph",
+                                 {{"txtLAT", decimal(lat)}, {"txtDecl", decimal(declination)}});
+    dials::spherical::ReadInputsVertSph(dial.ctx());
+    return dial.m().DeclDegrees;
+}
+
 TEST(Report, SouthernEasternPlaceLineByLine) {
     const std::vector<std::string> r = lines(place("-45.7438", "-7.6438", "-1"));
     ASSERT_EQ(r.size(), 22u);
@@ -65,19 +96,20 @@ TEST(Report, SouthernEasternPlaceLineByLine) {
     EXPECT_EQ(r[1], "Declination of the dial: 7.0160    West");
     EXPECT_EQ(r[2], "Equation of time: -1  -55.51       -1.9252");
     EXPECT_EQ(r[3], "");
-    EXPECT_EQ(r[4], "Latitude:   -45   -44   -37");
-    EXPECT_EQ(r[5], "Longitude: -7   38   37");
+    // Seconds are those of the total rounded to the second: 45 44 37.68 reads 45 44 38.
+    EXPECT_EQ(r[4], "Latitude:   -45   -44   -38");
+    EXPECT_EQ(r[5], "Longitude: -7   38   38");
     EXPECT_EQ(r[7], "Longitude of the standard meridian:  -15");
-    EXPECT_EQ(r[8], "Local longitude in h m s  -0 : 30 : 34");
+    EXPECT_EQ(r[8], "Local longitude in h m s  -0 : 30 : 35");
     EXPECT_EQ(r[10], "time of the dial:  12   28   39");
     // 12 h 29 min 26 s minus the equation of time, in Central European Time.
-    EXPECT_EQ(r[11], "noon:  12   31   20");
+    EXPECT_EQ(r[11], "noon:  12   31   21");
     EXPECT_EQ(r[12], "hour angle:   7.1625");
     EXPECT_EQ(r[14], "Right Ascension : 6   2   39");
     EXPECT_EQ(r[15], "declination of the sun:  23.4347");
     EXPECT_EQ(r[17], "Julian Day: 2460483");
     EXPECT_EQ(r[19], "Daily Arc:      8   40   14");
-    EXPECT_EQ(r[20], "sunrise at:   8  11  13");
+    EXPECT_EQ(r[20], "sunrise at:   8  11  14");
     EXPECT_EQ(r[21], "sunset at:   16  51  28");
 }
 
@@ -108,7 +140,7 @@ TEST(Report, PolarDayAndNight) {
 }
 
 TEST(Report, WallDeclinationFromTheMeasuredAngleInBothHemispheres) {
-    // Northern: d = AZ - az; southern: d = AZ + az; on the equator az does not enter.
+    // Northern: d = AZ - az; southern: d = AZ + az; the equator counts as northern.
     BoardInputs north = place("45", "0", "0");
     north.txtHH = "15";
     const double AZ = value(lines(north), "Sun's Azimuth");
@@ -130,10 +162,11 @@ TEST(Report, WallDeclinationFromTheMeasuredAngleInBothHemispheres) {
     equator.txtHH = "9";
     const double before = value(lines(equator), "Declination of the dial:");
     equator.txtAngle = "35";
-    EXPECT_EQ(value(lines(equator), "Declination of the dial:"), before);
-    // Measured from the north: in June the morning sun stands north-east, east negative.
-    EXPECT_LT(before, 0);
-    EXPECT_GT(before, -90);
+    EXPECT_NEAR(value(lines(equator), "Declination of the dial:"), before - 35, 1e-4);
+    // Measured from the south, as the main window takes it at latitude 0: in June the morning
+    // sun stands north-east, east negative and beyond 90.
+    EXPECT_LT(before, -90);
+    EXPECT_GT(before, -180);
 }
 
 TEST(Report, RegionalSeparatorAndTheDeclinationText) {
@@ -158,6 +191,175 @@ TEST(Report, EmptyBoxesGiveAFullReportAndAbsurdOnesFail) {
     BoardInputs huge = place("45", "1e308", "0");
     board::SolarValues v;
     EXPECT_THROW(board::Declinazione(huge, v, "."), numeric::NumericFailure);
+}
+
+TEST(Report, WallMeasuredAsTheInstructionsSayIsTheWallTheMainWindowDraws) {
+    // Cape Town, a wall facing 25 degrees west of north; the sun stands 37.49 degrees west of
+    // its perpendicular, to the left of one who looks out from the wall: az = -37.49.
+    BoardInputs cape = place("-33.9", "-18.4", "-2");
+    cape.txtDay = "21";
+    cape.txtMonth = "12";
+    cape.txtAngle = "-37.49";
+    EXPECT_EQ(line(lines(cape), "Declination of the dial:"),
+              "Declination of the dial: 24.9822    West");
+
+    // Walls facing every way, in both hemispheres and on the equator, at three hours: az from
+    // the sun's true azimuth, positive when the sun stands to the right of the perpendicular;
+    // the reported declination, typed into the main window, gives back the wall.
+    for (double lat : {-60.0, -33.9, -10.0, 0.0, 10.0, 45.7438, 60.0}) {
+        const oracle::Sky sky(lat);
+        for (const char* hour : {"8", "12", "16"}) {
+            BoardInputs in = place(decimal(lat), "0", "0");
+            in.txtHH = hour;
+            board::SolarValues v;
+            v.LineBreak = "\n";
+            board::Declinazione(in, v, ".");
+            const double sun =
+                sky.azimuth(value(lines(in), "hour angle:"), v.SunDecl * 180 / v.Pi);
+            for (double face : {-150.0, -90.0, -40.0, 0.0, 25.0, 90.0, 155.0, 180.0}) {
+                in.txtAngle = decimal(oracle::foldDegrees(sun - face));
+                const std::vector<std::string> r = lines(in);
+                const double d = value(r, "Declination of the dial:");
+                const std::string where = "lat " + decimal(lat) + " at " + hour + " face " +
+                                          decimal(face) + ": " + line(r, "Declination");
+                EXPECT_GT(d, -180) << where;
+                EXPECT_LE(d, 180) << where;
+                EXPECT_NE(line(r, "Declination").find(d < 0 ? "East" : "West"), std::string::npos)
+                    << where;
+                EXPECT_NEAR(oracle::foldDegrees(faceTakenByMainWindow(lat, d) - face), 0, 0.01)
+                    << where;
+            }
+        }
+    }
+}
+
+TEST(Report, TheInstructionSketchesMarkWhatTheBoardComputes) {
+    const std::vector<board::SheetCase> cases = board::sheetCases();
+    int southern = 0;
+    for (const board::SheetCase& c : cases) {
+        const double lat = c.south ? -33.9 : 45;
+        southern += c.south;
+        // The sketch's marks give its d through the board's rule, and that d, typed into the
+        // main window, is the plate drawn.
+        EXPECT_DOUBLE_EQ(board::wallDeclination(lat, c.AZ, c.az), c.d);
+        EXPECT_NEAR(oracle::foldDegrees(faceTakenByMainWindow(lat, c.d) - c.faceAzimuth), 0, 1e-6);
+        // az > 0: the sun to the right of p looking out along it (map: x east, y north).
+        auto onMap = [](double fromSouth) {
+            const double a = fromSouth * oracle::kStoredPi / 180;
+            return std::pair{-std::sin(a), -std::cos(a)};
+        };
+        const auto [px, py] = onMap(c.faceAzimuth);
+        const auto [sx, sy] = onMap(c.sunAzimuth);
+        EXPECT_EQ(c.az > 0, px * sy - py * sx < 0) << c.AZ << " " << c.d;
+        // AZ and d are counted from the south in the north, from the north in the south.
+        EXPECT_NEAR(oracle::foldDegrees(c.south ? 180 - c.AZ : c.AZ) - c.sunAzimuth, 0, 1e-9);
+    }
+    EXPECT_GE(southern, 1);
+    EXPECT_GE(static_cast<int>(cases.size()) - southern, 1);
+}
+
+TEST(Report, WallDeclinationStaysWithinHalfATurn) {
+    // A wall facing 11.5 degrees east of north.
+    BoardInputs in = place("45.7438", "-7.6438", "-1");
+    in.txtHH = "18";
+    in.txtAngle = "-80";
+    EXPECT_EQ(line(lines(in), "Declination of the dial:"),
+              "Declination of the dial: -168.4619    East");
+    for (double az = -720; az <= 720; az += 37.3) {
+        in.txtAngle = decimal(az);
+        const std::vector<std::string> r = lines(in);
+        const double d = value(r, "Declination of the dial:");
+        EXPECT_GT(d, -180) << az;
+        EXPECT_LE(d, 180) << az;
+        EXPECT_NEAR(oracle::foldDegrees(d - (value(r, "Sun's Azimuth") - az)), 0, 1e-3) << az;
+    }
+    EXPECT_EQ(board::wallDeclination(45, 100, -80), 180);
+    EXPECT_EQ(board::wallDeclination(-45, -100, -80), 180);
+}
+
+TEST(Report, AtThePolesTheSunCirclesAtItsDeclination) {
+    for (const char* north : {"90", "89.9999"}) {
+        const std::vector<std::string> june = lines(place(north, "0", "0"));
+        EXPECT_EQ(june.back(), "no sunset  ") << north;
+        EXPECT_NEAR(value(june, "height of the sun:"), 23.4347, 2e-4) << north;
+        BoardInputs equinox = place(north, "0", "0");
+        equinox.txtMonth = "3";
+        equinox.txtDay = "20";
+        // The sun's centre at +0.15 degrees: above -50', up all day.
+        EXPECT_EQ(lines(equinox).back(), "no sunset  ") << north;
+    }
+    for (const char* south : {"-90", "-89.9999"}) {
+        const std::vector<std::string> june = lines(place(south, "0", "0"));
+        EXPECT_EQ(june.back(), "no sunrise  ") << south;
+        EXPECT_NEAR(value(june, "height of the sun:"), -23.4347, 2e-4) << south;
+        EXPECT_EQ(line(june, "Daily Arc:"), "Daily Arc:      0   0   0");
+        BoardInputs december = place(south, "0", "0");
+        december.txtMonth = "12";
+        EXPECT_EQ(lines(december).back(), "no sunset  ") << south;
+        // At the equinox the sun's centre, 0.15 degrees below the horizon, is above -50'.
+        BoardInputs equinox = place(south, "0", "0");
+        equinox.txtMonth = "3";
+        equinox.txtDay = "20";
+        EXPECT_EQ(lines(equinox).back(), "no sunset  ") << south;
+    }
+}
+
+TEST(Report, SexagesimalFiguresAreThoseOfTheRoundedTotal) {
+    BoardInputs cape = place("33.9", "-18.4", "0");
+    const std::vector<std::string> r = lines(cape);
+    EXPECT_EQ(line(r, "Latitude:"), "Latitude:   33   54   0");
+    EXPECT_EQ(line(r, "Longitude:"), "Longitude: -18   24   0");
+    EXPECT_EQ(line(r, "Local longitude"), "Local longitude in h m s  -1 : 13 : 36");
+    // 12 29 00 entered in the sexagesimal boxes reaches the report as 12.48333.
+    EXPECT_EQ(line(lines(place("-12.48333", "0", "0")), "Latitude:"),
+              "Latitude:   -12   -29   0");
+    // The equation of time of 14.0000 minutes: 14 minutes 0 seconds, not 13 minutes 60.
+    BoardInputs november = place("45", "0", "0");
+    november.txtMonth = "11";
+    november.txtHH = "14";
+    november.txtMM = "45";
+    EXPECT_EQ(line(lines(november), "Equation of time:"),
+              "Equation of time: 14  0.00       14.0000");
+    BoardInputs january = place("45", "0", "0");
+    january.txtYear = "2025";
+    january.txtMonth = "1";
+    january.txtDay = "11";
+    january.txtHH = "11";
+    january.txtMM = "30";
+    EXPECT_EQ(line(lines(january), "Equation of time:"),
+              "Equation of time: -8  0.00       -7.9999");
+    // No latitude of tenths reads 60 seconds.
+    for (int tenths = 1; tenths < 900; ++tenths) {
+        const std::string lat = decimal(tenths / 10.0);
+        std::istringstream in(line(lines(place(lat, "0", "0")), "Latitude:").substr(9));
+        double d = 0, m = 0, s = 0;
+        in >> d >> m >> s;
+        EXPECT_NEAR(d + m / 60 + s / 3600, tenths / 10.0, 1e-9) << lat;
+        EXPECT_LT(s, 60) << lat;
+    }
+}
+
+TEST(Report, ClockTimesAreTimesOfDay) {
+    // Tokyo on Greenwich time rises at 19:25 of the day before; on its own zone at 04:25.
+    BoardInputs tokyo = place("35.68", "-139.69", "0");
+    EXPECT_NEAR(hours(lines(tokyo), "sunrise at:"), 19 + 25.0 / 60, 2.0 / 60);
+    tokyo.TxtFuso = "-9";
+    EXPECT_NEAR(hours(lines(tokyo), "sunrise at:"), 4 + 25.0 / 60, 2.0 / 60);
+    // Reykjavik on Greenwich time with summer time sets at about one in the morning.
+    BoardInputs reykjavik = place("64.15", "21.94", "0");
+    reykjavik.ckDST = 1;
+    EXPECT_NEAR(hours(lines(reykjavik), "sunset at:"), 1 + 4.0 / 60, 5.0 / 60);
+    // Any place on any zone: every clock time within the day.
+    for (const char* lon : {"-179.5", "-139.69", "0", "74.01", "179.5"})
+        for (const char* zone : {"-12", "-9", "0", "5", "12"})
+            for (int dst : {0, 1}) {
+                BoardInputs in = place("40", lon, zone);
+                in.ckDST = dst;
+                const std::vector<std::string> r = lines(in);
+                for (const char* label : {"time of the dial:", "noon:", "sunrise at:", "sunset at:",
+                                          "Right Ascension :"})
+                    expectTimeOfDay(r, label);
+            }
 }
 
 }  // namespace

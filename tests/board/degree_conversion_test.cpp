@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "board/key_filter.h"
 #include "board/number_text.h"
 
@@ -27,6 +29,28 @@ TEST(DegreeConversion, DecimalToSexagesimalAndBack) {
     EXPECT_EQ(boxes.seconds, "37.6800");
     // Five decimals on the way back, not the four of the seconds box.
     EXPECT_EQ(boxesToDecimal(boxes.sign, boxes.degrees, boxes.minutes, boxes.seconds), "-45.74380");
+}
+
+TEST(DegreeConversion, SecondsNeverReadSixtyAndRoundValuesComeBackRound) {
+    const board::SexagesimalBoxes cape = decimalToBoxes("-33.9");
+    EXPECT_EQ(cape.sign + cape.degrees + " " + cape.minutes + " " + cape.seconds, "-33 54 0.0000");
+    // Every tenth of a degree, both signs: whole minutes, and the decimal text back exactly.
+    for (int tenths = -1800; tenths <= 1800; ++tenths) {
+        const double value = tenths / 10.0;
+        const board::SexagesimalBoxes b = decimalToBoxes(board::generalText(value));
+        EXPECT_EQ(b.seconds, "0.0000") << value;
+        EXPECT_LT(std::stod(b.minutes), 60) << value;
+        EXPECT_EQ(boxesToDecimal(b.sign, b.degrees, b.minutes, b.seconds),
+                  board::fixedText(value, 5))
+            << value;
+    }
+    // Five-decimal texts, as the sexagesimal boxes write them, come back unchanged.
+    for (int k = 0; k < 18000000; k += 7919) {
+        const std::string text = board::fixedText(k / 100000.0, 5);
+        const board::SexagesimalBoxes b = decimalToBoxes(text);
+        EXPECT_LT(std::stod(b.seconds), 60) << text;
+        EXPECT_EQ(boxesToDecimal(b.sign, b.degrees, b.minutes, b.seconds), text);
+    }
 }
 
 TEST(DegreeConversion, HalfDegreesEmptyTextsAndMinutesBeyondSixty) {

@@ -183,6 +183,39 @@ TEST(BoardWindow, SignButtonsAndFocusLossKeepBothFormsInStep) {
     EXPECT_EQ(b.main.text("TxtFuso"), "-1");
 }
 
+TEST(BoardWindow, EnterInAnyBoxPressesNoButton) {
+    // Return or keypad Enter typed in a box must not press the latitude's sign, Run, Transfer
+    // or Exit: nothing changes but the box's own text.
+    Board b("", "-7.6438");
+    ui::frmDeclin& w = *b;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClicks(child(w, "txtLAT"), "44.9");
+    auto press = [&](const char* name) {
+        QLineEdit* box = child(w, name);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+    };
+    for (const char* name : {"txtLAT", "txtLON", "txtDay", "txtMonth", "txtYear", "txtHH", "txtMM",
+                             "txtSS", "TxtFuso", "txtAngle"})
+        press(name);
+    w.OptModoSess_Click();
+    for (const char* name : {"txtLatG", "txtLatP", "txtLATS", "txtLonG", "txtLonP", "txtLonS"})
+        press(name);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(text(w, "txtLAT"), "44.90000");
+    EXPECT_EQ(w.cmdSign(0)->text(), "+");
+    EXPECT_EQ(w.cmdSign(1)->text(), "-");
+    EXPECT_EQ(text(w, "txtLON"), "-7.64380");
+    EXPECT_TRUE(child<QPlainTextEdit>(w, "txtResult")->toPlainText().isEmpty());
+    EXPECT_EQ(b.main.text("txtLAT"), "");
+    EXPECT_EQ(b.main.text("txtlineofdeclination"), "27");
+    for (QPushButton* button : w.findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+}
+
 TEST(BoardWindow, KeyFilterDropsCommasAndSignsWhereTheyDoNotBelong) {
     Board b("", "");
     ui::frmDeclin& w = *b;

@@ -1,0 +1,31 @@
+#include "board/az_sheet.h"
+
+#include "board/number_text.h"
+
+namespace board {
+
+namespace {
+
+// An azimuth counted from the north, west positive, as counted from the south, west positive
+// (and back: the reflection is its own inverse).
+double otherReference(double degrees) { return foldDegrees(180 - degrees); }
+
+}  // namespace
+
+SheetCase sheetCase(bool south, double d, double AZ) {
+    const double face = south ? otherReference(d) : foldDegrees(d);
+    const double sun = south ? otherReference(AZ) : foldDegrees(AZ);
+    // From south through west is clockwise seen from above: the right of one who looks along p.
+    return {south, AZ, foldDegrees(sun - face), d, face, sun};
+}
+
+std::vector<SheetCase> sheetCases() {
+    // Plates facing the equator and turned either way, the sun on either side of p.
+    constexpr double kPlates[][2] = {{0, 45}, {40, -30}, {-30, -75}, {-40, 30}};
+    std::vector<SheetCase> cases;
+    for (bool south : {false, true})
+        for (const auto& [d, AZ] : kPlates) cases.push_back(sheetCase(south, d, AZ));
+    return cases;
+}
+
+}  // namespace board
