@@ -50,10 +50,13 @@ TEST(Flat3dDrivers, VariableYShowsItsRefusalsAsTheTitle) {
     EXPECT_EQ(south.title, "Please use variable X");
     const Outcome horizontal = run({45, 30, 90}, Variable::Y);
     EXPECT_EQ(horizontal.title, "Horizontal dial, please use variable X");
-    // In the southern hemisphere the horizontal plane is typed -90.
-    const Outcome southern = run({-40, 30, -90}, Variable::Y);
-    EXPECT_EQ(southern.title, "Horizontal dial, please use variable X");
-    for (const Outcome& o : {south, horizontal, southern}) {
+    // 90 typed with either sign is the horizontal dial in both hemispheres.
+    std::vector<Outcome> outcomes = {south, horizontal};
+    for (const Place& p : {Place{-40, 30, -90}, Place{-40, 30, 90}, Place{45, 30, -90}}) {
+        outcomes.push_back(run(p, Variable::Y));
+        EXPECT_EQ(outcomes.back().title, "Horizontal dial, please use variable X");
+    }
+    for (const Outcome& o : outcomes) {
         EXPECT_TRUE(o.messages.empty());
         EXPECT_TRUE(o.busyChanges.empty());
         EXPECT_EQ(o.drawn(), 0u);
@@ -132,9 +135,14 @@ TEST(Flat3dSetup, FoldsTheSouthernHemisphere) {
     EXPECT_EQ(typedMinus90.m().LatAbsDeg, -40);
     EXPECT_EQ(typedMinus90.m().HemisphereSign, -1);
 
-    Flat3dDial typed90({-40, 30, 90}, Variable::X);
-    ASSERT_TRUE(typed90.setUp());
-    EXPECT_EQ(typed90.m().ReclDeg, -90);
+    // The plane facing the ground is never lit: 90 typed with either sign is the dial facing up.
+    for (const Place& p : {Place{-40, 30, 90}, Place{40, 30, -90}}) {
+        Flat3dDial typed90(p, Variable::X);
+        ASSERT_TRUE(typed90.setUp());
+        EXPECT_EQ(typed90.m().ReclDeg, 90);
+        EXPECT_EQ(typed90.m().ReclRad, typed90.m().Pi / 2);
+        EXPECT_EQ(typed90.m().WallDeclRad, 0);
+    }
 
     Flat3dDial declining({-40, 30, 20}, Variable::Y, {{"txtLON", "-12.5"}, {"TxtFuso", "-1"}});
     ASSERT_TRUE(declining.setUp());
