@@ -114,16 +114,26 @@ TEST(Flat3dDrivers, VariableXDrawsTheTriangleBeforeTheEquinoctialAndYAfterIt) {
     }
 }
 
-TEST(Flat3dDrivers, HorizontalPlaneHasNoHorizonNoonOrSubstyleLine) {
-    Flat3dDial dial({45, 30, 90}, Variable::X,
-                    {{"ck_orizzonte", "1"}, {"ck_Sustilare", "1"}, {"chkOreAstronomiche", "0"},
-                     {"ck_DayLightCurves", "0"}, {"ck_Equinoziale", "0"}});
-    dial.m().SubstyleAngle = 0.25;
-    ASSERT_TRUE(dial.run());
-    EXPECT_EQ(dial.surface().displayList().points.size(), 0u);
-    EXPECT_EQ(dial.m().WallDeclRad, 0);
-    EXPECT_EQ(dial.m().SubstyleAngle, 0.25);   // no substyle computation
-    EXPECT_NEAR(dial.m().StyleElevRad, 45 * dial.m().Pi / 180, 1e-9);
+TEST(Flat3dDrivers, HorizontalPlaneHasNoHorizonOrSubstyleLineButItsNoonLine) {
+    // 90 typed with either sign, north and south: the dial facing up, with its noon line.
+    for (const Place& p : {Place{45, 30, 90}, Place{45, 30, -90}, Place{-35, 30, -90},
+                           Place{-35, 30, 90}}) {
+        SCOPED_TRACE(describe(p, Variable::X));
+        Flat3dDial dial(p, Variable::X,
+                        {{"ck_orizzonte", "1"}, {"ck_Sustilare", "1"}, {"chkOreAstronomiche", "0"},
+                         {"ck_DayLightCurves", "0"}, {"ck_Equinoziale", "0"}});
+        dial.m().SubstyleAngle = 0.25;
+        ASSERT_TRUE(dial.run());
+        const Drawing d = dial.drawing();
+        EXPECT_EQ(dial.m().SubstyleAngle, 0.25);   // no substyle computation
+        EXPECT_NEAR(dial.m().StyleElevRad, std::fabs(p.lat) * dial.m().Pi / 180, 1e-9);
+        // Only the noon line, on the meridian through the foot of the style, from the centre
+        // towards the pole.
+        EXPECT_EQ(d.withColour(numeric::qbColor(4)).size(), d.points.size());
+        EXPECT_GT(d.points.size(), 400u);
+        EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(), 0, d.at()));
+        for (const oracle::DialXY& q : d.at()) ASSERT_NEAR(q.x, 0, 1e-12);
+    }
 }
 
 TEST(Flat3dSetup, FoldsTheSouthernHemisphere) {
