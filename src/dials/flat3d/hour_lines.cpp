@@ -10,7 +10,6 @@
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
-#include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"

@@ -7,7 +7,6 @@
 // metres with v upward, kept in a DialPoint as x = u, y = v; the plot gets (u, -v).
 
 #include <optional>
-#include <utility>
 
 #include "dials/dial_point.h"
 #include "numeric/checked.h"
@@ -104,14 +103,5 @@ double conicEccentricity(const PlaneGeometry& g, double delta);
 // 11.5 degrees in ZodiacLimit2345, ZodiacLimit20 and ZodiacLimit115; one that cannot be
 // computed is left as it was.
 void storeDeclinationEccentricities(shell::Module1& m);
-
-// Plots the point compute() returns when it can be solved and lies on a part of the hour line
-// that the shadow reaches.
-template <class Compute>
-void plotLitPoint(plot::PlotSurface& plot, numeric::Colour colour, const LitHourLine& line,
-                  Compute&& compute) {
-    const auto p = solvePoint(std::forward<Compute>(compute));
-    if (p && line.keeps(*p)) plotDialPoint(plot, *p, colour);
-}
 
 }  // namespace dials::flat3d
