@@ -119,12 +119,14 @@ void prepare(DataList& list) {
 
     const bool reclinationUsed = list.inputs.enabled("txtReclinZ");
     m.ReclDeg = list.number("txtReclinZ") * m.HemisphereSign;
+    // A reclination box that the checked programme does not use makes no horizontal plane:
+    // its plane is the vertical wall the programme draws. A typed +-90 is the horizontal dial
+    // facing up in either hemisphere (a plane facing the ground is never lit): 90 after the
+    // hemisphere's sign.
+    list.horizontal = reclinationUsed && std::fabs(m.ReclDeg) == 90;
+    if (list.horizontal) m.ReclDeg = 90;
     m.ReclRad = list.rad(m.ReclDeg);
     if (!reclinationUsed) m.ReclRad = 0;
-
-    // A reclination box that the checked programme does not use makes no horizontal plane:
-    // its plane is the vertical wall the programme draws.
-    list.horizontal = reclinationUsed && std::fabs(m.ReclDeg) == 90;
     if (list.horizontal)
         prepareHorizontal(list);
     else

@@ -7,6 +7,9 @@
 // hour angle of e2, declination from cos d1 = -n.p / cos f1). Angles use the stored Pi.
 
 #include <algorithm>
+#include <cstddef>
+#include <string>
+#include <vector>
 
 #include "data_fixture.h"
 
@@ -108,6 +111,41 @@ TEST_F(PlaneGeometry, HorizontalPlane) {
         "reclination =  0",           "ordinate of horizon =  inf. ", "height of the style  =  45"};
     EXPECT_EQ(block, expected);
     EXPECT_EQ(m.WallDeclRad, 0);
+}
+
+TEST_F(PlaneGeometry, NinetyOfEitherSignIsTheHorizontalDialFacingUpInBothHemispheres) {
+    // A plane facing the ground is never lit: 90 typed with either sign is the dial facing up,
+    // which the sun reaches from sunrise to sunset, in every programme that draws horizontal
+    // dials and in both hemispheres.
+    auto listOf = [&](const std::string& reclination) {
+        wall("0", reclination);
+        const std::size_t before = texts().size();
+        click();
+        const auto all = texts();
+        return std::vector<std::string>(all.begin() + static_cast<std::ptrdiff_t>(before),
+                                        all.end());
+    };
+    auto valueAfter = [](const std::vector<std::string>& list, const std::string& label) {
+        for (const auto& line : list)
+            if (line.rfind(label, 0) == 0) return line.substr(label.size());
+        return std::string("(missing)");
+    };
+    for (const char* programme : {"M_Inclinati", "M_Proiettivo", "M_nProiettivo", "mnuUni"}) {
+        for (const char* latitude : {"45.7438", "-45.7438"}) {
+            for (const char* sun : {"27", "-20"}) {
+                SCOPED_TRACE(std::string(programme) + ", latitude " + latitude + ", sun " + sun);
+                choose(programme);
+                place(latitude, "-7.6438", "-1");
+                lastRun(std::stod(latitude));
+                inputs.setText("txtlineofdeclination", sun);
+                const auto up = listOf(latitude[0] == '-' ? "-90" : "90");
+                const auto other = listOf(latitude[0] == '-' ? "90" : "-90");
+                EXPECT_EQ(other, up);
+                EXPECT_EQ(valueAfter(other, "Sun on dial at "), valueAfter(other, "Sunrise at "));
+                EXPECT_EQ(valueAfter(other, "Sun off dial at "), valueAfter(other, "Sunset at "));
+            }
+        }
+    }
 }
 
 TEST_F(PlaneGeometry, HorizontalPlaneAtTheEquatorHasItsCentreAtInfinity) {

@@ -105,4 +105,45 @@ testing::AssertionResult allOnBabylonianLine(const ShadowOracle& o, double n,
                  "the Babylonian hour line ", tolerance);
 }
 
+testing::AssertionResult coversSegment(DialXY a, DialXY b, const std::vector<DialXY>& points,
+                                       double gap, double tolerance) {
+    const double length = distance(a, b);
+    std::vector<double> along;
+    for (const DialXY& p : points) {
+        if (distanceToLine(p, a, b) > tolerance) continue;
+        along.push_back(((p.x - a.x) * (b.x - a.x) + (p.y - a.y) * (b.y - a.y)) / length);
+    }
+    std::sort(along.begin(), along.end());
+    double reached = 0;  // the segment is covered from a up to here
+    for (double t : along) {
+        if (t > reached + gap) break;
+        reached = std::max(reached, t);
+    }
+    if (reached + gap >= length) return testing::AssertionSuccess();
+    std::ostringstream out;
+    out.precision(12);
+    out << along.size() << " points on the line; the segment from (" << a.x << ", " << a.y
+        << ") to (" << b.x << ", " << b.y << "), " << length << " m, is covered only to "
+        << reached << " m (gap " << gap << " m)";
+    return testing::AssertionFailure() << out.str();
+}
+
+testing::AssertionResult allCastBySunAboveHorizon(const ShadowOracle& o,
+                                                  const std::vector<DialXY>& points,
+                                                  double toleranceDeg) {
+    const Misses miss = missesOf(
+        points.size(), [&](std::size_t i) { return -o.altitudeAt(points[i].x, points[i].y); },
+        toleranceDeg);
+    if (miss.count == 0) return testing::AssertionSuccess();
+    const DialXY& p = points[miss.worst];
+    const HourDecl sun = o.sunFor(p.x, p.y);
+    std::ostringstream out;
+    out.precision(12);
+    out << miss.count << " of " << points.size()
+        << " points cast by a sun below the horizon; worst #" << miss.worst << " at (" << p.x
+        << ", " << p.y << "), altitude " << -miss.worstError << ", sun at H = " << sun.hourAngle
+        << ", decl = " << sun.declination;
+    return testing::AssertionFailure() << out.str();
+}
+
 }  // namespace oracle

@@ -56,4 +56,17 @@ testing::AssertionResult allOnBabylonianLine(const ShadowOracle& o, double n,
                                              const std::vector<DialXY>& points,
                                              double tolerance = -1);
 
+// The points that lie on the straight line through a and b (within `tolerance` of it) cover the
+// segment from a to b: projected on it they leave no stretch longer than `gap` without a point,
+// the two ends included. Points off that line are not counted (check them with the functions
+// above); a line left out of a drawing fails here.
+testing::AssertionResult coversSegment(DialXY a, DialXY b, const std::vector<DialXY>& points,
+                                       double gap, double tolerance = 1e-6);
+
+// Every point is the shadow of a sun above the horizon (the sun in the direction from the point
+// to the tip): its altitude is above -toleranceDeg.
+testing::AssertionResult allCastBySunAboveHorizon(const ShadowOracle& o,
+                                                  const std::vector<DialXY>& points,
+                                                  double toleranceDeg = 1e-7);
+
 }  // namespace oracle

@@ -18,6 +18,27 @@
 
 namespace dials::flat3d {
 
+namespace {
+
+// The arc sine of cos(phi) sin D / cos(e), the substyle's angle from the vertical. The cosine of
+// the style elevation is taken as sqrt(sin^2 phi + cos^2 phi sin^2 D), which is
+// sqrt(1 - cos^2 phi cos^2 D) without its cancellation: near a style perpendicular to the wall
+// (a wall facing due south or north on the equator) the cosine of the elevation computed from
+// the angle is a rounding error of either sign, and the ratio of two rounding errors is no sine.
+// Where the style is perpendicular to the wall but for the rounding of the stored Pi (sin 180
+// degrees is 4e-10) the wall has no substyle direction and 0 is taken; no hyperbola follows, the
+// solstice curves are circles.
+double substyleAngle(const shell::Module1& m, double phi, double D) {
+    constexpr double kPerpendicularCosine = 1e-9;
+    const double across = std::sin(D);
+    const double sinPhi = std::sin(phi), cosPhi = std::cos(phi);
+    const double cosE = std::sqrt(sinPhi * sinPhi + cosPhi * cosPhi * across * across);
+    if (cosE <= kPerpendicularCosine) return 0;
+    return clampedArcSin(m, cosPhi * across / cosE);
+}
+
+}  // namespace
+
 void PlotAsymptotes(shell::Context& ctx) {
     const shell::InputRecord& in = ctx.inputs;
     shell::Module1& m = ctx.m;
@@ -30,10 +51,7 @@ void PlotAsymptotes(shell::Context& ctx) {
     const double g = std::fabs(m.DeclDecimal) == 90 ? 0 : -std::cos(phi) * std::cos(D);
     const double e = shell::ArcSin(m, g);
     m.StyleElevDeg = e;  // radians, as the technical data read it after this
-    // On the equator cos(e) is |sin D| but for rounding, so the sine can come out a hair past 1.
-    if (!in.checked("M_Frinter"))
-        m.SubstyleRad =
-            -clampedArcSin(m, checkedDiv(std::cos(phi) * std::sin(D), std::cos(e)));
+    if (!in.checked("M_Frinter")) m.SubstyleRad = -substyleAngle(m, phi, D);
     const double S = m.SubstyleRad;
 
     const double tanE = std::tan(e), cosE = std::cos(e), sinE = std::sin(e);
@@ -43,6 +61,11 @@ void PlotAsymptotes(shell::Context& ctx) {
     m.ConeCoef2345 = checkedDiv(1, t2345 * t2345);
     m.ConicTerm = sinE * sinE - m.ConeCoef2345 * cosE * cosE;
     const double T = m.ConicTerm;
+    if (T == 0) {
+        // Parabolas, which have no asymptotes.
+        m.ZodiacLimit2345 = 1;
+        return;
+    }
     const double halfChord = checkedDiv(L, cosE);
     m.ConicB2345 = checkedDiv(halfChord * halfChord, T);
     m.AsymCoefA = checkedDiv(-2 * L * tanE, T);

@@ -43,9 +43,11 @@ void RunInclinedDialVarX(shell::Context& ctx) {
     if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesX(ctx);
     const bool horizontal = m.ReclRad == m.Pi / 2;
     if (horizontal) m.WallDeclRad = 0;
+    // The horizontal plane has its horizon at infinity and its substyle on the noon line; its
+    // noon line is drawn as every other plane's.
+    if (!horizontal && shell::ticked(ctx, "ck_orizzonte")) DrawHorizonLineX(ctx);
+    DrawNoonLineX(ctx);
     if (!horizontal) {
-        if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonLineX(ctx);
-        DrawNoonLineX(ctx);
         if (shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleLineX(ctx);
         ComputeSubstyleX(ctx);
     }

@@ -1,16 +1,15 @@
 // Hour lines: the hour line of hour angle H (positive towards the east) is the intersection of
 // the dial plane with the plane through the style tip that contains the polar axis
 // (0, cos phi, sin phi) and the direction (sin H, -cos H sin phi, cos H cos phi). Each line is a
-// run of points; a point that cannot be solved (the noon line of variable X, whose denominator
-// is 0, for one) is not drawn. The half of the line from the centre on which the shadow of
-// hour H falls is always drawn; beyond the centre lies the line of H + 180, drawn only when
-// the sun of that hour can light it (see LitHourLine).
+// run of points across the plot area (see dial_line.h). The half of the line from the centre on
+// which the shadow of hour H falls is always drawn; beyond the centre lies the line of H + 180,
+// drawn only when the sun of that hour can light it (see LitHourLine).
 
 #include <cmath>
 
+#include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
-#include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -18,8 +17,6 @@
 namespace dials::flat3d {
 
 namespace {
-
-using numeric::checkedDiv;
 
 // A plane facing south and reclined by the colatitude contains the polar axis: its hour lines
 // are parallel. The reclination is compared within a tolerance far below any typed precision,
@@ -85,20 +82,20 @@ void storeEccentricities(shell::Module1& m) {
 }
 
 // The hour lines of both variables, one a round of the counted loop over the hour angles: the
-// colour, the hour angle (kept in HourAngleRad), and the points lineOf(tan H, G)(t) for t from
-// -1 to 1 by 0.002, G the hour plane's offset, each drawn where the shadow reaches.
-template <class LineOf>
-void drawHourLines(shell::Context& ctx, const PlaneGeometry& g, double E, LineOf&& lineOf) {
+// colour, the hour angle (kept in HourAngleRad), and the line's points across the plot area,
+// each drawn where the shadow reaches. Every line is taken along itself, so that a line lying
+// (almost) in a plane of constant stepped coordinate, the noon line of variable X among them,
+// is drawn as any other.
+void drawHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const bool bothSix = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
         const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
         m.HourAngleRad = hourAngle(m, hourLoop, E);
-        const auto pointAt = lineOf(std::tan(m.HourAngleRad), hourPlaneOffset(g, m.HourAngleRad));
-        const LitHourLine line(g, m.HourAngleRad, m.Pi, bothSix && isSixOClock(hourLoop));
-        for (double t : numeric::StepRange(-1, 1, 0.002))
-            plotLitPoint(plot, colour, line, [&] { return pointAt(t); });
+        const LitHourLine lit(g, m.HourAngleRad, m.Pi, bothSix && isSixOClock(hourLoop));
+        plotLineInArea(plot, colour, hourLine(g, m.HourAngleRad),
+                       [&](const DialPoint& p) { return lit.keeps(p); });
     });
 }
 
@@ -107,34 +104,15 @@ void drawHourLines(shell::Context& ctx, const PlaneGeometry& g, double E, LineOf
 void DrawHourLinesX(shell::Context& ctx) {
     const double E = standardMeridianFactor(ctx);
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-
-    if (isPolarPlane(ctx.m)) {
+    if (isPolarPlane(ctx.m))
         drawPolarHourLines(ctx, g, E);
-    } else {
-        drawHourLines(ctx, g, E, [&](double tanH, double G) {
-            const double K = tanH * (std::tan(g.R) * std::sin(g.phi) -
-                                     std::cos(g.phi) * std::cos(g.D));
-            const double A = std::sin(g.D) * std::sin(g.phi) * tanH - std::cos(g.D);
-            return [&g, K, A, G](double t) {
-                const double Z = checkedDiv(t * A + G * std::cos(g.D), K);
-                return g.fromX(t, Z);
-            };
-        });
-    }
+    else
+        drawHourLines(ctx, g, E);
     storeEccentricities(ctx.m);
 }
 
 void DrawHourLinesY(shell::Context& ctx) {
-    const double E = standardMeridianFactor(ctx);
-    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    drawHourLines(ctx, g, E, [&](double tanH, double G) {
-        const double K = std::tan(g.R) - std::sin(g.D) * std::cos(g.phi) * tanH;
-        const double A = std::cos(g.D) - std::sin(g.phi) * std::sin(g.D) * tanH;
-        return [&g, K, A, G](double t) {
-            const double Z = checkedDiv(t * A + G * std::sin(g.D), K);
-            return g.fromY(t, Z);
-        };
-    });
+    drawHourLines(ctx, PlaneGeometry::from(ctx.m), standardMeridianFactor(ctx));
     storeEccentricities(ctx.m);
 }
 

@@ -83,6 +83,16 @@ bool LitHourLine::keeps(const DialPoint& p) const {
     return (g_.X0 - P.X) * e_.X + (g_.Y0 - P.Y) * e_.Y + (g_.Z0 - P.Z) * e_.Z >= 0;
 }
 
+double typedReclination(const shell::InputRecord& in, double hemisphere) {
+    const double typed = in.number("txtReclinZ");
+    if (std::fabs(typed) == 90) return hemisphere < 0 ? -90 : 90;
+    return typed;
+}
+
+double skyLineReclination(const shell::InputRecord& in, double hemisphere) {
+    return in.checked("M_Inclinati") ? typedReclination(in, hemisphere) : in.number("txtReclinZ");
+}
+
 double clampRoundedSine(double s) {
     constexpr double kRounding = 1e-12;
     if (s > 1 && s - 1 <= kRounding) return 1;

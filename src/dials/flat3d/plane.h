@@ -7,7 +7,6 @@
 // metres with v upward, kept in a DialPoint as x = u, y = v; the plot gets (u, -v).
 
 #include <optional>
-#include <utility>
 
 #include "dials/dial_point.h"
 #include "numeric/checked.h"
@@ -71,6 +70,15 @@ private:
     bool keepsExtension_ = false;
 };
 
+// The reclination box as typed, degrees. South of the equator (hemisphere -1) the user types the
+// reclination with the opposite sign; a typed +90 or -90 is in either hemisphere the horizontal
+// dial facing up (a plane facing the ground is never lit), which is the typed 90 in the north
+// and the typed -90 in the south whatever sign was typed. Any other value is returned as typed.
+double typedReclination(const shell::InputRecord& in, double hemisphere);
+// The reclination box as the sky lines read it: typedReclination under the flat 3D programme,
+// the typed value under the others.
+double skyLineReclination(const shell::InputRecord& in, double hemisphere);
+
 // A sine that rounding has pushed past +-1 by no more than 1e-12 (the style elevation of a
 // plane perpendicular to the polar axis, for one) is taken as exactly +-1, so that its arc
 // sine is +-Pi/2 instead of a failure. Anything further out is left as it is, to fail.
@@ -95,14 +103,5 @@ double conicEccentricity(const PlaneGeometry& g, double delta);
 // 11.5 degrees in ZodiacLimit2345, ZodiacLimit20 and ZodiacLimit115; one that cannot be
 // computed is left as it was.
 void storeDeclinationEccentricities(shell::Module1& m);
-
-// Plots the point compute() returns when it can be solved and lies on a part of the hour line
-// that the shadow reaches.
-template <class Compute>
-void plotLitPoint(plot::PlotSurface& plot, numeric::Colour colour, const LitHourLine& line,
-                  Compute&& compute) {
-    const auto p = solvePoint(std::forward<Compute>(compute));
-    if (p && line.keeps(*p)) plotDialPoint(plot, *p, colour);
-}
 
 }  // namespace dials::flat3d

@@ -54,7 +54,8 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
 
     m.DeclDegrees = in.number("txtDecl");
     m.WallDeclRad = checkFinite(m.DeclDegrees * m.Pi / 180 * hemisphere);
-    m.ReclDeg = in.number("txtReclinZ") * m.HemisphereSign;
+    // Typed +-90 is the horizontal dial facing up in both hemispheres: 90 here.
+    m.ReclDeg = typedReclination(in, m.HemisphereSign) * m.HemisphereSign;
     m.ReclRad = checkFinite(m.ReclDeg * m.Pi / 180);
     // The horizontal plane's declination means nothing: its u axis points east.
     if (m.ReclDeg == 90 || m.ReclDeg == -90) m.WallDeclRad = 0;

@@ -1,11 +1,14 @@
-// The straight lines of the dial, each a run of points: the equinoctial (the plane through the
-// style tip perpendicular to the polar axis), the horizon (the horizontal plane through the
-// tip), the noon line (the meridian plane through the tip) and the substyle line (the plane of
-// the perpendicular style and the polar axis). A point that cannot be solved is not drawn; the
-// noon line keeps its half beyond the centre only where the midnight sun can reach it.
+// The straight lines of the dial: the equinoctial (the plane through the style tip perpendicular
+// to the polar axis), the horizon (the horizontal plane through the tip), the noon line (the
+// meridian plane through the tip) and the substyle line (the plane of the perpendicular style
+// and the polar axis). A point that cannot be solved is not drawn. The equinoctial and the noon
+// line are taken along themselves across the plot area (see dial_line.h), so that both free
+// variables draw them whatever their direction; the noon line keeps its half beyond the centre
+// only where the midnight sun can reach it.
 
 #include <cmath>
 
+#include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
@@ -37,75 +40,48 @@ void drawHorizonLine(shell::Context& ctx) {
     for (double t : pointRange()) plot.xPset(t, -v, colour);
 }
 
-// The noon line of either variable: the points pointAt(t) for t over pointRange(), each drawn
-// where the shadow reaches it.
-template <class PointAt>
-void drawNoonLine(shell::Context& ctx, const PlaneGeometry& g, PointAt&& pointAt) {
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, kNoonColour);
-    const LitHourLine line(g, 0, ctx.m.Pi);
-    for (double t : pointRange()) plotLitPoint(plot, colour, line, [&] { return pointAt(t); });
+// The noon line of either variable: the line of the meridian plane through the tip, X = X0,
+// each point drawn where the shadow reaches it.
+void drawNoonLine(shell::Context& ctx) {
+    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
+    const LitHourLine lit(g, 0, ctx.m.Pi);
+    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, kNoonColour),
+                   sectionOfPlane(g, WorldPoint{1, 0, 0}, tipOf(g)),
+                   [&](const DialPoint& p) { return lit.keeps(p); });
 }
 
-}  // namespace
-
-void DrawEquinoctialLineX(shell::Context& ctx) {
+// The equinoctial of either variable, whole. On the equator the plane of the equator is
+// Y = Y0; on a vertical wall there it meets the wall in a vertical line, drawn as a segment
+// from the horizon through the foot down to the plot ordinate ShiftY.
+void drawEquinoctialLine(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, kEquinoctialColour);
-    const double sinD = std::sin(g.D), cosD = std::cos(g.D);
-    const double Q = cosD * std::tan(g.phi) + std::tan(g.R);
-    for (double t : pointRange()) {
-        plotSolvedPoint(plot, colour, [&] {
-            const double Z = checkedDiv(
-                t * sinD - g.S * cosD * (cosD * std::cos(g.R) - std::sin(g.R) * std::tan(g.phi)),
-                Q);
-            return g.fromX(t, Z);
-        });
-    }
-    // On the equator the equinoctial plane is the plane Y = Y0. On a vertical wall it meets the
-    // wall in a vertical line, which no stepped X can reach: draw it as a segment. On any other
-    // plane the points above already lie on it, and a vertical segment would not.
     if (m.LatRad == 0 && m.ReclRad == 0) {
         double u0 = 0;
-        if (numeric::assignOrSkip(u0, [&] { return checkedDiv(-m.PlaneCoefY, sinD); }))
+        if (numeric::assignOrSkip(u0, [&] { return checkedDiv(-m.PlaneCoefY, std::sin(g.D)); }))
             plot.xLine(u0, 0, u0, plot.ShiftY(), colour);
+        return;
     }
+    const WorldPoint pole{0, std::cos(g.phi), std::sin(g.phi)};
+    plotLineInArea(plot, colour, sectionOfPlane(g, pole, tipOf(g)),
+                   [](const DialPoint&) { return true; });
 }
 
-void DrawEquinoctialLineY(shell::Context& ctx) {
-    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, kEquinoctialColour);
-    for (double t : pointRange()) {
-        plotSolvedPoint(plot, colour, [&] {
-            const double Z = g.Z0 - checkedDiv(t - g.Y0, std::tan(g.phi));
-            return g.fromY(t, Z);
-        });
-    }
-}
+}  // namespace
+
+void DrawEquinoctialLineX(shell::Context& ctx) { drawEquinoctialLine(ctx); }
+
+void DrawEquinoctialLineY(shell::Context& ctx) { drawEquinoctialLine(ctx); }
 
 void DrawHorizonLineX(shell::Context& ctx) { drawHorizonLine(ctx); }
 
 void DrawHorizonLineY(shell::Context& ctx) { drawHorizonLine(ctx); }
 
-void DrawNoonLineX(shell::Context& ctx) {
-    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    // The noon line has world X = X0 throughout: step the height instead.
-    drawNoonLine(ctx, g, [&](double t) {
-        const double u = checkedDiv(g.X0, std::cos(g.D)) - t * std::tan(g.R) * std::tan(g.D);
-        return DialPoint{u, checkedDiv(t, std::cos(g.R))};
-    });
-}
+void DrawNoonLineX(shell::Context& ctx) { drawNoonLine(ctx); }
 
-void DrawNoonLineY(shell::Context& ctx) {
-    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    drawNoonLine(ctx, g, [&](double t) {
-        const double Z = checkedDiv(g.X0 * std::sin(g.D) + t * std::cos(g.D), std::tan(g.R));
-        return g.fromY(t, Z);
-    });
-}
+void DrawNoonLineY(shell::Context& ctx) { drawNoonLine(ctx); }
 
 void DrawSubstyleLineX(shell::Context& ctx) {
     shell::Module1& m = ctx.m;

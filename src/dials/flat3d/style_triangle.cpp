@@ -128,7 +128,8 @@ Triangle finishAngle(shell::Module1& m, bool alphaKnown) {
 void DrawStyleTriangleX(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     numeric::assignOrSkip(m.ReclDeg, [&] {
-        return numeric::checkFinite(ctx.inputs.number("txtReclinZ") * m.HemisphereSign);
+        return numeric::checkFinite(typedReclination(ctx.inputs, m.HemisphereSign) *
+                                    m.HemisphereSign);
     });
     numeric::assignOrSkip(m.ReclRad, [&] { return m.ReclDeg * m.Pi / 180; });
     const PlaneGeometry g = PlaneGeometry::from(m);

@@ -81,11 +81,26 @@ TEST_P(AsrOnOracle, EveryPointIsTheAfternoonShadowAtTheAsrAltitude) {
 
 INSTANTIATE_TEST_SUITE_P(Planes, AsrOnOracle, testing::ValuesIn(kCases));
 
-TEST(Asr, APlaneFacingDownGetsNoPoint) {
+TEST(Asr, NinetyOfEitherSignIsTheHorizontalDialFacingUp) {
+    // -90 typed in the north and 90 in the south draw the curve of the dial facing up, the one
+    // the other sign draws.
     for (const Place& p : {Place{45, 0, -90}, Place{-30, 0, 90}}) {
-        Flat3dDial dial(p, Variable::X, {{"ckAsr", "1"}});
-        ASSERT_TRUE(dial.setUp());
-        EXPECT_TRUE(dial.draw(PlotAsrCurve).points.empty());
+        SCOPED_TRACE(describe(p, Variable::X));
+        std::vector<std::vector<oracle::DialXY>> curves;
+        for (double recl : {p.recl, -p.recl}) {
+            Flat3dDial dial({p.lat, p.decl, recl}, Variable::X, {{"ckAsr", "1"}});
+            ASSERT_TRUE(dial.setUp());
+            dial.tagWith(&shell::Module1::SunDecl);
+            const Drawing d = dial.draw(PlotAsrCurve);
+            EXPECT_GT(d.points.size(), 50u);
+            EXPECT_TRUE(allAtTheAsr(dial.oracle(), p.lat, d.points));
+            curves.push_back(d.at());
+        }
+        ASSERT_EQ(curves[0].size(), curves[1].size());
+        for (std::size_t i = 0; i < curves[0].size(); ++i) {
+            EXPECT_DOUBLE_EQ(curves[0][i].x, curves[1][i].x);
+            EXPECT_DOUBLE_EQ(curves[0][i].y, curves[1][i].y);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -140,6 +141,46 @@ TEST(Asymptotes, OnTheEquatorASubstyleSineRoundedPastOneIsTakenAsOne) {
         ASSERT_NO_THROW(d = drawAsymptotes(kLight, 0, decl, 0.1));
         EXPECT_NEAR(d.m.SubstyleRad, -std::copysign(d.m.Pi / 2, decl), 1e-7);
         EXPECT_FALSE(d.points.empty());
+    }
+}
+
+TEST(Asymptotes, AStyleAlmostPerpendicularToTheWallHasNone) {
+    // Walls facing north or south on the equator: the style lies along (or almost along) the
+    // polar axis, perpendicular to the wall, the solstice curves are circles or near-circles and
+    // the substyle's sine must not come out as a ratio of two rounding errors.
+    for (double decl : {180.0, -180.0, 179.999, -179.99, 0.0, 0.001}) {
+        SCOPED_TRACE(decl);
+        for (const Caller& caller : {kLight, kSpherical}) {
+            Drawn d;
+            ASSERT_NO_THROW(d = drawAsymptotes(caller, 0, decl, 0.1));
+            EXPECT_TRUE(d.points.empty());
+            EXPECT_TRUE(std::isfinite(d.m.SubstyleRad));
+        }
+    }
+}
+
+TEST(Asymptotes, EveryCallerDrawsAsWithoutAsymptotesWhereThereAreNone) {
+    const std::vector<std::pair<const char*, dialtest::Settings>> runs = {
+        {"M_Light", {{"txtLAT", "0"}, {"txtDecl", "180"}}},
+        {"M_Light", {{"txtLAT", "0"}, {"txtDecl", "-180"}}},
+        {"M_Light", {{"txtLAT", "0"}, {"txtDecl", "179.999"}}},
+        {"mnuVertSph", {{"txtLAT", "0"}, {"txtDecl", "180"}}},
+        {"mnuVertSph", {{"txtLAT", "0"}, {"txtDecl", "-180"}}},
+        {"M_Frinter", {{"txtLAT", "0"}, {"txtDecl", "180"}}},
+    };
+    for (const auto& [programme, typed] : runs) {
+        SCOPED_TRACE(std::string(programme) + " " + typed[1].second);
+        std::vector<dialtest::Outcome> outcomes;
+        for (const char* asymptotes : {"0", "1"}) {
+            dialtest::Settings settings = typed;
+            settings.emplace_back("ck_Asintoti", asymptotes);
+            outcomes.push_back(dialtest::runProgramme(programme, settings));
+        }
+        EXPECT_TRUE(outcomes[1].messages.empty());
+        EXPECT_TRUE(outcomes[1].completed);
+        EXPECT_EQ(outcomes[1].messages, outcomes[0].messages);
+        EXPECT_EQ(outcomes[1].list.points.size(), outcomes[0].list.points.size());
+        EXPECT_EQ(outcomes[1].list.lines.size(), outcomes[0].list.lines.size());
     }
 }
 

@@ -26,6 +26,11 @@ const std::vector<PlaneCase> kCases = {
     {{-35, 20, -30}, Variable::X},  {{-35, 20, -30}, Variable::Y},
     {{-40, 170, 0}, Variable::X},   {{-30, 0, -90}, Variable::X},
     {{-52, -40, 25}, Variable::Y},  {{0, 40, 20}, Variable::X},
+    // Inclining planes and walls whose conics run on above the horizon line; horizontal dials
+    // typed either way.
+    {{45.7438, -14.57, -20}, Variable::X}, {{45.7438, -14.57, -20}, Variable::Y},
+    {{-45.7438, 14.57, -20}, Variable::X}, {{60, 150, 0}, Variable::Y},
+    {{45, 0, -90}, Variable::X},    {{-30, 0, 90}, Variable::X},
 };
 
 class DeclinationLinesOnOracle : public testing::TestWithParam<PlaneCase> {};
@@ -37,9 +42,35 @@ TEST_P(DeclinationLinesOnOracle, EachPairLiesOnItsDeclination) {
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(DrawDeclinationLinesX, DrawDeclinationLinesY);
     EXPECT_EQ(dialtest::expectDeclinationPairs(dial.oracle(), d, 50), d.points.size());
+    // Only where a shadow falls: the sun of each point stands above the horizon (it is in front
+    // of the plane, on the side of the tip, by construction).
+    EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), d.at()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, DeclinationLinesOnOracle, testing::ValuesIn(kCases));
+
+TEST(DeclinationLines, ALatitudeEqualToADeclinationGivesTheTrueConic) {
+    // On a wall at a latitude equal to a drawn declination the quadratic of that pair loses its
+    // leading coefficient: one root runs off to infinity, the other must stay on the curve.
+    // Nearby latitudes, where the leading coefficient is merely small, likewise.
+    const std::vector<PlaneCase> cases = {
+        {{20, 0, 0, 0.2}, Variable::X},       {{20, 30, 0}, Variable::Y},
+        {{-20, 0, 0}, Variable::X},           {{23.45, 0, 0}, Variable::X},
+        {{-23.45, 40, 0}, Variable::Y},       {{11.5, -60, 0}, Variable::Y},
+        {{-11.5, 0, 0}, Variable::X},         {{11.5, 25, 0}, Variable::X},
+        {{20.0001, 0, 0}, Variable::X},       {{19.999, 25, 0}, Variable::Y},
+        {{23.4500001, -10, 0}, Variable::X},
+    };
+    for (const PlaneCase& c : cases) {
+        SCOPED_TRACE(describe(c.place, c.variable));
+        Flat3dDial dial(c.place, c.variable);
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d = dial.draw(DrawDeclinationLinesX, DrawDeclinationLinesY);
+        dialtest::expectDeclinationPairs(dial.oracle(), d, 50,
+                                         oracle::toleranceFor(c.place.style));
+        EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), d.at()));
+    }
+}
 
 TEST(DeclinationLines, SouthWallHasBranchesSymmetricAboutTheNoonLine) {
     Flat3dDial dial({45, 0, 0}, Variable::X);

@@ -50,10 +50,13 @@ TEST(Flat3dDrivers, VariableYShowsItsRefusalsAsTheTitle) {
     EXPECT_EQ(south.title, "Please use variable X");
     const Outcome horizontal = run({45, 30, 90}, Variable::Y);
     EXPECT_EQ(horizontal.title, "Horizontal dial, please use variable X");
-    // In the southern hemisphere the horizontal plane is typed -90.
-    const Outcome southern = run({-40, 30, -90}, Variable::Y);
-    EXPECT_EQ(southern.title, "Horizontal dial, please use variable X");
-    for (const Outcome& o : {south, horizontal, southern}) {
+    // 90 typed with either sign is the horizontal dial in both hemispheres.
+    std::vector<Outcome> outcomes = {south, horizontal};
+    for (const Place& p : {Place{-40, 30, -90}, Place{-40, 30, 90}, Place{45, 30, -90}}) {
+        outcomes.push_back(run(p, Variable::Y));
+        EXPECT_EQ(outcomes.back().title, "Horizontal dial, please use variable X");
+    }
+    for (const Outcome& o : outcomes) {
         EXPECT_TRUE(o.messages.empty());
         EXPECT_TRUE(o.busyChanges.empty());
         EXPECT_EQ(o.drawn(), 0u);
@@ -111,16 +114,26 @@ TEST(Flat3dDrivers, VariableXDrawsTheTriangleBeforeTheEquinoctialAndYAfterIt) {
     }
 }
 
-TEST(Flat3dDrivers, HorizontalPlaneHasNoHorizonNoonOrSubstyleLine) {
-    Flat3dDial dial({45, 30, 90}, Variable::X,
-                    {{"ck_orizzonte", "1"}, {"ck_Sustilare", "1"}, {"chkOreAstronomiche", "0"},
-                     {"ck_DayLightCurves", "0"}, {"ck_Equinoziale", "0"}});
-    dial.m().SubstyleAngle = 0.25;
-    ASSERT_TRUE(dial.run());
-    EXPECT_EQ(dial.surface().displayList().points.size(), 0u);
-    EXPECT_EQ(dial.m().WallDeclRad, 0);
-    EXPECT_EQ(dial.m().SubstyleAngle, 0.25);   // no substyle computation
-    EXPECT_NEAR(dial.m().StyleElevRad, 45 * dial.m().Pi / 180, 1e-9);
+TEST(Flat3dDrivers, HorizontalPlaneHasNoHorizonOrSubstyleLineButItsNoonLine) {
+    // 90 typed with either sign, north and south: the dial facing up, with its noon line.
+    for (const Place& p : {Place{45, 30, 90}, Place{45, 30, -90}, Place{-35, 30, -90},
+                           Place{-35, 30, 90}}) {
+        SCOPED_TRACE(describe(p, Variable::X));
+        Flat3dDial dial(p, Variable::X,
+                        {{"ck_orizzonte", "1"}, {"ck_Sustilare", "1"}, {"chkOreAstronomiche", "0"},
+                         {"ck_DayLightCurves", "0"}, {"ck_Equinoziale", "0"}});
+        dial.m().SubstyleAngle = 0.25;
+        ASSERT_TRUE(dial.run());
+        const Drawing d = dial.drawing();
+        EXPECT_EQ(dial.m().SubstyleAngle, 0.25);   // no substyle computation
+        EXPECT_NEAR(dial.m().StyleElevRad, std::fabs(p.lat) * dial.m().Pi / 180, 1e-9);
+        // Only the noon line, on the meridian through the foot of the style, from the centre
+        // towards the pole.
+        EXPECT_EQ(d.withColour(numeric::qbColor(4)).size(), d.points.size());
+        EXPECT_GT(d.points.size(), 400u);
+        EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(), 0, d.at()));
+        for (const oracle::DialXY& q : d.at()) ASSERT_NEAR(q.x, 0, 1e-12);
+    }
 }
 
 TEST(Flat3dSetup, FoldsTheSouthernHemisphere) {
@@ -132,9 +145,14 @@ TEST(Flat3dSetup, FoldsTheSouthernHemisphere) {
     EXPECT_EQ(typedMinus90.m().LatAbsDeg, -40);
     EXPECT_EQ(typedMinus90.m().HemisphereSign, -1);
 
-    Flat3dDial typed90({-40, 30, 90}, Variable::X);
-    ASSERT_TRUE(typed90.setUp());
-    EXPECT_EQ(typed90.m().ReclDeg, -90);
+    // The plane facing the ground is never lit: 90 typed with either sign is the dial facing up.
+    for (const Place& p : {Place{-40, 30, 90}, Place{40, 30, -90}}) {
+        Flat3dDial typed90(p, Variable::X);
+        ASSERT_TRUE(typed90.setUp());
+        EXPECT_EQ(typed90.m().ReclDeg, 90);
+        EXPECT_EQ(typed90.m().ReclRad, typed90.m().Pi / 2);
+        EXPECT_EQ(typed90.m().WallDeclRad, 0);
+    }
 
     Flat3dDial declining({-40, 30, 20}, Variable::Y, {{"txtLON", "-12.5"}, {"TxtFuso", "-1"}});
     ASSERT_TRUE(declining.setUp());

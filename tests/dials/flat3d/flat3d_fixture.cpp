@@ -37,10 +37,12 @@ bool Flat3dDial::setUp() {
 }
 
 oracle::ShadowOracle Flat3dDial::oracle() const {
+    // A typed +-90 is the horizontal dial facing up in either hemisphere.
     const bool horizontal = std::fabs(place_.recl) == 90;
     const double decl = horizontal ? 0 : place_.decl;
-    if (place_.lat >= 0) return oracle::ShadowOracle(place_.lat, decl, place_.recl, place_.style);
-    return oracle::ShadowOracle(place_.lat, 180 - decl, -place_.recl, place_.style);
+    const double recl = horizontal ? (place_.lat >= 0 ? 90 : -90) : place_.recl;
+    if (place_.lat >= 0) return oracle::ShadowOracle(place_.lat, decl, recl, place_.style);
+    return oracle::ShadowOracle(place_.lat, 180 - decl, -recl, place_.style);
 }
 
 double Flat3dDial::oracleHourAngle(double programmeRad) const {

@@ -53,7 +53,8 @@ public:
 
     // The physical plane of the inputs: in the southern hemisphere the programme takes the
     // declination from the north (the face turned to the equator, west positive) and the
-    // reclination with its sign inverted; a horizontal plane has no declination of its own.
+    // reclination with its sign inverted; a horizontal plane has no declination of its own, and
+    // a typed +-90 is the horizontal plane facing up in either hemisphere.
     oracle::ShadowOracle oracle() const;
     // The oracle's hour angle (degrees, afternoon positive) of a line the programme draws at
     // hour angle H (radians, east positive).

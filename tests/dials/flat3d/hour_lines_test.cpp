@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "dials/flat3d/procedures.h"
 #include "flat3d_fixture.h"
 #include "numeric/palette.h"
+#include "numeric/step_loop.h"
 #include "support/oracle_checks.h"
 
 namespace flat3dtest {
@@ -80,14 +83,99 @@ TEST_P(HourLinesOnOracle, EveryPointHasItsLinesHourAngle) {
 
 INSTANTIATE_TEST_SUITE_P(Planes, HourLinesOnOracle, testing::ValuesIn(kCases));
 
-TEST(HourLines, NoonLineOfVariableXIsLeftToTheNoonProcedure) {
-    // Hour angle 0 has no solution by the stepped east coordinate: nothing at all is drawn for
-    // it, not a stray line at the previous hour's values.
-    Flat3dDial dial({45, 30, 0}, Variable::X, {{"TxtHour", "1"}});
+// The plot area in dial coordinates (y up), a millimetre inside its edges.
+struct Area {
+    double left, right, bottom, top;
+};
+
+Area plotAreaOf(plot::PlotSurface& plot) {
+    constexpr double kMargin = 0.001;
+    return {-plot.ShiftX() + kMargin, plot.QuadranteL() - plot.ShiftX() - kMargin,
+            plot.ShiftY() - plot.QuadranteH() + kMargin, plot.ShiftY() - kMargin};
+}
+
+// The part inside the area of the half of the oracle's hour line h that the shadow of that hour
+// traces: from the centre through the shadows of the hour. None when it misses the area.
+std::optional<std::pair<oracle::DialXY, oracle::DialXY>> litHalfInArea(
+    const oracle::ShadowOracle& o, double h, const Area& area) {
+    const auto centre = o.centre();
+    if (!centre) return std::nullopt;
+    std::optional<oracle::DialXY> shadow;
+    for (double decl : {0.0, 30.0, -30.0, 60.0, -60.0, 85.0, -85.0})
+        if (!shadow) shadow = o.dialPoint(h, decl);
+    if (!shadow) return std::nullopt;
+    const double length = oracle::distance(*centre, *shadow);
+    const double ux = (shadow->x - centre->x) / length, uy = (shadow->y - centre->y) / length;
+    double from = 0, to = 1e300;
+    auto clip = [&](double base, double dir, double lo, double hi) {
+        if (dir == 0) return base >= lo && base <= hi;
+        const double t0 = (lo - base) / dir, t1 = (hi - base) / dir;
+        from = std::max(from, std::min(t0, t1));
+        to = std::min(to, std::max(t0, t1));
+        return from < to;
+    };
+    if (!clip(centre->x, ux, area.left, area.right) ||
+        !clip(centre->y, uy, area.bottom, area.top))
+        return std::nullopt;
+    return std::make_pair(oracle::DialXY{centre->x + from * ux, centre->y + from * uy},
+                          oracle::DialXY{centre->x + to * ux, centre->y + to * uy});
+}
+
+// Lines lying almost in a meridian plane (the first), planes of either hemisphere facing every
+// way, horizontal dials typed either way.
+const std::vector<PlaneCase> kAreaCases = {
+    {{67.11, -57.19, 13.45}, Variable::X}, {{67.11, -57.19, 13.45}, Variable::Y},
+    {{-67.11, 57.19, -13.45}, Variable::X}, {{-67.11, 57.19, -13.45}, Variable::Y},
+    {{60, 75, 10}, Variable::X},           {{60, 75, 10}, Variable::Y},
+    {{52, -80, -20}, Variable::Y},         {{30, 120, 10}, Variable::X},
+    {{-35, 65, 45}, Variable::Y},          {{-35, 65, 45}, Variable::X},
+    {{45, 20, 0}, Variable::Y},            {{10, 60, 45}, Variable::X},
+    {{45, 0, 90}, Variable::X},            {{45, 0, -90}, Variable::X},
+    {{-40, 0, 90}, Variable::X},           {{-40, 0, -90}, Variable::X},
+    {{0, 40, 20}, Variable::X},            {{0, 40, 20}, Variable::Y},
+};
+
+class HourLinesAcrossThePlotArea : public testing::TestWithParam<PlaneCase> {};
+
+TEST_P(HourLinesAcrossThePlotArea, EveryLitHourLineIsDrawnWhereverItCrossesTheArea) {
+    const PlaneCase c = GetParam();
+    SCOPED_TRACE(describe(c.place, c.variable));
+    Flat3dDial dial(c.place, c.variable, {{"TxtHour", "4"}});
     ASSERT_TRUE(dial.setUp());
-    const auto lines = dial.draw(DrawHourLinesX).byTag();
-    EXPECT_EQ(lines.size(), 12u);
-    EXPECT_EQ(lines.count(0.0), 0u);
+    const auto lines = dial.draw(DrawHourLinesX, DrawHourLinesY).byTag();
+    const oracle::ShadowOracle o = dial.oracle();
+    const Area area = plotAreaOf(dial.surface());
+    const double pi = dial.m().Pi;
+    std::size_t crossing = 0;
+    for (double hourLoop : numeric::StepRange(-90, 90, 3.75)) {
+        const double programme = hourLoop * pi / 180;
+        const auto half = litHalfInArea(o, dial.oracleHourAngle(programme), area);
+        if (!half || oracle::distance(half->first, half->second) < 0.01) continue;
+        ++crossing;
+        const auto line = lines.find(programme);
+        ASSERT_NE(line, lines.end()) << "no point of the line of hour angle " << hourLoop;
+        EXPECT_TRUE(oracle::coversSegment(half->first, half->second, line->second, 0.005))
+            << "line of hour angle " << hourLoop;
+    }
+    EXPECT_GT(crossing, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Planes, HourLinesAcrossThePlotArea, testing::ValuesIn(kAreaCases));
+
+TEST(HourLines, NoonLineOfVariableXIsDrawnThoughItKeepsTheEastCoordinate) {
+    // The line of hour angle 0 keeps one world east coordinate: it is drawn all the same, on a
+    // wall and on the horizontal dial of either hemisphere.
+    for (const Place& p : {Place{45, 30, 0}, Place{45, 0, 90}, Place{45, 0, -90},
+                           Place{-40, 0, 90}, Place{-40, 0, -90}}) {
+        SCOPED_TRACE(describe(p, Variable::X));
+        Flat3dDial dial(p, Variable::X, {{"TxtHour", "1"}});
+        ASSERT_TRUE(dial.setUp());
+        const auto lines = dial.draw(DrawHourLinesX).byTag();
+        EXPECT_EQ(lines.size(), 13u);
+        ASSERT_EQ(lines.count(0.0), 1u);
+        EXPECT_GT(lines.at(0.0).size(), 400u);
+        EXPECT_TRUE(oracle::allOnHourLine(dial.oracle(), 0, lines.at(0.0)));
+    }
 }
 
 TEST(HourLines, ColoursMarkNoonAndSixOClock) {

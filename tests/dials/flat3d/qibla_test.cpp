@@ -36,13 +36,14 @@ void PrintTo(const QiblaCase& c, std::ostream* out) {
 
 // The default place of the inputs looking to Mecca (south-east from the north, north-north-east
 // from the south); places from which Mecca lies towards the pole (Aden, the southern tropics of
-// the Pacific); the equator; horizontal planes; planes facing down.
+// the Pacific); the equator; horizontal planes, 90 typed with either sign (the dial facing up).
 const std::vector<QiblaCase> kCases = {
     {{45.7438, 0, 0}, Variable::X, "-7.6438", true},
     {{45.7438, -30, 0}, Variable::Y, "-7.6438", true},
     {{45.7438, -60, 20}, Variable::X, "-7.6438", true},
     {{45.7438, 0, 90}, Variable::X, "-7.6438", true},
-    {{45.7438, 0, -90}, Variable::X, "-7.6438", false},
+    {{45.7438, 0, -90}, Variable::X, "-7.6438", true},
+    {{-45.7438, 0, 90}, Variable::X, "-7.6438", true},
     {{-45.7438, 0, 0}, Variable::X, "-7.6438", true},
     {{-45.7438, 30, 0}, Variable::Y, "-7.6438", true},
     {{-45.7438, -20, 15}, Variable::X, "-7.6438", true},

@@ -100,19 +100,37 @@ TEST(StraightLines, SubstyleLineStoresTheElevationOfAStyleAlongThePolarAxis) {
     EXPECT_EQ(dial.m().StyleElevRad, -dial.m().Pi / 2);
 }
 
-TEST(StraightLines, LinesTheSteppedCoordinateCannotReachDrawNothing) {
-    // Variable Y on a vertical wall: the noon line keeps one world north coordinate.
-    Flat3dDial wall({45, 30, 0}, Variable::Y);
-    ASSERT_TRUE(wall.setUp());
-    EXPECT_TRUE(wall.draw(DrawNoonLineY).points.empty());
+TEST(StraightLines, LinesKeepingTheSteppedCoordinateAreDrawnAlongThemselves) {
+    // Variable Y on a vertical wall, north and south: the noon line keeps one world north
+    // coordinate. It is drawn from the centre down, where the noon sun casts its shadow.
+    for (const Place& p : {Place{45, 20, 0}, Place{45, -35, 0}, Place{-30, 25, 0}}) {
+        SCOPED_TRACE(describe(p, Variable::Y));
+        Flat3dDial wall(p, Variable::Y);
+        ASSERT_TRUE(wall.setUp());
+        const Drawing noon = wall.draw(DrawNoonLineY);
+        EXPECT_GT(noon.points.size(), 500u);
+        EXPECT_TRUE(oracle::allOnHourLine(wall.oracle(), 0, noon.at()));
+    }
+    // Variable Y at the equator, and close to it: the equinoctial is (almost) the plane of
+    // constant world north. Variable X on the plane where cos D tan(lat) + tan R = 0: the
+    // equinoctial keeps one world east coordinate.
+    for (const PlaneCase& c :
+         {PlaneCase{{0, 30, 20}, Variable::Y}, PlaneCase{{0, -50, -10}, Variable::Y},
+          PlaneCase{{0.01, 30, 20}, Variable::Y}, PlaneCase{{0, 30, 0}, Variable::Y},
+          PlaneCase{{45, 60, -26.565051177077986}, Variable::X}}) {
+        SCOPED_TRACE(describe(c.place, c.variable));
+        Flat3dDial dial(c.place, c.variable);
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d = dial.draw(DrawEquinoctialLineX, DrawEquinoctialLineY);
+        EXPECT_GE(d.points.size() + 500 * d.lines.size(), 500u);
+        EXPECT_TRUE(oracle::allOnDeclinationCurve(dial.oracle(), 0, d.at()));
+        for (const dialtest::Segment& s : d.segments)
+            EXPECT_TRUE(oracle::allOnDeclinationCurve(dial.oracle(), 0, {s.a, s.b}));
+    }
     // Variable X on a plane facing due south: the substyle keeps world east 0.
     Flat3dDial south({45, 0, 20}, Variable::X);
     ASSERT_TRUE(south.setUp());
     EXPECT_TRUE(south.draw(DrawSubstyleLineX).points.empty());
-    // Variable Y at the equator: the equinoctial is the plane of constant world north.
-    Flat3dDial equator({0, 30, 20}, Variable::Y);
-    ASSERT_TRUE(equator.setUp());
-    EXPECT_TRUE(equator.draw(DrawEquinoctialLineY).points.empty());
 }
 
 TEST(StraightLines, EquinoctialOfAVerticalWallOnTheEquatorIsAVerticalSegment) {
