@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <sstream>
 
 namespace oracle {
@@ -103,6 +105,55 @@ testing::AssertionResult allOnBabylonianLine(const ShadowOracle& o, double n,
                                              double tolerance) {
     return allOn(o, &ShadowOracle::distanceToBabylonianLine, n, points,
                  "the Babylonian hour line ", tolerance);
+}
+
+testing::AssertionResult allSunlit(const ShadowOracle& o, const std::vector<DialXY>& points) {
+    return allWithin(
+        o, points,
+        [&](DialXY p) {
+            const double altitude = o.altitudeAt(p.x, p.y);
+            return altitude > 0 ? 0 : std::numeric_limits<double>::infinity();
+        },
+        "suns above the horizon", 0);
+}
+
+namespace {
+
+using HourOf = std::optional<double> (Sky::*)(double, double) const;
+
+// Distance to the hour line when the point's sun stands above the horizon at hour n of the
+// family, else infinity.
+testing::AssertionResult allCastAtHour(const ShadowOracle& o, Distance distance, HourOf hourOf,
+                                       double n, const std::vector<DialXY>& points,
+                                       const std::string& what, double tolerance) {
+    constexpr double kHourTolerance = 1e-6;
+    return allWithin(
+        o, points,
+        [&](DialXY p) {
+            const HourDecl sun = o.sunFor(p.x, p.y);
+            const auto hour = (o.sky().*hourOf)(sun.hourAngle, sun.declination);
+            const double apart = hour ? std::remainder(*hour - n, 24.0) : HUGE_VAL;
+            if (!(o.altitudeAt(p.x, p.y) > 0) || !(std::fabs(apart) <= kHourTolerance))
+                return std::numeric_limits<double>::infinity();
+            return (o.*distance)(n, p.x, p.y);
+        },
+        what + std::to_string(n), tolerance);
+}
+
+}  // namespace
+
+testing::AssertionResult allCastAtItalianHour(const ShadowOracle& o, double n,
+                                              const std::vector<DialXY>& points,
+                                              double tolerance) {
+    return allCastAtHour(o, &ShadowOracle::distanceToItalianLine, &Sky::italianHourOf, n, points,
+                         "the sunlit suns of Italian hour ", tolerance);
+}
+
+testing::AssertionResult allCastAtBabylonianHour(const ShadowOracle& o, double n,
+                                                 const std::vector<DialXY>& points,
+                                                 double tolerance) {
+    return allCastAtHour(o, &ShadowOracle::distanceToBabylonianLine, &Sky::babylonianHourOf, n,
+                         points, "the sunlit suns of Babylonian hour ", tolerance);
 }
 
 }  // namespace oracle

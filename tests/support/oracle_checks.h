@@ -56,4 +56,18 @@ testing::AssertionResult allOnBabylonianLine(const ShadowOracle& o, double n,
                                              const std::vector<DialXY>& points,
                                              double tolerance = -1);
 
+// Every point is the shadow of a sun above the horizon. (The sun found from a point of the plane
+// is always in front of it: a point where no shadow falls is one whose sun is below the
+// horizon.)
+testing::AssertionResult allSunlit(const ShadowOracle& o, const std::vector<DialXY>& points);
+// Every point lies on the Italian (Babylonian) hour line n and is the shadow of a sun above the
+// horizon at that very hour: neither a sun at night nor a sun of the other family's hour of the
+// same number, which owns the rest of the same line. Hours compare modulo 24.
+testing::AssertionResult allCastAtItalianHour(const ShadowOracle& o, double n,
+                                              const std::vector<DialXY>& points,
+                                              double tolerance = -1);
+testing::AssertionResult allCastAtBabylonianHour(const ShadowOracle& o, double n,
+                                                 const std::vector<DialXY>& points,
+                                                 double tolerance = -1);
+
 }  // namespace oracle

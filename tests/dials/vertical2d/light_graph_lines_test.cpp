@@ -15,9 +15,13 @@ namespace {
 
 namespace v2 = dials::vertical2d;
 
+// Among them latitudes equal or next to a drawn declination, where one conic is a parabola on a
+// wall facing due south (and 17.40985 with the wall declining 10: there the 20 degree line is).
 const std::vector<Wall> kWalls = {
-    {45, 0},   {45, 30},  {52, -60}, {40, 120},  {30, -150}, {60, 80},  {20, 179},  {70, -20},
-    {10, 0},   {0, 30},   {0, -60},  {0, 120},   {0, 0},     {0, 180},  {0, -180},  {35, -90},
+    {45, 0},      {45, 30},   {52, -60}, {40, 120},  {30, -150}, {60, 80},   {20, 179},
+    {70, -20},    {10, 0},    {0, 30},   {0, -60},   {0, 120},   {0, 0},     {0, 180},
+    {0, -180},    {35, -90},  {39.67, 43.58},        {20, 0},    {23.45, 0}, {11.5, 0},
+    {20.001, 0},  {11.5001, 0},          {17.409852048871457, 10},
 };
 
 class LightGraphWalls : public testing::TestWithParam<Wall> {};
@@ -37,6 +41,9 @@ TEST_P(LightGraphWalls, DeclinationPairsLieOnTheirDeclinations) {
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(v2::DrawDeclinationLinesLight);
     EXPECT_EQ(dialtest::expectDeclinationPairs(dial.oracle(), d, 20), d.points.size());
+    // Only where the sun of the day stands above the horizon, none on the branches above the
+    // horizontal through the tip.
+    EXPECT_TRUE(oracle::allSunlit(dial.oracle(), d.at()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Walls, LightGraphWalls, testing::ValuesIn(kWalls));
