@@ -31,6 +31,23 @@ const std::vector<Wall> kWalls = {
     {-11.5001, 0},
 };
 
+// The plot area in dial coordinates (y up): left, right, bottom, top.
+struct Area {
+    double left, right, bottom, top;
+};
+Area plotArea(const plot::PlotSurface& plot) {
+    return {-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(), plot.ShiftY() - plot.QuadranteH(),
+            plot.ShiftY()};
+}
+
+// Whether the segment reaches past the plot area at both ends, along its line.
+bool spansThePlotArea(const Segment& s, const Area& a) {
+    auto outside = [&](const oracle::DialXY& p) {
+        return p.x <= a.left || p.x >= a.right || p.y <= a.bottom || p.y >= a.top;
+    };
+    return outside(s.a) && outside(s.b);
+}
+
 class LinesOnOracle : public testing::TestWithParam<Wall> {};
 
 TEST_P(LinesOnOracle, HourLinesAreTheShadowLinesOfTheirHours) {
@@ -60,6 +77,20 @@ TEST_P(LinesOnOracle, HourLinesAreTheShadowLinesOfTheirHours) {
         }
         EXPECT_GE(inView, std::fabs(w.lat) == 90 ? 9u : 13u);
     }
+}
+
+TEST_P(LinesOnOracle, HourLinesAndEquinoctialRunAcrossTheWholePlotArea) {
+    // Not cut at a fixed height or width: every part of them inside the plot area is drawn.
+    const Wall w = GetParam();
+    SCOPED_TRACE(describe(w));
+    Vert2dDial dial(w, {{"TxtHour", "4"}});
+    ASSERT_TRUE(dial.setUp());
+    const Area area = plotArea(dial.surface());
+    const Drawing hours = dial.draw(DrawHourLinesVert2D);
+    EXPECT_EQ(hours.segments.size(), 49u);
+    for (const Segment& s : hours.segments) EXPECT_TRUE(spansThePlotArea(s, area));
+    for (const Segment& s : dial.draw(DrawEquinoctialVert2D).segments)
+        EXPECT_TRUE(spansThePlotArea(s, area));
 }
 
 TEST_P(LinesOnOracle, DeclinationLinesLieOnTheirPairs) {
@@ -105,13 +136,16 @@ TEST(Vertical2dLines, SouthWallAtLatitude45) {
     EXPECT_NEAR(m.PlaneCoefY, 1, 1e-9);
     EXPECT_NEAR(m.StyleElevDeg, -45, 1e-7);
 
-    // The hour line of 15 degrees crosses the horizon at sin 45 tan 15.
+    // The hour line of 15 degrees crosses the horizon at sin 45 tan 15 and falls 0.1895 to the
+    // right for every metre down; it is drawn from above the plot area to below it.
     const Drawing hours = dial.draw(DrawHourLinesVert2D);
     const Segment& h15 = hours.segments[7];
     const double x0 = std::sin(m.Pi / 4) * std::tan(m.Pi / 12);
-    EXPECT_NEAR((h15.a.x + h15.b.x) / 2, x0, 1e-9);
-    EXPECT_NEAR(h15.a.y, 1, 1e-12);
-    EXPECT_NEAR(h15.a.x, x0 - 0.1895, 1e-4);
+    const double dxdy = (h15.b.x - h15.a.x) / (h15.b.y - h15.a.y);
+    EXPECT_NEAR(h15.a.x - h15.a.y * dxdy, x0, 1e-9);
+    EXPECT_NEAR(dxdy, -0.1895, 1e-4);
+    EXPECT_GT(h15.a.y, dial.surface().ShiftY());
+    EXPECT_LT(h15.b.y, dial.surface().ShiftY() - dial.surface().QuadranteH());
 
     // The solstices cross the noon line at -tan 68.45 and -tan 21.55 style lengths (a half
     // metre style keeps both inside the plot area).
