@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <sstream>
 
 namespace oracle {
@@ -144,6 +146,45 @@ testing::AssertionResult allCastBySunAboveHorizon(const ShadowOracle& o,
         << ", " << p.y << "), altitude " << -miss.worstError << ", sun at H = " << sun.hourAngle
         << ", decl = " << sun.declination;
     return testing::AssertionFailure() << out.str();
+}
+
+namespace {
+
+using HourOf = std::optional<double> (Sky::*)(double, double) const;
+
+// Distance to the hour line when the point's sun stands above the horizon at hour n of the
+// family, else infinity.
+testing::AssertionResult allCastAtHour(const ShadowOracle& o, Distance distance, HourOf hourOf,
+                                       double n, const std::vector<DialXY>& points,
+                                       const std::string& what, double tolerance) {
+    constexpr double kHourTolerance = 1e-6;
+    return allWithin(
+        o, points,
+        [&](DialXY p) {
+            const HourDecl sun = o.sunFor(p.x, p.y);
+            const auto hour = (o.sky().*hourOf)(sun.hourAngle, sun.declination);
+            const double apart = hour ? std::remainder(*hour - n, 24.0) : HUGE_VAL;
+            if (!(o.altitudeAt(p.x, p.y) > 0) || !(std::fabs(apart) <= kHourTolerance))
+                return std::numeric_limits<double>::infinity();
+            return (o.*distance)(n, p.x, p.y);
+        },
+        what + std::to_string(n), tolerance);
+}
+
+}  // namespace
+
+testing::AssertionResult allCastAtItalianHour(const ShadowOracle& o, double n,
+                                              const std::vector<DialXY>& points,
+                                              double tolerance) {
+    return allCastAtHour(o, &ShadowOracle::distanceToItalianLine, &Sky::italianHourOf, n, points,
+                         "the sunlit suns of Italian hour ", tolerance);
+}
+
+testing::AssertionResult allCastAtBabylonianHour(const ShadowOracle& o, double n,
+                                                 const std::vector<DialXY>& points,
+                                                 double tolerance) {
+    return allCastAtHour(o, &ShadowOracle::distanceToBabylonianLine, &Sky::babylonianHourOf, n,
+                         points, "the sunlit suns of Babylonian hour ", tolerance);
 }
 
 }  // namespace oracle

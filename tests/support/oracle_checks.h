@@ -69,4 +69,14 @@ testing::AssertionResult allCastBySunAboveHorizon(const ShadowOracle& o,
                                                   const std::vector<DialXY>& points,
                                                   double toleranceDeg = 1e-7);
 
+// Every point lies on the Italian (Babylonian) hour line n and is the shadow of a sun above the
+// horizon at that very hour: neither a sun at night nor a sun of the other family's hour of the
+// same number, which owns the rest of the same line. Hours compare modulo 24.
+testing::AssertionResult allCastAtItalianHour(const ShadowOracle& o, double n,
+                                              const std::vector<DialXY>& points,
+                                              double tolerance = -1);
+testing::AssertionResult allCastAtBabylonianHour(const ShadowOracle& o, double n,
+                                                 const std::vector<DialXY>& points,
+                                                 double tolerance = -1);
+
 }  // namespace oracle

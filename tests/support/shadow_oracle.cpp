@@ -86,6 +86,18 @@ double ShadowOracle::distanceToHourLine(double hourAngleDeg, double x, double y)
     return c ? std::hypot(x - c->x, y - c->y) : kInfinity;
 }
 
+std::optional<ShadowOracle::DialLine> ShadowOracle::wholeHourLine(double hourAngleDeg) const {
+    const Vec3 hourPlane = cross(sky_.pole(), sky_.sun(hourAngleDeg, 0));
+    const Vec3 across = hourPlane - dot(hourPlane, normal_) * normal_;  // in-plane normal
+    // A plane within 1e-9 radians of parallel to the dial meets it some 1e8 style lengths away.
+    if (norm(across) < 1e-9 * norm(hourPlane)) return std::nullopt;
+    // The plane point t across with (t across - tip) . hourPlane = 0.
+    const Vec3 nearest = (dot(tip(), hourPlane) / dot(across, hourPlane)) * across;
+    const DialXY along = dialOf(cross(across, normal_));
+    const double size = std::hypot(along.x, along.y);
+    return DialLine{dialOf(nearest), {along.x / size, along.y / size}};
+}
+
 double ShadowOracle::distanceToItalianLine(double n, double x, double y) const {
     return distanceToCut(worldPoint(x, y), normal_, tip(), sky_.italianCircleNormal(n));
 }

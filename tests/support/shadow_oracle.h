@@ -91,6 +91,15 @@ public:
     double distanceToItalianLine(double n, double x, double y) const;
     double distanceToBabylonianLine(double n, double x, double y) const;
 
+    // The whole geometric hour line of H (the halves of H and H + 180) as its point nearest the
+    // style foot and a unit direction, in dial coordinates; none when the hour plane is parallel
+    // to the dial.
+    struct DialLine {
+        DialXY point;
+        DialXY direction;
+    };
+    std::optional<DialLine> wholeHourLine(double hourAngleDeg) const;
+
 private:
     Sky sky_;
     double style_;

@@ -1,7 +1,8 @@
 // The light graph's analemma: the shadow of the style tip at 12:00 standard time through the
 // year, one point every two mean days. The sun's declination and equation of time come from the
 // series every analemma of the system shares; the point is where the sun's line through the tip
-// meets the wall. A day whose point cannot be computed is skipped.
+// meets the wall. A day whose point cannot be computed, or whose sun then stands behind the wall
+// or below the horizon, is skipped.
 
 #include <cmath>
 
@@ -69,8 +70,10 @@ void PlotAnalemmaLight(shell::Context& ctx) {
                 eccentricity < 1)
                 colourIndex = 3;
         }
+        // A day whose sun at that moment is behind the wall or below the horizon casts no
+        // shadow on it.
         const auto shadow = wall.shadow(hourAngle, declination);
-        if (!shadow) continue;
+        if (!shadow || !shadow->sunInFront || !sunAboveHorizon(shadow->at)) continue;
         light::plotDialPoint(plot, shadow->at,
                              shell::LineColor(ctx, perpendicularStyle ? 6 : colourIndex));
     }

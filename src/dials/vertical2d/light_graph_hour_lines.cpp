@@ -1,11 +1,11 @@
 // The light graph's hour lines: for each hour angle a straight line through the dial centre,
-// drawn as points over a fixed band of the substyle frame. A point whose computation fails is
-// skipped.
+// drawn as points every PointStep metres along it over the whole plot area, whatever its
+// direction (a line perpendicular to the substyle as well as one along it).
 
 #include <cmath>
 
 #include "dials/vertical2d/light_graph_procedures.h"
-#include "numeric/checked.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -23,23 +23,14 @@ void DrawHourLinesLight(shell::Context& ctx) {
     const bool perpendicularStyle =
         m.LatDegrees == 0 && (m.DeclDecimal == 0 || std::fabs(m.DeclDecimal) == 180);
     const double K = perpendicularStyle ? 0 : 1;
+    const DialBox area = plotAreaBox(plot);
 
-    const numeric::StepRange band(-2, 2, m.PointStep);
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double hour) {
         int index = 7;
         if (hour == 0) index = 12;
         if (std::fabs(hour) == 90) index = 9;
-        const numeric::Colour colour = shell::LineColor(ctx, index);
         const double H = hour * m.Pi / 180 + m.SubstyleHour - E * m.ZoneCorrRad;
-        for (double u : band) {
-            light::plotSolvedPoint(plot, colour, [&] {
-                // u runs from the equinoctial line (u = 0) towards the centre (u = L / (sin e cos e)).
-                const double q =
-                    std::tan(H) * (K * numeric::checkedDiv(f.L, std::cos(f.e)) - u * std::sin(f.e));
-                const double d = u - K * f.P;
-                return f.toDial(d, q);
-            });
-        }
+        plotLinePoints(plot, shell::LineColor(ctx, index), f.hourLine(H, K), area, m.PointStep);
     });
 }
 

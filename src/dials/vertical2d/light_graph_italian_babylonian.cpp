@@ -3,13 +3,19 @@
 // equinoctial line and touches the conic of the day circle that grazes the horizon (prepared by
 // PrepareHourConicsLight). Of the two tangents from that point one belongs to the Italian hour
 // and the other to the Babylonian hour; which is which depends on the wall, so each family takes
-// the tangent that carries the shadow of its own hour on another day.
+// the tangent that carries the shadow of its own hour on another day. Each line is drawn as
+// points every PointStep metres across the plot area, where the sun of its hour casts a shadow:
+// below the horizontal through the style tip (above it the sun stands below the horizon), and on
+// the side of the hour line six hours from the line's equinox hour that holds its equinox point
+// (on the other side the same line carries the suns of the other family's hour of the same
+// number, each family owning one half of the hour circle they share).
 
 #include <cmath>
 #include <optional>
 
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -19,7 +25,6 @@ namespace {
 
 using light::sq;
 using numeric::checkedDiv;
-using numeric::checkedSqrt;
 
 enum class Family { Italian, Babylonian };
 
@@ -67,37 +72,40 @@ void drawHourFamily(shell::Context& ctx, Family family) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, family == Family::Italian ? 12 : 13);
     const double L = m.StyleLength, e = m.SetupAngleB, s = m.SetupAngleA, P = m.PlaneCoefY;
-    const double a = m.ItalBabCoefA, c = m.ItalBabCoefB, b = m.ItalBabCoefC;
+    // The tangent conic T w^2 + f w + q^2 + j = 0: the set-up's multiplied by T, exact where
+    // T is 0 or nearly so.
+    const double T = light::italBabConicTerm(m);
+    const double f = -2 * L * std::tan(e);
+    const double j = sq(L / std::cos(e));
     const light::SubstyleFrame frame{L, e, s, P};
-    const numeric::StepRange band(-1, 1, m.PointStep);
+    const light::Wall wall = light::Wall::from(m);
+    const DialBox area = plotAreaBox(plot);
 
     // The hour loop counts in a shared cell, as it always has; it ends one step past 90.
     numeric::countedLoop(m.ConicB2345, -90, 90, 15, [&](double hour) {
         const double h = hour * m.Pi / 180;
-        double qE = 0, slope = 0;
-        try {
-            qE = checkedDiv(L, std::cos(e)) * std::tan(h + m.SubstyleHour);
-            // The lines w = slope (q - qE) that meet the conic in a double point.
-            const double delta = numeric::checkFinite(
-                sq(a) * b * c + sq(a) * sq(c) * sq(qE) - 4 * sq(b) * c - 4 * b * sq(c) * sq(qE));
-            const double root = checkedSqrt(delta);
-            const double denominator = sq(a) - 4 * b - 4 * c * sq(qE);
-            const double italianSlope = checkedDiv(-2 * a * c * qE - 2 * root, denominator);
-            const double babylonianSlope = checkedDiv(-2 * a * c * qE + 2 * root, denominator);
-            slope = family == Family::Italian ? italianSlope : babylonianSlope;
-            const double other = family == Family::Italian ? babylonianSlope : italianSlope;
-            if (const auto p = hourShadow(m, family, h, s, P);
-                p && distanceToLine(*p, other, qE) < distanceToLine(*p, slope, qE))
-                slope = other;
-        } catch (const numeric::NumericFailure&) {
-            return;  // no tangent from this point: the hour's line is left out
-        }
-        for (double q : band) {
-            light::plotSolvedPoint(plot, colour, [&] {
-                const double w = slope * (q - qE);
-                return frame.toDial(w - P, q);
-            });
-        }
+        double qE = 0;
+        if (!numeric::assignOrSkip(
+                qE, [&] { return checkedDiv(L, std::cos(e)) * std::tan(h + m.SubstyleHour); }))
+            return;
+        // The lines w = slope (q - qE) that meet the conic in a double point: the Italian hour
+        // takes the root with -sqrt, the Babylonian the one with +sqrt, unless the shadow of
+        // the family's own hour on another day lies on the other.
+        const auto slopes = tangentSlopes(T, f, j, qE);
+        const bool firstIsMinus = 4 * f * qE >= 0;
+        const auto& italianSlope = firstIsMinus ? slopes[0] : slopes[1];
+        const auto& babylonianSlope = firstIsMinus ? slopes[1] : slopes[0];
+        std::optional<double> slope = family == Family::Italian ? italianSlope : babylonianSlope;
+        const std::optional<double> other =
+            family == Family::Italian ? babylonianSlope : italianSlope;
+        if (!slope) return;  // no tangent from this point: the hour's line is left out
+        if (const auto p = hourShadow(m, family, h, s, P);
+            p && other && distanceToLine(*p, *other, qE) < distanceToLine(*p, *slope, qE))
+            slope = other;
+        // The line d = w - P, w = slope (q - qE), across the plot area, where the sun of this
+        // hour casts its shadow (see the top of the file).
+        plotLinePoints(plot, colour, frame.line(1, -*slope, -*slope * qE - P), area, m.PointStep,
+                       {kHorizonThroughTip, wall.withinSixHours(h)});
     });
 }
 

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "dials/dial_point.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/palette.h"
@@ -68,7 +69,19 @@ struct SubstyleFrame {
 
     static SubstyleFrame from(const shell::Module1& m);
     DialPoint toDial(double d, double q) const;
+    // The straight line alongD d + alongQ q = c of the frame, in dial coordinates.
+    StraightLine line(double alongD, double alongQ, double c) const;
+    // The hour line of hour angle H from the substyle: through the dial centre (K = 1), or
+    // through the style foot (K = 0) where the polar style is perpendicular to the wall. It
+    // meets the equinoctial line d = -P at q = (L / cos e) tan H.
+    StraightLine hourLine(double H, double K) const;
+    // The equinoctial line d = -P.
+    StraightLine equinoctial() const { return line(1, 0, -P); }
 };
+
+// T = sin^2 e - tan^2(latitude) cos^2 e of the conic of the day circle that grazes the horizon,
+// which the Italian and Babylonian hour lines touch.
+double italBabConicTerm(const shell::Module1& m);
 
 // The shadow of the style tip on the wall for a sun given by its hour angle (radians, afternoon
 // positive) and declination (radians), found as the point where the sun's line through the tip
@@ -86,6 +99,9 @@ public:
 
     // None when the sun's direction lies in the plane of the wall (or the point is not finite).
     std::optional<WallShadow> shadow(double hourAngle, double declination) const;
+    // The hour line through the centre of the hour angles hourAngle +- 90 degrees: the shadows
+    // of the suns within six hours of hourAngle lie on its side onLowerSide.
+    StraightLine withinSixHours(double hourAngle) const;
 
 private:
     double sinPhi_, cosPhi_, sinD_, cosD_, L_;

@@ -1,13 +1,15 @@
 // The light graph's input reader, its set-up of the style and of the conics of the declination
 // lines, the conic that the Italian and Babylonian hour lines touch, and the final correction of
-// the substyle angle. None of them skips a failing statement: a numerical failure here ends the
-// run (the dispatcher tells the user).
+// the substyle angle. None of them skips a failing statement (but for the coefficients of a conic
+// that is a parabola, which have no value and are left as they were): a numerical failure here
+// ends the run (the dispatcher tells the user).
 
 #include <cmath>
 
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
+#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::vertical2d {
@@ -19,20 +21,24 @@ using numeric::checkedDiv;
 using numeric::checkedSqrt;
 
 // The conic that the cone of sun rays of cone coefficient k (1 / tan^2 of the declination)
-// cuts on the wall: w^2 + a w + c q^2 + b = 0 in the substyle frame, w = d + L tan e.
+// cuts on the wall: w^2 + a w + c q^2 + b = 0 in the substyle frame, w = d + L tan e, that is
+// T w^2 - 2 L tan(e) w + q^2 + (L / cos e)^2 = 0 divided by T = sin^2 e - k cos^2 e. Where T is 0
+// (the line is a parabola) the divided form has no coefficients: a, b and c keep what they
+// held, and the lines, which work from T itself, still draw the curve.
 struct Conic {
-    double k, T, a, b, c, eccentricity;
+    double k, T, eccentricity;
+    double& a;
+    double& b;
+    double& c;
 };
 
-Conic conicOf(double k, double e, double L) {
-    Conic conic;
-    conic.k = k;
-    conic.T = sq(std::sin(e)) - k * sq(std::cos(e));
-    conic.b = checkedDiv(sq(checkedDiv(L, std::cos(e))), conic.T);
-    conic.a = checkedDiv(-2 * L * std::tan(e), conic.T);
-    conic.c = checkedDiv(1, conic.T);
-    conic.eccentricity = checkedSqrt(1 - conic.T);
-    return conic;
+void storeConic(Conic& conic, double e, double L) {
+    conic.T = sq(std::sin(e)) - conic.k * sq(std::cos(e));
+    const double T = conic.T;
+    numeric::assignOrSkip(conic.b, [&] { return checkedDiv(sq(checkedDiv(L, std::cos(e))), T); });
+    numeric::assignOrSkip(conic.a, [&] { return checkedDiv(-2 * L * std::tan(e), T); });
+    numeric::assignOrSkip(conic.c, [&] { return checkedDiv(1, T); });
+    conic.eccentricity = checkedSqrt(1 - T);
 }
 
 double coneCoefficient(const shell::Module1& m, double declinationDeg) {
@@ -95,26 +101,20 @@ void SetupLightGraph(shell::Context& ctx) {
     }
 
     // The conics of the declination lines +-23.45, +-20 and +-11.5 degrees.
-    const Conic c2345 = conicOf(coneCoefficient(m, 23.45), e, L);
+    Conic c2345{coneCoefficient(m, 23.45), 0, 0, m.AsymCoefA, m.ConicB2345, m.ConicC2345};
+    storeConic(c2345, e, L);
     m.ConeCoef2345 = c2345.k;
     m.ConicTerm = c2345.T;
-    m.ConicB2345 = c2345.b;
-    m.AsymCoefA = c2345.a;
-    m.ConicC2345 = c2345.c;
     m.ZodiacLimit2345 = c2345.eccentricity;
-    m.AsymCopyA = c2345.b;
-    m.AsymCopyB = c2345.a;
-    m.AsymCopyC = c2345.c;
-    const Conic c20 = conicOf(coneCoefficient(m, 20), e, L);
+    m.AsymCopyA = m.ConicB2345;
+    m.AsymCopyB = m.AsymCoefA;
+    m.AsymCopyC = m.ConicC2345;
+    Conic c20{coneCoefficient(m, 20), 0, 0, m.ConicA20, m.ConicB20, m.ConicC20};
+    storeConic(c20, e, L);
     m.SetupTemp1 = c20.k;
-    m.ConicB20 = c20.b;
-    m.ConicA20 = c20.a;
-    m.ConicC20 = c20.c;
-    const Conic c115 = conicOf(coneCoefficient(m, 11.5), e, L);
+    Conic c115{coneCoefficient(m, 11.5), 0, 0, m.ConicA115, m.ConicB115, m.ConicC115};
+    storeConic(c115, e, L);
     m.ConeTemp = c115.k;
-    m.ConicB115 = c115.b;
-    m.ConicA115 = c115.a;
-    m.ConicC115 = c115.c;
 
     // At the equator a wall facing due south or due north has the polar style perpendicular
     // to it: the analemma takes its own way there.
@@ -130,17 +130,24 @@ void SetupLightGraph(shell::Context& ctx) {
 void PrepareHourConicsLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (m.LatDegrees == 0 || m.LatDegrees == 90 || m.StyleElevRad == 0) return;
+    const double e = m.SetupAngleB;
+    const double L = m.StyleLength;
+    // Where T is 0 the divided form has no coefficients; the hour lines work from T itself.
+    const double T = light::italBabConicTerm(m);
+    numeric::assignOrSkip(m.ItalBabCoefA, [&] { return checkedDiv(-2 * L * std::tan(e), T); });
+    numeric::assignOrSkip(m.ItalBabCoefB, [&] { return checkedDiv(1, T); });
+    numeric::assignOrSkip(m.ItalBabCoefC,
+                          [&] { return checkedDiv(sq(checkedDiv(L, std::cos(e))), T); });
+}
+
+double light::italBabConicTerm(const shell::Module1& m) {
     // The day circle of declination 90 - latitude, which grazes the horizon: every Italian and
-    // Babylonian hour circle touches it.
+    // Babylonian hour circle touches it. Its cone coefficient is tan^2 of the latitude.
     const double a = std::sin(m.LatRad);
     const double latitude = std::atan(checkedDiv(a, checkedSqrt(1 - a * a)));
     const double k = sq(std::tan(latitude));
     const double e = m.SetupAngleB;
-    const double L = m.StyleLength;
-    const double T = sq(std::sin(e)) - k * sq(std::cos(e));
-    m.ItalBabCoefA = checkedDiv(-2 * L * std::tan(e), T);
-    m.ItalBabCoefB = checkedDiv(1, T);
-    m.ItalBabCoefC = checkedDiv(sq(checkedDiv(L, std::cos(e))), T);
+    return sq(std::sin(e)) - k * sq(std::cos(e));
 }
 
 void NormalizeSubstyleAngleLight(shell::Context& ctx) {

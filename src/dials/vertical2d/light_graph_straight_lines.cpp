@@ -13,19 +13,20 @@ namespace dials::vertical2d {
 
 using numeric::checkedDiv;
 
-// The line d = -P of the substyle frame, sampled by its x coordinate.
+// The line d = -P of the substyle frame, points every PointStep metres along it over the plot
+// area between x = -3 and 3, whatever its direction: at the equator the substyle is horizontal
+// and the equinoctial vertical. There a wall facing due south or due north lies in the plane of
+// the equator itself: the sun of the equinox moves parallel to it and casts no line.
 void DrawEquinoctialLineLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    if (!(m.LatDegrees > 0)) return;
+    if (m.LatDegrees < 0) return;
+    if (m.LatDegrees == 0 && m.AnalemmaFlag == 0) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
-    const double s = m.SubstyleRad;
-    const double P = m.PlaneCoefY;
-    const double offset = checkedDiv(P, std::cos(s));
-    for (double t : numeric::StepRange(-3, 3, m.PointStep)) {
-        const double y = numeric::checkFinite(t * std::tan(s) - offset);
-        plot.xPset(t, -y, colour);
-    }
+    DialBox band = plotAreaBox(plot);
+    band.left = std::fmax(band.left, -3);
+    band.right = std::fmin(band.right, 3);
+    plotLinePoints(plot, shell::LineColor(ctx, 9), light::SubstyleFrame::from(m).equinoctial(),
+                   band, m.PointStep);
 }
 
 // The line q = 0 of the substyle frame, sampled by x; north of the equator, on a wall facing due

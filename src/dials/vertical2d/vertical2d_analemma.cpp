@@ -2,7 +2,8 @@
 // equation of time come from the system's sun series, and the point is where the hour line of
 // the true sun at that moment meets the conic of that day's declination. On the equator, on a
 // wall facing due south or north (the wall lies in the plane of the equator), the point is
-// written directly.
+// written directly. A day whose sun at that moment stands behind the wall or below the horizon
+// casts no shadow on it and has no point.
 //
 // In the equinoctial frame the hour line runs from (q, 0) on the equinoctial to the centre
 // (0, Yz), X = q (1 - Y / Yz), and the day's conic is T Y^2 + X^2 - 2 L tan(e) Y + (L / cos e)^2
@@ -29,6 +30,12 @@ using numeric::checkFinite;
 
 // The analemmas compute with this value of pi, which the steps of the run after them keep.
 constexpr double kAnalemmaPi = 3.1415926536;
+
+// Whether the sun's line through the tip reaches the dial point p from in front of the wall with
+// the sun above the horizon: otherwise no shadow falls there.
+bool castsShadow(const NorthernWall& wall, const DialPoint& p, Vec3 sun) {
+    return dot(wall.tip - wall.world(p), sun) > 0 && sunAboveHorizon(p);
+}
 
 // The point of the day on a wall of the general case; colourIndex keeps its value from point to
 // point. Throws when the point cannot be computed.
@@ -94,18 +101,22 @@ DialPoint generalPoint(shell::Module1& m, const NorthernWall& wall, double delta
         }
     }
     if (!best) numeric::fail(numeric::FailureKind::NotANumber);
+    if (!castsShadow(wall, *best, sun)) numeric::fail(numeric::FailureKind::NotANumber);
     return *best;
 }
 
 // The point of the day on the equator, on a wall facing due south or due north.
-DialPoint equatorPoint(const shell::Module1& m, double delta, double E) {
+DialPoint equatorPoint(const shell::Module1& m, const NorthernWall& wall, double delta,
+                       double E) {
     const double h0 = E * m.WorkFlag - m.LonAbsDeg;
     const double n = std::fabs(m.DeclDecimal) == 180 ? 1 : 3;
     const double tanH = std::tan(h0);
     const double y = checkedDiv(m.StyleLength * (n - 2),
                                 std::tan(delta) * numeric::checkedSqrt(1 + tanH * tanH));
     const double x = checkFinite(-y * (n - 2) * tanH);
-    return {x, checkFinite(y)};
+    const DialPoint p{x, checkFinite(y)};
+    if (!castsShadow(wall, p, wall.sun(h0, delta))) numeric::fail(numeric::FailureKind::NotANumber);
+    return p;
 }
 
 }  // namespace
@@ -126,7 +137,8 @@ void PlotAnalemmaVert2D(shell::Context& ctx) {
             // The true sun's hour angle less the mean sun's.
             const double E = -sun.equationOfTime();
             if (m.AnalemmaFlag == 0) {
-                plotDialPoint(plot, equatorPoint(m, sun.declination, E), shell::LineColor(ctx, 6));
+                plotDialPoint(plot, equatorPoint(m, wall, sun.declination, E),
+                              shell::LineColor(ctx, 6));
                 return;
             }
             const DialPoint p = generalPoint(m, wall, sun.declination, E, colourIndex);

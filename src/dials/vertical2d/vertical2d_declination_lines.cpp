@@ -4,7 +4,8 @@
 // the substyle (u along it towards the centre, v across it, w = u + L tan e from the equinoctial):
 //   T w^2 + v^2 - 2 L tan(e) w + (L / cos e)^2 = 0,   T = sin^2 e - cot^2(delta) cos^2 e,
 // which is the set-up's conic multiplied by T, so that a pair whose line is a parabola (T = 0) is
-// drawn too. On the equator the polar axis is horizontal and the cone is written directly.
+// drawn too. On the equator the polar axis is horizontal and the cone is written directly. A point
+// is drawn only where the sun of that day stands above the horizon.
 
 #include <array>
 #include <cmath>
@@ -92,14 +93,10 @@ void drawGeneral(shell::Context& ctx) {
                                                      [&] { return checkedDiv(cc, q); });
             const bool haveFirst = firstIsQ ? haveQ : haveC;
             const bool haveSecond = firstIsQ ? haveC : haveQ;
-            if (haveFirst) {
-                m.ConicTemp1 = first;
-                plot.xPset(x, -first, colours[i]);
-            }
-            if (haveSecond) {
-                m.ConicTemp2 = second;
-                plot.xPset(x, -second, colours[i]);
-            }
+            if (haveFirst) m.ConicTemp1 = first;
+            if (haveSecond) m.ConicTemp2 = second;
+            if (haveFirst) plotSunlitPoint(plot, {x, first}, colours[i]);
+            if (haveSecond) plotSunlitPoint(plot, {x, second}, colours[i]);
         }
     }
 }
@@ -122,17 +119,13 @@ void drawEquator(shell::Context& ctx) {
         const double q23 = Q(m.ConeCoef2345), q20 = Q(m.SetupTemp1), q11 = Q(m.ConeTemp);
         if (!std::isfinite(q23) || !std::isfinite(q20) || !std::isfinite(q11)) continue;
         // Q23 >= 0 implies Q20 >= 0, which implies Q11 >= 0.
+        // Of each pair, symmetric about the horizon, only the lower half is sunlit.
         if (q11 < 0) continue;
         if (q20 >= 0) {
-            if (q23 >= 0) {
-                plot.xPset(x, -std::sqrt(q23), c23);
-                plot.xPset(x, std::sqrt(q23), c23);
-            }
-            plot.xPset(x, -std::sqrt(q20), c20);
-            plot.xPset(x, std::sqrt(q20), c20);
+            if (q23 >= 0) plotSunlitPoint(plot, {x, -std::sqrt(q23)}, c23);
+            plotSunlitPoint(plot, {x, -std::sqrt(q20)}, c20);
         }
-        plot.xPset(x, -std::sqrt(q11), c11);
-        plot.xPset(x, std::sqrt(q11), c11);
+        plotSunlitPoint(plot, {x, -std::sqrt(q11)}, c11);
     }
 }
 

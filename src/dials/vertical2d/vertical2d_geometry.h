@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "dials/dial_point.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "plot/plot_surface.h"
 #include "shell/module1.h"
@@ -66,6 +67,9 @@ struct NorthernWall {
     // The zenith turned about the polar axis by rho (hour angle sense): the normal of the
     // horizon's great circle with every hour angle moved on by rho.
     Vec3 turnedZenith(double rho) const;
+    // The hour line through the centre of the hour angles hourAngle +- 90 degrees: the shadows
+    // of the suns within six hours of hourAngle lie on its side onLowerSide.
+    StraightLine withinSixHours(double hourAngle) const;
 };
 
 }  // namespace dials::vertical2d

@@ -1,5 +1,5 @@
 // Italian hours (counted from sunset) and Babylonian hours (counted from sunrise). Each hour line
-// is a straight segment through the point of the equinoctial line that belongs to its hour and
+// is a straight line through the point of the equinoctial line that belongs to its hour and
 // tangent to the conic of the day circle of declination 90 - |phi| (the circle that grazes the
 // horizon). From that point there are two tangents: the plane of one through the style tip is
 // the horizon turned about the polar axis by H - 90 degrees (the Italian hour whose equinox sun
@@ -12,6 +12,13 @@
 // Y = m (X - q); it touches the conic when
 //   (f^2 - 4 T0 (j + q^2)) m^2 + 4 f q m - 4 j = 0,   f = -2 L tan e, j = (L / cos e)^2,
 // which is the set-up's condition multiplied by T0^2, defined for a parabola (T0 = 0) as well.
+//
+// Of each line, the part across the plot area where the sun of its hour casts a shadow is drawn,
+// as one segment (the plot clips it): below the horizontal through the style tip (above it the
+// sun stands below the horizon), and on the side of the hour line six hours from H that holds
+// the line's equinox point (on the other side the same line carries the suns of the other
+// family's hour of the same number: the hour circle of Italian hour n is that of Babylonian
+// hour n, each family owning one half of it).
 
 #include <array>
 #include <cmath>
@@ -35,25 +42,6 @@ enum class Family { Italian, Babylonian };
 
 // Where the two tangents coincide both planes are one: a tolerance on their alignments.
 constexpr double kSamePlane = 1e-9;
-
-// The two slopes of the tangents from (q, 0); a slope that cannot be formed (a tangent parallel
-// to the substyle) is missing.
-std::array<std::optional<double>, 2> tangentSlopes(double T0, double f, double j, double q) {
-    std::array<std::optional<double>, 2> slopes;
-    double alpha = 0, beta = 0, root = 0;
-    const double gamma = -4 * j;
-    const bool ok = numeric::skip([&] {
-        alpha = checkFinite(f * f - 4 * T0 * (j + q * q));
-        beta = checkFinite(4 * f * q);
-        root = numeric::checkedSqrt(checkFinite(beta * beta - 4 * alpha * gamma));
-    });
-    if (!ok) return slopes;
-    const double half = -(beta + (beta < 0 ? -root : root)) / 2;
-    double m1 = 0, m2 = 0;
-    if (numeric::assignOrSkip(m1, [&] { return checkedDiv(half, alpha); })) slopes[0] = m1;
-    if (numeric::assignOrSkip(m2, [&] { return checkedDiv(gamma, half); })) slopes[1] = m2;
-    return slopes;
-}
 
 // How nearly the plane through the style tip and the line Y = slope (X - q) is the plane of the
 // given normal: |cos| of the angle between the normals, 1 for the same plane.
@@ -112,11 +100,17 @@ void drawHourFamily(shell::Context& ctx, Family family) {
             if (!best || bestScore < -kSamePlane) return;
             const double X1 = -1, X2 = 1;
             const double Y1 = checkFinite((X1 - q) * *best), Y2 = checkFinite((X2 - q) * *best);
-            const DialPoint p1 = fromEquinoctial(X1, Y1, S, P);
-            const DialPoint p2 = fromEquinoctial(X2, Y2, S, P);
             m.ItalBabArray = {X1, Y1, X2, Y2};
             m.TriangleTemp = *best;
-            plotDialSegment(plot, p1, p2, colour);
+            // The line across the plot area, then the part of it where the sun of this hour
+            // casts its shadow.
+            const auto across = segmentAcrossPlot(
+                plot, lineThrough(fromEquinoctial(X1, Y1, S, P), fromEquinoctial(X2, Y2, S, P)));
+            if (!across) return;
+            const StraightLine sameHalf = wall.withinSixHours(hourAngle);
+            if (const auto lit = segmentPartBelow(across->first, across->second,
+                                                  {kHorizonThroughTip, sameHalf}))
+                plotDialSegment(plot, lit->first, lit->second, colour);
         });
     });
 }

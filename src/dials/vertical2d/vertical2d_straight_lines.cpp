@@ -1,7 +1,7 @@
 // The straight lines of the dial: the equinoctial (perpendicular to the substyle, at L tan e from
-// the style foot on the side away from the centre), the substyle through the foot with the noon
-// line through the centre, and the horizon through the foot. The centre Z lies on the substyle
-// at L / tan e from the foot.
+// the style foot on the side away from the centre) across the whole plot area, the substyle
+// through the foot with the noon line through the centre, and the horizon through the foot. The
+// centre Z lies on the substyle at L / tan e from the foot.
 
 #include <cmath>
 
@@ -18,22 +18,15 @@ using numeric::checkFinite;
 void DrawEquinoctialVert2D(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
-    const double S = m.SubstyleRad;
-
-    if (m.LatDecimal != 0) {
-        const double offset = checkedDiv(m.PlaneCoefY, std::cos(S));
-        const double y1 = checkFinite(1.23 * std::tan(S) - offset);
-        const double y2 = checkFinite(-1.23 * std::tan(S) - offset);
-        plot.xLine(-1.23, -y1, 1.23, -y2, colour);
-        return;
-    }
     // On the equator the polar axis is horizontal and the equinoctial vertical. A wall facing
     // due south or north there lies in the plane of the equator itself: the sun of the equinox
     // moves parallel to it and casts no equinoctial line.
-    if (m.AnalemmaFlag == 0) return;
-    const double x = checkFinite(-std::sin(S) * m.StyleLength * std::tan(m.StyleElevRad));
-    plot.xLine(x, plot.ShiftY(), x, -plot.ShiftY(), colour);
+    if (m.LatDecimal == 0 && m.AnalemmaFlag == 0) return;
+    // x sin S + y cos S = -L tan e, across the whole plot area whatever its direction.
+    const double S = m.SubstyleRad;
+    const auto ends =
+        segmentAcrossPlot(plot, {std::sin(S), std::cos(S), checkFinite(-m.PlaneCoefY)});
+    if (ends) plotDialSegment(plot, ends->first, ends->second, shell::LineColor(ctx, 9));
 }
 
 void DrawSubstyleVert2D(shell::Context& ctx) {

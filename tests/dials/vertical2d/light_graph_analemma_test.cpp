@@ -1,5 +1,6 @@
 // The light graph's analemma: each day's point is the shadow of the true sun at 12:00 of the
-// zone's time, that is at the hour angle of the zone meridian plus the equation of time.
+// zone's time, that is at the hour angle of the zone meridian plus the equation of time, on the
+// days when that sun shines on the wall.
 
 #include <algorithm>
 #include <cmath>
@@ -63,13 +64,18 @@ TEST_P(LightGraphAnalemma, EachDayIsTheShadowOfTheTrueSunAtStandardNoon) {
         const double H = o.sky().deg(-sun.equationOfTime()) +
                          oracle::standardMeridianCorrection(c.lonWest, c.zone);
         const auto shadow = o.shadow(H, o.sky().deg(sun.declination));
-        // Points beyond the plot area are not recorded.
-        if (shadow && std::fabs(shadow->point.x) <= plot.ShiftX() &&
+        // A sun behind the wall or below the horizon casts no shadow on it; points beyond the
+        // plot area are not recorded.
+        if (shadow && shadow->sunInFront && shadow->sunAboveHorizon &&
+            std::fabs(shadow->point.x) <= plot.ShiftX() &&
             shadow->point.y >= plot.ShiftY() - plot.QuadranteH() &&
             shadow->point.y <= plot.ShiftY())
             expected.push_back(shadow->point);
     }
-    EXPECT_GT(expected.size(), 40u);
+    // A wall facing away from the equator never sees the sun at noon, or for part of the year.
+    if (std::fabs(c.wall.decl) < 90) {
+        EXPECT_GT(expected.size(), 40u);
+    }
     ASSERT_EQ(d.points.size(), expected.size());
     // The wall's angles were turned to radians with the reader's pi, the sun's with the
     // analemma's: they differ by some 1e-9 of a radian.

@@ -1,6 +1,7 @@
 // The light graph's Italian and Babylonian hours against the shadow oracle: on every wall each
 // family's line of each hour lies in the plane of that hour, in the family's own colour.
 
+#include <cmath>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -39,6 +40,52 @@ TEST_P(LightGraphItalianBabylonian, EachFamilysLinesLieInTheirHourPlanes) {
     for (const auto& [h, points] : babylonianLines)
         EXPECT_TRUE(oracle::allOnBabylonianLine(dial.oracle(), 6 + h / 15, points)) << h;
     EXPECT_EQ(dial.m().ConicB2345, 105);
+}
+
+TEST_P(LightGraphItalianBabylonian, OnlyWhereTheSunOfTheHourCastsItsShadow) {
+    // Not above the horizontal through the tip (the hour at night), nor on the part of the line
+    // that carries the other family's hour of the same number.
+    LightDial dial(GetParam());
+    ASSERT_TRUE(dial.setUp());
+    v2::PrepareHourConicsLight(dial.ctx());
+    dial.tagWith(&shell::Module1::ConicB2345);
+    const oracle::ShadowOracle o = dial.oracle();
+    const auto italian = dial.draw(v2::DrawItalianHoursLight).byTag();
+    const auto babylonian = dial.draw(v2::DrawBabylonianHoursLight).byTag();
+    for (const auto& [h, points] : italian)
+        EXPECT_TRUE(oracle::allCastAtItalianHour(o, 18 + h / 15, points)) << h;
+    for (const auto& [h, points] : babylonian)
+        EXPECT_TRUE(oracle::allCastAtBabylonianHour(o, 6 + h / 15, points)) << h;
+
+    // ... and there all across the plot area: the shadow of each hour's sun through the year
+    // that falls inside the area has a point of its line next to it.
+    const plot::PlotSurface& plot = dial.surface();
+    const double step = dial.m().PointStep;
+    std::size_t checked = 0;
+    for (bool isItalian : {true, false}) {
+        for (double h = -75; h <= 75; h += 15) {
+            const double n = (isItalian ? 18 : 6) + h / 15;
+            const auto& drawn = isItalian ? italian : babylonian;
+            for (double decl : {-23.45, -11.5, 0.0, 11.5, 23.45}) {
+                const auto H = isItalian ? o.sky().italianHourAngle(n, decl)
+                                         : o.sky().babylonianHourAngle(n, decl);
+                if (!H || !(o.sky().altitude(*H, decl) > 1e-6)) continue;
+                const auto p = o.dialPoint(*H, decl);
+                if (!p || std::fabs(p->x) > plot.ShiftX() - step || p->y > plot.ShiftY() ||
+                    p->y < plot.ShiftY() - plot.QuadranteH() + step)
+                    continue;
+                ++checked;
+                const auto line = drawn.find(h);
+                ASSERT_NE(line, drawn.end()) << n << (isItalian ? " Italian" : " Babylonian");
+                double nearest = HUGE_VAL;
+                for (const oracle::DialXY& q : line->second)
+                    nearest = std::fmin(nearest, oracle::distance(q, *p));
+                EXPECT_LT(nearest, step) << n << (isItalian ? " Italian, " : " Babylonian, ")
+                                         << decl;
+            }
+        }
+    }
+    EXPECT_GT(checked, 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Walls, LightGraphItalianBabylonian, testing::ValuesIn(kWalls));

@@ -15,10 +15,31 @@ namespace {
 
 namespace v2 = dials::vertical2d;
 
+// Among them latitudes equal or next to a drawn declination, where one conic is a parabola on a
+// wall facing due south (and 17.40985 with the wall declining 10: there the 20 degree line is).
 const std::vector<Wall> kWalls = {
-    {45, 0},   {45, 30},  {52, -60}, {40, 120},  {30, -150}, {60, 80},  {20, 179},  {70, -20},
-    {10, 0},   {0, 30},   {0, -60},  {0, 120},   {0, 0},     {0, 180},  {0, -180},  {35, -90},
+    {45, 0},      {45, 30},   {52, -60}, {40, 120},  {30, -150}, {60, 80},   {20, 179},
+    {70, -20},    {10, 0},    {0, 30},   {0, -60},   {0, 120},   {0, 0},     {0, 180},
+    {0, -180},    {35, -90},  {39.67, 43.58},        {20, 0},    {23.45, 0}, {11.5, 0},
+    {20.001, 0},  {11.5001, 0},          {17.409852048871457, 10},
 };
+
+// The length of the part of a line inside the plot area.
+double chordInPlotArea(const plot::PlotSurface& plot, const oracle::ShadowOracle::DialLine& l) {
+    double t0 = -HUGE_VAL, t1 = HUGE_VAL;
+    const auto clip = [&](double from, double along, double low, double high) {
+        if (along == 0) {
+            if (from < low || from > high) t1 = -HUGE_VAL;
+            return;
+        }
+        const double a = (low - from) / along, b = (high - from) / along;
+        t0 = std::fmax(t0, std::fmin(a, b));
+        t1 = std::fmin(t1, std::fmax(a, b));
+    };
+    clip(l.point.x, l.direction.x, -plot.ShiftX(), plot.QuadranteL() - plot.ShiftX());
+    clip(l.point.y, l.direction.y, plot.ShiftY() - plot.QuadranteH(), plot.ShiftY());
+    return std::fmax(0, t1 - t0);
+}
 
 class LightGraphWalls : public testing::TestWithParam<Wall> {};
 
@@ -32,11 +53,35 @@ TEST_P(LightGraphWalls, HourLinesLieOnTheHourLinesOfTheirHourAngle) {
         EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(), hour, points)) << hour;
 }
 
+TEST_P(LightGraphWalls, EveryHourLineCrossingThePlotAreaIsDrawnAcrossIt) {
+    // Quarter hours: among them lines along the substyle and lines across it (at 39.67 N on a
+    // wall declining 43.58 W the line of -33.75 degrees is perpendicular to the substyle).
+    LightDial dial(GetParam(), {{"TxtHour", "4"}});
+    ASSERT_TRUE(dial.setUp());
+    dial.tagWith(&shell::Module1::HourCounter);
+    const auto lines = dial.draw(v2::DrawHourLinesLight).byTag();
+    const oracle::ShadowOracle o = dial.oracle();
+    const double step = dial.m().PointStep;
+    for (double hour = -90; hour <= 90; hour += 3.75) {
+        const auto line = o.wholeHourLine(hour);
+        if (!line) continue;
+        const double chord = chordInPlotArea(dial.surface(), *line);
+        if (chord < 3 * step) continue;
+        const auto drawn = lines.find(hour);
+        const std::size_t count = drawn == lines.end() ? 0 : drawn->second.size();
+        // A point every step along the line across the whole area.
+        EXPECT_GE(count + 1.0, chord / step) << "hour " << hour;
+    }
+}
+
 TEST_P(LightGraphWalls, DeclinationPairsLieOnTheirDeclinations) {
     LightDial dial(GetParam());
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(v2::DrawDeclinationLinesLight);
     EXPECT_EQ(dialtest::expectDeclinationPairs(dial.oracle(), d, 20), d.points.size());
+    // Only where the sun of the day stands above the horizon, none on the branches above the
+    // horizontal through the tip.
+    EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), d.at()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Walls, LightGraphWalls, testing::ValuesIn(kWalls));
@@ -71,6 +116,27 @@ TEST(LightGraphStraightLines, EquinoctialSubstyleAndNoonLineOnTheirTrueLines) {
         ASSERT_EQ(noon.lines.size(), 1u);
         EXPECT_NEAR(noon.lines[0].x1, c->x, 1e-9);
         EXPECT_EQ(noon.lines[0].x1, noon.lines[0].x2);
+    }
+}
+
+TEST(LightGraphStraightLines, AtAndNearTheEquatorTheEquinoctialRunsAcrossThePlotArea) {
+    // At the equator the equinoctial is vertical; just north of it nearly so.
+    for (const Wall& w : {Wall{0, 30}, Wall{0, -60}, Wall{0, 120}, Wall{0, 90}, Wall{0.01, 60},
+                          Wall{0.5, -100}}) {
+        SCOPED_TRACE(describe(w));
+        LightDial dial(w);
+        ASSERT_TRUE(dial.setUp());
+        const Drawing equinoctial = dial.draw(v2::DrawEquinoctialLineLight);
+        // A point every step over the height of the plot area.
+        const double height = dial.surface().QuadranteH();
+        EXPECT_GT(equinoctial.points.size() * dial.m().PointStep, height - 0.1);
+        EXPECT_TRUE(oracle::allOnDeclinationCurve(dial.oracle(), 0, equinoctial.at()));
+    }
+    // Facing due south or north there the wall is the plane of the equator: no equinoctial.
+    for (const Wall& w : {Wall{0, 0}, Wall{0, 180}}) {
+        LightDial dial(w);
+        ASSERT_TRUE(dial.setUp());
+        EXPECT_TRUE(dial.draw(v2::DrawEquinoctialLineLight).points.empty()) << describe(w);
     }
 }
 

@@ -1,6 +1,7 @@
 // Italian and Babylonian hours and the analemma of the vertical dial against the shadow oracle.
 
 #include <cmath>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -36,6 +37,27 @@ double hourNumber(const Wall& w, bool italian, double H) {
     return (italian ? 18 : 6) + Hphysical / 15;
 }
 
+// Distance from p to the segment itself (not its line).
+double distanceToSegment(const oracle::DialXY& p, const Segment& s) {
+    const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+    const double t = ((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / (dx * dx + dy * dy);
+    const double c = std::fmin(1, std::fmax(0, t));
+    return std::hypot(p.x - (s.a.x + c * dx), p.y - (s.a.y + c * dy));
+}
+
+bool inPlotArea(const plot::PlotSurface& plot, const oracle::DialXY& p) {
+    return p.x >= -plot.ShiftX() && p.x <= plot.QuadranteL() - plot.ShiftX() &&
+           p.y >= plot.ShiftY() - plot.QuadranteH() && p.y <= plot.ShiftY();
+}
+
+// Points strictly inside the segment (its ends may lie on the horizon or the six-hour line).
+std::vector<oracle::DialXY> inside(const Segment& s) {
+    std::vector<oracle::DialXY> out;
+    for (int k = 1; k < 20; ++k)
+        out.push_back({s.a.x + k / 20.0 * (s.b.x - s.a.x), s.a.y + k / 20.0 * (s.b.y - s.a.y)});
+    return out;
+}
+
 TEST_P(ItalBabOnOracle, EachLineIsItsHoursLineAndHoldsItsSuns) {
     const Wall w = GetParam();
     for (bool italian : {true, false}) {
@@ -44,31 +66,58 @@ TEST_P(ItalBabOnOracle, EachLineIsItsHoursLineAndHoldsItsSuns) {
         ASSERT_TRUE(dial.setUp());
         const Drawing d =
             dial.draw(italian ? DrawItalianHoursVert2D : DrawBabylonianHoursVert2D);
-        ASSERT_EQ(d.segments.size(), 15u);
+        ASSERT_LE(d.segments.size(), 15u);
+        ASSERT_GT(d.segments.size(), 3u);
         const oracle::ShadowOracle o = dial.oracle();
         const double tolerance = oracle::toleranceFor(w.style);
-        std::size_t sunsChecked = 0;
-        for (std::size_t i = 0; i < d.segments.size(); ++i) {
-            const Segment& s = d.segments[i];
+        auto distance = [&](double n, const oracle::DialXY& p) {
+            return italian ? o.distanceToItalianLine(n, p.x, p.y)
+                           : o.distanceToBabylonianLine(n, p.x, p.y);
+        };
+        // Each segment lies on the line of one hour of the loop, and only where the sun of that
+        // hour casts its shadow: not at night, not on the other family's part of the line.
+        std::map<double, Segment> lineOfHour;
+        for (const Segment& s : d.segments) {
             EXPECT_EQ(s.colour, numeric::qbColor(italian ? 12 : 13));
-            const double n = hourNumber(w, italian, -105 + 15.0 * i);
-            const auto points = pointsInView(s);
-            EXPECT_TRUE(italian ? oracle::allOnItalianLine(o, n, points, tolerance)
-                                : oracle::allOnBabylonianLine(o, n, points, tolerance))
-                << "hour " << n;
-            // The shadows of the sun at that hour through the year lie on the line.
+            std::vector<double> hours;
+            for (double H = -105; H <= 105; H += 15) {
+                const double n = hourNumber(w, italian, H);
+                if (distance(n, s.a) < tolerance && distance(n, s.b) < tolerance)
+                    hours.push_back(n);
+            }
+            ASSERT_EQ(hours.size(), 1u) << "segment from (" << s.a.x << ", " << s.a.y << ")";
+            const double n = hours[0];
+            EXPECT_TRUE(lineOfHour.emplace(n, s).second) << "hour " << n << " drawn twice";
+            EXPECT_TRUE(italian ? oracle::allCastAtItalianHour(o, n, inside(s), tolerance)
+                                : oracle::allCastAtBabylonianHour(o, n, inside(s), tolerance));
+        }
+        // The shadows of the sun at each hour through the year lie on its line; near the style
+        // foot, well inside the span the lines are drawn over, on the drawn part of it.
+        std::size_t sunsChecked = 0, nearFoot = 0;
+        for (double H = -105; H <= 105; H += 15) {
+            const double n = hourNumber(w, italian, H);
             for (double decl : {-23.45, -11.5, 0.0, 11.5, 23.45}) {
-                const std::optional<double> H = italian ? o.sky().italianHourAngle(n, decl)
-                                                        : o.sky().babylonianHourAngle(n, decl);
-                if (!H) continue;
-                const std::optional<oracle::DialXY> p = o.dialPoint(*H, decl);
-                if (!p || std::fabs(p->x) > 5 || std::fabs(p->y) > 5) continue;
+                const std::optional<double> Hsun = italian ? o.sky().italianHourAngle(n, decl)
+                                                           : o.sky().babylonianHourAngle(n, decl);
+                if (!Hsun) continue;
+                // (Italian 24 and Babylonian 0, sunset and sunrise, lie on the horizon.)
+                const auto shadow = o.shadow(*Hsun, decl);
+                if (!shadow || !shadow->sunInFront || !(o.sky().altitude(*Hsun, decl) > 1e-6))
+                    continue;
+                const oracle::DialXY p = shadow->point;
+                if (!inPlotArea(dial.surface(), p)) continue;
                 ++sunsChecked;
-                EXPECT_LT(distanceToLine(*p, s), tolerance)
+                const auto line = lineOfHour.find(n);
+                ASSERT_NE(line, lineOfHour.end()) << "hour " << n << ", declination " << decl;
+                EXPECT_LT(distanceToLine(p, line->second), tolerance)
+                    << "hour " << n << ", declination " << decl;
+                ++nearFoot;
+                EXPECT_LT(distanceToSegment(p, line->second), tolerance)
                     << "hour " << n << ", declination " << decl;
             }
         }
         EXPECT_GT(sunsChecked, 10u);
+        EXPECT_GT(nearFoot, 3u);
     }
 }
 
@@ -79,18 +128,30 @@ TEST(ItalianBabylonian, SouthWallAtLatitude45HasSlopesOfRootTwo) {
     ASSERT_TRUE(dial.setUp());
     const Drawing italian = dial.draw(DrawItalianHoursVert2D);
     const Drawing babylonian = dial.draw(DrawBabylonianHoursVert2D);
-    ASSERT_EQ(italian.segments.size(), 15u);
-    ASSERT_EQ(babylonian.segments.size(), 15u);
-    // The line of H = 0 (the eighth) spans X from -1 to 1 through the noon point of the
-    // equinoctial, (0, -1); Italian 18 falls to the right, Babylonian 6 rises.
-    const Segment& i18 = italian.segments[7];
-    const Segment& b6 = babylonian.segments[7];
-    EXPECT_NEAR(i18.a.x, -1, 1e-9);
-    EXPECT_NEAR(i18.b.x, 1, 1e-9);
-    EXPECT_NEAR((i18.b.y - i18.a.y) / 2, -std::sqrt(2.0), 1e-6);
-    EXPECT_NEAR((b6.b.y - b6.a.y) / 2, std::sqrt(2.0), 1e-6);
-    EXPECT_NEAR((i18.a.y + i18.b.y) / 2, -1, 1e-6);
     EXPECT_EQ(dial.m().ConicB2345, 120);  // the hour loop's variable after the loop
+    // The lines of H = 0 pass through the noon point of the equinoctial, (0, -1): Italian 18
+    // falls to the right, Babylonian 6 rises. Each is drawn from the horizon, where the sun of
+    // that hour sets or rises, down across the plot area.
+    auto throughNoon = [](const Drawing& d) {
+        std::vector<Segment> out;
+        for (const Segment& s : d.segments)
+            if (distanceToLine({0, -1}, s) < 1e-9) out.push_back(s);
+        return out;
+    };
+    const auto i18 = throughNoon(italian);
+    const auto b6 = throughNoon(babylonian);
+    ASSERT_EQ(i18.size(), 1u);
+    ASSERT_EQ(b6.size(), 1u);
+    const double root2 = std::sqrt(2.0);
+    EXPECT_NEAR((i18[0].b.y - i18[0].a.y) / (i18[0].b.x - i18[0].a.x), -root2, 1e-6);
+    EXPECT_NEAR((b6[0].b.y - b6[0].a.y) / (b6[0].b.x - b6[0].a.x), root2, 1e-6);
+    EXPECT_NEAR(i18[0].a.x, -1 / root2, 1e-9);
+    EXPECT_NEAR(i18[0].a.y, 0, 1e-12);
+    EXPECT_NEAR(b6[0].a.x, 1 / root2, 1e-9);
+    EXPECT_NEAR(b6[0].a.y, 0, 1e-12);
+    const double bottom = dial.surface().ShiftY() - dial.surface().QuadranteH();
+    EXPECT_LT(i18[0].b.y, bottom);
+    EXPECT_LT(b6[0].b.y, bottom);
 }
 
 TEST(ItalianBabylonian, NoneBeyondThePolarCirclesNorOnTheEquator) {
@@ -104,7 +165,8 @@ TEST(ItalianBabylonian, NoneBeyondThePolarCirclesNorOnTheEquator) {
 }
 
 // The analemma: one point every two mean days, each the shadow of the tip for the day's
-// declination at the true sun's hour angle at 12:00 standard time.
+// declination at the true sun's hour angle at 12:00 standard time, on the days when that sun
+// shines on the wall.
 struct Expected {
     oracle::DialXY point;
     double declination;
@@ -119,8 +181,10 @@ std::vector<Expected> expectedAnalemma(Vert2dDial& dial) {
         const dials::flat3d::SunSeries sun = dials::flat3d::sunForDay(M, obliquity, kPi);
         const double H = (-sun.equationOfTime() - dial.m().ZoneCorrRad) * 180 / kPi;
         const double decl = sun.declination * 180 / kPi;
+        // A sun behind the wall or below the horizon casts no shadow on it.
         const auto shadow = o.shadow(H, decl);
-        if (shadow) out.push_back({shadow->point, decl});
+        if (shadow && shadow->sunInFront && shadow->sunAboveHorizon)
+            out.push_back({shadow->point, decl});
     }
     return out;
 }
@@ -141,7 +205,6 @@ TEST_P(AnalemmaOnOracle, EachDayIsTheShadowOfItsSunAtStandardNoon) {
     const Drawing d = dial.draw(PlotAnalemmaVert2D);
     EXPECT_EQ(dial.m().Pi, 3.1415926536);
     const std::vector<Expected> expected = expectedAnalemma(dial);
-    ASSERT_EQ(expected.size(), 224u);
     // Every point the plot area holds is drawn, in the order of the days.
     const plot::PlotSurface& plot = dial.surface();
     std::size_t next = 0;
@@ -158,7 +221,10 @@ TEST_P(AnalemmaOnOracle, EachDayIsTheShadowOfItsSunAtStandardNoon) {
             << "declination " << e.declination;
     }
     EXPECT_EQ(next, d.points.size());
-    EXPECT_GT(next, 100u);
+    // A wall facing the equator sees the noon sun on many days (the polar night aside).
+    if (std::fabs(w.decl) < 90 && std::fabs(w.lat) < 66) {
+        EXPECT_GT(next, 80u);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Walls, AnalemmaOnOracle, testing::ValuesIn(kAnalemmaWalls), wallName);

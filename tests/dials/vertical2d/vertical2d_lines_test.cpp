@@ -19,13 +19,34 @@ namespace {
 
 using namespace dials::vertical2d;
 
+// Among them latitudes equal or next to a drawn declination, where one conic is a parabola on a
+// wall facing the equator.
 const std::vector<Wall> kWalls = {
     {45, 0},     {45, 30},     {45, -30},   {52, 65},    {38, -80},   {45, 120},
     {45, -160},  {45, 180},    {20, 10},    {10, 40},    {23.45, 0},  {60, -15},
     {70, 20},    {80, -35},    {90, 25},    {-35, 0},    {-35, 25},   {-45, -60},
     {-20, 130},  {-70, 10},    {-90, -30},  {0, 30},     {0, -50},    {0, 0},
     {0, 180},    {0, 120},     {45, 30, 1}, {-35, 25, 0.5},
+    {20, 0},     {-20, 0},     {-23.45, 0}, {11.5, 0},   {-11.5, 0},  {20.001, 0},
+    {-11.5001, 0},
 };
+
+// The plot area in dial coordinates (y up): left, right, bottom, top.
+struct Area {
+    double left, right, bottom, top;
+};
+Area plotArea(const plot::PlotSurface& plot) {
+    return {-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(), plot.ShiftY() - plot.QuadranteH(),
+            plot.ShiftY()};
+}
+
+// Whether the segment reaches past the plot area at both ends, along its line.
+bool spansThePlotArea(const Segment& s, const Area& a) {
+    auto outside = [&](const oracle::DialXY& p) {
+        return p.x <= a.left || p.x >= a.right || p.y <= a.bottom || p.y >= a.top;
+    };
+    return outside(s.a) && outside(s.b);
+}
 
 class LinesOnOracle : public testing::TestWithParam<Wall> {};
 
@@ -58,6 +79,20 @@ TEST_P(LinesOnOracle, HourLinesAreTheShadowLinesOfTheirHours) {
     }
 }
 
+TEST_P(LinesOnOracle, HourLinesAndEquinoctialRunAcrossTheWholePlotArea) {
+    // Not cut at a fixed height or width: every part of them inside the plot area is drawn.
+    const Wall w = GetParam();
+    SCOPED_TRACE(describe(w));
+    Vert2dDial dial(w, {{"TxtHour", "4"}});
+    ASSERT_TRUE(dial.setUp());
+    const Area area = plotArea(dial.surface());
+    const Drawing hours = dial.draw(DrawHourLinesVert2D);
+    EXPECT_EQ(hours.segments.size(), 49u);
+    for (const Segment& s : hours.segments) EXPECT_TRUE(spansThePlotArea(s, area));
+    for (const Segment& s : dial.draw(DrawEquinoctialVert2D).segments)
+        EXPECT_TRUE(spansThePlotArea(s, area));
+}
+
 TEST_P(LinesOnOracle, DeclinationLinesLieOnTheirPairs) {
     const Wall w = GetParam();
     SCOPED_TRACE(describe(w));
@@ -66,6 +101,9 @@ TEST_P(LinesOnOracle, DeclinationLinesLieOnTheirPairs) {
     const Drawing d = dial.draw(DrawDeclinationLinesVert2D);
     EXPECT_EQ(dialtest::expectDeclinationPairs(dial.oracle(), d, 50, toleranceFor(w)),
               d.points.size());
+    // Only where the sun of the day stands above the horizon, none on the branches above the
+    // horizontal through the tip.
+    EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), d.at()));
 }
 
 TEST_P(LinesOnOracle, EquinoctialIsTheLineOfTheEquinox) {
@@ -98,13 +136,16 @@ TEST(Vertical2dLines, SouthWallAtLatitude45) {
     EXPECT_NEAR(m.PlaneCoefY, 1, 1e-9);
     EXPECT_NEAR(m.StyleElevDeg, -45, 1e-7);
 
-    // The hour line of 15 degrees crosses the horizon at sin 45 tan 15.
+    // The hour line of 15 degrees crosses the horizon at sin 45 tan 15 and falls 0.1895 to the
+    // right for every metre down; it is drawn from above the plot area to below it.
     const Drawing hours = dial.draw(DrawHourLinesVert2D);
     const Segment& h15 = hours.segments[7];
     const double x0 = std::sin(m.Pi / 4) * std::tan(m.Pi / 12);
-    EXPECT_NEAR((h15.a.x + h15.b.x) / 2, x0, 1e-9);
-    EXPECT_NEAR(h15.a.y, 1, 1e-12);
-    EXPECT_NEAR(h15.a.x, x0 - 0.1895, 1e-4);
+    const double dxdy = (h15.b.x - h15.a.x) / (h15.b.y - h15.a.y);
+    EXPECT_NEAR(h15.a.x - h15.a.y * dxdy, x0, 1e-9);
+    EXPECT_NEAR(dxdy, -0.1895, 1e-4);
+    EXPECT_GT(h15.a.y, dial.surface().ShiftY());
+    EXPECT_LT(h15.b.y, dial.surface().ShiftY() - dial.surface().QuadranteH());
 
     // The solstices cross the noon line at -tan 68.45 and -tan 21.55 style lengths (a half
     // metre style keeps both inside the plot area).
@@ -125,8 +166,9 @@ TEST(Vertical2dLines, ParabolicSolsticeAtTheTropicIsDrawn) {
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(DrawDeclinationLinesVert2D);
     const auto solstice = d.withColour(numeric::qbColor(12));
-    EXPECT_GT(solstice.size(), 1000u);
+    EXPECT_GT(solstice.size(), 500u);
     EXPECT_TRUE(oracle::allOnDeclinationPair(dial.oracle(), 23.45, solstice));
+    EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), solstice));
 }
 
 TEST(Vertical2dLines, QuarterHoursRunFromSixToSixInTheirColours) {
