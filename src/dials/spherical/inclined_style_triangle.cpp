@@ -22,9 +22,8 @@ struct Triangle {
 Triangle computeTriangle(shell::Module1& m) {
     using numeric::checkedDiv;
     const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad, L = m.StyleLength;
-    // The side of the foot: reflected in the south as the lines' points are; on a horizontal
-    // plane the lines keep the northern placement in both hemispheres, and so does the triangle.
-    const double S = m.HorizontalFlag == 1 ? 1 : m.HemisphereSign;
+    // The side of the foot: reflected in the south as the lines' points are.
+    const double S = m.HemisphereSign;
     // Elevation of the polar style over the plane.
     const double w = std::sin(R) * std::sin(phi) - std::cos(phi) * std::cos(R) * std::cos(D);
     const double e = shell::ArcSin(m, w);

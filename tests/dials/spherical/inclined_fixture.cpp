@@ -22,7 +22,8 @@ bool InclinedDial::setUp() {
 
 oracle::ShadowOracle InclinedDial::oracle() const {
     const Plane& p = plane();
-    if (std::fabs(p.recl) == 90) return oracle::ShadowOracle(p.lat, 0, 90, p.style);
+    if (std::fabs(p.recl) == 90)
+        return oracle::ShadowOracle(p.lat, p.lat >= 0 ? 0 : 180, 90, p.style);
     if (p.lat >= 0) return oracle::ShadowOracle(p.lat, p.decl, p.recl, p.style);
     return oracle::ShadowOracle(p.lat, 180 - p.decl, -p.recl, p.style);
 }
@@ -37,6 +38,13 @@ const std::vector<Plane>& planes() {
         {45, 0, 0},    {45, 30, 0},    {52, -25, 35},  {40, 20, -25},  {45, 0, 90},
         {45, 160, 10}, {10, 60, 45},   {-35, 20, -30}, {-40, 170, 0},  {-45, 0, -90},
         {-52, -40, 25}, {-33, 0, 0},
+    };
+    return list;
+}
+
+const std::vector<Plane>& otherSignHorizontals() {
+    static const std::vector<Plane> list = {
+        {45, 30, -90}, {10, 0, -90}, {-33.87, 0, 90}, {-60, 20, 90},
     };
     return list;
 }

@@ -31,7 +31,8 @@ public:
     // The physical plane (hides the plane as typed): in the north as typed; in the south the face turned to the equator,
     // its declination counted from the north and its reclination with the sign inverted (the
     // programme draws the other face of the typed plane, reflected through the foot); a
-    // horizontal plane (typed +90 in the north, -90 in the south) faces up, x east, y north.
+    // horizontal plane (typed +90 or -90) faces up, x east and y north in the north, turned
+    // half round in the south (x west, y south), as every southern plane is drawn.
     oracle::ShadowOracle oracle() const;
     // The oracle's hour angle (degrees, afternoon +) of the programme's hour angle (radians):
     // the reflection of the southern points turns it into its opposite.
@@ -41,6 +42,10 @@ public:
 // Northern and southern planes: vertical, declining, reclining, inclining, horizontal, turned
 // towards the pole.
 const std::vector<Plane>& planes();
+
+// Horizontal planes typed with the other sign of 90 than the hemisphere's (-90 in the north,
+// +90 in the south), and with a declination typed: the same dial facing the sky.
+const std::vector<Plane>& otherSignHorizontals();
 
 // Every drawn point on the whole hour line (H or H + 180) of its tag, read as a programme hour
 // angle in radians.

@@ -7,11 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include "dials/flat3d/sky_lines.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "inclined_fixture.h"
 #include "numeric/palette.h"
 #include "numeric/step_loop.h"
 #include "support/oracle_checks.h"
+#include "support/sky_checks.h"
 
 namespace inclinedtest {
 namespace {
@@ -98,6 +100,8 @@ TEST_P(InclinedLinesOnOracle, HorizonSegmentLiesWhereTheSunHasNoAltitude) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, InclinedLinesOnOracle, testing::ValuesIn(planes()));
+INSTANTIATE_TEST_SUITE_P(OtherSignOfNinety, InclinedLinesOnOracle,
+                         testing::ValuesIn(otherSignHorizontals()));
 
 TEST(InclinedLines, HourLineCountsAndColours) {
     for (const auto& [fraction, lines] : {std::pair{"1", 13u}, {"2", 25u}, {"4", 49u}, {"7", 85u}}) {
@@ -119,6 +123,47 @@ TEST(InclinedLines, HourLineCountsAndColours) {
         }
         // Sevenths of an hour never land on noon or on six.
         EXPECT_EQ(d.withColour(qbColor(12)).empty(), std::string(fraction) == "7");
+    }
+}
+
+TEST(InclinedLines, HorizontalDialSkyLinesBelongToTheDialOfItsHourLines) {
+    // One dial per drawing: the hour lines and every sky line are shadows on the same plane,
+    // each sky-line point cast by a sun above the horizon at the declination being swept (the
+    // azimuth lines also mark the opposite declination's sun on their vertical circle; the
+    // Qibla's last point is its label's, at the solstice). The sky lines read the reclination
+    // as typed: with the other sign of 90 they may draw nothing, never another dial.
+    using Procedure = void (*)(shell::Context&);
+    for (const Plane& plane : {Plane{-35, 0, -90}, Plane{45, 0, 90}, Plane{-35, 0, 90},
+                               Plane{45, 0, -90}}) {
+        SCOPED_TRACE(describe(plane));
+        const bool usualSign = (plane.lat >= 0) == (plane.recl > 0);
+        InclinedDial lines(plane, {{"TxtHour", "1"}});
+        ASSERT_TRUE(lines.setUp());
+        const oracle::ShadowOracle o = lines.oracle();
+        EXPECT_TRUE(allOnTaggedHourLines(lines, lines.draw(DrawSphericalHourLines)));
+        for (const Procedure sky : {Procedure{dials::flat3d::PlotQibla},
+                                    Procedure{dials::flat3d::PlotAsrCurve},
+                                    Procedure{dials::flat3d::PlotAltitudeLines},
+                                    Procedure{dials::flat3d::PlotAzimuthLines}}) {
+            InclinedDial dial(plane, {{"ckQibla", "1"}, {"ckAsr", "1"}, {"ckAz", "1"}});
+            ASSERT_TRUE(dial.setUp());
+            dial.tagWith(&shell::Module1::SunDecl);
+            Drawing d = dial.draw(sky);
+            if (usualSign || sky == Procedure{dials::flat3d::PlotAsrCurve}) {
+                EXPECT_GT(d.points.size(), 100u);
+            }
+            if (sky == Procedure{dials::flat3d::PlotQibla} && !d.points.empty())
+                d.points.pop_back();
+            const bool pairs = sky == Procedure{dials::flat3d::PlotAzimuthLines};
+            EXPECT_TRUE(dialtest::allSuns(
+                o, d.points,
+                [pairs](const dialtest::DrawnPoint& p, const dialtest::SunOfPoint& s) {
+                    return pairs ? std::fabs(s.sun.declination) - std::fabs(p.tag)
+                                 : s.sun.declination - p.tag;
+                },
+                "the declination being swept"));
+            EXPECT_TRUE(dialtest::allSuns(o, d.points, dialtest::belowTheHorizon, "the sky"));
+        }
     }
 }
 

@@ -53,6 +53,8 @@ TEST_P(InclinedTriangleOnOracle, CentreAndLaidDownTipOfTheStyle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, InclinedTriangleOnOracle, testing::ValuesIn(planes()));
+INSTANTIATE_TEST_SUITE_P(OtherSignOfNinety, InclinedTriangleOnOracle,
+                         testing::ValuesIn(otherSignHorizontals()));
 
 TEST(InclinedTriangle, SideOfTheLaidDownTip) {
     struct Case {
@@ -143,6 +145,8 @@ TEST_P(InclinedNumeralsOnOracle, EachNumeralSitsOnItsHourAtTheTypedDeclination) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, InclinedNumeralsOnOracle, testing::ValuesIn(planes()));
+INSTANTIATE_TEST_SUITE_P(OtherSignOfNinety, InclinedNumeralsOnOracle,
+                         testing::ValuesIn(otherSignHorizontals()));
 
 TEST(InclinedNumerals, SouthWallLabelsEveryHourOfTheTable) {
     InclinedDial dial({45, 0, 0, 0.2}, {{"txtlineofdeclination", "0"}});
@@ -160,21 +164,24 @@ TEST(InclinedNumerals, SouthWallLabelsEveryHourOfTheTable) {
     EXPECT_NEAR(calls[6].x, 1.056, 1e-3);
 }
 
-TEST(InclinedNumerals, HorizontalPlanesDrawByTheThirdRule) {
-    // Reclination +90 in the north: once each, evening hours included.
-    InclinedDial up({45, 0, 90});
-    ASSERT_TRUE(up.setUp());
-    const std::vector<NumeralCall> once = numeralsOf(up);
-    ASSERT_EQ(once.size(), 17u);
-    // -90: twice each, the second time at the point the routine moved.
-    InclinedDial down({45, 0, -90});
-    ASSERT_TRUE(down.setUp());
-    const std::vector<NumeralCall> twice = numeralsOf(down);
-    ASSERT_EQ(twice.size(), 34u);
-    for (std::size_t i = 0; i < twice.size(); i += 2) {
-        EXPECT_EQ(twice[i].hour, twice[i + 1].hour);
-        EXPECT_NEAR(twice[i + 1].x - twice[i].x, 0.01, 1e-12);
-        EXPECT_NEAR(twice[i + 1].y - twice[i].y, 0.02, 1e-12);
+TEST(InclinedNumerals, HorizontalPlanesDrawEachNumeralOnceWhicheverSignOfNinety) {
+    // The dial facing the sky: every numeral once, evening hours included, at the same place
+    // for a typed +90 and -90, in either hemisphere.
+    for (double lat : {45.0, -35.0}) {
+        SCOPED_TRACE(lat);
+        InclinedDial up({lat, 0, 90});
+        ASSERT_TRUE(up.setUp());
+        const std::vector<NumeralCall> once = numeralsOf(up);
+        ASSERT_EQ(once.size(), 17u);
+        InclinedDial down({lat, 20, -90});
+        ASSERT_TRUE(down.setUp());
+        const std::vector<NumeralCall> again = numeralsOf(down);
+        ASSERT_EQ(again.size(), once.size());
+        for (std::size_t i = 0; i < once.size(); ++i) {
+            EXPECT_EQ(again[i].hour, once[i].hour);
+            EXPECT_NEAR(again[i].x, once[i].x, 1e-12);
+            EXPECT_NEAR(again[i].y, once[i].y, 1e-12);
+        }
     }
 }
 
