@@ -1,7 +1,7 @@
 // The triangle of the style laid into the plane: the foot of the perpendicular style, the
 // centre of the dial (where the polar style meets the plane) and the tip of the perpendicular
-// style turned down into the plane at right angles to the substyle; and the plot's vertical
-// through the centre.
+// style turned down into the plane about the substyle, so that it lies one style length from the
+// foot at right angles to the substyle; and the plot's vertical through the centre.
 
 #include <cmath>
 
@@ -18,6 +18,21 @@ struct Triangle {
     double xC, yC;  // centre
     double xP, yP;  // laid-down tip
 };
+
+// The tip laid down at right angles to the substyle, as drawn: of the two points one style
+// length from the foot on the perpendicular to the foot-centre line, the one on the side of the
+// foot that the sine q of the tip's angle names (the tip's height is L q). When the substyle runs
+// along the y axis (q = 0, both points on the x axis) the side comes from the angle a the
+// elevation rule gave.
+void layDownTip(Triangle& t, double L, double q, double a, double S) {
+    const double c = std::hypot(t.xC, t.yC);
+    double xP = numeric::checkedDiv(L * t.yC, c);
+    double yP = numeric::checkedDiv(-L * t.xC, c);
+    const double side = yP * q != 0 ? yP * q : xP * std::cos(a) * S;
+    if (side < 0) xP = -xP, yP = -yP;
+    t.xP = xP;
+    t.yP = yP;
+}
 
 Triangle computeTriangle(shell::Module1& m) {
     using numeric::checkedDiv;
@@ -41,8 +56,7 @@ Triangle computeTriangle(shell::Module1& m) {
                    A) *
         S);
     m.TriangleTemp = t.yC;
-    t.xP = L * std::cos(a) * S;
-    t.yP = L * std::sin(a);
+    layDownTip(t, L, q, a, S);
     return t;
 }
 
