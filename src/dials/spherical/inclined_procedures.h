@@ -15,6 +15,7 @@
 
 #include <functional>
 
+#include "dials/spherical/spherical.h"
 #include "shell/context.h"
 
 namespace dials::spherical {
@@ -46,6 +47,11 @@ void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c, do
 // The shadow point of (H, delta) drawn by that rule; false, and nothing drawn, when the
 // projection fails.
 bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c, double T);
+
+// The same, only for a sun that shines on the dial (SunInFront): with the sun in front the
+// horizon test keeps exactly the suns above the horizon, so every point drawn is a shadow that
+// sun really casts there.
+void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c, double T);
 
 // Degrees to add to the hour angle of an hour of local apparent time to have the same hour of
 // the zone's standard time (ck_Etna ticked): the zone meridian of TxtFuso less the longitude of

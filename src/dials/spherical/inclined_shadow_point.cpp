@@ -81,4 +81,8 @@ bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c, double
     return true;
 }
 
+void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c, double T) {
+    if (SunInFront(ctx.m, H, delta)) PlotSunSpherical(ctx, H, delta, c, T);
+}
+
 }  // namespace dials::spherical

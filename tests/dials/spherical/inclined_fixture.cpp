@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "dials/driver_table.h"
+#include "drawn_shadows.h"
 #include "dials/spherical/spherical.h"
 #include "shell/run_dispatch.h"
 #include "support/oracle_checks.h"
@@ -53,10 +54,31 @@ testing::AssertionResult allOnTaggedHourLines(const InclinedDial& dial,
                                               const dialtest::Drawing& d) {
     const oracle::ShadowOracle o = dial.oracle();
     for (const auto& [tag, points] : d.byTag()) {
-        testing::AssertionResult r = oracle::allOnWholeHourLine(o, dial.oracleHour(tag), points);
+        testing::AssertionResult r = oracle::allOnHourLine(o, dial.oracleHour(tag), points);
         if (!r) return r << " (programme hour angle " << tag << " rad)";
+        for (const oracle::DialXY& p : points)
+            if (!(o.altitudeAt(p.x, p.y) > -1e-7))
+                return testing::AssertionFailure()
+                       << "a point of the hour line " << tag << " rad at (" << p.x << ", " << p.y
+                       << ") is the shadow of a sun below the horizon";
     }
     return testing::AssertionSuccess();
+}
+
+std::vector<oracle::ColouredSun> sunsOf(const InclinedDial& dial, const numeric::StepRange& hours,
+                                        const numeric::StepRange& decls,
+                                        const std::function<int(double H, double d)>& colour) {
+    std::vector<oracle::ColouredSun> out;
+    for (double H : hours)
+        for (double d : decls)
+            out.push_back({{dial.oracleHour(H * kPi / 180), d}, dialtest::colourOf(colour(H, d))});
+    return out;
+}
+
+testing::AssertionResult drawsTheShadowsOf(InclinedDial& dial, const dialtest::Drawing& d,
+                                           const std::vector<oracle::ColouredSun>& suns) {
+    return oracle::drawsExactlyTheShadowsOf(dial.oracle(), sphtest::plotArea(dial.surface()),
+                                            sphtest::colouredPoints(d), suns);
 }
 
 }  // namespace inclinedtest

@@ -2,12 +2,15 @@
 // The declining-reclining dial by spherical trigonometry set up in-process as Run sets it up,
 // and the physical plane its inputs describe, for the shadow oracle.
 
+#include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "numeric/palette.h"
+#include "numeric/step_loop.h"
 #include "support/dial_fixture.h"
+#include "support/oracle_checks.h"
 #include "support/shadow_oracle.h"
 
 namespace inclinedtest {
@@ -42,14 +45,22 @@ public:
 // Northern and southern planes: vertical, declining, reclining, inclining, horizontal, turned
 // towards the pole.
 const std::vector<Plane>& planes();
-
 // Horizontal planes typed with the other sign of 90 than the hemisphere's (-90 in the north,
 // +90 in the south), and with a declination typed: the same dial facing the sky.
 const std::vector<Plane>& otherSignHorizontals();
 
-// Every drawn point on the whole hour line (H or H + 180) of its tag, read as a programme hour
-// angle in radians.
+// Every drawn point on the half of the hour line that the sun of its tag (a programme hour
+// angle in radians) traces, the sun above the horizon.
 testing::AssertionResult allOnTaggedHourLines(const InclinedDial& dial,
                                               const dialtest::Drawing& d);
+
+// The suns of hour angle H (programme degrees, each with the colour H gives) and declination d
+// (degrees) for H and d over two sweeps, in the oracle's terms.
+std::vector<oracle::ColouredSun> sunsOf(const InclinedDial& dial, const numeric::StepRange& hours,
+                                        const numeric::StepRange& decls,
+                                        const std::function<int(double H, double d)>& colour);
+// The drawing is exactly the shadows of those suns that fall on the dial inside the plot area.
+testing::AssertionResult drawsTheShadowsOf(InclinedDial& dial, const dialtest::Drawing& d,
+                                           const std::vector<oracle::ColouredSun>& suns);
 
 }  // namespace inclinedtest

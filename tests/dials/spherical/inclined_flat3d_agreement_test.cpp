@@ -77,7 +77,8 @@ TEST_P(InclinedAgreesWithFlat3d, HourLinesCoincide) {
         }
         ++compared;
     }
-    EXPECT_GE(compared, 5u);
+    // A plane turned to the pole is lit only early and late in summer.
+    EXPECT_GE(compared, 4u);
 }
 
 TEST_P(InclinedAgreesWithFlat3d, SphericalProjectionPlacesTheSunsOfTheDeclinationLines) {
