@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <optional>
 #include <sstream>
 
@@ -185,6 +186,45 @@ testing::AssertionResult allCastAtBabylonianHour(const ShadowOracle& o, double n
                                                  double tolerance) {
     return allCastAtHour(o, &ShadowOracle::distanceToBabylonianLine, &Sky::babylonianHourOf, n,
                          points, "the sunlit suns of Babylonian hour ", tolerance);
+}
+
+testing::AssertionResult drawsExactlyTheShadowsOf(const ShadowOracle& o, const DialArea& area,
+                                                  const std::vector<ColouredPoint>& drawn,
+                                                  const std::vector<ColouredSun>& suns) {
+    auto inside = [&](const DialXY& p, double margin) {
+        return p.x > area.left + margin && p.x < area.right - margin &&
+               p.y > area.bottom + margin && p.y < area.top - margin;
+    };
+    // The suns by their declination to 1e-4 degrees, and how many shadows to expect.
+    std::multimap<long, const ColouredSun*> byDecl;
+    std::size_t sure = 0, possible = 0;
+    for (const ColouredSun& s : suns) {
+        byDecl.emplace(std::lround(s.sun.declination * 1e4), &s);
+        const auto p = o.dialPoint(s.sun.hourAngle, s.sun.declination);
+        const double altitude = o.sky().altitude(s.sun.hourAngle, s.sun.declination);
+        if (!p || altitude < -1e-7 || !inside(*p, -1e-9)) continue;
+        ++possible;
+        sure += altitude > 1e-7 && inside(*p, 1e-9);
+    }
+    for (const ColouredPoint& p : drawn) {
+        const HourDecl cast = o.sunFor(p.at.x, p.at.y);
+        const long key = std::lround(cast.declination * 1e4);
+        bool found = false;
+        for (auto it = byDecl.lower_bound(key - 1);
+             it != byDecl.end() && it->first <= key + 1 && !found; ++it)
+            found = std::fabs(foldDegrees(cast.hourAngle - it->second->sun.hourAngle)) < 1e-6 &&
+                    std::fabs(cast.declination - it->second->sun.declination) < 1e-6 &&
+                    p.colour == it->second->colour;
+        if (!found || o.altitudeAt(p.at.x, p.at.y) < -1e-7)
+            return testing::AssertionFailure()
+                   << "a point at (" << p.at.x << ", " << p.at.y << ") in colour " << p.colour
+                   << " is the shadow of no sun of the line: H " << cast.hourAngle << ", decl "
+                   << cast.declination << ", altitude " << o.altitudeAt(p.at.x, p.at.y);
+    }
+    if (drawn.size() < sure || drawn.size() > possible)
+        return testing::AssertionFailure()
+               << drawn.size() << " points drawn, expected " << sure << " to " << possible;
+    return testing::AssertionSuccess();
 }
 
 }  // namespace oracle

@@ -6,6 +6,7 @@
 //   EXPECT_TRUE(oracle::allOnDeclinationPair(o, 23.45, points));
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -78,5 +79,29 @@ testing::AssertionResult allCastAtItalianHour(const ShadowOracle& o, double n,
 testing::AssertionResult allCastAtBabylonianHour(const ShadowOracle& o, double n,
                                                  const std::vector<DialXY>& points,
                                                  double tolerance = -1);
+
+// A sun that a line of a dial stands for (degrees), with the colour its shadow is drawn in.
+struct ColouredSun {
+    HourDecl sun;
+    std::int32_t colour;
+};
+// A drawn point in dial coordinates (y up) with its colour.
+struct ColouredPoint {
+    DialXY at;
+    std::int32_t colour;
+};
+// The visible plot area in dial coordinates (y up).
+struct DialArea {
+    double left, right, bottom, top;
+};
+
+// The drawing is exactly the shadows of the suns that fall on the dial: every point is the
+// shadow of one of them (compared as suns, to 1e-6 degrees), in its colour, above the horizon;
+// and as many points are drawn as those suns cast in front of the plane, above the horizon and
+// inside the area (a sun within 1e-7 degrees of the horizon, or a point within 1e-9 m of the
+// area's edge, may go either way).
+testing::AssertionResult drawsExactlyTheShadowsOf(const ShadowOracle& o, const DialArea& area,
+                                                  const std::vector<ColouredPoint>& drawn,
+                                                  const std::vector<ColouredSun>& suns);
 
 }  // namespace oracle

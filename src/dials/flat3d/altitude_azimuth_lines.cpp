@@ -35,7 +35,7 @@ void PlotAltitudeLines(shell::Context& ctx) {
     m.ReclRad = 0;
     m.WallDeclRad = numeric::checkFinite(in.number("txtDecl") * m.Pi / 180);
     if (programmeHasReclination(in)) {
-        m.ReclDeg = skyLineReclination(in, m.LatRad < 0 ? -1 : 1);
+        m.ReclDeg = typedReclination(in, m.LatRad < 0 ? -1 : 1);
         m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
     } else {
         m.ReclDeg = 0;
@@ -96,7 +96,7 @@ void PlotAzimuthLines(shell::Context& ctx) {
     m.StyleLength = in.number("txtStilo");
     m.ReclDeg = 0;
     if (programmeHasReclination(in))
-        m.ReclDeg = skyLineReclination(in, m.LatRad < 0 ? -1 : 1) * numeric::sgn(m.LatRad);
+        m.ReclDeg = typedReclination(in, m.LatRad < 0 ? -1 : 1) * numeric::sgn(m.LatRad);
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
     m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
 

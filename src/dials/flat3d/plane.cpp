@@ -89,10 +89,6 @@ double typedReclination(const shell::InputRecord& in, double hemisphere) {
     return typed;
 }
 
-double skyLineReclination(const shell::InputRecord& in, double hemisphere) {
-    return in.checked("M_Inclinati") ? typedReclination(in, hemisphere) : in.number("txtReclinZ");
-}
-
 double clampRoundedSine(double s) {
     constexpr double kRounding = 1e-12;
     if (s > 1 && s - 1 <= kRounding) return 1;

@@ -75,9 +75,6 @@ private:
 // dial facing up (a plane facing the ground is never lit), which is the typed 90 in the north
 // and the typed -90 in the south whatever sign was typed. Any other value is returned as typed.
 double typedReclination(const shell::InputRecord& in, double hemisphere);
-// The reclination box as the sky lines read it: typedReclination under the flat 3D programme,
-// the typed value under the others.
-double skyLineReclination(const shell::InputRecord& in, double hemisphere);
 
 // A sine that rounding has pushed past +-1 by no more than 1e-12 (the style elevation of a
 // plane perpendicular to the polar axis, for one) is taken as exactly +-1, so that its arc

@@ -106,7 +106,7 @@ void PlotQibla(shell::Context& ctx) {
     const std::string place = in.text("txtLocation");
     const double lon = in.number("txtLON");
     const bool hasReclination = in.checked("M_Inclinati") || in.checked("mnuUni");
-    m.ReclDeg = hasReclination ? skyLineReclination(in, h) : 0;
+    m.ReclDeg = hasReclination ? typedReclination(in, h) : 0;
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
     m.PlaneCoefZ = numeric::checkFinite(m.StyleLength * std::tan(m.ReclRad));
 

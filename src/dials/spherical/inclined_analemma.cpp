@@ -26,8 +26,7 @@ void DrawSphericalAnalemma(shell::Context& ctx) {
             const double E = -sun.equationOfTime();
             // The southern points are reflected through the foot: the hour angle changes sign.
             m.HourAngleRad = numeric::checkFinite((-m.ZoneCorrRad + E) * m.HemisphereSign);
-            if (!SunInFront(m, m.HourAngleRad, sun.declination)) return;
-            PlotSunSpherical(ctx, m.HourAngleRad, sun.declination, 10, T);
+            PlotLitSunSpherical(ctx, m.HourAngleRad, sun.declination, 10, T);
         });
     }
 }

@@ -1,6 +1,8 @@
 // Hour lines and the equinoctial line. An hour line is the run of shadow points of one hour
-// angle for the declinations between the solstices; the equinoctial line is the run of the
-// equinox sun over the hours from six to six.
+// angle for the declinations between the solstices, for the hours from four in the morning to
+// eight in the evening that the numerals label, where the sun shines on the dial; the
+// equinoctial line is the run of the equinox sun over the hours from six to six, the hours it is
+// up.
 
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
@@ -22,12 +24,12 @@ void DrawSphericalHourLines(shell::Context& ctx) {
     // In the southern hemisphere the points are reflected through the foot of the style, which
     // turns every hour angle into its opposite: the shift goes with the opposite sign.
     const double shift = m.HemisphereSign * StandardTimeShiftDeg(ctx);
-    numeric::countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hour) {
+    numeric::countedLoop(m.HourLoop, -kLastHourDeg, kLastHourDeg, m.HourStep, [&](double hour) {
         m.HourAngleRad = numeric::checkFinite((hour + shift) * m.Pi / 180);
         const int colour = hour == 0 ? 12 : hour == 90 ? 9 : 7;
         const double H = m.HourAngleRad;
         numeric::countedLoop(m.SunDecl, -23.44, 23.44, 0.05, [&](double decl) {
-            PlotSunSpherical(ctx, H, decl * m.Pi / 180, colour, T);
+            PlotLitSunSpherical(ctx, H, decl * m.Pi / 180, colour, T);
         });
     });
 }

@@ -67,8 +67,7 @@ void drawFamily(shell::Context& ctx, const Family& family) {
             if (family.count != Count::Temporary && !(std::fabs(m.HourAngleRad) <= H0)) return;
             // With the sun up, the horizon test alone keeps the sun in front of the plane, but
             // not where rounding puts a sun on the horizon on the wrong side of it.
-            if (!SunInFront(m, m.HourAngleRad, delta)) return;
-            PlotSunSpherical(ctx, m.HourAngleRad, delta, family.colour, T);
+            PlotLitSunSpherical(ctx, m.HourAngleRad, delta, family.colour, T);
         });
     }
 }

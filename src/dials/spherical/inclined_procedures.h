@@ -15,6 +15,7 @@
 
 #include <functional>
 
+#include "dials/spherical/spherical.h"
 #include "shell/context.h"
 
 namespace dials::spherical {
@@ -30,9 +31,9 @@ ShadowPoint ShadowPointSpherical(shell::Module1& m, double H, double delta);
 
 // Whether the sun of (H, delta) shines on the face of the dial that the programme draws: the
 // projection's denominator has the sign of the hemisphere (in the south the formulas work on the
-// other face of the typed plane and the points are reflected); on a horizontal plane, the sign
-// of the reclination (the sun above the horizon). Where it does not, the projected point is the
-// shadow of the opposite sun, (H + Pi, -delta). Writes nothing.
+// other face of the typed plane and the points are reflected); on a horizontal plane, whose
+// reclination names the face turned up, the sun above the horizon. Where it does not, the
+// projected point is the shadow of the opposite sun, (H + Pi, -delta). Writes nothing.
 bool SunInFront(const shell::Module1& m, double H, double delta);
 
 // The height of the dial's horizon above the foot of the style: StyleLength * tan(ReclRad).
@@ -40,12 +41,17 @@ double HorizonLimit(const shell::Module1& m);
 
 // Draws the dial point (X, Y) in palette colour c by the programme's rule, T being the horizon
 // limit: northern hemisphere (and the equator) when Y <= T, at (X, Y); southern when Y >= T, at
-// the reflection (-X, -Y); then, on a horizontal plane, at (X, Y) with no test.
+// the reflection (-X, -Y). On a horizontal plane the same placements with no test.
 void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c, double T);
 
 // The shadow point of (H, delta) drawn by that rule; false, and nothing drawn, when the
 // projection fails.
 bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c, double T);
+
+// The same, only for a sun that shines on the dial (SunInFront): with the sun in front the
+// horizon test keeps exactly the suns above the horizon, so every point drawn is a shadow that
+// sun really casts there.
+void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c, double T);
 
 // Degrees to add to the hour angle of an hour of local apparent time to have the same hour of
 // the zone's standard time (ck_Etna ticked): the zone meridian of TxtFuso less the longitude of

@@ -1,7 +1,7 @@
 // Roman numerals of the whole hours, in a row along the declination typed in
 // txtlineofdeclination: each numeral is centred on the shadow point of its hour angle for that
-// declination, placed by the programme's three rules (northern, reflected southern, and again
-// on a horizontal plane).
+// declination, placed by the programme's rule (northern, or reflected southern; on a horizontal
+// plane with no horizon test).
 
 #include <array>
 
@@ -72,13 +72,13 @@ void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) 
             glyph(ctx, x, y, m.Pi / 2, hour, 1);
             if (colours.set) plot.setForeColor(kWhite);
         };
+        const bool horizontal = m.HorizontalFlag == 1;
         if (m.LatRad >= 0) {
-            if (Y <= T) drawAt(X, Y);
-        } else if (Y >= T) {
+            if (horizontal || Y <= T) drawAt(X, Y);
+        } else if (horizontal || Y >= T) {
             double reflectedX = -X, reflectedY = -Y;
             drawAt(reflectedX, reflectedY);
         }
-        if (m.HorizontalFlag == 1) drawAt(X, Y);
     }
 }
 

@@ -61,15 +61,17 @@ double HorizonLimit(const shell::Module1& m) {
     return numeric::checkedMul(m.StyleLength, std::tan(m.ReclRad));
 }
 
+// A horizontal plane has no horizon line on it (its limit lies some 5e9 style lengths away):
+// its points are placed by the hemisphere's rule with no test.
 void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c, double T) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
+    const bool horizontal = m.HorizontalFlag == 1;
     if (m.LatRad >= 0) {
-        if (Y <= T) plot.xPset(X, -Y, shell::LineColor(ctx, c));
+        if (horizontal || Y <= T) plot.xPset(X, -Y, shell::LineColor(ctx, c));
     } else {
-        if (Y >= T) plot.xPset(-X, Y, shell::LineColor(ctx, c));
+        if (horizontal || Y >= T) plot.xPset(-X, Y, shell::LineColor(ctx, c));
     }
-    if (m.HorizontalFlag == 1) plot.xPset(X, -Y, shell::LineColor(ctx, c));
 }
 
 bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c, double T) {
@@ -77,6 +79,10 @@ bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c, double
     if (!numeric::skip([&] { p = ShadowPointSpherical(ctx.m, H, delta); })) return false;
     PlotShadowPointSpherical(ctx, p.X, p.Y, c, T);
     return true;
+}
+
+void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c, double T) {
+    if (SunInFront(ctx.m, H, delta)) PlotSunSpherical(ctx, H, delta, c, T);
 }
 
 }  // namespace dials::spherical

@@ -1,7 +1,7 @@
 // The triangle of the style laid into the plane: the foot of the perpendicular style, the
 // centre of the dial (where the polar style meets the plane) and the tip of the perpendicular
-// style turned down into the plane at right angles to the substyle; and the plot's vertical
-// through the centre.
+// style turned down into the plane about the substyle, so that it lies one style length from the
+// foot at right angles to the substyle; and the plot's vertical through the centre.
 
 #include <cmath>
 
@@ -19,12 +19,26 @@ struct Triangle {
     double xP, yP;  // laid-down tip
 };
 
+// The tip laid down at right angles to the substyle, as drawn: of the two points one style
+// length from the foot on the perpendicular to the foot-centre line, the one on the side of the
+// foot that the sine q of the tip's angle names (the tip's height is L q). When the substyle runs
+// along the y axis (q = 0, both points on the x axis) the side comes from the angle a the
+// elevation rule gave.
+void layDownTip(Triangle& t, double L, double q, double a, double S) {
+    const double c = std::hypot(t.xC, t.yC);
+    double xP = numeric::checkedDiv(L * t.yC, c);
+    double yP = numeric::checkedDiv(-L * t.xC, c);
+    const double side = yP * q != 0 ? yP * q : xP * std::cos(a) * S;
+    if (side < 0) xP = -xP, yP = -yP;
+    t.xP = xP;
+    t.yP = yP;
+}
+
 Triangle computeTriangle(shell::Module1& m) {
     using numeric::checkedDiv;
     const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad, L = m.StyleLength;
-    // The side of the foot: reflected in the south as the lines' points are; on a horizontal
-    // plane the lines keep the northern placement in both hemispheres, and so does the triangle.
-    const double S = m.HorizontalFlag == 1 ? 1 : m.HemisphereSign;
+    // The side of the foot: reflected in the south as the lines' points are.
+    const double S = m.HemisphereSign;
     // Elevation of the polar style over the plane.
     const double w = std::sin(R) * std::sin(phi) - std::cos(phi) * std::cos(R) * std::cos(D);
     const double e = shell::ArcSin(m, w);
@@ -42,8 +56,7 @@ Triangle computeTriangle(shell::Module1& m) {
                    A) *
         S);
     m.TriangleTemp = t.yC;
-    t.xP = L * std::cos(a) * S;
-    t.yP = L * std::sin(a);
+    layDownTip(t, L, q, a, S);
     return t;
 }
 

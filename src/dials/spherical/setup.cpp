@@ -48,8 +48,10 @@ void ReadInputsVertSph(shell::Context& ctx) {
 
 // The declining-reclining programme's inputs. The declination and the reclination are kept as
 // typed (in the southern hemisphere the reclination is typed with the opposite sign and the
-// procedures reflect their points); a horizontal plane has no declination. The origin of the
-// dial is put at the horizontal centre of the plot.
+// procedures reflect their points). A typed reclination of 90 or -90 is the horizontal dial
+// facing the sky, in either hemisphere: it has no declination, and its reclination is the one
+// that, by the hemisphere's sign rule, names the face turned up (a plane facing the ground never
+// sees the sun). The origin of the dial is put at the horizontal centre of the plot.
 void PrepareSphericalData(shell::Context& ctx) {
     using numeric::checkFinite;
     const shell::InputRecord& in = ctx.inputs;
@@ -74,6 +76,7 @@ void PrepareSphericalData(shell::Context& ctx) {
     if (std::fabs(m.ReclRad) == m.Pi / 2) {
         m.WallDeclRad = 0;
         m.HorizontalFlag = 1;
+        m.ReclRad = (m.LatRad >= 0 ? 1 : -1) * m.Pi / 2;
     }
     plot::PlotSurface& plot = ctx.ixPlot1();
     plot.setShiftX(plot.QuadranteL() / 2);

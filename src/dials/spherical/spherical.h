@@ -5,6 +5,11 @@
 
 namespace dials::spherical {
 
+// The hour angle, degrees either side of noon, to which both programmes sweep their hour lines
+// and declination lines: eight in the evening and four in the morning, the last hours the
+// numerals label. Near the poles the summer sun lights walls turned to the pole at those hours.
+inline constexpr double kLastHourDeg = 120;
+
 // Driver of the vertical programme (menu item mnuVertSph, the start-up programme).
 void RunVerticalSpherical(shell::Context& ctx);
 // Driver of the declining-reclining or horizontal programme (menu item mnuUni).

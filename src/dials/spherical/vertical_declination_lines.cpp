@@ -1,6 +1,9 @@
 // The lines of constant declination of the sun on the vertical dial by spherical trigonometry:
 // the solstices, the lines that bound the zodiac months, the line typed by the user and the
-// equinoctial. Each is a run of shadow points swept over the hour angle.
+// equinoctial. Each is a run of shadow points swept over the hour angle where that day's sun
+// shines on the wall: the declination lines from four in the morning to eight in the evening
+// alike, so that walls turned east and west draw mirror images; the equinoctial from six to six,
+// the hours the equinox sun is up.
 
 #include "dials/spherical/vertical_procedures.h"
 #include "shell/helpers.h"
@@ -11,7 +14,6 @@ namespace {
 
 struct DeclinationLine {
     double declination;  // degrees
-    double fromHour;     // hour angle swept, degrees
     int colour;
 };
 
@@ -20,7 +22,7 @@ void plotDeclinationLine(shell::Context& ctx, const DeclinationLine& line) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, line.colour);
     double H = 0;
-    vsph::sweep(H, line.fromHour, 120, 10 * m.PointStep, [&](double hour) {
+    vsph::sweep(H, -kLastHourDeg, kLastHourDeg, 10 * m.PointStep, [&](double hour) {
         m.SunDecl = line.declination;
         const auto p = vsph::ShadowPointVertSph(m, hour * m.Pi / 180, m.SunDecl);
         if (p && p->drawn()) plot.xPset(p->x, -p->y, colour);
@@ -30,20 +32,20 @@ void plotDeclinationLine(shell::Context& ctx, const DeclinationLine& line) {
 }  // namespace
 
 void PlotNorthDeclinationLinesVertSph(shell::Context& ctx) {
-    plotDeclinationLine(ctx, {23.44, -120, 15});
-    plotDeclinationLine(ctx, {20.001, -90, 13});
-    plotDeclinationLine(ctx, {11.5001, -90, 11});
+    plotDeclinationLine(ctx, {23.44, 15});
+    plotDeclinationLine(ctx, {20.001, 13});
+    plotDeclinationLine(ctx, {11.5001, 11});
 }
 
 void PlotSouthDeclinationLinesVertSph(shell::Context& ctx) {
-    plotDeclinationLine(ctx, {-23.44, -90, 12});
-    plotDeclinationLine(ctx, {-20.001, -90, 13});
-    plotDeclinationLine(ctx, {-11.5001, -90, 11});
+    plotDeclinationLine(ctx, {-23.44, 12});
+    plotDeclinationLine(ctx, {-20.001, 13});
+    plotDeclinationLine(ctx, {-11.5001, 11});
 }
 
 void PlotOptionalDeclinationLineVertSph(shell::Context& ctx) {
     if (!shell::ticked(ctx, "ckLineoptional")) return;
-    plotDeclinationLine(ctx, {ctx.inputs.number("txtlineofdeclination"), -90, 4});
+    plotDeclinationLine(ctx, {ctx.inputs.number("txtlineofdeclination"), 4});
 }
 
 void PlotEquinoctialLineVertSph(shell::Context& ctx) {

@@ -1,7 +1,9 @@
 // The noon line, the hour lines and the horizon of the vertical dial by spherical trigonometry.
 // An hour line is a run of shadow points of one hour angle, one for each declination of the sun
-// between the solstices; with standard-meridian time every hour angle is moved by the angle
-// between the local meridian and the zone's.
+// between the solstices where it shines on the wall; the lines run from four in the morning to
+// eight in the evening, which the sun lights on walls turned to the pole in summer. With
+// standard-meridian time every hour angle is moved by the angle between the local meridian and
+// the zone's.
 
 #include <cmath>
 
@@ -32,8 +34,8 @@ void PlotHourLinesVertSph(shell::Context& ctx) {
     const double declStep = 10 * m.PointStep;
 
     double H = 0;
-    vsph::sweep(H, -90, 90, m.HourStep, [&](double hour) {
-        // The colour names the hour, before the shift to standard time.
+    vsph::sweep(H, -kLastHourDeg, kLastHourDeg, m.HourStep, [&](double hour) {
+        // The colour names the hour, before the shift to standard time: noon, and six o'clock.
         int colour = 7;
         if (hour == 0) colour = 12;
         if (std::fabs(hour) == 90) colour = 9;

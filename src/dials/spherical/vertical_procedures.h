@@ -18,6 +18,7 @@
 #include <optional>
 #include <vector>
 
+#include "dials/spherical/spherical.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/context.h"

@@ -134,5 +134,33 @@ TEST(InclinedDriver, ExtremePlacesDrawOnlyFiniteCoordinates) {
     }
 }
 
+TEST(InclinedDriver, EitherSignOfNinetyDrawsTheSameDialFacingTheSky) {
+    // The tool tip's 90 and the southern -90 alike: one dial, each point once, the sky lines
+    // included.
+    for (const char* lat : {"45", "-33.87", "0"}) {
+        SCOPED_TRACE(lat);
+        Outcome runs[2];
+        for (int i = 0; i < 2; ++i) {
+            Settings all = onlyTicked(kAllFeatures);
+            all.insert(all.end(), {{"txtLAT", lat}, {"txtDecl", i == 0 ? "0" : "25"},
+                                   {"txtReclinZ", i == 0 ? "90" : "-90"}, {"ckLineoptional", "1"},
+                                   {"ckAsr", "1"}, {"ckQibla", "1"}, {"ckAlt", "1"}, {"ckAz", "1"}});
+            runs[i] = dialtest::runProgramme("mnuUni", all);
+            dialtest::expectDrawn(runs[i], kHorizontal);
+        }
+        ASSERT_GT(runs[0].list.points.size(), 10000u);
+        ASSERT_EQ(runs[0].list.points.size(), runs[1].list.points.size());
+        for (std::size_t i = 0; i < runs[0].list.points.size(); ++i) {
+            const auto &a = runs[0].list.points[i], &b = runs[1].list.points[i];
+            ASSERT_TRUE(a.x == b.x && a.y == b.y && a.Color == b.Color) << i;
+        }
+        ASSERT_EQ(runs[0].list.lines.size(), runs[1].list.lines.size());
+        for (std::size_t i = 0; i < runs[0].list.lines.size(); ++i) {
+            const auto &a = runs[0].list.lines[i], &b = runs[1].list.lines[i];
+            ASSERT_TRUE(a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.Y2 == b.Y2) << i;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace inclinedtest

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "dials/driver_table.h"
+#include "drawn_shadows.h"
 #include "dials/spherical/spherical.h"
 #include "shell/run_dispatch.h"
 #include "support/oracle_checks.h"
@@ -22,7 +23,8 @@ bool InclinedDial::setUp() {
 
 oracle::ShadowOracle InclinedDial::oracle() const {
     const Plane& p = plane();
-    if (std::fabs(p.recl) == 90) return oracle::ShadowOracle(p.lat, 0, 90, p.style);
+    if (std::fabs(p.recl) == 90)
+        return oracle::ShadowOracle(p.lat, p.lat >= 0 ? 0 : 180, 90, p.style);
     if (p.lat >= 0) return oracle::ShadowOracle(p.lat, p.decl, p.recl, p.style);
     return oracle::ShadowOracle(p.lat, 180 - p.decl, -p.recl, p.style);
 }
@@ -41,14 +43,42 @@ const std::vector<Plane>& planes() {
     return list;
 }
 
+const std::vector<Plane>& otherSignHorizontals() {
+    static const std::vector<Plane> list = {
+        {45, 30, -90}, {10, 0, -90}, {-33.87, 0, 90}, {-60, 20, 90},
+    };
+    return list;
+}
+
 testing::AssertionResult allOnTaggedHourLines(const InclinedDial& dial,
                                               const dialtest::Drawing& d) {
     const oracle::ShadowOracle o = dial.oracle();
     for (const auto& [tag, points] : d.byTag()) {
-        testing::AssertionResult r = oracle::allOnWholeHourLine(o, dial.oracleHour(tag), points);
+        testing::AssertionResult r = oracle::allOnHourLine(o, dial.oracleHour(tag), points);
         if (!r) return r << " (programme hour angle " << tag << " rad)";
+        for (const oracle::DialXY& p : points)
+            if (!(o.altitudeAt(p.x, p.y) > -1e-7))
+                return testing::AssertionFailure()
+                       << "a point of the hour line " << tag << " rad at (" << p.x << ", " << p.y
+                       << ") is the shadow of a sun below the horizon";
     }
     return testing::AssertionSuccess();
+}
+
+std::vector<oracle::ColouredSun> sunsOf(const InclinedDial& dial, const numeric::StepRange& hours,
+                                        const numeric::StepRange& decls,
+                                        const std::function<int(double H, double d)>& colour) {
+    std::vector<oracle::ColouredSun> out;
+    for (double H : hours)
+        for (double d : decls)
+            out.push_back({{dial.oracleHour(H * kPi / 180), d}, dialtest::colourOf(colour(H, d))});
+    return out;
+}
+
+testing::AssertionResult drawsTheShadowsOf(InclinedDial& dial, const dialtest::Drawing& d,
+                                           const std::vector<oracle::ColouredSun>& suns) {
+    return oracle::drawsExactlyTheShadowsOf(dial.oracle(), sphtest::plotArea(dial.surface()),
+                                            sphtest::colouredPoints(d), suns);
 }
 
 }  // namespace inclinedtest

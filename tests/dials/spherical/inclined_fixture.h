@@ -2,12 +2,15 @@
 // The declining-reclining dial by spherical trigonometry set up in-process as Run sets it up,
 // and the physical plane its inputs describe, for the shadow oracle.
 
+#include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "numeric/palette.h"
+#include "numeric/step_loop.h"
 #include "support/dial_fixture.h"
+#include "support/oracle_checks.h"
 #include "support/shadow_oracle.h"
 
 namespace inclinedtest {
@@ -31,7 +34,8 @@ public:
     // The physical plane (hides the plane as typed): in the north as typed; in the south the face turned to the equator,
     // its declination counted from the north and its reclination with the sign inverted (the
     // programme draws the other face of the typed plane, reflected through the foot); a
-    // horizontal plane (typed +90 in the north, -90 in the south) faces up, x east, y north.
+    // horizontal plane (typed +90 or -90) faces up, x east and y north in the north, turned
+    // half round in the south (x west, y south), as every southern plane is drawn.
     oracle::ShadowOracle oracle() const;
     // The oracle's hour angle (degrees, afternoon +) of the programme's hour angle (radians):
     // the reflection of the southern points turns it into its opposite.
@@ -41,10 +45,22 @@ public:
 // Northern and southern planes: vertical, declining, reclining, inclining, horizontal, turned
 // towards the pole.
 const std::vector<Plane>& planes();
+// Horizontal planes typed with the other sign of 90 than the hemisphere's (-90 in the north,
+// +90 in the south), and with a declination typed: the same dial facing the sky.
+const std::vector<Plane>& otherSignHorizontals();
 
-// Every drawn point on the whole hour line (H or H + 180) of its tag, read as a programme hour
-// angle in radians.
+// Every drawn point on the half of the hour line that the sun of its tag (a programme hour
+// angle in radians) traces, the sun above the horizon.
 testing::AssertionResult allOnTaggedHourLines(const InclinedDial& dial,
                                               const dialtest::Drawing& d);
+
+// The suns of hour angle H (programme degrees, each with the colour H gives) and declination d
+// (degrees) for H and d over two sweeps, in the oracle's terms.
+std::vector<oracle::ColouredSun> sunsOf(const InclinedDial& dial, const numeric::StepRange& hours,
+                                        const numeric::StepRange& decls,
+                                        const std::function<int(double H, double d)>& colour);
+// The drawing is exactly the shadows of those suns that fall on the dial inside the plot area.
+testing::AssertionResult drawsTheShadowsOf(InclinedDial& dial, const dialtest::Drawing& d,
+                                           const std::vector<oracle::ColouredSun>& suns);
 
 }  // namespace inclinedtest

@@ -49,16 +49,6 @@ private:
     double lat_;
 };
 
-// The planes both programmes draw alike. (On a southern horizontal plane the 3D programme draws
-// the dial turned half round, x west and y south, as it draws the reflected southern planes;
-// the spherical programme keeps x east and y north there, as its sky lines do.)
-std::vector<Plane> sharedPlanes() {
-    std::vector<Plane> list;
-    for (const Plane& p : planes())
-        if (!(p.lat < 0 && std::fabs(p.recl) == 90)) list.push_back(p);
-    return list;
-}
-
 class InclinedAgreesWithFlat3d : public testing::TestWithParam<Plane> {};
 
 TEST_P(InclinedAgreesWithFlat3d, HourLinesCoincide) {
@@ -87,7 +77,8 @@ TEST_P(InclinedAgreesWithFlat3d, HourLinesCoincide) {
         }
         ++compared;
     }
-    EXPECT_GE(compared, 5u);
+    // A plane turned to the pole is lit only early and late in summer.
+    EXPECT_GE(compared, 4u);
 }
 
 TEST_P(InclinedAgreesWithFlat3d, SphericalProjectionPlacesTheSunsOfTheDeclinationLines) {
@@ -105,7 +96,7 @@ TEST_P(InclinedAgreesWithFlat3d, SphericalProjectionPlacesTheSunsOfTheDeclinatio
         const double H = m.HemisphereSign * sun.hourAngle * kPi / 180;
         const dials::spherical::ShadowPoint s =
             dials::spherical::ShadowPointSpherical(m, H, sun.declination * kPi / 180);
-        const bool reflected = m.LatRad < 0 && m.HorizontalFlag == 0;
+        const bool reflected = m.LatRad < 0;
         const double x = reflected ? -s.X : s.X, y = reflected ? -s.Y : s.Y;
         const double tol = 1e-6 * (1 + (p.at.x * p.at.x + p.at.y * p.at.y) / 0.01);
         ASSERT_NEAR(x, p.at.x, tol) << "declination " << sun.declination;
@@ -115,7 +106,7 @@ TEST_P(InclinedAgreesWithFlat3d, SphericalProjectionPlacesTheSunsOfTheDeclinatio
     EXPECT_GT(compared, 100u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Planes, InclinedAgreesWithFlat3d, testing::ValuesIn(sharedPlanes()));
+INSTANTIATE_TEST_SUITE_P(Planes, InclinedAgreesWithFlat3d, testing::ValuesIn(planes()));
 
 }  // namespace
 }  // namespace inclinedtest

@@ -7,11 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include "dials/flat3d/sky_lines.h"
 #include "dials/spherical/inclined_procedures.h"
+#include "drawn_shadows.h"
 #include "inclined_fixture.h"
 #include "numeric/palette.h"
 #include "numeric/step_loop.h"
 #include "support/oracle_checks.h"
+#include "support/sky_checks.h"
 
 namespace inclinedtest {
 namespace {
@@ -29,6 +32,31 @@ TEST_P(InclinedLinesOnOracle, HourLinesLieOnTheirHours) {
         EXPECT_GT(d.points.size(), 2000u);
         EXPECT_TRUE(allOnTaggedHourLines(dial, d));
     }
+}
+
+TEST_P(InclinedLinesOnOracle, HourLinesDrawEveryLitHourFromFourToEight) {
+    // Every sun that shines on the dial from four to eight; none down or behind the plane.
+    InclinedDial dial(GetParam(), {{"TxtHour", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawSphericalHourLines);
+    const auto suns = sunsOf(dial, {-120, 120, 15}, {-23.44, 23.44, 0.05}, [](double H, double) {
+        return H == 0 ? 12 : H == 90 ? 9 : 7;
+    });
+    EXPECT_TRUE(drawsTheShadowsOf(dial, d, suns));
+}
+
+TEST_P(InclinedLinesOnOracle, DeclinationLinesDrawEveryLitHourFromFourToEight) {
+    InclinedDial dial(GetParam(), {{"ckLineoptional", "1"}, {"txtlineofdeclination", "-5"}});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawSphericalDeclinationLines);
+    std::vector<oracle::ColouredSun> suns;
+    for (const auto& [decl, colour] : {std::pair{-23.44, 12}, {23.44, 12}, {-5.0, 4}, {-20.001, 13},
+                                       {20.001, 13}, {11.5001, 11}, {-11.5001, 11}}) {
+        const auto line = sunsOf(dial, {-120, 120, 0.1}, {decl, decl, 1},
+                                 [c = colour](double, double) { return c; });
+        suns.insert(suns.end(), line.begin(), line.end());
+    }
+    EXPECT_TRUE(drawsTheShadowsOf(dial, d, suns));
 }
 
 TEST_P(InclinedLinesOnOracle, EquinoctialLiesOnTheEquinoxLine) {
@@ -50,18 +78,12 @@ TEST_P(InclinedLinesOnOracle, DeclinationLinesLieOnTheirCurves) {
     dial.tagWith(&shell::Module1::SunDecl);
     const Drawing d = dial.draw(DrawSphericalDeclinationLines);
     const oracle::ShadowOracle o = dial.oracle();
-    // The fixed lines in pairs of one colour: a point whose sun is behind the plane lies on the
-    // partner's curve, where the partner's shadow falls.
-    for (const auto& [colour, decl] :
-         {std::pair{12, 23.44}, std::pair{13, 20.001}, std::pair{11, 11.5001}}) {
-        const auto points = d.withColour(qbColor(colour));
-        EXPECT_GT(points.size(), 200u) << decl;
-        EXPECT_TRUE(oracle::allOnDeclinationPair(o, decl, points)) << decl;
-    }
-    // The optional line has no partner: every point lies on its own curve.
-    const auto optional = d.withColour(qbColor(4));
-    EXPECT_GT(optional.size(), 200u);
-    EXPECT_TRUE(oracle::allOnDeclinationCurve(o, summer, optional));
+    // Every point on the curve of its own day, none on the other nappe of the cone (where the
+    // sun of the opposite declination would cast it).
+    for (const auto& [decl, points] : d.byTag())
+        EXPECT_TRUE(oracle::allOnDeclinationCurve(o, decl, points)) << decl;
+    for (int colour : {12, 13, 11, 4})
+        EXPECT_GT(d.withColour(qbColor(colour)).size(), 200u) << colour;
 }
 
 TEST_P(InclinedLinesOnOracle, SubstyleRunsFromTheFootThroughTheCentre) {
@@ -98,27 +120,100 @@ TEST_P(InclinedLinesOnOracle, HorizonSegmentLiesWhereTheSunHasNoAltitude) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, InclinedLinesOnOracle, testing::ValuesIn(planes()));
+INSTANTIATE_TEST_SUITE_P(OtherSignOfNinety, InclinedLinesOnOracle,
+                         testing::ValuesIn(otherSignHorizontals()));
 
 TEST(InclinedLines, HourLineCountsAndColours) {
-    for (const auto& [fraction, lines] : {std::pair{"1", 13u}, {"2", 25u}, {"4", 49u}, {"7", 85u}}) {
+    // At 60 N the summer sun lights a horizontal dial from four to eight.
+    for (const auto& [fraction, lines] :
+         {std::pair{"1", 17u}, {"2", 33u}, {"4", 65u}, {"7", 113u}}) {
         SCOPED_TRACE(fraction);
-        InclinedDial dial({45, 0, 90}, {{"TxtHour", fraction}});
+        InclinedDial dial({60, 0, 90}, {{"TxtHour", fraction}});
         ASSERT_TRUE(dial.setUp());
         dial.tagWith(&shell::Module1::HourLoop);
         const Drawing d = dial.draw(DrawSphericalHourLines);
         const auto byLine = d.byTag();
         EXPECT_EQ(byLine.size(), lines);
-        // On a horizontal plane every computed point is drawn: 938 a line, where the plot shows
-        // them all.
-        if (byLine.count(0.0)) {
-            EXPECT_EQ(byLine.at(0.0).size(), 938u);
-        }
         for (const dialtest::DrawnPoint& p : d.points) {
             const int index = p.tag == 0 ? 12 : p.tag == 90 ? 9 : 7;
             ASSERT_EQ(p.colour, qbColor(index)) << p.tag;
         }
         // Sevenths of an hour never land on noon or on six.
         EXPECT_EQ(d.withColour(qbColor(12)).empty(), std::string(fraction) == "7");
+    }
+}
+
+TEST(InclinedLines, NorthWallAt55IsLitAtFourAndAtEight) {
+    for (const Plane& plane : {Plane{55, 180, 0}, Plane{-55, 180, 0}}) {
+        SCOPED_TRACE(describe(plane));
+        InclinedDial dial(plane, {{"TxtHour", "1"}});
+        ASSERT_TRUE(dial.setUp());
+        dial.tagWith(&shell::Module1::HourLoop);
+        const auto lines = dial.draw(DrawSphericalHourLines).byTag();
+        for (double H : {-120.0, -105.0, 105.0, 120.0}) EXPECT_GT(lines.count(H), 0u) << H;
+        // The wall sees no sun between nine and three.
+        for (double H : {-45.0, 0.0, 45.0}) EXPECT_EQ(lines.count(H), 0u) << H;
+    }
+}
+
+TEST(InclinedLines, HorizontalDialSkyLinesBelongToTheDialOfItsHourLines) {
+    // One dial per drawing: the hour lines and every sky line are shadows on the same plane,
+    // each sky-line point cast by a sun above the horizon at the declination being swept (the
+    // azimuth lines also mark the opposite declination's sun on their vertical circle; the
+    // Qibla's last point is its label's, at the solstice). The sky lines read the reclination
+    // as typed: with the other sign of 90 they may draw nothing, never another dial.
+    using Procedure = void (*)(shell::Context&);
+    for (const Plane& plane : {Plane{-35, 0, -90}, Plane{45, 0, 90}, Plane{-35, 0, 90},
+                               Plane{45, 0, -90}}) {
+        SCOPED_TRACE(describe(plane));
+        const bool usualSign = (plane.lat >= 0) == (plane.recl > 0);
+        InclinedDial lines(plane, {{"TxtHour", "1"}});
+        ASSERT_TRUE(lines.setUp());
+        const oracle::ShadowOracle o = lines.oracle();
+        EXPECT_TRUE(allOnTaggedHourLines(lines, lines.draw(DrawSphericalHourLines)));
+        for (const Procedure sky : {Procedure{dials::flat3d::PlotQibla},
+                                    Procedure{dials::flat3d::PlotAsrCurve},
+                                    Procedure{dials::flat3d::PlotAltitudeLines},
+                                    Procedure{dials::flat3d::PlotAzimuthLines}}) {
+            InclinedDial dial(plane, {{"ckQibla", "1"}, {"ckAsr", "1"}, {"ckAz", "1"}});
+            ASSERT_TRUE(dial.setUp());
+            dial.tagWith(&shell::Module1::SunDecl);
+            Drawing d = dial.draw(sky);
+            if (usualSign || sky == Procedure{dials::flat3d::PlotAsrCurve}) {
+                EXPECT_GT(d.points.size(), 100u);
+            }
+            if (sky == Procedure{dials::flat3d::PlotQibla} && !d.points.empty())
+                d.points.pop_back();
+            const bool pairs = sky == Procedure{dials::flat3d::PlotAzimuthLines};
+            EXPECT_TRUE(dialtest::allSuns(
+                o, d.points,
+                [pairs](const dialtest::DrawnPoint& p, const dialtest::SunOfPoint& s) {
+                    return pairs ? std::fabs(s.sun.declination) - std::fabs(p.tag)
+                                 : s.sun.declination - p.tag;
+                },
+                "the declination being swept"));
+            EXPECT_TRUE(dialtest::allSuns(o, d.points, dialtest::belowTheHorizon, "the sky"));
+        }
+    }
+}
+
+TEST(InclinedLines, PlanesTurnedAsFarEastAsWestDrawMirrorImages) {
+    for (const Plane& plane : {Plane{45, 90, 0}, Plane{55, 40, 30}, Plane{60, 120, -20},
+                               Plane{-35, 60, 25}, Plane{-50, 100, 0}}) {
+        SCOPED_TRACE(describe(plane));
+        Drawing hours[2], days[2];
+        for (int i = 0; i < 2; ++i) {
+            Plane side = plane;
+            side.decl = i == 0 ? -plane.decl : plane.decl;
+            InclinedDial dial(side, {{"ckLineoptional", "1"}, {"TxtHour", "1"}});
+            ASSERT_TRUE(dial.setUp());
+            hours[i] = dial.draw(DrawSphericalHourLines);
+            days[i] = dial.draw(DrawSphericalDeclinationLines);
+        }
+        EXPECT_GT(days[0].points.size(), 2000u);
+        // The six o'clock lines differ in colour (9 in the evening, 7 in the morning).
+        EXPECT_TRUE(sphtest::mirrorImages(hours[0], hours[1], false, 1e-7, 2));
+        EXPECT_TRUE(sphtest::mirrorImages(days[0], days[1], true, 1e-7, 2));
     }
 }
 
@@ -207,8 +302,11 @@ TEST(InclinedLines, DeclinationLinesInTheirOrderAndCounts) {
     std::vector<double> order;
     for (const auto& run : runs) order.push_back(run.first);
     EXPECT_EQ(order, (std::vector<double>{-23.44, 23.44, -20.001, 20.001, 11.5001, -11.5001}));
-    // The month lines span six to six, the solstice lines four to eight.
-    EXPECT_GT(runs[0].second, runs[2].second);
+    // Every line runs as long as its day: the sun of +20 lights the dial from 111 degrees
+    // before noon to 111 after (more than 1801 points, the most from six to six), that of
+    // -23.44 for 64 degrees either side.
+    EXPECT_GT(runs[3].second, 1801u);
+    EXPECT_LT(runs[0].second, 1290u);
     EXPECT_EQ(dial.m().SunDecl, -11.5001);
     // An empty optional declination draws the equinoctial, third, in red.
     dial.set("ckLineoptional", "1");

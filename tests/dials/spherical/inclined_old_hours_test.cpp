@@ -119,6 +119,8 @@ std::vector<Plane> oldHourPlanes() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, InclinedOldHoursOnOracle, testing::ValuesIn(oldHourPlanes()));
+INSTANTIATE_TEST_SUITE_P(OtherSignOfNinety, InclinedOldHoursOnOracle,
+                         testing::ValuesIn(otherSignHorizontals()));
 
 TEST(InclinedOldHours, UntickedFamilyDrawsNothing) {
     InclinedDial dial({45, 0, 90}, {{"ck_Italiche", "0"}, {"ck_babiloniche", "1"}, {"ckTemp", "0"},

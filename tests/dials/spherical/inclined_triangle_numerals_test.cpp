@@ -53,6 +53,8 @@ TEST_P(InclinedTriangleOnOracle, CentreAndLaidDownTipOfTheStyle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, InclinedTriangleOnOracle, testing::ValuesIn(planes()));
+INSTANTIATE_TEST_SUITE_P(OtherSignOfNinety, InclinedTriangleOnOracle,
+                         testing::ValuesIn(otherSignHorizontals()));
 
 TEST(InclinedTriangle, SideOfTheLaidDownTip) {
     struct Case {
@@ -61,7 +63,10 @@ TEST(InclinedTriangle, SideOfTheLaidDownTip) {
     };
     for (const Case& c : {Case{{45, 0, 0, 0.2}, {0, 0.2}, {0.2, 0}},
                           Case{{45, 30, 0, 0.2}, {-0.1154701, 0.2309401}, {0.1788854, 0.0894427}},
-                          Case{{45, 0, 90, 0.2}, {0, -0.2}, {-0.2, 0}}}) {
+                          Case{{45, 0, 90, 0.2}, {0, -0.2}, {-0.2, 0}},
+                          // Inclined 61 and declining 41.6 west at 21.55 N.
+                          Case{{21.55, 41.6, -61, 0.2}, {-0.1875647, -0.1306823},
+                               {-0.1143322, 0.1640979}}}) {
         SCOPED_TRACE(describe(c.plane));
         InclinedDial dial(c.plane);
         ASSERT_TRUE(dial.setUp());
@@ -73,6 +78,42 @@ TEST(InclinedTriangle, SideOfTheLaidDownTip) {
         EXPECT_NEAR(d.segments[0].a.y, c.tip.y, 1e-7);
         EXPECT_NEAR(dial.m().TriangleTemp, c.centre.y, 1e-7);
     }
+}
+
+TEST(InclinedTriangle, LaidDownTipSquareToTheSubstyleOnEveryPlane) {
+    // The tip laid down about the substyle: one style length from the foot, on the
+    // perpendicular to the substyle through the foot, the side where the tip's height has the
+    // sign of the sine of the plane's declination (with none, the substyle runs along the y
+    // axis and the worked cases fix the side).
+    std::size_t planesSeen = 0;
+    for (double lat : {-62.0, -33.87, -8.0, 8.0, 21.55, 45.0, 66.0})
+        for (double decl : {-150.0, -100.0, -41.6, -10.0, 0.0, 25.0, 90.0, 135.0})
+            for (double recl : {-75.0, -61.0, -30.0, 0.0, 15.0, 50.0, 85.0}) {
+                const Plane plane{lat, decl, recl, 0.2};
+                InclinedDial dial(plane);
+                ASSERT_TRUE(dial.setUp());
+                const auto centre = dial.oracle().centre();
+                // Planes near the polar axis put the centre beyond any wall.
+                if (!centre || std::hypot(centre->x, centre->y) > 20 * plane.style) continue;
+                SCOPED_TRACE(describe(plane));
+                const Drawing d = dial.draw(DrawSphericalStyleTriangle);
+                ASSERT_EQ(d.segments.size(), 4u);
+                const oracle::DialXY tip = d.segments[0].a, C = d.segments[0].b;
+                const double c = std::hypot(C.x, C.y);
+                EXPECT_NEAR(C.x, centre->x, 1e-9 * (1 + c * c / 0.04));
+                EXPECT_NEAR(C.y, centre->y, 1e-9 * (1 + c * c / 0.04));
+                EXPECT_NEAR(std::hypot(tip.x, tip.y), plane.style, 1e-12);
+                // The direct construction: the unit perpendicular to the substyle, by the side.
+                double px = plane.style * C.y / c, py = -plane.style * C.x / c;
+                const double s = std::sin(decl * kPi / 180);
+                if (std::fabs(s) > 1e-6 ? py * s < 0 : px * tip.x < 0) px = -px, py = -py;
+                EXPECT_NEAR(tip.x, px, 1e-9);
+                EXPECT_NEAR(tip.y, py, 1e-9);
+                // The triangle's sides: the polar style is the hypotenuse.
+                EXPECT_NEAR(oracle::distance(tip, C), std::hypot(plane.style, c), 1e-9 * (1 + c));
+                ++planesSeen;
+            }
+    EXPECT_GT(planesSeen, 300u);
 }
 
 TEST(InclinedTriangle, PlaneAlongThePolarAxisHasNoTriangle) {
@@ -143,6 +184,8 @@ TEST_P(InclinedNumeralsOnOracle, EachNumeralSitsOnItsHourAtTheTypedDeclination) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, InclinedNumeralsOnOracle, testing::ValuesIn(planes()));
+INSTANTIATE_TEST_SUITE_P(OtherSignOfNinety, InclinedNumeralsOnOracle,
+                         testing::ValuesIn(otherSignHorizontals()));
 
 TEST(InclinedNumerals, SouthWallLabelsEveryHourOfTheTable) {
     InclinedDial dial({45, 0, 0, 0.2}, {{"txtlineofdeclination", "0"}});
@@ -160,21 +203,24 @@ TEST(InclinedNumerals, SouthWallLabelsEveryHourOfTheTable) {
     EXPECT_NEAR(calls[6].x, 1.056, 1e-3);
 }
 
-TEST(InclinedNumerals, HorizontalPlanesDrawByTheThirdRule) {
-    // Reclination +90 in the north: once each, evening hours included.
-    InclinedDial up({45, 0, 90});
-    ASSERT_TRUE(up.setUp());
-    const std::vector<NumeralCall> once = numeralsOf(up);
-    ASSERT_EQ(once.size(), 17u);
-    // -90: twice each, the second time at the point the routine moved.
-    InclinedDial down({45, 0, -90});
-    ASSERT_TRUE(down.setUp());
-    const std::vector<NumeralCall> twice = numeralsOf(down);
-    ASSERT_EQ(twice.size(), 34u);
-    for (std::size_t i = 0; i < twice.size(); i += 2) {
-        EXPECT_EQ(twice[i].hour, twice[i + 1].hour);
-        EXPECT_NEAR(twice[i + 1].x - twice[i].x, 0.01, 1e-12);
-        EXPECT_NEAR(twice[i + 1].y - twice[i].y, 0.02, 1e-12);
+TEST(InclinedNumerals, HorizontalPlanesDrawEachNumeralOnceWhicheverSignOfNinety) {
+    // The dial facing the sky: every numeral once, evening hours included, at the same place
+    // for a typed +90 and -90, in either hemisphere.
+    for (double lat : {45.0, -35.0}) {
+        SCOPED_TRACE(lat);
+        InclinedDial up({lat, 0, 90});
+        ASSERT_TRUE(up.setUp());
+        const std::vector<NumeralCall> once = numeralsOf(up);
+        ASSERT_EQ(once.size(), 17u);
+        InclinedDial down({lat, 20, -90});
+        ASSERT_TRUE(down.setUp());
+        const std::vector<NumeralCall> again = numeralsOf(down);
+        ASSERT_EQ(again.size(), once.size());
+        for (std::size_t i = 0; i < once.size(); ++i) {
+            EXPECT_EQ(again[i].hour, once[i].hour);
+            EXPECT_NEAR(again[i].x, once[i].x, 1e-12);
+            EXPECT_NEAR(again[i].y, once[i].y, 1e-12);
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "support/dial_fixture.h"
+#include "support/oracle_checks.h"
 #include "support/shadow_oracle.h"
 
 namespace vsphtest {
@@ -33,16 +34,10 @@ private:
 };
 
 // A sun a line stands for (hour angle and declination in degrees), in the line's colour.
-struct LineSun {
-    oracle::HourDecl sun;
-    plot::Colour colour;
-};
+using LineSun = oracle::ColouredSun;
 
-// The drawing is exactly the shadows of the suns that fall on the dial: every point is the
-// shadow of one of them (compared as suns, to 1e-6 degrees), in its colour, above the horizon;
-// and as many points are drawn as those suns cast in front of the wall, above the horizon and
-// inside the plot area (a sun within 1e-7 degrees of the horizon, or a point within 1e-9 m of
-// the area's edge, may go either way).
+// The drawing is exactly the shadows of the suns that fall on the wall inside the plot area
+// (oracle::drawsExactlyTheShadowsOf).
 testing::AssertionResult drawsTheShadowsOf(VertSphDial& dial, const Drawing& d,
                                            const std::vector<LineSun>& suns);
 

@@ -11,6 +11,7 @@
 
 #include "dials/spherical/vertical_procedures.h"
 #include "numeric/step_loop.h"
+#include "drawn_shadows.h"
 #include "vertical_fixture.h"
 
 namespace vsphtest {
@@ -78,7 +79,9 @@ std::vector<Family> families() {
          [=](VertSphDial& dial, const oracle::Sky& sky) {
              const double shift = dial.m().ZoneCorrRad * 180 / kPi * dial.ctx().inputs.value("ck_Etna");
              std::vector<LineSun> out;
-             for (double H : numeric::StepRange(-90, 90, dial.m().HourStep)) {
+             // Four in the morning to eight in the evening, as the numerals of the inclined
+             // dial label them: a wall turned to the pole is lit at those hours in summer.
+             for (double H : numeric::StepRange(-120, 120, dial.m().HourStep)) {
                  const auto line = suns(sky, H == 0 ? 12 : std::fabs(H) == 90 ? 9 : 7, {0, 0, 1},
                                         year, at(H - shift));
                  out.insert(out.end(), line.begin(), line.end());
@@ -89,10 +92,12 @@ std::vector<Family> families() {
          {sph::PlotNorthDeclinationLinesVertSph, sph::PlotSouthDeclinationLinesVertSph,
           sph::PlotOptionalDeclinationLineVertSph},
          [](VertSphDial&, const oracle::Sky& sky) {
-             auto out = suns(sky, 15, {-120, 120, 0.1}, {23.44, 23.44, 1}, kPlain);
-             for (const auto& [decl, colour] : {std::pair{20.001, 13}, {11.5001, 11}, {-23.44, 12},
-                                               {-20.001, 13}, {-11.5001, 11}, {27.0, 4}}) {
-                 const auto line = suns(sky, colour, {-90, 120, 0.1}, {decl, decl, 1}, kPlain);
+             // Every line over the same hours, so that east and west walls draw mirror images.
+             std::vector<LineSun> out;
+             for (const auto& [decl, colour] :
+                  {std::pair{23.44, 15}, {20.001, 13}, {11.5001, 11}, {-23.44, 12}, {-20.001, 13},
+                   {-11.5001, 11}, {27.0, 4}}) {
+                 const auto line = suns(sky, colour, {-120, 120, 0.1}, {decl, decl, 1}, kPlain);
                  out.insert(out.end(), line.begin(), line.end());
              }
              return out;
@@ -148,6 +153,29 @@ TEST(VertSphLinesStandardTime, HourLinesMoveWithTheZoneAndTheAnalemmaFollowsIt) 
     for (const Wall w : {Wall{45.7, -14.57}, Wall{-45.7438, -14.57}})
         expectFamilies(w, {{"ckLineoptional", "1"}, {"ck_Etna", "1"}, {"txtLON", "10"},
                            {"TxtFuso", "-1"}, {"TxtHour", "4"}});
+}
+
+TEST(VertSphLinesMirror, WallsTurnedAsFarEastAsWestDrawMirrorImages) {
+    // The typed declinations +-D (from the north in the south) face east and west alike; at
+    // 45 N the wall facing due east sees the sun of +20 from 111 to 90 degrees before noon.
+    for (const auto& [lat, decl] : {std::pair{45.0, 90.0}, {55.0, 40.0}, {60.0, 150.0},
+                                   {-35.0, 60.0}, {-50.0, 120.0}}) {
+        SCOPED_TRACE(std::to_string(lat) + " " + std::to_string(decl));
+        Drawing sides[2];
+        for (int i = 0; i < 2; ++i) {
+            VertSphDial dial({lat, i == 0 ? -decl : decl}, {{"ckLineoptional", "1"}});
+            ASSERT_TRUE(dial.setUp());
+            for (Procedure p : {sph::PlotHourLinesVertSph, sph::PlotNorthDeclinationLinesVertSph,
+                                sph::PlotSouthDeclinationLinesVertSph,
+                                sph::PlotOptionalDeclinationLineVertSph}) {
+                const Drawing part = dial.draw(p);
+                std::vector<DrawnPoint>& all = sides[i].points;
+                all.insert(all.end(), part.points.begin(), part.points.end());
+            }
+        }
+        EXPECT_GT(sides[0].points.size(), 3000u);
+        EXPECT_TRUE(sphtest::mirrorImages(sides[0], sides[1], true, 1e-7, 2));
+    }
 }
 
 TEST(VertSphLinesSteps, ZeroOrNegativeStepsDrawNothingAndDoNotHang) {
