@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <sstream>
 
 namespace oracle {
@@ -103,6 +104,44 @@ testing::AssertionResult allOnBabylonianLine(const ShadowOracle& o, double n,
                                              double tolerance) {
     return allOn(o, &ShadowOracle::distanceToBabylonianLine, n, points,
                  "the Babylonian hour line ", tolerance);
+}
+
+testing::AssertionResult allSunlit(const ShadowOracle& o, const std::vector<DialXY>& points,
+                                   double toleranceDeg) {
+    std::size_t below = 0, worst = 0;
+    double lowest = 0;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double altitude = o.altitudeAt(points[i].x, points[i].y);
+        if (altitude > -toleranceDeg) continue;
+        ++below;
+        if (altitude < lowest) lowest = altitude, worst = i;
+    }
+    if (below == 0) return testing::AssertionSuccess();
+    std::ostringstream out;
+    out.precision(12);
+    out << below << " of " << points.size() << " points are shadows of a sun below the horizon;"
+        << " lowest #" << worst << " at (" << points[worst].x << ", " << points[worst].y
+        << "), altitude " << lowest;
+    return testing::AssertionFailure() << out.str();
+}
+
+std::size_t sunlitShadowsWithin(const ShadowOracle& o, double declinationDeg, double half) {
+    std::size_t count = 0;
+    for (const double decl : {declinationDeg, -declinationDeg}) {
+        for (int i = -1800; i <= 1800; ++i) {
+            const auto s = o.shadow(i / 10.0, decl);
+            if (s && s->sunInFront && s->sunAboveHorizon && std::abs(s->point.x) <= half &&
+                std::abs(s->point.y) <= half)
+                ++count;
+        }
+    }
+    return count;
+}
+
+double lowestSunAltitude(const ShadowOracle& o, const std::vector<DialXY>& points) {
+    double lowest = std::numeric_limits<double>::infinity();
+    for (const DialXY& p : points) lowest = std::min(lowest, o.altitudeAt(p.x, p.y));
+    return lowest;
 }
 
 }  // namespace oracle

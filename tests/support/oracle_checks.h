@@ -56,4 +56,17 @@ testing::AssertionResult allOnBabylonianLine(const ShadowOracle& o, double n,
                                              const std::vector<DialXY>& points,
                                              double tolerance = -1);
 
+// Every point lies where the sun that casts its shadow is above the horizon (its altitude more
+// than -toleranceDeg): no point of a curve is drawn for a sun that has set.
+testing::AssertionResult allSunlit(const ShadowOracle& o, const std::vector<DialXY>& points,
+                                   double toleranceDeg = 1e-6);
+
+// How many of the sunlit shadows of the days of +-declination fall within the square
+// |x|, |y| <= half (dial metres), sampled along each day every 0.1 degree of hour angle.
+std::size_t sunlitShadowsWithin(const ShadowOracle& o, double declinationDeg, double half);
+
+// The lowest altitude (degrees) of the suns that cast the points: near 0 where a curve is drawn
+// up to the horizon; +infinity for no point.
+double lowestSunAltitude(const ShadowOracle& o, const std::vector<DialXY>& points);
+
 }  // namespace oracle
