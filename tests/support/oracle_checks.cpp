@@ -125,6 +125,19 @@ testing::AssertionResult allSunlit(const ShadowOracle& o, const std::vector<Dial
     return testing::AssertionFailure() << out.str();
 }
 
+testing::AssertionResult sunlitDeclinationPair(const ShadowOracle& o, double declinationDeg,
+                                               const std::vector<DialXY>& points,
+                                               std::size_t minPoints, double half,
+                                               double tolerance) {
+    if (points.size() <= minPoints && sunlitShadowsWithin(o, declinationDeg, half) > 0)
+        return testing::AssertionFailure()
+               << "only " << points.size() << " points, where the sun casts shadows of +-"
+               << declinationDeg << " near the foot";
+    const testing::AssertionResult on = allOnDeclinationPair(o, declinationDeg, points, tolerance);
+    if (!on) return on;
+    return allSunlit(o, points);
+}
+
 std::size_t sunlitShadowsWithin(const ShadowOracle& o, double declinationDeg, double half) {
     std::size_t count = 0;
     for (const double decl : {declinationDeg, -declinationDeg}) {

@@ -211,5 +211,24 @@ TEST(FormerAndLatter, DrawTheSameDial) {
     }
 }
 
+// On planes where the winter sun rises in front of the plane, the winter solstice line runs up
+// to the horizon and stops there, in both versions: its other branch belongs to a sun below the
+// horizon.
+TEST(FormerAndLatter, SolsticeLinesRunUpToTheHorizonAndStopThere) {
+    for (const Plane& plane : {Plane{45, 0, 60}, Plane{52, 30, 40}, Plane{45.7438, -14.57, 30}}) {
+        SCOPED_TRACE(describe(plane));
+        FormerDial former(plane);
+        ASSERT_TRUE(former.setUp());
+        latterproj::LatterDial latter(plane);
+        ASSERT_TRUE(latter.setUp());
+        for (const auto& solstices :
+             {former.draw(DrawDeclinationLinesProjFormer).withColour(qbColor(12)),
+              latter.draw(DrawDeclinationLinesProjLatter).withColour(qbColor(12))}) {
+            EXPECT_TRUE(oracle::allSunlit(former.oracle(), solstices));
+            EXPECT_LT(oracle::lowestSunAltitude(former.oracle(), solstices), 0.5);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace formertest

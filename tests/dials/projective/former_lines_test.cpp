@@ -114,25 +114,10 @@ TEST_P(FormerLines, HourNoonAndEquinoctialLines) {
 TEST_P(FormerLines, DeclinationLinesAt23_45And20_011And11_5) {
     const dialtest::Drawing d = dial.draw(DrawDeclinationLinesProjFormer);
     for (const auto& [colour, declination] : {std::pair{12, 23.45}, {13, 20.011}, {11, 11.5}}) {
-        const auto points = d.withColour(qbColor(colour));
-        if (oracle::sunlitShadowsWithin(o, declination, 0.3 * GetParam().style / 0.1) > 0)
-            EXPECT_GT(points.size(), 10u) << declination;
-        EXPECT_TRUE(oracle::allOnDeclinationPair(o, declination, points, tolerance)) << declination;
-        EXPECT_TRUE(oracle::allSunlit(o, points)) << declination;
-    }
-}
-
-// On planes where the winter sun rises in front of the plane, the winter solstice line runs up
-// to the horizon and stops there: its other branch belongs to a sun below the horizon.
-TEST(FormerDeclinationLines, RunUpToTheHorizonAndStopThere) {
-    for (const Plane& p : {Plane{45, 0, 60}, Plane{52, 30, 40}, Plane{45.7438, -14.57, 30},
-                           Plane{45, 0, -100}}) {
-        SCOPED_TRACE(describe(p));
-        FormerDial dial(p);
-        ASSERT_TRUE(dial.setUp());
-        const auto solstices = dial.draw(DrawDeclinationLinesProjFormer).withColour(qbColor(12));
-        EXPECT_TRUE(oracle::allSunlit(dial.oracle(), solstices));
-        if (p.recl > 0) EXPECT_LT(oracle::lowestSunAltitude(dial.oracle(), solstices), 0.5);
+        const double half = 3 * GetParam().style;
+        EXPECT_TRUE(oracle::sunlitDeclinationPair(o, declination, d.withColour(qbColor(colour)),
+                                                  10, half, tolerance))
+            << declination;
     }
 }
 
