@@ -123,9 +123,11 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
     shell::Module1& m = ctx.m;
     bool onesOnly = false;
 
-    // A size that cannot be read draws nothing rather than a numeral of some earlier size.
+    // A size that cannot be read draws nothing rather than a numeral of some earlier size. A
+    // negative size draws the numeral of its absolute value, upright.
     double s = 0;
-    const bool sized = numeric::assignOrSkip(s, [&] { return ctx.inputs.number("txtNumberSize"); });
+    const bool sized =
+        numeric::assignOrSkip(s, [&] { return std::fabs(ctx.inputs.number("txtNumberSize")); });
     numeric::assignOrSkip(m.LatDecimal, [&] { return ctx.inputs.number("txtLAT"); });
 
     double phi = 0;

@@ -14,7 +14,9 @@ ZodiacFrame::ZodiacFrame(shell::Context& ctx, double x, double y, double angleDe
     shell::Module1& m = ctx.m;
     m.PlaneCoefX = x;
     m.PlaneCoefY = y;
-    const double size = ctx.inputs.number("TxtZodiacSize");
+    // A negative size draws the sign of its absolute value, upright and with arcs of a real
+    // radius.
+    const double size = std::fabs(ctx.inputs.number("TxtZodiacSize"));
     m.CylParam = ctx.inputs.number("txtRadius");
     setWorkingAngle(checkFinite(angleDeg * m.Pi / 180));
     hs_ = size / 2;

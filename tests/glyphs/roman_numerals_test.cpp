@@ -192,6 +192,23 @@ TEST_F(RomanNumeralTest, SizeFromTheBoxAndSizesThatCannotBeDrawn) {
     const std::vector<Stroke> big = draw(10);
     EXPECT_NEAR(big.back().y1, -(y0 - 0.05), 1e-15);   // bottom bar at half the size below
 
+    // A negative size draws the numeral of its absolute value, upright: XI does not read IX.
+    bench.set("txtNumberSize", "-.1");
+    for (int hour : {4, 9, 10, 11}) {
+        const std::vector<Stroke> negative = draw(hour);
+        const double nx = x, ny = y;
+        bench.set("txtNumberSize", ".1");
+        const std::vector<Stroke> positive = draw(hour);
+        bench.set("txtNumberSize", "-.1");
+        EXPECT_EQ(nx, x);
+        EXPECT_EQ(ny, y);
+        ASSERT_EQ(negative.size(), positive.size()) << hour;
+        for (std::size_t i = 0; i < negative.size(); ++i) {
+            EXPECT_EQ(negative[i].x1, positive[i].x1) << hour;
+            EXPECT_EQ(negative[i].y2, positive[i].y2) << hour;
+        }
+    }
+
     // A size too large for a number draws nothing and leaves the point as it was.
     bench.set("txtNumberSize", "1e999");
     EXPECT_TRUE(draw(7).empty());

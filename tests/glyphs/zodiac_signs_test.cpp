@@ -237,6 +237,23 @@ TEST_P(SignTest, SizeZeroCollapsesEveryStrokeOntoTheDialPoint) {
     }
 }
 
+// A negative size draws the sign of its absolute value: upright, its arcs of a real radius.
+TEST_P(SignTest, NegativeSizeDrawsTheSignOfItsAbsoluteValue) {
+    const std::vector<Stroke> positive = draw(0.1, -0.2, 60);
+    bench.set("TxtZodiacSize", "-.056");
+    GetParam().fn(bench.ctx(), 0.1, -0.2, 60, 0.1);
+    const std::vector<Stroke> negative = bench.take();
+    ASSERT_EQ(kinds(negative), kinds(positive));
+    for (std::size_t i = 0; i < negative.size(); ++i) {
+        for (int end : {0, 1}) {
+            EXPECT_EQ(endOf(negative[i], end).x, endOf(positive[i], end).x) << i;
+            EXPECT_EQ(endOf(negative[i], end).y, endOf(positive[i], end).y) << i;
+        }
+        EXPECT_EQ(negative[i].radius, positive[i].radius) << i;
+        EXPECT_GE(negative[i].radius, 0) << i;
+    }
+}
+
 // A size that overflows the plot's numbers ends the sign; nothing that is not a finite number
 // reaches the plot surface, and the caller goes on.
 TEST_P(SignTest, ExtremeSizeEndsTheSignWithoutANonFiniteStroke) {

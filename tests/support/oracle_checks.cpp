@@ -227,4 +227,36 @@ testing::AssertionResult drawsExactlyTheShadowsOf(const ShadowOracle& o, const D
     return testing::AssertionSuccess();
 }
 
+testing::AssertionResult sunlitDeclinationPair(const ShadowOracle& o, double declinationDeg,
+                                               const std::vector<DialXY>& points,
+                                               std::size_t minPoints, double half,
+                                               double tolerance) {
+    if (points.size() <= minPoints && sunlitShadowsWithin(o, declinationDeg, half) > 0)
+        return testing::AssertionFailure()
+               << "only " << points.size() << " points, where the sun casts shadows of +-"
+               << declinationDeg << " near the foot";
+    const testing::AssertionResult on = allOnDeclinationPair(o, declinationDeg, points, tolerance);
+    if (!on) return on;
+    return allCastBySunAboveHorizon(o, points, 1e-6);
+}
+
+std::size_t sunlitShadowsWithin(const ShadowOracle& o, double declinationDeg, double half) {
+    std::size_t count = 0;
+    for (const double decl : {declinationDeg, -declinationDeg}) {
+        for (int i = -1800; i <= 1800; ++i) {
+            const auto s = o.shadow(i / 10.0, decl);
+            if (s && s->sunInFront && s->sunAboveHorizon && std::abs(s->point.x) <= half &&
+                std::abs(s->point.y) <= half)
+                ++count;
+        }
+    }
+    return count;
+}
+
+double lowestSunAltitude(const ShadowOracle& o, const std::vector<DialXY>& points) {
+    double lowest = std::numeric_limits<double>::infinity();
+    for (const DialXY& p : points) lowest = std::min(lowest, o.altitudeAt(p.x, p.y));
+    return lowest;
+}
+
 }  // namespace oracle

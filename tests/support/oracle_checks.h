@@ -104,4 +104,20 @@ testing::AssertionResult drawsExactlyTheShadowsOf(const ShadowOracle& o, const D
                                                   const std::vector<ColouredPoint>& drawn,
                                                   const std::vector<ColouredSun>& suns);
 
+// The points of one declination pair as a sundial shows it: on the curves of +-declination,
+// every one cast by a sun above the horizon, and more than minPoints of them wherever the sun
+// casts such shadows within the square |x|, |y| <= half around the foot.
+testing::AssertionResult sunlitDeclinationPair(const ShadowOracle& o, double declinationDeg,
+                                               const std::vector<DialXY>& points,
+                                               std::size_t minPoints, double half,
+                                               double tolerance = -1);
+
+// How many of the sunlit shadows of the days of +-declination fall within the square
+// |x|, |y| <= half (dial metres), sampled along each day every 0.1 degree of hour angle.
+std::size_t sunlitShadowsWithin(const ShadowOracle& o, double declinationDeg, double half);
+
+// The lowest altitude (degrees) of the suns that cast the points: near 0 where a curve is drawn
+// up to the horizon; +infinity for no point.
+double lowestSunAltitude(const ShadowOracle& o, const std::vector<DialXY>& points);
+
 }  // namespace oracle

@@ -1,20 +1,17 @@
-// Italian and Babylonian hours of the former projective dial. The horizon and every circle that
-// the horizon becomes when the sky turns about the polar axis touch the day circle of declination
-// 90 - lat; on the reference plane that circle is the conic y^2 + alpha y + beta x^2 + gamma = 0
-// and each Italian or Babylonian line is a tangent to it from the point (c, 0) where the
-// equinoctial line meets the hour line of H. Of the two tangents the Italian hours take one
-// (sigma = +1), the Babylonian the other (sigma = -1).
-//
-// The conic's coefficients all carry the factor 1 / T, T = sin^2 chi - tan^2 lat cos^2 chi (chi
-// the colatitude). The tangent's slope m solves A m^2 + B m + C = 0, taken here multiplied by
-// T^2: its coefficients stay finite where T vanishes (at 45 degrees of latitude the circle
-// projects as a parabola), and the root is taken in the form that does not cancel.
+// Italian and Babylonian hours of the former projective dial. The plane of an hour's great
+// circle through the tip cuts the reference plane in a straight line, which runs through the
+// equinoctial point of hour angle H. Thirteen lines each, 15 degrees apart: through the point of
+// H pass the Italian hour 18 - H / 15 and the Babylonian hour 6 - H / 15 (H counts towards the
+// morning), and each line touches the day circle of declination 90 - lat, the circle that grazes
+// the horizon. Formed from the circle's plane, the line's coefficients stay of the order of the
+// style's length at every latitude, down to the equator, where the grazing circle's conic runs
+// off to infinity.
 
 #include <cmath>
 
 #include "dials/projective/former_procedures.h"
+#include "dials/projective/projective_italian.h"
 #include "numeric/checked.h"
-#include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -27,51 +24,59 @@ using numeric::StepRange;
 
 namespace {
 
-// Slope of the tangent through (c, 0) to T y^2 + a y + x^2 + g = 0, the tangent chosen by sigma
-// as in m = (-B + sigma sqrt(B^2 - 4 A C)) / (2 A).
-double tangentSlope(double T, double a, double g, double c, int sigma) {
-    const double A = checkFinite(a * a - 4 * T * (c * c + g));
-    const double B = checkFinite(4 * a * c);
-    const double C = -4 * g;
-    const double root = numeric::checkedSqrt(checkFinite(B * B - 4 * A * C));
-    if (B != 0 && sigma == numeric::sgn(B)) return checkedDiv(2 * C, -B - sigma * root);
-    return checkedDiv(-B + sigma * root, 2 * A);
+// The plane of the hour's great circle through the tip meets the reference plane in the line
+// z = slope x + offset. World axes east, north, up; the reference point (x, z) lies at (-x, 0, z)
+// from the centre O, the tip at (0, -a, -b), a = s cos(lat), b = s sin(lat); with N the circle's
+// normal, N . (P - tip) = 0 gives -N_E x + N_N a + N_U (z + b) = 0.
+struct ReferenceLine {
+    double slope, offset;
+};
+
+ReferenceLine hourCircleLine(const shell::Module1& m, double theta) {
+    const double phi = m.LatRad, s = m.StyleLengthD;
+    const double a = s * std::cos(phi), b = s * std::sin(phi);
+    const TurnedHorizon n = turnedHorizon(phi, theta);
+    return {checkedDiv(n.east, n.up), checkFinite(-checkedDiv(n.north * a, n.up) - b)};
 }
 
-void drawItalianBabylonian(shell::Context& ctx, int sigma, int colourIndex) {
-    shell::Module1& m = ctx.m;
+// The grazing circle's conic y^2 + alpha y + beta x^2 + gamma = 0 (y up from the equinoctial
+// line), kept in the shared cells; it does not exist where T = 0 (at 45 degrees of latitude the
+// circle projects as a parabola), and the cells then keep their values.
+void storeGrazingConic(shell::Module1& m) {
     const double phi = m.LatRad, s = m.StyleLengthD;
     const double chi = m.Pi / 2 - phi;
     m.StyleElevSetupRad = chi;
     const double k = std::tan(phi) * std::tan(phi);
     const double T = std::sin(chi) * std::sin(chi) - k * std::cos(chi) * std::cos(chi);
-    // The conic scaled by T: T y^2 + a y + x^2 + g = 0.
-    const double a = -2 * s * std::sin(chi) * std::tan(chi);
-    const double g = checkFinite((s * std::tan(chi)) * (s * std::tan(chi)));
-    numeric::assignOrSkip(m.ItalBabCoefA, [&] { return checkedDiv(a, T); });
+    const double g = (s * std::tan(chi)) * (s * std::tan(chi));
+    numeric::assignOrSkip(m.ItalBabCoefA,
+                          [&] { return checkedDiv(-2 * s * std::sin(chi) * std::tan(chi), T); });
     numeric::assignOrSkip(m.ItalBabCoefB, [&] { return checkedDiv(1, T); });
     numeric::assignOrSkip(m.ItalBabCoefC, [&] { return checkedDiv(g, T); });
+}
 
+// turn: the circle's turn for the hour angle H (degrees, towards the morning), theta = turn - H.
+void drawItalianBabylonian(shell::Context& ctx, double turn, int colourIndex) {
+    shell::Module1& m = ctx.m;
+    storeGrazingConic(m);
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
     for (double H : StepRange(-90, 90, 15)) {
         m.ConicB2345 = H;
-        double c = 0, slope = 0;
-        const bool ok = numeric::skip([&] {
-            c = checkFinite(s * std::tan(chi) * std::tan(H * m.Pi / 180));
-            slope = tangentSlope(T, a, g, c, sigma);
-        });
-        if (!ok) continue;
+        ReferenceLine line{};
+        if (!numeric::skip([&] { line = hourCircleLine(m, (turn - H) * m.Pi / 180); })) continue;
         for (double x : StepRange(-m.XLoopHalf, m.XLoopHalf, 0.005)) {
-            const double y = slope * (x - c);
-            if (std::isfinite(y)) former::plotReferencePoint(ctx, x, y - m.SetupTemp3, colour);
+            const double z = line.slope * x + line.offset;
+            if (std::isfinite(z)) former::plotReferencePoint(ctx, x, z, colour);
         }
     }
 }
 
 }  // namespace
 
-void DrawItalianHoursProjFormer(shell::Context& ctx) { drawItalianBabylonian(ctx, 1, 12); }
+// Italian hour 18 - H / 15 sets 6 + H / 15 hours later: the horizon turned back by 90 + H.
+void DrawItalianHoursProjFormer(shell::Context& ctx) { drawItalianBabylonian(ctx, -90, 12); }
 
-void DrawBabylonianHoursProjFormer(shell::Context& ctx) { drawItalianBabylonian(ctx, -1, 13); }
+// Babylonian hour 6 - H / 15 rose that long before: the horizon turned on by 90 - H.
+void DrawBabylonianHoursProjFormer(shell::Context& ctx) { drawItalianBabylonian(ctx, 90, 13); }
 
 }  // namespace dials::projective

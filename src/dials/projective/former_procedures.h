@@ -58,8 +58,7 @@ struct DialPoint {
 
 // The central projection from the tip of the reference point (x, z) onto the dial plane. Its
 // working values go to the cells ConeCoef2345 (a), PointY (b), SubstyleSlope (z + b) and PointX.
-// Throws numeric::NumericFailure for a point that has no image (level with the foot of the
-// reference perpendicular, or sent to infinity).
+// Throws numeric::NumericFailure for a point that has no image (sent to infinity).
 DialPoint projectToDial(shell::Module1& m, double x, double z);
 
 // The same, nothing when the computation fails.
@@ -76,14 +75,32 @@ void plotReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour
 double noonTiltOfEquivalentPlane(const shell::Module1& m);
 double styleElevation(const shell::Module1& m);
 
-// The roots y of y^2 + alpha y + c = 0 in the order (-alpha - root) / 2, (-alpha + root) / 2,
-// computed so that neither loses its digits when alpha is huge (a conic close to a parabola);
-// nothing when the discriminant is negative.
-struct RootPair {
-    double first = 0;
-    double second = 0;
+// The cone constants k = cot^2 d of the declination lines: 23.45, 20.011 and 11.5 degrees.
+struct ConeCoefficients {
+    double k2345, k20, k115;
 };
-std::optional<RootPair> quadraticRoots(double alpha, double c);
+ConeCoefficients coneCoefficients(const shell::Module1& m);
+
+// The conic in which the cone of sun rays of declination +-d through the tip (k = cot^2 d) meets
+// the reference plane, y measured up from its equinoctial line, with its coefficients multiplied
+// by T = cos^2(lat) - k sin^2(lat): T y^2 + b y + c + x^2 = 0. T is 0 where the latitude equals
+// d (the conic is then a parabola); the discriminant b^2 - 4 T (c + x^2) is
+// 4 (k s^2 cos^2(lat) - T x^2), formed so that it does not cancel.
+struct ScaledConic {
+    double T = 0, b = 0, c = 0;
+    double kS2Cos2 = 0;  // k s^2 cos^2(lat)
+    double discriminant(double x) const { return 4 * (kS2Cos2 - T * x * x); }
+};
+ScaledConic declinationConic(const shell::Module1& m, double k);
+
+// The height above the foot, along the line of greatest slope, of the horizon line, the line
+// level with the tip.
+double horizonHeight(const shell::Module1& m);
+
+// Projects and plots the reference point (x, z) only where its shadow is cast by a sun above
+// the horizon (on the tip's side of the plane every point is in front of it): the points of the
+// curves that belong to days on which the sun is up.
+void plotSunlitReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour);
 
 }  // namespace former
 

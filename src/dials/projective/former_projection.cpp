@@ -1,12 +1,12 @@
 // The projective map of the former programme: a point of the reference plane carried onto the
 // dial plane by the central projection from the style tip, and the plotting of dial points.
-// Also the quadratic solver that the conics of the programme share.
 
 #include <cmath>
 
 #include "dials/projective/former_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
+#include "numeric/skip.h"
 
 namespace dials::projective::former {
 
@@ -22,10 +22,15 @@ DialPoint projectToDial(shell::Module1& m, double x, double z) {
     const double S = z + b;  // the point's height above that foot
     m.SubstyleSlope = S;
     const double q = 1 - checkedDiv(x * std::tan(D), a);
-    const double p = checkedDiv(std::tan(R), q * std::cos(D)) - checkedDiv(a, S);
-    m.PointX = p;
-    const double u = checkedDiv((checkedDiv(a * b, S) - a) - checkedDiv(x * std::tan(D), q), p);
-    const double e = checkedDiv(x * (u + b), S);
+    const double r = checkedDiv(std::tan(R), q * std::cos(D));
+    const double t = checkedDiv(x * std::tan(D), q);
+    // With p = r - a / S: u = ((a b / S - a) - t) / p and e = x (u + b) / S. Both are taken
+    // multiplied through by S, so that a point level with the tip (S = 0, on the horizon) is
+    // carried to the dial's horizon like any other.
+    numeric::assignOrSkip(m.PointX, [&] { return r - checkedDiv(a, S); });
+    const double den = S * r - a;
+    const double u = checkedDiv(a * b - a * S - S * t, den);
+    const double e = checkedDiv(x * (b * r - a - t), den);
     const double X = -(checkedDiv(e, std::cos(D)) + u * std::tan(R) * std::tan(D));
     const double Y = checkedDiv(u, std::cos(R));
     return {checkFinite(X), checkFinite(Y)};
@@ -49,20 +54,19 @@ void plotReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour
     if (const auto p = tryProjectToDial(ctx.m, x, z)) plotDialPoint(ctx, *p, colour);
 }
 
-std::optional<RootPair> quadraticRoots(double alpha, double c) {
-    const double disc = checkFinite(alpha * alpha - 4 * c);
-    if (disc < 0) return std::nullopt;
-    const double root = std::sqrt(disc);
-    // The root without cancellation first; the other from the product of the roots, c.
-    RootPair r;
-    if (alpha >= 0) {
-        r.first = (-alpha - root) / 2;
-        r.second = r.first == 0 ? 0 : checkedDiv(c, r.first);
-    } else {
-        r.second = (-alpha + root) / 2;
-        r.first = r.second == 0 ? 0 : checkedDiv(c, r.second);
-    }
-    return r;
+double horizonHeight(const shell::Module1& m) {
+    // The tip lies s sin(lat) below the centre: measured along the slope from the foot, the
+    // centre's height above the foot less that drop.
+    return -m.OriginY - checkedDiv(m.HorizonRefLength, std::cos(m.ReclRad));
+}
+
+void plotSunlitReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour) {
+    const auto p = tryProjectToDial(ctx.m, x, z);
+    if (!p) return;
+    // The sun is up where the point lies on the far side of the horizon line from the zenith's
+    // trace: below it on a plane facing the sky (cos R > 0), above it past the vertical.
+    const double aboveHorizon = (p->Y - ctx.m.OriginY) - horizonHeight(ctx.m);
+    if (std::cos(ctx.m.ReclRad) * aboveHorizon < 0) plotDialPoint(ctx, *p, colour);
 }
 
 }  // namespace dials::projective::former

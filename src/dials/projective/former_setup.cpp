@@ -8,6 +8,7 @@
 #include "dials/projective/former_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
+#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::projective {
@@ -17,22 +18,6 @@ using numeric::checkedDiv;
 namespace {
 
 double squared(double x) { return x * x; }
-
-// cot^2 of an angle in radians.
-double coneCoefficient(double angleRad) { return checkedDiv(1, squared(std::tan(angleRad))); }
-
-// The conic y^2 + alpha y + beta + gamma x^2 = 0 in which the cone of sun rays of declination
-// +-d (k = cot^2 d) meets the reference plane, y measured up from its equinoctial line.
-// Returns T = cos^2(lat) - k sin^2(lat).
-double setConic(const shell::Module1& m, double k, double& alpha, double& beta, double& gamma) {
-    const double phi = m.LatRad;
-    const double s = m.StyleLengthD;
-    const double T = squared(std::cos(phi)) - k * squared(std::sin(phi));
-    alpha = checkedDiv(checkedDiv(-2 * s * std::cos(phi), std::tan(phi)), T);
-    beta = checkedDiv(checkedDiv(s * s, squared(std::tan(phi))), T);
-    gamma = checkedDiv(1, T);
-    return T;
-}
 
 // The substyle angle of the equivalent vertical plane, atan(sin g / tan(lat + F)). Where
 // tan(lat + F) is 0 that plane stands at the equator: its substyle is horizontal, or undefined
@@ -44,9 +29,37 @@ double equivalentSubstyle(const shell::Module1& m) {
     return std::atan(checkedDiv(sinG, t));
 }
 
+// The unscaled coefficients alpha, beta, gamma of the conic y^2 + alpha y + beta + gamma x^2 = 0.
+// Where the latitude equals the line's declination T is 0 and they do not exist: they keep their
+// values, and the declination lines, which use the scaled conic, draw the parabola.
+double setConic(const shell::Module1& m, double k, double& alpha, double& beta, double& gamma) {
+    const former::ScaledConic c = former::declinationConic(m, k);
+    numeric::assignOrSkip(alpha, [&] { return checkedDiv(c.b, c.T); });
+    numeric::assignOrSkip(beta, [&] { return checkedDiv(c.c, c.T); });
+    numeric::assignOrSkip(gamma, [&] { return checkedDiv(1, c.T); });
+    return c.T;
+}
+
 }  // namespace
 
 namespace former {
+
+ConeCoefficients coneCoefficients(const shell::Module1& m) {
+    // cot^2 of 23.45, 20.011 and 11.5 degrees; the first from the product 23.45 Pi written out.
+    const auto cot2 = [](double angleRad) { return checkedDiv(1, squared(std::tan(angleRad))); };
+    return {cot2(73.6703477363 / 180), cot2(m.Pi * 20.011 / 180), cot2(m.Pi * 11.5 / 180)};
+}
+
+ScaledConic declinationConic(const shell::Module1& m, double k) {
+    const double phi = m.LatRad;
+    const double s = m.StyleLengthD;
+    ScaledConic c;
+    c.T = squared(std::cos(phi)) - k * squared(std::sin(phi));
+    c.b = checkedDiv(-2 * s * std::cos(phi), std::tan(phi));
+    c.c = checkedDiv(s * s, squared(std::tan(phi)));
+    c.kS2Cos2 = k * squared(s * std::cos(phi));
+    return c;
+}
 
 double noonTiltOfEquivalentPlane(const shell::Module1& m) {
     return std::atan(numeric::checkFinite(std::sin(m.EquivDeclRad) * std::tan(m.FormerTemp)));
@@ -68,9 +81,9 @@ void SetupProjectiveFormer(shell::Context& ctx) {
 
     m.HourStep = checkedDiv(15, in.number("TxtHour"));
     m.Pi = 3.141592654;
-    m.ConeCoef2345 = checkedDiv(1, squared(std::tan(73.6703477363 / 180)));
-    const double k20 = coneCoefficient(m.Pi * 20.011 / 180);
-    m.ConeCoef115 = coneCoefficient(m.Pi * 11.5 / 180);
+    const former::ConeCoefficients k = former::coneCoefficients(m);
+    m.ConeCoef2345 = k.k2345;
+    m.ConeCoef115 = k.k115;
 
     m.LatDegrees = in.number("txtLAT");
     m.LatRad = m.LatDegrees * m.Pi / 180;
@@ -89,7 +102,10 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     double s = std::fabs(checkedDiv(
         m.StyleLength, std::cos(D) * std::cos(phi) * std::cos(R) - std::sin(R) * std::sin(phi)));
     m.SideSign = 1;
-    if (R >= m.Pi / 2) {
+    // A plane turned past the vertical, reclining or inclining, is the plane of declination
+    // D + 180 and reclination +-180 - R seen from its other axes: the map turns its points half
+    // round, and the polar style changes sign to match.
+    if (R >= m.Pi / 2 || R <= -m.Pi / 2) {
         s = -s;
         m.SideSign = -1;
     }
@@ -99,9 +115,9 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     if (std::fabs(D) > m.Pi / 2 && beyondPolarAxis) m.SideSign = -1;
     m.StyleLengthD = s;
 
-    m.ConicTerm = setConic(m, m.ConeCoef2345, m.ConicA2345, m.ConicB2345, m.ConicC2345);
-    setConic(m, k20, m.ConicA20, m.ConicB20, m.ConicC20);
-    setConic(m, m.ConeCoef115, m.ConicA115, m.ConicB115, m.ConicC115);
+    m.ConicTerm = setConic(m, k.k2345, m.ConicA2345, m.ConicB2345, m.ConicC2345);
+    setConic(m, k.k20, m.ConicA20, m.ConicB20, m.ConicC20);
+    setConic(m, k.k115, m.ConicA115, m.ConicB115, m.ConicC115);
 
     m.SetupTemp3 = checkedDiv(s, std::sin(phi));
     m.HorizonRefLength = s * std::sin(phi);

@@ -74,10 +74,8 @@ void DrawStyleTriangleProjFormer(shell::Context& ctx) {
 }
 
 void DrawHorizonProjFormer(shell::Context& ctx) {
-    const shell::Module1& m = ctx.m;
-    // The horizon is level with the tip, which lies s sin(lat) below the centre: measured
-    // along the slope from the foot, the centre's height above the foot less that drop.
-    const double h0 = -m.OriginY - checkedDiv(m.HorizonRefLength, std::cos(m.ReclRad));
+    // The horizon is level with the tip.
+    const double h0 = former::horizonHeight(ctx.m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     plot.xLine(-plot.ShiftX(), -h0, plot.ShiftX(), -h0, shell::LineColor(ctx, 2));
 }

@@ -55,9 +55,10 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     const numeric::Colour colour = shell::LineColor(ctx, 14);
     flat3d::storeAnalemmaObliquity(m);
     const double L = m.AuxStyleLength;
-    // The rule of the root signs below finds the shadow on planes turned less than a right angle
-    // from the south; on the others the shadow is picked out directly.
-    const bool southern = std::fabs(m.DeclDecimal) < 90;
+    // The rule of the root signs below finds the shadow on planes that face less than a right
+    // angle from the south and are not turned past the vertical (the tip then lies on V's far
+    // side); on the others the shadow is picked out directly.
+    const bool southern = std::fabs(m.DeclDecimal) < 90 && std::cos(f.R) > 0;
 
     for (double t : numeric::StepRange(-80, 280, flat3d::kMeanDayDeg)) {
         latter::plotSolvedPoint(plot, colour, [&] {

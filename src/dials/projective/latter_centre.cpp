@@ -24,7 +24,7 @@ struct VLine {
 VLine hourLineOfV(const shell::Module1& m, const latter::AuxFrame& f, double hourDeg) {
     const double tau = m.SubstyleHour + m.Pi * hourDeg / 180;
     const double P = checkedDiv(f.H, std::cos(f.B)) * std::tan(tau);
-    const double tanQ = std::tan(std::atan(std::sin(f.B) * std::tan(tau)));
+    const double tanQ = std::sin(f.B) * std::tan(tau);
     const double den = tanQ * std::cos(f.A) + std::sin(f.A);
     return {checkedDiv(tanQ * std::sin(f.A) - std::cos(f.A), den),
             checkedDiv(P - f.W0 * tanQ, den)};

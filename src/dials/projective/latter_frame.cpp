@@ -29,16 +29,29 @@ DialPoint AuxFrame::fromSubstyle(double u, double v) const {
     return project(u * std::cos(A) - v * std::sin(A), u * std::sin(A) + v * std::cos(A));
 }
 
-DeclinationConic declinationConic(double delta, double B, double H) {
+ScaledConic scaledConic(double delta, double B, double H) {
     // k = cot^2 delta; the cone meets V where the ray from the tip makes 90 - delta with the axis.
     const double k = checkedDiv(1, sq(std::tan(delta)));
-    const double T = sq(std::sin(B)) - k * sq(std::cos(B));
-    DeclinationConic c;
-    c.T = T;
-    c.a = checkedDiv(-2 * H * std::tan(B), T);
-    c.b = checkedDiv(sq(checkedDiv(H, std::cos(B))), T);
-    c.c = checkedDiv(1, T);
+    ScaledConic c;
+    c.T = sq(std::sin(B)) - k * sq(std::cos(B));
+    c.b = -2 * H * std::tan(B);
+    c.c = sq(checkedDiv(H, std::cos(B)));
+    c.kH2 = k * H * H;
     return c;
+}
+
+DeclinationConic declinationConic(double delta, double B, double H) {
+    const ScaledConic s = scaledConic(delta, B, H);
+    DeclinationConic c;
+    c.T = s.T;
+    c.a = checkedDiv(s.b, s.T);
+    c.b = checkedDiv(s.c, s.T);
+    c.c = checkedDiv(1, s.T);
+    return c;
+}
+
+bool sunAboveHorizon(const AuxFrame& f, const DialPoint& p) {
+    return std::cos(f.R) * (p.y - f.H * std::sin(f.R)) < 0;
 }
 
 }  // namespace dials::projective::latter

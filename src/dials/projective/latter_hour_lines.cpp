@@ -40,16 +40,24 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         const numeric::Colour colour = shell::LineColor(ctx, index);
         const double h = counter - e * m.ZoneCorrDeg;
         const double tau = m.SubstyleHour + m.Pi * h / 180;
-        // The hour line's angle from V's substyle, and where it crosses V's equinoctial line.
-        const double tanQ = std::tan(std::atan(std::sin(f.B) * std::tan(tau)));
+        // The tangent of the hour line's angle from V's substyle, and where the line crosses
+        // V's equinoctial line: the line is u = P - tanQ w in (u, w).
+        const double tanQ = std::sin(f.B) * std::tan(tau);
         const double P = f.H / std::cos(f.B) * std::tan(tau);  // |B| < 90 degrees
+        // A line closer to the substyle than half a right angle is swept along the substyle, so
+        // that it gets its points at the same spacing as the others (the noon line of a plane
+        // facing the south lies on the substyle itself).
+        const bool alongSubstyle = std::fabs(tanQ) < 1;
         for (double t : sweep) {
             latter::plotSolvedPoint(plot, colour, [&] {
-                if (!parallel) return f.fromSubstyle(t, checkedDiv(P - t, tanQ) - f.W0);
-                const double den = tanQ * std::cos(f.A) + std::sin(f.A);
-                const double Y = t * checkedDiv(tanQ * std::sin(f.A) - std::cos(f.A), den) +
-                                 checkedDiv(P - f.W0 * tanQ, den);
-                return f.project(t, Y);
+                if (parallel) {
+                    const double den = tanQ * std::cos(f.A) + std::sin(f.A);
+                    const double Y = t * checkedDiv(tanQ * std::sin(f.A) - std::cos(f.A), den) +
+                                     checkedDiv(P - f.W0 * tanQ, den);
+                    return f.project(t, Y);
+                }
+                if (alongSubstyle) return f.fromSubstyle(P - tanQ * (t + f.W0), t);
+                return f.fromSubstyle(t, checkedDiv(P - t, tanQ) - f.W0);
             });
         }
     });

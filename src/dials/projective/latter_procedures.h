@@ -86,14 +86,34 @@ struct AuxFrame {
     DialPoint fromUW(double u, double w) const { return fromSubstyle(u, w - W0); }
 };
 
-// The conic w^2 + a w + b + c u^2 = 0 that the cone of sun rays of declination +-delta (radians),
-// apex at the tip, cuts from V, in the substyle frame (u, w). Throws numeric::NumericFailure for
-// a declination of 0 and where the coefficients do not exist (T = 0).
+// The conic that the cone of sun rays of declination +-delta (radians), apex at the tip, cuts
+// from V, in the substyle frame (u, w), with its coefficients multiplied by
+// T = sin^2 B - cot^2 delta cos^2 B: T w^2 + b w + c + u^2 = 0. T is 0 where
+// cos(lat) cos(D) = cos(delta), as at a latitude equal to delta on a plane facing due south (the
+// conic is then a parabola); the coefficients stay finite
+// and exact there and near it, and the discriminant b^2 - 4 T (c + u^2) = 4 (k H^2 - T u^2),
+// k = cot^2 delta, is formed so that it does not cancel. Throws numeric::NumericFailure for a
+// declination of 0.
+struct ScaledConic {
+    double T = 0;  // the conic is an ellipse where T > 0
+    double b = 0, c = 0;
+    double kH2 = 0;
+    double discriminant(double u) const { return 4 * (kH2 - T * u * u); }
+};
+ScaledConic scaledConic(double delta, double B, double H);
+
+// The same conic as w^2 + a w + b + c u^2 = 0 (each coefficient over T). Throws
+// numeric::NumericFailure where the coefficients do not exist (T = 0).
 struct DeclinationConic {
     double a = 0, b = 0, c = 0;
-    double T = 0;  // sin^2 B - cot^2 delta cos^2 B: the conic is an ellipse where T > 0
+    double T = 0;
 };
 DeclinationConic declinationConic(double delta, double B, double H);
+
+// Whether the sun whose shadow falls on the dial point is above the horizon: the point lies on
+// the far side of the horizon line from the zenith's trace, below it on a plane facing the sky
+// (cos R > 0), above it past the vertical.
+bool sunAboveHorizon(const AuxFrame& f, const DialPoint& p);
 
 }  // namespace latter
 

@@ -1,17 +1,36 @@
 // Set-up of the latter projective programme: the inputs into the shared variables, the
 // auxiliary vertical dial (its style, substyle and style elevation) and the conics of the
-// declination lines. Nothing here skips a failing statement: a numerical failure (an empty hour
-// fraction, for one) ends the run, and Run tells the user.
+// declination lines. Nothing here skips a failing statement but the conic coefficients: a
+// numerical failure (an empty hour fraction, a style of no length) ends the run, and Run tells
+// the user.
 
 #include <cmath>
 
 #include "dials/projective/latter_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/failure.h"
+#include "numeric/skip.h"
 
 namespace dials::projective {
 
 using numeric::checkedDiv;
 using numeric::checkFinite;
+
+namespace {
+
+// The coefficients of the conic w^2 + a w + b + c u^2 = 0 of the declination line delta. Where
+// they do not exist (T = 0: cos(lat) cos(D) = cos(delta), a latitude equal to delta on a plane
+// facing due south) they keep their values: the declination lines solve the conic scaled by T.
+void storeConic(double delta, double B, double H, double& a, double& b, double& c) {
+    numeric::skip([&] {
+        const latter::DeclinationConic conic = latter::declinationConic(delta, B, H);
+        a = conic.a;
+        b = conic.b;
+        c = conic.c;
+    });
+}
+
+}  // namespace
 
 void SetupProjectiveLatter(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
@@ -36,6 +55,8 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     m.ReclRad = m.ReclDeg * m.Pi / 180;
     m.StyleLength = checkFinite(in.number("txtStilo"));
     m.StyleHeightD = m.StyleLength;
+    // A style of no length casts no shadow: every line would fall on its foot.
+    if (m.StyleLength == 0) numeric::fail(numeric::FailureKind::DivisionByZero);
 
     const double phi = m.LatRad;
     const double D = m.WallDeclRad;
@@ -50,18 +71,9 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     m.SetupAngleB = B;
     m.SubstyleHour = -std::atan(checkedDiv(std::tan(A), std::sin(B)));
 
-    const latter::DeclinationConic c2345 = latter::declinationConic(m.Pi * 23.45 / 180, B, H);
-    m.ConicA2345 = c2345.a;
-    m.ConicB2345 = c2345.b;
-    m.ConicC2345 = c2345.c;
-    const latter::DeclinationConic c20 = latter::declinationConic(m.Pi * 20.0 / 180, B, H);
-    m.ConicA20 = c20.a;
-    m.ConicB20 = c20.b;
-    m.ConicC20 = c20.c;
-    const latter::DeclinationConic c115 = latter::declinationConic(m.Pi * 11.5 / 180, B, H);
-    m.ConicA115 = c115.a;
-    m.ConicB115 = c115.b;
-    m.ConicC115 = c115.c;
+    storeConic(m.Pi * 23.45 / 180, B, H, m.ConicA2345, m.ConicB2345, m.ConicC2345);
+    storeConic(m.Pi * 20.0 / 180, B, H, m.ConicA20, m.ConicB20, m.ConicC20);
+    storeConic(m.Pi * 11.5 / 180, B, H, m.ConicA115, m.ConicB115, m.ConicC115);
 
     m.PlaneCoefY = H * std::tan(B);
     m.XLoopHalf = 2.0;

@@ -1,6 +1,6 @@
-// The segments of the latter projective dial: the noon line, the substyle line, the triangle of
-// the style laid on the dial and the horizon. The first three run to the centre, which the driver
-// computes before them.
+// The segments of the latter projective dial: the substyle line, the triangle of the style laid
+// on the dial and the horizon. The first two run to the centre, which the driver computes before
+// them.
 
 #include <cmath>
 
@@ -12,15 +12,6 @@
 namespace dials::projective {
 
 using numeric::checkedDiv;
-
-void DrawNoonLineProjLatter(shell::Context& ctx) {
-    const shell::Module1& m = ctx.m;
-    // On a vertical plane the vertical through the tip never meets the dial: no segment.
-    if (m.ReclRad == 0) return;
-    // From the point below (or above) the tip, on the vertical through it, to the centre.
-    const double below = checkedDiv(m.StyleHeightD, std::tan(m.ReclRad));
-    ctx.ixPlot1().xLine(0, below, m.CentreX, -m.CentreY, shell::LineColor(ctx, 4));
-}
 
 void DrawSubstyleProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;

@@ -2,13 +2,17 @@
 // with the other drivers'), the order of the features, failures that stop the run, known planes,
 // the hour-line loop, and the flat 3D programme's hour lines on the same plane.
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "dials/projective/latter_procedures.h"
 #include "former_fixture.h"
+#include "latter_fixture.h"
 #include "numeric/palette.h"
 #include "support/oracle_checks.h"
 
@@ -27,8 +31,10 @@ dialtest::Outcome runWith(const Settings& changes) {
 }
 
 TEST(FormerDriver, RunsInOrderAndStopsOnAFailure) {
-    for (const Settings& accepted : std::vector<Settings>{{{"txtLAT", "0.001"}},
-                                                          {{"txtReclinZ", "-89.9"}}})
+    // Also a latitude equal to a declination line's, whose conic is then a parabola.
+    for (const Settings& accepted : std::vector<Settings>{
+             {{"txtLAT", "0.001"}}, {{"txtReclinZ", "-89.9"}}, {{"txtLAT", "11.5"}},
+             {{"txtLAT", "20.011"}}, {{"txtLAT", "23.45"}}, {{"txtReclinZ", "-100"}}})
         dialtest::expectDrawn(runWith(accepted), kTitle);
     EXPECT_EQ(runWith({{"txtDecl", "120"}}).m.DeclDegrees, 120);  // not folded
 
@@ -138,6 +144,89 @@ TEST(FormerHourLines, AgreeWithTheFlat3DProgramme) {
             ++compared;
         }
         EXPECT_GE(compared, 6);
+    }
+}
+
+// The two versions draw one dial on the same plane: the centre and the foot, the horizon, the
+// hour lines (the latter's hour angles count towards the afternoon), the Italian and Babylonian
+// hours, and the sunlit parts of the solstice and 11.5 degree lines.
+TEST(FormerAndLatter, DrawTheSameDial) {
+    const Plane planes[] = {{45, 20, 30},  {45, 0, -100}, {45, 30, -100}, {45, 0, 100},
+                            {60, 10, 135}, {11.5, 0, 0},  {11.5, 30, 20}, {20, 0, -40},
+                            {0.001, 20, 30}, {45.7438, -14.57, -20}, {45, 0, 50}};
+    for (const Plane& plane : planes) {
+        SCOPED_TRACE(describe(plane));
+        const Settings ticks = {{"TxtHour", "1"}};
+        FormerDial former(plane, ticks);
+        ASSERT_TRUE(former.setUp());
+        latterproj::LatterDial latter(plane, ticks);
+        ASSERT_TRUE(latter.setUpWithCentre());
+        const oracle::DialXY c{latter.m().CentreX, latter.m().CentreY};
+        const double near = 1e-6 * std::max(1.0, std::hypot(c.x, c.y) / plane.style);
+        EXPECT_NEAR(-former.m().OriginX, c.x, near);
+        EXPECT_NEAR(-former.m().OriginY, c.y, near);
+        EXPECT_NEAR(former.draw(DrawHorizonProjFormer).segments.at(0).a.y,
+                    latter.draw(DrawHorizonProjLatter).segments.at(0).a.y, 1e-9);
+
+        // Each line of one version lies on the line through two points of the other's.
+        const auto sameLines = [&](const std::map<double, std::vector<oracle::DialXY>>& ours,
+                                   const std::map<double, std::vector<oracle::DialXY>>& theirs,
+                                   double sign, const char* what) {
+            std::size_t compared = 0;
+            for (const auto& [tag, points] : ours) {
+                const auto other = theirs.find(sign * tag);
+                if (other == theirs.end() || other->second.size() < 2 || points.size() < 2)
+                    continue;
+                const oracle::DialXY a = other->second.front(), b = other->second.back();
+                for (const oracle::DialXY& p : points)
+                    ASSERT_LT(oracle::distanceToLine(p, a, b),
+                              1e-6 * std::max(1.0, oracle::distance(p, a) / 0.1))
+                        << what << " " << tag;
+                ++compared;
+            }
+            EXPECT_GE(compared, 3u) << what;
+        };
+        former.tagWith(&shell::Module1::HourLoop);
+        latter.tagWith(&shell::Module1::HourCounter);
+        sameLines(former.draw(DrawHourLinesProjFormer).byTag(),
+                  latter.draw(DrawHourLinesProjLatter).byTag(), -1, "hour");
+        former.tagWith(&shell::Module1::ConicB2345);
+        latter.tagWith(&shell::Module1::ConicB2345);
+        sameLines(former.draw(DrawItalianHoursProjFormer).byTag(),
+                  latter.draw(DrawItalianHoursProjLatter).byTag(), -1, "Italian");
+        sameLines(former.draw(DrawBabylonianHoursProjFormer).byTag(),
+                  latter.draw(DrawBabylonianHoursProjLatter).byTag(), -1, "Babylonian");
+
+        const dialtest::Drawing formerCurves = former.draw(DrawDeclinationLinesProjFormer);
+        const dialtest::Drawing latterCurves = latter.draw(DrawDeclinationLinesProjLatter);
+        for (const auto& [colour, declination] : {std::pair{12, 23.45}, {11, 11.5}}) {
+            const auto ours = formerCurves.withColour(qbColor(colour));
+            const auto theirs = latterCurves.withColour(qbColor(colour));
+            EXPECT_EQ(ours.empty(), theirs.empty()) << declination;
+            for (const auto* points : {&ours, &theirs}) {
+                EXPECT_TRUE(oracle::allOnDeclinationPair(former.oracle(), declination, *points));
+                EXPECT_TRUE(oracle::allCastBySunAboveHorizon(former.oracle(), *points, 1e-6));
+            }
+        }
+    }
+}
+
+// On planes where the winter sun rises in front of the plane, the winter solstice line runs up
+// to the horizon and stops there, in both versions: its other branch belongs to a sun below the
+// horizon.
+TEST(FormerAndLatter, SolsticeLinesRunUpToTheHorizonAndStopThere) {
+    for (const Plane& plane : {Plane{45, 0, 60}, Plane{52, 30, 40}, Plane{45.7438, -14.57, 30}}) {
+        SCOPED_TRACE(describe(plane));
+        FormerDial former(plane);
+        ASSERT_TRUE(former.setUp());
+        latterproj::LatterDial latter(plane);
+        ASSERT_TRUE(latter.setUp());
+        for (const auto& solstices :
+             {former.draw(DrawDeclinationLinesProjFormer).withColour(qbColor(12)),
+              latter.draw(DrawDeclinationLinesProjLatter).withColour(qbColor(12))}) {
+            EXPECT_TRUE(oracle::allCastBySunAboveHorizon(former.oracle(), solstices, 1e-6));
+            EXPECT_LT(oracle::lowestSunAltitude(former.oracle(), solstices), 0.5);
+        }
     }
 }
 

@@ -38,6 +38,10 @@ const AnalemmaCase kCases[] = {
     {{45, 90, 30}, "-7.6438", "-1"}, {{45, 90, 60}, "0", "0"},       {{45, 120, 60}, "0", "-1"},
     {{45, -100, 50}, "3", "0"},      {{45, 120, 10}, "0", "0", false},
     {{50, -150, -30}, "-10", "-1", false}, {{45, 90, 0}, "-7.6438", "-1", false},
+    // Turned past the vertical: the tip lies beyond the auxiliary plane.
+    {{45, 0, 100}, "-7.6438", "-1"},       {{60, 10, 135}, "-12", "-1"},
+    {{45, -20, 95}, "0", "0"},             {{45, 30, -120}, "-7.6438", "-1", false},
+    {{45, 120, -100}, "0", "0", false},    {{45, -150, 170}, "5", "0"},
 };
 
 class AnalemmaOnOracle : public testing::TestWithParam<AnalemmaCase> {};

@@ -99,21 +99,31 @@ TEST(LatterDriver, HourFractions) {
         dial.tagWith(&shell::Module1::HourCounter);
         EXPECT_EQ(dial.draw(DrawHourLinesProjLatter).byTag().size(), lines) << fraction;
     }
-    // A south plane: the local noon line lies on the auxiliary substyle and has no points; the
-    // reclined plane's noon segment shows it.
-    LatterDial dial({45, 0, 30}, {{"TxtHour", "1"}});
-    ASSERT_TRUE(dial.setUp());
-    EXPECT_TRUE(dial.draw(DrawHourLinesProjLatter).withColour(qbColor(12)).empty());
+    // The noon line of a plane facing south or nearly so lies on the auxiliary substyle, or
+    // close to it: it is drawn whole, as densely as the other hour lines.
+    for (const Plane& south : {Plane{45, 0, 0}, Plane{45, 0, 30}, Plane{45, 0.5, 0},
+                               Plane{45, 1, 0}, Plane{52, -1, -20}, Plane{45, 0, 100}}) {
+        SCOPED_TRACE(describe(south));
+        LatterDial dial(south, {{"TxtHour", "1"}});
+        ASSERT_TRUE(dial.setUp());
+        const auto noon = dial.draw(DrawHourLinesProjLatter).withColour(qbColor(12));
+        EXPECT_GT(noon.size(), 300u);
+        EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(), 0, noon));
+    }
 
-    // An hour fraction of 0 stops the run in the set-up, before anything is drawn.
-    LatterDial zero({45, 30, 20}, {{"TxtHour", "0"}});
-    const dialtest::Outcome o = zero.outcomeOfRun();
-    EXPECT_FALSE(o.completed);
-    ASSERT_EQ(o.messages.size(), 1u);
-    EXPECT_NE(o.messages[0].find("division by zero"), std::string::npos);
-    EXPECT_EQ(o.title, kTitle);
-    EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
-    EXPECT_EQ(o.drawn(), 0u);
+    // An hour fraction of 0, or a style of no length (whose shadow is its foot), stops the run
+    // in the set-up, before anything is drawn, as in the former version.
+    for (const auto& failing : {dialtest::Settings{{"TxtHour", "0"}},
+                                dialtest::Settings{{"txtStilo", "0"}}}) {
+        LatterDial zero({45, 30, 20}, failing);
+        const dialtest::Outcome o = zero.outcomeOfRun();
+        EXPECT_FALSE(o.completed);
+        ASSERT_EQ(o.messages.size(), 1u);
+        EXPECT_NE(o.messages[0].find("division by zero"), std::string::npos);
+        EXPECT_EQ(o.title, kTitle);
+        EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
+        EXPECT_EQ(o.drawn(), 0u);
+    }
 }
 
 // A vertical plane facing due east or west has no centre: its hour lines are parallel. The lines

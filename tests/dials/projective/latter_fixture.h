@@ -24,7 +24,8 @@ public:
     bool setUpWithCentre();
 };
 
-// Vertical, reclining and inclining planes facing south, east, west and north of east or west.
+// Vertical, reclining and inclining planes facing south, east, west and north of east or west,
+// and turned past the polar axis or past the vertical.
 const std::vector<Plane>& planes();
 
 }  // namespace latterproj

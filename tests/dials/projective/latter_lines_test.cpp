@@ -2,6 +2,7 @@
 // standard-meridian time), equinoctial, declination conics, Italian and Babylonian hours, and the
 // segments that run to the centre.
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -21,6 +22,12 @@ using dialtest::Drawing;
 using numeric::qbColor;
 
 class LatterOnOracle : public testing::TestWithParam<Plane> {};
+
+double distanceToSegment(oracle::DialXY p, oracle::DialXY a, oracle::DialXY b) {
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+    return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
+}
 
 TEST_P(LatterOnOracle, HourLinesAreTheShadowLinesOfTheirHours) {
     for (const char* etna : {"0", "1"}) {
@@ -52,13 +59,13 @@ TEST_P(LatterOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
     EXPECT_EQ(eq.withColour(qbColor(9)).size(), eq.points.size());
     EXPECT_TRUE(oracle::allOnDeclinationCurve(o, 0, eq.at()));
 
+    // Only the shadows of a sun above the horizon; drawn wherever such shadows fall near the foot.
     const Drawing d = dial.draw(DrawDeclinationLinesProjLatter);
     std::size_t total = 0;
     for (const auto& [colour, declination] : {std::pair{12, 23.45}, {13, 20.0}, {11, 11.5}}) {
         const auto points = d.withColour(qbColor(colour));
         total += points.size();
-        EXPECT_GT(points.size(), 20u) << declination;
-        EXPECT_TRUE(oracle::allOnDeclinationPair(o, declination, points)) << declination;
+        EXPECT_TRUE(oracle::sunlitDeclinationPair(o, declination, points, 10, 0.3)) << declination;
     }
     EXPECT_EQ(total, d.points.size());
 }
@@ -98,15 +105,44 @@ TEST_P(LatterOnOracle, CentreNoonSubstyleTriangleAndHorizon) {
     ASSERT_LE(mark.points.size(), 1u);  // a centre beyond the plot area is not recorded
     for (const auto& q : mark.points) EXPECT_EQ(q.colour, qbColor(14));
 
-    // The noon line runs from below (or above) the tip to the centre; none on a vertical plane.
+    // The noon line runs from the centre along the half of the meridian line where the noon
+    // shadows fall, through the noon shadows of both solstices; it starts below (or above) the tip
+    // when that point lies beyond them, and runs off the plot area when the noon shadows of the
+    // year do. A plane that the noon sun never reaches has none.
     const Drawing noon = dial.draw(DrawNoonLineProjLatter);
-    ASSERT_EQ(noon.segments.size(), p.recl == 0 ? 0u : 1u);
+    const auto summer = o.dialPoint(0, 23.45), winter = o.dialPoint(0, -23.45);
+    ASSERT_EQ(noon.segments.size(), summer || winter ? 1u : 0u);
     for (const auto& s : noon.segments) {
         EXPECT_EQ(s.colour, qbColor(4));
-        const std::vector<oracle::DialXY> along = {s.a, {(s.a.x + s.b.x) / 2, (s.a.y + s.b.y) / 2}};
-        EXPECT_TRUE(oracle::allOnWholeHourLine(o, 0, along, tolerance));
+        EXPECT_EQ(s.b.x, m.CentreX);
+        EXPECT_EQ(s.b.y, m.CentreY);
+        std::vector<oracle::DialXY> along;
+        for (double f : {0.0, 0.25, 0.5, 0.75, 0.99})
+            along.push_back({s.a.x + f * (s.b.x - s.a.x), s.a.y + f * (s.b.y - s.a.y)});
+        EXPECT_TRUE(oracle::allOnHourLine(o, 0, along, tolerance));
+        // Every point of the plot area lies within its diagonal of the foot.
+        const double plotReach =
+            std::hypot(dial.surface().QuadranteL(), dial.surface().QuadranteH());
+        for (const auto& shadow : {summer, winter}) {
+            if (shadow && std::hypot(shadow->x, shadow->y) < plotReach)
+                EXPECT_LT(distanceToSegment(*shadow, s.a, s.b), tolerance);
+            else  // the shadows run off the plot area, and so does the line
+                EXPECT_GT(std::hypot(s.a.x, s.a.y), plotReach);
+        }
         const oracle::Vec3 below = o.tip() - o.worldPoint(s.a.x, s.a.y);
-        EXPECT_NEAR(std::hypot(below.x, below.y), 0, 1e-12);
+        const bool fromBelowTheTip = std::hypot(below.x, below.y) < 1e-12;
+        const auto farther = [&](const oracle::DialXY& q) {
+            return std::hypot(q.x - m.CentreX, q.y - m.CentreY);
+        };
+        if (p.recl != 0 && summer && winter) {
+            const oracle::DialXY nadir{0, -p.style / std::tan(p.recl * kPi / 180)};
+            const bool nadirBeyond = distanceToSegment(*summer, nadir, s.b) < tolerance &&
+                                     distanceToSegment(*winter, nadir, s.b) < tolerance &&
+                                     oracle::allOnHourLine(o, 0, {nadir}, tolerance);
+            EXPECT_EQ(fromBelowTheTip, nadirBeyond);
+            if (!nadirBeyond && std::hypot(s.a.x, s.a.y) < plotReach)
+                EXPECT_NEAR(farther(s.a), std::max(farther(*summer), farther(*winter)), tolerance);
+        }
     }
 
     // The triangle: the style laid at right angles to the substyle at the foot, the polar style
@@ -134,6 +170,32 @@ TEST_P(LatterOnOracle, CentreNoonSubstyleTriangleAndHorizon) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, LatterOnOracle, testing::ValuesIn(planes()));
+
+// Latitudes equal to a line's declination, where its cone cuts a parabola from the auxiliary
+// plane of a south-facing dial, and latitudes next to them; latitudes next to the equator, where
+// the six o'clock lines run through a centre far below.
+INSTANTIATE_TEST_SUITE_P(
+    Latitudes, LatterOnOracle,
+    testing::Values(Plane{20, 0, 0}, Plane{20, 0, -40}, Plane{23.45, 0, 0}, Plane{11.5, 0, 0},
+                    Plane{20.001, 0, 0}, Plane{11.5001, 0, 20}, Plane{20, 10, 0},
+                    Plane{0.001, 10, 0}, Plane{0.01, 20, 30}, Plane{0.001, -30, -20}));
+
+// Next to the equator a plane facing south has its centre kilometres away and its six o'clock
+// lines at a right angle from the auxiliary substyle; they pass through the foot's region.
+TEST(LatterHourLines, SixOClockLinesNextToTheEquator) {
+    for (const Plane& p : {Plane{0.001, 0, 0}, Plane{0.01, 0, 0}, Plane{0.001, 0, 30}}) {
+        SCOPED_TRACE(describe(p));
+        LatterDial dial(p, {{"TxtHour", "1"}});
+        ASSERT_TRUE(dial.setUp());
+        dial.tagWith(&shell::Module1::HourCounter);
+        const auto lines = dial.draw(DrawHourLinesProjLatter).byTag();
+        for (const double counter : {-90.0, 90.0}) {
+            ASSERT_TRUE(lines.count(counter)) << counter;
+            EXPECT_GT(lines.at(counter).size(), 100u) << counter;
+            EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(), counter, lines.at(counter)));
+        }
+    }
+}
 
 }  // namespace
 }  // namespace latterproj
