@@ -69,9 +69,10 @@ public:
     double PageWidth() const;
     bool OutputToPRN() const;
 
-    // Drawing primitives (metres). record = the vntSalvadati flag. A coordinate that is not a
-    // finite number, or lies beyond the output's range, is never painted (the record stays);
-    // xPset drops a point that is not a number like any point outside the area.
+    // Drawing primitives (metres). record = the vntSalvadati flag. A primitive given a
+    // coordinate, size or angle that is not a finite number is neither recorded nor painted
+    // (xPset drops it like any point outside the area); one that lies beyond the output's range
+    // is not painted, and its record stays.
     void xPset(double x1, double y1, Colour color, bool record = true);
     void xLine(double x1, double y1, double x2, double Y2, Colour color, bool record = true);
     void xBox(double x1, double y1, double x2, double Y2, Colour color, bool Pieno,
