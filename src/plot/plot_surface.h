@@ -33,7 +33,8 @@ struct PlotView {
     std::string cmbScalaText;
     double pictureWidth = 0, pictureHeight = 0;  // picPlot size in twips
     int hScrollMax = 0, vScrollMax = 0;          // 16-bit scroll ranges (minimum 0)
-    int hScrollValue = 0, vScrollValue = 0;
+    int hScrollValue = 0, vScrollValue = 0;      // where the scroll bars stand; the window
+                                                 // shows these values
     bool dimensionPanelVisible = false;     // picDimensioni
     bool printPanelVisible = false;         // picPrint
     bool axesPanelVisible = false;          // PicAssi
@@ -129,6 +130,9 @@ public:
     void CmdGriglia_Click();                        // "Grid"
     void cmdPulisci_Click();                        // "Clear"
     void hostResized();                             // frmIX resize: origin at centre, 0.3 H
+    // The user moved a scroll bar (twips); the surface keeps its value until it resets it.
+    void HScroll1_Change(double value);
+    void VScroll1_Change(double value);
 
     const PlotView& view() const;
     // Called after every change of the view state (the window re-reads view()).

@@ -181,6 +181,36 @@ TEST_F(DrawTest, ReplayDrawsTextsFirstInTheForeColourOfTheReplay) {
     EXPECT_EQ(services.busyChanges, (std::vector<bool>{true, false}));
 }
 
+TEST_F(DrawTest, WhiteTextOnAWhiteBackgroundIsPaintedBlackAndPrintedBlack) {
+    // On a white background texts take the colours lines take there.
+    const numeric::Colour white = numeric::rgb(255, 255, 255);
+    const numeric::Colour yellow = numeric::rgb(255, 255, 0);
+    surface.Dati("white on black", 0, 0);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, white);
+    surface.setBackColor(white);   // replayed at once: the text comes back black
+    ASSERT_EQ(screen.only(Op::Text).size(), 2u);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, 0);
+    surface.Dati("white on white", 0, 0.05);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, 0);
+    EXPECT_EQ(surface.ForeColor(), white);   // the property keeps what was set
+    surface.setForeColor(numeric::rgb(192, 192, 192));   // light grey turns dark grey
+    surface.Dati("grey", 0, 0.1);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, numeric::rgb(128, 128, 128));
+    surface.setForeColor(yellow);
+    surface.Dati("yellow", 0, 0.1);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, yellow);
+
+    // On paper every text is black, whatever the background.
+    testsupport::RecordingPrinter printer;
+    surface.setForeColor(white);
+    surface.PrintAll(printer);
+    ASSERT_EQ(printer.count(Op::Text), 5u);
+    for (const auto& t : printer.only(Op::Text)) EXPECT_EQ(t.colour, 0);
+
+    surface.setBackColor(0);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, white);
+}
+
 // Record at one scale, replay at another: the same calls, every length in proportion.
 TEST_F(DrawTest, ReplayAtAnotherScaleRepeatsTheCallsUpToTheScale) {
     std::mt19937 rng(7);
