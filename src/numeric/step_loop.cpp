@@ -7,6 +7,13 @@
 
 namespace numeric {
 
+namespace {
+
+// The budget of the run in progress on this thread, if any.
+thread_local RoundBudget* currentBudget = nullptr;
+
+}  // namespace
+
 StepRange::StepRange(double start, double end, double step) : start_(start), end_(end), step_(step) {
     if (!std::isfinite(start) || !std::isfinite(end) || !std::isfinite(step) || step == 0.0)
         fail(FailureKind::InvalidStep);
@@ -14,17 +21,56 @@ StepRange::StepRange(double start, double end, double step) : start_(start), end
     // standing still: as endless as a step of 0.
     const double largest = std::max(std::fabs(start), std::fabs(end));
     if (largest + std::fabs(step) == largest) fail(FailureKind::InvalidStep);
+    // A step that moves the counter but so little that the loop would take more rounds than
+    // any drawing can use ends in no useful time either (or in no memory, for the points it
+    // records).
+    const bool runs = step > 0 ? start <= end : start >= end;
+    if (runs) {
+        const double spans = (end - start) / step;   // >= 0; infinite when end - start overflows
+        if (!(spans < static_cast<double>(MaxLoopRounds))) {
+            RoundBudget::noteRefusal();
+            fail(FailureKind::InvalidStep);
+        }
+        rounds_ = static_cast<std::size_t>(spans) + 1;
+    }
 }
 
-StepRange::Iterator StepRange::begin() const {
+StepRange::Iterator StepRange::first() const {
     const bool done = step_ > 0 ? !(start_ <= end_) : !(start_ >= end_);
     return Iterator(start_, end_, step_, done);
 }
 
+StepRange::Iterator StepRange::begin() const {
+    RoundBudget::pay(rounds_);
+    return first();
+}
+
 std::size_t StepRange::count() const {
     std::size_t rounds = 0;
-    for (auto it = begin(), last = end(); it != last; ++it) ++rounds;
+    for (auto it = first(), last = end(); it != last; ++it) ++rounds;
     return rounds;
+}
+
+RoundBudget::RoundBudget(std::size_t rounds) : limit_(rounds), outer_(currentBudget) {
+    currentBudget = this;
+}
+
+RoundBudget::~RoundBudget() { currentBudget = outer_; }
+
+void RoundBudget::pay(std::size_t rounds) {
+    RoundBudget* budget = currentBudget;
+    if (budget == nullptr || rounds == 0) return;
+    if (rounds > budget->limit_ - budget->spent_) {
+        // Spent: every later loop of the run is refused as well, so the run winds down at once.
+        budget->spent_ = budget->limit_;
+        budget->refused_ = true;
+        fail(FailureKind::InvalidStep);
+    }
+    budget->spent_ += rounds;
+}
+
+void RoundBudget::noteRefusal() {
+    if (currentBudget != nullptr) currentBudget->refused_ = true;
 }
 
 }  // namespace numeric

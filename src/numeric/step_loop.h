@@ -8,10 +8,19 @@
 // counter <= end for a positive step and >= end for a negative one. A step of 0, a step so
 // small against the bounds that adding it would not move the counter, or a step, start or end
 // that is not finite throws NumericFailure(InvalidStep) at construction, never an endless loop.
+//
+// Every loop ends in bounded time: a range that would take more than MaxLoopRounds rounds
+// throws NumericFailure(InvalidStep) at construction too, and while a RoundBudget is in force
+// (a run of a programme) every loop pays its rounds from it when it starts; a loop that the
+// budget cannot pay throws NumericFailure(InvalidStep) before its first round.
 
 #include <cstddef>
 
 namespace numeric {
+
+// Rounds one loop may take. The finest curves the programmes draw take a few tens of
+// thousands; a loop of more rounds than this draws nothing a drawing could show.
+inline constexpr std::size_t MaxLoopRounds = 1'000'000;
 
 class StepRange {
 public:
@@ -34,14 +43,49 @@ public:
         bool done_;
     };
 
+    // Starts a pass over the range, paid from the RoundBudget in force (if any).
     Iterator begin() const;
     Iterator end() const { return Iterator(end_, end_, step_, true); }
 
-    // Number of rounds the loop will make (walks the loop; for tests and sizing).
+    // Number of rounds the loop will make (walks the loop without paying for it; for tests and
+    // sizing).
     std::size_t count() const;
+    // The rounds a pass is counted for: (end - start) / step + 1, rounded down, or 0 when the
+    // step leads away from the end. Repeated addition may make one round more or fewer.
+    std::size_t rounds() const { return rounds_; }
 
 private:
+    Iterator first() const;
+
     double start_, end_, step_;
+    std::size_t rounds_ = 0;
+};
+
+// The rounds one run of a programme may spend on its loops, all loops together. While an
+// instance lives it is the budget in force on its thread (one run at a time runs on a thread;
+// an inner budget stands in for the outer one until it ends). Once a loop was refused, by the
+// budget or by MaxLoopRounds, refused() stays true, so that the run can be reported as stopped
+// even where a procedure skipped the failing statement and went on.
+class RoundBudget {
+public:
+    explicit RoundBudget(std::size_t rounds);
+    ~RoundBudget();
+    RoundBudget(const RoundBudget&) = delete;
+    RoundBudget& operator=(const RoundBudget&) = delete;
+
+    std::size_t spent() const { return spent_; }
+    bool refused() const { return refused_; }
+
+    // Pays for a loop of the given rounds from the budget in force; InvalidStep (and refused())
+    // when it cannot. Without a budget in force, nothing is paid.
+    static void pay(std::size_t rounds);
+    // Marks the budget in force as refused (a loop beyond MaxLoopRounds).
+    static void noteRefusal();
+
+private:
+    std::size_t limit_, spent_ = 0;
+    bool refused_ = false;
+    RoundBudget* outer_;
 };
 
 // A counted loop whose counter is a variable the programme keeps:
@@ -51,15 +95,18 @@ private:
 // runs body(value) for value = start, start + step, ... as StepRange does, with counter set to
 // each value before its round. Once the loop is over the counter holds the first value past the
 // end (the last value plus step), or start when the loop did not run, as a counted loop leaves
-// its variable. The range is checked before the counter is touched: an invalid step throws
-// NumericFailure(InvalidStep) with the counter unchanged.
+// its variable. The range is checked (and paid for) before the counter is touched: an invalid
+// step, or a loop beyond the bounds above, throws NumericFailure(InvalidStep) with the counter
+// unchanged.
 template <class Body>
 void countedLoop(double& counter, double start, double end, double step, Body&& body) {
     const StepRange range(start, end, step);
+    auto it = range.begin();   // paid for before the counter is touched
     counter = start;
     bool ran = false;
     double last = start;
-    for (double value : range) {
+    for (const auto stop = range.end(); it != stop; ++it) {
+        const double value = *it;
         counter = value;
         last = value;
         ran = true;

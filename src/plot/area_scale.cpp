@@ -179,12 +179,14 @@ void PlotSurface::Impl::setOutputToPRN(bool toPrinter, PrinterDevice* device) {
 
 Colour PlotSurface::BackColor() const { return d->backColor; }
 
-// The new background is painted at once; the drawing is replayed on it, so it is not lost.
+// The new background is painted at once; the drawing is replayed on it, so it is not lost, and
+// the window is told, so that the title takes a colour that shows on it.
 void PlotSurface::setBackColor(Colour c) {
     if (c == d->backColor) return;
     d->backColor = c;
     d->screen->setBackColor(c);
     if (!d->outputToPRN) Refresh();
+    d->notify();
 }
 
 Colour PlotSurface::ForeColor() const { return d->foreColor; }

@@ -33,7 +33,8 @@ struct PlotView {
     std::string cmbScalaText;
     double pictureWidth = 0, pictureHeight = 0;  // picPlot size in twips
     int hScrollMax = 0, vScrollMax = 0;          // 16-bit scroll ranges (minimum 0)
-    int hScrollValue = 0, vScrollValue = 0;
+    int hScrollValue = 0, vScrollValue = 0;      // where the scroll bars stand; the window
+                                                 // shows these values
     bool dimensionPanelVisible = false;     // picDimensioni
     bool printPanelVisible = false;         // picPrint
     bool axesPanelVisible = false;          // PicAssi
@@ -69,9 +70,10 @@ public:
     double PageWidth() const;
     bool OutputToPRN() const;
 
-    // Drawing primitives (metres). record = the vntSalvadati flag. A coordinate that is not a
-    // finite number, or lies beyond the output's range, is never painted (the record stays);
-    // xPset drops a point that is not a number like any point outside the area.
+    // Drawing primitives (metres). record = the vntSalvadati flag. A primitive given a
+    // coordinate, size or angle that is not a finite number is neither recorded nor painted
+    // (xPset drops it like any point outside the area); one that lies beyond the output's range
+    // is not painted, and its record stays.
     void xPset(double x1, double y1, Colour color, bool record = true);
     void xLine(double x1, double y1, double x2, double Y2, Colour color, bool record = true);
     void xBox(double x1, double y1, double x2, double Y2, Colour color, bool Pieno,
@@ -128,6 +130,9 @@ public:
     void CmdGriglia_Click();                        // "Grid"
     void cmdPulisci_Click();                        // "Clear"
     void hostResized();                             // frmIX resize: origin at centre, 0.3 H
+    // The user moved a scroll bar (twips); the surface keeps its value until it resets it.
+    void HScroll1_Change(double value);
+    void VScroll1_Change(double value);
 
     const PlotView& view() const;
     // Called after every change of the view state (the window re-reads view()).

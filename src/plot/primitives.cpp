@@ -1,8 +1,11 @@
 // The drawing primitives: each records what it draws (when asked to) and paints it on the
-// current output. Painting never receives a coordinate that is not a finite number within the
-// output's range; such a primitive is simply not painted, and its record stays.
+// current output. A primitive given a coordinate, size or angle that is not a finite number is
+// neither recorded nor painted, so the display list, and every replay and printout made from
+// it, holds finite numbers only. Painting never receives a coordinate beyond the output's range;
+// such a primitive is simply not painted, and its record stays.
 
 #include <cmath>
+#include <initializer_list>
 #include <string_view>
 
 #include "plot/fixed_text.h"
@@ -11,11 +14,21 @@
 
 namespace plot {
 
+namespace {
+
+bool allFinite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+}  // namespace
+
 void PlotSurface::xPset(double x1, double y1, Colour color, bool record) {
     // The left and top edges belong to the area, the right and bottom ones do not; a
-    // coordinate that is not a number is outside. An outside point is dropped for good.
+    // coordinate that is not a finite number is outside. An outside point is dropped for good.
     const ClipArea a = d->area();
-    if (std::isnan(x1) || std::isnan(y1) || x1 < a.left || x1 >= a.right || y1 < a.top ||
+    if (!allFinite({x1, y1}) || x1 < a.left || x1 >= a.right || y1 < a.top ||
         y1 >= a.bottom)
         return;
     if (record) {
@@ -28,6 +41,7 @@ void PlotSurface::xPset(double x1, double y1, Colour color, bool record) {
 
 void PlotSurface::xLine(double x1, double y1, double x2, double Y2, Colour color, bool record) {
     // Recorded as given, so that every replay clips it again against the area of that time.
+    if (!allFinite({x1, y1, x2, Y2})) return;
     if (record) {
         d->list.lines.push_back({'L', x1, y1, x2, Y2, color});
         d->list.DrawOrder.push_back('L');
@@ -42,6 +56,7 @@ void PlotSurface::xLine(double x1, double y1, double x2, double Y2, Colour color
 
 void PlotSurface::xBox(double x1, double y1, double x2, double Y2, Colour color, bool Pieno,
                        bool record) {
+    if (!allFinite({x1, y1, x2, Y2})) return;
     if (record) {
         d->list.shapes.push_back({'B', x1, y1, x2, Y2, color, 0, Pieno ? 1.0 : 0.0, 0});
         d->list.DrawOrder.push_back('B');
@@ -55,6 +70,7 @@ void PlotSurface::xBox(double x1, double y1, double x2, double Y2, Colour color,
 
 void PlotSurface::xCircle(double x1, double y1, double radius, Colour color, Colour FillColor,
                           double Aspetto, double InizioArco, double FineArco, bool record) {
+    if (!allFinite({x1, y1, radius, Aspetto, InizioArco, FineArco})) return;
     if (record) {
         d->list.shapes.push_back(
             {'C', x1, y1, radius, Aspetto, color, FillColor, InizioArco, FineArco});
@@ -63,16 +79,16 @@ void PlotSurface::xCircle(double x1, double y1, double radius, Colour color, Col
     double cx, cy;
     if (!d->toTwips(x1, d->shiftX, cx) || !d->toTwips(y1, d->shiftY, cy)) return;
     const double r = radius * d->scaleFactor;
-    if (!d->paintable(r) || r < 0 || !std::isfinite(Aspetto)) return;
+    if (!d->paintable(r) || r < 0) return;
     // FineArco 0: the whole figure, whatever InizioArco holds.
     const bool whole = FineArco == 0;
-    if (!whole && (!std::isfinite(InizioArco) || !std::isfinite(FineArco))) return;
     d->out().ellipse(cx, cy, r, color, Aspetto, whole ? 0 : InizioArco, whole ? 0 : FineArco,
                      FillColor >= 0 ? FillColor : -1);
 }
 
 void PlotSurface::Dati(const std::string& strTesto, std::optional<double> x,
                        std::optional<double> y, bool record) {
+    if ((x && !std::isfinite(*x)) || (y && !std::isfinite(*y))) return;
     OutputDevice& out = d->out();
     bool paint = true;
     double xm, ym, xt = 0, yt = 0;

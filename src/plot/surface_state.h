@@ -51,7 +51,18 @@ struct PlotSurface::Impl {
 
     // The current output: the screen picture, or the printer while printing.
     OutputDevice& out() const { return outputToPRN ? *printer : *screen; }
-    Colour textColour() const { return outputToPRN ? PrinterForeColor : foreColor; }
+    // The colour texts are painted in: black on paper; on the screen the fore colour, except
+    // that on a white background white text is painted black and light grey text dark grey,
+    // as lines are.
+    Colour textColour() const {
+        constexpr Colour White = numeric::rgb(255, 255, 255);
+        constexpr Colour LightGrey = numeric::rgb(192, 192, 192);
+        if (outputToPRN) return PrinterForeColor;
+        if (backColor != White) return foreColor;
+        if (foreColor == White) return 0;
+        if (foreColor == LightGrey) return numeric::rgb(128, 128, 128);
+        return foreColor;
+    }
 
     ClipArea area() const {
         return {-shiftX, quadranteL - shiftX, -shiftY, quadranteH - shiftY};

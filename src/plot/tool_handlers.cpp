@@ -146,6 +146,26 @@ void PlotSurface::CmdGriglia_Click() { xPlotA4(); }
 
 void PlotSurface::cmdPulisci_Click() { Clear(); }
 
+namespace {
+
+// A scroll bar's value within its range (the range's maximum is the picture's size in twips).
+int scrollValue(double value, int maximum) {
+    if (!(value > 0)) return 0;
+    return value < maximum ? static_cast<int>(std::lround(value)) : maximum;
+}
+
+}  // namespace
+
+void PlotSurface::HScroll1_Change(double value) {
+    d->view.hScrollValue = scrollValue(value, d->view.hScrollMax);
+    d->notify();
+}
+
+void PlotSurface::VScroll1_Change(double value) {
+    d->view.vScrollValue = scrollValue(value, d->view.vScrollMax);
+    d->notify();
+}
+
 void PlotSurface::hostResized() {
     // Origin at the horizontal centre and three tenths of the height from the top.
     setShiftX(d->quadranteL / 2);

@@ -85,10 +85,95 @@ std::string systemReason() {
     return error != 0 ? std::string(std::strerror(error)) : std::string("write error");
 }
 
-// A check-box value as the file holds it: a number that rounds to 0, 1 or 2.
+// The file a save writes: the name itself, or, when it is a symbolic link, the file the link
+// leads to (followed through further links, a relative link read from the link's folder).
+std::filesystem::path linkTarget(const std::string& name) {
+    namespace fs = std::filesystem;
+    fs::path path(name);
+    constexpr int MaxLinks = 40;
+    for (int i = 0; i < MaxLinks; ++i) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec)) || ec) break;
+        const fs::path to = fs::read_symlink(path, ec);
+        if (ec) break;
+        path = to.is_absolute() ? to : path.parent_path() / to;
+    }
+    return path;
+}
+
+enum class Replaced { Done, NoNewFile, WriteFailed };
+
+// Writes the bytes to a temporary file beside the target and renames it over the target, so
+// that a failed write leaves the old file as it was; the new file keeps the old one's
+// permissions. NoNewFile: the temporary file could not be made, or not renamed (the target is
+// untouched); WriteFailed: the write itself failed. The reason goes to error.
+Replaced replaceThroughTemporary(const std::filesystem::path& target, const std::string& bytes,
+                                 bool exists, std::string& error) {
+    namespace fs = std::filesystem;
+    fs::path temporary = target;
+    temporary += ".tmp";
+    {
+        errno = 0;
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            error = "no new file can be made in its folder (" + systemReason() + ")";
+            return Replaced::NoNewFile;
+        }
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            error = "the file cannot be written (" + systemReason() + ")";
+            out.close();
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            return Replaced::WriteFailed;
+        }
+    }
+    std::error_code ignored;
+    if (exists) fs::permissions(temporary, fs::status(target, ignored).permissions(), ignored);
+    std::error_code ec;
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        error = "the file cannot be replaced in its folder (" + ec.message() + ")";
+        fs::remove(temporary, ignored);
+        return Replaced::NoNewFile;
+    }
+    return Replaced::Done;
+}
+
+// Overwrites an existing file with the bytes, then cuts it to their length.
+bool writeInPlace(const std::filesystem::path& target, const std::string& bytes,
+                  std::string& error) {
+    {
+        errno = 0;
+        std::fstream out(target, std::ios::in | std::ios::out | std::ios::binary);
+        if (out) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            out.flush();
+        }
+        if (!out) {
+            error = "the file cannot be written (" + systemReason() + ")";
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::resize_file(target, bytes.size(), ec);
+    if (ec) {
+        error = "the file cannot be written (" + ec.message() + ")";
+        return false;
+    }
+    return true;
+}
+
+// A check-box value as the file holds it: a number, with or without a sign, that rounds to 0,
+// 1 or 2.
 std::optional<int> checkBoxValue(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    // A plus sign is read as the text-to-integer conversion reads it ("+1" is 1); a second
+    // sign after it is no number.
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-' && text[1] != '+')
+        text.remove_prefix(1);
     if (text.empty()) return std::nullopt;
     double v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
@@ -102,6 +187,11 @@ std::optional<int> checkBoxValue(std::string_view text) {
 }  // namespace
 
 Records Parametri::parse(std::string_view bytes) {
+    // A file saved by an editor that marks UTF-8 begins with a byte-order mark: it is no part
+    // of the first key.
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+        bytes.remove_prefix(ByteOrderMark.size());
     Records records;
     FieldReader reader(bytes);
     std::vector<std::string> fields;
@@ -126,7 +216,12 @@ std::string Parametri::format(const Records& records) {
 void Parametri::LoadParameterFile() {
     std::ifstream in(nomeFile_, std::ios::binary);
     if (!in) return;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return;   // unreadable (a directory of that name, for one): no records
+    }
     if (in.bad()) return;
     records_ = parse(bytes);
 }
@@ -134,9 +229,9 @@ void Parametri::LoadParameterFile() {
 bool Parametri::SaveParameterFile() {
     namespace fs = std::filesystem;
     lastError_.clear();
-    const fs::path target(nomeFile_);
-    fs::path temporary = target;
-    temporary += ".tmp";
+    // A parameter file that is a symbolic link is saved in the file the link leads to; the
+    // link stays as it is.
+    const fs::path target = linkTarget(nomeFile_);
     const std::string bytes = format(records_);
     // An existing file we may not write (read-only, for one) is left alone: renaming over it
     // would replace it all the same.
@@ -146,40 +241,19 @@ bool Parametri::SaveParameterFile() {
         errno = 0;
         std::fstream probe(target, std::ios::in | std::ios::out | std::ios::binary);
         if (!probe) {
-            lastError_ = systemReason();
+            lastError_ = "the file cannot be written (" + systemReason() + ")";
             return false;
         }
     }
-    {
-        errno = 0;
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            lastError_ = systemReason();
-            return false;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            lastError_ = systemReason();
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
+    switch (replaceThroughTemporary(target, bytes, exists, lastError_)) {
+        case Replaced::Done: return true;
+        case Replaced::WriteFailed: return false;
+        case Replaced::NoNewFile: break;
     }
-    // The new file keeps the old one's permissions.
-    if (exists) {
-        std::error_code ignored;
-        fs::permissions(temporary, fs::status(target, ignored).permissions(), ignored);
-    }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        lastError_ = ec.message();
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    // A folder where no new file can be made (or none renamed): a file that is there and may be
+    // written is written in place.
+    if (!exists) return false;
+    return writeInPlace(target, bytes, lastError_);
 }
 
 std::string Parametri::Leggi(std::string_view NomeParametro) {
@@ -249,8 +323,8 @@ bool SaveInputs(const InputRecord& inputs, plot::UserServices& services,
                                       ? std::to_string(inputs.value(control->name))
                                       : inputs.text(control->name);
         if (!store.Scrivi(key, value)) {
-            services.messageBox("The inputs could not be saved: the file " + fileName +
-                                " cannot be written (" + store.lastError() + ").");
+            services.messageBox("The inputs could not be saved in " + fileName + ": " +
+                                store.lastError() + ".");
             return false;
         }
     }

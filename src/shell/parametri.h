@@ -8,7 +8,9 @@
 // works in memory, rewriting the whole file at every Scrivi. The file is written to a temporary
 // file beside it and renamed over it, so a failed write leaves the old file as it was; an
 // existing file that may not be written (read-only) is not replaced, and the new file keeps the
-// old one's permissions.
+// old one's permissions. A parameter file that is a symbolic link is written in the file the
+// link leads to, and stays a link. In a folder where no new file can be made, an existing file
+// that may be written is written in place.
 
 #include <string>
 #include <string_view>
@@ -39,7 +41,8 @@ public:
     const std::vector<std::pair<std::string, std::string>>& records() const { return records_; }
 
     // The file's contents as records: fields quoted or bare, separated by commas and line ends
-    // (CR LF, LF or CR), paired in order; a last key without its value gets "".
+    // (CR LF, LF or CR), paired in order; a last key without its value gets "". A UTF-8
+    // byte-order mark at the start is skipped.
     static std::vector<std::pair<std::string, std::string>> parse(std::string_view bytes);
     // The records as the file holds them.
     static std::string format(const std::vector<std::pair<std::string, std::string>>& records);
@@ -54,13 +57,14 @@ private:
 };
 
 // Fills the nineteen stored inputs from the parameter file; a missing key or an empty value
-// leaves the control as it is, and so does a check-box value that is not 0, 1 or 2.
+// leaves the control as it is, and so does a check-box value that is not 0, 1 or 2 (a sign is
+// allowed: "+1" ticks the box).
 void LoadInputs(InputRecord& inputs, const std::string& fileName = std::string(Parametri::DefaultFileName));
 void LoadInputs(Context& ctx);
 
 // Writes the nineteen stored inputs to the parameter file, keeping the file's other records and
-// its order. When the file cannot be written the user is told by a message box and the old file
-// stays as it was. Returns whether the save succeeded.
+// its order. When the file cannot be written the user is told by a message box, saying why, and
+// the old file stays as it was. Returns whether the save succeeded.
 bool SaveInputs(const InputRecord& inputs, plot::UserServices& services,
                 const std::string& fileName = std::string(Parametri::DefaultFileName));
 bool SaveInputs(Context& ctx);

@@ -136,4 +136,11 @@ std::string_view currentProgramme(const InputRecord& inputs) {
     return {};
 }
 
+bool programmeEnables(std::string_view menuItem, std::string_view control) {
+    const std::size_t item = itemIndex(menuItem);
+    for (const EnablingRow& row : kEnabling)
+        if (row.control == control) return row.enabled[item];
+    return true;
+}
+
 }  // namespace shell

@@ -28,4 +28,8 @@ void chooseProgramme(InputRecord& inputs, std::string_view menuItem);
 // The first checked item in menu order, or "" when none is checked.
 std::string_view currentProgramme(const InputRecord& inputs);
 
+// Whether choosing the item enables the control, that is whether that programme reads it.
+// Controls the menu leaves alone (enabled for every programme) give true.
+bool programmeEnables(std::string_view menuItem, std::string_view control);
+
 }  // namespace shell

@@ -1,12 +1,17 @@
 #include "shell/run_dispatch.h"
 
+#include <cmath>
 #include <exception>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <vector>
 
 #include "numeric/failure.h"
+#include "numeric/format.h"
+#include "numeric/step_loop.h"
+#include "shell/helpers.h"
 #include "shell/parametri.h"
+#include "shell/programme_menu.h"
 
 namespace shell {
 
@@ -32,46 +37,99 @@ std::string stoppedMessage(std::string_view reason) {
            ". Please check the inputs.";
 }
 
+// Run's programmes in the order it tests their check marks; the flat 3D programme
+// (M_Inclinati) is called after them, by its free variable.
+struct ChainEntry {
+    std::string_view item;
+    DriverTable::Driver DriverTable::*driver;
+};
+constexpr ChainEntry kChain[] = {
+    {"M_Light", &DriverTable::RunLightGraphDial},
+    {"M_CILINDRICI", &DriverTable::RunCylCircular3D},
+    {"M_Proiettivo", &DriverTable::RunProjectiveFormer},
+    {"M_Parabolico", &DriverTable::RunCylParabolic3D},
+    {"M_Param", &DriverTable::RunCylCircularParam},
+    {"M_nProiettivo", &DriverTable::RunProjectiveLatter},
+    {"M_Frinter", &DriverTable::RunVertical2D},
+    {"mnuCCs", &DriverTable::RunCylCircularSpherical},
+    {"mnuCircp", &DriverTable::RunCylCircularProjective},
+    {"mnuVertSph", &DriverTable::RunVerticalSpherical},
+    {"mnuUni", &DriverTable::RunInclinedSpherical},
+};
+
 void call(Context& ctx, const DriverTable::Driver& driver) {
     if (driver) driver(ctx);
 }
+
+// The first checked programme of the chain, if any.
+const ChainEntry* firstChecked(const InputRecord& in) {
+    for (const ChainEntry& entry : kChain)
+        if (in.checked(entry.item)) return &entry;
+    return nullptr;
+}
+
+// The step boxes are checked before anything is drawn: an hour fraction or a definition finer
+// than any drawing can show would only make the run take hours and all the memory there is.
+// Every programme reads the hour fraction; the definition is checked where a programme of this
+// run, or the lines of equal altitude it draws when ticked, reads it. Returns the refusal, or "".
+std::string stepRefusal(const Context& ctx) {
+    const InputRecord& in = ctx.inputs;
+    std::vector<std::string_view> programmes;
+    if (const ChainEntry* entry = firstChecked(in)) programmes.push_back(entry->item);
+    if (in.checked("M_Inclinati")) programmes.push_back("M_Inclinati");
+    if (programmes.empty()) return {};
+
+    if (std::fabs(in.number("TxtHour")) > MaxHourFraction)
+        return "The drawing was not started: the Hour fraction (TxtHour) may be at most " +
+               numeric::toText(MaxHourFraction) +
+               ", a line every minute; finer lines cannot be told apart on any dial. Please "
+               "check the inputs.";
+    bool readsDefinition = false;
+    for (std::string_view item : programmes)
+        readsDefinition = readsDefinition || programmeEnables(item, "txt_Definition") ||
+                          (programmeEnables(item, "ckAlt") && ticked(ctx, "ckAlt"));
+    const double definition = std::fabs(in.number("txt_Definition"));
+    if (readsDefinition && definition > 0 && definition < MinDefinition)
+        return "The drawing was not started: the Definition (txt_Definition) may not be below " +
+               numeric::toText(MinDefinition) +
+               "; a finer step draws more points than any drawing can show. Please check the "
+               "inputs.";
+    return {};
+}
+
+constexpr const char* kTooManyPoints =
+    "The drawing was stopped: the inputs ask for more points than any drawing needs, so the "
+    "drawing is incomplete. A larger Definition (txt_Definition), a smaller Hour fraction "
+    "(TxtHour) or a smaller dial draws fewer. Please check the inputs.";
 
 }  // namespace
 
 bool Command1_Click(Context& ctx, const DriverTable& drivers) {
     InputRecord& in = ctx.inputs;
     Module1& m = ctx.m;
+    // Every loop of the run pays its rounds from this budget; one it cannot pay stops the run.
+    numeric::RoundBudget budget(RunRoundBudget);
     try {
         in.setEnabled("cmdData", true);
         m.DeclSign = 1;
         m.EastSign = in.number("txtLON") < 0 ? 1 : -1;
         m.HemisphereSign = in.number("txtLAT") >= 0 ? 1 : -1;
 
-        const std::pair<const char*, const DriverTable::Driver*> chain[] = {
-            {"M_Light", &drivers.RunLightGraphDial},
-            {"M_CILINDRICI", &drivers.RunCylCircular3D},
-            {"M_Proiettivo", &drivers.RunProjectiveFormer},
-            {"M_Parabolico", &drivers.RunCylParabolic3D},
-            {"M_Param", &drivers.RunCylCircularParam},
-            {"M_nProiettivo", &drivers.RunProjectiveLatter},
-            {"M_Frinter", &drivers.RunVertical2D},
-            {"mnuCCs", &drivers.RunCylCircularSpherical},
-            {"mnuCircp", &drivers.RunCylCircularProjective},
-            {"mnuVertSph", &drivers.RunVerticalSpherical},
-            {"mnuUni", &drivers.RunInclinedSpherical},
-        };
-        for (const auto& [item, driver] : chain) {
-            if (in.checked(item)) {
-                call(ctx, *driver);
-                break;
-            }
+        if (const std::string refusal = stepRefusal(ctx); !refusal.empty()) {
+            ctx.services.messageBox(refusal);
+            return false;
         }
+        if (const ChainEntry* entry = firstChecked(in)) call(ctx, drivers.*(entry->driver));
         if (in.checked("M_Inclinati"))
             call(ctx, in.selected("option3D4") ? drivers.RunInclinedDialVarX
                                                 : drivers.RunInclinedDialVarY);
-        return true;
+        // A loop refused for its rounds inside a procedure that skips failing statements
+        // stops nothing by itself; the run is reported as stopped all the same.
+        if (!budget.refused()) return true;
+        ctx.services.messageBox(kTooManyPoints);
     } catch (const numeric::NumericFailure& failure) {
-        ctx.services.messageBox(stoppedMessage(describe(failure.kind())));
+        ctx.services.messageBox(budget.refused() ? std::string(kTooManyPoints)
+                                                 : stoppedMessage(describe(failure.kind())));
     } catch (const std::exception& error) {
         ctx.services.messageBox(std::string("The drawing was stopped by an unexpected error: ") +
                                 error.what());

@@ -1,6 +1,7 @@
 #pragma once
 // The three buttons that start the main work: Run, Reset and the save button.
 
+#include <cstddef>
 #include <functional>
 
 #include "shell/context.h"
@@ -26,11 +27,22 @@ struct DriverTable {
     Driver RunInclinedDialVarY;
 };
 
+// The bounds that keep every run short. The hour fraction may be at most MaxHourFraction (a line
+// every minute) and the definition, where the programme reads it, not below MinDefinition (a
+// fiftieth of the design-time 5); the finest settings in use, a line every five minutes and a
+// tenth of the design-time definition with every box ticked, spend under 4.5 million rounds of
+// the programmes' loops. A run may spend RunRoundBudget rounds, all loops together.
+inline constexpr double MaxHourFraction = 60;
+inline constexpr double MinDefinition = 0.1;
+inline constexpr std::size_t RunRoundBudget = 6'000'000;
+
 // Run: enables cmdData, sets DeclSign, EastSign and HemisphereSign, calls the driver of the first
 // checked programme in the fixed order, then the flat 3D driver when M_Inclinati is checked.
-// A failure that escapes a driver (a numerical failure in a reader or a set-up) stops the run
-// there: what was drawn stays, the busy cursor is already restored, the user is told what went
-// wrong, and the process goes on. Returns false when the run stopped that way.
+// Before any driver is called, an hour fraction or a definition beyond the bounds above is
+// refused with a message naming the box, and nothing is drawn. A failure that escapes a driver
+// (a numerical failure in a reader or a set-up), or a loop the run's budget of rounds cannot
+// pay, stops the run there: what was drawn stays, the busy cursor is already restored, the user
+// is told what went wrong, and the process goes on. Returns false when the run stopped that way.
 bool Command1_Click(Context& ctx, const DriverTable& drivers);
 
 // Reset: re-creates the plot window (which empties the drawing), then clears the title.

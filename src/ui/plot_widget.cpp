@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -85,6 +86,16 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
         const double k = screen_.pixelsPerTwip();
         guarded(services_, [&] { surface_.mouseDown(at.x() / k, at.y() / k); });
     };
+    // The user's scrolling is the surface's scroll value; the surface puts it back to 0 when
+    // the picture is sized again, and syncView shows that.
+    connect(scroll_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int px) {
+        const double twips = px / screen_.pixelsPerTwip();
+        if (!syncing_) guarded(services_, [&] { surface_.HScroll1_Change(twips); });
+    });
+    connect(scroll_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int px) {
+        const double twips = px / screen_.pixelsPerTwip();
+        if (!syncing_) guarded(services_, [&] { surface_.VScroll1_Change(twips); });
+    });
     screen_.setChangedCallback([pane = QPointer<PicturePane>(picPlot)] {
         if (pane) pane->update();
     });
@@ -92,6 +103,10 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
     p_mess = new QLabel(picPlot);
     p_mess->setObjectName(QStringLiteral("p_mess"));
     p_mess->setTextFormat(Qt::PlainText);
+    // The title is written in the colour syncView chooses against the picture's background;
+    // without a role of its own it would take the one that contrasts with the scroll area's
+    // dark frame (light, white on a white picture).
+    p_mess->setForegroundRole(QPalette::WindowText);
     QFont titleFont = p_mess->font();
     titleFont.setBold(true);
     p_mess->setFont(titleFont);
@@ -109,7 +124,12 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
     syncView();
 }
 
-PlotWidget::~PlotWidget() { screen_.setChangedCallback({}); }
+PlotWidget::~PlotWidget() {
+    screen_.setChangedCallback({});
+    // The scroll bars move while the children are taken down; this widget is gone by then.
+    scroll_->horizontalScrollBar()->disconnect(this);
+    scroll_->verticalScrollBar()->disconnect(this);
+}
 
 QWidget* PlotWidget::buildToolBar() {
     auto* bar = new QWidget(this);
@@ -306,6 +326,7 @@ void PlotWidget::setBoxText(QLineEdit* box, const std::string& text) {
 }
 
 void PlotWidget::syncView() {
+    const QScopedValueRollback<bool> guard(syncing_, true);
     const plot::PlotView& v = surface_.view();
 
     if (v.cmbScalaItems != shownScaleItems_) {
@@ -340,15 +361,11 @@ void PlotWidget::syncView() {
     // that the technical data writes from the left edge.
     p_mess->move(std::max(kTitleIndent, (picPlot->width() - p_mess->width()) / 2), 4);
 
+    // The scroll bars stand where the surface says, also after it put them back at 0 while
+    // the user had scrolled.
     const double k = screen_.pixelsPerTwip();
-    if (v.hScrollValue != shownHScroll_) {
-        scroll_->horizontalScrollBar()->setValue(toScroll(v.hScrollValue, k));
-        shownHScroll_ = v.hScrollValue;
-    }
-    if (v.vScrollValue != shownVScroll_) {
-        scroll_->verticalScrollBar()->setValue(toScroll(v.vScrollValue, k));
-        shownVScroll_ = v.vScrollValue;
-    }
+    scroll_->horizontalScrollBar()->setValue(toScroll(v.hScrollValue, k));
+    scroll_->verticalScrollBar()->setValue(toScroll(v.vScrollValue, k));
 
     optSelected->setChecked(v.printSelected);
     optAll->setChecked(!v.printSelected);

@@ -90,7 +90,7 @@ private:
     // user is typing in a box whose value did not change.
     std::map<QLineEdit*, std::string> shownTexts_;
     std::vector<std::pair<std::string, int>> shownScaleItems_;
-    int shownHScroll_ = -1, shownVScroll_ = -1;
+    bool syncing_ = false;   // syncView is showing the surface's state
 };
 
 }  // namespace ui

@@ -1,5 +1,10 @@
 // Every driver's refusals (exact texts, the first that holds wins), its title, and the cursor.
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <initializer_list>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -119,6 +124,64 @@ TEST(DriverRefusals, ABadHourFractionOrDefinitionNeverHangsOrEndsTheProcess) {
             EXPECT_TRUE(o.busyChanges.empty() ||
                         o.busyChanges == (std::vector<bool>{true, false}));
         }
+    }
+}
+
+bool allFinite(const plot::DisplayList& list) {
+    auto finite = [](std::initializer_list<double> values) {
+        return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+    };
+    for (const auto& p : list.points)
+        if (!finite({p.x, p.y})) return false;
+    for (const auto& l : list.lines)
+        if (!finite({l.x1, l.y1, l.x2, l.Y2})) return false;
+    for (const auto& c : list.shapes)
+        if (!finite({c.First, c.Second, c.Third, c.Fourth, c.ArcStart, c.ArcEnd})) return false;
+    for (const auto& t : list.texts)
+        if (!finite({t.x, t.y})) return false;
+    return true;
+}
+
+// A handful of hostile input sets per programme: each run ends at once, with a drawing or a
+// message, the cursor restored and nothing but finite numbers in the display list.
+TEST(DriverRefusals, HostileInputsEndQuicklyWithADrawingOrAMessage) {
+    const dialtest::Settings hostile[] = {
+        {{"TxtHour", "1e5"}},
+        {{"txt_Definition", "1e-12"}, {"ckAlt", "1"}},
+        {{"txtRadius", "-1e308"}, {"Ck_Section", "1"}},
+        {{"txtStilo", "1e300"}, {"txtRadius", "1e300"}, {"txtNumberSize", "1e300"}},
+        {{"txtLAT", "89.99999999"}, {"txtDecl", "1e300"}, {"txtReclinZ", "-1e300"}},
+    };
+    for (const auto& item : shell::programmeMenuItems()) {
+        for (const auto& set : hostile) {
+            dialtest::Settings settings{{"txtLAT", "45"}, {"txtReclinZ", "30"}};
+            settings.insert(settings.end(), set.begin(), set.end());
+            SCOPED_TRACE(std::string(item.name) + " " + set.front().first + "=" +
+                         set.front().second);
+            const auto start = std::chrono::steady_clock::now();
+            const dialtest::Outcome o = run(std::string(item.name), settings);
+            EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+            EXPECT_TRUE(o.completed || !o.messages.empty());
+            EXPECT_TRUE(o.busyChanges.empty() ||
+                        o.busyChanges == (std::vector<bool>{true, false}));
+            EXPECT_TRUE(allFinite(o.list));
+        }
+        // The two steps beyond any drawing are refused before anything is drawn, naming the
+        // box; the definition only where the programme, or its lines of equal altitude, reads
+        // it.
+        const dialtest::Outcome hours = run(std::string(item.name), {{"TxtHour", "1e5"}});
+        ASSERT_EQ(hours.messages.size(), 1u);
+        EXPECT_NE(hours.messages[0].find("TxtHour"), std::string::npos);
+        EXPECT_EQ(hours.drawn(), 0u);
+        const dialtest::Outcome fine = run(std::string(item.name),
+                                           {{"txtLAT", "45"}, {"txt_Definition", "1e-5"},
+                                            {"ckAlt", "1"}, {"txtReclinZ", "30"}});
+        const std::set<std::string_view> unread = {"M_Proiettivo", "M_nProiettivo", "M_Frinter",
+                                                   "mnuCCs"};
+        const bool refused =
+            fine.messages.size() == 1 && fine.messages[0].find("txt_Definition") != std::string::npos;
+        EXPECT_EQ(refused, !unread.count(item.name));
+        if (refused) EXPECT_EQ(fine.drawn(), 0u);
     }
 }
 

@@ -173,6 +173,30 @@ TEST_F(ScaleTest, DimensionPanelUpdatesTheArea) {
     EXPECT_EQ(surface.view().lblDimVal, "1.5 x 0.5");
 }
 
+TEST_F(ScaleTest, ScrollBarsStayWhereTheUserPutsThemUntilThePictureIsSizedAgain) {
+    setArea(3, 2);
+    int notified = 0;
+    surface.setViewObserver([&] { ++notified; });
+    surface.HScroll1_Change(8115);
+    surface.VScroll1_Change(1e9);   // kept within the range
+    EXPECT_EQ(surface.view().hScrollValue, 8115);
+    EXPECT_EQ(surface.view().vScrollValue, surface.view().vScrollMax);
+    EXPECT_EQ(notified, 2);
+    // A change of scale, of the area, or a new picture puts them back at 0.
+    surface.chooseScale(20);
+    EXPECT_EQ(surface.view().hScrollValue, 0);
+    EXPECT_EQ(surface.view().vScrollValue, 0);
+    surface.HScroll1_Change(541);
+    surface.VScroll1_Change(750);
+    surface.cmdQAggiorna_Click("2", "3");
+    EXPECT_EQ(surface.view().hScrollValue, 0);
+    EXPECT_EQ(surface.view().vScrollValue, 0);
+    surface.HScroll1_Change(-5);
+    surface.VScroll1_Change(NAN);
+    EXPECT_EQ(surface.view().hScrollValue, 0);
+    EXPECT_EQ(surface.view().vScrollValue, 0);
+}
+
 TEST_F(ScaleTest, DimensionPanelRefusesANegativeOrTooLargeArea) {
     setArea(1, 1);
     surface.cmdDim_Click();

@@ -126,15 +126,40 @@ TEST_F(DrawTest, TextsWithoutPositionFormAColumnAndComeBackInPlace) {
     }
 }
 
-TEST_F(DrawTest, ATextWithAPositionThatIsNotANumberIsRecordedButNotPainted) {
+TEST_F(DrawTest, ATextWithAPositionThatIsNotANumberIsNeitherRecordedNorPainted) {
     surface.Dati("here", 0.1, 0.1);
     const double x = screen.currentX(), y = screen.currentY();
     surface.Dati("nowhere", NAN, 0.1);
-    surface.Dati("far", 0.1, 1e30);
+    surface.Dati("nowhere", 0.1, -INFINITY);
+    surface.Dati("far", 0.1, 1e30);   // a number, beyond the picture: recorded, not painted
     EXPECT_EQ(screen.count(Op::Text), 1u);
     EXPECT_EQ(screen.currentX(), x);
     EXPECT_EQ(screen.currentY(), y);
-    EXPECT_EQ(surface.displayList().texts.size(), 3u);
+    const auto& texts = surface.displayList().texts;
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1].y, 1e30);
+}
+
+TEST_F(DrawTest, NoRecordHoldsAValueThatIsNotAFiniteNumber) {
+    const double inf = INFINITY;
+    surface.xPset(inf, 0, 1);
+    surface.xPset(0, -inf, 1);
+    surface.xLine(-inf, 0.1, 0, 0.1, 1);
+    surface.xLine(0, 0, 0.1, NAN, 1);
+    surface.xBox(0, 0, inf, 0.1, 1, true);
+    surface.xCircle(0, inf, 0.1, 1);
+    surface.xCircle(0, 0, -inf, 1);
+    surface.xCircle(0, 0, 0.1, 1, -1, NAN);
+    surface.xCircle(0, 0, 0.1, 1, 2, 1, -inf, -1);
+    surface.xCircle(0, 0, 0.1, 1, 2, 1, -1, NAN);
+    EXPECT_TRUE(surface.displayList().DrawOrder.empty());
+    EXPECT_TRUE(surface.displayList().shapes.empty());
+    EXPECT_TRUE(drawn().empty());
+    // The finite ones around them are recorded and painted as ever.
+    surface.xLine(-1, 0.1, 0.1, 0.1, 1);
+    surface.xCircle(0, 0, 0.1, 1, 2, 1, -1, -2);
+    EXPECT_EQ(surface.displayList().DrawOrder.size(), 2u);
+    EXPECT_EQ(drawn().size(), 2u);
 }
 
 TEST_F(DrawTest, ReplayDrawsTextsFirstInTheForeColourOfTheReplay) {
@@ -154,6 +179,36 @@ TEST_F(DrawTest, ReplayDrawsTextsFirstInTheForeColourOfTheReplay) {
     EXPECT_LT(text, line);
     EXPECT_EQ(screen.calls[text].colour, numeric::rgb(0, 255, 0));
     EXPECT_EQ(services.busyChanges, (std::vector<bool>{true, false}));
+}
+
+TEST_F(DrawTest, WhiteTextOnAWhiteBackgroundIsPaintedBlackAndPrintedBlack) {
+    // On a white background texts take the colours lines take there.
+    const numeric::Colour white = numeric::rgb(255, 255, 255);
+    const numeric::Colour yellow = numeric::rgb(255, 255, 0);
+    surface.Dati("white on black", 0, 0);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, white);
+    surface.setBackColor(white);   // replayed at once: the text comes back black
+    ASSERT_EQ(screen.only(Op::Text).size(), 2u);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, 0);
+    surface.Dati("white on white", 0, 0.05);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, 0);
+    EXPECT_EQ(surface.ForeColor(), white);   // the property keeps what was set
+    surface.setForeColor(numeric::rgb(192, 192, 192));   // light grey turns dark grey
+    surface.Dati("grey", 0, 0.1);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, numeric::rgb(128, 128, 128));
+    surface.setForeColor(yellow);
+    surface.Dati("yellow", 0, 0.1);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, yellow);
+
+    // On paper every text is black, whatever the background.
+    testsupport::RecordingPrinter printer;
+    surface.setForeColor(white);
+    surface.PrintAll(printer);
+    ASSERT_EQ(printer.count(Op::Text), 5u);
+    for (const auto& t : printer.only(Op::Text)) EXPECT_EQ(t.colour, 0);
+
+    surface.setBackColor(0);
+    EXPECT_EQ(screen.only(Op::Text).back().colour, white);
 }
 
 // Record at one scale, replay at another: the same calls, every length in proportion.

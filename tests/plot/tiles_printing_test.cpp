@@ -197,6 +197,8 @@ TEST_F(TileTest, PrintAreaRestoresTheSurfaceAfterwards) {
     surface.setScala(20);
     surface.xTrovaA4(0.3, 0.3);
     const plot::PlotView before = surface.view();
+    surface.HScroll1_Change(541);   // where the user scrolled to
+    surface.VScroll1_Change(750);
     surface.PrintArea(printer);
     EXPECT_EQ(surface.ShiftX(), 1);
     EXPECT_EQ(surface.ShiftY(), 0.9);

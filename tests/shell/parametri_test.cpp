@@ -175,7 +175,9 @@ TEST_F(ParameterFile, MoreThanAHundredRecordsAreKept) {
 TEST_F(ParameterFile, CheckBoxValueThatIsNoTickIsIgnoredAndTheRestIsRead) {
     writeFile(
         "\"DIURNE\",\"yes\"\r\n\"ORE\",\"7\"\r\n\"EQUINOX\",\" 0 \"\r\n\"LEMNISCATA\",\"1\"\r\n"
-        "\"SUSTILARE\",\"-1\"\r\n\"ITALICHE\",\"2\"\r\n\"LAT\",\"12\"\r\n");
+        "\"SUSTILARE\",\"-1\"\r\n\"ITALICHE\",\"2\"\r\n\"LAT\",\"12\"\r\n"
+        "\"HORIZON\",\"+1\"\r\n\"BABILONICHE\",\" +2 \"\r\n\"TEMPORARIE\",\"+-1\"\r\n"
+        "\"TRIANGOLO\",\"+\"\r\n");
     shell::LoadInputs(inputs, file_);
     EXPECT_EQ(inputs.value("ck_DayLightCurves"), 1);
     EXPECT_EQ(inputs.value("chkOreAstronomiche"), 1);
@@ -184,6 +186,22 @@ TEST_F(ParameterFile, CheckBoxValueThatIsNoTickIsIgnoredAndTheRestIsRead) {
     EXPECT_EQ(inputs.value("ck_Sustilare"), 1);
     EXPECT_EQ(inputs.value("ck_Italiche"), 2);
     EXPECT_EQ(inputs.text("txtLAT"), "12");
+    // A sign is read as the text-to-integer conversion reads it; two signs are no number.
+    EXPECT_EQ(inputs.value("ck_orizzonte"), 1);
+    EXPECT_EQ(inputs.value("ck_babiloniche"), 2);
+    EXPECT_EQ(inputs.value("ckTemp"), 0);
+    EXPECT_EQ(inputs.value("ck_Triangolo"), 0);
+}
+
+TEST_F(ParameterFile, AByteOrderMarkBeforeTheFirstKeyIsSkipped) {
+    writeFile("\xEF\xBB\xBF\"LAT\",\"33.5\"\r\n\"DEC\",\"12\"\r\n");
+    shell::LoadInputs(inputs, file_);
+    EXPECT_EQ(inputs.text("txtLAT"), "33.5");
+    EXPECT_EQ(inputs.text("txtDecl"), "12");
+    using R = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(shell::Parametri::parse("\xEF\xBB\xBFLAT,1\r\n"), (R{{"LAT", "1"}}));
+    // Only at the start of the file.
+    EXPECT_EQ(shell::Parametri::parse("A,\xEF\xBB\xBF1"), (R{{"A", "\xEF\xBB\xBF1"}}));
 }
 
 TEST_F(ParameterFile, DoubleQuotesAndLineBreaksInAValueCannotBreakTheFile) {
@@ -200,16 +218,82 @@ TEST_F(ParameterFile, DoubleQuotesAndLineBreaksInAValueCannotBreakTheFile) {
     EXPECT_EQ(restored.text("txtDecl"), "1\r\n\"LAT\",\"99\"");
 }
 
-TEST_F(ParameterFile, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
-    writeFile("\"LAT\",\"10\"\r\n");
+TEST_F(ParameterFile, WhereNoNewFileCanBeMadeAWritableFileIsWrittenInPlace) {
+    writeFile("\"LAT\",\"10\"\r\n\"Comment\",\"a long record that the save makes shorter\"\r\n");
     // The temporary file cannot be created where a directory of its name stands.
     fs::create_directory(file_ + ".tmp");
     inputs.setText("txtLAT", "20");
+    EXPECT_TRUE(shell::SaveInputs(inputs, services, file_));
+    EXPECT_TRUE(services.messages.empty());
+    const auto records = shell::Parametri::parse(readFile());
+    ASSERT_EQ(records.size(), 20u);
+    EXPECT_EQ(records[0], (std::pair<std::string, std::string>{"LAT", "20"}));
+    EXPECT_EQ(readFile().size(), shell::Parametri::format(records).size());
+
+    // A folder that takes no new file at all (where permissions hold for this user).
+    const fs::path locked = dir_ / "locked";
+    fs::create_directory(locked);
+    const std::string inLocked = (locked / "Umbralion.dat").string();
+    std::ofstream(inLocked, std::ios::binary) << "\"LAT\",\"10\"\r\n";
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    const bool permissionsHold = !std::ofstream((locked / "probe").string());
+    if (permissionsHold) {
+        EXPECT_TRUE(shell::SaveInputs(inputs, services, inLocked));
+        EXPECT_TRUE(services.messages.empty());
+        std::ifstream in(inLocked, std::ios::binary);
+        EXPECT_EQ(shell::Parametri::parse(std::string(std::istreambuf_iterator<char>(in), {}))
+                      .at(0)
+                      .second,
+                  "20");
+        // No file there yet: nothing can be saved, and the message says why.
+        EXPECT_FALSE(shell::SaveInputs(inputs, services, (locked / "New.dat").string()));
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_NE(services.messages[0].find("could not be saved"), std::string::npos);
+        EXPECT_NE(services.messages[0].find("no new file can be made"), std::string::npos);
+    }
+    fs::permissions(locked, fs::perms::owner_all);
+}
+
+TEST_F(ParameterFile, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
+    // Where a directory stands in the file's place nothing can be written, in place or not.
+    fs::create_directory(file_);
+    inputs.setText("txtLAT", "20");
     EXPECT_FALSE(shell::SaveInputs(inputs, services, file_));
-    EXPECT_EQ(readFile(), "\"LAT\",\"10\"\r\n");
+    EXPECT_TRUE(fs::is_directory(file_));
+    shell::InputRecord loaded;
+    EXPECT_NO_THROW(shell::LoadInputs(loaded, file_));   // nor read: the inputs stay
+    EXPECT_EQ(loaded.text("txtLAT"), shell::InputRecord().text("txtLAT"));
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_NE(services.messages[0].find("could not be saved"), std::string::npos);
     EXPECT_NE(services.messages[0].find(file_), std::string::npos);
+}
+
+TEST_F(ParameterFile, ALinkedFileIsSavedInTheFileTheLinkLeadsToAndStaysALink) {
+    const fs::path real = dir_ / "shared" / "settings.dat";
+    fs::create_directories(real.parent_path());
+    std::ofstream(real, std::ios::binary) << "\"LAT\",\"10\"\r\n";
+    fs::create_symlink(fs::path("shared") / "settings.dat", file_);   // relative to the link
+    inputs.setText("txtLAT", "20");
+    ASSERT_TRUE(shell::SaveInputs(inputs, services, file_));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(file_)));
+    std::ifstream in(real, std::ios::binary);
+    const std::string saved(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(saved.rfind("\"LAT\",\"20\"\r\n", 0), 0u);
+    EXPECT_EQ(readFile(), saved);
+    EXPECT_FALSE(fs::exists(dir_ / "Umbralion.dat.tmp"));
+
+    // A link to a link, by an absolute path, and a link whose file is not there yet.
+    const std::string second = (dir_ / "second.dat").string();
+    fs::create_symlink(fs::absolute(file_), second);
+    inputs.setText("txtLAT", "30");
+    ASSERT_TRUE(shell::SaveInputs(inputs, services, second));
+    EXPECT_EQ(readFile().rfind("\"LAT\",\"30\"\r\n", 0), 0u);
+    const std::string dangling = (dir_ / "dangling.dat").string();
+    fs::create_symlink("later.dat", dangling);
+    ASSERT_TRUE(shell::SaveInputs(inputs, services, dangling));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dangling)));
+    EXPECT_TRUE(fs::is_regular_file(dir_ / "later.dat"));
+    EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(ParameterFile, AReadOnlyFileIsReportedAndLeftAlone) {

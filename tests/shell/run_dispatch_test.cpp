@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
 #include "plot/user_services.h"
 #include "shell/control_table.h"
 #include "shell/programme_menu.h"
@@ -148,6 +150,122 @@ TEST_F(RunDispatch, AnyOtherErrorOfADriverIsContainedToo) {
     EXPECT_FALSE(system.services.busy);
     ASSERT_EQ(system.services.messages.size(), 1u);
     EXPECT_NE(system.services.messages[0].find("broken"), std::string::npos);
+}
+
+TEST_F(RunDispatch, StepsFinerThanAnyDrawingAreRefusedBeforeAnyDriverRuns) {
+    auto refused = [&](const char* box) {
+        const std::size_t before = system.services.messages.size();
+        const bool completed = run();
+        if (completed || !called.empty() || system.services.messages.size() != before + 1)
+            return false;
+        const std::string& message = system.services.messages.back();
+        return message.find(box) != std::string::npos &&
+               message.find("not started") != std::string::npos;
+    };
+    // The hour fraction: every programme reads it.
+    for (const auto& item : shell::programmeMenuItems()) {
+        checkOnly({std::string(item.name)});
+        in.setText("TxtHour", "1e5");
+        EXPECT_TRUE(refused("TxtHour")) << item.name;
+        in.setText("TxtHour", "-61");
+        EXPECT_TRUE(refused("TxtHour")) << item.name;
+        in.setText("TxtHour", "60");
+        EXPECT_TRUE(run()) << item.name;
+        EXPECT_EQ(called.size(), 1u) << item.name;
+    }
+    EXPECT_EQ(system.surface().displayList().DrawOrder.size(), 0u);
+
+    // The definition, where the programme of the run reads it.
+    in.setText("TxtHour", "12");
+    in.setText("txt_Definition", "1e-12");
+    for (const char* item : {"M_Light", "M_CILINDRICI", "M_Param", "mnuCircp", "M_Parabolico",
+                             "mnuVertSph"}) {
+        checkOnly({item});
+        EXPECT_TRUE(refused("txt_Definition")) << item;
+    }
+    for (const char* item : {"M_Proiettivo", "M_nProiettivo", "M_Frinter", "mnuCCs", "mnuUni",
+                             "M_Inclinati"}) {
+        checkOnly({item});
+        EXPECT_TRUE(run()) << item;
+    }
+    // The lines of equal altitude read it in the programmes that draw them.
+    in.setValue("ckAlt", 1);
+    for (const char* item : {"mnuUni", "M_Inclinati"}) {
+        checkOnly({item});
+        EXPECT_TRUE(refused("txt_Definition")) << item;
+    }
+    checkOnly({"M_Frinter", "M_Inclinati"});
+    EXPECT_TRUE(refused("txt_Definition"));
+    checkOnly({"M_Proiettivo"});
+    EXPECT_TRUE(run());
+    checkOnly({"M_Light"});
+    in.setText("txt_Definition", "-0.05");
+    EXPECT_TRUE(refused("txt_Definition"));
+    for (const char* fine : {"0.1", "0", ""}) {   // no step at all is the programmes' concern
+        in.setText("txt_Definition", fine);
+        EXPECT_TRUE(run()) << fine;
+    }
+    // With no programme chosen nothing is run, nor refused.
+    checkOnly({});
+    in.setText("TxtHour", "1e5");
+    const std::size_t messages = system.services.messages.size();
+    EXPECT_TRUE(run());
+    EXPECT_EQ(system.services.messages.size(), messages);
+}
+
+TEST_F(RunDispatch, ARunThatWouldLoopBeyondItsBudgetIsStoppedAndSaysSo) {
+    // Lines of a thousand points each: 5000 lines fit the run's budget, 7000 do not.
+    double lines = 0;
+    std::size_t rounds = 0;
+    drivers.RunVerticalSpherical = [&](shell::Context& ctx) {
+        plot::BusyCursor busy(ctx.services);
+        for (double line : numeric::StepRange(1, lines, 1)) {
+            ctx.ixPlot1().xPset(0, line / 1e5, 12);
+            for (double t : numeric::StepRange(0, 999, 1)) rounds += t >= 0;
+        }
+    };
+    checkOnly({"mnuVertSph"});
+    lines = 5000;
+    EXPECT_TRUE(run());
+    EXPECT_EQ(rounds, 5'000'000u);
+    EXPECT_TRUE(system.services.messages.empty());
+
+    rounds = 0;
+    lines = 7000;
+    EXPECT_FALSE(run());
+    EXPECT_LE(rounds, shell::RunRoundBudget);
+    EXPECT_FALSE(system.services.busy);
+    ASSERT_EQ(system.services.messages.size(), 1u);
+    EXPECT_NE(system.services.messages[0].find("incomplete"), std::string::npos);
+    EXPECT_NE(system.services.messages[0].find("txt_Definition"), std::string::npos);
+
+    // A procedure that skips its failing statements goes on, but is stopped as soon as it
+    // starts another loop, and the run is reported as stopped all the same.
+    drivers.RunVerticalSpherical = [&](shell::Context&) {
+        for (double line : numeric::StepRange(1, lines, 1))
+            numeric::skip([&] {
+                for (double t : numeric::StepRange(0, 999, 1)) rounds += t >= line;
+            });
+    };
+    EXPECT_FALSE(run());
+    ASSERT_EQ(system.services.messages.size(), 2u);
+    EXPECT_EQ(system.services.messages[1], system.services.messages[0]);
+
+    // A loop no budget could pay is reported the same way.
+    drivers.RunVerticalSpherical = [](shell::Context& ctx) {
+        numeric::skip([&] {
+            for (double t : numeric::StepRange(-2, 2, 2e-15)) ctx.ixPlot1().xPset(t, 0, 12);
+        });
+    };
+    EXPECT_FALSE(run());
+    EXPECT_EQ(system.services.messages.size(), 3u);
+
+    // Each run has a budget of its own.
+    drivers.RunVerticalSpherical = [&](shell::Context&) {
+        for (double t : numeric::StepRange(0, 999, 1)) rounds += t >= 0;
+    };
+    EXPECT_TRUE(run());
+    EXPECT_EQ(system.services.messages.size(), 3u);
 }
 
 TEST_F(RunDispatch, ResetEmptiesTheDrawingAndTheTitleAndKeepsTheRest) {

@@ -1,6 +1,7 @@
 // The plot window: printing the selected tiles into a PDF at 1:1, the bitmap export, the screen
 // image device.
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -9,9 +10,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -201,6 +204,104 @@ TEST(ImageDevice, NothingThatIsNotANumberReachesThePainterAndResizeKeepsTheDrawi
 }  // namespace
 
 namespace {
+
+TEST(PlotWindow, ScrollBarsShowWhereTheSurfacePutsThePicture) {
+    StartedApp app;
+    ui::MDIForm1& w = app.window();
+    ui::frmIX& plot = w.plotWindow();
+    plot::PlotSurface& s = plot.ixPlot1();
+    auto* h = plot.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    auto* v = plot.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    ASSERT_NE(h, nullptr);
+    ASSERT_NE(v, nullptr);
+    const double k = plot.screen().pixelsPerTwip();
+    // Scrolls as the user does, to the middle of each range.
+    auto scrollAway = [&] {
+        uitest::settle();
+        ASSERT_GT(h->maximum(), 20);
+        ASSERT_GT(v->maximum(), 20);
+        h->setValue(h->maximum() / 2);
+        v->setValue(v->maximum() / 2);
+        EXPECT_NEAR(s.view().hScrollValue, h->value() / k, 1);
+        EXPECT_NEAR(s.view().vScrollValue, v->value() / k, 1);
+    };
+
+    // A change of scale.
+    scrollAway();
+    auto* cmbScala = plot.findChild<QComboBox*>(QStringLiteral("cmbScala"));
+    ASSERT_GT(cmbScala->count(), 1);
+    emit cmbScala->activated(0);
+    EXPECT_EQ(s.view().hScrollValue, 0);
+    EXPECT_EQ(h->value(), 0);
+    EXPECT_EQ(v->value(), 0);
+
+    // A change of area in the dimension panel.
+    scrollAway();
+    click(&plot, "cmdDim");
+    plot.findChild<QLineEdit*>(QStringLiteral("txtQH"))->setText(QStringLiteral("2.5"));
+    plot.findChild<QLineEdit*>(QStringLiteral("txtQL"))->setText(QStringLiteral("2.6"));
+    click(&plot, "cmdQAggiorna");
+    EXPECT_EQ(s.QuadranteL(), 2.6);
+    EXPECT_EQ(h->value(), 0);
+    EXPECT_EQ(v->value(), 0);
+
+    // The end of printing the selected tiles.
+    scrollAway();
+    QTest::mouseClick(plot.plotWidget()->picture(), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_EQ(s.tileList().count(), 1u);
+    const QString pdf = app.path(QStringLiteral("tiles.pdf"));
+    w.setPrinterChooser([&](QPrinter& printer) {
+        ui::setUpPdfPrinter(printer, pdf);
+        return true;
+    });
+    click(&plot, "cmdStampa");
+    click(&plot, "cmdPOk");
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(h->value(), 0);
+    EXPECT_EQ(v->value(), 0);
+    EXPECT_TRUE(app.services.messages.empty());
+}
+
+TEST(PlotWindow, OnAWhiteBackgroundTheTitleAndWhiteTextsShowInBlack) {
+    StartedApp app;
+    ui::frmIX& plot = app.window().plotWindow();
+    plot::PlotSurface& s = plot.ixPlot1();
+    s.Messaggio("A title");
+    auto* title = plot.findChild<QLabel*>(QStringLiteral("p_mess"));
+    ASSERT_NE(title, nullptr);
+    // The pixels of the title's letters as it paints itself: light or dark.
+    auto letters = [&](bool dark) {
+        const QImage g = title->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < g.height(); ++y)
+            for (int x = 0; x < g.width(); ++x) {
+                const int v = qGray(g.pixel(x, y));
+                n += dark ? v < 60 : v > 200;
+            }
+        return n;
+    };
+    EXPECT_GT(letters(false), 20);
+    EXPECT_EQ(letters(true), 0);
+
+    s.setBackColor(numeric::rgb(255, 255, 255));   // as Options > White does
+    EXPECT_GT(letters(true), 20);
+    EXPECT_EQ(letters(false), 0);
+    s.setForeColor(numeric::rgb(255, 255, 255));
+    click(&plot, "cmdAssi");   // the labels "o", "y", "x" in the fore colour
+    // Some pixels of the "o" written 4 cm right of and above the origin are dark (the axes
+    // are light red).
+    const QImage& image = plot.screen().image();
+    const double k = plot.screen().pixelsPerTwip() * plot::PlotSurface::TwipsPerMetre / s.Scala();
+    const int x0 = static_cast<int>((0.04 + s.ShiftX()) * k);
+    const int y0 = static_cast<int>((-0.04 + s.ShiftY()) * k);
+    int dark = 0;
+    for (int y = y0; y < y0 + 20 && y < image.height(); ++y)
+        for (int x = x0; x < x0 + 20 && x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            dark += std::max({c.red(), c.green(), c.blue()}) < 100;
+        }
+    EXPECT_GT(dark, 3);
+}
 
 TEST(PlotWindow, PanelsOpenFromTheirButtonsAndTheirBoxesFilterKeys) {
     StartedApp app;
