@@ -80,7 +80,7 @@ std::string stepRefusal(const Context& ctx) {
     if (programmes.empty()) return {};
 
     if (std::fabs(in.number("TxtHour")) > MaxHourFraction)
-        return "The drawing was not started: the Hour fraction (TxtHour) may be at most " +
+        return "The drawing was not started: the Hour fraction box may be at most " +
                numeric::toText(MaxHourFraction) +
                ", a line every minute; finer lines cannot be told apart on any dial. Please "
                "check the inputs.";
@@ -90,7 +90,7 @@ std::string stepRefusal(const Context& ctx) {
                           (programmeEnables(item, "ckAlt") && ticked(ctx, "ckAlt"));
     const double definition = std::fabs(in.number("txt_Definition"));
     if (readsDefinition && definition > 0 && definition < MinDefinition)
-        return "The drawing was not started: the Definition (txt_Definition) may not be below " +
+        return "The drawing was not started: the Definition box may not be below " +
                numeric::toText(MinDefinition) +
                "; a finer step draws more points than any drawing can show. Please check the "
                "inputs.";
@@ -99,8 +99,8 @@ std::string stepRefusal(const Context& ctx) {
 
 constexpr const char* kTooManyPoints =
     "The drawing was stopped: the inputs ask for more points than any drawing needs, so the "
-    "drawing is incomplete. A larger Definition (txt_Definition), a smaller Hour fraction "
-    "(TxtHour) or a smaller dial draws fewer. Please check the inputs.";
+    "drawing is incomplete. A larger Definition, a smaller Hour fraction "
+    "or a smaller dial draws fewer. Please check the inputs.";
 
 }  // namespace
 
