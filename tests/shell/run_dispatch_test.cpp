@@ -166,9 +166,9 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingAreRefusedBeforeAnyDriverRuns) {
     for (const auto& item : shell::programmeMenuItems()) {
         checkOnly({std::string(item.name)});
         in.setText("TxtHour", "1e5");
-        EXPECT_TRUE(refused("TxtHour")) << item.name;
+        EXPECT_TRUE(refused("Hour fraction")) << item.name;
         in.setText("TxtHour", "-61");
-        EXPECT_TRUE(refused("TxtHour")) << item.name;
+        EXPECT_TRUE(refused("Hour fraction")) << item.name;
         in.setText("TxtHour", "60");
         EXPECT_TRUE(run()) << item.name;
         EXPECT_EQ(called.size(), 1u) << item.name;
@@ -181,7 +181,7 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingAreRefusedBeforeAnyDriverRuns) {
     for (const char* item : {"M_Light", "M_CILINDRICI", "M_Param", "mnuCircp", "M_Parabolico",
                              "mnuVertSph"}) {
         checkOnly({item});
-        EXPECT_TRUE(refused("txt_Definition")) << item;
+        EXPECT_TRUE(refused("Definition")) << item;
     }
     for (const char* item : {"M_Proiettivo", "M_nProiettivo", "M_Frinter", "mnuCCs", "mnuUni",
                              "M_Inclinati"}) {
@@ -192,15 +192,15 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingAreRefusedBeforeAnyDriverRuns) {
     in.setValue("ckAlt", 1);
     for (const char* item : {"mnuUni", "M_Inclinati"}) {
         checkOnly({item});
-        EXPECT_TRUE(refused("txt_Definition")) << item;
+        EXPECT_TRUE(refused("Definition")) << item;
     }
     checkOnly({"M_Frinter", "M_Inclinati"});
-    EXPECT_TRUE(refused("txt_Definition"));
+    EXPECT_TRUE(refused("Definition"));
     checkOnly({"M_Proiettivo"});
     EXPECT_TRUE(run());
     checkOnly({"M_Light"});
     in.setText("txt_Definition", "-0.05");
-    EXPECT_TRUE(refused("txt_Definition"));
+    EXPECT_TRUE(refused("Definition"));
     for (const char* fine : {"0.1", "0", ""}) {   // no step at all is the programmes' concern
         in.setText("txt_Definition", fine);
         EXPECT_TRUE(run()) << fine;
@@ -237,7 +237,7 @@ TEST_F(RunDispatch, ARunThatWouldLoopBeyondItsBudgetIsStoppedAndSaysSo) {
     EXPECT_FALSE(system.services.busy);
     ASSERT_EQ(system.services.messages.size(), 1u);
     EXPECT_NE(system.services.messages[0].find("incomplete"), std::string::npos);
-    EXPECT_NE(system.services.messages[0].find("txt_Definition"), std::string::npos);
+    EXPECT_NE(system.services.messages[0].find("Definition"), std::string::npos);
 
     // A procedure that skips its failing statements goes on, but is stopped as soon as it
     // starts another loop, and the run is reported as stopped all the same.
