@@ -22,17 +22,6 @@ DialPoint dialOf(const PlaneGeometry& g, const WorldPoint& w) {
     return {w.X * cosD - w.Y * sinD, (w.X * sinD + w.Y * cosD) * sinR + w.Z * cosR};
 }
 
-// Narrows [sMin, sMax] to the parameters s at which base + s * direction lies within [lo, hi];
-// false when no parameter does.
-bool clipAxis(double base, double direction, double lo, double hi, double& sMin, double& sMax) {
-    if (direction == 0) return base >= lo && base <= hi;
-    double s0 = (lo - base) / direction, s1 = (hi - base) / direction;
-    if (s0 > s1) std::swap(s0, s1);
-    sMin = std::max(sMin, s0);
-    sMax = std::min(sMax, s1);
-    return sMin <= sMax;
-}
-
 }  // namespace
 
 std::optional<DialLine> sectionOfPlane(const PlaneGeometry& g, const WorldPoint& normal,
@@ -69,8 +58,8 @@ std::vector<DialPoint> pointsInPlotArea(const plot::PlotSurface& plot, const Dia
     double sMin = -std::numeric_limits<double>::infinity();
     double sMax = std::numeric_limits<double>::infinity();
     std::vector<DialPoint> points;
-    if (!clipAxis(line.base.x, line.direction.x, left, right, sMin, sMax) ||
-        !clipAxis(line.base.y, line.direction.y, bottom, top, sMin, sMax))
+    if (!clipSlab(line.base.x, line.direction.x, left, right, sMin, sMax) ||
+        !clipSlab(line.base.y, line.direction.y, bottom, top, sMin, sMax))
         return points;
 
     const bool alongX = std::fabs(line.direction.x) >= std::fabs(line.direction.y);

@@ -31,17 +31,6 @@ std::optional<PointAndDirection> parametric(const StraightLine& l) {
     return p;
 }
 
-// Narrows [t0, t1] to the parameters where from + t * along lies in [low, high]; false when
-// nothing is left.
-bool clipSlab(double from, double along, double low, double high, double& t0, double& t1) {
-    if (along == 0) return from >= low && from <= high;
-    double enter = (low - from) / along, leave = (high - from) / along;
-    if (enter > leave) std::swap(enter, leave);
-    t0 = std::max(t0, enter);
-    t1 = std::min(t1, leave);
-    return t0 <= t1;
-}
-
 }  // namespace
 
 std::optional<std::pair<DialPoint, DialPoint>> segmentPartBelow(
