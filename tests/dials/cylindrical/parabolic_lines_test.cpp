@@ -1,8 +1,11 @@
 // Every line family of the parabolic dial against the shadow model of the cylinder: each drawn
-// point lies on the cut of the surface by its line's plane or cone through the tip.
+// point lies on the cut of the surface by its line's plane or cone through the tip, and is
+// drawn exactly where the model says a real sun of that line casts the tip's shadow.
 
 #include <cmath>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -28,26 +31,116 @@ protected:
     std::unique_ptr<ParabolicDial> dial;
 };
 
-// An hour plane holds the suns of H and of H + 180: the drawn line is the whole cut.
+// An hour plane holds the suns of H and of H + 180.
 void expectHourLine(const oracle::ParabolicOracle& o, double hour,
                     const std::vector<DialXY>& points, const std::string& what) {
     EXPECT_TRUE(allWithin(points, [&](DialXY p) { return o.distanceToHourLine(hour, p); }, what));
 }
 
-TEST_P(ParabolicLines, HourLinesLieOnTheirHourPlanes) {
+// The model's verdict on a point: drawn, not drawn, or too near a border to tell.
+using Verdict = std::function<std::optional<bool>(DialXY)>;
+
+// Whether a real sun casts the point, or nullopt on the border.
+std::optional<bool> realSun(const oracle::ParabolicOracle& o, DialXY p) {
+    const bool wide = o.castByRealSun(p, 1e-9), narrow = o.castByRealSun(p, -1e-9);
+    if (wide != narrow) return std::nullopt;
+    return narrow;
+}
+
+// The hour line of hour angle H (west +, degrees): the points its own sun casts, and those of
+// the other half of its plane that a sun of the year casts, unless the other half is drawn as a
+// line of its own.
+Verdict hourLineVerdict(const oracle::ParabolicOracle& o, double H, bool otherHalfElsewhere) {
+    return [&o, H, otherHalfElsewhere](DialXY p) -> std::optional<bool> {
+        const std::optional<bool> real = realSun(o, p);
+        if (!real || !*real) return real;
+        const oracle::HourDecl sun = o.sunFor(p);
+        const double own = std::cos(o.sky().rad(sun.hourAngle - H));
+        if (std::fabs(own) < 1e-9) return std::nullopt;
+        if (own > 0) return true;
+        if (otherHalfElsewhere) return false;
+        if (std::fabs(std::fabs(sun.declination) - 23.45) < 1e-7) return std::nullopt;
+        return std::fabs(sun.declination) <= 23.45;
+    };
+}
+
+// The programme samples the section from the foot; on each sample the plane through the tip
+// cuts one point. Every sample the model keeps (and that falls on the plot) is drawn there,
+// every other is not.
+testing::AssertionResult drawnWhereTheModelSays(ParabolicDial& dial,
+                                                const oracle::ParabolicOracle& o,
+                                                const std::vector<DialXY>& drawn,
+                                                oracle::Vec3 normal, double to,
+                                                const Verdict& verdict, const std::string& what) {
+    const plot::PlotSurface& plot = dial.surface();
+    int missing = 0, extra = 0, checked = 0;
+    std::string first;
+    for (double X : numeric::StepRange(-1, to, dial.m().PointStep)) {
+        const double xi = o.developed(o.foot().x + X);
+        bool isDrawn = false;
+        for (const DialXY& q : drawn) isDrawn = isDrawn || std::fabs(q.x - xi) < 1e-9;
+        const std::optional<double> z = o.planeCutHeight(normal, xi);
+        std::optional<bool> expected = false;
+        if (z) {
+            const double y = -*z;
+            const double x0 = -plot.ShiftX(), x1 = plot.QuadranteL() - plot.ShiftX();
+            const double y0 = -plot.ShiftY(), y1 = plot.QuadranteH() - plot.ShiftY();
+            if (xi >= x0 && xi < x1 && y >= y0 && y < y1) expected = verdict({xi, *z});
+        }
+        if (!expected) continue;
+        ++checked;
+        if (*expected == isDrawn) continue;
+        (*expected ? missing : extra)++;
+        if (first.empty())
+            first = (*expected ? "missing at xi " : "extra at xi ") + std::to_string(xi) +
+                    (z ? ", height " + std::to_string(*z) : std::string());
+    }
+    if (missing + extra == 0) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << what << ": " << missing << " points missing and "
+                                       << extra << " drawn where no such sun casts, of "
+                                       << checked << " samples; first " << first;
+}
+
+oracle::Vec3 hourPlaneNormal(const oracle::ParabolicOracle& o, double H) {
+    return oracle::cross(o.sky().pole(), o.sky().sun(H, 0));
+}
+
+// The hour lines of a whole-hour loop (tagged with the loop's hour), each of hour angle
+// hourAngle(H): on their planes and drawn where the model says. Returns how many points they
+// hold.
+std::size_t expectHourLines(ParabolicDial& dial, const oracle::ParabolicOracle& o,
+                            const Drawing& d, const std::function<double(double)>& hourAngle,
+                            bool noonDrawn) {
+    const auto lines = d.byTag();
+    std::size_t total = 0;
+    for (double H : numeric::StepRange(-90, 90, 15)) {
+        if (H == 0 && !noonDrawn) {
+            // True noon is the noon generatrix.
+            EXPECT_EQ(lines.count(0), 0u);
+            continue;
+        }
+        const auto line = lines.find(H);
+        const std::vector<DialXY> points =
+            line == lines.end() ? std::vector<DialXY>{} : line->second;
+        total += points.size();
+        const std::string what = "hour " + std::to_string(H);
+        const double tau = hourAngle(H);
+        expectHourLine(o, tau, points, what);
+        // The two six o'clock lines are the halves of one plane: each draws its own.
+        EXPECT_TRUE(drawnWhereTheModelSays(dial, o, points, hourPlaneNormal(o, tau), 1.5,
+                                           hourLineVerdict(o, tau, std::fabs(H) == 90), what));
+    }
+    return total;
+}
+
+TEST_P(ParabolicLines, HourLinesAreTheRealShadowsOfTheirHours) {
     const auto o = dial->oracle();
     dial->tagWith(&shell::Module1::HourAngleRad);
     const Drawing d = dial->drawSection(cyl::DrawParabolicHourLines);
-    const auto lines = d.byTag();
-    // True noon is the noon generatrix: twelve lines of -90 to 90 but 0.
-    ASSERT_EQ(lines.size(), 12u);
-    EXPECT_EQ(lines.count(0), 0u);
     // The concave side runs through the hours the other way.
     const double s = GetParam().convex ? 1 : -1;
-    for (const auto& [H, points] : lines) {
-        EXPECT_GT(points.size(), 20u) << "hour " << H;
-        expectHourLine(o, s * H, points, "hour " + std::to_string(H));
-    }
+    EXPECT_EQ(expectHourLines(*dial, o, d, [s](double H) { return s * H; }, false),
+              d.points.size());
     for (const DrawnPoint& p : d.points)
         ASSERT_EQ(p.colour, colourOf(p.tag == 90 ? 9 : 7)) << "hour " << p.tag;
 }
@@ -64,10 +157,11 @@ TEST_P(ParabolicLines, SubstyleIsTheHourPlaneThroughTheStyle) {
     }
     const double H = o.sky().deg(std::atan(std::tan(o.sky().rad(c.decl)) /
                                            std::sin(o.sky().rad(c.lat))));
-    EXPECT_GT(d.points.size(), 20u);
     EXPECT_TRUE(allWithin(d.at(), [&](DialXY p) { return o.distanceToHourLine(H, p); },
                           "substyle"));
-    EXPECT_EQ(d.colours(), std::set<plot::Colour>{colourOf(9)});
+    EXPECT_TRUE(drawnWhereTheModelSays(*dial, o, d.at(), hourPlaneNormal(o, H), 1.5,
+                                       hourLineVerdict(o, H, false), "substyle"));
+    for (const DrawnPoint& p : d.points) ASSERT_EQ(p.colour, colourOf(9));
 }
 
 TEST_P(ParabolicLines, EquinoctialIsTheCutOfTheEquator) {
@@ -79,9 +173,11 @@ TEST_P(ParabolicLines, EquinoctialIsTheCutOfTheEquator) {
         EXPECT_TRUE(d.points.empty());
         return;
     }
-    EXPECT_GT(d.points.size(), 20u);
     EXPECT_TRUE(allWithin(d.at(), [&](DialXY p) { return o.distanceToEquinoctial(p); },
                           "equinoctial"));
+    // Every sun of the equator is one of the year.
+    EXPECT_TRUE(drawnWhereTheModelSays(*dial, o, d.at(), o.sky().pole(), 1.5,
+                                       [&](DialXY p) { return realSun(o, p); }, "equinoctial"));
 }
 
 TEST_P(ParabolicLines, DeclinationLinesLieOnTheirCones) {
@@ -104,30 +200,48 @@ TEST_P(ParabolicLines, DeclinationLinesLieOnTheirCones) {
 }
 
 // Italian hour n (24 - alpha / 15 for alpha 0..180) and Babylonian hour n (-alpha / 15 for
-// -180..0) lie on one great circle of suns; its plane through the tip cuts the whole line. A
-// plane nearly horizontal (alpha 180 at latitude 45) cuts the surface far off the plot.
-void expectTurnedHorizons(const oracle::ParabolicOracle& o, const Drawing& d, bool italian) {
+// -180..0) lie on one great circle of suns, whose plane through the tip cuts the line. The
+// circle holds the suns of Italian hour n on one half and of Babylonian hour n on the other:
+// each line is drawn where a real sun of its own hour casts the shadow. A plane nearly
+// horizontal (alpha 180 at latitude 45) cuts the surface far off the plot.
+void expectTurnedHorizons(ParabolicDial& dial, const oracle::ParabolicOracle& o,
+                          const Drawing& d, bool italian) {
     const auto lines = d.byTag();
-    EXPECT_GE(lines.size(), 11u);
-    for (const auto& [alpha, points] : lines) {
+    for (double alpha : numeric::StepRange(italian ? 0 : -180, italian ? 180 : 0, 15)) {
         const double n = italian ? 24 - alpha / 15 : -alpha / 15;
         const oracle::Vec3 normal =
             italian ? o.sky().italianCircleNormal(n) : o.sky().babylonianCircleNormal(n);
         const std::string what = (italian ? "Italian " : "Babylonian ") + std::to_string(n);
+        const auto line = lines.find(alpha);
+        const std::vector<DialXY> points =
+            line == lines.end() ? std::vector<DialXY>{} : line->second;
         EXPECT_TRUE(allWithin(points, [&](DialXY p) { return o.distanceToPlaneCut(normal, p); },
                               what));
+        const Verdict ownHour = [&](DialXY p) -> std::optional<bool> {
+            const std::optional<bool> real = realSun(o, p);
+            if (!real || !*real) return real;
+            const oracle::HourDecl sun = o.sunFor(p);
+            // A sun that only touches the horizon is of both halves.
+            const std::optional<double> sunset = o.sky().sunsetHourAngle(sun.declination);
+            if (!sunset || std::fabs(std::sin(o.sky().rad(*sunset))) < 1e-6) return std::nullopt;
+            const std::optional<double> hour =
+                italian ? o.sky().italianHourOf(sun.hourAngle, sun.declination)
+                        : o.sky().babylonianHourOf(sun.hourAngle, sun.declination);
+            return std::fabs(std::remainder(*hour - n, 24.0)) < 1e-6;
+        };
+        EXPECT_TRUE(drawnWhereTheModelSays(dial, o, points, normal, 1, ownHour, what));
     }
 }
 
-TEST_P(ParabolicLines, ItalianAndBabylonianHoursLieOnTheirCircles) {
+TEST_P(ParabolicLines, ItalianAndBabylonianHoursAreTheRealShadowsOfTheirHours) {
     dial->tagWith(&shell::Module1::HourLoop);
     const auto o = dial->oracle();
     const Drawing italian = dial->drawSection(cyl::DrawParabolicItalianHours);
-    EXPECT_EQ(italian.colours(), std::set<plot::Colour>{colourOf(12)});
-    expectTurnedHorizons(o, italian, true);
+    for (const DrawnPoint& p : italian.points) ASSERT_EQ(p.colour, colourOf(12));
+    expectTurnedHorizons(*dial, o, italian, true);
     const Drawing babylonian = dial->drawSection(cyl::DrawParabolicBabylonianHours);
-    EXPECT_EQ(babylonian.colours(), std::set<plot::Colour>{colourOf(13)});
-    expectTurnedHorizons(o, babylonian, false);
+    for (const DrawnPoint& p : babylonian.points) ASSERT_EQ(p.colour, colourOf(13));
+    expectTurnedHorizons(*dial, o, babylonian, false);
 }
 
 TEST_P(ParabolicLines, GeneratricesAndTriangleStandWhereTheModelPutsThem) {
@@ -184,6 +298,11 @@ const Cylinder kCylinders[] = {
     {30, 70, false, 0.2},     {10, -20, false, 1.0},   {0, 20, false},
     {45, 0, true},            {45, 30, true},          {40, -45, true, 1.0, 0.2},
     {60, -70, true, 0.25},    {20, 10, true, 2.0, 0.3}, {0, -35, true},
+    // A convex wall whose tip reaches a narrow part of the surface; the noon sun north of the
+    // zenith in the tropics.
+    {45, 20, true, 0.5, 0.2}, {10, 30, true}, {5, -10, false, 0.4},
+    // The style's tip beyond the parabola's axis on the concave side.
+    {45, 35, false, 0.3, 0.5}, {30, -50, false, 0.2, 0.4},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cylinders, ParabolicLines, testing::ValuesIn(kCylinders), cylinderName);
@@ -202,12 +321,14 @@ TEST_P(ParabolicStandardTime, EveryLineMovesByTheZoneCorrection) {
     const auto o = dial.oracle();
     dial.tagWith(&shell::Module1::HourAngleRad);
     const Drawing d = dial.drawSection(cyl::DrawParabolicHourLines);
-    const auto lines = d.byTag();
-    ASSERT_EQ(lines.size(), 13u);
     const double correction = oracle::standardMeridianCorrection(lonWest, zone);
     const double s = GetParam() ? 1 : -1;
-    for (const auto& [H, points] : lines)
-        expectHourLine(o, s * H + correction, points, "clock hour " + std::to_string(H));
+    EXPECT_EQ(expectHourLines(dial, o, d, [&](double H) { return s * H + correction; }, true),
+              d.points.size());
+    // 12:00 of the zone is drawn.
+    const auto lines = d.byTag();
+    ASSERT_EQ(lines.count(0), 1u);
+    EXPECT_GT(lines.at(0).size(), 10u);
     EXPECT_EQ(d.withColour(colourOf(12)).size(), lines.at(0).size());
 }
 
