@@ -5,6 +5,7 @@
 
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
@@ -44,6 +45,17 @@ double ParabolicFrame::towardsEquatorAt(const Direction& w, double tau) const {
     // West is -east; the equator's point on the meridian is (0, -sin phi, cos phi).
     const double onMeridian = -w.north * std::sin(phi) + w.up * std::cos(phi);
     return -w.east * std::sin(tau) + onMeridian * std::cos(tau);
+}
+
+QuadraticRoots solveQuadratic(double a, double b, double c) {
+    QuadraticRoots r;
+    const double d = checkFinite(b * b - 4 * a * c);
+    if (d < 0) return r;
+    const double k = b >= 0 ? checkedSqrt(d) : -checkedSqrt(d);
+    const double q = -(b + k) / 2;
+    numeric::skip([&] { r.viaA = checkedDiv(q, a); });
+    numeric::skip([&] { r.viaC = checkedDiv(c, q); });
+    return r;
 }
 
 ParabolicFrame SetupParabolicDial(shell::Context& ctx) {

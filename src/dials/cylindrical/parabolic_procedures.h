@@ -22,6 +22,8 @@
 // reach the point's generatrix (see ParabolicFrame::reaches). Each curve adds what its own suns
 // must be (the hour of its line, a declination of the year).
 
+#include <optional>
+
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/context.h"
@@ -73,6 +75,16 @@ struct ParabolicFrame {
 // Arc length of the parabola v = u^2 / (2p) from its vertex to abscissa u (natural logarithm).
 // Throws numeric::NumericFailure for p <= 0.
 double parabolaArcLength(double u, double p);
+
+// The real roots of a z^2 + b z + c = 0, taken as q / a and c / q with
+// q = -(b + sgn(b) sqrt(d)) / 2, so that neither loses digits to cancellation even when a is
+// tiny beside b and c. None when the discriminant d is negative; a root that cannot be formed
+// (a = 0: the root at infinity) is missing. Throws numeric::NumericFailure for a non-finite
+// discriminant.
+struct QuadraticRoots {
+    std::optional<double> viaA, viaC;
+};
+QuadraticRoots solveQuadratic(double a, double b, double c);
 
 // Reads the inputs the curves need into the shared variables (side sign, style length, zone
 // correction, the tip, TipOffset and StyleHypotenuse) and returns the frame. A failure (a radius
