@@ -65,27 +65,49 @@ Vec3 ParabolicOracle::surfacePoint(DialXY p) const {
     return {x, sectionNorth(x), p.y};
 }
 
-std::optional<DialXY> ParabolicOracle::shadow(double hourAngleDeg, double declinationDeg) const {
-    const Vec3 s = sky_.sun(hourAngleDeg, declinationDeg);
+std::vector<double> ParabolicOracle::lineMeetsSection(Vec3 s) const {
     // T - t s on the section: side (Tx - t sx)^2 / (2p) - (Ty - t sy) = 0, a t^2 + b t + c = 0.
     const double a = side_ * s.x * s.x / (2 * p_);
     const double b = -side_ * tip_.x * s.x / p_ + s.y;
     const double c = sectionNorth(tip_.x) - tip_.y;
+    const double disc = b * b - 4 * a * c;
+    if (disc < 0) return {};
+    // q / a and c / q: neither root loses digits when a is tiny (a line nearly north-south).
+    const double q = -(b + std::copysign(std::sqrt(disc), b)) / 2;
+    std::vector<double> t;
+    if (a != 0) t.push_back(q / a);
+    if (q != 0) t.push_back(c / q);
+    return t;
+}
+
+std::optional<DialXY> ParabolicOracle::shadow(double hourAngleDeg, double declinationDeg) const {
+    const Vec3 s = sky_.sun(hourAngleDeg, declinationDeg);
     std::optional<double> first;
-    auto consider = [&](double t) {
+    for (double t : lineMeetsSection(s))
         if (t > 1e-12 && (!first || t < *first)) first = t;
-    };
-    if (std::fabs(a) < 1e-15) {
-        if (b != 0) consider(-c / b);
-    } else {
-        const double disc = b * b - 4 * a * c;
-        if (disc < 0) return std::nullopt;
-        consider((-b - std::sqrt(disc)) / (2 * a));
-        consider((-b + std::sqrt(disc)) / (2 * a));
-    }
     if (!first) return std::nullopt;
     const Vec3 hit = tip_ - *first * s;
     return DialXY{developed(hit.x), hit.z};
+}
+
+bool ParabolicOracle::castByRealSun(DialXY p, double slack) const {
+    const Vec3 point = surfacePoint(p);
+    const Vec3 toTip = tip_ - point;
+    const Vec3 sun = unit(toTip);
+    if (sun.z < -slack) return false;
+    const Vec3 face = unit(Vec3{side_ * point.x / p_, -1, 0});
+    if (dot(face, sun) <= -slack) return false;
+    // The point is t = 1 along T - t (T - P): nothing of the surface may come before it.
+    for (double t : lineMeetsSection(toTip))
+        if (t > 1e-9 && t < 1 - 1e-7) return false;
+    return true;
+}
+
+std::optional<double> ParabolicOracle::planeCutHeight(Vec3 normal, double xi) const {
+    const double x = eastOf(xi);
+    const Vec3 level{x, sectionNorth(x), 0};
+    if (normal.z == 0) return std::nullopt;
+    return dot(normal, tip_ - level) / normal.z;
 }
 
 HourDecl ParabolicOracle::sunFor(DialXY p) const {

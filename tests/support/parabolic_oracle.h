@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "support/oracle_sky.h"
 #include "support/oracle_vec.h"
@@ -49,6 +50,17 @@ public:
     std::optional<DialXY> shadow(double hourAngleDeg, double declinationDeg) const;
     // The sun whose ray through the tip falls on a drawn point.
     HourDecl sunFor(DialXY p) const;
+    // Whether a real sun casts the tip's shadow on a drawn point: the sun along the direction
+    // from the point to the tip is not below the horizon, the dial's face there looks towards
+    // it, and the ray from the tip meets no other part of the surface before the point. `slack`
+    // widens the two angle tests by that much (as sines), or narrows them when negative, so that
+    // a decision can be told apart from a borderline case.
+    bool castByRealSun(DialXY p, double slack = 1e-9) const;
+
+    // The height above the tip at which the plane through the tip with the given normal cuts
+    // the generatrix of developed abscissa xi; none when the plane holds that generatrix's
+    // direction.
+    std::optional<double> planeCutHeight(Vec3 normal, double xi) const;
 
     // The vertical of true noon (where the meridian plane through the tip cuts the surface) and
     // the centre on it, where the polar axis through the tip meets the surface: every hour line
@@ -67,6 +79,8 @@ public:
 
 private:
     double arcFromFoot(double x) const;
+    // The parameters t of the points where the line T - t s meets the section (any sign).
+    std::vector<double> lineMeetsSection(Vec3 s) const;
     Vec3 tangent(double x) const;  // unit horizontal tangent of the section, eastwards
     double firstOrderDistance(DialXY p, const std::function<double(Vec3)>& field,
                               const std::function<Vec3(Vec3)>& gradient) const;

@@ -1,21 +1,21 @@
 // The analemma of the parabolic dial: for each mean day of the year, the shadow of the tip at
 // 12:00 mean time of the standard meridian. The sun's declination and the equation of time come
-// from the shared sun series; the ray through the tip is cut with the cylinder by a quadratic in
-// the section's abscissa u, in the frame where the surface is Y = s u^2 / (2p), Y north from the
-// vertex.
+// from the shared sun series; the true sun then stands at the hour angle (west positive) of the
+// zone meridian's mean noon less the equation of time (Ec - Q).
 //
-// The height formula of this section gives the shadow of the sun at hour angle -H (west
-// positive) when it is given H; the true sun stands at the zone meridian's mean noon less the
-// equation of time (Ec - Q) of hour angle, so H is the equation of time plus the zone
-// correction. Of the quadratic's two roots the one on the side of H is the first surface point
-// the shadow reaches.
+// The shadow is where the ray leaving the tip away from the sun first meets the surface: along
+// T - t S (S towards the sun, t > 0) the point of sample X = xt - t S_east and axis coordinate
+// Q = yt - t s S_north lies on the surface when Q(X) equals it, a quadratic in t. A day draws
+// nothing when its sun is below the horizon, when the ray runs away from the surface (the sun
+// behind a convex wall, or along the opening of a concave one) or when it meets the surface on
+// a generatrix the tip's shadow cannot reach.
 
 #include <cmath>
+#include <optional>
 
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/flat3d/sun_series.h"
 #include "numeric/checked.h"
-#include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -27,36 +27,37 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     using numeric::checkedDiv;
     const double p = f.p, s = f.s, phi = f.phi;
-    const double Dw = s * f.Dp;  // the wall declination again
-    const double uf = checkedDiv(-p * std::tan(Dw), s);
-    const double ut = uf - f.L * std::sin(Dw);
-    const double W = checkedDiv(s * ut * ut, 2 * p) - m.TipOffset;
-    const double hT = -m.TipOffset * std::tan(phi);
-    const double Af = f.A(uf);
+    const double sinPhi = std::sin(phi), cosPhi = std::cos(phi), tanDp = std::tan(f.Dp);
     flat3d::storeAnalemmaObliquity(m);
     const numeric::Colour colour = shell::LineColor(ctx, 14);
+    // Where the ray leaves the tip, the surface lies Q(xt) - yt along the axis from it.
+    const double c = f.Q(f.xt) - f.yt;
 
     for (double T : numeric::StepRange(0, 360, flat3d::kMeanDayDeg)) {
         numeric::skip([&] {
             const flat3d::SunSeries sun = flat3d::sunForDay(T, m.AnalemmaObliquityRad, m.Pi);
             m.ConicA115 = sun.doubleLongitudeSine;
             const double delta = sun.declination;
-            const double H = sun.equationOfTime() + f.Z0;
-            const double sinH = std::sin(H), tanH = std::tan(H);
-            const double a = s * sinH * tanH;
-            const double E1 = std::tan(-delta) * std::cos(phi) * tanH + std::sin(phi) * sinH;
-            const double b = 2 * p * E1;
-            const double c = -2 * p * ut * E1 - 2 * p * W * sinH * tanH;
-            const double d = numeric::checkFinite(b * b - 4 * a * c);
-            // The ray misses the cylinder.
-            if (d < 0) return;
-            const double u = checkedDiv(-b + numeric::sgn(H) * numeric::checkedSqrt(d), 2 * a);
-            const double Y = W + checkedDiv((ut - u) * E1, sinH * tanH);
-            const double Z =
-                checkedDiv((u - ut) + (Y - W) * std::sin(phi) * tanH, std::cos(phi) * tanH) + hT;
-            m.DevelopedAbscissa = f.A(u);
-            plot.xPset(numeric::checkFinite(m.DevelopedAbscissa - Af),
-                       numeric::checkFinite(-(Z + m.TipOffset * std::tan(phi))), colour);
+            const double tau = -(sun.equationOfTime() + f.Z0);
+            // The sun: east, north and up.
+            const double onEquator = std::cos(delta) * std::cos(tau);
+            const double Se = -std::cos(delta) * std::sin(tau);
+            const double Sn = std::sin(delta) * cosPhi - onEquator * sinPhi;
+            const double Su = std::sin(delta) * sinPhi + onEquator * cosPhi;
+            if (!(Su > 0)) return;
+            const double a = checkedDiv(Se * Se, 2 * p);
+            const double b = Se * (tanDp - checkedDiv(f.xt, p)) + s * Sn;
+            // The first point ahead of the tip (a = 0: a sun on the meridian, one root).
+            const QuadraticRoots r = solveQuadratic(a, b, c);
+            std::optional<double> t;
+            for (const std::optional<double>& root : {r.viaA, r.viaC})
+                if (root && *root > 0 && (!t || *root < *t)) t = root;
+            if (!t) return;
+            const double X = f.xt - *t * Se;
+            if (!f.reaches(X)) return;
+            m.DevelopedAbscissa = f.A(X + f.u0);
+            plot.xPset(numeric::checkFinite(m.DevelopedAbscissa - f.Au0),
+                       numeric::checkFinite(*t * Su), colour);
         });
     }
 }

@@ -3,8 +3,16 @@
 // in up to two points, one on the line of +delta and one on that of -delta, drawn together in
 // one colour. The cone's equation is even in the axis coordinate and the height together, so it
 // holds on both sides once the height is turned with the side sign.
+//
+// Over a generatrix x across and q along the axis from the tip, the height Z of the cone solves
+//   sin(phi - delta) sin(phi + delta) Z^2 + q sin(2 phi) Z
+//     + q^2 cos(phi - delta) cos(phi + delta) - x^2 sin^2(delta) = 0.
+// Written with these products its leading coefficient is exact, and it vanishes at a latitude
+// equal to the declination, where the cone holds the vertical and the generatrix meets it once;
+// the roots are taken in the form that loses no digits when that coefficient is small.
 
 #include <cmath>
+#include <optional>
 
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
@@ -27,28 +35,26 @@ constexpr DeclinationLine kLines[] = {{23.45, 12}, {20.001, 13}, {11.5001, 11}};
 void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    using numeric::checkedDiv;
-    const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi);
-    const double sin2 = sinPhi * sinPhi, cos2 = cosPhi * cosPhi;
+    const double phi = f.phi;
 
     for (const DeclinationLine& line : kLines) {
         const numeric::Colour colour = shell::LineColor(ctx, line.colour);
-        // K = cot^2 delta.
-        const double K = checkedDiv(1, std::pow(std::tan(line.degrees * m.Pi / 180), 2.0));
+        const double delta = line.degrees * m.Pi / 180;
+        const double a = std::sin(phi - delta) * std::sin(phi + delta);
+        const double cosCos = std::cos(phi - delta) * std::cos(phi + delta);
+        const double sin2Delta = std::pow(std::sin(delta), 2);
         forEachSample(m, -1, 1, [&](double X) {
+            // The tip's shadow cannot reach this generatrix.
+            if (!f.reaches(X)) return;
             m.PlaneCoefSaveY = f.Q(X);
             const double x = X - f.xt, q = m.PlaneCoefSaveY - f.yt;
-            const double a = cos2 - K * sin2;
-            const double b = -2 * sinPhi * cosPhi * q * (1 + K);
-            const double c = x * x + (sin2 - K * cos2) * q * q;
-            const double d = numeric::checkFinite(b * b - 4 * a * c);
-            // This generatrix misses the cone.
-            if (d < 0) return;
-            const double Z1 = checkedDiv(-b + numeric::checkedSqrt(d), 2 * a);
-            const double Z2 = checkedDiv(-b - numeric::checkedSqrt(d), 2 * a);
+            const QuadraticRoots Z =
+                solveQuadratic(a, q * std::sin(2 * phi), q * q * cosCos - x * x * sin2Delta);
+            if (!Z.viaA && !Z.viaC) return;
             m.DevelopedAbscissa = f.xi(X);
-            plot.xPset(m.DevelopedAbscissa, -f.s * Z2, colour);
-            plot.xPset(m.DevelopedAbscissa, -f.s * Z1, colour);
+            // A point above the tip is the shadow of a sun below the horizon.
+            for (const std::optional<double>& z : {Z.viaA, Z.viaC})
+                if (z && f.s * *z <= 0) plot.xPset(m.DevelopedAbscissa, -f.s * *z, colour);
         });
     }
 }

@@ -5,6 +5,7 @@
 
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
@@ -27,6 +28,35 @@ double ParabolicFrame::Q(double X) const {
 }
 
 double ParabolicFrame::xi(double X) const { return checkFinite(A(X + u0) - Au0); }
+
+bool ParabolicFrame::reaches(double X) const {
+    // The dial's face at u = X + u0 looks along (s u / p, -1), east and north, on either side;
+    // the tip lies xt - X east and s (yt - Q(X)) north of the point.
+    const double u = X + u0;
+    return tipOnDialSide && s * (checkedDiv(u * (xt - X), p) + Q(X) - yt) > 0;
+}
+
+ParabolicFrame::Direction ParabolicFrame::towardsTip(double X, double height) const {
+    // Q runs north on the convex side and south on the concave one.
+    return {xt - X, s * (yt - Q(X)), -height};
+}
+
+double ParabolicFrame::towardsEquatorAt(const Direction& w, double tau) const {
+    // West is -east; the equator's point on the meridian is (0, -sin phi, cos phi).
+    const double onMeridian = -w.north * std::sin(phi) + w.up * std::cos(phi);
+    return -w.east * std::sin(tau) + onMeridian * std::cos(tau);
+}
+
+QuadraticRoots solveQuadratic(double a, double b, double c) {
+    QuadraticRoots r;
+    const double d = checkFinite(b * b - 4 * a * c);
+    if (d < 0) return r;
+    const double k = b >= 0 ? checkedSqrt(d) : -checkedSqrt(d);
+    const double q = -(b + k) / 2;
+    numeric::skip([&] { r.viaA = checkedDiv(q, a); });
+    numeric::skip([&] { r.viaC = checkedDiv(c, q); });
+    return r;
+}
 
 ParabolicFrame SetupParabolicDial(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
@@ -64,6 +94,9 @@ ParabolicFrame SetupParabolicDial(shell::Context& ctx) {
     m.TipOffset = std::fabs(m.TriangleTemp - f.yt);
     m.StyleHypotenuse = checkedDiv(m.TipOffset, std::cos(f.phi));
     m.SetupTemp5 = m.StyleHypotenuse;
+    // On either side the surface straight along the axis from a tip in front of it lies north
+    // of the tip; a concave style long enough to pass through the far arm leaves it south.
+    f.tipOnDialSide = f.s * (m.TriangleTemp - f.yt) > 0;
 
     // Every curve is sampled with this step and unrolled from the foot: both must exist.
     numeric::StepRange(-1, 1.5, m.PointStep);

@@ -21,7 +21,8 @@ void DrawParabolicGeneratrices(shell::Context& ctx, const ParabolicFrame& f) {
         m.GeneratrixAbscissa, [&] { return f.A(f.xt + f.u0) - f.Au0; });
     const double vertex = -f.Au0;
     plot.xLine(vertex, -H, vertex, H, shell::LineColor(ctx, 1));
-    if (noonKnown)
+    // A tip behind the surface casts no shadow on it: then there is no noon line either.
+    if (noonKnown && f.tipOnDialSide)
         plot.xLine(m.GeneratrixAbscissa, -H, m.GeneratrixAbscissa, H, shell::LineColor(ctx, 4));
 }
 

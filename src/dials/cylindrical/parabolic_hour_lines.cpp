@@ -6,8 +6,12 @@
 // coordinate Q runs north. On the concave side Q runs south, which turns the plane of angle h
 // into that of -h: there the line of loop value H is the hour angle -H (west positive), and the
 // standard-meridian correction is taken with the side sign so that it moves every line the same
-// way on both sides. The lines of -90 and +90 lie in one plane, so both sides draw the same
-// lines.
+// way on both sides.
+//
+// An hour plane holds the suns of its hour and those twelve hours away. The half lit by the
+// line's own hour is its hour line; a point of the other half is kept only where that other sun
+// is one of the year (within the solstices), and not at all when the loop draws the other half
+// itself: the lines of -90 and +90 lie in one plane, and each then keeps its own half.
 
 #include <cmath>
 
@@ -22,22 +26,62 @@ namespace {
 
 using numeric::checkedDiv;
 
+constexpr double kSolsticeDeg = 23.45;
+constexpr double kSameHourDeg = 1e-9;
+
 int hourLineColour(double H) {
     if (H == 0) return 12;
     if (H == 90) return 9;
     return 7;
 }
 
-// Samples X from -1 to 1.5 of the plane of angle h (radians) through the tip.
+// Whether the loop of the hours, from -90 by the step, reaches +90 as well.
+bool loopDrawsBothSixes(double step) {
+    double last = -90;
+    for (double H : numeric::StepRange(-90, 90, step)) last = H;
+    return std::fabs(last - 90) <= kSameHourDeg;
+}
+
+// Which points of the cut of an hour plane a real sun casts (see the file's head).
+class HourPlaneHalf {
+public:
+    // tau: the line's hour angle, west positive, radians.
+    HourPlaneHalf(const ParabolicFrame& f, double tau, double pi, bool otherHalfDrawnElsewhere)
+        : f_(f),
+          tau_(tau),
+          sinSolstice_(std::sin(kSolsticeDeg * pi / 180)),
+          otherHalfDrawn_(otherHalfDrawnElsewhere) {}
+
+    bool keeps(double X, double height) const {
+        if (!f_.lit(X, height)) return false;
+        const ParabolicFrame::Direction w = f_.towardsTip(X, height);
+        if (f_.towardsEquatorAt(w, tau_) >= 0) return true;
+        if (otherHalfDrawn_) return false;
+        // The other sun's declination, from its component along the polar axis.
+        const double along = w.north * std::cos(f_.phi) + w.up * std::sin(f_.phi);
+        const double length = std::sqrt(w.east * w.east + w.north * w.north + w.up * w.up);
+        return std::fabs(checkedDiv(along, length)) <= sinSolstice_;
+    }
+
+private:
+    const ParabolicFrame& f_;
+    double tau_, sinSolstice_;
+    bool otherHalfDrawn_;
+};
+
+// Samples X from -1 to 1.5 of the plane of angle h (radians) through the tip, keeping the
+// points the half allows.
 void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
-                   numeric::Colour colour) {
+                   numeric::Colour colour, bool otherHalfDrawnElsewhere = false) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
+    const HourPlaneHalf half(f, f.s * h, m.Pi, otherHalfDrawnElsewhere);
     const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi), tanH = std::tan(h);
     forEachSample(m, -1, 1.5, [&](double X) {
         m.PlaneCoefSaveY = f.Q(X);
         const double Z = checkedDiv((X - f.xt) - tanH * sinPhi * (m.PlaneCoefSaveY - f.yt),
                                     cosPhi * tanH);
+        if (!half.keeps(X, -f.s * Z)) return;
         m.DevelopedAbscissa = f.xi(X);
         plot.xPset(m.DevelopedAbscissa, f.s * Z, colour);
     });
@@ -47,11 +91,14 @@ void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
 
 void DrawParabolicHourLines(shell::Context& ctx, const ParabolicFrame& f) {
     shell::Module1& m = ctx.m;
+    const bool bothSixes = loopDrawsBothSixes(m.HourStep);
     numeric::countedLoop(m.HourAngleRad, -90, 90, m.HourStep, [&](double H) {
         m.HourLoop = H * m.Pi / 180 - f.E * (f.s * f.Z0);
         // The line of true noon is the noon generatrix.
         if (m.HourLoop == 0) return;
-        drawHourPlane(ctx, f, m.HourLoop, shell::LineColor(ctx, hourLineColour(H)));
+        const bool sixOClock = std::fabs(std::fabs(H) - 90) <= kSameHourDeg;
+        drawHourPlane(ctx, f, m.HourLoop, shell::LineColor(ctx, hourLineColour(H)),
+                      bothSixes && sixOClock);
     });
 }
 
@@ -68,9 +115,11 @@ void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f) 
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, 9);
     const double tanPhi = std::tan(f.phi);
+    // Every sun of the equator is one of the year.
     forEachSample(m, -1, 1.5, [&](double X) {
         m.PlaneCoefSaveY = f.Q(X);
         const double Z = checkedDiv(m.PlaneCoefSaveY - f.yt, tanPhi);
+        if (!f.lit(X, -f.s * Z)) return;
         m.DevelopedAbscissa = f.xi(X);
         plot.xPset(m.DevelopedAbscissa, f.s * Z, colour);
     });

@@ -6,6 +6,12 @@
 // from -180 to 0 (the sunrise side). As with the hour lines, the height is written in the frame
 // of the convex side, and the concave side takes the angle with the side sign so that each line
 // keeps its hour; every point is drawn at its own developed abscissa.
+//
+// The turned horizon holds two kinds of suns: its half that was the setting half of the horizon
+// holds the suns of the Italian hour, the rising half those of the Babylonian hour with the same
+// number. Turned by beta = -alpha (hour angles west positive), the setting half holds the suns
+// whose hour angle lies between beta and beta + 180 degrees. Each line keeps the points of its
+// own half that a sun above the horizon casts.
 
 #include <cmath>
 
@@ -19,8 +25,9 @@ namespace dials::cylindrical {
 
 namespace {
 
+// ownHalf: +1 for the Italian hours (the setting half), -1 for the Babylonian (the rising half).
 void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fromDeg,
-                        double toDeg, int colourIndex) {
+                        double toDeg, int colourIndex, int ownHalf) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
@@ -29,11 +36,17 @@ void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fro
         m.HourAngleRad = alpha * m.Pi / 180;
         const double a = f.s * m.HourAngleRad;
         const double nd = cosPhi * std::cos(a) + tanPhi * sinPhi;
+        // The own half is turned towards the equator's point of hour angle beta + 90 degrees.
+        const double ownPoint = -m.HourAngleRad + m.Pi / 2;
+        auto onOwnHalf = [&](double X, double height) {
+            return ownHalf * f.towardsEquatorAt(f.towardsTip(X, height), ownPoint) >= 0;
+        };
         forEachSample(m, -1, 1, [&](double X) {
             m.PlaneCoefSaveY = f.Q(X);
             const double q = m.PlaneCoefSaveY - f.yt;
             const double nu = -(X - f.xt) * std::sin(a) + q * sinPhi * std::cos(a) - q * sinPhi;
             const double Z = numeric::checkedDiv(nu, nd);
+            if (!f.lit(X, f.s * Z) || !onOwnHalf(X, f.s * Z)) return;
             m.DevelopedAbscissa = f.xi(X);
             plot.xPset(m.DevelopedAbscissa, -f.s * Z, colour);
         });
@@ -43,11 +56,11 @@ void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fro
 }  // namespace
 
 void DrawParabolicItalianHours(shell::Context& ctx, const ParabolicFrame& f) {
-    drawTurnedHorizons(ctx, f, 0, 180, 12);
+    drawTurnedHorizons(ctx, f, 0, 180, 12, 1);
 }
 
 void DrawParabolicBabylonianHours(shell::Context& ctx, const ParabolicFrame& f) {
-    drawTurnedHorizons(ctx, f, -180, 0, 13);
+    drawTurnedHorizons(ctx, f, -180, 0, 13, -1);
 }
 
 void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f) {

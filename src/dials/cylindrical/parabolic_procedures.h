@@ -15,6 +15,14 @@
 // sample X its height has a closed form. The surface is unrolled by the arc length of the
 // parabola: a point is drawn at xi(X) = A(X + u0) - A(u0), its distance along the section from
 // the foot, and at its height (plot y reversed).
+//
+// A plane or a cone through the tip also cuts the surface where no sun casts the tip's shadow.
+// Every curve keeps only the points a real sun casts: the sun along the direction from the point
+// to the tip is not below the horizon (the point is not above the tip), and the tip's shadow can
+// reach the point's generatrix (see ParabolicFrame::reaches). Each curve adds what its own suns
+// must be (the hour of its line, a declination of the year).
+
+#include <optional>
 
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -34,6 +42,13 @@ struct ParabolicFrame {
     double u0 = 0;          // abscissa of the foot of the style on the parabola
     double xt = 0, yt = 0;  // the tip in the foot's frame (X, Q)
     double Au0 = 0;         // A(u0): arc length from the vertex to the foot
+    bool tipOnDialSide = false;  // the tip stands in front of the surface
+
+    // The direction from a point of the surface to the tip, east, north and up: the sun whose
+    // ray through the tip casts the tip's shadow there.
+    struct Direction {
+        double east, north, up;
+    };
 
     // Arc length of the parabola from the vertex to abscissa u, signed like u.
     double A(double u) const;
@@ -41,11 +56,35 @@ struct ParabolicFrame {
     double Q(double X) const;
     // Developed abscissa of sample X: its distance along the section from the foot.
     double xi(double X) const;
+
+    // Whether the tip's shadow can fall on the generatrix of sample X: the tip stands on the
+    // dial's side of the surface and the dial's face there looks towards it. Then the ray from
+    // the tip meets the surface first at that generatrix. On a concave dial this holds for every
+    // generatrix (unless a style long enough to pass through the far arm puts the tip behind
+    // the surface); on a convex one only between the tangents from the tip.
+    bool reaches(double X) const;
+    // The direction from the surface point of sample X at `height` (above the tip) to the tip.
+    Direction towardsTip(double X, double height) const;
+    // The component of a direction along the point of the equator at hour angle tau (radians,
+    // west positive): positive on the half of the sky turned towards that point.
+    double towardsEquatorAt(const Direction& w, double tau) const;
+    // Whether a sun above the horizon (or on it) can cast the tip's shadow on that point.
+    bool lit(double X, double height) const { return height <= 0 && reaches(X); }
 };
 
 // Arc length of the parabola v = u^2 / (2p) from its vertex to abscissa u (natural logarithm).
 // Throws numeric::NumericFailure for p <= 0.
 double parabolaArcLength(double u, double p);
+
+// The real roots of a z^2 + b z + c = 0, taken as q / a and c / q with
+// q = -(b + sgn(b) sqrt(d)) / 2, so that neither loses digits to cancellation even when a is
+// tiny beside b and c. None when the discriminant d is negative; a root that cannot be formed
+// (a = 0: the root at infinity) is missing. Throws numeric::NumericFailure for a non-finite
+// discriminant.
+struct QuadraticRoots {
+    std::optional<double> viaA, viaC;
+};
+QuadraticRoots solveQuadratic(double a, double b, double c);
 
 // Reads the inputs the curves need into the shared variables (side sign, style length, zone
 // correction, the tip, TipOffset and StyleHypotenuse) and returns the frame. A failure (a radius
@@ -58,7 +97,7 @@ void DrawParabolicDialCurves(shell::Context& ctx);
 void DrawParabolicSectionAndTriangle(shell::Context& ctx);
 
 // The sections of DrawParabolicDialCurves, in the order it calls them. A sample whose point
-// cannot be computed is not drawn.
+// cannot be computed, or that no real sun casts, is not drawn.
 void DrawParabolicHourLines(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicSubstyleLine(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f);

@@ -59,6 +59,23 @@ TEST(ParabolicDriver, InputsWithoutADialStopTheRunWithAMessage) {
     }
 }
 
+// A concave style long enough to pass through the far arm of the section puts its tip behind
+// the surface: no sun casts its shadow on the dial, so only the vertex generatrix and the foot
+// are drawn.
+TEST(ParabolicDriver, AStyleThroughTheFarArmCastsNoShadowOnTheDial) {
+    const Cylinder c{45, 60, false, 0.1, 0.7};
+    ParabolicDial dial(c, only({"chkOreAstronomiche", "ck_Sustilare", "ck_Equinoziale",
+                                "ck_DayLightCurves", "ck_Italiche", "ck_babiloniche",
+                                "ck_Lemniscate"}));
+    const auto o = dial.oracle();
+    ASSERT_GT(o.tip().y, o.sectionNorth(o.tip().x));  // south of the section is inside
+    ASSERT_TRUE(dial.run());
+    const Drawing d = dial.drawing();
+    ASSERT_EQ(d.segments.size(), 1u);
+    EXPECT_EQ(d.segments[0].colour, colourOf(1));
+    for (const DrawnPoint& p : d.points) EXPECT_LE(std::hypot(p.at.x, p.at.y), 0.01 + 1e-12);
+}
+
 TEST(ParabolicDriver, ANegativeDefinitionDrawsNoCurve) {
     ParabolicDial dial({45, 10, true},
                        only({"chkOreAstronomiche", "ck_DayLightCurves", "ck_Italiche"}));
