@@ -90,6 +90,10 @@ bool CylinderOracle::reachable(double u) const {
     return dot(tip() - p, face) > 0;
 }
 
+bool CylinderOracle::castByRealSun(double u, double y) const {
+    return reachable(u) && y <= 1e-12;
+}
+
 double CylinderOracle::reach() const {
     const double halfTurn = std::acos(-1.0);
     if (!convex_) return radius_ * halfTurn;

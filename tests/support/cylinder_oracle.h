@@ -67,6 +67,10 @@ public:
     // The inverse: the sun whose shadow a point of the unrolled dial would be.
     CylSun sunAt(double u, double y) const;
     bool reachable(double u) const;
+    // Whether a real sun casts the tip's shadow at the unrolled point: the sun from the point to
+    // the tip not below the horizon (the point not above the tip's level; 1e-12 m of rounding
+    // allowed) and the shadow reaching the point.
+    bool castByRealSun(double u, double y) const;
     // The largest |u| the shadow can reach: R acos(R / (R + L)) convex, R pi concave.
     double reach() const;
 

@@ -1,12 +1,11 @@
 // The analemma of the circular cylinder by 3D analytic geometry: through the year, the shadow
-// of the style tip at noon of standard-meridian time. For each day the sun's ray through the tip
-// has the horizontal slope m in the frame of the tangent plane (x across, w along the normal
-// from the foot into the wall, the tip at w = -L, the axis at w = s R); it meets the section
-// where (m^2 + 1) w^2 + 2 (L m^2 - s R) w + m^2 L^2 = 0.
+// of the style tip at noon of standard-meridian time. Each day's shadow is where the ray from the
+// tip away from the sun meets the section: on a concave dial where it leaves the cylinder, on a
+// convex one where it first meets it. The ray is followed as a vector and the point named by its
+// turn about the axis, so that a sun almost along the surface loses no precision.
 //
-// Of the two roots the shadow is the one on the far side of the tip from the sun; it is drawn
-// only on the half of the surface within a quarter turn of the foot, which is all the unrolled
-// abscissa R ArcSin(x / R) can show.
+// The point is drawn only on the half of the surface within a quarter turn of the foot, which is
+// all the chord frame of the programme unrolls.
 
 #include <cmath>
 #include <optional>
@@ -34,6 +33,8 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
     const ChordFrame f = ChordFrame::from(m);
     const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi);
     const double sinD = std::sin(f.D), cosD = std::cos(f.D);
+    // The tip lies c from the axis along the face's direction at the foot.
+    const double c = f.L + f.s * f.R;
     const numeric::Colour colour = shell::LineColor(ctx, 2);
 
     for (double t : numeric::StepRange(-80, 280, flat3d::kMeanDayDeg / 4)) {
@@ -42,40 +43,30 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
             const double delta = sun.declination;
             // Hour angle at noon of standard-meridian time, positive towards the east.
             const double H = sun.equationOfTime() + m.ZoneCorrRad;
-            const double sinH = std::sin(H), cosH = std::cos(H);
-            const double sd = std::sin(-delta), cd = std::cos(-delta);
+            const double sunEast = std::cos(delta) * std::sin(H);
+            const double sunNorth =
+                -std::cos(delta) * std::cos(H) * sinPhi + std::sin(delta) * cosPhi;
+            const double sunUp = std::cos(delta) * std::cos(H) * cosPhi + std::sin(delta) * sinPhi;
+            // The sun along the face's direction (f) and to the right (e) at the foot.
+            const double along = -sunEast * sinD - sunNorth * cosD;
+            const double across = sunEast * cosD - sunNorth * sinD;
 
-            const double P1 = cosD * cosH - sinD * sinPhi * sinH;
-            const double P2 = sinD * cosH + sinPhi * cosD * sinH;
-            const double P3 = -sinH * cosPhi;
-            const double Q1 = cosD * sd * sinH + sinD * sinPhi * cosH * sd - sinD * cosPhi * cd;
-            const double Q2 = sinD * sd * sinH - sinPhi * cosD * cosH * sd + cosPhi * cosD * cd;
-            const double Q3 = sinPhi * cd + cosPhi * cosH * sd;
-            const double slope = numeric::checkedDiv(Q2 * P3 - P2 * Q3, P1 * Q3 - Q1 * P3);
+            // The ray tip - k sun meets the section where
+            // (along^2 + across^2) k^2 - 2 c along k + c^2 - R^2 = 0.
+            const QuadraticRoots k = stableQuadraticRoots(
+                along * along + across * across, -2 * c * along, c * c - f.R * f.R);
+            if (!k.first || !k.second) return;
+            const double far = std::fmax(*k.first, *k.second);
+            const double near = std::fmin(*k.first, *k.second);
+            const double reach = f.s < 0 ? far : near;
+            if (!(reach > 0)) return;
 
-            const double m2 = slope * slope;
-            const double b = 2 * (f.L * m2 - f.s * f.R);
-            const double disc = b * b - 4 * (m2 + 1) * m2 * f.L * f.L;
-            if (!(disc >= 0)) return;
-            const double root = std::sqrt(disc);
-
-            // The sun's component along the face's direction at the foot: the shadow point
-            // lies at w + L = t * facing from the tip, t > 0.
-            const double sunEast = std::cos(delta) * sinH;
-            const double sunNorth = -std::cos(delta) * cosH * sinPhi + std::sin(delta) * cosPhi;
-            const double facing = -sinD * sunEast - cosD * sunNorth;
-            std::optional<double> w;
-            for (double candidate : {(-b - f.s * root) / (2 * (m2 + 1)),
-                                     (-b + f.s * root) / (2 * (m2 + 1))}) {
-                if ((candidate + f.L) * facing > 0 && f.s * candidate <= f.R) {
-                    w = candidate;
-                    break;
-                }
-            }
-            if (!w) return;
-            const double x = slope * (*w + f.L);
-            const double y = numeric::checkedDiv(-(slope * P1 + P2) * (*w + f.L), P3);
-            plotChordPoint(ctx, x, y, colour);
+            // The point from the axis, along f and along e; its turn from the foot's generatrix.
+            const double fromAxisAlong = c - reach * along;
+            const double fromAxisAcross = -reach * across;
+            const double psi = std::atan2(fromAxisAcross, f.s * fromAxisAlong);
+            if (std::fabs(psi) > m.Pi / 2) return;
+            plotTurnPoint(ctx, psi, -reach * sunUp, colour);
         });
     }
 }

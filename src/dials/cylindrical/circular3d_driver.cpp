@@ -20,8 +20,7 @@ void RunCylCircular3D(shell::Context& ctx) {
 
     plot::BusyCursor busy(ctx.services);
     BeginCircularCylinderRun(ctx, "Cylindrical sundial of circular cross-section : 3D method");
-    // Every curve sweeps the chord with the drawing step: a step of 0 stops the run here.
-    numeric::StepRange(-1, 1, ctx.m.PointStep);
+    CheckDrawingStep(ctx.m);
 
     shell::Module1& m = ctx.m;
     auto ticked = [&](const char* box) { return shell::ticked(ctx, box); };

@@ -33,7 +33,7 @@ bool ChordFrame::shadowReaches(double x) const {
     return -s * x * x + c * (L + depth(x)) > 0;
 }
 
-ChordFrame::Direction ChordFrame::towardsTip(double x, double y) const {
+CylVec ChordFrame::towardsTip(double x, double y) const {
     // Across the tangent plane: (cos D, -sin D, 0); the face's direction: (-sin D, -cos D, 0).
     const double w = L + depth(x);
     return {-x * std::cos(D) - w * std::sin(D), x * std::sin(D) - w * std::cos(D), -y};
@@ -45,9 +45,14 @@ void sweepChord(const shell::Context& ctx, const std::function<void(double x)>& 
 }
 
 void plotChordPoint(shell::Context& ctx, double x, double y, numeric::Colour colour) {
+    const shell::Module1& m = ctx.m;
+    plotTurnPoint(ctx, shell::ArcSin(m, numeric::checkedDiv(x, m.Radius)), y, colour);
+}
+
+void plotTurnPoint(shell::Context& ctx, double psi, double y, numeric::Colour colour) {
     shell::Module1& m = ctx.m;
-    const double u = m.Radius * shell::ArcSin(m, numeric::checkedDiv(x, m.Radius));
-    numeric::checkFinite(y);
+    const double u = numeric::checkFinite(m.Radius * psi);
+    if (numeric::checkFinite(y) > 0) return;
     m.DevelopedAbscissa = u;
     ctx.ixPlot1().xPset(u, -y, colour);
 }

@@ -15,6 +15,7 @@
 
 #include <functional>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 
@@ -38,10 +39,7 @@ struct ChordFrame {
     bool shadowReaches(double x) const;
     // The direction from the point (x, y) of the surface to the style tip, as east, north and
     // up components: the sun whose shadow of the tip falls there.
-    struct Direction {
-        double east, north, up;
-    };
-    Direction towardsTip(double x, double y) const;
+    CylVec towardsTip(double x, double y) const;
 };
 
 // Runs body(x) for x = -R To R Step m.PointStep; the sweep's counter is advanced by repeated
@@ -49,9 +47,12 @@ struct ChordFrame {
 void sweepChord(const shell::Context& ctx, const std::function<void(double x)>& body);
 
 // Plots the surface point of chord x at height y: stores its developed abscissa in
-// m.DevelopedAbscissa and sends (u, -y). Throws numeric::NumericFailure (nothing drawn) when u
-// cannot be computed.
+// m.DevelopedAbscissa and sends (u, -y). A point above the tip's level, whose sun would stand
+// below the horizon, is not drawn. Throws numeric::NumericFailure (nothing drawn) when u cannot
+// be computed.
 void plotChordPoint(shell::Context& ctx, double x, double y, numeric::Colour colour);
+// The same for the surface point turned by psi (radians) from the foot's generatrix.
+void plotTurnPoint(shell::Context& ctx, double psi, double y, numeric::Colour colour);
 
 // The driver's features, in the order it calls them.
 void DrawCylHourLines3D(shell::Context& ctx);

@@ -1,48 +1,41 @@
 // The noon generatrix: the vertical line of the unrolled cylinder on which the shadow of the
-// style tip falls at true noon, where the meridian plane through the tip cuts the surface.
+// style tip falls at true noon, where the meridian plane through the tip cuts the surface. In
+// the tropics a concave dial has two: the cut north of the tip takes the shadow of the noon sun
+// south of the zenith, the cut south of it that of the summer sun north of the zenith.
 
 #include <cmath>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
-#include "numeric/checked.h"
-#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
 
-namespace {
-
-// Whether the tip's shadow can reach the generatrix turned by `angle` from the foot's: the
-// surface there must face the tip. Always so on a concave dial; on a convex one only within the
-// tangents from the tip, where (R + L) cos(angle) > R.
-bool generatrixReached(double R, double s, double L, double angle) {
-    return s * ((R + s * L) * std::cos(angle) - R) > 0;
+std::optional<double> DrawNoonGeneratrices(shell::Context& ctx, const NoonCuts& cuts,
+                                           bool fromTop) {
+    const double R = ctx.m.Radius;
+    auto abscissa = [&](const std::optional<MeridianCut>& cut) -> std::optional<double> {
+        if (!cut || !std::isfinite(R * cut->turn)) return std::nullopt;
+        return R * cut->turn;
+    };
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    for (const std::optional<MeridianCut>& cut : {cuts.north, cuts.south}) {
+        const std::optional<double> x = abscissa(cut);
+        if (!x) continue;
+        const double first = fromTop ? -plot.ShiftY() : plot.ShiftY();
+        plot.xLine(*x, first, *x, -first, shell::LineColor(ctx, 4));
+    }
+    return abscissa(cuts.primary());
 }
-
-}  // namespace
 
 void DrawCylNoonLine(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const double D = m.WallDeclRad, R = m.Radius, s = m.SideSign, L = m.StyleLength;
-
-    // The tip's distance from the meridian plane through the axis.
-    const double a = std::sin(D) * (R + s * L);
-    if (!(R * R - a * a > 0)) return;
-    numeric::skip([&] {
-        const double c = std::sqrt(R * R - a * a);
-        const double b = std::atan(a / c);
-        const double offset = -s * (c - std::cos(D) * (R + s * L));
-        const double angle = std::fabs(D) < m.Pi / 2
-                                 ? shell::ArcSin(m, numeric::checkedDiv(-offset * std::sin(D), R))
-                                 : b - D;
-        m.TipOffset = offset;
-        m.NoonLineAngle = angle;
-        m.CentreX = numeric::checkFinite(R * angle);
-        // A generatrix the shadow cannot reach (the far side of a convex dial) is no noon line.
-        if (!generatrixReached(R, s, L, angle)) return;
-        plot::PlotSurface& plot = ctx.ixPlot1();
-        plot.xLine(m.CentreX, plot.ShiftY(), m.CentreX, -plot.ShiftY(), shell::LineColor(ctx, 4));
-    });
+    const NoonCuts cuts = noonShadowCuts(m);
+    const std::optional<double> x = DrawNoonGeneratrices(ctx, cuts, false);
+    if (!x) return;
+    m.TipOffset = cuts.primary()->offset;
+    m.NoonLineAngle = cuts.primary()->turn;
+    m.CentreX = *x;
 }
 
 }  // namespace dials::cylindrical

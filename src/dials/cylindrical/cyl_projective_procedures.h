@@ -18,6 +18,7 @@
 
 #include <optional>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 #include "shell/module1.h"
@@ -25,13 +26,15 @@
 namespace dials::cylindrical {
 
 // Reads the hour fraction, style and definition again, keeps the radius in m.CylParam and
-// computes the tangent plane's dial. A "Definition" of 0 gives a step of 0.01 m. A numerical
-// failure throws numeric::NumericFailure and stops the run (no dial is drawn at stale values).
+// computes the tangent plane's dial. A numerical failure throws numeric::NumericFailure and
+// stops the run (no dial is drawn at stale values).
 void InitCylProjective(shell::Context& ctx);
 
-// Where the ray from the tip through the tangent-plane abscissa t meets the section: m the
-// tangential coordinate of that point measured from the foot, x its developed abscissa.
+// Where the ray from the tip through the tangent-plane abscissa t meets the section: k the ray's
+// parameter there (the tip at 0, the tangent plane at 1), m = k t the tangential coordinate of
+// that point measured from the foot, x its developed abscissa.
 struct TangentPlaneRay {
+    double k = 0;
     double m = 0;
     double x = 0;
 };
@@ -41,9 +44,8 @@ struct TangentPlaneRay {
 // the first meeting. Throws numeric::NumericFailure where it cannot be computed.
 std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, double t);
 
-// The height on the cylinder of the tangent-plane point (t, y) whose ray is `ray`. Throws
-// numeric::NumericFailure at t = 0.
-double heightOnCylinder(const TangentPlaneRay& ray, double t, double y);
+// The height on the cylinder of the tangent-plane point of ordinate y whose ray is `ray`.
+double heightOnCylinder(const TangentPlaneRay& ray, double y);
 
 // A point of the unrolled cylinder, metres: x developed abscissa, h height (upward).
 struct CylProjPoint {
@@ -55,15 +57,19 @@ struct CylProjPoint {
 // or when it cannot be computed.
 std::optional<CylProjPoint> ProjectTangentPlanePoint(const shell::Module1& m, double t, double y);
 
-// Plots a point of the unrolled cylinder at (x, -h), storing x in m.DevelopedAbscissa.
-void plotCylProjPoint(shell::Context& ctx, const CylProjPoint& p, numeric::Colour colour);
+// Plots a point of the unrolled cylinder at (x, -h), storing x in m.DevelopedAbscissa; a point
+// above the tip's level, whose sun would stand below the horizon, is not drawn. Returns whether
+// it was plotted.
+bool plotCylProjPoint(shell::Context& ctx, const CylProjPoint& p, numeric::Colour colour);
 
 // Projects (t, y) and plots the point when there is one; returns whether it was plotted.
 bool plotTangentPlanePoint(shell::Context& ctx, double t, double y, numeric::Colour colour);
 
 // Hour lines (local apparent time, or standard time with ck_Etna ticked), the equinoctial line,
-// the substyle line and the meridian line (the vertical of true noon, always drawn where the
-// meridian plane through the tip cuts the section).
+// the substyle line and the meridian line (the vertical of true noon where the meridian plane
+// through the tip cuts the section and a noon shadow falls, as DrawCylNoonLine; it also keeps
+// the tip's distance from the axis in m.TipAxisDistance and from the meridian plane through the
+// axis in m.PlaneCoefX).
 void DrawCylProjHourLines(shell::Context& ctx);
 void DrawCylProjEquinoctial(shell::Context& ctx);
 void DrawCylProjSubstyleLine(shell::Context& ctx);

@@ -1,7 +1,8 @@
 // The plan of the circular section below the unrolled dial, seen from above with north up: the
 // section circle, the foot and the tip of the perpendicular style, the generic gnomon from the
-// tip along the meridian to the surface, the meridian radius, a filled sector spanning the
-// wall's declination, "North" and "d", and a table of the style triangle's lengths.
+// tip along the meridian to the surface (on the cut the triangle of the style stands on), the
+// meridian radius, a filled sector spanning the wall's declination, "North" and "d", and a table
+// of the style triangle's lengths.
 //
 // Section coordinates: metres, origin on the axis, X east, Y north. A section point (X, Y) is
 // sent as (X - Xf, c - Y), Xf the foot's X and c = 1.1 + R: the foot lies below the dial's
@@ -12,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "numeric/format.h"
 #include "numeric/palette.h"
@@ -51,14 +53,15 @@ void DrawCylSectionAndTriangle(shell::Context& ctx) {
     // The tip, at signed distance R + s L from the axis on the radius through the foot.
     const double Xt = convex ? -(R + L) * std::sin(D) : (R - L) * std::sin(D);
     const double Yt = convex ? -(R + L) * std::cos(D) : (R - L) * std::cos(D);
-    // The generic gnomon's end: the circle's point on the meridian through the tip, on the
-    // foot's side.
-    const bool gnomonMeetsCircle = std::fabs(Xt) < R;
-    double Yc = 0;
-    if (gnomonMeetsCircle) {
-        Yc = -s * numeric::sgn(std::cos(D)) * std::sqrt(R * R - Xt * Xt);
-        m.TriangleTemp = Yc;
-    }
+    // The generic gnomon's end: the circle's point on the meridian through the tip that the
+    // triangle of the style stands on.
+    const std::optional<MeridianCut> cut = styleTriangleCut(m);
+    const bool gnomonMeetsCircle = cut.has_value();
+    const double Yc = gnomonMeetsCircle ? Yt + cut->offset : 0;
+    // A radius so large that the plan's coordinates overflow has no plan to draw.
+    for (double v : {c, Xf, Yf, Xt, Yt, Yc, 1.1 + 2 * R, c - Yf, c - Yt, c - Yc, Xt - Xf})
+        if (!std::isfinite(v)) return;
+    if (gnomonMeetsCircle) m.TriangleTemp = Yc;
 
     plot.xLine(-Xf, c, 0, c - Yf, LC(8));
 

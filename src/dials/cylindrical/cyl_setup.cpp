@@ -6,6 +6,7 @@
 #include "dials/cylindrical/cyl_shared.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
+#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
 
@@ -17,6 +18,8 @@ void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title) {
     SetCylinderSideAndStyle(ctx);
     ComputeCylGnomonGeometry(ctx);
 }
+
+void CheckDrawingStep(const shell::Module1& m) { numeric::StepRange(-1, 1, m.PointStep); }
 
 void SetCylinderSideAndStyle(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
@@ -43,8 +46,12 @@ void ComputeCylGnomonGeometry(shell::Context& ctx) {
     const double elevDeg = numeric::sgn(std::cos(D)) * shell::ArcSin(m, -std::cos(phi) * std::cos(beta)) *
                            180 / m.Pi;
     m.StyleElevDeg = numeric::checkFinite(elevDeg);
-    m.TipOffset = std::fabs(std::sqrt(R * R - a * a) - std::fabs((R + s * L) * std::cos(D)));
-    // The polar style from the tip to the nearer cut point.
+    // The generic gnomon from the tip to the cut the triangle of the style stands on: on a
+    // concave dial the cut north of the tip, on a convex one the nearer.
+    const double root = std::sqrt(R * R - a * a);
+    m.TipOffset = s < 0 ? std::fabs(root - (R - L) * std::cos(D))
+                        : std::fabs(root - std::fabs((R + L) * std::cos(D)));
+    // The polar style from the tip to that cut point.
     m.StyleHypotenuse = numeric::checkedDiv(m.TipOffset, std::cos(phi));
 }
 

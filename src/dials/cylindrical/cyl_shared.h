@@ -9,8 +9,10 @@
 // origin of dial coordinates. Points are drawn on the unrolled surface at (u, -y): u the arc
 // from the reference generatrix, y the height above the horizontal through the foot.
 
+#include <optional>
 #include <string>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "shell/context.h"
 
 namespace dials::cylindrical {
@@ -19,6 +21,11 @@ namespace dials::cylindrical {
 // up: titles the plot, reads the place and the wall, then the side and the style
 // (SetCylinderSideAndStyle) and draws the reference generatrix (ComputeCylGnomonGeometry).
 void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title);
+
+// Every curve of the 3D, parametric and projective programmes is sampled with m.PointStep: a
+// step of 0 (an empty or zero "Definition") throws numeric::NumericFailure(InvalidStep), which
+// stops the run before any curve with the message Run gives.
+void CheckDrawingStep(const shell::Module1& m);
 
 // Reads the Concave / Convex option (Option3D2) and the style length (txtStilo) into
 // m.SideSign and m.StyleLength. Draws nothing.
@@ -30,8 +37,16 @@ void SetCylinderSideAndStyle(shell::Context& ctx);
 void ComputeCylGnomonGeometry(shell::Context& ctx);
 
 // The noon generatrix: the full-height vertical line on which the tip's shadow falls at true
-// noon. Writes m.TipOffset (signed), m.NoonLineAngle and m.CentreX where it exists.
+// noon; in the tropics a concave dial has a second one, south of the tip, for the summer sun
+// north of the zenith. Writes m.TipOffset (signed), m.NoonLineAngle and m.CentreX of the
+// first (see NoonCuts::primary) where there is one.
 void DrawCylNoonLine(shell::Context& ctx);
+
+// Draws the full-height lines of the noon cuts in dark red, each from the plot's bottom edge up
+// (or, fromTop, from its top edge down); returns the developed abscissa of the primary cut,
+// none where there is none.
+std::optional<double> DrawNoonGeneratrices(shell::Context& ctx, const NoonCuts& cuts,
+                                           bool fromTop);
 
 // The horizon through the foot of the style, across the plot's width. The three names are one
 // drawing for the 3D / spherical, the parametric and the projective programmes.

@@ -1,10 +1,12 @@
-// The triangle of the style on the unrolled cylinder: standing on the horizon at the noon
-// generatrix, its base the substyle, its vertical side on the generatrix up to where the polar
-// axis through the tip meets the surface, and the polar style as hypotenuse at the latitude's
-// angle to the base; then the perpendicular style folded down from the foot.
+// The triangle of the style on the unrolled cylinder: standing on the horizon at the generatrix
+// where the meridian plane through the tip cuts the section (see styleTriangleCut), its base the
+// substyle, its vertical side on that generatrix up to where the polar axis through the tip meets
+// the surface, and the polar style as hypotenuse at the latitude's angle to the base; then the
+// perpendicular style folded down from the foot.
 
 #include <cmath>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
@@ -15,22 +17,16 @@ namespace dials::cylindrical {
 
 namespace {
 
-// The triangle itself, where the meridian plane through the tip cuts the section.
+// The triangle itself, where the meridian plane through the tip cuts the section on its side.
 void drawTriangle(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const double D = m.WallDeclRad, R = m.Radius, L = m.StyleLength, phi = m.LatRad;
-    const bool concave = m.SideSign < 1;
+    const std::optional<MeridianCut> cut = styleTriangleCut(m);
+    if (!cut) return;
+    const double R = m.Radius, D = m.WallDeclRad, phi = m.LatRad;
 
-    // The tip's distance from the meridian plane through the axis.
-    const double v = concave ? (R - L) * std::sin(D) : -(R + L) * std::sin(D);
-    if (!(std::fabs(v) < R)) return;
-    const double c = std::sqrt(R * R - v * v);
-    const double p = concave ? numeric::sgn(std::cos(D)) * c : -numeric::sgn(std::cos(D)) * c;
-    const double q = concave ? (R - L) * std::cos(D) : -(R + L) * std::cos(D);
-
-    m.TipOffset = p - q;
-    m.NoonLineAngle = shell::ArcSin(m, numeric::checkedDiv(m.TipOffset * std::sin(D), R));
-    m.CentreX = -R * m.NoonLineAngle;
+    m.TipOffset = cut->offset;
+    m.NoonLineAngle = -cut->turn;
+    m.CentreX = numeric::checkFinite(R * cut->turn);
 
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double baseEnd = m.CentreX - numeric::sgn(D) * m.TipOffset;

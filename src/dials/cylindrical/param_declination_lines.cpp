@@ -1,11 +1,13 @@
 // Declination lines of the parametric cylinder: on each generatrix, the two heights where the
 // cone of sun rays of declination +-delta through the style tip meets it (the summer and the
-// winter line of one pair).
+// winter line of one pair), in the form that stays exact at the latitude delta.
 
 #include <cmath>
+#include <optional>
 
 #include "dials/cylindrical/param_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
@@ -31,24 +33,27 @@ void DrawCylDeclinationLinesParam(shell::Context& ctx) {
     const double D = m.DeclDecimal * m.Pi / 180;
     for (const DeclinationPass& pass : kPasses) {
         const numeric::Colour colour = shell::LineColor(ctx, pass.colourIndex);
+        const double delta = pass.declinationDeg * m.Pi / 180;
         param::sweepGeneratrices(ctx, D, AngleForm::Conics, [&](const Generatrix& gen) {
             m.CentreHeight = gen.g;
             m.PlaneCoefX = 0;
             m.PlaneCoefY = gen.g * std::tan(gen.e);
-            const double k = std::tan(pass.declinationDeg * m.Pi / 180);
-            m.ConeCoef2345 = checkedDiv(1, k * k);
-            const param::GeneratrixConic c =
-                param::conicOnGeneratrix(gen, m.PlaneCoefY, m.ConeCoef2345);
-            m.ConicTerm = c.K;
-            m.ConicB2345 = c.P;
-            m.ConicA2345 = c.Q;
-            m.ConicC2345 = c.S;
-            const double disc = c.discriminant();
-            if (disc < 0) return;
-            const double y1 = checkedDiv(-c.a1 - std::sqrt(disc), 2 * c.a2);
-            const double y2 = checkedDiv(-c.a1 + std::sqrt(disc), 2 * c.a2);
-            param::plotOnGeneratrix(ctx, gen, y1, colour);
-            param::plotOnGeneratrix(ctx, gen, y2, colour);
+            // The tangent plane's conic, kept in the shared cells; where it has no such form
+            // (the style's elevation equal to 90 degrees less the declination) they keep theirs.
+            numeric::skip([&] {
+                const double k = std::tan(delta);
+                m.ConeCoef2345 = checkedDiv(1, k * k);
+                const param::GeneratrixConic c =
+                    param::conicOnGeneratrix(gen, m.PlaneCoefY, m.ConeCoef2345);
+                m.ConicTerm = c.K;
+                m.ConicB2345 = c.P;
+                m.ConicA2345 = c.Q;
+                m.ConicC2345 = c.S;
+            });
+            const QuadraticRoots heights =
+                CylinderShadow::from(m).coneCrossings(param::towardsTip(m, gen), delta);
+            for (const std::optional<double>& y : {heights.first, heights.second})
+                if (y) param::plotOnGeneratrix(ctx, gen, *y, colour);
         });
     }
 }

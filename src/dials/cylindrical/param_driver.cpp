@@ -26,6 +26,7 @@ void RunCylCircularParam(shell::Context& ctx) {
     shell::ReadPlaceAndWallInputs(ctx);
     SetCylinderSideParam(ctx);
     ComputeCylGnomonGeometry(ctx);
+    CheckDrawingStep(ctx.m);
 
     using shell::ticked;
     if (ticked(ctx, "ck_Equinoziale")) DrawCylEquinoctialParam(ctx);

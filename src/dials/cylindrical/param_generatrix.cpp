@@ -58,8 +58,14 @@ void sweepGeneratrices(shell::Context& ctx, double D, AngleForm form,
 void plotOnGeneratrix(shell::Context& ctx, const Generatrix& gen, double y,
                       numeric::Colour colour) {
     const double height = numeric::checkFinite(y);
+    if (height > 0) return;  // above the tip's level: the sun would stand below the horizon
     ctx.m.DevelopedAbscissa = gen.u;
     ctx.ixPlot1().xPset(gen.u, -height, colour);
+}
+
+CylVec towardsTip(const shell::Module1& m, const Generatrix& gen) {
+    // The generatrix is turned by -SideSign * theta from the foot's.
+    return CylinderShadow::from(m).towardsTipFromGeneratrix(-m.SideSign * gen.theta);
 }
 
 GeneratrixConic conicOnGeneratrix(const Generatrix& gen, double p, double k) {

@@ -43,14 +43,18 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
     const double k = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     m.StyleLength = ctx.inputs.number("txtStilo");
     const double D = wallDeclination(m);
+    const bool bothSixes = hourLoopReachesBothSixes(m.HourStep);
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
         int colourIndex = 7;
         if (H == 0) colourIndex = 12;
         if (std::fabs(H) == 90) colourIndex = 9;
         const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
         const double hour = H * m.Pi / 180 + m.ZoneCorrRad * k;
+        const HourLineHalf half(m.LatRad, hour, m.Pi, bothSixes && isSixOClock(H));
         param::sweepGeneratrices(ctx, D, AngleForm::Hours, [&](const Generatrix& gen) {
-            param::plotOnGeneratrix(ctx, gen, hourLineHeight(m, gen, hour), colour);
+            const double y = hourLineHeight(m, gen, hour);
+            if (half.keeps(CylinderShadow::sunAt(param::towardsTip(m, gen), y)))
+                param::plotOnGeneratrix(ctx, gen, y, colour);
         });
     });
 }

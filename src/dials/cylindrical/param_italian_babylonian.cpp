@@ -6,10 +6,12 @@
 // procedure also draws that conic, the curve its lines touch.
 
 #include <cmath>
+#include <optional>
 
 #include "dials/cylindrical/param_procedures.h"
 #include "dials/dial_point.h"
 #include "numeric/checked.h"
+#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -72,16 +74,16 @@ void DrawCylItalianHoursParam(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const double D = m.DeclDecimal * m.Pi / 180;
     const numeric::Colour colour = shell::LineColor(ctx, 12);
-    // The envelope: the horizon's conic, where it stays within 100 m of the tip's level.
+    // The envelope: the horizon's conic, the path of the sun of declination 90 degrees less the
+    // latitude, where it stays within 100 m of the tip's level; its heights in the form that
+    // stays exact at latitude 45, where the vertical lies on that cone.
+    const double grazing = m.Pi / 2 - m.LatRad;
     param::sweepGeneratrices(ctx, D, AngleForm::Conics, [&](const Generatrix& gen) {
-        const param::GeneratrixConic c = horizonConic(m, gen);
-        m.ItalBabTemp = c.a2;
-        const double disc = c.discriminant();
-        if (disc < 0) return;
-        const double y1 = checkedDiv(-c.a1 + std::sqrt(disc), 2 * c.a2);
-        const double y2 = checkedDiv(-c.a1 - std::sqrt(disc), 2 * c.a2);
-        if (std::fabs(y1) < 100) param::plotOnGeneratrix(ctx, gen, y1, colour);
-        if (std::fabs(y2) < 100) param::plotOnGeneratrix(ctx, gen, y2, colour);
+        numeric::skip([&] { m.ItalBabTemp = horizonConic(m, gen).a2; });
+        const QuadraticRoots heights =
+            CylinderShadow::from(m).coneCrossings(param::towardsTip(m, gen), grazing);
+        for (const std::optional<double>& y : {heights.first, heights.second})
+            if (y && std::fabs(*y) < 100) param::plotOnGeneratrix(ctx, gen, *y, colour);
     });
     drawHourLines(ctx, 1, 12);
 }

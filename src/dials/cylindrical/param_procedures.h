@@ -19,12 +19,14 @@
 // it. Points go to the plot as (u, -y), y upward from the level of the tip. Hour angles are
 // positive towards the east (before noon).
 //
-// Only generatrices that the tip's shadow can reach are drawn (the tip in front of the tangent
-// plane, g > 0: on a convex cylinder a band about the foot). A point whose own computation fails
-// is not drawn; the rest of its curve goes on.
+// Only the points a real sun casts are drawn: on generatrices the tip's shadow can reach (the tip
+// in front of the tangent plane, g > 0: on a convex cylinder a band about the foot) and not above
+// the tip's level (the sun below the horizon); of an hour plane's cut, the half HourLineHalf
+// keeps. A point whose own computation fails is not drawn; the rest of its curve goes on.
 
 #include <functional>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 #include "shell/module1.h"
@@ -32,11 +34,12 @@
 namespace dials::cylindrical {
 
 // The side (Option3D2 "Convex" gives +1, else -1), the style length, the stored Pi and
-// m.CylParam. A "Definition" of 0 (or none) samples every 0.01 radian, as the design-time one.
+// m.CylParam.
 void SetCylinderSideParam(shell::Context& ctx);
 
-// The noon generatrix, where the meridian plane through the tip cuts the cylinder on the side
-// the tip's shadow reaches.
+// The noon generatrix, where the meridian plane through the tip cuts the cylinder and a noon
+// shadow falls (two on a concave dial in the tropics, see NoonCuts); its developed abscissa (the
+// first one's) in m.GeneratrixAbscissa.
 void DrawCylNoonLineParam(shell::Context& ctx);
 
 // Equinoctial line, hour lines (local apparent time, or standard time with ck_Etna ticked) and
@@ -81,9 +84,14 @@ Generatrix generatrixAt(shell::Module1& m, double D, double t, AngleForm form);
 void sweepGeneratrices(shell::Context& ctx, double D, AngleForm form,
                        const std::function<void(const Generatrix&)>& point);
 
-// Plots the point of height y on the generatrix, storing its abscissa in m.DevelopedAbscissa.
+// Plots the point of height y on the generatrix, storing its abscissa in m.DevelopedAbscissa;
+// a point above the tip's level, whose sun would stand below the horizon, is not drawn.
 void plotOnGeneratrix(shell::Context& ctx, const Generatrix& gen, double y,
                       numeric::Colour colour);
+
+// The horizontal offset from the generatrix, at the tip's height, to the tip: with the height of
+// a point on it, the sun whose shadow of the tip falls there.
+CylVec towardsTip(const shell::Module1& m, const Generatrix& gen);
 
 // The conic that the cone of sun rays of coefficient k (1 / tan^2 of a declination, or
 // tan^2 of the latitude for the horizon's envelope) cuts from the tangent plane,

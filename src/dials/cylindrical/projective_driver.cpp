@@ -22,6 +22,7 @@ void RunCylCircularProjective(shell::Context& ctx) {
     BeginCircularCylinderRun(ctx,
                              "Cylindrical sundial of circular cross-section : projective method");
     InitCylProjective(ctx);
+    CheckDrawingStep(ctx.m);
 
     using shell::ticked;
     if (ticked(ctx, "chkOreAstronomiche")) DrawCylProjHourLines(ctx);

@@ -3,17 +3,16 @@
 //
 // In the horizontal section through a point: the foot P at the origin, the tip T at distance L
 // along the normal, the centre of the section at distance R from P (on the tip's side when
-// concave, s = -1, on the far side when convex, s = +1). The ray from T through the point of
-// tangential abscissa t meets the circle where its tangential coordinate m solves
-//   (t^2 + L^2) m^2 - 2 t (L^2 + s R L) m + t^2 (L^2 + 2 s R L) = 0,
-// and along the ray the tangent plane is at parameter 1, the cylinder at m / t.
+// concave, s = -1, on the far side when convex, s = +1), so the tip lies c = L + s R from the
+// centre. The ray T + k (Q - T) through the point Q of tangential abscissa t meets the circle
+// where (t^2 + L^2) k^2 - 2 c L k + c^2 - R^2 = 0; there its tangential coordinate is m = k t, and
+// heights scale by k along the ray. The point is unrolled by its turn about the axis.
 
 #include <cmath>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
-#include "numeric/rounding.h"
 
 namespace dials::cylindrical {
 
@@ -24,29 +23,21 @@ std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, d
     const double L = m.StyleLength;
     const double R = m.CylParam;
     const int s = m.SideSign;
-    const double p2 = t * t + L * L;
-    const double p1 = -2 * t * (L * L + s * R * L);
-    const double p0 = t * t * (L * L + 2 * s * R * L);
-    const double disc = p1 * p1 - 4 * p2 * p0;
+    const double c = L + s * R;
+    const double disc = L * L * R * R - t * t * (c * c - R * R);
     if (disc < 0) return std::nullopt;
 
-    // Concave: the root on t's side (the tip is inside the circle). Convex: the nearer root.
+    // Concave: the root ahead of the tip (the tip is inside the circle). Convex: the nearer.
     TangentPlaneRay ray;
-    ray.m = checkedDiv(-p1 - s * numeric::sgn(t) * checkedSqrt(disc), 2 * p2);
-    const double q = checkedDiv(ray.m, R);
-    double turn = std::atan(checkedDiv(q, checkedSqrt(1 - q * q)));
-    // A concave style longer than the radius reaches past a quarter turn from the foot, where
-    // the arcsine of m / R would fold the point back: there the turn is Pi minus it.
-    if (t != 0) {
-        const double depth = L * (1 - checkedDiv(ray.m, t));  // of the point, towards the tip
-        if (R + s * depth < 0) turn = (q < 0 ? -m.Pi : m.Pi) - turn;
-    }
-    ray.x = numeric::checkFinite(R * turn);
+    ray.k = checkedDiv(c * L - s * checkedSqrt(disc), t * t + L * L);
+    ray.m = ray.k * t;
+    // The point from the centre: c - k L along the normal, k t along the tangent.
+    ray.x = numeric::checkFinite(R * std::atan2(ray.m, s * (c - ray.k * L)));
     return ray;
 }
 
-double heightOnCylinder(const TangentPlaneRay& ray, double t, double y) {
-    return numeric::checkFinite(checkedDiv(y, t) * ray.m);
+double heightOnCylinder(const TangentPlaneRay& ray, double y) {
+    return numeric::checkFinite(ray.k * y);
 }
 
 std::optional<CylProjPoint> ProjectTangentPlanePoint(const shell::Module1& m, double t,
@@ -54,21 +45,22 @@ std::optional<CylProjPoint> ProjectTangentPlanePoint(const shell::Module1& m, do
     try {
         const std::optional<TangentPlaneRay> ray = projectTangentAbscissa(m, t);
         if (!ray) return std::nullopt;
-        return CylProjPoint{ray->x, heightOnCylinder(*ray, t, y)};
+        return CylProjPoint{ray->x, heightOnCylinder(*ray, y)};
     } catch (const numeric::NumericFailure&) {
         return std::nullopt;
     }
 }
 
-void plotCylProjPoint(shell::Context& ctx, const CylProjPoint& p, numeric::Colour colour) {
+bool plotCylProjPoint(shell::Context& ctx, const CylProjPoint& p, numeric::Colour colour) {
+    if (p.h > 0) return false;
     ctx.m.DevelopedAbscissa = p.x;
     ctx.ixPlot1().xPset(p.x, -p.h, colour);
+    return true;
 }
 
 bool plotTangentPlanePoint(shell::Context& ctx, double t, double y, numeric::Colour colour) {
     const std::optional<CylProjPoint> p = ProjectTangentPlanePoint(ctx.m, t, y);
-    if (p) plotCylProjPoint(ctx, *p, colour);
-    return p.has_value();
+    return p && plotCylProjPoint(ctx, *p, colour);
 }
 
 }  // namespace dials::cylindrical

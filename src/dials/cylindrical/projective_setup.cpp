@@ -41,7 +41,6 @@ void InitCylProjective(shell::Context& ctx) {
     m.SetupAngleB = m.StyleElevRad;
     const double b = m.SetupAngleB;
     if (b != 0) m.StyleHypotenuse = checkedDiv(L, std::sin(b));
-    if (m.PointStep == 0) m.PointStep = 0.01;
     m.PlaneCoefY = numeric::checkedMul(L, std::tan(b));
 }
 

@@ -5,10 +5,9 @@
 #include <cmath>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
-#include "numeric/rounding.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -19,10 +18,11 @@ using numeric::checkedDiv;
 namespace {
 
 // Samples the tangent-plane line y(t) for t from `from` to `to` by the point step, carrying each
-// point onto the cylinder; a point whose ordinate cannot be computed is left out.
-template <class Ordinate>
+// point that keep(t, y) accepts onto the cylinder; a point whose ordinate cannot be computed is
+// left out.
+template <class Ordinate, class Keep>
 void drawTangentPlaneLine(shell::Context& ctx, double from, double to, numeric::Colour colour,
-                          Ordinate&& ordinate) {
+                          Ordinate&& ordinate, Keep&& keep) {
     for (double t : numeric::StepRange(from, to, ctx.m.PointStep)) {
         double y = 0;
         try {
@@ -30,9 +30,11 @@ void drawTangentPlaneLine(shell::Context& ctx, double from, double to, numeric::
         } catch (const numeric::NumericFailure&) {
             continue;
         }
-        plotTangentPlanePoint(ctx, t, y, colour);
+        if (keep(t, y)) plotTangentPlanePoint(ctx, t, y, colour);
     }
 }
+
+constexpr auto kEveryPoint = [](double, double) { return true; };
 
 }  // namespace
 
@@ -44,6 +46,8 @@ void DrawCylProjHourLines(shell::Context& ctx) {
     const double a = m.SetupAngleA;
     const double b = m.SetupAngleB;
     const double P = m.PlaneCoefY;
+    const CylinderShadow shadow = CylinderShadow::from(m);
+    const bool bothSixes = hourLoopReachesBothSixes(m.HourStep);
 
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
         int colourIndex = 7;
@@ -55,12 +59,21 @@ void DrawCylProjHourLines(shell::Context& ctx) {
         // A south-facing wall's six o'clock line in local time is the level line through the
         // dial's centre (in standard time it is turned like every other line).
         const bool level = H == -90 && m.WallDeclRad == 0 && E * m.ZoneCorrRad == 0;
-        drawTangentPlaneLine(ctx, -5 * R, 5 * R, shell::LineColor(ctx, colourIndex), [&](double t) {
+        // The hour angle from the meridian, positive before noon, and the half of its plane's
+        // cut the line keeps.
+        const HourLineHalf half(m.LatRad, E * m.ZoneCorrRad - H * m.Pi / 180, m.Pi,
+                                bothSixes && isSixOClock(H));
+        auto ordinate = [&](double t) {
             if (level) return L * std::tan(m.LatRad);
             return checkedDiv(t * (std::tan(theta) * std::sin(a) - std::cos(a)) +
                                   checkedDiv(L, std::cos(b)) * std::tan(tau) - P * std::tan(theta),
                               std::tan(theta) * std::cos(a) + std::sin(a));
-        });
+        };
+        drawTangentPlaneLine(ctx, -5 * R, 5 * R, shell::LineColor(ctx, colourIndex), ordinate,
+                             [&](double t, double y) {
+                                 return half.keeps(CylinderShadow::sunAt(
+                                     shadow.towardsTipFromTangentLine(t), y));
+                             });
     });
 }
 
@@ -68,9 +81,10 @@ void DrawCylProjEquinoctial(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     const double R = m.CylParam;
     const double a = m.SetupAngleA;
-    drawTangentPlaneLine(ctx, -5 * R, 5 * R, shell::LineColor(ctx, 9), [&](double t) {
-        return t * std::tan(a) - checkedDiv(m.PlaneCoefY, std::cos(a));
-    });
+    drawTangentPlaneLine(
+        ctx, -5 * R, 5 * R, shell::LineColor(ctx, 9),
+        [&](double t) { return t * std::tan(a) - checkedDiv(m.PlaneCoefY, std::cos(a)); },
+        kEveryPoint);
 }
 
 void DrawCylProjSubstyleLine(shell::Context& ctx) {
@@ -80,41 +94,16 @@ void DrawCylProjSubstyleLine(shell::Context& ctx) {
     if (m.LatRad == 0 || m.DeclDecimal == 0 || m.DeclDecimal == 180) return;
     const double R = m.CylParam;
     const double a = m.SetupAngleA;
-    drawTangentPlaneLine(ctx, -R, R, shell::LineColor(ctx, 9),
-                         [&](double t) { return checkedDiv(-t, std::tan(a)); });
+    drawTangentPlaneLine(
+        ctx, -R, R, shell::LineColor(ctx, 9), [&](double t) { return checkedDiv(-t, std::tan(a)); },
+        kEveryPoint);
 }
 
 void DrawCylProjMeridianLine(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const double R = m.Radius;
-    const double D = m.WallDeclRad;
-    const int s = m.SideSign;
-    m.TipAxisDistance = m.StyleLength * s + R;
-    const double d = m.TipAxisDistance;
-    m.PlaneCoefX = d * std::sin(D);
-    if (!(R * R - m.PlaneCoefX * m.PlaneCoefX > 0)) return;
-
-    const double q = std::sqrt(R * R - m.PlaneCoefX * m.PlaneCoefX);
-    const double gamma = std::atan(checkedDiv(m.PlaneCoefX, q));
-    m.TipOffset = -s * (q - d * std::cos(D));
-    double angle = 0;
-    if (std::fabs(D) < m.Pi / 2) {
-        // The cut on the foot's side.
-        if (!numeric::assignOrSkip(angle, [&] {
-                return shell::ArcSin(m, checkedDiv(-m.TipOffset * std::sin(D), R));
-            }))
-            return;
-    } else if (s < 0) {
-        // A concave wall facing north of east or west: the cut north of the tip.
-        angle = gamma - D;
-    } else {
-        // A convex one: the cut nearer the tip, the only one its shadow can reach.
-        angle = gamma + D - numeric::sgn(D) * m.Pi;
-    }
-    m.NoonLineAngle = angle;
-    m.CentreX = m.NoonLineAngle * R;
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xLine(m.CentreX, plot.ShiftY(), m.CentreX, -plot.ShiftY(), shell::LineColor(ctx, 4));
+    m.TipAxisDistance = m.StyleLength * m.SideSign + m.Radius;
+    m.PlaneCoefX = m.TipAxisDistance * std::sin(m.WallDeclRad);
+    DrawCylNoonLine(ctx);
 }
 
 }  // namespace dials::cylindrical

@@ -19,7 +19,8 @@ using cyltest::Drawing;
 using cyltest::Settings;
 
 // Concave and convex cylinders of several declinations, all northern (the programme refuses
-// the southern hemisphere), one on the equator.
+// the southern hemisphere), one on the equator, two in the tropics, three at latitudes equal to
+// the declination lines', one with a concave style longer than the radius.
 const std::vector<Cylinder>& cylinders();
 
 class Cyl3dDial : public cyltest::CylinderDial {
@@ -33,7 +34,8 @@ public:
 // The oracle's hour angle (degrees, afternoon +) of the programme's (radians, morning +).
 double oracleHourAngle(double programmeRad);
 
-// Every point reachable by the tip's shadow and within the tolerance of its curve.
+// Every point cast by a real sun (above the horizon, the shadow reaching it) and within the
+// tolerance of its curve.
 testing::AssertionResult allOnCurve(const oracle::CylinderOracle& o,
                                     const std::vector<oracle::DialXY>& points,
                                     const std::function<double(oracle::DialXY)>& distance,

@@ -9,6 +9,8 @@
 #include "circular3d_fixture.h"
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/flat3d/sun_series.h"
+#include "numeric/step_loop.h"
 #include "numeric/palette.h"
 #include "support/oracle_checks.h"
 
@@ -36,45 +38,32 @@ TEST_P(Cyl3dLines, HourLinesLieOnTheirHourAndWhereTheSunOfTheirCutCastsIt) {
         const double H = oracleHourAngle(tag);
         EXPECT_TRUE(allOnCurve(o, points, [&](DialXY p) { return o.distanceToHourLine(H, p.x, p.y); },
                                "hour " + rundial::number(H)));
-        for (const DialXY& p : points) {
-            const oracle::CylSun cast = o.sunAt(p.x, p.y);
-            // At the point where the polar axis meets the surface every hour meets.
-            if (std::fabs(cast.sun.declination) > 90 - 1e-6) continue;
-            if (std::fabs(oracle::foldDegrees(cast.sun.hourAngle - H)) < 1e-6) continue;
-            // The other half of the cut: only where the sun of H + 180 shines on some day.
-            EXPECT_NEAR(std::fabs(oracle::foldDegrees(cast.sun.hourAngle - H)), 180, 1e-6);
-            EXPECT_TRUE(cast.aboveHorizon);
-            EXPECT_LE(std::fabs(cast.sun.declination), 23.45 + 1e-9);
-        }
+        // The hour step of 7.5 degrees reaches both six o'clock lines.
+        EXPECT_TRUE(cyltest::onTheHourHalves(o, H, points, std::fabs(std::fabs(H) - 90) < 1e-6));
     }
 }
 
 TEST_P(Cyl3dLines, NoonGeneratrixIsWhereTheNoonShadowFalls) {
     const Drawing d = dial.draw(cyl::DrawCylNoonLine);
-    // The suns that culminate in the south (in the tropics the others cast their noon shadow
-    // on the meridian's other cut, which the programme does not draw).
-    std::vector<double> noon;
-    for (double decl : {-23.0, -10.0, 0.0, 10.0, 23.0})
-        if (decl < GetParam().lat)
-            if (const auto p = o.dialPoint(0, decl)) noon.push_back(p->x);
-    if (noon.empty()) {
-        EXPECT_TRUE(d.segments.empty());
-        return;
-    }
-    ASSERT_EQ(d.segments.size(), 1u);
-    const double turn = 2 * oracle::kStoredPi * GetParam().radius;
-    for (double u : noon)
-        EXPECT_NEAR(std::remainder(d.segments[0].a.x - u, turn), 0, 1e-8);
-    EXPECT_EQ(d.segments[0].a.x, d.segments[0].b.x);
-    EXPECT_DOUBLE_EQ(dial.m().CentreX, d.segments[0].a.x);
+    // In the tropics a concave dial has a second one, for the summer sun north of the zenith.
+    EXPECT_EQ(d.segments.size(), d.segmentsWithColour(colourOf(4)).size());
+    cyltest::expectNoonGeneratrices(o, d, dial.m().CentreX);
 }
 
 TEST_P(Cyl3dLines, DeclinationPairsLieOnTheirConeNappes) {
     const Drawing d = dial.draw(cyl::DrawCylDeclinationLines3D);
     const struct { int colour; double decl; } pairs[] = {{12, 23.45}, {13, 20.001}, {11, 11.501}};
+    // The chord frame unrolls the half of the surface within a quarter turn of the foot.
+    const cyltest::Shown shown =
+        cyltest::shownOn(dial.surface(), oracle::kStoredPi / 2 * GetParam().radius);
+    auto cast = [&](double decl, const cyltest::Shown& where) {
+        return cyltest::realShadowsOf(o, cyltest::sunsOfDeclination(decl), where) +
+               cyltest::realShadowsOf(o, cyltest::sunsOfDeclination(-decl), where);
+    };
     for (const auto& pair : pairs) {
         const auto points = d.withColour(colourOf(pair.colour));
-        EXPECT_GT(points.size(), 10u) << pair.decl;
+        cyltest::expectDrawnWhereCast(points.size(), cast(pair.decl, cyltest::anywhere),
+                                      cast(pair.decl, shown), rundial::number(pair.decl));
         EXPECT_TRUE(allOnCurve(o, points, [&](DialXY p) {
             return std::min(o.distanceToDeclinationCurve(pair.decl, p.x, p.y),
                             o.distanceToDeclinationCurve(-pair.decl, p.x, p.y));
@@ -87,14 +76,24 @@ TEST_P(Cyl3dLines, EquinoctialAndSubstyleAreTheCutsOfTheirPlanes) {
     EXPECT_TRUE(allOnCurve(o, eq.at(), [&](DialXY p) {
         return o.distanceToPlaneCut(o.sky().pole(), p.x, p.y);
     }, "equinoctial"));
-    EXPECT_EQ(eq.points.empty(), GetParam().lat == 0);
+    // At the equator the equator's plane through the tip is vertical: no line of heights.
+    const auto suns = cyltest::sunsOfDeclination(0);
+    const cyltest::Shown shown =
+        cyltest::shownOn(dial.surface(), oracle::kStoredPi / 2 * GetParam().radius);
+    const bool equator = GetParam().lat == 0;
+    cyltest::expectDrawnWhereCast(
+        eq.points.size(), equator ? 0 : cyltest::realShadowsOf(o, suns, cyltest::anywhere),
+        equator ? 0 : cyltest::realShadowsOf(o, suns, shown), "equinoctial");
 
     // The substyle: the plane through the tip holding the polar axis and the foot's normal.
     const Drawing sub = dial.draw(cyl::DrawCylSubstyleLine3D);
     EXPECT_TRUE(allOnCurve(o, sub.at(), [&](DialXY p) {
         return o.distanceToPlaneCut(oracle::cross(o.sky().pole(), o.facing()), p.x, p.y);
     }, "substyle"));
-    EXPECT_EQ(sub.points.empty(), GetParam().decl == 0);
+    // On a wall facing due south the substyle is the vertical through the foot.
+    if (GetParam().decl == 0) {
+        EXPECT_TRUE(sub.points.empty());
+    }
 }
 
 TEST_P(Cyl3dLines, ItalianAndBabylonianHoursLieOnTheirGreatCircles) {
@@ -154,6 +153,32 @@ TEST(Cyl3dHourLines, TrueNoonIsLeftToTheGeneratrixUnlessStandardTimeShiftsIt) {
     const double H = oracle::standardMeridianCorrection(-7.6438, -1);
     EXPECT_TRUE(allOnCurve(o, noon, [&](DialXY p) { return o.distanceToHourLine(H, p.x, p.y); },
                            "standard noon"));
+}
+
+// Where the wall faces almost along the noon sun's azimuth, the ray through the tip runs almost
+// along the surface (its slope in the tangent plane near 1e8): every day still lands on the
+// shadow of its own sun to the tolerance.
+TEST(Cyl3dAnalemma, KeepsItsPrecisionWhereTheSunGrazesTheSurface) {
+    Cyl3dDial dial({48.5842, -94.6185, false, 0.1, 0.0051}, {{"TxtHour", "2"}});
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(cyl::DrawCylAnalemma3D);
+    const oracle::CylinderOracle o = dial.oracle();
+    const double pi = 3.1415926536;
+    const double noon = oracle::standardMeridianCorrection(-7.6438, -1);
+    std::vector<DialXY> expected;
+    for (double t : numeric::StepRange(-80, 280, dials::flat3d::kMeanDayDeg / 4)) {
+        const auto sun =
+            dials::flat3d::sunForDay(t, dials::flat3d::kAnalemmaObliquityDeg * pi / 180, pi);
+        const auto p = o.dialPoint(noon - o.sky().deg(sun.equationOfTime()),
+                                   o.sky().deg(sun.declination));
+        if (p) expected.push_back(*p);
+    }
+    ASSERT_GT(d.points.size(), 1000u);
+    EXPECT_TRUE(allOnCurve(o, d.at(), [&](DialXY q) {
+        double best = 1;
+        for (const DialXY& p : expected) best = std::fmin(best, oracle::distance(p, q));
+        return best;
+    }, "analemma"));
 }
 
 TEST(Cyl3dAnalemma, IgnoresStandardTimeAndLeavesItsPi) {

@@ -86,8 +86,15 @@ TEST(CylStyleTriangle, StandsOnTheHorizonUnderThePolarAxis) {
         if (exists) {
             const plot::LineRecord& style = a.lines[0];
             // The top of the vertical side is where the polar axis through the tip meets the
-            // surface: every hour line passes there.
-            EXPECT_GT(std::fabs(o.sunAt(style.x1, -style.y1).sun.declination), 90 - 1e-6);
+            // surface: every hour line passes there. On a concave dial it meets it north of the
+            // tip and above it, whichever way the wall faces and however long the style.
+            const double top = o.sunAt(style.x1, -style.y1).sun.declination;
+            EXPECT_GT(std::fabs(top), 90 - 1e-6);
+            EXPECT_LT(o.distanceToPlaneCut(oracle::Sky::west(), style.x1, 0), 1e-9);
+            if (!c.convex) {
+                EXPECT_LT(top, 0);
+                EXPECT_LE(style.y1, 0);
+            }
             EXPECT_EQ(style.Y2, 0);
             if (c.decl != 0)
                 EXPECT_NEAR(std::atan2(std::fabs(style.y1), std::fabs(style.x2 - style.x1)),
@@ -128,8 +135,11 @@ TEST(CylHorizonAndFoot, DrawnAtTheFootOfTheStyle) {
 }
 
 TEST(CylSection, PlanOfTheCylinderStyleAndGnomon) {
-    for (bool convex : {false, true}) {
-        const Cylinder c{45, convex ? -40.0 : 30.0, convex};
+    // The generic gnomon runs north from the tip on a concave dial facing any way, its style
+    // shorter or longer than the radius.
+    for (const Cylinder& c : {Cylinder{45, 30, false}, Cylinder{45, -40, true},
+                              Cylinder{45, 120, false}, Cylinder{45, -70, false, 0.5, 0.8}}) {
+        const bool convex = c.convex;
         SCOPED_TRACE(describe(c));
         Cyl3dDial dial(c);
         ASSERT_TRUE(dial.setUp());
@@ -149,6 +159,10 @@ TEST(CylSection, PlanOfTheCylinderStyleAndGnomon) {
         EXPECT_NEAR(gnomon.x2, tip.x, 1e-12);
         EXPECT_NEAR(std::hypot(gnomon.x2 - o.axis().x, gnomon.Y2 - (1.1 + c.radius)), c.radius,
                     1e-12);
+        EXPECT_NEAR(std::fabs(gnomon.Y2 - gnomon.y1), std::fabs(dial.m().TipOffset), 1e-12);
+        if (!convex) {
+            EXPECT_LT(gnomon.Y2, gnomon.y1);
+        }
         // The section circle, centred on the axis, then the foot's disc.
         ASSERT_EQ(a.shapes.size(), 3u);
         EXPECT_NEAR(a.shapes[1].First, o.axis().x, 1e-12);

@@ -64,6 +64,109 @@ bool meridianCutsSection(const Cylinder& c, const oracle::CylinderOracle& o) {
     return std::fabs(tipFromAxis * std::sin(o.sky().rad(c.decl))) < c.radius;
 }
 
+testing::AssertionResult allCastByRealSuns(const oracle::CylinderOracle& o,
+                                           const std::vector<oracle::DialXY>& points,
+                                           const std::string& what) {
+    for (const oracle::DialXY& p : points)
+        if (!o.castByRealSun(p.x, p.y))
+            return testing::AssertionFailure()
+                   << what << ": the point (" << p.x << ", " << p.y << ") is cast by no real sun"
+                   << (o.reachable(p.x) ? " (above the tip's level)" : " (the shadow cannot reach it)");
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult onTheHourHalves(const oracle::CylinderOracle& o, double H,
+                                         const std::vector<oracle::DialXY>& points,
+                                         bool otherHalfDrawn) {
+    for (const oracle::DialXY& p : points) {
+        // Which half: the points lie on the cut (the distance checks see to that), so the sun's
+        // hour angle is H or H + 180, but for the point where the polar axis meets the surface.
+        const oracle::CylSun cast = o.sunAt(p.x, p.y);
+        if (std::fabs(cast.sun.declination) > 90 - 1e-4) continue;
+        if (std::fabs(oracle::foldDegrees(cast.sun.hourAngle - H)) < 90) continue;
+        if (!otherHalfDrawn && cast.aboveHorizon && std::fabs(cast.sun.declination) <= 23.45 + 1e-6)
+            continue;
+        return testing::AssertionFailure()
+               << "hour " << H << ": the point (" << p.x << ", " << p.y
+               << ") is the shadow of the sun at H " << cast.sun.hourAngle << ", decl "
+               << cast.sun.declination;
+    }
+    return testing::AssertionSuccess();
+}
+
+bool anywhere(oracle::DialXY) { return true; }
+
+Shown shownOn(const plot::PlotSurface& plot, double uLimit) {
+    const double left = -plot.ShiftX() + 1e-3, right = plot.QuadranteL() - plot.ShiftX() - 1e-3;
+    const double top = -plot.ShiftY() + 1e-3, bottom = plot.QuadranteH() - plot.ShiftY() - 1e-3;
+    return [=](oracle::DialXY p) {
+        return p.x > left && p.x < right && -p.y > top && -p.y < bottom && std::fabs(p.x) < uLimit;
+    };
+}
+
+bool everySun(oracle::HourDecl) { return true; }
+
+std::size_t realShadowsOf(const oracle::CylinderOracle& o,
+                          const std::vector<oracle::HourDecl>& suns, const Shown& shown,
+                          const Carried& carried) {
+    std::size_t count = 0;
+    for (const oracle::HourDecl& s : suns) {
+        const auto p = o.dialPoint(s.hourAngle, s.declination);
+        if (!p || !(o.sky().altitude(s.hourAngle, s.declination) > 0) || !shown(*p)) continue;
+        if (!carried(s)) continue;
+        ++count;
+    }
+    return count;
+}
+
+std::vector<oracle::HourDecl> sunsOfDeclination(double declinationDeg) {
+    std::vector<oracle::HourDecl> suns;
+    for (int H = -180; H < 180; ++H) suns.push_back({double(H), declinationDeg});
+    return suns;
+}
+
+std::vector<oracle::HourDecl> sunsOfHour(double hourAngleDeg) {
+    std::vector<oracle::HourDecl> suns;
+    for (int d = -23; d <= 23; ++d) suns.push_back({hourAngleDeg, double(d)});
+    return suns;
+}
+
+void expectDrawnWhereCast(std::size_t drawn, std::size_t castAnywhere, std::size_t castShown,
+                          const std::string& what) {
+    if (castAnywhere == 0) {
+        EXPECT_EQ(drawn, 0u) << what;
+    }
+    if (castShown >= 20) {
+        EXPECT_GT(drawn, 2u) << what;
+    }
+}
+
+std::vector<double> noonShadowAbscissae(const oracle::CylinderOracle& o) {
+    std::vector<double> south, north;
+    for (double decl = -23.45; decl <= 23.45 + 1e-9; decl += 0.05) {
+        if (o.sky().altitude(0, decl) <= 0) continue;
+        const auto p = o.dialPoint(0, decl);
+        if (!p) continue;
+        std::vector<double>& side = decl < o.sky().latitude() ? south : north;
+        if (side.empty()) side.push_back(p->x);
+    }
+    south.insert(south.end(), north.begin(), north.end());
+    return south;
+}
+
+void expectNoonGeneratrices(const oracle::CylinderOracle& o, const Drawing& d, double primary) {
+    const std::vector<double> expected = noonShadowAbscissae(o);
+    const std::vector<dialtest::Segment> lines = d.segmentsWithColour(colourOf(4));
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_NEAR(lines[i].a.x, expected[i], 1e-9);
+        EXPECT_EQ(lines[i].a.x, lines[i].b.x);
+    }
+    if (!expected.empty()) {
+        EXPECT_NEAR(primary, expected.front(), 1e-9);
+    }
+}
+
 testing::AssertionResult allWithin(const std::vector<oracle::DialXY>& points,
                                    const std::function<double(oracle::DialXY)>& distance,
                                    const std::string& what, double tolerance) {

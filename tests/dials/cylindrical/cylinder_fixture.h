@@ -3,6 +3,7 @@
 // dial that keeps the cylinder for its oracle, and the check that drawn points lie on a curve.
 
 #include <functional>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -61,6 +62,55 @@ private:
 // Whether the meridian plane through the tip cuts the circular section (the tip, seen from the
 // axis, lies within the radius across the meridian).
 bool meridianCutsSection(const Cylinder& c, const oracle::CylinderOracle& o);
+
+// Every point cast by a real sun: not above the tip's level (the sun not below the horizon) and
+// where the tip's shadow reaches.
+testing::AssertionResult allCastByRealSuns(const oracle::CylinderOracle& o,
+                                           const std::vector<oracle::DialXY>& points,
+                                           const std::string& what);
+
+// Every point of the cut of the hour plane of H (degrees, afternoon +) on the half the sun of H
+// casts, or on the other half where a sun of H + 180 within the solstices and above the horizon
+// casts it, never there when `otherHalfDrawn` (the two six o'clock lines); the point where the
+// polar axis meets the surface belongs to both.
+testing::AssertionResult onTheHourHalves(const oracle::CylinderOracle& o, double H,
+                                         const std::vector<oracle::DialXY>& points,
+                                         bool otherHalfDrawn);
+
+// Which points of the unrolled dial a programme can show.
+using Shown = std::function<bool(oracle::DialXY)>;
+// Everywhere, or within the plot area (1 mm inside its edges) and |u| < uLimit.
+bool anywhere(oracle::DialXY);
+Shown shownOn(const plot::PlotSurface& plot,
+              double uLimit = std::numeric_limits<double>::infinity());
+
+// Which suns a programme can carry onto the cylinder: all, or only some (the projective one).
+using Carried = std::function<bool(oracle::HourDecl)>;
+bool everySun(oracle::HourDecl);
+
+// How many of the suns stand above the horizon and cast the tip's shadow on the dial where it is
+// shown, among those the programme carries: whether a line has a part to draw.
+std::size_t realShadowsOf(const oracle::CylinderOracle& o,
+                          const std::vector<oracle::HourDecl>& suns, const Shown& shown,
+                          const Carried& carried = everySun);
+// The suns of a declination at the hour angles -180 to 179 by whole degrees, and the suns of an
+// hour angle (afternoon +) at the declinations -23 to 23 by whole degrees.
+std::vector<oracle::HourDecl> sunsOfDeclination(double declinationDeg);
+std::vector<oracle::HourDecl> sunsOfHour(double hourAngleDeg);
+
+// A line drawn where its suns cast real shadows: nothing where none does anywhere
+// (castAnywhere), some points where twenty or more do where the dial is shown (castShown).
+void expectDrawnWhereCast(std::size_t drawn, std::size_t castAnywhere, std::size_t castShown,
+                          const std::string& what);
+
+// The noon generatrices a dial must show: the developed abscissae of the noon shadows of the
+// year's suns (declinations within +-23.45 degrees, above the horizon), each once; the one of the
+// noon sun south of the zenith first.
+std::vector<double> noonShadowAbscissae(const oracle::CylinderOracle& o);
+
+// The drawing's dark red lines are the full-height noon generatrices, one at each abscissa of
+// noonShadowAbscissae; `primary`, the abscissa the programme keeps, is the first of them.
+void expectNoonGeneratrices(const oracle::CylinderOracle& o, const Drawing& d, double primary);
 
 // Every point within the tolerance of its curve, measured by `distance` in unrolled metres; the
 // message names `what`, counts the misses and shows the worst.

@@ -71,11 +71,16 @@ TEST(ParamDriver, EveryFeatureTickedDrawsOnlyWhereTheShadowReaches) {
     EXPECT_GT(curvePoints, 1000u);
 }
 
-TEST(ParamDriver, DefinitionZeroSamplesEveryHundredthOfARadianAndANegativeOneNothing) {
-    ParamCylinder zero({45, 10, false}, {{"txt_Definition", "0"}});
-    ASSERT_TRUE(zero.setUp());
-    EXPECT_EQ(zero.m().PointStep, 0.01);
-    EXPECT_GT(zero.draw(DrawCylEquinoctialParam).points.size(), 100u);
+// A "Definition" of 0 stops the run before any curve, as in the 3D programme; a negative one
+// draws no curve.
+TEST(ParamDriver, DefinitionZeroStopsTheRunAndANegativeOneDrawsNothing) {
+    ParamCylinder zero({45, 10, false}, {{"txt_Definition", "0"}, {"chkOreAstronomiche", "1"}});
+    const dialtest::Outcome stopped = zero.outcomeOfRun();
+    EXPECT_FALSE(stopped.completed);
+    ASSERT_EQ(stopped.messages.size(), 1u);
+    EXPECT_EQ(stopped.messages.front().rfind("The drawing was stopped", 0), 0u);
+    EXPECT_EQ(stopped.busyChanges, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(stopped.list.points.empty());
 
     ParamCylinder negative({45, 10, false}, {{"txt_Definition", "-1"}});
     ASSERT_TRUE(negative.setUp());

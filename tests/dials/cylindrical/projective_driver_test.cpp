@@ -60,12 +60,12 @@ TEST(ProjectiveDriver, DrawsEveryFeatureInOrderAndLeavesTheAnalemmaPi) {
 }
 
 TEST(ProjectiveDriver, SetUpComputesTheTangentPlaneDial) {
-    ProjectiveCylinder dial({45, 0, false, 0.3, 0.2}, {{"TxtHour", "4"}, {"txt_Definition", "0"}});
+    ProjectiveCylinder dial({45, 0, false, 0.3, 0.2}, {{"TxtHour", "4"}, {"txt_Definition", "5"}});
     ASSERT_TRUE(dial.setUp());
     const shell::Module1& m = dial.m();
     EXPECT_EQ(m.CylParam, 0.3);
     EXPECT_EQ(m.HourStep, 3.75);
-    EXPECT_EQ(m.PointStep, 0.01);  // a "Definition" of 0
+    EXPECT_EQ(m.PointStep, 0.01);
     EXPECT_EQ(m.SetupAngleA, 0);
     EXPECT_EQ(m.SubstyleHour, 0);
     EXPECT_NEAR(m.SetupAngleB, m.Pi / 4, 1e-9);  // 90 degrees less the latitude
@@ -84,6 +84,27 @@ TEST(ProjectiveDriver, AtTheEquatorTheSubstyleIsVerticalAndNoItalianHoursAreDraw
     EXPECT_TRUE(dial.draw(DrawCylProjItalianHours).points.empty());
     EXPECT_TRUE(dial.draw(DrawCylProjBabylonianHours).points.empty());
     EXPECT_FALSE(dial.draw(DrawCylProjHourLines).points.empty());
+}
+
+// A "Definition" of 0 (or an empty box) stops the run before any curve with the same message in
+// the three programmes that sample their curves with it, the busy cursor restored.
+TEST(ProjectiveDriver, ADrawingStepOfZeroStopsTheRunAsInTheOtherCircularProgrammes) {
+    std::vector<std::string> messages;
+    for (const char* programme : {"mnuCircp", "M_Param", "M_CILINDRICI"}) {
+        for (const char* definition : {"0", ""}) {
+            SCOPED_TRACE(std::string(programme) + " definition '" + definition + "'");
+            const dialtest::Outcome o = dialtest::runProgramme(
+                programme, withBoxes({45, 20, false}, {{"txt_Definition", definition},
+                                                       {"chkOreAstronomiche", "1"}}));
+            EXPECT_FALSE(o.completed);
+            ASSERT_EQ(o.messages.size(), 1u);
+            messages.push_back(o.messages.front());
+            EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
+            EXPECT_TRUE(o.list.points.empty());
+            EXPECT_LE(o.list.lines.size(), 1u);  // at most the reference generatrix
+        }
+    }
+    for (const std::string& message : messages) EXPECT_EQ(message, messages.front());
 }
 
 // A negative "Definition" makes every sweep over the tangent plane end at once.

@@ -34,6 +34,10 @@ const std::vector<Cylinder>& cylinders() {
         {45, 0, false},   {45, 0, true},     {45, 30, false},  {45, -30, true},
         {52, -60, false}, {40, 65, true},    {38, 110, false}, {50, -120, true},
         {30, 180, false}, {15, 160, true},   {60, 20, false, 0.3, 0.45},
+        // A concave style between the radius and the diameter; the tropics; a convex wall facing
+        // north that no noon sun reaches; latitudes equal to a declination line's.
+        {45, -70, false, 0.5, 0.8}, {10, 30, false}, {45, 160, true},
+        {23.45, 0, false, 0.5, 0.2}, {20.001, 40, true, 0.5, 0.2}, {11.501, -20, false},
     };
     return kCylinders;
 }
@@ -52,22 +56,30 @@ std::function<double(oracle::DialXY)> declinationPair(const oracle::CylinderOrac
     };
 }
 
-void expectNoonCut(const Cylinder& c, const oracle::CylinderOracle& o, const Drawing& d,
-                   double u) {
-    if (!cyltest::meridianCutsSection(c, o)) {
-        EXPECT_TRUE(d.segments.empty());
-        return;
+cyltest::Carried carriedByTangentPlane(const oracle::CylinderOracle& o) {
+    return [&o](oracle::HourDecl s) {
+        const oracle::Vec3 sun = o.sky().sun(s.hourAngle, s.declination);
+        const double front = oracle::dot(sun, o.facing());
+        if (!(front > 0)) return false;
+        // The shadow on the tangent plane: tip - (L / front) sun, abscissa along right().
+        const double t = -o.styleLength() / front * oracle::dot(sun, o.right());
+        return std::fabs(t) <= 5 * o.radius();
+    };
+}
+
+void expectHourLinesWhereCast(const oracle::CylinderOracle& o, const Drawing& d,
+                              const std::function<double(double)>& toOracle,
+                              const cyltest::Shown& shown, const cyltest::Carried& carried) {
+    const auto lines = d.byTag();
+    for (double counter = -90; counter <= 90; counter += 15) {
+        // True noon is the vertical of the tangent plane: its line is the noon generatrix.
+        if (std::fabs(oracle::foldDegrees(toOracle(counter))) < 1e-6) continue;
+        const std::size_t suns =
+            cyltest::realShadowsOf(o, cyltest::sunsOfHour(toOracle(counter)), shown, carried);
+        if (suns >= 5) {
+            EXPECT_EQ(lines.count(counter), 1u) << "hour line " << counter;
+        }
     }
-    ASSERT_EQ(d.segments.size(), 1u);
-    const dialtest::Segment& s = d.segments.front();
-    EXPECT_EQ(s.colour, colourOf(4));
-    EXPECT_EQ(s.a.x, u);
-    EXPECT_EQ(s.b.x, u);
-    EXPECT_LT(o.distanceToPlaneCut(oracle::Sky::west(), u, 0), 1e-9);
-    if (c.convex)
-        EXPECT_TRUE(o.reachable(u));
-    else
-        EXPECT_GT(o.surfacePoint(u, 0).y, o.tip().y);
 }
 
 }  // namespace cylprojtest

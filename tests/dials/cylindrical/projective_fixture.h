@@ -27,7 +27,8 @@ public:
 };
 
 // Concave and convex cylinders on walls facing south, east and west of it, past east and west,
-// and north; one concave style reaching past the axis.
+// and north; concave styles reaching past the axis; the tropics; latitudes equal to the
+// declination lines' of one programme or the other.
 const std::vector<Cylinder>& cylinders();
 
 // Every point within the tolerance of the project (1e-5 of the style) of its curve.
@@ -40,11 +41,16 @@ testing::AssertionResult allNear(const std::vector<oracle::DialXY>& points,
 std::function<double(oracle::DialXY)> declinationPair(const oracle::CylinderOracle& o,
                                                       double declinationDeg);
 
-// The drawing is the full-height line of true noon at abscissa u in dark red, where the meridian
-// plane through the tip cuts the cylinder: on a concave dial the cut north of the tip (the noon
-// sun south of the zenith casts the shadow there), on a convex one the only cut the tip's shadow
-// can reach. Nothing when the plane misses the section.
-void expectNoonCut(const Cylinder& c, const oracle::CylinderOracle& o, const Drawing& d,
-                   double u);
+// Every hour line of the counters -90 to 90 by 15 degrees (`toOracle` turns a counter into the
+// oracle's hour angle) whose suns cast five or more real shadows where the dial is shown, of the
+// suns the programme carries, has points among the drawing's tags; but true noon, which the noon
+// generatrix draws.
+void expectHourLinesWhereCast(const oracle::CylinderOracle& o, const Drawing& d,
+                              const std::function<double(double)>& toOracle,
+                              const cyltest::Shown& shown, const cyltest::Carried& carried);
+
+// The suns the projective programme carries onto the cylinder: in front of the plane tangent
+// along the foot's generatrix, their shadow on it within five radii of the foot (its sampling).
+cyltest::Carried carriedByTangentPlane(const oracle::CylinderOracle& o);
 
 }  // namespace cylprojtest

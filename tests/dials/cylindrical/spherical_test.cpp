@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/flat3d/sun_series.h"
 #include "numeric/step_loop.h"
@@ -319,6 +320,43 @@ TEST(CylSphDriver, ProjectsTheWorkedExampleWithinTheConvexLimit) {
     CylSphDial typed200(cylinder(45, 200, false));
     EXPECT_DOUBLE_EQ(typed200.m().WallDeclRad, 200 * kPi / 180);
     EXPECT_DOUBLE_EQ(typed200.m().DeclDecimal, -160);
+}
+
+// The noon generatrix stands where the noon shadows of the year fall: past a quarter turn for a
+// concave style longer than the radius, on both cuts of the meridian plane of a concave dial in
+// the tropics, south of the tip of a convex dial facing north there, nowhere on one facing north
+// beyond the tropics; a declination typed as 200 enters as 200.
+TEST(CylSphDriver, NoonGeneratricesStandWhereTheNoonShadowsFall) {
+    for (const Cylinder& c : {cylinder(45, -70, false, 0.5, 0.8), cylinder(10, 30, false),
+                              cylinder(10, 180, true), cylinder(45, 160, true),
+                              cylinder(45, 200, false, 1, 1.5), cylinder(0, -120, false)}) {
+        SCOPED_TRACE(cyltest::describe(c));
+        CylSphDial dial(c);
+        ASSERT_TRUE(dial.ran);
+        const dialtest::Drawing d = dial.draw(cyl::DrawCylNoonLine);
+        cyltest::expectNoonGeneratrices(dial.oracle(), d, dial.m().CentreX);
+    }
+}
+
+// A radius whose section plan overflows: the run draws what it can, stops with a message or
+// draws nothing of the plan, and no record ever holds a value that is not finite.
+TEST(CylSphDriver, AnAbsurdRadiusRecordsNoValueThatIsNotFinite) {
+    for (const char* radius : {"-1e308", "1e308", "-1e300"}) {
+        for (const char* side : {"Option3D1", "Option3D2"}) {
+            SCOPED_TRACE(std::string(radius) + " " + side);
+            const dialtest::Outcome o = dialtest::runProgramme(
+                "mnuCCs",
+                {{"txtLAT", "33"}, {"txtRadius", radius}, {"Ck_Section", "1"}, {side, "1"}});
+            for (const auto& p : o.list.points) ASSERT_TRUE(std::isfinite(p.x + p.y));
+            for (const auto& l : o.list.lines)
+                ASSERT_TRUE(std::isfinite(l.x1) && std::isfinite(l.y1) && std::isfinite(l.x2) &&
+                            std::isfinite(l.Y2));
+            for (const auto& s : o.list.shapes)
+                ASSERT_TRUE(std::isfinite(s.First) && std::isfinite(s.Second) &&
+                            std::isfinite(s.Third) && std::isfinite(s.Fourth));
+            for (const auto& t : o.list.texts) ASSERT_TRUE(std::isfinite(t.x) && std::isfinite(t.y));
+        }
+    }
 }
 
 // A convex style of length 0 reaches nothing beyond the foot; a radius of 0 has no section.

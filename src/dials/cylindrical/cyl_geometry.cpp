@@ -1,0 +1,133 @@
+// The tip's shadow on a circular cylinder: offsets of vertical lines from the tip, the reach of
+// the shadow, the crossing of a vertical line with a cone of suns and the halves of an hour cut.
+
+#include <cmath>
+
+#include "dials/cylindrical/cyl_geometry.h"
+#include "numeric/checked.h"
+#include "numeric/skip.h"
+#include "numeric/step_loop.h"
+
+namespace dials::cylindrical {
+
+namespace {
+
+// The sun's greatest declination through the year, degrees.
+constexpr double kSolsticeDeg = 23.45;
+// Counters closer than this to +-90 degrees are the six o'clock lines.
+constexpr double kSameHourDeg = 1e-9;
+
+}  // namespace
+
+QuadraticRoots stableQuadraticRoots(double a, double b, double c) {
+    QuadraticRoots roots;
+    const double disc = b * b - 4 * a * c;
+    if (!(disc >= 0)) return roots;
+    // q never suffers the cancellation of -b + sqrt(disc): the two roots are q / a and c / q.
+    const double q = -0.5 * (b + (b < 0 ? -1 : 1) * std::sqrt(disc));
+    numeric::skip([&] { roots.first = numeric::checkFinite(numeric::checkedDiv(q, a)); });
+    numeric::skip([&] { roots.second = numeric::checkFinite(numeric::checkedDiv(c, q)); });
+    return roots;
+}
+
+CylinderShadow CylinderShadow::from(const shell::Module1& m) {
+    CylinderShadow g;
+    g.R = m.Radius;
+    g.s = m.SideSign;
+    g.L = m.StyleLength;
+    g.D = m.WallDeclRad;
+    g.phi = m.LatRad;
+    return g;
+}
+
+CylVec CylinderShadow::towardsTipFromGeneratrix(double psi) const {
+    // From the generatrix to the tip: (c - s R cos psi) along f, R sin psi back along e.
+    const double along = L + s * R - s * R * std::cos(psi);
+    const double across = -R * std::sin(psi);
+    return {-along * std::sin(D) + across * std::cos(D),
+            -along * std::cos(D) - across * std::sin(D), 0};
+}
+
+CylVec CylinderShadow::towardsTipFromTangentLine(double t) const {
+    return {-L * std::sin(D) - t * std::cos(D), -L * std::cos(D) + t * std::sin(D), 0};
+}
+
+bool CylinderShadow::reaches(double psi) const {
+    // The face's normal at psi against the offset to the tip.
+    return (L + s * R) * std::cos(psi) - s * R > 0;
+}
+
+QuadraticRoots CylinderShadow::coneCrossings(const CylVec& h, double delta) const {
+    // The sun (h, -y) makes the angle 90 - delta with the pole (0, cos phi, sin phi):
+    // (h_n cos phi - y sin phi)^2 = sin^2 delta (|h|^2 + y^2). The leading coefficient
+    // sin^2 phi - sin^2 delta is taken as a product of sines, exactly 0 at phi = delta.
+    const double sinPhi = std::sin(phi), cosPhi = std::cos(phi), sinDelta = std::sin(delta);
+    const double a = std::sin(phi + delta) * std::sin(phi - delta);
+    const double b = -2 * h.north * cosPhi * sinPhi;
+    const double c = h.north * h.north * cosPhi * cosPhi -
+                     sinDelta * sinDelta * (h.east * h.east + h.north * h.north);
+    return stableQuadraticRoots(a, b, c);
+}
+
+HourLineHalf::HourLineHalf(double phi, double H, double pi, bool otherHalfDrawnElsewhere)
+    : phi_(phi), H_(H), pi_(pi), otherHalfDrawn_(otherHalfDrawnElsewhere) {}
+
+bool HourLineHalf::keeps(const CylVec& sun) const {
+    // The sun's component along the equator's sun of H: positive on the half of H.
+    const double along = sun.east * std::sin(H_) - sun.north * std::cos(H_) * std::sin(phi_) +
+                         sun.up * std::cos(H_) * std::cos(phi_);
+    if (along >= 0) return true;
+    if (otherHalfDrawn_ || !(sun.up > 0)) return false;
+    const double length = std::sqrt(sun.east * sun.east + sun.north * sun.north + sun.up * sun.up);
+    const double sinDecl = (sun.north * std::cos(phi_) + sun.up * std::sin(phi_)) / length;
+    return std::fabs(sinDecl) <= std::sin(kSolsticeDeg * pi_ / 180);
+}
+
+bool hourLoopReachesBothSixes(double step) {
+    double last = -90;
+    for (double counter : numeric::StepRange(-90, 90, step)) last = counter;
+    return std::fabs(last - 90) <= kSameHourDeg;
+}
+
+bool isSixOClock(double counterDeg) { return std::fabs(std::fabs(counterDeg) - 90) <= kSameHourDeg; }
+
+std::optional<MeridianCut> meridianCut(const shell::Module1& m, bool north) {
+    const double R = m.Radius, s = m.SideSign, L = m.StyleLength, D = m.WallDeclRad;
+    if (!(R > 0)) return std::nullopt;
+    const double c = L + s * R;
+    // The plane lies c sin D west of the axis; it cuts the circle where north of the tip the
+    // offset solves l^2 - 2 c cos D l + c^2 - R^2 = 0.
+    const double across = c * std::sin(D);
+    const double rad = R * R - across * across;
+    if (!(rad > 0)) return std::nullopt;
+    const double root = std::sqrt(rad);
+    // North: concave the farther root (the ray leaves the section), convex the nearer; south
+    // the same, mirrored.
+    const double offset = north ? c * std::cos(D) - s * root : c * std::cos(D) + s * root;
+    if (north ? !(offset > 0) : !(offset < 0)) return std::nullopt;
+    MeridianCut cut;
+    cut.offset = offset;
+    cut.turn = std::atan2(-offset * std::sin(D), s * (c - offset * std::cos(D)));
+    if (!std::isfinite(cut.turn)) return std::nullopt;
+    return cut;
+}
+
+std::optional<MeridianCut> styleTriangleCut(const shell::Module1& m) {
+    if (m.SideSign < 1) return meridianCut(m, true);
+    const double facing = std::cos(m.WallDeclRad);
+    if (facing == 0) return std::nullopt;
+    return meridianCut(m, facing > 0);
+}
+
+NoonCuts noonShadowCuts(const shell::Module1& m) {
+    const double solstice = kSolsticeDeg * m.Pi / 180;
+    const double phi = m.LatRad, right = m.Pi / 2;
+    NoonCuts cuts;
+    // Some day's noon sun south of the zenith (declination below the latitude) and above the
+    // horizon (above the latitude less a right angle); north of the zenith likewise.
+    if (phi > -solstice && phi - right < solstice) cuts.north = meridianCut(m, true);
+    if (phi < solstice && phi + right > -solstice) cuts.south = meridianCut(m, false);
+    return cuts;
+}
+
+}  // namespace dials::cylindrical
