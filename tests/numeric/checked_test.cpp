@@ -5,6 +5,7 @@
 
 #include "failure_matchers.h"
 #include "numeric/checked.h"
+#include "numeric/quadratic.h"
 
 using namespace numeric;
 using K = FailureKind;
@@ -118,3 +119,41 @@ TEST(IntegerConversion, RangeEdges) {
 }
 
 }  // namespace
+
+TEST(StableQuadraticRoots, EachRootExactWhereTheTextbookFormulaCancels) {
+    // x^2 + 1e8 x + 1 = 0: the small root -1e-8 loses every digit in (-b + sqrt(d)) / 2a.
+    const numeric::QuadraticRoots r = numeric::stableQuadraticRoots(1, 1e8, 1);
+    ASSERT_TRUE(r.minus && r.plus);
+    EXPECT_DOUBLE_EQ(*r.plus, -1e-8);
+    EXPECT_DOUBLE_EQ(*r.minus, -1e8);
+    // The names follow the formula, whatever the signs of a and b.
+    const numeric::QuadraticRoots n = numeric::stableQuadraticRoots(-1, 3, 4);  // roots 4, -1
+    ASSERT_TRUE(n.minus && n.plus);
+    EXPECT_DOUBLE_EQ(*n.minus, 4);
+    EXPECT_DOUBLE_EQ(*n.plus, -1);
+    const numeric::QuadraticRoots p = numeric::stableQuadraticRoots(2, -6, 4);  // roots 1, 2
+    ASSERT_TRUE(p.minus && p.plus);
+    EXPECT_DOUBLE_EQ(*p.minus, 1);
+    EXPECT_DOUBLE_EQ(*p.plus, 2);
+}
+
+TEST(StableQuadraticRoots, DegenerateAndImpossibleCases) {
+    // a = 0: the line b x + c = 0 keeps its root, the root at infinity is missing.
+    numeric::QuadraticRoots r = numeric::stableQuadraticRoots(0, 4, -2);
+    EXPECT_FALSE(r.minus);
+    ASSERT_TRUE(r.plus);
+    EXPECT_DOUBLE_EQ(*r.plus, 0.5);
+    r = numeric::stableQuadraticRoots(1e-300, 4, -2);  // almost a line: the finite root stays exact
+    ASSERT_TRUE(r.plus);
+    EXPECT_DOUBLE_EQ(*r.plus, 0.5);
+    // The double root 0.
+    r = numeric::stableQuadraticRoots(3, 0, 0);
+    ASSERT_TRUE(r.minus && r.plus);
+    EXPECT_EQ(*r.minus, 0);
+    EXPECT_EQ(*r.plus, 0);
+    // No real root, an overflowing discriminant, no equation at all.
+    EXPECT_FALSE(numeric::stableQuadraticRoots(1, 0, 1).any());
+    EXPECT_FALSE(numeric::stableQuadraticRoots(1, 1e300, 1).any());
+    EXPECT_FALSE(numeric::stableQuadraticRoots(0, 0, 0).any());
+    EXPECT_FALSE(numeric::stableQuadraticRoots(1, std::nan(""), 1).any());
+}

@@ -53,11 +53,11 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
 
             // The ray tip - k sun meets the section where
             // (along^2 + across^2) k^2 - 2 c along k + c^2 - R^2 = 0.
-            const QuadraticRoots k = stableQuadraticRoots(
+            const numeric::QuadraticRoots k = numeric::stableQuadraticRoots(
                 along * along + across * across, -2 * c * along, c * c - f.R * f.R);
-            if (!k.first || !k.second) return;
-            const double far = std::fmax(*k.first, *k.second);
-            const double near = std::fmin(*k.first, *k.second);
+            if (!k.minus || !k.plus) return;
+            const double far = std::fmax(*k.minus, *k.plus);
+            const double near = std::fmin(*k.minus, *k.plus);
             const double reach = f.s < 0 ? far : near;
             if (!(reach > 0)) return;
 

@@ -34,9 +34,9 @@ void DrawCylDeclinationLines3D(shell::Context& ctx) {
         const numeric::Colour colour = shell::LineColor(ctx, pass.colour);
         sweepChord(ctx, [&](double x) {
             if (!f.shadowReaches(x)) return;
-            const QuadraticRoots heights = shadow.coneCrossings(f.towardsTip(x, 0), delta);
+            const numeric::QuadraticRoots heights = shadow.coneCrossings(f.towardsTip(x, 0), delta);
             // Each root on its own: one that cannot be computed leaves the other drawn.
-            for (const std::optional<double>& y : {heights.first, heights.second})
+            for (const std::optional<double>& y : {heights.minus, heights.plus})
                 if (y) numeric::skip([&] { plotChordPoint(ctx, x, *y, colour); });
         });
     }

@@ -19,17 +19,6 @@ constexpr double kSameHourDeg = 1e-9;
 
 }  // namespace
 
-QuadraticRoots stableQuadraticRoots(double a, double b, double c) {
-    QuadraticRoots roots;
-    const double disc = b * b - 4 * a * c;
-    if (!(disc >= 0)) return roots;
-    // q never suffers the cancellation of -b + sqrt(disc): the two roots are q / a and c / q.
-    const double q = -0.5 * (b + (b < 0 ? -1 : 1) * std::sqrt(disc));
-    numeric::skip([&] { roots.first = numeric::checkFinite(numeric::checkedDiv(q, a)); });
-    numeric::skip([&] { roots.second = numeric::checkFinite(numeric::checkedDiv(c, q)); });
-    return roots;
-}
-
 CylinderShadow CylinderShadow::from(const shell::Module1& m) {
     CylinderShadow g;
     g.R = m.Radius;
@@ -57,7 +46,7 @@ bool CylinderShadow::reaches(double psi) const {
     return (L + s * R) * std::cos(psi) - s * R > 0;
 }
 
-QuadraticRoots CylinderShadow::coneCrossings(const CylVec& h, double delta) const {
+numeric::QuadraticRoots CylinderShadow::coneCrossings(const CylVec& h, double delta) const {
     // The sun (h, -y) makes the angle 90 - delta with the pole (0, cos phi, sin phi):
     // (h_n cos phi - y sin phi)^2 = sin^2 delta (|h|^2 + y^2). The leading coefficient
     // sin^2 phi - sin^2 delta is taken as a product of sines, exactly 0 at phi = delta.
@@ -66,7 +55,7 @@ QuadraticRoots CylinderShadow::coneCrossings(const CylVec& h, double delta) cons
     const double b = -2 * h.north * cosPhi * sinPhi;
     const double c = h.north * h.north * cosPhi * cosPhi -
                      sinDelta * sinDelta * (h.east * h.east + h.north * h.north);
-    return stableQuadraticRoots(a, b, c);
+    return numeric::stableQuadraticRoots(a, b, c);
 }
 
 HourLineHalf::HourLineHalf(double phi, double H, double pi, bool otherHalfDrawnElsewhere)

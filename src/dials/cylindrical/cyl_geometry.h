@@ -11,6 +11,8 @@
 
 #include <optional>
 
+#include "numeric/quadratic.h"
+
 #include "shell/module1.h"
 
 namespace dials::cylindrical {
@@ -19,13 +21,6 @@ namespace dials::cylindrical {
 struct CylVec {
     double east = 0, north = 0, up = 0;
 };
-
-// Both roots of a x^2 + b x + c = 0 in the form that stays exact when a vanishes (one root then
-// runs off to infinity and the other is -c / b); each root absent where it cannot be computed.
-struct QuadraticRoots {
-    std::optional<double> first, second;
-};
-QuadraticRoots stableQuadraticRoots(double a, double b, double c);
 
 class CylinderShadow {
 public:
@@ -52,7 +47,7 @@ public:
     // cone of the suns of declination +delta or -delta through the tip (the summer and the winter
     // line of one pair). Exact also where the latitude equals delta and the vertical itself lies
     // on the cone.
-    QuadraticRoots coneCrossings(const CylVec& h, double delta) const;
+    numeric::QuadraticRoots coneCrossings(const CylVec& h, double delta) const;
 };
 
 // Which points of the cut of an hour plane an hour line keeps. The plane through the tip and

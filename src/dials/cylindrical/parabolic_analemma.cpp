@@ -16,6 +16,7 @@
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/flat3d/sun_series.h"
 #include "numeric/checked.h"
+#include "numeric/quadratic.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -48,9 +49,9 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
             const double a = checkedDiv(Se * Se, 2 * p);
             const double b = Se * (tanDp - checkedDiv(f.xt, p)) + s * Sn;
             // The first point ahead of the tip (a = 0: a sun on the meridian, one root).
-            const QuadraticRoots r = solveQuadratic(a, b, c);
+            const numeric::QuadraticRoots r = numeric::stableQuadraticRoots(a, b, c);
             std::optional<double> t;
-            for (const std::optional<double>& root : {r.viaA, r.viaC})
+            for (const std::optional<double>& root : {r.minus, r.plus})
                 if (root && *root > 0 && (!t || *root < *t)) t = root;
             if (!t) return;
             const double X = f.xt - *t * Se;

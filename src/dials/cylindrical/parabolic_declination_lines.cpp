@@ -16,6 +16,7 @@
 
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/quadratic.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
@@ -48,12 +49,12 @@ void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f)
             if (!f.reaches(X)) return;
             m.PlaneCoefSaveY = f.Q(X);
             const double x = X - f.xt, q = m.PlaneCoefSaveY - f.yt;
-            const QuadraticRoots Z =
-                solveQuadratic(a, q * std::sin(2 * phi), q * q * cosCos - x * x * sin2Delta);
-            if (!Z.viaA && !Z.viaC) return;
+            const numeric::QuadraticRoots Z =
+                numeric::stableQuadraticRoots(a, q * std::sin(2 * phi), q * q * cosCos - x * x * sin2Delta);
+            if (!Z.minus && !Z.plus) return;
             m.DevelopedAbscissa = f.xi(X);
             // A point above the tip is the shadow of a sun below the horizon.
-            for (const std::optional<double>& z : {Z.viaA, Z.viaC})
+            for (const std::optional<double>& z : {Z.minus, Z.plus})
                 if (z && f.s * *z <= 0) plot.xPset(m.DevelopedAbscissa, -f.s * *z, colour);
         });
     }

@@ -47,17 +47,6 @@ double ParabolicFrame::towardsEquatorAt(const Direction& w, double tau) const {
     return -w.east * std::sin(tau) + onMeridian * std::cos(tau);
 }
 
-QuadraticRoots solveQuadratic(double a, double b, double c) {
-    QuadraticRoots r;
-    const double d = checkFinite(b * b - 4 * a * c);
-    if (d < 0) return r;
-    const double k = b >= 0 ? checkedSqrt(d) : -checkedSqrt(d);
-    const double q = -(b + k) / 2;
-    numeric::skip([&] { r.viaA = checkedDiv(q, a); });
-    numeric::skip([&] { r.viaC = checkedDiv(c, q); });
-    return r;
-}
-
 ParabolicFrame SetupParabolicDial(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const shell::InputRecord& in = ctx.inputs;

@@ -76,16 +76,6 @@ struct ParabolicFrame {
 // Throws numeric::NumericFailure for p <= 0.
 double parabolaArcLength(double u, double p);
 
-// The real roots of a z^2 + b z + c = 0, taken as q / a and c / q with
-// q = -(b + sgn(b) sqrt(d)) / 2, so that neither loses digits to cancellation even when a is
-// tiny beside b and c. None when the discriminant d is negative; a root that cannot be formed
-// (a = 0: the root at infinity) is missing. Throws numeric::NumericFailure for a non-finite
-// discriminant.
-struct QuadraticRoots {
-    std::optional<double> viaA, viaC;
-};
-QuadraticRoots solveQuadratic(double a, double b, double c);
-
 // Reads the inputs the curves need into the shared variables (side sign, style length, zone
 // correction, the tip, TipOffset and StyleHypotenuse) and returns the frame. A failure (a radius
 // of curvature of 0 or below, a drawing step of 0) throws numeric::NumericFailure.

@@ -50,9 +50,9 @@ void DrawCylDeclinationLinesParam(shell::Context& ctx) {
                 m.ConicA2345 = c.Q;
                 m.ConicC2345 = c.S;
             });
-            const QuadraticRoots heights =
+            const numeric::QuadraticRoots heights =
                 CylinderShadow::from(m).coneCrossings(param::towardsTip(m, gen), delta);
-            for (const std::optional<double>& y : {heights.first, heights.second})
+            for (const std::optional<double>& y : {heights.minus, heights.plus})
                 if (y) param::plotOnGeneratrix(ctx, gen, *y, colour);
         });
     }

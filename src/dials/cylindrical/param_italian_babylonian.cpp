@@ -80,9 +80,9 @@ void DrawCylItalianHoursParam(shell::Context& ctx) {
     const double grazing = m.Pi / 2 - m.LatRad;
     param::sweepGeneratrices(ctx, D, AngleForm::Conics, [&](const Generatrix& gen) {
         numeric::skip([&] { m.ItalBabTemp = horizonConic(m, gen).a2; });
-        const QuadraticRoots heights =
+        const numeric::QuadraticRoots heights =
             CylinderShadow::from(m).coneCrossings(param::towardsTip(m, gen), grazing);
-        for (const std::optional<double>& y : {heights.first, heights.second})
+        for (const std::optional<double>& y : {heights.minus, heights.plus})
             if (y && std::fabs(*y) < 100) param::plotOnGeneratrix(ctx, gen, *y, colour);
     });
     drawHourLines(ctx, 1, 12);

@@ -59,12 +59,12 @@ void DrawCylProjDeclinationLines(shell::Context& ctx) {
             try {
                 // The conic's two ordinates at abscissa t: where the vertical line of the
                 // tangent plane meets the cone of the suns of declination +-delta.
-                const QuadraticRoots y =
+                const numeric::QuadraticRoots y =
                     shadow.coneCrossings(shadow.towardsTipFromTangentLine(t), delta);
-                if (!y.first && !y.second) continue;
+                if (!y.minus && !y.plus) continue;
                 const std::optional<TangentPlaneRay> ray = projectTangentAbscissa(m, t);
                 if (!ray) continue;
-                for (const std::optional<double>& ordinate : {y.first, y.second})
+                for (const std::optional<double>& ordinate : {y.minus, y.plus})
                     if (ordinate)
                         plotCylProjPoint(ctx, {ray->x, heightOnCylinder(*ray, *ordinate)},
                                          colour);
