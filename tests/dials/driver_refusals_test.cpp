@@ -181,7 +181,9 @@ TEST(DriverRefusals, HostileInputsEndQuicklyWithADrawingOrAMessage) {
         const bool refused =
             fine.messages.size() == 1 && fine.messages[0].find("Definition") != std::string::npos;
         EXPECT_EQ(refused, !unread.count(item.name));
-        if (refused) EXPECT_EQ(fine.drawn(), 0u);
+        if (refused) {
+            EXPECT_EQ(fine.drawn(), 0u);
+        }
     }
 }
 

@@ -201,7 +201,7 @@ TEST_F(ParameterFile, AByteOrderMarkBeforeTheFirstKeyIsSkipped) {
     using R = std::vector<std::pair<std::string, std::string>>;
     EXPECT_EQ(shell::Parametri::parse("\xEF\xBB\xBFLAT,1\r\n"), (R{{"LAT", "1"}}));
     // Only at the start of the file.
-    EXPECT_EQ(shell::Parametri::parse("A,\xEF\xBB\xBF1"), (R{{"A", "\xEF\xBB\xBF1"}}));
+    EXPECT_EQ(shell::Parametri::parse("A,\xEF\xBB\xBF" "1"), (R{{"A", "\xEF\xBB\xBF" "1"}}));
 }
 
 TEST_F(ParameterFile, DoubleQuotesAndLineBreaksInAValueCannotBreakTheFile) {

@@ -138,7 +138,9 @@ TEST_P(FormerLines, ItalianAndBabylonianHours) {
         for (double H = -90; H <= 90; H += 15) {
             const double n = italian ? 18 - H / 15 : 6 - H / 15;
             if (!lines.count(H)) {  // out of the plot area
-                if (n != 12) EXPECT_GT(o.distanceToItalianLine(n, 0, 0), 0.85) << "hour " << H;
+                if (n != 12) {
+                    EXPECT_GT(o.distanceToItalianLine(n, 0, 0), 0.85) << "hour " << H;
+                }
             } else if (italian) {
                 EXPECT_TRUE(oracle::allOnItalianLine(o, n, lines.at(H), tolerance)) << H;
             } else {

@@ -140,8 +140,9 @@ TEST_P(LatterOnOracle, CentreNoonSubstyleTriangleAndHorizon) {
                                      distanceToSegment(*winter, nadir, s.b) < tolerance &&
                                      oracle::allOnHourLine(o, 0, {nadir}, tolerance);
             EXPECT_EQ(fromBelowTheTip, nadirBeyond);
-            if (!nadirBeyond && std::hypot(s.a.x, s.a.y) < plotReach)
+            if (!nadirBeyond && std::hypot(s.a.x, s.a.y) < plotReach) {
                 EXPECT_NEAR(farther(s.a), std::max(farther(*summer), farther(*winter)), tolerance);
+            }
         }
     }
 
