@@ -1,19 +1,25 @@
 // Declination lines: the intersection of the dial plane with the double cone of sun rays through
-// the style tip around the polar axis, K (d.p)^2 = |d|^2 - (d.p)^2 with K = 1 / tan^2(delta).
-// Its two nappes are the lines of +delta and -delta, so one quadratic gives both lines of a pair.
-// A point is the shadow of the sun that stands in the direction from it to the tip, which is
+// the style tip around the polar axis, (d.p)^2 = sin^2(delta) |d|^2, d the direction from a
+// point of the plane to the tip and p the polar axis. Its two nappes are the lines of +delta and
+// -delta, so one quadratic gives both lines of a pair. The cone is cut along the dial's own
+// axes: for each abscissa u across the plot area (a whole multiple of the line step) the
+// quadratic in the ordinate v, and for each ordinate v across it the quadratic in u, so that every
+// part of the curve inside the plot area is drawn as densely as the straight lines, whatever its
+// direction and whichever world coordinate the programme's free variable steps elsewhere. A
+// point is the shadow of the sun that stands in the direction from it to the tip, which is
 // always in front of the plane (on the side of the tip); it is drawn only when that sun is above
 // the horizon, that is when the point lies lower than the tip: the rest of the conic is a curve
-// no shadow ever touches.
+// no shadow ever touches. Written with sin^2(delta) the quadratic holds where a coefficient
+// vanishes (a conic degenerating where the latitude equals the declination, a horizontal plane).
 
 #include <array>
 #include <cmath>
 
+#include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::flat3d {
@@ -23,13 +29,11 @@ namespace {
 using numeric::checkedDiv;
 
 struct ConePair {
-    double K;
+    double degrees;
     int colour;
 };
 
-std::array<ConePair, 3> conePairs(const shell::Module1& m) {
-    return {{{m.ConeCoef2345, 12}, {m.ConeCoef20, 13}, {m.ConeCoef115, 11}}};
-}
+constexpr std::array<ConePair, 3> kConePairs{{{23.45, 12}, {20, 13}, {11.5, 11}}};
 
 struct Quadratic {
     double a, b, c;
@@ -64,78 +68,74 @@ void forEachRoot(const Quadratic& q, Use&& use) {
     }
 }
 
+// a + k b.
+WorldPoint add(const WorldPoint& a, double k, const WorldPoint& b) {
+    return {a.X + k * b.X, a.Y + k * b.Y, a.Z + k * b.Z};
+}
+
+double dot(const WorldPoint& a, const WorldPoint& b) { return a.X * b.X + a.Y * b.Y + a.Z * b.Z; }
+
+// The cone of the pair sin^2(delta) = s2 cut along the line A - t B of directions to the tip
+// (A the direction from the line's point t = 0, B the line's own direction): the quadratic in t.
+Quadratic coneAlong(const WorldPoint& A, const WorldPoint& B, const WorldPoint& pole, double s2) {
+    const double Ap = dot(A, pole), Bp = dot(B, pole);
+    return {Bp * Bp - s2 * dot(B, B), -2 * (Ap * Bp - s2 * dot(A, B)), Ap * Ap - s2 * dot(A, A)};
+}
+
 // Both variables draw the three pairs alike: the tip's coordinates are saved for the technical
-// data; for each value t of the free variable (-1 to 1 by 0.002) and each cone pair, each root
-// of quadraticAt(t, K) is the world height heightOf(root), drawn as the dial point
-// pointAt(t, height) when it lies below the tip; then the eccentricities are kept.
-template <class QuadraticAt, class HeightOf, class PointAt>
-void drawConePairs(shell::Context& ctx, QuadraticAt&& quadraticAt, HeightOf&& heightOf,
-                   PointAt&& pointAt) {
+// data; each pair is cut along every abscissa, then every ordinate, of the plot area; each root
+// is drawn when its sun is above the horizon; then the eccentricities are kept.
+void drawConePairs(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.PlaneCoefSaveY = m.PlaneCoefY;
     m.PlaneCoefSaveZ = m.PlaneCoefZ;
-    const double tipHeight = m.PlaneCoefZ;
+    const PlaneGeometry g = PlaneGeometry::from(m);
+    const WorldPoint tip{g.X0, g.Y0, g.Z0};
+    const WorldPoint pole{0, std::cos(g.phi), std::sin(g.phi)};
+    const WorldPoint ax = g.worldOf({1, 0}), ay = g.worldOf({0, 1});
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const auto pairs = conePairs(m);
+    const auto& pairs = kConePairs;
     std::array<numeric::Colour, 3> colours{};
-    for (std::size_t i = 0; i < pairs.size(); ++i)
+    std::array<double, 3> sines{};
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
         colours[i] = shell::LineColor(ctx, pairs[i].colour);
-
-    for (double t : numeric::StepRange(-1, 1, 0.002)) {
-        for (std::size_t i = 0; i < pairs.size(); ++i) {
-            forEachRoot(quadraticAt(t, pairs[i].K), [&](double root) {
-                const double Z = heightOf(root);
-                if (!(Z < tipHeight)) return;  // the sun of this point is not above the horizon
-                plotSolvedPoint(plot, colours[i], [&] { return pointAt(t, Z); });
-            });
-        }
+        const double s = std::sin(pairs[i].degrees * m.Pi / 180);
+        sines[i] = s * s;
     }
+
+    // The plot area in dial coordinates (the plot's y is -v).
+    const double left = -plot.ShiftX(), right = plot.QuadranteL() - plot.ShiftX();
+    const double bottom = plot.ShiftY() - plot.QuadranteH(), top = plot.ShiftY();
+    // One sweep: the dial axis `stepped` through the area from `from` to `to`, the quadratic
+    // solved along the other axis.
+    auto sweep = [&](double from, double to, bool stepU) {
+        const WorldPoint& stepped = stepU ? ax : ay;
+        const WorldPoint& solved = stepU ? ay : ax;
+        const long first = static_cast<long>(std::ceil(from / kLineStep));
+        const long last = static_cast<long>(std::floor(to / kLineStep));
+        for (long k = first; k <= last; ++k) {
+            const double at = static_cast<double>(k) * kLineStep;
+            const WorldPoint A = add(tip, -at, stepped);
+            for (std::size_t i = 0; i < pairs.size(); ++i) {
+                forEachRoot(coneAlong(A, solved, pole, sines[i]), [&](double root) {
+                    // The direction to the tip rises: the sun is above the horizon.
+                    if (!(A.Z - root * solved.Z > 0)) return;
+                    plotSolvedPoint(plot, colours[i], [&] {
+                        return stepU ? DialPoint{at, root} : DialPoint{root, at};
+                    });
+                });
+            }
+        }
+    };
+    sweep(left, right, true);
+    sweep(bottom, top, false);
     storeDeclinationEccentricities(m);
 }
 
 }  // namespace
 
-void DrawDeclinationLinesX(shell::Context& ctx) {
-    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    const double X0 = g.X0, Y0 = g.Y0, Z0 = g.Z0;
-    const double sf = std::sin(g.phi), cf = std::cos(g.phi);
-    const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
-    drawConePairs(
-        ctx,
-        [&](double x, double K) {
-            const double A1 = cf * cf - K * sf * sf;
-            const double A2 = sf * sf - K * cf * cf;
-            const double W = x * sinD + Y0 * cosD;
-            return Quadratic{
-                cosD * cosD * A1 + tanR * tanR * A2 - 2 * cosD * tanR * (1 + K) * sf * cf,
-                -2 * Z0 * cosD * cosD * A1 + 2 * sf * cf * cosD * (1 + K) * W +
-                    2 * cosD * tanR * Z0 * (1 + K) * sf * cf - 2 * tanR * A2 * W,
-                cosD * cosD * A1 * Z0 * Z0 -
-                    2 * cosD * (x * Z0 * sinD + Y0 * Z0 * cosD) * (1 + K) * sf * cf +
-                    A2 * W * W + (x - X0) * (x - X0) * cosD * cosD};
-        },
-        [](double Z) { return Z; }, [&](double x, double Z) { return g.fromX(x, Z); });
-}
+void DrawDeclinationLinesX(shell::Context& ctx) { drawConePairs(ctx); }
 
-void DrawDeclinationLinesY(shell::Context& ctx) {
-    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    const double X0 = g.X0, Y0 = g.Y0, Z0 = g.Z0;
-    const double sf = std::sin(g.phi), cf = std::cos(g.phi);
-    const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
-    // The roots are heights above the style tip, r = Z - Z0.
-    drawConePairs(
-        ctx,
-        [&](double y, double K) {
-            const double across = y * cosD + X0 * sinD;
-            return Quadratic{
-                sinD * sinD * (cf * cf - K * sf * sf) + tanR * tanR,
-                2 * (Z0 * tanR * tanR - tanR * across -
-                     sinD * sinD * sf * cf * (y - Y0) * (1 + K)),
-                tanR * tanR * Z0 * Z0 + y * y * cosD * cosD + X0 * X0 * sinD * sinD -
-                    2 * Z0 * tanR * across + 2 * X0 * y * sinD * cosD +
-                    sinD * sinD * (y - Y0) * (y - Y0) * (sf * sf - K * cf * cf)};
-        },
-        [&](double r) { return r + Z0; }, [&](double y, double Z) { return g.fromY(y, Z); });
-}
+void DrawDeclinationLinesY(shell::Context& ctx) { drawConePairs(ctx); }
 
 }  // namespace dials::flat3d
