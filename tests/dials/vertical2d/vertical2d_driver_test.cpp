@@ -194,13 +194,13 @@ TEST(Vertical2dFailures, AFailedComputationDrawsNothingAtStaleValues) {
         ASSERT_TRUE(dial.setUp());
         dial.m().StyleElevRad = std::nan("");
         EXPECT_TRUE(dial.draw(DrawHourLinesVert2D).segments.empty());
-        EXPECT_TRUE(dial.draw(DrawDeclinationLinesVert2D).points.empty());
     }
     {
         Vert2dDial dial({45, 30});
         ASSERT_TRUE(dial.setUp());
         dial.m().StyleLength = inf;
         EXPECT_TRUE(dial.draw(PlotAnalemmaVert2D).points.empty());
+        EXPECT_TRUE(dial.draw(DrawDeclinationLinesVert2D).points.empty());
     }
 }
 
