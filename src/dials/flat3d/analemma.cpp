@@ -25,10 +25,6 @@ enum class FreeVariable { X, Y };
 // The point of the dial plane on the line through the tip T = (X0, Y0, Z0) along the sun.
 // In the programme's folded frame the sun has hour angle -H (west positive) and declination
 // -dw: dw and H already carry the hemisphere sign.
-struct WorldPoint {
-    double X, Y, Z;
-};
-
 WorldPoint shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double dw) {
     const double sf = std::sin(g.phi), cf = std::cos(g.phi);
     const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
@@ -79,7 +75,7 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
             const double dw = -sun.declination * hemisphere;
             const WorldPoint w = shadowOfDay(g, Y0, Z0, H, dw);
             cast = castByTheSun(g, Y0, Z0, w, H, dw);
-            return variable == FreeVariable::X ? g.fromX(w.X, w.Z) : g.fromY(w.Y, w.Z);
+            return g.dialOf(w);
         });
         if (p && cast) plotDialPoint(plot, *p, colour);
     }

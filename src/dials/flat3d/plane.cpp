@@ -38,6 +38,11 @@ WorldPoint PlaneGeometry::worldOf(const DialPoint& p) const {
     return {p.x * cosD + p.y * sinD * sinR, -p.x * sinD + p.y * cosD * sinR, p.y * cosR};
 }
 
+DialPoint PlaneGeometry::dialOf(const WorldPoint& w) const {
+    const double sinD = std::sin(D), cosD = std::cos(D), sinR = std::sin(R), cosR = std::cos(R);
+    return {w.X * cosD - w.Y * sinD, (w.X * sinD + w.Y * cosD) * sinR + w.Z * cosR};
+}
+
 namespace {
 
 // The declinations the sun reaches in a year, tried from one end to the other in steps of about

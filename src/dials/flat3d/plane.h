@@ -44,6 +44,9 @@ struct PlaneGeometry {
     // The world point of a dial point: u along (cos D, -sin D, 0), v along the line of
     // greatest slope (sin D sin R, cos D sin R, cos R).
     WorldPoint worldOf(const DialPoint& p) const;
+    // The dial coordinates of a world vector: its components along those two axes (for a point
+    // of the plane, its dial point, exact whatever the plane's declination and reclination).
+    DialPoint dialOf(const WorldPoint& w) const;
 };
 
 // The parts of the hour line of hour angle H (radians, east positive) that the shadow of the

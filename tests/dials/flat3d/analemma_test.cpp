@@ -94,6 +94,10 @@ const std::vector<AnalemmaCase> kCases = {
     {{52, -25, 35}, Variable::Y, "-20", "-1"},    {{40, 20, -25}, Variable::X, "74", "5"},
     {{-35, 20, -30}, Variable::X, "-150", "-10"}, {{-35, 20, -30}, Variable::Y, "-151", "-10"},
     {{-40, 0, 0}, Variable::X, "58", "3"},        {{-30, 0, -90}, Variable::X, "-18.4", "-2"},
+    // Variable Y on a plane facing due north (a world north coordinate of the plane says
+    // nothing of its dial abscissa), and X on one facing almost due west.
+    {{45, 180, 89.999}, Variable::Y, "0", "0"},   {{-45, 180, -89.999}, Variable::Y, "0", "0"},
+    {{20, 89.9, 75}, Variable::X, "-10", "-1"},
 };
 
 class AnalemmaOnOracle : public testing::TestWithParam<AnalemmaCase> {};
