@@ -86,9 +86,14 @@ void prepareInclined(DataList& list) {
     if (lat == 0 && R == 0) {
         m.SubstyleAngle = sgn(D) * m.Pi / 2;
     } else {
+        // A plane facing due south or north (but for the rounding of the stored Pi: the sine of
+        // 180 degrees is 4e-10) has its substyle on the line of greatest slope; so has the
+        // plane perpendicular to the polar axis, whose denominator is 0 there.
+        constexpr double kMeridianSine = 1e-9;
         const double denominator = std::sin(R) * std::cos(D) + std::cos(R) * std::tan(lat);
-        m.SubstyleAngle =
-            std::sin(D) == 0 ? 0 : std::atan(checkedDiv(std::sin(D), denominator));
+        m.SubstyleAngle = std::fabs(std::sin(D)) <= kMeridianSine
+                              ? 0
+                              : std::atan(checkedDiv(std::sin(D), denominator));
         list.q = list.deg(m.SubstyleAngle);
         if (E != 0) {
             if (list.Cx <= 0 && list.Cy < 0)

@@ -55,7 +55,10 @@ TEST_F(PlaneGeometry, TheSunIsOnTheDialWhenItShinesOnTheFace) {
         double lat, decl, recl, sun;
     } cases[] = {{45, 30, 120, 0},  {45, 30, 120, 15}, {45, 30, -120, 0}, {0, 0, -35, 15},
                  {11.5, 180, 0, 15}, {-11.5, 180, 0, -15}, {45, 30, 20, 10}, {52, -40, 0, -20},
-                 {40, 0, -60, 20}};
+                 {40, 0, -60, 20},
+                 // The plane of the equator, facing the pole: typed as facing due north it
+                 // meets the stored Pi's sine of 180 degrees in its substyle.
+                 {45, 180, 45, 15}, {-30, 180, -30, -10}};
     for (const auto& c : cases) {
         SCOPED_TRACE("lat " + std::to_string(c.lat) + ", decl " + std::to_string(c.decl) +
                      ", recl " + std::to_string(c.recl) + ", sun " + std::to_string(c.sun));
