@@ -58,7 +58,10 @@ TEST_F(PlaneGeometry, TheSunIsOnTheDialWhenItShinesOnTheFace) {
                  {40, 0, -60, 20},
                  // The plane of the equator, facing the pole: typed as facing due north it
                  // meets the stored Pi's sine of 180 degrees in its substyle.
-                 {45, 180, 45, 15}, {-30, 180, -30, -10}};
+                 {45, 180, 45, 15}, {-30, 180, -30, -10},
+                 // Facing due north, reclined beyond the vertical: the equivalent vertical dial's
+                 // cosine of its declination is -1 but for rounding.
+                 {20.001, 180, 120, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE("lat " + std::to_string(c.lat) + ", decl " + std::to_string(c.decl) +
                      ", recl " + std::to_string(c.recl) + ", sun " + std::to_string(c.sun));
