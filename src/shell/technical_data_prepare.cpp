@@ -35,20 +35,22 @@ void computeCentre(DataList& list) {
 }
 
 // Hour angle of the substyle: the hour at which the sun stands in the plane through the style
-// and the polar axis, on the side of the declination.
+// and the polar axis on the side of the plane's face, where the sun of the equator shines on
+// it most squarely. The equinoctial sun of hour angle H lights the face by
+// cos R cos D sin(lat) + sin R cos(lat) times cos H, plus cos R sin D times sin H: the substyle
+// hour is the angle of that pair. Its quadrant follows both signs, so that a plane reclined
+// beyond the vertical (cos R < 0) and a plane facing due south or north whose face looks away
+// from the equator's noon sun (its substyle at midnight) get theirs; for the plane
+// perpendicular to the polar axis (0, 0) the meridian is taken, so that the list goes on.
 void computeSubstyleHour(Module1& m) {
     const double D = m.WallDeclRad, R = m.ReclRad, lat = m.LatRad;
     if (lat == 0 && R == 0) {
         m.SubstyleHour = sgn(D) * m.Pi / 2;
         return;
     }
-    const double denominator = std::tan(R) * std::cos(lat) + std::cos(D) * std::sin(lat);
-    // A plane facing due south or north has its substyle on the meridian; for the plane
-    // perpendicular to the polar axis (0 / 0) the substyle is undefined and the meridian is
-    // taken too, so that the list goes on.
-    double h = std::sin(D) == 0 ? 0 : std::atan(checkedDiv(std::sin(D), denominator));
-    if (sgn(std::sin(h)) != sgn(std::sin(D))) h = h > 0 ? h - m.Pi : h + m.Pi;
-    m.SubstyleHour = h;
+    const double across = std::cos(R) * std::sin(D);
+    const double along = std::cos(R) * std::cos(D) * std::sin(lat) + std::sin(R) * std::cos(lat);
+    m.SubstyleHour = std::atan2(across, along);
 }
 
 // The horizontal plane: its substyle is the meridian (angle 0). The style elevation, the
@@ -84,9 +86,14 @@ void prepareInclined(DataList& list) {
     if (lat == 0 && R == 0) {
         m.SubstyleAngle = sgn(D) * m.Pi / 2;
     } else {
+        // A plane facing due south or north (but for the rounding of the stored Pi: the sine of
+        // 180 degrees is 4e-10) has its substyle on the line of greatest slope; so has the
+        // plane perpendicular to the polar axis, whose denominator is 0 there.
+        constexpr double kMeridianSine = 1e-9;
         const double denominator = std::sin(R) * std::cos(D) + std::cos(R) * std::tan(lat);
-        m.SubstyleAngle =
-            std::sin(D) == 0 ? 0 : std::atan(checkedDiv(std::sin(D), denominator));
+        m.SubstyleAngle = std::fabs(std::sin(D)) <= kMeridianSine
+                              ? 0
+                              : std::atan(checkedDiv(std::sin(D), denominator));
         list.q = list.deg(m.SubstyleAngle);
         if (E != 0) {
             if (list.Cx <= 0 && list.Cy < 0)

@@ -93,8 +93,11 @@ void writeOptionalDeclination(DataList& list) {
     const double sunrise = roundHalfEven(12 - m.SolarTemp / 15, 2);
     const double sunset = roundHalfEven(12 + m.SolarTemp / 15, 2);
     const double S = list.deg(m.SubstyleHour);
-    const double on = roundHalfEven(12 + S / 15 - W / 15, 2);
-    const double off = roundHalfEven(12 + S / 15 + W / 15, 2);
+    // A sun on the face the whole day round lights the dial from sunrise to sunset: its window
+    // of 24 hours is taken around noon, so that it holds the day whatever the substyle hour.
+    const double middle = W == 180 ? 12 : 12 + S / 15;
+    const double on = roundHalfEven(middle - W / 15, 2);
+    const double off = roundHalfEven(middle + W / 15, 2);
 
     list.plot.setForeColor(numeric::qbColor(11));
     list.line("Sun's declination = " + rounded(delta, 3));

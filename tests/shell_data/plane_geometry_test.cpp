@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "data_fixture.h"
+#include "support/shadow_oracle.h"
 
 namespace shelldata {
 namespace {
@@ -26,6 +27,70 @@ protected:
         for (const auto& line : lines) EXPECT_TRUE(contains(line)) << line;
     }
 };
+
+// The hours (local apparent time) between which the sun of a declination shines on the face of
+// the plane and stands above the horizon, by the shadow oracle, to the hundredth of an hour.
+struct LitHours {
+    double on, off;
+};
+std::vector<LitHours> litHours(const oracle::ShadowOracle& o, double declination) {
+    std::vector<LitHours> out;
+    bool before = false;
+    for (int i = -18000; i <= 18000; ++i) {
+        const auto s = o.shadow(i / 100.0, declination);
+        const bool lit = s && s->sunInFront && s->sunAboveHorizon;
+        const double hour = 12 + i / 100.0 / 15;
+        if (lit && !before) out.push_back({hour, hour});
+        if (lit) out.back().off = hour;
+        before = lit;
+    }
+    return out;
+}
+
+TEST_F(PlaneGeometry, TheSunIsOnTheDialWhenItShinesOnTheFace) {
+    // A plane reclined beyond the vertical, a plane facing south inclined face down on the
+    // equator (its substyle at midnight), a wall facing north south of the tropic (lit all day
+    // when the sun passes north of the zenith), and ordinary planes.
+    const struct {
+        double lat, decl, recl, sun;
+    } cases[] = {{45, 30, 120, 0},  {45, 30, 120, 15}, {45, 30, -120, 0}, {0, 0, -35, 15},
+                 {11.5, 180, 0, 15}, {-11.5, 180, 0, -15}, {45, 30, 20, 10}, {52, -40, 0, -20},
+                 {40, 0, -60, 20},
+                 // The plane of the equator, facing the pole: typed as facing due north it
+                 // meets the stored Pi's sine of 180 degrees in its substyle.
+                 {45, 180, 45, 15}, {-30, 180, -30, -10},
+                 // Facing due north, reclined beyond the vertical: the equivalent vertical dial's
+                 // cosine of its declination is -1 but for rounding.
+                 {20.001, 180, 120, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("lat " + std::to_string(c.lat) + ", decl " + std::to_string(c.decl) +
+                     ", recl " + std::to_string(c.recl) + ", sun " + std::to_string(c.sun));
+        device.forget();
+        place(std::to_string(c.lat), "0", "0");
+        wall(std::to_string(c.decl), std::to_string(c.recl));
+        inputs.setText("txtlineofdeclination", std::to_string(c.sun));
+        lastRun(c.lat);
+        click();
+        const oracle::ShadowOracle o =
+            c.lat >= 0 ? oracle::ShadowOracle(c.lat, c.decl, c.recl, 0.2)
+                       : oracle::ShadowOracle(c.lat, 180 - c.decl, -c.recl, 0.2);
+        const auto lit = litHours(o, c.sun);
+        ASSERT_LE(lit.size(), 1u);
+        const auto all = texts();
+        auto valueOf = [&](const std::string& label) -> double {
+            for (const auto& t : all)
+                if (t.rfind(label, 0) == 0) return std::stod(t.substr(label.size()));
+            ADD_FAILURE() << "no line " << label;
+            return -1;
+        };
+        if (lit.empty()) {
+            EXPECT_TRUE(contains("Sun off dial all the day "));
+            continue;
+        }
+        EXPECT_NEAR(valueOf("Sun on dial at "), lit[0].on, 0.011);
+        EXPECT_NEAR(valueOf("Sun off dial at "), lit[0].off, 0.011);
+    }
+}
 
 TEST_F(PlaneGeometry, DecliningReclinedPlane) {
     // Latitude 45 N, declination 30 W, reclining 20: n.p = -0.333597, centre at

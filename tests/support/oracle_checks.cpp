@@ -253,6 +253,38 @@ std::size_t sunlitShadowsWithin(const ShadowOracle& o, double declinationDeg, do
     return count;
 }
 
+double largestGapAlongSunlitCurves(const ShadowOracle& o, double declinationDeg,
+                                   const std::vector<DialXY>& points, const DialArea& area,
+                                   double margin, double minAltitudeDeg) {
+    // The points in cells of 2 cm; a shadow looks through the cells around its own.
+    constexpr double kCell = 0.02;
+    constexpr int kReach = 2;
+    std::map<std::pair<long, long>, std::vector<DialXY>> cells;
+    auto cellOf = [](double v) { return static_cast<long>(std::floor(v / kCell)); };
+    for (const DialXY& p : points) cells[{cellOf(p.x), cellOf(p.y)}].push_back(p);
+    double worst = 0;
+    for (const double decl : {declinationDeg, -declinationDeg}) {
+        for (int i = -3600; i <= 3600; ++i) {
+            const double h = i / 20.0;
+            const auto s = o.shadow(h, decl);
+            if (!s || !s->sunInFront || o.sky().altitude(h, decl) < minAltitudeDeg) continue;
+            const DialXY q = s->point;
+            if (!(q.x > area.left + margin && q.x < area.right - margin &&
+                  q.y > area.bottom + margin && q.y < area.top - margin))
+                continue;
+            double nearest = std::numeric_limits<double>::infinity();
+            for (long cx = cellOf(q.x) - kReach; cx <= cellOf(q.x) + kReach; ++cx)
+                for (long cy = cellOf(q.y) - kReach; cy <= cellOf(q.y) + kReach; ++cy) {
+                    const auto cell = cells.find({cx, cy});
+                    if (cell == cells.end()) continue;
+                    for (const DialXY& p : cell->second) nearest = std::min(nearest, distance(p, q));
+                }
+            worst = std::max(worst, nearest);
+        }
+    }
+    return worst;
+}
+
 double lowestSunAltitude(const ShadowOracle& o, const std::vector<DialXY>& points) {
     double lowest = std::numeric_limits<double>::infinity();
     for (const DialXY& p : points) lowest = std::min(lowest, o.altitudeAt(p.x, p.y));

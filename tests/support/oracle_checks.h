@@ -116,6 +116,15 @@ testing::AssertionResult sunlitDeclinationPair(const ShadowOracle& o, double dec
 // |x|, |y| <= half (dial metres), sampled along each day every 0.1 degree of hour angle.
 std::size_t sunlitShadowsWithin(const ShadowOracle& o, double declinationDeg, double half);
 
+// How far the points leave the sunlit curves of +-declination uncovered inside the area: the
+// largest distance from a shadow of those days (every 0.05 degree of hour angle, cast by a sun
+// at least minAltitudeDeg above the horizon, in front of the plane, at least `margin` inside the
+// area) to the nearest point; 0 when no such shadow falls in the area, +infinity when one has
+// no point within a few centimetres.
+double largestGapAlongSunlitCurves(const ShadowOracle& o, double declinationDeg,
+                                   const std::vector<DialXY>& points, const DialArea& area,
+                                   double margin = 0.003, double minAltitudeDeg = 0.3);
+
 // The lowest altitude (degrees) of the suns that cast the points: near 0 where a curve is drawn
 // up to the horizon; +infinity for no point.
 double lowestSunAltitude(const ShadowOracle& o, const std::vector<DialXY>& points);

@@ -1,7 +1,8 @@
 // The analemma of 12:00 standard time: for each mean day of the year the shadow of the style
 // tip when the mean sun stands on the meridian of the time zone, the true sun's declination and
 // its offset from the mean sun taken from the sun series. The point is where the line through
-// the style tip along the sun's direction meets the dial plane.
+// the style tip along the sun's direction meets the dial plane; it is drawn only on the days
+// when that sun stands above the horizon and in front of the plane.
 
 #include <cmath>
 
@@ -24,10 +25,6 @@ enum class FreeVariable { X, Y };
 // The point of the dial plane on the line through the tip T = (X0, Y0, Z0) along the sun.
 // In the programme's folded frame the sun has hour angle -H (west positive) and declination
 // -dw: dw and H already carry the hemisphere sign.
-struct WorldPoint {
-    double X, Y, Z;
-};
-
 WorldPoint shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double dw) {
     const double sf = std::sin(g.phi), cf = std::cos(g.phi);
     const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
@@ -38,6 +35,23 @@ WorldPoint shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, d
     return {g.X0 - checkedDiv(G * sinH * tanH, N),
             Y0 + checkedDiv(G * (tanDw * tanH * cf + sf * sinH), N),
             Z0 + checkedDiv(G * (tanDw * tanH * sf - sinH * cf), N)};
+}
+
+// Whether the sun of that day, hour angle -H (west positive) and declination -dw in the folded
+// frame, really casts the point w: it stands above the horizon and on the side of the tip, so
+// that the point lies on the ray from the tip away from the sun. On the other days the line
+// through the tip meets the plane on the sun's side (the sun is behind the plane) or the sun is
+// down: no shadow falls there.
+bool castByTheSun(const PlaneGeometry& g, double Y0, double Z0, const WorldPoint& w, double H,
+                  double dw) {
+    const double sf = std::sin(g.phi), cf = std::cos(g.phi);
+    const double cosD = std::cos(-dw), sinD = std::sin(-dw);
+    const double hw = -H;
+    const double sx = -cosD * std::sin(hw);
+    const double sy = -cosD * std::cos(hw) * sf + sinD * cf;
+    const double sz = cosD * std::cos(hw) * cf + sinD * sf;
+    const double towardsTip = (g.X0 - w.X) * sx + (Y0 - w.Y) * sy + (Z0 - w.Z) * sz;
+    return sz > 0 && towardsTip > 0;
 }
 
 void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
@@ -53,14 +67,17 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
         shell::LineColor(ctx, variable == FreeVariable::X ? 14 : 12);
 
     for (double t : numeric::StepRange(0, 360, kMeanDayDeg)) {
-        plotSolvedPoint(plot, colour, [&] {
+        bool cast = false;
+        const auto p = solvePoint([&] {
             const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
             m.ConicA115 = sun.doubleLongitudeSine;
             const double H = sun.equationOfTime() * hemisphere + m.LonCorrRad;
             const double dw = -sun.declination * hemisphere;
-            const WorldPoint p = shadowOfDay(g, Y0, Z0, H, dw);
-            return variable == FreeVariable::X ? g.fromX(p.X, p.Z) : g.fromY(p.Y, p.Z);
+            const WorldPoint w = shadowOfDay(g, Y0, Z0, H, dw);
+            cast = castByTheSun(g, Y0, Z0, w, H, dw);
+            return g.dialOf(w);
         });
+        if (p && cast) plotDialPoint(plot, *p, colour);
     }
 }
 

@@ -14,14 +14,6 @@ WorldPoint cross(const WorldPoint& a, const WorldPoint& b) {
 
 double dot(const WorldPoint& a, const WorldPoint& b) { return a.X * b.X + a.Y * b.Y + a.Z * b.Z; }
 
-// The dial coordinates of a vector of the plane: its components along the dial axes
-// (cos D, -sin D, 0) and (sin D sin R, cos D sin R, cos R).
-DialPoint dialOf(const PlaneGeometry& g, const WorldPoint& w) {
-    const double sinD = std::sin(g.D), cosD = std::cos(g.D);
-    const double sinR = std::sin(g.R), cosR = std::cos(g.R);
-    return {w.X * cosD - w.Y * sinD, (w.X * sinD + w.Y * cosD) * sinR + w.Z * cosR};
-}
-
 }  // namespace
 
 std::optional<DialLine> sectionOfPlane(const PlaneGeometry& g, const WorldPoint& normal,
@@ -36,7 +28,7 @@ std::optional<DialLine> sectionOfPlane(const PlaneGeometry& g, const WorldPoint&
     if (!(dd > 0)) return std::nullopt;
     const double c = dot(normal, through) / dd;
     const WorldPoint nearest = cross(d, n);
-    const DialLine line{dialOf(g, {c * nearest.X, c * nearest.Y, c * nearest.Z}), dialOf(g, d)};
+    const DialLine line{g.dialOf({c * nearest.X, c * nearest.Y, c * nearest.Z}), g.dialOf(d)};
     if (!std::isfinite(line.base.x) || !std::isfinite(line.base.y) ||
         !std::isfinite(line.direction.x) || !std::isfinite(line.direction.y))
         return std::nullopt;

@@ -34,14 +34,16 @@ void RunInclinedDialVarX(shell::Context& ctx) {
                                 ? "Horizontal dial by 3D analytic geometry, variable X"
                                 : "Declining,reclining dial by 3D analytic geometry, variable X");
     SetupInclinedDialVarX(ctx);
-    if (std::fabs(m.DeclDegrees) == 90) {
+    const bool horizontal = m.ReclRad == m.Pi / 2;
+    // The stepped east coordinate cannot run along a plane facing due east or west. A horizontal
+    // plane has no declination of its own (the set-up took 0), whatever the box holds.
+    if (std::fabs(m.DeclDegrees) == 90 && !horizontal) {
         ctx.services.messageBox("Please use variable Y !!");
         return;
     }
     plot::BusyCursor busy(ctx.services);
 
     if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesX(ctx);
-    const bool horizontal = m.ReclRad == m.Pi / 2;
     if (horizontal) m.WallDeclRad = 0;
     // The horizontal plane has its horizon at infinity and its substyle on the noon line; its
     // noon line is drawn as every other plane's.

@@ -4,23 +4,29 @@
 // is the zenith turned the same way,
 //   n(H) = (cos phi sin H, sin phi cos phi (1 - cos H), sin^2 phi + cos^2 phi cos H).
 // In the north H = 15 k is the Italian hour 24 - k and H = -15 k the Babylonian hour k. One line
-// per whole hour whatever the hour fraction, each drawn whole across the stepped range.
+// per whole hour whatever the hour fraction, taken along itself across the plot area (see
+// dial_line.h), each point kept only where the sun of that hour casts it: the sun that stands in
+// the direction from the point to the tip is above the horizon, and on the half of the turned
+// horizon that belongs to the family. The turned circle is the horizon's western half (the
+// sunsets, turned east: the Italian hours) and its eastern half (the sunrises, turned west: the
+// Babylonian hours), parted by the meridian plane turned the same way, whose normal is the
+// east point turned by H, E(H) = (cos H, sin phi sin H, -cos phi sin H). On the rest of the
+// line the same circle carries the other family's hour of the same number, or a sun at night.
+// The folded southern dial runs its Italian hours over the Babylonian range of the north (its
+// sun turns the other way), so the half follows the sign of H in both hemispheres. The line of
+// H = 0 is the horizon itself, which no sun above the horizon casts.
 
 #include <cmath>
 
+#include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
-#include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::flat3d {
 
 namespace {
-
-using numeric::checkedDiv;
-
-enum class FreeVariable { X, Y };
 
 struct HourFamily {
     double from;  // degrees of HourLoop
@@ -38,75 +44,61 @@ HourFamily babylonianHours(const shell::Module1& m) {
     return {-90.0 * (1 + m.HemisphereSign), 90.0 * (1 - m.HemisphereSign), 13};
 }
 
-void drawFamily(shell::Context& ctx, const HourFamily& family, FreeVariable variable) {
+// A sun this close to the horizon (the sine of its altitude, relative) casts no shadow: the
+// line of H = 0, the horizon, is computed a rounding error above or below it. Likewise a sun
+// this close to the turned meridian plane, where the line passes from one family to the other
+// (the sun of the day circle that grazes the horizon), is left to neither.
+constexpr double kGrazingSine = 1e-9;
+
+// Whether the sun in the direction d (from a point of the line of H to the tip) stands above
+// the horizon on the family's half of the turned horizon.
+bool castAtTheHour(const WorldPoint& d, double H, double phi) {
+    const double size = std::sqrt(d.X * d.X + d.Y * d.Y + d.Z * d.Z);
+    if (!(d.Z > kGrazingSine * size)) return false;
+    const double across = d.X * std::cos(H) + d.Y * std::sin(phi) * std::sin(H) -
+                          d.Z * std::cos(phi) * std::sin(H);
+    return H > 0 ? across < -kGrazingSine * size : across > kGrazingSine * size;
+}
+
+void drawFamily(shell::Context& ctx, const HourFamily& family) {
     shell::Module1& m = ctx.m;
     m.PlaneCoefSaveY = m.PlaneCoefY;
     m.PlaneCoefSaveZ = m.PlaneCoefZ;
     const PlaneGeometry g = PlaneGeometry::from(m);
-    const double X0 = g.X0, Y0 = m.PlaneCoefSaveY, Z0 = m.PlaneCoefSaveZ;
-    const double sf = std::sin(g.phi), cf = std::cos(g.phi), tf = std::tan(g.phi);
-    const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
+    const WorldPoint tip = tipOf(g);
+    const double sf = std::sin(g.phi), cf = std::cos(g.phi);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, family.colour);
 
     numeric::countedLoop(m.HourLoop, family.from, family.to, 15, [&](double hourLoop) {
-        m.HourAngleRad = hourLoop * m.Pi / 180;
-        const double sinH = std::sin(m.HourAngleRad), cosH = std::cos(m.HourAngleRad);
-        // n(H) . (P - T) = 0 solved for the height Z of the plane's point above the stepped
-        // coordinate (the plane: Y = -X tan D + Z tan R / cos D).
-        auto plotAt = [&](auto&& solveZ, auto&& toDial) {
-            plotSolvedPoint(plot, colour, [&] {
-                const double Z = solveZ();
-                m.ItalBabLoop = Z;
-                return toDial(Z);
-            });
-        };
-        if (variable == FreeVariable::X) {
-            const double N = cosD * (cf * cosH + tf * sf) - sf * tanR * (cosH - 1);
-            for (double x : numeric::StepRange(-1, 1, 0.002)) {
-                plotAt(
-                    [&] {
-                        return checkedDiv(x * sinD * sf * (1 - cosH) - sinH * cosD * (x - X0) +
-                                              Y0 * sf * cosD * (1 - cosH) +
-                                              Z0 * cosD * (cf * cosH + tf * sf),
-                                          N);
-                    },
-                    [&](double Z) { return g.fromX(x, Z); });
-            }
-        } else {
-            const double N = tanR * sinH + cf * cosH * sinD + sf * tf * sinD;
-            for (double y : numeric::StepRange(-1, 1, 0.001)) {
-                plotAt(
-                    [&] {
-                        return checkedDiv((y - Y0) * (cosD * sinH + sf * sinD * cosH -
-                                                      cf * tf * sinD) +
-                                              X0 * sinD * sinH + Y0 * cosD * sinH -
-                                              Z0 * tanR * sinH,
-                                          N) +
-                               Z0;
-                    },
-                    [&](double Z) { return g.fromY(y, Z); });
-            }
-        }
+        const double H = hourLoop * m.Pi / 180;
+        m.HourAngleRad = H;
+        const double sinH = std::sin(H), cosH = std::cos(H);
+        const WorldPoint normal{cf * sinH, sf * cf * (1 - cosH), sf * sf + cf * cf * cosH};
+        plotLineInArea(plot, colour, sectionOfPlane(g, normal, tip), [&](const DialPoint& p) {
+            const WorldPoint P = g.worldOf(p);
+            m.ItalBabLoop = P.Z;
+            return castAtTheHour({tip.X - P.X, tip.Y - P.Y, tip.Z - P.Z}, H, g.phi);
+        });
     });
 }
 
 }  // namespace
 
 void DrawItalianHoursX(shell::Context& ctx) {
-    drawFamily(ctx, italianHours(ctx.m), FreeVariable::X);
+    drawFamily(ctx, italianHours(ctx.m));
 }
 
 void DrawItalianHoursY(shell::Context& ctx) {
-    drawFamily(ctx, italianHours(ctx.m), FreeVariable::Y);
+    drawFamily(ctx, italianHours(ctx.m));
 }
 
 void DrawBabylonianHoursX(shell::Context& ctx) {
-    drawFamily(ctx, babylonianHours(ctx.m), FreeVariable::X);
+    drawFamily(ctx, babylonianHours(ctx.m));
 }
 
 void DrawBabylonianHoursY(shell::Context& ctx) {
-    drawFamily(ctx, babylonianHours(ctx.m), FreeVariable::Y);
+    drawFamily(ctx, babylonianHours(ctx.m));
 }
 
 }  // namespace dials::flat3d

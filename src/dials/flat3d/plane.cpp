@@ -38,11 +38,12 @@ WorldPoint PlaneGeometry::worldOf(const DialPoint& p) const {
     return {p.x * cosD + p.y * sinD * sinR, -p.x * sinD + p.y * cosD * sinR, p.y * cosR};
 }
 
-namespace {
+DialPoint PlaneGeometry::dialOf(const WorldPoint& w) const {
+    const double sinD = std::sin(D), cosD = std::cos(D), sinR = std::sin(R), cosR = std::cos(R);
+    return {w.X * cosD - w.Y * sinD, (w.X * sinD + w.Y * cosD) * sinR + w.Z * cosR};
+}
 
-// A plane whose style elevation has a sine this small is parallel to the polar axis but for
-// the rounding of the stored Pi (a vertical east or west wall, for one).
-constexpr double kParallelToAxisSine = 1e-9;
+namespace {
 
 // The declinations the sun reaches in a year, tried from one end to the other in steps of about
 // a quarter of a degree.
@@ -69,12 +70,9 @@ bool litInTheYear(const PlaneGeometry& g, const WorldPoint& e, double pi) {
 LitHourLine::LitHourLine(const PlaneGeometry& g, double H, double pi,
                          bool extensionDrawnElsewhere)
     : g_(g), e_{std::sin(H), -std::cos(H) * std::sin(g.phi), std::cos(H) * std::cos(g.phi)} {
-    const double styleElevationSine =
-        std::sin(g.R) * std::sin(g.phi) - std::cos(g.phi) * std::cos(g.R) * std::cos(g.D);
     // The equinoctial sun of H + 180 is -e.
-    keepsExtension_ = std::fabs(styleElevationSine) <= kParallelToAxisSine ||
-                      (!extensionDrawnElsewhere &&
-                       litInTheYear(g, WorldPoint{-e_.X, -e_.Y, -e_.Z}, pi));
+    keepsExtension_ =
+        !extensionDrawnElsewhere && litInTheYear(g, WorldPoint{-e_.X, -e_.Y, -e_.Z}, pi);
 }
 
 bool LitHourLine::keeps(const DialPoint& p) const {

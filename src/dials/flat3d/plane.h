@@ -44,6 +44,9 @@ struct PlaneGeometry {
     // The world point of a dial point: u along (cos D, -sin D, 0), v along the line of
     // greatest slope (sin D sin R, cos D sin R, cos R).
     WorldPoint worldOf(const DialPoint& p) const;
+    // The dial coordinates of a world vector: its components along those two axes (for a point
+    // of the plane, its dial point, exact whatever the plane's declination and reclination).
+    DialPoint dialOf(const WorldPoint& w) const;
 };
 
 // The parts of the hour line of hour angle H (radians, east positive) that the shadow of the
@@ -53,15 +56,18 @@ struct PlaneGeometry {
 // component along e, which changes sign only at the centre. That half of the line, from the
 // centre, is always kept. Beyond the centre lies the line of H + 180: it is kept as well when,
 // for some declination of the year, the sun of H + 180 stands above the horizon and in front of
-// the plane (on the side of the tip). A plane parallel to the polar axis has no centre: its
-// lines are kept whole. Works in the folded northern geometry, which serves both hemispheres.
+// the plane (on the side of the tip). A plane parallel to the polar axis has no centre: the
+// component along e keeps one sign along each whole line, which is therefore the line of H or
+// wholly the line of H + 180, kept by the same rule (on an east wall the line of loop value
+// 2 p.m. is that of 2 a.m., which no sun above the horizon reaches). Works in the folded
+// northern geometry, which serves both hemispheres.
 // A line beyond the centre that the caller draws anyway as a line of its own is not kept.
 class LitHourLine {
 public:
     LitHourLine(const PlaneGeometry& g, double H, double pi, bool extensionDrawnElsewhere = false);
 
     bool keeps(const DialPoint& p) const;
-    // Whether the line beyond the centre is kept (always so when the line has no centre).
+    // Whether the line of H + 180 is kept.
     bool keepsExtension() const { return keepsExtension_; }
 
 private:

@@ -52,7 +52,8 @@ void drawNoonLine(shell::Context& ctx) {
 
 // The equinoctial of either variable, whole. On the equator the plane of the equator is
 // Y = Y0; on a vertical wall there it meets the wall in a vertical line, drawn as a segment
-// from the horizon through the foot down to the plot ordinate ShiftY.
+// from the horizon through the foot down to the bottom edge of the plot area (the sun of the
+// equinox casts its shadow on the whole of it).
 void drawEquinoctialLine(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
@@ -61,7 +62,7 @@ void drawEquinoctialLine(shell::Context& ctx) {
     if (m.LatRad == 0 && m.ReclRad == 0) {
         double u0 = 0;
         if (numeric::assignOrSkip(u0, [&] { return checkedDiv(-m.PlaneCoefY, std::sin(g.D)); }))
-            plot.xLine(u0, 0, u0, plot.ShiftY(), colour);
+            plot.xLine(u0, 0, u0, std::fmax(0.0, plot.QuadranteH() - plot.ShiftY()), colour);
         return;
     }
     const WorldPoint pole{0, std::cos(g.phi), std::sin(g.phi)};

@@ -50,7 +50,8 @@ void DrawSubstyleLineLight(shell::Context& ctx) {
     }
 }
 
-// The vertical through the dial centre, from the top edge of the plot area down to ShiftY.
+// The vertical through the dial centre, from the top edge of the plot area down to its bottom
+// edge.
 void DrawNoonLineLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (m.DeclDecimal == 180) m.SubstyleRad = 0;
@@ -59,7 +60,8 @@ void DrawNoonLineLight(shell::Context& ctx) {
     m.CentreX = numeric::checkFinite(-m.SetupTemp4 * std::sin(m.SubstyleRad));
     m.CentreY = numeric::checkFinite(m.SetupTemp4 * std::cos(m.SubstyleRad));
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xLine(m.CentreX, -plot.ShiftY(), m.CentreX, plot.ShiftY(), shell::LineColor(ctx, 4));
+    plot.xLine(m.CentreX, -plot.ShiftY(), m.CentreX, plot.QuadranteH() - plot.ShiftY(),
+               shell::LineColor(ctx, 4));
 }
 
 // The triangle of the style laid flat into the wall: the perpendicular style from the foot at

@@ -45,7 +45,9 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
         m.SetupTemp4 = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
         m.CentreX = checkFinite(std::sin(S) * m.SetupTemp4);
         m.CentreY = checkFinite(std::cos(S) * m.SetupTemp4);
-        plot.xLine(m.CentreX, -plot.ShiftY(), m.CentreX, plot.ShiftY(), shell::LineColor(ctx, 4));
+        // From the top edge of the plot area to its bottom edge.
+        plot.xLine(m.CentreX, -plot.ShiftY(), m.CentreX, plot.QuadranteH() - plot.ShiftY(),
+                   shell::LineColor(ctx, 4));
     }
 }
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "numeric/checked.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 
 namespace dials::vertical2d {
@@ -95,23 +93,6 @@ void plotLinePoints(plot::PlotSurface& plot, numeric::Colour colour, const Strai
                         [&](const StraightLine& l) { return onLowerSide(l, p); }))
             plotDialPoint(plot, p, colour);
     }
-}
-
-std::array<std::optional<double>, 2> tangentSlopes(double T, double f, double j, double q) {
-    std::array<std::optional<double>, 2> slopes;
-    double alpha = 0, beta = 0, root = 0;
-    const double gamma = -4 * j;
-    const bool ok = numeric::skip([&] {
-        alpha = numeric::checkFinite(f * f - 4 * T * (j + q * q));
-        beta = numeric::checkFinite(4 * f * q);
-        root = numeric::checkedSqrt(numeric::checkFinite(beta * beta - 4 * alpha * gamma));
-    });
-    if (!ok) return slopes;
-    const double half = -(beta + (beta < 0 ? -root : root)) / 2;
-    double m1 = 0, m2 = 0;
-    if (numeric::assignOrSkip(m1, [&] { return numeric::checkedDiv(half, alpha); })) slopes[0] = m1;
-    if (numeric::assignOrSkip(m2, [&] { return numeric::checkedDiv(gamma, half); })) slopes[1] = m2;
-    return slopes;
 }
 
 }  // namespace dials::vertical2d

@@ -7,7 +7,6 @@
 // straight line is written a x + b y = c, a form that holds for every direction (a line
 // parallel to the horizon or to the substyle as well as any other).
 
-#include <array>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -66,16 +65,5 @@ std::optional<std::pair<DialPoint, DialPoint>> segmentAcrossPlot(const plot::Plo
 void plotLinePoints(plot::PlotSurface& plot, numeric::Colour colour, const StraightLine& line,
                     const DialBox& box, double step,
                     std::initializer_list<StraightLine> keepBelow = {});
-
-// The Italian and Babylonian hour lines touch the conic of the day circle that grazes the
-// horizon. In a frame with u along the substyle and v across it that conic is
-//   T u^2 + f u + v^2 + j = 0      (T = sin^2 e - k cos^2 e, f = -2 L tan e, j = (L / cos e)^2),
-// a form that holds for a parabola (T = 0) too, and the lines through the point (v = q, u = 0)
-// of the equinoctial that touch it are u = m (v - q) with
-//   (f^2 - 4 T (j + q^2)) m^2 + 4 f q m - 4 j = 0.
-// The two slopes m, taken without cancellation: first (-B - sgn(B) R) / 2A, then the other
-// root, B = 4 f q, R the root of the discriminant. A slope that cannot be formed (a tangent
-// along the substyle) is missing; both are when there is no tangent.
-std::array<std::optional<double>, 2> tangentSlopes(double T, double f, double j, double q);
 
 }  // namespace dials::vertical2d

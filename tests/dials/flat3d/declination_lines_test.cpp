@@ -31,6 +31,11 @@ const std::vector<PlaneCase> kCases = {
     {{45.7438, -14.57, -20}, Variable::X}, {{45.7438, -14.57, -20}, Variable::Y},
     {{-45.7438, 14.57, -20}, Variable::X}, {{60, 150, 0}, Variable::Y},
     {{45, 0, -90}, Variable::X},    {{-30, 0, 90}, Variable::X},
+    // Planes turned so that the stepped world coordinate runs across the dial slowly or off
+    // the plot area: a wall near east for X, near south for Y, inclined planes far from south.
+    {{45, 75, 0}, Variable::X},     {{45, 15, 30}, Variable::Y},
+    {{-33, -150, -35}, Variable::X}, {{37, 120, 60}, Variable::X},
+    {{52, -100, -40}, Variable::Y},
 };
 
 class DeclinationLinesOnOracle : public testing::TestWithParam<PlaneCase> {};
@@ -45,6 +50,25 @@ TEST_P(DeclinationLinesOnOracle, EachPairLiesOnItsDeclination) {
     // Only where a shadow falls: the sun of each point stands above the horizon (it is in front
     // of the plane, on the side of the tip, by construction).
     EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), d.at()));
+}
+
+TEST_P(DeclinationLinesOnOracle, EverySunlitPartInsideThePlotAreaIsDrawn) {
+    const PlaneCase c = GetParam();
+    SCOPED_TRACE(describe(c.place, c.variable));
+    Flat3dDial dial(c.place, c.variable);
+    ASSERT_TRUE(dial.setUp());
+    const Drawing d = dial.draw(DrawDeclinationLinesX, DrawDeclinationLinesY);
+    const plot::PlotSurface& plot = dial.surface();
+    const oracle::DialArea area{-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
+                                plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
+    // Whichever world coordinate the variable steps and however the plane is turned, no part
+    // of a sunlit curve inside the plot area is left without points a few millimetres apart.
+    for (const dialtest::DeclinationPair& pair : dialtest::kDeclinationPairs) {
+        const auto points = d.withColour(numeric::qbColor(pair.colour));
+        EXPECT_LT(oracle::largestGapAlongSunlitCurves(dial.oracle(), pair.declination, points, area),
+                  0.005)
+            << "declination " << pair.declination;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, DeclinationLinesOnOracle, testing::ValuesIn(kCases));

@@ -45,6 +45,19 @@ TEST(Flat3dDrivers, VariableXRefusesAPlaneFacingEastOrWestAfterItsTitle) {
     }
 }
 
+TEST(Flat3dDrivers, VariableXDrawsTheHorizontalDialWhateverTheDeclinationBoxHolds) {
+    // Variable Y sends the horizontal dial to variable X: X draws it with 90 in the box too,
+    // the same dial as with 0, in both hemispheres and with either sign of 90.
+    for (const Place& p : {Place{45, 90, 90}, Place{45, -90, -90}, Place{-33, 90, 90}}) {
+        const Outcome o = run(p, Variable::X);
+        EXPECT_TRUE(o.messages.empty()) << describe(p, Variable::X);
+        EXPECT_EQ(o.title, kHorizontalTitleX);
+        const Outcome zero = run({p.lat, 0, p.recl}, Variable::X);
+        EXPECT_GT(o.drawn(), 1000u);
+        EXPECT_EQ(o.list.points.size(), zero.list.points.size());
+    }
+}
+
 TEST(Flat3dDrivers, VariableYShowsItsRefusalsAsTheTitle) {
     const Outcome south = run({45, 0, 20}, Variable::Y);
     EXPECT_EQ(south.title, "Please use variable X");

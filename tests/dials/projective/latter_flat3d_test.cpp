@@ -46,9 +46,12 @@ TEST_P(LatterAndFlat3d, HourLinesAndAnalemmaCoincide) {
 
     // Its analemma steps through other days: near the foot, every projective point lies on the
     // polyline of its days, to within half a day's step (the chords cut the figure's sharp ends).
+    // The 3D programme draws only the days whose noon sun shines on the plane: a point cast by
+    // no sun above the horizon is not compared.
     const auto theirs = flat.draw(dials::flat3d::PlotAnalemmaX).at();
+    const oracle::ShadowOracle sky = latter.oracle();
     for (const auto& q : figure) {
-        if (std::hypot(q.x, q.y) > 0.5) continue;
+        if (std::hypot(q.x, q.y) > 0.5 || !(sky.altitudeAt(q.x, q.y) > 0)) continue;
         double best = std::numeric_limits<double>::infinity();
         for (std::size_t i = 0; i + 1 < theirs.size(); ++i) {
             const oracle::DialXY a = theirs[i], b = theirs[i + 1];

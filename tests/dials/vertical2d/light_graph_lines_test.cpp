@@ -75,13 +75,24 @@ TEST_P(LightGraphWalls, EveryHourLineCrossingThePlotAreaIsDrawnAcrossIt) {
 }
 
 TEST_P(LightGraphWalls, DeclinationPairsLieOnTheirDeclinations) {
-    LightDial dial(GetParam());
+    // A definition of 1: points every 2 mm.
+    LightDial dial(GetParam(), {{"txt_Definition", "1"}});
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(v2::DrawDeclinationLinesLight);
     EXPECT_EQ(dialtest::expectDeclinationPairs(dial.oracle(), d, 20), d.points.size());
     // Only where the sun of the day stands above the horizon, none on the branches above the
     // horizontal through the tip.
     EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), d.at()));
+    // Every sunlit part inside the plot area, the steep ones too, has points a few millimetres
+    // apart, on the equator as elsewhere.
+    const plot::PlotSurface& plot = dial.surface();
+    const oracle::DialArea area{-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
+                                plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
+    for (const dialtest::DeclinationPair& pair : dialtest::kDeclinationPairs)
+        EXPECT_LT(oracle::largestGapAlongSunlitCurves(dial.oracle(), pair.declination,
+                                                      d.withColour(colourOf(pair.colour)), area),
+                  0.005)
+            << "declination " << pair.declination;
 }
 
 INSTANTIATE_TEST_SUITE_P(Walls, LightGraphWalls, testing::ValuesIn(kWalls));
@@ -111,11 +122,16 @@ TEST(LightGraphStraightLines, EquinoctialSubstyleAndNoonLineOnTheirTrueLines) {
         const Drawing substyle = dial.draw(v2::DrawSubstyleLineLight);
         EXPECT_GT(substyle.points.size(), 100u);
         for (const auto& p : substyle.at()) ASSERT_LT(oracle::distanceToLine(p, {0, 0}, *c), 1e-9);
-        // The noon line is the vertical through the centre.
+        // The noon line is the vertical through the centre, from the top edge of the plot area
+        // to its bottom edge.
         const Drawing noon = dial.draw(v2::DrawNoonLineLight);
         ASSERT_EQ(noon.lines.size(), 1u);
         EXPECT_NEAR(noon.lines[0].x1, c->x, 1e-9);
         EXPECT_EQ(noon.lines[0].x1, noon.lines[0].x2);
+        const plot::PlotSurface& plot = dial.surface();
+        EXPECT_EQ(std::fmin(noon.lines[0].y1, noon.lines[0].Y2), -plot.ShiftY());
+        EXPECT_EQ(std::fmax(noon.lines[0].y1, noon.lines[0].Y2),
+                  plot.QuadranteH() - plot.ShiftY());
     }
 }
 

@@ -182,10 +182,10 @@ TEST(Vertical2dFailures, AFailedComputationDrawsNothingAtStaleValues) {
     using namespace dials::vertical2d;
     const double inf = std::numeric_limits<double>::infinity();
     {
-        // No slope of any tangent can be formed: no line at all, not the last good slope.
+        // No line of an hour can be formed: no line at all, not the last good one.
         Vert2dDial dial({45, 30});
         ASSERT_TRUE(dial.setUp());
-        dial.m().CentreHeight = inf;
+        dial.m().StyleLength = inf;
         EXPECT_TRUE(dial.draw(DrawItalianHoursVert2D).segments.empty());
         EXPECT_TRUE(dial.draw(DrawBabylonianHoursVert2D).segments.empty());
     }
@@ -194,13 +194,13 @@ TEST(Vertical2dFailures, AFailedComputationDrawsNothingAtStaleValues) {
         ASSERT_TRUE(dial.setUp());
         dial.m().StyleElevRad = std::nan("");
         EXPECT_TRUE(dial.draw(DrawHourLinesVert2D).segments.empty());
-        EXPECT_TRUE(dial.draw(DrawDeclinationLinesVert2D).points.empty());
     }
     {
         Vert2dDial dial({45, 30});
         ASSERT_TRUE(dial.setUp());
         dial.m().StyleLength = inf;
         EXPECT_TRUE(dial.draw(PlotAnalemmaVert2D).points.empty());
+        EXPECT_TRUE(dial.draw(DrawDeclinationLinesVert2D).points.empty());
     }
 }
 

@@ -27,6 +27,9 @@ const std::vector<Wall> kItalBabWalls = {
     {45, 30},  {45, 0},   {45, -30},  {45, 60},   {52, -70},  {40, 15, 0.3},
     {30, 120}, {20, -45}, {60, 10},   {-35, 20},  {-45, -50}, {-20, 0},
     {-30, 150}, {10, 80},
+    // Walls facing due west or east, where the noon hours' equinoctial point lies at infinity,
+    // and walls near the equator, where the circle the lines touch shrinks about the pole.
+    {45, 90},  {20, -90}, {-33, 90},  {0.001, 0}, {0.001, 30},
 };
 
 class ItalBabOnOracle : public testing::TestWithParam<Wall> {};

@@ -28,7 +28,7 @@ const std::vector<Wall> kWalls = {
     {-20, 130},  {-70, 10},    {-90, -30},  {0, 30},     {0, -50},    {0, 0},
     {0, 180},    {0, 120},     {45, 30, 1}, {-35, 25, 0.5},
     {20, 0},     {-20, 0},     {-23.45, 0}, {11.5, 0},   {-11.5, 0},  {20.001, 0},
-    {-11.5001, 0},
+    {-11.5001, 0}, {11.5, 30},  {11.5, -80}, {-11.5, 135}, {0, -45},
 };
 
 // The plot area in dial coordinates (y up): left, right, bottom, top.
@@ -104,6 +104,16 @@ TEST_P(LinesOnOracle, DeclinationLinesLieOnTheirPairs) {
     // Only where the sun of the day stands above the horizon, none on the branches above the
     // horizontal through the tip.
     EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), d.at()));
+    // Every sunlit part inside the plot area, the steep ones too, has points a few millimetres
+    // apart (at the pole, where the tolerance is wide, only the points are checked).
+    if (std::fabs(w.lat) == 90) return;
+    const Area a = plotArea(dial.surface());
+    for (const dialtest::DeclinationPair& pair : dialtest::kDeclinationPairs)
+        EXPECT_LT(oracle::largestGapAlongSunlitCurves(dial.oracle(), pair.declination,
+                                                      d.withColour(dialtest::colourOf(pair.colour)),
+                                                      {a.left, a.right, a.bottom, a.top}),
+                  0.005)
+            << "declination " << pair.declination;
 }
 
 TEST_P(LinesOnOracle, EquinoctialIsTheLineOfTheEquinox) {

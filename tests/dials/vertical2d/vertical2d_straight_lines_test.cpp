@@ -42,6 +42,10 @@ TEST_P(StraightLines, SubstyleNoonLineAndTriangleMeetAtTheCentre) {
     const auto noon = sub.segmentsWithColour(numeric::qbColor(4));
     ASSERT_EQ(noon.size(), 1u);
     EXPECT_EQ(noon[0].a.x, noon[0].b.x);  // vertical
+    // From the top edge of the plot area to its bottom edge (dial y is the plot's -y).
+    const plot::PlotSurface& plot = dial.surface();
+    EXPECT_EQ(std::fmax(noon[0].a.y, noon[0].b.y), plot.ShiftY());
+    EXPECT_EQ(std::fmin(noon[0].a.y, noon[0].b.y), plot.ShiftY() - plot.QuadranteH());
     EXPECT_TRUE(oracle::allOnWholeHourLine(o, 0, {{noon[0].a.x, 0}, {noon[0].a.x, 1}}, tolerance));
     const auto substyle = sub.segmentsWithColour(numeric::qbColor(9));
     if (w.decl == 0) {
