@@ -57,4 +57,9 @@ void plotTurnPoint(shell::Context& ctx, double psi, double y, numeric::Colour co
     ctx.ixPlot1().xPset(u, -y, colour);
 }
 
+std::function<bool(double psi)> withinChordFrame(const shell::Module1& m) {
+    const double quarter = m.Pi / 2;
+    return [quarter](double psi) { return std::fabs(psi) <= quarter; };
+}
+
 }  // namespace dials::cylindrical

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "dials/cylindrical/circular3d_procedures.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -51,6 +52,8 @@ void DrawCylHourLines3D(shell::Context& ctx) {
             const double y = numeric::checkedDiv(N, M);
             if (half.keeps(f.towardsTip(x, y))) plotChordPoint(ctx, x, y, colour);
         });
+        // An hour plane a little off true noon stands almost upright: by heights as well.
+        DrawUprightHourCut(ctx, H, withinChordFrame(m), half, colour);
     });
 }
 

@@ -54,6 +54,9 @@ void plotChordPoint(shell::Context& ctx, double x, double y, numeric::Colour col
 // The same for the surface point turned by psi (radians) from the foot's generatrix.
 void plotTurnPoint(shell::Context& ctx, double psi, double y, numeric::Colour colour);
 
+// The generatrices the chord frame unrolls: those within a quarter turn of the foot's.
+std::function<bool(double psi)> withinChordFrame(const shell::Module1& m);
+
 // The driver's features, in the order it calls them.
 void DrawCylHourLines3D(shell::Context& ctx);
 void DrawCylDeclinationLines3D(shell::Context& ctx);

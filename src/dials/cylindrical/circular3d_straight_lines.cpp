@@ -1,13 +1,17 @@
 // The equinoctial and substyle lines of the circular cylinder by 3D analytic geometry.
 //
-// Equinoctial: the plane of the equator through the style tip cut by the cylinder.
+// Equinoctial: the plane of the equator through the style tip cut by the cylinder; at the
+// equator that plane stands upright and its cut is drawn by heights (DrawUprightCut).
 // Substyle: the plane through the tip that holds the polar axis and the surface's normal at the
 // foot; since that plane contains the normal, its cut at chord x has the height of the
-// tangent plane's substyle line, -x tan(phi) / sin D, whatever the depth.
+// tangent plane's substyle line, -x tan(phi) / sin D, whatever the depth. Of the cut it keeps
+// what an hour line of the substyle's hour keeps (substyleHalf).
 
 #include <cmath>
+#include <optional>
 
 #include "dials/cylindrical/circular3d_procedures.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 
@@ -23,16 +27,24 @@ void DrawCylEquinoctialLine3D(shell::Context& ctx) {
             numeric::checkedDiv(sinD * x - cosD * f.depth(x) - f.L * cosD, tanPhi);
         plotChordPoint(ctx, x, y, colour);
     });
+    DrawUprightCut(ctx, equatorNormal(f.phi), withinChordFrame(ctx.m), everySunKept, colour);
 }
 
 void DrawCylSubstyleLine3D(shell::Context& ctx) {
     const ChordFrame f = ChordFrame::from(ctx.m);
     const numeric::Colour colour = shell::LineColor(ctx, 9);
+    // At the equator the plane of the substyle is the horizontal plane through the tip: its
+    // suns stand on the horizon, and none casts a shadow.
+    if (f.phi == 0) return;
     const double sinD = std::sin(f.D), tanPhi = std::tan(f.phi);
+    const std::optional<HourLineHalf> half = substyleHalf(f.phi, f.D, ctx.m.Pi);
     sweepChord(ctx, [&](double x) {
         if (!f.shadowReaches(x)) return;
-        plotChordPoint(ctx, x, numeric::checkedDiv(-x * tanPhi, sinD), colour);
+        const double y = numeric::checkedDiv(-x * tanPhi, sinD);
+        if (!half || half->keeps(f.towardsTip(x, y))) plotChordPoint(ctx, x, y, colour);
     });
+    // On a wall facing a little off south the substyle's plane stands almost upright.
+    if (half) DrawUprightHourCut(ctx, half->hourAngle(), withinChordFrame(ctx.m), *half, colour);
 }
 
 }  // namespace dials::cylindrical

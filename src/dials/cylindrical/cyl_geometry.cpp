@@ -14,6 +14,9 @@ namespace {
 
 // The sun's greatest declination through the year, degrees.
 constexpr double kSolsticeDeg = 23.45;
+// A plane whose trace moves across by fewer drawing steps than this over the plot's depth is
+// drawn by heights too: a sweep across the surface leaves it as a few scattered points.
+constexpr double kUprightSteps = 10;
 // Counters closer than this to +-90 degrees are the six o'clock lines.
 constexpr double kSameHourDeg = 1e-9;
 
@@ -58,6 +61,63 @@ numeric::QuadraticRoots CylinderShadow::coneCrossings(const CylVec& h, double de
     return numeric::stableQuadraticRoots(a, b, c);
 }
 
+std::vector<double> CylinderShadow::turnsOfPlaneAt(const CylVec& normal, double y,
+                                                   double pi) const {
+    // Across the face (e) and along it (f) at the foot; from the generatrix psi to the tip the
+    // offset is (L + s R - s R cos psi) f - R sin psi e, which the plane wants to equal up * y
+    // along the normal: s R nf cos psi + R ne sin psi = nf (L + s R) - up y.
+    const double nf = -normal.east * std::sin(D) - normal.north * std::cos(D);
+    const double ne = normal.east * std::cos(D) - normal.north * std::sin(D);
+    const double a = s * R * nf, b = R * ne;
+    const double rho = std::hypot(a, b);
+    if (!(rho > 0)) return {};
+    const double k = (nf * (L + s * R) - normal.up * y) / rho;
+    if (!(std::fabs(k) <= 1)) return {};
+    const double psi0 = std::atan2(b, a), spread = std::acos(k);
+    if (spread == 0) return {turnOnStrip(psi0, pi)};
+    return {turnOnStrip(psi0 - spread, pi), turnOnStrip(psi0 + spread, pi)};
+}
+
+CylVec equatorNormal(double phi) { return {0, std::cos(phi), std::sin(phi)}; }
+
+CylVec turnedHorizonNormal(double phi, double A) {
+    // The zenith is the point of the sky of declination phi on the meridian.
+    const double cosPhi = std::cos(phi), sinPhi = std::sin(phi), cosA = std::cos(A);
+    return {cosPhi * std::sin(A), sinPhi * cosPhi * (1 - cosA),
+            cosPhi * cosPhi * cosA + sinPhi * sinPhi};
+}
+
+CylVec hourPlaneNormal(double phi, double H) {
+    // The pole (0, cos phi, sin phi) across the equator's sun (sin H, -cos H sin phi,
+    // cos H cos phi).
+    return {std::cos(H), std::sin(phi) * std::sin(H), -std::cos(phi) * std::sin(H)};
+}
+
+std::optional<double> planeHeightAt(const CylVec& normal, const CylVec& towardsTip) {
+    // The point lies towardsTip short of the tip and y above it: n . (-h, y) = 0.
+    if (normal.up == 0) return std::nullopt;
+    const double y = (normal.east * towardsTip.east + normal.north * towardsTip.north) / normal.up;
+    if (!std::isfinite(y)) return std::nullopt;
+    return y;
+}
+
+bool standsUpright(const CylVec& normal, double height, double step) {
+    const double across = std::hypot(normal.east, normal.north);
+    return std::fabs(normal.up) * height < kUprightSteps * step * across;
+}
+
+void sweepUprightCut(const CylinderShadow& shadow, const CylVec& normal, double depth, double step,
+                     double pi, const std::function<void(double psi, double y)>& body) {
+    for (double y : numeric::StepRange(0, -depth, -step))
+        for (double psi : shadow.turnsOfPlaneAt(normal, y, pi))
+            numeric::skip([&] { body(psi, y); });
+}
+
+double turnOnStrip(double turn, double pi) {
+    const double turned = std::remainder(turn, 2 * pi);
+    return turned <= -pi ? turned + 2 * pi : turned;
+}
+
 HourLineHalf::HourLineHalf(double phi, double H, double pi, bool otherHalfDrawnElsewhere)
     : phi_(phi), H_(H), pi_(pi), otherHalfDrawn_(otherHalfDrawnElsewhere) {}
 
@@ -70,6 +130,21 @@ bool HourLineHalf::keeps(const CylVec& sun) const {
     const double length = std::sqrt(sun.east * sun.east + sun.north * sun.north + sun.up * sun.up);
     const double sinDecl = (sun.north * std::cos(phi_) + sun.up * std::sin(phi_)) / length;
     return std::fabs(sinDecl) <= std::sin(kSolsticeDeg * pi_ / 180);
+}
+
+HourLineHalf turnedHorizonHalf(double phi, double A, double pi, bool settingHalf) {
+    return HourLineHalf(phi, settingHalf ? A - pi / 2 : A + pi / 2, pi, true);
+}
+
+std::optional<HourLineHalf> substyleHalf(double phi, double D, double pi) {
+    // A wall facing due east or west: its substyle is a six o'clock line, the half of the sun in
+    // front of the wall (its tangent, taken of the stored Pi, would pick a side by rounding).
+    if (std::fabs(std::fabs(D) - pi / 2) <= kSameHourDeg * pi / 180)
+        return HourLineHalf(phi, -std::copysign(pi / 2, D), pi, false);
+    const double across = -std::tan(D), up = std::sin(phi);
+    if (up == 0 && across == 0) return std::nullopt;
+    const double sigma = up == 0 ? std::copysign(pi / 2, across) : std::atan(across / up);
+    return HourLineHalf(phi, sigma, pi, false);
 }
 
 bool hourLoopReachesBothSixes(double step) {
@@ -113,9 +188,14 @@ NoonCuts noonShadowCuts(const shell::Module1& m) {
     const double phi = m.LatRad, right = m.Pi / 2;
     NoonCuts cuts;
     // Some day's noon sun south of the zenith (declination below the latitude) and above the
-    // horizon (above the latitude less a right angle); north of the zenith likewise.
+    // horizon (above the latitude less a right angle); north of the zenith likewise. North of
+    // the polar circle the midnight sun (hour angle 180 degrees, above the horizon when its
+    // declination exceeds the colatitude) stands north as well: its shadow falls on the same
+    // cut south of the tip.
     if (phi > -solstice && phi - right < solstice) cuts.north = meridianCut(m, true);
-    if (phi < solstice && phi + right > -solstice) cuts.south = meridianCut(m, false);
+    const bool noonNorth = phi < solstice && phi + right > -solstice;
+    const bool midnightSun = phi > right - solstice;
+    if (noonNorth || midnightSun) cuts.south = meridianCut(m, false);
     return cuts;
 }
 

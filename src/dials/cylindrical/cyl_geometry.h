@@ -9,7 +9,9 @@
 // +1 convex), so the tip lies c = L + s R from the axis along f. A generatrix is named by its turn
 // psi about the axis from the foot's, positive to the right; it is drawn at u = R psi.
 
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "numeric/quadratic.h"
 
@@ -48,7 +50,43 @@ public:
     // line of one pair). Exact also where the latitude equals delta and the vertical itself lies
     // on the cone.
     numeric::QuadraticRoots coneCrossings(const CylVec& h, double delta) const;
+
+    // The turns (in (-pi, pi]) of the generatrices on which the plane through the tip with this
+    // normal passes at height y (up from the tip's level): none, one or two.
+    std::vector<double> turnsOfPlaneAt(const CylVec& normal, double y, double pi) const;
 };
+
+// The normals of the planes of the sun's lines: the polar axis (the plane of the equator), and
+// the zenith turned about the polar axis by the hour angle A (radians, positive towards the
+// east), the normal of the horizon turned by A: the great circle of one Italian or Babylonian
+// hour.
+CylVec equatorNormal(double phi);
+CylVec turnedHorizonNormal(double phi, double A);
+// The normal of the hour plane of the hour angle H (radians, positive towards the east): the
+// plane of the polar axis and the equator's sun of H.
+CylVec hourPlaneNormal(double phi, double H);
+
+// The height (up from the tip's level) at which the plane through the tip with this normal
+// crosses the vertical line whose horizontal offset to the tip is `towardsTip`; none where the
+// plane holds the vertical.
+std::optional<double> planeHeightAt(const CylVec& normal, const CylVec& towardsTip);
+
+// Whether the plane with this normal stands so nearly upright that over `height` its trace on a
+// horizontal section moves across by less than ten times `step`. A sweep across the surface then
+// leaves its cut (vertical lines, or almost) as a few scattered points, or none: such a cut is
+// drawn by heights as well (sweepUprightCut).
+bool standsUpright(const CylVec& normal, double height, double step);
+
+// Runs body(psi, y) for the heights y from the tip's level down to `depth` below it in steps of
+// `step`, on each generatrix psi on which the plane through the tip with this normal passes at
+// that height.
+void sweepUprightCut(const CylinderShadow& shadow, const CylVec& normal, double depth, double step,
+                     double pi, const std::function<void(double psi, double y)>& body);
+
+// A turn about the axis taken into (-pi, pi] (pi the programme's value): the development is the
+// strip of one turn centred on the foot's generatrix, so that every programme draws a generatrix
+// at the same abscissa.
+double turnOnStrip(double turn, double pi);
 
 // Which points of the cut of an hour plane an hour line keeps. The plane through the tip and
 // the polar axis holds the suns of the hour angle H and of H + 180; the points the sun of H casts
@@ -61,11 +99,25 @@ public:
     HourLineHalf(double phi, double H, double pi, bool otherHalfDrawnElsewhere);
     // Whether the point whose sun (the direction from it to the tip) is `sun` is kept.
     bool keeps(const CylVec& sun) const;
+    // The hour angle of the line, radians, towards the east.
+    double hourAngle() const { return H_; }
 
 private:
     double phi_, H_, pi_;
     bool otherHalfDrawn_;
 };
+
+// Which half of a turned horizon an Italian or a Babylonian hour line keeps. The horizon turned
+// about the polar axis by the hour angle A (radians, positive towards the east) holds the suns of
+// one Italian hour on the half that was its setting (western) half and those of one Babylonian
+// hour on its rising half; each line keeps its own half, the one centred on the equator's sun of
+// its hour (A - 90 degrees for the setting half, A + 90 for the rising one).
+HourLineHalf turnedHorizonHalf(double phi, double A, double pi, bool settingHalf);
+
+// The half of the substyle's plane its line keeps, as the hour line of the substyle's hour
+// angle atan(-tan D / sin phi) (towards the east, within a quarter turn of noon); none where that
+// hour has no value (a wall facing due south or north at the equator).
+std::optional<HourLineHalf> substyleHalf(double phi, double D, double pi);
 
 // Whether the loop of an hour counter from -90 by `step` reaches +90 too: then the two six
 // o'clock lines are the two halves of one cut, and each keeps only its own.
@@ -94,10 +146,11 @@ std::optional<MeridianCut> meridianCut(const shell::Module1& m, bool north);
 // of it, below the tip's level, on one facing north).
 std::optional<MeridianCut> styleTriangleCut(const shell::Module1& m);
 
-// The noon generatrices: the cuts a real noon sun of some day of the year (declination within
-// the solstices) casts the tip's shadow on. The cut north of the tip first (the noon sun south
-// of the zenith, any northern latitude), then the one south of it (in the tropics, the noon sun
-// north of the zenith in summer).
+// The noon generatrices: the cuts a real sun on the meridian of some day of the year
+// (declination within the solstices) casts the tip's shadow on. The cut north of the tip first
+// (the noon sun south of the zenith, any northern latitude), then the one south of it (in the
+// tropics, the noon sun north of the zenith in summer; north of the polar circle, the midnight
+// sun).
 struct NoonCuts {
     std::optional<MeridianCut> north, south;
     // The generatrix the programmes keep in TipOffset, NoonLineAngle and CentreX: the north one

@@ -16,6 +16,7 @@
 //
 // A point whose own computation fails is not drawn; the rest of its line goes on.
 
+#include <functional>
 #include <optional>
 
 #include "dials/cylindrical/cyl_geometry.h"
@@ -56,6 +57,11 @@ struct CylProjPoint {
 // The tangent-plane point (t, y) carried onto the cylinder; none when its ray misses the section
 // or when it cannot be computed.
 std::optional<CylProjPoint> ProjectTangentPlanePoint(const shell::Module1& m, double t, double y);
+
+// The generatrices (by their turn psi from the foot's) whose points the rays from the tip carry
+// from the tangent plane within `halfWidth` of the foot: those a line of the tangent plane
+// sampled over -halfWidth..halfWidth can reach.
+std::function<bool(double psi)> withinTangentReach(const shell::Module1& m, double halfWidth);
 
 // Plots a point of the unrolled cylinder at (x, -h), storing x in m.DevelopedAbscissa; a point
 // above the tip's level, whose sun would stand below the horizon, is not drawn. Returns whether

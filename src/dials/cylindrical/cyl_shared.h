@@ -9,10 +9,12 @@
 // origin of dial coordinates. Points are drawn on the unrolled surface at (u, -y): u the arc
 // from the reference generatrix, y the height above the horizontal through the foot.
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "dials/cylindrical/cyl_geometry.h"
+#include "numeric/palette.h"
 #include "shell/context.h"
 
 namespace dials::cylindrical {
@@ -33,7 +35,8 @@ void SetCylinderSideAndStyle(shell::Context& ctx);
 
 // Draws the reference generatrix (u = SideSign * Radius * WallDeclRad) and, where the meridian
 // plane through the style tip cuts the section, writes m.TipOffset, m.StyleHypotenuse and
-// m.StyleElevDeg; otherwise they keep their values.
+// m.StyleElevDeg; otherwise they keep their values. A radius of 0 or below throws
+// numeric::NumericFailure (DivisionByZero) before anything is drawn.
 void ComputeCylGnomonGeometry(shell::Context& ctx);
 
 // The noon generatrix: the full-height vertical line on which the tip's shadow falls at true
@@ -47,6 +50,22 @@ void DrawCylNoonLine(shell::Context& ctx);
 // none where there is none.
 std::optional<double> DrawNoonGeneratrices(shell::Context& ctx, const NoonCuts& cuts,
                                            bool fromTop);
+
+// The cut of the plane through the tip with this normal where it stands upright (standsUpright
+// over the plot's depth below the tip, by the drawing step), which the sweeps across the surface
+// leave undrawn: by heights from the tip's level down to the plot's bottom edge, on the
+// generatrices the programme unrolls (onDial) and the tip's shadow reaches, the points whose sun
+// `keeps` accepts. Nothing where the plane does not stand upright.
+void DrawUprightCut(shell::Context& ctx, const CylVec& normal,
+                    const std::function<bool(double psi)>& onDial,
+                    const std::function<bool(const CylVec& sun)>& keeps, numeric::Colour colour);
+// For a line every point of whose cut a sun of it casts (the equinoctial).
+bool everySunKept(const CylVec& sun);
+// The same for the hour plane of the hour angle H (radians, towards the east) and the half of it
+// the hour line keeps; nothing for true noon, whose cut is the noon generatrix.
+void DrawUprightHourCut(shell::Context& ctx, double H,
+                        const std::function<bool(double psi)>& onDial, const HourLineHalf& half,
+                        numeric::Colour colour);
 
 // The horizon through the foot of the style, across the plot's width. The three names are one
 // drawing for the 3D / spherical, the parametric and the projective programmes.

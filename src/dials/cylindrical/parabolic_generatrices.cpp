@@ -1,9 +1,11 @@
 // The vertical lines that every parabolic dial carries: the generatrix through the vertex of the
 // section, the noon generatrix (where the meridian plane through the tip cuts the surface, the
-// shadow of the tip at true noon), and a dotted circle round the foot of the style.
+// shadow of the tip at true noon), and a dotted circle round the foot of the style; and the cut of
+// a plane through the tip that stands upright, drawn along its generatrices by heights.
 
 #include <cmath>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -24,6 +26,25 @@ void DrawParabolicGeneratrices(shell::Context& ctx, const ParabolicFrame& f) {
     // A tip behind the surface casts no shadow on it: then there is no noon line either.
     if (noonKnown && f.tipOnDialSide)
         plot.xLine(m.GeneratrixAbscissa, -H, m.GeneratrixAbscissa, H, shell::LineColor(ctx, 4));
+}
+
+void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
+                             const ParabolicFrame::Direction& normal, double from, double to,
+                             const std::function<bool(double X, double height)>& keep,
+                             numeric::Colour colour) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double depth = plot.QuadranteH() - plot.ShiftY();
+    if (!standsUpright({normal.east, normal.north, normal.up}, depth, m.PointStep)) return;
+    for (double height : numeric::StepRange(0, -depth, -m.PointStep)) {
+        const numeric::QuadraticRoots X = f.planeAt(normal, height);
+        for (const std::optional<double>& x : {X.minus, X.plus})
+            numeric::skip([&] {
+                if (!x || *x < from || *x > to || !f.lit(*x, height) || !keep(*x, height)) return;
+                m.DevelopedAbscissa = f.xi(*x);
+                plot.xPset(m.DevelopedAbscissa, -height, colour);
+            });
+    }
 }
 
 void DrawParabolicFootCircle(shell::Context& ctx) {

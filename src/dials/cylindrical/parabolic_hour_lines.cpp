@@ -15,6 +15,7 @@
 
 #include <cmath>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
@@ -85,6 +86,11 @@ void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
         m.DevelopedAbscissa = f.xi(X);
         plot.xPset(m.DevelopedAbscissa, f.s * Z, colour);
     });
+    // A plane a little off the meridian stands almost upright: by heights as well. The plane
+    // of angle h holds the hour angle s h (west positive), -s h towards the east.
+    const CylVec normal = hourPlaneNormal(f.phi, -f.s * h);
+    DrawParabolicUprightCut(ctx, f, {normal.east, normal.north, normal.up}, -1, 1.5,
+                            [&](double X, double height) { return half.keeps(X, height); }, colour);
 }
 
 }  // namespace
@@ -123,6 +129,10 @@ void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f) 
         m.DevelopedAbscissa = f.xi(X);
         plot.xPset(m.DevelopedAbscissa, f.s * Z, colour);
     });
+    // At the equator the plane of the equator stands upright: its cut is drawn by heights.
+    const CylVec pole = equatorNormal(f.phi);
+    DrawParabolicUprightCut(ctx, f, {pole.east, pole.north, pole.up}, -1, 1.5,
+                            [](double, double) { return true; }, colour);
 }
 
 }  // namespace dials::cylindrical

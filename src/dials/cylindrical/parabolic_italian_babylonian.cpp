@@ -11,10 +11,12 @@
 // holds the suns of the Italian hour, the rising half those of the Babylonian hour with the same
 // number. Turned by beta = -alpha (hour angles west positive), the setting half holds the suns
 // whose hour angle lies between beta and beta + 180 degrees. Each line keeps the points of its
-// own half that a sun above the horizon casts.
+// own half that a sun above the horizon casts. A turned horizon that stands upright is drawn by
+// heights.
 
 #include <cmath>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -50,6 +52,10 @@ void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fro
             m.DevelopedAbscissa = f.xi(X);
             plot.xPset(m.DevelopedAbscissa, -f.s * Z, colour);
         });
+        // Where the turned horizon stands upright (nd = 0), by heights.
+        const CylVec normal = turnedHorizonNormal(f.phi, m.HourAngleRad);
+        DrawParabolicUprightCut(ctx, f, {normal.east, normal.north, normal.up}, -1, 1, onOwnHalf,
+                                colour);
     });
 }
 

@@ -22,10 +22,13 @@
 // reach the point's generatrix (see ParabolicFrame::reaches). Each curve adds what its own suns
 // must be (the hour of its line, a declination of the year).
 
+#include <functional>
 #include <optional>
 
+#include "numeric/quadratic.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
+#include "numeric/palette.h"
 #include "shell/context.h"
 
 namespace dials::cylindrical {
@@ -70,6 +73,9 @@ struct ParabolicFrame {
     double towardsEquatorAt(const Direction& w, double tau) const;
     // Whether a sun above the horizon (or on it) can cast the tip's shadow on that point.
     bool lit(double X, double height) const { return height <= 0 && reaches(X); }
+    // The samples X of the generatrices on which the plane through the tip with the normal
+    // (east, north, up) passes at `height` above the tip: none, one or two.
+    numeric::QuadraticRoots planeAt(const Direction& normal, double height) const;
 };
 
 // Arc length of the parabola v = u^2 / (2p) from its vertex to abscissa u (natural logarithm).
@@ -98,6 +104,16 @@ void DrawParabolicBabylonianHours(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicFootCircle(shell::Context& ctx);
+
+// The cut of the plane through the tip with this normal (east, north, up) where it stands
+// upright (standsUpright over the plot's depth below the tip, by the drawing step), which the
+// sweep across the section leaves undrawn: by heights from the tip's level down to the plot's
+// bottom edge, on the samples X from `from` to `to` the tip's shadow reaches, the points
+// keep(X, height) accepts. Nothing where the plane does not stand upright.
+void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
+                             const ParabolicFrame::Direction& normal, double from, double to,
+                             const std::function<bool(double X, double height)>& keep,
+                             numeric::Colour colour);
 
 // Runs body(X) for each sample X from `from` to `to` in steps of m.PointStep; a sample whose
 // body fails numerically is skipped, and nothing it had still to draw is drawn.

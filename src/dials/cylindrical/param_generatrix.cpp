@@ -36,7 +36,9 @@ Generatrix generatrixAt(shell::Module1& m, double D, double t, AngleForm form) {
         gen.A = m.SetupAngleA;
         gen.e = m.SetupAngleB;
     }
-    gen.u = C * gen.theta;
+    // The sweep runs a whole turn from the generatrix facing north; each is drawn on the strip
+    // centred on the foot's, where the other programmes draw it.
+    gen.u = C * turnOnStrip(gen.theta, m.Pi);
     return gen;
 }
 

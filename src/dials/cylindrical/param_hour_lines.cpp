@@ -2,7 +2,9 @@
 // height where the tangent plane's line crosses it.
 
 #include <cmath>
+#include <optional>
 
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/param_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
@@ -15,6 +17,9 @@ using param::AngleForm;
 using param::Generatrix;
 
 namespace {
+
+// The parametric sweep unrolls every generatrix.
+bool everyGeneratrix(double) { return true; }
 
 // The tangent plane's line of the hour angle hourRad (from the meridian, positive to the east)
 // runs through the dial's centre at the angle psi from the substyle; its height on the
@@ -56,6 +61,8 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
             if (half.keeps(CylinderShadow::sunAt(param::towardsTip(m, gen), y)))
                 param::plotOnGeneratrix(ctx, gen, y, colour);
         });
+        // An hour plane a little off true noon stands almost upright: by heights as well.
+        DrawUprightHourCut(ctx, hour, everyGeneratrix, half, colour);
     });
 }
 
@@ -68,9 +75,16 @@ void DrawCylSubstyleParam(shell::Context& ctx) {
         std::atan(checkedDiv(-std::tan(m.WallDeclRad), std::sin(m.LatRad))) * 180 / m.Pi;
     const double hour = m.HourCounter * m.Pi / 180;
     const numeric::Colour colour = shell::LineColor(ctx, 9);
+    // Of the cut, what the hour line of the substyle's hour keeps.
+    const std::optional<HourLineHalf> half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
+    if (!half) return;
     param::sweepGeneratrices(ctx, D, AngleForm::Hours, [&](const Generatrix& gen) {
-        param::plotOnGeneratrix(ctx, gen, hourLineHeight(m, gen, hour), colour);
+        const double y = hourLineHeight(m, gen, hour);
+        if (half->keeps(CylinderShadow::sunAt(param::towardsTip(m, gen), y)))
+            param::plotOnGeneratrix(ctx, gen, y, colour);
     });
+    // On a wall facing a little off south the substyle's plane stands almost upright.
+    DrawUprightHourCut(ctx, half->hourAngle(), everyGeneratrix, *half, colour);
 }
 
 void DrawCylEquinoctialParam(shell::Context& ctx) {
@@ -84,6 +98,8 @@ void DrawCylEquinoctialParam(shell::Context& ctx) {
             std::tan(gen.A) * gen.w - checkedDiv(gen.g * std::tan(gen.e), std::cos(gen.A));
         param::plotOnGeneratrix(ctx, gen, y, colour);
     });
+    // Near the equator the plane of the equator stands upright: its cut is drawn by heights.
+    DrawUprightCut(ctx, equatorNormal(m.LatRad), everyGeneratrix, everySunKept, colour);
 }
 
 }  // namespace dials::cylindrical

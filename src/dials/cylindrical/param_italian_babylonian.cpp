@@ -2,12 +2,15 @@
 // of these hours runs through the point where the hour line of its hour angle (-90 to 90 by 15
 // degrees, positive to the east, local apparent time) crosses the equinoctial line, tangent to
 // the conic of the suns that graze the horizon (the cone of declination 90 degrees less the
-// latitude); of the two tangents one is the Italian line, the other the Babylonian. The Italian
+// latitude); of the two tangents one is the Italian line, the other the Babylonian. Each line
+// keeps the half of its plane's cut that its own suns cast, the half centred on that equinox sun
+// (turnedHorizonHalf); a turned horizon that stands upright is drawn by heights. The Italian
 // procedure also draws that conic, the curve its lines touch.
 
 #include <cmath>
 #include <optional>
 
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/param_procedures.h"
 #include "dials/dial_point.h"
 #include "numeric/checked.h"
@@ -36,35 +39,38 @@ param::GeneratrixConic horizonConic(shell::Module1& m, const Generatrix& gen) {
     return c;
 }
 
-// The thirteen lines; rootSign +1 takes the Italian tangent, -1 the Babylonian.
-void drawHourLines(shell::Context& ctx, double rootSign, int colourIndex) {
+// The thirteen lines of the Italian or the Babylonian family.
+void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
     shell::Module1& m = ctx.m;
     const double D = m.DeclDecimal * m.Pi / 180;
     const double phi = m.LatRad;
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
     numeric::countedLoop(m.ConicB2345, -90, 90, 15, [&](double H) {
+        // The Italian line's own half is its turned setting half, centred on the equator's sun of
+        // H; the Babylonian line's its turned rising half, centred on the same sun.
+        const double turn = H * m.Pi / 180 + (italian ? m.Pi / 2 : -m.Pi / 2);
+        const HourLineHalf half = turnedHorizonHalf(phi, turn, m.Pi, italian);
+        const CylVec normal = turnedHorizonNormal(phi, turn);
         param::sweepGeneratrices(ctx, D, AngleForm::Conics, [&](const Generatrix& gen) {
-            const double A = gen.A, e = gen.e, w = gen.w;
-            m.SubstyleHour = -std::atan(checkedDiv(std::tan(A), std::cos(phi) * std::cos(gen.t)));
-            const param::GeneratrixConic c = horizonConic(m, gen);
-            const double p = m.PlaneCoefY;
-            // Where the hour line of H crosses the equinoctial line, from the substyle.
-            const double tau = m.SubstyleHour + H * m.Pi / 180;
-            m.PointY = checkedDiv(gen.g, std::cos(e)) * std::tan(tau);
-            const double mq = m.PointY;
-            // Where the equinox sun of that hour stands behind the tangent plane, the point is
-            // the shadow of the opposite hour and the two tangents trade places.
-            const double sign = std::cos(tau) * e < 0 ? -rootSign : rootSign;
-            const double S = c.S, Q = c.Q, P = c.P;
-            const double root = numeric::checkedSqrt(sq(S) * sq(Q) * sq(mq) + S * P * sq(Q) -
-                                                     4 * S * sq(P) - 4 * sq(S) * P * sq(mq));
-            // The tangent from (X = 0, Z = mq) to the conic, as the line X = kappa (Z - mq).
-            const double kappa = checkedDiv(-2 * S * Q * mq + sign * 2 * root,
-                                            sq(Q) - 4 * P - 4 * S * sq(mq));
-            const double y = checkedDiv((kappa * std::cos(A) + std::sin(A)) * w - p - kappa * mq,
-                                        std::cos(A) - kappa * std::sin(A));
-            param::plotOnGeneratrix(ctx, gen, y, colour);
+            // The tangent plane's horizon conic and the hour point, kept in the shared cells.
+            numeric::skip([&] {
+                m.SubstyleHour =
+                    -std::atan(checkedDiv(std::tan(gen.A), std::cos(phi) * std::cos(gen.t)));
+                horizonConic(m, gen);
+                m.PointY = checkedDiv(gen.g, std::cos(gen.e)) *
+                           std::tan(m.SubstyleHour + H * m.Pi / 180);
+            });
+            // The tangent from the hour point to the conic is the cut of the turned horizon's
+            // plane: its height on the generatrix, taken from the plane, keeps its digits also
+            // where the conic all but degenerates (near the equator).
+            const CylVec toTip = param::towardsTip(m, gen);
+            const std::optional<double> y = planeHeightAt(normal, toTip);
+            if (y && half.keeps(CylinderShadow::sunAt(toTip, *y)))
+                param::plotOnGeneratrix(ctx, gen, *y, colour);
         });
+        // Where the turned horizon stands upright, the tangents give no height: by heights.
+        DrawUprightCut(ctx, normal, [](double) { return true; },
+                       [&](const CylVec& sun) { return half.keeps(sun); }, colour);
     });
 }
 
@@ -85,9 +91,9 @@ void DrawCylItalianHoursParam(shell::Context& ctx) {
         for (const std::optional<double>& y : {heights.minus, heights.plus})
             if (y && std::fabs(*y) < 100) param::plotOnGeneratrix(ctx, gen, *y, colour);
     });
-    drawHourLines(ctx, 1, 12);
+    drawHourLines(ctx, true, 12);
 }
 
-void DrawCylBabylonianHoursParam(shell::Context& ctx) { drawHourLines(ctx, -1, 13); }
+void DrawCylBabylonianHoursParam(shell::Context& ctx) { drawHourLines(ctx, false, 13); }
 
 }  // namespace dials::cylindrical

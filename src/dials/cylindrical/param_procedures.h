@@ -13,7 +13,8 @@
 //   g = (L - CylParam) cos theta + CylParam   the tip's distance from the tangent plane,
 //   w = (L - CylParam) sin theta              the offset of the tip's foot on it,
 //   A  the substyle's angle from the vertical, e the polar style's elevation over the plane,
-//   u = CylParam * theta    the developed abscissa of the generatrix (m.DevelopedAbscissa).
+//   u = CylParam * theta    the developed abscissa of the generatrix (m.DevelopedAbscissa), theta
+//                           taken within half a turn of the foot's generatrix.
 // In the tangent plane, at the height y on the generatrix: X = y cos A - w sin A + p along the
 // substyle from the equinoctial line (p = g tan e, m.PlaneCoefY), Z = y sin A + w cos A across
 // it. Points go to the plot as (u, -y), y upward from the level of the tip. Hour angles are

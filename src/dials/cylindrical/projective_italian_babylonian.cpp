@@ -1,16 +1,24 @@
-// Italian and Babylonian hours of the projective cylinder. On the tangent plane each line runs
-// through the point where an hour line (hour angles -90 to 90 by 15 degrees, in local apparent
-// time) crosses the equinoctial line, tangent to the conic of the suns that graze the horizon
-// (the cone of declination 90 degrees minus the latitude); of the two tangents from that point
-// one is the Italian line and the other the Babylonian. Each is carried onto the cylinder point
-// by point.
+// Italian and Babylonian hours of the projective cylinder. The suns of one Italian (Babylonian)
+// hour lie on the horizon turned about the polar axis; on the tangent plane the cut of that
+// circle's plane through the tip is the line through the point where an hour line (hour angles
+// -90 to 90 by 15 degrees, in local apparent time) crosses the equinoctial line, tangent to the
+// conic of the suns that graze the horizon (the cone of declination 90 degrees minus the
+// latitude), the Italian line on one side of the conic and the Babylonian on the other. It is
+// taken from the plane itself, which holds also at the equator, where the conic degenerates, and
+// loses no digits where the polar style stands almost normal to the tangent plane. Each line is
+// sampled along the tangent plane's abscissa, as the hour lines are, and carried onto the
+// cylinder point by point where its own suns cast it: the half of its plane centred on that
+// equinox sun (turnedHorizonHalf). A plane that stands upright is drawn by heights.
 
 #include <cmath>
+#include <optional>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/dial_point.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
+#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -21,17 +29,12 @@ using numeric::checkedSqrt;
 
 namespace {
 
-// rootSign -1 for the Italian tangent, +1 for the Babylonian one.
-void drawItalianBabylonian(shell::Context& ctx, double rootSign, int colourIndex) {
-    shell::Module1& m = ctx.m;
-    if (m.LatRad == 0) return;
+// The tangent-plane dial's horizon conic (the cone of declination 90 degrees less the latitude)
+// into the shared cells; where it has no such form they keep their values.
+void storeHorizonConic(shell::Module1& m) {
     const double L = m.StyleLength;
-    const double R = m.CylParam;
-    const double a = m.SetupAngleA;
     const double b = m.SetupAngleB;
-    const double P = m.PlaneCoefY;
-
-    try {
+    numeric::skip([&] {
         const double sinPhi = std::sin(m.LatRad);
         // The latitude as the arcsine of its sine.
         const double phi =
@@ -41,43 +44,59 @@ void drawItalianBabylonian(shell::Context& ctx, double rootSign, int colourIndex
         m.ItalBabCoefA = checkedDiv(-2 * L * std::tan(b), m.CentreHeight);
         m.ItalBabCoefB = checkedDiv(1, m.CentreHeight);
         m.ItalBabCoefC = checkedDiv(sq(checkedDiv(L, std::cos(b))), m.CentreHeight);
+    });
+}
+
+// A straight line of the tangent plane as v = v0 + slope u, u the abscissa, v the ordinate.
+struct TangentPlaneLine {
+    double v0, slope;
+};
+
+// The cut of the plane through the tip with this normal: the points of abscissa u and ordinate v
+// where u (n . e) + v n_up = L (n . f); none where it runs upright.
+std::optional<TangentPlaneLine> cutOfPlane(const shell::Module1& m, const CylVec& n) {
+    const double D = m.WallDeclRad;
+    const double along = -n.east * std::sin(D) - n.north * std::cos(D);
+    const double across = n.east * std::cos(D) - n.north * std::sin(D);
+    try {
+        return TangentPlaneLine{checkedDiv(m.StyleLength * along, n.up), checkedDiv(-across, n.up)};
     } catch (const numeric::NumericFailure&) {
-        return;  // no horizon conic of this form: no line can be drawn
+        return std::nullopt;
     }
-    const double kA = m.ItalBabCoefA, kB = m.ItalBabCoefB, kC = m.ItalBabCoefC;
+}
+
+void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
+    shell::Module1& m = ctx.m;
+    // The conic is kept in the shared cells; at the equator it degenerates (the polar axis lies
+    // in the horizon) and they keep their values.
+    if (m.LatRad != 0) storeHorizonConic(m);
+    const double R = m.CylParam;
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
+    const CylinderShadow shadow = CylinderShadow::from(m);
 
     for (double H : numeric::StepRange(-90, 90, 15)) {
-        double e = 0, g = 0;
-        try {
-            // Where the hour line of H meets the equinoctial line, from the substyle.
-            const double tau = m.SubstyleHour + H * m.Pi / 180;
-            e = checkedDiv(L, std::cos(b)) * std::tan(tau);
-            // Where the equinox sun of that hour stands behind the tangent plane, the point is
-            // the shadow of the opposite hour and the two tangents trade places.
-            const double sign = std::cos(tau) * b < 0 ? -rootSign : rootSign;
-            const double X = kB * kB * kA * kA * e * e + kB * kC * kA * kA - 4 * kB * kC * kC -
-                             4 * kB * kB * kC * e * e;
-            g = numeric::checkFinite(checkedDiv(-2 * kB * kA * e + sign * 2 * checkedSqrt(X),
-                                                kA * kA - 4 * kC - 4 * kB * e * e));
-        } catch (const numeric::NumericFailure&) {
-            continue;  // no tangent from this hour point
-        }
-        for (double t : numeric::StepRange(-5 * R, 5 * R, m.PointStep)) {
-            // The line in the substyle frame, where the equinoctial line is Y = -P, turned into
-            // tangent-plane coordinates.
-            const double Y = g * (t - e) - P;
-            const double u = t * std::cos(a) - Y * std::sin(a);
-            const double v = t * std::sin(a) + Y * std::cos(a);
-            plotTangentPlanePoint(ctx, u, v, colour);
-        }
+        // H is positive in the afternoon here; the turn of the horizon, towards the east.
+        const double turn = -H * m.Pi / 180 + (italian ? m.Pi / 2 : -m.Pi / 2);
+        const HourLineHalf half = turnedHorizonHalf(m.LatRad, turn, m.Pi, italian);
+        const CylVec normal = turnedHorizonNormal(m.LatRad, turn);
+        const std::optional<TangentPlaneLine> line = cutOfPlane(m, normal);
+        // Sampled along the tangent plane's abscissa, as the hour lines are.
+        if (line)
+            for (double u : numeric::StepRange(-5 * R, 5 * R, m.PointStep)) {
+                const double v = line->v0 + line->slope * u;
+                if (half.keeps(CylinderShadow::sunAt(shadow.towardsTipFromTangentLine(u), v)))
+                    plotTangentPlanePoint(ctx, u, v, colour);
+            }
+        // A plane that stands upright leaves the tangent plane a vertical line: by heights.
+        DrawUprightCut(ctx, normal, withinTangentReach(m, 5 * R),
+                       [&](const CylVec& sun) { return half.keeps(sun); }, colour);
     }
 }
 
 }  // namespace
 
-void DrawCylProjItalianHours(shell::Context& ctx) { drawItalianBabylonian(ctx, -1, 12); }
+void DrawCylProjItalianHours(shell::Context& ctx) { drawItalianBabylonian(ctx, true, 12); }
 
-void DrawCylProjBabylonianHours(shell::Context& ctx) { drawItalianBabylonian(ctx, 1, 13); }
+void DrawCylProjBabylonianHours(shell::Context& ctx) { drawItalianBabylonian(ctx, false, 13); }
 
 }  // namespace dials::cylindrical

@@ -51,6 +51,17 @@ std::optional<CylProjPoint> ProjectTangentPlanePoint(const shell::Module1& m, do
     }
 }
 
+std::function<bool(double psi)> withinTangentReach(const shell::Module1& m, double halfWidth) {
+    const double L = m.StyleLength, R = m.CylParam, s = m.SideSign;
+    return [=](double psi) {
+        // The point lies s R (cos psi - 1) in front of the tangent plane and R sin psi across;
+        // its ray from the tip, L in front, crosses the plane at L / (L - front) of the way.
+        const double front = s * R * (std::cos(psi) - 1);
+        if (!(L - front > 0)) return false;
+        return std::fabs(L / (L - front) * R * std::sin(psi)) <= halfWidth;
+    };
+}
+
 bool plotCylProjPoint(shell::Context& ctx, const CylProjPoint& p, numeric::Colour colour) {
     if (p.h > 0) return false;
     ctx.m.DevelopedAbscissa = p.x;

@@ -45,7 +45,6 @@ void DrawCylProjHourLines(shell::Context& ctx) {
     const double L = m.StyleLength;
     const double a = m.SetupAngleA;
     const double b = m.SetupAngleB;
-    const double P = m.PlaneCoefY;
     const CylinderShadow shadow = CylinderShadow::from(m);
     const bool bothSixes = hourLoopReachesBothSixes(m.HourStep);
 
@@ -65,26 +64,35 @@ void DrawCylProjHourLines(shell::Context& ctx) {
                                 bothSixes && isSixOClock(H));
         auto ordinate = [&](double t) {
             if (level) return L * std::tan(m.LatRad);
+            // (L / cos b) tan tau - P tan theta, with P = L tan b and tan theta = sin b tan tau,
+            // is L cos b tan tau: formed so, it keeps its digits where the polar style stands
+            // almost normal to the plane (cos b small, near the equator on a wall facing south
+            // or north), where the two terms are large and almost equal.
             return checkedDiv(t * (std::tan(theta) * std::sin(a) - std::cos(a)) +
-                                  checkedDiv(L, std::cos(b)) * std::tan(tau) - P * std::tan(theta),
+                                  L * std::cos(b) * std::tan(tau),
                               std::tan(theta) * std::cos(a) + std::sin(a));
         };
-        drawTangentPlaneLine(ctx, -5 * R, 5 * R, shell::LineColor(ctx, colourIndex), ordinate,
-                             [&](double t, double y) {
-                                 return half.keeps(CylinderShadow::sunAt(
-                                     shadow.towardsTipFromTangentLine(t), y));
-                             });
+        const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
+        drawTangentPlaneLine(ctx, -5 * R, 5 * R, colour, ordinate, [&](double t, double y) {
+            return half.keeps(CylinderShadow::sunAt(shadow.towardsTipFromTangentLine(t), y));
+        });
+        // An hour plane a little off true noon stands almost upright, a vertical line of the
+        // tangent plane that its sampling leaves as a point or none: by heights as well.
+        DrawUprightHourCut(ctx, half.hourAngle(), withinTangentReach(m, 5 * R), half, colour);
     });
 }
 
 void DrawCylProjEquinoctial(shell::Context& ctx) {
-    const shell::Module1& m = ctx.m;
+    shell::Module1& m = ctx.m;
     const double R = m.CylParam;
     const double a = m.SetupAngleA;
     drawTangentPlaneLine(
         ctx, -5 * R, 5 * R, shell::LineColor(ctx, 9),
         [&](double t) { return t * std::tan(a) - checkedDiv(m.PlaneCoefY, std::cos(a)); },
         kEveryPoint);
+    // At the equator the plane of the equator stands upright: its cut is drawn by heights.
+    DrawUprightCut(ctx, equatorNormal(m.LatRad), withinTangentReach(m, 5 * R), everySunKept,
+                   shell::LineColor(ctx, 9));
 }
 
 void DrawCylProjSubstyleLine(shell::Context& ctx) {
@@ -94,9 +102,19 @@ void DrawCylProjSubstyleLine(shell::Context& ctx) {
     if (m.LatRad == 0 || m.DeclDecimal == 0 || m.DeclDecimal == 180) return;
     const double R = m.CylParam;
     const double a = m.SetupAngleA;
+    // Of the cut, what the hour line of the substyle's hour keeps.
+    const std::optional<HourLineHalf> half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
+    const CylinderShadow shadow = CylinderShadow::from(m);
     drawTangentPlaneLine(
         ctx, -R, R, shell::LineColor(ctx, 9), [&](double t) { return checkedDiv(-t, std::tan(a)); },
-        kEveryPoint);
+        [&](double t, double y) {
+            return !half ||
+                   half->keeps(CylinderShadow::sunAt(shadow.towardsTipFromTangentLine(t), y));
+        });
+    // On a wall facing a little off south the substyle's plane stands almost upright.
+    if (half)
+        DrawUprightHourCut(ctx, half->hourAngle(), withinTangentReach(m, R), *half,
+                           shell::LineColor(ctx, 9));
 }
 
 void DrawCylProjMeridianLine(shell::Context& ctx) {

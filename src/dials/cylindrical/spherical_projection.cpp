@@ -16,12 +16,14 @@
 // distance from the tip to it is R sin(theta) / sin(alpha), which is s (c cos(alpha) - R
 // cos(gamma)): the second form is used, being the same number without the division, so that a
 // sun in the plane of the wall's normal (sin alpha = 0) has its point too. The distance comes
-// out negative where the ray runs away from a convex cylinder, and with the sun above the
-// horizon such a point lies above the tip and is dropped. The wall's declination enters as typed
+// out negative where the ray meets the section only behind the tip (it runs away from a convex
+// cylinder, or from a concave one whose style reaches out beyond the far wall): no shadow falls
+// there, whatever the sun's altitude. The wall's declination enters as typed
 // (200 degrees is not folded to -160); the angle about the axis is taken within one turn.
 
 #include <cmath>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
@@ -76,14 +78,6 @@ SunSeen equinoctialSun(const shell::Module1& m, double tau) {
     return {halfTurned(m, tau, A0, divisor), shell::ArcSin(m, std::cos(phi) * std::cos(tau))};
 }
 
-// The angle about the axis taken into (-Pi, Pi]: the development is the strip of one turn
-// centred on the foot's generatrix. Without it a wall facing north of east or west would draw
-// the shadows of the sun behind it a whole turn, 2 Pi R, away from where they fall.
-double onTheStrip(const shell::Module1& m, double theta) {
-    const double turned = std::remainder(theta, 2 * m.Pi);
-    return turned <= -m.Pi ? turned + 2 * m.Pi : turned;
-}
-
 }  // namespace
 
 int SetCylSphSide(shell::Context& ctx) {
@@ -119,12 +113,15 @@ std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, dou
         const double X = checkFinite(std::sin(alpha) * numeric::checkedDiv(c, R));
         if (1 - X * X < 0) return;  // the shadow ray misses the section
         const double gamma = shell::ArcSin(m, X);
-        const double theta = onTheStrip(m, s * (gamma - alpha));
+        // On the strip centred on the foot: a wall facing north of east or west would otherwise
+        // draw the shadows of the sun behind it a whole turn, 2 Pi R, away from where they fall.
+        const double theta = turnOnStrip(s * (gamma - alpha), m.Pi);
         m.SolarTemp = theta;
         m.HourAngleRad = seen.h;
 
         const double u = checkFinite(theta * R);
         const double distance = s * (c * std::cos(alpha) - R * std::cos(gamma));
+        if (!(distance > 0)) return;  // the ray meets the section only behind the tip
         const double y = checkFinite(-distance * std::tan(seen.h));
         if (y > 0) return;  // above the height of the tip
         if (s == 1 && !(std::fabs(u) < m.ConvexArcLimit)) return;

@@ -20,6 +20,9 @@ const std::vector<Cylinder>& cylinders() {
         // of the zenith in summer; latitudes equal to a declination line's.
         {45, -70, false, 0.5, 0.8}, {10, 30, false}, {10, 180, true},
         {23.45, 30, false, 0.5, 0.2}, {20.001, -40, true, 0.5, 0.2}, {11.501, 120, false},
+        // North of the polar circle, where the midnight sun's shadow falls on a generatrix too;
+        // a concave style reaching out beyond the far wall.
+        {80, 160, false, 0.5, 0.2}, {72, -150, true}, {35, 30, false, 0.3, 0.7},
     };
     return all;
 }

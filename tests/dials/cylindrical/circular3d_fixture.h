@@ -20,7 +20,8 @@ using cyltest::Settings;
 
 // Concave and convex cylinders of several declinations, all northern (the programme refuses
 // the southern hemisphere), one on the equator, two in the tropics, three at latitudes equal to
-// the declination lines', one with a concave style longer than the radius.
+// the declination lines', two north of the polar circle, concave styles longer than the radius
+// and than the diameter.
 const std::vector<Cylinder>& cylinders();
 
 class Cyl3dDial : public cyltest::CylinderDial {

@@ -76,38 +76,58 @@ TEST_P(Cyl3dLines, EquinoctialAndSubstyleAreTheCutsOfTheirPlanes) {
     EXPECT_TRUE(allOnCurve(o, eq.at(), [&](DialXY p) {
         return o.distanceToPlaneCut(o.sky().pole(), p.x, p.y);
     }, "equinoctial"));
-    // At the equator the equator's plane through the tip is vertical: no line of heights.
+    // At the equator the equator's plane through the tip stands upright: its line is the lit
+    // part of the generatrices it cuts, drawn by heights.
     const auto suns = cyltest::sunsOfDeclination(0);
     const cyltest::Shown shown =
         cyltest::shownOn(dial.surface(), oracle::kStoredPi / 2 * GetParam().radius);
-    const bool equator = GetParam().lat == 0;
-    cyltest::expectDrawnWhereCast(
-        eq.points.size(), equator ? 0 : cyltest::realShadowsOf(o, suns, cyltest::anywhere),
-        equator ? 0 : cyltest::realShadowsOf(o, suns, shown), "equinoctial");
+    cyltest::expectDrawnWhereCast(eq.points.size(),
+                                  cyltest::realShadowsOf(o, suns, cyltest::anywhere),
+                                  cyltest::realShadowsOf(o, suns, shown), "equinoctial");
 
-    // The substyle: the plane through the tip holding the polar axis and the foot's normal.
+    // The substyle: the plane through the tip holding the polar axis and the foot's normal, the
+    // half of it an hour line of the substyle's hour keeps.
     const Drawing sub = dial.draw(cyl::DrawCylSubstyleLine3D);
     EXPECT_TRUE(allOnCurve(o, sub.at(), [&](DialXY p) {
         return o.distanceToPlaneCut(oracle::cross(o.sky().pole(), o.facing()), p.x, p.y);
     }, "substyle"));
-    // On a wall facing due south the substyle is the vertical through the foot.
-    if (GetParam().decl == 0) {
+    EXPECT_TRUE(cyltest::onTheHourHalves(o, cyltest::substyleHourAngle(GetParam(), o.sky()),
+                                         sub.at(), false));
+    // On a wall facing due south the substyle is the vertical through the foot; at the equator
+    // its plane is the horizontal one, whose suns stand on the horizon.
+    if (GetParam().decl == 0 || GetParam().lat == 0) {
         EXPECT_TRUE(sub.points.empty());
     }
 }
 
+// Each line keeps the half of its turned horizon its own suns cast, and is drawn wherever they
+// cast shadows on the chord frame, also where its plane stands upright (A = 90 at the equator,
+// A = 180 at latitude 45).
 TEST_P(Cyl3dLines, ItalianAndBabylonianHoursLieOnTheirGreatCircles) {
     dial.tagWith(&shell::Module1::HourCounter);
+    const cyltest::Shown shown =
+        cyltest::shownOn(dial.surface(), oracle::kStoredPi / 2 * GetParam().radius);
+    auto expectLines = [&](const Drawing& d, double from, bool italian) {
+        const auto lines = d.byTag();
+        for (double A : numeric::StepRange(from, from + 180, 15)) {
+            const double n = italian ? 24 - A / 15 : -A / 15;
+            const std::string what = (italian ? "Italian " : "Babylonian ") + rundial::number(n);
+            const auto line = lines.find(A);
+            const std::vector<DialXY> points =
+                line == lines.end() ? std::vector<DialXY>{} : line->second;
+            EXPECT_TRUE(allOnCurve(o, points, [&](DialXY p) {
+                return o.distanceToItalianLine(n, p.x, p.y);
+            }, what));
+            EXPECT_TRUE(cyltest::onItsOwnHalf(o, n, italian, points));
+            const auto suns = cyltest::sunsOfItalianHour(o.sky(), n, italian);
+            cyltest::expectDrawnWhereShown(points.size(), cyltest::realShadowsOf(o, suns, shown),
+                                           what);
+        }
+    };
     const Drawing italian = dial.draw(cyl::DrawCylItalianHours3D);
-    for (const auto& [A, points] : italian.byTag())
-        EXPECT_TRUE(allOnCurve(o, points, [&](DialXY p) {
-            return o.distanceToItalianLine(24 - A / 15, p.x, p.y);
-        }, "Italian " + rundial::number(24 - A / 15)));
+    expectLines(italian, 0, true);
     const Drawing babylonian = dial.draw(cyl::DrawCylBabylonianHours3D);
-    for (const auto& [A, points] : babylonian.byTag())
-        EXPECT_TRUE(allOnCurve(o, points, [&](DialXY p) {
-            return o.distanceToBabylonianLine(-A / 15, p.x, p.y);
-        }, "Babylonian " + rundial::number(-A / 15)));
+    expectLines(babylonian, -180, false);
     EXPECT_EQ(italian.colours(), std::set<plot::Colour>{colourOf(12)});
     EXPECT_EQ(babylonian.colours(), std::set<plot::Colour>{colourOf(13)});
 }
@@ -153,6 +173,24 @@ TEST(Cyl3dHourLines, TrueNoonIsLeftToTheGeneratrixUnlessStandardTimeShiftsIt) {
     const double H = oracle::standardMeridianCorrection(-7.6438, -1);
     EXPECT_TRUE(allOnCurve(o, noon, [&](DialXY p) { return o.distanceToHourLine(H, p.x, p.y); },
                            "standard noon"));
+}
+
+// An hour line of standard time a little off true noon (here 0.14 degrees) stands almost
+// upright: drawn by heights, on its plane, where its suns cast it.
+TEST(Cyl3dHourLines, AnHourLineAlmostAtTrueNoonIsDrawnByHeights) {
+    Cyl3dDial standard({10, 0, false, 0.5, 0.2}, {{"ck_Etna", "1"}});
+    ASSERT_TRUE(standard.setUp());
+    standard.tagWith(&shell::Module1::HourCounter);
+    const Drawing d = standard.draw(cyl::DrawCylHourLines3D);
+    const oracle::CylinderOracle o = standard.oracle();
+    const double H = 7.5 + oracle::standardMeridianCorrection(-7.6438, -1);
+    ASSERT_LT(std::fabs(H), 0.2);
+    const auto lines = d.byTag();
+    ASSERT_EQ(lines.count(-7.5), 1u);
+    const std::vector<DialXY>& line = lines.at(-7.5);
+    EXPECT_GT(line.size(), 50u);
+    EXPECT_TRUE(allOnCurve(o, line, [&](DialXY p) { return o.distanceToHourLine(H, p.x, p.y); },
+                           "12:30 standard time"));
 }
 
 // Where the wall faces almost along the noon sun's azimuth, the ray through the tip runs almost

@@ -62,6 +62,23 @@ TEST(CylSetUp, SideStyleAndReferenceGeneratrix) {
     }
 }
 
+// A radius of 0 or below is no cylinder: every circular programme stops with one message before
+// anything is drawn, as the parabolic one does.
+TEST(CylSetUp, ARadiusOfZeroOrBelowStopsTheRun) {
+    for (const char* programme : {"M_CILINDRICI", "M_Param", "mnuCCs", "mnuCircp"})
+        for (const char* radius : {"0", "-0.3"}) {
+            SCOPED_TRACE(std::string(programme) + " radius " + radius);
+            const dialtest::Outcome o = dialtest::runProgramme(
+                programme, {{"txtLAT", "45"}, {"txtRadius", radius}, {"ck_Italiche", "1"},
+                            {"Ck_Section", "1"}});
+            EXPECT_FALSE(o.completed);
+            EXPECT_EQ(o.messages, std::vector<std::string>{
+                                      "The drawing was stopped: the inputs lead to a division by "
+                                      "zero. Please check the inputs."});
+            EXPECT_EQ(o.drawn(), 0u);
+        }
+}
+
 TEST(CylSetUp, ConvexStyleBeyondTheMeridianKeepsThePreviousGeometry) {
     Cyl3dDial dial({45, 80, true, 0.3, 0.1});  // (R + L) sin D >= R
     dial.m().TipOffset = 7;

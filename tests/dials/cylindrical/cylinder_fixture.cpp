@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <optional>
 
 #include "support/oracle_checks.h"
 
@@ -94,6 +95,56 @@ testing::AssertionResult onTheHourHalves(const oracle::CylinderOracle& o, double
     return testing::AssertionSuccess();
 }
 
+double substyleHourAngle(const Cylinder& c, const oracle::Sky& sky) {
+    // A wall facing due east or west: the six o'clock of the sun in front of it.
+    if (std::fabs(c.decl) == 90) return c.decl;
+    return sky.deg(std::atan(std::tan(sky.rad(c.decl)) / std::sin(sky.rad(c.lat))));
+}
+
+testing::AssertionResult onItsOwnHalf(const oracle::CylinderOracle& o, double n, bool italian,
+                                      const std::vector<oracle::DialXY>& points) {
+    for (const oracle::DialXY& p : points) {
+        const oracle::HourDecl sun = o.sunAt(p.x, p.y).sun;
+        // A sun that only touches the horizon (or a pole of the sky) is of both halves.
+        const std::optional<double> sunset = o.sky().sunsetHourAngle(sun.declination);
+        if (!sunset || std::fabs(std::sin(o.sky().rad(*sunset))) < 1e-3) continue;
+        if (std::fabs(sun.declination) > 89.9) continue;
+        const std::optional<double> hour =
+            italian ? o.sky().italianHourOf(sun.hourAngle, sun.declination)
+                    : o.sky().babylonianHourOf(sun.hourAngle, sun.declination);
+        if (!hour) continue;
+        if (std::fabs(std::remainder(*hour - n, 24)) < 1e-5) continue;
+        return testing::AssertionFailure()
+               << (italian ? "Italian " : "Babylonian ") << n << ": the point (" << p.x << ", "
+               << p.y << ") is the shadow of the sun of hour " << *hour << " (H "
+               << sun.hourAngle << ", decl " << sun.declination << ")";
+    }
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult onSomeOwnHalf(const oracle::CylinderOracle& o, oracle::DialXY p,
+                                       double first, bool italian, double tolerance) {
+    for (double n = first; n <= first + 12; ++n)
+        if (o.distanceToItalianLine(n, p.x, p.y) <= tolerance && onItsOwnHalf(o, n, italian, {p}))
+            return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "the point (" << p.x << ", " << p.y << ") lies on no "
+           << (italian ? "Italian" : "Babylonian") << " line from " << first
+           << " on, on the half of its own hour";
+}
+
+testing::AssertionResult onTheStripAboutTheFoot(const oracle::CylinderOracle& o,
+                                                const std::vector<oracle::DialXY>& points) {
+    // The programmes turn with the stored Pi, a hair more than a half turn.
+    const double halfTurn = o.radius() * std::acos(-1.0) * (1 + 1e-9);
+    for (const oracle::DialXY& p : points)
+        if (!(std::fabs(p.x) <= halfTurn))
+            return testing::AssertionFailure()
+                   << "the point (" << p.x << ", " << p.y << ") lies beyond half a turn ("
+                   << halfTurn << " m) from the foot's generatrix";
+    return testing::AssertionSuccess();
+}
+
 bool anywhere(oracle::DialXY) { return true; }
 
 Shown shownOn(const plot::PlotSurface& plot, double uLimit) {
@@ -125,6 +176,16 @@ std::vector<oracle::HourDecl> sunsOfDeclination(double declinationDeg) {
     return suns;
 }
 
+std::vector<oracle::HourDecl> sunsOfItalianHour(const oracle::Sky& sky, double n, bool italian) {
+    std::vector<oracle::HourDecl> suns;
+    for (int d = -23; d <= 23; ++d) {
+        const std::optional<double> H =
+            italian ? sky.italianHourAngle(n, d) : sky.babylonianHourAngle(n, d);
+        if (H) suns.push_back({*H, double(d)});
+    }
+    return suns;
+}
+
 std::vector<oracle::HourDecl> sunsOfHour(double hourAngleDeg) {
     std::vector<oracle::HourDecl> suns;
     for (int d = -23; d <= 23; ++d) suns.push_back({hourAngleDeg, double(d)});
@@ -136,6 +197,10 @@ void expectDrawnWhereCast(std::size_t drawn, std::size_t castAnywhere, std::size
     if (castAnywhere == 0) {
         EXPECT_EQ(drawn, 0u) << what;
     }
+    expectDrawnWhereShown(drawn, castShown, what);
+}
+
+void expectDrawnWhereShown(std::size_t drawn, std::size_t castShown, const std::string& what) {
     if (castShown >= 20) {
         EXPECT_GT(drawn, 2u) << what;
     }
@@ -144,11 +209,15 @@ void expectDrawnWhereCast(std::size_t drawn, std::size_t castAnywhere, std::size
 std::vector<double> noonShadowAbscissae(const oracle::CylinderOracle& o) {
     std::vector<double> south, north;
     for (double decl = -23.45; decl <= 23.45 + 1e-9; decl += 0.05) {
-        if (o.sky().altitude(0, decl) <= 0) continue;
-        const auto p = o.dialPoint(0, decl);
-        if (!p) continue;
-        std::vector<double>& side = decl < o.sky().latitude() ? south : north;
-        if (side.empty()) side.push_back(p->x);
+        // The sun at noon, and at midnight (north of the zenith, above the horizon only north
+        // of the polar circle).
+        for (double H : {0.0, 180.0}) {
+            if (o.sky().altitude(H, decl) <= 0) continue;
+            const auto p = o.dialPoint(H, decl);
+            if (!p) continue;
+            std::vector<double>& side = H == 0 && decl < o.sky().latitude() ? south : north;
+            if (side.empty()) side.push_back(p->x);
+        }
     }
     south.insert(south.end(), north.begin(), north.end());
     return south;

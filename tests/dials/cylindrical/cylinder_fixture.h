@@ -77,6 +77,27 @@ testing::AssertionResult onTheHourHalves(const oracle::CylinderOracle& o, double
                                          const std::vector<oracle::DialXY>& points,
                                          bool otherHalfDrawn);
 
+// The hour angle of the substyle of the cylinder's wall (degrees, afternoon +), within a quarter
+// turn of noon; on a wall facing due east or west, that of the sun in front of it.
+double substyleHourAngle(const Cylinder& c, const oracle::Sky& sky);
+
+// Every point of the Italian (italian) or Babylonian line of hour n the shadow of a sun of that
+// hour: the line keeps its own half of the turned horizon, the other half holding the other
+// family's hour of the same number. A point whose sun never rises or sets (near the poles of the
+// sky, where the halves meet) is not judged.
+testing::AssertionResult onItsOwnHalf(const oracle::CylinderOracle& o, double n, bool italian,
+                                      const std::vector<oracle::DialXY>& points);
+
+// Whether the point lies (within the tolerance) on the Italian (Babylonian) line of some hour n
+// from first to first + 12, on the half of its own hour; where two lines cross, either will do.
+testing::AssertionResult onSomeOwnHalf(const oracle::CylinderOracle& o, oracle::DialXY p,
+                                       double first, bool italian, double tolerance);
+
+// Every point within half a turn of the foot's generatrix: the development is the strip of one
+// turn centred on it, in every programme.
+testing::AssertionResult onTheStripAboutTheFoot(const oracle::CylinderOracle& o,
+                                                const std::vector<oracle::DialXY>& points);
+
 // Which points of the unrolled dial a programme can show.
 using Shown = std::function<bool(oracle::DialXY)>;
 // Everywhere, or within the plot area (1 mm inside its edges) and |u| < uLimit.
@@ -98,14 +119,21 @@ std::size_t realShadowsOf(const oracle::CylinderOracle& o,
 std::vector<oracle::HourDecl> sunsOfDeclination(double declinationDeg);
 std::vector<oracle::HourDecl> sunsOfHour(double hourAngleDeg);
 
+// The suns of the Italian (italian) or Babylonian hour n at the declinations -23 to 23 by whole
+// degrees, on the days the sun rises and sets.
+std::vector<oracle::HourDecl> sunsOfItalianHour(const oracle::Sky& sky, double n, bool italian);
+
 // A line drawn where its suns cast real shadows: nothing where none does anywhere
 // (castAnywhere), some points where twenty or more do where the dial is shown (castShown).
 void expectDrawnWhereCast(std::size_t drawn, std::size_t castAnywhere, std::size_t castShown,
                           const std::string& what);
+// The second half of it alone, for a line that runs on beyond the year's suns (as an hour line
+// does): some points where twenty or more of them cast shadows where the dial is shown.
+void expectDrawnWhereShown(std::size_t drawn, std::size_t castShown, const std::string& what);
 
-// The noon generatrices a dial must show: the developed abscissae of the noon shadows of the
-// year's suns (declinations within +-23.45 degrees, above the horizon), each once; the one of the
-// noon sun south of the zenith first.
+// The noon generatrices a dial must show: the developed abscissae of the noon (and midnight)
+// shadows of the year's suns (declinations within +-23.45 degrees, above the horizon), each
+// once; the one of the noon sun south of the zenith first.
 std::vector<double> noonShadowAbscissae(const oracle::CylinderOracle& o);
 
 // The drawing's dark red lines are the full-height noon generatrices, one at each abscissa of

@@ -169,8 +169,15 @@ TEST_P(ParabolicLines, EquinoctialIsTheCutOfTheEquator) {
     const auto o = dial->oracle();
     const Drawing d = dial->drawSection(cyl::DrawParabolicEquinoctialLine);
     if (c.lat == 0) {
-        // The plane of the equator is vertical: no height over a sample can be computed.
-        EXPECT_TRUE(d.points.empty());
+        // The plane of the equator stands upright: no height over a sample can be computed,
+        // and the line is drawn by heights, down the generatrix it cuts, where the sun shines.
+        bool cast = false;
+        for (double H = -89; H <= 89; ++H)
+            if (const auto p = o.shadow(H, 0)) cast = cast || realSun(o, *p) == true;
+        EXPECT_EQ(d.points.size() > 50u, cast);
+        EXPECT_TRUE(allWithin(d.at(), [&](DialXY p) { return o.distanceToEquinoctial(p); },
+                              "equinoctial"));
+        for (const DialXY& p : d.at()) ASSERT_NE(realSun(o, p), std::optional<bool>(false));
         return;
     }
     EXPECT_TRUE(allWithin(d.at(), [&](DialXY p) { return o.distanceToEquinoctial(p); },
@@ -260,8 +267,9 @@ TEST_P(ParabolicLines, DeclinationLinesAreTheRealShadowsOfTheirDays) {
 // Italian hour n (24 - alpha / 15 for alpha 0..180) and Babylonian hour n (-alpha / 15 for
 // -180..0) lie on one great circle of suns, whose plane through the tip cuts the line. The
 // circle holds the suns of Italian hour n on one half and of Babylonian hour n on the other:
-// each line is drawn where a real sun of its own hour casts the shadow. A plane nearly
-// horizontal (alpha 180 at latitude 45) cuts the surface far off the plot.
+// each line is drawn where a real sun of its own hour casts the shadow. A plane standing upright
+// (alpha 180 at latitude 45) cuts the samples far off the plot; it is drawn by heights (see
+// ParabolicUprightPlanes).
 void expectTurnedHorizons(ParabolicDial& dial, const oracle::ParabolicOracle& o,
                           const Drawing& d, bool italian) {
     const auto lines = d.byTag();
@@ -376,6 +384,49 @@ const Cylinder kCylinders[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cylinders, ParabolicLines, testing::ValuesIn(kCylinders), cylinderName);
+
+// Planes through the tip that stand upright are drawn by heights, down the generatrices they
+// cut, where a real sun of their line casts the shadow: the Italian and Babylonian hour whose
+// turned horizon is the prime vertical (latitude 45), and an hour of standard time 0.14 degrees
+// off true noon.
+TEST(ParabolicUprightPlanes, AreDrawnByHeightsWhereTheirSunsShine) {
+    // On the concave side the prime vertical through the tip cuts both arms.
+    {
+        ParabolicDial dial({45, 30, false, 0.5, 0.2}, only({}));
+        ASSERT_TRUE(dial.setUp());
+        const auto o = dial.oracle();
+        dial.tagWith(&shell::Module1::HourLoop);
+        for (const auto& [section, italian] :
+             {std::pair{&cyl::DrawParabolicItalianHours, true},
+              {&cyl::DrawParabolicBabylonianHours, false}}) {
+            const auto lines = dial.drawSection(section).byTag();
+            const auto line = lines.find(italian ? 180 : -180);
+            ASSERT_NE(line, lines.end()) << italian;
+            EXPECT_GT(line->second.size(), 50u);
+            EXPECT_TRUE(allWithin(line->second, [&](DialXY p) {
+                return o.distanceToPlaneCut(o.sky().italianCircleNormal(12), p);
+            }, "the upright turned horizon"));
+            for (const DialXY& p : line->second) {
+                ASSERT_NE(realSun(o, p), std::optional<bool>(false));
+                const oracle::HourDecl sun = o.sunFor(p);
+                const auto hour =
+                    italian ? o.sky().italianHourOf(sun.hourAngle, sun.declination)
+                            : o.sky().babylonianHourOf(sun.hourAngle, sun.declination);
+                if (hour) {
+                    EXPECT_NEAR(std::remainder(*hour - 12, 24), 0, 1e-6);
+                }
+            }
+        }
+    }
+    ParabolicDial standard({10, 0, false, 0.5, 0.2}, only({"ck_Etna"}));
+    ASSERT_TRUE(standard.setUp());
+    const auto o = standard.oracle();
+    const double H = 7.5 + oracle::standardMeridianCorrection(-7.6438, -1);
+    const Drawing d = standard.drawSection(cyl::DrawParabolicHourLines);
+    std::size_t onLine = 0;
+    for (const DialXY& p : d.at()) onLine += o.distanceToHourLine(H, p) < 1e-6;
+    EXPECT_GT(onLine, 50u);
+}
 
 // With standard-meridian time each line moves by the zone's correction, and the hour of 12:00
 // is drawn; the correction moves the lines the same way on both sides.

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "dials/cylindrical/param_procedures.h"
+#include "numeric/step_loop.h"
 #include "param_fixture.h"
 #include "support/oracle_sky.h"
 
@@ -62,6 +63,9 @@ TEST_P(ParamOnOracle, HourLinesAreTheCutsOfTheirHourPlanes) {
         for (const dialtest::DrawnPoint& q : d.points)
             ASSERT_EQ(q.colour, colourOf(q.tag == 0 ? 12 : std::fabs(q.tag) == 90 ? 9 : 7));
         EXPECT_TRUE(allReachable(o, d));
+        // The sweep starts from the generatrix facing north; each point is drawn on the strip
+        // centred on the foot's, where the other programmes draw it.
+        EXPECT_TRUE(cyltest::onTheStripAboutTheFoot(o, d.at()));
     }
 }
 
@@ -99,10 +103,16 @@ TEST_P(ParamOnOracle, SubstyleLineIsTheCutOfThePlaneOfStyleAndNormal) {
     ASSERT_TRUE(dial.setUp());
     const oracle::CylinderOracle o = dial.oracle();
     const Drawing d = dial.draw(DrawCylSubstyleParam);
+    // The half of its plane an hour line of the substyle's hour keeps.
+    EXPECT_TRUE(cyltest::onTheHourHalves(o, cyltest::substyleHourAngle(GetParam(), o.sky()), d.at(),
+                                         false));
     EXPECT_EQ(d.withColour(colourOf(9)).size(), d.points.size());
     // On a wall facing due south or north the substyle is the noon line, which degenerates.
     if (GetParam().decl == 0 || GetParam().decl == 180) return;
-    EXPECT_GT(d.points.size(), 10u);
+    // On a wall facing north of east or west the half of the substyle's hour lies behind it.
+    if (std::fabs(GetParam().decl) < 90) {
+        EXPECT_GT(d.points.size(), 10u);
+    }
     const oracle::Vec3 normal = oracle::cross(o.facing(), o.sky().pole());
     EXPECT_TRUE(allNear(d.at(), [&](DialXY p) { return o.distanceToPlaneCut(normal, p.x, p.y); },
                         GetParam().style, "substyle"));
@@ -136,22 +146,35 @@ TEST_P(ParamOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
     EXPECT_TRUE(allReachable(o, babylonian));
 
     const double grazing = 90 - GetParam().lat;
-    for (const auto& [H, points] : italian.byTag()) {
-        if (H == kEnvelope) {
-            EXPECT_TRUE(
-                allNear(points, cylprojtest::declinationPair(o, grazing), L, "envelope"));
-            continue;
-        }
-        const double n = 18 - H / 15;
-        EXPECT_TRUE(allNear(points, [&](DialXY p) { return o.distanceToItalianLine(n, p.x, p.y); },
-                            L, "Italian " + std::to_string(n)));
+    const auto italianLines = italian.byTag();
+    const auto envelope = italianLines.find(kEnvelope);
+    if (envelope != italianLines.end()) {
+        EXPECT_TRUE(allNear(envelope->second, cylprojtest::declinationPair(o, grazing), L,
+                            "envelope"));
     }
-    EXPECT_GE(babylonian.byTag().size(), 5u);
-    for (const auto& [H, points] : babylonian.byTag()) {
-        const double n = 6 - H / 15;
-        EXPECT_TRUE(allNear(points,
-                            [&](DialXY p) { return o.distanceToBabylonianLine(n, p.x, p.y); }, L,
-                            "Babylonian " + std::to_string(n)));
+    // On a wall facing north of east or west most of their own halves lie behind it.
+    if (std::fabs(GetParam().decl) < 90) {
+        EXPECT_GE(babylonian.byTag().size(), 5u);
+    }
+    // Each line keeps its own half of the turned horizon, and is drawn wherever its suns cast
+    // shadows, also where its plane stands upright (latitude 45, H = 90).
+    for (const bool isItalian : {true, false}) {
+        const auto lines = (isItalian ? italian : babylonian).byTag();
+        for (double H : numeric::StepRange(-90, 90, 15)) {
+            const double n = isItalian ? 18 - H / 15 : 6 - H / 15;
+            const std::string what = (isItalian ? "Italian " : "Babylonian ") + std::to_string(n);
+            const auto line = lines.find(H);
+            const std::vector<DialXY> points =
+                line == lines.end() ? std::vector<DialXY>{} : line->second;
+            EXPECT_TRUE(allNear(points,
+                                [&](DialXY p) { return o.distanceToItalianLine(n, p.x, p.y); }, L,
+                                what));
+            EXPECT_TRUE(cyltest::onItsOwnHalf(o, n, isItalian, points));
+            const auto suns = cyltest::sunsOfItalianHour(o.sky(), n, isItalian);
+            cyltest::expectDrawnWhereShown(
+                points.size(), cyltest::realShadowsOf(o, suns, cyltest::shownOn(dial.surface())),
+                what);
+        }
     }
 }
 

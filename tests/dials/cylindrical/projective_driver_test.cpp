@@ -9,6 +9,7 @@
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "projective_fixture.h"
+#include "support/oracle_checks.h"
 #include "shell/refusal.h"
 
 namespace cylprojtest {
@@ -74,16 +75,31 @@ TEST(ProjectiveDriver, SetUpComputesTheTangentPlaneDial) {
     EXPECT_NEAR(m.PlaneCoefY, 0.2, 1e-9);
 }
 
-TEST(ProjectiveDriver, AtTheEquatorTheSubstyleIsVerticalAndNoItalianHoursAreDrawn) {
+// At the equator the substyle is vertical (nothing drawn); the horizon conic of the Italian
+// and Babylonian hours degenerates, and each of their lines is the cut of its plane, an hour
+// plane; the plane of the equator stands upright, and the equinoctial is drawn by heights.
+TEST(ProjectiveDriver, AtTheEquatorTheSubstyleIsVerticalAndTheHourFamiliesAreTheirPlanes) {
     ProjectiveCylinder dial({0, 25, false});
     ASSERT_TRUE(dial.setUp());
     EXPECT_EQ(dial.m().SetupAngleA, dial.m().Pi / 2);
     EXPECT_EQ(dial.m().SubstyleHour, dial.m().Pi / 2);
     EXPECT_NEAR(dial.m().SetupAngleB, dial.m().Pi / 2 - dial.m().WallDeclRad, 1e-15);
     EXPECT_TRUE(dial.draw(DrawCylProjSubstyleLine).points.empty());
-    EXPECT_TRUE(dial.draw(DrawCylProjItalianHours).points.empty());
-    EXPECT_TRUE(dial.draw(DrawCylProjBabylonianHours).points.empty());
     EXPECT_FALSE(dial.draw(DrawCylProjHourLines).points.empty());
+    const oracle::CylinderOracle o = dial.oracle();
+    for (const auto& [draw, italian] :
+         {std::pair{&DrawCylProjItalianHours, true}, {&DrawCylProjBabylonianHours, false}}) {
+        const Drawing d = dial.draw(draw);
+        EXPECT_GT(d.points.size(), 100u);
+        EXPECT_TRUE(cyltest::allCastByRealSuns(o, d.at(), italian ? "Italian" : "Babylonian"));
+        for (const oracle::DialXY& p : d.at())
+            ASSERT_TRUE(cyltest::onSomeOwnHalf(o, p, italian ? 12 : 0, italian,
+                                               oracle::toleranceFor(0.1)));
+    }
+    const Drawing eq = dial.draw(DrawCylProjEquinoctial);
+    EXPECT_GT(eq.points.size(), 100u);
+    EXPECT_TRUE(cyltest::allCastByRealSuns(o, eq.at(), "equinoctial"));
+    EXPECT_TRUE(allNear(eq.at(), declinationPair(o, 0), 0.1, "equinoctial"));
 }
 
 // A "Definition" of 0 (or an empty box) stops the run before any curve with the same message in

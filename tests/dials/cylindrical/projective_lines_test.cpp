@@ -11,6 +11,7 @@
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "projective_fixture.h"
+#include "support/oracle_checks.h"
 #include "support/oracle_sky.h"
 
 namespace cylprojtest {
@@ -91,8 +92,14 @@ TEST_P(ProjectiveOnOracle, SubstyleLineIsTheCutOfThePlaneOfStyleAndNormal) {
         EXPECT_TRUE(d.points.empty());
         return;
     }
-    EXPECT_GT(d.points.size(), 10u);
+    // On a wall facing north of east or west the half of the substyle's hour lies behind it.
+    if (std::fabs(GetParam().decl) < 90) {
+        EXPECT_GT(d.points.size(), 10u);
+    }
     EXPECT_EQ(d.withColour(colourOf(9)).size(), d.points.size());
+    // The half of its plane an hour line of the substyle's hour keeps.
+    EXPECT_TRUE(cyltest::onTheHourHalves(o, cyltest::substyleHourAngle(GetParam(), o.sky()),
+                                         d.at(), false));
     const oracle::Vec3 normal = oracle::cross(o.facing(), o.sky().pole());
     EXPECT_TRUE(allNear(d.at(), [&](DialXY p) { return o.distanceToPlaneCut(normal, p.x, p.y); },
                         GetParam().style, "substyle"));
@@ -117,8 +124,11 @@ TEST_P(ProjectiveOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
     const Drawing babylonian = dial.draw(DrawCylProjBabylonianHours);
     EXPECT_EQ(italian.withColour(colourOf(12)).size(), italian.points.size());
     EXPECT_EQ(babylonian.withColour(colourOf(13)).size(), babylonian.points.size());
-    EXPECT_GT(italian.points.size(), 20u);
-    EXPECT_GT(babylonian.points.size(), 20u);
+    // On a wall facing north of east or west most of their own halves lie behind it.
+    if (std::fabs(GetParam().decl) < 90) {
+        EXPECT_GT(italian.points.size(), 20u);
+        EXPECT_GT(babylonian.points.size(), 20u);
+    }
     EXPECT_TRUE(cyltest::allCastByRealSuns(o, italian.at(), "Italian"));
     EXPECT_TRUE(cyltest::allCastByRealSuns(o, babylonian.at(), "Babylonian"));
 
@@ -132,6 +142,12 @@ TEST_P(ProjectiveOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
                         "Italian"));
     EXPECT_TRUE(allNear(babylonian.at(), [&](DialXY p) { return nearest(p, 0); },
                         GetParam().style, "Babylonian"));
+    // Each line keeps its own half of the turned horizon: a point of the other half is the
+    // shadow of the other family's hour of the same number.
+    for (const auto& [drawing, isItalian] : {std::pair{&italian, true}, {&babylonian, false}})
+        for (const DialXY& p : drawing->at())
+            ASSERT_TRUE(cyltest::onSomeOwnHalf(o, p, isItalian ? 12 : 0, isItalian,
+                                               oracle::toleranceFor(GetParam().style)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cylinders, ProjectiveOnOracle, testing::ValuesIn(cylinders()));
@@ -156,6 +172,53 @@ TEST(ProjectiveAtTheEquator, WallsFacingSouthOrNorthHaveTheirDeclinationLines) {
             EXPECT_TRUE(cyltest::allCastByRealSuns(o, points, "declination"));
         }
     }
+}
+
+// Near the equator on a wall facing south the polar style stands almost normal to the tangent
+// plane: the hour lines, the Italian and the Babylonian hours keep their digits all the same.
+TEST(ProjectiveAtTheEquator, LinesKeepTheirPrecisionWhereThePolarStyleIsAlmostNormal) {
+    for (const Cylinder& c :
+         {Cylinder{0.001, 0, false, 0.5, 0.8}, Cylinder{0.001, 180, true, 0.5, 0.2}}) {
+        SCOPED_TRACE(cyltest::describe(c));
+        ProjectiveCylinder dial(c, {{"TxtHour", "1"}});
+        ASSERT_TRUE(dial.setUp());
+        const oracle::CylinderOracle o = dial.oracle();
+        dial.tagWith(&shell::Module1::HourCounter);
+        const Drawing hours = dial.draw(DrawCylProjHourLines);
+        EXPECT_GT(hours.points.size(), 100u);
+        for (const auto& [H, points] : hours.byTag())
+            EXPECT_TRUE(allNear(points, [&](DialXY p) { return o.distanceToHourLine(H, p.x, p.y); },
+                                c.style, "hour " + std::to_string(H)));
+        const Drawing italian = dial.draw(DrawCylProjItalianHours);
+        EXPECT_GT(italian.points.size(), 100u);
+        EXPECT_TRUE(allNear(italian.at(), [&](DialXY p) {
+            double best = std::numeric_limits<double>::infinity();
+            for (double n = 12; n <= 24; ++n)
+                best = std::fmin(best, o.distanceToItalianLine(n, p.x, p.y));
+            return best;
+        }, c.style, "Italian"));
+    }
+}
+
+// Each Italian and Babylonian line is sampled along the tangent plane's abscissa, as the hour
+// lines are: near the equator a line that runs almost level on the wall is drawn without gaps.
+TEST(ProjectiveItalianHours, AreDrawnWithoutGapsWhereTheyRunLevel) {
+    const Cylinder c{5, 100, false, 0.5, 0.2};
+    ProjectiveCylinder dial(c);
+    ASSERT_TRUE(dial.setUp());
+    const oracle::CylinderOracle o = dial.oracle();
+    const std::vector<DialXY> drawn = dial.draw(DrawCylProjBabylonianHours).at();
+    // Babylonian hour 10, on the suns of the year whose shadows fall near the foot.
+    std::size_t checked = 0;
+    for (const oracle::HourDecl& sun : cyltest::sunsOfItalianHour(o.sky(), 10, false)) {
+        const auto p = o.dialPoint(sun.hourAngle, sun.declination);
+        if (!p || std::fabs(p->x) > 0.2 || !o.castByRealSun(p->x, p->y)) continue;
+        ++checked;
+        double best = std::numeric_limits<double>::infinity();
+        for (const DialXY& q : drawn) best = std::fmin(best, oracle::distance(*p, q));
+        EXPECT_LT(best, 0.02) << "H " << sun.hourAngle << ", decl " << sun.declination;
+    }
+    EXPECT_GT(checked, 10u);
 }
 
 }  // namespace

@@ -243,7 +243,9 @@ INSTANTIATE_TEST_SUITE_P(Cylinders, CylSphLines,
                                          cylinder(60, -170, false, 0.3, 0.1),
                                          cylinder(45, 200, false), cylinder(10, 30, false),
                                          cylinder(10, 30, true), cylinder(0, 90, false),
-                                         cylinder(70, 0, true), cylinder(45, -20, true, 0.3, 0.1)));
+                                         cylinder(70, 0, true), cylinder(45, -20, true, 0.3, 0.1),
+                                         // A concave style reaching out beyond the far wall.
+                                         cylinder(35, 30, false, 0.3, 0.7)));
 
 class CylSphNumerals : public testing::TestWithParam<Cylinder> {};
 
@@ -359,10 +361,10 @@ TEST(CylSphDriver, AnAbsurdRadiusRecordsNoValueThatIsNotFinite) {
     }
 }
 
-// A convex style of length 0 reaches nothing beyond the foot; a radius of 0 has no section.
-// Neither ends the run, and no curve draws a point.
+// A convex style of length 0 reaches nothing beyond the foot: the run goes on, and no curve
+// draws a point. (A radius of 0 has no section: the run stops, see CylSetUp.)
 TEST(CylSphDriver, CylindersWithoutShadowsDrawNoCurve) {
-    for (const Cylinder& c : {cylinder(45, 10, true, 1, 0), cylinder(45, 10, false, 0, 0.1)}) {
+    for (const Cylinder& c : {cylinder(45, 10, true, 1, 0)}) {
         CylSphDial dial(c, {{"ckRomani", "1"}, {"ck_Lemniscate", "1"}, {"ck_Italiche", "1"}});
         EXPECT_TRUE(dial.ran);
         for (auto draw : {cyl::DrawCylSphHourLines, cyl::DrawCylSphEquinoctial,
