@@ -4,6 +4,7 @@
 
 #include "dials/dial_point.h"
 #include "numeric/checked.h"
+#include "numeric/quadratic.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -18,24 +19,13 @@ struct Quadratic {
     double a, b, c;
 };
 
-// The real roots of a r^2 + b r + c = 0, each computed in the form that stays exact when the
-// other grows without bound: q = -(b + sgn(b) sqrt(disc)) / 2 gives the roots q / a and c / q.
-// A leading coefficient that vanishes (a degenerate conic) leaves the finite root c / q = -c / b
-// exact and makes q / a fail. A root that cannot be computed is left out, and a negative
-// discriminant gives none.
+// Calls use(root) for each real root of a r^2 + b r + c = 0 that can be formed (exact also where
+// a vanishes, a degenerate conic).
 template <class Use>
 void forEachRoot(const Quadratic& q, Use&& use) {
-    double discriminant = 0;
-    if (!numeric::assignOrSkip(discriminant, [&] {
-            return numeric::checkFinite(q.b * q.b - 4 * q.a * q.c);
-        }))
-        return;
-    if (discriminant < 0) return;
-    const double root = std::sqrt(discriminant);
-    const double half = -(q.b + (q.b < 0 ? -root : root)) / 2;
-    double r = 0;
-    if (numeric::assignOrSkip(r, [&] { return checkedDiv(half, q.a); })) use(r);
-    if (numeric::assignOrSkip(r, [&] { return checkedDiv(q.c, half); })) use(r);
+    const numeric::QuadraticRoots roots = numeric::stableQuadraticRoots(q.a, q.b, q.c);
+    for (const std::optional<double>& root : {roots.minus, roots.plus})
+        if (root) use(*root);
 }
 
 ConeVector add(const ConeVector& a, double k, const ConeVector& b) {

@@ -17,6 +17,7 @@
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/quadratic.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -75,18 +76,13 @@ DialPoint generalPoint(shell::Module1& m, const NorthernWall& wall, double delta
     // The colour: the winter days' index, another where the day's line is an ellipse (T > 0).
     if (delta < 0) colourIndex = T > 0 ? 3 : 12;
 
-    // The two roots without cancellation: qq / a and c / qq.
-    const double root = numeric::checkedSqrt(checkFinite(b * b - 4 * a * c));
-    const double qq = -(b + (b < 0 ? -root : root)) / 2;
+    const numeric::QuadraticRoots roots = numeric::stableQuadraticRoots(a, b, c);
     const Vec3 sun = wall.sun(hourAngle, delta * W);
     std::optional<DialPoint> best;
     double bestAlignment = -1;
-    for (int i = 0; i < 2; ++i) {
-        double Y = 0;
-        if (!numeric::assignOrSkip(Y, [&] {
-                return i == 0 ? checkedDiv(qq, a) : checkedDiv(c, qq);
-            }))
-            continue;
+    for (const std::optional<double>& root : {roots.minus, roots.plus}) {
+        if (!root) continue;
+        const double Y = *root;
         DialPoint p;
         double alignment = 0;
         const bool ok = numeric::skip([&] {
