@@ -3,9 +3,7 @@
 #include <cmath>
 
 #include "dials/dial_point.h"
-#include "numeric/checked.h"
 #include "numeric/quadratic.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -13,7 +11,6 @@ namespace dials::flat3d {
 
 namespace {
 
-using numeric::checkedDiv;
 
 struct Quadratic {
     double a, b, c;
