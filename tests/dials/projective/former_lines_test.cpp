@@ -110,8 +110,8 @@ TEST_P(FormerLines, HourNoonAndEquinoctialLines) {
         EXPECT_TRUE(oracle::allOnWholeHourLine(o, 0, noon, tolerance));
     }
     // Every noon shadow of the year that falls in the plot area lies on the drawn noon line,
-    // with a point of it within a millimetre: also where the line runs almost along the slope
-    // (a plane facing nearly south) and where the centre lies far off.
+    // with a point of it within a millimetre, also where the line runs almost along the slope
+    // (a plane facing nearly south); the vertical of an untilted plane reaches them all.
     const plot::PlotSurface& plot = dial.surface();
     const double left = -plot.ShiftX(), right = plot.QuadranteL() - plot.ShiftX();
     const double top = plot.ShiftY(), bottom = plot.ShiftY() - plot.QuadranteH();
@@ -176,6 +176,20 @@ TEST_P(FormerLines, ItalianAndBabylonianHours) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, FormerLines, testing::ValuesIn(kPlanes));
+
+// Near the polar axis the centre lies kilometres away; the horizon, level with the tip, stays
+// where the tip is.
+TEST(FormerHorizon, LevelWithTheTipNearThePolarAxis) {
+    for (const Plane& p : {Plane{89.9, 0.5, 0.1}, Plane{0.01, -1, 89.99},
+                           Plane{45, 0.5, 45}, Plane{60, 0, 30.01}}) {
+        SCOPED_TRACE(describe(p));
+        FormerDial dial(p);
+        ASSERT_TRUE(dial.setUp());
+        const auto horizon = dial.draw(DrawHorizonProjFormer).segmentsWithColour(qbColor(2));
+        ASSERT_EQ(horizon.size(), 1u);
+        EXPECT_NEAR(dial.oracle().altitudeAt(horizon[0].a.x, horizon[0].a.y), 0, 1e-7);
+    }
+}
 
 // Latitudes equal to a line's declination, where its cone cuts a parabola from the reference
 // plane, and latitudes next to them; latitudes next to the equator, where the centre lies
