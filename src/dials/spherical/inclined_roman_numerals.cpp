@@ -72,10 +72,10 @@ void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) 
             glyph(ctx, x, y, m.Pi / 2, hour, 1);
             if (colours.set) plot.setForeColor(kWhite);
         };
-        const bool horizontal = m.HorizontalFlag == 1;
+        if (m.HorizontalFlag != 1 && !OnSunlitSideOfHorizon(m, Y, T)) continue;
         if (m.LatRad >= 0) {
-            if (horizontal || Y <= T) drawAt(X, Y);
-        } else if (horizontal || Y >= T) {
+            drawAt(X, Y);
+        } else {
             double reflectedX = -X, reflectedY = -Y;
             drawAt(reflectedX, reflectedY);
         }

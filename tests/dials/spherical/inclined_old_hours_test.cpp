@@ -119,6 +119,7 @@ std::vector<Plane> oldHourPlanes() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, InclinedOldHoursOnOracle, testing::ValuesIn(oldHourPlanes()));
+INSTANTIATE_TEST_SUITE_P(PastTheVertical, InclinedOldHoursOnOracle, testing::ValuesIn(pastTheVertical()));
 INSTANTIATE_TEST_SUITE_P(OtherSignOfNinety, InclinedOldHoursOnOracle,
                          testing::ValuesIn(otherSignHorizontals()));
 
