@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 #include "dials/projective/former_procedures.h"
 #include "numeric/checked.h"
@@ -17,13 +16,6 @@ namespace dials::projective {
 using numeric::checkedDiv;
 using numeric::checkFinite;
 using numeric::StepRange;
-
-void DrawEquinoctialProjFormer(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
-    for (double x : StepRange(-m.XLoopHalf, m.XLoopHalf, 0.001))
-        former::plotReferencePoint(ctx, x, -m.SetupTemp3, colour);
-}
 
 namespace {
 
@@ -58,6 +50,13 @@ void plotLineAcrossPlot(shell::Context& ctx, double x0, double y0, double ux, do
 }
 
 }  // namespace
+
+void DrawEquinoctialProjFormer(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    for (double x : StepRange(-m.XLoopHalf, m.XLoopHalf, 0.001))
+        former::plotReferencePoint(ctx, x, -m.SetupTemp3, colour);
+}
 
 void DrawNoonLineProjFormer(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
