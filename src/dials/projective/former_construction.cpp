@@ -8,6 +8,7 @@
 // O across and along the slope are |s cos E sin S| and |s cos E cos S|, and their signs are those
 // of the foot of the perpendicular from O to the equinoctial line.
 
+#include <algorithm>
 #include <cmath>
 
 #include "dials/projective/former_procedures.h"
@@ -55,7 +56,10 @@ void finishConstruction(shell::Context& ctx) {
     if (shell::ticked(ctx, "ck_Triangolo")) drawTurnedDownTriangle(ctx);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double x = -ctx.m.OriginX;
-    plot.xLine(x, -plot.ShiftY(), x, 2 * plot.ShiftY(), shell::LineColor(ctx, 8));
+    // From the top edge down past the bottom edge: where the noon line has no tilt (a vertical
+    // plane, or one facing due south or north) the vertical is the noon line.
+    const double bottom = std::max(2 * plot.ShiftY(), plot.QuadranteH() - plot.ShiftY());
+    plot.xLine(x, -plot.ShiftY(), x, bottom, shell::LineColor(ctx, 8));
 }
 
 }  // namespace

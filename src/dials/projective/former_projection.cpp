@@ -55,9 +55,10 @@ void plotReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour
 }
 
 double horizonHeight(const shell::Module1& m) {
-    // The tip lies s sin(lat) below the centre: measured along the slope from the foot, the
-    // centre's height above the foot less that drop.
-    return -m.OriginY - checkedDiv(m.HorizonRefLength, std::cos(m.ReclRad));
+    // The tip stands |L| out of the plane, so the line level with it lies |L| tan R up the slope
+    // from the foot. Formed from the style alone, it stays exact where the centre lies far off
+    // (a plane near the polar axis), whose height the polar style's terms would cancel.
+    return numeric::checkFinite(std::fabs(m.StyleLength) * std::tan(m.ReclRad));
 }
 
 void plotSunlitReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour) {

@@ -98,9 +98,13 @@ void SetupProjectiveFormer(shell::Context& ctx) {
 
     const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad;
     // The polar style from the tip to the centre: the perpendicular style over the sine of the
-    // style's elevation. Its sign tells on which side of the tip the centre lies.
-    double s = std::fabs(checkedDiv(
-        m.StyleLength, std::cos(D) * std::cos(phi) * std::cos(R) - std::sin(R) * std::sin(phi)));
+    // style's elevation. Its sign tells on which side of the tip the centre lies. A style
+    // parallel to the plane (a polar plane) has no centre: typed exactly, the stored Pi leaves
+    // a sine of some 1e-10 instead of 0, which would put the centre 1e9 style lengths away and
+    // every line of the method at that centre; it is taken as the 0 it stands for.
+    double sinE = std::cos(D) * std::cos(phi) * std::cos(R) - std::sin(R) * std::sin(phi);
+    if (std::fabs(sinE) < 1e-9) sinE = 0;
+    double s = std::fabs(checkedDiv(m.StyleLength, sinE));
     m.SideSign = 1;
     // A plane turned past the vertical, reclining or inclining, is the plane of declination
     // D + 180 and reclination +-180 - R seen from its other axes: the map turns its points half

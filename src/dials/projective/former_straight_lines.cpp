@@ -1,6 +1,7 @@
 // The straight lines of the former projective dial other than the hour lines: the equinoctial
 // line, the noon line, the substyle, the triangle of the style drawn apart and the horizon.
 
+#include <algorithm>
 #include <cmath>
 
 #include "dials/projective/former_procedures.h"
@@ -16,6 +17,40 @@ using numeric::checkedDiv;
 using numeric::checkFinite;
 using numeric::StepRange;
 
+namespace {
+
+// Plots the points of the straight line (x0 + t ux, y0 + t uy), plot coordinates, that lie in
+// the plot area, one every `step` metres along the steeper of the two axes: a line that runs
+// almost along one axis gets its points as close as one along the other, and the line is drawn
+// across the whole plot area wherever its reference point lies.
+void plotLineAcrossPlot(shell::Context& ctx, double x0, double y0, double ux, double uy,
+                        double step, numeric::Colour colour) {
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    double from = -INFINITY, to = INFINITY;
+    // The stretch of t inside the slab lo <= p + t u <= hi of one axis.
+    const auto clip = [&](double p, double u, double lo, double hi) {
+        if (u == 0) {
+            if (p < lo || p > hi) from = INFINITY;
+            return;
+        }
+        const double a = checkedDiv(lo - p, u), b = checkedDiv(hi - p, u);
+        from = std::max(from, std::min(a, b));
+        to = std::min(to, std::max(a, b));
+    };
+    clip(x0, ux, -plot.ShiftX(), plot.QuadranteL() - plot.ShiftX());
+    clip(y0, uy, -plot.ShiftY(), plot.QuadranteH() - plot.ShiftY());
+    if (!(from <= to)) return;
+    // Counted from the stretch's start, so that a reference point far off leaves the step its
+    // size.
+    const double dt = step / std::max(std::fabs(ux), std::fabs(uy));
+    for (double t : StepRange(0, to - from, dt)) {
+        const double px = x0 + (from + t) * ux, py = y0 + (from + t) * uy;
+        if (std::isfinite(px) && std::isfinite(py)) plot.xPset(px, py, colour);
+    }
+}
+
+}  // namespace
+
 void DrawEquinoctialProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const numeric::Colour colour = shell::LineColor(ctx, 9);
@@ -29,13 +64,12 @@ void DrawNoonLineProjFormer(shell::Context& ctx) {
     if (m.NoonTiltRad == 0) return;
     const double slope =
         checkFinite(-std::tan(m.Pi / 2 + m.NoonTiltRad) * numeric::sgn(m.LatRad));
-    const numeric::Colour colour = shell::LineColor(ctx, 4);
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    for (double k : StepRange(-1, 1, 0.0001)) {
-        const double Y = slope * k;
-        const double px = -(m.OriginX + k), py = m.OriginY - Y;
-        if (std::isfinite(px) && std::isfinite(py)) plot.xPset(px, py, colour);
-    }
+    // The line through the centre at the tilt from the line of greatest slope: the dial point
+    // (-k, slope k) from the centre, one point every 0.1 mm.
+    numeric::skip([&] {
+        plotLineAcrossPlot(ctx, -m.OriginX, m.OriginY, -1, -slope, 0.0001,
+                           shell::LineColor(ctx, 4));
+    });
 }
 
 void DrawSubstyleProjFormer(shell::Context& ctx) {
@@ -53,10 +87,9 @@ void DrawSubstyleProjFormer(shell::Context& ctx) {
             std::cos(R) * std::sin(phi) + std::sin(R) * std::cos(D) * std::cos(phi);
         if (upSlope < 0) sigma = -sigma;
         if (sigma == 0) return;  // vertical: the construction's vertical passes through the foot
+        // Through the foot, one point every 5 mm.
         const double run = checkedDiv(1, std::tan(sigma));
-        const numeric::Colour colour = shell::LineColor(ctx, 9);
-        plot::PlotSurface& plot = ctx.ixPlot1();
-        for (double k : StepRange(-1, 1, 0.005)) plot.xPset(k, checkFinite(k * run), colour);
+        plotLineAcrossPlot(ctx, 0, 0, 1, run, 0.005, shell::LineColor(ctx, 9));
     });
 }
 

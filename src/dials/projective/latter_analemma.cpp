@@ -1,7 +1,8 @@
 // The analemma of the latter projective dial: on each mean day of a year, the point where the
 // hour line of 12:00 standard time (the mean sun on the zone's meridian, moved by the equation of
 // time) crosses that day's declination line on the auxiliary plane, carried onto the dial. A day
-// whose computation fails gets no point.
+// whose computation fails gets no point, and neither does a day whose sun casts no shadow on the
+// dial at that hour.
 
 #include <cmath>
 
@@ -59,18 +60,21 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     // angle from the south and are not turned past the vertical (the tip then lies on V's far
     // side); on the others the shadow is picked out directly.
     const bool southern = std::fabs(m.DeclDecimal) < 90 && std::cos(f.R) > 0;
+    const latter::DialSky sky = latter::DialSky::from(m);
 
     for (double t : numeric::StepRange(-80, 280, flat3d::kMeanDayDeg)) {
-        latter::plotSolvedPoint(plot, colour, [&] {
+        double noonHour = 0, delta = 0;  // the day's sun: hour angle from the meridian, declination
+        const auto point = latter::solvePoint([&] {
             const flat3d::SunSeries sun = flat3d::sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
             m.ConicA115 = sun.doubleLongitudeSine;
-            const double delta = sun.declination;
+            delta = sun.declination;
             const double deltaDeg = 180 * delta / m.Pi;
             // Apparent minus mean time, radians of hour angle.
             const double E = sun.reductionToEquator - sun.equationOfCentre;
             m.AnalemmaTemp = E;
+            noonHour = E - m.LonAbsDeg;
             // The hour angle from V's substyle of the true sun at the zone's mean noon.
-            const double h = m.SubstyleHour - m.LonAbsDeg + E;
+            const double h = m.SubstyleHour + noonHour;
             const double sigma = std::fabs(h) > m.Pi / 2 ? -1 : 1;
 
             // The hour line through (c, 0) and V's centre (0, Wc).
@@ -104,6 +108,10 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
             }
             return f.fromUW(chosen.u, chosen.w);
         });
+        // A day whose sun stands behind the plane or below the horizon at that hour casts no
+        // shadow on the dial: the crossing is then only a point of the line through the tip.
+        if (point && sky.sun(noonHour, delta).n > 0 && latter::sunAboveHorizon(f, *point))
+            latter::plotDialPoint(plot, *point, colour);
     }
 }
 

@@ -21,38 +21,6 @@ namespace {
 
 using latter::DialPoint;
 
-struct Vec {
-    double x, y, n;
-};
-
-Vec operator*(double k, Vec v) { return {k * v.x, k * v.y, k * v.n}; }
-Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y, a.n + b.n}; }
-
-// The sun in the meridian, in dial axes: x horizontal to the right, y up the slope, n out of the
-// face. South is cos D f + sin D x and the zenith cos R y + sin R n, f = cos R n - sin R y being
-// the horizontal direction the face looks to; the pole stands at the latitude above the north
-// and the equator's noon point at the colatitude above the south.
-struct NoonSky {
-    Vec pole, equator;
-
-    explicit NoonSky(const shell::Module1& m) {
-        const double D = m.WallDeclRad, R = m.ReclRad, phi = m.LatRad;
-        const Vec south = {std::sin(D), -std::cos(D) * std::sin(R), std::cos(D) * std::cos(R)};
-        const Vec zenith = {0, std::cos(R), std::sin(R)};
-        pole = -std::cos(phi) * south + std::sin(phi) * zenith;
-        equator = std::sin(phi) * south + std::cos(phi) * zenith;
-    }
-
-    // The shadow of the tip (0, 0, g) for the noon sun of a declination (radians), when that sun
-    // is in front of the plane.
-    std::optional<DialPoint> shadow(double declination, double g) const {
-        const Vec s = std::cos(declination) * equator + std::sin(declination) * pole;
-        if (!(s.n > 0)) return std::nullopt;
-        const double t = g / s.n;
-        return DialPoint{-t * s.x, -t * s.y};
-    }
-};
-
 // How far from the centre c, along the unit direction u, the point p lies.
 double along(const DialPoint& c, double ux, double uy, const DialPoint& p) {
     return (p.x - c.x) * ux + (p.y - c.y) * uy;
@@ -64,10 +32,10 @@ void DrawNoonLineProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double g = m.StyleHeightD;
-    const NoonSky sky(m);
+    const latter::DialSky sky = latter::DialSky::from(m);
     const double solstice = m.Pi * 23.45 / 180;
-    const auto summer = sky.shadow(solstice, g);
-    const auto winter = sky.shadow(-solstice, g);
+    const auto summer = sky.shadow(0, solstice, g);
+    const auto winter = sky.shadow(0, -solstice, g);
     if (!summer && !winter) return;  // the noon sun never shines on this plane
 
     const DialPoint c{m.CentreX, m.CentreY};

@@ -74,12 +74,15 @@ void drawFamily(shell::Context& ctx, const Family& family) {
 
 }  // namespace
 
+// Every hour of the Italian and Babylonian days: beyond the polar circles the long summer days
+// light the first hours after sunset and the last before sunrise too. Hours whose sun is never
+// up draw nothing.
 void DrawSphericalItalianHours(shell::Context& ctx) {
-    drawFamily(ctx, {"ck_Italiche", 4, 24, 12, Count::Italian});
+    drawFamily(ctx, {"ck_Italiche", -1, 24, 12, Count::Italian});
 }
 
 void DrawSphericalBabylonianHours(shell::Context& ctx) {
-    drawFamily(ctx, {"ck_babiloniche", 0, 18, 13, Count::Babylonian});
+    drawFamily(ctx, {"ck_babiloniche", 0, 24, 13, Count::Babylonian});
 }
 
 void DrawSphericalTemporaryHours(shell::Context& ctx) {

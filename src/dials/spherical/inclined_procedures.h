@@ -39,9 +39,17 @@ bool SunInFront(const shell::Module1& m, double H, double delta);
 // The height of the dial's horizon above the foot of the style: StyleLength * tan(ReclRad).
 double HorizonLimit(const shell::Module1& m);
 
+// Whether the dial point of height Y lies on the side of the horizon line Y = T where a sun above
+// the horizon casts its shadows: below the line on a plane facing the sky (northern hemisphere and
+// the equator), above it on a plane turned past the vertical (|reclination| > 90), whose slope
+// axis points the other way; in the south, where the formulas work on the other face, the other
+// side in each case.
+bool OnSunlitSideOfHorizon(const shell::Module1& m, double Y, double T);
+
 // Draws the dial point (X, Y) in palette colour c by the programme's rule, T being the horizon
-// limit: northern hemisphere (and the equator) when Y <= T, at (X, Y); southern when Y >= T, at
-// the reflection (-X, -Y). On a horizontal plane the same placements with no test.
+// limit: on the sunlit side of the horizon (OnSunlitSideOfHorizon), at (X, Y) in the northern
+// hemisphere (and the equator), at the reflection (-X, -Y) in the southern. On a horizontal plane
+// the same placements with no test.
 void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c, double T);
 
 // The shadow point of (H, delta) drawn by that rule; false, and nothing drawn, when the

@@ -1,7 +1,7 @@
 // Roman numerals of the whole hours, in a row along the declination typed in
 // txtlineofdeclination: each numeral is centred on the shadow point of its hour angle for that
-// declination, placed by the programme's rule (northern, or reflected southern; on a horizontal
-// plane with no horizon test).
+// declination where that hour's sun shines on the dial, placed by the programme's rule
+// (northern, or reflected southern; on a horizontal plane with no horizon test).
 
 #include <array>
 
@@ -49,7 +49,8 @@ void DrawSphericalRomanNumerals(shell::Context& ctx) {
 }
 
 // The numeral of an hour whose projection fails (the sun's direction parallel to the plane) is
-// left out; the others are drawn.
+// left out, and so is that of an hour whose sun stands behind the plane: its projection is the
+// shadow of the opposite sun, on another hour's line and the other side of the equinoctial.
 void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) {
     shell::Module1& m = ctx.m;
     const double T = HorizonLimit(m);
@@ -62,6 +63,7 @@ void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) 
         // Reflected through the foot in the south: the whole hour angle changes sign.
         m.HourAngleRad = numeric::checkFinite(m.HemisphereSign * (H + shift) * m.Pi / 180);
         ShadowPoint p{};
+        if (!SunInFront(m, m.HourAngleRad, delta)) continue;
         if (!numeric::skip([&] { p = ShadowPointSpherical(m, m.HourAngleRad, delta); })) continue;
         double X = p.X, Y = p.Y;
         const int hour = hourNumber(H);
@@ -72,10 +74,10 @@ void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) 
             glyph(ctx, x, y, m.Pi / 2, hour, 1);
             if (colours.set) plot.setForeColor(kWhite);
         };
-        const bool horizontal = m.HorizontalFlag == 1;
+        if (m.HorizontalFlag != 1 && !OnSunlitSideOfHorizon(m, Y, T)) continue;
         if (m.LatRad >= 0) {
-            if (horizontal || Y <= T) drawAt(X, Y);
-        } else if (horizontal || Y >= T) {
+            drawAt(X, Y);
+        } else {
             double reflectedX = -X, reflectedY = -Y;
             drawAt(reflectedX, reflectedY);
         }

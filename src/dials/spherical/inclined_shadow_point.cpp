@@ -61,17 +61,22 @@ double HorizonLimit(const shell::Module1& m) {
     return numeric::checkedMul(m.StyleLength, std::tan(m.ReclRad));
 }
 
+bool OnSunlitSideOfHorizon(const shell::Module1& m, double Y, double T) {
+    // A point is lit from above the horizon when it lies lower than the tip: Y cos R < T cos R.
+    const int side = (m.LatRad >= 0 ? 1 : -1) * (std::cos(m.ReclRad) >= 0 ? 1 : -1);
+    return side * (Y - T) <= 0;
+}
+
 // A horizontal plane has no horizon line on it (its limit lies some 5e9 style lengths away):
 // its points are placed by the hemisphere's rule with no test.
 void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c, double T) {
     const shell::Module1& m = ctx.m;
+    if (m.HorizontalFlag != 1 && !OnSunlitSideOfHorizon(m, Y, T)) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const bool horizontal = m.HorizontalFlag == 1;
-    if (m.LatRad >= 0) {
-        if (horizontal || Y <= T) plot.xPset(X, -Y, shell::LineColor(ctx, c));
-    } else {
-        if (horizontal || Y >= T) plot.xPset(-X, Y, shell::LineColor(ctx, c));
-    }
+    if (m.LatRad >= 0)
+        plot.xPset(X, -Y, shell::LineColor(ctx, c));
+    else
+        plot.xPset(-X, Y, shell::LineColor(ctx, c));
 }
 
 bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c, double T) {

@@ -2,6 +2,7 @@
 
 #include "dials/spherical/spherical.h"
 #include "numeric/checked.h"
+#include "numeric/failure.h"
 
 namespace dials::spherical {
 
@@ -15,6 +16,12 @@ void readPlace(shell::Context& ctx) {
     m.Obliquity = 23.439033;
     m.LatDegrees = ctx.inputs.number("txtLAT");
     m.LatRad = numeric::checkFinite(m.LatDegrees * m.Pi / 180);
+}
+
+// A style of no length casts no shadow: every line would fall on its foot. The run stops here,
+// as a division by zero.
+void refuseStyleOfNoLength(const shell::Module1& m) {
+    if (m.StyleLength == 0) numeric::fail(numeric::FailureKind::DivisionByZero);
 }
 
 }  // namespace
@@ -44,6 +51,7 @@ void ReadInputsVertSph(shell::Context& ctx) {
     m.HourStep = numeric::checkedDiv(15, in.number("TxtHour"));
     m.PointStep = in.number("txt_Definition") / 500;
     m.StyleLength = in.number("txtStilo");
+    refuseStyleOfNoLength(m);
 }
 
 // The declining-reclining programme's inputs. The declination and the reclination are kept as
@@ -59,6 +67,7 @@ void PrepareSphericalData(shell::Context& ctx) {
     m.Pi = 3.141592654;
     m.Obliquity = 23.439033;
     m.StyleLength = in.number("txtStilo");
+    refuseStyleOfNoLength(m);
     m.LatDegrees = in.number("txtLAT");
     m.LatRad = checkFinite(m.LatDegrees * m.Pi / 180);
     m.LonAbsDeg = std::fabs(in.number("txtLON"));

@@ -16,7 +16,8 @@ void RunVerticalSpherical(shell::Context& ctx);
 void RunInclinedSpherical(shell::Context& ctx);
 
 // Set-up of the vertical programme: Pi, Obliquity, LatDegrees (the latitude as typed) and
-// LatRad (the same in radians, signed).
+// LatRad (the same in radians, signed). An hour fraction of 0 or a style of no length stops the
+// run (numeric::NumericFailure).
 void ReadInputsVertSph(shell::Context& ctx);
 // Set-up of the declining-reclining programme: as ReadInputsVertSph, and HorizontalFlag 1 for a
 // horizontal plane (reclination +-90), else 0.

@@ -78,8 +78,11 @@ constexpr int kBabylonianNumbers[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 
 
 }  // namespace
 
+// Every hour of the Italian and Babylonian days: beyond the polar circles the long summer days
+// light the first hours after sunset and the last before sunrise too. Hours whose sun is never
+// up draw nothing.
 void PlotItalianHoursVertSph(shell::Context& ctx) {
-    plotFamily(ctx, Family::Italian, 6, 24, 12);
+    plotFamily(ctx, Family::Italian, 0, 24, 12);
 }
 
 void LabelItalianHoursVertSph(shell::Context& ctx) {
@@ -87,7 +90,7 @@ void LabelItalianHoursVertSph(shell::Context& ctx) {
 }
 
 void PlotBabylonianHoursVertSph(shell::Context& ctx) {
-    plotFamily(ctx, Family::Babylonian, 0, 18, 13);
+    plotFamily(ctx, Family::Babylonian, 0, 24, 13);
 }
 
 void LabelBabylonianHoursVertSph(shell::Context& ctx) {

@@ -48,8 +48,14 @@ TEST(FormerDriver, RunsInOrderAndStopsOnAFailure) {
     EXPECT_EQ(o.list.DrawOrder.back(), 'L');
     EXPECT_EQ(o.list.lines.back().Color, qbColor(2));
 
-    // An hour fraction of 0 fails in the set-up; a style of 0 leaves no foot to place.
-    for (const Settings& failing : std::vector<Settings>{{{"TxtHour", "0"}}, {{"txtStilo", "0"}}}) {
+    // An hour fraction of 0 fails in the set-up; a style of 0 leaves no foot to place; a polar
+    // plane, typed either way, has its style parallel to the plane and no centre to build on.
+    for (const Settings& failing : std::vector<Settings>{
+             {{"TxtHour", "0"}},
+             {{"txtStilo", "0"}},
+             {{"txtDecl", "0"}, {"txtReclinZ", "45"}, {"txtLAT", "45"}},
+             {{"txtDecl", "180"}, {"txtReclinZ", "135"}, {"txtLAT", "45"}},
+             {{"txtDecl", "-180"}, {"txtReclinZ", "-30"}, {"txtLAT", "60"}}}) {
         const dialtest::Outcome f = runWith(failing);
         EXPECT_FALSE(f.completed);
         ASSERT_EQ(f.messages.size(), 1u);

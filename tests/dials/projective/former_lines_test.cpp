@@ -29,6 +29,8 @@ const Plane kPlanes[] = {
     {70, 10, -20, 0.2},
     // inclined past the vertical
     {45, 0, -100},    {45, 30, -100},  {45, 0, -179},   {45, -120, -135},
+    // facing nearly south, reclined or inclined: the noon line runs almost along the slope
+    {45, 0.5, 30},    {45, -1, -30},   {11.5, 0.5, -30}, {30, 0.1, 10},
 };
 
 class FormerLines : public testing::TestWithParam<Plane> {
@@ -97,12 +99,37 @@ TEST_P(FormerLines, HourNoonAndEquinoctialLines) {
     EXPECT_EQ(hours.withColour(qbColor(12)).size(), lines.at(0).size());
 
     const auto noon = dial.draw(DrawNoonLineProjFormer).at();
-    if (GetParam().decl == 0 || GetParam().recl == 0) {
+    const auto vertical = dial.drawing().segmentsWithColour(qbColor(8));
+    ASSERT_EQ(vertical.size(), 1u);
+    const bool untilted = GetParam().decl == 0 || GetParam().recl == 0;
+    if (untilted) {
         EXPECT_TRUE(noon.empty());  // the vertical through the centre is the noon line
         EXPECT_TRUE(oracle::allOnWholeHourLine(o, 0, {{c.x, c.y - 0.3}, {c.x, c.y + 0.3}}));
     } else {
         EXPECT_GT(noon.size(), 100u);
         EXPECT_TRUE(oracle::allOnWholeHourLine(o, 0, noon, tolerance));
+    }
+    // Every noon shadow of the year that falls in the plot area lies on the drawn noon line,
+    // with a point of it within a millimetre, also where the line runs almost along the slope
+    // (a plane facing nearly south); the vertical of an untilted plane reaches them all.
+    const plot::PlotSurface& plot = dial.surface();
+    const double left = -plot.ShiftX(), right = plot.QuadranteL() - plot.ShiftX();
+    const double top = plot.ShiftY(), bottom = plot.ShiftY() - plot.QuadranteH();
+    for (double d = -23.45; d <= 23.45; d += 0.25) {
+        const auto shadow = o.shadow(0, d);
+        if (!shadow || !shadow->sunInFront || !shadow->sunAboveHorizon) continue;
+        const DialXY s = shadow->point;
+        if (s.x < left + 0.01 || s.x > right - 0.01 || s.y < bottom + 0.01 || s.y > top - 0.01)
+            continue;
+        SCOPED_TRACE("noon shadow of declination " + std::to_string(d));
+        if (untilted) {
+            EXPECT_NEAR(s.x, vertical[0].a.x, near);
+            EXPECT_LE(std::min(vertical[0].a.y, vertical[0].b.y), s.y);
+            continue;
+        }
+        double nearest = INFINITY;
+        for (const DialXY& p : noon) nearest = std::min(nearest, oracle::distance(p, s));
+        EXPECT_LT(nearest, 1e-3);
     }
 
     const auto equinoctial = dial.draw(DrawEquinoctialProjFormer).at();
@@ -151,6 +178,20 @@ TEST_P(FormerLines, ItalianAndBabylonianHours) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, FormerLines, testing::ValuesIn(kPlanes));
+
+// Near the polar axis the centre lies kilometres away; the horizon, level with the tip, stays
+// where the tip is.
+TEST(FormerHorizon, LevelWithTheTipNearThePolarAxis) {
+    for (const Plane& p : {Plane{89.9, 0.5, 0.1}, Plane{0.01, -1, 89.99},
+                           Plane{45, 0.5, 45}, Plane{60, 0, 30.01}}) {
+        SCOPED_TRACE(describe(p));
+        FormerDial dial(p);
+        ASSERT_TRUE(dial.setUp());
+        const auto horizon = dial.draw(DrawHorizonProjFormer).segmentsWithColour(qbColor(2));
+        ASSERT_EQ(horizon.size(), 1u);
+        EXPECT_NEAR(dial.oracle().altitudeAt(horizon[0].a.x, horizon[0].a.y), 0, 1e-7);
+    }
+}
 
 // Latitudes equal to a line's declination, where its cone cuts a parabola from the reference
 // plane, and latitudes next to them; latitudes next to the equator, where the centre lies

@@ -94,12 +94,16 @@ TEST(InclinedDriver, AsrCurveIsDrawnWhenItAloneIsTicked) {
 }
 
 TEST(InclinedDriver, ZeroHourFractionStopsTheRunAfterTheTitle) {
-    const Outcome o = runWith({{"TxtHour", "0"}}, {"chkOreAstronomiche", "ck_orizzonte"});
-    EXPECT_FALSE(o.completed);
-    ASSERT_EQ(o.messages.size(), 1u);
-    EXPECT_EQ(o.title, kDeclining);
-    EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
-    EXPECT_EQ(o.drawn(), 0u);
+    // So does a style of no length, whose every shadow would fall on its foot.
+    for (const char* box : {"TxtHour", "txtStilo"}) {
+        const Outcome o = runWith({{box, "0"}}, {"chkOreAstronomiche", "ck_orizzonte"});
+        EXPECT_FALSE(o.completed);
+        ASSERT_EQ(o.messages.size(), 1u);
+        EXPECT_NE(o.messages[0].find("division by zero"), std::string::npos);
+        EXPECT_EQ(o.title, kDeclining);
+        EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
+        EXPECT_EQ(o.drawn(), 0u);
+    }
 }
 
 // Every feature of the programme ticked, the sky lines not.

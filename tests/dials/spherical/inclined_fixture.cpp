@@ -43,6 +43,14 @@ const std::vector<Plane>& planes() {
     return list;
 }
 
+const std::vector<Plane>& pastTheVertical() {
+    static const std::vector<Plane> list = {
+        {45, 0, 100},    {45, 180, 80},   {50, 10, 120},
+        {52, -150, 170}, {-45, 20, -100}, {-40, 160, -135},
+    };
+    return list;
+}
+
 const std::vector<Plane>& otherSignHorizontals() {
     static const std::vector<Plane> list = {
         {45, 30, -90}, {10, 0, -90}, {-33.87, 0, 90}, {-60, 20, 90},

@@ -45,6 +45,9 @@ public:
 // Northern and southern planes: vertical, declining, reclining, inclining, horizontal, turned
 // towards the pole.
 const std::vector<Plane>& planes();
+// Planes turned past the vertical towards the sky, north and south, and one typed the other way
+// round (45/180/80 is 45/0/100 seen from its other axes).
+const std::vector<Plane>& pastTheVertical();
 // Horizontal planes typed with the other sign of 90 than the hemisphere's (-90 in the north,
 // +90 in the south), and with a declination typed: the same dial facing the sky.
 const std::vector<Plane>& otherSignHorizontals();

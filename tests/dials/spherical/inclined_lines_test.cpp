@@ -120,8 +120,26 @@ TEST_P(InclinedLinesOnOracle, HorizonSegmentLiesWhereTheSunHasNoAltitude) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, InclinedLinesOnOracle, testing::ValuesIn(planes()));
+INSTANTIATE_TEST_SUITE_P(PastTheVertical, InclinedLinesOnOracle, testing::ValuesIn(pastTheVertical()));
 INSTANTIATE_TEST_SUITE_P(OtherSignOfNinety, InclinedLinesOnOracle,
                          testing::ValuesIn(otherSignHorizontals()));
+
+TEST(InclinedLines, PlanesFacingTheGroundPastTheVerticalDrawOnlyTheShadowsOfTheSun) {
+    // Inclined past the vertical (typed -100 in the north, +100 in the south): only a low sun
+    // behind the observer's back reaches them, and only its shadows are drawn.
+    for (const Plane& plane : {Plane{45, 20, -100}, Plane{-45, 0, 100}, Plane{60, -30, -135}}) {
+        SCOPED_TRACE(describe(plane));
+        InclinedDial dial(plane, {{"TxtHour", "1"}});
+        ASSERT_TRUE(dial.setUp());
+        const Drawing hours = dial.draw(DrawSphericalHourLines);
+        EXPECT_TRUE(drawsTheShadowsOf(dial, hours, sunsOf(dial, {-120, 120, 15}, {-23.44, 23.44, 0.05},
+                                                          [](double H, double) {
+                                                              return H == 0 ? 12 : H == 90 ? 9 : 7;
+                                                          })));
+        const Drawing solstices = dial.draw(DrawSphericalDeclinationLines);
+        EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), solstices.at(), 1e-6));
+    }
+}
 
 TEST(InclinedLines, HourLineCountsAndColours) {
     // At 60 N the summer sun lights a horizontal dial from four to eight.

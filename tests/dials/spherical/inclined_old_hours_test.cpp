@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -38,13 +39,13 @@ struct OldHours {
 const OldHours kFamilies[] = {
     // The programme's Italian line k lies where the sun is 23 - k hours before sunset, the
     // Italian hour k + 1.
-    {"Italian", "ck_Italiche", DrawSphericalItalianHours, 12, 4, 24,
+    {"Italian", "ck_Italiche", DrawSphericalItalianHours, 12, -1, 24,
      [](const oracle::Sky& sky, oracle::HourDecl s) -> std::optional<double> {
          const auto h = sky.italianHourOf(s.hourAngle, s.declination);
          if (!h) return std::nullopt;
          return *h - 1;
      }},
-    {"Babylonian", "ck_babiloniche", DrawSphericalBabylonianHours, 13, 0, 18,
+    {"Babylonian", "ck_babiloniche", DrawSphericalBabylonianHours, 13, 0, 24,
      [](const oracle::Sky& sky, oracle::HourDecl s) {
          return sky.babylonianHourOf(s.hourAngle, s.declination);
      }},
@@ -119,8 +120,42 @@ std::vector<Plane> oldHourPlanes() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, InclinedOldHoursOnOracle, testing::ValuesIn(oldHourPlanes()));
+INSTANTIATE_TEST_SUITE_P(PastTheVertical, InclinedOldHoursOnOracle, testing::ValuesIn(pastTheVertical()));
 INSTANTIATE_TEST_SUITE_P(OtherSignOfNinety, InclinedOldHoursOnOracle,
                          testing::ValuesIn(otherSignHorizontals()));
+
+TEST(InclinedOldHours, EveryLitHourBeyondThePolarCircle) {
+    // At 70 N the summer days last up to 23 h: the first Italian hours after sunset and the last
+    // Babylonian hours before sunrise are lit, on the horizontal dial and on a north wall.
+    for (const Plane& plane : {Plane{70, 0, 90}, Plane{70, 170, 0}, Plane{-70, 10, -90}}) {
+        SCOPED_TRACE(describe(plane));
+        for (const OldHours* family : {&kFamilies[0], &kFamilies[1]}) {
+            SCOPED_TRACE(family->name);
+            InclinedDial dial(plane, {{family->checkBox, "1"}, {"TxtHour", "1"}});
+            ASSERT_TRUE(dial.setUp());
+            const oracle::ShadowOracle o = dial.oracle();
+            std::set<long> drawn;
+            for (const dialtest::DrawnPoint& p : dial.draw(family->procedure).points)
+                drawn.insert(std::lround(*family->hourOf(o.sky(), o.sunFor(p.at.x, p.at.y))));
+            // The hours whose sun, above the horizon and in front of the plane, casts a shadow
+            // near the foot on some day of the programme's sweep.
+            std::set<long> lit;
+            for (int n = -1; n <= 24; ++n)
+                for (double d : numeric::StepRange(-23.44, 23.44, 0.05)) {
+                    const auto H0 = o.sky().sunsetHourAngle(d);
+                    if (!H0) continue;
+                    // The programme's hour n, as the oracle counts it (afternoon +).
+                    const double H = family == &kFamilies[0] ? 15.0 * (n + 1) + *H0 - 360
+                                                             : 15.0 * n - *H0;
+                    const auto s = o.shadow(H, d);
+                    if (std::fabs(H) < *H0 - 1e-6 && s && s->sunInFront &&
+                        std::hypot(s->point.x, s->point.y) < 0.5)
+                        lit.insert(n);
+                }
+            for (long n : lit) EXPECT_TRUE(drawn.count(n)) << "hour " << n;
+        }
+    }
+}
 
 TEST(InclinedOldHours, UntickedFamilyDrawsNothing) {
     InclinedDial dial({45, 0, 90}, {{"ck_Italiche", "0"}, {"ck_babiloniche", "1"}, {"ckTemp", "0"},

@@ -50,12 +50,16 @@ TEST(VertSphDriver, LabelsFollowTheRomanNumeralsAndTheOtherHours) {
 }
 
 TEST(VertSphDriver, AnHourFractionOfZeroStopsTheRunAfterTheTitle) {
-    const dialtest::Outcome o = dialtest::runProgramme("mnuVertSph", {{"TxtHour", "0"}});
-    EXPECT_FALSE(o.completed);
-    EXPECT_EQ(o.messages.size(), 1u);
-    EXPECT_EQ(o.title, "Vertical dial by spherical trigonometry ");
-    EXPECT_EQ(o.drawn(), 0u);
-    EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
+    // So does a style of no length, whose every shadow would fall on its foot.
+    for (const Settings& s : {Settings{{"TxtHour", "0"}}, Settings{{"txtStilo", "0"}}}) {
+        const dialtest::Outcome o = dialtest::runProgramme("mnuVertSph", s);
+        EXPECT_FALSE(o.completed);
+        ASSERT_EQ(o.messages.size(), 1u);
+        EXPECT_NE(o.messages[0].find("division by zero"), std::string::npos);
+        EXPECT_EQ(o.title, "Vertical dial by spherical trigonometry ");
+        EXPECT_EQ(o.drawn(), 0u);
+        EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
+    }
 }
 
 }  // namespace

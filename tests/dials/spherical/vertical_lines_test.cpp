@@ -108,11 +108,11 @@ std::vector<Family> families() {
          }},
         {"Italian hours", {sph::PlotItalianHoursVertSph},
          [=](VertSphDial& dial, const oracle::Sky& sky) {
-             return suns(sky, 12, {6, 24, fraction(dial)}, year, hourOf(&oracle::Sky::italianHourAngle));
+             return suns(sky, 12, {0, 24, fraction(dial)}, year, hourOf(&oracle::Sky::italianHourAngle));
          }},
         {"Babylonian hours", {sph::PlotBabylonianHoursVertSph},
          [=](VertSphDial& dial, const oracle::Sky& sky) {
-             return suns(sky, 13, {0, 18, fraction(dial)}, year, hourOf(&oracle::Sky::babylonianHourAngle));
+             return suns(sky, 13, {0, 24, fraction(dial)}, year, hourOf(&oracle::Sky::babylonianHourAngle));
          }},
         {"temporary hours", {sph::PlotTemporaryHoursVertSph},
          [=](VertSphDial& dial, const oracle::Sky& sky) {

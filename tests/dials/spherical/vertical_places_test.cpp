@@ -148,13 +148,9 @@ TEST(VertSphZodiac, SignsStandOnTheirDaysAndHoursTurnedWithTheEquinoctial) {
         const double slope = (e2->point.y - e1->point.y) / (e2->point.x - e1->point.x);
         EXPECT_NEAR(layout.rotationDeg, std::atan(slope) / kDeg + 90, 1e-6);
     }
-    // No style: every sign at the foot, unturned, the two equinoctial signs left out.
+    // No style: no shadow to place a sign on; the run stops in the reader, before any sign.
     VertSphDial flat({45, 0, 0});
-    ASSERT_TRUE(flat.setUp());
-    const sph::ZodiacLayout layout = sph::ZodiacLayoutVertSph(flat.ctx());
-    EXPECT_EQ(layout.rotationDeg, 0);
-    EXPECT_EQ(layout.places.size(), 10u);
-    EXPECT_EQ(layout.places.front().sign, sph::ZodiacSign::Cancer);
+    EXPECT_FALSE(flat.setUp());
 }
 
 }  // namespace
