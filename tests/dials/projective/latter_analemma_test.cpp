@@ -53,7 +53,9 @@ TEST_P(AnalemmaOnOracle, EveryPointIsTheShadowOfTheTrueSunAtZoneNoon) {
     const dialtest::Drawing d = dial.draw(dials::projective::PlotAnalemmaProjLatter);
     EXPECT_EQ(d.withColour(numeric::qbColor(14)).size(), d.points.size());
     EXPECT_LE(d.points.size(), 366u);
-    if (c.noonSunShines) EXPECT_GT(d.points.size(), 50u);
+    if (c.noonSunShines) {
+        EXPECT_GT(d.points.size(), 50u);
+    }
     EXPECT_NEAR(dial.m().AnalemmaObliquityDeg, 23.446388888888889, 1e-12);
 
     // The shadow of the true sun of each day the programme steps through, on the days that sun
