@@ -16,7 +16,10 @@ std::optional<double> finiteQuotient(double numerator, double denominator) {
 }  // namespace
 
 QuadraticRoots stableQuadraticRoots(double a, double b, double c) {
-    const double d = b * b - 4 * a * c;
+    return stableQuadraticRoots(a, b, c, b * b - 4 * a * c);
+}
+
+QuadraticRoots stableQuadraticRoots(double a, double b, double c, double d) {
     if (!(d >= 0) || !std::isfinite(d)) return {};
     const double root = std::sqrt(d);
     const double q = -(b + (b < 0 ? -root : root)) / 2;

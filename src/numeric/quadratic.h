@@ -17,5 +17,8 @@ struct QuadraticRoots {
 };
 
 QuadraticRoots stableQuadraticRoots(double a, double b, double c);
+// The same with the discriminant d = b^2 - 4ac given, for a caller that can form it in a closed
+// form that does not cancel.
+QuadraticRoots stableQuadraticRoots(double a, double b, double c, double d);
 
 }  // namespace numeric
