@@ -11,16 +11,6 @@
 
 namespace dials::cylindrical {
 
-ChordFrame ChordFrame::from(const shell::Module1& m) {
-    ChordFrame f;
-    f.R = m.Radius;
-    f.s = m.SideSign;
-    f.L = m.StyleLength;
-    f.D = m.WallDeclRad;
-    f.phi = m.LatRad;
-    return f;
-}
-
 double ChordFrame::depth(double x) const {
     return s * R - s * numeric::checkedSqrt(R * R - x * x);
 }

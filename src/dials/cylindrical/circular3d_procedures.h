@@ -21,14 +21,10 @@
 
 namespace dials::cylindrical {
 
-struct ChordFrame {
-    double R = 0;    // radius, metres
-    double s = 0;    // side sign: -1 concave, +1 convex
-    double L = 0;    // perpendicular style, metres
-    double D = 0;    // wall declination, radians, west +
-    double phi = 0;  // latitude, radians
-
-    static ChordFrame from(const shell::Module1& m);
+// The cylinder as the chord sweeps of the 3D programme see it: the shadow geometry with the
+// chord x across the tangent plane at the foot.
+struct ChordFrame : CylinderShadow {
+    static ChordFrame from(const shell::Module1& m) { return {CylinderShadow::from(m)}; }
 
     // Depth z(x) of the surface point of chord x behind the tangent plane. Throws
     // numeric::NumericFailure beyond |x| = R.
