@@ -36,7 +36,7 @@ void DrawCylHourLines3D(shell::Context& ctx) {
             cosPhi * cosD, numeric::checkedSqrt(1 - cosD * cosD * cosPhi * cosPhi)));
     });
 
-    const bool bothSixes = hourLoopReachesBothSixes(m.HourStep);
+    const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double counter) {
         const numeric::Colour colour = shell::LineColor(ctx, hourColour(counter));
         m.HourAngleRad = counter * m.Pi / 180 + E * m.ZoneCorrRad;

@@ -17,8 +17,6 @@ constexpr double kSolsticeDeg = 23.45;
 // A plane whose trace moves across by fewer drawing steps than this over the plot's depth is
 // drawn by heights too: a sweep across the surface leaves it as a few scattered points.
 constexpr double kUprightSteps = 10;
-// Counters closer than this to +-90 degrees are the six o'clock lines.
-constexpr double kSameHourDeg = 1e-9;
 
 }  // namespace
 
@@ -146,14 +144,6 @@ std::optional<HourLineHalf> substyleHalf(double phi, double D, double pi) {
     const double sigma = up == 0 ? std::copysign(pi / 2, across) : std::atan(across / up);
     return HourLineHalf(phi, sigma, pi, false);
 }
-
-bool hourLoopReachesBothSixes(double step) {
-    double last = -90;
-    for (double counter : numeric::StepRange(-90, 90, step)) last = counter;
-    return std::fabs(last - 90) <= kSameHourDeg;
-}
-
-bool isSixOClock(double counterDeg) { return std::fabs(std::fabs(counterDeg) - 90) <= kSameHourDeg; }
 
 std::optional<MeridianCut> meridianCut(const shell::Module1& m, bool north) {
     const double R = m.Radius, s = m.SideSign, L = m.StyleLength, D = m.WallDeclRad;

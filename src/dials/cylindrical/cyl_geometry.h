@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "dials/six_oclock.h"
 #include "numeric/quadratic.h"
 
 #include "shell/module1.h"
@@ -118,12 +119,6 @@ HourLineHalf turnedHorizonHalf(double phi, double A, double pi, bool settingHalf
 // angle atan(-tan D / sin phi) (towards the east, within a quarter turn of noon); none where that
 // hour has no value (a wall facing due south or north at the equator).
 std::optional<HourLineHalf> substyleHalf(double phi, double D, double pi);
-
-// Whether the loop of an hour counter from -90 by `step` reaches +90 too: then the two six
-// o'clock lines are the two halves of one cut, and each keeps only its own.
-bool hourLoopReachesBothSixes(double step);
-// Whether the counter is one of the six o'clock lines, -90 or +90.
-bool isSixOClock(double counterDeg);
 
 // Where the meridian plane through the tip cuts the section: `offset` the horizontal distance
 // north from the tip to the cut (negative south of it), `turn` the cut's turn about the axis

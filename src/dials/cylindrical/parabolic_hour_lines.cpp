@@ -28,19 +28,11 @@ namespace {
 using numeric::checkedDiv;
 
 constexpr double kSolsticeDeg = 23.45;
-constexpr double kSameHourDeg = 1e-9;
 
 int hourLineColour(double H) {
     if (H == 0) return 12;
     if (H == 90) return 9;
     return 7;
-}
-
-// Whether the loop of the hours, from -90 by the step, reaches +90 as well.
-bool loopDrawsBothSixes(double step) {
-    double last = -90;
-    for (double H : numeric::StepRange(-90, 90, step)) last = H;
-    return std::fabs(last - 90) <= kSameHourDeg;
 }
 
 // Which points of the cut of an hour plane a real sun casts (see the file's head).
@@ -97,14 +89,13 @@ void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
 
 void DrawParabolicHourLines(shell::Context& ctx, const ParabolicFrame& f) {
     shell::Module1& m = ctx.m;
-    const bool bothSixes = loopDrawsBothSixes(m.HourStep);
+    const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourAngleRad, -90, 90, m.HourStep, [&](double H) {
         m.HourLoop = H * m.Pi / 180 - f.E * (f.s * f.Z0);
         // The line of true noon is the noon generatrix.
         if (m.HourLoop == 0) return;
-        const bool sixOClock = std::fabs(std::fabs(H) - 90) <= kSameHourDeg;
-        drawHourPlane(ctx, f, m.HourLoop, shell::LineColor(ctx, hourLineColour(H)),
-                      bothSixes && sixOClock);
+                drawHourPlane(ctx, f, m.HourLoop, shell::LineColor(ctx, hourLineColour(H)),
+                      bothSixes && isSixOClock(H));
     });
 }
 

@@ -48,7 +48,7 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
     const double k = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     m.StyleLength = ctx.inputs.number("txtStilo");
     const double D = wallDeclination(m);
-    const bool bothSixes = hourLoopReachesBothSixes(m.HourStep);
+    const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
         int colourIndex = 7;
         if (H == 0) colourIndex = 12;

@@ -46,7 +46,7 @@ void DrawCylProjHourLines(shell::Context& ctx) {
     const double a = m.SetupAngleA;
     const double b = m.SetupAngleB;
     const CylinderShadow shadow = CylinderShadow::from(m);
-    const bool bothSixes = hourLoopReachesBothSixes(m.HourStep);
+    const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
 
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
         int colourIndex = 7;

@@ -25,15 +25,9 @@ void forEachRoot(const Quadratic& q, Use&& use) {
         if (root) use(*root);
 }
 
-ConeVector add(const ConeVector& a, double k, const ConeVector& b) {
-    return {a.x + k * b.x, a.y + k * b.y, a.z + k * b.z};
-}
-
-double dot(const ConeVector& a, const ConeVector& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
 // The cone sin^2(delta) = s2 along the directions A - t B to the tip (A the direction from the
 // point t = 0 of a line of the plane, B the line's direction): the quadratic in t.
-Quadratic coneAlong(const ConeVector& A, const ConeVector& B, const ConeVector& pole, double s2) {
+Quadratic coneAlong(const Vec3& A, const Vec3& B, const Vec3& pole, double s2) {
     const double Ap = dot(A, pole), Bp = dot(B, pole);
     return {Bp * Bp - s2 * dot(B, B), -2 * (Ap * Bp - s2 * dot(A, B)), Ap * Ap - s2 * dot(A, A)};
 }
@@ -60,11 +54,11 @@ void plotSunlitConeSections(plot::PlotSurface& plot, const ConeFrame& frame,
     // One sweep: the dial axis `stepped` through the area from `from` to `to`, each quadratic
     // solved along the other axis.
     auto sweep = [&](double from, double to, bool stepX) {
-        const ConeVector& stepped = stepX ? frame.axisX : frame.axisY;
-        const ConeVector& solved = stepX ? frame.axisY : frame.axisX;
+        const Vec3& stepped = stepX ? frame.axisX : frame.axisY;
+        const Vec3& solved = stepX ? frame.axisY : frame.axisX;
         for (double k : numeric::StepRange(std::ceil(from / step), std::floor(to / step), 1)) {
             const double at = k * step;
-            const ConeVector A = add(frame.tip, -at, stepped);
+            const Vec3 A = frame.tip - at * stepped;
             for (std::size_t i = 0; i < pairs.size(); ++i) {
                 forEachRoot(coneAlong(A, solved, frame.pole, sines[i]), [&](double root) {
                     // The direction to the tip rises: the sun is above the horizon.

@@ -14,22 +14,18 @@
 
 #include <array>
 
+#include "dials/vec3.h"
 #include "numeric/palette.h"
 #include "plot/plot_surface.h"
 #include "shell/context.h"
 
 namespace dials::flat3d {
 
-// A vector of the world frame: x east, y north, z up (metres).
-struct ConeVector {
-    double x = 0, y = 0, z = 0;
-};
-
 // The dial in the world frame: the style tip, the unit vectors along the dial's x (to the right)
 // and y (up the face) as the plot draws them, and the polar axis (towards the celestial pole
 // above the horizon, or the pole the drawing's sun turns about).
 struct ConeFrame {
-    ConeVector tip, axisX, axisY, pole;
+    Vec3 tip, axisX, axisY, pole;  // x east, y north, z up (metres)
 };
 
 // One pair of declination lines: +-degrees (converted with the given pi), in one colour.

@@ -15,7 +15,7 @@ namespace dials::flat3d {
 
 namespace {
 
-ConeVector vectorOf(const WorldPoint& w) { return {w.X, w.Y, w.Z}; }
+Vec3 vectorOf(const WorldPoint& w) { return {w.X, w.Y, w.Z}; }
 
 void drawDeclinationLines(shell::Context& ctx) {
     shell::Module1& m = ctx.m;

@@ -9,6 +9,7 @@
 
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
+#include "dials/six_oclock.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -41,19 +42,6 @@ double hourAngle(const shell::Module1& m, double hourLoop, double standardMeridi
 // X0 + Y0 sin(phi) tan H - Z0 cos(phi) tan H: the hour plane's right-hand side.
 double hourPlaneOffset(const PlaneGeometry& g, double H) {
     return g.X0 + g.Y0 * std::sin(g.phi) * std::tan(H) - g.Z0 * std::cos(g.phi) * std::tan(H);
-}
-
-// The line beyond the centre of one six o'clock line is the other six o'clock line. The loop
-// always starts at -90; when it also reaches 90, each of the two draws its own half and neither
-// draws the other's again.
-constexpr double kSameHourDeg = 1e-9;
-
-bool isSixOClock(double hourLoop) { return std::fabs(std::fabs(hourLoop) - 90) <= kSameHourDeg; }
-
-bool loopDrawsBothSixOClockLines(double hourStep) {
-    double last = -90;
-    for (double hourLoop : numeric::StepRange(-90, 90, hourStep)) last = hourLoop;
-    return std::fabs(last - 90) <= kSameHourDeg;
 }
 
 double standardMeridianFactor(const shell::Context& ctx) {

@@ -15,15 +15,12 @@ namespace {
 // The points of a line are this far apart along each axis of the wall, metres.
 constexpr double kConeStep = 0.002;
 
-flat3d::ConeVector coneVector(const Vec3& v) { return {v.x, v.y, v.z}; }
-
 }  // namespace
 
 void DrawDeclinationLinesVert2D(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     const NorthernWall wall = NorthernWall::from(m);
-    const flat3d::ConeFrame frame{coneVector(wall.tip), coneVector(wall.axisX),
-                                  coneVector(wall.axisY), coneVector(wall.pole)};
+    const flat3d::ConeFrame frame{wall.tip, wall.axisX, wall.axisY, wall.pole};
     flat3d::plotSunlitConeSections(ctx.ixPlot1(), frame,
                                    flat3d::declinationLinePairs(ctx),
                                    m.Pi, kConeStep);

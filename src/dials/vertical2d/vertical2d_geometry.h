@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "dials/dial_point.h"
+#include "dials/vec3.h"
 #include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "plot/plot_surface.h"
@@ -33,18 +34,6 @@ inline DialPoint fromEquinoctial(double X, double Y, double S, double P) {
 inline void plotDialSegment(plot::PlotSurface& plot, const DialPoint& a, const DialPoint& b,
                             numeric::Colour colour) {
     plot.xLine(a.x, -a.y, b.x, -b.y, colour);
-}
-
-// A small vector of the world frame (x east, y north, z up) used to identify hour planes.
-struct Vec3 {
-    double x = 0, y = 0, z = 0;
-};
-inline Vec3 operator+(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline Vec3 operator*(double k, Vec3 a) { return {k * a.x, k * a.y, k * a.z}; }
-inline double dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline Vec3 cross(Vec3 a, Vec3 b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
 // The wall in the world frame of the northern place whose dial this programme draws: for a

@@ -1,0 +1,29 @@
+#pragma once
+// The two six o'clock lines of an hour loop. The programmes step the hour counter from -90 to 90
+// degrees; the line beyond the centre of one six o'clock line is the other six o'clock line, so
+// when the loop reaches +90 as well as -90 each of the two draws its own half only, and neither
+// draws the other's again.
+
+#include <cmath>
+
+#include "numeric/step_loop.h"
+
+namespace dials {
+
+// Counters closer than this to +-90 degrees are the six o'clock lines.
+inline constexpr double kSameHourDeg = 1e-9;
+
+// Whether the counter (degrees) is one of the six o'clock lines, -90 or +90.
+inline bool isSixOClock(double counterDeg) {
+    return std::fabs(std::fabs(counterDeg) - 90) <= kSameHourDeg;
+}
+
+// Whether the loop of an hour counter from -90 to 90 by `stepDeg` (repeated addition, as the
+// programmes count) reaches +90 too.
+inline bool loopDrawsBothSixOClockLines(double stepDeg) {
+    double last = -90;
+    for (double counter : numeric::StepRange(-90, 90, stepDeg)) last = counter;
+    return std::fabs(last - 90) <= kSameHourDeg;
+}
+
+}  // namespace dials
