@@ -1,20 +1,13 @@
 #include "board/az_sheet.h"
 
+#include "board/declinazione.h"
 #include "board/number_text.h"
 
 namespace board {
 
-namespace {
-
-// An azimuth counted from the north, west positive, as counted from the south, west positive
-// (and back: the reflection is its own inverse).
-double otherReference(double degrees) { return foldDegrees(180 - degrees); }
-
-}  // namespace
-
 SheetCase sheetCase(bool south, double d, double AZ) {
-    const double face = south ? otherReference(d) : foldDegrees(d);
-    const double sun = south ? otherReference(AZ) : foldDegrees(AZ);
+    const double face = boardAzimuth(south, d);
+    const double sun = boardAzimuth(south, AZ);
     // From south through west is clockwise seen from above: the right of one who looks along p.
     return {south, AZ, foldDegrees(sun - face), d, face, sun};
 }

@@ -55,15 +55,6 @@ DayArc semiDiurnalArc(LatitudeTrig phi, double delta, double Pi) {
     return {numeric::ArcCos(cosH0, Pi), false, false};
 }
 
-// The sun's azimuth as the board reports it, from its azimuth from the south through the west
-// in [0, 360): from the south, west positive, for a latitude of 0 or more; from the north, west
-// positive, for a southern latitude. Either way within (-180, 180].
-double reportedAzimuth(double lat, double fromSouth) {
-    if (lat >= 0) return fromSouth > 180 ? fromSouth - 360 : fromSouth;
-    const double fromNorth = fromSouth + 180;
-    return fromNorth > 180 ? 360 - fromNorth : fromNorth;
-}
-
 // An angle of (-180, 180] as shown with four decimals: one that would read -180.0000 faces the
 // way 180 does, and is shown as 180.0000.
 double shownWithinHalfTurn(double degrees) {
@@ -71,6 +62,10 @@ double shownWithinHalfTurn(double degrees) {
 }
 
 }  // namespace
+
+double boardAzimuth(bool southernLatitude, double fromSouth) {
+    return foldDegrees(southernLatitude ? 180 - fromSouth : fromSouth);
+}
 
 double wallDeclination(double lat, double AZ, double az) {
     const double hemisphere = lat < 0 ? -1 : 1;
@@ -112,7 +107,7 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     const double H = Hd * Pi / 180;
 
     const double Az =
-        shownWithinHalfTurn(reportedAzimuth(lat, sunAzimuth(H, trig, delta, Pi) * 180 / Pi));
+        shownWithinHalfTurn(boardAzimuth(lat < 0, sunAzimuth(H, trig, delta, Pi) * 180 / Pi));
     const double s = std::clamp(
         trig.sin * std::sin(delta) + trig.cos * std::cos(delta) * std::cos(H), -1.0, 1.0);
     const double h = numeric::ArcSin(s, Pi);

@@ -26,6 +26,12 @@ struct Report {
     std::string sunDeclination;  // degrees to three decimals, " 23.438" or "-7.5"
 };
 
+// An azimuth counted from the south through the west, as the board counts the sun's azimuth
+// and a wall's declination: unchanged for a latitude of 0 or more, from the north (west
+// positive) for a southern one; within (-180, 180]. The change of reference is a reflection,
+// its own inverse: the same call turns the board's figure back into one from the south.
+double boardAzimuth(bool southernLatitude, double fromSouth);
+
 // The declination of a wall from the sun's azimuth AZ as the report gives it and the angle az
 // measured on the wall: AZ - az for a latitude of 0 or more, AZ + az for a southern one,
 // within (-180, 180] (West positive, East negative). In the north AZ and the wall's

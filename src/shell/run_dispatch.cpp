@@ -4,7 +4,6 @@
 #include <exception>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "numeric/failure.h"
 #include "numeric/format.h"
@@ -71,25 +70,25 @@ const ChainEntry* firstChecked(const InputRecord& in) {
 // The step boxes are checked before anything is drawn: an hour fraction or a definition finer
 // than any drawing can show would only make the run take hours and all the memory there is.
 // Every programme reads the hour fraction; the definition is checked where a programme of this
-// run, or the lines of equal altitude it draws when ticked, reads it. Returns the refusal, or "".
-std::string stepRefusal(const Context& ctx) {
+// run (the chain's, the flat 3D one), or the lines of equal altitude it draws when ticked,
+// reads it. Returns the refusal, or "".
+std::string stepRefusal(const Context& ctx, const ChainEntry* chained, bool inclined) {
+    if (chained == nullptr && !inclined) return {};
     const InputRecord& in = ctx.inputs;
-    std::vector<std::string_view> programmes;
-    if (const ChainEntry* entry = firstChecked(in)) programmes.push_back(entry->item);
-    if (in.checked("M_Inclinati")) programmes.push_back("M_Inclinati");
-    if (programmes.empty()) return {};
 
     if (std::fabs(in.number("TxtHour")) > MaxHourFraction)
         return "The drawing was not started: the Hour fraction box may be at most " +
                numeric::toText(MaxHourFraction) +
                ", a line every minute; finer lines cannot be told apart on any dial. Please "
                "check the inputs.";
-    bool readsDefinition = false;
-    for (std::string_view item : programmes)
-        readsDefinition = readsDefinition || programmeEnables(item, "txt_Definition") ||
-                          (programmeEnables(item, "ckAlt") && ticked(ctx, "ckAlt"));
+    auto readsDefinition = [&](std::string_view item) {
+        return programmeEnables(item, "txt_Definition") ||
+               (programmeEnables(item, "ckAlt") && ticked(ctx, "ckAlt"));
+    };
+    const bool definitionRead = (chained && readsDefinition(chained->item)) ||
+                                (inclined && readsDefinition("M_Inclinati"));
     const double definition = std::fabs(in.number("txt_Definition"));
-    if (readsDefinition && definition > 0 && definition < MinDefinition)
+    if (definitionRead && definition > 0 && definition < MinDefinition)
         return "The drawing was not started: the Definition box may not be below " +
                numeric::toText(MinDefinition) +
                "; a finer step draws more points than any drawing can show. Please check the "
@@ -115,12 +114,14 @@ bool Command1_Click(Context& ctx, const DriverTable& drivers) {
         m.EastSign = in.number("txtLON") < 0 ? 1 : -1;
         m.HemisphereSign = in.number("txtLAT") >= 0 ? 1 : -1;
 
-        if (const std::string refusal = stepRefusal(ctx); !refusal.empty()) {
+        const ChainEntry* chained = firstChecked(in);
+        const bool inclined = in.checked("M_Inclinati");
+        if (const std::string refusal = stepRefusal(ctx, chained, inclined); !refusal.empty()) {
             ctx.services.messageBox(refusal);
             return false;
         }
-        if (const ChainEntry* entry = firstChecked(in)) call(ctx, drivers.*(entry->driver));
-        if (in.checked("M_Inclinati"))
+        if (chained) call(ctx, drivers.*(chained->driver));
+        if (inclined)
             call(ctx, in.selected("option3D4") ? drivers.RunInclinedDialVarX
                                                 : drivers.RunInclinedDialVarY);
         // A loop refused for its rounds inside a procedure that skips failing statements

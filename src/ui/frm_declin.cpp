@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -40,11 +41,28 @@ QLabel* label(QWidget* parent, const char* name, const char* caption) {
     return l;
 }
 
+// A button that Return or keypad Enter presses while it has the focus, as the space bar does,
+// without ever becoming the dialog's default.
+class FocusedEnterButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && !event->isAutoRepeat()) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 // The board has no default button: Enter in a box must not press a button the user did not
 // press (a dialog otherwise makes the first button after the focused box its default, and that
-// is the latitude's sign).
+// is the latitude's sign). Enter on a button the focus is on presses that button.
 QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* b = new FocusedEnterButton(QString::fromLatin1(caption), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     b->setDefault(false);

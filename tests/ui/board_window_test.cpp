@@ -216,6 +216,31 @@ TEST(BoardWindow, EnterInAnyBoxPressesNoButton) {
         EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
 }
 
+TEST(BoardWindow, EnterOnAFocusedButtonPressesThatButtonAlone) {
+    // A button reached with the keyboard is pressed by Return or keypad Enter as by the space
+    // bar; the other buttons stay as they are.
+    Board b("45", "-7.6438");
+    ui::frmDeclin& w = *b;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QPushButton* run = child<QPushButton>(w, "cmdCalcola");
+    run->setFocus();
+    QTest::keyClick(run, Qt::Key_Return);
+    EXPECT_TRUE(child<QPlainTextEdit>(w, "txtResult")->toPlainText().startsWith("Sun's Azimuth"));
+    EXPECT_EQ(b.main.text("txtLAT"), "45");
+    EXPECT_EQ(b.main.text("txtlineofdeclination"), " 23.435");
+    w.cmdSign(1)->setFocus();
+    QTest::keyClick(w.cmdSign(1), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(w.cmdSign(1)->text(), "+");
+    EXPECT_EQ(text(w, "txtLON"), "7.6438");
+    EXPECT_EQ(w.cmdSign(0)->text(), "+");
+    EXPECT_EQ(text(w, "txtLAT"), "45");
+    EXPECT_TRUE(w.isVisible());
+    for (QPushButton* button : w.findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+}
+
 TEST(BoardWindow, KeyFilterDropsCommasAndSignsWhereTheyDoNotBelong) {
     Board b("", "");
     ui::frmDeclin& w = *b;
