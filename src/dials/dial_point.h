@@ -10,7 +10,6 @@
 // a point whose own computation failed is skipped rather than drawn at the values of the point
 // before it, and no NaN or infinity reaches the painter.
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -53,16 +52,5 @@ std::optional<DialPoint> plotSolvedPoint(plot::PlotSurface& plot, numeric::Colou
 
 // x squared.
 inline double sq(double x) { return x * x; }
-
-// Narrows [t0, t1] to the parameters t at which from + t * along lies within [low, high] (one
-// coordinate of a line clipped to a box); false when no parameter is left.
-inline bool clipSlab(double from, double along, double low, double high, double& t0, double& t1) {
-    if (along == 0) return from >= low && from <= high;
-    double enter = (low - from) / along, leave = (high - from) / along;
-    if (enter > leave) std::swap(enter, leave);
-    t0 = std::max(t0, enter);
-    t1 = std::min(t1, leave);
-    return t0 <= t1;
-}
 
 }  // namespace dials

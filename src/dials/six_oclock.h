@@ -7,15 +7,13 @@
 #include <cmath>
 
 #include "numeric/step_loop.h"
+#include "numeric/tolerance.h"
 
 namespace dials {
 
-// Counters closer than this to +-90 degrees are the six o'clock lines.
-inline constexpr double kSameHourDeg = 1e-9;
-
 // Whether the counter (degrees) is one of the six o'clock lines, -90 or +90.
 inline bool isSixOClock(double counterDeg) {
-    return std::fabs(std::fabs(counterDeg) - 90) <= kSameHourDeg;
+    return std::fabs(std::fabs(counterDeg) - 90) <= numeric::kStoredPiResidue;
 }
 
 // Whether the loop of an hour counter from -90 to 90 by `stepDeg` (repeated addition, as the
@@ -23,7 +21,7 @@ inline bool isSixOClock(double counterDeg) {
 inline bool loopDrawsBothSixOClockLines(double stepDeg) {
     double last = -90;
     for (double counter : numeric::StepRange(-90, 90, stepDeg)) last = counter;
-    return std::fabs(last - 90) <= kSameHourDeg;
+    return std::fabs(last - 90) <= numeric::kStoredPiResidue;
 }
 
 }  // namespace dials

@@ -14,6 +14,7 @@ const char* describe(FailureKind kind) {
         case FailureKind::ConversionOverflow: return "Overflow in conversion to integer";
         case FailureKind::InvalidStep: return "Invalid loop step";
         case FailureKind::NotANumber: return "Not a number";
+        case FailureKind::TooManyRounds: return "Too many rounds";
     }
     return "Numerical failure";
 }

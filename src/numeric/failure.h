@@ -21,6 +21,7 @@ enum class FailureKind {
     ConversionOverflow,  // a conversion to a 16- or 32-bit integer out of range
     InvalidStep,         // a counted loop whose step is 0 or not finite
     NotANumber,          // an input that is NaN
+    TooManyRounds,       // a loop beyond the bound of one loop or of the run (round_budget.h)
 };
 
 class NumericFailure : public std::runtime_error {

@@ -7,13 +7,6 @@
 
 namespace numeric {
 
-namespace {
-
-// The budget of the run in progress on this thread, if any.
-thread_local RoundBudget* currentBudget = nullptr;
-
-}  // namespace
-
 StepRange::StepRange(double start, double end, double step) : start_(start), end_(end), step_(step) {
     if (!std::isfinite(start) || !std::isfinite(end) || !std::isfinite(step) || step == 0.0)
         fail(FailureKind::InvalidStep);
@@ -27,10 +20,7 @@ StepRange::StepRange(double start, double end, double step) : start_(start), end
     const bool runs = step > 0 ? start <= end : start >= end;
     if (runs) {
         const double spans = (end - start) / step;   // >= 0; infinite when end - start overflows
-        if (!(spans < static_cast<double>(MaxLoopRounds))) {
-            RoundBudget::noteRefusal();
-            fail(FailureKind::InvalidStep);
-        }
+        if (!(spans < static_cast<double>(MaxLoopRounds))) RoundBudget::refuseLoop();
         rounds_ = static_cast<std::size_t>(spans) + 1;
     }
 }
@@ -49,28 +39,6 @@ std::size_t StepRange::count() const {
     std::size_t rounds = 0;
     for (auto it = first(), last = end(); it != last; ++it) ++rounds;
     return rounds;
-}
-
-RoundBudget::RoundBudget(std::size_t rounds) : limit_(rounds), outer_(currentBudget) {
-    currentBudget = this;
-}
-
-RoundBudget::~RoundBudget() { currentBudget = outer_; }
-
-void RoundBudget::pay(std::size_t rounds) {
-    RoundBudget* budget = currentBudget;
-    if (budget == nullptr || rounds == 0) return;
-    if (rounds > budget->limit_ - budget->spent_) {
-        // Spent: every later loop of the run is refused as well, so the run winds down at once.
-        budget->spent_ = budget->limit_;
-        budget->refused_ = true;
-        fail(FailureKind::InvalidStep);
-    }
-    budget->spent_ += rounds;
-}
-
-void RoundBudget::noteRefusal() {
-    if (currentBudget != nullptr) currentBudget->refused_ = true;
 }
 
 }  // namespace numeric

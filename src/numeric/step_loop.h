@@ -10,17 +10,15 @@
 // that is not finite throws NumericFailure(InvalidStep) at construction, never an endless loop.
 //
 // Every loop ends in bounded time: a range that would take more than MaxLoopRounds rounds
-// throws NumericFailure(InvalidStep) at construction too, and while a RoundBudget is in force
-// (a run of a programme) every loop pays its rounds from it when it starts; a loop that the
-// budget cannot pay throws NumericFailure(InvalidStep) before its first round.
+// throws NumericFailure(TooManyRounds) at construction, and while a RoundBudget is in force (a
+// run of a programme) every loop pays its rounds from it when it starts; a loop that the budget
+// cannot pay throws NumericFailure(TooManyRounds) before its first round (round_budget.h).
 
 #include <cstddef>
 
-namespace numeric {
+#include "numeric/round_budget.h"
 
-// Rounds one loop may take. The finest curves the programmes draw take a few tens of
-// thousands; a loop of more rounds than this draws nothing a drawing could show.
-inline constexpr std::size_t MaxLoopRounds = 1'000'000;
+namespace numeric {
 
 class StepRange {
 public:
@@ -61,33 +59,6 @@ private:
     std::size_t rounds_ = 0;
 };
 
-// The rounds one run of a programme may spend on its loops, all loops together. While an
-// instance lives it is the budget in force on its thread (one run at a time runs on a thread;
-// an inner budget stands in for the outer one until it ends). Once a loop was refused, by the
-// budget or by MaxLoopRounds, refused() stays true, so that the run can be reported as stopped
-// even where a procedure skipped the failing statement and went on.
-class RoundBudget {
-public:
-    explicit RoundBudget(std::size_t rounds);
-    ~RoundBudget();
-    RoundBudget(const RoundBudget&) = delete;
-    RoundBudget& operator=(const RoundBudget&) = delete;
-
-    std::size_t spent() const { return spent_; }
-    bool refused() const { return refused_; }
-
-    // Pays for a loop of the given rounds from the budget in force; InvalidStep (and refused())
-    // when it cannot. Without a budget in force, nothing is paid.
-    static void pay(std::size_t rounds);
-    // Marks the budget in force as refused (a loop beyond MaxLoopRounds).
-    static void noteRefusal();
-
-private:
-    std::size_t limit_, spent_ = 0;
-    bool refused_ = false;
-    RoundBudget* outer_;
-};
-
 // A counted loop whose counter is a variable the programme keeps:
 //
 //   numeric::countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hour) { ... });
@@ -96,8 +67,7 @@ private:
 // each value before its round. Once the loop is over the counter holds the first value past the
 // end (the last value plus step), or start when the loop did not run, as a counted loop leaves
 // its variable. The range is checked (and paid for) before the counter is touched: an invalid
-// step, or a loop beyond the bounds above, throws NumericFailure(InvalidStep) with the counter
-// unchanged.
+// step, or a loop beyond the bounds above, throws with the counter unchanged.
 template <class Body>
 void countedLoop(double& counter, double start, double end, double step, Body&& body) {
     const StepRange range(start, end, step);

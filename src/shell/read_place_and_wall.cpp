@@ -13,6 +13,13 @@ double toRadians(double degrees, double pi) { return numeric::checkFinite(degree
 
 }  // namespace
 
+bool typedHorizontal(const InputRecord& in) { return std::fabs(in.number("txtReclinZ")) == 90; }
+
+double typedReclination(const InputRecord& in, double hemisphere) {
+    if (typedHorizontal(in)) return hemisphere < 0 ? -90 : 90;
+    return in.number("txtReclinZ");
+}
+
 void ReadPlaceAndWallInputs(Context& ctx) {
     Module1& m = ctx.m;
     const InputRecord& in = ctx.inputs;

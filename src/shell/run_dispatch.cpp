@@ -7,7 +7,7 @@
 
 #include "numeric/failure.h"
 #include "numeric/format.h"
-#include "numeric/step_loop.h"
+#include "numeric/round_budget.h"
 #include "shell/helpers.h"
 #include "shell/parametri.h"
 #include "shell/programme_menu.h"
@@ -27,6 +27,7 @@ std::string_view describe(numeric::FailureKind kind) {
         case FailureKind::ConversionOverflow: return "a number too large to convert";
         case FailureKind::InvalidStep: return "a drawing step that is zero or not a number";
         case FailureKind::NotANumber: return "a value that is not a number";
+        case FailureKind::TooManyRounds: return "more points than any drawing needs";
     }
     return "a numerical failure";
 }
@@ -129,8 +130,10 @@ bool Command1_Click(Context& ctx, const DriverTable& drivers) {
         if (!budget.refused()) return true;
         ctx.services.messageBox(kTooManyPoints);
     } catch (const numeric::NumericFailure& failure) {
-        ctx.services.messageBox(budget.refused() ? std::string(kTooManyPoints)
-                                                 : stoppedMessage(describe(failure.kind())));
+        const bool tooLarge =
+            budget.refused() || failure.kind() == numeric::FailureKind::TooManyRounds;
+        ctx.services.messageBox(tooLarge ? std::string(kTooManyPoints)
+                                         : stoppedMessage(describe(failure.kind())));
     } catch (const std::exception& error) {
         ctx.services.messageBox(std::string("The drawing was stopped by an unexpected error: ") +
                                 error.what());

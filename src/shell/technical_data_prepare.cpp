@@ -6,7 +6,9 @@
 
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
+#include "numeric/tolerance.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 #include "shell/technical_data_list.h"
 
 namespace shell::technical_data {
@@ -89,9 +91,8 @@ void prepareInclined(DataList& list) {
         // A plane facing due south or north (but for the rounding of the stored Pi: the sine of
         // 180 degrees is 4e-10) has its substyle on the line of greatest slope; so has the
         // plane perpendicular to the polar axis, whose denominator is 0 there.
-        constexpr double kMeridianSine = 1e-9;
         const double denominator = std::sin(R) * std::cos(D) + std::cos(R) * std::tan(lat);
-        m.SubstyleAngle = std::fabs(std::sin(D)) <= kMeridianSine
+        m.SubstyleAngle = std::fabs(std::sin(D)) <= numeric::kStoredPiResidue
                               ? 0
                               : std::atan(checkedDiv(std::sin(D), denominator));
         list.q = list.deg(m.SubstyleAngle);
@@ -125,13 +126,12 @@ void prepare(DataList& list) {
     m.WallDeclRad = list.rad(m.DeclDecimal);
 
     const bool reclinationUsed = list.inputs.enabled("txtReclinZ");
-    m.ReclDeg = list.number("txtReclinZ") * m.HemisphereSign;
-    // A reclination box that the checked programme does not use makes no horizontal plane:
-    // its plane is the vertical wall the programme draws. A typed +-90 is the horizontal dial
-    // facing up in either hemisphere (a plane facing the ground is never lit): 90 after the
-    // hemisphere's sign.
-    list.horizontal = reclinationUsed && std::fabs(m.ReclDeg) == 90;
-    if (list.horizontal) m.ReclDeg = 90;
+    // A typed +-90 is the horizontal dial facing up in either hemisphere: 90 after the
+    // hemisphere's sign. A reclination box that the checked programme does not use makes no
+    // horizontal plane: its plane is the vertical wall the programme draws.
+    m.ReclDeg = numeric::checkFinite(typedReclination(list.inputs, m.HemisphereSign)) *
+                m.HemisphereSign;
+    list.horizontal = reclinationUsed && typedHorizontal(list.inputs);
     m.ReclRad = list.rad(m.ReclDeg);
     if (!reclinationUsed) m.ReclRad = 0;
     if (list.horizontal)

@@ -10,6 +10,7 @@
 #include "numeric/rounding.h"
 #include "shell/helpers.h"
 #include "shell/technical_data_list.h"
+#include "numeric/tolerance.h"
 
 namespace shell::technical_data {
 
@@ -29,7 +30,7 @@ double halfArc(const Module1& m, double x) {
 // hair beyond the right angle, where the platform's tangent has the wrong sign; the limit from
 // inside the range is meant (the pole, or a style along the polar axis).
 double tanWithinRightAngle(double a) {
-    if (std::fabs(std::cos(a)) < 1e-9) return std::sin(a) > 0 ? 1e300 : -1e300;
+    if (std::fabs(std::cos(a)) < numeric::kStoredPiResidue) return std::sin(a) > 0 ? 1e300 : -1e300;
     return std::tan(a);
 }
 

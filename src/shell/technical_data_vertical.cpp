@@ -10,6 +10,7 @@
 #include "numeric/rounding.h"
 #include "shell/helpers.h"
 #include "shell/technical_data_list.h"
+#include "numeric/tolerance.h"
 
 namespace shell::technical_data {
 
@@ -66,10 +67,8 @@ Equivalent equivalentVertical(Module1& m) {
     // On a plane facing due south or north that no row of the table takes (reclined beyond the
     // vertical), the cosine is +-1 up to rounding, which may carry it a hair past; such a
     // rounding is taken as the +-1 it stands for.
-    constexpr double kRounding = 1e-12;
-    double cosine =
-        sgn(f1) * checkedDiv(std::cos(R) * std::sin(f1) - std::sin(lat), std::cos(f1) * std::sin(R));
-    if (std::fabs(cosine) > 1 && std::fabs(cosine) - 1 <= kRounding) cosine = sgn(cosine);
+    const double cosine = numeric::clampRoundedSine(
+        sgn(f1) * checkedDiv(std::cos(R) * std::sin(f1) - std::sin(lat), std::cos(f1) * std::sin(R)));
     const double d1 = sgn(D) * ArcCos(m, cosine);
     return Equivalent{f1, d1, lambda};
 }

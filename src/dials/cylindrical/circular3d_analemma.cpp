@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "dials/cylindrical/circular3d_procedures.h"
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -29,7 +29,7 @@ constexpr double kAnalemmaPi = 3.1415926536;
 void DrawCylAnalemma3D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.Pi = kAnalemmaPi;
-    flat3d::storeAnalemmaObliquity(m);
+    storeAnalemmaObliquity(m);
     const ChordFrame f = ChordFrame::from(m);
     const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi);
     const double sinD = std::sin(f.D), cosD = std::cos(f.D);
@@ -37,9 +37,9 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
     const double c = f.L + f.s * f.R;
     const numeric::Colour colour = shell::LineColor(ctx, 2);
 
-    for (double t : numeric::StepRange(-80, 280, flat3d::kMeanDayDeg / 4)) {
+    for (double t : numeric::StepRange(-80, 280, kMeanDayDeg / 4)) {
         numeric::skip([&] {
-            const flat3d::SunSeries sun = flat3d::sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
             const double delta = sun.declination;
             // Hour angle at noon of standard-meridian time, positive towards the east.
             const double H = sun.equationOfTime() + m.ZoneCorrRad;

@@ -137,7 +137,7 @@ HourLineHalf turnedHorizonHalf(double phi, double A, double pi, bool settingHalf
 std::optional<HourLineHalf> substyleHalf(double phi, double D, double pi) {
     // A wall facing due east or west: its substyle is a six o'clock line, the half of the sun in
     // front of the wall (its tangent, taken of the stored Pi, would pick a side by rounding).
-    if (std::fabs(std::fabs(D) - pi / 2) <= kSameHourDeg * pi / 180)
+    if (std::fabs(std::fabs(D) - pi / 2) <= numeric::kStoredPiResidue * pi / 180)
         return HourLineHalf(phi, -std::copysign(pi / 2, D), pi, false);
     const double across = -std::tan(D), up = std::sin(phi);
     if (up == 0 && across == 0) return std::nullopt;

@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "dials/cylindrical/parabolic_procedures.h"
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/quadratic.h"
 #include "numeric/skip.h"
@@ -29,14 +29,14 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
     using numeric::checkedDiv;
     const double p = f.p, s = f.s, phi = f.phi;
     const double sinPhi = std::sin(phi), cosPhi = std::cos(phi), tanDp = std::tan(f.Dp);
-    flat3d::storeAnalemmaObliquity(m);
+    storeAnalemmaObliquity(m);
     const numeric::Colour colour = shell::LineColor(ctx, 14);
     // Where the ray leaves the tip, the surface lies Q(xt) - yt along the axis from it.
     const double c = f.Q(f.xt) - f.yt;
 
-    for (double T : numeric::StepRange(0, 360, flat3d::kMeanDayDeg)) {
+    for (double T : numeric::StepRange(0, 360, kMeanDayDeg)) {
         numeric::skip([&] {
-            const flat3d::SunSeries sun = flat3d::sunForDay(T, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(T, m.AnalemmaObliquityRad, m.Pi);
             m.ConicA115 = sun.doubleLongitudeSine;
             const double delta = sun.declination;
             const double tau = -(sun.equationOfTime() + f.Z0);

@@ -11,7 +11,7 @@
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "dials/dial_point.h"
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/step_loop.h"
@@ -107,12 +107,12 @@ void DrawCylProjAnalemma(shell::Context& ctx) {
         m.WorkFlag = -1;
     }
     m.Pi = 3.1415926536;
-    flat3d::storeAnalemmaObliquity(m);
+    storeAnalemmaObliquity(m);
     const numeric::Colour colour = shell::LineColor(ctx, 4);
 
-    for (double day : numeric::StepRange(-80, 360, 2 * flat3d::kMeanDayDeg)) {
+    for (double day : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
         try {
-            const flat3d::SunSeries sun = flat3d::sunForDay(day, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(day, m.AnalemmaObliquityRad, m.Pi);
             const double delta = sun.declination;
             // Apparent minus mean time, radians of hour angle.
             const double Et = -sun.equationOfTime();

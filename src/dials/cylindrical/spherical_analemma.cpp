@@ -3,7 +3,7 @@
 // mean day. It always carries the longitude correction, whatever ck_Etna says.
 
 #include "dials/cylindrical/cyl_spherical_procedures.h"
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 
@@ -14,12 +14,12 @@ void DrawCylSphAnalemma(shell::Context& ctx) {
     SetCylSphSide(ctx);
     m.AnalemmaFlag = 1;
     m.LonAbsDeg = m.ZoneCorrRad;
-    flat3d::storeAnalemmaObliquity(m);
+    storeAnalemmaObliquity(m);
 
     // The day angle sweeps 440 degrees: the part from -80 to 0 is drawn twice.
-    for (double d : numeric::StepRange(-80, 360, 2 * flat3d::kMeanDayDeg)) {
+    for (double d : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
         numeric::skip([&] {
-            const flat3d::SunSeries sun = flat3d::sunForDay(d, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(d, m.AnalemmaObliquityRad, m.Pi);
             m.ConicA115 = sun.doubleLongitudeSine;
             // The true sun's hour angle at 12:00 of the zone's mean time.
             const double tau = -sun.equationOfTime() - m.ZoneCorrRad;

@@ -8,7 +8,7 @@
 
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/step_loop.h"

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "dials/flat3d/cone_sections.h"
+#include "dials/cone_sections.h"
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"

@@ -1,8 +1,6 @@
 #include "dials/flat3d/dial_line.h"
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace dials::flat3d {
 
@@ -41,33 +39,6 @@ std::optional<DialLine> hourLine(const PlaneGeometry& g, double H) {
     const WorldPoint normal{std::cos(H), std::sin(g.phi) * std::sin(H),
                             -std::cos(g.phi) * std::sin(H)};
     return sectionOfPlane(g, normal, tipOf(g));
-}
-
-std::vector<DialPoint> pointsInPlotArea(const plot::PlotSurface& plot, const DialLine& line) {
-    // The plot area in dial coordinates (the plot's y is -v).
-    const double left = -plot.ShiftX(), right = plot.QuadranteL() - plot.ShiftX();
-    const double top = plot.ShiftY(), bottom = plot.ShiftY() - plot.QuadranteH();
-    double sMin = -std::numeric_limits<double>::infinity();
-    double sMax = std::numeric_limits<double>::infinity();
-    std::vector<DialPoint> points;
-    if (!clipSlab(line.base.x, line.direction.x, left, right, sMin, sMax) ||
-        !clipSlab(line.base.y, line.direction.y, bottom, top, sMin, sMax))
-        return points;
-
-    const bool alongX = std::fabs(line.direction.x) >= std::fabs(line.direction.y);
-    const double base = alongX ? line.base.x : line.base.y;
-    const double step = alongX ? line.direction.x : line.direction.y;
-    double from = base + sMin * step, to = base + sMax * step;
-    if (from > to) std::swap(from, to);
-    const long first = static_cast<long>(std::ceil(from / kLineStep));
-    const long last = static_cast<long>(std::floor(to / kLineStep));
-    for (long k = first; k <= last; ++k) {
-        const double at = static_cast<double>(k) * kLineStep;
-        const double s = (at - base) / step;
-        points.push_back(alongX ? DialPoint{at, line.base.y + s * line.direction.y}
-                                : DialPoint{line.base.x + s * line.direction.x, at});
-    }
-    return points;
 }
 
 }  // namespace dials::flat3d

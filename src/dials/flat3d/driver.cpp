@@ -8,9 +8,10 @@
 #include <cmath>
 
 #include "dials/flat3d/procedures.h"
-#include "dials/flat3d/sky_lines.h"
+#include "dials/sky_lines/sky_lines.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 #include "shell/refusal.h"
 
 namespace dials::flat3d {
@@ -19,10 +20,10 @@ namespace {
 
 // The sky lines close both pipelines in the same order.
 void drawSkyLines(shell::Context& ctx) {
-    if (shell::ticked(ctx, "ckQibla")) PlotQibla(ctx);
-    PlotAsrCurve(ctx);
-    if (shell::ticked(ctx, "ckAlt")) PlotAltitudeLines(ctx);
-    if (shell::ticked(ctx, "ckAz")) PlotAzimuthLines(ctx);
+    if (shell::ticked(ctx, "ckQibla")) sky_lines::PlotQibla(ctx);
+    sky_lines::PlotAsrCurve(ctx);
+    if (shell::ticked(ctx, "ckAlt")) sky_lines::PlotAltitudeLines(ctx);
+    if (shell::ticked(ctx, "ckAz")) sky_lines::PlotAzimuthLines(ctx);
 }
 
 }  // namespace
@@ -30,7 +31,7 @@ void drawSkyLines(shell::Context& ctx) {
 void RunInclinedDialVarX(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (shell::refuseBlankLatitude(ctx)) return;
-    ctx.ixPlot1().Messaggio(std::fabs(ctx.inputs.number("txtReclinZ")) == 90
+    ctx.ixPlot1().Messaggio(shell::typedHorizontal(ctx.inputs)
                                 ? "Horizontal dial by 3D analytic geometry, variable X"
                                 : "Declining,reclining dial by 3D analytic geometry, variable X");
     SetupInclinedDialVarX(ctx);

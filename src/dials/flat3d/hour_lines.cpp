@@ -14,6 +14,7 @@
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
+#include "numeric/tolerance.h"
 
 namespace dials::flat3d {
 
@@ -22,10 +23,9 @@ namespace {
 // A plane facing south and reclined by the colatitude contains the polar axis: its hour lines
 // are parallel. The reclination is compared within a tolerance far below any typed precision,
 // so that 90 - latitude computed in binary still counts as the colatitude typed.
-constexpr double kPolarPlaneToleranceDeg = 1e-9;
 
 bool isPolarPlane(const shell::Module1& m) {
-    return std::fabs((90 - m.LatDegrees) - m.ReclDeg) <= kPolarPlaneToleranceDeg &&
+    return std::fabs((90 - m.LatDegrees) - m.ReclDeg) <= numeric::kStoredPiResidue &&
            m.WallDeclRad == 0;
 }
 

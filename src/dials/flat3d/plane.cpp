@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numeric/skip.h"
+#include "numeric/tolerance.h"
 #include "shell/helpers.h"
 
 namespace dials::flat3d {
@@ -81,31 +82,14 @@ bool LitHourLine::keeps(const DialPoint& p) const {
     return (g_.X0 - P.X) * e_.X + (g_.Y0 - P.Y) * e_.Y + (g_.Z0 - P.Z) * e_.Z >= 0;
 }
 
-double typedReclination(const shell::InputRecord& in, double hemisphere) {
-    const double typed = in.number("txtReclinZ");
-    if (std::fabs(typed) == 90) return hemisphere < 0 ? -90 : 90;
-    return typed;
-}
-
-double clampRoundedSine(double s) {
-    constexpr double kRounding = 1e-12;
-    if (s > 1 && s - 1 <= kRounding) return 1;
-    if (s < -1 && -1 - s <= kRounding) return -1;
-    return s;
-}
-
-double clampedArcSin(const shell::Module1& m, double s) {
-    return shell::ArcSin(m, clampRoundedSine(s));
-}
-
 void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g) {
     const double s = std::cos(g.phi) * std::cos(g.R) * std::cos(g.D) -
                      std::sin(g.phi) * std::sin(g.R);
-    numeric::assignOrSkip(m.StyleElevRad, [&] { return clampedArcSin(m, s); });
+    numeric::assignOrSkip(m.StyleElevRad, [&] { return shell::ArcSin(m, numeric::clampRoundedSine(s)); });
 }
 
 double conicEccentricity(const PlaneGeometry& g, double delta) {
-    const double c = clampRoundedSine(
+    const double c = numeric::clampRoundedSine(
         std::cos(g.R) * (std::cos(g.phi) * std::cos(g.D) - std::sin(g.phi) * std::tan(g.R)));
     return checkedDiv(numeric::checkedSqrt(1 - c * c), std::sin(delta));
 }

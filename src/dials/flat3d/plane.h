@@ -76,22 +76,6 @@ private:
     bool keepsExtension_ = false;
 };
 
-// The reclination box as typed, degrees. South of the equator (hemisphere -1) the user types the
-// reclination with the opposite sign; a typed +90 or -90 is in either hemisphere the horizontal
-// dial facing up (a plane facing the ground is never lit), which is the typed 90 in the north
-// and the typed -90 in the south whatever sign was typed. Any other value is returned as typed.
-double typedReclination(const shell::InputRecord& in, double hemisphere);
-
-// A sine that rounding has pushed past +-1 by no more than 1e-12 (the style elevation of a
-// plane perpendicular to the polar axis, for one) is taken as exactly +-1, so that its arc
-// sine is +-Pi/2 instead of a failure. Anything further out is left as it is, to fail.
-double clampRoundedSine(double s);
-
-// The arc sine of the sine s after clampRoundedSine, on the stored Pi: +-Pi/2 at |s| = 1.
-// The variable-Y pipeline writes it atan(s / sqrt(1 - s^2)), +-Pi/2 at |s| = 1, which is the
-// same computation. Throws numeric::NumericFailure beyond +-1.
-double clampedArcSin(const shell::Module1& m, double s);
-
 // The substyle's store of the style elevation: StyleElevRad = the arc sine of
 // cos(phi) cos R cos D - sin(phi) sin R, left as it was when that fails.
 void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g);

@@ -8,8 +8,10 @@
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
+#include "numeric/tolerance.h"
 #include "numeric/rounding.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::flat3d {
 
@@ -55,7 +57,7 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     m.DeclDegrees = in.number("txtDecl");
     m.WallDeclRad = checkFinite(m.DeclDegrees * m.Pi / 180 * hemisphere);
     // Typed +-90 is the horizontal dial facing up in both hemispheres: 90 here.
-    m.ReclDeg = typedReclination(in, m.HemisphereSign) * m.HemisphereSign;
+    m.ReclDeg = shell::typedReclination(in, m.HemisphereSign) * m.HemisphereSign;
     m.ReclRad = checkFinite(m.ReclDeg * m.Pi / 180);
     // The horizontal plane's declination means nothing: its u axis points east.
     if (m.ReclDeg == 90 || m.ReclDeg == -90) m.WallDeclRad = 0;
@@ -74,7 +76,7 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     const double s = std::sin(R) * std::sin(phi) - std::cos(phi) * std::cos(R) * std::cos(D);
     m.SideSign = 1;
     m.InclinedPlaneFlag = 1;
-    m.StyleElevRad = clampedArcSin(m, s);
+    m.StyleElevRad = shell::ArcSin(m, numeric::clampRoundedSine(s));
     m.StyleElevDeg = m.StyleElevRad * 180 / m.Pi;
 }
 

@@ -10,10 +10,12 @@
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
+#include "numeric/tolerance.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::flat3d {
 
@@ -82,7 +84,7 @@ PolarStyle storeHypotenuse(shell::Module1& m, double S, double s) {
     PolarStyle polar;
     polar.lengthKnown = numeric::assignOrSkip(m.SetupTemp5, [&] { return checkedDiv(S, s); });
     numeric::assignOrSkip(m.StyleHypotenuse, [&] { return checkedDiv(S, s); });
-    polar.angleKnown = numeric::assignOrSkip(m.Obliquity, [&] { return clampedArcSin(m, s); });
+    polar.angleKnown = numeric::assignOrSkip(m.Obliquity, [&] { return shell::ArcSin(m, numeric::clampRoundedSine(s)); });
     return polar;
 }
 
@@ -128,7 +130,7 @@ Triangle finishAngle(shell::Module1& m, bool alphaKnown) {
 void DrawStyleTriangleX(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     numeric::assignOrSkip(m.ReclDeg, [&] {
-        return numeric::checkFinite(typedReclination(ctx.inputs, m.HemisphereSign) *
+        return numeric::checkFinite(shell::typedReclination(ctx.inputs, m.HemisphereSign) *
                                     m.HemisphereSign);
     });
     numeric::assignOrSkip(m.ReclRad, [&] { return m.ReclDeg * m.Pi / 180; });

@@ -8,6 +8,7 @@
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
+#include "numeric/tolerance.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
@@ -35,8 +36,8 @@ void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second)
     storeStyleElevation(m, g);
     if (m.StyleElevRad != 0) {
         numeric::assignOrSkip(m.SubstyleHour, [&] {
-            return -clampedArcSin(
-                m, checkedDiv(std::sin(g.D) * std::cos(g.R), std::cos(m.StyleElevRad)));
+            return -shell::ArcSin(
+                m, numeric::clampRoundedSine(checkedDiv(std::sin(g.D) * std::cos(g.R), std::cos(m.StyleElevRad))));
         });
         m.StyleLength = m.StyleLength3D;
         numeric::assignOrSkip(m.StyleHypotenuse,

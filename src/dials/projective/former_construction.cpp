@@ -17,6 +17,7 @@
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
+#include "numeric/tolerance.h"
 
 namespace dials::projective {
 
@@ -79,7 +80,7 @@ void DrawGnomonProjFormer(shell::Context& ctx) {
     } catch (const numeric::NumericFailure&) {
         // A style perpendicular to the plane: the equator's plane through the tip is parallel
         // to the dial, the equinoctial line lies at infinity and the foot is the centre.
-        if (m.StyleLengthD != 0 && std::fabs(std::cos(former::styleElevation(m))) < 1e-9) {
+        if (m.StyleLengthD != 0 && std::fabs(std::cos(former::styleElevation(m))) < numeric::kStoredPiResidue) {
             m.StyleElevRad = former::styleElevation(m);
             m.NoonTiltRad = noonTilt(m);
             m.OriginX = 0;

@@ -10,6 +10,7 @@
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
+#include "numeric/tolerance.h"
 
 namespace dials::projective {
 
@@ -67,10 +68,9 @@ double noonTiltOfEquivalentPlane(const shell::Module1& m) {
 
 double styleElevation(const shell::Module1& m) {
     const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad;
-    double v = std::cos(R) * std::cos(phi) * std::cos(D) - std::sin(R) * std::sin(phi);
     // A style perpendicular to the plane can come out a rounding past 1.
-    if (std::fabs(v) > 1 && std::fabs(v) < 1 + 1e-12) v = numeric::sgn(v);
-    return shell::ArcSin(m, v);
+    return shell::ArcSin(m, numeric::clampRoundedSine(std::cos(R) * std::cos(phi) * std::cos(D) -
+                                                      std::sin(R) * std::sin(phi)));
 }
 
 }  // namespace former
@@ -103,7 +103,7 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     // a sine of some 1e-10 instead of 0, which would put the centre 1e9 style lengths away and
     // every line of the method at that centre; it is taken as the 0 it stands for.
     double sinE = std::cos(D) * std::cos(phi) * std::cos(R) - std::sin(R) * std::sin(phi);
-    if (std::fabs(sinE) < 1e-9) sinE = 0;
+    if (std::fabs(sinE) < numeric::kStoredPiResidue) sinE = 0;
     double s = std::fabs(checkedDiv(m.StyleLength, sinE));
     m.SideSign = 1;
     // A plane turned past the vertical, reclining or inclining, is the plane of declination

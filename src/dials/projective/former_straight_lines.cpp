@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dials/plot_line.h"
 #include "dials/projective/former_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
@@ -19,34 +20,17 @@ using numeric::StepRange;
 
 namespace {
 
-// Plots the points of the straight line (x0 + t ux, y0 + t uy), plot coordinates, that lie in
-// the plot area, one every `step` metres along the steeper of the two axes: a line that runs
-// almost along one axis gets its points as close as one along the other, and the line is drawn
-// across the whole plot area wherever its reference point lies.
-void plotLineAcrossPlot(shell::Context& ctx, double x0, double y0, double ux, double uy,
+// Plots the points of the straight line through the dial point `base` (the foot of the
+// perpendicular style at the origin) along `direction` that lie in the plot area, one every
+// `step` metres along the steeper of the two axes from where the line enters the area: a line
+// that runs almost along one axis gets its points as close as one along the other, and the line
+// is drawn across the whole plot area wherever its reference point lies.
+void plotLineAcrossPlot(shell::Context& ctx, const DialPoint& base, const DialPoint& direction,
                         double step, numeric::Colour colour) {
     plot::PlotSurface& plot = ctx.ixPlot1();
-    double from = -INFINITY, to = INFINITY;
-    // The stretch of t inside the slab lo <= p + t u <= hi of one axis.
-    const auto clip = [&](double p, double u, double lo, double hi) {
-        if (u == 0) {
-            if (p < lo || p > hi) from = INFINITY;
-            return;
-        }
-        const double a = checkedDiv(lo - p, u), b = checkedDiv(hi - p, u);
-        from = std::max(from, std::min(a, b));
-        to = std::min(to, std::max(a, b));
-    };
-    clip(x0, ux, -plot.ShiftX(), plot.QuadranteL() - plot.ShiftX());
-    clip(y0, uy, -plot.ShiftY(), plot.QuadranteH() - plot.ShiftY());
-    if (!(from <= to)) return;
-    // Counted from the stretch's start, so that a reference point far off leaves the step its
-    // size.
-    const double dt = step / std::max(std::fabs(ux), std::fabs(uy));
-    for (double t : StepRange(0, to - from, dt)) {
-        const double px = x0 + (from + t) * ux, py = y0 + (from + t) * uy;
-        if (std::isfinite(px) && std::isfinite(py)) plot.xPset(px, py, colour);
-    }
+    for (const DialPoint& p : pointsAcrossBox({base, direction}, plotBox(plot), step,
+                                              Spacing::FromEntry))
+        plotDialPoint(plot, p, colour);
 }
 
 }  // namespace
@@ -67,7 +51,7 @@ void DrawNoonLineProjFormer(shell::Context& ctx) {
     // The line through the centre at the tilt from the line of greatest slope: the dial point
     // (-k, slope k) from the centre, one point every 0.1 mm.
     numeric::skip([&] {
-        plotLineAcrossPlot(ctx, -m.OriginX, m.OriginY, -1, -slope, 0.0001,
+        plotLineAcrossPlot(ctx, {-m.OriginX, -m.OriginY}, {-1, slope}, 0.0001,
                            shell::LineColor(ctx, 4));
     });
 }
@@ -89,7 +73,7 @@ void DrawSubstyleProjFormer(shell::Context& ctx) {
         if (sigma == 0) return;  // vertical: the construction's vertical passes through the foot
         // Through the foot, one point every 5 mm.
         const double run = checkedDiv(1, std::tan(sigma));
-        plotLineAcrossPlot(ctx, 0, 0, 1, run, 0.005, shell::LineColor(ctx, 9));
+        plotLineAcrossPlot(ctx, {0, 0}, {1, -run}, 0.005, shell::LineColor(ctx, 9));
     });
 }
 

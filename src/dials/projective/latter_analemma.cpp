@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "dials/projective/latter_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
@@ -54,7 +54,7 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const latter::AuxFrame f = latter::AuxFrame::from(m);
     const numeric::Colour colour = shell::LineColor(ctx, 14);
-    flat3d::storeAnalemmaObliquity(m);
+    storeAnalemmaObliquity(m);
     const double L = m.AuxStyleLength;
     // The rule of the root signs below finds the shadow on planes that face less than a right
     // angle from the south and are not turned past the vertical (the tip then lies on V's far
@@ -62,10 +62,10 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     const bool southern = std::fabs(m.DeclDecimal) < 90 && std::cos(f.R) > 0;
     const latter::DialSky sky = latter::DialSky::from(m);
 
-    for (double t : numeric::StepRange(-80, 280, flat3d::kMeanDayDeg)) {
+    for (double t : numeric::StepRange(-80, 280, kMeanDayDeg)) {
         double noonHour = 0, delta = 0;  // the day's sun: hour angle from the meridian, declination
         const auto point = latter::solvePoint([&] {
-            const flat3d::SunSeries sun = flat3d::sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
             m.ConicA115 = sun.doubleLongitudeSine;
             delta = sun.declination;
             const double deltaDeg = 180 * delta / m.Pi;

@@ -2,7 +2,7 @@
 // the sun's declination and the equation of time from the shared sun series. The mean longitude
 // runs from -80 to 360 degrees, so the end of the year is drawn twice.
 
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -18,10 +18,10 @@ void DrawSphericalAnalemma(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const double T = HorizonLimit(m);
     if (!shell::ticked(ctx, "ck_Lemniscate")) return;
-    flat3d::storeAnalemmaObliquity(m);
-    for (double M : numeric::StepRange(-80, 360, 2 * flat3d::kMeanDayDeg)) {
+    storeAnalemmaObliquity(m);
+    for (double M : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
         numeric::skip([&] {
-            const flat3d::SunSeries sun = flat3d::sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
             // Apparent minus mean time, in radians of hour angle.
             const double E = -sun.equationOfTime();
             // The southern points are reflected through the foot: the hour angle changes sign.

@@ -4,19 +4,19 @@
 // numerical failure in the set-up (an hour fraction of 0) leaves the run; the busy cursor is
 // restored on the way out.
 
-#include "dials/flat3d/sky_lines.h"
+#include "dials/sky_lines/sky_lines.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "dials/spherical/spherical.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::spherical {
 
 void RunInclinedSpherical(shell::Context& ctx) {
     using shell::ticked;
     plot::BusyCursor busy(ctx.services);
-    const double reclination = ctx.inputs.number("txtReclinZ");
-    ctx.ixPlot1().Messaggio(reclination == 90 || reclination == -90
+    ctx.ixPlot1().Messaggio(shell::typedHorizontal(ctx.inputs)
                                 ? "Horizontal dial by spherical trigonometry"
                                 : "Declining, reclining dial by spherical trigonometry");
     PrepareSphericalData(ctx);
@@ -33,10 +33,10 @@ void RunInclinedSpherical(shell::Context& ctx) {
     if (ticked(ctx, "ck_Triangolo")) DrawSphericalStyleTriangle(ctx);
     if (ticked(ctx, "ck_orizzonte")) DrawSphericalHorizon(ctx);
 
-    if (ticked(ctx, "ckQibla")) flat3d::PlotQibla(ctx);
-    flat3d::PlotAsrCurve(ctx);
-    if (ticked(ctx, "ckAlt")) flat3d::PlotAltitudeLines(ctx);
-    if (ticked(ctx, "ckAz")) flat3d::PlotAzimuthLines(ctx);
+    if (ticked(ctx, "ckQibla")) sky_lines::PlotQibla(ctx);
+    sky_lines::PlotAsrCurve(ctx);
+    if (ticked(ctx, "ckAlt")) sky_lines::PlotAltitudeLines(ctx);
+    if (ticked(ctx, "ckAz")) sky_lines::PlotAzimuthLines(ctx);
 }
 
 }  // namespace dials::spherical

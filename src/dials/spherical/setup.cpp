@@ -3,6 +3,7 @@
 #include "dials/spherical/spherical.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::spherical {
 
@@ -82,7 +83,7 @@ void PrepareSphericalData(shell::Context& ctx) {
     m.ReclRad = checkFinite(in.number("txtReclinZ") * m.Pi / 180);
     m.LatRadCopy = m.LatRad;
     m.HorizontalFlag = 0;
-    if (std::fabs(m.ReclRad) == m.Pi / 2) {
+    if (shell::typedHorizontal(in)) {
         m.WallDeclRad = 0;
         m.HorizontalFlag = 1;
         m.ReclRad = (m.LatRad >= 0 ? 1 : -1) * m.Pi / 2;

@@ -5,7 +5,7 @@
 // angle by which the local meridian lies west of the zone's. A day whose point cannot be
 // computed is left out and the next one follows.
 
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
@@ -16,15 +16,15 @@ void PlotAnalemmaVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, 13);
-    flat3d::storeAnalemmaObliquity(m);
+    storeAnalemmaObliquity(m);
 
     // The mean longitude from 80 degrees before the spring equinox to one full turn after it:
     // the last stretch of the figure is drawn twice, between the points of the first pass.
     double M = 0;
-    vsph::sweep(M, -80, 360, flat3d::kMeanDayDeg * 2, [&](double meanLongitude) {
+    vsph::sweep(M, -80, 360, kMeanDayDeg * 2, [&](double meanLongitude) {
         numeric::skip([&] {
-            const flat3d::SunSeries sun =
-                flat3d::sunForDay(meanLongitude, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun =
+                sunForDay(meanLongitude, m.AnalemmaObliquityRad, m.Pi);
             const double t = numeric::checkFinite(-sun.equationOfTime() - m.ZoneCorrRad);
             const vsph::WallPoint p = vsph::onWall(m, vsph::sunPlace(m, t, sun.declination));
             if (p.drawn()) plot.xPset(p.x, -p.y, colour);

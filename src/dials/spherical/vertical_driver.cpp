@@ -4,7 +4,7 @@
 // reader (an hour fraction of 0) or in the asymptotes is not handled here: it leaves the run,
 // and the busy cursor is restored on the way out.
 
-#include "dials/flat3d/sky_lines.h"
+#include "dials/sky_lines/sky_lines.h"
 #include "dials/spherical/spherical.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "plot/user_services.h"
@@ -51,14 +51,14 @@ void RunVerticalSpherical(shell::Context& ctx) {
     if (ticked("ck_Lemniscate")) PlotAnalemmaVertSph(ctx);
     if (ticked("ck_Sustilare")) PlotSubstyleLineVertSph(ctx);
     if (ticked("ck_Triangolo")) PlotStyleTriangleVertSph(ctx);
-    if (ticked("ck_Asintoti")) flat3d::PlotAsymptotes(ctx);
+    if (ticked("ck_Asintoti")) sky_lines::PlotAsymptotes(ctx);
     if (ticked("ckZodiaco")) PlotZodiacSigns(ctx);
 
     // The shared sky lines re-read the window; nothing of this programme runs after them.
-    flat3d::PlotAsrCurve(ctx);
-    if (ticked("ckQibla")) flat3d::PlotQibla(ctx);
-    if (ticked("ckAlt")) flat3d::PlotAltitudeLines(ctx);
-    if (ticked("ckAz")) flat3d::PlotAzimuthLines(ctx);
+    sky_lines::PlotAsrCurve(ctx);
+    if (ticked("ckQibla")) sky_lines::PlotQibla(ctx);
+    if (ticked("ckAlt")) sky_lines::PlotAltitudeLines(ctx);
+    if (ticked("ckAz")) sky_lines::PlotAzimuthLines(ctx);
 }
 
 }  // namespace dials::spherical

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -44,16 +44,16 @@ void PlotAnalemmaLight(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     // The analemma computes with this value of pi, and so does the rest of the run.
     m.Pi = 3.1415926536;
-    flat3d::storeAnalemmaObliquity(m);
+    storeAnalemmaObliquity(m);
     const light::Wall wall = light::Wall::from(m);
     // At the equator on a wall facing due south or north the polar style is perpendicular to
     // the wall and the figure has a colour of its own.
     const bool perpendicularStyle = m.AnalemmaFlag == 0;
 
     int colourIndex = 12;
-    for (double t : numeric::StepRange(-80, 360, 2 * flat3d::kMeanDayDeg)) {
-        flat3d::SunSeries sun;
-        if (!numeric::skip([&] { sun = flat3d::sunForDay(t, m.AnalemmaObliquityRad, m.Pi); }))
+    for (double t : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
+        SunSeries sun;
+        if (!numeric::skip([&] { sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi); }))
             continue;
         m.ConicA115 = sun.doubleLongitudeSine;
         const double declination = sun.declination;

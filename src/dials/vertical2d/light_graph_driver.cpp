@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "dials/flat3d/sky_lines.h"
+#include "dials/sky_lines/sky_lines.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/vertical2d.h"
 #include "numeric/step_loop.h"
@@ -44,7 +44,7 @@ void RunLightGraphDial(shell::Context& ctx) {
     if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursLight(ctx);
     if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursLight(ctx);
     NormalizeSubstyleAngleLight(ctx);
-    if (shell::ticked(ctx, "ck_Asintoti")) flat3d::PlotAsymptotes(ctx);
+    if (shell::ticked(ctx, "ck_Asintoti")) sky_lines::PlotAsymptotes(ctx);
 }
 
 }  // namespace dials::vertical2d

@@ -21,13 +21,13 @@ DialPoint SubstyleFrame::toDial(double d, double q) const {
     return {q * std::cos(s) - d * std::sin(s), d * std::cos(s) + q * std::sin(s)};
 }
 
-StraightLine SubstyleFrame::line(double alongD, double alongQ, double c) const {
+LineEquation SubstyleFrame::line(double alongD, double alongQ, double c) const {
     // d = y cos s - x sin s, q = x cos s + y sin s.
     const double sinS = std::sin(s), cosS = std::cos(s);
     return {alongQ * cosS - alongD * sinS, alongD * cosS + alongQ * sinS, c};
 }
 
-StraightLine SubstyleFrame::hourLine(double H, double K) const {
+LineEquation SubstyleFrame::hourLine(double H, double K) const {
     // The direction (cos H, -sin e sin H) from the centre (K L / tan e, 0); written in this form
     // it holds for every H, the line perpendicular to the substyle (H = +-90 degrees) included.
     return line(std::sin(e) * std::sin(H), std::cos(H), K * L * std::cos(e) * std::sin(H));
@@ -62,7 +62,7 @@ std::optional<WallShadow> Wall::shadow(double hourAngle, double declination) con
     }
 }
 
-StraightLine Wall::withinSixHours(double hourAngle) const {
+LineEquation Wall::withinSixHours(double hourAngle) const {
     // The sun's line from a point to the tip leans towards the equator's point of hourAngle,
     // (-sin H, -cos H sin phi, cos H cos phi) in the frame of shadow().
     const double sinH = std::sin(hourAngle), cosH = std::cos(hourAngle);

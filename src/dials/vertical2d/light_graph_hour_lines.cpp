@@ -23,7 +23,7 @@ void DrawHourLinesLight(shell::Context& ctx) {
     const bool perpendicularStyle =
         m.LatDegrees == 0 && (m.DeclDecimal == 0 || std::fabs(m.DeclDecimal) == 180);
     const double K = perpendicularStyle ? 0 : 1;
-    const DialBox area = plotAreaBox(plot);
+    const PlotBox area = plotBox(plot);
 
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double hour) {
         int index = 7;

@@ -28,7 +28,7 @@ enum class Family { Italian, Babylonian };
 // along (cos D, -sin D, 0), its y upward, the tip L times the face's normal) meets the plane
 // through the tip whose normal is the direction of hour angle H (afternoon positive) and
 // declination equal to the latitude.
-StraightLine hourCircleLine(const shell::Module1& m, double H) {
+LineEquation hourCircleLine(const shell::Module1& m, double H) {
     const double sinPhi = std::sin(m.LatRad), cosPhi = std::cos(m.LatRad);
     const double sinD = std::sin(m.WallDeclRad), cosD = std::cos(m.WallDeclRad);
     // The direction of (H, latitude) in the frame x east, y north, z up.
@@ -48,7 +48,7 @@ void drawHourFamily(shell::Context& ctx, Family family) {
     const numeric::Colour colour = shell::LineColor(ctx, family == Family::Italian ? 12 : 13);
     const double turn = family == Family::Italian ? -m.Pi / 2 : m.Pi / 2;
     const light::Wall wall = light::Wall::from(m);
-    const DialBox area = plotAreaBox(plot);
+    const PlotBox area = plotBox(plot);
 
     // The hour loop counts in a shared cell, as it always has; it ends one step past 90.
     numeric::countedLoop(m.ConicB2345, -90, 90, 15, [&](double hour) {

@@ -70,13 +70,13 @@ struct SubstyleFrame {
     static SubstyleFrame from(const shell::Module1& m);
     DialPoint toDial(double d, double q) const;
     // The straight line alongD d + alongQ q = c of the frame, in dial coordinates.
-    StraightLine line(double alongD, double alongQ, double c) const;
+    LineEquation line(double alongD, double alongQ, double c) const;
     // The hour line of hour angle H from the substyle: through the dial centre (K = 1), or
     // through the style foot (K = 0) where the polar style is perpendicular to the wall. It
     // meets the equinoctial line d = -P at q = (L / cos e) tan H.
-    StraightLine hourLine(double H, double K) const;
+    LineEquation hourLine(double H, double K) const;
     // The equinoctial line d = -P.
-    StraightLine equinoctial() const { return line(1, 0, -P); }
+    LineEquation equinoctial() const { return line(1, 0, -P); }
 };
 
 // T = sin^2 e - tan^2(latitude) cos^2 e of the conic of the day circle that grazes the horizon,
@@ -101,7 +101,7 @@ public:
     std::optional<WallShadow> shadow(double hourAngle, double declination) const;
     // The hour line through the centre of the hour angles hourAngle +- 90 degrees: the shadows
     // of the suns within six hours of hourAngle lie on its side onLowerSide.
-    StraightLine withinSixHours(double hourAngle) const;
+    LineEquation withinSixHours(double hourAngle) const;
 
 private:
     double sinPhi_, cosPhi_, sinD_, cosD_, L_;

@@ -22,7 +22,7 @@ void DrawEquinoctialLineLight(shell::Context& ctx) {
     if (m.LatDegrees < 0) return;
     if (m.LatDegrees == 0 && m.AnalemmaFlag == 0) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    DialBox band = plotAreaBox(plot);
+    PlotBox band = plotBox(plot);
     band.left = std::fmax(band.left, -3);
     band.right = std::fmin(band.right, 3);
     plotLinePoints(plot, shell::LineColor(ctx, 9), light::SubstyleFrame::from(m).equinoctial(),

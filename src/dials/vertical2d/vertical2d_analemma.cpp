@@ -13,7 +13,7 @@
 #include <cmath>
 #include <optional>
 
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/checked.h"
@@ -121,14 +121,14 @@ void PlotAnalemmaVert2D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     m.Pi = kAnalemmaPi;
-    flat3d::storeAnalemmaObliquity(m);
+    storeAnalemmaObliquity(m);
 
     const NorthernWall wall = NorthernWall::from(m);
     int colourIndex = 0;
-    for (double M : numeric::StepRange(-80, 360, 2 * flat3d::kMeanDayDeg)) {
+    for (double M : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
         // A day whose point cannot be computed is not drawn.
         numeric::skip([&] {
-            const flat3d::SunSeries sun = flat3d::sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
             m.ConicA115 = sun.doubleLongitudeSine;
             // The true sun's hour angle less the mean sun's.
             const double E = -sun.equationOfTime();

@@ -3,7 +3,7 @@
 // features in a fixed order. A numerical failure in the reader or the set-up is not handled
 // here: it leaves the run, and the busy cursor is restored on the way out.
 
-#include "dials/flat3d/sky_lines.h"
+#include "dials/sky_lines/sky_lines.h"
 #include "dials/vertical2d/vertical2d.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "plot/user_services.h"
@@ -36,7 +36,7 @@ void RunVertical2D(shell::Context& ctx) {
     ctx.m.SubstyleHour = ctx.m.SubstyleHour * ctx.m.WorkFlag;
     FinishVertical2D(ctx);
 
-    if (shell::ticked(ctx, "ck_Asintoti")) flat3d::PlotAsymptotes(ctx);
+    if (shell::ticked(ctx, "ck_Asintoti")) sky_lines::PlotAsymptotes(ctx);
 }
 
 }  // namespace dials::vertical2d

@@ -30,7 +30,7 @@ Vec3 NorthernWall::turnedZenith(double rho) const {
     return (cosPhi * std::cos(rho)) * meridian + (cosPhi * std::sin(rho)) * west + sinPhi * pole;
 }
 
-StraightLine NorthernWall::withinSixHours(double hourAngle) const {
+LineEquation NorthernWall::withinSixHours(double hourAngle) const {
     // The sun's line from the point to the tip leans towards the equator's point of hourAngle.
     const Vec3 equinox = sun(hourAngle, 0);
     return {dot(axisX, equinox), dot(axisY, equinox), dot(tip, equinox)};

@@ -58,7 +58,7 @@ struct NorthernWall {
     Vec3 turnedZenith(double rho) const;
     // The hour line through the centre of the hour angles hourAngle +- 90 degrees: the shadows
     // of the suns within six hours of hourAngle lie on its side onLowerSide.
-    StraightLine withinSixHours(double hourAngle) const;
+    LineEquation withinSixHours(double hourAngle) const;
 };
 
 }  // namespace dials::vertical2d

@@ -38,11 +38,11 @@ void DrawHourLinesVert2D(shell::Context& ctx) {
         //   (cos S cos h + sin e sin h sin S) x + (sin e sin h cos S - sin S cos h) y
         //     = L cos e sin h.
         const double sinH = std::sin(h), cosH = std::cos(h), sinE = std::sin(e);
-        const StraightLine line{cosH * std::cos(S) + sinE * sinH * std::sin(S),
+        const LineEquation line{cosH * std::cos(S) + sinE * sinH * std::sin(S),
                                 sinE * sinH * std::cos(S) - std::sin(S) * cosH,
                                 L * std::cos(e) * sinH};
         // A line whose ends cannot be computed is not drawn.
-        const auto ends = segmentAcrossPlot(plot, line);
+        const auto ends = segmentAcrossBox(line, plotBox(plot));
         if (!ends) return;
         m.CurveTemp2 = ends->first.x;
         m.CurveTemp3 = ends->second.x;

@@ -43,14 +43,14 @@ void drawHourFamily(shell::Context& ctx, Family family) {
     numeric::countedLoop(m.ConicB2345, -105, 105, 15, [&](double H) {
         const double hourAngle = H * m.Pi / 180;
         const Vec3 normal = wall.turnedZenith(hourAngle + turn);
-        const StraightLine line{dot(wall.axisX, normal), dot(wall.axisY, normal),
+        const LineEquation line{dot(wall.axisX, normal), dot(wall.axisY, normal),
                                 dot(wall.tip, normal)};
         // The line across the plot area, then the part of it where the sun of this hour casts
         // its shadow. A line whose ends cannot be computed is not drawn.
-        const auto across = segmentAcrossPlot(plot, line);
+        const auto across = segmentAcrossBox(line, plotBox(plot));
         if (!across) return;
         m.ItalBabArray = {across->first.x, across->first.y, across->second.x, across->second.y};
-        const StraightLine sameHalf = wall.withinSixHours(hourAngle);
+        const LineEquation sameHalf = wall.withinSixHours(hourAngle);
         if (const auto lit = segmentPartBelow(across->first, across->second,
                                               {kHorizonThroughTip, sameHalf}))
             plotDialSegment(plot, lit->first, lit->second, colour);

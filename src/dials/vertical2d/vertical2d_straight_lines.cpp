@@ -25,7 +25,7 @@ void DrawEquinoctialVert2D(shell::Context& ctx) {
     // x sin S + y cos S = -L tan e, across the whole plot area whatever its direction.
     const double S = m.SubstyleRad;
     const auto ends =
-        segmentAcrossPlot(plot, {std::sin(S), std::cos(S), checkFinite(-m.PlaneCoefY)});
+        segmentAcrossBox({std::sin(S), std::cos(S), checkFinite(-m.PlaneCoefY)}, plotBox(plot));
     if (ends) plotDialSegment(plot, ends->first, ends->second, shell::LineColor(ctx, 9));
 }
 

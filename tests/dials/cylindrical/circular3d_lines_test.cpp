@@ -9,7 +9,7 @@
 #include "circular3d_fixture.h"
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "numeric/step_loop.h"
 #include "numeric/palette.h"
 #include "support/oracle_checks.h"
@@ -204,9 +204,9 @@ TEST(Cyl3dAnalemma, KeepsItsPrecisionWhereTheSunGrazesTheSurface) {
     const double pi = 3.1415926536;
     const double noon = oracle::standardMeridianCorrection(-7.6438, -1);
     std::vector<DialXY> expected;
-    for (double t : numeric::StepRange(-80, 280, dials::flat3d::kMeanDayDeg / 4)) {
+    for (double t : numeric::StepRange(-80, 280, dials::kMeanDayDeg / 4)) {
         const auto sun =
-            dials::flat3d::sunForDay(t, dials::flat3d::kAnalemmaObliquityDeg * pi / 180, pi);
+            dials::sunForDay(t, dials::kAnalemmaObliquityDeg * pi / 180, pi);
         const auto p = o.dialPoint(noon - o.sky().deg(sun.equationOfTime()),
                                    o.sky().deg(sun.declination));
         if (p) expected.push_back(*p);

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "dials/cylindrical/parabolic_procedures.h"
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "numeric/step_loop.h"
 #include "parabolic_fixture.h"
 
@@ -347,10 +347,10 @@ TEST_P(ParabolicLines, AnalemmaIsTheTrueSunAtStandardNoon) {
         const auto o = dial->oracle();
         const Drawing d = dial->drawSection(cyl::DrawParabolicAnalemma);
         const plot::PlotSurface& plot = dial->surface();
-        const double obliquity = dials::flat3d::kAnalemmaObliquityDeg * oracle::kStoredPi / 180;
+        const double obliquity = dials::kAnalemmaObliquityDeg * oracle::kStoredPi / 180;
         std::vector<DialXY> expected;
-        for (double T : numeric::StepRange(0, 360, dials::flat3d::kMeanDayDeg)) {
-            const auto sun = dials::flat3d::sunForDay(T, obliquity, oracle::kStoredPi);
+        for (double T : numeric::StepRange(0, 360, dials::kMeanDayDeg)) {
+            const auto sun = dials::sunForDay(T, obliquity, oracle::kStoredPi);
             const double H = o.sky().deg(-sun.equationOfTime()) +
                              oracle::standardMeridianCorrection(place.lonWest, place.zone);
             const auto at = o.shadow(H, o.sky().deg(sun.declination));

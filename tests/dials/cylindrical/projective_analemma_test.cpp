@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "numeric/step_loop.h"
 #include "projective_fixture.h"
 #include "support/oracle_sky.h"
@@ -41,9 +41,9 @@ TEST_P(ProjectiveAnalemma, DaysAreTheShadowsOfMeanNoonOnTheStandardMeridian) {
         const double pi = 3.1415926536;
         std::vector<DialXY> expected;
         std::size_t carried = 0;
-        for (double day : numeric::StepRange(-80, 360, 2 * dials::flat3d::kMeanDayDeg)) {
-            const auto sun = dials::flat3d::sunForDay(
-                day, dials::flat3d::kAnalemmaObliquityDeg * pi / 180, pi);
+        for (double day : numeric::StepRange(-80, 360, 2 * dials::kMeanDayDeg)) {
+            const auto sun = dials::sunForDay(
+                day, dials::kAnalemmaObliquityDeg * pi / 180, pi);
             const double H = correction - o.sky().deg(sun.equationOfTime());
             const double delta = o.sky().deg(sun.declination);
             const auto p = o.dialPoint(H, delta);

@@ -16,7 +16,7 @@
 
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 #include "shell/refusal.h"
@@ -214,10 +214,10 @@ std::vector<Family> families() {
          cyl::DrawCylSphAnalemma,
          {{"ck_Etna", "0"}},
          [=](CylSphDial& dial, const oracle::Sky&) {
-             const double eps = dials::flat3d::kAnalemmaObliquityDeg * kPi / 180;
-             return suns(one, StepRange(-80, 360, 2 * dials::flat3d::kMeanDayDeg), fixed(12),
+             const double eps = dials::kAnalemmaObliquityDeg * kPi / 180;
+             return suns(one, StepRange(-80, 360, 2 * dials::kMeanDayDeg), fixed(12),
                          [&](double, double t) {
-                             const auto sun = dials::flat3d::sunForDay(t, eps, kPi);
+                             const auto sun = dials::sunForDay(t, eps, kPi);
                              return oracle::HourDecl{-sun.equationOfTime() * 180 / kPi - zone(dial),
                                                      sun.declination * 180 / kPi};
                          });

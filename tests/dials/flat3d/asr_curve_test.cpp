@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/flat3d/sky_lines.h"
+#include "dials/sky_lines/sky_lines.h"
 #include "flat3d_fixture.h"
 #include "numeric/palette.h"
 #include "shell/programme_menu.h"
@@ -18,8 +18,8 @@ namespace {
 
 using namespace dialtest;
 
-using dials::flat3d::PlotAsrCurve;
-using dials::flat3d::PlotQibla;
+using dials::sky_lines::PlotAsrCurve;
+using dials::sky_lines::PlotQibla;
 
 constexpr plot::Colour kAsrColour = numeric::rgb(0, 193, 97);
 

@@ -9,14 +9,14 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/flat3d/sky_lines.h"
+#include "dials/sky_lines/sky_lines.h"
 #include "numeric/palette.h"
 #include "support/dial_fixture.h"
 #include "support/oracle_checks.h"
 
 namespace {
 
-using dials::flat3d::PlotAsymptotes;
+using dials::sky_lines::PlotAsymptotes;
 using oracle::Vec3;
 
 // The normals of the two tangent planes through the style tip.

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/flat3d/sky_lines.h"
+#include "dials/sky_lines/sky_lines.h"
 #include "flat3d_fixture.h"
 #include "numeric/palette.h"
 #include "support/sky_checks.h"
@@ -21,7 +21,7 @@ namespace {
 
 using namespace dialtest;
 
-using dials::flat3d::PlotQibla;
+using dials::sky_lines::PlotQibla;
 
 struct QiblaCase {
     Place place;

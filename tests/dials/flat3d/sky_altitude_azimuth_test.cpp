@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/flat3d/sky_lines.h"
+#include "dials/sky_lines/sky_lines.h"
 #include "flat3d_fixture.h"
 #include "numeric/palette.h"
 #include "support/sky_checks.h"
@@ -18,8 +18,8 @@ namespace {
 
 using namespace dialtest;
 
-using dials::flat3d::PlotAltitudeLines;
-using dials::flat3d::PlotAzimuthLines;
+using dials::sky_lines::PlotAltitudeLines;
+using dials::sky_lines::PlotAzimuthLines;
 
 const std::vector<PlaneCase> kCases = {
     {{45, 0, 0}, Variable::X},      {{45, 30, 0}, Variable::X},

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "dials/projective/latter_procedures.h"
 #include "latter_fixture.h"
 #include "numeric/palette.h"
@@ -66,8 +66,8 @@ TEST_P(AnalemmaOnOracle, EveryPointIsTheShadowOfTheTrueSunAtZoneNoon) {
     const plot::PlotSurface& plot = dial.surface();
     std::vector<oracle::DialXY> days;
     std::size_t inPlot = 0;
-    for (double t : numeric::StepRange(-80, 280, dials::flat3d::kMeanDayDeg)) {
-        const auto sun = dials::flat3d::sunForDay(t, dial.m().AnalemmaObliquityRad, pi);
+    for (double t : numeric::StepRange(-80, 280, dials::kMeanDayDeg)) {
+        const auto sun = dials::sunForDay(t, dial.m().AnalemmaObliquityRad, pi);
         const auto s = o.shadow(noon - sun.equationOfTime() * 180 / pi, sun.declination * 180 / pi);
         if (!s || !s->sunInFront || !s->sunAboveHorizon) continue;
         days.push_back(s->point);

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/flat3d/sky_lines.h"
+#include "dials/sky_lines/sky_lines.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "drawn_shadows.h"
 #include "inclined_fixture.h"
@@ -189,20 +189,20 @@ TEST(InclinedLines, HorizontalDialSkyLinesBelongToTheDialOfItsHourLines) {
         ASSERT_TRUE(lines.setUp());
         const oracle::ShadowOracle o = lines.oracle();
         EXPECT_TRUE(allOnTaggedHourLines(lines, lines.draw(DrawSphericalHourLines)));
-        for (const Procedure sky : {Procedure{dials::flat3d::PlotQibla},
-                                    Procedure{dials::flat3d::PlotAsrCurve},
-                                    Procedure{dials::flat3d::PlotAltitudeLines},
-                                    Procedure{dials::flat3d::PlotAzimuthLines}}) {
+        for (const Procedure sky : {Procedure{dials::sky_lines::PlotQibla},
+                                    Procedure{dials::sky_lines::PlotAsrCurve},
+                                    Procedure{dials::sky_lines::PlotAltitudeLines},
+                                    Procedure{dials::sky_lines::PlotAzimuthLines}}) {
             InclinedDial dial(plane, {{"ckQibla", "1"}, {"ckAsr", "1"}, {"ckAz", "1"}});
             ASSERT_TRUE(dial.setUp());
             dial.tagWith(&shell::Module1::SunDecl);
             Drawing d = dial.draw(sky);
-            if (usualSign || sky == Procedure{dials::flat3d::PlotAsrCurve}) {
+            if (usualSign || sky == Procedure{dials::sky_lines::PlotAsrCurve}) {
                 EXPECT_GT(d.points.size(), 100u);
             }
-            if (sky == Procedure{dials::flat3d::PlotQibla} && !d.points.empty())
+            if (sky == Procedure{dials::sky_lines::PlotQibla} && !d.points.empty())
                 d.points.pop_back();
-            const bool pairs = sky == Procedure{dials::flat3d::PlotAzimuthLines};
+            const bool pairs = sky == Procedure{dials::sky_lines::PlotAzimuthLines};
             EXPECT_TRUE(dialtest::allSuns(
                 o, d.points,
                 [pairs](const dialtest::DrawnPoint& p, const dialtest::SunOfPoint& s) {

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "inclined_fixture.h"
 #include "numeric/palette.h"
@@ -93,7 +93,7 @@ TEST_P(InclinedOldHoursOnOracle, AnalemmaFollowsTheSunAtMeanNoonOfTheZone) {
     const double obliquity = 23.44638888888889 * kPi / 180;
     std::size_t next = 0, expected = 0;
     for (double M : numeric::StepRange(-80, 360, 2 * 360 / 365.2422)) {
-        const dials::flat3d::SunSeries sun = dials::flat3d::sunForDay(M, obliquity, kPi);
+        const dials::SunSeries sun = dials::sunForDay(M, obliquity, kPi);
         const double H = oracle::standardMeridianCorrection(-10, -1) -
                          sun.equationOfTime() * 180 / kPi;
         const double decl = sun.declination * 180 / kPi;
@@ -171,8 +171,8 @@ TEST(InclinedAnalemma, WorkedPointOfTheEquinox) {
     // Mean longitude 0 on a south wall at 45 N, on the zone meridian.
     InclinedDial dial({45, 0, 0});
     ASSERT_TRUE(dial.setUp());
-    const dials::flat3d::SunSeries sun =
-        dials::flat3d::sunForDay(0, 23.44638888888889 * kPi / 180, kPi);
+    const dials::SunSeries sun =
+        dials::sunForDay(0, 23.44638888888889 * kPi / 180, kPi);
     const double E = -sun.equationOfTime();
     EXPECT_NEAR(E, -0.0301633, 1e-7);
     EXPECT_NEAR(sun.declination * 180 / kPi, 0.74926, 1e-5);

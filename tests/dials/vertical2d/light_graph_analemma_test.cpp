@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "light_graph_fixture.h"
 #include "numeric/step_loop.h"
@@ -57,10 +57,10 @@ TEST_P(LightGraphAnalemma, EachDayIsTheShadowOfTheTrueSunAtStandardNoon) {
     // moved by the equation of time (apparent minus mean time is -(Ec - Q)).
     const plot::PlotSurface& plot = dial->surface();
     const oracle::ShadowOracle o(c.wall.lat, c.wall.decl, 0, c.wall.style, kAnalemmaPi);
-    const double obliquity = dials::flat3d::kAnalemmaObliquityDeg * kAnalemmaPi / 180;
+    const double obliquity = dials::kAnalemmaObliquityDeg * kAnalemmaPi / 180;
     std::vector<oracle::DialXY> expected;
-    for (double t : numeric::StepRange(-80, 360, 2 * dials::flat3d::kMeanDayDeg)) {
-        const auto sun = dials::flat3d::sunForDay(t, obliquity, kAnalemmaPi);
+    for (double t : numeric::StepRange(-80, 360, 2 * dials::kMeanDayDeg)) {
+        const auto sun = dials::sunForDay(t, obliquity, kAnalemmaPi);
         const double H = o.sky().deg(-sun.equationOfTime()) +
                          oracle::standardMeridianCorrection(c.lonWest, c.zone);
         const auto shadow = o.shadow(H, o.sky().deg(sun.declination));

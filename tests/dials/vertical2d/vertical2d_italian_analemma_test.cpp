@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/palette.h"
 #include "numeric/step_loop.h"
@@ -178,10 +178,10 @@ struct Expected {
 std::vector<Expected> expectedAnalemma(Vert2dDial& dial) {
     constexpr double kPi = 3.1415926536;
     const oracle::ShadowOracle o = dial.oracle(kPi);
-    const double obliquity = dials::flat3d::kAnalemmaObliquityDeg * kPi / 180;
+    const double obliquity = dials::kAnalemmaObliquityDeg * kPi / 180;
     std::vector<Expected> out;
-    for (double M : numeric::StepRange(-80, 360, 2 * dials::flat3d::kMeanDayDeg)) {
-        const dials::flat3d::SunSeries sun = dials::flat3d::sunForDay(M, obliquity, kPi);
+    for (double M : numeric::StepRange(-80, 360, 2 * dials::kMeanDayDeg)) {
+        const dials::SunSeries sun = dials::sunForDay(M, obliquity, kPi);
         const double H = (-sun.equationOfTime() - dial.m().ZoneCorrRad) * 180 / kPi;
         const double decl = sun.declination * 180 / kPi;
         // A sun behind the wall or below the horizon casts no shadow on it.

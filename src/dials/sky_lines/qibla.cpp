@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "dials/flat3d/plane.h"
-#include "dials/flat3d/sky_lines.h"
-#include "dials/flat3d/sky_projection.h"
+#include "dials/sky_lines/sky_lines.h"
+#include "dials/sky_lines/sky_projection.h"
 #include "numeric/checked.h"
 #include "numeric/format.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
-namespace dials::flat3d {
+namespace dials::sky_lines {
 
 namespace {
 
@@ -106,7 +106,7 @@ void PlotQibla(shell::Context& ctx) {
     const std::string place = in.text("txtLocation");
     const double lon = in.number("txtLON");
     const bool hasReclination = in.checked("M_Inclinati") || in.checked("mnuUni");
-    m.ReclDeg = hasReclination ? typedReclination(in, h) : 0;
+    m.ReclDeg = hasReclination ? shell::typedReclination(in, h) : 0;
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
     m.PlaneCoefZ = numeric::checkFinite(m.StyleLength * std::tan(m.ReclRad));
 
@@ -185,4 +185,4 @@ void PlotQibla(shell::Context& ctx) {
     plot.setForeColor(kWhite);
 }
 
-}  // namespace dials::flat3d
+}  // namespace dials::sky_lines

@@ -13,13 +13,14 @@
 // degenerating where the latitude equals the declination, a horizontal plane, the equator).
 
 #include <array>
+#include <optional>
 
 #include "dials/vec3.h"
 #include "numeric/palette.h"
 #include "plot/plot_surface.h"
 #include "shell/context.h"
 
-namespace dials::flat3d {
+namespace dials {
 
 // The dial in the world frame: the style tip, the unit vectors along the dial's x (to the right)
 // and y (up the face) as the plot draws them, and the polar axis (towards the celestial pole
@@ -43,4 +44,22 @@ std::array<ConeLinePair, 3> declinationLinePairs(const shell::Context& ctx);
 void plotSunlitConeSections(plot::PlotSurface& plot, const ConeFrame& frame,
                             const std::array<ConeLinePair, 3>& pairs, double pi, double step);
 
-}  // namespace dials::flat3d
+// A day's declination line on a dial that has a substyle frame (u across the substyle, w along
+// it from the equinoctial line), the conic w^2 + A w + B + K u^2 = 0.
+struct FrameConic {
+    double A = 0, B = 0, K = 0;
+};
+struct FramePoint {
+    double u = 0, w = 0;
+};
+// Where the hour line through (c, 0) on the equinoctial line and the dial's centre (0, Wc)
+// crosses the conic: the two roots of the quadratic in w, formed without cancellation, minus
+// = (-b - sqrt(d)) / 2a and plus = (-b + sqrt(d)) / 2a as numeric::stableQuadraticRoots names
+// them. A crossing that cannot be formed (the line misses the conic, a root at infinity) is
+// missing. The analemmas cross the hour line of the day's noon with the day's line so.
+struct HourLineCrossings {
+    std::optional<FramePoint> minus, plus;
+};
+HourLineCrossings hourLineCrossings(double c, double Wc, const FrameConic& conic);
+
+}  // namespace dials

@@ -8,7 +8,7 @@
 #include "plot/plot_surface.h"
 #include "shell/module1.h"
 
-namespace dials::flat3d {
+namespace dials::sky_lines {
 
 struct SkyPlane {
     double phi = 0;     // latitude, radians
@@ -43,4 +43,4 @@ double sunAltitudeSine(double phi, double H, double delta);
 void plotSkyPoint(plot::PlotSurface& plot, const SkyPoint& p, double hemisphere,
                   numeric::Colour colour);
 
-}  // namespace dials::flat3d
+}  // namespace dials::sky_lines

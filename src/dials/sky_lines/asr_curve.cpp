@@ -5,16 +5,16 @@
 
 #include <cmath>
 
-#include "dials/flat3d/plane.h"
-#include "dials/flat3d/sky_lines.h"
-#include "dials/flat3d/sky_projection.h"
+#include "dials/sky_lines/sky_lines.h"
+#include "dials/sky_lines/sky_projection.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
-namespace dials::flat3d {
+namespace dials::sky_lines {
 
 namespace {
 
@@ -33,7 +33,7 @@ void PlotAsrCurve(shell::Context& ctx) {
 
     const double phi = flat3d ? numeric::checkFinite(in.number("txtLAT") * m.Pi / 180) : m.LatRad;
     const double h = phi == 0 ? 1 : numeric::sgn(phi);
-    m.ReclDeg = typedReclination(in, h);
+    m.ReclDeg = shell::typedReclination(in, h);
     // A horizontal plane has no declination of its own: the curve is drawn on the axes of the
     // other lines of such a dial.
     const bool horizontal = (flat3d || in.checked("mnuUni")) && std::fabs(m.ReclDeg) == 90;
@@ -74,4 +74,4 @@ void PlotAsrCurve(shell::Context& ctx) {
     }
 }
 
-}  // namespace dials::flat3d
+}  // namespace dials::sky_lines

@@ -15,7 +15,11 @@
 
 #include "shell/module1.h"
 
-namespace dials::flat3d {
+namespace dials {
+
+// The value of pi the analemmas compute with, which the programmes that draw one keep for the
+// rest of their run.
+inline constexpr double kAnalemmaPi = 3.1415926536;
 
 // The obliquity of the ecliptic the analemmas use, 23 degrees 26' 47".
 inline constexpr double kAnalemmaObliquityDeg = 23.0 + 26.0 / 60 + 47.0 / 3600;
@@ -45,4 +49,4 @@ SunSeries sunForDay(double meanLongitudeDeg, double obliquityRad, double pi);
 // m.AnalemmaObliquityRad, as every analemma does before its day loop.
 void storeAnalemmaObliquity(shell::Module1& m);
 
-}  // namespace dials::flat3d
+}  // namespace dials

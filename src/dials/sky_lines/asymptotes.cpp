@@ -10,13 +10,13 @@
 
 #include <cmath>
 
-#include "dials/flat3d/plane.h"
-#include "dials/flat3d/sky_lines.h"
+#include "dials/sky_lines/sky_lines.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
+#include "numeric/tolerance.h"
 #include "shell/helpers.h"
 
-namespace dials::flat3d {
+namespace dials::sky_lines {
 
 namespace {
 
@@ -29,12 +29,11 @@ namespace {
 // degrees is 4e-10) the wall has no substyle direction and 0 is taken; no hyperbola follows, the
 // solstice curves are circles.
 double substyleAngle(const shell::Module1& m, double phi, double D) {
-    constexpr double kPerpendicularCosine = 1e-9;
     const double across = std::sin(D);
     const double sinPhi = std::sin(phi), cosPhi = std::cos(phi);
     const double cosE = std::sqrt(sinPhi * sinPhi + cosPhi * cosPhi * across * across);
-    if (cosE <= kPerpendicularCosine) return 0;
-    return clampedArcSin(m, cosPhi * across / cosE);
+    if (cosE <= numeric::kStoredPiResidue) return 0;
+    return shell::ArcSin(m, numeric::clampRoundedSine(cosPhi * across / cosE));
 }
 
 }  // namespace
@@ -90,4 +89,4 @@ void PlotAsymptotes(shell::Context& ctx) {
     }
 }
 
-}  // namespace dials::flat3d
+}  // namespace dials::sky_lines

@@ -6,7 +6,7 @@
 
 #include "shell/context.h"
 
-namespace dials::flat3d {
+namespace dials::sky_lines {
 
 // The direction of the chosen place (txtQLat, txtQLong, txtLocation): the shadow curve when
 // ckQibla is ticked, its label, and the text block (always).
@@ -22,4 +22,4 @@ void PlotAzimuthLines(shell::Context& ctx);
 // caller of the run.
 void PlotAsymptotes(shell::Context& ctx);
 
-}  // namespace dials::flat3d
+}  // namespace dials::sky_lines

@@ -1,16 +1,17 @@
-#include "dials/flat3d/cone_sections.h"
+#include "dials/cone_sections.h"
 
 #include <cmath>
 
 #include "dials/dial_point.h"
+#include "dials/plot_line.h"
+#include "dials/sky.h"
 #include "numeric/quadratic.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
-namespace dials::flat3d {
+namespace dials {
 
 namespace {
-
 
 struct Quadratic {
     double a, b, c;
@@ -35,7 +36,7 @@ Quadratic coneAlong(const Vec3& A, const Vec3& B, const Vec3& pole, double s2) {
 }  // namespace
 
 std::array<ConeLinePair, 3> declinationLinePairs(const shell::Context& ctx) {
-    return {{{23.45, shell::LineColor(ctx, 12)},
+    return {{{kSolsticeDeg, shell::LineColor(ctx, 12)},
              {20, shell::LineColor(ctx, 13)},
              {11.5, shell::LineColor(ctx, 11)}}};
 }
@@ -48,9 +49,7 @@ void plotSunlitConeSections(plot::PlotSurface& plot, const ConeFrame& frame,
         const double s = std::sin(pairs[i].degrees * pi / 180);
         sines[i] = s * s;
     }
-    // The plot area in dial coordinates (the plot's y is -v).
-    const double left = -plot.ShiftX(), right = plot.QuadranteL() - plot.ShiftX();
-    const double bottom = plot.ShiftY() - plot.QuadranteH(), top = plot.ShiftY();
+    const PlotBox box = plotBox(plot);
     // One sweep: the dial axis `stepped` through the area from `from` to `to`, each quadratic
     // solved along the other axis.
     auto sweep = [&](double from, double to, bool stepX) {
@@ -70,8 +69,24 @@ void plotSunlitConeSections(plot::PlotSurface& plot, const ConeFrame& frame,
             }
         }
     };
-    sweep(left, right, true);
-    sweep(bottom, top, false);
+    sweep(box.left, box.right, true);
+    sweep(box.bottom, box.top, false);
 }
 
-}  // namespace dials::flat3d
+HourLineCrossings hourLineCrossings(double c, double Wc, const FrameConic& conic) {
+    // u = c (1 - w / Wc) into the conic: (Wc^2 + K c^2) w^2 + (A Wc - 2 K c^2) Wc w
+    // + Wc^2 (K c^2 + B) = 0, multiplied through by Wc^2.
+    const double a2 = Wc * Wc + conic.K * c * c;
+    const double a1 = (conic.A * Wc - 2 * conic.K * c * c) * Wc;
+    const double a0 = Wc * Wc * (conic.K * c * c + conic.B);
+    const numeric::QuadraticRoots w = numeric::stableQuadraticRoots(a2, a1, a0);
+    auto crossing = [&](const std::optional<double>& root) -> std::optional<FramePoint> {
+        if (!root) return std::nullopt;
+        const double u = c * (1 - *root / Wc);
+        if (!std::isfinite(u)) return std::nullopt;
+        return FramePoint{u, *root};
+    };
+    return {crossing(w.minus), crossing(w.plus)};
+}
+
+}  // namespace dials

@@ -6,16 +6,16 @@
 
 #include <cmath>
 
-#include "dials/flat3d/plane.h"
-#include "dials/flat3d/sky_lines.h"
-#include "dials/flat3d/sky_projection.h"
+#include "dials/sky_lines/sky_lines.h"
+#include "dials/sky_lines/sky_projection.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
-namespace dials::flat3d {
+namespace dials::sky_lines {
 
 namespace {
 
@@ -35,7 +35,7 @@ void PlotAltitudeLines(shell::Context& ctx) {
     m.ReclRad = 0;
     m.WallDeclRad = numeric::checkFinite(in.number("txtDecl") * m.Pi / 180);
     if (programmeHasReclination(in)) {
-        m.ReclDeg = typedReclination(in, m.LatRad < 0 ? -1 : 1);
+        m.ReclDeg = shell::typedReclination(in, m.LatRad < 0 ? -1 : 1);
         m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
     } else {
         m.ReclDeg = 0;
@@ -96,14 +96,14 @@ void PlotAzimuthLines(shell::Context& ctx) {
     m.StyleLength = in.number("txtStilo");
     m.ReclDeg = 0;
     if (programmeHasReclination(in))
-        m.ReclDeg = typedReclination(in, m.LatRad < 0 ? -1 : 1) * numeric::sgn(m.LatRad);
+        m.ReclDeg = shell::typedReclination(in, m.LatRad < 0 ? -1 : 1) * numeric::sgn(m.LatRad);
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
     m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
 
     // A horizontal plane has no declination of its own: its lines are drawn on the axes of a
     // plane facing due south (due north in the southern drawing), as the other lines are.
     const bool horizontal =
-        programmeHasReclination(in) && std::fabs(in.number("txtReclinZ")) == 90;
+        programmeHasReclination(in) && shell::typedHorizontal(in);
     const double D = horizontal ? faceDeclination(0) * m.Pi / 180 : m.WallDeclRad;
     const SkyPlane plane{m.LatRad, D, m.Pi / 2 - m.ReclRad, m.StyleLength};
     const numeric::Colour colour = shell::LineColor(ctx, 6);
@@ -135,4 +135,4 @@ void PlotAzimuthLines(shell::Context& ctx) {
     }
 }
 
-}  // namespace dials::flat3d
+}  // namespace dials::sky_lines

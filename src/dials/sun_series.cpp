@@ -1,10 +1,10 @@
-#include "dials/flat3d/sun_series.h"
+#include "dials/sun_series.h"
 
 #include <cmath>
 
 #include "numeric/checked.h"
 
-namespace dials::flat3d {
+namespace dials {
 
 namespace {
 
@@ -44,4 +44,4 @@ void storeAnalemmaObliquity(shell::Module1& m) {
     m.AnalemmaObliquityRad = m.AnalemmaObliquityDeg * m.Pi / 180;
 }
 
-}  // namespace dials::flat3d
+}  // namespace dials

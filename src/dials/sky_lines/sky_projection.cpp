@@ -1,10 +1,10 @@
-#include "dials/flat3d/sky_projection.h"
+#include "dials/sky_lines/sky_projection.h"
 
 #include <cmath>
 
 #include "numeric/checked.h"
 
-namespace dials::flat3d {
+namespace dials::sky_lines {
 
 SkyPoint projectSun(shell::Module1& m, const SkyPlane& plane, double H, double delta) {
     const double sf = std::sin(plane.phi), cf = std::cos(plane.phi);
@@ -32,4 +32,4 @@ void plotSkyPoint(plot::PlotSurface& plot, const SkyPoint& p, double hemisphere,
     plot.xPset(hemisphere * p.x, -hemisphere * p.y, colour);
 }
 
-}  // namespace dials::flat3d
+}  // namespace dials::sky_lines

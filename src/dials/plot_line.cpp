@@ -1,0 +1,119 @@
+#include "dials/plot_line.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "numeric/round_budget.h"
+#include "numeric/step_loop.h"
+
+namespace dials {
+
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+bool finite(const DialPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+// The points at whole multiples of the step on the axis the line runs most along, over the
+// parameters [sMin, sMax].
+void onGrid(const DialLine& line, double sMin, double sMax, double step,
+            std::vector<DialPoint>& points) {
+    const bool alongX = std::fabs(line.direction.x) >= std::fabs(line.direction.y);
+    const double base = alongX ? line.base.x : line.base.y;
+    const double rate = alongX ? line.direction.x : line.direction.y;
+    double from = base + sMin * rate, to = base + sMax * rate;
+    if (from > to) std::swap(from, to);
+    const double first = std::ceil(from / step), last = std::floor(to / step);
+    if (!(first <= last)) return;
+    // Paid like a counted loop: the rounds one loop may take, and the run's budget.
+    if (!(last - first < static_cast<double>(numeric::MaxLoopRounds)))
+        numeric::RoundBudget::refuseLoop();
+    const auto rounds = static_cast<long>(last - first) + 1;
+    numeric::RoundBudget::pay(static_cast<std::size_t>(rounds));
+    const auto k0 = static_cast<long>(first);
+    for (long k = k0; k < k0 + rounds; ++k) {
+        const double at = static_cast<double>(k) * step;
+        const double s = (at - base) / rate;
+        points.push_back(alongX ? DialPoint{at, line.base.y + s * line.direction.y}
+                                : DialPoint{line.base.x + s * line.direction.x, at});
+    }
+}
+
+}  // namespace
+
+PlotBox plotBox(const plot::PlotSurface& plot) {
+    return {-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(), plot.ShiftY() - plot.QuadranteH(),
+            plot.ShiftY()};
+}
+
+bool clipSlab(double from, double along, double low, double high, double& t0, double& t1) {
+    if (along == 0) return from >= low && from <= high;
+    double enter = (low - from) / along, leave = (high - from) / along;
+    if (enter > leave) std::swap(enter, leave);
+    t0 = std::max(t0, enter);
+    t1 = std::min(t1, leave);
+    return t0 <= t1;
+}
+
+std::optional<DialLine> lineOf(const LineEquation& l) {
+    const double n2 = l.a * l.a + l.b * l.b;
+    if (!(n2 > 0) || !std::isfinite(n2) || !std::isfinite(l.c)) return std::nullopt;
+    const double n = std::sqrt(n2);
+    DialLine line;
+    line.base = {l.c * l.a / n2, l.c * l.b / n2};
+    line.direction = {-l.b / n, l.a / n};
+    if (line.direction.y < 0 || (line.direction.y == 0 && line.direction.x > 0))
+        line.direction = {-line.direction.x, -line.direction.y};
+    if (!finite(line.base)) return std::nullopt;
+    return line;
+}
+
+std::vector<DialPoint> pointsAcrossBox(const DialLine& line, const PlotBox& box, double step,
+                                       Spacing spacing) {
+    std::vector<DialPoint> points;
+    const DialPoint& o = line.base;
+    const DialPoint& direction = line.direction;
+    if (!(direction.x != 0 || direction.y != 0) || !finite(direction) || !finite(o)) return points;
+    double t0 = -kInfinity, t1 = kInfinity;
+    if (!clipSlab(o.x, direction.x, box.left, box.right, t0, t1) ||
+        !clipSlab(o.y, direction.y, box.bottom, box.top, t0, t1))
+        return points;
+
+    switch (spacing) {
+        case Spacing::OnGrid:
+            onGrid({o, direction}, t0, t1, step, points);
+            break;
+        case Spacing::FromEntry: {
+            // Counted from the entry, so that a base point far off leaves the step its size.
+            const double dt = step / std::max(std::fabs(direction.x), std::fabs(direction.y));
+            for (double t : numeric::StepRange(0, t1 - t0, dt))
+                points.push_back({o.x + (t0 + t) * direction.x, o.y + (t0 + t) * direction.y});
+            break;
+        }
+        case Spacing::AlongLine:
+            for (double t : numeric::StepRange(t0, t1, step))
+                points.push_back({o.x + t * direction.x, o.y + t * direction.y});
+            break;
+    }
+    std::erase_if(points, [](const DialPoint& p) { return !finite(p); });
+    return points;
+}
+
+std::optional<std::pair<DialPoint, DialPoint>> segmentAcrossBox(const LineEquation& equation,
+                                                                const PlotBox& box) {
+    const auto line = lineOf(equation);
+    if (!line) return std::nullopt;
+    // Every point of the line inside the box is no further from the nearest point than from
+    // the origin, so reaching past the farthest corner reaches past every edge.
+    double reach = 0;
+    for (double x : {box.left, box.right})
+        for (double y : {box.bottom, box.top}) reach = std::max(reach, std::hypot(x, y));
+    reach += 1;
+    const DialPoint& o = line->base;
+    const DialPoint& d = line->direction;
+    return std::pair{DialPoint{o.x + reach * d.x, o.y + reach * d.y},
+                     DialPoint{o.x - reach * d.x, o.y - reach * d.y}};
+}
+
+}  // namespace dials

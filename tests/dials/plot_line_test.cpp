@@ -1,0 +1,114 @@
+// The one way a straight line of a dial is laid across the plot area.
+
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/plot_line.h"
+#include "numeric/failure.h"
+#include "numeric/round_budget.h"
+
+namespace {
+
+using dials::DialLine;
+using dials::DialPoint;
+using dials::PlotBox;
+using dials::Spacing;
+
+constexpr PlotBox kBox{-0.3, 0.5, -0.4, 0.2};
+
+bool inside(const DialPoint& p) {
+    return p.x >= kBox.left - 1e-12 && p.x <= kBox.right + 1e-12 && p.y >= kBox.bottom - 1e-12 &&
+           p.y <= kBox.top + 1e-12;
+}
+
+TEST(PlotLine, EverySpacingLaysTheLineFromEdgeToEdgeOnItself) {
+    // Steep, shallow, axis-parallel and far-off lines, each crossing the box.
+    const DialLine lines[] = {{{0, 0}, {0.01, 1}},   {{0.1, -0.1}, {1, 0.02}}, {{0.2, 0}, {0, -3}},
+                              {{-40, -0.1}, {1, 0}}, {{0, 0.1}, {-2, 1}},      {{5, 5}, {1, 1}}};
+    for (const DialLine& line : lines) {
+        const double dx = line.direction.x, dy = line.direction.y;
+        for (Spacing spacing : {Spacing::OnGrid, Spacing::FromEntry, Spacing::AlongLine}) {
+            const DialLine given =
+                spacing == Spacing::AlongLine
+                    ? DialLine{line.base, {dx / std::hypot(dx, dy), dy / std::hypot(dx, dy)}}
+                    : line;
+            const auto points = dials::pointsAcrossBox(given, kBox, dials::kLineStep, spacing);
+            ASSERT_GT(points.size(), 50u);
+            double longest = 0;
+            for (std::size_t i = 0; i < points.size(); ++i) {
+                const DialPoint& p = points[i];
+                EXPECT_TRUE(inside(p));
+                // On the line: the offset from its base is parallel to its direction.
+                EXPECT_NEAR((p.x - line.base.x) * dy - (p.y - line.base.y) * dx, 0, 1e-12);
+                if (i > 0)
+                    longest = std::fmax(longest, std::hypot(p.x - points[i - 1].x,
+                                                            p.y - points[i - 1].y));
+            }
+            // No gap wider than a step along the line (the grid and the entry count on the
+            // axis the line runs most along: at most a step times sqrt 2 along it).
+            EXPECT_LE(longest, dials::kLineStep * std::sqrt(2.0) + 1e-12);
+            // From edge to edge: the first and last points lie within a step of the box's edges.
+            const DialPoint& a = points.front();
+            const DialPoint& b = points.back();
+            auto nearEdge = [](const DialPoint& p) {
+                return std::fmin(std::fmin(p.x - kBox.left, kBox.right - p.x),
+                                 std::fmin(p.y - kBox.bottom, kBox.top - p.y)) <=
+                       dials::kLineStep * std::sqrt(2.0);
+            };
+            EXPECT_TRUE(nearEdge(a) && nearEdge(b));
+        }
+    }
+}
+
+TEST(PlotLine, TheGridIsTheSameForEveryLine) {
+    // Lines drawn together put their points on the whole multiples of the step.
+    for (const DialPoint& p :
+         dials::pointsAcrossBox({{0.0123, 0.0456}, {1, 0.3}}, kBox, dials::kLineStep, Spacing::OnGrid))
+        EXPECT_NEAR(std::remainder(p.x, dials::kLineStep), 0, 1e-12);
+}
+
+TEST(PlotLine, ALineMissingTheBoxOrWithoutDirectionHasNoPoints) {
+    for (Spacing spacing : {Spacing::OnGrid, Spacing::FromEntry, Spacing::AlongLine}) {
+        EXPECT_TRUE(dials::pointsAcrossBox({{0, 1}, {1, 0}}, kBox, 0.002, spacing).empty());
+        EXPECT_TRUE(dials::pointsAcrossBox({{0, 0}, {0, 0}}, kBox, 0.002, spacing).empty());
+    }
+    EXPECT_FALSE(dials::lineOf({0, 0, 1}));
+    EXPECT_FALSE(dials::lineOf({1, NAN, 1}));
+    EXPECT_FALSE(dials::segmentAcrossBox({0, 0, 1}, kBox));
+}
+
+TEST(PlotLine, AnEquationIsItsNearestPointAndAnUpwardUnitDirection) {
+    const auto line = dials::lineOf({3, 4, 10});   // 3x + 4y = 10: nearest point (1.2, 1.6)
+    ASSERT_TRUE(line);
+    EXPECT_NEAR(line->base.x, 1.2, 1e-15);
+    EXPECT_NEAR(line->base.y, 1.6, 1e-15);
+    EXPECT_NEAR(std::hypot(line->direction.x, line->direction.y), 1, 1e-15);
+    EXPECT_GT(line->direction.y, 0);
+    EXPECT_LT(dials::lineOf({0, 1, 0.1})->direction.x, 0);   // a horizontal line runs left
+
+    // The segment reaches past every edge: the plot clips it to the box.
+    const auto ends = dials::segmentAcrossBox({1, -1, 0.05}, kBox);
+    ASSERT_TRUE(ends);
+    EXPECT_GT(ends->first.y, kBox.top);
+    EXPECT_LT(ends->second.y, kBox.bottom);
+    EXPECT_TRUE(dials::onLowerSide({1, -1, 0.05}, {0, 0}));
+    EXPECT_FALSE(dials::onLowerSide(dials::lineThrough({0, 0}, {1, 1}), {1, 1}));
+}
+
+TEST(PlotLine, ItsPointsArePaidFromTheRunsBudget) {
+    const DialLine across{{0, 0.1}, {1, 0}};
+    numeric::RoundBudget budget(700);
+    EXPECT_EQ(dials::pointsAcrossBox(across, kBox, dials::kLineStep, Spacing::OnGrid).size(), 401u);
+    EXPECT_EQ(budget.spent(), 401u);
+    try {
+        dials::pointsAcrossBox(across, kBox, dials::kLineStep, Spacing::OnGrid);
+        ADD_FAILURE() << "a line the budget cannot pay was laid";
+    } catch (const numeric::NumericFailure& failure) {
+        EXPECT_EQ(failure.kind(), numeric::FailureKind::TooManyRounds);
+    }
+    EXPECT_TRUE(budget.refused());
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+// The bound of the work of a run: the rounds of one loop and of all the loops of a run.
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "failure_matchers.h"
+#include "numeric/round_budget.h"
+#include "numeric/step_loop.h"
+
+using namespace numeric;
+
+namespace {
+
+TEST(RoundBudget, ALoopOfMoreRoundsThanAnyDrawingUsesIsRefusedAtConstruction) {
+    // 2e-15 still moves a counter near 2, but the loop would take 2e15 rounds.
+    EXPECT_FAILS(StepRange(-2, 2, 2e-15), FailureKind::TooManyRounds);
+    EXPECT_FAILS(StepRange(-1, 1, 2e-5 / 500), FailureKind::TooManyRounds);
+    EXPECT_FAILS(StepRange(1, -1, -1e-7), FailureKind::TooManyRounds);
+    // A range whose width overflows.
+    EXPECT_FAILS(StepRange(-1e308, 1e308, 1e300), FailureKind::TooManyRounds);
+    // Up to the bound, and any loop that does not run, is a loop.
+    EXPECT_EQ(StepRange(0, static_cast<double>(MaxLoopRounds) - 2, 1).rounds(), MaxLoopRounds - 1);
+    EXPECT_FAILS(StepRange(0, static_cast<double>(MaxLoopRounds), 1), FailureKind::TooManyRounds);
+    EXPECT_EQ(StepRange(2, -2, 2e-15).rounds(), 0u);
+    EXPECT_EQ(StepRange(-1, 1, 0.002).rounds(), 1001u);   // counted generously: 1000 are made
+}
+
+TEST(RoundBudget, EveryPassOfALoopPaysItsRoundsBeforeItsFirstRound) {
+    RoundBudget budget(2500);
+    const StepRange band(-1, 1, 0.002);
+    EXPECT_EQ(band.count(), 1000u);   // counting walks the loop without paying
+    EXPECT_EQ(budget.spent(), 0u);
+    int rounds = 0;
+    for (int pass = 0; pass < 2; ++pass)
+        for (double t : band) rounds += t < 2;
+    EXPECT_EQ(rounds, 2000);
+    EXPECT_EQ(budget.spent(), 2002u);
+    EXPECT_FALSE(budget.refused());
+
+    // The third pass cannot be paid: it fails before its first round, and so does every later
+    // loop of the run, however short.
+    EXPECT_FAILS(([&] { for (double t : band) rounds += t < 2; }()), FailureKind::TooManyRounds);
+    EXPECT_EQ(rounds, 2000);
+    EXPECT_TRUE(budget.refused());
+    double counter = 7;
+    EXPECT_FAILS(countedLoop(counter, 0, 1, 1, [&](double) { ++rounds; }),
+                 FailureKind::TooManyRounds);
+    EXPECT_EQ(counter, 7);
+    EXPECT_EQ(rounds, 2000);
+}
+
+TEST(RoundBudget, ALoopBeyondTheBoundMarksTheBudgetAndBudgetsNest) {
+    RoundBudget outer(100);
+    {
+        RoundBudget inner(1'000'000);
+        EXPECT_FAILS(StepRange(0, 1, 1e-9), FailureKind::TooManyRounds);
+        EXPECT_TRUE(inner.refused());
+        for (double t : StepRange(0, 199, 1)) (void)t;   // the inner budget pays
+        EXPECT_EQ(inner.spent(), 200u);
+    }
+    EXPECT_FALSE(outer.refused());
+    EXPECT_EQ(outer.spent(), 0u);
+    EXPECT_FAILS(([] { for (double t : StepRange(0, 199, 1)) (void)t; }()),
+                 FailureKind::TooManyRounds);
+    EXPECT_TRUE(outer.refused());
+}
+
+TEST(RoundBudget, WithoutABudgetLoopsAreOnlyBoundedOneByOne) {
+    std::size_t rounds = 0;
+    for (int pass = 0; pass < 20; ++pass)
+        for (double t : StepRange(0, 99999, 1)) rounds += t >= 0;
+    EXPECT_EQ(rounds, 2'000'000u);
+}
+
+}  // namespace
