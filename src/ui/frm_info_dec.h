@@ -25,8 +25,4 @@ private:
     QScrollBar* VScroll1 = nullptr;
 };
 
-// The instructions sheet, 640 x 600 pixels, black on white: the rules of both hemispheres and
-// the sketches of the worked cases (board::sheetCases).
-QPixmap instructionsSheet();
-
 }  // namespace ui
