@@ -13,8 +13,11 @@ SheetCase sheetCase(bool south, double d, double AZ) {
 }
 
 std::vector<SheetCase> sheetCases() {
-    // Plates facing the equator and turned either way, the sun on either side of p.
-    constexpr double kPlates[][2] = {{0, 45}, {40, -30}, {-30, -75}, {-40, 30}};
+    // Plates facing the equator and turned either way, the sun on either side of p; then plates
+    // facing the pole, due and turned, on which a sun west of p stands on the left in the north
+    // and on the right in the south: the other way round from a plate facing the equator.
+    constexpr double kPlates[][2] = {{0, 45},   {40, -30},   {-30, -75},
+                                     {-40, 30}, {180, -135}, {-160, 120}};
     std::vector<SheetCase> cases;
     for (bool south : {false, true})
         for (const auto& [d, AZ] : kPlates) cases.push_back(sheetCase(south, d, AZ));

@@ -20,7 +20,8 @@ struct SheetCase {
 // to the right of p for one who looks out from the wall along it (clockwise seen from above).
 SheetCase sheetCase(bool south, double d, double AZ);
 
-// The sketches of the sheet: four northern cases, then the same plates and suns in the south.
+// The sketches of the sheet: six northern cases, four plates facing the equator and two facing
+// the pole, then the same plates and suns in the south.
 std::vector<SheetCase> sheetCases();
 
 }  // namespace board

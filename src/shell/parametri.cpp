@@ -101,6 +101,17 @@ std::filesystem::path linkTarget(const std::string& name) {
     return path;
 }
 
+// Whether the file's permissions let no one write it (owner, group and others alike).
+bool markedReadOnly(const std::filesystem::path& file) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::perms perms = fs::status(file, ec).permissions();
+    if (ec || perms == fs::perms::unknown) return false;
+    constexpr fs::perms anyWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (perms & anyWrite) == fs::perms::none;
+}
+
 enum class Replaced { Done, NoNewFile, WriteFailed };
 
 // Writes the bytes to a temporary file beside the target and renames it over the target, so
@@ -233,11 +244,17 @@ bool Parametri::SaveParameterFile() {
     // link stays as it is.
     const fs::path target = linkTarget(nomeFile_);
     const std::string bytes = format(records_);
-    // An existing file we may not write (read-only, for one) is left alone: renaming over it
-    // would replace it all the same.
+    // An existing file we may not write is left alone: renaming over it would replace it all
+    // the same. A file with no write permission for anyone was marked read-only by its owner:
+    // it is left alone whoever runs the program, root included, whom the system would let
+    // write it; any other file is probed.
     std::error_code ec;
     const bool exists = fs::exists(target, ec);
     if (exists) {
+        if (markedReadOnly(target)) {
+            lastError_ = "the file is marked read-only";
+            return false;
+        }
         errno = 0;
         std::fstream probe(target, std::ios::in | std::ios::out | std::ios::binary);
         if (!probe) {

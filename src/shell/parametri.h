@@ -7,8 +7,9 @@
 // The store loads the file at the first Leggi or Scrivi that finds it empty and from then on
 // works in memory, rewriting the whole file at every Scrivi. The file is written to a temporary
 // file beside it and renamed over it, so a failed write leaves the old file as it was; an
-// existing file that may not be written (read-only) is not replaced, and the new file keeps the
-// old one's permissions. A parameter file that is a symbolic link is written in the file the
+// existing file that may not be written is not replaced, nor is one marked read-only (no write
+// permission for anyone), whoever runs the program; the new file keeps the old one's
+// permissions. A parameter file that is a symbolic link is written in the file the
 // link leads to, and stays a link. In a folder where no new file can be made, an existing file
 // that may be written is written in place.
 

@@ -203,12 +203,41 @@ TEST(Report, WallMeasuredAsTheInstructionsSayIsTheWallTheMainWindowDraws) {
     EXPECT_EQ(line(lines(cape), "Declination of the dial:"),
               "Declination of the dial: 24.9822    West");
 
+    // Walls facing the pole. Buenos Aires, a wall facing 20 degrees west of south (160 West,
+    // counted from the north); at five in the afternoon in December the sun stands 64.16
+    // degrees west of its perpendicular, to the right of one who looks out from the wall.
+    // Taken as east of p the sign turns, and so does the wall (31.67 West).
+    BoardInputs buenosAires = place("-34.6037", "58.3816", "3");
+    buenosAires.txtMonth = "12";
+    buenosAires.txtHH = "20";
+    buenosAires.txtAngle = "64.16";
+    EXPECT_EQ(line(lines(buenosAires), "Declination of the dial:"),
+              "Declination of the dial: 159.9901    West");
+    EXPECT_NEAR(oracle::foldDegrees(faceTakenByMainWindow(-34.6037, 159.9901) - 20), 0, 0.01);
+    buenosAires.txtAngle = "-64.16";
+    EXPECT_EQ(line(lines(buenosAires), "Declination of the dial:"),
+              "Declination of the dial: 31.6701    West");
+    // Turin, a wall facing due north; early on a June morning the sun stands 62.8 degrees east
+    // of its perpendicular, to the right of one who looks out from the wall. Taken as west of
+    // p the sign turns, and so does the wall (54.39 East).
+    BoardInputs turin = place("45.0703", "-7.6869", "-1");
+    turin.txtHH = "4";
+    turin.txtMM = "29";
+    turin.txtSS = "10";
+    turin.txtAngle = "62.8";
+    EXPECT_EQ(line(lines(turin), "Declination of the dial:"),
+              "Declination of the dial: -179.9948    East");
+    EXPECT_NEAR(oracle::foldDegrees(faceTakenByMainWindow(45.0703, -179.9948) - 180), 0, 0.01);
+    turin.txtAngle = "-62.8";
+    EXPECT_EQ(line(lines(turin), "Declination of the dial:"),
+              "Declination of the dial: -54.3948    East");
+
     // Walls facing every way, in both hemispheres and on the equator, at three hours: az from
     // the sun's true azimuth, positive when the sun stands to the right of the perpendicular;
     // the reported declination, typed into the main window, gives back the wall.
-    for (double lat : {-60.0, -33.9, -10.0, 0.0, 10.0, 45.7438, 60.0}) {
+    for (double lat : {-60.0, -34.6037, -33.9, -10.0, 0.0, 10.0, 45.0703, 45.7438, 60.0}) {
         const oracle::Sky sky(lat);
-        for (const char* hour : {"8", "12", "16"}) {
+        for (const char* hour : {"5", "8", "12", "16", "20"}) {
             BoardInputs in = place(decimal(lat), "0", "0");
             in.txtHH = hour;
             board::SolarValues v;
@@ -216,7 +245,8 @@ TEST(Report, WallMeasuredAsTheInstructionsSayIsTheWallTheMainWindowDraws) {
             board::Declinazione(in, v, ".");
             const double sun =
                 sky.azimuth(value(lines(in), "hour angle:"), v.SunDecl * 180 / v.Pi);
-            for (double face : {-150.0, -90.0, -40.0, 0.0, 25.0, 90.0, 155.0, 180.0}) {
+            for (double face :
+                 {-165.0, -150.0, -90.0, -40.0, -20.0, 0.0, 20.0, 25.0, 90.0, 155.0, 180.0}) {
                 in.txtAngle = decimal(oracle::foldDegrees(sun - face));
                 const std::vector<std::string> r = lines(in);
                 const double d = value(r, "Declination of the dial:");
@@ -236,9 +266,12 @@ TEST(Report, WallMeasuredAsTheInstructionsSayIsTheWallTheMainWindowDraws) {
 TEST(Report, TheInstructionSketchesMarkWhatTheBoardComputes) {
     const std::vector<board::SheetCase> cases = board::sheetCases();
     int southern = 0;
+    int facingThePole[2] = {0, 0};  // north, south
     for (const board::SheetCase& c : cases) {
         const double lat = c.south ? -33.9 : 45;
         southern += c.south;
+        const bool facesNorth = std::fabs(oracle::foldDegrees(c.faceAzimuth)) > 90;
+        facingThePole[c.south] += facesNorth != c.south;
         // The sketch's marks give its d through the board's rule, and that d, typed into the
         // main window, is the plate drawn.
         EXPECT_DOUBLE_EQ(board::wallDeclination(lat, c.AZ, c.az), c.d);
@@ -256,6 +289,9 @@ TEST(Report, TheInstructionSketchesMarkWhatTheBoardComputes) {
     }
     EXPECT_GE(southern, 1);
     EXPECT_GE(static_cast<int>(cases.size()) - southern, 1);
+    // Each hemisphere shows a plate facing the pole, where east and west of p swap sides.
+    EXPECT_GE(facingThePole[0], 1);
+    EXPECT_GE(facingThePole[1], 1);
 }
 
 TEST(Report, WallDeclinationStaysWithinHalfATurn) {

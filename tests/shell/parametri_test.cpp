@@ -298,12 +298,16 @@ TEST_F(ParameterFile, ALinkedFileIsSavedInTheFileTheLinkLeadsToAndStaysALink) {
 
 TEST_F(ParameterFile, AReadOnlyFileIsReportedAndLeftAlone) {
     writeFile("\"LAT\",\"10\"\r\n");
-    fs::permissions(file_, fs::perms::owner_read | fs::perms::group_read);
-    if (std::ofstream(file_, std::ios::app)) GTEST_SKIP() << "read-only files are writable here";
+    // Marked read-only: left alone even by a user the system lets write it (root).
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read;
+    fs::permissions(file_, readOnly);
     inputs.setText("txtLAT", "20");
     EXPECT_FALSE(shell::SaveInputs(inputs, services, file_));
     EXPECT_EQ(readFile(), "\"LAT\",\"10\"\r\n");
     EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_NE(services.messages.at(0).find("read-only"), std::string::npos);
+    EXPECT_EQ(fs::status(file_).permissions(), readOnly);
+    EXPECT_FALSE(fs::exists(file_ + ".tmp"));
 }
 
 TEST_F(ParameterFile, ASaveKeepsTheFilePermissions) {
