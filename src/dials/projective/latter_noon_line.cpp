@@ -43,7 +43,7 @@ void DrawNoonLineProjLatter(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double g = m.StyleHeightD;
     const Face face = latter::dialFace(m);
-    const double solstice = m.Pi * 23.45 / 180;
+    const double solstice = m.Pi * kSolsticeDeg / 180;
     const auto summer = noonShadow(face, m.LatRad, solstice, g);
     const auto winter = noonShadow(face, m.LatRad, -solstice, g);
     if (!summer && !winter) return;  // the noon sun never shines on this plane
