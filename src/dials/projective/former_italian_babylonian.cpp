@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "dials/projective/former_procedures.h"
-#include "dials/projective/projective_italian.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -25,9 +25,9 @@ using numeric::StepRange;
 namespace {
 
 // The plane of the hour's great circle through the tip meets the reference plane in the line
-// z = slope x + offset. World axes east, north, up; the reference point (x, z) lies at (-x, 0, z)
-// from the centre O, the tip at (0, -a, -b), a = s cos(lat), b = s sin(lat); with N the circle's
-// normal, N . (P - tip) = 0 gives -N_E x + N_N a + N_U (z + b) = 0.
+// z = slope x + offset. In the world frame (east, north, up) the reference point (x, z) lies at
+// (-x, 0, z) from the centre O, the tip at (0, -a, -b), a = s cos(lat), b = s sin(lat); with n
+// the circle's normal, n . (P - tip) = 0 gives -n.x x + n.y a + n.z (z + b) = 0.
 struct ReferenceLine {
     double slope, offset;
 };
@@ -35,8 +35,8 @@ struct ReferenceLine {
 ReferenceLine hourCircleLine(const shell::Module1& m, double theta) {
     const double phi = m.LatRad, s = m.StyleLengthD;
     const double a = s * std::cos(phi), b = s * std::sin(phi);
-    const TurnedHorizon n = turnedHorizon(phi, theta);
-    return {checkedDiv(n.east, n.up), checkFinite(-checkedDiv(n.north * a, n.up) - b)};
+    const Vec3 n = turnedHorizonNormal(phi, theta);
+    return {checkedDiv(n.x, n.z), checkFinite(-checkedDiv(n.y * a, n.z) - b)};
 }
 
 // The grazing circle's conic y^2 + alpha y + beta x^2 + gamma = 0 (y up from the equinoctial
@@ -55,7 +55,8 @@ void storeGrazingConic(shell::Module1& m) {
     numeric::assignOrSkip(m.ItalBabCoefC, [&] { return checkedDiv(g, T); });
 }
 
-// turn: the circle's turn for the hour angle H (degrees, towards the morning), theta = turn - H.
+// turn: the circle's turn for the hour angle H (degrees, towards the morning), theta = turn - H,
+// counted towards the afternoon as the shared sky counts its turns.
 void drawItalianBabylonian(shell::Context& ctx, double turn, int colourIndex) {
     shell::Module1& m = ctx.m;
     storeGrazingConic(m);

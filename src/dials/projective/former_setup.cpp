@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "dials/projective/former_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
@@ -46,9 +47,10 @@ double setConic(const shell::Module1& m, double k, double& alpha, double& beta, 
 namespace former {
 
 ConeCoefficients coneCoefficients(const shell::Module1& m) {
-    // cot^2 of 23.45, 20.011 and 11.5 degrees; the first from the product 23.45 Pi written out.
+    // cot^2 of the solstice, 20.011 and 11.5 degrees. The first takes the product of the solstice
+    // and the stored Pi before dividing: to the bit, that product written out, 73.6703477363.
     const auto cot2 = [](double angleRad) { return checkedDiv(1, squared(std::tan(angleRad))); };
-    return {cot2(73.6703477363 / 180), cot2(m.Pi * 20.011 / 180), cot2(m.Pi * 11.5 / 180)};
+    return {cot2(kSolsticeDeg * m.Pi / 180), cot2(m.Pi * 20.011 / 180), cot2(m.Pi * 11.5 / 180)};
 }
 
 ScaledConic declinationConic(const shell::Module1& m, double k) {

@@ -6,9 +6,12 @@
 
 #include <cmath>
 
-#include "dials/sun_series.h"
+#include "dials/cone_sections.h"
 #include "dials/projective/latter_procedures.h"
+#include "dials/sky.h"
+#include "dials/sun_series.h"
 #include "numeric/checked.h"
+#include "numeric/failure.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -18,31 +21,24 @@ namespace {
 
 using numeric::checkedDiv;
 
-// The two crossings of the hour line with the day's declination line, in (u, w).
-struct Crossing {
-    double u, w;
-};
-
 // Of the two crossings, the one where the line through the style tip along the sun (hour angle
-// h from V's substyle, declination delta) meets V: the shadow of the tip. In V's substyle frame
-// (u, v, n), n towards the tip at (0, 0, H), the sun is
-//   (-cos d sin tau, cos d cos tau sin B + sin d cos B, cos d cos tau cos B - sin d sin B)
-// with tau = h where the sun of the substyle's hour stands in front of V (B > 0), and
-// tau = h + pi where it stands behind (B < 0, a plane facing north of east or west). A point
-// (u, v) is on the sun's line when (u, v, -H) is parallel to it.
-bool onSunLine(const latter::AuxFrame& f, double h, double pi, double delta, const Crossing& a,
-               const Crossing& b) {
+// h from V's substyle, declination delta) meets V: the shadow of the tip. V's substyle frame
+// (u, v, n), n towards the tip at (0, 0, H), stands to the sky as the world frame (east, north,
+// up) of a place at latitude -B: the pole lies in the plane of the substyle and n, at
+// (0, cos B, -sin B). Its sun is
+// sunDirection(-B, tau, delta) read as (u, v, n), with tau = h where the sun of the substyle's
+// hour stands in front of V (B > 0), and tau = h + pi where it stands behind (B < 0, a plane
+// facing north of east or west). A point (u, v) is on the sun's line when (u, v, -H) is
+// parallel to it.
+bool onSunLine(const latter::AuxFrame& f, double h, double pi, double delta, const FramePoint& a,
+               const FramePoint& b) {
     const double tau = f.B < 0 ? h + pi : h;
-    const double su = -std::cos(delta) * std::sin(tau);
-    const double sv = std::cos(delta) * std::cos(tau) * std::sin(f.B) +
-                      std::sin(delta) * std::cos(f.B);
-    const double sn = std::cos(delta) * std::cos(tau) * std::cos(f.B) -
-                      std::sin(delta) * std::sin(f.B);
-    auto offLine = [&](const Crossing& p) {
-        const double u = p.u, v = p.w - f.W0, n = -f.H;
-        // |(u, v, n) x s|^2 / |(u, v, n)|^2: the squared sine of the angle from the sun's line.
-        const double cx = v * sn - n * sv, cy = n * su - u * sn, cz = u * sv - v * su;
-        return checkedDiv(cx * cx + cy * cy + cz * cz, u * u + v * v + n * n);
+    const Vec3 sun = sunDirection(-f.B, tau, delta);
+    auto offLine = [&](const FramePoint& p) {
+        const Vec3 towardsTip{p.u, p.w - f.W0, -f.H};
+        // |p x s|^2 / |p|^2: the squared sine of the angle from the sun's line.
+        const Vec3 across = cross(towardsTip, sun);
+        return checkedDiv(dot(across, across), dot(towardsTip, towardsTip));
     };
     return offLine(a) <= offLine(b);
 }
@@ -60,7 +56,7 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     // angle from the south and are not turned past the vertical (the tip then lies on V's far
     // side); on the others the shadow is picked out directly.
     const bool southern = std::fabs(m.DeclDecimal) < 90 && std::cos(f.R) > 0;
-    const latter::DialSky sky = latter::DialSky::from(m);
+    const Face face = latter::dialFace(m);
 
     for (double t : numeric::StepRange(-80, 280, kMeanDayDeg)) {
         double noonHour = 0, delta = 0;  // the day's sun: hour angle from the meridian, declination
@@ -89,28 +85,27 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
             m.ConicB2345 = day.b;
             m.ConicC2345 = day.c;
 
-            // u = c (1 - w / Wc) into the conic: a2 w^2 + a1 w + a0 = 0.
-            const double a2 = Wc * Wc + day.c * c * c;
-            const double a1 = (day.a * Wc - 2 * day.c * c * c) * Wc;
-            const double a0 = Wc * Wc * (day.c * c * c + day.b);
-            const double root = numeric::checkedSqrt(a1 * a1 - 4 * a2 * a0);
+            // Both crossings must exist: a day whose hour line misses its declination line, or
+            // meets it only once (the other crossing not a finite point), gets no point.
+            const HourLineCrossings both =
+                hourLineCrossings(c, Wc, FrameConic{day.a, day.b, day.c});
+            if (!both.minus || !both.plus) numeric::fail(numeric::FailureKind::Overflow);
             double j = deltaDeg < 0 ? 1 : -1;
             if (day.T > 0) j = deltaDeg < 0 ? -1 : 1;
 
-            auto crossing = [&](double sign) {
-                const double w = checkedDiv(-a1 + sign * root, 2 * a2);
-                return Crossing{c * (1 - checkedDiv(w, Wc)), w};
-            };
-            Crossing chosen = crossing(j * sigma);
+            // The crossing of the root sign `sign`: + for (-b + sqrt d) / 2a.
+            auto crossing = [&](double sign) { return sign > 0 ? *both.plus : *both.minus; };
+            FramePoint chosen = crossing(j * sigma);
             if (!southern) {
-                const Crossing other = crossing(-j * sigma);
+                const FramePoint other = crossing(-j * sigma);
                 if (!onSunLine(f, h, m.Pi, delta, chosen, other)) chosen = other;
             }
             return f.fromUW(chosen.u, chosen.w);
         });
         // A day whose sun stands behind the plane or below the horizon at that hour casts no
         // shadow on the dial: the crossing is then only a point of the line through the tip.
-        if (point && sky.sun(noonHour, delta).n > 0 && latter::sunAboveHorizon(f, *point))
+        if (point && dot(sunDirection(m.LatRad, noonHour, delta), face.out) > 0 &&
+            latter::sunAboveHorizon(f, *point))
             latter::plotDialPoint(plot, *point, colour);
     }
 }

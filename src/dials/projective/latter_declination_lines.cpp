@@ -6,6 +6,7 @@
 // where the latitude equals a line's declination (a parabola) and near it.
 
 #include "dials/projective/latter_procedures.h"
+#include "dials/sky.h"
 #include "dials/projective/projective_conic.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -20,7 +21,7 @@ void DrawDeclinationLinesProjLatter(shell::Context& ctx) {
         latter::ScaledConic conic;
         int colour;
     } lines[] = {
-        {latter::scaledConic(m.Pi * 23.45 / 180, f.B, f.H), 12},
+        {latter::scaledConic(m.Pi * kSolsticeDeg / 180, f.B, f.H), 12},
         {latter::scaledConic(m.Pi * 20.0 / 180, f.B, f.H), 13},
         {latter::scaledConic(m.Pi * 11.5 / 180, f.B, f.H), 11},
     };

@@ -50,36 +50,6 @@ DeclinationConic declinationConic(double delta, double B, double H) {
     return c;
 }
 
-DialSky DialSky::from(const shell::Module1& m) {
-    const double D = m.WallDeclRad, R = m.ReclRad, phi = m.LatRad;
-    // South is cos D f + sin D x and the zenith cos R y + sin R n, f = cos R n - sin R y being the
-    // horizontal direction the face looks to; west is -cos D x + sin D f.
-    const DialVector south{std::sin(D), -std::cos(D) * std::sin(R), std::cos(D) * std::cos(R)};
-    const DialVector zenith{0, std::cos(R), std::sin(R)};
-    const auto mix = [](double a, const DialVector& u, double b, const DialVector& v) {
-        return DialVector{a * u.x + b * v.x, a * u.y + b * v.y, a * u.n + b * v.n};
-    };
-    DialSky sky;
-    sky.pole = mix(-std::cos(phi), south, std::sin(phi), zenith);
-    sky.equator = mix(std::sin(phi), south, std::cos(phi), zenith);
-    sky.west = {-std::cos(D), -std::sin(D) * std::sin(R), std::sin(D) * std::cos(R)};
-    return sky;
-}
-
-DialVector DialSky::sun(double h, double delta) const {
-    const double e = std::cos(delta) * std::cos(h), w = std::cos(delta) * std::sin(h);
-    const double p = std::sin(delta);
-    return {e * equator.x + w * west.x + p * pole.x, e * equator.y + w * west.y + p * pole.y,
-            e * equator.n + w * west.n + p * pole.n};
-}
-
-std::optional<DialPoint> DialSky::shadow(double h, double delta, double g) const {
-    const DialVector s = sun(h, delta);
-    if (!(s.n > 0)) return std::nullopt;
-    const double t = g / s.n;
-    return DialPoint{-t * s.x, -t * s.y};
-}
-
 bool sunAboveHorizon(const AuxFrame& f, const DialPoint& p) {
     return std::cos(f.R) * (p.y - f.H * std::sin(f.R)) < 0;
 }

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "dials/projective/latter_procedures.h"
-#include "dials/projective/projective_italian.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -32,17 +32,17 @@ struct UWLine {
 // The hour's great circle, turned by theta (radians, towards the afternoon), cut with V. V's
 // axes in the world (east, north, up): X = (cos D, -sin D, 0), Y the zenith, its outward normal
 // f = (-sin D, -cos D, 0); the tip stands at H f from V's foot K. A point X, Y of V lies on the
-// circle's plane through the tip when X (N . X) + Y N_U = H (N . f). Throws for a line that
+// circle's plane through the tip when X (n . X) + Y n.z = H (n . f). Throws for a line that
 // runs along the substyle (no w for a given u).
 UWLine hourCircleLine(const shell::Module1& m, const latter::AuxFrame& f, double theta) {
-    const TurnedHorizon n = turnedHorizon(m.LatRad, theta);
+    const Vec3 n = turnedHorizonNormal(m.LatRad, theta);
     const double D = m.WallDeclRad;
-    const double alongX = n.east * std::cos(D) - n.north * std::sin(D);
-    const double alongF = -n.east * std::sin(D) - n.north * std::cos(D);
+    const double alongX = n.x * std::cos(D) - n.y * std::sin(D);
+    const double alongF = -n.x * std::sin(D) - n.y * std::cos(D);
     const double rhs = f.H * alongF;
     // In (u, v): X = u cos A - v sin A, Y = u sin A + v cos A.
-    const double byU = alongX * std::cos(f.A) + n.up * std::sin(f.A);
-    const double byV = n.up * std::cos(f.A) - alongX * std::sin(f.A);
+    const double byU = alongX * std::cos(f.A) + n.z * std::sin(f.A);
+    const double byV = n.z * std::cos(f.A) - alongX * std::sin(f.A);
     return {checkedDiv(rhs, byV) + f.W0, -checkedDiv(byU, byV)};
 }
 

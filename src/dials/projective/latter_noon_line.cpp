@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "dials/projective/latter_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 
@@ -20,6 +21,15 @@ namespace dials::projective {
 namespace {
 
 using latter::DialPoint;
+
+// The shadow of the tip, g out of the face, for the noon sun of declination delta; none when
+// that sun is not in front of the face (its shadow does not fall on this face) or the shadow
+// cannot be formed.
+std::optional<DialPoint> noonShadow(const Face& face, double phi, double delta, double g) {
+    const Vec3 sun = sunDirection(phi, 0, delta);
+    if (!(dot(sun, face.out) > 0)) return std::nullopt;
+    return latter::solvePoint([&] { return face.shadow(g, sun); });
+}
 
 // How far from the centre c, along the unit direction u, the point p lies.
 double along(const DialPoint& c, double ux, double uy, const DialPoint& p) {
@@ -32,10 +42,10 @@ void DrawNoonLineProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double g = m.StyleHeightD;
-    const latter::DialSky sky = latter::DialSky::from(m);
-    const double solstice = m.Pi * 23.45 / 180;
-    const auto summer = sky.shadow(0, solstice, g);
-    const auto winter = sky.shadow(0, -solstice, g);
+    const Face face = latter::dialFace(m);
+    const double solstice = m.Pi * kSolsticeDeg / 180;
+    const auto summer = noonShadow(face, m.LatRad, solstice, g);
+    const auto winter = noonShadow(face, m.LatRad, -solstice, g);
     if (!summer && !winter) return;  // the noon sun never shines on this plane
 
     const DialPoint c{m.CentreX, m.CentreY};

@@ -17,11 +17,11 @@
 //   x = H X / (H - Y tan R),  y = H Y / ((H - Y tan R) cos R) + H sin R.
 // Hour angles count positive in the afternoon; the wall declination positive to the west.
 
-#include <optional>
 #include <string_view>
 #include <utility>
 
 #include "dials/dial_point.h"
+#include "dials/face.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/palette.h"
@@ -110,23 +110,10 @@ struct DeclinationConic {
 };
 DeclinationConic declinationConic(double delta, double B, double H);
 
-// The sky in the dial's axes: x horizontal to the right, y up the slope, n out of the face (the
-// side of the tip). The pole stands at the latitude above the north, the equator's noon point at
-// the colatitude above the south, and west is the equator's point of hour angle +90 degrees.
-struct DialVector {
-    double x = 0, y = 0, n = 0;
-};
-struct DialSky {
-    DialVector pole, equator, west;
-
-    static DialSky from(const shell::Module1& m);
-    // The unit vector towards the sun of hour angle h (radians, afternoon positive) and
-    // declination delta (radians).
-    DialVector sun(double h, double delta) const;
-    // The shadow of the tip (0, 0, g) for that sun; none when the sun is not in front of the
-    // plane (its shadow does not fall on this face).
-    std::optional<DialPoint> shadow(double h, double delta, double g) const;
-};
+// The dial's face in the world frame: declining WallDeclRad (west positive) and reclined ReclRad,
+// its right and up the dial's x and y, its out the side of the tip. A sun seen in the dial's
+// axes is (dot(sun, right), dot(sun, up), dot(sun, out)); Face::shadow casts the tip.
+inline Face dialFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, m.ReclRad); }
 
 // Whether the sun whose shadow falls on the dial point is above the horizon: the point lies on
 // the far side of the horizon line from the zenith's trace, below it on a plane facing the sky

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "dials/projective/latter_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/skip.h"
@@ -71,7 +72,7 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     m.SetupAngleB = B;
     m.SubstyleHour = -std::atan(checkedDiv(std::tan(A), std::sin(B)));
 
-    storeConic(m.Pi * 23.45 / 180, B, H, m.ConicA2345, m.ConicB2345, m.ConicC2345);
+    storeConic(m.Pi * kSolsticeDeg / 180, B, H, m.ConicA2345, m.ConicB2345, m.ConicC2345);
     storeConic(m.Pi * 20.0 / 180, B, H, m.ConicA20, m.ConicB20, m.ConicC20);
     storeConic(m.Pi * 11.5 / 180, B, H, m.ConicA115, m.ConicB115, m.ConicC115);
 
