@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dials/vertical2d/light_graph_procedures.h"
+#include "dials/vertical2d/wall_frame.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -53,7 +54,7 @@ double farEnd(const plot::PlotSurface& plot, double from, double direction) {
 // sunset shadows of the days of the sweep lie on the horizon through the style foot. Those of
 // the days on which the sun then shines on the wall form one piece of it; where that stretch of
 // days ends because the sun passes behind the wall, the piece runs off to the edge of the plot.
-void drawHorizonHour(shell::Context& ctx, const light::Wall& wall, double sign) {
+void drawHorizonHour(shell::Context& ctx, const Wall& wall, double sign) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     std::vector<HorizonSample> samples;
@@ -96,7 +97,7 @@ void DrawTemporaryHoursLight(shell::Context& ctx) {
     if (m.LatDegrees == 0 || m.LatDegrees == 90) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, 10);
-    const light::Wall wall = light::Wall::from(m);
+    const Wall wall = Wall::lightGraph(m);
 
     drawHorizonHour(ctx, wall, -1);
     drawHorizonHour(ctx, wall, 1);
