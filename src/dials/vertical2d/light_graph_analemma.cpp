@@ -45,7 +45,7 @@ void PlotAnalemmaLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     // The analemma computes with this value of pi, and so does the rest of the run.
-    m.Pi = 3.1415926536;
+    m.Pi = kAnalemmaPi;
     storeAnalemmaObliquity(m);
     const Wall wall = Wall::lightGraph(m);
     // At the equator on a wall facing due south or north the polar style is perpendicular to

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "dials/sky.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
 #include "numeric/checked.h"
@@ -20,11 +21,10 @@ namespace dials::vertical2d {
 
 namespace {
 
-constexpr double kSolstice = 23.45;  // degrees: the solstice declination lines
-constexpr int kDays = 94;            // intervals of the sweep, about half a degree each
+constexpr int kDays = 94;  // intervals of the sweep, about half a degree each
 
 // The declination of day i of the sweep, in degrees, from one solstice to the other.
-double sweepDeclination(int i) { return -kSolstice + i * (2 * kSolstice / kDays); }
+double sweepDeclination(int i) { return -kSolsticeDeg + i * (2 * kSolsticeDeg / kDays); }
 
 // The semi-diurnal arc of a declination (radians); none when the sun does not rise and set.
 std::optional<double> semiDiurnalArc(const shell::Module1& m, double declination) {

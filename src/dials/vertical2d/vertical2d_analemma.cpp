@@ -31,9 +31,6 @@ namespace {
 using numeric::checkedDiv;
 using numeric::checkFinite;
 
-// The analemmas compute with this value of pi, which the steps of the run after them keep.
-constexpr double kAnalemmaPi = 3.1415926536;
-
 // Whether the sun's line through the tip reaches the dial point p from in front of the wall with
 // the sun above the horizon: otherwise no shadow falls there.
 bool castsShadow(const Wall& wall, const DialPoint& p, const Vec3& sun) {

@@ -8,16 +8,19 @@
 #include <cmath>
 
 #include "dials/dial_point.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "plot/plot_surface.h"
 #include "shell/module1.h"
 
 namespace dials::vertical2d {
 
-// Latitude inside the band where the day circle grazing the horizon is defined and off the
-// equator: where the Italian and Babylonian hours exist.
+// Latitude between the polar circles (90 degrees less the solstice declination), where the day
+// circle grazing the horizon is defined, and off the equator: where the Italian and Babylonian
+// hours exist.
 inline bool italBabBand(const shell::Module1& m) {
-    return m.LatDecimal > -66.55 && m.LatDecimal < 66.55 && m.LatDecimal != 0;
+    constexpr double polarCircleDeg = 90 - kSolsticeDeg;
+    return m.LatDecimal > -polarCircleDeg && m.LatDecimal < polarCircleDeg && m.LatDecimal != 0;
 }
 
 // The dial point of the equinoctial-frame point (X, Y), with substyle angle S and the distance P
