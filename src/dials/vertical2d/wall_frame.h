@@ -63,9 +63,9 @@ public:
     }
     // The line of the horizon turned about the polar axis by the hour angle `turn`, the line of an
     // Italian or Babylonian hour: the plane's normal is the zenith turned so, the point of
-    // declination phi at hour angle `turn`. (It is the vector of dials::turnedHorizonNormal, here
-    // formed as the sun of that point, whose last bits the light graph's sampled lines have
-    // always been drawn from: the other form shifts a point at the edge of the plot area.)
+    // declination phi at hour angle `turn`. That is the vector of dials::turnedHorizonNormal,
+    // formed here as the sun of that point: the light graph samples the line point by point up
+    // to the edge of the plot area, where the last bits of the other form add or drop a point.
     LineEquation turnedHorizon(double turn) const {
         return planeThroughTip(sunDirection(phi_, turn, phi_));
     }
