@@ -8,6 +8,8 @@
 
 #include "dials/sun_series.h"
 #include "dials/vertical2d/light_graph_procedures.h"
+#include "dials/vertical2d/wall_frame.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -43,9 +45,9 @@ void PlotAnalemmaLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     // The analemma computes with this value of pi, and so does the rest of the run.
-    m.Pi = 3.1415926536;
+    m.Pi = kAnalemmaPi;
     storeAnalemmaObliquity(m);
-    const light::Wall wall = light::Wall::from(m);
+    const Wall wall = Wall::lightGraph(m);
     // At the equator on a wall facing due south or north the polar style is perpendicular to
     // the wall and the figure has a colour of its own.
     const bool perpendicularStyle = m.AnalemmaFlag == 0;

@@ -8,6 +8,7 @@
 
 #include "dials/cone_sections.h"
 #include "dials/vertical2d/light_graph_procedures.h"
+#include "dials/vertical2d/wall_frame.h"
 
 namespace dials::vertical2d {
 
@@ -15,16 +16,8 @@ void DrawDeclinationLinesLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.PlaneCoefY = m.StyleLength * std::tan(m.StyleElevRad);
     if (m.LatDegrees < 0) return;
-    // The wall of light::Wall: its face looks towards (-sin D, -cos D, 0), its x runs along
-    // (cos D, -sin D, 0), its y upward.
-    const double D = m.WallDeclRad, L = m.StyleLength;
-    const ConeFrame frame{{-L * std::sin(D), -L * std::cos(D), 0},
-                                  {std::cos(D), -std::sin(D), 0},
-                                  {0, 0, 1},
-                                  {0, std::cos(m.LatRad), std::sin(m.LatRad)}};
-    plotSunlitConeSections(ctx.ixPlot1(), frame,
-                                   declinationLinePairs(ctx),
-                                   m.Pi, m.PointStep);
+    plotSunlitConeSections(ctx.ixPlot1(), Wall::lightGraph(m).coneFrame(),
+                           declinationLinePairs(ctx), m.Pi, m.PointStep);
 }
 
 }  // namespace dials::vertical2d

@@ -1,20 +1,20 @@
 // The light graph's Italian hours (counted from sunset) and Babylonian hours (from sunrise). The
-// suns of one such hour lie on one great circle, the horizon turned about the polar axis: for
-// the hour whose equinox sun stands at hour angle h (afternoon positive), by h - 90 degrees for
-// the Italian hour (that sun sets six hours later) and by h + 90 degrees for the Babylonian hour
-// (it rose six hours before). The circle's pole is the zenith turned the same way, the point of
+// suns of one such hour lie on one great circle, the horizon turned about the polar axis: for the
+// hour whose equinox sun stands at hour angle h (afternoon positive), by h - 90 degrees for the
+// Italian hour (that sun sets six hours later) and by h + 90 degrees for the Babylonian hour (it
+// rose six hours before). The circle's pole is the zenith turned the same way, the point of
 // declination equal to the latitude at that hour angle, and its plane through the style tip cuts
-// the wall in the hour's line: exact on every wall, near the equator too, where the circle that
-// grazes the horizon (which every such line touches) shrinks about the pole. Each line is drawn
-// as points every PointStep metres across the plot area, where the sun of its hour casts a
-// shadow: below the horizontal through the style tip (above it the sun stands below the
-// horizon), and on the side of the hour line six hours from the line's equinox hour that holds
-// its equinox point (on the other side the same line carries the suns of the other family's
-// hour of the same number, each family owning one half of the hour circle they share).
-
-#include <cmath>
+// the wall in the hour's line (Wall::turnedHorizon): exact on every wall, near the equator too,
+// where the circle that grazes the horizon (which every such line touches) shrinks about the pole.
+// Each line is drawn as points every PointStep metres across the plot area, where the sun of its
+// hour casts a shadow: below the horizontal through the style tip (above it the sun stands below
+// the horizon), and on the side of the hour line six hours from the line's equinox hour that holds
+// its equinox point (on the other side the same line carries the suns of the other family's hour
+// of the same number, each family owning one half of the hour circle they share).
 
 #include "dials/vertical2d/light_graph_procedures.h"
+#include "dials/vertical2d/wall_frame.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -24,21 +24,6 @@ namespace {
 
 enum class Family { Italian, Babylonian };
 
-// The line in which the wall of the light graph (its face towards (-sin D, -cos D, 0), its x
-// along (cos D, -sin D, 0), its y upward, the tip L times the face's normal) meets the plane
-// through the tip whose normal is the direction of hour angle H (afternoon positive) and
-// declination equal to the latitude.
-LineEquation hourCircleLine(const shell::Module1& m, double H) {
-    const double sinPhi = std::sin(m.LatRad), cosPhi = std::cos(m.LatRad);
-    const double sinD = std::sin(m.WallDeclRad), cosD = std::cos(m.WallDeclRad);
-    // The direction of (H, latitude) in the frame x east, y north, z up.
-    const double nx = -cosPhi * std::sin(H);
-    const double ny = -cosPhi * std::cos(H) * sinPhi + sinPhi * cosPhi;
-    const double nz = cosPhi * std::cos(H) * cosPhi + sinPhi * sinPhi;
-    const double L = m.StyleLength;
-    return {nx * cosD - ny * sinD, nz, -L * (nx * sinD + ny * cosD)};
-}
-
 void drawHourFamily(shell::Context& ctx, Family family) {
     shell::Module1& m = ctx.m;
     if (m.LatDegrees == 0 || m.LatDegrees == 90) return;
@@ -47,13 +32,13 @@ void drawHourFamily(shell::Context& ctx, Family family) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, family == Family::Italian ? 12 : 13);
     const double turn = family == Family::Italian ? -m.Pi / 2 : m.Pi / 2;
-    const light::Wall wall = light::Wall::from(m);
+    const Wall wall = Wall::lightGraph(m);
     const PlotBox area = plotBox(plot);
 
     // The hour loop counts in a shared cell, as it always has; it ends one step past 90.
     numeric::countedLoop(m.ConicB2345, -90, 90, 15, [&](double hour) {
         const double h = hour * m.Pi / 180;
-        plotLinePoints(plot, colour, hourCircleLine(m, h + turn), area, m.PointStep,
+        plotLinePoints(plot, colour, wall.turnedHorizon(h + turn), area, m.PointStep,
                        {kHorizonThroughTip, wall.withinSixHours(h)});
     });
 }

@@ -10,15 +10,8 @@
 // with s = SubstyleRad. The equinoctial line is d = -P, P = PlaneCoefY = L tan e. Hour angles
 // count positive in the afternoon; the wall declination positive to the west.
 
-#include <optional>
-#include <utility>
-
 #include "dials/dial_point.h"
-#include "dials/vertical2d/wall_lines.h"
-#include "numeric/checked.h"
-#include "numeric/failure.h"
-#include "numeric/palette.h"
-#include "plot/plot_surface.h"
+#include "dials/plot_line.h"
 #include "shell/context.h"
 #include "shell/module1.h"
 
@@ -82,30 +75,6 @@ struct SubstyleFrame {
 // T = sin^2 e - tan^2(latitude) cos^2 e of the conic of the day circle that grazes the horizon,
 // which the Italian and Babylonian hour lines touch.
 double italBabConicTerm(const shell::Module1& m);
-
-// The shadow of the style tip on the wall for a sun given by its hour angle (radians, afternoon
-// positive) and declination (radians), found as the point where the sun's line through the tip
-// meets the wall. Independent of the substyle frame, so it holds on every wall, at the equator
-// too.
-struct WallShadow {
-    DialPoint at;
-    bool sunInFront = false;  // the sun shines on the face of the wall
-};
-
-class Wall {
-public:
-    Wall(double latRad, double declRad, double styleLength);
-    static Wall from(const shell::Module1& m);
-
-    // None when the sun's direction lies in the plane of the wall (or the point is not finite).
-    std::optional<WallShadow> shadow(double hourAngle, double declination) const;
-    // The hour line through the centre of the hour angles hourAngle +- 90 degrees: the shadows
-    // of the suns within six hours of hourAngle lie on its side onLowerSide.
-    LineEquation withinSixHours(double hourAngle) const;
-
-private:
-    double sinPhi_, cosPhi_, sinD_, cosD_, L_;
-};
 
 }  // namespace light
 

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "dials/sky.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
@@ -101,7 +102,7 @@ void SetupLightGraph(shell::Context& ctx) {
     }
 
     // The conics of the declination lines +-23.45, +-20 and +-11.5 degrees.
-    Conic c2345{coneCoefficient(m, 23.45), 0, 0, m.AsymCoefA, m.ConicB2345, m.ConicC2345};
+    Conic c2345{coneCoefficient(m, kSolsticeDeg), 0, 0, m.AsymCoefA, m.ConicB2345, m.ConicC2345};
     storeConic(c2345, e, L);
     m.ConeCoef2345 = c2345.k;
     m.ConicTerm = c2345.T;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dials/vertical2d/light_graph_procedures.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/step_loop.h"

@@ -9,7 +9,9 @@
 #include <optional>
 #include <vector>
 
+#include "dials/sky.h"
 #include "dials/vertical2d/light_graph_procedures.h"
+#include "dials/vertical2d/wall_frame.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -19,11 +21,10 @@ namespace dials::vertical2d {
 
 namespace {
 
-constexpr double kSolstice = 23.45;  // degrees: the solstice declination lines
-constexpr int kDays = 94;            // intervals of the sweep, about half a degree each
+constexpr int kDays = 94;  // intervals of the sweep, about half a degree each
 
 // The declination of day i of the sweep, in degrees, from one solstice to the other.
-double sweepDeclination(int i) { return -kSolstice + i * (2 * kSolstice / kDays); }
+double sweepDeclination(int i) { return -kSolsticeDeg + i * (2 * kSolsticeDeg / kDays); }
 
 // The semi-diurnal arc of a declination (radians); none when the sun does not rise and set.
 std::optional<double> semiDiurnalArc(const shell::Module1& m, double declination) {
@@ -53,7 +54,7 @@ double farEnd(const plot::PlotSurface& plot, double from, double direction) {
 // sunset shadows of the days of the sweep lie on the horizon through the style foot. Those of
 // the days on which the sun then shines on the wall form one piece of it; where that stretch of
 // days ends because the sun passes behind the wall, the piece runs off to the edge of the plot.
-void drawHorizonHour(shell::Context& ctx, const light::Wall& wall, double sign) {
+void drawHorizonHour(shell::Context& ctx, const Wall& wall, double sign) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     std::vector<HorizonSample> samples;
@@ -96,7 +97,7 @@ void DrawTemporaryHoursLight(shell::Context& ctx) {
     if (m.LatDegrees == 0 || m.LatDegrees == 90) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, 10);
-    const light::Wall wall = light::Wall::from(m);
+    const Wall wall = Wall::lightGraph(m);
 
     drawHorizonHour(ctx, wall, -1);
     drawHorizonHour(ctx, wall, 1);

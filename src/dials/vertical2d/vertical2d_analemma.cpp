@@ -16,6 +16,8 @@
 #include "dials/sun_series.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_frame.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/quadratic.h"
 #include "numeric/skip.h"
@@ -29,13 +31,10 @@ namespace {
 using numeric::checkedDiv;
 using numeric::checkFinite;
 
-// The analemmas compute with this value of pi, which the steps of the run after them keep.
-constexpr double kAnalemmaPi = 3.1415926536;
-
 // Whether the sun's line through the tip reaches the dial point p from in front of the wall with
 // the sun above the horizon: otherwise no shadow falls there.
-bool castsShadow(const NorthernWall& wall, const DialPoint& p, Vec3 sun) {
-    return dot(wall.tip - wall.world(p), sun) > 0 && sunAboveHorizon(p);
+bool castsShadow(const Wall& wall, const DialPoint& p, const Vec3& sun) {
+    return dot(wall.sunOf(p), sun) > 0 && sunAboveHorizon(p);
 }
 
 // The point of the day on a wall of the general case; colourIndex keeps its value from point to
@@ -46,8 +45,8 @@ bool castsShadow(const NorthernWall& wall, const DialPoint& p, Vec3 sun) {
 // direction: where the sun is in front of the wall, its shadow. (A fixed choice of root by the
 // season and the kind of conic holds only on walls facing the equator; on a wall facing away
 // from it, it would pair each day's equation of time with the opposite season's declination.)
-DialPoint generalPoint(shell::Module1& m, const NorthernWall& wall, double delta, double E,
-                    int& colourIndex) {
+DialPoint generalPoint(shell::Module1& m, const Wall& wall, double delta, double E,
+                       int& colourIndex) {
     const double e = m.StyleElevRad, L = m.StyleLength, W = m.WorkFlag;
     // The true sun's hour angle from the meridian, west positive, on the northern dial drawn.
     const double hourAngle = (E - m.ZoneCorrRad) * W;
@@ -88,8 +87,8 @@ DialPoint generalPoint(shell::Module1& m, const NorthernWall& wall, double delta
         const bool ok = numeric::skip([&] {
             const double X = checkFinite(q * (1 - Y / Yz));
             p = fromEquinoctial(X, Y, m.SubstyleRad, m.PlaneCoefY);
-            const Vec3 d = wall.world(p) - wall.tip;
-            alignment = std::fabs(checkedDiv(dot(d, sun), std::sqrt(dot(d, d))));
+            const Vec3 d = wall.sunOf(p);
+            alignment = std::fabs(checkedDiv(dot(d, sun), length(d)));
         });
         if (ok && alignment > bestAlignment) {
             bestAlignment = alignment;
@@ -102,8 +101,7 @@ DialPoint generalPoint(shell::Module1& m, const NorthernWall& wall, double delta
 }
 
 // The point of the day on the equator, on a wall facing due south or due north.
-DialPoint equatorPoint(const shell::Module1& m, const NorthernWall& wall, double delta,
-                       double E) {
+DialPoint pointOnEquatorWall(const shell::Module1& m, const Wall& wall, double delta, double E) {
     const double h0 = E * m.WorkFlag - m.LonAbsDeg;
     const double n = std::fabs(m.DeclDecimal) == 180 ? 1 : 3;
     const double tanH = std::tan(h0);
@@ -123,7 +121,7 @@ void PlotAnalemmaVert2D(shell::Context& ctx) {
     m.Pi = kAnalemmaPi;
     storeAnalemmaObliquity(m);
 
-    const NorthernWall wall = NorthernWall::from(m);
+    const Wall wall = Wall::northernMirror(m);
     int colourIndex = 0;
     for (double M : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
         // A day whose point cannot be computed is not drawn.
@@ -133,7 +131,7 @@ void PlotAnalemmaVert2D(shell::Context& ctx) {
             // The true sun's hour angle less the mean sun's.
             const double E = -sun.equationOfTime();
             if (m.AnalemmaFlag == 0) {
-                plotDialPoint(plot, equatorPoint(m, wall, sun.declination, E),
+                plotDialPoint(plot, pointOnEquatorWall(m, wall, sun.declination, E),
                               shell::LineColor(ctx, 6));
                 return;
             }

@@ -1,21 +1,20 @@
 // Declination lines: for each pair +-delta (23.45, 20 and 11.5 degrees) the conic that the cone
 // of sun rays around the polar style cuts on the wall, cut along both axes of the wall over the
 // whole plot area (see dials/cone_sections.h), in the world frame of the northern wall this
-// programme draws (see vertical2d_geometry.h), which holds on the equator too. A point is drawn
+// programme draws (see wall_frame.h), which holds on the equator too. A point is drawn
 // only where the sun of that day stands above the horizon.
 
 #include "dials/cone_sections.h"
 #include "dials/plot_line.h"
-#include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_frame.h"
 
 namespace dials::vertical2d {
 
 void DrawDeclinationLinesVert2D(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
-    const NorthernWall wall = NorthernWall::from(m);
-    const ConeFrame frame{wall.tip, wall.axisX, wall.axisY, wall.pole};
-    plotSunlitConeSections(ctx.ixPlot1(), frame, declinationLinePairs(ctx), m.Pi, kLineStep);
+    plotSunlitConeSections(ctx.ixPlot1(), Wall::northernMirror(m).coneFrame(),
+                           declinationLinePairs(ctx), m.Pi, kLineStep);
 }
 
 }  // namespace dials::vertical2d

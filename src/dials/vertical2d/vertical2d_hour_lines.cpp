@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "dials/plot_line.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/step_loop.h"

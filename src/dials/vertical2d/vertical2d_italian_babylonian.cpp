@@ -1,12 +1,12 @@
 // Italian hours (counted from sunset) and Babylonian hours (counted from sunrise). The suns of
 // one such hour lie on one great circle, the horizon turned about the polar axis; its plane
 // through the style tip cuts the wall in the hour's line. In the world frame of the northern
-// wall this programme draws (see vertical2d_geometry.h), the Italian hour whose equinox sun
-// stands at hour angle H has the horizon turned by H - 90 degrees (the equinox sun sets six
-// hours later), the Babylonian hour the horizon turned by H + 90 (it rose six hours before);
-// the normal of the plane is the zenith turned the same way. Taken this way the line is exact
-// on every wall, on one facing due east or west too, where the equinoctial point of the noon
-// hours lies at infinity, and near the equator, where the circle that grazes the horizon
+// wall this programme draws (see wall_frame.h), the Italian hour whose equinox sun stands at
+// hour angle H has the horizon turned by H - 90 degrees (the equinox sun sets six hours later),
+// the Babylonian hour the horizon turned by H + 90 (it rose six hours before); the normal of the
+// plane is the zenith turned the same way (Wall::turnedHorizon). Taken this way the line is
+// exact on every wall, on one facing due east or west too, where the equinoctial point of the
+// noon hours lies at infinity, and near the equator, where the circle that grazes the horizon
 // shrinks about the pole. Each family is drawn in its own colour on every wall.
 //
 // Of each line, the part across the plot area where the sun of its hour casts a shadow is drawn,
@@ -16,10 +16,11 @@
 // family's hour of the same number: the hour circle of Italian hour n is that of Babylonian
 // hour n, each family owning one half of it).
 
-#include <cmath>
-
+#include "dials/plot_line.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_frame.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -34,7 +35,7 @@ void drawHourFamily(shell::Context& ctx, Family family) {
     if (!italBabBand(m)) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, family == Family::Italian ? 12 : 13);
-    const NorthernWall wall = NorthernWall::from(m);
+    const Wall wall = Wall::northernMirror(m);
     // On the dial of the northern place this programme draws, a southern Italian hour is a
     // northern Babylonian one and the reverse.
     const bool northernItalian = (family == Family::Italian) == (m.WorkFlag > 0);
@@ -42,9 +43,7 @@ void drawHourFamily(shell::Context& ctx, Family family) {
 
     numeric::countedLoop(m.ConicB2345, -105, 105, 15, [&](double H) {
         const double hourAngle = H * m.Pi / 180;
-        const Vec3 normal = wall.turnedZenith(hourAngle + turn);
-        const LineEquation line{dot(wall.axisX, normal), dot(wall.axisY, normal),
-                                dot(wall.tip, normal)};
+        const LineEquation line = wall.turnedHorizon(hourAngle + turn);
         // The line across the plot area, then the part of it where the sun of this hour casts
         // its shadow. A line whose ends cannot be computed is not drawn.
         const auto across = segmentAcrossBox(line, plotBox(plot));

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "dials/sky.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/checked.h"
@@ -101,7 +102,7 @@ void SetupVertical2D(shell::Context& ctx) {
     const double e = m.StyleElevRad, L = m.StyleLength;
     m.StyleHypotenuse = checkedDiv(L, std::sin(e));
 
-    m.ConeCoef2345 = coneCoefficient(m, 23.45);
+    m.ConeCoef2345 = coneCoefficient(m, kSolsticeDeg);
     storeConic(m, m.ConeCoef2345, {m.ConicA2345, m.ConicB2345, m.ConicC2345});
     m.SetupTemp1 = coneCoefficient(m, 20);
     storeConic(m, m.SetupTemp1, {m.ConicA20, m.ConicB20, m.ConicC20});

@@ -1,0 +1,37 @@
+#include "dials/vertical2d/wall_frame.h"
+
+#include "numeric/failure.h"
+
+namespace dials::vertical2d {
+
+Wall::Wall(double phi, double declination, double styleLength)
+    : phi_(phi),
+      styleLength_(styleLength),
+      face_(Face::declining(declination, 0)),
+      tip_(styleLength * face_.out) {}
+
+Wall Wall::northernMirror(const shell::Module1& m) {
+    // The programme's declination is east positive; the physical one of the northern wall is
+    // west positive, and a southern dial is the mirror image of a northern one.
+    return Wall(m.LatRad * m.WorkFlag, -m.WallDeclRad * m.WorkFlag, m.StyleLength);
+}
+
+Wall Wall::lightGraph(const shell::Module1& m) {
+    return Wall(m.LatRad, m.WallDeclRad, m.StyleLength);
+}
+
+std::optional<WallShadow> Wall::shadow(double hourAngle, double declination) const {
+    const Vec3 s = sun(hourAngle, declination);
+    try {
+        return WallShadow{face_.shadow(styleLength_, s), dot(s, face_.out) > 0};
+    } catch (const numeric::NumericFailure&) {
+        return std::nullopt;
+    }
+}
+
+LineEquation Wall::planeThroughTip(const Vec3& normal) const {
+    return {dot(face_.right, normal), dot(face_.up, normal),
+            styleLength_ * dot(face_.out, normal)};
+}
+
+}  // namespace dials::vertical2d
