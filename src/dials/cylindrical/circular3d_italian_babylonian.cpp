@@ -40,7 +40,7 @@ void drawFamily(shell::Context& ctx, double from, double to, int colourIndex, bo
         });
         // Where the turned horizon stands upright (cos A = -tan^2 phi), by heights.
         DrawUprightCut(ctx, turnedHorizonNormal(f.phi, A * m.Pi / 180), withinChordFrame(m),
-                       [&](const CylVec& sun) { return half.keeps(sun); }, colour);
+                       [&](const Vec3& sun) { return half.keeps(sun); }, colour);
     });
 }
 

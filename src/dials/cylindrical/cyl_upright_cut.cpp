@@ -12,9 +12,9 @@
 
 namespace dials::cylindrical {
 
-void DrawUprightCut(shell::Context& ctx, const CylVec& normal,
+void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
                     const std::function<bool(double psi)>& onDial,
-                    const std::function<bool(const CylVec& sun)>& keeps, numeric::Colour colour) {
+                    const std::function<bool(const Vec3& sun)>& keeps, numeric::Colour colour) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double depth = plot.QuadranteH() - plot.ShiftY();
@@ -28,14 +28,14 @@ void DrawUprightCut(shell::Context& ctx, const CylVec& normal,
     });
 }
 
-bool everySunKept(const CylVec&) { return true; }
+bool everySunKept(const Vec3&) { return true; }
 
 void DrawUprightHourCut(shell::Context& ctx, double H,
                         const std::function<bool(double psi)>& onDial, const HourLineHalf& half,
                         numeric::Colour colour) {
     if (H == 0) return;
     DrawUprightCut(ctx, hourPlaneNormal(ctx.m.LatRad, H), onDial,
-                   [&](const CylVec& sun) { return half.keeps(sun); }, colour);
+                   [&](const Vec3& sun) { return half.keeps(sun); }, colour);
 }
 
 }  // namespace dials::cylindrical

@@ -47,12 +47,12 @@ public:
 
     bool keeps(double X, double height) const {
         if (!f_.lit(X, height)) return false;
-        const ParabolicFrame::Direction w = f_.towardsTip(X, height);
+        const Vec3 w = f_.towardsTip(X, height);
         if (f_.towardsEquatorAt(w, tau_) >= 0) return true;
         if (otherHalfDrawn_) return false;
         // The other sun's declination, from its component along the polar axis.
-        const double along = w.north * std::cos(f_.phi) + w.up * std::sin(f_.phi);
-        const double length = std::sqrt(w.east * w.east + w.north * w.north + w.up * w.up);
+        const double along = w.y * std::cos(f_.phi) + w.z * std::sin(f_.phi);
+        const double length = std::sqrt(w.x * w.x + w.y * w.y + w.z * w.z);
         return std::fabs(checkedDiv(along, length)) <= sinSolstice_;
     }
 
@@ -80,8 +80,8 @@ void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
     });
     // A plane a little off the meridian stands almost upright: by heights as well. The plane
     // of angle h holds the hour angle s h (west positive), -s h towards the east.
-    const CylVec normal = hourPlaneNormal(f.phi, -f.s * h);
-    DrawParabolicUprightCut(ctx, f, {normal.east, normal.north, normal.up}, -1, 1.5,
+    const Vec3 normal = hourPlaneNormal(f.phi, -f.s * h);
+    DrawParabolicUprightCut(ctx, f, normal, -1, 1.5,
                             [&](double X, double height) { return half.keeps(X, height); }, colour);
 }
 
@@ -121,8 +121,8 @@ void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f) 
         plot.xPset(m.DevelopedAbscissa, f.s * Z, colour);
     });
     // At the equator the plane of the equator stands upright: its cut is drawn by heights.
-    const CylVec pole = equatorNormal(f.phi);
-    DrawParabolicUprightCut(ctx, f, {pole.east, pole.north, pole.up}, -1, 1.5,
+    const Vec3 pole = equatorNormal(f.phi);
+    DrawParabolicUprightCut(ctx, f, pole, -1, 1.5,
                             [](double, double) { return true; }, colour);
 }
 

@@ -50,7 +50,7 @@ void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
         // H; the Babylonian line's its turned rising half, centred on the same sun.
         const double turn = H * m.Pi / 180 + (italian ? m.Pi / 2 : -m.Pi / 2);
         const HourLineHalf half = turnedHorizonHalf(phi, turn, m.Pi, italian);
-        const CylVec normal = turnedHorizonNormal(phi, turn);
+        const Vec3 normal = turnedHorizonNormal(phi, turn);
         param::sweepGeneratrices(ctx, D, AngleForm::Conics, [&](const Generatrix& gen) {
             // The tangent plane's horizon conic and the hour point, kept in the shared cells.
             numeric::skip([&] {
@@ -63,14 +63,14 @@ void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
             // The tangent from the hour point to the conic is the cut of the turned horizon's
             // plane: its height on the generatrix, taken from the plane, keeps its digits also
             // where the conic all but degenerates (near the equator).
-            const CylVec toTip = param::towardsTip(m, gen);
+            const Vec3 toTip = param::towardsTip(m, gen);
             const std::optional<double> y = planeHeightAt(normal, toTip);
             if (y && half.keeps(CylinderShadow::sunAt(toTip, *y)))
                 param::plotOnGeneratrix(ctx, gen, *y, colour);
         });
         // Where the turned horizon stands upright, the tangents give no height: by heights.
         DrawUprightCut(ctx, normal, [](double) { return true; },
-                       [&](const CylVec& sun) { return half.keeps(sun); }, colour);
+                       [&](const Vec3& sun) { return half.keeps(sun); }, colour);
     });
 }
 

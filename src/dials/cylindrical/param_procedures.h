@@ -92,7 +92,7 @@ void plotOnGeneratrix(shell::Context& ctx, const Generatrix& gen, double y,
 
 // The horizontal offset from the generatrix, at the tip's height, to the tip: with the height of
 // a point on it, the sun whose shadow of the tip falls there.
-CylVec towardsTip(const shell::Module1& m, const Generatrix& gen);
+Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen);
 
 // The conic that the cone of sun rays of coefficient k (1 / tan^2 of a declination, or
 // tan^2 of the latitude for the horizon's envelope) cuts from the tangent plane,
