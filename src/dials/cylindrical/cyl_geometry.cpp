@@ -12,8 +12,6 @@ namespace dials::cylindrical {
 
 namespace {
 
-// The sun's greatest declination through the year, degrees.
-constexpr double kSolsticeDeg = 23.45;
 // A plane whose trace moves across by fewer drawing steps than this over the plot's depth is
 // drawn by heights too: a sweep across the surface leaves it as a few scattered points.
 constexpr double kUprightSteps = 10;
@@ -76,21 +74,6 @@ std::vector<double> CylinderShadow::turnsOfPlaneAt(const Vec3& normal, double y,
     return {turnOnStrip(psi0 - spread, pi), turnOnStrip(psi0 + spread, pi)};
 }
 
-Vec3 equatorNormal(double phi) { return {0, std::cos(phi), std::sin(phi)}; }
-
-Vec3 turnedHorizonNormal(double phi, double A) {
-    // The zenith is the point of the sky of declination phi on the meridian.
-    const double cosPhi = std::cos(phi), sinPhi = std::sin(phi), cosA = std::cos(A);
-    return {cosPhi * std::sin(A), sinPhi * cosPhi * (1 - cosA),
-            cosPhi * cosPhi * cosA + sinPhi * sinPhi};
-}
-
-Vec3 hourPlaneNormal(double phi, double H) {
-    // The pole (0, cos phi, sin phi) across the equator's sun (sin H, -cos H sin phi,
-    // cos H cos phi).
-    return {std::cos(H), std::sin(phi) * std::sin(H), -std::cos(phi) * std::sin(H)};
-}
-
 std::optional<double> planeHeightAt(const Vec3& normal, const Vec3& towardsTip) {
     // The point lies towardsTip short of the tip and y above it: n . (-h, y) = 0.
     if (normal.z == 0) return std::nullopt;
@@ -116,33 +99,16 @@ double turnOnStrip(double turn, double pi) {
     return turned <= -pi ? turned + 2 * pi : turned;
 }
 
-HourLineHalf::HourLineHalf(double phi, double H, double pi, bool otherHalfDrawnElsewhere)
-    : phi_(phi), H_(H), pi_(pi), otherHalfDrawn_(otherHalfDrawnElsewhere) {}
-
-bool HourLineHalf::keeps(const Vec3& sun) const {
-    // The sun's component along the equator's sun of H: positive on the half of H.
-    const double along = sun.x * std::sin(H_) - sun.y * std::cos(H_) * std::sin(phi_) +
-                         sun.z * std::cos(H_) * std::cos(phi_);
-    if (along >= 0) return true;
-    if (otherHalfDrawn_ || !(sun.z > 0)) return false;
-    const double length = std::sqrt(sun.x * sun.x + sun.y * sun.y + sun.z * sun.z);
-    const double sinDecl = (sun.y * std::cos(phi_) + sun.z * std::sin(phi_)) / length;
-    return std::fabs(sinDecl) <= std::sin(kSolsticeDeg * pi_ / 180);
-}
-
-HourLineHalf turnedHorizonHalf(double phi, double A, double pi, bool settingHalf) {
-    return HourLineHalf(phi, settingHalf ? A - pi / 2 : A + pi / 2, pi, true);
-}
-
-std::optional<HourLineHalf> substyleHalf(double phi, double D, double pi) {
+std::optional<HourPlaneHalf> substyleHalf(double phi, double D, double pi) {
     // A wall facing due east or west: its substyle is a six o'clock line, the half of the sun in
     // front of the wall (its tangent, taken of the stored Pi, would pick a side by rounding).
     if (std::fabs(std::fabs(D) - pi / 2) <= numeric::kStoredPiResidue * pi / 180)
-        return HourLineHalf(phi, -std::copysign(pi / 2, D), pi, false);
+        return HourPlaneHalf(phi, std::copysign(pi / 2, D), pi, false);
+    // The hour angle towards the east, atan(-tan D / sin phi), negated for the shared sky.
     const double across = -std::tan(D), up = std::sin(phi);
     if (up == 0 && across == 0) return std::nullopt;
     const double sigma = up == 0 ? std::copysign(pi / 2, across) : std::atan(across / up);
-    return HourLineHalf(phi, sigma, pi, false);
+    return HourPlaneHalf(phi, -sigma, pi, false);
 }
 
 std::optional<MeridianCut> meridianCut(const shell::Module1& m, bool north) {
@@ -174,7 +140,7 @@ std::optional<MeridianCut> styleTriangleCut(const shell::Module1& m) {
 }
 
 NoonCuts noonShadowCuts(const shell::Module1& m) {
-    const double solstice = kSolsticeDeg * m.Pi / 180;
+    const double solstice = dials::kSolsticeDeg * m.Pi / 180;
     const double phi = m.LatRad, right = m.Pi / 2;
     NoonCuts cuts;
     // Some day's noon sun south of the zenith (declination below the latitude) and above the

@@ -30,11 +30,10 @@ void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
 
 bool everySunKept(const Vec3&) { return true; }
 
-void DrawUprightHourCut(shell::Context& ctx, double H,
-                        const std::function<bool(double psi)>& onDial, const HourLineHalf& half,
-                        numeric::Colour colour) {
-    if (H == 0) return;
-    DrawUprightCut(ctx, hourPlaneNormal(ctx.m.LatRad, H), onDial,
+void DrawUprightHourCut(shell::Context& ctx, const std::function<bool(double psi)>& onDial,
+                        const HourPlaneHalf& half, numeric::Colour colour) {
+    if (half.hourAngle() == 0) return;
+    DrawUprightCut(ctx, hourPlaneNormal(ctx.m.LatRad, half.hourAngle()), onDial,
                    [&](const Vec3& sun) { return half.keeps(sun); }, colour);
 }
 

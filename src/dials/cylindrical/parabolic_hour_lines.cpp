@@ -79,8 +79,8 @@ void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
         plot.xPset(m.DevelopedAbscissa, f.s * Z, colour);
     });
     // A plane a little off the meridian stands almost upright: by heights as well. The plane
-    // of angle h holds the hour angle s h (west positive), -s h towards the east.
-    const Vec3 normal = hourPlaneNormal(f.phi, -f.s * h);
+    // of angle h holds the hour angle s h (west positive).
+    const Vec3 normal = hourPlaneNormal(f.phi, f.s * h);
     DrawParabolicUprightCut(ctx, f, normal, -1, 1.5,
                             [&](double X, double height) { return half.keeps(X, height); }, colour);
 }
@@ -121,7 +121,7 @@ void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f) 
         plot.xPset(m.DevelopedAbscissa, f.s * Z, colour);
     });
     // At the equator the plane of the equator stands upright: its cut is drawn by heights.
-    const Vec3 pole = equatorNormal(f.phi);
+    const Vec3 pole = celestialPole(f.phi);
     DrawParabolicUprightCut(ctx, f, pole, -1, 1.5,
                             [](double, double) { return true; }, colour);
 }

@@ -53,7 +53,7 @@ void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fro
             plot.xPset(m.DevelopedAbscissa, -f.s * Z, colour);
         });
         // Where the turned horizon stands upright (nd = 0), by heights.
-        const Vec3 normal = turnedHorizonNormal(f.phi, m.HourAngleRad);
+        const Vec3 normal = turnedHorizonNormal(f.phi, -m.HourAngleRad);
         DrawParabolicUprightCut(ctx, f, normal, -1, 1, onOwnHalf,
                                 colour);
     });

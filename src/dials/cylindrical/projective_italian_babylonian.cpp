@@ -8,7 +8,7 @@
 // loses no digits where the polar style stands almost normal to the tangent plane. Each line is
 // sampled along the tangent plane's abscissa, as the hour lines are, and carried onto the
 // cylinder point by point where its own suns cast it: the half of its plane centred on that
-// equinox sun (turnedHorizonHalf). A plane that stands upright is drawn by heights.
+// equinox sun (HourPlaneHalf::ofTurnedHorizon). A plane that stands upright is drawn by heights.
 
 #include <cmath>
 #include <optional>
@@ -77,8 +77,8 @@ void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
     for (double H : numeric::StepRange(-90, 90, 15)) {
         // H is positive in the afternoon here; the turn of the horizon, towards the east.
         const double turn = -H * m.Pi / 180 + (italian ? m.Pi / 2 : -m.Pi / 2);
-        const HourLineHalf half = turnedHorizonHalf(m.LatRad, turn, m.Pi, italian);
-        const Vec3 normal = turnedHorizonNormal(m.LatRad, turn);
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(m.LatRad, -turn, m.Pi, italian);
+        const Vec3 normal = turnedHorizonNormal(m.LatRad, -turn);
         const std::optional<TangentPlaneLine> line = cutOfPlane(m, normal);
         // Sampled along the tangent plane's abscissa, as the hour lines are.
         if (line)
