@@ -48,12 +48,6 @@ numeric::QuadraticRoots ParabolicFrame::planeAt(const Vec3& n, double height) co
                                          n.z * height - n.x * xt - n.y * s * yt);
 }
 
-double ParabolicFrame::towardsEquatorAt(const Vec3& w, double tau) const {
-    // West is -east; the equator's point on the meridian is (0, -sin phi, cos phi).
-    const double onMeridian = -w.y * std::sin(phi) + w.z * std::cos(phi);
-    return -w.x * std::sin(tau) + onMeridian * std::cos(tau);
-}
-
 ParabolicFrame SetupParabolicDial(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const shell::InputRecord& in = ctx.inputs;

@@ -64,9 +64,6 @@ struct ParabolicFrame {
     // The direction from the surface point of sample X at `height` (above the tip) to the tip
     // (x east, y north, z up): the sun whose ray through the tip casts the tip's shadow there.
     Vec3 towardsTip(double X, double height) const;
-    // The component of a direction along the point of the equator at hour angle tau (radians,
-    // west positive): positive on the half of the sky turned towards that point.
-    double towardsEquatorAt(const Vec3& w, double tau) const;
     // Whether a sun above the horizon (or on it) can cast the tip's shadow on that point.
     bool lit(double X, double height) const { return height <= 0 && reaches(X); }
     // The samples X of the generatrices on which the plane through the tip with the normal
