@@ -140,7 +140,7 @@ std::optional<MeridianCut> styleTriangleCut(const shell::Module1& m) {
 }
 
 NoonCuts noonShadowCuts(const shell::Module1& m) {
-    const double solstice = dials::kSolsticeDeg * m.Pi / 180;
+    const double solstice = kSolsticeDeg * m.Pi / 180;
     const double phi = m.LatRad, right = m.Pi / 2;
     NoonCuts cuts;
     // Some day's noon sun south of the zenith (declination below the latitude) and above the
