@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/plot_line.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 
@@ -17,7 +18,8 @@ void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
                     const std::function<bool(const Vec3& sun)>& keeps, numeric::Colour colour) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const double depth = plot.QuadranteH() - plot.ShiftY();
+    // The plot's depth below the tip's level.
+    const double depth = -plotBox(plot).bottom;
     if (!standsUpright(normal, depth, m.PointStep)) return;
     const CylinderShadow shadow = CylinderShadow::from(m);
     sweepUprightCut(shadow, normal, depth, m.PointStep, m.Pi, [&](double psi, double y) {
