@@ -1,12 +1,13 @@
 // The tip's shadow on a circular cylinder: offsets of vertical lines from the tip, the reach of
-// the shadow, the crossing of a vertical line with a cone of suns and the halves of an hour cut.
+// the shadow, the crossing of a vertical line with a cone of suns, the cut of a plane through the
+// tip by heights, the half of the substyle's plane and the cuts of the meridian plane.
 
 #include <cmath>
 
 #include "dials/cylindrical/cyl_geometry.h"
-#include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
+#include "numeric/tolerance.h"
 
 namespace dials::cylindrical {
 

@@ -4,8 +4,6 @@
 // standard time a little off true noon), its generatrices are drawn by heights, from the tip's
 // level down to the plot's bottom edge.
 
-#include <cmath>
-
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/plot_line.h"
 #include "numeric/checked.h"
