@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "dials/cylindrical/circular3d_procedures.h"
+#include "dials/sky.h"
 #include "dials/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -19,19 +20,12 @@
 
 namespace dials::cylindrical {
 
-namespace {
-
-// The analemma's own value of pi, left in the shared variable for the rest of the run.
-constexpr double kAnalemmaPi = 3.1415926536;
-
-}  // namespace
-
 void DrawCylAnalemma3D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
+    // The analemma's own value of pi, left in the shared variable for the rest of the run.
     m.Pi = kAnalemmaPi;
     storeAnalemmaObliquity(m);
     const ChordFrame f = ChordFrame::from(m);
-    const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi);
     const double sinD = std::sin(f.D), cosD = std::cos(f.D);
     // The tip lies c from the axis along the face's direction at the foot.
     const double c = f.L + f.s * f.R;
@@ -41,15 +35,13 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
         numeric::skip([&] {
             const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
             const double delta = sun.declination;
-            // Hour angle at noon of standard-meridian time, positive towards the east.
+            // Hour angle at noon of standard-meridian time, positive towards the east (the shared
+            // sky takes it negated).
             const double H = sun.equationOfTime() + m.ZoneCorrRad;
-            const double sunEast = std::cos(delta) * std::sin(H);
-            const double sunNorth =
-                -std::cos(delta) * std::cos(H) * sinPhi + std::sin(delta) * cosPhi;
-            const double sunUp = std::cos(delta) * std::cos(H) * cosPhi + std::sin(delta) * sinPhi;
+            const Vec3 towardsSun = sunDirection(f.phi, -H, delta);
             // The sun along the face's direction (f) and to the right (e) at the foot.
-            const double along = -sunEast * sinD - sunNorth * cosD;
-            const double across = sunEast * cosD - sunNorth * sinD;
+            const double along = -towardsSun.x * sinD - towardsSun.y * cosD;
+            const double across = towardsSun.x * cosD - towardsSun.y * sinD;
 
             // The ray tip - k sun meets the section where
             // (along^2 + across^2) k^2 - 2 c along k + c^2 - R^2 = 0.
@@ -66,7 +58,7 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
             const double fromAxisAcross = -reach * across;
             const double psi = std::atan2(fromAxisAcross, f.s * fromAxisAlong);
             if (std::fabs(psi) > m.Pi / 2) return;
-            plotTurnPoint(ctx, psi, -reach * sunUp, colour);
+            plotTurnPoint(ctx, psi, -reach * towardsSun.z, colour);
         });
     }
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "dials/cylindrical/circular3d_procedures.h"
+#include "dials/sky.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
 
@@ -20,7 +21,7 @@ struct DeclinationPass {
 };
 
 // The month lines are computed a thousandth of a degree off 20 and 11.5.
-constexpr DeclinationPass kPasses[] = {{23.45, 12}, {20.001, 13}, {11.501, 11}};
+constexpr DeclinationPass kPasses[] = {{kSolsticeDeg, 12}, {20.001, 13}, {11.501, 11}};
 
 }  // namespace
 

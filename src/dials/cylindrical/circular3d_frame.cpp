@@ -23,7 +23,7 @@ bool ChordFrame::shadowReaches(double x) const {
     return -s * x * x + c * (L + depth(x)) > 0;
 }
 
-CylVec ChordFrame::towardsTip(double x, double y) const {
+Vec3 ChordFrame::towardsTip(double x, double y) const {
     // Across the tangent plane: (cos D, -sin D, 0); the face's direction: (-sin D, -cos D, 0).
     const double w = L + depth(x);
     return {-x * std::cos(D) - w * std::sin(D), x * std::sin(D) - w * std::cos(D), -y};

@@ -1,7 +1,7 @@
 // Hour lines of the circular cylinder by 3D analytic geometry: for each hour angle H the plane
 // through the style tip that contains the polar axis and the sun of H cuts the cylinder; at
 // chord x its height is N / M. The line of true noon is left to the noon generatrix. Of the cut,
-// the points HourLineHalf keeps are drawn.
+// the points the hour plane's half keeps are drawn (the shared sky's, its hour angle -H).
 
 #include <cmath>
 
@@ -42,7 +42,7 @@ void DrawCylHourLines3D(shell::Context& ctx) {
         m.HourAngleRad = counter * m.Pi / 180 + E * m.ZoneCorrRad;
         const double H = m.HourAngleRad;
         if (H == 0) return;
-        const HourLineHalf half(f.phi, H, m.Pi, bothSixes && isSixOClock(counter));
+        const HourPlaneHalf half(f.phi, -H, m.Pi, bothSixes && isSixOClock(counter));
         const double sinPhi = std::sin(f.phi), tanH = std::tan(H), tanD = std::tan(f.D);
         const double M = tanH * cosPhi * cosD + cosPhi * std::sin(f.D) * tanH * tanD;
         sweepChord(ctx, [&](double x) {
@@ -53,7 +53,7 @@ void DrawCylHourLines3D(shell::Context& ctx) {
             if (half.keeps(f.towardsTip(x, y))) plotChordPoint(ctx, x, y, colour);
         });
         // An hour plane a little off true noon stands almost upright: by heights as well.
-        DrawUprightHourCut(ctx, H, withinChordFrame(m), half, colour);
+        DrawUprightHourCut(ctx, withinChordFrame(m), half, colour);
     });
 }
 

@@ -2,8 +2,9 @@
 // one Italian (Babylonian) hour lie on a great circle, the horizon turned about the polar axis
 // by the angle A; the plane of that circle through the style tip cuts the cylinder at height
 // N / M at chord x. A = 0 is the horizon itself for both families. Of the cut, each line keeps
-// the half its own suns cast (turnedHorizonHalf): the other half holds the suns of the other
-// family's hour of the same number. A turned horizon that stands upright is drawn by heights.
+// the half its own suns cast (HourPlaneHalf::ofTurnedHorizon, the turn -A towards the west): the
+// other half holds the suns of the other family's hour of the same number. A turned horizon
+// that stands upright is drawn by heights.
 
 #include <cmath>
 
@@ -25,7 +26,8 @@ void drawFamily(shell::Context& ctx, double from, double to, int colourIndex, bo
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
 
     numeric::countedLoop(m.HourCounter, from, to, 15, [&](double A) {
-        const HourLineHalf half = turnedHorizonHalf(f.phi, A * m.Pi / 180, m.Pi, settingHalf);
+        const double turn = A * m.Pi / 180;
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(f.phi, -turn, m.Pi, settingHalf);
         sweepChord(ctx, [&](double x) {
             m.HourAngleRad = A * m.Pi / 180;
             const double a = m.HourAngleRad;
@@ -39,8 +41,8 @@ void drawFamily(shell::Context& ctx, double from, double to, int colourIndex, bo
             if (half.keeps(f.towardsTip(x, y))) plotChordPoint(ctx, x, y, colour);
         });
         // Where the turned horizon stands upright (cos A = -tan^2 phi), by heights.
-        DrawUprightCut(ctx, turnedHorizonNormal(f.phi, A * m.Pi / 180), withinChordFrame(m),
-                       [&](const CylVec& sun) { return half.keeps(sun); }, colour);
+        DrawUprightCut(ctx, turnedHorizonNormal(f.phi, -turn), withinChordFrame(m),
+                       [&](const Vec3& sun) { return half.keeps(sun); }, colour);
     });
 }
 

@@ -35,7 +35,7 @@ struct ChordFrame : CylinderShadow {
     bool shadowReaches(double x) const;
     // The direction from the point (x, y) of the surface to the style tip, as east, north and
     // up components: the sun whose shadow of the tip falls there.
-    CylVec towardsTip(double x, double y) const;
+    Vec3 towardsTip(double x, double y) const;
 };
 
 // Runs body(x) for x = -R To R Step m.PointStep; the sweep's counter is advanced by repeated

@@ -27,7 +27,7 @@ void DrawCylEquinoctialLine3D(shell::Context& ctx) {
             numeric::checkedDiv(sinD * x - cosD * f.depth(x) - f.L * cosD, tanPhi);
         plotChordPoint(ctx, x, y, colour);
     });
-    DrawUprightCut(ctx, equatorNormal(f.phi), withinChordFrame(ctx.m), everySunKept, colour);
+    DrawUprightCut(ctx, celestialPole(f.phi), withinChordFrame(ctx.m), everySunKept, colour);
 }
 
 void DrawCylSubstyleLine3D(shell::Context& ctx) {
@@ -37,14 +37,14 @@ void DrawCylSubstyleLine3D(shell::Context& ctx) {
     // suns stand on the horizon, and none casts a shadow.
     if (f.phi == 0) return;
     const double sinD = std::sin(f.D), tanPhi = std::tan(f.phi);
-    const std::optional<HourLineHalf> half = substyleHalf(f.phi, f.D, ctx.m.Pi);
+    const std::optional<HourPlaneHalf> half = substyleHalf(f.phi, f.D, ctx.m.Pi);
     sweepChord(ctx, [&](double x) {
         if (!f.shadowReaches(x)) return;
         const double y = numeric::checkedDiv(-x * tanPhi, sinD);
         if (!half || half->keeps(f.towardsTip(x, y))) plotChordPoint(ctx, x, y, colour);
     });
     // On a wall facing a little off south the substyle's plane stands almost upright.
-    if (half) DrawUprightHourCut(ctx, half->hourAngle(), withinChordFrame(ctx.m), *half, colour);
+    if (half) DrawUprightHourCut(ctx, withinChordFrame(ctx.m), *half, colour);
 }
 
 }  // namespace dials::cylindrical

@@ -1,19 +1,18 @@
 // The tip's shadow on a circular cylinder: offsets of vertical lines from the tip, the reach of
-// the shadow, the crossing of a vertical line with a cone of suns and the halves of an hour cut.
+// the shadow, the crossing of a vertical line with a cone of suns, the cut of a plane through the
+// tip by heights, the half of the substyle's plane and the cuts of the meridian plane.
 
 #include <cmath>
 
 #include "dials/cylindrical/cyl_geometry.h"
-#include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
+#include "numeric/tolerance.h"
 
 namespace dials::cylindrical {
 
 namespace {
 
-// The sun's greatest declination through the year, degrees.
-constexpr double kSolsticeDeg = 23.45;
 // A plane whose trace moves across by fewer drawing steps than this over the plot's depth is
 // drawn by heights too: a sweep across the surface leaves it as a few scattered points.
 constexpr double kUprightSteps = 10;
@@ -30,7 +29,7 @@ CylinderShadow CylinderShadow::from(const shell::Module1& m) {
     return g;
 }
 
-CylVec CylinderShadow::towardsTipFromGeneratrix(double psi) const {
+Vec3 CylinderShadow::towardsTipFromGeneratrix(double psi) const {
     // From the generatrix to the tip: (c - s R cos psi) along f, R sin psi back along e.
     const double along = L + s * R - s * R * std::cos(psi);
     const double across = -R * std::sin(psi);
@@ -38,7 +37,7 @@ CylVec CylinderShadow::towardsTipFromGeneratrix(double psi) const {
             -along * std::cos(D) - across * std::sin(D), 0};
 }
 
-CylVec CylinderShadow::towardsTipFromTangentLine(double t) const {
+Vec3 CylinderShadow::towardsTipFromTangentLine(double t) const {
     return {-L * std::sin(D) - t * std::cos(D), -L * std::cos(D) + t * std::sin(D), 0};
 }
 
@@ -47,64 +46,49 @@ bool CylinderShadow::reaches(double psi) const {
     return (L + s * R) * std::cos(psi) - s * R > 0;
 }
 
-numeric::QuadraticRoots CylinderShadow::coneCrossings(const CylVec& h, double delta) const {
+numeric::QuadraticRoots CylinderShadow::coneCrossings(const Vec3& h, double delta) const {
     // The sun (h, -y) makes the angle 90 - delta with the pole (0, cos phi, sin phi):
     // (h_n cos phi - y sin phi)^2 = sin^2 delta (|h|^2 + y^2). The leading coefficient
     // sin^2 phi - sin^2 delta is taken as a product of sines, exactly 0 at phi = delta.
     const double sinPhi = std::sin(phi), cosPhi = std::cos(phi), sinDelta = std::sin(delta);
     const double a = std::sin(phi + delta) * std::sin(phi - delta);
-    const double b = -2 * h.north * cosPhi * sinPhi;
-    const double c = h.north * h.north * cosPhi * cosPhi -
-                     sinDelta * sinDelta * (h.east * h.east + h.north * h.north);
+    const double b = -2 * h.y * cosPhi * sinPhi;
+    const double c = h.y * h.y * cosPhi * cosPhi -
+                     sinDelta * sinDelta * (h.x * h.x + h.y * h.y);
     return numeric::stableQuadraticRoots(a, b, c);
 }
 
-std::vector<double> CylinderShadow::turnsOfPlaneAt(const CylVec& normal, double y,
+std::vector<double> CylinderShadow::turnsOfPlaneAt(const Vec3& normal, double y,
                                                    double pi) const {
     // Across the face (e) and along it (f) at the foot; from the generatrix psi to the tip the
     // offset is (L + s R - s R cos psi) f - R sin psi e, which the plane wants to equal up * y
     // along the normal: s R nf cos psi + R ne sin psi = nf (L + s R) - up y.
-    const double nf = -normal.east * std::sin(D) - normal.north * std::cos(D);
-    const double ne = normal.east * std::cos(D) - normal.north * std::sin(D);
+    const double nf = -normal.x * std::sin(D) - normal.y * std::cos(D);
+    const double ne = normal.x * std::cos(D) - normal.y * std::sin(D);
     const double a = s * R * nf, b = R * ne;
     const double rho = std::hypot(a, b);
     if (!(rho > 0)) return {};
-    const double k = (nf * (L + s * R) - normal.up * y) / rho;
+    const double k = (nf * (L + s * R) - normal.z * y) / rho;
     if (!(std::fabs(k) <= 1)) return {};
     const double psi0 = std::atan2(b, a), spread = std::acos(k);
     if (spread == 0) return {turnOnStrip(psi0, pi)};
     return {turnOnStrip(psi0 - spread, pi), turnOnStrip(psi0 + spread, pi)};
 }
 
-CylVec equatorNormal(double phi) { return {0, std::cos(phi), std::sin(phi)}; }
-
-CylVec turnedHorizonNormal(double phi, double A) {
-    // The zenith is the point of the sky of declination phi on the meridian.
-    const double cosPhi = std::cos(phi), sinPhi = std::sin(phi), cosA = std::cos(A);
-    return {cosPhi * std::sin(A), sinPhi * cosPhi * (1 - cosA),
-            cosPhi * cosPhi * cosA + sinPhi * sinPhi};
-}
-
-CylVec hourPlaneNormal(double phi, double H) {
-    // The pole (0, cos phi, sin phi) across the equator's sun (sin H, -cos H sin phi,
-    // cos H cos phi).
-    return {std::cos(H), std::sin(phi) * std::sin(H), -std::cos(phi) * std::sin(H)};
-}
-
-std::optional<double> planeHeightAt(const CylVec& normal, const CylVec& towardsTip) {
+std::optional<double> planeHeightAt(const Vec3& normal, const Vec3& towardsTip) {
     // The point lies towardsTip short of the tip and y above it: n . (-h, y) = 0.
-    if (normal.up == 0) return std::nullopt;
-    const double y = (normal.east * towardsTip.east + normal.north * towardsTip.north) / normal.up;
+    if (normal.z == 0) return std::nullopt;
+    const double y = (normal.x * towardsTip.x + normal.y * towardsTip.y) / normal.z;
     if (!std::isfinite(y)) return std::nullopt;
     return y;
 }
 
-bool standsUpright(const CylVec& normal, double height, double step) {
-    const double across = std::hypot(normal.east, normal.north);
-    return std::fabs(normal.up) * height < kUprightSteps * step * across;
+bool standsUpright(const Vec3& normal, double height, double step) {
+    const double across = std::hypot(normal.x, normal.y);
+    return std::fabs(normal.z) * height < kUprightSteps * step * across;
 }
 
-void sweepUprightCut(const CylinderShadow& shadow, const CylVec& normal, double depth, double step,
+void sweepUprightCut(const CylinderShadow& shadow, const Vec3& normal, double depth, double step,
                      double pi, const std::function<void(double psi, double y)>& body) {
     for (double y : numeric::StepRange(0, -depth, -step))
         for (double psi : shadow.turnsOfPlaneAt(normal, y, pi))
@@ -116,33 +100,16 @@ double turnOnStrip(double turn, double pi) {
     return turned <= -pi ? turned + 2 * pi : turned;
 }
 
-HourLineHalf::HourLineHalf(double phi, double H, double pi, bool otherHalfDrawnElsewhere)
-    : phi_(phi), H_(H), pi_(pi), otherHalfDrawn_(otherHalfDrawnElsewhere) {}
-
-bool HourLineHalf::keeps(const CylVec& sun) const {
-    // The sun's component along the equator's sun of H: positive on the half of H.
-    const double along = sun.east * std::sin(H_) - sun.north * std::cos(H_) * std::sin(phi_) +
-                         sun.up * std::cos(H_) * std::cos(phi_);
-    if (along >= 0) return true;
-    if (otherHalfDrawn_ || !(sun.up > 0)) return false;
-    const double length = std::sqrt(sun.east * sun.east + sun.north * sun.north + sun.up * sun.up);
-    const double sinDecl = (sun.north * std::cos(phi_) + sun.up * std::sin(phi_)) / length;
-    return std::fabs(sinDecl) <= std::sin(kSolsticeDeg * pi_ / 180);
-}
-
-HourLineHalf turnedHorizonHalf(double phi, double A, double pi, bool settingHalf) {
-    return HourLineHalf(phi, settingHalf ? A - pi / 2 : A + pi / 2, pi, true);
-}
-
-std::optional<HourLineHalf> substyleHalf(double phi, double D, double pi) {
+std::optional<HourPlaneHalf> substyleHalf(double phi, double D, double pi) {
     // A wall facing due east or west: its substyle is a six o'clock line, the half of the sun in
     // front of the wall (its tangent, taken of the stored Pi, would pick a side by rounding).
     if (std::fabs(std::fabs(D) - pi / 2) <= numeric::kStoredPiResidue * pi / 180)
-        return HourLineHalf(phi, -std::copysign(pi / 2, D), pi, false);
+        return HourPlaneHalf(phi, std::copysign(pi / 2, D), pi, false);
+    // The hour angle towards the east, atan(-tan D / sin phi), negated for the shared sky.
     const double across = -std::tan(D), up = std::sin(phi);
     if (up == 0 && across == 0) return std::nullopt;
     const double sigma = up == 0 ? std::copysign(pi / 2, across) : std::atan(across / up);
-    return HourLineHalf(phi, sigma, pi, false);
+    return HourPlaneHalf(phi, -sigma, pi, false);
 }
 
 std::optional<MeridianCut> meridianCut(const shell::Module1& m, bool north) {

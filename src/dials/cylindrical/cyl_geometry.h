@@ -3,27 +3,29 @@
 // section share: which points a real sun casts, where a vertical line meets a cone of suns, and
 // where the meridian plane through the tip cuts the section.
 //
-// Frame: metres east, north and up from the foot of the style. The dial face at the foot looks to
-// f = (-sin D, -cos D, 0) (D the wall declination, west +), the development runs to the right,
-// e = (cos D, -sin D, 0); the tip stands at L f and the axis at -s R f (s = m.SideSign: -1 concave,
-// +1 convex), so the tip lies c = L + s R from the axis along f. A generatrix is named by its turn
-// psi about the axis from the foot's, positive to the right; it is drawn at u = R psi.
+// Frame: metres east, north and up (Vec3 x, y, z) from the foot of the style. The dial face at
+// the foot looks to f = (-sin D, -cos D, 0) (D the wall declination, west +), the development
+// runs to the right, e = (cos D, -sin D, 0); the tip stands at L f and the axis at -s R f
+// (s = m.SideSign: -1 concave, +1 convex), so the tip lies c = L + s R from the axis along f. A
+// generatrix is named by its turn psi about the axis from the foot's, positive to the right; it
+// is drawn at u = R psi.
+//
+// The planes of the sun's lines (the equator, an hour plane, a turned horizon) and the half of
+// each a line keeps are the shared sky's (dials/sky.h), whose hour angles count towards the west:
+// the cylinders' own counters, which run towards the east, are passed negated.
 
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "dials/six_oclock.h"
+#include "dials/sky.h"
+#include "dials/vec3.h"
 #include "numeric/quadratic.h"
 
 #include "shell/module1.h"
 
 namespace dials::cylindrical {
-
-// A direction or a horizontal offset, east, north, up.
-struct CylVec {
-    double east = 0, north = 0, up = 0;
-};
 
 class CylinderShadow {
 public:
@@ -33,13 +35,13 @@ public:
     double R = 0, s = 0, L = 0, D = 0, phi = 0;
 
     // The horizontal offset from the generatrix of turn psi, at the tip's height, to the tip.
-    CylVec towardsTipFromGeneratrix(double psi) const;
+    Vec3 towardsTipFromGeneratrix(double psi) const;
     // The same from the vertical line at abscissa t of the plane tangent along the foot's
     // generatrix (t to the right).
-    CylVec towardsTipFromTangentLine(double t) const;
+    Vec3 towardsTipFromTangentLine(double t) const;
     // The direction from the point at height y (up from the tip's level) on a vertical line of
     // offset h to the tip: the sun whose shadow of the tip falls there.
-    static CylVec sunAt(const CylVec& h, double y) { return {h.east, h.north, -y}; }
+    static Vec3 sunAt(const Vec3& h, double y) { return {h.x, h.y, -y}; }
 
     // Whether the tip's shadow can fall on the generatrix of turn psi: the face there looks
     // towards the tip. Always so on a concave dial whose tip stands inside the section; on a
@@ -50,38 +52,28 @@ public:
     // cone of the suns of declination +delta or -delta through the tip (the summer and the winter
     // line of one pair). Exact also where the latitude equals delta and the vertical itself lies
     // on the cone.
-    numeric::QuadraticRoots coneCrossings(const CylVec& h, double delta) const;
+    numeric::QuadraticRoots coneCrossings(const Vec3& h, double delta) const;
 
     // The turns (in (-pi, pi]) of the generatrices on which the plane through the tip with this
     // normal passes at height y (up from the tip's level): none, one or two.
-    std::vector<double> turnsOfPlaneAt(const CylVec& normal, double y, double pi) const;
+    std::vector<double> turnsOfPlaneAt(const Vec3& normal, double y, double pi) const;
 };
-
-// The normals of the planes of the sun's lines: the polar axis (the plane of the equator), and
-// the zenith turned about the polar axis by the hour angle A (radians, positive towards the
-// east), the normal of the horizon turned by A: the great circle of one Italian or Babylonian
-// hour.
-CylVec equatorNormal(double phi);
-CylVec turnedHorizonNormal(double phi, double A);
-// The normal of the hour plane of the hour angle H (radians, positive towards the east): the
-// plane of the polar axis and the equator's sun of H.
-CylVec hourPlaneNormal(double phi, double H);
 
 // The height (up from the tip's level) at which the plane through the tip with this normal
 // crosses the vertical line whose horizontal offset to the tip is `towardsTip`; none where the
 // plane holds the vertical.
-std::optional<double> planeHeightAt(const CylVec& normal, const CylVec& towardsTip);
+std::optional<double> planeHeightAt(const Vec3& normal, const Vec3& towardsTip);
 
 // Whether the plane with this normal stands so nearly upright that over `height` its trace on a
 // horizontal section moves across by less than ten times `step`. A sweep across the surface then
 // leaves its cut (vertical lines, or almost) as a few scattered points, or none: such a cut is
 // drawn by heights as well (sweepUprightCut).
-bool standsUpright(const CylVec& normal, double height, double step);
+bool standsUpright(const Vec3& normal, double height, double step);
 
 // Runs body(psi, y) for the heights y from the tip's level down to `depth` below it in steps of
 // `step`, on each generatrix psi on which the plane through the tip with this normal passes at
 // that height.
-void sweepUprightCut(const CylinderShadow& shadow, const CylVec& normal, double depth, double step,
+void sweepUprightCut(const CylinderShadow& shadow, const Vec3& normal, double depth, double step,
                      double pi, const std::function<void(double psi, double y)>& body);
 
 // A turn about the axis taken into (-pi, pi] (pi the programme's value): the development is the
@@ -89,36 +81,10 @@ void sweepUprightCut(const CylinderShadow& shadow, const CylVec& normal, double 
 // at the same abscissa.
 double turnOnStrip(double turn, double pi);
 
-// Which points of the cut of an hour plane an hour line keeps. The plane through the tip and
-// the polar axis holds the suns of the hour angle H and of H + 180; the points the sun of H casts
-// are the hour line. A point of the other half is kept only where the sun of H + 180 really casts
-// it on some day of the year (above the horizon, within the solstices), and not at all where the
-// programme draws that half as an hour line of its own (the two six o'clock lines).
-class HourLineHalf {
-public:
-    // H in radians, positive towards the east (before noon).
-    HourLineHalf(double phi, double H, double pi, bool otherHalfDrawnElsewhere);
-    // Whether the point whose sun (the direction from it to the tip) is `sun` is kept.
-    bool keeps(const CylVec& sun) const;
-    // The hour angle of the line, radians, towards the east.
-    double hourAngle() const { return H_; }
-
-private:
-    double phi_, H_, pi_;
-    bool otherHalfDrawn_;
-};
-
-// Which half of a turned horizon an Italian or a Babylonian hour line keeps. The horizon turned
-// about the polar axis by the hour angle A (radians, positive towards the east) holds the suns of
-// one Italian hour on the half that was its setting (western) half and those of one Babylonian
-// hour on its rising half; each line keeps its own half, the one centred on the equator's sun of
-// its hour (A - 90 degrees for the setting half, A + 90 for the rising one).
-HourLineHalf turnedHorizonHalf(double phi, double A, double pi, bool settingHalf);
-
 // The half of the substyle's plane its line keeps, as the hour line of the substyle's hour
-// angle atan(-tan D / sin phi) (towards the east, within a quarter turn of noon); none where that
+// angle atan(tan D / sin phi) (towards the west, within a quarter turn of noon); none where that
 // hour has no value (a wall facing due south or north at the equator).
-std::optional<HourLineHalf> substyleHalf(double phi, double D, double pi);
+std::optional<HourPlaneHalf> substyleHalf(double phi, double D, double pi);
 
 // Where the meridian plane through the tip cuts the section: `offset` the horizontal distance
 // north from the tip to the cut (negative south of it), `turn` the cut's turn about the axis

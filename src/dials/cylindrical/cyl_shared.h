@@ -56,16 +56,15 @@ std::optional<double> DrawNoonGeneratrices(shell::Context& ctx, const NoonCuts& 
 // leave undrawn: by heights from the tip's level down to the plot's bottom edge, on the
 // generatrices the programme unrolls (onDial) and the tip's shadow reaches, the points whose sun
 // `keeps` accepts. Nothing where the plane does not stand upright.
-void DrawUprightCut(shell::Context& ctx, const CylVec& normal,
+void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
                     const std::function<bool(double psi)>& onDial,
-                    const std::function<bool(const CylVec& sun)>& keeps, numeric::Colour colour);
+                    const std::function<bool(const Vec3& sun)>& keeps, numeric::Colour colour);
 // For a line every point of whose cut a sun of it casts (the equinoctial).
-bool everySunKept(const CylVec& sun);
-// The same for the hour plane of the hour angle H (radians, towards the east) and the half of it
-// the hour line keeps; nothing for true noon, whose cut is the noon generatrix.
-void DrawUprightHourCut(shell::Context& ctx, double H,
-                        const std::function<bool(double psi)>& onDial, const HourLineHalf& half,
-                        numeric::Colour colour);
+bool everySunKept(const Vec3& sun);
+// The same for the hour plane of the half's hour angle and the half of it the hour line keeps;
+// nothing for true noon, whose cut is the noon generatrix.
+void DrawUprightHourCut(shell::Context& ctx, const std::function<bool(double psi)>& onDial,
+                        const HourPlaneHalf& half, numeric::Colour colour);
 
 // The horizon through the foot of the style, across the plot's width. The three names are one
 // drawing for the 3D / spherical, the parametric and the projective programmes.

@@ -4,20 +4,20 @@
 // standard time a little off true noon), its generatrices are drawn by heights, from the tip's
 // level down to the plot's bottom edge.
 
-#include <cmath>
-
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/plot_line.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
 
-void DrawUprightCut(shell::Context& ctx, const CylVec& normal,
+void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
                     const std::function<bool(double psi)>& onDial,
-                    const std::function<bool(const CylVec& sun)>& keeps, numeric::Colour colour) {
+                    const std::function<bool(const Vec3& sun)>& keeps, numeric::Colour colour) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const double depth = plot.QuadranteH() - plot.ShiftY();
+    // The plot's depth below the tip's level.
+    const double depth = -plotBox(plot).bottom;
     if (!standsUpright(normal, depth, m.PointStep)) return;
     const CylinderShadow shadow = CylinderShadow::from(m);
     sweepUprightCut(shadow, normal, depth, m.PointStep, m.Pi, [&](double psi, double y) {
@@ -28,14 +28,13 @@ void DrawUprightCut(shell::Context& ctx, const CylVec& normal,
     });
 }
 
-bool everySunKept(const CylVec&) { return true; }
+bool everySunKept(const Vec3&) { return true; }
 
-void DrawUprightHourCut(shell::Context& ctx, double H,
-                        const std::function<bool(double psi)>& onDial, const HourLineHalf& half,
-                        numeric::Colour colour) {
-    if (H == 0) return;
-    DrawUprightCut(ctx, hourPlaneNormal(ctx.m.LatRad, H), onDial,
-                   [&](const CylVec& sun) { return half.keeps(sun); }, colour);
+void DrawUprightHourCut(shell::Context& ctx, const std::function<bool(double psi)>& onDial,
+                        const HourPlaneHalf& half, numeric::Colour colour) {
+    if (half.hourAngle() == 0) return;
+    DrawUprightCut(ctx, hourPlaneNormal(ctx.m.LatRad, half.hourAngle()), onDial,
+                   [&](const Vec3& sun) { return half.keeps(sun); }, colour);
 }
 
 }  // namespace dials::cylindrical

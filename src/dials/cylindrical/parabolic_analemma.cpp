@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "dials/cylindrical/parabolic_procedures.h"
+#include "dials/sky.h"
 #include "dials/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/quadratic.h"
@@ -28,7 +29,7 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     using numeric::checkedDiv;
     const double p = f.p, s = f.s, phi = f.phi;
-    const double sinPhi = std::sin(phi), cosPhi = std::cos(phi), tanDp = std::tan(f.Dp);
+    const double tanDp = std::tan(f.Dp);
     storeAnalemmaObliquity(m);
     const numeric::Colour colour = shell::LineColor(ctx, 14);
     // Where the ray leaves the tip, the surface lies Q(xt) - yt along the axis from it.
@@ -41,10 +42,8 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
             const double delta = sun.declination;
             const double tau = -(sun.equationOfTime() + f.Z0);
             // The sun: east, north and up.
-            const double onEquator = std::cos(delta) * std::cos(tau);
-            const double Se = -std::cos(delta) * std::sin(tau);
-            const double Sn = std::sin(delta) * cosPhi - onEquator * sinPhi;
-            const double Su = std::sin(delta) * sinPhi + onEquator * cosPhi;
+            const Vec3 towardsSun = sunDirection(phi, tau, delta);
+            const double Se = towardsSun.x, Sn = towardsSun.y, Su = towardsSun.z;
             if (!(Su > 0)) return;
             const double a = checkedDiv(Se * Se, 2 * p);
             const double b = Se * (tanDp - checkedDiv(f.xt, p)) + s * Sn;

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "dials/cylindrical/parabolic_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/quadratic.h"
 #include "shell/helpers.h"
@@ -29,7 +30,7 @@ struct DeclinationLine {
 };
 
 // The solstices and the limits of the zodiac months.
-constexpr DeclinationLine kLines[] = {{23.45, 12}, {20.001, 13}, {11.5001, 11}};
+constexpr DeclinationLine kLines[] = {{kSolsticeDeg, 12}, {20.001, 13}, {11.5001, 11}};
 
 }  // namespace
 

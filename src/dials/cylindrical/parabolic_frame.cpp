@@ -36,22 +36,16 @@ bool ParabolicFrame::reaches(double X) const {
     return tipOnDialSide && s * (checkedDiv(u * (xt - X), p) + Q(X) - yt) > 0;
 }
 
-ParabolicFrame::Direction ParabolicFrame::towardsTip(double X, double height) const {
+Vec3 ParabolicFrame::towardsTip(double X, double height) const {
     // Q runs north on the convex side and south on the concave one.
     return {xt - X, s * (yt - Q(X)), -height};
 }
 
-numeric::QuadraticRoots ParabolicFrame::planeAt(const Direction& n, double height) const {
+numeric::QuadraticRoots ParabolicFrame::planeAt(const Vec3& n, double height) const {
     // From the tip to the point: X - xt east, s (Q(X) - yt) north, height up; the plane wants
     // that offset square to the normal, a quadratic in X through Q.
-    return numeric::stableQuadraticRoots(n.north * s / (2 * p), n.east - n.north * s * std::tan(Dp),
-                                         n.up * height - n.east * xt - n.north * s * yt);
-}
-
-double ParabolicFrame::towardsEquatorAt(const Direction& w, double tau) const {
-    // West is -east; the equator's point on the meridian is (0, -sin phi, cos phi).
-    const double onMeridian = -w.north * std::sin(phi) + w.up * std::cos(phi);
-    return -w.east * std::sin(tau) + onMeridian * std::cos(tau);
+    return numeric::stableQuadraticRoots(n.y * s / (2 * p), n.x - n.y * s * std::tan(Dp),
+                                         n.z * height - n.x * xt - n.y * s * yt);
 }
 
 ParabolicFrame SetupParabolicDial(shell::Context& ctx) {

@@ -7,6 +7,7 @@
 
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
+#include "dials/plot_line.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -29,13 +30,14 @@ void DrawParabolicGeneratrices(shell::Context& ctx, const ParabolicFrame& f) {
 }
 
 void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
-                             const ParabolicFrame::Direction& normal, double from, double to,
+                             const Vec3& normal, double from, double to,
                              const std::function<bool(double X, double height)>& keep,
                              numeric::Colour colour) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const double depth = plot.QuadranteH() - plot.ShiftY();
-    if (!standsUpright({normal.east, normal.north, normal.up}, depth, m.PointStep)) return;
+    // The plot's depth below the tip's level.
+    const double depth = -plotBox(plot).bottom;
+    if (!standsUpright(normal, depth, m.PointStep)) return;
     for (double height : numeric::StepRange(0, -depth, -m.PointStep)) {
         const numeric::QuadraticRoots X = f.planeAt(normal, height);
         for (const std::optional<double>& x : {X.minus, X.plus})

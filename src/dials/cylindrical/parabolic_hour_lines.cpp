@@ -10,13 +10,15 @@
 //
 // An hour plane holds the suns of its hour and those twelve hours away. The half lit by the
 // line's own hour is its hour line; a point of the other half is kept only where that other sun
-// is one of the year (within the solstices), and not at all when the loop draws the other half
-// itself: the lines of -90 and +90 lie in one plane, and each then keeps its own half.
+// is a real one (above the horizon, within the solstices), and not at all when the loop draws the
+// other half itself: the lines of -90 and +90 lie in one plane, and each then keeps its own half
+// (the shared sky's HourPlaneHalf).
 
 #include <cmath>
 
-#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
+#include "dials/six_oclock.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -27,40 +29,11 @@ namespace {
 
 using numeric::checkedDiv;
 
-constexpr double kSolsticeDeg = 23.45;
-
 int hourLineColour(double H) {
     if (H == 0) return 12;
     if (H == 90) return 9;
     return 7;
 }
-
-// Which points of the cut of an hour plane a real sun casts (see the file's head).
-class HourPlaneHalf {
-public:
-    // tau: the line's hour angle, west positive, radians.
-    HourPlaneHalf(const ParabolicFrame& f, double tau, double pi, bool otherHalfDrawnElsewhere)
-        : f_(f),
-          tau_(tau),
-          sinSolstice_(std::sin(kSolsticeDeg * pi / 180)),
-          otherHalfDrawn_(otherHalfDrawnElsewhere) {}
-
-    bool keeps(double X, double height) const {
-        if (!f_.lit(X, height)) return false;
-        const ParabolicFrame::Direction w = f_.towardsTip(X, height);
-        if (f_.towardsEquatorAt(w, tau_) >= 0) return true;
-        if (otherHalfDrawn_) return false;
-        // The other sun's declination, from its component along the polar axis.
-        const double along = w.north * std::cos(f_.phi) + w.up * std::sin(f_.phi);
-        const double length = std::sqrt(w.east * w.east + w.north * w.north + w.up * w.up);
-        return std::fabs(checkedDiv(along, length)) <= sinSolstice_;
-    }
-
-private:
-    const ParabolicFrame& f_;
-    double tau_, sinSolstice_;
-    bool otherHalfDrawn_;
-};
 
 // Samples X from -1 to 1.5 of the plane of angle h (radians) through the tip, keeping the
 // points the half allows.
@@ -68,21 +41,24 @@ void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
                    numeric::Colour colour, bool otherHalfDrawnElsewhere = false) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const HourPlaneHalf half(f, f.s * h, m.Pi, otherHalfDrawnElsewhere);
+    // The points a real sun casts (see the file's head): lit, and kept by the plane's half.
+    const HourPlaneHalf half(f.phi, f.s * h, m.Pi, otherHalfDrawnElsewhere);
+    auto keeps = [&](double X, double height) {
+        return f.lit(X, height) && half.keeps(f.towardsTip(X, height));
+    };
     const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi), tanH = std::tan(h);
     forEachSample(m, -1, 1.5, [&](double X) {
         m.PlaneCoefSaveY = f.Q(X);
         const double Z = checkedDiv((X - f.xt) - tanH * sinPhi * (m.PlaneCoefSaveY - f.yt),
                                     cosPhi * tanH);
-        if (!half.keeps(X, -f.s * Z)) return;
+        if (!keeps(X, -f.s * Z)) return;
         m.DevelopedAbscissa = f.xi(X);
         plot.xPset(m.DevelopedAbscissa, f.s * Z, colour);
     });
     // A plane a little off the meridian stands almost upright: by heights as well. The plane
-    // of angle h holds the hour angle s h (west positive), -s h towards the east.
-    const CylVec normal = hourPlaneNormal(f.phi, -f.s * h);
-    DrawParabolicUprightCut(ctx, f, {normal.east, normal.north, normal.up}, -1, 1.5,
-                            [&](double X, double height) { return half.keeps(X, height); }, colour);
+    // of angle h holds the hour angle s h (west positive).
+    const Vec3 normal = hourPlaneNormal(f.phi, f.s * h);
+    DrawParabolicUprightCut(ctx, f, normal, -1, 1.5, keeps, colour);
 }
 
 }  // namespace
@@ -94,7 +70,7 @@ void DrawParabolicHourLines(shell::Context& ctx, const ParabolicFrame& f) {
         m.HourLoop = H * m.Pi / 180 - f.E * (f.s * f.Z0);
         // The line of true noon is the noon generatrix.
         if (m.HourLoop == 0) return;
-                drawHourPlane(ctx, f, m.HourLoop, shell::LineColor(ctx, hourLineColour(H)),
+        drawHourPlane(ctx, f, m.HourLoop, shell::LineColor(ctx, hourLineColour(H)),
                       bothSixes && isSixOClock(H));
     });
 }
@@ -121,8 +97,8 @@ void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f) 
         plot.xPset(m.DevelopedAbscissa, f.s * Z, colour);
     });
     // At the equator the plane of the equator stands upright: its cut is drawn by heights.
-    const CylVec pole = equatorNormal(f.phi);
-    DrawParabolicUprightCut(ctx, f, {pole.east, pole.north, pole.up}, -1, 1.5,
+    const Vec3 pole = celestialPole(f.phi);
+    DrawParabolicUprightCut(ctx, f, pole, -1, 1.5,
                             [](double, double) { return true; }, colour);
 }
 

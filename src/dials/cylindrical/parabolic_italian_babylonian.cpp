@@ -16,8 +16,8 @@
 
 #include <cmath>
 
-#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -27,9 +27,9 @@ namespace dials::cylindrical {
 
 namespace {
 
-// ownHalf: +1 for the Italian hours (the setting half), -1 for the Babylonian (the rising half).
+// settingHalf: the Italian hours (the setting half), else the Babylonian (the rising half).
 void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fromDeg,
-                        double toDeg, int colourIndex, int ownHalf) {
+                        double toDeg, int colourIndex, bool settingHalf) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
@@ -38,10 +38,15 @@ void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fro
         m.HourAngleRad = alpha * m.Pi / 180;
         const double a = f.s * m.HourAngleRad;
         const double nd = cosPhi * std::cos(a) + tanPhi * sinPhi;
-        // The own half is turned towards the equator's point of hour angle beta + 90 degrees.
-        const double ownPoint = -m.HourAngleRad + m.Pi / 2;
+        // The own half of the horizon turned by beta = -alpha. The rising half is taken as the
+        // setting half's complement, the points whose component along its equator's point is not
+        // positive (boundary included), not as a half of its own about beta - 90 degrees: with
+        // the stored Pi that point is not exactly the opposite one, and the boundary would move.
+        const HourPlaneHalf setting =
+            HourPlaneHalf::ofTurnedHorizon(f.phi, -m.HourAngleRad, m.Pi, true);
         auto onOwnHalf = [&](double X, double height) {
-            return ownHalf * f.towardsEquatorAt(f.towardsTip(X, height), ownPoint) >= 0;
+            const double along = setting.along(f.towardsTip(X, height));
+            return settingHalf ? along >= 0 : -along >= 0;
         };
         forEachSample(m, -1, 1, [&](double X) {
             m.PlaneCoefSaveY = f.Q(X);
@@ -53,8 +58,8 @@ void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fro
             plot.xPset(m.DevelopedAbscissa, -f.s * Z, colour);
         });
         // Where the turned horizon stands upright (nd = 0), by heights.
-        const CylVec normal = turnedHorizonNormal(f.phi, m.HourAngleRad);
-        DrawParabolicUprightCut(ctx, f, {normal.east, normal.north, normal.up}, -1, 1, onOwnHalf,
+        const Vec3 normal = turnedHorizonNormal(f.phi, -m.HourAngleRad);
+        DrawParabolicUprightCut(ctx, f, normal, -1, 1, onOwnHalf,
                                 colour);
     });
 }
@@ -62,11 +67,11 @@ void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fro
 }  // namespace
 
 void DrawParabolicItalianHours(shell::Context& ctx, const ParabolicFrame& f) {
-    drawTurnedHorizons(ctx, f, 0, 180, 12, 1);
+    drawTurnedHorizons(ctx, f, 0, 180, 12, true);
 }
 
 void DrawParabolicBabylonianHours(shell::Context& ctx, const ParabolicFrame& f) {
-    drawTurnedHorizons(ctx, f, -180, 0, 13, -1);
+    drawTurnedHorizons(ctx, f, -180, 0, 13, false);
 }
 
 void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f) {

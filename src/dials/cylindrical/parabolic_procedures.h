@@ -25,6 +25,7 @@
 #include <functional>
 #include <optional>
 
+#include "dials/vec3.h"
 #include "numeric/quadratic.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -47,12 +48,6 @@ struct ParabolicFrame {
     double Au0 = 0;         // A(u0): arc length from the vertex to the foot
     bool tipOnDialSide = false;  // the tip stands in front of the surface
 
-    // The direction from a point of the surface to the tip, east, north and up: the sun whose
-    // ray through the tip casts the tip's shadow there.
-    struct Direction {
-        double east, north, up;
-    };
-
     // Arc length of the parabola from the vertex to abscissa u, signed like u.
     double A(double u) const;
     // Axis coordinate of the surface point of sample X, from the foot.
@@ -66,16 +61,14 @@ struct ParabolicFrame {
     // generatrix (unless a style long enough to pass through the far arm puts the tip behind
     // the surface); on a convex one only between the tangents from the tip.
     bool reaches(double X) const;
-    // The direction from the surface point of sample X at `height` (above the tip) to the tip.
-    Direction towardsTip(double X, double height) const;
-    // The component of a direction along the point of the equator at hour angle tau (radians,
-    // west positive): positive on the half of the sky turned towards that point.
-    double towardsEquatorAt(const Direction& w, double tau) const;
+    // The direction from the surface point of sample X at `height` (above the tip) to the tip
+    // (x east, y north, z up): the sun whose ray through the tip casts the tip's shadow there.
+    Vec3 towardsTip(double X, double height) const;
     // Whether a sun above the horizon (or on it) can cast the tip's shadow on that point.
     bool lit(double X, double height) const { return height <= 0 && reaches(X); }
     // The samples X of the generatrices on which the plane through the tip with the normal
-    // (east, north, up) passes at `height` above the tip: none, one or two.
-    numeric::QuadraticRoots planeAt(const Direction& normal, double height) const;
+    // (x east, y north, z up) passes at `height` above the tip: none, one or two.
+    numeric::QuadraticRoots planeAt(const Vec3& normal, double height) const;
 };
 
 // Arc length of the parabola v = u^2 / (2p) from its vertex to abscissa u (natural logarithm).
@@ -111,7 +104,7 @@ void DrawParabolicFootCircle(shell::Context& ctx);
 // bottom edge, on the samples X from `from` to `to` the tip's shadow reaches, the points
 // keep(X, height) accepts. Nothing where the plane does not stand upright.
 void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
-                             const ParabolicFrame::Direction& normal, double from, double to,
+                             const Vec3& normal, double from, double to,
                              const std::function<bool(double X, double height)>& keep,
                              numeric::Colour colour);
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "dials/cylindrical/param_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
@@ -24,7 +25,7 @@ struct DeclinationPass {
 };
 
 // The constants are as the dial has always drawn them: 20.01 and 11.501 degrees.
-constexpr DeclinationPass kPasses[] = {{23.45, 12}, {20.01, 13}, {11.501, 11}};
+constexpr DeclinationPass kPasses[] = {{kSolsticeDeg, 12}, {20.01, 13}, {11.501, 11}};
 
 }  // namespace
 

@@ -65,7 +65,7 @@ void plotOnGeneratrix(shell::Context& ctx, const Generatrix& gen, double y,
     ctx.ixPlot1().xPset(gen.u, -height, colour);
 }
 
-CylVec towardsTip(const shell::Module1& m, const Generatrix& gen) {
+Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen) {
     // The generatrix is turned by -SideSign * theta from the foot's.
     return CylinderShadow::from(m).towardsTipFromGeneratrix(-m.SideSign * gen.theta);
 }

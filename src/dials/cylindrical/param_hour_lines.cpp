@@ -55,14 +55,14 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
         if (std::fabs(H) == 90) colourIndex = 9;
         const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
         const double hour = H * m.Pi / 180 + m.ZoneCorrRad * k;
-        const HourLineHalf half(m.LatRad, hour, m.Pi, bothSixes && isSixOClock(H));
+        const HourPlaneHalf half(m.LatRad, -hour, m.Pi, bothSixes && isSixOClock(H));
         param::sweepGeneratrices(ctx, D, AngleForm::Hours, [&](const Generatrix& gen) {
             const double y = hourLineHeight(m, gen, hour);
             if (half.keeps(CylinderShadow::sunAt(param::towardsTip(m, gen), y)))
                 param::plotOnGeneratrix(ctx, gen, y, colour);
         });
         // An hour plane a little off true noon stands almost upright: by heights as well.
-        DrawUprightHourCut(ctx, hour, everyGeneratrix, half, colour);
+        DrawUprightHourCut(ctx, everyGeneratrix, half, colour);
     });
 }
 
@@ -76,7 +76,7 @@ void DrawCylSubstyleParam(shell::Context& ctx) {
     const double hour = m.HourCounter * m.Pi / 180;
     const numeric::Colour colour = shell::LineColor(ctx, 9);
     // Of the cut, what the hour line of the substyle's hour keeps.
-    const std::optional<HourLineHalf> half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
+    const std::optional<HourPlaneHalf> half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
     if (!half) return;
     param::sweepGeneratrices(ctx, D, AngleForm::Hours, [&](const Generatrix& gen) {
         const double y = hourLineHeight(m, gen, hour);
@@ -84,7 +84,7 @@ void DrawCylSubstyleParam(shell::Context& ctx) {
             param::plotOnGeneratrix(ctx, gen, y, colour);
     });
     // On a wall facing a little off south the substyle's plane stands almost upright.
-    DrawUprightHourCut(ctx, half->hourAngle(), everyGeneratrix, *half, colour);
+    DrawUprightHourCut(ctx, everyGeneratrix, *half, colour);
 }
 
 void DrawCylEquinoctialParam(shell::Context& ctx) {
@@ -99,7 +99,7 @@ void DrawCylEquinoctialParam(shell::Context& ctx) {
         param::plotOnGeneratrix(ctx, gen, y, colour);
     });
     // Near the equator the plane of the equator stands upright: its cut is drawn by heights.
-    DrawUprightCut(ctx, equatorNormal(m.LatRad), everyGeneratrix, everySunKept, colour);
+    DrawUprightCut(ctx, celestialPole(m.LatRad), everyGeneratrix, everySunKept, colour);
 }
 
 }  // namespace dials::cylindrical

@@ -4,8 +4,8 @@
 // the conic of the suns that graze the horizon (the cone of declination 90 degrees less the
 // latitude); of the two tangents one is the Italian line, the other the Babylonian. Each line
 // keeps the half of its plane's cut that its own suns cast, the half centred on that equinox sun
-// (turnedHorizonHalf); a turned horizon that stands upright is drawn by heights. The Italian
-// procedure also draws that conic, the curve its lines touch.
+// (HourPlaneHalf::ofTurnedHorizon); a turned horizon that stands upright is drawn by heights.
+// The Italian procedure also draws that conic, the curve its lines touch.
 
 #include <cmath>
 #include <optional>
@@ -47,10 +47,11 @@ void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
     numeric::countedLoop(m.ConicB2345, -90, 90, 15, [&](double H) {
         // The Italian line's own half is its turned setting half, centred on the equator's sun of
-        // H; the Babylonian line's its turned rising half, centred on the same sun.
+        // H; the Babylonian line's its turned rising half, centred on the same sun. The turn runs
+        // towards the east, the shared sky's towards the west.
         const double turn = H * m.Pi / 180 + (italian ? m.Pi / 2 : -m.Pi / 2);
-        const HourLineHalf half = turnedHorizonHalf(phi, turn, m.Pi, italian);
-        const CylVec normal = turnedHorizonNormal(phi, turn);
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(phi, -turn, m.Pi, italian);
+        const Vec3 normal = turnedHorizonNormal(phi, -turn);
         param::sweepGeneratrices(ctx, D, AngleForm::Conics, [&](const Generatrix& gen) {
             // The tangent plane's horizon conic and the hour point, kept in the shared cells.
             numeric::skip([&] {
@@ -63,14 +64,14 @@ void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
             // The tangent from the hour point to the conic is the cut of the turned horizon's
             // plane: its height on the generatrix, taken from the plane, keeps its digits also
             // where the conic all but degenerates (near the equator).
-            const CylVec toTip = param::towardsTip(m, gen);
+            const Vec3 toTip = param::towardsTip(m, gen);
             const std::optional<double> y = planeHeightAt(normal, toTip);
             if (y && half.keeps(CylinderShadow::sunAt(toTip, *y)))
                 param::plotOnGeneratrix(ctx, gen, *y, colour);
         });
         // Where the turned horizon stands upright, the tangents give no height: by heights.
         DrawUprightCut(ctx, normal, [](double) { return true; },
-                       [&](const CylVec& sun) { return half.keeps(sun); }, colour);
+                       [&](const Vec3& sun) { return half.keeps(sun); }, colour);
     });
 }
 

@@ -18,11 +18,11 @@
 // In the tangent plane, at the height y on the generatrix: X = y cos A - w sin A + p along the
 // substyle from the equinoctial line (p = g tan e, m.PlaneCoefY), Z = y sin A + w cos A across
 // it. Points go to the plot as (u, -y), y upward from the level of the tip. Hour angles are
-// positive towards the east (before noon).
+// positive towards the east (before noon); the shared sky takes them negated.
 //
 // Only the points a real sun casts are drawn: on generatrices the tip's shadow can reach (the tip
 // in front of the tangent plane, g > 0: on a convex cylinder a band about the foot) and not above
-// the tip's level (the sun below the horizon); of an hour plane's cut, the half HourLineHalf
+// the tip's level (the sun below the horizon); of an hour plane's cut, the half HourPlaneHalf
 // keeps. A point whose own computation fails is not drawn; the rest of its curve goes on.
 
 #include <functional>
@@ -92,7 +92,7 @@ void plotOnGeneratrix(shell::Context& ctx, const Generatrix& gen, double y,
 
 // The horizontal offset from the generatrix, at the tip's height, to the tip: with the height of
 // a point on it, the sun whose shadow of the tip falls there.
-CylVec towardsTip(const shell::Module1& m, const Generatrix& gen);
+Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen);
 
 // The conic that the cone of sun rays of coefficient k (1 / tan^2 of a declination, or
 // tan^2 of the latitude for the horizon's envelope) cuts from the tangent plane,

@@ -10,7 +10,10 @@
 #include <utility>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
+#include "dials/cone_sections.h"
 #include "dials/dial_point.h"
+#include "dials/face.h"
+#include "dials/sky.h"
 #include "dials/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
@@ -23,38 +26,30 @@ using numeric::checkedDiv;
 
 namespace {
 
-struct TangentPoint {
-    double u, v;  // tangent-plane abscissa and ordinate
-};
-
 // At the equator on a wall facing due south (sigma +1) or north (-1) the tangent dial is
 // equatorial, its centre at the foot: the day's point lies on the circle of radius L cot(delta)
 // at the hour angle psi.
-TangentPoint equatorialPoint(double L, double sigma, double psi, double delta) {
+DialPoint equatorialPoint(double L, double sigma, double psi, double delta) {
     const double Yb = checkedDiv(sigma * L, std::tan(delta) * std::sqrt(sq(std::tan(psi)) + 1));
     return {-sigma * std::tan(psi) * Yb, Yb};
 }
 
-// The shadow of the tip on the tangent plane for the sun of hour angle H (afternoon +) and
-// declination delta; none when that sun stands behind the plane. World frame: x east, y north,
-// z up; the plane faces f = (-sin D, -cos D, 0), its abscissa runs along e = (cos D, -sin D, 0).
-std::optional<TangentPoint> tangentShadow(const shell::Module1& m, double H, double delta) {
-    const double phi = m.LatRad, D = m.WallDeclRad;
-    const double cd = std::cos(delta), sd = std::sin(delta);
-    const double sx = -cd * std::sin(H);
-    const double sy = -cd * std::cos(H) * std::sin(phi) + sd * std::cos(phi);
-    const double sz = cd * std::cos(H) * std::cos(phi) + sd * std::sin(phi);
-    const double front = -sx * std::sin(D) - sy * std::cos(D);
-    if (!(front > 0)) return std::nullopt;
-    const double reach = checkedDiv(m.StyleLength, front);  // from the tip to the plane
-    return TangentPoint{-reach * (sx * std::cos(D) - sy * std::sin(D)), -reach * sz};
+// The shadow of the tip on the tangent plane (the vertical face of the wall's declination) for
+// the sun of hour angle H (afternoon +) and declination delta; none when that sun stands behind
+// the plane.
+std::optional<DialPoint> tangentShadow(const shell::Module1& m, double H, double delta) {
+    const Vec3 sun = sunDirection(m.LatRad, H, delta);
+    const Face plane = Face::declining(m.WallDeclRad, 0);
+    if (!(dot(sun, plane.out) > 0)) return std::nullopt;
+    return plane.shadow(m.StyleLength, sun);
 }
 
-// Away from that case: the crossings of the mean-noon hour line with the declination conic, measured from
-// where the substyle meets the equinoctial line, turned into tangent-plane coordinates; the
-// branch the rule of signs picks comes first.
-std::optional<std::pair<TangentPoint, TangentPoint>> generalPoints(shell::Module1& m, double tauM,
-                                                                    double delta) {
+// Away from that case: the crossings of the mean-noon hour line with the declination conic,
+// measured from where the substyle meets the equinoctial line, turned into tangent-plane
+// coordinates; the branch the rule of signs picks comes first. None where the line misses the
+// conic or a crossing cannot be formed.
+std::optional<std::pair<DialPoint, DialPoint>> generalPoints(shell::Module1& m, double tauM,
+                                                              double delta) {
     const double L = m.StyleLength;
     const double a = m.SubstyleRad;
     const double b = m.StyleElevRad;
@@ -70,31 +65,30 @@ std::optional<std::pair<TangentPoint, TangentPoint>> generalPoints(shell::Module
     m.ConicB2345 = checkedDiv(sq(checkedDiv(L, std::cos(b))), T);
     m.ConicA2345 = checkedDiv(-2 * L * std::tan(b), T);
 
+    // The conic Y^2 + A Y + B + C X^2 = 0 crossed by the hour line through (X0, 0) and (0, Y0);
+    // the constant term of that crossing's quadratic is kept in the shared cell.
     const double X0 = m.PointX, Y0 = m.PointY;
-    const double qa = Y0 * Y0 + m.ConicC2345 * X0 * X0;
-    const double qb = (m.ConicA2345 * Y0 - 2 * m.ConicC2345 * X0 * X0) * Y0;
     m.AnalemmaTemp = Y0 * Y0 * (m.ConicC2345 * X0 * X0 + m.ConicB2345);
-    const double qc = m.AnalemmaTemp;
+    const HourLineCrossings crossings =
+        hourLineCrossings(X0, Y0, FrameConic{m.ConicA2345, m.ConicB2345, m.ConicC2345});
+    if (!crossings.minus || !crossings.plus) return std::nullopt;
 
     // The branch: +1 exactly when one, and only one, of "a southern declination" and "an
     // elliptic conic" holds.
     const bool south = 180 * delta / m.Pi < 0;
     const double j = (south != (T > 0)) ? 3 : 1;
-    const double disc = qb * qb - 4 * qa * qc;
-    if (disc < 0) return std::nullopt;
-    auto crossing = [&](double sign) {
-        const double Y = checkedDiv(-qb + sign * std::sqrt(disc), 2 * qa);
-        const double X = X0 * (1 - checkedDiv(Y, Y0));
-        return TangentPoint{X * std::cos(a) - Y * std::sin(a) + P * std::sin(a),
-                            X * std::sin(a) + Y * std::cos(a) - P * std::cos(a)};
+    auto onTangentPlane = [&](const FramePoint& q) {
+        const double X = q.u, Y = q.w;
+        return DialPoint{X * std::cos(a) - Y * std::sin(a) + P * std::sin(a),
+                         X * std::sin(a) + Y * std::cos(a) - P * std::cos(a)};
     };
-    const double sign = sideFactor * (j - 2);
-    return std::pair{crossing(sign), crossing(-sign)};
+    const DialPoint plus = onTangentPlane(*crossings.plus);
+    const DialPoint minus = onTangentPlane(*crossings.minus);
+    if (sideFactor * (j - 2) > 0) return std::pair{plus, minus};
+    return std::pair{minus, plus};
 }
 
-double apart(const TangentPoint& p, const TangentPoint& q) {
-    return std::hypot(p.u - q.u, p.v - q.v);
-}
+double apart(const DialPoint& p, const DialPoint& q) { return std::hypot(p.x - q.x, p.y - q.y); }
 
 }  // namespace
 
@@ -106,7 +100,7 @@ void DrawCylProjAnalemma(shell::Context& ctx) {
         if (m.DeclDecimal == 0 || std::fabs(m.DeclDecimal) == 180) m.AnalemmaFlag = 0;
         m.WorkFlag = -1;
     }
-    m.Pi = 3.1415926536;
+    m.Pi = kAnalemmaPi;
     storeAnalemmaObliquity(m);
     const numeric::Colour colour = shell::LineColor(ctx, 4);
 
@@ -118,7 +112,7 @@ void DrawCylProjAnalemma(shell::Context& ctx) {
             const double Et = -sun.equationOfTime();
             // The true sun's hour angle at 12:00 standard time.
             const double H = Et - m.ZoneCorrRad;
-            TangentPoint q{};
+            DialPoint q{};
             if (m.AnalemmaFlag == 0) {
                 const double sigma = m.DeclDecimal == 0 ? 1 : -1;
                 q = equatorialPoint(m.StyleLength, sigma, H, delta);
@@ -126,12 +120,12 @@ void DrawCylProjAnalemma(shell::Context& ctx) {
             } else {
                 const auto crossings = generalPoints(m, m.SubstyleHour + H, delta);
                 if (!crossings) continue;
-                const std::optional<TangentPoint> shadow = tangentShadow(m, H, delta);
+                const std::optional<DialPoint> shadow = tangentShadow(m, H, delta);
                 if (!shadow) continue;
                 q = crossings->first;
                 if (apart(crossings->second, *shadow) < apart(q, *shadow)) q = crossings->second;
             }
-            plotTangentPlanePoint(ctx, q.u, q.v, colour);
+            plotTangentPlanePoint(ctx, q.x, q.y, colour);
         } catch (const numeric::NumericFailure&) {
             // This day's point cannot be computed.
         }

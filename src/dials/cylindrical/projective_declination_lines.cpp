@@ -9,6 +9,7 @@
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "dials/dial_point.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/skip.h"
@@ -27,7 +28,7 @@ struct DeclinationPass {
 };
 
 // The constants are as the dial has always drawn them, a hair off 20 and 11.5 degrees.
-constexpr DeclinationPass kPasses[] = {{23.45, 12}, {20.001, 13}, {11.5001, 11}};
+constexpr DeclinationPass kPasses[] = {{kSolsticeDeg, 12}, {20.001, 13}, {11.5001, 11}};
 
 // The coefficients of the conic of one declination in the tangent plane's frame, into the shared
 // cells; where it has no such form (the style elevation equal to 90 degrees minus the

@@ -8,7 +8,7 @@
 // loses no digits where the polar style stands almost normal to the tangent plane. Each line is
 // sampled along the tangent plane's abscissa, as the hour lines are, and carried onto the
 // cylinder point by point where its own suns cast it: the half of its plane centred on that
-// equinox sun (turnedHorizonHalf). A plane that stands upright is drawn by heights.
+// equinox sun (HourPlaneHalf::ofTurnedHorizon). A plane that stands upright is drawn by heights.
 
 #include <cmath>
 #include <optional>
@@ -54,12 +54,12 @@ struct TangentPlaneLine {
 
 // The cut of the plane through the tip with this normal: the points of abscissa u and ordinate v
 // where u (n . e) + v n_up = L (n . f); none where it runs upright.
-std::optional<TangentPlaneLine> cutOfPlane(const shell::Module1& m, const CylVec& n) {
+std::optional<TangentPlaneLine> cutOfPlane(const shell::Module1& m, const Vec3& n) {
     const double D = m.WallDeclRad;
-    const double along = -n.east * std::sin(D) - n.north * std::cos(D);
-    const double across = n.east * std::cos(D) - n.north * std::sin(D);
+    const double along = -n.x * std::sin(D) - n.y * std::cos(D);
+    const double across = n.x * std::cos(D) - n.y * std::sin(D);
     try {
-        return TangentPlaneLine{checkedDiv(m.StyleLength * along, n.up), checkedDiv(-across, n.up)};
+        return TangentPlaneLine{checkedDiv(m.StyleLength * along, n.z), checkedDiv(-across, n.z)};
     } catch (const numeric::NumericFailure&) {
         return std::nullopt;
     }
@@ -77,8 +77,8 @@ void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
     for (double H : numeric::StepRange(-90, 90, 15)) {
         // H is positive in the afternoon here; the turn of the horizon, towards the east.
         const double turn = -H * m.Pi / 180 + (italian ? m.Pi / 2 : -m.Pi / 2);
-        const HourLineHalf half = turnedHorizonHalf(m.LatRad, turn, m.Pi, italian);
-        const CylVec normal = turnedHorizonNormal(m.LatRad, turn);
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(m.LatRad, -turn, m.Pi, italian);
+        const Vec3 normal = turnedHorizonNormal(m.LatRad, -turn);
         const std::optional<TangentPlaneLine> line = cutOfPlane(m, normal);
         // Sampled along the tangent plane's abscissa, as the hour lines are.
         if (line)
@@ -89,7 +89,7 @@ void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
             }
         // A plane that stands upright leaves the tangent plane a vertical line: by heights.
         DrawUprightCut(ctx, normal, withinTangentReach(m, 5 * R),
-                       [&](const CylVec& sun) { return half.keeps(sun); }, colour);
+                       [&](const Vec3& sun) { return half.keeps(sun); }, colour);
     }
 }
 

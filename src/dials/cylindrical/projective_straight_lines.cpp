@@ -58,10 +58,10 @@ void DrawCylProjHourLines(shell::Context& ctx) {
         // A south-facing wall's six o'clock line in local time is the level line through the
         // dial's centre (in standard time it is turned like every other line).
         const bool level = H == -90 && m.WallDeclRad == 0 && E * m.ZoneCorrRad == 0;
-        // The hour angle from the meridian, positive before noon, and the half of its plane's
-        // cut the line keeps.
-        const HourLineHalf half(m.LatRad, E * m.ZoneCorrRad - H * m.Pi / 180, m.Pi,
-                                bothSixes && isSixOClock(H));
+        // The hour angle from the meridian, positive in the afternoon, and the half of its
+        // plane's cut the line keeps.
+        const HourPlaneHalf half(m.LatRad, H * m.Pi / 180 - E * m.ZoneCorrRad, m.Pi,
+                                 bothSixes && isSixOClock(H));
         auto ordinate = [&](double t) {
             if (level) return L * std::tan(m.LatRad);
             // (L / cos b) tan tau - P tan theta, with P = L tan b and tan theta = sin b tan tau,
@@ -78,7 +78,7 @@ void DrawCylProjHourLines(shell::Context& ctx) {
         });
         // An hour plane a little off true noon stands almost upright, a vertical line of the
         // tangent plane that its sampling leaves as a point or none: by heights as well.
-        DrawUprightHourCut(ctx, half.hourAngle(), withinTangentReach(m, 5 * R), half, colour);
+        DrawUprightHourCut(ctx, withinTangentReach(m, 5 * R), half, colour);
     });
 }
 
@@ -91,7 +91,7 @@ void DrawCylProjEquinoctial(shell::Context& ctx) {
         [&](double t) { return t * std::tan(a) - checkedDiv(m.PlaneCoefY, std::cos(a)); },
         kEveryPoint);
     // At the equator the plane of the equator stands upright: its cut is drawn by heights.
-    DrawUprightCut(ctx, equatorNormal(m.LatRad), withinTangentReach(m, 5 * R), everySunKept,
+    DrawUprightCut(ctx, celestialPole(m.LatRad), withinTangentReach(m, 5 * R), everySunKept,
                    shell::LineColor(ctx, 9));
 }
 
@@ -103,7 +103,7 @@ void DrawCylProjSubstyleLine(shell::Context& ctx) {
     const double R = m.CylParam;
     const double a = m.SetupAngleA;
     // Of the cut, what the hour line of the substyle's hour keeps.
-    const std::optional<HourLineHalf> half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
+    const std::optional<HourPlaneHalf> half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
     const CylinderShadow shadow = CylinderShadow::from(m);
     drawTangentPlaneLine(
         ctx, -R, R, shell::LineColor(ctx, 9), [&](double t) { return checkedDiv(-t, std::tan(a)); },
@@ -113,8 +113,7 @@ void DrawCylProjSubstyleLine(shell::Context& ctx) {
         });
     // On a wall facing a little off south the substyle's plane stands almost upright.
     if (half)
-        DrawUprightHourCut(ctx, half->hourAngle(), withinTangentReach(m, R), *half,
-                           shell::LineColor(ctx, 9));
+        DrawUprightHourCut(ctx, withinTangentReach(m, R), *half, shell::LineColor(ctx, 9));
 }
 
 void DrawCylProjMeridianLine(shell::Context& ctx) {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "dials/cylindrical/cyl_spherical_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
@@ -16,8 +17,8 @@ namespace dials::cylindrical {
 
 namespace {
 
-// The declinations of the year that the hour lines and the substyle sweep, degrees.
-constexpr double kYearDecl = 23.45;
+// The step of the declinations of the year (between the solstices) that the hour lines and the
+// substyle sweep, degrees.
 constexpr double kDeclStep = 0.05;
 
 }  // namespace
@@ -43,7 +44,7 @@ void DrawCylSphHourLines(shell::Context& ctx) {
         // With standard time every line moves by the correction; the line coloured 12 is then
         // noon of the zone's clock.
         const double tau = H * m.Pi / 180 - e * m.ZoneCorrRad;
-        for (double decl : numeric::StepRange(-kYearDecl, kYearDecl, kDeclStep)) {
+        for (double decl : numeric::StepRange(-kSolsticeDeg, kSolsticeDeg, kDeclStep)) {
             m.SunDecl = decl;
             PlotCylSphSun(ctx, tau, m.SunDecl * m.Pi / 180, colour);
         }
@@ -64,7 +65,7 @@ void DrawCylSphSubstyleLine(shell::Context& ctx) {
                })) {
         return;
     }
-    for (double decl : numeric::StepRange(-kYearDecl, kYearDecl, kDeclStep)) {
+    for (double decl : numeric::StepRange(-kSolsticeDeg, kSolsticeDeg, kDeclStep)) {
         m.SunDecl = decl;
         PlotCylSphSun(ctx, tauS, m.SunDecl * m.Pi / 180, 9);
     }

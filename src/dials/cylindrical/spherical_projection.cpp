@@ -25,6 +25,7 @@
 
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
@@ -64,9 +65,8 @@ SunSeen generalSun(const shell::Module1& m, double tau, double delta) {
         A0 = std::atan(numeric::checkedDiv(std::sin(tau), divisor));
     }
     const double A = halfTurned(m, tau, A0, divisor);
-    const double sinH =
-        std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(tau);
-    return {A, shell::ArcSin(m, sinH)};
+    // The altitude: the arcsine of the sun's upward component.
+    return {A, shell::ArcSin(m, sunDirection(phi, tau, delta).z)};
 }
 
 // Declination 0, with the equator's sun running along the prime vertical.
@@ -75,7 +75,7 @@ SunSeen equinoctialSun(const shell::Module1& m, double tau) {
     if (phi == 0) return {halfTurned(m, tau, m.Pi / 2, 1), m.Pi / 2 - std::fabs(tau)};
     const double divisor = std::cos(tau) * std::sin(phi);
     const double A0 = std::atan(numeric::checkedDiv(std::sin(tau), divisor));
-    return {halfTurned(m, tau, A0, divisor), shell::ArcSin(m, std::cos(phi) * std::cos(tau))};
+    return {halfTurned(m, tau, A0, divisor), shell::ArcSin(m, sunDirection(phi, tau, 0).z)};
 }
 
 }  // namespace
