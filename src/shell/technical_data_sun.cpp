@@ -2,6 +2,7 @@
 // in the optional declination box, the hours at which the sun reaches and leaves the dial, and
 // the critical declinations.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -52,23 +53,25 @@ void writeDayLengths(DataList& list) {
     }
 }
 
-// The hours at which the sun reaches and leaves the dial, between sunrise and sunset. Returns
-// false when the sun never lights the dial that day (the list ends).
+// The hours at which the sun reaches and leaves the dial, in the order of the day. The face is
+// lit while the hour lies within the window [on, off] around the substyle hour, taken modulo 24
+// hours: a window centred near midnight reaches into the day from both ends, so the windows of
+// the day before and the day after are cut to [sunrise, sunset] too, and a face can be lit in
+// two intervals. The ends are compared as shown, to the hundredth of an hour, so that a window
+// that only touches the day (a sun grazing the face) makes no interval. Returns false when the
+// sun never lights the dial that day (the list ends).
 bool writeDialHours(DataList& list, double sunrise, double sunset, double on, double off) {
-    if ((sunrise <= on && sunset < on) || off <= on) {
-        list.line("Sun off dial all the day ");
-        return false;
+    bool lit = false;
+    for (const double day : {-24.0, 0.0, 24.0}) {
+        const double from = roundHalfEven(std::max(sunrise, on + day), 2);
+        const double to = roundHalfEven(std::min(sunset, off + day), 2);
+        if (from >= to) continue;
+        list.line("Sun on dial at " + plain(from));
+        list.line("Sun off dial at " + plain(to));
+        lit = true;
     }
-    const std::string leaves = plain(sunset < off ? sunset : off);
-    if (sunrise <= on && sunset > on) {
-        list.line("Sun on dial at " + plain(on));
-        list.line("Sun off dial at " + leaves);
-    }
-    if (sunrise > on && sunrise < off) {
-        list.line("Sun on dial at " + plain(sunrise));
-        list.line("Sun off dial at " + leaves);
-    }
-    return true;
+    if (!lit) list.line("Sun off dial all the day ");
+    return lit;
 }
 
 void writeCriticalDeclinations(DataList& list) {
@@ -91,14 +94,14 @@ void writeOptionalDeclination(DataList& list) {
     m.SolarTemp = halfArc(m, -std::tan(m.SunDecl) * tanWithinRightAngle(hs * m.LatRad));
     const double W = halfArc(m, -std::tan(m.SunDecl) * tanWithinRightAngle(hs * m.StyleElevRad));
 
-    const double sunrise = roundHalfEven(12 - m.SolarTemp / 15, 2);
-    const double sunset = roundHalfEven(12 + m.SolarTemp / 15, 2);
+    const double sunrise = 12 - m.SolarTemp / 15;
+    const double sunset = 12 + m.SolarTemp / 15;
     const double S = list.deg(m.SubstyleHour);
     // A sun on the face the whole day round lights the dial from sunrise to sunset: its window
     // of 24 hours is taken around noon, so that it holds the day whatever the substyle hour.
     const double middle = W == 180 ? 12 : 12 + S / 15;
-    const double on = roundHalfEven(middle - W / 15, 2);
-    const double off = roundHalfEven(middle + W / 15, 2);
+    const double on = middle - W / 15;
+    const double off = middle + W / 15;
 
     list.plot.setForeColor(numeric::qbColor(11));
     list.line("Sun's declination = " + rounded(delta, 3));
@@ -109,8 +112,8 @@ void writeOptionalDeclination(DataList& list) {
     if (m.SolarTemp == 180) {
         list.line("Sun up all day ");
     } else {
-        list.line("Sunrise at " + plain(sunrise));
-        list.line("Sunset at " + plain(sunset));
+        list.line("Sunrise at " + rounded(sunrise, 2));
+        list.line("Sunset at " + rounded(sunset, 2));
     }
     if (list.cylindricalProgramme()) return;
     if (!writeDialHours(list, sunrise, sunset, on, off)) return;
