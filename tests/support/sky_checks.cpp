@@ -26,8 +26,7 @@ testing::AssertionResult allAtTheirAltitude(const oracle::ShadowOracle& o,
     return allSuns(
         o, points,
         [&](const DrawnPoint& p, const SunOfPoint& s) {
-            const double a = p.tag * 180 / pi;
-            return s.altitude - (a > 90 ? 180 - a : a);
+            return s.altitude - p.tag * 180 / pi;
         },
         "the altitude of the line");
 }

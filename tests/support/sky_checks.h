@@ -35,8 +35,7 @@ double offItsDeclination(const DrawnPoint& p, const SunOfPoint& s);
 double belowTheHorizon(const DrawnPoint& p, const SunOfPoint& s);
 
 // Points of the altitude lines, each tagged with its line's altitude (radians of `pi`), are
-// shadows of the sun at that altitude; altitudes past 90 (southern latitudes) draw the line of
-// 180 - a.
+// shadows of the sun at that altitude.
 testing::AssertionResult allAtTheirAltitude(const oracle::ShadowOracle& o,
                                             const std::vector<DrawnPoint>& points, double pi);
 

@@ -55,7 +55,9 @@ void PlotAltitudeLines(shell::Context& ctx) {
     const numeric::Colour colour = shell::LineColor(ctx, 10);
     plot::PlotSurface& plot = ctx.ixPlot1();
 
-    const numeric::StepRange altitudes(10, 90 - m.LatDecimal + 23.44, 10);
+    // The lines of 10, 20, ... degrees up to the highest the noon sun of the year stands, in
+    // either hemisphere; no altitude exceeds 90 degrees.
+    const numeric::StepRange altitudes(10, std::fmin(90, 90 - std::fabs(m.LatDecimal) + 23.44), 10);
     const numeric::StepRange declinations(-23.45, 23.45, 0.005 * definition);
     for (double side : {-1.0, 1.0}) {
         for (double a : altitudes) {
@@ -70,10 +72,8 @@ void PlotAltitudeLines(shell::Context& ctx) {
                     if (std::fabs(c) > 1) return;
                     const double H = side * shell::ArcCos(m, c);
                     const SkyPoint p = projectSun(m, plane, H, delta);
-                    // The sun is above the horizon: on a tilted plane its shadow falls below
-                    // the horizon line exactly when it is in front; a horizontal plane facing
-                    // up sees every such sun, one facing down none.
-                    if (sunInFront(m, hemisphere)) plotSkyPoint(plot, p, hemisphere, colour);
+                    if (castByRealSun(m, hemisphere, m.LatRad, H, delta))
+                        plotSkyPoint(plot, p, hemisphere, colour);
                 });
             }
         }
@@ -128,7 +128,7 @@ void PlotAzimuthLines(shell::Context& ctx) {
                 // plane marks the shadow of the opposite sun (the other declination of the
                 // pair, on the same vertical circle), which is as real. Unlike the height of
                 // the horizon line this test holds on a horizontal plane as well.
-                const bool above = sunAltitudeSine(m.LatRad, H, delta) > 0;
+                const bool above = sunAboveHorizon(m.LatRad, H, delta);
                 if (sunInFront(m, 1) == above) plotSkyPoint(plot, p, 1, colour);
             });
         }

@@ -66,10 +66,10 @@ void PlotAsrCurve(shell::Context& ctx) {
                                                  std::cos(delta) * std::cos(phi));
             m.HourAngleRad = h * shell::ArcCos(m, c);
             const SkyPoint p = projectSun(m, plane, m.HourAngleRad, delta);
-            // The sun is above the horizon: on a tilted plane its shadow falls below the horizon
-            // line exactly when it is in front; a horizontal plane facing up sees every such sun,
-            // one facing down none.
-            if (sunInFront(m, h)) plotSkyPoint(plot, p, h, kAsrColour);
+            // Where the noon sun does not rise (beyond the polar circles) the Asr altitude comes
+            // out negative: there is no Asr that day.
+            if (castByRealSun(m, h, phi, m.HourAngleRad, delta))
+                plotSkyPoint(plot, p, h, kAsrColour);
         });
     }
 }

@@ -144,7 +144,7 @@ void PlotQibla(shell::Context& ctx) {
         return numeric::skip([&] {
             m.HourAngleRad = H;
             point = projectSun(m, plane, H, delta);
-            inFront = sunInFront(m, h) && sunAltitudeSine(phi, H, delta) > 0;
+            inFront = castByRealSun(m, h, phi, H, delta);
         });
     };
     // Only the shadow of a sun above the horizon and in front of the plane is drawn; on a

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "dials/sky.h"
 #include "numeric/checked.h"
 
 namespace dials::sky_lines {
@@ -23,8 +24,8 @@ SkyPoint projectSun(shell::Module1& m, const SkyPlane& plane, double H, double d
             numeric::checkedDiv(plane.length * B, m.PointY)};
 }
 
-double sunAltitudeSine(double phi, double H, double delta) {
-    return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(H);
+bool sunAboveHorizon(double phi, double H, double delta) {
+    return aboveHorizon(sunDirection(phi, H, delta));
 }
 
 void plotSkyPoint(plot::PlotSurface& plot, const SkyPoint& p, double hemisphere,

@@ -36,8 +36,16 @@ inline bool sunInFront(const shell::Module1& m, double hemisphere) {
     return hemisphere * m.PointY > 0;
 }
 
-// The sine of the sun's altitude at hour angle H and declination delta, latitude phi (radians).
-double sunAltitudeSine(double phi, double H, double delta);
+// Whether the sun of hour angle H and declination delta at the latitude phi (radians) stands
+// above the horizon (dials::aboveHorizon).
+bool sunAboveHorizon(double phi, double H, double delta);
+
+// Whether the point of the last projectSun is a shadow a real sun casts: its sun stands above
+// the horizon and in front of the plane. Every sky line draws only such points.
+inline bool castByRealSun(const shell::Module1& m, double hemisphere, double phi, double H,
+                          double delta) {
+    return sunInFront(m, hemisphere) && sunAboveHorizon(phi, H, delta);
+}
 
 // Sends a sky-line point to the plot: (x, -y) in the north, (-x, y) in the south.
 void plotSkyPoint(plot::PlotSurface& plot, const SkyPoint& p, double hemisphere,

@@ -38,6 +38,9 @@ testing::AssertionResult allAtTheAsr(const oracle::ShadowOracle& o, double lat,
         return s.altitude - asrAltitude(lat, p.tag);
     });
     if (!r) return r;
+    // Where the noon sun does not rise the formula gives a negative altitude: no Asr.
+    r = check("the sky above the horizon", belowTheHorizon);
+    if (!r) return r;
     return check("the afternoon", [](const DrawnPoint&, const SunOfPoint& s) {
         return s.sun.hourAngle > 0 ? 0 : s.sun.hourAngle - 1;
     });
@@ -52,6 +55,8 @@ const std::vector<PlaneCase> kCases = {
     {{-35, 20, -30}, Variable::Y},  {{-40, 170, 0}, Variable::X},
     {{-30, 0, -90}, Variable::X},   {{-30, 40, -90}, Variable::X},
     {{-10, -20, 0}, Variable::X},   {{-52, -40, 25}, Variable::Y},
+    // Beyond the polar circles, where the sun does not rise in winter.
+    {{80, 0, 0}, Variable::X},      {{-75, 10, 0}, Variable::Y},
 };
 
 class AsrOnOracle : public testing::TestWithParam<PlaneCase> {};

@@ -32,6 +32,8 @@ const std::vector<PlaneCase> kCases = {
     {{45, 30, 90}, Variable::X},    {{-30, -20, -90}, Variable::X},
     {{45, 0, -90}, Variable::X},    {{-30, 0, 90}, Variable::X},    {{45, 30, 70}, Variable::X},
     {{30, -40, 50}, Variable::Y},
+    // Beyond the polar circles, where the noon sun of the year stands at most some 30 degrees.
+    {{-70, 0, 0}, Variable::X},     {{80, 10, 0}, Variable::X},     {{-75, 160, 20}, Variable::Y},
 };
 
 class AltitudeLinesOnOracle : public testing::TestWithParam<PlaneCase> {};
@@ -42,10 +44,12 @@ TEST_P(AltitudeLinesOnOracle, EveryPointIsARealShadowAtItsAltitude) {
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(PlotAltitudeLines);  // tagged with the altitude, radians
     EXPECT_EQ(d.withColour(numeric::qbColor(10)).size(), d.points.size());
-    // A typed +-90 is the horizontal dial facing up in either hemisphere: it is lit.
-    EXPECT_GT(d.points.size(), 500u);
+    // A typed +-90 is the horizontal dial facing up in either hemisphere: it is lit. Beyond the
+    // polar circles only the lines up to the highest noon sun are drawn.
+    EXPECT_GT(d.points.size(), 250u);
     const oracle::ShadowOracle o = dial.oracle();
     EXPECT_TRUE(allAtTheirAltitude(o, d.points, dial.m().Pi));
+    EXPECT_TRUE(allSuns(o, d.points, belowTheHorizon, "the sky above the horizon"));
     EXPECT_TRUE(allSuns(
         o, d.points,
         [](const DrawnPoint&, const SunOfPoint& s) {
