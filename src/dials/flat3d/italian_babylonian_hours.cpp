@@ -21,6 +21,7 @@
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
+#include "dials/vec3.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -52,11 +53,11 @@ constexpr double kGrazingSine = 1e-9;
 
 // Whether the sun in the direction d (from a point of the line of H to the tip) stands above
 // the horizon on the family's half of the turned horizon.
-bool castAtTheHour(const WorldPoint& d, double H, double phi) {
-    const double size = std::sqrt(d.X * d.X + d.Y * d.Y + d.Z * d.Z);
-    if (!(d.Z > kGrazingSine * size)) return false;
-    const double across = d.X * std::cos(H) + d.Y * std::sin(phi) * std::sin(H) -
-                          d.Z * std::cos(phi) * std::sin(H);
+bool castAtTheHour(const Vec3& d, double H, double phi) {
+    const double size = length(d);
+    if (!(d.z > kGrazingSine * size)) return false;
+    const double across = d.x * std::cos(H) + d.y * std::sin(phi) * std::sin(H) -
+                          d.z * std::cos(phi) * std::sin(H);
     return H > 0 ? across < -kGrazingSine * size : across > kGrazingSine * size;
 }
 
@@ -65,7 +66,7 @@ void drawFamily(shell::Context& ctx, const HourFamily& family) {
     m.PlaneCoefSaveY = m.PlaneCoefY;
     m.PlaneCoefSaveZ = m.PlaneCoefZ;
     const PlaneGeometry g = PlaneGeometry::from(m);
-    const WorldPoint tip = tipOf(g);
+    const Vec3 tip = tipOf(g);
     const double sf = std::sin(g.phi), cf = std::cos(g.phi);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, family.colour);
@@ -74,11 +75,11 @@ void drawFamily(shell::Context& ctx, const HourFamily& family) {
         const double H = hourLoop * m.Pi / 180;
         m.HourAngleRad = H;
         const double sinH = std::sin(H), cosH = std::cos(H);
-        const WorldPoint normal{cf * sinH, sf * cf * (1 - cosH), sf * sf + cf * cf * cosH};
+        const Vec3 normal{cf * sinH, sf * cf * (1 - cosH), sf * sf + cf * cf * cosH};
         plotLineInArea(plot, colour, sectionOfPlane(g, normal, tip), [&](const DialPoint& p) {
-            const WorldPoint P = g.worldOf(p);
-            m.ItalBabLoop = P.Z;
-            return castAtTheHour({tip.X - P.X, tip.Y - P.Y, tip.Z - P.Z}, H, g.phi);
+            const Vec3 P = g.face.world(p);
+            m.ItalBabLoop = P.z;
+            return castAtTheHour(tip - P, H, g.phi);
         });
     });
 }

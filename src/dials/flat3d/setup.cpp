@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
