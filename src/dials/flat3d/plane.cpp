@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/tolerance.h"
@@ -53,7 +54,7 @@ void storeDeclinationEccentricities(shell::Module1& m) {
     auto store = [&](double& target, double degrees) {
         numeric::assignOrSkip(target, [&] { return conicEccentricity(g, degrees * m.Pi / 180); });
     };
-    store(m.ZodiacLimit2345, 23.45);
+    store(m.ZodiacLimit2345, kSolsticeDeg);
     store(m.ZodiacLimit20, 20);
     store(m.ZodiacLimit115, 11.5);
 }

@@ -44,9 +44,9 @@ void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g);
 // numeric::NumericFailure when it cannot be computed.
 double conicEccentricity(const PlaneGeometry& g, double delta);
 
-// Keeps for the technical data the eccentricities of the declination lines of 23.45, 20 and
-// 11.5 degrees in ZodiacLimit2345, ZodiacLimit20 and ZodiacLimit115; one that cannot be
-// computed is left as it was.
+// Keeps for the technical data the eccentricities of the declination lines of the solstices
+// (kSolsticeDeg), 20 and 11.5 degrees in ZodiacLimit2345, ZodiacLimit20 and ZodiacLimit115; one
+// that cannot be computed is left as it was.
 void storeDeclinationEccentricities(shell::Module1& m);
 
 }  // namespace dials::flat3d
