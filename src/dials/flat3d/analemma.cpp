@@ -8,7 +8,9 @@
 
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
+#include "dials/sky.h"
 #include "dials/sun_series.h"
+#include "dials/vec3.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/step_loop.h"
@@ -25,7 +27,7 @@ enum class FreeVariable { X, Y };
 // The point of the dial plane on the line through the tip T = (X0, Y0, Z0) along the sun.
 // In the programme's folded frame the sun has hour angle -H (west positive) and declination
 // -dw: dw and H already carry the hemisphere sign.
-WorldPoint shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double dw) {
+Vec3 shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double dw) {
     const double sf = std::sin(g.phi), cf = std::cos(g.phi);
     const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
     const double tanH = std::tan(H), sinH = std::sin(H), tanDw = std::tan(dw);
@@ -42,16 +44,10 @@ WorldPoint shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, d
 // that the point lies on the ray from the tip away from the sun. On the other days the line
 // through the tip meets the plane on the sun's side (the sun is behind the plane) or the sun is
 // down: no shadow falls there.
-bool castByTheSun(const PlaneGeometry& g, double Y0, double Z0, const WorldPoint& w, double H,
+bool castByTheSun(const PlaneGeometry& g, double Y0, double Z0, const Vec3& w, double H,
                   double dw) {
-    const double sf = std::sin(g.phi), cf = std::cos(g.phi);
-    const double cosD = std::cos(-dw), sinD = std::sin(-dw);
-    const double hw = -H;
-    const double sx = -cosD * std::sin(hw);
-    const double sy = -cosD * std::cos(hw) * sf + sinD * cf;
-    const double sz = cosD * std::cos(hw) * cf + sinD * sf;
-    const double towardsTip = (g.X0 - w.X) * sx + (Y0 - w.Y) * sy + (Z0 - w.Z) * sz;
-    return sz > 0 && towardsTip > 0;
+    const Vec3 sun = sunDirection(g.phi, -H, -dw);
+    return aboveHorizon(sun) && dot(Vec3{g.X0, Y0, Z0} - w, sun) > 0;
 }
 
 void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
@@ -73,9 +69,9 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
             m.ConicA115 = sun.doubleLongitudeSine;
             const double H = sun.equationOfTime() * hemisphere + m.LonCorrRad;
             const double dw = -sun.declination * hemisphere;
-            const WorldPoint w = shadowOfDay(g, Y0, Z0, H, dw);
+            const Vec3 w = shadowOfDay(g, Y0, Z0, H, dw);
             cast = castByTheSun(g, Y0, Z0, w, H, dw);
-            return g.dialOf(w);
+            return g.face.dialOf(w);
         });
         if (p && cast) plotDialPoint(plot, *p, colour);
     }

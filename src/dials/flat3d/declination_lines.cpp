@@ -4,30 +4,24 @@
 // horizon. Both variables draw them alike; the tip's coordinates are saved and the
 // eccentricities kept for the technical data.
 
-#include <cmath>
-
 #include "dials/cone_sections.h"
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
+#include "dials/plot_line.h"
+#include "dials/sky.h"
 
 namespace dials::flat3d {
 
 namespace {
-
-Vec3 vectorOf(const WorldPoint& w) { return {w.X, w.Y, w.Z}; }
 
 void drawDeclinationLines(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.PlaneCoefSaveY = m.PlaneCoefY;
     m.PlaneCoefSaveZ = m.PlaneCoefZ;
     const PlaneGeometry g = PlaneGeometry::from(m);
-    const ConeFrame frame{vectorOf(tipOf(g)), vectorOf(g.worldOf({1, 0})),
-                          vectorOf(g.worldOf({0, 1})),
-                          {0, std::cos(g.phi), std::sin(g.phi)}};
-    plotSunlitConeSections(ctx.ixPlot1(), frame,
-                           declinationLinePairs(ctx),
-                           m.Pi, kLineStep);
+    const ConeFrame frame{tipOf(g), g.face.right, g.face.up, celestialPole(g.phi)};
+    plotSunlitConeSections(ctx.ixPlot1(), frame, declinationLinePairs(ctx), m.Pi, kLineStep);
     storeDeclinationEccentricities(m);
 }
 

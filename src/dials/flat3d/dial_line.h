@@ -1,28 +1,48 @@
 #pragma once
 // Straight lines of the dial plane: the line in which the dial meets a plane through the style
-// tip (an hour plane, the meridian, the plane of the equator). Each is drawn across the plot
-// area by plotLineInArea (dials/plot_line.h), 2 mm apart along the dial axis the line runs most
-// along: a line that keeps one world coordinate (almost) constant, such as the noon line or an
-// hour line lying almost in a meridian plane, is drawn as densely as any other, whichever
-// coordinate the programme's free variable steps.
+// tip (an hour plane, the meridian, the plane of the equator), and which points of an hour line
+// the tip's shadow reaches. Each line is drawn across the plot area by plotLineInArea
+// (dials/plot_line.h), 2 mm apart along the dial axis the line runs most along: a line that keeps
+// one world coordinate (almost) constant, such as the noon line or an hour line lying almost in a
+// meridian plane, is drawn as densely as any other, whichever coordinate the programme's free
+// variable steps.
 
 #include <optional>
 
 #include "dials/flat3d/plane.h"
 #include "dials/plot_line.h"
+#include "dials/sky.h"
+#include "dials/vec3.h"
 
 namespace dials::flat3d {
 
 // The style tip of the plane.
-inline WorldPoint tipOf(const PlaneGeometry& g) { return {g.X0, g.Y0, g.Z0}; }
+inline Vec3 tipOf(const PlaneGeometry& g) { return {g.X0, g.Y0, g.Z0}; }
 
 // The line in which the dial plane meets the plane through the point `through` with the normal
 // `normal`; none when the two planes are parallel.
-std::optional<DialLine> sectionOfPlane(const PlaneGeometry& g, const WorldPoint& normal,
-                                       const WorldPoint& through);
+std::optional<DialLine> sectionOfPlane(const PlaneGeometry& g, const Vec3& normal,
+                                       const Vec3& through);
 
-// The line of hour angle H (radians, east positive): where the dial meets the plane through the
-// tip that contains the polar axis and the sun of H.
+// The line of hour angle H (radians, east positive): where the dial meets the hour plane of H
+// through the tip.
 std::optional<DialLine> hourLine(const PlaneGeometry& g, double H);
+
+// Which points of the line of hour angle H (radians, east positive) the tip's shadow reaches:
+// the half of the hour plane the suns of H light (dials::HourPlaneHalf, whose hour angles count
+// west positive), from the centre on. Beyond the centre lies the line of H + 180; a flat dial
+// keeps it whole when a sun of that hour lights it on some day of the year (above the horizon,
+// in front of the plane), unless the caller draws it as a line of its own. A plane parallel to
+// the polar axis has no centre: each whole line is the line of H or wholly that of H + 180, kept
+// by the same rule (on an east wall the line of loop value 2 p.m. is that of 2 a.m., which no sun
+// above the horizon reaches).
+inline auto litPartOfHourLine(const PlaneGeometry& g, double H, double pi,
+                              bool otherHalfDrawnElsewhere) {
+    const HourPlaneHalf half(g.phi, -H, pi, otherHalfDrawnElsewhere);
+    const bool wholeExtension = half.otherHalfLitInTheYear(tipOf(g));
+    return [g, half, wholeExtension](const DialPoint& p) {
+        return wholeExtension || half.onOwnHalf(tipOf(g) - g.face.world(p));
+    };
+}
 
 }  // namespace dials::flat3d

@@ -1,20 +1,20 @@
 // Hour lines: the hour line of hour angle H (positive towards the east) is the intersection of
-// the dial plane with the plane through the style tip that contains the polar axis
-// (0, cos phi, sin phi) and the direction (sin H, -cos H sin phi, cos H cos phi). Each line is a
-// run of points across the plot area (see dial_line.h). The half of the line from the centre on
-// which the shadow of hour H falls is always drawn; beyond the centre lies the line of H + 180,
-// drawn only when the sun of that hour can light it (see LitHourLine).
+// the dial plane with the hour plane of H through the style tip (dials/sky.h, which counts hour
+// angles west positive: it is given -H). Each line is a run of points across the plot area (see
+// dial_line.h). The half of the line from the centre on which the shadow of hour H falls is
+// always drawn; beyond the centre lies the line of H + 180, drawn only when the sun of that hour
+// can light it (see litPartOfHourLine).
 
 #include <cmath>
 
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
-#include "dials/six_oclock.h"
 #include "dials/flat3d/procedures.h"
+#include "dials/six_oclock.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
-#include "shell/helpers.h"
 #include "numeric/tolerance.h"
+#include "shell/helpers.h"
 
 namespace dials::flat3d {
 
@@ -81,9 +81,9 @@ void drawHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
     numeric::countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
         const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
         m.HourAngleRad = hourAngle(m, hourLoop, E);
-        const LitHourLine lit(g, m.HourAngleRad, m.Pi, bothSix && isSixOClock(hourLoop));
         plotLineInArea(plot, colour, hourLine(g, m.HourAngleRad),
-                       [&](const DialPoint& p) { return lit.keeps(p); });
+                       litPartOfHourLine(g, m.HourAngleRad, m.Pi,
+                                         bothSix && isSixOClock(hourLoop)));
     });
 }
 

@@ -1,27 +1,27 @@
 // Italian hours (counted from the last sunset) and Babylonian hours (counted from sunrise). The
 // line of one such hour is where the dial plane meets the plane through the style tip that is
-// the horizon turned about the polar axis by an angle H (positive towards the east); its normal
-// is the zenith turned the same way,
-//   n(H) = (cos phi sin H, sin phi cos phi (1 - cos H), sin^2 phi + cos^2 phi cos H).
-// In the north H = 15 k is the Italian hour 24 - k and H = -15 k the Babylonian hour k. One line
+// the horizon turned about the polar axis by an angle H (positive towards the east; the sky of
+// dials/sky.h turns it by -H, west positive): its normal is the zenith turned the same way. In
+// the north H = 15 k is the Italian hour 24 - k and H = -15 k the Babylonian hour k. One line
 // per whole hour whatever the hour fraction, taken along itself across the plot area (see
 // dial_line.h), each point kept only where the sun of that hour casts it: the sun that stands in
 // the direction from the point to the tip is above the horizon, and on the half of the turned
 // horizon that belongs to the family. The turned circle is the horizon's western half (the
 // sunsets, turned east: the Italian hours) and its eastern half (the sunrises, turned west: the
-// Babylonian hours), parted by the meridian plane turned the same way, whose normal is the
-// east point turned by H, E(H) = (cos H, sin phi sin H, -cos phi sin H). On the rest of the
-// line the same circle carries the other family's hour of the same number, or a sun at night.
-// The folded southern dial runs its Italian hours over the Babylonian range of the north (its
-// sun turns the other way), so the half follows the sign of H in both hemispheres. The line of
-// H = 0 is the horizon itself, which no sun above the horizon casts.
-
-#include <cmath>
+// Babylonian hours), parted by the meridian plane turned the same way (HourPlaneHalf::
+// ofTurnedHorizon). On the rest of the line the same circle carries the other family's hour of
+// the same number, or a sun at night. The folded southern dial runs its Italian hours over the
+// Babylonian range of the north (its sun turns the other way), so the half follows the sign of H
+// in both hemispheres: the setting half for H > 0, the rising half otherwise. The line of H = 0
+// is the horizon itself, which no sun above the horizon casts.
 
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
+#include "dials/sky.h"
+#include "dials/vec3.h"
 #include "numeric/step_loop.h"
+#include "numeric/tolerance.h"
 #include "shell/helpers.h"
 
 namespace dials::flat3d {
@@ -44,20 +44,15 @@ HourFamily babylonianHours(const shell::Module1& m) {
     return {-90.0 * (1 + m.HemisphereSign), 90.0 * (1 - m.HemisphereSign), 13};
 }
 
-// A sun this close to the horizon (the sine of its altitude, relative) casts no shadow: the
-// line of H = 0, the horizon, is computed a rounding error above or below it. Likewise a sun
-// this close to the turned meridian plane, where the line passes from one family to the other
-// (the sun of the day circle that grazes the horizon), is left to neither.
-constexpr double kGrazingSine = 1e-9;
-
-// Whether the sun in the direction d (from a point of the line of H to the tip) stands above
-// the horizon on the family's half of the turned horizon.
-bool castAtTheHour(const WorldPoint& d, double H, double phi) {
-    const double size = std::sqrt(d.X * d.X + d.Y * d.Y + d.Z * d.Z);
-    if (!(d.Z > kGrazingSine * size)) return false;
-    const double across = d.X * std::cos(H) + d.Y * std::sin(phi) * std::sin(H) -
-                          d.Z * std::cos(phi) * std::sin(H);
-    return H > 0 ? across < -kGrazingSine * size : across > kGrazingSine * size;
+// Whether the sun in the direction d (from a point of the line to the tip) stands above the
+// horizon on the family's half of the turned horizon. A sun within kStoredPiResidue (the sine of
+// its altitude, relative) of the horizon casts no shadow: the line of H = 0, the horizon, is
+// computed a rounding error above or below it. Likewise a sun that close to the turned meridian
+// plane, where the line passes from one family to the other (the sun of the day circle that
+// grazes the horizon), is left to neither.
+bool castAtTheHour(const Vec3& d, const HourPlaneHalf& half) {
+    const double grazing = numeric::kStoredPiResidue * length(d);
+    return d.z > grazing && half.along(d) > grazing;
 }
 
 void drawFamily(shell::Context& ctx, const HourFamily& family) {
@@ -65,21 +60,20 @@ void drawFamily(shell::Context& ctx, const HourFamily& family) {
     m.PlaneCoefSaveY = m.PlaneCoefY;
     m.PlaneCoefSaveZ = m.PlaneCoefZ;
     const PlaneGeometry g = PlaneGeometry::from(m);
-    const WorldPoint tip = tipOf(g);
-    const double sf = std::sin(g.phi), cf = std::cos(g.phi);
+    const Vec3 tip = tipOf(g);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, family.colour);
 
     numeric::countedLoop(m.HourLoop, family.from, family.to, 15, [&](double hourLoop) {
         const double H = hourLoop * m.Pi / 180;
         m.HourAngleRad = H;
-        const double sinH = std::sin(H), cosH = std::cos(H);
-        const WorldPoint normal{cf * sinH, sf * cf * (1 - cosH), sf * sf + cf * cf * cosH};
-        plotLineInArea(plot, colour, sectionOfPlane(g, normal, tip), [&](const DialPoint& p) {
-            const WorldPoint P = g.worldOf(p);
-            m.ItalBabLoop = P.Z;
-            return castAtTheHour({tip.X - P.X, tip.Y - P.Y, tip.Z - P.Z}, H, g.phi);
-        });
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(g.phi, -H, m.Pi, H > 0);
+        plotLineInArea(plot, colour, sectionOfPlane(g, turnedHorizonNormal(g.phi, -H), tip),
+                       [&](const DialPoint& p) {
+                           const Vec3 P = g.face.world(p);
+                           m.ItalBabLoop = P.z;
+                           return castAtTheHour(tip - P, half);
+                       });
     });
 }
 

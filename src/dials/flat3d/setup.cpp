@@ -5,8 +5,9 @@
 
 #include <cmath>
 
-#include "dials/flat3d/plane.h"
+#include "dials/face.h"
 #include "dials/flat3d/procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
 #include "numeric/rounding.h"
@@ -35,7 +36,7 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     m.HourStep = checkedDiv(15, in.number("TxtHour"));
     m.PointStep = checkFinite(in.number("txt_Definition") / 100);
     m.Pi = 3.141592654;
-    m.ConeCoef2345 = coneCoefficient(m, 23.45);
+    m.ConeCoef2345 = coneCoefficient(m, kSolsticeDeg);
     m.ConeCoef20 = coneCoefficient(m, 20);
     m.ConeCoef115 = coneCoefficient(m, 11.5);
 
@@ -67,9 +68,11 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     const double S = m.StyleLength3D;
     const double D = m.WallDeclRad;
     const double R = m.ReclRad;
-    m.PlaneCoefX = -S * std::sin(D) * std::cos(R);
-    m.PlaneCoefY = -S * std::cos(D) * std::cos(R);
-    m.PlaneCoefZ = S * std::sin(R);
+    // The style tip stands S out of the face.
+    const Vec3 tip = S * Face::declining(D, R).out;
+    m.PlaneCoefX = tip.x;
+    m.PlaneCoefY = tip.y;
+    m.PlaneCoefZ = tip.z;
 
     const double phi = m.LatRad;
     // For a plane perpendicular to the polar axis the sine is 1, which rounding may overshoot.

@@ -11,6 +11,7 @@
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -40,14 +41,12 @@ void drawHorizonLine(shell::Context& ctx) {
     for (double t : pointRange()) plot.xPset(t, -v, colour);
 }
 
-// The noon line of either variable: the line of the meridian plane through the tip, X = X0,
-// each point drawn where the shadow reaches it.
+// The noon line of either variable: the hour line of 0, the line of the meridian plane through
+// the tip, X = X0, each point drawn where the shadow reaches it.
 void drawNoonLine(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    const LitHourLine lit(g, 0, ctx.m.Pi);
-    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, kNoonColour),
-                   sectionOfPlane(g, WorldPoint{1, 0, 0}, tipOf(g)),
-                   [&](const DialPoint& p) { return lit.keeps(p); });
+    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, kNoonColour), hourLine(g, 0),
+                   litPartOfHourLine(g, 0, ctx.m.Pi, false));
 }
 
 // The equinoctial of either variable, whole. On the equator the plane of the equator is
@@ -65,8 +64,7 @@ void drawEquinoctialLine(shell::Context& ctx) {
             plot.xLine(u0, 0, u0, std::fmax(0.0, plot.QuadranteH() - plot.ShiftY()), colour);
         return;
     }
-    const WorldPoint pole{0, std::cos(g.phi), std::sin(g.phi)};
-    plotLineInArea(plot, colour, sectionOfPlane(g, pole, tipOf(g)),
+    plotLineInArea(plot, colour, sectionOfPlane(g, celestialPole(g.phi), tipOf(g)),
                    [](const DialPoint&) { return true; });
 }
 
