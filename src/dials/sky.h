@@ -19,12 +19,13 @@
 // cos(delta) (cos H q + sin H w) + sin(delta) p.
 
 #include "dials/vec3.h"
+#include "shell/module1.h"
 
 namespace dials {
 
-// The sun's greatest declination through the year, degrees: the declination lines of the
-// solstices, and the bound of "a sun of the year".
-inline constexpr double kSolsticeDeg = 23.45;
+// The sun's greatest declination through the year, degrees (the one the technical-data list
+// uses too).
+using shell::kSolsticeDeg;
 
 // The celestial pole above the horizon of the northern hemisphere's latitude phi (below it for a
 // southern one): (0, cos phi, sin phi).

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "dials/sky.h"
 #include "dials/sky_lines/sky_lines.h"
 #include "dials/sky_lines/sky_projection.h"
 #include "numeric/checked.h"
@@ -58,7 +59,7 @@ void PlotAltitudeLines(shell::Context& ctx) {
     // The lines of 10, 20, ... degrees up to the highest the noon sun of the year stands, in
     // either hemisphere; no altitude exceeds 90 degrees.
     const numeric::StepRange altitudes(10, std::fmin(90, 90 - std::fabs(m.LatDecimal) + 23.44), 10);
-    const numeric::StepRange declinations(-23.45, 23.45, 0.005 * definition);
+    const numeric::StepRange declinations(-kSolsticeDeg, kSolsticeDeg, 0.005 * definition);
     for (double side : {-1.0, 1.0}) {
         for (double a : altitudes) {
             m.HourAngleRad = a * m.Pi / 180;

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "dials/sky.h"
 #include "dials/sky_lines/sky_lines.h"
 #include "dials/sky_lines/sky_projection.h"
 #include "numeric/checked.h"
@@ -54,7 +55,7 @@ void PlotAsrCurve(shell::Context& ctx) {
     const SkyPlane plane{phi, m.WallDeclRad, m.Pi / 2 - R, length};
     plot::PlotSurface& plot = ctx.ixPlot1();
 
-    for (double decl : numeric::StepRange(-23.45, 23.45, 0.05)) {
+    for (double decl : numeric::StepRange(-kSolsticeDeg, kSolsticeDeg, 0.05)) {
         m.SunDecl = decl;
         numeric::skip([&] {
             const double delta = decl * m.Pi / 180;

@@ -10,6 +10,7 @@
 
 #include <cmath>
 
+#include "dials/sky.h"
 #include "dials/sky_lines/sky_lines.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
@@ -56,7 +57,7 @@ void PlotAsymptotes(shell::Context& ctx) {
     const double tanE = std::tan(e), cosE = std::cos(e), sinE = std::sin(e);
     m.PlaneCoefY = tanE * L;
     const double P = m.PlaneCoefY;
-    const double t2345 = std::tan(23.45 * m.Pi / 180);
+    const double t2345 = std::tan(kSolsticeDeg * m.Pi / 180);
     m.ConeCoef2345 = checkedDiv(1, t2345 * t2345);
     m.ConicTerm = sinE * sinE - m.ConeCoef2345 * cosE * cosE;
     const double T = m.ConicTerm;

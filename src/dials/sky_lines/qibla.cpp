@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dials/sky.h"
 #include "dials/sky_lines/sky_lines.h"
 #include "dials/sky_lines/sky_projection.h"
 #include "numeric/checked.h"
@@ -162,7 +163,7 @@ void PlotQibla(shell::Context& ctx) {
         }
         // The name at the solstice end of the curve; where the sun never stands in the place's
         // direction at the solstice, at the last point the loop computed.
-        const double solstice = 23.45 * h * m.Pi / 180;
+        const double solstice = kSolsticeDeg * h * m.Pi / 180;
         const std::vector<double> hours = hoursAt(solstice);
         if (!hours.empty() && shadowAt(solstice, hours.front())) draw();
         plot.setForeColor(kGreen);
