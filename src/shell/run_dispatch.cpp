@@ -68,32 +68,70 @@ const ChainEntry* firstChecked(const InputRecord& in) {
     return nullptr;
 }
 
-// The step boxes are checked before anything is drawn: an hour fraction or a definition finer
-// than any drawing can show would only make the run take hours and all the memory there is.
-// Every programme reads the hour fraction; the definition is checked where a programme of this
-// run (the chain's, the flat 3D one), or the lines of equal altitude it draws when ticked,
-// reads it. Returns the refusal, or "".
-std::string stepRefusal(const Context& ctx, const ChainEntry* chained, bool inclined) {
+std::string notStarted(std::string_view reason) {
+    return "The drawing was not started: " + std::string(reason) + " Please check the inputs.";
+}
+
+// A box's caption as the main window shows it, without its trailing blanks.
+std::string caption(const InputRecord& in, std::string_view label) {
+    std::string text = in.text(label);
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+// The boxes every programme reads are checked before anything is drawn, so that each input a
+// run cannot draw is refused in one way, naming its box, whichever programme was chosen:
+// - an hour fraction or a definition finer than any drawing can show would only make the run
+//   take hours and all the memory there is, and a negative one draws nothing. Every programme
+//   reads the hour fraction; the definition is checked where a programme of this run (the
+//   chain's, the flat 3D one), or the lines of equal altitude it draws when ticked, reads it.
+//   A box left at 0 (or empty) is the programmes' concern: they stop on it with a message;
+// - a style of no length, or one standing behind the dial, casts no shadow on the dial; every
+//   programme reads it. Nor is there a cylinder of a radius (or a parabola of a radius of
+//   curvature) of 0 or below;
+// - a length so large that the dial's arithmetic would overflow on it.
+// Returns the refusal, or "".
+std::string inputRefusal(const Context& ctx, const ChainEntry* chained, bool inclined) {
     if (chained == nullptr && !inclined) return {};
     const InputRecord& in = ctx.inputs;
 
-    if (std::fabs(in.number("TxtHour")) > MaxHourFraction)
-        return "The drawing was not started: the Hour fraction box may be at most " +
-               numeric::toText(MaxHourFraction) +
-               ", a line every minute; finer lines cannot be told apart on any dial. Please "
-               "check the inputs.";
+    const double hours = in.number("TxtHour");
+    if (std::fabs(hours) > MaxHourFraction)
+        return notStarted("the Hour fraction box may be at most " +
+                          numeric::toText(MaxHourFraction) +
+                          ", a line every minute; finer lines cannot be told apart on any dial.");
+    if (hours < 0)
+        return notStarted(
+            "the Hour fraction box may not be below 0: 1 draws the hours, 2 the halves, 4 the "
+            "quarters.");
     auto readsDefinition = [&](std::string_view item) {
         return programmeEnables(item, "txt_Definition") ||
                (programmeEnables(item, "ckAlt") && ticked(ctx, "ckAlt"));
     };
     const bool definitionRead = (chained && readsDefinition(chained->item)) ||
                                 (inclined && readsDefinition("M_Inclinati"));
-    const double definition = std::fabs(in.number("txt_Definition"));
-    if (definitionRead && definition > 0 && definition < MinDefinition)
-        return "The drawing was not started: the Definition box may not be below " +
-               numeric::toText(MinDefinition) +
-               "; a finer step draws more points than any drawing can show. Please check the "
-               "inputs.";
+    const double definition = in.number("txt_Definition");
+    if (definitionRead && definition != 0 && definition < MinDefinition)
+        return notStarted("the Definition box may not be below " + numeric::toText(MinDefinition) +
+                          (definition < 0
+                               ? "; a negative step draws no line at all."
+                               : "; a finer step draws more points than any drawing can show."));
+
+    const double style = in.number("txtStilo");
+    if (!(style > 0))
+        return notStarted("the Perpendicular style box must hold a length above 0: a style of "
+                          "no length, or one standing behind the dial, casts no shadow on it.");
+    const bool radiusRead = chained && programmeEnables(chained->item, "txtRadius");
+    const double radius = in.number("txtRadius");
+    if (radiusRead && !(radius > 0))
+        return notStarted("the " + caption(in, "lblradius") +
+                          " box must hold a length above 0: there is no cylinder without one.");
+    auto tooLarge = [](const std::string& box) {
+        return notStarted("the " + box + " box holds a length beyond any dial: the inputs lead to " +
+                          std::string(describe(numeric::FailureKind::Overflow)) + ".");
+    };
+    if (!(style < MaxLength)) return tooLarge("Perpendicular style");
+    if (radiusRead && !(radius < MaxLength)) return tooLarge(caption(in, "lblradius"));
     return {};
 }
 
@@ -117,7 +155,7 @@ bool Command1_Click(Context& ctx, const DriverTable& drivers) {
 
         const ChainEntry* chained = firstChecked(in);
         const bool inclined = in.checked("M_Inclinati");
-        if (const std::string refusal = stepRefusal(ctx, chained, inclined); !refusal.empty()) {
+        if (const std::string refusal = inputRefusal(ctx, chained, inclined); !refusal.empty()) {
             ctx.services.messageBox(refusal);
             return false;
         }

@@ -34,12 +34,17 @@ struct DriverTable {
 // the programmes' loops. A run may spend RunRoundBudget rounds, all loops together.
 inline constexpr double MaxHourFraction = 60;
 inline constexpr double MinDefinition = 0.1;
+// No length (style, radius) may reach MaxLength metres: far beyond any dial, and small enough
+// that the products of a few lengths in the dial's arithmetic stay finite.
+inline constexpr double MaxLength = 1e100;
 inline constexpr std::size_t RunRoundBudget = 6'000'000;
 
 // Run: enables cmdData, sets DeclSign, EastSign and HemisphereSign, calls the driver of the first
 // checked programme in the fixed order, then the flat 3D driver when M_Inclinati is checked.
-// Before any driver is called, an hour fraction or a definition beyond the bounds above is
-// refused with a message naming the box, and nothing is drawn. A failure that escapes a driver
+// Before any driver is called, an hour fraction or a definition beyond the bounds above or
+// negative, a style of 0 or below, a radius of 0 or below (where the programme reads one) is
+// refused with a message naming the box, and a length beyond MaxLength with the message of a
+// number too large; nothing is drawn then. A failure that escapes a driver
 // (a numerical failure in a reader or a set-up), or a loop the run's budget of rounds cannot
 // pay, stops the run there: what was drawn stays, the busy cursor is already restored, the user
 // is told what went wrong, and the process goes on. Returns false when the run stopped that way.

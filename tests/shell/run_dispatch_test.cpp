@@ -152,7 +152,7 @@ TEST_F(RunDispatch, AnyOtherErrorOfADriverIsContainedToo) {
     EXPECT_NE(system.services.messages[0].find("broken"), std::string::npos);
 }
 
-TEST_F(RunDispatch, StepsFinerThanAnyDrawingAreRefusedBeforeAnyDriverRuns) {
+TEST_F(RunDispatch, StepsFinerThanAnyDrawingOrBoxesNoDialCanTakeAreRefusedBeforeAnyDriverRuns) {
     auto refused = [&](const char* box) {
         const std::size_t before = system.services.messages.size();
         const bool completed = run();
@@ -169,7 +169,29 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingAreRefusedBeforeAnyDriverRuns) {
         EXPECT_TRUE(refused("Hour fraction")) << item.name;
         in.setText("TxtHour", "-61");
         EXPECT_TRUE(refused("Hour fraction")) << item.name;
+        in.setText("TxtHour", "-2");
+        EXPECT_TRUE(refused("Hour fraction")) << item.name;
         in.setText("TxtHour", "60");
+        // The style, in every programme: one of no length or behind the dial casts no shadow,
+        // one too long for the arithmetic cannot be drawn.
+        for (const char* style : {"0", "-0.1", ""}) {
+            in.setText("txtStilo", style);
+            EXPECT_TRUE(refused("Perpendicular style")) << item.name << " " << style;
+        }
+        in.setText("txtStilo", "1e308");
+        EXPECT_TRUE(refused("too large")) << item.name;
+        in.setText("txtStilo", "0.2");
+        // The radius (or radius of curvature), where the programme has one.
+        const bool cylinder = shell::programmeEnables(item.name, "txtRadius");
+        for (const char* radius : {"0", "-1", "1e200"}) {
+            in.setText("txtRadius", radius);
+            if (cylinder)
+                EXPECT_TRUE(refused(radius[0] == '1' ? "too large" : "Radius")) << item.name;
+            else
+                EXPECT_TRUE(run()) << item.name;
+        }
+        in.setText("txtRadius", "0.3");
+        called.clear();
         EXPECT_TRUE(run()) << item.name;
         EXPECT_EQ(called.size(), 1u) << item.name;
     }
@@ -199,8 +221,10 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingAreRefusedBeforeAnyDriverRuns) {
     checkOnly({"M_Proiettivo"});
     EXPECT_TRUE(run());
     checkOnly({"M_Light"});
-    in.setText("txt_Definition", "-0.05");
-    EXPECT_TRUE(refused("Definition"));
+    for (const char* negative : {"-0.05", "-1", "-50"}) {
+        in.setText("txt_Definition", negative);
+        EXPECT_TRUE(refused("Definition")) << negative;
+    }
     for (const char* fine : {"0.1", "0", ""}) {   // no step at all is the programmes' concern
         in.setText("txt_Definition", fine);
         EXPECT_TRUE(run()) << fine;

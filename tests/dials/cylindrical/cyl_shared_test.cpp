@@ -62,8 +62,8 @@ TEST(CylSetUp, SideStyleAndReferenceGeneratrix) {
     }
 }
 
-// A radius of 0 or below is no cylinder: every circular programme stops with one message before
-// anything is drawn, as the parabolic one does.
+// A radius of 0 or below is no cylinder: every circular programme refuses it with one message
+// naming the box before anything is drawn, as the parabolic one does.
 TEST(CylSetUp, ARadiusOfZeroOrBelowStopsTheRun) {
     for (const char* programme : {"M_CILINDRICI", "M_Param", "mnuCCs", "mnuCircp"})
         for (const char* radius : {"0", "-0.3"}) {
@@ -73,8 +73,9 @@ TEST(CylSetUp, ARadiusOfZeroOrBelowStopsTheRun) {
                             {"Ck_Section", "1"}});
             EXPECT_FALSE(o.completed);
             EXPECT_EQ(o.messages, std::vector<std::string>{
-                                      "The drawing was stopped: the inputs lead to a division by "
-                                      "zero. Please check the inputs."});
+                                      "The drawing was not started: the Radius box must hold a "
+                                      "length above 0: there is no cylinder without one. Please "
+                                      "check the inputs."});
             EXPECT_EQ(o.drawn(), 0u);
         }
 }

@@ -48,9 +48,16 @@ TEST(ParabolicDriver, DrawsTheHorizonFirstThenTheGeneratricesAndTheFoot) {
 }
 
 TEST(ParabolicDriver, InputsWithoutADialStopTheRunWithAMessage) {
+    // A radius of curvature of 0 or below is refused before the run, naming the box, with one
+    // message whatever its sign.
+    for (const char* radius : {"0", "-0.3"}) {
+        const auto o = runWith({45, 10, false}, {{"txtRadius", radius}});
+        dialtest::expectRefused(o, "The drawing was not started: the Radius of curvature box "
+                                   "must hold a length above 0: there is no cylinder without "
+                                   "one. Please check the inputs.");
+    }
     const std::string stopped = "The drawing was stopped: the inputs lead to ";
-    for (const Settings& bad : {Settings{{"txtRadius", "0"}}, Settings{{"txtRadius", "-0.3"}},
-                                Settings{{"txt_Definition", "0"}}, Settings{{"TxtHour", "0"}}}) {
+    for (const Settings& bad : {Settings{{"txt_Definition", "0"}}, Settings{{"TxtHour", "0"}}}) {
         const auto o = runWith({45, 10, false}, bad);
         EXPECT_FALSE(o.completed);
         ASSERT_EQ(o.messages.size(), 1u);
@@ -76,13 +83,12 @@ TEST(ParabolicDriver, AStyleThroughTheFarArmCastsNoShadowOnTheDial) {
     for (const DrawnPoint& p : d.points) EXPECT_LE(std::hypot(p.at.x, p.at.y), 0.01 + 1e-12);
 }
 
-TEST(ParabolicDriver, ANegativeDefinitionDrawsNoCurve) {
+TEST(ParabolicDriver, ANegativeDefinitionIsRefused) {
     ParabolicDial dial({45, 10, true},
                        only({"chkOreAstronomiche", "ck_DayLightCurves", "ck_Italiche"}));
     dial.set("txt_Definition", "-5");
-    ASSERT_TRUE(dial.run());
-    for (const DrawnPoint& p : dial.drawing().points)
-        EXPECT_LE(std::hypot(p.at.x, p.at.y), 0.01 + 1e-12);
+    EXPECT_FALSE(dial.run());
+    EXPECT_TRUE(dial.drawing().points.empty());
 }
 
 }  // namespace

@@ -123,16 +123,15 @@ TEST(ProjectiveDriver, ADrawingStepOfZeroStopsTheRunAsInTheOtherCircularProgramm
     for (const std::string& message : messages) EXPECT_EQ(message, messages.front());
 }
 
-// A negative "Definition" makes every sweep over the tangent plane end at once.
-TEST(ProjectiveDriver, NegativeDefinitionDrawsNoPointCurve) {
-    const dialtest::Outcome bare =
-        dialtest::runProgramme("mnuCircp", withBoxes({45, 20, true}, {}));
+// A negative "Definition" is refused before the run, naming the box.
+TEST(ProjectiveDriver, NegativeDefinitionIsRefused) {
     Settings boxes = kCurveBoxes;
     boxes.emplace_back("txt_Definition", "-5");
     const dialtest::Outcome negative =
         dialtest::runProgramme("mnuCircp", withBoxes({45, 20, true}, boxes));
-    EXPECT_TRUE(negative.completed);
-    EXPECT_EQ(negative.list.points.size(), bare.list.points.size());
+    ASSERT_EQ(negative.messages.size(), 1u);
+    EXPECT_NE(negative.messages[0].find("Definition"), std::string::npos);
+    EXPECT_EQ(negative.drawn(), 0u);
 }
 
 // Latitude 180 on a wall facing south leaves the tangent plane's polar style undefined (the

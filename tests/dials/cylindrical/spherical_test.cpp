@@ -361,16 +361,14 @@ TEST(CylSphDriver, AnAbsurdRadiusRecordsNoValueThatIsNotFinite) {
     }
 }
 
-// A convex style of length 0 reaches nothing beyond the foot: the run goes on, and no curve
-// draws a point. (A radius of 0 has no section: the run stops, see CylSetUp.)
-TEST(CylSphDriver, CylindersWithoutShadowsDrawNoCurve) {
-    for (const Cylinder& c : {cylinder(45, 10, true, 1, 0)}) {
-        CylSphDial dial(c, {{"ckRomani", "1"}, {"ck_Lemniscate", "1"}, {"ck_Italiche", "1"}});
-        EXPECT_TRUE(dial.ran);
-        for (auto draw : {cyl::DrawCylSphHourLines, cyl::DrawCylSphEquinoctial,
-                          cyl::DrawCylSphItalianHours, cyl::DrawCylSphAnalemma})
-            EXPECT_TRUE(dial.draw(draw).points.empty());
-    }
+// A style of length 0 casts no shadow: the run is refused before anything is drawn, as in
+// every programme. (A radius of 0 has no section: see CylSetUp.)
+TEST(CylSphDriver, CylindersWithoutShadowsAreRefused) {
+    const dialtest::Outcome o = dialtest::runProgramme(
+        "mnuCCs", {{"txtLAT", "45"}, {"txtStilo", "0"}, {"Option3D2", "1"}});
+    ASSERT_EQ(o.messages.size(), 1u);
+    EXPECT_NE(o.messages[0].find("Perpendicular style"), std::string::npos);
+    EXPECT_EQ(o.drawn(), 0u);
 }
 
 }  // namespace

@@ -48,11 +48,15 @@ TEST(FormerDriver, RunsInOrderAndStopsOnAFailure) {
     EXPECT_EQ(o.list.DrawOrder.back(), 'L');
     EXPECT_EQ(o.list.lines.back().Color, qbColor(2));
 
-    // An hour fraction of 0 fails in the set-up; a style of 0 leaves no foot to place; a polar
-    // plane, typed either way, has its style parallel to the plane and no centre to build on.
+    // An hour fraction of 0 fails in the set-up; a polar plane, typed either way, has its style
+    // parallel to the plane and no centre to build on. A style of 0 casts no shadow: it is
+    // refused before the run, as in every programme.
+    dialtest::expectRefused(runWith({{"txtStilo", "0"}}),
+                            "The drawing was not started: the Perpendicular style box must hold "
+                            "a length above 0: a style of no length, or one standing behind the "
+                            "dial, casts no shadow on it. Please check the inputs.");
     for (const Settings& failing : std::vector<Settings>{
              {{"TxtHour", "0"}},
-             {{"txtStilo", "0"}},
              {{"txtDecl", "0"}, {"txtReclinZ", "45"}, {"txtLAT", "45"}},
              {{"txtDecl", "180"}, {"txtReclinZ", "135"}, {"txtLAT", "45"}},
              {{"txtDecl", "-180"}, {"txtReclinZ", "-30"}, {"txtLAT", "60"}}}) {
@@ -121,9 +125,9 @@ TEST(FormerHourLines, QuartersAndANegativeFraction) {
     quarters.tagWith(&shell::Module1::ConicB2345);
     EXPECT_LE(quarters.draw(DrawItalianHoursProjFormer).byTag().size(), 13u);
 
+    // A negative fraction is refused before the run.
     FormerDial negative({45, 20, 30}, {{"TxtHour", "-1"}});
-    ASSERT_TRUE(negative.setUp());
-    EXPECT_TRUE(negative.draw(DrawHourLinesProjFormer).points.empty());
+    EXPECT_FALSE(negative.setUp());
 }
 
 // The flat 3D programme's hour angles (radians) also count positive towards the morning.

@@ -94,8 +94,16 @@ TEST(InclinedDriver, AsrCurveIsDrawnWhenItAloneIsTicked) {
 }
 
 TEST(InclinedDriver, ZeroHourFractionStopsTheRunAfterTheTitle) {
-    // So does a style of no length, whose every shadow would fall on its foot.
-    for (const char* box : {"TxtHour", "txtStilo"}) {
+    // A style of no length, whose every shadow would fall on its foot, is refused before the
+    // run, as in every programme; so is one too long for the arithmetic.
+    for (const char* style : {"0", "1e308"}) {
+        const Outcome o = runWith({{"txtStilo", style}}, {"chkOreAstronomiche"});
+        ASSERT_EQ(o.messages.size(), 1u);
+        EXPECT_NE(o.messages[0].find(style[0] == '0' ? "Perpendicular style" : "too large"),
+                  std::string::npos);
+        EXPECT_EQ(o.drawn(), 0u);
+    }
+    for (const char* box : {"TxtHour"}) {
         const Outcome o = runWith({{box, "0"}}, {"chkOreAstronomiche", "ck_orizzonte"});
         EXPECT_FALSE(o.completed);
         ASSERT_EQ(o.messages.size(), 1u);
@@ -120,7 +128,6 @@ TEST(InclinedDriver, ExtremePlacesDrawOnlyFiniteCoordinates) {
         {{"txtLAT", "-90"}, {"txtReclinZ", "90"}},
         {{"txtLAT", "0"}, {"txtReclinZ", "0"}, {"txtDecl", "0"}},
         {{"txtLAT", "0"}, {"txtReclinZ", "90"}},
-        {{"txtLAT", "45"}, {"txtReclinZ", "0"}, {"txtStilo", "1e308"}},
         {{"txtLAT", "45"}, {"txtReclinZ", "45"}, {"txtDecl", "0"}},
         {{"txtLAT", "45"}, {"txtReclinZ", "0"}, {"txtDecl", "90"}},
     };

@@ -50,8 +50,12 @@ TEST(VertSphDriver, LabelsFollowTheRomanNumeralsAndTheOtherHours) {
 }
 
 TEST(VertSphDriver, AnHourFractionOfZeroStopsTheRunAfterTheTitle) {
-    // So does a style of no length, whose every shadow would fall on its foot.
-    for (const Settings& s : {Settings{{"TxtHour", "0"}}, Settings{{"txtStilo", "0"}}}) {
+    // A style of no length, whose every shadow would fall on its foot, is refused before it.
+    const dialtest::Outcome noStyle = dialtest::runProgramme("mnuVertSph", {{"txtStilo", "0"}});
+    ASSERT_EQ(noStyle.messages.size(), 1u);
+    EXPECT_NE(noStyle.messages[0].find("Perpendicular style"), std::string::npos);
+    EXPECT_EQ(noStyle.drawn(), 0u);
+    for (const Settings& s : {Settings{{"TxtHour", "0"}}}) {
         const dialtest::Outcome o = dialtest::runProgramme("mnuVertSph", s);
         EXPECT_FALSE(o.completed);
         ASSERT_EQ(o.messages.size(), 1u);
