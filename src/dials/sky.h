@@ -19,6 +19,7 @@
 // cos(delta) (cos H q + sin H w) + sin(delta) p.
 
 #include "dials/vec3.h"
+#include "numeric/tolerance.h"
 #include "shell/module1.h"
 
 namespace dials {
@@ -57,8 +58,13 @@ double sineOfDeclination(double phi, const Vec3& sun);
 // solstices (pi: the programme's stored Pi).
 bool withinSolstices(double phi, const Vec3& sun, double pi);
 
-// Whether the sun in the direction `sun` stands above the horizon.
-inline bool aboveHorizon(const Vec3& sun) { return sun.z > 0; }
+// Whether the sun in the direction `sun` (of any length) stands above the horizon. A sun on the
+// horizon, up to what the stored Pi leaves of an exact zero (numeric::kStoredPiResidue of its
+// length), is not above it: it casts no shadow, and the horizon itself is no line of the sun
+// (not the Italian hour 24 nor the Babylonian hour 0, whose suns all stand on it).
+inline bool aboveHorizon(const Vec3& sun) {
+    return sun.z > numeric::kStoredPiResidue * length(sun);
+}
 
 // Whether a real sun casts the tip's shadow on a point: the sun in the direction `towardsTip`
 // from the point to the tip stands above the horizon, in front of the face there (faceNormal,
