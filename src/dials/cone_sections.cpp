@@ -60,8 +60,12 @@ void plotSunlitConeSections(plot::PlotSurface& plot, const ConeFrame& frame,
             const Vec3 A = frame.tip - at * stepped;
             for (std::size_t i = 0; i < pairs.size(); ++i) {
                 forEachRoot(coneAlong(A, solved, frame.pole, sines[i]), [&](double root) {
-                    // The direction to the tip rises: the sun is above the horizon.
-                    if (!(A.z - root * solved.z > 0)) return;
+                    // The point's sun, the direction from it to the tip, casts it only above
+                    // the horizon. The other two conditions of castByRealSun hold by
+                    // construction (the tip stands in front of the plane; the declination is
+                    // the line's), and asked again they would decide the solstice lines
+                    // themselves by a rounding.
+                    if (!aboveHorizon(A - root * solved)) return;
                     plotSolvedPoint(plot, pairs[i].colour, [&] {
                         return stepX ? DialPoint{at, root} : DialPoint{root, at};
                     });

@@ -7,10 +7,11 @@
 // quadratic in the ordinate, and for each ordinate across it the quadratic in the abscissa, so
 // that every part of a curve inside the plot area is drawn, the steep parts as densely as the
 // flat ones, whatever the plane. A point is the shadow of the sun that stands in the direction
-// from it to the tip, always in front of the plane; it is drawn only when that sun is above the
-// horizon (the point lies lower than the tip): the rest of the conic is a curve no shadow ever
-// touches. Written with sin^2(delta) the quadratic holds where a coefficient vanishes (a conic
-// degenerating where the latitude equals the declination, a horizontal plane, the equator).
+// from it to the tip, always in front of the plane and of the line's declination; it is drawn
+// only when that sun stands above the horizon (dials::aboveHorizon): the rest of the conic is a
+// curve no shadow ever touches. Written with sin^2(delta) the quadratic holds where a coefficient
+// vanishes (a conic degenerating where the latitude equals the declination, a horizontal plane,
+// the equator).
 
 #include <array>
 #include <optional>

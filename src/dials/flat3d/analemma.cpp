@@ -40,14 +40,15 @@ Vec3 shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double 
 }
 
 // Whether the sun of that day, hour angle -H (west positive) and declination -dw in the folded
-// frame, really casts the point w: it stands above the horizon and on the side of the tip, so
-// that the point lies on the ray from the tip away from the sun. On the other days the line
-// through the tip meets the plane on the sun's side (the sun is behind the plane) or the sun is
-// down: no shadow falls there.
+// frame, really casts the point w of its line through the tip: the point's own sun, the
+// direction from w to the tip, is that sun and not the opposite direction (which it is when the
+// sun stands behind the plane, the line meeting the plane on the sun's side), and it stands above
+// the horizon (dials::aboveHorizon). In front of the plane the sun of every point of it stands,
+// and the sun series keeps the declination within the solstices.
 bool castByTheSun(const PlaneGeometry& g, double Y0, double Z0, const Vec3& w, double H,
                   double dw) {
-    const Vec3 sun = sunDirection(g.phi, -H, -dw);
-    return aboveHorizon(sun) && dot(Vec3{g.X0, Y0, Z0} - w, sun) > 0;
+    const Vec3 own = Vec3{g.X0, Y0, Z0} - w;
+    return dot(own, sunDirection(g.phi, -H, -dw)) > 0 && aboveHorizon(own);
 }
 
 void plotAnalemma(shell::Context& ctx, FreeVariable variable) {

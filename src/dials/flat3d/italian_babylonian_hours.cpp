@@ -4,16 +4,18 @@
 // dials/sky.h turns it by -H, west positive): its normal is the zenith turned the same way. In
 // the north H = 15 k is the Italian hour 24 - k and H = -15 k the Babylonian hour k. One line
 // per whole hour whatever the hour fraction, taken along itself across the plot area (see
-// dial_line.h), each point kept only where the sun of that hour casts it: the sun that stands in
-// the direction from the point to the tip is above the horizon, and on the half of the turned
-// horizon that belongs to the family. The turned circle is the horizon's western half (the
-// sunsets, turned east: the Italian hours) and its eastern half (the sunrises, turned west: the
-// Babylonian hours), parted by the meridian plane turned the same way (HourPlaneHalf::
-// ofTurnedHorizon). On the rest of the line the same circle carries the other family's hour of
-// the same number, or a sun at night. The folded southern dial runs its Italian hours over the
-// Babylonian range of the north (its sun turns the other way), so the half follows the sign of H
-// in both hemispheres: the setting half for H > 0, the rising half otherwise. The line of H = 0
-// is the horizon itself, which no sun above the horizon casts.
+// dial_line.h), each point kept only where the sun of that hour casts it: the point's sun (the
+// direction from it to the tip) stands above the horizon (dials::aboveHorizon) on the half of the
+// turned horizon that belongs to the family (HourPlaneHalf::onOwnHalf). The turned circle is the
+// horizon's western half (the sunsets, turned east: the Italian hours) and its eastern half (the
+// sunrises, turned west: the Babylonian hours), parted by the meridian plane turned the same way
+// (HourPlaneHalf::ofTurnedHorizon). On the rest of the line the same circle carries the other
+// family's hour of the same number, or a sun at night; the two halves meet at the sun of the day
+// circle that grazes the horizon, where Italian hour n and Babylonian hour n are one sun. The
+// folded southern dial runs its Italian hours over the Babylonian range of the north (its sun
+// turns the other way), so the half follows the sign of H in both hemispheres: the setting half
+// for H > 0, the rising half otherwise. The line of H = 0 is the horizon itself: every sun on it
+// stands on the horizon, which casts no shadow.
 
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
@@ -21,7 +23,6 @@
 #include "dials/sky.h"
 #include "dials/vec3.h"
 #include "numeric/step_loop.h"
-#include "numeric/tolerance.h"
 #include "shell/helpers.h"
 
 namespace dials::flat3d {
@@ -44,17 +45,6 @@ HourFamily babylonianHours(const shell::Module1& m) {
     return {-90.0 * (1 + m.HemisphereSign), 90.0 * (1 - m.HemisphereSign), 13};
 }
 
-// Whether the sun in the direction d (from a point of the line to the tip) stands above the
-// horizon on the family's half of the turned horizon. A sun within kStoredPiResidue (the sine of
-// its altitude, relative) of the horizon casts no shadow: the line of H = 0, the horizon, is
-// computed a rounding error above or below it. Likewise a sun that close to the turned meridian
-// plane, where the line passes from one family to the other (the sun of the day circle that
-// grazes the horizon), is left to neither.
-bool castAtTheHour(const Vec3& d, const HourPlaneHalf& half) {
-    const double grazing = numeric::kStoredPiResidue * length(d);
-    return d.z > grazing && half.along(d) > grazing;
-}
-
 void drawFamily(shell::Context& ctx, const HourFamily& family) {
     shell::Module1& m = ctx.m;
     m.PlaneCoefSaveY = m.PlaneCoefY;
@@ -67,12 +57,16 @@ void drawFamily(shell::Context& ctx, const HourFamily& family) {
     numeric::countedLoop(m.HourLoop, family.from, family.to, 15, [&](double hourLoop) {
         const double H = hourLoop * m.Pi / 180;
         m.HourAngleRad = H;
+        // The half follows the sign of H, not the family: the folded southern dial runs its
+        // Italian hours over the northern Babylonian range (its sun turns the other way), and
+        // the setting half of the turned horizon is the one of H > 0 in both hemispheres.
         const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(g.phi, -H, m.Pi, H > 0);
         plotLineInArea(plot, colour, sectionOfPlane(g, turnedHorizonNormal(g.phi, -H), tip),
                        [&](const DialPoint& p) {
                            const Vec3 P = g.face.world(p);
                            m.ItalBabLoop = P.z;
-                           return castAtTheHour(tip - P, half);
+                           const Vec3 sun = tip - P;
+                           return aboveHorizon(sun) && half.onOwnHalf(sun);
                        });
     });
 }

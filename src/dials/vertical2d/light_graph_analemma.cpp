@@ -9,7 +9,6 @@
 #include "dials/sun_series.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
-#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -73,9 +72,9 @@ void PlotAnalemmaLight(shell::Context& ctx) {
                 colourIndex = 3;
         }
         // A day whose sun at that moment is behind the wall or below the horizon casts no
-        // shadow on it.
+        // shadow on it (Wall::casts; the series keeps the declination within the solstices).
         const auto shadow = wall.shadow(hourAngle, declination);
-        if (!shadow || !shadow->sunInFront || !sunAboveHorizon(shadow->at)) continue;
+        if (!shadow || !shadow->cast) continue;
         light::plotDialPoint(plot, shadow->at,
                              shell::LineColor(ctx, perpendicularStyle ? 6 : colourIndex));
     }

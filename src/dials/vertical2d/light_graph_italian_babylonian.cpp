@@ -7,10 +7,11 @@
 // the wall in the hour's line (Wall::turnedHorizon): exact on every wall, near the equator too,
 // where the circle that grazes the horizon (which every such line touches) shrinks about the pole.
 // Each line is drawn as points every PointStep metres across the plot area, where the sun of its
-// hour casts a shadow: below the horizontal through the style tip (above it the sun stands below
-// the horizon), and on the side of the hour line six hours from the line's equinox hour that holds
-// its equinox point (on the other side the same line carries the suns of the other family's hour
-// of the same number, each family owning one half of the hour circle they share).
+// hour casts a shadow: the point's sun (Wall::sunOf) stands above the horizon (dials::
+// aboveHorizon) on the family's half of the turned horizon (HourPlaneHalf::ofTurnedHorizon, the
+// half of the hour plane of the line's equinox hour). On the other half the same line carries the
+// suns of the other family's hour of the same number, each family owning one half of the hour
+// circle they share.
 
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
@@ -38,8 +39,13 @@ void drawHourFamily(shell::Context& ctx, Family family) {
     // The hour loop counts in a shared cell, as it always has; it ends one step past 90.
     numeric::countedLoop(m.ConicB2345, -90, 90, 15, [&](double hour) {
         const double h = hour * m.Pi / 180;
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(
+            wall.latitude(), h + turn, m.Pi, family == Family::Italian);
         plotLinePoints(plot, colour, wall.turnedHorizon(h + turn), area, m.PointStep,
-                       {kHorizonThroughTip, wall.withinSixHours(h)});
+                       [&](const DialPoint& p) {
+                           const Vec3 sun = wall.sunOf(p);
+                           return aboveHorizon(sun) && half.onOwnHalf(sun);
+                       });
     });
 }
 

@@ -1,9 +1,9 @@
 // The light graph's temporary (unequal) hours: each day from sunrise to sunset is divided into
 // twelve equal hours of H0 / 6 of hour angle, H0 the day's semi-diurnal arc. The half and whole
 // hours 0.5 ... 11.5 from sunrise are drawn as point curves, one point per day of the sweep
-// between the two solstices, and the hours 0 and 12 (sunrise and sunset) as the pieces of the
-// horizon that the shadow runs along. A point is drawn only where the sun shines on the wall;
-// a point whose computation fails is skipped.
+// between the two solstices, and the hours 0 and 12 (sunrise and sunset) as the stretches of the
+// horizon that the shadow runs along. A point is drawn only where its sun casts it (Wall::casts:
+// from in front of the wall, above the horizon); a point whose computation fails is skipped.
 
 #include <cmath>
 #include <optional>
@@ -42,7 +42,7 @@ struct HorizonSample {
     bool inFront;
 };
 
-// The end of a piece of the horizon that runs off to infinity, where the sun at that moment of
+// The end of a stretch of the horizon that runs off to infinity, where the sun at that moment of
 // the day crosses the plane of the wall: the end of the horizon line (x = +-ShiftX) in that
 // direction, or the finite end itself when that end lies behind it.
 double farEnd(const plot::PlotSurface& plot, double from, double direction) {
@@ -52,8 +52,11 @@ double farEnd(const plot::PlotSurface& plot, double from, double direction) {
 
 // The line of the temporary hour 0 (sign -1, sunrise) or 12 (sign +1, sunset): the sunrise or
 // sunset shadows of the days of the sweep lie on the horizon through the style foot. Those of
-// the days on which the sun then shines on the wall form one piece of it; where that stretch of
-// days ends because the sun passes behind the wall, the piece runs off to the edge of the plot.
+// the days on which the sun then faces the wall form one segment of it; where that run of days
+// ends because the sun passes behind the wall, the segment runs off to the edge of the plot.
+// These suns stand on the horizon, which casts no shadow (dials::aboveHorizon): the segment is
+// the limit the day's shadows reach, drawn where the sun faces the wall (WallShadow::
+// sunInFront).
 void drawHorizonHour(shell::Context& ctx, const Wall& wall, double sign) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
@@ -116,7 +119,7 @@ void DrawTemporaryHoursLight(shell::Context& ctx) {
             const auto arc = semiDiurnalArc(m, declination);
             if (!arc) continue;
             const auto shadow = wall.shadow(TH * *arc / 6, declination);
-            if (shadow && shadow->sunInFront) light::plotDialPoint(plot, shadow->at, colour);
+            if (shadow && shadow->cast) light::plotDialPoint(plot, shadow->at, colour);
         }
     }
 }

@@ -17,7 +17,6 @@
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
-#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/quadratic.h"
 #include "numeric/skip.h"
@@ -30,12 +29,6 @@ namespace {
 
 using numeric::checkedDiv;
 using numeric::checkFinite;
-
-// Whether the sun's line through the tip reaches the dial point p from in front of the wall with
-// the sun above the horizon: otherwise no shadow falls there.
-bool castsShadow(const Wall& wall, const DialPoint& p, const Vec3& sun) {
-    return dot(wall.sunOf(p), sun) > 0 && sunAboveHorizon(p);
-}
 
 // The point of the day on a wall of the general case; colourIndex keeps its value from point to
 // point. Throws when the point cannot be computed.
@@ -96,7 +89,7 @@ DialPoint generalPoint(shell::Module1& m, const Wall& wall, double delta, double
         }
     }
     if (!best) numeric::fail(numeric::FailureKind::NotANumber);
-    if (!castsShadow(wall, *best, sun)) numeric::fail(numeric::FailureKind::NotANumber);
+    if (!wall.casts(sun, *best)) numeric::fail(numeric::FailureKind::NotANumber);
     return *best;
 }
 
@@ -109,7 +102,7 @@ DialPoint pointOnEquatorWall(const shell::Module1& m, const Wall& wall, double d
                                 std::tan(delta) * numeric::checkedSqrt(1 + tanH * tanH));
     const double x = checkFinite(-y * (n - 2) * tanH);
     const DialPoint p{x, checkFinite(y)};
-    if (!castsShadow(wall, p, wall.sun(h0, delta))) numeric::fail(numeric::FailureKind::NotANumber);
+    if (!wall.casts(wall.sun(h0, delta), p)) numeric::fail(numeric::FailureKind::NotANumber);
     return p;
 }
 

@@ -10,11 +10,13 @@
 // shrinks about the pole. Each family is drawn in its own colour on every wall.
 //
 // Of each line, the part across the plot area where the sun of its hour casts a shadow is drawn,
-// as one segment (the plot clips it): below the horizontal through the style tip (above it the
-// sun stands below the horizon), and on the side of the hour line six hours from H that holds
-// the line's equinox point (on the other side the same line carries the suns of the other
-// family's hour of the same number: the hour circle of Italian hour n is that of Babylonian
-// hour n, each family owning one half of it).
+// as one segment (the plot clips it): where the point's sun stands above the horizon
+// (dials::aboveHorizon) on the family's half of the turned horizon (HourPlaneHalf::
+// ofTurnedHorizon, the half of the hour plane of H, whose boundary is the hour line six hours
+// from H). On the other half the same line carries the suns of the other family's hour of the
+// same number: the hour circle of Italian hour n is that of Babylonian hour n, each family owning
+// one half of it. Both rules are sides of lines on the wall (Wall::sunAboveHorizon, Wall::
+// ownHalf): the segment is cut where it crosses them.
 
 #include "dials/plot_line.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
@@ -43,15 +45,16 @@ void drawHourFamily(shell::Context& ctx, Family family) {
 
     numeric::countedLoop(m.ConicB2345, -105, 105, 15, [&](double H) {
         const double hourAngle = H * m.Pi / 180;
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(
+            wall.latitude(), hourAngle + turn, m.Pi, northernItalian);
         const LineEquation line = wall.turnedHorizon(hourAngle + turn);
         // The line across the plot area, then the part of it where the sun of this hour casts
         // its shadow. A line whose ends cannot be computed is not drawn.
         const auto across = segmentAcrossBox(line, plotBox(plot));
         if (!across) return;
         m.ItalBabArray = {across->first.x, across->first.y, across->second.x, across->second.y};
-        const LineEquation sameHalf = wall.withinSixHours(hourAngle);
         if (const auto lit = segmentPartBelow(across->first, across->second,
-                                              {kHorizonThroughTip, sameHalf}))
+                                              {wall.sunAboveHorizon(), wall.ownHalf(half)}))
             plotDialSegment(plot, lit->first, lit->second, colour);
     });
 }

@@ -23,15 +23,15 @@ Wall Wall::lightGraph(const shell::Module1& m) {
 std::optional<WallShadow> Wall::shadow(double hourAngle, double declination) const {
     const Vec3 s = sun(hourAngle, declination);
     try {
-        return WallShadow{face_.shadow(styleLength_, s), dot(s, face_.out) > 0};
+        const DialPoint at = face_.shadow(styleLength_, s);
+        return WallShadow{at, dot(s, face_.out) > 0, casts(s, at)};
     } catch (const numeric::NumericFailure&) {
         return std::nullopt;
     }
 }
 
 LineEquation Wall::planeThroughTip(const Vec3& normal) const {
-    return {dot(face_.right, normal), dot(face_.up, normal),
-            styleLength_ * dot(face_.out, normal)};
+    return {dot(face_.right, normal), dot(face_.up, normal), dot(tip_, normal)};
 }
 
 }  // namespace dials::vertical2d

@@ -5,9 +5,11 @@
 // at the style length out of it. Dial coordinates are metres along the face's right and up from
 // the style foot.
 //
-// The sun "of" a dial point is the direction from it to the tip. A plane through the tip with
-// normal n cuts the wall in the line a x + b y = c of LineEquation; the points on its side
-// onLowerSide are those whose sun has a positive component along n.
+// The sun "of" a dial point is the direction from it to the tip; every dial point's sun stands in
+// front of the wall. A plane through the tip with normal n cuts the wall in the line
+// a x + b y = c of LineEquation; the points on its side onLowerSide are those whose sun has a
+// positive component along n. That is how a rule of the sky about the sun of a point (above the
+// horizon, on the own half of a line) becomes a side of a line on the wall.
 
 #include <optional>
 
@@ -24,7 +26,8 @@ namespace dials::vertical2d {
 // The shadow of the style tip for one sun: where the sun's line through the tip meets the wall.
 struct WallShadow {
     DialPoint at;
-    bool sunInFront = false;  // the sun shines on the face of the wall
+    bool sunInFront = false;  // the sun faces the wall (the face test of dials::castByRealSun)
+    bool cast = false;        // the sun casts the point (Wall::casts)
 };
 
 class Wall {
@@ -41,11 +44,24 @@ public:
     // The light graph's wall: the latitude and the west-positive declination as read.
     static Wall lightGraph(const shell::Module1& m);
 
+    // The latitude, radians.
+    double latitude() const { return phi_; }
+
     // The direction from the dial point p to the tip: the sun whose shadow of the tip falls there.
     Vec3 sunOf(const DialPoint& p) const { return tip_ - face_.world(p); }
     // The unit vector towards the sun of an hour angle and a declination, radians.
     Vec3 sun(double hourAngle, double declination) const {
         return sunDirection(phi_, hourAngle, declination);
+    }
+
+    // Whether the sun in the direction `sun` casts the tip's shadow on the dial point p of its
+    // line through the tip: p's own sun (sunOf) is that sun, not the opposite direction (which
+    // it is for a sun behind the wall, whose line meets the wall on the sun's side), and stands
+    // above the horizon (dials::aboveHorizon). Whether the sun is one of the year is the
+    // caller's: the suns the programmes cast so are of the year by construction.
+    bool casts(const Vec3& sun, const DialPoint& p) const {
+        const Vec3 own = sunOf(p);
+        return dot(own, sun) > 0 && aboveHorizon(own);
     }
 
     // The shadow of the tip for the sun of an hour angle and a declination (radians); none when
@@ -55,19 +71,22 @@ public:
 
     // The line in which the plane through the tip with the given normal cuts the wall.
     LineEquation planeThroughTip(const Vec3& normal) const;
-    // The hour line through the centre of the hour angles hourAngle +- 90 degrees: the shadows of
-    // the suns within six hours of hourAngle lie on its side onLowerSide (the line itself
-    // excluded). It is the own half of dials::HourPlaneHalf of hourAngle, laid on the wall.
-    LineEquation withinSixHours(double hourAngle) const {
-        return planeThroughTip(equatorPoint(phi_, hourAngle));
+    // The horizontal through the tip, for a segment cut where its suns go down: the points on
+    // its side onLowerSide are those whose sun has a positive height. dials::aboveHorizon asks
+    // the height to pass kStoredPiResidue of the sun's length, which moves the line by less than
+    // that part of the distance to the tip: nothing the end of a drawn segment can show.
+    LineEquation sunAboveHorizon() const { return planeThroughTip({0, 0, 1}); }
+    // The boundary of the own half of `half` (dials::HourPlaneHalf) on the wall: the points on its
+    // side onLowerSide are those whose sun lies on the own half, the boundary itself left to the
+    // line (HourPlaneHalf::onOwnHalf keeps it; a segment drawn up to it draws it).
+    LineEquation ownHalf(const HourPlaneHalf& half) const {
+        // half.along is linear: along(sunOf(p)) = along(tip) - x along(right) - y along(up).
+        return {half.along(face_.right), half.along(face_.up), half.along(tip_)};
     }
     // The line of the horizon turned about the polar axis by the hour angle `turn`, the line of an
-    // Italian or Babylonian hour: the plane's normal is the zenith turned so, the point of
-    // declination phi at hour angle `turn`. That is the vector of dials::turnedHorizonNormal,
-    // formed here as the sun of that point: the light graph samples the line point by point up
-    // to the edge of the plot area, where the last bits of the other form add or drop a point.
+    // Italian or Babylonian hour (dials::turnedHorizonNormal).
     LineEquation turnedHorizon(double turn) const {
-        return planeThroughTip(sunDirection(phi_, turn, phi_));
+        return planeThroughTip(turnedHorizonNormal(phi_, turn));
     }
     // The wall for the declination lines' cone cut (dials/cone_sections.h).
     ConeFrame coneFrame() const { return {tip_, face_.right, face_.up, celestialPole(phi_)}; }

@@ -30,13 +30,11 @@ std::optional<std::pair<DialPoint, DialPoint>> segmentPartBelow(
 
 void plotLinePoints(plot::PlotSurface& plot, numeric::Colour colour, const LineEquation& line,
                     const PlotBox& box, double step,
-                    std::initializer_list<LineEquation> keepBelow) {
+                    const std::function<bool(const DialPoint&)>& keep) {
     const auto across = lineOf(line);
     if (!across) return;
     for (const DialPoint& p : pointsAcrossBox(*across, box, step, Spacing::AlongLine))
-        if (std::all_of(keepBelow.begin(), keepBelow.end(),
-                        [&](const LineEquation& l) { return onLowerSide(l, p); }))
-            plotDialPoint(plot, p, colour);
+        if (!keep || keep(p)) plotDialPoint(plot, p, colour);
 }
 
 }  // namespace dials::vertical2d

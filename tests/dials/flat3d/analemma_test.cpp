@@ -63,6 +63,9 @@ const std::vector<AnalemmaCase> kCases = {
     // nothing of its dial abscissa), and X on one facing almost due west.
     {{45, 180, 89.999}, Variable::Y, "0", "0"},   {{-45, 180, -89.999}, Variable::Y, "0", "0"},
     {{20, 89.9, 75}, Variable::X, "-10", "-1"},
+    // Beyond the polar circle, the equator on a plane past the vertical, a tropic.
+    {{80, 40, 30}, Variable::X, "-7.5", "-1"},    {{0, -75, 110}, Variable::Y, "3", "0"},
+    {{23.45, 40, 0}, Variable::Y, "-7.5", "-1"},
 };
 
 class AnalemmaOnOracle : public testing::TestWithParam<AnalemmaCase> {};
@@ -96,8 +99,12 @@ TEST(Analemma, AllDaysOnAPlaneFacingTheNoonSun) {
 
 TEST(Analemma, NoDayWhoseNoonSunIsBehindThePlaneOrDown) {
     // Beyond the tropics the noon sun never reaches a wall facing the pole; at 70 N it stays below
-    // the horizon in midwinter, so the horizontal dial loses those days.
-    for (const Place& p : {Place{45, 180, 0}, Place{-40, 180, 0}, Place{45, 170, 20}}) {
+    // the horizon in midwinter, so the horizontal dial loses those days. Beyond the polar circles
+    // the winter noon sun stands below the horizon behind a wall facing the pole: its line through
+    // the tip meets the wall where the opposite direction, a sun above the horizon in front of
+    // the wall, would cast it, and still no point of that day is drawn.
+    for (const Place& p : {Place{45, 180, 0}, Place{-40, 180, 0}, Place{45, 170, 20},
+                           Place{70, 180, 0}, Place{-75, 180, 0}}) {
         for (Variable v : {Variable::X, Variable::Y}) {
             Flat3dDial dial(p, v);
             ASSERT_TRUE(dial.setUp());

@@ -36,6 +36,10 @@ const std::vector<PlaneCase> kCases = {
     {{45, 75, 0}, Variable::X},     {{45, 15, 30}, Variable::Y},
     {{-33, -150, -35}, Variable::X}, {{37, 120, 60}, Variable::X},
     {{52, -100, -40}, Variable::Y},
+    // Beyond the polar circles, where a declination line meets the horizon through the tip, a
+    // plane past the vertical, a tropic.
+    {{80, -75, 30}, Variable::X},   {{-66.6, 40, 110}, Variable::Y},
+    {{23.45, 180, 0}, Variable::X},
 };
 
 class DeclinationLinesOnOracle : public testing::TestWithParam<PlaneCase> {};

@@ -224,16 +224,30 @@ TEST(Flat3dSubstyle, TheSubstyleIsTheHourLineOfTheSubstyleHour) {
 }
 
 TEST(Flat3dFailures, AnHourFractionOfZeroStopsTheRunAndKeepsTheDrawing) {
-    Flat3dDial dial({45, 30, 20}, Variable::X);
-    ASSERT_TRUE(dial.run());
-    const std::size_t drawn = dial.surface().displayList().points.size();
-    dial.services().busyChanges.clear();
-    dial.set("TxtHour", "0");
-    EXPECT_FALSE(dial.run());
-    EXPECT_EQ(dial.services().messages.size(), 1u);
-    EXPECT_EQ(dial.surface().displayList().points.size(), drawn);
-    EXPECT_TRUE(dial.services().busyChanges.empty());
-    EXPECT_EQ(dial.surface().view().title, kTitleX);
+    // An hour fraction of 0 fails in the set-up; a negative one, or a style behind the dial, is
+    // refused before the run, naming the box. Either way nothing of the drawing is lost.
+    const struct {
+        const char* box;
+        const char* value;
+        const char* message;
+    } rows[] = {{"TxtHour", "0", "division by zero"},
+                {"TxtHour", "-2", "Hour fraction"},
+                {"txtStilo", "-0.1", "Perpendicular style"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.box) + " " + row.value);
+        Flat3dDial dial({45, 30, 20}, Variable::X);
+        ASSERT_TRUE(dial.run());
+        const std::size_t drawn = dial.surface().displayList().points.size();
+        dial.services().busyChanges.clear();
+        dial.set(row.box, row.value);
+        EXPECT_FALSE(dial.run());
+        ASSERT_EQ(dial.services().messages.size(), 1u);
+        EXPECT_NE(dial.services().messages[0].find(row.message), std::string::npos)
+            << dial.services().messages[0];
+        EXPECT_EQ(dial.surface().displayList().points.size(), drawn);
+        EXPECT_TRUE(dial.services().busyChanges.empty());
+        EXPECT_EQ(dial.surface().view().title, kTitleX);
+    }
 }
 
 TEST(Flat3dSetup, APlanePerpendicularToThePolarAxisIsDrawnByBothVariables) {

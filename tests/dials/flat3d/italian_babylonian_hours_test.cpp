@@ -27,6 +27,10 @@ const std::vector<PlaneCase> kCases = {
     {{-35, 20, -30}, Variable::X},  {{-35, 20, -30}, Variable::Y},
     {{-40, 170, 0}, Variable::X},   {{-30, 0, -90}, Variable::X},
     {{-52, -40, 25}, Variable::Y},
+    // Beyond the polar circles (the day circle that grazes the horizon, where the two families
+    // meet, is one of the year), a plane past the vertical, the equator and a tropic.
+    {{80, 40, 30}, Variable::X},    {{-80, 120, 110}, Variable::Y},
+    {{0, 40, 0}, Variable::Y},      {{23.45, -150, 75}, Variable::X},
 };
 
 // The hour number of a drawn line: the programme turns the horizon by H (east positive) about

@@ -44,6 +44,9 @@ const std::vector<AnalemmaCase> kCases = {
     {{45, 0}, -15, -1},   {{45, 0}, -7.5, -1},  {{45, 30}, -12.5, -1}, {{52, -60}, 5, 0},
     {{40, 120}, -20, -1}, {{30, -150}, 75, 5},  {{60, 80}, -10, -1},   {{10, 0}, 0, 0},
     {{0, 0}, -15, -1},    {{0, 180}, -15, -1},  {{0, 30}, -7.5, -1},   {{0, -120}, 3, 0},
+    // A wall facing the pole beyond the polar circle, whose winter noon sun stands below the
+    // horizon behind it, and the tropic.
+    {{80, 180}, -7.5, -1}, {{23.45, -90}, 0, 0},
 };
 
 class LightGraphAnalemma : public testing::TestWithParam<AnalemmaCase> {};

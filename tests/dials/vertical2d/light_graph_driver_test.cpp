@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -35,6 +36,18 @@ TEST(LightGraphDriver, AnHourFractionOrADefinitionOfZeroStopsTheRunWithAMessage)
         EXPECT_FALSE(dial.run()) << box;
         EXPECT_EQ(dial.services().messages.size(), 1u) << box;
         EXPECT_EQ(dial.services().busyChanges, (std::vector<bool>{true, false}));
+    }
+    // A negative hour fraction, or a style behind the wall, is refused before the run, naming
+    // the box.
+    for (const auto& [box, value, named] :
+         {std::tuple{"TxtHour", "-2", "Hour fraction"},
+          std::tuple{"txtStilo", "-0.1", "Perpendicular style"}}) {
+        LightDial dial({45, 0}, {{box, value}});
+        EXPECT_FALSE(dial.run()) << box;
+        ASSERT_EQ(dial.services().messages.size(), 1u) << box;
+        EXPECT_NE(dial.services().messages[0].find(named), std::string::npos) << box;
+        EXPECT_TRUE(dial.services().busyChanges.empty()) << box;
+        EXPECT_TRUE(dial.surface().displayList().DrawOrder.empty()) << box;
     }
 }
 

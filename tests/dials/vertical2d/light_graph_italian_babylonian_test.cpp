@@ -19,7 +19,9 @@ const std::vector<Wall> kWalls = {{45, 0},    {45, 30}, {45, -30}, {52, -60}, {4
                                   {30, -150}, {60, 80}, {70, 10},  {10, 45},  {45, 180},
                                   // Near the equator the circle the lines touch shrinks about
                                   // the pole.
-                                  {0.001, 0}, {0.001, 30}, {0.01, 180}};
+                                  {0.001, 0}, {0.001, 30}, {0.01, 180},
+                                  // Beyond the polar circle, and the tropic.
+                                  {80, -60}, {23.45, 120}};
 
 class LightGraphItalianBabylonian : public testing::TestWithParam<Wall> {};
 

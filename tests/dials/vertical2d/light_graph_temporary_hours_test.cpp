@@ -34,7 +34,7 @@ std::optional<double> temporaryHourAt(const oracle::ShadowOracle& o, const oracl
 
 const std::vector<Wall> kWalls = {{45, 0},   {45, 30}, {52, -60}, {40, 120},
                                   {30, -150}, {60, 80}, {66, 10},  {20, 170},
-                                  {75, 0},   {45, 180}, {35, -90}};
+                                  {75, 0},   {45, 180}, {35, -90}, {80, 120}, {23.45, -150}};
 
 class LightGraphTemporaryHours : public testing::TestWithParam<Wall> {};
 

@@ -30,6 +30,8 @@ const std::vector<Wall> kItalBabWalls = {
     // Walls facing due west or east, where the noon hours' equinoctial point lies at infinity,
     // and walls near the equator, where the circle the lines touch shrinks about the pole.
     {45, 90},  {20, -90}, {-33, 90},  {0.001, 0}, {0.001, 30},
+    // The tropics.
+    {23.45, 120}, {-23.45, -150},
 };
 
 class ItalBabOnOracle : public testing::TestWithParam<Wall> {};
@@ -196,6 +198,9 @@ const std::vector<Wall> kAnalemmaWalls = {
     {45, 0},    {45, 30},  {45, -50},  {52, 70},  {30, -10}, {10, 20}, {60, 140},
     {45, -120}, {75, 15},  {-35, 0},   {-35, 25}, {-45, -60}, {-20, 150},
     {0, 0},     {0, 180},  {0, -180},  {0, 30},   {45, 30, 0.5},
+    // Beyond the polar circles the winter noon sun stands below the horizon, behind a wall
+    // facing the pole, in front of one facing the equator; the tropics.
+    {80, 180},  {-80, 180}, {-80, 0},  {23.45, -90}, {-23.45, 120},
 };
 
 class AnalemmaOnOracle : public testing::TestWithParam<Wall> {};
