@@ -10,8 +10,10 @@
 // Dial coordinates are metres along right and up from the foot of the perpendicular style.
 
 #include <cmath>
+#include <optional>
 
 #include "dials/dial_point.h"
+#include "dials/plot_line.h"
 #include "dials/vec3.h"
 #include "numeric/checked.h"
 
@@ -33,6 +35,30 @@ struct Face {
     // The dial coordinates of a world vector: its components along right and up (for a point of
     // the face, its dial point).
     DialPoint dialOf(const Vec3& w) const { return {dot(w, right), dot(w, up)}; }
+
+    // The sun of a dial point: the direction from the point to the tip standing `length` out of
+    // the face from the origin. The point is the shadow of the tip for the sun in that direction,
+    // which always stands in front of the face; whether the point is drawn is a question about
+    // that sun (above the horizon, of the line's hour or day), whatever sun the programme
+    // computed the point from.
+    Vec3 sunOf(double length, const DialPoint& p) const { return length * out - world(p); }
+
+    // The line in which the face meets the plane through the world point `through` with the
+    // normal `normal` (any length); none when the two planes are parallel or the line is not
+    // finite. The line's direction has the length of out x normal.
+    std::optional<DialLine> section(const Vec3& normal, const Vec3& through) const {
+        // The line runs along d = out x normal; of the points on both planes (out.P = 0 and
+        // normal.P = normal.through) the one nearest the origin is c (d x out) / |d|^2.
+        const Vec3 d = cross(out, normal);
+        const double dd = dot(d, d);
+        if (!(dd > 0)) return std::nullopt;
+        const double c = dot(normal, through) / dd;
+        const DialLine line{dialOf(c * cross(d, out)), dialOf(d)};
+        if (!std::isfinite(line.base.x) || !std::isfinite(line.base.y) ||
+            !std::isfinite(line.direction.x) || !std::isfinite(line.direction.y))
+            return std::nullopt;
+        return line;
+    }
 
     // The shadow of the tip standing `length` out of the face from the origin (length * out), for
     // the sun in the direction `sun`: where the ray from the tip away from the sun meets the

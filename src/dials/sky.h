@@ -94,6 +94,12 @@ public:
     double along(const Vec3& sun) const { return dot(sun, equator_); }
     // Whether `sun` is on the line's own half (the boundary, the polar axis, included).
     bool onOwnHalf(const Vec3& sun) const { return along(sun) >= 0; }
+    // Whether the sun in the direction `sun` casts a point of the line's own hour: above the
+    // horizon and on the line's own half. The rule of every point of an Italian or Babylonian
+    // line (a half of a turned horizon, ofTurnedHorizon): the other half of the same line holds
+    // the suns of the other family's hour, and the horizon itself (Italian 24, Babylonian 0)
+    // holds no sun above it.
+    bool castsOwnHour(const Vec3& sun) const { return aboveHorizon(sun) && onOwnHalf(sun); }
     // Whether the point whose sun is `sun` is kept: on the own half, or cast on the other half by
     // a real sun where the programme draws that half as part of this line.
     bool keeps(const Vec3& sun) const;

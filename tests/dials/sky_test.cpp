@@ -92,6 +92,43 @@ TEST(Sky, TurnedHorizonsHoldTheSunsOfOneItalianAndOneBabylonianHour) {
     }
 }
 
+TEST(Sky, AnItalianOrBabylonianPointIsCastByASunOfItsOwnHourAboveTheHorizon) {
+    for (double lat : {-50.0, -20.0, 0.01, 30.0, 45.0, 60.0}) {
+        const oracle::Sky sky(lat);
+        const double phi = rad(lat);
+        for (int n = 0; n <= 24; ++n) {
+            const double turn = rad(15.0 * n);
+            const auto italian = dials::HourPlaneHalf::ofTurnedHorizon(phi, turn, kPi, true);
+            const auto babylonian = dials::HourPlaneHalf::ofTurnedHorizon(phi, turn, kPi, false);
+            for (double decl : kDeclinations) {
+                const double Hi = *sky.italianHourAngle(n, decl);
+                const double Hb = *sky.babylonianHourAngle(n, decl);
+                const Vec3 sunI = ours(sky.sun(Hi, decl)), sunB = ours(sky.sun(Hb, decl));
+                const double upI = sky.altitude(Hi, decl), upB = sky.altitude(Hb, decl);
+                // The hour's own suns above the horizon, by day; not at night, and not the suns
+                // of sunset and sunrise (Italian 24, Babylonian 0), which stand on the horizon.
+                // Never the other family's suns, nor the suns of the own half below the horizon.
+                if (std::fabs(upI) > 1e-6 || n % 24 == 0) {
+                    EXPECT_EQ(italian.castsOwnHour(sunI), n % 24 != 0 && upI > 0)
+                        << lat << " " << n << " " << decl;
+                }
+                if (std::fabs(upB) > 1e-6 || n % 24 == 0) {
+                    EXPECT_EQ(babylonian.castsOwnHour(sunB), n % 24 != 0 && upB > 0)
+                        << lat << " " << n << " " << decl;
+                }
+                EXPECT_FALSE(italian.castsOwnHour(sunB)) << lat << " " << n << " " << decl;
+                EXPECT_FALSE(babylonian.castsOwnHour(sunI)) << lat << " " << n << " " << decl;
+                if (upB > 1e-6) {
+                    EXPECT_FALSE(italian.castsOwnHour({-sunB.x, -sunB.y, -sunB.z}));
+                }
+                if (upI > 1e-6) {
+                    EXPECT_FALSE(babylonian.castsOwnHour({-sunI.x, -sunI.y, -sunI.z}));
+                }
+            }
+        }
+    }
+}
+
 TEST(Sky, AnHourLineKeepsItsOwnSunsAndOnlyTheRealSunsOfTheOtherHalf) {
     for (double lat : kLatitudes) {
         const oracle::Sky sky(lat);

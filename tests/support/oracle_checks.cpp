@@ -7,6 +7,8 @@
 #include <optional>
 #include <sstream>
 
+#include "numeric/tolerance.h"
+
 namespace oracle {
 
 double toleranceFor(double styleLength) { return 1e-5 * std::abs(styleLength); }
@@ -149,6 +151,12 @@ testing::AssertionResult allCastBySunAboveHorizon(const ShadowOracle& o,
     return testing::AssertionFailure() << out.str();
 }
 
+testing::AssertionResult allCastClearOfTheHorizon(const ShadowOracle& o,
+                                                  const std::vector<DialXY>& points) {
+    // The residue as an altitude in degrees: a sun no higher than that stands on the horizon.
+    return allCastBySunAboveHorizon(o, points, -numeric::kStoredPiResidue * 180 / o.pi());
+}
+
 namespace {
 
 using HourOf = std::optional<double> (Sky::*)(double, double) const;
@@ -186,6 +194,64 @@ testing::AssertionResult allCastAtBabylonianHour(const ShadowOracle& o, double n
                                                  double tolerance) {
     return allCastAtHour(o, &ShadowOracle::distanceToBabylonianLine, &Sky::babylonianHourOf, n,
                          points, "the sunlit suns of Babylonian hour ", tolerance);
+}
+
+namespace {
+
+using HourAngleOf = std::optional<double> (Sky::*)(double, double) const;
+using CastAt = testing::AssertionResult (*)(const ShadowOracle&, double,
+                                            const std::vector<DialXY>&, double);
+
+testing::AssertionResult sunlitOldHourLine(const ShadowOracle& o, double n,
+                                           const std::vector<DialXY>& points,
+                                           const DialArea& area, double gap, double margin,
+                                           Distance onLine, HourAngleOf hourAngleOf,
+                                           CastAt castAt, const std::string& what) {
+    const double tolerance = toleranceFor(o.styleLength());
+    if (auto on = allOn(o, onLine, n, points, what + " hour line ", tolerance); !on) return on;
+    if (auto up = allCastClearOfTheHorizon(o, points); !up)
+        return up << " (" << what << " hour " << n << ")";
+    const double grazing = 90 - std::fabs(o.sky().latitude());
+    std::vector<DialXY> away;
+    for (const DialXY& p : points)
+        if (std::fabs(o.sunFor(p.x, p.y).declination) < grazing - 1e-3) away.push_back(p);
+    if (auto at = castAt(o, n, away, tolerance); !at) return at;
+
+    // The line's own shadows over the year inside the area, in the order of their days: along
+    // the line, from one end of its sunlit stretch to the other. Only suns clear of the horizon:
+    // the suns of Italian 24 and Babylonian 0 stand on it.
+    const double clear = numeric::kStoredPiResidue * 180 / o.pi();
+    std::vector<DialXY> lit;
+    for (int i = 0; i <= 938; ++i) {
+        const double decl = -23.45 + 0.05 * i;
+        const auto h = (o.sky().*hourAngleOf)(n, decl);
+        const auto s = h ? o.shadow(*h, decl) : std::nullopt;
+        if (!s || !s->sunInFront || !(o.sky().altitude(*h, decl) > clear)) continue;
+        const DialXY q = s->point;
+        if (q.x > area.left + margin && q.x < area.right - margin &&
+            q.y > area.bottom + margin && q.y < area.top - margin)
+            lit.push_back(q);
+    }
+    if (lit.size() < 2) return testing::AssertionSuccess();
+    return coversSegment(lit.front(), lit.back(), points, gap, tolerance)
+           << " (the sunlit stretch of " << what << " hour " << n << ")";
+}
+
+}  // namespace
+
+testing::AssertionResult sunlitItalianLine(const ShadowOracle& o, double n,
+                                           const std::vector<DialXY>& points,
+                                           const DialArea& area, double gap, double margin) {
+    return sunlitOldHourLine(o, n, points, area, gap, margin, &ShadowOracle::distanceToItalianLine,
+                             &Sky::italianHourAngle, allCastAtItalianHour, "Italian");
+}
+
+testing::AssertionResult sunlitBabylonianLine(const ShadowOracle& o, double n,
+                                              const std::vector<DialXY>& points,
+                                              const DialArea& area, double gap, double margin) {
+    return sunlitOldHourLine(o, n, points, area, gap, margin,
+                             &ShadowOracle::distanceToBabylonianLine, &Sky::babylonianHourAngle,
+                             allCastAtBabylonianHour, "Babylonian");
 }
 
 testing::AssertionResult drawsExactlyTheShadowsOf(const ShadowOracle& o, const DialArea& area,

@@ -70,6 +70,13 @@ testing::AssertionResult allCastBySunAboveHorizon(const ShadowOracle& o,
                                                   const std::vector<DialXY>& points,
                                                   double toleranceDeg = 1e-7);
 
+// Every point is the shadow of a sun clear of the horizon: its altitude exceeds what the stored
+// Pi leaves of an exact zero (numeric::kStoredPiResidue, as a sine). A sun on the horizon casts
+// no shadow: neither the horizon line itself (the Italian hour 24, the Babylonian hour 0) nor a
+// point of a curve where its sun sets is drawn.
+testing::AssertionResult allCastClearOfTheHorizon(const ShadowOracle& o,
+                                                  const std::vector<DialXY>& points);
+
 // Every point lies on the Italian (Babylonian) hour line n and is the shadow of a sun above the
 // horizon at that very hour: neither a sun at night nor a sun of the other family's hour of the
 // same number, which owns the rest of the same line. Hours compare modulo 24.
@@ -94,6 +101,23 @@ struct ColouredPoint {
 struct DialArea {
     double left, right, bottom, top;
 };
+
+// The Italian (Babylonian) hour line n as a programme that lays the line across the plot area
+// shows it: every point on the line, cast by a sun clear of the horizon, and at that very hour
+// (allCastAtItalianHour) where its sun is more than a thousandth of a degree from the day circle
+// that grazes the horizon (there the two families' halves of the line join and a sun's hour,
+// found through a sunset hour angle near 0 or 180 degrees, is too ill-conditioned to compare);
+// and the stretch of the line that the suns of that hour over the year (every 0.05 degree of
+// declination, in front of the plane, above the horizon, more than `margin` inside the area)
+// light, covered with no gap longer than `gap`.
+testing::AssertionResult sunlitItalianLine(const ShadowOracle& o, double n,
+                                           const std::vector<DialXY>& points,
+                                           const DialArea& area, double gap,
+                                           double margin = 0.005);
+testing::AssertionResult sunlitBabylonianLine(const ShadowOracle& o, double n,
+                                              const std::vector<DialXY>& points,
+                                              const DialArea& area, double gap,
+                                              double margin = 0.005);
 
 // The drawing is exactly the shadows of the suns that fall on the dial: every point is the
 // shadow of one of them (compared as suns, to 1e-6 degrees), in its colour, above the horizon;

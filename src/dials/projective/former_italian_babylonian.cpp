@@ -1,14 +1,22 @@
-// Italian and Babylonian hours of the former projective dial. The plane of an hour's great
-// circle through the tip cuts the reference plane in a straight line, which runs through the
-// equinoctial point of hour angle H. Thirteen lines each, 15 degrees apart: through the point of
-// H pass the Italian hour 18 - H / 15 and the Babylonian hour 6 - H / 15 (H counts towards the
-// morning), and each line touches the day circle of declination 90 - lat, the circle that grazes
-// the horizon. Formed from the circle's plane, the line's coefficients stay of the order of the
-// style's length at every latitude, down to the equator, where the grazing circle's conic runs
-// off to infinity.
+// Italian and Babylonian hours of the former projective dial. The suns of one such hour lie on
+// the horizon turned about the polar axis (dials/sky.h); the plane of that circle through the tip
+// cuts the dial in a straight line. Thirteen lines each, 15 degrees apart: through the equinoctial
+// point of hour angle H pass the Italian hour 18 - H / 15 and the Babylonian hour 6 - H / 15 (H
+// counts towards the morning), and each line touches the day circle of declination 90 - lat, the
+// circle that grazes the horizon.
+//
+// Each line is taken in dial coordinates from the circle's plane and laid across the plot area
+// by the shared sampler (plotLineInArea, 2 mm apart along the dial axis it runs most along), so
+// that a line running in any direction is drawn whole, down to the equator. A point is kept where
+// its sun stands above the horizon on the family's half of the circle
+// (HourPlaneHalf::castsOwnHour): the rest of the line belongs to the other family's hour of the
+// same number, or to a sun below the horizon, and the lines of H = +-90, the horizon itself
+// (Italian 24, Babylonian 0), keep nothing.
 
 #include <cmath>
 
+#include "dials/face.h"
+#include "dials/plot_line.h"
 #include "dials/projective/former_procedures.h"
 #include "dials/sky.h"
 #include "numeric/checked.h"
@@ -19,29 +27,13 @@
 namespace dials::projective {
 
 using numeric::checkedDiv;
-using numeric::checkFinite;
 using numeric::StepRange;
 
 namespace {
 
-// The plane of the hour's great circle through the tip meets the reference plane in the line
-// z = slope x + offset. In the world frame (east, north, up) the reference point (x, z) lies at
-// (-x, 0, z) from the centre O, the tip at (0, -a, -b), a = s cos(lat), b = s sin(lat); with n
-// the circle's normal, n . (P - tip) = 0 gives -n.x x + n.y a + n.z (z + b) = 0.
-struct ReferenceLine {
-    double slope, offset;
-};
-
-ReferenceLine hourCircleLine(const shell::Module1& m, double theta) {
-    const double phi = m.LatRad, s = m.StyleLengthD;
-    const double a = s * std::cos(phi), b = s * std::sin(phi);
-    const Vec3 n = turnedHorizonNormal(phi, theta);
-    return {checkedDiv(n.x, n.z), checkFinite(-checkedDiv(n.y * a, n.z) - b)};
-}
-
-// The grazing circle's conic y^2 + alpha y + beta x^2 + gamma = 0 (y up from the equinoctial
-// line), kept in the shared cells; it does not exist where T = 0 (at 45 degrees of latitude the
-// circle projects as a parabola), and the cells then keep their values.
+// The grazing circle's conic y^2 + alpha y + beta x^2 + gamma = 0 on the reference plane (y up
+// from its equinoctial line), kept in the shared cells; it does not exist where T = 0 (at 45
+// degrees of latitude the circle projects as a parabola), and the cells then keep their values.
 void storeGrazingConic(shell::Module1& m) {
     const double phi = m.LatRad, s = m.StyleLengthD;
     const double chi = m.Pi / 2 - phi;
@@ -56,28 +48,35 @@ void storeGrazingConic(shell::Module1& m) {
 }
 
 // turn: the circle's turn for the hour angle H (degrees, towards the morning), theta = turn - H,
-// counted towards the afternoon as the shared sky counts its turns.
-void drawItalianBabylonian(shell::Context& ctx, double turn, int colourIndex) {
+// counted towards the afternoon as the shared sky counts its turns. The Italian hours take the
+// setting half of their circles, the Babylonian hours the rising half.
+void drawItalianBabylonian(shell::Context& ctx, double turn, bool italian, int colourIndex) {
     shell::Module1& m = ctx.m;
     storeGrazingConic(m);
+    plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
+    const Face face = former::dialFace(m);
+    const double L = m.StyleLength;
+    const Vec3 tip = L * face.out;
     for (double H : StepRange(-90, 90, 15)) {
         m.ConicB2345 = H;
-        ReferenceLine line{};
-        if (!numeric::skip([&] { line = hourCircleLine(m, (turn - H) * m.Pi / 180); })) continue;
-        for (double x : StepRange(-m.XLoopHalf, m.XLoopHalf, 0.005)) {
-            const double z = line.slope * x + line.offset;
-            if (std::isfinite(z)) former::plotReferencePoint(ctx, x, z, colour);
-        }
+        const double theta = (turn - H) * m.Pi / 180;
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(m.LatRad, theta, m.Pi, italian);
+        plotLineInArea(plot, colour, face.section(turnedHorizonNormal(m.LatRad, theta), tip),
+                       [&](const DialPoint& p) { return half.castsOwnHour(face.sunOf(L, p)); });
     }
 }
 
 }  // namespace
 
 // Italian hour 18 - H / 15 sets 6 + H / 15 hours later: the horizon turned back by 90 + H.
-void DrawItalianHoursProjFormer(shell::Context& ctx) { drawItalianBabylonian(ctx, -90, 12); }
+void DrawItalianHoursProjFormer(shell::Context& ctx) {
+    drawItalianBabylonian(ctx, -90, true, 12);
+}
 
 // Babylonian hour 6 - H / 15 rose that long before: the horizon turned on by 90 - H.
-void DrawBabylonianHoursProjFormer(shell::Context& ctx) { drawItalianBabylonian(ctx, 90, 13); }
+void DrawBabylonianHoursProjFormer(shell::Context& ctx) {
+    drawItalianBabylonian(ctx, 90, false, 13);
+}
 
 }  // namespace dials::projective

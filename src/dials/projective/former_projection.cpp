@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dials/projective/former_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/skip.h"
@@ -61,13 +62,15 @@ double horizonHeight(const shell::Module1& m) {
     return numeric::checkFinite(std::fabs(m.StyleLength) * std::tan(m.ReclRad));
 }
 
+Face dialFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, m.ReclRad); }
+
+Vec3 sunOfDialPoint(const shell::Module1& m, const DialPoint& p) {
+    return dialFace(m).sunOf(m.StyleLength, {p.X - m.OriginX, p.Y - m.OriginY});
+}
+
 void plotSunlitReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour) {
     const auto p = tryProjectToDial(ctx.m, x, z);
-    if (!p) return;
-    // The sun is up where the point lies on the far side of the horizon line from the zenith's
-    // trace: below it on a plane facing the sky (cos R > 0), above it past the vertical.
-    const double aboveHorizon = (p->Y - ctx.m.OriginY) - horizonHeight(ctx.m);
-    if (std::cos(ctx.m.ReclRad) * aboveHorizon < 0) plotDialPoint(ctx, *p, colour);
+    if (p && aboveHorizon(sunOfDialPoint(ctx.m, *p))) plotDialPoint(ctx, *p, colour);
 }
 
 }  // namespace dials::projective::former

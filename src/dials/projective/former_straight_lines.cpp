@@ -6,6 +6,7 @@
 
 #include "dials/plot_line.h"
 #include "dials/projective/former_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
@@ -35,11 +36,16 @@ void plotLineAcrossPlot(shell::Context& ctx, const DialPoint& base, const DialPo
 
 }  // namespace
 
+// Where the plane of the equator through the tip cuts the dial, laid across the whole plot area
+// by the shared sampler, whatever its direction and however far the centre lies (the sun of the
+// equinox, by day or by night, casts the tip's shadow on the whole line). A style perpendicular
+// to the plane has its equinoctial at infinity: nothing is drawn.
 void DrawEquinoctialProjFormer(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
-    for (double x : StepRange(-m.XLoopHalf, m.XLoopHalf, 0.001))
-        former::plotReferencePoint(ctx, x, -m.SetupTemp3, colour);
+    const shell::Module1& m = ctx.m;
+    const Face face = former::dialFace(m);
+    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, 9),
+                   face.section(celestialPole(m.LatRad), m.StyleLength * face.out),
+                   [](const DialPoint&) { return true; });
 }
 
 void DrawNoonLineProjFormer(shell::Context& ctx) {

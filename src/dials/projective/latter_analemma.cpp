@@ -105,7 +105,7 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
         // A day whose sun stands behind the plane or below the horizon at that hour casts no
         // shadow on the dial: the crossing is then only a point of the line through the tip.
         if (point && dot(sunDirection(m.LatRad, noonHour, delta), face.out) > 0 &&
-            latter::sunAboveHorizon(f, *point))
+            latter::sunAboveHorizon(m, *point))
             latter::plotDialPoint(plot, *point, colour);
     }
 }

@@ -37,7 +37,7 @@ void DrawDeclinationLinesProjLatter(shell::Context& ctx) {
             for (const auto& root : {w->plus, w->minus}) {
                 if (!root) continue;
                 const auto p = latter::solvePoint([&] { return f.fromUW(u, *root); });
-                if (p && latter::sunAboveHorizon(f, *p)) latter::plotDialPoint(plot, *p, colours[i]);
+                if (p && latter::sunAboveHorizon(m, *p)) latter::plotDialPoint(plot, *p, colours[i]);
             }
         }
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dials/projective/latter_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 
 namespace dials::projective::latter {
@@ -50,8 +51,8 @@ DeclinationConic declinationConic(double delta, double B, double H) {
     return c;
 }
 
-bool sunAboveHorizon(const AuxFrame& f, const DialPoint& p) {
-    return std::cos(f.R) * (p.y - f.H * std::sin(f.R)) < 0;
+bool sunAboveHorizon(const shell::Module1& m, const DialPoint& p) {
+    return aboveHorizon(dialFace(m).sunOf(m.StyleHeightD, p));
 }
 
 }  // namespace dials::projective::latter

@@ -1,10 +1,12 @@
-// The equinoctial line and the hour lines of the latter projective dial: straight lines of the
-// auxiliary vertical plane, swept point by point and carried onto the dial. A point whose
-// computation fails is not drawn; the sweep goes on with the next.
+// The equinoctial line and the hour lines of the latter projective dial. The hour lines are
+// straight lines of the auxiliary vertical plane, swept point by point and carried onto the
+// dial; a point whose computation fails is not drawn, and the sweep goes on with the next.
 
 #include <cmath>
 
+#include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
+#include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -13,13 +15,15 @@ namespace dials::projective {
 
 using numeric::checkedDiv;
 
+// Where the plane of the equator through the tip cuts the dial, laid across the whole plot area
+// by the shared sampler, whatever its direction (the sun of the equinox, by day or by night,
+// casts the tip's shadow on the whole line).
 void DrawEquinoctialProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const latter::AuxFrame f = latter::AuxFrame::from(m);
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
-    for (double t : numeric::StepRange(-m.XLoopHalf, m.XLoopHalf, 0.005))
-        latter::plotSolvedPoint(plot, colour, [&] { return f.fromSubstyle(t, -f.W0); });
+    const Face face = latter::dialFace(m);
+    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, 9),
+                   face.section(celestialPole(m.LatRad), m.StyleHeightD * face.out),
+                   [](const DialPoint&) { return true; });
 }
 
 void DrawHourLinesProjLatter(shell::Context& ctx) {

@@ -115,10 +115,9 @@ DeclinationConic declinationConic(double delta, double B, double H);
 // axes is (dot(sun, right), dot(sun, up), dot(sun, out)); Face::shadow casts the tip.
 inline Face dialFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, m.ReclRad); }
 
-// Whether the sun whose shadow falls on the dial point is above the horizon: the point lies on
-// the far side of the horizon line from the zenith's trace, below it on a plane facing the sky
-// (cos R > 0), above it past the vertical.
-bool sunAboveHorizon(const AuxFrame& f, const DialPoint& p);
+// Whether the sun of the dial point (the direction from the point to the tip, Face::sunOf)
+// stands above the horizon (dials::aboveHorizon).
+bool sunAboveHorizon(const shell::Module1& m, const DialPoint& p);
 
 }  // namespace latter
 

@@ -16,7 +16,6 @@ namespace dials::spherical {
 // either: its projection would be the shadow of the opposite sun, on the far side of the centre.
 void DrawSphericalAnalemma(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const double T = HorizonLimit(m);
     if (!shell::ticked(ctx, "ck_Lemniscate")) return;
     storeAnalemmaObliquity(m);
     for (double M : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
@@ -26,7 +25,7 @@ void DrawSphericalAnalemma(shell::Context& ctx) {
             const double E = -sun.equationOfTime();
             // The southern points are reflected through the foot: the hour angle changes sign.
             m.HourAngleRad = numeric::checkFinite((-m.ZoneCorrRad + E) * m.HemisphereSign);
-            PlotLitSunSpherical(ctx, m.HourAngleRad, sun.declination, 10, T);
+            PlotLitSunSpherical(ctx, m.HourAngleRad, sun.declination, 10);
         });
     }
 }

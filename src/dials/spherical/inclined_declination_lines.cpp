@@ -24,7 +24,6 @@ struct DeclinationLine {
 // points are left out.
 void DrawSphericalDeclinationLines(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const double T = HorizonLimit(m);
     const bool optional = shell::ticked(ctx, "ckLineoptional");
     const double typed = optional ? ctx.inputs.number("txtlineofdeclination") : 0;
     const DeclinationLine lines[] = {
@@ -36,7 +35,7 @@ void DrawSphericalDeclinationLines(shell::Context& ctx) {
         numeric::countedLoop(m.HourLoop, -kLastHourDeg, kLastHourDeg, 0.1, [&](double hour) {
             m.HourAngleRad = hour * m.Pi / 180;
             m.SunDecl = line.declination;
-            PlotLitSunSpherical(ctx, m.HourAngleRad, m.SunDecl * m.Pi / 180, line.colour, T);
+            PlotLitSunSpherical(ctx, m.HourAngleRad, m.SunDecl * m.Pi / 180, line.colour);
         });
     }
 }

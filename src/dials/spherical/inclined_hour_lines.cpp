@@ -20,7 +20,6 @@ double StandardTimeShiftDeg(const shell::Context& ctx) {
 
 void DrawSphericalHourLines(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const double T = HorizonLimit(m);
     // In the southern hemisphere the points are reflected through the foot of the style, which
     // turns every hour angle into its opposite: the shift goes with the opposite sign.
     const double shift = m.HemisphereSign * StandardTimeShiftDeg(ctx);
@@ -29,17 +28,16 @@ void DrawSphericalHourLines(shell::Context& ctx) {
         const int colour = hour == 0 ? 12 : hour == 90 ? 9 : 7;
         const double H = m.HourAngleRad;
         numeric::countedLoop(m.SunDecl, -23.44, 23.44, 0.05, [&](double decl) {
-            PlotLitSunSpherical(ctx, H, decl * m.Pi / 180, colour, T);
+            PlotLitSunSpherical(ctx, H, decl * m.Pi / 180, colour);
         });
     });
 }
 
 void DrawSphericalEquinoctial(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const double T = HorizonLimit(m);
     numeric::countedLoop(m.HourLoop, -90, 90, 0.1, [&](double hour) {
         m.HourAngleRad = hour * m.Pi / 180;
-        PlotSunSpherical(ctx, m.HourAngleRad, 0, 9, T);
+        PlotSunSpherical(ctx, m.HourAngleRad, 0, 9);
     });
 }
 

@@ -2,12 +2,18 @@
 // hours (twelfths of the day from sunrise to sunset). Each line is the run of shadow points of
 // one such hour over the declinations between the solstices; the hour angle of each point comes
 // from the semi-diurnal arc H0 of its day. Days on which the sun does not rise or does not set
-// have no such hours and are skipped.
+// have no such hours and are skipped. A point is drawn where its sun stands above the horizon
+// (the Babylonian hour 0 and the Italian hour 24, whose suns stand on it, draw nothing), and an
+// Italian or Babylonian point where that sun also lies on its family's half of the hour's turned
+// horizon.
 
 #include <cmath>
+#include <optional>
 
+#include "dials/sky.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -52,12 +58,36 @@ double hourAngle(const shell::Module1& m, Count count, double k, double H0) {
     return 0;
 }
 
+// The half of the turned horizon that holds the suns of the programme's Italian line k (the
+// Italian hour k + 1) or of its Babylonian hour k: the horizon turned by 15 degrees for every
+// hour (dials/sky.h). None for the temporary hours, which lie on no such circle.
+std::optional<HourPlaneHalf> turnedHorizonHalf(const shell::Module1& m, Count count, double k) {
+    switch (count) {
+        case Count::Italian:
+            return HourPlaneHalf::ofTurnedHorizon(m.LatRad, (k + 1) * m.Pi / 12, m.Pi, true);
+        case Count::Babylonian:
+            return HourPlaneHalf::ofTurnedHorizon(m.LatRad, k * m.Pi / 12, m.Pi, false);
+        case Count::Temporary: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// The point of the sun (H, delta), which shines on the dial, kept by the rule of an Italian or
+// Babylonian point: its sun above the horizon, on its family's half of the hour's circle.
+void plotOwnHourSun(shell::Context& ctx, const HourPlaneHalf& half, double H, double delta,
+                    int colour) {
+    shell::Module1& m = ctx.m;
+    ShadowPoint p{};
+    if (!numeric::skip([&] { p = ShadowPointSpherical(m, H, delta); })) return;
+    if (half.castsOwnHour(SunOfPoint(m, p.X, p.Y))) PlotShadowPointSpherical(ctx, p.X, p.Y, colour);
+}
+
 void drawFamily(shell::Context& ctx, const Family& family) {
     shell::Module1& m = ctx.m;
-    const double T = HorizonLimit(m);
     if (!shell::ticked(ctx, family.checkBox)) return;
     const double step = hourStep(ctx);
     for (double k : numeric::StepRange(family.first, family.last, step)) {
+        const std::optional<HourPlaneHalf> half = turnedHorizonHalf(m, family.count, k);
         numeric::countedLoop(m.SunDecl, -23.44, 23.44, 0.05, [&](double decl) {
             const double delta = decl * m.Pi / 180;
             const double c = -std::tan(m.LatRadCopy) * std::tan(delta);
@@ -65,9 +95,11 @@ void drawFamily(shell::Context& ctx, const Family& family) {
             const double H0 = semiDiurnalArc(m, family.count, c);
             m.HourAngleRad = hourAngle(m, family.count, k, H0);
             if (family.count != Count::Temporary && !(std::fabs(m.HourAngleRad) <= H0)) return;
-            // With the sun up, the horizon test alone keeps the sun in front of the plane, but
-            // not where rounding puts a sun on the horizon on the wrong side of it.
-            PlotLitSunSpherical(ctx, m.HourAngleRad, delta, family.colour, T);
+            if (!half) {
+                PlotLitSunSpherical(ctx, m.HourAngleRad, delta, family.colour);
+            } else if (SunInFront(m, m.HourAngleRad, delta)) {
+                plotOwnHourSun(ctx, *half, m.HourAngleRad, delta, family.colour);
+            }
         });
     }
 }

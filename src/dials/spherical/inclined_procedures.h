@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "dials/spherical/spherical.h"
+#include "dials/vec3.h"
 #include "shell/context.h"
 
 namespace dials::spherical {
@@ -39,27 +40,27 @@ bool SunInFront(const shell::Module1& m, double H, double delta);
 // The height of the dial's horizon above the foot of the style: StyleLength * tan(ReclRad).
 double HorizonLimit(const shell::Module1& m);
 
-// Whether the dial point of height Y lies on the side of the horizon line Y = T where a sun above
-// the horizon casts its shadows: below the line on a plane facing the sky (northern hemisphere and
-// the equator), above it on a plane turned past the vertical (|reclination| > 90), whose slope
-// axis points the other way; in the south, where the formulas work on the other face, the other
-// side in each case.
-bool OnSunlitSideOfHorizon(const shell::Module1& m, double Y, double T);
+// The sun of the dial point (X, Y) as the formulas give it (before the southern reflection): the
+// direction from the point drawn to the style tip, in the world frame (x east, y north, z up) of
+// the dial as it stands. In the north the plane of WallDeclRad and ReclRad with the tip in front
+// of it; in the south the formulas work on the other face of that plane, the tip behind it, and
+// the point drawn reflected through the foot is the shadow there of the sun turned east for west
+// (hour angle -H), so that sun is returned.
+dials::Vec3 SunOfPoint(const shell::Module1& m, double X, double Y);
 
-// Draws the dial point (X, Y) in palette colour c by the programme's rule, T being the horizon
-// limit: on the sunlit side of the horizon (OnSunlitSideOfHorizon), at (X, Y) in the northern
-// hemisphere (and the equator), at the reflection (-X, -Y) in the southern. On a horizontal plane
-// the same placements with no test.
-void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c, double T);
+// Draws the dial point (X, Y) in palette colour c where the sun of the point stands above the
+// horizon (dials::aboveHorizon of SunOfPoint): at (X, Y) in the northern hemisphere (and the
+// equator), at the reflection (-X, -Y) in the southern. A point cast by a sun on the horizon
+// (the Babylonian hour 0, the Italian hour 24, a sun setting in the plane) is not drawn.
+void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c);
 
 // The shadow point of (H, delta) drawn by that rule; false, and nothing drawn, when the
 // projection fails.
-bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c, double T);
+bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c);
 
-// The same, only for a sun that shines on the dial (SunInFront): with the sun in front the
-// horizon test keeps exactly the suns above the horizon, so every point drawn is a shadow that
-// sun really casts there.
-void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c, double T);
+// The same, only for a sun that shines on the dial (SunInFront): the shadow of the opposite sun,
+// which the projection gives for a sun behind the plane, is not a point of the line.
+void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c);
 
 // Degrees to add to the hour angle of an hour of local apparent time to have the same hour of
 // the zone's standard time (ck_Etna ticked): the zone meridian of TxtFuso less the longitude of

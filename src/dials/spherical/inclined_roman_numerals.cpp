@@ -1,10 +1,11 @@
 // Roman numerals of the whole hours, in a row along the declination typed in
 // txtlineofdeclination: each numeral is centred on the shadow point of its hour angle for that
-// declination where that hour's sun shines on the dial, placed by the programme's rule
-// (northern, or reflected southern; on a horizontal plane with no horizon test).
+// declination where that hour's sun shines on the dial from above the horizon, placed by the
+// programme's rule (northern, or reflected southern).
 
 #include <array>
 
+#include "dials/sky.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "glyphs/glyphs.h"
 #include "numeric/checked.h"
@@ -53,7 +54,6 @@ void DrawSphericalRomanNumerals(shell::Context& ctx) {
 // shadow of the opposite sun, on another hour's line and the other side of the equinoctial.
 void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) {
     shell::Module1& m = ctx.m;
-    const double T = HorizonLimit(m);
     const double shift = StandardTimeShiftDeg(ctx);
     m.SunDecl = ctx.inputs.number("txtlineofdeclination");
     const double delta = numeric::checkFinite(m.SunDecl * m.Pi / 180);
@@ -74,7 +74,7 @@ void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) 
             glyph(ctx, x, y, m.Pi / 2, hour, 1);
             if (colours.set) plot.setForeColor(kWhite);
         };
-        if (m.HorizontalFlag != 1 && !OnSunlitSideOfHorizon(m, Y, T)) continue;
+        if (!aboveHorizon(SunOfPoint(m, X, Y))) continue;
         if (m.LatRad >= 0) {
             drawAt(X, Y);
         } else {

@@ -1,9 +1,12 @@
 // The central projection of the sun through the tip of the perpendicular style onto a plane of
 // declination D (west positive) and reclination z (from the vertical), and the rule by which the
-// programme places the projected point.
+// programme places the projected point: where the sun of the point stands above the horizon,
+// reflected through the foot in the south.
 
 #include <cmath>
 
+#include "dials/face.h"
+#include "dials/sky.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -61,17 +64,16 @@ double HorizonLimit(const shell::Module1& m) {
     return numeric::checkedMul(m.StyleLength, std::tan(m.ReclRad));
 }
 
-bool OnSunlitSideOfHorizon(const shell::Module1& m, double Y, double T) {
-    // A point is lit from above the horizon when it lies lower than the tip: Y cos R < T cos R.
-    const int side = (m.LatRad >= 0 ? 1 : -1) * (std::cos(m.ReclRad) >= 0 ? 1 : -1);
-    return side * (Y - T) <= 0;
+Vec3 SunOfPoint(const shell::Module1& m, double X, double Y) {
+    const Vec3 s = Face::declining(m.WallDeclRad, m.ReclRad).sunOf(m.StyleLength, {X, Y});
+    if (m.LatRad >= 0) return s;
+    // The tip behind the plane (-s), the figure turned east for west (x -> -x).
+    return {s.x, -s.y, -s.z};
 }
 
-// A horizontal plane has no horizon line on it (its limit lies some 5e9 style lengths away):
-// its points are placed by the hemisphere's rule with no test.
-void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c, double T) {
+void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c) {
     const shell::Module1& m = ctx.m;
-    if (m.HorizontalFlag != 1 && !OnSunlitSideOfHorizon(m, Y, T)) return;
+    if (!aboveHorizon(SunOfPoint(m, X, Y))) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
     if (m.LatRad >= 0)
         plot.xPset(X, -Y, shell::LineColor(ctx, c));
@@ -79,15 +81,15 @@ void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c, do
         plot.xPset(-X, Y, shell::LineColor(ctx, c));
 }
 
-bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c, double T) {
+bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c) {
     ShadowPoint p{};
     if (!numeric::skip([&] { p = ShadowPointSpherical(ctx.m, H, delta); })) return false;
-    PlotShadowPointSpherical(ctx, p.X, p.Y, c, T);
+    PlotShadowPointSpherical(ctx, p.X, p.Y, c);
     return true;
 }
 
-void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c, double T) {
-    if (SunInFront(ctx.m, H, delta)) PlotSunSpherical(ctx, H, delta, c, T);
+void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c) {
+    if (SunInFront(ctx.m, H, delta)) PlotSunSpherical(ctx, H, delta, c);
 }
 
 }  // namespace dials::spherical

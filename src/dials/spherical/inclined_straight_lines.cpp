@@ -42,9 +42,12 @@ void DrawSphericalSubstyle(shell::Context& ctx) {
 }
 
 // One segment across the plot at the height of the horizon, reflected in the southern
-// hemisphere as the points are. On a horizontal plane it lies far off the plot.
+// hemisphere as the points are. A horizontal plane has no horizon line: the plane of the horizon
+// through the tip is parallel to it (the stored Pi leaves the height some 5e9 style lengths away
+// instead of at infinity), and nothing is drawn.
 void DrawSphericalHorizon(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
+    if (m.HorizontalFlag == 1) return;
     const double T = HorizonLimit(m);
     const double h = m.HemisphereSign == 1 ? T : -T;
     ctx.ixPlot1().xLine(-m.PlotShiftX, -h, m.PlotShiftX, -h, shell::LineColor(ctx, 2));

@@ -54,10 +54,9 @@ void PlotEquinoctialLineVertSph(shell::Context& ctx) {
     const numeric::Colour colour = shell::LineColor(ctx, 9);
     double H = 0;
     vsph::sweep(H, -90, 90, 10 * m.PointStep, [&](double hour) {
+        // The equinox sun on the horizon, at six, casts no shadow (WallPoint::drawn).
         const auto p = vsph::EquinoxShadowPointVertSph(m, hour * m.Pi / 180);
-        // Strictly below the horizontal through the foot: the equinox sun on the horizon casts
-        // its shadow there at infinity.
-        if (p && p->drawn() && p->y < 0) plot.xPset(p->x, -p->y, colour);
+        if (p && p->drawn()) plot.xPset(p->x, -p->y, colour);
     });
 }
 

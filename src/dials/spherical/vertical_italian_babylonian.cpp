@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "dials/sky.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/palette.h"
@@ -20,7 +21,11 @@ namespace {
 enum class Family { Italian, Babylonian };
 
 // The shadow of hour k of the family on the day of declination deltaDeg; none on a day without
-// sunrise and sunset, when the sun is behind the wall or when the computation fails.
+// sunrise and sunset, when the sun is behind the wall, when the computation fails, or where the
+// sun of the point is not one of hour k: below the horizon or on the other family's half of the
+// hour's turned horizon (dials::HourPlaneHalf::castsOwnHour). The horizon turned by 15 degrees
+// for every hour holds the suns of Italian hour k on its setting half and of Babylonian hour k on
+// its rising half.
 std::optional<vsph::WallPoint> hourPoint(shell::Module1& m, Family family, double k,
                                          double deltaDeg) {
     std::optional<vsph::WallPoint> point;
@@ -33,7 +38,9 @@ std::optional<vsph::WallPoint> hourPoint(shell::Module1& m, Family family, doubl
         const double H = family == Family::Italian ? k * m.Pi / 12 + H0 - 2 * m.Pi
                                                    : k * m.Pi / 12 - H0;
         const vsph::WallPoint p = vsph::onWall(m, vsph::sunPlace(m, H, dr));
-        if (p.inFront) point = p;
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(
+            m.LatRad, k * m.Pi / 12, m.Pi, family == Family::Italian);
+        if (p.inFront && half.castsOwnHour(p.sun)) point = p;
     });
     return point;
 }

@@ -18,7 +18,9 @@
 #include <optional>
 #include <vector>
 
+#include "dials/sky.h"
 #include "dials/spherical/spherical.h"
+#include "dials/vec3.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/context.h"
@@ -89,14 +91,16 @@ struct SunPlace {
     double h;
 };
 
-// The shadow of the style tip, and whether the sun shines on the face of the wall.
+// The shadow of the style tip, whether the sun shines on the face of the wall, and the sun of the
+// point: the direction from the point to the tip in the world frame (x east, y north, z up).
 struct WallPoint {
     double x, y;
     bool inFront;  // cos(A - D) > 0
+    Vec3 sun;
 
-    // A shadow that falls on the dial: on or below the horizontal through the foot of the style,
-    // with the sun in front of the wall.
-    bool drawn() const { return y <= 0 && inFront; }
+    // A shadow that falls on the dial: the sun in front of the wall, and the sun of the point
+    // above the horizon (dials::aboveHorizon; a sun on the horizon casts no shadow).
+    bool drawn() const { return inFront && aboveHorizon(sun); }
 };
 
 // The sun for hour angle t and declination deltaRad by spherical trigonometry; throws

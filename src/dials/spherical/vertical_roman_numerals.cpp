@@ -1,7 +1,9 @@
 // Roman hour numerals of the vertical dial by spherical trigonometry: one on each whole-hour
-// line, where it meets the declination line typed in txtlineofdeclination, so the numerals run
-// in a row along that line. With standard-meridian time the lines, and so the numerals, are
-// those of the zone's clock; the numeral names the clock's hour.
+// line the programme draws, from four in the morning to eight in the evening, where it meets the
+// declination line typed in txtlineofdeclination, so the numerals run in a row along that line;
+// only where that sun shines on the wall from above the horizon (WallPoint::drawn), as the hour
+// line's own points. With standard-meridian time the lines, and so the numerals, are those of
+// the zone's clock; the numeral names the clock's hour.
 
 #include "dials/spherical/vertical_procedures.h"
 #include "glyphs/glyphs.h"
@@ -17,7 +19,8 @@ std::vector<NumeralPlace> RomanNumeralPlacesVertSph(shell::Context& ctx) {
         numeric::sgn(m.LatRad) * ctx.inputs.number("txtlineofdeclination") * m.HemisphereSign;
 
     std::vector<NumeralPlace> places;
-    for (int H = -90; H <= 90; H += 15) {
+    const int last = static_cast<int>(kLastHourDeg);
+    for (int H = -last; H <= last; H += 15) {
         m.SunDecl = decl;
         const double t = (H - E * m.ZoneCorrRad * 180 / m.Pi) * m.Pi / 180;
         const auto p = vsph::ShadowPointVertSph(m, t, m.SunDecl);

@@ -9,6 +9,7 @@
 
 #include <cmath>
 
+#include "dials/face.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
@@ -51,7 +52,7 @@ WallPoint onWall(shell::Module1& m, const SunPlace& sun) {
     const double c = std::cos(sun.A - m.WallDeclRad);
     const double x = numeric::checkFinite(s * std::tan(sun.A - m.WallDeclRad));
     const double y = numeric::checkFinite(numeric::checkedDiv(-s * std::tan(sun.h), c));
-    return {x, y, c > 0};
+    return {x, y, c > 0, Face::declining(m.WallDeclRad, 0).sunOf(s, {x, y})};
 }
 
 std::optional<WallPoint> ShadowPointVertSph(shell::Module1& m, double t, double deltaDeg) {

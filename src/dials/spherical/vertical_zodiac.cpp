@@ -72,8 +72,6 @@ ZodiacLayout ZodiacLayoutVertSph(shell::Context& ctx) {
             p = vsph::ShadowPointVertSph(m, t, m.SunDecl);
         }
         if (!p || !p->drawn()) continue;
-        // The equinoctial signs stay off the horizontal through the foot.
-        if (a.declination == 0 && !(p->y < 0)) continue;
         layout.places.push_back({a.sign, p->x, p->y});
     }
     return layout;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -178,10 +179,12 @@ TEST(FormerAndLatter, DrawTheSameDial) {
         EXPECT_NEAR(former.draw(DrawHorizonProjFormer).segments.at(0).a.y,
                     latter.draw(DrawHorizonProjLatter).segments.at(0).a.y, 1e-9);
 
-        // Each line of one version lies on the line through two points of the other's.
+        // Each line of one version lies on the line through two points of the other's. The
+        // Italian and Babylonian lines are drawn only where their sun is up, both versions the
+        // same lines (on a plane turned past the vertical, as few as one of each).
         const auto sameLines = [&](const std::map<double, std::vector<oracle::DialXY>>& ours,
                                    const std::map<double, std::vector<oracle::DialXY>>& theirs,
-                                   double sign, const char* what) {
+                                   double sign, const char* what, std::size_t least = 3) {
             std::size_t compared = 0;
             for (const auto& [tag, points] : ours) {
                 const auto other = theirs.find(sign * tag);
@@ -194,7 +197,7 @@ TEST(FormerAndLatter, DrawTheSameDial) {
                         << what << " " << tag;
                 ++compared;
             }
-            EXPECT_GE(compared, 3u) << what;
+            EXPECT_GE(compared, least) << what;
         };
         former.tagWith(&shell::Module1::HourLoop);
         latter.tagWith(&shell::Module1::HourCounter);
@@ -202,10 +205,19 @@ TEST(FormerAndLatter, DrawTheSameDial) {
                   latter.draw(DrawHourLinesProjLatter).byTag(), -1, "hour");
         former.tagWith(&shell::Module1::ConicB2345);
         latter.tagWith(&shell::Module1::ConicB2345);
-        sameLines(former.draw(DrawItalianHoursProjFormer).byTag(),
-                  latter.draw(DrawItalianHoursProjLatter).byTag(), -1, "Italian");
-        sameLines(former.draw(DrawBabylonianHoursProjFormer).byTag(),
-                  latter.draw(DrawBabylonianHoursProjLatter).byTag(), -1, "Babylonian");
+        using Procedure = void (*)(shell::Context&);
+        for (const auto& [formerHours, latterHours, what] :
+             {std::tuple<Procedure, Procedure, const char*>{DrawItalianHoursProjFormer,
+                                                            DrawItalianHoursProjLatter, "Italian"},
+              {DrawBabylonianHoursProjFormer, DrawBabylonianHoursProjLatter, "Babylonian"}}) {
+            const auto ours = former.draw(formerHours).byTag();
+            const auto theirs = latter.draw(latterHours).byTag();
+            std::vector<double> ourTags, theirTags;
+            for (const auto& line : ours) ourTags.push_back(-line.first);
+            for (const auto& line : theirs) theirTags.insert(theirTags.begin(), line.first);
+            EXPECT_EQ(ourTags, theirTags) << what;
+            sameLines(ours, theirs, -1, what, 1);
+        }
 
         const dialtest::Drawing formerCurves = former.draw(DrawDeclinationLinesProjFormer);
         const dialtest::Drawing latterCurves = latter.draw(DrawDeclinationLinesProjLatter);

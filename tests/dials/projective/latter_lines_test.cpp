@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -54,8 +55,12 @@ TEST_P(LatterOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
     LatterDial dial(GetParam());
     ASSERT_TRUE(dial.setUp());
     const oracle::ShadowOracle o = dial.oracle();
+    // The equinoctial whole, wherever it crosses the plot area.
     const Drawing eq = dial.draw(DrawEquinoctialProjLatter);
-    EXPECT_GT(eq.points.size(), 100u);
+    const plot::PlotSurface& plot = dial.surface();
+    const oracle::DialArea area{-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
+                                plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
+    EXPECT_LT(oracle::largestGapAlongSunlitCurves(o, 0, eq.at(), area), 0.002);
     EXPECT_EQ(eq.withColour(qbColor(9)).size(), eq.points.size());
     EXPECT_TRUE(oracle::allOnDeclinationCurve(o, 0, eq.at()));
 
@@ -72,7 +77,9 @@ TEST_P(LatterOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
 
 // Each line runs through the equinox sun of hour angle n (setting at +90, rising at -90): Italian
 // hour (n + 270) / 15, Babylonian (n + 90) / 15. Also past a right angle from the auxiliary
-// dial's substyle, and on planes facing north of east or west.
+// dial's substyle, and on planes facing north of east or west. Each is drawn where a sun of its
+// own hour casts it above the horizon, all of that stretch inside the plot area, 2 mm apart; the
+// horizon (Italian 24, Babylonian 0) is no line.
 TEST_P(LatterOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
     LatterDial dial(GetParam(), {{"TxtHour", "4"}});
     ASSERT_TRUE(dial.setUp());
@@ -82,12 +89,23 @@ TEST_P(LatterOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
     const Drawing babylonian = dial.draw(DrawBabylonianHoursProjLatter);
     EXPECT_EQ(italian.withColour(qbColor(12)).size(), italian.points.size());
     EXPECT_EQ(babylonian.withColour(qbColor(13)).size(), babylonian.points.size());
-    EXPECT_GE(italian.byTag().size(), 11u);
-    EXPECT_GE(babylonian.byTag().size(), 11u);
-    for (const auto& [n, points] : italian.byTag())
-        EXPECT_TRUE(oracle::allOnItalianLine(dial.oracle(), (n + 270) / 15, points)) << n;
-    for (const auto& [n, points] : babylonian.byTag())
-        EXPECT_TRUE(oracle::allOnBabylonianLine(dial.oracle(), (n + 90) / 15, points)) << n;
+    const plot::PlotSurface& plot = dial.surface();
+    const oracle::DialArea area{-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
+                                plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
+    const auto italianLines = italian.byTag(), babylonianLines = babylonian.byTag();
+    EXPECT_EQ(italianLines.count(90), 0u);
+    EXPECT_EQ(babylonianLines.count(-90), 0u);
+    for (double n = -90; n <= 90; n += 15) {
+        const auto lineOf = [n](const std::map<double, std::vector<oracle::DialXY>>& lines) {
+            return lines.count(n) ? lines.at(n) : std::vector<oracle::DialXY>{};
+        };
+        EXPECT_TRUE(oracle::sunlitItalianLine(dial.oracle(), (n + 270) / 15, lineOf(italianLines),
+                                              area, 0.003))
+            << n;
+        EXPECT_TRUE(oracle::sunlitBabylonianLine(dial.oracle(), (n + 90) / 15,
+                                                 lineOf(babylonianLines), area, 0.003))
+            << n;
+    }
 }
 
 TEST_P(LatterOnOracle, CentreNoonSubstyleTriangleAndHorizon) {
@@ -174,12 +192,15 @@ INSTANTIATE_TEST_SUITE_P(Planes, LatterOnOracle, testing::ValuesIn(planes()));
 
 // Latitudes equal to a line's declination, where its cone cuts a parabola from the auxiliary
 // plane of a south-facing dial, and latitudes next to them; latitudes next to the equator, where
-// the six o'clock lines run through a centre far below.
+// the six o'clock lines run through a centre far below and the Italian hour 18 and the
+// Babylonian hour 6 run almost level.
 INSTANTIATE_TEST_SUITE_P(
     Latitudes, LatterOnOracle,
     testing::Values(Plane{20, 0, 0}, Plane{20, 0, -40}, Plane{23.45, 0, 0}, Plane{11.5, 0, 0},
                     Plane{20.001, 0, 0}, Plane{11.5001, 0, 20}, Plane{20, 10, 0},
-                    Plane{0.001, 10, 0}, Plane{0.01, 20, 30}, Plane{0.001, -30, -20}));
+                    Plane{0.001, 10, 0}, Plane{0.01, 20, 30}, Plane{0.001, -30, -20},
+                    Plane{0.001, -40, 110}, Plane{0.01, 0, 0}, Plane{0.01, 20, 0},
+                    Plane{1.3, 0, 0}, Plane{3, -10, 0}));
 
 // Next to the equator a plane facing south has its centre kilometres away and its six o'clock
 // lines at a right angle from the auxiliary substyle; they pass through the foot's region.

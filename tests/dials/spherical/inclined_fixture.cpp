@@ -85,7 +85,9 @@ std::vector<oracle::ColouredSun> sunsOf(const InclinedDial& dial, const numeric:
 
 testing::AssertionResult drawsTheShadowsOf(InclinedDial& dial, const dialtest::Drawing& d,
                                            const std::vector<oracle::ColouredSun>& suns) {
-    return oracle::drawsExactlyTheShadowsOf(dial.oracle(), sphtest::plotArea(dial.surface()),
+    const oracle::ShadowOracle o = dial.oracle();
+    if (auto up = oracle::allCastClearOfTheHorizon(o, d.at()); !up) return up;
+    return oracle::drawsExactlyTheShadowsOf(o, sphtest::plotArea(dial.surface()),
                                             sphtest::colouredPoints(d), suns);
 }
 

@@ -62,7 +62,8 @@ testing::AssertionResult allOnTaggedHourLines(const InclinedDial& dial,
 std::vector<oracle::ColouredSun> sunsOf(const InclinedDial& dial, const numeric::StepRange& hours,
                                         const numeric::StepRange& decls,
                                         const std::function<int(double H, double d)>& colour);
-// The drawing is exactly the shadows of those suns that fall on the dial inside the plot area.
+// The drawing is exactly the shadows of those suns that fall on the dial inside the plot area,
+// none cast by a sun on the horizon.
 testing::AssertionResult drawsTheShadowsOf(InclinedDial& dial, const dialtest::Drawing& d,
                                            const std::vector<oracle::ColouredSun>& suns);
 

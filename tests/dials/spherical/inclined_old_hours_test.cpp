@@ -68,6 +68,9 @@ TEST_P(InclinedOldHoursOnOracle, EveryPointIsAnHourOfItsFamilyWithTheSunUp) {
         const Drawing d = dial.draw(family.procedure);
         EXPECT_GT(d.points.size(), 100u);
         const oracle::ShadowOracle o = dial.oracle();
+        // Not the horizon: the suns of sunrise and sunset (the Babylonian hour 0, the Italian
+        // hour 24, the temporary hours 0 and 12) cast no shadow.
+        EXPECT_TRUE(oracle::allCastClearOfTheHorizon(o, d.at()));
         for (const dialtest::DrawnPoint& p : d.points) {
             ASSERT_EQ(p.colour, qbColor(family.colour));
             const oracle::HourDecl sun = o.sunFor(p.at.x, p.at.y);
@@ -116,6 +119,10 @@ std::vector<Plane> oldHourPlanes() {
     std::vector<Plane> list = planes();
     list.push_back({80, 0, 90});  // the polar night: no sun at noon for part of the year
     list.push_back({-70, 20, 0});
+    // Walls facing due east and west, whose horizon line (sunrise, sunset) crosses the plot.
+    for (const Plane& wall : {Plane{45, -90, 0}, Plane{45, 90, 0}, Plane{-45, -90, 0},
+                              Plane{-45, 90, 0}})
+        list.push_back(wall);
     return list;
 }
 

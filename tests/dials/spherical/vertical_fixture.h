@@ -37,7 +37,7 @@ private:
 using LineSun = oracle::ColouredSun;
 
 // The drawing is exactly the shadows of the suns that fall on the wall inside the plot area
-// (oracle::drawsExactlyTheShadowsOf).
+// (oracle::drawsExactlyTheShadowsOf), none cast by a sun on the horizon.
 testing::AssertionResult drawsTheShadowsOf(VertSphDial& dial, const Drawing& d,
                                            const std::vector<LineSun>& suns);
 

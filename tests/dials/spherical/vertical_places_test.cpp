@@ -19,15 +19,23 @@ namespace sph = dials::spherical;
 constexpr double kDeg = 3.141592654 / 180;
 
 // The places are the shadows, in order, of those suns that cast one (compared as suns: far from
-// the foot a place moves much with a small change of the sun).
+// the foot a place moves much with a small change of the sun). A sun in the wall's plane up to
+// rounding (the noon sun on a wall facing due east or west), whose shadow lies a million metres
+// off, may go either way.
 template <class Place>
 void expectShadowsOf(oracle::ShadowOracle& o, const std::vector<Place>& places,
                      const std::vector<oracle::HourDecl>& suns) {
     std::size_t i = 0;
     for (const oracle::HourDecl& sun : suns) {
-        if (!o.dialPoint(sun.hourAngle, sun.declination) ||
-            o.sky().altitude(sun.hourAngle, sun.declination) <= 1e-7)
-            continue;
+        const auto shadow = o.dialPoint(sun.hourAngle, sun.declination);
+        if (!shadow || o.sky().altitude(sun.hourAngle, sun.declination) <= 1e-7) continue;
+        if (std::hypot(shadow->x, shadow->y) > 1e6) {
+            const bool placed =
+                i < places.size() && std::fabs(oracle::foldDegrees(
+                                         o.sunFor(places[i].x, -places[i].y).hourAngle -
+                                         sun.hourAngle)) < 1e-7;
+            if (!placed) continue;
+        }
         ASSERT_LT(i, places.size()) << sun.hourAngle << " " << sun.declination;
         const oracle::HourDecl cast = o.sunFor(places[i].x, -places[i].y);
         EXPECT_NEAR(oracle::foldDegrees(cast.hourAngle - sun.hourAngle), 0, 1e-7);
@@ -111,8 +119,10 @@ TEST(VertSphRomanNumerals, RunAlongTheTypedDeclinationOnTheirHours) {
                                      {"ck_Etna", standard ? "1" : "0"}, {"TxtHour", "4"}});
                 ASSERT_TRUE(dial.setUp());
                 const double shift = standard * dial.m().ZoneCorrRad / kDeg;
-                std::vector<oracle::HourDecl> suns;  // none can be placed on the equator
-                for (int H = -90; H <= 90 && w.lat != 0; H += 15)
+                // Every whole hour the hour lines run to, four in the morning to eight in the
+                // evening (none can be placed on the equator).
+                std::vector<oracle::HourDecl> suns;
+                for (int H = -120; H <= 120 && w.lat != 0; H += 15)
                     suns.push_back({H - shift, std::atof(decl)});
                 const auto places = sph::RomanNumeralPlacesVertSph(dial.ctx());
                 std::vector<Text> flipped;  // the places in plot coordinates, as texts are
