@@ -61,12 +61,12 @@ void drawFamily(shell::Context& ctx, const HourFamily& family) {
         // Italian hours over the northern Babylonian range (its sun turns the other way), and
         // the setting half of the turned horizon is the one of H > 0 in both hemispheres.
         const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(g.phi, -H, m.Pi, H > 0);
-        plotLineInArea(plot, colour, sectionOfPlane(g, turnedHorizonNormal(g.phi, -H), tip),
+        plotLineInArea(plot, colour, g.face.section(turnedHorizonNormal(g.phi, -H), tip),
                        [&](const DialPoint& p) {
                            const Vec3 P = g.face.world(p);
                            m.ItalBabLoop = P.z;
                            const Vec3 sun = tip - P;
-                           return aboveHorizon(sun) && half.onOwnHalf(sun);
+                           return half.castsOwnHour(sun);
                        });
     });
 }

@@ -64,7 +64,7 @@ void drawEquinoctialLine(shell::Context& ctx) {
             plot.xLine(u0, 0, u0, std::fmax(0.0, plot.QuadranteH() - plot.ShiftY()), colour);
         return;
     }
-    plotLineInArea(plot, colour, sectionOfPlane(g, celestialPole(g.phi), tipOf(g)),
+    plotLineInArea(plot, colour, g.face.section(celestialPole(g.phi), tipOf(g)),
                    [](const DialPoint&) { return true; });
 }
 

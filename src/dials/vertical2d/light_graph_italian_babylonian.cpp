@@ -44,7 +44,7 @@ void drawHourFamily(shell::Context& ctx, Family family) {
         plotLinePoints(plot, colour, wall.turnedHorizon(h + turn), area, m.PointStep,
                        [&](const DialPoint& p) {
                            const Vec3 sun = wall.sunOf(p);
-                           return aboveHorizon(sun) && half.onOwnHalf(sun);
+                           return half.castsOwnHour(sun);
                        });
     });
 }
