@@ -14,7 +14,6 @@
 #include "dials/sky.h"
 #include "dials/sun_series.h"
 #include "numeric/checked.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -31,8 +30,10 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
     const double c = f.L + f.s * f.R;
     const numeric::Colour colour = shell::LineColor(ctx, 2);
 
-    for (double t : numeric::StepRange(-80, 280, kMeanDayDeg / 4)) {
-        numeric::skip([&] {
+    // The year by quarter days, laid by the curve sampler where the shadow moves fast.
+    layDevelopedCurve(
+        ctx,
+        [&](double t) -> std::optional<DialPoint> {
             const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
             const double delta = sun.declination;
             // Hour angle at noon of standard-meridian time, positive towards the east (the shared
@@ -47,20 +48,20 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
             // (along^2 + across^2) k^2 - 2 c along k + c^2 - R^2 = 0.
             const numeric::QuadraticRoots k = numeric::stableQuadraticRoots(
                 along * along + across * across, -2 * c * along, c * c - f.R * f.R);
-            if (!k.minus || !k.plus) return;
+            if (!k.minus || !k.plus) return std::nullopt;
             const double far = std::fmax(*k.minus, *k.plus);
             const double near = std::fmin(*k.minus, *k.plus);
             const double reach = f.s < 0 ? far : near;
-            if (!(reach > 0)) return;
+            if (!(reach > 0)) return std::nullopt;
 
             // The point from the axis, along f and along e; its turn from the foot's generatrix.
             const double fromAxisAlong = c - reach * along;
             const double fromAxisAcross = -reach * across;
             const double psi = std::atan2(fromAxisAcross, f.s * fromAxisAlong);
-            if (std::fabs(psi) > m.Pi / 2) return;
-            plotTurnPoint(ctx, psi, -reach * towardsSun.z, colour);
-        });
-    }
+            if (std::fabs(psi) > m.Pi / 2) return std::nullopt;
+            return DialPoint{numeric::checkFinite(m.Radius * psi), -reach * towardsSun.z};
+        },
+        {-80, 280, kMeanDayDeg / 4, false}, everySunKept, colour);
 }
 
 }  // namespace dials::cylindrical

@@ -2,13 +2,14 @@
 // rays of declination +-d through the style tip, its axis the axis of the world, meets the
 // vertical line of the surface at chord x at two heights, one on the line of +d and one on the
 // line of -d, drawn in the pair's colour (CylinderShadow::coneCrossings, exact also at the
-// latitude d, where the vertical lies on the cone and one of them runs off to infinity).
+// latitude d, where the vertical lies on the cone and one of them runs off to infinity). Each
+// root is laid as a curve of its own; where the two meet, the line turns back across the chord
+// and the curve sampler finds the turn.
 
 #include <cmath>
 
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "dials/sky.h"
-#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
@@ -33,13 +34,16 @@ void DrawCylDeclinationLines3D(shell::Context& ctx) {
     for (const DeclinationPass& pass : kPasses) {
         const double delta = pass.declinationDeg * m.Pi / 180;
         const numeric::Colour colour = shell::LineColor(ctx, pass.colour);
-        sweepChord(ctx, [&](double x) {
-            if (!f.shadowReaches(x)) return;
-            const numeric::QuadraticRoots heights = shadow.coneCrossings(f.towardsTip(x, 0), delta);
-            // Each root on its own: one that cannot be computed leaves the other drawn.
-            for (const std::optional<double>& y : {heights.minus, heights.plus})
-                if (y) numeric::skip([&] { plotChordPoint(ctx, x, *y, colour); });
-        });
+        // Each root a curve of its own: one that cannot be computed leaves the other drawn.
+        for (const bool minus : {true, false})
+            layChordCurve(
+                ctx,
+                [&](double x) {
+                    const numeric::QuadraticRoots heights =
+                        shadow.coneCrossings(f.towardsTip(x, 0), delta);
+                    return minus ? heights.minus : heights.plus;
+                },
+                everySunKept, colour);
     }
 }
 

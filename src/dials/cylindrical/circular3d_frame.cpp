@@ -1,12 +1,10 @@
 // The chord frame of the circular cylinder by 3D analytic geometry: depth, reach of the shadow,
-// the sweep over the chord and the plotting of a point on the unrolled surface.
+// and the laying of a curve over the chord on the unrolled surface.
 
 #include <cmath>
 
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "numeric/checked.h"
-#include "numeric/skip.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
@@ -29,22 +27,21 @@ Vec3 ChordFrame::towardsTip(double x, double y) const {
     return {-x * std::cos(D) - w * std::sin(D), x * std::sin(D) - w * std::cos(D), -y};
 }
 
-void sweepChord(const shell::Context& ctx, const std::function<void(double x)>& body) {
-    const double R = ctx.m.Radius;
-    for (double x : numeric::StepRange(-R, R, ctx.m.PointStep)) numeric::skip([&] { body(x); });
-}
-
-void plotChordPoint(shell::Context& ctx, double x, double y, numeric::Colour colour) {
+void layChordCurve(shell::Context& ctx, const ChordHeight& height, const SunKept& keep,
+                   numeric::Colour colour) {
     const shell::Module1& m = ctx.m;
-    plotTurnPoint(ctx, shell::ArcSin(m, numeric::checkedDiv(x, m.Radius)), y, colour);
-}
-
-void plotTurnPoint(shell::Context& ctx, double psi, double y, numeric::Colour colour) {
-    shell::Module1& m = ctx.m;
-    const double u = numeric::checkFinite(m.Radius * psi);
-    if (numeric::checkFinite(y) > 0) return;
-    m.DevelopedAbscissa = u;
-    ctx.ixPlot1().xPset(u, -y, colour);
+    const ChordFrame f = ChordFrame::from(m);
+    const double R = m.Radius;
+    layDevelopedCurve(
+        ctx,
+        [&](double x) -> std::optional<DialPoint> {
+            if (!f.shadowReaches(x)) return std::nullopt;
+            const std::optional<double> y = height(x);
+            if (!y) return std::nullopt;
+            return DialPoint{numeric::checkFinite(R * shell::ArcSin(m, numeric::checkedDiv(x, R))),
+                             *y};
+        },
+        {-R, R, m.PointStep}, keep, colour);
 }
 
 std::function<bool(double psi)> withinChordFrame(const shell::Module1& m) {

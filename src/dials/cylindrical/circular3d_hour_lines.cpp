@@ -1,9 +1,12 @@
 // Hour lines of the circular cylinder by 3D analytic geometry: for each hour angle H the plane
 // through the style tip that contains the polar axis and the sun of H cuts the cylinder; at
 // chord x its height is N / M. The line of true noon is left to the noon generatrix. Of the cut,
-// the points the hour plane's half keeps are drawn (the shared sky's, its hour angle -H).
+// the points the hour plane's half keeps are drawn (the shared sky's, its hour angle -H). A line
+// a little off true noon stands almost upright: the curve sampler lays it down the surface as
+// densely as across it.
 
 #include <cmath>
+#include <optional>
 
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
@@ -45,15 +48,15 @@ void DrawCylHourLines3D(shell::Context& ctx) {
         const HourPlaneHalf half(f.phi, -H, m.Pi, bothSixes && isSixOClock(counter));
         const double sinPhi = std::sin(f.phi), tanH = std::tan(H), tanD = std::tan(f.D);
         const double M = tanH * cosPhi * cosD + cosPhi * std::sin(f.D) * tanH * tanD;
-        sweepChord(ctx, [&](double x) {
-            if (!f.shadowReaches(x)) return;
-            const double z = f.depth(x);
-            const double N = (f.L + z) * (tanD + tanH * sinPhi) + x * (1 - sinPhi * tanH * tanD);
-            const double y = numeric::checkedDiv(N, M);
-            if (half.keeps(f.towardsTip(x, y))) plotChordPoint(ctx, x, y, colour);
-        });
-        // An hour plane a little off true noon stands almost upright: by heights as well.
-        DrawUprightHourCut(ctx, withinChordFrame(m), half, colour);
+        layChordCurve(
+            ctx,
+            [&](double x) -> std::optional<double> {
+                const double z = f.depth(x);
+                const double N =
+                    (f.L + z) * (tanD + tanH * sinPhi) + x * (1 - sinPhi * tanH * tanD);
+                return numeric::checkedDiv(N, M);
+            },
+            [&](const Vec3& sun) { return half.keeps(sun); }, colour);
     });
 }
 

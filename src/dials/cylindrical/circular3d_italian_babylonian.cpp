@@ -3,10 +3,12 @@
 // by the angle A; the plane of that circle through the style tip cuts the cylinder at height
 // N / M at chord x. A = 0 is the horizon itself for both families. Of the cut, each line keeps
 // the half its own suns cast (HourPlaneHalf::ofTurnedHorizon, the turn -A towards the west): the
-// other half holds the suns of the other family's hour of the same number. A turned horizon
-// that stands upright is drawn by heights.
+// other half holds the suns of the other family's hour of the same number, and the sun stands
+// above the horizon: A = 0, the horizon itself, is no line. A turned horizon that stands
+// almost upright is laid down the surface by the curve sampler.
 
 #include <cmath>
+#include <optional>
 
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
@@ -28,21 +30,17 @@ void drawFamily(shell::Context& ctx, double from, double to, int colourIndex, bo
     numeric::countedLoop(m.HourCounter, from, to, 15, [&](double A) {
         const double turn = A * m.Pi / 180;
         const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(f.phi, -turn, m.Pi, settingHalf);
-        sweepChord(ctx, [&](double x) {
-            m.HourAngleRad = A * m.Pi / 180;
-            const double a = m.HourAngleRad;
-            if (!f.shadowReaches(x)) return;
-            const double N =
-                x * (sinD * sinPhi - sinD * sinPhi * std::cos(a) - cosD * std::sin(a)) +
-                (f.depth(x) + f.L) *
-                    (sinPhi * cosD * std::cos(a) - sinD * std::sin(a) - cosD * sinPhi);
-            const double M = sinPhi * tanPhi + cosPhi * std::cos(a);
-            const double y = numeric::checkedDiv(N, M);
-            if (half.keeps(f.towardsTip(x, y))) plotChordPoint(ctx, x, y, colour);
-        });
-        // Where the turned horizon stands upright (cos A = -tan^2 phi), by heights.
-        DrawUprightCut(ctx, turnedHorizonNormal(f.phi, -turn), withinChordFrame(m),
-                       [&](const Vec3& sun) { return half.keeps(sun); }, colour);
+        m.HourAngleRad = turn;
+        const double sinA = std::sin(turn), cosA = std::cos(turn);
+        const double M = sinPhi * tanPhi + cosPhi * cosA;
+        layChordCurve(
+            ctx,
+            [&](double x) -> std::optional<double> {
+                const double N = x * (sinD * sinPhi - sinD * sinPhi * cosA - cosD * sinA) +
+                                 (f.depth(x) + f.L) * (sinPhi * cosD * cosA - sinD * sinA - cosD * sinPhi);
+                return numeric::checkedDiv(N, M);
+            },
+            [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour);
     });
 }
 

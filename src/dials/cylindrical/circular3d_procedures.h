@@ -8,14 +8,16 @@
 // (s = m.SideSign: -1 concave, +1 convex), so the style tip stands L + z(x) in front of the
 // plane through it parallel to the tangent plane. It is drawn on the unrolled surface at
 // u(x) = R ArcSin(x / R), the arc from the foot's generatrix, and at its height: (u, -y) on the
-// plot. Every curve sweeps x from -R to R in steps of m.PointStep; only the half of the surface
-// within a quarter turn of the foot is reached.
+// plot. Every curve is laid by x from -R to R (the curve sampler, from steps of m.PointStep);
+// only the half of the surface within a quarter turn of the foot is reached.
 //
 // In this programme an hour angle counts positive towards the east (morning).
 
 #include <functional>
+#include <optional>
 
 #include "dials/cylindrical/cyl_geometry.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 
@@ -38,17 +40,15 @@ struct ChordFrame : CylinderShadow {
     Vec3 towardsTip(double x, double y) const;
 };
 
-// Runs body(x) for x = -R To R Step m.PointStep; the sweep's counter is advanced by repeated
-// addition. A point whose body fails numerically is skipped, the next one goes on.
-void sweepChord(const shell::Context& ctx, const std::function<void(double x)>& body);
+// The height (up from the tip's level) of a curve over chord x, none where it has none.
+using ChordHeight = std::function<std::optional<double>(double x)>;
 
-// Plots the surface point of chord x at height y: stores its developed abscissa in
-// m.DevelopedAbscissa and sends (u, -y). A point above the tip's level, whose sun would stand
-// below the horizon, is not drawn. Throws numeric::NumericFailure (nothing drawn) when u cannot
-// be computed.
-void plotChordPoint(shell::Context& ctx, double x, double y, numeric::Colour colour);
-// The same for the surface point turned by psi (radians) from the foot's generatrix.
-void plotTurnPoint(shell::Context& ctx, double psi, double y, numeric::Colour colour);
+// Lays the curve of these heights across the chord frame (layDevelopedCurve), on the chords the
+// tip's shadow reaches, each point at its developed abscissa u(x): those whose sun stands above
+// the horizon and that keep(sun) accepts are drawn. A chord whose height fails numerically has no
+// point; the rest of the curve goes on.
+void layChordCurve(shell::Context& ctx, const ChordHeight& height, const SunKept& keep,
+                   numeric::Colour colour);
 
 // The generatrices the chord frame unrolls: those within a quarter turn of the foot's.
 std::function<bool(double psi)> withinChordFrame(const shell::Module1& m);

@@ -1,7 +1,9 @@
 // The equinoctial and substyle lines of the circular cylinder by 3D analytic geometry.
 //
 // Equinoctial: the plane of the equator through the style tip cut by the cylinder; at the
-// equator that plane stands upright and its cut is drawn by heights (DrawUprightCut).
+// equator that plane stands upright and its cut is drawn by heights (DrawUprightCut); near it,
+// and on a wall facing a little off south for the substyle, the curve sampler lays the line
+// down the surface.
 // Substyle: the plane through the tip that holds the polar axis and the surface's normal at the
 // foot; since that plane contains the normal, its cut at chord x has the height of the
 // tangent plane's substyle line, -x tan(phi) / sin D, whatever the depth. Of the cut it keeps
@@ -21,12 +23,12 @@ void DrawCylEquinoctialLine3D(shell::Context& ctx) {
     const ChordFrame f = ChordFrame::from(ctx.m);
     const numeric::Colour colour = shell::LineColor(ctx, 9);
     const double sinD = std::sin(f.D), cosD = std::cos(f.D), tanPhi = std::tan(f.phi);
-    sweepChord(ctx, [&](double x) {
-        if (!f.shadowReaches(x)) return;
-        const double y =
-            numeric::checkedDiv(sinD * x - cosD * f.depth(x) - f.L * cosD, tanPhi);
-        plotChordPoint(ctx, x, y, colour);
-    });
+    layChordCurve(
+        ctx,
+        [&](double x) -> std::optional<double> {
+            return numeric::checkedDiv(sinD * x - cosD * f.depth(x) - f.L * cosD, tanPhi);
+        },
+        everySunKept, colour);
     DrawUprightCut(ctx, celestialPole(f.phi), withinChordFrame(ctx.m), everySunKept, colour);
 }
 
@@ -38,13 +40,10 @@ void DrawCylSubstyleLine3D(shell::Context& ctx) {
     if (f.phi == 0) return;
     const double sinD = std::sin(f.D), tanPhi = std::tan(f.phi);
     const std::optional<HourPlaneHalf> half = substyleHalf(f.phi, f.D, ctx.m.Pi);
-    sweepChord(ctx, [&](double x) {
-        if (!f.shadowReaches(x)) return;
-        const double y = numeric::checkedDiv(-x * tanPhi, sinD);
-        if (!half || half->keeps(f.towardsTip(x, y))) plotChordPoint(ctx, x, y, colour);
-    });
-    // On a wall facing a little off south the substyle's plane stands almost upright.
-    if (half) DrawUprightHourCut(ctx, withinChordFrame(ctx.m), *half, colour);
+    layChordCurve(
+        ctx,
+        [&](double x) -> std::optional<double> { return numeric::checkedDiv(-x * tanPhi, sinD); },
+        [&](const Vec3& sun) { return !half || half->keeps(sun); }, colour);
 }
 
 }  // namespace dials::cylindrical

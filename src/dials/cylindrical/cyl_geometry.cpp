@@ -1,23 +1,15 @@
 // The tip's shadow on a circular cylinder: offsets of vertical lines from the tip, the reach of
 // the shadow, the crossing of a vertical line with a cone of suns, the cut of a plane through the
-// tip by heights, the half of the substyle's plane and the cuts of the meridian plane.
+// tip by heights, the half of the substyle's plane, the cuts of the meridian plane and the
+// heights the noon shadows reach on them.
 
 #include <cmath>
+#include <limits>
 
 #include "dials/cylindrical/cyl_geometry.h"
-#include "numeric/skip.h"
-#include "numeric/step_loop.h"
 #include "numeric/tolerance.h"
 
 namespace dials::cylindrical {
-
-namespace {
-
-// A plane whose trace moves across by fewer drawing steps than this over the plot's depth is
-// drawn by heights too: a sweep across the surface leaves it as a few scattered points.
-constexpr double kUprightSteps = 10;
-
-}  // namespace
 
 CylinderShadow CylinderShadow::from(const shell::Module1& m) {
     CylinderShadow g;
@@ -58,8 +50,8 @@ numeric::QuadraticRoots CylinderShadow::coneCrossings(const Vec3& h, double delt
     return numeric::stableQuadraticRoots(a, b, c);
 }
 
-std::vector<double> CylinderShadow::turnsOfPlaneAt(const Vec3& normal, double y,
-                                                   double pi) const {
+std::optional<double> CylinderShadow::turnOfPlaneAt(const Vec3& normal, double y, double pi,
+                                                    bool first) const {
     // Across the face (e) and along it (f) at the foot; from the generatrix psi to the tip the
     // offset is (L + s R - s R cos psi) f - R sin psi e, which the plane wants to equal up * y
     // along the normal: s R nf cos psi + R ne sin psi = nf (L + s R) - up y.
@@ -67,12 +59,12 @@ std::vector<double> CylinderShadow::turnsOfPlaneAt(const Vec3& normal, double y,
     const double ne = normal.x * std::cos(D) - normal.y * std::sin(D);
     const double a = s * R * nf, b = R * ne;
     const double rho = std::hypot(a, b);
-    if (!(rho > 0)) return {};
+    if (!(rho > 0)) return std::nullopt;
     const double k = (nf * (L + s * R) - normal.z * y) / rho;
-    if (!(std::fabs(k) <= 1)) return {};
+    if (!(std::fabs(k) <= 1)) return std::nullopt;
     const double psi0 = std::atan2(b, a), spread = std::acos(k);
-    if (spread == 0) return {turnOnStrip(psi0, pi)};
-    return {turnOnStrip(psi0 - spread, pi), turnOnStrip(psi0 + spread, pi)};
+    if (spread == 0 && !first) return std::nullopt;
+    return turnOnStrip(first ? psi0 - spread : psi0 + spread, pi);
 }
 
 std::optional<double> planeHeightAt(const Vec3& normal, const Vec3& towardsTip) {
@@ -83,16 +75,8 @@ std::optional<double> planeHeightAt(const Vec3& normal, const Vec3& towardsTip) 
     return y;
 }
 
-bool standsUpright(const Vec3& normal, double height, double step) {
-    const double across = std::hypot(normal.x, normal.y);
-    return std::fabs(normal.z) * height < kUprightSteps * step * across;
-}
-
-void sweepUprightCut(const CylinderShadow& shadow, const Vec3& normal, double depth, double step,
-                     double pi, const std::function<void(double psi, double y)>& body) {
-    for (double y : numeric::StepRange(0, -depth, -step))
-        for (double psi : shadow.turnsOfPlaneAt(normal, y, pi))
-            numeric::skip([&] { body(psi, y); });
+bool standsUpright(const Vec3& normal) {
+    return std::fabs(normal.z) <= numeric::kStoredPiResidue * length(normal);
 }
 
 double turnOnStrip(double turn, double pi) {
@@ -154,6 +138,39 @@ NoonCuts noonShadowCuts(const shell::Module1& m) {
     const bool midnightSun = phi > right - solstice;
     if (noonNorth || midnightSun) cuts.south = meridianCut(m, false);
     return cuts;
+}
+
+std::optional<HeightSpan> noonShadowHeights(double phi, double distance, bool north, double pi) {
+    const double solstice = kSolsticeDeg * pi / 180, right = pi / 2;
+    // The altitudes of the suns that cast shadows on the line, as the least and the greatest
+    // of the ranges of altitude of each kind of sun on its side.
+    double lowest = right, highest = 0;
+    auto add = [&](double low, double high) {
+        low = std::fmax(low, 0);
+        high = std::fmin(high, right);
+        if (!(high > low)) return;
+        lowest = std::fmin(lowest, low);
+        highest = std::fmax(highest, high);
+    };
+    if (north) {
+        // The noon sun south of the zenith, declination below the latitude: altitude
+        // 90 - latitude + declination; the midnight sun of the south, -latitude - declination - 90.
+        add(right - phi - solstice, right - phi + std::fmin(solstice, phi));
+        add(0, -phi - right + solstice);
+    } else {
+        // The noon sun north of the zenith, declination above the latitude: altitude
+        // 90 + latitude - declination; the midnight sun of the north, latitude + declination - 90.
+        add(right + phi - solstice, right + phi - std::fmax(-solstice, phi));
+        add(0, phi + solstice - right);
+    }
+    if (!(highest > lowest)) return std::nullopt;
+    // A shadow lies distance tan(altitude) below the tip's level.
+    HeightSpan span;
+    span.top = -distance * std::tan(lowest);
+    span.bottom = highest >= right ? -std::numeric_limits<double>::infinity()
+                                   : -distance * std::tan(highest);
+    if (!std::isfinite(span.top) || std::isnan(span.bottom)) return std::nullopt;
+    return span;
 }
 
 }  // namespace dials::cylindrical

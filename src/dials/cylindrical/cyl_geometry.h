@@ -54,9 +54,12 @@ public:
     // on the cone.
     numeric::QuadraticRoots coneCrossings(const Vec3& h, double delta) const;
 
-    // The turns (in (-pi, pi]) of the generatrices on which the plane through the tip with this
-    // normal passes at height y (up from the tip's level): none, one or two.
-    std::vector<double> turnsOfPlaneAt(const Vec3& normal, double y, double pi) const;
+    // The turn (in (-pi, pi]) of a generatrix on which the plane through the tip with this
+    // normal passes at height y (up from the tip's level): it passes on two, one on either side
+    // of the turn psi0 its trace is nearest the tip at (first: the one turned back from psi0),
+    // on one where they meet, or on none; none for the second where they meet.
+    std::optional<double> turnOfPlaneAt(const Vec3& normal, double y, double pi,
+                                        bool first) const;
 };
 
 // The height (up from the tip's level) at which the plane through the tip with this normal
@@ -64,17 +67,10 @@ public:
 // plane holds the vertical.
 std::optional<double> planeHeightAt(const Vec3& normal, const Vec3& towardsTip);
 
-// Whether the plane with this normal stands so nearly upright that over `height` its trace on a
-// horizontal section moves across by less than ten times `step`. A sweep across the surface then
-// leaves its cut (vertical lines, or almost) as a few scattered points, or none: such a cut is
-// drawn by heights as well (sweepUprightCut).
-bool standsUpright(const Vec3& normal, double height, double step);
-
-// Runs body(psi, y) for the heights y from the tip's level down to `depth` below it in steps of
-// `step`, on each generatrix psi on which the plane through the tip with this normal passes at
-// that height.
-void sweepUprightCut(const CylinderShadow& shadow, const Vec3& normal, double depth, double step,
-                     double pi, const std::function<void(double psi, double y)>& body);
+// Whether the plane with this normal holds the vertical, up to what the stored Pi leaves of an
+// exact zero (numeric::kStoredPiResidue): the plane of the equator at the equator. No sweep
+// across the surface gives its cut a height; it is drawn by heights instead.
+bool standsUpright(const Vec3& normal);
 
 // A turn about the axis taken into (-pi, pi] (pi the programme's value): the development is the
 // strip of one turn centred on the foot's generatrix, so that every programme draws a generatrix
@@ -119,5 +115,19 @@ struct NoonCuts {
     const std::optional<MeridianCut>& primary() const { return north ? north : south; }
 };
 NoonCuts noonShadowCuts(const shell::Module1& m);
+
+// The heights (up from the tip's level) over which the shadows of the year's suns on the
+// meridian (declinations within the solstices, above the horizon) fall on a vertical line of the
+// meridian plane through the tip, `distance` from it: north of the tip (north) the shadows of
+// the noon sun south of the zenith (and, in the southern hemisphere beyond the polar circle, of
+// the midnight sun), south of it those of the noon sun north of the zenith (in the tropics) and
+// of the midnight sun (beyond the polar circle). From the lowest sun's shadow, the tip's level
+// where a sun of the year grazes the horizon, down to the highest sun's, -infinity where a sun of
+// the year stands in the zenith (its shadow runs down the whole line). None where no such sun
+// stands above the horizon.
+struct HeightSpan {
+    double top = 0, bottom = 0;
+};
+std::optional<HeightSpan> noonShadowHeights(double phi, double distance, bool north, double pi);
 
 }  // namespace dials::cylindrical

@@ -12,7 +12,8 @@
 // angle of its substyle in m.SubstyleHour (hour angles positive in the afternoon). Every point of
 // it is carried onto the cylinder along the ray from the style tip, and the cylinder is unrolled:
 // x the arc from the foot's generatrix, h the height above the foot; a point goes to the plot as
-// (x, -h) and its x is kept in m.DevelopedAbscissa.
+// (x, -h) and its x is kept in m.DevelopedAbscissa, where its sun stands above the horizon.
+// Every line is laid by the curve sampler (layDevelopedCurve).
 //
 // A point whose own computation fails is not drawn; the rest of its line goes on.
 
@@ -57,19 +58,6 @@ struct CylProjPoint {
 // The tangent-plane point (t, y) carried onto the cylinder; none when its ray misses the section
 // or when it cannot be computed.
 std::optional<CylProjPoint> ProjectTangentPlanePoint(const shell::Module1& m, double t, double y);
-
-// The generatrices (by their turn psi from the foot's) whose points the rays from the tip carry
-// from the tangent plane within `halfWidth` of the foot: those a line of the tangent plane
-// sampled over -halfWidth..halfWidth can reach.
-std::function<bool(double psi)> withinTangentReach(const shell::Module1& m, double halfWidth);
-
-// Plots a point of the unrolled cylinder at (x, -h), storing x in m.DevelopedAbscissa; a point
-// above the tip's level, whose sun would stand below the horizon, is not drawn. Returns whether
-// it was plotted.
-bool plotCylProjPoint(shell::Context& ctx, const CylProjPoint& p, numeric::Colour colour);
-
-// Projects (t, y) and plots the point when there is one; returns whether it was plotted.
-bool plotTangentPlanePoint(shell::Context& ctx, double t, double y, numeric::Colour colour);
 
 // Hour lines (local apparent time, or standard time with ck_Etna ticked), the equinoctial line,
 // the substyle line and the meridian line (the vertical of true noon where the meridian plane

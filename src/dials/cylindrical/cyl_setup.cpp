@@ -5,7 +5,6 @@
 
 #include "dials/cylindrical/cyl_shared.h"
 #include "numeric/checked.h"
-#include "numeric/failure.h"
 #include "numeric/rounding.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -34,10 +33,6 @@ void ComputeCylGnomonGeometry(shell::Context& ctx) {
     const double D = m.WallDeclRad, R = m.Radius, s = m.SideSign, L = m.StyleLength;
     const double phi = m.LatRad;
     plot::PlotSurface& plot = ctx.ixPlot1();
-
-    // A radius of 0 or below is no cylinder: the development divides by the radius. The run
-    // stops before anything is drawn, as the parabolic programme's does.
-    if (!(R > 0)) numeric::fail(numeric::FailureKind::DivisionByZero);
 
     // The meridian generatrix: turning back through D from the foot's generatrix.
     const double u0 = numeric::checkFinite(s * R * D);

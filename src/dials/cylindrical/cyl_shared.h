@@ -14,6 +14,7 @@
 #include <string>
 
 #include "dials/cylindrical/cyl_geometry.h"
+#include "dials/plot_curve.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 
@@ -35,36 +36,52 @@ void SetCylinderSideAndStyle(shell::Context& ctx);
 
 // Draws the reference generatrix (u = SideSign * Radius * WallDeclRad) and, where the meridian
 // plane through the style tip cuts the section, writes m.TipOffset, m.StyleHypotenuse and
-// m.StyleElevDeg; otherwise they keep their values. A radius of 0 or below throws
-// numeric::NumericFailure (DivisionByZero) before anything is drawn.
+// m.StyleElevDeg; otherwise they keep their values. (Run refuses a radius of 0 or below before
+// any programme runs.)
 void ComputeCylGnomonGeometry(shell::Context& ctx);
 
-// The noon generatrix: the full-height vertical line on which the tip's shadow falls at true
-// noon; in the tropics a concave dial has a second one, south of the tip, for the summer sun
-// north of the zenith. Writes m.TipOffset (signed), m.NoonLineAngle and m.CentreX of the
-// first (see NoonCuts::primary) where there is one.
+// The noon generatrix: the vertical line on which the tip's shadow falls at true noon; in the
+// tropics a concave dial has a second one, south of the tip, for the summer sun north of the
+// zenith (beyond the polar circle, for the midnight sun). Writes m.TipOffset (signed),
+// m.NoonLineAngle and m.CentreX of the first (see NoonCuts::primary) where there is one.
 void DrawCylNoonLine(shell::Context& ctx);
 
-// Draws the full-height lines of the noon cuts in dark red, each from the plot's bottom edge up
-// (or, fromTop, from its top edge down); returns the developed abscissa of the primary cut,
-// none where there is none.
+// Draws the lines of the noon cuts in dark red, each over the heights its noon shadows reach
+// (noonShadowHeights) within the plot area, from its lower end up (or, fromTop, from its upper
+// end down); returns the developed abscissa of the primary cut, none where there is none.
 std::optional<double> DrawNoonGeneratrices(shell::Context& ctx, const NoonCuts& cuts,
                                            bool fromTop);
+// One of them: the vertical at developed abscissa x of the cut `distance` from the tip, north of
+// it or south of it. The parabolic dial's noon generatrix too.
+void DrawNoonCut(shell::Context& ctx, double x, double distance, bool north, bool fromTop);
 
-// The cut of the plane through the tip with this normal where it stands upright (standsUpright
-// over the plot's depth below the tip, by the drawing step), which the sweeps across the surface
-// leave undrawn: by heights from the tip's level down to the plot's bottom edge, on the
-// generatrices the programme unrolls (onDial) and the tip's shadow reaches, the points whose sun
-// `keeps` accepts. Nothing where the plane does not stand upright.
-void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
-                    const std::function<bool(double psi)>& onDial,
-                    const std::function<bool(const Vec3& sun)>& keeps, numeric::Colour colour);
-// For a line every point of whose cut a sun of it casts (the equinoctial).
+// Plots the point of the unrolled circular cylinder at developed abscissa u and height y (up
+// from the tip's level), storing u in m.DevelopedAbscissa, when its sun (the direction from the
+// point to the tip) stands above the horizon (dials::aboveHorizon); returns whether it did.
+bool plotDevelopedPoint(shell::Context& ctx, double u, double y, numeric::Colour colour);
+
+// The sun of the point of the unrolled circular cylinder at developed abscissa u and height y.
+Vec3 sunOfDevelopedPoint(const shell::Module1& m, double u, double y);
+
+// Lays a curve of the unrolled circular cylinder with the one curve sampler (dials::layCurve):
+// curve(t) its point (developed abscissa, height up from the tip's level) at the parameter t,
+// none where it has none (where the tip's shadow cannot reach, for one), the points no more
+// than m.PointStep apart along it; plots those whose sun stands above the horizon and that
+// keep(sun) accepts (the sun of the point: the direction from it to the tip).
+using SunKept = std::function<bool(const Vec3& sun)>;
+void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRange& range,
+                       const SunKept& keep, numeric::Colour colour);
+// For a line every point of whose curve a sun of it casts (the equinoctial, a declination line).
 bool everySunKept(const Vec3& sun);
-// The same for the hour plane of the half's hour angle and the half of it the hour line keeps;
-// nothing for true noon, whose cut is the noon generatrix.
-void DrawUprightHourCut(shell::Context& ctx, const std::function<bool(double psi)>& onDial,
-                        const HourPlaneHalf& half, numeric::Colour colour);
+
+// The cut of the plane through the tip with this normal where it stands upright
+// (standsUpright), which no sweep across the surface gives a height: by heights from the tip's
+// level down to the plot's bottom edge, on the generatrices the programme unrolls (onDial) and
+// the tip's shadow reaches, the points whose sun `keep` accepts. Nothing where the plane does
+// not stand upright.
+void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
+                    const std::function<bool(double psi)>& onDial, const SunKept& keep,
+                    numeric::Colour colour);
 
 // The horizon through the foot of the style, across the plot's width. The three names are one
 // drawing for the 3D / spherical, the parametric and the projective programmes.

@@ -45,9 +45,9 @@ enum class CylSphSun { General, Equinoctial };
 // The shadow of the style tip for the hour angle tau (radians, afternoon positive) and the
 // declination delta (radians), with the side sign of m.WorkFlag. Leaves the angle about the
 // axis from the foot to the point in m.SolarTemp and the sun's altitude in m.HourAngleRad (each
-// as far as it was computed). None when the shadow ray misses the section, when the point lies
-// above the height of the tip (the sun below the horizon among others), on a convex cylinder
-// when |u| is not below m.ConvexArcLimit, or when the point cannot be computed.
+// as far as it was computed). None when the shadow ray misses the section, when the sun of the
+// point (from it to the tip) does not stand above the horizon (dials::aboveHorizon), on a convex
+// cylinder when |u| is not below m.ConvexArcLimit, or when the point cannot be computed.
 std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, double delta,
                                                CylSphSun sun = CylSphSun::General);
 

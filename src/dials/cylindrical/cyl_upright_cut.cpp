@@ -1,8 +1,7 @@
-// The cut of an upright plane through the tip: where a line's plane stands so nearly upright
-// that a sweep across the surface leaves it as a few points or none (the equinoctial at the
-// equator, an Italian or Babylonian hour whose turned horizon stands on edge, an hour line of
-// standard time a little off true noon), its generatrices are drawn by heights, from the tip's
-// level down to the plot's bottom edge.
+// The curves of the unrolled circular cylinder: each laid with the one curve sampler and plotted
+// where the sun of its point stands above the horizon; and the cut of a plane through the tip that
+// stands upright (the plane of the equator at the equator), which no sweep across the surface
+// gives a height, laid by heights from the tip's level down to the plot's bottom edge.
 
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/plot_line.h"
@@ -11,30 +10,52 @@
 
 namespace dials::cylindrical {
 
-void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
-                    const std::function<bool(double psi)>& onDial,
-                    const std::function<bool(const Vec3& sun)>& keeps, numeric::Colour colour) {
-    shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    // The plot's depth below the tip's level.
-    const double depth = -plotBox(plot).bottom;
-    if (!standsUpright(normal, depth, m.PointStep)) return;
+Vec3 sunOfDevelopedPoint(const shell::Module1& m, double u, double y) {
     const CylinderShadow shadow = CylinderShadow::from(m);
-    sweepUprightCut(shadow, normal, depth, m.PointStep, m.Pi, [&](double psi, double y) {
-        if (!onDial(psi) || !shadow.reaches(psi)) return;
-        if (!keeps(CylinderShadow::sunAt(shadow.towardsTipFromGeneratrix(psi), y))) return;
-        m.DevelopedAbscissa = numeric::checkFinite(m.Radius * psi);
-        plot.xPset(m.DevelopedAbscissa, -y, colour);
-    });
+    return CylinderShadow::sunAt(shadow.towardsTipFromGeneratrix(u / m.Radius), y);
+}
+
+bool plotDevelopedPoint(shell::Context& ctx, double u, double y, numeric::Colour colour) {
+    shell::Module1& m = ctx.m;
+    numeric::checkFinite(u);
+    numeric::checkFinite(y);
+    if (!aboveHorizon(sunOfDevelopedPoint(m, u, y))) return false;
+    m.DevelopedAbscissa = u;
+    ctx.ixPlot1().xPset(u, -y, colour);
+    return true;
+}
+
+void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRange& range,
+                       const SunKept& keep, numeric::Colour colour) {
+    shell::Module1& m = ctx.m;
+    layCurve(curve, range, m.PointStep, plotBox(ctx.ixPlot1()),
+             [&](double, const DialPoint& p) {
+                 const Vec3 sun = sunOfDevelopedPoint(m, p.x, p.y);
+                 if (aboveHorizon(sun) && keep(sun)) plotDevelopedPoint(ctx, p.x, p.y, colour);
+             });
 }
 
 bool everySunKept(const Vec3&) { return true; }
 
-void DrawUprightHourCut(shell::Context& ctx, const std::function<bool(double psi)>& onDial,
-                        const HourPlaneHalf& half, numeric::Colour colour) {
-    if (half.hourAngle() == 0) return;
-    DrawUprightCut(ctx, hourPlaneNormal(ctx.m.LatRad, half.hourAngle()), onDial,
-                   [&](const Vec3& sun) { return half.keeps(sun); }, colour);
+void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
+                    const std::function<bool(double psi)>& onDial, const SunKept& keep,
+                    numeric::Colour colour) {
+    if (!standsUpright(normal)) return;
+    shell::Module1& m = ctx.m;
+    // The plot's depth below the tip's level.
+    const double depth = -plotBox(ctx.ixPlot1()).bottom;
+    const CylinderShadow shadow = CylinderShadow::from(m);
+    // The plane passes on a generatrix on either side of the one its trace is nearest the tip
+    // at: one curve each.
+    for (const bool first : {true, false})
+        layDevelopedCurve(
+            ctx,
+            [&](double y) -> std::optional<DialPoint> {
+                const std::optional<double> psi = shadow.turnOfPlaneAt(normal, y, m.Pi, first);
+                if (!psi || !onDial(*psi) || !shadow.reaches(*psi)) return std::nullopt;
+                return DialPoint{numeric::checkFinite(m.Radius * *psi), y};
+            },
+            {0, -depth, -m.PointStep, false}, keep, colour);
 }
 
 }  // namespace dials::cylindrical

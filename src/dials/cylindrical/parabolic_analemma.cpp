@@ -14,12 +14,11 @@
 #include <optional>
 
 #include "dials/cylindrical/parabolic_procedures.h"
+#include "dials/plot_curve.h"
 #include "dials/sky.h"
 #include "dials/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/quadratic.h"
-#include "numeric/skip.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
@@ -35,31 +34,43 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
     // Where the ray leaves the tip, the surface lies Q(xt) - yt along the axis from it.
     const double c = f.Q(f.xt) - f.yt;
 
-    for (double T : numeric::StepRange(0, 360, kMeanDayDeg)) {
-        numeric::skip([&] {
-            const SunSeries sun = sunForDay(T, m.AnalemmaObliquityRad, m.Pi);
-            m.ConicA115 = sun.doubleLongitudeSine;
-            const double delta = sun.declination;
-            const double tau = -(sun.equationOfTime() + f.Z0);
-            // The sun: east, north and up.
-            const Vec3 towardsSun = sunDirection(phi, tau, delta);
-            const double Se = towardsSun.x, Sn = towardsSun.y, Su = towardsSun.z;
-            if (!(Su > 0)) return;
-            const double a = checkedDiv(Se * Se, 2 * p);
-            const double b = Se * (tanDp - checkedDiv(f.xt, p)) + s * Sn;
-            // The first point ahead of the tip (a = 0: a sun on the meridian, one root).
-            const numeric::QuadraticRoots r = numeric::stableQuadraticRoots(a, b, c);
-            std::optional<double> t;
-            for (const std::optional<double>& root : {r.minus, r.plus})
-                if (root && *root > 0 && (!t || *root < *t)) t = root;
-            if (!t) return;
-            const double X = f.xt - *t * Se;
-            if (!f.reaches(X)) return;
-            m.DevelopedAbscissa = f.A(X + f.u0);
-            plot.xPset(numeric::checkFinite(m.DevelopedAbscissa - f.Au0),
-                       numeric::checkFinite(*t * Su), colour);
+    // Day by day, laid by the curve sampler where the shadow moves fast: each day's point is
+    // the sample X its shadow falls on, at the height of its ray there.
+    struct DayShadow {
+        double X, height;
+    };
+    auto shadowOf = [&](double T) -> std::optional<DayShadow> {
+        const SunSeries sun = sunForDay(T, m.AnalemmaObliquityRad, m.Pi);
+        m.ConicA115 = sun.doubleLongitudeSine;
+        const double delta = sun.declination;
+        const double tau = -(sun.equationOfTime() + f.Z0);
+        // The sun: east, north and up.
+        const Vec3 towardsSun = sunDirection(phi, tau, delta);
+        const double Se = towardsSun.x, Sn = towardsSun.y, Su = towardsSun.z;
+        if (!aboveHorizon(towardsSun)) return std::nullopt;
+        const double a = checkedDiv(Se * Se, 2 * p);
+        const double b = Se * (tanDp - checkedDiv(f.xt, p)) + s * Sn;
+        // The first point ahead of the tip (a = 0: a sun on the meridian, one root).
+        const numeric::QuadraticRoots r = numeric::stableQuadraticRoots(a, b, c);
+        std::optional<double> t;
+        for (const std::optional<double>& root : {r.minus, r.plus})
+            if (root && *root > 0 && (!t || *root < *t)) t = root;
+        if (!t) return std::nullopt;
+        const double X = f.xt - *t * Se;
+        if (!f.reaches(X)) return std::nullopt;
+        return DayShadow{X, numeric::checkFinite(-*t * Su)};
+    };
+    layCurve(
+        [&](double T) -> std::optional<DialPoint> {
+            const std::optional<DayShadow> day = shadowOf(T);
+            if (!day) return std::nullopt;
+            return DialPoint{numeric::checkFinite(f.A(day->X + f.u0) - f.Au0), day->height};
+        },
+        {0, 360, kMeanDayDeg, false}, m.PointStep, plotBox(plot),
+        [&](double, const DialPoint& point) {
+            m.DevelopedAbscissa = point.x + f.Au0;
+            plot.xPset(point.x, -point.y, colour);
         });
-    }
 }
 
 }  // namespace dials::cylindrical

@@ -36,7 +36,6 @@ constexpr DeclinationLine kLines[] = {{kSolsticeDeg, 12}, {20.001, 13}, {11.5001
 
 void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const double phi = f.phi;
 
     for (const DeclinationLine& line : kLines) {
@@ -45,19 +44,20 @@ void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f)
         const double a = std::sin(phi - delta) * std::sin(phi + delta);
         const double cosCos = std::cos(phi - delta) * std::cos(phi + delta);
         const double sin2Delta = std::pow(std::sin(delta), 2);
-        forEachSample(m, -1, 1, [&](double X) {
-            // The tip's shadow cannot reach this generatrix.
-            if (!f.reaches(X)) return;
-            m.PlaneCoefSaveY = f.Q(X);
-            const double x = X - f.xt, q = m.PlaneCoefSaveY - f.yt;
-            const numeric::QuadraticRoots Z =
-                numeric::stableQuadraticRoots(a, q * std::sin(2 * phi), q * q * cosCos - x * x * sin2Delta);
-            if (!Z.minus && !Z.plus) return;
-            m.DevelopedAbscissa = f.xi(X);
-            // A point above the tip is the shadow of a sun below the horizon.
-            for (const std::optional<double>& z : {Z.minus, Z.plus})
-                if (z && f.s * *z <= 0) plot.xPset(m.DevelopedAbscissa, -f.s * *z, colour);
-        });
+        // Each root a curve of its own; the height is turned with the side sign.
+        for (const bool minus : {true, false})
+            layParabolicCurve(
+                ctx, f, -1, 1,
+                [&](double X) -> std::optional<double> {
+                    m.PlaneCoefSaveY = f.Q(X);
+                    const double x = X - f.xt, q = m.PlaneCoefSaveY - f.yt;
+                    const numeric::QuadraticRoots Z = numeric::stableQuadraticRoots(
+                        a, q * std::sin(2 * phi), q * q * cosCos - x * x * sin2Delta);
+                    const std::optional<double> z = minus ? Z.minus : Z.plus;
+                    if (!z) return std::nullopt;
+                    return f.s * *z;
+                },
+                [](double, double) { return true; }, colour);
     }
 }
 

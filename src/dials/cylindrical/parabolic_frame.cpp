@@ -6,6 +6,7 @@
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
+#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {

@@ -1,12 +1,15 @@
 // The vertical lines that every parabolic dial carries: the generatrix through the vertex of the
 // section, the noon generatrix (where the meridian plane through the tip cuts the surface, the
-// shadow of the tip at true noon), and a dotted circle round the foot of the style; and the cut of
-// a plane through the tip that stands upright, drawn along its generatrices by heights.
+// shadow of the tip at true noon, over the heights the noon shadows of the year reach), and a
+// dotted circle round the foot of the style; the laying of a curve over the samples of the
+// section, and the cut of a plane through the tip that stands upright, laid by heights.
 
 #include <cmath>
 
 #include "dials/cylindrical/cyl_geometry.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/parabolic_procedures.h"
+#include "dials/plot_curve.h"
 #include "dials/plot_line.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -24,26 +27,62 @@ void DrawParabolicGeneratrices(shell::Context& ctx, const ParabolicFrame& f) {
         m.GeneratrixAbscissa, [&] { return f.A(f.xt + f.u0) - f.Au0; });
     const double vertex = -f.Au0;
     plot.xLine(vertex, -H, vertex, H, shell::LineColor(ctx, 1));
-    // A tip behind the surface casts no shadow on it: then there is no noon line either.
+    // A tip behind the surface casts no shadow on it: then there is no noon line either. The
+    // noon shadows fall north of the tip, TipOffset from it, from the noon sun south of the
+    // zenith; a sun north of it casts its shadow away from the surface.
     if (noonKnown && f.tipOnDialSide)
-        plot.xLine(m.GeneratrixAbscissa, -H, m.GeneratrixAbscissa, H, shell::LineColor(ctx, 4));
+        DrawNoonCut(ctx, m.GeneratrixAbscissa, m.TipOffset, true, false);
+}
+
+void layParabolicCurve(shell::Context& ctx, const ParabolicFrame& f, double from, double to,
+                       const SampleHeight& height,
+                       const std::function<bool(double X, double height)>& keep,
+                       numeric::Colour colour) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    layCurve(
+        [&](double X) -> std::optional<DialPoint> {
+            if (!f.reaches(X)) return std::nullopt;
+            const std::optional<double> z = height(X);
+            if (!z) return std::nullopt;
+            return DialPoint{f.xi(X), *z};
+        },
+        {from, to, m.PointStep}, m.PointStep, plotBox(plot),
+        [&](double X, const DialPoint& p) {
+            if (!f.lit(X, p.y) || !keep(X, p.y)) return;
+            m.DevelopedAbscissa = p.x;
+            plot.xPset(m.DevelopedAbscissa, -p.y, colour);
+        });
 }
 
 void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
                              const Vec3& normal, double from, double to,
                              const std::function<bool(double X, double height)>& keep,
                              numeric::Colour colour) {
+    if (!standsUpright(normal)) return;
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     // The plot's depth below the tip's level.
     const double depth = -plotBox(plot).bottom;
-    if (!standsUpright(normal, depth, m.PointStep)) return;
-    for (double height : numeric::StepRange(0, -depth, -m.PointStep)) {
-        const numeric::QuadraticRoots X = f.planeAt(normal, height);
-        for (const std::optional<double>& x : {X.minus, X.plus})
-            numeric::skip([&] {
-                if (!x || *x < from || *x > to || !f.lit(*x, height) || !keep(*x, height)) return;
-                m.DevelopedAbscissa = f.xi(*x);
+    // Each root of the plane's quadratic over the samples a curve of its own, by heights.
+    for (const bool minus : {true, false}) {
+        auto sampleAt = [&](double height) -> std::optional<double> {
+            const numeric::QuadraticRoots X = f.planeAt(normal, height);
+            const std::optional<double> x = minus ? X.minus : X.plus;
+            if (!x || *x < from || *x > to || !f.reaches(*x)) return std::nullopt;
+            return x;
+        };
+        layCurve(
+            [&](double height) -> std::optional<DialPoint> {
+                const std::optional<double> x = sampleAt(height);
+                if (!x) return std::nullopt;
+                return DialPoint{f.xi(*x), height};
+            },
+            {0, -depth, -m.PointStep, false}, m.PointStep, plotBox(plot),
+            [&](double height, const DialPoint& p) {
+                const std::optional<double> x = sampleAt(height);
+                if (!x || !f.lit(*x, height) || !keep(*x, height)) return;
+                m.DevelopedAbscissa = p.x;
                 plot.xPset(m.DevelopedAbscissa, -height, colour);
             });
     }

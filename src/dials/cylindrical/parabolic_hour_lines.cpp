@@ -15,6 +15,7 @@
 // (the shared sky's HourPlaneHalf).
 
 #include <cmath>
+#include <optional>
 
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/six_oclock.h"
@@ -40,25 +41,20 @@ int hourLineColour(double H) {
 void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
                    numeric::Colour colour, bool otherHalfDrawnElsewhere = false) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     // The points a real sun casts (see the file's head): lit, and kept by the plane's half.
     const HourPlaneHalf half(f.phi, f.s * h, m.Pi, otherHalfDrawnElsewhere);
-    auto keeps = [&](double X, double height) {
-        return f.lit(X, height) && half.keeps(f.towardsTip(X, height));
-    };
     const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi), tanH = std::tan(h);
-    forEachSample(m, -1, 1.5, [&](double X) {
-        m.PlaneCoefSaveY = f.Q(X);
-        const double Z = checkedDiv((X - f.xt) - tanH * sinPhi * (m.PlaneCoefSaveY - f.yt),
-                                    cosPhi * tanH);
-        if (!keeps(X, -f.s * Z)) return;
-        m.DevelopedAbscissa = f.xi(X);
-        plot.xPset(m.DevelopedAbscissa, f.s * Z, colour);
-    });
-    // A plane a little off the meridian stands almost upright: by heights as well. The plane
-    // of angle h holds the hour angle s h (west positive).
-    const Vec3 normal = hourPlaneNormal(f.phi, f.s * h);
-    DrawParabolicUprightCut(ctx, f, normal, -1, 1.5, keeps, colour);
+    // A plane a little off the meridian stands almost upright: the curve sampler lays it down
+    // the surface as densely as across it.
+    layParabolicCurve(
+        ctx, f, -1, 1.5,
+        [&](double X) -> std::optional<double> {
+            m.PlaneCoefSaveY = f.Q(X);
+            const double Z = checkedDiv((X - f.xt) - tanH * sinPhi * (m.PlaneCoefSaveY - f.yt),
+                                        cosPhi * tanH);
+            return -f.s * Z;
+        },
+        [&](double X, double height) { return half.keeps(f.towardsTip(X, height)); }, colour);
 }
 
 }  // namespace
@@ -85,21 +81,19 @@ void DrawParabolicSubstyleLine(shell::Context& ctx, const ParabolicFrame& f) {
 
 void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, 9);
     const double tanPhi = std::tan(f.phi);
     // Every sun of the equator is one of the year.
-    forEachSample(m, -1, 1.5, [&](double X) {
-        m.PlaneCoefSaveY = f.Q(X);
-        const double Z = checkedDiv(m.PlaneCoefSaveY - f.yt, tanPhi);
-        if (!f.lit(X, -f.s * Z)) return;
-        m.DevelopedAbscissa = f.xi(X);
-        plot.xPset(m.DevelopedAbscissa, f.s * Z, colour);
-    });
+    auto everySun = [](double, double) { return true; };
+    layParabolicCurve(
+        ctx, f, -1, 1.5,
+        [&](double X) -> std::optional<double> {
+            m.PlaneCoefSaveY = f.Q(X);
+            return -f.s * checkedDiv(m.PlaneCoefSaveY - f.yt, tanPhi);
+        },
+        everySun, colour);
     // At the equator the plane of the equator stands upright: its cut is drawn by heights.
-    const Vec3 pole = celestialPole(f.phi);
-    DrawParabolicUprightCut(ctx, f, pole, -1, 1.5,
-                            [](double, double) { return true; }, colour);
+    DrawParabolicUprightCut(ctx, f, celestialPole(f.phi), -1, 1.5, everySun, colour);
 }
 
 }  // namespace dials::cylindrical

@@ -11,8 +11,8 @@
 // holds the suns of the Italian hour, the rising half those of the Babylonian hour with the same
 // number. Turned by beta = -alpha (hour angles west positive), the setting half holds the suns
 // whose hour angle lies between beta and beta + 180 degrees. Each line keeps the points of its
-// own half that a sun above the horizon casts. A turned horizon that stands upright is drawn by
-// heights.
+// own half that a sun above the horizon casts: the horizon itself (alpha 0, the Italian hour 24
+// and the Babylonian hour 0) is no line.
 
 #include <cmath>
 
@@ -31,36 +31,29 @@ namespace {
 void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fromDeg,
                         double toDeg, int colourIndex, bool settingHalf) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
     const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi), tanPhi = std::tan(f.phi);
     numeric::countedLoop(m.HourLoop, fromDeg, toDeg, 15, [&](double alpha) {
         m.HourAngleRad = alpha * m.Pi / 180;
         const double a = f.s * m.HourAngleRad;
         const double nd = cosPhi * std::cos(a) + tanPhi * sinPhi;
-        // The own half of the horizon turned by beta = -alpha. The rising half is taken as the
-        // setting half's complement, the points whose component along its equator's point is not
-        // positive (boundary included), not as a half of its own about beta - 90 degrees: with
-        // the stored Pi that point is not exactly the opposite one, and the boundary would move.
-        const HourPlaneHalf setting =
-            HourPlaneHalf::ofTurnedHorizon(f.phi, -m.HourAngleRad, m.Pi, true);
-        auto onOwnHalf = [&](double X, double height) {
-            const double along = setting.along(f.towardsTip(X, height));
-            return settingHalf ? along >= 0 : -along >= 0;
-        };
-        forEachSample(m, -1, 1, [&](double X) {
-            m.PlaneCoefSaveY = f.Q(X);
-            const double q = m.PlaneCoefSaveY - f.yt;
-            const double nu = -(X - f.xt) * std::sin(a) + q * sinPhi * std::cos(a) - q * sinPhi;
-            const double Z = numeric::checkedDiv(nu, nd);
-            if (!f.lit(X, f.s * Z) || !onOwnHalf(X, f.s * Z)) return;
-            m.DevelopedAbscissa = f.xi(X);
-            plot.xPset(m.DevelopedAbscissa, -f.s * Z, colour);
-        });
-        // Where the turned horizon stands upright (nd = 0), by heights.
-        const Vec3 normal = turnedHorizonNormal(f.phi, -m.HourAngleRad);
-        DrawParabolicUprightCut(ctx, f, normal, -1, 1, onOwnHalf,
-                                colour);
+        // The own half of the horizon turned by beta = -alpha: its setting half for an Italian
+        // hour, its rising half for a Babylonian one.
+        const HourPlaneHalf half =
+            HourPlaneHalf::ofTurnedHorizon(f.phi, -m.HourAngleRad, m.Pi, settingHalf);
+        // Where the turned horizon stands almost upright (nd near 0), the curve sampler lays
+        // the line down the surface as densely as across it.
+        layParabolicCurve(
+            ctx, f, -1, 1,
+            [&](double X) -> std::optional<double> {
+                m.PlaneCoefSaveY = f.Q(X);
+                const double q = m.PlaneCoefSaveY - f.yt;
+                const double nu =
+                    -(X - f.xt) * std::sin(a) + q * sinPhi * std::cos(a) - q * sinPhi;
+                return f.s * numeric::checkedDiv(nu, nd);
+            },
+            [&](double X, double height) { return half.onOwnHalf(f.towardsTip(X, height)); },
+            colour);
     });
 }
 

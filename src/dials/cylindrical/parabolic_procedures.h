@@ -18,17 +18,17 @@
 //
 // A plane or a cone through the tip also cuts the surface where no sun casts the tip's shadow.
 // Every curve keeps only the points a real sun casts: the sun along the direction from the point
-// to the tip is not below the horizon (the point is not above the tip), and the tip's shadow can
-// reach the point's generatrix (see ParabolicFrame::reaches). Each curve adds what its own suns
-// must be (the hour of its line, a declination of the year).
+// to the tip stands above the horizon (dials::aboveHorizon), and the tip's shadow can reach the
+// point's generatrix (see ParabolicFrame::reaches). Each curve adds what its own suns must be
+// (the hour of its line, a declination of the year). Every curve is laid by the curve sampler
+// (layParabolicCurve): no two of its consecutive points lie more than the point step apart.
 
 #include <functional>
 #include <optional>
 
+#include "dials/sky.h"
 #include "dials/vec3.h"
 #include "numeric/quadratic.h"
-#include "numeric/skip.h"
-#include "numeric/step_loop.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 
@@ -64,8 +64,10 @@ struct ParabolicFrame {
     // The direction from the surface point of sample X at `height` (above the tip) to the tip
     // (x east, y north, z up): the sun whose ray through the tip casts the tip's shadow there.
     Vec3 towardsTip(double X, double height) const;
-    // Whether a sun above the horizon (or on it) can cast the tip's shadow on that point.
-    bool lit(double X, double height) const { return height <= 0 && reaches(X); }
+    // Whether a sun above the horizon can cast the tip's shadow on that point.
+    bool lit(double X, double height) const {
+        return aboveHorizon(towardsTip(X, height)) && reaches(X);
+    }
     // The samples X of the generatrices on which the plane through the tip with the normal
     // (x east, y north, z up) passes at `height` above the tip: none, one or two.
     numeric::QuadraticRoots planeAt(const Vec3& normal, double height) const;
@@ -76,8 +78,8 @@ struct ParabolicFrame {
 double parabolaArcLength(double u, double p);
 
 // Reads the inputs the curves need into the shared variables (side sign, style length, zone
-// correction, the tip, TipOffset and StyleHypotenuse) and returns the frame. A failure (a radius
-// of curvature of 0 or below, a drawing step of 0) throws numeric::NumericFailure.
+// correction, the tip, TipOffset and StyleHypotenuse) and returns the frame. A failure (a drawing
+// step of 0) throws numeric::NumericFailure. (Run refuses a radius of curvature of 0 or below.)
 ParabolicFrame SetupParabolicDial(shell::Context& ctx);
 
 // The driver's features.
@@ -98,21 +100,26 @@ void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicFootCircle(shell::Context& ctx);
 
+// The height (above the tip) of a curve over sample X, none where it has none.
+using SampleHeight = std::function<std::optional<double>(double X)>;
+
+// Lays the curve of these heights over the samples X from `from` to `to` (the curve sampler,
+// from steps of m.PointStep), on the generatrices the tip's shadow reaches; draws the points
+// keep(X, height) accepts whose sun stands above the horizon (lit), each at its developed
+// abscissa (kept in m.DevelopedAbscissa). A sample whose height cannot be computed has no point.
+void layParabolicCurve(shell::Context& ctx, const ParabolicFrame& f, double from, double to,
+                       const SampleHeight& height,
+                       const std::function<bool(double X, double height)>& keep,
+                       numeric::Colour colour);
+
 // The cut of the plane through the tip with this normal (east, north, up) where it stands
-// upright (standsUpright over the plot's depth below the tip, by the drawing step), which the
-// sweep across the section leaves undrawn: by heights from the tip's level down to the plot's
-// bottom edge, on the samples X from `from` to `to` the tip's shadow reaches, the points
-// keep(X, height) accepts. Nothing where the plane does not stand upright.
+// upright (standsUpright: the plane of the equator at the equator), which no sweep across the
+// section gives a height: by heights from the tip's level down to the plot's bottom edge, on the
+// samples X from `from` to `to` the tip's shadow reaches, the points keep(X, height) accepts
+// whose sun stands above the horizon. Nothing where the plane does not stand upright.
 void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
                              const Vec3& normal, double from, double to,
                              const std::function<bool(double X, double height)>& keep,
                              numeric::Colour colour);
-
-// Runs body(X) for each sample X from `from` to `to` in steps of m.PointStep; a sample whose
-// body fails numerically is skipped, and nothing it had still to draw is drawn.
-template <class Body>
-void forEachSample(const shell::Module1& m, double from, double to, Body&& body) {
-    for (double X : numeric::StepRange(from, to, m.PointStep)) numeric::skip([&] { body(X); });
-}
 
 }  // namespace dials::cylindrical

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "dials/cylindrical/param_procedures.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -35,27 +36,32 @@ void DrawCylDeclinationLinesParam(shell::Context& ctx) {
     for (const DeclinationPass& pass : kPasses) {
         const numeric::Colour colour = shell::LineColor(ctx, pass.colourIndex);
         const double delta = pass.declinationDeg * m.Pi / 180;
-        param::sweepGeneratrices(ctx, D, AngleForm::Conics, [&](const Generatrix& gen) {
-            m.CentreHeight = gen.g;
-            m.PlaneCoefX = 0;
-            m.PlaneCoefY = gen.g * std::tan(gen.e);
-            // The tangent plane's conic, kept in the shared cells; where it has no such form
-            // (the style's elevation equal to 90 degrees less the declination) they keep theirs.
-            numeric::skip([&] {
-                const double k = std::tan(delta);
-                m.ConeCoef2345 = checkedDiv(1, k * k);
-                const param::GeneratrixConic c =
-                    param::conicOnGeneratrix(gen, m.PlaneCoefY, m.ConeCoef2345);
-                m.ConicTerm = c.K;
-                m.ConicB2345 = c.P;
-                m.ConicA2345 = c.Q;
-                m.ConicC2345 = c.S;
-            });
-            const numeric::QuadraticRoots heights =
-                CylinderShadow::from(m).coneCrossings(param::towardsTip(m, gen), delta);
-            for (const std::optional<double>& y : {heights.minus, heights.plus})
-                if (y) param::plotOnGeneratrix(ctx, gen, *y, colour);
-        });
+        // Each root a curve of its own.
+        for (const bool minus : {true, false})
+            param::layGeneratrixCurve(
+                ctx, D, AngleForm::Conics,
+                [&](const Generatrix& gen) {
+                    m.CentreHeight = gen.g;
+                    m.PlaneCoefX = 0;
+                    m.PlaneCoefY = gen.g * std::tan(gen.e);
+                    // The tangent plane's conic, kept in the shared cells; where it has no such
+                    // form (the style's elevation equal to 90 degrees less the declination) they
+                    // keep theirs.
+                    numeric::skip([&] {
+                        const double k = std::tan(delta);
+                        m.ConeCoef2345 = checkedDiv(1, k * k);
+                        const param::GeneratrixConic c =
+                            param::conicOnGeneratrix(gen, m.PlaneCoefY, m.ConeCoef2345);
+                        m.ConicTerm = c.K;
+                        m.ConicB2345 = c.P;
+                        m.ConicA2345 = c.Q;
+                        m.ConicC2345 = c.S;
+                    });
+                    const numeric::QuadraticRoots heights =
+                        CylinderShadow::from(m).coneCrossings(param::towardsTip(m, gen), delta);
+                    return minus ? heights.minus : heights.plus;
+                },
+                everySunKept, colour);
     }
 }
 

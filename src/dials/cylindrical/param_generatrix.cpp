@@ -6,8 +6,6 @@
 #include "dials/cylindrical/param_procedures.h"
 #include "dials/dial_point.h"
 #include "numeric/checked.h"
-#include "numeric/failure.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical::param {
@@ -42,27 +40,21 @@ Generatrix generatrixAt(shell::Module1& m, double D, double t, AngleForm form) {
     return gen;
 }
 
-void sweepGeneratrices(shell::Context& ctx, double D, AngleForm form,
-                       const std::function<void(const Generatrix&)>& point) {
+void layGeneratrixCurve(shell::Context& ctx, double D, AngleForm form,
+                        const GeneratrixHeight& height, const SunKept& keep,
+                        numeric::Colour colour) {
     shell::Module1& m = ctx.m;
-    for (double t : numeric::StepRange(-m.Pi, m.Pi, m.PointStep)) {
-        try {
+    layDevelopedCurve(
+        ctx,
+        [&](double t) -> std::optional<DialPoint> {
             const Generatrix gen = generatrixAt(m, D, t, form);
             // Where the tip stands behind the tangent plane its shadow never falls.
-            if (!(gen.g > 0)) continue;
-            point(gen);
-        } catch (const numeric::NumericFailure&) {
-            // This generatrix's point cannot be computed.
-        }
-    }
-}
-
-void plotOnGeneratrix(shell::Context& ctx, const Generatrix& gen, double y,
-                      numeric::Colour colour) {
-    const double height = numeric::checkFinite(y);
-    if (height > 0) return;  // above the tip's level: the sun would stand below the horizon
-    ctx.m.DevelopedAbscissa = gen.u;
-    ctx.ixPlot1().xPset(gen.u, -height, colour);
+            if (!(gen.g > 0)) return std::nullopt;
+            const std::optional<double> y = height(gen);
+            if (!y) return std::nullopt;
+            return DialPoint{gen.u, *y};
+        },
+        {-m.Pi, m.Pi, m.PointStep}, keep, colour);
 }
 
 Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen) {

@@ -4,7 +4,8 @@
 // the conic of the suns that graze the horizon (the cone of declination 90 degrees less the
 // latitude); of the two tangents one is the Italian line, the other the Babylonian. Each line
 // keeps the half of its plane's cut that its own suns cast, the half centred on that equinox sun
-// (HourPlaneHalf::ofTurnedHorizon); a turned horizon that stands upright is drawn by heights.
+// (HourPlaneHalf::ofTurnedHorizon), where the sun stands above the horizon; a turned horizon
+// standing almost upright is laid down the surface by the curve sampler.
 // The Italian procedure also draws that conic, the curve its lines touch.
 
 #include <cmath>
@@ -52,26 +53,23 @@ void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
         const double turn = H * m.Pi / 180 + (italian ? m.Pi / 2 : -m.Pi / 2);
         const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(phi, -turn, m.Pi, italian);
         const Vec3 normal = turnedHorizonNormal(phi, -turn);
-        param::sweepGeneratrices(ctx, D, AngleForm::Conics, [&](const Generatrix& gen) {
-            // The tangent plane's horizon conic and the hour point, kept in the shared cells.
-            numeric::skip([&] {
-                m.SubstyleHour =
-                    -std::atan(checkedDiv(std::tan(gen.A), std::cos(phi) * std::cos(gen.t)));
-                horizonConic(m, gen);
-                m.PointY = checkedDiv(gen.g, std::cos(gen.e)) *
-                           std::tan(m.SubstyleHour + H * m.Pi / 180);
-            });
-            // The tangent from the hour point to the conic is the cut of the turned horizon's
-            // plane: its height on the generatrix, taken from the plane, keeps its digits also
-            // where the conic all but degenerates (near the equator).
-            const Vec3 toTip = param::towardsTip(m, gen);
-            const std::optional<double> y = planeHeightAt(normal, toTip);
-            if (y && half.keeps(CylinderShadow::sunAt(toTip, *y)))
-                param::plotOnGeneratrix(ctx, gen, *y, colour);
-        });
-        // Where the turned horizon stands upright, the tangents give no height: by heights.
-        DrawUprightCut(ctx, normal, [](double) { return true; },
-                       [&](const Vec3& sun) { return half.keeps(sun); }, colour);
+        param::layGeneratrixCurve(
+            ctx, D, AngleForm::Conics,
+            [&](const Generatrix& gen) {
+                // The tangent plane's horizon conic and the hour point, kept in the shared cells.
+                numeric::skip([&] {
+                    m.SubstyleHour =
+                        -std::atan(checkedDiv(std::tan(gen.A), std::cos(phi) * std::cos(gen.t)));
+                    horizonConic(m, gen);
+                    m.PointY = checkedDiv(gen.g, std::cos(gen.e)) *
+                               std::tan(m.SubstyleHour + H * m.Pi / 180);
+                });
+                // The tangent from the hour point to the conic is the cut of the turned horizon's
+                // plane: its height on the generatrix, taken from the plane, keeps its digits also
+                // where the conic all but degenerates (near the equator).
+                return planeHeightAt(normal, param::towardsTip(m, gen));
+            },
+            [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour);
     });
 }
 
@@ -85,13 +83,18 @@ void DrawCylItalianHoursParam(shell::Context& ctx) {
     // latitude, where it stays within 100 m of the tip's level; its heights in the form that
     // stays exact at latitude 45, where the vertical lies on that cone.
     const double grazing = m.Pi / 2 - m.LatRad;
-    param::sweepGeneratrices(ctx, D, AngleForm::Conics, [&](const Generatrix& gen) {
-        numeric::skip([&] { m.ItalBabTemp = horizonConic(m, gen).a2; });
-        const numeric::QuadraticRoots heights =
-            CylinderShadow::from(m).coneCrossings(param::towardsTip(m, gen), grazing);
-        for (const std::optional<double>& y : {heights.minus, heights.plus})
-            if (y && std::fabs(*y) < 100) param::plotOnGeneratrix(ctx, gen, *y, colour);
-    });
+    for (const bool minus : {true, false})
+        param::layGeneratrixCurve(
+            ctx, D, AngleForm::Conics,
+            [&](const Generatrix& gen) -> std::optional<double> {
+                numeric::skip([&] { m.ItalBabTemp = horizonConic(m, gen).a2; });
+                const numeric::QuadraticRoots heights =
+                    CylinderShadow::from(m).coneCrossings(param::towardsTip(m, gen), grazing);
+                const std::optional<double> y = minus ? heights.minus : heights.plus;
+                if (!y || !(std::fabs(*y) < 100)) return std::nullopt;
+                return y;
+            },
+            everySunKept, colour);
     drawHourLines(ctx, true, 12);
 }
 

@@ -21,13 +21,17 @@
 // positive towards the east (before noon); the shared sky takes them negated.
 //
 // Only the points a real sun casts are drawn: on generatrices the tip's shadow can reach (the tip
-// in front of the tangent plane, g > 0: on a convex cylinder a band about the foot) and not above
-// the tip's level (the sun below the horizon); of an hour plane's cut, the half HourPlaneHalf
-// keeps. A point whose own computation fails is not drawn; the rest of its curve goes on.
+// in front of the tangent plane, g > 0: on a convex cylinder a band about the foot) and whose sun
+// stands above the horizon (dials::aboveHorizon); of an hour plane's cut, the half HourPlaneHalf
+// keeps. A point whose own computation fails is not drawn; the rest of its curve goes on. Every
+// curve is laid by the curve sampler: no two of its consecutive points lie more than the point
+// step apart, however steeply it runs across the generatrices.
 
 #include <functional>
+#include <optional>
 
 #include "dials/cylindrical/cyl_geometry.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 #include "shell/module1.h"
@@ -79,16 +83,17 @@ struct Generatrix {
 // quantity cannot be computed.
 Generatrix generatrixAt(shell::Module1& m, double D, double t, AngleForm form);
 
-// Sweeps the section angle through a whole turn by the point step and calls point(g) for every
-// generatrix the tip's shadow can reach; a point whose computation throws
-// numeric::NumericFailure is left out.
-void sweepGeneratrices(shell::Context& ctx, double D, AngleForm form,
-                       const std::function<void(const Generatrix&)>& point);
+// The height (up from the tip's level) of a curve on the generatrix, none where it has none.
+using GeneratrixHeight = std::function<std::optional<double>(const Generatrix& gen)>;
 
-// Plots the point of height y on the generatrix, storing its abscissa in m.DevelopedAbscissa;
-// a point above the tip's level, whose sun would stand below the horizon, is not drawn.
-void plotOnGeneratrix(shell::Context& ctx, const Generatrix& gen, double y,
-                      numeric::Colour colour);
+// Lays the curve of these heights over the section angle through a whole turn (the curve
+// sampler, from steps of the point step), on the generatrices the tip's shadow can reach; a
+// generatrix whose height cannot be computed has no point. Draws the points whose sun stands
+// above the horizon and that keep(sun) accepts (layDevelopedCurve), storing the abscissa in
+// m.DevelopedAbscissa.
+void layGeneratrixCurve(shell::Context& ctx, double D, AngleForm form,
+                        const GeneratrixHeight& height, const SunKept& keep,
+                        numeric::Colour colour);
 
 // The horizontal offset from the generatrix, at the tip's height, to the tip: with the height of
 // a point on it, the sun whose shadow of the tip falls there.

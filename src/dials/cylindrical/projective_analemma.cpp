@@ -10,14 +10,13 @@
 #include <utility>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cone_sections.h"
 #include "dials/dial_point.h"
 #include "dials/face.h"
 #include "dials/sky.h"
 #include "dials/sun_series.h"
 #include "numeric/checked.h"
-#include "numeric/failure.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
@@ -104,8 +103,10 @@ void DrawCylProjAnalemma(shell::Context& ctx) {
     storeAnalemmaObliquity(m);
     const numeric::Colour colour = shell::LineColor(ctx, 4);
 
-    for (double day : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
-        try {
+    // Every other day, laid by the curve sampler where the shadow moves fast.
+    layDevelopedCurve(
+        ctx,
+        [&](double day) -> std::optional<DialPoint> {
             const SunSeries sun = sunForDay(day, m.AnalemmaObliquityRad, m.Pi);
             const double delta = sun.declination;
             // Apparent minus mean time, radians of hour angle.
@@ -116,20 +117,20 @@ void DrawCylProjAnalemma(shell::Context& ctx) {
             if (m.AnalemmaFlag == 0) {
                 const double sigma = m.DeclDecimal == 0 ? 1 : -1;
                 q = equatorialPoint(m.StyleLength, sigma, H, delta);
-                if (!tangentShadow(m, H, delta)) continue;
+                if (!tangentShadow(m, H, delta)) return std::nullopt;
             } else {
                 const auto crossings = generalPoints(m, m.SubstyleHour + H, delta);
-                if (!crossings) continue;
+                if (!crossings) return std::nullopt;
                 const std::optional<DialPoint> shadow = tangentShadow(m, H, delta);
-                if (!shadow) continue;
+                if (!shadow) return std::nullopt;
                 q = crossings->first;
                 if (apart(crossings->second, *shadow) < apart(q, *shadow)) q = crossings->second;
             }
-            plotTangentPlanePoint(ctx, q.x, q.y, colour);
-        } catch (const numeric::NumericFailure&) {
-            // This day's point cannot be computed.
-        }
-    }
+            const std::optional<CylProjPoint> p = ProjectTangentPlanePoint(m, q.x, q.y);
+            if (!p) return std::nullopt;
+            return DialPoint{p->x, p->h};
+        },
+        {-80, 360, 2 * kMeanDayDeg, false}, everySunKept, colour);
 }
 
 }  // namespace dials::cylindrical

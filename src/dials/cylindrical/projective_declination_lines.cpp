@@ -8,12 +8,11 @@
 #include <optional>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/dial_point.h"
 #include "dials/sky.h"
 #include "numeric/checked.h"
-#include "numeric/failure.h"
 #include "numeric/skip.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
@@ -56,23 +55,21 @@ void DrawCylProjDeclinationLines(shell::Context& ctx) {
         const double delta = pass.declinationDeg * m.Pi / 180;
         const numeric::Colour colour = shell::LineColor(ctx, pass.colourIndex);
 
-        for (double t : numeric::StepRange(-5 * R, 5 * R, m.PointStep)) {
-            try {
-                // The conic's two ordinates at abscissa t: where the vertical line of the
-                // tangent plane meets the cone of the suns of declination +-delta.
-                const numeric::QuadraticRoots y =
-                    shadow.coneCrossings(shadow.towardsTipFromTangentLine(t), delta);
-                if (!y.minus && !y.plus) continue;
-                const std::optional<TangentPlaneRay> ray = projectTangentAbscissa(m, t);
-                if (!ray) continue;
-                for (const std::optional<double>& ordinate : {y.minus, y.plus})
-                    if (ordinate)
-                        plotCylProjPoint(ctx, {ray->x, heightOnCylinder(*ray, *ordinate)},
-                                         colour);
-            } catch (const numeric::NumericFailure&) {
-                // Neither point of this abscissa can be computed.
-            }
-        }
+        // Each of the conic's two ordinates at abscissa t, where the vertical line of the
+        // tangent plane meets the cone of the suns of declination +-delta, a curve of its own.
+        for (const bool minus : {true, false})
+            layDevelopedCurve(
+                ctx,
+                [&](double t) -> std::optional<DialPoint> {
+                    const numeric::QuadraticRoots y =
+                        shadow.coneCrossings(shadow.towardsTipFromTangentLine(t), delta);
+                    const std::optional<double> ordinate = minus ? y.minus : y.plus;
+                    if (!ordinate) return std::nullopt;
+                    const std::optional<TangentPlaneRay> ray = projectTangentAbscissa(m, t);
+                    if (!ray) return std::nullopt;
+                    return DialPoint{ray->x, heightOnCylinder(*ray, *ordinate)};
+                },
+                {-5 * R, 5 * R, m.PointStep}, everySunKept, colour);
     }
 }
 

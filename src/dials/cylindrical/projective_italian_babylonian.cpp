@@ -8,7 +8,7 @@
 // loses no digits where the polar style stands almost normal to the tangent plane. Each line is
 // sampled along the tangent plane's abscissa, as the hour lines are, and carried onto the
 // cylinder point by point where its own suns cast it: the half of its plane centred on that
-// equinox sun (HourPlaneHalf::ofTurnedHorizon). A plane that stands upright is drawn by heights.
+// equinox sun (HourPlaneHalf::ofTurnedHorizon), the sun above the horizon.
 
 #include <cmath>
 #include <optional>
@@ -72,7 +72,6 @@ void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
     if (m.LatRad != 0) storeHorizonConic(m);
     const double R = m.CylParam;
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
-    const CylinderShadow shadow = CylinderShadow::from(m);
 
     for (double H : numeric::StepRange(-90, 90, 15)) {
         // H is positive in the afternoon here; the turn of the horizon, towards the east.
@@ -80,16 +79,20 @@ void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
         const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(m.LatRad, -turn, m.Pi, italian);
         const Vec3 normal = turnedHorizonNormal(m.LatRad, -turn);
         const std::optional<TangentPlaneLine> line = cutOfPlane(m, normal);
-        // Sampled along the tangent plane's abscissa, as the hour lines are.
-        if (line)
-            for (double u : numeric::StepRange(-5 * R, 5 * R, m.PointStep)) {
-                const double v = line->v0 + line->slope * u;
-                if (half.keeps(CylinderShadow::sunAt(shadow.towardsTipFromTangentLine(u), v)))
-                    plotTangentPlanePoint(ctx, u, v, colour);
-            }
-        // A plane that stands upright leaves the tangent plane a vertical line: by heights.
-        DrawUprightCut(ctx, normal, withinTangentReach(m, 5 * R),
-                       [&](const Vec3& sun) { return half.keeps(sun); }, colour);
+        if (!line) continue;
+        // Laid along the tangent plane's abscissa, as the hour lines are; a plane standing almost
+        // upright leaves an almost upright line there, which the curve sampler lays down the
+        // cylinder as densely as across it.
+        layDevelopedCurve(
+            ctx,
+            [&](double u) -> std::optional<DialPoint> {
+                const std::optional<CylProjPoint> p =
+                    ProjectTangentPlanePoint(m, u, line->v0 + line->slope * u);
+                if (!p) return std::nullopt;
+                return DialPoint{p->x, p->h};
+            },
+            {-5 * R, 5 * R, m.PointStep},
+            [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour);
     }
 }
 

@@ -6,7 +6,8 @@
 // concave, s = -1, on the far side when convex, s = +1), so the tip lies c = L + s R from the
 // centre. The ray T + k (Q - T) through the point Q of tangential abscissa t meets the circle
 // where (t^2 + L^2) k^2 - 2 c L k + c^2 - R^2 = 0; there its tangential coordinate is m = k t, and
-// heights scale by k along the ray. The point is unrolled by its turn about the axis.
+// heights scale by k along the ray. The point is unrolled by its turn about the axis; it is
+// plotted where its sun stands above the horizon (plotDevelopedPoint).
 
 #include <cmath>
 
@@ -49,29 +50,6 @@ std::optional<CylProjPoint> ProjectTangentPlanePoint(const shell::Module1& m, do
     } catch (const numeric::NumericFailure&) {
         return std::nullopt;
     }
-}
-
-std::function<bool(double psi)> withinTangentReach(const shell::Module1& m, double halfWidth) {
-    const double L = m.StyleLength, R = m.CylParam, s = m.SideSign;
-    return [=](double psi) {
-        // The point lies s R (cos psi - 1) in front of the tangent plane and R sin psi across;
-        // its ray from the tip, L in front, crosses the plane at L / (L - front) of the way.
-        const double front = s * R * (std::cos(psi) - 1);
-        if (!(L - front > 0)) return false;
-        return std::fabs(L / (L - front) * R * std::sin(psi)) <= halfWidth;
-    };
-}
-
-bool plotCylProjPoint(shell::Context& ctx, const CylProjPoint& p, numeric::Colour colour) {
-    if (p.h > 0) return false;
-    ctx.m.DevelopedAbscissa = p.x;
-    ctx.ixPlot1().xPset(p.x, -p.h, colour);
-    return true;
-}
-
-bool plotTangentPlanePoint(shell::Context& ctx, double t, double y, numeric::Colour colour) {
-    const std::optional<CylProjPoint> p = ProjectTangentPlanePoint(ctx.m, t, y);
-    return p && plotCylProjPoint(ctx, *p, colour);
 }
 
 }  // namespace dials::cylindrical

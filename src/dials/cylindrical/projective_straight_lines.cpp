@@ -3,11 +3,11 @@
 // style tip cuts the cylinder.
 
 #include <cmath>
+#include <optional>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "numeric/checked.h"
-#include "numeric/failure.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -17,24 +17,28 @@ using numeric::checkedDiv;
 
 namespace {
 
-// Samples the tangent-plane line y(t) for t from `from` to `to` by the point step, carrying each
-// point that keep(t, y) accepts onto the cylinder; a point whose ordinate cannot be computed is
-// left out.
-template <class Ordinate, class Keep>
-void drawTangentPlaneLine(shell::Context& ctx, double from, double to, numeric::Colour colour,
-                          Ordinate&& ordinate, Keep&& keep) {
-    for (double t : numeric::StepRange(from, to, ctx.m.PointStep)) {
-        double y = 0;
-        try {
-            y = numeric::checkFinite(ordinate(t));
-        } catch (const numeric::NumericFailure&) {
-            continue;
-        }
-        if (keep(t, y)) plotTangentPlanePoint(ctx, t, y, colour);
-    }
+// Lays the tangent-plane line y(t) for t from `from` to `to` (the curve sampler, from steps of
+// the point step), each point carried onto the cylinder; draws those whose sun stands above the
+// horizon and that keep(sun) accepts. A point whose ordinate cannot be computed, or whose ray
+// misses the section, is left out.
+template <class Ordinate>
+void layTangentPlaneLine(shell::Context& ctx, double from, double to, numeric::Colour colour,
+                         Ordinate&& ordinate, const SunKept& keep) {
+    layDevelopedCurve(
+        ctx,
+        [&](double t) -> std::optional<DialPoint> {
+            const std::optional<CylProjPoint> p =
+                ProjectTangentPlanePoint(ctx.m, t, numeric::checkFinite(ordinate(t)));
+            if (!p) return std::nullopt;
+            return DialPoint{p->x, p->h};
+        },
+        {from, to, ctx.m.PointStep}, keep, colour);
 }
 
-constexpr auto kEveryPoint = [](double, double) { return true; };
+// The generatrices of the strip about the foot: where the plane of the equator stands upright
+// at the equator, its rays from the tip run parallel to the tangent plane on a concave wall
+// facing due south or north, and its cut is drawn on every generatrix the shadow reaches.
+bool everyGeneratrix(double) { return true; }
 
 }  // namespace
 
@@ -45,7 +49,6 @@ void DrawCylProjHourLines(shell::Context& ctx) {
     const double L = m.StyleLength;
     const double a = m.SetupAngleA;
     const double b = m.SetupAngleB;
-    const CylinderShadow shadow = CylinderShadow::from(m);
     const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
 
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
@@ -73,12 +76,10 @@ void DrawCylProjHourLines(shell::Context& ctx) {
                               std::tan(theta) * std::cos(a) + std::sin(a));
         };
         const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
-        drawTangentPlaneLine(ctx, -5 * R, 5 * R, colour, ordinate, [&](double t, double y) {
-            return half.keeps(CylinderShadow::sunAt(shadow.towardsTipFromTangentLine(t), y));
-        });
-        // An hour plane a little off true noon stands almost upright, a vertical line of the
-        // tangent plane that its sampling leaves as a point or none: by heights as well.
-        DrawUprightHourCut(ctx, withinTangentReach(m, 5 * R), half, colour);
+        // A line a little off true noon runs almost upright on the tangent plane: the curve
+        // sampler lays it down the cylinder as densely as across it.
+        layTangentPlaneLine(ctx, -5 * R, 5 * R, colour, ordinate,
+                            [&](const Vec3& sun) { return half.keeps(sun); });
     });
 }
 
@@ -86,12 +87,13 @@ void DrawCylProjEquinoctial(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const double R = m.CylParam;
     const double a = m.SetupAngleA;
-    drawTangentPlaneLine(
+    layTangentPlaneLine(
         ctx, -5 * R, 5 * R, shell::LineColor(ctx, 9),
         [&](double t) { return t * std::tan(a) - checkedDiv(m.PlaneCoefY, std::cos(a)); },
-        kEveryPoint);
-    // At the equator the plane of the equator stands upright: its cut is drawn by heights.
-    DrawUprightCut(ctx, celestialPole(m.LatRad), withinTangentReach(m, 5 * R), everySunKept,
+        everySunKept);
+    // At the equator the plane of the equator stands upright: its cut is drawn by heights, on
+    // the generatrices it cuts, wherever the shadow reaches them.
+    DrawUprightCut(ctx, celestialPole(m.LatRad), everyGeneratrix, everySunKept,
                    shell::LineColor(ctx, 9));
 }
 
@@ -104,16 +106,9 @@ void DrawCylProjSubstyleLine(shell::Context& ctx) {
     const double a = m.SetupAngleA;
     // Of the cut, what the hour line of the substyle's hour keeps.
     const std::optional<HourPlaneHalf> half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
-    const CylinderShadow shadow = CylinderShadow::from(m);
-    drawTangentPlaneLine(
+    layTangentPlaneLine(
         ctx, -R, R, shell::LineColor(ctx, 9), [&](double t) { return checkedDiv(-t, std::tan(a)); },
-        [&](double t, double y) {
-            return !half ||
-                   half->keeps(CylinderShadow::sunAt(shadow.towardsTipFromTangentLine(t), y));
-        });
-    // On a wall facing a little off south the substyle's plane stands almost upright.
-    if (half)
-        DrawUprightHourCut(ctx, withinTangentReach(m, R), *half, shell::LineColor(ctx, 9));
+        [&](const Vec3& sun) { return !half || half->keeps(sun); });
 }
 
 void DrawCylProjMeridianLine(shell::Context& ctx) {

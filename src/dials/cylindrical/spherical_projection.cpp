@@ -123,7 +123,11 @@ std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, dou
         const double distance = s * (c * std::cos(alpha) - R * std::cos(gamma));
         if (!(distance > 0)) return;  // the ray meets the section only behind the tip
         const double y = checkFinite(-distance * std::tan(seen.h));
-        if (y > 0) return;  // above the height of the tip
+        // The sun of the point, from it to the tip, stands above the horizon.
+        CylinderShadow shadow = CylinderShadow::from(m);
+        shadow.s = s;
+        if (!aboveHorizon(CylinderShadow::sunAt(shadow.towardsTipFromGeneratrix(theta), y)))
+            return;
         if (s == 1 && !(std::fabs(u) < m.ConvexArcLimit)) return;
         point = CylSphPoint{u, y};
     });

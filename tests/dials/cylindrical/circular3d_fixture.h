@@ -21,7 +21,8 @@ using cyltest::Settings;
 // Concave and convex cylinders of several declinations, all northern (the programme refuses
 // the southern hemisphere), one on the equator, two in the tropics, three at latitudes equal to
 // the declination lines', two north of the polar circle, concave styles longer than the radius
-// and than the diameter.
+// and than the diameter, lines nearly upright on the development, walls facing every way at the
+// equator.
 const std::vector<Cylinder>& cylinders();
 
 class Cyl3dDial : public cyltest::CylinderDial {
@@ -35,8 +36,8 @@ public:
 // The oracle's hour angle (degrees, afternoon +) of the programme's (radians, morning +).
 double oracleHourAngle(double programmeRad);
 
-// Every point cast by a real sun (above the horizon, the shadow reaching it) and within the
-// tolerance of its curve.
+// Every point cast by a real sun (above the horizon, not on it, the shadow reaching it) and
+// within the tolerance of its curve.
 testing::AssertionResult allOnCurve(const oracle::CylinderOracle& o,
                                     const std::vector<oracle::DialXY>& points,
                                     const std::function<double(oracle::DialXY)>& distance,

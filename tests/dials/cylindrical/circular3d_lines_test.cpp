@@ -30,16 +30,35 @@ protected:
     oracle::CylinderOracle o = dial.oracle();
 };
 
+// The chord frame unrolls the half of the surface within a quarter turn of the foot.
+cyltest::Shown shownOnTheChordFrame(Cyl3dDial& dial) {
+    return cyltest::shownOn(dial.surface(), oracle::kStoredPi / 2 * dial.cylinder().radius);
+}
+
+// Every line laid without gaps: each shadow of its suns on the dial within the drawing step of
+// a point of it.
+void expectLaidWithinTheStep(Cyl3dDial& dial, const oracle::CylinderOracle& o,
+                             const std::vector<oracle::HourDecl>& suns,
+                             const std::vector<DialXY>& points, const std::string& what) {
+    EXPECT_TRUE(cyltest::laidWithinTheStep(o, suns, points, shownOnTheChordFrame(dial),
+                                           cyltest::everySun, dial.m().PointStep, what));
+}
+
 TEST_P(Cyl3dLines, HourLinesLieOnTheirHourAndWhereTheSunOfTheirCutCastsIt) {
-    dial.tagWith(&shell::Module1::HourAngleRad);
-    const Drawing d = dial.draw(cyl::DrawCylHourLines3D);
+    // A quarter of an hour apart: the lines next to true noon, nearly upright, among them.
+    Cyl3dDial quarters(GetParam(), {{"TxtHour", "4"}});
+    ASSERT_TRUE(quarters.setUp());
+    quarters.tagWith(&shell::Module1::HourAngleRad);
+    const Drawing d = quarters.draw(cyl::DrawCylHourLines3D);
     EXPECT_GT(d.points.size(), 50u);
     for (const auto& [tag, points] : d.byTag()) {
         const double H = oracleHourAngle(tag);
+        const std::string what = "hour " + rundial::number(H);
         EXPECT_TRUE(allOnCurve(o, points, [&](DialXY p) { return o.distanceToHourLine(H, p.x, p.y); },
-                               "hour " + rundial::number(H)));
-        // The hour step of 7.5 degrees reaches both six o'clock lines.
+                               what));
+        // The hour step of 3.75 degrees reaches both six o'clock lines.
         EXPECT_TRUE(cyltest::onTheHourHalves(o, H, points, std::fabs(std::fabs(H) - 90) < 1e-6));
+        expectLaidWithinTheStep(quarters, o, cyltest::sunsOfHour(H), points, what);
     }
 }
 
@@ -47,7 +66,7 @@ TEST_P(Cyl3dLines, NoonGeneratrixIsWhereTheNoonShadowFalls) {
     const Drawing d = dial.draw(cyl::DrawCylNoonLine);
     // In the tropics a concave dial has a second one, for the summer sun north of the zenith.
     EXPECT_EQ(d.segments.size(), d.segmentsWithColour(colourOf(4)).size());
-    cyltest::expectNoonGeneratrices(o, d, dial.m().CentreX);
+    cyltest::expectNoonGeneratrices(o, d, dial.m().CentreX, dial.surface());
 }
 
 TEST_P(Cyl3dLines, DeclinationPairsLieOnTheirConeNappes) {
@@ -68,6 +87,9 @@ TEST_P(Cyl3dLines, DeclinationPairsLieOnTheirConeNappes) {
             return std::min(o.distanceToDeclinationCurve(pair.decl, p.x, p.y),
                             o.distanceToDeclinationCurve(-pair.decl, p.x, p.y));
         }, "declination " + rundial::number(pair.decl)));
+        for (const double decl : {pair.decl, -pair.decl})
+            expectLaidWithinTheStep(dial, o, cyltest::sunsOfDeclination(decl), points,
+                                    "declination " + rundial::number(decl));
     }
 }
 
@@ -84,6 +106,7 @@ TEST_P(Cyl3dLines, EquinoctialAndSubstyleAreTheCutsOfTheirPlanes) {
     cyltest::expectDrawnWhereCast(eq.points.size(),
                                   cyltest::realShadowsOf(o, suns, cyltest::anywhere),
                                   cyltest::realShadowsOf(o, suns, shown), "equinoctial");
+    expectLaidWithinTheStep(dial, o, suns, eq.at(), "equinoctial");
 
     // The substyle: the plane through the tip holding the polar axis and the foot's normal, the
     // half of it an hour line of the substyle's hour keeps.
@@ -97,7 +120,13 @@ TEST_P(Cyl3dLines, EquinoctialAndSubstyleAreTheCutsOfTheirPlanes) {
     // its plane is the horizontal one, whose suns stand on the horizon.
     if (GetParam().decl == 0 || GetParam().lat == 0) {
         EXPECT_TRUE(sub.points.empty());
+        return;
     }
+    // Elsewhere it is drawn where the suns of its hour cast shadows, without gaps.
+    const auto substyleSuns = cyltest::sunsOfHour(cyltest::substyleHourAngle(GetParam(), o.sky()));
+    cyltest::expectDrawnWhereShown(sub.points.size(),
+                                   cyltest::realShadowsOf(o, substyleSuns, shown), "substyle");
+    expectLaidWithinTheStep(dial, o, substyleSuns, sub.at(), "substyle");
 }
 
 // Each line keeps the half of its turned horizon its own suns cast, and is drawn wherever they
@@ -122,6 +151,7 @@ TEST_P(Cyl3dLines, ItalianAndBabylonianHoursLieOnTheirGreatCircles) {
             const auto suns = cyltest::sunsOfItalianHour(o.sky(), n, italian);
             cyltest::expectDrawnWhereShown(points.size(), cyltest::realShadowsOf(o, suns, shown),
                                            what);
+            expectLaidWithinTheStep(dial, o, suns, points, what);
         }
     };
     const Drawing italian = dial.draw(cyl::DrawCylItalianHours3D);
@@ -146,9 +176,22 @@ TEST_P(Cyl3dLines, AnalemmaIsTheShadowOfStandardNoonThroughTheYear) {
         ASSERT_TRUE(back.has_value());
         EXPECT_LT(oracle::distance(*back, p), 1e-9) << p.x << ", " << p.y;
     }
+    // Every quarter day whose shadow falls on the chord frame is drawn, and the figure has no
+    // gap between them wider than the drawing step.
+    const double pi = 3.1415926536;
+    auto shadowOn = [&](double t) {
+        const auto sun = dials::sunForDay(t, dials::kAnalemmaObliquityDeg * pi / 180, pi);
+        return o.dialPoint(noon - o.sky().deg(sun.equationOfTime()), o.sky().deg(sun.declination));
+    };
+    const cyltest::Shown onFrame = shownOnTheChordFrame(dial);
+    auto onDial = [&](DialXY p) { return o.castByRealSun(p.x, p.y) && onFrame(p); };
+    EXPECT_TRUE(cyltest::drawsTheAnalemma(d.at(), shadowOn, onDial, -80, 280,
+                                          dials::kMeanDayDeg / 4, 1e-9, dial.m().PointStep));
     // Where the noon shadow stays on the near half, the whole year is drawn: on the concave
-    // wall facing west, every day by the root on the tip's side away from the face.
-    if (GetParam().decl == 0 || (GetParam().decl == 90 && !GetParam().convex)) {
+    // wall facing west, every day by the root on the tip's side away from the face. (In the
+    // tropics the summer noon sun stands north of the zenith, its shadow on the far half.)
+    if (std::fabs(GetParam().lat) > 23.45 &&
+        (GetParam().decl == 0 || (GetParam().decl == 90 && !GetParam().convex))) {
         EXPECT_EQ(d.points.size(), 1461u);
     }
 }

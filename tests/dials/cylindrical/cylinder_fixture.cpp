@@ -1,9 +1,12 @@
 #include "cylinder_fixture.h"
 
 #include <cctype>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
+#include "numeric/step_loop.h"
 #include "support/oracle_checks.h"
 
 namespace cyltest {
@@ -69,10 +72,11 @@ testing::AssertionResult allCastByRealSuns(const oracle::CylinderOracle& o,
                                            const std::vector<oracle::DialXY>& points,
                                            const std::string& what) {
     for (const oracle::DialXY& p : points)
-        if (!o.castByRealSun(p.x, p.y))
+        if (!o.castByRealSun(p.x, p.y) || !(p.y < -1e-12))
             return testing::AssertionFailure()
                    << what << ": the point (" << p.x << ", " << p.y << ") is cast by no real sun"
-                   << (o.reachable(p.x) ? " (above the tip's level)" : " (the shadow cannot reach it)");
+                   << (o.reachable(p.x) ? " (not below the tip's level)"
+                                        : " (the shadow cannot reach it)");
     return testing::AssertionSuccess();
 }
 
@@ -163,7 +167,9 @@ std::size_t realShadowsOf(const oracle::CylinderOracle& o,
     std::size_t count = 0;
     for (const oracle::HourDecl& s : suns) {
         const auto p = o.dialPoint(s.hourAngle, s.declination);
-        if (!p || !(o.sky().altitude(s.hourAngle, s.declination) > 0) || !shown(*p)) continue;
+        if (!p || !(o.sky().altitude(s.hourAngle, s.declination) > kOnTheHorizonDeg) ||
+            !shown(*p))
+            continue;
         if (!carried(s)) continue;
         ++count;
     }
@@ -206,34 +212,186 @@ void expectDrawnWhereShown(std::size_t drawn, std::size_t castShown, const std::
     }
 }
 
-std::vector<double> noonShadowAbscissae(const oracle::CylinderOracle& o) {
-    std::vector<double> south, north;
-    for (double decl = -23.45; decl <= 23.45 + 1e-9; decl += 0.05) {
+std::vector<NoonShadows> noonShadows(const oracle::CylinderOracle& o) {
+    std::vector<NoonShadows> south, north;
+    // The declinations from one solstice to the other, both included.
+    for (int k = 0; k <= 938; ++k) {
+        const double decl = -23.45 + 0.05 * k;
         // The sun at noon, and at midnight (north of the zenith, above the horizon only north
         // of the polar circle).
         for (double H : {0.0, 180.0}) {
-            if (o.sky().altitude(H, decl) <= 0) continue;
+            if (!(o.sky().altitude(H, decl) > kOnTheHorizonDeg)) continue;
             const auto p = o.dialPoint(H, decl);
             if (!p) continue;
-            std::vector<double>& side = H == 0 && decl < o.sky().latitude() ? south : north;
-            if (side.empty()) side.push_back(p->x);
+            std::vector<NoonShadows>& side = H == 0 && decl < o.sky().latitude() ? south : north;
+            if (side.empty()) side.push_back({p->x, {}});
+            side.front().heights.push_back(p->y);
         }
     }
     south.insert(south.end(), north.begin(), north.end());
     return south;
 }
 
-void expectNoonGeneratrices(const oracle::CylinderOracle& o, const Drawing& d, double primary) {
-    const std::vector<double> expected = noonShadowAbscissae(o);
+void expectNoonLineOverItsShadows(const Segment& line, const std::vector<double>& heights,
+                                  double bottom, double top) {
+    // The shadows a step of the declination apart lie up to 2 mm apart on the line; the line's
+    // ends, from the tangent of the extreme altitudes, agree with the model's shadows to 1e-7 m.
+    constexpr double kGrid = 2e-3;
+    const double low = std::fmin(line.a.y, line.b.y), high = std::fmax(line.a.y, line.b.y);
+    double lowest = top, highest = bottom;
+    bool below = false, above = false;
+    for (double y : heights) {
+        below = below || y < bottom;
+        above = above || y >= top;
+        if (y < bottom || y >= top) continue;
+        EXPECT_TRUE(y >= low - 1e-7 && y <= high + 1e-7)
+            << "the noon shadow at height " << y << " is off the line from " << low << " to "
+            << high;
+        lowest = std::fmin(lowest, y);
+        highest = std::fmax(highest, y);
+    }
+    if (below) {
+        EXPECT_NEAR(low, bottom, 1e-9);
+    } else {
+        EXPECT_NEAR(low, lowest, kGrid);
+    }
+    if (above) {
+        EXPECT_NEAR(high, top, 1e-9);
+    } else {
+        EXPECT_NEAR(high, highest, kGrid);
+    }
+}
+
+void expectNoonGeneratrices(const oracle::CylinderOracle& o, const Drawing& d, double primary,
+                            const plot::PlotSurface& plot) {
+    const std::vector<NoonShadows> all = noonShadows(o);
+    if (!all.empty()) {
+        EXPECT_NEAR(primary, all.front().x, 1e-9);
+    }
+    const double left = -plot.ShiftX(), right = plot.QuadranteL() - plot.ShiftX();
+    const double top = plot.ShiftY(), bottom = plot.ShiftY() - plot.QuadranteH();
+    std::vector<NoonShadows> shown;
+    for (const NoonShadows& g : all) {
+        if (!(g.x >= left && g.x < right)) continue;
+        for (double y : g.heights)
+            if (y >= bottom && y < top) {
+                shown.push_back(g);
+                break;
+            }
+    }
     const std::vector<dialtest::Segment> lines = d.segmentsWithColour(colourOf(4));
-    ASSERT_EQ(lines.size(), expected.size());
+    ASSERT_EQ(lines.size(), shown.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        EXPECT_NEAR(lines[i].a.x, expected[i], 1e-9);
+        EXPECT_NEAR(lines[i].a.x, shown[i].x, 1e-9);
         EXPECT_EQ(lines[i].a.x, lines[i].b.x);
+        expectNoonLineOverItsShadows(lines[i], shown[i].heights, bottom, top);
     }
-    if (!expected.empty()) {
-        EXPECT_NEAR(primary, expected.front(), 1e-9);
+}
+
+testing::AssertionResult laidWithinTheStep(const oracle::CylinderOracle& o,
+                                           const std::vector<oracle::HourDecl>& suns,
+                                           const std::vector<oracle::DialXY>& points,
+                                           const Shown& shown, const Carried& carried,
+                                           double step, const std::string& what,
+                                           std::size_t* checked) {
+    std::size_t looked = 0;
+    for (const oracle::HourDecl& s : suns) {
+        const auto p = o.dialPoint(s.hourAngle, s.declination);
+        if (!p || !(o.sky().altitude(s.hourAngle, s.declination) > kOnTheHorizonDeg) ||
+            !shown(*p) || !carried(s) || !o.castByRealSun(p->x, p->y))
+            continue;
+        ++looked;
+        // A point on the back generatrix may stand at either end of the strip.
+        const double turn = 2 * std::acos(-1.0) * o.radius();
+        double nearest = std::numeric_limits<double>::infinity();
+        for (const oracle::DialXY& q : points) {
+            const double du = std::fabs(p->x - q.x);
+            nearest = std::fmin(nearest, std::hypot(std::fmin(du, std::fabs(du - turn)), p->y - q.y));
+        }
+        if (!(nearest <= step))
+            return testing::AssertionFailure()
+                   << what << ": the shadow of H " << s.hourAngle << ", decl " << s.declination
+                   << " at (" << p->x << ", " << p->y << ") lies " << nearest
+                   << " m from the nearest point drawn, more than the step " << step;
     }
+    if (checked) *checked = looked;
+    return testing::AssertionSuccess();
+}
+
+namespace {
+
+// The least distance from p to the shadows of the days from..to: a scan by hundredths of a day,
+// then a golden-section search about the nearest.
+double nearestDayShadow(const AnalemmaShadow& shadowOn, oracle::DialXY p, double from,
+                        double to) {
+    auto distanceAt = [&](double T) {
+        const auto q = shadowOn(T);
+        return q ? oracle::distance(*q, p) : std::numeric_limits<double>::infinity();
+    };
+    const int steps = std::max(64, static_cast<int>((to - from) / 0.01));
+    double best = std::numeric_limits<double>::infinity(), bestT = from;
+    for (int i = 0; i <= steps; ++i) {
+        const double T = from + (to - from) * i / steps;
+        const double d = distanceAt(T);
+        if (d < best) best = d, bestT = T;
+    }
+    const double h = (to - from) / steps;
+    double a = std::max(from, bestT - h), b = std::min(to, bestT + h);
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    for (int i = 0; i < 100; ++i) {
+        const double c = b - g * (b - a), e = a + g * (b - a);
+        if (distanceAt(c) < distanceAt(e))
+            b = e;
+        else
+            a = c;
+    }
+    return std::fmin(best, distanceAt((a + b) / 2));
+}
+
+}  // namespace
+
+testing::AssertionResult drawsTheAnalemma(const std::vector<oracle::DialXY>& drawn,
+                                          const AnalemmaShadow& shadowOn, const Shown& onDial,
+                                          double first, double last, double step,
+                                          double tolerance, double spacing) {
+    std::vector<double> days;
+    for (double T : numeric::StepRange(first, last, step)) {
+        const auto at = shadowOn(T);
+        if (at && onDial(*at)) days.push_back(T);
+    }
+    std::size_t next = 0;
+    double from = first;
+    for (const oracle::DialXY& p : drawn) {
+        if (next < days.size()) {
+            const auto q = shadowOn(days[next]);
+            if (q && oracle::distance(*q, p) <= tolerance) {
+                from = days[next++];
+                continue;
+            }
+        }
+        const double to = next < days.size() ? days[next] : last;
+        const double off = nearestDayShadow(shadowOn, p, from, to);
+        if (!(off <= tolerance))
+            return testing::AssertionFailure()
+                   << "the point (" << p.x << ", " << p.y << ") drawn between the days " << from
+                   << " and " << to << " lies " << off << " m from their shadows";
+    }
+    if (next < days.size())
+        return testing::AssertionFailure()
+               << "the shadow of day " << days[next] << " is not drawn (" << next << " of "
+               << days.size() << " days drawn, " << drawn.size() << " points)";
+    for (double T : numeric::StepRange(first, last, step / 20)) {
+        const auto at = shadowOn(T);
+        if (!at || !onDial(*at)) continue;
+        double nearest = std::numeric_limits<double>::infinity();
+        for (const oracle::DialXY& q : drawn) nearest = std::fmin(nearest, oracle::distance(*at, q));
+        if (!(nearest <= spacing))
+            return testing::AssertionFailure()
+                   << "the shadow of day " << T << " at (" << at->x << ", " << at->y << ") lies "
+                   << nearest << " m from the nearest point drawn, more than the step "
+                   << spacing;
+    }
+    return testing::AssertionSuccess();
 }
 
 testing::AssertionResult allWithin(const std::vector<oracle::DialXY>& points,

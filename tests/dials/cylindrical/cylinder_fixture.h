@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -19,6 +20,7 @@ namespace cyltest {
 using dialtest::colourOf;
 using dialtest::Drawing;
 using dialtest::DrawnPoint;
+using dialtest::Segment;
 using dialtest::Settings;
 
 // A cylinder as typed: latitude and wall declination (west +) in degrees, the side, the radius
@@ -63,8 +65,13 @@ private:
 // axis, lies within the radius across the meridian).
 bool meridianCutsSection(const Cylinder& c, const oracle::CylinderOracle& o);
 
-// Every point cast by a real sun: not above the tip's level (the sun not below the horizon) and
-// where the tip's shadow reaches.
+// How far above the horizon a sun must stand to cast a shadow, degrees: a sun on the horizon
+// (up to what the stored Pi leaves of an exact zero) casts none, and the horizon itself is no
+// line of the sun.
+inline constexpr double kOnTheHorizonDeg = 1e-6;
+
+// Every point cast by a real sun: below the tip's level by more than a rounding (the sun above
+// the horizon, not on it) and where the tip's shadow reaches.
 testing::AssertionResult allCastByRealSuns(const oracle::CylinderOracle& o,
                                            const std::vector<oracle::DialXY>& points,
                                            const std::string& what);
@@ -109,8 +116,9 @@ Shown shownOn(const plot::PlotSurface& plot,
 using Carried = std::function<bool(oracle::HourDecl)>;
 bool everySun(oracle::HourDecl);
 
-// How many of the suns stand above the horizon and cast the tip's shadow on the dial where it is
-// shown, among those the programme carries: whether a line has a part to draw.
+// How many of the suns stand above the horizon (by more than kOnTheHorizonDeg) and cast the
+// tip's shadow on the dial where it is shown, among those the programme carries: whether a line
+// has a part to draw.
 std::size_t realShadowsOf(const oracle::CylinderOracle& o,
                           const std::vector<oracle::HourDecl>& suns, const Shown& shown,
                           const Carried& carried = everySun);
@@ -131,14 +139,52 @@ void expectDrawnWhereCast(std::size_t drawn, std::size_t castAnywhere, std::size
 // does): some points where twenty or more of them cast shadows where the dial is shown.
 void expectDrawnWhereShown(std::size_t drawn, std::size_t castShown, const std::string& what);
 
-// The noon generatrices a dial must show: the developed abscissae of the noon (and midnight)
-// shadows of the year's suns (declinations within +-23.45 degrees, above the horizon), each
-// once; the one of the noon sun south of the zenith first.
-std::vector<double> noonShadowAbscissae(const oracle::CylinderOracle& o);
+// The shadows of the year's suns on the meridian (declinations within +-23.45 degrees, above
+// the horizon; at noon and, beyond the polar circle, at midnight) on the dial: for each noon
+// generatrix, its developed abscissa and their heights; the generatrix of the noon sun south of
+// the zenith first.
+struct NoonShadows {
+    double x;
+    std::vector<double> heights;
+};
+std::vector<NoonShadows> noonShadows(const oracle::CylinderOracle& o);
 
-// The drawing's dark red lines are the full-height noon generatrices, one at each abscissa of
-// noonShadowAbscissae; `primary`, the abscissa the programme keeps, is the first of them.
-void expectNoonGeneratrices(const oracle::CylinderOracle& o, const Drawing& d, double primary);
+// The drawing's dark red lines are the noon generatrices, one at the abscissa of each group of
+// noonShadows with shadows inside the plot area: every such shadow lies on its line, and the
+// line runs from the highest of them (or the area's top edge, where shadows fall above it) to the
+// lowest (or the area's bottom edge); `primary`, the abscissa the programme keeps, is that of the
+// first group.
+void expectNoonGeneratrices(const oracle::CylinderOracle& o, const Drawing& d, double primary,
+                            const plot::PlotSurface& plot);
+
+// The same against the shadows and the line of one generatrix: every shadow of `heights` within
+// the area's heights [bottom, top] lies on the segment, which ends at the highest and the lowest
+// of them or at the edge beyond which they go on.
+void expectNoonLineOverItsShadows(const Segment& line, const std::vector<double>& heights,
+                                  double bottom, double top);
+
+// Whether the line is laid without gaps: every shadow of the suns cast by a real sun where the
+// dial is shown (and the programme carries it) lies within `step` of a drawn point of the line.
+// Counts in `checked` how many shadows were looked at.
+testing::AssertionResult laidWithinTheStep(const oracle::CylinderOracle& o,
+                                           const std::vector<oracle::HourDecl>& suns,
+                                           const std::vector<oracle::DialXY>& points,
+                                           const Shown& shown, const Carried& carried,
+                                           double step, const std::string& what,
+                                           std::size_t* checked = nullptr);
+
+// Whether the drawn points are, in order, the shadows of an analemma laid without gaps:
+// shadowOn(T) the shadow of the day T (none where its ray misses the dial), onDial whether the
+// dial shows a shadow (a real sun casts it where the plot shows it), the programme's series the
+// days from..to by `step`. Every day of the series whose shadow the dial shows is drawn, every
+// point drawn between two of them is the shadow of a day between them, each within the
+// tolerance; and every shadow the dial shows, on days a twentieth of the step apart, lies within
+// `spacing` of a drawn point.
+using AnalemmaShadow = std::function<std::optional<oracle::DialXY>(double day)>;
+testing::AssertionResult drawsTheAnalemma(const std::vector<oracle::DialXY>& drawn,
+                                          const AnalemmaShadow& shadowOn, const Shown& onDial,
+                                          double from, double to, double step, double tolerance,
+                                          double spacing);
 
 // Every point within the tolerance of its curve, measured by `distance` in unrolled metres; the
 // message names `what`, counts the misses and shows the worst.

@@ -3,6 +3,7 @@
 // drawn exactly where the model says a real sun of that line casts the tip's shadow.
 
 #include <cmath>
+#include <limits>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -95,10 +96,78 @@ testing::AssertionResult drawnWhereTheModelSays(ParabolicDial& dial,
             first = (*expected ? "missing at xi " : "extra at xi ") + std::to_string(xi) +
                     (z ? ", height " + std::to_string(*z) : std::string());
     }
+    // A check that looked at no sample would pass whatever was drawn.
+    if (checked == 0)
+        return testing::AssertionFailure() << what << ": no sample of the plot area to check";
     if (missing + extra == 0) return testing::AssertionSuccess();
     return testing::AssertionFailure() << what << ": " << missing << " points missing and "
                                        << extra << " drawn where no such sun casts, of "
                                        << checked << " samples; first " << first;
+}
+
+// The line laid without gaps: every shadow of its suns that a real sun casts on the samples the
+// programme lays (X from -1 to `to`) where the plot shows it lies within the drawing step of a
+// point drawn.
+testing::AssertionResult laidWithinTheStep(ParabolicDial& dial, const oracle::ParabolicOracle& o,
+                                           const std::vector<oracle::HourDecl>& suns,
+                                           const std::vector<DialXY>& points, double to,
+                                           const std::string& what) {
+    const plot::PlotSurface& plot = dial.surface();
+    const double step = dial.m().PointStep;
+    // The section is north = c x^2: where the rays first meet it, before the model unrolls it.
+    const double c = o.sectionNorth(1);
+    const oracle::Vec3 tip = o.tip();
+    auto withinTheSamples = [&](const oracle::HourDecl& s) {
+        const oracle::Vec3 sun = o.sky().sun(s.hourAngle, s.declination);
+        // tip.y - t sun.y = c (tip.x - t sun.x)^2, t > 0.
+        const double a = c * sun.x * sun.x, b = -2 * c * tip.x * sun.x + sun.y,
+                     k = c * tip.x * tip.x - tip.y;
+        std::optional<double> first;
+        auto consider = [&](double t) {
+            if (t > 0 && (!first || t < *first)) first = t;
+        };
+        if (std::fabs(a) < 1e-15) {
+            if (b != 0) consider(-k / b);
+        } else {
+            const double disc = b * b - 4 * a * k;
+            if (disc < 0) return false;
+            consider((-b - std::sqrt(disc)) / (2 * a));
+            consider((-b + std::sqrt(disc)) / (2 * a));
+        }
+        if (!first) return false;
+        const double X = tip.x - *first * sun.x - o.foot().x;
+        return X >= -1 - 1e-6 && X <= to + 1e-6;
+    };
+    for (const oracle::HourDecl& s : suns) {
+        if (!(o.sky().altitude(s.hourAngle, s.declination) > cyltest::kOnTheHorizonDeg) ||
+            !withinTheSamples(s))
+            continue;
+        const auto p = o.shadow(s.hourAngle, s.declination);
+        if (!p || !o.castByRealSun(*p, -1e-9)) continue;
+        const double X = o.eastOf(p->x) - o.foot().x;
+        if (X < -1 || X > to || p->x < -plot.ShiftX() || p->x >= plot.QuadranteL() - plot.ShiftX() ||
+            -p->y < -plot.ShiftY() || -p->y >= plot.QuadranteH() - plot.ShiftY())
+            continue;
+        double nearest = std::numeric_limits<double>::infinity();
+        for (const DialXY& q : points) nearest = std::fmin(nearest, oracle::distance(*p, q));
+        if (!(nearest <= step))
+            return testing::AssertionFailure()
+                   << what << ": the shadow of H " << s.hourAngle << ", decl " << s.declination
+                   << " at (" << p->x << ", " << p->y << ") lies " << nearest
+                   << " m from the nearest point drawn";
+    }
+    return testing::AssertionSuccess();
+}
+
+// No point at the tip's level or above: a sun on the horizon casts no shadow, and the horizon
+// itself is no line of the sun.
+testing::AssertionResult belowTheTipsLevel(const std::vector<DialXY>& points,
+                                           const std::string& what) {
+    for (const DialXY& p : points)
+        if (!(p.y < -1e-12))
+            return testing::AssertionFailure()
+                   << what << ": the point (" << p.x << ", " << p.y << ") is not below the tip";
+    return testing::AssertionSuccess();
 }
 
 oracle::Vec3 hourPlaneNormal(const oracle::ParabolicOracle& o, double H) {
@@ -129,6 +198,8 @@ std::size_t expectHourLines(ParabolicDial& dial, const oracle::ParabolicOracle& 
         // The two six o'clock lines are the halves of one plane: each draws its own.
         EXPECT_TRUE(drawnWhereTheModelSays(dial, o, points, hourPlaneNormal(o, tau), 1.5,
                                            hourLineVerdict(o, tau, std::fabs(H) == 90), what));
+        EXPECT_TRUE(laidWithinTheStep(dial, o, cyltest::sunsOfHour(tau), points, 1.5, what));
+        EXPECT_TRUE(belowTheTipsLevel(points, what));
     }
     return total;
 }
@@ -161,6 +232,7 @@ TEST_P(ParabolicLines, SubstyleIsTheHourPlaneThroughTheStyle) {
                           "substyle"));
     EXPECT_TRUE(drawnWhereTheModelSays(*dial, o, d.at(), hourPlaneNormal(o, H), 1.5,
                                        hourLineVerdict(o, H, false), "substyle"));
+    EXPECT_TRUE(laidWithinTheStep(*dial, o, cyltest::sunsOfHour(H), d.at(), 1.5, "substyle"));
     for (const DrawnPoint& p : d.points) ASSERT_EQ(p.colour, colourOf(9));
 }
 
@@ -185,6 +257,8 @@ TEST_P(ParabolicLines, EquinoctialIsTheCutOfTheEquator) {
     // Every sun of the equator is one of the year.
     EXPECT_TRUE(drawnWhereTheModelSays(*dial, o, d.at(), o.sky().pole(), 1.5,
                                        [&](DialXY p) { return realSun(o, p); }, "equinoctial"));
+    EXPECT_TRUE(laidWithinTheStep(*dial, o, cyltest::sunsOfDeclination(0), d.at(), 1.5,
+                                  "equinoctial"));
 }
 
 // How many shadows the suns of declination +decl and -decl cast on the generatrix of abscissa
@@ -260,6 +334,9 @@ TEST_P(ParabolicLines, DeclinationLinesAreTheRealShadowsOfTheirDays) {
             if (mismatches > 3) break;
         }
         EXPECT_GT(shadows, 0) << what;
+        for (const double decl : {line.declination, -line.declination})
+            EXPECT_TRUE(laidWithinTheStep(*dial, o, cyltest::sunsOfDeclination(decl), points, 1,
+                                          "declination " + std::to_string(decl)));
     }
     EXPECT_EQ(total, d.points.size());
 }
@@ -296,6 +373,10 @@ void expectTurnedHorizons(ParabolicDial& dial, const oracle::ParabolicOracle& o,
             return std::fabs(std::remainder(*hour - n, 24.0)) < 1e-6;
         };
         EXPECT_TRUE(drawnWhereTheModelSays(dial, o, points, normal, 1, ownHour, what));
+        EXPECT_TRUE(laidWithinTheStep(dial, o, cyltest::sunsOfItalianHour(o.sky(), n, italian),
+                                      points, 1, what));
+        // The horizon (Italian 24, Babylonian 0) is no line.
+        EXPECT_TRUE(belowTheTipsLevel(points, what));
     }
 }
 
@@ -314,11 +395,30 @@ TEST_P(ParabolicLines, GeneratricesAndTriangleStandWhereTheModelPutsThem) {
     const Cylinder c = GetParam();
     const auto o = dial->oracle();
     const Drawing g = dial->drawSection(cyl::DrawParabolicGeneratrices);
-    ASSERT_EQ(g.segments.size(), 2u);
+    // The noon generatrix runs over the heights the noon shadows of the year reach within the
+    // plot area: its line is drawn where one falls there.
+    const plot::PlotSurface& plot = dial->surface();
+    const double top = plot.ShiftY(), bottom = plot.ShiftY() - plot.QuadranteH();
+    std::vector<double> noon;
+    bool noonShown = false;
+    for (int k = 0; k <= 938; ++k) {
+        const double decl = -23.45 + 0.05 * k;
+        const auto p = o.shadow(0, decl);
+        if (!p || !(o.sky().altitude(0, decl) > cyltest::kOnTheHorizonDeg) ||
+            !o.castByRealSun(*p, -1e-9))
+            continue;
+        noon.push_back(p->y);
+        noonShown = noonShown || (p->y >= bottom && p->y < top && p->x >= -plot.ShiftX() &&
+                                  p->x < plot.QuadranteL() - plot.ShiftX());
+    }
+    ASSERT_EQ(g.segments.size(), noonShown ? 2u : 1u);
     EXPECT_NEAR(g.segments[0].a.x, o.developed(0), 1e-9);  // the vertex
     EXPECT_EQ(g.segments[0].colour, colourOf(1));
-    EXPECT_NEAR(g.segments[1].a.x, o.noonAbscissa(), 1e-9);
-    EXPECT_EQ(g.segments[1].colour, colourOf(4));
+    if (noonShown) {
+        EXPECT_NEAR(g.segments[1].a.x, o.noonAbscissa(), 1e-9);
+        EXPECT_EQ(g.segments[1].colour, colourOf(4));
+        cyltest::expectNoonLineOverItsShadows(g.segments[1], noon, bottom, top);
+    }
     for (const auto& s : g.segments) EXPECT_EQ(s.a.x, s.b.x);
 
     // The polar style's top is the centre, where every hour line meets the noon generatrix.
@@ -348,22 +448,20 @@ TEST_P(ParabolicLines, AnalemmaIsTheTrueSunAtStandardNoon) {
         const Drawing d = dial->drawSection(cyl::DrawParabolicAnalemma);
         const plot::PlotSurface& plot = dial->surface();
         const double obliquity = dials::kAnalemmaObliquityDeg * oracle::kStoredPi / 180;
-        std::vector<DialXY> expected;
-        for (double T : numeric::StepRange(0, 360, dials::kMeanDayDeg)) {
+        auto shadowOn = [&](double T) {
             const auto sun = dials::sunForDay(T, obliquity, oracle::kStoredPi);
             const double H = o.sky().deg(-sun.equationOfTime()) +
                              oracle::standardMeridianCorrection(place.lonWest, place.zone);
-            const auto at = o.shadow(H, o.sky().deg(sun.declination));
-            if (at && o.castByRealSun(*at) && at->x >= -plot.ShiftX() &&
-                at->x < plot.QuadranteL() - plot.ShiftX() && -at->y >= -plot.ShiftY() &&
-                -at->y < plot.QuadranteH() - plot.ShiftY())
-                expected.push_back(*at);
-        }
-        ASSERT_EQ(d.points.size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            ASSERT_NEAR(d.points[i].at.x, expected[i].x, 1e-6) << "day " << i;
-            ASSERT_NEAR(d.points[i].at.y, expected[i].y, 1e-6) << "day " << i;
-        }
+            return o.shadow(H, o.sky().deg(sun.declination));
+        };
+        // A shadow a real sun casts where the plot shows it.
+        auto onDial = [&](DialXY at) {
+            return o.castByRealSun(at) && at.x >= -plot.ShiftX() &&
+                   at.x < plot.QuadranteL() - plot.ShiftX() && -at.y >= -plot.ShiftY() &&
+                   -at.y < plot.QuadranteH() - plot.ShiftY();
+        };
+        EXPECT_TRUE(cyltest::drawsTheAnalemma(d.at(), shadowOn, onDial, 0, 360,
+                                              dials::kMeanDayDeg, 1e-6, dial->m().PointStep));
     }
 }
 

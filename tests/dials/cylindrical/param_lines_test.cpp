@@ -56,9 +56,12 @@ TEST_P(ParamOnOracle, HourLinesAreTheCutsOfTheirHourPlanes) {
             cyltest::shownOn(dial.surface()), cyltest::everySun);
         for (const auto& [counter, points] : d.byTag()) {
             const double h = -counter + shift;
+            const std::string what = "hour " + std::to_string(counter);
             EXPECT_TRUE(allNear(points, [&](DialXY p) { return o.distanceToHourLine(h, p.x, p.y); },
-                                GetParam().style, "hour " + std::to_string(counter)));
+                                GetParam().style, what));
             EXPECT_TRUE(cyltest::onTheHourHalves(o, h, points, std::fabs(counter) == 90));
+            cylprojtest::expectLaidWithinTheStep(dial, o, cyltest::sunsOfHour(h), points,
+                                                 cyltest::everySun, what);
         }
         for (const dialtest::DrawnPoint& q : d.points)
             ASSERT_EQ(q.colour, colourOf(q.tag == 0 ? 12 : std::fabs(q.tag) == 90 ? 9 : 7));
@@ -81,6 +84,8 @@ TEST_P(ParamOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
     EXPECT_EQ(eq.withColour(colourOf(9)).size(), eq.points.size());
     EXPECT_TRUE(allNear(eq.at(), cylprojtest::declinationPair(o, 0), L, "equinoctial"));
     EXPECT_TRUE(allReachable(o, eq));
+    cylprojtest::expectLaidWithinTheStep(dial, o, cyltest::sunsOfDeclination(0), eq.at(),
+                                         cyltest::everySun, "equinoctial");
 
     const Drawing d = dial.draw(DrawCylDeclinationLinesParam);
     std::size_t total = 0;
@@ -93,6 +98,10 @@ TEST_P(ParamOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
             "declination " + std::to_string(declination));
         EXPECT_TRUE(allNear(points, cylprojtest::declinationPair(o, declination), L,
                             "declination " + std::to_string(declination)));
+        for (const double decl : {declination, -declination})
+            cylprojtest::expectLaidWithinTheStep(dial, o, cyltest::sunsOfDeclination(decl),
+                                                 points, cyltest::everySun,
+                                                 "declination " + std::to_string(decl));
     }
     EXPECT_EQ(total, d.points.size());
     EXPECT_TRUE(allReachable(o, d));
@@ -109,6 +118,9 @@ TEST_P(ParamOnOracle, SubstyleLineIsTheCutOfThePlaneOfStyleAndNormal) {
     EXPECT_EQ(d.withColour(colourOf(9)).size(), d.points.size());
     // On a wall facing due south or north the substyle is the noon line, which degenerates.
     if (GetParam().decl == 0 || GetParam().decl == 180) return;
+    cylprojtest::expectLaidWithinTheStep(
+        dial, o, cyltest::sunsOfHour(cyltest::substyleHourAngle(GetParam(), o.sky())), d.at(),
+        cyltest::everySun, "substyle");
     // On a wall facing north of east or west the half of the substyle's hour lies behind it.
     if (std::fabs(GetParam().decl) < 90) {
         EXPECT_GT(d.points.size(), 10u);
@@ -123,7 +135,8 @@ TEST_P(ParamOnOracle, NoonGeneratrixIsTheNoonCutTheShadowReaches) {
     ParamCylinder dial(GetParam());
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(DrawCylNoonLineParam);
-    cyltest::expectNoonGeneratrices(dial.oracle(), d, dial.m().GeneratrixAbscissa);
+    cyltest::expectNoonGeneratrices(dial.oracle(), d, dial.m().GeneratrixAbscissa,
+                                    dial.surface());
 }
 
 // The line of counter H is Italian hour 18 - H / 15 and Babylonian hour 6 - H / 15; the
@@ -174,6 +187,7 @@ TEST_P(ParamOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
             cyltest::expectDrawnWhereShown(
                 points.size(), cyltest::realShadowsOf(o, suns, cyltest::shownOn(dial.surface())),
                 what);
+            cylprojtest::expectLaidWithinTheStep(dial, o, suns, points, cyltest::everySun, what);
         }
     }
 }

@@ -38,6 +38,9 @@ const std::vector<Cylinder>& cylinders() {
         // north that no noon sun reaches; latitudes equal to a declination line's.
         {45, -70, false, 0.5, 0.8}, {10, 30, false}, {45, 160, true},
         {23.45, 0, false, 0.5, 0.2}, {20.001, 40, true, 0.5, 0.2}, {11.501, -20, false},
+        // Lines nearly upright on the development: the hours near noon on a concave wall facing
+        // a little west of south, near the equator.
+        {45, 20, false, 0.5, 0.2}, {9.2189, 0, false, 0.5, 0.3208},
     };
     return kCylinders;
 }
@@ -65,6 +68,14 @@ cyltest::Carried carriedByTangentPlane(const oracle::CylinderOracle& o) {
         const double t = -o.styleLength() / front * oracle::dot(sun, o.right());
         return std::fabs(t) <= 5 * o.radius();
     };
+}
+
+void expectLaidWithinTheStep(cyltest::CylinderDial& dial, const oracle::CylinderOracle& o,
+                             const std::vector<oracle::HourDecl>& suns,
+                             const std::vector<oracle::DialXY>& points,
+                             const cyltest::Carried& carried, const std::string& what) {
+    EXPECT_TRUE(cyltest::laidWithinTheStep(o, suns, points, cyltest::shownOn(dial.surface()),
+                                           carried, dial.m().PointStep, what));
 }
 
 void expectHourLinesWhereCast(const oracle::CylinderOracle& o, const Drawing& d,

@@ -53,4 +53,11 @@ void expectHourLinesWhereCast(const oracle::CylinderOracle& o, const Drawing& d,
 // along the foot's generatrix, their shadow on it within five radii of the foot (its sampling).
 cyltest::Carried carriedByTangentPlane(const oracle::CylinderOracle& o);
 
+// Every line laid without gaps: each shadow of its suns on the dial where the plot shows it
+// (and the programme carries it) within the drawing step of a point of the line.
+void expectLaidWithinTheStep(cyltest::CylinderDial& dial, const oracle::CylinderOracle& o,
+                             const std::vector<oracle::HourDecl>& suns,
+                             const std::vector<oracle::DialXY>& points,
+                             const cyltest::Carried& carried, const std::string& what);
+
 }  // namespace cylprojtest

@@ -38,9 +38,12 @@ TEST_P(ProjectiveOnOracle, HourLinesAreTheCutsOfTheirHourPlanes) {
                                  cyltest::shownOn(dial.surface()), carriedByTangentPlane(o));
         for (const auto& [counter, points] : d.byTag()) {
             const double h = counter + shift;
+            const std::string what = "hour " + std::to_string(counter);
             EXPECT_TRUE(allNear(points, [&](DialXY p) { return o.distanceToHourLine(h, p.x, p.y); },
-                                GetParam().style, "hour " + std::to_string(counter)));
+                                GetParam().style, what));
             EXPECT_TRUE(cyltest::onTheHourHalves(o, h, points, std::fabs(counter) == 90));
+            expectLaidWithinTheStep(dial, o, cyltest::sunsOfHour(h), points,
+                                    carriedByTangentPlane(o), what);
         }
         EXPECT_TRUE(cyltest::allCastByRealSuns(o, d.at(), "hour lines"));
         for (const dialtest::DrawnPoint& q : d.points)
@@ -54,31 +57,43 @@ TEST_P(ProjectiveOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
     const oracle::CylinderOracle o = dial.oracle();
     const double L = GetParam().style;
 
-    // The projective programme carries the shadows of the suns in front of the tangent plane.
-    auto cast = [&](double declination, const cyltest::Shown& shown) {
-        return cyltest::realShadowsOf(o, cyltest::sunsOfDeclination(declination), shown,
-                                      carriedByTangentPlane(o));
+    // The projective programme carries the shadows of the suns in front of the tangent plane;
+    // at the equator, where the plane of the equator stands upright, it draws the cut of that
+    // plane wherever the shadow reaches.
+    const cyltest::Carried carried = GetParam().lat == 0 ? cyltest::Carried(cyltest::everySun)
+                                                         : carriedByTangentPlane(o);
+    auto cast = [&](double declination, const cyltest::Shown& shown,
+                    const cyltest::Carried& by) {
+        return cyltest::realShadowsOf(o, cyltest::sunsOfDeclination(declination), shown, by);
     };
     const cyltest::Shown shown = cyltest::shownOn(dial.surface());
     const Drawing eq = dial.draw(DrawCylProjEquinoctial);
-    cyltest::expectDrawnWhereCast(eq.points.size(), cast(0, cyltest::anywhere), cast(0, shown),
-                                  "equinoctial");
+    cyltest::expectDrawnWhereCast(eq.points.size(), cast(0, cyltest::anywhere, carried),
+                                  cast(0, shown, carried), "equinoctial");
     EXPECT_TRUE(cyltest::allCastByRealSuns(o, eq.at(), "equinoctial"));
     EXPECT_EQ(eq.withColour(colourOf(9)).size(), eq.points.size());
     EXPECT_TRUE(allNear(eq.at(), declinationPair(o, 0), L, "equinoctial"));
+    expectLaidWithinTheStep(dial, o, cyltest::sunsOfDeclination(0), eq.at(), carried,
+                            "equinoctial");
 
     const Drawing d = dial.draw(DrawCylProjDeclinationLines);
     std::size_t total = 0;
     for (const auto& [colour, declination] : {std::pair{12, 23.45}, {13, 20.001}, {11, 11.5001}}) {
         const auto points = d.withColour(colourOf(colour));
         total += points.size();
+        const cyltest::Carried byPlane = carriedByTangentPlane(o);
         cyltest::expectDrawnWhereCast(
-            points.size(), cast(declination, cyltest::anywhere) + cast(-declination, cyltest::anywhere),
-            cast(declination, shown) + cast(-declination, shown),
+            points.size(),
+            cast(declination, cyltest::anywhere, byPlane) +
+                cast(-declination, cyltest::anywhere, byPlane),
+            cast(declination, shown, byPlane) + cast(-declination, shown, byPlane),
             "declination " + std::to_string(declination));
         EXPECT_TRUE(cyltest::allCastByRealSuns(o, points, "declination"));
         EXPECT_TRUE(allNear(points, declinationPair(o, declination), L,
                             "declination " + std::to_string(declination)));
+        for (const double decl : {declination, -declination})
+            expectLaidWithinTheStep(dial, o, cyltest::sunsOfDeclination(decl), points, byPlane,
+                                    "declination " + std::to_string(decl));
     }
     EXPECT_EQ(total, d.points.size());
 }
@@ -104,13 +119,24 @@ TEST_P(ProjectiveOnOracle, SubstyleLineIsTheCutOfThePlaneOfStyleAndNormal) {
     EXPECT_TRUE(allNear(d.at(), [&](DialXY p) { return o.distanceToPlaneCut(normal, p.x, p.y); },
                         GetParam().style, "substyle"));
     EXPECT_TRUE(cyltest::allCastByRealSuns(o, d.at(), "substyle"));
+    // Its tangent-plane line is sampled over a radius either side of the foot.
+    const cyltest::Carried byPlane = carriedByTangentPlane(o);
+    expectLaidWithinTheStep(
+        dial, o, cyltest::sunsOfHour(cyltest::substyleHourAngle(GetParam(), o.sky())), d.at(),
+        [&](oracle::HourDecl s) {
+            const oracle::Vec3 sun = o.sky().sun(s.hourAngle, s.declination);
+            const double front = oracle::dot(sun, o.facing());
+            return byPlane(s) && std::fabs(o.styleLength() / front *
+                                           oracle::dot(sun, o.right())) <= o.radius();
+        },
+        "substyle");
 }
 
 TEST_P(ProjectiveOnOracle, MeridianLineIsTheNoonCutTheShadowReaches) {
     ProjectiveCylinder dial(GetParam());
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(DrawCylProjMeridianLine);
-    cyltest::expectNoonGeneratrices(dial.oracle(), d, dial.m().CentreX);
+    cyltest::expectNoonGeneratrices(dial.oracle(), d, dial.m().CentreX, dial.surface());
 }
 
 // Italian hour n and Babylonian hour n share one great circle (its western and eastern halves);
@@ -148,9 +174,24 @@ TEST_P(ProjectiveOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
         for (const DialXY& p : drawing->at())
             ASSERT_TRUE(cyltest::onSomeOwnHalf(o, p, isItalian ? 12 : 0, isItalian,
                                                oracle::toleranceFor(GetParam().style)));
+    // Each line laid without gaps: Italian hours 12 to 24, Babylonian 0 to 12, drawn together
+    // in one colour each.
+    for (const auto& [drawing, isItalian] : {std::pair{&italian, true}, {&babylonian, false}})
+        for (double n = isItalian ? 12 : 0; n <= (isItalian ? 24 : 12); ++n)
+            expectLaidWithinTheStep(dial, o, cyltest::sunsOfItalianHour(o.sky(), n, isItalian),
+                                    drawing->at(), carriedByTangentPlane(o),
+                                    (isItalian ? "Italian " : "Babylonian ") + std::to_string(n));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cylinders, ProjectiveOnOracle, testing::ValuesIn(cylinders()));
+// The equator, walls facing south, north, east and west on either side: the plane of the
+// equator stands upright there, its cut two generatrices (on a concave wall facing due south
+// or north, parallel to the tangent plane).
+INSTANTIATE_TEST_SUITE_P(Equator, ProjectiveOnOracle,
+                         testing::Values(Cylinder{0, 0, false, 0.5, 0.2}, Cylinder{0, 0, true},
+                                         Cylinder{0, 180, false}, Cylinder{0, 180, true},
+                                         Cylinder{0, 90, false}, Cylinder{0, 90, true},
+                                         Cylinder{0, -90, false}, Cylinder{0, -90, true}));
 
 // At the equator a wall facing due south or north carries an equatorial dial on its tangent
 // plane (the polar style normal to it): its declination lines are circles about the foot, and

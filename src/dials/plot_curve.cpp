@@ -1,0 +1,113 @@
+#include "dials/plot_curve.h"
+
+#include <cmath>
+
+#include "numeric/failure.h"
+#include "numeric/round_budget.h"
+#include "numeric/step_loop.h"
+
+namespace dials {
+
+namespace {
+
+struct Sample {
+    double t;
+    std::optional<DialPoint> at;
+};
+
+class CurveLayer {
+public:
+    CurveLayer(const CurveAt& curve, double spacing, const PlotBox& box, const CurveVisit& visit)
+        : curve_(curve), spacing_(spacing), box_(box), visit_(visit) {
+        // What one interval of the step may need at most: a point every spacing across and down
+        // the plot area twice over, and a few halvings to the end of the curve or to a pole.
+        const double across = (box.right - box.left) + (box.top - box.bottom);
+        const double points = 2 * across / spacing + 8.0 * kCurveDepth;
+        perInterval_ = points < 1e6 ? static_cast<long>(points) : 1000000;
+    }
+
+    // Starts a new interval of the step: its allowance of points.
+    void startInterval() const { allowance_ = perInterval_; }
+
+    Sample sample(double t) const {
+        try {
+            std::optional<DialPoint> p = curve_(t);
+            if (p && !(std::isfinite(p->x) && std::isfinite(p->y))) p.reset();
+            return {t, p};
+        } catch (const numeric::NumericFailure&) {
+            return {t, std::nullopt};
+        }
+    }
+
+    void visit(const Sample& s) const {
+        if (s.at) visit_(s.t, *s.at);
+    }
+
+    // Lays the points strictly between a and b.
+    void refine(const Sample& a, const Sample& b, int depth) const {
+        if (depth >= kCurveDepth || allowance_ <= 0 || !wanted(a, b)) return;
+        // The end of the curve is found to kCurveEndDepth halvings: nearer it, a curve that
+        // ends where its shadow grazes the surface has points computed with few digits.
+        if ((!a.at || !b.at) && depth >= kCurveEndDepth) return;
+        const double t = a.t + (b.t - a.t) / 2;
+        if (!(t != a.t && t != b.t)) return;
+        --allowance_;
+        numeric::RoundBudget::pay(1);
+        const Sample middle = sample(t);
+        refine(a, middle, depth + 1);
+        visit(middle);
+        refine(middle, b, depth + 1);
+    }
+
+private:
+    bool inside(const DialPoint& p) const {
+        return p.x >= box_.left && p.x <= box_.right && p.y >= box_.bottom && p.y <= box_.top;
+    }
+
+    // Whether the interval needs points between its ends: both points too far apart and not
+    // both beyond one edge of the plot area, or a point at one end only, within the plot area
+    // (where the curve ends, or a root of it ceases to exist).
+    bool wanted(const Sample& a, const Sample& b) const {
+        if (!a.at && !b.at) return false;
+        if (!a.at || !b.at) return inside(a.at ? *a.at : *b.at);
+        const DialPoint& p = *a.at;
+        const DialPoint& q = *b.at;
+        if (!(std::hypot(p.x - q.x, p.y - q.y) > spacing_)) return false;
+        const bool beyondOneEdge = (p.x < box_.left && q.x < box_.left) ||
+                                   (p.x > box_.right && q.x > box_.right) ||
+                                   (p.y < box_.bottom && q.y < box_.bottom) ||
+                                   (p.y > box_.top && q.y > box_.top);
+        return !beyondOneEdge;
+    }
+
+    const CurveAt& curve_;
+    double spacing_;
+    PlotBox box_;
+    const CurveVisit& visit_;
+    long perInterval_ = 0;
+    mutable long allowance_ = 0;
+};
+
+}  // namespace
+
+void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, const PlotBox& box,
+              const CurveVisit& visit) {
+    const CurveLayer layer(curve, spacing, box, visit);
+    std::optional<Sample> previous;
+    auto next = [&](double t) {
+        const Sample s = layer.sample(t);
+        layer.startInterval();
+        if (previous) layer.refine(*previous, s, 0);
+        layer.visit(s);
+        previous = s;
+    };
+    for (double t : numeric::StepRange(range.from, range.to, range.step)) next(t);
+    // The count stops short of the end by up to a step: the end closes the curve.
+    if (range.endIncluded && previous &&
+        (range.to - previous->t) / range.step > 1e-6) {
+        numeric::RoundBudget::pay(1);
+        next(range.to);
+    }
+}
+
+}  // namespace dials

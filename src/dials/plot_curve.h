@@ -1,0 +1,59 @@
+#pragma once
+// A curve of a dial laid as a row of points no farther apart along it than a given spacing,
+// whatever its course: the one sampler of the curves a programme sweeps by a parameter (an
+// abscissa across the dial, a turn about an axis, a day of the year).
+//
+// A sweep at a fixed step of its parameter leaves a curve that runs steeply against that
+// parameter (a line nearly upright on a dial swept by its abscissa, a line near the edge of a
+// cylinder's chord frame) as points far apart, or misses it. The sampler takes the points at the
+// step, as the sweep did, then halves every interval whose two points lie farther apart than the
+// spacing until they do not (down to kCurveDepth halvings), and every interval with a point at
+// one end only, inside the plot area, so as to find where the curve ends there (where it leaves
+// the part of the dial it has, or a root of it ceases to exist; down to kCurveEndDepth
+// halvings). Two points both beyond one edge of the plot area are not refined: nothing between
+// them is shown. No interval of the step gets more points than twice the plot area's width and
+// height at the spacing, and a few halvings besides: a curve computed with a removable
+// singularity, whose digits are lost near it, cannot run away with the run.
+
+#include <functional>
+#include <optional>
+
+#include "dials/dial_point.h"
+#include "dials/plot_line.h"
+
+namespace dials {
+
+// The point of a curve at the parameter t, in dial coordinates, or none where the curve has no
+// point there. A numeric::NumericFailure thrown by it counts as none.
+using CurveAt = std::function<std::optional<DialPoint>(double t)>;
+
+// What is done with each point laid, in the order of its parameter.
+using CurveVisit = std::function<void(double t, const DialPoint& point)>;
+
+// How many times an interval of the step is halved at most: 2^-40 of a step, finer than a plane
+// standing upright up to the stored Pi's residue (numeric::kStoredPiResidue) needs to be laid
+// across the plot area.
+inline constexpr int kCurveDepth = 40;
+// How many times an interval with a point at one end only is halved at most, to find where the
+// curve ends: to a millionth of the step.
+inline constexpr int kCurveEndDepth = 20;
+
+// The parameters a curve is laid over: from..to at the step, as numeric::StepRange counts them,
+// and `to` itself where the count stops short of it (by more than a millionth of the step) and
+// the curve ends there (endIncluded); a curve closed on itself, such as a year's analemma,
+// leaves it out.
+struct CurveRange {
+    double from = 0, to = 0, step = 0;
+    bool endIncluded = true;
+};
+
+// Lays the curve over its range; then, between neighbours,
+// as many more points as make consecutive points of the curve no more than `spacing` apart
+// (down to kCurveDepth halvings of the step). visit(t, point) is called for every point in the
+// order of t. The sampling at the step is paid like a counted loop; every point added is paid
+// from the run's round budget as it is computed (numeric::RoundBudget). A step that no counted
+// loop may take throws numeric::NumericFailure, as StepRange does.
+void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, const PlotBox& box,
+              const CurveVisit& visit);
+
+}  // namespace dials
