@@ -92,7 +92,15 @@ void writeOptionalDeclination(DataList& list) {
 
     // Half-day arc, and half-arc during which the sun lights the dial around the substyle hour.
     m.SolarTemp = halfArc(m, -std::tan(m.SunDecl) * tanWithinRightAngle(hs * m.LatRad));
-    const double W = halfArc(m, -std::tan(m.SunDecl) * tanWithinRightAngle(hs * m.StyleElevRad));
+    // A face parallel to the equator (its style at a right angle to it) holds the daily circle
+    // of the sun of declination 0: that sun grazes the face all day and lights none of it.
+    const bool faceOfTheEquator =
+        std::fabs(std::cos(m.StyleElevRad)) < numeric::kStoredPiResidue &&
+        std::fabs(std::tan(m.SunDecl)) < numeric::kStoredPiResidue;
+    const double W =
+        faceOfTheEquator
+            ? 0
+            : halfArc(m, -std::tan(m.SunDecl) * tanWithinRightAngle(hs * m.StyleElevRad));
 
     const double sunrise = 12 - m.SolarTemp / 15;
     const double sunset = 12 + m.SolarTemp / 15;

@@ -40,7 +40,10 @@ std::vector<LitHours> litHours(const oracle::ShadowOracle& o, double declination
     bool before = false;
     for (int i = -18000; i <= 18000; ++i) {
         const auto s = o.shadow(i / 100.0, declination);
-        const bool lit = s && s->sunInFront && s->sunAboveHorizon;
+        // A sun in the plane of the face but for the stored Pi's residue grazes it: its shadow
+        // falls a thousand kilometres off or more, on no dial.
+        const bool lit = s && s->sunInFront && s->sunAboveHorizon &&
+                         std::hypot(s->point.x, s->point.y) < 1e6;
         const double hour = 12 + i / 100.0 / 15;
         if (lit && !before) out.push_back({hour, hour});
         if (lit) out.back().off = hour;
@@ -77,6 +80,10 @@ TEST_F(PlaneGeometry, TheSunIsOnTheDialWhenItShinesOnTheFace) {
         // Under the midnight sun the day runs from 0 to 24 h: a window across midnight is lit
         // at both ends of it.
         {-68, 0, 0, -23.45}, {-68, 180, 30, -23.45},
+        // The sun of the equinox in the plane of a face parallel to the equator: it grazes the
+        // face all day, at the equator facing either way and at 45 N reclined to the equator.
+        {0, 0, 0, 0}, {0, 180, 0, 0}, {45, 180, 45, 0}, {45, 0, -45, 0}, {45, 0, 135, 0},
+        {-30, 180, -60, 0},
         // The other programmes that list these lines (walls for the vertical ones).
         {45, 180, 0, 27, "mnuVertSph"}, {-45, 180, 0, -20, "mnuVertSph"},
         {45, 150, 0, 27, "M_Light"}, {45, 180, 0, 10, "M_Frinter"}, {-45, 180, 0, -20, "M_Frinter"},
