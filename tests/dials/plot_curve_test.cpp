@@ -1,0 +1,135 @@
+// The one way a curve of a dial swept by a parameter is laid: its points no farther apart than
+// the spacing where the plot area shows it, its ends found, its cost bounded.
+
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dials/plot_curve.h"
+#include "numeric/failure.h"
+#include "numeric/round_budget.h"
+
+namespace {
+
+using dials::CurveRange;
+using dials::DialPoint;
+using dials::PlotBox;
+
+constexpr PlotBox kBox{-0.5, 0.5, -0.5, 0.5};
+constexpr double kSpacing = 0.002;
+
+struct Laid {
+    std::vector<double> t;
+    std::vector<DialPoint> points;
+};
+
+Laid lay(const dials::CurveAt& curve, const CurveRange& range) {
+    Laid laid;
+    dials::layCurve(curve, range, kSpacing, kBox, [&](double t, const DialPoint& p) {
+        laid.t.push_back(t);
+        laid.points.push_back(p);
+    });
+    return laid;
+}
+
+bool inside(const DialPoint& p) {
+    return p.x >= kBox.left && p.x <= kBox.right && p.y >= kBox.bottom && p.y <= kBox.top;
+}
+
+// The widest step between consecutive points of which one at least lies in the box.
+double widestGapInside(const Laid& laid) {
+    double widest = 0;
+    for (std::size_t i = 1; i < laid.points.size(); ++i) {
+        const DialPoint& a = laid.points[i - 1];
+        const DialPoint& b = laid.points[i];
+        if (inside(a) || inside(b)) widest = std::fmax(widest, std::hypot(b.x - a.x, b.y - a.y));
+    }
+    return widest;
+}
+
+TEST(PlotCurve, KeepsEverySampleOfTheStepAndFillsTheGapsInOrder) {
+    // A line nearly upright against its parameter (a hundredfold steeper than the step), a
+    // curve of the year running fast at one end, and a pole the curve runs off to.
+    const struct {
+        const char* what;
+        dials::CurveAt curve;
+        CurveRange range;
+    } curves[] = {
+        {"steep", [](double t) { return std::optional<DialPoint>({t, 100 * t}); }, {-0.01, 0.01, 0.001}},
+        {"fast end", [](double t) { return std::optional<DialPoint>({0.4 * std::cos(t), std::exp(3 * t) - 1.2}); },
+         {-1, 0.5, 0.05}},
+        {"pole", [](double t) { return std::optional<DialPoint>({t, 0.001 / (t - 0.0333)}); }, {-0.4, 0.4, 0.01}},
+    };
+    for (const auto& c : curves) {
+        SCOPED_TRACE(c.what);
+        const Laid laid = lay(c.curve, c.range);
+        // In the order of the parameter, every sample of the step among them.
+        for (std::size_t i = 1; i < laid.t.size(); ++i) ASSERT_LT(laid.t[i - 1], laid.t[i]);
+        for (double t = c.range.from; t <= c.range.to + 1e-12; t += c.range.step) {
+            bool found = false;
+            for (double u : laid.t) found = found || std::fabs(u - t) < 1e-9;
+            EXPECT_TRUE(found) << t;
+        }
+        // On the curve, and no gap wider than the spacing where the box shows it. Across the
+        // pole the curve leaves one edge and comes back from the other: that jump is no gap of
+        // the line, both its ends beyond the box.
+        for (std::size_t i = 0; i < laid.t.size(); ++i) {
+            const DialPoint expected = *c.curve(laid.t[i]);
+            EXPECT_EQ(laid.points[i].x, expected.x);
+            EXPECT_EQ(laid.points[i].y, expected.y);
+        }
+        EXPECT_LE(widestGapInside(laid), kSpacing);
+    }
+}
+
+TEST(PlotCurve, FindsWhereACurveEndsInsideThePlotAreaAndLeavesTheOutsideAlone) {
+    // A quarter circle of radius 0.3 whose points exist for t <= 0.5 only: the last point laid
+    // lies within a millionth of a step of its end, whatever the step misses of it.
+    auto ending = [](double t) -> std::optional<DialPoint> {
+        if (t > 0.5) return std::nullopt;
+        return DialPoint{0.3 * std::cos(t), 0.3 * std::sin(t)};
+    };
+    const Laid ends = lay(ending, {0, 1, 0.3});
+    ASSERT_FALSE(ends.t.empty());
+    EXPECT_NEAR(ends.t.back(), 0.5, 0.3 / (1 << dials::kCurveEndDepth));
+    EXPECT_LE(widestGapInside(ends), kSpacing);
+
+    // A curve wholly beyond the right edge is laid at the step only.
+    auto beyond = [](double t) { return std::optional<DialPoint>({2 + t, 50 * t}); };
+    EXPECT_EQ(lay(beyond, {0, 1, 0.25}).t.size(), 5u);
+
+    // A computation that fails is a point the curve does not have.
+    auto failing = [](double t) -> std::optional<DialPoint> {
+        if (t > 0.2 && t < 0.3) numeric::fail(numeric::FailureKind::DivisionByZero);
+        return DialPoint{t, 0};
+    };
+    for (double t : lay(failing, {0, 0.5, 0.01}).t) EXPECT_FALSE(t > 0.2 && t < 0.3) << t;
+
+    // A closed curve leaves its end out; an open one closes on it where the count stops short.
+    auto line = [](double t) { return std::optional<DialPoint>({t, 0}); };
+    EXPECT_NEAR(lay(line, {0, 0.45, 0.1, true}).t.back(), 0.45, 1e-15);
+    EXPECT_NEAR(lay(line, {0, 0.45, 0.1, false}).t.back(), 0.4, 1e-12);
+}
+
+TEST(PlotCurve, ARunawayCurveIsBoundedAndPaidFromTheRunsBudget) {
+    // Noise with a removable singularity's lost digits: every interval too wide, for ever.
+    auto noise = [](double t) {
+        return std::optional<DialPoint>({0.4 * std::sin(1e7 * t), 0.4 * std::cos(3e7 * t)});
+    };
+    numeric::RoundBudget budget(numeric::MaxLoopRounds);
+    const Laid laid = lay(noise, {0, 1, 0.5});
+    // At most the per-interval allowance (twice the box across and down at the spacing, and a
+    // few halvings) on each of the two intervals, and every point paid for.
+    const double perInterval = 2 * (1.0 + 1.0) / kSpacing + 8.0 * dials::kCurveDepth;
+    EXPECT_LE(laid.t.size(), 3 + 2 * static_cast<std::size_t>(perInterval));
+    EXPECT_GE(budget.spent(), laid.t.size());
+
+    // A budget too small stops the sampling with the run's failure.
+    numeric::RoundBudget small(10);
+    EXPECT_THROW(lay(noise, {0, 1, 0.5}), numeric::NumericFailure);
+    EXPECT_TRUE(small.refused());
+}
+
+}  // namespace
