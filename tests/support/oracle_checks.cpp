@@ -351,6 +351,55 @@ double largestGapAlongSunlitCurves(const ShadowOracle& o, double declinationDeg,
     return worst;
 }
 
+std::vector<HourDecl> sunsOfHourAngle(double hourAngleDeg) {
+    std::vector<HourDecl> suns;
+    for (int i = -469; i <= 469; ++i) suns.push_back({hourAngleDeg, i / 20.0});
+    return suns;
+}
+
+std::vector<HourDecl> sunsOfDeclination(double declinationDeg) {
+    std::vector<HourDecl> suns;
+    for (int i = -3600; i < 3600; ++i) suns.push_back({i / 20.0, declinationDeg});
+    return suns;
+}
+
+testing::AssertionResult laidWithinTheStep(const ShadowOracle& o,
+                                           const std::vector<HourDecl>& suns,
+                                           const std::vector<DialXY>& points,
+                                           const DialArea& area, double step,
+                                           const std::string& what, std::size_t* checked) {
+    // The points in cells of the step; a shadow looks through the cells around its own.
+    std::map<std::pair<long, long>, std::vector<DialXY>> cells;
+    auto cellOf = [step](double v) { return static_cast<long>(std::floor(v / step)); };
+    for (const DialXY& p : points) cells[{cellOf(p.x), cellOf(p.y)}].push_back(p);
+    std::size_t looked = 0;
+    for (const HourDecl& sun : suns) {
+        const auto s = o.shadow(sun.hourAngle, sun.declination);
+        if (!s || !s->sunInFront || !s->sunAboveHorizon) continue;
+        const DialXY q = s->point;
+        if (!(q.x >= area.left && q.x <= area.right && q.y >= area.bottom && q.y <= area.top))
+            continue;
+        ++looked;
+        double nearest = std::numeric_limits<double>::infinity();
+        for (long cx = cellOf(q.x) - 1; cx <= cellOf(q.x) + 1; ++cx)
+            for (long cy = cellOf(q.y) - 1; cy <= cellOf(q.y) + 1; ++cy) {
+                const auto cell = cells.find({cx, cy});
+                if (cell == cells.end()) continue;
+                for (const DialXY& p : cell->second) nearest = std::min(nearest, distance(p, q));
+            }
+        if (!(nearest <= step)) {
+            std::ostringstream out;
+            out.precision(12);
+            out << what << ": the shadow of H = " << sun.hourAngle << ", decl = "
+                << sun.declination << " at (" << q.x << ", " << q.y
+                << ") has no point drawn within " << step << " m (" << points.size() << " points)";
+            return testing::AssertionFailure() << out.str();
+        }
+    }
+    if (checked) *checked = looked;
+    return testing::AssertionSuccess();
+}
+
 double lowestSunAltitude(const ShadowOracle& o, const std::vector<DialXY>& points) {
     double lowest = std::numeric_limits<double>::infinity();
     for (const DialXY& p : points) lowest = std::min(lowest, o.altitudeAt(p.x, p.y));

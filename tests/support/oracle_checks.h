@@ -149,6 +149,22 @@ double largestGapAlongSunlitCurves(const ShadowOracle& o, double declinationDeg,
                                    const std::vector<DialXY>& points, const DialArea& area,
                                    double margin = 0.003, double minAltitudeDeg = 0.3);
 
+// The suns of one hour angle over the year (declinations -23.45 to 23.45 every 0.05 degree), and
+// of one declination over a whole turn of the hour angle (every 0.05 degree).
+std::vector<HourDecl> sunsOfHourAngle(double hourAngleDeg);
+std::vector<HourDecl> sunsOfDeclination(double declinationDeg);
+
+// Whether a line is laid without gaps: every shadow of the suns that falls inside the area and
+// is cast by a real sun (in front of the plane, above the horizon) lies within `step` of a drawn
+// point. The failure message names `what` and the sun of the first shadow left uncovered;
+// `checked`, when given, counts the shadows looked at.
+testing::AssertionResult laidWithinTheStep(const ShadowOracle& o,
+                                           const std::vector<HourDecl>& suns,
+                                           const std::vector<DialXY>& points,
+                                           const DialArea& area, double step,
+                                           const std::string& what,
+                                           std::size_t* checked = nullptr);
+
 // The lowest altitude (degrees) of the suns that cast the points: near 0 where a curve is drawn
 // up to the horizon; +infinity for no point.
 double lowestSunAltitude(const ShadowOracle& o, const std::vector<DialXY>& points);

@@ -1,14 +1,16 @@
 // Declination lines of the former projective dial: on the reference plane, with y measured up
 // from its equinoctial line, the cone of sun rays of declination +-d through the tip cuts the
-// conic y^2 + alpha y + beta + gamma x^2 = 0; for each x both roots are drawn, each pair in one
-// colour. Every point of the conic is the shadow of the tip for the sun of +d or -d; a point is
-// kept only where that sun is above the horizon. The conic is solved scaled by T, so that it
-// stays exact where the latitude equals the declination (a parabola) and near it.
+// conic y^2 + alpha y + beta + gamma x^2 = 0; both roots are drawn as functions of x, each pair
+// in one colour. Every point of the conic is the shadow of the tip for the sun of +d or -d; a
+// point is kept only where that sun is above the horizon. The conic is solved scaled by T, so
+// that it stays exact where the latitude equals the declination (a parabola) and near it. Each
+// root is laid by the shared curve sampler.
+
+#include <optional>
 
 #include "dials/projective/former_procedures.h"
 #include "dials/projective/projective_conic.h"
 #include "numeric/failure.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::projective {
@@ -27,13 +29,23 @@ void DrawDeclinationLinesProjFormer(shell::Context& ctx) {
     numeric::Colour colours[3];
     for (int i = 0; i < 3; ++i) colours[i] = shell::LineColor(ctx, lines[i].colourIndex);
 
-    for (double x : numeric::StepRange(-m.XLoopHalf, m.XLoopHalf, 0.005)) {
-        for (int i = 0; i < 3; ++i) {
-            const former::ScaledConic& c = lines[i].conic;
-            const auto y = conicRoots(c.T, c.b, c.c + x * x, c.discriminant(x));
-            if (!y) continue;  // this pair does not reach this x
-            for (const auto& root : {y->minus, y->plus})
-                if (root) former::plotSunlitReferencePoint(ctx, x, *root - m.SetupTemp3, colours[i]);
+    // Each root is a curve of its own, laid by the shared sampler: it ends where the pair stops
+    // reaching an abscissa, and runs steeply against x near there and where the projection
+    // stretches it.
+    for (int i = 0; i < 3; ++i) {
+        const former::ScaledConic& c = lines[i].conic;
+        for (const bool plus : {false, true}) {
+            former::layReferenceCurve(
+                ctx,
+                [&](double x) -> std::optional<former::ReferencePoint> {
+                    // Nothing where this pair does not reach x; its turn just past its end.
+                    const auto y = conicRootsToTheTurn(c.T, c.b, c.c, c.kS2Cos2, x, 0.005);
+                    if (!y) return std::nullopt;
+                    const std::optional<double>& root = plus ? y->roots.plus : y->roots.minus;
+                    if (!root) return std::nullopt;
+                    return former::ReferencePoint{y->at, *root - m.SetupTemp3};
+                },
+                colours[i], true);
         }
     }
 }

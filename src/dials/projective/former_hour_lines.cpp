@@ -1,6 +1,10 @@
 // Hour lines of the former projective dial: on the reference plane every hour line is a
 // straight line through the centre, z = k x with k = -1 / (tan H cos(lat)); each is drawn whole,
 // on both sides of the centre. The line of hour angle 0 is the meridian x = 0, swept along z.
+// The central projection carries a line of the reference plane into a line of the dial that may
+// run steeply against x, through the image of the projection's pole, or on past the image of
+// the reference plane's points at infinity: each is laid whole by the shared curve sampler
+// (former::layReferenceCurve).
 
 #include <cmath>
 
@@ -31,15 +35,15 @@ void DrawHourLinesProjFormer(shell::Context& ctx) {
         const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(H));
         const double t = std::tan(H * m.Pi / 180);
         if (t == 0) {
-            for (double z : StepRange(-m.XLoopHalf, m.XLoopHalf, 0.005))
-                former::plotReferencePoint(ctx, 0, z, colour);
+            former::layReferenceCurve(
+                ctx, [](double z) { return former::ReferencePoint{0, z}; }, colour, false);
             continue;
         }
         double k = 0;
         const auto slope = [&] { return -numeric::checkedDiv(1, t * std::cos(m.LatRad)); };
         if (!numeric::assignOrSkip(k, slope)) continue;
-        for (double x : StepRange(-m.XLoopHalf, m.XLoopHalf, 0.005))
-            former::plotReferencePoint(ctx, x, k * x, colour);
+        former::layReferenceCurve(
+            ctx, [k](double x) { return former::ReferencePoint{x, k * x}; }, colour, false);
     }
 }
 

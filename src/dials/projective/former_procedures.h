@@ -16,6 +16,7 @@
 // Hour angles in this programme count positive towards the morning: the line of hour angle H on
 // the reference plane is z = -x / (tan H cos(lat)).
 
+#include <functional>
 #include <optional>
 
 #include "dials/face.h"
@@ -111,6 +112,23 @@ dials::Vec3 sunOfDialPoint(const shell::Module1& m, const DialPoint& p);
 // above the horizon (dials::aboveHorizon): the points of the curves that belong to days on which
 // the sun is up.
 void plotSunlitReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour);
+
+// A point (x, z) of the reference plane.
+struct ReferencePoint {
+    double x = 0, z = 0;
+};
+
+// A curve of the reference plane as a function of the parameter swept (an abscissa, or the
+// height of the meridian); none where the curve has no point.
+using ReferenceCurve = std::function<std::optional<ReferencePoint>(double t)>;
+
+// Lays the curve's image on the dial with the shared curve sampler (dials::layCurve): the
+// parameter from -XLoopHalf to XLoopHalf by the sweep's 5 mm, then beyond, through the point at
+// infinity (laySweepThroughInfinity), with as many points between as keep its image's points no
+// more than dials::kLineStep apart in the plot area. A point whose projection fails is skipped;
+// with sunlitOnly, so is a point whose sun does not stand above the horizon.
+void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve, numeric::Colour colour,
+                       bool sunlitOnly);
 
 }  // namespace former
 

@@ -3,7 +3,10 @@
 
 #include <cmath>
 
+#include "dials/plot_curve.h"
+#include "dials/plot_line.h"
 #include "dials/projective/former_procedures.h"
+#include "dials/projective/projective_sweep.h"
 #include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
@@ -71,6 +74,28 @@ Vec3 sunOfDialPoint(const shell::Module1& m, const DialPoint& p) {
 void plotSunlitReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour) {
     const auto p = tryProjectToDial(ctx.m, x, z);
     if (p && aboveHorizon(sunOfDialPoint(ctx.m, *p))) plotDialPoint(ctx, *p, colour);
+}
+
+void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve, numeric::Colour colour,
+                       bool sunlitOnly) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const Face face = dialFace(m);
+    // The sampler works in dial coordinates from the foot, (X - OriginX, Y - OriginY), which the
+    // plot gets as (X - OriginX, OriginY - Y), the same digits plotDialPoint gives it.
+    const CurveAt onDial = [&](double t) -> std::optional<dials::DialPoint> {
+        const std::optional<ReferencePoint> r = curve(t);
+        if (!r) return std::nullopt;
+        const auto p = tryProjectToDial(m, r->x, r->z);
+        if (!p) return std::nullopt;
+        return dials::DialPoint{p->X - m.OriginX, p->Y - m.OriginY};
+    };
+    laySweepThroughInfinity(onDial, m.XLoopHalf, 0.005, plotBox(plot),
+                            [&](double, const dials::DialPoint& p) {
+                                if (sunlitOnly && !aboveHorizon(face.sunOf(m.StyleLength, p)))
+                                    return;
+                                dials::plotDialPoint(plot, p, colour);
+                            });
 }
 
 }  // namespace dials::projective::former

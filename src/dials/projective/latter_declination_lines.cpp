@@ -1,14 +1,20 @@
 // The declination lines of the latter projective dial: the conics that the cones of sun rays of
-// +-23.45, +-20 and +-11.5 degrees cut from the auxiliary plane, solved for w along a sweep of u
-// and carried onto the dial. Where a conic does not reach a value of u its pair gets no point
-// there; a point whose computation fails is not drawn, and neither is a point whose shadow only
-// a sun below the horizon would cast. The conics are solved scaled by T, so that they stay exact
-// where the latitude equals a line's declination (a parabola) and near it.
+// +-23.45, +-20 and +-11.5 degrees cut from the auxiliary plane, solved for w as functions of u
+// and carried onto the dial, each root laid by the shared curve sampler over every u, through
+// the point at infinity. Where a conic does not
+// reach a value of u its pair gets no point there; a point whose computation fails is not drawn,
+// and neither is a point whose shadow only a sun below the horizon would cast. The conics are
+// solved scaled by T, so that they stay exact where the latitude equals a line's declination (a
+// parabola) and near it.
 
+#include <optional>
+
+#include "dials/plot_curve.h"
+#include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
+#include "dials/projective/projective_sweep.h"
 #include "dials/sky.h"
 #include "dials/projective/projective_conic.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::projective {
@@ -28,17 +34,27 @@ void DrawDeclinationLinesProjLatter(shell::Context& ctx) {
     numeric::Colour colours[3];
     for (int i = 0; i < 3; ++i) colours[i] = shell::LineColor(ctx, lines[i].colour);
 
-    for (double u : numeric::StepRange(-m.XLoopHalf, m.XLoopHalf, 0.005)) {
-        for (int i = 0; i < 3; ++i) {
-            const latter::ScaledConic& k = lines[i].conic;
-            const auto w = conicRoots(k.T, k.b, k.c + u * u, k.discriminant(u));
-            if (!w) continue;
-            // w1 = -a / 2 + root first, then w2 = -a / 2 - root.
-            for (const auto& root : {w->plus, w->minus}) {
-                if (!root) continue;
-                const auto p = latter::solvePoint([&] { return f.fromUW(u, *root); });
-                if (p && latter::sunAboveHorizon(m, *p)) latter::plotDialPoint(plot, *p, colours[i]);
-            }
+    // Each root is a curve of its own, laid by the shared sampler: it ends where the pair stops
+    // reaching a value of u, and runs steeply against u near there and where the projection
+    // stretches it.
+    const PlotBox box = plotBox(plot);
+    for (int i = 0; i < 3; ++i) {
+        const latter::ScaledConic& k = lines[i].conic;
+        // w1 = -a / 2 + root first, then w2 = -a / 2 - root.
+        for (const bool plus : {true, false}) {
+            const CurveAt root = [&](double u) -> std::optional<DialPoint> {
+                // Nothing where this pair does not reach u; its turn just past its end.
+                const auto w = conicRootsToTheTurn(k.T, k.b, k.c, k.kH2, u, 0.005);
+                if (!w) return std::nullopt;
+                const std::optional<double>& r = plus ? w->roots.plus : w->roots.minus;
+                if (!r) return std::nullopt;
+                return latter::solvePoint([&] { return f.fromUW(w->at, *r); });
+            };
+            laySweepThroughInfinity(root, m.XLoopHalf, 0.005, box,
+                                    [&](double, const DialPoint& p) {
+                                        if (latter::sunAboveHorizon(m, p))
+                                            latter::plotDialPoint(plot, p, colours[i]);
+                                    });
         }
     }
 }

@@ -26,6 +26,11 @@ DialPoint AuxFrame::project(double X, double Y) const {
     return {checkedDiv(H * X, d), checkedDiv(H * Y, d * std::cos(R)) + H * std::sin(R)};
 }
 
+DialPoint AuxFrame::projectScaled(double X, double Y, double scale) const {
+    const double d = checkedDiv(H, scale) - Y * std::tan(R);
+    return {checkedDiv(H * X, d), checkedDiv(H * Y, d * std::cos(R)) + H * std::sin(R)};
+}
+
 DialPoint AuxFrame::fromSubstyle(double u, double v) const {
     return project(u * std::cos(A) - v * std::sin(A), u * std::sin(A) + v * std::cos(A));
 }

@@ -1,13 +1,20 @@
 // The equinoctial line and the hour lines of the latter projective dial. The hour lines are
-// straight lines of the auxiliary vertical plane, swept point by point and carried onto the
-// dial; a point whose computation fails is not drawn, and the sweep goes on with the next.
+// straight lines of the auxiliary vertical plane, swept by a parameter along them, through the
+// point at infinity, and carried onto the dial by the shared curve sampler: the sweep's 5 mm of
+// the auxiliary plane its step, and as many points between as keep the points on the dial no
+// more than the flat dials' line step apart in the plot area, where the projection stretches
+// the line or runs it through infinity. A point whose computation fails is not drawn, and the
+// sweep goes on with the next.
 
 #include <cmath>
 
+#include "dials/plot_curve.h"
 #include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
+#include "dials/projective/projective_sweep.h"
 #include "dials/sky.h"
 #include "numeric/checked.h"
+#include "numeric/failure.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -35,7 +42,7 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
     const double e = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     // A plane facing due east or west: V's hour lines are parallel, swept along X.
     const bool parallel = std::fabs(m.DeclDecimal) == 90;
-    const numeric::StepRange sweep(-m.XLoopHalf, m.XLoopHalf, 0.005);
+    const PlotBox box = plotBox(plot);
 
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double counter) {
         int index = 7;
@@ -52,8 +59,8 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         // that it gets its points at the same spacing as the others (the noon line of a plane
         // facing the south lies on the substyle itself).
         const bool alongSubstyle = std::fabs(tanQ) < 1;
-        for (double t : sweep) {
-            latter::plotSolvedPoint(plot, colour, [&] {
+        const CurveAt line = [&](double t) {
+            return latter::solvePoint([&] {
                 if (parallel) {
                     const double den = tanQ * std::cos(f.A) + std::sin(f.A);
                     const double Y = t * checkedDiv(tanQ * std::sin(f.A) - std::cos(f.A), den) +
@@ -63,7 +70,35 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
                 if (alongSubstyle) return f.fromSubstyle(P - tanQ * (t + f.W0), t);
                 return f.fromSubstyle(t, checkedDiv(P - t, tanQ) - f.W0);
             });
+        };
+        const CurveVisit draw = [&](double, const DialPoint& p) {
+            latter::plotDialPoint(plot, p, colour);
+        };
+        laySweepThroughInfinity(line, m.XLoopHalf, 0.005, box, draw);
+        if (!parallel) return;
+        // A parallel line of V that lies farther off than the sweep reaches (the noon line of a
+        // plane facing due east or west, which only the stored Pi's residue keeps at a finite
+        // distance: the sweep draws it as one dot) is laid again as rho (n + s d), n its unit
+        // normal, rho its signed distance from K along n, d its unit direction, with rho divided
+        // out of the projection (AuxFrame::projectScaled).
+        double slope = 0, Y0 = 0;
+        try {
+            const double den = tanQ * std::cos(f.A) + std::sin(f.A);
+            slope = checkedDiv(tanQ * std::sin(f.A) - std::cos(f.A), den);
+            Y0 = checkedDiv(P - f.W0 * tanQ, den);
+        } catch (const numeric::NumericFailure&) {
+            return;
         }
+        // The line slope X - Y = -Y0.
+        const double length = std::hypot(slope, 1.0);
+        const double rho = -Y0 / length, nX = slope / length, nY = -1 / length;
+        if (!(std::isfinite(rho) && std::fabs(rho) > kFarthestAbscissa * m.XLoopHalf)) return;
+        laySweepThroughInfinity(
+            [&](double s) {
+                return latter::solvePoint(
+                    [&] { return f.projectScaled(nX - s * nY, nY + s * nX, rho); });
+            },
+            m.XLoopHalf, 0.005, box, draw);
     });
 }
 

@@ -16,4 +16,16 @@ std::optional<ConicRoots> conicRoots(double T, double b, double c, double disc) 
     return ConicRoots{r.minus, r.plus};
 }
 
+std::optional<ConicRootsAt> conicRootsToTheTurn(double T, double b, double c, double K, double x,
+                                                double reach) {
+    if (const auto r = conicRoots(T, b, c + x * x, 4 * (K - T * x * x))) return ConicRootsAt{x, *r};
+    if (!(T > 0 && K >= 0)) return std::nullopt;
+    const double x0 = std::sqrt(K / T);
+    if (!(std::isfinite(x0) && std::fabs(x) - x0 < reach)) return std::nullopt;
+    const double at = x < 0 ? -x0 : x0;
+    const auto r = conicRoots(T, b, c + at * at, 0);
+    if (!r) return std::nullopt;
+    return ConicRootsAt{at, *r};
+}
+
 }  // namespace dials::projective

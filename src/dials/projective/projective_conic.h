@@ -21,4 +21,19 @@ struct ConicRoots {
 // when it is negative: the conic does not reach this abscissa.
 std::optional<ConicRoots> conicRoots(double T, double b, double c, double disc);
 
+// The roots at the abscissa x of the conic T y^2 + b y + c + x^2 = 0, whose discriminant is
+// 4 (K - T x^2), K >= 0, at the abscissa `at` they belong to. Where the conic reaches x, at = x.
+// An ellipse (T > 0) reaches only as far as x0 = sqrt(K / T), where its two roots join with a
+// tangent across the axis of x: a sweep of x that stops at its last step before x0 leaves the
+// ellipse's turn as a gap, however finely halved, since the roots move as the square root of
+// the distance to x0. So where x lies beyond x0 by less than `reach`, the double root at x0 is
+// given (at = +-x0), the turn of the curve, which a curve sampler then approaches from the roots
+// before it. Nothing beyond that.
+struct ConicRootsAt {
+    double at = 0;
+    ConicRoots roots;
+};
+std::optional<ConicRootsAt> conicRootsToTheTurn(double T, double b, double c, double K, double x,
+                                                double reach);
+
 }  // namespace dials::projective

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dials/plot_line.h"
 #include "former_fixture.h"
 #include "numeric/palette.h"
 #include "support/oracle_checks.h"
@@ -44,6 +45,15 @@ protected:
     FormerDial dial{GetParam()};
     const oracle::ShadowOracle o = dial.oracle();
     const double tolerance = oracle::toleranceFor(GetParam().style);
+    // The plot area in dial coordinates.
+    oracle::DialArea area() {
+        const plot::PlotSurface& plot = dial.surface();
+        return {-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
+                plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
+    }
+    // How close a drawn point lies to every shadow of its line in the plot area: the line step,
+    // and the rounding of a point at either end of a drawn stretch.
+    const double laid = dials::kLineStep + tolerance;
     DialXY c;          // the true centre, seen from the foot
     double near = 0;   // the tolerance at the centre's distance
 };
@@ -94,8 +104,15 @@ TEST_P(FormerLines, HourNoonAndEquinoctialLines) {
     const dialtest::Drawing hours = dial.draw(DrawHourLinesProjFormer);
     const auto lines = hours.byTag();
     ASSERT_EQ(lines.size(), 25u);  // every half hour, as the hour fraction box starts
-    for (const auto& [H, points] : lines)
+    for (const auto& [H, points] : lines) {
         EXPECT_TRUE(oracle::allOnWholeHourLine(o, -H, points, tolerance)) << "hour " << H;
+        // Drawn whole, on both sides of the centre: every shadow of the hour or of the hour
+        // twelve hours away in the plot area has a point within the line step.
+        std::vector<oracle::HourDecl> suns = oracle::sunsOfHourAngle(-H);
+        for (const oracle::HourDecl& s : oracle::sunsOfHourAngle(180 - H)) suns.push_back(s);
+        EXPECT_TRUE(oracle::laidWithinTheStep(o, suns, points, area(), laid,
+                                              "hour " + std::to_string(H)));
+    }
     EXPECT_EQ(hours.withColour(qbColor(12)).size(), lines.at(0).size());
 
     const auto noon = dial.draw(DrawNoonLineProjFormer).at();
@@ -148,6 +165,11 @@ TEST_P(FormerLines, DeclinationLinesAt23_45And20_011And11_5) {
         EXPECT_TRUE(oracle::sunlitDeclinationPair(o, declination, d.withColour(qbColor(colour)),
                                                   10, half, tolerance))
             << declination;
+        std::vector<oracle::HourDecl> suns = oracle::sunsOfDeclination(declination);
+        for (const oracle::HourDecl& s : oracle::sunsOfDeclination(-declination))
+            suns.push_back(s);
+        EXPECT_TRUE(oracle::laidWithinTheStep(o, suns, d.withColour(qbColor(colour)), area(),
+                                              laid, "declination " + std::to_string(declination)));
     }
 }
 

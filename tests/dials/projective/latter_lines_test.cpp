@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
 #include "latter_fixture.h"
 #include "numeric/palette.h"
@@ -23,6 +24,17 @@ using dialtest::Drawing;
 using numeric::qbColor;
 
 class LatterOnOracle : public testing::TestWithParam<Plane> {};
+
+// The plot area in dial coordinates.
+oracle::DialArea areaOf(dialtest::PlaneDial& dial) {
+    const plot::PlotSurface& plot = dial.surface();
+    return {-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(), plot.ShiftY() - plot.QuadranteH(),
+            plot.ShiftY()};
+}
+
+// How close a drawn point lies to every shadow of its line in the plot area: the line step, and
+// the rounding of a point at either end of a drawn stretch.
+double laidStep(const Plane& p) { return dials::kLineStep + oracle::toleranceFor(p.style); }
 
 double distanceToSegment(oracle::DialXY p, oracle::DialXY a, oracle::DialXY b) {
     const double dx = b.x - a.x, dy = b.y - a.y;
@@ -43,9 +55,18 @@ TEST_P(LatterOnOracle, HourLinesAreTheShadowLinesOfTheirHours) {
         const auto lines = d.byTag();
         // The sweep covers 4 m of the auxiliary plane: a long style sees fewer lines in it.
         EXPECT_GE(lines.size(), GetParam().style > 0.5 ? 5u : 10u);
-        for (const auto& [counter, points] : lines)
+        for (const auto& [counter, points] : lines) {
             EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(), counter + shift, points))
                 << "counter " << counter;
+            // Drawn whole: every shadow of the hour, or of the hour twelve hours away, in the
+            // plot area has a point within the line step.
+            std::vector<oracle::HourDecl> suns = oracle::sunsOfHourAngle(counter + shift);
+            for (const oracle::HourDecl& s : oracle::sunsOfHourAngle(counter + shift + 180))
+                suns.push_back(s);
+            EXPECT_TRUE(oracle::laidWithinTheStep(dial.oracle(), suns, points, areaOf(dial),
+                                                  laidStep(GetParam()),
+                                                  "counter " + std::to_string(counter)));
+        }
         for (const dialtest::DrawnPoint& q : d.points)
             ASSERT_EQ(q.colour, qbColor(q.tag == 0 ? 12 : std::fabs(q.tag) == 90 ? 9 : 7));
     }
@@ -71,6 +92,11 @@ TEST_P(LatterOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
         const auto points = d.withColour(qbColor(colour));
         total += points.size();
         EXPECT_TRUE(oracle::sunlitDeclinationPair(o, declination, points, 10, 0.3)) << declination;
+        std::vector<oracle::HourDecl> suns = oracle::sunsOfDeclination(declination);
+        for (const oracle::HourDecl& s : oracle::sunsOfDeclination(-declination))
+            suns.push_back(s);
+        EXPECT_TRUE(oracle::laidWithinTheStep(o, suns, points, area, laidStep(GetParam()),
+                                              "declination " + std::to_string(declination)));
     }
     EXPECT_EQ(total, d.points.size());
 }
