@@ -32,10 +32,11 @@ void DrawSphericalDeclinationLines(shell::Context& ctx) {
     };
     for (const DeclinationLine& line : lines) {
         if (line.optional && !optional) continue;
-        numeric::countedLoop(m.HourLoop, -kLastHourDeg, kLastHourDeg, 0.1, [&](double hour) {
+        LayLineSpherical(ctx, {-kLastHourDeg, kLastHourDeg, 0.1}, line.colour, [&](double hour) {
+            m.HourLoop = hour;
             m.HourAngleRad = hour * m.Pi / 180;
             m.SunDecl = line.declination;
-            PlotLitSunSpherical(ctx, m.HourAngleRad, m.SunDecl * m.Pi / 180, line.colour);
+            return DrawnSunPointSpherical(m, m.HourAngleRad, m.SunDecl * m.Pi / 180, true);
         });
     }
 }

@@ -14,7 +14,11 @@
 // the run, which Run contains.
 
 #include <functional>
+#include <optional>
 
+#include "dials/dial_point.h"
+#include "dials/face.h"
+#include "dials/plot_curve.h"
 #include "dials/spherical/spherical.h"
 #include "dials/vec3.h"
 #include "shell/context.h"
@@ -53,6 +57,27 @@ dials::Vec3 SunOfPoint(const shell::Module1& m, double X, double Y);
 // equator), at the reflection (-X, -Y) in the southern. A point cast by a sun on the horizon
 // (the Babylonian hour 0, the Italian hour 24, a sun setting in the plane) is not drawn.
 void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c);
+
+// The dial point drawn for the sun (H, delta), as PlotShadowPointSpherical draws it: (X, Y) in
+// the north, (-X, -Y) in the south; none when the projection fails, when the sun of the point
+// is not above the horizon or, if `litOnly`, when the sun does not shine on the dial
+// (SunInFront).
+std::optional<dials::DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, double delta,
+                                                       bool litOnly);
+
+// Lays one line of the dial with the shared curve sampler (dials::layCurve) in palette colour
+// c: the points of at(t) for t over the range at the programme's step, as the sweep drew them,
+// and between them as many more as leave no two consecutive points of the line farther apart on
+// the dial than dials::kLineStep; at(t) gives the dial point drawn (none where the line has
+// none). A step that cannot advance draws nothing.
+void LayLineSpherical(shell::Context& ctx, const dials::CurveRange& range, int c,
+                      const dials::CurveAt& at);
+
+// The plane as a face of the world frame, as the formulas see it (the latitude with its sign),
+// and whether its dial centre lies at infinity (the polar axis in the plane,
+// dials::Face::meetsAtInfinity): a wall facing due east or west, a polar dial.
+dials::Face PlaneFaceSpherical(const shell::Module1& m);
+bool CentreAtInfinitySpherical(const shell::Module1& m);
 
 // The shadow point of (H, delta) drawn by that rule; false, and nothing drawn, when the
 // projection fails.

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "dials/face.h"
+#include "dials/plot_line.h"
 #include "dials/sky.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
@@ -90,6 +91,34 @@ bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c) {
 
 void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c) {
     if (SunInFront(ctx.m, H, delta)) PlotSunSpherical(ctx, H, delta, c);
+}
+
+std::optional<DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, double delta,
+                                                bool litOnly) {
+    if (litOnly && !SunInFront(m, H, delta)) return std::nullopt;
+    const ShadowPoint p = ShadowPointSpherical(m, H, delta);
+    const DialPoint at{numeric::checkFinite(p.X), numeric::checkFinite(p.Y)};
+    if (!aboveHorizon(SunOfPoint(m, at.x, at.y))) return std::nullopt;
+    if (m.LatRad >= 0) return at;
+    return DialPoint{-at.x, -at.y};
+}
+
+void LayLineSpherical(shell::Context& ctx, const CurveRange& range, int c, const CurveAt& at) {
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, c);
+    // What can leave the sampler is its range refusing the step, before the first point.
+    numeric::skip([&] {
+        layCurve(at, range, kLineStep, plotBox(plot),
+                 [&](double, const DialPoint& p) { plotDialPoint(plot, p, colour); });
+    });
+}
+
+Face PlaneFaceSpherical(const shell::Module1& m) {
+    return Face::declining(m.WallDeclRad, m.ReclRad);
+}
+
+bool CentreAtInfinitySpherical(const shell::Module1& m) {
+    return PlaneFaceSpherical(m).meetsAtInfinity(celestialPole(m.LatRad));
 }
 
 }  // namespace dials::spherical

@@ -53,16 +53,15 @@ double hourFraction(const shell::Context& ctx) {
 
 void plotFamily(shell::Context& ctx, Family family, double fromHour, double toHour, int colour) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour drawn = shell::LineColor(ctx, colour);
     double hourStep = 0;
     if (!numeric::assignOrSkip(hourStep, [&] { return 1 / hourFraction(ctx); })) return;
     const double declStep = 10 * m.PointStep;
     double k = 0;
     vsph::sweep(k, fromHour, toHour, hourStep, [&](double hour) {
-        vsph::sweep(m.SunDecl, -23.44, 23.44, declStep, [&](double decl) {
-            const auto p = hourPoint(m, family, hour, decl);
-            if (p && p->drawn()) plot.xPset(p->x, -p->y, drawn);
+        vsph::layLine(ctx, {-23.44, 23.44, declStep}, drawn, [&](double decl) {
+            m.SunDecl = decl;
+            return hourPoint(m, family, hour, decl);
         });
     });
 }

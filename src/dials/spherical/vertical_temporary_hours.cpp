@@ -36,7 +36,6 @@ std::optional<vsph::WallPoint> temporaryHourPoint(shell::Module1& m, double k, d
 
 void PlotTemporaryHoursVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, 6);
     double n = ctx.inputs.number("TxtHour");
     if (n == 0) n = 1;
@@ -45,9 +44,9 @@ void PlotTemporaryHoursVertSph(shell::Context& ctx) {
     const double declStep = 10 * m.PointStep;
     double k = 0;
     vsph::sweep(k, 0, 12, hourStep, [&](double hour) {
-        vsph::sweep(m.SunDecl, -23.44, 23.44, declStep, [&](double decl) {
-            const auto p = temporaryHourPoint(m, hour, decl);
-            if (p && p->drawn()) plot.xPset(p->x, -p->y, colour);
+        vsph::layLine(ctx, {-23.44, 23.44, declStep}, colour, [&](double decl) {
+            m.SunDecl = decl;
+            return temporaryHourPoint(m, hour, decl);
         });
     });
 }

@@ -3,6 +3,7 @@
 #include "drawn_shadows.h"
 
 #include "dials/driver_table.h"
+#include "dials/plot_line.h"
 #include "dials/spherical/spherical.h"
 #include "shell/run_dispatch.h"
 
@@ -21,12 +22,12 @@ oracle::ShadowOracle VertSphDial::oracle() {
     return oracle::ShadowOracle(wall_.lat, m().DeclDegrees, 0, wall_.style);
 }
 
-testing::AssertionResult drawsTheShadowsOf(VertSphDial& dial, const Drawing& d,
-                                           const std::vector<LineSun>& suns) {
+testing::AssertionResult laysTheLinesWhole(VertSphDial& dial, const Drawing& d,
+                                           const std::vector<sphtest::SweptLine>& lines) {
     const oracle::ShadowOracle o = dial.oracle();
     if (auto up = oracle::allCastClearOfTheHorizon(o, d.at()); !up) return up;
-    return oracle::drawsExactlyTheShadowsOf(o, sphtest::plotArea(dial.surface()),
-                                            sphtest::colouredPoints(d), suns);
+    return sphtest::laysTheLinesWhole(o, sphtest::plotArea(dial.surface()),
+                                      sphtest::colouredPoints(d), lines, dials::kLineStep);
 }
 
 const std::vector<Wall>& walls() {
