@@ -2,7 +2,7 @@
 // angle for the declinations between the solstices, for the hours from four in the morning to
 // eight in the evening that the numerals label, where the sun shines on the dial; the
 // equinoctial line is the run of the equinox sun over the hours from six to six, the hours it is
-// up.
+// up. Every line is laid whole by the shared curve sampler (LayLineSpherical).
 
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"

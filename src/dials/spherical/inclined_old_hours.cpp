@@ -5,7 +5,7 @@
 // have no such hours and are skipped. A point is drawn where its sun stands above the horizon
 // (the Babylonian hour 0 and the Italian hour 24, whose suns stand on it, draw nothing), and an
 // Italian or Babylonian point where that sun also lies on its family's half of the hour's turned
-// horizon.
+// horizon. Every line is laid whole by the shared curve sampler (LayLineSpherical).
 
 #include <cmath>
 #include <optional>

@@ -7,7 +7,7 @@
 // the right of a viewer facing the dial, Y up the plane's line of greatest slope (on a
 // horizontal plane X east, Y north). Every point is the central projection of the sun through
 // the style tip. In the southern hemisphere the formulas take the latitude with its sign and the
-// point is drawn reflected through the foot of the style (see PlotShadowPointSpherical).
+// point is drawn reflected through the foot of the style (see DrawnSunPointSpherical).
 //
 // A point whose projection fails (the sun's direction parallel to the plane) is left out and the
 // line goes on; a failure outside the points (an absurd input) leaves the procedure and stops
@@ -52,16 +52,13 @@ double HorizonLimit(const shell::Module1& m);
 // (hour angle -H), so that sun is returned.
 dials::Vec3 SunOfPoint(const shell::Module1& m, double X, double Y);
 
-// Draws the dial point (X, Y) in palette colour c where the sun of the point stands above the
-// horizon (dials::aboveHorizon of SunOfPoint): at (X, Y) in the northern hemisphere (and the
-// equator), at the reflection (-X, -Y) in the southern. A point cast by a sun on the horizon
-// (the Babylonian hour 0, the Italian hour 24, a sun setting in the plane) is not drawn.
-void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c);
-
-// The dial point drawn for the sun (H, delta), as PlotShadowPointSpherical draws it: (X, Y) in
-// the north, (-X, -Y) in the south; none when the projection fails, when the sun of the point
-// is not above the horizon or, if `litOnly`, when the sun does not shine on the dial
-// (SunInFront).
+// The dial point drawn for the sun (H, delta): its shadow point (X, Y) in the northern
+// hemisphere (and the equator), the reflection (-X, -Y) in the southern; none when the projection
+// fails, when the sun of the point is not above the horizon (dials::aboveHorizon of SunOfPoint: a
+// point cast by a sun on the horizon, as the Babylonian hour 0, the Italian hour 24 or a sun
+// setting in the plane, is not drawn) or, if `litOnly`, when the sun does not shine on the dial
+// (SunInFront: the shadow of the opposite sun, which the projection gives for a sun behind the
+// plane, is not a point of the line).
 std::optional<dials::DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, double delta,
                                                        bool litOnly);
 
@@ -78,14 +75,6 @@ void LayLineSpherical(shell::Context& ctx, const dials::CurveRange& range, int c
 // dials::Face::meetsAtInfinity): a wall facing due east or west, a polar dial.
 dials::Face PlaneFaceSpherical(const shell::Module1& m);
 bool CentreAtInfinitySpherical(const shell::Module1& m);
-
-// The shadow point of (H, delta) drawn by that rule; false, and nothing drawn, when the
-// projection fails.
-bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c);
-
-// The same, only for a sun that shines on the dial (SunInFront): the shadow of the opposite sun,
-// which the projection gives for a sun behind the plane, is not a point of the line.
-void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c);
 
 // Degrees to add to the hour angle of an hour of local apparent time to have the same hour of
 // the zone's standard time (ck_Etna ticked): the zone meridian of TxtFuso less the longitude of

@@ -72,27 +72,6 @@ Vec3 SunOfPoint(const shell::Module1& m, double X, double Y) {
     return {s.x, -s.y, -s.z};
 }
 
-void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c) {
-    const shell::Module1& m = ctx.m;
-    if (!aboveHorizon(SunOfPoint(m, X, Y))) return;
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    if (m.LatRad >= 0)
-        plot.xPset(X, -Y, shell::LineColor(ctx, c));
-    else
-        plot.xPset(-X, Y, shell::LineColor(ctx, c));
-}
-
-bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c) {
-    ShadowPoint p{};
-    if (!numeric::skip([&] { p = ShadowPointSpherical(ctx.m, H, delta); })) return false;
-    PlotShadowPointSpherical(ctx, p.X, p.Y, c);
-    return true;
-}
-
-void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c) {
-    if (SunInFront(ctx.m, H, delta)) PlotSunSpherical(ctx, H, delta, c);
-}
-
 std::optional<DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, double delta,
                                                 bool litOnly) {
     if (litOnly && !SunInFront(m, H, delta)) return std::nullopt;

@@ -16,6 +16,7 @@ namespace dials::spherical {
 namespace {
 
 struct Triangle {
+    bool atInfinity;  // the centre at infinity: (xC, yC) its direction from the foot
     double xC, yC;  // centre
     double xP, yP;  // laid-down tip
 };
@@ -51,12 +52,20 @@ Triangle computeTriangle(shell::Module1& m) {
     m.PointX = std::sin(phi) * std::cos(i) - std::sin(i) * std::cos(phi) * std::cos(D);
     const double A = m.PointX;
     Triangle t{};
-    t.xC = numeric::checkFinite(checkedDiv(L * std::sin(D) * std::cos(phi), A) * S);
-    t.yC = numeric::checkFinite(
-        checkedDiv(L * -(std::sin(phi) * std::sin(i) + std::cos(i) * std::cos(phi) * std::cos(D)),
-                   A) *
-        S);
-    m.TriangleTemp = t.yC;
+    // The centre is the foot's offset (these numerators, reflected in the south) over A; where
+    // the polar axis lies in the plane it is at infinity, and the numerators give its direction.
+    const double towardsX = L * std::sin(D) * std::cos(phi) * S;
+    const double towardsY =
+        L * -(std::sin(phi) * std::sin(i) + std::cos(i) * std::cos(phi) * std::cos(D)) * S;
+    t.atInfinity = CentreAtInfinitySpherical(m);
+    if (t.atInfinity) {
+        t.xC = towardsX;
+        t.yC = towardsY;
+    } else {
+        t.xC = numeric::checkFinite(checkedDiv(towardsX, A));
+        t.yC = numeric::checkFinite(checkedDiv(towardsY, A));
+        m.TriangleTemp = t.yC;
+    }
     layDownTip(t, L, q, a, S);
     return t;
 }
@@ -69,7 +78,7 @@ void DrawSphericalStyleTriangle(shell::Context& ctx) {
     Triangle t{};
     if (!numeric::skip([&] { t = computeTriangle(ctx.m); })) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    if (CentreAtInfinitySpherical(ctx.m)) {
+    if (t.atInfinity) {
         // The polar style lies parallel to the plane and the centre at infinity (the stored Pi
         // leaves it some 1e9 style lengths or more away): the substyle runs through the foot,
         // and the style laid down through the tip, towards it across the plot area; there is no

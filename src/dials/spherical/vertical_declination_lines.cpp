@@ -3,7 +3,8 @@
 // equinoctial. Each is a run of shadow points swept over the hour angle where that day's sun
 // shines on the wall: the declination lines from four in the morning to eight in the evening
 // alike, so that walls turned east and west draw mirror images; the equinoctial from six to six,
-// the hours the equinox sun is up.
+// the hours the equinox sun is up. Every line is laid whole by the shared curve sampler
+// (vsph::layLine).
 
 #include "dials/spherical/vertical_procedures.h"
 #include "shell/helpers.h"

@@ -3,7 +3,7 @@
 // between the solstices where it shines on the wall; the lines run from four in the morning to
 // eight in the evening, which the sun lights on walls turned to the pole in summer. With
 // standard-meridian time every hour angle is moved by the angle between the local meridian and
-// the zone's.
+// the zone's. Every line is laid whole by the shared curve sampler (vsph::layLine).
 
 #include <cmath>
 

@@ -1,7 +1,8 @@
 // Italian hours (counted from the previous sunset: hour 24 is sunset) and Babylonian hours
 // (counted from sunrise: hour 0 is sunrise) on the vertical dial by spherical trigonometry. A
 // line is a run of shadow points of one such hour, one for each declination of the sun between
-// the solstices; a number stands where its whole hour meets the +23.44 line.
+// the solstices, laid whole by the shared curve sampler (vsph::layLine); a number stands where its
+// whole hour meets the +23.44 line.
 
 #include <cmath>
 #include <optional>

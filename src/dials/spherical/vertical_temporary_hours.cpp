@@ -1,7 +1,8 @@
 // Temporary (unequal) hours on the vertical dial by spherical trigonometry: each day from
 // sunrise to sunset is divided into twelve equal parts, so temporary hour k (0 sunrise, 6 noon,
 // 12 sunset) falls at the hour angle (k / 6 - 1) H0, H0 the day's semi-diurnal arc. A line is a
-// run of shadow points of one k, one for each declination between the solstices.
+// run of shadow points of one k, one for each declination between the solstices, laid whole by
+// the shared curve sampler (vsph::layLine).
 
 #include <cmath>
 #include <optional>
