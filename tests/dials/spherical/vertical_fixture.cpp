@@ -35,7 +35,10 @@ const std::vector<Wall>& walls() {
         {45, 0},   {45, 30},     {52, -60},  {40, 120},  {20, 0},    {60, 80},  {10, -150},
         {70, 175}, {-45, 0},     {-33.9, -40}, {-20, 25}, {-45, 170}, {-60, -95}, {0, 30},
         // due east and west, whose horizon line crosses the plot; due north beyond 50
-        {45, -90}, {-45, -90},   {55, 180},    {-55, 0}};
+        {45, -90}, {-45, -90},   {55, 180},    {-55, 0},
+        // the Italian, Babylonian and temporary hours near the horizon; due west in both
+        // hemispheres, whose centre lies at infinity
+        {45, 20},  {45, 90},     {-45, 90}};
     return kWalls;
 }
 

@@ -228,8 +228,8 @@ double offDirection(const dialtest::Segment& s, double x, double y) {
 
 TEST(VertSphLinesStraight, NoonLineSubstyleAndTriangleThroughTheCentre) {
     std::vector<Wall> list = walls();
-    // Facing due west too, and on the equator: the polar axis lies in the wall.
-    for (const Wall& w : {Wall{45, 90}, Wall{-45, 90}, Wall{0, 90}, Wall{0, -90}}) list.push_back(w);
+    // Facing due east and west on the equator too: the polar axis lies in the wall.
+    for (const Wall& w : {Wall{0, 90}, Wall{0, -90}}) list.push_back(w);
     for (const Wall& w : list) {
         SCOPED_TRACE(dialtest::describe(w));
         VertSphDial dial(w);
