@@ -16,6 +16,7 @@
 #include "dials/plot_line.h"
 #include "dials/vec3.h"
 #include "numeric/checked.h"
+#include "numeric/tolerance.h"
 
 namespace dials {
 
@@ -58,6 +59,23 @@ struct Face {
             !std::isfinite(line.direction.x) || !std::isfinite(line.direction.y))
             return std::nullopt;
         return line;
+    }
+
+    // Whether the line through the tip along `direction` (of any length but 0) meets the face
+    // only at infinity: the direction lies in the face's plane up to what the stored Pi leaves
+    // of an exact zero (its cosine with the face's normal no more than
+    // numeric::kStoredPiResidue). The centre of a dial whose polar axis lies so (a wall facing
+    // due east or west, a polar dial) is at infinity, and no line runs through it.
+    bool meetsAtInfinity(const Vec3& direction) const {
+        return std::fabs(dot(direction, out)) <= numeric::kStoredPiResidue * length(direction);
+    }
+
+    // Whether the plane through the tip with the normal `normal` (of any length but 0) meets the
+    // face only at infinity: the two planes are parallel up to the same residue (the sine of
+    // their angle). The meridian plane of a wall facing due east or west is so: it has no noon
+    // line.
+    bool parallelToPlane(const Vec3& normal) const {
+        return length(cross(normal, out)) <= numeric::kStoredPiResidue * length(normal);
     }
 
     // The shadow of the tip standing `length` out of the face from the origin (length * out), for

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dials/face.h"
 #include "dials/sky.h"
 #include "support/oracle_sky.h"
 
@@ -185,6 +186,28 @@ TEST(Sky, TheExtensionOfAnHourLineIsLitWhenSomeSunOfTheOtherHourReachesTheFace) 
     EXPECT_FALSE(dials::HourPlaneHalf(phi, 0, kPi, false).otherHalfLitInTheYear(northWall));
     // Where that half is drawn as a line of its own, it is never this line's.
     EXPECT_FALSE(dials::HourPlaneHalf(phi, rad(120), kPi, true).otherHalfLitInTheYear(southWall));
+}
+
+TEST(Sky, ThePolarAxisInTheFacePutsTheCentreAtInfinity) {
+    // The declinations and reclinations the programmes compute on the stored Pi: a wall facing
+    // due east or west (cos 90 degrees some 2e-10), a polar dial, the horizontal plane at the
+    // equator. The centre lies at infinity, and the meridian plane of an east or west wall is
+    // parallel to it; a wall a thousandth of a degree off keeps both.
+    struct Case {
+        double lat, decl, recl;
+        bool centreAtInfinity, meridianParallel;
+    };
+    for (const Case& c : {Case{45, 90, 0, true, true}, Case{-45, -90, 0, true, true},
+                          Case{0, 90, 0, true, true}, Case{45, 0, 45, true, false},
+                          Case{0, 0, 90, true, false}, Case{45, 89.999, 0, false, false},
+                          Case{45, 0, 0, false, false}, Case{90, 0, 0, true, false}}) {
+        SCOPED_TRACE(testing::Message() << c.lat << " " << c.decl << " " << c.recl);
+        const dials::Face face = dials::Face::declining(rad(c.decl), rad(c.recl));
+        const Vec3 pole = dials::celestialPole(rad(c.lat));
+        EXPECT_EQ(face.meetsAtInfinity(pole), c.centreAtInfinity);
+        EXPECT_EQ(face.meetsAtInfinity(3 * pole), c.centreAtInfinity);  // any length
+        EXPECT_EQ(face.parallelToPlane(dials::hourPlaneNormal(rad(c.lat), 0)), c.meridianParallel);
+    }
 }
 
 }  // namespace

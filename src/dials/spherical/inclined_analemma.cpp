@@ -18,16 +18,15 @@ void DrawSphericalAnalemma(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (!shell::ticked(ctx, "ck_Lemniscate")) return;
     storeAnalemmaObliquity(m);
-    for (double M : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
-        numeric::skip([&] {
-            const SunSeries sun = sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
-            // Apparent minus mean time, in radians of hour angle.
-            const double E = -sun.equationOfTime();
-            // The southern points are reflected through the foot: the hour angle changes sign.
-            m.HourAngleRad = numeric::checkFinite((-m.ZoneCorrRad + E) * m.HemisphereSign);
-            PlotLitSunSpherical(ctx, m.HourAngleRad, sun.declination, 10);
-        });
-    }
+    // The figure closes on itself: the range ends where the count of days does.
+    LayLineSpherical(ctx, {-80, 360, 2 * kMeanDayDeg, false}, 10, [&](double M) {
+        const SunSeries sun = sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
+        // Apparent minus mean time, in radians of hour angle.
+        const double E = -sun.equationOfTime();
+        // The southern points are reflected through the foot: the hour angle changes sign.
+        m.HourAngleRad = numeric::checkFinite((-m.ZoneCorrRad + E) * m.HemisphereSign);
+        return DrawnSunPointSpherical(m, m.HourAngleRad, sun.declination, true);
+    });
 }
 
 }  // namespace dials::spherical

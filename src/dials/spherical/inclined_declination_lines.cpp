@@ -1,7 +1,8 @@
 // Declination lines: the path of the shadow of the style tip on the days of the solstices, of the
 // borders of the zodiac months and, optionally, of a declination typed by the user, drawn as one
 // point every 0.1 degree of hour angle from four in the morning to eight in the evening, where
-// that day's sun shines on the dial.
+// that day's sun shines on the dial, and laid whole between them by the shared curve sampler
+// (LayLineSpherical).
 
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/step_loop.h"
@@ -32,10 +33,11 @@ void DrawSphericalDeclinationLines(shell::Context& ctx) {
     };
     for (const DeclinationLine& line : lines) {
         if (line.optional && !optional) continue;
-        numeric::countedLoop(m.HourLoop, -kLastHourDeg, kLastHourDeg, 0.1, [&](double hour) {
+        LayLineSpherical(ctx, {-kLastHourDeg, kLastHourDeg, 0.1}, line.colour, [&](double hour) {
+            m.HourLoop = hour;
             m.HourAngleRad = hour * m.Pi / 180;
             m.SunDecl = line.declination;
-            PlotLitSunSpherical(ctx, m.HourAngleRad, m.SunDecl * m.Pi / 180, line.colour);
+            return DrawnSunPointSpherical(m, m.HourAngleRad, m.SunDecl * m.Pi / 180, true);
         });
     }
 }

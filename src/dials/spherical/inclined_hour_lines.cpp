@@ -2,7 +2,7 @@
 // angle for the declinations between the solstices, for the hours from four in the morning to
 // eight in the evening that the numerals label, where the sun shines on the dial; the
 // equinoctial line is the run of the equinox sun over the hours from six to six, the hours it is
-// up.
+// up. Every line is laid whole by the shared curve sampler (LayLineSpherical).
 
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
@@ -27,17 +27,19 @@ void DrawSphericalHourLines(shell::Context& ctx) {
         m.HourAngleRad = numeric::checkFinite((hour + shift) * m.Pi / 180);
         const int colour = hour == 0 ? 12 : hour == 90 ? 9 : 7;
         const double H = m.HourAngleRad;
-        numeric::countedLoop(m.SunDecl, -23.44, 23.44, 0.05, [&](double decl) {
-            PlotLitSunSpherical(ctx, H, decl * m.Pi / 180, colour);
+        LayLineSpherical(ctx, {-23.44, 23.44, 0.05}, colour, [&](double decl) {
+            m.SunDecl = decl;
+            return DrawnSunPointSpherical(m, H, decl * m.Pi / 180, true);
         });
     });
 }
 
 void DrawSphericalEquinoctial(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    numeric::countedLoop(m.HourLoop, -90, 90, 0.1, [&](double hour) {
+    LayLineSpherical(ctx, {-90, 90, 0.1}, 9, [&](double hour) {
+        m.HourLoop = hour;
         m.HourAngleRad = hour * m.Pi / 180;
-        PlotSunSpherical(ctx, m.HourAngleRad, 0, 9);
+        return DrawnSunPointSpherical(m, m.HourAngleRad, 0, false);
     });
 }
 

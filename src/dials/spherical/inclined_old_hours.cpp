@@ -5,7 +5,7 @@
 // have no such hours and are skipped. A point is drawn where its sun stands above the horizon
 // (the Babylonian hour 0 and the Italian hour 24, whose suns stand on it, draw nothing), and an
 // Italian or Babylonian point where that sun also lies on its family's half of the hour's turned
-// horizon.
+// horizon. Every line is laid whole by the shared curve sampler (LayLineSpherical).
 
 #include <cmath>
 #include <optional>
@@ -72,14 +72,14 @@ std::optional<HourPlaneHalf> turnedHorizonHalf(const shell::Module1& m, Count co
     return std::nullopt;
 }
 
-// The point of the sun (H, delta), which shines on the dial, kept by the rule of an Italian or
-// Babylonian point: its sun above the horizon, on its family's half of the hour's circle.
-void plotOwnHourSun(shell::Context& ctx, const HourPlaneHalf& half, double H, double delta,
-                    int colour) {
-    shell::Module1& m = ctx.m;
-    ShadowPoint p{};
-    if (!numeric::skip([&] { p = ShadowPointSpherical(m, H, delta); })) return;
-    if (half.castsOwnHour(SunOfPoint(m, p.X, p.Y))) PlotShadowPointSpherical(ctx, p.X, p.Y, colour);
+// The dial point drawn for the sun (H, delta), which shines on the dial, kept by the rule of an
+// Italian or Babylonian point: its sun above the horizon, on its family's half of the hour's
+// circle.
+std::optional<DialPoint> ownHourPoint(shell::Module1& m, const HourPlaneHalf& half, double H,
+                                      double delta) {
+    const ShadowPoint p = ShadowPointSpherical(m, H, delta);
+    if (!half.castsOwnHour(SunOfPoint(m, p.X, p.Y))) return std::nullopt;
+    return DrawnSunPointSpherical(m, H, delta, false);
 }
 
 void drawFamily(shell::Context& ctx, const Family& family) {
@@ -88,18 +88,19 @@ void drawFamily(shell::Context& ctx, const Family& family) {
     const double step = hourStep(ctx);
     for (double k : numeric::StepRange(family.first, family.last, step)) {
         const std::optional<HourPlaneHalf> half = turnedHorizonHalf(m, family.count, k);
-        numeric::countedLoop(m.SunDecl, -23.44, 23.44, 0.05, [&](double decl) {
+        LayLineSpherical(ctx, {-23.44, 23.44, 0.05}, family.colour,
+                         [&](double decl) -> std::optional<DialPoint> {
+            m.SunDecl = decl;
             const double delta = decl * m.Pi / 180;
             const double c = -std::tan(m.LatRadCopy) * std::tan(delta);
-            if (!(std::fabs(c) < 1)) return;
+            if (!(std::fabs(c) < 1)) return std::nullopt;
             const double H0 = semiDiurnalArc(m, family.count, c);
             m.HourAngleRad = hourAngle(m, family.count, k, H0);
-            if (family.count != Count::Temporary && !(std::fabs(m.HourAngleRad) <= H0)) return;
-            if (!half) {
-                PlotLitSunSpherical(ctx, m.HourAngleRad, delta, family.colour);
-            } else if (SunInFront(m, m.HourAngleRad, delta)) {
-                plotOwnHourSun(ctx, *half, m.HourAngleRad, delta, family.colour);
-            }
+            if (family.count != Count::Temporary && !(std::fabs(m.HourAngleRad) <= H0))
+                return std::nullopt;
+            if (!half) return DrawnSunPointSpherical(m, m.HourAngleRad, delta, true);
+            if (!SunInFront(m, m.HourAngleRad, delta)) return std::nullopt;
+            return ownHourPoint(m, *half, m.HourAngleRad, delta);
         });
     }
 }

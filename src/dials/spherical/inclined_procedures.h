@@ -7,14 +7,18 @@
 // the right of a viewer facing the dial, Y up the plane's line of greatest slope (on a
 // horizontal plane X east, Y north). Every point is the central projection of the sun through
 // the style tip. In the southern hemisphere the formulas take the latitude with its sign and the
-// point is drawn reflected through the foot of the style (see PlotShadowPointSpherical).
+// point is drawn reflected through the foot of the style (see DrawnSunPointSpherical).
 //
 // A point whose projection fails (the sun's direction parallel to the plane) is left out and the
 // line goes on; a failure outside the points (an absurd input) leaves the procedure and stops
 // the run, which Run contains.
 
 #include <functional>
+#include <optional>
 
+#include "dials/dial_point.h"
+#include "dials/face.h"
+#include "dials/plot_curve.h"
 #include "dials/spherical/spherical.h"
 #include "dials/vec3.h"
 #include "shell/context.h"
@@ -48,19 +52,29 @@ double HorizonLimit(const shell::Module1& m);
 // (hour angle -H), so that sun is returned.
 dials::Vec3 SunOfPoint(const shell::Module1& m, double X, double Y);
 
-// Draws the dial point (X, Y) in palette colour c where the sun of the point stands above the
-// horizon (dials::aboveHorizon of SunOfPoint): at (X, Y) in the northern hemisphere (and the
-// equator), at the reflection (-X, -Y) in the southern. A point cast by a sun on the horizon
-// (the Babylonian hour 0, the Italian hour 24, a sun setting in the plane) is not drawn.
-void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c);
+// The dial point drawn for the sun (H, delta): its shadow point (X, Y) in the northern
+// hemisphere (and the equator), the reflection (-X, -Y) in the southern; none when the projection
+// fails, when the sun of the point is not above the horizon (dials::aboveHorizon of SunOfPoint: a
+// point cast by a sun on the horizon, as the Babylonian hour 0, the Italian hour 24 or a sun
+// setting in the plane, is not drawn) or, if `litOnly`, when the sun does not shine on the dial
+// (SunInFront: the shadow of the opposite sun, which the projection gives for a sun behind the
+// plane, is not a point of the line).
+std::optional<dials::DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, double delta,
+                                                       bool litOnly);
 
-// The shadow point of (H, delta) drawn by that rule; false, and nothing drawn, when the
-// projection fails.
-bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c);
+// Lays one line of the dial with the shared curve sampler (dials::layCurve) in palette colour
+// c: the points of at(t) for t over the range at the programme's step, as the sweep drew them,
+// and between them as many more as leave no two consecutive points of the line farther apart on
+// the dial than dials::kLineStep; at(t) gives the dial point drawn (none where the line has
+// none). A step that cannot advance draws nothing.
+void LayLineSpherical(shell::Context& ctx, const dials::CurveRange& range, int c,
+                      const dials::CurveAt& at);
 
-// The same, only for a sun that shines on the dial (SunInFront): the shadow of the opposite sun,
-// which the projection gives for a sun behind the plane, is not a point of the line.
-void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c);
+// The plane as a face of the world frame, as the formulas see it (the latitude with its sign),
+// and whether its dial centre lies at infinity (the polar axis in the plane,
+// dials::Face::meetsAtInfinity): a wall facing due east or west, a polar dial.
+dials::Face PlaneFaceSpherical(const shell::Module1& m);
+bool CentreAtInfinitySpherical(const shell::Module1& m);
 
 // Degrees to add to the hour angle of an hour of local apparent time to have the same hour of
 // the zone's standard time (ck_Etna ticked): the zone meridian of TxtFuso less the longitude of

@@ -75,6 +75,10 @@ void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) 
             if (colours.set) plot.setForeColor(kWhite);
         };
         if (!aboveHorizon(SunOfPoint(m, X, Y))) continue;
+        // A sun in the plane of the dial up to the stored Pi's residue (the hour plane of six on
+        // a polar dial) casts its shadow at infinity: the hour has no numeral.
+        if (PlaneFaceSpherical(m).meetsAtInfinity(PlaneFaceSpherical(m).sunOf(m.StyleLength, {X, Y})))
+            continue;
         if (m.LatRad >= 0) {
             drawAt(X, Y);
         } else {

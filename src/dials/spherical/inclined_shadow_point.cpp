@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "dials/face.h"
+#include "dials/plot_line.h"
 #include "dials/sky.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
@@ -71,25 +72,32 @@ Vec3 SunOfPoint(const shell::Module1& m, double X, double Y) {
     return {s.x, -s.y, -s.z};
 }
 
-void PlotShadowPointSpherical(shell::Context& ctx, double X, double Y, int c) {
-    const shell::Module1& m = ctx.m;
-    if (!aboveHorizon(SunOfPoint(m, X, Y))) return;
+std::optional<DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, double delta,
+                                                bool litOnly) {
+    if (litOnly && !SunInFront(m, H, delta)) return std::nullopt;
+    const ShadowPoint p = ShadowPointSpherical(m, H, delta);
+    const DialPoint at{numeric::checkFinite(p.X), numeric::checkFinite(p.Y)};
+    if (!aboveHorizon(SunOfPoint(m, at.x, at.y))) return std::nullopt;
+    if (m.LatRad >= 0) return at;
+    return DialPoint{-at.x, -at.y};
+}
+
+void LayLineSpherical(shell::Context& ctx, const CurveRange& range, int c, const CurveAt& at) {
     plot::PlotSurface& plot = ctx.ixPlot1();
-    if (m.LatRad >= 0)
-        plot.xPset(X, -Y, shell::LineColor(ctx, c));
-    else
-        plot.xPset(-X, Y, shell::LineColor(ctx, c));
+    const numeric::Colour colour = shell::LineColor(ctx, c);
+    // What can leave the sampler is its range refusing the step, before the first point.
+    numeric::skip([&] {
+        layCurve(at, range, kLineStep, plotBox(plot),
+                 [&](double, const DialPoint& p) { plotDialPoint(plot, p, colour); });
+    });
 }
 
-bool PlotSunSpherical(shell::Context& ctx, double H, double delta, int c) {
-    ShadowPoint p{};
-    if (!numeric::skip([&] { p = ShadowPointSpherical(ctx.m, H, delta); })) return false;
-    PlotShadowPointSpherical(ctx, p.X, p.Y, c);
-    return true;
+Face PlaneFaceSpherical(const shell::Module1& m) {
+    return Face::declining(m.WallDeclRad, m.ReclRad);
 }
 
-void PlotLitSunSpherical(shell::Context& ctx, double H, double delta, int c) {
-    if (SunInFront(ctx.m, H, delta)) PlotSunSpherical(ctx, H, delta, c);
+bool CentreAtInfinitySpherical(const shell::Module1& m) {
+    return PlaneFaceSpherical(m).meetsAtInfinity(celestialPole(m.LatRad));
 }
 
 }  // namespace dials::spherical

@@ -34,11 +34,14 @@ void DrawSphericalSubstyle(shell::Context& ctx) {
     const double Hs = m.HourAngleRad;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, 9);
-    numeric::countedLoop(m.SunDecl, -90, 90, 0.05, [&](double decl) {
-        ShadowPoint p{};
-        if (numeric::skip([&] { p = ShadowPointSpherical(m, Hs, decl * m.Pi / 180); }))
-            plot.xPset(p.X, -p.Y, colour);
-    });
+    layCurve(
+        [&](double decl) -> std::optional<DialPoint> {
+            m.SunDecl = decl;
+            const ShadowPoint p = ShadowPointSpherical(m, Hs, decl * m.Pi / 180);
+            return DialPoint{p.X, p.Y};
+        },
+        {-90, 90, 0.05}, kLineStep, plotBox(plot),
+        [&](double, const DialPoint& p) { plotDialPoint(plot, p, colour); });
 }
 
 // One segment across the plot at the height of the horizon, reflected in the southern

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "dials/plot_line.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -15,6 +16,7 @@ namespace dials::spherical {
 namespace {
 
 struct Triangle {
+    bool atInfinity;  // the centre at infinity: (xC, yC) its direction from the foot
     double xC, yC;  // centre
     double xP, yP;  // laid-down tip
 };
@@ -50,24 +52,50 @@ Triangle computeTriangle(shell::Module1& m) {
     m.PointX = std::sin(phi) * std::cos(i) - std::sin(i) * std::cos(phi) * std::cos(D);
     const double A = m.PointX;
     Triangle t{};
-    t.xC = numeric::checkFinite(checkedDiv(L * std::sin(D) * std::cos(phi), A) * S);
-    t.yC = numeric::checkFinite(
-        checkedDiv(L * -(std::sin(phi) * std::sin(i) + std::cos(i) * std::cos(phi) * std::cos(D)),
-                   A) *
-        S);
-    m.TriangleTemp = t.yC;
+    // The centre is the foot's offset (these numerators, reflected in the south) over A; where
+    // the polar axis lies in the plane it is at infinity, and the numerators give its direction.
+    const double towardsX = L * std::sin(D) * std::cos(phi) * S;
+    const double towardsY =
+        L * -(std::sin(phi) * std::sin(i) + std::cos(i) * std::cos(phi) * std::cos(D)) * S;
+    t.atInfinity = CentreAtInfinitySpherical(m);
+    if (t.atInfinity) {
+        t.xC = towardsX;
+        t.yC = towardsY;
+    } else {
+        t.xC = numeric::checkFinite(checkedDiv(towardsX, A));
+        t.yC = numeric::checkFinite(checkedDiv(towardsY, A));
+        m.TriangleTemp = t.yC;
+    }
     layDownTip(t, L, q, a, S);
     return t;
 }
 
 }  // namespace
 
-// Nothing is drawn when the triangle does not exist: a plane parallel to the polar axis (the
-// centre at infinity) or a style at right angles to the plane.
+// Nothing is drawn when the triangle cannot be formed (a style at right angles to the plane, a
+// centre the arithmetic cannot place).
 void DrawSphericalStyleTriangle(shell::Context& ctx) {
     Triangle t{};
     if (!numeric::skip([&] { t = computeTriangle(ctx.m); })) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
+    if (t.atInfinity) {
+        // The polar style lies parallel to the plane and the centre at infinity (the stored Pi
+        // leaves it some 1e9 style lengths or more away): the substyle runs through the foot,
+        // and the style laid down through the tip, towards it across the plot area; there is no
+        // centre and no vertical through it.
+        const double far = std::hypot(t.xC, t.yC);
+        auto acrossThrough = [&](double x, double y, int colour) {
+            const DialPoint p{x, y}, q{x + t.xC / far, y + t.yC / far};
+            if (const auto l = segmentAcrossBox(lineThrough(p, q), plotBox(plot)))
+                plot.xLine(l->first.x, -l->first.y, l->second.x, -l->second.y,
+                           shell::LineColor(ctx, colour));
+        };
+        plot.xPset(t.xP, -t.yP, shell::LineColor(ctx, 12));
+        acrossThrough(t.xP, t.yP, 9);
+        plot.xLine(t.xP, -t.yP, 0, 0, shell::LineColor(ctx, 13));
+        acrossThrough(0, 0, 14);
+        return;
+    }
     plot.xPset(t.xC, -t.yC, shell::LineColor(ctx, 12));
     plot.xPset(t.xP, -t.yP, shell::LineColor(ctx, 12));
     plot.xLine(t.xP, -t.yP, t.xC, -t.yC, shell::LineColor(ctx, 9));

@@ -2,8 +2,9 @@
 // more than a year, the shadow of the style tip at 12:00 mean time of the zone's standard
 // meridian. The sun's declination and the equation of time come from the shared sun series; at
 // that moment the true sun's hour angle is the equation of time (apparent minus mean) less the
-// angle by which the local meridian lies west of the zone's. A day whose point cannot be
-// computed is left out and the next one follows.
+// angle by which the local meridian lies west of the zone's. Between the days the figure is laid
+// whole by the shared curve sampler. A day whose point cannot be computed is left out and the
+// next one follows.
 
 #include "dials/sun_series.h"
 #include "dials/spherical/vertical_procedures.h"
@@ -14,22 +15,20 @@ namespace dials::spherical {
 
 void PlotAnalemmaVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, 13);
     storeAnalemmaObliquity(m);
 
     // The mean longitude from 80 degrees before the spring equinox to one full turn after it:
-    // the last stretch of the figure is drawn twice, between the points of the first pass.
-    double M = 0;
-    vsph::sweep(M, -80, 360, kMeanDayDeg * 2, [&](double meanLongitude) {
-        numeric::skip([&] {
-            const SunSeries sun =
-                sunForDay(meanLongitude, m.AnalemmaObliquityRad, m.Pi);
-            const double t = numeric::checkFinite(-sun.equationOfTime() - m.ZoneCorrRad);
-            const vsph::WallPoint p = vsph::onWall(m, vsph::sunPlace(m, t, sun.declination));
-            if (p.drawn()) plot.xPset(p.x, -p.y, colour);
-        });
-    });
+    // the last stretch of the figure is drawn twice, between the points of the first pass. The
+    // figure closes on itself: the range ends where the count of days does.
+    vsph::layLine(ctx, {-80, 360, kMeanDayDeg * 2, false}, colour,
+                  [&](double meanLongitude) -> std::optional<vsph::WallPoint> {
+                      const SunSeries sun =
+                          sunForDay(meanLongitude, m.AnalemmaObliquityRad, m.Pi);
+                      const double t =
+                          numeric::checkFinite(-sun.equationOfTime() - m.ZoneCorrRad);
+                      return vsph::onWall(m, vsph::sunPlace(m, t, sun.declination));
+                  });
 }
 
 }  // namespace dials::spherical

@@ -3,7 +3,8 @@
 // equinoctial. Each is a run of shadow points swept over the hour angle where that day's sun
 // shines on the wall: the declination lines from four in the morning to eight in the evening
 // alike, so that walls turned east and west draw mirror images; the equinoctial from six to six,
-// the hours the equinox sun is up.
+// the hours the equinox sun is up. Every line is laid whole by the shared curve sampler
+// (vsph::layLine).
 
 #include "dials/spherical/vertical_procedures.h"
 #include "shell/helpers.h"
@@ -19,13 +20,10 @@ struct DeclinationLine {
 
 void plotDeclinationLine(shell::Context& ctx, const DeclinationLine& line) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, line.colour);
-    double H = 0;
-    vsph::sweep(H, -kLastHourDeg, kLastHourDeg, 10 * m.PointStep, [&](double hour) {
+    vsph::layLine(ctx, {-kLastHourDeg, kLastHourDeg, 10 * m.PointStep}, colour, [&](double hour) {
         m.SunDecl = line.declination;
-        const auto p = vsph::ShadowPointVertSph(m, hour * m.Pi / 180, m.SunDecl);
-        if (p && p->drawn()) plot.xPset(p->x, -p->y, colour);
+        return vsph::ShadowPointVertSph(m, hour * m.Pi / 180, m.SunDecl);
     });
 }
 
@@ -50,13 +48,10 @@ void PlotOptionalDeclinationLineVertSph(shell::Context& ctx) {
 
 void PlotEquinoctialLineVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, 9);
-    double H = 0;
-    vsph::sweep(H, -90, 90, 10 * m.PointStep, [&](double hour) {
-        // The equinox sun on the horizon, at six, casts no shadow (WallPoint::drawn).
-        const auto p = vsph::EquinoxShadowPointVertSph(m, hour * m.Pi / 180);
-        if (p && p->drawn()) plot.xPset(p->x, -p->y, colour);
+    // The equinox sun on the horizon, at six, casts no shadow (WallPoint::drawn).
+    vsph::layLine(ctx, {-90, 90, 10 * m.PointStep}, colour, [&](double hour) {
+        return vsph::EquinoxShadowPointVertSph(m, hour * m.Pi / 180);
     });
 }
 

@@ -3,7 +3,7 @@
 // between the solstices where it shines on the wall; the lines run from four in the morning to
 // eight in the evening, which the sun lights on walls turned to the pole in summer. With
 // standard-meridian time every hour angle is moved by the angle between the local meridian and
-// the zone's.
+// the zone's. Every line is laid whole by the shared curve sampler (vsph::layLine).
 
 #include <cmath>
 
@@ -16,6 +16,9 @@ namespace dials::spherical {
 void PlotNoonLineVertSph(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
+    // A wall facing due east or west lies parallel to the meridian plane through the tip: it has
+    // no noon line (the stored Pi would put one some 5e9 style lengths away).
+    if (vsph::wallFace(m).parallelToPlane(hourPlaneNormal(m.LatRad, 0))) return;
     const double c = -std::cos(m.LatRad) * std::cos(m.WallDeclRad);
     if (c == 0) return;
     // The vertical through the dial centre, x0 = -s tan D, from the top edge of the plot down
@@ -29,7 +32,6 @@ void PlotNoonLineVertSph(shell::Context& ctx) {
 
 void PlotHourLinesVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const double f = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     const double declStep = 10 * m.PointStep;
 
@@ -45,9 +47,9 @@ void PlotHourLinesVertSph(shell::Context& ctx) {
                 return (hour - f * m.ZoneCorrRad * 180 / m.Pi) * m.Pi / 180;
             }))
             return;
-        vsph::sweep(m.SunDecl, -23.44, 23.44, declStep, [&](double decl) {
-            const auto p = vsph::ShadowPointVertSph(m, t, decl);
-            if (p && p->drawn()) plot.xPset(p->x, -p->y, drawn);
+        vsph::layLine(ctx, {-23.44, 23.44, declStep}, drawn, [&](double decl) {
+            m.SunDecl = decl;
+            return vsph::ShadowPointVertSph(m, t, decl);
         });
     });
 }

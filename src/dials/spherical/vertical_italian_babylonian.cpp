@@ -1,7 +1,8 @@
 // Italian hours (counted from the previous sunset: hour 24 is sunset) and Babylonian hours
 // (counted from sunrise: hour 0 is sunrise) on the vertical dial by spherical trigonometry. A
 // line is a run of shadow points of one such hour, one for each declination of the sun between
-// the solstices; a number stands where its whole hour meets the +23.44 line.
+// the solstices, laid whole by the shared curve sampler (vsph::layLine); a number stands where its
+// whole hour meets the +23.44 line.
 
 #include <cmath>
 #include <optional>
@@ -53,16 +54,15 @@ double hourFraction(const shell::Context& ctx) {
 
 void plotFamily(shell::Context& ctx, Family family, double fromHour, double toHour, int colour) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour drawn = shell::LineColor(ctx, colour);
     double hourStep = 0;
     if (!numeric::assignOrSkip(hourStep, [&] { return 1 / hourFraction(ctx); })) return;
     const double declStep = 10 * m.PointStep;
     double k = 0;
     vsph::sweep(k, fromHour, toHour, hourStep, [&](double hour) {
-        vsph::sweep(m.SunDecl, -23.44, 23.44, declStep, [&](double decl) {
-            const auto p = hourPoint(m, family, hour, decl);
-            if (p && p->drawn()) plot.xPset(p->x, -p->y, drawn);
+        vsph::layLine(ctx, {-23.44, 23.44, declStep}, drawn, [&](double decl) {
+            m.SunDecl = decl;
+            return hourPoint(m, family, hour, decl);
         });
     });
 }

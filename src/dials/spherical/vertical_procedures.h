@@ -15,9 +15,12 @@
 // drawn; the rest of its line goes on. A sweep whose step cannot advance (a Definition of 0)
 // draws nothing.
 
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "dials/face.h"
+#include "dials/plot_curve.h"
 #include "dials/sky.h"
 #include "dials/spherical/spherical.h"
 #include "dials/vec3.h"
@@ -117,6 +120,22 @@ WallPoint onWall(shell::Module1& m, const SunPlace& sun);
 std::optional<WallPoint> ShadowPointVertSph(shell::Module1& m, double t, double deltaDeg);
 // The same at declination 0 with the equator's own sun (equinoxSunPlace).
 std::optional<WallPoint> EquinoxShadowPointVertSph(shell::Module1& m, double t);
+
+// Lays one line of the dial with the shared curve sampler (dials::layCurve): the points of
+// at(t) for t over the range at the programme's step, as the sweep drew them, and between them
+// as many more as leave no two consecutive points of the line farther apart on the wall than
+// dials::kLineStep. A point is drawn where at(t) has one that falls on the dial
+// (WallPoint::drawn); the sampler finds where the line ends between. A step that cannot
+// advance draws nothing.
+using LinePointAt = std::function<std::optional<WallPoint>(double t)>;
+void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colour,
+             const LinePointAt& at);
+
+// The wall as a face of the world frame, and whether its dial centre lies at infinity (the
+// polar axis in the wall's plane, dials::Face::meetsAtInfinity): a wall facing due east or
+// west, or any wall at a pole.
+Face wallFace(const shell::Module1& m);
+bool centreAtInfinity(const shell::Module1& m);
 
 // The counted loop of a sweep, its counter kept in `counter`; a step that cannot advance the
 // counter (0, or too small for the bounds) runs nothing.

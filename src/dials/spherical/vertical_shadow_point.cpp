@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "dials/face.h"
+#include "dials/plot_line.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
@@ -68,6 +69,27 @@ std::optional<WallPoint> EquinoxShadowPointVertSph(shell::Module1& m, double t) 
     std::optional<WallPoint> point;
     numeric::skip([&] { point = onWall(m, equinoxSunPlace(m, numeric::checkFinite(t))); });
     return point;
+}
+
+void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colour,
+             const LinePointAt& at) {
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const CurveAt curve = [&](double t) -> std::optional<DialPoint> {
+        const std::optional<WallPoint> p = at(t);
+        if (!p || !p->drawn()) return std::nullopt;
+        return DialPoint{p->x, p->y};
+    };
+    // What can leave the sampler is its range refusing the step, before the first point.
+    numeric::skip([&] {
+        layCurve(curve, range, kLineStep, plotBox(plot),
+                 [&](double, const DialPoint& p) { plotDialPoint(plot, p, colour); });
+    });
+}
+
+Face wallFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, 0); }
+
+bool centreAtInfinity(const shell::Module1& m) {
+    return wallFace(m).meetsAtInfinity(celestialPole(m.LatRad));
 }
 
 }  // namespace dials::spherical::vsph

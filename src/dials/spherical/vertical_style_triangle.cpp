@@ -1,10 +1,13 @@
 // The triangle of the style of the vertical dial by spherical trigonometry, laid flat into the
 // wall: the foot O of the perpendicular style, the dial centre Z where the polar style meets the
 // wall, and the tip T turned down into the wall about the substyle OZ (so OT is perpendicular to
-// OZ and as long as the style). Then the vertical through the centre, the generic gnomon.
+// OZ and as long as the style). Then the vertical through the centre, the generic gnomon. Where
+// the centre lies at infinity (the polar axis in the wall's plane) the substyle and the style
+// run parallel across the plot area, and no vertical is drawn.
 
 #include <cmath>
 
+#include "dials/plot_line.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
@@ -25,8 +28,27 @@ void PlotStyleTriangleVertSph(shell::Context& ctx) {
         const double tx = L * std::cos(beta), ty = L * std::sin(beta);
         const double s = plot.ShiftY();
 
-        plot.xPset(xc, -yc, shell::LineColor(ctx, 12));
-        plot.xPset(tx, -ty, shell::LineColor(ctx, 12));
+        const numeric::Colour tipColour = shell::LineColor(ctx, 12);
+        if (vsph::centreAtInfinity(m)) {
+            // The polar style lies parallel to the wall and the centre at infinity: the
+            // substyle runs through the foot, and the style laid down through the tip, along the
+            // polar axis's direction in the wall, each across the plot area; there is no centre
+            // and no vertical through it.
+            const DialPoint along = vsph::wallFace(m).dialOf(celestialPole(phi));
+            auto acrossThrough = [&](DialPoint p, int colour) {
+                const DialPoint q{p.x + along.x, p.y + along.y};
+                if (const auto l = segmentAcrossBox(lineThrough(p, q), plotBox(plot)))
+                    plot.xLine(l->first.x, -l->first.y, l->second.x, -l->second.y,
+                               shell::LineColor(ctx, colour));
+            };
+            plot.xPset(tx, -ty, tipColour);
+            acrossThrough({tx, ty}, 9);
+            plot.xLine(tx, -ty, 0, 0, shell::LineColor(ctx, 13));
+            acrossThrough({0, 0}, 14);
+            return;
+        }
+        plot.xPset(xc, -yc, tipColour);
+        plot.xPset(tx, -ty, tipColour);
         plot.xLine(tx, -ty, xc, -yc, shell::LineColor(ctx, 9));
         plot.xLine(tx, -ty, 0, 0, shell::LineColor(ctx, 13));
         plot.xLine(xc, -yc, 0, 0, shell::LineColor(ctx, 14));

@@ -1,8 +1,8 @@
 // The substyle line of the vertical dial by spherical trigonometry: the shadow of the style tip
 // for the suns of the substyle's hour circle, the great circle through the pole and the normal
 // of the wall, swept over the declination. Its points lie on the straight line through the foot
-// of the style and the dial centre; the centre itself (declination +-90) is never reached, so
-// the line has a gap there. It is a construction line: every point is drawn, whether or not the
+// of the style and the dial centre; the sweep ends at +-80 degrees, short of the centre itself
+// (declination +-90). It is a construction line: every point is drawn, whether or not the
 // sun could cast it.
 
 #include <cmath>
@@ -26,19 +26,22 @@ void PlotSubstyleLineVertSph(shell::Context& ctx) {
         }))
         return;
 
-    vsph::sweep(m.SunDecl, -80, 80, 10 * m.PointStep, [&](double decl) {
-        numeric::skip([&] {
+    // Every point is drawn, whatever sun could cast it; the sampler lays the line whole between
+    // the declinations of the sweep. A step that cannot advance draws nothing.
+    numeric::skip([&] { layCurve(
+        [&](double decl) -> std::optional<DialPoint> {
+            m.SunDecl = decl;
             const double d = decl * m.Pi / 180;
             const double A = shell::Atn2(m, std::sin(Hs),
                                          std::sin(phi) * std::cos(Hs) - std::tan(d) * std::cos(phi));
             m.HourAngleRad = shell::ArcSin(
                 m, std::sin(phi) * std::sin(d) + std::cos(d) * std::cos(phi) * std::cos(Hs));
-            const double x = numeric::checkFinite(s * std::tan(A - D));
-            const double y = numeric::checkFinite(
-                numeric::checkedDiv(-s * std::tan(m.HourAngleRad), std::cos(A - D)));
-            plot.xPset(x, -y, colour);
-        });
-    });
+            return DialPoint{numeric::checkFinite(s * std::tan(A - D)),
+                             numeric::checkFinite(numeric::checkedDiv(
+                                 -s * std::tan(m.HourAngleRad), std::cos(A - D)))};
+        },
+        {-80, 80, 10 * m.PointStep}, kLineStep, plotBox(plot),
+        [&](double, const DialPoint& p) { plotDialPoint(plot, p, colour); }); });
 }
 
 }  // namespace dials::spherical

@@ -1,7 +1,8 @@
 // Temporary (unequal) hours on the vertical dial by spherical trigonometry: each day from
 // sunrise to sunset is divided into twelve equal parts, so temporary hour k (0 sunrise, 6 noon,
 // 12 sunset) falls at the hour angle (k / 6 - 1) H0, H0 the day's semi-diurnal arc. A line is a
-// run of shadow points of one k, one for each declination between the solstices.
+// run of shadow points of one k, one for each declination between the solstices, laid whole by
+// the shared curve sampler (vsph::layLine).
 
 #include <cmath>
 #include <optional>
@@ -36,7 +37,6 @@ std::optional<vsph::WallPoint> temporaryHourPoint(shell::Module1& m, double k, d
 
 void PlotTemporaryHoursVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, 6);
     double n = ctx.inputs.number("TxtHour");
     if (n == 0) n = 1;
@@ -45,9 +45,9 @@ void PlotTemporaryHoursVertSph(shell::Context& ctx) {
     const double declStep = 10 * m.PointStep;
     double k = 0;
     vsph::sweep(k, 0, 12, hourStep, [&](double hour) {
-        vsph::sweep(m.SunDecl, -23.44, 23.44, declStep, [&](double decl) {
-            const auto p = temporaryHourPoint(m, hour, decl);
-            if (p && p->drawn()) plot.xPset(p->x, -p->y, colour);
+        vsph::layLine(ctx, {-23.44, 23.44, declStep}, colour, [&](double decl) {
+            m.SunDecl = decl;
+            return temporaryHourPoint(m, hour, decl);
         });
     });
 }

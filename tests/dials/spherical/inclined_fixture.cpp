@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "dials/driver_table.h"
+#include "dials/plot_line.h"
 #include "drawn_shadows.h"
 #include "dials/spherical/spherical.h"
 #include "shell/run_dispatch.h"
@@ -38,7 +39,7 @@ const std::vector<Plane>& planes() {
     static const std::vector<Plane> list = {
         {45, 0, 0},    {45, 30, 0},    {52, -25, 35},  {40, 20, -25},  {45, 0, 90},
         {45, 160, 10}, {10, 60, 45},   {-35, 20, -30}, {-40, 170, 0},  {-45, 0, -90},
-        {-52, -40, 25}, {-33, 0, 0},
+        {-52, -40, 25}, {-33, 0, 0},   {-35, -120, 30},
     };
     return list;
 }
@@ -73,22 +74,35 @@ testing::AssertionResult allOnTaggedHourLines(const InclinedDial& dial,
     return testing::AssertionSuccess();
 }
 
-std::vector<oracle::ColouredSun> sunsOf(const InclinedDial& dial, const numeric::StepRange& hours,
-                                        const numeric::StepRange& decls,
-                                        const std::function<int(double H, double d)>& colour) {
-    std::vector<oracle::ColouredSun> out;
-    for (double H : hours)
-        for (double d : decls)
-            out.push_back({{dial.oracleHour(H * kPi / 180), d}, dialtest::colourOf(colour(H, d))});
+std::vector<sphtest::SweptLine> hourLinesOf(const InclinedDial& dial,
+                                            const numeric::StepRange& hours, double step,
+                                            const std::function<int(double H)>& colour) {
+    std::vector<sphtest::SweptLine> out;
+    for (double H : hours) {
+        const double oracleH = dial.oracleHour(H * kPi / 180);
+        out.push_back({[oracleH](double d) { return std::optional(oracle::HourDecl{oracleH, d}); },
+                       -23.44, 23.44, step, sphtest::byDeclination(),
+                       dialtest::colourOf(colour(H))});
+    }
     return out;
 }
 
-testing::AssertionResult drawsTheShadowsOf(InclinedDial& dial, const dialtest::Drawing& d,
-                                           const std::vector<oracle::ColouredSun>& suns) {
+std::vector<sphtest::SweptLine> dayLinesOf(const InclinedDial& dial, double declination,
+                                           double from, double to, double step, int colour) {
+    // The reflection of the southern points turns the programme's hour angle into its opposite.
+    const double sign = dial.plane().lat >= 0 ? 1 : -1;
+    return {{[sign, declination](double H) {
+                 return std::optional(oracle::HourDecl{sign * H, declination});
+             },
+             from, to, step, sphtest::byHourAngle(sign), dialtest::colourOf(colour)}};
+}
+
+testing::AssertionResult laysTheLinesWhole(InclinedDial& dial, const dialtest::Drawing& d,
+                                           const std::vector<sphtest::SweptLine>& lines) {
     const oracle::ShadowOracle o = dial.oracle();
     if (auto up = oracle::allCastClearOfTheHorizon(o, d.at()); !up) return up;
-    return oracle::drawsExactlyTheShadowsOf(o, sphtest::plotArea(dial.surface()),
-                                            sphtest::colouredPoints(d), suns);
+    return sphtest::laysTheLinesWhole(o, sphtest::plotArea(dial.surface()),
+                                      sphtest::colouredPoints(d), lines, dials::kLineStep);
 }
 
 }  // namespace inclinedtest

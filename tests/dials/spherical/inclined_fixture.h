@@ -9,6 +9,7 @@
 
 #include "numeric/palette.h"
 #include "numeric/step_loop.h"
+#include "drawn_shadows.h"
 #include "support/dial_fixture.h"
 #include "support/oracle_checks.h"
 #include "support/shadow_oracle.h"
@@ -57,14 +58,18 @@ const std::vector<Plane>& otherSignHorizontals();
 testing::AssertionResult allOnTaggedHourLines(const InclinedDial& dial,
                                               const dialtest::Drawing& d);
 
-// The suns of hour angle H (programme degrees, each with the colour H gives) and declination d
-// (degrees) for H and d over two sweeps, in the oracle's terms.
-std::vector<oracle::ColouredSun> sunsOf(const InclinedDial& dial, const numeric::StepRange& hours,
-                                        const numeric::StepRange& decls,
-                                        const std::function<int(double H, double d)>& colour);
-// The drawing is exactly the shadows of those suns that fall on the dial inside the plot area,
-// none cast by a sun on the horizon.
-testing::AssertionResult drawsTheShadowsOf(InclinedDial& dial, const dialtest::Drawing& d,
-                                           const std::vector<oracle::ColouredSun>& suns);
+// The hour lines of the programme's hour angles H (degrees, each in the colour colour(H) gives)
+// swept over the declinations between the solstices by `step`, and the line of one declination
+// (degrees) swept over the programme's hour angles from..to by `step`, in the oracle's terms.
+std::vector<sphtest::SweptLine> hourLinesOf(const InclinedDial& dial,
+                                            const numeric::StepRange& hours, double step,
+                                            const std::function<int(double H)>& colour);
+std::vector<sphtest::SweptLine> dayLinesOf(const InclinedDial& dial, double declination,
+                                           double from, double to, double step, int colour);
+// The drawing lays those lines whole on the shadows of their suns that fall on the dial inside
+// the plot area (sphtest::laysTheLinesWhole, at the flat dials' line step), none cast by a sun
+// on the horizon.
+testing::AssertionResult laysTheLinesWhole(InclinedDial& dial, const dialtest::Drawing& d,
+                                           const std::vector<sphtest::SweptLine>& lines);
 
 }  // namespace inclinedtest

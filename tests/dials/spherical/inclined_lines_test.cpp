@@ -39,24 +39,22 @@ TEST_P(InclinedLinesOnOracle, HourLinesDrawEveryLitHourFromFourToEight) {
     InclinedDial dial(GetParam(), {{"TxtHour", "1"}});
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(DrawSphericalHourLines);
-    const auto suns = sunsOf(dial, {-120, 120, 15}, {-23.44, 23.44, 0.05}, [](double H, double) {
+    EXPECT_TRUE(laysTheLinesWhole(dial, d, hourLinesOf(dial, {-120, 120, 15}, 0.05, [](double H) {
         return H == 0 ? 12 : H == 90 ? 9 : 7;
-    });
-    EXPECT_TRUE(drawsTheShadowsOf(dial, d, suns));
+    })));
 }
 
 TEST_P(InclinedLinesOnOracle, DeclinationLinesDrawEveryLitHourFromFourToEight) {
     InclinedDial dial(GetParam(), {{"ckLineoptional", "1"}, {"txtlineofdeclination", "-5"}});
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(DrawSphericalDeclinationLines);
-    std::vector<oracle::ColouredSun> suns;
+    std::vector<sphtest::SweptLine> lines;
     for (const auto& [decl, colour] : {std::pair{-23.44, 12}, {23.44, 12}, {-5.0, 4}, {-20.001, 13},
                                        {20.001, 13}, {11.5001, 11}, {-11.5001, 11}}) {
-        const auto line = sunsOf(dial, {-120, 120, 0.1}, {decl, decl, 1},
-                                 [c = colour](double, double) { return c; });
-        suns.insert(suns.end(), line.begin(), line.end());
+        const auto line = dayLinesOf(dial, decl, -120, 120, 0.1, colour);
+        lines.insert(lines.end(), line.begin(), line.end());
     }
-    EXPECT_TRUE(drawsTheShadowsOf(dial, d, suns));
+    EXPECT_TRUE(laysTheLinesWhole(dial, d, lines));
 }
 
 TEST_P(InclinedLinesOnOracle, EquinoctialLiesOnTheEquinoxLine) {
@@ -138,10 +136,10 @@ TEST(InclinedLines, PlanesFacingTheGroundPastTheVerticalDrawOnlyTheShadowsOfTheS
         InclinedDial dial(plane, {{"TxtHour", "1"}});
         ASSERT_TRUE(dial.setUp());
         const Drawing hours = dial.draw(DrawSphericalHourLines);
-        EXPECT_TRUE(drawsTheShadowsOf(dial, hours, sunsOf(dial, {-120, 120, 15}, {-23.44, 23.44, 0.05},
-                                                          [](double H, double) {
-                                                              return H == 0 ? 12 : H == 90 ? 9 : 7;
-                                                          })));
+        EXPECT_TRUE(laysTheLinesWhole(dial, hours, hourLinesOf(dial, {-120, 120, 15}, 0.05,
+                                                               [](double H) {
+                                                                   return H == 0 ? 12 : H == 90 ? 9 : 7;
+                                                               })));
         const Drawing solstices = dial.draw(DrawSphericalDeclinationLines);
         EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), solstices.at(), 1e-6));
     }
@@ -235,9 +233,11 @@ TEST(InclinedLines, PlanesTurnedAsFarEastAsWestDrawMirrorImages) {
             days[i] = dial.draw(DrawSphericalDeclinationLines);
         }
         EXPECT_GT(days[0].points.size(), 2000u);
+        // Where a line ends at the horizon, the point that the sampler's halving finds last may
+        // fall on either side of it on the two planes: a few such points have no partner.
         // The six o'clock lines differ in colour (9 in the evening, 7 in the morning).
-        EXPECT_TRUE(sphtest::mirrorImages(hours[0], hours[1], false, 1e-7, 2));
-        EXPECT_TRUE(sphtest::mirrorImages(days[0], days[1], true, 1e-7, 2));
+        EXPECT_TRUE(sphtest::mirrorImages(hours[0], hours[1], false, 1e-7, 8));
+        EXPECT_TRUE(sphtest::mirrorImages(days[0], days[1], true, 1e-7, 8));
     }
 }
 
@@ -251,8 +251,9 @@ TEST(InclinedLines, WorkedPointsOfTheNoonLineAndTheEquinoctial) {
     EXPECT_NEAR(equinox.Y, -0.1, 1e-9);
     const Drawing noon = wall.draw(DrawSphericalHourLines);
     const auto line = noon.byTag().at(0.0);
-    ASSERT_EQ(line.size(), 938u);
-    EXPECT_EQ(noon.withColour(qbColor(12)).size(), 938u);
+    // Every 0.05 degree of declination and the solstice, where the line ends.
+    ASSERT_EQ(line.size(), 939u);
+    EXPECT_EQ(noon.withColour(qbColor(12)).size(), 939u);
     EXPECT_GT(line.front().y, line.back().y);
     // A horizontal plane at 45 N: the equinox point at 3 pm.
     InclinedDial flat({45, 0, 90});
@@ -303,14 +304,15 @@ TEST(InclinedLines, HorizonHidesTheShadowsAboveIt) {
     const Drawing horizon = dial.draw(DrawSphericalHorizon);
     ASSERT_EQ(horizon.segments.size(), 1u);
     EXPECT_NEAR(horizon.segments[0].a.y, 0.0577350, 1e-7);
+    // The lines run up to the horizon, laid to where their suns set.
     for (const oracle::DialXY& p : dial.draw(DrawSphericalHourLines).at())
-        ASSERT_LE(p.y, 0.0577350) << p.x;
+        ASSERT_LE(p.y, 0.0577350 + 1e-7) << p.x;
     // In the south the reflected horizon lies below the foot, the points beneath it.
     InclinedDial south({-45, 0, -30}, {{"TxtHour", "1"}});
     ASSERT_TRUE(south.setUp());
     EXPECT_NEAR(south.draw(DrawSphericalHorizon).segments[0].a.y, 0.0577350, 1e-7);
     for (const oracle::DialXY& p : south.draw(DrawSphericalHourLines).at())
-        ASSERT_LE(p.y, 0.0577350) << p.x;
+        ASSERT_LE(p.y, 0.0577350 + 1e-7) << p.x;
 }
 
 TEST(InclinedLines, DeclinationLinesInTheirOrderAndCounts) {
@@ -330,7 +332,9 @@ TEST(InclinedLines, DeclinationLinesInTheirOrderAndCounts) {
     // before noon to 111 after (more than 1801 points, the most from six to six), that of
     // -23.44 for 64 degrees either side.
     EXPECT_GT(runs[3].second, 1801u);
-    EXPECT_LT(runs[0].second, 1290u);
+    const oracle::ShadowOracle o = dial.oracle();
+    for (std::size_t i = 0; i < runs[0].second; ++i)
+        EXPECT_LT(std::fabs(o.sunFor(d.points[i].at.x, d.points[i].at.y).hourAngle), 64.5);
     EXPECT_EQ(dial.m().SunDecl, -11.5001);
     // An empty optional declination draws the equinoctial, third, in red.
     dial.set("ckLineoptional", "1");

@@ -76,8 +76,19 @@ TEST_P(InclinedOldHoursOnOracle, EveryPointIsAnHourOfItsFamilyWithTheSunUp) {
             const oracle::HourDecl sun = o.sunFor(p.at.x, p.at.y);
             const auto hour = family.hourOf(o.sky(), sun);
             ASSERT_TRUE(hour) << p.at.x << ", " << p.at.y;
-            ASSERT_LT(offGrid(*hour, 0.5), 1e-6) << "hour " << *hour << " at " << p.at.x << ", "
-                                                 << p.at.y;
+            // Where the family's hours crowd together against the declination (a day near the
+            // polar day or night, a few minutes long or short of a whole turn), the hour read
+            // back from a point carries the point's rounding, and the semi-diurnal arc the
+            // programme computes loses digits, as much as 1e-5 degree of the sun's declination
+            // or hour angle either way moves the hour (on a day a few minutes long, a great
+            // deal): the sampler lays those lines up to where such days end.
+            double crowding = 0;
+            for (const oracle::HourDecl by : {oracle::HourDecl{0, -1e-5}, {0, 1e-5}, {-1e-5, 0}, {1e-5, 0}})
+                if (const auto nearby = family.hourOf(
+                        o.sky(), {sun.hourAngle + by.hourAngle, sun.declination + by.declination}))
+                    crowding = std::max(crowding, std::fabs(*nearby - *hour));
+            ASSERT_LT(offGrid(*hour, 0.5), 1e-6 + crowding)
+                << "hour " << *hour << " at " << p.at.x << ", " << p.at.y;
             ASSERT_GE(*hour, family.first - 1e-6);
             ASSERT_LE(*hour, family.last + 1e-6);
             ASSERT_GT(o.sky().altitude(sun.hourAngle, sun.declination), -1e-6);
@@ -85,34 +96,23 @@ TEST_P(InclinedOldHoursOnOracle, EveryPointIsAnHourOfItsFamilyWithTheSunUp) {
     }
 }
 
-// The analemma: each point the shadow of the true sun at 12:00 mean time of the zone meridian,
-// one every two days, the sun up and in front of the dial; no other point.
+// The analemma: the shadow of the true sun at 12:00 mean time of the zone meridian, one point
+// every two days where the sun is up and in front of the dial, and between them as many as lay
+// the figure whole; no other point.
 TEST_P(InclinedOldHoursOnOracle, AnalemmaFollowsTheSunAtMeanNoonOfTheZone) {
     InclinedDial dial(GetParam(), {{"ck_Lemniscate", "1"}, {"txtLON", "-10"}, {"TxtFuso", "-1"}});
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(DrawSphericalAnalemma);
-    const oracle::ShadowOracle o = dial.oracle();
-    const plot::PlotSurface& plot = dial.surface();
     const double obliquity = 23.44638888888889 * kPi / 180;
-    std::size_t next = 0, expected = 0;
-    for (double M : numeric::StepRange(-80, 360, 2 * 360 / 365.2422)) {
-        const dials::SunSeries sun = dials::sunForDay(M, obliquity, kPi);
-        const double H = oracle::standardMeridianCorrection(-10, -1) -
-                         sun.equationOfTime() * 180 / kPi;
-        const double decl = sun.declination * 180 / kPi;
-        const auto point = o.dialPoint(H, decl);
-        if (!point || o.sky().altitude(H, decl) <= 0) continue;
-        if (point->x < -plot.ShiftX() || point->x > plot.QuadranteL() - plot.ShiftX() ||
-            -point->y < -plot.ShiftY() || -point->y > plot.QuadranteH() - plot.ShiftY())
-            continue;
-        ++expected;
-        ASSERT_LT(next, d.points.size()) << "day " << M;
-        const oracle::DialXY at = d.points[next++].at;
-        ASSERT_NEAR(at.x, point->x, 1e-6) << "day " << M << " y " << at.y << " vs " << point->y;
-        ASSERT_NEAR(at.y, point->y, 1e-6) << "day " << M << " x " << at.x << " vs " << point->x;
-    }
-    EXPECT_EQ(next, d.points.size());
-    EXPECT_EQ(expected, d.points.size());
+    const sphtest::SweptLine figure{
+        [obliquity](double M) {
+            const dials::SunSeries sun = dials::sunForDay(M, obliquity, kPi);
+            return std::optional(oracle::HourDecl{
+                oracle::standardMeridianCorrection(-10, -1) - sun.equationOfTime() * 180 / kPi,
+                sun.declination * 180 / kPi});
+        },
+        -80, 360, 2 * 360 / 365.2422, nullptr, dialtest::colourOf(10)};
+    EXPECT_TRUE(laysTheLinesWhole(dial, d, {figure}));
 }
 
 std::vector<Plane> oldHourPlanes() {
@@ -186,9 +186,10 @@ TEST(InclinedAnalemma, WorkedPointOfTheEquinox) {
     const ShadowPoint p = ShadowPointSpherical(dial.m(), E, sun.declination);
     EXPECT_NEAR(p.X, -0.004324, 1e-6);
     EXPECT_NEAR(p.Y, -0.102651, 1e-6);
-    // The whole figure lies on the wall: one point every two days, the end of the year twice.
+    // The whole figure lies on the wall: one point every two days, the end of the year twice,
+    // and between them the points that lay it whole.
     dial.set("ck_Lemniscate", "1");
-    EXPECT_EQ(dial.draw(DrawSphericalAnalemma).points.size(), 224u);
+    EXPECT_GT(dial.draw(DrawSphericalAnalemma).points.size(), 224u);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "dials/spherical/inclined_procedures.h"
+#include "drawn_shadows.h"
 #include "inclined_fixture.h"
 #include "numeric/palette.h"
 #include "support/oracle_checks.h"
@@ -116,13 +117,57 @@ TEST(InclinedTriangle, LaidDownTipSquareToTheSubstyleOnEveryPlane) {
     EXPECT_GT(planesSeen, 300u);
 }
 
-TEST(InclinedTriangle, PlaneAlongThePolarAxisHasNoTriangle) {
-    // At the equator the horizontal plane contains the polar axis: the centre is at infinity.
-    InclinedDial dial({0, 0, 90});
-    ASSERT_TRUE(dial.setUp());
-    const Drawing d = dial.draw(DrawSphericalStyleTriangle);
-    EXPECT_TRUE(d.points.empty());
-    EXPECT_TRUE(d.lines.empty());
+TEST(InclinedTriangle, PlaneAlongThePolarAxisHasNoCentre) {
+    // Planes that hold the polar axis: the horizontal plane at the equator, walls facing due east
+    // or west, polar planes facing the equator and the pole. The centre is at infinity (the
+    // stored Pi leaves it some 1e9 style lengths away or more): no centre, no vertical through
+    // it, nothing recorded far off. The style stands at the foot as on every plane, laid down one
+    // style length from it; the substyle through the foot and the polar style through the laid
+    // tip run across the plot area along the polar axis, the hour lines parallel to them.
+    for (const Plane& plane : {Plane{0, 0, 90}, Plane{45, 90, 0}, Plane{45, -90, 0},
+                               Plane{-45, 90, 0}, Plane{-45, -90, 0}, Plane{45, 0, 45},
+                               Plane{-45, 0, -45}, Plane{30, 180, -60}}) {
+        SCOPED_TRACE(describe(plane));
+        InclinedDial dial(plane, {{"TxtHour", "1"}, {"ckRomani", "1"}});
+        ASSERT_TRUE(dial.setUp());
+        const oracle::ShadowOracle o = dial.oracle();
+        const auto centre = o.centre();
+        EXPECT_TRUE(!centre || std::hypot(centre->x, centre->y) > 1e6);
+        const oracle::DialArea area = sphtest::plotArea(dial.surface());
+        auto near = [&](const oracle::DialXY& p) {
+            return p.x > area.left - 1e3 && p.x < area.right + 1e3 && p.y > area.bottom - 1e3 &&
+                   p.y < area.top + 1e3;
+        };
+        const Drawing d = dial.draw(DrawSphericalStyleTriangle);
+        ASSERT_EQ(d.points.size(), 1u);
+        ASSERT_EQ(d.segments.size(), 3u);
+        const oracle::DialXY T = d.points[0].at;
+        EXPECT_NEAR(std::hypot(T.x, T.y), plane.style, 1e-12);
+        // The polar axis in the dial's frame: the direction of the hour lines.
+        const Drawing hours = dial.draw(DrawSphericalHourLines);
+        // (The face of the last, leaning over towards the ground in the north, sees no sun.)
+        if (plane.decl != 180) EXPECT_GT(hours.points.size(), 100u);
+        const oracle::Vec3 pole{0, std::cos(plane.lat * kPi / 180), std::sin(plane.lat * kPi / 180)};
+        const double ax = oracle::dot(pole, o.axisX()), ay = oracle::dot(pole, o.axisY());
+        EXPECT_NEAR(T.x * ax + T.y * ay, 0, 1e-9);
+        for (const dialtest::Segment& s : d.segments) {
+            EXPECT_TRUE(near(s.a) && near(s.b));
+            if (s.colour == qbColor(13)) {  // the style, from the foot to the laid tip
+                EXPECT_LT(oracle::distance(s.a, T) + std::hypot(s.b.x, s.b.y), 1e-12);
+                continue;
+            }
+            const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+            EXPECT_LT(std::fabs(dx * ay - dy * ax) / std::hypot(dx, dy), 1e-9);
+            EXPECT_LT(oracle::distanceToLine(s.colour == qbColor(14) ? oracle::DialXY{0, 0} : T, s.a,
+                                             s.b),
+                      1e-9);
+        }
+        for (const oracle::DialXY& p : hours.at()) ASSERT_TRUE(near(p));
+        // No numeral far off either: the hour whose suns lie in the plane has none.
+        const auto numerals = [](shell::Context& ctx) { DrawSphericalRomanNumerals(ctx); };
+        for (const dialtest::Segment& s : dial.draw(numerals).segments)
+            ASSERT_TRUE(near(s.a) && near(s.b));
+    }
 }
 
 // What the numeral routine was given: the dial point before the routine moved it.

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "drawn_shadows.h"
 #include "support/dial_fixture.h"
 #include "support/oracle_checks.h"
 #include "support/shadow_oracle.h"
@@ -33,13 +34,11 @@ private:
     Wall wall_;
 };
 
-// A sun a line stands for (hour angle and declination in degrees), in the line's colour.
-using LineSun = oracle::ColouredSun;
-
-// The drawing is exactly the shadows of the suns that fall on the wall inside the plot area
-// (oracle::drawsExactlyTheShadowsOf), none cast by a sun on the horizon.
-testing::AssertionResult drawsTheShadowsOf(VertSphDial& dial, const Drawing& d,
-                                           const std::vector<LineSun>& suns);
+// The drawing lays the lines whole on the shadows of their suns that fall on the wall inside the
+// plot area (sphtest::laysTheLinesWhole, at the flat dials' line step), none cast by a sun on the
+// horizon.
+testing::AssertionResult laysTheLinesWhole(VertSphDial& dial, const Drawing& d,
+                                           const std::vector<sphtest::SweptLine>& lines);
 
 // Walls of both hemispheres, as typed.
 const std::vector<Wall>& walls();
