@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "dials/flat3d/plane.h"
+#include "dials/sky.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
@@ -35,7 +36,10 @@ struct Centre {
     double Yc = 0;  // world north coordinate
 };
 
+// None where the polar axis meets the plane only at infinity (a wall facing due east or west,
+// a polar dial): there is no centre, and no line runs through one.
 std::optional<Centre> computeCentre(shell::Module1& m, const PlaneGeometry& g) {
+    if (g.face.meetsAtInfinity(celestialPole(g.phi))) return std::nullopt;
     Centre c;
     const bool ok = numeric::skip([&] {
         const double k = checkedDiv(g.X0 * std::sin(g.D) + g.Y0 * std::cos(g.D) -

@@ -72,6 +72,26 @@ TEST_P(StyleTriangle, LaysTheStyleFlatAboutTheSubstyle) {
 
 INSTANTIATE_TEST_SUITE_P(Planes, StyleTriangle, testing::ValuesIn(kCases));
 
+TEST(StyleTriangleShared, AFaceHoldingThePolarAxisHasNoCentreAndNoLineThroughIt) {
+    // Walls facing due east and west in both hemispheres: the style lies parallel to the face,
+    // its centre at infinity. Only the perpendicular style is laid.
+    int drawn = 0;
+    for (const double lat : {45.0, -45.0})
+        for (const double decl : {90.0, -90.0})
+            for (Variable v : {Variable::X, Variable::Y}) {
+                SCOPED_TRACE(describe({lat, decl, 0}, v));
+                Flat3dDial dial({lat, decl, 0}, v);
+                if (!dial.setUp()) continue;  // variable X refuses east and west walls
+                if (v == Variable::Y) ComputeSubstyleY(dial.ctx());
+                const Drawing d = dial.draw(DrawStyleTriangleX, DrawStyleTriangleY);
+                ASSERT_EQ(d.lines.size(), 1u);
+                EXPECT_EQ(d.lines[0].Color, numeric::qbColor(13));
+                EXPECT_NEAR(std::hypot(d.lines[0].x2, d.lines[0].Y2), 0.1, 1e-12);
+                ++drawn;
+            }
+    EXPECT_GE(drawn, 4);
+}
+
 TEST(StyleTriangleShared, StoresTheStyleInOppositeSignsByVariable) {
     for (Variable v : {Variable::X, Variable::Y}) {
         Flat3dDial dial({45, 30, 0}, v);
