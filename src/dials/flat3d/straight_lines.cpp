@@ -7,10 +7,12 @@
 // only where the midnight sun can reach it.
 
 #include <cmath>
+#include <functional>
 
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
+#include "dials/plot_curve.h"
 #include "dials/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -29,7 +31,19 @@ constexpr int kNoonColour = 4;
 constexpr int kSubstyleColour = 9;
 
 numeric::StepRange pointRange() { return numeric::StepRange(-1, 1, 0.002); }
-numeric::StepRange substyleRange() { return numeric::StepRange(-1, 1, 0.001); }
+// The substyle of either variable, swept by a world coordinate t from -1 to 1 by 1 mm: laid by
+// the curve sampler, so that where the plane stretches that coordinate the line still has a
+// point every 2 mm (kLineStep) across the plot area. `drawn` is told each point plotted, in
+// the order of t.
+void laySubstyle(plot::PlotSurface& plot, numeric::Colour colour,
+                 const std::function<DialPoint(double t)>& pointAt,
+                 const std::function<void(const DialPoint&)>& drawn) {
+    layCurve([&](double t) { return solvePoint([&] { return pointAt(t); }); },
+             {-1, 1, 0.001}, kLineStep, plotBox(plot), [&](double, const DialPoint& p) {
+                 plotDialPoint(plot, p, colour);
+                 drawn(p);
+             });
+}
 
 // Both pipelines draw the horizon the same way: its height is that of the style tip.
 void drawHorizonLine(shell::Context& ctx) {
@@ -89,16 +103,12 @@ void DrawSubstyleLineX(shell::Context& ctx) {
     const numeric::Colour colour = shell::LineColor(ctx, kSubstyleColour);
     const double a = std::cos(g.D) * std::tan(g.R) + std::tan(g.phi);
     const double b = std::sin(g.D) * (std::cos(g.D) - std::tan(g.phi) * std::tan(g.R));
-    for (double t : substyleRange()) {
-        const auto p = plotSolvedPoint(plot, colour, [&] {
-            const double Z = -checkedDiv(t * a, b);
-            return g.fromX(t, Z);
-        });
-        if (p) {
-            numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p->x, p->y); });
-            m.SubstyleAngle = std::atan(m.SubstyleSlope);
-        }
-    }
+    laySubstyle(plot, colour, [&](double t) { return g.fromX(t, -checkedDiv(t * a, b)); },
+                [&](const DialPoint& p) {
+                    numeric::assignOrSkip(m.SubstyleSlope,
+                                          [&] { return -checkedDiv(p.x, p.y); });
+                    m.SubstyleAngle = std::atan(m.SubstyleSlope);
+                });
     storeStyleElevation(m, g);
 }
 
@@ -110,16 +120,18 @@ void DrawSubstyleLineY(shell::Context& ctx) {
     const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
     const double k = std::sin(g.phi) * cosD + std::cos(g.phi) * tanR;
     const double mm = k * tanR + sinD * sinD * std::cos(g.phi);
-    for (double t : substyleRange()) {
-        const auto p = plotSolvedPoint(plot, colour, [&] {
+    laySubstyle(
+        plot, colour,
+        [&](double t) {
             const double Z = checkedDiv((t - g.Y0) * (k * cosD + sinD * sinD * std::sin(g.phi)) +
                                             k * (g.X0 * sinD + g.Y0 * cosD - g.Z0 * tanR),
                                         mm) +
                              g.Z0;
             return g.fromY(t, Z);
+        },
+        [&](const DialPoint& p) {
+            numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p.x, p.y); });
         });
-        if (p) numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p->x, p->y); });
-    }
 }
 
 }  // namespace dials::flat3d

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "dials/flat3d/procedures.h"
+#include "dials/plot_line.h"
 #include "flat3d_fixture.h"
 #include "numeric/palette.h"
 #include "support/oracle_checks.h"
@@ -63,6 +64,23 @@ TEST_P(StraightLinesOnOracle, EachLineLiesWhereItsShadowFalls) {
         o, substyle.at(),
         [&](oracle::DialXY p) { return oracle::distanceToLine(p, {0, 0}, *centre); },
         "the line through the foot and the centre"));
+    // Laid whole: along the line, no two consecutive points with one in the plot area farther
+    // apart than the 2 mm step, however the plane stretches the coordinate it is swept by.
+    std::vector<oracle::DialXY> along = substyle.at();
+    const double dx = centre->x, dy = centre->y, n = std::hypot(dx, dy);
+    std::sort(along.begin(), along.end(), [&](oracle::DialXY a, oracle::DialXY b) {
+        return a.x * dx + a.y * dy < b.x * dx + b.y * dy;
+    });
+    const dials::PlotBox box = dials::plotBox(dial.surface());
+    auto inside = [&](oracle::DialXY p) {
+        return p.x >= box.left && p.x <= box.right && p.y >= box.bottom && p.y <= box.top;
+    };
+    double widest = 0;
+    for (std::size_t i = 1; i < along.size(); ++i)
+        if (inside(along[i - 1]) || inside(along[i]))
+            widest = std::max(widest, ((along[i].x - along[i - 1].x) * dx +
+                                       (along[i].y - along[i - 1].y) * dy) / n);
+    EXPECT_LE(widest, dials::kLineStep * (1 + 1e-9));
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, StraightLinesOnOracle, testing::ValuesIn(kCases));
