@@ -406,4 +406,19 @@ double lowestSunAltitude(const ShadowOracle& o, const std::vector<DialXY>& point
     return lowest;
 }
 
+double widestStepAlongLine(std::vector<DialXY> points, DialXY a, DialXY b, const DialArea& area) {
+    const double dx = b.x - a.x, dy = b.y - a.y, n = std::hypot(dx, dy);
+    auto along = [&](DialXY p) { return ((p.x - a.x) * dx + (p.y - a.y) * dy) / n; };
+    std::sort(points.begin(), points.end(),
+              [&](DialXY p, DialXY q) { return along(p) < along(q); });
+    auto inside = [&](DialXY p) {
+        return p.x >= area.left && p.x <= area.right && p.y >= area.bottom && p.y <= area.top;
+    };
+    double widest = 0;
+    for (std::size_t i = 1; i < points.size(); ++i)
+        if (inside(points[i - 1]) || inside(points[i]))
+            widest = std::max(widest, along(points[i]) - along(points[i - 1]));
+    return widest;
+}
+
 }  // namespace oracle

@@ -165,6 +165,11 @@ testing::AssertionResult laidWithinTheStep(const ShadowOracle& o,
                                            const std::string& what,
                                            std::size_t* checked = nullptr);
 
+// The widest step between consecutive points of a straight line through a and b, taken in
+// their order along it, where one of the two lies in the area: a line laid whole has none wider
+// than the step it is laid with.
+double widestStepAlongLine(std::vector<DialXY> points, DialXY a, DialXY b, const DialArea& area);
+
 // The lowest altitude (degrees) of the suns that cast the points: near 0 where a curve is drawn
 // up to the horizon; +infinity for no point.
 double lowestSunAltitude(const ShadowOracle& o, const std::vector<DialXY>& points);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "dials/plot_curve.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
@@ -44,11 +45,14 @@ void DrawSubstyleLineLight(shell::Context& ctx) {
         for (double t : numeric::StepRange(-1, 1, m.PointStep)) plot.xPset(0, -t, colour);
         return;
     }
-    for (double t : numeric::StepRange(-1, 1, m.PointStep)) {
-        light::plotSolvedPoint(plot, colour, [&] {
-            return light::DialPoint{t, -checkedDiv(t, std::tan(s))};
-        });
-    }
+    // Sampled by x, and by the curve sampler between: a steep line still gets a point every
+    // PointStep across the plot area.
+    layCurve(
+        [&](double t) {
+            return light::solvePoint([&] { return light::DialPoint{t, -checkedDiv(t, std::tan(s))}; });
+        },
+        {-1, 1, m.PointStep, false}, m.PointStep, plotBox(plot),
+        [&](double, const DialPoint& p) { light::plotDialPoint(plot, p, colour); });
 }
 
 // The vertical through the dial centre, from the top edge of the plot area down to its bottom

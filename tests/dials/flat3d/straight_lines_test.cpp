@@ -66,20 +66,9 @@ TEST_P(StraightLinesOnOracle, EachLineLiesWhereItsShadowFalls) {
         "the line through the foot and the centre"));
     // Laid whole: along the line, no two consecutive points with one in the plot area farther
     // apart than the 2 mm step, however the plane stretches the coordinate it is swept by.
-    std::vector<oracle::DialXY> along = substyle.at();
-    const double dx = centre->x, dy = centre->y, n = std::hypot(dx, dy);
-    std::sort(along.begin(), along.end(), [&](oracle::DialXY a, oracle::DialXY b) {
-        return a.x * dx + a.y * dy < b.x * dx + b.y * dy;
-    });
     const dials::PlotBox box = dials::plotBox(dial.surface());
-    auto inside = [&](oracle::DialXY p) {
-        return p.x >= box.left && p.x <= box.right && p.y >= box.bottom && p.y <= box.top;
-    };
-    double widest = 0;
-    for (std::size_t i = 1; i < along.size(); ++i)
-        if (inside(along[i - 1]) || inside(along[i]))
-            widest = std::max(widest, ((along[i].x - along[i - 1].x) * dx +
-                                       (along[i].y - along[i - 1].y) * dy) / n);
+    const double widest = oracle::widestStepAlongLine(substyle.at(), {0, 0}, *centre,
+                                                      {box.left, box.right, box.bottom, box.top});
     EXPECT_LE(widest, dials::kLineStep * (1 + 1e-9));
 }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dials/plot_line.h"
+
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "light_graph_fixture.h"
 #include "support/oracle_checks.h"
@@ -122,6 +124,11 @@ TEST(LightGraphStraightLines, EquinoctialSubstyleAndNoonLineOnTheirTrueLines) {
         const Drawing substyle = dial.draw(v2::DrawSubstyleLineLight);
         EXPECT_GT(substyle.points.size(), 100u);
         for (const auto& p : substyle.at()) ASSERT_LT(oracle::distanceToLine(p, {0, 0}, *c), 1e-9);
+        // Laid whole, a point every PointStep where the plot area shows it, however steep.
+        const dials::PlotBox box = dials::plotBox(dial.surface());
+        EXPECT_LE(oracle::widestStepAlongLine(substyle.at(), {0, 0}, *c,
+                                              {box.left, box.right, box.bottom, box.top}),
+                  dial.m().PointStep * (1 + 1e-9));
         // The noon line is the vertical through the centre, from the top edge of the plot area
         // to its bottom edge.
         const Drawing noon = dial.draw(v2::DrawNoonLineLight);
