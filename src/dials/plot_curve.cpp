@@ -110,4 +110,12 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
     }
 }
 
+void plotCurve(plot::PlotSurface& plot, numeric::Colour colour, const CurveAt& curve,
+               const CurveRange& range, double spacing, const CurveVisit& drawn) {
+    layCurve(curve, range, spacing, plotBox(plot), [&](double t, const DialPoint& p) {
+        plotDialPoint(plot, p, colour);
+        if (drawn) drawn(t, p);
+    });
+}
+
 }  // namespace dials

@@ -56,4 +56,9 @@ struct CurveRange {
 void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, const PlotBox& box,
               const CurveVisit& visit);
 
+// Lays the curve across the plot area of `plot` (layCurve) and plots every point laid, at plot
+// (x, -y) in the colour; then tells `drawn`, when given, of the point.
+void plotCurve(plot::PlotSurface& plot, numeric::Colour colour, const CurveAt& curve,
+               const CurveRange& range, double spacing, const CurveVisit& drawn = {});
+
 }  // namespace dials

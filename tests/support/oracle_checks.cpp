@@ -363,15 +363,31 @@ std::vector<HourDecl> sunsOfDeclination(double declinationDeg) {
     return suns;
 }
 
+std::pair<long, long> PointGrid::key(const DialXY& p) const {
+    return {std::lround(std::floor(p.x / cell_)), std::lround(std::floor(p.y / cell_))};
+}
+
+std::optional<DialXY> PointGrid::nearest(const DialXY& p) const {
+    double best = std::numeric_limits<double>::infinity();
+    std::optional<DialXY> at;
+    const auto [cx, cy] = key(p);
+    for (long dx = -1; dx <= 1; ++dx)
+        for (long dy = -1; dy <= 1; ++dy) {
+            const auto it = cells_.find({cx + dx, cy + dy});
+            if (it == cells_.end()) continue;
+            for (const DialXY& q : it->second)
+                if (const double d = distance(p, q); d < best) best = d, at = q;
+        }
+    return at;
+}
+
 testing::AssertionResult laidWithinTheStep(const ShadowOracle& o,
                                            const std::vector<HourDecl>& suns,
                                            const std::vector<DialXY>& points,
                                            const DialArea& area, double step,
                                            const std::string& what, std::size_t* checked) {
-    // The points in cells of the step; a shadow looks through the cells around its own.
-    std::map<std::pair<long, long>, std::vector<DialXY>> cells;
-    auto cellOf = [step](double v) { return static_cast<long>(std::floor(v / step)); };
-    for (const DialXY& p : points) cells[{cellOf(p.x), cellOf(p.y)}].push_back(p);
+    PointGrid grid(step);
+    for (const DialXY& p : points) grid.add(p);
     std::size_t looked = 0;
     for (const HourDecl& sun : suns) {
         const auto s = o.shadow(sun.hourAngle, sun.declination);
@@ -380,14 +396,8 @@ testing::AssertionResult laidWithinTheStep(const ShadowOracle& o,
         if (!(q.x >= area.left && q.x <= area.right && q.y >= area.bottom && q.y <= area.top))
             continue;
         ++looked;
-        double nearest = std::numeric_limits<double>::infinity();
-        for (long cx = cellOf(q.x) - 1; cx <= cellOf(q.x) + 1; ++cx)
-            for (long cy = cellOf(q.y) - 1; cy <= cellOf(q.y) + 1; ++cy) {
-                const auto cell = cells.find({cx, cy});
-                if (cell == cells.end()) continue;
-                for (const DialXY& p : cell->second) nearest = std::min(nearest, distance(p, q));
-            }
-        if (!(nearest <= step)) {
+        const std::optional<DialXY> nearest = grid.nearest(q);
+        if (!nearest || !(distance(*nearest, q) <= step)) {
             std::ostringstream out;
             out.precision(12);
             out << what << ": the shadow of H = " << sun.hourAngle << ", decl = "

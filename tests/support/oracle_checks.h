@@ -8,7 +8,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -153,6 +156,20 @@ double largestGapAlongSunlitCurves(const ShadowOracle& o, double declinationDeg,
 // of one declination over a whole turn of the hour angle (every 0.05 degree).
 std::vector<HourDecl> sunsOfHourAngle(double hourAngleDeg);
 std::vector<HourDecl> sunsOfDeclination(double declinationDeg);
+
+// Drawn points by cells of a grid, for the nearest of them to a place.
+class PointGrid {
+public:
+    explicit PointGrid(double cell) : cell_(cell) {}
+    void add(const DialXY& p) { cells_[key(p)].push_back(p); }
+    // The nearest point within one cell around p; none for no point there.
+    std::optional<DialXY> nearest(const DialXY& p) const;
+
+private:
+    std::pair<long, long> key(const DialXY& p) const;
+    double cell_;
+    std::map<std::pair<long, long>, std::vector<DialXY>> cells_;
+};
 
 // Whether a line is laid without gaps: every shadow of the suns that falls inside the area and
 // is cast by a real sun (in front of the plane, above the horizon) lies within `step` of a drawn

@@ -55,11 +55,6 @@ std::optional<double> DrawNoonGeneratrices(shell::Context& ctx, const NoonCuts& 
 // it or south of it. The parabolic dial's noon generatrix too.
 void DrawNoonCut(shell::Context& ctx, double x, double distance, bool north, bool fromTop);
 
-// Plots the point of the unrolled circular cylinder at developed abscissa u and height y (up
-// from the tip's level), storing u in m.DevelopedAbscissa, when its sun (the direction from the
-// point to the tip) stands above the horizon (dials::aboveHorizon); returns whether it did.
-bool plotDevelopedPoint(shell::Context& ctx, double u, double y, numeric::Colour colour);
-
 // The sun of the point of the unrolled circular cylinder at developed abscissa u and height y.
 Vec3 sunOfDevelopedPoint(const shell::Module1& m, double u, double y);
 
@@ -67,7 +62,8 @@ Vec3 sunOfDevelopedPoint(const shell::Module1& m, double u, double y);
 // curve(t) its point (developed abscissa, height up from the tip's level) at the parameter t,
 // none where it has none (where the tip's shadow cannot reach, for one), the points no more
 // than m.PointStep apart along it; plots those whose sun stands above the horizon and that
-// keep(sun) accepts (the sun of the point: the direction from it to the tip).
+// keep(sun) accepts (the sun of the point: the direction from it to the tip), keeping the
+// developed abscissa of each in m.DevelopedAbscissa.
 using SunKept = std::function<bool(const Vec3& sun)>;
 void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRange& range,
                        const SunKept& keep, numeric::Colour colour);

@@ -15,23 +15,15 @@ Vec3 sunOfDevelopedPoint(const shell::Module1& m, double u, double y) {
     return CylinderShadow::sunAt(shadow.towardsTipFromGeneratrix(u / m.Radius), y);
 }
 
-bool plotDevelopedPoint(shell::Context& ctx, double u, double y, numeric::Colour colour) {
-    shell::Module1& m = ctx.m;
-    numeric::checkFinite(u);
-    numeric::checkFinite(y);
-    if (!aboveHorizon(sunOfDevelopedPoint(m, u, y))) return false;
-    m.DevelopedAbscissa = u;
-    ctx.ixPlot1().xPset(u, -y, colour);
-    return true;
-}
-
 void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRange& range,
                        const SunKept& keep, numeric::Colour colour) {
     shell::Module1& m = ctx.m;
     layCurve(curve, range, m.PointStep, plotBox(ctx.ixPlot1()),
              [&](double, const DialPoint& p) {
                  const Vec3 sun = sunOfDevelopedPoint(m, p.x, p.y);
-                 if (aboveHorizon(sun) && keep(sun)) plotDevelopedPoint(ctx, p.x, p.y, colour);
+                 if (!aboveHorizon(sun) || !keep(sun)) return;
+                 m.DevelopedAbscissa = p.x;
+                 ctx.ixPlot1().xPset(p.x, -p.y, colour);
              });
 }
 

@@ -7,7 +7,7 @@
 // centre. The ray T + k (Q - T) through the point Q of tangential abscissa t meets the circle
 // where (t^2 + L^2) k^2 - 2 c L k + c^2 - R^2 = 0; there its tangential coordinate is m = k t, and
 // heights scale by k along the ray. The point is unrolled by its turn about the axis; it is
-// plotted where its sun stands above the horizon (plotDevelopedPoint).
+// plotted where its sun stands above the horizon (layDevelopedCurve).
 
 #include <cmath>
 

@@ -38,11 +38,8 @@ numeric::StepRange pointRange() { return numeric::StepRange(-1, 1, 0.002); }
 void laySubstyle(plot::PlotSurface& plot, numeric::Colour colour,
                  const std::function<DialPoint(double t)>& pointAt,
                  const std::function<void(const DialPoint&)>& drawn) {
-    layCurve([&](double t) { return solvePoint([&] { return pointAt(t); }); },
-             {-1, 1, 0.001}, kLineStep, plotBox(plot), [&](double, const DialPoint& p) {
-                 plotDialPoint(plot, p, colour);
-                 drawn(p);
-             });
+    plotCurve(plot, colour, [&](double t) { return std::optional<DialPoint>(pointAt(t)); },
+              {-1, 1, 0.001}, kLineStep, [&](double, const DialPoint& p) { drawn(p); });
 }
 
 // Both pipelines draw the horizon the same way: its height is that of the style tip.

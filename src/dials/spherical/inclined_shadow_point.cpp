@@ -83,13 +83,9 @@ std::optional<DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, dou
 }
 
 void LayLineSpherical(shell::Context& ctx, const CurveRange& range, int c, const CurveAt& at) {
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, c);
     // What can leave the sampler is its range refusing the step, before the first point.
-    numeric::skip([&] {
-        layCurve(at, range, kLineStep, plotBox(plot),
-                 [&](double, const DialPoint& p) { plotDialPoint(plot, p, colour); });
-    });
+    numeric::skip(
+        [&] { plotCurve(ctx.ixPlot1(), shell::LineColor(ctx, c), at, range, kLineStep); });
 }
 
 Face PlaneFaceSpherical(const shell::Module1& m) {

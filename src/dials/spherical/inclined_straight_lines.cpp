@@ -32,16 +32,13 @@ void DrawSphericalSubstyle(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.HourAngleRad = substyleHourAngle(m);
     const double Hs = m.HourAngleRad;
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
-    layCurve(
-        [&](double decl) -> std::optional<DialPoint> {
+    plotCurve(
+        ctx.ixPlot1(), shell::LineColor(ctx, 9), [&](double decl) -> std::optional<DialPoint> {
             m.SunDecl = decl;
             const ShadowPoint p = ShadowPointSpherical(m, Hs, decl * m.Pi / 180);
             return DialPoint{p.X, p.Y};
         },
-        {-90, 90, 0.05}, kLineStep, plotBox(plot),
-        [&](double, const DialPoint& p) { plotDialPoint(plot, p, colour); });
+        {-90, 90, 0.05}, kLineStep);
 }
 
 // One segment across the plot at the height of the horizon, reflected in the southern

@@ -73,17 +73,13 @@ std::optional<WallPoint> EquinoxShadowPointVertSph(shell::Module1& m, double t) 
 
 void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colour,
              const LinePointAt& at) {
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const CurveAt curve = [&](double t) -> std::optional<DialPoint> {
         const std::optional<WallPoint> p = at(t);
         if (!p || !p->drawn()) return std::nullopt;
         return DialPoint{p->x, p->y};
     };
     // What can leave the sampler is its range refusing the step, before the first point.
-    numeric::skip([&] {
-        layCurve(curve, range, kLineStep, plotBox(plot),
-                 [&](double, const DialPoint& p) { plotDialPoint(plot, p, colour); });
-    });
+    numeric::skip([&] { plotCurve(ctx.ixPlot1(), colour, curve, range, kLineStep); });
 }
 
 Face wallFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, 0); }

@@ -28,8 +28,8 @@ void PlotSubstyleLineVertSph(shell::Context& ctx) {
 
     // Every point is drawn, whatever sun could cast it; the sampler lays the line whole between
     // the declinations of the sweep. A step that cannot advance draws nothing.
-    numeric::skip([&] { layCurve(
-        [&](double decl) -> std::optional<DialPoint> {
+    numeric::skip([&] { plotCurve(
+        plot, colour, [&](double decl) -> std::optional<DialPoint> {
             m.SunDecl = decl;
             const double d = decl * m.Pi / 180;
             const double A = shell::Atn2(m, std::sin(Hs),
@@ -40,8 +40,7 @@ void PlotSubstyleLineVertSph(shell::Context& ctx) {
                              numeric::checkFinite(numeric::checkedDiv(
                                  -s * std::tan(m.HourAngleRad), std::cos(A - D)))};
         },
-        {-80, 80, 10 * m.PointStep}, kLineStep, plotBox(plot),
-        [&](double, const DialPoint& p) { plotDialPoint(plot, p, colour); }); });
+        {-80, 80, 10 * m.PointStep}, kLineStep); });
 }
 
 }  // namespace dials::spherical

@@ -47,12 +47,10 @@ void DrawSubstyleLineLight(shell::Context& ctx) {
     }
     // Sampled by x, and by the curve sampler between: a steep line still gets a point every
     // PointStep across the plot area.
-    layCurve(
-        [&](double t) {
-            return light::solvePoint([&] { return light::DialPoint{t, -checkedDiv(t, std::tan(s))}; });
-        },
-        {-1, 1, m.PointStep, false}, m.PointStep, plotBox(plot),
-        [&](double, const DialPoint& p) { light::plotDialPoint(plot, p, colour); });
+    plotCurve(
+        plot, colour,
+        [&](double t) { return std::optional<DialPoint>({t, -checkedDiv(t, std::tan(s))}); },
+        {-1, 1, m.PointStep, false}, m.PointStep);
 }
 
 // The vertical through the dial centre, from the top edge of the plot area down to its bottom

@@ -70,35 +70,6 @@ std::function<double(const oracle::HourDecl&)> byHourAngle(double sign) {
 
 namespace {
 
-// The drawn points of one colour, by cells of a grid, for the nearest point to a place.
-class PointGrid {
-public:
-    explicit PointGrid(double cell) : cell_(cell) {}
-    void add(const oracle::DialXY& p) { cells_[key(p.x, p.y)].push_back(p); }
-    // The nearest point within one cell around p; none for no point there.
-    std::optional<oracle::DialXY> nearest(const oracle::DialXY& p) const {
-        double best = std::numeric_limits<double>::infinity();
-        std::optional<oracle::DialXY> at;
-        const auto [cx, cy] = key(p.x, p.y);
-        for (long dx = -1; dx <= 1; ++dx)
-            for (long dy = -1; dy <= 1; ++dy) {
-                const auto it = cells_.find({cx + dx, cy + dy});
-                if (it == cells_.end()) continue;
-                for (const oracle::DialXY& q : it->second)
-                    if (const double d = std::hypot(p.x - q.x, p.y - q.y); d < best)
-                        best = d, at = q;
-            }
-        return at;
-    }
-
-private:
-    std::pair<long, long> key(double x, double y) const {
-        return {std::lround(std::floor(x / cell_)), std::lround(std::floor(y / cell_))};
-    }
-    double cell_;
-    std::map<std::pair<long, long>, std::vector<oracle::DialXY>> cells_;
-};
-
 bool sameSun(const oracle::HourDecl& a, const oracle::HourDecl& b) {
     return std::fabs(oracle::foldDegrees(a.hourAngle - b.hourAngle)) < 1e-6 &&
            std::fabs(a.declination - b.declination) < 1e-6;
@@ -192,7 +163,7 @@ testing::AssertionResult laysTheLinesWhole(const oracle::ShadowOracle& o,
         return p.x > area.left + margin && p.x < area.right - margin &&
                p.y > area.bottom + margin && p.y < area.top - margin;
     };
-    std::map<std::int32_t, PointGrid> byColour;
+    std::map<std::int32_t, oracle::PointGrid> byColour;
     for (const oracle::ColouredPoint& p : drawn)
         byColour.try_emplace(p.colour, spacing).first->second.add(p.at);
     auto nearestOf = [&](std::int32_t colour, const oracle::DialXY& at) {
