@@ -5,6 +5,7 @@
 
 #include "board/number_text.h"
 #include "board/sexagesimal.h"
+#include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/parse.h"
 
@@ -12,7 +13,7 @@ namespace board {
 
 namespace {
 
-constexpr double kStoredPi = 3.141592654;
+using geometry::kStoredPi;
 
 // The last two characters of "00" followed by the text: "7" -> "07", "123" -> "23".
 std::string lastTwo(const std::string& text) {

@@ -2,9 +2,10 @@
 
 #include <cmath>
 
-#include "dials/dial_point.h"
+#include "dials/plot_point.h"
 #include "dials/plot_line.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/quadratic.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"

@@ -16,7 +16,8 @@
 #include <array>
 #include <optional>
 
-#include "dials/vec3.h"
+#include "dials/geometry_names.h"
+#include "geometry/vec3.h"
 #include "numeric/palette.h"
 #include "plot/plot_surface.h"
 #include "shell/context.h"

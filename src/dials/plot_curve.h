@@ -18,7 +18,7 @@
 #include <functional>
 #include <optional>
 
-#include "dials/dial_point.h"
+#include "dials/plot_point.h"
 #include "dials/plot_line.h"
 
 namespace dials {

@@ -56,19 +56,6 @@ bool clipSlab(double from, double along, double low, double high, double& t0, do
     return t0 <= t1;
 }
 
-std::optional<DialLine> lineOf(const LineEquation& l) {
-    const double n2 = l.a * l.a + l.b * l.b;
-    if (!(n2 > 0) || !std::isfinite(n2) || !std::isfinite(l.c)) return std::nullopt;
-    const double n = std::sqrt(n2);
-    DialLine line;
-    line.base = {l.c * l.a / n2, l.c * l.b / n2};
-    line.direction = {-l.b / n, l.a / n};
-    if (line.direction.y < 0 || (line.direction.y == 0 && line.direction.x > 0))
-        line.direction = {-line.direction.x, -line.direction.y};
-    if (!finite(line.base)) return std::nullopt;
-    return line;
-}
-
 std::vector<DialPoint> pointsAcrossBox(const DialLine& line, const PlotBox& box, double step,
                                        Spacing spacing) {
     std::vector<DialPoint> points;

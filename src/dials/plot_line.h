@@ -1,17 +1,16 @@
 #pragma once
-// A straight line of a dial laid across the plot area: the plot area in dial coordinates, the
-// clip of a line to it, and the one sampler that lays a line's points across it.
-//
-// Dial coordinates are metres in the plane of the dial, x to the right, y upward; the plot gets
-// (x, -y). A line is held as a point and a direction (DialLine) or as an equation
-// a x + b y = c (LineEquation), a form that holds for every direction and tells the two sides of
-// the line apart.
+// A straight line of a dial (geometry/dial_line.h) laid across the plot area: the plot area in
+// dial coordinates, the clip of a line to it, and the one sampler that lays a line's points
+// across it. Dial coordinates are metres in the plane of the dial, x to the right, y upward; the
+// plot gets (x, -y).
 
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "dials/dial_point.h"
+#include "dials/geometry_names.h"
+#include "dials/plot_point.h"
+#include "geometry/dial_line.h"
 #include "plot/plot_surface.h"
 
 namespace dials {
@@ -25,32 +24,6 @@ PlotBox plotBox(const plot::PlotSurface& plot);
 // Narrows [t0, t1] to the parameters t at which from + t * along lies within [low, high] (one
 // coordinate of a line clipped to a box); false when no parameter is left.
 bool clipSlab(double from, double along, double low, double high, double& t0, double& t1);
-
-// The points base + s * direction.
-struct DialLine {
-    DialPoint base;
-    DialPoint direction;  // of any length but 0
-};
-
-// The points a x + b y = c.
-struct LineEquation {
-    double a = 0, b = 0, c = 0;
-};
-
-// The line through two points.
-inline LineEquation lineThrough(const DialPoint& p, const DialPoint& q) {
-    const double a = q.y - p.y, b = p.x - q.x;
-    return {a, b, a * p.x + b * p.y};
-}
-
-// Whether p lies on the side a x + b y < c of the line.
-inline bool onLowerSide(const LineEquation& line, const DialPoint& p) {
-    return line.a * p.x + line.b * p.y < line.c;
-}
-
-// The line of an equation as its point nearest the origin and a unit direction pointing up (left
-// along a horizontal line); none when a = b = 0 or a coefficient is not finite.
-std::optional<DialLine> lineOf(const LineEquation& line);
 
 // The drawing step of the straight lines and of the declination lines cut along the dial's
 // axes: 2 mm.

@@ -11,10 +11,6 @@
 
 namespace shell {
 
-// The sun's greatest declination through the year, degrees: the declination lines of the
-// solstices every programme draws and the list tells, and the bound of "a sun of the year".
-inline constexpr double kSolsticeDeg = 23.45;
-
 struct Module1 {
     // Place, wall and gnomon.
     double Pi = 0;                 // 3.141592654 as stored (3.1415926536 by some analemmas)

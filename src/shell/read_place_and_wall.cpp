@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 
 namespace shell {
@@ -25,7 +26,7 @@ void ReadPlaceAndWallInputs(Context& ctx) {
     const InputRecord& in = ctx.inputs;
 
     m.Obliquity = 23.439033;
-    m.Pi = 3.141592654;
+    m.Pi = geometry::kStoredPi;
 
     m.LatDegrees = in.number("txtLAT");
     m.LatDecimal = m.LatDegrees;

@@ -1,9 +1,10 @@
+#include "geometry/stored_pi.h"
 #include "shell/startup.h"
 
 namespace shell {
 
 void initialiseSharedVariables(Module1& m) {
-    m.Pi = 3.141592654;
+    m.Pi = geometry::kStoredPi;
     m.PlotShiftX = 0;
     m.PlotShiftY = 0;
     m.CylTempA = 0;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/palette.h"
 #include "shell/helpers.h"
@@ -59,7 +60,7 @@ void writeSubstyleAndCentre(DataList& list) {
     else
         list.line("ecc.ty 90" + kDegree + " - lat" + kDegree + "  : " +
                   down5(std::fabs(checkedDiv(std::cos(m.StyleElevRad), std::cos(m.LatRad)))));
-    list.line("eccentricity 23.45" + kDegree + ": " + eccentricity(list, kSolsticeDeg));
+    list.line("eccentricity 23.45" + kDegree + ": " + eccentricity(list, geometry::kSolsticeDeg));
     list.line("eccentricity 20" + kDegree + "   : " + eccentricity(list, 20));
     list.line("eccentricity 11.5" + kDegree + " : " + eccentricity(list, 11.5));
     list.line("substyle hour angle : " + down5(list.deg(m.SubstyleHour)) + kDegree);

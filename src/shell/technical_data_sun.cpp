@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/palette.h"
 #include "numeric/rounding.h"
@@ -37,7 +38,7 @@ double tanWithinRightAngle(double a) {
 
 void writeDayLengths(DataList& list) {
     Module1& m = list.m;
-    m.SunDecl = list.rad(kSolsticeDeg);
+    m.SunDecl = list.rad(geometry::kSolsticeDeg);
     const double x = -std::tan(m.SunDecl) * std::tan(std::fabs(m.LatRad));
     if (std::fabs(x) < 1) {
         const double H = m.LatRad == 0
@@ -76,7 +77,7 @@ bool writeDialHours(DataList& list, double sunrise, double sunset, double on, do
 
 void writeCriticalDeclinations(DataList& list) {
     const Module1& m = list.m;
-    const double ratio = checkedDiv(std::sin(list.rad(kSolsticeDeg)), std::cos(m.LatRad));
+    const double ratio = checkedDiv(std::sin(list.rad(geometry::kSolsticeDeg)), std::cos(m.LatRad));
     if (ratio < 1)
         list.line("critical declination of the dial = " + rounded(list.deg(ArcSin(m, ratio)), 2));
     if (std::fabs(std::sin(m.WallDeclRad) * std::cos(m.LatRad)) < 1)

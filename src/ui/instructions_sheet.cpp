@@ -9,16 +9,18 @@
 
 #include "board/az_sheet.h"
 #include "board/number_text.h"
+#include "geometry/stored_pi.h"
 
 namespace ui {
 
 namespace {
 
-constexpr double kPi = 3.141592654;
+// The sketches turn their azimuths with the pi the board computes them with.
+using geometry::kStoredPi;
 
 // A direction on the sketch (north up, west left) for an azimuth from the south, west positive.
 QPointF direction(double azimuthDeg, double length) {
-    const double a = azimuthDeg * kPi / 180;
+    const double a = azimuthDeg * kStoredPi / 180;
     return {-std::sin(a) * length, std::cos(a) * length};
 }
 

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "dials/driver_table.h"
+#include "dispatch/driver_table.h"
 #include "ui/app_info.h"
 #include "ui/startup.h"
 
@@ -10,6 +10,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ui::kAppTitle);
     QApplication::setApplicationVersion(ui::versionNumber());
-    auto session = ui::Main(ui::StartUpSettings{}, dials::allDrivers());
+    auto session = ui::Main(ui::StartUpSettings{}, dispatch::allDrivers());
     return QApplication::exec();
 }

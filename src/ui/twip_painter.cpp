@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "geometry/stored_pi.h"
 #include "ui/qt_convert.h"
 
 namespace ui {
@@ -13,7 +14,7 @@ namespace {
 
 // The Pi the programmes compute their arc ends with, so that an end they give as 2 * Pi
 // converts to exactly a full turn.
-constexpr double kStoredPi = 3.141592654;
+using geometry::kStoredPi;
 
 double toDegrees(double radians) { return radians * 180.0 / kStoredPi; }
 

@@ -8,7 +8,7 @@
 
 #include "dials/cone_sections.h"
 #include "dials/plot_line.h"
-#include "dials/sky.h"
+#include "geometry/sky.h"
 #include "plot/plot_surface.h"
 #include "support/recording_device.h"
 #include "support/recording_services.h"

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/driver_table.h"
+#include "dispatch/driver_table.h"
 #include "numeric/palette.h"
 #include "shell/helpers.h"
 #include "shell/run_dispatch.h"
@@ -91,7 +91,7 @@ void ProgrammeDial::tagWith(double shell::Module1::*variable) {
     device_.tag = [this, variable] { return system_.m.*variable; };
 }
 
-bool ProgrammeDial::run() { return runWith(dials::allDrivers()); }
+bool ProgrammeDial::run() { return runWith(dispatch::allDrivers()); }
 
 bool ProgrammeDial::runWith(const shell::DriverTable& drivers) {
     return shell::Command1_Click(ctx(), drivers);

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "dials/driver_table.h"
+#include "dispatch/driver_table.h"
 #include "shell/control_table.h"
 #include "shell/programme_menu.h"
 #include "shell/run_dispatch.h"
@@ -103,7 +103,7 @@ void prepare(DialSystem& system, const Request& request) {
 
 void perform(DialSystem& system, const Request& request) {
     prepare(system, request);
-    shell::Command1_Click(system.context(), dials::allDrivers());
+    shell::Command1_Click(system.context(), dispatch::allDrivers());
     if (request.data) shell::cmdData_Click(system.context());
 }
 

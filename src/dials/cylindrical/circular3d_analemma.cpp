@@ -11,7 +11,8 @@
 #include <optional>
 
 #include "dials/cylindrical/circular3d_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
@@ -39,7 +40,7 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
             // Hour angle at noon of standard-meridian time, positive towards the east (the shared
             // sky takes it negated).
             const double H = sun.equationOfTime() + m.ZoneCorrRad;
-            const Vec3 towardsSun = sunDirection(f.phi, -H, delta);
+            const Vec3 towardsSun = sunDirection(f.phi, westward(H), delta);
             // The sun along the face's direction (f) and to the right (e) at the foot.
             const double along = -towardsSun.x * sinD - towardsSun.y * cosD;
             const double across = towardsSun.x * cosD - towardsSun.y * sinD;

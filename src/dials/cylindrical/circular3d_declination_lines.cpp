@@ -9,7 +9,8 @@
 #include <cmath>
 
 #include "dials/cylindrical/circular3d_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {

@@ -1,7 +1,7 @@
 // Hour lines of the circular cylinder by 3D analytic geometry: for each hour angle H the plane
 // through the style tip that contains the polar axis and the sun of H cuts the cylinder; at
 // chord x its height is N / M. The line of true noon is left to the noon generatrix. Of the cut,
-// the points the hour plane's half keeps are drawn (the shared sky's, its hour angle -H). A line
+// the points the hour plane's half keeps are drawn (the shared sky's, of hour angle westward(H)). A line
 // a little off true noon stands almost upright: the curve sampler lays it down the surface as
 // densely as across it.
 

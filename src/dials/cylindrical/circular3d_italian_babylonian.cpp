@@ -29,7 +29,7 @@ void drawFamily(shell::Context& ctx, double from, double to, int colourIndex, bo
 
     numeric::countedLoop(m.HourCounter, from, to, 15, [&](double A) {
         const double turn = A * m.Pi / 180;
-        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(f.phi, -turn, m.Pi, settingHalf);
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(f.phi, westward(turn), m.Pi, settingHalf);
         m.HourAngleRad = turn;
         const double sinA = std::sin(turn), cosA = std::cos(turn);
         const double M = sinPhi * tanPhi + cosPhi * cosA;

@@ -93,7 +93,7 @@ std::optional<HourPlaneHalf> substyleHalf(double phi, double D, double pi) {
     const double across = -std::tan(D), up = std::sin(phi);
     if (up == 0 && across == 0) return std::nullopt;
     const double sigma = up == 0 ? std::copysign(pi / 2, across) : std::atan(across / up);
-    return HourPlaneHalf(phi, -sigma, pi, false);
+    return HourPlaneHalf(phi, westward(sigma), pi, false);
 }
 
 std::optional<MeridianCut> meridianCut(const shell::Module1& m, bool north) {

@@ -11,7 +11,7 @@
 // is drawn at u = R psi.
 //
 // The planes of the sun's lines (the equator, an hour plane, a turned horizon) and the half of
-// each a line keeps are the shared sky's (dials/sky.h), whose hour angles count towards the west:
+// each a line keeps are the shared sky's (geometry/sky.h), whose hour angles count towards the west:
 // the cylinders' own counters, which run towards the east, are passed negated.
 
 #include <functional>
@@ -19,8 +19,9 @@
 #include <vector>
 
 #include "dials/six_oclock.h"
-#include "dials/sky.h"
-#include "dials/vec3.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
+#include "geometry/vec3.h"
 #include "numeric/quadratic.h"
 
 #include "shell/module1.h"

@@ -15,7 +15,8 @@
 
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/plot_curve.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/quadratic.h"

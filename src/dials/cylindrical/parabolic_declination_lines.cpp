@@ -15,7 +15,8 @@
 #include <optional>
 
 #include "dials/cylindrical/parabolic_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/quadratic.h"
 #include "shell/helpers.h"

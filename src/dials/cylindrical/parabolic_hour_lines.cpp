@@ -19,7 +19,8 @@
 
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/six_oclock.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"

@@ -17,7 +17,8 @@
 #include <cmath>
 
 #include "dials/cylindrical/parabolic_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -40,7 +41,7 @@ void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fro
         // The own half of the horizon turned by beta = -alpha: its setting half for an Italian
         // hour, its rising half for a Babylonian one.
         const HourPlaneHalf half =
-            HourPlaneHalf::ofTurnedHorizon(f.phi, -m.HourAngleRad, m.Pi, settingHalf);
+            HourPlaneHalf::ofTurnedHorizon(f.phi, westward(m.HourAngleRad), m.Pi, settingHalf);
         // Where the turned horizon stands almost upright (nd near 0), the curve sampler lays
         // the line down the surface as densely as across it.
         layParabolicCurve(

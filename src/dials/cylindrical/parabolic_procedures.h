@@ -26,8 +26,9 @@
 #include <functional>
 #include <optional>
 
-#include "dials/sky.h"
-#include "dials/vec3.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
+#include "geometry/vec3.h"
 #include "numeric/quadratic.h"
 #include "numeric/palette.h"
 #include "shell/context.h"

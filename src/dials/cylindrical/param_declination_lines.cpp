@@ -7,7 +7,8 @@
 
 #include "dials/cylindrical/param_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "dials/cylindrical/param_procedures.h"
-#include "dials/dial_point.h"
+#include "dials/plot_point.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 

@@ -13,7 +13,7 @@
 
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/param_procedures.h"
-#include "dials/dial_point.h"
+#include "dials/plot_point.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -51,8 +51,8 @@ void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
         // H; the Babylonian line's its turned rising half, centred on the same sun. The turn runs
         // towards the east, the shared sky's towards the west.
         const double turn = H * m.Pi / 180 + (italian ? m.Pi / 2 : -m.Pi / 2);
-        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(phi, -turn, m.Pi, italian);
-        const Vec3 normal = turnedHorizonNormal(phi, -turn);
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(phi, westward(turn), m.Pi, italian);
+        const Vec3 normal = turnedHorizonNormal(phi, westward(turn));
         param::layGeneratrixCurve(
             ctx, D, AngleForm::Conics,
             [&](const Generatrix& gen) {

@@ -2,6 +2,8 @@
 
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/param_procedures.h"
+#include "dials/geometry_names.h"
+#include "geometry/stored_pi.h"
 
 namespace dials::cylindrical {
 
@@ -10,7 +12,7 @@ void SetCylinderSideParam(shell::Context& ctx) {
     m.SideSign = -1;
     if (ctx.inputs.selected("Option3D2")) m.SideSign = 1;
     m.StyleLength = ctx.inputs.number("txtStilo");
-    m.Pi = 3.141592654;
+    m.Pi = kStoredPi;
     m.CylParam = -m.Radius * m.SideSign;
 }
 

@@ -9,8 +9,9 @@
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
-#include "dials/dial_point.h"
-#include "dials/sky.h"
+#include "dials/plot_point.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"

@@ -15,7 +15,7 @@
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
-#include "dials/dial_point.h"
+#include "dials/plot_point.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/skip.h"
@@ -76,8 +76,8 @@ void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
     for (double H : numeric::StepRange(-90, 90, 15)) {
         // H is positive in the afternoon here; the turn of the horizon, towards the east.
         const double turn = -H * m.Pi / 180 + (italian ? m.Pi / 2 : -m.Pi / 2);
-        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(m.LatRad, -turn, m.Pi, italian);
-        const Vec3 normal = turnedHorizonNormal(m.LatRad, -turn);
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(m.LatRad, westward(turn), m.Pi, italian);
+        const Vec3 normal = turnedHorizonNormal(m.LatRad, westward(turn));
         const std::optional<TangentPlaneLine> line = cutOfPlane(m, normal);
         if (!line) continue;
         // Laid along the tangent plane's abscissa, as the hour lines are; a plane standing almost

@@ -6,7 +6,8 @@
 #include <cmath>
 
 #include "dials/cylindrical/cyl_spherical_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"

@@ -8,9 +8,10 @@
 
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/sun_series.h"
-#include "dials/vec3.h"
+#include "geometry/vec3.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/step_loop.h"
@@ -48,7 +49,7 @@ Vec3 shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double 
 bool castByTheSun(const PlaneGeometry& g, double Y0, double Z0, const Vec3& w, double H,
                   double dw) {
     const Vec3 own = Vec3{g.X0, Y0, Z0} - w;
-    return dot(own, sunDirection(g.phi, -H, -dw)) > 0 && aboveHorizon(own);
+    return dot(own, sunDirection(g.phi, westward(H), -dw)) > 0 && aboveHorizon(own);
 }
 
 void plotAnalemma(shell::Context& ctx, FreeVariable variable) {

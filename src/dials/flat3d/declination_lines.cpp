@@ -9,7 +9,8 @@
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "dials/plot_line.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 
 namespace dials::flat3d {
 

@@ -5,7 +5,7 @@
 namespace dials::flat3d {
 
 std::optional<DialLine> hourLine(const PlaneGeometry& g, double H) {
-    return g.face.section(hourPlaneNormal(g.phi, -H), tipOf(g));
+    return g.face.section(hourPlaneNormal(g.phi, westward(H)), tipOf(g));
 }
 
 }  // namespace dials::flat3d

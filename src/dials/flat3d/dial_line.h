@@ -11,8 +11,9 @@
 
 #include "dials/flat3d/plane.h"
 #include "dials/plot_line.h"
-#include "dials/sky.h"
-#include "dials/vec3.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
+#include "geometry/vec3.h"
 
 namespace dials::flat3d {
 

@@ -1,6 +1,6 @@
 // Hour lines: the hour line of hour angle H (positive towards the east) is the intersection of
-// the dial plane with the hour plane of H through the style tip (dials/sky.h, which counts hour
-// angles west positive: it is given -H). Each line is a run of points across the plot area (see
+// the dial plane with the hour plane of H through the style tip (geometry/sky.h, which counts hour
+// angles west positive: it is given westward(H)). Each line is a run of points across the plot area (see
 // dial_line.h). The half of the line from the centre on which the shadow of hour H falls is
 // always drawn; beyond the centre lies the line of H + 180, drawn only when the sun of that hour
 // can light it (see litPartOfHourLine).

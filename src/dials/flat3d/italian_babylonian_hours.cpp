@@ -1,7 +1,7 @@
 // Italian hours (counted from the last sunset) and Babylonian hours (counted from sunrise). The
 // line of one such hour is where the dial plane meets the plane through the style tip that is
 // the horizon turned about the polar axis by an angle H (positive towards the east; the sky of
-// dials/sky.h turns it by -H, west positive): its normal is the zenith turned the same way. In
+// geometry/sky.h turns it by westward(H)): its normal is the zenith turned the same way. In
 // the north H = 15 k is the Italian hour 24 - k and H = -15 k the Babylonian hour k. One line
 // per whole hour whatever the hour fraction, taken along itself across the plot area (see
 // dial_line.h), each point kept only where the sun of that hour casts it: the point's sun (the
@@ -20,8 +20,9 @@
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
-#include "dials/sky.h"
-#include "dials/vec3.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
+#include "geometry/vec3.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -60,8 +61,8 @@ void drawFamily(shell::Context& ctx, const HourFamily& family) {
         // The half follows the sign of H, not the family: the folded southern dial runs its
         // Italian hours over the northern Babylonian range (its sun turns the other way), and
         // the setting half of the turned horizon is the one of H > 0 in both hemispheres.
-        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(g.phi, -H, m.Pi, H > 0);
-        plotLineInArea(plot, colour, g.face.section(turnedHorizonNormal(g.phi, -H), tip),
+        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(g.phi, westward(H), m.Pi, H > 0);
+        plotLineInArea(plot, colour, g.face.section(turnedHorizonNormal(g.phi, westward(H)), tip),
                        [&](const DialPoint& p) {
                            const Vec3 P = g.face.world(p);
                            m.ItalBabLoop = P.z;

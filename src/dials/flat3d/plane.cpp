@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/tolerance.h"

@@ -1,19 +1,20 @@
 #pragma once
 // The dial plane as the set-up leaves it in the shared variables: the latitude, the plane's
-// declination and reclination, the style tip and the face (dials/face.h) that carries points
+// declination and reclination, the style tip and the face (geometry/face.h) that carries points
 // between the world and the dial.
 //
 // A world point (X, Y, Z) of the plane has v = Z / cos R and u = X / cos D - Z tan D tan R
 // (free variable X) or u = Z tan R / tan D - Y / sin D (free variable Y). Dial coordinates are
 // metres with v upward, kept in a DialPoint as x = u, y = v; the plot gets (u, -v).
 
-#include "dials/dial_point.h"
-#include "dials/face.h"
+#include "dials/plot_point.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "shell/module1.h"
 
 namespace dials::flat3d {
 
-// A point of the dial plane (dials/dial_point.h): x = u, y = v.
+// A point of the dial plane (geometry/dial_point.h): x = u, y = v.
 using dials::DialPoint;
 
 struct PlaneGeometry {

@@ -5,9 +5,11 @@
 
 #include <cmath>
 
-#include "dials/face.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "dials/flat3d/procedures.h"
-#include "dials/sky.h"
+#include "geometry/sky.h"
+#include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
 #include "numeric/rounding.h"
@@ -35,7 +37,7 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
 
     m.HourStep = checkedDiv(15, in.number("TxtHour"));
     m.PointStep = checkFinite(in.number("txt_Definition") / 100);
-    m.Pi = 3.141592654;
+    m.Pi = kStoredPi;
     m.ConeCoef2345 = coneCoefficient(m, kSolsticeDeg);
     m.ConeCoef20 = coneCoefficient(m, 20);
     m.ConeCoef115 = coneCoefficient(m, 11.5);

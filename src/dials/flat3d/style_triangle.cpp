@@ -8,7 +8,8 @@
 #include <optional>
 
 #include "dials/flat3d/plane.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"

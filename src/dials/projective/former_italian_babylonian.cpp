@@ -1,5 +1,5 @@
 // Italian and Babylonian hours of the former projective dial. The suns of one such hour lie on
-// the horizon turned about the polar axis (dials/sky.h); the plane of that circle through the tip
+// the horizon turned about the polar axis (geometry/sky.h); the plane of that circle through the tip
 // cuts the dial in a straight line. Thirteen lines each, 15 degrees apart: through the equinoctial
 // point of hour angle H pass the Italian hour 18 - H / 15 and the Babylonian hour 6 - H / 15 (H
 // counts towards the morning), and each line touches the day circle of declination 90 - lat, the
@@ -15,10 +15,11 @@
 
 #include <cmath>
 
-#include "dials/face.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "dials/plot_line.h"
 #include "dials/projective/former_procedures.h"
-#include "dials/sky.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"

@@ -19,8 +19,9 @@
 #include <functional>
 #include <optional>
 
-#include "dials/face.h"
-#include "dials/vec3.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
+#include "geometry/vec3.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 #include "shell/module1.h"

@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "dials/projective/former_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
+#include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
@@ -82,7 +84,7 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     const shell::InputRecord& in = ctx.inputs;
 
     m.HourStep = checkedDiv(15, in.number("TxtHour"));
-    m.Pi = 3.141592654;
+    m.Pi = kStoredPi;
     const former::ConeCoefficients k = former::coneCoefficients(m);
     m.ConeCoef2345 = k.k2345;
     m.ConeCoef115 = k.k115;

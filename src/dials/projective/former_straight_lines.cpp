@@ -6,7 +6,8 @@
 
 #include "dials/plot_line.h"
 #include "dials/projective/former_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"

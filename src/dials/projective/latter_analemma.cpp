@@ -8,7 +8,8 @@
 
 #include "dials/cone_sections.h"
 #include "dials/projective/latter_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/sun_series.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"

@@ -13,7 +13,8 @@
 #include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
 #include "dials/projective/projective_sweep.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/projective/projective_conic.h"
 #include "shell/helpers.h"
 

@@ -4,7 +4,8 @@
 #include <cmath>
 
 #include "dials/projective/latter_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 
 namespace dials::projective::latter {

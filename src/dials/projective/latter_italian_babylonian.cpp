@@ -1,6 +1,6 @@
 // Italian hours (counted from sunset) and Babylonian hours (from sunrise) of the latter
 // projective dial. The suns of one such hour lie on the horizon turned about the polar axis
-// (dials/sky.h); the plane of that circle through the tip cuts the dial in a straight line.
+// (geometry/sky.h); the plane of that circle through the tip cuts the dial in a straight line.
 // Thirteen lines each, 15 degrees apart: through the equinoctial point of the local hour angle n
 // pass the Italian hour (n + 270) / 15 and the Babylonian hour (n + 90) / 15.
 //
@@ -15,7 +15,8 @@
 
 #include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"

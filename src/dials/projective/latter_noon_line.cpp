@@ -12,7 +12,8 @@
 #include <optional>
 
 #include "dials/projective/latter_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 

@@ -20,8 +20,9 @@
 #include <string_view>
 #include <utility>
 
-#include "dials/dial_point.h"
-#include "dials/face.h"
+#include "dials/plot_point.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/palette.h"
@@ -61,7 +62,7 @@ void PlotAnalemmaProjLatter(shell::Context& ctx);
 
 namespace latter {
 
-// Points of the dial and their solving and plotting (dials/dial_point.h).
+// Points of the dial and their solving and plotting (geometry/dial_point.h, dials/plot_point.h).
 using dials::DialPoint;
 using dials::plotDialPoint;
 using dials::plotSolvedPoint;

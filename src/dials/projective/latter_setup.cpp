@@ -7,7 +7,9 @@
 #include <cmath>
 
 #include "dials/projective/latter_procedures.h"
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
+#include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/skip.h"
@@ -38,7 +40,7 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     const shell::InputRecord& in = ctx.inputs;
 
     m.HourStep = checkedDiv(15, in.number("TxtHour"));
-    m.Pi = 3.141592654;
+    m.Pi = kStoredPi;
 
     m.LatDegrees = checkFinite(in.number("txtLAT"));
     m.LatRad = m.LatDegrees * m.Pi / 180;

@@ -6,7 +6,8 @@
 
 #include <cmath>
 
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/sky_lines/sky_lines.h"
 #include "dials/sky_lines/sky_projection.h"
 #include "numeric/checked.h"

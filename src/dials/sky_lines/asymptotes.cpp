@@ -10,7 +10,8 @@
 
 #include <cmath>
 
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/sky_lines/sky_lines.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"

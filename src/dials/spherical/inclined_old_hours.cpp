@@ -10,7 +10,8 @@
 #include <cmath>
 #include <optional>
 
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -60,7 +61,7 @@ double hourAngle(const shell::Module1& m, Count count, double k, double H0) {
 
 // The half of the turned horizon that holds the suns of the programme's Italian line k (the
 // Italian hour k + 1) or of its Babylonian hour k: the horizon turned by 15 degrees for every
-// hour (dials/sky.h). None for the temporary hours, which lie on no such circle.
+// hour (geometry/sky.h). None for the temporary hours, which lie on no such circle.
 std::optional<HourPlaneHalf> turnedHorizonHalf(const shell::Module1& m, Count count, double k) {
     switch (count) {
         case Count::Italian:

@@ -16,11 +16,12 @@
 #include <functional>
 #include <optional>
 
-#include "dials/dial_point.h"
-#include "dials/face.h"
+#include "dials/plot_point.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "dials/plot_curve.h"
 #include "dials/spherical/spherical.h"
-#include "dials/vec3.h"
+#include "geometry/vec3.h"
 #include "shell/context.h"
 
 namespace dials::spherical {

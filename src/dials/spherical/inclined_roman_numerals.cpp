@@ -5,7 +5,8 @@
 
 #include <array>
 
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "glyphs/glyphs.h"
 #include "numeric/checked.h"

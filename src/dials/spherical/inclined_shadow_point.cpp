@@ -5,9 +5,10 @@
 
 #include <cmath>
 
-#include "dials/face.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "dials/plot_line.h"
-#include "dials/sky.h"
+#include "geometry/sky.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"

@@ -1,6 +1,8 @@
 #include <cmath>
 
 #include "dials/spherical/spherical.h"
+#include "dials/geometry_names.h"
+#include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "shell/read_place_and_wall.h"
@@ -13,7 +15,7 @@ namespace {
 // radians on the stored Pi.
 void readPlace(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    m.Pi = 3.141592654;
+    m.Pi = kStoredPi;
     m.Obliquity = 23.439033;
     m.LatDegrees = ctx.inputs.number("txtLAT");
     m.LatRad = numeric::checkFinite(m.LatDegrees * m.Pi / 180);
@@ -65,7 +67,7 @@ void PrepareSphericalData(shell::Context& ctx) {
     using numeric::checkFinite;
     const shell::InputRecord& in = ctx.inputs;
     shell::Module1& m = ctx.m;
-    m.Pi = 3.141592654;
+    m.Pi = kStoredPi;
     m.Obliquity = 23.439033;
     m.StyleLength = in.number("txtStilo");
     refuseStyleOfNoLength(m);

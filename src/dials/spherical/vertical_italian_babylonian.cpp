@@ -9,7 +9,8 @@
 #include <span>
 #include <string>
 
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/palette.h"

@@ -19,11 +19,12 @@
 #include <optional>
 #include <vector>
 
-#include "dials/face.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "dials/plot_curve.h"
-#include "dials/sky.h"
+#include "geometry/sky.h"
 #include "dials/spherical/spherical.h"
-#include "dials/vec3.h"
+#include "geometry/vec3.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/context.h"

@@ -9,7 +9,8 @@
 
 #include <cmath>
 
-#include "dials/face.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "dials/plot_line.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "numeric/checked.h"

@@ -10,7 +10,7 @@
 // with s = SubstyleRad. The equinoctial line is d = -P, P = PlaneCoefY = L tan e. Hour angles
 // count positive in the afternoon; the wall declination positive to the west.
 
-#include "dials/dial_point.h"
+#include "dials/plot_point.h"
 #include "dials/plot_line.h"
 #include "shell/context.h"
 #include "shell/module1.h"
@@ -46,7 +46,7 @@ void PlotAnalemmaLight(shell::Context& ctx);
 
 namespace light {
 
-// Points of the dial and their solving and plotting (dials/dial_point.h).
+// Points of the dial and their solving and plotting (geometry/dial_point.h, dials/plot_point.h).
 using dials::DialPoint;
 using dials::plotDialPoint;
 using dials::plotSolvedPoint;

@@ -6,8 +6,10 @@
 
 #include <cmath>
 
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/vertical2d/light_graph_procedures.h"
+#include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
@@ -51,7 +53,7 @@ double coneCoefficient(const shell::Module1& m, double declinationDeg) {
 void ReadInputsLightGraph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const shell::InputRecord& in = ctx.inputs;
-    m.Pi = 3.141592654;
+    m.Pi = kStoredPi;
     m.LatDegrees = numeric::checkFinite(in.number("txtLAT"));
     m.LatRad = m.LatDegrees * m.Pi / 180;
     m.LonDegrees = numeric::checkFinite(in.number("txtLON"));

@@ -9,7 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "dials/sky.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
 #include "numeric/checked.h"

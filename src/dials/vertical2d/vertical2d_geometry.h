@@ -7,8 +7,9 @@
 
 #include <cmath>
 
-#include "dials/dial_point.h"
-#include "dials/sky.h"
+#include "dials/plot_point.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "plot/plot_surface.h"
 #include "shell/module1.h"

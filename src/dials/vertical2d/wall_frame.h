@@ -1,5 +1,5 @@
 #pragma once
-// The wall of both vertical programmes in the world frame of the shared sky (dials/sky.h: x east,
+// The wall of both vertical programmes in the world frame of the shared sky (geometry/sky.h: x east,
 // y north, z up; hour angles west positive, so the afternoon counts positive on the wall): a
 // vertical face (dials::Face) declining D, west positive, with the tip of the perpendicular style
 // at the style length out of it. Dial coordinates are metres along the face's right and up from
@@ -14,11 +14,12 @@
 #include <optional>
 
 #include "dials/cone_sections.h"
-#include "dials/dial_point.h"
-#include "dials/face.h"
+#include "dials/plot_point.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "dials/plot_line.h"
-#include "dials/sky.h"
-#include "dials/vec3.h"
+#include "geometry/sky.h"
+#include "geometry/vec3.h"
 #include "shell/module1.h"
 
 namespace dials::vertical2d {

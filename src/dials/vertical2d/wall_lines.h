@@ -10,7 +10,7 @@
 #include <optional>
 #include <utility>
 
-#include "dials/dial_point.h"
+#include "dials/plot_point.h"
 #include "dials/plot_line.h"
 #include "numeric/palette.h"
 #include "plot/plot_surface.h"

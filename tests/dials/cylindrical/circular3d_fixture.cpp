@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "dials/cylindrical/cyl_shared.h"
-#include "dials/driver_table.h"
+#include "dispatch/driver_table.h"
 #include "shell/read_place_and_wall.h"
 #include "support/oracle_checks.h"
 
@@ -34,7 +34,7 @@ const std::vector<Cylinder>& cylinders() {
 }
 
 bool Cyl3dDial::setUp() {
-    shell::DriverTable drivers = dials::allDrivers();
+    shell::DriverTable drivers = dispatch::allDrivers();
     drivers.RunCylCircular3D = [](shell::Context& ctx) {
         shell::ReadPlaceAndWallInputs(ctx);
         dials::cylindrical::SetCylinderSideAndStyle(ctx);

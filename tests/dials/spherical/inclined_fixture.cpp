@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "dials/driver_table.h"
+#include "dispatch/driver_table.h"
 #include "dials/plot_line.h"
 #include "drawn_shadows.h"
 #include "dials/spherical/spherical.h"

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/driver_table.h"
+#include "dispatch/driver_table.h"
 #include "dials/flat3d/procedures.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "inclined_fixture.h"

@@ -2,7 +2,7 @@
 
 #include "drawn_shadows.h"
 
-#include "dials/driver_table.h"
+#include "dispatch/driver_table.h"
 #include "dials/plot_line.h"
 #include "dials/spherical/spherical.h"
 #include "shell/run_dispatch.h"
@@ -13,7 +13,7 @@ VertSphDial::VertSphDial(const Wall& wall, const Settings& settings)
     : dialtest::ProgrammeDial("mnuVertSph", dialtest::typedWall(wall), settings), wall_(wall) {}
 
 bool VertSphDial::setUp() {
-    shell::DriverTable drivers = dials::allDrivers();
+    shell::DriverTable drivers = dispatch::allDrivers();
     drivers.RunVerticalSpherical = dials::spherical::ReadInputsVertSph;
     return runWith(drivers);
 }

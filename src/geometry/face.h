@@ -12,13 +12,13 @@
 #include <cmath>
 #include <optional>
 
-#include "dials/dial_point.h"
-#include "dials/plot_line.h"
-#include "dials/vec3.h"
+#include "geometry/dial_line.h"
+#include "geometry/dial_point.h"
+#include "geometry/vec3.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
 
-namespace dials {
+namespace geometry {
 
 struct Face {
     Vec3 right, up, out;
@@ -90,4 +90,4 @@ struct Face {
     }
 };
 
-}  // namespace dials
+}  // namespace geometry

@@ -3,8 +3,8 @@
 
 #include "shell/run_dispatch.h"
 
-namespace dials {
+namespace dispatch {
 
 shell::DriverTable allDrivers();
 
-}  // namespace dials
+}  // namespace dispatch

@@ -1,24 +1,22 @@
 #pragma once
-// The point of a flat dial and the few helpers every family uses to compute and plot one.
+// The point of a flat dial, and the rule by which one is computed.
 //
 // Dial coordinates are metres in the plane of the dial: x to the right as seen facing the dial,
-// y upward. The plot's y grows downward, so a dial point (x, y) is plotted at (x, -y).
+// y upward.
 //
 // A point is computed by a callable that returns a DialPoint and may throw
 // numeric::NumericFailure (a division by zero, a square root of a negative number, ...).
 // solvePoint turns that failure, and any coordinate that is not finite, into "no point", so that
 // a point whose own computation failed is skipped rather than drawn at the values of the point
-// before it, and no NaN or infinity reaches the painter.
+// before it, and no NaN or infinity goes on as a coordinate.
 
 #include <optional>
 #include <utility>
 
 #include "numeric/checked.h"
 #include "numeric/failure.h"
-#include "numeric/palette.h"
-#include "plot/plot_surface.h"
 
-namespace dials {
+namespace geometry {
 
 struct DialPoint {
     double x = 0;
@@ -36,21 +34,7 @@ std::optional<DialPoint> solvePoint(Compute&& compute) {
     }
 }
 
-// Plots the dial point (x, y) at plot (x, -y).
-inline void plotDialPoint(plot::PlotSurface& plot, const DialPoint& p, numeric::Colour colour) {
-    plot.xPset(p.x, -p.y, colour);
-}
-
-// Plots the point compute() returns, unless its computation fails. Returns the point drawn.
-template <class Compute>
-std::optional<DialPoint> plotSolvedPoint(plot::PlotSurface& plot, numeric::Colour colour,
-                                         Compute&& compute) {
-    auto p = solvePoint(std::forward<Compute>(compute));
-    if (p) plotDialPoint(plot, *p, colour);
-    return p;
-}
-
 // x squared.
 inline double sq(double x) { return x * x; }
 
-}  // namespace dials
+}  // namespace geometry

@@ -8,7 +8,7 @@
 // - the world frame: x east, y north, z up (Vec3);
 // - angles in radians: the latitude phi north positive, declinations north positive, and hour
 //   angles positive towards the west (the afternoon), 0 on the meridian above the horizon. A
-//   programme whose own counter runs towards the east passes its negative;
+//   programme whose own counter runs towards the east passes westward(its angle);
 // - the sun "of" a point is the direction from the point to the style tip: the sun whose ray
 //   through the tip casts the tip's shadow there.
 //
@@ -18,15 +18,20 @@
 // angle H is cos H q + sin H w, and the sun of declination delta at that hour is
 // cos(delta) (cos H q + sin H w) + sin(delta) p.
 
-#include "dials/vec3.h"
+#include "geometry/vec3.h"
 #include "numeric/tolerance.h"
-#include "shell/module1.h"
 
-namespace dials {
+namespace geometry {
 
-// The sun's greatest declination through the year, degrees (the one the technical-data list
-// uses too).
-using shell::kSolsticeDeg;
+// The sun's greatest declination through the year, degrees: the declination lines of the
+// solstices every programme draws and the technical-data list tells, and the bound of "a sun of
+// the year".
+inline constexpr double kSolsticeDeg = 23.45;
+
+// The hour angle the sky counts (positive towards the west, the afternoon) of an hour angle a
+// programme counts positive towards the east (the morning). Every call into the sky from such a
+// counter goes through it, so that the change of sense is written once and a forgotten one shows.
+constexpr double westward(double eastwardHourAngle) { return -eastwardHourAngle; }
 
 // The celestial pole above the horizon of the northern hemisphere's latitude phi (below it for a
 // southern one): (0, cos phi, sin phi).
@@ -115,4 +120,4 @@ private:
     bool otherHalfDrawn_;
 };
 
-}  // namespace dials
+}  // namespace geometry

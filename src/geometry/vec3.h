@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace dials {
+namespace geometry {
 
 struct Vec3 {
     double x = 0, y = 0, z = 0;
@@ -20,4 +20,4 @@ inline Vec3 cross(Vec3 a, Vec3 b) {
 }
 inline double length(Vec3 a) { return std::sqrt(dot(a, a)); }
 
-}  // namespace dials
+}  // namespace geometry

@@ -1,8 +1,8 @@
-#include "dials/sky.h"
+#include "geometry/sky.h"
 
 #include <cmath>
 
-namespace dials {
+namespace geometry {
 
 namespace {
 
@@ -84,4 +84,4 @@ bool HourPlaneHalf::otherHalfLitInTheYear(const Vec3& front) const {
     return false;
 }
 
-}  // namespace dials
+}  // namespace geometry

@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/face.h"
-#include "dials/sky.h"
+#include "geometry/face.h"
+#include "geometry/sky.h"
 #include "support/oracle_sky.h"
 
 namespace {
 
-using dials::Vec3;
+using geometry::Vec3;
 
 constexpr double kPi = oracle::kStoredPi;
 constexpr double kLatitudes[] = {-70, -35, 0.01, 23.45, 45, 66.6, 80};
@@ -33,20 +33,20 @@ TEST(Sky, TheSunAndItsPlanesAreTheModelsOnAGridOfPlacesHoursAndDays) {
     for (double lat : kLatitudes) {
         const oracle::Sky sky(lat);
         const double phi = rad(lat);
-        EXPECT_TRUE(near(dials::celestialPole(phi), ours(sky.pole()), 1e-14));
+        EXPECT_TRUE(near(geometry::celestialPole(phi), ours(sky.pole()), 1e-14));
         for (double hour = -180; hour <= 180; hour += 7.5) {
             const double H = rad(hour);
-            EXPECT_TRUE(near(dials::equatorPoint(phi, H), ours(sky.sun(hour, 0)), 1e-14));
-            const Vec3 normal = dials::hourPlaneNormal(phi, H);
+            EXPECT_TRUE(near(geometry::equatorPoint(phi, H), ours(sky.sun(hour, 0)), 1e-14));
+            const Vec3 normal = geometry::hourPlaneNormal(phi, H);
             EXPECT_NEAR(length(normal), 1, 1e-14);
-            EXPECT_NEAR(dot(normal, dials::celestialPole(phi)), 0, 1e-14);
+            EXPECT_NEAR(dot(normal, geometry::celestialPole(phi)), 0, 1e-14);
             for (double decl : kDeclinations) {
-                const Vec3 sun = dials::sunDirection(phi, H, rad(decl));
+                const Vec3 sun = geometry::sunDirection(phi, H, rad(decl));
                 EXPECT_TRUE(near(sun, ours(sky.sun(hour, decl)), 1e-14)) << lat << " " << hour;
                 // Every sun of the hour lies in its hour plane, and its declination is its own.
                 EXPECT_NEAR(dot(normal, sun), 0, 1e-14);
-                EXPECT_NEAR(dials::sineOfDeclination(phi, 3 * sun), std::sin(rad(decl)), 1e-14);
-                EXPECT_EQ(dials::aboveHorizon(sun), sky.altitude(hour, decl) > 0);
+                EXPECT_NEAR(geometry::sineOfDeclination(phi, 3 * sun), std::sin(rad(decl)), 1e-14);
+                EXPECT_EQ(geometry::aboveHorizon(sun), sky.altitude(hour, decl) > 0);
             }
         }
     }
@@ -57,12 +57,12 @@ TEST(Sky, ThePublishedNoonAltitudes) {
     // solstice and 21.55 at the December one; it never sets at 80 north in June.
     const double phi = rad(45);
     auto altitude = [&](double decl) {
-        return std::asin(dials::sunDirection(phi, 0, rad(decl)).z) * 180 / kPi;
+        return std::asin(geometry::sunDirection(phi, 0, rad(decl)).z) * 180 / kPi;
     };
     EXPECT_NEAR(altitude(0), 45, 1e-7);
     EXPECT_NEAR(altitude(23.45), 68.45, 1e-7);
     EXPECT_NEAR(altitude(-23.45), 21.55, 1e-7);
-    EXPECT_TRUE(dials::aboveHorizon(dials::sunDirection(rad(80), rad(180), rad(23.45))));
+    EXPECT_TRUE(geometry::aboveHorizon(geometry::sunDirection(rad(80), rad(180), rad(23.45))));
 }
 
 TEST(Sky, TurnedHorizonsHoldTheSunsOfOneItalianAndOneBabylonianHour) {
@@ -73,10 +73,10 @@ TEST(Sky, TurnedHorizonsHoldTheSunsOfOneItalianAndOneBabylonianHour) {
             // Italian hour n is the horizon turned back by 24 - n hours; its suns lie on that
             // circle's setting half, the Babylonian hour n's on its rising half.
             const double turn = rad(15.0 * (n - 24));
-            const Vec3 normal = dials::turnedHorizonNormal(phi, turn);
+            const Vec3 normal = geometry::turnedHorizonNormal(phi, turn);
             EXPECT_TRUE(near(normal, ours(sky.italianCircleNormal(n)), 1e-14));
-            const auto italian = dials::HourPlaneHalf::ofTurnedHorizon(phi, turn, kPi, true);
-            const auto babylonian = dials::HourPlaneHalf::ofTurnedHorizon(phi, turn, kPi, false);
+            const auto italian = geometry::HourPlaneHalf::ofTurnedHorizon(phi, turn, kPi, true);
+            const auto babylonian = geometry::HourPlaneHalf::ofTurnedHorizon(phi, turn, kPi, false);
             for (double decl : kDeclinations) {
                 const std::optional<double> Hi = sky.italianHourAngle(n, decl);
                 const std::optional<double> Hb = sky.babylonianHourAngle(n, decl);
@@ -99,8 +99,8 @@ TEST(Sky, AnItalianOrBabylonianPointIsCastByASunOfItsOwnHourAboveTheHorizon) {
         const double phi = rad(lat);
         for (int n = 0; n <= 24; ++n) {
             const double turn = rad(15.0 * n);
-            const auto italian = dials::HourPlaneHalf::ofTurnedHorizon(phi, turn, kPi, true);
-            const auto babylonian = dials::HourPlaneHalf::ofTurnedHorizon(phi, turn, kPi, false);
+            const auto italian = geometry::HourPlaneHalf::ofTurnedHorizon(phi, turn, kPi, true);
+            const auto babylonian = geometry::HourPlaneHalf::ofTurnedHorizon(phi, turn, kPi, false);
             for (double decl : kDeclinations) {
                 const double Hi = *sky.italianHourAngle(n, decl);
                 const double Hb = *sky.babylonianHourAngle(n, decl);
@@ -135,8 +135,8 @@ TEST(Sky, AnHourLineKeepsItsOwnSunsAndOnlyTheRealSunsOfTheOtherHalf) {
         const oracle::Sky sky(lat);
         const double phi = rad(lat);
         for (double hour = -165; hour <= 165; hour += 15) {
-            const dials::HourPlaneHalf half(phi, rad(hour), kPi, false);
-            const dials::HourPlaneHalf sixOClock(phi, rad(hour), kPi, true);
+            const geometry::HourPlaneHalf half(phi, rad(hour), kPi, false);
+            const geometry::HourPlaneHalf sixOClock(phi, rad(hour), kPi, true);
             for (double decl = -40; decl <= 40; decl += 5) {
                 // The suns of the hour itself, by day or night, in or out of the year.
                 EXPECT_TRUE(half.keeps(ours(sky.sun(hour, decl))));
@@ -156,21 +156,21 @@ TEST(Sky, AnHourLineKeepsItsOwnSunsAndOnlyTheRealSunsOfTheOtherHalf) {
 TEST(Sky, ARealSunStandsUpInFrontOfTheFaceWithinTheYear) {
     const double phi = rad(45);
     const Vec3 southWall{0, -1, 0};
-    EXPECT_TRUE(dials::castByRealSun(phi, dials::sunDirection(phi, 0, 0), southWall, kPi));
+    EXPECT_TRUE(geometry::castByRealSun(phi, geometry::sunDirection(phi, 0, 0), southWall, kPi));
     // Any length: the direction from a point to the tip.
-    EXPECT_TRUE(dials::castByRealSun(phi, 0.3 * dials::sunDirection(phi, rad(45), rad(20)),
+    EXPECT_TRUE(geometry::castByRealSun(phi, 0.3 * geometry::sunDirection(phi, rad(45), rad(20)),
                                      southWall, kPi));
     // Beyond the solstices, below the horizon, behind the face.
-    EXPECT_FALSE(dials::castByRealSun(phi, dials::sunDirection(phi, 0, rad(30)), southWall, kPi));
-    EXPECT_FALSE(dials::castByRealSun(phi, dials::sunDirection(phi, rad(150), 0), southWall, kPi));
-    EXPECT_FALSE(dials::castByRealSun(phi, dials::sunDirection(phi, rad(120), rad(23)),
+    EXPECT_FALSE(geometry::castByRealSun(phi, geometry::sunDirection(phi, 0, rad(30)), southWall, kPi));
+    EXPECT_FALSE(geometry::castByRealSun(phi, geometry::sunDirection(phi, rad(150), 0), southWall, kPi));
+    EXPECT_FALSE(geometry::castByRealSun(phi, geometry::sunDirection(phi, rad(120), rad(23)),
                                       southWall, kPi));
-    EXPECT_FALSE(dials::castByRealSun(phi, {0, 0, 0}, southWall, kPi));
+    EXPECT_FALSE(geometry::castByRealSun(phi, {0, 0, 0}, southWall, kPi));
     // The horizon itself: a sun on it casts no shadow, whatever rounding left of its altitude.
-    const Vec3 setting = dials::sunDirection(phi, rad(90), 0);
-    EXPECT_FALSE(dials::aboveHorizon(setting));
-    EXPECT_FALSE(dials::aboveHorizon({setting.x, setting.y, 1e-12}));
-    EXPECT_TRUE(dials::aboveHorizon({setting.x, setting.y, 1e-6}));
+    const Vec3 setting = geometry::sunDirection(phi, rad(90), 0);
+    EXPECT_FALSE(geometry::aboveHorizon(setting));
+    EXPECT_FALSE(geometry::aboveHorizon({setting.x, setting.y, 1e-12}));
+    EXPECT_TRUE(geometry::aboveHorizon({setting.x, setting.y, 1e-6}));
 }
 
 TEST(Sky, TheExtensionOfAnHourLineIsLitWhenSomeSunOfTheOtherHourReachesTheFace) {
@@ -178,14 +178,14 @@ TEST(Sky, TheExtensionOfAnHourLineIsLitWhenSomeSunOfTheOtherHourReachesTheFace) 
     const Vec3 southWall{0, -1, 0}, northWall{0, 1, 0};
     // Beyond the centre of a south wall the line of 8 p.m. carries 8 a.m.: lit all year. That of
     // 4 p.m. carries 4 a.m., a sun always below the horizon at 45 north.
-    EXPECT_TRUE(dials::HourPlaneHalf(phi, rad(120), kPi, false).otherHalfLitInTheYear(southWall));
-    EXPECT_FALSE(dials::HourPlaneHalf(phi, rad(60), kPi, false).otherHalfLitInTheYear(southWall));
+    EXPECT_TRUE(geometry::HourPlaneHalf(phi, rad(120), kPi, false).otherHalfLitInTheYear(southWall));
+    EXPECT_FALSE(geometry::HourPlaneHalf(phi, rad(60), kPi, false).otherHalfLitInTheYear(southWall));
     // On a north wall 5 a.m. lights the extension of the 5 p.m. line in summer; never the
     // noon sun, whose other half is midnight.
-    EXPECT_TRUE(dials::HourPlaneHalf(phi, rad(75), kPi, false).otherHalfLitInTheYear(northWall));
-    EXPECT_FALSE(dials::HourPlaneHalf(phi, 0, kPi, false).otherHalfLitInTheYear(northWall));
+    EXPECT_TRUE(geometry::HourPlaneHalf(phi, rad(75), kPi, false).otherHalfLitInTheYear(northWall));
+    EXPECT_FALSE(geometry::HourPlaneHalf(phi, 0, kPi, false).otherHalfLitInTheYear(northWall));
     // Where that half is drawn as a line of its own, it is never this line's.
-    EXPECT_FALSE(dials::HourPlaneHalf(phi, rad(120), kPi, true).otherHalfLitInTheYear(southWall));
+    EXPECT_FALSE(geometry::HourPlaneHalf(phi, rad(120), kPi, true).otherHalfLitInTheYear(southWall));
 }
 
 TEST(Sky, ThePolarAxisInTheFacePutsTheCentreAtInfinity) {
@@ -202,11 +202,11 @@ TEST(Sky, ThePolarAxisInTheFacePutsTheCentreAtInfinity) {
                           Case{0, 0, 90, true, false}, Case{45, 89.999, 0, false, false},
                           Case{45, 0, 0, false, false}, Case{90, 0, 0, true, false}}) {
         SCOPED_TRACE(testing::Message() << c.lat << " " << c.decl << " " << c.recl);
-        const dials::Face face = dials::Face::declining(rad(c.decl), rad(c.recl));
-        const Vec3 pole = dials::celestialPole(rad(c.lat));
+        const geometry::Face face = geometry::Face::declining(rad(c.decl), rad(c.recl));
+        const Vec3 pole = geometry::celestialPole(rad(c.lat));
         EXPECT_EQ(face.meetsAtInfinity(pole), c.centreAtInfinity);
         EXPECT_EQ(face.meetsAtInfinity(3 * pole), c.centreAtInfinity);  // any length
-        EXPECT_EQ(face.parallelToPlane(dials::hourPlaneNormal(rad(c.lat), 0)), c.meridianParallel);
+        EXPECT_EQ(face.parallelToPlane(geometry::hourPlaneNormal(rad(c.lat), 0)), c.meridianParallel);
     }
 }
 
