@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -153,8 +154,7 @@ Replaced replaceThroughTemporary(const std::filesystem::path& target, const std:
 }
 
 // Overwrites an existing file with the bytes, then cuts it to their length.
-bool writeInPlace(const std::filesystem::path& target, const std::string& bytes,
-                  std::string& error) {
+bool overwrite(const std::filesystem::path& target, const std::string& bytes, std::string& error) {
     {
         errno = 0;
         std::fstream out(target, std::ios::in | std::ios::out | std::ios::binary);
@@ -175,6 +175,54 @@ bool writeInPlace(const std::filesystem::path& target, const std::string& bytes,
     }
     return true;
 }
+
+// The file's bytes, or nothing when it cannot be read (a directory of that name, for one).
+std::optional<std::string> readBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;
+    }
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+// Writes an existing file in place. When that fails half-way (a full disk, a quota, a file-size
+// limit) the old bytes are written back, so that the file is left as it was, not new bytes
+// followed by old ones with a record cut in two; when even that fails, the error says so.
+bool writeInPlace(const std::filesystem::path& target, const std::string& bytes,
+                  std::string& error) {
+    const std::optional<std::string> old = readBytes(target);
+    if (!old) {
+        error = "the file cannot be read";
+        return false;
+    }
+    if (overwrite(target, bytes, error)) return true;
+    std::string ignored;
+    if (!overwrite(target, *old, ignored))
+        error += ", nor could its old contents be written back: the file is damaged";
+    return false;
+}
+
+// While the file is written, a write past a file-size limit fails (and is reported, the old
+// bytes written back) instead of ending the process with the limit's signal.
+class FileSizeSignalIgnored {
+#ifdef SIGXFSZ
+public:
+    FileSizeSignalIgnored() : previous_(std::signal(SIGXFSZ, SIG_IGN)) {}
+    ~FileSizeSignalIgnored() {
+        if (previous_ != SIG_ERR) std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+private:
+    void (*previous_)(int);
+#endif
+};
 
 // A check-box value as the file holds it: a number, with or without a sign, that rounds to 0,
 // 1 or 2.
@@ -225,16 +273,7 @@ std::string Parametri::format(const Records& records) {
 }
 
 void Parametri::LoadParameterFile() {
-    std::ifstream in(nomeFile_, std::ios::binary);
-    if (!in) return;
-    std::string bytes;
-    try {
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        return;   // unreadable (a directory of that name, for one): no records
-    }
-    if (in.bad()) return;
-    records_ = parse(bytes);
+    if (const std::optional<std::string> bytes = readBytes(nomeFile_)) records_ = parse(*bytes);
 }
 
 bool Parametri::SaveParameterFile() {
@@ -244,6 +283,7 @@ bool Parametri::SaveParameterFile() {
     // link stays as it is.
     const fs::path target = linkTarget(nomeFile_);
     const std::string bytes = format(records_);
+    const FileSizeSignalIgnored sizeLimitFails;
     // An existing file we may not write is left alone: renaming over it would replace it all
     // the same. A file with no write permission for anyone was marked read-only by its owner:
     // it is left alone whoever runs the program, root included, whom the system would let
@@ -281,6 +321,11 @@ std::string Parametri::Leggi(std::string_view NomeParametro) {
 }
 
 bool Parametri::Scrivi(std::string_view NomeParametro, std::string_view Valore) {
+    setValue(NomeParametro, Valore);
+    return SaveParameterFile();
+}
+
+void Parametri::setValue(std::string_view NomeParametro, std::string_view Valore) {
     if (records_.empty()) LoadParameterFile();
     std::pair<std::string, std::string>* row = nullptr;
     for (auto& record : records_) {
@@ -291,7 +336,6 @@ bool Parametri::Scrivi(std::string_view NomeParametro, std::string_view Valore) 
     }
     if (row == nullptr) row = &records_.emplace_back(std::string(NomeParametro), std::string());
     row->second = std::string(Valore);
-    return SaveParameterFile();
 }
 
 const std::vector<std::string_view>& parameterReadOrder() {
@@ -339,13 +383,12 @@ bool SaveInputs(const InputRecord& inputs, plot::UserServices& services,
         const std::string value = control->kind == ControlKind::CheckBox
                                       ? std::to_string(inputs.value(control->name))
                                       : inputs.text(control->name);
-        if (!store.Scrivi(key, value)) {
-            services.messageBox("The inputs could not be saved in " + fileName + ": " +
-                                store.lastError() + ".");
-            return false;
-        }
+        store.setValue(key, value);
     }
-    return true;
+    if (store.save()) return true;
+    services.messageBox("The inputs could not be saved in " + fileName + ": " +
+                        store.lastError() + ".");
+    return false;
 }
 
 bool SaveInputs(Context& ctx) { return SaveInputs(ctx.inputs, ctx.services); }

@@ -5,13 +5,16 @@
 // written doubled ("") and read back as one, so no value can break the line structure.
 //
 // The store loads the file at the first Leggi or Scrivi that finds it empty and from then on
-// works in memory, rewriting the whole file at every Scrivi. The file is written to a temporary
-// file beside it and renamed over it, so a failed write leaves the old file as it was; an
-// existing file that may not be written is not replaced, nor is one marked read-only (no write
-// permission for anyone), whoever runs the program; the new file keeps the old one's
-// permissions. A parameter file that is a symbolic link is written in the file the
-// link leads to, and stays a link. In a folder where no new file can be made, an existing file
-// that may be written is written in place.
+// works in memory, rewriting the whole file at every Scrivi (setValue changes a record in memory
+// only, for save to write them all at once). The file is written to a temporary file beside it
+// and renamed over it, so a failed write leaves the old file as it was; an existing file that
+// may not be written is not replaced, nor is one marked read-only (no write permission for
+// anyone), whoever runs the program; the new file keeps the old one's permissions. A parameter
+// file that is a symbolic link is written in the file the link leads to, and stays a link. In a
+// folder where no new file can be made, an existing file that may be written is written in
+// place; when that write fails half-way (a full disk, a quota, a file-size limit) the old bytes
+// are written back, and if even that fails the error says the file is damaged. A file-size
+// limit makes a write fail rather than end the process.
 
 #include <string>
 #include <string_view>
@@ -32,6 +35,10 @@ public:
     // file. Returns false when the file could not be written (lastError() says why); the record
     // is kept in memory all the same.
     bool Scrivi(std::string_view NomeParametro, std::string_view Valore);
+    // As Scrivi, without writing the file.
+    void setValue(std::string_view key, std::string_view value);
+    // Writes every record to the file; false when it could not be written (lastError() says why).
+    bool save() { return SaveParameterFile(); }
 
     const std::string& NomeFile() const { return nomeFile_; }
     void setNomeFile(std::string name) { nomeFile_ = std::move(name); }
@@ -63,9 +70,10 @@ private:
 void LoadInputs(InputRecord& inputs, const std::string& fileName = std::string(Parametri::DefaultFileName));
 void LoadInputs(Context& ctx);
 
-// Writes the nineteen stored inputs to the parameter file, keeping the file's other records and
-// its order. When the file cannot be written the user is told by a message box, saying why, and
-// the old file stays as it was. Returns whether the save succeeded.
+// Writes the nineteen stored inputs to the parameter file, once, keeping the file's other
+// records and its order. When the file cannot be written the user is told by a message box,
+// saying why, and the old file stays as it was (or the message says it is damaged). Returns
+// whether the save succeeded.
 bool SaveInputs(const InputRecord& inputs, plot::UserServices& services,
                 const std::string& fileName = std::string(Parametri::DefaultFileName));
 bool SaveInputs(Context& ctx);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include "shell/input_record.h"
 #include "shell/parametri.h"
@@ -252,6 +253,40 @@ TEST_F(ParameterFile, WhereNoNewFileCanBeMadeAWritableFileIsWrittenInPlace) {
         EXPECT_NE(services.messages[0].find("no new file can be made"), std::string::npos);
     }
     fs::permissions(locked, fs::perms::owner_all);
+}
+
+TEST_F(ParameterFile, AWriteCutShortByAFileSizeLimitLeavesTheOldFileOrSaysItIsDamaged) {
+    const std::string record =
+        "\"LAT\",\"10\"\r\n\"Comment\",\"" + std::string(500, 'c') + "\"\r\n";
+    // The new file is longer than the limit (the save ignores the limit's signal); the last key
+    // saved holds the excess, so that a save writing key by key would change the file first.
+    inputs.setText("txtLAT", "20");
+    inputs.setText("txtlineofdeclination", std::string(4000, '7'));
+    struct Row { bool inPlace; rlim_t limit; const char* damaged; };
+    const Row rows[] = {{false, record.size(), nullptr},    // through a temporary file
+                        {true, record.size(), nullptr},     // in place, old bytes put back
+                        {true, record.size() / 2, "the file is damaged"}};  // nor those
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.limit);
+        writeFile(record);
+        if (row.inPlace) fs::create_directory(file_ + ".tmp");
+        services.messages.clear();
+        rlimit limited = before;
+        limited.rlim_cur = row.limit;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const bool saved = shell::SaveInputs(inputs, services, file_);
+        setrlimit(RLIMIT_FSIZE, &before);
+        EXPECT_FALSE(saved);
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_NE(services.messages[0].find("could not be saved"), std::string::npos);
+        if (row.damaged)
+            EXPECT_NE(services.messages[0].find(row.damaged), std::string::npos);
+        else
+            EXPECT_EQ(readFile(), record) << services.messages[0];
+        EXPECT_EQ(fs::is_directory(file_ + ".tmp"), row.inPlace);
+    }
 }
 
 TEST_F(ParameterFile, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
