@@ -8,12 +8,18 @@
 //   up    = (sin D sin R, cos D sin R, cos R)        the dial's y, up the line of greatest slope,
 //   out   = (-sin D cos R, -cos D cos R, sin R)      out of the face, towards the tip.
 // Dial coordinates are metres along right and up from the foot of the perpendicular style.
+//
+// At a latitude phi the face also carries the geometry of its polar style, the line through the
+// tip parallel to the polar axis (celestialPole(phi)): the elevation of that axis over the face,
+// the substyle (the axis laid down on the face through the foot), the centre where the style
+// meets the face, and the substyle hour.
 
 #include <cmath>
 #include <optional>
 
 #include "geometry/dial_line.h"
 #include "geometry/dial_point.h"
+#include "geometry/sky.h"
 #include "geometry/vec3.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
@@ -76,6 +82,33 @@ struct Face {
     // line.
     bool parallelToPlane(const Vec3& normal) const {
         return length(cross(normal, out)) <= numeric::kStoredPiResidue * length(normal);
+    }
+
+    // The sine of the elevation of the polar axis over the face: pole . out, positive where the
+    // axis rising towards the north celestial pole leaves the face on the tip's side. 0 (up to
+    // rounding) on a face that holds the axis: see meetsAtInfinity.
+    double polarElevationSine(double phi) const { return dot(celestialPole(phi), out); }
+
+    // The direction of the substyle on the face: the polar axis laid down on it, dialOf(pole),
+    // of the length of the cosine of the elevation (no length on a face perpendicular to the
+    // axis, which has no substyle). The substyle runs along it through the foot and the centre.
+    DialPoint substyleDirection(double phi) const { return dialOf(celestialPole(phi)); }
+
+    // The centre: where the polar style through the tip standing `length` out of the face meets
+    // it, -(length / pole.out) dialOf(pole); none where the axis meets the face only at infinity.
+    std::optional<DialPoint> centre(double length, double phi) const {
+        const Vec3 pole = celestialPole(phi);
+        if (meetsAtInfinity(pole)) return std::nullopt;
+        const double k = length / dot(pole, out);
+        const DialPoint along = dialOf(pole);
+        return DialPoint{-k * along.x, -k * along.y};
+    }
+
+    // The substyle hour: the hour angle (west positive, radians in -pi..pi) at which the
+    // equinox sun shines most squarely on the face, so that its shadow of the polar style falls
+    // along the substyle: the angle of out's components along the equator's noon point and west.
+    double substyleHour(double phi) const {
+        return std::atan2(dot(out, Vec3{-1, 0, 0}), dot(out, equatorPoint(phi, 0)));
     }
 
     // The shadow of the tip standing `length` out of the face from the origin (length * out), for
