@@ -82,8 +82,8 @@ inline constexpr oracle::DialArea kPlotArea = [] {
     return oracle::DialArea{-width / 2, width / 2, top - height, top};
 }();
 
-// The programmes that read the Definition box, as the programme menu enables it: those that
-// draw with it, and, where their lines of equal altitude are ticked, those that draw these with it.
+// Whether the programme reads the Definition box, by the inputs its menu item enables: the box
+// itself, or, with the lines of equal altitude ticked, those lines (drawn at that step).
 bool readsDefinition(std::string_view programme, bool altitudeLinesTicked);
 
 // The colour drawn for a palette index with the design-time options.
