@@ -14,7 +14,7 @@
 namespace {
 
 using dials::CurveRange;
-using dials::DialPoint;
+using geometry::DialPoint;
 using dials::PlotBox;
 
 constexpr PlotBox kBox{-0.5, 0.5, -0.5, 0.5};

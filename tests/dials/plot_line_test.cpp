@@ -8,11 +8,13 @@
 #include "dials/plot_line.h"
 #include "numeric/failure.h"
 #include "numeric/round_budget.h"
+#include "support/dial_fixture.h"
 
 namespace {
 
-using dials::DialLine;
-using dials::DialPoint;
+using dialtest::kLineStep;
+using geometry::DialLine;
+using geometry::DialPoint;
 using dials::PlotBox;
 using dials::Spacing;
 
@@ -34,7 +36,7 @@ TEST(PlotLine, EverySpacingLaysTheLineFromEdgeToEdgeOnItself) {
                 spacing == Spacing::AlongLine
                     ? DialLine{line.base, {dx / std::hypot(dx, dy), dy / std::hypot(dx, dy)}}
                     : line;
-            const auto points = dials::pointsAcrossBox(given, kBox, dials::kLineStep, spacing);
+            const auto points = dials::pointsAcrossBox(given, kBox, kLineStep, spacing);
             ASSERT_GT(points.size(), 50u);
             double longest = 0;
             for (std::size_t i = 0; i < points.size(); ++i) {
@@ -48,14 +50,14 @@ TEST(PlotLine, EverySpacingLaysTheLineFromEdgeToEdgeOnItself) {
             }
             // No gap wider than a step along the line (the grid and the entry count on the
             // axis the line runs most along: at most a step times sqrt 2 along it).
-            EXPECT_LE(longest, dials::kLineStep * std::sqrt(2.0) + 1e-12);
+            EXPECT_LE(longest, kLineStep * std::sqrt(2.0) + 1e-12);
             // From edge to edge: the first and last points lie within a step of the box's edges.
             const DialPoint& a = points.front();
             const DialPoint& b = points.back();
             auto nearEdge = [](const DialPoint& p) {
                 return std::fmin(std::fmin(p.x - kBox.left, kBox.right - p.x),
                                  std::fmin(p.y - kBox.bottom, kBox.top - p.y)) <=
-                       dials::kLineStep * std::sqrt(2.0);
+                       kLineStep * std::sqrt(2.0);
             };
             EXPECT_TRUE(nearEdge(a) && nearEdge(b));
         }
@@ -65,8 +67,8 @@ TEST(PlotLine, EverySpacingLaysTheLineFromEdgeToEdgeOnItself) {
 TEST(PlotLine, TheGridIsTheSameForEveryLine) {
     // Lines drawn together put their points on the whole multiples of the step.
     for (const DialPoint& p :
-         dials::pointsAcrossBox({{0.0123, 0.0456}, {1, 0.3}}, kBox, dials::kLineStep, Spacing::OnGrid))
-        EXPECT_NEAR(std::remainder(p.x, dials::kLineStep), 0, 1e-12);
+         dials::pointsAcrossBox({{0.0123, 0.0456}, {1, 0.3}}, kBox, kLineStep, Spacing::OnGrid))
+        EXPECT_NEAR(std::remainder(p.x, kLineStep), 0, 1e-12);
 }
 
 TEST(PlotLine, ALineMissingTheBoxOrWithoutDirectionHasNoPoints) {
@@ -74,36 +76,24 @@ TEST(PlotLine, ALineMissingTheBoxOrWithoutDirectionHasNoPoints) {
         EXPECT_TRUE(dials::pointsAcrossBox({{0, 1}, {1, 0}}, kBox, 0.002, spacing).empty());
         EXPECT_TRUE(dials::pointsAcrossBox({{0, 0}, {0, 0}}, kBox, 0.002, spacing).empty());
     }
-    EXPECT_FALSE(dials::lineOf({0, 0, 1}));
-    EXPECT_FALSE(dials::lineOf({1, NAN, 1}));
     EXPECT_FALSE(dials::segmentAcrossBox({0, 0, 1}, kBox));
 }
 
-TEST(PlotLine, AnEquationIsItsNearestPointAndAnUpwardUnitDirection) {
-    const auto line = dials::lineOf({3, 4, 10});   // 3x + 4y = 10: nearest point (1.2, 1.6)
-    ASSERT_TRUE(line);
-    EXPECT_NEAR(line->base.x, 1.2, 1e-15);
-    EXPECT_NEAR(line->base.y, 1.6, 1e-15);
-    EXPECT_NEAR(std::hypot(line->direction.x, line->direction.y), 1, 1e-15);
-    EXPECT_GT(line->direction.y, 0);
-    EXPECT_LT(dials::lineOf({0, 1, 0.1})->direction.x, 0);   // a horizontal line runs left
-
-    // The segment reaches past every edge: the plot clips it to the box.
+TEST(PlotLine, ASegmentAcrossTheBoxReachesPastEveryEdge) {
+    // The plot clips it to the box.
     const auto ends = dials::segmentAcrossBox({1, -1, 0.05}, kBox);
     ASSERT_TRUE(ends);
     EXPECT_GT(ends->first.y, kBox.top);
     EXPECT_LT(ends->second.y, kBox.bottom);
-    EXPECT_TRUE(dials::onLowerSide({1, -1, 0.05}, {0, 0}));
-    EXPECT_FALSE(dials::onLowerSide(dials::lineThrough({0, 0}, {1, 1}), {1, 1}));
 }
 
 TEST(PlotLine, ItsPointsArePaidFromTheRunsBudget) {
     const DialLine across{{0, 0.1}, {1, 0}};
     numeric::RoundBudget budget(700);
-    EXPECT_EQ(dials::pointsAcrossBox(across, kBox, dials::kLineStep, Spacing::OnGrid).size(), 401u);
+    EXPECT_EQ(dials::pointsAcrossBox(across, kBox, kLineStep, Spacing::OnGrid).size(), 401u);
     EXPECT_EQ(budget.spent(), 401u);
     try {
-        dials::pointsAcrossBox(across, kBox, dials::kLineStep, Spacing::OnGrid);
+        dials::pointsAcrossBox(across, kBox, kLineStep, Spacing::OnGrid);
         ADD_FAILURE() << "a line the budget cannot pay was laid";
     } catch (const numeric::NumericFailure& failure) {
         EXPECT_EQ(failure.kind(), numeric::FailureKind::TooManyRounds);

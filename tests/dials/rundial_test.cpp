@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/dial_fixture.h"
 #include "support/recording_device.h"
 #include "support/rundial_lib.h"
 
@@ -66,10 +67,11 @@ TEST(Rundial, StartsAsStartUpDoes) {
     rundial::DialSystem system(device);
     const plot::PlotSurface& s = system.surface();
     EXPECT_EQ(system.m.Pi, 3.141592654);
-    EXPECT_LE(s.QuadranteH(), 15);
-    EXPECT_LE(s.QuadranteL(), 15);
-    EXPECT_EQ(s.ShiftX(), s.QuadranteL() / 2);
-    EXPECT_EQ(s.ShiftY(), s.QuadranteH() / 3.3333333);
+    // The plot area the tests check every drawing against.
+    EXPECT_EQ(-s.ShiftX(), dialtest::kPlotArea.left);
+    EXPECT_EQ(s.QuadranteL() - s.ShiftX(), dialtest::kPlotArea.right);
+    EXPECT_EQ(s.ShiftY() - s.QuadranteH(), dialtest::kPlotArea.bottom);
+    EXPECT_EQ(s.ShiftY(), dialtest::kPlotArea.top);
     EXPECT_EQ(system.m.SavedQuadranteH / 10, s.PageHeight());
 }
 

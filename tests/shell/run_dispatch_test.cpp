@@ -14,6 +14,7 @@
 #include "shell/control_table.h"
 #include "shell/programme_menu.h"
 #include "shell/run_dispatch.h"
+#include "support/dial_fixture.h"
 #include "support/recording_device.h"
 #include "support/rundial_lib.h"
 
@@ -197,24 +198,19 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingOrBoxesNoDialCanTakeAreRefusedBefore
     }
     EXPECT_EQ(system.surface().displayList().DrawOrder.size(), 0u);
 
-    // The definition, where the programme of the run reads it.
+    // The definition, where the programme of the run reads it, or its lines of equal altitude.
     in.setText("TxtHour", "12");
     in.setText("txt_Definition", "1e-12");
-    for (const char* item : {"M_Light", "M_CILINDRICI", "M_Param", "mnuCircp", "M_Parabolico",
-                             "mnuVertSph"}) {
-        checkOnly({item});
-        EXPECT_TRUE(refused("Definition")) << item;
-    }
-    for (const char* item : {"M_Proiettivo", "M_nProiettivo", "M_Frinter", "mnuCCs", "mnuUni",
-                             "M_Inclinati"}) {
-        checkOnly({item});
-        EXPECT_TRUE(run()) << item;
-    }
-    // The lines of equal altitude read it in the programmes that draw them.
-    in.setValue("ckAlt", 1);
-    for (const char* item : {"mnuUni", "M_Inclinati"}) {
-        checkOnly({item});
-        EXPECT_TRUE(refused("Definition")) << item;
+    for (const int altitude : {0, 1}) {
+        in.setValue("ckAlt", altitude);
+        for (const auto& item : shell::programmeMenuItems()) {
+            checkOnly({std::string(item.name)});
+            if (dialtest::readsDefinition(item.name, altitude)) {
+                EXPECT_TRUE(refused("Definition")) << item.name;
+            } else {
+                EXPECT_TRUE(run()) << item.name;
+            }
+        }
     }
     checkOnly({"M_Frinter", "M_Inclinati"});
     EXPECT_TRUE(refused("Definition"));

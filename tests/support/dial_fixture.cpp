@@ -9,6 +9,7 @@
 #include "dispatch/driver_table.h"
 #include "numeric/palette.h"
 #include "shell/helpers.h"
+#include "shell/programme_menu.h"
 #include "shell/run_dispatch.h"
 #include "support/oracle_checks.h"
 
@@ -30,6 +31,11 @@ void PrintTo(const Plane& p, std::ostream* out) { *out << describe(p); }
 Settings typedPlane(const Plane& p) {
     return {{"txtLAT", number(p.lat)}, {"txtDecl", number(p.decl)},
             {"txtReclinZ", number(p.recl)}, {"txtStilo", number(p.style)}};
+}
+
+bool readsDefinition(std::string_view programme, bool altitudeLinesTicked) {
+    return shell::programmeEnables(programme, "txt_Definition") ||
+           (altitudeLinesTicked && shell::programmeEnables(programme, "ckAlt"));
 }
 
 plot::Colour colourOf(int index) { return shell::LineColor(shell::clsOptions{}, index); }

@@ -17,6 +17,7 @@
 
 #include "plot/display_list.h"
 #include "shell/context.h"
+#include "support/oracle_checks.h"
 #include "support/oracle_sky.h"
 #include "support/oracle_vec.h"
 #include "support/recording_device.h"
@@ -63,6 +64,27 @@ Settings typedPlane(const Plane& p);
 
 // The stored Pi the programmes convert angles with.
 inline constexpr double kPi = oracle::kStoredPi;
+
+// What a drawing must keep, stated here and never read from the code under test, so that a
+// coarser drawing fails: the straight lines and the declination lines cut along the dial's axes
+// lay a point every 2 mm; a curve sampled by the design-time Definition (5) a point every
+// centimetre.
+inline constexpr double kLineStep = 0.002;
+inline constexpr double kPointStep = 0.01;
+
+// The plot area every fixture's system starts with, in dial coordinates (y up): the printable
+// part of an A4 portrait page enlarged ten times, the origin at the middle of its width and at a
+// 3.3333333th of its height below the top edge.
+inline constexpr oracle::DialArea kPlotArea = [] {
+    // An A4 page of 11906 x 16838 twips, 56700 to the metre, less its 13 mm and 15 mm margins.
+    const double width = (11906 / 56700.0 - 0.013) * 10, height = (16838 / 56700.0 - 0.015) * 10;
+    const double top = height / 3.3333333;
+    return oracle::DialArea{-width / 2, width / 2, top - height, top};
+}();
+
+// Whether the programme reads the Definition box, by the inputs its menu item enables: the box
+// itself, or, with the lines of equal altitude ticked, those lines (drawn at that step).
+bool readsDefinition(std::string_view programme, bool altitudeLinesTicked);
 
 // The colour drawn for a palette index with the design-time options.
 plot::Colour colourOf(int index);

@@ -41,7 +41,7 @@ void expectLaidWithinTheStep(Cyl3dDial& dial, const oracle::CylinderOracle& o,
                              const std::vector<oracle::HourDecl>& suns,
                              const std::vector<DialXY>& points, const std::string& what) {
     EXPECT_TRUE(cyltest::laidWithinTheStep(o, suns, points, shownOnTheChordFrame(dial),
-                                           cyltest::everySun, dial.m().PointStep, what));
+                                           cyltest::everySun, dialtest::kPointStep, what));
 }
 
 TEST_P(Cyl3dLines, HourLinesLieOnTheirHourAndWhereTheSunOfTheirCutCastsIt) {
@@ -186,7 +186,7 @@ TEST_P(Cyl3dLines, AnalemmaIsTheShadowOfStandardNoonThroughTheYear) {
     const cyltest::Shown onFrame = shownOnTheChordFrame(dial);
     auto onDial = [&](DialXY p) { return o.castByRealSun(p.x, p.y) && onFrame(p); };
     EXPECT_TRUE(cyltest::drawsTheAnalemma(d.at(), shadowOn, onDial, -80, 280,
-                                          dials::kMeanDayDeg / 4, 1e-9, dial.m().PointStep));
+                                          dials::kMeanDayDeg / 4, 1e-9, dialtest::kPointStep));
     // Where the noon shadow stays on the near half, the whole year is drawn: on the concave
     // wall facing west, every day by the root on the tip's side away from the face. (In the
     // tropics the summer noon sun stands north of the zenith, its shadow on the far half.)

@@ -76,7 +76,7 @@ testing::AssertionResult drawnWhereTheModelSays(ParabolicDial& dial,
     const plot::PlotSurface& plot = dial.surface();
     int missing = 0, extra = 0, checked = 0;
     std::string first;
-    for (double X : numeric::StepRange(-1, to, dial.m().PointStep)) {
+    for (double X : numeric::StepRange(-1, to, dialtest::kPointStep)) {
         const double xi = o.developed(o.foot().x + X);
         bool isDrawn = false;
         for (const DialXY& q : drawn) isDrawn = isDrawn || std::fabs(q.x - xi) < 1e-9;
@@ -113,7 +113,7 @@ testing::AssertionResult laidWithinTheStep(ParabolicDial& dial, const oracle::Pa
                                            const std::vector<DialXY>& points, double to,
                                            const std::string& what) {
     const plot::PlotSurface& plot = dial.surface();
-    const double step = dial.m().PointStep;
+    const double step = dialtest::kPointStep;
     // The section is north = c x^2: where the rays first meet it, before the model unrolls it.
     const double c = o.sectionNorth(1);
     const oracle::Vec3 tip = o.tip();
@@ -315,7 +315,7 @@ TEST_P(ParabolicLines, DeclinationLinesAreTheRealShadowsOfTheirDays) {
             what));
         // Sample by sample, as many points as the model finds shadows of that day.
         int mismatches = 0, shadows = 0;
-        for (double X : numeric::StepRange(-1, 1, dial->m().PointStep)) {
+        for (double X : numeric::StepRange(-1, 1, dialtest::kPointStep)) {
             const double xi = o.developed(o.foot().x + X);
             if (xi < -plot.ShiftX() || xi >= plot.QuadranteL() - plot.ShiftX()) continue;
             std::vector<double> heights;
@@ -461,7 +461,7 @@ TEST_P(ParabolicLines, AnalemmaIsTheTrueSunAtStandardNoon) {
                    -at.y < plot.QuadranteH() - plot.ShiftY();
         };
         EXPECT_TRUE(cyltest::drawsTheAnalemma(d.at(), shadowOn, onDial, 0, 360,
-                                              dials::kMeanDayDeg, 1e-6, dial->m().PointStep));
+                                              dials::kMeanDayDeg, 1e-6, dialtest::kPointStep));
     }
 }
 

@@ -60,7 +60,7 @@ TEST_P(ProjectiveAnalemma, DaysAreTheShadowsOfMeanNoonOnTheStandardMeridian) {
         EXPECT_TRUE(cyltest::drawsTheAnalemma(d.at(), shadowOn, onDial, -80, 360,
                                               2 * dials::kMeanDayDeg,
                                               oracle::toleranceFor(GetParam().style),
-                                              dial.m().PointStep));
+                                              dialtest::kPointStep));
     }
 }
 

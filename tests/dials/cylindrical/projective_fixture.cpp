@@ -75,7 +75,7 @@ void expectLaidWithinTheStep(cyltest::CylinderDial& dial, const oracle::Cylinder
                              const std::vector<oracle::DialXY>& points,
                              const cyltest::Carried& carried, const std::string& what) {
     EXPECT_TRUE(cyltest::laidWithinTheStep(o, suns, points, cyltest::shownOn(dial.surface()),
-                                           carried, dial.m().PointStep, what));
+                                           carried, dialtest::kPointStep, what));
 }
 
 void expectHourLinesWhereCast(const oracle::CylinderOracle& o, const Drawing& d,

@@ -115,7 +115,7 @@ TEST_P(AsymptotesOnOracle, BothLinesAreTheSolsticeAsymptotes) {
     EXPECT_GT(onLine[1], 500u);
     // The shared variables the technical data read afterwards.
     const double e = std::asin(-std::cos(c.lat * d.m.Pi / 180) * std::cos(d.m.WallDeclRad));
-    EXPECT_NEAR(d.m.StyleElevDeg, e, 1e-12);  // radians, as written
+    EXPECT_NEAR(d.m.StyleElevDeg, e, 1e-12);  // in radians, as the asymptotes store it
     EXPECT_NEAR(d.m.PlaneCoefY, std::tan(e) * 0.1, 1e-12);
     EXPECT_NEAR(d.m.ZodiacLimit2345, std::sqrt(1 - d.m.ConicTerm), 1e-15);
     EXPECT_EQ(d.m.AsymCopyA, d.m.ConicB2345);

@@ -62,14 +62,12 @@ TEST_P(DeclinationLinesOnOracle, EverySunlitPartInsideThePlotAreaIsDrawn) {
     Flat3dDial dial(c.place, c.variable);
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(DrawDeclinationLinesX, DrawDeclinationLinesY);
-    const plot::PlotSurface& plot = dial.surface();
-    const oracle::DialArea area{-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
-                                plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
     // Whichever world coordinate the variable steps and however the plane is turned, no part
     // of a sunlit curve inside the plot area is left without points a few millimetres apart.
     for (const dialtest::DeclinationPair& pair : dialtest::kDeclinationPairs) {
         const auto points = d.withColour(numeric::qbColor(pair.colour));
-        EXPECT_LT(oracle::largestGapAlongSunlitCurves(dial.oracle(), pair.declination, points, area),
+        EXPECT_LT(oracle::largestGapAlongSunlitCurves(dial.oracle(), pair.declination, points,
+                                                          dialtest::kPlotArea),
                   0.005)
             << "declination " << pair.declination;
     }

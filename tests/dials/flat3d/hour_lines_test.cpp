@@ -91,15 +91,11 @@ TEST_P(HourLinesOnOracle, EveryPointHasItsLinesHourAngle) {
 INSTANTIATE_TEST_SUITE_P(Planes, HourLinesOnOracle, testing::ValuesIn(kCases));
 
 // The plot area in dial coordinates (y up), a millimetre inside its edges.
-struct Area {
-    double left, right, bottom, top;
-};
-
-Area plotAreaOf(plot::PlotSurface& plot) {
-    constexpr double kMargin = 0.001;
-    return {-plot.ShiftX() + kMargin, plot.QuadranteL() - plot.ShiftX() - kMargin,
-            plot.ShiftY() - plot.QuadranteH() + kMargin, plot.ShiftY() - kMargin};
-}
+using Area = oracle::DialArea;
+constexpr Area kInsideThePlotArea = [] {
+    const auto [left, right, bottom, top] = dialtest::kPlotArea;
+    return Area{left + 0.001, right - 0.001, bottom + 0.001, top - 0.001};
+}();
 
 // The part inside the area of the half of the oracle's hour line h that the shadow of that hour
 // traces: from the centre through the shadows of the hour. None when it misses the area.
@@ -151,7 +147,7 @@ TEST_P(HourLinesAcrossThePlotArea, EveryLitHourLineIsDrawnWhereverItCrossesTheAr
     ASSERT_TRUE(dial.setUp());
     const auto lines = dial.draw(DrawHourLinesX, DrawHourLinesY).byTag();
     const oracle::ShadowOracle o = dial.oracle();
-    const Area area = plotAreaOf(dial.surface());
+    const Area& area = kInsideThePlotArea;
     const double pi = dial.m().Pi;
     std::size_t crossing = 0;
     for (double hourLoop : numeric::StepRange(-90, 90, 3.75)) {

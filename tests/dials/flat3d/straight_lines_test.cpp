@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "dials/flat3d/procedures.h"
-#include "dials/plot_line.h"
 #include "flat3d_fixture.h"
 #include "numeric/palette.h"
 #include "support/oracle_checks.h"
@@ -66,10 +65,9 @@ TEST_P(StraightLinesOnOracle, EachLineLiesWhereItsShadowFalls) {
         "the line through the foot and the centre"));
     // Laid whole: along the line, no two consecutive points with one in the plot area farther
     // apart than the 2 mm step, however the plane stretches the coordinate it is swept by.
-    const dials::PlotBox box = dials::plotBox(dial.surface());
     const double widest = oracle::widestStepAlongLine(substyle.at(), {0, 0}, *centre,
-                                                      {box.left, box.right, box.bottom, box.top});
-    EXPECT_LE(widest, dials::kLineStep * (1 + 1e-9));
+                                                      dialtest::kPlotArea);
+    EXPECT_LE(widest, dialtest::kLineStep * (1 + 1e-9));
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, StraightLinesOnOracle, testing::ValuesIn(kCases));

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/plot_line.h"
 #include "former_fixture.h"
 #include "numeric/palette.h"
 #include "support/oracle_checks.h"
@@ -45,15 +44,9 @@ protected:
     FormerDial dial{GetParam()};
     const oracle::ShadowOracle o = dial.oracle();
     const double tolerance = oracle::toleranceFor(GetParam().style);
-    // The plot area in dial coordinates.
-    oracle::DialArea area() {
-        const plot::PlotSurface& plot = dial.surface();
-        return {-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
-                plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
-    }
     // How close a drawn point lies to every shadow of its line in the plot area: the line step,
     // and the rounding of a point at either end of a drawn stretch.
-    const double laid = dials::kLineStep + tolerance;
+    const double laid = dialtest::kLineStep + tolerance;
     DialXY c;          // the true centre, seen from the foot
     double near = 0;   // the tolerance at the centre's distance
 };
@@ -110,7 +103,7 @@ TEST_P(FormerLines, HourNoonAndEquinoctialLines) {
         // twelve hours away in the plot area has a point within the line step.
         std::vector<oracle::HourDecl> suns = oracle::sunsOfHourAngle(-H);
         for (const oracle::HourDecl& s : oracle::sunsOfHourAngle(180 - H)) suns.push_back(s);
-        EXPECT_TRUE(oracle::laidWithinTheStep(o, suns, points, area(), laid,
+        EXPECT_TRUE(oracle::laidWithinTheStep(o, suns, points, dialtest::kPlotArea, laid,
                                               "hour " + std::to_string(H)));
     }
     EXPECT_EQ(hours.withColour(qbColor(12)).size(), lines.at(0).size());
@@ -129,9 +122,7 @@ TEST_P(FormerLines, HourNoonAndEquinoctialLines) {
     // Every noon shadow of the year that falls in the plot area lies on the drawn noon line,
     // with a point of it within a millimetre, also where the line runs almost along the slope
     // (a plane facing nearly south); the vertical of an untilted plane reaches them all.
-    const plot::PlotSurface& plot = dial.surface();
-    const double left = -plot.ShiftX(), right = plot.QuadranteL() - plot.ShiftX();
-    const double top = plot.ShiftY(), bottom = plot.ShiftY() - plot.QuadranteH();
+    const auto [left, right, bottom, top] = dialtest::kPlotArea;
     for (double d = -23.45; d <= 23.45; d += 0.25) {
         const auto shadow = o.shadow(0, d);
         if (!shadow || !shadow->sunInFront || !shadow->sunAboveHorizon) continue;
@@ -152,8 +143,7 @@ TEST_P(FormerLines, HourNoonAndEquinoctialLines) {
     // The equinoctial whole, wherever it crosses the plot area (near the equator on a wall
     // facing south it lies metres away, off the area, and nothing is drawn).
     const auto equinoctial = dial.draw(DrawEquinoctialProjFormer).at();
-    const oracle::DialArea area{left, right, bottom, top};
-    EXPECT_LT(oracle::largestGapAlongSunlitCurves(o, 0, equinoctial, area), 0.002);
+    EXPECT_LT(oracle::largestGapAlongSunlitCurves(o, 0, equinoctial, dialtest::kPlotArea), 0.002);
     EXPECT_TRUE(oracle::allOnDeclinationCurve(o, 0, equinoctial, tolerance));
 }
 
@@ -168,7 +158,8 @@ TEST_P(FormerLines, DeclinationLinesAt23_45And20_011And11_5) {
         std::vector<oracle::HourDecl> suns = oracle::sunsOfDeclination(declination);
         for (const oracle::HourDecl& s : oracle::sunsOfDeclination(-declination))
             suns.push_back(s);
-        EXPECT_TRUE(oracle::laidWithinTheStep(o, suns, d.withColour(qbColor(colour)), area(),
+        EXPECT_TRUE(oracle::laidWithinTheStep(o, suns, d.withColour(qbColor(colour)),
+                                              dialtest::kPlotArea,
                                               laid, "declination " + std::to_string(declination)));
     }
 }
@@ -181,9 +172,7 @@ TEST_P(FormerLines, DeclinationLinesAt23_45And20_011And11_5) {
 // horizon itself, which no sun above the horizon casts.
 TEST_P(FormerLines, ItalianAndBabylonianHours) {
     dial.tagWith(&shell::Module1::ConicB2345);
-    const plot::PlotSurface& plot = dial.surface();
-    const oracle::DialArea area{-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
-                                plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
+    const oracle::DialArea& area = dialtest::kPlotArea;
     for (const bool italian : {true, false}) {
         SCOPED_TRACE(italian ? "Italian" : "Babylonian");
         const dialtest::Drawing d =

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
 #include "latter_fixture.h"
 #include "numeric/palette.h"
@@ -25,16 +24,9 @@ using numeric::qbColor;
 
 class LatterOnOracle : public testing::TestWithParam<Plane> {};
 
-// The plot area in dial coordinates.
-oracle::DialArea areaOf(dialtest::PlaneDial& dial) {
-    const plot::PlotSurface& plot = dial.surface();
-    return {-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(), plot.ShiftY() - plot.QuadranteH(),
-            plot.ShiftY()};
-}
-
 // How close a drawn point lies to every shadow of its line in the plot area: the line step, and
 // the rounding of a point at either end of a drawn stretch.
-double laidStep(const Plane& p) { return dials::kLineStep + oracle::toleranceFor(p.style); }
+double laidStep(const Plane& p) { return dialtest::kLineStep + oracle::toleranceFor(p.style); }
 
 double distanceToSegment(oracle::DialXY p, oracle::DialXY a, oracle::DialXY b) {
     const double dx = b.x - a.x, dy = b.y - a.y;
@@ -63,7 +55,7 @@ TEST_P(LatterOnOracle, HourLinesAreTheShadowLinesOfTheirHours) {
             std::vector<oracle::HourDecl> suns = oracle::sunsOfHourAngle(counter + shift);
             for (const oracle::HourDecl& s : oracle::sunsOfHourAngle(counter + shift + 180))
                 suns.push_back(s);
-            EXPECT_TRUE(oracle::laidWithinTheStep(dial.oracle(), suns, points, areaOf(dial),
+            EXPECT_TRUE(oracle::laidWithinTheStep(dial.oracle(), suns, points, dialtest::kPlotArea,
                                                   laidStep(GetParam()),
                                                   "counter " + std::to_string(counter)));
         }
@@ -78,9 +70,7 @@ TEST_P(LatterOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
     const oracle::ShadowOracle o = dial.oracle();
     // The equinoctial whole, wherever it crosses the plot area.
     const Drawing eq = dial.draw(DrawEquinoctialProjLatter);
-    const plot::PlotSurface& plot = dial.surface();
-    const oracle::DialArea area{-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
-                                plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
+    const oracle::DialArea& area = dialtest::kPlotArea;
     EXPECT_LT(oracle::largestGapAlongSunlitCurves(o, 0, eq.at(), area), 0.002);
     EXPECT_EQ(eq.withColour(qbColor(9)).size(), eq.points.size());
     EXPECT_TRUE(oracle::allOnDeclinationCurve(o, 0, eq.at()));
@@ -115,9 +105,7 @@ TEST_P(LatterOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
     const Drawing babylonian = dial.draw(DrawBabylonianHoursProjLatter);
     EXPECT_EQ(italian.withColour(qbColor(12)).size(), italian.points.size());
     EXPECT_EQ(babylonian.withColour(qbColor(13)).size(), babylonian.points.size());
-    const plot::PlotSurface& plot = dial.surface();
-    const oracle::DialArea area{-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
-                                plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
+    const oracle::DialArea& area = dialtest::kPlotArea;
     const auto italianLines = italian.byTag(), babylonianLines = babylonian.byTag();
     EXPECT_EQ(italianLines.count(90), 0u);
     EXPECT_EQ(babylonianLines.count(-90), 0u);

@@ -10,12 +10,6 @@
 
 namespace sphtest {
 
-oracle::DialArea plotArea(const plot::PlotSurface& plot) {
-    // The plot's y grows downward from -ShiftY at the top edge.
-    return {-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(), plot.ShiftY() - plot.QuadranteH(),
-            plot.ShiftY()};
-}
-
 std::vector<oracle::ColouredPoint> colouredPoints(const dialtest::Drawing& d) {
     std::vector<oracle::ColouredPoint> out;
     for (const dialtest::DrawnPoint& p : d.points) out.push_back({p.at, p.colour});

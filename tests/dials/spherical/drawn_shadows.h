@@ -9,14 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include "plot/plot_surface.h"
 #include "support/dial_fixture.h"
 #include "support/oracle_checks.h"
 #include "support/shadow_oracle.h"
 
 namespace sphtest {
 
-oracle::DialArea plotArea(const plot::PlotSurface& plot);
 std::vector<oracle::ColouredPoint> colouredPoints(const dialtest::Drawing& d);
 
 // The points of b are those of a reflected in the vertical through the foot (x -> -x), each

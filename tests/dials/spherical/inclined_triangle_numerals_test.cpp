@@ -133,7 +133,7 @@ TEST(InclinedTriangle, PlaneAlongThePolarAxisHasNoCentre) {
         const oracle::ShadowOracle o = dial.oracle();
         const auto centre = o.centre();
         EXPECT_TRUE(!centre || std::hypot(centre->x, centre->y) > 1e6);
-        const oracle::DialArea area = sphtest::plotArea(dial.surface());
+        const oracle::DialArea& area = dialtest::kPlotArea;
         auto near = [&](const oracle::DialXY& p) {
             return p.x > area.left - 1e3 && p.x < area.right + 1e3 && p.y > area.bottom - 1e3 &&
                    p.y < area.top + 1e3;
@@ -146,7 +146,9 @@ TEST(InclinedTriangle, PlaneAlongThePolarAxisHasNoCentre) {
         // The polar axis in the dial's frame: the direction of the hour lines.
         const Drawing hours = dial.draw(DrawSphericalHourLines);
         // (The face of the last, leaning over towards the ground in the north, sees no sun.)
-        if (plane.decl != 180) EXPECT_GT(hours.points.size(), 100u);
+        if (plane.decl != 180) {
+            EXPECT_GT(hours.points.size(), 100u);
+        }
         const oracle::Vec3 pole{0, std::cos(plane.lat * kPi / 180), std::sin(plane.lat * kPi / 180)};
         const double ax = oracle::dot(pole, o.axisX()), ay = oracle::dot(pole, o.axisY());
         EXPECT_NEAR(T.x * ax + T.y * ay, 0, 1e-9);

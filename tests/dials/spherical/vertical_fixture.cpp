@@ -3,7 +3,6 @@
 #include "drawn_shadows.h"
 
 #include "dispatch/driver_table.h"
-#include "dials/plot_line.h"
 #include "dials/spherical/spherical.h"
 #include "shell/run_dispatch.h"
 
@@ -26,8 +25,8 @@ testing::AssertionResult laysTheLinesWhole(VertSphDial& dial, const Drawing& d,
                                            const std::vector<sphtest::SweptLine>& lines) {
     const oracle::ShadowOracle o = dial.oracle();
     if (auto up = oracle::allCastClearOfTheHorizon(o, d.at()); !up) return up;
-    return sphtest::laysTheLinesWhole(o, sphtest::plotArea(dial.surface()),
-                                      sphtest::colouredPoints(d), lines, dials::kLineStep);
+    return sphtest::laysTheLinesWhole(o, dialtest::kPlotArea, sphtest::colouredPoints(d), lines,
+                                      dialtest::kLineStep);
 }
 
 const std::vector<Wall>& walls() {

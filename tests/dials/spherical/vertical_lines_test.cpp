@@ -51,8 +51,9 @@ SunOf onDay(double d) {
     return [d](const oracle::Sky&, double, double H) { return std::optional(oracle::HourDecl{H, d}); };
 }
 
-// The analemma's sun of the mean longitude M by the series the programme is specified with
-// (constants as stated).
+// The analemma's sun of the mean longitude M by the short series the programme draws it with,
+// written out here on its own: the equation of the centre, the reduction to the equator, and the
+// declination for an obliquity of 23 degrees 26' 47".
 std::optional<oracle::HourDecl> analemmaSun(double zoneCorrectionRad, double M) {
     const double c1 = 0.006954, c2 = 0.032732, c3 = -0.00032, c4 = 0.000143, c5 = -0.000003,
                  c6 = -0.000004, c7 = 0.04306, c8 = -0.00093, c9 = 0.00003;
@@ -236,7 +237,7 @@ TEST(VertSphLinesStraight, NoonLineSubstyleAndTriangleThroughTheCentre) {
         ASSERT_TRUE(dial.setUp());
         const oracle::ShadowOracle o = dial.oracle();
         const auto centre = o.centre();
-        const oracle::DialArea area = sphtest::plotArea(dial.surface());
+        const oracle::DialArea& area = dialtest::kPlotArea;
         const Drawing noon = dial.draw(sph::PlotNoonLineVertSph);
         const Drawing sub = dial.draw(sph::PlotSubstyleLineVertSph);
         const Drawing t = dial.draw(sph::PlotStyleTriangleVertSph);

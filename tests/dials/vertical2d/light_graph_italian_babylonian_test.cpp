@@ -64,8 +64,8 @@ TEST_P(LightGraphItalianBabylonian, OnlyWhereTheSunOfTheHourCastsItsShadow) {
 
     // ... and there all across the plot area: the shadow of each hour's sun through the year
     // that falls inside the area has a point of its line next to it.
-    const plot::PlotSurface& plot = dial.surface();
-    const double step = dial.m().PointStep;
+    const oracle::DialArea& area = dialtest::kPlotArea;
+    const double step = dialtest::kPointStep;
     std::size_t checked = 0;
     for (bool isItalian : {true, false}) {
         for (double h = -75; h <= 75; h += 15) {
@@ -76,8 +76,8 @@ TEST_P(LightGraphItalianBabylonian, OnlyWhereTheSunOfTheHourCastsItsShadow) {
                                          : o.sky().babylonianHourAngle(n, decl);
                 if (!H || !(o.sky().altitude(*H, decl) > 1e-6)) continue;
                 const auto p = o.dialPoint(*H, decl);
-                if (!p || std::fabs(p->x) > plot.ShiftX() - step || p->y > plot.ShiftY() ||
-                    p->y < plot.ShiftY() - plot.QuadranteH() + step)
+                if (!p || std::fabs(p->x) > area.right - step || p->y > area.top ||
+                    p->y < area.bottom + step)
                     continue;
                 ++checked;
                 const auto line = drawn.find(h);

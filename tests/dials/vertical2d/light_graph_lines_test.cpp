@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "dials/plot_line.h"
 
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "light_graph_fixture.h"
@@ -27,7 +26,7 @@ const std::vector<Wall> kWalls = {
 };
 
 // The length of the part of a line inside the plot area.
-double chordInPlotArea(const plot::PlotSurface& plot, const oracle::ShadowOracle::DialLine& l) {
+double chordInPlotArea(const oracle::ShadowOracle::DialLine& l) {
     double t0 = -HUGE_VAL, t1 = HUGE_VAL;
     const auto clip = [&](double from, double along, double low, double high) {
         if (along == 0) {
@@ -38,8 +37,9 @@ double chordInPlotArea(const plot::PlotSurface& plot, const oracle::ShadowOracle
         t0 = std::fmax(t0, std::fmin(a, b));
         t1 = std::fmin(t1, std::fmax(a, b));
     };
-    clip(l.point.x, l.direction.x, -plot.ShiftX(), plot.QuadranteL() - plot.ShiftX());
-    clip(l.point.y, l.direction.y, plot.ShiftY() - plot.QuadranteH(), plot.ShiftY());
+    const oracle::DialArea& area = dialtest::kPlotArea;
+    clip(l.point.x, l.direction.x, area.left, area.right);
+    clip(l.point.y, l.direction.y, area.bottom, area.top);
     return std::fmax(0, t1 - t0);
 }
 
@@ -63,11 +63,11 @@ TEST_P(LightGraphWalls, EveryHourLineCrossingThePlotAreaIsDrawnAcrossIt) {
     dial.tagWith(&shell::Module1::HourCounter);
     const auto lines = dial.draw(v2::DrawHourLinesLight).byTag();
     const oracle::ShadowOracle o = dial.oracle();
-    const double step = dial.m().PointStep;
+    const double step = dialtest::kPointStep;
     for (double hour = -90; hour <= 90; hour += 3.75) {
         const auto line = o.wholeHourLine(hour);
         if (!line) continue;
-        const double chord = chordInPlotArea(dial.surface(), *line);
+        const double chord = chordInPlotArea(*line);
         if (chord < 3 * step) continue;
         const auto drawn = lines.find(hour);
         const std::size_t count = drawn == lines.end() ? 0 : drawn->second.size();
@@ -87,12 +87,10 @@ TEST_P(LightGraphWalls, DeclinationPairsLieOnTheirDeclinations) {
     EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), d.at()));
     // Every sunlit part inside the plot area, the steep ones too, has points a few millimetres
     // apart, on the equator as elsewhere.
-    const plot::PlotSurface& plot = dial.surface();
-    const oracle::DialArea area{-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
-                                plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
     for (const dialtest::DeclinationPair& pair : dialtest::kDeclinationPairs)
         EXPECT_LT(oracle::largestGapAlongSunlitCurves(dial.oracle(), pair.declination,
-                                                      d.withColour(colourOf(pair.colour)), area),
+                                                      d.withColour(colourOf(pair.colour)),
+                                                      dialtest::kPlotArea),
                   0.005)
             << "declination " << pair.declination;
 }
@@ -125,10 +123,8 @@ TEST(LightGraphStraightLines, EquinoctialSubstyleAndNoonLineOnTheirTrueLines) {
         EXPECT_GT(substyle.points.size(), 100u);
         for (const auto& p : substyle.at()) ASSERT_LT(oracle::distanceToLine(p, {0, 0}, *c), 1e-9);
         // Laid whole, a point every PointStep where the plot area shows it, however steep.
-        const dials::PlotBox box = dials::plotBox(dial.surface());
-        EXPECT_LE(oracle::widestStepAlongLine(substyle.at(), {0, 0}, *c,
-                                              {box.left, box.right, box.bottom, box.top}),
-                  dial.m().PointStep * (1 + 1e-9));
+        EXPECT_LE(oracle::widestStepAlongLine(substyle.at(), {0, 0}, *c, dialtest::kPlotArea),
+                  dialtest::kPointStep * (1 + 1e-9));
         // The noon line is the vertical through the centre, from the top edge of the plot area
         // to its bottom edge.
         const Drawing noon = dial.draw(v2::DrawNoonLineLight);
@@ -151,8 +147,8 @@ TEST(LightGraphStraightLines, AtAndNearTheEquatorTheEquinoctialRunsAcrossThePlot
         ASSERT_TRUE(dial.setUp());
         const Drawing equinoctial = dial.draw(v2::DrawEquinoctialLineLight);
         // A point every step over the height of the plot area.
-        const double height = dial.surface().QuadranteH();
-        EXPECT_GT(equinoctial.points.size() * dial.m().PointStep, height - 0.1);
+        const double height = dialtest::kPlotArea.top - dialtest::kPlotArea.bottom;
+        EXPECT_GT(equinoctial.points.size() * dialtest::kPointStep, height - 0.1);
         EXPECT_TRUE(oracle::allOnDeclinationCurve(dial.oracle(), 0, equinoctial.at()));
     }
     // Facing due south or north there the wall is the plane of the equator: no equinoctial.

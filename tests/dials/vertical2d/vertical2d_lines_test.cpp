@@ -31,17 +31,9 @@ const std::vector<Wall> kWalls = {
     {-11.5001, 0}, {11.5, 30},  {11.5, -80}, {-11.5, 135}, {0, -45},
 };
 
-// The plot area in dial coordinates (y up): left, right, bottom, top.
-struct Area {
-    double left, right, bottom, top;
-};
-Area plotArea(const plot::PlotSurface& plot) {
-    return {-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(), plot.ShiftY() - plot.QuadranteH(),
-            plot.ShiftY()};
-}
-
 // Whether the segment reaches past the plot area at both ends, along its line.
-bool spansThePlotArea(const Segment& s, const Area& a) {
+bool spansThePlotArea(const Segment& s) {
+    const oracle::DialArea& a = dialtest::kPlotArea;
     auto outside = [&](const oracle::DialXY& p) {
         return p.x <= a.left || p.x >= a.right || p.y <= a.bottom || p.y >= a.top;
     };
@@ -85,12 +77,11 @@ TEST_P(LinesOnOracle, HourLinesAndEquinoctialRunAcrossTheWholePlotArea) {
     SCOPED_TRACE(describe(w));
     Vert2dDial dial(w, {{"TxtHour", "4"}});
     ASSERT_TRUE(dial.setUp());
-    const Area area = plotArea(dial.surface());
     const Drawing hours = dial.draw(DrawHourLinesVert2D);
     EXPECT_EQ(hours.segments.size(), 49u);
-    for (const Segment& s : hours.segments) EXPECT_TRUE(spansThePlotArea(s, area));
+    for (const Segment& s : hours.segments) EXPECT_TRUE(spansThePlotArea(s));
     for (const Segment& s : dial.draw(DrawEquinoctialVert2D).segments)
-        EXPECT_TRUE(spansThePlotArea(s, area));
+        EXPECT_TRUE(spansThePlotArea(s));
 }
 
 TEST_P(LinesOnOracle, DeclinationLinesLieOnTheirPairs) {
@@ -107,11 +98,10 @@ TEST_P(LinesOnOracle, DeclinationLinesLieOnTheirPairs) {
     // Every sunlit part inside the plot area, the steep ones too, has points a few millimetres
     // apart (at the pole, where the tolerance is wide, only the points are checked).
     if (std::fabs(w.lat) == 90) return;
-    const Area a = plotArea(dial.surface());
     for (const dialtest::DeclinationPair& pair : dialtest::kDeclinationPairs)
         EXPECT_LT(oracle::largestGapAlongSunlitCurves(dial.oracle(), pair.declination,
                                                       d.withColour(dialtest::colourOf(pair.colour)),
-                                                      {a.left, a.right, a.bottom, a.top}),
+                                                      dialtest::kPlotArea),
                   0.005)
             << "declination " << pair.declination;
 }
