@@ -1,6 +1,8 @@
 #include "numeric/parse.h"
 
+#include <cctype>
 #include <charconv>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -84,6 +86,22 @@ double parseNumber(std::string_view text) {
     }
     if (ec != std::errc()) return 0.0;
     return negative ? -value : value;
+}
+
+double parseNumberOrInfinity(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i])) ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (negative || text[i] == '+')) ++i;
+    const double infinity = (negative ? -1 : 1) * std::numeric_limits<double>::infinity();
+    std::string word(text.substr(i, 3));
+    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (word == "inf") return infinity;
+    try {
+        return parseNumber(text);
+    } catch (const NumericFailure&) {   // the one failure of the parse: a number too large
+        return infinity;
+    }
 }
 
 }  // namespace numeric

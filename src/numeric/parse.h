@@ -11,4 +11,9 @@ namespace numeric {
 // throws NumericFailure(Overflow), never an infinity.
 double parseNumber(std::string_view text);
 
+// The same number as a check of the inputs sees it: a value too large for a double, or a spelt
+// infinity ("inf", "infinity", in any case, after the blanks and sign), is the infinity of its
+// sign rather than a failure or 0, so that it can be refused as the number too large it is.
+double parseNumberOrInfinity(std::string_view text);
+
 }  // namespace numeric

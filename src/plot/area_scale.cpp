@@ -17,7 +17,7 @@ namespace plot {
 namespace {
 
 constexpr std::array<int, 8> ScaleChoices{1, 2, 3, 4, 5, 10, 20, 100};
-constexpr double MaxSide = 15;   // metres, either side of the plot area
+constexpr double MaxSide = PlotSurface::MaxSide;
 
 // A page size the area and the tiles can be built on: finite, and leaving a printable size
 // of at least a centimetre and at most the largest plot area on each side.

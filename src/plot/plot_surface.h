@@ -52,6 +52,8 @@ public:
     PlotSurface& operator=(const PlotSurface&) = delete;
 
     static constexpr double TwipsPerMetre = 56700;
+    // The largest side, in metres, a plot area can have (either side).
+    static constexpr double MaxSide = 15;
 
     // Area, scale and shifts.
     std::int16_t Scala() const;
@@ -60,7 +62,7 @@ public:
     void CaricaComboScala(int intScalaMinima, int intDefault);
     double QuadranteH() const;
     double QuadranteL() const;
-    void setQuadranteH(double v);           // clamps at 15; negative / non-finite refused
+    void setQuadranteH(double v);           // clamps at MaxSide; negative / non-finite refused
     void setQuadranteL(double v);
     double ShiftX() const;
     double ShiftY() const;

@@ -7,6 +7,7 @@
 
 #include "numeric/failure.h"
 #include "numeric/format.h"
+#include "numeric/parse.h"
 #include "numeric/round_budget.h"
 #include "shell/helpers.h"
 #include "shell/parametri.h"
@@ -79,59 +80,102 @@ std::string caption(const InputRecord& in, std::string_view label) {
     return text;
 }
 
-// The boxes every programme reads are checked before anything is drawn, so that each input a
-// run cannot draw is refused in one way, naming its box, whichever programme was chosen:
+// How a number box is checked.
+enum class Rule { Number, HourFraction, Definition, Length };
+
+// The number boxes of the main window in the panel's order, each with the control whose caption
+// names it and its rule; a length also says why it must be above 0 and why below MaxLength.
+struct NumberBox {
+    std::string_view box, label;
+    Rule rule;
+    std::string_view whyAboveZero = {}, whyShorter = {};
+};
+constexpr NumberBox kNumberBoxes[] = {
+    {"txtLAT", "lblLatitudine", Rule::Number},
+    {"txtDecl", "lblDeclinazione", Rule::Number},
+    {"txtLON", "lblLongitudine", Rule::Number},
+    {"txtStilo", "p_Stilo", Rule::Length,
+     "a style of no length, or one standing behind the dial, casts no shadow on it",
+     "the sun's disc blurs the shadows of a style that long wider than any plot area"},
+    {"txtlineofdeclination", "ckLineoptional", Rule::Number},
+    {"TxtFuso", "lblFuso", Rule::Number},
+    {"TxtHour", "LblHour", Rule::HourFraction},
+    {"txtReclinZ", "lblInclinazione", Rule::Number},
+    {"txtRadius", "lblradius", Rule::Length, "there is no cylinder without one",
+     "a cylinder that wide is flat across any plot area, a wall for a flat dial's programme"},
+    {"txt_Definition", "lbl_Definizione", Rule::Definition},
+    {"txtNumberSize", "ckRomani", Rule::Number},
+    {"txtQLat", "lblQLat", Rule::Number},
+    {"txtQLong", "lblQlong", Rule::Number},
+    {"TxtZodiacSize", "ckZodiaco", Rule::Number},
+};
+
+// Why the value of a box cannot be drawn, or "" when it can. Each input a run cannot draw is
+// refused in one way, naming its box, whichever programme was chosen:
 // - an hour fraction or a definition finer than any drawing can show would only make the run
-//   take hours and all the memory there is, and a negative one draws nothing. Every programme
-//   reads the hour fraction; the definition is checked where a programme of this run (the
-//   chain's, the flat 3D one), or the lines of equal altitude it draws when ticked, reads it.
-//   A box left at 0 (or empty) is the programmes' concern: they stop on it with a message;
-// - a style of no length, or one standing behind the dial, casts no shadow on the dial; every
-//   programme reads it. Nor is there a cylinder of a radius (or a parabola of a radius of
-//   curvature) of 0 or below;
-// - a length so large that the dial's arithmetic would overflow on it.
-// Returns the refusal, or "".
+//   take hours and all the memory there is; one of 0 (an empty box, a text, "0,5" too) gives no
+//   step at all, and a negative one draws nothing;
+// - a style of no length, or one standing behind the dial, casts no shadow on the dial, nor is
+//   there a cylinder of a radius (or a parabola of a radius of curvature) of 0 or below; one
+//   of MaxLength or more can be shown on no plot area;
+// - a number of MaxNumber or more in size is beyond the dial's arithmetic, and so is one other
+//   than 0 below its reciprocal: the programmes divide by their sines and by the lengths.
+std::string boxRefusal(const NumberBox& b, const std::string& caption, double v) {
+    const std::string box = "the " + caption + " box ";
+    switch (b.rule) {
+        case Rule::HourFraction:
+            if (v > MaxHourFraction)
+                return box + "may be at most " + numeric::toText(MaxHourFraction) +
+                       ", a line every minute; finer lines cannot be told apart on any dial.";
+            if (!(v > 0))
+                return box + "must hold a number above 0: 1 draws the hours, 2 the halves, 4 the "
+                             "quarters.";
+            break;
+        case Rule::Definition:
+            if (v < MinDefinition)
+                return box + "may not be below " + numeric::toText(MinDefinition) +
+                       (v < 0    ? "; a negative step draws no line at all."
+                        : v == 0 ? ": 0, an empty box or a text gives no step to draw with "
+                                   "(decimals take a point, as in 0.5)."
+                                 : "; a finer step draws more points than any drawing can show.");
+            break;
+        case Rule::Length:
+            if (!(v > 0))
+                return box + "must hold a length above 0: " + std::string(b.whyAboveZero) + ".";
+            if (v >= MaxLength)
+                return box + "holds a length too large for any dial: from " +
+                       numeric::toText(MaxLength) + " m on, " + std::string(b.whyShorter) + ".";
+            break;
+        case Rule::Number: break;
+    }
+    const double size = std::fabs(v);
+    const std::string arithmetic = " for the arithmetic of any dial: it must ";
+    if (size >= MaxNumber)
+        return box + "holds a number too large" + arithmetic + "lie between -" +
+               numeric::toText(MaxNumber) + " and " + numeric::toText(MaxNumber) + ".";
+    if (size > 0 && size < 1 / MaxNumber)
+        return box + "holds a number too small" + arithmetic +
+               (b.rule == Rule::Number ? "be 0 or at least " : "be at least ") +
+               numeric::toText(1 / MaxNumber) + " in size.";
+    return {};
+}
+
+// The number boxes a programme of this run (the chain's, the flat 3D one) reads are checked
+// before anything is drawn; the first refusal, or "".
 std::string inputRefusal(const Context& ctx, const ChainEntry* chained, bool inclined) {
-    if (chained == nullptr && !inclined) return {};
     const InputRecord& in = ctx.inputs;
-
-    const double hours = in.number("TxtHour");
-    if (std::fabs(hours) > MaxHourFraction)
-        return notStarted("the Hour fraction box may be at most " +
-                          numeric::toText(MaxHourFraction) +
-                          ", a line every minute; finer lines cannot be told apart on any dial.");
-    if (hours < 0)
-        return notStarted(
-            "the Hour fraction box may not be below 0: 1 draws the hours, 2 the halves, 4 the "
-            "quarters.");
-    auto readsDefinition = [&](std::string_view item) {
-        return programmeEnables(item, "txt_Definition") ||
-               (programmeEnables(item, "ckAlt") && ticked(ctx, "ckAlt"));
-    };
-    const bool definitionRead = (chained && readsDefinition(chained->item)) ||
-                                (inclined && readsDefinition("M_Inclinati"));
-    const double definition = in.number("txt_Definition");
-    if (definitionRead && definition != 0 && definition < MinDefinition)
-        return notStarted("the Definition box may not be below " + numeric::toText(MinDefinition) +
-                          (definition < 0
-                               ? "; a negative step draws no line at all."
-                               : "; a finer step draws more points than any drawing can show."));
-
-    const double style = in.number("txtStilo");
-    if (!(style > 0))
-        return notStarted("the Perpendicular style box must hold a length above 0: a style of "
-                          "no length, or one standing behind the dial, casts no shadow on it.");
-    const bool radiusRead = chained && programmeEnables(chained->item, "txtRadius");
-    const double radius = in.number("txtRadius");
-    if (radiusRead && !(radius > 0))
-        return notStarted("the " + caption(in, "lblradius") +
-                          " box must hold a length above 0: there is no cylinder without one.");
-    auto tooLarge = [](const std::string& box) {
-        return notStarted("the " + box + " box holds a length beyond any dial: the inputs lead to " +
-                          std::string(describe(numeric::FailureKind::Overflow)) + ".");
-    };
-    if (!(style < MaxLength)) return tooLarge("Perpendicular style");
-    if (radiusRead && !(radius < MaxLength)) return tooLarge(caption(in, "lblradius"));
+    for (const NumberBox& b : kNumberBoxes) {
+        // The lines of equal altitude read the definition too, where they are drawn.
+        auto readBy = [&](std::string_view item) {
+            return programmeEnables(item, b.box) ||
+                   (b.box == "txt_Definition" && programmeEnables(item, "ckAlt") &&
+                    ticked(ctx, "ckAlt"));
+        };
+        if (!(chained && readBy(chained->item)) && !(inclined && readBy("M_Inclinati"))) continue;
+        const std::string refusal =
+            boxRefusal(b, caption(in, b.label), numeric::parseNumberOrInfinity(in.text(b.box)));
+        if (!refusal.empty()) return notStarted(refusal);
+    }
     return {};
 }
 
@@ -149,16 +193,15 @@ bool Command1_Click(Context& ctx, const DriverTable& drivers) {
     numeric::RoundBudget budget(RunRoundBudget);
     try {
         in.setEnabled("cmdData", true);
-        m.DeclSign = 1;
-        m.EastSign = in.number("txtLON") < 0 ? 1 : -1;
-        m.HemisphereSign = in.number("txtLAT") >= 0 ? 1 : -1;
-
         const ChainEntry* chained = firstChecked(in);
         const bool inclined = in.checked("M_Inclinati");
         if (const std::string refusal = inputRefusal(ctx, chained, inclined); !refusal.empty()) {
             ctx.services.messageBox(refusal);
             return false;
         }
+        m.DeclSign = 1;
+        m.EastSign = in.number("txtLON") < 0 ? 1 : -1;
+        m.HemisphereSign = in.number("txtLAT") >= 0 ? 1 : -1;
         if (chained) call(ctx, drivers.*(chained->driver));
         if (inclined)
             call(ctx, in.selected("option3D4") ? drivers.RunInclinedDialVarX

@@ -34,20 +34,32 @@ struct DriverTable {
 // the programmes' loops. A run may spend RunRoundBudget rounds, all loops together.
 inline constexpr double MaxHourFraction = 60;
 inline constexpr double MinDefinition = 0.1;
-// No length (style, radius) may reach MaxLength metres: far beyond any dial, and small enough
-// that the products of a few lengths in the dial's arithmetic stay finite.
-inline constexpr double MaxLength = 1e100;
 inline constexpr std::size_t RunRoundBudget = 6'000'000;
+// No style or radius may reach MaxLength metres. The sun's disc, about 0.53 degrees across,
+// blurs a shadow over that angle seen from what casts it, and every shadow of a style's tip
+// lies at least the style's length from it: the shadows of a style that long are blurs wider
+// than the largest plot area. A cylinder that wide is flat across any plot area.
+inline constexpr double SunDiscRad = 0.0093;
+inline constexpr double MaxLength = 2000;
+static_assert(MaxLength * SunDiscRad > plot::PlotSurface::MaxSide);
+// No number a programme reads (an angle, a zone, a step, a size) may reach MaxNumber in size,
+// nor, other than 0, fall below its reciprocal: far beyond any of them either way, and near
+// enough that the arithmetic keeps every angle to a hundredth of a second of arc, and the
+// products and quotients of a few of them finite.
+inline constexpr double MaxNumber = 1e9;
 
-// Run: enables cmdData, sets DeclSign, EastSign and HemisphereSign, calls the driver of the first
-// checked programme in the fixed order, then the flat 3D driver when M_Inclinati is checked.
-// Before any driver is called, an hour fraction or a definition beyond the bounds above or
-// negative, a style of 0 or below, a radius of 0 or below (where the programme reads one) is
-// refused with a message naming the box, and a length beyond MaxLength with the message of a
-// number too large; nothing is drawn then. A failure that escapes a driver
-// (a numerical failure in a reader or a set-up), or a loop the run's budget of rounds cannot
-// pay, stops the run there: what was drawn stays, the busy cursor is already restored, the user
-// is told what went wrong, and the process goes on. Returns false when the run stopped that way.
+// Run: enables cmdData, checks the inputs, sets DeclSign, EastSign and HemisphereSign, calls the
+// driver of the first checked programme in the fixed order, then the flat 3D driver when
+// M_Inclinati is checked. Before any driver is called, every number box a programme of the run
+// reads is checked, and the first that fails is refused with a message naming the box by its
+// caption; nothing is drawn then. A number too large for a double, or a typed infinity, counts
+// as too large. Refused are: an hour fraction of 0 or below (an empty box or text included) or
+// above MaxHourFraction; a definition below MinDefinition (0, an empty box or text included); a
+// style, or a radius, of 0 or below, or of MaxLength or more; any number of MaxNumber or more
+// in size, or other than 0 below its reciprocal. A failure that escapes a driver (a numerical
+// failure in a reader or a set-up), or a loop the run's budget of rounds cannot pay, stops the
+// run there: what was drawn stays, the busy cursor is already restored, the user is told what
+// went wrong, and the process goes on. Returns false when the run was refused or stopped.
 bool Command1_Click(Context& ctx, const DriverTable& drivers);
 
 // Reset: re-creates the plot window (which empties the drawing), then clears the title.

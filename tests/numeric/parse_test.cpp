@@ -1,5 +1,6 @@
 #include <clocale>
 #include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,11 @@ TEST(ParseNumber, OverflowFailsAndUnderflowIsZero) {
     EXPECT_EQ(parseNumber("1.7976931348623157e308"), 1.7976931348623157e308);
     EXPECT_EQ(parseNumber("1e-400"), 0.0);
     EXPECT_EQ(parseNumber("0.000001e-99999"), 0.0);
+    // A check of the inputs sees such a number, or a spelt infinity, as infinite.
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(numeric::parseNumberOrInfinity("-1e400"), -inf);
+    EXPECT_EQ(numeric::parseNumberOrInfinity(" +INFINITY"), inf);
+    EXPECT_EQ(numeric::parseNumberOrInfinity("in"), 0.0);
 }
 
 TEST(ParseNumber, IgnoresTheLocale) {

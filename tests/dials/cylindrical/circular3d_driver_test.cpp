@@ -67,14 +67,14 @@ TEST(Cyl3dDriver, DrawsTheTickedFeaturesInItsOrder) {
     EXPECT_EQ(o.list.texts.back().text.substr(0, 1), "d");
 }
 
-TEST(Cyl3dDriver, ADrawingStepOrHourFractionOfZeroStopsTheRunSafely) {
+TEST(Cyl3dDriver, ADrawingStepOrHourFractionOfZeroIsRefusedBeforeTheRun) {
     for (const auto& bad : {Settings{{"txt_Definition", "0"}}, Settings{{"TxtHour", "0"}}}) {
         Cyl3dDial dial({45, 20, false}, bad);
         const dialtest::Outcome o = dial.outcomeOfRun();
         EXPECT_FALSE(o.completed);
-        EXPECT_EQ(o.messages.size(), 1u);
-        EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
-        EXPECT_LE(o.list.lines.size(), 1u);  // at most the reference generatrix
+        ASSERT_EQ(o.messages.size(), 1u);
+        EXPECT_EQ(o.messages[0].rfind("The drawing was not started", 0), 0u);
+        EXPECT_EQ(o.drawn(), 0u);
     }
 }
 

@@ -71,15 +71,14 @@ TEST(ParamDriver, EveryFeatureTickedDrawsOnlyWhereTheShadowReaches) {
     EXPECT_GT(curvePoints, 1000u);
 }
 
-// A "Definition" of 0 stops the run before any curve, as in the 3D programme; a negative one is
-// refused before the run.
-TEST(ParamDriver, DefinitionZeroStopsTheRunAndANegativeOneIsRefused) {
+// A "Definition" of 0 or below is refused before the run, as in the 3D programme.
+TEST(ParamDriver, DefinitionOfZeroOrBelowIsRefused) {
     ParamCylinder zero({45, 10, false}, {{"txt_Definition", "0"}, {"chkOreAstronomiche", "1"}});
     const dialtest::Outcome stopped = zero.outcomeOfRun();
     EXPECT_FALSE(stopped.completed);
     ASSERT_EQ(stopped.messages.size(), 1u);
-    EXPECT_EQ(stopped.messages.front().rfind("The drawing was stopped", 0), 0u);
-    EXPECT_EQ(stopped.busyChanges, (std::vector<bool>{true, false}));
+    EXPECT_EQ(stopped.messages.front().rfind("The drawing was not started", 0), 0u);
+    EXPECT_TRUE(stopped.busyChanges.empty());
     EXPECT_TRUE(stopped.list.points.empty());
 
     ParamCylinder negative({45, 10, false}, {{"txt_Definition", "-1"}});

@@ -223,14 +223,14 @@ TEST(Flat3dSubstyle, TheSubstyleIsTheHourLineOfTheSubstyleHour) {
     }
 }
 
-TEST(Flat3dFailures, AnHourFractionOfZeroStopsTheRunAndKeepsTheDrawing) {
-    // An hour fraction of 0 fails in the set-up; a negative one, or a style behind the dial, is
-    // refused before the run, naming the box. Either way nothing of the drawing is lost.
+TEST(Flat3dFailures, AnHourFractionOfZeroIsRefusedAndKeepsTheDrawing) {
+    // An hour fraction of 0 or below, or a style behind the dial, is refused before the run,
+    // naming the box: nothing of the drawing is lost.
     const struct {
         const char* box;
         const char* value;
         const char* message;
-    } rows[] = {{"TxtHour", "0", "division by zero"},
+    } rows[] = {{"TxtHour", "0", "Hour fraction"},
                 {"TxtHour", "-2", "Hour fraction"},
                 {"txtStilo", "-0.1", "Perpendicular style"}};
     for (const auto& row : rows) {

@@ -49,15 +49,15 @@ TEST(FormerDriver, RunsInOrderAndStopsOnAFailure) {
     EXPECT_EQ(o.list.DrawOrder.back(), 'L');
     EXPECT_EQ(o.list.lines.back().Color, qbColor(2));
 
-    // An hour fraction of 0 fails in the set-up; a polar plane, typed either way, has its style
-    // parallel to the plane and no centre to build on. A style of 0 casts no shadow: it is
-    // refused before the run, as in every programme.
+    // A polar plane, typed either way, has its style parallel to the plane and no centre to
+    // build on. A style of 0 casts no shadow, and an hour fraction of 0 leaves no step between
+    // the hour lines: they are refused before the run, as in every programme.
     dialtest::expectRefused(runWith({{"txtStilo", "0"}}),
                             "The drawing was not started: the Perpendicular style box must hold "
                             "a length above 0: a style of no length, or one standing behind the "
                             "dial, casts no shadow on it. Please check the inputs.");
+    EXPECT_NE(runWith({{"TxtHour", "0"}}).messages.at(0).find("Hour fraction"), std::string::npos);
     for (const Settings& failing : std::vector<Settings>{
-             {{"TxtHour", "0"}},
              {{"txtDecl", "0"}, {"txtReclinZ", "45"}, {"txtLAT", "45"}},
              {{"txtDecl", "180"}, {"txtReclinZ", "135"}, {"txtLAT", "45"}},
              {{"txtDecl", "-180"}, {"txtReclinZ", "-30"}, {"txtLAT", "60"}}}) {

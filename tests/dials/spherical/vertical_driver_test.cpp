@@ -49,20 +49,14 @@ TEST(VertSphDriver, LabelsFollowTheRomanNumeralsAndTheOtherHours) {
     EXPECT_TRUE(texts({"ck_Italiche", "ck_babiloniche", "ckTemp", "ckRomani"}).empty());
 }
 
-TEST(VertSphDriver, AnHourFractionOfZeroStopsTheRunAfterTheTitle) {
-    // A style of no length, whose every shadow would fall on its foot, is refused before it.
-    const dialtest::Outcome noStyle = dialtest::runProgramme("mnuVertSph", {{"txtStilo", "0"}});
-    ASSERT_EQ(noStyle.messages.size(), 1u);
-    EXPECT_NE(noStyle.messages[0].find("Perpendicular style"), std::string::npos);
-    EXPECT_EQ(noStyle.drawn(), 0u);
-    for (const Settings& s : {Settings{{"TxtHour", "0"}}}) {
-        const dialtest::Outcome o = dialtest::runProgramme("mnuVertSph", s);
-        EXPECT_FALSE(o.completed);
+TEST(VertSphDriver, NoStyleOrHourFractionIsRefusedBeforeTheRun) {
+    // A style of no length, whose every shadow would fall on its foot, or an hour fraction of 0.
+    for (const auto& [box, named] : {std::pair{"txtStilo", "Perpendicular style"},
+                                     std::pair{"TxtHour", "Hour fraction"}}) {
+        const dialtest::Outcome o = dialtest::runProgramme("mnuVertSph", {{box, "0"}});
         ASSERT_EQ(o.messages.size(), 1u);
-        EXPECT_NE(o.messages[0].find("division by zero"), std::string::npos);
-        EXPECT_EQ(o.title, "Vertical dial by spherical trigonometry ");
+        EXPECT_NE(o.messages[0].find(named), std::string::npos);
         EXPECT_EQ(o.drawn(), 0u);
-        EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
     }
 }
 

@@ -196,14 +196,15 @@ TEST(VertSphLinesMirror, WallsTurnedAsFarEastAsWestDrawMirrorImages) {
 }
 
 TEST(VertSphLinesSteps, ZeroOrNegativeStepsDrawNothingAndDoNotHang) {
-    VertSphDial dial({30, 0}, {{"txt_Definition", "0"}});
+    // Run refuses a definition of 0; the procedures draw nothing with such a step all the same.
+    VertSphDial dial({30, 0});
     ASSERT_TRUE(dial.setUp());
+    dial.m().PointStep = 0;
     for (Procedure p : {sph::PlotHourLinesVertSph, sph::PlotNorthDeclinationLinesVertSph,
                         sph::PlotEquinoctialLineVertSph, sph::PlotSubstyleLineVertSph,
                         sph::PlotItalianHoursVertSph})
         EXPECT_TRUE(dial.draw(p).points.empty());
     // A negative step is refused before the run.
-    dial.set("txt_Definition", "5");
     dial.set("TxtHour", "-1");
     EXPECT_FALSE(dial.setUp());
 }

@@ -30,17 +30,13 @@ TEST(LightGraphDriver, DrawsAtTheEquatorAndNorthOfItUnderItsTitle) {
     }
 }
 
-TEST(LightGraphDriver, AnHourFractionOrADefinitionOfZeroStopsTheRunWithAMessage) {
-    for (const char* box : {"TxtHour", "txt_Definition"}) {
-        LightDial dial({45, 0}, {{box, "0"}});
-        EXPECT_FALSE(dial.run()) << box;
-        EXPECT_EQ(dial.services().messages.size(), 1u) << box;
-        EXPECT_EQ(dial.services().busyChanges, (std::vector<bool>{true, false}));
-    }
-    // A negative hour fraction, or a style behind the wall, is refused before the run, naming
-    // the box.
+TEST(LightGraphDriver, NoHourFractionDefinitionOrStyleIsRefusedBeforeTheRun) {
+    // An hour fraction or a definition of 0 or below, or a style behind the wall, is refused
+    // before the run, naming the box.
     for (const auto& [box, value, named] :
-         {std::tuple{"TxtHour", "-2", "Hour fraction"},
+         {std::tuple{"TxtHour", "0", "Hour fraction"},
+          std::tuple{"txt_Definition", "0", "Definition"},
+          std::tuple{"TxtHour", "-2", "Hour fraction"},
           std::tuple{"txtStilo", "-0.1", "Perpendicular style"}}) {
         LightDial dial({45, 0}, {{box, value}});
         EXPECT_FALSE(dial.run()) << box;

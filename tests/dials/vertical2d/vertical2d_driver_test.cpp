@@ -85,10 +85,9 @@ TEST(Vertical2dDriver, DrawsTheFeaturesInItsOrder) {
 }
 
 TEST(Vertical2dDriver, InputsThatLeaveTheDialUndefinedStopTheRun) {
-    // An hour fraction of 0; a wall facing due east or west on the equator (the style lies in
-    // the wall). The run stops with a message, the cursor restored, nothing drawn.
-    for (const Settings& s : {Settings{{"txtLAT", "45"}, {"TxtHour", "0"}},
-                              Settings{{"txtLAT", "0"}, {"txtDecl", "90"}},
+    // A wall facing due east or west on the equator (the style lies in the wall). The run stops
+    // with a message, the cursor restored, nothing drawn.
+    for (const Settings& s : {Settings{{"txtLAT", "0"}, {"txtDecl", "90"}},
                               Settings{{"txtLAT", "0"}, {"txtDecl", "-90"}}}) {
         const Outcome o = run(s);
         ASSERT_EQ(o.messages.size(), 1u);
@@ -205,16 +204,17 @@ TEST(Vertical2dFailures, AFailedComputationDrawsNothingAtStaleValues) {
 }
 
 TEST(Vertical2dFailures, HugeInputsNeverReachThePlotAsNonNumbers) {
-    // A style too long for the arithmetic, or one behind the wall, is refused before the run.
-    for (const char* style : {"1e300", "-0.2"}) {
+    // A style too long or too short for the arithmetic, or one behind the wall, is refused
+    // before the run; the shortest it takes is drawn.
+    for (const auto& [style, named] :
+         {std::pair{"1e300", "too large"}, std::pair{"1e-300", "too small"},
+          std::pair{"-0.2", "Perpendicular style"}}) {
         const Outcome o = run(withBoxes(1, {{"txtLAT", "45"}, {"txtDecl", "20"}, {"txtStilo", style}}));
         ASSERT_EQ(o.messages.size(), 1u) << style;
-        EXPECT_NE(o.messages[0].find(style[0] == '-' ? "Perpendicular style" : "too large"),
-                  std::string::npos)
-            << o.messages[0];
+        EXPECT_NE(o.messages[0].find(named), std::string::npos) << o.messages[0];
         EXPECT_EQ(o.drawn(), 0u);
     }
-    for (const char* style : {"1e-300"}) {
+    for (const char* style : {"1e-9"}) {
         const Outcome o = run(withBoxes(1, {{"txtLAT", "45"}, {"txtDecl", "20"}, {"txtStilo", style}}));
         EXPECT_EQ(o.title, kTitle) << style;
         EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
