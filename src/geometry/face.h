@@ -106,9 +106,11 @@ struct Face {
 
     // The substyle hour: the hour angle (west positive, radians in -pi..pi) at which the
     // equinox sun shines most squarely on the face, so that its shadow of the polar style falls
-    // along the substyle: the angle of out's components along the equator's noon point and west.
+    // along the substyle: the angle of out's components along the equator's noon point and west
+    // (-out.x, which keeps the sign of a zero component: a face whose substyle is at midnight
+    // gets -pi where its west component is -0).
     double substyleHour(double phi) const {
-        return std::atan2(dot(out, Vec3{-1, 0, 0}), dot(out, equatorPoint(phi, 0)));
+        return std::atan2(-out.x, dot(out, equatorPoint(phi, 0)));
     }
 
     // The shadow of the tip standing `length` out of the face from the origin (length * out), for
