@@ -223,6 +223,15 @@ TEST(Sky, TheFaceCarriesItsPolarStyle) {
                 const geometry::Face face = geometry::Face::declining(rad(decl), rad(recl));
                 const Vec3 pole = geometry::celestialPole(phi);
                 EXPECT_DOUBLE_EQ(face.polarElevationSine(phi), dot(pole, face.out));
+                // The same face from its angle to the horizon, the same pole from the
+                // colatitude: they differ by what the stored Pi's right angle leaves.
+                const geometry::Face fromHorizon =
+                    geometry::Face::decliningFromHorizon(rad(decl), kPi / 2 - rad(recl));
+                EXPECT_TRUE(near(fromHorizon.out, face.out, 1e-9));
+                EXPECT_TRUE(near(fromHorizon.up, face.up, 1e-9));
+                const Vec3 byColatitude = geometry::celestialPoleAtColatitude(kPi / 2 - phi);
+                EXPECT_NEAR(face.polarElevationSine(byColatitude), face.polarElevationSine(phi),
+                            1e-9);
                 const double H = face.substyleHour(phi);
                 for (double dH : {-0.01, 0.01})
                     EXPECT_GE(dot(geometry::equatorPoint(phi, H), face.out),
