@@ -30,11 +30,15 @@ struct Face {
     Vec3 right, up, out;
 
     static Face declining(double D, double R) {
-        const double sinD = std::sin(D), cosD = std::cos(D);
-        const double sinR = std::sin(R), cosR = std::cos(R);
-        return {{cosD, -sinD, 0},
-                {sinD * sinR, cosD * sinR, cosR},
-                {-sinD * cosR, -cosD * cosR, sinR}};
+        return ofSines(std::sin(D), std::cos(D), std::sin(R), std::cos(R));
+    }
+
+    // The same face given by the angle i its plane makes with the horizon (i = 90 degrees - R),
+    // as a programme that measures its planes so takes them: sin i and cos i stand for cos R and
+    // sin R, so that the stored Pi's right angle leaves in the face the residue it leaves in that
+    // programme's own formulas.
+    static Face decliningFromHorizon(double D, double i) {
+        return ofSines(std::sin(D), std::cos(D), std::cos(i), std::sin(i));
     }
 
     // The world point of a dial point (on the face through the origin).
@@ -87,7 +91,9 @@ struct Face {
     // The sine of the elevation of the polar axis over the face: pole . out, positive where the
     // axis rising towards the north celestial pole leaves the face on the tip's side. 0 (up to
     // rounding) on a face that holds the axis: see meetsAtInfinity.
-    double polarElevationSine(double phi) const { return dot(celestialPole(phi), out); }
+    double polarElevationSine(double phi) const { return polarElevationSine(celestialPole(phi)); }
+    // The same for the pole given as a vector (celestialPoleAtColatitude, for one).
+    double polarElevationSine(const Vec3& pole) const { return dot(pole, out); }
 
     // The direction of the substyle on the face: the polar axis laid down on it, dialOf(pole),
     // of the length of the cosine of the elevation (no length on a face perpendicular to the
@@ -106,9 +112,11 @@ struct Face {
 
     // The substyle hour: the hour angle (west positive, radians in -pi..pi) at which the
     // equinox sun shines most squarely on the face, so that its shadow of the polar style falls
-    // along the substyle: the angle of out's components along the equator's noon point and west.
+    // along the substyle: the angle of out's components along the equator's noon point and west
+    // (-out.x, which keeps the sign of a zero component: a face whose substyle is at midnight
+    // gets -pi where its west component is -0).
     double substyleHour(double phi) const {
-        return std::atan2(dot(out, Vec3{-1, 0, 0}), dot(out, equatorPoint(phi, 0)));
+        return std::atan2(-out.x, dot(out, equatorPoint(phi, 0)));
     }
 
     // The shadow of the tip standing `length` out of the face from the origin (length * out), for
@@ -120,6 +128,13 @@ struct Face {
         const double reach = numeric::checkedDiv(length, dot(sun, out));
         return {numeric::checkFinite(-reach * dot(sun, right)),
                 numeric::checkFinite(-reach * dot(sun, up))};
+    }
+
+private:
+    static Face ofSines(double sinD, double cosD, double sinR, double cosR) {
+        return {{cosD, -sinD, 0},
+                {sinD * sinR, cosD * sinR, cosR},
+                {-sinD * cosR, -cosD * cosR, sinR}};
     }
 };
 

@@ -14,6 +14,10 @@ constexpr int kYearDeclinationSteps = 188;
 
 Vec3 celestialPole(double phi) { return {0, std::cos(phi), std::sin(phi)}; }
 
+Vec3 celestialPoleAtColatitude(double colatitude) {
+    return {0, std::sin(colatitude), std::cos(colatitude)};
+}
+
 Vec3 equatorPoint(double phi, double hourAngle) {
     const double cosH = std::cos(hourAngle);
     return {-std::sin(hourAngle), -cosH * std::sin(phi), cosH * std::cos(phi)};

@@ -37,6 +37,11 @@ constexpr double westward(double eastwardHourAngle) { return -eastwardHourAngle;
 // southern one): (0, cos phi, sin phi).
 Vec3 celestialPole(double phi);
 
+// The same pole for a programme that measures the place by its colatitude c (90 degrees - phi on
+// the stored Pi): (0, sin c, cos c), so that the stored Pi's right angle leaves in the pole the
+// residue it leaves in that programme's own formulas.
+Vec3 celestialPoleAtColatitude(double colatitude);
+
 // The equator's point of hour angle H: the sun of that hour at an equinox.
 Vec3 equatorPoint(double phi, double hourAngle);
 

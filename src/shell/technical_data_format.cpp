@@ -51,6 +51,10 @@ bool DataList::cylindricalProgramme() const {
            checked("mnuCCs") || checked("mnuCircp");
 }
 
+geometry::Face DataList::face() const {
+    return geometry::Face::declining(m.WallDeclRad, m.ReclRad);
+}
+
 double DataList::rad(double degrees) const {
     return numeric::checkedDiv(numeric::checkedMul(degrees, m.Pi), 180);
 }

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "geometry/face.h"
 #include "plot/plot_surface.h"
 #include "shell/context.h"
 
@@ -46,6 +47,11 @@ struct DataList {
     bool planeProgramme() const;
     // One of the five cylindrical programmes.
     bool cylindricalProgramme() const;
+
+    // The plane as a face: its declination as typed and its reclination after the hemisphere's
+    // sign, at the latitude folded to the north (LatRad, once prepared, holds its absolute
+    // value). The list mirrors the centre's abscissa in the south.
+    geometry::Face face() const;
 
     // Degrees to radians and back with the stored Pi.
     double rad(double degrees) const;

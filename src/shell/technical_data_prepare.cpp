@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "geometry/face.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/tolerance.h"
@@ -16,43 +18,44 @@ namespace shell::technical_data {
 namespace {
 
 using numeric::checkedDiv;
-using numeric::checkedMul;
 using numeric::sgn;
 
-// Sine of the elevation of the polar axis over the plane (the dot product of the plane's
-// normal with the polar axis).
-double elevationSine(const Module1& m) {
-    return std::sin(m.ReclRad) * std::sin(m.LatRad) -
-           std::cos(m.LatRad) * std::cos(m.ReclRad) * std::cos(m.WallDeclRad);
+// Sine of the elevation of the polar axis over the plane (pole . out), 0 on a plane that holds
+// the axis: its centre lies at infinity, whatever rounding the stored Pi leaves of the sine. A
+// wall at the pole holds it also where the programme took the latitude a hair short of the pole
+// (LatDegrees keeps the 90 typed).
+double elevationSine(const DataList& list) {
+    const Module1& m = list.m;
+    const geometry::Face face = list.face();
+    if (face.meetsAtInfinity(geometry::celestialPole(m.LatRad)) ||
+        (std::fabs(m.LatDegrees) == 90 && m.ReclRad == 0))
+        return 0;
+    return face.polarElevationSine(m.LatRad);
 }
 
 // Centre of the dial: where the polar axis through the style tip meets the plane, in dial
-// coordinates (x along the plane's horizontal, y up its line of greatest slope).
+// coordinates (x along the plane's horizontal, mirrored in the south; y up its line of greatest
+// slope). A plane that holds the axis keeps the centre it had (it is shown as "inf").
 void computeCentre(DataList& list) {
     const Module1& m = list.m;
-    const double D = m.WallDeclRad, R = m.ReclRad, lat = m.LatRad;
-    const double hyp = checkedDiv(m.StyleLength, list.E);
-    list.Cx = checkedMul(m.HemisphereSign * std::sin(D) * std::cos(lat), hyp);
-    list.Cy = -checkedMul(hyp, std::sin(lat) * std::cos(R) + std::sin(R) * std::cos(lat) * std::cos(D));
+    const auto centre = list.face().centre(m.StyleLength, m.LatRad);
+    if (!centre) return;
+    list.Cx = numeric::checkFinite(m.HemisphereSign * centre->x);
+    list.Cy = numeric::checkFinite(centre->y);
 }
 
 // Hour angle of the substyle: the hour at which the sun stands in the plane through the style
 // and the polar axis on the side of the plane's face, where the sun of the equator shines on
-// it most squarely. The equinoctial sun of hour angle H lights the face by
-// cos R cos D sin(lat) + sin R cos(lat) times cos H, plus cos R sin D times sin H: the substyle
-// hour is the angle of that pair. Its quadrant follows both signs, so that a plane reclined
-// beyond the vertical (cos R < 0) and a plane facing due south or north whose face looks away
-// from the equator's noon sun (its substyle at midnight) get theirs; for the plane
-// perpendicular to the polar axis (0, 0) the meridian is taken, so that the list goes on.
-void computeSubstyleHour(Module1& m) {
-    const double D = m.WallDeclRad, R = m.ReclRad, lat = m.LatRad;
-    if (lat == 0 && R == 0) {
-        m.SubstyleHour = sgn(D) * m.Pi / 2;
+// it most squarely (the face's substyle hour). On a vertical wall at the equator the equinox
+// sun passes the zenith at noon, in the plane of every wall: its substyle hour is taken as +-6
+// hours by the sign of the typed declination.
+void computeSubstyleHour(DataList& list) {
+    Module1& m = list.m;
+    if (m.LatRad == 0 && m.ReclRad == 0) {
+        m.SubstyleHour = sgn(m.WallDeclRad) * m.Pi / 2;
         return;
     }
-    const double across = std::cos(R) * std::sin(D);
-    const double along = std::cos(R) * std::cos(D) * std::sin(lat) + std::sin(R) * std::cos(lat);
-    m.SubstyleHour = std::atan2(across, along);
+    m.SubstyleHour = list.face().substyleHour(m.LatRad);
 }
 
 // The horizontal plane: its substyle is the meridian (angle 0). The style elevation, the
@@ -61,40 +64,35 @@ void prepareHorizontal(DataList& list) {
     Module1& m = list.m;
     m.WallDeclRad = 0;
     m.SubstyleAngle = 0;
-    list.E = elevationSine(m);
-    if (m.LatRad == 0) list.E = 0;
+    list.E = elevationSine(list);
     list.q = 0;
     m.StyleElevRad = ArcSin(m, list.E);
-    computeSubstyleHour(m);
+    computeSubstyleHour(list);
     if (list.E != 0) computeCentre(list);
 }
 
 void prepareInclined(DataList& list) {
     Module1& m = list.m;
-    const double D = m.WallDeclRad, R = m.ReclRad, lat = m.LatRad;
+    const double lat = m.LatRad;
 
-    list.E = elevationSine(m);
-    // The planes parallel to the polar axis, whose elevation sine is 0 only up to rounding.
-    if ((std::fabs(m.DeclDecimal) == 90 && R == 0) || (std::fabs(m.LatDegrees) == 90 && R == 0) ||
-        (std::fabs(m.DeclDecimal) == 90 && lat == 0))
-        list.E = 0;
+    list.E = elevationSine(list);
     const double E = list.E;
 
-    m.StyleElevRad = ArcSin(m, E);
+    m.StyleElevRad = ArcSin(m, numeric::clampRoundedSine(E));
     if (E != 0) computeCentre(list);
 
     // Substyle distance: the angle of the centre seen from the foot, from the line of greatest
-    // slope.
-    if (lat == 0 && R == 0) {
-        m.SubstyleAngle = sgn(D) * m.Pi / 2;
+    // slope; the polar axis laid down on the plane gives its direction.
+    if (lat == 0 && m.ReclRad == 0) {
+        m.SubstyleAngle = sgn(m.WallDeclRad) * m.Pi / 2;
     } else {
-        // A plane facing due south or north (but for the rounding of the stored Pi: the sine of
-        // 180 degrees is 4e-10) has its substyle on the line of greatest slope; so has the
-        // plane perpendicular to the polar axis, whose denominator is 0 there.
-        const double denominator = std::sin(R) * std::cos(D) + std::cos(R) * std::tan(lat);
-        m.SubstyleAngle = std::fabs(std::sin(D)) <= numeric::kStoredPiResidue
+        // Where the axis has no component across the plane (a plane facing due south or north,
+        // but for the rounding of the stored Pi, or a wall at the pole) the substyle is the line
+        // of greatest slope; so it is on the plane perpendicular to the axis, which has none.
+        const geometry::DialPoint along = list.face().substyleDirection(lat);
+        m.SubstyleAngle = std::fabs(along.x) <= numeric::kStoredPiResidue
                               ? 0
-                              : std::atan(checkedDiv(std::sin(D), denominator));
+                              : std::atan(checkedDiv(-along.x, along.y));
         list.q = list.deg(m.SubstyleAngle);
         if (E != 0) {
             if (list.Cx <= 0 && list.Cy < 0)
@@ -107,7 +105,7 @@ void prepareInclined(DataList& list) {
         m.SubstyleAngle = -sgn(m.SubstyleAngle) * std::fabs(2 * m.Pi - std::fabs(m.SubstyleAngle));
     if (m.HemisphereSign == -1) m.SubstyleAngle = -m.SubstyleAngle;
 
-    computeSubstyleHour(m);
+    computeSubstyleHour(list);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/palette.h"
+#include "numeric/tolerance.h"
 #include "shell/helpers.h"
 #include "shell/technical_data_list.h"
 
@@ -31,6 +32,9 @@ void writeTriangle(DataList& list) {
     const double E = list.E;
     list.line("T R I A N G L E ");
     if (E == 0) {
+        // The polar axis lies in the plane: the style has no elevation and meets the plane at
+        // infinity.
+        m.StyleElevDeg = 0;
         list.line("Style: hypotenuse = inf");
     } else {
         m.StyleElevDeg = list.deg(m.HemisphereSign * ArcSin(m, E));
@@ -55,7 +59,7 @@ void writeSubstyleAndCentre(DataList& list) {
     list.line("Substyle distance  : " + down5(list.deg(m.SubstyleAngle)) + kDegree);
     list.line("Center coordinates  : " + list.CxText + "    " + list.CyText);
     list.line("Angle between max slope line and noon  : " + list.noonText + kDegree);
-    if (m.LatDegrees == 90)
+    if (std::fabs(m.LatDegrees) == 90)
         list.line("ecc.ty 90" + kDegree + " - lat" + kDegree + "  : inf");
     else
         list.line("ecc.ty 90" + kDegree + " - lat" + kDegree + "  : " +
@@ -85,9 +89,12 @@ void writeHours(DataList& list) {
     list.line("horizontal hour:    " + down5(12 + checkedDiv(hs * Hh * 12, m.Pi)) + " h");
 
     const double lat = hs * m.LatRad, R = hs * m.ReclRad;
-    m.NoonSkip = ArcCos(m, std::sin(lat) * std::cos(R) + std::cos(lat) * std::sin(R) * std::cos(D));
+    m.NoonSkip = ArcCos(m, numeric::clampRoundedSine(std::sin(lat) * std::cos(R) +
+                                                    std::cos(lat) * std::sin(R) * std::cos(D)));
+    // On a plane facing due south or north (but for the rounding of the stored Pi) the meridian's
+    // line runs up the line of greatest slope: the vertical hour is noon.
     double Hv = 0;
-    if (m.ReclRad != 0) {
+    if (m.ReclRad != 0 && std::fabs(std::sin(D)) > numeric::kStoredPiResidue) {
         const double denominator =
             std::cos(D) * std::sin(m.LatRad) - checkedDiv(std::cos(m.LatRad), std::tan(m.ReclRad));
         Hv = std::atan(checkedDiv(-std::sin(D), denominator));

@@ -78,7 +78,9 @@ bool writeDialHours(DataList& list, double sunrise, double sunset, double on, do
 void writeCriticalDeclinations(DataList& list) {
     const Module1& m = list.m;
     const double ratio = checkedDiv(std::sin(list.rad(geometry::kSolsticeDeg)), std::cos(m.LatRad));
-    if (ratio < 1)
+    // At the pole the cosine of the latitude is 0 but for the stored Pi's rounding, of either sign:
+    // the ratio is infinite there, as beyond the polar circle, and no line is written.
+    if (std::fabs(ratio) < 1)
         list.line("critical declination of the dial = " + rounded(list.deg(ArcSin(m, ratio)), 2));
     if (std::fabs(std::sin(m.WallDeclRad) * std::cos(m.LatRad)) < 1)
         list.line("critical declination of the sun = " +

@@ -4,7 +4,10 @@
 
 #include <cmath>
 #include <optional>
+#include <string>
 
+#include "geometry/face.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/palette.h"
 #include "numeric/rounding.h"
@@ -22,6 +25,7 @@ struct Equivalent {
     double latitude = 0;     // f1, radians
     double declination = 0;  // d1, radians
     double longitude = 0;    // lambda, radians
+    bool atPole = false;     // f1 is +-90 degrees: there is no d1 nor lambda
 };
 
 // Planes facing due south or due north (declination 0 or 180), whose declination and longitude
@@ -49,12 +53,33 @@ std::optional<Equivalent> meridianPlane(const Module1& m, double e) {
     return std::nullopt;
 }
 
-Equivalent equivalentVertical(Module1& m) {
+// Whether the equivalent vertical dial stands at a pole: the plane's line of greatest slope runs
+// along the polar axis (the axis has no component across the plane nor out of it, up to the
+// stored Pi's residue), as on a polar plane facing due south or north or on the horizontal plane
+// at the equator. Every wall there holds the axis; none has a declination, nor the place a
+// longitude.
+bool atThePole(const DataList& list) {
+    const geometry::Face face = list.face();
+    return face.meetsAtInfinity(geometry::celestialPole(list.m.LatRad)) &&
+           std::fabs(face.substyleDirection(list.m.LatRad).x) <= numeric::kStoredPiResidue;
+}
+
+// The place of the equivalent vertical dial is the one whose zenith is the plane's line of
+// greatest slope (up): its latitude f1 is the elevation of up over the equator, pole . up, the
+// substyle direction's component along up.
+Equivalent equivalentVertical(DataList& list) {
     using numeric::checkedDiv;
+    Module1& m = list.m;
     const double D = m.WallDeclRad, R = m.ReclRad, lat = m.LatRad;
-    const double f1 = ArcSin(m, std::sin(lat) * std::cos(R) + std::cos(lat) * std::sin(R) * std::cos(D));
+    const geometry::Face face = list.face();
+    const double up = face.substyleDirection(lat).y;
+    if (atThePole(list)) {
+        m.AnalemmaObliquityDeg = sgn(up) * m.Pi / 2;
+        return Equivalent{m.AnalemmaObliquityDeg, 0, 0, true};
+    }
+    const double f1 = ArcSin(m, numeric::clampRoundedSine(up));
     m.AnalemmaObliquityDeg = f1;
-    const double e = ArcSin(m, std::sin(R) * std::sin(lat) - std::cos(lat) * std::cos(R) * std::cos(D));
+    const double e = ArcSin(m, numeric::clampRoundedSine(face.polarElevationSine(lat)));
 
     if (auto special = meridianPlane(m, e)) {
         special->latitude = f1;
@@ -73,12 +98,14 @@ Equivalent equivalentVertical(Module1& m) {
     return Equivalent{f1, d1, lambda};
 }
 
+const std::string kNoneAtThePole = "none at the pole";
+
 void writeHorizontalPlane(DataList& list) {
     const Module1& m = list.m;
     list.plot.setForeColor(numeric::rgb(235, 105, 18));
     list.line("Equivalent vertical dial :");
     list.line("latitude f1 =  " + rounded(list.deg(m.Pi / 2 - m.LatRad), 5));
-    list.line("declination d1 =  " + plain(180));
+    list.line("declination d1 =  " + (atThePole(list) ? kNoneAtThePole : plain(180)));
     list.line("reclination =  0");
     list.line("ordinate of horizon =  inf. ");
     list.line("height of the style  =  " + plain(list.deg(m.LatRad)));
@@ -86,16 +113,17 @@ void writeHorizontalPlane(DataList& list) {
 
 void writeInclinedPlane(DataList& list) {
     Module1& m = list.m;
-    const Equivalent eq = equivalentVertical(m);
     const int hs = m.HemisphereSign;
+    const Equivalent eq = equivalentVertical(list);
     list.line("");
     list.plot.setForeColor(numeric::rgb(235, 105, 18));
     list.line("Equivalent vertical dial :");
     list.line("latitude f1 =  " + rounded(list.deg(eq.latitude), 5));
-    list.line("declination d1 =  " + rounded(list.deg(hs * eq.declination), 5));
+    list.line("declination d1 =  " +
+              (eq.atPole ? kNoneAtThePole : rounded(list.deg(hs * eq.declination), 5)));
     list.line("reclination =  0");
     const double lambda = numeric::roundHalfEven(list.deg(hs * eq.longitude), 5) * sgn(m.ReclRad);
-    list.line("longitude lambda =  " + plain(lambda));
+    list.line("longitude lambda =  " + (eq.atPole ? kNoneAtThePole : plain(lambda)));
     list.line("click off analemma");
     list.line("click on SM time");
     list.line("select ST Zone = 0");

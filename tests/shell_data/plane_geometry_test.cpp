@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,10 @@ TEST_F(PlaneGeometry, TheSunIsOnTheDialWhenItShinesOnTheFace) {
         // face all day, at the equator facing either way and at 45 N reclined to the equator.
         {0, 0, 0, 0}, {0, 180, 0, 0}, {45, 180, 45, 0}, {45, 0, -45, 0}, {45, 0, 135, 0},
         {-30, 180, -60, 0},
+        // Polar planes (the centre at infinity), facing the pole from below and the equator from
+        // above, in both hemispheres: lit before six and after six in summer, never in winter.
+        {45, 180, -45, 27}, {45, 180, -45, -20}, {-45, 180, 45, -20}, {45, 0, 45, 10},
+        {45, 0, -135, 27}, {0, 90, 30, 10, "M_nProiettivo"}, {45, 180, -45, 27, "M_Proiettivo"},
         // The other programmes that list these lines (walls for the vertical ones).
         {45, 180, 0, 27, "mnuVertSph"}, {-45, 180, 0, -20, "mnuVertSph"},
         {45, 150, 0, 27, "M_Light"}, {45, 180, 0, 10, "M_Frinter"}, {-45, 180, 0, -20, "M_Frinter"},
@@ -274,6 +279,42 @@ TEST_F(PlaneGeometry, HorizontalPlaneAtTheEquatorHasItsCentreAtInfinity) {
     click();
     expectLines({"Style: hypotenuse = inf", "Distance Foot Center: cathetus = inf",
                  "Center coordinates  : inf    inf"});
+}
+
+TEST_F(PlaneGeometry, APlaneHoldingThePolarAxisListsItsCentreAtInfinityAndGoesOn) {
+    // The stored Pi leaves the elevation sine of such a plane some 1e-10, not 0: no centre may
+    // come out a billion metres away, and the list goes on to the sun. Where the plane's line of
+    // greatest slope is the axis, its equivalent vertical dial stands at the pole, which gives
+    // no wall a declination nor the place a longitude.
+    struct Case {
+        const char* programme;
+        double lat, decl, recl;
+        bool atThePole;
+    };
+    const Case cases[] = {
+        {"M_Inclinati", 45, 180, -45, true},    {"M_Inclinati", -45, 180, 45, true},
+        {"M_nProiettivo", 45, 0, 45, true},     {"M_Proiettivo", 45, 180, 135, true},
+        {"M_Inclinati", 45, 0, -135, true},     {"M_Inclinati", 0, 0, 90, true},
+        {"M_nProiettivo", 0, 90, 30, false},    {"M_Inclinati", -45, -90, 0, false},
+        {"mnuVertSph", 90, 30, 0, false},       {"mnuVertSph", -90, 30, 0, false},
+        {"M_Frinter", 90, 0, 0, false},         {"M_Light", 45, 90, 0, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.programme) + " " + std::to_string(c.lat) + " " +
+                     std::to_string(c.decl) + " " + std::to_string(c.recl));
+        device.forget();
+        choose(c.programme);
+        place(std::to_string(c.lat), "0", "0");
+        wall(std::to_string(c.decl), std::to_string(c.recl));
+        lastRun(c.lat);
+        click();
+        expectLines({"Style: hypotenuse = inf", "Distance Foot Center: cathetus = inf",
+                     "Center coordinates  : inf    inf", "Elevation of the style : 0\xC2\xB0",
+                     "Sun's declination = 20"});
+        EXPECT_EQ(contains("declination d1 =  none at the pole"), c.atThePole);
+        EXPECT_EQ(contains("longitude lambda =  none at the pole"), c.atThePole && c.recl != 90);
+        const std::regex millions("(^|[^.0-9])[0-9]{7}|E\\+");
+        for (const auto& line : texts()) EXPECT_FALSE(std::regex_search(line, millions)) << line;
+    }
 }
 
 TEST_F(PlaneGeometry, UnusedReclinationBoxMakesNoHorizontalPlane) {

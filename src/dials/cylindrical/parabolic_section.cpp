@@ -12,6 +12,8 @@
 #include <string>
 
 #include "dials/cylindrical/parabolic_procedures.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "numeric/checked.h"
 #include "numeric/format.h"
 #include "numeric/palette.h"
@@ -40,9 +42,10 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     const double R = m.Radius, s = m.SideSign, D = m.WallDeclRad, phi = m.LatRad;
     auto LC = [&](int index) { return shell::LineColor(ctx, index); };
 
-    // Shown as it comes: minus the elevation of the polar style over the wall.
+    // Shown as it comes: the face's elevation of the polar style over the wall at the foot,
+    // with the sign of the cosine of the declination.
     numeric::skip([&] {
-        m.StyleElevDeg = shell::ArcSin(m, -std::cos(phi) * std::cos(D)) *
+        m.StyleElevDeg = shell::ArcSin(m, Face::declining(D, 0).polarElevationSine(phi)) *
                          numeric::sgn(std::cos(D)) * 180 / m.Pi;
     });
     m.StyleHeightD = ctx.inputs.number("txtStilo");

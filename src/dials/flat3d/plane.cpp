@@ -39,14 +39,12 @@ DialPoint PlaneGeometry::fromY(double Y, double Z) const {
 }
 
 void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g) {
-    const double s = std::cos(g.phi) * std::cos(g.R) * std::cos(g.D) -
-                     std::sin(g.phi) * std::sin(g.R);
+    const double s = -g.face.polarElevationSine(g.phi);
     numeric::assignOrSkip(m.StyleElevRad, [&] { return shell::ArcSin(m, numeric::clampRoundedSine(s)); });
 }
 
 double conicEccentricity(const PlaneGeometry& g, double delta) {
-    const double c = numeric::clampRoundedSine(
-        std::cos(g.R) * (std::cos(g.phi) * std::cos(g.D) - std::sin(g.phi) * std::tan(g.R)));
+    const double c = numeric::clampRoundedSine(g.face.polarElevationSine(g.phi));
     return checkedDiv(numeric::checkedSqrt(1 - c * c), std::sin(delta));
 }
 

@@ -35,13 +35,13 @@ struct PlaneGeometry {
     DialPoint fromY(double Y, double Z) const;
 };
 
-// The substyle's store of the style elevation: StyleElevRad = the arc sine of
-// cos(phi) cos R cos D - sin(phi) sin R, left as it was when that fails.
+// The substyle's store of the style elevation: StyleElevRad = the arc sine of minus the face's
+// elevation sine (-pole . out), left as it was when that fails.
 void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g);
 
 // The eccentricity sqrt(1 - c^2) / sin(delta) of the conic that the day circle of declination
-// delta (radians) traces on the plane, c the sine of the style elevation (+-1 on a plane
-// perpendicular to the polar axis, where the conics are circles of eccentricity 0). Throws
+// delta (radians) traces on the plane, c the face's elevation sine of the polar axis (+-1 on a
+// plane perpendicular to the axis, where the conics are circles of eccentricity 0). Throws
 // numeric::NumericFailure when it cannot be computed.
 double conicEccentricity(const PlaneGeometry& g, double delta);
 

@@ -71,14 +71,14 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     const double D = m.WallDeclRad;
     const double R = m.ReclRad;
     // The style tip stands S out of the face.
-    const Vec3 tip = S * Face::declining(D, R).out;
+    const Face face = Face::declining(D, R);
+    const Vec3 tip = S * face.out;
     m.PlaneCoefX = tip.x;
     m.PlaneCoefY = tip.y;
     m.PlaneCoefZ = tip.z;
 
-    const double phi = m.LatRad;
     // For a plane perpendicular to the polar axis the sine is 1, which rounding may overshoot.
-    const double s = std::sin(R) * std::sin(phi) - std::cos(phi) * std::cos(R) * std::cos(D);
+    const double s = face.polarElevationSine(m.LatRad);
     m.SideSign = 1;
     m.InclinedPlaneFlag = 1;
     m.StyleElevRad = shell::ArcSin(m, numeric::clampRoundedSine(s));

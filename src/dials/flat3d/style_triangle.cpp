@@ -9,7 +9,6 @@
 
 #include "dials/flat3d/plane.h"
 #include "dials/geometry_names.h"
-#include "geometry/sky.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
@@ -31,51 +30,34 @@ constexpr int kSubstyleColour = 14;
 constexpr int kCentreVerticalColour = 8;
 constexpr int kPolarStylePointsColour = 5;
 
-// The centre: where the line through the style tip parallel to the polar axis meets the plane.
-struct Centre {
-    double Zc = 0;  // world height
-    double Yc = 0;  // world north coordinate
-};
-
-// None where the polar axis meets the plane only at infinity (a wall facing due east or west,
-// a polar dial): there is no centre, and no line runs through one.
-std::optional<Centre> computeCentre(shell::Module1& m, const PlaneGeometry& g) {
-    if (g.face.meetsAtInfinity(celestialPole(g.phi))) return std::nullopt;
-    Centre c;
-    const bool ok = numeric::skip([&] {
-        const double k = checkedDiv(g.X0 * std::sin(g.D) + g.Y0 * std::cos(g.D) -
-                                        g.Z0 * std::tan(g.R),
-                                    std::tan(g.R) * std::tan(g.phi) - std::cos(g.D));
-        c.Zc = numeric::checkFinite(g.Z0 + std::tan(g.phi) * k);
-        c.Yc = numeric::checkFinite(g.Y0 + k);
-    });
-    if (!ok) return std::nullopt;
-    m.TriangleTemp = c.Yc;
+// The centre: where the line through the style tip parallel to the polar axis meets the plane
+// (the face's centre), with its world point's north coordinate kept in TriangleTemp and its drop
+// below the tip in WorkFlag. None where the polar axis meets the plane only at infinity (a wall
+// facing due east or west, a polar dial): there is no centre, and no line runs through one.
+std::optional<DialPoint> computeCentre(shell::Module1& m, const PlaneGeometry& g) {
+    const auto centre = g.face.centre(g.S, g.phi);
+    if (!centre || !std::isfinite(centre->x) || !std::isfinite(centre->y)) return std::nullopt;
+    const Vec3 world = g.face.world(*centre);
+    m.TriangleTemp = world.y;
     numeric::skip([&] {
-        const int drop = numeric::toInt16(m.PlaneCoefZ - c.Zc);
+        const int drop = numeric::toInt16(m.PlaneCoefZ - world.z);
         m.WorkFlag = drop == 0 ? 1 : drop;
     });
-    return c;
+    return centre;
 }
 
-// Runs the substyle points of this pipeline, keeping -u/v of each in SubstyleSlope. Returns
-// whether the substyle's direction is known in this call: a slope was computed, or the plane
-// faces due south or north, whose substyle is the vertical (slope 0, as the substyle
-// computation stored it).
-template <class SubstylePoint>
-bool traceSubstyleSlope(shell::Module1& m, const PlaneGeometry& g, SubstylePoint&& point) {
-    bool known = false;
-    for (double t : numeric::StepRange(-1, 1, 0.001)) {
-        const auto p = solvePoint([&] { return point(t); });
-        if (p && numeric::assignOrSkip(m.SubstyleSlope,
-                                       [&] { return -checkedDiv(p->x, p->y); }))
-            known = true;
-    }
-    if (!known && g.D == 0) {
-        m.SubstyleSlope = 0;
-        known = true;
-    }
-    return known;
+// The slope -u/v of the substyle, the polar axis laid down on the plane, kept in SubstyleSlope.
+// Returns whether the substyle's direction is known in this call: not where the substyle runs
+// along the plane's horizontal (v = 0), nor on a plane perpendicular to the axis, which has no
+// substyle, unless the plane faces due south or north: its substyle is then the vertical
+// (slope 0).
+bool storeSubstyleSlope(shell::Module1& m, const PlaneGeometry& g) {
+    const DialPoint along = g.face.substyleDirection(g.phi);
+    if (numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(along.x, along.y); }))
+        return true;
+    if (g.D != 0) return false;
+    m.SubstyleSlope = 0;
+    return true;
 }
 
 struct PolarStyle {
@@ -84,7 +66,8 @@ struct PolarStyle {
 };
 
 // The length of the polar style S / s and its angle ArcSin(s) over the plane, s the sine of
-// the style elevation in this pipeline's sign; says which of them were computed in this call.
+// the style elevation in this pipeline's sign (the face's, or its opposite); says which of them
+// were computed in this call.
 PolarStyle storeHypotenuse(shell::Module1& m, double S, double s) {
     PolarStyle polar;
     polar.lengthKnown = numeric::assignOrSkip(m.SetupTemp5, [&] { return checkedDiv(S, s); });
@@ -143,21 +126,13 @@ void DrawStyleTriangleX(shell::Context& ctx) {
     const double S = g.S;
 
     bool alphaKnown = true;
-    if (std::fabs(m.ReclDeg) == 90) {
+    if (std::fabs(m.ReclDeg) == 90)
         m.SubstyleSlope = 0;
-    } else {
-        const double a = std::cos(g.D) * std::tan(g.R) + std::tan(g.phi);
-        const double b = std::sin(g.D) * (std::cos(g.D) - std::tan(g.phi) * std::tan(g.R));
-        alphaKnown = traceSubstyleSlope(m, g, [&](double t) {
-            return g.fromX(t, -checkedDiv(t * a, b));
-        });
-    }
-    const auto centre = computeCentre(m, g);
+    else
+        alphaKnown = storeSubstyleSlope(m, g);
     Triangle tr = finishAngle(m, alphaKnown);
-    const double s = std::sin(g.R) * std::sin(g.phi) -
-                     std::cos(g.phi) * std::cos(g.R) * std::cos(g.D);
-    storeHypotenuse(m, S, s);
-    if (centre) tr.centre = solvePoint([&] { return g.fromX(g.X0, centre->Zc); });
+    storeHypotenuse(m, S, g.face.polarElevationSine(g.phi));
+    tr.centre = computeCentre(m, g);
 
     drawPerpendicularStyle(ctx, tr, S);
     drawPolarStyleAndSubstyle(ctx, tr, S);
@@ -168,21 +143,9 @@ void DrawStyleTriangleY(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
     const double S = g.S;
-    const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
-    const double k = std::sin(g.phi) * cosD + std::cos(g.phi) * tanR;
-    const double mm = k * tanR + sinD * sinD * std::cos(g.phi);
-    const bool alphaKnown = traceSubstyleSlope(m, g, [&](double t) {
-        const double Z = checkedDiv((t - g.Y0) * (k * cosD + sinD * sinD * std::sin(g.phi)) +
-                                        k * (g.X0 * sinD + g.Y0 * cosD - g.Z0 * tanR),
-                                    mm) +
-                         g.Z0;
-        return g.fromY(t, Z);
-    });
-    const auto centre = computeCentre(m, g);
-    Triangle tr = finishAngle(m, alphaKnown);
-    const double e = std::cos(g.phi) * std::cos(g.R) * cosD - std::sin(g.phi) * std::sin(g.R);
-    const PolarStyle polar = storeHypotenuse(m, S, e);
-    if (centre) tr.centre = solvePoint([&] { return g.fromY(centre->Yc, centre->Zc); });
+    Triangle tr = finishAngle(m, storeSubstyleSlope(m, g));
+    const PolarStyle polar = storeHypotenuse(m, S, -g.face.polarElevationSine(g.phi));
+    tr.centre = computeCentre(m, g);
 
     drawPerpendicularStyle(ctx, tr, S);
     // A polar style longer than a hundred styles (or infinite: a style parallel to the plane)

@@ -7,13 +7,14 @@
 
 #include "dials/projective/former_procedures.h"
 #include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "geometry/sky.h"
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
-#include "shell/helpers.h"
 #include "numeric/tolerance.h"
+#include "shell/helpers.h"
 
 namespace dials::projective {
 
@@ -71,10 +72,10 @@ double noonTiltOfEquivalentPlane(const shell::Module1& m) {
 }
 
 double styleElevation(const shell::Module1& m) {
-    const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad;
-    // A style perpendicular to the plane can come out a rounding past 1.
-    return shell::ArcSin(m, numeric::clampRoundedSine(std::cos(R) * std::cos(phi) * std::cos(D) -
-                                                      std::sin(R) * std::sin(phi)));
+    // The programme's sign: minus the face's elevation sine. A style perpendicular to the plane
+    // can come out a rounding past 1.
+    const Face face = Face::declining(m.WallDeclRad, m.ReclRad);
+    return shell::ArcSin(m, numeric::clampRoundedSine(-face.polarElevationSine(m.LatRad)));
 }
 
 }  // namespace former
@@ -105,9 +106,10 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     // style's elevation. Its sign tells on which side of the tip the centre lies. A style
     // parallel to the plane (a polar plane) has no centre: typed exactly, the stored Pi leaves
     // a sine of some 1e-10 instead of 0, which would put the centre 1e9 style lengths away and
-    // every line of the method at that centre; it is taken as the 0 it stands for.
-    double sinE = std::cos(D) * std::cos(phi) * std::cos(R) - std::sin(R) * std::sin(phi);
-    if (std::fabs(sinE) < numeric::kStoredPiResidue) sinE = 0;
+    // every line of the method at that centre; the face takes it as the 0 it stands for.
+    const Face face = Face::declining(D, R);
+    const double sinE =
+        face.meetsAtInfinity(celestialPole(phi)) ? 0 : -face.polarElevationSine(phi);
     double s = std::fabs(checkedDiv(m.StyleLength, sinE));
     m.SideSign = 1;
     // A plane turned past the vertical, reclining or inclining, is the plane of declination

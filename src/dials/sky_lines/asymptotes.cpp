@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "geometry/sky.h"
 #include "dials/sky_lines/sky_lines.h"
 #include "numeric/checked.h"
@@ -22,20 +23,19 @@ namespace dials::sky_lines {
 
 namespace {
 
-// The arc sine of cos(phi) sin D / cos(e), the substyle's angle from the vertical. The cosine of
-// the style elevation is taken as sqrt(sin^2 phi + cos^2 phi sin^2 D), which is
-// sqrt(1 - cos^2 phi cos^2 D) without its cancellation: near a style perpendicular to the wall
-// (a wall facing due south or north on the equator) the cosine of the elevation computed from
-// the angle is a rounding error of either sign, and the ratio of two rounding errors is no sine.
-// Where the style is perpendicular to the wall but for the rounding of the stored Pi (sin 180
-// degrees is 4e-10) the wall has no substyle direction and 0 is taken; no hyperbola follows, the
+// The substyle's angle from the vertical of the wall: the arc sine of the polar axis laid on
+// the wall, across it, over its length (the cosine of the style elevation, which the axis's
+// components give without the cancellation of sqrt(1 - sin^2 e): near a style perpendicular to
+// the wall, a wall facing due south or north on the equator, the cosine computed from the angle
+// is a rounding error of either sign, and the ratio of two rounding errors is no sine). Where
+// the style is perpendicular to the wall but for the rounding of the stored Pi (sin 180 degrees
+// is 4e-10) the wall has no substyle direction and 0 is taken; no hyperbola follows, the
 // solstice curves are circles.
-double substyleAngle(const shell::Module1& m, double phi, double D) {
-    const double across = std::sin(D);
-    const double sinPhi = std::sin(phi), cosPhi = std::cos(phi);
-    const double cosE = std::sqrt(sinPhi * sinPhi + cosPhi * cosPhi * across * across);
+double substyleAngle(const shell::Module1& m, const Face& wall, double phi) {
+    const DialPoint along = wall.substyleDirection(phi);
+    const double cosE = std::hypot(along.x, along.y);
     if (cosE <= numeric::kStoredPiResidue) return 0;
-    return shell::ArcSin(m, numeric::clampRoundedSine(cosPhi * across / cosE));
+    return shell::ArcSin(m, numeric::clampRoundedSine(-along.x / cosE));
 }
 
 }  // namespace
@@ -49,10 +49,13 @@ void PlotAsymptotes(shell::Context& ctx) {
     const double F = in.checked("mnuVertSph") ? m.HemisphereSign : 1;
     const double phi = m.LatRad, D = m.WallDeclRad, L = m.StyleLength;
 
-    const double g = std::fabs(m.DeclDecimal) == 90 ? 0 : -std::cos(phi) * std::cos(D);
+    // The elevation of the polar style over the wall, 0 where the wall holds the axis.
+    const Face wall = Face::declining(D, 0);
+    const double g =
+        wall.meetsAtInfinity(celestialPole(phi)) ? 0 : wall.polarElevationSine(phi);
     const double e = shell::ArcSin(m, g);
     m.StyleElevDeg = e;  // radians, as the technical data read it after this
-    if (!in.checked("M_Frinter")) m.SubstyleRad = -substyleAngle(m, phi, D);
+    if (!in.checked("M_Frinter")) m.SubstyleRad = -substyleAngle(m, wall, phi);
     const double S = m.SubstyleRad;
 
     const double tanE = std::tan(e), cosE = std::cos(e), sinE = std::sin(e);

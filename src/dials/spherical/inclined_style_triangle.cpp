@@ -5,7 +5,9 @@
 
 #include <cmath>
 
+#include "dials/geometry_names.h"
 #include "dials/plot_line.h"
+#include "geometry/face.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -41,29 +43,28 @@ Triangle computeTriangle(shell::Module1& m) {
     const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad, L = m.StyleLength;
     // The side of the foot: reflected in the south as the lines' points are.
     const double S = m.HemisphereSign;
-    // Elevation of the polar style over the plane.
-    const double w = std::sin(R) * std::sin(phi) - std::cos(phi) * std::cos(R) * std::cos(D);
-    const double e = shell::ArcSin(m, w);
-    const double q = checkedDiv(std::cos(phi) * std::sin(D), std::cos(e));
+    // The plane as the programme projects its lines onto it: at i = 90 degrees - R to the horizon.
+    const Face face = Face::decliningFromHorizon(D, m.Pi / 2 - R);
+    // Elevation of the polar style over the plane, and the sine of the substyle's angle from the
+    // plane's vertical (the polar axis laid down on the plane, over the cosine of the elevation).
+    m.PointX = face.polarElevationSine(phi);
+    const double e = shell::ArcSin(m, m.PointX);
+    const DialPoint along = face.substyleDirection(phi);
+    const double q = checkedDiv(-along.x, std::cos(e));
     double a = shell::ArcSin(m, q);
     m.SetupTemp1 = std::atan(-std::tan(R) * std::cos(D));
     if (e > 0 && m.SetupTemp1 * S >= phi * S) a = m.Pi - shell::ArcSin(m, q);
-    const double i = m.Pi / 2 - R;
-    m.PointX = std::sin(phi) * std::cos(i) - std::sin(i) * std::cos(phi) * std::cos(D);
-    const double A = m.PointX;
     Triangle t{};
-    // The centre is the foot's offset (these numerators, reflected in the south) over A; where
-    // the polar axis lies in the plane it is at infinity, and the numerators give its direction.
-    const double towardsX = L * std::sin(D) * std::cos(phi) * S;
-    const double towardsY =
-        L * -(std::sin(phi) * std::sin(i) + std::cos(i) * std::cos(phi) * std::cos(D)) * S;
-    t.atInfinity = CentreAtInfinitySpherical(m);
+    // The face's centre, reflected in the south; where the polar axis lies in the plane it is at
+    // infinity, in the direction of the substyle from the foot.
+    const auto centre = face.centre(L, phi);
+    t.atInfinity = !centre;
     if (t.atInfinity) {
-        t.xC = towardsX;
-        t.yC = towardsY;
+        t.xC = -L * S * along.x;
+        t.yC = -L * S * along.y;
     } else {
-        t.xC = numeric::checkFinite(checkedDiv(towardsX, A));
-        t.yC = numeric::checkFinite(checkedDiv(towardsY, A));
+        t.xC = numeric::checkFinite(S * centre->x);
+        t.yC = numeric::checkFinite(S * centre->y);
         m.TriangleTemp = t.yC;
     }
     layDownTip(t, L, q, a, S);

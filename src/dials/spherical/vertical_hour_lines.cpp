@@ -18,14 +18,16 @@ void PlotNoonLineVertSph(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     // A wall facing due east or west lies parallel to the meridian plane through the tip: it has
     // no noon line (the stored Pi would put one some 5e9 style lengths away).
-    if (vsph::wallFace(m).parallelToPlane(hourPlaneNormal(m.LatRad, 0))) return;
-    const double c = -std::cos(m.LatRad) * std::cos(m.WallDeclRad);
-    if (c == 0) return;
-    // The vertical through the dial centre, x0 = -s tan D, from the top edge of the plot down
-    // to as far below the origin.
+    const Face wall = vsph::wallFace(m);
+    if (wall.parallelToPlane(hourPlaneNormal(m.LatRad, 0))) return;
+    // The vertical through the dial centre, from the top edge of the plot down to as far below
+    // the origin: the centre's abscissa, the substyle's run across the wall over the elevation
+    // sine, -s along.x / E (-s tan D, which stays finite at the pole, where the centre itself
+    // lies at infinity up the wall).
     numeric::skip([&] {
-        const double x0 = numeric::checkFinite(numeric::checkedDiv(m.StyleLength, c) *
-                                               std::cos(m.LatRad) * std::sin(m.WallDeclRad));
+        const double x0 = numeric::checkFinite(
+            -numeric::checkedDiv(m.StyleLength, wall.polarElevationSine(m.LatRad)) *
+            wall.substyleDirection(m.LatRad).x);
         plot.xLine(x0, plot.ShiftY(), x0, -plot.ShiftY(), shell::LineColor(ctx, 4));
     });
 }

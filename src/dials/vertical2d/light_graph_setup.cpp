@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "geometry/sky.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "geometry/stored_pi.h"
@@ -80,8 +81,10 @@ void SetupLightGraph(shell::Context& ctx) {
     const double phi = m.LatRad;
     const double D = m.WallDeclRad;
 
-    // The style's elevation over the wall and the substyle.
-    const double e = -shell::ArcSin(m, -std::cos(phi) * std::cos(D));
+    // The style's elevation over the wall (the programme's sign: minus the face's) and the
+    // substyle's angle from the vertical.
+    const Face wall = Face::declining(D, 0);
+    const double e = -shell::ArcSin(m, wall.polarElevationSine(phi));
     m.StyleElevRad = e;
     if (m.LatDegrees == 0) {
         m.SubstyleRad = numeric::sgn(D) * m.Pi / 2;
@@ -96,11 +99,13 @@ void SetupLightGraph(shell::Context& ctx) {
     m.SetupAngleB = e;
     if (e != 0) {
         m.StyleLengthD = checkedDiv(L, std::sin(e));
-        m.StyleElevDeg = shell::ArcSin(m, -std::cos(phi) * std::cos(D)) * 180 / m.Pi;
+        m.StyleElevDeg = shell::ArcSin(m, wall.polarElevationSine(phi)) * 180 / m.Pi;
         m.StyleHypotenuse = checkedDiv(L, std::sin(e));
         m.SetupTemp4 = checkedDiv(L, std::tan(e));
-        m.CentreX = -m.SetupTemp4 * std::sin(s);
-        m.CentreY = m.SetupTemp4 * std::cos(s);
+        if (const auto centre = wall.centre(L, phi)) {
+            m.CentreX = centre->x;
+            m.CentreY = centre->y;
+        }
     }
 
     // The conics of the declination lines +-23.45, +-20 and +-11.5 degrees.

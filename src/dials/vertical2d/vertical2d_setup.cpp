@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "geometry/sky.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
@@ -75,7 +76,11 @@ void SetupVertical2D(shell::Context& ctx) {
     // East positive from here on.
     m.DeclDecimal = -m.DeclDecimal;
     m.WallDeclRad = checkFinite(m.DeclDecimal * m.Pi / 180);
-    m.HourAngleRad = std::sin(m.ColatRad) * std::cos(m.WallDeclRad);
+    // The wall as a face (its declination west positive): minus its elevation sine,
+    // cos(phi) cos(D), is the sine of the programme's style elevation, which takes the pole by
+    // the colatitude.
+    const Face wall = Face::declining(-m.WallDeclRad, 0);
+    m.HourAngleRad = -wall.polarElevationSine(celestialPoleAtColatitude(m.ColatRad));
 
     m.StyleLength = in.number("txtStilo");
 
@@ -90,7 +95,9 @@ void SetupVertical2D(shell::Context& ctx) {
         m.StyleElevRad = m.Pi / 2 - std::fabs(D);
         m.SubstyleHour = numeric::sgn(D) * m.Pi / 2;
     } else {
-        m.SubstyleRad = std::atan(checkedDiv(std::sin(D), std::tan(m.LatRad)));
+        // The substyle's angle from the vertical, east positive: the polar axis laid on the wall.
+        const DialPoint along = wall.substyleDirection(m.LatRad);
+        m.SubstyleRad = std::atan(checkedDiv(along.x, along.y));
         m.SetupAngleA = m.SubstyleRad;
         m.SubstyleAngle = -m.SubstyleRad;
         const double h = m.HourAngleRad;  // cos(phi) cos(D), the sine of the style elevation
@@ -98,7 +105,7 @@ void SetupVertical2D(shell::Context& ctx) {
         m.SetupAngleB = m.StyleElevRad;
         m.SubstyleHour =
             std::atan(checkedDiv(std::tan(m.SubstyleRad), std::sin(m.StyleElevRad)));
-        m.StyleElevDeg = shell::ArcSin(m, -std::cos(m.LatRad) * std::cos(D)) * 180 / m.Pi;
+        m.StyleElevDeg = shell::ArcSin(m, wall.polarElevationSine(m.LatRad)) * 180 / m.Pi;
     }
     const double e = m.StyleElevRad, L = m.StyleLength;
     m.StyleHypotenuse = checkedDiv(L, std::sin(e));
