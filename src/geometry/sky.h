@@ -71,6 +71,17 @@ inline bool aboveHorizon(const Vec3& sun) {
     return sun.z > numeric::kStoredPiResidue * length(sun);
 }
 
+// The day's semi-diurnal arc at the latitude phi for the declination delta: the hour angle of
+// sunset (that of sunrise is its opposite), acos(-tan phi tan delta) on a day whose sun rises
+// and sets; 0 on a day whose sun does not rise, pi (the programme's stored Pi) on a day whose sun
+// does not set. A sun on the horizon is not above it (aboveHorizon): a day whose noon sun only
+// touches the horizon has no daylight (0), and one whose midnight sun only touches it, never
+// going below, is lit round the clock (pi).
+double semiDiurnalArc(double phi, double declination, double pi);
+
+// Whether the day of the semi-diurnal arc `arc` (semiDiurnalArc) has a sunrise and a sunset.
+inline bool risesAndSets(double arc, double pi) { return arc > 0 && arc < pi; }
+
 // Whether a real sun casts the tip's shadow on a point: the sun in the direction `towardsTip`
 // from the point to the tip stands above the horizon, in front of the face there (faceNormal,
 // any length, pointing out of the face towards the tip's side) and within the solstices.
