@@ -28,6 +28,15 @@ namespace geometry {
 // the year".
 inline constexpr double kSolsticeDeg = 23.45;
 
+// Declinations a hair inside the solstices, degrees, where sweeps over the days of the year
+// stop, so that their last step, however its counter rounds, stays on a day of the year. They
+// are not the solstice: the spherical programmes (flat and cylindrical) end their hour and old
+// hours there and the flat ones draw their tropic lines there (kInnerSolsticeDeg); the Qibla,
+// the azimuth lines and the spherical cylinder's tropic lines use the finer kInnerSolsticeFineDeg,
+// and the altitude lines stop at the noon sun kInnerSolsticeDeg above the equator's.
+inline constexpr double kInnerSolsticeDeg = 23.44;
+inline constexpr double kInnerSolsticeFineDeg = 23.445;
+
 // The hour angle the sky counts (positive towards the west, the afternoon) of an hour angle a
 // programme counts positive towards the east (the morning). Every call into the sky from such a
 // counter goes through it, so that the change of sense is written once and a forgotten one shows.

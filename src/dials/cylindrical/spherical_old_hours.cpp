@@ -20,7 +20,7 @@ void drawHours(shell::Context& ctx, int first, int last, int colour, HourOfDay h
     shell::Module1& m = ctx.m;
     SetCylSphSide(ctx);
     for (int i = first; i <= last; ++i) {
-        for (double decl : numeric::StepRange(-23.44, 23.44, 0.05)) {
+        for (double decl : numeric::StepRange(-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05)) {
             m.SunDecl = decl;
             const double delta = m.SunDecl * m.Pi / 180;
             const double H0 = semiDiurnalArc(m.LatRad, delta, m.Pi);

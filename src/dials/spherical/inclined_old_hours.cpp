@@ -82,7 +82,7 @@ void drawFamily(shell::Context& ctx, const Family& family) {
     const double step = hourStep(ctx);
     for (double k : numeric::StepRange(family.first, family.last, step)) {
         const std::optional<HourPlaneHalf> half = turnedHorizonHalf(m, family.count, k);
-        LayLineSpherical(ctx, {-23.44, 23.44, 0.05}, family.colour,
+        LayLineSpherical(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05}, family.colour,
                          [&](double decl) -> std::optional<DialPoint> {
             m.SunDecl = decl;
             const double delta = decl * m.Pi / 180;

@@ -2,7 +2,7 @@
 // (counted from sunrise: hour 0 is sunrise) on the vertical dial by spherical trigonometry. A
 // line is a run of shadow points of one such hour, one for each declination of the sun between
 // the solstices, laid whole by the shared curve sampler (vsph::layLine); a number stands where its
-// whole hour meets the +23.44 line.
+// whole hour meets the summer tropic line (kInnerSolsticeDeg).
 
 #include <optional>
 #include <span>
@@ -59,7 +59,8 @@ void plotFamily(shell::Context& ctx, Family family, double fromHour, double toHo
     const double declStep = 10 * m.PointStep;
     double k = 0;
     vsph::sweep(k, fromHour, toHour, hourStep, [&](double hour) {
-        vsph::layLine(ctx, {-23.44, 23.44, declStep}, drawn, [&](double decl) {
+        vsph::layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, drawn,
+                      [&](double decl) {
             m.SunDecl = decl;
             return hourPoint(m, family, hour, decl);
         });
@@ -72,7 +73,7 @@ void labelFamily(shell::Context& ctx, Family family, std::span<const int> hours,
     plot::PlotSurface& plot = ctx.ixPlot1();
     plot.setForeColor(colour);
     for (const int hour : hours) {
-        m.SunDecl = 23.44;
+        m.SunDecl = kInnerSolsticeDeg;
         const auto p = hourPoint(m, family, hour, m.SunDecl);
         if (p && p->drawn()) plot.Dati(" " + std::to_string(hour) + " ", p->x, -p->y);
     }

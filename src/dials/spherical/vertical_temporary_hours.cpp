@@ -45,7 +45,8 @@ void PlotTemporaryHoursVertSph(shell::Context& ctx) {
     const double declStep = 10 * m.PointStep;
     double k = 0;
     vsph::sweep(k, 0, 12, hourStep, [&](double hour) {
-        vsph::layLine(ctx, {-23.44, 23.44, declStep}, colour, [&](double decl) {
+        vsph::layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, colour,
+                      [&](double decl) {
             m.SunDecl = decl;
             return temporaryHourPoint(m, hour, decl);
         });
@@ -57,7 +58,7 @@ void LabelTemporaryHoursVertSph(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     plot.setForeColor(numeric::qbColor(6));
     for (int k = 1; k <= 11; ++k) {
-        m.SunDecl = 23.44;
+        m.SunDecl = kInnerSolsticeDeg;
         const auto p = temporaryHourPoint(m, k, m.SunDecl);
         if (p && p->drawn()) plot.Dati(std::to_string(k), p->x, -p->y);
     }
