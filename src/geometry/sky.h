@@ -28,12 +28,13 @@ namespace geometry {
 // the year".
 inline constexpr double kSolsticeDeg = 23.45;
 
-// Declinations a hair inside the solstices, degrees, where sweeps over the days of the year
-// stop, so that their last step, however its counter rounds, stays on a day of the year. They
-// are not the solstice: the spherical programmes (flat and cylindrical) end their hour and old
-// hours there and the flat ones draw their tropic lines there (kInnerSolsticeDeg); the Qibla,
-// the azimuth lines and the spherical cylinder's tropic lines use the finer kInnerSolsticeFineDeg,
-// and the altitude lines stop at the noon sun kInnerSolsticeDeg above the equator's.
+// Declinations a hair inside the solstices (kSolsticeDeg), degrees, not the solstice itself:
+// sweeps over the days of the year stop there, so that their last step, however its counter
+// rounds, stays on a day of the year. At kInnerSolsticeDeg the flat spherical programmes end
+// their hour and old-hour lines and draw their tropic lines, and the spherical cylinder ends its
+// old hours; the altitude lines go up to the noon altitude of a sun that far from the equator.
+// At kInnerSolsticeFineDeg the Qibla and the azimuth lines end, and the spherical cylinder draws
+// its tropic lines.
 inline constexpr double kInnerSolsticeDeg = 23.44;
 inline constexpr double kInnerSolsticeFineDeg = 23.445;
 
