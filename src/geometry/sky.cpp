@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "numeric/checked.h"
+
 namespace geometry {
 
 namespace {
@@ -50,6 +52,14 @@ double sineOfDeclination(double phi, const Vec3& sun) {
 bool withinSolstices(double phi, const Vec3& sun, double pi) {
     if (!(length(sun) > 0)) return false;
     return std::fabs(sineOfDeclination(phi, sun)) <= std::sin(kSolsticeDeg * pi / 180);
+}
+
+double semiDiurnalArc(double phi, double declination, double pi) {
+    if (!aboveHorizon(sunDirection(phi, 0, declination))) return 0;
+    // The midnight sun below the horizon is the opposite direction above it.
+    if (!aboveHorizon(-sunDirection(phi, pi, declination))) return pi;
+    // Both rule out a grazing day: -tan phi tan delta lies well inside (-1, 1) here.
+    return numeric::ArcCos(-std::tan(phi) * std::tan(declination), pi);
 }
 
 bool castByRealSun(double phi, const Vec3& towardsTip, const Vec3& faceNormal, double pi) {

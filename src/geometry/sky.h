@@ -28,6 +28,16 @@ namespace geometry {
 // the year".
 inline constexpr double kSolsticeDeg = 23.45;
 
+// Declinations a hair inside the solstices (kSolsticeDeg), degrees, not the solstice itself:
+// sweeps over the days of the year stop there, so that their last step, however its counter
+// rounds, stays on a day of the year. At kInnerSolsticeDeg the flat spherical programmes end
+// their hour and old-hour lines and draw their tropic lines, and the spherical cylinder ends its
+// old hours; the altitude lines go up to the noon altitude of a sun that far from the equator.
+// At kInnerSolsticeFineDeg the Qibla and the azimuth lines end, and the spherical cylinder draws
+// its tropic lines.
+inline constexpr double kInnerSolsticeDeg = 23.44;
+inline constexpr double kInnerSolsticeFineDeg = 23.445;
+
 // The hour angle the sky counts (positive towards the west, the afternoon) of an hour angle a
 // programme counts positive towards the east (the morning). Every call into the sky from such a
 // counter goes through it, so that the change of sense is written once and a forgotten one shows.
@@ -75,6 +85,17 @@ bool withinSolstices(double phi, const Vec3& sun, double pi);
 inline bool aboveHorizon(const Vec3& sun) {
     return sun.z > numeric::kStoredPiResidue * length(sun);
 }
+
+// The day's semi-diurnal arc at the latitude phi for the declination delta: the hour angle of
+// sunset (that of sunrise is its opposite), acos(-tan phi tan delta) on a day whose sun rises
+// and sets; 0 on a day whose sun does not rise, pi (the programme's stored Pi) on a day whose sun
+// does not set. A sun on the horizon is not above it (aboveHorizon): a day whose noon sun only
+// touches the horizon has no daylight (0), and one whose midnight sun only touches it, never
+// going below, is lit round the clock (pi).
+double semiDiurnalArc(double phi, double declination, double pi);
+
+// Whether the day of the semi-diurnal arc `arc` (semiDiurnalArc) has a sunrise and a sunset.
+inline bool risesAndSets(double arc, double pi) { return arc > 0 && arc < pi; }
 
 // Whether a real sun casts the tip's shadow on a point: the sun in the direction `towardsTip`
 // from the point to the tip stands above the horizon, in front of the face there (faceNormal,

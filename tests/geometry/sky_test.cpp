@@ -64,6 +64,38 @@ TEST(Sky, ThePublishedNoonAltitudes) {
     EXPECT_TRUE(geometry::aboveHorizon(geometry::sunDirection(rad(80), rad(180), rad(23.45))));
 }
 
+TEST(Sky, TheDaysArcEndsWhereTheSunCrossesTheHorizonAndAGrazingSunIsNotAboveIt) {
+    // The expected arc: 0 (no sunrise), pi (no sunset), or kOrdinary for acos(-tan tan).
+    constexpr double kOrdinary = -1;
+    struct Row {
+        double lat, decl, arc;
+    };
+    for (const Row& r : {Row{45, 0, kPi / 2}, Row{0, 23.45, kPi / 2}, Row{45, 23.45, kOrdinary},
+                         Row{-35, 20, kOrdinary}, Row{66.55, 23.4499, kOrdinary},
+                         // The polar day and night, at both signs of the latitude and the pole.
+                         Row{80, 23.45, kPi}, Row{80, -23.45, 0}, Row{-80, -23.45, kPi},
+                         Row{-80, 23.45, 0}, Row{90, 10, kPi}, Row{90, 0, 0},
+                         // Grazing days: a midnight sun on the horizon (to the stored Pi) never
+                         // goes below it; a noon sun on it brings no daylight. On either side of
+                         // the horizon by rounding (-tan tan a hair inside or outside +-1).
+                         Row{66.55, 23.45, kPi}, Row{-66.55, -23.45, kPi}, Row{66.55, -23.45, 0},
+                         Row{-66.55, 23.45, 0}, Row{80, 10, kPi}, Row{-70, 20, 0},
+                         Row{66.55, 23.44999997, kPi}, Row{-66.55, 23.44999997, 0}}) {
+        SCOPED_TRACE(testing::Message() << r.lat << " " << r.decl);
+        const double phi = rad(r.lat), delta = rad(r.decl);
+        const double arc = geometry::semiDiurnalArc(phi, delta, kPi);
+        EXPECT_EQ(geometry::risesAndSets(arc, kPi), r.arc != 0 && r.arc != kPi);
+        if (r.arc != kOrdinary) {
+            EXPECT_EQ(arc, r.arc);
+            continue;
+        }
+        // The sunset and the sunrise stand on the horizon, to the stored Pi.
+        EXPECT_NEAR(arc, std::acos(-std::tan(phi) * std::tan(delta)), 1e-9);
+        EXPECT_NEAR(geometry::sunDirection(phi, arc, delta).z, 0, 1e-9);
+        EXPECT_NEAR(geometry::sunDirection(phi, -arc, delta).z, 0, 1e-9);
+    }
+}
+
 TEST(Sky, TurnedHorizonsHoldTheSunsOfOneItalianAndOneBabylonianHour) {
     for (double lat : {-50.0, -20.0, 0.01, 30.0, 45.0, 60.0}) {
         const oracle::Sky sky(lat);

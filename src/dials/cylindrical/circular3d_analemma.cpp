@@ -38,7 +38,7 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
             const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
             const double delta = sun.declination;
             // Hour angle at noon of standard-meridian time, positive towards the east (the shared
-            // sky takes it negated).
+            // sky takes it through westward()).
             const double H = sun.equationOfTime() + m.ZoneCorrRad;
             const Vec3 towardsSun = sunDirection(f.phi, westward(H), delta);
             // The sun along the face's direction (f) and to the right (e) at the foot.

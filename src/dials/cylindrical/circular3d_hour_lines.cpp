@@ -45,7 +45,7 @@ void DrawCylHourLines3D(shell::Context& ctx) {
         m.HourAngleRad = counter * m.Pi / 180 + E * m.ZoneCorrRad;
         const double H = m.HourAngleRad;
         if (H == 0) return;
-        const HourPlaneHalf half(f.phi, -H, m.Pi, bothSixes && isSixOClock(counter));
+        const HourPlaneHalf half(f.phi, westward(H), m.Pi, bothSixes && isSixOClock(counter));
         const double sinPhi = std::sin(f.phi), tanH = std::tan(H), tanD = std::tan(f.D);
         const double M = tanH * cosPhi * cosD + cosPhi * std::sin(f.D) * tanH * tanD;
         layChordCurve(

@@ -89,7 +89,7 @@ std::optional<HourPlaneHalf> substyleHalf(double phi, double D, double pi) {
     // front of the wall (its tangent, taken of the stored Pi, would pick a side by rounding).
     if (std::fabs(std::fabs(D) - pi / 2) <= numeric::kStoredPiResidue * pi / 180)
         return HourPlaneHalf(phi, std::copysign(pi / 2, D), pi, false);
-    // The hour angle towards the east, atan(-tan D / sin phi), negated for the shared sky.
+    // The hour angle towards the east, atan(-tan D / sin phi), turned westward for the shared sky.
     const double across = -std::tan(D), up = std::sin(phi);
     if (up == 0 && across == 0) return std::nullopt;
     const double sigma = up == 0 ? std::copysign(pi / 2, across) : std::atan(across / up);

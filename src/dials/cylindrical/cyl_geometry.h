@@ -11,8 +11,9 @@
 // is drawn at u = R psi.
 //
 // The planes of the sun's lines (the equator, an hour plane, a turned horizon) and the half of
-// each a line keeps are the shared sky's (geometry/sky.h), whose hour angles count towards the west:
-// the cylinders' own counters, which run towards the east, are passed negated.
+// each a line keeps are the shared sky's (geometry/sky.h), whose hour angles count towards the
+// west: the cylinders' own counters, which run towards the east, cross into it through
+// westward().
 
 #include <functional>
 #include <optional>

@@ -64,7 +64,8 @@ void DrawCylSphSubstyleLine(shell::Context& ctx);
 // The equinoctial line (declination 0).
 void DrawCylSphEquinoctial(shell::Context& ctx);
 
-// Declination lines: -23.445, -20.001, -11.5001 and 23.445, 20.01, 11.501 degrees.
+// Declination lines: the tropics (kInnerSolsticeFineDeg), -20.001, -11.5001 and 20.01, 11.501
+// degrees.
 void DrawCylSphDeclLinesSouth(shell::Context& ctx);
 void DrawCylSphDeclLinesNorth(shell::Context& ctx);
 

@@ -44,7 +44,7 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
         const SunSeries sun = sunForDay(T, m.AnalemmaObliquityRad, m.Pi);
         m.ConicA115 = sun.doubleLongitudeSine;
         const double delta = sun.declination;
-        const double tau = -(sun.equationOfTime() + f.Z0);
+        const double tau = westward(sun.equationOfTime() + f.Z0);
         // The sun: east, north and up.
         const Vec3 towardsSun = sunDirection(phi, tau, delta);
         const double Se = towardsSun.x, Sn = towardsSun.y, Su = towardsSun.z;

@@ -53,7 +53,7 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
         if (std::fabs(H) == 90) colourIndex = 9;
         const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
         const double hour = H * m.Pi / 180 + m.ZoneCorrRad * k;
-        const HourPlaneHalf half(m.LatRad, -hour, m.Pi, bothSixes && isSixOClock(H));
+        const HourPlaneHalf half(m.LatRad, westward(hour), m.Pi, bothSixes && isSixOClock(H));
         param::layGeneratrixCurve(
             ctx, D, AngleForm::Hours,
             [&](const Generatrix& gen) { return hourLineHeight(m, gen, half); },

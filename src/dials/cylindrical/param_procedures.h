@@ -18,7 +18,7 @@
 // In the tangent plane, at the height y on the generatrix: X = y cos A - w sin A + p along the
 // substyle from the equinoctial line (p = g tan e, m.PlaneCoefY), Z = y sin A + w cos A across
 // it. Points go to the plot as (u, -y), y upward from the level of the tip. Hour angles are
-// positive towards the east (before noon); the shared sky takes them negated.
+// positive towards the east (before noon); the shared sky takes them through westward().
 //
 // Only the points a real sun casts are drawn: on generatrices the tip's shadow can reach (the tip
 // in front of the tangent plane, g > 0: on a convex cylinder a band about the foot) and whose sun

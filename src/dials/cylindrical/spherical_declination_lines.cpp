@@ -4,6 +4,8 @@
 // or (convex) lies beyond the convex limit are dropped by the projection.
 
 #include "dials/cylindrical/cyl_spherical_procedures.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/step_loop.h"
 
 namespace dials::cylindrical {
@@ -27,13 +29,14 @@ void drawDeclLine(shell::Context& ctx, const DeclLine& line) {
 
 void DrawCylSphDeclLinesSouth(shell::Context& ctx) {
     SetCylSphSide(ctx);
-    for (const DeclLine line : {DeclLine{-23.445, 12}, {-20.001, 13}, {-11.5001, 11}})
+    for (const DeclLine line :
+         {DeclLine{-kInnerSolsticeFineDeg, 12}, {-20.001, 13}, {-11.5001, 11}})
         drawDeclLine(ctx, line);
 }
 
 void DrawCylSphDeclLinesNorth(shell::Context& ctx) {
     SetCylSphSide(ctx);
-    for (const DeclLine line : {DeclLine{23.445, 12}, {20.01, 13}, {11.501, 11}})
+    for (const DeclLine line : {DeclLine{kInnerSolsticeFineDeg, 12}, {20.01, 13}, {11.501, 11}})
         drawDeclLine(ctx, line);
 }
 

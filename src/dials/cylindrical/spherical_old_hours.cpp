@@ -1,15 +1,12 @@
 // Italian hours (counted from the previous sunset), Babylonian hours (from sunrise) and the
 // temporary hours (twelfths of the day) of the circular cylinder by spherical trigonometry. For
 // each hour number and each declination of the year the hour angle comes from the sun's
-// semi-diurnal arc H0 (cos H0 = -tan phi tan delta); a day on which the sun does not rise or
-// does not set has no point.
-
-#include <cmath>
-#include <optional>
+// semi-diurnal arc H0 (geometry::semiDiurnalArc); a day on which the sun does not rise or does
+// not set has no point.
 
 #include "dials/cylindrical/cyl_spherical_procedures.h"
-#include "numeric/checked.h"
-#include "numeric/skip.h"
+#include "dials/geometry_names.h"
+#include "geometry/sky.h"
 #include "numeric/step_loop.h"
 
 namespace dials::cylindrical {
@@ -19,27 +16,16 @@ namespace {
 // The hour angle (radians) of hour i on a day whose semi-diurnal arc is H0.
 using HourOfDay = double (*)(const shell::Module1& m, int i, double H0);
 
-std::optional<double> semiDiurnalArc(const shell::Module1& m, double delta) {
-    std::optional<double> H0;
-    numeric::skip([&] {
-        const double c = -std::tan(m.LatRad) * std::tan(delta);
-        if (std::fabs(c) > 1) return;
-        const double t = numeric::checkedDiv(c, numeric::checkedSqrt(1 - c * c));
-        H0 = m.Pi / 2 - std::atan(t);
-    });
-    return H0;
-}
-
 void drawHours(shell::Context& ctx, int first, int last, int colour, HourOfDay hourAngle) {
     shell::Module1& m = ctx.m;
     SetCylSphSide(ctx);
     for (int i = first; i <= last; ++i) {
-        for (double decl : numeric::StepRange(-23.44, 23.44, 0.05)) {
+        for (double decl : numeric::StepRange(-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05)) {
             m.SunDecl = decl;
             const double delta = m.SunDecl * m.Pi / 180;
-            const std::optional<double> H0 = semiDiurnalArc(m, delta);
-            if (!H0) continue;
-            PlotCylSphSun(ctx, hourAngle(m, i, *H0), delta, colour);
+            const double H0 = semiDiurnalArc(m.LatRad, delta, m.Pi);
+            if (!risesAndSets(H0, m.Pi)) continue;
+            PlotCylSphSun(ctx, hourAngle(m, i, H0), delta, colour);
         }
     }
 }

@@ -26,7 +26,7 @@ using numeric::checkedDiv;
 enum class FreeVariable { X, Y };
 
 // The point of the dial plane on the line through the tip T = (X0, Y0, Z0) along the sun.
-// In the programme's folded frame the sun has hour angle -H (west positive) and declination
+// In the programme's folded frame the sun has hour angle westward(H) and declination
 // -dw: dw and H already carry the hemisphere sign.
 Vec3 shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double dw) {
     const double sf = std::sin(g.phi), cf = std::cos(g.phi);
@@ -40,7 +40,7 @@ Vec3 shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double 
             Z0 + checkedDiv(G * (tanDw * tanH * sf - sinH * cf), N)};
 }
 
-// Whether the sun of that day, hour angle -H (west positive) and declination -dw in the folded
+// Whether the sun of that day, hour angle westward(H) and declination -dw in the folded
 // frame, really casts the point w of its line through the tip: the point's own sun, the
 // direction from w to the tip, is that sun and not the opposite direction (which it is when the
 // sun stands behind the plane, the line meeting the plane on the sun's side), and it stands above

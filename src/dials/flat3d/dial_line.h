@@ -34,7 +34,7 @@ std::optional<DialLine> hourLine(const PlaneGeometry& g, double H);
 // above the horizon reaches).
 inline auto litPartOfHourLine(const PlaneGeometry& g, double H, double pi,
                               bool otherHalfDrawnElsewhere) {
-    const HourPlaneHalf half(g.phi, -H, pi, otherHalfDrawnElsewhere);
+    const HourPlaneHalf half(g.phi, westward(H), pi, otherHalfDrawnElsewhere);
     const bool wholeExtension = half.otherHalfLitInTheYear(tipOf(g));
     return [g, half, wholeExtension](const DialPoint& p) {
         return wholeExtension || half.onOwnHalf(tipOf(g) - g.face.world(p));

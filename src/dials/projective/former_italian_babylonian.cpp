@@ -48,8 +48,8 @@ void storeGrazingConic(shell::Module1& m) {
     numeric::assignOrSkip(m.ItalBabCoefC, [&] { return checkedDiv(g, T); });
 }
 
-// turn: the circle's turn for the hour angle H (degrees, towards the morning), theta = turn - H,
-// counted towards the afternoon as the shared sky counts its turns. The Italian hours take the
+// turn: the circle's turn for the hour angle H (degrees, towards the morning), theta = turn +
+// westward(H), counted towards the afternoon as the shared sky counts its turns. The Italian hours take the
 // setting half of their circles, the Babylonian hours the rising half.
 void drawItalianBabylonian(shell::Context& ctx, double turn, bool italian, int colourIndex) {
     shell::Module1& m = ctx.m;
@@ -61,7 +61,7 @@ void drawItalianBabylonian(shell::Context& ctx, double turn, bool italian, int c
     const Vec3 tip = L * face.out;
     for (double H : StepRange(-90, 90, 15)) {
         m.ConicB2345 = H;
-        const double theta = (turn - H) * m.Pi / 180;
+        const double theta = (turn + westward(H)) * m.Pi / 180;
         const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(m.LatRad, theta, m.Pi, italian);
         plotLineInArea(plot, colour, face.section(turnedHorizonNormal(m.LatRad, theta), tip),
                        [&](const DialPoint& p) { return half.castsOwnHour(face.sunOf(L, p)); });

@@ -59,7 +59,8 @@ void PlotAltitudeLines(shell::Context& ctx) {
 
     // The lines of 10, 20, ... degrees up to the highest the noon sun of the year stands, in
     // either hemisphere; no altitude exceeds 90 degrees.
-    const numeric::StepRange altitudes(10, std::fmin(90, 90 - std::fabs(m.LatDecimal) + 23.44), 10);
+    const numeric::StepRange altitudes(
+        10, std::fmin(90, 90 - std::fabs(m.LatDecimal) + kInnerSolsticeDeg), 10);
     const numeric::StepRange declinations(-kSolsticeDeg, kSolsticeDeg, 0.005 * definition);
     for (double side : {-1.0, 1.0}) {
         for (double a : altitudes) {
@@ -114,7 +115,8 @@ void PlotAzimuthLines(shell::Context& ctx) {
     for (double z : numeric::StepRange(-90, 90, 15)) {
         const double psi = std::atan(std::sin(m.LatRad) * std::tan(z * m.Pi / 180));
         if (m.LatRad == 0 || !shell::ticked(ctx, "ckAz")) continue;
-        for (double decl : numeric::StepRange(-23.445, 23.445, 0.05)) {
+        for (double decl :
+             numeric::StepRange(-kInnerSolsticeFineDeg, kInnerSolsticeFineDeg, 0.05)) {
             m.SunDecl = decl;
             // A point whose hour or projection fails is left out, not drawn at old values.
             numeric::skip([&] {

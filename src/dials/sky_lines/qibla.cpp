@@ -156,7 +156,8 @@ void PlotQibla(shell::Context& ctx) {
     };
 
     if (shell::ticked(ctx, "ckQibla")) {
-        for (double decl : numeric::StepRange(-23.445, 23.445, 0.005)) {
+        for (double decl :
+             numeric::StepRange(-kInnerSolsticeFineDeg, kInnerSolsticeFineDeg, 0.005)) {
             m.SunDecl = decl;
             const double delta = decl * m.Pi / 180;
             for (double H : hoursAt(delta))

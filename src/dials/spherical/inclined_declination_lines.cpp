@@ -5,6 +5,7 @@
 // (LayLineSpherical).
 
 #include "dials/spherical/inclined_procedures.h"
+#include "geometry/sky.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -28,8 +29,9 @@ void DrawSphericalDeclinationLines(shell::Context& ctx) {
     const bool optional = shell::ticked(ctx, "ckLineoptional");
     const double typed = optional ? ctx.inputs.number("txtlineofdeclination") : 0;
     const DeclinationLine lines[] = {
-        {-23.44, 12, false},  {23.44, 12, false},   {typed, 4, true},      {-20.001, 13, false},
-        {20.001, 13, false},  {11.5001, 11, false}, {-11.5001, 11, false},
+        {-kInnerSolsticeDeg, 12, false}, {kInnerSolsticeDeg, 12, false}, {typed, 4, true},
+        {-20.001, 13, false},            {20.001, 13, false},            {11.5001, 11, false},
+        {-11.5001, 11, false},
     };
     for (const DeclinationLine& line : lines) {
         if (line.optional && !optional) continue;

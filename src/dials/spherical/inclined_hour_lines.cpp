@@ -5,6 +5,7 @@
 // up. Every line is laid whole by the shared curve sampler (LayLineSpherical).
 
 #include "dials/spherical/inclined_procedures.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -27,7 +28,8 @@ void DrawSphericalHourLines(shell::Context& ctx) {
         m.HourAngleRad = numeric::checkFinite((hour + shift) * m.Pi / 180);
         const int colour = hour == 0 ? 12 : hour == 90 ? 9 : 7;
         const double H = m.HourAngleRad;
-        LayLineSpherical(ctx, {-23.44, 23.44, 0.05}, colour, [&](double decl) {
+        LayLineSpherical(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05}, colour,
+                         [&](double decl) {
             m.SunDecl = decl;
             return DrawnSunPointSpherical(m, H, decl * m.Pi / 180, true);
         });

@@ -14,7 +14,6 @@
 #include "geometry/sky.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -37,12 +36,6 @@ double hourStep(const shell::Context& ctx) {
     double n = ctx.inputs.number("TxtHour");
     if (n == 0) n = 1;
     return numeric::checkedDiv(1, n);
-}
-
-// The semi-diurnal arc of a day, for c = -tan(latitude) tan(declination) with |c| < 1.
-double semiDiurnalArc(const shell::Module1& m, Count count, double c) {
-    if (count != Count::Temporary) return shell::ArcCos(m, c);
-    return m.Pi / 2 - std::atan(numeric::checkedDiv(c, numeric::checkedSqrt(1 - c * c)));
 }
 
 // The hour angle of hour k on a day of semi-diurnal arc H0. The programme reflects its points
@@ -89,13 +82,12 @@ void drawFamily(shell::Context& ctx, const Family& family) {
     const double step = hourStep(ctx);
     for (double k : numeric::StepRange(family.first, family.last, step)) {
         const std::optional<HourPlaneHalf> half = turnedHorizonHalf(m, family.count, k);
-        LayLineSpherical(ctx, {-23.44, 23.44, 0.05}, family.colour,
+        LayLineSpherical(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05}, family.colour,
                          [&](double decl) -> std::optional<DialPoint> {
             m.SunDecl = decl;
             const double delta = decl * m.Pi / 180;
-            const double c = -std::tan(m.LatRadCopy) * std::tan(delta);
-            if (!(std::fabs(c) < 1)) return std::nullopt;
-            const double H0 = semiDiurnalArc(m, family.count, c);
+            const double H0 = semiDiurnalArc(m.LatRadCopy, delta, m.Pi);
+            if (!risesAndSets(H0, m.Pi)) return std::nullopt;
             m.HourAngleRad = hourAngle(m, family.count, k, H0);
             if (family.count != Count::Temporary && !(std::fabs(m.HourAngleRad) <= H0))
                 return std::nullopt;

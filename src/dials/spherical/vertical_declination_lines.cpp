@@ -7,6 +7,7 @@
 // (vsph::layLine).
 
 #include "dials/spherical/vertical_procedures.h"
+#include "geometry/sky.h"
 #include "shell/helpers.h"
 
 namespace dials::spherical {
@@ -30,13 +31,13 @@ void plotDeclinationLine(shell::Context& ctx, const DeclinationLine& line) {
 }  // namespace
 
 void PlotNorthDeclinationLinesVertSph(shell::Context& ctx) {
-    plotDeclinationLine(ctx, {23.44, 15});
+    plotDeclinationLine(ctx, {kInnerSolsticeDeg, 15});
     plotDeclinationLine(ctx, {20.001, 13});
     plotDeclinationLine(ctx, {11.5001, 11});
 }
 
 void PlotSouthDeclinationLinesVertSph(shell::Context& ctx) {
-    plotDeclinationLine(ctx, {-23.44, 12});
+    plotDeclinationLine(ctx, {-kInnerSolsticeDeg, 12});
     plotDeclinationLine(ctx, {-20.001, 13});
     plotDeclinationLine(ctx, {-11.5001, 11});
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "dials/spherical/vertical_procedures.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 
@@ -49,7 +50,8 @@ void PlotHourLinesVertSph(shell::Context& ctx) {
                 return (hour - f * m.ZoneCorrRad * 180 / m.Pi) * m.Pi / 180;
             }))
             return;
-        vsph::layLine(ctx, {-23.44, 23.44, declStep}, drawn, [&](double decl) {
+        vsph::layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, drawn,
+                      [&](double decl) {
             m.SunDecl = decl;
             return vsph::ShadowPointVertSph(m, t, decl);
         });

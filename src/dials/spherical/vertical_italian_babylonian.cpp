@@ -2,9 +2,8 @@
 // (counted from sunrise: hour 0 is sunrise) on the vertical dial by spherical trigonometry. A
 // line is a run of shadow points of one such hour, one for each declination of the sun between
 // the solstices, laid whole by the shared curve sampler (vsph::layLine); a number stands where its
-// whole hour meets the +23.44 line.
+// whole hour meets the summer tropic line (kInnerSolsticeDeg).
 
-#include <cmath>
 #include <optional>
 #include <span>
 #include <string>
@@ -12,7 +11,7 @@
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
 #include "dials/spherical/vertical_procedures.h"
-#include "numeric/checked.h"
+#include "numeric/skip.h"
 #include "numeric/palette.h"
 #include "shell/helpers.h"
 
@@ -33,10 +32,9 @@ std::optional<vsph::WallPoint> hourPoint(shell::Module1& m, Family family, doubl
     std::optional<vsph::WallPoint> point;
     numeric::skip([&] {
         const double dr = deltaDeg * m.Pi / 180;
-        const double c = -std::tan(m.LatRad) * std::tan(dr);
-        if (!(std::fabs(c) < 1)) return;
         // The semi-diurnal arc, from sunrise (-H0) to noon and from noon to sunset (+H0).
-        const double H0 = m.Pi / 2 - std::atan(c / std::sqrt(1 - c * c));
+        const double H0 = semiDiurnalArc(m.LatRad, dr, m.Pi);
+        if (!risesAndSets(H0, m.Pi)) return;
         const double H = family == Family::Italian ? k * m.Pi / 12 + H0 - 2 * m.Pi
                                                    : k * m.Pi / 12 - H0;
         const vsph::WallPoint p = vsph::onWall(m, vsph::sunPlace(m, H, dr));
@@ -61,7 +59,8 @@ void plotFamily(shell::Context& ctx, Family family, double fromHour, double toHo
     const double declStep = 10 * m.PointStep;
     double k = 0;
     vsph::sweep(k, fromHour, toHour, hourStep, [&](double hour) {
-        vsph::layLine(ctx, {-23.44, 23.44, declStep}, drawn, [&](double decl) {
+        vsph::layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, drawn,
+                      [&](double decl) {
             m.SunDecl = decl;
             return hourPoint(m, family, hour, decl);
         });
@@ -74,7 +73,7 @@ void labelFamily(shell::Context& ctx, Family family, std::span<const int> hours,
     plot::PlotSurface& plot = ctx.ixPlot1();
     plot.setForeColor(colour);
     for (const int hour : hours) {
-        m.SunDecl = 23.44;
+        m.SunDecl = kInnerSolsticeDeg;
         const auto p = hourPoint(m, family, hour, m.SunDecl);
         if (p && p->drawn()) plot.Dati(" " + std::to_string(hour) + " ", p->x, -p->y);
     }

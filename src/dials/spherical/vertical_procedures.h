@@ -36,8 +36,8 @@ void PlotNoonLineVertSph(shell::Context& ctx);
 void PlotHourLinesVertSph(shell::Context& ctx);
 void PlotHorizonVertSph(shell::Context& ctx);
 
-// Declination lines +-23.44, +-20.001, +-11.5001; the optional line of txtlineofdeclination
-// (only when ckLineoptional is ticked); the equinoctial; the substyle.
+// Declination lines: the tropics (+-kInnerSolsticeDeg), +-20.001, +-11.5001; the optional line of
+// txtlineofdeclination (only when ckLineoptional is ticked); the equinoctial; the substyle.
 void PlotNorthDeclinationLinesVertSph(shell::Context& ctx);
 void PlotSouthDeclinationLinesVertSph(shell::Context& ctx);
 void PlotOptionalDeclinationLineVertSph(shell::Context& ctx);
@@ -48,7 +48,7 @@ void PlotSubstyleLineVertSph(shell::Context& ctx);
 void PlotStyleTriangleVertSph(shell::Context& ctx);
 
 // Italian hours (from sunset) and Babylonian hours (from sunrise), with their numbers on the
-// +23.44 line.
+// summer tropic line.
 void PlotItalianHoursVertSph(shell::Context& ctx);
 void LabelItalianHoursVertSph(shell::Context& ctx);
 void PlotBabylonianHoursVertSph(shell::Context& ctx);

@@ -4,12 +4,13 @@
 // run of shadow points of one k, one for each declination between the solstices, laid whole by
 // the shared curve sampler (vsph::layLine).
 
-#include <cmath>
 #include <optional>
 #include <string>
 
+#include "dials/geometry_names.h"
 #include "dials/spherical/vertical_procedures.h"
-#include "numeric/checked.h"
+#include "geometry/sky.h"
+#include "numeric/skip.h"
 #include "numeric/palette.h"
 #include "shell/helpers.h"
 
@@ -23,9 +24,8 @@ std::optional<vsph::WallPoint> temporaryHourPoint(shell::Module1& m, double k, d
     std::optional<vsph::WallPoint> point;
     numeric::skip([&] {
         const double dr = deltaDeg * m.Pi / 180;
-        const double q = -std::tan(m.LatRad) * std::tan(dr);
-        if (!(std::fabs(q) < 1)) return;
-        const double H0 = m.Pi / 2 - std::atan(q / std::sqrt(1 - q * q));
+        const double H0 = semiDiurnalArc(m.LatRad, dr, m.Pi);
+        if (!risesAndSets(H0, m.Pi)) return;
         const double t = (k / 6 - 1) * H0;
         const vsph::WallPoint p = vsph::onWall(m, vsph::sunPlace(m, t, dr));
         if (p.inFront) point = p;
@@ -45,7 +45,8 @@ void PlotTemporaryHoursVertSph(shell::Context& ctx) {
     const double declStep = 10 * m.PointStep;
     double k = 0;
     vsph::sweep(k, 0, 12, hourStep, [&](double hour) {
-        vsph::layLine(ctx, {-23.44, 23.44, declStep}, colour, [&](double decl) {
+        vsph::layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, colour,
+                      [&](double decl) {
             m.SunDecl = decl;
             return temporaryHourPoint(m, hour, decl);
         });
@@ -57,7 +58,7 @@ void LabelTemporaryHoursVertSph(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     plot.setForeColor(numeric::qbColor(6));
     for (int k = 1; k <= 11; ++k) {
-        m.SunDecl = 23.44;
+        m.SunDecl = kInnerSolsticeDeg;
         const auto p = temporaryHourPoint(m, k, m.SunDecl);
         if (p && p->drawn()) plot.Dati(std::to_string(k), p->x, -p->y);
     }

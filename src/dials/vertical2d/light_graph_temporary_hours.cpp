@@ -28,14 +28,10 @@ constexpr int kDays = 94;  // intervals of the sweep, about half a degree each
 double sweepDeclination(int i) { return -kSolsticeDeg + i * (2 * kSolsticeDeg / kDays); }
 
 // The semi-diurnal arc of a declination (radians); none when the sun does not rise and set.
-std::optional<double> semiDiurnalArc(const shell::Module1& m, double declination) {
-    try {
-        const double t = -std::tan(m.LatRad) * std::tan(declination);
-        if (!(std::fabs(t) <= 1)) return std::nullopt;
-        return shell::ArcCos(m, t);
-    } catch (const numeric::NumericFailure&) {
-        return std::nullopt;
-    }
+std::optional<double> daylightArc(const shell::Module1& m, double declination) {
+    const double arc = semiDiurnalArc(m.LatRad, declination, m.Pi);
+    if (!risesAndSets(arc, m.Pi)) return std::nullopt;
+    return arc;
 }
 
 struct HorizonSample {
@@ -64,7 +60,7 @@ void drawHorizonHour(shell::Context& ctx, const Wall& wall, double sign) {
     std::vector<HorizonSample> samples;
     for (int i = 0; i <= kDays; ++i) {
         const double declination = sweepDeclination(i) * m.Pi / 180;
-        const auto arc = semiDiurnalArc(m, declination);
+        const auto arc = daylightArc(m, declination);
         if (!arc) continue;
         const auto shadow = wall.shadow(sign * *arc, declination);
         // No shadow point at all: the sun lies in the plane of the wall, as good as behind it.
@@ -117,7 +113,7 @@ void DrawTemporaryHoursLight(shell::Context& ctx) {
         for (int i = 0; i <= kDays; ++i) {
             const double declination = sweepDeclination(i) * m.Pi / 180;
             m.SunDecl = declination;
-            const auto arc = semiDiurnalArc(m, declination);
+            const auto arc = daylightArc(m, declination);
             if (!arc) continue;
             const auto shadow = wall.shadow(TH * *arc / 6, declination);
             if (shadow && shadow->cast) light::plotDialPoint(plot, shadow->at, colour);
