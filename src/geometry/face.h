@@ -30,11 +30,15 @@ struct Face {
     Vec3 right, up, out;
 
     static Face declining(double D, double R) {
-        const double sinD = std::sin(D), cosD = std::cos(D);
-        const double sinR = std::sin(R), cosR = std::cos(R);
-        return {{cosD, -sinD, 0},
-                {sinD * sinR, cosD * sinR, cosR},
-                {-sinD * cosR, -cosD * cosR, sinR}};
+        return ofSines(std::sin(D), std::cos(D), std::sin(R), std::cos(R));
+    }
+
+    // The same face given by the angle i its plane makes with the horizon (i = 90 degrees - R),
+    // as a programme that measures its planes so takes them: sin i and cos i stand for cos R and
+    // sin R, so that the stored Pi's right angle leaves in the face the residue it leaves in that
+    // programme's own formulas.
+    static Face decliningFromHorizon(double D, double i) {
+        return ofSines(std::sin(D), std::cos(D), std::cos(i), std::sin(i));
     }
 
     // The world point of a dial point (on the face through the origin).
@@ -120,6 +124,13 @@ struct Face {
         const double reach = numeric::checkedDiv(length, dot(sun, out));
         return {numeric::checkFinite(-reach * dot(sun, right)),
                 numeric::checkFinite(-reach * dot(sun, up))};
+    }
+
+private:
+    static Face ofSines(double sinD, double cosD, double sinR, double cosR) {
+        return {{cosD, -sinD, 0},
+                {sinD * sinR, cosD * sinR, cosR},
+                {-sinD * cosR, -cosD * cosR, sinR}};
     }
 };
 
