@@ -85,11 +85,11 @@ HourLineCrossings hourLineCrossings(double c, double Wc, const FrameConic& conic
     const double a1 = (conic.A * Wc - 2 * conic.K * c * c) * Wc;
     const double a0 = Wc * Wc * (conic.K * c * c + conic.B);
     const numeric::QuadraticRoots w = numeric::stableQuadraticRoots(a2, a1, a0);
-    auto crossing = [&](const std::optional<double>& root) -> std::optional<FramePoint> {
+    auto crossing = [&](const std::optional<double>& root) -> std::optional<DialPoint> {
         if (!root) return std::nullopt;
         const double u = c * (1 - *root / Wc);
         if (!std::isfinite(u)) return std::nullopt;
-        return FramePoint{u, *root};
+        return DialPoint{u, *root};
     };
     return {crossing(w.minus), crossing(w.plus)};
 }

@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "dials/geometry_names.h"
+#include "geometry/dial_point.h"
 #include "geometry/vec3.h"
 #include "numeric/palette.h"
 #include "plot/plot_surface.h"
@@ -51,16 +52,14 @@ void plotSunlitConeSections(plot::PlotSurface& plot, const ConeFrame& frame,
 struct FrameConic {
     double A = 0, B = 0, K = 0;
 };
-struct FramePoint {
-    double u = 0, w = 0;
-};
 // Where the hour line through (c, 0) on the equinoctial line and the dial's centre (0, Wc)
-// crosses the conic: the two roots of the quadratic in w, formed without cancellation, minus
-// = (-b - sqrt(d)) / 2a and plus = (-b + sqrt(d)) / 2a as numeric::stableQuadraticRoots names
-// them. A crossing that cannot be formed (the line misses the conic, a root at infinity) is
-// missing. The analemmas cross the hour line of the day's noon with the day's line so.
+// crosses the conic, as dial points of the substyle frame (x = u, y = w): the two roots of the
+// quadratic in w, formed without cancellation, minus = (-b - sqrt(d)) / 2a and
+// plus = (-b + sqrt(d)) / 2a as numeric::stableQuadraticRoots names them. A crossing that
+// cannot be formed (the line misses the conic, a root at infinity) is missing. The analemmas
+// cross the hour line of the day's noon with the day's line so.
 struct HourLineCrossings {
-    std::optional<FramePoint> minus, plus;
+    std::optional<DialPoint> minus, plus;
 };
 HourLineCrossings hourLineCrossings(double c, double Wc, const FrameConic& conic);
 

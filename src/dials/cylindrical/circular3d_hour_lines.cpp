@@ -1,16 +1,15 @@
 // Hour lines of the circular cylinder by 3D analytic geometry: for each hour angle H the plane
-// through the style tip that contains the polar axis and the sun of H cuts the cylinder; at
-// chord x its height is N / M. The line of true noon is left to the noon generatrix. Of the cut,
-// the points the hour plane's half keeps are drawn (the shared sky's, of hour angle westward(H)). A line
-// a little off true noon stands almost upright: the curve sampler lays it down the surface as
-// densely as across it.
+// through the style tip that contains the polar axis and the sun of H (the shared sky's hour
+// plane of westward(H)) cuts the cylinder; at chord x its height is the plane's over that
+// generatrix (planeHeightAt). The line of true noon is left to the noon generatrix. Of the cut,
+// the points the hour plane's half keeps are drawn. A line a little off true noon stands almost
+// upright: the curve sampler lays it down the surface as densely as across it.
 
-#include <cmath>
 #include <optional>
 
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
-#include "numeric/checked.h"
+#include "geometry/face.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -32,11 +31,11 @@ void DrawCylHourLines3D(shell::Context& ctx) {
     const double E = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     ctx.ixPlot1();
     const ChordFrame f = ChordFrame::from(m);
-    const double cosD = std::cos(f.D), cosPhi = std::cos(f.phi);
 
+    // The elevation of the polar axis over the plane tangent at the foot, counted positive where
+    // the axis's southern end leaves the face towards the tip: minus the face's own sine.
     numeric::assignOrSkip(m.StyleElevRad, [&] {
-        return std::atan(numeric::checkedDiv(
-            cosPhi * cosD, numeric::checkedSqrt(1 - cosD * cosD * cosPhi * cosPhi)));
+        return shell::ArcSin(m, -Face::declining(f.D, 0).polarElevationSine(f.phi));
     });
 
     const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
@@ -46,16 +45,9 @@ void DrawCylHourLines3D(shell::Context& ctx) {
         const double H = m.HourAngleRad;
         if (H == 0) return;
         const HourPlaneHalf half(f.phi, westward(H), m.Pi, bothSixes && isSixOClock(counter));
-        const double sinPhi = std::sin(f.phi), tanH = std::tan(H), tanD = std::tan(f.D);
-        const double M = tanH * cosPhi * cosD + cosPhi * std::sin(f.D) * tanH * tanD;
+        const Vec3 normal = hourPlaneNormal(f.phi, half.hourAngle());
         layChordCurve(
-            ctx,
-            [&](double x) -> std::optional<double> {
-                const double z = f.depth(x);
-                const double N =
-                    (f.L + z) * (tanD + tanH * sinPhi) + x * (1 - sinPhi * tanH * tanD);
-                return numeric::checkedDiv(N, M);
-            },
+            ctx, [&](double x) { return planeHeightAt(normal, f.towardsTip(x, 0)); },
             [&](const Vec3& sun) { return half.keeps(sun); }, colour);
     });
 }

@@ -1,9 +1,9 @@
 // The equinoctial and substyle lines of the circular cylinder by 3D analytic geometry.
 //
-// Equinoctial: the plane of the equator through the style tip cut by the cylinder; at the
-// equator that plane stands upright and its cut is drawn by heights (DrawUprightCut); near it,
-// and on a wall facing a little off south for the substyle, the curve sampler lays the line
-// down the surface.
+// Equinoctial: the plane of the equator through the style tip cut by the cylinder, at the
+// plane's height over each chord (planeHeightAt); at the equator that plane stands upright and
+// its cut is drawn by heights (DrawUprightCut); near it, and on a wall facing a little off south
+// for the substyle, the curve sampler lays the line down the surface.
 // Substyle: the plane through the tip that holds the polar axis and the surface's normal at the
 // foot; since that plane contains the normal, its cut at chord x has the height of the
 // tangent plane's substyle line, -x tan(phi) / sin D, whatever the depth. Of the cut it keeps
@@ -22,14 +22,11 @@ namespace dials::cylindrical {
 void DrawCylEquinoctialLine3D(shell::Context& ctx) {
     const ChordFrame f = ChordFrame::from(ctx.m);
     const numeric::Colour colour = shell::LineColor(ctx, 9);
-    const double sinD = std::sin(f.D), cosD = std::cos(f.D), tanPhi = std::tan(f.phi);
+    const Vec3 pole = celestialPole(f.phi);
     layChordCurve(
-        ctx,
-        [&](double x) -> std::optional<double> {
-            return numeric::checkedDiv(sinD * x - cosD * f.depth(x) - f.L * cosD, tanPhi);
-        },
-        everySunKept, colour);
-    DrawUprightCut(ctx, celestialPole(f.phi), withinChordFrame(ctx.m), everySunKept, colour);
+        ctx, [&](double x) { return planeHeightAt(pole, f.towardsTip(x, 0)); }, everySunKept,
+        colour);
+    DrawUprightCut(ctx, pole, withinChordFrame(ctx.m), everySunKept, colour);
 }
 
 void DrawCylSubstyleLine3D(shell::Context& ctx) {

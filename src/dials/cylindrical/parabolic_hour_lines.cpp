@@ -1,8 +1,9 @@
 // Hour, substyle and equinoctial lines of the parabolic dial: each is the cut of the cylinder by
-// a plane through the tip (an hour plane, which holds the polar axis, or the plane of the
-// equator), so over each sample of the section its height has a closed form.
+// a plane through the tip (the shared sky's hour plane, which holds the polar axis, or the plane
+// of the equator), so over each sample of the section its height is the plane's over that
+// generatrix (planeHeightAt).
 //
-// The height on an hour plane is written in the frame of the convex side, where the axis
+// The angle h of an hour plane is taken in the frame of the convex side, where the axis
 // coordinate Q runs north. On the concave side Q runs south, which turns the plane of angle h
 // into that of -h: there the line of loop value H is the hour angle -H (west positive), and the
 // standard-meridian correction is taken with the side sign so that it moves every line the same
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <optional>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/six_oclock.h"
 #include "dials/geometry_names.h"
@@ -28,8 +30,6 @@
 namespace dials::cylindrical {
 
 namespace {
-
-using numeric::checkedDiv;
 
 int hourLineColour(double H) {
     if (H == 0) return 12;
@@ -44,17 +44,11 @@ void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
     shell::Module1& m = ctx.m;
     // The points a real sun casts (see the file's head): lit, and kept by the plane's half.
     const HourPlaneHalf half(f.phi, f.s * h, m.Pi, otherHalfDrawnElsewhere);
-    const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi), tanH = std::tan(h);
+    const Vec3 normal = hourPlaneNormal(f.phi, half.hourAngle());
     // A plane a little off the meridian stands almost upright: the curve sampler lays it down
     // the surface as densely as across it.
     layParabolicCurve(
-        ctx, f, -1, 1.5,
-        [&](double X) -> std::optional<double> {
-            m.PlaneCoefSaveY = f.Q(X);
-            const double Z = checkedDiv((X - f.xt) - tanH * sinPhi * (m.PlaneCoefSaveY - f.yt),
-                                        cosPhi * tanH);
-            return -f.s * Z;
-        },
+        ctx, f, -1, 1.5, [&](double X) { return planeHeightAt(normal, f.towardsTip(X, 0)); },
         [&](double X, double height) { return half.keeps(f.towardsTip(X, height)); }, colour);
 }
 
@@ -81,20 +75,15 @@ void DrawParabolicSubstyleLine(shell::Context& ctx, const ParabolicFrame& f) {
 }
 
 void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f) {
-    shell::Module1& m = ctx.m;
     const numeric::Colour colour = shell::LineColor(ctx, 9);
-    const double tanPhi = std::tan(f.phi);
+    const Vec3 pole = celestialPole(f.phi);
     // Every sun of the equator is one of the year.
     auto everySun = [](double, double) { return true; };
     layParabolicCurve(
-        ctx, f, -1, 1.5,
-        [&](double X) -> std::optional<double> {
-            m.PlaneCoefSaveY = f.Q(X);
-            return -f.s * checkedDiv(m.PlaneCoefSaveY - f.yt, tanPhi);
-        },
+        ctx, f, -1, 1.5, [&](double X) { return planeHeightAt(pole, f.towardsTip(X, 0)); },
         everySun, colour);
     // At the equator the plane of the equator stands upright: its cut is drawn by heights.
-    DrawParabolicUprightCut(ctx, f, celestialPole(f.phi), -1, 1.5, everySun, colour);
+    DrawParabolicUprightCut(ctx, f, pole, -1, 1.5, everySun, colour);
 }
 
 }  // namespace dials::cylindrical

@@ -77,8 +77,8 @@ std::optional<std::pair<DialPoint, DialPoint>> generalPoints(shell::Module1& m, 
     // elliptic conic" holds.
     const bool south = 180 * delta / m.Pi < 0;
     const double j = (south != (T > 0)) ? 3 : 1;
-    auto onTangentPlane = [&](const FramePoint& q) {
-        const double X = q.u, Y = q.w;
+    auto onTangentPlane = [&](const DialPoint& q) {
+        const double X = q.x, Y = q.y;
         return DialPoint{X * std::cos(a) - Y * std::sin(a) + P * std::sin(a),
                          X * std::sin(a) + Y * std::cos(a) - P * std::cos(a)};
     };

@@ -31,12 +31,12 @@ using numeric::checkedDiv;
 // hour stands in front of V (B > 0), and tau = h + pi where it stands behind (B < 0, a plane
 // facing north of east or west). A point (u, v) is on the sun's line when (u, v, -H) is
 // parallel to it.
-bool onSunLine(const latter::AuxFrame& f, double h, double pi, double delta, const FramePoint& a,
-               const FramePoint& b) {
+bool onSunLine(const latter::AuxFrame& f, double h, double pi, double delta, const DialPoint& a,
+               const DialPoint& b) {
     const double tau = f.B < 0 ? h + pi : h;
     const Vec3 sun = sunDirection(-f.B, tau, delta);
-    auto offLine = [&](const FramePoint& p) {
-        const Vec3 towardsTip{p.u, p.w - f.W0, -f.H};
+    auto offLine = [&](const DialPoint& p) {
+        const Vec3 towardsTip{p.x, p.y - f.W0, -f.H};
         // |p x s|^2 / |p|^2: the squared sine of the angle from the sun's line.
         const Vec3 across = cross(towardsTip, sun);
         return checkedDiv(dot(across, across), dot(towardsTip, towardsTip));
@@ -96,12 +96,12 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
 
             // The crossing of the root sign `sign`: + for (-b + sqrt d) / 2a.
             auto crossing = [&](double sign) { return sign > 0 ? *both.plus : *both.minus; };
-            FramePoint chosen = crossing(j * sigma);
+            DialPoint chosen = crossing(j * sigma);
             if (!southern) {
-                const FramePoint other = crossing(-j * sigma);
+                const DialPoint other = crossing(-j * sigma);
                 if (!onSunLine(f, h, m.Pi, delta, chosen, other)) chosen = other;
             }
-            return f.fromUW(chosen.u, chosen.w);
+            return f.fromUW(chosen.x, chosen.y);
         });
         // A day whose sun stands behind the plane or below the horizon at that hour casts no
         // shadow on the dial: the crossing is then only a point of the line through the tip.

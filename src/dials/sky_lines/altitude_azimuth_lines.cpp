@@ -49,7 +49,7 @@ void PlotAltitudeLines(shell::Context& ctx) {
     if (horizontal) m.WallDeclRad = 0;
     m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
 
-    const SkyPlane plane{m.LatRad, m.WallDeclRad, m.Pi / 2 - m.ReclRad, m.StyleLength};
+    const SkyPlane plane = SkyPlane::of(m.LatRad, m.WallDeclRad, m.ReclRad, m.StyleLength, m.Pi);
     const double definition = in.number("txt_Definition");
     // A definition of 0 (or less) gives no declination step: no line is drawn.
     if (!(definition > 0)) return;
@@ -74,8 +74,8 @@ void PlotAltitudeLines(shell::Context& ctx) {
                         std::cos(delta) * std::cos(m.LatRad));
                     if (std::fabs(c) > 1) return;
                     const double H = side * shell::ArcCos(m, c);
-                    const SkyPoint p = projectSun(m, plane, H, delta);
-                    if (castByRealSun(m, hemisphere, m.LatRad, H, delta))
+                    const DialPoint p = projectAndStore(m, plane, H, delta);
+                    if (inFrontAndAboveHorizon(m, hemisphere, m.LatRad, H, delta))
                         plotSkyPoint(plot, p, hemisphere, colour);
                 });
             }
@@ -108,7 +108,7 @@ void PlotAzimuthLines(shell::Context& ctx) {
     const bool horizontal =
         programmeHasReclination(in) && shell::typedHorizontal(in);
     const double D = horizontal ? faceDeclination(0) * m.Pi / 180 : m.WallDeclRad;
-    const SkyPlane plane{m.LatRad, D, m.Pi / 2 - m.ReclRad, m.StyleLength};
+    const SkyPlane plane = SkyPlane::of(m.LatRad, D, m.ReclRad, m.StyleLength, m.Pi);
     const numeric::Colour colour = shell::LineColor(ctx, 6);
     plot::PlotSurface& plot = ctx.ixPlot1();
 
@@ -126,7 +126,7 @@ void PlotAzimuthLines(shell::Context& ctx) {
                                                          std::tan(m.LatRad))) -
                     psi;
                 m.HourAngleRad = H;
-                const SkyPoint p = projectSun(m, plane, H, delta);
+                const DialPoint p = projectAndStore(m, plane, H, delta);
                 // The point lies below the horizon line of the tip. A sun above the horizon
                 // casts it when in front of the plane; a sun below the horizon and behind the
                 // plane marks the shadow of the opposite sun (the other declination of the

@@ -53,7 +53,7 @@ void PlotAsrCurve(shell::Context& ctx) {
 
     const double R = flat3d ? numeric::checkFinite(m.ReclDeg * m.Pi / 180) : m.ReclRad;
     const double length = flat3d ? S : m.StyleLength;
-    const SkyPlane plane{phi, m.WallDeclRad, m.Pi / 2 - R, length};
+    const SkyPlane plane = SkyPlane::of(phi, m.WallDeclRad, R, length, m.Pi);
     plot::PlotSurface& plot = ctx.ixPlot1();
 
     for (double decl : numeric::StepRange(-kSolsticeDeg, kSolsticeDeg, 0.05)) {
@@ -67,10 +67,10 @@ void PlotAsrCurve(shell::Context& ctx) {
             const double c = numeric::checkedDiv(std::sin(A) - std::sin(delta) * std::sin(phi),
                                                  std::cos(delta) * std::cos(phi));
             m.HourAngleRad = h * shell::ArcCos(m, c);
-            const SkyPoint p = projectSun(m, plane, m.HourAngleRad, delta);
+            const DialPoint p = projectAndStore(m, plane, m.HourAngleRad, delta);
             // Where the noon sun does not rise (beyond the polar circles) the Asr altitude comes
             // out negative: there is no Asr that day.
-            if (castByRealSun(m, h, phi, m.HourAngleRad, delta))
+            if (inFrontAndAboveHorizon(m, h, phi, m.HourAngleRad, delta))
                 plotSkyPoint(plot, p, h, kAsrColour);
         });
     }

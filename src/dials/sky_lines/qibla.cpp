@@ -128,7 +128,7 @@ void PlotQibla(shell::Context& ctx) {
         (phi != 0 || numeric::assignOrSkip(sky.tanQ, [&] {
              return numeric::checkedDiv(direction.numerator, direction.denominator);
          }));
-    const SkyPlane plane{phi, m.WallDeclRad, m.Pi / 2 - m.ReclRad, m.StyleLength};
+    const SkyPlane plane = SkyPlane::of(phi, m.WallDeclRad, m.ReclRad, m.StyleLength, m.Pi);
     const numeric::Colour colour = shell::LineColor(ctx, 10);
 
     // The hour angles of the sun of declination delta in the place's direction: none
@@ -140,13 +140,13 @@ void PlotQibla(shell::Context& ctx) {
     };
     // The point of the sun of declination delta at hour angle H; false when it cannot be
     // computed. The point is kept for the label even when it is not drawn.
-    SkyPoint point;
+    DialPoint point;
     bool inFront = false;
     auto shadowAt = [&](double delta, double H) {
         return numeric::skip([&] {
             m.HourAngleRad = H;
-            point = projectSun(m, plane, H, delta);
-            inFront = castByRealSun(m, h, phi, H, delta);
+            point = projectAndStore(m, plane, H, delta);
+            inFront = inFrontAndAboveHorizon(m, h, phi, H, delta);
         });
     };
     // Only the shadow of a sun above the horizon and in front of the plane is drawn; on a

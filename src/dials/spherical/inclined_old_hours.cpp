@@ -71,8 +71,8 @@ std::optional<HourPlaneHalf> turnedHorizonHalf(const shell::Module1& m, Count co
 // circle.
 std::optional<DialPoint> ownHourPoint(shell::Module1& m, const HourPlaneHalf& half, double H,
                                       double delta) {
-    const ShadowPoint p = ShadowPointSpherical(m, H, delta);
-    if (!half.castsOwnHour(SunOfPoint(m, p.X, p.Y))) return std::nullopt;
+    const std::optional<DialPoint> p = ShadowPointSpherical(m, H, delta);
+    if (!p || !half.castsOwnHour(SunOfPoint(m, p->x, p->y))) return std::nullopt;
     return DrawnSunPointSpherical(m, H, delta, false);
 }
 

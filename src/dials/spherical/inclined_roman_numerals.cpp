@@ -10,7 +10,6 @@
 #include "dials/spherical/inclined_procedures.h"
 #include "glyphs/glyphs.h"
 #include "numeric/checked.h"
-#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::spherical {
@@ -63,10 +62,10 @@ void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) 
         m.HourLoop = H;
         // Reflected through the foot in the south: the whole hour angle changes sign.
         m.HourAngleRad = numeric::checkFinite(m.HemisphereSign * (H + shift) * m.Pi / 180);
-        ShadowPoint p{};
         if (!SunInFront(m, m.HourAngleRad, delta)) continue;
-        if (!numeric::skip([&] { p = ShadowPointSpherical(m, m.HourAngleRad, delta); })) continue;
-        double X = p.X, Y = p.Y;
+        const std::optional<DialPoint> p = ShadowPointSpherical(m, m.HourAngleRad, delta);
+        if (!p) continue;
+        double X = p->x, Y = p->y;
         const int hour = hourNumber(H);
         const TextColours colours = textColoursFor(H);
         auto drawAt = [&](double& x, double& y) {

@@ -1,7 +1,7 @@
 // The central projection of the sun through the tip of the perpendicular style onto a plane of
-// declination D (west positive) and reclination z (from the vertical), and the rule by which the
-// programme places the projected point: where the sun of the point stands above the horizon,
-// reflected through the foot in the south.
+// declination D (west positive) and reclination z (from the vertical), geometry::projectSun, and
+// the rule by which the programme places the projected point: where the sun of the point stands
+// above the horizon, reflected through the foot in the south.
 
 #include <cmath>
 
@@ -9,6 +9,7 @@
 #include "geometry/face.h"
 #include "dials/plot_line.h"
 #include "geometry/sky.h"
+#include "geometry/sun_projection.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -18,48 +19,25 @@ namespace dials::spherical {
 
 namespace {
 
-// The terms of the projection, in the order the programme computes them. i is the angle between
-// the plane and the horizon.
-struct Projection {
-    double A;    // sin(phi) cos(i) - sin(i) cos(phi) cos(D): the polar term
-    double Den;  // B + A tan(delta); Den cos(delta) is the cosine of the sun's angle to the normal
-    double Nx;
-    double Ny;
-};
-
-Projection project(const shell::Module1& m, double H, double delta) {
-    const double phi = m.LatRad, D = m.WallDeclRad;
-    const double i = m.Pi / 2 - m.ReclRad;
-    const double A = std::sin(phi) * std::cos(i) - std::sin(i) * std::cos(phi) * std::cos(D);
-    const double B = std::sin(D) * std::sin(i) * std::sin(H) +
-                     (std::sin(i) * std::sin(phi) * std::cos(D) + std::cos(i) * std::cos(phi)) *
-                         std::cos(H);
-    const double tanDelta = std::tan(delta);
-    const double Den = B + A * tanDelta;
-    const double Nx =
-        std::cos(D) * std::sin(H) - (std::cos(H) * std::sin(phi) - tanDelta * std::cos(phi)) *
-                                        std::sin(D);
-    const double Ny =
-        std::cos(i) * std::sin(D) * std::sin(H) -
-        (std::sin(i) * std::cos(phi) - std::cos(i) * std::sin(phi) * std::cos(D)) * std::cos(H) -
-        (std::cos(i) * std::cos(phi) * std::cos(D) + std::sin(i) * std::sin(phi)) * tanDelta;
-    return {A, Den, Nx, Ny};
+// The projection of the sun of (H, delta) on the plane given by its angle to the horizon,
+// Pi / 2 - ReclRad in the programme's own value of Pi, as the projection's terms take it.
+SunProjection projectOnPlane(const shell::Module1& m, double H, double delta) {
+    const Face plane = Face::decliningFromHorizon(m.WallDeclRad, m.Pi / 2 - m.ReclRad);
+    return projectSun(plane, m.LatRad, H, delta, m.StyleLength);
 }
 
 }  // namespace
 
-ShadowPoint ShadowPointSpherical(shell::Module1& m, double H, double delta) {
-    const Projection p = project(m, H, delta);
-    m.PointX = p.A;
-    m.PointY = p.Den;
-    const double L = m.StyleLength;
-    return {numeric::checkedDiv(numeric::checkedMul(L, p.Nx), p.Den),
-            numeric::checkedDiv(numeric::checkedMul(L, p.Ny), p.Den)};
+std::optional<DialPoint> ShadowPointSpherical(shell::Module1& m, double H, double delta) {
+    const SunProjection p = projectOnPlane(m, H, delta);
+    m.PointX = p.polar;
+    m.PointY = p.denominator;
+    return p.point;
 }
 
 bool SunInFront(const shell::Module1& m, double H, double delta) {
     const double side = m.HorizontalFlag == 1 ? (m.ReclRad > 0 ? 1 : -1) : m.HemisphereSign;
-    return project(m, H, delta).Den * side > 0;
+    return projectOnPlane(m, H, delta).denominator * side > 0;
 }
 
 double HorizonLimit(const shell::Module1& m) {
@@ -67,7 +45,7 @@ double HorizonLimit(const shell::Module1& m) {
 }
 
 Vec3 SunOfPoint(const shell::Module1& m, double X, double Y) {
-    const Vec3 s = Face::declining(m.WallDeclRad, m.ReclRad).sunOf(m.StyleLength, {X, Y});
+    const Vec3 s = PlaneFaceSpherical(m).sunOf(m.StyleLength, {X, Y});
     if (m.LatRad >= 0) return s;
     // The tip behind the plane (-s), the figure turned east for west (x -> -x).
     return {s.x, -s.y, -s.z};
@@ -76,11 +54,10 @@ Vec3 SunOfPoint(const shell::Module1& m, double X, double Y) {
 std::optional<DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, double delta,
                                                 bool litOnly) {
     if (litOnly && !SunInFront(m, H, delta)) return std::nullopt;
-    const ShadowPoint p = ShadowPointSpherical(m, H, delta);
-    const DialPoint at{numeric::checkFinite(p.X), numeric::checkFinite(p.Y)};
-    if (!aboveHorizon(SunOfPoint(m, at.x, at.y))) return std::nullopt;
+    const std::optional<DialPoint> at = ShadowPointSpherical(m, H, delta);
+    if (!at || !aboveHorizon(SunOfPoint(m, at->x, at->y))) return std::nullopt;
     if (m.LatRad >= 0) return at;
-    return DialPoint{-at.x, -at.y};
+    return DialPoint{-at->x, -at->y};
 }
 
 void LayLineSpherical(shell::Context& ctx, const CurveRange& range, int c, const CurveAt& at) {

@@ -4,7 +4,6 @@
 
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -35,8 +34,7 @@ void DrawSphericalSubstyle(shell::Context& ctx) {
     plotCurve(
         ctx.ixPlot1(), shell::LineColor(ctx, 9), [&](double decl) -> std::optional<DialPoint> {
             m.SunDecl = decl;
-            const ShadowPoint p = ShadowPointSpherical(m, Hs, decl * m.Pi / 180);
-            return DialPoint{p.X, p.Y};
+            return ShadowPointSpherical(m, Hs, decl * m.Pi / 180);
         },
         {-90, 90, 0.05}, kLineStep);
 }

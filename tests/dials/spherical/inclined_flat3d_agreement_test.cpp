@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,10 +95,11 @@ TEST_P(InclinedAgreesWithFlat3d, SphericalProjectionPlacesTheSunsOfTheDeclinatio
         const oracle::HourDecl sun = o.sunFor(p.at.x, p.at.y);
         // The sun in the spherical programme's own terms, then its placement rule.
         const double H = m.HemisphereSign * sun.hourAngle * kPi / 180;
-        const dials::spherical::ShadowPoint s =
+        const std::optional<dials::DialPoint> s =
             dials::spherical::ShadowPointSpherical(m, H, sun.declination * kPi / 180);
+        ASSERT_TRUE(s);
         const bool reflected = m.LatRad < 0;
-        const double x = reflected ? -s.X : s.X, y = reflected ? -s.Y : s.Y;
+        const double x = reflected ? -s->x : s->x, y = reflected ? -s->y : s->y;
         const double tol = 1e-6 * (1 + (p.at.x * p.at.x + p.at.y * p.at.y) / 0.01);
         ASSERT_NEAR(x, p.at.x, tol) << "declination " << sun.declination;
         ASSERT_NEAR(y, p.at.y, tol) << "declination " << sun.declination;

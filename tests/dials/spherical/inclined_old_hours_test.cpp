@@ -183,9 +183,10 @@ TEST(InclinedAnalemma, WorkedPointOfTheEquinox) {
     const double E = -sun.equationOfTime();
     EXPECT_NEAR(E, -0.0301633, 1e-7);
     EXPECT_NEAR(sun.declination * 180 / kPi, 0.74926, 1e-5);
-    const ShadowPoint p = ShadowPointSpherical(dial.m(), E, sun.declination);
-    EXPECT_NEAR(p.X, -0.004324, 1e-6);
-    EXPECT_NEAR(p.Y, -0.102651, 1e-6);
+    const std::optional<dials::DialPoint> p = ShadowPointSpherical(dial.m(), E, sun.declination);
+    ASSERT_TRUE(p);
+    EXPECT_NEAR(p->x, -0.004324, 1e-6);
+    EXPECT_NEAR(p->y, -0.102651, 1e-6);
     // The whole figure lies on the wall: one point every two days, the end of the year twice,
     // and between them the points that lay it whole.
     dial.set("ck_Lemniscate", "1");
