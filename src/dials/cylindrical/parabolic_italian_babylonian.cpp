@@ -1,11 +1,10 @@
 // Italian and Babylonian hours of the parabolic dial, and the triangle of the style.
 //
 // The suns of one Italian or Babylonian hour lie on a great circle: the horizon turned about the
-// polar axis by the hour angle alpha. Its plane through the tip cuts the cylinder in the line of
-// that hour. Italian hours take alpha from 0 to 180 degrees (the sunset side), Babylonian hours
-// from -180 to 0 (the sunrise side). As with the hour lines, the height is written in the frame
-// of the convex side, and the concave side takes the angle with the side sign so that each line
-// keeps its hour; every point is drawn at its own developed abscissa.
+// polar axis by the hour angle alpha (the shared sky's turned horizon). Its plane through the tip
+// cuts the cylinder in the line of that hour, at the plane's height over each generatrix
+// (planeHeightAt). Italian hours take alpha from 0 to 180 degrees (the sunset side), Babylonian
+// hours from -180 to 0 (the sunrise side); every point is drawn at its own developed abscissa.
 //
 // The turned horizon holds two kinds of suns: its half that was the setting half of the horizon
 // holds the suns of the Italian hour, the rising half those of the Babylonian hour with the same
@@ -16,6 +15,7 @@
 
 #include <cmath>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
@@ -33,26 +33,17 @@ void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fro
                         double toDeg, int colourIndex, bool settingHalf) {
     shell::Module1& m = ctx.m;
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
-    const double sinPhi = std::sin(f.phi), cosPhi = std::cos(f.phi), tanPhi = std::tan(f.phi);
     numeric::countedLoop(m.HourLoop, fromDeg, toDeg, 15, [&](double alpha) {
         m.HourAngleRad = alpha * m.Pi / 180;
-        const double a = f.s * m.HourAngleRad;
-        const double nd = cosPhi * std::cos(a) + tanPhi * sinPhi;
         // The own half of the horizon turned by beta = -alpha: its setting half for an Italian
         // hour, its rising half for a Babylonian one.
         const HourPlaneHalf half =
             HourPlaneHalf::ofTurnedHorizon(f.phi, westward(m.HourAngleRad), m.Pi, settingHalf);
-        // Where the turned horizon stands almost upright (nd near 0), the curve sampler lays
-        // the line down the surface as densely as across it.
+        const Vec3 normal = turnedHorizonNormal(f.phi, westward(m.HourAngleRad));
+        // Where the turned horizon stands almost upright, the curve sampler lays the line down
+        // the surface as densely as across it.
         layParabolicCurve(
-            ctx, f, -1, 1,
-            [&](double X) -> std::optional<double> {
-                m.PlaneCoefSaveY = f.Q(X);
-                const double q = m.PlaneCoefSaveY - f.yt;
-                const double nu =
-                    -(X - f.xt) * std::sin(a) + q * sinPhi * std::cos(a) - q * sinPhi;
-                return f.s * numeric::checkedDiv(nu, nd);
-            },
+            ctx, f, -1, 1, [&](double X) { return planeHeightAt(normal, f.towardsTip(X, 0)); },
             [&](double X, double height) { return half.onOwnHalf(f.towardsTip(X, height)); },
             colour);
     });
