@@ -35,15 +35,17 @@ double sunAzimuth(double H, LatitudeTrig phi, double delta, double Pi) {
     return 0;
 }
 
-// Half the arc of the day in radians: the hour angle at which the sun's upper limb, refracted,
-// meets the horizon (altitude -50'). 0 when the sun stays down, Pi when it stays up.
+// Half the arc of the day in radians as the board tells sunrise and sunset (not the dials' day,
+// geometry::semiDiurnalArc, which ends where the sun's centre meets the horizon): the hour angle
+// at which the sun's upper limb, refracted, meets the horizon (altitude -50'). 0 when the sun
+// stays down, Pi when it stays up.
 struct DayArc {
     double H0;
     bool alwaysDown;
     bool alwaysUp;
 };
 
-DayArc semiDiurnalArc(LatitudeTrig phi, double delta, double Pi) {
+DayArc refractedDayArc(LatitudeTrig phi, double delta, double Pi) {
     const double numerator = -0.01454 - phi.sin * std::sin(delta);
     const double denominator = phi.cos * std::cos(delta);
     if (denominator == 0) {
@@ -117,7 +119,7 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     const char* direction = Dw.front() == '-' ? "East" : "West";
 
     const double N = numeric::checkFinite(12 - (Lh + Et / 60) - zone);
-    const DayArc arc = semiDiurnalArc(trig, delta, Pi);
+    const DayArc arc = refractedDayArc(trig, delta, Pi);
     const double Ld = arc.H0 * 24 / Pi;
     const double sunset = N + Ld / 2;
     const double sunrise = N - Ld / 2;

@@ -12,7 +12,6 @@
 #include "numeric/rounding.h"
 #include "shell/helpers.h"
 #include "shell/technical_data_list.h"
-#include "numeric/tolerance.h"
 
 namespace shell::technical_data {
 
@@ -21,19 +20,12 @@ namespace {
 using numeric::checkedDiv;
 using numeric::roundHalfEven;
 
-// Half-arc in degrees for the cosine x of a half-arc: 0 when the arc is empty (x >= 1), 180
-// when it is the whole circle (x <= -1).
-double halfArc(const Module1& m, double x) {
-    if (std::fabs(x) >= 1) return x > 0 ? 0 : 180;
-    return checkedDiv(ArcCos(m, x) * 180, m.Pi);
-}
-
-// tan of an angle within [-90, 90] degrees. At +-90 degrees the stored Pi puts the angle a
-// hair beyond the right angle, where the platform's tangent has the wrong sign; the limit from
-// inside the range is meant (the pole, or a style along the polar axis).
-double tanWithinRightAngle(double a) {
-    if (std::fabs(std::cos(a)) < numeric::kStoredPiResidue) return std::sin(a) > 0 ? 1e300 : -1e300;
-    return std::tan(a);
+// The half-arc in degrees of the daily circle of the sun of declination `declination` above the
+// equator of a sphere tilted by `phi` (the place's latitude, or the style's elevation for the
+// arc above the face): 0 when that sun does not rise, 180 when it does not set, by the sky's one
+// rule for a sun that only grazes.
+double halfArc(const Module1& m, double phi, double declination) {
+    return checkedDiv(geometry::semiDiurnalArc(phi, declination, m.Pi) * 180, m.Pi);
 }
 
 void writeDayLengths(DataList& list) {
@@ -93,17 +85,12 @@ void writeOptionalDeclination(DataList& list) {
     const double delta = list.number("txtlineofdeclination");
     m.SunDecl = list.rad(delta);
 
-    // Half-day arc, and half-arc during which the sun lights the dial around the substyle hour.
-    m.SolarTemp = halfArc(m, -std::tan(m.SunDecl) * tanWithinRightAngle(hs * m.LatRad));
-    // A face parallel to the equator (its style at a right angle to it) holds the daily circle
-    // of the sun of declination 0: that sun grazes the face all day and lights none of it.
-    const bool faceOfTheEquator =
-        std::fabs(std::cos(m.StyleElevRad)) < numeric::kStoredPiResidue &&
-        std::fabs(std::tan(m.SunDecl)) < numeric::kStoredPiResidue;
-    const double W =
-        faceOfTheEquator
-            ? 0
-            : halfArc(m, -std::tan(m.SunDecl) * tanWithinRightAngle(hs * m.StyleElevRad));
+    // Half-day arc, and half-arc during which the sun lights the dial around the substyle hour:
+    // the arc of the same sun above the face, whose pole stands at the style's elevation. A face
+    // parallel to the equator holds the daily circle of the sun of declination 0: that sun grazes
+    // the face all day and lights none of it.
+    m.SolarTemp = halfArc(m, hs * m.LatRad, m.SunDecl);
+    const double W = halfArc(m, hs * m.StyleElevRad, m.SunDecl);
 
     const double sunrise = 12 - m.SolarTemp / 15;
     const double sunset = 12 + m.SolarTemp / 15;
