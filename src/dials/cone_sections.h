@@ -8,7 +8,7 @@
 // that every part of a curve inside the plot area is drawn, the steep parts as densely as the
 // flat ones, whatever the plane. A point is the shadow of the sun that stands in the direction
 // from it to the tip, always in front of the plane and of the line's declination; it is drawn
-// only when that sun stands above the horizon (dials::aboveHorizon): the rest of the conic is a
+// only when that sun stands above the horizon (geometry::aboveHorizon): the rest of the conic is a
 // curve no shadow ever touches. Written with sin^2(delta) the quadratic holds where a coefficient
 // vanishes (a conic degenerating where the latitude equals the declination, a horizontal plane,
 // the equator).

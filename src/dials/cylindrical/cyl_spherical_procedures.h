@@ -46,7 +46,7 @@ enum class CylSphSun { General, Equinoctial };
 // declination delta (radians), with the side sign of m.WorkFlag. Leaves the angle about the
 // axis from the foot to the point in m.SolarTemp and the sun's altitude in m.HourAngleRad (each
 // as far as it was computed). None when the shadow ray misses the section, when the sun of the
-// point (from it to the tip) does not stand above the horizon (dials::aboveHorizon), on a convex
+// point (from it to the tip) does not stand above the horizon (geometry::aboveHorizon), on a convex
 // cylinder when |u| is not below m.ConvexArcLimit, or when the point cannot be computed.
 std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, double delta,
                                                CylSphSun sun = CylSphSun::General);

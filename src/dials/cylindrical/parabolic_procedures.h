@@ -18,7 +18,7 @@
 //
 // A plane or a cone through the tip also cuts the surface where no sun casts the tip's shadow.
 // Every curve keeps only the points a real sun casts: the sun along the direction from the point
-// to the tip stands above the horizon (dials::aboveHorizon), and the tip's shadow can reach the
+// to the tip stands above the horizon (geometry::aboveHorizon), and the tip's shadow can reach the
 // point's generatrix (see ParabolicFrame::reaches). Each curve adds what its own suns must be
 // (the hour of its line, a declination of the year). Every curve is laid by the curve sampler
 // (layParabolicCurve): no two of its consecutive points lie more than the point step apart.

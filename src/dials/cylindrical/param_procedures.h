@@ -22,7 +22,7 @@
 //
 // Only the points a real sun casts are drawn: on generatrices the tip's shadow can reach (the tip
 // in front of the tangent plane, g > 0: on a convex cylinder a band about the foot) and whose sun
-// stands above the horizon (dials::aboveHorizon); of an hour plane's cut, the half HourPlaneHalf
+// stands above the horizon (geometry::aboveHorizon); of an hour plane's cut, the half HourPlaneHalf
 // keeps. A point whose own computation fails is not drawn; the rest of its curve goes on. Every
 // curve is laid by the curve sampler: no two of its consecutive points lie more than the point
 // step apart, however steeply it runs across the generatrices.

@@ -44,7 +44,7 @@ Vec3 shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double 
 // frame, really casts the point w of its line through the tip: the point's own sun, the
 // direction from w to the tip, is that sun and not the opposite direction (which it is when the
 // sun stands behind the plane, the line meeting the plane on the sun's side), and it stands above
-// the horizon (dials::aboveHorizon). In front of the plane the sun of every point of it stands,
+// the horizon (geometry::aboveHorizon). In front of the plane the sun of every point of it stands,
 // and the sun series keeps the declination within the solstices.
 bool castByTheSun(const PlaneGeometry& g, double Y0, double Z0, const Vec3& w, double H,
                   double dw) {

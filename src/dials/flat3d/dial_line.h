@@ -1,6 +1,6 @@
 #pragma once
 // Straight lines of the dial plane: the line in which the dial meets a plane through the style
-// tip (an hour plane, the meridian, the plane of the equator: dials::Face::section), and which
+// tip (an hour plane, the meridian, the plane of the equator: geometry::Face::section), and which
 // points of an hour line the tip's shadow reaches. Each line is drawn across the plot area by
 // plotLineInArea (dials/plot_line.h), 2 mm apart along the dial axis the line runs most along: a
 // line that keeps one world coordinate (almost) constant, such as the noon line or an hour line
@@ -25,7 +25,7 @@ inline Vec3 tipOf(const PlaneGeometry& g) { return {g.X0, g.Y0, g.Z0}; }
 std::optional<DialLine> hourLine(const PlaneGeometry& g, double H);
 
 // Which points of the line of hour angle H (radians, east positive) the tip's shadow reaches:
-// the half of the hour plane the suns of H light (dials::HourPlaneHalf, whose hour angles count
+// the half of the hour plane the suns of H light (geometry::HourPlaneHalf, whose hour angles count
 // west positive), from the centre on. Beyond the centre lies the line of H + 180; a flat dial
 // keeps it whole when a sun of that hour lights it on some day of the year (above the horizon,
 // in front of the plane), unless the caller draws it as a line of its own. A plane parallel to

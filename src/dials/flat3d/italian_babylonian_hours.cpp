@@ -5,7 +5,7 @@
 // the north H = 15 k is the Italian hour 24 - k and H = -15 k the Babylonian hour k. One line
 // per whole hour whatever the hour fraction, taken along itself across the plot area (see
 // dial_line.h), each point kept only where the sun of that hour casts it: the point's sun (the
-// direction from it to the tip) stands above the horizon (dials::aboveHorizon) on the half of the
+// direction from it to the tip) stands above the horizon (geometry::aboveHorizon) on the half of the
 // turned horizon that belongs to the family (HourPlaneHalf::onOwnHalf). The turned circle is the
 // horizon's western half (the sunsets, turned east: the Italian hours) and its eastern half (the
 // sunrises, turned west: the Babylonian hours), parted by the meridian plane turned the same way

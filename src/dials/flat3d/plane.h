@@ -15,7 +15,7 @@
 namespace dials::flat3d {
 
 // A point of the dial plane (geometry/dial_point.h): x = u, y = v.
-using dials::DialPoint;
+using geometry::DialPoint;
 
 struct PlaneGeometry {
     double phi = 0;  // LatRad: the latitude folded to the northern hemisphere

@@ -104,13 +104,13 @@ double horizonHeight(const shell::Module1& m);
 // The dial's face in the world frame (x east, y north, z up): declining WallDeclRad (west
 // positive) and reclined ReclRad, its right and up the dial's axes from the foot of the style,
 // its out the side of the tip.
-dials::Face dialFace(const shell::Module1& m);
+geometry::Face dialFace(const shell::Module1& m);
 
 // The sun of a dial point: the direction from the point to the style tip (Face::sunOf).
-dials::Vec3 sunOfDialPoint(const shell::Module1& m, const DialPoint& p);
+geometry::Vec3 sunOfDialPoint(const shell::Module1& m, const DialPoint& p);
 
 // Projects and plots the reference point (x, z) only where the sun of its dial point stands
-// above the horizon (dials::aboveHorizon): the points of the curves that belong to days on which
+// above the horizon (geometry::aboveHorizon): the points of the curves that belong to days on which
 // the sun is up.
 void plotSunlitReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour);
 

@@ -84,15 +84,15 @@ void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve, numeric
     const Face face = dialFace(m);
     // The sampler works in dial coordinates from the foot, (X - OriginX, Y - OriginY), which the
     // plot gets as (X - OriginX, OriginY - Y), the same digits plotDialPoint gives it.
-    const CurveAt onDial = [&](double t) -> std::optional<dials::DialPoint> {
+    const CurveAt onDial = [&](double t) -> std::optional<geometry::DialPoint> {
         const std::optional<ReferencePoint> r = curve(t);
         if (!r) return std::nullopt;
         const auto p = tryProjectToDial(m, r->x, r->z);
         if (!p) return std::nullopt;
-        return dials::DialPoint{p->X - m.OriginX, p->Y - m.OriginY};
+        return geometry::DialPoint{p->X - m.OriginX, p->Y - m.OriginY};
     };
     laySweepThroughInfinity(onDial, m.XLoopHalf, 0.005, plotBox(plot),
-                            [&](double, const dials::DialPoint& p) {
+                            [&](double, const geometry::DialPoint& p) {
                                 if (sunlitOnly && !aboveHorizon(face.sunOf(m.StyleLength, p)))
                                     return;
                                 dials::plotDialPoint(plot, p, colour);

@@ -63,11 +63,11 @@ void PlotAnalemmaProjLatter(shell::Context& ctx);
 namespace latter {
 
 // Points of the dial and their solving and plotting (geometry/dial_point.h, dials/plot_point.h).
-using dials::DialPoint;
+using geometry::DialPoint;
 using dials::plotDialPoint;
 using dials::plotSolvedPoint;
-using dials::solvePoint;
-using dials::sq;
+using geometry::solvePoint;
+using geometry::sq;
 
 // The auxiliary plane and the projection onto the dial, as the set-up leaves them.
 struct AuxFrame {
@@ -120,7 +120,7 @@ DeclinationConic declinationConic(double delta, double B, double H);
 inline Face dialFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, m.ReclRad); }
 
 // Whether the sun of the dial point (the direction from the point to the tip, Face::sunOf)
-// stands above the horizon (dials::aboveHorizon).
+// stands above the horizon (geometry::aboveHorizon).
 bool sunAboveHorizon(const shell::Module1& m, const DialPoint& p);
 
 }  // namespace latter

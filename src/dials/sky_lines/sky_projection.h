@@ -41,7 +41,7 @@ inline bool sunInFront(const shell::Module1& m, double hemisphere) {
 }
 
 // Whether the sun of hour angle H and declination delta at the latitude phi (radians) stands
-// above the horizon (dials::aboveHorizon).
+// above the horizon (geometry::aboveHorizon).
 bool sunAboveHorizon(double phi, double H, double delta);
 
 // Whether the point of the last projectAndStore is a shadow a real sun casts: its sun stands

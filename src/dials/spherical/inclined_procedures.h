@@ -30,7 +30,7 @@ namespace dials::spherical {
 // declination delta (radians), geometry::projectSun on the plane given by its angle to the
 // horizon (Face::decliningFromHorizon, Pi / 2 - ReclRad). Leaves the polar term in m.PointX and
 // the projection's denominator in m.PointY; none when the denominator is 0.
-std::optional<dials::DialPoint> ShadowPointSpherical(shell::Module1& m, double H, double delta);
+std::optional<geometry::DialPoint> ShadowPointSpherical(shell::Module1& m, double H, double delta);
 
 // Whether the sun of (H, delta) shines on the face of the dial that the programme draws: the
 // projection's denominator has the sign of the hemisphere (in the south the formulas work on the
@@ -48,16 +48,16 @@ double HorizonLimit(const shell::Module1& m);
 // of it; in the south the formulas work on the other face of that plane, the tip behind it, and
 // the point drawn reflected through the foot is the shadow there of the sun turned east for west
 // (hour angle -H), so that sun is returned.
-dials::Vec3 SunOfPoint(const shell::Module1& m, double X, double Y);
+geometry::Vec3 SunOfPoint(const shell::Module1& m, double X, double Y);
 
 // The dial point drawn for the sun (H, delta): its shadow point (X, Y) in the northern
 // hemisphere (and the equator), the reflection (-X, -Y) in the southern; none when the projection
-// fails, when the sun of the point is not above the horizon (dials::aboveHorizon of SunOfPoint: a
+// fails, when the sun of the point is not above the horizon (geometry::aboveHorizon of SunOfPoint: a
 // point cast by a sun on the horizon, as the Babylonian hour 0, the Italian hour 24 or a sun
 // setting in the plane, is not drawn) or, if `litOnly`, when the sun does not shine on the dial
 // (SunInFront: the shadow of the opposite sun, which the projection gives for a sun behind the
 // plane, is not a point of the line).
-std::optional<dials::DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, double delta,
+std::optional<geometry::DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, double delta,
                                                        bool litOnly);
 
 // Lays one line of the dial with the shared curve sampler (dials::layCurve) in palette colour
@@ -70,8 +70,8 @@ void LayLineSpherical(shell::Context& ctx, const dials::CurveRange& range, int c
 
 // The plane as a face of the world frame, as the formulas see it (the latitude with its sign),
 // and whether its dial centre lies at infinity (the polar axis in the plane,
-// dials::Face::meetsAtInfinity): a wall facing due east or west, a polar dial.
-dials::Face PlaneFaceSpherical(const shell::Module1& m);
+// geometry::Face::meetsAtInfinity): a wall facing due east or west, a polar dial.
+geometry::Face PlaneFaceSpherical(const shell::Module1& m);
 bool CentreAtInfinitySpherical(const shell::Module1& m);
 
 // Degrees to add to the hour angle of an hour of local apparent time to have the same hour of

@@ -24,7 +24,7 @@ enum class Family { Italian, Babylonian };
 // The shadow of hour k of the family on the day of declination deltaDeg; none on a day without
 // sunrise and sunset, when the sun is behind the wall, when the computation fails, or where the
 // sun of the point is not one of hour k: below the horizon or on the other family's half of the
-// hour's turned horizon (dials::HourPlaneHalf::castsOwnHour). The horizon turned by 15 degrees
+// hour's turned horizon (geometry::HourPlaneHalf::castsOwnHour). The horizon turned by 15 degrees
 // for every hour holds the suns of Italian hour k on its setting half and of Babylonian hour k on
 // its rising half.
 std::optional<vsph::WallPoint> hourPoint(shell::Module1& m, Family family, double k,

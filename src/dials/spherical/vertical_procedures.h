@@ -103,7 +103,7 @@ struct WallPoint {
     Vec3 sun;
 
     // A shadow that falls on the dial: the sun in front of the wall, and the sun of the point
-    // above the horizon (dials::aboveHorizon; a sun on the horizon casts no shadow).
+    // above the horizon (geometry::aboveHorizon; a sun on the horizon casts no shadow).
     bool drawn() const { return inFront && aboveHorizon(sun); }
 };
 
@@ -133,7 +133,7 @@ void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colou
              const LinePointAt& at);
 
 // The wall as a face of the world frame, and whether its dial centre lies at infinity (the
-// polar axis in the wall's plane, dials::Face::meetsAtInfinity): a wall facing due east or
+// polar axis in the wall's plane, geometry::Face::meetsAtInfinity): a wall facing due east or
 // west, or any wall at a pole.
 Face wallFace(const shell::Module1& m);
 bool centreAtInfinity(const shell::Module1& m);

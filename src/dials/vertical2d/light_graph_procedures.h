@@ -47,11 +47,11 @@ void PlotAnalemmaLight(shell::Context& ctx);
 namespace light {
 
 // Points of the dial and their solving and plotting (geometry/dial_point.h, dials/plot_point.h).
-using dials::DialPoint;
+using geometry::DialPoint;
 using dials::plotDialPoint;
 using dials::plotSolvedPoint;
-using dials::solvePoint;
-using dials::sq;
+using geometry::solvePoint;
+using geometry::sq;
 
 // The substyle frame as the set-up leaves it.
 struct SubstyleFrame {

@@ -51,7 +51,7 @@ double farEnd(const plot::PlotSurface& plot, double from, double direction) {
 // sunset shadows of the days of the sweep lie on the horizon through the style foot. Those of
 // the days on which the sun then faces the wall form one segment of it; where that run of days
 // ends because the sun passes behind the wall, the segment runs off to the edge of the plot.
-// These suns stand on the horizon, which casts no shadow (dials::aboveHorizon): the segment is
+// These suns stand on the horizon, which casts no shadow (geometry::aboveHorizon): the segment is
 // the limit the day's shadows reach, drawn where the sun faces the wall (WallShadow::
 // sunInFront).
 void drawHorizonHour(shell::Context& ctx, const Wall& wall, double sign) {

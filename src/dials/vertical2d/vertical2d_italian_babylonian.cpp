@@ -11,7 +11,7 @@
 //
 // Of each line, the part across the plot area where the sun of its hour casts a shadow is drawn,
 // as one segment (the plot clips it): where the point's sun stands above the horizon
-// (dials::aboveHorizon) on the family's half of the turned horizon (HourPlaneHalf::
+// (geometry::aboveHorizon) on the family's half of the turned horizon (HourPlaneHalf::
 // ofTurnedHorizon, the half of the hour plane of H, whose boundary is the hour line six hours
 // from H). On the other half the same line carries the suns of the other family's hour of the
 // same number: the hour circle of Italian hour n is that of Babylonian hour n, each family owning

@@ -1,7 +1,7 @@
 #pragma once
 // The wall of both vertical programmes in the world frame of the shared sky (geometry/sky.h: x east,
 // y north, z up; hour angles west positive, so the afternoon counts positive on the wall): a
-// vertical face (dials::Face) declining D, west positive, with the tip of the perpendicular style
+// vertical face (geometry::Face) declining D, west positive, with the tip of the perpendicular style
 // at the style length out of it. Dial coordinates are metres along the face's right and up from
 // the style foot.
 //
@@ -27,7 +27,7 @@ namespace dials::vertical2d {
 // The shadow of the style tip for one sun: where the sun's line through the tip meets the wall.
 struct WallShadow {
     DialPoint at;
-    bool sunInFront = false;  // the sun faces the wall (the face test of dials::castByRealSun)
+    bool sunInFront = false;  // the sun faces the wall (the face test of geometry::castByRealSun)
     bool cast = false;        // the sun casts the point (Wall::casts)
 };
 
@@ -58,7 +58,7 @@ public:
     // Whether the sun in the direction `sun` casts the tip's shadow on the dial point p of its
     // line through the tip: p's own sun (sunOf) is that sun, not the opposite direction (which
     // it is for a sun behind the wall, whose line meets the wall on the sun's side), and stands
-    // above the horizon (dials::aboveHorizon). Whether the sun is one of the year is the
+    // above the horizon (geometry::aboveHorizon). Whether the sun is one of the year is the
     // caller's: the suns the programmes cast so are of the year by construction.
     bool casts(const Vec3& sun, const DialPoint& p) const {
         const Vec3 own = sunOf(p);
@@ -73,11 +73,11 @@ public:
     // The line in which the plane through the tip with the given normal cuts the wall.
     LineEquation planeThroughTip(const Vec3& normal) const;
     // The horizontal through the tip, for a segment cut where its suns go down: the points on
-    // its side onLowerSide are those whose sun has a positive height. dials::aboveHorizon asks
+    // its side onLowerSide are those whose sun has a positive height. geometry::aboveHorizon asks
     // the height to pass kStoredPiResidue of the sun's length, which moves the line by less than
     // that part of the distance to the tip: nothing the end of a drawn segment can show.
     LineEquation sunAboveHorizon() const { return planeThroughTip({0, 0, 1}); }
-    // The boundary of the own half of `half` (dials::HourPlaneHalf) on the wall: the points on its
+    // The boundary of the own half of `half` (geometry::HourPlaneHalf) on the wall: the points on its
     // side onLowerSide are those whose sun lies on the own half, the boundary itself left to the
     // line (HourPlaneHalf::onOwnHalf keeps it; a segment drawn up to it draws it).
     LineEquation ownHalf(const HourPlaneHalf& half) const {
@@ -85,7 +85,7 @@ public:
         return {half.along(face_.right), half.along(face_.up), half.along(tip_)};
     }
     // The line of the horizon turned about the polar axis by the hour angle `turn`, the line of an
-    // Italian or Babylonian hour (dials::turnedHorizonNormal).
+    // Italian or Babylonian hour (geometry::turnedHorizonNormal).
     LineEquation turnedHorizon(double turn) const {
         return planeThroughTip(turnedHorizonNormal(phi_, turn));
     }

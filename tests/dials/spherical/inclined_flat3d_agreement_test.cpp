@@ -95,7 +95,7 @@ TEST_P(InclinedAgreesWithFlat3d, SphericalProjectionPlacesTheSunsOfTheDeclinatio
         const oracle::HourDecl sun = o.sunFor(p.at.x, p.at.y);
         // The sun in the spherical programme's own terms, then its placement rule.
         const double H = m.HemisphereSign * sun.hourAngle * kPi / 180;
-        const std::optional<dials::DialPoint> s =
+        const std::optional<geometry::DialPoint> s =
             dials::spherical::ShadowPointSpherical(m, H, sun.declination * kPi / 180);
         ASSERT_TRUE(s);
         const bool reflected = m.LatRad < 0;

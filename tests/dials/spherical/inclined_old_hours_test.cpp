@@ -183,7 +183,7 @@ TEST(InclinedAnalemma, WorkedPointOfTheEquinox) {
     const double E = -sun.equationOfTime();
     EXPECT_NEAR(E, -0.0301633, 1e-7);
     EXPECT_NEAR(sun.declination * 180 / kPi, 0.74926, 1e-5);
-    const std::optional<dials::DialPoint> p = ShadowPointSpherical(dial.m(), E, sun.declination);
+    const std::optional<geometry::DialPoint> p = ShadowPointSpherical(dial.m(), E, sun.declination);
     ASSERT_TRUE(p);
     EXPECT_NEAR(p->x, -0.004324, 1e-6);
     EXPECT_NEAR(p->y, -0.102651, 1e-6);
