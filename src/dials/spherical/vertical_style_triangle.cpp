@@ -3,7 +3,8 @@
 // wall, and the tip T turned down into the wall about the substyle OZ (so OT is perpendicular to
 // OZ and as long as the style). Then the vertical through the centre, the generic gnomon. Where
 // the centre lies at infinity (the polar axis in the wall's plane) the substyle and the style
-// run parallel across the plot area, and no vertical is drawn.
+// run parallel across the plot area, and no vertical is drawn. The centre is the wall's
+// (geometry::Face::centre): (-L tan D, L tan phi / cos D).
 
 #include <cmath>
 
@@ -19,17 +20,14 @@ void PlotStyleTriangleVertSph(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double phi = m.LatRad, D = m.WallDeclRad, L = m.StyleLength;
 
-    // A wall whose centre cannot be placed (a style parallel to the wall) has no triangle.
     numeric::skip([&] {
         const double beta = phi == 0 ? m.Pi / 2 : shell::Atn2(m, std::sin(D), std::tan(phi));
-        const double xc = numeric::checkFinite(-L * std::tan(D));
-        m.TriangleTemp = numeric::checkFinite(numeric::checkedDiv(L * std::tan(phi), std::cos(D)));
-        const double yc = m.TriangleTemp;
         const double tx = L * std::cos(beta), ty = L * std::sin(beta);
         const double s = plot.ShiftY();
 
         const numeric::Colour tipColour = shell::LineColor(ctx, 12);
-        if (vsph::centreAtInfinity(m)) {
+        const std::optional<DialPoint> centre = vsph::wallFace(m).centre(L, phi);
+        if (!centre) {
             // The polar style lies parallel to the wall and the centre at infinity: the
             // substyle runs through the foot, and the style laid down through the tip, along the
             // polar axis's direction in the wall, each across the plot area; there is no centre
@@ -47,6 +45,9 @@ void PlotStyleTriangleVertSph(shell::Context& ctx) {
             acrossThrough({0, 0}, 14);
             return;
         }
+        const double xc = numeric::checkFinite(centre->x);
+        m.TriangleTemp = numeric::checkFinite(centre->y);
+        const double yc = m.TriangleTemp;
         plot.xPset(xc, -yc, tipColour);
         plot.xPset(tx, -ty, tipColour);
         plot.xLine(tx, -ty, xc, -yc, shell::LineColor(ctx, 9));

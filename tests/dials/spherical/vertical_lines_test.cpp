@@ -196,13 +196,13 @@ TEST(VertSphLinesMirror, WallsTurnedAsFarEastAsWestDrawMirrorImages) {
 }
 
 TEST(VertSphLinesSteps, ZeroOrNegativeStepsDrawNothingAndDoNotHang) {
-    // Run refuses a definition of 0; the procedures draw nothing with such a step all the same.
+    // Run refuses a definition of 0; the procedures draw nothing with such a step all the same
+    // (the substyle, a straight line laid at 2 mm, does not take the Definition).
     VertSphDial dial({30, 0});
     ASSERT_TRUE(dial.setUp());
     dial.m().PointStep = 0;
     for (Procedure p : {sph::PlotHourLinesVertSph, sph::PlotNorthDeclinationLinesVertSph,
-                        sph::PlotEquinoctialLineVertSph, sph::PlotSubstyleLineVertSph,
-                        sph::PlotItalianHoursVertSph})
+                        sph::PlotEquinoctialLineVertSph, sph::PlotItalianHoursVertSph})
         EXPECT_TRUE(dial.draw(p).points.empty());
     // A negative step is refused before the run.
     dial.set("TxtHour", "-1");
@@ -275,6 +275,12 @@ TEST(VertSphLinesStraight, NoonLineSubstyleAndTriangleThroughTheCentre) {
         EXPECT_NEAR(noon.lines.at(0).x1, c.x, tol);
         for (const DrawnPoint& p : sub.points)
             ASSERT_LT(oracle::distanceToLine(p.at, {0, 0}, c), 1e-9 * (1 + std::hypot(p.at.x, p.at.y)));
+        // The substyle laid whole across the plot area, through the centre where the style is
+        // rooted, 2 mm apart on the axis it runs most along (a south wall on the equator has its
+        // centre at the foot).
+        if (std::hypot(c.x, c.y) > 1e-3)
+            EXPECT_LE(oracle::widestStepAlongLine(sub.at(), {0, 0}, c, area),
+                      dialtest::kLineStep * std::sqrt(2.0) + 1e-9);
         // The style from the laid tip T to the centre Z; OT as long as the style, square to OZ.
         const oracle::DialXY T = t.segments.at(0).a, Z = t.segments.at(0).b;
         EXPECT_LT(oracle::distance(Z, c), tol);
