@@ -187,6 +187,14 @@ testing::AssertionResult laidWithinTheStep(const ShadowOracle& o,
 // than the step it is laid with.
 double widestStepAlongLine(std::vector<DialXY> points, DialXY a, DialXY b, const DialArea& area);
 
+// How far a line reaches into the area: the greatest distance inside it, from its nearest edge,
+// of a point point(u), u = from..to by step; where none lies inside, minus the least by which one
+// lies beyond an edge; -infinity for a line of no point. A numeral goes with a line that reaches
+// in: well above 0 it is drawn, well below 0 it is not.
+double reachIntoArea(const DialArea& area,
+                     const std::function<std::optional<DialXY>(double u)>& point, double from,
+                     double to, double step);
+
 // The lowest altitude (degrees) of the suns that cast the points: near 0 where a curve is drawn
 // up to the horizon; +infinity for no point.
 double lowestSunAltitude(const ShadowOracle& o, const std::vector<DialXY>& points);

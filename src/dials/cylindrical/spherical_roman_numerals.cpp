@@ -1,11 +1,16 @@
 // Roman numerals on the hour lines of the circular cylinder by spherical trigonometry: VI in the
 // morning through XII at noon to VI in the evening, each centred on the shadow point of its
 // whole hour (-90 to 90 degrees) at the declination 25 degrees, beyond the summer solstice line.
-// With standard-meridian time the numerals move with their lines and keep their numbers.
+// With standard-meridian time the numerals move with their lines and keep their numbers. An hour
+// whose line (the shadows of that hour's suns between the solstices) has no point in the plot
+// area gets no numeral (dials::lineHasPointInBox).
 
 #include <array>
 
 #include "dials/cylindrical/cyl_spherical_procedures.h"
+#include "dials/geometry_names.h"
+#include "dials/numeral_lines.h"
+#include "geometry/sky.h"
 #include "glyphs/glyphs.h"
 #include "shell/helpers.h"
 
@@ -25,6 +30,19 @@ constexpr std::array<NumeralBlock, 13> kBlocks = {{{-90, 6}, {-75, 7}, {-60, 8},
                                                    {-30, 10}, {-15, 11}, {0, 12}, {15, 1},
                                                    {30, 2}, {45, 3}, {60, 4}, {75, 5}, {90, 6}}};
 
+// Whether the hour line of the hour angle tau has a point in the plot area. Laying it writes the
+// projection's working cells: the numeral's own point is projected after it.
+bool hasLineInArea(shell::Context& ctx, double tau) {
+    shell::Module1& m = ctx.m;
+    const CurveAt line = [&m, tau](double decl) -> std::optional<DialPoint> {
+        const std::optional<CylSphPoint> p = ProjectCylSphPoint(m, tau, decl * m.Pi / 180);
+        if (!p) return std::nullopt;
+        return DialPoint{p->u, p->y};
+    };
+    return lineHasPointInBox(line, {-kSolsticeDeg, kSolsticeDeg, 0.05}, kLineStep,
+                             plotBox(ctx.ixPlot1()));
+}
+
 }  // namespace
 
 void DrawCylSphRomanNumerals(shell::Context& ctx) {
@@ -42,6 +60,7 @@ void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyp
         m.SunDecl = 25;
         const double delta = m.SunDecl * m.Pi / 180;
         const double tau = block.hourAngleDeg * m.Pi / 180 - e * m.ZoneCorrRad;
+        if (!hasLineInArea(ctx, tau)) continue;
         const std::optional<CylSphPoint> p = ProjectCylSphPoint(m, tau, delta);
         if (!p) continue;
 

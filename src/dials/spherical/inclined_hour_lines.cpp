@@ -1,13 +1,12 @@
 // Hour lines and the equinoctial line. An hour line is the run of shadow points of one hour
-// angle for the declinations between the solstices, for the hours from four in the morning to
-// eight in the evening that the numerals label, where the sun shines on the dial; the
-// equinoctial line is the run of the equinox sun over the hours from six to six, the hours it is
-// up. Every line is laid whole by the shared curve sampler (LayLineSpherical).
+// angle for the declinations between the solstices, for the hours round the day
+// (forEachHourOfTheDay), where the sun shines on the dial; the equinoctial line is the run of the
+// equinox sun over the hours from six to six, the hours it is up. Every line is laid whole by the
+// shared curve sampler (LayLineSpherical).
 
 #include "dials/spherical/inclined_procedures.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::spherical {
@@ -24,16 +23,20 @@ void DrawSphericalHourLines(shell::Context& ctx) {
     // In the southern hemisphere the points are reflected through the foot of the style, which
     // turns every hour angle into its opposite: the shift goes with the opposite sign.
     const double shift = m.HemisphereSign * StandardTimeShiftDeg(ctx);
-    numeric::countedLoop(m.HourLoop, -kLastHourDeg, kLastHourDeg, m.HourStep, [&](double hour) {
+    forEachHourOfTheDay(m.HourStep, [&](double hour) {
+        m.HourLoop = hour;
         m.HourAngleRad = numeric::checkFinite((hour + shift) * m.Pi / 180);
         const int colour = hour == 0 ? 12 : hour == 90 ? 9 : 7;
-        const double H = m.HourAngleRad;
-        LayLineSpherical(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05}, colour,
-                         [&](double decl) {
-            m.SunDecl = decl;
-            return DrawnSunPointSpherical(m, H, decl * m.Pi / 180, true);
-        });
+        LayLineSpherical(ctx, kHourLineSweepSpherical, colour,
+                         HourLineSpherical(m, m.HourAngleRad));
     });
+}
+
+CurveAt HourLineSpherical(shell::Module1& m, double H) {
+    return [&m, H](double decl) {
+        m.SunDecl = decl;
+        return DrawnSunPointSpherical(m, H, decl * m.Pi / 180, true);
+    };
 }
 
 void DrawSphericalEquinoctial(shell::Context& ctx) {

@@ -19,6 +19,7 @@
 #include "dials/plot_point.h"
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
+#include "geometry/sky.h"
 #include "dials/plot_curve.h"
 #include "dials/spherical/spherical.h"
 #include "geometry/vec3.h"
@@ -81,6 +82,11 @@ double StandardTimeShiftDeg(const shell::Context& ctx);
 
 // Hour lines, in local apparent time or, with ck_Etna ticked, in the time of the zone meridian.
 void DrawSphericalHourLines(shell::Context& ctx);
+// The hour line of the hour angle H (radians, as the formulas take it): the dial points drawn
+// for its suns over the declinations of the year (degrees, each written to SunDecl), swept over
+// kHourLineSweepSpherical.
+CurveAt HourLineSpherical(shell::Module1& m, double H);
+inline constexpr CurveRange kHourLineSweepSpherical{-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05};
 // The equinoctial line (declination 0).
 void DrawSphericalEquinoctial(shell::Context& ctx);
 // The substyle: the hour line through the foot of the style, drawn whole.

@@ -1,11 +1,13 @@
-// Roman numerals of the whole hours, in a row along the declination typed in
+// Roman numerals of the whole hours round the day, in a row along the declination typed in
 // txtlineofdeclination: each numeral is centred on the shadow point of its hour angle for that
 // declination where that hour's sun shines on the dial from above the horizon, placed by the
-// programme's rule (northern, or reflected southern).
+// programme's rule (northern, or reflected southern), for the hours whose line has a point in the
+// plot area (dials::lineHasPointInBox, the line as the hour lines lay it).
 
 #include <array>
 
 #include "dials/geometry_names.h"
+#include "dials/numeral_lines.h"
 #include "geometry/sky.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "glyphs/glyphs.h"
@@ -20,9 +22,10 @@ constexpr numeric::Colour kWhite = 16777215;
 constexpr numeric::Colour kRed = 255;
 
 // The hour angles labelled, in degrees, in the order they are drawn: the morning from 11 back
-// to 4, then noon and the afternoon to 8.
-constexpr std::array<double, 17> kHourAngles = {-15, -30, -45, -60, -75, -90,  -105, -120, 0,
-                                                15,  30,  45,  60,  75,  90,  105, 120};
+// to 1, then noon and the afternoon to midnight (forEachHourOfTheDay's hours).
+constexpr std::array<double, 24> kHourAngles = {
+    -15, -30, -45, -60, -75, -90, -105, -120, -135, -150, -165, 0,
+    15,  30,  45,  60,  75,  90,  105,  120,  135,  150,  165,  180};
 
 // 12 + H / 15, less 12 above 12.
 int hourNumber(double hourAngleDeg) {
@@ -55,7 +58,8 @@ void DrawSphericalRomanNumerals(shell::Context& ctx) {
 void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) {
     shell::Module1& m = ctx.m;
     const double shift = StandardTimeShiftDeg(ctx);
-    m.SunDecl = ctx.inputs.number("txtlineofdeclination");
+    const double typed = ctx.inputs.number("txtlineofdeclination");
+    m.SunDecl = typed;
     const double delta = numeric::checkFinite(m.SunDecl * m.Pi / 180);
 
     for (double H : kHourAngles) {
@@ -79,6 +83,12 @@ void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) 
         // a polar dial) casts its shadow at infinity: the hour has no numeral.
         if (PlaneFaceSpherical(m).meetsAtInfinity(PlaneFaceSpherical(m).sunOf(m.StyleLength, {X, Y})))
             continue;
+        // Nor has an hour whose line has no point in the plot area. Laying the line writes its
+        // declinations to SunDecl: the typed one is put back.
+        if (!lineHasPointInBox(HourLineSpherical(m, m.HourAngleRad), kHourLineSweepSpherical,
+                               kLineStep, plotBox(ctx.ixPlot1())))
+            continue;
+        m.SunDecl = typed;
         if (m.LatRad >= 0) {
             drawAt(X, Y);
         } else {

@@ -1,14 +1,47 @@
 #pragma once
 // Vertical, declining-reclining and horizontal flat dials by spherical trigonometry.
 
+#include <cmath>
+#include <optional>
+
+#include "dials/plot_curve.h"
+#include "numeric/step_loop.h"
+#include "plot/plot_surface.h"
 #include "shell/context.h"
 
 namespace dials::spherical {
 
-// The hour angle, degrees either side of noon, to which both programmes sweep their hour lines
-// and declination lines: eight in the evening and four in the morning, the last hours the
-// numerals label. Near the poles the summer sun lights walls turned to the pole at those hours.
-inline constexpr double kLastHourDeg = 120;
+// Runs body(H) for the hour angles H (degrees, afternoon positive) of the hour lines and numerals
+// both programmes draw: `step` apart from noon round the whole day, H = k step for the whole k
+// with -180 < H <= 180, so that midnight comes once. A line runs over the days between the
+// solstices and is drawn where their sun lights the dial: the lines drawn are those of the hours
+// the sun lights in the year, near the poles the small hours too. A step that is not above 0
+// runs nothing; the rounds are paid as those of a counted loop (too many throws
+// numeric::NumericFailure).
+template <class Body>
+void forEachHourOfTheDay(double step, Body&& body) {
+    if (!(step > 0)) return;
+    const double last = std::floor(180 / step);
+    for (double k : numeric::StepRange(-last, last, 1)) {
+        const double H = k * step;
+        if (H > -180) body(H);
+    }
+}
+
+// The sweep over the hour angle (degrees) of the line of the day of declination `declination`
+// (radians) at the latitude phi: its day's arc (geometry::semiDiurnalArc, on the stored Pi `pi`)
+// on the grid of hour angles `step` apart from midnight, from the last of the grid before sunrise
+// to the first after sunset, between which the curve sampler finds where the line begins and
+// ends; round the clock, midnight to midnight, on a day whose sun does not set; none on a day
+// whose sun does not rise. A step that is not above 0 is kept, for the sampler to refuse.
+std::optional<CurveRange> daySweep(double phi, double declination, double step, double pi);
+
+// Lays the line of one day over its sweep (daySweep) with the shared curve sampler at
+// dials::kLineStep, at(H) giving the dial point drawn for the hour angle H (degrees), and plots
+// its points in the colour. A line round the clock closes on itself: its last point, its first
+// again, is not plotted twice. A step the sampler refuses draws nothing.
+void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, const CurveRange& sweep,
+                 const CurveAt& at);
 
 // Driver of the vertical programme (menu item mnuVertSph, the start-up programme).
 void RunVerticalSpherical(shell::Context& ctx);

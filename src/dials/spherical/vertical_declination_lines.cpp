@@ -1,13 +1,13 @@
 // The lines of constant declination of the sun on the vertical dial by spherical trigonometry:
 // the solstices, the lines that bound the zodiac months, the line typed by the user and the
 // equinoctial. Each is a run of shadow points swept over the hour angle where that day's sun
-// shines on the wall: the declination lines from four in the morning to eight in the evening
-// alike, so that walls turned east and west draw mirror images; the equinoctial from six to six,
-// the hours the equinox sun is up. Every line is laid whole by the shared curve sampler
-// (vsph::layLine).
+// shines on the wall: over its day's arc from sunrise to sunset, round the clock where the sun
+// does not set (daySweep), the equinoctial from six to six. Every line is laid whole by the
+// shared curve sampler.
 
 #include "dials/spherical/vertical_procedures.h"
 #include "geometry/sky.h"
+#include "numeric/checked.h"
 #include "shell/helpers.h"
 
 namespace dials::spherical {
@@ -22,10 +22,14 @@ struct DeclinationLine {
 void plotDeclinationLine(shell::Context& ctx, const DeclinationLine& line) {
     shell::Module1& m = ctx.m;
     const numeric::Colour colour = shell::LineColor(ctx, line.colour);
-    vsph::layLine(ctx, {-kLastHourDeg, kLastHourDeg, 10 * m.PointStep}, colour, [&](double hour) {
+    double declination = 0;
+    if (!numeric::assignOrSkip(declination, [&] { return line.declination * m.Pi / 180; })) return;
+    const auto sweep = daySweep(m.LatRad, declination, 10 * m.PointStep, m.Pi);
+    if (!sweep) return;
+    plotDayLine(ctx.ixPlot1(), colour, *sweep, vsph::curveOf([&](double hour) {
         m.SunDecl = line.declination;
         return vsph::ShadowPointVertSph(m, hour * m.Pi / 180, m.SunDecl);
-    });
+    }));
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 // The noon line, the hour lines and the horizon of the vertical dial by spherical trigonometry.
 // An hour line is a run of shadow points of one hour angle, one for each declination of the sun
-// between the solstices where it shines on the wall; the lines run from four in the morning to
-// eight in the evening, which the sun lights on walls turned to the pole in summer. With
-// standard-meridian time every hour angle is moved by the angle between the local meridian and
-// the zone's. Every line is laid whole by the shared curve sampler (vsph::layLine).
+// between the solstices where it shines on the wall, for the hours round the day
+// (forEachHourOfTheDay): near the poles the summer sun lights walls turned to the pole in the
+// small hours. With standard-meridian time every hour angle is moved by the angle between the
+// local meridian and the zone's. Every line is laid whole by the shared curve sampler
+// (vsph::layLine).
 
 #include <cmath>
 
@@ -35,28 +36,29 @@ void PlotNoonLineVertSph(shell::Context& ctx) {
 
 void PlotHourLinesVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const double f = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
-    const double declStep = 10 * m.PointStep;
-
-    double H = 0;
-    vsph::sweep(H, -kLastHourDeg, kLastHourDeg, m.HourStep, [&](double hour) {
+    auto hourLine = [&](double hour) {
         // The colour names the hour, before the shift to standard time: noon, and six o'clock.
         int colour = 7;
         if (hour == 0) colour = 12;
         if (std::fabs(hour) == 90) colour = 9;
         const numeric::Colour drawn = shell::LineColor(ctx, colour);
         double t = 0;
-        if (!numeric::assignOrSkip(t, [&] {
-                return (hour - f * m.ZoneCorrRad * 180 / m.Pi) * m.Pi / 180;
-            }))
-            return;
-        vsph::layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, drawn,
-                      [&](double decl) {
-            m.SunDecl = decl;
-            return vsph::ShadowPointVertSph(m, t, decl);
-        });
-    });
+        if (!numeric::assignOrSkip(t, [&] { return vsph::clockHourAngle(ctx, hour); })) return;
+        vsph::layLine(ctx, vsph::hourLineSweep(m), drawn, vsph::hourLineAt(m, t));
+    };
+    // More lines than the run's budget pays for draw nothing.
+    numeric::skip([&] { forEachHourOfTheDay(m.HourStep, hourLine); });
 }
+
+namespace vsph {
+
+double clockHourAngle(const shell::Context& ctx, double hour) {
+    const shell::Module1& m = ctx.m;
+    const double f = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
+    return (hour - f * m.ZoneCorrRad * 180 / m.Pi) * m.Pi / 180;
+}
+
+}  // namespace vsph
 
 void PlotHorizonVertSph(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();

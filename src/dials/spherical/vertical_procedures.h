@@ -131,12 +131,23 @@ std::optional<WallPoint> EquinoxShadowPointVertSph(shell::Module1& m, double t);
 using LinePointAt = std::function<std::optional<WallPoint>(double t)>;
 void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colour,
              const LinePointAt& at);
+// The curve of such a line for the shared sampler: the point of at(t) where it falls on the dial.
+CurveAt curveOf(LinePointAt at);
 
-// The wall as a face of the world frame, and whether its dial centre lies at infinity (the
-// polar axis in the wall's plane, geometry::Face::meetsAtInfinity): a wall facing due east or
-// west, or any wall at a pole.
+// The hour angle t (radians) of the hour line of the clock's hour angle `hour` (degrees): with
+// standard-meridian time (ck_Etna ticked) moved by ZoneCorrRad, so that the line of noon is that
+// of the zone's noon.
+double clockHourAngle(const shell::Context& ctx, double hour);
+
+// The hour line of the hour angle t (radians): the shadows of its suns over the declinations of
+// the year (degrees) at the programme's step, each point writing its declination to SunDecl.
+LinePointAt hourLineAt(shell::Module1& m, double t);
+CurveRange hourLineSweep(const shell::Module1& m);
+
+// The wall as a face of the world frame. Its centre (geometry::Face::centre) lies at infinity
+// where the polar axis lies in the wall's plane: a wall facing due east or west, or any wall at a
+// pole.
 Face wallFace(const shell::Module1& m);
-bool centreAtInfinity(const shell::Module1& m);
 
 // The counted loop of a sweep, its counter kept in `counter`; a step that cannot advance the
 // counter (0, or too small for the bounds) runs nothing.

@@ -1,10 +1,12 @@
-// Roman hour numerals of the vertical dial by spherical trigonometry: one on each whole-hour
-// line the programme draws, from four in the morning to eight in the evening, where it meets the
-// declination line typed in txtlineofdeclination, so the numerals run in a row along that line;
-// only where that sun shines on the wall from above the horizon (WallPoint::drawn), as the hour
-// line's own points. With standard-meridian time the lines, and so the numerals, are those of
-// the zone's clock; the numeral names the clock's hour.
+// Roman hour numerals of the vertical dial by spherical trigonometry: one for each whole hour
+// round the day whose line has a point in the plot area (dials::lineHasPointInBox, the line as
+// the hour lines lay it), where that line meets the declination line typed in
+// txtlineofdeclination, so the numerals run in a row along that line; only where that sun shines
+// on the wall from above the horizon (WallPoint::drawn), as the hour line's own points. With
+// standard-meridian time the lines, and so the numerals, are those of the zone's clock; the
+// numeral names the clock's hour.
 
+#include "dials/numeral_lines.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "glyphs/glyphs.h"
 #include "numeric/rounding.h"
@@ -14,21 +16,24 @@ namespace dials::spherical {
 
 std::vector<NumeralPlace> RomanNumeralPlacesVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const double E = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     const double decl =
         numeric::sgn(m.LatRad) * ctx.inputs.number("txtlineofdeclination") * m.HemisphereSign;
+    const PlotBox box = plotBox(ctx.ixPlot1());
 
     std::vector<NumeralPlace> places;
-    const int last = static_cast<int>(kLastHourDeg);
-    for (int H = -last; H <= last; H += 15) {
+    forEachHourOfTheDay(15, [&](double H) {
+        double t = 0;
+        if (!numeric::assignOrSkip(t, [&] { return vsph::clockHourAngle(ctx, H); })) return;
+        if (!lineHasPointInBox(vsph::curveOf(vsph::hourLineAt(m, t)), vsph::hourLineSweep(m),
+                               kLineStep, box))
+            return;
         m.SunDecl = decl;
-        const double t = (H - E * m.ZoneCorrRad * 180 / m.Pi) * m.Pi / 180;
         const auto p = vsph::ShadowPointVertSph(m, t, m.SunDecl);
-        if (!p || !p->drawn()) continue;
-        int hour = 12 + H / 15;
+        if (!p || !p->drawn()) return;
+        int hour = 12 + static_cast<int>(H / 15);
         if (hour > 12) hour -= 12;
         places.push_back({hour, p->x, p->y});
-    }
+    });
     return places;
 }
 

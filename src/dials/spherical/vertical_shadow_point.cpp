@@ -8,6 +8,7 @@
 // on most days south of the tropic. The half turn is taken towards the wall's declination.
 
 #include <cmath>
+#include <utility>
 
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
@@ -72,21 +73,31 @@ std::optional<WallPoint> EquinoxShadowPointVertSph(shell::Module1& m, double t) 
     return point;
 }
 
-void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colour,
-             const LinePointAt& at) {
-    const CurveAt curve = [&](double t) -> std::optional<DialPoint> {
+CurveAt curveOf(LinePointAt at) {
+    return [at = std::move(at)](double t) -> std::optional<DialPoint> {
         const std::optional<WallPoint> p = at(t);
         if (!p || !p->drawn()) return std::nullopt;
         return DialPoint{p->x, p->y};
     };
+}
+
+void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colour,
+             const LinePointAt& at) {
     // What can leave the sampler is its range refusing the step, before the first point.
-    numeric::skip([&] { plotCurve(ctx.ixPlot1(), colour, curve, range, kLineStep); });
+    numeric::skip([&] { plotCurve(ctx.ixPlot1(), colour, curveOf(at), range, kLineStep); });
+}
+
+LinePointAt hourLineAt(shell::Module1& m, double t) {
+    return [&m, t](double decl) {
+        m.SunDecl = decl;
+        return ShadowPointVertSph(m, t, decl);
+    };
+}
+
+CurveRange hourLineSweep(const shell::Module1& m) {
+    return {-kInnerSolsticeDeg, kInnerSolsticeDeg, 10 * m.PointStep};
 }
 
 Face wallFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, 0); }
-
-bool centreAtInfinity(const shell::Module1& m) {
-    return wallFace(m).meetsAtInfinity(celestialPole(m.LatRad));
-}
 
 }  // namespace dials::spherical::vsph

@@ -21,6 +21,7 @@
 #include "shell/helpers.h"
 #include "shell/refusal.h"
 #include "support/cylinder_oracle.h"
+#include "support/oracle_checks.h"
 #include "cylinder_fixture.h"
 #include "support/dial_fixture.h"
 
@@ -262,7 +263,9 @@ INSTANTIATE_TEST_SUITE_P(Cylinders, CylSphLines,
 class CylSphNumerals : public testing::TestWithParam<Cylinder> {};
 
 // Each numeral is centred on the shadow of its whole hour at the declination 25 degrees, moved
-// with its line in standard time; XII leaves the text colour white.
+// with its line in standard time, where that hour's line reaches into the plot area (the
+// dial's, 15 x 15 m; a line within a millimetre of its edge may go either way); XII leaves the
+// text colour white.
 TEST_P(CylSphNumerals, StandOnTheirHourLinesAtDeclination25) {
     CylSphDial dial(GetParam(), {{"ck_Etna", "1"}});
     ASSERT_TRUE(dial.ran);
@@ -280,11 +283,19 @@ TEST_P(CylSphNumerals, StandOnTheirHourLinesAtDeclination25) {
     const oracle::CylinderOracle o = dial.oracle();
     const double zone = dial.m().ZoneCorrRad * 180 / kPi;
     std::size_t i = 0;
+    auto shadow = [&](double H, double d) -> std::optional<oracle::DialXY> {
+        const auto p = o.dialPoint(H, d);
+        if (!p || o.sky().altitude(H, d) <= 0 || (o.convex() && std::fabs(p->x) >= o.reach()))
+            return std::nullopt;
+        return p;
+    };
     for (int k = -6; k <= 6; ++k) {
-        const auto p = o.dialPoint(15 * k - zone, 25);
-        if (!p || o.sky().altitude(15 * k - zone, 25) <= 0 ||
-            (o.convex() && std::fabs(p->x) >= o.reach()))
-            continue;
+        const auto p = shadow(15 * k - zone, 25);
+        const double reach = oracle::reachIntoArea(
+            {-7.5, 7.5, -11, 4}, [&](double d) { return shadow(15 * k - zone, d); }, -23.45,
+            23.45, 0.02);
+        if (!p || reach < -1e-3) continue;
+        if (reach <= 1e-3 && !(i < drawn.size() && std::fabs(drawn[i].x - p->x) < 1e-6)) continue;
         ASSERT_LT(i, drawn.size());
         EXPECT_NEAR(drawn[i].x, p->x, 1e-6);
         EXPECT_NEAR(drawn[i].y, p->y, 1e-6);
@@ -302,6 +313,21 @@ INSTANTIATE_TEST_SUITE_P(Cylinders, CylSphNumerals,
                          testing::Values(cylinder(45, 0, false), cylinder(45, 30, true),
                                          cylinder(50, 180, true), cylinder(40, 150, false),
                                          cylinder(10, -30, false, 0.3, 0.1)));
+
+TEST(CylSphNumerals, NoneForTheLinesOffThePlotArea) {
+    // On the plot area of an A4 page the afternoon lines of this cylinder, turned to the east,
+    // lie beyond its right edge; their numerals would stand off it too.
+    CylSphDial dial(cylinder(45, -70, false, 0.5, 0.8));
+    const oracle::DialArea& a = dialtest::kPlotArea;
+    dial.surface().setQuadranteL(a.right - a.left);
+    dial.surface().setQuadranteH(a.top - a.bottom);
+    dial.surface().setShiftX(-a.left);
+    dial.surface().setShiftY(a.top);
+    std::vector<int> hours;
+    cyl::DrawCylSphRomanNumerals(dial.ctx(), [&](shell::Context&, double&, double&, double,
+                                                 int hour, int) { hours.push_back(hour); });
+    EXPECT_EQ(hours, (std::vector<int>{6, 7, 8, 9, 10, 11, 12}));
+}
 
 TEST(CylSphDriver, RefusesOnlyTheSouthernHemisphere) {
     dialtest::expectRefused(dialtest::runProgramme("mnuCCs", {{"txtLAT", "-0.1"}}),

@@ -34,24 +34,28 @@ TEST_P(InclinedLinesOnOracle, HourLinesLieOnTheirHours) {
     }
 }
 
-TEST_P(InclinedLinesOnOracle, HourLinesDrawEveryLitHourFromFourToEight) {
-    // Every sun that shines on the dial from four to eight; none down or behind the plane.
+// The hour lines of the whole hours round the clock, in the programme's colours.
+std::vector<sphtest::SweptLine> wholeHourLines(const InclinedDial& dial) {
+    return hourLinesOf(dial, {-165, 180, 15}, 0.05,
+                       [](double H) { return H == 0 ? 12 : H == 90 ? 9 : 7; });
+}
+
+TEST_P(InclinedLinesOnOracle, HourLinesDrawEveryLitHourRoundTheClock) {
+    // Every sun that shines on the dial at any hour; none down or behind the plane.
     InclinedDial dial(GetParam(), {{"TxtHour", "1"}});
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(DrawSphericalHourLines);
-    EXPECT_TRUE(laysTheLinesWhole(dial, d, hourLinesOf(dial, {-120, 120, 15}, 0.05, [](double H) {
-        return H == 0 ? 12 : H == 90 ? 9 : 7;
-    })));
+    EXPECT_TRUE(laysTheLinesWhole(dial, d, wholeHourLines(dial)));
 }
 
-TEST_P(InclinedLinesOnOracle, DeclinationLinesDrawEveryLitHourFromFourToEight) {
+TEST_P(InclinedLinesOnOracle, DeclinationLinesDrawEveryLitHourRoundTheClock) {
     InclinedDial dial(GetParam(), {{"ckLineoptional", "1"}, {"txtlineofdeclination", "-5"}});
     ASSERT_TRUE(dial.setUp());
     const Drawing d = dial.draw(DrawSphericalDeclinationLines);
     std::vector<sphtest::SweptLine> lines;
     for (const auto& [decl, colour] : {std::pair{-23.44, 12}, {23.44, 12}, {-5.0, 4}, {-20.001, 13},
                                        {20.001, 13}, {11.5001, 11}, {-11.5001, 11}}) {
-        const auto line = dayLinesOf(dial, decl, -120, 120, 0.1, colour);
+        const auto line = dayLinesOf(dial, decl, -180, 180, 0.1, colour);
         lines.insert(lines.end(), line.begin(), line.end());
     }
     EXPECT_TRUE(laysTheLinesWhole(dial, d, lines));
@@ -136,21 +140,20 @@ TEST(InclinedLines, PlanesFacingTheGroundPastTheVerticalDrawOnlyTheShadowsOfTheS
         InclinedDial dial(plane, {{"TxtHour", "1"}});
         ASSERT_TRUE(dial.setUp());
         const Drawing hours = dial.draw(DrawSphericalHourLines);
-        EXPECT_TRUE(laysTheLinesWhole(dial, hours, hourLinesOf(dial, {-120, 120, 15}, 0.05,
-                                                               [](double H) {
-                                                                   return H == 0 ? 12 : H == 90 ? 9 : 7;
-                                                               })));
+        EXPECT_TRUE(laysTheLinesWhole(dial, hours, wholeHourLines(dial)));
         const Drawing solstices = dial.draw(DrawSphericalDeclinationLines);
         EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), solstices.at(), 1e-6));
     }
 }
 
 TEST(InclinedLines, HourLineCountsAndColours) {
-    // At 60 N the summer sun lights a horizontal dial from four to eight.
+    // At 60 N the summer sun lights a horizontal dial 138.6 degrees either side of noon; the
+    // shadows of a 2 cm style fall in the plot area but for a sun below half a degree (the
+    // lines of sevenths at +-137.1 degrees).
     for (const auto& [fraction, lines] :
-         {std::pair{"1", 17u}, {"2", 33u}, {"4", 65u}, {"7", 113u}}) {
+         {std::pair{"1", 19u}, {"2", 37u}, {"4", 73u}, {"7", 127u}}) {
         SCOPED_TRACE(fraction);
-        InclinedDial dial({60, 0, 90}, {{"TxtHour", fraction}});
+        InclinedDial dial({60, 0, 90, 0.02}, {{"TxtHour", fraction}});
         ASSERT_TRUE(dial.setUp());
         dial.tagWith(&shell::Module1::HourLoop);
         const Drawing d = dial.draw(DrawSphericalHourLines);
@@ -160,21 +163,29 @@ TEST(InclinedLines, HourLineCountsAndColours) {
             const int index = p.tag == 0 ? 12 : p.tag == 90 ? 9 : 7;
             ASSERT_EQ(p.colour, qbColor(index)) << p.tag;
         }
-        // Sevenths of an hour never land on noon or on six.
-        EXPECT_EQ(d.withColour(qbColor(12)).empty(), std::string(fraction) == "7");
+        // The lines stand a step apart from noon: sevenths of an hour land on noon too.
+        EXPECT_FALSE(d.withColour(qbColor(12)).empty());
     }
 }
 
-TEST(InclinedLines, NorthWallAt55IsLitAtFourAndAtEight) {
-    for (const Plane& plane : {Plane{55, 180, 0}, Plane{-55, 180, 0}}) {
-        SCOPED_TRACE(describe(plane));
-        InclinedDial dial(plane, {{"TxtHour", "1"}});
+TEST(InclinedLines, NorthWallsAreLitEarlyAndLateAndAt70AtMidnight) {
+    // At 55 the wall sees no sun between nine and three, nor after nine; at 70 the summer sun
+    // lights it round midnight.
+    struct Row {
+        Plane plane;
+        std::vector<double> lit, dark;
+    };
+    for (const Row& r : {Row{{55, 180, 0}, {-120, -105, 105, 120}, {-45, 0, 45, 135, 180}},
+                        Row{{-55, 180, 0}, {-120, -105, 105, 120}, {-45, 0, 45, 135, 180}},
+                        Row{{70, 180, 0}, {-165, -135, 135, 165, 180}, {-45, 0, 45}},
+                        Row{{-70, 180, 0}, {-165, -135, 135, 165, 180}, {-45, 0, 45}}}) {
+        SCOPED_TRACE(describe(r.plane));
+        InclinedDial dial(r.plane, {{"TxtHour", "1"}});
         ASSERT_TRUE(dial.setUp());
         dial.tagWith(&shell::Module1::HourLoop);
         const auto lines = dial.draw(DrawSphericalHourLines).byTag();
-        for (double H : {-120.0, -105.0, 105.0, 120.0}) EXPECT_GT(lines.count(H), 0u) << H;
-        // The wall sees no sun between nine and three.
-        for (double H : {-45.0, 0.0, 45.0}) EXPECT_EQ(lines.count(H), 0u) << H;
+        for (double H : r.lit) EXPECT_GT(lines.count(H), 0u) << H;
+        for (double H : r.dark) EXPECT_EQ(lines.count(H), 0u) << H;
     }
 }
 

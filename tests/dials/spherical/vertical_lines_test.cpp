@@ -87,9 +87,10 @@ std::vector<Family> families() {
          [=](VertSphDial& dial, const oracle::Sky& sky) {
              const double shift = dial.m().ZoneCorrRad * 180 / kPi * dial.ctx().inputs.value("ck_Etna");
              std::vector<sphtest::SweptLine> out;
-             // Four in the morning to eight in the evening, as the numerals of the inclined
-             // dial label them: a wall turned to the pole is lit at those hours in summer.
-             for (double H : numeric::StepRange(-120, 120, dial.m().HourStep)) {
+             // Round the clock, noon on the grid and midnight once: near the poles a wall
+             // turned to the pole is lit in the small hours in summer.
+             const double step = dial.m().HourStep;
+             for (double H : numeric::StepRange(-180 + step, 180, step)) {
                  const auto line = overTheYear(sky, H == 0 ? 12 : std::fabs(H) == 90 ? 9 : 7,
                                                {0, 0, 1}, at(H - shift));
                  out.insert(out.end(), line.begin(), line.end());
@@ -100,12 +101,12 @@ std::vector<Family> families() {
          {sph::PlotNorthDeclinationLinesVertSph, sph::PlotSouthDeclinationLinesVertSph,
           sph::PlotOptionalDeclinationLineVertSph},
          [](VertSphDial&, const oracle::Sky& sky) {
-             // Every line over the same hours, so that east and west walls draw mirror images.
+             // Every day round the clock: its sun is drawn from rising to setting, or all day.
              std::vector<sphtest::SweptLine> out;
              for (const auto& [decl, colour] :
                   {std::pair{23.44, 15}, {20.001, 13}, {11.5001, 11}, {-23.44, 12}, {-20.001, 13},
                    {-11.5001, 11}, {27.0, 4}}) {
-                 const auto line = lines(sky, colour, {0, 0, 1}, -120, 120, 0.1,
+                 const auto line = lines(sky, colour, {0, 0, 1}, -180, 180, 0.1,
                                          sphtest::byHourAngle(), onDay(decl));
                  out.insert(out.end(), line.begin(), line.end());
              }

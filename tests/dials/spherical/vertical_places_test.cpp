@@ -3,7 +3,9 @@
 // numerals and the zodiac signs (the points handed to the glyphs, not their strokes), each the
 // shadow of its sun by the oracle, on walls of both hemispheres.
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -112,29 +114,44 @@ TEST(VertSphNumbers, StandWhereTheirHoursMeetTheJuneLine) {
 
 TEST(VertSphRomanNumerals, RunAlongTheTypedDeclinationOnTheirHours) {
     for (const Wall& w : walls())
-        for (const char* decl : {"27", "-15", "-27", ""})
-            for (const bool standard : {false, true}) {
+        for (const bool standard : {false, true}) {
+            // How far the line of each whole hour round the clock reaches into the plot area.
+            std::map<int, double> reach;
+            for (const char* decl : {"27", "-15", "-27", ""}) {
                 SCOPED_TRACE(dialtest::describe(w) + " decl " + decl + (standard ? " ST" : ""));
                 VertSphDial dial(w, {{"txtlineofdeclination", decl},
                                      {"ck_Etna", standard ? "1" : "0"}, {"TxtHour", "4"}});
                 ASSERT_TRUE(dial.setUp());
                 const double shift = standard * dial.m().ZoneCorrRad / kDeg;
-                // Every whole hour the hour lines run to, four in the morning to eight in the
-                // evening (none can be placed on the equator).
-                std::vector<oracle::HourDecl> suns;
-                for (int H = -120; H <= 120 && w.lat != 0; H += 15)
-                    suns.push_back({H - shift, std::atof(decl)});
-                const auto places = sph::RomanNumeralPlacesVertSph(dial.ctx());
+                oracle::ShadowOracle o = dial.oracle();
+                // Every whole hour whose line has a point in the plot area (none can be placed
+                // on the equator); a line within a millimetre of its edge may go either way.
+                std::vector<oracle::HourDecl> suns, either;
+                for (int H = -165; H <= 180 && w.lat != 0; H += 15) {
+                    if (!reach.count(H))
+                        reach[H] = oracle::reachIntoArea(dialtest::kPlotArea, [&](double d) {
+                            return o.sky().altitude(H - shift, d) > 0 ? o.dialPoint(H - shift, d)
+                                                                      : std::nullopt;
+                        }, -23.44, 23.44, 0.02);
+                    if (std::fabs(reach[H]) <= 1e-3) either.push_back({H - shift, std::atof(decl)});
+                    if (reach[H] > 1e-3) suns.push_back({H - shift, std::atof(decl)});
+                }
+                auto places = sph::RomanNumeralPlacesVertSph(dial.ctx());
+                std::erase_if(places, [&](const sph::NumeralPlace& p) {
+                    return std::any_of(either.begin(), either.end(), [&](const oracle::HourDecl& e) {
+                        return std::fabs(oracle::foldDegrees(o.sunFor(p.x, p.y).hourAngle - e.hourAngle)) < 1e-6;
+                    });
+                });
                 std::vector<Text> flipped;  // the places in plot coordinates, as texts are
                 for (const sph::NumeralPlace& p : places) flipped.push_back({p.x, -p.y});
-                oracle::ShadowOracle o = dial.oracle();
                 expectShadowsOf(o, flipped, suns);
                 // The numeral names the hour of its line before the standard-time shift.
                 for (std::size_t i = 0; i < places.size(); ++i) {
                     const double H = o.sunFor(places[i].x, places[i].y).hourAngle + shift;
-                    EXPECT_EQ(places[i].hour, (static_cast<int>(std::lround(H / 15)) + 11) % 12 + 1);
+                    EXPECT_EQ(places[i].hour, (static_cast<int>(std::lround(H / 15)) + 35) % 12 + 1);
                 }
             }
+        }
 }
 
 TEST(VertSphZodiac, SignsStandOnTheirDaysAndHoursTurnedWithTheEquinoctial) {
