@@ -7,7 +7,6 @@
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/cylindrical.h"
-#include "numeric/step_loop.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
 #include "shell/refusal.h"
@@ -22,17 +21,13 @@ void RunCylCircular3D(shell::Context& ctx) {
     BeginCircularCylinderRun(ctx, "Cylindrical sundial of circular cross-section : 3D method");
     CheckDrawingStep(ctx.m);
 
-    shell::Module1& m = ctx.m;
     auto ticked = [&](const char* box) { return shell::ticked(ctx, box); };
     if (ticked("chkOreAstronomiche")) {
         DrawCylHourLines3D(ctx);
         DrawCylNoonLine(ctx);
     }
     if (ticked("ck_DayLightCurves")) DrawCylDeclinationLines3D(ctx);
-    if (ticked("ck_Lemniscate")) {
-        // The same figure, the analemma of standard-meridian noon, once for each whole hour.
-        numeric::countedLoop(m.HourLoop, 6, 18, 1, [&](double) { DrawCylAnalemma3D(ctx); });
-    }
+    if (ticked("ck_Lemniscate")) DrawCylAnalemma3D(ctx);
     if (ticked("ck_Equinoziale")) DrawCylEquinoctialLine3D(ctx);
     if (ticked("ck_Sustilare")) DrawCylSubstyleLine3D(ctx);
     if (ticked("ck_orizzonte")) DrawCylHorizonLine(ctx);

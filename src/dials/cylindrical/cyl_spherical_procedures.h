@@ -12,12 +12,14 @@
 // for one hour angle and one declination of the sun, given by ProjectCylSphPoint.
 //
 // In this programme m.WorkFlag holds the side sign of the projection (-1 concave, +1 convex) and
-// m.HourAngleRad the sun's altitude of the last point projected. A point whose computation
-// fails is not drawn; the rest of its line goes on.
+// m.HourAngleRad the sun's altitude of the last point projected. Every line is laid by the
+// shared curve sampler (layCylSphLine): a point whose computation fails is not drawn, the rest
+// of its line goes on.
 
 #include <functional>
 #include <optional>
 
+#include "dials/plot_curve.h"
 #include "shell/context.h"
 
 namespace dials::cylindrical {
@@ -51,21 +53,40 @@ enum class CylSphSun { General, Equinoctial };
 std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, double delta,
                                                CylSphSun sun = CylSphSun::General);
 
-// Projects (tau, delta) and, when it yields a point, stores u in m.DevelopedAbscissa and plots
-// it in palette colour colourIndex. Returns whether a point was plotted.
-bool PlotCylSphSun(shell::Context& ctx, double tau, double delta, int colourIndex,
-                   CylSphSun sun = CylSphSun::General);
+// A sun of a line: its hour angle (radians, afternoon positive) and declination (radians).
+struct SunOnLine {
+    double tau;
+    double delta;
+};
+// The sun of a line at the parameter t, none where the line has none there.
+using CylSphLine = std::function<std::optional<SunOnLine>(double t)>;
+
+// Lays a line with the shared curve sampler (dials::layCurve): the shadows of its suns
+// (ProjectCylSphPoint) at the parameters of the range and, between them, as many more as make
+// consecutive points no more than dials::kLineStep apart in the plot area (the programme has no
+// drawing definition of its own). Plots each in palette colour colourIndex and keeps its
+// abscissa in m.DevelopedAbscissa.
+void layCylSphLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& range,
+                   int colourIndex, CylSphSun sun = CylSphSun::General);
+
+// Lays the line of the day of declination delta (radians) from its sunrise to its sunset
+// (geometry::semiDiurnalArc) by hour angles 0.05 degrees apart; round the clock, its midnight
+// point drawn once, where the sun does not set; nothing where it does not rise.
+void layCylSphDay(shell::Context& ctx, double delta, int colourIndex,
+                  CylSphSun sun = CylSphSun::General);
 
 // Hour lines with their axis labels "O", "x", "y", in local apparent time or, with ck_Etna
-// ticked, in standard time.
+// ticked, in standard time: every line of the hour step, counted from -120 degrees both ways,
+// through the whole turn (each clock hour once, midnight as 180), each drawn where its sun stands
+// above the horizon on the days of the year.
 void DrawCylSphHourLines(shell::Context& ctx);
 // The shadow of the sun on the substyle's hour circle through the year; nothing at latitude 0.
 void DrawCylSphSubstyleLine(shell::Context& ctx);
 // The equinoctial line (declination 0).
 void DrawCylSphEquinoctial(shell::Context& ctx);
 
-// Declination lines: the tropics (kInnerSolsticeFineDeg), -20.001, -11.5001 and 20.01, 11.501
-// degrees.
+// Declination lines, each a day from sunrise to sunset (layCylSphDay): the tropics
+// (kInnerSolsticeFineDeg), -20.001, -11.5001 and 20.01, 11.501 degrees.
 void DrawCylSphDeclLinesSouth(shell::Context& ctx);
 void DrawCylSphDeclLinesNorth(shell::Context& ctx);
 

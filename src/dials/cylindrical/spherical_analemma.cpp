@@ -4,8 +4,6 @@
 
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/sun_series.h"
-#include "numeric/skip.h"
-#include "numeric/step_loop.h"
 
 namespace dials::cylindrical {
 
@@ -16,16 +14,18 @@ void DrawCylSphAnalemma(shell::Context& ctx) {
     m.LonAbsDeg = m.ZoneCorrRad;
     storeAnalemmaObliquity(m);
 
-    // The day angle sweeps 440 degrees: the part from -80 to 0 is drawn twice.
-    for (double d : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
-        numeric::skip([&] {
+    // Every other mean day, the day angle sweeping 440 degrees (the part from -80 to 0 twice),
+    // laid by the curve sampler where the shadow moves fast.
+    layCylSphLine(
+        ctx,
+        [&](double d) {
             const SunSeries sun = sunForDay(d, m.AnalemmaObliquityRad, m.Pi);
             m.ConicA115 = sun.doubleLongitudeSine;
             // The true sun's hour angle at 12:00 of the zone's mean time.
-            const double tau = -sun.equationOfTime() - m.ZoneCorrRad;
-            PlotCylSphSun(ctx, tau, sun.declination, 12);
-        });
-    }
+            return std::optional<SunOnLine>({-sun.equationOfTime() - m.ZoneCorrRad,
+                                             sun.declination});
+        },
+        {-80, 360, 2 * kMeanDayDeg, false}, 12);
 }
 
 }  // namespace dials::cylindrical

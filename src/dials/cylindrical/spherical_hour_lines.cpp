@@ -1,7 +1,7 @@
-// Hour lines, substyle and equinoctial line of the circular cylinder by spherical trigonometry.
-// Each line is a run of separate shadow points: an hour line is the shadow of one hour angle
-// through the year, the substyle that of the substyle's hour angle, the equinoctial that of the
-// declination 0 through the day.
+// Hour lines, substyle and equinoctial line of the circular cylinder by spherical trigonometry,
+// each laid by the curve sampler: an hour line is the shadow of one hour angle through the year,
+// the substyle that of the substyle's hour angle, the equinoctial that of the declination 0
+// from sunrise to sunset.
 
 #include <cmath>
 
@@ -22,6 +22,14 @@ namespace {
 // substyle sweep, degrees.
 constexpr double kDeclStep = 0.05;
 
+// Lays the line of the hour angle tau (radians) through the year.
+void layHourThroughTheYear(shell::Context& ctx, double tau, int colourIndex) {
+    const double pi = ctx.m.Pi;
+    layCylSphLine(
+        ctx, [&](double decl) { return std::optional<SunOnLine>({tau, decl * pi / 180}); },
+        {-kSolsticeDeg, kSolsticeDeg, kDeclStep, true}, colourIndex);
+}
+
 }  // namespace
 
 void DrawCylSphHourLines(shell::Context& ctx) {
@@ -38,17 +46,19 @@ void DrawCylSphHourLines(shell::Context& ctx) {
     plot.Dati("x", 0.8, -0.04);
     plot.Dati("y", 0.04, -0.6);
 
-    for (double H : numeric::StepRange(-120, 120, m.HourStep)) {
+    // The lines at -120 degrees and the whole steps from it, back to the first past -180 and on
+    // to 180: the rounding of the counter is allowed for at both ends, so that midnight is one
+    // line.
+    const double step = m.HourStep, slack = 1e-6 * step;
+    double first = -120;
+    for (double H : numeric::StepRange(-120 - step, -180 + slack, -step)) first = H;
+    for (double H : numeric::StepRange(first, 180 + slack, step)) {
         int colour = 7;
         if (H == 0) colour = 12;
         if (std::fabs(H) == 90) colour = 9;
         // With standard time every line moves by the correction; the line coloured 12 is then
         // noon of the zone's clock.
-        const double tau = H * m.Pi / 180 - e * m.ZoneCorrRad;
-        for (double decl : numeric::StepRange(-kSolsticeDeg, kSolsticeDeg, kDeclStep)) {
-            m.SunDecl = decl;
-            PlotCylSphSun(ctx, tau, m.SunDecl * m.Pi / 180, colour);
-        }
+        layHourThroughTheYear(ctx, H * m.Pi / 180 - e * m.ZoneCorrRad, colour);
     }
 }
 
@@ -66,17 +76,12 @@ void DrawCylSphSubstyleLine(shell::Context& ctx) {
                })) {
         return;
     }
-    for (double decl : numeric::StepRange(-kSolsticeDeg, kSolsticeDeg, kDeclStep)) {
-        m.SunDecl = decl;
-        PlotCylSphSun(ctx, tauS, m.SunDecl * m.Pi / 180, 9);
-    }
+    layHourThroughTheYear(ctx, tauS, 9);
 }
 
 void DrawCylSphEquinoctial(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
     SetCylSphSide(ctx);
-    for (double H : numeric::StepRange(-90, 90, 0.05))
-        PlotCylSphSun(ctx, H * m.Pi / 180, 0, 9, CylSphSun::Equinoctial);
+    layCylSphDay(ctx, 0, 9, CylSphSun::Equinoctial);
 }
 
 }  // namespace dials::cylindrical

@@ -2,12 +2,11 @@
 // temporary hours (twelfths of the day) of the circular cylinder by spherical trigonometry. For
 // each hour number and each declination of the year the hour angle comes from the sun's
 // semi-diurnal arc H0 (geometry::semiDiurnalArc); a day on which the sun does not rise or does
-// not set has no point.
+// not set has no point. Each line is laid by the curve sampler through the days of the year.
 
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
-#include "numeric/step_loop.h"
 
 namespace dials::cylindrical {
 
@@ -17,16 +16,18 @@ namespace {
 using HourOfDay = double (*)(const shell::Module1& m, int i, double H0);
 
 void drawHours(shell::Context& ctx, int first, int last, int colour, HourOfDay hourAngle) {
-    shell::Module1& m = ctx.m;
+    const shell::Module1& m = ctx.m;
     SetCylSphSide(ctx);
     for (int i = first; i <= last; ++i) {
-        for (double decl : numeric::StepRange(-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05)) {
-            m.SunDecl = decl;
-            const double delta = m.SunDecl * m.Pi / 180;
-            const double H0 = semiDiurnalArc(m.LatRad, delta, m.Pi);
-            if (!risesAndSets(H0, m.Pi)) continue;
-            PlotCylSphSun(ctx, hourAngle(m, i, H0), delta, colour);
-        }
+        layCylSphLine(
+            ctx,
+            [&](double decl) -> std::optional<SunOnLine> {
+                const double delta = decl * m.Pi / 180;
+                const double H0 = semiDiurnalArc(m.LatRad, delta, m.Pi);
+                if (!risesAndSets(H0, m.Pi)) return std::nullopt;
+                return SunOnLine{hourAngle(m, i, H0), delta};
+            },
+            {-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05, true}, colour);
     }
 }
 

@@ -26,6 +26,7 @@
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
+#include "dials/plot_line.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
@@ -135,13 +136,46 @@ std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, dou
     return point;
 }
 
-bool PlotCylSphSun(shell::Context& ctx, double tau, double delta, int colourIndex,
-                   CylSphSun sun) {
-    const std::optional<CylSphPoint> p = ProjectCylSphPoint(ctx.m, tau, delta, sun);
-    if (!p) return false;
-    ctx.m.DevelopedAbscissa = p->u;
-    ctx.ixPlot1().xPset(p->u, -p->y, shell::LineColor(ctx, colourIndex));
-    return true;
+namespace {
+
+// Lays the line; on a range closed on itself the point of its end is that of its start, which
+// is not drawn again.
+void layLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& range,
+             int colourIndex, CylSphSun sun, bool closed) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
+    const double end = range.to - 1e-6 * range.step;
+    layCurve(
+        [&](double t) -> std::optional<DialPoint> {
+            const std::optional<SunOnLine> s = line(t);
+            if (!s) return std::nullopt;
+            const std::optional<CylSphPoint> p = ProjectCylSphPoint(m, s->tau, s->delta, sun);
+            if (!p) return std::nullopt;
+            return DialPoint{p->u, p->y};
+        },
+        range, kLineStep, plotBox(plot), [&](double t, const DialPoint& p) {
+            if (closed && t >= end) return;
+            m.DevelopedAbscissa = p.x;
+            plot.xPset(p.x, -p.y, colour);
+        });
+}
+
+}  // namespace
+
+void layCylSphLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& range,
+                   int colourIndex, CylSphSun sun) {
+    layLine(ctx, line, range, colourIndex, sun, false);
+}
+
+void layCylSphDay(shell::Context& ctx, double delta, int colourIndex, CylSphSun sun) {
+    const shell::Module1& m = ctx.m;
+    const double arc = semiDiurnalArc(m.LatRad, delta, m.Pi);
+    if (!(arc > 0)) return;
+    const double H0 = arc * 180 / m.Pi;
+    layLine(
+        ctx, [&](double H) { return std::optional<SunOnLine>({H * m.Pi / 180, delta}); },
+        {-H0, H0, 0.05, true}, colourIndex, sun, !risesAndSets(arc, m.Pi));
 }
 
 }  // namespace dials::cylindrical

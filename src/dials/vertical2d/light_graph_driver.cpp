@@ -9,7 +9,6 @@
 #include "dials/sky_lines/sky_lines.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/vertical2d.h"
-#include "numeric/step_loop.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
 #include "shell/refusal.h"
@@ -29,10 +28,7 @@ void RunLightGraphDial(shell::Context& ctx) {
     if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesLight(ctx);
     if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesLight(ctx);
     if (shell::ticked(ctx, "ckTemp")) DrawTemporaryHoursLight(ctx);
-    if (shell::ticked(ctx, "ck_Lemniscate")) {
-        // Once for each whole hour from 6 to 18; the figure is the same each time.
-        numeric::countedLoop(m.HourLoop, 6, 18, 1, [&](double) { PlotAnalemmaLight(ctx); });
-    }
+    if (shell::ticked(ctx, "ck_Lemniscate")) PlotAnalemmaLight(ctx);
     if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineLight(ctx);
     if (shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleLineLight(ctx);
     DrawNoonLineLight(ctx);

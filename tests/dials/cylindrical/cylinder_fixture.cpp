@@ -318,12 +318,7 @@ testing::AssertionResult laidWithinTheStep(const oracle::CylinderOracle& o,
     return testing::AssertionSuccess();
 }
 
-namespace {
-
-// The least distance from p to the shadows of the days from..to: a scan by hundredths of a day,
-// then a golden-section search about the nearest.
-double nearestDayShadow(const AnalemmaShadow& shadowOn, oracle::DialXY p, double from,
-                        double to) {
+double nearestShadow(const AnalemmaShadow& shadowOn, oracle::DialXY p, double from, double to) {
     auto distanceAt = [&](double T) {
         const auto q = shadowOn(T);
         return q ? oracle::distance(*q, p) : std::numeric_limits<double>::infinity();
@@ -348,8 +343,6 @@ double nearestDayShadow(const AnalemmaShadow& shadowOn, oracle::DialXY p, double
     return std::fmin(best, distanceAt((a + b) / 2));
 }
 
-}  // namespace
-
 testing::AssertionResult drawsTheAnalemma(const std::vector<oracle::DialXY>& drawn,
                                           const AnalemmaShadow& shadowOn, const Shown& onDial,
                                           double first, double last, double step,
@@ -370,7 +363,7 @@ testing::AssertionResult drawsTheAnalemma(const std::vector<oracle::DialXY>& dra
             }
         }
         const double to = next < days.size() ? days[next] : last;
-        const double off = nearestDayShadow(shadowOn, p, from, to);
+        const double off = nearestShadow(shadowOn, p, from, to);
         if (!(off <= tolerance))
             return testing::AssertionFailure()
                    << "the point (" << p.x << ", " << p.y << ") drawn between the days " << from

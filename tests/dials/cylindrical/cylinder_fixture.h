@@ -186,6 +186,10 @@ testing::AssertionResult drawsTheAnalemma(const std::vector<oracle::DialXY>& dra
                                           double from, double to, double step, double tolerance,
                                           double spacing);
 
+// The least distance from p to the shadows shadowOn(T) of the parameters from..to: a scan by
+// hundredths (at least 64 steps), then a golden-section search about the nearest.
+double nearestShadow(const AnalemmaShadow& shadowOn, oracle::DialXY p, double from, double to);
+
 // Every point within the tolerance of its curve, measured by `distance` in unrolled metres; the
 // message names `what`, counts the misses and shows the worst.
 testing::AssertionResult allWithin(const std::vector<oracle::DialXY>& points,
