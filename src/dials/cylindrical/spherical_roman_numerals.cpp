@@ -1,11 +1,10 @@
-// Roman numerals on the hour lines of the circular cylinder by spherical trigonometry: VI in the
-// morning through XII at noon to VI in the evening, each centred on the shadow point of its
-// whole hour (-90 to 90 degrees) at the declination 25 degrees, beyond the summer solstice line.
+// Roman numerals on the hour lines of the circular cylinder by spherical trigonometry: one for
+// each whole hour of the day (XII at noon, V before VI in the morning where the summer sun lights
+// the dial that early), centred on the shadow point of its hour at the declination 25 degrees,
+// beyond the summer solstice line.
 // With standard-meridian time the numerals move with their lines and keep their numbers. An hour
 // whose line (the shadows of that hour's suns between the solstices) has no point in the plot
 // area gets no numeral (dials::lineHasPointInBox).
-
-#include <array>
 
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
@@ -21,14 +20,11 @@ namespace {
 constexpr numeric::Colour kRed = 255;
 constexpr numeric::Colour kWhite = 0xFFFFFF;
 
-struct NumeralBlock {
-    double hourAngleDeg;
-    int hour;
-};
-
-constexpr std::array<NumeralBlock, 13> kBlocks = {{{-90, 6}, {-75, 7}, {-60, 8}, {-45, 9},
-                                                   {-30, 10}, {-15, 11}, {0, 12}, {15, 1},
-                                                   {30, 2}, {45, 3}, {60, 4}, {75, 5}, {90, 6}}};
+// The numeral of the whole hour k hours after noon (-11 to 12): its hour on a twelve-hour dial.
+int hourNumeral(int k) {
+    const int h = ((k % 12) + 12) % 12;
+    return h == 0 ? 12 : h;
+}
 
 // Whether the hour line of the hour angle tau has a point in the plot area. Laying it writes the
 // projection's working cells: the numeral's own point is projected after it.
@@ -56,10 +52,13 @@ void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyp
     const double e = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     SetCylSphSide(ctx);
 
-    for (const NumeralBlock& block : kBlocks) {
+    // The hours from 6 in the morning to 6 in the evening first, then those of the night side.
+    for (int k : {-6, -5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6, -11, -10, -9, -8, -7, 7, 8, 9, 10,
+                  11, 12}) {
         m.SunDecl = 25;
         const double delta = m.SunDecl * m.Pi / 180;
-        const double tau = block.hourAngleDeg * m.Pi / 180 - e * m.ZoneCorrRad;
+        const double hourAngleDeg = 15 * k;
+        const double tau = hourAngleDeg * m.Pi / 180 - e * m.ZoneCorrRad;
         if (!hasLineInArea(ctx, tau)) continue;
         const std::optional<CylSphPoint> p = ProjectCylSphPoint(m, tau, delta);
         if (!p) continue;
@@ -67,9 +66,9 @@ void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyp
         // The glyph centres the numeral on the point and writes the centre back; each block
         // computes its own point, so the change is of no further use.
         double x = p->u, y = p->y;
-        const bool noon = block.hourAngleDeg == 0;
+        const bool noon = k == 0;
         if (noon) ctx.ixPlot1().setForeColor(kRed);
-        glyph(ctx, x, y, m.Pi / 2, block.hour, 1);
+        glyph(ctx, x, y, m.Pi / 2, hourNumeral(k), 1);
         if (noon) ctx.ixPlot1().setForeColor(kWhite);
     }
 }

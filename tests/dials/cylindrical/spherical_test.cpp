@@ -394,7 +394,10 @@ TEST_P(CylSphNumerals, StandOnTheirHourLinesAtDeclination25) {
             return std::nullopt;
         return p;
     };
-    for (int k = -6; k <= 6; ++k) {
+    // Every whole hour of the day, in the order the numerals are drawn: 6 to 6 by day, then the
+    // hours of the night side.
+    for (int k : {-6, -5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6, -11, -10, -9, -8, -7, 7, 8, 9, 10,
+                  11, 12}) {
         const auto p = shadow(15 * k - zone, 25);
         const double reach = oracle::reachIntoArea(
             {-7.5, 7.5, -11, 4}, [&](double d) { return shadow(15 * k - zone, d); }, -23.45,
@@ -404,7 +407,7 @@ TEST_P(CylSphNumerals, StandOnTheirHourLinesAtDeclination25) {
         ASSERT_LT(i, drawn.size());
         EXPECT_NEAR(drawn[i].x, p->x, 1e-6);
         EXPECT_NEAR(drawn[i].y, p->y, 1e-6);
-        EXPECT_EQ(drawn[i].hour, k <= 0 ? 12 + k : k);
+        EXPECT_EQ(drawn[i].hour, (k + 23) % 12 + 1);
         EXPECT_EQ(drawn[i].quarter, 1);
         EXPECT_DOUBLE_EQ(drawn[i++].base, kPi / 2);
     }
@@ -421,7 +424,8 @@ INSTANTIATE_TEST_SUITE_P(Cylinders, CylSphNumerals,
 
 TEST(CylSphNumerals, NoneForTheLinesOffThePlotArea) {
     // On the plot area of an A4 page the afternoon lines of this cylinder, turned to the east,
-    // lie beyond its right edge; their numerals would stand off it too.
+    // lie beyond its right edge; their numerals would stand off it too. The summer sun lights
+    // it before 6: the 5 o'clock line has its numeral.
     CylSphDial dial(cylinder(45, -70, false, 0.5, 0.8));
     const oracle::DialArea& a = dialtest::kPlotArea;
     dial.surface().setQuadranteL(a.right - a.left);
@@ -431,7 +435,7 @@ TEST(CylSphNumerals, NoneForTheLinesOffThePlotArea) {
     std::vector<int> hours;
     cyl::DrawCylSphRomanNumerals(dial.ctx(), [&](shell::Context&, double&, double&, double,
                                                  int hour, int) { hours.push_back(hour); });
-    EXPECT_EQ(hours, (std::vector<int>{6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(hours, (std::vector<int>{6, 7, 8, 9, 10, 11, 12, 5}));
 }
 
 TEST(CylSphDriver, RefusesOnlyTheSouthernHemisphere) {
