@@ -1,4 +1,5 @@
-// Every driver's refusals (exact texts, the first that holds wins), its title, and the cursor.
+// Every driver's refusals (exact texts, the first that holds wins), its title, and the cursor;
+// and no flat programme's records far off the plot.
 
 #include <algorithm>
 #include <chrono>
@@ -201,6 +202,30 @@ TEST(DriverRefusals, ANumericalFailureInTheReaderStopsTheRunWithAMessage) {
     rundial::perform(system, {false, "M_Frinter", {}});
     EXPECT_EQ(system.services.messages.size(), 1u);
     EXPECT_EQ(system.m.HourStep, 7.5);
+}
+
+// On faces holding the polar axis (polar dials in both hemispheres, walls facing due east or
+// west, the horizontal plane at the equator: the centre at infinity, one hour's suns in the
+// face), on the plane of the equator (no equinoctial) and on a wall facing due north (a substyle
+// the stored Pi tilts by 1e-9), no flat programme records anything far off the plot.
+TEST(DriverRecords, NothingFarOffWhereTheCentreOrALineLiesAtInfinity) {
+    dialtest::Settings ticks;
+    for (const shell::ControlInfo& c : shell::controlTable())
+        if (c.kind == shell::ControlKind::CheckBox && c.name != "ck_Etna")
+            ticks.emplace_back(c.name, "1");
+    const std::pair<const char*, const char*> programmes[] = {
+        {"M_Inclinati", "option3D4"}, {"M_Inclinati", "option3D5"}, {"M_Frinter", ""},
+        {"M_Light", ""}, {"M_Proiettivo", ""}, {"M_nProiettivo", ""}};
+    for (const auto& [programme, option] : programmes)
+        for (const dialtest::Plane& plane :
+             {dialtest::Plane{45, 0, 45}, {-45, 0, -45}, {30, 0, 60}, {45, 180, -45}, {45, 90, 0},
+              {-45, -90, 0}, {0, 0, 90}, {0, 180, 0}, {20, 180, 0}}) {
+            SCOPED_TRACE(std::string(programme) + " " + option + ", " + dialtest::describe(plane));
+            dialtest::Settings settings = dialtest::typedPlane(plane);
+            settings.insert(settings.end(), ticks.begin(), ticks.end());
+            if (*option) settings.emplace_back(option, "1");
+            EXPECT_TRUE(dialtest::nothingFarOff(run(programme, settings).list));
+        }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "support/dial_fixture.h"
 
+#include <cmath>
 #include <limits>
 #include <ostream>
 #include <stdexcept>
@@ -153,6 +154,18 @@ std::size_t expectDeclinationPairs(const oracle::ShadowOracle& o, const Drawing&
             << "declination " << pair.declination;
     }
     return total;
+}
+
+testing::AssertionResult nothingFarOff(const plot::DisplayList& list, double reach) {
+    std::vector<oracle::DialXY> at;
+    for (const auto& p : list.points) at.push_back({p.x, p.y});
+    for (const auto& l : list.lines) at.insert(at.end(), {{l.x1, l.y1}, {l.x2, l.Y2}});
+    for (const auto& s : list.shapes) at.push_back({s.First, s.Second});
+    for (const auto& t : list.texts) at.push_back({t.x, t.y});
+    for (const oracle::DialXY& p : at)
+        if (!(std::fabs(p.x) <= reach && std::fabs(p.y) <= reach))
+            return testing::AssertionFailure() << "a record at (" << p.x << ", " << p.y << ")";
+    return testing::AssertionSuccess();
 }
 
 Outcome runProgramme(std::string_view programme, const Settings& settings) {

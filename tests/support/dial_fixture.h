@@ -203,6 +203,11 @@ inline constexpr DeclinationPair kDeclinationPairs[] = {{12, 23.45}, {13, 20}, {
 std::size_t expectDeclinationPairs(const oracle::ShadowOracle& o, const Drawing& d,
                                    std::size_t minPoints, double tolerance = -1);
 
+// Whether every point, line end, shape and text of the list lies within `reach` metres of the
+// style foot: a record farther off is one no one can see (a line through a centre at infinity,
+// the shadow of a sun in the face).
+testing::AssertionResult nothingFarOff(const plot::DisplayList& list, double reach = 1e3);
+
 // A fresh system running the programme once with the settings.
 Outcome runProgramme(std::string_view programme, const Settings& settings);
 

@@ -4,7 +4,12 @@
 
 namespace dials::flat3d {
 
+bool hourPlaneParallel(const PlaneGeometry& g, double H) {
+    return g.face.parallelToPlane(hourPlaneNormal(g.phi, westward(H)));
+}
+
 std::optional<DialLine> hourLine(const PlaneGeometry& g, double H) {
+    if (hourPlaneParallel(g, H)) return std::nullopt;
     return g.face.section(hourPlaneNormal(g.phi, westward(H)), tipOf(g));
 }
 

@@ -20,8 +20,14 @@ namespace dials::flat3d {
 // The style tip of the plane.
 inline Vec3 tipOf(const PlaneGeometry& g) { return {g.X0, g.Y0, g.Z0}; }
 
+// Whether the hour plane of H (radians, east positive) through the tip meets the dial only at
+// infinity (geometry::Face::parallelToPlane): on a plane holding the polar axis, the hour whose
+// suns lie in the plane (the 6 and 18 h of a polar dial, noon on a wall facing due east or west).
+// That hour has no line.
+bool hourPlaneParallel(const PlaneGeometry& g, double H);
+
 // The line of hour angle H (radians, east positive): where the dial meets the hour plane of H
-// through the tip.
+// through the tip; none for an hour plane parallel to the dial.
 std::optional<DialLine> hourLine(const PlaneGeometry& g, double H);
 
 // Which points of the line of hour angle H (radians, east positive) the tip's shadow reaches:

@@ -48,12 +48,14 @@ double standardMeridianFactor(const shell::Context& ctx) {
     return shell::ticked(ctx, "ck_Etna") ? 1 : 0;
 }
 
-// The polar dial: vertical segments half an hour apart whatever the hour fraction.
+// The polar dial: vertical segments half an hour apart whatever the hour fraction; none for the
+// hours whose suns lie in the plane (6 and 18 h: their hour planes are the dial's own).
 void drawPolarHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     numeric::countedLoop(m.HourLoop, -90, 90, 7.5, [&](double hourLoop) {
         m.HourAngleRad = hourAngle(m, hourLoop, E);
+        if (hourPlaneParallel(g, m.HourAngleRad)) return;
         const double u = hourPlaneOffset(g, m.HourAngleRad);
         if (!std::isfinite(u)) return;
         plot.xLine(u, -plot.ShiftY(), u, plot.ShiftY(), shell::LineColor(ctx, 15));

@@ -61,7 +61,9 @@ void drawNoonLine(shell::Context& ctx) {
                    litPartOfHourLine(g, 0, ctx.m.Pi, false));
 }
 
-// The equinoctial of either variable, whole. On the equator the plane of the equator is
+// The equinoctial of either variable, whole; none on a plane parallel to the plane of the
+// equator (an equatorial dial, a wall facing due north or south on the equator), whose sun of
+// the equinox moves parallel to it. On the equator the plane of the equator is
 // Y = Y0; on a vertical wall there it meets the wall in a vertical line, drawn as a segment
 // from the horizon through the foot down to the bottom edge of the plot area (the sun of the
 // equinox casts its shadow on the whole of it).
@@ -70,6 +72,7 @@ void drawEquinoctialLine(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, kEquinoctialColour);
+    if (g.face.parallelToPlane(celestialPole(g.phi))) return;
     if (m.LatRad == 0 && m.ReclRad == 0) {
         double u0 = 0;
         if (numeric::assignOrSkip(u0, [&] { return checkedDiv(-m.PlaneCoefY, std::sin(g.D)); }))

@@ -1,7 +1,7 @@
 // The centre of the latter projective dial: the crossing of two hour lines of the auxiliary
 // plane (45 and 30 degrees) carried onto the dial, or, on a plane facing due east or west, where
 // the auxiliary plane's hour lines are parallel, the point where the polar axis through the tip
-// meets the dial.
+// meets the dial; none on a plane holding the polar axis, whose centre lies at infinity.
 
 #include <cmath>
 
@@ -50,6 +50,7 @@ latter::DialPoint centreOf(const shell::Module1& m) {
 
 bool ComputeCentreProjLatter(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
+    if (latter::centreAtInfinity(m)) return false;
     const auto centre = latter::solvePoint([&] { return centreOf(m); });
     if (!centre) return false;
     m.CentreX = centre->x;

@@ -5,6 +5,7 @@
 
 #include "dials/projective/latter_procedures.h"
 #include "dials/geometry_names.h"
+#include "dials/plot_line.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
 
@@ -55,6 +56,13 @@ DeclinationConic declinationConic(double delta, double B, double H) {
     c.b = checkedDiv(s.c, s.T);
     c.c = checkedDiv(1, s.T);
     return c;
+}
+
+void drawAcross(plot::PlotSurface& plot, const DialPoint& p, const DialPoint& direction,
+                numeric::Colour colour) {
+    const DialPoint q{p.x + direction.x, p.y + direction.y};
+    if (const auto ends = segmentAcrossBox(lineThrough(p, q), plotBox(plot)))
+        plot.xLine(ends->first.x, -ends->first.y, ends->second.x, -ends->second.y, colour);
 }
 
 bool sunAboveHorizon(const shell::Module1& m, const DialPoint& p) {

@@ -5,7 +5,9 @@
 // The segment ends below (or above) the tip, where the vertical through the tip meets the plane,
 // when that point lies on the sunlit half beyond both solstices' noon shadows; otherwise at the
 // farther solstice's noon shadow, or at the edge of the plot area when the noon shadows of the
-// year run to infinity. A plane that the noon sun never reaches gets no noon line.
+// year run to infinity. A plane that the noon sun never reaches gets no noon line; on a plane
+// holding the polar axis, whose centre lies at infinity, the meridian line runs across the plot
+// area.
 
 #include <algorithm>
 #include <cmath>
@@ -48,6 +50,17 @@ void DrawNoonLineProjLatter(shell::Context& ctx) {
     const auto summer = noonShadow(face, m.LatRad, solstice, g);
     const auto winter = noonShadow(face, m.LatRad, -solstice, g);
     if (!summer && !winter) return;  // the noon sun never shines on this plane
+
+    if (latter::centreAtInfinity(m)) {
+        // The plane holds the polar axis: the noon shadows of the days run parallel to it, off
+        // to infinity both ways, and the line is drawn across the plot area; a plane parallel
+        // to the meridian (a wall facing due east or west) has none.
+        const Vec3 meridian = hourPlaneNormal(m.LatRad, 0);
+        if (face.parallelToPlane(meridian)) return;
+        if (const auto line = face.section(meridian, g * face.out))
+            latter::drawAcross(plot, line->base, line->direction, shell::LineColor(ctx, 4));
+        return;
+    }
 
     const DialPoint c{m.CentreX, m.CentreY};
     const DialPoint& lit = summer ? *summer : *winter;

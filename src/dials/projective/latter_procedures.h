@@ -23,6 +23,7 @@
 #include "dials/plot_point.h"
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/palette.h"
@@ -39,12 +40,16 @@ void SetupProjectiveLatter(shell::Context& ctx);
 
 // The centre of the dial (where the hour lines meet), marked with a point. Returns false, with
 // CentreX and CentreY left as they were and nothing drawn, when the dial has no centre at a
-// finite distance (a wall facing due east or west, a plane parallel to the polar axis): the
-// lines that run to the centre are then left out.
+// finite distance (a wall facing due east or west, a plane parallel to the polar axis:
+// latter::centreAtInfinity, or a centre the arithmetic cannot place): the lines that run to the
+// centre are then left out, but for those that run parallel to the polar axis where it lies at
+// infinity.
 bool ComputeCentreProjLatter(shell::Context& ctx);
 
 // The straight lines: equinoctial and hour lines (points of V carried onto P), then the noon
-// line, substyle line, triangle of the style and horizon (segments on P).
+// line, substyle line, triangle of the style and horizon (segments on P). Where the centre lies
+// at infinity (latter::centreAtInfinity) the noon line, the substyle and the style laid down run
+// parallel to the polar axis across the plot area, and no line runs to the centre.
 void DrawEquinoctialProjLatter(shell::Context& ctx);
 void DrawHourLinesProjLatter(shell::Context& ctx);
 void DrawNoonLineProjLatter(shell::Context& ctx);
@@ -118,6 +123,16 @@ DeclinationConic declinationConic(double delta, double B, double H);
 // its right and up the dial's x and y, its out the side of the tip. A sun seen in the dial's
 // axes is (dot(sun, right), dot(sun, up), dot(sun, out)); Face::shadow casts the tip.
 inline Face dialFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, m.ReclRad); }
+
+// Whether the polar style through the tip meets the dial only at infinity
+// (geometry::Face::meetsAtInfinity): the dial holds the polar axis and has no centre.
+inline bool centreAtInfinity(const shell::Module1& m) {
+    return dialFace(m).meetsAtInfinity(celestialPole(m.LatRad));
+}
+
+// Draws the line through p along `direction` across the whole plot area, as one segment.
+void drawAcross(plot::PlotSurface& plot, const DialPoint& p, const DialPoint& direction,
+                numeric::Colour colour);
 
 // Whether the sun of the dial point (the direction from the point to the tip, Face::sunOf)
 // stands above the horizon (geometry::aboveHorizon).

@@ -1,6 +1,6 @@
 // The segments of the latter projective dial: the substyle line, the triangle of the style laid
 // on the dial and the horizon. The first two run to the centre, which the driver computes before
-// them.
+// them, or parallel to the polar axis where the centre lies at infinity.
 
 #include <cmath>
 
@@ -15,6 +15,11 @@ using numeric::checkedDiv;
 
 void DrawSubstyleProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
+    if (latter::centreAtInfinity(m)) {
+        latter::drawAcross(ctx.ixPlot1(), {0, 0}, latter::dialFace(m).substyleDirection(m.LatRad),
+                           shell::LineColor(ctx, 9));
+        return;
+    }
     ctx.ixPlot1().xLine(2 * m.CentreX, -2 * m.CentreY, -2 * m.CentreX, 2 * m.CentreY,
                         shell::LineColor(ctx, 9));
 }
@@ -23,12 +28,25 @@ void DrawStyleTriangleProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double g = m.StyleHeightD;
+    // The substyle from the foot towards the centre; where the centre lies at infinity, along
+    // the polar axis laid on the dial.
+    const bool atInfinity = latter::centreAtInfinity(m);
+    const latter::DialPoint towards = atInfinity
+                                          ? latter::dialFace(m).substyleDirection(m.LatRad)
+                                          : latter::DialPoint{m.CentreX, m.CentreY};
     // The perpendicular style turned into the dial at right angles to the substyle. A centre level
     // with the foot puts the substyle along x, the style along y.
-    const double theta = m.CentreY != 0 ? -std::atan(m.CentreX / m.CentreY)
-                                        : -numeric::sgn(m.CentreX) * m.Pi / 2;
+    const double theta = towards.y != 0 ? -std::atan(towards.x / towards.y)
+                                        : -numeric::sgn(towards.x) * m.Pi / 2;
     const double tipX = g * std::cos(theta), tipY = g * std::sin(theta);
     plot.xLine(0, 0, tipX, -tipY, shell::LineColor(ctx, 13));
+    if (atInfinity) {
+        // The polar style and the substyle run parallel, through the tip laid down and through
+        // the foot, across the plot area; there is no centre and no vertical through it.
+        latter::drawAcross(plot, {tipX, tipY}, towards, shell::LineColor(ctx, 9));
+        latter::drawAcross(plot, {0, 0}, towards, shell::LineColor(ctx, 14));
+        return;
+    }
     plot.xLine(m.CentreX, -m.CentreY, tipX, -tipY, shell::LineColor(ctx, 9));
     plot.xLine(m.CentreX, -m.CentreY, 0, 0, shell::LineColor(ctx, 14));
     // The line of steepest slope through the centre.

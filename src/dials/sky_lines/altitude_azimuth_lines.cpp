@@ -69,10 +69,13 @@ void PlotAltitudeLines(shell::Context& ctx) {
                 m.SunDecl = decl;
                 numeric::skip([&] {
                     const double delta = decl * m.Pi / 180;
-                    const double c = numeric::checkedDiv(
+                    const double c = clampStoredPiSine(numeric::checkedDiv(
                         std::sin(m.HourAngleRad) - std::sin(delta) * std::sin(m.LatRad),
-                        std::cos(delta) * std::cos(m.LatRad));
+                        std::cos(delta) * std::cos(m.LatRad)));
                     if (std::fabs(c) > 1) return;
+                    // The day's sun reaches the altitude only at noon (or midnight): the top
+                    // (or the foot) of the line, one point of both halves.
+                    if (side > 0 && std::fabs(c) == 1) return;
                     const double H = side * shell::ArcCos(m, c);
                     const DialPoint p = projectAndStore(m, plane, H, delta);
                     if (inFrontAndAboveHorizon(m, hemisphere, m.LatRad, H, delta))
@@ -122,8 +125,8 @@ void PlotAzimuthLines(shell::Context& ctx) {
             numeric::skip([&] {
                 const double delta = decl * m.Pi / 180;
                 const double H =
-                    shell::ArcSin(m, numeric::checkedDiv(std::tan(delta) * std::sin(psi),
-                                                         std::tan(m.LatRad))) -
+                    shell::ArcSin(m, clampStoredPiSine(numeric::checkedDiv(
+                                         std::tan(delta) * std::sin(psi), std::tan(m.LatRad)))) -
                     psi;
                 m.HourAngleRad = H;
                 const DialPoint p = projectAndStore(m, plane, H, delta);

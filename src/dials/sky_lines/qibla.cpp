@@ -72,9 +72,10 @@ struct QiblaSky {
 };
 
 std::vector<double> qiblaHourAngles(const shell::Module1& m, const QiblaSky& sky, double delta) {
-    const double w = sky.phi == 0 ? std::tan(delta) * sky.tanQ
-                                  : numeric::checkedDiv(std::tan(delta) * std::sin(sky.beta),
-                                                        std::tan(sky.phi));
+    const double w = clampStoredPiSine(
+        sky.phi == 0
+            ? std::tan(delta) * sky.tanQ
+            : numeric::checkedDiv(std::tan(delta) * std::sin(sky.beta), std::tan(sky.phi)));
     std::vector<double> hours;
     if (std::fabs(w) > 1) return hours;
     const double eta = shell::ArcSin(m, w);
@@ -84,6 +85,8 @@ std::vector<double> qiblaHourAngles(const shell::Module1& m, const QiblaSky& sky
         const double south = std::sin(sky.phi) * std::cos(delta) * std::cos(H) -
                              std::cos(sky.phi) * std::sin(delta);
         if (west * std::sin(sky.target) + south * std::cos(sky.target) > 0) hours.push_back(H);
+        // Where the vertical circle touches the day's circle (w = +-1) the two are one sun.
+        if (std::fabs(w) == 1) break;
     }
     return hours;
 }

@@ -2,18 +2,23 @@
 // meets the equinoctial, drawn as one segment across the whole plot area (the plot clips it),
 // whatever its direction. In the northern hemisphere the line of loop value H is the shadow line
 // of the hour angle H (west positive); for a southern latitude (a wall facing north) that of -H.
+// An hour whose suns lie in the wall (noon on a wall facing due east or west) has no line.
 
 #include <cmath>
 
 #include "dials/plot_line.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "geometry/face.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::vertical2d {
 
 namespace {
+
+// The wall in its own frame: right, up and out as the axes.
+constexpr Face kWallAxes{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
 
 int hourLineColour(double H) {
     if (H == 0) return 12;
@@ -42,6 +47,10 @@ void DrawHourLinesVert2D(shell::Context& ctx) {
         const LineEquation line{cosH * std::cos(S) + sinE * sinH * std::sin(S),
                                 sinE * sinH * std::cos(S) - std::sin(S) * cosH,
                                 L * std::cos(e) * sinH};
+        // (a, b, c / L) is the hour plane's unit normal in the wall's right, up and out: a
+        // plane parallel to the wall (noon on a wall facing due east or west, whose suns lie
+        // in the wall) meets it only at infinity and has no line.
+        if (kWallAxes.parallelToPlane({line.a, line.b, std::cos(e) * sinH})) return;
         // A line whose ends cannot be computed is not drawn.
         const auto ends = segmentAcrossBox(line, plotBox(plot));
         if (!ends) return;

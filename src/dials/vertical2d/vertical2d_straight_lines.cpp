@@ -9,6 +9,7 @@
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/tolerance.h"
 #include "shell/helpers.h"
 
 namespace dials::vertical2d {
@@ -35,9 +36,11 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double S = m.SubstyleRad;
 
-    // The typed latitude: at the pole itself there is no substyle.
-    if (m.LatAbsDeg != 90 && m.LatAbsDeg != -90 && S != 0) {
-        // With S = 0 the substyle is vertical and the noon line below lies on it.
+    // The typed latitude: at the pole itself there is no substyle. On a wall facing due south
+    // or north (the sine of its declination no more than the stored Pi leaves of 0) the
+    // substyle is vertical (S = 0) and the noon line below lies on it.
+    if (m.LatAbsDeg != 90 && m.LatAbsDeg != -90 &&
+        std::fabs(std::sin(m.WallDeclRad)) > numeric::kStoredPiResidue) {
         const double r = checkedDiv(1, std::tan(S));
         plot.xLine(-1, r, 1, -r, shell::LineColor(ctx, 9));
     }

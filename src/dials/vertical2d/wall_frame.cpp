@@ -22,6 +22,8 @@ Wall Wall::lightGraph(const shell::Module1& m) {
 
 std::optional<WallShadow> Wall::shadow(double hourAngle, double declination) const {
     const Vec3 s = sun(hourAngle, declination);
+    // A sun in the plane of the wall (up to the stored Pi's residue) casts no point on it.
+    if (face_.meetsAtInfinity(s)) return std::nullopt;
     try {
         const DialPoint at = face_.shadow(styleLength_, s);
         return WallShadow{at, dot(s, face_.out) > 0, casts(s, at)};

@@ -66,7 +66,8 @@ public:
     }
 
     // The shadow of the tip for the sun of an hour angle and a declination (radians); none when
-    // the sun's direction lies in the plane of the wall or the point is not finite. Independent
+    // the sun's direction lies in the plane of the wall (up to the stored Pi's residue,
+    // geometry::Face::meetsAtInfinity) or the point is not finite. Independent
     // of any substyle frame, so it holds on every wall, at the equator too.
     std::optional<WallShadow> shadow(double hourAngle, double declination) const;
 

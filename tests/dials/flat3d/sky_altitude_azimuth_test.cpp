@@ -144,6 +144,25 @@ TEST(AzimuthLines, EveryAzimuthThatReachesTheWallIsDrawn) {
               (std::set<long>{-60, 60, 75, 90}));
 }
 
+TEST(AltitudeLines, EachLineTheNoonSunReachesHasItsTopOnce) {
+    // The noon sun of declination lat +- (90 - a) stands at the altitude a: the top of that
+    // line, where the stored Pi leaves the cosine of its hour angle a rounding past 1.
+    for (double lat : {-35.0, 45.0}) {
+        SCOPED_TRACE(lat);
+        Flat3dDial dial({lat, 0, 0}, Variable::X);
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d = dial.draw(PlotAltitudeLines);
+        const oracle::ShadowOracle o = dial.oracle();
+        for (double decl : {-15, -5, 5, 15}) {  // the lines of 30 to 60 (40 to 70 in the south)
+            const auto top = o.dialPoint(0, decl);
+            ASSERT_TRUE(top);
+            std::size_t drawn = 0;
+            for (const DrawnPoint& p : d.points) drawn += oracle::distance(p.at, *top) < 1e-9;
+            EXPECT_EQ(drawn, 1u) << "declination " << decl;
+        }
+    }
+}
+
 TEST(AltitudeLines, ReadThePlaneAsTypedAndFlagTheHorizontalPlane) {
     Flat3dDial dial({-40, 30, -90}, Variable::X);
     ASSERT_TRUE(dial.setUp());

@@ -125,28 +125,53 @@ TEST(LatterDriver, HourFractions) {
     }
 }
 
-// A vertical plane facing due east or west has no centre: its hour lines are parallel. The lines
-// that run to the centre are left out, the rest is drawn.
-TEST(LatterDriver, AWallFacingDueEastOrWestHasParallelHourLinesAndNoCentre) {
-    for (double decl : {90.0, -90.0}) {
-        SCOPED_TRACE(decl);
+// A plane holding the polar axis (a wall facing due east or west, a polar dial) has no centre:
+// its hour lines are parallel. No line runs to the centre and nothing is recorded far off; the
+// substyle through the foot, the style laid down through its tip and the noon line (where the
+// noon sun reaches the plane and the meridian is not parallel to it) run along the polar axis
+// across the plot area.
+TEST(LatterDriver, APlaneHoldingThePolarAxisHasParallelLinesAndNoCentre) {
+    for (const Plane& p : {Plane{45, 90, 0}, Plane{45, -90, 0}, Plane{45, 0, 45},
+                           Plane{30, 0, 60}, Plane{45, 180, -45}}) {
+        SCOPED_TRACE(describe(p));
         const dialtest::Settings ticks = {{"TxtHour", "1"}, {"ck_Sustilare", "1"},
                                           {"ck_Triangolo", "1"}, {"ck_orizzonte", "1"}};
-        LatterDial dial({45, decl, 0}, ticks);
+        LatterDial dial(p, ticks);
         dial.m().CentreX = 7;
         const dialtest::Outcome o = dial.outcomeOfRun();
         expectDrawn(o, kTitle);
         EXPECT_EQ(o.m.CentreX, 7);
-        ASSERT_EQ(o.list.lines.size(), 1u);
-        EXPECT_EQ(o.list.lines[0].Color, qbColor(2));
+        EXPECT_TRUE(dialtest::nothingFarOff(o.list));
+        const oracle::ShadowOracle oracle = dial.oracle();
+        const bool noon = p.decl == 0;  // none on the walls, none seen by the face turned down
+        std::vector<int> colours = {9, 13, 9, 14, 2};
+        if (noon) colours.insert(colours.begin(), 4);
+        const auto segments = dial.drawing().segments;
+        ASSERT_EQ(segments.size(), colours.size());
+        const oracle::Vec3 pole{0, std::cos(p.lat * kPi / 180), std::sin(p.lat * kPi / 180)};
+        const oracle::DialXY along{dot(pole, oracle.axisX()), dot(pole, oracle.axisY())};
+        const oracle::DialXY tip = segments[noon ? 2 : 1].b;
+        EXPECT_NEAR(std::hypot(tip.x, tip.y), p.style, 1e-12);
+        for (std::size_t i = 0; i < segments.size(); ++i) {
+            const dialtest::Segment& s = segments[i];
+            EXPECT_EQ(s.colour, qbColor(colours[i])) << i;
+            if (colours[i] == 13 || colours[i] == 2) continue;
+            const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+            EXPECT_LT(std::fabs(dx * along.y - dy * along.x) / std::hypot(dx, dy), 1e-9) << i;
+            const oracle::DialXY through = colours[i] == 4 ? *oracle.dialPoint(0, 0)
+                                           : i == (noon ? 3u : 2u) ? tip
+                                                                   : oracle::DialXY{0, 0};
+            EXPECT_LT(oracle::distanceToLine(through, s.a, s.b), 1e-9) << i;
+        }
 
-        LatterDial lines({45, decl, 0}, ticks);
+        LatterDial lines(p, ticks);
         ASSERT_TRUE(lines.setUp());
         lines.tagWith(&shell::Module1::HourCounter);
         const auto hours = lines.draw(DrawHourLinesProjLatter).byTag();
-        EXPECT_GE(hours.size(), 6u);
         for (const auto& [counter, points] : hours)
             EXPECT_TRUE(oracle::allOnWholeHourLine(lines.oracle(), counter, points)) << counter;
+        if (p.decl == 180) continue;
+        EXPECT_GE(hours.size(), 6u);
         const auto solstices = lines.draw(DrawDeclinationLinesProjLatter).withColour(qbColor(12));
         EXPECT_TRUE(oracle::allOnDeclinationPair(lines.oracle(), 23.45, solstices));
     }

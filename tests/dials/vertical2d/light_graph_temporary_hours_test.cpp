@@ -47,7 +47,9 @@ TEST_P(LightGraphTemporaryHours, PointsAndHorizonPiecesAreShadowsOfTheirHours) {
     for (const DrawnPoint& p : d.points)
         if (p.colour != colourOf(10) || !temporaryHourAt(o, p.at)) ++off;
     EXPECT_EQ(off, 0u) << "of " << d.points.size();
-    // The hours 0 and 12: sunrise or sunset shadows of days between the solstices.
+    // The hours 0 and 12: sunrise or sunset shadows of days between the solstices; none of a
+    // sun in the wall, far off.
+    EXPECT_TRUE(dialtest::nothingFarOff(dial.surface().displayList()));
     for (const plot::LineRecord& l : d.lines) {
         EXPECT_EQ(l.y1, 0);
         EXPECT_EQ(l.Y2, 0);

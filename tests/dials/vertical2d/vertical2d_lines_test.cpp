@@ -126,6 +126,17 @@ TEST_P(LinesOnOracle, EquinoctialIsTheLineOfTheEquinox) {
 
 INSTANTIATE_TEST_SUITE_P(Walls, LinesOnOracle, testing::ValuesIn(kWalls), wallName);
 
+TEST(Vertical2dLines, AWallFacingDueEastOrWestHasNoNoonLine) {
+    // The noon suns lie in the wall: the hour plane meets it only at infinity.
+    for (const Wall& w : {Wall{45, 90}, Wall{-30, -90}}) {
+        Vert2dDial dial(w, {{"TxtHour", "1"}});
+        ASSERT_TRUE(dial.setUp());
+        const Drawing d = dial.draw(DrawHourLinesVert2D);
+        EXPECT_EQ(d.segments.size(), 12u);
+        EXPECT_TRUE(d.segmentsWithColour(numeric::qbColor(12)).empty()) << describe(w);
+    }
+}
+
 TEST(Vertical2dLines, SouthWallAtLatitude45) {
     Vert2dDial dial({45, 0, 1}, {{"TxtHour", "1"}});
     ASSERT_TRUE(dial.setUp());
