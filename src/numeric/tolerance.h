@@ -28,4 +28,13 @@ inline double clampRoundedSine(double s) {
     return s;
 }
 
+// A sine or cosine that stands for exactly +-1 but was formed from angles on the stored Pi (the
+// sun at the top or the foot of an altitude line, a vertical circle touching the day's circle)
+// comes out past it by what the stored Pi leaves, some 1e-10, more than clampRoundedSine takes
+// back: within kStoredPiResidue it is taken as +-1; anything further is left as it is, to fail.
+inline double clampStoredPiSine(double s) {
+    if (std::fabs(s) > 1 && std::fabs(s) - 1 <= kStoredPiResidue) return s > 0 ? 1 : -1;
+    return s;
+}
+
 }  // namespace numeric

@@ -14,6 +14,7 @@
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
+#include "numeric/tolerance.h"
 #include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
 
@@ -69,7 +70,7 @@ void PlotAltitudeLines(shell::Context& ctx) {
                 m.SunDecl = decl;
                 numeric::skip([&] {
                     const double delta = decl * m.Pi / 180;
-                    const double c = clampStoredPiSine(numeric::checkedDiv(
+                    const double c = numeric::clampStoredPiSine(numeric::checkedDiv(
                         std::sin(m.HourAngleRad) - std::sin(delta) * std::sin(m.LatRad),
                         std::cos(delta) * std::cos(m.LatRad)));
                     if (std::fabs(c) > 1) return;
@@ -125,7 +126,7 @@ void PlotAzimuthLines(shell::Context& ctx) {
             numeric::skip([&] {
                 const double delta = decl * m.Pi / 180;
                 const double H =
-                    shell::ArcSin(m, clampStoredPiSine(numeric::checkedDiv(
+                    shell::ArcSin(m, numeric::clampStoredPiSine(numeric::checkedDiv(
                                          std::tan(delta) * std::sin(psi), std::tan(m.LatRad)))) -
                     psi;
                 m.HourAngleRad = H;

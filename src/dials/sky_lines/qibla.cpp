@@ -16,6 +16,7 @@
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
+#include "numeric/tolerance.h"
 #include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
 
@@ -72,7 +73,7 @@ struct QiblaSky {
 };
 
 std::vector<double> qiblaHourAngles(const shell::Module1& m, const QiblaSky& sky, double delta) {
-    const double w = clampStoredPiSine(
+    const double w = numeric::clampStoredPiSine(
         sky.phi == 0
             ? std::tan(delta) * sky.tanQ
             : numeric::checkedDiv(std::tan(delta) * std::sin(sky.beta), std::tan(sky.phi)));

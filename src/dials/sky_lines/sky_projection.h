@@ -10,7 +10,6 @@
 #include "geometry/face.h"
 #include "geometry/sun_projection.h"
 #include "numeric/palette.h"
-#include "numeric/tolerance.h"
 #include "plot/plot_surface.h"
 #include "shell/module1.h"
 
@@ -53,15 +52,6 @@ bool sunAboveHorizon(double phi, double H, double delta);
 inline bool inFrontAndAboveHorizon(const shell::Module1& m, double hemisphere, double phi,
                                    double H, double delta) {
     return sunInFront(m, hemisphere) && sunAboveHorizon(phi, H, delta);
-}
-
-// A sine or cosine of the sky lines that stands for exactly +-1 (the sun at the top or the foot
-// of an altitude line, a vertical circle touching the day's circle) comes out past it by what
-// the stored Pi leaves, some 1e-10, more than numeric::clampRoundedSine takes back: within
-// numeric::kStoredPiResidue it is taken as +-1; anything further is left as it is, to fail.
-inline double clampStoredPiSine(double s) {
-    if (std::fabs(s) > 1 && std::fabs(s) - 1 <= numeric::kStoredPiResidue) return s > 0 ? 1 : -1;
-    return s;
 }
 
 // Sends a sky-line point to the plot: (x, -y) in the north, (-x, y) in the south.
