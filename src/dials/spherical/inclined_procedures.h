@@ -69,11 +69,8 @@ std::optional<geometry::DialPoint> DrawnSunPointSpherical(shell::Module1& m, dou
 void LayLineSpherical(shell::Context& ctx, const dials::CurveRange& range, int c,
                       const dials::CurveAt& at);
 
-// The plane as a face of the world frame, as the formulas see it (the latitude with its sign),
-// and whether its dial centre lies at infinity (the polar axis in the plane,
-// geometry::Face::meetsAtInfinity): a wall facing due east or west, a polar dial.
+// The plane as a face of the world frame, as the formulas see it (the latitude with its sign).
 geometry::Face PlaneFaceSpherical(const shell::Module1& m);
-bool CentreAtInfinitySpherical(const shell::Module1& m);
 
 // Degrees to add to the hour angle of an hour of local apparent time to have the same hour of
 // the zone's standard time (ck_Etna ticked): the zone meridian of TxtFuso less the longitude of

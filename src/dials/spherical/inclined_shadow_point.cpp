@@ -70,8 +70,4 @@ Face PlaneFaceSpherical(const shell::Module1& m) {
     return Face::declining(m.WallDeclRad, m.ReclRad);
 }
 
-bool CentreAtInfinitySpherical(const shell::Module1& m) {
-    return PlaneFaceSpherical(m).meetsAtInfinity(celestialPole(m.LatRad));
-}
-
 }  // namespace dials::spherical
