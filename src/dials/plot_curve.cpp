@@ -92,7 +92,13 @@ private:
 
 void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, const PlotBox& box,
               const CurveVisit& visit) {
-    const CurveLayer layer(curve, spacing, box, visit);
+    // The end of a closed curve is its start again: within a millionth of the step of it, as
+    // the count takes the end, nothing is visited.
+    const double closing = range.to - std::fabs(range.step) * 1e-6;
+    const CurveVisit visitOpen = [&](double t, const DialPoint& p) {
+        if (!(range.closed && t >= closing)) visit(t, p);
+    };
+    const CurveLayer layer(curve, spacing, box, visitOpen);
     std::optional<Sample> previous;
     auto next = [&](double t) {
         const Sample s = layer.sample(t);

@@ -42,9 +42,12 @@ inline constexpr int kCurveEndDepth = 20;
 // and `to` itself where the count stops short of it (by more than a millionth of the step) and
 // the curve ends there (endIncluded); a curve closed on itself, such as a year's analemma,
 // leaves it out.
+// A curve that returns at `to` to its point at `from` (a day's line round the clock) is
+// `closed`: its end is laid, so that the stretch before it is whole, but not visited again.
 struct CurveRange {
     double from = 0, to = 0, step = 0;
     bool endIncluded = true;
+    bool closed = false;
 };
 
 // Lays the curve over its range; then, between neighbours,

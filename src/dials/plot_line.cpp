@@ -103,4 +103,11 @@ std::optional<std::pair<DialPoint, DialPoint>> segmentAcrossBox(const LineEquati
                      DialPoint{o.x - reach * d.x, o.y - reach * d.y}};
 }
 
+void plotLineAcross(plot::PlotSurface& plot, const DialPoint& p, const DialPoint& direction,
+                    numeric::Colour colour) {
+    const DialPoint q{p.x + direction.x, p.y + direction.y};
+    if (const auto ends = segmentAcrossBox(lineThrough(p, q), plotBox(plot)))
+        plot.xLine(ends->first.x, -ends->first.y, ends->second.x, -ends->second.y, colour);
+}
+
 }  // namespace dials

@@ -52,6 +52,11 @@ std::vector<DialPoint> pointsAcrossBox(const DialLine& line, const PlotBox& box,
 std::optional<std::pair<DialPoint, DialPoint>> segmentAcrossBox(const LineEquation& line,
                                                                 const PlotBox& box);
 
+// Draws the line through p along `direction` (of any length but 0) across the whole plot area,
+// as one segment the plot clips.
+void plotLineAcross(plot::PlotSurface& plot, const DialPoint& p, const DialPoint& direction,
+                    numeric::Colour colour);
+
 // Plots the points of the line inside the plot area for which keep(point) holds, 2 mm apart on
 // the grid of the axis the line runs most along.
 template <class Keep>

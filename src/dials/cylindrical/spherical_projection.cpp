@@ -136,17 +136,12 @@ std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, dou
     return point;
 }
 
-namespace {
-
-// Lays the line; on a range closed on itself the point of its end is that of its start, which
-// is not drawn again.
-void layLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& range,
-             int colourIndex, CylSphSun sun, bool closed) {
+void layCylSphLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& range,
+                   int colourIndex, CylSphSun sun) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
-    const double end = range.to - 1e-6 * range.step;
-    layCurve(
+    plotCurve(
+        ctx.ixPlot1(), colour,
         [&](double t) -> std::optional<DialPoint> {
             const std::optional<SunOnLine> s = line(t);
             if (!s) return std::nullopt;
@@ -154,18 +149,7 @@ void layLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& rang
             if (!p) return std::nullopt;
             return DialPoint{p->u, p->y};
         },
-        range, kLineStep, plotBox(plot), [&](double t, const DialPoint& p) {
-            if (closed && t >= end) return;
-            m.DevelopedAbscissa = p.x;
-            plot.xPset(p.x, -p.y, colour);
-        });
-}
-
-}  // namespace
-
-void layCylSphLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& range,
-                   int colourIndex, CylSphSun sun) {
-    layLine(ctx, line, range, colourIndex, sun, false);
+        range, kLineStep, [&](double, const DialPoint& p) { m.DevelopedAbscissa = p.x; });
 }
 
 void layCylSphDay(shell::Context& ctx, double delta, int colourIndex, CylSphSun sun) {
@@ -173,9 +157,9 @@ void layCylSphDay(shell::Context& ctx, double delta, int colourIndex, CylSphSun 
     const double arc = semiDiurnalArc(m.LatRad, delta, m.Pi);
     if (!(arc > 0)) return;
     const double H0 = arc * 180 / m.Pi;
-    layLine(
+    layCylSphLine(
         ctx, [&](double H) { return std::optional<SunOnLine>({H * m.Pi / 180, delta}); },
-        {-H0, H0, 0.05, true}, colourIndex, sun, !risesAndSets(arc, m.Pi));
+        {-H0, H0, 0.05, true, !risesAndSets(arc, m.Pi)}, colourIndex, sun);
 }
 
 }  // namespace dials::cylindrical

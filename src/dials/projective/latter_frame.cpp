@@ -58,13 +58,6 @@ DeclinationConic declinationConic(double delta, double B, double H) {
     return c;
 }
 
-void drawAcross(plot::PlotSurface& plot, const DialPoint& p, const DialPoint& direction,
-                numeric::Colour colour) {
-    const DialPoint q{p.x + direction.x, p.y + direction.y};
-    if (const auto ends = segmentAcrossBox(lineThrough(p, q), plotBox(plot)))
-        plot.xLine(ends->first.x, -ends->first.y, ends->second.x, -ends->second.y, colour);
-}
-
 bool sunAboveHorizon(const shell::Module1& m, const DialPoint& p) {
     return aboveHorizon(dialFace(m).sunOf(m.StyleHeightD, p));
 }

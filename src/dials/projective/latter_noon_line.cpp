@@ -13,6 +13,7 @@
 #include <cmath>
 #include <optional>
 
+#include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
@@ -58,7 +59,7 @@ void DrawNoonLineProjLatter(shell::Context& ctx) {
         const Vec3 meridian = hourPlaneNormal(m.LatRad, 0);
         if (face.parallelToPlane(meridian)) return;
         if (const auto line = face.section(meridian, g * face.out))
-            latter::drawAcross(plot, line->base, line->direction, shell::LineColor(ctx, 4));
+            plotLineAcross(plot, line->base, line->direction, shell::LineColor(ctx, 4));
         return;
     }
 

@@ -130,10 +130,6 @@ inline bool centreAtInfinity(const shell::Module1& m) {
     return dialFace(m).meetsAtInfinity(celestialPole(m.LatRad));
 }
 
-// Draws the line through p along `direction` across the whole plot area, as one segment.
-void drawAcross(plot::PlotSurface& plot, const DialPoint& p, const DialPoint& direction,
-                numeric::Colour colour);
-
 // Whether the sun of the dial point (the direction from the point to the tip, Face::sunOf)
 // stands above the horizon (geometry::aboveHorizon).
 bool sunAboveHorizon(const shell::Module1& m, const DialPoint& p);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
@@ -16,7 +17,7 @@ using numeric::checkedDiv;
 void DrawSubstyleProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     if (latter::centreAtInfinity(m)) {
-        latter::drawAcross(ctx.ixPlot1(), {0, 0}, latter::dialFace(m).substyleDirection(m.LatRad),
+        plotLineAcross(ctx.ixPlot1(), {0, 0}, latter::dialFace(m).substyleDirection(m.LatRad),
                            shell::LineColor(ctx, 9));
         return;
     }
@@ -43,8 +44,8 @@ void DrawStyleTriangleProjLatter(shell::Context& ctx) {
     if (atInfinity) {
         // The polar style and the substyle run parallel, through the tip laid down and through
         // the foot, across the plot area; there is no centre and no vertical through it.
-        latter::drawAcross(plot, {tipX, tipY}, towards, shell::LineColor(ctx, 9));
-        latter::drawAcross(plot, {0, 0}, towards, shell::LineColor(ctx, 14));
+        plotLineAcross(plot, {tipX, tipY}, towards, shell::LineColor(ctx, 9));
+        plotLineAcross(plot, {0, 0}, towards, shell::LineColor(ctx, 14));
         return;
     }
     plot.xLine(m.CentreX, -m.CentreY, tipX, -tipY, shell::LineColor(ctx, 9));

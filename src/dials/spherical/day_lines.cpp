@@ -23,17 +23,11 @@ std::optional<CurveRange> daySweep(double phi, double declination, double step, 
                       -180 + std::ceil((180 + sunset) / step) * step, step};
 }
 
-void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, const CurveRange& sweep,
+void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, CurveRange sweep,
                  const CurveAt& at) {
-    // Round the clock the sweep ends where it began, at midnight: the sampler's last point
-    // (within a millionth of the step of the end, as it takes the end) is the first again.
-    const bool closed = sweep.to - sweep.from >= 360;
-    const double closing = sweep.to - std::fabs(sweep.step) * 1e-6;
-    numeric::skip([&] {
-        layCurve(at, sweep, kLineStep, plotBox(plot), [&](double H, const DialPoint& p) {
-            if (!(closed && H >= closing)) plotDialPoint(plot, p, colour);
-        });
-    });
+    // Round the clock the sweep ends where it began, at midnight.
+    sweep.closed = sweep.to - sweep.from >= 360;
+    numeric::skip([&] { plotCurve(plot, colour, at, sweep, kLineStep); });
 }
 
 }  // namespace dials::spherical

@@ -86,10 +86,7 @@ void DrawSphericalStyleTriangle(shell::Context& ctx) {
         // centre and no vertical through it.
         const double far = std::hypot(t.xC, t.yC);
         auto acrossThrough = [&](double x, double y, int colour) {
-            const DialPoint p{x, y}, q{x + t.xC / far, y + t.yC / far};
-            if (const auto l = segmentAcrossBox(lineThrough(p, q), plotBox(plot)))
-                plot.xLine(l->first.x, -l->first.y, l->second.x, -l->second.y,
-                           shell::LineColor(ctx, colour));
+            plotLineAcross(plot, {x, y}, {t.xC / far, t.yC / far}, shell::LineColor(ctx, colour));
         };
         plot.xPset(t.xP, -t.yP, shell::LineColor(ctx, 12));
         acrossThrough(t.xP, t.yP, 9);

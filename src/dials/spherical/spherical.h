@@ -40,7 +40,7 @@ std::optional<CurveRange> daySweep(double phi, double declination, double step, 
 // dials::kLineStep, at(H) giving the dial point drawn for the hour angle H (degrees), and plots
 // its points in the colour. A line round the clock closes on itself: its last point, its first
 // again, is not plotted twice. A step the sampler refuses draws nothing.
-void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, const CurveRange& sweep,
+void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, CurveRange sweep,
                  const CurveAt& at);
 
 // Driver of the vertical programme (menu item mnuVertSph, the start-up programme).

@@ -34,10 +34,7 @@ void PlotStyleTriangleVertSph(shell::Context& ctx) {
             // and no vertical through it.
             const DialPoint along = vsph::wallFace(m).dialOf(celestialPole(phi));
             auto acrossThrough = [&](DialPoint p, int colour) {
-                const DialPoint q{p.x + along.x, p.y + along.y};
-                if (const auto l = segmentAcrossBox(lineThrough(p, q), plotBox(plot)))
-                    plot.xLine(l->first.x, -l->first.y, l->second.x, -l->second.y,
-                               shell::LineColor(ctx, colour));
+                plotLineAcross(plot, p, along, shell::LineColor(ctx, colour));
             };
             plot.xPset(tx, -ty, tipColour);
             acrossThrough({tx, ty}, 9);
