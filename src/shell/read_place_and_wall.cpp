@@ -16,6 +16,11 @@ double toRadians(double degrees, double pi) { return numeric::checkFinite(degree
 
 bool typedHorizontal(const InputRecord& in) { return std::fabs(in.number("txtReclinZ")) == 90; }
 
+double typedDeclination(const InputRecord& in) {
+    const double typed = in.number("txtDecl");
+    return std::fabs(typed) > 180 && std::isfinite(typed) ? std::remainder(typed, 360) : typed;
+}
+
 double typedReclination(const InputRecord& in, double hemisphere) {
     if (typedHorizontal(in)) return hemisphere < 0 ? -90 : 90;
     return in.number("txtReclinZ");
@@ -38,12 +43,7 @@ void ReadPlaceAndWallInputs(Context& ctx) {
     const double zone = in.number("TxtFuso");
     m.ZoneCorrRad = toRadians(-m.EastSign * m.LonAbsDeg - 15 * zone, m.Pi);
 
-    // The declination is folded once into -180..180: 181 gives -179, 600 gives 240.
-    m.DeclDegrees = numeric::checkFinite(m.DeclSign * in.number("txtDecl"));
-    if (std::fabs(m.DeclDegrees) > 180) {
-        const double sign = m.DeclDegrees > 0 ? 1 : -1;
-        m.DeclDegrees = m.DeclDegrees + sign * -360;
-    }
+    m.DeclDegrees = numeric::checkFinite(m.DeclSign * typedDeclination(in));
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = toRadians(m.DeclDegrees, m.Pi);
 

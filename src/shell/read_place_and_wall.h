@@ -16,6 +16,10 @@ namespace shell {
 double typedReclination(const InputRecord& in, double hemisphere);
 // Whether the reclination box, as typed, names the horizontal dial (+90 or -90).
 bool typedHorizontal(const InputRecord& in);
+// The declination box as typed, degrees, folded onto the same wall within -180..180: 270 is
+// the wall of -90 and 600 that of -120; a value within -180..180 is returned as typed. Every
+// reader folds it before any test of it, so that one wall has one declination.
+double typedDeclination(const InputRecord& in);
 
 // Precondition: Run has set EastSign and DeclSign. Throws numeric::NumericFailure where a
 // statement fails (the hour fraction 0 or empty: 15 / 0); the variables of the statements before

@@ -119,7 +119,7 @@ void prepare(DataList& list) {
     m.LatRad = std::fabs(m.LatRad);
     m.StyleLength = list.number("txtStilo");
 
-    m.DeclDegrees = list.number("txtDecl");
+    m.DeclDegrees = typedDeclination(list.inputs);
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = list.rad(m.DeclDecimal);
 

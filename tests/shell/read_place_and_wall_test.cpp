@@ -54,7 +54,7 @@ TEST_F(ReadPlaceAndWall, LongitudeZeroCountsAsWest) {
 TEST_F(ReadPlaceAndWall, DeclinationIsFoldedOnce) {
     const std::pair<const char*, double> cases[] = {
         {"270", -90}, {"-181", 179}, {"181", -179}, {"180", 180}, {"-180", -180},
-        {"-200", 160}, {"600", 240}};
+        {"-200", 160}, {"600", -120}, {"900", 180}};
     for (const auto& [text, folded] : cases) {
         in.setText("txtDecl", text);
         read();

@@ -45,7 +45,7 @@ TEST_F(ListFailure, OverflowNeverReachesTheText) {
 }
 
 TEST_F(ListFailure, FailureBeforeAnyLineWritesNothing) {
-    inputs.setText("txtDecl", "1e308");  // degrees to radians overflows
+    inputs.setText("txtReclinZ", "1e308");  // degrees to radians overflows
     ASSERT_NO_THROW(click());
     EXPECT_TRUE(texts().empty());
     EXPECT_TRUE(plot.displayList().texts.empty());

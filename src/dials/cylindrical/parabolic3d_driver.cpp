@@ -17,7 +17,7 @@ namespace dials::cylindrical {
 void RunCylParabolic3D(shell::Context& ctx) {
     const shell::InputRecord& in = ctx.inputs;
     if (shell::refuse(ctx, in.number("txtLAT") < 0, shell::kSouthernHemisphereRefusal)) return;
-    if (shell::refuse(ctx, std::fabs(in.number("txtDecl")) > 70, "Sorry, graph not available  "))
+    if (shell::refuse(ctx, std::fabs(shell::typedDeclination(in)) > 70, "Sorry, graph not available  "))
         return;
 
     plot::BusyCursor busy(ctx.services);

@@ -8,6 +8,7 @@
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::cylindrical {
 
@@ -61,7 +62,7 @@ ParabolicFrame SetupParabolicDial(shell::Context& ctx) {
     m.ZoneCorrRad = (-m.EastSign * m.LonAbsDeg - 15 * in.number("TxtFuso")) * m.Pi / 180;
     f.Z0 = m.ZoneCorrRad;
 
-    m.DeclDegrees = m.DeclSign * in.number("txtDecl");
+    m.DeclDegrees = m.DeclSign * shell::typedDeclination(in);
     const double D = m.DeclDegrees * m.Pi / 180;
     m.SideSign = in.selected("Option3D2") ? 1 : -1;
     m.StyleLength = in.number("txtStilo");

@@ -23,11 +23,7 @@ void RunCylCircularSpherical(shell::Context& ctx) {
         "Cylindrical sundial of circular cross-section : Spherical trigonometric method");
     shell::ReadPlaceAndWallInputs(ctx);
 
-    // The projection takes the declination as typed, not folded into -180..180; DeclDecimal
-    // keeps the reader's folded value.
     shell::Module1& m = ctx.m;
-    m.DeclDegrees = in.number("txtDecl") * m.DeclSign;
-    m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
 
     SetCylinderSideAndStyle(ctx);
     ComputeCylGnomonGeometry(ctx);

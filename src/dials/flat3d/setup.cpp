@@ -57,7 +57,7 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     m.LonCorrRad =
         checkFinite((-15 * zone - m.EastSign * m.LonAbsDeg) * hemisphere * m.Pi / 180);
 
-    m.DeclDegrees = in.number("txtDecl");
+    m.DeclDegrees = shell::typedDeclination(in);
     m.WallDeclRad = checkFinite(m.DeclDegrees * m.Pi / 180 * hemisphere);
     // Typed +-90 is the horizontal dial facing up in both hemispheres: 90 here.
     m.ReclDeg = shell::typedReclination(in, m.HemisphereSign) * m.HemisphereSign;

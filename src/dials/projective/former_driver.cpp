@@ -12,13 +12,14 @@
 #include "plot/user_services.h"
 #include "shell/helpers.h"
 #include "shell/refusal.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::projective {
 
 void RunProjectiveFormer(shell::Context& ctx) {
     if (refuseProjective(ctx)) return;
     // A wall facing due east or west is the latter version's case.
-    if (shell::refuse(ctx, std::fabs(ctx.inputs.number("txtDecl")) == 90,
+    if (shell::refuse(ctx, std::fabs(shell::typedDeclination(ctx.inputs)) == 90,
                       "Please use programme n\u00b0 4 "))
         return;
 

@@ -15,6 +15,7 @@
 #include "numeric/skip.h"
 #include "numeric/tolerance.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::projective {
 
@@ -94,7 +95,7 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     m.LatRad = m.LatDegrees * m.Pi / 180;
     m.LonDegrees = in.number("txtLON");
     m.LonCorrRad = (15 - m.LonDegrees) * m.Pi / 180;
-    m.DeclDegrees = m.DeclSign * in.number("txtDecl");
+    m.DeclDegrees = m.DeclSign * shell::typedDeclination(in);
     m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
     m.DeclDecimal = m.DeclDegrees;
     m.ReclDeg = in.number("txtReclinZ");

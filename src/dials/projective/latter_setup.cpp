@@ -13,6 +13,7 @@
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/skip.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::projective {
 
@@ -50,8 +51,8 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     m.LonAbsDeg = (-15 * zone - m.EastSign * std::fabs(m.LonDegrees)) * m.Pi / 180;
     m.ZoneCorrDeg = -15 * zone - m.EastSign * std::fabs(m.LonDegrees);
 
-    // The declination is taken as typed, not folded into -180..180.
-    m.DeclDegrees = m.DeclSign * checkFinite(in.number("txtDecl"));
+    // The declination folded onto the same wall within -180..180.
+    m.DeclDegrees = m.DeclSign * checkFinite(shell::typedDeclination(in));
     m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
     m.DeclDecimal = m.DeclDegrees;
     m.ReclDeg = checkFinite(in.number("txtReclinZ"));

@@ -36,7 +36,7 @@ void PlotAltitudeLines(shell::Context& ctx) {
     m.LatDecimal = in.number("txtLAT");
     m.StyleLength = in.number("txtStilo");
     m.ReclRad = 0;
-    m.WallDeclRad = numeric::checkFinite(in.number("txtDecl") * m.Pi / 180);
+    m.WallDeclRad = numeric::checkFinite(shell::typedDeclination(in) * m.Pi / 180);
     if (programmeHasReclination(in)) {
         m.ReclDeg = shell::typedReclination(in, m.LatRad < 0 ? -1 : 1);
         m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
@@ -97,7 +97,7 @@ void PlotAzimuthLines(shell::Context& ctx) {
         if (std::fabs(d) > 180) d -= numeric::sgn(d) * 360;
         return d;
     };
-    m.DeclDegrees = faceDeclination(in.number("txtDecl"));
+    m.DeclDegrees = faceDeclination(shell::typedDeclination(in));
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = numeric::checkFinite(m.DeclDecimal * m.Pi / 180);
     m.StyleLength = in.number("txtStilo");

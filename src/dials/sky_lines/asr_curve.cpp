@@ -40,7 +40,7 @@ void PlotAsrCurve(shell::Context& ctx) {
     // other lines of such a dial.
     const bool horizontal = (flat3d || in.checked("mnuUni")) && std::fabs(m.ReclDeg) == 90;
     m.WallDeclRad =
-        horizontal ? 0 : numeric::checkFinite(in.number("txtDecl") * m.Pi / 180);
+        horizontal ? 0 : numeric::checkFinite(shell::typedDeclination(in) * m.Pi / 180);
     if (in.checked("mnuVertSph")) m.ReclRad = 0;
 
     m.StyleLengthD = in.number("txtStilo");

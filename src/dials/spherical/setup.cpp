@@ -43,7 +43,7 @@ void ReadInputsVertSph(shell::Context& ctx) {
     const double zone = in.number("TxtFuso");
     m.ZoneCorrRad = checkFinite((-m.LonAbsDeg * m.EastSign - 15 * zone) * m.Pi / 180);
 
-    double D = in.number("txtDecl");
+    double D = shell::typedDeclination(in);
     if (m.LatRad < 0) D = checkFinite(-(D + 180));
     if (std::fabs(D) > 180) D = checkFinite(D - 360 * (D > 0 ? 1 : -1));
     m.DeclDegrees = D;
@@ -77,7 +77,7 @@ void PrepareSphericalData(shell::Context& ctx) {
     // The place's longitude less the zone meridian's, both west positive.
     const double zone = in.number("TxtFuso");
     m.ZoneCorrRad = checkFinite((-(15 * zone) - m.EastSign * m.LonAbsDeg) * m.Pi / 180);
-    m.DeclDegrees = in.number("txtDecl");
+    m.DeclDegrees = shell::typedDeclination(in);
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = checkFinite(m.DeclDegrees * m.Pi / 180);
     // An hour fraction of 0 leaves the hour lines undefined: the run stops here.

@@ -15,6 +15,7 @@
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::vertical2d {
 
@@ -62,7 +63,7 @@ void ReadInputsLightGraph(shell::Context& ctx) {
     m.LonCorrRad = (15 - m.EastSign * m.LonAbsDeg) * m.Pi / 180;
     m.ZoneCorrRad =
         (-m.EastSign * m.LonAbsDeg - 15 * numeric::checkFinite(in.number("TxtFuso"))) * m.Pi / 180;
-    m.DeclDegrees = m.DeclSign * numeric::checkFinite(in.number("txtDecl"));
+    m.DeclDegrees = m.DeclSign * numeric::checkFinite(shell::typedDeclination(in));
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = m.DeclDecimal * m.Pi / 180;
     m.LightDeclRad = m.WallDeclRad;

@@ -16,6 +16,7 @@
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::vertical2d {
 
@@ -60,7 +61,7 @@ void SetupVertical2D(shell::Context& ctx) {
     m.LatDecimal = m.LatDegrees * m.HemisphereSign;
     m.LatRad = checkFinite(m.LatDegrees * m.Pi / 180);
 
-    m.DeclDegrees = in.number("txtDecl");
+    m.DeclDegrees = shell::typedDeclination(in);
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = checkFinite(m.DeclDecimal * m.Pi / 180);
 

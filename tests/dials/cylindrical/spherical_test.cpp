@@ -467,7 +467,7 @@ TEST(CylSphDriver, ProjectsTheWorkedExampleWithinTheConvexLimit) {
         EXPECT_FALSE(cyl::ProjectCylSphPoint(m, 15 * kPi / 180, 0).has_value());
     }
     CylSphDial typed200(cylinder(45, 200, false));
-    EXPECT_DOUBLE_EQ(typed200.m().WallDeclRad, 200 * kPi / 180);
+    EXPECT_DOUBLE_EQ(typed200.m().WallDeclRad, -160 * kPi / 180);
     EXPECT_DOUBLE_EQ(typed200.m().DeclDecimal, -160);
 }
 
