@@ -37,6 +37,34 @@ std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, d
     return ray;
 }
 
+std::optional<CurveRange> tangentPlaneSweep(shell::Context& ctx, double from, double to,
+                                            const std::vector<double>& more) {
+    const shell::Module1& m = ctx.m;
+    CurveRange range{from, to, m.PointStep};
+    range.ends = more;
+    // The ray of abscissa t meets the section while L^2 R^2 >= t^2 (c^2 - R^2).
+    const double L = m.StyleLength, R = m.CylParam, c = L + m.SideSign * R;
+    if (c * c > R * R) {
+        const double t = L * R / std::sqrt(c * c - R * R);
+        range.ends.insert(range.ends.end(), {-t, t});
+    }
+    return range;
+}
+
+std::vector<double> coneTouchingAbscissae(const shell::Module1& m, double delta) {
+    // The tangent plane's point of abscissa t lies L f - t e from the tip (f the face's
+    // direction, e across it): on the plane of direction d where t = -L (d . e) / (d . f).
+    const double D = m.WallDeclRad;
+    std::vector<double> abscissae;
+    for (const Vec3& normal : verticalsTouchingCone(m.LatRad, delta)) {
+        const double dx = normal.y, dy = -normal.x;
+        const double alongFace = -dx * std::sin(D) - dy * std::cos(D);
+        const double across = dx * std::cos(D) - dy * std::sin(D);
+        if (alongFace != 0) abscissae.push_back(-m.StyleLength * across / alongFace);
+    }
+    return abscissae;
+}
+
 double heightOnCylinder(const TangentPlaneRay& ray, double y) {
     return numeric::checkFinite(ray.k * y);
 }
