@@ -107,6 +107,20 @@ std::vector<double> sweepEnds(const CurveRange& range) {
 
 }  // namespace
 
+std::optional<CurveRange> narrowedRange(const CurveRange& range, double low, double high) {
+    if (!(high >= range.from && low <= range.to)) return std::nullopt;
+    CurveRange narrowed = range;
+    const double first = std::floor((low - range.from) / range.step);
+    if (first > 0) narrowed.from = range.from + first * range.step;
+    const double last = std::ceil((high - range.from) / range.step);
+    if (range.from + last * range.step < range.to) {
+        narrowed.to = range.from + last * range.step;
+        narrowed.endIncluded = true;
+        narrowed.closed = false;
+    }
+    return narrowed;
+}
+
 void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, const PlotBox& box,
               const CurveVisit& visit) {
     // The end of a closed curve is its start again: within a millionth of the step of it, as

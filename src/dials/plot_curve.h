@@ -63,6 +63,11 @@ struct CurveRange {
     std::vector<double> ends = {};
 };
 
+// The range (of a rising step) narrowed to the parameters from low to high: its counted samples
+// between them and the one beyond each, on the whole range's count, so that the curve's points
+// there are the ones the whole range lays; none where the two miss the range.
+std::optional<CurveRange> narrowedRange(const CurveRange& range, double low, double high);
+
 // Lays the curve over its range; then, between neighbours,
 // as many more points as make consecutive points of the curve no more than `spacing` apart
 // (down to kCurveDepth halvings of the step). visit(t, point) is called for every point in the

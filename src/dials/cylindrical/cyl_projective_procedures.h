@@ -50,7 +50,9 @@ std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, d
 
 // The sweep of the tangent plane's abscissa from..to at the point step, for a line carried onto
 // the cylinder: its ends where the rays from the tip stop meeting the section (the tangents from
-// the tip, beyond which projectTangentAbscissa has none), and `more` besides.
+// the tip, beyond which projectTangentAbscissa has none), and `more` besides; narrowed to the
+// abscissae whose rays fall on the generatrices within the plot area's width (a cylinder far
+// wider than it is laid over the part it shows). None where no ray falls there.
 std::optional<CurveRange> tangentPlaneSweep(shell::Context& ctx, double from, double to,
                                             const std::vector<double>& more = {});
 

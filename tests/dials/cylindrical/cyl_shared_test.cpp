@@ -80,6 +80,24 @@ TEST(CylSetUp, ARadiusOfZeroOrBelowStopsTheRun) {
         }
 }
 
+// Every radius and style the boxes accept draws its dial: a cylinder far wider than the plot
+// area is laid over the generatrices it shows, and its lines fill the area as a wall's do.
+TEST(CylSetUp, AWideCylinderIsDrawnOverThePlotArea) {
+    for (const char* programme : {"M_CILINDRICI", "M_Param", "mnuCCs", "mnuCircp", "M_Parabolico"})
+        for (const char* radius : {"1000", "1999"})
+            for (const char* style : {"0.3", "1999"}) {
+                SCOPED_TRACE(std::string(programme) + " radius " + radius + " style " + style);
+                const dialtest::Outcome o = dialtest::runProgramme(
+                    programme, {{"txtLAT", "45"}, {"txtDecl", "20"}, {"txtRadius", radius},
+                                {"txtStilo", style}, {"ck_Italiche", "1"}, {"Ck_Section", "1"}});
+                EXPECT_TRUE(o.completed);
+                EXPECT_TRUE(o.messages.empty());
+                if (std::string(style) == "0.3") {
+                    EXPECT_GT(o.list.points.size(), 5000u);
+                }
+            }
+}
+
 TEST(CylSetUp, ConvexStyleBeyondTheMeridianKeepsThePreviousGeometry) {
     Cyl3dDial dial({45, 80, true, 0.3, 0.1});  // (R + L) sin D >= R
     dial.m().TipOffset = 7;

@@ -77,7 +77,8 @@ std::vector<TrueLine> linesOf(const Row& r, const oracle::Sky& sky) {
                              if (!H) return std::nullopt;
                              return HourDecl{*H, d};
                          },
-                         -last, last, [normal](const Vec3& s) { return std::fabs(dot(s, normal)); }});
+                         -last, last,
+                         [normal](const Vec3& s) { return std::fabs(dot(s, normal)); }});
     };
     switch (r.family) {
         case Family::Declination: {
