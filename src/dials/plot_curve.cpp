@@ -17,6 +17,8 @@ struct Sample {
     // Laid beside an end of the curve: it has no point just before this one (opens) or just
     // after it (closes), in the order of the sweep.
     bool opens = false, closes = false;
+    // The end of a closed curve, its start again: laid, not visited.
+    bool again = false;
 };
 
 class CurveLayer {
@@ -44,7 +46,7 @@ public:
     }
 
     void visit(const Sample& s) const {
-        if (s.at) visit_(s.t, *s.at);
+        if (s.at && !s.again) visit_(s.t, *s.at);
     }
 
     // Lays the points strictly between a and b.
@@ -123,13 +125,10 @@ std::optional<CurveRange> narrowedRange(const CurveRange& range, double low, dou
 
 void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, const PlotBox& box,
               const CurveVisit& visit) {
-    // The end of a closed curve is its start again: within a millionth of the step of it, as
-    // the count takes the end, nothing is visited.
+    // The end of a closed curve is its start again: the sample the count takes within a millionth
+    // of the step of it, or the end itself, is not visited (the points laid before it are).
     const double closing = range.to - std::fabs(range.step) * 1e-6;
-    const CurveVisit visitOpen = [&](double t, const DialPoint& p) {
-        if (!(range.closed && t >= closing)) visit(t, p);
-    };
-    const CurveLayer layer(curve, spacing, box, visitOpen);
+    const CurveLayer layer(curve, spacing, box, visit);
     std::optional<Sample> previous;
     auto next = [&](const Sample& s) {
         layer.startInterval();
@@ -182,14 +181,18 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
     };
     for (double t : numeric::StepRange(range.from, range.to, range.step)) {
         layEndsBefore(t);
-        next(layer.sample(t));
+        Sample s = layer.sample(t);
+        s.again = range.closed && t >= closing;
+        next(s);
     }
     layEndsBefore(range.to);
     // The count stops short of the end by up to a step: the end closes the curve.
     if (range.endIncluded && previous &&
         (range.to - previous->t) / range.step > 1e-6) {
         numeric::RoundBudget::pay(1);
-        next(layer.sample(range.to));
+        Sample end = layer.sample(range.to);
+        end.again = range.closed;
+        next(end);
     }
 }
 

@@ -50,7 +50,8 @@ inline constexpr int kCurveEndDepth = 20;
 // the curve ends there (endIncluded); a curve closed on itself, such as a year's analemma,
 // leaves it out.
 // A curve that returns at `to` to its point at `from` (a day's line round the clock) is
-// `closed`: its end is laid, so that the stretch before it is whole, but not visited again.
+// `closed`: its end is laid, so that the stretch before it is whole, but not visited again (the
+// points laid before it are, however near it).
 // `ends` are the parameters strictly inside the range where the curve's points may begin or end.
 // Each is laid a millionth of a step beside it, on the side where the curve has a point (up to a
 // thousandth where it has one on neither side so near; on neither where it has one on both

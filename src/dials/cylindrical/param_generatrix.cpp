@@ -46,7 +46,8 @@ void layGeneratrixCurve(shell::Context& ctx, double D, AngleForm form,
     shell::Module1& m = ctx.m;
     // The section angles of the generatrices where the curve may end: the turn psi from the
     // foot's is -SideSign theta, theta = -D - t.
-    CurveRange range{-m.Pi, m.Pi, m.PointStep};
+    // The sweep returns at its end to the generatrix it started from: that point is laid once.
+    CurveRange range{-m.Pi, m.Pi, m.PointStep, true, true};
     std::vector<double> turns = CylinderShadow::from(m).reachLimitTurns();
     turns.insert(turns.end(), turnEnds.begin(), turnEnds.end());
     for (const double psi : turns) range.ends.push_back(turnOnStrip(-D + m.SideSign * psi, m.Pi));
