@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "shell/control_table.h"
 #include "ui/frm_ix.h"
@@ -117,6 +119,30 @@ TEST(StartUp, ClosingTheSplashDuringThePauseIsSafe) {
     EXPECT_EQ(session->window->context().ixPlot1().displayList().DrawOrder.size(), 0u);
     session.reset();
     QDir::setCurrent(previous);
+}
+
+TEST(StartUp, AParameterFileThatIsAFifoOrAnEndlessDeviceIsNotReadAndStartUpGoesOn) {
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "FIFO" : "link to the zero device");
+        uitest::RecordingServices services;
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        EXPECT_EQ(fifo ? mkfifo("Umbralion.dat", 0644) : symlink("/dev/zero", "Umbralion.dat"), 0);
+        ui::StartUpSettings settings;
+        settings.splashPauseMs = 0;
+        auto session = ui::Main(settings, {}, &services);
+        uitest::settle();
+        EXPECT_TRUE(session->window->isVisible());
+        EXPECT_EQ(boxText(*session->window, "txtLAT"), "-45.7438");
+        EXPECT_EQ(services.messages.size(), 1u);
+        const std::string message = services.messages.empty() ? "" : services.messages[0];
+        EXPECT_NE(message.find("Umbralion.dat: it is a"), std::string::npos) << message;
+        EXPECT_NE(message.find(fifo ? "FIFO" : "device"), std::string::npos) << message;
+        session.reset();
+        uitest::settle();
+        QDir::setCurrent(previous);
+    }
 }
 
 }  // namespace
