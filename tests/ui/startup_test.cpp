@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "shell/control_table.h"
+#include "ui/app_info.h"
 #include "ui/frm_ix.h"
 #include "ui/frm_splash.h"
 #include "ui/mdi_form1.h"
@@ -80,7 +81,8 @@ TEST(StartUp, WithoutParameterFileShowsTheDesignTimeState) {
     EXPECT_NEAR(s.ShiftX(), s.QuadranteL() / 2, 1e-12);
     EXPECT_NEAR(s.ShiftY(), s.QuadranteH() / 3.3333333, 1e-12);
     EXPECT_DOUBLE_EQ(w.context().m.Pi, 3.141592654);
-    EXPECT_EQ(s.Marchio(), "Umbralion 1.0.140 by the Umbralion authors");
+    EXPECT_EQ(s.Marchio(),
+              "Umbralion " + ui::versionNumber().toStdString() + " by the Umbralion authors");
 
     // The splash has gone.
     for (QWidget* top : QApplication::topLevelWidgets())
