@@ -1,13 +1,17 @@
 // Number formats and the small shared helpers of the technical-data list.
 
+#include <cmath>
 #include <string>
 
 #include "numeric/checked.h"
 #include "numeric/format.h"
 #include "numeric/rounding.h"
+#include "numeric/tolerance.h"
 #include "shell/technical_data_list.h"
 
 namespace shell::technical_data {
+
+double exactZero(double v) { return std::fabs(v) <= numeric::kStoredPiResidue ? 0.0 : v; }
 
 std::string plain(double x) { return numeric::toText(numeric::checkFinite(x)); }
 

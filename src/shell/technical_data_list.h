@@ -4,8 +4,8 @@
 // The list is written in three stages, each a function of its own file: the preparation that
 // recomputes the style geometry from the inputs (nothing is drawn), the lines of the place, the
 // triangle of the style and the characteristic hours, the equivalent vertical dial, and the
-// lines of the sun. A stage returns false when the list ends with it. Any numerical failure is
-// thrown as numeric::NumericFailure and ends the list at the line where it occurs.
+// lines of the sun. Any numerical failure is thrown as numeric::NumericFailure and ends the list
+// at the line where it occurs, with a message that says so.
 
 #include <string>
 
@@ -61,6 +61,10 @@ struct DataList {
     void line(const std::string& text);
 };
 
+// A value within what the stored Pi leaves of an exact zero (numeric::kStoredPiResidue) is that
+// zero (+0); any other value is returned as it is.
+double exactZero(double v);
+
 // Number formats of the list. Each fails on a value that is not finite.
 std::string plain(double x);
 std::string down5(double x);                 // truncated downward to five decimals
@@ -73,8 +77,8 @@ void prepare(DataList& list);
 // The place, the triangle of the style, the characteristic hours and the equivalent
 // horizontal dial, from "DATA: " to the empty line after "latitude f0 =  ".
 void writePlaceAndStyle(DataList& list);
-// The equivalent vertical dial; false when the list ends with it (latitude +-90).
-bool writeEquivalentVertical(DataList& list);
+// The equivalent vertical dial of an inclined or horizontal plane.
+void writeEquivalentVertical(DataList& list);
 // Shortest and longest day, the sun at the optional declination and the critical
 // declinations; the list ends with them.
 void writeSun(DataList& list);
