@@ -15,9 +15,16 @@ double exactZero(double v) { return std::fabs(v) <= numeric::kStoredPiResidue ? 
 
 std::string plain(double x) { return numeric::toText(numeric::checkFinite(x)); }
 
-std::string down5(double x) { return plain(numeric::truncateDown(numeric::checkFinite(x), 5)); }
+double truncatedDown(double x, int decimals) {
+    const double value = numeric::roundHalfEven(numeric::checkFinite(x), 9);
+    const double nearest = numeric::roundHalfEven(value, decimals);
+    if (nearest <= value) return nearest;
+    return numeric::roundHalfEven(nearest - std::pow(10.0, -decimals), decimals);
+}
 
-std::string down4(double x) { return plain(numeric::truncateDown(numeric::checkFinite(x), 4)); }
+std::string down5(double x) { return plain(truncatedDown(x, 5)); }
+
+std::string down4(double x) { return plain(truncatedDown(x, 4)); }
 
 std::string rounded(double x, int decimals) {
     return plain(numeric::roundHalfEven(numeric::checkFinite(x), decimals));

@@ -162,7 +162,7 @@ void prepare(DataList& list) {
         // noon line up its line of greatest slope.
         const double tanD = exactZero(std::sin(m.WallDeclRad)) == 0 ? 0 : std::tan(m.WallDeclRad);
         const double noon = std::atan(m.HemisphereSign * std::sin(m.ReclRad) * tanD);
-        m.NoonLineAngle = numeric::truncateDown(list.deg(noon), 4);
+        m.NoonLineAngle = truncatedDown(list.deg(noon), 4);
         list.CxText = down5(list.Cx);
         list.CyText = down5(list.Cy);
     } else {
