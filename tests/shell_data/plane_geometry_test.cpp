@@ -177,12 +177,7 @@ TEST_F(PlaneGeometry, EveryAngleHasTheSignOfTheRealSky) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.programme) + " " + std::to_string(c.lat) + " " +
                      std::to_string(c.decl) + " " + std::to_string(c.recl));
-        device.forget();
-        choose(c.programme);
-        place(std::to_string(c.lat), "0", "0");
-        wall(std::to_string(c.decl), std::to_string(c.recl));
-        lastRun(c.lat);
-        click();
+        listFor(c.programme, c.lat, c.decl, c.recl);
         const auto line = [&](const std::string& label) -> std::optional<double> {
             for (const auto& t : texts())
                 if (t.rfind(label, 0) == 0) return std::stod(t.substr(label.size()));
@@ -399,12 +394,7 @@ TEST_F(PlaneGeometry, APlaneHoldingThePolarAxisListsItsCentreAtInfinityAndGoesOn
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.programme) + " " + std::to_string(c.lat) + " " +
                      std::to_string(c.decl) + " " + std::to_string(c.recl));
-        device.forget();
-        choose(c.programme);
-        place(std::to_string(c.lat), "0", "0");
-        wall(std::to_string(c.decl), std::to_string(c.recl));
-        lastRun(c.lat);
-        click();
+        listFor(c.programme, c.lat, c.decl, c.recl);
         expectLines({"Style: hypotenuse = inf", "Distance Foot Center: cathetus = inf",
                      "Center coordinates  : inf    inf", "Elevation of the style : 0\xC2\xB0",
                      "Sun's declination = 20"});
