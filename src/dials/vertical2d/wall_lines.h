@@ -5,6 +5,7 @@
 //
 // Dial coordinates are metres in the wall, x to the right, y upward; the plot gets (x, -y).
 
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -12,6 +13,7 @@
 
 #include "dials/plot_point.h"
 #include "dials/plot_line.h"
+#include "dials/vertical2d/wall_frame.h"
 #include "numeric/palette.h"
 #include "plot/plot_surface.h"
 
@@ -28,5 +30,12 @@ std::optional<std::pair<DialPoint, DialPoint>> segmentPartBelow(
 void plotLinePoints(plot::PlotSurface& plot, numeric::Colour colour, const LineEquation& line,
                     const PlotBox& box, double step,
                     const std::function<bool(const DialPoint&)>& keep = {});
+
+// Plots where each line of the pairs meets the horizon: the shadows of the sunrise and sunset
+// suns of +-delta (closed form) that face the wall, in the pair's colour. A line cut at the
+// steps of a sweep then ends at its horizon point, however coarse the step. A day without
+// sunrise and sunset has no such point.
+void plotHorizonEnds(plot::PlotSurface& plot, const Wall& wall,
+                     const std::array<ConeLinePair, 3>& pairs, double pi);
 
 }  // namespace dials::vertical2d

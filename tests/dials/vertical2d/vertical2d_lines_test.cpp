@@ -126,6 +126,27 @@ TEST_P(LinesOnOracle, EquinoctialIsTheLineOfTheEquinox) {
 
 INSTANTIATE_TEST_SUITE_P(Walls, LinesOnOracle, testing::ValuesIn(kWalls), wallName);
 
+TEST(Vertical2dLines, EveryDeclinationLineReachesItsHorizonPoint) {
+    // Measured from the true lines down to the horizon (no sun left out for its low altitude):
+    // no shadow in the plot area is farther from a point than the middle of a 2 mm step, the
+    // ends on the horizon included, in both hemispheres.
+    for (const double lat : {-70.0, -45.0, -10.0, 0.0, 20.0, 45.0, 70.0, 80.0})
+        for (const double decl : {-170.0, -60.0, 0.0, 40.0, 90.0, 150.0, 180.0}) {
+            if (lat == 0 && decl == 90) continue;  // the style in the wall: refused
+            SCOPED_TRACE(describe(Wall{lat, decl}));
+            Vert2dDial dial({lat, decl});
+            ASSERT_TRUE(dial.setUp());
+            const Drawing d = dial.draw(DrawDeclinationLinesVert2D);
+            for (const dialtest::DeclinationPair& pair : dialtest::kDeclinationPairs)
+                EXPECT_LT(oracle::largestGapAlongSunlitCurves(
+                              dial.oracle(), pair.declination,
+                              d.withColour(dialtest::colourOf(pair.colour)), dialtest::kPlotArea,
+                              dialtest::kLineStep, 0),
+                          0.75 * dialtest::kLineStep)
+                    << "declination " << pair.declination;
+        }
+}
+
 TEST(Vertical2dLines, AWallFacingDueEastOrWestHasNoNoonLine) {
     // The noon suns lie in the wall: the hour plane meets it only at infinity.
     for (const Wall& w : {Wall{45, 90}, Wall{-30, -90}}) {
