@@ -17,6 +17,7 @@
 #include "geometry/sky.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -93,7 +94,7 @@ void drawHorizonHour(shell::Context& ctx, const Wall& wall, double sign) {
         x1 = farEnd(plot, x1, direction(first, innerOfFirst));
     if (last + 1 < samples.size() && !samples[last + 1].inFront)
         x2 = farEnd(plot, x2, direction(last, innerOfLast));
-    if (x1 != x2) plot.xLine(x1, 0, x2, 0, shell::LineColor(ctx, 10));
+    if (x1 != x2) plotSegmentInArea(plot, {x1, 0}, {x2, 0}, shell::LineColor(ctx, 10));
 }
 
 }  // namespace

@@ -65,7 +65,8 @@ void drawHourFamily(shell::Context& ctx, Family family) {
         const auto lit = segmentPartBelow(across->first, across->second,
                                           {wall.sunAboveHorizon(), wall.ownHalf(half)});
         if (lit && std::hypot(lit->second.x - lit->first.x, lit->second.y - lit->first.y) >
-                       numeric::kStoredPiResidue * m.StyleLength)
+                       numeric::kStoredPiResidue * m.StyleLength &&
+            partInBox(lit->first, lit->second, plotBox(plot)))
             plotDialSegment(plot, lit->first, lit->second, colour);
     });
 }

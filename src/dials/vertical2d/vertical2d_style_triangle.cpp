@@ -6,6 +6,7 @@
 
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 
@@ -39,10 +40,13 @@ void DrawStyleTriangleVert2D(shell::Context& ctx) {
         plotDialSegment(plot, P, O, shell::LineColor(ctx, 13));
         return;
     }
+    // Each side where it crosses the plot area: the centre of a wall nearly holding the polar
+    // axis lies as good as at infinity.
     const DialPoint P{checkFinite(L * std::cos(S)), checkFinite(-L * std::sin(S))};
-    if (hasCentre && std::fabs(m.CentreY) < 3) plotDialSegment(plot, P, Z, shell::LineColor(ctx, 9));
-    plotDialSegment(plot, P, O, shell::LineColor(ctx, 13));
-    if (hasCentre) plotDialSegment(plot, Z, O, shell::LineColor(ctx, 14));
+    if (hasCentre && std::fabs(m.CentreY) < 3)
+        plotSegmentInArea(plot, P, Z, shell::LineColor(ctx, 9));
+    plotSegmentInArea(plot, P, O, shell::LineColor(ctx, 13));
+    if (hasCentre) plotSegmentInArea(plot, Z, O, shell::LineColor(ctx, 14));
     plotDialPoint(plot, O, shell::LineColor(ctx, 15));
 }
 

@@ -1,6 +1,7 @@
 #include "dials/vertical2d/wall_lines.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace dials::vertical2d {
@@ -27,6 +28,22 @@ std::optional<std::pair<DialPoint, DialPoint>> segmentPartBelow(
         return DialPoint{from.x + t * (to.x - from.x), from.y + t * (to.y - from.y)};
     };
     return std::pair{t0 == 0 ? from : at(t0), t1 == 1 ? to : at(t1)};
+}
+
+std::optional<std::pair<DialPoint, DialPoint>> partInBox(const DialPoint& from, const DialPoint& to,
+                                                         const PlotBox& box) {
+    if (!std::isfinite(from.x) || !std::isfinite(from.y) || !std::isfinite(to.x) ||
+        !std::isfinite(to.y))
+        return std::nullopt;
+    return segmentPartBelow(from, to,
+                            {{1, 0, box.right}, {-1, 0, -box.left}, {0, 1, box.top},
+                             {0, -1, -box.bottom}});
+}
+
+void plotSegmentInArea(plot::PlotSurface& plot, const DialPoint& a, const DialPoint& b,
+                       numeric::Colour colour) {
+    if (const auto part = partInBox(a, b, plotBox(plot)))
+        plot.xLine(part->first.x, -part->first.y, part->second.x, -part->second.y, colour);
 }
 
 void plotLinePoints(plot::PlotSurface& plot, numeric::Colour colour, const LineEquation& line,

@@ -54,19 +54,20 @@ TEST(Vertical2dDriver, WithEveryBoxClearedOnlyTheTitleChanges) {
 }
 
 TEST(Vertical2dDriver, DrawsTheFeaturesInItsOrder) {
-    const Outcome o = run(withBoxes(1, {{"txtLAT", "45"}, {"txtDecl", "10"}, {"TxtHour", "1"}}));
+    const Outcome o = run(withBoxes(
+        1, {{"txtLAT", "45"}, {"txtDecl", "10"}, {"txtStilo", "0.1"}, {"TxtHour", "1"}}));
     EXPECT_TRUE(o.messages.empty());
     std::vector<int> expected;
     for (int H = -90; H <= 90; H += 15) expected.push_back(H == 0 ? 12 : H == 90 ? 9 : 7);
     expected.insert(expected.end(), {9, 9, 4});  // equinoctial, substyle, noon line
-    // Italian and Babylonian: the lines that have a sunlit part.
+    // Italian and Babylonian: the lines that have a sunlit part in the plot area.
     Vert2dDial alone({45, 10});
     ASSERT_TRUE(alone.setUp());
     const std::size_t italian = alone.draw(dials::vertical2d::DrawItalianHoursVert2D).lines.size();
     const std::size_t babylonian =
         alone.draw(dials::vertical2d::DrawBabylonianHoursVert2D).lines.size();
-    EXPECT_GT(italian, 10u);
-    EXPECT_GT(babylonian, 10u);
+    EXPECT_GE(italian, 10u);
+    EXPECT_GE(babylonian, 10u);
     expected.insert(expected.end(), italian, 12);
     expected.insert(expected.end(), babylonian, 13);
     expected.insert(expected.end(), {2, 9, 13, 14});  // horizon, triangle
