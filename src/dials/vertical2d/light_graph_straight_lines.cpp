@@ -60,12 +60,15 @@ void DrawNoonLineLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (m.DeclDecimal == 180) m.SubstyleRad = 0;
     if (std::fabs(m.DeclDecimal) == 90) return;
-    m.SetupTemp4 = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
-    m.CentreX = numeric::checkFinite(-m.SetupTemp4 * std::sin(m.SubstyleRad));
-    m.CentreY = numeric::checkFinite(m.SetupTemp4 * std::cos(m.SubstyleRad));
+    const double toCentre = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
+    const double centreX = numeric::checkFinite(-toCentre * std::sin(m.SubstyleRad));
+    const double centreY = numeric::checkFinite(toCentre * std::cos(m.SubstyleRad));
+    m.SetupTemp4 = toCentre;
+    m.CentreX = centreX;
+    m.CentreY = centreY;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plotSegmentInArea(plot, {m.CentreX, plot.ShiftY()},
-                      {m.CentreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
+    plotSegmentInArea(plot, {centreX, plot.ShiftY()},
+                      {centreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
 }
 
 // The triangle of the style laid flat into the wall: the perpendicular style from the foot at

@@ -48,13 +48,16 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
     }
     // A wall facing due east or west has no noon line.
     if (std::fabs(m.DeclDecimal) != 90) {
-        m.SetupTemp4 = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
-        m.CentreX = checkFinite(std::sin(S) * m.SetupTemp4);
-        m.CentreY = checkFinite(std::cos(S) * m.SetupTemp4);
+        const double toCentre = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
+        const double centreX = checkFinite(std::sin(S) * toCentre);
+        const double centreY = checkFinite(std::cos(S) * toCentre);
+        m.SetupTemp4 = toCentre;
+        m.CentreX = centreX;
+        m.CentreY = centreY;
         // From the top edge of the plot area to its bottom edge; none where the centre lies
         // beside the plot area (as good as at infinity on a wall nearly holding the polar axis).
-        plotSegmentInArea(plot, {m.CentreX, plot.ShiftY()},
-                          {m.CentreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
+        plotSegmentInArea(plot, {centreX, plot.ShiftY()},
+                          {centreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
     }
 }
 
