@@ -226,6 +226,31 @@ TEST(DriverRecords, NothingFarOffWhereTheCentreOrALineLiesAtInfinity) {
             if (*option) settings.emplace_back(option, "1");
             EXPECT_TRUE(dialtest::nothingFarOff(run(programme, settings).list));
         }
+    // The vertical programmes on walls nearly holding the polar axis (near the pole, declining
+    // nearly 90 or 180), and on walls typed under another number (270 is the wall of -90), in
+    // both hemispheres where the programme works: nothing far off, and the folded wall's drawing.
+    auto same = [](const plot::DisplayList& a, const plot::DisplayList& b) {
+        auto eq = [](const auto& p, const auto& q) { return p.x == q.x && p.y == q.y; };
+        auto eqL = [](const auto& p, const auto& q) {
+            return p.x1 == q.x1 && p.y1 == q.y1 && p.x2 == q.x2 && p.Y2 == q.Y2;
+        };
+        return std::ranges::equal(a.points, b.points, eq) &&
+               std::ranges::equal(a.lines, b.lines, eqL);
+    };
+    for (const char* programme : {"M_Frinter", "M_Light"})
+        for (const double lat : {45.0, -45.0, 0.0, 89.9999, 89.99999999, 90.0, -89.99999999})
+            for (const double decl : {1e-7, 89.9999999, 90.0000001, -89.99999999, 179.9999999,
+                                      116.7, 270.0, -270.0, 450.0}) {
+                SCOPED_TRACE(std::string(programme) + " lat " + std::to_string(lat) + " decl " +
+                             std::to_string(decl));
+                dialtest::Settings settings = dialtest::typedPlane({lat, decl, 0});
+                settings.insert(settings.end(), ticks.begin(), ticks.end());
+                const dialtest::Outcome o = run(programme, settings);
+                EXPECT_TRUE(dialtest::nothingFarOff(o.list));
+                if (std::fabs(decl) < 180) continue;
+                settings[1].second = dialtest::number(std::remainder(decl, 360));
+                EXPECT_TRUE(same(o.list, run(programme, settings).list));
+            }
 }
 
 }  // namespace
