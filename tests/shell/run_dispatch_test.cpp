@@ -207,7 +207,8 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingOrBoxesNoDialCanTakeAreRefusedBefore
               {"txtLAT", "-90", ""}, {"txtLAT", " 45\t", ""}, {"txtLAT", "abc", "\"abc\""},
               {"txtLAT", "45,5", "Latitude"}, {"txtLAT", "45N", "not a number"},
               {"txtLON", "7-", "Longitude"}, {"txtStilo", "0.2m", style},
-              {"txtQLat", "-91", qibla ? "between -90 and 90" : ""}, {"TxtFuso", "CET", zone}, {"TxtFuso", "UTC+1", zone}, {"TxtFuso", "1e308", zone}}) {
+              {"txtQLat", "-91", qibla ? "between -90 and 90" : ""}, {"TxtFuso", "CET", zone},
+              {"TxtFuso", "UTC+1", zone}, {"TxtFuso", "1e308", zone}}) {
             const std::string kept = in.text(row.box);
             in.setText(row.box, row.value);
             EXPECT_TRUE(*row.named ? refused(row.named) : run())

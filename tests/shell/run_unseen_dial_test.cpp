@@ -50,7 +50,8 @@ TEST(RunUnseenDial, NoShadowOfTheTipFallsWithinThePlotAreaWhereItIsSaid) {
     struct Face {
         double lat, decl, recl, style;
     };
-    for (const Face& f : {Face{45, 20, 0, 1999}, Face{0.5, 20, -30, 20}, Face{0.5, 135, 30, 1999}}) {
+    for (const Face& f :
+         {Face{45, 20, 0, 1999}, Face{0.5, 20, -30, 20}, Face{0.5, 135, 30, 1999}}) {
         const oracle::ShadowOracle o(f.lat, f.decl, f.recl, f.style);
         for (double decl = -23.45; decl <= 23.45; decl += 0.05) {
             for (double hour = -180; hour < 180; hour += 0.05) {

@@ -218,8 +218,9 @@ TEST(Qibla, LeavesTheSignedLatitudeAndTheTypedDeclination) {
 TEST(Qibla, ThePlacesNameStandsBelowADrawnPointOrNowhere) {
     // A curve drawn to its solstice end; one whose solstice end lies off the plot; one with no
     // point on the plot at all (its points lie metres off it).
-    for (const auto& [place, style] : {std::pair{Place{45.7438, 0, 0}, "0.2"},
-                                       {Place{-23.44, -135, 0}, "3"}, {Place{-23.44, -135, 0}, "30"}}) {
+    for (const auto& [place, style] :
+         {std::pair{Place{45.7438, 0, 0}, "0.2"}, {Place{-23.44, -135, 0}, "3"},
+          {Place{-23.44, -135, 0}, "30"}}) {
         Flat3dDial dial(place, Variable::X, {{"ckQibla", "1"}, {"txtStilo", style}});
         ASSERT_TRUE(dial.setUp());
         dial.draw(PlotQibla);
