@@ -66,6 +66,15 @@ TEST(ParseNumber, OverflowFailsAndUnderflowIsZero) {
     EXPECT_EQ(numeric::parseNumberOrInfinity("in"), 0.0);
 }
 
+TEST(ParseNumber, AWholeNumberHasNothingButBlanksBesideIt) {
+    for (const char* whole : {"", "  ", "45", " -45.5\t", "+.5", "5.", "1e-3", "2E+5 ", "1e400",
+                              "-Infinity", " inf "})
+        EXPECT_TRUE(numeric::isWholeNumber(whole)) << whole;
+    for (const char* text : {"abc", "CET", "UTC+1", "45,5", "1.2.3", "7-", "--5", "- 5", "3 4",
+                             "1e", "1e+", "45N", ".", "-", "info", "0x10"})
+        EXPECT_FALSE(numeric::isWholeNumber(text)) << text;
+}
+
 TEST(ParseNumber, IgnoresTheLocale) {
     const DecimalCommaLocale comma;
     if (!comma.set()) GTEST_SKIP() << DecimalCommaLocale::kMissing;

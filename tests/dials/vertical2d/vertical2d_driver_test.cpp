@@ -99,8 +99,8 @@ TEST(Vertical2dDriver, InputsThatLeaveTheDialUndefinedStopTheRun) {
     }
 }
 
-TEST(Vertical2dDriver, ALatitudeThatIsNoNumberIsTheEquator) {
-    const Outcome o = run({{"txtLAT", "abc"}, {"txtDecl", "30"}});
+TEST(Vertical2dDriver, TheEquatorDrawsTheLowerHalvesOfItsDeclinationLines) {
+    const Outcome o = run({{"txtLAT", "0"}, {"txtDecl", "30"}});
     EXPECT_TRUE(o.messages.empty());
     EXPECT_EQ(o.title, kTitle);
     EXPECT_EQ(o.m.LatDecimal, 0);
