@@ -249,7 +249,7 @@ bool checkAndRun(Context& ctx, const DriverTable& drivers) {
             const std::string_view programme = chained ? chained->item : "M_Inclinati";
             if (everyShadowBeyondThePlot(ctx, programmes, before, mark, programme))
                 ctx.services.messageBox(
-                    "No line of the dial lies within the plot area: the " +
+                    "No shadow of the style's tip falls within the plot area: the " +
                     caption(in, "p_Stilo") +
                     " box holds a style so long that every shadow of its tip falls beyond it. A "
                     "shorter style draws the dial nearer its foot.");

@@ -35,10 +35,6 @@ using geometry::kSolsticeDeg;
 using geometry::kStoredPi;
 using geometry::Vec3;
 
-// The boxes of what is drawn whatever the sun: the substyle, the triangle of the style and the
-// section of a cylinder.
-constexpr std::string_view kConstructionBoxes[] = {"ck_Sustilare", "ck_Triangolo", "Ck_Section"};
-
 // A record as compared exactly: its kind, its numbers and its colours.
 using Record = std::array<double, 9>;
 
@@ -90,20 +86,6 @@ std::vector<Record> recordsInArea(const plot::PlotSurface& plot, const RecordMar
 // The mark of the style's foot: 1 cm across the origin, and its rounding.
 constexpr double kFootMark = 0.0101;
 
-// Whether a record, other than the mark of the style's foot, may be a line through the foot: a
-// point outside the mark, a line that passes through the foot, a shape not centred on it.
-bool throughTheFoot(const Record& r) {
-    constexpr double kOnTheFoot = 1e-9;  // metres
-    switch (static_cast<char>(r[0])) {
-        case 'P': return std::hypot(r[1], r[2]) > kFootMark;
-        case 'L': {
-            const double length = std::hypot(r[3] - r[1], r[4] - r[2]);
-            return length > 0 && std::fabs(r[1] * r[4] - r[2] * r[3]) <= kOnTheFoot * length;
-        }
-        default: return r[1] != 0 || r[2] != 0;
-    }
-}
-
 // Whether every point among the records lies within the mark of the style's foot (1 cm across
 // the origin) or on one of a few lines through the foot, as a substyle, a wall's horizon or a
 // noon line through the foot do; a line of the dial laid as points turns about the foot.
@@ -124,6 +106,25 @@ bool onlyFootAndLinesThroughIt(const std::vector<Record>& records) {
         directions.push_back({ux, uy});
     }
     return true;
+}
+
+// Whether every record of `drawn` has one of the same kind and colours in `again` at the same
+// place, up to what rounding leaves of the style's length in a line through the foot (the
+// stored Pi's residue times the length). Too many records to pair say no.
+bool eachFoundIn(const std::vector<Record>& drawn, const std::vector<Record>& again) {
+    constexpr double kSamePlace = 1e-6;  // metres
+    constexpr double kMostPairs = 1e7;
+    if (double(drawn.size()) * double(again.size()) > kMostPairs) return false;
+    auto same = [&](const Record& a, const Record& b) {
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            const bool exact = i == 0 || i == 5 || i == 6;  // kind and colours
+            if (exact ? a[i] != b[i] : !(std::fabs(a[i] - b[i]) <= kSamePlace)) return false;
+        }
+        return true;
+    };
+    return std::all_of(drawn.begin(), drawn.end(), [&](const Record& r) {
+        return std::any_of(again.begin(), again.end(), [&](const Record& a) { return same(r, a); });
+    });
 }
 
 // The shortest text that reads back as exactly the number.
@@ -176,17 +177,26 @@ public:
     void setDotted(bool) override {}
 };
 
+// Whether the programme draws on a cylinder (its menu item lies in the cylinders' submenu).
+bool isCylinder(std::string_view programme) {
+    const ProgrammeMenuItemInfo* item = findProgrammeMenuItem(programme);
+    return item && item->submenu == kCylindricalSubmenu;
+}
+
 // The least distance from the style's foot at which a shadow of its tip can fall, for a
 // style of that length standing out of the face along `out` (unit length), over the suns given.
-// A shadow lies on the ray from the tip away from its sun, at least length * sin z from the foot
-// (z the angle between out and the sun; at least the length for a sun behind the face), whether
-// the face is a plane or a cylinder, unrolled or not.
+// On a plane a sun at the angle z from `out` casts the tip's shadow length * tan z from the foot;
+// on a cylinder, unrolled or not, the shadow lies on the ray from the tip away from its sun, at
+// least length * sin z from the foot (at least the length for a sun behind the face). The angle
+// is lessened by the margin first.
 double nearestShadowAlong(const Vec3& out, double length, const std::vector<Vec3>& suns,
-                          double margin) {
+                          double margin, bool plane) {
     double nearest = -1;  // the cosine of the least angle
     for (const Vec3& sun : suns) nearest = std::max(nearest, dot(out, sun));
-    const double z = numeric::ArcCos(std::clamp(nearest, -1.0, 1.0), kStoredPi) - margin;
-    return length * (z >= kStoredPi / 2 ? 1 : std::sin(std::max(z, 0.0)));
+    const double z =
+        std::max(numeric::ArcCos(std::clamp(nearest, -1.0, 1.0), kStoredPi) - margin, 0.0);
+    if (plane) return z >= kStoredPi / 2 ? -1 : length * std::tan(z);
+    return length * (z >= kStoredPi / 2 ? 1 : std::sin(z));
 }
 
 // The least distance from the style's foot at which a shadow of its tip can fall, on the face
@@ -212,6 +222,7 @@ double nearestTipShadow(const InputRecord& in, std::string_view programme, doubl
     const double D = typedDeclination(in) * deg;
     const double R =
         programmeEnables(programme, "txtReclinZ") ? typedReclination(in, 1) * deg : 0;
+    const bool plane = !isCylinder(programme);
     double nearest = -1;
     bool lit = false;
     for (const double facing : {D, kStoredPi - D}) {
@@ -219,8 +230,8 @@ double nearestTipShadow(const InputRecord& in, std::string_view programme, doubl
             const Vec3 out = Face::declining(facing, recline).out;
             lit = lit || std::any_of(suns.begin(), suns.end(),
                                      [&](const Vec3& sun) { return dot(out, sun) > 0; });
-            const double d = nearestShadowAlong(out, length, suns, step);
-            nearest = nearest < 0 ? d : std::min(nearest, d);
+            const double d = nearestShadowAlong(out, length, suns, step, plane);
+            if (d >= 0) nearest = nearest < 0 ? d : std::min(nearest, d);
         }
     }
     return lit ? nearest : -1;
@@ -233,22 +244,13 @@ double farthestCorner(const plot::PlotSurface& plot) {
                       std::max(std::fabs(a.top), std::fabs(a.bottom)));
 }
 
-// How the run is made again: with which style, the construction boxes ticked as they are or
-// unticked.
-struct Again {
-    double style = 0;
-    bool construction = true;
-};
-
-// The records in the plot area of the run made again, unseen, from the same state; none when it
-// fails.
+// The records in the plot area of the run made again, unseen, from the same state with a style
+// of that length; none when it fails.
 std::optional<std::vector<Record>> runAgain(Context& ctx, const RunProgrammes& programmes,
-                                            const Module1& before, const Again& again) {
+                                            const Module1& before, double style) {
     InputRecord inputs;
     copyInputs(ctx.inputs, inputs);
-    inputs.setText("txtStilo", exactText(again.style));
-    if (!again.construction)
-        for (std::string_view box : kConstructionBoxes) inputs.setValue(box, 0);
+    inputs.setText("txtStilo", exactText(style));
     Module1 m = before;
     clsOptions options = ctx.Options;
     SilentServices services;
@@ -290,13 +292,8 @@ bool everyShadowBeyondThePlot(Context& ctx, const RunProgrammes& programmes,
     if (!(nearestTipShadow(ctx.inputs, programme, style) > farthestCorner(ctx.ixPlot1())))
         return false;
     // What lies in the plot area lies there whatever the style's length...
-    const auto longer = runAgain(ctx, programmes, before, {2 * style});
-    if (!longer || !std::includes(longer->begin(), longer->end(), drawn.begin(), drawn.end()))
-        return false;
-    // ... and, but for the construction and the foot's mark, does not run through the foot, as
-    // a noon line or a horizon there would.
-    const auto bare = runAgain(ctx, programmes, before, {style, false});
-    return bare && std::none_of(bare->begin(), bare->end(), throughTheFoot);
+    const auto longer = runAgain(ctx, programmes, before, 2 * style);
+    return longer && eachFoundIn(drawn, *longer);
 }
 
 }  // namespace shell
