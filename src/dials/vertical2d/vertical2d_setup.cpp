@@ -6,6 +6,7 @@
 // stored divided by T as w^2 + C v^2 + A w + B = 0.
 
 #include <cmath>
+#include <optional>
 
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
@@ -110,7 +111,10 @@ void SetupVertical2D(shell::Context& ctx) {
 
     const Style style = styleOf(m, wall, latitude, phi, colatitude, D);
     const double e = style.elevation;
-    const double hypotenuse = checkedDiv(L, std::sin(e));
+    // A style lying in the wall (a wall facing due east or west on the equator) meets it
+    // nowhere: it has no hypotenuse.
+    const std::optional<double> hypotenuse =
+        e != 0 ? std::optional(checkedDiv(L, std::sin(e))) : std::nullopt;
 
     m.LatDegrees = latDegrees;
     m.LatAbsDeg = typedLatitude;
@@ -133,7 +137,7 @@ void SetupVertical2D(shell::Context& ctx) {
         m.SetupAngleB = e;
         m.StyleElevDeg = style.elevationDeg;
     }
-    m.StyleHypotenuse = hypotenuse;
+    if (hypotenuse) m.StyleHypotenuse = *hypotenuse;
 
     const double cone2345 = coneCoefficient(m, kSolsticeDeg);
     const double cone20 = coneCoefficient(m, 20);
