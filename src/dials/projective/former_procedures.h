@@ -60,13 +60,15 @@ struct DialPoint {
     double Y = 0;  // upward
 };
 
-// The central projection from the tip of the reference point (x, z) onto the dial plane. Its
-// working values go to the cells ConeCoef2345 (a), PointY (b), SubstyleSlope (z + b) and PointX.
-// Throws numeric::NumericFailure for a point that has no image (sent to infinity).
-DialPoint projectToDial(shell::Module1& m, double x, double z);
+// The central projection from the tip of the reference point (x / w, z / w) onto the dial
+// plane: w = 1 for a point of the reference plane, w = 0 for its point at infinity in the
+// direction (x, z), which lands on the dial's vanishing line. Its working values go to the cells
+// ConeCoef2345 (a), PointY (b), SubstyleSlope (z + b w) and PointX. Throws
+// numeric::NumericFailure for a point that has no image (sent to infinity).
+DialPoint projectToDial(shell::Module1& m, double x, double z, double w = 1);
 
 // The same, nothing when the computation fails.
-std::optional<DialPoint> tryProjectToDial(shell::Module1& m, double x, double z);
+std::optional<DialPoint> tryProjectToDial(shell::Module1& m, double x, double z, double w = 1);
 
 // Plots the dial point at (X - OriginX, OriginY - Y).
 void plotDialPoint(shell::Context& ctx, const DialPoint& p, numeric::Colour colour);
@@ -114,9 +116,10 @@ geometry::Vec3 sunOfDialPoint(const shell::Module1& m, const DialPoint& p);
 // the sun is up.
 void plotSunlitReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour);
 
-// A point (x, z) of the reference plane.
+// A point (x / w, z / w) of the reference plane: w = 0 is its point at infinity in the
+// direction (x, z).
 struct ReferencePoint {
-    double x = 0, z = 0;
+    double x = 0, z = 0, w = 1;
 };
 
 // A curve of the reference plane as a function of the parameter swept (an abscissa, or the
@@ -126,10 +129,12 @@ using ReferenceCurve = std::function<std::optional<ReferencePoint>(double t)>;
 // Lays the curve's image on the dial with the shared curve sampler (dials::layCurve): the
 // parameter from -XLoopHalf to XLoopHalf by the sweep's 5 mm, then beyond, through the point at
 // infinity (laySweepThroughInfinity), with as many points between as keep its image's points no
-// more than dials::kLineStep apart in the plot area. A point whose projection fails is skipped;
-// with sunlitOnly, so is a point whose sun does not stand above the horizon.
-void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve, numeric::Colour colour,
-                       bool sunlitOnly);
+// more than dials::kLineStep apart in the plot area. `far` gives the curve's point at the
+// parameter 1 / s as a point with w = s (at s = 0, its point at infinity). A point whose
+// projection fails is skipped; with sunlitOnly, so is a point whose sun does not stand above the
+// horizon.
+void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve,
+                       const ReferenceCurve& far, numeric::Colour colour, bool sunlitOnly);
 
 }  // namespace former
 

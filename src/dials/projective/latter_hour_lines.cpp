@@ -72,16 +72,29 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
                 return f.fromSubstyle(t, checkedDiv(P - t, tanQ) - f.W0);
             });
         };
+        // The same point for t = 1 / s, formed with t divided out: s = 0 is the line's point at
+        // infinity.
+        const CurveAt far = [&](double s) {
+            return latter::solvePoint([&] {
+                if (parallel) {
+                    const double den = tanQ * std::cos(f.A) + std::sin(f.A);
+                    const double slope = checkedDiv(tanQ * std::sin(f.A) - std::cos(f.A), den);
+                    return f.projectHomogeneous(1, slope + s * checkedDiv(P - f.W0 * tanQ, den), s);
+                }
+                if (alongSubstyle) return f.fromSubstyle(P * s - tanQ * (1 + f.W0 * s), 1, s);
+                return f.fromSubstyle(1, checkedDiv(P * s - 1, tanQ) - f.W0 * s, s);
+            });
+        };
         const CurveVisit draw = [&](double, const DialPoint& p) {
             latter::plotDialPoint(plot, p, colour);
         };
-        laySweepThroughInfinity(line, m.XLoopHalf, 0.005, box, draw);
+        laySweepThroughInfinity(line, far, m.XLoopHalf, 0.005, box, draw);
         if (!parallel) return;
         // A parallel line of V that lies farther off than the sweep reaches (the noon line of a
         // plane facing due east or west, which only the stored Pi's residue keeps at a finite
         // distance: the sweep draws it as one dot) is laid again as rho (n + s d), n its unit
         // normal, rho its signed distance from K along n, d its unit direction, with rho divided
-        // out of the projection (AuxFrame::projectScaled).
+        // out of the projection (AuxFrame::projectHomogeneous).
         double slope = 0, Y0 = 0;
         try {
             const double den = tanQ * std::cos(f.A) + std::sin(f.A);
@@ -97,7 +110,11 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         laySweepThroughInfinity(
             [&](double s) {
                 return latter::solvePoint(
-                    [&] { return f.projectScaled(nX - s * nY, nY + s * nX, rho); });
+                    [&] { return f.projectHomogeneous(nX - s * nY, nY + s * nX, 1 / rho); });
+            },
+            [&](double s) {
+                return latter::solvePoint(
+                    [&] { return f.projectHomogeneous(s * nX - nY, s * nY + nX, s / rho); });
             },
             m.XLoopHalf, 0.005, box, draw);
     });

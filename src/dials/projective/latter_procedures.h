@@ -86,12 +86,14 @@ struct AuxFrame {
 
     // The point of P on which the central projection from the tip sends the V point (X, Y).
     // Throws numeric::NumericFailure for a point sent to infinity.
-    DialPoint project(double X, double Y) const;
-    // The same for the V point (scale X, scale Y), formed with the scale divided out, so that a
-    // point however far off on V is carried without overflow or lost digits.
-    DialPoint projectScaled(double X, double Y, double scale) const;
-    // The same for a point of V's substyle frame (u, v), and for (u, w), w = v + W0.
-    DialPoint fromSubstyle(double u, double v) const;
+    DialPoint project(double X, double Y) const { return projectHomogeneous(X, Y, 1); }
+    // The same for the V point (X / w, Y / w), formed with w multiplied through, so that a point
+    // however far off on V is carried without overflow or lost digits; w = 0 is V's point at
+    // infinity in the direction (X, Y), which lands on the vanishing line.
+    DialPoint projectHomogeneous(double X, double Y, double w) const;
+    // The same for a point of V's substyle frame (u, v) (or (u / w, v / w)), and for (u, w'),
+    // w' = v + W0.
+    DialPoint fromSubstyle(double u, double v, double w = 1) const;
     DialPoint fromUW(double u, double w) const { return fromSubstyle(u, w - W0); }
 };
 

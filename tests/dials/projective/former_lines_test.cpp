@@ -31,6 +31,11 @@ const Plane kPlanes[] = {
     {45, 0, -100},    {45, 30, -100},  {45, 0, -179},   {45, -120, -135},
     // facing nearly south, reclined or inclined: the noon line runs almost along the slope
     {45, 0.5, 30},    {45, -1, -30},   {11.5, 0.5, -30}, {30, 0.1, 10},
+    // nearly level, facing up or down: the lines cross the plot area near the vanishing line
+    {45, 20, 89.9},   {10, 0, 89.99},  {80, -150, -89.9999999}, {45, 135, -89.999},
+    // a thousandth of a degree off the polar axis: the declination lines' ellipses on the
+    // reference plane turn metres off, where its sweep steps are metres long
+    {45, 0, 45.001},  {30, 0, 59.999},
 };
 
 class FormerLines : public testing::TestWithParam<Plane> {
@@ -96,8 +101,11 @@ TEST_P(FormerLines, HourNoonAndEquinoctialLines) {
     dial.tagWith(&shell::Module1::HourLoop);
     const dialtest::Drawing hours = dial.draw(DrawHourLinesProjFormer);
     const auto lines = hours.byTag();
-    ASSERT_EQ(lines.size(), 25u);  // every half hour, as the hour fraction box starts
-    for (const auto& [H, points] : lines) {
+    // Every half hour, as the hour fraction box starts: near the polar axis the lines run
+    // parallel, and those far from the substyle miss the plot area.
+    ASSERT_LE(lines.size(), 25u);
+    for (double H = -90; H <= 90; H += 7.5) {
+        const auto points = lines.count(H) ? lines.at(H) : std::vector<DialXY>{};
         EXPECT_TRUE(oracle::allOnWholeHourLine(o, -H, points, tolerance)) << "hour " << H;
         // Drawn whole, on both sides of the centre: every shadow of the hour or of the hour
         // twelve hours away in the plot area has a point within the line step.
@@ -106,7 +114,7 @@ TEST_P(FormerLines, HourNoonAndEquinoctialLines) {
         EXPECT_TRUE(oracle::laidWithinTheStep(o, suns, points, dialtest::kPlotArea, laid,
                                               "hour " + std::to_string(H)));
     }
-    EXPECT_EQ(hours.withColour(qbColor(12)).size(), lines.at(0).size());
+    EXPECT_EQ(hours.withColour(qbColor(12)).size(), lines.count(0) ? lines.at(0).size() : 0);
 
     const auto noon = dial.draw(DrawNoonLineProjFormer).at();
     const auto vertical = dial.drawing().segmentsWithColour(qbColor(8));
