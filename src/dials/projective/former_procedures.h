@@ -28,6 +28,11 @@
 
 namespace dials::projective {
 
+// Whether the plane typed in the inputs holds the polar axis (geometry::Face::meetsAtInfinity),
+// taken as the set-up takes it: its polar style, parallel to it, meets it nowhere, and the
+// method, which builds every line from that meeting point, cannot draw it.
+bool typedPlaneHoldsPolarAxis(const shell::Context& ctx);
+
 // Reads the inputs and computes the polar style, the declination conics and the angles of the
 // equivalent vertical plane. A numerical failure (an hour fraction of 0, a style parallel to the
 // plane) is not handled here: it throws numeric::NumericFailure and stops the run.

@@ -81,6 +81,15 @@ double styleElevation(const shell::Module1& m) {
 
 }  // namespace former
 
+bool typedPlaneHoldsPolarAxis(const shell::Context& ctx) {
+    const shell::InputRecord& in = ctx.inputs;
+    const double pi = kStoredPi;
+    const double phi = in.number("txtLAT") * pi / 180;
+    const double D = ctx.m.DeclSign * shell::typedDeclination(in) * pi / 180;
+    const double R = in.number("txtReclinZ") * pi / 180;
+    return Face::declining(D, R).meetsAtInfinity(celestialPole(phi));
+}
+
 void SetupProjectiveFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const shell::InputRecord& in = ctx.inputs;
