@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
@@ -58,7 +59,7 @@ void drawPolarHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
         if (hourPlaneParallel(g, m.HourAngleRad)) return;
         const double u = hourPlaneOffset(g, m.HourAngleRad);
         if (!std::isfinite(u)) return;
-        plot.xLine(u, -plot.ShiftY(), u, plot.ShiftY(), shell::LineColor(ctx, 15));
+        plotSegment(plot, {u, plot.ShiftY()}, {u, -plot.ShiftY()}, shell::LineColor(ctx, 15));
     });
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 
+#include "dials/plot_segment.h"
 #include "dials/flat3d/plane.h"
 #include "dials/geometry_names.h"
 #include "dials/flat3d/procedures.h"
@@ -84,8 +85,8 @@ struct Triangle {
 
 void drawPerpendicularStyle(shell::Context& ctx, const Triangle& tr, double S) {
     if (!tr.alphaKnown) return;
-    ctx.ixPlot1().xLine(0, 0, S * std::cos(tr.alpha), -S * std::sin(tr.alpha),
-                        shell::LineColor(ctx, kPerpendicularStyleColour));
+    plotSegment(ctx.ixPlot1(), {0, 0}, {S * std::cos(tr.alpha), S * std::sin(tr.alpha)},
+                shell::LineColor(ctx, kPerpendicularStyleColour));
 }
 
 void drawPolarStyleAndSubstyle(shell::Context& ctx, const Triangle& tr, double S) {
@@ -93,16 +94,16 @@ void drawPolarStyleAndSubstyle(shell::Context& ctx, const Triangle& tr, double S
     plot::PlotSurface& plot = ctx.ixPlot1();
     const DialPoint c = *tr.centre;
     if (tr.alphaKnown)
-        plot.xLine(c.x, -c.y, S * std::cos(tr.alpha), -S * std::sin(tr.alpha),
-                   shell::LineColor(ctx, kPolarStyleColour));
-    plot.xLine(c.x, -c.y, 0, 0, shell::LineColor(ctx, kSubstyleColour));
+        plotSegment(plot, c, {S * std::cos(tr.alpha), S * std::sin(tr.alpha)},
+                    shell::LineColor(ctx, kPolarStyleColour));
+    plotSegment(plot, c, {0, 0}, shell::LineColor(ctx, kSubstyleColour));
 }
 
 void drawCentreVertical(shell::Context& ctx, const Triangle& tr) {
     if (!tr.centre) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xLine(tr.centre->x, -plot.ShiftY(), tr.centre->x, 2 * plot.ShiftY(),
-               shell::LineColor(ctx, kCentreVerticalColour));
+    plotSegment(plot, {tr.centre->x, plot.ShiftY()}, {tr.centre->x, -2 * plot.ShiftY()},
+                shell::LineColor(ctx, kCentreVerticalColour));
 }
 
 Triangle finishAngle(shell::Module1& m, bool alphaKnown) {

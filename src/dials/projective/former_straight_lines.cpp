@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/plot_line.h"
 #include "dials/projective/former_procedures.h"
 #include "dials/geometry_names.h"
@@ -90,18 +91,20 @@ void DrawStyleTriangleProjFormer(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double base = std::fabs(m.TriangleBase);
     const double height = std::fabs(m.StyleLength);
-    // The right angle 5 mm inside the top right corner of the plot area.
-    const double kx = plot.ShiftX() - 0.005, ky = -plot.ShiftY();
-    plot.xLine(kx, ky, kx, ky + height, shell::LineColor(ctx, 13));
-    plot.xLine(kx - base, ky, kx, ky, shell::LineColor(ctx, 14));
-    plot.xLine(kx - base, ky, kx, ky + height, shell::LineColor(ctx, 9));
+    // The right angle 5 mm inside the top right corner of the plot area (dial coordinates: the
+    // legs run left and down from it). Near the polar axis the substyle side reaches far off
+    // the area: the area shows the part of it that lies within.
+    const double kx = plot.ShiftX() - 0.005, ky = plot.ShiftY();
+    plotSegment(plot, {kx, ky}, {kx, ky - height}, shell::LineColor(ctx, 13));
+    plotSegment(plot, {kx - base, ky}, {kx, ky}, shell::LineColor(ctx, 14));
+    plotSegment(plot, {kx - base, ky}, {kx, ky - height}, shell::LineColor(ctx, 9));
 }
 
 void DrawHorizonProjFormer(shell::Context& ctx) {
     // The horizon is level with the tip.
     const double h0 = former::horizonHeight(ctx.m);
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xLine(-plot.ShiftX(), -h0, plot.ShiftX(), -h0, shell::LineColor(ctx, 2));
+    plotSegment(plot, {-plot.ShiftX(), h0}, {plot.ShiftX(), h0}, shell::LineColor(ctx, 2));
 }
 
 }  // namespace dials::projective

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
@@ -48,7 +49,7 @@ void DrawSphericalHorizon(shell::Context& ctx) {
     if (m.HorizontalFlag == 1) return;
     const double T = HorizonLimit(m);
     const double h = m.HemisphereSign == 1 ? T : -T;
-    ctx.ixPlot1().xLine(-m.PlotShiftX, -h, m.PlotShiftX, -h, shell::LineColor(ctx, 2));
+    plotSegment(ctx.ixPlot1(), {-m.PlotShiftX, h}, {m.PlotShiftX, h}, shell::LineColor(ctx, 2));
 }
 
 }  // namespace dials::spherical

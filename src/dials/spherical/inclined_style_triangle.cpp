@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/geometry_names.h"
 #include "dials/plot_line.h"
 #include "geometry/face.h"
@@ -86,20 +87,22 @@ void DrawSphericalStyleTriangle(shell::Context& ctx) {
         // centre and no vertical through it.
         const double far = std::hypot(t.xC, t.yC);
         auto acrossThrough = [&](double x, double y, int colour) {
-            plotLineAcross(plot, {x, y}, {t.xC / far, t.yC / far}, shell::LineColor(ctx, colour));
+            plotLineThroughArea(plot, {x, y}, {t.xC / far, t.yC / far},
+                                shell::LineColor(ctx, colour));
         };
         plot.xPset(t.xP, -t.yP, shell::LineColor(ctx, 12));
         acrossThrough(t.xP, t.yP, 9);
-        plot.xLine(t.xP, -t.yP, 0, 0, shell::LineColor(ctx, 13));
+        plotSegment(plot, {t.xP, t.yP}, {0, 0}, shell::LineColor(ctx, 13));
         acrossThrough(0, 0, 14);
         return;
     }
     plot.xPset(t.xC, -t.yC, shell::LineColor(ctx, 12));
     plot.xPset(t.xP, -t.yP, shell::LineColor(ctx, 12));
-    plot.xLine(t.xP, -t.yP, t.xC, -t.yC, shell::LineColor(ctx, 9));
-    plot.xLine(t.xP, -t.yP, 0, 0, shell::LineColor(ctx, 13));
-    plot.xLine(t.xC, -t.yC, 0, 0, shell::LineColor(ctx, 14));
-    plot.xLine(t.xC, -plot.ShiftY(), t.xC, 2 * plot.ShiftY(), shell::LineColor(ctx, 8));
+    plotSegment(plot, {t.xP, t.yP}, {t.xC, t.yC}, shell::LineColor(ctx, 9));
+    plotSegment(plot, {t.xP, t.yP}, {0, 0}, shell::LineColor(ctx, 13));
+    plotSegment(plot, {t.xC, t.yC}, {0, 0}, shell::LineColor(ctx, 14));
+    plotSegment(plot, {t.xC, plot.ShiftY()}, {t.xC, -2 * plot.ShiftY()},
+                shell::LineColor(ctx, 8));
 }
 
 }  // namespace dials::spherical
