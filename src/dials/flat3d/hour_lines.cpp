@@ -55,9 +55,10 @@ void drawPolarHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     numeric::countedLoop(m.HourLoop, -90, 90, 7.5, [&](double hourLoop) {
-        m.HourAngleRad = hourAngle(m, hourLoop, E);
-        if (hourPlaneParallel(g, m.HourAngleRad)) return;
-        const double u = hourPlaneOffset(g, m.HourAngleRad);
+        const double H = hourAngle(m, hourLoop, E);
+        m.HourAngleRad = H;
+        if (hourPlaneParallel(g, H)) return;
+        const double u = hourPlaneOffset(g, H);
         if (!std::isfinite(u)) return;
         plotSegment(plot, {u, plot.ShiftY()}, {u, -plot.ShiftY()}, shell::LineColor(ctx, 15));
     });
@@ -83,10 +84,10 @@ void drawHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
     const bool bothSix = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
         const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
-        m.HourAngleRad = hourAngle(m, hourLoop, E);
-        plotLineInArea(plot, colour, hourLine(g, m.HourAngleRad),
-                       litPartOfHourLine(g, m.HourAngleRad, m.Pi,
-                                         bothSix && isSixOClock(hourLoop)));
+        const double H = hourAngle(m, hourLoop, E);
+        m.HourAngleRad = H;
+        plotLineInArea(plot, colour, hourLine(g, H),
+                       litPartOfHourLine(g, H, m.Pi, bothSix && isSixOClock(hourLoop)));
     });
 }
 

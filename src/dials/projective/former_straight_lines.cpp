@@ -66,18 +66,18 @@ void DrawNoonLineProjFormer(shell::Context& ctx) {
 
 void DrawSubstyleProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad;
+    const double E = m.StyleElevRad;
+    m.SetupAngleB = -E;
     numeric::skip([&] {
-        m.SetupAngleB = -former::styleElevation(m);
-        const double w = checkedDiv(std::sin(D) * std::cos(phi), std::cos(m.SetupAngleB));
+        // The polar axis laid down on the face: its run across the slope over the cosine of the
+        // elevation is the sine of the substyle's angle from the line of greatest slope.
+        const DialPoint along = former::dialFace(m).substyleDirection(m.LatRad);
+        const double w = checkedDiv(-along.x, std::cos(-E));
         if (std::fabs(w) > 1) return;
-        // The angle of the substyle from the line of greatest slope. The arcsine gives the
-        // angle of a substyle that runs up the slope from the foot; when the polar style's
-        // trace on the plane runs down it, the line is turned the other way.
+        // The arcsine gives the angle of a substyle that runs up the slope from the foot; when
+        // the axis laid down runs down it, the line is turned the other way.
         double sigma = shell::ArcSin(m, w);
-        const double upSlope =
-            std::cos(R) * std::sin(phi) + std::sin(R) * std::cos(D) * std::cos(phi);
-        if (upSlope < 0) sigma = -sigma;
+        if (along.y < 0) sigma = -sigma;
         if (sigma == 0) return;  // vertical: the construction's vertical passes through the foot
         // Through the foot, one point every 5 mm.
         const double run = checkedDiv(1, std::tan(sigma));

@@ -33,6 +33,16 @@ DialPoint AuxFrame::fromSubstyle(double u, double v, double w) const {
                               w);
 }
 
+AuxFrame::HourLine AuxFrame::hourLine(double tau) const {
+    return {std::sin(B) * std::tan(tau), checkedDiv(H, std::cos(B)) * std::tan(tau)};
+}
+
+AuxFrame::LineInV AuxFrame::inV(const HourLine& line) const {
+    const double den = line.tanQ * std::cos(A) + std::sin(A);
+    return {checkedDiv(line.tanQ * std::sin(A) - std::cos(A), den),
+            checkedDiv(line.P - W0 * line.tanQ, den)};
+}
+
 ScaledConic scaledConic(double delta, double B, double H) {
     // k = cot^2 delta; the cone meets V where the ray from the tip makes 90 - delta with the axis.
     const double k = checkedDiv(1, sq(std::tan(delta)));

@@ -95,6 +95,22 @@ struct AuxFrame {
     // w' = v + W0.
     DialPoint fromSubstyle(double u, double v, double w = 1) const;
     DialPoint fromUW(double u, double w) const { return fromSubstyle(u, w - W0); }
+
+    // V's hour line of the hour angle tau counted from V's substyle: the line through V's
+    // centre at the angle Q from the substyle, tan Q = sin B tan tau, that crosses V's
+    // equinoctial line P = (H / cos B) tan tau along it from the substyle; in (u, w) it is
+    // u = P - tanQ w. Throws numeric::NumericFailure where it does not exist (cos B = 0).
+    struct HourLine {
+        double tanQ = 0, P = 0;
+    };
+    HourLine hourLine(double tau) const;
+    // The same line as Y = slope X + intercept in V's coordinates (V's hour lines are parallel
+    // on a wall facing due east or west); throws numeric::NumericFailure for a line along V's
+    // vertical.
+    struct LineInV {
+        double slope = 0, intercept = 0;
+    };
+    LineInV inV(const HourLine& line) const;
 };
 
 // The conic that the cone of sun rays of declination +-delta (radians), apex at the tip, cuts
