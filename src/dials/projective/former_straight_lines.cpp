@@ -87,9 +87,10 @@ void DrawSubstyleProjFormer(shell::Context& ctx) {
 
 void DrawStyleTriangleProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    m.TriangleBase = m.StyleLengthD * std::cos(m.StyleElevRad);
+    const double substyleSide = m.StyleLengthD * std::cos(m.StyleElevRad);
+    m.TriangleBase = substyleSide;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const double base = std::fabs(m.TriangleBase);
+    const double base = std::fabs(substyleSide);
     const double height = std::fabs(m.StyleLength);
     // The right angle 5 mm inside the top right corner of the plot area (dial coordinates: the
     // legs run left and down from it). Near the polar axis the substyle side reaches far off

@@ -30,8 +30,8 @@ double substyleHourAngle(const shell::Module1& m) {
 // hemispheres and with no test.
 void DrawSphericalSubstyle(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    m.HourAngleRad = substyleHourAngle(m);
-    const double Hs = m.HourAngleRad;
+    const double Hs = substyleHourAngle(m);
+    m.HourAngleRad = Hs;
     plotCurve(
         ctx.ixPlot1(), shell::LineColor(ctx, 9), [&](double decl) -> std::optional<DialPoint> {
             m.SunDecl = decl;

@@ -44,8 +44,8 @@ void PlotStyleTriangleVertSph(shell::Context& ctx) {
             return;
         }
         const double xc = numeric::checkFinite(centre->x);
-        m.TriangleTemp = numeric::checkFinite(centre->y);
-        const double yc = m.TriangleTemp;
+        const double yc = numeric::checkFinite(centre->y);
+        m.TriangleTemp = yc;
         plot.xPset(xc, -yc, tipColour);
         plot.xPset(tx, -ty, tipColour);
         plotSegment(plot, {tx, ty}, {xc, yc}, shell::LineColor(ctx, 9));
