@@ -250,6 +250,24 @@ TEST(DriverRecords, NothingFarOffWhereTheCentreOrALineLiesAtInfinity) {
                 settings[1].second = dialtest::number(std::remainder(decl, 360));
                 EXPECT_TRUE(same(o.list, run(programme, settings).list));
             }
+    // Next to those faces, 1e-12 to 1e-6 degrees off (the centre or a line kilometres away, a
+    // plane next to the vertical whose point below the tip lies 1e10 m off, next to the level
+    // whose horizon does), in both hemispheres: the projective, flat 3D and spherical programmes.
+    const std::pair<const char*, const char*> nearby[] = {
+        {"M_Proiettivo", ""}, {"M_nProiettivo", ""}, {"M_Inclinati", "option3D4"},
+        {"M_Inclinati", "option3D5"}, {"mnuVertSph", ""}, {"mnuUni", ""}};
+    for (const auto& [programme, option] : nearby)
+        for (const dialtest::Plane& plane :
+             {dialtest::Plane{45, 0, 45.000001}, {30, -120.000000001, -40.8933946527449},
+              {60, 150, -26.565051170896}, {45, 90.0000001, 0}, {-45, -90.000000000001, 0},
+              {26.75, 0, 1e-9}, {45, 0, 89.999999}, {45, 20, -89.999999999},
+              {45, 0, -44.99999999}, {-45, 0, -45.000001}, {60, 180.000001, 0}}) {
+            SCOPED_TRACE(std::string(programme) + " " + option + ", " + dialtest::describe(plane));
+            dialtest::Settings settings = dialtest::typedPlane(plane);
+            settings.insert(settings.end(), ticks.begin(), ticks.end());
+            if (*option) settings.emplace_back(option, "1");
+            EXPECT_TRUE(dialtest::nothingFarOff(run(programme, settings).list));
+        }
 }
 
 }  // namespace
