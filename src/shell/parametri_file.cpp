@@ -135,8 +135,8 @@ public:
         constexpr int Attempts = 100;
         for (int attempt = 0; attempt < Attempts; ++attempt) {
             std::string name = stem;
-            if (attempt > 0) name += "." + randomHex(random);
-            name += ".tmp";
+            if (attempt > 0) name.append(".").append(randomHex(random));
+            name.append(".tmp");
             Fd fd(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
             if (fd.get() >= 0) {
                 fd_ = std::move(fd);

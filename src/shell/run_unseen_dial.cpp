@@ -19,6 +19,7 @@
 #include "numeric/checked.h"
 #include "numeric/round_budget.h"
 #include "plot/clipping.h"
+#include "plot/null_device.h"
 #include "shell/control_table.h"
 #include "shell/input_record.h"
 #include "shell/options.h"
@@ -151,32 +152,6 @@ void copyInputs(const InputRecord& from, InputRecord& to) {
     }
 }
 
-class SilentServices : public plot::UserServices {
-public:
-    void messageBox(const std::string&) override {}
-    void beep() override {}
-
-protected:
-    void setBusy(bool) override {}
-};
-
-class NullDevice : public plot::OutputDevice {
-public:
-    void clear() override {}
-    void point(double, double, plot::Colour) override {}
-    void line(double, double, double, double, plot::Colour) override {}
-    void box(double, double, double, double, plot::Colour, bool) override {}
-    void ellipse(double, double, double, plot::Colour, double, double, double,
-                 plot::Colour) override {}
-    void textLine(const std::string&, plot::Colour) override {}
-    double currentX() const override { return 0; }
-    double currentY() const override { return 0; }
-    void setCurrentX(double) override {}
-    void setCurrentY(double) override {}
-    void setLineWidth(int) override {}
-    void setDotted(bool) override {}
-};
-
 // Whether the programme draws on a cylinder (its menu item lies in the cylinders' submenu).
 bool isCylinder(std::string_view programme) {
     const ProgrammeMenuItemInfo* item = findProgrammeMenuItem(programme);
@@ -253,8 +228,8 @@ std::optional<std::vector<Record>> runAgain(Context& ctx, const RunProgrammes& p
     inputs.setText("txtStilo", exactText(style));
     Module1 m = before;
     clsOptions options = ctx.Options;
-    SilentServices services;
-    NullDevice device;
+    plot::SilentServices services;
+    plot::NullDevice device;
     const plot::PlotSurface& shown = ctx.ixPlot1();
     plot::PlotSurface plot(device, services);
     plot.setQuadranteH(shown.QuadranteH());
