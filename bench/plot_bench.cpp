@@ -6,40 +6,14 @@
 #include <random>
 #include <vector>
 
-#include "plot/output_device.h"
+#include "plot/null_device.h"
 #include "plot/plot_surface.h"
 #include "plot/user_services.h"
 
 namespace {
 
-class NullDevice : public plot::OutputDevice {
-public:
-    void clear() override {}
-    void point(double, double, plot::Colour) override { ++painted; }
-    void line(double, double, double, double, plot::Colour) override { ++painted; }
-    void box(double, double, double, double, plot::Colour, bool) override { ++painted; }
-    void ellipse(double, double, double, plot::Colour, double, double, double,
-                 plot::Colour) override {
-        ++painted;
-    }
-    void textLine(const std::string&, plot::Colour) override {}
-    double currentX() const override { return 0; }
-    double currentY() const override { return 0; }
-    void setCurrentX(double) override {}
-    void setCurrentY(double) override {}
-    void setLineWidth(int) override {}
-    void setDotted(bool) override {}
-    long long painted = 0;
-};
-
-class QuietServices : public plot::UserServices {
-public:
-    void messageBox(const std::string&) override {}
-    void beep() override {}
-
-protected:
-    void setBusy(bool) override {}
-};
+using plot::NullDevice;
+using QuietServices = plot::SilentServices;
 
 constexpr int Primitives = 1'000'000;
 

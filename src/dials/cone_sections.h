@@ -43,7 +43,7 @@ std::array<ConeLinePair, 3> declinationLinePairs(const shell::Context& ctx);
 
 // Plots the sunlit points of the three pairs over the plot area, `step` metres apart along each
 // axis; nothing for a step that is not positive. A sweep of more rounds than a run may take
-// throws numeric::NumericFailure (InvalidStep), as every counted loop does.
+// throws numeric::NumericFailure (TooManyRounds), as every counted loop does.
 void plotSunlitConeSections(plot::PlotSurface& plot, const ConeFrame& frame,
                             const std::array<ConeLinePair, 3>& pairs, double pi, double step);
 

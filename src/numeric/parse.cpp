@@ -16,13 +16,25 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-}  // namespace
+std::string lowerCase(std::string_view text) {
+    std::string word(text);
+    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return word;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
 
 // The scan accepts [blanks][sign]digits[.digits][(E|e)[sign]digits] and stops at the first
 // character that does not continue that form; what it accepted is converted with
 // std::from_chars, which ignores the locale. An exponent letter without digits after it is not
 // part of the number ("1e" is 1). A mantissa without any digit ("", "-", ".", "abc") gives 0.
-double parseNumber(std::string_view text) {
+// stop, when given, is set to where the scan stopped, or to 0 when no digit was found.
+double scanNumber(std::string_view text, std::size_t* stop) {
+    if (stop) *stop = 0;
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && isBlank(text[i])) ++i;
@@ -56,6 +68,7 @@ double parseNumber(std::string_view text) {
         }
     }
     if (!anyDigit) return 0.0;
+    if (stop) *stop = i;
 
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         std::size_t j = i + 1;
@@ -70,6 +83,7 @@ double parseNumber(std::string_view text) {
             }
             number += exponent;
             leadingExponent += exponentNegative ? -magnitude : magnitude;
+            if (stop) *stop = j;
         }
     }
 
@@ -88,20 +102,37 @@ double parseNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+}  // namespace
+
+double parseNumber(std::string_view text) { return scanNumber(text, nullptr); }
+
 double parseNumberOrInfinity(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && isBlank(text[i])) ++i;
     const bool negative = i < text.size() && text[i] == '-';
     if (i < text.size() && (negative || text[i] == '+')) ++i;
     const double infinity = (negative ? -1 : 1) * std::numeric_limits<double>::infinity();
-    std::string word(text.substr(i, 3));
-    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (word == "inf") return infinity;
+    if (lowerCase(text.substr(i, 3)) == "inf") return infinity;
     try {
         return parseNumber(text);
     } catch (const NumericFailure&) {   // the one failure of the parse: a number too large
         return infinity;
     }
+}
+
+bool isWholeNumber(std::string_view text) {
+    const std::string_view core = trimBlanks(text);
+    if (core.empty()) return true;
+    std::string_view word = core;
+    if (word.front() == '+' || word.front() == '-') word.remove_prefix(1);
+    const std::string lower = lowerCase(word);
+    if (lower == "inf" || lower == "infinity") return true;
+    std::size_t stop = 0;
+    try {
+        scanNumber(core, &stop);
+    } catch (const NumericFailure&) {   // a number too large is a number all the same
+    }
+    return stop == core.size();
 }
 
 }  // namespace numeric

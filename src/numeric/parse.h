@@ -16,4 +16,9 @@ double parseNumber(std::string_view text);
 // sign rather than a failure or 0, so that it can be refused as the number too large it is.
 double parseNumberOrInfinity(std::string_view text);
 
+// Whether the text, leading and trailing blanks aside, is one number as parseNumber reads it
+// whole, or a spelt infinity: nothing but blanks before or after it, no second sign, no comma,
+// no letter. An empty text, or one of blanks only, counts (it reads as 0).
+bool isWholeNumber(std::string_view text);
+
 }  // namespace numeric

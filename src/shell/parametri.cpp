@@ -1,17 +1,13 @@
 #include "shell/parametri.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <csignal>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <system_error>
 
 #include "shell/control_table.h"
+#include "shell/parametri_file.h"
 
 namespace shell {
 
@@ -37,23 +33,25 @@ public:
         }
         while (pos_ < s_.size() && isBlank(s_[pos_])) ++pos_;
         std::string field;
+        // Each stretch is taken whole up to the next character that matters, so that a long
+        // value reads in one pass.
         if (pos_ < s_.size() && s_[pos_] == '"') {
             ++pos_;
             while (pos_ < s_.size()) {
-                const char c = s_[pos_++];
-                if (c != '"') {
-                    field += c;
-                } else if (pos_ < s_.size() && s_[pos_] == '"') {
-                    field += '"';
-                    ++pos_;
-                } else {
-                    break;
-                }
+                const std::size_t quote = std::min(s_.find('"', pos_), s_.size());
+                field.append(s_, pos_, quote - pos_);
+                pos_ = quote + 1;
+                if (quote == s_.size()) break;
+                if (pos_ >= s_.size() || s_[pos_] != '"') break;
+                field += '"';
+                ++pos_;
             }
             // Whatever stands between the closing quote and the delimiter is not part of it.
-            while (pos_ < s_.size() && s_[pos_] != ',' && !isLineEnd(s_[pos_])) ++pos_;
+            pos_ = std::min(s_.find_first_of(Delimiters, std::min(pos_, s_.size())), s_.size());
         } else {
-            while (pos_ < s_.size() && s_[pos_] != ',' && !isLineEnd(s_[pos_])) field += s_[pos_++];
+            const std::size_t end = std::min(s_.find_first_of(Delimiters, pos_), s_.size());
+            field.assign(s_, pos_, end - pos_);
+            pos_ = end;
             while (!field.empty() && isBlank(field.back())) field.pop_back();
         }
         if (pos_ < s_.size() && s_[pos_] == ',') {
@@ -66,6 +64,7 @@ public:
     }
 
 private:
+    static constexpr std::string_view Delimiters{",\r\n"};
     std::string_view s_;
     std::size_t pos_ = 0;
     bool atLineStart_ = true;
@@ -73,156 +72,15 @@ private:
 
 std::string quoteField(std::string_view field) {
     std::string out = "\"";
-    for (char c : field) {
-        if (c == '"') out += '"';
-        out += c;
+    for (std::size_t pos = 0; pos < field.size();) {
+        const std::size_t quote = std::min(field.find('"', pos), field.size());
+        out.append(field, pos, quote - pos);
+        if (quote < field.size()) out += "\"\"";
+        pos = quote + 1;
     }
     out += '"';
     return out;
 }
-
-std::string systemReason() {
-    const int error = errno;
-    return error != 0 ? std::string(std::strerror(error)) : std::string("write error");
-}
-
-// The file a save writes: the name itself, or, when it is a symbolic link, the file the link
-// leads to (followed through further links, a relative link read from the link's folder).
-std::filesystem::path linkTarget(const std::string& name) {
-    namespace fs = std::filesystem;
-    fs::path path(name);
-    constexpr int MaxLinks = 40;
-    for (int i = 0; i < MaxLinks; ++i) {
-        std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(path, ec)) || ec) break;
-        const fs::path to = fs::read_symlink(path, ec);
-        if (ec) break;
-        path = to.is_absolute() ? to : path.parent_path() / to;
-    }
-    return path;
-}
-
-// Whether the file's permissions let no one write it (owner, group and others alike).
-bool markedReadOnly(const std::filesystem::path& file) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::perms perms = fs::status(file, ec).permissions();
-    if (ec || perms == fs::perms::unknown) return false;
-    constexpr fs::perms anyWrite =
-        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    return (perms & anyWrite) == fs::perms::none;
-}
-
-enum class Replaced { Done, NoNewFile, WriteFailed };
-
-// Writes the bytes to a temporary file beside the target and renames it over the target, so
-// that a failed write leaves the old file as it was; the new file keeps the old one's
-// permissions. NoNewFile: the temporary file could not be made, or not renamed (the target is
-// untouched); WriteFailed: the write itself failed. The reason goes to error.
-Replaced replaceThroughTemporary(const std::filesystem::path& target, const std::string& bytes,
-                                 bool exists, std::string& error) {
-    namespace fs = std::filesystem;
-    fs::path temporary = target;
-    temporary += ".tmp";
-    {
-        errno = 0;
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = "no new file can be made in its folder (" + systemReason() + ")";
-            return Replaced::NoNewFile;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            error = "the file cannot be written (" + systemReason() + ")";
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return Replaced::WriteFailed;
-        }
-    }
-    std::error_code ignored;
-    if (exists) fs::permissions(temporary, fs::status(target, ignored).permissions(), ignored);
-    std::error_code ec;
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        error = "the file cannot be replaced in its folder (" + ec.message() + ")";
-        fs::remove(temporary, ignored);
-        return Replaced::NoNewFile;
-    }
-    return Replaced::Done;
-}
-
-// Overwrites an existing file with the bytes, then cuts it to their length.
-bool overwrite(const std::filesystem::path& target, const std::string& bytes, std::string& error) {
-    {
-        errno = 0;
-        std::fstream out(target, std::ios::in | std::ios::out | std::ios::binary);
-        if (out) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.flush();
-        }
-        if (!out) {
-            error = "the file cannot be written (" + systemReason() + ")";
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::resize_file(target, bytes.size(), ec);
-    if (ec) {
-        error = "the file cannot be written (" + ec.message() + ")";
-        return false;
-    }
-    return true;
-}
-
-// The file's bytes, or nothing when it cannot be read (a directory of that name, for one).
-std::optional<std::string> readBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes;
-    try {
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        return std::nullopt;
-    }
-    if (in.bad()) return std::nullopt;
-    return bytes;
-}
-
-// Writes an existing file in place. When that fails half-way (a full disk, a quota, a file-size
-// limit) the old bytes are written back, so that the file is left as it was, not new bytes
-// followed by old ones with a record cut in two; when even that fails, the error says so.
-bool writeInPlace(const std::filesystem::path& target, const std::string& bytes,
-                  std::string& error) {
-    const std::optional<std::string> old = readBytes(target);
-    if (!old) {
-        error = "the file cannot be read";
-        return false;
-    }
-    if (overwrite(target, bytes, error)) return true;
-    std::string ignored;
-    if (!overwrite(target, *old, ignored))
-        error += ", nor could its old contents be written back: the file is damaged";
-    return false;
-}
-
-// While the file is written, a write past a file-size limit fails (and is reported, the old
-// bytes written back) instead of ending the process with the limit's signal.
-class FileSizeSignalIgnored {
-#ifdef SIGXFSZ
-public:
-    FileSizeSignalIgnored() : previous_(std::signal(SIGXFSZ, SIG_IGN)) {}
-    ~FileSizeSignalIgnored() {
-        if (previous_ != SIG_ERR) std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
-    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
-
-private:
-    void (*previous_)(int);
-#endif
-};
 
 // A check-box value as the file holds it: a number, with or without a sign, that rounds to 0,
 // 1 or 2.
@@ -273,44 +131,17 @@ std::string Parametri::format(const Records& records) {
 }
 
 void Parametri::LoadParameterFile() {
-    if (const std::optional<std::string> bytes = readBytes(nomeFile_)) records_ = parse(*bytes);
+    ParameterFileRead read = readParameterFile(nomeFile_);
+    lastError_ = loadRefusal_ = std::move(read.refusal);
+    if (read.bytes) records_ = parse(*read.bytes);
 }
 
 bool Parametri::SaveParameterFile() {
-    namespace fs = std::filesystem;
-    lastError_.clear();
-    // A parameter file that is a symbolic link is saved in the file the link leads to; the
-    // link stays as it is.
-    const fs::path target = linkTarget(nomeFile_);
-    const std::string bytes = format(records_);
-    const FileSizeSignalIgnored sizeLimitFails;
-    // An existing file we may not write is left alone: renaming over it would replace it all
-    // the same. A file with no write permission for anyone was marked read-only by its owner:
-    // it is left alone whoever runs the program, root included, whom the system would let
-    // write it; any other file is probed.
-    std::error_code ec;
-    const bool exists = fs::exists(target, ec);
-    if (exists) {
-        if (markedReadOnly(target)) {
-            lastError_ = "the file is marked read-only";
-            return false;
-        }
-        errno = 0;
-        std::fstream probe(target, std::ios::in | std::ios::out | std::ios::binary);
-        if (!probe) {
-            lastError_ = "the file cannot be written (" + systemReason() + ")";
-            return false;
-        }
-    }
-    switch (replaceThroughTemporary(target, bytes, exists, lastError_)) {
-        case Replaced::Done: return true;
-        case Replaced::WriteFailed: return false;
-        case Replaced::NoNewFile: break;
-    }
-    // A folder where no new file can be made (or none renamed): a file that is there and may be
-    // written is written in place.
-    if (!exists) return false;
-    return writeInPlace(target, bytes, lastError_);
+    // A file that is there but was not read (no regular file, too large, or failing while read)
+    // is not replaced by the records in memory: that would lose every record it holds.
+    lastError_ = loadRefusal_;
+    if (!lastError_.empty()) return false;
+    return writeParameterFile(nomeFile_, format(records_), lastError_);
 }
 
 std::string Parametri::Leggi(std::string_view NomeParametro) {
@@ -356,7 +187,7 @@ const std::vector<std::string_view>& parameterSaveOrder() {
     return keys;
 }
 
-void LoadInputs(InputRecord& inputs, const std::string& fileName) {
+std::string LoadInputs(InputRecord& inputs, const std::string& fileName) {
     Parametri store;
     store.setNomeFile(fileName);
     for (std::string_view key : parameterReadOrder()) {
@@ -370,9 +201,14 @@ void LoadInputs(InputRecord& inputs, const std::string& fileName) {
             inputs.setText(control->name, value);
         }
     }
+    if (store.lastError().empty()) return {};
+    return "The inputs could not be loaded from " + fileName + ": " + store.lastError() + ".";
 }
 
-void LoadInputs(Context& ctx) { LoadInputs(ctx.inputs); }
+void LoadInputs(Context& ctx) {
+    if (const std::string message = LoadInputs(ctx.inputs); !message.empty())
+        ctx.services.messageBox(message);
+}
 
 bool SaveInputs(const InputRecord& inputs, plot::UserServices& services,
                 const std::string& fileName) {

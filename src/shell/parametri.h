@@ -6,15 +6,13 @@
 //
 // The store loads the file at the first Leggi or Scrivi that finds it empty and from then on
 // works in memory, rewriting the whole file at every Scrivi (setValue changes a record in memory
-// only, for save to write them all at once). The file is written to a temporary file beside it
-// and renamed over it, so a failed write leaves the old file as it was; an existing file that
-// may not be written is not replaced, nor is one marked read-only (no write permission for
-// anyone), whoever runs the program; the new file keeps the old one's permissions. A parameter
-// file that is a symbolic link is written in the file the link leads to, and stays a link. In a
-// folder where no new file can be made, an existing file that may be written is written in
-// place; when that write fails half-way (a full disk, a quota, a file-size limit) the old bytes
-// are written back, and if even that fails the error says the file is damaged. A file-size
-// limit makes a write fail rather than end the process.
+// only, for save to write them all at once). Only a regular file (or a link to one) is read or
+// written, and none larger than any parameter file; parametri_file.h says how a save installs
+// a whole new file or leaves the old one. An existing file that may not be written is not
+// replaced, nor is one marked read-only (no write permission for anyone), whoever runs the
+// program; the new file keeps the old one's permissions. A file that is there but was not
+// loaded (no regular file, too large, or failing while read) is not replaced either: its
+// records would be lost.
 
 #include <string>
 #include <string_view>
@@ -62,12 +60,17 @@ private:
     std::vector<std::pair<std::string, std::string>> records_;
     std::string nomeFile_{DefaultFileName};
     std::string lastError_;
+    std::string loadRefusal_;   // why the file that is there was not loaded, or ""
 };
 
 // Fills the nineteen stored inputs from the parameter file; a missing key or an empty value
 // leaves the control as it is, and so does a check-box value that is not 0, 1 or 2 (a sign is
-// allowed: "+1" ticks the box).
-void LoadInputs(InputRecord& inputs, const std::string& fileName = std::string(Parametri::DefaultFileName));
+// allowed: "+1" ticks the box). A missing or unreadable file leaves every input as it is, with
+// nothing to say; a file that is there but is no regular file (a FIFO, a device, a folder), is
+// too large or fails while read is not read, and the message returned names it and says why
+// ("" when nothing is to be said). The Context form shows that message.
+std::string LoadInputs(InputRecord& inputs,
+                       const std::string& fileName = std::string(Parametri::DefaultFileName));
 void LoadInputs(Context& ctx);
 
 // Writes the nineteen stored inputs to the parameter file, once, keeping the file's other

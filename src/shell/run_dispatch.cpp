@@ -12,6 +12,7 @@
 #include "shell/helpers.h"
 #include "shell/parametri.h"
 #include "shell/programme_menu.h"
+#include "shell/run_unseen_dial.h"
 
 namespace shell {
 
@@ -81,7 +82,7 @@ std::string caption(const InputRecord& in, std::string_view label) {
 }
 
 // How a number box is checked.
-enum class Rule { Number, HourFraction, Definition, Length };
+enum class Rule { Number, Latitude, PlaceLatitude, HourFraction, Definition, Length };
 
 // The number boxes of the main window in the panel's order, each with the control whose caption
 // names it and its rule; a length also says why it must be above 0 and why below MaxLength.
@@ -91,7 +92,7 @@ struct NumberBox {
     std::string_view whyAboveZero = {}, whyShorter = {};
 };
 constexpr NumberBox kNumberBoxes[] = {
-    {"txtLAT", "lblLatitudine", Rule::Number},
+    {"txtLAT", "lblLatitudine", Rule::Latitude},
     {"txtDecl", "lblDeclinazione", Rule::Number},
     {"txtLON", "lblLongitudine", Rule::Number},
     {"txtStilo", "p_Stilo", Rule::Length,
@@ -105,7 +106,7 @@ constexpr NumberBox kNumberBoxes[] = {
      "a cylinder that wide is flat across any plot area, a wall for a flat dial's programme"},
     {"txt_Definition", "lbl_Definizione", Rule::Definition},
     {"txtNumberSize", "ckRomani", Rule::Number},
-    {"txtQLat", "lblQLat", Rule::Number},
+    {"txtQLat", "lblQLat", Rule::PlaceLatitude},
     {"txtQLong", "lblQlong", Rule::Number},
     {"TxtZodiacSize", "ckZodiaco", Rule::Number},
 };
@@ -123,6 +124,17 @@ constexpr NumberBox kNumberBoxes[] = {
 std::string boxRefusal(const NumberBox& b, const std::string& caption, double v) {
     const std::string box = "the " + caption + " box ";
     switch (b.rule) {
+        case Rule::Latitude:
+            if (v != 0 && std::fabs(v) < MinLatitude)
+                return box + "holds a latitude nearer the equator than any dial can tell apart "
+                             "from it: type 0 for the equator itself, or a latitude of at least "
+                             "0.00001 in size.";
+            [[fallthrough]];
+        case Rule::PlaceLatitude:
+            if (std::fabs(v) > 90)
+                return box + "must hold a latitude between -90 and 90: no place on Earth lies "
+                             "beyond.";
+            break;
         case Rule::HourFraction:
             if (v > MaxHourFraction)
                 return box + "may be at most " + numeric::toText(MaxHourFraction) +
@@ -135,8 +147,7 @@ std::string boxRefusal(const NumberBox& b, const std::string& caption, double v)
             if (v < MinDefinition)
                 return box + "may not be below " + numeric::toText(MinDefinition) +
                        (v < 0    ? "; a negative step draws no line at all."
-                        : v == 0 ? ": 0, an empty box or a text gives no step to draw with "
-                                   "(decimals take a point, as in 0.5)."
+                        : v == 0 ? ": 0 or an empty box gives no step to draw with."
                                  : "; a finer step draws more points than any drawing can show.");
             break;
         case Rule::Length:
@@ -160,6 +171,17 @@ std::string boxRefusal(const NumberBox& b, const std::string& caption, double v)
     return {};
 }
 
+// The refusal of a text that is not a number, quoting what the box holds (cut short when long).
+std::string textRefusal(const std::string& caption, std::string_view text) {
+    constexpr std::size_t kQuoted = 24;
+    std::string shown(text.substr(text.find_first_not_of(" \t\r\n")));
+    shown.erase(shown.find_last_not_of(" \t\r\n") + 1);
+    if (shown.size() > kQuoted) shown = shown.substr(0, kQuoted) + "...";
+    return "the " + caption + " box holds \"" + shown +
+           "\", which is not a number: write the number alone, with a point for decimals (as in "
+           "0.5).";
+}
+
 // The number boxes a programme of this run (the chain's, the flat 3D one) reads are checked
 // before anything is drawn; the first refusal, or "".
 std::string inputRefusal(const Context& ctx, const ChainEntry* chained, bool inclined) {
@@ -172,11 +194,19 @@ std::string inputRefusal(const Context& ctx, const ChainEntry* chained, bool inc
                     ticked(ctx, "ckAlt"));
         };
         if (!(chained && readBy(chained->item)) && !(inclined && readBy("M_Inclinati"))) continue;
+        const std::string& text = in.text(b.box);
         const std::string refusal =
-            boxRefusal(b, caption(in, b.label), numeric::parseNumberOrInfinity(in.text(b.box)));
+            numeric::isWholeNumber(text)
+                ? boxRefusal(b, caption(in, b.label), numeric::parseNumberOrInfinity(text))
+                : textRefusal(caption(in, b.label), text);
         if (!refusal.empty()) return notStarted(refusal);
     }
     return {};
+}
+
+// How many primitives and texts the plot has recorded.
+std::size_t recordCount(const plot::PlotSurface& plot) {
+    return plot.displayList().DrawOrder.size() + plot.displayList().texts.size();
 }
 
 constexpr const char* kTooManyPoints =
@@ -186,13 +216,15 @@ constexpr const char* kTooManyPoints =
 
 }  // namespace
 
-bool Command1_Click(Context& ctx, const DriverTable& drivers) {
+namespace {
+
+// Run without its enabling of Data.
+bool checkAndRun(Context& ctx, const DriverTable& drivers) {
     InputRecord& in = ctx.inputs;
     Module1& m = ctx.m;
     // Every loop of the run pays its rounds from this budget; one it cannot pay stops the run.
     numeric::RoundBudget budget(RunRoundBudget);
     try {
-        in.setEnabled("cmdData", true);
         const ChainEntry* chained = firstChecked(in);
         const bool inclined = in.checked("M_Inclinati");
         if (const std::string refusal = inputRefusal(ctx, chained, inclined); !refusal.empty()) {
@@ -202,13 +234,27 @@ bool Command1_Click(Context& ctx, const DriverTable& drivers) {
         m.DeclSign = 1;
         m.EastSign = in.number("txtLON") < 0 ? 1 : -1;
         m.HemisphereSign = in.number("txtLAT") >= 0 ? 1 : -1;
-        if (chained) call(ctx, drivers.*(chained->driver));
-        if (inclined)
-            call(ctx, in.selected("option3D4") ? drivers.RunInclinedDialVarX
-                                                : drivers.RunInclinedDialVarY);
+        const RunProgrammes programmes = [&](Context& c) {
+            if (chained) call(c, drivers.*(chained->driver));
+            if (inclined)
+                call(c, c.inputs.selected("option3D4") ? drivers.RunInclinedDialVarX
+                                                        : drivers.RunInclinedDialVarY);
+        };
+        const Module1 before = m;
+        const RecordMark mark = RecordMark::of(ctx.ixPlot1());
+        programmes(ctx);
         // A loop refused for its rounds inside a procedure that skips failing statements
         // stops nothing by itself; the run is reported as stopped all the same.
-        if (!budget.refused()) return true;
+        if (!budget.refused()) {
+            const std::string_view programme = chained ? chained->item : "M_Inclinati";
+            if (everyShadowBeyondThePlot(ctx, programmes, before, mark, programme))
+                ctx.services.messageBox(
+                    "No shadow of the style's tip falls within the plot area: the " +
+                    caption(in, "p_Stilo") +
+                    " box holds a style so long that every shadow of its tip falls beyond it. A "
+                    "shorter style draws the dial nearer its foot.");
+            return true;
+        }
         ctx.services.messageBox(kTooManyPoints);
     } catch (const numeric::NumericFailure& failure) {
         const bool tooLarge =
@@ -220,6 +266,16 @@ bool Command1_Click(Context& ctx, const DriverTable& drivers) {
                                 error.what());
     }
     return false;
+}
+
+}  // namespace
+
+bool Command1_Click(Context& ctx, const DriverTable& drivers) {
+    // Data lists the drawing of the last Run: none when the Run recorded nothing.
+    const std::size_t before = recordCount(ctx.ixPlot1());
+    const bool completed = checkAndRun(ctx, drivers);
+    ctx.inputs.setEnabled("cmdData", recordCount(ctx.ixPlot1()) != before);
+    return completed;
 }
 
 void Command2_Click(Context& ctx, const std::function<void()>& recreatePlotWindow) {

@@ -47,19 +47,29 @@ static_assert(MaxLength * SunDiscRad > plot::PlotSurface::MaxSide);
 // enough that the arithmetic keeps every angle to a hundredth of a second of arc, and the
 // products and quotients of a few of them finite.
 inline constexpr double MaxNumber = 1e9;
+// No latitude other than 0 may lie nearer the equator than MinLatitude degrees, about a metre on
+// the ground: no place is known that closely, and nearer still the arithmetic of a dial cannot
+// tell the place from the equator, where several programmes take another road.
+inline constexpr double MinLatitude = 0.00001;
 
-// Run: enables cmdData, checks the inputs, sets DeclSign, EastSign and HemisphereSign, calls the
-// driver of the first checked programme in the fixed order, then the flat 3D driver when
-// M_Inclinati is checked. Before any driver is called, every number box a programme of the run
-// reads is checked, and the first that fails is refused with a message naming the box by its
-// caption; nothing is drawn then. A number too large for a double, or a typed infinity, counts
-// as too large. Refused are: an hour fraction of 0 or below (an empty box or text included) or
-// above MaxHourFraction; a definition below MinDefinition (0, an empty box or text included); a
-// style, or a radius, of 0 or below, or of MaxLength or more; any number of MaxNumber or more
-// in size, or other than 0 below its reciprocal. A failure that escapes a driver (a numerical
-// failure in a reader or a set-up), or a loop the run's budget of rounds cannot pay, stops the
-// run there: what was drawn stays, the busy cursor is already restored, the user is told what
-// went wrong, and the process goes on. Returns false when the run was refused or stopped.
+// Run: checks the inputs, sets DeclSign, EastSign and HemisphereSign, calls the driver of the
+// first checked programme in the fixed order, then the flat 3D driver when M_Inclinati is
+// checked. Before any driver is called, every number box a programme of the run reads is
+// checked, and the first that fails is refused with a message naming the box by its caption;
+// nothing is drawn then. Refused are: a text that is not one number (letters, a comma for the
+// decimal point, a sign or a letter after the number; blanks before and after it are let be,
+// and an empty box reads as 0, as it always has); a number too large for a double, or a typed
+// infinity, as too large; an hour fraction of 0 or below (an empty box included) or above
+// MaxHourFraction; a definition below MinDefinition (0 or an empty box included); a style, or a
+// radius, of 0 or below, or of MaxLength or more; a latitude (of the dial or of the Qibla's
+// place) beyond +-90; a dial's latitude other than 0 nearer the equator than MinLatitude; any
+// number of MaxNumber or more in size, or other than 0 below its reciprocal. A failure that
+// escapes a driver (a numerical failure in a reader or a set-up), or a loop the run's budget of
+// rounds cannot pay, stops the run there: what was drawn stays, the busy cursor is already
+// restored, the user is told what went wrong, and the process goes on. "Data" (cmdData) is
+// enabled after a Run that recorded something on the plot, and disabled after one that did not
+// (refused by Run or by its driver): the list belongs to a drawing. Returns false when the run
+// was refused or stopped.
 bool Command1_Click(Context& ctx, const DriverTable& drivers);
 
 // Reset: re-creates the plot window (which empties the drawing), then clears the title.

@@ -1,22 +1,78 @@
 #include "shell/technical_data.h"
 
+#include <cmath>
+#include <string>
+#include <string_view>
+
 #include "numeric/failure.h"
+#include "numeric/format.h"
+#include "numeric/parse.h"
+#include "shell/control_table.h"
+#include "shell/run_dispatch.h"
 #include "shell/technical_data_list.h"
 
 namespace shell {
 
-// The list is written line by line in a fixed order. A numerical failure in one of its
-// formulas (a zero denominator or an arc sine beyond +-1 for a special plane) ends the list at
-// that line: what was written stays on the surface, and the application goes on.
+namespace {
+
+// The boxes the list reads; the reclination box only where the checked programme uses it.
+constexpr std::string_view kBoxesRead[] = {"txtLAT", "txtLON", "txtDecl", "txtReclinZ",
+                                           "txtStilo", "TxtFuso", "txtlineofdeclination"};
+
+// A box's caption as the main window shows it (the label or check box beside it on the panel's
+// row), without its trailing blanks.
+std::string caption(const InputRecord& in, std::string_view box) {
+    const ControlInfo* info = findControl(box);
+    if (!info) return std::string(box);
+    for (const ControlInfo& c : controlTable()) {
+        if (c.row != info->row || c.container != info->container) continue;
+        if (c.kind != ControlKind::Label && c.kind != ControlKind::CheckBox) continue;
+        std::string text = in.text(c.name);
+        while (!text.empty() && text.back() == ' ') text.pop_back();
+        return text;
+    }
+    return std::string(box);
+}
+
+// Why the list cannot use what a box it reads holds, or "" when it can: the bound of every
+// number a run reads (MaxNumber), which keeps the list's arithmetic finite. A box may have been
+// changed since the run.
+std::string unusableBox(const InputRecord& in) {
+    for (std::string_view box : kBoxesRead) {
+        if (box == "txtReclinZ" && !in.enabled(box)) continue;
+        const double v = numeric::parseNumberOrInfinity(in.text(box));
+        if (std::fabs(v) < MaxNumber) continue;
+        return "The technical data were not listed: the " + caption(in, box) +
+               " box holds a number too large for the arithmetic of any dial: it must lie "
+               "between -" + numeric::toText(MaxNumber) + " and " + numeric::toText(MaxNumber) +
+               ". Please check the inputs.";
+    }
+    return {};
+}
+
+constexpr const char* kListStopped =
+    "The list of technical data stops where it is: the inputs lead to a value it cannot "
+    "compute. Please check the inputs, and run the programme again before asking for the data.";
+
+}  // namespace
+
+// The list is written line by line in a fixed order. A box whose number the list cannot use
+// is named before any line is written; a numerical failure in one of its formulas ends the list
+// at that line, with a message: what was written stays on the surface, and the application goes
+// on.
 void cmdData_Click(Context& ctx) {
+    if (const std::string refusal = unusableBox(ctx.inputs); !refusal.empty()) {
+        ctx.services.messageBox(refusal);
+        return;
+    }
     try {
         technical_data::DataList list(ctx);
         technical_data::prepare(list);
         technical_data::writePlaceAndStyle(list);
-        if (list.styleProgramme() && !technical_data::writeEquivalentVertical(list)) return;
+        if (list.styleProgramme()) technical_data::writeEquivalentVertical(list);
         technical_data::writeSun(list);
     } catch (const numeric::NumericFailure&) {
-        // Contained: the list simply stops.
+        ctx.services.messageBox(kListStopped);
     }
 }
 

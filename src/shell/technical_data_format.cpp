@@ -1,19 +1,30 @@
 // Number formats and the small shared helpers of the technical-data list.
 
+#include <cmath>
 #include <string>
 
 #include "numeric/checked.h"
 #include "numeric/format.h"
 #include "numeric/rounding.h"
+#include "numeric/tolerance.h"
 #include "shell/technical_data_list.h"
 
 namespace shell::technical_data {
 
+double exactZero(double v) { return std::fabs(v) <= numeric::kStoredPiResidue ? 0.0 : v; }
+
 std::string plain(double x) { return numeric::toText(numeric::checkFinite(x)); }
 
-std::string down5(double x) { return plain(numeric::truncateDown(numeric::checkFinite(x), 5)); }
+double truncatedDown(double x, int decimals) {
+    const double value = numeric::roundHalfEven(numeric::checkFinite(x), 9);
+    const double nearest = numeric::roundHalfEven(value, decimals);
+    if (nearest <= value) return nearest;
+    return numeric::roundHalfEven(nearest - std::pow(10.0, -decimals), decimals);
+}
 
-std::string down4(double x) { return plain(numeric::truncateDown(numeric::checkFinite(x), 4)); }
+std::string down5(double x) { return plain(truncatedDown(x, 5)); }
+
+std::string down4(double x) { return plain(truncatedDown(x, 4)); }
 
 std::string rounded(double x, int decimals) {
     return plain(numeric::roundHalfEven(numeric::checkFinite(x), decimals));

@@ -4,8 +4,8 @@
 // The list is written in three stages, each a function of its own file: the preparation that
 // recomputes the style geometry from the inputs (nothing is drawn), the lines of the place, the
 // triangle of the style and the characteristic hours, the equivalent vertical dial, and the
-// lines of the sun. A stage returns false when the list ends with it. Any numerical failure is
-// thrown as numeric::NumericFailure and ends the list at the line where it occurs.
+// lines of the sun. Any numerical failure is thrown as numeric::NumericFailure and ends the list
+// at the line where it occurs, with a message that says so.
 
 #include <string>
 
@@ -61,9 +61,22 @@ struct DataList {
     void line(const std::string& text);
 };
 
+// A value within what the stored Pi leaves of an exact zero (numeric::kStoredPiResidue) is that
+// zero (+0); any other value is returned as it is.
+double exactZero(double v);
+
+// A value truncated downward to n decimals, as the list shows it. The truncation is made on the
+// decimal value, not on the value times a power of ten, which binary arithmetic may leave a
+// hair under the whole number it is (0.00013 * 1e5 = 12.999999999999998); and a value a
+// rounding short of a step of the last decimal (the centre of a north wall, -0.2 computed as
+// -0.20000000000000004, or the 12 h that the stored Pi leaves at 11.9999999996) is that step:
+// the value is first taken to nine decimals, far below what the list shows and above what
+// rounding leaves. Fails on a value that is not finite.
+double truncatedDown(double x, int decimals);
+
 // Number formats of the list. Each fails on a value that is not finite.
 std::string plain(double x);
-std::string down5(double x);                 // truncated downward to five decimals
+std::string down5(double x);                 // truncatedDown to five decimals
 std::string down4(double x);                 // to four decimals
 std::string rounded(double x, int decimals); // halves to even
 std::string hms(double hours);               // "8h 34' 3 ''"
@@ -73,8 +86,8 @@ void prepare(DataList& list);
 // The place, the triangle of the style, the characteristic hours and the equivalent
 // horizontal dial, from "DATA: " to the empty line after "latitude f0 =  ".
 void writePlaceAndStyle(DataList& list);
-// The equivalent vertical dial; false when the list ends with it (latitude +-90).
-bool writeEquivalentVertical(DataList& list);
+// The equivalent vertical dial of an inclined or horizontal plane.
+void writeEquivalentVertical(DataList& list);
 // Shortest and longest day, the sun at the optional declination and the critical
 // declinations; the list ends with them.
 void writeSun(DataList& list);

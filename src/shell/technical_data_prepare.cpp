@@ -23,39 +23,59 @@ using numeric::sgn;
 // Sine of the elevation of the polar axis over the plane (pole . out), 0 on a plane that holds
 // the axis: its centre lies at infinity, whatever rounding the stored Pi leaves of the sine. A
 // wall at the pole holds it also where the programme took the latitude a hair short of the pole
-// (LatDegrees keeps the 90 typed).
+// (LatDegrees keeps the 90 typed). On the plane perpendicular to the axis the sine is +-1, which
+// rounding may carry a hair past.
 double elevationSine(const DataList& list) {
     const Module1& m = list.m;
     const geometry::Face face = list.face();
     if (face.meetsAtInfinity(geometry::celestialPole(m.LatRad)) ||
         (std::fabs(m.LatDegrees) == 90 && m.ReclRad == 0))
         return 0;
-    return face.polarElevationSine(m.LatRad);
+    return numeric::clampRoundedSine(face.polarElevationSine(m.LatRad));
 }
 
 // Centre of the dial: where the polar axis through the style tip meets the plane, in dial
 // coordinates (x along the plane's horizontal, mirrored in the south; y up its line of greatest
-// slope). A plane that holds the axis keeps the centre it had (it is shown as "inf").
+// slope). A plane that holds the axis keeps the centre it had (it is shown as "inf"). Where the
+// axis has no component along one of the dial's axes but for the stored Pi's residue (a plane
+// facing due south or north, or perpendicular to the axis), the centre lies on the other one.
 void computeCentre(DataList& list) {
     const Module1& m = list.m;
-    const auto centre = list.face().centre(m.StyleLength, m.LatRad);
+    const geometry::Face face = list.face();
+    const auto centre = face.centre(m.StyleLength, m.LatRad);
     if (!centre) return;
-    list.Cx = numeric::checkFinite(m.HemisphereSign * centre->x);
-    list.Cy = numeric::checkFinite(centre->y);
+    const geometry::DialPoint along = face.substyleDirection(m.LatRad);
+    list.Cx = exactZero(along.x) == 0 ? 0 : numeric::checkFinite(m.HemisphereSign * centre->x);
+    list.Cy = exactZero(along.y) == 0 ? 0 : numeric::checkFinite(centre->y);
 }
 
 // Hour angle of the substyle: the hour at which the sun stands in the plane through the style
 // and the polar axis on the side of the plane's face, where the sun of the equator shines on
 // it most squarely (the face's substyle hour). On a vertical wall at the equator the equinox
 // sun passes the zenith at noon, in the plane of every wall: its substyle hour is taken as +-6
-// hours by the sign of the typed declination.
+// hours by the sign of the typed declination. On the plane perpendicular to the axis the equinox
+// sun only grazes the face, and its hour lines turn evenly round the foot: its substyle is taken
+// along the line of greatest slope, as its substyle distance is, which is its noon line. Where
+// the face's normal has no westward component but for the stored Pi's residue (a plane facing
+// due south or north), the substyle hour is noon or midnight, midnight taken as -180 degrees
+// (0 h).
 void computeSubstyleHour(DataList& list) {
     Module1& m = list.m;
     if (m.LatRad == 0 && m.ReclRad == 0) {
         m.SubstyleHour = sgn(m.WallDeclRad) * m.Pi / 2;
         return;
     }
-    m.SubstyleHour = list.face().substyleHour(m.LatRad);
+    const geometry::Face face = list.face();
+    const geometry::DialPoint along = face.substyleDirection(m.LatRad);
+    // The normal's component on the equator is as long as the substyle's direction.
+    const double onEquator = std::hypot(along.x, along.y);
+    const double h = face.substyleHour(m.LatRad);
+    if (exactZero(onEquator) == 0)
+        m.SubstyleHour = 0;
+    else if (exactZero(std::sin(h) * onEquator) == 0)
+        m.SubstyleHour = std::cos(h) > 0 ? 0 : -m.Pi;
+    else
+        m.SubstyleHour = h;
 }
 
 // The horizontal plane: its substyle is the meridian (angle 0). The style elevation, the
@@ -123,27 +143,32 @@ void prepare(DataList& list) {
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = list.rad(m.DeclDecimal);
 
-    const bool reclinationUsed = list.inputs.enabled("txtReclinZ");
     // A typed +-90 is the horizontal dial facing up in either hemisphere: 90 after the
-    // hemisphere's sign. A reclination box that the checked programme does not use makes no
-    // horizontal plane: its plane is the vertical wall the programme draws.
-    m.ReclDeg = numeric::checkFinite(typedReclination(list.inputs, m.HemisphereSign)) *
-                m.HemisphereSign;
+    // hemisphere's sign. A reclination box that the checked programme does not use is not read:
+    // its plane is the vertical wall the programme draws, whatever the box holds.
+    const bool reclinationUsed = list.inputs.enabled("txtReclinZ");
+    m.ReclDeg = reclinationUsed ? numeric::checkedMul(typedReclination(list.inputs, m.HemisphereSign),
+                                                      m.HemisphereSign)
+                                : 0;
     list.horizontal = reclinationUsed && typedHorizontal(list.inputs);
     m.ReclRad = list.rad(m.ReclDeg);
-    if (!reclinationUsed) m.ReclRad = 0;
     if (list.horizontal)
         prepareHorizontal(list);
     else
         prepareInclined(list);
 
     if (std::fabs(list.E) != 0) {
-        const double noon = std::atan(m.HemisphereSign * std::sin(m.ReclRad) * std::tan(m.WallDeclRad));
-        m.NoonLineAngle = numeric::truncateDown(list.deg(noon), 4);
+        // A plane facing due south or north (but for the stored Pi's residue of sin D) has its
+        // noon line up its line of greatest slope.
+        const double tanD = exactZero(std::sin(m.WallDeclRad)) == 0 ? 0 : std::tan(m.WallDeclRad);
+        const double noon = std::atan(m.HemisphereSign * std::sin(m.ReclRad) * tanD);
+        m.NoonLineAngle = truncatedDown(list.deg(noon), 4);
         list.CxText = down5(list.Cx);
         list.CyText = down5(list.Cy);
     } else {
-        m.NoonLineAngle = numeric::roundHalfEven(list.q, 5);
+        // The noon line lies at infinity, and every hour line runs along the substyle: the angle
+        // shown is the substyle distance, with its sign in the south.
+        m.NoonLineAngle = numeric::roundHalfEven(list.deg(m.SubstyleAngle), 5);
         list.CxText = "inf";
         list.CyText = "inf";
     }

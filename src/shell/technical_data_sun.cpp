@@ -28,16 +28,17 @@ double halfArc(const Module1& m, double phi, double declination) {
     return checkedDiv(geometry::semiDiurnalArc(phi, declination, m.Pi) * 180, m.Pi);
 }
 
+// The shortest and the longest day, from the day's arcs of the solstice suns; none at all and
+// one of 24 hours beyond the polar circle, where those suns do not rise or do not set.
 void writeDayLengths(DataList& list) {
     Module1& m = list.m;
     m.SunDecl = list.rad(geometry::kSolsticeDeg);
-    const double x = -std::tan(m.SunDecl) * std::tan(std::fabs(m.LatRad));
-    if (std::fabs(x) < 1) {
-        const double H = m.LatRad == 0
-                             ? -m.Pi / 2
-                             : std::atan(checkedDiv(numeric::checkedSqrt(1 - x * x), x));
-        m.TempHourA = std::fabs(checkedDiv(24 * H, m.Pi));
-        m.TempHourB = std::fabs(24 + checkedDiv(24 * H, m.Pi));
+    const double latitude = std::fabs(m.LatRad);
+    const double longest = geometry::semiDiurnalArc(latitude, m.SunDecl, m.Pi);
+    if (geometry::risesAndSets(longest, m.Pi)) {
+        const double shortest = geometry::semiDiurnalArc(latitude, -m.SunDecl, m.Pi);
+        m.TempHourA = checkedDiv(24 * shortest, m.Pi);
+        m.TempHourB = checkedDiv(24 * longest, m.Pi);
         list.line("Shortest day:    " + hms(m.TempHourA));
         list.line("Longest day:    " + hms(m.TempHourB));
     } else {

@@ -1,9 +1,13 @@
 // The equivalent vertical dial of an inclined or horizontal plane: the place (latitude f1,
 // longitude difference lambda) at which the same plane is a vertical wall, and the wall's
-// declination d1 there.
+// declination d1 there, as the user types them to draw the plane's dial as a vertical one.
+//
+// The list works in its own frame: south of the equator it folds the place to the north, which
+// mirrors the sky north to south. That mirror keeps east and west and every hour angle, and
+// turns latitudes and declinations of the sun over; an azimuth A from the south becomes 180 - A.
+// The values are found in that frame and carried back to the real place here.
 
 #include <cmath>
-#include <optional>
 #include <string>
 
 #include "geometry/face.h"
@@ -11,46 +15,26 @@
 #include "numeric/checked.h"
 #include "numeric/palette.h"
 #include "numeric/rounding.h"
+#include "numeric/tolerance.h"
 #include "shell/helpers.h"
 #include "shell/technical_data_list.h"
-#include "numeric/tolerance.h"
 
 namespace shell::technical_data {
 
 namespace {
 
-using numeric::sgn;
-
 struct Equivalent {
-    double latitude = 0;     // f1, radians
-    double declination = 0;  // d1, radians
-    double longitude = 0;    // lambda, radians
+    double latitude = 0;     // f1, degrees, rounded as shown
+    double declination = 0;  // d1, degrees, as typed at that place, rounded as shown
+    double longitude = 0;    // lambda, degrees, rounded as shown
     bool atPole = false;     // f1 is +-90 degrees: there is no d1 nor lambda
 };
 
-// Planes facing due south or due north (declination 0 or 180), whose declination and longitude
-// difference follow from the plane's position alone.
-std::optional<Equivalent> meridianPlane(const Module1& m, double e) {
-    const double R = m.ReclRad, lat = m.LatRad, pi = m.Pi;
-    const auto both = [](double d1, double lambda) {
-        return std::optional<Equivalent>(Equivalent{0, d1, lambda});
-    };
-    if (R > 0 && m.DeclDecimal == 0) return e < 0 ? both(0, 0) : both(pi, pi);
-    if (R > 0 && m.DeclDecimal == 180 && e > 0) {
-        const double s = lat - R;
-        if (s > 0) return both(pi, 0);
-        if (s < 0) return both(0, 0);
-    }
-    if (R <= 0 && m.DeclDecimal == 0 && e < 0) {
-        const double s = lat + R;
-        return s > 0 ? both(0, 0) : both(pi, 0);
-    }
-    if (R <= 0 && m.DeclDecimal == 180) {
-        const double s = lat - R;
-        if (s < pi / 2) return both(pi, 0);
-        if (s > pi / 2) return both(0, pi);
-    }
-    return std::nullopt;
+// An angle in degrees, rounded as the list shows it, within -180 (excluded) to 180.
+double shownAngle(double degrees) {
+    double v = numeric::roundHalfEven(degrees, 5);
+    v = std::remainder(v, 360);
+    return v <= -180 ? v + 360 : v;
 }
 
 // Whether the equivalent vertical dial stands at a pole: the plane's line of greatest slope runs
@@ -60,42 +44,45 @@ std::optional<Equivalent> meridianPlane(const Module1& m, double e) {
 // longitude.
 bool atThePole(const DataList& list) {
     const geometry::Face face = list.face();
-    return face.meetsAtInfinity(geometry::celestialPole(list.m.LatRad)) &&
-           std::fabs(face.substyleDirection(list.m.LatRad).x) <= numeric::kStoredPiResidue;
+    const geometry::Vec3 pole = geometry::celestialPole(list.m.LatRad);
+    return exactZero(face.polarElevationSine(pole)) == 0 && exactZero(dot(pole, face.right)) == 0;
 }
 
-// The place of the equivalent vertical dial is the one whose zenith is the plane's line of
-// greatest slope (up): its latitude f1 is the elevation of up over the equator, pole . up, the
-// substyle direction's component along up.
+// The place whose zenith is the plane's line of greatest slope (up): there the plane stands
+// vertical, facing where its normal (out) points. With the pole p of the list's frame:
+// - the latitude f1 is the elevation of up over the equator, asin(p . up);
+// - the longitude difference lambda is the hour angle (west positive) of up, the hour angle
+//   of the equivalent place's meridian: typed as the longitude with the standard meridian's
+//   time of zone 0, it turns the vertical dial's hours into the plane's;
+// - the wall's azimuth from the south, west positive, follows from out's components along that
+//   place's east and north, which are p . right and p . out over cos f1; d1 is that azimuth,
+//   or 180 less it south of the equator, where the typed declination counts from the north.
 Equivalent equivalentVertical(DataList& list) {
-    using numeric::checkedDiv;
     Module1& m = list.m;
-    const double D = m.WallDeclRad, R = m.ReclRad, lat = m.LatRad;
+    const int hs = m.HemisphereSign;
     const geometry::Face face = list.face();
-    const double up = face.substyleDirection(lat).y;
-    if (atThePole(list)) {
-        m.AnalemmaObliquityDeg = sgn(up) * m.Pi / 2;
-        return Equivalent{m.AnalemmaObliquityDeg, 0, 0, true};
-    }
-    const double f1 = ArcSin(m, numeric::clampRoundedSine(up));
+    const geometry::Vec3 pole = geometry::celestialPole(m.LatRad);
+    const double sinF1 = dot(pole, face.up);
+    const double f1 = hs * ArcSin(m, numeric::clampRoundedSine(sinF1));
     m.AnalemmaObliquityDeg = f1;
-    const double e = ArcSin(m, numeric::clampRoundedSine(face.polarElevationSine(lat)));
-
-    if (auto special = meridianPlane(m, e)) {
-        special->latitude = f1;
-        return *special;
+    Equivalent eq;
+    eq.latitude = numeric::roundHalfEven(list.deg(f1), 5);
+    if (atThePole(list)) {
+        eq.atPole = true;
+        return eq;
     }
-    double lambda = -std::atan(checkedDiv(
-                        std::sin(D), checkedDiv(std::cos(lat), std::tan(R)) - std::cos(D) * std::sin(lat))) *
-                    sgn(R);
-    if (sgn(std::sin(lambda)) == sgn(std::sin(D))) lambda = sgn(D) * (std::fabs(lambda) - m.Pi);
-    // On a plane facing due south or north that no row of the table takes (reclined beyond the
-    // vertical), the cosine is +-1 up to rounding, which may carry it a hair past; such a
-    // rounding is taken as the +-1 it stands for.
-    const double cosine = numeric::clampRoundedSine(
-        sgn(f1) * checkedDiv(std::cos(R) * std::sin(f1) - std::sin(lat), std::cos(f1) * std::sin(R)));
-    const double d1 = sgn(D) * ArcCos(m, cosine);
-    return Equivalent{f1, d1, lambda};
+
+    const double across = exactZero(dot(pole, face.right));
+    const double out = exactZero(face.polarElevationSine(pole));
+    const double azimuth = std::atan2(across == 0 ? 0.0 : -across, -out);
+    const double realAzimuth = hs > 0 ? azimuth : m.Pi - azimuth;
+    const double d1 = eq.latitude >= 0 ? realAzimuth : m.Pi - realAzimuth;
+    eq.declination = shownAngle(list.deg(d1));
+
+    const double west = exactZero(-face.up.x);
+    const double towardsNoon = exactZero(dot(face.up, geometry::equatorPoint(m.LatRad, 0)));
+    eq.longitude = shownAngle(list.deg(std::atan2(west, towardsNoon)));
+    return eq;
 }
 
 const std::string kNoneAtThePole = "none at the pole";
@@ -104,7 +91,9 @@ void writeHorizontalPlane(DataList& list) {
     const Module1& m = list.m;
     list.plot.setForeColor(numeric::rgb(235, 105, 18));
     list.line("Equivalent vertical dial :");
-    list.line("latitude f1 =  " + rounded(list.deg(m.Pi / 2 - m.LatRad), 5));
+    // The horizontal plane stands vertical where its up, the meridian's horizon point on the
+    // side of the raised pole, is the zenith: at the colatitude, in the same hemisphere.
+    list.line("latitude f1 =  " + rounded(m.HemisphereSign * list.deg(m.Pi / 2 - m.LatRad), 5));
     list.line("declination d1 =  " + (atThePole(list) ? kNoneAtThePole : plain(180)));
     list.line("reclination =  0");
     list.line("ordinate of horizon =  inf. ");
@@ -112,18 +101,14 @@ void writeHorizontalPlane(DataList& list) {
 }
 
 void writeInclinedPlane(DataList& list) {
-    Module1& m = list.m;
-    const int hs = m.HemisphereSign;
     const Equivalent eq = equivalentVertical(list);
     list.line("");
     list.plot.setForeColor(numeric::rgb(235, 105, 18));
     list.line("Equivalent vertical dial :");
-    list.line("latitude f1 =  " + rounded(list.deg(eq.latitude), 5));
-    list.line("declination d1 =  " +
-              (eq.atPole ? kNoneAtThePole : rounded(list.deg(hs * eq.declination), 5)));
+    list.line("latitude f1 =  " + plain(eq.latitude));
+    list.line("declination d1 =  " + (eq.atPole ? kNoneAtThePole : plain(eq.declination)));
     list.line("reclination =  0");
-    const double lambda = numeric::roundHalfEven(list.deg(hs * eq.longitude), 5) * sgn(m.ReclRad);
-    list.line("longitude lambda =  " + (eq.atPole ? kNoneAtThePole : plain(lambda)));
+    list.line("longitude lambda =  " + (eq.atPole ? kNoneAtThePole : plain(eq.longitude)));
     list.line("click off analemma");
     list.line("click on SM time");
     list.line("select ST Zone = 0");
@@ -131,23 +116,17 @@ void writeInclinedPlane(DataList& list) {
 
 }  // namespace
 
-bool writeEquivalentVertical(DataList& list) {
+void writeEquivalentVertical(DataList& list) {
     Module1& m = list.m;
-    if (m.ReclDeg == 0) return true;
+    if (m.ReclDeg == 0) return;
     m.ReclRad = list.rad(m.ReclDeg);
-    if (!list.planeProgramme()) return true;
+    if (!list.planeProgramme()) return;
 
-    if (std::fabs(m.ReclDeg) == 90) {
+    if (std::fabs(m.ReclDeg) == 90)
         writeHorizontalPlane(list);
-    } else if (std::fabs(m.LatAbsDeg) == 90) {
-        // At the pole every plane through the polar axis is vertical: no equivalent dial,
-        // and the list ends here.
-        return false;
-    } else {
+    else
         writeInclinedPlane(list);
-    }
     list.plot.setForeColor(numeric::rgb(255, 255, 255));
-    return true;
 }
 
 }  // namespace shell::technical_data

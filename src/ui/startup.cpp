@@ -63,8 +63,9 @@ std::unique_ptr<Session> Main(const StartUpSettings& settings, shell::DriverTabl
     }
     session->window->show();
 
-    // 7. The inputs from the parameter file; without one the design-time values stay.
-    shell::LoadInputs(session->inputs, settings.parameterFile);
+    // 7. The inputs from the parameter file; without one the design-time values stay. A file
+    // that is there but cannot be one (a FIFO, a device) is not read, and the user is told.
+    const std::string loadMessage = shell::LoadInputs(session->inputs, settings.parameterFile);
 
     // 8-10. The plot window and its enlarged area.
     session->window->loadPlotWindow();
@@ -72,6 +73,9 @@ std::unique_ptr<Session> Main(const StartUpSettings& settings, shell::DriverTabl
 
     // 11. The splash goes.
     if (splash) splash->close();
+
+    // Said once the splash, which stays on top, has gone.
+    if (!loadMessage.empty()) session->services->messageBox(loadMessage);
     return session;
 }
 

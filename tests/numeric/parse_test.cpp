@@ -1,9 +1,9 @@
-#include <clocale>
 #include <cmath>
 #include <limits>
 
 #include <gtest/gtest.h>
 
+#include "decimal_comma_locale.h"
 #include "failure_matchers.h"
 #include "numeric/parse.h"
 
@@ -66,15 +66,20 @@ TEST(ParseNumber, OverflowFailsAndUnderflowIsZero) {
     EXPECT_EQ(numeric::parseNumberOrInfinity("in"), 0.0);
 }
 
+TEST(ParseNumber, AWholeNumberHasNothingButBlanksBesideIt) {
+    for (const char* whole : {"", "  ", "45", " -45.5\t", "+.5", "5.", "1e-3", "2E+5 ", "1e400",
+                              "-Infinity", " inf "})
+        EXPECT_TRUE(numeric::isWholeNumber(whole)) << whole;
+    for (const char* text : {"abc", "CET", "UTC+1", "45,5", "1.2.3", "7-", "--5", "- 5", "3 4",
+                             "1e", "1e+", "45N", ".", "-", "info", "0x10"})
+        EXPECT_FALSE(numeric::isWholeNumber(text)) << text;
+}
+
 TEST(ParseNumber, IgnoresTheLocale) {
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    // A locale with a decimal comma, when the machine has one; the result must not change.
-    for (const char* name : {"de_DE.UTF-8", "it_IT.UTF-8", "fr_FR.UTF-8"})
-        if (std::setlocale(LC_NUMERIC, name)) break;
+    const DecimalCommaLocale comma;
+    if (!comma.set()) GTEST_SKIP() << DecimalCommaLocale::kMissing;
     EXPECT_EQ(parseNumber("45.25"), 45.25);
     EXPECT_EQ(parseNumber("45,25"), 45.0);
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 }  // namespace

@@ -8,14 +8,23 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "shell/input_record.h"
 #include "shell/parametri.h"
+#include "shell/parametri_file.h"
 #include "support/recording_services.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 class ParameterFile : public ::testing::Test {
 protected:
@@ -34,9 +43,15 @@ protected:
         std::ofstream out(file_, std::ios::binary);
         out << bytes;
     }
-    std::string readFile() const {
-        std::ifstream in(file_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string readFile() const { return contents(file_); }
+    // A name as long as a name may be: no temporary file can be made beside it.
+    std::string longName() const { return (dir_ / (std::string(246, 'u') + ".dat")).string(); }
+    // Temporary files a save left behind.
+    int temporaries() const {
+        int n = 0;
+        for (const auto& entry : fs::directory_iterator(dir_))
+            n += entry.path().extension() == ".tmp";
+        return n;
     }
 
     fs::path dir_;
@@ -220,9 +235,11 @@ TEST_F(ParameterFile, DoubleQuotesAndLineBreaksInAValueCannotBreakTheFile) {
 }
 
 TEST_F(ParameterFile, WhereNoNewFileCanBeMadeAWritableFileIsWrittenInPlace) {
+    // No temporary file can be made beside a file whose name is as long as a name may be.
+    file_ = longName();
     writeFile("\"LAT\",\"10\"\r\n\"Comment\",\"a long record that the save makes shorter\"\r\n");
-    // The temporary file cannot be created where a directory of its name stands.
-    fs::create_directory(file_ + ".tmp");
+    const fs::path sameFile = dir_ / "same";   // a second name of the file written in place
+    fs::create_hard_link(file_, sameFile);
     inputs.setText("txtLAT", "20");
     EXPECT_TRUE(shell::SaveInputs(inputs, services, file_));
     EXPECT_TRUE(services.messages.empty());
@@ -230,6 +247,8 @@ TEST_F(ParameterFile, WhereNoNewFileCanBeMadeAWritableFileIsWrittenInPlace) {
     ASSERT_EQ(records.size(), 20u);
     EXPECT_EQ(records[0], (std::pair<std::string, std::string>{"LAT", "20"}));
     EXPECT_EQ(readFile().size(), shell::Parametri::format(records).size());
+    std::ifstream same(sameFile, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(same), {}), readFile());
 
     // A folder that takes no new file at all (where permissions hold for this user).
     const fs::path locked = dir_ / "locked";
@@ -255,23 +274,23 @@ TEST_F(ParameterFile, WhereNoNewFileCanBeMadeAWritableFileIsWrittenInPlace) {
     fs::permissions(locked, fs::perms::owner_all);
 }
 
-TEST_F(ParameterFile, AWriteCutShortByAFileSizeLimitLeavesTheOldFileOrSaysItIsDamaged) {
+TEST_F(ParameterFile, AWriteCutShortByAFileSizeLimitLeavesTheOldFileAndSaysSo) {
     const std::string record =
         "\"LAT\",\"10\"\r\n\"Comment\",\"" + std::string(500, 'c') + "\"\r\n";
     // The new file is longer than the limit (the save ignores the limit's signal); the last key
     // saved holds the excess, so that a save writing key by key would change the file first.
     inputs.setText("txtLAT", "20");
     inputs.setText("txtlineofdeclination", std::string(4000, '7'));
-    struct Row { bool inPlace; rlim_t limit; const char* damaged; };
-    const Row rows[] = {{false, record.size(), nullptr},    // through a temporary file
-                        {true, record.size(), nullptr},     // in place, old bytes put back
-                        {true, record.size() / 2, "the file is damaged"}};  // nor those
+    // In place, the old bytes are put back; a limit below the old file's size stops that too,
+    // but only where the new bytes stopped: the file is as it was, and not called damaged.
+    struct Row { bool inPlace; rlim_t limit; };
+    const Row rows[] = {{false, record.size()}, {true, record.size()}, {true, record.size() / 2}};
     rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.limit);
+        if (row.inPlace) file_ = longName();
         writeFile(record);
-        if (row.inPlace) fs::create_directory(file_ + ".tmp");
         services.messages.clear();
         rlimit limited = before;
         limited.rlim_cur = row.limit;
@@ -281,11 +300,9 @@ TEST_F(ParameterFile, AWriteCutShortByAFileSizeLimitLeavesTheOldFileOrSaysItIsDa
         EXPECT_FALSE(saved);
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_NE(services.messages[0].find("could not be saved"), std::string::npos);
-        if (row.damaged)
-            EXPECT_NE(services.messages[0].find(row.damaged), std::string::npos);
-        else
-            EXPECT_EQ(readFile(), record) << services.messages[0];
-        EXPECT_EQ(fs::is_directory(file_ + ".tmp"), row.inPlace);
+        EXPECT_EQ(services.messages[0].find("damaged"), std::string::npos);
+        EXPECT_EQ(readFile(), record) << services.messages[0];
+        EXPECT_EQ(temporaries(), 0);
     }
 }
 
@@ -351,6 +368,124 @@ TEST_F(ParameterFile, ASaveKeepsTheFilePermissions) {
     fs::permissions(file_, perms);
     ASSERT_TRUE(shell::SaveInputs(inputs, services, file_));
     EXPECT_EQ(fs::status(file_).permissions(), perms);
+}
+
+TEST_F(ParameterFile, ALinkPlantedAtATemporaryNameIsNotFollowed) {
+    const fs::path victim = dir_ / "victim.txt";
+    std::ofstream(victim) << "victim";
+    // The name every save used to write, and the first one a save of this process tries.
+    const std::string names[] = {file_ + ".tmp", file_ + "." + std::to_string(getpid()) + ".tmp"};
+    for (const bool hard : {false, true}) {
+        SCOPED_TRACE(hard ? "hard links" : "symbolic links");
+        writeFile("\"LAT\",\"10\"\r\n");
+        for (const std::string& name : names)
+            hard ? fs::create_hard_link(victim, name) : fs::create_symlink("victim.txt", name);
+        inputs.setText("txtLAT", hard ? "1" : "2");
+        EXPECT_TRUE(shell::SaveInputs(inputs, services, file_));
+        EXPECT_EQ(contents(victim), "victim");
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file_)));
+        EXPECT_EQ(shell::Parametri::parse(readFile()).at(0).second, hard ? "1" : "2");
+        EXPECT_EQ(temporaries(), 2);   // the planted ones, as they were
+        for (const std::string& name : names) fs::remove(name);
+    }
+    EXPECT_TRUE(services.messages.empty());
+
+    // In a shared folder (everyone writes, the sticky bit keeps names), a parameter file that
+    // is another user's link is not followed (only root can give a link to another user).
+    const fs::path shared = dir_ / "shared", link = shared / "Umbralion.dat";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    fs::create_symlink("../victim.txt", link);
+    if (geteuid() == 0 && lchown(link.c_str(), 65534, 65534) == 0) {
+        EXPECT_FALSE(shell::SaveInputs(inputs, services, link.string()));
+        EXPECT_NE(services.messages.at(0).find("made by another user"), std::string::npos);
+        EXPECT_EQ(contents(victim), "victim");
+    }
+}
+
+TEST_F(ParameterFile, OnlyARegularFileIsLoadedOrSaved) {
+    fs::create_directory(dir_ / "folder");
+    fs::create_symlink("loop", dir_ / "loop");
+    // What the parameter file is: a FIFO itself (""), or a link to something else.
+    struct Row { const char* linkTo; const char* why; };
+    const Row rows[] = {{"", "a FIFO (named pipe)"}, {"/dev/null", "a device"},
+                        {"/dev/zero", "a device"},   {"folder", "a folder"},
+                        {"loop", "a loop of symbolic links"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.why);
+        fs::remove(file_);
+        if (*row.linkTo) fs::create_symlink(row.linkTo, file_);
+        else ASSERT_EQ(mkfifo(file_.c_str(), 0644), 0);
+        const fs::file_type before = fs::symlink_status(file_).type();
+        shell::InputRecord loaded;
+        const std::string message = shell::LoadInputs(loaded, file_);
+        EXPECT_NE(message.find("could not be loaded from " + file_ + ": it is " + row.why +
+                               ", not a regular file"), std::string::npos) << message;
+        EXPECT_EQ(loaded.text("txtLAT"), inputs.text("txtLAT"));
+        services.messages.clear();
+        EXPECT_FALSE(shell::SaveInputs(inputs, services, file_));
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_NE(services.messages[0].find(row.why), std::string::npos);
+        EXPECT_EQ(fs::symlink_status(file_).type(), before);
+        EXPECT_EQ(temporaries(), 0);
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    fs::remove(file_);
+
+    // A file larger than any parameter file is neither read nor replaced; a large one is.
+    for (const std::size_t size : {std::size_t{100} << 20, shell::kMaxParameterFileBytes + 1}) {
+        writeFile("\"LAT\",\"33\"\r\n\"pad\",\"");
+        fs::resize_file(file_, size);
+        const bool tooLarge = size > shell::kMaxParameterFileBytes;
+        shell::InputRecord loaded;
+        EXPECT_EQ(shell::LoadInputs(loaded, file_).find("larger than") != std::string::npos,
+                  tooLarge);
+        EXPECT_EQ(loaded.text("txtLAT"), tooLarge ? inputs.text("txtLAT") : "33");
+        EXPECT_EQ(shell::SaveInputs(inputs, services, file_), !tooLarge);
+        EXPECT_EQ(fs::file_size(file_) == size, tooLarge);
+    }
+}
+
+TEST_F(ParameterFile, ProcessesSavingOneFileAtOnceLoseNoRecordAndReadersSeeWholeFiles) {
+    std::string bytes;
+    for (int i = 0; i < 200; ++i)
+        bytes += "\"K" + std::to_string(i) + "\",\"" + std::to_string(i) + "\"\r\n";
+    writeFile(bytes);
+    ASSERT_TRUE(shell::SaveInputs(inputs, services, file_));
+    constexpr std::size_t Records = 219;
+    constexpr int Saves = 60;
+    pid_t children[4];
+    for (int c = 0; c < 4; ++c) {
+        children[c] = fork();
+        ASSERT_GE(children[c], 0);
+        if (children[c] == 0) {
+            bool saved = true;
+            for (int i = 0; i < Saves; ++i) {
+                inputs.setText("txtLAT", std::to_string(100 * c + i));
+                saved = shell::SaveInputs(inputs, services, file_) && saved;
+            }
+            _exit(saved ? 0 : 1);
+        }
+    }
+    int running = 4, reads = 0, partial = 0;
+    while (running > 0) {
+        for (pid_t& child : children) {
+            int status = 0;
+            if (child > 0 && waitpid(child, &status, WNOHANG) == child) {
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+                child = 0;
+                --running;
+            }
+        }
+        ++reads;
+        partial += shell::Parametri::parse(readFile()).size() != Records;
+    }
+    EXPECT_EQ(partial, 0) << "of " << reads << " reads";
+    EXPECT_EQ(shell::Parametri::parse(readFile()).size(), Records);
+    shell::Parametri last;   // the last save installed is some process's last one
+    last.setNomeFile(file_);
+    EXPECT_EQ(std::stoi(last.Leggi("LAT")) % 100, Saves - 1);
+    EXPECT_EQ(temporaries(), 0);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "plot/user_services.h"
 #include "shell/control_table.h"
 #include "shell/programme_menu.h"
+#include "shell/refusal.h"
 #include "shell/run_dispatch.h"
 #include "support/dial_fixture.h"
 #include "support/recording_device.h"
@@ -73,7 +74,7 @@ protected:
     std::vector<std::string> called;
 };
 
-TEST_F(RunDispatch, SetsTheSignsAndEnablesData) {
+TEST_F(RunDispatch, SetsTheSigns) {
     struct Case {
         const char *lon, *lat;
         int east, hemisphere;
@@ -87,7 +88,20 @@ TEST_F(RunDispatch, SetsTheSignsAndEnablesData) {
         EXPECT_EQ(m.HemisphereSign, c.hemisphere) << c.lat;
         EXPECT_EQ(m.DeclSign, 1);
     }
+}
+
+TEST_F(RunDispatch, DataIsEnabledByARunThatDrewSomethingOnly) {
+    drivers.RunVerticalSpherical = [](shell::Context& ctx) { ctx.ixPlot1().xPset(0, 0, 12); };
+    EXPECT_TRUE(run());
     EXPECT_TRUE(in.enabled("cmdData"));
+    in.setText("txtLAT", "2e9");  // refused by Run
+    EXPECT_FALSE(run());
+    EXPECT_FALSE(in.enabled("cmdData"));
+    in.setText("txtLAT", "45");
+    EXPECT_TRUE(run());
+    drivers.RunVerticalSpherical = [](shell::Context& ctx) { shell::refuse(ctx, true, "no"); };
+    EXPECT_TRUE(run());  // refused by its driver
+    EXPECT_FALSE(in.enabled("cmdData"));
 }
 
 TEST_F(RunDispatch, TheFirstCheckedItemInRunOrderWinsAndNoOtherRuns) {
@@ -173,6 +187,7 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingOrBoxesNoDialCanTakeAreRefusedBefore
         const char* radius = shell::programmeEnables(item.name, "txtRadius") ? "Radius" : "";
         const char* large = *radius ? "too large" : "";
         const char* zone = shell::programmeEnables(item.name, "TxtFuso") ? "S.T. Zone" : "";
+        const bool qibla = shell::programmeEnables(item.name, "txtQLat");
         const char* hour = "Hour fraction";
         const char* style = "Perpendicular style";
         for (const Row& row :
@@ -187,7 +202,13 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingOrBoxesNoDialCanTakeAreRefusedBefore
               {"txtRadius", "-1", radius}, {"txtRadius", "1e15", large},
               {"txtRadius", "inf", large}, {"txtLON", "1e9", "Longitude"},
               {"txtLON", "-infinity", "Longitude"}, {"txtLON", "-999999999", ""},
-              {"txtLAT", "1e-320", "too small"}, {"TxtFuso", "1e308", zone}}) {
+              {"txtLAT", "1e-320", "equator"}, {"txtLAT", "-9e-6", "equator"},
+              {"txtLAT", "-0.00001", ""}, {"txtLAT", "90.001", "between -90 and 90"},
+              {"txtLAT", "-90", ""}, {"txtLAT", " 45\t", ""}, {"txtLAT", "abc", "\"abc\""},
+              {"txtLAT", "45,5", "Latitude"}, {"txtLAT", "45N", "not a number"},
+              {"txtLON", "7-", "Longitude"}, {"txtStilo", "0.2m", style},
+              {"txtQLat", "-91", qibla ? "between -90 and 90" : ""}, {"TxtFuso", "CET", zone},
+              {"TxtFuso", "UTC+1", zone}, {"TxtFuso", "1e308", zone}}) {
             const std::string kept = in.text(row.box);
             in.setText(row.box, row.value);
             EXPECT_TRUE(*row.named ? refused(row.named) : run())

@@ -65,6 +65,17 @@ protected:
 
     void click() { shell::cmdData_Click(ctx); }
 
+    // Lists the plane of the programme at the latitude (longitude and zone 0), as after a run
+    // there; the painted texts of an earlier list are forgotten first.
+    void listFor(const std::string& programme, double lat, double decl, double recl) {
+        device.forget();
+        choose(programme);
+        place(std::to_string(lat), "0", "0");
+        wall(std::to_string(decl), std::to_string(recl));
+        lastRun(lat);
+        click();
+    }
+
     // The text lines painted, in order.
     std::vector<std::string> texts() const {
         std::vector<std::string> out;

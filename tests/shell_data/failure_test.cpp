@@ -1,5 +1,7 @@
-// A numerical failure in the list ends it at the failing line: what was written stays, nothing
-// escapes to the caller, no infinity or NaN is written, and the next click works.
+// The list never stops in silence: a box whose number it cannot use is named before any line is
+// written, a box the programme does not use is not read, and a numerical failure ends the list
+// at the failing line with a message. Nothing escapes to the caller, no infinity or NaN is
+// written, and the next click works.
 
 #include <cmath>
 
@@ -10,7 +12,7 @@ namespace {
 
 class ListFailure : public DataListTest {};
 
-TEST_F(ListFailure, ZeroDenominatorEndsTheListAtItsLine) {
+TEST_F(ListFailure, ZeroDenominatorEndsTheListAtItsLineAndSaysSo) {
     // The last run was at the equator; the latitude box now says 45. The horizontal hour
     // divides by tan(30) * sin(latitude of the run) = 0.
     wall("30", "0");
@@ -23,7 +25,8 @@ TEST_F(ListFailure, ZeroDenominatorEndsTheListAtItsLine) {
     EXPECT_EQ(all.back(), "substyle hour:    18 h");
     EXPECT_EQ(plot.displayList().texts.size(), all.size());
     EXPECT_FALSE(services.busy);
-    EXPECT_TRUE(services.messages.empty());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_NE(services.messages[0].find("stops where it is"), std::string::npos);
 
     // After a run at the new latitude the whole list is written again.
     lastRun(45);
@@ -32,23 +35,48 @@ TEST_F(ListFailure, ZeroDenominatorEndsTheListAtItsLine) {
     EXPECT_EQ(texts().back(), "critical declination of the sun = -20.7");
 }
 
-TEST_F(ListFailure, OverflowNeverReachesTheText) {
-    inputs.setText("txtStilo", "1e300");  // its square overflows
-    ASSERT_NO_THROW(click());
-    const auto all = texts();
-    ASSERT_FALSE(all.empty());
-    EXPECT_EQ(all.back(), "Perpendicular style: cathetus 1E+300");
-    for (const auto& text : all) {
-        EXPECT_EQ(text.find("inf"), std::string::npos) << text;
-        EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+TEST_F(ListFailure, UnusableNumberIsNamedBeforeAnyLine) {
+    struct Case {
+        const char* programme;
+        const char* box;
+        const char* text;
+        const char* caption;  // "" = the box is not read: the whole list is written
+    };
+    const Case cases[] = {
+        {"M_Inclinati", "txtReclinZ", "1e308", "Reclination Z"},
+        {"M_Light", "txtReclinZ", "1e308", ""},
+        {"M_Frinter", "txtReclinZ", "-1e400", ""},
+        {"M_Inclinati", "txtStilo", "1e300", "Perpendicular style"},
+        {"M_Light", "TxtFuso", "1e308", "S.T. Zone: CEM=-1"},
+        {"mnuCCs", "txtlineofdeclination", "2e9", "Declination line"},
+        {"M_Frinter", "txtLAT", "1e400", "Latitude N +, S -"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.programme) + " " + c.box + "=" + c.text);
+        device.forget();
+        services.messages.clear();
+        choose(c.programme);
+        wall("20", "-20");
+        const std::string kept = inputs.text(c.box);
+        inputs.setText(c.box, c.text);
+        ASSERT_NO_THROW(click());
+        inputs.setText(c.box, kept);
+        if (*c.caption) {
+            EXPECT_TRUE(texts().empty());
+            ASSERT_EQ(services.messages.size(), 1u);
+            EXPECT_NE(services.messages[0].find(std::string("the ") + c.caption + " box"),
+                      std::string::npos)
+                << services.messages[0];
+        } else {
+            EXPECT_TRUE(services.messages.empty());
+            EXPECT_EQ(texts().back().rfind("critical declination of the sun = ", 0), 0u);
+            EXPECT_EQ(indexOf("Reclination 0"), 4u);
+        }
+        for (const auto& text : texts()) {
+            EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+            EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+        }
     }
-}
-
-TEST_F(ListFailure, FailureBeforeAnyLineWritesNothing) {
-    inputs.setText("txtReclinZ", "1e308");  // degrees to radians overflows
-    ASSERT_NO_THROW(click());
-    EXPECT_TRUE(texts().empty());
-    EXPECT_TRUE(plot.displayList().texts.empty());
 }
 
 }  // namespace

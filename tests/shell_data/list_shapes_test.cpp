@@ -114,17 +114,24 @@ TEST_F(ListShapes, MidnightSunGoesOnToTheDialHours) {
     EXPECT_EQ(all.back(), "critical declination of the sun = 0");
 }
 
-TEST_F(ListShapes, InclinedPlaneAtThePoleEndsAfterTheEquivalentHorizontalDial) {
-    place("90", "-7.6438", "-1");
-    wall("0", "20");
-    lastRun(90);
-    click();
-    const auto all = texts();
-    ASSERT_GE(all.size(), 2u);
-    EXPECT_EQ(all[all.size() - 2].rfind("latitude f0 =  ", 0), 0u);
-    EXPECT_EQ(all.back(), "");
-    EXPECT_TRUE(contains("ecc.ty 90\xC2\xB0 - lat\xC2\xB0  : inf"));
-    EXPECT_EQ(plot.ForeColor(), numeric::qbColor(7));
+TEST_F(ListShapes, InclinedPlaneAtThePoleListsItsDaysAndItsSun) {
+    // At either pole the day lasts 24 hours or none, and an inclined plane is vertical where its
+    // line of greatest slope is the zenith: 70 degrees from the pole, on the meridian of that
+    // line (the sign of the latitude that of the pole).
+    for (const char* pole : {"90", "-90"}) {
+        SCOPED_TRACE(pole);
+        device.forget();
+        place(pole, "-7.6438", "-1");
+        wall("0", "20");
+        lastRun(std::stod(pole));
+        click();
+        EXPECT_TRUE(contains("ecc.ty 90\xC2\xB0 - lat\xC2\xB0  : inf"));
+        EXPECT_TRUE(contains(std::string("latitude f1 =  ") + (pole[0] == '-' ? "-70" : "70")));
+        EXPECT_TRUE(contains("Shortest day:   0 h "));
+        EXPECT_TRUE(contains("Longest day:   24 h "));
+        EXPECT_TRUE(contains("Sun's declination = 20"));
+        EXPECT_TRUE(services.messages.empty());
+    }
 }
 
 TEST_F(ListShapes, PoleAndPolarStyleKeepTheSunOnTheSideItReallyLights) {

@@ -9,11 +9,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data_fixture.h"
+#include "shell/programme_menu.h"
 #include "support/shadow_oracle.h"
 
 namespace shelldata {
@@ -148,6 +151,96 @@ TEST_F(PlaneGeometry, TheSunIsOnTheDialWhenItShinesOnTheFace) {
             EXPECT_NEAR(on[i], lit[i].on, 0.011);
             EXPECT_NEAR(off[i], lit[i].off, 0.011);
         }
+    }
+}
+
+// Every angle the list shows, in both hemispheres, against the sky of the real place: each is
+// the hour angle or the declination of one of the plane's directions (its normal, its axes),
+// or an angle on the dial the programme draws. The hour lines through the centre are lines:
+// the horizontal and vertical hours count modulo 12 hours, the noon line's angle modulo 180.
+TEST_F(PlaneGeometry, EveryAngleHasTheSignOfTheRealSky) {
+    struct Case {
+        double lat, decl, recl;
+        const char* programme = "M_Inclinati";
+    };
+    std::vector<Case> cases = {{-66.55, 90, 0, "M_Frinter"}, {-45, 30, 0, "mnuVertSph"},
+                               {66.55, 90, 0, "M_Frinter"},  {-45, -120, 0, "M_Frinter"}};
+    for (const double lat : {45.0, -45.0, 20.0, -20.0, -68.0})
+        for (const auto& [decl, recl] : {std::pair{30.0, 20.0}, {-150.0, 60.0}, {100.0, 20.0},
+                                         {30.0, -60.0}, {60.0, -100.0}, {0.0, (90 - std::fabs(lat)) * (lat > 0 ? 1 : -1)},
+                                         {180.0, -30.0}, {-90.0, -20.0}})
+            cases.push_back({lat, decl, recl});
+    // The angle from a to b in degrees, folded into -period/2..period/2.
+    const auto apart = [](double a, double b, double period) {
+        return std::fabs(std::remainder(a - b, period));
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.programme) + " " + std::to_string(c.lat) + " " +
+                     std::to_string(c.decl) + " " + std::to_string(c.recl));
+        listFor(c.programme, c.lat, c.decl, c.recl);
+        const auto line = [&](const std::string& label) -> std::optional<double> {
+            for (const auto& t : texts())
+                if (t.rfind(label, 0) == 0) return std::stod(t.substr(label.size()));
+            return std::nullopt;
+        };
+        const auto value = [&](const std::string& label) {
+            const auto v = line(label);
+            if (!v) ADD_FAILURE() << "no line " << label;
+            return v.value_or(0.0);
+        };
+        const double recl = shell::programmeEnables(c.programme, "txtReclinZ") ? c.recl : 0;
+        const oracle::ShadowOracle o = c.lat >= 0
+                                           ? oracle::ShadowOracle(c.lat, c.decl, recl, 0.2)
+                                           : oracle::ShadowOracle(c.lat, 180 - c.decl, -recl, 0.2);
+        const oracle::Sky& sky = o.sky();
+        const double elevation = sky.hourDeclOf(o.normal()).declination;
+        EXPECT_NEAR(value("Elevation of the style : "), elevation, 1e-5);
+        EXPECT_NEAR(value("latitude f0 =  "), elevation, 1e-5);
+        const oracle::Vec3 pole = sky.pole();
+        // The stored Pi leaves some 1e-10 of the sine on a plane that holds the axis.
+        const auto centre = std::fabs(oracle::dot(pole, o.normal())) > 1e-9 ? o.centre() : std::nullopt;
+        // A plane perpendicular to the axis has no substyle, its centre the foot.
+        const bool perpendicular = std::fabs(oracle::dot(pole, o.normal())) > 1 - 1e-9;
+        if (centre && !perpendicular) {
+            EXPECT_LT(apart(value("Substyle distance  : "),
+                            sky.deg(std::atan2(-centre->x, centre->y)), 360),
+                      1e-5);
+            const auto noon = o.wholeHourLine(0);
+            const double noonAngle =
+                noon ? sky.deg(std::atan2(-noon->direction.x, noon->direction.y)) : 0;
+            EXPECT_LT(apart(value("Angle between max slope line and noon  : "), noonAngle, 180),
+                      1e-4);
+        } else {
+            // The hour lines run along the substyle, the polar axis laid down on the face.
+            const double along = sky.deg(std::atan2(-oracle::dot(pole, o.axisX()),
+                                                    oracle::dot(pole, o.axisY())));
+            EXPECT_LT(apart(value("Substyle distance  : "), along, 180), 1e-5);
+            EXPECT_LT(apart(value("Angle between max slope line and noon  : "), along, 180), 1e-5);
+        }
+        if (!perpendicular) {
+            EXPECT_LT(apart(value("substyle hour angle : "), sky.hourDeclOf(o.normal()).hourAngle,
+                            360),
+                      1e-5);
+        }
+        const auto hour = [&](oracle::Vec3 direction) {
+            return 12 + sky.hourDeclOf(direction).hourAngle / 15;
+        };
+        EXPECT_LT(apart(value("horizontal hour:    "), hour(o.axisX()), 12), 1e-5);
+        // Every hour line runs up the slope of a plane whose line of greatest slope is the axis.
+        if (std::fabs(oracle::dot(pole, o.axisY())) < 1 - 1e-9) {
+            EXPECT_LT(apart(value("vertical hour:    "), hour(o.axisY()), 12), 1e-5);
+        }
+        // The sun on the horizon along the dial's x axis; written when the sun lights the dial.
+        if (const auto critical = line("critical declination of the sun = ")) {
+            EXPECT_NEAR(*critical, sky.hourDeclOf(o.axisX()).declination, 0.006);
+        }
+        if (recl == 0) continue;
+        // The equivalent vertical dial stands where the plane's axis up the slope is the zenith.
+        const double f1 = sky.hourDeclOf(o.axisY()).declination;
+        EXPECT_NEAR(value("latitude f1 =  "), f1, 1e-5);
+        if (std::fabs(f1) > 89.99999) continue;
+        EXPECT_LT(apart(value("longitude lambda =  "), sky.hourDeclOf(o.axisY()).hourAngle, 360),
+                  1e-5);
     }
 }
 
@@ -301,12 +394,7 @@ TEST_F(PlaneGeometry, APlaneHoldingThePolarAxisListsItsCentreAtInfinityAndGoesOn
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.programme) + " " + std::to_string(c.lat) + " " +
                      std::to_string(c.decl) + " " + std::to_string(c.recl));
-        device.forget();
-        choose(c.programme);
-        place(std::to_string(c.lat), "0", "0");
-        wall(std::to_string(c.decl), std::to_string(c.recl));
-        lastRun(c.lat);
-        click();
+        listFor(c.programme, c.lat, c.decl, c.recl);
         expectLines({"Style: hypotenuse = inf", "Distance Foot Center: cathetus = inf",
                      "Center coordinates  : inf    inf", "Elevation of the style : 0\xC2\xB0",
                      "Sun's declination = 20"});
@@ -347,7 +435,7 @@ TEST_F(PlaneGeometry, MeridianPlanesHaveTheirEquivalentVerticalDialsDirectly) {
         {"0", "-20", "25", "0", "0"},        // south face inclined less than the latitude
         {"0", "-60", "-15", "180", "0"},     // south face inclined past it
         {"180", "-20", "65", "180", "0"},    // north face inclined, axis short of the pole
-        {"180", "-60", "75", "0", "-180"},   // north face inclined, axis past the pole
+        {"180", "-60", "75", "0", "180"},    // north face inclined, axis past the pole
     };
     for (const Case& c : cases) {
         wall(c.declination, c.reclination);

@@ -23,7 +23,7 @@ constexpr const char* kUsage =
     "                 (default: the start-up programme)\n"
     "  CONTROL=VALUE  a text box takes the text as given, a check box 0, 1 or 2,\n"
     "                 an option button 1 (selects it)\n"
-    "  --data         press \"Data\" after Run\n";
+    "  --data         press \"Data\" after Run, when Run left it enabled\n";
 
 }  // namespace
 
@@ -104,7 +104,7 @@ void prepare(DialSystem& system, const Request& request) {
 void perform(DialSystem& system, const Request& request) {
     prepare(system, request);
     shell::Command1_Click(system.context(), dispatch::allDrivers());
-    if (request.data) shell::cmdData_Click(system.context());
+    if (request.data && system.inputs.enabled("cmdData")) shell::cmdData_Click(system.context());
 }
 
 void print(const DialSystem& system, std::ostream& out) {

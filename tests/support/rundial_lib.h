@@ -7,7 +7,8 @@
 // starts from the design-time input record (no parameter file is read), applies each
 // CONTROL=VALUE by control name, chooses PROGRAMME by its menu item name as its Click handler
 // does (default: the start-up programme), brings the plot surface up as start-up does, presses
-// Run once (and "Data" after it with --data) and prints, one item a line, tab-separated:
+// Run once (and "Data" after it with --data, when Run left it enabled) and prints, one item a
+// line, tab-separated:
 //   message <text>                       each message box, in order
 //   title   <text>                       the final plot title
 //   P x y colour | L x1 y1 x2 y2 colour | B x1 y1 x2 y2 colour fill
@@ -78,7 +79,7 @@ void applySetting(shell::InputRecord& inputs, const std::string& control, const 
 
 // Applies the settings, then chooses the programme.
 void prepare(DialSystem& system, const Request& request);
-// prepare, presses Run once, then "Data" when asked.
+// prepare, presses Run once, then "Data" when asked and enabled.
 void perform(DialSystem& system, const Request& request);
 
 // Prints the messages, the title and the display list in the format above.

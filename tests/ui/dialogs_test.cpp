@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/app_info.h"
 #include "ui/frm_about.h"
 #include "ui/frm_ix.h"
 #include "ui/frm_options.h"
@@ -26,7 +27,7 @@ namespace {
 TEST(Splash, ShowsTheReleaseAndClosesSafelyOnAKey) {
     QPointer<ui::frmSplash> splash = new ui::frmSplash;
     splash->show();
-    EXPECT_EQ(splash->findChild<QLabel*>("lblVersion")->text(), "Release 1.0.140");
+    EXPECT_EQ(splash->findChild<QLabel*>("lblVersion")->text(), "Release " + ui::versionNumber());
     EXPECT_EQ(splash->findChild<QLabel*>("lblProductName")->text(), "Umbralion 2001");
     QTest::keyClick(splash.data(), Qt::Key_Space);
     uitest::settle();
@@ -37,7 +38,7 @@ TEST(About, ShowsTheVersionAndSaysWhenNoSystemInformationProgramExists) {
     uitest::RecordingServices services;
     ui::frmAbout about(services);
     EXPECT_EQ(about.windowTitle(), "About Umbralion 2001");
-    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version 1.0.140");
+    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version " + ui::versionNumber());
     EXPECT_EQ(about.findChild<QPushButton*>("cmdSysInfo")->text(), "&System Info...");
 
     const QByteArray path = qgetenv("PATH");

@@ -157,11 +157,14 @@ TEST(MainWindow, FailureInsideRunIsContained) {
 }
 
 TEST(MainWindow, SaveButtonWritesTheParameterFile) {
-    StartedApp app;
+    shell::DriverTable t;
+    t.RunVerticalSpherical = [](shell::Context& ctx) { ctx.ixPlot1().xPset(0, 0, 12); };
+    StartedApp app(t);
     ui::MDIForm1& w = app.window();
     auto* txtLAT = child<QLineEdit>(w, "txtLAT");
     txtLAT->clear();
     QTest::keyClicks(txtLAT, "41,9");
+    child<QAction>(w, "mnuVertSph")->trigger();
 
     click(w, "cmdSave");
     QFile file(app.path("Umbralion.dat"));
@@ -174,6 +177,10 @@ TEST(MainWindow, SaveButtonWritesTheParameterFile) {
     EXPECT_EQ(w.focusWidget(), child(w, "Command1"));
     QTest::keyClick(w.focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(child(w, "cmdData")->isEnabled());
+    // A Run refused draws nothing, and leaves no list to show.
+    txtLAT->setText("41,9");
+    QTest::keyClick(child(w, "Command1"), Qt::Key_Return);
+    EXPECT_FALSE(child(w, "cmdData")->isEnabled());
 }
 
 TEST(MainWindow, UtilitiesBoardTakesThePlaceFromTheMainWindow) {

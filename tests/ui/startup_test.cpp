@@ -9,8 +9,11 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "shell/control_table.h"
+#include "ui/app_info.h"
 #include "ui/frm_ix.h"
 #include "ui/frm_splash.h"
 #include "ui/mdi_form1.h"
@@ -78,7 +81,8 @@ TEST(StartUp, WithoutParameterFileShowsTheDesignTimeState) {
     EXPECT_NEAR(s.ShiftX(), s.QuadranteL() / 2, 1e-12);
     EXPECT_NEAR(s.ShiftY(), s.QuadranteH() / 3.3333333, 1e-12);
     EXPECT_DOUBLE_EQ(w.context().m.Pi, 3.141592654);
-    EXPECT_EQ(s.Marchio(), "Umbralion 1.0.140 by the Umbralion authors");
+    EXPECT_EQ(s.Marchio(),
+              "Umbralion " + ui::versionNumber().toStdString() + " by the Umbralion authors");
 
     // The splash has gone.
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -117,6 +121,30 @@ TEST(StartUp, ClosingTheSplashDuringThePauseIsSafe) {
     EXPECT_EQ(session->window->context().ixPlot1().displayList().DrawOrder.size(), 0u);
     session.reset();
     QDir::setCurrent(previous);
+}
+
+TEST(StartUp, AParameterFileThatIsAFifoOrAnEndlessDeviceIsNotReadAndStartUpGoesOn) {
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "FIFO" : "link to the zero device");
+        uitest::RecordingServices services;
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        EXPECT_EQ(fifo ? mkfifo("Umbralion.dat", 0644) : symlink("/dev/zero", "Umbralion.dat"), 0);
+        ui::StartUpSettings settings;
+        settings.splashPauseMs = 0;
+        auto session = ui::Main(settings, {}, &services);
+        uitest::settle();
+        EXPECT_TRUE(session->window->isVisible());
+        EXPECT_EQ(boxText(*session->window, "txtLAT"), "-45.7438");
+        EXPECT_EQ(services.messages.size(), 1u);
+        const std::string message = services.messages.empty() ? "" : services.messages[0];
+        EXPECT_NE(message.find("Umbralion.dat: it is a"), std::string::npos) << message;
+        EXPECT_NE(message.find(fifo ? "FIFO" : "device"), std::string::npos) << message;
+        session.reset();
+        uitest::settle();
+        QDir::setCurrent(previous);
+    }
 }
 
 }  // namespace

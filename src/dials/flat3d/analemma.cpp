@@ -54,21 +54,20 @@ bool castByTheSun(const PlaneGeometry& g, double Y0, double Z0, const Vec3& w, d
 
 void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
     shell::Module1& m = ctx.m;
-    m.PlaneCoefSaveY = m.PlaneCoefY;
-    m.PlaneCoefSaveZ = m.PlaneCoefZ;
     storeAnalemmaObliquity(m);
     const PlaneGeometry g = PlaneGeometry::from(m);
-    const double Y0 = m.PlaneCoefSaveY, Z0 = m.PlaneCoefSaveZ;
+    const double Y0 = g.Y0, Z0 = g.Z0;
     const double hemisphere = numeric::sgn(m.HemisphereSign);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour =
         shell::LineColor(ctx, variable == FreeVariable::X ? 14 : 12);
 
+    double doubleLongitudeSine = m.ConicA115;
     for (double t : numeric::StepRange(0, 360, kMeanDayDeg)) {
         bool cast = false;
         const auto p = solvePoint([&] {
             const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
-            m.ConicA115 = sun.doubleLongitudeSine;
+            doubleLongitudeSine = sun.doubleLongitudeSine;
             const double H = sun.equationOfTime() * hemisphere + m.LonCorrRad;
             const double dw = -sun.declination * hemisphere;
             const Vec3 w = shadowOfDay(g, Y0, Z0, H, dw);
@@ -77,6 +76,11 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
         });
         if (p && cast) plotDialPoint(plot, *p, colour);
     }
+    // The record the procedure leaves: the plane's tip, and the last day's sine of twice the
+    // sun's longitude.
+    m.PlaneCoefSaveY = Y0;
+    m.PlaneCoefSaveZ = Z0;
+    m.ConicA115 = doubleLongitudeSine;
 }
 
 }  // namespace

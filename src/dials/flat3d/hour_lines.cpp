@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
@@ -54,11 +55,12 @@ void drawPolarHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     numeric::countedLoop(m.HourLoop, -90, 90, 7.5, [&](double hourLoop) {
-        m.HourAngleRad = hourAngle(m, hourLoop, E);
-        if (hourPlaneParallel(g, m.HourAngleRad)) return;
-        const double u = hourPlaneOffset(g, m.HourAngleRad);
+        const double H = hourAngle(m, hourLoop, E);
+        m.HourAngleRad = H;
+        if (hourPlaneParallel(g, H)) return;
+        const double u = hourPlaneOffset(g, H);
         if (!std::isfinite(u)) return;
-        plot.xLine(u, -plot.ShiftY(), u, plot.ShiftY(), shell::LineColor(ctx, 15));
+        plotSegment(plot, {u, plot.ShiftY()}, {u, -plot.ShiftY()}, shell::LineColor(ctx, 15));
     });
 }
 
@@ -82,10 +84,10 @@ void drawHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
     const bool bothSix = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
         const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
-        m.HourAngleRad = hourAngle(m, hourLoop, E);
-        plotLineInArea(plot, colour, hourLine(g, m.HourAngleRad),
-                       litPartOfHourLine(g, m.HourAngleRad, m.Pi,
-                                         bothSix && isSixOClock(hourLoop)));
+        const double H = hourAngle(m, hourLoop, E);
+        m.HourAngleRad = H;
+        plotLineInArea(plot, colour, hourLine(g, H),
+                       litPartOfHourLine(g, H, m.Pi, bothSix && isSixOClock(hourLoop)));
     });
 }
 

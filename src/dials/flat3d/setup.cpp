@@ -34,55 +34,69 @@ double coneCoefficient(const shell::Module1& m, double degrees) {
 void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     const shell::InputRecord& in = ctx.inputs;
     shell::Module1& m = ctx.m;
+    const double pi = kStoredPi;
 
-    m.HourStep = checkedDiv(15, in.number("TxtHour"));
-    m.PointStep = checkFinite(in.number("txt_Definition") / 100);
-    m.Pi = kStoredPi;
+    const double hourStep = checkedDiv(15, in.number("TxtHour"));
+    const double pointStep = checkFinite(in.number("txt_Definition") / 100);
+
+    // The place folded onto the north: the latitude's absolute value, and the signed latitude;
+    // at the equator (the signed one for variable X, the absolute one for variable Y) the
+    // hemisphere is the northern one.
+    const double latitude = std::fabs(in.number("txtLAT"));
+    const double signedLatitude = latitude * m.HemisphereSign;
+    const double phi = checkFinite(latitude * pi / 180);
+    const double latitudeTested = variable == FreeVariable::X ? signedLatitude : latitude;
+    const int hemisphereSign = latitudeTested == 0 ? 1 : m.HemisphereSign;
+    const int hemisphere = numeric::sgn(hemisphereSign);
+
+    const double zone = in.number("TxtFuso");
+    const double longitude = in.number("txtLON");
+    const double lonCorrection =
+        checkFinite((-15 * zone - m.EastSign * std::fabs(longitude)) * hemisphere * pi / 180);
+
+    const double declination = shell::typedDeclination(in);
+    double D = checkFinite(declination * pi / 180 * hemisphere);
+    // Typed +-90 is the horizontal dial facing up in both hemispheres: 90 here.
+    const double reclination = shell::typedReclination(in, hemisphereSign) * hemisphereSign;
+    const double R = checkFinite(reclination * pi / 180);
+    // The horizontal plane's declination means nothing: its u axis points east.
+    if (reclination == 90 || reclination == -90) D = 0;
+
+    // The style tip stands S out of the face; the polar style's elevation over it, whose sine
+    // is 1 for a plane perpendicular to the polar axis, which rounding may overshoot.
+    const double S = in.number("txtStilo");
+    const Face face = Face::declining(D, R);
+    const Vec3 tip = S * face.out;
+    const double elevationSine = face.polarElevationSine(phi);
+
+    m.HourStep = hourStep;
+    m.PointStep = pointStep;
+    m.Pi = pi;
     m.ConeCoef2345 = coneCoefficient(m, kSolsticeDeg);
     m.ConeCoef20 = coneCoefficient(m, 20);
     m.ConeCoef115 = coneCoefficient(m, 11.5);
-
-    m.LatDegrees = std::fabs(in.number("txtLAT"));
-    m.LatAbsDeg = m.LatDegrees * m.HemisphereSign;
-    m.LatRad = checkFinite(m.LatDegrees * m.Pi / 180);
-    m.ColatRad = m.Pi / 2 - m.LatRad;
-    const double latitudeTested = variable == FreeVariable::X ? m.LatAbsDeg : m.LatDegrees;
-    if (latitudeTested == 0) m.HemisphereSign = 1;
-    m.WorkFlag = m.HemisphereSign;
-    const int hemisphere = numeric::sgn(m.HemisphereSign);
-
-    const double zone = in.number("TxtFuso");
-    m.LonDegrees = in.number("txtLON");
-    m.LonAbsDeg = std::fabs(m.LonDegrees);
-    m.LonCorrRad =
-        checkFinite((-15 * zone - m.EastSign * m.LonAbsDeg) * hemisphere * m.Pi / 180);
-
-    m.DeclDegrees = shell::typedDeclination(in);
-    m.WallDeclRad = checkFinite(m.DeclDegrees * m.Pi / 180 * hemisphere);
-    // Typed +-90 is the horizontal dial facing up in both hemispheres: 90 here.
-    m.ReclDeg = shell::typedReclination(in, m.HemisphereSign) * m.HemisphereSign;
-    m.ReclRad = checkFinite(m.ReclDeg * m.Pi / 180);
-    // The horizontal plane's declination means nothing: its u axis points east.
-    if (m.ReclDeg == 90 || m.ReclDeg == -90) m.WallDeclRad = 0;
-
-    m.StyleLengthD = in.number("txtStilo");
-    m.StyleLength3D = m.StyleLengthD;
-    const double S = m.StyleLength3D;
-    const double D = m.WallDeclRad;
-    const double R = m.ReclRad;
-    // The style tip stands S out of the face.
-    const Face face = Face::declining(D, R);
-    const Vec3 tip = S * face.out;
+    m.LatDegrees = latitude;
+    m.LatAbsDeg = signedLatitude;
+    m.LatRad = phi;
+    m.ColatRad = pi / 2 - phi;
+    m.HemisphereSign = hemisphereSign;
+    m.WorkFlag = hemisphereSign;
+    m.LonDegrees = longitude;
+    m.LonAbsDeg = std::fabs(longitude);
+    m.LonCorrRad = lonCorrection;
+    m.DeclDegrees = declination;
+    m.WallDeclRad = D;
+    m.ReclDeg = reclination;
+    m.ReclRad = R;
+    m.StyleLengthD = S;
+    m.StyleLength3D = S;
     m.PlaneCoefX = tip.x;
     m.PlaneCoefY = tip.y;
     m.PlaneCoefZ = tip.z;
-
-    // For a plane perpendicular to the polar axis the sine is 1, which rounding may overshoot.
-    const double s = face.polarElevationSine(m.LatRad);
     m.SideSign = 1;
     m.InclinedPlaneFlag = 1;
-    m.StyleElevRad = shell::ArcSin(m, numeric::clampRoundedSine(s));
-    m.StyleElevDeg = m.StyleElevRad * 180 / m.Pi;
+    m.StyleElevRad = shell::ArcSin(m, numeric::clampRoundedSine(elevationSine));
+    m.StyleElevDeg = m.StyleElevRad * 180 / pi;
 }
 
 }  // namespace

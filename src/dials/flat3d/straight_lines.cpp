@@ -9,6 +9,7 @@
 #include <cmath>
 #include <functional>
 
+#include "dials/plot_segment.h"
 #include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
@@ -76,7 +77,8 @@ void drawEquinoctialLine(shell::Context& ctx) {
     if (m.LatRad == 0 && m.ReclRad == 0) {
         double u0 = 0;
         if (numeric::assignOrSkip(u0, [&] { return checkedDiv(-m.PlaneCoefY, std::sin(g.D)); }))
-            plot.xLine(u0, 0, u0, std::fmax(0.0, plot.QuadranteH() - plot.ShiftY()), colour);
+            plotSegment(plot, {u0, 0}, {u0, -std::fmax(0.0, plot.QuadranteH() - plot.ShiftY())},
+                        colour);
         return;
     }
     plotLineInArea(plot, colour, g.face.section(celestialPole(g.phi), tipOf(g)),

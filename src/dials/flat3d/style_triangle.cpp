@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 
+#include "dials/plot_segment.h"
 #include "dials/flat3d/plane.h"
 #include "dials/geometry_names.h"
 #include "dials/flat3d/procedures.h"
@@ -30,62 +31,77 @@ constexpr int kSubstyleColour = 14;
 constexpr int kCentreVerticalColour = 8;
 constexpr int kPolarStylePointsColour = 5;
 
-// The centre: where the line through the style tip parallel to the polar axis meets the plane
-// (the face's centre), with its world point's north coordinate kept in TriangleTemp and its drop
-// below the tip in WorkFlag. None where the polar axis meets the plane only at infinity (a wall
-// facing due east or west, a polar dial): there is no centre, and no line runs through one.
-std::optional<DialPoint> computeCentre(shell::Module1& m, const PlaneGeometry& g) {
-    const auto centre = g.face.centre(g.S, g.phi);
-    if (!centre || !std::isfinite(centre->x) || !std::isfinite(centre->y)) return std::nullopt;
-    const Vec3 world = g.face.world(*centre);
-    m.TriangleTemp = world.y;
-    numeric::skip([&] {
-        const int drop = numeric::toInt16(m.PlaneCoefZ - world.z);
-        m.WorkFlag = drop == 0 ? 1 : drop;
-    });
-    return centre;
-}
-
-// The slope -u/v of the substyle, the polar axis laid down on the plane, kept in SubstyleSlope.
-// Returns whether the substyle's direction is known in this call: not where the substyle runs
-// along the plane's horizontal (v = 0), nor on a plane perpendicular to the axis, which has no
-// substyle, unless the plane faces due south or north: its substyle is then the vertical
-// (slope 0).
-bool storeSubstyleSlope(shell::Module1& m, const PlaneGeometry& g) {
-    const DialPoint along = g.face.substyleDirection(g.phi);
-    if (numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(along.x, along.y); }))
-        return true;
-    if (g.D != 0) return false;
-    m.SubstyleSlope = 0;
-    return true;
-}
-
-struct PolarStyle {
+// What the triangle computes, each value starting from the shared record's (a computation that
+// fails leaves it there) and written back to the record in one closing block (store).
+struct Triangle {
+    double substyleSlope;    // SubstyleSlope: -u/v of the substyle
+    bool alphaKnown = false; // whether the substyle's direction is known in this call
+    double alpha = 0;        // its angle, atan of the slope
+    double polarLength;      // SetupTemp5 and StyleHypotenuse: S / s
     bool lengthKnown = false;
+    double polarAngle;       // Obliquity: the polar style's angle over the plane, ArcSin(s)
     bool angleKnown = false;
+    std::optional<DialPoint> centre;
+    double centreNorth;      // TriangleTemp: the centre's world north coordinate
+    int centreDrop;          // WorkFlag: its drop below the tip, whole metres, 1 for none
+
+    explicit Triangle(const shell::Module1& m)
+        : substyleSlope(m.SubstyleSlope), polarLength(m.SetupTemp5), polarAngle(m.Obliquity),
+          centreNorth(m.TriangleTemp), centreDrop(m.WorkFlag) {}
+
+    void store(shell::Module1& m) const {
+        m.SubstyleSlope = substyleSlope;
+        m.SideSign = numeric::sgn(alpha);
+        if (lengthKnown) m.SetupTemp5 = m.StyleHypotenuse = polarLength;
+        m.Obliquity = polarAngle;
+        m.TriangleTemp = centreNorth;
+        m.WorkFlag = centreDrop;
+    }
 };
+
+// The centre: where the line through the style tip parallel to the polar axis meets the plane
+// (the face's centre), with its world point's north coordinate and its drop below the tip. None
+// where the polar axis meets the plane only at infinity (a wall facing due east or west, a polar
+// dial): there is no centre, and no line runs through one.
+void findCentre(Triangle& tr, const PlaneGeometry& g) {
+    const auto centre = g.face.centre(g.S, g.phi);
+    if (!centre || !std::isfinite(centre->x) || !std::isfinite(centre->y)) return;
+    tr.centre = centre;
+    const Vec3 world = g.face.world(*centre);
+    tr.centreNorth = world.y;
+    numeric::skip([&] {
+        const int drop = numeric::toInt16(g.Z0 - world.z);
+        tr.centreDrop = drop == 0 ? 1 : drop;
+    });
+}
+
+// The slope -u/v of the substyle, the polar axis laid down on the plane, and its angle. The
+// direction is known in this call but where the substyle runs along the plane's horizontal
+// (v = 0), or on a plane perpendicular to the axis, which has no substyle, unless the plane faces
+// due south or north: its substyle is then the vertical (slope 0).
+void findSubstyle(Triangle& tr, const PlaneGeometry& g) {
+    const DialPoint along = g.face.substyleDirection(g.phi);
+    tr.alphaKnown =
+        numeric::assignOrSkip(tr.substyleSlope, [&] { return -checkedDiv(along.x, along.y); });
+    if (!tr.alphaKnown && g.D == 0) {
+        tr.substyleSlope = 0;
+        tr.alphaKnown = true;
+    }
+    tr.alpha = std::atan(tr.substyleSlope);
+}
 
 // The length of the polar style S / s and its angle ArcSin(s) over the plane, s the sine of
-// the style elevation in this pipeline's sign (the face's, or its opposite); says which of them
-// were computed in this call.
-PolarStyle storeHypotenuse(shell::Module1& m, double S, double s) {
-    PolarStyle polar;
-    polar.lengthKnown = numeric::assignOrSkip(m.SetupTemp5, [&] { return checkedDiv(S, s); });
-    numeric::assignOrSkip(m.StyleHypotenuse, [&] { return checkedDiv(S, s); });
-    polar.angleKnown = numeric::assignOrSkip(m.Obliquity, [&] { return shell::ArcSin(m, numeric::clampRoundedSine(s)); });
-    return polar;
+// the style elevation in this pipeline's sign (the face's, or its opposite).
+void findPolarStyle(Triangle& tr, const shell::Module1& m, double S, double s) {
+    tr.lengthKnown = numeric::assignOrSkip(tr.polarLength, [&] { return checkedDiv(S, s); });
+    tr.angleKnown = numeric::assignOrSkip(
+        tr.polarAngle, [&] { return shell::ArcSin(m, numeric::clampRoundedSine(s)); });
 }
-
-struct Triangle {
-    bool alphaKnown = false;
-    double alpha = 0;
-    std::optional<DialPoint> centre;
-};
 
 void drawPerpendicularStyle(shell::Context& ctx, const Triangle& tr, double S) {
     if (!tr.alphaKnown) return;
-    ctx.ixPlot1().xLine(0, 0, S * std::cos(tr.alpha), -S * std::sin(tr.alpha),
-                        shell::LineColor(ctx, kPerpendicularStyleColour));
+    plotSegment(ctx.ixPlot1(), {0, 0}, {S * std::cos(tr.alpha), S * std::sin(tr.alpha)},
+                shell::LineColor(ctx, kPerpendicularStyleColour));
 }
 
 void drawPolarStyleAndSubstyle(shell::Context& ctx, const Triangle& tr, double S) {
@@ -93,24 +109,16 @@ void drawPolarStyleAndSubstyle(shell::Context& ctx, const Triangle& tr, double S
     plot::PlotSurface& plot = ctx.ixPlot1();
     const DialPoint c = *tr.centre;
     if (tr.alphaKnown)
-        plot.xLine(c.x, -c.y, S * std::cos(tr.alpha), -S * std::sin(tr.alpha),
-                   shell::LineColor(ctx, kPolarStyleColour));
-    plot.xLine(c.x, -c.y, 0, 0, shell::LineColor(ctx, kSubstyleColour));
+        plotSegment(plot, c, {S * std::cos(tr.alpha), S * std::sin(tr.alpha)},
+                    shell::LineColor(ctx, kPolarStyleColour));
+    plotSegment(plot, c, {0, 0}, shell::LineColor(ctx, kSubstyleColour));
 }
 
 void drawCentreVertical(shell::Context& ctx, const Triangle& tr) {
     if (!tr.centre) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xLine(tr.centre->x, -plot.ShiftY(), tr.centre->x, 2 * plot.ShiftY(),
-               shell::LineColor(ctx, kCentreVerticalColour));
-}
-
-Triangle finishAngle(shell::Module1& m, bool alphaKnown) {
-    Triangle tr;
-    tr.alphaKnown = alphaKnown;
-    tr.alpha = std::atan(m.SubstyleSlope);
-    m.SideSign = numeric::sgn(tr.alpha);
-    return tr;
+    plotSegment(plot, {tr.centre->x, plot.ShiftY()}, {tr.centre->x, -2 * plot.ShiftY()},
+                shell::LineColor(ctx, kCentreVerticalColour));
 }
 
 }  // namespace
@@ -125,14 +133,17 @@ void DrawStyleTriangleX(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(m);
     const double S = g.S;
 
-    bool alphaKnown = true;
-    if (std::fabs(m.ReclDeg) == 90)
-        m.SubstyleSlope = 0;
-    else
-        alphaKnown = storeSubstyleSlope(m, g);
-    Triangle tr = finishAngle(m, alphaKnown);
-    storeHypotenuse(m, S, g.face.polarElevationSine(g.phi));
-    tr.centre = computeCentre(m, g);
+    Triangle tr(m);
+    if (std::fabs(m.ReclDeg) == 90) {
+        tr.substyleSlope = 0;
+        tr.alphaKnown = true;
+        tr.alpha = std::atan(0.0);
+    } else {
+        findSubstyle(tr, g);
+    }
+    findPolarStyle(tr, m, S, g.face.polarElevationSine(g.phi));
+    findCentre(tr, g);
+    tr.store(m);
 
     drawPerpendicularStyle(ctx, tr, S);
     drawPolarStyleAndSubstyle(ctx, tr, S);
@@ -143,20 +154,22 @@ void DrawStyleTriangleY(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
     const double S = g.S;
-    Triangle tr = finishAngle(m, storeSubstyleSlope(m, g));
-    const PolarStyle polar = storeHypotenuse(m, S, -g.face.polarElevationSine(g.phi));
-    tr.centre = computeCentre(m, g);
+    Triangle tr(m);
+    findSubstyle(tr, g);
+    findPolarStyle(tr, m, S, -g.face.polarElevationSine(g.phi));
+    findCentre(tr, g);
+    tr.store(m);
 
     drawPerpendicularStyle(ctx, tr, S);
     // A polar style longer than a hundred styles (or infinite: a style parallel to the plane)
     // is drawn as a line of points through the laid tip, at the style's angle to the substyle.
-    if (polar.lengthKnown && std::fabs(m.SetupTemp5) < 100 * S) {
+    if (tr.lengthKnown && std::fabs(tr.polarLength) < 100 * S) {
         drawPolarStyleAndSubstyle(ctx, tr, S);
-    } else if (tr.alphaKnown && polar.angleKnown) {
+    } else if (tr.alphaKnown && tr.angleKnown) {
         plot::PlotSurface& plot = ctx.ixPlot1();
         const numeric::Colour colour = shell::LineColor(ctx, kPolarStylePointsColour);
         const double tipU = S * std::cos(tr.alpha), tipV = S * std::sin(tr.alpha);
-        const double slope = std::tan(tr.alpha + m.Obliquity);
+        const double slope = std::tan(tr.alpha + tr.polarAngle);
         for (double u : numeric::StepRange(-1, 1, 0.001)) {
             plotSolvedPoint(plot, colour, [&] {
                 return DialPoint{u, tipV - checkedDiv(u - tipU, slope)};

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/projective/former_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
@@ -21,7 +22,6 @@
 
 namespace dials::projective {
 
-using former::DialPoint;
 using numeric::checkedDiv;
 
 namespace {
@@ -39,9 +39,9 @@ void drawTurnedDownTriangle(shell::Context& ctx) {
         const double L = std::fabs(m.StyleLength);
         const double tx = L * uy, ty = -L * ux;
         plot::PlotSurface& plot = ctx.ixPlot1();
-        plot.xLine(cx, -cy, tx, -ty, shell::LineColor(ctx, 9));
-        plot.xLine(tx, -ty, 0, 0, shell::LineColor(ctx, 13));
-        plot.xLine(cx, -cy, 0, 0, shell::LineColor(ctx, 14));
+        plotSegment(plot, {cx, cy}, {tx, ty}, shell::LineColor(ctx, 9));
+        plotSegment(plot, {tx, ty}, {0, 0}, shell::LineColor(ctx, 13));
+        plotSegment(plot, {cx, cy}, {0, 0}, shell::LineColor(ctx, 14));
     });
 }
 
@@ -60,7 +60,7 @@ void finishConstruction(shell::Context& ctx) {
     // From the top edge down past the bottom edge: where the noon line has no tilt (a vertical
     // plane, or one facing due south or north) the vertical is the noon line.
     const double bottom = std::max(2 * plot.ShiftY(), plot.QuadranteH() - plot.ShiftY());
-    plot.xLine(x, -plot.ShiftY(), x, bottom, shell::LineColor(ctx, 8));
+    plotSegment(plot, {x, plot.ShiftY()}, {x, -bottom}, shell::LineColor(ctx, 8));
 }
 
 }  // namespace
@@ -80,8 +80,7 @@ void DrawGnomonProjFormer(shell::Context& ctx) {
     } catch (const numeric::NumericFailure&) {
         // A style perpendicular to the plane: the equator's plane through the tip is parallel
         // to the dial, the equinoctial line lies at infinity and the foot is the centre.
-        if (m.StyleLengthD != 0 && std::fabs(std::cos(former::styleElevation(m))) < numeric::kStoredPiResidue) {
-            m.StyleElevRad = former::styleElevation(m);
+        if (m.StyleLengthD != 0 && std::fabs(std::cos(m.StyleElevRad)) < numeric::kStoredPiResidue) {
             m.NoonTiltRad = noonTilt(m);
             m.OriginX = 0;
             m.OriginY = 0;
@@ -92,17 +91,16 @@ void DrawGnomonProjFormer(shell::Context& ctx) {
         throw;
     }
 
-    const double dX = P5.X - P1.X, dY = P5.Y - P1.Y;
+    const double dX = P5.x - P1.x, dY = P5.y - P1.y;
     // The substyle angle takes the sign of the projected equinoctial line's slope.
     const int slopeSign = dX == 0 ? 1 : numeric::sgn(dX) * numeric::sgn(dY);
     m.SubstyleRad = slopeSign * std::fabs(m.SubstyleRad);
     // The foot of the perpendicular from O to the equinoctial line.
-    const double t = -checkedDiv(P1.X * dX + P1.Y * dY, dX * dX + dY * dY);
-    const double xf = P1.X + t * dX;
-    const double yf = P1.Y + t * dY;
+    const double t = -checkedDiv(P1.x * dX + P1.y * dY, dX * dX + dY * dY);
+    const double xf = P1.x + t * dX;
+    const double yf = P1.y + t * dY;
 
     m.NoonTiltRad = noonTilt(m);
-    m.StyleElevRad = former::styleElevation(m);
 
     const double s = m.StyleLengthD, E = m.StyleElevRad, S = m.SubstyleRad;
     const int signX = numeric::sgn(xf);

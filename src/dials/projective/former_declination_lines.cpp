@@ -35,15 +35,23 @@ void DrawDeclinationLinesProjFormer(shell::Context& ctx) {
     for (int i = 0; i < 3; ++i) {
         const former::ScaledConic& c = lines[i].conic;
         for (const bool plus : {false, true}) {
+            // Nothing where this pair does not reach x; its turn within a step of the sweep
+            // past its end.
+            const auto root = [plus](const std::optional<ConicRootsAt>& y) {
+                return y ? (plus ? y->roots.plus : y->roots.minus) : std::nullopt;
+            };
             former::layReferenceCurve(
                 ctx,
                 [&](double x) -> std::optional<former::ReferencePoint> {
-                    // Nothing where this pair does not reach x; its turn just past its end.
                     const auto y = conicRootsToTheTurn(c.T, c.b, c.c, c.kS2Cos2, x, 0.005);
-                    if (!y) return std::nullopt;
-                    const std::optional<double>& root = plus ? y->roots.plus : y->roots.minus;
-                    if (!root) return std::nullopt;
-                    return former::ReferencePoint{y->at, *root - m.SetupTemp3};
+                    if (!root(y)) return std::nullopt;
+                    return former::ReferencePoint{y->at, *root(y) - m.SetupTemp3};
+                },
+                [&](double s) -> std::optional<former::ReferencePoint> {
+                    // The abscissa 1 / s: (1, Y) = s (x, y).
+                    const auto Y = conicRootsAtReciprocal(c.T, c.b, c.c, c.kS2Cos2, s, 0.005);
+                    if (!root(Y)) return std::nullopt;
+                    return former::ReferencePoint{1, *root(Y) - m.SetupTemp3 * Y->at, Y->at};
                 },
                 colours[i], true);
         }

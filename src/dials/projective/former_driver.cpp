@@ -18,9 +18,13 @@ namespace dials::projective {
 
 void RunProjectiveFormer(shell::Context& ctx) {
     if (refuseProjective(ctx)) return;
-    // A wall facing due east or west is the latter version's case.
+    // A wall facing due east or west, and any plane holding the polar axis, is the latter
+    // version's case.
     if (shell::refuse(ctx, std::fabs(shell::typedDeclination(ctx.inputs)) == 90,
-                      "Please use programme n\u00b0 4 "))
+                      "Please use programme n\u00b0 4 ") ||
+        shell::refuse(ctx, typedPlaneHoldsPolarAxis(ctx),
+                      "Sorry, unable to draw a plane that holds the polar axis: please use "
+                      "programme n\u00b0 4 "))
         return;
 
     plot::BusyCursor busy(ctx.services);

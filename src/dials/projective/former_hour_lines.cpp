@@ -36,14 +36,16 @@ void DrawHourLinesProjFormer(shell::Context& ctx) {
         const double t = std::tan(H * m.Pi / 180);
         if (t == 0) {
             former::layReferenceCurve(
-                ctx, [](double z) { return former::ReferencePoint{0, z}; }, colour, false);
+                ctx, [](double z) { return former::ReferencePoint{0, z}; },
+                [](double s) { return former::ReferencePoint{0, 1, s}; }, colour, false);
             continue;
         }
         double k = 0;
         const auto slope = [&] { return -numeric::checkedDiv(1, t * std::cos(m.LatRad)); };
         if (!numeric::assignOrSkip(k, slope)) continue;
         former::layReferenceCurve(
-            ctx, [k](double x) { return former::ReferencePoint{x, k * x}; }, colour, false);
+            ctx, [k](double x) { return former::ReferencePoint{x, k * x}; },
+            [k](double s) { return former::ReferencePoint{1, k, s}; }, colour, false);
     }
 }
 

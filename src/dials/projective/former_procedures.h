@@ -28,6 +28,11 @@
 
 namespace dials::projective {
 
+// Whether the plane typed in the inputs holds the polar axis (geometry::Face::meetsAtInfinity),
+// taken as the set-up takes it: its polar style, parallel to it, meets it nowhere, and the
+// method, which builds every line from that meeting point, cannot draw it.
+bool typedPlaneHoldsPolarAxis(const shell::Context& ctx);
+
 // Reads the inputs and computes the polar style, the declination conics and the angles of the
 // equivalent vertical plane. A numerical failure (an hour fraction of 0, a style parallel to the
 // plane) is not handled here: it throws numeric::NumericFailure and stops the run.
@@ -55,29 +60,26 @@ void DrawBabylonianHoursProjFormer(shell::Context& ctx);
 
 namespace former {
 
-struct DialPoint {
-    double X = 0;
-    double Y = 0;  // upward
-};
-
-// The central projection from the tip of the reference point (x, z) onto the dial plane. Its
-// working values go to the cells ConeCoef2345 (a), PointY (b), SubstyleSlope (z + b) and PointX.
-// Throws numeric::NumericFailure for a point that has no image (sent to infinity).
-DialPoint projectToDial(shell::Module1& m, double x, double z);
+// The central projection from the tip of the reference point (x / w, z / w) onto the dial
+// plane, as the dial point seen from the centre O, the frame the method works in: w = 1 for a
+// point of the reference plane, w = 0 for its point at infinity in the direction (x, z), which
+// lands on the dial's vanishing line. Throws numeric::NumericFailure for a point that has no
+// image (sent to infinity).
+DialPoint projectToDial(const shell::Module1& m, double x, double z, double w = 1);
 
 // The same, nothing when the computation fails.
-std::optional<DialPoint> tryProjectToDial(shell::Module1& m, double x, double z);
+std::optional<DialPoint> tryProjectToDial(const shell::Module1& m, double x, double z,
+                                          double w = 1);
 
-// Plots the dial point at (X - OriginX, OriginY - Y).
-void plotDialPoint(shell::Context& ctx, const DialPoint& p, numeric::Colour colour);
+// A dial point seen from the centre O as seen from the foot of the perpendicular style, where
+// the construction placed it (OriginX, OriginY): the frame of the plot and of every other
+// programme.
+inline DialPoint fromCentre(const shell::Module1& m, const DialPoint& p) {
+    return {p.x - m.OriginX, p.y - m.OriginY};
+}
 
-// Projects and plots the reference point (x, z); a point whose projection fails is skipped.
-void plotReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour);
-
-// NoonTiltRad and StyleElevRad from the plane's angles, as the set-up and the construction
-// compute them.
+// NoonTiltRad from the plane's angles, as the set-up computes it.
 double noonTiltOfEquivalentPlane(const shell::Module1& m);
-double styleElevation(const shell::Module1& m);
 
 // The cone constants k = cot^2 d of the declination lines: 23.45, 20.011 and 11.5 degrees.
 struct ConeCoefficients {
@@ -106,17 +108,10 @@ double horizonHeight(const shell::Module1& m);
 // its out the side of the tip.
 geometry::Face dialFace(const shell::Module1& m);
 
-// The sun of a dial point: the direction from the point to the style tip (Face::sunOf).
-geometry::Vec3 sunOfDialPoint(const shell::Module1& m, const DialPoint& p);
-
-// Projects and plots the reference point (x, z) only where the sun of its dial point stands
-// above the horizon (geometry::aboveHorizon): the points of the curves that belong to days on which
-// the sun is up.
-void plotSunlitReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour);
-
-// A point (x, z) of the reference plane.
+// A point (x / w, z / w) of the reference plane: w = 0 is its point at infinity in the
+// direction (x, z).
 struct ReferencePoint {
-    double x = 0, z = 0;
+    double x = 0, z = 0, w = 1;
 };
 
 // A curve of the reference plane as a function of the parameter swept (an abscissa, or the
@@ -126,10 +121,12 @@ using ReferenceCurve = std::function<std::optional<ReferencePoint>(double t)>;
 // Lays the curve's image on the dial with the shared curve sampler (dials::layCurve): the
 // parameter from -XLoopHalf to XLoopHalf by the sweep's 5 mm, then beyond, through the point at
 // infinity (laySweepThroughInfinity), with as many points between as keep its image's points no
-// more than dials::kLineStep apart in the plot area. A point whose projection fails is skipped;
-// with sunlitOnly, so is a point whose sun does not stand above the horizon.
-void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve, numeric::Colour colour,
-                       bool sunlitOnly);
+// more than dials::kLineStep apart in the plot area. `far` gives the curve's point at the
+// parameter 1 / s as a point with w = s (at s = 0, its point at infinity). A point whose
+// projection fails is skipped; with sunlitOnly, so is a point whose sun does not stand above the
+// horizon.
+void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve,
+                       const ReferenceCurve& far, numeric::Colour colour, bool sunlitOnly);
 
 }  // namespace former
 

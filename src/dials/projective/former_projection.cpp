@@ -1,5 +1,5 @@
 // The projective map of the former programme: a point of the reference plane carried onto the
-// dial plane by the central projection from the style tip, and the plotting of dial points.
+// dial plane by the central projection from the style tip, and the laying of a curve's image.
 
 #include <cmath>
 
@@ -18,45 +18,31 @@ namespace dials::projective::former {
 using numeric::checkedDiv;
 using numeric::checkFinite;
 
-DialPoint projectToDial(shell::Module1& m, double x, double z) {
+DialPoint projectToDial(const shell::Module1& m, double x, double z, double w) {
     const double D = m.WallDeclRad, R = m.ReclRad;
     const double a = m.StyleLengthD * std::cos(m.LatRad);  // the tip in front of the plane
     const double b = m.StyleLengthD * std::sin(m.LatRad);  // its foot below O
-    m.ConeCoef2345 = a;
-    m.PointY = b;
-    const double S = z + b;  // the point's height above that foot
-    m.SubstyleSlope = S;
-    const double q = 1 - checkedDiv(x * std::tan(D), a);
+    // For the point (x, z) = (X' / w, Z' / w), with S its height above that foot,
+    // q = 1 - x tan D / a, t = x tan D / q, r = tan R / (q cos D) and p = r - a / S, the map is
+    // u = ((a b / S - a) - t) / p and e = x (u + b) / S. Here S, q and r are taken multiplied
+    // by w (S = Z' + b w, q = w - X' tan D / a, r = tan R / (q cos D)), and a + t as the a w / q
+    // it equals: u = a (b - S / q) / (S r - a), e = X' (b r - a / q) / (S r - a). So a point
+    // level with the tip (S = 0, on the horizon) is carried to the dial's horizon like any
+    // other, and a point however far off keeps its digits, up to the point at infinity (w = 0).
+    const double S = z + b * w;
+    const double q = w - checkedDiv(x * std::tan(D), a);
     const double r = checkedDiv(std::tan(R), q * std::cos(D));
-    const double t = checkedDiv(x * std::tan(D), q);
-    // With p = r - a / S: u = ((a b / S - a) - t) / p and e = x (u + b) / S. Both are taken
-    // multiplied through by S, so that a point level with the tip (S = 0, on the horizon) is
-    // carried to the dial's horizon like any other.
-    numeric::assignOrSkip(m.PointX, [&] { return r - checkedDiv(a, S); });
     const double den = S * r - a;
-    const double u = checkedDiv(a * b - a * S - S * t, den);
-    const double e = checkedDiv(x * (b * r - a - t), den);
+    const double u = checkedDiv(a * (b - checkedDiv(S, q)), den);
+    const double e = checkedDiv(x * (b * r - checkedDiv(a, q)), den);
     const double X = -(checkedDiv(e, std::cos(D)) + u * std::tan(R) * std::tan(D));
     const double Y = checkedDiv(u, std::cos(R));
     return {checkFinite(X), checkFinite(Y)};
 }
 
-std::optional<DialPoint> tryProjectToDial(shell::Module1& m, double x, double z) {
-    try {
-        return projectToDial(m, x, z);
-    } catch (const numeric::NumericFailure&) {
-        return std::nullopt;
-    }
-}
-
-void plotDialPoint(shell::Context& ctx, const DialPoint& p, numeric::Colour colour) {
-    const double px = p.X - ctx.m.OriginX;
-    const double py = ctx.m.OriginY - p.Y;
-    if (std::isfinite(px) && std::isfinite(py)) ctx.ixPlot1().xPset(px, py, colour);
-}
-
-void plotReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour) {
-    if (const auto p = tryProjectToDial(ctx.m, x, z)) plotDialPoint(ctx, *p, colour);
+std::optional<DialPoint> tryProjectToDial(const shell::Module1& m, double x, double z,
+                                          double w) {
+    return solvePoint([&] { return projectToDial(m, x, z, w); });
 }
 
 double horizonHeight(const shell::Module1& m) {
@@ -66,32 +52,22 @@ double horizonHeight(const shell::Module1& m) {
     return numeric::checkFinite(std::fabs(m.StyleLength) * std::tan(m.ReclRad));
 }
 
-Face dialFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, m.ReclRad); }
-
-Vec3 sunOfDialPoint(const shell::Module1& m, const DialPoint& p) {
-    return dialFace(m).sunOf(m.StyleLength, {p.X - m.OriginX, p.Y - m.OriginY});
-}
-
-void plotSunlitReferencePoint(shell::Context& ctx, double x, double z, numeric::Colour colour) {
-    const auto p = tryProjectToDial(ctx.m, x, z);
-    if (p && aboveHorizon(sunOfDialPoint(ctx.m, *p))) plotDialPoint(ctx, *p, colour);
-}
-
-void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve, numeric::Colour colour,
-                       bool sunlitOnly) {
+void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve,
+                       const ReferenceCurve& far, numeric::Colour colour, bool sunlitOnly) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const Face face = dialFace(m);
-    // The sampler works in dial coordinates from the foot, (X - OriginX, Y - OriginY), which the
-    // plot gets as (X - OriginX, OriginY - Y), the same digits plotDialPoint gives it.
-    const CurveAt onDial = [&](double t) -> std::optional<geometry::DialPoint> {
-        const std::optional<ReferencePoint> r = curve(t);
-        if (!r) return std::nullopt;
-        const auto p = tryProjectToDial(m, r->x, r->z);
-        if (!p) return std::nullopt;
-        return geometry::DialPoint{p->X - m.OriginX, p->Y - m.OriginY};
+    // The sampler works in dial coordinates from the foot (fromCentre).
+    const auto onDial = [&](const ReferenceCurve& c) -> CurveAt {
+        return [&](double t) -> std::optional<geometry::DialPoint> {
+            const std::optional<ReferencePoint> r = c(t);
+            if (!r) return std::nullopt;
+            const auto p = tryProjectToDial(m, r->x, r->z, r->w);
+            if (!p) return std::nullopt;
+            return fromCentre(m, *p);
+        };
     };
-    laySweepThroughInfinity(onDial, m.XLoopHalf, 0.005, plotBox(plot),
+    laySweepThroughInfinity(onDial(curve), onDial(far), m.XLoopHalf, 0.005, plotBox(plot),
                             [&](double, const geometry::DialPoint& p) {
                                 if (sunlitOnly && !aboveHorizon(face.sunOf(m.StyleLength, p)))
                                     return;

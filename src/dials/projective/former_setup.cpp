@@ -72,14 +72,18 @@ double noonTiltOfEquivalentPlane(const shell::Module1& m) {
     return std::atan(numeric::checkFinite(std::sin(m.EquivDeclRad) * std::tan(m.FormerTemp)));
 }
 
-double styleElevation(const shell::Module1& m) {
-    // The programme's sign: minus the face's elevation sine. A style perpendicular to the plane
-    // can come out a rounding past 1.
-    const Face face = Face::declining(m.WallDeclRad, m.ReclRad);
-    return shell::ArcSin(m, numeric::clampRoundedSine(-face.polarElevationSine(m.LatRad)));
-}
+Face dialFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, m.ReclRad); }
 
 }  // namespace former
+
+bool typedPlaneHoldsPolarAxis(const shell::Context& ctx) {
+    const shell::InputRecord& in = ctx.inputs;
+    const double pi = kStoredPi;
+    const double phi = in.number("txtLAT") * pi / 180;
+    const double D = ctx.m.DeclSign * shell::typedDeclination(in) * pi / 180;
+    const double R = in.number("txtReclinZ") * pi / 180;
+    return Face::declining(D, R).meetsAtInfinity(celestialPole(phi));
+}
 
 void SetupProjectiveFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
@@ -108,23 +112,31 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     // parallel to the plane (a polar plane) has no centre: typed exactly, the stored Pi leaves
     // a sine of some 1e-10 instead of 0, which would put the centre 1e9 style lengths away and
     // every line of the method at that centre; the face takes it as the 0 it stands for.
-    const Face face = Face::declining(D, R);
+    //
+    // The face is built once, and the polar style taken from it in this programme's signs: the
+    // elevation E is the arcsine of minus the face's elevation sine (a style perpendicular to the
+    // plane can come out a rounding past 1).
+    const Face face = former::dialFace(m);
     const double sinE =
         face.meetsAtInfinity(celestialPole(phi)) ? 0 : -face.polarElevationSine(phi);
+    const double E =
+        shell::ArcSin(m, numeric::clampRoundedSine(-face.polarElevationSine(phi)));
     double s = std::fabs(checkedDiv(m.StyleLength, sinE));
-    m.SideSign = 1;
+    int side = 1;
     // A plane turned past the vertical, reclining or inclining, is the plane of declination
     // D + 180 and reclination +-180 - R seen from its other axes: the map turns its points half
     // round, and the polar style changes sign to match.
     if (R >= m.Pi / 2 || R <= -m.Pi / 2) {
         s = -s;
-        m.SideSign = -1;
+        side = -1;
     }
     const bool beyondPolarAxis =
         std::cos(D) < numeric::checkFinite(std::tan(R) * std::tan(phi));
     if (beyondPolarAxis) s = -s;
-    if (std::fabs(D) > m.Pi / 2 && beyondPolarAxis) m.SideSign = -1;
+    if (std::fabs(D) > m.Pi / 2 && beyondPolarAxis) side = -1;
     m.StyleLengthD = s;
+    m.SideSign = side;
+    m.StyleElevRad = E;
 
     m.ConicTerm = setConic(m, k.k2345, m.ConicA2345, m.ConicB2345, m.ConicC2345);
     setConic(m, k.k20, m.ConicA20, m.ConicB20, m.ConicC20);
@@ -139,7 +151,6 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     m.EquivDeclRad = std::atan(numeric::checkFinite(std::tan(D) * std::cos(F)));
     m.NoonTiltRad = former::noonTiltOfEquivalentPlane(m);
     m.SubstyleRad = numeric::sgn(m.SideSign) * (equivalentSubstyle(m) + m.NoonTiltRad);
-    m.StyleElevRad = former::styleElevation(m);
     m.XLoopHalf = 2;
 }
 

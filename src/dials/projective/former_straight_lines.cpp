@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/plot_line.h"
 #include "dials/projective/former_procedures.h"
 #include "dials/geometry_names.h"
@@ -65,18 +66,18 @@ void DrawNoonLineProjFormer(shell::Context& ctx) {
 
 void DrawSubstyleProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad;
+    const double E = m.StyleElevRad;
+    m.SetupAngleB = -E;
     numeric::skip([&] {
-        m.SetupAngleB = -former::styleElevation(m);
-        const double w = checkedDiv(std::sin(D) * std::cos(phi), std::cos(m.SetupAngleB));
+        // The polar axis laid down on the face: its run across the slope over the cosine of the
+        // elevation is the sine of the substyle's angle from the line of greatest slope.
+        const DialPoint along = former::dialFace(m).substyleDirection(m.LatRad);
+        const double w = checkedDiv(-along.x, std::cos(-E));
         if (std::fabs(w) > 1) return;
-        // The angle of the substyle from the line of greatest slope. The arcsine gives the
-        // angle of a substyle that runs up the slope from the foot; when the polar style's
-        // trace on the plane runs down it, the line is turned the other way.
+        // The arcsine gives the angle of a substyle that runs up the slope from the foot; when
+        // the axis laid down runs down it, the line is turned the other way.
         double sigma = shell::ArcSin(m, w);
-        const double upSlope =
-            std::cos(R) * std::sin(phi) + std::sin(R) * std::cos(D) * std::cos(phi);
-        if (upSlope < 0) sigma = -sigma;
+        if (along.y < 0) sigma = -sigma;
         if (sigma == 0) return;  // vertical: the construction's vertical passes through the foot
         // Through the foot, one point every 5 mm.
         const double run = checkedDiv(1, std::tan(sigma));
@@ -86,22 +87,25 @@ void DrawSubstyleProjFormer(shell::Context& ctx) {
 
 void DrawStyleTriangleProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    m.TriangleBase = m.StyleLengthD * std::cos(m.StyleElevRad);
+    const double substyleSide = m.StyleLengthD * std::cos(m.StyleElevRad);
+    m.TriangleBase = substyleSide;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const double base = std::fabs(m.TriangleBase);
+    const double base = std::fabs(substyleSide);
     const double height = std::fabs(m.StyleLength);
-    // The right angle 5 mm inside the top right corner of the plot area.
-    const double kx = plot.ShiftX() - 0.005, ky = -plot.ShiftY();
-    plot.xLine(kx, ky, kx, ky + height, shell::LineColor(ctx, 13));
-    plot.xLine(kx - base, ky, kx, ky, shell::LineColor(ctx, 14));
-    plot.xLine(kx - base, ky, kx, ky + height, shell::LineColor(ctx, 9));
+    // The right angle 5 mm inside the top right corner of the plot area (dial coordinates: the
+    // legs run left and down from it). Near the polar axis the substyle side reaches far off
+    // the area: the area shows the part of it that lies within.
+    const double kx = plot.ShiftX() - 0.005, ky = plot.ShiftY();
+    plotSegment(plot, {kx, ky}, {kx, ky - height}, shell::LineColor(ctx, 13));
+    plotSegment(plot, {kx - base, ky}, {kx, ky}, shell::LineColor(ctx, 14));
+    plotSegment(plot, {kx - base, ky}, {kx, ky - height}, shell::LineColor(ctx, 9));
 }
 
 void DrawHorizonProjFormer(shell::Context& ctx) {
     // The horizon is level with the tip.
     const double h0 = former::horizonHeight(ctx.m);
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xLine(-plot.ShiftX(), -h0, plot.ShiftX(), -h0, shell::LineColor(ctx, 2));
+    plotSegment(plot, {-plot.ShiftX(), h0}, {plot.ShiftX(), h0}, shell::LineColor(ctx, 2));
 }
 
 }  // namespace dials::projective

@@ -59,32 +59,34 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     const bool southern = std::fabs(m.DeclDecimal) < 90 && std::cos(f.R) > 0;
     const Face face = latter::dialFace(m);
 
+    // What the last day computed leaves in the shared record (closing block below).
+    double doubleLongitudeSine = m.ConicA115, equationOfTime = m.AnalemmaTemp;
+    double crossing = m.PointX, centreW = m.PointY;
+    latter::DeclinationConic lastDay{m.ConicA2345, m.ConicB2345, m.ConicC2345, 0};
     for (double t : numeric::StepRange(-80, 280, kMeanDayDeg)) {
         double noonHour = 0, delta = 0;  // the day's sun: hour angle from the meridian, declination
         const auto point = latter::solvePoint([&] {
             const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
-            m.ConicA115 = sun.doubleLongitudeSine;
+            doubleLongitudeSine = sun.doubleLongitudeSine;
             delta = sun.declination;
             const double deltaDeg = 180 * delta / m.Pi;
             // Apparent minus mean time, radians of hour angle.
             const double E = sun.reductionToEquator - sun.equationOfCentre;
-            m.AnalemmaTemp = E;
+            equationOfTime = E;
             noonHour = E - m.LonAbsDeg;
             // The hour angle from V's substyle of the true sun at the zone's mean noon.
             const double h = m.SubstyleHour + noonHour;
             const double sigma = std::fabs(h) > m.Pi / 2 ? -1 : 1;
 
-            // The hour line through (c, 0) and V's centre (0, Wc).
-            const double c = checkedDiv(L, std::cos(f.B)) * std::tan(h);
-            m.PointX = c;
-            const double g = std::atan(std::sin(f.B) * std::tan(h));
-            const double Wc = checkedDiv(c, std::tan(g));
-            m.PointY = Wc;
+            // V's hour line of h, through (c, 0) on its equinoctial line and its centre (0, Wc).
+            const latter::AuxFrame::HourLine line = f.hourLine(h);
+            const double c = line.P;
+            crossing = c;
+            const double Wc = checkedDiv(c, line.tanQ);
+            centreW = Wc;
 
             const latter::DeclinationConic day = latter::declinationConic(delta, f.B, L);
-            m.ConicA2345 = day.a;
-            m.ConicB2345 = day.b;
-            m.ConicC2345 = day.c;
+            lastDay = day;
 
             // Both crossings must exist: a day whose hour line misses its declination line, or
             // meets it only once (the other crossing not a finite point), gets no point.
@@ -95,10 +97,10 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
             if (day.T > 0) j = deltaDeg < 0 ? -1 : 1;
 
             // The crossing of the root sign `sign`: + for (-b + sqrt d) / 2a.
-            auto crossing = [&](double sign) { return sign > 0 ? *both.plus : *both.minus; };
-            DialPoint chosen = crossing(j * sigma);
+            auto crossingOf = [&](double sign) { return sign > 0 ? *both.plus : *both.minus; };
+            DialPoint chosen = crossingOf(j * sigma);
             if (!southern) {
-                const DialPoint other = crossing(-j * sigma);
+                const DialPoint other = crossingOf(-j * sigma);
                 if (!onSunLine(f, h, m.Pi, delta, chosen, other)) chosen = other;
             }
             return f.fromUW(chosen.x, chosen.y);
@@ -109,6 +111,13 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
             latter::sunAboveHorizon(m, *point))
             latter::plotDialPoint(plot, *point, colour);
     }
+    m.ConicA115 = doubleLongitudeSine;
+    m.AnalemmaTemp = equationOfTime;
+    m.PointX = crossing;
+    m.PointY = centreW;
+    m.ConicA2345 = lastDay.a;
+    m.ConicB2345 = lastDay.b;
+    m.ConicC2345 = lastDay.c;
 }
 
 }  // namespace dials::projective

@@ -16,20 +16,6 @@ namespace {
 
 using numeric::checkedDiv;
 
-// An hour line of V as Y = slope X + intercept in V coordinates.
-struct VLine {
-    double slope, intercept;
-};
-
-VLine hourLineOfV(const shell::Module1& m, const latter::AuxFrame& f, double hourDeg) {
-    const double tau = m.SubstyleHour + m.Pi * hourDeg / 180;
-    const double P = checkedDiv(f.H, std::cos(f.B)) * std::tan(tau);
-    const double tanQ = std::sin(f.B) * std::tan(tau);
-    const double den = tanQ * std::cos(f.A) + std::sin(f.A);
-    return {checkedDiv(tanQ * std::sin(f.A) - std::cos(f.A), den),
-            checkedDiv(P - f.W0 * tanQ, den)};
-}
-
 latter::DialPoint centreOf(const shell::Module1& m) {
     const latter::AuxFrame f = latter::AuxFrame::from(m);
     if (std::fabs(m.DeclDecimal) == 90) {
@@ -38,8 +24,9 @@ latter::DialPoint centreOf(const shell::Module1& m) {
                     checkedDiv(f.H, numeric::checkedMul(tanR, std::tan(m.LatRad))),
                 -checkedDiv(m.StyleLength, tanR)};
     }
-    const VLine l1 = hourLineOfV(m, f, 45);
-    const VLine l2 = hourLineOfV(m, f, 30);
+    // The hour lines of 45 and 30 degrees, counted from the meridian.
+    const auto l1 = f.inV(f.hourLine(m.SubstyleHour + m.Pi * 45 / 180));
+    const auto l2 = f.inV(f.hourLine(m.SubstyleHour + m.Pi * 30 / 180));
     const double X0 = checkedDiv(l1.intercept - l2.intercept, l2.slope - l1.slope);
     const double Y0 =
         checkedDiv(l2.slope * l1.intercept - l1.slope * l2.intercept, l2.slope - l1.slope);

@@ -43,15 +43,24 @@ void DrawDeclinationLinesProjLatter(shell::Context& ctx) {
         const latter::ScaledConic& k = lines[i].conic;
         // w1 = -a / 2 + root first, then w2 = -a / 2 - root.
         for (const bool plus : {true, false}) {
-            const CurveAt root = [&](double u) -> std::optional<DialPoint> {
-                // Nothing where this pair does not reach u; its turn just past its end.
-                const auto w = conicRootsToTheTurn(k.T, k.b, k.c, k.kH2, u, 0.005);
-                if (!w) return std::nullopt;
-                const std::optional<double>& r = plus ? w->roots.plus : w->roots.minus;
-                if (!r) return std::nullopt;
-                return latter::solvePoint([&] { return f.fromUW(w->at, *r); });
+            // Nothing where this pair does not reach u; its turn within a step of the sweep past
+            // its end.
+            const auto pick = [plus](const std::optional<ConicRootsAt>& w) {
+                return w ? (plus ? w->roots.plus : w->roots.minus) : std::nullopt;
             };
-            laySweepThroughInfinity(root, m.XLoopHalf, 0.005, box,
+            const CurveAt root = [&](double u) -> std::optional<DialPoint> {
+                const auto w = conicRootsToTheTurn(k.T, k.b, k.c, k.kH2, u, 0.005);
+                if (!pick(w)) return std::nullopt;
+                return latter::solvePoint([&] { return f.fromUW(w->at, *pick(w)); });
+            };
+            // The abscissa u = 1 / s: (1, W) = s (u, w), and s v = W - s W0.
+            const CurveAt far = [&](double s) -> std::optional<DialPoint> {
+                const auto W = conicRootsAtReciprocal(k.T, k.b, k.c, k.kH2, s, 0.005);
+                if (!pick(W)) return std::nullopt;
+                return latter::solvePoint(
+                    [&] { return f.fromSubstyle(1, *pick(W) - f.W0 * W->at, W->at); });
+            };
+            laySweepThroughInfinity(root, far, m.XLoopHalf, 0.005, box,
                                     [&](double, const DialPoint& p) {
                                         if (latter::sunAboveHorizon(m, p))
                                             latter::plotDialPoint(plot, p, colours[i]);

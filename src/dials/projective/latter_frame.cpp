@@ -23,18 +23,24 @@ AuxFrame AuxFrame::from(const shell::Module1& m) {
     return f;
 }
 
-DialPoint AuxFrame::project(double X, double Y) const {
-    const double d = H - Y * std::tan(R);
+DialPoint AuxFrame::projectHomogeneous(double X, double Y, double w) const {
+    const double d = H * w - Y * std::tan(R);
     return {checkedDiv(H * X, d), checkedDiv(H * Y, d * std::cos(R)) + H * std::sin(R)};
 }
 
-DialPoint AuxFrame::projectScaled(double X, double Y, double scale) const {
-    const double d = checkedDiv(H, scale) - Y * std::tan(R);
-    return {checkedDiv(H * X, d), checkedDiv(H * Y, d * std::cos(R)) + H * std::sin(R)};
+DialPoint AuxFrame::fromSubstyle(double u, double v, double w) const {
+    return projectHomogeneous(u * std::cos(A) - v * std::sin(A), u * std::sin(A) + v * std::cos(A),
+                              w);
 }
 
-DialPoint AuxFrame::fromSubstyle(double u, double v) const {
-    return project(u * std::cos(A) - v * std::sin(A), u * std::sin(A) + v * std::cos(A));
+AuxFrame::HourLine AuxFrame::hourLine(double tau) const {
+    return {std::sin(B) * std::tan(tau), checkedDiv(H, std::cos(B)) * std::tan(tau)};
+}
+
+AuxFrame::LineInV AuxFrame::inV(const HourLine& line) const {
+    const double den = line.tanQ * std::cos(A) + std::sin(A);
+    return {checkedDiv(line.tanQ * std::sin(A) - std::cos(A), den),
+            checkedDiv(line.P - W0 * line.tanQ, den)};
 }
 
 ScaledConic scaledConic(double delta, double B, double H) {

@@ -16,6 +16,7 @@
 #include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
+#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -52,52 +53,56 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         const numeric::Colour colour = shell::LineColor(ctx, index);
         const double h = counter - e * m.ZoneCorrDeg;
         const double tau = m.SubstyleHour + m.Pi * h / 180;
-        // The tangent of the hour line's angle from V's substyle, and where the line crosses
-        // V's equinoctial line: the line is u = P - tanQ w in (u, w).
-        const double tanQ = std::sin(f.B) * std::tan(tau);
-        const double P = f.H / std::cos(f.B) * std::tan(tau);  // |B| < 90 degrees
+        // A line that cannot be formed is not drawn.
+        latter::AuxFrame::HourLine l;
+        if (!numeric::skip([&] { l = f.hourLine(tau); })) return;
+        const double tanQ = l.tanQ, P = l.P;
+        // On a wall facing due east or west V's hour lines are parallel, swept along X: the line
+        // Y = slope X + intercept.
+        latter::AuxFrame::LineInV v;
+        if (parallel && !numeric::skip([&] { v = f.inV(l); })) return;
         // A line closer to the substyle than half a right angle is swept along the substyle, so
         // that it gets its points at the same spacing as the others (the noon line of a plane
         // facing the south lies on the substyle itself).
         const bool alongSubstyle = std::fabs(tanQ) < 1;
         const CurveAt line = [&](double t) {
             return latter::solvePoint([&] {
-                if (parallel) {
-                    const double den = tanQ * std::cos(f.A) + std::sin(f.A);
-                    const double Y = t * checkedDiv(tanQ * std::sin(f.A) - std::cos(f.A), den) +
-                                     checkedDiv(P - f.W0 * tanQ, den);
-                    return f.project(t, Y);
-                }
+                if (parallel) return f.project(t, t * v.slope + v.intercept);
                 if (alongSubstyle) return f.fromSubstyle(P - tanQ * (t + f.W0), t);
                 return f.fromSubstyle(t, checkedDiv(P - t, tanQ) - f.W0);
+            });
+        };
+        // The same point for t = 1 / s, formed with t divided out: s = 0 is the line's point at
+        // infinity.
+        const CurveAt far = [&](double s) {
+            return latter::solvePoint([&] {
+                if (parallel) return f.projectHomogeneous(1, v.slope + s * v.intercept, s);
+                if (alongSubstyle) return f.fromSubstyle(P * s - tanQ * (1 + f.W0 * s), 1, s);
+                return f.fromSubstyle(1, checkedDiv(P * s - 1, tanQ) - f.W0 * s, s);
             });
         };
         const CurveVisit draw = [&](double, const DialPoint& p) {
             latter::plotDialPoint(plot, p, colour);
         };
-        laySweepThroughInfinity(line, m.XLoopHalf, 0.005, box, draw);
+        laySweepThroughInfinity(line, far, m.XLoopHalf, 0.005, box, draw);
         if (!parallel) return;
         // A parallel line of V that lies farther off than the sweep reaches (the noon line of a
         // plane facing due east or west, which only the stored Pi's residue keeps at a finite
         // distance: the sweep draws it as one dot) is laid again as rho (n + s d), n its unit
         // normal, rho its signed distance from K along n, d its unit direction, with rho divided
-        // out of the projection (AuxFrame::projectScaled).
-        double slope = 0, Y0 = 0;
-        try {
-            const double den = tanQ * std::cos(f.A) + std::sin(f.A);
-            slope = checkedDiv(tanQ * std::sin(f.A) - std::cos(f.A), den);
-            Y0 = checkedDiv(P - f.W0 * tanQ, den);
-        } catch (const numeric::NumericFailure&) {
-            return;
-        }
-        // The line slope X - Y = -Y0.
-        const double length = std::hypot(slope, 1.0);
-        const double rho = -Y0 / length, nX = slope / length, nY = -1 / length;
+        // out of the projection (AuxFrame::projectHomogeneous). The line is slope X - Y =
+        // -intercept.
+        const double length = std::hypot(v.slope, 1.0);
+        const double rho = -v.intercept / length, nX = v.slope / length, nY = -1 / length;
         if (!(std::isfinite(rho) && std::fabs(rho) > kFarthestAbscissa * m.XLoopHalf)) return;
         laySweepThroughInfinity(
             [&](double s) {
                 return latter::solvePoint(
-                    [&] { return f.projectScaled(nX - s * nY, nY + s * nX, rho); });
+                    [&] { return f.projectHomogeneous(nX - s * nY, nY + s * nX, 1 / rho); });
+            },
+            [&](double s) {
+                return latter::solvePoint(
+                    [&] { return f.projectHomogeneous(s * nX - nY, s * nY + nX, s / rho); });
             },
             m.XLoopHalf, 0.005, box, draw);
     });

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <optional>
 
+#include "dials/plot_segment.h"
 #include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
 #include "dials/geometry_names.h"
@@ -59,7 +60,7 @@ void DrawNoonLineProjLatter(shell::Context& ctx) {
         const Vec3 meridian = hourPlaneNormal(m.LatRad, 0);
         if (face.parallelToPlane(meridian)) return;
         if (const auto line = face.section(meridian, g * face.out))
-            plotLineAcross(plot, line->base, line->direction, shell::LineColor(ctx, 4));
+            plotLineThroughArea(plot, line->base, line->direction, shell::LineColor(ctx, 4));
         return;
     }
 
@@ -84,12 +85,12 @@ void DrawNoonLineProjLatter(shell::Context& ctx) {
         // From the point below (or above) the tip, on the vertical through it, to the centre.
         const double below = numeric::checkedDiv(g, std::tan(m.ReclRad));
         if (along(c, ux, uy, {0, -below}) >= reach) {
-            plot.xLine(0, below, m.CentreX, -m.CentreY, shell::LineColor(ctx, 4));
+            plotSegment(plot, {0, -below}, c, shell::LineColor(ctx, 4));
             return;
         }
     }
     const DialPoint end{c.x + reach * ux, c.y + reach * uy};
-    plot.xLine(end.x, -end.y, m.CentreX, -m.CentreY, shell::LineColor(ctx, 4));
+    plotSegment(plot, end, c, shell::LineColor(ctx, 4));
 }
 
 }  // namespace dials::projective

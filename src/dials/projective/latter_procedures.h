@@ -86,13 +86,31 @@ struct AuxFrame {
 
     // The point of P on which the central projection from the tip sends the V point (X, Y).
     // Throws numeric::NumericFailure for a point sent to infinity.
-    DialPoint project(double X, double Y) const;
-    // The same for the V point (scale X, scale Y), formed with the scale divided out, so that a
-    // point however far off on V is carried without overflow or lost digits.
-    DialPoint projectScaled(double X, double Y, double scale) const;
-    // The same for a point of V's substyle frame (u, v), and for (u, w), w = v + W0.
-    DialPoint fromSubstyle(double u, double v) const;
+    DialPoint project(double X, double Y) const { return projectHomogeneous(X, Y, 1); }
+    // The same for the V point (X / w, Y / w), formed with w multiplied through, so that a point
+    // however far off on V is carried without overflow or lost digits; w = 0 is V's point at
+    // infinity in the direction (X, Y), which lands on the vanishing line.
+    DialPoint projectHomogeneous(double X, double Y, double w) const;
+    // The same for a point of V's substyle frame (u, v) (or (u / w, v / w)), and for (u, w'),
+    // w' = v + W0.
+    DialPoint fromSubstyle(double u, double v, double w = 1) const;
     DialPoint fromUW(double u, double w) const { return fromSubstyle(u, w - W0); }
+
+    // V's hour line of the hour angle tau counted from V's substyle: the line through V's
+    // centre at the angle Q from the substyle, tan Q = sin B tan tau, that crosses V's
+    // equinoctial line P = (H / cos B) tan tau along it from the substyle; in (u, w) it is
+    // u = P - tanQ w. Throws numeric::NumericFailure where it does not exist (cos B = 0).
+    struct HourLine {
+        double tanQ = 0, P = 0;
+    };
+    HourLine hourLine(double tau) const;
+    // The same line as Y = slope X + intercept in V's coordinates (V's hour lines are parallel
+    // on a wall facing due east or west); throws numeric::NumericFailure for a line along V's
+    // vertical.
+    struct LineInV {
+        double slope = 0, intercept = 0;
+    };
+    LineInV inV(const HourLine& line) const;
 };
 
 // The conic that the cone of sun rays of declination +-delta (radians), apex at the tip, cuts

@@ -62,18 +62,24 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     // A style of no length casts no shadow: every line would fall on its foot.
     if (m.StyleLength == 0) numeric::fail(numeric::FailureKind::DivisionByZero);
 
-    const double phi = m.LatRad;
-    const double D = m.WallDeclRad;
-    // The auxiliary vertical plane: its perpendicular style, substyle angle and style elevation.
+    // The auxiliary vertical plane V: its perpendicular style, and its polar style taken from its
+    // face (a vertical plane of the wall's declination) in this programme's signs: B the style's
+    // elevation over V, positive where the axis rising to the pole runs into the wall behind the
+    // tip (minus the face's elevation sine); A the substyle's angle from V's vertical, positive
+    // where it leans to the east; and minus the substyle's hour angle, folded within -90..90
+    // degrees, as the hour lines count it.
     const double H = checkedDiv(m.StyleLength, std::cos(m.ReclRad));
+    const Face aux = Face::declining(m.WallDeclRad, 0);
+    const double sinB = -aux.polarElevationSine(m.LatRad);
+    const DialPoint substyle = aux.substyleDirection(m.LatRad);
+    const double A = std::atan(checkedDiv(-substyle.x, substyle.y));
+    const double B = std::atan(checkedDiv(sinB, numeric::checkedSqrt(1 - sinB * sinB)));
+    const double substyleHour = -std::atan(std::tan(aux.substyleHour(m.LatRad)));
     m.AuxStyleLength = H;
     m.CentreHeight = H;
-    const double A = std::atan(checkedDiv(std::sin(D), std::tan(phi)));
     m.SetupAngleA = A;
-    const double c = std::cos(phi) * std::cos(D);
-    const double B = std::atan(checkedDiv(c, numeric::checkedSqrt(1 - c * c)));
     m.SetupAngleB = B;
-    m.SubstyleHour = -std::atan(checkedDiv(std::tan(A), std::sin(B)));
+    m.SubstyleHour = substyleHour;
 
     storeConic(m.Pi * kSolsticeDeg / 180, B, H, m.ConicA2345, m.ConicB2345, m.ConicC2345);
     storeConic(m.Pi * 20.0 / 180, B, H, m.ConicA20, m.ConicB20, m.ConicC20);

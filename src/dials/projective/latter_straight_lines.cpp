@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
 #include "numeric/checked.h"
@@ -17,12 +18,13 @@ using numeric::checkedDiv;
 void DrawSubstyleProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     if (latter::centreAtInfinity(m)) {
-        plotLineAcross(ctx.ixPlot1(), {0, 0}, latter::dialFace(m).substyleDirection(m.LatRad),
-                           shell::LineColor(ctx, 9));
+        plotLineThroughArea(ctx.ixPlot1(), {0, 0},
+                            latter::dialFace(m).substyleDirection(m.LatRad),
+                            shell::LineColor(ctx, 9));
         return;
     }
-    ctx.ixPlot1().xLine(2 * m.CentreX, -2 * m.CentreY, -2 * m.CentreX, 2 * m.CentreY,
-                        shell::LineColor(ctx, 9));
+    plotSegment(ctx.ixPlot1(), {2 * m.CentreX, 2 * m.CentreY}, {-2 * m.CentreX, -2 * m.CentreY},
+                shell::LineColor(ctx, 9));
 }
 
 void DrawStyleTriangleProjLatter(shell::Context& ctx) {
@@ -40,18 +42,19 @@ void DrawStyleTriangleProjLatter(shell::Context& ctx) {
     const double theta = towards.y != 0 ? -std::atan(towards.x / towards.y)
                                         : -numeric::sgn(towards.x) * m.Pi / 2;
     const double tipX = g * std::cos(theta), tipY = g * std::sin(theta);
-    plot.xLine(0, 0, tipX, -tipY, shell::LineColor(ctx, 13));
+    plotSegment(plot, {0, 0}, {tipX, tipY}, shell::LineColor(ctx, 13));
     if (atInfinity) {
         // The polar style and the substyle run parallel, through the tip laid down and through
         // the foot, across the plot area; there is no centre and no vertical through it.
-        plotLineAcross(plot, {tipX, tipY}, towards, shell::LineColor(ctx, 9));
-        plotLineAcross(plot, {0, 0}, towards, shell::LineColor(ctx, 14));
+        plotLineThroughArea(plot, {tipX, tipY}, towards, shell::LineColor(ctx, 9));
+        plotLineThroughArea(plot, {0, 0}, towards, shell::LineColor(ctx, 14));
         return;
     }
-    plot.xLine(m.CentreX, -m.CentreY, tipX, -tipY, shell::LineColor(ctx, 9));
-    plot.xLine(m.CentreX, -m.CentreY, 0, 0, shell::LineColor(ctx, 14));
+    plotSegment(plot, {m.CentreX, m.CentreY}, {tipX, tipY}, shell::LineColor(ctx, 9));
+    plotSegment(plot, {m.CentreX, m.CentreY}, {0, 0}, shell::LineColor(ctx, 14));
     // The line of steepest slope through the centre.
-    plot.xLine(m.CentreX, -plot.ShiftY(), m.CentreX, 2 * plot.ShiftY(), shell::LineColor(ctx, 8));
+    plotSegment(plot, {m.CentreX, plot.ShiftY()}, {m.CentreX, -2 * plot.ShiftY()},
+                shell::LineColor(ctx, 8));
 }
 
 void DrawHorizonProjLatter(shell::Context& ctx) {
@@ -59,7 +62,7 @@ void DrawHorizonProjLatter(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     // The horizontal plane through the tip meets the dial level with the foot of V's style.
     const double y = m.CentreHeight * std::sin(m.ReclRad);
-    plot.xLine(-plot.ShiftX(), -y, plot.ShiftX(), -y, shell::LineColor(ctx, 2));
+    plotSegment(plot, {-plot.ShiftX(), y}, {plot.ShiftX(), y}, shell::LineColor(ctx, 2));
 }
 
 }  // namespace dials::projective

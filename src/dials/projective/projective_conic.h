@@ -36,4 +36,14 @@ struct ConicRootsAt {
 std::optional<ConicRootsAt> conicRootsToTheTurn(double T, double b, double c, double K, double x,
                                                 double reach);
 
+// The same conic at the abscissa x = 1 / s, for a sweep of s through the point at infinity:
+// multiplied through by s^2 it is T Y^2 + b s Y + c s^2 + 1 = 0 in Y = s y, whose discriminant
+// is 4 (K s^2 - T), and the roots are given as Y (y = Y / s), ordered as the roots of y. At s = 0
+// they are the directions of a hyperbola's asymptotes, its points at infinity. An ellipse reaches
+// only |s| >= s0 = sqrt(T / K); where s lies short of that by less than `reach` (one step of the
+// sweep of s), the double root at +-s0 is given (at = +-s0), its turn, as conicRootsToTheTurn
+// gives it to a sweep of x.
+std::optional<ConicRootsAt> conicRootsAtReciprocal(double T, double b, double c, double K,
+                                                   double s, double reach);
+
 }  // namespace dials::projective

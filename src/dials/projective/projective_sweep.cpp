@@ -5,8 +5,8 @@
 
 namespace dials::projective {
 
-void laySweepThroughInfinity(const CurveAt& curve, double half, double step, const PlotBox& box,
-                             const CurveVisit& visit) {
+void laySweepThroughInfinity(const CurveAt& curve, const CurveAt& far, double half, double step,
+                             const PlotBox& box, const CurveVisit& visit) {
     // A curve that ends on a point it reaches from several parameters (the turn of a conic,
     // conicRootsToTheTurn) gives that point once.
     std::optional<DialPoint> last;
@@ -17,18 +17,9 @@ void laySweepThroughInfinity(const CurveAt& curve, double half, double step, con
     };
     layCurve(curve, {-half, half, step, true}, kLineStep, box, once);
     const double outer = 1 / half;
-    layCurve(
-        [&](double s) -> std::optional<DialPoint> {
-            // Nearer the point at infinity (abscissas past kFarthestAbscissa times half), the
-            // image lies within nanometres of the vanishing line's point and the projection of
-            // such a far point may have lost its digits: none there.
-            if (!(std::fabs(s) >= outer / kFarthestAbscissa)) return std::nullopt;
-            return curve(1 / s);
-        },
-        {-outer, outer, step, true}, kLineStep, box,
-        [&](double s, const DialPoint& p) {
-            if (std::fabs(s) < outer) once(1 / s, p);
-        });
+    layCurve(far, {-outer, outer, step, true}, kLineStep, box, [&](double s, const DialPoint& p) {
+        if (std::fabs(s) < outer) once(s == 0 ? INFINITY : 1 / s, p);
+    });
 }
 
 }  // namespace dials::projective

@@ -1,9 +1,10 @@
 // The Qibla: the direction of a chosen place (by default Mecca) seen from the dial's place, the
 // shadow curve of the style tip at the moments when the sun stands in that direction, for every
-// declination of the year, the place's name at the solstice end of the curve, and a block of
+// declination of the year, the place's name at the drawn end of the curve, and a block of
 // text with the place's coordinates and the direction from the south and from the north.
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -143,7 +144,7 @@ void PlotQibla(shell::Context& ctx) {
         return hours;
     };
     // The point of the sun of declination delta at hour angle H; false when it cannot be
-    // computed. The point is kept for the label even when it is not drawn.
+    // computed.
     DialPoint point;
     bool inFront = false;
     auto shadowAt = [&](double delta, double H) {
@@ -154,9 +155,14 @@ void PlotQibla(shell::Context& ctx) {
         });
     };
     // Only the shadow of a sun above the horizon and in front of the plane is drawn; on a
-    // horizontal plane that is every sun above the horizon.
+    // horizontal plane that is every sun above the horizon. The plot keeps only the points
+    // within its area: the last point it kept is where the label goes.
+    std::optional<DialPoint> lastDrawn;
     auto draw = [&] {
-        if (inFront) plotSkyPoint(plot, point, h, colour);
+        if (!inFront) return;
+        const std::size_t kept = plot.displayList().points.size();
+        plotSkyPoint(plot, point, h, colour);
+        if (plot.displayList().points.size() != kept) lastDrawn = point;
     };
 
     if (shell::ticked(ctx, "ckQibla")) {
@@ -167,13 +173,13 @@ void PlotQibla(shell::Context& ctx) {
             for (double H : hoursAt(delta))
                 if (shadowAt(delta, H)) draw();
         }
-        // The name at the solstice end of the curve; where the sun never stands in the place's
-        // direction at the solstice, at the last point the loop computed.
+        // The name at the solstice end of the curve; where that end is not drawn, at the last
+        // point drawn; where no point is drawn, nowhere: a name without its curve marks nothing.
         const double solstice = kSolsticeDeg * h * m.Pi / 180;
         const std::vector<double> hours = hoursAt(solstice);
         if (!hours.empty() && shadowAt(solstice, hours.front())) draw();
         plot.setForeColor(kGreen);
-        plot.Dati(place, point.x * h, -(point.y - 0.02 * h) * h);
+        if (lastDrawn) plot.Dati(place, lastDrawn->x * h, -(lastDrawn->y - 0.02 * h) * h);
         plot.setForeColor(kWhite);
     }
 

@@ -24,8 +24,9 @@ void DrawSphericalAnalemma(shell::Context& ctx) {
         // Apparent minus mean time, in radians of hour angle.
         const double E = -sun.equationOfTime();
         // The southern points are reflected through the foot: the hour angle changes sign.
-        m.HourAngleRad = numeric::checkFinite((-m.ZoneCorrRad + E) * m.HemisphereSign);
-        return DrawnSunPointSpherical(m, m.HourAngleRad, sun.declination, true);
+        const double H = numeric::checkFinite((-m.ZoneCorrRad + E) * m.HemisphereSign);
+        m.HourAngleRad = H;
+        return DrawnSunPointSpherical(m, H, sun.declination, true);
     });
 }
 

@@ -41,10 +41,11 @@ void DrawSphericalDeclinationLines(shell::Context& ctx) {
         const auto sweep = daySweep(m.LatRad, declination, 0.1, m.Pi);
         if (!sweep) continue;
         plotDayLine(ctx.ixPlot1(), shell::LineColor(ctx, line.colour), *sweep, [&](double hour) {
+            const double H = hour * m.Pi / 180;
             m.HourLoop = hour;
-            m.HourAngleRad = hour * m.Pi / 180;
+            m.HourAngleRad = H;
             m.SunDecl = line.declination;
-            return DrawnSunPointSpherical(m, m.HourAngleRad, m.SunDecl * m.Pi / 180, true);
+            return DrawnSunPointSpherical(m, H, line.declination * m.Pi / 180, true);
         });
     }
 }

@@ -24,11 +24,11 @@ void DrawSphericalHourLines(shell::Context& ctx) {
     // turns every hour angle into its opposite: the shift goes with the opposite sign.
     const double shift = m.HemisphereSign * StandardTimeShiftDeg(ctx);
     forEachHourOfTheDay(m.HourStep, [&](double hour) {
+        const double H = numeric::checkFinite((hour + shift) * m.Pi / 180);
         m.HourLoop = hour;
-        m.HourAngleRad = numeric::checkFinite((hour + shift) * m.Pi / 180);
+        m.HourAngleRad = H;
         const int colour = hour == 0 ? 12 : hour == 90 ? 9 : 7;
-        LayLineSpherical(ctx, kHourLineSweepSpherical, colour,
-                         HourLineSpherical(m, m.HourAngleRad));
+        LayLineSpherical(ctx, kHourLineSweepSpherical, colour, HourLineSpherical(m, H));
     });
 }
 
@@ -42,9 +42,10 @@ CurveAt HourLineSpherical(shell::Module1& m, double H) {
 void DrawSphericalEquinoctial(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     LayLineSpherical(ctx, {-90, 90, 0.1}, 9, [&](double hour) {
+        const double H = hour * m.Pi / 180;
         m.HourLoop = hour;
-        m.HourAngleRad = hour * m.Pi / 180;
-        return DrawnSunPointSpherical(m, m.HourAngleRad, 0, false);
+        m.HourAngleRad = H;
+        return DrawnSunPointSpherical(m, H, 0, false);
     });
 }
 

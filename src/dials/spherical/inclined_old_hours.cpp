@@ -88,12 +88,12 @@ void drawFamily(shell::Context& ctx, const Family& family) {
             const double delta = decl * m.Pi / 180;
             const double H0 = semiDiurnalArc(m.LatRadCopy, delta, m.Pi);
             if (!risesAndSets(H0, m.Pi)) return std::nullopt;
-            m.HourAngleRad = hourAngle(m, family.count, k, H0);
-            if (family.count != Count::Temporary && !(std::fabs(m.HourAngleRad) <= H0))
-                return std::nullopt;
-            if (!half) return DrawnSunPointSpherical(m, m.HourAngleRad, delta, true);
-            if (!SunInFront(m, m.HourAngleRad, delta)) return std::nullopt;
-            return ownHourPoint(m, *half, m.HourAngleRad, delta);
+            const double H = hourAngle(m, family.count, k, H0);
+            m.HourAngleRad = H;
+            if (family.count != Count::Temporary && !(std::fabs(H) <= H0)) return std::nullopt;
+            if (!half) return DrawnSunPointSpherical(m, H, delta, true);
+            if (!SunInFront(m, H, delta)) return std::nullopt;
+            return ownHourPoint(m, *half, H, delta);
         });
     }
 }

@@ -29,9 +29,10 @@ namespace dials::spherical {
 
 // The shadow of the style tip for the hour angle H (radians, afternoon positive) and the sun's
 // declination delta (radians), geometry::projectSun on the plane given by its angle to the
-// horizon (Face::decliningFromHorizon, Pi / 2 - ReclRad). Leaves the polar term in m.PointX and
-// the projection's denominator in m.PointY; none when the denominator is 0.
-std::optional<geometry::DialPoint> ShadowPointSpherical(shell::Module1& m, double H, double delta);
+// horizon (Face::decliningFromHorizon, Pi / 2 - ReclRad); none when the projection's
+// denominator is 0. Writes nothing.
+std::optional<geometry::DialPoint> ShadowPointSpherical(const shell::Module1& m, double H,
+                                                        double delta);
 
 // Whether the sun of (H, delta) shines on the face of the dial that the programme draws: the
 // projection's denominator has the sign of the hemisphere (in the south the formulas work on the

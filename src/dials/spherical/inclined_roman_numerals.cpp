@@ -60,14 +60,16 @@ void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) 
     const double shift = StandardTimeShiftDeg(ctx);
     const double typed = ctx.inputs.number("txtlineofdeclination");
     m.SunDecl = typed;
-    const double delta = numeric::checkFinite(m.SunDecl * m.Pi / 180);
+    const double delta = numeric::checkFinite(typed * m.Pi / 180);
 
     for (double H : kHourAngles) {
         m.HourLoop = H;
         // Reflected through the foot in the south: the whole hour angle changes sign.
-        m.HourAngleRad = numeric::checkFinite(m.HemisphereSign * (H + shift) * m.Pi / 180);
-        if (!SunInFront(m, m.HourAngleRad, delta)) continue;
-        const std::optional<DialPoint> p = ShadowPointSpherical(m, m.HourAngleRad, delta);
+        const double hourAngle =
+            numeric::checkFinite(m.HemisphereSign * (H + shift) * m.Pi / 180);
+        m.HourAngleRad = hourAngle;
+        if (!SunInFront(m, hourAngle, delta)) continue;
+        const std::optional<DialPoint> p = ShadowPointSpherical(m, hourAngle, delta);
         if (!p) continue;
         double X = p->x, Y = p->y;
         const int hour = hourNumber(H);
@@ -85,7 +87,7 @@ void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) 
             continue;
         // Nor has an hour whose line has no point in the plot area. Laying the line writes its
         // declinations to SunDecl: the typed one is put back.
-        if (!lineHasPointInBox(HourLineSpherical(m, m.HourAngleRad), kHourLineSweepSpherical,
+        if (!lineHasPointInBox(HourLineSpherical(m, hourAngle), kHourLineSweepSpherical,
                                kLineStep, plotBox(ctx.ixPlot1())))
             continue;
         m.SunDecl = typed;

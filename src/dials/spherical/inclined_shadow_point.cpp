@@ -28,11 +28,8 @@ SunProjection projectOnPlane(const shell::Module1& m, double H, double delta) {
 
 }  // namespace
 
-std::optional<DialPoint> ShadowPointSpherical(shell::Module1& m, double H, double delta) {
-    const SunProjection p = projectOnPlane(m, H, delta);
-    m.PointX = p.polar;
-    m.PointY = p.denominator;
-    return p.point;
+std::optional<DialPoint> ShadowPointSpherical(const shell::Module1& m, double H, double delta) {
+    return projectOnPlane(m, H, delta).point;
 }
 
 bool SunInFront(const shell::Module1& m, double H, double delta) {

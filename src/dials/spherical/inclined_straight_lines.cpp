@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
@@ -29,8 +30,8 @@ double substyleHourAngle(const shell::Module1& m) {
 // hemispheres and with no test.
 void DrawSphericalSubstyle(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    m.HourAngleRad = substyleHourAngle(m);
-    const double Hs = m.HourAngleRad;
+    const double Hs = substyleHourAngle(m);
+    m.HourAngleRad = Hs;
     plotCurve(
         ctx.ixPlot1(), shell::LineColor(ctx, 9), [&](double decl) -> std::optional<DialPoint> {
             m.SunDecl = decl;
@@ -48,7 +49,7 @@ void DrawSphericalHorizon(shell::Context& ctx) {
     if (m.HorizontalFlag == 1) return;
     const double T = HorizonLimit(m);
     const double h = m.HemisphereSign == 1 ? T : -T;
-    ctx.ixPlot1().xLine(-m.PlotShiftX, -h, m.PlotShiftX, -h, shell::LineColor(ctx, 2));
+    plotSegment(ctx.ixPlot1(), {-m.PlotShiftX, h}, {m.PlotShiftX, h}, shell::LineColor(ctx, 2));
 }
 
 }  // namespace dials::spherical

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/geometry_names.h"
 #include "dials/plot_line.h"
 #include "geometry/face.h"
@@ -21,6 +22,15 @@ struct Triangle {
     bool atInfinity;  // the centre at infinity: (xC, yC) its direction from the foot
     double xC, yC;  // centre
     double xP, yP;  // laid-down tip
+    double elevationSine;  // of the polar style over the plane (PointX)
+    double tilt;           // atan(-tan R cos D), the plane's tilt seen along the meridian
+
+    // The record the triangle leaves for the procedures after it.
+    void store(shell::Module1& m) const {
+        m.PointX = elevationSine;
+        m.SetupTemp1 = tilt;
+        if (!atInfinity) m.TriangleTemp = yC;
+    }
 };
 
 // The tip laid down at right angles to the substyle, as drawn: of the two points one style
@@ -38,7 +48,7 @@ void layDownTip(Triangle& t, double L, double q, double a, double S) {
     t.yP = yP;
 }
 
-Triangle computeTriangle(shell::Module1& m) {
+Triangle computeTriangle(const shell::Module1& m) {
     using numeric::checkedDiv;
     const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad, L = m.StyleLength;
     // The side of the foot: reflected in the south as the lines' points are.
@@ -47,14 +57,14 @@ Triangle computeTriangle(shell::Module1& m) {
     const Face face = Face::decliningFromHorizon(D, m.Pi / 2 - R);
     // Elevation of the polar style over the plane, and the sine of the substyle's angle from the
     // plane's vertical (the polar axis laid down on the plane, over the cosine of the elevation).
-    m.PointX = face.polarElevationSine(phi);
-    const double e = shell::ArcSin(m, m.PointX);
+    Triangle t{};
+    t.elevationSine = face.polarElevationSine(phi);
+    const double e = shell::ArcSin(m, t.elevationSine);
     const DialPoint along = face.substyleDirection(phi);
     const double q = checkedDiv(-along.x, std::cos(e));
     double a = shell::ArcSin(m, q);
-    m.SetupTemp1 = std::atan(-std::tan(R) * std::cos(D));
-    if (e > 0 && m.SetupTemp1 * S >= phi * S) a = m.Pi - shell::ArcSin(m, q);
-    Triangle t{};
+    t.tilt = std::atan(-std::tan(R) * std::cos(D));
+    if (e > 0 && t.tilt * S >= phi * S) a = m.Pi - shell::ArcSin(m, q);
     // The face's centre, reflected in the south; where the polar axis lies in the plane it is at
     // infinity, in the direction of the substyle from the foot.
     const auto centre = face.centre(L, phi);
@@ -65,7 +75,6 @@ Triangle computeTriangle(shell::Module1& m) {
     } else {
         t.xC = numeric::checkFinite(S * centre->x);
         t.yC = numeric::checkFinite(S * centre->y);
-        m.TriangleTemp = t.yC;
     }
     layDownTip(t, L, q, a, S);
     return t;
@@ -78,6 +87,7 @@ Triangle computeTriangle(shell::Module1& m) {
 void DrawSphericalStyleTriangle(shell::Context& ctx) {
     Triangle t{};
     if (!numeric::skip([&] { t = computeTriangle(ctx.m); })) return;
+    t.store(ctx.m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     if (t.atInfinity) {
         // The polar style lies parallel to the plane and the centre at infinity (the stored Pi
@@ -86,20 +96,22 @@ void DrawSphericalStyleTriangle(shell::Context& ctx) {
         // centre and no vertical through it.
         const double far = std::hypot(t.xC, t.yC);
         auto acrossThrough = [&](double x, double y, int colour) {
-            plotLineAcross(plot, {x, y}, {t.xC / far, t.yC / far}, shell::LineColor(ctx, colour));
+            plotLineThroughArea(plot, {x, y}, {t.xC / far, t.yC / far},
+                                shell::LineColor(ctx, colour));
         };
         plot.xPset(t.xP, -t.yP, shell::LineColor(ctx, 12));
         acrossThrough(t.xP, t.yP, 9);
-        plot.xLine(t.xP, -t.yP, 0, 0, shell::LineColor(ctx, 13));
+        plotSegment(plot, {t.xP, t.yP}, {0, 0}, shell::LineColor(ctx, 13));
         acrossThrough(0, 0, 14);
         return;
     }
     plot.xPset(t.xC, -t.yC, shell::LineColor(ctx, 12));
     plot.xPset(t.xP, -t.yP, shell::LineColor(ctx, 12));
-    plot.xLine(t.xP, -t.yP, t.xC, -t.yC, shell::LineColor(ctx, 9));
-    plot.xLine(t.xP, -t.yP, 0, 0, shell::LineColor(ctx, 13));
-    plot.xLine(t.xC, -t.yC, 0, 0, shell::LineColor(ctx, 14));
-    plot.xLine(t.xC, -plot.ShiftY(), t.xC, 2 * plot.ShiftY(), shell::LineColor(ctx, 8));
+    plotSegment(plot, {t.xP, t.yP}, {t.xC, t.yC}, shell::LineColor(ctx, 9));
+    plotSegment(plot, {t.xP, t.yP}, {0, 0}, shell::LineColor(ctx, 13));
+    plotSegment(plot, {t.xC, t.yC}, {0, 0}, shell::LineColor(ctx, 14));
+    plotSegment(plot, {t.xC, plot.ShiftY()}, {t.xC, -2 * plot.ShiftY()},
+                shell::LineColor(ctx, 8));
 }
 
 }  // namespace dials::spherical

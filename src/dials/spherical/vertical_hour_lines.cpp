@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
@@ -30,7 +31,7 @@ void PlotNoonLineVertSph(shell::Context& ctx) {
         const double x0 = numeric::checkFinite(
             -numeric::checkedDiv(m.StyleLength, wall.polarElevationSine(m.LatRad)) *
             wall.substyleDirection(m.LatRad).x);
-        plot.xLine(x0, plot.ShiftY(), x0, -plot.ShiftY(), shell::LineColor(ctx, 4));
+        plotSegment(plot, {x0, -plot.ShiftY()}, {x0, plot.ShiftY()}, shell::LineColor(ctx, 4));
     });
 }
 

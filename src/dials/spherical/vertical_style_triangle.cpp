@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/plot_line.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "numeric/checked.h"
@@ -34,23 +35,23 @@ void PlotStyleTriangleVertSph(shell::Context& ctx) {
             // and no vertical through it.
             const DialPoint along = vsph::wallFace(m).dialOf(celestialPole(phi));
             auto acrossThrough = [&](DialPoint p, int colour) {
-                plotLineAcross(plot, p, along, shell::LineColor(ctx, colour));
+                plotLineThroughArea(plot, p, along, shell::LineColor(ctx, colour));
             };
             plot.xPset(tx, -ty, tipColour);
             acrossThrough({tx, ty}, 9);
-            plot.xLine(tx, -ty, 0, 0, shell::LineColor(ctx, 13));
+            plotSegment(plot, {tx, ty}, {0, 0}, shell::LineColor(ctx, 13));
             acrossThrough({0, 0}, 14);
             return;
         }
         const double xc = numeric::checkFinite(centre->x);
-        m.TriangleTemp = numeric::checkFinite(centre->y);
-        const double yc = m.TriangleTemp;
+        const double yc = numeric::checkFinite(centre->y);
+        m.TriangleTemp = yc;
         plot.xPset(xc, -yc, tipColour);
         plot.xPset(tx, -ty, tipColour);
-        plot.xLine(tx, -ty, xc, -yc, shell::LineColor(ctx, 9));
-        plot.xLine(tx, -ty, 0, 0, shell::LineColor(ctx, 13));
-        plot.xLine(xc, -yc, 0, 0, shell::LineColor(ctx, 14));
-        plot.xLine(xc, -s, xc, 2 * s, shell::LineColor(ctx, 8));
+        plotSegment(plot, {tx, ty}, {xc, yc}, shell::LineColor(ctx, 9));
+        plotSegment(plot, {tx, ty}, {0, 0}, shell::LineColor(ctx, 13));
+        plotSegment(plot, {xc, yc}, {0, 0}, shell::LineColor(ctx, 14));
+        plotSegment(plot, {xc, s}, {xc, -2 * s}, shell::LineColor(ctx, 8));
     });
 }
 

@@ -28,13 +28,22 @@ double storeDayConic(shell::Module1& m, double declination, double hourFromSubst
     const double L = m.StyleLength, e = m.StyleElevRad;
     const double k = checkedDiv(1, sq(std::tan(declination)));
     const double T = sq(std::sin(e)) - k * sq(std::cos(e));
-    m.ConicC2345 = checkedDiv(1, T);
-    m.ConicB2345 = checkedDiv(sq(checkedDiv(L, std::cos(e))), T);
-    m.ConicA2345 = checkedDiv(-2 * L * std::tan(e), T);
-    m.PointX = numeric::checkFinite(checkedDiv(L, std::cos(e)) * std::tan(hourFromSubstyle));
-    m.PointY = checkedDiv(L, std::cos(e) * std::sin(e));
-    m.AnalemmaTemp =
-        numeric::checkFinite((m.ConicB2345 + m.ConicC2345 * sq(m.PointX)) * sq(m.PointY));
+    const double c = checkedDiv(1, T);
+    const double b = checkedDiv(sq(checkedDiv(L, std::cos(e))), T);
+    const double a = checkedDiv(-2 * L * std::tan(e), T);
+    // The noon hour line meets the equinoctial at qE and the centre D0 farther along the
+    // substyle; the constant term of the quadratic it gives with the conic, times D0^2.
+    const double qE =
+        numeric::checkFinite(checkedDiv(L, std::cos(e)) * std::tan(hourFromSubstyle));
+    const double D0 = checkedDiv(L, std::cos(e) * std::sin(e));
+    const double constant = numeric::checkFinite((b + c * sq(qE)) * sq(D0));
+
+    m.ConicC2345 = c;
+    m.ConicB2345 = b;
+    m.ConicA2345 = a;
+    m.PointX = qE;
+    m.PointY = D0;
+    m.AnalemmaTemp = constant;
     return numeric::checkedSqrt(1 - T);
 }
 

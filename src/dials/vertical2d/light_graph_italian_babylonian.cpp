@@ -27,9 +27,9 @@ enum class Family { Italian, Babylonian };
 
 void drawHourFamily(shell::Context& ctx, Family family) {
     shell::Module1& m = ctx.m;
-    if (m.LatDegrees == 0 || m.LatDegrees == 90) return;
-    // Without a style elevation the hour conics were not prepared in this run.
-    if (m.SetupAngleB == 0) return;
+    // At the pole every such circle is the horizon: no line. On the equator the lines run
+    // through the shadow of the pole on the horizon.
+    if (m.LatDegrees == 90) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, family == Family::Italian ? 12 : 13);
     const double turn = family == Family::Italian ? -m.Pi / 2 : m.Pi / 2;

@@ -5,6 +5,7 @@
 // ends the run (the dispatcher tells the user).
 
 #include <cmath>
+#include <optional>
 
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
@@ -50,6 +51,27 @@ double coneCoefficient(const shell::Module1& m, double declinationDeg) {
     return checkedDiv(1, sq(std::tan(declinationDeg * m.Pi / 180)));
 }
 
+// The polar style of the wall in the programme's sign, from the face: the elevation over the
+// wall, minus the face's; the substyle's angle from the vertical, positive where the centre lies
+// left of the foot (the face's substyle direction); the substyle hour, minus the face's, taken
+// within a half turn of the noon line (its arc tangent). On the equator the polar axis lies
+// level and the substyle runs along the horizon.
+struct Style {
+    double elevation, substyle, hour;
+};
+
+Style styleOf(const shell::Module1& m, const Face& wall) {
+    const double phi = m.LatRad;
+    const double e = -shell::ArcSin(m, wall.polarElevationSine(phi));
+    if (m.LatDegrees == 0) {
+        const double level = numeric::sgn(m.WallDeclRad) * m.Pi / 2;
+        return {e, level, level};
+    }
+    const DialPoint along = wall.substyleDirection(phi);
+    return {e, std::atan(checkedDiv(-along.x, along.y)),
+            -std::atan(std::tan(wall.substyleHour(phi)))};
+}
+
 }  // namespace
 
 void ReadInputsLightGraph(shell::Context& ctx) {
@@ -75,35 +97,39 @@ void ReadInputsLightGraph(shell::Context& ctx) {
 void SetupLightGraph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const shell::InputRecord& in = ctx.inputs;
-    m.HourStep = checkedDiv(15, in.number("TxtHour"));
-    m.StyleLength = numeric::checkFinite(in.number("txtStilo"));
-    m.PointStep = numeric::checkFinite(in.number("txt_Definition")) / 500;
-    const double L = m.StyleLength;
+    const double hourStep = checkedDiv(15, in.number("TxtHour"));
+    const double L = numeric::checkFinite(in.number("txtStilo"));
+    const double pointStep = numeric::checkFinite(in.number("txt_Definition")) / 500;
     const double phi = m.LatRad;
     const double D = m.WallDeclRad;
 
-    // The style's elevation over the wall (the programme's sign: minus the face's) and the
-    // substyle's angle from the vertical.
+    // The wall as a face, and its polar style in the programme's sign (styleOf).
     const Face wall = Face::declining(D, 0);
-    const double e = -shell::ArcSin(m, wall.polarElevationSine(phi));
-    m.StyleElevRad = e;
-    if (m.LatDegrees == 0) {
-        m.SubstyleRad = numeric::sgn(D) * m.Pi / 2;
-        m.SubstyleHour = numeric::sgn(D) * m.Pi / 2;
-    } else {
-        m.SubstyleRad = std::atan(checkedDiv(std::sin(m.LightDeclRad), std::tan(phi)));
-        m.SubstyleHour = -std::atan(checkedDiv(std::tan(m.SubstyleRad), std::sin(e)));
+    const Style style = styleOf(m, wall);
+    const double e = style.elevation, s = style.substyle;
+    std::optional<double> hypotenuse, toCentre;
+    std::optional<DialPoint> centre;
+    if (e != 0) {
+        hypotenuse = checkedDiv(L, std::sin(e));
+        toCentre = checkedDiv(L, std::tan(e));
+        centre = wall.centre(L, phi);
     }
-    const double s = m.SubstyleRad;
+
+    m.HourStep = hourStep;
+    m.StyleLength = L;
+    m.PointStep = pointStep;
+    m.StyleElevRad = e;
+    m.SubstyleRad = s;
+    m.SubstyleHour = style.hour;
     m.SetupAngleA = s;
     m.SubstyleAngle = s;
     m.SetupAngleB = e;
     if (e != 0) {
-        m.StyleLengthD = checkedDiv(L, std::sin(e));
-        m.StyleElevDeg = shell::ArcSin(m, wall.polarElevationSine(phi)) * 180 / m.Pi;
-        m.StyleHypotenuse = checkedDiv(L, std::sin(e));
-        m.SetupTemp4 = checkedDiv(L, std::tan(e));
-        if (const auto centre = wall.centre(L, phi)) {
+        m.StyleLengthD = *hypotenuse;
+        m.StyleElevDeg = -e * 180 / m.Pi;
+        m.StyleHypotenuse = *hypotenuse;
+        m.SetupTemp4 = *toCentre;
+        if (centre) {
             m.CentreX = centre->x;
             m.CentreY = centre->y;
         }

@@ -54,22 +54,27 @@ void DrawSubstyleLineLight(shell::Context& ctx) {
 }
 
 // The vertical through the dial centre, from the top edge of the plot area down to its bottom
-// edge.
+// edge; none where the centre lies beside the plot area (as good as at infinity on a wall nearly
+// holding the polar axis).
 void DrawNoonLineLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (m.DeclDecimal == 180) m.SubstyleRad = 0;
     if (std::fabs(m.DeclDecimal) == 90) return;
-    m.SetupTemp4 = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
-    m.CentreX = numeric::checkFinite(-m.SetupTemp4 * std::sin(m.SubstyleRad));
-    m.CentreY = numeric::checkFinite(m.SetupTemp4 * std::cos(m.SubstyleRad));
+    const double toCentre = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
+    const double centreX = numeric::checkFinite(-toCentre * std::sin(m.SubstyleRad));
+    const double centreY = numeric::checkFinite(toCentre * std::cos(m.SubstyleRad));
+    m.SetupTemp4 = toCentre;
+    m.CentreX = centreX;
+    m.CentreY = centreY;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xLine(m.CentreX, -plot.ShiftY(), m.CentreX, plot.QuadranteH() - plot.ShiftY(),
-               shell::LineColor(ctx, 4));
+    plotSegmentInArea(plot, {centreX, plot.ShiftY()},
+                      {centreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
 }
 
 // The triangle of the style laid flat into the wall: the perpendicular style from the foot at
 // right angles to the substyle, on the side of the declination, the polar style from its tip to
-// the centre and the substyle from the centre to the foot. Points here are plot coordinates.
+// the centre and the substyle from the centre to the foot, each where it crosses the plot area
+// (the centre of a wall nearly holding the polar axis lies as good as at infinity).
 void DrawStyleTriangleLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
@@ -83,13 +88,13 @@ void DrawStyleTriangleLight(shell::Context& ctx) {
     m.OriginY = 0;
     m.SideSign = m.WallDeclRad == 0 ? 1 : numeric::sgn(m.WallDeclRad);
     const double s = m.SubstyleRad;
-    const double tipX = m.SideSign * L * std::cos(s);
-    const double tipY = -m.SideSign * L * std::sin(s);
-    plot.xLine(tipX, tipY, 0, 0, shell::LineColor(ctx, 13));
+    const DialPoint tip{m.SideSign * L * std::cos(s), m.SideSign * L * std::sin(s)};
+    const DialPoint foot{0, 0}, centre{m.CentreX, m.CentreY};
+    plotSegmentInArea(plot, tip, foot, shell::LineColor(ctx, 13));
     plot.xPset(m.OriginX, -m.OriginY, shell::LineColor(ctx, 15));
     if (std::fabs(m.DeclDecimal) != 90) {
-        plot.xLine(tipX, tipY, m.CentreX, -m.CentreY, shell::LineColor(ctx, 9));
-        plot.xLine(m.CentreX, -m.CentreY, 0, 0, shell::LineColor(ctx, 14));
+        plotSegmentInArea(plot, tip, centre, shell::LineColor(ctx, 9));
+        plotSegmentInArea(plot, centre, foot, shell::LineColor(ctx, 14));
     }
 }
 

@@ -1,18 +1,23 @@
 // The light graph's temporary (unequal) hours: each day from sunrise to sunset is divided into
 // twelve equal hours of H0 / 6 of hour angle, H0 the day's semi-diurnal arc. The half and whole
-// hours 0.5 ... 11.5 from sunrise are drawn as point curves, one point per day of the sweep
-// between the two solstices, and the hours 0 and 12 (sunrise and sunset) as the stretches of the
-// horizon that the shadow runs along. A point is drawn only where its sun casts it (Wall::casts:
-// from in front of the wall, above the horizon); a point whose computation fails is skipped.
+// hours 0.5 ... 11.5 from sunrise are drawn as lines swept by the day's declination between the
+// two solstices and laid whole by the shared curve sampler (dials::plotCurve: points no farther
+// apart than PointStep wherever the line crosses the plot area, its ends found where it leaves
+// the days of sunrise and sunset or passes behind the wall), and the hours 0 and 12 (sunrise and
+// sunset) as the stretches of the horizon that the shadow runs along. A point is drawn only where
+// its sun casts it (Wall::casts: from in front of the wall, above the horizon); a point whose
+// computation fails is skipped.
 
 #include <cmath>
 #include <optional>
 #include <vector>
 
 #include "dials/geometry_names.h"
+#include "dials/plot_curve.h"
 #include "geometry/sky.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -22,16 +27,19 @@ namespace dials::vertical2d {
 
 namespace {
 
-constexpr int kDays = 94;  // intervals of the sweep, about half a degree each
+constexpr int kDays = 94;  // intervals of the horizon's sweep, about half a degree each
+constexpr double kSweepStepDeg = 0.5;  // the step of the hour lines' sweep of the days
 
-// The declination of day i of the sweep, in degrees, from one solstice to the other.
-double sweepDeclination(int i) { return -kSolsticeDeg + i * (2 * kSolsticeDeg / kDays); }
+// The last day of the sweeps, degrees of declination: the solstice, or beyond the polar circle
+// the day whose midnight sun only touches the horizon (90 degrees less the latitude). Between
+// -lastDay and lastDay every day has a sunrise and a sunset, but for the two ends beyond the
+// polar circle, where the day's arc (geometry::semiDiurnalArc) is 0 or a half turn: there
+// sunrise and sunset meet at noon or at midnight, the closed-form end of every line.
+double lastDay(const shell::Module1& m) { return std::fmin(kSolsticeDeg, 90 - m.LatDegrees); }
 
-// The semi-diurnal arc of a declination (radians); none when the sun does not rise and set.
-std::optional<double> daylightArc(const shell::Module1& m, double declination) {
-    const double arc = semiDiurnalArc(m.LatRad, declination, m.Pi);
-    if (!risesAndSets(arc, m.Pi)) return std::nullopt;
-    return arc;
+// The declination of day i of the horizon's sweep, in degrees, from one last day to the other.
+double sweepDeclination(const shell::Module1& m, int i) {
+    return -lastDay(m) + i * (2 * lastDay(m) / kDays);
 }
 
 struct HorizonSample {
@@ -59,10 +67,9 @@ void drawHorizonHour(shell::Context& ctx, const Wall& wall, double sign) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     std::vector<HorizonSample> samples;
     for (int i = 0; i <= kDays; ++i) {
-        const double declination = sweepDeclination(i) * m.Pi / 180;
-        const auto arc = daylightArc(m, declination);
-        if (!arc) continue;
-        const auto shadow = wall.shadow(sign * *arc, declination);
+        const double declination = sweepDeclination(m, i) * m.Pi / 180;
+        const double arc = semiDiurnalArc(m.LatRad, declination, m.Pi);
+        const auto shadow = wall.shadow(sign * arc, declination);
         // No shadow point at all: the sun lies in the plane of the wall, as good as behind it.
         samples.push_back(shadow ? HorizonSample{shadow->at.x, shadow->sunInFront}
                                  : HorizonSample{0, false});
@@ -87,7 +94,7 @@ void drawHorizonHour(shell::Context& ctx, const Wall& wall, double sign) {
         x1 = farEnd(plot, x1, direction(first, innerOfFirst));
     if (last + 1 < samples.size() && !samples[last + 1].inFront)
         x2 = farEnd(plot, x2, direction(last, innerOfLast));
-    if (x1 != x2) plot.xLine(x1, 0, x2, 0, shell::LineColor(ctx, 10));
+    if (x1 != x2) plotSegmentInArea(plot, {x1, 0}, {x2, 0}, shell::LineColor(ctx, 10));
 }
 
 }  // namespace
@@ -108,16 +115,21 @@ void DrawTemporaryHoursLight(shell::Context& ctx) {
     });
     m.PlaneCoefY = L * std::tan(e);
 
-    // TH counts the temporary hours from noon: TH + 6 is the hour counted from sunrise.
+    // TH counts the temporary hours from noon: TH + 6 is the hour counted from sunrise. Each line
+    // is swept by the declination in degrees, half a degree at a time, and refined between; where
+    // it ends at a last day beyond the polar circle the sampler meets its end point, however the
+    // line enters the plot area.
+    const CurveRange days{-lastDay(m), lastDay(m), kSweepStepDeg};
     for (double TH : numeric::StepRange(-5.5, 5.5, 0.5)) {
-        for (int i = 0; i <= kDays; ++i) {
-            const double declination = sweepDeclination(i) * m.Pi / 180;
+        const CurveAt at = [&](double deg) -> std::optional<DialPoint> {
+            const double declination = deg * m.Pi / 180;
             m.SunDecl = declination;
-            const auto arc = daylightArc(m, declination);
-            if (!arc) continue;
-            const auto shadow = wall.shadow(TH * *arc / 6, declination);
-            if (shadow && shadow->cast) light::plotDialPoint(plot, shadow->at, colour);
-        }
+            const double arc = semiDiurnalArc(m.LatRad, declination, m.Pi);
+            const auto shadow = wall.shadow(TH * arc / 6, declination);
+            if (!shadow || !shadow->cast) return std::nullopt;
+            return shadow->at;
+        };
+        numeric::skip([&] { plotCurve(plot, colour, at, days, m.PointStep); });
     }
 }
 

@@ -48,9 +48,10 @@ DialPoint generalPoint(shell::Module1& m, const Wall& wall, double delta, double
 
     const double r = checkedDiv(L, std::cos(e));
     const double q = checkFinite(r * std::tan(h));
+    // The centre, Yz along the substyle from the equinoctial.
+    const double Yz = checkedDiv(L, std::cos(e) * std::sin(e));
     m.PointX = q;
-    m.PointY = checkedDiv(L, std::cos(e) * std::sin(e));
-    const double Yz = m.PointY;
+    m.PointY = Yz;
 
     const double tanDelta = std::tan(delta);
     const double k = checkedDiv(1, tanDelta * tanDelta);

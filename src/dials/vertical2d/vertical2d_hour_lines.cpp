@@ -9,6 +9,7 @@
 #include "dials/plot_line.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "geometry/face.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -51,9 +52,9 @@ void DrawHourLinesVert2D(shell::Context& ctx) {
         // plane parallel to the wall (noon on a wall facing due east or west, whose suns lie
         // in the wall) meets it only at infinity and has no line.
         if (kWallAxes.parallelToPlane({line.a, line.b, std::cos(e) * sinH})) return;
-        // A line whose ends cannot be computed is not drawn.
+        // A line whose ends cannot be computed, or that misses the plot area, is not drawn.
         const auto ends = segmentAcrossBox(line, plotBox(plot));
-        if (!ends) return;
+        if (!ends || !partInBox(ends->first, ends->second, plotBox(plot))) return;
         m.CurveTemp2 = ends->first.x;
         m.CurveTemp3 = ends->second.x;
         plotDialSegment(plot, ends->first, ends->second, shell::LineColor(ctx, hourLineColour(H)));

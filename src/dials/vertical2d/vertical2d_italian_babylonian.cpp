@@ -17,6 +17,12 @@
 // same number: the hour circle of Italian hour n is that of Babylonian hour n, each family owning
 // one half of it. Both rules are sides of lines on the wall (Wall::sunAboveHorizon, Wall::
 // ownHalf): the segment is cut where it crosses them.
+//
+// The lines are drawn at every latitude: beyond the polar circles too, where the suns of an
+// hour are those of the days that have a sunrise and a sunset (the turned horizon holds no
+// other sun above the horizon), and on the equator.
+
+#include <cmath>
 
 #include "dials/plot_line.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
@@ -24,6 +30,7 @@
 #include "dials/vertical2d/wall_frame.h"
 #include "dials/vertical2d/wall_lines.h"
 #include "numeric/step_loop.h"
+#include "numeric/tolerance.h"
 #include "shell/helpers.h"
 
 namespace dials::vertical2d {
@@ -34,7 +41,6 @@ enum class Family { Italian, Babylonian };
 
 void drawHourFamily(shell::Context& ctx, Family family) {
     shell::Module1& m = ctx.m;
-    if (!italBabBand(m)) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, family == Family::Italian ? 12 : 13);
     const Wall wall = Wall::northernMirror(m);
@@ -53,8 +59,14 @@ void drawHourFamily(shell::Context& ctx, Family family) {
         const auto across = segmentAcrossBox(line, plotBox(plot));
         if (!across) return;
         m.ItalBabArray = {across->first.x, across->first.y, across->second.x, across->second.y};
-        if (const auto lit = segmentPartBelow(across->first, across->second,
-                                              {wall.sunAboveHorizon(), wall.ownHalf(half)}))
+        // On the equator every such line, the horizon and the boundary of the own half run
+        // through one point (the shadow of the pole, on the horizon): a line whose own half
+        // lies below the horizon keeps a part of a rounding's length there, which is no part.
+        const auto lit = segmentPartBelow(across->first, across->second,
+                                          {wall.sunAboveHorizon(), wall.ownHalf(half)});
+        if (lit && std::hypot(lit->second.x - lit->first.x, lit->second.y - lit->first.y) >
+                       numeric::kStoredPiResidue * m.StyleLength &&
+            partInBox(lit->first, lit->second, plotBox(plot)))
             plotDialSegment(plot, lit->first, lit->second, colour);
     });
 }

@@ -8,6 +8,7 @@
 #include "dials/plot_line.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
 #include "shell/helpers.h"
@@ -28,7 +29,8 @@ void DrawEquinoctialVert2D(shell::Context& ctx) {
     const double S = m.SubstyleRad;
     const auto ends =
         segmentAcrossBox({std::sin(S), std::cos(S), checkFinite(-m.PlaneCoefY)}, plotBox(plot));
-    if (ends) plotDialSegment(plot, ends->first, ends->second, shell::LineColor(ctx, 9));
+    if (ends && partInBox(ends->first, ends->second, plotBox(plot)))
+        plotDialSegment(plot, ends->first, ends->second, shell::LineColor(ctx, 9));
 }
 
 void DrawSubstyleVert2D(shell::Context& ctx) {
@@ -42,16 +44,20 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
     if (m.LatAbsDeg != 90 && m.LatAbsDeg != -90 &&
         std::fabs(std::sin(m.WallDeclRad)) > numeric::kStoredPiResidue) {
         const double r = checkedDiv(1, std::tan(S));
-        plot.xLine(-1, r, 1, -r, shell::LineColor(ctx, 9));
+        plotSegmentInArea(plot, {-1, -r}, {1, r}, shell::LineColor(ctx, 9));
     }
     // A wall facing due east or west has no noon line.
     if (std::fabs(m.DeclDecimal) != 90) {
-        m.SetupTemp4 = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
-        m.CentreX = checkFinite(std::sin(S) * m.SetupTemp4);
-        m.CentreY = checkFinite(std::cos(S) * m.SetupTemp4);
-        // From the top edge of the plot area to its bottom edge.
-        plot.xLine(m.CentreX, -plot.ShiftY(), m.CentreX, plot.QuadranteH() - plot.ShiftY(),
-                   shell::LineColor(ctx, 4));
+        const double toCentre = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
+        const double centreX = checkFinite(std::sin(S) * toCentre);
+        const double centreY = checkFinite(std::cos(S) * toCentre);
+        m.SetupTemp4 = toCentre;
+        m.CentreX = centreX;
+        m.CentreY = centreY;
+        // From the top edge of the plot area to its bottom edge; none where the centre lies
+        // beside the plot area (as good as at infinity on a wall nearly holding the polar axis).
+        plotSegmentInArea(plot, {centreX, plot.ShiftY()},
+                          {centreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
     }
 }
 

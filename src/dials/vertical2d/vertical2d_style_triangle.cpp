@@ -6,6 +6,7 @@
 
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 
@@ -17,20 +18,28 @@ void DrawStyleTriangleVert2D(shell::Context& ctx) {
     using numeric::checkFinite;
     const double L = m.StyleLength;
 
-    if (m.DeclDecimal == 180) m.SubstyleRad = 0;
+    // A wall facing due north keeps the substyle on its noon line, for the procedures after.
+    const bool facingNorth = m.DeclDecimal == 180;
+    const double S = facingNorth ? 0 : m.SubstyleRad;
     // A wall facing due east or west holds a style parallel to it: there is no centre, and only
     // the perpendicular style is laid down (never a side to a centre left by an earlier run).
     const bool hasCentre = std::fabs(m.DeclDecimal) != 90;
-    const double S = m.SubstyleRad;
+    double toCentre = 0;
+    DialPoint Z{m.CentreX, m.CentreY};
     if (hasCentre) {
-        m.SetupTemp4 = numeric::checkedDiv(L, std::tan(m.StyleElevRad));
-        m.CentreX = checkFinite(std::sin(S) * m.SetupTemp4);
-        m.CentreY = checkFinite(std::cos(S) * m.SetupTemp4);
+        toCentre = numeric::checkedDiv(L, std::tan(m.StyleElevRad));
+        Z = {checkFinite(std::sin(S) * toCentre), checkFinite(std::cos(S) * toCentre)};
     }
-    m.OriginX = 0;
-    m.OriginY = 0;
-    const DialPoint O{m.OriginX, m.OriginY};
-    const DialPoint Z{m.CentreX, m.CentreY};
+    const DialPoint O{0, 0};
+
+    if (facingNorth) m.SubstyleRad = 0;
+    if (hasCentre) {
+        m.SetupTemp4 = toCentre;
+        m.CentreX = Z.x;
+        m.CentreY = Z.y;
+    }
+    m.OriginX = O.x;
+    m.OriginY = O.y;
 
     // The typed latitude: at the pole itself the substyle is not defined.
     if (m.LatAbsDeg == 90 || m.LatAbsDeg == -90) {
@@ -39,10 +48,13 @@ void DrawStyleTriangleVert2D(shell::Context& ctx) {
         plotDialSegment(plot, P, O, shell::LineColor(ctx, 13));
         return;
     }
+    // Each side where it crosses the plot area: the centre of a wall nearly holding the polar
+    // axis lies as good as at infinity.
     const DialPoint P{checkFinite(L * std::cos(S)), checkFinite(-L * std::sin(S))};
-    if (hasCentre && std::fabs(m.CentreY) < 3) plotDialSegment(plot, P, Z, shell::LineColor(ctx, 9));
-    plotDialSegment(plot, P, O, shell::LineColor(ctx, 13));
-    if (hasCentre) plotDialSegment(plot, Z, O, shell::LineColor(ctx, 14));
+    if (hasCentre && std::fabs(Z.y) < 3)
+        plotSegmentInArea(plot, P, Z, shell::LineColor(ctx, 9));
+    plotSegmentInArea(plot, P, O, shell::LineColor(ctx, 13));
+    if (hasCentre) plotSegmentInArea(plot, Z, O, shell::LineColor(ctx, 14));
     plotDialPoint(plot, O, shell::LineColor(ctx, 15));
 }
 

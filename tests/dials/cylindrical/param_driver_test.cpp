@@ -27,7 +27,7 @@ constexpr const char* kTitle =
 TEST(ParamDriver, RefusesTheSouthernHemisphereAndTheEquator) {
     dialtest::expectRefused(dialtest::runProgramme("M_Param", withBoxes({-45, 10, false}, {})),
                             std::string(shell::kSouthernHemisphereRefusal));
-    for (const char* latitude : {"0", "", "abc"}) {
+    for (const char* latitude : {"0", ""}) {
         SCOPED_TRACE(latitude);
         dialtest::expectRefused(
             dialtest::runProgramme("M_Param", withBoxes({45, 10, false}, {{"txtLAT", latitude}})),

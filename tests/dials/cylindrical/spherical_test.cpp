@@ -184,7 +184,7 @@ testing::AssertionResult drawsTheShadowsOf(CylSphDial& dial, const dialtest::Dra
                 double nearest = 1e9;
                 for (std::size_t i = from > 0 ? from - 1 : 0; i < next; ++i)
                     nearest = std::fmin(nearest, apart(d.points[i].at, gap->at));
-                if (!(nearest <= dials::kLineStep))
+                if (!(nearest <= dialtest::kLineStep))
                     return testing::AssertionFailure()
                            << "the shadow of the parameter " << t << " at (" << gap->at.x << ", "
                            << gap->at.y << ") lies " << nearest << " m from the line";

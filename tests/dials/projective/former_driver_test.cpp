@@ -49,25 +49,33 @@ TEST(FormerDriver, RunsInOrderAndStopsOnAFailure) {
     EXPECT_EQ(o.list.DrawOrder.back(), 'L');
     EXPECT_EQ(o.list.lines.back().Color, qbColor(2));
 
-    // A polar plane, typed either way, has its style parallel to the plane and no centre to
-    // build on. A style of 0 casts no shadow, and an hour fraction of 0 leaves no step between
-    // the hour lines: they are refused before the run, as in every programme.
+    // A style of 0 casts no shadow, and an hour fraction of 0 leaves no step between the hour
+    // lines: they are refused before the run, as in every programme.
     dialtest::expectRefused(runWith({{"txtStilo", "0"}}),
                             "The drawing was not started: the Perpendicular style box must hold "
                             "a length above 0: a style of no length, or one standing behind the "
                             "dial, casts no shadow on it. Please check the inputs.");
     EXPECT_NE(runWith({{"TxtHour", "0"}}).messages.at(0).find("Hour fraction"), std::string::npos);
-    for (const Settings& failing : std::vector<Settings>{
+    // A plane holding the polar axis, facing any way and typed either way, has its style
+    // parallel to it and no centre to build on: refused, the latter version named. The wall of
+    // 270 is the wall of -90.
+    for (const Settings& polar : std::vector<Settings>{
              {{"txtDecl", "0"}, {"txtReclinZ", "45"}, {"txtLAT", "45"}},
              {{"txtDecl", "180"}, {"txtReclinZ", "135"}, {"txtLAT", "45"}},
-             {{"txtDecl", "-180"}, {"txtReclinZ", "-30"}, {"txtLAT", "60"}}}) {
-        const dialtest::Outcome f = runWith(failing);
-        EXPECT_FALSE(f.completed);
-        ASSERT_EQ(f.messages.size(), 1u);
-        EXPECT_EQ(f.messages[0].rfind("The drawing was stopped", 0), 0u);
-        EXPECT_EQ(f.busyChanges, (std::vector<bool>{true, false}));
-        EXPECT_EQ(f.drawn(), 0u);
-    }
+             {{"txtDecl", "-180"}, {"txtReclinZ", "-30"}, {"txtLAT", "60"}},
+             {{"txtDecl", "540"}, {"txtReclinZ", "-60"}, {"txtLAT", "30"}},
+             {{"txtDecl", "0"}, {"txtReclinZ", "-135"}, {"txtLAT", "45"}},
+             {{"txtDecl", "0"}, {"txtReclinZ", "80"}, {"txtLAT", "10"}},
+             {{"txtDecl", "60"}, {"txtReclinZ", "26.565051177"}, {"txtLAT", "45"}},
+             {{"txtDecl", "-120"}, {"txtReclinZ", "-40.8933946527449"}, {"txtLAT", "30"}}})
+        dialtest::expectRefused(runWith(polar), "Sorry, unable to draw a plane that holds the "
+                                                "polar axis: please use programme n\u00b0 4 ");
+    for (const char* wall : {"-90", "270", "-450"})
+        dialtest::expectRefused(runWith({{"txtLAT", "77"}, {"txtDecl", wall}}),
+                                "Please use programme n\u00b0 4 ");
+    // A ten-thousandth of a degree off the axis is drawn.
+    dialtest::expectDrawn(runWith({{"txtDecl", "0"}, {"txtReclinZ", "45.0001"}, {"txtLAT", "45"}}),
+                          kTitle);
 }
 
 TEST(FormerSetup, KnownPlanes) {

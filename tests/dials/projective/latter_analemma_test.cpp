@@ -42,6 +42,9 @@ const AnalemmaCase kCases[] = {
     {{45, 0, 100}, "-7.6438", "-1"},       {{60, 10, 135}, "-12", "-1"},
     {{45, -20, 95}, "0", "0"},             {{45, 30, -120}, "-7.6438", "-1", false},
     {{45, 120, -100}, "0", "0", false},    {{45, -150, 170}, "5", "0"},
+    // Nearly level, facing up or down.
+    {{45, 20, 89.9}, "-7.6438", "-1"},     {{70, -135, 89.99999}, "0", "0"},
+    {{60, -30, -89.999}, "0", "0", false},
 };
 
 class AnalemmaOnOracle : public testing::TestWithParam<AnalemmaCase> {};

@@ -28,4 +28,9 @@ public:
 // and turned past the polar axis or past the vertical.
 const std::vector<Plane>& planes();
 
+// The drawn segment shows the segment from a to b as the plot area shows it: it lies on it, and
+// it covers every point of it inside the area (where the area cuts it, and its ends there).
+testing::AssertionResult shows(const dialtest::Segment& drawn, oracle::DialXY a, oracle::DialXY b,
+                               double tolerance);
+
 }  // namespace latterproj

@@ -47,7 +47,9 @@ TEST_P(LatterOnOracle, HourLinesAreTheShadowLinesOfTheirHours) {
         const auto lines = d.byTag();
         // The sweep covers 4 m of the auxiliary plane: a long style sees fewer lines in it.
         EXPECT_GE(lines.size(), GetParam().style > 0.5 ? 5u : 10u);
-        for (const auto& [counter, points] : lines) {
+        // Every counter, drawn or not: a line left out has shadows in the plot area uncovered.
+        for (double counter = -90; counter <= 90; counter += 15) {
+            const auto points = lines.count(counter) ? lines.at(counter) : std::vector<oracle::DialXY>{};
             EXPECT_TRUE(oracle::allOnWholeHourLine(dial.oracle(), counter + shift, points))
                 << "counter " << counter;
             // Drawn whole: every shadow of the hour, or of the hour twelve hours away, in the
@@ -196,10 +198,15 @@ TEST_P(LatterOnOracle, CentreNoonSubstyleTriangleAndHorizon) {
     const Drawing sub = dial.draw(DrawSubstyleProjLatter);
     ASSERT_EQ(sub.segments.size(), 1u);
     EXPECT_EQ(sub.segments[0].a.x, 2 * m.CentreX);
+    // None where that lies far off (a plane next to the level).
     const Drawing horizon = dial.draw(DrawHorizonProjLatter);
-    ASSERT_EQ(horizon.segments.size(), 1u);
-    EXPECT_EQ(horizon.segments[0].colour, qbColor(2));
-    for (double x : {-1.0, 1.0}) EXPECT_NEAR(o.altitudeAt(x, horizon.segments[0].a.y), 0, 1e-7);
+    const double level = p.style * std::tan(p.recl * kPi / 180);
+    const std::size_t drawn = horizon.segments.size();
+    ASSERT_TRUE(std::fabs(level) < 10 ? drawn == 1 : std::fabs(level) > 1e3 ? drawn == 0 : drawn <= 1);
+    for (const auto& h : horizon.segments) {
+        EXPECT_EQ(h.colour, qbColor(2));
+        for (double x : {-1.0, 1.0}) EXPECT_NEAR(o.altitudeAt(x, h.a.y), 0, 1e-7);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, LatterOnOracle, testing::ValuesIn(planes()));
@@ -215,6 +222,18 @@ INSTANTIATE_TEST_SUITE_P(
                     Plane{0.001, 10, 0}, Plane{0.01, 20, 30}, Plane{0.001, -30, -20},
                     Plane{0.001, -40, 110}, Plane{0.01, 0, 0}, Plane{0.01, 20, 0},
                     Plane{1.3, 0, 0}, Plane{3, -10, 0}));
+
+// Nearly level, facing up or down, the auxiliary plane lies g / cos R from the tip and the lines
+// cross the plot area where its points run off to infinity; at low latitudes the declination
+// lines' ellipses on it turn there too.
+std::vector<Plane> nearlyLevel() {
+    std::vector<Plane> planes;
+    for (double lat : {10.0, 45.0, 80.0})
+        for (double decl : {-135.0, -90.0, 0.0, 20.0, 180.0})
+            for (double recl : {89.9, -89.9, 89.99, -89.99999}) planes.push_back({lat, decl, recl});
+    return planes;
+}
+INSTANTIATE_TEST_SUITE_P(NearlyLevel, LatterOnOracle, testing::ValuesIn(nearlyLevel()));
 
 // Next to the equator a plane facing south has its centre kilometres away and its six o'clock
 // lines at a right angle from the auxiliary substyle; they pass through the foot's region.

@@ -243,7 +243,9 @@ TEST_P(InclinedNumeralsOnOracle, EachNumeralSitsOnItsHourAtTheTypedDeclination) 
             }, -23.44, 23.44, 0.02);
             const bool drawn = std::any_of(calls.begin(), calls.end(),
                                            [&](const NumeralCall& c) { return c.hourLoop == H; });
-            if (std::fabs(reach) > 1e-3) EXPECT_EQ(drawn, reach > 0) << H;
+            if (std::fabs(reach) > 1e-3) {
+                EXPECT_EQ(drawn, reach > 0) << H;
+            }
         }
     }
 }

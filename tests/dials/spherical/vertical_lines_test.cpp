@@ -279,9 +279,10 @@ TEST(VertSphLinesStraight, NoonLineSubstyleAndTriangleThroughTheCentre) {
         // The substyle laid whole across the plot area, through the centre where the style is
         // rooted, 2 mm apart on the axis it runs most along (a south wall on the equator has its
         // centre at the foot).
-        if (std::hypot(c.x, c.y) > 1e-3)
+        if (std::hypot(c.x, c.y) > 1e-3) {
             EXPECT_LE(oracle::widestStepAlongLine(sub.at(), {0, 0}, c, area),
                       dialtest::kLineStep * std::sqrt(2.0) + 1e-9);
+        }
         // The style from the laid tip T to the centre Z; OT as long as the style, square to OZ.
         const oracle::DialXY T = t.segments.at(0).a, Z = t.segments.at(0).b;
         EXPECT_LT(oracle::distance(Z, c), tol);

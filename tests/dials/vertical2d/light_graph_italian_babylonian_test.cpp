@@ -20,8 +20,8 @@ const std::vector<Wall> kWalls = {{45, 0},    {45, 30}, {45, -30}, {52, -60}, {4
                                   // Near the equator the circle the lines touch shrinks about
                                   // the pole.
                                   {0.001, 0}, {0.001, 30}, {0.01, 180},
-                                  // Beyond the polar circle, and the tropic.
-                                  {80, -60}, {23.45, 120}};
+                                  // Beyond the polar circle, the tropic, the equator.
+                                  {80, -60}, {23.45, 120}, {0, 30}, {0, -120}, {0, 90}};
 
 class LightGraphItalianBabylonian : public testing::TestWithParam<Wall> {};
 

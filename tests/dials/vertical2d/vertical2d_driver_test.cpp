@@ -54,19 +54,20 @@ TEST(Vertical2dDriver, WithEveryBoxClearedOnlyTheTitleChanges) {
 }
 
 TEST(Vertical2dDriver, DrawsTheFeaturesInItsOrder) {
-    const Outcome o = run(withBoxes(1, {{"txtLAT", "45"}, {"txtDecl", "10"}, {"TxtHour", "1"}}));
+    const Outcome o = run(withBoxes(
+        1, {{"txtLAT", "45"}, {"txtDecl", "10"}, {"txtStilo", "0.1"}, {"TxtHour", "1"}}));
     EXPECT_TRUE(o.messages.empty());
     std::vector<int> expected;
     for (int H = -90; H <= 90; H += 15) expected.push_back(H == 0 ? 12 : H == 90 ? 9 : 7);
     expected.insert(expected.end(), {9, 9, 4});  // equinoctial, substyle, noon line
-    // Italian and Babylonian: the lines that have a sunlit part.
+    // Italian and Babylonian: the lines that have a sunlit part in the plot area.
     Vert2dDial alone({45, 10});
     ASSERT_TRUE(alone.setUp());
     const std::size_t italian = alone.draw(dials::vertical2d::DrawItalianHoursVert2D).lines.size();
     const std::size_t babylonian =
         alone.draw(dials::vertical2d::DrawBabylonianHoursVert2D).lines.size();
-    EXPECT_GT(italian, 10u);
-    EXPECT_GT(babylonian, 10u);
+    EXPECT_GE(italian, 10u);
+    EXPECT_GE(babylonian, 10u);
     expected.insert(expected.end(), italian, 12);
     expected.insert(expected.end(), babylonian, 13);
     expected.insert(expected.end(), {2, 9, 13, 14});  // horizon, triangle
@@ -84,32 +85,32 @@ TEST(Vertical2dDriver, DrawsTheFeaturesInItsOrder) {
     EXPECT_EQ(o.m.Pi, 3.1415926536);
 }
 
-TEST(Vertical2dDriver, InputsThatLeaveTheDialUndefinedStopTheRun) {
-    // A wall facing due east or west on the equator (the style lies in the wall). The run stops
-    // with a message, the cursor restored, nothing drawn.
+TEST(Vertical2dDriver, AWallHoldingTheStyleOnTheEquatorIsDrawn) {
+    // A wall facing due east or west on the equator: the style lies in the wall, as on every
+    // east or west wall, and its lines are drawn without a message, the cursor restored.
     for (const Settings& s : {Settings{{"txtLAT", "0"}, {"txtDecl", "90"}},
                               Settings{{"txtLAT", "0"}, {"txtDecl", "-90"}}}) {
         const Outcome o = run(s);
-        ASSERT_EQ(o.messages.size(), 1u);
-        EXPECT_NE(o.messages[0].find("stopped"), std::string::npos);
+        EXPECT_TRUE(o.messages.empty());
         EXPECT_EQ(o.title, kTitle);
         EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
-        EXPECT_TRUE(o.list.DrawOrder.empty());
+        EXPECT_FALSE(o.list.DrawOrder.empty());
     }
 }
 
-TEST(Vertical2dDriver, ALatitudeThatIsNoNumberIsTheEquator) {
-    const Outcome o = run({{"txtLAT", "abc"}, {"txtDecl", "30"}});
+TEST(Vertical2dDriver, TheEquatorDrawsTheLowerHalvesOfItsDeclinationLines) {
+    const Outcome o = run({{"txtLAT", "0"}, {"txtDecl", "30"}});
     EXPECT_TRUE(o.messages.empty());
     EXPECT_EQ(o.title, kTitle);
     EXPECT_EQ(o.m.LatDecimal, 0);
     EXPECT_NEAR(o.m.SubstyleRad, -o.m.Pi / 2, 1e-12);  // typed west: D = -30
     // The declination lines of the equator, symmetric about the horizon: only their lower
-    // halves, where the sun stands above it, are drawn (plot y grows downward).
+    // halves, where the sun stands above it, are drawn, down to their ends on the horizon (plot
+    // y grows downward).
     std::size_t below = 0, above = 0;
     for (const plot::PointRecord& p : o.list.points) {
         if (p.Color != numeric::qbColor(13) && p.Color != numeric::qbColor(11)) continue;
-        ++(p.y > 0 ? below : above);
+        if (p.y != 0) ++(p.y > 0 ? below : above);
     }
     EXPECT_GT(below, 300u);
     EXPECT_EQ(above, 0u);

@@ -42,6 +42,23 @@ std::vector<oracle::DialXY> pointsInView(const Segment& s) {
     return out;
 }
 
+double chordInPlotArea(const oracle::ShadowOracle::DialLine& l) {
+    double t0 = -HUGE_VAL, t1 = HUGE_VAL;
+    const auto clip = [&](double from, double along, double low, double high) {
+        if (along == 0) {
+            if (from < low || from > high) t1 = -HUGE_VAL;
+            return;
+        }
+        const double a = (low - from) / along, b = (high - from) / along;
+        t0 = std::fmax(t0, std::fmin(a, b));
+        t1 = std::fmin(t1, std::fmax(a, b));
+    };
+    const oracle::DialArea& area = dialtest::kPlotArea;
+    clip(l.point.x, l.direction.x, area.left, area.right);
+    clip(l.point.y, l.direction.y, area.bottom, area.top);
+    return std::fmax(0, t1 - t0);
+}
+
 double toleranceFor(const Wall& w) {
     return std::fabs(w.lat) == 90 ? 5e-3 : oracle::toleranceFor(w.style);
 }

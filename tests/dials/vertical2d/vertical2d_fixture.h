@@ -29,6 +29,9 @@ double distanceToLine(const oracle::DialXY& p, const Segment& s);
 // (a line nearly parallel to the horizon is drawn between far-away ends that the plot clips);
 // none for a line that does not come near.
 std::vector<oracle::DialXY> pointsInView(const Segment& s);
+// The length of the part of a line inside the plot area (dialtest::kPlotArea), for a line of
+// unit direction.
+double chordInPlotArea(const oracle::ShadowOracle::DialLine& l);
 // The tolerance of the oracle checks: the project's, or a wider one at the pole, where the
 // stored Pi's colatitude (Pi / 2 - latitude) is a ten-thousandth off the true one.
 double toleranceFor(const Wall& w);

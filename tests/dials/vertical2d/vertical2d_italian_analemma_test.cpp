@@ -32,6 +32,10 @@ const std::vector<Wall> kItalBabWalls = {
     {45, 90},  {20, -90}, {-33, 90},  {0.001, 0}, {0.001, 30},
     // The tropics.
     {23.45, 120}, {-23.45, -150},
+    // Beyond the polar circles, where the suns of an hour are those of the days with a sunrise
+    // and a sunset, on them, and on the equator.
+    {70, 40},  {-70, 10},  {80, -120}, {-75, 150}, {66.55, 20}, {-66.55, -20}, {0, 30},
+    {0, -120},
 };
 
 class ItalBabOnOracle : public testing::TestWithParam<Wall> {};
@@ -81,27 +85,36 @@ TEST_P(ItalBabOnOracle, EachLineIsItsHoursLineAndHoldsItsSuns) {
         };
         // Each segment lies on the line of one hour of the loop, and only where the sun of that
         // hour casts its shadow: not at night, not on the other family's part of the line.
+        // (On the equator the hours 12 apart share one line, each owning one half of it.)
+        // Within a thousandth of a degree of the day circle that grazes the horizon, where the
+        // two families' halves join, a sun's hour is too ill-conditioned to compare.
+        auto castAtHour = [&](double n, const Segment& s) {
+            std::vector<oracle::DialXY> points;
+            for (const oracle::DialXY& p : inside(s))
+                if (std::fabs(o.sunFor(p.x, p.y).declination) < 90 - std::fabs(w.lat) - 1e-3)
+                    points.push_back(p);
+            return italian ? oracle::allCastAtItalianHour(o, n, points, tolerance)
+                           : oracle::allCastAtBabylonianHour(o, n, points, tolerance);
+        };
         std::map<double, Segment> lineOfHour;
         for (const Segment& s : d.segments) {
             EXPECT_EQ(s.colour, numeric::qbColor(italian ? 12 : 13));
             std::vector<double> hours;
             for (double H = -105; H <= 105; H += 15) {
                 const double n = hourNumber(w, italian, H);
-                if (distance(n, s.a) < tolerance && distance(n, s.b) < tolerance)
+                if (distance(n, s.a) < tolerance && distance(n, s.b) < tolerance &&
+                    castAtHour(n, s))
                     hours.push_back(n);
             }
             ASSERT_EQ(hours.size(), 1u) << "segment from (" << s.a.x << ", " << s.a.y << ")";
-            const double n = hours[0];
-            EXPECT_TRUE(lineOfHour.emplace(n, s).second) << "hour " << n << " drawn twice";
-            EXPECT_TRUE(italian ? oracle::allCastAtItalianHour(o, n, inside(s), tolerance)
-                                : oracle::allCastAtBabylonianHour(o, n, inside(s), tolerance));
+            EXPECT_TRUE(lineOfHour.emplace(hours[0], s).second) << "hour " << hours[0] << " twice";
         }
         // The shadows of the sun at each hour through the year lie on its line; near the style
         // foot, well inside the span the lines are drawn over, on the drawn part of it.
         std::size_t sunsChecked = 0, nearFoot = 0;
         for (double H = -105; H <= 105; H += 15) {
             const double n = hourNumber(w, italian, H);
-            for (double decl : {-23.45, -11.5, 0.0, 11.5, 23.45}) {
+            for (double decl = -23.45; decl < 23.46; decl += 23.45 / 8) {
                 const std::optional<double> Hsun = italian ? o.sky().italianHourAngle(n, decl)
                                                            : o.sky().babylonianHourAngle(n, decl);
                 if (!Hsun) continue;
@@ -121,7 +134,7 @@ TEST_P(ItalBabOnOracle, EachLineIsItsHoursLineAndHoldsItsSuns) {
                     << "hour " << n << ", declination " << decl;
             }
         }
-        EXPECT_GT(sunsChecked, 10u);
+        EXPECT_GE(sunsChecked, 10u);
         EXPECT_GT(nearFoot, 3u);
     }
 }
@@ -157,16 +170,6 @@ TEST(ItalianBabylonian, SouthWallAtLatitude45HasSlopesOfRootTwo) {
     const double bottom = dial.surface().ShiftY() - dial.surface().QuadranteH();
     EXPECT_LT(i18[0].b.y, bottom);
     EXPECT_LT(b6[0].b.y, bottom);
-}
-
-TEST(ItalianBabylonian, NoneBeyondThePolarCirclesNorOnTheEquator) {
-    for (double lat : {70.0, 66.55, -66.55, -80.0, 0.0}) {
-        SCOPED_TRACE(lat);
-        Vert2dDial dial({lat, 20});
-        ASSERT_TRUE(dial.setUp());
-        EXPECT_TRUE(dial.draw(DrawItalianHoursVert2D).segments.empty());
-        EXPECT_TRUE(dial.draw(DrawBabylonianHoursVert2D).segments.empty());
-    }
 }
 
 // The analemma: one point every two mean days, each the shadow of the tip for the day's

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dials/flat3d/flat3d_fixture.h"
 #include "dials/sky_lines/sky_lines.h"
-#include "flat3d_fixture.h"
 #include "numeric/palette.h"
 #include "shell/programme_menu.h"
 #include "support/sky_checks.h"

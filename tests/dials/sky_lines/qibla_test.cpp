@@ -2,6 +2,7 @@
 // front of the plane, standing in the great-circle direction of the chosen place; and the text
 // block gives that direction from the south and from the north.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <set>
@@ -10,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dials/flat3d/flat3d_fixture.h"
 #include "dials/sky_lines/sky_lines.h"
-#include "flat3d_fixture.h"
 #include "numeric/palette.h"
 #include "support/sky_checks.h"
 #include "support/oracle_sky.h"
@@ -140,19 +141,19 @@ TEST(Qibla, TheTextTakesTheRightQuadrantTowardsThePole) {
     // and -29 from the north (west negative).
     const double aden = *oracle::greatCircleAzimuth(12.8, -45, 21.42527, -39.81638);
     ASSERT_GT(aden, 90);
-    const std::vector<std::string> north = textBlock(12.8, "-45");
-    ASSERT_EQ(north.size(), 8u);
-    EXPECT_EQ(north[6], "Qibla from South = " + cut(aden) + "° azimuth");
-    EXPECT_EQ(north[7], "Qibla from North = " + cut(aden - 180) + "° azimuth");
+    const std::vector<std::string> north = textBlock(12.8, "-45", false);
+    ASSERT_EQ(north.size(), 7u);
+    EXPECT_EQ(north[5], "Qibla from South = " + cut(aden) + "° azimuth");
+    EXPECT_EQ(north[6], "Qibla from North = " + cut(aden - 180) + "° azimuth");
     // South of the equator the bearing from the north is written with east negative, the one
     // from the south with east positive; from the Pacific Mecca lies east-south-east.
     const double pacific = *oracle::greatCircleAzimuth(-22.5, 135, 21.42527, -39.81638);
     ASSERT_LT(std::fabs(pacific), 90);
     const double fromNorthEast = pacific < 0 ? 180 + pacific : pacific - 180;
-    const std::vector<std::string> south = textBlock(-22.5, "135");
-    ASSERT_EQ(south.size(), 8u);
-    EXPECT_EQ(south[6], "Qibla from North = " + cut(-fromNorthEast) + "° azimuth");
-    EXPECT_EQ(south[7], "Qibla from South = " + cut(-pacific) + "° azimuth");
+    const std::vector<std::string> south = textBlock(-22.5, "135", false);
+    ASSERT_EQ(south.size(), 7u);
+    EXPECT_EQ(south[5], "Qibla from North = " + cut(-fromNorthEast) + "° azimuth");
+    EXPECT_EQ(south[6], "Qibla from South = " + cut(-pacific) + "° azimuth");
 }
 
 TEST(Qibla, TheTextBlockIsWrittenWithoutCurveAndInItsColours) {
@@ -212,6 +213,28 @@ TEST(Qibla, LeavesTheSignedLatitudeAndTheTypedDeclination) {
     ASSERT_TRUE(equator.setUp());
     equator.draw(PlotQibla);
     EXPECT_DOUBLE_EQ(equator.m().WallDeclRad, 25 * equator.m().Pi / 180);
+}
+
+TEST(Qibla, ThePlacesNameStandsBelowADrawnPointOrNowhere) {
+    // A curve drawn to its solstice end; one whose solstice end lies off the plot; one with no
+    // point on the plot at all (its points lie metres off it).
+    for (const auto& [place, style] :
+         {std::pair{Place{45.7438, 0, 0}, "0.2"}, {Place{-23.44, -135, 0}, "3"},
+          {Place{-23.44, -135, 0}, "30"}}) {
+        Flat3dDial dial(place, Variable::X, {{"ckQibla", "1"}, {"txtStilo", style}});
+        ASSERT_TRUE(dial.setUp());
+        dial.draw(PlotQibla);
+        const plot::DisplayList& list = dial.surface().displayList();
+        if (list.texts.size() == 7) {  // the block alone
+            EXPECT_TRUE(list.points.empty()) << style;
+            continue;
+        }
+        ASSERT_EQ(list.texts.size(), 8u);
+        const plot::TextRecord& name = list.texts[1];
+        EXPECT_TRUE(std::any_of(list.points.begin(), list.points.end(), [&](const auto& p) {
+            return std::fabs(p.x - name.x) < 1e-12 && std::fabs(p.y + 0.02 - name.y) < 1e-12;
+        })) << style << " " << name.x << " " << name.y;
+    }
 }
 
 }  // namespace

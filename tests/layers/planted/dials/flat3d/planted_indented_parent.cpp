@@ -1,0 +1,2 @@
+// expects: dials/flat3d may not include dials/vertical2d
+    #include "../vertical2d/wall_frame.h"

@@ -1,0 +1,2 @@
+// expects: geometry may not include shell
+# include "../shell/module1.h"
