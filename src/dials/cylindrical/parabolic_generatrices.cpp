@@ -26,7 +26,7 @@ void DrawParabolicGeneratrices(shell::Context& ctx, const ParabolicFrame& f) {
     const bool noonKnown = numeric::assignOrSkip(
         m.GeneratrixAbscissa, [&] { return f.A(f.xt + f.u0) - f.Au0; });
     const double vertex = -f.Au0;
-    plot.xLine(vertex, -H, vertex, H, shell::LineColor(ctx, 1));
+    xLineNearTheFoot(plot, vertex, -H, vertex, H, shell::LineColor(ctx, 1));
     // A tip behind the surface casts no shadow on it: then there is no noon line either. The
     // noon shadows fall north of the tip, TipOffset from it, from the noon sun south of the
     // zenith; a sun north of it casts its shadow away from the surface.
