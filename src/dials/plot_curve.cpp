@@ -1,5 +1,6 @@
 #include "dials/plot_curve.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "numeric/failure.h"
@@ -13,6 +14,11 @@ namespace {
 struct Sample {
     double t;
     std::optional<DialPoint> at;
+    // Laid beside an end of the curve: it has no point just before this one (opens) or just
+    // after it (closes), in the order of the sweep.
+    bool opens = false, closes = false;
+    // The end of a closed curve, its start again: laid, not visited.
+    bool again = false;
 };
 
 class CurveLayer {
@@ -40,7 +46,7 @@ public:
     }
 
     void visit(const Sample& s) const {
-        if (s.at) visit_(s.t, *s.at);
+        if (s.at && !s.again) visit_(s.t, *s.at);
     }
 
     // Lays the points strictly between a and b.
@@ -66,10 +72,14 @@ private:
 
     // Whether the interval needs points between its ends: both points too far apart and not
     // both beyond one edge of the plot area, or a point at one end only, within the plot area
-    // (where the curve ends, or a root of it ceases to exist).
+    // (where the curve ends, or a root of it ceases to exist), but for an end the curve named.
     bool wanted(const Sample& a, const Sample& b) const {
         if (!a.at && !b.at) return false;
-        if (!a.at || !b.at) return inside(a.at ? *a.at : *b.at);
+        if (!a.at || !b.at) {
+            // An end the curve named is laid already.
+            if ((b.at && b.opens) || (a.at && a.closes)) return false;
+            return inside(a.at ? *a.at : *b.at);
+        }
         const DialPoint& p = *a.at;
         const DialPoint& q = *b.at;
         if (!(std::hypot(p.x - q.x, p.y - q.y) > spacing_)) return false;
@@ -88,31 +98,101 @@ private:
     mutable long allowance_ = 0;
 };
 
+// The named ends strictly inside the range.
+std::vector<double> sweepEnds(const CurveRange& range) {
+    const double low = std::fmin(range.from, range.to), high = std::fmax(range.from, range.to);
+    std::vector<double> ends;
+    for (double end : range.ends)
+        if (end > low && end < high) ends.push_back(end);
+    return ends;
+}
+
 }  // namespace
+
+std::optional<CurveRange> narrowedRange(const CurveRange& range, double low, double high) {
+    if (!(high >= range.from && low <= range.to)) return std::nullopt;
+    CurveRange narrowed = range;
+    const double first = std::floor((low - range.from) / range.step);
+    if (first > 0) narrowed.from = range.from + first * range.step;
+    const double last = std::ceil((high - range.from) / range.step);
+    if (range.from + last * range.step < range.to) {
+        narrowed.to = range.from + last * range.step;
+        narrowed.endIncluded = true;
+        narrowed.closed = false;
+    }
+    return narrowed;
+}
 
 void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, const PlotBox& box,
               const CurveVisit& visit) {
-    // The end of a closed curve is its start again: within a millionth of the step of it, as
-    // the count takes the end, nothing is visited.
+    // The end of a closed curve is its start again: the sample the count takes within a millionth
+    // of the step of it, or the end itself, is not visited (the points laid before it are).
     const double closing = range.to - std::fabs(range.step) * 1e-6;
-    const CurveVisit visitOpen = [&](double t, const DialPoint& p) {
-        if (!(range.closed && t >= closing)) visit(t, p);
-    };
-    const CurveLayer layer(curve, spacing, box, visitOpen);
+    const CurveLayer layer(curve, spacing, box, visit);
     std::optional<Sample> previous;
-    auto next = [&](double t) {
-        const Sample s = layer.sample(t);
+    auto next = [&](const Sample& s) {
         layer.startInterval();
         if (previous) layer.refine(*previous, s, 0);
         layer.visit(s);
         previous = s;
     };
-    for (double t : numeric::StepRange(range.from, range.to, range.step)) next(t);
+    // Whether b comes after a in the sweep.
+    const double forward = range.step < 0 ? -1 : 1;
+    auto after = [&](double a, double b) { return (b - a) * forward > 0; };
+    // The named ends, each laid from the side where the curve has its point, a millionth of the
+    // step beside it; where the curve has a point on neither side there (an end known in closed
+    // form may lie a rounding off the curve's own), up to a thousandth, and then as near the end
+    // as kCurveEndDepth halvings find a point.
+    std::vector<Sample> ends;
+    const double first = std::fabs(range.step) * 1e-6;
+    for (const double end : sweepEnds(range)) {
+        for (double off = first; off < first * 2000; off *= 10) {
+            numeric::RoundBudget::pay(2);
+            Sample early = layer.sample(end - forward * off);
+            Sample late = layer.sample(end + forward * off);
+            if (!early.at && !late.at) continue;
+            if (early.at && late.at) break;
+            early.closes = late.opens = true;
+            Sample side = early.at ? early : late;
+            // Towards the end from the side's point, from where there was none.
+            double none = off > first ? end + (side.t - end) / 10 : side.t;
+            for (int depth = 0; none != side.t && depth < kCurveEndDepth; ++depth) {
+                numeric::RoundBudget::pay(1);
+                Sample nearer = layer.sample(none + (side.t - none) / 2);
+                if (!nearer.at) {
+                    none = nearer.t;
+                    continue;
+                }
+                nearer.opens = side.opens;
+                nearer.closes = side.closes;
+                side = nearer;
+            }
+            if (after(range.from, side.t) && after(side.t, range.to)) ends.push_back(side);
+            break;
+        }
+    }
+    std::sort(ends.begin(), ends.end(),
+              [&](const Sample& a, const Sample& b) { return after(a.t, b.t); });
+    std::size_t nextEnd = 0;
+    // Lays the ends that come before the sample at t.
+    auto layEndsBefore = [&](double t) {
+        for (; nextEnd < ends.size() && after(ends[nextEnd].t, t); ++nextEnd)
+            if (!previous || after(previous->t, ends[nextEnd].t)) next(ends[nextEnd]);
+    };
+    for (double t : numeric::StepRange(range.from, range.to, range.step)) {
+        layEndsBefore(t);
+        Sample s = layer.sample(t);
+        s.again = range.closed && t >= closing;
+        next(s);
+    }
+    layEndsBefore(range.to);
     // The count stops short of the end by up to a step: the end closes the curve.
     if (range.endIncluded && previous &&
         (range.to - previous->t) / range.step > 1e-6) {
         numeric::RoundBudget::pay(1);
-        next(range.to);
+        Sample end = layer.sample(range.to);
+        end.again = range.closed;
+        next(end);
     }
 }
 

@@ -14,9 +14,16 @@
 // them is shown. No interval of the step gets more points than twice the plot area's width and
 // height at the spacing, and a few halvings besides: a curve computed with a removable
 // singularity, whose digits are lost near it, cannot run away with the run.
+//
+// A stretch of the curve that begins and ends between two samples of the step, or that ends
+// between a sample without a point and one beyond the plot area, shows in no sample: the curve
+// names where its points begin or end (CurveRange::ends, known in closed form: where a root of
+// it ceases to exist, where the shadow stops reaching the surface, sunrise and sunset), and each
+// is laid as a sample, from the side of it where the curve has its points.
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "dials/plot_point.h"
 #include "dials/plot_line.h"
@@ -43,12 +50,24 @@ inline constexpr int kCurveEndDepth = 20;
 // the curve ends there (endIncluded); a curve closed on itself, such as a year's analemma,
 // leaves it out.
 // A curve that returns at `to` to its point at `from` (a day's line round the clock) is
-// `closed`: its end is laid, so that the stretch before it is whole, but not visited again.
+// `closed`: its end is laid, so that the stretch before it is whole, but not visited again (the
+// points laid before it are, however near it).
+// `ends` are the parameters strictly inside the range where the curve's points may begin or end.
+// Each is laid a millionth of a step beside it, on the side where the curve has a point (up to a
+// thousandth where it has one on neither side so near; on neither where it has one on both
+// sides or on none); from there the sampler refines as between any two points, and does not
+// look for that end again.
 struct CurveRange {
     double from = 0, to = 0, step = 0;
     bool endIncluded = true;
     bool closed = false;
+    std::vector<double> ends = {};
 };
+
+// The range (of a rising step) narrowed to the parameters from low to high: its counted samples
+// between them and the one beyond each, on the whole range's count, so that the curve's points
+// there are the ones the whole range lays; none where the two miss the range.
+std::optional<CurveRange> narrowedRange(const CurveRange& range, double low, double high);
 
 // Lays the curve over its range; then, between neighbours,
 // as many more points as make consecutive points of the curve no more than `spacing` apart

@@ -27,11 +27,14 @@ double reachOf(const PlotBox& box) {
 
 }  // namespace
 
+bool nearThePlot(const plot::PlotSurface& plot, const DialPoint& p) {
+    return std::hypot(p.x, p.y) <= kFarOffReaches * reachOf(plotBox(plot));
+}
+
 void plotSegment(plot::PlotSurface& plot, const DialPoint& a, const DialPoint& b,
                  numeric::Colour colour) {
     const PlotBox box = plotBox(plot);
-    const double reach = kFarOffReaches * reachOf(box);
-    if (std::hypot(a.x, a.y) <= reach && std::hypot(b.x, b.y) <= reach) {
+    if (nearThePlot(plot, a) && nearThePlot(plot, b)) {
         plot.xLine(a.x, -a.y, b.x, -b.y, colour);
         return;
     }

@@ -25,6 +25,10 @@ inline constexpr double kFarOffReaches = 100;
 void plotSegment(plot::PlotSurface& plot, const DialPoint& a, const DialPoint& b,
                  numeric::Colour colour);
 
+// Whether p lies within kFarOffReaches of the foot: a mark (a circle, a label, a numeral) at a
+// point farther off is one no plot area shows, and is left out.
+bool nearThePlot(const plot::PlotSurface& plot, const DialPoint& p);
+
 // Draws the line through p along `direction` (of any length but 0) across the whole plot area
 // (plotLineAcross) where it crosses the area; nothing where it misses it.
 void plotLineThroughArea(plot::PlotSurface& plot, const DialPoint& p, const DialPoint& direction,

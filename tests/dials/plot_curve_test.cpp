@@ -111,6 +111,11 @@ TEST(PlotCurve, FindsWhereACurveEndsInsideThePlotAreaAndLeavesTheOutsideAlone) {
     auto line = [](double t) { return std::optional<DialPoint>({t, 0}); };
     EXPECT_NEAR(lay(line, {0, 0.45, 0.1, true}).t.back(), 0.45, 1e-15);
     EXPECT_NEAR(lay(line, {0, 0.45, 0.1, false}).t.back(), 0.4, 1e-12);
+    // Of a closed curve running steeply into its end, the points laid just before it are drawn.
+    auto steep = [](double t) { return std::optional<DialPoint>({0, 1e6 * (t - 0.45)}); };
+    const Laid closing = lay(steep, {0, 0.45, 0.1, true, true});
+    EXPECT_LT(closing.t.back(), 0.45);
+    EXPECT_GT(closing.t.back(), 0.45 - 1e-7);
 }
 
 TEST(PlotCurve, ARunawayCurveIsBoundedAndPaidFromTheRunsBudget) {

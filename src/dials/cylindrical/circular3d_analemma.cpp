@@ -31,7 +31,8 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
     const double c = f.L + f.s * f.R;
     const numeric::Colour colour = shell::LineColor(ctx, 2);
 
-    // The year by quarter days, laid by the curve sampler where the shadow moves fast.
+    // The year by quarter days, laid by the curve sampler where the shadow moves fast; it closes
+    // on its first day, whose point is not drawn twice.
     layDevelopedCurve(
         ctx,
         [&](double t) -> std::optional<DialPoint> {
@@ -62,7 +63,7 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
             if (std::fabs(psi) > m.Pi / 2) return std::nullopt;
             return DialPoint{numeric::checkFinite(m.Radius * psi), -reach * towardsSun.z};
         },
-        {-80, 280, kMeanDayDeg / 4, false}, everySunKept, colour);
+        {-80, 280, kMeanDayDeg / 4, true, true}, everySunKept, colour);
 }
 
 }  // namespace dials::cylindrical

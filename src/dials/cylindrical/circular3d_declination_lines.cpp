@@ -3,8 +3,9 @@
 // vertical line of the surface at chord x at two heights, one on the line of +d and one on the
 // line of -d, drawn in the pair's colour (CylinderShadow::coneCrossings, exact also at the
 // latitude d, where the vertical lies on the cone and one of them runs off to infinity). Each
-// root is laid as a curve of its own; where the two meet, the line turns back across the chord
-// and the curve sampler finds the turn.
+// root is laid as a curve of its own; where the two meet, the line turns back across the chord:
+// the generatrices of those turns are known (CylinderShadow::coneTouchingTurns), and the curve
+// sampler lays each root up to them.
 
 #include <cmath>
 
@@ -36,6 +37,8 @@ void DrawCylDeclinationLines3D(shell::Context& ctx) {
         const double delta = pass.declinationDeg * m.Pi / 180;
         const numeric::Colour colour = shell::LineColor(ctx, pass.colour);
         // Each root a curve of its own: one that cannot be computed leaves the other drawn.
+        // Both end where they meet.
+        const std::vector<double> turns = shadow.coneTouchingTurns(delta, m.Pi);
         for (const bool minus : {true, false})
             layChordCurve(
                 ctx,
@@ -44,7 +47,7 @@ void DrawCylDeclinationLines3D(shell::Context& ctx) {
                         shadow.coneCrossings(f.towardsTip(x, 0), delta);
                     return minus ? heights.minus : heights.plus;
                 },
-                everySunKept, colour);
+                everySunKept, colour, turns);
     }
 }
 

@@ -28,10 +28,27 @@ Vec3 ChordFrame::towardsTip(double x, double y) const {
 }
 
 void layChordCurve(shell::Context& ctx, const ChordHeight& height, const SunKept& keep,
-                   numeric::Colour colour) {
+                   numeric::Colour colour, const std::vector<double>& turnEnds) {
     const shell::Module1& m = ctx.m;
     const ChordFrame f = ChordFrame::from(m);
     const double R = m.Radius;
+    // The chords of the generatrices where the curve may end, within the quarter turns the
+    // frame unrolls.
+    CurveRange range{-R, R, m.PointStep};
+    std::vector<double> turns = f.reachLimitTurns();
+    turns.insert(turns.end(), turnEnds.begin(), turnEnds.end());
+    for (const double psi : turns)
+        if (std::fabs(psi) < m.Pi / 2) range.ends.push_back(R * std::sin(psi));
+    // Only the chords of the generatrices within the plot area's width: a cylinder far wider
+    // than it is laid over the part it shows.
+    const PlotBox box = plotBox(ctx.ixPlot1());
+    auto chordOf = [&](double u) {
+        const double psi = u / R;
+        return psi <= -m.Pi / 2 ? -R : psi >= m.Pi / 2 ? R : R * std::sin(psi);
+    };
+    const std::optional<CurveRange> shown =
+        narrowedRange(range, chordOf(box.left), chordOf(box.right));
+    if (!shown) return;
     layDevelopedCurve(
         ctx,
         [&](double x) -> std::optional<DialPoint> {
@@ -41,7 +58,7 @@ void layChordCurve(shell::Context& ctx, const ChordHeight& height, const SunKept
             return DialPoint{numeric::checkFinite(R * shell::ArcSin(m, numeric::checkedDiv(x, R))),
                              *y};
         },
-        {-R, R, m.PointStep}, keep, colour);
+        *shown, keep, colour);
 }
 
 std::function<bool(double psi)> withinChordFrame(const shell::Module1& m) {

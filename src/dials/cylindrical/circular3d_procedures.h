@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
@@ -46,9 +47,10 @@ using ChordHeight = std::function<std::optional<double>(double x)>;
 // Lays the curve of these heights across the chord frame (layDevelopedCurve), on the chords the
 // tip's shadow reaches, each point at its developed abscissa u(x): those whose sun stands above
 // the horizon and that keep(sun) accepts are drawn. A chord whose height fails numerically has no
-// point; the rest of the curve goes on.
+// point; the rest of the curve goes on. The curve ends where the shadow stops reaching the
+// surface, and at the generatrices of `turnEnds` (turns about the axis) where its heights cease.
 void layChordCurve(shell::Context& ctx, const ChordHeight& height, const SunKept& keep,
-                   numeric::Colour colour);
+                   numeric::Colour colour, const std::vector<double>& turnEnds = {});
 
 // The generatrices the chord frame unrolls: those within a quarter turn of the foot's.
 std::function<bool(double psi)> withinChordFrame(const shell::Module1& m);

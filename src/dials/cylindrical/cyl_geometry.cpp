@@ -67,6 +67,37 @@ std::optional<double> CylinderShadow::turnOfPlaneAt(const Vec3& normal, double y
     return turnOnStrip(first ? psi0 - spread : psi0 + spread, pi);
 }
 
+std::vector<double> CylinderShadow::reachLimitTurns() const {
+    // (L + s R) cos psi = s R where the face turns away from the tip.
+    const double c = L + s * R;
+    if (c == 0) return {};
+    const double q = s * R / c;
+    if (!(std::fabs(q) < 1)) return {};
+    const double psi = std::acos(q);
+    return {-psi, psi};
+}
+
+std::vector<double> CylinderShadow::coneTouchingTurns(double delta, double pi) const {
+    std::vector<double> turns;
+    for (const Vec3& normal : verticalsTouchingCone(phi, delta))
+        for (const bool first : {true, false})
+            if (const std::optional<double> psi = turnOfPlaneAt(normal, 0, pi, first))
+                turns.push_back(*psi);
+    return turns;
+}
+
+std::vector<Vec3> verticalsTouchingCone(double phi, double delta) {
+    // The vertical plane of the horizontal direction d touches the cone (S . p)^2 =
+    // sin^2 delta |S|^2 where (d . p)^2 = sin^2 delta - sin^2 phi, d . p = d_north cos phi.
+    const double cosPhi = std::cos(phi);
+    if (!(std::fabs(cosPhi) > 0)) return {};
+    const double north2 = -std::sin(phi + delta) * std::sin(phi - delta) / (cosPhi * cosPhi);
+    if (!(north2 >= 0 && north2 <= 1)) return {};
+    const double north = std::sqrt(north2), east = std::sqrt(1 - north2);
+    // The directions (east, +-north) and their normals in the horizontal plane.
+    return {Vec3{-north, east, 0}, Vec3{north, east, 0}};
+}
+
 std::optional<double> planeHeightAt(const Vec3& normal, const Vec3& towardsTip) {
     // The point lies towardsTip short of the tip and y above it: n . (-h, y) = 0.
     if (normal.z == 0) return std::nullopt;

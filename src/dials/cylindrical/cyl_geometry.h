@@ -62,7 +62,23 @@ public:
     // on one where they meet, or on none; none for the second where they meet.
     std::optional<double> turnOfPlaneAt(const Vec3& normal, double y, double pi,
                                         bool first) const;
+
+    // The turns of the generatrices where the tip's shadow stops reaching the surface (reaches
+    // changes there): the tangents from the tip on a convex dial, or on a concave one whose style
+    // reaches out beyond the far wall; none where the shadow reaches every generatrix.
+    std::vector<double> reachLimitTurns() const;
+    // The turns of the generatrices on which a vertical plane through the tip that touches the
+    // double cone of the suns of declination +-delta stands (verticalsTouchingCone): there the
+    // two heights of coneCrossings meet, and a declination line laid across the generatrices
+    // turns back.
+    std::vector<double> coneTouchingTurns(double delta, double pi) const;
 };
+
+// The normals (horizontal) of the vertical planes through the tip that touch the double cone
+// of the suns of declination +-delta about the polar axis: a vertical line in either meets the
+// cone at one height, and one beside it at two or none. They exist where |delta| > |phi|, their
+// directions' north component +-sqrt(sin^2 delta - sin^2 phi) / cos phi.
+std::vector<Vec3> verticalsTouchingCone(double phi, double delta);
 
 // The height (up from the tip's level) at which the plane through the tip with this normal
 // crosses the vertical line whose horizontal offset to the tip is `towardsTip`; none where the

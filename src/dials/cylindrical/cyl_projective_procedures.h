@@ -19,8 +19,10 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "dials/cylindrical/cyl_geometry.h"
+#include "dials/plot_curve.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 #include "shell/module1.h"
@@ -45,6 +47,19 @@ struct TangentPlaneRay {
 // shadow falls on: on a concave dial where the ray leaves the section forward, on a convex one
 // the first meeting. Throws numeric::NumericFailure where it cannot be computed.
 std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, double t);
+
+// The sweep of the tangent plane's abscissa from..to at the point step, for a line carried onto
+// the cylinder: its ends where the rays from the tip stop meeting the section (the tangents from
+// the tip, beyond which projectTangentAbscissa has none), and `more` besides; narrowed to the
+// abscissae whose rays fall on the generatrices within the plot area's width (a cylinder far
+// wider than it is laid over the part it shows). None where no ray falls there.
+std::optional<CurveRange> tangentPlaneSweep(shell::Context& ctx, double from, double to,
+                                            const std::vector<double>& more = {});
+
+// The tangent-plane abscissae on the vertical planes through the tip that touch the double cone
+// of the suns of declination +-delta (verticalsTouchingCone): where the two ordinates of the
+// cone's conic meet and its line turns back.
+std::vector<double> coneTouchingAbscissae(const shell::Module1& m, double delta);
 
 // The height on the cylinder of the tangent-plane point of ordinate y whose ray is `ray`.
 double heightOnCylinder(const TangentPlaneRay& ray, double y);

@@ -63,7 +63,7 @@ void DrawCylSectionAndTriangle(shell::Context& ctx) {
         if (!std::isfinite(v)) return;
     if (gnomonMeetsCircle) m.TriangleTemp = Yc;
 
-    plot.xLine(-Xf, c, 0, c - Yf, LC(8));
+    xLineNearTheFoot(plot, -Xf, c, 0, c - Yf, LC(8));
 
     if (gnomonMeetsCircle) {
         plot.Dati("", 0.9, -0.608);
@@ -85,18 +85,18 @@ void DrawCylSectionAndTriangle(shell::Context& ctx) {
 
     plot.Dati("North", -Xf - 0.03, 1);
     if (convex) {
-        plot.xLine(-Xf, c, -Xf, 1.1 + 2 * R, LC(6));
+        xLineNearTheFoot(plot, -Xf, c, -Xf, 1.1 + 2 * R, LC(6));
         plot.Dati("d", -Xf - 0.03 * numeric::sgn(D), 1.15 + R);
     } else {
-        plot.xLine(-Xf, c, -Xf, 1.1, LC(6));
+        xLineNearTheFoot(plot, -Xf, c, -Xf, 1.1, LC(6));
         plot.Dati("d", -Xf + 0.03 * numeric::sgn(D), 1 + R);
     }
 
     plot.xCircle(-Xf, c, R, LC(8));
     plot.xCircle(0, c - Yf, 0.01, LC(7), LC(7));
     plot.xPset(0, c - Yf, LC(12));
-    if (gnomonMeetsCircle) plot.xLine(Xt - Xf, c - Yt, Xt - Xf, c - Yc, LC(11));
-    plot.xLine(0, c - Yf, Xt - Xf, c - Yt, LC(13));
+    if (gnomonMeetsCircle) xLineNearTheFoot(plot, Xt - Xf, c - Yt, Xt - Xf, c - Yc, LC(11));
+    xLineNearTheFoot(plot, 0, c - Yf, Xt - Xf, c - Yt, LC(13));
 }
 
 }  // namespace dials::cylindrical

@@ -15,6 +15,7 @@
 
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/plot_curve.h"
+#include "dials/plot_segment.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 
@@ -24,6 +25,18 @@ namespace dials::cylindrical {
 // up: titles the plot, reads the place and the wall, then the side and the style
 // (SetCylinderSideAndStyle) and draws the reference generatrix (ComputeCylGnomonGeometry).
 void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title);
+
+// A cylinder's drawing gives its segments in plot coordinates (x across, y downward); a segment
+// reaching far off (the style's triangle at the pole, the plan of a parabola of all but no width)
+// is recorded as the plot area shows it (dials::plotSegment).
+inline void xLineNearTheFoot(plot::PlotSurface& plot, double x1, double y1, double x2, double y2,
+                             numeric::Colour colour) {
+    dials::plotSegment(plot, {x1, -y1}, {x2, -y2}, colour);
+}
+// Whether the point (plot coordinates) is one a plot area can show (dials::nearThePlot).
+inline bool nearTheFoot(const plot::PlotSurface& plot, double x, double y) {
+    return dials::nearThePlot(plot, {x, -y});
+}
 
 // Every curve of the 3D, parametric and projective programmes is sampled with m.PointStep: a
 // step of 0 (an empty or zero "Definition") throws numeric::NumericFailure(InvalidStep), which

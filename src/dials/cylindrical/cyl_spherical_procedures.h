@@ -18,8 +18,10 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "dials/plot_curve.h"
+#include "geometry/vec3.h"
 #include "shell/context.h"
 
 namespace dials::cylindrical {
@@ -68,6 +70,14 @@ using CylSphLine = std::function<std::optional<SunOnLine>(double t)>;
 // abscissa in m.DevelopedAbscissa.
 void layCylSphLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& range,
                    int colourIndex, CylSphSun sun = CylSphSun::General);
+
+// Where a line of the programme ends between its sunrise and its sunset: the suns whose shadows
+// fall on the generatrices where the tip's shadow stops reaching the surface (the tangents from
+// the tip), of the line of the suns of declination delta (radians) as their hour angles, and of
+// the line of the suns on the plane through the tip with this normal as their declinations; in
+// the programme's degrees, as the lines are swept.
+std::vector<double> reachLimitHourAngles(const shell::Module1& m, double delta);
+std::vector<double> reachLimitDeclinations(const shell::Module1& m, const Vec3& normal);
 
 // Lays the line of the day of declination delta (radians) from its sunrise to its sunset
 // (geometry::semiDiurnalArc) by hour angles 0.05 degrees apart; round the clock, its midnight

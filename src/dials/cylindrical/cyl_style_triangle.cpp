@@ -31,9 +31,10 @@ void drawTriangle(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double baseEnd = m.CentreX - numeric::sgn(D) * m.TipOffset;
     const double height = numeric::checkFinite(m.TipOffset * std::tan(phi));
-    plot.xLine(m.CentreX, -height, baseEnd, 0, shell::LineColor(ctx, 9));
-    plot.xLine(m.CentreX, 0, baseEnd, 0, shell::LineColor(ctx, 11));
-    plot.xLine(m.CentreX, -plot.ShiftY(), m.CentreX, plot.ShiftY(), shell::LineColor(ctx, 11));
+    xLineNearTheFoot(plot, m.CentreX, -height, baseEnd, 0, shell::LineColor(ctx, 9));
+    xLineNearTheFoot(plot, m.CentreX, 0, baseEnd, 0, shell::LineColor(ctx, 11));
+    xLineNearTheFoot(plot, m.CentreX, -plot.ShiftY(), m.CentreX, plot.ShiftY(),
+                     shell::LineColor(ctx, 11));
 }
 
 }  // namespace
@@ -45,7 +46,7 @@ void DrawStyleTriangleDeveloped(shell::Context& ctx) {
 
     const double L = m.StyleLength;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xLine(0, 0, 0, -L, shell::LineColor(ctx, 13));
+    xLineNearTheFoot(plot, 0, 0, 0, -L, shell::LineColor(ctx, 13));
     plot.xLine(0.00095, -L, -0.0055, -L, shell::LineColor(ctx, 15));
 }
 

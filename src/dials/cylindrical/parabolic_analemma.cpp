@@ -36,7 +36,8 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
     const double c = f.Q(f.xt) - f.yt;
 
     // Day by day, laid by the curve sampler where the shadow moves fast: each day's point is
-    // the sample X its shadow falls on, at the height of its ray there.
+    // the sample X its shadow falls on, at the height of its ray there. The year closes on its
+    // first day: the stretch from the last day to it is laid, its point not drawn twice.
     struct DayShadow {
         double X, height;
     };
@@ -67,7 +68,7 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
             if (!day) return std::nullopt;
             return DialPoint{numeric::checkFinite(f.A(day->X + f.u0) - f.Au0), day->height};
         },
-        {0, 360, kMeanDayDeg, false}, m.PointStep, plotBox(plot),
+        {0, 360, kMeanDayDeg, true, true}, m.PointStep, plotBox(plot),
         [&](double, const DialPoint& point) {
             m.DevelopedAbscissa = point.x + f.Au0;
             plot.xPset(point.x, -point.y, colour);

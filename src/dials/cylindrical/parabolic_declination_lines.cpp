@@ -45,7 +45,9 @@ void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f)
         const double a = std::sin(phi - delta) * std::sin(phi + delta);
         const double cosCos = std::cos(phi - delta) * std::cos(phi + delta);
         const double sin2Delta = std::pow(std::sin(delta), 2);
-        // Each root a curve of its own; the height is turned with the side sign.
+        // Each root a curve of its own; the height is turned with the side sign. Both end
+        // where they meet.
+        const std::vector<double> turns = f.coneTouchingSamples(delta);
         for (const bool minus : {true, false})
             layParabolicCurve(
                 ctx, f, -1, 1,
@@ -58,7 +60,7 @@ void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f)
                     if (!z) return std::nullopt;
                     return f.s * *z;
                 },
-                [](double, double) { return true; }, colour);
+                [](double, double) { return true; }, colour, turns);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
@@ -48,6 +49,26 @@ numeric::QuadraticRoots ParabolicFrame::planeAt(const Vec3& n, double height) co
     // that offset square to the normal, a quadratic in X through Q.
     return numeric::stableQuadraticRoots(n.y * s / (2 * p), n.x - n.y * s * std::tan(Dp),
                                          n.z * height - n.x * xt - n.y * s * yt);
+}
+
+std::vector<double> ParabolicFrame::reachLimits() const {
+    // reaches(X) without its side sign: -X^2 / (2p) + X ((xt - u0) / p - tan D') + u0 xt / p - yt.
+    const numeric::QuadraticRoots r = numeric::stableQuadraticRoots(
+        -1 / (2 * p), (xt - u0) / p - std::tan(Dp), u0 * xt / p - yt);
+    std::vector<double> limits;
+    for (const std::optional<double>& X : {r.minus, r.plus})
+        if (X) limits.push_back(*X);
+    return limits;
+}
+
+std::vector<double> ParabolicFrame::coneTouchingSamples(double delta) const {
+    std::vector<double> samples;
+    for (const Vec3& normal : verticalsTouchingCone(phi, delta)) {
+        const numeric::QuadraticRoots r = planeAt(normal, 0);
+        for (const std::optional<double>& X : {r.minus, r.plus})
+            if (X) samples.push_back(*X);
+    }
+    return samples;
 }
 
 ParabolicFrame SetupParabolicDial(shell::Context& ctx) {

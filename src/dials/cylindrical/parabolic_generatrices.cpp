@@ -26,7 +26,7 @@ void DrawParabolicGeneratrices(shell::Context& ctx, const ParabolicFrame& f) {
     const bool noonKnown = numeric::assignOrSkip(
         m.GeneratrixAbscissa, [&] { return f.A(f.xt + f.u0) - f.Au0; });
     const double vertex = -f.Au0;
-    plot.xLine(vertex, -H, vertex, H, shell::LineColor(ctx, 1));
+    xLineNearTheFoot(plot, vertex, -H, vertex, H, shell::LineColor(ctx, 1));
     // A tip behind the surface casts no shadow on it: then there is no noon line either. The
     // noon shadows fall north of the tip, TipOffset from it, from the noon sun south of the
     // zenith; a sun north of it casts its shadow away from the surface.
@@ -37,9 +37,12 @@ void DrawParabolicGeneratrices(shell::Context& ctx, const ParabolicFrame& f) {
 void layParabolicCurve(shell::Context& ctx, const ParabolicFrame& f, double from, double to,
                        const SampleHeight& height,
                        const std::function<bool(double X, double height)>& keep,
-                       numeric::Colour colour) {
+                       numeric::Colour colour, const std::vector<double>& ends) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
+    CurveRange range{from, to, m.PointStep};
+    range.ends = f.reachLimits();
+    range.ends.insert(range.ends.end(), ends.begin(), ends.end());
     layCurve(
         [&](double X) -> std::optional<DialPoint> {
             if (!f.reaches(X)) return std::nullopt;
@@ -47,7 +50,7 @@ void layParabolicCurve(shell::Context& ctx, const ParabolicFrame& f, double from
             if (!z) return std::nullopt;
             return DialPoint{f.xi(X), *z};
         },
-        {from, to, m.PointStep}, m.PointStep, plotBox(plot),
+        range, m.PointStep, plotBox(plot),
         [&](double X, const DialPoint& p) {
             if (!f.lit(X, p.y) || !keep(X, p.y)) return;
             m.DevelopedAbscissa = p.x;

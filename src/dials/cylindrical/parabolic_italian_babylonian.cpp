@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "dials/cylindrical/cyl_geometry.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
@@ -69,10 +70,10 @@ void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f) {
         m.GeneratrixAbscissa = f.A(m.PlaneCoefX) - f.Au0;
         const double N = m.GeneratrixAbscissa, T = m.TipOffset;
         const double top = numeric::checkFinite(-T * std::tan(f.phi));
-        plot.xLine(N, top, N + T, 0, shell::LineColor(ctx, 9));
-        plot.xLine(N, 0, N + T, 0, shell::LineColor(ctx, 11));
+        xLineNearTheFoot(plot, N, top, N + T, 0, shell::LineColor(ctx, 9));
+        xLineNearTheFoot(plot, N, 0, N + T, 0, shell::LineColor(ctx, 11));
     });
-    plot.xLine(0, 0, 0, -f.L, shell::LineColor(ctx, 13));
+    xLineNearTheFoot(plot, 0, 0, 0, -f.L, shell::LineColor(ctx, 13));
     plot.xLine(0.00095, -f.L, -0.0055, -f.L, shell::LineColor(ctx, 15));
 }
 

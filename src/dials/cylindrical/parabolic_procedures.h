@@ -25,6 +25,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
@@ -72,6 +73,14 @@ struct ParabolicFrame {
     // The samples X of the generatrices on which the plane through the tip with the normal
     // (x east, y north, z up) passes at `height` above the tip: none, one or two.
     numeric::QuadraticRoots planeAt(const Vec3& normal, double height) const;
+
+    // The samples X where the tip's shadow stops reaching the surface (reaches changes there):
+    // the tangents from the tip.
+    std::vector<double> reachLimits() const;
+    // The samples X of the generatrices on the vertical planes through the tip that touch the
+    // double cone of the suns of declination +-delta (verticalsTouchingCone): where a
+    // declination line laid across the generatrices turns back.
+    std::vector<double> coneTouchingSamples(double delta) const;
 };
 
 // Arc length of the parabola v = u^2 / (2p) from its vertex to abscissa u (natural logarithm).
@@ -108,10 +117,12 @@ using SampleHeight = std::function<std::optional<double>(double X)>;
 // from steps of m.PointStep), on the generatrices the tip's shadow reaches; draws the points
 // keep(X, height) accepts whose sun stands above the horizon (lit), each at its developed
 // abscissa (kept in m.DevelopedAbscissa). A sample whose height cannot be computed has no point.
+// The curve ends where the shadow stops reaching the surface, and at the samples `ends` where
+// its heights cease.
 void layParabolicCurve(shell::Context& ctx, const ParabolicFrame& f, double from, double to,
                        const SampleHeight& height,
                        const std::function<bool(double X, double height)>& keep,
-                       numeric::Colour colour);
+                       numeric::Colour colour, const std::vector<double>& ends = {});
 
 // The cut of the plane through the tip with this normal (east, north, up) where it stands
 // upright (standsUpright: the plane of the equator at the equator), which no sweep across the

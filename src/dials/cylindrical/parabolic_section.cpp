@@ -11,6 +11,7 @@
 #include <cmath>
 #include <string>
 
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
@@ -84,8 +85,8 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     const double footX = g.Xf + dx, footY = R - g.Yf, tipY = R - g.Yt;
     plot.xPset(footX, footY, LC(12));
     plot.xPset(g.A, tipY, LC(13));
-    plot.xLine(g.A, tipY, footX, footY, LC(13));
-    plot.xLine(g.A, tipY, g.A, R - g.Yp, LC(11));
+    xLineNearTheFoot(plot, g.A, tipY, footX, footY, LC(13));
+    xLineNearTheFoot(plot, g.A, tipY, g.A, R - g.Yp, LC(11));
 
     plot.Dati("", 0.9, -0.608);
     plot.Dati("");
@@ -110,9 +111,11 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     // The declination, as an arc of 10 cm round the tip from straight up (north).
     const double start = D < 0 ? m.Pi / 2 : m.Pi / 2 - D;
     const double end = D < 0 ? m.Pi / 2 - D : m.Pi / 2;
-    plot.xCircle(g.A, tipY, 0.1, LC(7), LC(6), 1, start, end);
-    plot.Dati("d", g.A + 0.025 * numeric::sgn(D), tipY - 0.08);
-    plot.xCircle(footX, footY, 0.01, LC(15));
+    if (nearTheFoot(plot, g.A, tipY)) {
+        plot.xCircle(g.A, tipY, 0.1, LC(7), LC(6), 1, start, end);
+        plot.Dati("d", g.A + 0.025 * numeric::sgn(D), tipY - 0.08);
+    }
+    if (nearTheFoot(plot, footX, footY)) plot.xCircle(footX, footY, 0.01, LC(15));
     plot.xPset(footX, footY, LC(12));
 }
 

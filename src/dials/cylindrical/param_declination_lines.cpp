@@ -37,7 +37,8 @@ void DrawCylDeclinationLinesParam(shell::Context& ctx) {
     for (const DeclinationPass& pass : kPasses) {
         const numeric::Colour colour = shell::LineColor(ctx, pass.colourIndex);
         const double delta = pass.declinationDeg * m.Pi / 180;
-        // Each root a curve of its own.
+        // Each root a curve of its own; both end where they meet.
+        const std::vector<double> turns = CylinderShadow::from(m).coneTouchingTurns(delta, m.Pi);
         for (const bool minus : {true, false})
             param::layGeneratrixCurve(
                 ctx, D, AngleForm::Conics,
@@ -62,7 +63,7 @@ void DrawCylDeclinationLinesParam(shell::Context& ctx) {
                         CylinderShadow::from(m).coneCrossings(param::towardsTip(m, gen), delta);
                     return minus ? heights.minus : heights.plus;
                 },
-                everySunKept, colour);
+                everySunKept, colour, turns);
     }
 }
 

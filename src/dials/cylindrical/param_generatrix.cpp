@@ -42,8 +42,15 @@ Generatrix generatrixAt(shell::Module1& m, double D, double t, AngleForm form) {
 
 void layGeneratrixCurve(shell::Context& ctx, double D, AngleForm form,
                         const GeneratrixHeight& height, const SunKept& keep,
-                        numeric::Colour colour) {
+                        numeric::Colour colour, const std::vector<double>& turnEnds) {
     shell::Module1& m = ctx.m;
+    // The section angles of the generatrices where the curve may end: the turn psi from the
+    // foot's is -SideSign theta, theta = -D - t.
+    // The sweep returns at its end to the generatrix it started from: that point is laid once.
+    CurveRange range{-m.Pi, m.Pi, m.PointStep, true, true};
+    std::vector<double> turns = CylinderShadow::from(m).reachLimitTurns();
+    turns.insert(turns.end(), turnEnds.begin(), turnEnds.end());
+    for (const double psi : turns) range.ends.push_back(turnOnStrip(-D + m.SideSign * psi, m.Pi));
     layDevelopedCurve(
         ctx,
         [&](double t) -> std::optional<DialPoint> {
@@ -54,7 +61,7 @@ void layGeneratrixCurve(shell::Context& ctx, double D, AngleForm form,
             if (!y) return std::nullopt;
             return DialPoint{gen.u, *y};
         },
-        {-m.Pi, m.Pi, m.PointStep}, keep, colour);
+        range, keep, colour);
 }
 
 Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen) {

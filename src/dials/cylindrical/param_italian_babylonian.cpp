@@ -83,6 +83,7 @@ void DrawCylItalianHoursParam(shell::Context& ctx) {
     // latitude, where it stays within 100 m of the tip's level; its heights in the form that
     // stays exact at latitude 45, where the vertical lies on that cone.
     const double grazing = m.Pi / 2 - m.LatRad;
+    const std::vector<double> turns = CylinderShadow::from(m).coneTouchingTurns(grazing, m.Pi);
     for (const bool minus : {true, false})
         param::layGeneratrixCurve(
             ctx, D, AngleForm::Conics,
@@ -94,7 +95,7 @@ void DrawCylItalianHoursParam(shell::Context& ctx) {
                 if (!y || !(std::fabs(*y) < 100)) return std::nullopt;
                 return y;
             },
-            everySunKept, colour);
+            everySunKept, colour, turns);
     drawHourLines(ctx, true, 12);
 }
 

@@ -29,6 +29,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
@@ -90,10 +91,11 @@ using GeneratrixHeight = std::function<std::optional<double>(const Generatrix& g
 // sampler, from steps of the point step), on the generatrices the tip's shadow can reach; a
 // generatrix whose height cannot be computed has no point. Draws the points whose sun stands
 // above the horizon and that keep(sun) accepts (layDevelopedCurve), storing the abscissa in
-// m.DevelopedAbscissa.
+// m.DevelopedAbscissa. The curve ends where the shadow stops reaching the surface, and at the
+// generatrices of `turnEnds` (turns about the axis from the foot's) where its heights cease.
 void layGeneratrixCurve(shell::Context& ctx, double D, AngleForm form,
                         const GeneratrixHeight& height, const SunKept& keep,
-                        numeric::Colour colour);
+                        numeric::Colour colour, const std::vector<double>& turnEnds = {});
 
 // The horizontal offset from the generatrix, at the tip's height, to the tip: with the height of
 // a point on it, the sun whose shadow of the tip falls there.

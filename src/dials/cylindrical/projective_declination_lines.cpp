@@ -58,6 +58,9 @@ void DrawCylProjDeclinationLines(shell::Context& ctx) {
 
         // Each of the conic's two ordinates at abscissa t, where the vertical line of the
         // tangent plane meets the cone of the suns of declination +-delta, a curve of its own.
+        const std::optional<CurveRange> sweep =
+            tangentPlaneSweep(ctx, -5 * R, 5 * R, coneTouchingAbscissae(m, delta));
+        if (!sweep) continue;
         for (const bool minus : {true, false})
             layDevelopedCurve(
                 ctx,
@@ -70,7 +73,7 @@ void DrawCylProjDeclinationLines(shell::Context& ctx) {
                     if (!ray) return std::nullopt;
                     return DialPoint{ray->x, heightOnCylinder(*ray, *ordinate)};
                 },
-                {-5 * R, 5 * R, m.PointStep}, everySunKept, colour);
+                *sweep, everySunKept, colour);
     }
 }
 

@@ -72,6 +72,8 @@ void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
     if (m.LatRad != 0) storeHorizonConic(m);
     const double R = m.CylParam;
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
+    const std::optional<CurveRange> sweep = tangentPlaneSweep(ctx, -5 * R, 5 * R);
+    if (!sweep) return;
 
     for (double H : numeric::StepRange(-90, 90, 15)) {
         // H is positive in the afternoon here; the turn of the horizon, towards the east.
@@ -91,7 +93,7 @@ void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
                 if (!p) return std::nullopt;
                 return DialPoint{p->x, p->h};
             },
-            {-5 * R, 5 * R, m.PointStep},
+            *sweep,
             [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour);
     }
 }

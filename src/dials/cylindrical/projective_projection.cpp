@@ -37,6 +37,45 @@ std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, d
     return ray;
 }
 
+std::optional<CurveRange> tangentPlaneSweep(shell::Context& ctx, double from, double to,
+                                            const std::vector<double>& more) {
+    const shell::Module1& m = ctx.m;
+    CurveRange range{from, to, m.PointStep};
+    range.ends = more;
+    // The ray of abscissa t meets the section while L^2 R^2 >= t^2 (c^2 - R^2).
+    const double L = m.StyleLength, R = m.CylParam, s = m.SideSign, c = L + s * R;
+    if (c * c > R * R) {
+        const double t = L * R / std::sqrt(c * c - R * R);
+        range.ends.insert(range.ends.end(), {-t, t});
+    }
+    // The abscissa of the ray onto the generatrix at developed abscissa u, where that generatrix
+    // lies on the arc the rays reach forward of the tip, along which the abscissa grows with u;
+    // beyond it the sweep's own bound.
+    auto abscissaOf = [&](double u, double bound) {
+        const double psi = u / R;
+        const double along = L + s * R - s * R * std::cos(psi);
+        const bool reached = (L + s * R) * std::cos(psi) - s * R > 0;
+        if (!(std::fabs(psi) < m.Pi && along > 0 && reached)) return bound;
+        return L * R * std::sin(psi) / along;
+    };
+    const PlotBox box = plotBox(ctx.ixPlot1());
+    return narrowedRange(range, abscissaOf(box.left, from), abscissaOf(box.right, to));
+}
+
+std::vector<double> coneTouchingAbscissae(const shell::Module1& m, double delta) {
+    // The tangent plane's point of abscissa t lies L f - t e from the tip (f the face's
+    // direction, e across it): on the plane of direction d where t = -L (d . e) / (d . f).
+    const double D = m.WallDeclRad;
+    std::vector<double> abscissae;
+    for (const Vec3& normal : verticalsTouchingCone(m.LatRad, delta)) {
+        const double dx = normal.y, dy = -normal.x;
+        const double alongFace = -dx * std::sin(D) - dy * std::cos(D);
+        const double across = dx * std::cos(D) - dy * std::sin(D);
+        if (alongFace != 0) abscissae.push_back(-m.StyleLength * across / alongFace);
+    }
+    return abscissae;
+}
+
 double heightOnCylinder(const TangentPlaneRay& ray, double y) {
     return numeric::checkFinite(ray.k * y);
 }

@@ -24,6 +24,8 @@ namespace {
 template <class Ordinate>
 void layTangentPlaneLine(shell::Context& ctx, double from, double to, numeric::Colour colour,
                          Ordinate&& ordinate, const SunKept& keep) {
+    const std::optional<CurveRange> sweep = tangentPlaneSweep(ctx, from, to);
+    if (!sweep) return;
     layDevelopedCurve(
         ctx,
         [&](double t) -> std::optional<DialPoint> {
@@ -32,7 +34,7 @@ void layTangentPlaneLine(shell::Context& ctx, double from, double to, numeric::C
             if (!p) return std::nullopt;
             return DialPoint{p->x, p->h};
         },
-        {from, to, ctx.m.PointStep}, keep, colour);
+        *sweep, keep, colour);
 }
 
 // The generatrices of the strip about the foot: where the plane of the equator stands upright

@@ -22,12 +22,19 @@ namespace {
 // substyle sweep, degrees.
 constexpr double kDeclStep = 0.05;
 
-// Lays the line of the hour angle tau (radians) through the year.
+// Lays the line of the hour angle tau (radians) through the year. It ends where its sun rises or
+// sets and where its shadow stops reaching the surface.
 void layHourThroughTheYear(shell::Context& ctx, double tau, int colourIndex) {
-    const double pi = ctx.m.Pi;
+    const shell::Module1& m = ctx.m;
+    const double pi = m.Pi;
+    CurveRange range{-kSolsticeDeg, kSolsticeDeg, kDeclStep, true, false,
+                     reachLimitDeclinations(m, hourPlaneNormal(m.LatRad, tau))};
+    // On the horizon: tan delta = -cos tau / tan phi.
+    if (m.LatRad != 0)
+        range.ends.push_back(std::atan(-std::cos(tau) / std::tan(m.LatRad)) * 180 / pi);
     layCylSphLine(
         ctx, [&](double decl) { return std::optional<SunOnLine>({tau, decl * pi / 180}); },
-        {-kSolsticeDeg, kSolsticeDeg, kDeclStep, true}, colourIndex);
+        range, colourIndex);
 }
 
 }  // namespace

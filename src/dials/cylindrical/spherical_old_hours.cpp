@@ -4,6 +4,9 @@
 // semi-diurnal arc H0 (geometry::semiDiurnalArc); a day on which the sun does not rise or does
 // not set has no point. Each line is laid by the curve sampler through the days of the year.
 
+#include <cmath>
+#include <optional>
+
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
@@ -14,11 +17,27 @@ namespace {
 
 // The hour angle (radians) of hour i on a day whose semi-diurnal arc is H0.
 using HourOfDay = double (*)(const shell::Module1& m, int i, double H0);
+// The semi-diurnal arc (radians) of the day on which the sun of hour i stands on the horizon;
+// none for an hour whose sun never does.
+using ArcOnHorizon = std::optional<double> (*)(const shell::Module1& m, int i);
 
-void drawHours(shell::Context& ctx, int first, int last, int colour, HourOfDay hourAngle) {
+// An Italian or Babylonian hour i lies on the horizon turned by i hours (geometry's
+// turnedHorizonNormal): its line ends where that plane's suns cast their shadows on the
+// generatrices where the shadow stops reaching the surface.
+void drawHours(shell::Context& ctx, int first, int last, int colour, HourOfDay hourAngle,
+               ArcOnHorizon onHorizon, bool turnedHorizon) {
     const shell::Module1& m = ctx.m;
     SetCylSphSide(ctx);
     for (int i = first; i <= last; ++i) {
+        CurveRange range{-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05, true};
+        if (turnedHorizon)
+            range.ends = reachLimitDeclinations(m, turnedHorizonNormal(m.LatRad, i * m.Pi / 12));
+        // The days on which the sun begins not to set or not to rise, and on which the hour's
+        // sun stands on the horizon: tan delta = -cos H0 / tan phi.
+        const double polar = (m.Pi / 2 - std::fabs(m.LatRad)) * 180 / m.Pi;
+        range.ends.insert(range.ends.end(), {-polar, polar});
+        if (const std::optional<double> H0 = onHorizon(m, i); H0 && m.LatRad != 0)
+            range.ends.push_back(std::atan(-std::cos(*H0) / std::tan(m.LatRad)) * 180 / m.Pi);
         layCylSphLine(
             ctx,
             [&](double decl) -> std::optional<SunOnLine> {
@@ -27,26 +46,38 @@ void drawHours(shell::Context& ctx, int first, int last, int colour, HourOfDay h
                 if (!risesAndSets(H0, m.Pi)) return std::nullopt;
                 return SunOnLine{hourAngle(m, i, H0), delta};
             },
-            {-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05, true}, colour);
+            range, colour);
     }
 }
 
 }  // namespace
 
 void DrawCylSphItalianHours(shell::Context& ctx) {
-    drawHours(ctx, 5, 23, 12, [](const shell::Module1& m, int i, double H0) {
-        return H0 + i * m.Pi / 12 - 2 * m.Pi;
-    });
+    // Hour i stands 24 - i hours before sunset: on the horizon at sunrise, H0 = (24 - i) 7.5.
+    drawHours(
+        ctx, 5, 23, 12,
+        [](const shell::Module1& m, int i, double H0) { return H0 + i * m.Pi / 12 - 2 * m.Pi; },
+        [](const shell::Module1& m, int i) -> std::optional<double> {
+            return (24 - i) * m.Pi / 24;
+        },
+        true);
 }
 
 void DrawCylSphBabylonianHours(shell::Context& ctx) {
-    drawHours(ctx, 1, 18, 13,
-              [](const shell::Module1& m, int i, double H0) { return i * m.Pi / 12 - H0; });
+    // Hour i stands i hours after sunrise: on the horizon at sunset, H0 = i 7.5.
+    drawHours(
+        ctx, 1, 18, 13,
+        [](const shell::Module1& m, int i, double H0) { return i * m.Pi / 12 - H0; },
+        [](const shell::Module1& m, int i) -> std::optional<double> { return i * m.Pi / 24; },
+        true);
 }
 
 void DrawCylSphTemporaryHours(shell::Context& ctx) {
-    drawHours(ctx, 1, 12, 6,
-              [](const shell::Module1&, int i, double H0) { return H0 * (i / 6.0 - 1); });
+    // A temporary hour's sun stands between sunrise and sunset.
+    drawHours(
+        ctx, 1, 12, 6,
+        [](const shell::Module1&, int i, double H0) { return H0 * (i / 6.0 - 1); },
+        [](const shell::Module1&, int) -> std::optional<double> { return std::nullopt; }, false);
 }
 
 }  // namespace dials::cylindrical

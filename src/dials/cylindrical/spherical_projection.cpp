@@ -136,6 +136,51 @@ std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, dou
     return point;
 }
 
+namespace {
+
+// The horizontal offsets to the tip from the generatrices where its shadow stops reaching the
+// surface, on the side of the projection.
+std::vector<Vec3> reachLimitOffsets(const shell::Module1& m) {
+    CylinderShadow shadow = CylinderShadow::from(m);
+    shadow.s = m.WorkFlag;
+    std::vector<Vec3> offsets;
+    for (const double psi : shadow.reachLimitTurns())
+        offsets.push_back(shadow.towardsTipFromGeneratrix(psi));
+    return offsets;
+}
+
+double degrees(const shell::Module1& m, double radians) { return radians * 180 / m.Pi; }
+
+}  // namespace
+
+std::vector<double> reachLimitHourAngles(const shell::Module1& m, double delta) {
+    std::vector<double> hours;
+    for (const Vec3& h : reachLimitOffsets(m)) {
+        // The equator's cone is its plane.
+        const numeric::QuadraticRoots y =
+            delta == 0 ? numeric::QuadraticRoots{planeHeightAt(celestialPole(m.LatRad), h), {}}
+                       : CylinderShadow::from(m).coneCrossings(h, delta);
+        for (const std::optional<double>& height : {y.minus, y.plus}) {
+            if (!height) continue;
+            const Vec3 sun = CylinderShadow::sunAt(h, *height);
+            // The sun of the line's own nappe; its hour angle from the meridian, westward.
+            if (sineOfDeclination(m.LatRad, sun) * delta < 0) continue;
+            const Vec3 noon = equatorPoint(m.LatRad, 0), west = equatorPoint(m.LatRad, m.Pi / 2);
+            hours.push_back(degrees(m, std::atan2(dot(sun, west), dot(sun, noon))));
+        }
+    }
+    return hours;
+}
+
+std::vector<double> reachLimitDeclinations(const shell::Module1& m, const Vec3& normal) {
+    std::vector<double> declinations;
+    for (const Vec3& h : reachLimitOffsets(m))
+        if (const std::optional<double> y = planeHeightAt(normal, h))
+            declinations.push_back(degrees(
+                m, std::asin(sineOfDeclination(m.LatRad, CylinderShadow::sunAt(h, *y)))));
+    return declinations;
+}
+
 void layCylSphLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& range,
                    int colourIndex, CylSphSun sun) {
     shell::Module1& m = ctx.m;
@@ -157,9 +202,11 @@ void layCylSphDay(shell::Context& ctx, double delta, int colourIndex, CylSphSun 
     const double arc = semiDiurnalArc(m.LatRad, delta, m.Pi);
     if (!(arc > 0)) return;
     const double H0 = arc * 180 / m.Pi;
+    const CurveRange range{-H0, H0, 0.05, true, !risesAndSets(arc, m.Pi),
+                           reachLimitHourAngles(m, delta)};
     layCylSphLine(
-        ctx, [&](double H) { return std::optional<SunOnLine>({H * m.Pi / 180, delta}); },
-        {-H0, H0, 0.05, true, !risesAndSets(arc, m.Pi)}, colourIndex, sun);
+        ctx, [&](double H) { return std::optional<SunOnLine>({H * m.Pi / 180, delta}); }, range,
+        colourIndex, sun);
 }
 
 }  // namespace dials::cylindrical

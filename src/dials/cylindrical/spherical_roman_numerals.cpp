@@ -6,6 +6,7 @@
 // whose line (the shadows of that hour's suns between the solstices) has no point in the plot
 // area gets no numeral (dials::lineHasPointInBox).
 
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
 #include "dials/numeral_lines.h"
@@ -61,7 +62,7 @@ void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyp
         const double tau = hourAngleDeg * m.Pi / 180 - e * m.ZoneCorrRad;
         if (!hasLineInArea(ctx, tau)) continue;
         const std::optional<CylSphPoint> p = ProjectCylSphPoint(m, tau, delta);
-        if (!p) continue;
+        if (!p || !nearTheFoot(ctx.ixPlot1(), p->u, p->y)) continue;
 
         // The glyph centres the numeral on the point and writes the centre back; each block
         // computes its own point, so the change is of no further use.

@@ -80,6 +80,63 @@ TEST(CylSetUp, ARadiusOfZeroOrBelowStopsTheRun) {
         }
 }
 
+// Every radius and style the boxes accept draws its dial: a cylinder far wider than the plot
+// area is laid over the generatrices it shows, and its lines fill the area as a wall's do.
+TEST(CylSetUp, AWideCylinderIsDrawnOverThePlotArea) {
+    for (const char* programme : {"M_CILINDRICI", "M_Param", "mnuCCs", "mnuCircp", "M_Parabolico"})
+        for (const char* radius : {"1000", "1999"})
+            for (const char* style : {"0.3", "1999"}) {
+                SCOPED_TRACE(std::string(programme) + " radius " + radius + " style " + style);
+                const dialtest::Outcome o = dialtest::runProgramme(
+                    programme, {{"txtLAT", "45"}, {"txtDecl", "20"}, {"txtRadius", radius},
+                                {"txtStilo", style}, {"ck_Italiche", "1"}, {"Ck_Section", "1"}});
+                EXPECT_TRUE(o.completed);
+                if (std::string(style) == "0.3") {
+                    EXPECT_TRUE(o.messages.empty());
+                    EXPECT_GT(o.list.points.size(), 5000u);
+                } else {  // every shadow of a 2 km style's tip falls beyond the plot: said so
+                    ASSERT_EQ(o.messages.size(), 1u);
+                    EXPECT_EQ(o.messages[0].rfind("No shadow of the style's tip", 0), 0u);
+                }
+            }
+}
+
+// Near-degenerate inputs (the pole, a wall all but facing north, a parabola of all but no width,
+// the widest cylinders, a declination typed many turns round) throw no record 1e4 m or more off
+// the plot: the style's triangle at the pole, the plan of the section and a numeral 30 km down
+// its line are drawn where a plot area shows them, or not at all.
+TEST(CylRecords, NothingFarOffFromNearDegenerateInputs) {
+    dialtest::Settings ticks;
+    for (const char* box : {"chkOreAstronomiche", "ck_DayLightCurves", "ck_Lemniscate",
+                            "ck_Equinoziale", "ck_Sustilare", "ck_Triangolo", "ck_orizzonte",
+                            "ck_Italiche", "ck_babiloniche", "Ck_Section", "ckTemp", "ckRomani"})
+        ticks.emplace_back(box, "1");
+    const struct {
+        const char* programme;
+        Cylinder c;
+    } rows[] = {
+        {"M_CILINDRICI", {90, 180, false, 1999, 1e-6}},
+        {"M_Param", {89.999999, 0, false, 0.3, 0.2}},
+        {"mnuCCs", {23.45, -69.9999, false, 1999, 1e-6}},
+        {"mnuCCs", {45, 179.9999999, false, 1999, 1e-6}},
+        {"mnuCircp", {90, 180, true, 1999, 0.2}},
+        {"M_Parabolico", {45, -69.9999, true, 0.001, 1999}},
+        {"M_Parabolico", {90, -69.9999, false, 0.3, 1999}},
+        {"M_CILINDRICI", {45, 999999999, false}},
+        {"M_Param", {45, 999999999, true}},
+        {"mnuCCs", {45, 999999999, false}},
+        {"mnuCircp", {45, 999999999, true}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.programme) + " " + cyltest::describe(row.c));
+        dialtest::Settings settings = cyltest::typedCylinder(row.c);
+        settings.insert(settings.end(), ticks.begin(), ticks.end());
+        const dialtest::Outcome o = dialtest::runProgramme(row.programme, settings);
+        EXPECT_TRUE(o.completed);
+        EXPECT_TRUE(dialtest::nothingFarOff(o.list, 1e4));
+    }
+}
+
 TEST(CylSetUp, ConvexStyleBeyondTheMeridianKeepsThePreviousGeometry) {
     Cyl3dDial dial({45, 80, true, 0.3, 0.1});  // (R + L) sin D >= R
     dial.m().TipOffset = 7;

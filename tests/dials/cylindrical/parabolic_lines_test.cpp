@@ -465,6 +465,19 @@ TEST_P(ParabolicLines, AnalemmaIsTheTrueSunAtStandardNoon) {
     }
 }
 
+// The year closes on its first day: the figure's last point lies within the point step of its
+// first, and that day is not drawn twice.
+TEST(ParabolicAnalemma, ClosesWhereTheYearCloses) {
+    ParabolicDial dial({10.3439, 17.1726, false, 0.25, 0.3439},
+                       {{"TxtHour", "3"}, {"txtLON", "31.6456"}, {"TxtFuso", "1"},
+                        {"txt_Definition", "1"}});
+    ASSERT_TRUE(dial.setUp());
+    const std::vector<DialXY> year = dial.drawSection(cyl::DrawParabolicAnalemma).at();
+    ASSERT_GT(year.size(), 366u);
+    EXPECT_LE(oracle::distance(year.front(), year.back()), 0.002);
+    EXPECT_GT(oracle::distance(year.front(), year.back()), 1e-6);
+}
+
 const Cylinder kCylinders[] = {
     {45, 0, false},           {45, 30, false},         {52, -60, false, 0.5, 0.15},
     {30, 70, false, 0.2},     {10, -20, false, 1.0},   {0, 20, false},

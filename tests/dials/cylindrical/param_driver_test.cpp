@@ -1,8 +1,11 @@
 // The parametric cylinder's driver and set-up: the refusals, the title, what a run always draws,
 // the point step, and the noon generatrix of a style reaching the axis.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +72,24 @@ TEST(ParamDriver, EveryFeatureTickedDrawsOnlyWhereTheShadowReaches) {
         EXPECT_TRUE(oc.reachable(p.at.x) || std::hypot(p.at.x, p.at.y) <= 0.0100001) << p.at.x;
     }
     EXPECT_GT(curvePoints, 1000u);
+}
+
+// Every curve sweeps the whole turn and returns at its end to the generatrix it started from:
+// that point is recorded once. Only the back generatrix, which the strip shows at both of its
+// ends, has its points twice (and the mark of the foot, drawn point by point).
+TEST(ParamDriver, NoPointIsRecordedTwice) {
+    ParamCylinder dial({45, 20, false}, {{"ck_DayLightCurves", "1"}, {"ck_Equinoziale", "1"},
+                                         {"ck_Italiche", "1"}, {"chkOreAstronomiche", "1"}});
+    std::vector<std::tuple<long long, long long, plot::Colour>> points;
+    for (const plot::PointRecord& p : dial.outcomeOfRun().list.points)
+        if (std::fabs(std::fabs(p.x) - 0.3 * oracle::kStoredPi) > 1e-6 &&
+            std::hypot(p.x, p.y) > 0.0101)
+            points.emplace_back(std::llround(p.x * 1e9), std::llround(p.y * 1e9), p.Color);
+    std::sort(points.begin(), points.end());
+    EXPECT_GT(points.size(), 1000u);
+    const auto twice = std::adjacent_find(points.begin(), points.end());
+    EXPECT_TRUE(twice == points.end()) << "the point (" << std::get<0>(*twice) * 1e-9 << ", "
+                                       << std::get<1>(*twice) * 1e-9 << ") is recorded twice";
 }
 
 // A "Definition" of 0 or below is refused before the run, as in the 3D programme.
