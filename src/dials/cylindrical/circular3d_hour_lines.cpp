@@ -49,7 +49,8 @@ void DrawCylHourLines3D(shell::Context& ctx) {
         const Vec3 normal = hourPlaneNormal(f.phi, half.hourAngle());
         layChordCurve(
             ctx, [&](double x) { return planeHeightAt(normal, f.towardsTip(x, 0)); },
-            [&](const Vec3& sun) { return half.keeps(sun); }, colour);
+            [&](const Vec3& sun) { return half.keeps(sun); }, colour,
+            f.horizonTurns(normal, m.Pi));
     });
 }
 

@@ -31,7 +31,8 @@ void drawFamily(shell::Context& ctx, double from, double to, int colourIndex, bo
         const Vec3 normal = turnedHorizonNormal(f.phi, westward(turn));
         layChordCurve(
             ctx, [&](double x) { return planeHeightAt(normal, f.towardsTip(x, 0)); },
-            [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour);
+            [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour,
+            f.horizonTurns(normal, m.Pi));
     });
 }
 

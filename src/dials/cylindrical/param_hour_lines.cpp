@@ -49,7 +49,9 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
         param::layGeneratrixCurve(
             ctx, D,
             [&](const Generatrix& gen) { return hourLineHeight(m, gen, half); },
-            [&](const Vec3& sun) { return half.keeps(sun); }, colour);
+            [&](const Vec3& sun) { return half.keeps(sun); }, colour,
+            CylinderShadow::from(m).horizonTurns(
+                hourPlaneNormal(m.LatRad, half.hourAngle()), m.Pi));
     });
 }
 

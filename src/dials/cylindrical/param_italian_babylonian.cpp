@@ -44,7 +44,8 @@ void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
                 // where the conic all but degenerates (near the equator).
                 return planeHeightAt(normal, param::towardsTip(m, gen));
             },
-            [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour);
+            [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour,
+            CylinderShadow::from(m).horizonTurns(normal, m.Pi));
     });
 }
 
