@@ -151,7 +151,13 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
             Sample early = layer.sample(end - forward * off);
             Sample late = layer.sample(end + forward * off);
             if (!early.at && !late.at) continue;
-            if (early.at && late.at) break;
+            // Where the curve goes on through the end (it ends only for the visit: at the
+            // horizon, say), both sides are laid, as any other samples.
+            if (early.at && late.at) {
+                for (const Sample& side : {early, late})
+                    if (after(range.from, side.t) && after(side.t, range.to)) ends.push_back(side);
+                break;
+            }
             early.closes = late.opens = true;
             Sample side = early.at ? early : late;
             // Towards the end from the side's point, from where there was none.

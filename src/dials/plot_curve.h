@@ -52,10 +52,11 @@ inline constexpr int kCurveEndDepth = 20;
 // A curve that returns at `to` to its point at `from` (a day's line round the clock) is
 // `closed`: its end is laid, so that the stretch before it is whole, but not visited again (the
 // points laid before it are, however near it).
-// `ends` are the parameters strictly inside the range where the curve's points may begin or end.
-// Each is laid a millionth of a step beside it, on the side where the curve has a point (up to a
-// thousandth where it has one on neither side so near; on neither where it has one on both
-// sides or on none); from there the sampler refines as between any two points, and does not
+// `ends` are the parameters strictly inside the range where the curve's points may begin or end,
+// or where what the visit keeps of them does (a line's sun reaching the horizon). Each is laid a
+// millionth of a step beside it, on the side where the curve has a point (up to a thousandth
+// where it has one on neither side so near; on both where it has one on both, on neither where
+// it has one on none); from there the sampler refines as between any two points, and does not
 // look for that end again.
 struct CurveRange {
     double from = 0, to = 0, step = 0;

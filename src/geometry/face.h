@@ -116,7 +116,17 @@ struct Face {
     // (-out.x, which keeps the sign of a zero component: a face whose substyle is at midnight
     // gets -pi where its west component is -0).
     double substyleHour(double phi) const {
-        return std::atan2(-out.x, dot(out, equatorPoint(phi, 0)));
+        const EquatorComponents c = equatorComponents(phi);
+        return std::atan2(c.west, c.noon);
+    }
+
+    // The substyle hour as an hour line, within -pi/2..pi/2 (the line of h is also the line of
+    // h +- pi): the angle of the same components turned to the noon side. Formed so, it keeps its
+    // digits where the substyle hour lies next to midnight (a face turned north), where folding
+    // substyleHour, an angle next to +-pi, would leave only its absolute rounding.
+    double substyleHourLine(double phi) const {
+        const EquatorComponents c = equatorComponents(phi);
+        return std::signbit(c.noon) ? std::atan2(-c.west, -c.noon) : std::atan2(c.west, c.noon);
     }
 
     // The shadow of the tip standing `length` out of the face from the origin (length * out), for
@@ -131,6 +141,15 @@ struct Face {
     }
 
 private:
+    // out's components along the equator's west point and its noon point; -out.x keeps the sign
+    // of a zero component.
+    struct EquatorComponents {
+        double west, noon;
+    };
+    EquatorComponents equatorComponents(double phi) const {
+        return {-out.x, dot(out, equatorPoint(phi, 0))};
+    }
+
     static Face ofSines(double sinD, double cosD, double sinR, double cosR) {
         return {{cosD, -sinD, 0},
                 {sinD * sinR, cosD * sinR, cosR},

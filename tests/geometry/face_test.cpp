@@ -1,5 +1,7 @@
 // The flat face of a dial in the world frame, and the polar style it carries.
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "geometry/face.h"
@@ -65,6 +67,9 @@ TEST(Face, CarriesItsPolarStyle) {
                 EXPECT_NEAR(face.polarElevationSine(byColatitude), face.polarElevationSine(phi),
                             1e-9);
                 const double H = face.substyleHour(phi);
+                const double line = face.substyleHourLine(phi);
+                EXPECT_LE(std::fabs(line), kPi / 2);
+                EXPECT_NEAR(std::sin(line - H), 0, 1e-15);
                 for (double dH : {-0.01, 0.01})
                     EXPECT_GE(dot(geometry::equatorPoint(phi, H), face.out),
                               dot(geometry::equatorPoint(phi, H + dH), face.out));
@@ -78,6 +83,12 @@ TEST(Face, CarriesItsPolarStyle) {
     const geometry::Face past = geometry::Face::declining(0, rad(-135));
     EXPECT_FALSE(past.centre(0.2, rad(45)).has_value());
     EXPECT_EQ(past.substyleHour(rad(45)), -std::atan2(0, -1));
+    // A wall facing north on the stored Pi: its substyle hour lies 6e-10 from midnight, and its
+    // hour line keeps the digits of that small angle.
+    const double D = rad(180), phi = rad(45);
+    const double line = geometry::Face::declining(D, 0).substyleHourLine(phi);
+    const double expected = std::atan(std::sin(D) / (std::cos(D) * std::sin(phi)));
+    EXPECT_NEAR(line, expected, 1e-15 * std::fabs(expected));
 }
 
 }  // namespace

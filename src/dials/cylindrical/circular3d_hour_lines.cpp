@@ -41,14 +41,16 @@ void DrawCylHourLines3D(shell::Context& ctx) {
     const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double counter) {
         const numeric::Colour colour = shell::LineColor(ctx, hourColour(counter));
-        m.HourAngleRad = counter * m.Pi / 180 + E * m.ZoneCorrRad;
-        const double H = m.HourAngleRad;
+        const double H = counter * m.Pi / 180 + E * m.ZoneCorrRad;
+        // The hour angle of the line being drawn stays in the shared record while it is drawn.
+        m.HourAngleRad = H;
         if (H == 0) return;
         const HourPlaneHalf half(f.phi, westward(H), m.Pi, bothSixes && isSixOClock(counter));
         const Vec3 normal = hourPlaneNormal(f.phi, half.hourAngle());
         layChordCurve(
             ctx, [&](double x) { return planeHeightAt(normal, f.towardsTip(x, 0)); },
-            [&](const Vec3& sun) { return half.keeps(sun); }, colour);
+            [&](const Vec3& sun) { return half.keeps(sun); }, colour,
+            f.horizonTurns(normal, m.Pi));
     });
 }
 

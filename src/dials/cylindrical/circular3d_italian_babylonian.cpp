@@ -28,11 +28,11 @@ void drawFamily(shell::Context& ctx, double from, double to, int colourIndex, bo
         const double turn = A * m.Pi / 180;
         const HourPlaneHalf half =
             HourPlaneHalf::ofTurnedHorizon(f.phi, westward(turn), m.Pi, settingHalf);
-        m.HourAngleRad = turn;
         const Vec3 normal = turnedHorizonNormal(f.phi, westward(turn));
         layChordCurve(
             ctx, [&](double x) { return planeHeightAt(normal, f.towardsTip(x, 0)); },
-            [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour);
+            [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour,
+            f.horizonTurns(normal, m.Pi));
     });
 }
 

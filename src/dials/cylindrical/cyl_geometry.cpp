@@ -79,10 +79,18 @@ std::vector<double> CylinderShadow::reachLimitTurns() const {
 
 std::vector<double> CylinderShadow::coneTouchingTurns(double delta, double pi) const {
     std::vector<double> turns;
-    for (const Vec3& normal : verticalsTouchingCone(phi, delta))
-        for (const bool first : {true, false})
-            if (const std::optional<double> psi = turnOfPlaneAt(normal, 0, pi, first))
-                turns.push_back(*psi);
+    for (const Vec3& normal : verticalsTouchingCone(phi, delta)) {
+        const std::vector<double> atTipLevel = horizonTurns(normal, pi);
+        turns.insert(turns.end(), atTipLevel.begin(), atTipLevel.end());
+    }
+    return turns;
+}
+
+std::vector<double> CylinderShadow::horizonTurns(const Vec3& normal, double pi) const {
+    std::vector<double> turns;
+    for (const bool first : {true, false})
+        if (const std::optional<double> psi = turnOfPlaneAt(normal, 0, pi, first))
+            turns.push_back(*psi);
     return turns;
 }
 

@@ -72,6 +72,10 @@ public:
     // two heights of coneCrossings meet, and a declination line laid across the generatrices
     // turns back.
     std::vector<double> coneTouchingTurns(double delta, double pi) const;
+    // The turns of the generatrices on which the plane through the tip with this normal passes
+    // at the tip's level: there the sun of its line stands on the horizon, and the line's lit
+    // part ends (turnOfPlaneAt at height 0, on either side).
+    std::vector<double> horizonTurns(const Vec3& normal, double pi) const;
 };
 
 // The normals (horizontal) of the vertical planes through the tip that touch the double cone

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/step_loop.h"
@@ -43,9 +45,11 @@ void ComputeCylGnomonGeometry(shell::Context& ctx) {
     const double a = (R + s * L) * std::sin(D);
     if (!(std::fabs(a) < R)) return;
     const double beta = shell::ArcSin(m, a / R);
-    const double elevDeg = numeric::sgn(std::cos(D)) * shell::ArcSin(m, -std::cos(phi) * std::cos(beta)) *
-                           180 / m.Pi;
-    m.StyleElevDeg = numeric::checkFinite(elevDeg);
+    // The polar style's elevation over the plane tangent to the cylinder at a cut: the vertical
+    // face of declination beta, or at the other cut its mirror across the east-west line, which
+    // turns the sign; the programme gives it the sign of cos D.
+    const double elevation = shell::ArcSin(m, Face::declining(beta, 0).polarElevationSine(phi));
+    m.StyleElevDeg = numeric::checkFinite(numeric::sgn(std::cos(D)) * elevation * 180 / m.Pi);
     // The generic gnomon from the tip to the cut the triangle of the style stands on: on a
     // concave dial the cut north of the tip, on a convex one the nearer.
     const double root = std::sqrt(R * R - a * a);

@@ -35,12 +35,12 @@ void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fro
     shell::Module1& m = ctx.m;
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
     numeric::countedLoop(m.HourLoop, fromDeg, toDeg, 15, [&](double alpha) {
-        m.HourAngleRad = alpha * m.Pi / 180;
+        const double turn = alpha * m.Pi / 180;
         // The own half of the horizon turned by beta = -alpha: its setting half for an Italian
         // hour, its rising half for a Babylonian one.
         const HourPlaneHalf half =
-            HourPlaneHalf::ofTurnedHorizon(f.phi, westward(m.HourAngleRad), m.Pi, settingHalf);
-        const Vec3 normal = turnedHorizonNormal(f.phi, westward(m.HourAngleRad));
+            HourPlaneHalf::ofTurnedHorizon(f.phi, westward(turn), m.Pi, settingHalf);
+        const Vec3 normal = turnedHorizonNormal(f.phi, westward(turn));
         // Where the turned horizon stands almost upright, the curve sampler lays the line down
         // the surface as densely as across it.
         layParabolicCurve(

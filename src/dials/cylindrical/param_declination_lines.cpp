@@ -9,14 +9,10 @@
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
-#include "numeric/checked.h"
-#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
 
-using numeric::checkedDiv;
-using param::AngleForm;
 using param::Generatrix;
 
 namespace {
@@ -41,24 +37,8 @@ void DrawCylDeclinationLinesParam(shell::Context& ctx) {
         const std::vector<double> turns = CylinderShadow::from(m).coneTouchingTurns(delta, m.Pi);
         for (const bool minus : {true, false})
             param::layGeneratrixCurve(
-                ctx, D, AngleForm::Conics,
+                ctx, D,
                 [&](const Generatrix& gen) {
-                    m.CentreHeight = gen.g;
-                    m.PlaneCoefX = 0;
-                    m.PlaneCoefY = gen.g * std::tan(gen.e);
-                    // The tangent plane's conic, kept in the shared cells; where it has no such
-                    // form (the style's elevation equal to 90 degrees less the declination) they
-                    // keep theirs.
-                    numeric::skip([&] {
-                        const double k = std::tan(delta);
-                        m.ConeCoef2345 = checkedDiv(1, k * k);
-                        const param::GeneratrixConic c =
-                            param::conicOnGeneratrix(gen, m.PlaneCoefY, m.ConeCoef2345);
-                        m.ConicTerm = c.K;
-                        m.ConicB2345 = c.P;
-                        m.ConicA2345 = c.Q;
-                        m.ConicC2345 = c.S;
-                    });
                     const numeric::QuadraticRoots heights =
                         CylinderShadow::from(m).coneCrossings(param::towardsTip(m, gen), delta);
                     return minus ? heights.minus : heights.plus;

@@ -4,15 +4,14 @@
 #include <cmath>
 
 #include "dials/cylindrical/param_procedures.h"
+#include "dials/geometry_names.h"
 #include "dials/plot_point.h"
-#include "numeric/checked.h"
+#include "geometry/face.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical::param {
 
-using numeric::checkedDiv;
-
-Generatrix generatrixAt(shell::Module1& m, double D, double t, AngleForm form) {
+Generatrix generatrixAt(const shell::Module1& m, double D, double t) {
     const double phi = m.LatRad;
     const double L = m.StyleLength;
     const double C = m.CylParam;
@@ -20,29 +19,25 @@ Generatrix generatrixAt(shell::Module1& m, double D, double t, AngleForm form) {
     gen.t = t;
     gen.theta = -D - t;
     gen.w = (L - C) * std::sin(gen.theta);
-    m.HourAngleRad = std::cos(t) * std::cos(phi);
-    const double c = m.HourAngleRad;
     gen.g = (L - C) * std::cos(gen.theta) + C;
-    if (form == AngleForm::Hours) {
-        m.SubstyleRad = shell::Atn2(m, std::sin(t), std::tan(phi));
-        m.StyleElevRad = shell::ArcSin(m, c);
-        gen.A = m.SubstyleRad;
-        gen.e = m.StyleElevRad;
-    } else {
-        m.SetupAngleA = std::atan(checkedDiv(std::sin(t), std::tan(phi)));
-        m.SetupAngleB = std::atan(checkedDiv(c, numeric::checkedSqrt(1 - c * c)));
-        gen.A = m.SetupAngleA;
-        gen.e = m.SetupAngleB;
-    }
+    // The tangent plane is the vertical face looking to the azimuth t, of declination -t. Its
+    // polar style in this programme's signs: the elevation's sine positive where the axis rising
+    // to the pole runs into the plane behind the tip, and the substyle's angle from the vertical
+    // of the sign of the pole's lean along the plane's horizontal (the face's right).
+    const Face tangent = Face::declining(-t, 0);
+    const double sinE = -tangent.polarElevationSine(phi);
+    const DialPoint substyle = tangent.substyleDirection(phi);
+    gen.A = shell::Atn2(m, substyle.x, substyle.y);
+    gen.e = shell::ArcSin(m, sinE);
     // The sweep runs a whole turn from the generatrix facing north; each is drawn on the strip
     // centred on the foot's, where the other programmes draw it.
     gen.u = C * turnOnStrip(gen.theta, m.Pi);
     return gen;
 }
 
-void layGeneratrixCurve(shell::Context& ctx, double D, AngleForm form,
-                        const GeneratrixHeight& height, const SunKept& keep,
-                        numeric::Colour colour, const std::vector<double>& turnEnds) {
+void layGeneratrixCurve(shell::Context& ctx, double D, const GeneratrixHeight& height,
+                        const SunKept& keep, numeric::Colour colour,
+                        const std::vector<double>& turnEnds) {
     shell::Module1& m = ctx.m;
     // The section angles of the generatrices where the curve may end: the turn psi from the
     // foot's is -SideSign theta, theta = -D - t.
@@ -54,7 +49,7 @@ void layGeneratrixCurve(shell::Context& ctx, double D, AngleForm form,
     layDevelopedCurve(
         ctx,
         [&](double t) -> std::optional<DialPoint> {
-            const Generatrix gen = generatrixAt(m, D, t, form);
+            const Generatrix gen = generatrixAt(m, D, t);
             // Where the tip stands behind the tangent plane its shadow never falls.
             if (!(gen.g > 0)) return std::nullopt;
             const std::optional<double> y = height(gen);
@@ -67,21 +62,6 @@ void layGeneratrixCurve(shell::Context& ctx, double D, AngleForm form,
 Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen) {
     // The generatrix is turned by -SideSign * theta from the foot's.
     return CylinderShadow::from(m).towardsTipFromGeneratrix(-m.SideSign * gen.theta);
-}
-
-GeneratrixConic conicOnGeneratrix(const Generatrix& gen, double p, double k) {
-    const double A = gen.A, e = gen.e, g = gen.g, w = gen.w;
-    const double cA = std::cos(A), sA = std::sin(A);
-    GeneratrixConic c;
-    c.K = sq(std::sin(e)) - k * sq(std::cos(e));
-    c.P = checkedDiv(sq(checkedDiv(g, std::cos(e))), c.K);
-    c.Q = checkedDiv(-2 * g * std::tan(e), c.K);
-    c.S = checkedDiv(1, c.K);
-    c.a2 = sq(cA) + c.S * sq(sA);
-    c.a1 = 2 * p * cA - 2 * w * cA * sA + 2 * c.S * sA * w * cA + c.Q * cA;
-    c.a0 = sq(p) + sq(w) * sq(sA) - 2 * p * w * sA + c.S * sq(w * cA) + c.Q * p - c.Q * w * sA +
-           c.P;
-    return c;
 }
 
 }  // namespace dials::cylindrical::param

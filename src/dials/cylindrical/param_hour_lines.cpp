@@ -9,14 +9,12 @@
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/param_procedures.h"
 #include "numeric/checked.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
 
 using numeric::checkedDiv;
-using param::AngleForm;
 using param::Generatrix;
 
 namespace {
@@ -24,15 +22,9 @@ namespace {
 // The tangent plane's line of an hour runs through the tangent dial's centre; it crosses the
 // generatrix where the hour plane through the tip does. Its height there is taken from that plane
 // (planeHeightAt): so it holds on every generatrix, also where the tangent dial's own form divides
-// two vanishing quantities (its line parallel to the generatrix). The tangent dial's equinoctial
-// distance and substyle hour are kept in the shared cells.
-std::optional<double> hourLineHeight(shell::Module1& m, const Generatrix& gen,
+// two vanishing quantities (its line parallel to the generatrix).
+std::optional<double> hourLineHeight(const shell::Module1& m, const Generatrix& gen,
                                      const HourPlaneHalf& half) {
-    m.PlaneCoefY = gen.g * std::tan(gen.e);
-    numeric::skip([&] {
-        m.SubstyleHour =
-            -std::atan(checkedDiv(std::tan(gen.A), std::cos(m.LatRad) * std::cos(gen.t)));
-    });
     return planeHeightAt(hourPlaneNormal(m.LatRad, half.hourAngle()), param::towardsTip(m, gen));
 }
 
@@ -55,9 +47,11 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
         const double hour = H * m.Pi / 180 + m.ZoneCorrRad * k;
         const HourPlaneHalf half(m.LatRad, westward(hour), m.Pi, bothSixes && isSixOClock(H));
         param::layGeneratrixCurve(
-            ctx, D, AngleForm::Hours,
+            ctx, D,
             [&](const Generatrix& gen) { return hourLineHeight(m, gen, half); },
-            [&](const Vec3& sun) { return half.keeps(sun); }, colour);
+            [&](const Vec3& sun) { return half.keeps(sun); }, colour,
+            CylinderShadow::from(m).horizonTurns(
+                hourPlaneNormal(m.LatRad, half.hourAngle()), m.Pi));
     });
 }
 
@@ -73,7 +67,7 @@ void DrawCylSubstyleParam(shell::Context& ctx) {
     const std::optional<HourPlaneHalf> half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
     if (!half) return;
     param::layGeneratrixCurve(
-        ctx, D, AngleForm::Hours,
+        ctx, D,
         [&](const Generatrix& gen) { return hourLineHeight(m, gen, *half); },
         [&](const Vec3& sun) { return half->keeps(sun); }, colour);
 }
@@ -85,7 +79,7 @@ void DrawCylEquinoctialParam(shell::Context& ctx) {
     const numeric::Colour colour = shell::LineColor(ctx, 9);
     // Where the equatorial plane through the tip crosses the generatrix (X = 0).
     param::layGeneratrixCurve(
-        ctx, D, AngleForm::Hours,
+        ctx, D,
         [&](const Generatrix& gen) -> std::optional<double> {
             return std::tan(gen.A) * gen.w -
                    checkedDiv(gen.g * std::tan(gen.e), std::cos(gen.A));

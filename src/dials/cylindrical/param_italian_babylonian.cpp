@@ -14,31 +14,14 @@
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/param_procedures.h"
 #include "dials/plot_point.h"
-#include "numeric/checked.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
 
-using numeric::checkedDiv;
-using param::AngleForm;
 using param::Generatrix;
 
 namespace {
-
-// The horizon's conic on the tangent plane, into the shared cells.
-param::GeneratrixConic horizonConic(shell::Module1& m, const Generatrix& gen) {
-    m.PlaneCoefX = 0;
-    m.PlaneCoefY = gen.g * std::tan(gen.e);
-    const param::GeneratrixConic c =
-        param::conicOnGeneratrix(gen, m.PlaneCoefY, sq(std::tan(m.LatRad)));
-    m.ConicTerm = c.K;
-    m.ItalBabCoefA = c.Q;
-    m.ItalBabCoefB = c.S;
-    m.ItalBabCoefC = c.P;
-    return c;
-}
 
 // The thirteen lines of the Italian or the Babylonian family.
 void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
@@ -54,22 +37,15 @@ void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
         const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(phi, westward(turn), m.Pi, italian);
         const Vec3 normal = turnedHorizonNormal(phi, westward(turn));
         param::layGeneratrixCurve(
-            ctx, D, AngleForm::Conics,
+            ctx, D,
             [&](const Generatrix& gen) {
-                // The tangent plane's horizon conic and the hour point, kept in the shared cells.
-                numeric::skip([&] {
-                    m.SubstyleHour =
-                        -std::atan(checkedDiv(std::tan(gen.A), std::cos(phi) * std::cos(gen.t)));
-                    horizonConic(m, gen);
-                    m.PointY = checkedDiv(gen.g, std::cos(gen.e)) *
-                               std::tan(m.SubstyleHour + H * m.Pi / 180);
-                });
                 // The tangent from the hour point to the conic is the cut of the turned horizon's
                 // plane: its height on the generatrix, taken from the plane, keeps its digits also
                 // where the conic all but degenerates (near the equator).
                 return planeHeightAt(normal, param::towardsTip(m, gen));
             },
-            [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour);
+            [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour,
+            CylinderShadow::from(m).horizonTurns(normal, m.Pi));
     });
 }
 
@@ -86,9 +62,8 @@ void DrawCylItalianHoursParam(shell::Context& ctx) {
     const std::vector<double> turns = CylinderShadow::from(m).coneTouchingTurns(grazing, m.Pi);
     for (const bool minus : {true, false})
         param::layGeneratrixCurve(
-            ctx, D, AngleForm::Conics,
+            ctx, D,
             [&](const Generatrix& gen) -> std::optional<double> {
-                numeric::skip([&] { m.ItalBabTemp = horizonConic(m, gen).a2; });
                 const numeric::QuadraticRoots heights =
                     CylinderShadow::from(m).coneCrossings(param::towardsTip(m, gen), grazing);
                 const std::optional<double> y = minus ? heights.minus : heights.plus;

@@ -16,9 +16,9 @@
 //   u = CylParam * theta    the developed abscissa of the generatrix (m.DevelopedAbscissa), theta
 //                           taken within half a turn of the foot's generatrix.
 // In the tangent plane, at the height y on the generatrix: X = y cos A - w sin A + p along the
-// substyle from the equinoctial line (p = g tan e, m.PlaneCoefY), Z = y sin A + w cos A across
-// it. Points go to the plot as (u, -y), y upward from the level of the tip. Hour angles are
-// positive towards the east (before noon); the shared sky takes them through westward().
+// substyle from the equinoctial line (p = g tan e), Z = y sin A + w cos A across it. Points go
+// to the plot as (u, -y), y upward from the level of the tip. Hour angles are positive towards
+// the east (before noon); the shared sky takes them through westward().
 //
 // Only the points a real sun casts are drawn: on generatrices the tip's shadow can reach (the tip
 // in front of the tangent plane, g > 0: on a convex cylinder a band about the foot) and whose sun
@@ -62,12 +62,6 @@ void DrawCylBabylonianHoursParam(shell::Context& ctx);
 
 namespace param {
 
-// The two forms of the substyle angle and style elevation: the hour, substyle and equinoctial
-// lines take A from Atn2 (into m.SubstyleRad) and e from ArcSin (m.StyleElevRad); the
-// declination, Italian and Babylonian lines take both from arctangents (m.SetupAngleA and
-// m.SetupAngleB). The two differ by whole turns only.
-enum class AngleForm { Hours, Conics };
-
 // One generatrix and its tangent plane.
 struct Generatrix {
     double t = 0;
@@ -79,10 +73,10 @@ struct Generatrix {
     double u = 0;
 };
 
-// The generatrix of section angle t for the wall declination D (radians), its shared cells
-// written (m.HourAngleRad = cos t cos(latitude), A, e). Throws numeric::NumericFailure where a
-// quantity cannot be computed.
-Generatrix generatrixAt(shell::Module1& m, double D, double t, AngleForm form);
+// The generatrix of section angle t for the wall declination D (radians), A (within 0..360
+// degrees) and e taken from the tangent plane's face (the sine of e is cos t cos(latitude)); it
+// writes no shared cell. Throws numeric::NumericFailure where a quantity cannot be computed.
+Generatrix generatrixAt(const shell::Module1& m, double D, double t);
 
 // The height (up from the tip's level) of a curve on the generatrix, none where it has none.
 using GeneratrixHeight = std::function<std::optional<double>(const Generatrix& gen)>;
@@ -93,24 +87,13 @@ using GeneratrixHeight = std::function<std::optional<double>(const Generatrix& g
 // above the horizon and that keep(sun) accepts (layDevelopedCurve), storing the abscissa in
 // m.DevelopedAbscissa. The curve ends where the shadow stops reaching the surface, and at the
 // generatrices of `turnEnds` (turns about the axis from the foot's) where its heights cease.
-void layGeneratrixCurve(shell::Context& ctx, double D, AngleForm form,
-                        const GeneratrixHeight& height, const SunKept& keep,
-                        numeric::Colour colour, const std::vector<double>& turnEnds = {});
+void layGeneratrixCurve(shell::Context& ctx, double D, const GeneratrixHeight& height,
+                        const SunKept& keep, numeric::Colour colour,
+                        const std::vector<double>& turnEnds = {});
 
 // The horizontal offset from the generatrix, at the tip's height, to the tip: with the height of
 // a point on it, the sun whose shadow of the tip falls there.
 Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen);
-
-// The conic that the cone of sun rays of coefficient k (1 / tan^2 of a declination, or
-// tan^2 of the latitude for the horizon's envelope) cuts from the tangent plane,
-// X^2 + Q X + S Z^2 + P = 0, with its term K = sin^2 e - k cos^2 e, and its crossing with the
-// generatrix a2 y^2 + a1 y + a0 = 0. Throws numeric::NumericFailure where K = 0.
-struct GeneratrixConic {
-    double K = 0, P = 0, Q = 0, S = 0;
-    double a2 = 0, a1 = 0, a0 = 0;
-    double discriminant() const { return a1 * a1 - 4 * a2 * a0; }
-};
-GeneratrixConic conicOnGeneratrix(const Generatrix& gen, double p, double k);
 
 }  // namespace param
 

@@ -46,31 +46,27 @@ std::optional<DialPoint> tangentShadow(const shell::Module1& m, double H, double
 
 // Away from that case: the crossings of the mean-noon hour line with the declination conic,
 // measured from where the substyle meets the equinoctial line, turned into tangent-plane
-// coordinates; the branch the rule of signs picks comes first. None where the line misses the
-// conic or a crossing cannot be formed.
-std::optional<std::pair<DialPoint, DialPoint>> generalPoints(shell::Module1& m, double tauM,
-                                                              double delta) {
+// coordinates; the branch the rule of signs picks (with the side factor, -1 at the equator)
+// comes first. None where the line misses the conic or a crossing cannot be formed.
+std::optional<std::pair<DialPoint, DialPoint>> generalPoints(const shell::Module1& m, double side,
+                                                             double tauM, double delta) {
     const double L = m.StyleLength;
     const double a = m.SubstyleRad;
     const double b = m.StyleElevRad;
     const double P = m.PlaneCoefY;
 
-    double sideFactor = m.WorkFlag;
+    double sideFactor = side;
     if (std::fabs(m.DeclDecimal) < 90 && std::fabs(tauM) > m.Pi / 2) sideFactor = 1;
-    m.PointX = checkedDiv(L, std::cos(b)) * std::tan(tauM);
-    m.PointY = checkedDiv(L, std::sin(b) * std::cos(b));
+    // The hour line through (X0, 0) on the equinoctial line and (0, Y0) on the substyle.
+    const double X0 = checkedDiv(L, std::cos(b)) * std::tan(tauM);
+    const double Y0 = checkedDiv(L, std::sin(b) * std::cos(b));
 
+    // The day's conic Y^2 + A Y + B + C X^2 = 0.
     const double T = sq(std::sin(b)) - checkedDiv(sq(std::cos(b)), sq(std::tan(delta)));
-    m.ConicC2345 = checkedDiv(1, T);
-    m.ConicB2345 = checkedDiv(sq(checkedDiv(L, std::cos(b))), T);
-    m.ConicA2345 = checkedDiv(-2 * L * std::tan(b), T);
-
-    // The conic Y^2 + A Y + B + C X^2 = 0 crossed by the hour line through (X0, 0) and (0, Y0);
-    // the constant term of that crossing's quadratic is kept in the shared cell.
-    const double X0 = m.PointX, Y0 = m.PointY;
-    m.AnalemmaTemp = Y0 * Y0 * (m.ConicC2345 * X0 * X0 + m.ConicB2345);
-    const HourLineCrossings crossings =
-        hourLineCrossings(X0, Y0, FrameConic{m.ConicA2345, m.ConicB2345, m.ConicC2345});
+    const double C = checkedDiv(1, T);
+    const double B = checkedDiv(sq(checkedDiv(L, std::cos(b))), T);
+    const double A = checkedDiv(-2 * L * std::tan(b), T);
+    const HourLineCrossings crossings = hourLineCrossings(X0, Y0, FrameConic{A, B, C});
     if (!crossings.minus || !crossings.plus) return std::nullopt;
 
     // The branch: +1 exactly when one, and only one, of "a southern declination" and "an
@@ -94,12 +90,11 @@ double apart(const DialPoint& p, const DialPoint& q) { return std::hypot(p.x - q
 
 void DrawCylProjAnalemma(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    m.AnalemmaFlag = 1;
-    m.WorkFlag = 1;
-    if (m.LatDegrees == 0) {
-        if (m.DeclDecimal == 0 || std::fabs(m.DeclDecimal) == 180) m.AnalemmaFlag = 0;
-        m.WorkFlag = -1;
-    }
+    // At the equator the rule of signs turns, and on a wall facing due south or north there the
+    // tangent dial is equatorial.
+    const bool atEquator = m.LatDegrees == 0;
+    const bool equatorial = atEquator && (m.DeclDecimal == 0 || std::fabs(m.DeclDecimal) == 180);
+    const double side = atEquator ? -1 : 1;
     m.Pi = kAnalemmaPi;
     storeAnalemmaObliquity(m);
     const numeric::Colour colour = shell::LineColor(ctx, 4);
@@ -115,12 +110,12 @@ void DrawCylProjAnalemma(shell::Context& ctx) {
             // The true sun's hour angle at 12:00 standard time.
             const double H = Et - m.ZoneCorrRad;
             DialPoint q{};
-            if (m.AnalemmaFlag == 0) {
+            if (equatorial) {
                 const double sigma = m.DeclDecimal == 0 ? 1 : -1;
                 q = equatorialPoint(m.StyleLength, sigma, H, delta);
                 if (!tangentShadow(m, H, delta)) return std::nullopt;
             } else {
-                const auto crossings = generalPoints(m, m.SubstyleHour + H, delta);
+                const auto crossings = generalPoints(m, side, m.SubstyleHour + H, delta);
                 if (!crossings) return std::nullopt;
                 const std::optional<DialPoint> shadow = tangentShadow(m, H, delta);
                 if (!shadow) return std::nullopt;

@@ -12,13 +12,9 @@
 #include "dials/plot_point.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
-#include "numeric/checked.h"
-#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
-
-using numeric::checkedDiv;
 
 namespace {
 
@@ -30,20 +26,6 @@ struct DeclinationPass {
 // The constants are as the dial has always drawn them, a hair off 20 and 11.5 degrees.
 constexpr DeclinationPass kPasses[] = {{kSolsticeDeg, 12}, {20.001, 13}, {11.5001, 11}};
 
-// The coefficients of the conic of one declination in the tangent plane's frame, into the shared
-// cells; where it has no such form (the style elevation equal to 90 degrees minus the
-// declination, or a polar style normal to the plane) they keep their values.
-void storeConic(shell::Module1& m, double declinationDeg) {
-    numeric::skip([&] {
-        const double L = m.StyleLength;
-        const double b = m.SetupAngleB;
-        m.ConeCoef2345 = checkedDiv(1, sq(std::tan(declinationDeg * m.Pi / 180)));
-        m.ConicTerm = sq(std::sin(b)) - m.ConeCoef2345 * sq(std::cos(b));
-        m.ConicB2345 = checkedDiv(sq(checkedDiv(L, std::cos(b))), m.ConicTerm);
-        m.ConicA2345 = checkedDiv(-2 * L * std::tan(b), m.ConicTerm);
-    });
-}
-
 }  // namespace
 
 void DrawCylProjDeclinationLines(shell::Context& ctx) {
@@ -52,7 +34,6 @@ void DrawCylProjDeclinationLines(shell::Context& ctx) {
     const CylinderShadow shadow = CylinderShadow::from(m);
 
     for (const DeclinationPass& pass : kPasses) {
-        storeConic(m, pass.declinationDeg);
         const double delta = pass.declinationDeg * m.Pi / 180;
         const numeric::Colour colour = shell::LineColor(ctx, pass.colourIndex);
 

@@ -18,34 +18,14 @@
 #include "dials/plot_point.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
 
 using numeric::checkedDiv;
-using numeric::checkedSqrt;
 
 namespace {
-
-// The tangent-plane dial's horizon conic (the cone of declination 90 degrees less the latitude)
-// into the shared cells; where it has no such form they keep their values.
-void storeHorizonConic(shell::Module1& m) {
-    const double L = m.StyleLength;
-    const double b = m.SetupAngleB;
-    numeric::skip([&] {
-        const double sinPhi = std::sin(m.LatRad);
-        // The latitude as the arcsine of its sine.
-        const double phi =
-            sinPhi == 1 ? m.Pi / 2
-                        : std::atan(checkedDiv(sinPhi, checkedSqrt(1 - sinPhi * sinPhi)));
-        m.CentreHeight = sq(std::sin(b)) - sq(std::tan(phi)) * sq(std::cos(b));
-        m.ItalBabCoefA = checkedDiv(-2 * L * std::tan(b), m.CentreHeight);
-        m.ItalBabCoefB = checkedDiv(1, m.CentreHeight);
-        m.ItalBabCoefC = checkedDiv(sq(checkedDiv(L, std::cos(b))), m.CentreHeight);
-    });
-}
 
 // A straight line of the tangent plane as v = v0 + slope u, u the abscissa, v the ordinate.
 struct TangentPlaneLine {
@@ -67,9 +47,6 @@ std::optional<TangentPlaneLine> cutOfPlane(const shell::Module1& m, const Vec3& 
 
 void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
     shell::Module1& m = ctx.m;
-    // The conic is kept in the shared cells; at the equator it degenerates (the polar axis lies
-    // in the horizon) and they keep their values.
-    if (m.LatRad != 0) storeHorizonConic(m);
     const double R = m.CylParam;
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
     const std::optional<CurveRange> sweep = tangentPlaneSweep(ctx, -5 * R, 5 * R);

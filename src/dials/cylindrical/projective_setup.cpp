@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
+#include "dials/geometry_names.h"
+#include "geometry/face.h"
 #include "numeric/checked.h"
 
 namespace dials::cylindrical {
@@ -23,23 +25,32 @@ void InitCylProjective(shell::Context& ctx) {
     m.PointStep = in.number("txt_Definition") / 500;
     const double L = m.StyleLength;
 
+    // The tangent plane's polar style in this programme's signs: a the substyle's angle from the
+    // vertical, positive where it leans to the east; b the style's elevation over the plane,
+    // positive where the axis rising to the pole runs into the wall behind the tip; and the
+    // substyle's hour angle, folded within -90..90 degrees, negated as the hour lines count it.
+    double a = 0, b = 0, substyleHour = 0;
     if (m.LatDegrees == 0) {
-        // At the equator the substyle is vertical and the polar style lies in the meridian.
-        m.SubstyleRad = m.Pi / 2;
-        m.StyleElevRad = m.Pi / 2 - D;
-        m.SubstyleHour = m.Pi / 2;
+        // At the equator the polar axis lies in the horizon: the substyle is the level line
+        // through the foot, taken a right angle from the vertical on either side of the wall, the
+        // style rising over it by 90 degrees less D.
+        a = m.Pi / 2;
+        b = m.Pi / 2 - D;
+        substyleHour = m.Pi / 2;
     } else {
-        m.SubstyleRad = std::atan(checkedDiv(std::sin(D), std::tan(phi)));
-        // The elevation of the polar style: the arcsine of cos(lat) cos(D).
-        m.HourAngleRad = std::cos(phi) * std::cos(D);
-        const double c = m.HourAngleRad;
-        m.StyleElevRad = std::atan(checkedDiv(c, checkedSqrt(1 - c * c)));
-        m.SubstyleHour =
-            -std::atan(checkedDiv(std::tan(m.SubstyleRad), std::sin(m.StyleElevRad)));
+        // The tangent plane is the vertical face of the wall's declination.
+        const Face tangent = Face::declining(D, 0);
+        const double sinB = -tangent.polarElevationSine(phi);
+        const DialPoint substyle = tangent.substyleDirection(phi);
+        a = std::atan(checkedDiv(-substyle.x, substyle.y));
+        b = std::atan(checkedDiv(sinB, checkedSqrt(1 - sinB * sinB)));
+        substyleHour = -tangent.substyleHourLine(phi);
     }
-    m.SetupAngleA = m.SubstyleRad;
-    m.SetupAngleB = m.StyleElevRad;
-    const double b = m.SetupAngleB;
+    m.SubstyleRad = a;
+    m.StyleElevRad = b;
+    m.SubstyleHour = substyleHour;
+    m.SetupAngleA = a;
+    m.SetupAngleB = b;
     if (b != 0) m.StyleHypotenuse = checkedDiv(L, std::sin(b));
     m.PlaneCoefY = numeric::checkedMul(L, std::tan(b));
 }

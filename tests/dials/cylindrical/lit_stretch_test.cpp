@@ -92,9 +92,10 @@ std::vector<TrueLine> linesOf(const Row& r, const oracle::Sky& sky) {
             break;
         }
         case Family::Hours:
-            // True noon and midnight are the noon generatrix but in the spherical programme.
+            // True noon and midnight are the noon generatrix but in the spherical programme; the
+            // others draw the hours from 6 to 18.
             for (double H = -172.5; H < 180; H += 7.5)
-                if (H != 0 || isSpherical(r))
+                if (isSpherical(r) || (H != 0 && std::fabs(H) <= 90))
                     ofHour("hour " + rundial::number(H), unit(cross(pole, sky.sun(H, 0))),
                            [H](double) { return std::optional<double>(H); });
             break;
@@ -217,7 +218,8 @@ TEST_P(LitStretches, AreLaidWholeWhereTheyAreShown) {
 }
 
 // Where a lit stretch lay between two of the programme's samples without a point, or between one
-// without a point and one beyond the plot area (up to 1.4 m of a line), in every programme; and
+// without a point and one beyond the plot area (up to 1.4 m of a line), in every programme, or
+// between the horizon and the plot area's side (a corner of a few millimetres); and
 // walls whose lines were whole, beside them.
 std::vector<Row> rows() {
     const Family D = Family::Declination, H = Family::Hours, I = Family::Italian,
@@ -228,9 +230,11 @@ std::vector<Row> rows() {
         {"M_CILINDRICI", {20.05, 111.59, true, 0.64, 0.84}, D},
         {"M_CILINDRICI", {45, 20, false, 0.5, 0.2}, H},
         {"M_CILINDRICI", {70, 150, true, 0.5, 0.25}, I},
+        {"M_CILINDRICI", {63.08, -124.84, false, 1.21, 0.48}, I},
         {"M_Param", {19.59, 166.12, false, 0.86, 0.15}, D},
         {"M_Param", {17.71, 60.02, false, 0.91, 0.79}, D},
         {"M_Param", {66.55, 45, true, 0.5, 0.21}, B},
+        {"M_Param", {71.94, -17.28, false, 0.65, 0.87}, H},
         {"mnuCCs", {70, 150, true, 0.5, 0.25}, I},
         {"mnuCCs", {87.59, 133.29, true, 1.24, 0.85}, I},
         {"mnuCCs", {89.29, 20.96, true, 1.31, 0.35}, B},
