@@ -74,7 +74,7 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     const DialPoint substyle = aux.substyleDirection(m.LatRad);
     const double A = std::atan(checkedDiv(-substyle.x, substyle.y));
     const double B = std::atan(checkedDiv(sinB, numeric::checkedSqrt(1 - sinB * sinB)));
-    const double substyleHour = -std::atan(std::tan(aux.substyleHour(m.LatRad)));
+    const double substyleHour = -aux.substyleHourLine(m.LatRad);
     m.AuxStyleLength = H;
     m.CentreHeight = H;
     m.SetupAngleA = A;
