@@ -179,6 +179,10 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
     }
     std::sort(ends.begin(), ends.end(),
               [&](const Sample& a, const Sample& b) { return after(a.t, b.t); });
+    // Two ends named at one parameter are laid once.
+    ends.erase(std::unique(ends.begin(), ends.end(),
+                           [](const Sample& a, const Sample& b) { return a.t == b.t; }),
+               ends.end());
     std::size_t nextEnd = 0;
     // Lays the ends that come before the sample at t.
     auto layEndsBefore = [&](double t) {

@@ -37,8 +37,10 @@ void DrawCylDeclinationLines3D(shell::Context& ctx) {
         const double delta = pass.declinationDeg * m.Pi / 180;
         const numeric::Colour colour = shell::LineColor(ctx, pass.colour);
         // Each root a curve of its own: one that cannot be computed leaves the other drawn.
-        // Both end where they meet.
-        const std::vector<double> turns = shadow.coneTouchingTurns(delta, m.Pi);
+        // Both end where they meet, and where the sun rises and sets.
+        std::vector<double> turns = shadow.coneTouchingTurns(delta, m.Pi);
+        const std::vector<double> risings = shadow.coneHorizonTurns(delta, m.Pi);
+        turns.insert(turns.end(), risings.begin(), risings.end());
         for (const bool minus : {true, false})
             layChordCurve(
                 ctx,

@@ -86,6 +86,23 @@ std::vector<double> CylinderShadow::coneTouchingTurns(double delta, double pi) c
     return turns;
 }
 
+std::vector<double> CylinderShadow::coneHorizonTurns(double delta, double pi) const {
+    // A sun on the horizon, (east, north, 0), lies on the cone where north cos(phi) = sin(delta).
+    // The vertical plane through the tip along the sun of +delta rising holds the opposite
+    // direction, the sun of -delta setting, and the same for the other: two planes for the pair.
+    std::vector<double> turns;
+    const double cosPhi = std::cos(phi);
+    if (!(std::fabs(cosPhi) > 0)) return turns;
+    const double north = std::sin(delta) / cosPhi;
+    if (!(std::fabs(north) <= 1)) return turns;
+    const double east = std::sqrt(1 - north * north);
+    for (const double e : {east, -east}) {
+        const std::vector<double> onPlane = horizonTurns(Vec3{north, -e, 0}, pi);
+        turns.insert(turns.end(), onPlane.begin(), onPlane.end());
+    }
+    return turns;
+}
+
 std::vector<double> CylinderShadow::horizonTurns(const Vec3& normal, double pi) const {
     std::vector<double> turns;
     for (const bool first : {true, false})

@@ -76,6 +76,10 @@ public:
     // at the tip's level: there the sun of its line stands on the horizon, and the line's lit
     // part ends (turnOfPlaneAt at height 0, on either side).
     std::vector<double> horizonTurns(const Vec3& normal, double pi) const;
+    // The turns of the generatrices on which the suns of declination +delta and -delta cast the
+    // tip's shadow as they rise and set (the vertical planes through the tip along their
+    // directions on the horizon): there a declination line's lit part ends.
+    std::vector<double> coneHorizonTurns(double delta, double pi) const;
 };
 
 // The normals (horizontal) of the vertical planes through the tip that touch the double cone

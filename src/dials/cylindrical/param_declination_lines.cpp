@@ -33,8 +33,11 @@ void DrawCylDeclinationLinesParam(shell::Context& ctx) {
     for (const DeclinationPass& pass : kPasses) {
         const numeric::Colour colour = shell::LineColor(ctx, pass.colourIndex);
         const double delta = pass.declinationDeg * m.Pi / 180;
-        // Each root a curve of its own; both end where they meet.
-        const std::vector<double> turns = CylinderShadow::from(m).coneTouchingTurns(delta, m.Pi);
+        // Each root a curve of its own; both end where they meet, and where the sun rises and sets.
+        const CylinderShadow shadow = CylinderShadow::from(m);
+        std::vector<double> turns = shadow.coneTouchingTurns(delta, m.Pi);
+        const std::vector<double> risings = shadow.coneHorizonTurns(delta, m.Pi);
+        turns.insert(turns.end(), risings.begin(), risings.end());
         for (const bool minus : {true, false})
             param::layGeneratrixCurve(
                 ctx, D,
