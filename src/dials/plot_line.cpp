@@ -56,6 +56,18 @@ bool clipSlab(double from, double along, double low, double high, double& t0, do
     return t0 <= t1;
 }
 
+bool clipToBox(const DialPoint& p, const DialPoint& d, const PlotBox& box, double& t0, double& t1) {
+    return clipSlab(p.x, d.x, box.left, box.right, t0, t1) &&
+           clipSlab(p.y, d.y, box.bottom, box.top, t0, t1);
+}
+
+double reachOf(const PlotBox& box) {
+    double reach = 0;
+    for (double x : {box.left, box.right})
+        for (double y : {box.bottom, box.top}) reach = std::max(reach, std::hypot(x, y));
+    return reach + 1;
+}
+
 std::vector<DialPoint> pointsAcrossBox(const DialLine& line, const PlotBox& box, double step,
                                        Spacing spacing) {
     std::vector<DialPoint> points;
@@ -63,9 +75,7 @@ std::vector<DialPoint> pointsAcrossBox(const DialLine& line, const PlotBox& box,
     const DialPoint& direction = line.direction;
     if (!(direction.x != 0 || direction.y != 0) || !finite(direction) || !finite(o)) return points;
     double t0 = -kInfinity, t1 = kInfinity;
-    if (!clipSlab(o.x, direction.x, box.left, box.right, t0, t1) ||
-        !clipSlab(o.y, direction.y, box.bottom, box.top, t0, t1))
-        return points;
+    if (!clipToBox(o, direction, box, t0, t1)) return points;
 
     switch (spacing) {
         case Spacing::OnGrid:
@@ -93,10 +103,7 @@ std::optional<std::pair<DialPoint, DialPoint>> segmentAcrossBox(const LineEquati
     if (!line) return std::nullopt;
     // Every point of the line inside the box is no further from the nearest point than from
     // the origin, so reaching past the farthest corner reaches past every edge.
-    double reach = 0;
-    for (double x : {box.left, box.right})
-        for (double y : {box.bottom, box.top}) reach = std::max(reach, std::hypot(x, y));
-    reach += 1;
+    const double reach = reachOf(box);
     const DialPoint& o = line->base;
     const DialPoint& d = line->direction;
     return std::pair{DialPoint{o.x + reach * d.x, o.y + reach * d.y},

@@ -24,6 +24,12 @@ PlotBox plotBox(const plot::PlotSurface& plot);
 // Narrows [t0, t1] to the parameters t at which from + t * along lies within [low, high] (one
 // coordinate of a line clipped to a box); false when no parameter is left.
 bool clipSlab(double from, double along, double low, double high, double& t0, double& t1);
+// Narrows [t0, t1] to the parameters t at which p + t * d lies in the box (both coordinates);
+// false when none is left.
+bool clipToBox(const DialPoint& p, const DialPoint& d, const PlotBox& box, double& t0, double& t1);
+// How far from the origin a line laid across the box reaches: past its farthest corner, by a
+// metre.
+double reachOf(const PlotBox& box);
 
 // The drawing step of the straight lines and of the declination lines cut along the dial's
 // axes: 2 mm.

@@ -1,31 +1,11 @@
 #include "dials/plot_segment.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "dials/plot_line.h"
 
 namespace dials {
-
-namespace {
-
-// The part [t0, t1] of p + t d, t in [t0, t1], that lies in the box; false when none does.
-bool clipToBox(const DialPoint& p, const DialPoint& d, const PlotBox& box, double& t0,
-               double& t1) {
-    return clipSlab(p.x, d.x, box.left, box.right, t0, t1) &&
-           clipSlab(p.y, d.y, box.bottom, box.top, t0, t1);
-}
-
-// How far from the foot a line laid across the box reaches: past its farthest corner.
-double reachOf(const PlotBox& box) {
-    double reach = 0;
-    for (double x : {box.left, box.right})
-        for (double y : {box.bottom, box.top}) reach = std::max(reach, std::hypot(x, y));
-    return reach + 1;
-}
-
-}  // namespace
 
 bool nearThePlot(const plot::PlotSurface& plot, const DialPoint& p) {
     return std::hypot(p.x, p.y) <= kFarOffReaches * reachOf(plotBox(plot));
