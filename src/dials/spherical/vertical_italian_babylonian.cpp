@@ -75,7 +75,8 @@ void labelFamily(shell::Context& ctx, Family family, std::span<const int> hours,
     for (const int hour : hours) {
         m.SunDecl = kInnerSolsticeDeg;
         const auto p = hourPoint(m, family, hour, m.SunDecl);
-        if (p && p->drawn()) plot.Dati(" " + std::to_string(hour) + " ", p->x, -p->y);
+        if (p && p->drawn())
+            plot.Dati(std::string(" ").append(std::to_string(hour)).append(" "), p->x, -p->y);
     }
     plot.setForeColor(numeric::rgb(255, 255, 255));
 }

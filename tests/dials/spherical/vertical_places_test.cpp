@@ -80,7 +80,7 @@ TEST(VertSphNumbers, StandWhereTheirHoursMeetTheJuneLine) {
         std::string (*text)(int);
         plot::Colour after;
     };
-    auto blanks = [](int k) { return " " + std::to_string(k) + " "; };
+    auto blanks = [](int k) { return std::string(" ").append(std::to_string(k)).append(" "); };
     auto bare = [](int k) { return std::to_string(k); };
     const Labels all[] = {
         {sph::LabelItalianHoursVertSph, {12, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}, blanks, 0xFFFFFF},
