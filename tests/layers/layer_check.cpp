@@ -1,6 +1,6 @@
 // The layer check: holds every file the compiler opened for a file of src/ against the table of
 // layers the build was made from, whatever way the include was written (indented, "../", through
-// a folder of an include root, beside the including file). It reads Ninja's record of what each
+// another layer's folder, beside the including file). It reads Ninja's record of what each
 // compilation opened (`ninja -t deps`), resolves every path (links and ".."), and names the rule
 // each break breaks: "dials/flat3d may not include dials/vertical2d".
 //
