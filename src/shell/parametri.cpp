@@ -131,10 +131,11 @@ std::string Parametri::format(const Records& records) {
 
 void Parametri::LoadParameterFile(bool forSave) {
     if (!records_.empty() || loaded_) return;
-    ParameterFileRead read =
-        forSave ? saving_.emplace(nomeFile_).old() : readParameterFile(nomeFile_);
+    ParameterFileRead readOnly;
+    const ParameterFileRead& read = forSave ? saving_.emplace(nomeFile_).old()
+                                            : (readOnly = readParameterFile(nomeFile_));
     loaded_ = read.bytes || !read.refusal.empty();
-    lastError_ = loadRefusal_ = std::move(read.refusal);
+    lastError_ = loadRefusal_ = read.refusal;
     if (read.bytes) records_ = parse(*read.bytes);
 }
 

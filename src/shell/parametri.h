@@ -11,11 +11,10 @@
 // the save that follows has written it, so that saves from several windows at once lose no
 // record. Only a regular file (or a link to one) is read or written, and none larger than any
 // parameter file; parametri_file.h says how a save installs a whole new file or leaves the old
-// one. An existing file that may not be written is not
-// replaced, nor is one marked read-only (no write permission for anyone), whoever runs the
-// program; the new file keeps the old one's permissions. A file that is there but was not
-// loaded (no regular file, too large, or failing while read) is not replaced either: its
-// records would be lost.
+// one. An existing file that may not be written is not replaced, nor is one marked read-only
+// (no write permission for anyone), whoever runs the program; the new file keeps the old one's
+// owner, group and permissions. A file that is there but was not loaded (no regular file, too
+// large, or failing while read) is not replaced either: its records would be lost.
 
 #include <optional>
 #include <string>
