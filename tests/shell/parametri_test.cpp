@@ -1,12 +1,15 @@
 // The parameter file: exact bytes, round trip, malformed files and the safe write.
 
-#include <filesystem>
 #include <cerrno>
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <random>
 #include <string>
+#include <thread>
+#include <tuple>
 #include <utility>
 
 #include <fcntl.h>
@@ -70,21 +73,15 @@ protected:
             n += entry.path().extension() == ".tmp";
         return n;
     }
-    // The files made in the folder while save runs.
-    std::vector<std::string> namesMade(const std::function<void()>& save) const {
+    // The file a save made in the folder (the watch sees no file made before it).
+    std::string nameMadeBy(const std::function<void()>& save) const {
         const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         inotify_add_watch(watch, dir_.c_str(), IN_CREATE);
         save();
-        std::vector<std::string> names;
-        alignas(inotify_event) char events[4096];
-        for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;)
-            for (const char* e = events; e < events + n;) {
-                const auto* event = reinterpret_cast<const inotify_event*>(e);
-                names.push_back((dir_ / event->name).string());
-                e += sizeof(inotify_event) + event->len;
-            }
+        alignas(inotify_event) char event[4096] = {};
+        const bool seen = read(watch, event, sizeof event) > 0;
         close(watch);
-        return names;
+        return seen ? (dir_ / reinterpret_cast<inotify_event*>(event)->name).string() : "";
     }
     // Saves as another user (its group the same number), a member of group too, in a child
     // process; true when saved.
@@ -428,7 +425,7 @@ TEST_F(ParameterFile, ASaveKeepsTheFileOwnerGroupAndPermissions) {
     // The saver: this user, or another one, a member of a group, saving in a folder that anyone
     // may write. Where the new file cannot be the old one's (only root gives a file to another
     // user), the file is written in place.
-    constexpr uid_t Self = ~uid_t{0};
+    constexpr uid_t Self = ~uid_t{0};   // to chown: unchanged
     struct Row { mode_t mode; uid_t owner; gid_t group; uid_t saver; gid_t memberOf; };
     const Row rows[] = {{0640, Self, Self, Self, Self},
                         {0664, 65534, 65534, Self, Self},        // root saving a user's file
@@ -441,9 +438,7 @@ TEST_F(ParameterFile, ASaveKeepsTheFileOwnerGroupAndPermissions) {
         if (row.owner != Self && !root) continue;
         fs::remove(file_);
         writeFile("\"LAT\",\"10\"\r\n");
-        if (row.owner != Self) {
-            ASSERT_EQ(chown(file_.c_str(), row.owner, row.group), 0);
-        }
+        ASSERT_EQ(chown(file_.c_str(), row.owner, row.group), 0);
         ASSERT_EQ(chmod(file_.c_str(), row.mode), 0);
         struct stat before {}, after {};
         ASSERT_EQ(stat(file_.c_str(), &before), 0);
@@ -451,9 +446,8 @@ TEST_F(ParameterFile, ASaveKeepsTheFileOwnerGroupAndPermissions) {
         EXPECT_TRUE(row.saver == Self ? shell::SaveInputs(inputs, services, file_)
                                       : saveAs(row.saver, row.memberOf));
         ASSERT_EQ(stat(file_.c_str(), &after), 0);
-        EXPECT_EQ(after.st_mode, before.st_mode);
-        EXPECT_EQ(after.st_uid, before.st_uid);
-        EXPECT_EQ(after.st_gid, before.st_gid);
+        EXPECT_EQ(std::tie(after.st_mode, after.st_uid, after.st_gid),
+                  std::tie(before.st_mode, before.st_uid, before.st_gid));
         EXPECT_EQ(shell::Parametri::parse(readFile()).at(0).second, std::to_string(row.mode));
         EXPECT_EQ(temporaries(), 0);
     }
@@ -465,26 +459,23 @@ TEST_F(ParameterFile, ALinkPlantedAtATemporaryNameIsNotFollowed) {
     std::ofstream(victim) << "\"LAT\",\"66\"\r\n";
     // The name every save used to write, the first one a save of this process tries and, for
     // the second save, the one the first save made: a random part that repeats is caught.
-    std::vector<std::string> names{file_ + ".tmp", file_ + "." + std::to_string(getpid()) + ".tmp"};
+    std::vector<std::string> names{file_ + ".tmp",
+                                   file_ + "." + std::to_string(getpid()) + ".tmp"};
     for (const bool hard : {false, true}) {
         SCOPED_TRACE(hard ? "hard links" : "symbolic links");
         writeFile("\"LAT\",\"10\"\r\n");
         for (const std::string& name : names)
             hard ? fs::create_hard_link(victim, name) : fs::create_symlink("victim.txt", name);
         inputs.setText("txtLAT", hard ? "1" : "2");
-        struct stat before {}, after {};
-        ASSERT_EQ(stat(file_.c_str(), &before), 0);
-        const std::vector<std::string> made =
-            namesMade([&] { EXPECT_TRUE(shell::SaveInputs(inputs, services, file_)); });
-        ASSERT_EQ(stat(file_.c_str(), &after), 0);
-        EXPECT_NE(after.st_ino, before.st_ino);   // through a temporary file, not in place
+        const std::string made =
+            nameMadeBy([&] { EXPECT_TRUE(shell::SaveInputs(inputs, services, file_)); });
+        EXPECT_NE(made, "");   // through a temporary file, not in place
         EXPECT_EQ(contents(victim), "\"LAT\",\"66\"\r\n");
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file_)));
         EXPECT_EQ(shell::Parametri::parse(readFile()).at(0).second, hard ? "1" : "2");
         EXPECT_EQ(temporaries(), static_cast<int>(names.size()));   // the planted ones
         for (const std::string& name : names) fs::remove(name);
-        ASSERT_EQ(made.size(), 1u);
-        names.push_back(made[0]);
+        names.push_back(made);
     }
     EXPECT_TRUE(services.messages.empty());
 
@@ -559,31 +550,30 @@ TEST_F(ParameterFile, OnlyARegularFileIsLoadedOrSaved) {
 }
 
 TEST_F(ParameterFile, ASaveWaitsForTheOneBeforeAndReadsWhatItWrote) {
-    // Another window's save holds the file locked and writes it, in place or by a rename; a
-    // save started meanwhile waits, then reads what that one wrote: no record is lost.
+    // Another save holds the file locked and writes it in place or renames a new one over it;
+    // a save started meanwhile (through a temporary file, or in place) waits, then reads what
+    // that one wrote: no record is lost.
     const std::string other = kDesignTimeFile + "\"Other\",\"1\"\r\n";
-    for (const bool renamed : {false, true}) {
-        SCOPED_TRACE(renamed ? "renamed over" : "in place");
+    struct Row { bool renamed, inPlace; };
+    for (const Row row : {Row{false, false}, Row{true, false}, Row{false, true}}) {
+        SCOPED_TRACE(testing::Message() << row.renamed << row.inPlace);
+        if (row.inPlace) file_ = longName();
         writeFile(kDesignTimeFile);
         const int held = open(file_.c_str(), O_RDWR);
         ASSERT_EQ(flock(held, LOCK_EX), 0);
         inputs.setText("txtLAT", "12");
-        const pid_t child = fork();
-        if (child == 0) {
-            close(held);   // the lock is the parent's
-            _exit(shell::SaveInputs(inputs, services, file_) ? 0 : 1);
-        }
-        usleep(300000);
-        if (renamed) {
+        bool saved = false;
+        std::thread saver([&] { saved = shell::SaveInputs(inputs, services, file_); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        if (row.renamed) {
             std::ofstream(file_ + ".new", std::ios::binary) << other;
             fs::rename(file_ + ".new", file_);
         } else {
             EXPECT_EQ(pwrite(held, other.data(), other.size(), 0), ssize_t(other.size()));
         }
         close(held);
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        saver.join();
+        EXPECT_TRUE(saved);
         const auto records = shell::Parametri::parse(readFile());
         ASSERT_EQ(records.size(), 20u);
         EXPECT_EQ(records[0].second, "12");
@@ -592,55 +582,45 @@ TEST_F(ParameterFile, ASaveWaitsForTheOneBeforeAndReadsWhatItWrote) {
 }
 
 TEST_F(ParameterFile, ProcessesSavingOneFileAtOnceLoseNoRecordAndReadersSeeWholeFiles) {
-    // Through temporary files, and in place where none can be made: each save holds the file
-    // locked from its read to its last write, and a reader that locks sees it whole.
-    for (const bool inPlace : {false, true}) {
-        SCOPED_TRACE(inPlace ? "in place" : "through temporary files");
-        if (inPlace) file_ = longName();
-        // The stored inputs first, whose values change in length from save to save, then 200
-        // other records.
-        std::string bytes = kDesignTimeFile;
-        for (int i = 0; i < 200; ++i)
-            bytes += "\"K" + std::to_string(i) + "\",\"" + std::to_string(i) + "\"\r\n";
-        writeFile(bytes);
-        constexpr std::size_t Records = 219;
-        constexpr int Saves = 60;
-        pid_t children[4];
-        for (int c = 0; c < 4; ++c) {
-            children[c] = fork();
-            ASSERT_GE(children[c], 0);
-            if (children[c] == 0) {
-                bool saved = true;
-                for (int i = 0; i < Saves; ++i) {
-                    inputs.setText("txtLAT", std::to_string(100 * c + i));
-                    saved = shell::SaveInputs(inputs, services, file_) && saved;
-                }
-                _exit(saved ? 0 : 1);
+    std::string bytes;
+    for (int i = 0; i < 200; ++i)
+        bytes += "\"K" + std::to_string(i) + "\",\"" + std::to_string(i) + "\"\r\n";
+    writeFile(bytes);
+    ASSERT_TRUE(shell::SaveInputs(inputs, services, file_));
+    constexpr std::size_t Records = 219;
+    constexpr int Saves = 60;
+    pid_t children[4];
+    for (int c = 0; c < 4; ++c) {
+        children[c] = fork();
+        ASSERT_GE(children[c], 0);
+        if (children[c] == 0) {
+            bool saved = true;
+            for (int i = 0; i < Saves; ++i) {
+                inputs.setText("txtLAT", std::to_string(100 * c + i));
+                saved = shell::SaveInputs(inputs, services, file_) && saved;
             }
+            _exit(saved ? 0 : 1);
         }
-        int running = 4, reads = 0, partial = 0;
-        while (running > 0) {
-            for (pid_t& child : children) {
-                int status = 0;
-                if (child > 0 && waitpid(child, &status, WNOHANG) == child) {
-                    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-                    child = 0;
-                    --running;
-                }
-            }
-            ++reads;
-            const std::string read =
-                inPlace ? shell::readParameterFile(file_).bytes.value_or("") : readFile();
-            partial += shell::Parametri::parse(read).size() != Records;
-        }
-        EXPECT_EQ(partial, 0) << "of " << reads << " reads";
-        EXPECT_EQ(shell::Parametri::parse(readFile()).size(), Records);
-        EXPECT_EQ(readFile().find('\0'), std::string::npos);
-        shell::Parametri last;   // the last save installed is some process's last one
-        last.setNomeFile(file_);
-        EXPECT_EQ(std::stoi(last.Leggi("LAT")) % 100, Saves - 1);
-        EXPECT_EQ(temporaries(), 0);
     }
+    int running = 4, reads = 0, partial = 0;
+    while (running > 0) {
+        for (pid_t& child : children) {
+            int status = 0;
+            if (child > 0 && waitpid(child, &status, WNOHANG) == child) {
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+                child = 0;
+                --running;
+            }
+        }
+        ++reads;
+        partial += shell::Parametri::parse(readFile()).size() != Records;
+    }
+    EXPECT_EQ(partial, 0) << "of " << reads << " reads";
+    EXPECT_EQ(shell::Parametri::parse(readFile()).size(), Records);
+    shell::Parametri last;   // the last save installed is some process's last one
+    last.setNomeFile(file_);
+    EXPECT_EQ(std::stoi(last.Leggi("LAT")) % 100, Saves - 1);
+    EXPECT_EQ(temporaries(), 0);
 }
 
 }  // namespace
