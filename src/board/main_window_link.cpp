@@ -14,14 +14,16 @@ std::string transferToMainWindow(shell::InputRecord& main, const BoardInputs& in
     return {};
 }
 
-std::string runCalculation(const BoardInputs& in, SolarValues& values,
-                           std::string_view decimalSeparator, shell::InputRecord& main) {
+Report runCalculation(const BoardInputs& in, SolarValues& values, std::string_view decimalSeparator,
+                      shell::InputRecord& main) {
     values.LineBreak = "\r\n";
     Report report = Declinazione(in, values, decimalSeparator);
     if (!report.refusal.empty())
-        return "The calculation was not made: " + report.refusal + " Please check the inputs.";
-    main.setText("txtlineofdeclination", report.sunDeclination);
-    return std::move(report.text);
+        report.refusal =
+            "The calculation was not made: " + report.refusal + " Please check the inputs.";
+    else
+        main.setText("txtlineofdeclination", report.sunDeclination);
+    return report;
 }
 
 }  // namespace board

@@ -26,10 +26,10 @@ std::string transferToMainWindow(shell::InputRecord& main, const BoardInputs& in
 
 // "Run": the calculation with CR LF line breaks. Only when it completes is the sun's
 // declination written into the main window's optional declination line (its check box is left
-// as it is); the report is returned. A box refused by the calculation (see Declinazione)
-// returns the message naming it instead, and a numerical failure throws: the main window is
-// then left unchanged.
-std::string runCalculation(const BoardInputs& in, SolarValues& values,
-                           std::string_view decimalSeparator, shell::InputRecord& main);
+// as it is); the report is returned. A box refused by the calculation (see Declinazione) leaves
+// the report empty and its refusal the message to show; a numerical failure throws. The main
+// window is then left unchanged.
+Report runCalculation(const BoardInputs& in, SolarValues& values,
+                      std::string_view decimalSeparator, shell::InputRecord& main);
 
 }  // namespace board

@@ -326,16 +326,27 @@ board::BoardInputs frmDeclin::boardInputs() const {
     return in;
 }
 
+void frmDeclin::showResult(const QString& text, bool report) {
+    // The report's columns stay in their lines; a message is wrapped to the box's width.
+    txtResult->setLineWrapMode(report ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    txtResult->setPlainText(text);
+}
+
 void frmDeclin::cmdCalcola_Click() {
     try {
-        const std::string report =
+        const board::Report report =
             board::runCalculation(boardInputs(), values_, regionalSeparator(), main_);
-        txtResult->setPlainText(qs(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        if (!report.refusal.empty())
+            showResult(qs(report.refusal), false);
+        else
+            showResult(qs(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                       true);
     } catch (const numeric::NumericFailure& failure) {
-        txtResult->setPlainText(
+        showResult(
             QStringLiteral(
                 "The calculation was stopped by a numerical failure: %1. Please check the inputs.")
-                .arg(QString::fromUtf8(failure.what())));
+                .arg(QString::fromUtf8(failure.what())),
+            false);
     }
 }
 
@@ -348,7 +359,7 @@ void frmDeclin::cmdInfo_Click() {
 
 void frmDeclin::cmdTrans_Click() {
     const std::string refusal = board::transferToMainWindow(main_, boardInputs());
-    if (!refusal.empty()) txtResult->setPlainText(qs(refusal));
+    if (!refusal.empty()) showResult(qs(refusal), false);
 }
 
 }  // namespace ui

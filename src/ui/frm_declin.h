@@ -49,6 +49,7 @@ protected:
 private:
     void buildWindow();
     board::BoardInputs boardInputs() const;  // what the board's boxes hold
+    void showResult(const QString& text, bool report);  // in the results box
     void Form_Load(const Clock& clock);
     void setMode(bool decimal);
     void decimalLeft(int Index);      // a decimal box lost the focus
