@@ -177,9 +177,10 @@ void PrepareHourConicsLight(shell::Context& ctx) {
 
 double light::italBabConicTerm(const shell::Module1& m) {
     // The day circle of declination 90 - latitude, which grazes the horizon: every Italian and
-    // Babylonian hour circle touches it. Its cone coefficient is tan^2 of the latitude.
+    // Babylonian hour circle touches it. Its cone coefficient is tan^2 of the latitude, rebuilt
+    // from its sine; a latitude so near the pole that its sine rounds to 1 is the pole's.
     const double a = std::sin(m.LatRad);
-    const double latitude = std::atan(checkedDiv(a, checkedSqrt(1 - a * a)));
+    const double latitude = std::atan2(a, checkedSqrt(1 - a * a));
     const double k = sq(std::tan(latitude));
     const double e = m.SetupAngleB;
     return sq(std::sin(e)) - k * sq(std::cos(e));
