@@ -166,6 +166,9 @@ TEST(TipShadows, TheWordIsSaidWhereTheModelsCastNoShadowWithinThePlotArea) {
         expectWord(d, 1, &d.yearSun, false);
         expectWord(d, 1, &d.otherSun, true);
     }
+    // A run its programme refuses says only why.
+    EXPECT_EQ(dialtest::runProgramme("M_Light", {{"txtLAT", "-45"}, {"txtStilo", "1999"}}).messages,
+              std::vector<std::string>{"Sorry, unable to work in the Southern hemisphere "});
 }
 
 }  // namespace
