@@ -3,10 +3,12 @@
 // hemispheres where it draws both, whatever the run drew; never after a refusal.
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include <gtest/gtest.h>
 
@@ -36,57 +38,45 @@ bool onCylinder(std::string_view p) {
     return p == "M_CILINDRICI" || p == "M_Param" || p == "mnuCCs" || p == "mnuCircp" ||
            p == "M_Parabolico";
 }
-bool convex(const Dial& r) {
-    for (const auto& [control, value] : r.extra)
-        if (control == "Option3D1") return false;
-    return true;  // the design-time side
-}
 
-// The shadow models of the dial as the programme takes its inputs, and where they cast the
-// shadow of a sun.
+// The shadow models of the dial as the programme takes its inputs: the sun of a point where a
+// real sun casts it, and the shadow of a sun.
 struct Model {
     oracle::RealSunAt sunAt;
     std::function<std::optional<DialXY>(HourDecl)> shadowOf;
 };
-
-template <class Oracle, class Shadow>
-Model modelOf(std::shared_ptr<const Oracle> o, Shadow shadow) {
-    return {oracle::realSunsOf(*o), [o, shadow](HourDecl s) { return shadow(*o, s); }};
+template <class Oracle>
+Model modelOf(std::shared_ptr<const Oracle> o) {
+    return {oracle::realSunsOf(*o), [o](HourDecl s) {
+                if constexpr (std::is_same_v<Oracle, oracle::ParabolicOracle>)
+                    return o->shadow(s.hourAngle, s.declination);
+                else
+                    return o->dialPoint(s.hourAngle, s.declination);
+            }};
 }
 
-Model modelOf(const Dial& r, double style) {
-    const std::string_view p = r.programme;
+Model modelOf(const Dial& d, double style) {
+    using std::make_shared;
+    const std::string_view p = d.programme;
+    const bool convex = d.extra.empty() || d.extra[0].first != "Option3D1";  // design-time side
     if (p == "M_Parabolico")
-        return modelOf(std::make_shared<const oracle::ParabolicOracle>(
-                           r.lat, r.decl, convex(r), r.reclOrRadius, style),
-                       [](const oracle::ParabolicOracle& o, HourDecl s) {
-                           return o.shadow(s.hourAngle, s.declination);
-                       });
+        return modelOf(make_shared<const oracle::ParabolicOracle>(d.lat, d.decl, convex,
+                                                                  d.reclOrRadius, style));
     if (onCylinder(p))
-        return modelOf(std::make_shared<const oracle::CylinderOracle>(
-                           r.lat, r.decl, convex(r), r.reclOrRadius, style),
-                       [](const oracle::CylinderOracle& o, HourDecl s) {
-                           return o.dialPoint(s.hourAngle, s.declination);
-                       });
+        return modelOf(make_shared<const oracle::CylinderOracle>(d.lat, d.decl, convex,
+                                                                 d.reclOrRadius, style));
     // The flat dials: in the south the face turned to the equator, reflected through the foot
     // (the vertical spherical programme takes the declination from the north instead); a typed
     // horizontal faces up, its x east in the north and west in the south.
-    const bool reclines = p == "M_Inclinati" || p == "mnuUni" || p == "M_Proiettivo" ||
-                          p == "M_nProiettivo";
-    double decl = r.decl, recl = reclines ? r.reclOrRadius : 0;
-    if ((p == "M_Inclinati" || p == "mnuUni") && std::fabs(recl) == 90) {
-        decl = r.lat >= 0 ? 0 : 180;
-        recl = 90;
-    } else if (r.lat < 0 && p == "mnuVertSph") {
+    const bool reclines = p != "M_Light" && p != "M_Frinter" && p != "mnuVertSph";
+    double decl = d.decl, recl = reclines ? d.reclOrRadius : 0;
+    if ((p == "M_Inclinati" || p == "mnuUni") && std::fabs(recl) == 90)
+        decl = d.lat >= 0 ? 0 : 180, recl = 90;
+    else if (d.lat < 0 && p == "mnuVertSph")
         decl = std::remainder(-(decl + 180), 360);
-    } else if (r.lat < 0) {
-        decl = 180 - decl;
-        recl = -recl;
-    }
-    return modelOf(std::make_shared<const oracle::ShadowOracle>(r.lat, decl, recl, style),
-                   [](const oracle::ShadowOracle& o, HourDecl s) {
-                       return o.dialPoint(s.hourAngle, s.declination);
-                   });
+    else if (d.lat < 0)
+        decl = 180 - decl, recl = -recl;
+    return modelOf(make_shared<const oracle::ShadowOracle>(d.lat, decl, recl, style));
 }
 
 // Whether the run says the word, checked against what the models say.
@@ -94,8 +84,7 @@ void expectWord(const Dial& d, double style, const HourDecl* about, bool word) {
     if (style == 0 || (about && about->hourAngle == 0 && about->declination == 0)) return;
     SCOPED_TRACE(std::string(d.programme) + " " + std::to_string(d.lat) + " " +
                  std::to_string(d.decl) + " " + std::to_string(d.reclOrRadius) + " style " +
-                 std::to_string(style) +
-                 (about ? " sun " + std::to_string(about->declination) : std::string()));
+                 std::to_string(style) + " sun " + std::to_string(about ? about->declination : 0));
     Settings typed = {{"txtLAT", dialtest::number(d.lat)}, {"txtDecl", dialtest::number(d.decl)},
                       {"txtStilo", dialtest::number(style)},
                       {onCylinder(d.programme) ? "txtRadius" : "txtReclinZ",
@@ -104,11 +93,11 @@ void expectWord(const Dial& d, double style, const HourDecl* about, bool word) {
                             "ck_Sustilare"})
         typed.emplace_back(box, "0");
     dialtest::ProgrammeDial dial(d.programme, typed, d.extra);
+    plot::PlotSurface& plot = dial.surface();
     const Model model = modelOf(d, style);
     if (about) {
         const std::optional<DialXY> at = model.shadowOf(*about);
         ASSERT_TRUE(at) << "the sun casts no shadow on the dial";
-        plot::PlotSurface& plot = dial.surface();
         plot.setQuadranteL(0.02);
         plot.setQuadranteH(0.02);
         plot.setShiftX(0.01 - at->x);
@@ -116,7 +105,6 @@ void expectWord(const Dial& d, double style, const HourDecl* about, bool word) {
     }
     const dialtest::Outcome o = dial.outcomeOfRun();
     EXPECT_TRUE(o.completed);
-    const plot::PlotSurface& plot = dial.surface();
     const oracle::DialArea area{-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(),
                                 plot.ShiftY() - plot.QuadranteH(), plot.ShiftY()};
     const double cell = std::fmin(0.01, (area.right - area.left) / 40);
