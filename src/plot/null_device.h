@@ -1,6 +1,6 @@
 #pragma once
 // A device that paints nothing and services that show nothing: for a drawing made only for its
-// display list (a run made again unseen, a measurement).
+// display list (a measurement).
 
 #include <string>
 

@@ -10,7 +10,6 @@
 #include "shell/helpers.h"
 #include "shell/input_check.h"
 #include "shell/parametri.h"
-#include "shell/run_unseen_dial.h"
 
 namespace shell {
 
@@ -112,27 +111,13 @@ bool checkAndRun(Context& ctx, const DriverTable& drivers) {
         m.DeclSign = 1;
         m.EastSign = in.number("txtLON") < 0 ? 1 : -1;
         m.HemisphereSign = in.number("txtLAT") >= 0 ? 1 : -1;
-        const RunProgrammes programmes = [&](Context& c) {
-            if (chained) call(c, drivers.*(chained->driver));
-            if (inclined)
-                call(c, c.inputs.selected("option3D4") ? drivers.RunInclinedDialVarX
-                                                        : drivers.RunInclinedDialVarY);
-        };
-        const Module1 before = m;
-        const RecordMark mark = RecordMark::of(ctx.ixPlot1());
-        programmes(ctx);
+        if (chained) call(ctx, drivers.*(chained->driver));
+        if (inclined)
+            call(ctx, in.selected("option3D4") ? drivers.RunInclinedDialVarX
+                                                : drivers.RunInclinedDialVarY);
         // A loop refused for its rounds inside a procedure that skips failing statements
         // stops nothing by itself; the run is reported as stopped all the same.
-        if (!budget.refused()) {
-            const std::string_view programme = chained ? chained->item : "M_Inclinati";
-            if (everyShadowBeyondThePlot(ctx, programmes, before, mark, programme))
-                ctx.services.messageBox(
-                    "No shadow of the style's tip falls within the plot area: the " +
-                    caption(in, "p_Stilo") +
-                    " box holds a style so long that every shadow of its tip falls beyond it. A "
-                    "shorter style draws the dial nearer its foot.");
-            return true;
-        }
+        if (!budget.refused()) return true;
         ctx.services.messageBox(kTooManyPoints);
     } catch (const numeric::NumericFailure& failure) {
         const bool tooLarge =

@@ -180,8 +180,9 @@ void expectRefused(const Outcome& o, const std::string& message) {
     EXPECT_TRUE(o.list.DrawOrder.empty());
 }
 
-void expectDrawn(const Outcome& o, const std::string& title) {
-    EXPECT_TRUE(o.messages.empty()) << o.messages.front();
+void expectDrawn(const Outcome& o, const std::string& title,
+                 const std::vector<std::string>& messages) {
+    EXPECT_EQ(o.messages, messages);
     EXPECT_EQ(o.title, title);
     EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
 }

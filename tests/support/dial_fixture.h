@@ -213,7 +213,13 @@ Outcome runProgramme(std::string_view programme, const Settings& settings);
 
 // A refusal: its message alone, no title, the cursor never touched, nothing drawn.
 void expectRefused(const Outcome& o, const std::string& message);
-// A run: no message, the title, the busy cursor shown and restored.
-void expectDrawn(const Outcome& o, const std::string& title);
+// What a run says when no shadow of the style's tip falls within the plot area.
+inline const std::string kNoTipShadowInArea =
+    "No shadow of the style's tip falls within the plot area: the Perpendicular style box holds "
+    "a style so long that every shadow of its tip falls beyond it. A shorter style draws the "
+    "dial nearer its foot.";
+// A run: the messages (none by default), the title, the busy cursor shown and restored.
+void expectDrawn(const Outcome& o, const std::string& title,
+                 const std::vector<std::string>& messages = {});
 
 }  // namespace dialtest
