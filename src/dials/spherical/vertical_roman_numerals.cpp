@@ -3,9 +3,8 @@
 // the hour lines lay it), where that line meets the declination line typed in
 // txtlineofdeclination, so the numerals run in a row along that line; only where that sun shines
 // on the wall from above the horizon (WallPoint::drawn), as the hour line's own points, and where
-// that point lies in the plot area (dials::markInArea). With
-// standard-meridian time the lines, and so the numerals, are those of the zone's clock; the
-// numeral names the clock's hour.
+// that point lies in the plot area (dials::markInArea). With standard-meridian time the lines,
+// and so the numerals, are those of the zone's clock; the numeral names the clock's hour.
 
 #include "dials/numeral_lines.h"
 #include "dials/plot_mark.h"
