@@ -1,6 +1,7 @@
 #pragma once
 // The Roman hour numerals and the twelve zodiac signs, drawn as scaled and turned strokes on the
-// plot surface in fixed palette colours.
+// plot surface in fixed palette colours, whole, about the point they are given; the dials give
+// only a point that lies in the plot area.
 
 #include "shell/context.h"
 

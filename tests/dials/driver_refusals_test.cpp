@@ -269,6 +269,30 @@ TEST(DriverRecords, NothingFarOffWhereTheCentreOrALineLiesAtInfinity) {
             if (*option) settings.emplace_back(option, "1");
             EXPECT_TRUE(dialtest::nothingFarOff(run(programme, settings).list));
         }
+    // Labels, numerals and glyphs whose points fall far off (the numbers of a wall all but
+    // holding the polar axis, of a long style, the zodiac next to the equator, the numerals of a
+    // long style), in both hemispheres: none outside the plot area. The other lines are
+    // unticked: every line and shape is a glyph's stroke.
+    const std::pair<const char*, dialtest::Settings> marks[] = {
+        {"mnuVertSph", {{"txtLAT", "0.00001"}, {"txtDecl", "90"}, {"ck_Italiche", "1"}}},
+        {"mnuVertSph", {{"txtLAT", "24.75368"}, {"txtStilo", "1.939706"}, {"ck_Italiche", "1"}}},
+        {"mnuVertSph", {{"txtLAT", "-24.75368"}, {"txtStilo", "1.939706"}, {"ckTemp", "1"}}},
+        {"mnuVertSph", {{"txtLAT", "-0.00001"}, {"txtDecl", "-150.54"}, {"ckZodiaco", "1"}}},
+        {"mnuVertSph", {{"txtLAT", "24.75368"}, {"txtStilo", "1.939706"},
+                        {"chkOreAstronomiche", "1"}, {"ckRomani", "1"}}},
+        {"mnuUni", {{"txtLAT", "-30"}, {"txtDecl", "90"}, {"txtReclinZ", "20"}, {"txtStilo", "1.5"},
+                    {"chkOreAstronomiche", "1"}, {"ckRomani", "1"}}},
+    };
+    for (const auto& [programme, row] : marks) {
+        dialtest::Settings settings = {{"ck_DayLightCurves", "0"}, {"ck_Equinoziale", "0"},
+                                       {"chkOreAstronomiche", "0"}, {"ck_Sustilare", "0"},
+                                       {"txtDecl", "20"}, {"txtStilo", "1"}};
+        settings.insert(settings.end(), row.begin(), row.end());
+        SCOPED_TRACE(std::string(programme) + " " + row[0].second + " " + row[1].second);
+        const plot::DisplayList list = run(programme, settings).list;
+        EXPECT_TRUE(dialtest::nothingFarOff(list));
+        EXPECT_TRUE(dialtest::marksInArea(list, 0.3, true));
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dials/geometry_names.h"
+#include "dials/plot_mark.h"
 #include "geometry/sky.h"
 #include "dials/sky_lines/sky_lines.h"
 #include "dials/sky_lines/sky_projection.h"
@@ -179,21 +180,24 @@ void PlotQibla(shell::Context& ctx) {
         const std::vector<double> hours = hoursAt(solstice);
         if (!hours.empty() && shadowAt(solstice, hours.front())) draw();
         plot.setForeColor(kGreen);
-        if (lastDrawn) plot.Dati(place, lastDrawn->x * h, -(lastDrawn->y - 0.02 * h) * h);
+        if (lastDrawn)
+            plotLabel(plot, place, {lastDrawn->x * h, lastDrawn->y * h},
+                      {lastDrawn->x * h, (lastDrawn->y - 0.02 * h) * h});
         plot.setForeColor(kWhite);
     }
 
-    plot.Dati("", -plot.ShiftX(), 0.75);
-    plot.Dati(place);
+    // The place's table, at the plot area's left edge.
+    const TextBlock table(plot, {-plot.ShiftX(), -0.75});
+    table.line(place);
     plot.setForeColor(kGreen);
-    plot.Dati("latitude  = " + fiveDecimals(latM));
-    plot.Dati("longitude  = " + fiveDecimals(lonM));
+    table.line("latitude  = " + fiveDecimals(latM));
+    table.line("longitude  = " + fiveDecimals(lonM));
     if (phi > 0) {
-        plot.Dati("Qibla from South = " + fiveDecimals(q) + "° azimuth");
-        plot.Dati("Qibla from North = " + fiveDecimals((q < 0 ? 180 : -180) + q) + "° azimuth");
+        table.line("Qibla from South = " + fiveDecimals(q) + "° azimuth");
+        table.line("Qibla from North = " + fiveDecimals((q < 0 ? 180 : -180) + q) + "° azimuth");
     } else {
-        plot.Dati("Qibla from North = " + fiveDecimals(-q) + "° azimuth");
-        plot.Dati("Qibla from South = " + fiveDecimals((q < 0 ? -180 : 180) - q) + "° azimuth");
+        table.line("Qibla from North = " + fiveDecimals(-q) + "° azimuth");
+        table.line("Qibla from South = " + fiveDecimals((q < 0 ? -180 : 180) - q) + "° azimuth");
     }
     plot.setForeColor(kWhite);
 }

@@ -45,7 +45,8 @@ TEST(VertSphDriver, LabelsFollowTheRomanNumeralsAndTheOtherHours) {
     EXPECT_EQ(std::count(all.begin(), all.end(), " 13 "), 1);
     EXPECT_EQ(std::count(all.begin(), all.end(), " 6  "), 1);
     EXPECT_EQ(std::count_if(all.begin(), all.end(), [](const std::string& t) { return t[0] != ' '; }), 0);
-    EXPECT_EQ(texts({"ckTemp"}).front(), "3   ");   // temporary alone: "3" to "9"
+    // Temporary alone: "3" to "9" are cast, "4" to "8" within the plot area.
+    EXPECT_EQ(texts({"ckTemp"}), (std::vector<std::string>{"4   ", "5   ", "6   ", "7   ", "8   "}));
     EXPECT_TRUE(texts({"ck_Italiche", "ck_babiloniche", "ckTemp", "ckRomani"}).empty());
 }
 
