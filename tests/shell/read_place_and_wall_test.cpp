@@ -51,10 +51,11 @@ TEST_F(ReadPlaceAndWall, LongitudeZeroCountsAsWest) {
     EXPECT_EQ(m.LonCorrRad, 15 * m.Pi / 180);
 }
 
-TEST_F(ReadPlaceAndWall, DeclinationIsFoldedOnce) {
+TEST_F(ReadPlaceAndWall, DeclinationIsFoldedOntoOneTurnKeepingPlus180) {
     const std::pair<const char*, double> cases[] = {
-        {"270", -90}, {"-181", 179}, {"181", -179}, {"180", 180}, {"-180", -180},
-        {"-200", 160}, {"600", -120}, {"900", 180}};
+        {"270", -90},  {"-181", 179},  {"181", -179}, {"180", 180},     {"-180", 180},
+        {"540", 180},  {"-540", 180},  {"-200", 160}, {"600", -120},    {"900", 180},
+        {"179.99", 179.99}, {"-179.99", -179.99}, {"-900.5", 179.5}};
     for (const auto& [text, folded] : cases) {
         in.setText("txtDecl", text);
         read();
