@@ -65,6 +65,22 @@ TEST_F(ReadPlaceAndWall, DeclinationIsFoldedOntoOneTurnKeepingPlus180) {
     }
 }
 
+TEST_F(ReadPlaceAndWall, ReclinationIsFoldedOntoOneTurnAndNinetyFacesUp) {
+    const struct {
+        const char* text;
+        double hemisphere, folded;
+        bool horizontal;
+    } cases[] = {{"405", 1, 45, false},    {"-315", 1, 45, false},  {"180", 1, 180, false},
+                 {"-180", 1, 180, false},  {"110", -1, 110, false}, {"-120", 1, -120, false},
+                 {"270", 1, 90, true},     {"270", -1, -90, true},  {"-450", 1, 90, true},
+                 {"-90", 1, 90, true}};
+    for (const auto& c : cases) {
+        in.setText("txtReclinZ", c.text);
+        EXPECT_EQ(shell::typedReclination(in, c.hemisphere), c.folded) << c.text;
+        EXPECT_EQ(shell::typedHorizontal(in), c.horizontal) << c.text;
+    }
+}
+
 TEST_F(ReadPlaceAndWall, HourFractionAndDefinition) {
     in.setText("TxtHour", "4");
     in.setText("txt_Definition", "1");

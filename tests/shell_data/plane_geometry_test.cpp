@@ -164,7 +164,8 @@ TEST_F(PlaneGeometry, EveryAngleHasTheSignOfTheRealSky) {
         const char* programme = "M_Inclinati";
     };
     std::vector<Case> cases = {{-66.55, 90, 0, "M_Frinter"}, {-45, 30, 0, "mnuVertSph"},
-                               {66.55, 90, 0, "M_Frinter"},  {-45, -120, 0, "M_Frinter"}};
+                               {66.55, 90, 0, "M_Frinter"},  {-45, -120, 0, "M_Frinter"},
+                               {0, 119.22, 0, "M_Frinter"},  {0, -150, 0, "M_Frinter"}};
     for (const double lat : {45.0, -45.0, 20.0, -20.0, -68.0})
         for (const auto& [decl, recl] : {std::pair{30.0, 20.0}, {-150.0, 60.0}, {100.0, 20.0},
                                          {30.0, -60.0}, {60.0, -100.0}, {0.0, (90 - std::fabs(lat)) * (lat > 0 ? 1 : -1)},
@@ -241,6 +242,31 @@ TEST_F(PlaneGeometry, EveryAngleHasTheSignOfTheRealSky) {
         if (std::fabs(f1) > 89.99999) continue;
         EXPECT_LT(apart(value("longitude lambda =  "), sky.hourDeclOf(o.axisY()).hourAngle, 360),
                   1e-5);
+    }
+}
+
+TEST_F(PlaneGeometry, ShownNumbersAreTheStepsTheyStandForAndOneFaceReadsOneWay) {
+    // What the stored Pi leaves a hair short of a step is shown as the step; a declination of
+    // -180 or 540 is the wall of 180, and a reclination of 405 the plane of 45, listed alike.
+    const struct {
+        const char* programme;
+        double lat, decl, recl;
+        const char* line;
+    } rows[] = {
+        {"M_Frinter", 45, 90, 0, "Substyle distance  : 45\xC2\xB0"},
+        {"M_Frinter", -45, -90, 0, "Substyle distance  : 45\xC2\xB0"},
+        {"mnuVertSph", 60, 90, 0, "Substyle distance  : 30\xC2\xB0"},
+        {"M_Inclinati", 45, 90, 0, "substyle hour angle : 90\xC2\xB0"},
+        {"M_Inclinati", 45, 180, 30, "horizontal hour:    6 h"},
+        {"M_Inclinati", 45, -180, 30, "horizontal hour:    6 h"},
+        {"M_Inclinati", -45, 540, -30, "horizontal hour:    6 h"},
+        {"M_Proiettivo", 45, 0, 405, "Reclination 45"},
+        {"M_Proiettivo", 45, 0, 405, "Style: hypotenuse = inf"},
+    };
+    for (const auto& row : rows) {
+        listFor(row.programme, row.lat, row.decl, row.recl);
+        EXPECT_TRUE(contains(row.line)) << row.programme << " " << row.lat << " " << row.decl
+                                        << " " << row.recl << ": " << row.line;
     }
 }
 
