@@ -1,5 +1,6 @@
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -50,11 +51,7 @@ TEST(RoundHalfEven, BadArgumentsFail) {
 }
 
 TEST(TruncateDown, TowardMinusInfinityAndAStepArithmeticLeftAHairShort) {
-    const struct {
-        double x;
-        int decimals;
-        double shown;
-    } rows[] = {
+    const std::tuple<double, int, double> rows[] = {
         {-1.23456789, 5, -1.23457}, {1.23456789, 5, 1.23456}, {0.123456789, 5, 0.12345},
         {-0.123451, 5, -0.12346},   {2.5, 0, 2.0},            {-2.5, 0, -3.0},
         // A step that binary arithmetic leaves an ulp off: 0.29 * 100 is 28.999999999999996.
@@ -65,7 +62,7 @@ TEST(TruncateDown, TowardMinusInfinityAndAStepArithmeticLeftAHairShort) {
         // Further off than the stored Pi leaves, or than a tenth of the step, it is cut.
         {44.9999999, 5, 44.99999}, {123456.789999999, 5, 123456.79},
         {123456.7899989, 5, 123456.78999}};
-    for (const auto& row : rows) EXPECT_EQ(truncateDown(row.x, row.decimals), row.shown) << row.x;
+    for (const auto& [x, decimals, shown] : rows) EXPECT_EQ(truncateDown(x, decimals), shown) << x;
     EXPECT_FAILS(truncateDown(1e300, 15), FailureKind::Overflow);
     EXPECT_FAILS(truncateDown(std::nan(""), 2), FailureKind::NotANumber);
 }

@@ -1,5 +1,7 @@
 // The common input reader of the vertical 2D and cylindrical programmes.
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "numeric/failure.h"
@@ -66,18 +68,15 @@ TEST_F(ReadPlaceAndWall, DeclinationIsFoldedOntoOneTurnKeepingPlus180) {
 }
 
 TEST_F(ReadPlaceAndWall, ReclinationIsFoldedOntoOneTurnAndNinetyFacesUp) {
-    const struct {
-        const char* text;
-        double hemisphere, folded;
-        bool horizontal;
-    } cases[] = {{"405", 1, 45, false},    {"-315", 1, 45, false},  {"180", 1, 180, false},
-                 {"-180", 1, 180, false},  {"110", -1, 110, false}, {"-120", 1, -120, false},
-                 {"270", 1, 90, true},     {"270", -1, -90, true},  {"-450", 1, 90, true},
-                 {"-90", 1, 90, true}};
-    for (const auto& c : cases) {
-        in.setText("txtReclinZ", c.text);
-        EXPECT_EQ(shell::typedReclination(in, c.hemisphere), c.folded) << c.text;
-        EXPECT_EQ(shell::typedHorizontal(in), c.horizontal) << c.text;
+    const std::tuple<const char*, double, double, bool> cases[] = {
+        {"405", 1, 45, false},   {"-315", 1, 45, false},  {"180", 1, 180, false},
+        {"-180", 1, 180, false}, {"110", -1, 110, false}, {"-120", 1, -120, false},
+        {"270", 1, 90, true},    {"270", -1, -90, true},  {"-450", 1, 90, true},
+        {"-90", 1, 90, true}};
+    for (const auto& [text, hemisphere, folded, horizontal] : cases) {
+        in.setText("txtReclinZ", text);
+        EXPECT_EQ(shell::typedReclination(in, hemisphere), folded) << text;
+        EXPECT_EQ(shell::typedHorizontal(in), horizontal) << text;
     }
 }
 
