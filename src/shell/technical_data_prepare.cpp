@@ -107,8 +107,8 @@ void prepareInclined(DataList& list) {
     // within a quarter turn of the line of greatest slope: an east or west wall at the equator
     // holds the axis level, across the wall to the side its declination names; elsewhere the axis
     // laid down on the plane gives it, and where that has no component across the plane (a plane
-    // facing due south or north, but for the rounding of the stored Pi) it is the line of greatest
-    // slope. An angle of the half turn reads +180.
+    // facing due south or north, but for the rounding of the stored Pi, or a wall at the pole) it
+    // is the line of greatest slope. An angle of the half turn reads +180.
     if (E != 0) {
         // The centre in the plane's own frame (list.Cx is mirrored in the south): a half turn of
         // the stored Pi is added where it lies below the foot, towards its side.
