@@ -265,7 +265,7 @@ TEST(CylSection, SectorFollowsTheDeclinationAndTheTableTruncates) {
     dial.m().StyleHypotenuse = 0.29;
     dial.m().TipOffset = -0.123456;
     const Added a = added(dial, cyl::DrawCylSectionAndTriangle);
-    EXPECT_EQ(a.texts[2], "Style: hypotenuse 0.28999");
+    EXPECT_EQ(a.texts[2], "Style: hypotenuse 0.29");
     EXPECT_EQ(a.texts[3], "Generic gnomon: cathetus 0.12346");
     EXPECT_EQ(a.texts[6], "Perpendicular style 0.1");
     const double pi = dial.m().Pi, D = dial.m().WallDeclRad;

@@ -17,7 +17,7 @@ TEST(VertSphReader, TurnsASouthernWallToTheNorthFoldsOnceAndCorrectsForTheZone) 
     struct Case {
         double lat, typed, stored;
     };
-    for (const Case c : {Case{-45, 0, -180}, Case{-45, 30, 150}, Case{-45, -200, 20},
+    for (const Case c : {Case{-45, 0, 180}, Case{-45, 30, 150}, Case{-45, -200, 20},
                          Case{45, 200, -160}, Case{0, 30, 30}, Case{45, 600, -120}}) {
         VertSphDial dial({c.lat, c.typed}, {{"txtLON", "-7.6438"}, {"TxtFuso", "-1"}});
         ASSERT_TRUE(dial.setUp());
