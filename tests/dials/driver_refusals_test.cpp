@@ -38,6 +38,11 @@ TEST(DriverRefusals, ProjectiveFormerVersion) {
                   kHorizontal);
     expectRefused(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtDecl", "-90"}}),
                   "Please use programme n\u00b0 4 ");
+    // Each refusal reads the boxes as folded onto one turn: 270 is -90, a reclination of 270 the
+    // horizontal dial facing down.
+    expectRefused(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtDecl", "270"}}),
+                  "Please use programme n\u00b0 4 ");
+    expectRefused(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtReclinZ", "270"}}), kHorizontal);
     expectDrawn(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtReclinZ", "89.9"}}), title);
     expectDrawn(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtDecl", "120"}}), title);
 }
@@ -47,6 +52,7 @@ TEST(DriverRefusals, ProjectiveLatterVersionAcceptsAWallFacingEastOrWest) {
     expectRefused(run("M_nProiettivo", {{"txtLAT", "-0.5"}}), kSouth);
     expectRefused(run("M_nProiettivo", {{"txtLAT", "0"}}), kEquator);
     expectRefused(run("M_nProiettivo", {{"txtLAT", "45"}, {"txtReclinZ", "90"}}), kHorizontal);
+    expectRefused(run("M_nProiettivo", {{"txtLAT", "45"}, {"txtReclinZ", "-630"}}), kHorizontal);
     expectDrawn(run("M_nProiettivo", {{"txtLAT", "45"}, {"txtDecl", "90"}}), title);
 }
 
@@ -71,6 +77,13 @@ TEST(DriverRefusals, CylindricalProgrammes) {
     expectRefused(run("M_Parabolico", {{"txtLAT", "45"}, {"txtDecl", "70.0001"}}),
                   "Sorry, graph not available  ");
     expectDrawn(run("M_Parabolico", {{"txtLAT", "45"}, {"txtDecl", "-70"}}),
+                "Cylindrical sundial of parabolic cross-section : 3D method");
+    // The declination as folded onto one turn: 430.0001 is 70.0001, -290 is 70.
+    expectRefused(run("M_Parabolico", {{"txtLAT", "45"}, {"txtDecl", "430.0001"}}),
+                  "Sorry, graph not available  ");
+    expectRefused(run("M_Parabolico", {{"txtLAT", "45"}, {"txtDecl", "-289.9999"}}),
+                  "Sorry, graph not available  ");
+    expectDrawn(run("M_Parabolico", {{"txtLAT", "45"}, {"txtDecl", "-290"}}),
                 "Cylindrical sundial of parabolic cross-section : 3D method");
 }
 
