@@ -42,7 +42,6 @@ public:
     // Writes every record to the file; false when it could not be written (lastError() says why).
     bool save() { return SaveParameterFile(); }
 
-    const std::string& NomeFile() const { return nomeFile_; }
     void setNomeFile(std::string name) { nomeFile_ = std::move(name); }
 
     const std::string& lastError() const { return lastError_; }
