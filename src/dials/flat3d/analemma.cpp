@@ -79,7 +79,6 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
     // The record the procedure leaves: the plane's tip, and the last day's sine of twice the
     // sun's longitude.
     m.PlaneCoefSaveY = Y0;
-    m.PlaneCoefSaveZ = Z0;
     m.ConicA115 = doubleLongitudeSine;
 }
 
