@@ -63,8 +63,6 @@ struct Module1 {
     // Cone and conic coefficients of the declination lines.
     double ConeCoef2345 = 0;
     double ConicA2345 = 0, ConicB2345 = 0, ConicC2345 = 0;
-    double ConicA20 = 0, ConicB20 = 0, ConicC20 = 0;
-    double ConicA115 = 0, ConicB115 = 0, ConicC115 = 0;
     double ConicTerm = 0;
     double AsymCoefA = 0;
     double PlaneCoefX = 0, PlaneCoefY = 0, PlaneCoefZ = 0;
@@ -72,7 +70,7 @@ struct Module1 {
 
     // Loop variables and the current point.
     double HourLoop = 0;
-    double HourCounter = 0;
+    double HourCounter = 0;  // no programme reads it back; the tests tag each hour line with it
     double HourAngleRad = 0;
     double PointX = 0;
     double PointY = 0;

@@ -138,8 +138,6 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     m.StyleElevRad = E;
 
     m.ConicTerm = setConic(m, k.k2345, m.ConicA2345, m.ConicB2345, m.ConicC2345);
-    setConic(m, k.k20, m.ConicA20, m.ConicB20, m.ConicC20);
-    setConic(m, k.k115, m.ConicA115, m.ConicB115, m.ConicC115);
 
     m.SetupTemp3 = checkedDiv(s, std::sin(phi));
 

@@ -130,15 +130,11 @@ void SetupLightGraph(shell::Context& ctx) {
         }
     }
 
-    // The conics of the declination lines +-23.45, +-20 and +-11.5 degrees.
+    // The conic of the declination lines of the solstices.
     Conic c2345{coneCoefficient(m, kSolsticeDeg), 0, m.AsymCoefA, m.ConicB2345, m.ConicC2345};
     storeConic(c2345, e, L);
     m.ConeCoef2345 = c2345.k;
     m.ConicTerm = c2345.T;
-    Conic c20{coneCoefficient(m, 20), 0, m.ConicA20, m.ConicB20, m.ConicC20};
-    storeConic(c20, e, L);
-    Conic c115{coneCoefficient(m, 11.5), 0, m.ConicA115, m.ConicB115, m.ConicC115};
-    storeConic(c115, e, L);
 
     // At the equator a wall facing due south or due north has the polar style perpendicular
     // to it: the analemma takes its own way there.

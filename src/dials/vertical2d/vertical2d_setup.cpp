@@ -140,12 +140,8 @@ void SetupVertical2D(shell::Context& ctx) {
     if (hypotenuse) m.StyleHypotenuse = *hypotenuse;
 
     const double cone2345 = coneCoefficient(m, kSolsticeDeg);
-    const double cone20 = coneCoefficient(m, 20);
-    const double cone115 = coneCoefficient(m, 11.5);
     m.ConeCoef2345 = cone2345;
     storeConic(e, L, cone2345, {m.ConicA2345, m.ConicB2345, m.ConicC2345});
-    storeConic(e, L, cone20, {m.ConicA20, m.ConicB20, m.ConicC20});
-    storeConic(e, L, cone115, {m.ConicA115, m.ConicB115, m.ConicC115});
 
     m.PlaneCoefY = checkFinite(L * std::tan(e));
 
