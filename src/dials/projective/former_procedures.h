@@ -126,7 +126,6 @@ ConeCoefficients coneCoefficients(const shell::Module1& m);
 struct ScaledConic {
     double T = 0, b = 0, c = 0;
     double kS2Cos2 = 0;  // k s^2 cos^2(lat)
-    double discriminant(double x) const { return 4 * (kS2Cos2 - T * x * x); }
 };
 ScaledConic declinationConic(const shell::Module1& m, double k);
 
