@@ -106,9 +106,7 @@ public:
     }
 
 private:
-    bool inside(const DialPoint& p) const {
-        return p.x >= box_.left && p.x <= box_.right && p.y >= box_.bottom && p.y <= box_.top;
-    }
+    bool inside(const DialPoint& p) const { return inPlotBox(box_, p); }
 
     const CurveAt& curve_;
     double spacing_;
