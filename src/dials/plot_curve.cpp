@@ -46,11 +46,31 @@ public:
     }
 
     void visit(const Sample& s) const {
+        if (held_) {
+            held_->push_back(s);
+            return;
+        }
         if (s.at && !s.again) visit_(s.t, *s.at);
     }
 
+    // The points refine lays strictly between a and b, held instead of visited, and whether the
+    // halvings ended at their depth with two points still apart in the plot area (not where the
+    // curve leaves it through infinity: there they end apart, beyond two edges).
+    std::vector<Sample> refineHeld(const Sample& a, const Sample& b) const {
+        std::vector<Sample> held;
+        held_ = &held;
+        fellShort_ = false;
+        refine(a, b, 0);
+        held_ = nullptr;
+        return held;
+    }
+    bool fellShort() const { return fellShort_; }
+
     // Lays the points strictly between a and b.
     void refine(const Sample& a, const Sample& b, int depth) const {
+        if (depth >= kCurveDepth && a.at && b.at && (inside(*a.at) || inside(*b.at)) &&
+            wanted(a, b))
+            fellShort_ = true;
         if (depth >= kCurveDepth || allowance_ <= 0 || !wanted(a, b)) return;
         // The end of the curve is found to kCurveEndDepth halvings: nearer it, a curve that
         // ends where its shadow grazes the surface has points computed with few digits.
@@ -63,11 +83,6 @@ public:
         refine(a, middle, depth + 1);
         visit(middle);
         refine(middle, b, depth + 1);
-    }
-
-private:
-    bool inside(const DialPoint& p) const {
-        return p.x >= box_.left && p.x <= box_.right && p.y >= box_.bottom && p.y <= box_.top;
     }
 
     // Whether the interval needs points between its ends: both points too far apart and not
@@ -90,12 +105,17 @@ private:
         return !beyondOneEdge;
     }
 
+private:
+    bool inside(const DialPoint& p) const { return inPlotBox(box_, p); }
+
     const CurveAt& curve_;
     double spacing_;
     PlotBox box_;
     const CurveVisit& visit_;
     long perInterval_ = 0;
     mutable long allowance_ = 0;
+    mutable std::vector<Sample>* held_ = nullptr;
+    mutable bool fellShort_ = false;
 };
 
 // The named ends strictly inside the range.
@@ -130,15 +150,57 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
     const double closing = range.to - std::fabs(range.step) * 1e-6;
     const CurveLayer layer(curve, spacing, box, visit);
     std::optional<Sample> previous;
-    auto next = [&](const Sample& s) {
-        layer.startInterval();
-        if (previous) layer.refine(*previous, s, 0);
-        layer.visit(s);
-        previous = s;
-    };
     // Whether b comes after a in the sweep.
     const double forward = range.step < 0 ? -1 : 1;
     auto after = [&](double a, double b) { return (b - a) * forward > 0; };
+    std::vector<double> probes = range.probes;
+    std::sort(probes.begin(), probes.end(), [&](double a, double b) { return after(a, b); });
+    // Lays the points between a and b. Where probes lie between them and the sampler alone would
+    // leave the curve there unresolved (not refining between a and b while it would between two
+    // neighbours among the probes, or halving to its depth with two points still apart in the
+    // area), the probes are laid as samples.
+    auto layBetween = [&](const Sample& a, const Sample& b) {
+        layer.startInterval();
+        const auto first = std::upper_bound(probes.begin(), probes.end(), a.t,
+                                            [&](double t, double p) { return after(t, p); });
+        auto last = first;
+        while (last != probes.end() && after(*last, b.t)) ++last;
+        if (first == last) return layer.refine(a, b, 0);
+        std::vector<Sample> held;
+        const bool wanted = layer.wanted(a, b);
+        if (wanted) held = layer.refineHeld(a, b);
+        std::vector<Sample> between;
+        bool useProbes = wanted && layer.fellShort();
+        if (!wanted || useProbes) {
+            // Where a and b alone are not refined, the probes are laid when the sampler would
+            // refine between two neighbours among them.
+            for (auto p = first; p != last; ++p) {
+                numeric::RoundBudget::pay(1);
+                between.push_back(layer.sample(*p));
+                const Sample& before = between.size() > 1 ? between[between.size() - 2] : a;
+                useProbes = useProbes || layer.wanted(before, between.back());
+            }
+            useProbes = useProbes || layer.wanted(between.back(), b);
+        }
+        if (!useProbes) {
+            for (const Sample& h : held) layer.visit(h);
+            return;
+        }
+        Sample from = a;
+        for (const Sample& probe : between) {
+            layer.startInterval();
+            layer.refine(from, probe, 0);
+            layer.visit(probe);
+            from = probe;
+        }
+        layer.startInterval();
+        layer.refine(from, b, 0);
+    };
+    auto next = [&](const Sample& s) {
+        if (previous) layBetween(*previous, s);
+        layer.visit(s);
+        previous = s;
+    };
     // The named ends, each laid from the side where the curve has its point, a millionth of the
     // step beside it; where the curve has a point on neither side there (an end known in closed
     // form may lie a rounding off the curve's own), up to a thousandth, and then as near the end

@@ -58,11 +58,20 @@ inline constexpr int kCurveEndDepth = 20;
 // where it has one on neither side so near; on both where it has one on both, on neither where
 // it has one on none); from there the sampler refines as between any two points, and does not
 // look for that end again.
+// `probes` are parameters strictly inside the range near which the curve may cross the plot area
+// where the step's samples do not show it: between two samples that the sampler would not refine
+// between (their points both beyond one edge of the area, or within the spacing of each other
+// while the curve runs out and back through infinity between them), or that it halves to its
+// depth with two points still apart in the area (a turn far finer than the step). In such an
+// interval the probes are computed, and when the sampler would refine between two neighbours
+// among them (or it fell short), all of them are laid as samples, from which it refines as
+// between any two. Elsewhere none is laid.
 struct CurveRange {
     double from = 0, to = 0, step = 0;
     bool endIncluded = true;
     bool closed = false;
     std::vector<double> ends = {};
+    std::vector<double> probes = {};
 };
 
 // The range (of a rising step) narrowed to the parameters from low to high: its counted samples

@@ -118,6 +118,50 @@ TEST(PlotCurve, FindsWhereACurveEndsInsideThePlotAreaAndLeavesTheOutsideAlone) {
     EXPECT_GT(closing.t.back(), 0.45 - 1e-7);
 }
 
+TEST(PlotCurve, ProbesLayWhatTheStepLeavesUnseen) {
+    // Each crosses the box between the samples 0 and 0.5 of its step, where the sampler alone
+    // sees nothing to refine: both points beyond the right edge; two points 0.8 mm apart with
+    // the curve running out through infinity at 0.2 between them; a turn at 0 below the depth
+    // of the halvings, where the curve runs as the square root of its parameter.
+    const struct {
+        const char* what;
+        dials::CurveAt curve;
+        double centre;  // of the probes, at every scale of the halvings
+        double lowest;  // the curve's least x in the box
+    } curves[] = {
+        {"beyond one edge",
+         [](double t) {
+             return std::optional<DialPoint>({t == 0 ? 5 : 0.4 * std::fabs(std::log10(t / 1e-4)), 0});
+         },
+         0, 0},
+        {"through infinity", [](double t) { return std::optional<DialPoint>({1e-4 / (t - 0.2), 0}); },
+         0.2, -0.5},
+        {"turn", [](double t) { return std::optional<DialPoint>({0.45 * std::sqrt(t / 1e-8), 0}); },
+         0, 0},
+    };
+    for (const auto& c : curves) {
+        SCOPED_TRACE(c.what);
+        CurveRange range{0, 0.5, 0.5};
+        const Laid alone = lay(c.curve, range);
+        EXPECT_TRUE(alone.points.size() < 3 || widestGapInside(alone) > kSpacing);
+        for (int k = 1; k <= dials::kCurveDepth; ++k)
+            for (double side : {-1.0, 1.0}) range.probes.push_back(c.centre + side * std::ldexp(0.5, -k));
+        const Laid laid = lay(c.curve, range);
+        for (std::size_t i = 1; i < laid.t.size(); ++i) ASSERT_LT(laid.t[i - 1], laid.t[i]);
+        EXPECT_LE(widestGapInside(laid), kSpacing);
+        double lowest = INFINITY, highest = -INFINITY;
+        for (const DialPoint& p : laid.points)
+            if (inside(p)) lowest = std::fmin(lowest, p.x), highest = std::fmax(highest, p.x);
+        EXPECT_LT(lowest, c.lowest + 0.01);
+        EXPECT_GT(highest, 0.49);
+    }
+    // Where the sampler refines as it is, the probes are not laid.
+    auto line = [](double t) { return std::optional<DialPoint>({t, 0}); };
+    CurveRange probed{0, 0.5, 0.5};
+    probed.probes = {0.1, 0.3};
+    EXPECT_EQ(lay(line, probed).t, lay(line, {0, 0.5, 0.5}).t);
+}
+
 TEST(PlotCurve, ARunawayCurveIsBoundedAndPaidFromTheRunsBudget) {
     // Noise with a removable singularity's lost digits: every interval too wide, for ever.
     auto noise = [](double t) {

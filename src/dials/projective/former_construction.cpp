@@ -2,23 +2,21 @@
 // lies in dial coordinates, the triangle of the style turned down into the dial, and the
 // vertical through the centre.
 //
-// The foot is the orthogonal projection of the tip. It lies on the substyle, which is the
-// perpendicular from the centre O to the projected equinoctial line, on the same side of O as
-// that line (the foot at s cos E from O, the equinoctial line at s / cos E): its distances from
-// O across and along the slope are |s cos E sin S| and |s cos E cos S|, and their signs are those
-// of the foot of the perpendicular from O to the equinoctial line.
+// The foot is the orthogonal projection of the tip; the centre O, where the polar style meets
+// the dial, lies on the substyle through it.
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "dials/plot_segment.h"
 #include "dials/projective/former_procedures.h"
+#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
-#include "numeric/tolerance.h"
 
 namespace dials::projective {
 
@@ -67,46 +65,22 @@ void finishConstruction(shell::Context& ctx) {
 
 void DrawGnomonProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-
-    // Two points of the reference equinoctial line, the first and the fifth of a sweep.
-    const double z = -m.SetupTemp3;
-    const double x1 = -m.XLoopHalf;
-    double x5 = x1;
-    for (int i = 0; i < 4; ++i) x5 += 0.005;
-    DialPoint P1, P5;
-    try {
-        P1 = former::projectToDial(m, x1, z);
-        P5 = former::projectToDial(m, x5, z);
-    } catch (const numeric::NumericFailure&) {
-        // A style perpendicular to the plane: the equator's plane through the tip is parallel
-        // to the dial, the equinoctial line lies at infinity and the foot is the centre.
-        if (m.StyleLengthD != 0 && std::fabs(std::cos(m.StyleElevRad)) < numeric::kStoredPiResidue) {
-            m.NoonTiltRad = noonTilt(m);
-            m.OriginX = 0;
-            m.OriginY = 0;
-            finishConstruction(ctx);
-            return;
-        }
-        // Otherwise the foot cannot be placed, and every later line would be drawn from it.
-        throw;
-    }
-
-    const double dX = P5.x - P1.x, dY = P5.y - P1.y;
-    // The substyle angle takes the sign of the projected equinoctial line's slope.
-    const int slopeSign = dX == 0 ? 1 : numeric::sgn(dX) * numeric::sgn(dY);
-    m.SubstyleRad = slopeSign * std::fabs(m.SubstyleRad);
-    // The foot of the perpendicular from O to the equinoctial line.
-    const double t = -checkedDiv(P1.x * dX + P1.y * dY, dX * dX + dY * dY);
-    const double xf = P1.x + t * dX;
-    const double yf = P1.y + t * dY;
-
+    const Face face = former::dialFace(m);
     m.NoonTiltRad = noonTilt(m);
-
-    const double s = m.StyleLengthD, E = m.StyleElevRad, S = m.SubstyleRad;
-    const int signX = numeric::sgn(xf);
-    const int signY = yf == 0 ? -1 : numeric::sgn(yf);
-    m.OriginY = std::fabs(s * std::cos(E) * std::cos(S)) * signY;
-    m.OriginX = std::fabs(s * std::cos(E) * std::sin(S)) * signX;
+    // The centre is where the polar style through the tip meets the dial; the foot seen from it
+    // is the same vector turned round. Taken from the face, it keeps its digits however far off
+    // the centre lies (a plane next to one that holds the polar axis).
+    const std::optional<DialPoint> centre = face.centre(m.StyleLength, m.LatRad);
+    if (!centre) numeric::fail(numeric::FailureKind::DivisionByZero);
+    m.OriginX = -centre->x;
+    m.OriginY = -centre->y;
+    // The substyle angle takes the sign of the equinoctial line's slope on the dial; a style
+    // perpendicular to the plane has no equinoctial line (it lies at infinity) and keeps it.
+    const DialPoint equinoctial = face.dialOf(cross(face.out, celestialPole(m.LatRad)));
+    if (equinoctial.x != 0 || equinoctial.y != 0) {
+        const int slope = equinoctial.x == 0 ? 1 : numeric::sgn(equinoctial.x * equinoctial.y);
+        m.SubstyleRad = slope * std::fabs(m.SubstyleRad);
+    }
     finishConstruction(ctx);
 }
 

@@ -45,13 +45,13 @@ void DrawDeclinationLinesProjFormer(shell::Context& ctx) {
                 [&](double x) -> std::optional<former::ReferencePoint> {
                     const auto y = conicRootsToTheTurn(c.T, c.b, c.c, c.kS2Cos2, x, 0.005);
                     if (!root(y)) return std::nullopt;
-                    return former::ReferencePoint{y->at, *root(y) - m.SetupTemp3};
+                    return former::ReferencePoint{y->at, *root(y), 1, true};
                 },
                 [&](double s) -> std::optional<former::ReferencePoint> {
                     // The abscissa 1 / s: (1, Y) = s (x, y).
                     const auto Y = conicRootsAtReciprocal(c.T, c.b, c.c, c.kS2Cos2, s, 0.005);
                     if (!root(Y)) return std::nullopt;
-                    return former::ReferencePoint{1, *root(Y) - m.SetupTemp3 * Y->at, Y->at};
+                    return former::ReferencePoint{1, *root(Y), Y->at, true};
                 },
                 colours[i], true);
         }

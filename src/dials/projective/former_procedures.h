@@ -8,10 +8,10 @@
 // positive towards the west, z upward. The style tip T lies a = s cos(lat) in front of that plane
 // and b = s sin(lat) below O (s = StyleLengthD, the signed polar style from the tip to O), and
 // the reference plane's equinoctial line lies s / sin(lat) below O. Each point is carried onto
-// the dial plane by the central projection from T, giving dial coordinates (X, Y): origin O,
-// Y up the line of greatest slope, X horizontal, to the right as seen facing the dial. The foot
-// of the perpendicular style lies at (OriginX, OriginY); a dial point (X, Y) is plotted at
-// (X - OriginX, OriginY - Y), the plot's y growing downward.
+// the dial plane by the central projection from T, giving dial coordinates (X, Y) from the foot
+// of the perpendicular style: Y up the line of greatest slope, X horizontal, to the right as
+// seen facing the dial; a dial point is plotted at (X, -Y), the plot's y growing downward. The
+// construction keeps where the foot lies seen from O in (OriginX, OriginY).
 //
 // Hour angles in this programme count positive towards the morning: the line of hour angle H on
 // the reference plane is z = -x / (tan H cos(lat)).
@@ -38,9 +38,10 @@ bool typedPlaneHoldsPolarAxis(const shell::Context& ctx);
 // plane) is not handled here: it throws numeric::NumericFailure and stops the run.
 void SetupProjectiveFormer(shell::Context& ctx);
 
-// Places the foot of the perpendicular style, draws the triangle of the style laid into the
-// dial (when ck_Triangolo is ticked) and the vertical through the centre. Throws
-// numeric::NumericFailure when the foot cannot be placed.
+// Places the foot of the perpendicular style as seen from the centre, draws the triangle of the
+// style laid into the dial (when ck_Triangolo is ticked) and the vertical through the centre.
+// Throws numeric::NumericFailure when the dial has no centre (a plane holding the polar axis,
+// which the driver refuses).
 void DrawGnomonProjFormer(shell::Context& ctx);
 
 // The straight lines: equinoctial, hour lines, noon line, substyle, the triangle of the style
@@ -60,23 +61,53 @@ void DrawBabylonianHoursProjFormer(shell::Context& ctx);
 
 namespace former {
 
-// The central projection from the tip of the reference point (x / w, z / w) onto the dial
-// plane, as the dial point seen from the centre O, the frame the method works in: w = 1 for a
-// point of the reference plane, w = 0 for its point at infinity in the direction (x, z), which
-// lands on the dial's vanishing line. Throws numeric::NumericFailure for a point that has no
-// image (sent to infinity).
-DialPoint projectToDial(const shell::Module1& m, double x, double z, double w = 1);
+// The dial's face in the world frame (x east, y north, z up): declining WallDeclRad (west
+// positive) and reclined ReclRad, its right and up the dial's axes from the foot of the style,
+// its out the side of the tip.
+geometry::Face dialFace(const shell::Module1& m);
 
-// The same, nothing when the computation fails.
-std::optional<DialPoint> tryProjectToDial(const shell::Module1& m, double x, double z,
-                                          double w = 1);
+// A point (x / w, z / w) of the reference plane, z measured up from the centre O, or, for a
+// point given fromEquinoctial, up from the reference plane's equinoctial line (s / sin(lat)
+// below O): w = 0 is its point at infinity in the direction (x, z).
+struct ReferencePoint {
+    double x = 0, z = 0, w = 1;
+    bool fromEquinoctial = false;
+};
 
-// A dial point seen from the centre O as seen from the foot of the perpendicular style, where
-// the construction placed it (OriginX, OriginY): the frame of the plot and of every other
-// programme.
-inline DialPoint fromCentre(const shell::Module1& m, const DialPoint& p) {
-    return {p.x - m.OriginX, p.y - m.OriginY};
-}
+// The central projection from the tip of a reference point onto the dial plane, as the dial
+// point seen from the foot of the perpendicular style; a point at infinity lands on the dial's
+// vanishing line. Calling it throws numeric::NumericFailure for a point that has no image (sent
+// to infinity).
+//
+// The centre O lies s along the polar axis from the tip (s = StyleLengthD, signed), and the
+// equinoctial line's point below it s cos(lat) north of the tip and s cos(lat) cot(lat) below
+// it: the ray from the tip through the point (x, z) runs along w times the way to its origin
+// plus (-x, 0, z), and its image is where the ray's line meets the dial, the shadow of the tip
+// cast by a sun along it. Formed so, no term grows with the distance of the centre and no image
+// is measured from it: a plane next to one that holds the polar axis, whose centre and
+// reference plane lie kilometres off, keeps its lines where they are; and next to the pole,
+// where the reference plane passes within s cos(lat) of the tip and the height of a point above
+// the tip would be the difference of two near lengths, a curve given from the equinoctial line
+// keeps its digits. Only a ray parallel to the dial (towards its vanishing line) has no image.
+class ReferenceProjection {
+public:
+    explicit ReferenceProjection(const shell::Module1& m);
+    DialPoint operator()(const ReferencePoint& r) const;
+    // The component along the dial's normal of the ray from the tip through the same point: the
+    // image runs through infinity where it changes its sign.
+    double across(const ReferencePoint& r) const;
+
+private:
+    geometry::Vec3 ray(const ReferencePoint& r) const {
+        return r.w * (r.fromEquinoctial ? towardsEquinoctial_ : towardsCentre_) +
+               geometry::Vec3{-r.x, 0, r.z};
+    }
+
+    geometry::Face face_;
+    geometry::Vec3 towardsCentre_;       // from the tip to the centre O: s times the polar axis
+    geometry::Vec3 towardsEquinoctial_;  // from the tip to the equinoctial line's point below O
+    double style_ = 0;                   // the perpendicular style L
+};
 
 // NoonTiltRad from the plane's angles, as the set-up computes it.
 double noonTiltOfEquivalentPlane(const shell::Module1& m);
@@ -95,24 +126,12 @@ ConeCoefficients coneCoefficients(const shell::Module1& m);
 struct ScaledConic {
     double T = 0, b = 0, c = 0;
     double kS2Cos2 = 0;  // k s^2 cos^2(lat)
-    double discriminant(double x) const { return 4 * (kS2Cos2 - T * x * x); }
 };
 ScaledConic declinationConic(const shell::Module1& m, double k);
 
 // The height above the foot, along the line of greatest slope, of the horizon line, the line
 // level with the tip.
 double horizonHeight(const shell::Module1& m);
-
-// The dial's face in the world frame (x east, y north, z up): declining WallDeclRad (west
-// positive) and reclined ReclRad, its right and up the dial's axes from the foot of the style,
-// its out the side of the tip.
-geometry::Face dialFace(const shell::Module1& m);
-
-// A point (x / w, z / w) of the reference plane: w = 0 is its point at infinity in the
-// direction (x, z).
-struct ReferencePoint {
-    double x = 0, z = 0, w = 1;
-};
 
 // A curve of the reference plane as a function of the parameter swept (an abscissa, or the
 // height of the meridian); none where the curve has no point.
@@ -122,7 +141,10 @@ using ReferenceCurve = std::function<std::optional<ReferencePoint>(double t)>;
 // parameter from -XLoopHalf to XLoopHalf by the sweep's 5 mm, then beyond, through the point at
 // infinity (laySweepThroughInfinity), with as many points between as keep its image's points no
 // more than dials::kLineStep apart in the plot area. `far` gives the curve's point at the
-// parameter 1 / s as a point with w = s (at s = 0, its point at infinity). A point whose
+// parameter 1 / s as a point with w = s (at s = 0, its point at infinity). Where the image runs
+// through infinity (ReferenceProjection::across changes its sign) the sweep is probed at every
+// scale: at latitudes next to the pole the reference plane passes close to the tip, and a line
+// steep on it runs out through infinity and back within a fraction of a step. A point whose
 // projection fails is skipped; with sunlitOnly, so is a point whose sun does not stand above the
 // horizon.
 void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve,

@@ -129,8 +129,9 @@ void SetupProjectiveFormer(shell::Context& ctx) {
         s = -s;
         side = -1;
     }
-    const bool beyondPolarAxis =
-        std::cos(D) < numeric::checkFinite(std::tan(R) * std::tan(phi));
+    // Reclined past the polar axis: the axis rises out of the face on the tip's side, as seen
+    // from the face's own side of the vertical.
+    const bool beyondPolarAxis = (face.polarElevationSine(phi) > 0) == (std::cos(R) > 0);
     if (beyondPolarAxis) s = -s;
     if (std::fabs(D) > m.Pi / 2 && beyondPolarAxis) side = -1;
     m.StyleLengthD = s;

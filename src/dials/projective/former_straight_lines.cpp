@@ -54,14 +54,13 @@ void DrawNoonLineProjFormer(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     // With no tilt the noon line is the construction's vertical through the centre.
     if (m.NoonTiltRad == 0) return;
-    const double slope =
-        checkFinite(-std::tan(m.Pi / 2 + m.NoonTiltRad) * numeric::sgn(m.LatRad));
-    // The line through the centre at the tilt from the line of greatest slope: the dial point
-    // (-k, slope k) from the centre, one point every 0.1 mm.
-    numeric::skip([&] {
-        plotLineAcrossPlot(ctx, {-m.OriginX, -m.OriginY}, {-1, slope}, 0.0001,
-                           shell::LineColor(ctx, 4));
-    });
+    // The line through the centre at the tilt from the line of greatest slope, one point every
+    // 0.1 mm: where the meridian's plane through the tip cuts the dial. Taken so, it stays on
+    // the noon line however far off the centre lies (a plane next to one that holds the polar
+    // axis), where a direction formed from the stored Pi's right angle turns it by 2e-10.
+    const Face face = former::dialFace(m);
+    const std::optional<DialLine> noon = face.section({1, 0, 0}, m.StyleLength * face.out);
+    if (noon) plotLineAcrossPlot(ctx, noon->base, noon->direction, 0.0001, shell::LineColor(ctx, 4));
 }
 
 void DrawSubstyleProjFormer(shell::Context& ctx) {

@@ -4,10 +4,11 @@
 // meets the dial; none on a plane holding the polar axis, whose centre lies at infinity.
 
 #include <cmath>
+#include <optional>
 
 #include "dials/projective/latter_procedures.h"
 #include "numeric/checked.h"
-#include "numeric/rounding.h"
+#include "numeric/failure.h"
 #include "shell/helpers.h"
 
 namespace dials::projective {
@@ -17,14 +18,14 @@ namespace {
 using numeric::checkedDiv;
 
 latter::DialPoint centreOf(const shell::Module1& m) {
-    const latter::AuxFrame f = latter::AuxFrame::from(m);
     if (std::fabs(m.DeclDecimal) == 90) {
-        const double tanR = std::tan(m.ReclRad);
-        return {numeric::sgn(m.DeclDecimal) *
-                    checkedDiv(f.H, numeric::checkedMul(tanR, std::tan(m.LatRad))),
-                -checkedDiv(m.StyleLength, tanR)};
+        const std::optional<latter::DialPoint> centre =
+            latter::dialFace(m).centre(m.StyleLength, m.LatRad);
+        if (!centre) numeric::fail(numeric::FailureKind::DivisionByZero);
+        return *centre;
     }
     // The hour lines of 45 and 30 degrees, counted from the meridian.
+    const latter::AuxFrame f = latter::AuxFrame::from(m);
     const auto l1 = f.inV(f.hourLine(m.SubstyleHour + m.Pi * 45 / 180));
     const auto l2 = f.inV(f.hourLine(m.SubstyleHour + m.Pi * 30 / 180));
     const double X0 = checkedDiv(l1.intercept - l2.intercept, l2.slope - l1.slope);

@@ -125,7 +125,6 @@ struct ScaledConic {
     double T = 0;  // the conic is an ellipse where T > 0
     double b = 0, c = 0;
     double kH2 = 0;
-    double discriminant(double u) const { return 4 * (kH2 - T * u * u); }
 };
 ScaledConic scaledConic(double delta, double B, double H);
 

@@ -3,7 +3,6 @@
 #include "dials/projective/projective_conic.h"
 
 #include <cmath>
-#include <utility>
 
 #include "numeric/quadratic.h"
 
@@ -29,29 +28,17 @@ std::optional<ConicRootsAt> conicRootsToTheTurn(double T, double b, double c, do
     return ConicRootsAt{at, *r};
 }
 
-namespace {
-
-// The roots in Y of the conic multiplied through by s^2, ordered as the roots of y = Y / s:
-// dividing by a negative s turns their order.
-std::optional<ConicRoots> reciprocalRoots(double T, double b, double c, double K, double s) {
-    const auto r = conicRoots(T, b * s, c * s * s + 1, 4 * (K * s * s - T));
-    if (!r || !(s < 0)) return r;
-    return ConicRoots{r->plus, r->minus};
-}
-
-}  // namespace
-
 std::optional<ConicRootsAt> conicRootsAtReciprocal(double T, double b, double c, double K,
                                                    double s, double reach) {
-    if (const auto r = reciprocalRoots(T, b, c, K, s)) return ConicRootsAt{s, *r};
+    if (const auto r = conicRoots(T, b * s, c * s * s + 1, 4 * (K * s * s - T)))
+        return ConicRootsAt{s, *r};
     if (!(T > 0 && K > 0)) return std::nullopt;
     const double s0 = std::sqrt(T / K);
     if (!(std::isfinite(s0) && s0 - std::fabs(s) < reach)) return std::nullopt;
     const double at = s < 0 ? -s0 : s0;
     // At the turn the discriminant is 0 in closed form.
-    auto r = conicRoots(T, b * at, c * at * at + 1, 0);
+    const auto r = conicRoots(T, b * at, c * at * at + 1, 0);
     if (!r) return std::nullopt;
-    if (at < 0) std::swap(r->minus, r->plus);
     return ConicRootsAt{at, *r};
 }
 

@@ -38,8 +38,12 @@ std::optional<ConicRootsAt> conicRootsToTheTurn(double T, double b, double c, do
 
 // The same conic at the abscissa x = 1 / s, for a sweep of s through the point at infinity:
 // multiplied through by s^2 it is T Y^2 + b s Y + c s^2 + 1 = 0 in Y = s y, whose discriminant
-// is 4 (K s^2 - T), and the roots are given as Y (y = Y / s), ordered as the roots of y. At s = 0
-// they are the directions of a hyperbola's asymptotes, its points at infinity. An ellipse reaches
+// is 4 (K s^2 - T), and the roots are given as Y (y = Y / s), ordered as the roots in Y. At s = 0
+// they are the directions of a hyperbola's asymptotes, its points at infinity, and each runs on
+// through them: a branch of a hyperbola passes through its point at infinity from one root of y
+// to the other (the root y = Y / s changes its order with the sign of s), so that ordering them
+// as the roots of y would break each at s = 0, and a sampler would find nothing of the stretch
+// next to the point at infinity whose ends it sees off the plot area. An ellipse reaches
 // only |s| >= s0 = sqrt(T / K); where s lies short of that by less than `reach` (one step of the
 // sweep of s), the double root at +-s0 is given (at = +-s0), its turn, as conicRootsToTheTurn
 // gives it to a sweep of x.

@@ -2,11 +2,70 @@
 
 #include <cmath>
 #include <optional>
+#include <vector>
+
+#include "numeric/failure.h"
+#include "numeric/round_budget.h"
+#include "numeric/step_loop.h"
 
 namespace dials::projective {
 
+namespace {
+
+// Probes on both sides of t at every scale from half the step down by halves, twice as deep as
+// the sampler halves a step, or to where t's digits end.
+void probeAround(double t, double step, std::vector<double>& probes) {
+    for (int k = 1; k <= 2 * kCurveDepth; ++k) {
+        const double d = std::ldexp(step, -k);
+        if (t + d == t || t - d == t) break;
+        probes.push_back(t + d);
+        probes.push_back(t - d);
+    }
+}
+
+// Probes around every parameter of from..to where `across` changes its sign between two samples
+// of the step that both have it: where the image runs through infinity, located by halving.
+void probeThroughInfinity(const CurveAcross& curveAcross, double from, double to, double step,
+                          std::vector<double>& probes) {
+    if (!curveAcross) return;
+    // A point whose computation fails has none, as it has no point.
+    const auto across = [&](double t) -> std::optional<double> {
+        try {
+            return curveAcross(t);
+        } catch (const numeric::NumericFailure&) {
+            return std::nullopt;
+        }
+    };
+    std::optional<double> lastT, lastValue;
+    for (double t : numeric::StepRange(from, to, step)) {
+        const std::optional<double> value = across(t);
+        if (value && lastValue && (*value > 0) != (*lastValue > 0)) {
+            double low = *lastT, high = t;
+            const bool lowPositive = *lastValue > 0;
+            for (int i = 0; i < 64; ++i) {
+                const double middle = low + (high - low) / 2;
+                if (middle == low || middle == high) break;
+                numeric::RoundBudget::pay(1);
+                const std::optional<double> m = across(middle);
+                if (!m) break;
+                if ((*m > 0) == lowPositive) {
+                    low = middle;
+                } else {
+                    high = middle;
+                }
+            }
+            probeAround(low + (high - low) / 2, step, probes);
+        }
+        lastT = t;
+        lastValue = value;
+    }
+}
+
+}  // namespace
+
 void laySweepThroughInfinity(const CurveAt& curve, const CurveAt& far, double half, double step,
-                             const PlotBox& box, const CurveVisit& visit) {
+                             const PlotBox& box, const CurveVisit& visit,
+                             const CurveAcross& across, const CurveAcross& farAcross) {
     // A curve that ends on a point it reaches from several parameters (the turn of a conic,
     // conicRootsToTheTurn) gives that point once.
     std::optional<DialPoint> last;
@@ -15,9 +74,18 @@ void laySweepThroughInfinity(const CurveAt& curve, const CurveAt& far, double ha
         last = p;
         visit(t, p);
     };
-    layCurve(curve, {-half, half, step, true}, kLineStep, box, once);
+    CurveRange near{-half, half, step, true};
+    probeThroughInfinity(across, -half, half, step, near.probes);
+    layCurve(curve, near, kLineStep, box, once);
+    // Next to the point at infinity the far pass is probed at every scale: where the auxiliary
+    // plane lies far from the tip (a plane next to the level, or next to one holding the polar
+    // axis), the whole plot area is the image of points of it farther off than 1 / step, and a
+    // curve crosses it within one step of s = 0, between two points both off the area.
     const double outer = 1 / half;
-    layCurve(far, {-outer, outer, step, true}, kLineStep, box, [&](double s, const DialPoint& p) {
+    CurveRange range{-outer, outer, step, true};
+    probeAround(0, step, range.probes);
+    probeThroughInfinity(farAcross, -outer, outer, step, range.probes);
+    layCurve(far, range, kLineStep, box, [&](double s, const DialPoint& p) {
         if (std::fabs(s) < outer) once(s == 0 ? INFINITY : 1 / s, p);
     });
 }

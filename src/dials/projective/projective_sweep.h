@@ -8,6 +8,9 @@
 // plane whose auxiliary frame runs far off (a dial nearly level, whose auxiliary vertical plane
 // lies g / cos R from the tip) that stretch is where the lines cross the plot area.
 
+#include <functional>
+#include <optional>
+
 #include "dials/plot_curve.h"
 #include "dials/plot_line.h"
 
@@ -17,6 +20,11 @@ namespace dials::projective {
 // multiples of its half width: a line farther off is laid again from its own nearest point.
 inline constexpr double kFarthestAbscissa = 1e6;
 
+// The component along the dial's normal of the ray from the tip through the point of the curve
+// (of the auxiliary plane) at a parameter: its image runs through infinity where it changes its
+// sign. None where the curve has no point.
+using CurveAcross = std::function<std::optional<double>(double t)>;
+
 // Lays the image of a curve with the shared curve sampler (dials::layCurve) over every abscissa
 // t: first from -half to half at the step, as the programmes swept it, then the rest, beyond
 // +-half and through the point at infinity, as t = 1 / s for s from -1 / half to 1 / half at the
@@ -25,7 +33,16 @@ inline constexpr double kFarthestAbscissa = 1e6;
 // abscissa divided out so that it keeps its digits however far off, and at s = 0 the image of
 // the curve's point at infinity, on the vanishing line. `visit` gets the abscissa with each
 // point.
+//
+// Two stretches of the image can fall between samples the sampler does not refine between, and
+// are probed (CurveRange::probes) at every scale of its halvings: next to s = 0, where an
+// auxiliary plane far from the tip has the whole plot area as the image of its points farther
+// off than the sweep reaches; and, given `across` and `farAcross` (the same for the parameters
+// of `curve` and of `far`), next to where the image runs through infinity, which on an auxiliary
+// plane passing close to the tip lies within a fraction of a step of points whose images lie
+// close together.
 void laySweepThroughInfinity(const CurveAt& curve, const CurveAt& far, double half, double step,
-                             const PlotBox& box, const CurveVisit& visit);
+                             const PlotBox& box, const CurveVisit& visit,
+                             const CurveAcross& across = {}, const CurveAcross& farAcross = {});
 
 }  // namespace dials::projective

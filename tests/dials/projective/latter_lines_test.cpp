@@ -231,6 +231,12 @@ std::vector<Plane> nearlyLevel() {
     for (double lat : {10.0, 45.0, 80.0})
         for (double decl : {-135.0, -90.0, 0.0, 20.0, 180.0})
             for (double recl : {89.9, -89.9, 89.99, -89.99999}) planes.push_back({lat, decl, recl});
+    // Next to the equator the declination lines' cones cut near-parabolas from the auxiliary
+    // plane, and cross the plot area within one step of its point at infinity.
+    for (double recl : {89.999, -89.999, 89.9999}) {
+        planes.push_back({0.5, 20, recl});
+        planes.push_back({0.5, -135, recl});
+    }
     return planes;
 }
 INSTANTIATE_TEST_SUITE_P(NearlyLevel, LatterOnOracle, testing::ValuesIn(nearlyLevel()));
