@@ -11,7 +11,6 @@
 namespace dials::cylindrical {
 
 using numeric::checkedDiv;
-using numeric::checkedSqrt;
 
 void InitCylProjective(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
@@ -39,12 +38,10 @@ void InitCylProjective(shell::Context& ctx) {
         substyleHour = m.Pi / 2;
     } else {
         // The tangent plane is the vertical face of the wall's declination.
-        const Face tangent = Face::declining(D, 0);
-        const double sinB = -tangent.polarElevationSine(phi);
-        const DialPoint substyle = tangent.substyleDirection(phi);
-        a = std::atan(checkedDiv(-substyle.x, substyle.y));
-        b = std::atan(checkedDiv(sinB, checkedSqrt(1 - sinB * sinB)));
-        substyleHour = -tangent.substyleHourLine(phi);
+        const Face::StyleAngles style = Face::declining(D, 0).styleAngles(phi, m.Pi);
+        a = style.substyle;
+        b = style.elevation;
+        substyleHour = style.hour;
     }
     m.SubstyleRad = a;
     m.StyleElevRad = b;

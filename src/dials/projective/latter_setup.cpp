@@ -67,19 +67,16 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     // elevation over V, positive where the axis rising to the pole runs into the wall behind the
     // tip (minus the face's elevation sine); A the substyle's angle from V's vertical, positive
     // where it leans to the east; and minus the substyle's hour angle, folded within -90..90
-    // degrees, as the hour lines count it.
+    // degrees, as the hour lines count it (Face::styleAngles).
     const double H = checkedDiv(m.StyleLength, std::cos(m.ReclRad));
-    const Face aux = Face::declining(m.WallDeclRad, 0);
-    const double sinB = -aux.polarElevationSine(m.LatRad);
-    const DialPoint substyle = aux.substyleDirection(m.LatRad);
-    const double A = std::atan(checkedDiv(-substyle.x, substyle.y));
-    const double B = std::atan(checkedDiv(sinB, numeric::checkedSqrt(1 - sinB * sinB)));
-    const double substyleHour = -aux.substyleHourLine(m.LatRad);
+    const Face::StyleAngles style =
+        Face::declining(m.WallDeclRad, 0).styleAngles(m.LatRad, m.Pi);
+    const double B = style.elevation;
     m.AuxStyleLength = H;
     m.CentreHeight = H;
-    m.SetupAngleA = A;
+    m.SetupAngleA = style.substyle;
     m.SetupAngleB = B;
-    m.SubstyleHour = substyleHour;
+    m.SubstyleHour = style.hour;
 
     storeConic(m.Pi * kSolsticeDeg / 180, B, H, m.ConicA2345, m.ConicB2345, m.ConicC2345);
 
