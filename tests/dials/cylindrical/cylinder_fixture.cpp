@@ -151,9 +151,9 @@ testing::AssertionResult onTheStripAboutTheFoot(const oracle::CylinderOracle& o,
 
 bool anywhere(oracle::DialXY) { return true; }
 
-Shown shownOn(const plot::PlotSurface& plot, double uLimit) {
-    const double left = -plot.ShiftX() + 1e-3, right = plot.QuadranteL() - plot.ShiftX() - 1e-3;
-    const double top = -plot.ShiftY() + 1e-3, bottom = plot.QuadranteH() - plot.ShiftY() - 1e-3;
+Shown shownOn(const plot::PlotSurface& plot, double uLimit, double inset) {
+    const double left = -plot.ShiftX() + inset, right = plot.QuadranteL() - plot.ShiftX() - inset;
+    const double top = -plot.ShiftY() + inset, bottom = plot.QuadranteH() - plot.ShiftY() - inset;
     return [=](oracle::DialXY p) {
         return p.x > left && p.x < right && -p.y > top && -p.y < bottom && std::fabs(p.x) < uLimit;
     };
