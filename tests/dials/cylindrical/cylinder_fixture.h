@@ -187,7 +187,8 @@ testing::AssertionResult drawsTheAnalemma(const std::vector<oracle::DialXY>& dra
                                           double spacing);
 
 // The least distance from p to the shadows shadowOn(T) of the parameters from..to: a scan by
-// hundredths (at least 64 steps), then a golden-section search about the nearest.
+// hundredths (at least 64 steps), then a golden-section search about the nearest, and the end of
+// the shadows beside it where they end there.
 double nearestShadow(const AnalemmaShadow& shadowOn, oracle::DialXY p, double from, double to);
 
 // Every point within the tolerance of its curve, measured by `distance` in unrolled metres; the
