@@ -47,7 +47,17 @@ numeric::QuadraticRoots CylinderShadow::coneCrossings(const Vec3& h, double delt
     const double b = -2 * h.y * cosPhi * sinPhi;
     const double c = h.y * h.y * cosPhi * cosPhi -
                      sinDelta * sinDelta * (h.x * h.x + h.y * h.y);
-    return numeric::stableQuadraticRoots(a, b, c);
+    const numeric::QuadraticRoots heights = numeric::stableQuadraticRoots(a, b, c);
+    if (heights.any()) return heights;
+    const std::optional<double> meeting = meetingHeight(phi, delta, h, a, b);
+    return {meeting, meeting};
+}
+
+std::optional<double> meetingHeight(double phi, double delta, const Vec3& h, double a, double b) {
+    if (a == 0) return std::nullopt;
+    for (const Vec3& normal : verticalsTouchingCone(phi, delta))
+        if (std::fabs(dot(h, normal)) <= 1e-10 * length(h)) return -b / (2 * a);
+    return std::nullopt;
 }
 
 std::optional<double> CylinderShadow::turnOfPlaneAt(const Vec3& normal, double y, double pi,

@@ -57,9 +57,12 @@ void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f)
                 [&](double X) -> std::optional<double> {
                     m.PlaneCoefSaveY = f.Q(X);
                     const double x = X - f.xt, q = m.PlaneCoefSaveY - f.yt;
+                    const double b = q * std::sin(2 * phi);
                     const numeric::QuadraticRoots Z = numeric::stableQuadraticRoots(
-                        a, q * std::sin(2 * phi), q * q * cosCos - x * x * sin2Delta);
-                    const std::optional<double> z = minus ? Z.minus : Z.plus;
+                        a, b, q * q * cosCos - x * x * sin2Delta);
+                    const std::optional<double> z =
+                        Z.any() ? (minus ? Z.minus : Z.plus)
+                                : meetingHeight(phi, delta, f.towardsTip(X, 0), a, b);
                     if (!z) return std::nullopt;
                     return f.s * *z;
                 },
