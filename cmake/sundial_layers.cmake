@@ -36,7 +36,8 @@ endfunction()
 # include is the layer check's to say. Each header of the layer is also compiled alone (a header
 # unit), so that the check sees what a header opens itself, not only through the files including
 # it; it is included by its own path, so that what it finds beside itself is what it finds where
-# it lies in src/.
+# it lies in src/. The header units serve only the layer check: they are left out of the build
+# of everything, and the target layer_header_units builds them all.
 function(sundial_layer name)
   cmake_parse_arguments(ARG "" "" "FOLDERS;FILES_OF;USES" ${ARGN})
   sundial_layer_rule(${ARGV})
@@ -77,14 +78,52 @@ function(sundial_layer name)
     list(APPEND units ${unit})
   endforeach()
   if(units)
-    add_library(${target}_headers OBJECT ${units})
+    add_library(${target}_headers OBJECT EXCLUDE_FROM_ALL ${units})
     target_link_libraries(${target}_headers PRIVATE ${target})
+    if(NOT TARGET layer_header_units)
+      add_custom_target(layer_header_units)
+    endif()
+    add_dependencies(layer_header_units ${target}_headers)
   endif()
+endfunction()
+
+# Refuses a table whose uses run in a circle, naming the circle: a layer that may include itself
+# through others is no layer, and the check could not tell up from down in it.
+function(sundial_refuse_layer_cycles rows)
+  set(layers)
+  foreach(row ${rows})
+    if(row MATCHES "^uses ([^ ]+) ([^ ]+)$")
+      list(APPEND layers ${CMAKE_MATCH_1})
+      string(MAKE_C_IDENTIFIER "${CMAKE_MATCH_1}" from)
+      list(APPEND uses_${from} ${CMAKE_MATCH_2})
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES layers)
+  # Depth first from each layer, along the path walked so far.
+  foreach(start ${layers})
+    set(paths "${start}")
+    while(paths)
+      list(POP_FRONT paths path)
+      string(REPLACE ">" ";" walked "${path}")
+      list(GET walked -1 last)
+      string(MAKE_C_IDENTIFIER "${last}" id)
+      foreach(next ${uses_${id}})
+        if(next STREQUAL start)
+          string(REPLACE ">" " uses " circle "${path}>${start}")
+          message(FATAL_ERROR "The table of layers runs in a circle: ${circle}")
+        endif()
+        if(NOT next IN_LIST walked)
+          list(APPEND paths "${path}>${next}")
+        endif()
+      endforeach()
+    endwhile()
+  endforeach()
 endfunction()
 
 # Writes the table's rows, after the source folder and the folder of the header units, to `file`.
 function(sundial_write_layer_table file)
   get_property(rows GLOBAL PROPERTY SUNDIAL_LAYER_ROWS)
+  sundial_refuse_layer_cycles("${rows}")
   list(PREPEND rows "src ${PROJECT_SOURCE_DIR}/src" "units ${SUNDIAL_HEADER_UNITS}")
   list(JOIN rows "\n" text)
   file(CONFIGURE OUTPUT ${file} CONTENT "${text}\n")

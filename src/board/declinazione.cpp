@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "board/degree_conversion.h"
 #include "board/number_text.h"
 #include "board/sexagesimal.h"
 #include "numeric/checked.h"
-#include "numeric/parse.h"
+#include "numeric/number_box.h"
 #include "numeric/rounding.h"
 
 namespace board {
@@ -74,21 +75,49 @@ double wallDeclination(double lat, double AZ, double az) {
     return foldDegrees(AZ - hemisphere * az);
 }
 
+std::string placeRefusal(const BoardInputs& in) {
+    std::string why;
+    if (in.sexagesimal) {
+        why = coordinateRefusal("Latitude", in.txtLatG, in.txtLatP, in.txtLATS);
+        if (why.empty()) why = coordinateRefusal("Longitude", in.txtLonG, in.txtLonP, in.txtLonS);
+    }
+    for (const auto& [named, text] : {std::pair{"the Latitude box", &in.txtLAT},
+                                      std::pair{"the Longitude box", &in.txtLON}})
+        if (why.empty()) why = numeric::readFiniteNumberBox(named, *text).refusal;
+    return why;
+}
+
 Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep) {
-    auto num = [](const std::string& text) { return numeric::parseNumber(text); };
     auto g = [sep](double x) { return generalText(x, sep); };
     auto F4 = [sep](double x) { return fixedText(x, 4, sep); };
     auto F2 = [sep](double x) { return fixedText(x, 2, sep); };
 
-    const double lat = num(in.txtLAT);
-    const double lon = num(in.txtLON);
-    const double az = num(in.txtAngle);
-    const double zone = num(in.TxtFuso);
+    // Every box is read before anything is computed; the first that holds no number is named.
+    if (std::string refusal = placeRefusal(in); !refusal.empty()) return {{}, {}, refusal};
+    double lat = 0, lon = 0, az = 0, zone = 0, day = 0, month = 0, year = 0, hh = 0, mm = 0,
+           ss = 0;
+    for (const auto& [named, text, value] :
+         {std::tuple{"the Latitude box", &in.txtLAT, &lat},
+          {"the Longitude box", &in.txtLON, &lon},
+          {"the day box of the Date (dd,mm,yyyy)", &in.txtDay, &day},
+          {"the month box of the Date (dd,mm,yyyy)", &in.txtMonth, &month},
+          {"the year box of the Date (dd,mm,yyyy)", &in.txtYear, &year},
+          {"the hours box of the UT (hh,mm,ss)", &in.txtHH, &hh},
+          {"the minutes box of the UT (hh,mm,ss)", &in.txtMM, &mm},
+          {"the seconds box of the UT (hh,mm,ss)", &in.txtSS, &ss},
+          {"the Standard Time Zone box", &in.TxtFuso, &zone},
+          {"the Angle az box", &in.txtAngle, &az}}) {
+        numeric::BoxNumber read = numeric::readFiniteNumberBox(named, *text);
+        if (!read.refusal.empty()) return {{}, {}, std::move(read.refusal)};
+        *value = read.value;
+    }
     const double dst = in.ckDST == 1 ? 1 : 0;
-    const double UT =
-        numeric::checkFinite(num(in.txtHH) + num(in.txtMM) / 60 + num(in.txtSS) / 3600);
+    const double UT = numeric::checkFinite(hh + mm / 60 + ss / 3600);
 
-    const double Et = EqTempo(in.txtYear, in.txtMonth, in.txtDay, in.txtHH, in.txtMM, in.txtSS, v);
+    // The date and the time go on as the numbers read, written plainly: the calculation takes
+    // the date's parts as texts, and a "1e1" month or a "2024.0" year is the number it holds.
+    const double Et = EqTempo(generalText(year), generalText(month), generalText(day),
+                              generalText(hh), generalText(mm), generalText(ss), v);
     const double Pi = v.Pi;
     const double delta = v.SunDecl;
     const double deltaDeg = delta * 180 / Pi;
@@ -171,7 +200,7 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
         r += "sunrise at:   " + clock(sunrise, "  ") + br;
         r += "sunset at:   " + clock(sunset, "  ");
     }
-    return {r, sunDeclination};
+    return {r, sunDeclination, {}};
 }
 
 }  // namespace board

@@ -10,7 +10,7 @@
 
 namespace board {
 
-// The texts of the board's boxes the calculation reads (empty or non-numeric counts as 0).
+// The texts of the board's boxes the calculation reads (an empty box counts as 0).
 struct BoardInputs {
     std::string txtLAT;  // latitude, decimal degrees, north positive
     std::string txtLON;  // longitude, decimal degrees, west positive
@@ -19,11 +19,21 @@ struct BoardInputs {
     std::string txtAngle;  // angle az between the sun's direction and the wall's perpendicular
     std::string TxtFuso;   // standard time zone, hours, negative east of Greenwich
     int ckDST = 0;         // 1: an hour is added to noon, sunrise and sunset
+    // In the sexagesimal form, the degrees, minutes and seconds boxes the place was typed in,
+    // from which txtLAT and txtLON were written.
+    bool sexagesimal = false;
+    std::string txtLatG, txtLatP, txtLATS, txtLonG, txtLonP, txtLonS;
 };
+
+// Why the place on the board holds no numbers, or "": in the sexagesimal form the first of the
+// boxes typed that holds none ("the minutes box of the Latitude"), then, in either form, the
+// decimal boxes ("the Latitude box").
+std::string placeRefusal(const BoardInputs& in);
 
 struct Report {
     std::string text;            // the report, lines ended by values.LineBreak
     std::string sunDeclination;  // degrees to three decimals, " 23.438" or "-7.5"
+    std::string refusal;         // why nothing was computed (a box named), or ""
 };
 
 // An azimuth counted from the south through the west, as the board counts the sun's azimuth
@@ -41,8 +51,11 @@ double boardAzimuth(bool southernLatitude, double fromSouth);
 double wallDeclination(double lat, double AZ, double az);
 
 // Runs the calculation; fills `values` (see EqTempo) and returns the report, whose numbers use
-// `decimalSeparator`. Throws numeric::NumericFailure only for inputs so large that a result is
-// not finite.
+// `decimalSeparator`. A box that holds no number (read by the one reader of a number box), or a
+// number too large for a double, is refused before anything is computed: the report is then
+// empty and `refusal` names the box by its caption on the board ("the Latitude box", "the month
+// box of the Date (dd,mm,yyyy)"). Throws numeric::NumericFailure only for inputs so large that a
+// result is not finite.
 Report Declinazione(const BoardInputs& in, SolarValues& values, std::string_view decimalSeparator);
 
 }  // namespace board

@@ -5,9 +5,23 @@
 #include "board/number_text.h"
 #include "board/sexagesimal.h"
 #include "numeric/checked.h"
+#include "numeric/failure.h"
+#include "numeric/number_box.h"
 #include "numeric/parse.h"
 
 namespace board {
+
+namespace {
+
+// The number a box holds. A box that holds none fails (NotANumber), as a number too large for a
+// double does: the form converted from it stays as it was, and the calculation names the box.
+double valueOf(const std::string& text) {
+    const numeric::BoxNumber read = numeric::readFiniteNumberBox("the box", text);
+    if (!read.refusal.empty()) numeric::fail(numeric::FailureKind::NotANumber);
+    return read.value;
+}
+
+}  // namespace
 
 void GradiDecToSex(double GradiDec, double& varG, double& varP, double& varS,
                    int secondDecimals) {
@@ -29,7 +43,7 @@ std::string GradiSexToDec(const std::string& segno, double varG, double varP, do
 }
 
 SexagesimalBoxes decimalToBoxes(const std::string& decimalText) {
-    const double value = numeric::parseNumber(decimalText);
+    const double value = valueOf(decimalText);
     double g = 0, p = 0, s = 0;
     GradiDecToSex(value, g, p, s);
     return {value < 0 ? "-" : "+", generalText(std::fabs(g)), generalText(std::fabs(p)),
@@ -38,14 +52,25 @@ SexagesimalBoxes decimalToBoxes(const std::string& decimalText) {
 
 std::string boxesToDecimal(const std::string& sign, const std::string& degrees,
                            const std::string& minutes, const std::string& seconds) {
-    return GradiSexToDec(sign, numeric::parseNumber(degrees), numeric::parseNumber(minutes),
-                         numeric::parseNumber(seconds));
+    return GradiSexToDec(sign, valueOf(degrees), valueOf(minutes), valueOf(seconds));
+}
+
+std::string coordinateRefusal(std::string_view caption, const std::string& degrees,
+                              const std::string& minutes, const std::string& seconds) {
+    const std::string of = " box of the " + std::string(caption);
+    for (const auto& [part, text] : {std::pair{"the degrees", &degrees},
+                                     std::pair{"the minutes", &minutes},
+                                     std::pair{"the seconds", &seconds}}) {
+        numeric::BoxNumber read = numeric::readFiniteNumberBox(part + of, *text);
+        if (!read.refusal.empty()) return std::move(read.refusal);
+    }
+    return {};
 }
 
 SignedDecimal toggleSign(const std::string& sign, const std::string& decimalText) {
     const std::string toggled = sign == "+" ? "-" : "+";
     const double factor = numeric::parseNumber(toggled + "1");
-    const double value = std::fabs(numeric::parseNumber(decimalText)) * factor;
+    const double value = std::fabs(valueOf(decimalText)) * factor;
     return {toggled, generalText(value, ".")};
 }
 

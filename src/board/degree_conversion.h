@@ -3,6 +3,7 @@
 // degrees, minutes and seconds with the sign on a button caption ("+" or "-").
 
 #include <string>
+#include <string_view>
 
 namespace board {
 
@@ -27,13 +28,20 @@ struct SexagesimalBoxes {
     std::string seconds;  // "0.0000", "." as separator
 };
 
-// Fills the sign and the sexagesimal boxes from a decimal box's text (lenient parse: an empty
-// or non-numeric text gives "+", "0", "0", "0.0000").
+// Fills the sign and the sexagesimal boxes from a decimal box's text (an empty text gives "+",
+// "0", "0", "0.0000"). Each conversion here reads its boxes by the one reader of a number box,
+// and fails (numeric::NumericFailure) where a box holds no number, or one too large for a
+// double: the other form then stays as it was, and the calculation names the box.
 SexagesimalBoxes decimalToBoxes(const std::string& decimalText);
 
 // Rewrites the decimal box from the sign caption and the texts of the three boxes.
 std::string boxesToDecimal(const std::string& sign, const std::string& degrees,
                            const std::string& minutes, const std::string& seconds);
+
+// Why a coordinate's three sexagesimal boxes do not hold numbers, naming the first that does not
+// by the coordinate's caption ("the minutes box of the Latitude"), or "".
+std::string coordinateRefusal(std::string_view caption, const std::string& degrees,
+                              const std::string& minutes, const std::string& seconds);
 
 // A sign button pressed: the caption toggles ("+" becomes "-", anything else "+") and the
 // decimal text becomes |value| with the new sign, in the general number format.

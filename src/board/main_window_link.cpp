@@ -6,18 +6,24 @@ PlaceTexts placeFromMainWindow(const shell::InputRecord& main) {
     return {main.text("txtLAT"), main.text("txtLON"), main.text("TxtFuso")};
 }
 
-void transferToMainWindow(shell::InputRecord& main, const std::string& latitude,
-                          const std::string& longitude) {
-    main.setText("txtLAT", latitude);
-    main.setText("txtLON", longitude);
+std::string transferToMainWindow(shell::InputRecord& main, const BoardInputs& in) {
+    if (const std::string why = placeRefusal(in); !why.empty())
+        return "Nothing was transferred to the main screen: " + why + " Please check the inputs.";
+    main.setText("txtLAT", in.txtLAT);
+    main.setText("txtLON", in.txtLON);
+    return {};
 }
 
-std::string runCalculation(const BoardInputs& in, SolarValues& values,
-                           std::string_view decimalSeparator, shell::InputRecord& main) {
+Report runCalculation(const BoardInputs& in, SolarValues& values, std::string_view decimalSeparator,
+                      shell::InputRecord& main) {
     values.LineBreak = "\r\n";
     Report report = Declinazione(in, values, decimalSeparator);
-    main.setText("txtlineofdeclination", report.sunDeclination);
-    return std::move(report.text);
+    if (!report.refusal.empty())
+        report.refusal =
+            "The calculation was not made: " + report.refusal + " Please check the inputs.";
+    else
+        main.setText("txtlineofdeclination", report.sunDeclination);
+    return report;
 }
 
 }  // namespace board

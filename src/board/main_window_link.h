@@ -20,14 +20,16 @@ struct PlaceTexts {
 PlaceTexts placeFromMainWindow(const shell::InputRecord& main);
 
 // "Transfer to main screen...": the board's latitude and longitude texts replace the main
-// window's (the zone is not transferred).
-void transferToMainWindow(shell::InputRecord& main, const std::string& latitude,
-                          const std::string& longitude);
+// window's (the zone is not transferred), and "" is returned. A place that holds no numbers
+// (placeRefusal) is not transferred: the message naming its box is returned.
+std::string transferToMainWindow(shell::InputRecord& main, const BoardInputs& in);
 
 // "Run": the calculation with CR LF line breaks. Only when it completes is the sun's
 // declination written into the main window's optional declination line (its check box is left
-// as it is); the report is returned. A numerical failure leaves the main window unchanged.
-std::string runCalculation(const BoardInputs& in, SolarValues& values,
-                           std::string_view decimalSeparator, shell::InputRecord& main);
+// as it is); the report is returned. A box refused by the calculation (see Declinazione) leaves
+// the report empty and its refusal the message to show; a numerical failure throws. The main
+// window is then left unchanged.
+Report runCalculation(const BoardInputs& in, SolarValues& values,
+                      std::string_view decimalSeparator, shell::InputRecord& main);
 
 }  // namespace board

@@ -5,6 +5,7 @@
 
 #include "numeric/checked.h"
 #include "numeric/failure.h"
+#include "numeric/fold.h"
 #include "numeric/format.h"
 #include "numeric/rounding.h"
 
@@ -69,7 +70,7 @@ double frac(double x) { return x - Int(x); }
 double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
 double foldDegrees(double degrees) {
-    return degrees - 360 * std::ceil((numeric::checkFinite(degrees) - 180) / 360);
+    return numeric::foldKeepingUpperEnd(numeric::checkFinite(degrees), 180);
 }
 
 }  // namespace board

@@ -9,11 +9,6 @@
 
 namespace dials {
 
-// Whether the point lies in the box, its edges included.
-inline bool inPlotBox(const PlotBox& box, const DialPoint& p) {
-    return p.x >= box.left && p.x <= box.right && p.y >= box.bottom && p.y <= box.top;
-}
-
 // Whether the line, laid over its range by the shared curve sampler (layCurve) at `spacing`, has
 // a point in the box: whether a numeral of the line is drawn. A line whose step the sampler
 // refuses has none.

@@ -21,6 +21,11 @@ struct PlotBox {
 };
 PlotBox plotBox(const plot::PlotSurface& plot);
 
+// Whether the point lies in the box, its edges included.
+inline bool inPlotBox(const PlotBox& box, const DialPoint& p) {
+    return p.x >= box.left && p.x <= box.right && p.y >= box.bottom && p.y <= box.top;
+}
+
 // Narrows [t0, t1] to the parameters t at which from + t * along lies within [low, high] (one
 // coordinate of a line clipped to a box); false when no parameter is left.
 bool clipSlab(double from, double along, double low, double high, double& t0, double& t1);

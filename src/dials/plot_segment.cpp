@@ -26,6 +26,14 @@ void plotSegment(plot::PlotSurface& plot, const DialPoint& a, const DialPoint& b
     plot.xLine(a.x + t0 * d.x, -(a.y + t0 * d.y), a.x + t1 * d.x, -(a.y + t1 * d.y), colour);
 }
 
+void plotCircle(plot::PlotSurface& plot, const DialPoint& centre, double radius,
+                numeric::Colour colour, numeric::Colour fill, double start, double end) {
+    if (!(std::hypot(centre.x, centre.y) - std::fabs(radius) <=
+          kFarOffReaches * reachOf(plotBox(plot))))
+        return;
+    plot.xCircle(centre.x, -centre.y, radius, colour, fill, 1, start, end);
+}
+
 void plotLineThroughArea(plot::PlotSurface& plot, const DialPoint& p, const DialPoint& direction,
                          numeric::Colour colour) {
     double t0 = -std::numeric_limits<double>::infinity();

@@ -25,9 +25,15 @@ inline constexpr double kFarOffReaches = 100;
 void plotSegment(plot::PlotSurface& plot, const DialPoint& a, const DialPoint& b,
                  numeric::Colour colour);
 
-// Whether p lies within kFarOffReaches of the foot: a mark (a circle, a label, a numeral) at a
-// point farther off is one no plot area shows, and is left out.
+// Whether p lies within kFarOffReaches of the foot.
 bool nearThePlot(const plot::PlotSurface& plot, const DialPoint& p);
+
+// Draws the circle about `centre` (xCircle's figure: with an end angle, the arc or the sector
+// between the two angles) when its disc comes within kFarOffReaches of the foot; nothing of a
+// disc that lies wholly farther off.
+void plotCircle(plot::PlotSurface& plot, const DialPoint& centre, double radius,
+                numeric::Colour colour, numeric::Colour fill = -1, double start = 0,
+                double end = 0);
 
 // Draws the line through p along `direction` (of any length but 0) across the whole plot area
 // (plotLineAcross) where it crosses the area; nothing where it misses it.

@@ -1,6 +1,7 @@
 #pragma once
 // The Roman hour numerals and the twelve zodiac signs, drawn as scaled and turned strokes on the
-// plot surface in fixed palette colours.
+// plot surface in fixed palette colours, whole, about the point they are given; the dials give
+// only a point that lies in the plot area.
 
 #include "shell/context.h"
 
@@ -8,9 +9,9 @@ namespace glyphs {
 
 // Draws the Roman numeral of hour 1..12 centred on the dial point (x, y) (metres, y up), sized
 // by txtNumberSize; writes back into x and y the point on which the numeral was placed.
-// Leaves LatDecimal, CentreX, CentreY, CentreHeight, ConeCoef2345 (IV..XII), SubstyleHour
-// (IV..VIII), CurveTemp2 and CurveTemp3 (IX..XII) for the procedures after it. A statement that
-// cannot be computed is skipped; a size that cannot be read draws nothing and leaves x and y.
+// Leaves LatDecimal, CentreX, CentreY, SubstyleHour (IV..VIII), CurveTemp2 and CurveTemp3
+// (IX..XII) for the procedures after it. A statement that cannot be computed is skipped; a size
+// that cannot be read draws nothing and leaves x and y.
 void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAngle, int hour,
                        int quarter);
 

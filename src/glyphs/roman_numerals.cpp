@@ -138,13 +138,14 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
     Cell cell{ctx, x, y, s, std::cos(phi), std::sin(phi)};
     numeric::assignOrSkip(m.CentreX, [&] { return cell.offsetX(0.25, kBottom); });
     numeric::assignOrSkip(m.CentreY, [&] { return cell.offsetY(0.25, kBottom); });
-    m.CentreHeight = 2;
+    // The bars of the V or the X run from station `left` to one spacing beyond station `right`.
+    int left = 2, right = 0;
 
     if (hour < 1 || hour > 12) return;   // no numeral for it
 
     if (hour > 3 && hour < 9) {
         // IV to VIII: the strokes next to the V stand at the V's band width.
-        m.ConeCoef2345 = 2 * hour - 4;
+        right = 2 * hour - 4;
         cell.g = kV;
         cell.centre(hour == 4 ? 1 : 3, hour == 4 ? 6 : 2 * hour - 4, x, y);
         numeric::assignOrSkip(m.SubstyleHour, [&] {
@@ -153,7 +154,7 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
         cell.drawV();
     } else if (hour > 3) {
         // IX to XII.
-        m.ConeCoef2345 = 2 * hour - 14;
+        right = 2 * hour - 14;
         cell.centre(hour == 9 ? 1 : 3, hour == 9 ? 6 : 2 * hour - 14, x, y);
         cell.drawX();
         numeric::assignOrSkip(m.CurveTemp2, [&] { return cell.offsetX(0, -0.1); });
@@ -173,16 +174,11 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
         // The I before the V or the X: its right edge, then its left edge.
         cell.edge(2);
         cell.edge(1);
-        m.CentreHeight = 0;
-        m.ConeCoef2345 = 6;
+        left = 0;
+        right = 6;
     }
 
-    // The bars run from station CentreHeight to one spacing beyond station ConeCoef2345.
-    if (!onesOnly) {
-        const int left = static_cast<int>(m.CentreHeight);
-        const int right = static_cast<int>(m.ConeCoef2345);
-        cell.bars(station(left, cell.g), station(right, cell.g) + cell.g);
-    }
+    if (!onesOnly) cell.bars(station(left, cell.g), station(right, cell.g) + cell.g);
 }
 
 }  // namespace glyphs

@@ -107,6 +107,4 @@ double Atn2(double y, double x, double pi) {
 
 std::int16_t toInt16(double x) { return toInteger<std::int16_t>(x); }
 
-std::int32_t toInt32(double x) { return toInteger<std::int32_t>(x); }
-
 }  // namespace numeric

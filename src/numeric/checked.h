@@ -25,8 +25,7 @@ double ArcCos(double x, double pi);
 // Atn2(y, x): the angle of (x, y) in [0, 2*pi); DivisionByZero when x == 0 (whatever y).
 double Atn2(double y, double x, double pi);
 
-// Conversions to integers, rounding halves to even; ConversionOverflow out of range or NaN.
+// Conversion to a 16-bit integer, rounding halves to even; ConversionOverflow out of range or NaN.
 std::int16_t toInt16(double x);
-std::int32_t toInt32(double x);
 
 }  // namespace numeric

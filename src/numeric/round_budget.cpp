@@ -17,6 +17,8 @@ RoundBudget::RoundBudget(std::size_t rounds) : limit_(rounds), outer_(currentBud
 
 RoundBudget::~RoundBudget() { currentBudget = outer_; }
 
+bool RoundBudget::refusedInForce() { return currentBudget != nullptr && currentBudget->refused_; }
+
 void RoundBudget::pay(std::size_t rounds) {
     if (rounds > MaxLoopRounds) refuseLoop();
     RoundBudget* budget = currentBudget;

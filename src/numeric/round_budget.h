@@ -29,6 +29,8 @@ public:
     std::size_t spent() const { return spent_; }
     bool refused() const { return refused_; }
 
+    // Whether the budget in force on this thread, if any, has refused a loop.
+    static bool refusedInForce();
     // Pays for a loop of the given rounds from the budget in force; a loop of more than
     // MaxLoopRounds, or one the budget cannot pay, throws NumericFailure(TooManyRounds) and marks
     // the budget refused. Without a budget in force only MaxLoopRounds is checked.

@@ -1,11 +1,13 @@
 #include "numeric/rounding.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
 
 #include "numeric/checked.h"
 #include "numeric/failure.h"
+#include "numeric/tolerance.h"
 
 namespace numeric {
 
@@ -84,10 +86,17 @@ double roundHalfEven(double x, int decimals) {
     return checkFinite(std::signbit(x) ? -result : result);
 }
 
+// The value is counted in steps of the last decimal (x * 10^n, which binary arithmetic may
+// leave an ulp off a whole number); the nearest whole count is taken when the value lies within
+// the allowance of it, the count below otherwise. Dividing the whole count by 10^n (both exact)
+// gives the double nearest to the decimal.
 double truncateDown(double x, int decimals) {
     requireDecimals(decimals);
     const double scale = powerOfTen(decimals);
-    return checkFinite(std::floor(checkedMul(x, scale)) / scale);
+    const double steps = checkedMul(checkFinite(x), scale);
+    const double nearest = std::round(steps);
+    const double allowance = std::min(kStoredPiResidue * std::max(1.0, std::fabs(x)) * scale, 0.1);
+    return (std::fabs(steps - nearest) <= allowance ? nearest : std::floor(steps)) / scale;
 }
 
 double intFloor(double x) { return std::floor(checkFinite(x)); }

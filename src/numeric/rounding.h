@@ -9,8 +9,14 @@ namespace numeric {
 // finite throws as checkFinite does.
 double roundHalfEven(double x, int decimals);
 
-// Truncates downward (toward minus infinity) to n decimals: -1.23456789 -> -1.23457 at 5.
-// Computed as floor(x * 10^n) / 10^n in binary, so 0.29 at 2 decimals gives 0.28.
+// The one cut of a shown number: downward (toward minus infinity) to n decimals (0..15),
+// -1.23456789 -> -1.23457 at 5. A value that arithmetic left a hair short of a step of the last
+// decimal stands for that step and is shown as it: within a few ulps (0.29, whose product by 100
+// is 28.999999999999996, cuts to 0.29 at 2 decimals) or within what the stored Pi leaves of an
+// exact value (kStoredPiResidue for each unit of the value's size: the 45 degrees of a substyle
+// computed as 44.9999999882 is 45). That allowance is never more than a tenth of the step. The
+// result is the double nearest to its decimal. Decimals outside 0..15 throw
+// NumericFailure(OutOfDomain); a value that is not finite, or whose scaling overflows, throws.
 double truncateDown(double x, int decimals);
 
 // The integer part toward minus infinity: intFloor(-99.98) == -100. Not finite: fails.

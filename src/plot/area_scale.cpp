@@ -193,7 +193,6 @@ Colour PlotSurface::ForeColor() const { return d->foreColor; }
 void PlotSurface::setForeColor(Colour c) { d->foreColor = c; }
 const std::string& PlotSurface::Marchio() const { return d->marchio; }
 void PlotSurface::setMarchio(const std::string& s) { d->marchio = s; }
-bool PlotSurface::PrintMultiColor() const { return d->printMultiColor; }
 void PlotSurface::setPrintMultiColor(bool b) { d->printMultiColor = b; }
 
 const PlotView& PlotSurface::view() const { return d->view; }
@@ -202,11 +201,5 @@ void PlotSurface::setViewObserver(std::function<void()> observer) {
 }
 const DisplayList& PlotSurface::displayList() const { return d->list; }
 const TileList& PlotSurface::tileList() const { return d->tiles; }
-
-void PlotSurface::setScreen(OutputDevice& screen) {
-    d->screen = &screen;
-    screen.setBackColor(d->backColor);
-    if (!d->outputToPRN) screen.setLineWidth(1);
-}
 
 }  // namespace plot

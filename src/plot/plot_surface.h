@@ -98,13 +98,16 @@ public:
     void setForeColor(Colour c);
     const std::string& Marchio() const;
     void setMarchio(const std::string& s);
-    bool PrintMultiColor() const;
+    // Whether the printer draws in the recorded colours (false, black, unless a caller sets it;
+    // the application never does, the replay reads it).
     void setPrintMultiColor(bool b);
 
     // Key filter of the surface's own boxes: the key to keep, or 0 (with a beep).
     std::int16_t InputSoloNumeri(std::int16_t KeyAscii);
 
-    // Clipping (metres, against the current plot area).
+    // The intersection of two lines given by two points each (metres); false for parallel or
+    // coincident lines, or where the arithmetic overflows. It is the intersection the clip of
+    // every segment cuts by (ClipSegment), public so that it can be checked on its own.
     bool IntersezioneDueRette(double x1, double y1, double x2, double Y2, double x3, double y3,
                               double x4, double y4, double& x, double& y) const;
 
@@ -142,9 +145,6 @@ public:
 
     const DisplayList& displayList() const;
     const TileList& tileList() const;
-
-    // Replaces the screen device (the window re-creates its image when the picture resizes).
-    void setScreen(OutputDevice& screen);
 
 private:
     struct Impl;

@@ -97,13 +97,13 @@ void PlotSurface::Dati(const std::string& strTesto, std::optional<double> x,
         xm = *x;
         paint = d->toTwips(xm, d->shiftX, xt) && paint;
     } else {
-        xm = out.currentX() / TwipsPerMetre * d->scala - d->shiftX;
+        xm = xCurrentX();
     }
     if (y) {
         ym = *y;
         paint = d->toTwips(ym, d->shiftY, yt) && paint;
     } else {
-        ym = out.currentY() / TwipsPerMetre * d->scala - d->shiftY;
+        ym = xCurrentY();
     }
     if (record) {
         d->list.texts.push_back({'T', xm, ym, fixedWidthText(strTesto, TextRecord::TextWidth)});

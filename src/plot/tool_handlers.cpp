@@ -6,7 +6,7 @@
 
 #include "numeric/format.h"
 #include "numeric/palette.h"
-#include "numeric/parse.h"
+#include "numeric/number_box.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "plot/plot_surface.h"
@@ -45,23 +45,23 @@ void PlotSurface::cmdDim_Click() {
 }
 
 void PlotSurface::cmdQAggiorna_Click(const std::string& qh, const std::string& ql) {
-    double h = 0, l = 0;
-    const bool read = numeric::skip([&] {
-        h = numeric::parseNumber(qh);
-        l = numeric::parseNumber(ql);
-    });
-    if (!read || !(h >= 0) || !(l >= 0)) {
+    // The boxes by the captions of the dimension panel.
+    const numeric::BoxNumber h = numeric::readFiniteNumberBox("the H Altezza box", qh);
+    const numeric::BoxNumber l = numeric::readFiniteNumberBox("the L Larghezza box", ql);
+    const std::string& unread = h.refusal.empty() ? l.refusal : h.refusal;
+    if (!unread.empty() || !(h.value >= 0) || !(l.value >= 0)) {
         // The area in force stays, and the boxes show it again.
         d->view.txtQH = shownNumber(d->quadranteH, 2);
         d->view.txtQL = shownNumber(d->quadranteL, 2);
         d->notify();
         d->services.messageBox(
-            "Invalid dimensions: height and width must be numbers of metres, 0 or more "
-            "(at most 15). The plot area is unchanged.");
+            unread.empty() ? "Invalid dimensions: height and width must be numbers of metres, 0 "
+                             "or more (at most 15). The plot area is unchanged."
+                           : "Invalid dimensions: " + unread + " The plot area is unchanged.");
         return;
     }
-    setQuadranteH(h);
-    setQuadranteL(l);
+    setQuadranteH(h.value);
+    setQuadranteL(l.value);
     d->view.dimensionPanelVisible = false;
     d->notify();
 }
@@ -116,21 +116,19 @@ void PlotSurface::cmdAssi_Click() {
 }
 
 void PlotSurface::cmdAssiAgg_Click(const std::string& x, const std::string& y) {
-    double sx = 0, sy = 0;
-    const bool read = numeric::skip([&] {
-        sx = numeric::parseNumber(x);
-        sy = numeric::parseNumber(y);
-    });
-    if (!read) {
+    // The boxes by the captions of the axes panel.
+    const numeric::BoxNumber sx = numeric::readFiniteNumberBox("the Axis X box", x);
+    const numeric::BoxNumber sy = numeric::readFiniteNumberBox("the Axis Y box", y);
+    if (const std::string& unread = sx.refusal.empty() ? sy.refusal : sx.refusal;
+        !unread.empty()) {
         d->view.txtX = shownNumber(d->shiftX, 5);
         d->view.txtY = shownNumber(d->shiftY, 5);
         d->notify();
-        d->services.messageBox(
-            "Invalid axis shift: the number is too large. The axes are unchanged.");
+        d->services.messageBox("Invalid axis shift: " + unread + " The axes are unchanged.");
         return;
     }
-    setShiftX(sx);
-    setShiftY(sy);
+    setShiftX(sx.value);
+    setShiftY(sy.value);
     d->view.axesPanelVisible = false;
     d->notify();
     Refresh();

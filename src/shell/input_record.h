@@ -22,7 +22,9 @@ public:
     // Text box: its text. Label: its caption.
     const std::string& text(std::string_view name) const;
     void setText(std::string_view name, std::string value);
-    // The lenient numeric value of a text box's text (numeric::parseNumber).
+    // The lenient numeric value of a text box's text (numeric::parseNumber). The programmes read
+    // their boxes so once Run has checked them (shell/input_check.h): a box a run reads holds a
+    // number by then, and a box it does not read is read as nothing but its leading number.
     double number(std::string_view name) const;
 
     // Check box: 0, 1 or 2 (greyed).

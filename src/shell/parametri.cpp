@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "shell/control_table.h"
-#include "shell/parametri_file.h"
 
 namespace shell {
 
@@ -130,9 +129,13 @@ std::string Parametri::format(const Records& records) {
     return out;
 }
 
-void Parametri::LoadParameterFile() {
-    ParameterFileRead read = readParameterFile(nomeFile_);
-    lastError_ = loadRefusal_ = std::move(read.refusal);
+void Parametri::LoadParameterFile(bool forSave) {
+    if (!records_.empty() || loaded_) return;
+    ParameterFileRead readOnly;
+    const ParameterFileRead& read = forSave ? saving_.emplace(nomeFile_).old()
+                                            : (readOnly = readParameterFile(nomeFile_));
+    loaded_ = read.bytes || !read.refusal.empty();
+    lastError_ = loadRefusal_ = read.refusal;
     if (read.bytes) records_ = parse(*read.bytes);
 }
 
@@ -140,12 +143,14 @@ bool Parametri::SaveParameterFile() {
     // A file that is there but was not read (no regular file, too large, or failing while read)
     // is not replaced by the records in memory: that would lose every record it holds.
     lastError_ = loadRefusal_;
-    if (!lastError_.empty()) return false;
-    return writeParameterFile(nomeFile_, format(records_), lastError_);
+    if (lastError_.empty() && !saving_) saving_.emplace(nomeFile_);
+    const bool saved = lastError_.empty() && saving_->write(format(records_), lastError_);
+    saving_.reset();   // the lock goes with it
+    return saved;
 }
 
 std::string Parametri::Leggi(std::string_view NomeParametro) {
-    if (records_.empty()) LoadParameterFile();
+    LoadParameterFile(false);
     for (const auto& [key, value] : records_)
         if (key == NomeParametro) return value;
     return {};
@@ -157,7 +162,7 @@ bool Parametri::Scrivi(std::string_view NomeParametro, std::string_view Valore) 
 }
 
 void Parametri::setValue(std::string_view NomeParametro, std::string_view Valore) {
-    if (records_.empty()) LoadParameterFile();
+    LoadParameterFile(true);
     std::pair<std::string, std::string>* row = nullptr;
     for (auto& record : records_) {
         if (record.first == NomeParametro) {

@@ -4,22 +4,26 @@
 // each field between double quotes, separated by a comma. A double quote inside a field is
 // written doubled ("") and read back as one, so no value can break the line structure.
 //
-// The store loads the file at the first Leggi or Scrivi that finds it empty and from then on
-// works in memory, rewriting the whole file at every Scrivi (setValue changes a record in memory
-// only, for save to write them all at once). Only a regular file (or a link to one) is read or
-// written, and none larger than any parameter file; parametri_file.h says how a save installs
-// a whole new file or leaves the old one. An existing file that may not be written is not
-// replaced, nor is one marked read-only (no write permission for anyone), whoever runs the
-// program; the new file keeps the old one's permissions. A file that is there but was not
-// loaded (no regular file, too large, or failing while read) is not replaced either: its
-// records would be lost.
+// The store loads the file at the first Leggi or Scrivi that finds it empty (a file that is
+// there is read once, records or none; a missing one is looked for again) and from then on works
+// in memory, rewriting the whole file at every Scrivi (setValue changes a record in memory only,
+// for save to write them all at once). A load by setValue or Scrivi holds the file locked until
+// the save that follows has written it, so that saves from several windows at once lose no
+// record. Only a regular file (or a link to one) is read or written, and none larger than any
+// parameter file; parametri_file.h says how a save installs a whole new file or leaves the old
+// one. An existing file that may not be written is not replaced, nor is one marked read-only
+// (no write permission for anyone), whoever runs the program; the new file keeps the old one's
+// owner, group and permissions. A file that is there but was not loaded (no regular file, too
+// large, or failing while read) is not replaced either: its records would be lost.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "shell/context.h"
+#include "shell/parametri_file.h"
 
 namespace shell {
 
@@ -38,7 +42,6 @@ public:
     // Writes every record to the file; false when it could not be written (lastError() says why).
     bool save() { return SaveParameterFile(); }
 
-    const std::string& NomeFile() const { return nomeFile_; }
     void setNomeFile(std::string name) { nomeFile_ = std::move(name); }
 
     const std::string& lastError() const { return lastError_; }
@@ -54,13 +57,17 @@ public:
     static std::string format(const std::vector<std::pair<std::string, std::string>>& records);
 
 private:
-    void LoadParameterFile();
+    // Loads the file unless records are in memory or the file was read; forSave keeps it
+    // locked for the save.
+    void LoadParameterFile(bool forSave);
     bool SaveParameterFile();
 
     std::vector<std::pair<std::string, std::string>> records_;
     std::string nomeFile_{DefaultFileName};
     std::string lastError_;
     std::string loadRefusal_;   // why the file that is there was not loaded, or ""
+    bool loaded_ = false;       // the file that is there was read (or refused)
+    std::optional<ParameterFileSave> saving_;   // the file held for the next save
 };
 
 // Fills the nineteen stored inputs from the parameter file; a missing key or an empty value

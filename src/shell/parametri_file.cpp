@@ -1,18 +1,21 @@
 #include "shell/parametri_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <random>
+#include <thread>
 #include <utility>
 
 namespace shell {
@@ -40,6 +43,7 @@ public:
     int get() const { return fd_; }
     // Closes it now, for the close's own error.
     int close() { return ::close(std::exchange(fd_, -1)); }
+    int release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_;
@@ -96,10 +100,10 @@ std::size_t writeAt(int fd, const char* data, std::size_t size, std::size_t offs
     return done;
 }
 
-// The file a save writes: the name itself, or, when it is a symbolic link, the file the link
-// leads to (followed through further links, a relative link read from the link's folder). As
-// the system's own rule for shared folders has it, a link that anyone may have planted is not
-// followed: one in a folder that everyone may write and whose sticky bit keeps each user's
+// The file a read or a save takes: the name itself, or, when it is a symbolic link, the file the
+// link leads to (followed through further links, a relative link read from the link's folder).
+// As the system's own rule for shared folders has it, a link that anyone may have planted is
+// not followed: one in a folder that everyone may write and whose sticky bit keeps each user's
 // names, owned neither by this user nor by the folder's owner. Nothing then, and error says so.
 std::optional<fs::path> linkTarget(const std::string& name, std::string& error) {
     fs::path path(name);
@@ -120,6 +124,91 @@ std::optional<fs::path> linkTarget(const std::string& name, std::string& error) 
         path = to.is_absolute() ? to : path.parent_path() / to;
     }
     return path;
+}
+
+// Takes the lock (LOCK_SH or LOCK_EX) on the open file. Another save holds it for a moment only,
+// so the wait is bounded; a file system that keeps no locks lets the file be used as before.
+// False when another program still holds it after the wait.
+bool lock(int fd, int operation) {
+    using namespace std::chrono_literals;
+    const auto giveUp = std::chrono::steady_clock::now() + 20s;
+    for (std::chrono::milliseconds pause = 1ms;; pause = std::min(2 * pause, 50ms)) {
+        if (::flock(fd, operation | LOCK_NB) == 0) return true;
+        if (errno == EINTR) continue;
+        if (errno != EWOULDBLOCK) return true;
+        if (std::chrono::steady_clock::now() >= giveUp) return false;
+        std::this_thread::sleep_for(pause);
+    }
+}
+
+// The regular file at a path past its links, open and locked.
+struct LockedFile {
+    Fd fd;                 // -1 when it is not open
+    struct stat st {};
+    bool there = false;    // something is at the path
+    int openError = 0;     // why the regular file there could not be opened
+    std::string refusal;   // why what is there is not taken
+};
+
+LockedFile openLocked(const fs::path& path, int access, int operation) {
+    LockedFile file;
+    constexpr int Attempts = 100;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        file.fd = Fd();
+        // Nothing but a regular file is opened (opening a device may act on it), and that
+        // without blocking, should a FIFO take its place meanwhile.
+        file.there = ::lstat(path.c_str(), &file.st) == 0;
+        if (!file.there) {
+            if (errno == ELOOP) file.refusal = notRegular(S_IFLNK);
+            return file;
+        }
+        if (S_ISREG(file.st.st_mode)) {
+            const int flags = access | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+            file.fd = Fd(::open(path.c_str(), flags));
+            if (file.fd.get() < 0 || ::fstat(file.fd.get(), &file.st) != 0) {
+                file.openError = errno;
+                file.fd = Fd();
+                return file;
+            }
+        }
+        if (!S_ISREG(file.st.st_mode)) {
+            file.refusal = notRegular(file.st.st_mode);
+            file.fd = Fd();
+            return file;
+        }
+        if (!lock(file.fd.get(), operation)) {
+            file.refusal = "another program keeps it locked";
+            file.fd = Fd();
+            return file;
+        }
+        // Another save may have renamed a new file over the name while this one waited: the
+        // file taken is the one at the name.
+        struct stat now {};
+        if (::lstat(path.c_str(), &now) == 0 && now.st_dev == file.st.st_dev &&
+            now.st_ino == file.st.st_ino)
+            return file;
+    }
+    file.fd = Fd();
+    file.refusal = "other programs keep replacing it";
+    return file;
+}
+
+// The contents of a regular file open from its start, bounded.
+ParameterFileRead contents(const LockedFile& file) {
+    ParameterFileRead result;
+    std::optional<std::string> bytes;
+    if (static_cast<std::uintmax_t>(file.st.st_size) <= kMaxParameterFileBytes) {
+        bytes = readAll(file.fd.get(), static_cast<std::size_t>(file.st.st_size));
+        if (!bytes) {
+            result.refusal = "it cannot be read (" + reason(errno) + ")";
+            return result;
+        }
+    }
+    if (!bytes || bytes->size() > kMaxParameterFileBytes)
+        result.refusal = tooLarge();
+    else
+        result.bytes = std::move(bytes);
+    return result;
 }
 
 // A temporary file of this save's own beside the target; removed again unless installed.
@@ -178,27 +267,43 @@ void syncFolder(const fs::path& folder) {
     if (fd.get() >= 0) ::fsync(fd.get());
 }
 
-enum class Replaced { Done, NoNewFile, WriteFailed };
+// Gives the new file the old one's owner, group and permissions (exactly, whatever the umask;
+// the owner first, as a change of owner clears the set-id bits). False where they cannot be
+// kept: only root gives a file to another user, only a member to a group.
+bool keepOwnerAndMode(int fd, const struct stat& old) {
+    struct stat made {};
+    if (::fstat(fd, &made) != 0) return false;
+    if ((made.st_uid != old.st_uid || made.st_gid != old.st_gid) &&
+        ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        return false;
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+enum class Replaced { Done, InPlace, Failed };
 
 // Writes the bytes to a temporary file beside the target, flushes it to the disk and renames it
 // over the target, so that a failed write leaves the old file as it was and a reader sees the
-// old file or the new one, whole. The new file keeps the old one's permissions (old), or gets
-// the usual ones. NoNewFile: the temporary file could not be made, or not renamed (the target
-// is untouched); WriteFailed: the write itself failed. The reason goes to error.
+// old file or the new one, whole. The new file is the old one's (old), or gets the usual
+// permissions. InPlace: no temporary file could be made, or it could not be the old one's (the
+// target is untouched); Failed: writing or renaming the temporary file failed (the target is
+// untouched, the temporary file gone). The reason goes to error.
 Replaced replaceThroughTemporary(const fs::path& target, const std::string& bytes,
                                  const struct stat* old, std::string& error) {
     Temporary temporary;
     if (!temporary.create(target, old ? (old->st_mode & 0777) : 0666, error))
-        return Replaced::NoNewFile;
-    if (old) ::fchmod(temporary.fd(), old->st_mode & 07777);   // exactly, whatever the umask
+        return Replaced::InPlace;
+    if (old && !keepOwnerAndMode(temporary.fd(), *old)) {
+        error = "a new file cannot keep its owner and group (" + reason(errno) + ")";
+        return Replaced::InPlace;
+    }
     if (writeAt(temporary.fd(), bytes.data(), bytes.size(), 0) != bytes.size() ||
         ::fsync(temporary.fd()) != 0 || temporary.close() != 0) {
         error = "the file cannot be written (" + reason(errno) + ")";
-        return Replaced::WriteFailed;
+        return Replaced::Failed;
     }
     if (::rename(temporary.path().c_str(), target.c_str()) != 0) {
         error = "the file cannot be replaced in its folder (" + reason(errno) + ")";
-        return Replaced::NoNewFile;
+        return Replaced::Failed;
     }
     temporary.installed();
     syncFolder(target.parent_path());
@@ -210,19 +315,14 @@ Replaced replaceThroughTemporary(const fs::path& target, const std::string& byte
 // and what it added is cut off, so that the file is left as it was, not new bytes followed by
 // old ones with a record cut in two. The file is then read back: only when it differs from
 // what it was does the error say it is damaged.
-bool writeInPlace(int fd, std::size_t oldSize, const std::string& bytes, std::string& error) {
-    const std::optional<std::string> old = readAll(fd, oldSize);
-    if (!old || old->size() > kMaxParameterFileBytes) {
-        error = "the file cannot be read";
-        return false;
-    }
+bool writeInPlace(int fd, const std::string& old, const std::string& bytes, std::string& error) {
     const std::size_t written = writeAt(fd, bytes.data(), bytes.size(), 0);
     if (written == bytes.size() && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0)
         return true;
     error = "the file cannot be written (" + reason(errno) + ")";
-    writeAt(fd, old->data(), std::min(written, old->size()), 0);
-    if (written > old->size()) (void)::ftruncate(fd, static_cast<off_t>(old->size()));
-    if (readAll(fd, old->size()) != old)
+    writeAt(fd, old.data(), std::min(written, old.size()), 0);
+    if (written > old.size()) (void)::ftruncate(fd, static_cast<off_t>(old.size()));
+    if (readAll(fd, old.size()) != old)
         error += ", nor could its old contents be written back: the file is damaged";
     return false;
 }
@@ -256,81 +356,57 @@ private:
 
 ParameterFileRead readParameterFile(const std::string& name) {
     ParameterFileRead result;
-    // Nothing but a regular file is opened (opening a device may act on it), and that without
-    // blocking, should a FIFO take its place meanwhile; what is read is what the open file is.
-    struct stat st {};
-    if (::stat(name.c_str(), &st) != 0) {
-        if (errno == ELOOP) result.refusal = notRegular(S_IFLNK);
+    const std::optional<fs::path> target = linkTarget(name, result.refusal);
+    if (!target) return result;
+    const LockedFile file = openLocked(*target, O_RDONLY, LOCK_SH);
+    if (file.fd.get() < 0) {
+        result.refusal = file.refusal;
         return result;
     }
-    Fd fd;
-    if (S_ISREG(st.st_mode)) {
-        fd = Fd(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) return result;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        result.refusal = notRegular(st.st_mode);
-        return result;
-    }
-    std::optional<std::string> bytes;
-    if (static_cast<std::uintmax_t>(st.st_size) <= kMaxParameterFileBytes) {
-        bytes = readAll(fd.get(), static_cast<std::size_t>(st.st_size));
-        if (!bytes) {
-            result.refusal = "it cannot be read (" + reason(errno) + ")";
-            return result;
-        }
-    }
-    if (!bytes || bytes->size() > kMaxParameterFileBytes)
-        result.refusal = tooLarge();
-    else
-        result.bytes = std::move(bytes);
-    return result;
+    return contents(file);
 }
 
-bool writeParameterFile(const std::string& name, const std::string& bytes, std::string& error) {
-    // A parameter file that is a symbolic link is saved in the file the link leads to: that
-    // file is replaced, and the link stays as it is.
-    const std::optional<fs::path> link = linkTarget(name, error);
-    if (!link) return false;
-    const fs::path& target = *link;
+ParameterFileSave::ParameterFileSave(const std::string& name) {
+    const std::optional<fs::path> target = linkTarget(name, old_.refusal);
+    if (!target) return;
+    target_ = target->string();
+    LockedFile file = openLocked(*target, O_RDWR, LOCK_EX);
+    old_.refusal = file.refusal;
+    if (!file.there || !old_.refusal.empty()) return;
+    // An existing file we may not write is left alone: renaming over it would replace it all
+    // the same. A file with no write permission for anyone was marked read-only by its owner:
+    // it is left alone whoever runs the program, root included, whom the system would let
+    // write it. Its records are read all the same.
+    if ((file.st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        writeError_ = "the file is marked read-only";
+    else if (file.fd.get() < 0)
+        writeError_ = "the file cannot be written (" + reason(file.openError) + ")";
+    if (file.fd.get() < 0) {
+        old_ = readParameterFile(target_);
+        return;
+    }
+    old_ = contents(file);
+    status_ = file.st;
+    fd_ = file.fd.release();
+}
+
+ParameterFileSave::~ParameterFileSave() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool ParameterFileSave::write(const std::string& bytes, std::string& error) {
+    error = !old_.refusal.empty() ? old_.refusal : writeError_;
+    if (!error.empty()) return false;
     const FileSizeSignalIgnored sizeLimitFails;
-    struct stat old {};
-    const bool exists = ::lstat(target.c_str(), &old) == 0;
-    Fd file;
-    if (exists) {
-        // Only a regular file is replaced: a rename over a device, a FIFO or a folder would
-        // put the parameter file in its place.
-        if (!S_ISREG(old.st_mode)) {
-            error = notRegular(old.st_mode);
-            return false;
-        }
-        // An existing file we may not write is left alone: renaming over it would replace it
-        // all the same. A file with no write permission for anyone was marked read-only by its
-        // owner: it is left alone whoever runs the program, root included, whom the system
-        // would let write it; any other file is opened for writing to ask the system.
-        if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-            error = "the file is marked read-only";
-            return false;
-        }
-        file = Fd(::open(target.c_str(), O_RDWR | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
-        if (file.get() < 0 || ::fstat(file.get(), &old) != 0) {
-            error = "the file cannot be written (" + reason(errno) + ")";
-            return false;
-        }
-        if (!S_ISREG(old.st_mode)) {
-            error = notRegular(old.st_mode);
-            return false;
-        }
-    }
-    switch (replaceThroughTemporary(target, bytes, exists ? &old : nullptr, error)) {
+    switch (replaceThroughTemporary(target_, bytes, fd_ >= 0 ? &status_ : nullptr, error)) {
         case Replaced::Done: return true;
-        case Replaced::WriteFailed: return false;
-        case Replaced::NoNewFile: break;
+        case Replaced::Failed: return false;
+        case Replaced::InPlace: break;
     }
-    // A folder where no new file can be made (or none renamed): a file that is there and may be
-    // written is written in place.
-    if (!exists) return false;
-    return writeInPlace(file.get(), static_cast<std::size_t>(old.st_size), bytes, error);
+    // No new file can be made in the folder, or none that keeps the owner and group: a file
+    // that is there is written in place, under the lock.
+    if (fd_ < 0) return false;
+    return writeInPlace(fd_, *old_.bytes, bytes, error);
 }
 
 }  // namespace shell

@@ -113,19 +113,6 @@ std::size_t itemIndex(std::string_view name) {
 
 }  // namespace
 
-void M_Light_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Light")); }
-void M_Inclinati_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Inclinati")); }
-void M_Proiettivo_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Proiettivo")); }
-void M_nProiettivo_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_nProiettivo")); }
-void M_Frinter_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Frinter")); }
-void mnuVertSph_Click(InputRecord& inputs) { choose(inputs, itemIndex("mnuVertSph")); }
-void mnuUni_Click(InputRecord& inputs) { choose(inputs, itemIndex("mnuUni")); }
-void M_CILINDRICI_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_CILINDRICI")); }
-void M_Param_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Param")); }
-void mnuCCs_Click(InputRecord& inputs) { choose(inputs, itemIndex("mnuCCs")); }
-void mnuCircp_Click(InputRecord& inputs) { choose(inputs, itemIndex("mnuCircp")); }
-void M_Parabolico_Click(InputRecord& inputs) { choose(inputs, itemIndex("M_Parabolico")); }
-
 void chooseProgramme(InputRecord& inputs, std::string_view menuItem) {
     choose(inputs, itemIndex(menuItem));
 }

@@ -9,20 +9,8 @@
 
 namespace shell {
 
-void M_Light_Click(InputRecord& inputs);
-void M_Inclinati_Click(InputRecord& inputs);
-void M_Proiettivo_Click(InputRecord& inputs);
-void M_nProiettivo_Click(InputRecord& inputs);
-void M_Frinter_Click(InputRecord& inputs);
-void mnuVertSph_Click(InputRecord& inputs);
-void mnuUni_Click(InputRecord& inputs);
-void M_CILINDRICI_Click(InputRecord& inputs);
-void M_Param_Click(InputRecord& inputs);
-void mnuCCs_Click(InputRecord& inputs);
-void mnuCircp_Click(InputRecord& inputs);
-void M_Parabolico_Click(InputRecord& inputs);
-
-// The Click handler of the item of that name; std::out_of_range for a name that is no item.
+// Chooses the item of that name, as its click does; std::out_of_range for a name that is no
+// item.
 void chooseProgramme(InputRecord& inputs, std::string_view menuItem);
 
 // The first checked item in menu order, or "" when none is checked.

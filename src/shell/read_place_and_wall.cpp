@@ -4,6 +4,7 @@
 
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
+#include "numeric/fold.h"
 
 namespace shell {
 
@@ -14,16 +15,24 @@ double toRadians(double degrees, double pi) { return numeric::checkFinite(degree
 
 }  // namespace
 
-bool typedHorizontal(const InputRecord& in) { return std::fabs(in.number("txtReclinZ")) == 90; }
+namespace {
+
+// The reclination box folded onto one turn, as typed otherwise.
+double foldedReclination(const InputRecord& in) {
+    return numeric::foldKeepingUpperEnd(in.number("txtReclinZ"), 180);
+}
+
+}  // namespace
+
+bool typedHorizontal(const InputRecord& in) { return std::fabs(foldedReclination(in)) == 90; }
 
 double typedDeclination(const InputRecord& in) {
-    const double typed = in.number("txtDecl");
-    return std::fabs(typed) > 180 && std::isfinite(typed) ? std::remainder(typed, 360) : typed;
+    return numeric::foldKeepingUpperEnd(in.number("txtDecl"), 180);
 }
 
 double typedReclination(const InputRecord& in, double hemisphere) {
     if (typedHorizontal(in)) return hemisphere < 0 ? -90 : 90;
-    return in.number("txtReclinZ");
+    return foldedReclination(in);
 }
 
 void ReadPlaceAndWallInputs(Context& ctx) {

@@ -9,16 +9,21 @@
 
 namespace shell {
 
-// The reclination box as typed, degrees. South of the equator (hemisphere -1) the user types the
-// reclination with the opposite sign; a typed +90 or -90 is in either hemisphere the horizontal
-// dial facing up (a plane facing the ground is never lit), which is the typed 90 in the north
-// and the typed -90 in the south whatever sign was typed. Any other value is returned as typed.
+// The reclination box, degrees, folded onto (-180, 180] as the declination box is: a turn about
+// the plane's horizontal brings the plane back, so 405 is the plane of 45 and 270 that of -90.
+// South of the equator (hemisphere -1) the user types the reclination with the opposite sign; a
+// folded +90 or -90 is in either hemisphere the horizontal dial facing up (a plane facing the
+// ground is never lit), which is 90 in the north and -90 in the south whatever sign was typed.
+// Any other value within (-180, 180] is returned as typed. (A plane reclined past the
+// horizontal, R beyond +-90, is the plane of 180 - R facing the other way, D + 180, drawn with
+// its axes turned by a half turn: it keeps the number typed, so that its drawing keeps the
+// sides the user named.) Every reader of the box reads it here.
 double typedReclination(const InputRecord& in, double hemisphere);
-// Whether the reclination box, as typed, names the horizontal dial (+90 or -90).
+// Whether the reclination box, folded, names the horizontal dial (+90 or -90).
 bool typedHorizontal(const InputRecord& in);
-// The declination box as typed, degrees, folded onto the same wall within -180..180: 270 is
-// the wall of -90 and 600 that of -120; a value within -180..180 is returned as typed. Every
-// reader folds it before any test of it, so that one wall has one declination.
+// The declination box, degrees, folded onto the same wall within (-180, 180]: 270 is the wall
+// of -90, 600 that of -120, and -180 and 540 that of 180 (one wall, one number); a value within
+// (-180, 180] is returned as typed. Every reader folds it before any test of it.
 double typedDeclination(const InputRecord& in);
 
 // Precondition: Run has set EastSign and DeclSign. Throws numeric::NumericFailure where a

@@ -42,6 +42,9 @@ inline constexpr std::size_t RunRoundBudget = 6'000'000;
 inline constexpr double SunDiscRad = 0.0093;
 inline constexpr double MaxLength = 2000;
 static_assert(MaxLength * SunDiscRad > plot::PlotSurface::MaxSide);
+// No Roman numeral or zodiac sign may be MaxGlyphSize metres tall or more: a glyph that tall is
+// as large as the largest plot area, and could be seen whole on none.
+inline constexpr double MaxGlyphSize = plot::PlotSurface::MaxSide;
 // No number a programme reads (an angle, a zone, a step, a size) may reach MaxNumber in size,
 // nor, other than 0, fall below its reciprocal: far beyond any of them either way, and near
 // enough that the arithmetic keeps every angle to a hundredth of a second of arc, and the
@@ -61,9 +64,11 @@ inline constexpr double MinLatitude = 0.00001;
 // and an empty box reads as 0, as it always has); a number too large for a double, or a typed
 // infinity, as too large; an hour fraction of 0 or below (an empty box included) or above
 // MaxHourFraction; a definition below MinDefinition (0 or an empty box included); a style, or a
-// radius, of 0 or below, or of MaxLength or more; a latitude (of the dial or of the Qibla's
-// place) beyond +-90; a dial's latitude other than 0 nearer the equator than MinLatitude; any
-// number of MaxNumber or more in size, or other than 0 below its reciprocal. A failure that
+// radius, of 0 or below, or of MaxLength or more; a numeral's or a zodiac sign's size, where
+// they are drawn, of 0 or below, or of MaxGlyphSize or more; a latitude (of the dial or of the
+// Qibla's place) beyond +-90; a dial's latitude other than 0 nearer the equator than
+// MinLatitude, with advice naming latitudes the programme draws; any number of MaxNumber or
+// more in size, or other than 0 below its reciprocal (see shell/input_check.h). A failure that
 // escapes a driver (a numerical failure in a reader or a set-up), or a loop the run's budget of
 // rounds cannot pay, stops the run there: what was drawn stays, the busy cursor is already
 // restored, the user is told what went wrong, and the process goes on. "Data" (cmdData) is

@@ -1,14 +1,10 @@
 #include "shell/technical_data.h"
 
-#include <cmath>
 #include <string>
 #include <string_view>
 
 #include "numeric/failure.h"
-#include "numeric/format.h"
-#include "numeric/parse.h"
-#include "shell/control_table.h"
-#include "shell/run_dispatch.h"
+#include "shell/input_check.h"
 #include "shell/technical_data_list.h"
 
 namespace shell {
@@ -19,33 +15,15 @@ namespace {
 constexpr std::string_view kBoxesRead[] = {"txtLAT", "txtLON", "txtDecl", "txtReclinZ",
                                            "txtStilo", "TxtFuso", "txtlineofdeclination"};
 
-// A box's caption as the main window shows it (the label or check box beside it on the panel's
-// row), without its trailing blanks.
-std::string caption(const InputRecord& in, std::string_view box) {
-    const ControlInfo* info = findControl(box);
-    if (!info) return std::string(box);
-    for (const ControlInfo& c : controlTable()) {
-        if (c.row != info->row || c.container != info->container) continue;
-        if (c.kind != ControlKind::Label && c.kind != ControlKind::CheckBox) continue;
-        std::string text = in.text(c.name);
-        while (!text.empty() && text.back() == ' ') text.pop_back();
-        return text;
-    }
-    return std::string(box);
-}
-
-// Why the list cannot use what a box it reads holds, or "" when it can: the bound of every
-// number a run reads (MaxNumber), which keeps the list's arithmetic finite. A box may have been
-// changed since the run.
+// Why the list cannot use what a box it reads holds, or "" when it can: a text that is no number,
+// or a number beyond the bound of every number a run reads (MaxNumber), which keeps the list's
+// arithmetic finite. A box may have been changed since the run: the list reads what it holds
+// now, and refuses it, naming it, before any line is written.
 std::string unusableBox(const InputRecord& in) {
     for (std::string_view box : kBoxesRead) {
         if (box == "txtReclinZ" && !in.enabled(box)) continue;
-        const double v = numeric::parseNumberOrInfinity(in.text(box));
-        if (std::fabs(v) < MaxNumber) continue;
-        return "The technical data were not listed: the " + caption(in, box) +
-               " box holds a number too large for the arithmetic of any dial: it must lie "
-               "between -" + numeric::toText(MaxNumber) + " and " + numeric::toText(MaxNumber) +
-               ". Please check the inputs.";
+        if (std::string why = numberRefusal(in, box); !why.empty())
+            return "The technical data were not listed: " + why + " Please check the inputs.";
     }
     return {};
 }

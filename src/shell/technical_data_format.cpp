@@ -15,28 +15,19 @@ double exactZero(double v) { return std::fabs(v) <= numeric::kStoredPiResidue ? 
 
 std::string plain(double x) { return numeric::toText(numeric::checkFinite(x)); }
 
-double truncatedDown(double x, int decimals) {
-    const double value = numeric::roundHalfEven(numeric::checkFinite(x), 9);
-    const double nearest = numeric::roundHalfEven(value, decimals);
-    if (nearest <= value) return nearest;
-    return numeric::roundHalfEven(nearest - std::pow(10.0, -decimals), decimals);
-}
-
-std::string down5(double x) { return plain(truncatedDown(x, 5)); }
-
-std::string down4(double x) { return plain(truncatedDown(x, 4)); }
+std::string down5(double x) { return plain(numeric::truncateDown(x, 5)); }
 
 std::string rounded(double x, int decimals) {
     return plain(numeric::roundHalfEven(numeric::checkFinite(x), decimals));
 }
 
-// Whole hours, whole minutes and whole seconds, each part taken toward minus infinity.
+// The duration is cut once, in whole seconds, and then split: cutting the hours, the minutes
+// and the seconds each in turn would show 9 h that the stored Pi left a hair short as 8h 59' 59''.
 std::string hms(double hours) {
-    const double h = numeric::intFloor(hours);
-    const double minutes = (hours - h) * 60;
-    const double m = numeric::intFloor(minutes);
-    const double s = numeric::intFloor((minutes - m) * 60);
-    return plain(h) + "h " + plain(m) + "' " + plain(s) + " ''";
+    const double seconds = numeric::truncateDown(numeric::checkedMul(hours, 3600), 0);
+    const double h = std::floor(seconds / 3600);
+    const double m = std::floor((seconds - h * 3600) / 60);
+    return plain(h) + "h " + plain(m) + "' " + plain(seconds - h * 3600 - m * 60) + " ''";
 }
 
 DataList::DataList(Context& context)

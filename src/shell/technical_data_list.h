@@ -28,8 +28,6 @@ struct DataList {
     bool horizontal = false;
     // Elevation sine of the polar style over the plane.
     double E = 0;
-    // Substyle distance in degrees before the quadrant correction.
-    double q = 0;
     // Longitude correction in minutes of time.
     double M = 0;
     // Centre of the dial (metres) and its texts.
@@ -65,21 +63,12 @@ struct DataList {
 // zero (+0); any other value is returned as it is.
 double exactZero(double v);
 
-// A value truncated downward to n decimals, as the list shows it. The truncation is made on the
-// decimal value, not on the value times a power of ten, which binary arithmetic may leave a
-// hair under the whole number it is (0.00013 * 1e5 = 12.999999999999998); and a value a
-// rounding short of a step of the last decimal (the centre of a north wall, -0.2 computed as
-// -0.20000000000000004, or the 12 h that the stored Pi leaves at 11.9999999996) is that step:
-// the value is first taken to nine decimals, far below what the list shows and above what
-// rounding leaves. Fails on a value that is not finite.
-double truncatedDown(double x, int decimals);
-
 // Number formats of the list. Each fails on a value that is not finite.
 std::string plain(double x);
-std::string down5(double x);                 // truncatedDown to five decimals
-std::string down4(double x);                 // to four decimals
+std::string down5(double x);                 // numeric::truncateDown to five decimals
 std::string rounded(double x, int decimals); // halves to even
-std::string hms(double hours);               // "8h 34' 3 ''"
+// Whole hours, minutes and seconds of a duration cut to the second: "8h 34' 3 ''".
+std::string hms(double hours);
 
 // Step 1: recomputes the wall, the elevation sine, the centre and the substyle.
 void prepare(DataList& list);

@@ -7,6 +7,7 @@
 #include "geometry/face.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
+#include "numeric/fold.h"
 #include "numeric/rounding.h"
 #include "numeric/tolerance.h"
 #include "shell/helpers.h"
@@ -85,7 +86,6 @@ void prepareHorizontal(DataList& list) {
     m.WallDeclRad = 0;
     m.SubstyleAngle = 0;
     list.E = elevationSine(list);
-    list.q = 0;
     m.StyleElevRad = ArcSin(m, list.E);
     computeSubstyleHour(list);
     if (list.E != 0) computeCentre(list);
@@ -102,28 +102,32 @@ void prepareInclined(DataList& list) {
     if (E != 0) computeCentre(list);
 
     // Substyle distance: the angle of the centre seen from the foot, from the line of greatest
-    // slope; the polar axis laid down on the plane gives its direction.
-    if (lat == 0 && m.ReclRad == 0) {
+    // slope up the plane, positive to the left (towards -x), with its sign in the south. Where the
+    // polar axis meets the plane only at infinity the substyle is a line through the foot, taken
+    // within a quarter turn of the line of greatest slope: an east or west wall at the equator
+    // holds the axis level, across the wall to the side its declination names; elsewhere the axis
+    // laid down on the plane gives it, and where that has no component across the plane (a plane
+    // facing due south or north, but for the rounding of the stored Pi, or a wall at the pole) it
+    // is the line of greatest slope. An angle of the half turn reads +180.
+    if (E != 0) {
+        // The centre in the plane's own frame (list.Cx is mirrored in the south): a half turn of
+        // the stored Pi is added where it lies below the foot, towards its side.
+        const double cx = m.HemisphereSign * list.Cx;
+        if (list.Cy == 0) {
+            m.SubstyleAngle = -sgn(cx) * m.Pi / 2;
+        } else {
+            m.SubstyleAngle = std::atan(checkedDiv(-cx, list.Cy));
+            if (list.Cy < 0) m.SubstyleAngle += cx <= 0 ? m.Pi : -m.Pi;
+        }
+    } else if (lat == 0 && m.ReclRad == 0) {
         m.SubstyleAngle = sgn(m.WallDeclRad) * m.Pi / 2;
     } else {
-        // Where the axis has no component across the plane (a plane facing due south or north,
-        // but for the rounding of the stored Pi, or a wall at the pole) the substyle is the line
-        // of greatest slope; so it is on the plane perpendicular to the axis, which has none.
         const geometry::DialPoint along = list.face().substyleDirection(lat);
         m.SubstyleAngle = std::fabs(along.x) <= numeric::kStoredPiResidue
                               ? 0
                               : std::atan(checkedDiv(-along.x, along.y));
-        list.q = list.deg(m.SubstyleAngle);
-        if (E != 0) {
-            if (list.Cx <= 0 && list.Cy < 0)
-                m.SubstyleAngle = m.SubstyleAngle + m.Pi;
-            else if (list.Cx > 0 && list.Cy < 0)
-                m.SubstyleAngle = m.SubstyleAngle - m.Pi;
-        }
     }
-    if (std::fabs(m.SubstyleAngle) > m.Pi)
-        m.SubstyleAngle = -sgn(m.SubstyleAngle) * std::fabs(2 * m.Pi - std::fabs(m.SubstyleAngle));
-    if (m.HemisphereSign == -1) m.SubstyleAngle = -m.SubstyleAngle;
+    m.SubstyleAngle = numeric::foldKeepingUpperEnd(m.HemisphereSign * m.SubstyleAngle, m.Pi);
 
     computeSubstyleHour(list);
 }
@@ -162,7 +166,7 @@ void prepare(DataList& list) {
         // noon line up its line of greatest slope.
         const double tanD = exactZero(std::sin(m.WallDeclRad)) == 0 ? 0 : std::tan(m.WallDeclRad);
         const double noon = std::atan(m.HemisphereSign * std::sin(m.ReclRad) * tanD);
-        m.NoonLineAngle = truncatedDown(list.deg(noon), 4);
+        m.NoonLineAngle = numeric::truncateDown(list.deg(noon), 4);
         list.CxText = down5(list.Cx);
         list.CyText = down5(list.Cy);
     } else {

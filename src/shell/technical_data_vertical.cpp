@@ -13,6 +13,7 @@
 #include "geometry/face.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
+#include "numeric/fold.h"
 #include "numeric/palette.h"
 #include "numeric/rounding.h"
 #include "numeric/tolerance.h"
@@ -27,21 +28,17 @@ struct Equivalent {
     double latitude = 0;     // f1, degrees, rounded as shown
     double declination = 0;  // d1, degrees, as typed at that place, rounded as shown
     double longitude = 0;    // lambda, degrees, rounded as shown
-    bool atPole = false;     // f1 is +-90 degrees: there is no d1 nor lambda
 };
 
-// An angle in degrees, rounded as the list shows it, within -180 (excluded) to 180.
+// An angle in degrees, rounded as the list shows it, within (-180, 180].
 double shownAngle(double degrees) {
-    double v = numeric::roundHalfEven(degrees, 5);
-    v = std::remainder(v, 360);
-    return v <= -180 ? v + 360 : v;
+    return numeric::foldKeepingUpperEnd(numeric::roundHalfEven(degrees, 5), 180);
 }
 
 // Whether the equivalent vertical dial stands at a pole: the plane's line of greatest slope runs
 // along the polar axis (the axis has no component across the plane nor out of it, up to the
 // stored Pi's residue), as on a polar plane facing due south or north or on the horizontal plane
-// at the equator. Every wall there holds the axis; none has a declination, nor the place a
-// longitude.
+// at the equator.
 bool atThePole(const DataList& list) {
     const geometry::Face face = list.face();
     const geometry::Vec3 pole = geometry::celestialPole(list.m.LatRad);
@@ -57,6 +54,10 @@ bool atThePole(const DataList& list) {
 // - the wall's azimuth from the south, west positive, follows from out's components along that
 //   place's east and north, which are p . right and p . out over cos f1; d1 is that azimuth,
 //   or 180 less it south of the equator, where the typed declination counts from the north.
+// At a pole every wall holds the axis and only the sum of d1 and lambda tells the hours: the
+// values are those the planes next to this one tend to on the side where the style stands out
+// of the plane (p . out > 0). Their wall faces away from the place's noon (azimuth 180) and
+// their up leans off the axis away from out at the north pole, towards it at the south pole.
 Equivalent equivalentVertical(DataList& list) {
     Module1& m = list.m;
     const int hs = m.HemisphereSign;
@@ -67,34 +68,32 @@ Equivalent equivalentVertical(DataList& list) {
     m.AnalemmaObliquityDeg = f1;
     Equivalent eq;
     eq.latitude = numeric::roundHalfEven(list.deg(f1), 5);
-    if (atThePole(list)) {
-        eq.atPole = true;
-        return eq;
-    }
 
+    const bool atPole = atThePole(list);
     const double across = exactZero(dot(pole, face.right));
     const double out = exactZero(face.polarElevationSine(pole));
-    const double azimuth = std::atan2(across == 0 ? 0.0 : -across, -out);
+    const double azimuth = atPole ? m.Pi : std::atan2(across == 0 ? 0.0 : -across, -out);
     const double realAzimuth = hs > 0 ? azimuth : m.Pi - azimuth;
     const double d1 = eq.latitude >= 0 ? realAzimuth : m.Pi - realAzimuth;
     eq.declination = shownAngle(list.deg(d1));
 
-    const double west = exactZero(-face.up.x);
-    const double towardsNoon = exactZero(dot(face.up, geometry::equatorPoint(m.LatRad, 0)));
+    const geometry::Vec3 meridian = atPole ? -numeric::sgn(sinF1) * face.out : face.up;
+    const double west = exactZero(-meridian.x);
+    const double towardsNoon = exactZero(dot(meridian, geometry::equatorPoint(m.LatRad, 0)));
     eq.longitude = shownAngle(list.deg(std::atan2(west, towardsNoon)));
     return eq;
 }
-
-const std::string kNoneAtThePole = "none at the pole";
 
 void writeHorizontalPlane(DataList& list) {
     const Module1& m = list.m;
     list.plot.setForeColor(numeric::rgb(235, 105, 18));
     list.line("Equivalent vertical dial :");
     // The horizontal plane stands vertical where its up, the meridian's horizon point on the
-    // side of the raised pole, is the zenith: at the colatitude, in the same hemisphere.
+    // side of the raised pole, is the zenith: at the colatitude, in the same hemisphere, facing
+    // d1 180 (at the equator that place is the pole, where 180 is what the planes next to it
+    // tend to).
     list.line("latitude f1 =  " + rounded(m.HemisphereSign * list.deg(m.Pi / 2 - m.LatRad), 5));
-    list.line("declination d1 =  " + (atThePole(list) ? kNoneAtThePole : plain(180)));
+    list.line("declination d1 =  " + plain(180));
     list.line("reclination =  0");
     list.line("ordinate of horizon =  inf. ");
     list.line("height of the style  =  " + plain(list.deg(m.LatRad)));
@@ -106,9 +105,9 @@ void writeInclinedPlane(DataList& list) {
     list.plot.setForeColor(numeric::rgb(235, 105, 18));
     list.line("Equivalent vertical dial :");
     list.line("latitude f1 =  " + plain(eq.latitude));
-    list.line("declination d1 =  " + (eq.atPole ? kNoneAtThePole : plain(eq.declination)));
+    list.line("declination d1 =  " + plain(eq.declination));
     list.line("reclination =  0");
-    list.line("longitude lambda =  " + (eq.atPole ? kNoneAtThePole : plain(eq.longitude)));
+    list.line("longitude lambda =  " + plain(eq.longitude));
     list.line("click off analemma");
     list.line("click on SM time");
     list.line("select ST Zone = 0");

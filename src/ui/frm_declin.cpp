@@ -255,7 +255,7 @@ void frmDeclin::decimalLeft(int Index) {
         (Index == 0 ? txtLatP : txtLonP)->setText(qs(boxes.minutes));
         (Index == 0 ? txtLATS : txtLonS)->setText(qs(boxes.seconds));
     } catch (const numeric::NumericFailure&) {
-        // A number too large for a double: the other form stays as it was.
+        // No number, or one too large for a double: the other form stays as it was.
     }
 }
 
@@ -268,7 +268,7 @@ void frmDeclin::sexagesimalLeft(int Index) {
                                                ss(txtLonP->text()), ss(txtLonS->text()));
         (Index == 0 ? txtLAT : txtLON)->setText(qs(text));
     } catch (const numeric::NumericFailure&) {
-        // A number too large for a double: the decimal box stays as it was.
+        // No number, or one too large for a double: the decimal box stays as it was.
     }
 }
 
@@ -299,11 +299,11 @@ void frmDeclin::cmdSign_Click(int Index) {
         cmdSign(Index)->setText(qs(toggled.sign));
         decimal->setText(qs(toggled.decimal));
     } catch (const numeric::NumericFailure&) {
-        // A number too large for a double: nothing changes.
+        // No number, or one too large for a double: nothing changes.
     }
 }
 
-void frmDeclin::cmdCalcola_Click() {
+board::BoardInputs frmDeclin::boardInputs() const {
     board::BoardInputs in;
     in.txtLAT = ss(txtLAT->text());
     in.txtLON = ss(txtLON->text());
@@ -316,14 +316,37 @@ void frmDeclin::cmdCalcola_Click() {
     in.txtAngle = ss(txtAngle->text());
     in.TxtFuso = ss(TxtFuso->text());
     in.ckDST = ckDST->isChecked() ? 1 : 0;
+    in.sexagesimal = OptModoSess->isChecked();
+    in.txtLatG = ss(txtLatG->text());
+    in.txtLatP = ss(txtLatP->text());
+    in.txtLATS = ss(txtLATS->text());
+    in.txtLonG = ss(txtLonG->text());
+    in.txtLonP = ss(txtLonP->text());
+    in.txtLonS = ss(txtLonS->text());
+    return in;
+}
+
+void frmDeclin::showResult(const QString& text, bool report) {
+    // The report's columns stay in their lines; a message is wrapped to the box's width.
+    txtResult->setLineWrapMode(report ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    txtResult->setPlainText(text);
+}
+
+void frmDeclin::cmdCalcola_Click() {
     try {
-        const std::string report = board::runCalculation(in, values_, regionalSeparator(), main_);
-        txtResult->setPlainText(qs(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        const board::Report report =
+            board::runCalculation(boardInputs(), values_, regionalSeparator(), main_);
+        if (!report.refusal.empty())
+            showResult(qs(report.refusal), false);
+        else
+            showResult(qs(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                       true);
     } catch (const numeric::NumericFailure& failure) {
-        txtResult->setPlainText(
+        showResult(
             QStringLiteral(
                 "The calculation was stopped by a numerical failure: %1. Please check the inputs.")
-                .arg(QString::fromUtf8(failure.what())));
+                .arg(QString::fromUtf8(failure.what())),
+            false);
     }
 }
 
@@ -335,7 +358,8 @@ void frmDeclin::cmdInfo_Click() {
 }
 
 void frmDeclin::cmdTrans_Click() {
-    board::transferToMainWindow(main_, ss(txtLAT->text()), ss(txtLON->text()));
+    const std::string refusal = board::transferToMainWindow(main_, boardInputs());
+    if (!refusal.empty()) showResult(qs(refusal), false);
 }
 
 }  // namespace ui

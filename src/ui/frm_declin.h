@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "board/declinazione.h"
 #include "board/solar_calculator.h"
 #include "shell/input_record.h"
 
@@ -47,6 +48,8 @@ protected:
 
 private:
     void buildWindow();
+    board::BoardInputs boardInputs() const;  // what the board's boxes hold
+    void showResult(const QString& text, bool report);  // in the results box
     void Form_Load(const Clock& clock);
     void setMode(bool decimal);
     void decimalLeft(int Index);      // a decimal box lost the focus

@@ -15,10 +15,6 @@ inline QColor toQColor(numeric::Colour c) {
     return QColor(numeric::red(c), numeric::green(c), numeric::blue(c));
 }
 
-inline numeric::Colour fromQColor(const QColor& c) {
-    return numeric::rgb(c.red(), c.green(), c.blue());
-}
-
 inline QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }

@@ -193,6 +193,40 @@ TEST(Report, EmptyBoxesGiveAFullReportAndAbsurdOnesFail) {
     EXPECT_THROW(board::Declinazione(huge, v, "."), numeric::NumericFailure);
 }
 
+TEST(Report, ABoxThatHoldsNoNumberIsNamedAndNothingIsComputed) {
+    struct Row {
+        std::string BoardInputs::*box;
+        const char *text, *named;
+    };
+    for (const Row& row : {Row{&BoardInputs::TxtFuso, "CET", "the Standard Time Zone box"},
+                           {&BoardInputs::TxtFuso, "1,5", "the Standard Time Zone box"},
+                           {&BoardInputs::txtLAT, "abc", "the Latitude box"},
+                           {&BoardInputs::txtLON, "\u22127.5", "the Longitude box"},
+                           {&BoardInputs::txtMonth, "Jun", "the month box of the Date"},
+                           {&BoardInputs::txtSS, "inf", "the seconds box of the UT"},
+                           {&BoardInputs::txtAngle, "12\u00b0", "the Angle az box"},
+                           {&BoardInputs::txtLatP, "3O", "the minutes box of the Latitude"},
+                           {&BoardInputs::txtLonS, "-", "the seconds box of the Longitude"}}) {
+        BoardInputs in = place("45", "-7.5", "-1");
+        in.sexagesimal = true;
+        in.*row.box = row.text;
+        board::SolarValues v;
+        const board::Report r = board::Declinazione(in, v, ".");
+        EXPECT_EQ(r.refusal.rfind(row.named, 0), 0u) << row.text << ": " << r.refusal;
+        EXPECT_TRUE(r.text.empty() && r.sunDeclination.empty()) << row.text;
+        EXPECT_EQ(v.JulianDay, 0) << row.text;
+    }
+    // Each box is the number it holds, however written.
+    const std::vector<std::string> june = lines(place("45", "-7.5", "-1"));
+    BoardInputs cet = place("45", "-7.5", "-1");
+    for (const char* month : {"06", "6.", " 6 ", "6e0", "0.6E1"}) {
+        cet.txtMonth = month;
+        EXPECT_EQ(lines(cet), june) << month;
+    }
+    cet.txtYear = "2024.0";
+    EXPECT_EQ(lines(cet), june);
+}
+
 TEST(Report, WallMeasuredAsTheInstructionsSayIsTheWallTheMainWindowDraws) {
     // Cape Town, a wall facing 25 degrees west of north; the sun stands 37.49 degrees west of
     // its perpendicular, to the left of one who looks out from the wall: az = -37.49.

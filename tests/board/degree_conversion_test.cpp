@@ -9,6 +9,7 @@
 
 #include "board/key_filter.h"
 #include "board/number_text.h"
+#include "numeric/failure.h"
 
 namespace {
 
@@ -69,6 +70,12 @@ TEST(DegreeConversion, HalfDegreesEmptyTextsAndMinutesBeyondSixty) {
     EXPECT_EQ(boxesToDecimal("+", "0", "90", "0"), "1.50000");
     EXPECT_EQ(boxesToDecimal("+", "7", "30", ""), "7.50000");
     EXPECT_EQ(boxesToDecimal("-", "7", "38", "37.68"), "-7.64380");
+    // A box that holds no number converts to nothing: the other form stays as it was.
+    for (const char* text : {"abc", "1,5", "45\u00a0", "1e400"}) {
+        EXPECT_THROW(decimalToBoxes(text), numeric::NumericFailure) << text;
+        EXPECT_THROW(boxesToDecimal("+", "7", text, "0"), numeric::NumericFailure) << text;
+        EXPECT_THROW(board::toggleSign("+", text), numeric::NumericFailure) << text;
+    }
 }
 
 TEST(DegreeConversion, SignButtonTogglesAndRewritesTheDecimalText) {

@@ -38,6 +38,11 @@ TEST(DriverRefusals, ProjectiveFormerVersion) {
                   kHorizontal);
     expectRefused(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtDecl", "-90"}}),
                   "Please use programme n\u00b0 4 ");
+    // Each refusal reads the boxes as folded onto one turn: 270 is -90, a reclination of 270 the
+    // horizontal dial facing down.
+    expectRefused(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtDecl", "270"}}),
+                  "Please use programme n\u00b0 4 ");
+    expectRefused(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtReclinZ", "270"}}), kHorizontal);
     expectDrawn(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtReclinZ", "89.9"}}), title);
     expectDrawn(run("M_Proiettivo", {{"txtLAT", "45"}, {"txtDecl", "120"}}), title);
 }
@@ -47,6 +52,7 @@ TEST(DriverRefusals, ProjectiveLatterVersionAcceptsAWallFacingEastOrWest) {
     expectRefused(run("M_nProiettivo", {{"txtLAT", "-0.5"}}), kSouth);
     expectRefused(run("M_nProiettivo", {{"txtLAT", "0"}}), kEquator);
     expectRefused(run("M_nProiettivo", {{"txtLAT", "45"}, {"txtReclinZ", "90"}}), kHorizontal);
+    expectRefused(run("M_nProiettivo", {{"txtLAT", "45"}, {"txtReclinZ", "-630"}}), kHorizontal);
     expectDrawn(run("M_nProiettivo", {{"txtLAT", "45"}, {"txtDecl", "90"}}), title);
 }
 
@@ -72,6 +78,13 @@ TEST(DriverRefusals, CylindricalProgrammes) {
                   "Sorry, graph not available  ");
     expectDrawn(run("M_Parabolico", {{"txtLAT", "45"}, {"txtDecl", "-70"}}),
                 "Cylindrical sundial of parabolic cross-section : 3D method");
+    // The declination as folded onto one turn: 430.0001 is 70.0001, -290 is 70.
+    expectRefused(run("M_Parabolico", {{"txtLAT", "45"}, {"txtDecl", "430.0001"}}),
+                  "Sorry, graph not available  ");
+    expectRefused(run("M_Parabolico", {{"txtLAT", "45"}, {"txtDecl", "-289.9999"}}),
+                  "Sorry, graph not available  ");
+    expectDrawn(run("M_Parabolico", {{"txtLAT", "45"}, {"txtDecl", "-290"}}),
+                "Cylindrical sundial of parabolic cross-section : 3D method");
 }
 
 TEST(DriverRefusals, VerticalDialsBy2DGeometry) {
@@ -90,7 +103,8 @@ TEST(DriverRefusals, SphericalProgrammesRefuseNothing) {
     expectDrawn(run("mnuUni", {{"txtReclinZ", "-90"}}), "Horizontal dial by spherical trigonometry");
     expectDrawn(run("mnuUni", {{"txtReclinZ", "90"}}), "Horizontal dial by spherical trigonometry");
     expectDrawn(run("mnuUni", {{"txtReclinZ", "89.9"}}),
-                "Declining, reclining dial by spherical trigonometry");
+                "Declining, reclining dial by spherical trigonometry",
+                {dialtest::kNoTipShadowInArea});  // all but facing the ground in the south
 }
 
 TEST(DriverRefusals, SphericalSetUpsLeaveTheLatitudeForTheTechnicalData) {
@@ -268,6 +282,30 @@ TEST(DriverRecords, NothingFarOffWhereTheCentreOrALineLiesAtInfinity) {
             if (*option) settings.emplace_back(option, "1");
             EXPECT_TRUE(dialtest::nothingFarOff(run(programme, settings).list));
         }
+    // Labels, numerals and glyphs whose points fall far off (the numbers of a wall all but
+    // holding the polar axis, of a long style, the zodiac next to the equator, the numerals of a
+    // long style), in both hemispheres: none outside the plot area. The other lines are
+    // unticked: every line and shape is a glyph's stroke.
+    const std::pair<const char*, dialtest::Settings> marks[] = {
+        {"mnuVertSph", {{"txtLAT", "0.00001"}, {"txtDecl", "90"}, {"ck_Italiche", "1"}}},
+        {"mnuVertSph", {{"txtLAT", "24.75368"}, {"txtStilo", "1.939706"}, {"ck_Italiche", "1"}}},
+        {"mnuVertSph", {{"txtLAT", "-24.75368"}, {"txtStilo", "1.939706"}, {"ckTemp", "1"}}},
+        {"mnuVertSph", {{"txtLAT", "-0.00001"}, {"txtDecl", "-150.54"}, {"ckZodiaco", "1"}}},
+        {"mnuVertSph", {{"txtLAT", "24.75368"}, {"txtStilo", "1.939706"},
+                        {"chkOreAstronomiche", "1"}, {"ckRomani", "1"}}},
+        {"mnuUni", {{"txtLAT", "-30"}, {"txtDecl", "90"}, {"txtReclinZ", "20"}, {"txtStilo", "1.5"},
+                    {"chkOreAstronomiche", "1"}, {"ckRomani", "1"}}},
+    };
+    for (const auto& [programme, row] : marks) {
+        dialtest::Settings settings = {{"ck_DayLightCurves", "0"}, {"ck_Equinoziale", "0"},
+                                       {"chkOreAstronomiche", "0"}, {"ck_Sustilare", "0"},
+                                       {"txtDecl", "20"}, {"txtStilo", "1"}};
+        settings.insert(settings.end(), row.begin(), row.end());
+        SCOPED_TRACE(std::string(programme) + " " + row[0].second + " " + row[1].second);
+        const plot::DisplayList list = run(programme, settings).list;
+        EXPECT_TRUE(dialtest::nothingFarOff(list));
+        EXPECT_TRUE(dialtest::marksInArea(list, 0.3, true));
+    }
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 // The layer check: holds every file the compiler opened for a file of src/ against the table of
 // layers the build was made from, whatever way the include was written (indented, "../", through
-// a folder of an include root, beside the including file). It reads Ninja's record of what each
+// another layer's folder, beside the including file). It reads Ninja's record of what each
 // compilation opened (`ninja -t deps`), resolves every path (links and ".."), and names the rule
 // each break breaks: "dials/flat3d may not include dials/vertical2d".
 //
-//   layer_check TABLE NINJA BUILD_DIR
+//   layer_check TABLE NINJA BUILD_DIR [TARGET]
+//   layer_check --skip REASON      (prints the reason and exits 77, which ctest shows as skipped)
+//
+// Before reading the record it has Ninja build TARGET, where given: layer_header_units, each
+// header of src/ compiled alone, which the build of everything leaves out.
 //
 // TABLE (layers.txt, written by the build) has one row a line:
 //   src DIR              the folder the table's folders are relative to
@@ -13,7 +17,9 @@
 //   files-of DIR LAYER   the files directly inside DIR belong to LAYER
 //   uses LAYER LAYER     the first may include the second, and whatever the second may
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -62,7 +68,7 @@ std::string layerOf(const Table& t, const fs::path& rel) {
     return {};
 }
 
-// Whether `layer` may include `other`: itself, and through its uses.
+// Whether `layer` may include `other`: itself, and through its uses (the table has no circle).
 bool mayInclude(const Table& t, const std::string& layer, const std::string& other) {
     if (layer == other) return true;
     auto it = t.uses.find(layer);
@@ -70,6 +76,24 @@ bool mayInclude(const Table& t, const std::string& layer, const std::string& oth
     for (const std::string& used : it->second)
         if (mayInclude(t, used, other)) return true;
     return false;
+}
+
+// A circle of uses through `layer` ("a uses b uses a"), or "" when there is none: the layers on
+// the path walked so far are `path`.
+std::string circleFrom(const Table& t, std::vector<std::string>& path) {
+    auto it = t.uses.find(path.back());
+    if (it == t.uses.end()) return {};
+    for (const std::string& used : it->second) {
+        if (auto seen = std::find(path.begin(), path.end(), used); seen != path.end()) {
+            std::string circle;
+            for (auto p = seen; p != path.end(); ++p) circle += *p + " uses ";
+            return circle + used;
+        }
+        path.push_back(used);
+        if (std::string circle = circleFrom(t, path); !circle.empty()) return circle;
+        path.pop_back();
+    }
+    return {};
 }
 
 // The path from `root` of a path under it; empty for a path elsewhere.
@@ -87,13 +111,13 @@ struct Compilation {
 };
 
 // Reads `ninja -t deps`: a record per output, the line naming it and then one opened file a line,
-// the compiled source first. Records of sources outside src/ (tests, generated files) and of files
-// since removed are left out.
-std::vector<Compilation> readRecords(const Table& t, FILE* deps) {
+// the compiled source first, a relative path being from the build folder. Records of sources
+// outside src/ (tests, generated files) and of files since removed are left out.
+std::vector<Compilation> readRecords(const Table& t, FILE* deps, const fs::path& build) {
     std::map<std::string, fs::path> resolved;
     auto resolve = [&](const std::string& path) -> const fs::path& {
         auto [it, fresh] = resolved.try_emplace(path);
-        if (fresh) it->second = fs::weakly_canonical(path);
+        if (fresh) it->second = fs::weakly_canonical(build / path);
         return it->second;
     };
     std::vector<Compilation> out;
@@ -129,8 +153,12 @@ std::vector<Compilation> readRecords(const Table& t, FILE* deps) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::cerr << "usage: layer_check TABLE NINJA BUILD_DIR\n";
+    if (argc == 3 && std::string(argv[1]) == "--skip") {
+        std::cout << "The layer check did not run: " << argv[2] << "\n";
+        return 77;
+    }
+    if (argc != 4 && argc != 5) {
+        std::cerr << "usage: layer_check TABLE NINJA BUILD_DIR [TARGET]\n";
         return 2;
     }
     const Table t = readTable(argv[1]);
@@ -138,14 +166,25 @@ int main(int argc, char** argv) {
         std::cerr << argv[1] << ": no table of layers\n";
         return 2;
     }
-    const std::string command =
-        std::string("\"") + argv[2] + "\" -C \"" + argv[3] + "\" -t deps";
+    for (const auto& [layer, used] : t.uses) {
+        std::vector<std::string> path{layer};
+        if (const std::string circle = circleFrom(t, path); !circle.empty()) {
+            std::cerr << argv[1] << ": the table of layers runs in a circle: " << circle << "\n";
+            return 2;
+        }
+    }
+    const std::string ninja = std::string("\"") + argv[2] + "\" -C \"" + argv[3] + "\"";
+    if (argc == 5 && std::system((ninja + " " + argv[4] + " >/dev/null").c_str()) != 0) {
+        std::cerr << ninja << " " << argv[4] << " failed\n";
+        return 2;
+    }
+    const std::string command = ninja + " -t deps";
     FILE* deps = popen(command.c_str(), "r");
     if (!deps) {
         std::cerr << "cannot run " << command << "\n";
         return 2;
     }
-    const std::vector<Compilation> records = readRecords(t, deps);
+    const std::vector<Compilation> records = readRecords(t, deps, fs::absolute(argv[3]));
     if (pclose(deps) != 0) {
         std::cerr << command << " failed\n";
         return 2;

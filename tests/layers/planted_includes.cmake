@@ -48,3 +48,12 @@ if(NOT out MATCHES "\n${want} include\\(s\\) break the layers\n")
   message(FATAL_ERROR "the layer check refused more than the ${want} planted includes:\n${out}")
 endif()
 message(STATUS "${out}")
+
+# A table whose uses run in a circle is refused, naming the circle, and not walked for ever.
+file(READ ${SCRATCH}/build/layers.txt table)
+file(WRITE ${SCRATCH}/circle.txt "${table}uses numeric dials\n")
+execute_process(COMMAND ${CHECK} ${SCRATCH}/circle.txt ${NINJA} ${SCRATCH}/build
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 2 OR NOT out MATCHES "runs in a circle: [a-z/]+ uses .*dials uses")
+  message(FATAL_ERROR "a circle in the table was not named (exit ${rc}):\n${out}")
+endif()

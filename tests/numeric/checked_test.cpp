@@ -102,7 +102,6 @@ TEST(IntegerConversion, HalvesGoToEven) {
     EXPECT_EQ(toInt16(-3.5), -4);
     EXPECT_EQ(toInt16(0.49999999999999994), 0);
     EXPECT_EQ(toInt16(2.5000000000000004), 3);
-    EXPECT_EQ(toInt32(1234567.5), 1234568);
 }
 
 TEST(IntegerConversion, RangeEdges) {
@@ -110,11 +109,7 @@ TEST(IntegerConversion, RangeEdges) {
     EXPECT_EQ(toInt16(-32768.5), -32768);  // the even neighbour is in range
     EXPECT_FAILS(toInt16(32767.5), K::ConversionOverflow);
     EXPECT_FAILS(toInt16(-32768.6), K::ConversionOverflow);
-    EXPECT_EQ(toInt32(2147483647.0), 2147483647);
-    EXPECT_EQ(toInt32(-2147483648.0), std::numeric_limits<std::int32_t>::min());
-    EXPECT_FAILS(toInt32(2147483647.5), K::ConversionOverflow);
-    EXPECT_FAILS(toInt32(1e10), K::ConversionOverflow);
-    EXPECT_FAILS(toInt32(nan), K::ConversionOverflow);
+    EXPECT_FAILS(toInt16(nan), K::ConversionOverflow);
     EXPECT_FAILS(toInt16(-inf), K::ConversionOverflow);
 }
 

@@ -1,10 +1,12 @@
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "decimal_comma_locale.h"
 #include "failure_matchers.h"
+#include "numeric/number_box.h"
 #include "numeric/parse.h"
 
 using numeric::parseNumber;
@@ -73,6 +75,70 @@ TEST(ParseNumber, AWholeNumberHasNothingButBlanksBesideIt) {
     for (const char* text : {"abc", "CET", "UTC+1", "45,5", "1.2.3", "7-", "--5", "- 5", "3 4",
                              "1e", "1e+", "45N", ".", "-", "info", "0x10"})
         EXPECT_FALSE(numeric::isWholeNumber(text)) << text;
+}
+
+// Whether the text is well-formed UTF-8 without a control character (a line end, a tab, DEL).
+bool shownWhole(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if (lead < 0x20 || lead == 0x7F || (lead >= 0x80 && lead < 0xC2) || i + n > text.size())
+            return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
+TEST(ParseNumber, ABoxIsOneNumberOrIsRefusedQuotingAndNamingWhatItHolds) {
+    EXPECT_EQ(numeric::readNumberBox("the box", " 45\t\n").value, 45);
+    EXPECT_EQ(numeric::readNumberBox("the box", "").value, 0);
+    EXPECT_TRUE(std::isinf(numeric::readNumberBox("the box", "1e400").value));
+    EXPECT_NE(numeric::readFiniteNumberBox("the box", "-inf").refusal.find("too large"),
+              std::string::npos);
+    const std::string accents = [] {
+        std::string e;
+        for (int k = 0; k < 30; ++k) e += "\u00e9";
+        return e;
+    }();
+    // Each row: the text, how its message quotes it, and the character named ("" = none).
+    struct Row {
+        std::string text, quoted, named;
+    };
+    for (const Row& row : std::initializer_list<Row>{
+             {"abc", "\"abc\"", ""},
+             {" 45,5 ", "\"45,5\"", ""},
+             {"45\u00a0", "\"45\u00a0\"", "U+00A0 NO-BREAK SPACE"},
+             {"\u221245", "\"\u221245\"", "U+2212 MINUS SIGN"},
+             {"4\u20135", "\"4\u20135\"", "U+2013 EN DASH"},
+             {"\uff14\uff15", "\"\uff14\uff15\"", "U+FF14 FULLWIDTH DIGIT FOUR"},
+             {"\u0664\u0665", "\"\u0664\u0665\"", "U+0664 ARABIC-INDIC DIGIT FOUR"},
+             {"4\u2075", "\"4\u2075\"", "U+2075 SUPERSCRIPT FIVE"},
+             {"\U0001D7D2", "\"\U0001D7D2\"", "U+1D7D2 MATHEMATICAL BOLD DIGIT FOUR"},
+             {"4\u20095", "\"4\u20095\"", "U+2009 THIN SPACE"},
+             {"4\u200b5", "\"4\\u200B5\"", "U+200B ZERO WIDTH SPACE"},
+             {"\u202e54", "\"\\u202E54\"", "U+202E RIGHT-TO-LEFT OVERRIDE"},
+             {"4\n5", "\"4\\n5\"", "U+000A LINE FEED"},
+             {"4\t5\r", "\"4\\t5\"", "U+0009 CHARACTER TABULATION"},
+             {"4\x1b", "\"4\\u001B\"", "U+001B ESCAPE"},
+             {"4\x7f", "\"4\\u007F\"", "U+007F DELETE"},
+             {"4\u0085", "\"4\\u0085\"", "U+0085 NEXT LINE"},
+             {"4\u2028", "\"4\\u2028\"", "U+2028 LINE SEPARATOR"},
+             {"a" + accents, "\"a" + accents.substr(0, 46) + "...\"", "U+00E9"},
+             {"4\xe9", "\"4\\xE9\"", "the byte 0xE9 (not UTF-8 text)"},
+             {"4\xed\xa0\x80", "\"4\\xED\\xA0\\x80\"", "the byte 0xED"},
+             {"\xc0\xaf", "\"\\xC0\\xAF\"", "the byte 0xC0"},
+             {"4\xe2\x88", "\"4\\xE2\\x88\"", "the byte 0xE2"},
+         }) {
+        const std::string refusal = numeric::readNumberBox("the Latitude box", row.text).refusal;
+        EXPECT_EQ(refusal.rfind("the Latitude box holds " + row.quoted + ", which is not", 0), 0u)
+            << refusal;
+        EXPECT_EQ(refusal.find("U+") != std::string::npos || refusal.find("byte") != std::string::npos,
+                  !row.named.empty()) << refusal;
+        EXPECT_NE(refusal.find(row.named), std::string::npos) << refusal;
+        EXPECT_TRUE(shownWhole(refusal)) << refusal;
+    }
 }
 
 TEST(ParseNumber, IgnoresTheLocale) {

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -49,14 +50,21 @@ TEST(RoundHalfEven, BadArgumentsFail) {
     EXPECT_FAILS(roundHalfEven(std::nan(""), 2), FailureKind::NotANumber);
 }
 
-TEST(TruncateDown, TowardMinusInfinity) {
-    EXPECT_EQ(truncateDown(-1.23456789, 5), -1.23457);
-    EXPECT_EQ(truncateDown(1.23456789, 5), 1.23456);
-    EXPECT_EQ(truncateDown(2.5, 0), 2.0);
-    EXPECT_EQ(truncateDown(-2.5, 0), -3.0);
-    // The product is computed in binary: 0.29 * 100 is 28.999999999999996.
-    EXPECT_EQ(truncateDown(0.29, 2), 0.28);
+TEST(TruncateDown, TowardMinusInfinityAndAStepArithmeticLeftAHairShort) {
+    const std::tuple<double, int, double> rows[] = {
+        {-1.23456789, 5, -1.23457}, {1.23456789, 5, 1.23456}, {0.123456789, 5, 0.12345},
+        {-0.123451, 5, -0.12346},   {2.5, 0, 2.0},            {-2.5, 0, -3.0},
+        // A step that binary arithmetic leaves an ulp off: 0.29 * 100 is 28.999999999999996.
+        {0.29, 2, 0.29}, {0.00013, 5, 0.00013}, {-39.84996, 5, -39.84996},
+        {-0.20000000000000004, 5, -0.2}, {-1e-10, 4, 0.0},
+        // What the stored Pi leaves of 45 degrees, of 18 h and of 12 h is that step.
+        {44.99999998824844, 5, 45.0}, {17.999999998108613, 5, 18.0}, {11.9999999996, 5, 12.0},
+        // Further off than the stored Pi leaves, or than a tenth of the step, it is cut.
+        {44.9999999, 5, 44.99999}, {123456.789999999, 5, 123456.79},
+        {123456.7899989, 5, 123456.78999}};
+    for (const auto& [x, decimals, shown] : rows) EXPECT_EQ(truncateDown(x, decimals), shown) << x;
     EXPECT_FAILS(truncateDown(1e300, 15), FailureKind::Overflow);
+    EXPECT_FAILS(truncateDown(std::nan(""), 2), FailureKind::NotANumber);
 }
 
 TEST(IntFloor, IntegerPartTowardMinusInfinity) {

@@ -1,6 +1,8 @@
 // Plot area, scale rules, the picture and the panels' texts.
 
 #include <cmath>
+#include <string>
+#include <tuple>
 
 #include "plot_fixture.h"
 
@@ -165,7 +167,7 @@ TEST_F(ScaleTest, ChoosingAScaleReplaysTheDrawing) {
 TEST_F(ScaleTest, DimensionPanelUpdatesTheArea) {
     surface.cmdDim_Click();
     EXPECT_TRUE(surface.view().dimensionPanelVisible);
-    surface.cmdQAggiorna_Click("1.5", "0.5abc");
+    surface.cmdQAggiorna_Click("1.5", " 0.5 ");
     EXPECT_EQ(surface.QuadranteH(), 1.5);
     EXPECT_EQ(surface.QuadranteL(), 0.5);
     EXPECT_EQ(surface.Scala(), 3);
@@ -200,14 +202,19 @@ TEST_F(ScaleTest, ScrollBarsStayWhereTheUserPutsThemUntilThePictureIsSizedAgain)
 TEST_F(ScaleTest, DimensionPanelRefusesANegativeOrTooLargeArea) {
     setArea(1, 1);
     surface.cmdDim_Click();
-    for (auto [h, l] : {std::pair{"-1", "2"}, {"2", "-0.5"}, {"1e999", "1"}}) {
+    // Each row: the two boxes, and the box the message names ("" = none).
+    for (auto [h, l, named] :
+         {std::tuple{"-1", "2", ""}, {"2", "-0.5", ""}, {"1e999", "1", "the H Altezza box"},
+          {"2", "0.5abc", "the L Larghezza box"}, {"abc", "2", "the H Altezza box"},
+          {"2", "1\u00a0", "the L Larghezza box"}}) {
         services.messages.clear();
         surface.cmdQAggiorna_Click(h, l);
         EXPECT_EQ(surface.QuadranteH(), 1);
         EXPECT_EQ(surface.QuadranteL(), 1);
         EXPECT_EQ(surface.view().txtQH, "1");
         ASSERT_EQ(services.messages.size(), 1u);
-        EXPECT_NE(services.messages[0].find("Invalid dimensions"), std::string::npos);
+        EXPECT_EQ(services.messages[0].rfind(std::string("Invalid dimensions: ") + named, 0), 0u)
+            << services.messages[0];
     }
     EXPECT_TRUE(surface.view().dimensionPanelVisible);
     surface.cmdQAnnulla_Click();

@@ -1,5 +1,8 @@
 // The axes button and panel.
 
+#include <string>
+#include <tuple>
+
 #include "numeric/palette.h"
 #include "plot_fixture.h"
 
@@ -55,12 +58,18 @@ TEST_F(AxesTest, UpdateMovesTheOriginReplaysAndKeepsThePanelOpen) {
     EXPECT_DOUBLE_EQ(surface.ShiftY(), 1 / 3.3333333);
 }
 
-TEST_F(AxesTest, UpdateWithANumberTooLargeChangesNothing) {
-    surface.cmdAssiAgg_Click("1e400", "0");
-    EXPECT_EQ(surface.ShiftX(), 0.5);
-    EXPECT_EQ(surface.view().txtX, "0.5");
-    EXPECT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(surface.displayList().lines.empty());
+TEST_F(AxesTest, UpdateWithANumberTooLargeOrNoNumberChangesNothing) {
+    for (auto [x, y, named] : {std::tuple{"1e400", "0", "the Axis X box"},
+                               {"0", "abc", "the Axis Y box"}, {"0.5,2", "0", "the Axis X box"}}) {
+        services.messages.clear();
+        surface.cmdAssiAgg_Click(x, y);
+        EXPECT_EQ(surface.ShiftX(), 0.5);
+        EXPECT_EQ(surface.view().txtX, "0.5");
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.messages[0].rfind(std::string("Invalid axis shift: ") + named, 0), 0u)
+            << services.messages[0];
+        EXPECT_TRUE(surface.displayList().lines.empty());
+    }
 }
 
 }  // namespace

@@ -178,7 +178,7 @@ TEST_F(TileTest, PrintAreaPrintsEachTileAtOneToOneOnItsOwnPage) {
             if (c.op == Op::Line && c.colour == 0) lines.push_back(c);
         }
         ASSERT_EQ(texts.size(), 1u);
-        EXPECT_EQ(texts[0].text, " " + std::to_string(tile.Number) + " Brand");
+        EXPECT_EQ(texts[0].text, std::string(" ").append(std::to_string(tile.Number)).append(" Brand"));
         EXPECT_DOUBLE_EQ(texts[0].args[0], 850.5);
         EXPECT_DOUBLE_EQ(texts[0].args[1], 850.5);
         // The tile's corner on the page's corner, at true size; the outline comes back solid.

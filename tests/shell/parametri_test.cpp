@@ -1,12 +1,22 @@
 // The parameter file: exact bytes, round trip, malformed files and the safe write.
 
+#include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <string>
+#include <thread>
+#include <tuple>
+#include <utility>
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <grp.h>
+#include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -16,6 +26,16 @@
 #include "shell/parametri.h"
 #include "shell/parametri_file.h"
 #include "support/recording_services.h"
+
+// When not 0, the next rename fails with this error, as one does when the folder is removed
+// or the file is a mount point; every other rename is the system's.
+int renameFails = 0;
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    if (renameFails == 0) return renameat(AT_FDCWD, from, AT_FDCWD, to);
+    errno = std::exchange(renameFails, 0);
+    return -1;
+}
 
 namespace {
 
@@ -52,6 +72,28 @@ protected:
         for (const auto& entry : fs::directory_iterator(dir_))
             n += entry.path().extension() == ".tmp";
         return n;
+    }
+    // The file a save made in the folder (the watch sees no file made before it).
+    std::string nameMadeBy(const std::function<void()>& save) const {
+        const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        inotify_add_watch(watch, dir_.c_str(), IN_CREATE);
+        save();
+        alignas(inotify_event) char event[4096] = {};
+        const bool seen = read(watch, event, sizeof event) > 0;
+        close(watch);
+        return seen ? (dir_ / reinterpret_cast<inotify_event*>(event)->name).string() : "";
+    }
+    // Saves as another user (its group the same number), a member of group too, in a child
+    // process; true when saved.
+    bool saveAs(uid_t user, gid_t group) {
+        const pid_t child = fork();
+        if (child == 0) {
+            const bool as = setgroups(1, &group) == 0 && setgid(user) == 0 && setuid(user) == 0;
+            _exit(as && shell::SaveInputs(inputs, services, file_) ? 0 : 1);
+        }
+        int status = 0;
+        return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+               WEXITSTATUS(status) == 0;
     }
 
     fs::path dir_;
@@ -144,12 +186,18 @@ TEST_F(ParameterFile, KeysAreCaseSensitiveAndEmptyValuesLeaveDefaults) {
     EXPECT_EQ(inputs.text("txtStilo"), "0.5");
 }
 
-TEST_F(ParameterFile, MissingFileLeavesDesignTimeValuesAndIsLookedForAgain) {
-    shell::Parametri store;
-    store.setNomeFile(file_);
-    EXPECT_EQ(store.Leggi("LAT"), "");
-    writeFile("\"LAT\",\"7\"\r\n");
-    EXPECT_EQ(store.Leggi("LAT"), "7");
+TEST_F(ParameterFile, AMissingFileIsLookedForAgainAFileThereIsReadOnce) {
+    // Missing, or there with no record (a large file of line ends is not read for every key).
+    for (const char* first : {"", "\r\n\r\n"}) {
+        const bool there = *first;
+        fs::remove(file_);
+        if (there) writeFile(first);
+        shell::Parametri store;
+        store.setNomeFile(file_);
+        EXPECT_EQ(store.Leggi("LAT"), "");
+        writeFile("\"LAT\",\"7\"\r\n");
+        EXPECT_EQ(store.Leggi("LAT"), there ? "" : "7");
+    }
 }
 
 TEST(ParameterFileReading, AcceptsLineEndsBareFieldsAndBlankLines) {
@@ -318,6 +366,17 @@ TEST_F(ParameterFile, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_NE(services.messages[0].find("could not be saved"), std::string::npos);
     EXPECT_NE(services.messages[0].find(file_), std::string::npos);
+
+    // A rename that fails is said, and the file is not written in place instead (it may be in
+    // no folder by then).
+    fs::remove(file_);
+    writeFile("\"LAT\",\"10\"\r\n");
+    renameFails = ENOENT;
+    EXPECT_FALSE(shell::SaveInputs(inputs, services, file_));
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_NE(services.messages[1].find("cannot be replaced"), std::string::npos);
+    EXPECT_EQ(readFile(), "\"LAT\",\"10\"\r\n");
+    EXPECT_EQ(temporaries(), 0);
 }
 
 TEST_F(ParameterFile, ALinkedFileIsSavedInTheFileTheLinkLeadsToAndStaysALink) {
@@ -362,45 +421,80 @@ TEST_F(ParameterFile, AReadOnlyFileIsReportedAndLeftAlone) {
     EXPECT_FALSE(fs::exists(file_ + ".tmp"));
 }
 
-TEST_F(ParameterFile, ASaveKeepsTheFilePermissions) {
-    writeFile("\"LAT\",\"10\"\r\n");
-    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(file_, perms);
-    ASSERT_TRUE(shell::SaveInputs(inputs, services, file_));
-    EXPECT_EQ(fs::status(file_).permissions(), perms);
+TEST_F(ParameterFile, ASaveKeepsTheFileOwnerGroupAndPermissions) {
+    // The saver: this user, or another one, a member of a group, saving in a folder that anyone
+    // may write. Where the new file cannot be the old one's (only root gives a file to another
+    // user), the file is written in place.
+    constexpr uid_t Self = ~uid_t{0};   // to chown: unchanged
+    struct Row { mode_t mode; uid_t owner; gid_t group; uid_t saver; gid_t memberOf; };
+    const Row rows[] = {{0640, Self, Self, Self, Self},
+                        {0664, 65534, 65534, Self, Self},        // root saving a user's file
+                        {0664, 65533, 65532, 65534, 65532},      // a member saving the group's
+                        {02664, 65534, 65532, 65534, 65532}};    // the owner, in the group
+    const bool root = geteuid() == 0;
+    fs::permissions(dir_, fs::perms::all);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.mode);
+        if (row.owner != Self && !root) continue;
+        fs::remove(file_);
+        writeFile("\"LAT\",\"10\"\r\n");
+        ASSERT_EQ(chown(file_.c_str(), row.owner, row.group), 0);
+        ASSERT_EQ(chmod(file_.c_str(), row.mode), 0);
+        struct stat before {}, after {};
+        ASSERT_EQ(stat(file_.c_str(), &before), 0);
+        inputs.setText("txtLAT", std::to_string(row.mode));
+        EXPECT_TRUE(row.saver == Self ? shell::SaveInputs(inputs, services, file_)
+                                      : saveAs(row.saver, row.memberOf));
+        ASSERT_EQ(stat(file_.c_str(), &after), 0);
+        EXPECT_EQ(std::tie(after.st_mode, after.st_uid, after.st_gid),
+                  std::tie(before.st_mode, before.st_uid, before.st_gid));
+        EXPECT_EQ(shell::Parametri::parse(readFile()).at(0).second, std::to_string(row.mode));
+        EXPECT_EQ(temporaries(), 0);
+    }
+    if (!root) GTEST_SKIP() << "only root can give the file to another user to test the rest";
 }
 
 TEST_F(ParameterFile, ALinkPlantedAtATemporaryNameIsNotFollowed) {
     const fs::path victim = dir_ / "victim.txt";
-    std::ofstream(victim) << "victim";
-    // The name every save used to write, and the first one a save of this process tries.
-    const std::string names[] = {file_ + ".tmp", file_ + "." + std::to_string(getpid()) + ".tmp"};
+    std::ofstream(victim) << "\"LAT\",\"66\"\r\n";
+    // The name every save used to write, the first one a save of this process tries and, for
+    // the second save, the one the first save made: a random part that repeats is caught.
+    std::vector<std::string> names{file_ + ".tmp",
+                                   file_ + "." + std::to_string(getpid()) + ".tmp"};
     for (const bool hard : {false, true}) {
         SCOPED_TRACE(hard ? "hard links" : "symbolic links");
         writeFile("\"LAT\",\"10\"\r\n");
         for (const std::string& name : names)
             hard ? fs::create_hard_link(victim, name) : fs::create_symlink("victim.txt", name);
         inputs.setText("txtLAT", hard ? "1" : "2");
-        EXPECT_TRUE(shell::SaveInputs(inputs, services, file_));
-        EXPECT_EQ(contents(victim), "victim");
+        const std::string made =
+            nameMadeBy([&] { EXPECT_TRUE(shell::SaveInputs(inputs, services, file_)); });
+        EXPECT_NE(made, "");   // through a temporary file, not in place
+        EXPECT_EQ(contents(victim), "\"LAT\",\"66\"\r\n");
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file_)));
         EXPECT_EQ(shell::Parametri::parse(readFile()).at(0).second, hard ? "1" : "2");
-        EXPECT_EQ(temporaries(), 2);   // the planted ones, as they were
+        EXPECT_EQ(temporaries(), static_cast<int>(names.size()));   // the planted ones
         for (const std::string& name : names) fs::remove(name);
+        names.push_back(made);
     }
     EXPECT_TRUE(services.messages.empty());
 
     // In a shared folder (everyone writes, the sticky bit keeps names), a parameter file that
-    // is another user's link is not followed (only root can give a link to another user).
+    // is another user's link is neither followed nor read (only root can give a link to
+    // another user).
     const fs::path shared = dir_ / "shared", link = shared / "Umbralion.dat";
     fs::create_directory(shared);
     fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
     fs::create_symlink("../victim.txt", link);
-    if (geteuid() == 0 && lchown(link.c_str(), 65534, 65534) == 0) {
-        EXPECT_FALSE(shell::SaveInputs(inputs, services, link.string()));
-        EXPECT_NE(services.messages.at(0).find("made by another user"), std::string::npos);
-        EXPECT_EQ(contents(victim), "victim");
-    }
+    if (geteuid() != 0 || lchown(link.c_str(), 65534, 65534) != 0)
+        GTEST_SKIP() << "only root can give a link to another user";
+    EXPECT_FALSE(shell::SaveInputs(inputs, services, link.string()));
+    EXPECT_NE(services.messages.at(0).find("made by another user"), std::string::npos);
+    EXPECT_EQ(contents(victim), "\"LAT\",\"66\"\r\n");
+    shell::InputRecord loaded;
+    EXPECT_NE(shell::LoadInputs(loaded, link.string()).find("made by another user"),
+              std::string::npos);
+    EXPECT_EQ(loaded.text("txtLAT"), shell::InputRecord().text("txtLAT"));
 }
 
 TEST_F(ParameterFile, OnlyARegularFileIsLoadedOrSaved) {
@@ -413,6 +507,13 @@ TEST_F(ParameterFile, OnlyARegularFileIsLoadedOrSaved) {
                         {"loop", "a loop of symbolic links"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
+        // A store that read a regular file, which then becomes something else: its save
+        // refuses by the writer's own rule.
+        fs::remove(file_);
+        writeFile("\"LAT\",\"10\"\r\n");
+        shell::Parametri early;
+        early.setNomeFile(file_);
+        EXPECT_EQ(early.Leggi("LAT"), "10");
         fs::remove(file_);
         if (*row.linkTo) fs::create_symlink(row.linkTo, file_);
         else ASSERT_EQ(mkfifo(file_.c_str(), 0644), 0);
@@ -426,6 +527,8 @@ TEST_F(ParameterFile, OnlyARegularFileIsLoadedOrSaved) {
         EXPECT_FALSE(shell::SaveInputs(inputs, services, file_));
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_NE(services.messages[0].find(row.why), std::string::npos);
+        EXPECT_FALSE(early.save());
+        EXPECT_NE(early.lastError().find(row.why), std::string::npos);
         EXPECT_EQ(fs::symlink_status(file_).type(), before);
         EXPECT_EQ(temporaries(), 0);
     }
@@ -443,6 +546,38 @@ TEST_F(ParameterFile, OnlyARegularFileIsLoadedOrSaved) {
         EXPECT_EQ(loaded.text("txtLAT"), tooLarge ? inputs.text("txtLAT") : "33");
         EXPECT_EQ(shell::SaveInputs(inputs, services, file_), !tooLarge);
         EXPECT_EQ(fs::file_size(file_) == size, tooLarge);
+    }
+}
+
+TEST_F(ParameterFile, ASaveWaitsForTheOneBeforeAndReadsWhatItWrote) {
+    // Another save holds the file locked and writes it in place or renames a new one over it;
+    // a save started meanwhile (through a temporary file, or in place) waits, then reads what
+    // that one wrote: no record is lost.
+    const std::string other = kDesignTimeFile + "\"Other\",\"1\"\r\n";
+    struct Row { bool renamed, inPlace; };
+    for (const Row row : {Row{false, false}, Row{true, false}, Row{false, true}}) {
+        SCOPED_TRACE(testing::Message() << row.renamed << row.inPlace);
+        if (row.inPlace) file_ = longName();
+        writeFile(kDesignTimeFile);
+        const int held = open(file_.c_str(), O_RDWR);
+        ASSERT_EQ(flock(held, LOCK_EX), 0);
+        inputs.setText("txtLAT", "12");
+        bool saved = false;
+        std::thread saver([&] { saved = shell::SaveInputs(inputs, services, file_); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        if (row.renamed) {
+            std::ofstream(file_ + ".new", std::ios::binary) << other;
+            fs::rename(file_ + ".new", file_);
+        } else {
+            EXPECT_EQ(pwrite(held, other.data(), other.size(), 0), ssize_t(other.size()));
+        }
+        close(held);
+        saver.join();
+        EXPECT_TRUE(saved);
+        const auto records = shell::Parametri::parse(readFile());
+        ASSERT_EQ(records.size(), 20u);
+        EXPECT_EQ(records[0].second, "12");
+        EXPECT_EQ(records[19].first, "Other");
     }
 }
 

@@ -21,7 +21,7 @@ std::vector<std::string> itemNames() {
 TEST(ProgrammeMenu, TheDesignTimeStateIsThatOfTheStartUpProgramme) {
     shell::InputRecord designed;
     shell::InputRecord clicked;
-    shell::mnuVertSph_Click(clicked);
+    shell::chooseProgramme(clicked, "mnuVertSph");
     for (const auto& c : shell::controlTable()) {
         EXPECT_EQ(clicked.enabled(c.name), designed.enabled(c.name)) << c.name;
         EXPECT_EQ(clicked.text(c.name), designed.text(c.name)) << c.name;
@@ -51,13 +51,13 @@ TEST(ProgrammeMenu, AnyItemLeavesItAloneCheckedNoValueChangedTheCommonInputsEnab
 
 TEST(ProgrammeMenu, EachProgrammeEnablesTheInputsItUses) {
     shell::InputRecord in;
-    shell::M_Inclinati_Click(in);
+    shell::chooseProgramme(in, "M_Inclinati");
     EXPECT_TRUE(in.enabled("Frame2") && in.enabled("option3D4") && in.enabled("txtReclinZ"));
     EXPECT_TRUE(in.enabled("ckQibla") && in.enabled("ckAz"));
     EXPECT_FALSE(in.enabled("txt_Definition") || in.enabled("txtRadius") || in.enabled("ckTemp"));
 
     // The former projective method has no zone, standard time or analemma.
-    shell::M_Proiettivo_Click(in);
+    shell::chooseProgramme(in, "M_Proiettivo");
     EXPECT_FALSE(in.enabled("TxtFuso") || in.enabled("lblFuso") || in.enabled("ck_Etna") ||
                  in.enabled("ck_Lemniscate"));
     EXPECT_TRUE(in.enabled("txtReclinZ"));
@@ -75,31 +75,31 @@ TEST(ProgrammeMenu, EachProgrammeEnablesTheInputsItUses) {
         EXPECT_TRUE(in.enabled("txtRadius") && in.enabled("Ck_Section")) << cylinder;
         EXPECT_FALSE(in.enabled("txtReclinZ")) << cylinder;
     }
-    shell::M_Light_Click(in);
+    shell::chooseProgramme(in, "M_Light");
     EXPECT_TRUE(in.enabled("ck_Asintoti") && in.enabled("ckTemp") && in.enabled("txt_Definition"));
     EXPECT_FALSE(in.enabled("txtRadius") || in.enabled("ckRomani"));
 }
 
 TEST(ProgrammeMenu, CaptionsFollowTheProgrammeAndSomeItemsLeaveThemAsTheyAre) {
     shell::InputRecord in;
-    shell::M_Light_Click(in);
+    shell::chooseProgramme(in, "M_Light");
     EXPECT_EQ(in.text("lblLatitudine"), "Latitude");
-    shell::M_Frinter_Click(in);
+    shell::chooseProgramme(in, "M_Frinter");
     EXPECT_EQ(in.text("lblLatitudine"), "Latitude N +, S -");
 
-    shell::M_Parabolico_Click(in);
+    shell::chooseProgramme(in, "M_Parabolico");
     EXPECT_EQ(in.text("lblradius"), "Radius of curvature");
-    shell::M_Light_Click(in);
+    shell::chooseProgramme(in, "M_Light");
     EXPECT_EQ(in.text("lblradius"), "Radius of curvature");
     EXPECT_FALSE(in.enabled("lblradius"));
-    shell::M_Param_Click(in);
+    shell::chooseProgramme(in, "M_Param");
     EXPECT_EQ(in.text("lblradius"), "Radius");
 
-    shell::M_nProiettivo_Click(in);
+    shell::chooseProgramme(in, "M_nProiettivo");
     EXPECT_EQ(in.text("p_Stilo"), "Perpendicular style ");
-    shell::M_Parabolico_Click(in);
+    shell::chooseProgramme(in, "M_Parabolico");
     EXPECT_EQ(in.text("p_Stilo"), "Perpendicular style ");
-    shell::mnuUni_Click(in);
+    shell::chooseProgramme(in, "mnuUni");
     EXPECT_EQ(in.text("p_Stilo"), "Perpendicular style");
 }
 

@@ -1,5 +1,7 @@
 // The common input reader of the vertical 2D and cylindrical programmes.
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "numeric/failure.h"
@@ -51,16 +53,30 @@ TEST_F(ReadPlaceAndWall, LongitudeZeroCountsAsWest) {
     EXPECT_EQ(m.LonCorrRad, 15 * m.Pi / 180);
 }
 
-TEST_F(ReadPlaceAndWall, DeclinationIsFoldedOnce) {
+TEST_F(ReadPlaceAndWall, DeclinationIsFoldedOntoOneTurnKeepingPlus180) {
     const std::pair<const char*, double> cases[] = {
-        {"270", -90}, {"-181", 179}, {"181", -179}, {"180", 180}, {"-180", -180},
-        {"-200", 160}, {"600", -120}, {"900", 180}};
+        {"270", -90},  {"-181", 179},  {"181", -179}, {"180", 180},     {"-180", 180},
+        {"540", 180},  {"-540", 180},  {"-200", 160}, {"600", -120},    {"900", 180},
+        {"179.99", 179.99}, {"-179.99", -179.99}, {"-900.5", 179.5}};
     for (const auto& [text, folded] : cases) {
         in.setText("txtDecl", text);
         read();
         EXPECT_EQ(m.DeclDegrees, folded) << text;
         EXPECT_EQ(m.DeclDecimal, folded) << text;
         EXPECT_EQ(m.WallDeclRad, folded * m.Pi / 180) << text;
+    }
+}
+
+TEST_F(ReadPlaceAndWall, ReclinationIsFoldedOntoOneTurnAndNinetyFacesUp) {
+    const std::tuple<const char*, double, double, bool> cases[] = {
+        {"405", 1, 45, false},   {"-315", 1, 45, false},  {"180", 1, 180, false},
+        {"-180", 1, 180, false}, {"110", -1, 110, false}, {"-120", 1, -120, false},
+        {"270", 1, 90, true},    {"270", -1, -90, true},  {"-450", 1, 90, true},
+        {"-90", 1, 90, true}};
+    for (const auto& [text, hemisphere, folded, horizontal] : cases) {
+        in.setText("txtReclinZ", text);
+        EXPECT_EQ(shell::typedReclination(in, hemisphere), folded) << text;
+        EXPECT_EQ(shell::typedHorizontal(in), horizontal) << text;
     }
 }
 

@@ -1,8 +1,10 @@
 // Run, Reset: the signs Run sets, the order in which it picks the driver, and what happens when
 // a driver fails.
 
+#include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -64,6 +66,16 @@ protected:
     bool run() {
         called.clear();
         return shell::Command1_Click(system.context(), drivers);
+    }
+    // Whether Run refuses, before any driver, with one message naming the box.
+    bool refused(const std::string& box) {
+        const std::size_t before = system.services.messages.size();
+        const bool completed = run();
+        if (completed || !called.empty() || system.services.messages.size() != before + 1)
+            return false;
+        const std::string& message = system.services.messages.back();
+        return message.find(box) != std::string::npos &&
+               message.find("not started") != std::string::npos;
     }
 
     testsupport::RecordingDevice device;
@@ -168,19 +180,11 @@ TEST_F(RunDispatch, AnyOtherErrorOfADriverIsContainedToo) {
 }
 
 TEST_F(RunDispatch, StepsFinerThanAnyDrawingOrBoxesNoDialCanTakeAreRefusedBeforeAnyDriverRuns) {
-    auto refused = [&](const char* box) {
-        const std::size_t before = system.services.messages.size();
-        const bool completed = run();
-        if (completed || !called.empty() || system.services.messages.size() != before + 1)
-            return false;
-        const std::string& message = system.services.messages.back();
-        return message.find(box) != std::string::npos &&
-               message.find("not started") != std::string::npos;
-    };
     // Each row: a box, what it holds, and a word of its refusal ("" where the programme runs).
     struct Row {
         const char *box, *value, *named;
     };
+    in.setValue("ckQibla", 1);  // the Qibla's boxes are read where its line is drawn
     for (const auto& item : shell::programmeMenuItems()) {
         checkOnly({std::string(item.name)});
         // The radius (or radius of curvature) and the zone where the programme reads them.
@@ -252,6 +256,71 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingOrBoxesNoDialCanTakeAreRefusedBefore
     const std::size_t messages = system.services.messages.size();
     EXPECT_TRUE(run());
     EXPECT_EQ(system.services.messages.size(), messages);
+}
+
+TEST_F(RunDispatch, EveryNumberBoxAProgrammeReadsIsReadAsTypedAndNamedByItsCaption) {
+    // Every text box of the panel but the Qibla place's name holds a number: its caption.
+    const std::map<std::string_view, std::string> captions = {
+        {"txtLAT", "the Latitude"},          {"txtDecl", "the Declination W +, E - box"},
+        {"txtLON", "the Longitude W +, E - box"}, {"txtStilo", "the Perpendicular style box"},
+        {"txtlineofdeclination", "the Declination line box"},
+        {"TxtFuso", "the S.T. Zone: CEM=-1 box"}, {"TxtHour", "the Hour fraction box"},
+        {"txtReclinZ", "the Reclination Z box"},  {"txtRadius", "the Radius"},
+        {"txt_Definition", "the Definition box"}, {"txtNumberSize", "the Roman Numerals box"},
+        {"txtQLat", "the Lat. box"},              {"txtQLong", "the Lon. box"},
+        {"TxtZodiacSize", "the Zodiac box"}};
+    // Boxes read only where their check box is ticked.
+    const std::map<std::string_view, std::string_view> readWith = {{"txtNumberSize", "ckRomani"},
+        {"TxtZodiacSize", "ckZodiaco"}, {"txtQLat", "ckQibla"}, {"txtQLong", "ckQibla"}};
+    // Each row: a text, and whether a box holding it is refused where it is read (a size box:
+    // the text is its size).
+    struct Row {
+        const char* text;
+        bool refused, sizeOnly;
+    };
+    for (const int tick : {0, 1}) {
+        for (const char* box : {"ckRomani", "ckZodiaco", "ckQibla", "ckAlt"}) in.setValue(box, tick);
+        for (const auto& item : shell::programmeMenuItems()) {
+            checkOnly({std::string(item.name)});
+            for (const shell::ControlInfo& c : shell::controlTable()) {
+                if (c.kind != shell::ControlKind::TextBox || c.name == "txtLocation") continue;
+                ASSERT_EQ(captions.count(c.name), 1u) << c.name;
+                const bool read = c.name == "txt_Definition"
+                                      ? dialtest::readsDefinition(item.name, tick == 1)
+                                      : shell::programmeEnables(item.name, c.name) &&
+                                            (!readWith.count(c.name) || tick == 1);
+                const bool size = c.name == "txtNumberSize" || c.name == "TxtZodiacSize";
+                const std::string kept = in.text(c.name);
+                for (const Row& row : {Row{"abc", true, false}, {"4\u00a0", true, false},
+                                       {"-0.05", true, true}, {"0", true, true},
+                                       {"15", true, true}, {"14.99", false, true}}) {
+                    if (row.sizeOnly && !size) continue;
+                    in.setText(c.name, row.text);
+                    EXPECT_TRUE(read && row.refused ? refused(captions.at(c.name)) : run())
+                        << item.name << " " << c.name << "=" << row.text << " ticked " << tick;
+                }
+                in.setText(c.name, kept);
+            }
+        }
+    }
+}
+
+// A latitude nearer the equator than MinLatitude is refused with advice that names latitudes
+// the programme draws, and only those: its driver refuses none of them.
+TEST(LatitudeAdvice, NamesTheLatitudesTheProgrammeDraws) {
+    for (const auto& item : shell::programmeMenuItems()) {
+        const dialtest::Outcome tiny = dialtest::runProgramme(item.name, {{"txtLAT", "-1e-7"}});
+        ASSERT_EQ(tiny.messages.size(), 1u) << item.name;
+        const std::string& advice = tiny.messages[0];
+        const bool equator = advice.find("type 0 for the equator") != std::string::npos;
+        const bool south = advice.find("0.00001 in size") != std::string::npos;
+        for (const auto& [lat, advised] : {std::pair{"0", equator}, std::pair{"0.00001", true},
+                                           std::pair{"-0.00001", south}}) {
+            const dialtest::Outcome o = dialtest::runProgramme(item.name, {{"txtLAT", lat}});
+            EXPECT_EQ(o.messages.empty() && !o.list.DrawOrder.empty(), advised)
+                << item.name << " at " << lat << ": " << advice;
+        }
+    }
 }
 
 TEST_F(RunDispatch, ARunThatWouldLoopBeyondItsBudgetIsStoppedAndSaysSo) {

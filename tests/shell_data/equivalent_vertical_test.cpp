@@ -81,14 +81,15 @@ double farthestOff(const HourLines& a, const HourLines& b, int& common) {
 
 TEST(EquivalentVerticalDial, RedrawsThePlanesHourLines) {
     // Both hemispheres and the pole; planes reclined and inclined, beyond the vertical too, whose
-    // equivalent place lies north, south, across the pole or on the equator (the planes
-    // parallel to the equator, facing up and down).
+    // equivalent place lies north, south, across the pole, on the equator (the planes parallel
+    // to the equator, facing up and down) or at the pole (the polar planes facing due south or
+    // north whose line of greatest slope runs up the axis).
     std::vector<Plane> planes;
     for (double lat : {45.0, -45.0, 20.189596, -20.189596, 70.0, -70.0, 90.0}) {
         const double a = std::fabs(lat);
         for (const auto& [decl, recl] : {std::pair{30.0, 20.0}, {180.0, 20.0}, {-180.0, -20.0},
                                         {30.0, -60.0}, {-150.0, 60.0}, {0.0, 60.0},
-                                        {180.0, a}, {0.0, -a}})
+                                        {180.0, a}, {0.0, -a}, {0.0, 90 - a}, {180.0, a - 90}})
             planes.push_back({lat, decl, recl, 0.1});
     }
     int compared = 0;
@@ -100,7 +101,7 @@ TEST(EquivalentVerticalDial, RedrawsThePlanesHourLines) {
         const std::string f1 = valueOf(data, "latitude f1 =  ");
         const std::string d1 = valueOf(data, "declination d1 =  ");
         const std::string lambda = valueOf(data, "longitude lambda =  ");
-        if (lambda.empty() || lambda == "none at the pole") continue;
+        if (lambda.empty()) continue;
         const HourLines vertical =
             hourLines({{"txtLAT", f1}, {"txtDecl", d1}, {"txtReclinZ", "0"}, {"txtLON", lambda},
                        {"ck_Etna", "1"}, {"TxtFuso", "0"}, {"txtStilo", "0.1"}});

@@ -50,6 +50,16 @@ TEST_F(ListFailure, UnusableNumberIsNamedBeforeAnyLine) {
         {"M_Light", "TxtFuso", "1e308", "S.T. Zone: CEM=-1"},
         {"mnuCCs", "txtlineofdeclination", "2e9", "Declination line"},
         {"M_Frinter", "txtLAT", "1e400", "Latitude N +, S -"},
+        // A box typed over with text since the run: none is read as 0, or as its leading number.
+        {"M_Frinter", "txtLAT", "abc", "Latitude N +, S -"},
+        {"M_Inclinati", "txtLAT", "45,5", "Latitude N +, S -"},
+        {"M_Light", "TxtFuso", "CET", "S.T. Zone: CEM=-1"},
+        {"M_Inclinati", "txtLON", "7-", "Longitude W +, E -"},
+        {"mnuUni", "txtDecl", "20\u00a0", "Declination W +, E -"},
+        {"M_Inclinati", "txtReclinZ", "\u221220", "Reclination Z"},
+        {"M_Light", "txtReclinZ", "abc", ""},
+        {"M_Param", "txtStilo", "0.2m", "Perpendicular style"},
+        {"mnuVertSph", "txtlineofdeclination", "2O", "Declination line"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.programme) + " " + c.box + "=" + c.text);

@@ -19,7 +19,6 @@
 #include <cmath>
 
 #include "data_fixture.h"
-#include "shell/technical_data_list.h"
 
 namespace shelldata {
 namespace {
@@ -130,18 +129,6 @@ TEST_F(WorkedCase, SecondClickWritesTheSameListAgainAtTheSamePlace) {
     EXPECT_DOUBLE_EQ(records[first.size()].y, firstRecord.y);
     // The second list starts in the colour the first one left.
     EXPECT_EQ(colours()[0], numeric::qbColor(7));
-}
-
-TEST(ListNumbers, AreTruncatedDownwardOnTheirDecimals) {
-    using shell::technical_data::down5;
-    // Exact steps stay (binary arithmetic leaves 0.00013 * 1e5 under 13), and so does a value a
-    // rounding short of one (a north wall's centre, an hour the stored Pi leaves under 12).
-    EXPECT_EQ(down5(0.00013), "0.00013");
-    EXPECT_EQ(down5(-0.20000000000000004), "-0.2");
-    EXPECT_EQ(down5(11.9999999996), "12");
-    EXPECT_EQ(down5(0.123456789), "0.12345");
-    EXPECT_EQ(down5(-0.123451), "-0.12346");
-    EXPECT_EQ(shell::technical_data::down4(-1e-10), "0");
 }
 
 }  // namespace

@@ -160,11 +160,30 @@ testing::AssertionResult nothingFarOff(const plot::DisplayList& list, double rea
     std::vector<oracle::DialXY> at;
     for (const auto& p : list.points) at.push_back({p.x, p.y});
     for (const auto& l : list.lines) at.insert(at.end(), {{l.x1, l.y1}, {l.x2, l.Y2}});
-    for (const auto& s : list.shapes) at.push_back({s.First, s.Second});
     for (const auto& t : list.texts) at.push_back({t.x, t.y});
     for (const oracle::DialXY& p : at)
         if (!(std::fabs(p.x) <= reach && std::fabs(p.y) <= reach))
             return testing::AssertionFailure() << "a record at (" << p.x << ", " << p.y << ")";
+    for (const auto& s : list.shapes) {
+        const bool near = s.Kind == 'C' ? std::hypot(s.First, s.Second) - std::fabs(s.Third) <= reach
+                                        : std::hypot(s.First, s.Second) <= reach &&
+                                              std::hypot(s.Third, s.Fourth) <= reach;
+        if (!near)
+            return testing::AssertionFailure() << "a shape at (" << s.First << ", " << s.Second << ")";
+    }
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult marksInArea(const plot::DisplayList& list, double beyond, bool strokes) {
+    std::vector<oracle::DialXY> at;  // plot coordinates (y down)
+    for (const auto& t : list.texts) at.push_back({t.x, t.y});
+    if (strokes) {
+        for (const auto& l : list.lines) at.insert(at.end(), {{l.x1, l.y1}, {l.x2, l.Y2}});
+        for (const auto& s : list.shapes) at.push_back({s.First, s.Second});
+    }
+    for (const oracle::DialXY& p : at)
+        if (oracle::depthInArea(kPlotArea, {p.x, -p.y}) < -beyond)
+            return testing::AssertionFailure() << "a mark at (" << p.x << ", " << p.y << ")";
     return testing::AssertionSuccess();
 }
 
@@ -180,8 +199,9 @@ void expectRefused(const Outcome& o, const std::string& message) {
     EXPECT_TRUE(o.list.DrawOrder.empty());
 }
 
-void expectDrawn(const Outcome& o, const std::string& title) {
-    EXPECT_TRUE(o.messages.empty()) << o.messages.front();
+void expectDrawn(const Outcome& o, const std::string& title,
+                 const std::vector<std::string>& messages) {
+    EXPECT_EQ(o.messages, messages);
     EXPECT_EQ(o.title, title);
     EXPECT_EQ(o.busyChanges, (std::vector<bool>{true, false}));
 }

@@ -203,17 +203,30 @@ inline constexpr DeclinationPair kDeclinationPairs[] = {{12, 23.45}, {13, 20}, {
 std::size_t expectDeclinationPairs(const oracle::ShadowOracle& o, const Drawing& d,
                                    std::size_t minPoints, double tolerance = -1);
 
-// Whether every point, line end, shape and text of the list lies within `reach` metres of the
-// style foot: a record farther off is one no one can see (a line through a centre at infinity,
-// the shadow of a sun in the face).
+// Whether every point, line end, shape (a circle's disc) and text of the list lies within `reach`
+// metres of the style foot: a record farther off is one no one can see (a line through a centre
+// at infinity, the shadow of a sun in the face).
 testing::AssertionResult nothingFarOff(const plot::DisplayList& list, double reach = 1e3);
+
+// Whether every text of the list, and with `strokes` every line end and shape centre too, lies in
+// the plot area widened by `beyond` metres: a label, a numeral or a glyph is drawn only where its
+// point lies in the area, and reaches beyond that point no farther than a text's offset, a
+// table's lines below its corner or a glyph's strokes do.
+testing::AssertionResult marksInArea(const plot::DisplayList& list, double beyond,
+                                     bool strokes = false);
 
 // A fresh system running the programme once with the settings.
 Outcome runProgramme(std::string_view programme, const Settings& settings);
 
 // A refusal: its message alone, no title, the cursor never touched, nothing drawn.
 void expectRefused(const Outcome& o, const std::string& message);
-// A run: no message, the title, the busy cursor shown and restored.
-void expectDrawn(const Outcome& o, const std::string& title);
+// What a run says when no shadow of the style's tip falls within the plot area.
+inline const std::string kNoTipShadowInArea =
+    "No shadow of the style's tip falls within the plot area: the Perpendicular style box holds "
+    "a style so long that every shadow of its tip falls beyond it. A shorter style draws the "
+    "dial nearer its foot.";
+// A run: the messages (none by default), the title, the busy cursor shown and restored.
+void expectDrawn(const Outcome& o, const std::string& title,
+                 const std::vector<std::string>& messages = {});
 
 }  // namespace dialtest

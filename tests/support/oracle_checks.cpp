@@ -431,14 +431,17 @@ double widestStepAlongLine(std::vector<DialXY> points, DialXY a, DialXY b, const
     return widest;
 }
 
+double depthInArea(const DialArea& area, DialXY p) {
+    return std::min({p.x - area.left, area.right - p.x, p.y - area.bottom, area.top - p.y});
+}
+
 double reachIntoArea(const DialArea& area,
                      const std::function<std::optional<DialXY>(double u)>& point, double from,
                      double to, double step) {
     double reach = -std::numeric_limits<double>::infinity();
     for (double u = from; u <= to + step / 2; u += step)
         if (const auto p = point(std::min(u, to)))
-            reach = std::max(reach, std::min({p->x - area.left, area.right - p->x,
-                                              p->y - area.bottom, area.top - p->y}));
+            reach = std::max(reach, depthInArea(area, *p));
     return reach;
 }
 

@@ -187,6 +187,11 @@ testing::AssertionResult laidWithinTheStep(const ShadowOracle& o,
 // than the step it is laid with.
 double widestStepAlongLine(std::vector<DialXY> points, DialXY a, DialXY b, const DialArea& area);
 
+// How deep the point lies in the area: its distance from the nearest edge, negative outside. A
+// mark (a label, a numeral, a glyph) goes with its point: well above 0 it is drawn, well below 0
+// it is not.
+double depthInArea(const DialArea& area, DialXY p);
+
 // How far a line reaches into the area: the greatest distance inside it, from its nearest edge,
 // of a point point(u), u = from..to by step; where none lies inside, minus the least by which one
 // lies beyond an edge; -infinity for a line of no point. A numeral goes with a line that reaches

@@ -181,6 +181,19 @@ TEST(BoardWindow, SignButtonsAndFocusLossKeepBothFormsInStep) {
     EXPECT_EQ(b.main.text("txtLAT"), "41.90000");
     EXPECT_EQ(b.main.text("txtLON"), "-1.50000");
     EXPECT_EQ(b.main.text("TxtFuso"), "-1");
+
+    // A box left holding no number converts nothing; Run and the transfer name it.
+    child(w, "txtLatP")->setText("5O");
+    leave(w, "txtLatP");
+    EXPECT_EQ(text(w, "txtLAT"), "41.90000");
+    for (const char* button : {"cmdTrans", "cmdCalcola"}) {
+        QTest::mouseClick(child<QPushButton>(w, button), Qt::LeftButton);
+        EXPECT_TRUE(child<QPlainTextEdit>(w, "txtResult")
+                        ->toPlainText()
+                        .contains("the minutes box of the Latitude holds \"5O\""))
+            << button;
+    }
+    EXPECT_EQ(b.main.text("txtLAT"), "41.90000");
 }
 
 TEST(BoardWindow, EnterInAnyBoxPressesNoButton) {
@@ -283,6 +296,13 @@ TEST(BoardWindow, RunWritesTheReportAndTheSunsDeclinationWithRegionalDecimals) {
     EXPECT_TRUE(child<QPlainTextEdit>(w, "txtResult")
                     ->toPlainText()
                     .startsWith("The calculation was stopped by a numerical failure"));
+    EXPECT_EQ(b.main.text("txtlineofdeclination"), " 23.435");
+    child(w, "txtLON")->setText("-7.6438");
+    child(w, "TxtFuso")->setText("CET");
+    w.cmdCalcola_Click();
+    EXPECT_TRUE(child<QPlainTextEdit>(w, "txtResult")
+                    ->toPlainText()
+                    .startsWith("The calculation was not made: the Standard Time Zone box holds"));
     EXPECT_EQ(b.main.text("txtlineofdeclination"), " 23.435");
 }
 

@@ -118,7 +118,7 @@ TEST(MainWindow, RunDrawsAndResetEmptiesTheDrawing) {
     EXPECT_TRUE(child(w, "cmdData")->isEnabled());
     EXPECT_EQ(before->ixPlot1().displayList().lines.size(), 1u);
     EXPECT_EQ(w.findChild<QLabel*>("p_mess")->text(), "Test dial");
-    EXPECT_FALSE(app.services.busy());
+    EXPECT_FALSE(app.services.busy);
 
     click(w, "Command2");
     uitest::settle();
@@ -145,14 +145,14 @@ TEST(MainWindow, FailureInsideRunIsContained) {
 
     click(w, "Command1");
     ASSERT_EQ(app.services.messages.size(), 1u);
-    EXPECT_FALSE(app.services.busy());
+    EXPECT_FALSE(app.services.busy);
     // What was drawn before the failure stays.
     EXPECT_EQ(w.plotWindow().ixPlot1().displayList().lines.size(), 1u);
 
     child<QAction>(w, "M_Light")->trigger();
     click(w, "Command1");
     EXPECT_EQ(app.services.messages.size(), 2u);
-    EXPECT_FALSE(app.services.busy());
+    EXPECT_FALSE(app.services.busy);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 

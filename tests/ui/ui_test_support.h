@@ -9,27 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "plot/user_services.h"
+#include "support/recording_services.h"
 #include "shell/run_dispatch.h"
 #include "ui/startup.h"
 
 namespace uitest {
 
-class RecordingServices : public plot::UserServices {
-public:
-    void messageBox(const std::string& text) override { messages.push_back(text); }
-    void beep() override { ++beeps; }
-    bool busy() const { return busy_; }
-
-    std::vector<std::string> messages;
-    int beeps = 0;
-
-protected:
-    void setBusy(bool b) override { busy_ = b; }
-
-private:
-    bool busy_ = false;
-};
+using RecordingServices = testsupport::RecordingServices;
 
 // A started application whose current directory is a fresh temporary one for its lifetime.
 class StartedApp {

@@ -6,6 +6,7 @@
 
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/cylindrical/cyl_tip_shadows.h"
 #include "dials/cylindrical/cylindrical.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
@@ -36,6 +37,7 @@ void RunCylCircular3D(shell::Context& ctx) {
     if (ticked("ck_Italiche")) DrawCylItalianHours3D(ctx);
     if (ticked("ck_babiloniche")) DrawCylBabylonianHours3D(ctx);
     if (ticked("Ck_Section")) DrawCylSectionAndTriangle(ctx);
+    sayWhenNoTipShadowFalls(ctx, CircularTipShadows(ctx.m));
 }
 
 }  // namespace dials::cylindrical

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "dials/cylindrical/cyl_geometry.h"
+#include "numeric/fold.h"
 #include "numeric/tolerance.h"
 
 namespace dials::cylindrical {
@@ -192,8 +193,7 @@ bool standsUpright(const Vec3& normal) {
 }
 
 double turnOnStrip(double turn, double pi) {
-    const double turned = std::remainder(turn, 2 * pi);
-    return turned <= -pi ? turned + 2 * pi : turned;
+    return numeric::foldKeepingUpperEnd(turn, pi);
 }
 
 std::optional<HourPlaneHalf> substyleHalf(double phi, double D, double pi) {

@@ -15,6 +15,9 @@
 
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/geometry_names.h"
+#include "dials/plot_mark.h"
+#include "dials/plot_segment.h"
 #include "numeric/format.h"
 #include "numeric/palette.h"
 #include "numeric/rounding.h"
@@ -66,34 +69,37 @@ void DrawCylSectionAndTriangle(shell::Context& ctx) {
     xLineNearTheFoot(plot, -Xf, c, 0, c - Yf, LC(8));
 
     if (gnomonMeetsCircle) {
-        plot.Dati("", 0.9, -0.608);
-        plot.Dati("T R I A N G L E ");
+        const TextBlock triangle(plot, {0.9, 0.608});
+        triangle.line("T R I A N G L E ");
         plot.setForeColor(numeric::qbColor(9));
-        plot.Dati("Style: hypotenuse " + fiveDecimals(std::fabs(m.StyleHypotenuse)));
+        triangle.line("Style: hypotenuse " + fiveDecimals(std::fabs(m.StyleHypotenuse)));
         plot.setForeColor(numeric::qbColor(11));
-        plot.Dati("Generic gnomon: cathetus " +
-                  numeric::toText(std::fabs(numeric::truncateDown(m.TipOffset, 5))));
+        triangle.line("Generic gnomon: cathetus " +
+                      numeric::toText(std::fabs(numeric::truncateDown(m.TipOffset, 5))));
     }
-    plot.Dati("", 0.9, -0.508);
-    plot.Dati("");
+    const TextBlock style(plot, {0.9, 0.508});
+    style.line("");
     plot.setForeColor(numeric::qbColor(13));
-    plot.Dati("Perpendicular style " + numeric::toText(L));
+    style.line("Perpendicular style " + numeric::toText(L));
     plot.setForeColor(numeric::qbColor(15));
 
+    // The plan's centre, and its northmost point, which "North" labels; "d" labels the sector
+    // at the centre.
+    const DialPoint centre{-Xf, -c}, north{-Xf, -1.1};
     if (const auto sector = sectorAngles(D, convex, m.Pi))
-        plot.xCircle(-Xf, c, 99.0 / 100 * R, LC(7), LC(6), 1, sector->first, sector->second);
+        plotCircle(plot, centre, 99.0 / 100 * R, LC(7), LC(6), sector->first, sector->second);
 
-    plot.Dati("North", -Xf - 0.03, 1);
+    plotLabel(plot, "North", north, {-Xf - 0.03, -1});
     if (convex) {
         xLineNearTheFoot(plot, -Xf, c, -Xf, 1.1 + 2 * R, LC(6));
-        plot.Dati("d", -Xf - 0.03 * numeric::sgn(D), 1.15 + R);
+        plotLabel(plot, "d", centre, {-Xf - 0.03 * numeric::sgn(D), -(1.15 + R)});
     } else {
         xLineNearTheFoot(plot, -Xf, c, -Xf, 1.1, LC(6));
-        plot.Dati("d", -Xf + 0.03 * numeric::sgn(D), 1 + R);
+        plotLabel(plot, "d", centre, {-Xf + 0.03 * numeric::sgn(D), -(1 + R)});
     }
 
-    plot.xCircle(-Xf, c, R, LC(8));
-    plot.xCircle(0, c - Yf, 0.01, LC(7), LC(7));
+    plotCircle(plot, centre, R, LC(8));
+    if (markInTheArea(plot, 0, c - Yf)) plot.xCircle(0, c - Yf, 0.01, LC(7), LC(7));
     plot.xPset(0, c - Yf, LC(12));
     if (gnomonMeetsCircle) xLineNearTheFoot(plot, Xt - Xf, c - Yt, Xt - Xf, c - Yc, LC(11));
     xLineNearTheFoot(plot, 0, c - Yf, Xt - Xf, c - Yt, LC(13));

@@ -15,6 +15,7 @@
 
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/plot_curve.h"
+#include "dials/plot_mark.h"
 #include "dials/plot_segment.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
@@ -33,9 +34,10 @@ inline void xLineNearTheFoot(plot::PlotSurface& plot, double x1, double y1, doub
                              numeric::Colour colour) {
     dials::plotSegment(plot, {x1, -y1}, {x2, -y2}, colour);
 }
-// Whether the point (plot coordinates) is one a plot area can show (dials::nearThePlot).
-inline bool nearTheFoot(const plot::PlotSurface& plot, double x, double y) {
-    return dials::nearThePlot(plot, {x, -y});
+// Whether a mark (a label, a numeral, a small circle) at the point, in plot coordinates, is
+// drawn: the point lies in the plot area (dials::markInArea).
+inline bool markInTheArea(const plot::PlotSurface& plot, double x, double y) {
+    return dials::markInArea(plot, {x, -y});
 }
 
 // Every curve of the 3D, parametric and projective programmes is sampled with m.PointStep: a
@@ -111,6 +113,9 @@ void DrawCylStyleFootParam(shell::Context& ctx);
 // writes m.TipOffset, m.NoonLineAngle, m.CentreX where the triangle exists.
 void DrawStyleTriangleDeveloped(shell::Context& ctx);
 void DrawCylProjStyleTriangle(shell::Context& ctx);
+// The perpendicular style of length L folded down from the foot into the development, and the
+// tick that marks its end (where the end lies in the plot area).
+void DrawFoldedStyle(shell::Context& ctx, double L);
 
 // The plan of the circular section below the development, north up: circle, style foot and
 // tip, generic gnomon, declination sector, "North", "d" and the table of the triangle's lengths.

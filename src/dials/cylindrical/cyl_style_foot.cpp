@@ -32,7 +32,8 @@ void drawFootPoints(shell::Context& ctx) {
 
 void DrawStyleFootCircle(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xCircle(0, 0, kFootRadius, shell::LineColor(ctx, 7), shell::LineColor(ctx, 7));
+    if (markInTheArea(plot, 0, 0))
+        plot.xCircle(0, 0, kFootRadius, shell::LineColor(ctx, 7), shell::LineColor(ctx, 7));
     plot.xPset(0, 0, shell::LineColor(ctx, 12));
 }
 

@@ -44,10 +44,14 @@ void DrawStyleTriangleDeveloped(shell::Context& ctx) {
     m.StyleLength = ctx.inputs.number("txtStilo");
     numeric::skip([&] { drawTriangle(ctx); });
 
-    const double L = m.StyleLength;
+    DrawFoldedStyle(ctx, m.StyleLength);
+}
+
+void DrawFoldedStyle(shell::Context& ctx, double L) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     xLineNearTheFoot(plot, 0, 0, 0, -L, shell::LineColor(ctx, 13));
-    plot.xLine(0.00095, -L, -0.0055, -L, shell::LineColor(ctx, 15));
+    if (markInTheArea(plot, 0, -L))
+        plot.xLine(0.00095, -L, -0.0055, -L, shell::LineColor(ctx, 15));
 }
 
 void DrawCylProjStyleTriangle(shell::Context& ctx) { DrawStyleTriangleDeveloped(ctx); }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/cylindrical/cyl_tip_shadows.h"
 #include "dials/cylindrical/cylindrical.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "plot/user_services.h"
@@ -27,6 +28,7 @@ void RunCylParabolic3D(shell::Context& ctx) {
     DrawParabolicDialCurves(ctx);
     DrawParabolicStyleFoot(ctx);
     if (shell::ticked(ctx, "Ck_Section")) DrawParabolicSectionAndTriangle(ctx);
+    sayWhenNoTipShadowFalls(ctx, ParabolicTipShadows(ParabolicFrame::of(ctx.m)));
 }
 
 void DrawParabolicHorizonLine(shell::Context& ctx) {

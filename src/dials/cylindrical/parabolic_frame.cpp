@@ -92,30 +92,18 @@ std::vector<double> ParabolicFrame::shadowSamples(const std::vector<Vec3>& suns)
 ParabolicFrame SetupParabolicDial(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const shell::InputRecord& in = ctx.inputs;
-    ParabolicFrame f;
-    f.E = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
 
     // The zone correction: the longitude as typed (west +) less 15 times the zone, in radians.
     m.LonDegrees = in.number("txtLON");
     m.LonAbsDeg = std::fabs(m.LonDegrees);
     m.ZoneCorrRad = (-m.EastSign * m.LonAbsDeg - 15 * in.number("TxtFuso")) * m.Pi / 180;
-    f.Z0 = m.ZoneCorrRad;
 
     m.DeclDegrees = m.DeclSign * shell::typedDeclination(in);
-    const double D = m.DeclDegrees * m.Pi / 180;
     m.SideSign = in.selected("Option3D2") ? 1 : -1;
     m.StyleLength = in.number("txtStilo");
-
-    f.phi = m.LatRad;
-    f.p = m.Radius;
-    f.s = m.SideSign;
-    f.L = m.StyleLength;
-    f.Dp = f.s * D;
-
-    // The foot, where the surface normal faces the declination, and the tip along that normal.
-    f.u0 = -f.p * std::tan(f.Dp);
-    f.xt = -f.s * f.L * std::sin(f.Dp);
-    f.yt = -f.s * f.L * std::cos(f.Dp);
+    ParabolicFrame f = ParabolicFrame::of(m);
+    f.E = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
+    f.Z0 = m.ZoneCorrRad;
     m.PlaneCoefX = f.xt;
     m.PlaneCoefY = f.yt;
     m.PlaneCoefZ = 0;
@@ -125,12 +113,27 @@ ParabolicFrame SetupParabolicDial(shell::Context& ctx) {
     m.TipOffset = std::fabs(m.TriangleTemp - f.yt);
     m.StyleHypotenuse = checkedDiv(m.TipOffset, std::cos(f.phi));
     m.SetupTemp5 = m.StyleHypotenuse;
+
+    // Every curve is sampled with this step.
+    numeric::StepRange(-1, 1.5, m.PointStep);
+    return f;
+}
+
+ParabolicFrame ParabolicFrame::of(const shell::Module1& m) {
+    ParabolicFrame f;
+    f.phi = m.LatRad;
+    f.p = m.Radius;
+    f.s = m.SideSign;
+    f.L = m.StyleLength;
+    f.Dp = f.s * (m.DeclDegrees * m.Pi / 180);
+    // The foot, where the surface normal faces the declination, and the tip along that normal.
+    f.u0 = -f.p * std::tan(f.Dp);
+    f.xt = -f.s * f.L * std::sin(f.Dp);
+    f.yt = -f.s * f.L * std::cos(f.Dp);
     // On either side the surface straight along the axis from a tip in front of it lies north
     // of the tip; a concave style long enough to pass through the far arm leaves it south.
-    f.tipOnDialSide = f.s * (m.TriangleTemp - f.yt) > 0;
-
-    // Every curve is sampled with this step and unrolled from the foot: both must exist.
-    numeric::StepRange(-1, 1.5, m.PointStep);
+    f.tipOnDialSide = f.s * (f.Q(f.xt) - f.yt) > 0;
+    // The section is unrolled from the foot.
     f.Au0 = f.A(f.u0);
     return f;
 }

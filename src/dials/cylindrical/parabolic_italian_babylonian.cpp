@@ -73,8 +73,7 @@ void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f) {
         xLineNearTheFoot(plot, N, top, N + T, 0, shell::LineColor(ctx, 9));
         xLineNearTheFoot(plot, N, 0, N + T, 0, shell::LineColor(ctx, 11));
     });
-    xLineNearTheFoot(plot, 0, 0, 0, -f.L, shell::LineColor(ctx, 13));
-    plot.xLine(0.00095, -f.L, -0.0055, -f.L, shell::LineColor(ctx, 15));
+    DrawFoldedStyle(ctx, f.L);
 }
 
 }  // namespace dials::cylindrical

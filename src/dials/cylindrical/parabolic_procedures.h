@@ -50,6 +50,10 @@ struct ParabolicFrame {
     double Au0 = 0;         // A(u0): arc length from the vertex to the foot
     bool tipOnDialSide = false;  // the tip stands in front of the surface
 
+    // The section, the foot and the tip of the shared variables as the set-up leaves them
+    // (LatRad, Radius, SideSign, StyleLength, DeclDegrees): every field but E and Z0.
+    static ParabolicFrame of(const shell::Module1& m);
+
     // Arc length of the parabola from the vertex to abscissa u, signed like u.
     double A(double u) const;
     // Axis coordinate of the surface point of sample X, from the foot.

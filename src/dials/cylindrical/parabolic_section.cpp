@@ -88,34 +88,35 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     xLineNearTheFoot(plot, g.A, tipY, footX, footY, LC(13));
     xLineNearTheFoot(plot, g.A, tipY, g.A, R - g.Yp, LC(11));
 
-    plot.Dati("", 0.9, -0.608);
-    plot.Dati("");
-    plot.Dati("T R I A N G L E ");
+    const TextBlock triangle(plot, {0.9, 0.608});
+    triangle.line("");
+    triangle.line("T R I A N G L E ");
     plot.setForeColor(numeric::qbColor(9));
-    plot.Dati("Style: hypotenuse " +
-              numeric::toText(numeric::truncateDown(std::fabs(m.StyleHypotenuse), 5)));
+    triangle.line("Style: hypotenuse " +
+                  numeric::toText(numeric::truncateDown(std::fabs(m.StyleHypotenuse), 5)));
     plot.setForeColor(numeric::qbColor(11));
-    plot.Dati("Generic gnomon: cathetus " +
-              numeric::toText(numeric::truncateDown(m.TipOffset, 5)));
+    triangle.line("Generic gnomon: cathetus " +
+                  numeric::toText(numeric::truncateDown(m.TipOffset, 5)));
     plot.setForeColor(numeric::qbColor(15));
 
-    plot.Dati("", 0.9, -0.508);
-    plot.Dati("");
-    plot.Dati("");
+    const TextBlock style(plot, {0.9, 0.508});
+    style.line("");
+    style.line("");
     plot.setForeColor(numeric::qbColor(13));
-    plot.Dati("Perpendicular style " + numeric::toText(H));
+    style.line("Perpendicular style " + numeric::toText(H));
     plot.setForeColor(numeric::qbColor(15));
-    plot.Dati("Elevation of the style : " +
-              numeric::toText(numeric::roundHalfEven(m.StyleElevDeg, 5)) + "°");
+    style.line("Elevation of the style : " +
+               numeric::toText(numeric::roundHalfEven(m.StyleElevDeg, 5)) + "°");
 
-    // The declination, as an arc of 10 cm round the tip from straight up (north).
+    // The declination, as an arc of 10 cm round the tip from straight up (north), and its
+    // label: marks of the tip.
     const double start = D < 0 ? m.Pi / 2 : m.Pi / 2 - D;
     const double end = D < 0 ? m.Pi / 2 - D : m.Pi / 2;
-    if (nearTheFoot(plot, g.A, tipY)) {
+    if (markInTheArea(plot, g.A, tipY)) {
         plot.xCircle(g.A, tipY, 0.1, LC(7), LC(6), 1, start, end);
         plot.Dati("d", g.A + 0.025 * numeric::sgn(D), tipY - 0.08);
     }
-    if (nearTheFoot(plot, footX, footY)) plot.xCircle(footX, footY, 0.01, LC(15));
+    if (markInTheArea(plot, footX, footY)) plot.xCircle(footX, footY, 0.01, LC(15));
     plot.xPset(footX, footY, LC(12));
 }
 

@@ -6,6 +6,7 @@
 // busy cursor restored on the way out, and Run tells the user.
 
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/cylindrical/cyl_tip_shadows.h"
 #include "dials/cylindrical/cylindrical.h"
 #include "dials/cylindrical/param_procedures.h"
 #include "plot/user_services.h"
@@ -40,6 +41,7 @@ void RunCylCircularParam(shell::Context& ctx) {
     if (ticked(ctx, "ck_Sustilare")) DrawCylSubstyleParam(ctx);
     if (ticked(ctx, "Ck_Section")) DrawCylSectionAndTriangle(ctx);
     DrawCylStyleFootParam(ctx);
+    sayWhenNoTipShadowFalls(ctx, CircularTipShadows(ctx.m));
 }
 
 }  // namespace dials::cylindrical

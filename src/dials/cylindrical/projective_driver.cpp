@@ -7,6 +7,7 @@
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/cylindrical/cyl_tip_shadows.h"
 #include "dials/cylindrical/cylindrical.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
@@ -37,6 +38,7 @@ void RunCylCircularProjective(shell::Context& ctx) {
     if (ticked(ctx, "ck_babiloniche")) DrawCylProjBabylonianHours(ctx);
     if (ticked(ctx, "ck_Lemniscate")) DrawCylProjAnalemma(ctx);
     if (ticked(ctx, "Ck_Section")) DrawCylSectionAndTriangle(ctx);
+    sayWhenNoTipShadowFalls(ctx, CircularTipShadows(ctx.m));
 }
 
 }  // namespace dials::cylindrical

@@ -6,6 +6,7 @@
 
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
+#include "dials/cylindrical/cyl_tip_shadows.h"
 #include "dials/cylindrical/cylindrical.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
@@ -50,6 +51,7 @@ void RunCylCircularSpherical(shell::Context& ctx) {
     if (ticked("ck_babiloniche")) DrawCylSphBabylonianHours(ctx);
     if (ticked("ckTemp")) DrawCylSphTemporaryHours(ctx);
     if (ticked("Ck_Section")) DrawCylSectionAndTriangle(ctx);
+    sayWhenNoTipShadowFalls(ctx, CircularTipShadows(ctx.m));
 }
 
 }  // namespace dials::cylindrical

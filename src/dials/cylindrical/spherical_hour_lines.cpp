@@ -7,6 +7,7 @@
 
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
+#include "dials/plot_mark.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
@@ -48,10 +49,11 @@ void DrawCylSphHourLines(shell::Context& ctx) {
     m.PlotShiftX = plot.ShiftX();
     numeric::skip([&] { m.PlotShiftY = numeric::toInt16(plot.ShiftY()); });
 
-    // The axis labels stay where they are whatever the time correction.
-    plot.Dati("O", 0.04, -0.04);
-    plot.Dati("x", 0.8, -0.04);
-    plot.Dati("y", 0.04, -0.6);
+    // The axis labels stay where they are whatever the time correction: "O" at the origin, "x"
+    // and "y" at points of their axes.
+    plotLabel(plot, "O", {0, 0}, {0.04, 0.04});
+    plotLabel(plot, "x", {0.8, 0}, {0.8, 0.04});
+    plotLabel(plot, "y", {0, 0.6}, {0.04, 0.6});
 
     // The lines at -120 degrees and the whole steps from it, back to the first past -180 and on
     // to 180: the rounding of the counter is allowed for at both ends, so that midnight is one

@@ -10,6 +10,7 @@
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
 #include "dials/numeral_lines.h"
+#include "dials/plot_mark.h"
 #include "geometry/sky.h"
 #include "glyphs/glyphs.h"
 #include "shell/helpers.h"
@@ -47,7 +48,8 @@ void DrawCylSphRomanNumerals(shell::Context& ctx) {
 }
 
 // A numeral whose point the projection does not give (the ray misses the section, the point
-// lies above the tip, or beyond the convex limit, or cannot be computed) is left out.
+// lies above the tip, or beyond the convex limit, or cannot be computed), or whose point lies
+// outside the plot area (dials::markInArea), is left out.
 void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyph) {
     shell::Module1& m = ctx.m;
     const double e = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
@@ -62,7 +64,7 @@ void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyp
         const double tau = hourAngleDeg * m.Pi / 180 - e * m.ZoneCorrRad;
         if (!hasLineInArea(ctx, tau)) continue;
         const std::optional<CylSphPoint> p = ProjectCylSphPoint(m, tau, delta);
-        if (!p || !nearTheFoot(ctx.ixPlot1(), p->u, p->y)) continue;
+        if (!p || !markInArea(ctx.ixPlot1(), {p->u, p->y})) continue;
 
         // The glyph centres the numeral on the point and writes the centre back; each block
         // computes its own point, so the change is of no further use.

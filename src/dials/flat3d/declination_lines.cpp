@@ -20,9 +20,8 @@ void drawDeclinationLines(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.PlaneCoefSaveY = m.PlaneCoefY;
     m.PlaneCoefSaveZ = m.PlaneCoefZ;
-    const PlaneGeometry g = PlaneGeometry::from(m);
-    const ConeFrame frame{tipOf(g), g.face.right, g.face.up, celestialPole(g.phi)};
-    plotSunlitConeSections(ctx.ixPlot1(), frame, declinationLinePairs(ctx), m.Pi, kLineStep);
+    plotSunlitConeSections(ctx.ixPlot1(), coneFrameOf(PlaneGeometry::from(m)),
+                           declinationLinePairs(ctx), m.Pi, kLineStep);
     storeDeclinationEccentricities(m);
 }
 

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "dials/cone_sections.h"
 #include "dials/flat3d/plane.h"
 #include "dials/plot_line.h"
 #include "dials/geometry_names.h"
@@ -19,6 +20,11 @@ namespace dials::flat3d {
 
 // The style tip of the plane.
 inline Vec3 tipOf(const PlaneGeometry& g) { return {g.X0, g.Y0, g.Z0}; }
+
+// The plane as the shadows of its tip fall on it: the tip, the dial's axes and the polar axis.
+inline ConeFrame coneFrameOf(const PlaneGeometry& g) {
+    return {tipOf(g), g.face.right, g.face.up, celestialPole(g.phi)};
+}
 
 // Whether the hour plane of H (radians, east positive) through the tip meets the dial only at
 // infinity (geometry::Face::parallelToPlane): on a plane holding the polar axis, the hour whose

@@ -7,8 +7,10 @@
 
 #include <cmath>
 
+#include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/procedures.h"
 #include "dials/sky_lines/sky_lines.h"
+#include "dials/tip_shadows.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
@@ -18,12 +20,16 @@ namespace dials::flat3d {
 
 namespace {
 
-// The sky lines close both pipelines in the same order.
+// The sky lines close both pipelines in the same order. They take the place and the plane
+// afresh, as typed: the shadows of the tip are judged on the plane the dial was drawn on.
 void drawSkyLines(shell::Context& ctx) {
+    const TipShadowSurface shadows =
+        TipShadowSurface::plane(coneFrameOf(PlaneGeometry::from(ctx.m)));
     if (shell::ticked(ctx, "ckQibla")) sky_lines::PlotQibla(ctx);
     sky_lines::PlotAsrCurve(ctx);
     if (shell::ticked(ctx, "ckAlt")) sky_lines::PlotAltitudeLines(ctx);
     if (shell::ticked(ctx, "ckAz")) sky_lines::PlotAzimuthLines(ctx);
+    sayWhenNoTipShadowFalls(ctx, shadows);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "dials/projective/former_procedures.h"
 #include "dials/projective/projective.h"
 #include "dials/projective/projective_refusal.h"
+#include "dials/tip_shadows.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
 #include "shell/refusal.h"
@@ -41,6 +42,8 @@ void RunProjectiveFormer(shell::Context& ctx) {
     if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursProjFormer(ctx);
     if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursProjFormer(ctx);
     if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonProjFormer(ctx);
+    sayWhenNoTipShadowFalls(
+        ctx, TipShadowSurface::face(former::dialFace(ctx.m), ctx.m.StyleLength, ctx.m.LatRad));
 }
 
 }  // namespace dials::projective

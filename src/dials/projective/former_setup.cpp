@@ -81,7 +81,7 @@ bool typedPlaneHoldsPolarAxis(const shell::Context& ctx) {
     const double pi = kStoredPi;
     const double phi = in.number("txtLAT") * pi / 180;
     const double D = ctx.m.DeclSign * shell::typedDeclination(in) * pi / 180;
-    const double R = in.number("txtReclinZ") * pi / 180;
+    const double R = shell::typedReclination(in, 1) * pi / 180;
     return Face::declining(D, R).meetsAtInfinity(celestialPole(phi));
 }
 
@@ -102,7 +102,7 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     m.DeclDegrees = m.DeclSign * shell::typedDeclination(in);
     m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
     m.DeclDecimal = m.DeclDegrees;
-    m.ReclDeg = in.number("txtReclinZ");
+    m.ReclDeg = shell::typedReclination(in, 1);
     m.ReclRad = m.ReclDeg * m.Pi / 180;
     m.StyleLength = in.number("txtStilo");
 

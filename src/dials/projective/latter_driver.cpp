@@ -8,6 +8,7 @@
 #include "dials/projective/latter_procedures.h"
 #include "dials/projective/projective.h"
 #include "dials/projective/projective_refusal.h"
+#include "dials/tip_shadows.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
 
@@ -34,6 +35,8 @@ void RunProjectiveLatter(shell::Context& ctx) {
     if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursProjLatter(ctx);
     if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonProjLatter(ctx);
     if (shell::ticked(ctx, "ck_Lemniscate")) PlotAnalemmaProjLatter(ctx);
+    sayWhenNoTipShadowFalls(
+        ctx, TipShadowSurface::face(latter::dialFace(ctx.m), ctx.m.StyleLength, ctx.m.LatRad));
 }
 
 }  // namespace dials::projective

@@ -55,7 +55,7 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     m.DeclDegrees = m.DeclSign * checkFinite(shell::typedDeclination(in));
     m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
     m.DeclDecimal = m.DeclDegrees;
-    m.ReclDeg = checkFinite(in.number("txtReclinZ"));
+    m.ReclDeg = checkFinite(shell::typedReclination(in, 1));
     m.ReclRad = m.ReclDeg * m.Pi / 180;
     m.StyleLength = checkFinite(in.number("txtStilo"));
     m.StyleHeightD = m.StyleLength;

@@ -11,6 +11,7 @@
 #include "dials/sky_lines/sky_lines.h"
 #include "dials/sky_lines/sky_projection.h"
 #include "numeric/checked.h"
+#include "numeric/fold.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -93,9 +94,7 @@ void PlotAzimuthLines(shell::Context& ctx) {
     m.LatRad = numeric::checkFinite(in.number("txtLAT") * m.Pi / 180);
     // In the south the declination is counted from the north: turn it to the face's own.
     auto faceDeclination = [&](double typed) {
-        double d = m.LatRad < 0 ? -(typed + 180) : typed;
-        if (std::fabs(d) > 180) d -= numeric::sgn(d) * 360;
-        return d;
+        return m.LatRad < 0 ? numeric::foldKeepingUpperEnd(-(typed + 180), 180) : typed;
     };
     m.DeclDegrees = faceDeclination(shell::typedDeclination(in));
     m.DeclDecimal = m.DeclDegrees;

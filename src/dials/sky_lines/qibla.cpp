@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "dials/geometry_names.h"
+#include "dials/plot_mark.h"
 #include "geometry/sky.h"
 #include "dials/sky_lines/sky_lines.h"
 #include "dials/sky_lines/sky_projection.h"
 #include "numeric/checked.h"
+#include "numeric/fold.h"
 #include "numeric/format.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
@@ -30,6 +32,12 @@ constexpr numeric::Colour kWhite = numeric::rgb(255, 255, 255);
 
 // A number as the text block shows it: cut (not rounded) to five decimals.
 std::string fiveDecimals(double x) { return numeric::toText(numeric::truncateDown(x, 5)); }
+
+// A bearing in degrees as the text block shows it, within (-180, 180] as cut: one direction,
+// one number, whichever side of the half turn the arithmetic left it.
+std::string shownBearing(double degrees) {
+    return numeric::toText(numeric::foldKeepingUpperEnd(numeric::truncateDown(degrees, 5), 180));
+}
 
 // The great-circle direction of the place as a numerator and a denominator whose ratio is the
 // tangent of the bearing: t = sin(dLon) / (cos(dLon) sin(phi) - tan(phiM) cos(phi)), longitudes
@@ -179,21 +187,24 @@ void PlotQibla(shell::Context& ctx) {
         const std::vector<double> hours = hoursAt(solstice);
         if (!hours.empty() && shadowAt(solstice, hours.front())) draw();
         plot.setForeColor(kGreen);
-        if (lastDrawn) plot.Dati(place, lastDrawn->x * h, -(lastDrawn->y - 0.02 * h) * h);
+        if (lastDrawn)
+            plotLabel(plot, place, {lastDrawn->x * h, lastDrawn->y * h},
+                      {lastDrawn->x * h, (lastDrawn->y - 0.02 * h) * h});
         plot.setForeColor(kWhite);
     }
 
-    plot.Dati("", -plot.ShiftX(), 0.75);
-    plot.Dati(place);
+    // The place's table, at the plot area's left edge.
+    const TextBlock table(plot, {-plot.ShiftX(), -0.75});
+    table.line(place);
     plot.setForeColor(kGreen);
-    plot.Dati("latitude  = " + fiveDecimals(latM));
-    plot.Dati("longitude  = " + fiveDecimals(lonM));
+    table.line("latitude  = " + fiveDecimals(latM));
+    table.line("longitude  = " + fiveDecimals(lonM));
     if (phi > 0) {
-        plot.Dati("Qibla from South = " + fiveDecimals(q) + "° azimuth");
-        plot.Dati("Qibla from North = " + fiveDecimals((q < 0 ? 180 : -180) + q) + "° azimuth");
+        table.line("Qibla from South = " + shownBearing(q) + "° azimuth");
+        table.line("Qibla from North = " + shownBearing(q + 180) + "° azimuth");
     } else {
-        plot.Dati("Qibla from North = " + fiveDecimals(-q) + "° azimuth");
-        plot.Dati("Qibla from South = " + fiveDecimals((q < 0 ? -180 : 180) - q) + "° azimuth");
+        table.line("Qibla from North = " + shownBearing(-q) + "° azimuth");
+        table.line("Qibla from South = " + shownBearing(180 - q) + "° azimuth");
     }
     plot.setForeColor(kWhite);
 }

@@ -7,6 +7,7 @@
 #include "dials/sky_lines/sky_lines.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "dials/spherical/spherical.h"
+#include "dials/tip_shadows.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
@@ -33,10 +34,15 @@ void RunInclinedSpherical(shell::Context& ctx) {
     if (ticked(ctx, "ck_Triangolo")) DrawSphericalStyleTriangle(ctx);
     if (ticked(ctx, "ck_orizzonte")) DrawSphericalHorizon(ctx);
 
+    // The sky lines take the place and the plane afresh: the shadows of the tip are judged on
+    // the face the dial was drawn on.
+    const TipShadowSurface shadows =
+        TipShadowSurface::face(DrawnFaceSpherical(ctx.m), ctx.m.StyleLength, ctx.m.LatRad);
     if (ticked(ctx, "ckQibla")) sky_lines::PlotQibla(ctx);
     sky_lines::PlotAsrCurve(ctx);
     if (ticked(ctx, "ckAlt")) sky_lines::PlotAltitudeLines(ctx);
     if (ticked(ctx, "ckAz")) sky_lines::PlotAzimuthLines(ctx);
+    sayWhenNoTipShadowFalls(ctx, shadows);
 }
 
 }  // namespace dials::spherical

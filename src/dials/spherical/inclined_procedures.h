@@ -72,6 +72,10 @@ void LayLineSpherical(shell::Context& ctx, const dials::CurveRange& range, int c
 
 // The plane as a face of the world frame, as the formulas see it (the latitude with its sign).
 geometry::Face PlaneFaceSpherical(const shell::Module1& m);
+// The face whose dial axes the points are drawn on: the plane itself in the north; in the south,
+// where the drawn points are the plane's reflected through the foot and the formulas' sky is
+// turned half round about the east, the face declining 180 degrees - D and reclining -R.
+geometry::Face DrawnFaceSpherical(const shell::Module1& m);
 
 // Degrees to add to the hour angle of an hour of local apparent time to have the same hour of
 // the zone's standard time (ck_Etna ticked): the zone meridian of TxtFuso less the longitude of

@@ -2,12 +2,14 @@
 // txtlineofdeclination: each numeral is centred on the shadow point of its hour angle for that
 // declination where that hour's sun shines on the dial from above the horizon, placed by the
 // programme's rule (northern, or reflected southern), for the hours whose line has a point in the
-// plot area (dials::lineHasPointInBox, the line as the hour lines lay it).
+// plot area (dials::lineHasPointInBox, the line as the hour lines lay it) and whose own point lies
+// in it (dials::markInArea).
 
 #include <array>
 
 #include "dials/geometry_names.h"
 #include "dials/numeral_lines.h"
+#include "dials/plot_mark.h"
 #include "geometry/sky.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "glyphs/glyphs.h"
@@ -91,12 +93,9 @@ void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph) 
                                kLineStep, plotBox(ctx.ixPlot1())))
             continue;
         m.SunDecl = typed;
-        if (m.LatRad >= 0) {
-            drawAt(X, Y);
-        } else {
-            double reflectedX = -X, reflectedY = -Y;
-            drawAt(reflectedX, reflectedY);
-        }
+        // Nor has one whose point, where it is drawn, lies outside the plot area.
+        double atX = m.LatRad >= 0 ? X : -X, atY = m.LatRad >= 0 ? Y : -Y;
+        if (markInArea(ctx.ixPlot1(), {atX, atY})) drawAt(atX, atY);
     }
 }
 

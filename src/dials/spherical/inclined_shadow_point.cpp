@@ -67,4 +67,9 @@ Face PlaneFaceSpherical(const shell::Module1& m) {
     return Face::declining(m.WallDeclRad, m.ReclRad);
 }
 
+Face DrawnFaceSpherical(const shell::Module1& m) {
+    if (m.LatRad >= 0) return PlaneFaceSpherical(m);
+    return Face::declining(m.Pi - m.WallDeclRad, -m.ReclRad);
+}
+
 }  // namespace dials::spherical

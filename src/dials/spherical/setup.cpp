@@ -5,6 +5,7 @@
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
+#include "numeric/fold.h"
 #include "shell/read_place_and_wall.h"
 
 namespace dials::spherical {
@@ -31,7 +32,7 @@ void refuseStyleOfNoLength(const shell::Module1& m) {
 
 // The vertical programme's inputs. In the southern hemisphere the wall's declination is typed
 // from the north (west positive) and turned here into the azimuth of the face from the south,
-// folded once into -180..180; every later formula then takes the latitude with its sign.
+// folded onto (-180, 180]; every later formula then takes the latitude with its sign.
 void ReadInputsVertSph(shell::Context& ctx) {
     using numeric::checkFinite;
     const shell::InputRecord& in = ctx.inputs;
@@ -44,8 +45,7 @@ void ReadInputsVertSph(shell::Context& ctx) {
     m.ZoneCorrRad = checkFinite((-m.LonAbsDeg * m.EastSign - 15 * zone) * m.Pi / 180);
 
     double D = shell::typedDeclination(in);
-    if (m.LatRad < 0) D = checkFinite(-(D + 180));
-    if (std::fabs(D) > 180) D = checkFinite(D - 360 * (D > 0 ? 1 : -1));
+    if (m.LatRad < 0) D = numeric::foldKeepingUpperEnd(checkFinite(-(D + 180)), 180);
     m.DeclDegrees = D;
     m.DeclDecimal = D;
     m.WallDeclRad = checkFinite(m.DeclDegrees * m.Pi / 180);
@@ -82,7 +82,7 @@ void PrepareSphericalData(shell::Context& ctx) {
     m.WallDeclRad = checkFinite(m.DeclDegrees * m.Pi / 180);
     // An hour fraction of 0 leaves the hour lines undefined: the run stops here.
     m.HourStep = numeric::checkedDiv(15, in.number("TxtHour"));
-    m.ReclRad = checkFinite(in.number("txtReclinZ") * m.Pi / 180);
+    m.ReclRad = checkFinite(shell::typedReclination(in, m.LatRad >= 0 ? 1 : -1) * m.Pi / 180);
     m.LatRadCopy = m.LatRad;
     m.HorizontalFlag = 0;
     if (shell::typedHorizontal(in)) {

@@ -7,6 +7,7 @@
 #include "dials/sky_lines/sky_lines.h"
 #include "dials/spherical/spherical.h"
 #include "dials/spherical/vertical_procedures.h"
+#include "dials/tip_shadows.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
 
@@ -54,11 +55,15 @@ void RunVerticalSpherical(shell::Context& ctx) {
     if (ticked("ck_Asintoti")) sky_lines::PlotAsymptotes(ctx);
     if (ticked("ckZodiaco")) PlotZodiacSigns(ctx);
 
-    // The shared sky lines re-read the window; nothing of this programme runs after them.
+    // The shared sky lines re-read the window; nothing of this programme runs after them. The
+    // shadows of the tip are judged on the wall the dial was drawn on.
+    const TipShadowSurface shadows =
+        TipShadowSurface::face(vsph::wallFace(ctx.m), ctx.m.StyleLength, ctx.m.LatRad);
     sky_lines::PlotAsrCurve(ctx);
     if (ticked("ckQibla")) sky_lines::PlotQibla(ctx);
     if (ticked("ckAlt")) sky_lines::PlotAltitudeLines(ctx);
     if (ticked("ckAz")) sky_lines::PlotAzimuthLines(ctx);
+    sayWhenNoTipShadowFalls(ctx, shadows);
 }
 
 }  // namespace dials::spherical

@@ -2,13 +2,14 @@
 // (counted from sunrise: hour 0 is sunrise) on the vertical dial by spherical trigonometry. A
 // line is a run of shadow points of one such hour, one for each declination of the sun between
 // the solstices, laid whole by the shared curve sampler (vsph::layLine); a number stands where its
-// whole hour meets the summer tropic line (kInnerSolsticeDeg).
+// whole hour meets the summer tropic line (kInnerSolsticeDeg), where that lies in the plot area.
 
 #include <optional>
 #include <span>
 #include <string>
 
 #include "dials/geometry_names.h"
+#include "dials/plot_mark.h"
 #include "geometry/sky.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "numeric/skip.h"
@@ -75,7 +76,8 @@ void labelFamily(shell::Context& ctx, Family family, std::span<const int> hours,
     for (const int hour : hours) {
         m.SunDecl = kInnerSolsticeDeg;
         const auto p = hourPoint(m, family, hour, m.SunDecl);
-        if (p && p->drawn()) plot.Dati(" " + std::to_string(hour) + " ", p->x, -p->y);
+        if (p && p->drawn())
+            plotLabel(plot, std::string(" ").append(std::to_string(hour)).append(" "), {p->x, p->y});
     }
     plot.setForeColor(numeric::rgb(255, 255, 255));
 }

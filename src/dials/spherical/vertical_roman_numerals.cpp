@@ -2,11 +2,12 @@
 // round the day whose line has a point in the plot area (dials::lineHasPointInBox, the line as
 // the hour lines lay it), where that line meets the declination line typed in
 // txtlineofdeclination, so the numerals run in a row along that line; only where that sun shines
-// on the wall from above the horizon (WallPoint::drawn), as the hour line's own points. With
-// standard-meridian time the lines, and so the numerals, are those of the zone's clock; the
-// numeral names the clock's hour.
+// on the wall from above the horizon (WallPoint::drawn), as the hour line's own points, and where
+// that point lies in the plot area (dials::markInArea). With standard-meridian time the lines,
+// and so the numerals, are those of the zone's clock; the numeral names the clock's hour.
 
 #include "dials/numeral_lines.h"
+#include "dials/plot_mark.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "glyphs/glyphs.h"
 #include "numeric/rounding.h"
@@ -29,7 +30,7 @@ std::vector<NumeralPlace> RomanNumeralPlacesVertSph(shell::Context& ctx) {
             return;
         m.SunDecl = decl;
         const auto p = vsph::ShadowPointVertSph(m, t, m.SunDecl);
-        if (!p || !p->drawn()) return;
+        if (!p || !p->drawn() || !markInArea(ctx.ixPlot1(), {p->x, p->y})) return;
         int hour = 12 + static_cast<int>(H / 15);
         if (hour > 12) hour -= 12;
         places.push_back({hour, p->x, p->y});

@@ -2,12 +2,14 @@
 // sunrise to sunset is divided into twelve equal parts, so temporary hour k (0 sunrise, 6 noon,
 // 12 sunset) falls at the hour angle (k / 6 - 1) H0, H0 the day's semi-diurnal arc. A line is a
 // run of shadow points of one k, one for each declination between the solstices, laid whole by
-// the shared curve sampler (vsph::layLine).
+// the shared curve sampler (vsph::layLine). The numbers stand where the lines meet the summer
+// tropic line, where that lies in the plot area.
 
 #include <optional>
 #include <string>
 
 #include "dials/geometry_names.h"
+#include "dials/plot_mark.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "geometry/sky.h"
 #include "numeric/skip.h"
@@ -60,7 +62,7 @@ void LabelTemporaryHoursVertSph(shell::Context& ctx) {
     for (int k = 1; k <= 11; ++k) {
         m.SunDecl = kInnerSolsticeDeg;
         const auto p = temporaryHourPoint(m, k, m.SunDecl);
-        if (p && p->drawn()) plot.Dati(std::to_string(k), p->x, -p->y);
+        if (p && p->drawn()) plotLabel(plot, std::to_string(k), {p->x, p->y});
     }
 }
 

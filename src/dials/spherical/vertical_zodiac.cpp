@@ -3,11 +3,13 @@
 // the year in the morning, those of the falling half in the afternoon, the solstice signs a
 // little before noon beyond their solstice lines. All are turned by one angle, that of the
 // equinoctial between the hour angles -50 and +30 plus a quarter turn. A sign whose point cannot
-// be computed, or whose glyph fails, is left out and the next one follows.
+// be computed, or lies outside the plot area (dials::markInArea), or whose glyph fails, is left
+// out and the next one follows.
 
 #include <cmath>
 #include <optional>
 
+#include "dials/plot_mark.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "glyphs/glyphs.h"
 #include "numeric/checked.h"
@@ -71,7 +73,7 @@ ZodiacLayout ZodiacLayoutVertSph(shell::Context& ctx) {
             m.SunDecl = a.declination;
             p = vsph::ShadowPointVertSph(m, t, m.SunDecl);
         }
-        if (!p || !p->drawn()) continue;
+        if (!p || !p->drawn() || !markInArea(ctx.ixPlot1(), {p->x, p->y})) continue;
         layout.places.push_back({a.sign, p->x, p->y});
     }
     return layout;

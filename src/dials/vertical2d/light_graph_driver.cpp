@@ -7,8 +7,10 @@
 #include <cmath>
 
 #include "dials/sky_lines/sky_lines.h"
+#include "dials/tip_shadows.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/vertical2d.h"
+#include "dials/vertical2d/wall_frame.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
 #include "shell/refusal.h"
@@ -41,6 +43,7 @@ void RunLightGraphDial(shell::Context& ctx) {
     if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursLight(ctx);
     NormalizeSubstyleAngleLight(ctx);
     if (shell::ticked(ctx, "ck_Asintoti")) sky_lines::PlotAsymptotes(ctx);
+    sayWhenNoTipShadowFalls(ctx, TipShadowSurface::plane(Wall::lightGraph(m).coneFrame()));
 }
 
 }  // namespace dials::vertical2d

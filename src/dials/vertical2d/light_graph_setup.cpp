@@ -54,8 +54,8 @@ double coneCoefficient(const shell::Module1& m, double declinationDeg) {
 // The polar style of the wall in the programme's sign, from the face: the elevation over the
 // wall, minus the face's; the substyle's angle from the vertical, positive where the centre lies
 // left of the foot (the face's substyle direction); the substyle hour, minus the face's, taken
-// within a half turn of the noon line (its arc tangent). On the equator the polar axis lies
-// level and the substyle runs along the horizon.
+// as an hour line, within a quarter turn of noon. On the equator the polar axis lies level and
+// the substyle runs along the horizon.
 struct Style {
     double elevation, substyle, hour;
 };
@@ -69,7 +69,7 @@ Style styleOf(const shell::Module1& m, const Face& wall) {
     }
     const DialPoint along = wall.substyleDirection(phi);
     return {e, std::atan(checkedDiv(-along.x, along.y)),
-            -std::atan(std::tan(wall.substyleHour(phi)))};
+            -wall.substyleHourLine(phi)};
 }
 
 }  // namespace
@@ -177,9 +177,10 @@ void PrepareHourConicsLight(shell::Context& ctx) {
 
 double light::italBabConicTerm(const shell::Module1& m) {
     // The day circle of declination 90 - latitude, which grazes the horizon: every Italian and
-    // Babylonian hour circle touches it. Its cone coefficient is tan^2 of the latitude.
+    // Babylonian hour circle touches it. Its cone coefficient is tan^2 of the latitude, rebuilt
+    // from its sine; a latitude so near the pole that its sine rounds to 1 is the pole's.
     const double a = std::sin(m.LatRad);
-    const double latitude = std::atan(checkedDiv(a, checkedSqrt(1 - a * a)));
+    const double latitude = std::atan2(a, checkedSqrt(1 - a * a));
     const double k = sq(std::tan(latitude));
     const double e = m.SetupAngleB;
     return sq(std::sin(e)) - k * sq(std::cos(e));

@@ -19,6 +19,7 @@
 #include "dials/vertical2d/wall_frame.h"
 #include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
+#include "numeric/round_budget.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -40,6 +41,50 @@ double lastDay(const shell::Module1& m) { return std::fmin(kSolsticeDeg, 90 - m.
 // The declination of day i of the horizon's sweep, in degrees, from one last day to the other.
 double sweepDeclination(const shell::Module1& m, int i) {
     return -lastDay(m) + i * (2 * lastDay(m) / kDays);
+}
+
+// How many samples of the day's semi-diurnal arc the search for the days on which the sun of an
+// hour crosses the plane of the wall takes (wallCrossings).
+constexpr int kArcSamples = 256;
+
+// The days (degrees of declination) between the sweep's last days on which the sun of the
+// temporary hour TH crosses the plane of the wall: there a lit stretch of the line begins or
+// ends, its shadow running off to infinity, and a stretch beginning and ending between two days
+// of the sweep shows in none of them. They are sought along the semi-diurnal arc H0, on which the
+// day depends smoothly (tan delta = -cos H0 / tan phi): the sun's facing of the wall, times
+// sin phi / cos delta, is sin D sin phi sin kH0 + cos D sin^2 phi cos kH0 + cos D cos^2 phi cos H0
+// (k = TH / 6), whose second derivative is at most 2 in size. Where it changes sign twice
+// between two samples h apart, the sun stays within h^2 / (4 sin phi) of the wall's plane: its
+// shadows fall thousands of style lengths off. Every change of sign between samples is halved
+// down to the last digit.
+std::vector<double> wallCrossings(const shell::Module1& m, const Wall& wall, double TH) {
+    const double phi = m.LatRad;
+    auto dayOf = [&](double arc) {
+        return std::atan(numeric::checkedDiv(-std::cos(arc), std::tan(phi)));
+    };
+    auto facing = [&](double arc) {
+        return wall.facing(wall.sun(TH * arc / 6, dayOf(arc))) > 0;
+    };
+    const double first = semiDiurnalArc(phi, -lastDay(m) * m.Pi / 180, m.Pi);
+    const double last = semiDiurnalArc(phi, lastDay(m) * m.Pi / 180, m.Pi);
+    numeric::RoundBudget::pay(kArcSamples);
+    std::vector<double> days;
+    double a = first;
+    bool aFacing = facing(a);
+    for (int i = 1; i <= kArcSamples; ++i) {
+        const double b = first + (last - first) * i / kArcSamples;
+        const bool bFacing = facing(b);
+        if (bFacing != aFacing) {
+            double lo = a, hi = b;
+            for (double mid = lo + (hi - lo) / 2; mid != lo && mid != hi;
+                 mid = lo + (hi - lo) / 2)
+                (facing(mid) == aFacing ? lo : hi) = mid;
+            days.push_back(dayOf(lo) * 180 / m.Pi);
+        }
+        a = b;
+        aFacing = bFacing;
+    }
+    return days;
 }
 
 struct HorizonSample {
@@ -116,11 +161,19 @@ void DrawTemporaryHoursLight(shell::Context& ctx) {
     m.PlaneCoefY = L * std::tan(e);
 
     // TH counts the temporary hours from noon: TH + 6 is the hour counted from sunrise. Each line
-    // is swept by the declination in degrees, half a degree at a time, and refined between; where
-    // it ends at a last day beyond the polar circle the sampler meets its end point, however the
-    // line enters the plot area.
-    const CurveRange days{-lastDay(m), lastDay(m), kSweepStepDeg};
+    // is swept by the declination in degrees, half a degree at a time, and refined between. Its
+    // lit stretches end where its sun crosses the plane of the wall (wallCrossings), named to the
+    // sampler. Beyond the polar circle the first day of the sweep has no daylight (its noon sun
+    // only touches the horizon) and the line no point there: the sweep starts a step before it
+    // and names it as an end too, so that the line is laid from just after it, however far off
+    // the next day's point lies. The last day's midnight sun stands above the horizon at every
+    // hour but midnight: the line has its point there.
+    const bool darkFirstDay = semiDiurnalArc(m.LatRad, -lastDay(m) * m.Pi / 180, m.Pi) == 0;
+    const double from = darkFirstDay ? -lastDay(m) - kSweepStepDeg : -lastDay(m);
     for (double TH : numeric::StepRange(-5.5, 5.5, 0.5)) {
+        CurveRange days{from, lastDay(m), kSweepStepDeg};
+        numeric::skip([&] { days.ends = wallCrossings(m, wall, TH); });
+        if (darkFirstDay) days.ends.push_back(-lastDay(m));
         const CurveAt at = [&](double deg) -> std::optional<DialPoint> {
             const double declination = deg * m.Pi / 180;
             m.SunDecl = declination;

@@ -4,8 +4,10 @@
 // here: it leaves the run, and the busy cursor is restored on the way out.
 
 #include "dials/sky_lines/sky_lines.h"
+#include "dials/tip_shadows.h"
 #include "dials/vertical2d/vertical2d.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_frame.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
@@ -37,6 +39,7 @@ void RunVertical2D(shell::Context& ctx) {
     FinishVertical2D(ctx);
 
     if (shell::ticked(ctx, "ck_Asintoti")) sky_lines::PlotAsymptotes(ctx);
+    sayWhenNoTipShadowFalls(ctx, TipShadowSurface::plane(Wall::northernMirror(ctx.m).coneFrame()));
 }
 
 }  // namespace dials::vertical2d

@@ -52,14 +52,14 @@ void storeConic(double e, double L, double coneCoef, ConicCells cells) {
 }
 
 // The polar style of the wall in the programme's sign (the declination D east positive), from
-// the face: the substyle's angle S from the vertical, east positive (the face's substyle
-// direction); the elevation e of the style, whose sine, cos(phi) cos(D), is minus the face's
-// elevation sine with the pole taken by the colatitude; the substyle hour from those two,
-// atan(tan S / sin e). (The face's own substyle hour takes the pole by the latitude for both:
-// up to 80 degrees of latitude the two agree within a few nanometres on the plot, but at the
-// pole, drawn at 89.9999 degrees, they part by what the stored Pi leaves between the latitude
-// and the colatitude, a tenth of a millimetre.) On the equator the polar axis lies level: the
-// substyle is horizontal too.
+// the face and the pole taken by the colatitude: the substyle's angle S from the vertical, east
+// positive (the pole laid down on the face); the elevation e of the style, whose sine,
+// cos(phi) cos(D), is minus the face's elevation sine; the substyle hour from those two,
+// atan(tan S / sin e). Both take the one pole: the pole of the latitude differs from it by what
+// the stored Pi leaves between the latitude and the colatitude, which next to the pole is a good
+// part of the colatitude itself, and a substyle taken from it turns the hour lines against the
+// style (a fifth of a millimetre at the pole, drawn at 89.9999 degrees; decimetres at
+// 89.99999999). On the equator the polar axis lies level: the substyle is horizontal too.
 struct Style {
     double substyle, elevation, hour, elevationDeg;
 };
@@ -70,9 +70,10 @@ Style styleOf(const shell::Module1& m, const Face& wall, double latitude, double
         const double level = numeric::sgn(D) * m.Pi / 2;
         return {level, m.Pi / 2 - std::fabs(D), level, 0};
     }
-    const DialPoint along = wall.substyleDirection(phi);
+    const Vec3 pole = celestialPoleAtColatitude(colatitude);
+    const DialPoint along = wall.dialOf(pole);
     const double S = std::atan(checkedDiv(along.x, along.y));
-    const double sinE = -wall.polarElevationSine(celestialPoleAtColatitude(colatitude));
+    const double sinE = -wall.polarElevationSine(pole);
     const double e = std::atan(checkedDiv(sinE, numeric::checkedSqrt(1 - sinE * sinE)));
     const double hour = std::atan(checkedDiv(std::tan(S), std::sin(e)));
     return {S, e, hour, shell::ArcSin(m, wall.polarElevationSine(phi)) * 180 / m.Pi};

@@ -38,11 +38,10 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double S = m.SubstyleRad;
 
-    // The typed latitude: at the pole itself there is no substyle. On a wall facing due south
-    // or north (the sine of its declination no more than the stored Pi leaves of 0) the
-    // substyle is vertical (S = 0) and the noon line below lies on it.
-    if (m.LatAbsDeg != 90 && m.LatAbsDeg != -90 &&
-        std::fabs(std::sin(m.WallDeclRad)) > numeric::kStoredPiResidue) {
+    // On a wall facing due south or north (the sine of its declination no more than the stored
+    // Pi leaves of 0) the substyle is vertical (S = 0) and the noon line below lies on it. The
+    // pole is drawn as the latitude the set-up takes for it, its substyle too.
+    if (std::fabs(std::sin(m.WallDeclRad)) > numeric::kStoredPiResidue) {
         const double r = checkedDiv(1, std::tan(S));
         plotSegmentInArea(plot, {-1, -r}, {1, r}, shell::LineColor(ctx, 9));
     }

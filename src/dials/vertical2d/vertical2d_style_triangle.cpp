@@ -41,15 +41,9 @@ void DrawStyleTriangleVert2D(shell::Context& ctx) {
     m.OriginX = O.x;
     m.OriginY = O.y;
 
-    // The typed latitude: at the pole itself the substyle is not defined.
-    if (m.LatAbsDeg == 90 || m.LatAbsDeg == -90) {
-        const double quarter = m.Pi / 4;
-        const DialPoint P{L * std::cos(quarter), -L * std::sin(quarter)};
-        plotDialSegment(plot, P, O, shell::LineColor(ctx, 13));
-        return;
-    }
     // Each side where it crosses the plot area: the centre of a wall nearly holding the polar
-    // axis lies as good as at infinity.
+    // axis lies as good as at infinity (the pole too, drawn as the latitude the set-up takes for
+    // it: the tip laid down level beside the upright substyle).
     const DialPoint P{checkFinite(L * std::cos(S)), checkFinite(-L * std::sin(S))};
     if (hasCentre && std::fabs(Z.y) < 3)
         plotSegmentInArea(plot, P, Z, shell::LineColor(ctx, 9));

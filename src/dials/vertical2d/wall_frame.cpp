@@ -26,7 +26,7 @@ std::optional<WallShadow> Wall::shadow(double hourAngle, double declination) con
     if (face_.meetsAtInfinity(s)) return std::nullopt;
     try {
         const DialPoint at = face_.shadow(styleLength_, s);
-        return WallShadow{at, dot(s, face_.out) > 0, casts(s, at)};
+        return WallShadow{at, facing(s) > 0, casts(s, at)};
     } catch (const numeric::NumericFailure&) {
         return std::nullopt;
     }

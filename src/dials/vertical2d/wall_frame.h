@@ -55,6 +55,10 @@ public:
         return sunDirection(phi_, hourAngle, declination);
     }
 
+    // The sun's component along the wall's outward normal: positive where the sun faces the
+    // wall (WallShadow::sunInFront), 0 where it lies in the wall's plane.
+    double facing(const Vec3& sun) const { return dot(sun, face_.out); }
+
     // Whether the sun in the direction `sun` casts the tip's shadow on the dial point p of its
     // line through the tip: p's own sun (sunOf) is that sun, not the opposite direction (which
     // it is for a sun behind the wall, whose line meets the wall on the sun's side), and stands

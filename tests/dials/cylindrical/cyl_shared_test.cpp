@@ -102,9 +102,11 @@ TEST(CylSetUp, AWideCylinderIsDrawnOverThePlotArea) {
 }
 
 // Near-degenerate inputs (the pole, a wall all but facing north, a parabola of all but no width,
-// the widest cylinders, a declination typed many turns round) throw no record 1e4 m or more off
-// the plot: the style's triangle at the pole, the plan of the section and a numeral 30 km down
-// its line are drawn where a plot area shows them, or not at all.
+// the widest cylinders, a declination typed many turns round, a style of a kilometre) throw no
+// record beyond a hundred reaches of the plot area (kFarOffReaches): the style's triangle at the
+// pole, the plan of the section, a numeral 30 km down its line and the tick at the end of the
+// folded style are drawn where a plot area shows them, or not at all; and no label, numeral or
+// glyph stands outside the area (the section's "North" and "d" of a plan kilometres off).
 TEST(CylRecords, NothingFarOffFromNearDegenerateInputs) {
     dialtest::Settings ticks;
     for (const char* box : {"chkOreAstronomiche", "ck_DayLightCurves", "ck_Lemniscate",
@@ -126,6 +128,13 @@ TEST(CylRecords, NothingFarOffFromNearDegenerateInputs) {
         {"M_Param", {45, 999999999, true}},
         {"mnuCCs", {45, 999999999, false}},
         {"mnuCircp", {45, 999999999, true}},
+        {"M_CILINDRICI", {0, 90, true, 1999, 0.3}},
+        {"M_Param", {20, 90, true, 1999, 0.3}},
+        {"mnuCCs", {0, -90, false, 1999, 0.3}},
+        {"mnuCircp", {0, 90, true, 1999, 0.3}},
+        {"M_CILINDRICI", {45, 0, false, 0.5, 1000}},
+        {"M_Param", {45, 10, true, 0.5, 1000}},
+        {"M_Parabolico", {45, 0, false, 0.5, 1000}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.programme) + " " + cyltest::describe(row.c));
@@ -133,7 +142,8 @@ TEST(CylRecords, NothingFarOffFromNearDegenerateInputs) {
         settings.insert(settings.end(), ticks.begin(), ticks.end());
         const dialtest::Outcome o = dialtest::runProgramme(row.programme, settings);
         EXPECT_TRUE(o.completed);
-        EXPECT_TRUE(dialtest::nothingFarOff(o.list, 1e4));
+        EXPECT_TRUE(dialtest::nothingFarOff(o.list, 330));
+        EXPECT_TRUE(dialtest::marksInArea(o.list, 0.3));
     }
 }
 
@@ -255,7 +265,7 @@ TEST(CylSection, SectorFollowsTheDeclinationAndTheTableTruncates) {
     dial.m().StyleHypotenuse = 0.29;
     dial.m().TipOffset = -0.123456;
     const Added a = added(dial, cyl::DrawCylSectionAndTriangle);
-    EXPECT_EQ(a.texts[2], "Style: hypotenuse 0.28999");
+    EXPECT_EQ(a.texts[2], "Style: hypotenuse 0.29");
     EXPECT_EQ(a.texts[3], "Generic gnomon: cathetus 0.12346");
     EXPECT_EQ(a.texts[6], "Perpendicular style 0.1");
     const double pi = dial.m().Pi, D = dial.m().WallDeclRad;

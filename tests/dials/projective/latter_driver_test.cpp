@@ -30,7 +30,8 @@ TEST(LatterDriver, RefusesTheSouthTheEquatorAndHorizontalPlanes) {
     expectRefused(run({{"txtLAT", ""}, {"txtReclinZ", "90"}}), "Sorry, unable to work at the equator ");
     expectRefused(run({{"txtLAT", "45"}, {"txtReclinZ", "90"}}), horizontal);
     expectRefused(run({{"txtLAT", "45"}, {"txtReclinZ", "-90"}}), horizontal);
-    expectDrawn(run({{"txtLAT", "45"}, {"txtReclinZ", "-89.9"}}), kTitle);
+    expectDrawn(run({{"txtLAT", "45"}, {"txtReclinZ", "-89.9"}}), kTitle,
+                {dialtest::kNoTipShadowInArea});  // the suns that graze it cast far off
     expectDrawn(run({{"txtLAT", "0.001"}, {"txtDecl", "-90"}}), kTitle);
 }
 

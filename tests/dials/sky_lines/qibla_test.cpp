@@ -134,6 +134,10 @@ TEST(Qibla, TheTextsOfBothHemispheres) {
     ASSERT_EQ(south.size(), 8u);
     EXPECT_EQ(south[6], "Qibla from North = -31.1746° azimuth");
     EXPECT_EQ(south[7], "Qibla from South = 148.8254° azimuth");
+    // On Mecca's meridian the bearing from the north is the half turn, one number for it.
+    const std::vector<std::string> meridian = textBlock(30, "-39.81638", false);
+    EXPECT_EQ(meridian[5], "Qibla from South = 0° azimuth");
+    EXPECT_EQ(meridian[6], "Qibla from North = 180° azimuth");
 }
 
 TEST(Qibla, TheTextTakesTheRightQuadrantTowardsThePole) {

@@ -20,10 +20,9 @@ namespace {
 namespace sph = dials::spherical;
 constexpr double kDeg = 3.141592654 / 180;
 
-// The places are the shadows, in order, of those suns that cast one (compared as suns: far from
-// the foot a place moves much with a small change of the sun). A sun in the wall's plane up to
-// rounding (the noon sun on a wall facing due east or west), whose shadow lies a million metres
-// off, may go either way.
+// The places are the shadows, in order, of those suns that cast one in the plot area (compared
+// as suns: far from the foot a place moves much with a small change of the sun): a mark whose
+// point lies outside the area is not drawn; one within a millimetre of an edge may go either way.
 template <class Place>
 void expectShadowsOf(oracle::ShadowOracle& o, const std::vector<Place>& places,
                      const std::vector<oracle::HourDecl>& suns) {
@@ -31,7 +30,9 @@ void expectShadowsOf(oracle::ShadowOracle& o, const std::vector<Place>& places,
     for (const oracle::HourDecl& sun : suns) {
         const auto shadow = o.dialPoint(sun.hourAngle, sun.declination);
         if (!shadow || o.sky().altitude(sun.hourAngle, sun.declination) <= 1e-7) continue;
-        if (std::hypot(shadow->x, shadow->y) > 1e6) {
+        const double depth = oracle::depthInArea(dialtest::kPlotArea, *shadow);
+        if (depth < -1e-3) continue;
+        if (depth <= 1e-3) {
             const bool placed =
                 i < places.size() && std::fabs(oracle::foldDegrees(
                                          o.sunFor(places[i].x, -places[i].y).hourAngle -
@@ -80,7 +81,7 @@ TEST(VertSphNumbers, StandWhereTheirHoursMeetTheJuneLine) {
         std::string (*text)(int);
         plot::Colour after;
     };
-    auto blanks = [](int k) { return " " + std::to_string(k) + " "; };
+    auto blanks = [](int k) { return std::string(" ").append(std::to_string(k)).append(" "); };
     auto bare = [](int k) { return std::to_string(k); };
     const Labels all[] = {
         {sph::LabelItalianHoursVertSph, {12, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}, blanks, 0xFFFFFF},

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "light_graph_fixture.h"
+#include "support/recording_device.h"
+#include "support/rundial_lib.h"
 
 namespace lighttest {
 namespace {
@@ -66,6 +68,24 @@ TEST_P(LightGraphCoincidence, AnalemmaIsTheVertical2DAnalemmaPointForPoint) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Walls, LightGraphCoincidence, testing::ValuesIn(kWalls));
+
+TEST(LightGraphCoincidence, ADeclinationTypedBeyondAHalfTurnDrawsTheFaceItNames) {
+    // Every reader of the declination, in both programmes and every feature, takes the box
+    // folded onto one turn: the wall typed 390 is drawn as that of 30, record for record, and
+    // -180 (one face with 180) as 180.
+    auto run = [](const char* programme, double decl) {
+        testsupport::RecordingDevice device;
+        return rundial::runDial(
+            rundial::parseArguments({programme, "txtLAT=60", "txtDecl=" + rundial::number(decl),
+                                     "ckTemp=1", "ck_Lemniscate=1", "ck_Triangolo=1",
+                                     "ck_Italiche=1", "ck_babiloniche=1", "ck_Asintoti=1"}),
+            device);
+    };
+    for (const auto& [typed, face] :
+         {std::pair{390.0, 30.0}, {-540.0, 180.0}, {-180.0, 180.0}, {540.0, 180.0}, {-210.0, 150.0}})
+        for (const char* programme : {"M_Light", "M_Frinter"})
+            EXPECT_EQ(run(programme, typed), run(programme, face)) << programme << " " << typed;
+}
 
 }  // namespace
 }  // namespace lighttest

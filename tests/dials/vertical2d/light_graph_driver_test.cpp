@@ -22,7 +22,8 @@ TEST(LightGraphDriver, RefusesTheSouthernHemisphereWithItsExactMessageAndDrawsNo
 }
 
 TEST(LightGraphDriver, DrawsAtTheEquatorAndNorthOfItUnderItsTitle) {
-    for (double lat : {0.0, 45.0}) {
+    // Up to the pole, and at latitudes whose sine rounds to 1.
+    for (double lat : {0.0, 45.0, 89.9999995, 89.9999999, 90.0}) {
         SCOPED_TRACE(lat);
         const dialtest::Outcome o = LightDial({lat, 20}).outcomeOfRun();
         EXPECT_TRUE(o.completed);

@@ -60,7 +60,7 @@ double chordInPlotArea(const oracle::ShadowOracle::DialLine& l) {
 }
 
 double toleranceFor(const Wall& w) {
-    return std::fabs(w.lat) == 90 ? 5e-3 : oracle::toleranceFor(w.style);
+    return oracle::toleranceFor(w.style);
 }
 
 Vert2dDial::Vert2dDial(const Wall& wall, const Settings& settings)

@@ -32,8 +32,7 @@ std::vector<oracle::DialXY> pointsInView(const Segment& s);
 // The length of the part of a line inside the plot area (dialtest::kPlotArea), for a line of
 // unit direction.
 double chordInPlotArea(const oracle::ShadowOracle::DialLine& l);
-// The tolerance of the oracle checks: the project's, or a wider one at the pole, where the
-// stored Pi's colatitude (Pi / 2 - latitude) is a ten-thousandth off the true one.
+// The tolerance of the oracle checks: the project's, next to the poles and at them too.
 double toleranceFor(const Wall& w);
 
 class Vert2dDial : public dialtest::ProgrammeDial {

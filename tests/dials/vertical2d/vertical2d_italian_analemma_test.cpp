@@ -202,8 +202,9 @@ const std::vector<Wall> kAnalemmaWalls = {
     {45, -120}, {75, 15},  {-35, 0},   {-35, 25}, {-45, -60}, {-20, 150},
     {0, 0},     {0, 180},  {0, -180},  {0, 30},   {45, 30, 0.5},
     // Beyond the polar circles the winter noon sun stands below the horizon, behind a wall
-    // facing the pole, in front of one facing the equator; the tropics.
+    // facing the pole, in front of one facing the equator; the tropics; next to the poles.
     {80, 180},  {-80, 180}, {-80, 0},  {23.45, -90}, {-23.45, 120},
+    {-88, 100}, {89.99999, 40}, {-89.9999999, -70}, {89.99999999, 150},
 };
 
 class AnalemmaOnOracle : public testing::TestWithParam<Wall> {};

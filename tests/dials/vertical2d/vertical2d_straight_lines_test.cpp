@@ -112,17 +112,30 @@ TEST(StraightLines, WallFacingEastHasNoCentreInItsTriangle) {
     EXPECT_EQ(tri.segments[0].b.y, 0);
 }
 
-TEST(StraightLines, AtThePoleTheTriangleIsOneSegmentAndThereIsNoSubstyle) {
-    Vert2dDial dial({90, 20, 1});
-    ASSERT_TRUE(dial.setUp());
-    EXPECT_EQ(dial.m().LatDecimal, 89.9999);
-    EXPECT_EQ(dial.m().WorkFlag, 1);
-    const Drawing sub = dial.draw(DrawSubstyleVert2D);
-    EXPECT_TRUE(sub.segmentsWithColour(numeric::qbColor(9)).empty());
-    const Drawing tri = dial.draw(DrawStyleTriangleVert2D);
-    ASSERT_EQ(tri.segments.size(), 1u);
-    EXPECT_NEAR(tri.segments[0].a.x, 0.7071, 1e-4);
-    EXPECT_NEAR(tri.segments[0].a.y, -0.7071, 1e-4);
+TEST(StraightLines, AtThePoleTheSubstyleIsUprightAndTheTipLaidDownBesideIt) {
+    // The pole is drawn as the latitude just short of it: the centre lies far below the foot,
+    // the substyle runs towards it and the tip is laid down perpendicular to it.
+    for (const Wall w : {Wall{90, 20, 0.5}, Wall{-90, -40, 0.5}}) {
+        SCOPED_TRACE(describe(w));
+        Vert2dDial dial(w);
+        ASSERT_TRUE(dial.setUp());
+        EXPECT_EQ(dial.m().LatDecimal, 89.9999 * w.lat / 90);
+        EXPECT_EQ(dial.m().WorkFlag, w.lat / 90);
+        const auto centre = dial.oracle().centre();
+        ASSERT_TRUE(centre.has_value());
+        const double far = std::hypot(centre->x, centre->y);
+        const oracle::DialXY towards{centre->x / far, centre->y / far};
+        const auto substyle = dial.draw(DrawSubstyleVert2D).segmentsWithColour(numeric::qbColor(9));
+        ASSERT_EQ(substyle.size(), 1u);
+        EXPECT_LT(distanceToLine({0, 0}, substyle[0]), 1e-9);
+        EXPECT_LT(distanceToLine(towards, substyle[0]), toleranceFor(w));
+        const Drawing tri = dial.draw(DrawStyleTriangleVert2D);
+        const auto perpendicular = tri.segmentsWithColour(numeric::qbColor(13));
+        ASSERT_EQ(perpendicular.size(), 1u);
+        const oracle::DialXY P = perpendicular[0].a;
+        EXPECT_NEAR(distance(P, {0, 0}), w.style, 1e-12);
+        EXPECT_NEAR(P.x * towards.x + P.y * towards.y, 0, toleranceFor(w));
+    }
 }
 
 // The flat 3D programme on the same wall (reclination 0), set up with hour lines every hour, its

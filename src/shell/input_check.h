@@ -1,0 +1,32 @@
+#pragma once
+// The main window's number boxes as Run and Data read them: each box named by its caption, read
+// by the one reader of a number box (numeric/number_box.h), and checked against what a dial can
+// draw before anything is drawn or listed.
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "numeric/number_box.h"
+#include "shell/context.h"
+
+namespace shell {
+
+// A control's caption as the main window shows it, without its trailing blanks: a number box's
+// is that of the label or check box that names it on the panel, any other control's its own.
+std::string caption(const InputRecord& in, std::string_view control);
+
+// What a number box holds, read by the one reader and named by its caption.
+numeric::BoxNumber readBox(const InputRecord& in, std::string_view box);
+
+// Why a number box holds nothing the arithmetic of a dial can take, or "": a text that is no
+// number, or a number of MaxNumber or more in size, named by the box's caption.
+std::string numberRefusal(const InputRecord& in, std::string_view box);
+
+// Why Run cannot draw what the number boxes hold for the programmes of the run (menu item
+// names), or "" when it can: the first box in the panel's order that one of them reads (the
+// programme enables it and, for a box read only with a check box, the box is ticked) and that
+// holds no number, or a number no dial can draw (see Command1_Click), named by its caption.
+std::string inputRefusal(const Context& ctx, std::span<const std::string_view> programmes);
+
+}  // namespace shell
