@@ -62,10 +62,10 @@ void plotSunlitConeSections(plot::PlotSurface& plot, const ConeFrame& frame,
             for (std::size_t i = 0; i < pairs.size(); ++i) {
                 forEachRoot(coneAlong(A, solved, frame.pole, sines[i]), [&](double root) {
                     // The point's sun, the direction from it to the tip, casts it only above
-                    // the horizon. The other two conditions of castByRealSun hold by
-                    // construction (the tip stands in front of the plane; the declination is
-                    // the line's), and asked again they would decide the solstice lines
-                    // themselves by a rounding.
+                    // the horizon. That it stands in front of the plane and within the
+                    // solstices holds by construction (the tip stands in front of the plane;
+                    // the declination is the line's), and asked again it would decide the
+                    // solstice lines themselves by a rounding.
                     if (!aboveHorizon(A - root * solved)) return;
                     plotSolvedPoint(plot, pairs[i].colour, [&] {
                         return stepX ? DialPoint{at, root} : DialPoint{root, at};

@@ -1,6 +1,7 @@
 #include "dials/plot_line.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -47,18 +48,53 @@ PlotBox plotBox(const plot::PlotSurface& plot) {
             plot.ShiftY()};
 }
 
-bool clipSlab(double from, double along, double low, double high, double& t0, double& t1) {
-    if (along == 0) return from >= low && from <= high;
-    double enter = (low - from) / along, leave = (high - from) / along;
-    if (enter > leave) std::swap(enter, leave);
-    t0 = std::max(t0, enter);
-    t1 = std::min(t1, leave);
-    return t0 <= t1;
+bool clipToSides(const DialPoint& p, const DialPoint& d, std::span<const LineEquation> sides,
+                 bool linesKept, double& t0, double& t1) {
+    for (const LineEquation& l : sides) {
+        const double start = l.c - (l.a * p.x + l.b * p.y);  // > 0: kept
+        const double rate = -(l.a * d.x + l.b * d.y);
+        if (rate == 0) {
+            if (!(start > 0 || (linesKept && start == 0))) return false;
+            continue;
+        }
+        const double cross = -start / rate;
+        if (rate > 0)
+            t0 = std::max(t0, cross);
+        else
+            t1 = std::min(t1, cross);
+        if (!(t0 <= t1)) return false;
+    }
+    return true;
 }
 
+namespace {
+
+std::array<LineEquation, 4> sidesOf(const PlotBox& box) {
+    return {{{1, 0, box.right}, {-1, 0, -box.left}, {0, 1, box.top}, {0, -1, -box.bottom}}};
+}
+
+}  // namespace
+
 bool clipToBox(const DialPoint& p, const DialPoint& d, const PlotBox& box, double& t0, double& t1) {
-    return clipSlab(p.x, d.x, box.left, box.right, t0, t1) &&
-           clipSlab(p.y, d.y, box.bottom, box.top, t0, t1);
+    return clipToSides(p, d, sidesOf(box), true, t0, t1);
+}
+
+std::optional<std::pair<DialPoint, DialPoint>> segmentPart(const DialPoint& from,
+                                                           const DialPoint& to,
+                                                           std::span<const LineEquation> sides,
+                                                           bool linesKept) {
+    const DialPoint d{to.x - from.x, to.y - from.y};
+    double t0 = 0, t1 = 1;
+    if (!finite(from) || !finite(to) || !finite(d) ||
+        !clipToSides(from, d, sides, linesKept, t0, t1) || !(t0 < t1))
+        return std::nullopt;
+    auto at = [&](double t) { return DialPoint{from.x + t * d.x, from.y + t * d.y}; };
+    return std::pair{t0 == 0 ? from : at(t0), t1 == 1 ? to : at(t1)};
+}
+
+std::optional<std::pair<DialPoint, DialPoint>> partInBox(const DialPoint& from, const DialPoint& to,
+                                                         const PlotBox& box) {
+    return segmentPart(from, to, sidesOf(box), true);
 }
 
 double reachOf(const PlotBox& box) {

@@ -5,6 +5,7 @@
 // plot gets (x, -y).
 
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -26,12 +27,22 @@ inline bool inPlotBox(const PlotBox& box, const DialPoint& p) {
     return p.x >= box.left && p.x <= box.right && p.y >= box.bottom && p.y <= box.top;
 }
 
-// Narrows [t0, t1] to the parameters t at which from + t * along lies within [low, high] (one
-// coordinate of a line clipped to a box); false when no parameter is left.
-bool clipSlab(double from, double along, double low, double high, double& t0, double& t1);
-// Narrows [t0, t1] to the parameters t at which p + t * d lies in the box (both coordinates);
-// false when none is left.
+// Narrows [t0, t1] to the parameters t at which p + t * d lies on the side a x + b y < c of
+// every one of the lines, or on the line itself where `linesKept` (the edges of the box are
+// kept; a point on the horizon has no sun above it); false when no parameter is left.
+bool clipToSides(const DialPoint& p, const DialPoint& d, std::span<const LineEquation> sides,
+                 bool linesKept, double& t0, double& t1);
+// The same for the box, its edges included.
 bool clipToBox(const DialPoint& p, const DialPoint& d, const PlotBox& box, double& t0, double& t1);
+// The part of the segment from `from` to `to` on that side of every one of the lines (inside
+// the box), in the same direction, an end that is kept kept exactly; none when no more than a
+// point is left, or an end is not finite.
+std::optional<std::pair<DialPoint, DialPoint>> segmentPart(const DialPoint& from,
+                                                           const DialPoint& to,
+                                                           std::span<const LineEquation> sides,
+                                                           bool linesKept);
+std::optional<std::pair<DialPoint, DialPoint>> partInBox(const DialPoint& from, const DialPoint& to,
+                                                         const PlotBox& box);
 // How far from the origin a line laid across the box reaches: past its farthest corner, by a
 // metre.
 double reachOf(const PlotBox& box);

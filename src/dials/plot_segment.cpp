@@ -13,17 +13,11 @@ bool nearThePlot(const plot::PlotSurface& plot, const DialPoint& p) {
 
 void plotSegment(plot::PlotSurface& plot, const DialPoint& a, const DialPoint& b,
                  numeric::Colour colour) {
-    const PlotBox box = plotBox(plot);
     if (nearThePlot(plot, a) && nearThePlot(plot, b)) {
         plot.xLine(a.x, -a.y, b.x, -b.y, colour);
-        return;
+    } else if (const auto part = partInBox(a, b, plotBox(plot))) {
+        plot.xLine(part->first.x, -part->first.y, part->second.x, -part->second.y, colour);
     }
-    const DialPoint d{b.x - a.x, b.y - a.y};
-    double t0 = 0, t1 = 1;
-    if (!(std::isfinite(d.x) && std::isfinite(d.y)) || !clipToBox(a, d, box, t0, t1) ||
-        !(t0 < t1))
-        return;
-    plot.xLine(a.x + t0 * d.x, -(a.y + t0 * d.y), a.x + t1 * d.x, -(a.y + t1 * d.y), colour);
 }
 
 void plotCircle(plot::PlotSurface& plot, const DialPoint& centre, double radius,

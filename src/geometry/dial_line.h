@@ -26,11 +26,6 @@ inline LineEquation lineThrough(const DialPoint& p, const DialPoint& q) {
     return {a, b, a * p.x + b * p.y};
 }
 
-// Whether p lies on the side a x + b y < c of the line.
-inline bool onLowerSide(const LineEquation& line, const DialPoint& p) {
-    return line.a * p.x + line.b * p.y < line.c;
-}
-
 // The line of an equation as its point nearest the origin and a unit direction pointing up (left
 // along a horizontal line); none when a = b = 0 or a coefficient is not finite.
 std::optional<DialLine> lineOf(const LineEquation& line);

@@ -129,6 +129,21 @@ struct Face {
         return std::signbit(c.noon) ? std::atan2(-c.west, -c.noon) : std::atan2(c.west, c.noon);
     }
 
+    // The polar style as the programmes that lay out a vertical plane count it: the style's
+    // elevation, positive where the axis rising to the pole runs into the face behind the tip
+    // (the arc sine of minus polarElevationSine); the substyle's angle from the face's up,
+    // counterclockwise, within a quarter turn; and minus substyleHourLine, as their hour lines
+    // count the hours from the substyle. Throws numeric::NumericFailure where the substyle lies
+    // level (on a vertical face, at the equator), which each programme takes its own way.
+    struct StyleAngles {
+        double elevation, substyle, hour;
+    };
+    StyleAngles styleAngles(double phi, double pi) const {
+        const DialPoint along = substyleDirection(phi);
+        return {numeric::ArcSin(-polarElevationSine(phi), pi),
+                std::atan(numeric::checkedDiv(-along.x, along.y)), -substyleHourLine(phi)};
+    }
+
     // The shadow of the tip standing `length` out of the face from the origin (length * out), for
     // the sun in the direction `sun`: where the ray from the tip away from the sun meets the
     // face. Throws numeric::NumericFailure when the sun lies in the face's plane or the point is

@@ -62,11 +62,6 @@ double semiDiurnalArc(double phi, double declination, double pi) {
     return numeric::ArcCos(-std::tan(phi) * std::tan(declination), pi);
 }
 
-bool castByRealSun(double phi, const Vec3& towardsTip, const Vec3& faceNormal, double pi) {
-    return aboveHorizon(towardsTip) && dot(towardsTip, faceNormal) > 0 &&
-           withinSolstices(phi, towardsTip, pi);
-}
-
 HourPlaneHalf::HourPlaneHalf(double phi, double hourAngle, double pi, bool otherHalfDrawnElsewhere)
     : phi_(phi),
       hourAngle_(hourAngle),

@@ -97,11 +97,6 @@ double semiDiurnalArc(double phi, double declination, double pi);
 // Whether the day of the semi-diurnal arc `arc` (semiDiurnalArc) has a sunrise and a sunset.
 inline bool risesAndSets(double arc, double pi) { return arc > 0 && arc < pi; }
 
-// Whether a real sun casts the tip's shadow on a point: the sun in the direction `towardsTip`
-// from the point to the tip stands above the horizon, in front of the face there (faceNormal,
-// any length, pointing out of the face towards the tip's side) and within the solstices.
-bool castByRealSun(double phi, const Vec3& towardsTip, const Vec3& faceNormal, double pi);
-
 // The half of an hour plane that an hour line keeps. The hour plane of H holds the suns of H and
 // of H + 180 degrees, parted by the polar axis: a point whose sun has a positive component along
 // equatorPoint(H) is cast by a sun of H (the line's own half); a point of the other half is cast

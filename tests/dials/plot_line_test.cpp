@@ -1,6 +1,8 @@
 // The one way a straight line of a dial is laid across the plot area.
 
 #include <cmath>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -85,6 +87,38 @@ TEST(PlotLine, ASegmentAcrossTheBoxReachesPastEveryEdge) {
     ASSERT_TRUE(ends);
     EXPECT_GT(ends->first.y, kBox.top);
     EXPECT_LT(ends->second.y, kBox.bottom);
+}
+
+TEST(PlotLine, ASegmentIsCutToTheSidesOfLinesAndToTheBox) {
+    // x < 0.1 and y < 0.1; a segment along a line lies on its side only where the lines are kept,
+    // as the edges of the box are.
+    const geometry::LineEquation sides[] = {{1, 0, 0.1}, {0, 1, 0.1}};
+    struct Row {
+        DialPoint from, to;
+        bool linesKept;
+        std::optional<std::pair<DialPoint, DialPoint>> part;
+    };
+    const Row rows[] = {
+        {{-1, 0}, {1, 0}, false, std::pair{DialPoint{-1, 0}, DialPoint{0.1, 0}}},
+        {{1, 0}, {-1, 0}, false, std::pair{DialPoint{0.1, 0}, DialPoint{-1, 0}}},
+        {{0.5, 0}, {0.5, 1}, true, std::nullopt},
+        {{0.1, -1}, {0.1, 0}, false, std::nullopt},
+        {{0.1, -1}, {0.1, 0}, true, std::pair{DialPoint{0.1, -1}, DialPoint{0.1, 0}}},
+        {{0.1, 0.1}, {1, 1}, true, std::nullopt},  // a point is no part
+        {{0, 0}, {INFINITY, 0}, true, std::nullopt},
+    };
+    for (const Row& r : rows) {
+        const auto part = dials::segmentPart(r.from, r.to, sides, r.linesKept);
+        ASSERT_EQ(part.has_value(), r.part.has_value()) << r.from.x << " " << r.to.x;
+        if (!part) continue;
+        EXPECT_NEAR(part->first.x, r.part->first.x, 1e-15);
+        EXPECT_NEAR(part->first.y, r.part->first.y, 1e-15);
+        EXPECT_NEAR(part->second.x, r.part->second.x, 1e-15);
+        EXPECT_NEAR(part->second.y, r.part->second.y, 1e-15);
+    }
+    // The box keeps its edges: a segment along the top edge lies in it, one beyond it does not.
+    EXPECT_TRUE(dials::partInBox({-1, kBox.top}, {1, kBox.top}, kBox));
+    EXPECT_FALSE(dials::partInBox({-1, kBox.top + 1e-9}, {1, kBox.top + 1e-9}, kBox));
 }
 
 TEST(PlotLine, ItsPointsArePaidFromTheRunsBudget) {

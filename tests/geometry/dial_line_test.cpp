@@ -18,8 +18,6 @@ TEST(DialLine, AnEquationIsItsNearestPointAndAnUpwardUnitDirection) {
     EXPECT_LT(geometry::lineOf({0, 1, 0.1})->direction.x, 0);   // a horizontal line runs left
     EXPECT_FALSE(geometry::lineOf({0, 0, 1}));
     EXPECT_FALSE(geometry::lineOf({1, NAN, 1}));
-    EXPECT_TRUE(geometry::onLowerSide({1, -1, 0.05}, {0, 0}));
-    EXPECT_FALSE(geometry::onLowerSide(geometry::lineThrough({0, 0}, {1, 1}), {1, 1}));
 }
 
 }  // namespace

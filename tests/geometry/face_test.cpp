@@ -89,6 +89,16 @@ TEST(Face, CarriesItsPolarStyle) {
     const double line = geometry::Face::declining(D, 0).substyleHourLine(phi);
     const double expected = std::atan(std::sin(D) / (std::cos(D) * std::sin(phi)));
     EXPECT_NEAR(line, expected, 1e-15 * std::fabs(expected));
+    // A vertical wall's style as its programmes count it: the elevation asin(cos phi cos D), the
+    // substyle atan(sin D / tan phi) from the vertical, the hour -atan(tan D / sin phi).
+    for (double lat : {-40.0, 45.0})
+        for (double decl : {-150.0, -30.0, 60.0}) {
+            const double p = rad(lat), d = rad(decl);
+            const auto style = geometry::Face::declining(d, 0).styleAngles(p, kPi);
+            EXPECT_NEAR(style.elevation, std::asin(std::cos(p) * std::cos(d)), 1e-12);
+            EXPECT_NEAR(style.substyle, std::atan(std::sin(d) / std::tan(p)), 1e-12);
+            EXPECT_NEAR(style.hour, -std::atan(std::tan(d) / std::sin(p)), 1e-12);
+        }
 }
 
 }  // namespace

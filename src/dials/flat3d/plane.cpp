@@ -38,6 +38,23 @@ DialPoint PlaneGeometry::fromY(double Y, double Z) const {
     return {u, v};
 }
 
+DialPoint PlaneGeometry::substyleAtX(double X) const {
+    const double a = std::cos(D) * std::tan(R) + std::tan(phi);
+    const double b = std::sin(D) * (std::cos(D) - std::tan(phi) * std::tan(R));
+    return fromX(X, -checkedDiv(X * a, b));
+}
+
+DialPoint PlaneGeometry::substyleAtY(double Y) const {
+    const double sinD = std::sin(D), cosD = std::cos(D), tanR = std::tan(R);
+    const double k = std::sin(phi) * cosD + std::cos(phi) * tanR;
+    const double mm = sinD * sinD * std::cos(phi) + k * tanR;
+    const double Z = checkedDiv((Y - Y0) * (sinD * sinD * std::sin(phi) + k * cosD) +
+                                    k * (X0 * sinD + Y0 * cosD - Z0 * tanR),
+                                mm) +
+                     Z0;
+    return fromY(Y, Z);
+}
+
 void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g) {
     const double s = -g.face.polarElevationSine(g.phi);
     numeric::assignOrSkip(m.StyleElevRad, [&] { return shell::ArcSin(m, numeric::clampRoundedSine(s)); });

@@ -33,6 +33,12 @@ struct PlaneGeometry {
     // numeric::NumericFailure when the point cannot be mapped (cos D, sin D or cos R is 0).
     DialPoint fromX(double X, double Z) const;
     DialPoint fromY(double Y, double Z) const;
+
+    // The point of the substyle (the plane of the perpendicular style and the polar axis cut
+    // on the dial) above world X, or at world Y, by the variable's own formula. Throw
+    // numeric::NumericFailure where it cannot be computed.
+    DialPoint substyleAtX(double X) const;
+    DialPoint substyleAtY(double Y) const;
 };
 
 // The substyle's store of the style elevation: StyleElevRad = the arc sine of minus the face's

@@ -104,9 +104,7 @@ void DrawSubstyleLineX(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, kSubstyleColour);
-    const double a = std::cos(g.D) * std::tan(g.R) + std::tan(g.phi);
-    const double b = std::sin(g.D) * (std::cos(g.D) - std::tan(g.phi) * std::tan(g.R));
-    laySubstyle(plot, colour, [&](double t) { return g.fromX(t, -checkedDiv(t * a, b)); },
+    laySubstyle(plot, colour, [&](double t) { return g.substyleAtX(t); },
                 [&](const DialPoint& p) {
                     numeric::assignOrSkip(m.SubstyleSlope,
                                           [&] { return -checkedDiv(p.x, p.y); });
@@ -120,18 +118,8 @@ void DrawSubstyleLineY(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, kSubstyleColour);
-    const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
-    const double k = std::sin(g.phi) * cosD + std::cos(g.phi) * tanR;
-    const double mm = k * tanR + sinD * sinD * std::cos(g.phi);
     laySubstyle(
-        plot, colour,
-        [&](double t) {
-            const double Z = checkedDiv((t - g.Y0) * (k * cosD + sinD * sinD * std::sin(g.phi)) +
-                                            k * (g.X0 * sinD + g.Y0 * cosD - g.Z0 * tanR),
-                                        mm) +
-                             g.Z0;
-            return g.fromY(t, Z);
-        },
+        plot, colour, [&](double t) { return g.substyleAtY(t); },
         [&](const DialPoint& p) {
             numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p.x, p.y); });
         });

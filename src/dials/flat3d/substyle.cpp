@@ -54,30 +54,12 @@ void normalizeSubstyleAngle(shell::Module1& m) {
 
 void ComputeSubstyleX(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    const double x0 = 0.1;
-    const auto second = solvePoint([&] {
-        const double a = std::cos(g.D) * std::tan(g.R) + std::tan(g.phi);
-        const double b = std::sin(g.D) * (std::cos(g.D) - std::tan(g.phi) * std::tan(g.R));
-        const double Z = -checkedDiv(x0 * a, b);
-        return g.fromX(x0, Z);
-    });
-    finishSubstyle(ctx, second);
+    finishSubstyle(ctx, solvePoint([&] { return g.substyleAtX(0.1); }));
 }
 
 void ComputeSubstyleY(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    const double y0 = 0.1;
-    const auto second = solvePoint([&] {
-        const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
-        const double k = std::sin(g.phi) * cosD + std::cos(g.phi) * tanR;
-        const double mm = sinD * sinD * std::cos(g.phi) + k * tanR;
-        const double Z = checkedDiv((y0 - g.Y0) * (sinD * sinD * std::sin(g.phi) + k * cosD) +
-                                        k * (g.X0 * sinD + g.Y0 * cosD - g.Z0 * tanR),
-                                    mm) +
-                         g.Z0;
-        return g.fromY(y0, Z);
-    });
-    finishSubstyle(ctx, second);
+    finishSubstyle(ctx, solvePoint([&] { return g.substyleAtY(0.1); }));
 }
 
 void NormalizeSubstyleAngleX(shell::Context& ctx) { normalizeSubstyleAngle(ctx.m); }

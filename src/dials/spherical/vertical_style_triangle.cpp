@@ -3,8 +3,10 @@
 // wall, and the tip T turned down into the wall about the substyle OZ (so OT is perpendicular to
 // OZ and as long as the style). Then the vertical through the centre, the generic gnomon. Where
 // the centre lies at infinity (the polar axis in the wall's plane) the substyle and the style
-// run parallel across the plot area, and no vertical is drawn. The centre is the wall's
-// (geometry::Face::centre): (-L tan D, L tan phi / cos D).
+// run parallel across the plot area, and no vertical is drawn. The centre and the substyle are
+// the wall's (geometry::Face::centre, substyleDirection); the tip lies a quarter turn clockwise
+// from the substyle's direction up to the pole, and above the foot on the equator, where the
+// substyle lies level.
 
 #include <cmath>
 
@@ -19,21 +21,23 @@ namespace dials::spherical {
 void PlotStyleTriangleVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const double phi = m.LatRad, D = m.WallDeclRad, L = m.StyleLength;
+    const double phi = m.LatRad, L = m.StyleLength;
+    const Face wall = vsph::wallFace(m);
 
     numeric::skip([&] {
-        const double beta = phi == 0 ? m.Pi / 2 : shell::Atn2(m, std::sin(D), std::tan(phi));
-        const double tx = L * std::cos(beta), ty = L * std::sin(beta);
+        const DialPoint along = wall.substyleDirection(phi);
+        const DialPoint toTip = phi == 0 ? DialPoint{0, 1} : DialPoint{along.y, -along.x};
+        const double k = numeric::checkedDiv(L, std::hypot(toTip.x, toTip.y));
+        const double tx = k * toTip.x, ty = k * toTip.y;
         const double s = plot.ShiftY();
 
         const numeric::Colour tipColour = shell::LineColor(ctx, 12);
-        const std::optional<DialPoint> centre = vsph::wallFace(m).centre(L, phi);
+        const std::optional<DialPoint> centre = wall.centre(L, phi);
         if (!centre) {
             // The polar style lies parallel to the wall and the centre at infinity: the
             // substyle runs through the foot, and the style laid down through the tip, along the
             // polar axis's direction in the wall, each across the plot area; there is no centre
             // and no vertical through it.
-            const DialPoint along = vsph::wallFace(m).dialOf(celestialPole(phi));
             auto acrossThrough = [&](DialPoint p, int colour) {
                 plotLineThroughArea(plot, p, along, shell::LineColor(ctx, colour));
             };

@@ -15,10 +15,6 @@ SubstyleFrame SubstyleFrame::from(const shell::Module1& m) {
     return f;
 }
 
-DialPoint SubstyleFrame::toDial(double d, double q) const {
-    return {q * std::cos(s) - d * std::sin(s), d * std::cos(s) + q * std::sin(s)};
-}
-
 LineEquation SubstyleFrame::line(double alongD, double alongQ, double c) const {
     // d = y cos s - x sin s, q = x cos s + y sin s.
     const double sinS = std::sin(s), cosS = std::cos(s);

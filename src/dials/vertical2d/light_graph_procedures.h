@@ -61,7 +61,6 @@ struct SubstyleFrame {
     double P = 0;  // L tan e
 
     static SubstyleFrame from(const shell::Module1& m);
-    DialPoint toDial(double d, double q) const;
     // The straight line alongD d + alongQ q = c of the frame, in dial coordinates.
     LineEquation line(double alongD, double alongQ, double c) const;
     // The hour line of hour angle H from the substyle: through the dial centre (K = 1), or

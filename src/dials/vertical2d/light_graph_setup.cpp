@@ -51,25 +51,14 @@ double coneCoefficient(const shell::Module1& m, double declinationDeg) {
     return checkedDiv(1, sq(std::tan(declinationDeg * m.Pi / 180)));
 }
 
-// The polar style of the wall in the programme's sign, from the face: the elevation over the
-// wall, minus the face's; the substyle's angle from the vertical, positive where the centre lies
-// left of the foot (the face's substyle direction); the substyle hour, minus the face's, taken
-// as an hour line, within a quarter turn of noon. On the equator the polar axis lies level and
-// the substyle runs along the horizon.
-struct Style {
-    double elevation, substyle, hour;
-};
-
-Style styleOf(const shell::Module1& m, const Face& wall) {
-    const double phi = m.LatRad;
-    const double e = -shell::ArcSin(m, wall.polarElevationSine(phi));
+// The polar style of the wall in the programme's signs (Face::styleAngles). On the equator the
+// polar axis lies level and the substyle runs along the horizon.
+Face::StyleAngles styleOf(const shell::Module1& m, const Face& wall) {
     if (m.LatDegrees == 0) {
         const double level = numeric::sgn(m.WallDeclRad) * m.Pi / 2;
-        return {e, level, level};
+        return {shell::ArcSin(m, -wall.polarElevationSine(m.LatRad)), level, level};
     }
-    const DialPoint along = wall.substyleDirection(phi);
-    return {e, std::atan(checkedDiv(-along.x, along.y)),
-            -wall.substyleHourLine(phi)};
+    return wall.styleAngles(m.LatRad, m.Pi);
 }
 
 }  // namespace
@@ -105,7 +94,7 @@ void SetupLightGraph(shell::Context& ctx) {
 
     // The wall as a face, and its polar style in the programme's sign (styleOf).
     const Face wall = Face::declining(D, 0);
-    const Style style = styleOf(m, wall);
+    const Face::StyleAngles style = styleOf(m, wall);
     const double e = style.elevation, s = style.substyle;
     std::optional<double> hypotenuse, toCentre;
     std::optional<DialPoint> centre;

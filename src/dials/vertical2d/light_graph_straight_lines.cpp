@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dials/plot_curve.h"
+#include "dials/plot_segment.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
@@ -67,8 +68,7 @@ void DrawNoonLineLight(shell::Context& ctx) {
     m.CentreX = centreX;
     m.CentreY = centreY;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plotSegmentInArea(plot, {centreX, plot.ShiftY()},
-                      {centreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
+    plotSegment(plot, {centreX, plot.ShiftY()}, {centreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
 }
 
 // The triangle of the style laid flat into the wall: the perpendicular style from the foot at
@@ -90,11 +90,11 @@ void DrawStyleTriangleLight(shell::Context& ctx) {
     const double s = m.SubstyleRad;
     const DialPoint tip{m.SideSign * L * std::cos(s), m.SideSign * L * std::sin(s)};
     const DialPoint foot{0, 0}, centre{m.CentreX, m.CentreY};
-    plotSegmentInArea(plot, tip, foot, shell::LineColor(ctx, 13));
+    plotSegment(plot, tip, foot, shell::LineColor(ctx, 13));
     plot.xPset(m.OriginX, -m.OriginY, shell::LineColor(ctx, 15));
     if (std::fabs(m.DeclDecimal) != 90) {
-        plotSegmentInArea(plot, tip, centre, shell::LineColor(ctx, 9));
-        plotSegmentInArea(plot, centre, foot, shell::LineColor(ctx, 14));
+        plotSegment(plot, tip, centre, shell::LineColor(ctx, 9));
+        plotSegment(plot, centre, foot, shell::LineColor(ctx, 14));
     }
 }
 

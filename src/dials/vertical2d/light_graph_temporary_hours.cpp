@@ -14,10 +14,10 @@
 
 #include "dials/geometry_names.h"
 #include "dials/plot_curve.h"
+#include "dials/plot_segment.h"
 #include "geometry/sky.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
-#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/round_budget.h"
 #include "numeric/skip.h"
@@ -139,7 +139,7 @@ void drawHorizonHour(shell::Context& ctx, const Wall& wall, double sign) {
         x1 = farEnd(plot, x1, direction(first, innerOfFirst));
     if (last + 1 < samples.size() && !samples[last + 1].inFront)
         x2 = farEnd(plot, x2, direction(last, innerOfLast));
-    if (x1 != x2) plotSegmentInArea(plot, {x1, 0}, {x2, 0}, shell::LineColor(ctx, 10));
+    if (x1 != x2) plotSegment(plot, {x1, 0}, {x2, 0}, shell::LineColor(ctx, 10));
 }
 
 }  // namespace

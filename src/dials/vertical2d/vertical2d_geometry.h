@@ -33,9 +33,4 @@ inline DialPoint fromEquinoctial(double X, double Y, double S, double P) {
             numeric::checkFinite(-X * sinS + Y * cosS - P * cosS)};
 }
 
-inline void plotDialSegment(plot::PlotSurface& plot, const DialPoint& a, const DialPoint& b,
-                            numeric::Colour colour) {
-    plot.xLine(a.x, -a.y, b.x, -b.y, colour);
-}
-
 }  // namespace dials::vertical2d

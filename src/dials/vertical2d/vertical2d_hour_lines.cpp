@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "dials/plot_line.h"
+#include "dials/plot_segment.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
-#include "dials/vertical2d/wall_lines.h"
 #include "geometry/face.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -57,7 +57,7 @@ void DrawHourLinesVert2D(shell::Context& ctx) {
         if (!ends || !partInBox(ends->first, ends->second, plotBox(plot))) return;
         m.CurveTemp2 = ends->first.x;
         m.CurveTemp3 = ends->second.x;
-        plotDialSegment(plot, ends->first, ends->second, shell::LineColor(ctx, hourLineColour(H)));
+        plotSegment(plot, ends->first, ends->second, shell::LineColor(ctx, hourLineColour(H)));
     });
 }
 

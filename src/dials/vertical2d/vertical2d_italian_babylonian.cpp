@@ -25,10 +25,10 @@
 #include <cmath>
 
 #include "dials/plot_line.h"
+#include "dials/plot_segment.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
-#include "dials/vertical2d/wall_lines.h"
 #include "numeric/step_loop.h"
 #include "numeric/tolerance.h"
 #include "shell/helpers.h"
@@ -62,12 +62,12 @@ void drawHourFamily(shell::Context& ctx, Family family) {
         // On the equator every such line, the horizon and the boundary of the own half run
         // through one point (the shadow of the pole, on the horizon): a line whose own half
         // lies below the horizon keeps a part of a rounding's length there, which is no part.
-        const auto lit = segmentPartBelow(across->first, across->second,
-                                          {wall.sunAboveHorizon(), wall.ownHalf(half)});
+        const LineEquation sides[] = {wall.sunAboveHorizon(), wall.ownHalf(half)};
+        const auto lit = segmentPart(across->first, across->second, sides, false);
         if (lit && std::hypot(lit->second.x - lit->first.x, lit->second.y - lit->first.y) >
                        numeric::kStoredPiResidue * m.StyleLength &&
             partInBox(lit->first, lit->second, plotBox(plot)))
-            plotDialSegment(plot, lit->first, lit->second, colour);
+            plotSegment(plot, lit->first, lit->second, colour);
     });
 }
 

@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "dials/plot_line.h"
+#include "dials/plot_segment.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
-#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
 #include "shell/helpers.h"
@@ -30,7 +30,7 @@ void DrawEquinoctialVert2D(shell::Context& ctx) {
     const auto ends =
         segmentAcrossBox({std::sin(S), std::cos(S), checkFinite(-m.PlaneCoefY)}, plotBox(plot));
     if (ends && partInBox(ends->first, ends->second, plotBox(plot)))
-        plotDialSegment(plot, ends->first, ends->second, shell::LineColor(ctx, 9));
+        plotSegment(plot, ends->first, ends->second, shell::LineColor(ctx, 9));
 }
 
 void DrawSubstyleVert2D(shell::Context& ctx) {
@@ -43,7 +43,7 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
     // pole is drawn as the latitude the set-up takes for it, its substyle too.
     if (std::fabs(std::sin(m.WallDeclRad)) > numeric::kStoredPiResidue) {
         const double r = checkedDiv(1, std::tan(S));
-        plotSegmentInArea(plot, {-1, -r}, {1, r}, shell::LineColor(ctx, 9));
+        plotSegment(plot, {-1, -r}, {1, r}, shell::LineColor(ctx, 9));
     }
     // A wall facing due east or west has no noon line.
     if (std::fabs(m.DeclDecimal) != 90) {
@@ -53,10 +53,9 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
         m.SetupTemp4 = toCentre;
         m.CentreX = centreX;
         m.CentreY = centreY;
-        // From the top edge of the plot area to its bottom edge; none where the centre lies
-        // beside the plot area (as good as at infinity on a wall nearly holding the polar axis).
-        plotSegmentInArea(plot, {centreX, plot.ShiftY()},
-                          {centreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
+        // From the top edge of the plot area to its bottom edge, as the plot area shows it (the
+        // centre lies as good as at infinity on a wall nearly holding the polar axis).
+        plotSegment(plot, {centreX, plot.ShiftY()}, {centreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
     }
 }
 

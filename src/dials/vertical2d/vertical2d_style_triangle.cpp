@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "dials/plot_segment.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
-#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 
@@ -41,14 +41,14 @@ void DrawStyleTriangleVert2D(shell::Context& ctx) {
     m.OriginX = O.x;
     m.OriginY = O.y;
 
-    // Each side where it crosses the plot area: the centre of a wall nearly holding the polar
-    // axis lies as good as at infinity (the pole too, drawn as the latitude the set-up takes for
+    // Each side as the plot area shows it (dials::plotSegment): the centre of a wall nearly
+    // holding the polar axis lies as good as at infinity (the pole too, drawn as the latitude the set-up takes for
     // it: the tip laid down level beside the upright substyle).
     const DialPoint P{checkFinite(L * std::cos(S)), checkFinite(-L * std::sin(S))};
     if (hasCentre && std::fabs(Z.y) < 3)
-        plotSegmentInArea(plot, P, Z, shell::LineColor(ctx, 9));
-    plotSegmentInArea(plot, P, O, shell::LineColor(ctx, 13));
-    if (hasCentre) plotSegmentInArea(plot, Z, O, shell::LineColor(ctx, 14));
+        plotSegment(plot, P, Z, shell::LineColor(ctx, 9));
+    plotSegment(plot, P, O, shell::LineColor(ctx, 13));
+    if (hasCentre) plotSegment(plot, Z, O, shell::LineColor(ctx, 14));
     plotDialPoint(plot, O, shell::LineColor(ctx, 15));
 }
 

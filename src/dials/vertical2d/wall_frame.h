@@ -7,7 +7,7 @@
 //
 // The sun "of" a dial point is the direction from it to the tip; every dial point's sun stands in
 // front of the wall. A plane through the tip with normal n cuts the wall in the line
-// a x + b y = c of LineEquation; the points on its side onLowerSide are those whose sun has a
+// a x + b y = c of LineEquation; the points on its side a x + b y < c are those whose sun has a
 // positive component along n. That is how a rule of the sky about the sun of a point (above the
 // horizon, on the own half of a line) becomes a side of a line on the wall.
 
@@ -27,7 +27,7 @@ namespace dials::vertical2d {
 // The shadow of the style tip for one sun: where the sun's line through the tip meets the wall.
 struct WallShadow {
     DialPoint at;
-    bool sunInFront = false;  // the sun faces the wall (the face test of geometry::castByRealSun)
+    bool sunInFront = false;  // the sun stands in front of the wall: its shadow falls on it
     bool cast = false;        // the sun casts the point (Wall::casts)
 };
 
@@ -78,12 +78,12 @@ public:
     // The line in which the plane through the tip with the given normal cuts the wall.
     LineEquation planeThroughTip(const Vec3& normal) const;
     // The horizontal through the tip, for a segment cut where its suns go down: the points on
-    // its side onLowerSide are those whose sun has a positive height. geometry::aboveHorizon asks
+    // its side a x + b y < c are those whose sun has a positive height. geometry::aboveHorizon asks
     // the height to pass kStoredPiResidue of the sun's length, which moves the line by less than
     // that part of the distance to the tip: nothing the end of a drawn segment can show.
     LineEquation sunAboveHorizon() const { return planeThroughTip({0, 0, 1}); }
     // The boundary of the own half of `half` (geometry::HourPlaneHalf) on the wall: the points on its
-    // side onLowerSide are those whose sun lies on the own half, the boundary itself left to the
+    // side a x + b y < c are those whose sun lies on the own half, the boundary itself left to the
     // line (HourPlaneHalf::onOwnHalf keeps it; a segment drawn up to it draws it).
     LineEquation ownHalf(const HourPlaneHalf& half) const {
         // half.along is linear: along(sunOf(p)) = along(tip) - x along(right) - y along(up).

@@ -145,17 +145,16 @@ TEST(LightGraphTemporaryHoursSouthWall, TwentyThreeCurvesBetweenTheSolsticeLines
 TEST(LightGraphTemporaryHoursSouthWall, SunriseAndSunsetPiecesEndWhereTheHorizonEnds) {
     // With the origin moved off the centre of the plot area (here beyond the last sunrise
     // shadow before the equinox, 8.1 m out) the horizon still runs from x = -ShiftX to ShiftX;
-    // the piece of the hour 0 ends there too, inside the plot area. That of the hour 12, right
-    // of the foot, lies beside the plot area and is not recorded.
+    // the pieces of the hours 0 and 12 end there too, each recorded whole (the plot clips it).
     LightDial dial({45, 0});
     ASSERT_TRUE(dial.setUp());
     dial.surface().setShiftX(10);
     const Drawing horizon = dial.draw(v2::DrawHorizonLineLight);
     const Drawing d = dial.draw(v2::DrawTemporaryHoursLight);
     ASSERT_EQ(horizon.lines.size(), 1u);
-    ASSERT_EQ(d.lines.size(), 1u);
-    EXPECT_EQ(d.lines[0].x1, dial.surface().QuadranteL() - dial.surface().ShiftX());
+    ASSERT_EQ(d.lines.size(), 2u);
     EXPECT_EQ(d.lines[0].x2, horizon.lines[0].x1);
+    EXPECT_EQ(d.lines[1].x2, horizon.lines[0].x2);
 }
 
 }  // namespace
