@@ -157,8 +157,6 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
         right = 2 * hour - 14;
         cell.centre(hour == 9 ? 1 : 3, hour == 9 ? 6 : 2 * hour - 14, x, y);
         cell.drawX();
-        numeric::assignOrSkip(m.CurveTemp2, [&] { return cell.offsetX(0, -0.1); });
-        numeric::assignOrSkip(m.CurveTemp3, [&] { return cell.offsetX(1.0 / 24, 0); });
     } else {
         // I to III: the columns stand right of the cell, the bars from its right corner.
         onesOnly = true;

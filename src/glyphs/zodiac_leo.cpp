@@ -64,7 +64,6 @@ void leoStrokes(ZodiacFrame& f) {
     const double K = (kArchP * kArchP - kLoopP * kLoopP) + (archQ * archQ - kLoopQ * kLoopQ) +
                      2 * kStrokeInner * (kArchInner + kLoopRadius) -
                      (kArchInner * kArchInner - kLoopRadius * kLoopRadius);
-    m.CurveTemp1 = K;
     const double a2 = k1 * k1 + k2 * k2;
     const double b2 = -2 * (kArchP * k2 * k2 + k1 * K + archQ * k2 * k1);
     const double c2 = k2 * k2 * (kArchP * kArchP + archQ * archQ) + K * K + 2 * archQ * k2 * K -

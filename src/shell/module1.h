@@ -7,8 +7,6 @@
 // Angles are degrees where the name ends in Deg or Degrees and radians where it ends in Rad;
 // lengths are metres. Conversions between degrees and radians use the stored Pi.
 
-#include <vector>
-
 namespace shell {
 
 struct Module1 {
@@ -19,7 +17,6 @@ struct Module1 {
     double LatDecimal = 0;
     double LatAbsDeg = 0;
     double LatRad = 0;
-    double ColatRad = 0;
     double LonDegrees = 0;
     double LonAbsDeg = 0;
     double LonCorrRad = 0;
@@ -28,7 +25,6 @@ struct Module1 {
     double DeclDecimal = 0;
     double WallDeclRad = 0;
     double LightDeclRad = 0;
-    double LightDeclRadCopy = 0;    // third copy made by the light-graph reader
     double ReclDeg = 0;
     double ReclRad = 0;
     double StyleLength = 0;
@@ -44,7 +40,6 @@ struct Module1 {
     int DeclSign = 0;
     int SideSign = 0;
     int HorizontalFlag = 0;
-    int InclinedPlaneFlag = 0;
     int WorkFlag = 0;
 
     // Style geometry and results.
@@ -66,42 +61,33 @@ struct Module1 {
     double TempHourB = 0;
 
     // Cone and conic coefficients of the declination lines.
-    double ConeCoef2345 = 0, ConeCoef20 = 0, ConeCoef115 = 0;
+    double ConeCoef2345 = 0;
     double ConicA2345 = 0, ConicB2345 = 0, ConicC2345 = 0;
-    double ConicA20 = 0, ConicB20 = 0, ConicC20 = 0;
-    double ConicA115 = 0, ConicB115 = 0, ConicC115 = 0;
     double ConicTerm = 0;
-    double ZodiacLimit2345 = 0, ZodiacLimit20 = 0, ZodiacLimit115 = 0;
-    double ItalBabCoefA = 0, ItalBabCoefB = 0, ItalBabCoefC = 0;
-    double AsymCoefA = 0, AsymCopyA = 0, AsymCopyB = 0, AsymCopyC = 0;
+    double AsymCoefA = 0;
     double PlaneCoefX = 0, PlaneCoefY = 0, PlaneCoefZ = 0;
-    double PlaneCoefSaveY = 0, PlaneCoefSaveZ = 0;
+    double PlaneCoefSaveY = 0;
 
     // Loop variables and the current point.
     double HourLoop = 0;
-    double HourCounter = 0;
+    double HourCounter = 0;  // no programme reads it back; the tests tag each hour line with it
     double HourAngleRad = 0;
     double PointX = 0;
     double PointY = 0;
-    double ItalBabLoop = 0;
 
     // Plot area memory.
     double SavedQuadranteH = 0;
     double SavedQuadranteL = 0;
     double PlotShiftX = 0;
-    double PlotShiftY = 0;
 
     // Scratch cells: each holds a value whose meaning belongs to the procedure that writes it.
-    double SetupTemp1 = 0, SetupTemp2 = 0, SetupTemp3 = 0, SetupTemp4 = 0, SetupTemp5 = 0;
+    double SetupTemp3 = 0, SetupTemp5 = 0;
     double SetupAngleA = 0, SetupAngleB = 0;
-    double ConeTemp = 0, ConicTemp1 = 0, ConicTemp2 = 0;
-    double CurveTemp1 = 0, CurveTemp2 = 0, CurveTemp3 = 0;
-    double TriangleTemp = 0, AnalemmaTemp = 0, AnalemmaFlag = 0, ItalBabTemp = 0;
-    double HourLineTemp = 0, SubstyleSlope = 0, TipOffset = 0, TipAxisDistance = 0;
+    double TriangleTemp = 0, AnalemmaTemp = 0, AnalemmaFlag = 0;
+    double SubstyleSlope = 0, TipOffset = 0, TipAxisDistance = 0;
     double CentreHeight = 0, XLoopHalf = 0, StyleHeightD = 0;
-    double CylParam = 0, CylTempA = 0, CylTempB = 0, FormerTemp = 0;
-    double NoonSkip = 0, SolarTemp = 0;
-    std::vector<double> WorkArray, ItalBabArray, AnalemmaArray;
+    double CylParam = 0, FormerTemp = 0;
+    double SolarTemp = 0;
 
     // Hour-numeral and zodiac glyphs: the current arc's start and end (radians, normalised),
     // and the noon-line tilt that the Leo sign also writes.
@@ -118,13 +104,8 @@ struct Module1 {
     double AuxStyleLength = 0;
 
     // Flat dials by the projective method, former version: the declination of the equivalent
-    // vertical plane (radians), the drop from the centre to the foot of the reference
-    // perpendicular (metres), the substyle side of the triangle of the style (metres) and the
-    // colatitude of the Italian and Babylonian hours (radians).
+    // vertical plane (radians).
     double EquivDeclRad = 0;
-    double HorizonRefLength = 0;
-    double TriangleBase = 0;
-    double StyleElevSetupRad = 0;
 
     // Cylindrical dials: the developed abscissa (metres on the unrolled surface) of the point a
     // curve is about to plot, that of the full-height generatrix a procedure draws, and on a

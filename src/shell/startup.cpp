@@ -6,9 +6,6 @@ namespace shell {
 void initialiseSharedVariables(Module1& m) {
     m.Pi = geometry::kStoredPi;
     m.PlotShiftX = 0;
-    m.PlotShiftY = 0;
-    m.CylTempA = 0;
-    m.CylTempB = 0;
 }
 
 void enlargePlotArea(Module1& m, plot::PlotSurface& surface) {

@@ -88,10 +88,6 @@ void writeHours(DataList& list) {
         Hh = std::atan(checkedDiv(-1, std::tan(D) * std::sin(hs * m.LatRad)));
     list.line("horizontal hour:    " + down5(12 + checkedDiv(hs * Hh * 12, m.Pi)) + " h");
 
-    // The angle between the plane's line of greatest slope and the polar axis: pole . up, the
-    // substyle direction's component up the slope, with the hemisphere's sign.
-    const double poleUp = list.face().substyleDirection(m.LatRad).y;
-    m.NoonSkip = ArcCos(m, numeric::clampRoundedSine(hs * poleUp));
     // On a plane facing due south or north (but for the rounding of the stored Pi) the meridian's
     // line runs up the line of greatest slope: the vertical hour is noon.
     double Hv = 0;

@@ -151,7 +151,6 @@ TEST_F(ZodiacFrameTest, LeoConstructionAndItsSharedValues) {
     }
     EXPECT_EQ(bench.m().CylParam, 16.5665);
     EXPECT_EQ(bench.m().SolarTemp, 5.5);
-    EXPECT_NEAR(bench.m().CurveTemp1, 1172.931, 1e-9);
     EXPECT_NEAR(bench.m().NoonTiltRad, 1.1593896654, 1e-9);
     EXPECT_NEAR(bench.m().Obliquity, 0.6569217004, 1e-9);
     EXPECT_EQ(bench.m().GlyphArcStart, leo[7].start);

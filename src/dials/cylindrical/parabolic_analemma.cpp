@@ -43,7 +43,6 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
     };
     auto shadowOf = [&](double T) -> std::optional<DayShadow> {
         const SunSeries sun = sunForDay(T, m.AnalemmaObliquityRad, m.Pi);
-        m.ConicA115 = sun.doubleLongitudeSine;
         const double delta = sun.declination;
         const double tau = westward(sun.equationOfTime() + f.Z0);
         // The sun: east, north and up.

@@ -51,7 +51,6 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     });
     m.StyleHeightD = ctx.inputs.number("txtStilo");
     const double H = m.StyleHeightD;
-    m.ColatRad = m.Pi / 2 - phi;
 
     // Without a section (a radius of curvature of 0 or below) there is nothing to draw.
     SectionPlan g;

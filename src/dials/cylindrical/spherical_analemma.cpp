@@ -20,7 +20,6 @@ void DrawCylSphAnalemma(shell::Context& ctx) {
         ctx,
         [&](double d) {
             const SunSeries sun = sunForDay(d, m.AnalemmaObliquityRad, m.Pi);
-            m.ConicA115 = sun.doubleLongitudeSine;
             // The true sun's hour angle at 12:00 of the zone's mean time.
             return std::optional<SunOnLine>({-sun.equationOfTime() - m.ZoneCorrRad,
                                              sun.declination});

@@ -47,7 +47,6 @@ void DrawCylSphHourLines(shell::Context& ctx) {
     SetCylSphSide(ctx);
 
     m.PlotShiftX = plot.ShiftX();
-    numeric::skip([&] { m.PlotShiftY = numeric::toInt16(plot.ShiftY()); });
 
     // The axis labels stay where they are whatever the time correction: "O" at the origin, "x"
     // and "y" at points of their axes.

@@ -62,12 +62,10 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
     const numeric::Colour colour =
         shell::LineColor(ctx, variable == FreeVariable::X ? 14 : 12);
 
-    double doubleLongitudeSine = m.ConicA115;
     for (double t : numeric::StepRange(0, 360, kMeanDayDeg)) {
         bool cast = false;
         const auto p = solvePoint([&] {
             const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
-            doubleLongitudeSine = sun.doubleLongitudeSine;
             const double H = sun.equationOfTime() * hemisphere + m.LonCorrRad;
             const double dw = -sun.declination * hemisphere;
             const Vec3 w = shadowOfDay(g, Y0, Z0, H, dw);
@@ -76,11 +74,8 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
         });
         if (p && cast) plotDialPoint(plot, *p, colour);
     }
-    // The record the procedure leaves: the plane's tip, and the last day's sine of twice the
-    // sun's longitude.
+    // The record the procedure leaves: the plane's tip.
     m.PlaneCoefSaveY = Y0;
-    m.PlaneCoefSaveZ = Z0;
-    m.ConicA115 = doubleLongitudeSine;
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 // Declination lines: the intersection of the dial plane with the double cone of sun rays through
 // the style tip around the polar axis, cut along the dial's own axes over the whole plot area
 // (see cone_sections.h), each point drawn only where the sun of that day stands above the
-// horizon. Both variables draw them alike; the tip's coordinates are saved and the
-// eccentricities kept for the technical data.
+// horizon. Both variables draw them alike and save the tip's y coordinate.
 
 #include "dials/cone_sections.h"
 #include "dials/flat3d/dial_line.h"
@@ -19,10 +18,8 @@ namespace {
 void drawDeclinationLines(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.PlaneCoefSaveY = m.PlaneCoefY;
-    m.PlaneCoefSaveZ = m.PlaneCoefZ;
     plotSunlitConeSections(ctx.ixPlot1(), coneFrameOf(PlaneGeometry::from(m)),
                            declinationLinePairs(ctx), m.Pi, kLineStep);
-    storeDeclinationEccentricities(m);
 }
 
 }  // namespace

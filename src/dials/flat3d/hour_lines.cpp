@@ -64,15 +64,6 @@ void drawPolarHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
     });
 }
 
-// The eccentricities of the conics of declination 90 - phi, 23.45, 20 and 11.5 degrees on this
-// plane, kept for the technical data.
-void storeEccentricities(shell::Module1& m) {
-    numeric::assignOrSkip(m.HourLineTemp, [&] {
-        return conicEccentricity(PlaneGeometry::from(m), m.Pi / 2 - m.LatRad);
-    });
-    storeDeclinationEccentricities(m);
-}
-
 // The hour lines of both variables, one a round of the counted loop over the hour angles: the
 // colour, the hour angle (kept in HourAngleRad), and the line's points across the plot area,
 // each drawn where the shadow reaches. Every line is taken along itself, so that a line lying
@@ -100,12 +91,10 @@ void DrawHourLinesX(shell::Context& ctx) {
         drawPolarHourLines(ctx, g, E);
     else
         drawHourLines(ctx, g, E);
-    storeEccentricities(ctx.m);
 }
 
 void DrawHourLinesY(shell::Context& ctx) {
     drawHourLines(ctx, PlaneGeometry::from(ctx.m), standardMeridianFactor(ctx));
-    storeEccentricities(ctx.m);
 }
 
 }  // namespace dials::flat3d

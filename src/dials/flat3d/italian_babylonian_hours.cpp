@@ -49,7 +49,6 @@ HourFamily babylonianHours(const shell::Module1& m) {
 void drawFamily(shell::Context& ctx, const HourFamily& family) {
     shell::Module1& m = ctx.m;
     m.PlaneCoefSaveY = m.PlaneCoefY;
-    m.PlaneCoefSaveZ = m.PlaneCoefZ;
     const PlaneGeometry g = PlaneGeometry::from(m);
     const Vec3 tip = tipOf(g);
     plot::PlotSurface& plot = ctx.ixPlot1();
@@ -65,7 +64,6 @@ void drawFamily(shell::Context& ctx, const HourFamily& family) {
         plotLineInArea(plot, colour, g.face.section(turnedHorizonNormal(g.phi, westward(H)), tip),
                        [&](const DialPoint& p) {
                            const Vec3 P = g.face.world(p);
-                           m.ItalBabLoop = P.z;
                            const Vec3 sun = tip - P;
                            return half.castsOwnHour(sun);
                        });

@@ -60,19 +60,4 @@ void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g) {
     numeric::assignOrSkip(m.StyleElevRad, [&] { return shell::ArcSin(m, numeric::clampRoundedSine(s)); });
 }
 
-double conicEccentricity(const PlaneGeometry& g, double delta) {
-    const double c = numeric::clampRoundedSine(g.face.polarElevationSine(g.phi));
-    return checkedDiv(numeric::checkedSqrt(1 - c * c), std::sin(delta));
-}
-
-void storeDeclinationEccentricities(shell::Module1& m) {
-    const PlaneGeometry g = PlaneGeometry::from(m);
-    auto store = [&](double& target, double degrees) {
-        numeric::assignOrSkip(target, [&] { return conicEccentricity(g, degrees * m.Pi / 180); });
-    };
-    store(m.ZodiacLimit2345, kSolsticeDeg);
-    store(m.ZodiacLimit20, 20);
-    store(m.ZodiacLimit115, 11.5);
-}
-
 }  // namespace dials::flat3d

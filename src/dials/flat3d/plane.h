@@ -45,15 +45,4 @@ struct PlaneGeometry {
 // elevation sine (-pole . out), left as it was when that fails.
 void storeStyleElevation(shell::Module1& m, const PlaneGeometry& g);
 
-// The eccentricity sqrt(1 - c^2) / sin(delta) of the conic that the day circle of declination
-// delta (radians) traces on the plane, c the face's elevation sine of the polar axis (+-1 on a
-// plane perpendicular to the axis, where the conics are circles of eccentricity 0). Throws
-// numeric::NumericFailure when it cannot be computed.
-double conicEccentricity(const PlaneGeometry& g, double delta);
-
-// Keeps for the technical data the eccentricities of the declination lines of the solstices
-// (kSolsticeDeg), 20 and 11.5 degrees in ZodiacLimit2345, ZodiacLimit20 and ZodiacLimit115; one
-// that cannot be computed is left as it was.
-void storeDeclinationEccentricities(shell::Module1& m);
-
 }  // namespace dials::flat3d

@@ -73,12 +73,9 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     m.PointStep = pointStep;
     m.Pi = pi;
     m.ConeCoef2345 = coneCoefficient(m, kSolsticeDeg);
-    m.ConeCoef20 = coneCoefficient(m, 20);
-    m.ConeCoef115 = coneCoefficient(m, 11.5);
     m.LatDegrees = latitude;
     m.LatAbsDeg = signedLatitude;
     m.LatRad = phi;
-    m.ColatRad = pi / 2 - phi;
     m.HemisphereSign = hemisphereSign;
     m.WorkFlag = hemisphereSign;
     m.LonDegrees = longitude;
@@ -94,7 +91,6 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     m.PlaneCoefY = tip.y;
     m.PlaneCoefZ = tip.z;
     m.SideSign = 1;
-    m.InclinedPlaneFlag = 1;
     m.StyleElevRad = shell::ArcSin(m, numeric::clampRoundedSine(elevationSine));
     m.StyleElevDeg = m.StyleElevRad * 180 / pi;
 }

@@ -32,28 +32,11 @@ using numeric::StepRange;
 
 namespace {
 
-// The grazing circle's conic y^2 + alpha y + beta x^2 + gamma = 0 on the reference plane (y up
-// from its equinoctial line), kept in the shared cells; it does not exist where T = 0 (at 45
-// degrees of latitude the circle projects as a parabola), and the cells then keep their values.
-void storeGrazingConic(shell::Module1& m) {
-    const double phi = m.LatRad, s = m.StyleLengthD;
-    const double chi = m.Pi / 2 - phi;
-    m.StyleElevSetupRad = chi;
-    const double k = std::tan(phi) * std::tan(phi);
-    const double T = std::sin(chi) * std::sin(chi) - k * std::cos(chi) * std::cos(chi);
-    const double g = (s * std::tan(chi)) * (s * std::tan(chi));
-    numeric::assignOrSkip(m.ItalBabCoefA,
-                          [&] { return checkedDiv(-2 * s * std::sin(chi) * std::tan(chi), T); });
-    numeric::assignOrSkip(m.ItalBabCoefB, [&] { return checkedDiv(1, T); });
-    numeric::assignOrSkip(m.ItalBabCoefC, [&] { return checkedDiv(g, T); });
-}
-
 // turn: the circle's turn for the hour angle H (degrees, towards the morning), theta = turn +
 // westward(H), counted towards the afternoon as the shared sky counts its turns. The Italian hours take the
 // setting half of their circles, the Babylonian hours the rising half.
 void drawItalianBabylonian(shell::Context& ctx, double turn, bool italian, int colourIndex) {
     shell::Module1& m = ctx.m;
-    storeGrazingConic(m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
     const Face face = former::dialFace(m);

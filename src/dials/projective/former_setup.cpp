@@ -93,7 +93,6 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     m.Pi = kStoredPi;
     const former::ConeCoefficients k = former::coneCoefficients(m);
     m.ConeCoef2345 = k.k2345;
-    m.ConeCoef115 = k.k115;
 
     m.LatDegrees = in.number("txtLAT");
     m.LatRad = m.LatDegrees * m.Pi / 180;
@@ -139,11 +138,8 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     m.StyleElevRad = E;
 
     m.ConicTerm = setConic(m, k.k2345, m.ConicA2345, m.ConicB2345, m.ConicC2345);
-    setConic(m, k.k20, m.ConicA20, m.ConicB20, m.ConicC20);
-    setConic(m, k.k115, m.ConicA115, m.ConicB115, m.ConicC115);
 
     m.SetupTemp3 = checkedDiv(s, std::sin(phi));
-    m.HorizonRefLength = s * std::sin(phi);
 
     double F = std::atan(checkedDiv(std::tan(R), std::cos(D)));
     if (R > 0 && F < 0) F = F + m.Pi;

@@ -88,7 +88,6 @@ void DrawSubstyleProjFormer(shell::Context& ctx) {
 void DrawStyleTriangleProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const double substyleSide = m.StyleLengthD * std::cos(m.StyleElevRad);
-    m.TriangleBase = substyleSide;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double base = std::fabs(substyleSide);
     const double height = std::fabs(m.StyleLength);

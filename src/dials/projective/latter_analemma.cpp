@@ -60,14 +60,13 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     const Face face = latter::dialFace(m);
 
     // What the last day computed leaves in the shared record (closing block below).
-    double doubleLongitudeSine = m.ConicA115, equationOfTime = m.AnalemmaTemp;
+    double equationOfTime = m.AnalemmaTemp;
     double crossing = m.PointX, centreW = m.PointY;
     latter::DeclinationConic lastDay{m.ConicA2345, m.ConicB2345, m.ConicC2345, 0};
     for (double t : numeric::StepRange(-80, 280, kMeanDayDeg)) {
         double noonHour = 0, delta = 0;  // the day's sun: hour angle from the meridian, declination
         const auto point = latter::solvePoint([&] {
             const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
-            doubleLongitudeSine = sun.doubleLongitudeSine;
             delta = sun.declination;
             const double deltaDeg = 180 * delta / m.Pi;
             // Apparent minus mean time, radians of hour angle.
@@ -111,7 +110,6 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
             latter::sunAboveHorizon(m, *point))
             latter::plotDialPoint(plot, *point, colour);
     }
-    m.ConicA115 = doubleLongitudeSine;
     m.AnalemmaTemp = equationOfTime;
     m.PointX = crossing;
     m.PointY = centreW;

@@ -29,25 +29,12 @@ namespace {
 using latter::sq;
 using numeric::checkedDiv;
 
-// The grazing day circle's conic w^2 + a w + b u^2 + c = 0 on the auxiliary plane, each
-// coefficient over T, kept in the shared cells; where T = 0 (the circle projects as a parabola)
-// they keep their values.
-void storeGrazingConic(shell::Module1& m, const latter::AuxFrame& f) {
-    const double k = sq(std::tan(m.LatRad));
-    const double T = sq(std::sin(f.B)) - k * sq(std::cos(f.B));
-    numeric::assignOrSkip(m.ItalBabCoefA, [&] { return checkedDiv(-2 * f.H * std::tan(f.B), T); });
-    numeric::assignOrSkip(m.ItalBabCoefB, [&] { return checkedDiv(1, T); });
-    numeric::assignOrSkip(m.ItalBabCoefC,
-                          [&] { return checkedDiv(sq(checkedDiv(f.H, std::cos(f.B))), T); });
-}
-
 // turn: the circle's turn for the hour angle n (degrees), theta = n + turn. The Italian hours
 // take the setting half of their circles, the Babylonian hours the rising half.
 void drawFamily(shell::Context& ctx, double turn, bool italian, int colourIndex) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
-    storeGrazingConic(m, latter::AuxFrame::from(m));
     const Face face = latter::dialFace(m);
     const double g = m.StyleHeightD;
     const Vec3 tip = g * face.out;

@@ -82,8 +82,6 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     m.SubstyleHour = substyleHour;
 
     storeConic(m.Pi * kSolsticeDeg / 180, B, H, m.ConicA2345, m.ConicB2345, m.ConicC2345);
-    storeConic(m.Pi * 20.0 / 180, B, H, m.ConicA20, m.ConicB20, m.ConicC20);
-    storeConic(m.Pi * 11.5 / 180, B, H, m.ConicA115, m.ConicB115, m.ConicC115);
 
     m.PlaneCoefY = H * std::tan(B);
     m.XLoopHalf = 2.0;

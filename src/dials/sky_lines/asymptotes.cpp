@@ -65,19 +65,11 @@ void PlotAsymptotes(shell::Context& ctx) {
     m.ConeCoef2345 = checkedDiv(1, t2345 * t2345);
     m.ConicTerm = sinE * sinE - m.ConeCoef2345 * cosE * cosE;
     const double T = m.ConicTerm;
-    if (T == 0) {
-        // Parabolas, which have no asymptotes.
-        m.ZodiacLimit2345 = 1;
-        return;
-    }
+    if (T == 0) return;  // parabolas, which have no asymptotes
     const double halfChord = checkedDiv(L, cosE);
     m.ConicB2345 = checkedDiv(halfChord * halfChord, T);
     m.AsymCoefA = checkedDiv(-2 * L * tanE, T);
     m.ConicC2345 = checkedDiv(1, T);
-    m.ZodiacLimit2345 = numeric::checkedSqrt(1 - T);
-    m.AsymCopyA = m.ConicB2345;
-    m.AsymCopyB = m.AsymCoefA;
-    m.AsymCopyC = m.ConicC2345;
 
     const double K = m.ConicC2345;
     if (!(K < 0)) return;  // an ellipse or a parabola has no asymptotes

@@ -28,7 +28,6 @@ struct Triangle {
     // The record the triangle leaves for the procedures after it.
     void store(shell::Module1& m) const {
         m.PointX = elevationSine;
-        m.SetupTemp1 = tilt;
         if (!atInfinity) m.TriangleTemp = yC;
     }
 };

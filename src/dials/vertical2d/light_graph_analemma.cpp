@@ -65,7 +65,6 @@ void PlotAnalemmaLight(shell::Context& ctx) {
         SunSeries sun;
         if (!numeric::skip([&] { sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi); }))
             continue;
-        m.ConicA115 = sun.doubleLongitudeSine;
         const double declination = sun.declination;
         // The true sun stands Ec - Q east of the mean sun, and the mean sun at 12:00 of the
         // zone's time stands on the zone meridian, -ZoneCorrRad from the local one.

@@ -38,7 +38,6 @@ void RunLightGraphDial(shell::Context& ctx) {
         DrawStyleTriangleLight(ctx);
     if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonLineLight(ctx);
     DrawStyleFootLight(ctx);
-    PrepareHourConicsLight(ctx);
     if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursLight(ctx);
     if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursLight(ctx);
     NormalizeSubstyleAngleLight(ctx);

@@ -17,12 +17,11 @@
 
 namespace dials::vertical2d {
 
-// Driver's helpers (driver, input reader, set-up, conic of the Italian and Babylonian hours,
-// final correction of the substyle angle for the technical data). A numerical failure in them is
-// not handled here: it throws numeric::NumericFailure and ends the run.
+// Driver's helpers (driver, input reader, set-up, final correction of the substyle angle for the
+// technical data). A numerical failure in them is not handled here: it throws
+// numeric::NumericFailure and ends the run.
 void ReadInputsLightGraph(shell::Context& ctx);
 void SetupLightGraph(shell::Context& ctx);
-void PrepareHourConicsLight(shell::Context& ctx);
 void NormalizeSubstyleAngleLight(shell::Context& ctx);
 
 // Hour lines and the straight lines.
@@ -70,10 +69,6 @@ struct SubstyleFrame {
     // The equinoctial line d = -P.
     LineEquation equinoctial() const { return line(1, 0, -P); }
 };
-
-// T = sin^2 e - tan^2(latitude) cos^2 e of the conic of the day circle that grazes the horizon,
-// which the Italian and Babylonian hour lines touch.
-double italBabConicTerm(const shell::Module1& m);
 
 }  // namespace light
 

@@ -24,7 +24,6 @@ namespace {
 
 using light::sq;
 using numeric::checkedDiv;
-using numeric::checkedSqrt;
 
 // The conic that the cone of sun rays of cone coefficient k (1 / tan^2 of the declination)
 // cuts on the wall: w^2 + a w + c q^2 + b = 0 in the substyle frame, w = d + L tan e, that is
@@ -32,7 +31,7 @@ using numeric::checkedSqrt;
 // (the line is a parabola) the divided form has no coefficients: a, b and c keep what they
 // held, and the lines, which work from T itself, still draw the curve.
 struct Conic {
-    double k, T, eccentricity;
+    double k, T;
     double& a;
     double& b;
     double& c;
@@ -44,7 +43,6 @@ void storeConic(Conic& conic, double e, double L) {
     numeric::assignOrSkip(conic.b, [&] { return checkedDiv(sq(checkedDiv(L, std::cos(e))), T); });
     numeric::assignOrSkip(conic.a, [&] { return checkedDiv(-2 * L * std::tan(e), T); });
     numeric::assignOrSkip(conic.c, [&] { return checkedDiv(1, T); });
-    conic.eccentricity = checkedSqrt(1 - T);
 }
 
 double coneCoefficient(const shell::Module1& m, double declinationDeg) {
@@ -78,7 +76,6 @@ void ReadInputsLightGraph(shell::Context& ctx) {
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = m.DeclDecimal * m.Pi / 180;
     m.LightDeclRad = m.WallDeclRad;
-    m.LightDeclRadCopy = m.WallDeclRad;
     m.StyleLengthD = numeric::checkFinite(in.number("txtStilo"));
     if (std::fabs(m.DeclDecimal) > 90) m.StyleLengthD = -m.StyleLengthD;
 }
@@ -96,11 +93,10 @@ void SetupLightGraph(shell::Context& ctx) {
     const Face wall = Face::declining(D, 0);
     const Face::StyleAngles style = styleOf(m, wall);
     const double e = style.elevation, s = style.substyle;
-    std::optional<double> hypotenuse, toCentre;
+    std::optional<double> hypotenuse;
     std::optional<DialPoint> centre;
     if (e != 0) {
         hypotenuse = checkedDiv(L, std::sin(e));
-        toCentre = checkedDiv(L, std::tan(e));
         centre = wall.centre(L, phi);
     }
 
@@ -117,28 +113,17 @@ void SetupLightGraph(shell::Context& ctx) {
         m.StyleLengthD = *hypotenuse;
         m.StyleElevDeg = -e * 180 / m.Pi;
         m.StyleHypotenuse = *hypotenuse;
-        m.SetupTemp4 = *toCentre;
         if (centre) {
             m.CentreX = centre->x;
             m.CentreY = centre->y;
         }
     }
 
-    // The conics of the declination lines +-23.45, +-20 and +-11.5 degrees.
-    Conic c2345{coneCoefficient(m, kSolsticeDeg), 0, 0, m.AsymCoefA, m.ConicB2345, m.ConicC2345};
+    // The conic of the declination lines of the solstices.
+    Conic c2345{coneCoefficient(m, kSolsticeDeg), 0, m.AsymCoefA, m.ConicB2345, m.ConicC2345};
     storeConic(c2345, e, L);
     m.ConeCoef2345 = c2345.k;
     m.ConicTerm = c2345.T;
-    m.ZodiacLimit2345 = c2345.eccentricity;
-    m.AsymCopyA = m.ConicB2345;
-    m.AsymCopyB = m.AsymCoefA;
-    m.AsymCopyC = m.ConicC2345;
-    Conic c20{coneCoefficient(m, 20), 0, 0, m.ConicA20, m.ConicB20, m.ConicC20};
-    storeConic(c20, e, L);
-    m.SetupTemp1 = c20.k;
-    Conic c115{coneCoefficient(m, 11.5), 0, 0, m.ConicA115, m.ConicB115, m.ConicC115};
-    storeConic(c115, e, L);
-    m.ConeTemp = c115.k;
 
     // At the equator a wall facing due south or due north has the polar style perpendicular
     // to it: the analemma takes its own way there.
@@ -149,30 +134,6 @@ void SetupLightGraph(shell::Context& ctx) {
         m.WorkFlag = -1;
     }
     m.PlaneCoefY = L * std::tan(e);
-}
-
-void PrepareHourConicsLight(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    if (m.LatDegrees == 0 || m.LatDegrees == 90 || m.StyleElevRad == 0) return;
-    const double e = m.SetupAngleB;
-    const double L = m.StyleLength;
-    // Where T is 0 the divided form has no coefficients; the hour lines work from T itself.
-    const double T = light::italBabConicTerm(m);
-    numeric::assignOrSkip(m.ItalBabCoefA, [&] { return checkedDiv(-2 * L * std::tan(e), T); });
-    numeric::assignOrSkip(m.ItalBabCoefB, [&] { return checkedDiv(1, T); });
-    numeric::assignOrSkip(m.ItalBabCoefC,
-                          [&] { return checkedDiv(sq(checkedDiv(L, std::cos(e))), T); });
-}
-
-double light::italBabConicTerm(const shell::Module1& m) {
-    // The day circle of declination 90 - latitude, which grazes the horizon: every Italian and
-    // Babylonian hour circle touches it. Its cone coefficient is tan^2 of the latitude, rebuilt
-    // from its sine; a latitude so near the pole that its sine rounds to 1 is the pole's.
-    const double a = std::sin(m.LatRad);
-    const double latitude = std::atan2(a, checkedSqrt(1 - a * a));
-    const double k = sq(std::tan(latitude));
-    const double e = m.SetupAngleB;
-    return sq(std::sin(e)) - k * sq(std::cos(e));
 }
 
 void NormalizeSubstyleAngleLight(shell::Context& ctx) {

@@ -64,7 +64,6 @@ void DrawNoonLineLight(shell::Context& ctx) {
     const double toCentre = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
     const double centreX = numeric::checkFinite(-toCentre * std::sin(m.SubstyleRad));
     const double centreY = numeric::checkFinite(toCentre * std::cos(m.SubstyleRad));
-    m.SetupTemp4 = toCentre;
     m.CentreX = centreX;
     m.CentreY = centreY;
     plot::PlotSurface& plot = ctx.ixPlot1();

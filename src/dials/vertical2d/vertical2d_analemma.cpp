@@ -121,7 +121,6 @@ void PlotAnalemmaVert2D(shell::Context& ctx) {
         // A day whose point cannot be computed is not drawn.
         numeric::skip([&] {
             const SunSeries sun = sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
-            m.ConicA115 = sun.doubleLongitudeSine;
             // The true sun's hour angle less the mean sun's.
             const double E = -sun.equationOfTime();
             if (m.AnalemmaFlag == 0) {

@@ -55,8 +55,6 @@ void DrawHourLinesVert2D(shell::Context& ctx) {
         // A line whose ends cannot be computed, or that misses the plot area, is not drawn.
         const auto ends = segmentAcrossBox(line, plotBox(plot));
         if (!ends || !partInBox(ends->first, ends->second, plotBox(plot))) return;
-        m.CurveTemp2 = ends->first.x;
-        m.CurveTemp3 = ends->second.x;
         plotSegment(plot, ends->first, ends->second, shell::LineColor(ctx, hourLineColour(H)));
     });
 }

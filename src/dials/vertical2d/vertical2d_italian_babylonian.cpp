@@ -58,7 +58,6 @@ void drawHourFamily(shell::Context& ctx, Family family) {
         // its shadow. A line whose ends cannot be computed is not drawn.
         const auto across = segmentAcrossBox(line, plotBox(plot));
         if (!across) return;
-        m.ItalBabArray = {across->first.x, across->first.y, across->second.x, across->second.y};
         // On the equator every such line, the horizon and the boundary of the own half run
         // through one point (the shadow of the pole, on the horizon): a line whose own half
         // lies below the horizon keeps a part of a rounding's length there, which is no part.

@@ -122,7 +122,6 @@ void SetupVertical2D(shell::Context& ctx) {
     m.WorkFlag = workFlag;
     m.LatDecimal = latitude;
     m.LatRad = phi;
-    m.ColatRad = colatitude;
     m.DeclDegrees = typedDeclination;
     m.DeclDecimal = declination;
     m.WallDeclRad = D;
@@ -141,14 +140,8 @@ void SetupVertical2D(shell::Context& ctx) {
     if (hypotenuse) m.StyleHypotenuse = *hypotenuse;
 
     const double cone2345 = coneCoefficient(m, kSolsticeDeg);
-    const double cone20 = coneCoefficient(m, 20);
-    const double cone115 = coneCoefficient(m, 11.5);
     m.ConeCoef2345 = cone2345;
     storeConic(e, L, cone2345, {m.ConicA2345, m.ConicB2345, m.ConicC2345});
-    m.SetupTemp1 = cone20;
-    storeConic(e, L, cone20, {m.ConicA20, m.ConicB20, m.ConicC20});
-    m.ConeTemp = cone115;
-    storeConic(e, L, cone115, {m.ConicA115, m.ConicB115, m.ConicC115});
 
     m.PlaneCoefY = checkFinite(L * std::tan(e));
 
@@ -168,14 +161,6 @@ void ComputeConicsVert2D(shell::Context& ctx) {
 
     m.PlaneCoefY = planeCoef;
     m.CentreHeight = T0;
-    // Where that conic is a parabola (T0 = 0) it has no coefficients in this form: they keep
-    // what they held (the Italian and Babylonian hours are drawn from each hour's plane).
-    numeric::assignOrSkip(m.ItalBabCoefA, [&] { return checkedDiv(-2 * L * std::tan(e), T0); });
-    numeric::assignOrSkip(m.ItalBabCoefB, [&] { return checkedDiv(1, T0); });
-    numeric::assignOrSkip(m.ItalBabCoefC, [&] {
-        const double r = checkedDiv(L, std::cos(e));
-        return checkedDiv(r * r, T0);
-    });
 }
 
 void FinishVertical2D(shell::Context& ctx) {

@@ -50,7 +50,6 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
         const double toCentre = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
         const double centreX = checkFinite(std::sin(S) * toCentre);
         const double centreY = checkFinite(std::cos(S) * toCentre);
-        m.SetupTemp4 = toCentre;
         m.CentreX = centreX;
         m.CentreY = centreY;
         // From the top edge of the plot area to its bottom edge, as the plot area shows it (the

@@ -34,7 +34,6 @@ void DrawStyleTriangleVert2D(shell::Context& ctx) {
 
     if (facingNorth) m.SubstyleRad = 0;
     if (hasCentre) {
-        m.SetupTemp4 = toCentre;
         m.CentreX = Z.x;
         m.CentreY = Z.y;
     }

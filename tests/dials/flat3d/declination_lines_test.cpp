@@ -112,40 +112,5 @@ TEST(DeclinationLines, SouthWallHasBranchesSymmetricAboutTheNoonLine) {
     }
 }
 
-TEST(DeclinationLines, EccentricityOfTheHorizontalDialIsCosLatOverSinDecl) {
-    Flat3dDial dial({45, 0, 90}, Variable::X);
-    ASSERT_TRUE(dial.setUp());
-    dial.draw(DrawDeclinationLinesX);
-    const double pi = dial.m().Pi;
-    EXPECT_NEAR(dial.m().ZodiacLimit2345, std::cos(45 * pi / 180) / std::sin(23.45 * pi / 180),
-                1e-9);
-    EXPECT_NEAR(dial.m().ZodiacLimit20, std::cos(45 * pi / 180) / std::sin(20 * pi / 180), 1e-9);
-    EXPECT_EQ(dial.m().PlaneCoefSaveZ, dial.m().PlaneCoefZ);
-}
-
-TEST(DeclinationLines, ConicsOfAPlanePerpendicularToThePolarAxisAreCircles) {
-    // The face turned to the north pole: the declination lines are circles, of eccentricity 0,
-    // even where rounding pushes the sine of the style elevation just past 1 (12 and 6 degrees:
-    // in the hour-line and in the declination-line form respectively).
-    using dials::flat3d::DrawHourLinesX;
-    using dials::flat3d::DrawHourLinesY;
-    for (double lat : {12.0, 6.0, 14.0}) {
-        for (Variable v : {Variable::X, Variable::Y}) {
-            SCOPED_TRACE(describe({lat, 180, lat}, v));
-            Flat3dDial dial({lat, 180, lat}, v);
-            ASSERT_TRUE(dial.setUp());
-            shell::Module1& m = dial.m();
-            m.HourLineTemp = m.ZodiacLimit2345 = m.ZodiacLimit20 = m.ZodiacLimit115 = 7;
-            dial.draw(DrawHourLinesX, DrawHourLinesY);
-            for (double e : {m.HourLineTemp, m.ZodiacLimit2345, m.ZodiacLimit20, m.ZodiacLimit115})
-                EXPECT_NEAR(e, 0, 1e-6);
-            m.ZodiacLimit2345 = m.ZodiacLimit20 = m.ZodiacLimit115 = 7;
-            dial.draw(DrawDeclinationLinesX, DrawDeclinationLinesY);
-            for (double e : {m.ZodiacLimit2345, m.ZodiacLimit20, m.ZodiacLimit115})
-                EXPECT_NEAR(e, 0, 1e-6);
-        }
-    }
-}
-
 }  // namespace
 }  // namespace flat3dtest

@@ -28,7 +28,6 @@ class LightGraphItalianBabylonian : public testing::TestWithParam<Wall> {};
 TEST_P(LightGraphItalianBabylonian, EachFamilysLinesLieInTheirHourPlanes) {
     LightDial dial(GetParam());
     ASSERT_TRUE(dial.setUp());
-    v2::PrepareHourConicsLight(dial.ctx());
     // The lines are tagged with the hour angle h of their equinoctial point (degrees), where
     // Italian hour 18 + h / 15 and Babylonian hour 6 + h / 15 fall.
     dial.tagWith(&shell::Module1::ConicB2345);
@@ -52,7 +51,6 @@ TEST_P(LightGraphItalianBabylonian, OnlyWhereTheSunOfTheHourCastsItsShadow) {
     // that carries the other family's hour of the same number.
     LightDial dial(GetParam());
     ASSERT_TRUE(dial.setUp());
-    v2::PrepareHourConicsLight(dial.ctx());
     dial.tagWith(&shell::Module1::ConicB2345);
     const oracle::ShadowOracle o = dial.oracle();
     const auto italian = dial.draw(v2::DrawItalianHoursLight).byTag();
