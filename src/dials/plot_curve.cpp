@@ -45,6 +45,32 @@ public:
         }
     }
 
+    // From a sample with a point beside an end of the curve towards the parameter `none`, nearer
+    // that end, where the curve has no point: halves the way while the point laid still moves by
+    // more than a millionth of the spacing, so that the end is laid that near in length however
+    // fast the curve runs there (a line turning back across the sweep runs as the square root of
+    // the parameter, where a millionth of a step is centimetres on a wide cylinder). A point
+    // computed with few digits near a grazing end moves by rounding: no more than
+    // kCurveEndHalvings halvings are taken.
+    Sample approachEnd(Sample side, double none) const {
+        for (int k = 0; k < kCurveEndHalvings; ++k) {
+            const double t = none + (side.t - none) / 2;
+            if (!(t != none && t != side.t)) break;
+            numeric::RoundBudget::pay(1);
+            Sample nearer = sample(t);
+            if (!nearer.at) {
+                none = t;
+                continue;
+            }
+            const double moved = std::hypot(nearer.at->x - side.at->x, nearer.at->y - side.at->y);
+            nearer.opens = side.opens;
+            nearer.closes = side.closes;
+            side = nearer;
+            if (!(moved > spacing_ * 1e-6)) break;
+        }
+        return side;
+    }
+
     void visit(const Sample& s) const {
         if (held_) {
             held_->push_back(s);
@@ -201,10 +227,11 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
         layer.visit(s);
         previous = s;
     };
-    // The named ends, each laid from the side where the curve has its point, a millionth of the
-    // step beside it; where the curve has a point on neither side there (an end known in closed
-    // form may lie a rounding off the curve's own), up to a thousandth, and then as near the end
-    // as kCurveEndDepth halvings find a point.
+    // The named ends, each laid from the side where the curve has its point: a millionth of the
+    // step beside it, where the curve has a point on neither side so near (an end known in closed
+    // form may lie a rounding off the curve's own), up to a thousandth; and from there as near the
+    // end as approachEnd lays it, the end itself where the curve has its point there (where two
+    // branches meet and turn back, the point they share).
     std::vector<Sample> ends;
     const double first = std::fabs(range.step) * 1e-6;
     for (const double end : sweepEnds(range)) {
@@ -213,8 +240,9 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
             Sample early = layer.sample(end - forward * off);
             Sample late = layer.sample(end + forward * off);
             if (!early.at && !late.at) continue;
-            // Where the curve goes on through the end (it ends only for the visit: at the
-            // horizon, say), both sides are laid, as any other samples.
+            // Where the curve goes on through the end (a parameter named for another branch of
+            // it, or for a part another programme leaves), both sides are laid, as any other
+            // samples.
             if (early.at && late.at) {
                 for (const Sample& side : {early, late})
                     if (after(range.from, side.t) && after(side.t, range.to)) ends.push_back(side);
@@ -222,28 +250,32 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
             }
             early.closes = late.opens = true;
             Sample side = early.at ? early : late;
-            // Towards the end from the side's point, from where there was none.
-            double none = off > first ? end + (side.t - end) / 10 : side.t;
-            for (int depth = 0; none != side.t && depth < kCurveEndDepth; ++depth) {
+            double none = end + (side.t - end) / 10;
+            if (off == first) {
                 numeric::RoundBudget::pay(1);
-                Sample nearer = layer.sample(none + (side.t - none) / 2);
-                if (!nearer.at) {
-                    none = nearer.t;
-                    continue;
+                Sample atEnd = layer.sample(end);
+                none = end;
+                if (atEnd.at) {
+                    atEnd.opens = side.opens;
+                    atEnd.closes = side.closes;
+                    side = atEnd;
                 }
-                nearer.opens = side.opens;
-                nearer.closes = side.closes;
-                side = nearer;
             }
+            if (side.t != end) side = layer.approachEnd(side, none);
             if (after(range.from, side.t) && after(side.t, range.to)) ends.push_back(side);
             break;
         }
     }
     std::sort(ends.begin(), ends.end(),
               [&](const Sample& a, const Sample& b) { return after(a.t, b.t); });
-    // Two ends named at one parameter are laid once.
+    // Two ends named at one parameter, or laid at one point (two names of one end, each laid
+    // as near it as approachEnd goes), are laid once.
+    const double oneLength = spacing * 1e-6;
     ends.erase(std::unique(ends.begin(), ends.end(),
-                           [](const Sample& a, const Sample& b) { return a.t == b.t; }),
+                           [&](const Sample& a, const Sample& b) {
+                               return a.t == b.t || std::hypot(a.at->x - b.at->x,
+                                                               a.at->y - b.at->y) <= oneLength;
+                           }),
                ends.end());
     std::size_t nextEnd = 0;
     // Lays the ends that come before the sample at t.

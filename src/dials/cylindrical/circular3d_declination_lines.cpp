@@ -39,7 +39,8 @@ void DrawCylDeclinationLines3D(shell::Context& ctx) {
         // Each root a curve of its own: one that cannot be computed leaves the other drawn.
         // Both end where they meet, and where the sun rises and sets.
         std::vector<double> turns = shadow.coneTouchingTurns(delta, m.Pi);
-        const std::vector<double> risings = shadow.coneHorizonTurns(delta, m.Pi);
+        const std::vector<double> risings =
+            shadow.shadowTurns(risingAndSettingSuns(f.phi, delta), m.Pi);
         turns.insert(turns.end(), risings.begin(), risings.end());
         for (const bool minus : {true, false})
             layChordCurve(

@@ -45,12 +45,13 @@ void DrawCylHourLines3D(shell::Context& ctx) {
         // The hour angle of the line being drawn stays in the shared record while it is drawn.
         m.HourAngleRad = H;
         if (H == 0) return;
-        const HourPlaneHalf half(f.phi, westward(H), m.Pi, bothSixes && isSixOClock(counter));
+        const bool otherHalfDrawn = bothSixes && isSixOClock(counter);
+        const HourPlaneHalf half(f.phi, westward(H), m.Pi, otherHalfDrawn);
         const Vec3 normal = hourPlaneNormal(f.phi, half.hourAngle());
         layChordCurve(
             ctx, [&](double x) { return planeHeightAt(normal, f.towardsTip(x, 0)); },
             [&](const Vec3& sun) { return half.keeps(sun); }, colour,
-            f.horizonTurns(normal, m.Pi));
+            f.shadowTurns(planeLineEndSuns(f.phi, normal, half, !otherHalfDrawn, m.Pi), m.Pi));
     });
 }
 

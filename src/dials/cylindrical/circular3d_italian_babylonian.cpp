@@ -32,7 +32,7 @@ void drawFamily(shell::Context& ctx, double from, double to, int colourIndex, bo
         layChordCurve(
             ctx, [&](double x) { return planeHeightAt(normal, f.towardsTip(x, 0)); },
             [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour,
-            f.horizonTurns(normal, m.Pi));
+            f.shadowTurns(planeLineEndSuns(f.phi, normal, half, false, m.Pi), m.Pi));
     });
 }
 

@@ -25,7 +25,7 @@ void DrawCylEquinoctialLine3D(shell::Context& ctx) {
     const Vec3 pole = celestialPole(f.phi);
     layChordCurve(
         ctx, [&](double x) { return planeHeightAt(pole, f.towardsTip(x, 0)); }, everySunKept,
-        colour);
+        colour, f.shadowTurns(horizonSuns(pole), ctx.m.Pi));
     DrawUprightCut(ctx, pole, withinChordFrame(ctx.m), everySunKept, colour);
 }
 
@@ -40,7 +40,8 @@ void DrawCylSubstyleLine3D(shell::Context& ctx) {
     layChordCurve(
         ctx,
         [&](double x) -> std::optional<double> { return numeric::checkedDiv(-x * tanPhi, sinD); },
-        [&](const Vec3& sun) { return !half || half->keeps(sun); }, colour);
+        [&](const Vec3& sun) { return !half || half->keeps(sun); }, colour,
+        f.shadowTurns(substyleEndSuns(f.phi, half, ctx.m.Pi), ctx.m.Pi));
 }
 
 }  // namespace dials::cylindrical

@@ -48,7 +48,17 @@ numeric::QuadraticRoots CylinderShadow::coneCrossings(const Vec3& h, double delt
     const double b = -2 * h.y * cosPhi * sinPhi;
     const double c = h.y * h.y * cosPhi * cosPhi -
                      sinDelta * sinDelta * (h.x * h.x + h.y * h.y);
-    return numeric::stableQuadraticRoots(a, b, c);
+    const numeric::QuadraticRoots heights = numeric::stableQuadraticRoots(a, b, c);
+    if (heights.any()) return heights;
+    const std::optional<double> meeting = meetingHeight(phi, delta, h, a, b);
+    return {meeting, meeting};
+}
+
+std::optional<double> meetingHeight(double phi, double delta, const Vec3& h, double a, double b) {
+    if (a == 0) return std::nullopt;
+    for (const Vec3& normal : verticalsTouchingCone(phi, delta))
+        if (std::fabs(dot(h, normal)) <= 1e-10 * length(h)) return -b / (2 * a);
+    return std::nullopt;
 }
 
 std::optional<double> CylinderShadow::turnOfPlaneAt(const Vec3& normal, double y, double pi,
@@ -87,20 +97,12 @@ std::vector<double> CylinderShadow::coneTouchingTurns(double delta, double pi) c
     return turns;
 }
 
-std::vector<double> CylinderShadow::coneHorizonTurns(double delta, double pi) const {
-    // A sun on the horizon, (east, north, 0), lies on the cone where north cos(phi) = sin(delta).
-    // The vertical plane through the tip along the sun of +delta rising holds the opposite
-    // direction, the sun of -delta setting, and the same for the other: two planes for the pair.
+std::vector<double> CylinderShadow::shadowTurns(const std::vector<Vec3>& suns, double pi) const {
     std::vector<double> turns;
-    const double cosPhi = std::cos(phi);
-    if (!(std::fabs(cosPhi) > 0)) return turns;
-    const double north = std::sin(delta) / cosPhi;
-    if (!(std::fabs(north) <= 1)) return turns;
-    const double east = std::sqrt(1 - north * north);
-    for (const double e : {east, -east}) {
-        const std::vector<double> onPlane = horizonTurns(Vec3{north, -e, 0}, pi);
-        turns.insert(turns.end(), onPlane.begin(), onPlane.end());
-    }
+    for (const Vec3& sun : suns)
+        // On the vertical plane through the tip along the sun, the generatrix before the tip.
+        for (const double psi : horizonTurns(Vec3{-sun.y, sun.x, 0}, pi))
+            if (reaches(psi) && dot(towardsTipFromGeneratrix(psi), sun) > 0) turns.push_back(psi);
     return turns;
 }
 
@@ -110,6 +112,60 @@ std::vector<double> CylinderShadow::horizonTurns(const Vec3& normal, double pi) 
         if (const std::optional<double> psi = turnOfPlaneAt(normal, 0, pi, first))
             turns.push_back(*psi);
     return turns;
+}
+
+std::vector<Vec3> horizonSuns(const Vec3& normal) {
+    const Vec3 level = cross(normal, Vec3{0, 0, 1});
+    const double size = length(level);
+    if (!(size > 0)) return {};
+    return {(1 / size) * level, (-1 / size) * level};
+}
+
+std::vector<Vec3> risingAndSettingSuns(double phi, double delta) {
+    // A sun on the horizon, (east, north, 0), has the declination delta where
+    // north cos(phi) = sin(delta).
+    const double cosPhi = std::cos(phi);
+    if (!(std::fabs(cosPhi) > 0)) return {};
+    const double north = std::sin(delta) / cosPhi;
+    if (!(std::fabs(north) <= 1)) return {};
+    const double east = std::sqrt(1 - north * north);
+    return {{east, north, 0}, {-east, north, 0}, {east, -north, 0}, {-east, -north, 0}};
+}
+
+namespace {
+
+// The suns of declination +delta and -delta in the plane with this normal: where the plane
+// meets the two cones of those suns about the polar axis.
+std::vector<Vec3> planeSunsOfDeclination(double phi, const Vec3& normal, double delta) {
+    const Vec3 n = (1 / length(normal)) * normal, pole = celestialPole(phi);
+    // The pole's direction within the plane, and the plane's direction square to it.
+    const Vec3 towardsPole = pole - dot(pole, n) * n;
+    const double r = length(towardsPole);
+    if (!(r > 0)) return {};
+    const Vec3 a = (1 / r) * towardsPole, b = cross(n, a);
+    std::vector<Vec3> suns;
+    for (const double sinDelta : {std::sin(delta), -std::sin(delta)}) {
+        const double along = sinDelta / r;
+        if (!(std::fabs(along) <= 1)) continue;
+        const double across = std::sqrt(1 - along * along);
+        suns.push_back(along * a + across * b);
+        suns.push_back(along * a - across * b);
+    }
+    return suns;
+}
+
+}  // namespace
+
+std::vector<Vec3> planeLineEndSuns(double phi, const Vec3& normal, const HourPlaneHalf& half,
+                                   bool otherHalfKept, double pi) {
+    std::vector<Vec3> suns = horizonSuns(normal);
+    // The own half ends square to the equator's point of the line's hour.
+    const Vec3 edge = cross(normal, equatorPoint(phi, half.hourAngle()));
+    if (length(edge) > 0) suns.insert(suns.end(), {edge, -edge});
+    if (otherHalfKept)
+        for (const Vec3& sun : planeSunsOfDeclination(phi, normal, kSolsticeDeg * pi / 180))
+            if (half.along(sun) < 0) suns.push_back(sun);
+    return suns;
 }
 
 std::vector<Vec3> verticalsTouchingCone(double phi, double delta) {
@@ -150,6 +206,12 @@ std::optional<HourPlaneHalf> substyleHalf(double phi, double D, double pi) {
     if (up == 0 && across == 0) return std::nullopt;
     const double sigma = up == 0 ? std::copysign(pi / 2, across) : std::atan(across / up);
     return HourPlaneHalf(phi, westward(sigma), pi, false);
+}
+
+std::vector<Vec3> substyleEndSuns(double phi, const std::optional<HourPlaneHalf>& half,
+                                  double pi) {
+    if (!half) return {};
+    return planeLineEndSuns(phi, hourPlaneNormal(phi, half->hourAngle()), *half, true, pi);
 }
 
 std::optional<MeridianCut> meridianCut(const shell::Module1& m, bool north) {

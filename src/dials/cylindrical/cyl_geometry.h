@@ -76,11 +76,35 @@ public:
     // at the tip's level: there the sun of its line stands on the horizon, and the line's lit
     // part ends (turnOfPlaneAt at height 0, on either side).
     std::vector<double> horizonTurns(const Vec3& normal, double pi) const;
-    // The turns of the generatrices on which the suns of declination +delta and -delta cast the
-    // tip's shadow as they rise and set (the vertical planes through the tip along their
-    // directions on the horizon): there a declination line's lit part ends.
-    std::vector<double> coneHorizonTurns(double delta, double pi) const;
+    // The turns of the generatrices on which these suns cast the tip's shadow: where the ray
+    // from the tip away from each meets the surface on a face that looks towards the tip. None
+    // for a sun in the zenith.
+    std::vector<double> shadowTurns(const std::vector<Vec3>& suns, double pi) const;
 };
+
+// The suns at which a line ends, known in closed form for every line a cylinder draws; each
+// programme lays them as the parameters of its sweep at which their shadows fall.
+//
+// The two suns on the horizon in the plane with this normal (none where it is the horizon's).
+std::vector<Vec3> horizonSuns(const Vec3& normal);
+// The suns of declination +delta and -delta on the horizon, where the pair's lines end as the
+// sun rises and sets; none where the sun of the pair neither rises nor sets.
+std::vector<Vec3> risingAndSettingSuns(double phi, double delta);
+// Where the part of the plane's cut that a line keeps (half, HourPlaneHalf) ends: at the suns of
+// the plane on the horizon; where the line's own half ends (along the polar axis for an hour
+// line; for an Italian or Babylonian line at the suns of the days the sun stops setting or
+// rising); and, where the line keeps the real suns of the other half (otherHalfKept), at that
+// half's suns of the solstices.
+std::vector<Vec3> planeLineEndSuns(double phi, const Vec3& normal, const HourPlaneHalf& half,
+                                   bool otherHalfKept, double pi);
+
+// The height at which the two heights of a declination line meet, -b / 2a of their quadratic
+// a y^2 + b y + c = 0, on the vertical line of offset h (horizontal, to the tip) where it passes
+// on a vertical plane touching the cone of the suns of declination +-delta
+// (verticalsTouchingCone) up to the digits of its turn (1e-10 of h); none elsewhere. The turn of
+// a generatrix is known to its last digit only: on a wide cylinder that leaves the discriminant
+// at the turn a rounding below zero, and the two branches ending micrometres apart.
+std::optional<double> meetingHeight(double phi, double delta, const Vec3& h, double a, double b);
 
 // The normals (horizontal) of the vertical planes through the tip that touch the double cone
 // of the suns of declination +-delta about the polar axis: a vertical line in either meets the
@@ -107,6 +131,9 @@ double turnOnStrip(double turn, double pi);
 // angle atan(tan D / sin phi) (towards the west, within a quarter turn of noon); none where that
 // hour has no value (a wall facing due south or north at the equator).
 std::optional<HourPlaneHalf> substyleHalf(double phi, double D, double pi);
+// Where the substyle's line ends (planeLineEndSuns of its hour's plane and half); none where its
+// hour has no value.
+std::vector<Vec3> substyleEndSuns(double phi, const std::optional<HourPlaneHalf>& half, double pi);
 
 // Where the meridian plane through the tip cuts the section: `offset` the horizontal distance
 // north from the tip to the cut (negative south of it), `turn` the cut's turn about the axis

@@ -60,6 +60,9 @@ std::optional<CurveRange> tangentPlaneSweep(shell::Context& ctx, double from, do
 // of the suns of declination +-delta (verticalsTouchingCone): where the two ordinates of the
 // cone's conic meet and its line turns back.
 std::vector<double> coneTouchingAbscissae(const shell::Module1& m, double delta);
+// The tangent-plane abscissae of the shadows of these suns, of those in front of the tangent
+// plane (the others the programme does not carry): where the lines that end at them end.
+std::vector<double> sunAbscissae(const shell::Module1& m, const std::vector<Vec3>& suns);
 
 // The height on the cylinder of the tangent-plane point of ordinate y whose ray is `ray`.
 double heightOnCylinder(const TangentPlaneRay& ray, double y);

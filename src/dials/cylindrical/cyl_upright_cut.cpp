@@ -18,13 +18,21 @@ Vec3 sunOfDevelopedPoint(const shell::Module1& m, double u, double y) {
 void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRange& range,
                        const SunKept& keep, numeric::Colour colour) {
     shell::Module1& m = ctx.m;
-    layCurve(curve, range, m.PointStep, plotBox(ctx.ixPlot1()),
-             [&](double, const DialPoint& p) {
-                 const Vec3 sun = sunOfDevelopedPoint(m, p.x, p.y);
-                 if (!aboveHorizon(sun) || !keep(sun)) return;
-                 m.DevelopedAbscissa = p.x;
-                 ctx.ixPlot1().xPset(p.x, -p.y, colour);
-             });
+    // A point no real sun of the line casts is no point of the curve: where the line's sun
+    // reaches the horizon, or leaves the part of its plane the line keeps, the curve ends, and
+    // the sampler lays that end as any other.
+    layCurve(
+        [&](double t) -> std::optional<DialPoint> {
+            const std::optional<DialPoint> p = curve(t);
+            if (!p) return std::nullopt;
+            const Vec3 sun = sunOfDevelopedPoint(m, p->x, p->y);
+            if (!aboveHorizon(sun) || !keep(sun)) return std::nullopt;
+            return p;
+        },
+        range, m.PointStep, plotBox(ctx.ixPlot1()), [&](double, const DialPoint& p) {
+            m.DevelopedAbscissa = p.x;
+            ctx.ixPlot1().xPset(p.x, -p.y, colour);
+        });
 }
 
 bool everySunKept(const Vec3&) { return true; }

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <optional>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
@@ -46,17 +47,22 @@ void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f)
         const double cosCos = std::cos(phi - delta) * std::cos(phi + delta);
         const double sin2Delta = std::pow(std::sin(delta), 2);
         // Each root a curve of its own; the height is turned with the side sign. Both end
-        // where they meet.
-        const std::vector<double> turns = f.coneTouchingSamples(delta);
+        // where they meet, and where the sun rises and sets.
+        std::vector<double> turns = f.coneTouchingSamples(delta);
+        const std::vector<double> risings = f.shadowSamples(risingAndSettingSuns(phi, delta));
+        turns.insert(turns.end(), risings.begin(), risings.end());
         for (const bool minus : {true, false})
             layParabolicCurve(
                 ctx, f, -1, 1,
                 [&](double X) -> std::optional<double> {
                     m.PlaneCoefSaveY = f.Q(X);
                     const double x = X - f.xt, q = m.PlaneCoefSaveY - f.yt;
+                    const double b = q * std::sin(2 * phi);
                     const numeric::QuadraticRoots Z = numeric::stableQuadraticRoots(
-                        a, q * std::sin(2 * phi), q * q * cosCos - x * x * sin2Delta);
-                    const std::optional<double> z = minus ? Z.minus : Z.plus;
+                        a, b, q * q * cosCos - x * x * sin2Delta);
+                    const std::optional<double> z =
+                        Z.any() ? (minus ? Z.minus : Z.plus)
+                                : meetingHeight(phi, delta, f.towardsTip(X, 0), a, b);
                     if (!z) return std::nullopt;
                     return f.s * *z;
                 },

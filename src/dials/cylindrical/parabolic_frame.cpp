@@ -6,6 +6,7 @@
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/failure.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -67,6 +68,23 @@ std::vector<double> ParabolicFrame::coneTouchingSamples(double delta) const {
         const numeric::QuadraticRoots r = planeAt(normal, 0);
         for (const std::optional<double>& X : {r.minus, r.plus})
             if (X) samples.push_back(*X);
+    }
+    return samples;
+}
+
+std::vector<double> ParabolicFrame::shadowSamples(const std::vector<Vec3>& suns) const {
+    std::vector<double> samples;
+    for (const Vec3& sun : suns) {
+        // On the vertical plane through the tip along the sun, the generatrix before the tip.
+        const numeric::QuadraticRoots r = planeAt(Vec3{-sun.y, sun.x, 0}, 0);
+        for (const std::optional<double>& X : {r.minus, r.plus}) {
+            if (!X) continue;
+            try {
+                if (reaches(*X) && dot(towardsTip(*X, 0), sun) > 0) samples.push_back(*X);
+            } catch (const numeric::NumericFailure&) {
+                // A generatrix whose surface point cannot be computed is none of the dial's.
+            }
+        }
     }
     return samples;
 }

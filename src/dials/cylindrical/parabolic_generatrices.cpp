@@ -43,16 +43,16 @@ void layParabolicCurve(shell::Context& ctx, const ParabolicFrame& f, double from
     CurveRange range{from, to, m.PointStep};
     range.ends = f.reachLimits();
     range.ends.insert(range.ends.end(), ends.begin(), ends.end());
+    // A point no real sun of the line casts is no point of the curve: its ends there are laid
+    // as any other.
     layCurve(
         [&](double X) -> std::optional<DialPoint> {
             if (!f.reaches(X)) return std::nullopt;
             const std::optional<double> z = height(X);
-            if (!z) return std::nullopt;
+            if (!z || !f.lit(X, *z) || !keep(X, *z)) return std::nullopt;
             return DialPoint{f.xi(X), *z};
         },
-        range, m.PointStep, plotBox(plot),
-        [&](double X, const DialPoint& p) {
-            if (!f.lit(X, p.y) || !keep(X, p.y)) return;
+        range, m.PointStep, plotBox(plot), [&](double, const DialPoint& p) {
             m.DevelopedAbscissa = p.x;
             plot.xPset(m.DevelopedAbscissa, -p.y, colour);
         });
@@ -78,13 +78,11 @@ void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
         layCurve(
             [&](double height) -> std::optional<DialPoint> {
                 const std::optional<double> x = sampleAt(height);
-                if (!x) return std::nullopt;
+                if (!x || !f.lit(*x, height) || !keep(*x, height)) return std::nullopt;
                 return DialPoint{f.xi(*x), height};
             },
             {0, -depth, -m.PointStep, false}, m.PointStep, plotBox(plot),
             [&](double height, const DialPoint& p) {
-                const std::optional<double> x = sampleAt(height);
-                if (!x || !f.lit(*x, height) || !keep(*x, height)) return;
                 m.DevelopedAbscissa = p.x;
                 plot.xPset(m.DevelopedAbscissa, -height, colour);
             });

@@ -49,7 +49,8 @@ void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
     // the surface as densely as across it.
     layParabolicCurve(
         ctx, f, -1, 1.5, [&](double X) { return planeHeightAt(normal, f.towardsTip(X, 0)); },
-        [&](double X, double height) { return half.keeps(f.towardsTip(X, height)); }, colour);
+        [&](double X, double height) { return half.keeps(f.towardsTip(X, height)); }, colour,
+        f.shadowSamples(planeLineEndSuns(f.phi, normal, half, !otherHalfDrawnElsewhere, m.Pi)));
 }
 
 }  // namespace
@@ -81,7 +82,7 @@ void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f) 
     auto everySun = [](double, double) { return true; };
     layParabolicCurve(
         ctx, f, -1, 1.5, [&](double X) { return planeHeightAt(pole, f.towardsTip(X, 0)); },
-        everySun, colour);
+        everySun, colour, f.shadowSamples(horizonSuns(pole)));
     // At the equator the plane of the equator stands upright: its cut is drawn by heights.
     DrawParabolicUprightCut(ctx, f, pole, -1, 1.5, everySun, colour);
 }

@@ -46,7 +46,7 @@ void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fro
         layParabolicCurve(
             ctx, f, -1, 1, [&](double X) { return planeHeightAt(normal, f.towardsTip(X, 0)); },
             [&](double X, double height) { return half.onOwnHalf(f.towardsTip(X, height)); },
-            colour);
+            colour, f.shadowSamples(planeLineEndSuns(f.phi, normal, half, false, m.Pi)));
     });
 }
 

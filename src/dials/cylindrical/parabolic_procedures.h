@@ -85,6 +85,10 @@ struct ParabolicFrame {
     // double cone of the suns of declination +-delta (verticalsTouchingCone): where a
     // declination line laid across the generatrices turns back.
     std::vector<double> coneTouchingSamples(double delta) const;
+    // The samples X of the generatrices on which these suns (x east, y north, z up) cast the
+    // tip's shadow: where the ray from the tip away from each meets the surface, on a face the
+    // shadow reaches (cyl_geometry.h names the suns at which the lines end).
+    std::vector<double> shadowSamples(const std::vector<Vec3>& suns) const;
 };
 
 // Arc length of the parabola v = u^2 / (2p) from its vertex to abscissa u (natural logarithm).

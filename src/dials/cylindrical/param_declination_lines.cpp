@@ -36,7 +36,8 @@ void DrawCylDeclinationLinesParam(shell::Context& ctx) {
         // Each root a curve of its own; both end where they meet, and where the sun rises and sets.
         const CylinderShadow shadow = CylinderShadow::from(m);
         std::vector<double> turns = shadow.coneTouchingTurns(delta, m.Pi);
-        const std::vector<double> risings = shadow.coneHorizonTurns(delta, m.Pi);
+        const std::vector<double> risings =
+            shadow.shadowTurns(risingAndSettingSuns(m.LatRad, delta), m.Pi);
         turns.insert(turns.end(), risings.begin(), risings.end());
         for (const bool minus : {true, false})
             param::layGeneratrixCurve(

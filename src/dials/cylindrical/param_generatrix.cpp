@@ -5,6 +5,7 @@
 
 #include "dials/cylindrical/param_procedures.h"
 #include "dials/geometry_names.h"
+#include "dials/plot_line.h"
 #include "dials/plot_point.h"
 #include "geometry/face.h"
 #include "shell/helpers.h"
@@ -41,11 +42,26 @@ void layGeneratrixCurve(shell::Context& ctx, double D, const GeneratrixHeight& h
     shell::Module1& m = ctx.m;
     // The section angles of the generatrices where the curve may end: the turn psi from the
     // foot's is -SideSign theta, theta = -D - t.
-    // The sweep returns at its end to the generatrix it started from: that point is laid once.
-    CurveRange range{-m.Pi, m.Pi, m.PointStep, true, true};
     std::vector<double> turns = CylinderShadow::from(m).reachLimitTurns();
     turns.insert(turns.end(), turnEnds.begin(), turnEnds.end());
-    for (const double psi : turns) range.ends.push_back(turnOnStrip(-D + m.SideSign * psi, m.Pi));
+    // The sweep returns at its end to the generatrix it started from: that point is laid once.
+    CurveRange range{-m.Pi, m.Pi, m.PointStep, true, true};
+    const double R = m.Radius, s = m.SideSign;
+    if (R > 1) {
+        // A step of the section angle is R steps of arc: on a cylinder of more than a metre a
+        // line could come into the plot area and leave it between two samples. Its sweep runs
+        // over the generatrices within the area's width, on the strip about the foot's, at no
+        // more than the point step of arc apart.
+        const PlotBox box = plotBox(ctx.ixPlot1());
+        const double strip = m.Pi * R;
+        const double left = std::fmax(box.left, -strip), right = std::fmin(box.right, strip);
+        if (!(right > left)) return;
+        const double t1 = -D + s * left / R, t2 = -D + s * right / R;
+        range = {std::fmin(t1, t2), std::fmax(t1, t2), m.PointStep / std::ceil(R), true, false};
+        for (const double psi : turns) range.ends.push_back(-D + s * psi);
+    } else {
+        for (const double psi : turns) range.ends.push_back(turnOnStrip(-D + s * psi, m.Pi));
+    }
     layDevelopedCurve(
         ctx,
         [&](double t) -> std::optional<DialPoint> {

@@ -45,13 +45,15 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
         if (std::fabs(H) == 90) colourIndex = 9;
         const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
         const double hour = H * m.Pi / 180 + m.ZoneCorrRad * k;
-        const HourPlaneHalf half(m.LatRad, westward(hour), m.Pi, bothSixes && isSixOClock(H));
+        const bool otherHalfDrawn = bothSixes && isSixOClock(H);
+        const HourPlaneHalf half(m.LatRad, westward(hour), m.Pi, otherHalfDrawn);
+        const Vec3 normal = hourPlaneNormal(m.LatRad, half.hourAngle());
         param::layGeneratrixCurve(
             ctx, D,
             [&](const Generatrix& gen) { return hourLineHeight(m, gen, half); },
             [&](const Vec3& sun) { return half.keeps(sun); }, colour,
-            CylinderShadow::from(m).horizonTurns(
-                hourPlaneNormal(m.LatRad, half.hourAngle()), m.Pi));
+            CylinderShadow::from(m).shadowTurns(
+                planeLineEndSuns(m.LatRad, normal, half, !otherHalfDrawn, m.Pi), m.Pi));
     });
 }
 
@@ -69,7 +71,8 @@ void DrawCylSubstyleParam(shell::Context& ctx) {
     param::layGeneratrixCurve(
         ctx, D,
         [&](const Generatrix& gen) { return hourLineHeight(m, gen, *half); },
-        [&](const Vec3& sun) { return half->keeps(sun); }, colour);
+        [&](const Vec3& sun) { return half->keeps(sun); }, colour,
+        CylinderShadow::from(m).shadowTurns(substyleEndSuns(m.LatRad, half, m.Pi), m.Pi));
 }
 
 void DrawCylEquinoctialParam(shell::Context& ctx) {
@@ -84,7 +87,8 @@ void DrawCylEquinoctialParam(shell::Context& ctx) {
             return std::tan(gen.A) * gen.w -
                    checkedDiv(gen.g * std::tan(gen.e), std::cos(gen.A));
         },
-        everySunKept, colour);
+        everySunKept, colour,
+        CylinderShadow::from(m).shadowTurns(horizonSuns(celestialPole(m.LatRad)), m.Pi));
 }
 
 }  // namespace dials::cylindrical

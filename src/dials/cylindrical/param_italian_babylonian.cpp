@@ -45,7 +45,8 @@ void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
                 return planeHeightAt(normal, param::towardsTip(m, gen));
             },
             [&](const Vec3& sun) { return half.onOwnHalf(sun); }, colour,
-            CylinderShadow::from(m).horizonTurns(normal, m.Pi));
+            CylinderShadow::from(m).shadowTurns(planeLineEndSuns(phi, normal, half, false, m.Pi),
+                                                m.Pi));
     });
 }
 

@@ -82,7 +82,9 @@ Generatrix generatrixAt(const shell::Module1& m, double D, double t);
 using GeneratrixHeight = std::function<std::optional<double>(const Generatrix& gen)>;
 
 // Lays the curve of these heights over the section angle through a whole turn (the curve
-// sampler, from steps of the point step), on the generatrices the tip's shadow can reach; a
+// sampler, from steps of the point step; on a cylinder of more than a metre over the
+// generatrices within the plot area's width, no more than the point step of arc apart), on the
+// generatrices the tip's shadow can reach; a
 // generatrix whose height cannot be computed has no point. Draws the points whose sun stands
 // above the horizon and that keep(sun) accepts (layDevelopedCurve), storing the abscissa in
 // m.DevelopedAbscissa. The curve ends where the shadow stops reaching the surface, and at the

@@ -39,8 +39,11 @@ void DrawCylProjDeclinationLines(shell::Context& ctx) {
 
         // Each of the conic's two ordinates at abscissa t, where the vertical line of the
         // tangent plane meets the cone of the suns of declination +-delta, a curve of its own.
-        const std::optional<CurveRange> sweep =
-            tangentPlaneSweep(ctx, -5 * R, 5 * R, coneTouchingAbscissae(m, delta));
+        std::vector<double> ends = coneTouchingAbscissae(m, delta);
+        const std::vector<double> risings =
+            sunAbscissae(m, risingAndSettingSuns(m.LatRad, delta));
+        ends.insert(ends.end(), risings.begin(), risings.end());
+        const std::optional<CurveRange> sweep = tangentPlaneSweep(ctx, -5 * R, 5 * R, ends);
         if (!sweep) continue;
         for (const bool minus : {true, false})
             layDevelopedCurve(

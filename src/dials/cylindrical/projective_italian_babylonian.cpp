@@ -49,8 +49,6 @@ void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
     shell::Module1& m = ctx.m;
     const double R = m.CylParam;
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
-    const std::optional<CurveRange> sweep = tangentPlaneSweep(ctx, -5 * R, 5 * R);
-    if (!sweep) return;
 
     for (double H : numeric::StepRange(-90, 90, 15)) {
         // H is positive in the afternoon here; the turn of the horizon, towards the east.
@@ -59,6 +57,10 @@ void drawItalianBabylonian(shell::Context& ctx, bool italian, int colourIndex) {
         const Vec3 normal = turnedHorizonNormal(m.LatRad, westward(turn));
         const std::optional<TangentPlaneLine> line = cutOfPlane(m, normal);
         if (!line) continue;
+        const std::optional<CurveRange> sweep = tangentPlaneSweep(
+            ctx, -5 * R, 5 * R,
+            sunAbscissae(m, planeLineEndSuns(m.LatRad, normal, half, false, m.Pi)));
+        if (!sweep) continue;
         // Laid along the tangent plane's abscissa, as the hour lines are; a plane standing almost
         // upright leaves an almost upright line there, which the curve sampler lays down the
         // cylinder as densely as across it.

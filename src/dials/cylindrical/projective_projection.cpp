@@ -62,17 +62,34 @@ std::optional<CurveRange> tangentPlaneSweep(shell::Context& ctx, double from, do
     return narrowedRange(range, abscissaOf(box.left, from), abscissaOf(box.right, to));
 }
 
-std::vector<double> coneTouchingAbscissae(const shell::Module1& m, double delta) {
-    // The tangent plane's point of abscissa t lies L f - t e from the tip (f the face's
-    // direction, e across it): on the plane of direction d where t = -L (d . e) / (d . f).
+namespace {
+
+// The tangent plane's point of abscissa t lies L f - t e from the tip (f the face's direction, e
+// across it): the vertical plane through the tip along the horizontal direction d meets the
+// tangent plane where t = -L (d . e) / (d . f); none where it runs parallel to it, or (inFront)
+// where d does not point out of the face.
+std::optional<double> abscissaAlong(const shell::Module1& m, const Vec3& d, bool inFront) {
     const double D = m.WallDeclRad;
+    const double alongFace = -d.x * std::sin(D) - d.y * std::cos(D);
+    const double across = d.x * std::cos(D) - d.y * std::sin(D);
+    if (inFront ? !(alongFace > 0) : alongFace == 0) return std::nullopt;
+    return -m.StyleLength * across / alongFace;
+}
+
+}  // namespace
+
+std::vector<double> coneTouchingAbscissae(const shell::Module1& m, double delta) {
     std::vector<double> abscissae;
-    for (const Vec3& normal : verticalsTouchingCone(m.LatRad, delta)) {
-        const double dx = normal.y, dy = -normal.x;
-        const double alongFace = -dx * std::sin(D) - dy * std::cos(D);
-        const double across = dx * std::cos(D) - dy * std::sin(D);
-        if (alongFace != 0) abscissae.push_back(-m.StyleLength * across / alongFace);
-    }
+    for (const Vec3& normal : verticalsTouchingCone(m.LatRad, delta))
+        if (const auto t = abscissaAlong(m, Vec3{normal.y, -normal.x, 0}, false))
+            abscissae.push_back(*t);
+    return abscissae;
+}
+
+std::vector<double> sunAbscissae(const shell::Module1& m, const std::vector<Vec3>& suns) {
+    std::vector<double> abscissae;
+    for (const Vec3& sun : suns)
+        if (const auto t = abscissaAlong(m, sun, true)) abscissae.push_back(*t);
     return abscissae;
 }
 

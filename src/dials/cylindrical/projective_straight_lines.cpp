@@ -19,12 +19,14 @@ namespace {
 
 // Lays the tangent-plane line y(t) for t from `from` to `to` (the curve sampler, from steps of
 // the point step), each point carried onto the cylinder; draws those whose sun stands above the
-// horizon and that keep(sun) accepts. A point whose ordinate cannot be computed, or whose ray
-// misses the section, is left out.
+// horizon and that keep(sun) accepts, up to the suns it ends at (endSuns). A point whose ordinate
+// cannot be computed, or whose ray misses the section, is left out.
 template <class Ordinate>
 void layTangentPlaneLine(shell::Context& ctx, double from, double to, numeric::Colour colour,
-                         Ordinate&& ordinate, const SunKept& keep) {
-    const std::optional<CurveRange> sweep = tangentPlaneSweep(ctx, from, to);
+                         Ordinate&& ordinate, const SunKept& keep,
+                         const std::vector<Vec3>& endSuns) {
+    const std::optional<CurveRange> sweep =
+        tangentPlaneSweep(ctx, from, to, sunAbscissae(ctx.m, endSuns));
     if (!sweep) return;
     layDevelopedCurve(
         ctx,
@@ -65,8 +67,13 @@ void DrawCylProjHourLines(shell::Context& ctx) {
         const bool level = H == -90 && m.WallDeclRad == 0 && E * m.ZoneCorrRad == 0;
         // The hour angle from the meridian, positive in the afternoon, and the half of its
         // plane's cut the line keeps.
+        const bool otherHalfDrawn = bothSixes && isSixOClock(H);
         const HourPlaneHalf half(m.LatRad, H * m.Pi / 180 - E * m.ZoneCorrRad, m.Pi,
-                                 bothSixes && isSixOClock(H));
+                                 otherHalfDrawn);
+        const Vec3 normal = hourPlaneNormal(m.LatRad, half.hourAngle());
+        // The line of true noon stands upright on the tangent plane, where no abscissa lays it
+        // (every sun of it casts its shadow on one generatrix): it is the meridian line.
+        if (standsUpright(normal)) return;
         auto ordinate = [&](double t) {
             if (level) return L * std::tan(m.LatRad);
             // (L / cos b) tan tau - P tan theta, with P = L tan b and tan theta = sin b tan tau,
@@ -80,8 +87,9 @@ void DrawCylProjHourLines(shell::Context& ctx) {
         const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
         // A line a little off true noon runs almost upright on the tangent plane: the curve
         // sampler lays it down the cylinder as densely as across it.
-        layTangentPlaneLine(ctx, -5 * R, 5 * R, colour, ordinate,
-                            [&](const Vec3& sun) { return half.keeps(sun); });
+        layTangentPlaneLine(
+            ctx, -5 * R, 5 * R, colour, ordinate, [&](const Vec3& sun) { return half.keeps(sun); },
+            planeLineEndSuns(m.LatRad, normal, half, !otherHalfDrawn, m.Pi));
     });
 }
 
@@ -92,7 +100,7 @@ void DrawCylProjEquinoctial(shell::Context& ctx) {
     layTangentPlaneLine(
         ctx, -5 * R, 5 * R, shell::LineColor(ctx, 9),
         [&](double t) { return t * std::tan(a) - checkedDiv(m.PlaneCoefY, std::cos(a)); },
-        everySunKept);
+        everySunKept, horizonSuns(celestialPole(m.LatRad)));
     // At the equator the plane of the equator stands upright: its cut is drawn by heights, on
     // the generatrices it cuts, wherever the shadow reaches them.
     DrawUprightCut(ctx, celestialPole(m.LatRad), everyGeneratrix, everySunKept,
@@ -110,7 +118,8 @@ void DrawCylProjSubstyleLine(shell::Context& ctx) {
     const std::optional<HourPlaneHalf> half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
     layTangentPlaneLine(
         ctx, -R, R, shell::LineColor(ctx, 9), [&](double t) { return checkedDiv(-t, std::tan(a)); },
-        [&](const Vec3& sun) { return !half || half->keeps(sun); });
+        [&](const Vec3& sun) { return !half || half->keeps(sun); },
+        substyleEndSuns(m.LatRad, half, m.Pi));
 }
 
 void DrawCylProjMeridianLine(shell::Context& ctx) {

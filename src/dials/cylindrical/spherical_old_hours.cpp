@@ -1,8 +1,12 @@
 // Italian hours (counted from the previous sunset), Babylonian hours (from sunrise) and the
 // temporary hours (twelfths of the day) of the circular cylinder by spherical trigonometry. For
 // each hour number and each declination of the year the hour angle comes from the sun's
-// semi-diurnal arc H0 (geometry::semiDiurnalArc); a day on which the sun does not rise or does
-// not set has no point. Each line is laid by the curve sampler through the days of the year.
+// semi-diurnal arc H0, acos(-tan phi tan delta); a day on which the sun does not rise or does
+// not set has no point. Each line is laid by the curve sampler through the days of the year, up
+// to the day the sun only touches the horizon, where it ends. (geometry::semiDiurnalArc takes a
+// day within the stored Pi's residue of touching it for one that does not rise or set: towards
+// that day the line runs as the square root of the declination, and would end millimetres short
+// of its end next to the pole.)
 
 #include <cmath>
 #include <optional>
@@ -10,10 +14,19 @@
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
+#include "numeric/checked.h"
 
 namespace dials::cylindrical {
 
 namespace {
+
+// The semi-diurnal arc of the day of declination delta where the sun rises and sets, or only
+// touches the horizon; none where it does neither.
+std::optional<double> arcUpToTouching(const shell::Module1& m, double delta) {
+    const double cosArc = -std::tan(m.LatRad) * std::tan(delta);
+    if (!(std::fabs(cosArc) <= 1)) return std::nullopt;
+    return numeric::ArcCos(cosArc, m.Pi);
+}
 
 // The hour angle (radians) of hour i on a day whose semi-diurnal arc is H0.
 using HourOfDay = double (*)(const shell::Module1& m, int i, double H0);
@@ -42,9 +55,9 @@ void drawHours(shell::Context& ctx, int first, int last, int colour, HourOfDay h
             ctx,
             [&](double decl) -> std::optional<SunOnLine> {
                 const double delta = decl * m.Pi / 180;
-                const double H0 = semiDiurnalArc(m.LatRad, delta, m.Pi);
-                if (!risesAndSets(H0, m.Pi)) return std::nullopt;
-                return SunOnLine{hourAngle(m, i, H0), delta};
+                const std::optional<double> H0 = arcUpToTouching(m, delta);
+                if (!H0) return std::nullopt;
+                return SunOnLine{hourAngle(m, i, *H0), delta};
             },
             range, colour);
     }

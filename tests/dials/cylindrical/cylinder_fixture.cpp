@@ -151,9 +151,9 @@ testing::AssertionResult onTheStripAboutTheFoot(const oracle::CylinderOracle& o,
 
 bool anywhere(oracle::DialXY) { return true; }
 
-Shown shownOn(const plot::PlotSurface& plot, double uLimit) {
-    const double left = -plot.ShiftX() + 1e-3, right = plot.QuadranteL() - plot.ShiftX() - 1e-3;
-    const double top = -plot.ShiftY() + 1e-3, bottom = plot.QuadranteH() - plot.ShiftY() - 1e-3;
+Shown shownOn(const plot::PlotSurface& plot, double uLimit, double inset) {
+    const double left = -plot.ShiftX() + inset, right = plot.QuadranteL() - plot.ShiftX() - inset;
+    const double top = -plot.ShiftY() + inset, bottom = plot.QuadranteH() - plot.ShiftY() - inset;
     return [=](oracle::DialXY p) {
         return p.x > left && p.x < right && -p.y > top && -p.y < bottom && std::fabs(p.x) < uLimit;
     };
@@ -331,6 +331,17 @@ double nearestShadow(const AnalemmaShadow& shadowOn, oracle::DialXY p, double fr
         if (d < best) best = d, bestT = T;
     }
     const double h = (to - from) / steps;
+    // Where the shadows end beside the nearest (a line may run into its end as the square root
+    // of its parameter, faster than the search below follows), the end itself.
+    for (const double out : {std::max(from, bestT - h), std::min(to, bestT + h)}) {
+        if (!std::isinf(distanceAt(out))) continue;
+        double in = bestT, beyond = out;
+        for (int i = 0; i < 80; ++i) {
+            const double T = in + (beyond - in) / 2;
+            (std::isinf(distanceAt(T)) ? beyond : in) = T;
+        }
+        best = std::fmin(best, distanceAt(in));
+    }
     double a = std::max(from, bestT - h), b = std::min(to, bestT + h);
     const double g = (std::sqrt(5.0) - 1) / 2;
     for (int i = 0; i < 100; ++i) {

@@ -107,10 +107,10 @@ testing::AssertionResult onTheStripAboutTheFoot(const oracle::CylinderOracle& o,
 
 // Which points of the unrolled dial a programme can show.
 using Shown = std::function<bool(oracle::DialXY)>;
-// Everywhere, or within the plot area (1 mm inside its edges) and |u| < uLimit.
+// Everywhere, or within the plot area (`inset` inside its edges, 1 mm) and |u| < uLimit.
 bool anywhere(oracle::DialXY);
 Shown shownOn(const plot::PlotSurface& plot,
-              double uLimit = std::numeric_limits<double>::infinity());
+              double uLimit = std::numeric_limits<double>::infinity(), double inset = 1e-3);
 
 // Which suns a programme can carry onto the cylinder: all, or only some (the projective one).
 using Carried = std::function<bool(oracle::HourDecl)>;
@@ -187,7 +187,8 @@ testing::AssertionResult drawsTheAnalemma(const std::vector<oracle::DialXY>& dra
                                           double spacing);
 
 // The least distance from p to the shadows shadowOn(T) of the parameters from..to: a scan by
-// hundredths (at least 64 steps), then a golden-section search about the nearest.
+// hundredths (at least 64 steps), then a golden-section search about the nearest, and the end of
+// the shadows beside it where they end there.
 double nearestShadow(const AnalemmaShadow& shadowOn, oracle::DialXY p, double from, double to);
 
 // Every point within the tolerance of its curve, measured by `distance` in unrolled metres; the
