@@ -165,11 +165,15 @@ TEST_P(VertSphLines, EachFamilyLaysItsLinesWholeOnTheShadowsOfItsSuns) {
 
 INSTANTIATE_TEST_SUITE_P(Walls, VertSphLines, testing::ValuesIn(walls()));
 
-TEST(VertSphLinesStandardTime, HourLinesMoveWithTheZoneAndTheAnalemmaFollowsIt) {
-    for (const Wall w : {Wall{45.7, -14.57}, Wall{-45.7438, -14.57}})
-        expectFamilies(w, {{"ckLineoptional", "1"}, {"ck_Etna", "1"}, {"txtLON", "10"},
-                           {"TxtFuso", "-1"}, {"TxtHour", "4"}});
+class VertSphLinesStandardTime : public testing::TestWithParam<Wall> {};
+
+TEST_P(VertSphLinesStandardTime, HourLinesMoveWithTheZoneAndTheAnalemmaFollowsIt) {
+    expectFamilies(GetParam(), {{"ckLineoptional", "1"}, {"ck_Etna", "1"}, {"txtLON", "10"},
+                                {"TxtFuso", "-1"}, {"TxtHour", "4"}});
 }
+
+INSTANTIATE_TEST_SUITE_P(BothHemispheres, VertSphLinesStandardTime,
+                         testing::Values(Wall{45.7, -14.57}, Wall{-45.7438, -14.57}));
 
 TEST(VertSphLinesMirror, WallsTurnedAsFarEastAsWestDrawMirrorImages) {
     // The typed declinations +-D (from the north in the south) face east and west alike; at
