@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "numeric/bisect.h"
 #include "numeric/failure.h"
 #include "numeric/round_budget.h"
 #include "numeric/step_loop.h"
@@ -40,21 +41,16 @@ void probeThroughInfinity(const CurveAcross& curveAcross, double from, double to
     for (double t : numeric::StepRange(from, to, step)) {
         const std::optional<double> value = across(t);
         if (value && lastValue && (*value > 0) != (*lastValue > 0)) {
-            double low = *lastT, high = t;
-            const bool lowPositive = *lastValue > 0;
-            for (int i = 0; i < 64; ++i) {
-                const double middle = low + (high - low) / 2;
-                if (middle == low || middle == high) break;
-                numeric::RoundBudget::pay(1);
-                const std::optional<double> m = across(middle);
-                if (!m) break;
-                if ((*m > 0) == lowPositive) {
-                    low = middle;
-                } else {
-                    high = middle;
-                }
-            }
-            probeAround(low + (high - low) / 2, step, probes);
+            const numeric::Bracket change = numeric::bisectChange(
+                *lastT, t, *lastValue > 0,
+                [&](double middle) -> std::optional<bool> {
+                    numeric::RoundBudget::pay(1);
+                    const std::optional<double> m = across(middle);
+                    if (!m) return std::nullopt;
+                    return *m > 0;
+                },
+                64);
+            probeAround(change.low + (change.high - change.low) / 2, step, probes);
         }
         lastT = t;
         lastValue = value;

@@ -18,6 +18,7 @@
 #include "geometry/sky.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
+#include "numeric/bisect.h"
 #include "numeric/checked.h"
 #include "numeric/round_budget.h"
 #include "numeric/skip.h"
@@ -75,11 +76,7 @@ std::vector<double> wallCrossings(const shell::Module1& m, const Wall& wall, dou
         const double b = first + (last - first) * i / kArcSamples;
         const bool bFacing = facing(b);
         if (bFacing != aFacing) {
-            double lo = a, hi = b;
-            for (double mid = lo + (hi - lo) / 2; mid != lo && mid != hi;
-                 mid = lo + (hi - lo) / 2)
-                (facing(mid) == aFacing ? lo : hi) = mid;
-            days.push_back(dayOf(lo) * 180 / m.Pi);
+            days.push_back(dayOf(numeric::bisectChange(a, b, aFacing, facing).low) * 180 / m.Pi);
         }
         a = b;
         aFacing = bFacing;
