@@ -2,25 +2,27 @@
 
 #include <cmath>
 
+#include "dials/geometry_names.h"
 #include "dials/plot_segment.h"
+#include "geometry/face.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
+#include "numeric/tolerance.h"
 #include "shell/helpers.h"
 
 namespace dials::spherical {
 
 namespace {
 
-// The hour angle of the substyle, in [0, 2 Pi). When the second term is 0 (a vertical plane at
-// the equator, or any plane whose substyle is the six o'clock line) the substyle is the line of
-// hour angle Pi / 2.
+// The hour angle of the substyle: the face's own (Face::substyleHour). A plane perpendicular to
+// the polar axis (a vertical plane facing the meridian at the equator, an equatorial plane) has
+// no substyle: every hour line runs through the foot, and the line of hour angle Pi / 2 is drawn.
 double substyleHourAngle(const shell::Module1& m) {
-    const double phi = m.LatRad, D = m.WallDeclRad, z = m.ReclRad;
-    if (phi == 0 && z == 0) return m.Pi / 2;
-    const double x = std::sin(phi) * std::cos(D) + std::tan(z) * std::cos(phi);
-    if (x == 0) return m.Pi / 2;
-    return shell::Atn2(m, std::sin(D), x);
+    const Face plane = PlaneFaceSpherical(m);
+    const DialPoint along = plane.substyleDirection(m.LatRad);
+    if (std::hypot(along.x, along.y) <= numeric::kStoredPiResidue) return m.Pi / 2;
+    return plane.substyleHour(m.LatRad);
 }
 
 }  // namespace
