@@ -163,9 +163,12 @@ numeric::BoxNumber readBox(const InputRecord& in, std::string_view box) {
     return numeric::readNumberBox("the " + caption(in, box) + " box", in.text(box));
 }
 
-std::string numberRefusal(const InputRecord& in, std::string_view box) {
+std::string numberRefusal(const InputRecord& in, std::string_view box,
+                          std::span<const std::string_view> programmes) {
     const numeric::BoxNumber read = readBox(in, box);
     if (!read.refusal.empty()) return read.refusal;
+    if (const NumberBox* b = numberBox(box))
+        return boxRefusal(*b, caption(in, box), read.value, programmes);
     return std::fabs(read.value) >= MaxNumber ? tooLarge(caption(in, box)) : std::string();
 }
 
@@ -174,11 +177,8 @@ std::string inputRefusal(const Context& ctx, std::span<const std::string_view> p
         if (std::none_of(programmes.begin(), programmes.end(),
                          [&](std::string_view p) { return reads(ctx, p, b); }))
             continue;
-        const numeric::BoxNumber read = readBox(ctx.inputs, b.box);
-        if (!read.refusal.empty()) return read.refusal;
-        const std::string refusal =
-            boxRefusal(b, caption(ctx.inputs, b.box), read.value, programmes);
-        if (!refusal.empty()) return refusal;
+        if (std::string refusal = numberRefusal(ctx.inputs, b.box, programmes); !refusal.empty())
+            return refusal;
     }
     return {};
 }
