@@ -4,11 +4,11 @@
 #include <cmath>
 #include <tuple>
 
+#include "board/board_box.h"
 #include "board/degree_conversion.h"
 #include "board/number_text.h"
 #include "board/sexagesimal.h"
 #include "numeric/checked.h"
-#include "numeric/number_box.h"
 #include "numeric/rounding.h"
 
 namespace board {
@@ -81,9 +81,8 @@ std::string placeRefusal(const BoardInputs& in) {
         why = coordinateRefusal("Latitude", in.txtLatG, in.txtLatP, in.txtLATS);
         if (why.empty()) why = coordinateRefusal("Longitude", in.txtLonG, in.txtLonP, in.txtLonS);
     }
-    for (const auto& [named, text] : {std::pair{"the Latitude box", &in.txtLAT},
-                                      std::pair{"the Longitude box", &in.txtLON}})
-        if (why.empty()) why = numeric::readFiniteNumberBox(named, *text).refusal;
+    if (why.empty()) why = readBoardBox("the Latitude box", in.txtLAT, true).refusal;
+    if (why.empty()) why = readBoardBox("the Longitude box", in.txtLON).refusal;
     return why;
 }
 
@@ -107,7 +106,7 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
           {"the seconds box of the UT (hh,mm,ss)", &in.txtSS, &ss},
           {"the Standard Time Zone box", &in.TxtFuso, &zone},
           {"the Angle az box", &in.txtAngle, &az}}) {
-        numeric::BoxNumber read = numeric::readFiniteNumberBox(named, *text);
+        numeric::BoxNumber read = readBoardBox(named, *text, value == &lat);
         if (!read.refusal.empty()) return {{}, {}, std::move(read.refusal)};
         *value = read.value;
     }

@@ -25,6 +25,11 @@ numeric::BoxNumber readBox(const InputRecord& in, std::string_view box);
 std::string numberRefusal(const InputRecord& in, std::string_view box,
                           std::span<const std::string_view> programmes);
 
+// Why a number read from a box of another window, named as a message names it ("the Latitude
+// box"), is one no dial's arithmetic takes (see inputRefusal), or, for a latitude, lies beyond
+// the pole; "" otherwise. The utilities board checks its boxes so.
+std::string valueRefusal(std::string_view named, double v, bool latitude = false);
+
 // Why Run cannot draw what the number boxes hold for the programmes of the run (menu item
 // names), or "" when it can: the first box in the panel's order that one of them reads (the
 // programme enables it and, for a box read only with a check box, the box is ticked) and that
