@@ -66,6 +66,7 @@ TEST_F(ListFailure, UnusableNumberIsNamedBeforeAnyLine) {
         {"M_Inclinati", "txtStilo", "0", "Perpendicular style"},
         {"M_Light", "txtStilo", "-1", "Perpendicular style"},
         {"mnuVertSph", "txtStilo", "1e6", "Perpendicular style"},
+        {"M_Frinter", "txtLAT", "1e-400", "Latitude N +, S -"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.programme) + " " + c.box + "=" + c.text);
