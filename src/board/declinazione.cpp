@@ -9,6 +9,7 @@
 #include "board/number_text.h"
 #include "board/sexagesimal.h"
 #include "numeric/checked.h"
+#include "numeric/fold.h"
 #include "numeric/rounding.h"
 
 namespace board {
@@ -129,10 +130,11 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     const double declRounded = numeric::roundHalfEven(deltaDeg, 3);
     const std::string sunDeclination = (declRounded < 0 ? "" : " ") + generalText(declRounded, ".");
 
-    // Local apparent time and the hour angle.
+    // Local apparent time and the hour angle. A time past 24 h or before 0 is brought back by
+    // whole days, however many (a longitude beyond a turn, or a time typed past a day, takes
+    // more than one), so that the hour angle stays within a half turn; 0 to 24 stays as it is.
     double Ts = numeric::checkFinite(UT + Lh + Et / 60);
-    if (Ts > 24) Ts -= 24;
-    if (Ts < 0) Ts += 24;
+    if (Ts > 24 || Ts < 0) Ts = 12 + numeric::foldKeepingUpperEnd(Ts - 12, 12);
     const double Hd = numeric::checkFinite((Ts - 12) * 15);
     const double H = Hd * Pi / 180;
 

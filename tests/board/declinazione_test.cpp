@@ -425,8 +425,8 @@ TEST(Report, ClockTimesAreTimesOfDay) {
     BoardInputs reykjavik = place("64.15", "21.94", "0");
     reykjavik.ckDST = 1;
     EXPECT_NEAR(hours(lines(reykjavik), "sunset at:"), 1 + 4.0 / 60, 5.0 / 60);
-    // Any place on any zone: every clock time within the day.
-    for (const char* lon : {"-179.5", "-139.69", "0", "74.01", "179.5"})
+    // Any place on any zone: every clock time within the day, the hour angle within a half turn.
+    for (const char* lon : {"-179.5", "-139.69", "0", "74.01", "179.5", "-900", "1e6"})
         for (const char* zone : {"-12", "-9", "0", "5", "12"})
             for (int dst : {0, 1}) {
                 BoardInputs in = place("40", lon, zone);
@@ -435,6 +435,7 @@ TEST(Report, ClockTimesAreTimesOfDay) {
                 for (const char* label : {"time of the dial:", "noon:", "sunrise at:", "sunset at:",
                                           "Right Ascension :"})
                     expectTimeOfDay(r, label);
+                EXPECT_LE(std::fabs(std::stod(line(r, "hour angle:").substr(12))), 180) << lon;
             }
 }
 
