@@ -4,11 +4,12 @@
 #include <cmath>
 #include <tuple>
 
+#include "board/board_box.h"
 #include "board/degree_conversion.h"
 #include "board/number_text.h"
 #include "board/sexagesimal.h"
 #include "numeric/checked.h"
-#include "numeric/number_box.h"
+#include "numeric/fold.h"
 #include "numeric/rounding.h"
 
 namespace board {
@@ -81,9 +82,8 @@ std::string placeRefusal(const BoardInputs& in) {
         why = coordinateRefusal("Latitude", in.txtLatG, in.txtLatP, in.txtLATS);
         if (why.empty()) why = coordinateRefusal("Longitude", in.txtLonG, in.txtLonP, in.txtLonS);
     }
-    for (const auto& [named, text] : {std::pair{"the Latitude box", &in.txtLAT},
-                                      std::pair{"the Longitude box", &in.txtLON}})
-        if (why.empty()) why = numeric::readFiniteNumberBox(named, *text).refusal;
+    if (why.empty()) why = readBoardBox("the Latitude box", in.txtLAT, true).refusal;
+    if (why.empty()) why = readBoardBox("the Longitude box", in.txtLON).refusal;
     return why;
 }
 
@@ -107,7 +107,7 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
           {"the seconds box of the UT (hh,mm,ss)", &in.txtSS, &ss},
           {"the Standard Time Zone box", &in.TxtFuso, &zone},
           {"the Angle az box", &in.txtAngle, &az}}) {
-        numeric::BoxNumber read = numeric::readFiniteNumberBox(named, *text);
+        numeric::BoxNumber read = readBoardBox(named, *text, value == &lat);
         if (!read.refusal.empty()) return {{}, {}, std::move(read.refusal)};
         *value = read.value;
     }
@@ -130,10 +130,11 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     const double declRounded = numeric::roundHalfEven(deltaDeg, 3);
     const std::string sunDeclination = (declRounded < 0 ? "" : " ") + generalText(declRounded, ".");
 
-    // Local apparent time and the hour angle.
+    // Local apparent time and the hour angle. A time past 24 h or before 0 is brought back by
+    // whole days, however many (a longitude beyond a turn, or a time typed past a day, takes
+    // more than one), so that the hour angle stays within a half turn; 0 to 24 stays as it is.
     double Ts = numeric::checkFinite(UT + Lh + Et / 60);
-    if (Ts > 24) Ts -= 24;
-    if (Ts < 0) Ts += 24;
+    if (Ts > 24 || Ts < 0) Ts = 12 + numeric::foldKeepingUpperEnd(Ts - 12, 12);
     const double Hd = numeric::checkFinite((Ts - 12) * 15);
     const double H = Hd * Pi / 180;
 

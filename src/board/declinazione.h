@@ -25,9 +25,9 @@ struct BoardInputs {
     std::string txtLatG, txtLatP, txtLATS, txtLonG, txtLonP, txtLonS;
 };
 
-// Why the place on the board holds no numbers, or "": in the sexagesimal form the first of the
-// boxes typed that holds none ("the minutes box of the Latitude"), then, in either form, the
-// decimal boxes ("the Latitude box").
+// Why the place on the board holds no usable numbers (readBoardBox), or "": in the sexagesimal
+// form the first of the boxes typed that holds none ("the minutes box of the Latitude"), then,
+// in either form, the decimal boxes ("the Latitude box", one beyond the pole among them).
 std::string placeRefusal(const BoardInputs& in);
 
 struct Report {
@@ -51,8 +51,9 @@ double boardAzimuth(bool southernLatitude, double fromSouth);
 double wallDeclination(double lat, double AZ, double az);
 
 // Runs the calculation; fills `values` (see EqTempo) and returns the report, whose numbers use
-// `decimalSeparator`. A box that holds no number (read by the one reader of a number box), or a
-// number too large for a double, is refused before anything is computed: the report is then
+// `decimalSeparator`. A box that holds no number, or one the main window's boxes refuse (read by
+// readBoardBox: a latitude beyond the pole, a number beyond any dial's arithmetic), is refused
+// before anything is computed: the report is then
 // empty and `refusal` names the box by its caption on the board ("the Latitude box", "the month
 // box of the Date (dd,mm,yyyy)"). Throws numeric::NumericFailure only for inputs so large that a
 // result is not finite.

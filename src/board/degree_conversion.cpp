@@ -2,21 +2,21 @@
 
 #include <cmath>
 
+#include "board/board_box.h"
 #include "board/number_text.h"
 #include "board/sexagesimal.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
-#include "numeric/number_box.h"
 #include "numeric/parse.h"
 
 namespace board {
 
 namespace {
 
-// The number a box holds. A box that holds none fails (NotANumber), as a number too large for a
-// double does: the form converted from it stays as it was, and the calculation names the box.
+// The number a box holds. A box that holds none fails (NotANumber), as a number the board
+// refuses does: the form converted from it stays as it was, and the calculation names the box.
 double valueOf(const std::string& text) {
-    const numeric::BoxNumber read = numeric::readFiniteNumberBox("the box", text);
+    const numeric::BoxNumber read = readBoardBox("the box", text);
     if (!read.refusal.empty()) numeric::fail(numeric::FailureKind::NotANumber);
     return read.value;
 }
@@ -61,7 +61,7 @@ std::string coordinateRefusal(std::string_view caption, const std::string& degre
     for (const auto& [part, text] : {std::pair{"the degrees", &degrees},
                                      std::pair{"the minutes", &minutes},
                                      std::pair{"the seconds", &seconds}}) {
-        numeric::BoxNumber read = numeric::readFiniteNumberBox(part + of, *text);
+        numeric::BoxNumber read = readBoardBox(part + of, *text);
         if (!read.refusal.empty()) return std::move(read.refusal);
     }
     return {};

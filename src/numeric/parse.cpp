@@ -1,6 +1,7 @@
 #include "numeric/parse.h"
 
 #include <cctype>
+#include <cmath>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -32,9 +33,11 @@ std::string_view trimBlanks(std::string_view text) {
 // character that does not continue that form; what it accepted is converted with
 // std::from_chars, which ignores the locale. An exponent letter without digits after it is not
 // part of the number ("1e" is 1). A mantissa without any digit ("", "-", ".", "abc") gives 0.
-// stop, when given, is set to where the scan stopped, or to 0 when no digit was found.
-double scanNumber(std::string_view text, std::size_t* stop) {
+// stop, when given, is set to where the scan stopped, or to 0 when no digit was found;
+// underflow, when given, to whether a number other than 0 was too small for a double (and so 0).
+double scanNumber(std::string_view text, std::size_t* stop, bool* underflow = nullptr) {
     if (stop) *stop = 0;
+    if (underflow) *underflow = false;
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && isBlank(text[i])) ++i;
@@ -95,7 +98,10 @@ double scanNumber(std::string_view text, std::size_t* stop) {
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         // Too small to represent: the value is 0. Too large: an overflow, never an infinity.
-        if (leadingExponent <= 0) return 0.0;
+        if (leadingExponent <= 0) {
+            if (underflow) *underflow = true;
+            return 0.0;
+        }
         fail(FailureKind::Overflow);
     }
     if (ec != std::errc()) return 0.0;
@@ -114,7 +120,10 @@ double parseNumberOrInfinity(std::string_view text) {
     const double infinity = (negative ? -1 : 1) * std::numeric_limits<double>::infinity();
     if (lowerCase(text.substr(i, 3)) == "inf") return infinity;
     try {
-        return parseNumber(text);
+        bool underflow = false;
+        const double value = scanNumber(text, nullptr, &underflow);
+        return underflow ? std::copysign(std::numeric_limits<double>::denorm_min(), infinity)
+                         : value;
     } catch (const NumericFailure&) {   // the one failure of the parse: a number too large
         return infinity;
     }

@@ -13,7 +13,9 @@ double parseNumber(std::string_view text);
 
 // The same number as a check of the inputs sees it: a value too large for a double, or a spelt
 // infinity ("inf", "infinity", in any case, after the blanks and sign), is the infinity of its
-// sign rather than a failure or 0, so that it can be refused as the number too large it is.
+// sign rather than a failure or 0, so that it can be refused as the number too large it is;
+// a value other than 0 too small for a double ("1e-400") is the smallest double of its sign
+// rather than 0, so that it can be refused as the number too small it is.
 double parseNumberOrInfinity(std::string_view text);
 
 // Whether the text, leading and trailing blanks aside, is one number as parseNumber reads it

@@ -16,14 +16,16 @@ namespace plot {
 
 void PlotSurface::mouseDown(double xTwips, double yTwips) {
     if (!std::isfinite(xTwips) || !std::isfinite(yTwips)) return;
-    // Metres from the picture's top-left corner; the read-out in whole world millimetres,
-    // rounded toward minus infinity, y downward as drawn. Millimetres beyond any number (a huge
+    // Metres from the picture's top-left corner; the read-out in whole world millimetres, cut
+    // toward minus infinity as every shown number is (a typed shift of 2.007 m reads -2007, not
+    // the -2008 its binary product gives), y downward as drawn. Millimetres beyond any number (a huge
     // shift) leave the read-out as it was; the click still picks its tile.
     const double x = xTwips / TwipsPerMetre * d->scala;
     const double y = yTwips / TwipsPerMetre * d->scala;
     numeric::skip([&] {
-        d->view.lblXYval = numeric::toText(numeric::intFloor((x - d->shiftX) * 1000)) + " : " +
-                           numeric::toText(numeric::intFloor((y - d->shiftY) * 1000));
+        d->view.lblXYval = numeric::toText(numeric::truncateDown((x - d->shiftX) * 1000, 0)) +
+                           " : " +
+                           numeric::toText(numeric::truncateDown((y - d->shiftY) * 1000, 0));
     });
     d->notify();
     xTrovaA4(x, y);

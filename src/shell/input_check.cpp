@@ -49,6 +49,10 @@ constexpr NumberBox kNumberBoxes[] = {
      "a sign that tall is larger than any plot area", "ckZodiaco"},
 };
 
+// The rules of a number, and of a place's latitude, in a box of no table.
+constexpr NumberBox kAnyNumber{{}, {}, Rule::Number};
+constexpr NumberBox kAnyLatitude{{}, {}, Rule::PlaceLatitude};
+
 const NumberBox* numberBox(std::string_view box) {
     for (const NumberBox& b : kNumberBoxes)
         if (b.box == box) return &b;
@@ -78,8 +82,8 @@ std::string latitudeAdvice(std::span<const std::string_view> programmes) {
     return ": type 0 for the equator itself, or a latitude of " + least;
 }
 
-std::string tooLarge(const std::string& captioned) {
-    return "the " + captioned + " box holds a number too large for the arithmetic of any dial: it "
+std::string tooLarge(const std::string& named) {
+    return named + " holds a number too large for the arithmetic of any dial: it "
            "must lie between -" + numeric::toText(MaxNumber) + " and " +
            numeric::toText(MaxNumber) + ".";
 }
@@ -95,9 +99,9 @@ std::string tooLarge(const std::string& captioned) {
 //   area;
 // - a number of MaxNumber or more in size is beyond the dial's arithmetic, and so is one other
 //   than 0 below its reciprocal: the programmes divide by their sines and by the lengths.
-std::string boxRefusal(const NumberBox& b, const std::string& captioned, double v,
+std::string boxRefusal(const NumberBox& b, const std::string& named, double v,
                        std::span<const std::string_view> programmes) {
-    const std::string box = "the " + captioned + " box ";
+    const std::string box = named + " ";
     switch (b.rule) {
         case Rule::Latitude:
             if (v != 0 && std::fabs(v) < MinLatitude)
@@ -133,7 +137,7 @@ std::string boxRefusal(const NumberBox& b, const std::string& captioned, double 
             break;
         case Rule::Number: break;
     }
-    if (std::fabs(v) >= MaxNumber) return tooLarge(captioned);
+    if (std::fabs(v) >= MaxNumber) return tooLarge(named);
     if (v != 0 && std::fabs(v) < 1 / MaxNumber)
         return box + "holds a number too small for the arithmetic of any dial: it must be " +
                (b.rule == Rule::Number ? "0 or at least " : "at least ") +
@@ -163,10 +167,17 @@ numeric::BoxNumber readBox(const InputRecord& in, std::string_view box) {
     return numeric::readNumberBox("the " + caption(in, box) + " box", in.text(box));
 }
 
-std::string numberRefusal(const InputRecord& in, std::string_view box) {
+std::string numberRefusal(const InputRecord& in, std::string_view box,
+                          std::span<const std::string_view> programmes) {
     const numeric::BoxNumber read = readBox(in, box);
     if (!read.refusal.empty()) return read.refusal;
-    return std::fabs(read.value) >= MaxNumber ? tooLarge(caption(in, box)) : std::string();
+    const NumberBox* b = numberBox(box);
+    return boxRefusal(b ? *b : kAnyNumber, "the " + caption(in, box) + " box", read.value,
+                      programmes);
+}
+
+std::string valueRefusal(std::string_view named, double v, bool latitude) {
+    return boxRefusal(latitude ? kAnyLatitude : kAnyNumber, std::string(named), v, {});
 }
 
 std::string inputRefusal(const Context& ctx, std::span<const std::string_view> programmes) {
@@ -174,11 +185,8 @@ std::string inputRefusal(const Context& ctx, std::span<const std::string_view> p
         if (std::none_of(programmes.begin(), programmes.end(),
                          [&](std::string_view p) { return reads(ctx, p, b); }))
             continue;
-        const numeric::BoxNumber read = readBox(ctx.inputs, b.box);
-        if (!read.refusal.empty()) return read.refusal;
-        const std::string refusal =
-            boxRefusal(b, caption(ctx.inputs, b.box), read.value, programmes);
-        if (!refusal.empty()) return refusal;
+        if (std::string refusal = numberRefusal(ctx.inputs, b.box, programmes); !refusal.empty())
+            return refusal;
     }
     return {};
 }

@@ -19,9 +19,16 @@ std::string caption(const InputRecord& in, std::string_view control);
 // What a number box holds, read by the one reader and named by its caption.
 numeric::BoxNumber readBox(const InputRecord& in, std::string_view box);
 
-// Why a number box holds nothing the arithmetic of a dial can take, or "": a text that is no
-// number, or a number of MaxNumber or more in size, named by the box's caption.
-std::string numberRefusal(const InputRecord& in, std::string_view box);
+// Why a number box holds nothing the programmes (menu item names) can draw with, or "": a text
+// that is no number, or a number its box's rule refuses (see inputRefusal), named by its caption.
+// Run and Data check a box alike.
+std::string numberRefusal(const InputRecord& in, std::string_view box,
+                          std::span<const std::string_view> programmes);
+
+// Why a number read from a box of another window, named as a message names it ("the Latitude
+// box"), is one no dial's arithmetic takes (see inputRefusal), or, for a latitude, lies beyond
+// the pole; "" otherwise. The utilities board checks its boxes so.
+std::string valueRefusal(std::string_view named, double v, bool latitude = false);
 
 // Why Run cannot draw what the number boxes hold for the programmes of the run (menu item
 // names), or "" when it can: the first box in the panel's order that one of them reads (the

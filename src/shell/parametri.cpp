@@ -14,7 +14,9 @@ namespace {
 
 using Records = std::vector<std::pair<std::string, std::string>>;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+// A NUL byte counts as a blank: a write cut short, or two writers at once, can leave runs of
+// them between records, and they are no part of a key or a value.
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\0'; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 // Reads the fields of the file one after the other. A field is quoted (up to the closing quote,

@@ -5,6 +5,7 @@
 
 #include "numeric/failure.h"
 #include "shell/input_check.h"
+#include "shell/programme_menu.h"
 #include "shell/technical_data_list.h"
 
 namespace shell {
@@ -15,14 +16,16 @@ namespace {
 constexpr std::string_view kBoxesRead[] = {"txtLAT", "txtLON", "txtDecl", "txtReclinZ",
                                            "txtStilo", "TxtFuso", "txtlineofdeclination"};
 
-// Why the list cannot use what a box it reads holds, or "" when it can: a text that is no number,
-// or a number beyond the bound of every number a run reads (MaxNumber), which keeps the list's
-// arithmetic finite. A box may have been changed since the run: the list reads what it holds
-// now, and refuses it, naming it, before any line is written.
+// Why the list cannot use what a box it reads holds, or "" when it can: what Run would refuse
+// in that box for the checked programme (a text that is no number, a latitude beyond the pole,
+// a style of no length, a number beyond the arithmetic of any dial). A box may have been changed
+// since the run: the list reads what it holds now, and refuses it, naming it, before any line is
+// written.
 std::string unusableBox(const InputRecord& in) {
+    const std::string_view programme[] = {currentProgramme(in)};
     for (std::string_view box : kBoxesRead) {
         if (box == "txtReclinZ" && !in.enabled(box)) continue;
-        if (std::string why = numberRefusal(in, box); !why.empty())
+        if (std::string why = numberRefusal(in, box, programme); !why.empty())
             return "The technical data were not listed: " + why + " Please check the inputs.";
     }
     return {};

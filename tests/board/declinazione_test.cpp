@@ -182,7 +182,7 @@ TEST(Report, RegionalSeparatorAndTheDeclinationText) {
     EXPECT_EQ(board::Declinazione(winter, v, ",").sunDeclination, "-23.436");
 }
 
-TEST(Report, EmptyBoxesGiveAFullReportAndAbsurdOnesFail) {
+TEST(Report, EmptyBoxesGiveAFullReportAndAbsurdOnesAreRefused) {
     BoardInputs empty;
     const std::vector<std::string> r = lines(empty);
     EXPECT_EQ(r.size(), 22u);
@@ -190,7 +190,7 @@ TEST(Report, EmptyBoxesGiveAFullReportAndAbsurdOnesFail) {
     EXPECT_EQ(line(r, "Julian Day:"), "Julian Day: 1721025.5");
     BoardInputs huge = place("45", "1e308", "0");
     board::SolarValues v;
-    EXPECT_THROW(board::Declinazione(huge, v, "."), numeric::NumericFailure);
+    EXPECT_EQ(board::Declinazione(huge, v, ".").refusal.rfind("the Longitude box holds", 0), 0u);
 }
 
 TEST(Report, ABoxThatHoldsNoNumberIsNamedAndNothingIsComputed) {
@@ -206,7 +206,13 @@ TEST(Report, ABoxThatHoldsNoNumberIsNamedAndNothingIsComputed) {
                            {&BoardInputs::txtSS, "inf", "the seconds box of the UT"},
                            {&BoardInputs::txtAngle, "12\u00b0", "the Angle az box"},
                            {&BoardInputs::txtLatP, "3O", "the minutes box of the Latitude"},
-                           {&BoardInputs::txtLonS, "-", "the seconds box of the Longitude"}}) {
+                           {&BoardInputs::txtLonS, "-", "the seconds box of the Longitude"},
+                           // A number the main window's Run refuses is refused here too.
+                           {&BoardInputs::txtLAT, "100", "the Latitude box"},
+                           {&BoardInputs::TxtFuso, "1e300", "the Standard Time Zone box"},
+                           {&BoardInputs::txtAngle, "-1e300", "the Angle az box"},
+                           {&BoardInputs::txtHH, "1e15", "the hours box of the UT"},
+                           {&BoardInputs::txtLatP, "1e300", "the minutes box of the Latitude"}}) {
         BoardInputs in = place("45", "-7.5", "-1");
         in.sexagesimal = true;
         in.*row.box = row.text;
@@ -419,8 +425,8 @@ TEST(Report, ClockTimesAreTimesOfDay) {
     BoardInputs reykjavik = place("64.15", "21.94", "0");
     reykjavik.ckDST = 1;
     EXPECT_NEAR(hours(lines(reykjavik), "sunset at:"), 1 + 4.0 / 60, 5.0 / 60);
-    // Any place on any zone: every clock time within the day.
-    for (const char* lon : {"-179.5", "-139.69", "0", "74.01", "179.5"})
+    // Any place on any zone: every clock time within the day, the hour angle within a half turn.
+    for (const char* lon : {"-179.5", "-139.69", "0", "74.01", "179.5", "-900", "1e6"})
         for (const char* zone : {"-12", "-9", "0", "5", "12"})
             for (int dst : {0, 1}) {
                 BoardInputs in = place("40", lon, zone);
@@ -429,6 +435,7 @@ TEST(Report, ClockTimesAreTimesOfDay) {
                 for (const char* label : {"time of the dial:", "noon:", "sunrise at:", "sunset at:",
                                           "Right Ascension :"})
                     expectTimeOfDay(r, label);
+                EXPECT_LE(std::fabs(std::stod(line(r, "hour angle:").substr(12))), 180) << lon;
             }
 }
 

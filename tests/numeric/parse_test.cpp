@@ -66,6 +66,11 @@ TEST(ParseNumber, OverflowFailsAndUnderflowIsZero) {
     EXPECT_EQ(numeric::parseNumberOrInfinity("-1e400"), -inf);
     EXPECT_EQ(numeric::parseNumberOrInfinity(" +INFINITY"), inf);
     EXPECT_EQ(numeric::parseNumberOrInfinity("in"), 0.0);
+    // and a number too small for a double as the smallest of its sign, not as a typed 0.
+    const double least = std::numeric_limits<double>::denorm_min();
+    EXPECT_EQ(numeric::parseNumberOrInfinity("-1e-400"), -least);
+    EXPECT_EQ(numeric::parseNumberOrInfinity("0.000001e-99999"), least);
+    EXPECT_EQ(numeric::parseNumberOrInfinity("0e-400"), 0.0);
 }
 
 TEST(ParseNumber, AWholeNumberHasNothingButBlanksBesideIt) {

@@ -153,6 +153,10 @@ TEST_F(ScaleTest, MouseReadOutInWholeMillimetresTowardMinusInfinity) {
     EXPECT_NO_THROW(surface.mouseDown(567, 567));
     EXPECT_EQ(surface.view().lblXYval, "-99 : 0");
     EXPECT_EQ(surface.tileList().count(), 4u);
+    // A typed shift that binary arithmetic leaves a hair past its millimetre reads as typed.
+    surface.setShiftX(2.007);
+    surface.mouseDown(0, 0);
+    EXPECT_EQ(surface.view().lblXYval, "-2007 : 0");
 }
 
 TEST_F(ScaleTest, ChoosingAScaleReplaysTheDrawing) {

@@ -210,6 +210,12 @@ TEST(ParameterFileReading, AcceptsLineEndsBareFieldsAndBlankLines) {
     EXPECT_EQ(shell::Parametri::parse("\"A\",\"1,5\"x\r\n"), (R{{"A", "1,5"}}));
     // Key and value may stand on separate lines.
     EXPECT_EQ(shell::Parametri::parse("\"A\"\r\n\"1\"\r\n"), (R{{"A", "1"}}));
+    // NUL bytes between records, as a write cut short leaves them, are blanks; inside quotes
+    // they stay part of the value.
+    using namespace std::string_literals;
+    EXPECT_EQ(shell::Parametri::parse("\0\0\"A\",\"1\"\r\n\0\0B,\0" "2\0\r\n\0\0"s),
+              (R{{"A", "1"}, {"B", "2"}}));
+    EXPECT_EQ(shell::Parametri::parse("\"A\",\"1\0" "2\""s), (R{{"A", "1\0" "2"s}}));
 }
 
 TEST(ParameterFileReading, TruncatedFilesLoseOnlyTheirLastRecord) {

@@ -207,6 +207,8 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingOrBoxesNoDialCanTakeAreRefusedBefore
               {"txtRadius", "inf", large}, {"txtLON", "1e9", "Longitude"},
               {"txtLON", "-infinity", "Longitude"}, {"txtLON", "-999999999", ""},
               {"txtLAT", "1e-320", "equator"}, {"txtLAT", "-9e-6", "equator"},
+              {"txtLAT", "-1e-400", "equator"}, {"txtLON", "1e-400", "too small"},
+              {"txtStilo", "1e-999", "too small"}, {"txtLAT", "0e-400", ""},
               {"txtLAT", "-0.00001", ""}, {"txtLAT", "90.001", "between -90 and 90"},
               {"txtLAT", "-90", ""}, {"txtLAT", " 45\t", ""}, {"txtLAT", "abc", "\"abc\""},
               {"txtLAT", "45,5", "Latitude"}, {"txtLAT", "45N", "not a number"},

@@ -60,6 +60,13 @@ TEST_F(ListFailure, UnusableNumberIsNamedBeforeAnyLine) {
         {"M_Light", "txtReclinZ", "abc", ""},
         {"M_Param", "txtStilo", "0.2m", "Perpendicular style"},
         {"mnuVertSph", "txtlineofdeclination", "2O", "Declination line"},
+        // A number Run refuses in that box is refused by the list too.
+        {"M_Inclinati", "txtLAT", "100", "Latitude N +, S -"},
+        {"M_Frinter", "txtLAT", "1e-7", "Latitude N +, S -"},
+        {"M_Inclinati", "txtStilo", "0", "Perpendicular style"},
+        {"M_Light", "txtStilo", "-1", "Perpendicular style"},
+        {"mnuVertSph", "txtStilo", "1e6", "Perpendicular style"},
+        {"M_Frinter", "txtLAT", "1e-400", "Latitude N +, S -"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.programme) + " " + c.box + "=" + c.text);

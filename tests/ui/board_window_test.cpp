@@ -295,7 +295,8 @@ TEST(BoardWindow, RunWritesTheReportAndTheSunsDeclinationWithRegionalDecimals) {
     w.cmdCalcola_Click();
     EXPECT_TRUE(child<QPlainTextEdit>(w, "txtResult")
                     ->toPlainText()
-                    .startsWith("The calculation was stopped by a numerical failure"));
+                    .startsWith("The calculation was not made: the Longitude box holds a number "
+                                "too large"));
     EXPECT_EQ(b.main.text("txtlineofdeclination"), " 23.435");
     child(w, "txtLON")->setText("-7.6438");
     child(w, "TxtFuso")->setText("CET");

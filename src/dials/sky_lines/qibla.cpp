@@ -3,6 +3,7 @@
 // declination of the year, the place's name at the drawn end of the curve, and a block of
 // text with the place's coordinates and the direction from the south and from the north.
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -42,7 +43,10 @@ std::string shownBearing(double degrees) {
 // The great-circle direction of the place as a numerator and a denominator whose ratio is the
 // tangent of the bearing: t = sin(dLon) / (cos(dLon) sin(phi) - tan(phiM) cos(phi)), longitudes
 // west positive. The angle of the vector (denominator, numerator) is the azimuth of the place
-// from the south, west positive, in its own quadrant.
+// from the south, west positive, in its own quadrant. Both are taken times cos(phiM), so that
+// a place at a pole has a direction: with the stored Pi the tangent of 90 degrees is a large
+// negative number, which would turn the pole's direction about; no latitude lies beyond the
+// pole, so that cosine is never taken below 0.
 struct Direction {
     double numerator = 0;
     double denominator = 0;
@@ -52,8 +56,10 @@ struct Direction {
 
 Direction directionOf(const shell::Module1& m, double phi, double latM, double lonM, double lon) {
     const double dLon = (lonM - lon) * m.Pi / 180;
-    return {std::sin(dLon),
-            std::cos(dLon) * std::sin(phi) - std::tan(latM * m.Pi / 180) * std::cos(phi)};
+    const double phiM = latM * m.Pi / 180;
+    const double cosM = std::max(0.0, std::cos(phiM));
+    return {std::sin(dLon) * cosM,
+            std::cos(dLon) * std::sin(phi) * cosM - std::sin(phiM) * std::cos(phi)};
 }
 
 // The Qibla angle q of the text block, degrees: from the south (west positive) when the dial's

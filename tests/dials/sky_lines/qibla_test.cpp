@@ -158,6 +158,18 @@ TEST(Qibla, TheTextTakesTheRightQuadrantTowardsThePole) {
     ASSERT_EQ(south.size(), 7u);
     EXPECT_EQ(south[5], "Qibla from North = " + cut(-fromNorthEast) + "° azimuth");
     EXPECT_EQ(south[6], "Qibla from South = " + cut(-pacific) + "° azimuth");
+    // A place at a pole lies due north or due south, whatever the stored Pi leaves of 90.
+    for (const auto& [lat, qLat, fromSouth] : {std::tuple{45.0, "90", "180"}, {45.0, "-90", "0"},
+                                              {-45.0, "90", "180"}, {-45.0, "-90", "0"}}) {
+        Flat3dDial dial({lat, 0, 0}, Variable::X, {{"txtQLat", qLat}, {"txtLON", "7"}});
+        ASSERT_TRUE(dial.setUp());
+        dial.draw(PlotQibla);
+        const std::vector<std::string> t = textsOf(dial);
+        EXPECT_NE(std::find(t.begin(), t.end(), std::string("Qibla from South = ") + fromSouth +
+                                                    "° azimuth"),
+                  t.end())
+            << lat << " " << qLat;
+    }
 }
 
 TEST(Qibla, TheTextBlockIsWrittenWithoutCurveAndInItsColours) {
