@@ -13,7 +13,7 @@ namespace shell {
 namespace {
 
 // How a number box is checked.
-enum class Rule { Number, Latitude, PlaceLatitude, HourFraction, Definition, Length };
+enum class Rule { Number, Latitude, PlaceLatitude, Declination, HourFraction, Definition, Length };
 
 // The number boxes of the main window in the panel's order, each with the control whose caption
 // names it and its rule. A length also says why it must be above 0 and why below its maximum. A
@@ -32,7 +32,7 @@ constexpr NumberBox kNumberBoxes[] = {
     {"txtStilo", "p_Stilo", Rule::Length, MaxLength,
      "a style of no length, or one standing behind the dial, casts no shadow on it",
      "the sun's disc blurs the shadows of a style that long wider than any plot area"},
-    {"txtlineofdeclination", "ckLineoptional", Rule::Number},
+    {"txtlineofdeclination", "ckLineoptional", Rule::Declination},
     {"TxtFuso", "lblFuso", Rule::Number},
     {"TxtHour", "LblHour", Rule::HourFraction},
     {"txtReclinZ", "lblInclinazione", Rule::Number},
@@ -93,6 +93,8 @@ std::string tooLarge(const std::string& named) {
 // - an hour fraction or a definition finer than any drawing can show would only make the run
 //   take hours and all the memory there is; one of 0 (an empty box) gives no step at all, and a
 //   negative one draws nothing;
+// - a declination line beyond 90 degrees in size is no declination of the sun (its sines would
+//   draw another line in its place);
 // - a style of no length, or one standing behind the dial, casts no shadow on the dial, nor is
 //   there a cylinder of a radius (or a parabola of a radius of curvature) of 0 or below, nor a
 //   numeral or a sign of a size of 0 or below; one of its maximum or more can be shown on no plot
@@ -112,6 +114,11 @@ std::string boxRefusal(const NumberBox& b, const std::string& named, double v,
             if (std::fabs(v) > 90)
                 return box + "must hold a latitude between -90 and 90: no place on Earth lies "
                              "beyond.";
+            break;
+        case Rule::Declination:
+            if (std::fabs(v) > 90)
+                return box + "must hold a declination between -90 and 90: the sun's declination "
+                             "never lies beyond.";
             break;
         case Rule::HourFraction:
             if (v > MaxHourFraction)

@@ -192,6 +192,8 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingOrBoxesNoDialCanTakeAreRefusedBefore
         const char* large = *radius ? "too large" : "";
         const char* zone = shell::programmeEnables(item.name, "TxtFuso") ? "S.T. Zone" : "";
         const bool qibla = shell::programmeEnables(item.name, "txtQLat");
+        const char* declination =
+            shell::programmeEnables(item.name, "txtlineofdeclination") ? "Declination line" : "";
         const char* hour = "Hour fraction";
         const char* style = "Perpendicular style";
         for (const Row& row :
@@ -214,6 +216,8 @@ TEST_F(RunDispatch, StepsFinerThanAnyDrawingOrBoxesNoDialCanTakeAreRefusedBefore
               {"txtLAT", "45,5", "Latitude"}, {"txtLAT", "45N", "not a number"},
               {"txtLON", "7-", "Longitude"}, {"txtStilo", "0.2m", style},
               {"txtQLat", "-91", qibla ? "between -90 and 90" : ""}, {"TxtFuso", "CET", zone},
+              {"txtlineofdeclination", "380", declination}, {"txtlineofdeclination", "-90", ""},
+              {"txtlineofdeclination", "60", ""},
               {"TxtFuso", "UTC+1", zone}, {"TxtFuso", "1e308", zone}}) {
             const std::string kept = in.text(row.box);
             in.setText(row.box, row.value);
