@@ -17,9 +17,7 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
 
 // The zodiac signs around the dial point (x, y) (metres, y up), turned by angleDeg degrees (90:
 // upright), sized by TxtZodiacSize; styleLength is passed by the callers and not read.
-// Each leaves PlaneCoefX, PlaneCoefY, CylParam and the last arc's GlyphArcStart, GlyphArcEnd;
-// Leo also CylParam = 16.5665, NoonTiltRad and Obliquity. A numerical
-// failure (only an extreme size can cause one) ends the sign at the stroke in hand and does not
+// A numerical failure (only an extreme size can cause one) ends the sign at the stroke in hand and does not
 // reach the caller, which goes on with its next sign.
 void GlyphAries(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
 void GlyphTaurus(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);

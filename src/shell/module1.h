@@ -12,12 +12,10 @@ namespace shell {
 struct Module1 {
     // Place, wall and gnomon.
     double Pi = 0;                 // 3.141592654 as stored (3.1415926536 by some analemmas)
-    double Obliquity = 0;
     double LatDegrees = 0;
     double LatDecimal = 0;
     double LatAbsDeg = 0;
     double LatRad = 0;
-    double LonDegrees = 0;
     double LonAbsDeg = 0;
     double LonCorrRad = 0;
     double ZoneCorrRad = 0;
@@ -60,20 +58,13 @@ struct Module1 {
     double TempHourA = 0;
     double TempHourB = 0;
 
-    // Cone and conic coefficients of the declination lines.
-    double ConeCoef2345 = 0;
-    double ConicA2345 = 0, ConicB2345 = 0, ConicC2345 = 0;
-    double ConicTerm = 0;
-    double AsymCoefA = 0;
+    // Plane coefficients, each as its family keeps them.
     double PlaneCoefX = 0, PlaneCoefY = 0, PlaneCoefZ = 0;
-    double PlaneCoefSaveY = 0;
 
     // Loop variables and the current point.
     double HourLoop = 0;
     double HourCounter = 0;  // no programme reads it back; the tests tag each hour line with it
     double HourAngleRad = 0;
-    double PointX = 0;
-    double PointY = 0;
 
     // Plot area memory.
     double SavedQuadranteH = 0;
@@ -81,17 +72,14 @@ struct Module1 {
     double PlotShiftX = 0;
 
     // Scratch cells: each holds a value whose meaning belongs to the procedure that writes it.
-    double SetupTemp3 = 0, SetupTemp5 = 0;
     double SetupAngleA = 0, SetupAngleB = 0;
-    double TriangleTemp = 0, AnalemmaTemp = 0, AnalemmaFlag = 0;
+    double AnalemmaFlag = 0;
     double SubstyleSlope = 0, TipOffset = 0, TipAxisDistance = 0;
     double CentreHeight = 0, XLoopHalf = 0, StyleHeightD = 0;
-    double CylParam = 0, FormerTemp = 0;
+    double CylParam = 0;
     double SolarTemp = 0;
 
-    // Hour-numeral and zodiac glyphs: the current arc's start and end (radians, normalised),
-    // and the noon-line tilt that the Leo sign also writes.
-    double GlyphArcStart = 0, GlyphArcEnd = 0;
+    // Flat dials by the projective method, former version: the tilt of the noon line.
     double NoonTiltRad = 0;
 
     // Inclined dial by spherical trigonometry: the latitude in radians as its set-up read it,
@@ -102,10 +90,6 @@ struct Module1 {
     // degrees, and the perpendicular style of the auxiliary vertical plane (metres).
     double ZoneCorrDeg = 0;
     double AuxStyleLength = 0;
-
-    // Flat dials by the projective method, former version: the declination of the equivalent
-    // vertical plane (radians).
-    double EquivDeclRad = 0;
 
     // Cylindrical dials: the developed abscissa (metres on the unrolled surface) of the point a
     // curve is about to plot, that of the full-height generatrix a procedure draws, and on a

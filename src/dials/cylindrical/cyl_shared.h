@@ -119,7 +119,6 @@ void DrawFoldedStyle(shell::Context& ctx, double L);
 
 // The plan of the circular section below the development, north up: circle, style foot and
 // tip, generic gnomon, declination sector, "North", "d" and the table of the triangle's lengths.
-// Writes m.TriangleTemp where the generic gnomon exists.
 void DrawCylSectionAndTriangle(shell::Context& ctx);
 
 }  // namespace dials::cylindrical

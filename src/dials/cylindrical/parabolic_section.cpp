@@ -70,14 +70,12 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     const double h = m.PointStep / 2;
     const numeric::Colour parabola = LC(15);
     for (double X : numeric::StepRange(-1, 1.5, h)) {
-        m.PlaneCoefSaveY = s * X * X / (2 * R);
-        plot.xPset(X + dx, R - m.PlaneCoefSaveY, parabola);
+        plot.xPset(X + dx, R - s * X * X / (2 * R), parabola);
     }
     const numeric::Colour curvature = LC(8);
     for (double X : numeric::StepRange(-R, R, h)) {
         numeric::skip([&] {
-            m.PlaneCoefSaveY = s * (R - numeric::checkedSqrt(R * R - X * X));
-            plot.xPset(X + dx, R - m.PlaneCoefSaveY, curvature);
+            plot.xPset(X + dx, R - s * (R - numeric::checkedSqrt(R * R - X * X)), curvature);
         });
     }
 

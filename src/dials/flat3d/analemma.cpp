@@ -74,8 +74,6 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
         });
         if (p && cast) plotDialPoint(plot, *p, colour);
     }
-    // The record the procedure leaves: the plane's tip.
-    m.PlaneCoefSaveY = Y0;
 }
 
 }  // namespace

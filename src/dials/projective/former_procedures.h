@@ -109,9 +109,6 @@ private:
     double style_ = 0;                   // the perpendicular style L
 };
 
-// NoonTiltRad from the plane's angles, as the set-up computes it.
-double noonTiltOfEquivalentPlane(const shell::Module1& m);
-
 // The cone constants k = cot^2 d of the declination lines: 23.45, 20.011 and 11.5 degrees.
 struct ConeCoefficients {
     double k2345, k20, k115;

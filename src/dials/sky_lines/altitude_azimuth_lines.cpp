@@ -79,9 +79,9 @@ void PlotAltitudeLines(shell::Context& ctx) {
                     // (or the foot) of the line, one point of both halves.
                     if (side > 0 && std::fabs(c) == 1) return;
                     const double H = side * shell::ArcCos(m, c);
-                    const DialPoint p = projectAndStore(m, plane, H, delta);
-                    if (inFrontAndAboveHorizon(m, hemisphere, m.LatRad, H, delta))
-                        plotSkyPoint(plot, p, hemisphere, colour);
+                    const SkyShadow s = projectShadow(plane, H, delta);
+                    if (inFrontAndAboveHorizon(s, hemisphere, m.LatRad, H, delta))
+                        plotSkyPoint(plot, s.point, hemisphere, colour);
                 });
             }
         }
@@ -129,14 +129,14 @@ void PlotAzimuthLines(shell::Context& ctx) {
                                          std::tan(delta) * std::sin(psi), std::tan(m.LatRad)))) -
                     psi;
                 m.HourAngleRad = H;
-                const DialPoint p = projectAndStore(m, plane, H, delta);
+                const SkyShadow s = projectShadow(plane, H, delta);
                 // The point lies below the horizon line of the tip. A sun above the horizon
                 // casts it when in front of the plane; a sun below the horizon and behind the
                 // plane marks the shadow of the opposite sun (the other declination of the
                 // pair, on the same vertical circle), which is as real. Unlike the height of
                 // the horizon line this test holds on a horizontal plane as well.
                 const bool above = sunAboveHorizon(m.LatRad, H, delta);
-                if (sunInFront(m, 1) == above) plotSkyPoint(plot, p, 1, colour);
+                if (sunInFront(s, 1) == above) plotSkyPoint(plot, s.point, 1, colour);
             });
         }
     }

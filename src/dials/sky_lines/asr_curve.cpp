@@ -67,11 +67,11 @@ void PlotAsrCurve(shell::Context& ctx) {
             const double c = numeric::checkedDiv(std::sin(A) - std::sin(delta) * std::sin(phi),
                                                  std::cos(delta) * std::cos(phi));
             m.HourAngleRad = h * shell::ArcCos(m, c);
-            const DialPoint p = projectAndStore(m, plane, m.HourAngleRad, delta);
+            const SkyShadow s = projectShadow(plane, m.HourAngleRad, delta);
             // Where the noon sun does not rise (beyond the polar circles) the Asr altitude comes
             // out negative: there is no Asr that day.
-            if (inFrontAndAboveHorizon(m, h, phi, m.HourAngleRad, delta))
-                plotSkyPoint(plot, p, h, kAsrColour);
+            if (inFrontAndAboveHorizon(s, h, phi, m.HourAngleRad, delta))
+                plotSkyPoint(plot, s.point, h, kAsrColour);
         });
     }
 }

@@ -158,8 +158,9 @@ void PlotQibla(shell::Context& ctx) {
     auto shadowAt = [&](double delta, double H) {
         return numeric::skip([&] {
             m.HourAngleRad = H;
-            point = projectAndStore(m, plane, H, delta);
-            inFront = inFrontAndAboveHorizon(m, h, phi, H, delta);
+            const SkyShadow s = projectShadow(plane, H, delta);
+            point = s.point;
+            inFront = inFrontAndAboveHorizon(s, h, phi, H, delta);
         });
     };
     // Only the shadow of a sun above the horizon and in front of the plane is drawn; on a

@@ -124,7 +124,6 @@ INSTANTIATE_TEST_SUITE_P(Callers, AsymptotesOnOracle, testing::ValuesIn(kCases))
 TEST(Asymptotes, EllipsesHaveNone) {
     // Near the equator the solstice curves of a south wall are ellipses.
     const Drawn d = drawAsymptotes(kLight, 10, 0, 0.1);
-    EXPECT_GT(d.m.ConicC2345, 0);
     EXPECT_TRUE(d.points.empty());
 }
 
