@@ -9,7 +9,6 @@ namespace glyphs {
 
 // Draws the Roman numeral of hour 1..12 centred on the dial point (x, y) (metres, y up), sized
 // by txtNumberSize; writes back into x and y the point on which the numeral was placed.
-// Leaves LatDecimal, CentreX, CentreY and SubstyleHour (IV..VIII) for the procedures after it.
 // A statement that cannot be computed is skipped; a size that cannot be read draws nothing and
 // leaves x and y.
 void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAngle, int hour,

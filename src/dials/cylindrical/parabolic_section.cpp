@@ -49,8 +49,7 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
         m.StyleElevDeg = shell::ArcSin(m, Face::declining(D, 0).polarElevationSine(phi)) *
                          numeric::sgn(std::cos(D)) * 180 / m.Pi;
     });
-    m.StyleHeightD = ctx.inputs.number("txtStilo");
-    const double H = m.StyleHeightD;
+    const double H = ctx.inputs.number("txtStilo");
 
     // Without a section (a radius of curvature of 0 or below) there is nothing to draw.
     SectionPlan g;

@@ -67,7 +67,6 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     m.PointStep = pointStep;
     m.Pi = pi;
     m.LatDegrees = latitude;
-    m.LatAbsDeg = signedLatitude;
     m.LatRad = phi;
     m.HemisphereSign = hemisphereSign;
     m.WorkFlag = hemisphereSign;
@@ -77,7 +76,6 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     m.WallDeclRad = D;
     m.ReclDeg = reclination;
     m.ReclRad = R;
-    m.StyleLengthD = S;
     m.StyleLength3D = S;
     m.PlaneCoefX = tip.x;
     m.PlaneCoefY = tip.y;

@@ -130,7 +130,6 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     const double g = std::atan(numeric::checkFinite(std::tan(D) * std::cos(F)));
     m.NoonTiltRad = std::atan(numeric::checkFinite(std::sin(g) * std::tan(F)));
     m.SubstyleRad = numeric::sgn(m.SideSign) * (equivalentSubstyle(m, F, g) + m.NoonTiltRad);
-    m.XLoopHalf = 2;
 }
 
 }  // namespace dials::projective

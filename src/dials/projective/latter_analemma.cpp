@@ -51,7 +51,6 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const latter::AuxFrame f = latter::AuxFrame::from(m);
     const numeric::Colour colour = shell::LineColor(ctx, 14);
-    storeAnalemmaObliquity(m);
     const double L = m.AuxStyleLength;
     // The rule of the root signs below finds the shadow on planes that face less than a right
     // angle from the south and are not turned past the vertical (the tip then lies on V's far
@@ -62,7 +61,7 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     for (double t : numeric::StepRange(-80, 280, kMeanDayDeg)) {
         double noonHour = 0, delta = 0;  // the day's sun: hour angle from the meridian, declination
         const auto point = latter::solvePoint([&] {
-            const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(t, analemmaObliquityRad(m.Pi), m.Pi);
             delta = sun.declination;
             const double deltaDeg = 180 * delta / m.Pi;
             // Apparent minus mean time, radians of hour angle.

@@ -36,7 +36,7 @@ void drawFamily(shell::Context& ctx, double turn, bool italian, int colourIndex)
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
     const Face face = latter::dialFace(m);
-    const double g = m.StyleHeightD;
+    const double g = m.StyleLength;
     const Vec3 tip = g * face.out;
 
     // The hour counter is kept where the programme keeps it.

@@ -42,7 +42,6 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     m.ReclDeg = checkFinite(shell::typedReclination(in, 1));
     m.ReclRad = m.ReclDeg * m.Pi / 180;
     m.StyleLength = checkFinite(in.number("txtStilo"));
-    m.StyleHeightD = m.StyleLength;
     // A style of no length casts no shadow: every line would fall on its foot.
     if (m.StyleLength == 0) numeric::fail(numeric::FailureKind::DivisionByZero);
 
@@ -57,13 +56,11 @@ void SetupProjectiveLatter(shell::Context& ctx) {
         Face::declining(m.WallDeclRad, 0).styleAngles(m.LatRad, m.Pi);
     const double B = style.elevation;
     m.AuxStyleLength = H;
-    m.CentreHeight = H;
     m.SetupAngleA = style.substyle;
     m.SetupAngleB = B;
     m.SubstyleHour = style.hour;
 
     m.PlaneCoefY = H * std::tan(B);
-    m.XLoopHalf = 2.0;
 }
 
 }  // namespace dials::projective

@@ -44,12 +44,7 @@ void PlotAltitudeLines(shell::Context& ctx) {
     } else {
         m.ReclDeg = 0;
     }
-    // The flag follows the plane of this run, so that no later procedure acts on a horizontal
-    // plane an earlier run left behind.
-    const bool horizontal = std::fabs(m.ReclDeg) == 90;
-    m.HorizontalFlag = horizontal ? 1 : 0;
-    if (horizontal) m.WallDeclRad = 0;
-    m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
+    if (std::fabs(m.ReclDeg) == 90) m.WallDeclRad = 0;
 
     const SkyPlane plane = SkyPlane::of(m.LatRad, m.WallDeclRad, m.ReclRad, m.StyleLength, m.Pi);
     const double definition = in.number("txt_Definition");
@@ -104,7 +99,6 @@ void PlotAzimuthLines(shell::Context& ctx) {
     if (programmeHasReclination(in))
         m.ReclDeg = shell::typedReclination(in, m.LatRad < 0 ? -1 : 1) * numeric::sgn(m.LatRad);
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
-    m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
 
     // A horizontal plane has no declination of its own: its lines are drawn on the axes of a
     // plane facing due south (due north in the southern drawing), as the other lines are.

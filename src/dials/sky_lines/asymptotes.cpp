@@ -59,8 +59,7 @@ void PlotAsymptotes(shell::Context& ctx) {
     const double S = m.SubstyleRad;
 
     const double tanE = std::tan(e), cosE = std::cos(e), sinE = std::sin(e);
-    m.PlaneCoefY = tanE * L;
-    const double P = m.PlaneCoefY;
+    const double P = tanE * L;
     const double t2345 = std::tan(kSolsticeDeg * m.Pi / 180);
     const double T = sinE * sinE - checkedDiv(1, t2345 * t2345) * cosE * cosE;
     if (T == 0) return;  // parabolas, which have no asymptotes

@@ -123,7 +123,6 @@ void PlotQibla(shell::Context& ctx) {
     const bool hasReclination = in.checked("M_Inclinati") || in.checked("mnuUni");
     m.ReclDeg = hasReclination ? shell::typedReclination(in, h) : 0;
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
-    m.PlaneCoefZ = numeric::checkFinite(m.StyleLength * std::tan(m.ReclRad));
 
     const double phi = m.LatRad;
     const Direction direction = directionOf(m, phi, latM, lonM, lon);

@@ -38,7 +38,6 @@ void PlotAnalemmaLight(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     // The analemma computes with this value of pi, and so does the rest of the run.
     m.Pi = kAnalemmaPi;
-    storeAnalemmaObliquity(m);
     const Wall wall = Wall::lightGraph(m);
     // At the equator on a wall facing due south or north the polar style is perpendicular to
     // the wall and the figure has a colour of its own.
@@ -47,7 +46,7 @@ void PlotAnalemmaLight(shell::Context& ctx) {
     int colourIndex = 12;
     for (double t : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
         SunSeries sun;
-        if (!numeric::skip([&] { sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi); }))
+        if (!numeric::skip([&] { sun = sunForDay(t, analemmaObliquityRad(m.Pi), m.Pi); }))
             continue;
         const double declination = sun.declination;
         // The true sun stands Ec - Q east of the mean sun, and the mean sun at 12:00 of the

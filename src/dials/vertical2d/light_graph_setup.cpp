@@ -49,9 +49,6 @@ void ReadInputsLightGraph(shell::Context& ctx) {
     m.DeclDegrees = m.DeclSign * numeric::checkFinite(shell::typedDeclination(in));
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = m.DeclDecimal * m.Pi / 180;
-    m.LightDeclRad = m.WallDeclRad;
-    m.StyleLengthD = numeric::checkFinite(in.number("txtStilo"));
-    if (std::fabs(m.DeclDecimal) > 90) m.StyleLengthD = -m.StyleLengthD;
 }
 
 void SetupLightGraph(shell::Context& ctx) {
@@ -80,11 +77,8 @@ void SetupLightGraph(shell::Context& ctx) {
     m.StyleElevRad = e;
     m.SubstyleRad = s;
     m.SubstyleHour = style.hour;
-    m.SetupAngleA = s;
     m.SubstyleAngle = s;
-    m.SetupAngleB = e;
     if (e != 0) {
-        m.StyleLengthD = *hypotenuse;
         m.StyleElevDeg = -e * 180 / m.Pi;
         m.StyleHypotenuse = *hypotenuse;
         if (centre) {

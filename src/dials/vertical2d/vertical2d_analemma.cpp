@@ -107,14 +107,13 @@ void PlotAnalemmaVert2D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     m.Pi = kAnalemmaPi;
-    storeAnalemmaObliquity(m);
 
     const Wall wall = Wall::northernMirror(m);
     int colourIndex = 0;
     for (double M : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
         // A day whose point cannot be computed is not drawn.
         numeric::skip([&] {
-            const SunSeries sun = sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(M, analemmaObliquityRad(m.Pi), m.Pi);
             // The true sun's hour angle less the mean sun's.
             const double E = -sun.equationOfTime();
             if (m.AnalemmaFlag == 0) {

@@ -93,7 +93,6 @@ void SetupVertical2D(shell::Context& ctx) {
         e != 0 ? std::optional(checkedDiv(L, std::sin(e))) : std::nullopt;
 
     m.LatDegrees = latDegrees;
-    m.LatAbsDeg = typedLatitude;
     m.WorkFlag = workFlag;
     m.LatDecimal = latitude;
     m.LatRad = phi;
@@ -107,9 +106,7 @@ void SetupVertical2D(shell::Context& ctx) {
     m.StyleElevRad = e;
     m.SubstyleHour = style.hour;
     if (latitude != 0) {
-        m.SetupAngleA = style.substyle;
         m.SubstyleAngle = -style.substyle;
-        m.SetupAngleB = e;
         m.StyleElevDeg = style.elevationDeg;
     }
     if (hypotenuse) m.StyleHypotenuse = *hypotenuse;
@@ -118,12 +115,6 @@ void SetupVertical2D(shell::Context& ctx) {
 
     m.AnalemmaFlag = 1;
     if (latitude == 0 && (declination == 0 || std::fabs(declination) == 180)) m.AnalemmaFlag = 0;
-}
-
-void ComputeConicsVert2D(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    if (!italBabBand(m)) return;
-    m.PlaneCoefY = checkFinite(m.StyleLength * std::tan(m.StyleElevRad));
 }
 
 void FinishVertical2D(shell::Context& ctx) {
