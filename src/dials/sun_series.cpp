@@ -39,9 +39,6 @@ SunSeries sunForDay(double meanLongitudeDeg, double obliquityRad, double pi) {
     return sun;
 }
 
-void storeAnalemmaObliquity(shell::Module1& m) {
-    m.AnalemmaObliquityDeg = kAnalemmaObliquityDeg;
-    m.AnalemmaObliquityRad = m.AnalemmaObliquityDeg * m.Pi / 180;
-}
+double analemmaObliquityRad(double pi) { return kAnalemmaObliquityDeg * pi / 180; }
 
 }  // namespace dials

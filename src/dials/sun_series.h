@@ -2,7 +2,7 @@
 // The sun through the year by a short series in its mean longitude: the declination and the
 // equation of time that every analemma of the system draws. One series, used by each of them:
 //
-//   const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);   // t: degrees
+//   const SunSeries sun = sunForDay(t, analemmaObliquityRad(m.Pi), m.Pi);   // t: degrees
 //   double delta = sun.declination;            // radians, north positive
 //   double eot = sun.equationOfTime();         // radians of hour angle, Ec - Q
 //
@@ -12,8 +12,6 @@
 // The right ascension of the true sun is L + Ec - Q, so the apparent sun stands Ec - Q of hour
 // angle east of the mean sun: hour angle of the true sun = hour angle of the mean sun - (Ec - Q)
 // (hour angles positive towards the west).
-
-#include "shell/module1.h"
 
 namespace dials {
 
@@ -45,8 +43,7 @@ struct SunSeries {
 // programmes' stored Pi). Throws numeric::NumericFailure only for an argument that is not finite.
 SunSeries sunForDay(double meanLongitudeDeg, double obliquityRad, double pi);
 
-// Stores the obliquity in m.AnalemmaObliquityDeg and, with the current m.Pi, in
-// m.AnalemmaObliquityRad, as every analemma does before its day loop.
-void storeAnalemmaObliquity(shell::Module1& m);
+// The obliquity every analemma takes, in radians by the programme's pi.
+double analemmaObliquityRad(double pi);
 
 }  // namespace dials

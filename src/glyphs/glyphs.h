@@ -9,7 +9,6 @@ namespace glyphs {
 
 // Draws the Roman numeral of hour 1..12 centred on the dial point (x, y) (metres, y up), sized
 // by txtNumberSize; writes back into x and y the point on which the numeral was placed.
-// Leaves LatDecimal, CentreX, CentreY and SubstyleHour (IV..VIII) for the procedures after it.
 // A statement that cannot be computed is skipped; a size that cannot be read draws nothing and
 // leaves x and y.
 void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAngle, int hour,
@@ -17,9 +16,7 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
 
 // The zodiac signs around the dial point (x, y) (metres, y up), turned by angleDeg degrees (90:
 // upright), sized by TxtZodiacSize; styleLength is passed by the callers and not read.
-// Each leaves PlaneCoefX, PlaneCoefY, CylParam and the last arc's GlyphArcStart, GlyphArcEnd;
-// Leo also CylParam = 16.5665, NoonTiltRad and Obliquity. A numerical
-// failure (only an extreme size can cause one) ends the sign at the stroke in hand and does not
+// A numerical failure (only an extreme size can cause one) ends the sign at the stroke in hand and does not
 // reach the caller, which goes on with its next sign.
 void GlyphAries(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
 void GlyphTaurus(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);

@@ -128,7 +128,6 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
     double s = 0;
     const bool sized =
         numeric::assignOrSkip(s, [&] { return std::fabs(ctx.inputs.number("txtNumberSize")); });
-    numeric::assignOrSkip(m.LatDecimal, [&] { return ctx.inputs.number("txtLAT"); });
 
     double phi = 0;
     const bool oriented = numeric::assignOrSkip(
@@ -136,8 +135,6 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
     if (!sized || !oriented) return;
 
     Cell cell{ctx, x, y, s, std::cos(phi), std::sin(phi)};
-    numeric::assignOrSkip(m.CentreX, [&] { return cell.offsetX(0.25, kBottom); });
-    numeric::assignOrSkip(m.CentreY, [&] { return cell.offsetY(0.25, kBottom); });
     // The bars of the V or the X run from station `left` to one spacing beyond station `right`.
     int left = 2, right = 0;
 
@@ -148,9 +145,6 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
         right = 2 * hour - 4;
         cell.g = kV;
         cell.centre(hour == 4 ? 1 : 3, hour == 4 ? 6 : 2 * hour - 4, x, y);
-        numeric::assignOrSkip(m.SubstyleHour, [&] {
-            return numeric::checkedDiv(cell.offsetY(0.25, -1), cell.offsetX(0.25, -1));
-        });
         cell.drawV();
     } else if (hour > 3) {
         // IX to XII.

@@ -10,15 +10,12 @@ namespace glyphs {
 
 using numeric::checkFinite;
 
-ZodiacFrame::ZodiacFrame(shell::Context& ctx, double x, double y, double angleDeg) : ctx_(ctx) {
-    shell::Module1& m = ctx.m;
-    m.PlaneCoefX = x;
-    m.PlaneCoefY = y;
+ZodiacFrame::ZodiacFrame(shell::Context& ctx, double x, double y, double angleDeg)
+    : ctx_(ctx), x_(x), y_(y) {
     // A negative size draws the sign of its absolute value, upright and with arcs of a real
     // radius.
     const double size = std::fabs(ctx.inputs.number("TxtZodiacSize"));
-    m.CylParam = ctx.inputs.number("txtRadius");
-    setWorkingAngle(checkFinite(angleDeg * m.Pi / 180));
+    setWorkingAngle(checkFinite(angleDeg * ctx.m.Pi / 180));
     hs_ = size / 2;
 }
 
@@ -46,11 +43,11 @@ double ZodiacFrame::turned(double deg) const { return checkFinite(w_ + deg * Pi(
 
 // Each term is formed as hs * (k / 28) with the grid constant k.
 double ZodiacFrame::plotX(double p, double q) const {
-    return checkFinite(ctx_.m.PlaneCoefX + hs_ * (p / 28) * sinW_ - hs_ * (q / 28) * cosW_);
+    return checkFinite(x_ + hs_ * (p / 28) * sinW_ - hs_ * (q / 28) * cosW_);
 }
 
 double ZodiacFrame::plotY(double p, double q) const {
-    return checkFinite(-(ctx_.m.PlaneCoefY - hs_ * (p / 28) * cosW_ - hs_ * (q / 28) * sinW_));
+    return checkFinite(-(y_ - hs_ * (p / 28) * cosW_ - hs_ * (q / 28) * sinW_));
 }
 
 double ZodiacFrame::radius(double R) const { return checkFinite(hs_ * R / 28); }
@@ -68,12 +65,10 @@ void ZodiacFrame::point(double p, double q, int colour) {
 
 void ZodiacFrame::arc(double p, double q, double R, double start, double end, int colour) {
     const double cx = plotX(p, q), cy = plotY(p, q), r = radius(R);
-    shell::Module1& m = ctx_.m;
-    m.GlyphArcStart = checkFinite(start);
-    m.GlyphArcEnd = checkFinite(end);
-    normaliseArc(m.Pi, m.GlyphArcStart, m.GlyphArcEnd);
-    ctx_.ixPlot1().xCircle(cx, cy, r, numeric::qbColor(colour), -1, 1, m.GlyphArcStart,
-                           m.GlyphArcEnd);
+    start = checkFinite(start);
+    end = checkFinite(end);
+    normaliseArc(Pi(), start, end);
+    ctx_.ixPlot1().xCircle(cx, cy, r, numeric::qbColor(colour), -1, 1, start, end);
 }
 
 void ZodiacFrame::circle(double p, double q, double R, int colour) {

@@ -11,9 +11,9 @@ namespace glyphs {
 
 class ZodiacFrame {
 public:
-    // The entry every sign shares, in this order: the dial point copied into PlaneCoefX and
-    // PlaneCoefY, the size read from TxtZodiacSize, CylParam read from txtRadius, the turn angle
-    // in radians, the half-size. Throws numeric::NumericFailure when a value cannot be formed.
+    // The entry every sign shares: the dial point, the size read from TxtZodiacSize, the turn
+    // angle in radians, the half-size. Throws numeric::NumericFailure when a value cannot be
+    // formed.
     ZodiacFrame(shell::Context& ctx, double x, double y, double angleDeg);
 
     shell::Module1& m() { return ctx_.m; }
@@ -35,7 +35,7 @@ public:
     // numeric::NumericFailure, before sending anything, when a coordinate is not finite.
     void line(double p, double q, double p2, double q2, int colour);
     void point(double p, double q, int colour);
-    // The arc's angles are held in GlyphArcStart and GlyphArcEnd and normalised there.
+    // The arc's angles are normalised (normaliseArc) before they are sent.
     void arc(double p, double q, double R, double start, double end, int colour);
     void circle(double p, double q, double R, int colour);
 
@@ -45,6 +45,7 @@ private:
     double radius(double R) const;
 
     shell::Context& ctx_;
+    double x_, y_;    // the dial point, metres
     double hs_ = 0;   // half the zodiac size, metres
     double w_ = 0;    // working angle, radians
     double sinW_ = 0, cosW_ = 1;

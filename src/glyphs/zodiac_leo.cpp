@@ -2,8 +2,7 @@
 // stroke down the left into a closed loop. The arcs are placed on every call by a small
 // tangent-circle construction: the tail's edges are circles through the tail point that touch
 // the arch's edges, and the connecting stroke is the circle that touches the arch's inner edge
-// from inside and the loop from outside. The construction leaves some of its values in shared
-// variables, which later procedures of the same run see.
+// from inside and the loop from outside.
 
 #include <cmath>
 
@@ -40,19 +39,16 @@ void leoStrokes(ZodiacFrame& f) {
 
     // The arch touches the top edge; the tail's outer edge is the circle through the tail point
     // (28, 28) that touches the arch's outer edge from outside.
-    m.CylParam = kArchOuter;
-    m.SolarTemp = kArchP;
-    const double archQ = -(kEdge - m.CylParam);
-    const double run = kEdge - m.SolarTemp;
-    const double r1 = checkedDiv(run * run + 4 * kEdge * kEdge - 4 * kEdge * m.CylParam, 4 * kEdge);
-    const double theta1 = shell::ArcSin(m, checkedDiv(run, r1 + m.CylParam));
+    const double archQ = -(kEdge - kArchOuter);
+    const double run = kEdge - kArchP;
+    const double r1 = checkedDiv(run * run + 4 * kEdge * kEdge - 4 * kEdge * kArchOuter, 4 * kEdge);
+    const double theta1 = shell::ArcSin(m, checkedDiv(run, r1 + kArchOuter));
     f.arc(kEdge, kEdge - r1, r1, f.angle(1) + theta1, f.angle(3), kLightRed);
 
     // The arch's inner edge, and the tail's inner edge touching it.
-    m.SolarTemp = kArchP;
-    const double r3 = checkedDiv(run * run + 4 * kEdge * kEdge - 4 * kEdge * m.CylParam +
-                                     (m.CylParam * m.CylParam - kArchInner * kArchInner),
-                                 2 * (kArchInner + 2 * kEdge - m.CylParam));
+    const double r3 = checkedDiv(run * run + 4 * kEdge * kEdge - 4 * kEdge * kArchOuter +
+                                     (kArchOuter * kArchOuter - kArchInner * kArchInner),
+                                 2 * (kArchInner + 2 * kEdge - kArchOuter));
     const double theta3 = shell::ArcSin(m, checkedDiv(run, r3 + kArchInner));
     f.arc(kArchP, archQ, kArchInner, f.angle(3) + theta3, f.angle(1, 67.21863), kWhite);
     f.arc(kEdge, kEdge - r3, r3, f.angle(1) + theta3, f.angle(3), kLightGreen);
@@ -70,8 +66,6 @@ void leoStrokes(ZodiacFrame& f) {
                       k2 * k2 * (kStrokeInner - kArchInner) * (kStrokeInner - kArchInner);
     const double pD = checkedDiv(-b2 + checkedSqrt(b2 * b2 - 4 * a2 * c2), 2 * a2);
     const double qD = checkedDiv(k1 * pD - K, k2);
-    m.NoonTiltRad = std::atan(checkedDiv(kLoopP - pD, qD - kLoopQ));
-    m.Obliquity = std::atan(checkedDiv(kEdge - pD, qD - archQ));
 
     // The loop's hole.
     f.circle(-17, 13, 8, kGreen);

@@ -12,19 +12,15 @@ namespace shell {
 struct Module1 {
     // Place, wall and gnomon.
     double Pi = 0;                 // 3.141592654 as stored (3.1415926536 by some analemmas)
-    double Obliquity = 0;
     double LatDegrees = 0;
     double LatDecimal = 0;
-    double LatAbsDeg = 0;
     double LatRad = 0;
-    double LonDegrees = 0;
     double LonAbsDeg = 0;
     double LonCorrRad = 0;
     double ZoneCorrRad = 0;
     double DeclDegrees = 0;
     double DeclDecimal = 0;
     double WallDeclRad = 0;
-    double LightDeclRad = 0;
     double ReclDeg = 0;
     double ReclRad = 0;
     double StyleLength = 0;
@@ -54,26 +50,17 @@ struct Module1 {
     double OriginX = 0;
     double OriginY = 0;
     double NoonLineAngle = 0;
-    double AnalemmaObliquityDeg = 0;
-    double AnalemmaObliquityRad = 0;
     double SunDecl = 0;
-    double TempHourA = 0;
-    double TempHourB = 0;
 
-    // Cone and conic coefficients of the declination lines.
-    double ConeCoef2345 = 0;
-    double ConicA2345 = 0, ConicB2345 = 0, ConicC2345 = 0;
-    double ConicTerm = 0;
-    double AsymCoefA = 0;
+    // Plane coefficients, each as its family keeps them.
     double PlaneCoefX = 0, PlaneCoefY = 0, PlaneCoefZ = 0;
-    double PlaneCoefSaveY = 0;
 
-    // Loop variables and the current point.
+    // Loop counters: a counted loop leaves its counter here, and no programme reads it back; they
+    // stay cells because the tests tag every line drawn with the counter of its round.
     double HourLoop = 0;
-    double HourCounter = 0;  // no programme reads it back; the tests tag each hour line with it
+    double HourCounter = 0;
+    // The current point's hour angle, as each procedure keeps it.
     double HourAngleRad = 0;
-    double PointX = 0;
-    double PointY = 0;
 
     // Plot area memory.
     double SavedQuadranteH = 0;
@@ -81,17 +68,13 @@ struct Module1 {
     double PlotShiftX = 0;
 
     // Scratch cells: each holds a value whose meaning belongs to the procedure that writes it.
-    double SetupTemp3 = 0, SetupTemp5 = 0;
     double SetupAngleA = 0, SetupAngleB = 0;
-    double TriangleTemp = 0, AnalemmaTemp = 0, AnalemmaFlag = 0;
-    double SubstyleSlope = 0, TipOffset = 0, TipAxisDistance = 0;
-    double CentreHeight = 0, XLoopHalf = 0, StyleHeightD = 0;
-    double CylParam = 0, FormerTemp = 0;
+    double AnalemmaFlag = 0;
+    double SubstyleSlope = 0, TipOffset = 0;
+    double CylParam = 0;
     double SolarTemp = 0;
 
-    // Hour-numeral and zodiac glyphs: the current arc's start and end (radians, normalised),
-    // and the noon-line tilt that the Leo sign also writes.
-    double GlyphArcStart = 0, GlyphArcEnd = 0;
+    // Flat dials by the projective method, former version: the tilt of the noon line.
     double NoonTiltRad = 0;
 
     // Inclined dial by spherical trigonometry: the latitude in radians as its set-up read it,
@@ -103,15 +86,9 @@ struct Module1 {
     double ZoneCorrDeg = 0;
     double AuxStyleLength = 0;
 
-    // Flat dials by the projective method, former version: the declination of the equivalent
-    // vertical plane (radians).
-    double EquivDeclRad = 0;
-
-    // Cylindrical dials: the developed abscissa (metres on the unrolled surface) of the point a
-    // curve is about to plot, that of the full-height generatrix a procedure draws, and on a
-    // convex circular cylinder the farthest unrolled distance from the foot's generatrix that
-    // the tip's shadow can reach.
-    double DevelopedAbscissa = 0;
+    // Cylindrical dials: the developed abscissa (metres on the unrolled surface) of the
+    // full-height generatrix a procedure draws, and on a convex circular cylinder the farthest
+    // unrolled distance from the foot's generatrix that the tip's shadow can reach.
     double GeneratrixAbscissa = 0;
     double ConvexArcLimit = 0;
 };

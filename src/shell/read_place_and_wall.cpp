@@ -39,16 +39,13 @@ void ReadPlaceAndWallInputs(Context& ctx) {
     Module1& m = ctx.m;
     const InputRecord& in = ctx.inputs;
 
-    m.Obliquity = 23.439033;
     m.Pi = geometry::kStoredPi;
 
     m.LatDegrees = in.number("txtLAT");
     m.LatDecimal = m.LatDegrees;
     m.LatRad = toRadians(m.LatDegrees, m.Pi);
 
-    m.LonDegrees = in.number("txtLON");
-    m.LonAbsDeg = std::fabs(m.LonDegrees);
-    m.LonCorrRad = toRadians(15 - m.EastSign * m.LonAbsDeg, m.Pi);
+    m.LonAbsDeg = std::fabs(in.number("txtLON"));
     const double zone = in.number("TxtFuso");
     m.ZoneCorrRad = toRadians(-m.EastSign * m.LonAbsDeg - 15 * zone, m.Pi);
 

@@ -5,7 +5,6 @@ namespace shell {
 
 void initialiseSharedVariables(Module1& m) {
     m.Pi = geometry::kStoredPi;
-    m.PlotShiftX = 0;
 }
 
 void enlargePlotArea(Module1& m, plot::PlotSurface& surface) {

@@ -78,11 +78,11 @@ void writeHours(DataList& list) {
 
     // Hour at which the sun passes through the plane's horizontal, and through its line of
     // greatest slope.
-    m.LatAbsDeg = list.number("txtLAT");
+    const double latitude = list.number("txtLAT");
     double Hh;
     if (std::fabs(m.DeclDecimal) == 90)
         Hh = 0;
-    else if (m.LatAbsDeg == 0 || D == 0)
+    else if (latitude == 0 || D == 0)
         Hh = m.Pi / 2;
     else
         Hh = std::atan(checkedDiv(-1, std::tan(D) * std::sin(hs * m.LatRad)));

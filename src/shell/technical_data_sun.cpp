@@ -37,10 +37,8 @@ void writeDayLengths(DataList& list) {
     const double longest = geometry::semiDiurnalArc(latitude, m.SunDecl, m.Pi);
     if (geometry::risesAndSets(longest, m.Pi)) {
         const double shortest = geometry::semiDiurnalArc(latitude, -m.SunDecl, m.Pi);
-        m.TempHourA = checkedDiv(24 * shortest, m.Pi);
-        m.TempHourB = checkedDiv(24 * longest, m.Pi);
-        list.line("Shortest day:    " + hms(m.TempHourA));
-        list.line("Longest day:    " + hms(m.TempHourB));
+        list.line("Shortest day:    " + hms(checkedDiv(24 * shortest, m.Pi)));
+        list.line("Longest day:    " + hms(checkedDiv(24 * longest, m.Pi)));
     } else {
         list.line("Shortest day:   0 h ");
         list.line("Longest day:   24 h ");

@@ -65,7 +65,6 @@ Equivalent equivalentVertical(DataList& list) {
     const geometry::Vec3 pole = geometry::celestialPole(m.LatRad);
     const double sinF1 = dot(pole, face.up);
     const double f1 = hs * ArcSin(m, numeric::clampRoundedSine(sinF1));
-    m.AnalemmaObliquityDeg = f1;
     Equivalent eq;
     eq.latitude = numeric::roundHalfEven(list.deg(f1), 5);
 

@@ -146,26 +146,6 @@ TEST_F(RomanNumeralTest, QuarterTurnRotatesTheNumeralAboutThePoint) {
     }
 }
 
-TEST_F(RomanNumeralTest, SharedValuesLeftForTheProceduresAfterIt) {
-    bench.set("txtLAT", "41.9");
-    for (int hour = 1; hour <= 12; ++hour) {
-        SCOPED_TRACE(hour);
-        shell::Module1& m = bench.m();
-        m.SubstyleHour = -99;
-        draw(hour);
-        EXPECT_EQ(m.LatDecimal, 41.9);
-        EXPECT_NEAR(m.CentreX, s / 4, 1e-15);
-        EXPECT_NEAR(m.CentreY, -s / 2, 1e-15);
-        const bool v = hour > 3 && hour < 9;
-        EXPECT_NEAR(m.SubstyleHour, v ? -4 : -99, 1e-12);
-    }
-    // Turned a quarter: the offsets turn with the numeral.
-    draw(5, 2);
-    EXPECT_NEAR(bench.m().CentreX, s / 2, 1e-10);
-    EXPECT_NEAR(bench.m().CentreY, s / 4, 1e-10);
-    EXPECT_NEAR(bench.m().SubstyleHour, 0.25, 1e-9);
-}
-
 TEST_F(RomanNumeralTest, LatitudeAndColourOptionsLeaveTheDrawingUnchanged) {
     const std::vector<Stroke> before = draw(8);
     bench.set("txtLAT", "-33");
@@ -208,12 +188,10 @@ TEST_F(RomanNumeralTest, SizeFromTheBoxAndSizesThatCannotBeDrawn) {
     EXPECT_EQ(x, x0);
     EXPECT_EQ(y, y0);
 
-    // Size 0: the slope of the V cannot be formed and keeps its value; the lines collapse.
+    // Size 0: the lines collapse.
     bench.set("txtNumberSize", "0");
-    bench.m().SubstyleHour = 7;
     const std::vector<Stroke> none = draw(6);
     EXPECT_EQ(none.size(), 8u);
-    EXPECT_EQ(bench.m().SubstyleHour, 7);
     for (const Stroke& l : none) EXPECT_EQ(l.x1, x0);
 }
 

@@ -1,6 +1,5 @@
 // The twelve signs against their designs: the strokes each sends, where its outline closes, that
-// it stays in its box, that a turn is a rotation about the dial point, and what it leaves in the
-// shared variables.
+// it stays in its box, and that a turn is a rotation about the dial point.
 
 #include <gtest/gtest.h>
 
@@ -38,7 +37,6 @@ struct SignCase {
     const char* name;
     GlyphFn fn;
     std::string kinds;
-    int lastArc;   // the arc whose angles stay in GlyphArcStart / GlyphArcEnd; 0: none
     Box box;
     std::vector<Joint> joints;
     std::vector<OnArc> onArcs;
@@ -53,47 +51,47 @@ const Box kSquare{-28, 28, -28, 28};
 
 std::vector<SignCase> signCases() {
     return {
-        {"Aries", glyphs::GlyphAries, "CCCC", 4, kSquare,
+        {"Aries", glyphs::GlyphAries, "CCCC", kSquare,
          {{1, 0, 3, 0, 1e-5}, {1, 1, 2, 0, 1e-7}, {2, 1, 4, 1, 1e-5}, {3, 1, 4, 0, 1e-5}}, {}},
-        {"Libra", glyphs::GlyphLibra, "CC" + rep('L', 12), 2, kSquare,
+        {"Libra", glyphs::GlyphLibra, "CC" + rep('L', 12), kSquare,
          {{1, 0, 4, 1, 1e-6}, {1, 1, 3, 1, 1e-6}, {2, 0, 8, 0, 1e-7}, {2, 1, 7, 0, 1e-7},
           {3, 0, 11, 0, 1e-7}, {5, 0, 11, 1, 1e-7}, {9, 0, 13, 0, 1e-7}, {10, 1, 14, 1, 1e-7}},
          {}},
-        {"Capricorn", glyphs::GlyphCapricorn, rep('C', 12) + "LPLCLP", 16, kSquare,
+        {"Capricorn", glyphs::GlyphCapricorn, rep('C', 12) + "LPLCLP", kSquare,
          {{15, 1, 13, 1, 1e-7}, {13, 0, 12, 0, 2e-5}, {12, 1, 9, 1, 2e-5}, {9, 0, 6, 1, 1e-7},
           {6, 0, 4, 1, 1e-7}, {4, 0, 2, 1, 1e-7}, {2, 0, 10, 0, 2e-5}, {10, 1, 8, 1, 2e-5},
           {8, 0, 1, 1, 2e-5}, {1, 0, 16, 0, 2e-5}, {16, 1, 17, 1, 2e-5}, {17, 0, 15, 0, 1e-7},
           {3, 1, 5, 0, 1e-7}, {5, 1, 7, 0, 1e-7}, {7, 1, 11, 0, 1e-7}, {11, 1, 3, 0, 2e-5},
           {14, 0, 13, 0, 1e-7}, {18, 0, 15, 0, 1e-7}},
          {}},
-        {"Cancer", glyphs::GlyphCancer, rep('C', 10), 10, {-33.4, 33.4, -28, 28},
+        {"Cancer", glyphs::GlyphCancer, rep('C', 10), {-33.4, 33.4, -28, 28},
          {{4, 0, 7, 0, 1e-5}, {3, 0, 8, 0, 1e-5}, {4, 1, 9, 0, 1e-5}, {3, 1, 10, 0, 1e-5},
           {9, 1, 1, 1, 1e-5}, {10, 1, 2, 1, 1e-5}},
          {}},
-        {"Gemini", glyphs::GlyphGemini, "CCCC" + rep('L', 8), 4, {-28.05, 28.05, -28, 28},
+        {"Gemini", glyphs::GlyphGemini, "CCCC" + rep('L', 8), {-28.05, 28.05, -28, 28},
          {{1, 0, 9, 0, 1e-5}, {1, 1, 10, 0, 1e-5}, {4, 0, 12, 0, 1e-5}, {4, 1, 11, 0, 1e-5}},
          {{5, 0, 2}, {5, 1, 3}, {6, 0, 2}, {6, 1, 3}, {7, 0, 2}, {7, 1, 3}, {8, 0, 2}, {8, 1, 3},
           {9, 1, 2}, {12, 1, 3}}},
-        {"Taurus", glyphs::GlyphTaurus, "CCCCC", 5, kSquare,
+        {"Taurus", glyphs::GlyphTaurus, "CCCCC", kSquare,
          {{1, 0, 3, 1, 2e-5}, {1, 1, 4, 0, 2e-5}, {3, 0, 5, 0, 2e-5}, {4, 1, 5, 1, 2e-5}}, {}},
-        {"Pisces", glyphs::GlyphPisces, "CCCCC", 4, kSquare,
+        {"Pisces", glyphs::GlyphPisces, "CCCCC", kSquare,
          {{1, 0, 4, 0, 1e-5}, {1, 1, 4, 1, 1e-5}, {2, 0, 3, 0, 1e-5}, {2, 1, 3, 1, 1e-5}}, {}},
-        {"Aquarius", glyphs::GlyphAquarius, rep('C', 12) + "LLLL", 12, kSquare,
+        {"Aquarius", glyphs::GlyphAquarius, rep('C', 12) + "LLLL", kSquare,
          {{1, 1, 5, 1, 2e-5}, {5, 0, 3, 0, 2e-5}, {2, 1, 6, 1, 2e-5}, {6, 0, 4, 0, 2e-5},
           {7, 1, 11, 1, 2e-5}, {11, 0, 9, 0, 2e-5}, {8, 1, 12, 1, 2e-5}, {12, 0, 10, 0, 2e-5},
           {1, 0, 13, 1, 2e-5}, {2, 0, 13, 0, 2e-5}, {3, 1, 15, 1, 2e-5}, {4, 1, 15, 0, 2e-5},
           {7, 0, 14, 1, 2e-5}, {8, 0, 14, 0, 2e-5}, {9, 1, 16, 1, 2e-5}, {10, 1, 16, 0, 2e-5}},
          {}},
-        {"Sagittarius", glyphs::GlyphSagittarius, rep('L', 12), 0, kSquare,
+        {"Sagittarius", glyphs::GlyphSagittarius, rep('L', 12), kSquare,
          {{1, 1, 3, 1, 1e-7}, {2, 1, 4, 1, 1e-7}, {3, 0, 5, 0, 1e-7}, {5, 1, 6, 1, 1e-7},
           {7, 1, 8, 1, 1e-7}, {9, 1, 1, 0, 1e-7}, {10, 1, 2, 0, 1e-7}, {11, 1, 9, 0, 1e-7},
           {12, 0, 8, 0, 1e-7}},
          {}},
-        {"Leo", glyphs::GlyphLeo, rep('C', 8), 8, kSquare,
+        {"Leo", glyphs::GlyphLeo, rep('C', 8), kSquare,
          {{1, 0, 7, 0, 1e-6}, {3, 0, 2, 0, 1e-6}, {1, 1, 3, 1, 1e-6}, {5, 0, 2, 1, 1e-5},
           {8, 0, 7, 1, 1e-6}, {5, 1, 6, 1, 1e-6}, {6, 0, 8, 1, 1e-6}},
          {}},
-        {"Scorpio", glyphs::GlyphScorpio, rep('C', 6) + rep('L', 9) + "CC" + rep('L', 5), 17,
+        {"Scorpio", glyphs::GlyphScorpio, rep('C', 6) + rep('L', 9) + "CC" + rep('L', 5),
          {-28, 32, -28, 28},
          {{1, 1, 4, 1, 1e-7}, {1, 0, 13, 0, 1e-7}, {4, 0, 7, 0, 1e-7}, {2, 0, 14, 0, 1e-7},
           {5, 0, 9, 0, 1e-7}, {3, 0, 15, 0, 1e-7}, {6, 0, 11, 0, 1e-7}, {16, 0, 11, 1, 1e-7},
@@ -101,7 +99,7 @@ std::vector<SignCase> signCases() {
           {19, 1, 20, 1, 1e-7}, {21, 1, 12, 0, 1e-7}, {22, 1, 18, 0, 1e-7},
           {19, 0, 21, 0, 1e-7}, {20, 0, 22, 0, 1e-7}, {8, 0, 13, 1, 1e-7}, {8, 1, 7, 1, 1e-7}},
          {}},
-        {"Virgo", glyphs::GlyphVirgo, rep('C', 8) + rep('L', 11) + "CCCC", 23, kSquare,
+        {"Virgo", glyphs::GlyphVirgo, rep('C', 8) + rep('L', 11) + "CCCC", kSquare,
          {{20, 1, 8, 0, 1e-6}, {21, 1, 4, 0, 1e-6}, {20, 0, 23, 0, 1e-6}, {21, 0, 22, 0, 1e-6},
           {22, 1, 23, 1, 1e-6}, {15, 1, 13, 1, 1e-7}, {19, 1, 15, 0, 1e-7}},
          {{14, 1, 23}, {13, 0, 22}, {18, 1, 20}, {19, 0, 21}}},
@@ -203,22 +201,6 @@ TEST_P(SignTest, TurnIsARotationAboutTheDialPoint) {
             EXPECT_NEAR(std::remainder(t.start - u.start - shift, pi + pi), 0, 1e-9);
             EXPECT_NEAR(std::remainder(t.end - u.end - shift, pi + pi), 0, 1e-9);
         }
-    }
-}
-
-TEST_P(SignTest, LeavesTheDialPointRadiusAndLastArcInTheSharedVariables) {
-    bench.set("txtRadius", "0.75");
-    bench.m().GlyphArcStart = bench.m().GlyphArcEnd = -9;
-    const std::vector<Stroke> strokes = draw(0.1, -0.2, 60);
-    EXPECT_EQ(bench.m().PlaneCoefX, 0.1);
-    EXPECT_EQ(bench.m().PlaneCoefY, -0.2);
-    EXPECT_EQ(bench.m().CylParam, GetParam().fn == glyphs::GlyphLeo ? 16.5665 : 0.75);
-    if (GetParam().lastArc == 0) {
-        EXPECT_EQ(bench.m().GlyphArcStart, -9);
-        EXPECT_EQ(bench.m().GlyphArcEnd, -9);
-    } else {
-        EXPECT_EQ(bench.m().GlyphArcStart, strokes[GetParam().lastArc - 1].start);
-        EXPECT_EQ(bench.m().GlyphArcEnd, strokes[GetParam().lastArc - 1].end);
     }
 }
 

@@ -29,13 +29,11 @@ TEST_F(ReadPlaceAndWall, DesignTimeInputs) {
     read();
     const double pi = 3.141592654;
     EXPECT_EQ(m.Pi, pi);
-    EXPECT_EQ(m.Obliquity, 23.439033);
     EXPECT_EQ(m.LatDegrees, -45.7438);
     EXPECT_EQ(m.LatDecimal, -45.7438);
     EXPECT_EQ(m.LatRad, -45.7438 * pi / 180);
     EXPECT_EQ(m.LonAbsDeg, 7.6438);
-    // Both longitude corrections come to 7.3562 degrees for the zone -1.
-    EXPECT_NEAR(m.LonCorrRad, 7.3562 * pi / 180, 1e-15);
+    // The zone correction comes to 7.3562 degrees for the zone -1.
     EXPECT_NEAR(m.ZoneCorrRad, 7.3562 * pi / 180, 1e-15);
     EXPECT_EQ(m.DeclDegrees, -14.57);
     EXPECT_EQ(m.WallDeclRad, -14.57 * pi / 180);
@@ -50,7 +48,7 @@ TEST_F(ReadPlaceAndWall, LongitudeZeroCountsAsWest) {
     m.EastSign = -1;
     read();
     EXPECT_EQ(m.LonAbsDeg, 0);
-    EXPECT_EQ(m.LonCorrRad, 15 * m.Pi / 180);
+    EXPECT_EQ(m.ZoneCorrRad, 15 * m.Pi / 180);
 }
 
 TEST_F(ReadPlaceAndWall, DeclinationIsFoldedOntoOneTurnKeepingPlus180) {

@@ -24,7 +24,6 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     // The analemma's own value of pi, left in the shared variable for the rest of the run.
     m.Pi = kAnalemmaPi;
-    storeAnalemmaObliquity(m);
     const ChordFrame f = ChordFrame::from(m);
     const double sinD = std::sin(f.D), cosD = std::cos(f.D);
     // The tip lies c from the axis along the face's direction at the foot.
@@ -36,7 +35,7 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
     layDevelopedCurve(
         ctx,
         [&](double t) -> std::optional<DialPoint> {
-            const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(t, analemmaObliquityRad(m.Pi), m.Pi);
             const double delta = sun.declination;
             // Hour angle at noon of standard-meridian time, positive towards the east (the shared
             // sky takes it through westward()).

@@ -12,7 +12,7 @@
 // angle of its substyle in m.SubstyleHour (hour angles positive in the afternoon). Every point of
 // it is carried onto the cylinder along the ray from the style tip, and the cylinder is unrolled:
 // x the arc from the foot's generatrix, h the height above the foot; a point goes to the plot as
-// (x, -h) and its x is kept in m.DevelopedAbscissa, where its sun stands above the horizon.
+// (x, -h) where its sun stands above the horizon.
 // Every line is laid by the curve sampler (layDevelopedCurve).
 //
 // A point whose own computation fails is not drawn; the rest of its line goes on.
@@ -80,8 +80,7 @@ std::optional<CylProjPoint> ProjectTangentPlanePoint(const shell::Module1& m, do
 // Hour lines (local apparent time, or standard time with ck_Etna ticked), the equinoctial line,
 // the substyle line and the meridian line (the vertical of true noon where the meridian plane
 // through the tip cuts the section and a noon shadow falls, as DrawCylNoonLine; it also keeps
-// the tip's distance from the axis in m.TipAxisDistance and from the meridian plane through the
-// axis in m.PlaneCoefX).
+// the tip's distance from the meridian plane through the axis in m.PlaneCoefX).
 void DrawCylProjHourLines(shell::Context& ctx);
 void DrawCylProjEquinoctial(shell::Context& ctx);
 void DrawCylProjSubstyleLine(shell::Context& ctx);

@@ -64,7 +64,6 @@ void DrawCylSectionAndTriangle(shell::Context& ctx) {
     // A radius so large that the plan's coordinates overflow has no plan to draw.
     for (double v : {c, Xf, Yf, Xt, Yt, Yc, 1.1 + 2 * R, c - Yf, c - Yt, c - Yc, Xt - Xf})
         if (!std::isfinite(v)) return;
-    if (gnomonMeetsCircle) m.TriangleTemp = Yc;
 
     xLineNearTheFoot(plot, -Xf, c, 0, c - Yf, LC(8));
 

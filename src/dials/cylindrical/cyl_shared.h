@@ -77,8 +77,8 @@ Vec3 sunOfDevelopedPoint(const shell::Module1& m, double u, double y);
 // curve(t) its point (developed abscissa, height up from the tip's level) at the parameter t,
 // none where it has none (where the tip's shadow cannot reach, for one), the points no more
 // than m.PointStep apart along it; plots those whose sun stands above the horizon and that
-// keep(sun) accepts (the sun of the point: the direction from it to the tip), keeping the
-// developed abscissa of each in m.DevelopedAbscissa. The others are no points of the curve:
+// keep(sun) accepts (the sun of the point: the direction from it to the tip). The others are no
+// points of the curve:
 // where the line's sun reaches the horizon or leaves what keep accepts, the curve ends, and its
 // range names those ends where they are known (CurveRange::ends).
 using SunKept = std::function<bool(const Vec3& sun)>;
@@ -119,7 +119,6 @@ void DrawFoldedStyle(shell::Context& ctx, double L);
 
 // The plan of the circular section below the development, north up: circle, style foot and
 // tip, generic gnomon, declination sector, "North", "d" and the table of the triangle's lengths.
-// Writes m.TriangleTemp where the generic gnomon exists.
 void DrawCylSectionAndTriangle(shell::Context& ctx);
 
 }  // namespace dials::cylindrical

@@ -66,8 +66,7 @@ using CylSphLine = std::function<std::optional<SunOnLine>(double t)>;
 // Lays a line with the shared curve sampler (dials::layCurve): the shadows of its suns
 // (ProjectCylSphPoint) at the parameters of the range and, between them, as many more as make
 // consecutive points no more than dials::kLineStep apart in the plot area (the programme has no
-// drawing definition of its own). Plots each in palette colour colourIndex and keeps its
-// abscissa in m.DevelopedAbscissa.
+// drawing definition of its own). Plots each in palette colour colourIndex.
 void layCylSphLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& range,
                    int colourIndex, CylSphSun sun = CylSphSun::General);
 

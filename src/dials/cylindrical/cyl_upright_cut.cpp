@@ -30,7 +30,6 @@ void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRan
             return p;
         },
         range, m.PointStep, plotBox(ctx.ixPlot1()), [&](double, const DialPoint& p) {
-            m.DevelopedAbscissa = p.x;
             ctx.ixPlot1().xPset(p.x, -p.y, colour);
         });
 }

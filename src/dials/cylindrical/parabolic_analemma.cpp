@@ -30,7 +30,6 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
     using numeric::checkedDiv;
     const double p = f.p, s = f.s, phi = f.phi;
     const double tanDp = std::tan(f.Dp);
-    storeAnalemmaObliquity(m);
     const numeric::Colour colour = shell::LineColor(ctx, 14);
     // Where the ray leaves the tip, the surface lies Q(xt) - yt along the axis from it.
     const double c = f.Q(f.xt) - f.yt;
@@ -42,7 +41,7 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
         double X, height;
     };
     auto shadowOf = [&](double T) -> std::optional<DayShadow> {
-        const SunSeries sun = sunForDay(T, m.AnalemmaObliquityRad, m.Pi);
+        const SunSeries sun = sunForDay(T, analemmaObliquityRad(m.Pi), m.Pi);
         const double delta = sun.declination;
         const double tau = westward(sun.equationOfTime() + f.Z0);
         // The sun: east, north and up.
@@ -69,7 +68,6 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
         },
         {0, 360, kMeanDayDeg, true, true}, m.PointStep, plotBox(plot),
         [&](double, const DialPoint& point) {
-            m.DevelopedAbscissa = point.x + f.Au0;
             plot.xPset(point.x, -point.y, colour);
         });
 }

@@ -55,8 +55,7 @@ void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f)
             layParabolicCurve(
                 ctx, f, -1, 1,
                 [&](double X) -> std::optional<double> {
-                    m.PlaneCoefSaveY = f.Q(X);
-                    const double x = X - f.xt, q = m.PlaneCoefSaveY - f.yt;
+                    const double x = X - f.xt, q = f.Q(X) - f.yt;
                     const double b = q * std::sin(2 * phi);
                     const numeric::QuadraticRoots Z = numeric::stableQuadraticRoots(
                         a, b, q * q * cosCos - x * x * sin2Delta);

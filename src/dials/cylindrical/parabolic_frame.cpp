@@ -94,8 +94,7 @@ ParabolicFrame SetupParabolicDial(shell::Context& ctx) {
     const shell::InputRecord& in = ctx.inputs;
 
     // The zone correction: the longitude as typed (west +) less 15 times the zone, in radians.
-    m.LonDegrees = in.number("txtLON");
-    m.LonAbsDeg = std::fabs(m.LonDegrees);
+    m.LonAbsDeg = std::fabs(in.number("txtLON"));
     m.ZoneCorrRad = (-m.EastSign * m.LonAbsDeg - 15 * in.number("TxtFuso")) * m.Pi / 180;
 
     m.DeclDegrees = m.DeclSign * shell::typedDeclination(in);
@@ -109,10 +108,8 @@ ParabolicFrame SetupParabolicDial(shell::Context& ctx) {
     m.PlaneCoefZ = 0;
 
     // The generic gnomon: from the tip along the axis to the surface, in the meridian plane.
-    m.TriangleTemp = f.Q(f.xt);
-    m.TipOffset = std::fabs(m.TriangleTemp - f.yt);
+    m.TipOffset = std::fabs(f.Q(f.xt) - f.yt);
     m.StyleHypotenuse = checkedDiv(m.TipOffset, std::cos(f.phi));
-    m.SetupTemp5 = m.StyleHypotenuse;
 
     // Every curve is sampled with this step.
     numeric::StepRange(-1, 1.5, m.PointStep);

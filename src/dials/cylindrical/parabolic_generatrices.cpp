@@ -53,8 +53,7 @@ void layParabolicCurve(shell::Context& ctx, const ParabolicFrame& f, double from
             return DialPoint{f.xi(X), *z};
         },
         range, m.PointStep, plotBox(plot), [&](double, const DialPoint& p) {
-            m.DevelopedAbscissa = p.x;
-            plot.xPset(m.DevelopedAbscissa, -p.y, colour);
+            plot.xPset(p.x, -p.y, colour);
         });
 }
 
@@ -83,8 +82,7 @@ void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
             },
             {0, -depth, -m.PointStep, false}, m.PointStep, plotBox(plot),
             [&](double height, const DialPoint& p) {
-                m.DevelopedAbscissa = p.x;
-                plot.xPset(m.DevelopedAbscissa, -height, colour);
+                plot.xPset(p.x, -height, colour);
             });
     }
 }

@@ -124,7 +124,7 @@ using SampleHeight = std::function<std::optional<double>(double X)>;
 // Lays the curve of these heights over the samples X from `from` to `to` (the curve sampler,
 // from steps of m.PointStep), on the generatrices the tip's shadow reaches; draws the points
 // keep(X, height) accepts whose sun stands above the horizon (lit), each at its developed
-// abscissa (kept in m.DevelopedAbscissa). A sample whose height cannot be computed has no point.
+// abscissa. A sample whose height cannot be computed has no point.
 // The curve ends where the shadow stops reaching the surface, and at the samples `ends` where
 // its heights cease.
 void layParabolicCurve(shell::Context& ctx, const ParabolicFrame& f, double from, double to,

@@ -49,8 +49,7 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
         m.StyleElevDeg = shell::ArcSin(m, Face::declining(D, 0).polarElevationSine(phi)) *
                          numeric::sgn(std::cos(D)) * 180 / m.Pi;
     });
-    m.StyleHeightD = ctx.inputs.number("txtStilo");
-    const double H = m.StyleHeightD;
+    const double H = ctx.inputs.number("txtStilo");
 
     // Without a section (a radius of curvature of 0 or below) there is nothing to draw.
     SectionPlan g;
@@ -70,14 +69,12 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     const double h = m.PointStep / 2;
     const numeric::Colour parabola = LC(15);
     for (double X : numeric::StepRange(-1, 1.5, h)) {
-        m.PlaneCoefSaveY = s * X * X / (2 * R);
-        plot.xPset(X + dx, R - m.PlaneCoefSaveY, parabola);
+        plot.xPset(X + dx, R - s * X * X / (2 * R), parabola);
     }
     const numeric::Colour curvature = LC(8);
     for (double X : numeric::StepRange(-R, R, h)) {
         numeric::skip([&] {
-            m.PlaneCoefSaveY = s * (R - numeric::checkedSqrt(R * R - X * X));
-            plot.xPset(X + dx, R - m.PlaneCoefSaveY, curvature);
+            plot.xPset(X + dx, R - s * (R - numeric::checkedSqrt(R * R - X * X)), curvature);
         });
     }
 

@@ -29,7 +29,7 @@ void drawHourLines(shell::Context& ctx, bool italian, int colourIndex) {
     const double D = m.DeclDecimal * m.Pi / 180;
     const double phi = m.LatRad;
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
-    numeric::countedLoop(m.ConicB2345, -90, 90, 15, [&](double H) {
+    numeric::countedLoop(m.HourCounter, -90, 90, 15, [&](double H) {
         // The Italian line's own half is its turned setting half, centred on the equator's sun of
         // H; the Babylonian line's its turned rising half, centred on the same sun. The turn runs
         // towards the east, the shared sky's towards the west.

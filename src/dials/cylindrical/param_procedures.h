@@ -13,7 +13,7 @@
 //   g = (L - CylParam) cos theta + CylParam   the tip's distance from the tangent plane,
 //   w = (L - CylParam) sin theta              the offset of the tip's foot on it,
 //   A  the substyle's angle from the vertical, e the polar style's elevation over the plane,
-//   u = CylParam * theta    the developed abscissa of the generatrix (m.DevelopedAbscissa), theta
+//   u = CylParam * theta    the developed abscissa of the generatrix, theta
 //                           taken within half a turn of the foot's generatrix.
 // In the tangent plane, at the height y on the generatrix: X = y cos A - w sin A + p along the
 // substyle from the equinoctial line (p = g tan e), Z = y sin A + w cos A across it. Points go
@@ -86,8 +86,7 @@ using GeneratrixHeight = std::function<std::optional<double>(const Generatrix& g
 // generatrices within the plot area's width, no more than the point step of arc apart), on the
 // generatrices the tip's shadow can reach; a
 // generatrix whose height cannot be computed has no point. Draws the points whose sun stands
-// above the horizon and that keep(sun) accepts (layDevelopedCurve), storing the abscissa in
-// m.DevelopedAbscissa. The curve ends where the shadow stops reaching the surface, and at the
+// above the horizon and that keep(sun) accepts (layDevelopedCurve). The curve ends where the shadow stops reaching the surface, and at the
 // generatrices of `turnEnds` (turns about the axis from the foot's) where its heights cease.
 void layGeneratrixCurve(shell::Context& ctx, double D, const GeneratrixHeight& height,
                         const SunKept& keep, numeric::Colour colour,

@@ -96,14 +96,13 @@ void DrawCylProjAnalemma(shell::Context& ctx) {
     const bool equatorial = atEquator && (m.DeclDecimal == 0 || std::fabs(m.DeclDecimal) == 180);
     const double side = atEquator ? -1 : 1;
     m.Pi = kAnalemmaPi;
-    storeAnalemmaObliquity(m);
     const numeric::Colour colour = shell::LineColor(ctx, 4);
 
     // Every other day, laid by the curve sampler where the shadow moves fast.
     layDevelopedCurve(
         ctx,
         [&](double day) -> std::optional<DialPoint> {
-            const SunSeries sun = sunForDay(day, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(day, analemmaObliquityRad(m.Pi), m.Pi);
             const double delta = sun.declination;
             // Apparent minus mean time, radians of hour angle.
             const double Et = -sun.equationOfTime();

@@ -124,8 +124,7 @@ void DrawCylProjSubstyleLine(shell::Context& ctx) {
 
 void DrawCylProjMeridianLine(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    m.TipAxisDistance = m.StyleLength * m.SideSign + m.Radius;
-    m.PlaneCoefX = m.TipAxisDistance * std::sin(m.WallDeclRad);
+    m.PlaneCoefX = (m.StyleLength * m.SideSign + m.Radius) * std::sin(m.WallDeclRad);
     DrawCylNoonLine(ctx);
 }
 

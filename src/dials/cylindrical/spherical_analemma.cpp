@@ -10,16 +10,13 @@ namespace dials::cylindrical {
 void DrawCylSphAnalemma(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     SetCylSphSide(ctx);
-    m.AnalemmaFlag = 1;
-    m.LonAbsDeg = m.ZoneCorrRad;
-    storeAnalemmaObliquity(m);
 
     // Every other mean day, the day angle sweeping 440 degrees (the part from -80 to 0 twice),
     // laid by the curve sampler where the shadow moves fast.
     layCylSphLine(
         ctx,
         [&](double d) {
-            const SunSeries sun = sunForDay(d, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(d, analemmaObliquityRad(m.Pi), m.Pi);
             // The true sun's hour angle at 12:00 of the zone's mean time.
             return std::optional<SunOnLine>({-sun.equationOfTime() - m.ZoneCorrRad,
                                              sun.declination});

@@ -46,8 +46,6 @@ void DrawCylSphHourLines(shell::Context& ctx) {
     const double e = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     SetCylSphSide(ctx);
 
-    m.PlotShiftX = plot.ShiftX();
-
     // The axis labels stay where they are whatever the time correction: "O" at the origin, "x"
     // and "y" at points of their axes.
     plotLabel(plot, "O", {0, 0}, {0.04, 0.04});

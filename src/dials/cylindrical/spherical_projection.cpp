@@ -194,7 +194,7 @@ void layCylSphLine(shell::Context& ctx, const CylSphLine& line, const CurveRange
             if (!p) return std::nullopt;
             return DialPoint{p->u, p->y};
         },
-        range, kLineStep, [&](double, const DialPoint& p) { m.DevelopedAbscissa = p.x; });
+        range, kLineStep);
 }
 
 void layCylSphDay(shell::Context& ctx, double delta, int colourIndex, CylSphSun sun) {

@@ -54,7 +54,6 @@ bool castByTheSun(const PlaneGeometry& g, double Y0, double Z0, const Vec3& w, d
 
 void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
     shell::Module1& m = ctx.m;
-    storeAnalemmaObliquity(m);
     const PlaneGeometry g = PlaneGeometry::from(m);
     const double Y0 = g.Y0, Z0 = g.Z0;
     const double hemisphere = numeric::sgn(m.HemisphereSign);
@@ -65,7 +64,7 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
     for (double t : numeric::StepRange(0, 360, kMeanDayDeg)) {
         bool cast = false;
         const auto p = solvePoint([&] {
-            const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(t, analemmaObliquityRad(m.Pi), m.Pi);
             const double H = sun.equationOfTime() * hemisphere + m.LonCorrRad;
             const double dw = -sun.declination * hemisphere;
             const Vec3 w = shadowOfDay(g, Y0, Z0, H, dw);
@@ -74,8 +73,6 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
         });
         if (p && cast) plotDialPoint(plot, *p, colour);
     }
-    // The record the procedure leaves: the plane's tip.
-    m.PlaneCoefSaveY = Y0;
 }
 
 }  // namespace

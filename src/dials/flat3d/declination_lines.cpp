@@ -17,7 +17,6 @@ namespace {
 
 void drawDeclinationLines(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    m.PlaneCoefSaveY = m.PlaneCoefY;
     plotSunlitConeSections(ctx.ixPlot1(), coneFrameOf(PlaneGeometry::from(m)),
                            declinationLinePairs(ctx), m.Pi, kLineStep);
 }

@@ -48,7 +48,6 @@ HourFamily babylonianHours(const shell::Module1& m) {
 
 void drawFamily(shell::Context& ctx, const HourFamily& family) {
     shell::Module1& m = ctx.m;
-    m.PlaneCoefSaveY = m.PlaneCoefY;
     const PlaneGeometry g = PlaneGeometry::from(m);
     const Vec3 tip = tipOf(g);
     plot::PlotSurface& plot = ctx.ixPlot1();

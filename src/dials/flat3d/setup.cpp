@@ -25,12 +25,6 @@ using numeric::checkFinite;
 
 enum class FreeVariable { X, Y };
 
-// tan(degrees)^-2: the coefficient of the cone of sun rays of that declination.
-double coneCoefficient(const shell::Module1& m, double degrees) {
-    const double t = std::tan(degrees * m.Pi / 180);
-    return checkedDiv(1, t * t);
-}
-
 void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     const shell::InputRecord& in = ctx.inputs;
     shell::Module1& m = ctx.m;
@@ -72,20 +66,16 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     m.HourStep = hourStep;
     m.PointStep = pointStep;
     m.Pi = pi;
-    m.ConeCoef2345 = coneCoefficient(m, kSolsticeDeg);
     m.LatDegrees = latitude;
-    m.LatAbsDeg = signedLatitude;
     m.LatRad = phi;
     m.HemisphereSign = hemisphereSign;
     m.WorkFlag = hemisphereSign;
-    m.LonDegrees = longitude;
     m.LonAbsDeg = std::fabs(longitude);
     m.LonCorrRad = lonCorrection;
     m.DeclDegrees = declination;
     m.WallDeclRad = D;
     m.ReclDeg = reclination;
     m.ReclRad = R;
-    m.StyleLengthD = S;
     m.StyleLength3D = S;
     m.PlaneCoefX = tip.x;
     m.PlaneCoefY = tip.y;

@@ -31,36 +31,33 @@ constexpr int kSubstyleColour = 14;
 constexpr int kCentreVerticalColour = 8;
 constexpr int kPolarStylePointsColour = 5;
 
-// What the triangle computes, each value starting from the shared record's (a computation that
-// fails leaves it there) and written back to the record in one closing block (store).
+// What the triangle computes. The slope and the drop start from the shared record's (a
+// computation that fails leaves them there) and are written back to the record in one closing
+// block (store), with the polar style's length where it is known.
 struct Triangle {
     double substyleSlope;    // SubstyleSlope: -u/v of the substyle
     bool alphaKnown = false; // whether the substyle's direction is known in this call
     double alpha = 0;        // its angle, atan of the slope
-    double polarLength;      // SetupTemp5 and StyleHypotenuse: S / s
+    double polarLength = 0;  // StyleHypotenuse: S / s
     bool lengthKnown = false;
-    double polarAngle;       // Obliquity: the polar style's angle over the plane, ArcSin(s)
+    double polarAngle = 0;   // the polar style's angle over the plane, ArcSin(s)
     bool angleKnown = false;
     std::optional<DialPoint> centre;
-    double centreNorth;      // TriangleTemp: the centre's world north coordinate
     int centreDrop;          // WorkFlag: its drop below the tip, whole metres, 1 for none
 
     explicit Triangle(const shell::Module1& m)
-        : substyleSlope(m.SubstyleSlope), polarLength(m.SetupTemp5), polarAngle(m.Obliquity),
-          centreNorth(m.TriangleTemp), centreDrop(m.WorkFlag) {}
+        : substyleSlope(m.SubstyleSlope), centreDrop(m.WorkFlag) {}
 
     void store(shell::Module1& m) const {
         m.SubstyleSlope = substyleSlope;
         m.SideSign = numeric::sgn(alpha);
-        if (lengthKnown) m.SetupTemp5 = m.StyleHypotenuse = polarLength;
-        m.Obliquity = polarAngle;
-        m.TriangleTemp = centreNorth;
+        if (lengthKnown) m.StyleHypotenuse = polarLength;
         m.WorkFlag = centreDrop;
     }
 };
 
 // The centre: where the line through the style tip parallel to the polar axis meets the plane
-// (the face's centre), with its world point's north coordinate and its drop below the tip. None
+// (the face's centre), with its drop below the tip. None
 // where the polar axis meets the plane only at infinity (a wall facing due east or west, a polar
 // dial): there is no centre, and no line runs through one.
 void findCentre(Triangle& tr, const PlaneGeometry& g) {
@@ -68,7 +65,6 @@ void findCentre(Triangle& tr, const PlaneGeometry& g) {
     if (!centre || !std::isfinite(centre->x) || !std::isfinite(centre->y)) return;
     tr.centre = centre;
     const Vec3 world = g.face.world(*centre);
-    tr.centreNorth = world.y;
     numeric::skip([&] {
         const int drop = numeric::toInt16(g.Z0 - world.z);
         tr.centreDrop = drop == 0 ? 1 : drop;

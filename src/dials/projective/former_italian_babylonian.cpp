@@ -43,7 +43,7 @@ void drawItalianBabylonian(shell::Context& ctx, double turn, bool italian, int c
     const double L = m.StyleLength;
     const Vec3 tip = L * face.out;
     for (double H : StepRange(-90, 90, 15)) {
-        m.ConicB2345 = H;
+        m.HourCounter = H;
         const double theta = (turn + westward(H)) * m.Pi / 180;
         const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(m.LatRad, theta, m.Pi, italian);
         plotLineInArea(plot, colour, face.section(turnedHorizonNormal(m.LatRad, theta), tip),

@@ -109,9 +109,6 @@ private:
     double style_ = 0;                   // the perpendicular style L
 };
 
-// NoonTiltRad from the plane's angles, as the set-up computes it.
-double noonTiltOfEquivalentPlane(const shell::Module1& m);
-
 // The cone constants k = cot^2 d of the declination lines: 23.45, 20.011 and 11.5 degrees.
 struct ConeCoefficients {
     double k2345, k20, k115;
@@ -138,7 +135,7 @@ double horizonHeight(const shell::Module1& m);
 using ReferenceCurve = std::function<std::optional<ReferencePoint>(double t)>;
 
 // Lays the curve's image on the dial with the shared curve sampler (dials::layCurve): the
-// parameter from -XLoopHalf to XLoopHalf by the sweep's 5 mm, then beyond, through the point at
+// parameter from -kSweepHalf to kSweepHalf by the sweep's 5 mm, then beyond, through the point at
 // infinity (laySweepThroughInfinity), with as many points between as keep its image's points no
 // more than dials::kLineStep apart in the plot area. `far` gives the curve's point at the
 // parameter 1 / s as a point with w = s (at s = 0, its point at infinity). Where the image runs

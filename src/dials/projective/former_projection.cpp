@@ -53,7 +53,7 @@ void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve,
             return project.across(*r);
         };
     };
-    laySweepThroughInfinity(onDial(curve), onDial(far), m.XLoopHalf, 0.005, plotBox(plot),
+    laySweepThroughInfinity(onDial(curve), onDial(far), kSweepHalf, 0.005, plotBox(plot),
                             [&](double, const geometry::DialPoint& p) {
                                 if (sunlitOnly && !aboveHorizon(face.sunOf(m.StyleLength, p)))
                                     return;

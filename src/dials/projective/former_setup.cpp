@@ -25,25 +25,15 @@ namespace {
 
 double squared(double x) { return x * x; }
 
-// The substyle angle of the equivalent vertical plane, atan(sin g / tan(lat + F)). Where
-// tan(lat + F) is 0 that plane stands at the equator: its substyle is horizontal, or undefined
-// (0 here) for a plane facing the equator squarely, whose style is perpendicular to it.
-double equivalentSubstyle(const shell::Module1& m) {
-    const double sinG = std::sin(m.EquivDeclRad);
-    const double t = std::tan(m.FormerTemp + m.LatRad);
+// The substyle angle of the equivalent vertical plane of declination g, seen from a plane turned
+// F about the horizontal: atan(sin g / tan(lat + F)). Where tan(lat + F) is 0 that plane stands at
+// the equator: its substyle is horizontal, or undefined (0 here) for a plane facing the equator
+// squarely, whose style is perpendicular to it.
+double equivalentSubstyle(const shell::Module1& m, double F, double g) {
+    const double sinG = std::sin(g);
+    const double t = std::tan(F + m.LatRad);
     if (t == 0) return numeric::sgn(sinG) * m.Pi / 2;
     return std::atan(checkedDiv(sinG, t));
-}
-
-// The unscaled coefficients alpha, beta, gamma of the conic y^2 + alpha y + beta + gamma x^2 = 0.
-// Where the latitude equals the line's declination T is 0 and they do not exist: they keep their
-// values, and the declination lines, which use the scaled conic, draw the parabola.
-double setConic(const shell::Module1& m, double k, double& alpha, double& beta, double& gamma) {
-    const former::ScaledConic c = former::declinationConic(m, k);
-    numeric::assignOrSkip(alpha, [&] { return checkedDiv(c.b, c.T); });
-    numeric::assignOrSkip(beta, [&] { return checkedDiv(c.c, c.T); });
-    numeric::assignOrSkip(gamma, [&] { return checkedDiv(1, c.T); });
-    return c.T;
 }
 
 }  // namespace
@@ -68,10 +58,6 @@ ScaledConic declinationConic(const shell::Module1& m, double k) {
     return c;
 }
 
-double noonTiltOfEquivalentPlane(const shell::Module1& m) {
-    return std::atan(numeric::checkFinite(std::sin(m.EquivDeclRad) * std::tan(m.FormerTemp)));
-}
-
 Face dialFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, m.ReclRad); }
 
 }  // namespace former
@@ -91,13 +77,9 @@ void SetupProjectiveFormer(shell::Context& ctx) {
 
     m.HourStep = checkedDiv(15, in.number("TxtHour"));
     m.Pi = kStoredPi;
-    const former::ConeCoefficients k = former::coneCoefficients(m);
-    m.ConeCoef2345 = k.k2345;
 
     m.LatDegrees = in.number("txtLAT");
     m.LatRad = m.LatDegrees * m.Pi / 180;
-    m.LonDegrees = in.number("txtLON");
-    m.LonCorrRad = (15 - m.LonDegrees) * m.Pi / 180;
     m.DeclDegrees = m.DeclSign * shell::typedDeclination(in);
     m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
     m.DeclDecimal = m.DeclDegrees;
@@ -138,17 +120,16 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     m.SideSign = side;
     m.StyleElevRad = E;
 
-    m.ConicTerm = setConic(m, k.k2345, m.ConicA2345, m.ConicB2345, m.ConicC2345);
+    // The method lays its declination lines on conics that divide by the tangent of the
+    // latitude: a latitude that leaves them no finite coefficient stops the run here.
+    former::declinationConic(m, former::coneCoefficients(m).k2345);
 
-    m.SetupTemp3 = checkedDiv(s, std::sin(phi));
-
+    // The equivalent vertical plane: turned F about the horizontal, of declination g.
     double F = std::atan(checkedDiv(std::tan(R), std::cos(D)));
     if (R > 0 && F < 0) F = F + m.Pi;
-    m.FormerTemp = F;
-    m.EquivDeclRad = std::atan(numeric::checkFinite(std::tan(D) * std::cos(F)));
-    m.NoonTiltRad = former::noonTiltOfEquivalentPlane(m);
-    m.SubstyleRad = numeric::sgn(m.SideSign) * (equivalentSubstyle(m) + m.NoonTiltRad);
-    m.XLoopHalf = 2;
+    const double g = std::atan(numeric::checkFinite(std::tan(D) * std::cos(F)));
+    m.NoonTiltRad = std::atan(numeric::checkFinite(std::sin(g) * std::tan(F)));
+    m.SubstyleRad = numeric::sgn(m.SideSign) * (equivalentSubstyle(m, F, g) + m.NoonTiltRad);
 }
 
 }  // namespace dials::projective

@@ -66,7 +66,6 @@ void DrawNoonLineProjFormer(shell::Context& ctx) {
 void DrawSubstyleProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const double E = m.StyleElevRad;
-    m.SetupAngleB = -E;
     numeric::skip([&] {
         // The polar axis laid down on the face: its run across the slope over the cosine of the
         // elevation is the sine of the substyle's angle from the line of greatest slope.

@@ -51,7 +51,6 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const latter::AuxFrame f = latter::AuxFrame::from(m);
     const numeric::Colour colour = shell::LineColor(ctx, 14);
-    storeAnalemmaObliquity(m);
     const double L = m.AuxStyleLength;
     // The rule of the root signs below finds the shadow on planes that face less than a right
     // angle from the south and are not turned past the vertical (the tip then lies on V's far
@@ -59,19 +58,14 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     const bool southern = std::fabs(m.DeclDecimal) < 90 && std::cos(f.R) > 0;
     const Face face = latter::dialFace(m);
 
-    // What the last day computed leaves in the shared record (closing block below).
-    double equationOfTime = m.AnalemmaTemp;
-    double crossing = m.PointX, centreW = m.PointY;
-    latter::DeclinationConic lastDay{m.ConicA2345, m.ConicB2345, m.ConicC2345, 0};
     for (double t : numeric::StepRange(-80, 280, kMeanDayDeg)) {
         double noonHour = 0, delta = 0;  // the day's sun: hour angle from the meridian, declination
         const auto point = latter::solvePoint([&] {
-            const SunSeries sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(t, analemmaObliquityRad(m.Pi), m.Pi);
             delta = sun.declination;
             const double deltaDeg = 180 * delta / m.Pi;
             // Apparent minus mean time, radians of hour angle.
             const double E = sun.reductionToEquator - sun.equationOfCentre;
-            equationOfTime = E;
             noonHour = E - m.LonAbsDeg;
             // The hour angle from V's substyle of the true sun at the zone's mean noon.
             const double h = m.SubstyleHour + noonHour;
@@ -80,12 +74,9 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
             // V's hour line of h, through (c, 0) on its equinoctial line and its centre (0, Wc).
             const latter::AuxFrame::HourLine line = f.hourLine(h);
             const double c = line.P;
-            crossing = c;
             const double Wc = checkedDiv(c, line.tanQ);
-            centreW = Wc;
 
             const latter::DeclinationConic day = latter::declinationConic(delta, f.B, L);
-            lastDay = day;
 
             // Both crossings must exist: a day whose hour line misses its declination line, or
             // meets it only once (the other crossing not a finite point), gets no point.
@@ -110,12 +101,6 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
             latter::sunAboveHorizon(m, *point))
             latter::plotDialPoint(plot, *point, colour);
     }
-    m.AnalemmaTemp = equationOfTime;
-    m.PointX = crossing;
-    m.PointY = centreW;
-    m.ConicA2345 = lastDay.a;
-    m.ConicB2345 = lastDay.b;
-    m.ConicC2345 = lastDay.c;
 }
 
 }  // namespace dials::projective

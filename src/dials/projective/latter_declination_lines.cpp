@@ -60,7 +60,7 @@ void DrawDeclinationLinesProjLatter(shell::Context& ctx) {
                 return latter::solvePoint(
                     [&] { return f.fromSubstyle(1, *pick(W) - f.W0 * W->at, W->at); });
             };
-            laySweepThroughInfinity(root, far, m.XLoopHalf, 0.005, box,
+            laySweepThroughInfinity(root, far, kSweepHalf, 0.005, box,
                                     [&](double, const DialPoint& p) {
                                         if (latter::sunAboveHorizon(m, p))
                                             latter::plotDialPoint(plot, p, colours[i]);

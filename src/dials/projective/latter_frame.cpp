@@ -17,7 +17,7 @@ AuxFrame AuxFrame::from(const shell::Module1& m) {
     AuxFrame f;
     f.A = m.SetupAngleA;
     f.B = m.SetupAngleB;
-    f.H = m.CentreHeight;
+    f.H = m.AuxStyleLength;
     f.R = m.ReclRad;
     f.W0 = m.PlaneCoefY;
     return f;
@@ -65,7 +65,7 @@ DeclinationConic declinationConic(double delta, double B, double H) {
 }
 
 bool sunAboveHorizon(const shell::Module1& m, const DialPoint& p) {
-    return aboveHorizon(dialFace(m).sunOf(m.StyleHeightD, p));
+    return aboveHorizon(dialFace(m).sunOf(m.StyleLength, p));
 }
 
 }  // namespace dials::projective::latter

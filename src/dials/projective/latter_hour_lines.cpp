@@ -31,7 +31,7 @@ void DrawEquinoctialProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     const Face face = latter::dialFace(m);
     plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, 9),
-                   face.section(celestialPole(m.LatRad), m.StyleHeightD * face.out),
+                   face.section(celestialPole(m.LatRad), m.StyleLength * face.out),
                    [](const DialPoint&) { return true; });
 }
 
@@ -84,7 +84,7 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         const CurveVisit draw = [&](double, const DialPoint& p) {
             latter::plotDialPoint(plot, p, colour);
         };
-        laySweepThroughInfinity(line, far, m.XLoopHalf, 0.005, box, draw);
+        laySweepThroughInfinity(line, far, kSweepHalf, 0.005, box, draw);
         if (!parallel) return;
         // A parallel line of V that lies farther off than the sweep reaches (the noon line of a
         // plane facing due east or west, which only the stored Pi's residue keeps at a finite
@@ -94,7 +94,7 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         // -intercept.
         const double length = std::hypot(v.slope, 1.0);
         const double rho = -v.intercept / length, nX = v.slope / length, nY = -1 / length;
-        if (!(std::isfinite(rho) && std::fabs(rho) > kFarthestAbscissa * m.XLoopHalf)) return;
+        if (!(std::isfinite(rho) && std::fabs(rho) > kFarthestAbscissa * kSweepHalf)) return;
         laySweepThroughInfinity(
             [&](double s) {
                 return latter::solvePoint(
@@ -104,7 +104,7 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
                 return latter::solvePoint(
                     [&] { return f.projectHomogeneous(s * nX - nY, s * nY + nX, s / rho); });
             },
-            m.XLoopHalf, 0.005, box, draw);
+            kSweepHalf, 0.005, box, draw);
     });
 }
 

@@ -36,11 +36,11 @@ void drawFamily(shell::Context& ctx, double turn, bool italian, int colourIndex)
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
     const Face face = latter::dialFace(m);
-    const double g = m.StyleHeightD;
+    const double g = m.StyleLength;
     const Vec3 tip = g * face.out;
 
     // The hour counter is kept where the programme keeps it.
-    numeric::countedLoop(m.ConicB2345, -90, 90, 15, [&](double n) {
+    numeric::countedLoop(m.HourCounter, -90, 90, 15, [&](double n) {
         const double theta = (n + turn) * m.Pi / 180;
         const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(m.LatRad, theta, m.Pi, italian);
         plotLineInArea(plot, colour, face.section(turnedHorizonNormal(m.LatRad, theta), tip),

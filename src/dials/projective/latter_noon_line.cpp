@@ -46,7 +46,7 @@ double along(const DialPoint& c, double ux, double uy, const DialPoint& p) {
 void DrawNoonLineProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const double g = m.StyleHeightD;
+    const double g = m.StyleLength;
     const Face face = latter::dialFace(m);
     const double solstice = m.Pi * kSolsticeDeg / 180;
     const auto summer = noonShadow(face, m.LatRad, solstice, g);

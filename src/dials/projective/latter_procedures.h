@@ -78,7 +78,7 @@ using geometry::sq;
 struct AuxFrame {
     double A = 0;   // SetupAngleA
     double B = 0;   // SetupAngleB
-    double H = 0;   // CentreHeight
+    double H = 0;   // AuxStyleLength
     double R = 0;   // ReclRad
     double W0 = 0;  // PlaneCoefY = H tan B
 

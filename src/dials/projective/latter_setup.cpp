@@ -20,22 +20,6 @@ namespace dials::projective {
 using numeric::checkedDiv;
 using numeric::checkFinite;
 
-namespace {
-
-// The coefficients of the conic w^2 + a w + b + c u^2 = 0 of the declination line delta. Where
-// they do not exist (T = 0: cos(lat) cos(D) = cos(delta), a latitude equal to delta on a plane
-// facing due south) they keep their values: the declination lines solve the conic scaled by T.
-void storeConic(double delta, double B, double H, double& a, double& b, double& c) {
-    numeric::skip([&] {
-        const latter::DeclinationConic conic = latter::declinationConic(delta, B, H);
-        a = conic.a;
-        b = conic.b;
-        c = conic.c;
-    });
-}
-
-}  // namespace
-
 void SetupProjectiveLatter(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const shell::InputRecord& in = ctx.inputs;
@@ -45,11 +29,11 @@ void SetupProjectiveLatter(shell::Context& ctx) {
 
     m.LatDegrees = checkFinite(in.number("txtLAT"));
     m.LatRad = m.LatDegrees * m.Pi / 180;
-    m.LonDegrees = checkFinite(in.number("txtLON"));
+    const double longitude = checkFinite(in.number("txtLON"));
     // The standard-meridian correction: the hour angle of the zone's meridian east of the place.
     const double zone = checkFinite(in.number("TxtFuso"));
-    m.LonAbsDeg = (-15 * zone - m.EastSign * std::fabs(m.LonDegrees)) * m.Pi / 180;
-    m.ZoneCorrDeg = -15 * zone - m.EastSign * std::fabs(m.LonDegrees);
+    m.LonAbsDeg = (-15 * zone - m.EastSign * std::fabs(longitude)) * m.Pi / 180;
+    m.ZoneCorrDeg = -15 * zone - m.EastSign * std::fabs(longitude);
 
     // The declination folded onto the same wall within -180..180.
     m.DeclDegrees = m.DeclSign * checkFinite(shell::typedDeclination(in));
@@ -58,7 +42,6 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     m.ReclDeg = checkFinite(shell::typedReclination(in, 1));
     m.ReclRad = m.ReclDeg * m.Pi / 180;
     m.StyleLength = checkFinite(in.number("txtStilo"));
-    m.StyleHeightD = m.StyleLength;
     // A style of no length casts no shadow: every line would fall on its foot.
     if (m.StyleLength == 0) numeric::fail(numeric::FailureKind::DivisionByZero);
 
@@ -73,15 +56,11 @@ void SetupProjectiveLatter(shell::Context& ctx) {
         Face::declining(m.WallDeclRad, 0).styleAngles(m.LatRad, m.Pi);
     const double B = style.elevation;
     m.AuxStyleLength = H;
-    m.CentreHeight = H;
     m.SetupAngleA = style.substyle;
     m.SetupAngleB = B;
     m.SubstyleHour = style.hour;
 
-    storeConic(m.Pi * kSolsticeDeg / 180, B, H, m.ConicA2345, m.ConicB2345, m.ConicC2345);
-
     m.PlaneCoefY = H * std::tan(B);
-    m.XLoopHalf = 2.0;
 }
 
 }  // namespace dials::projective

@@ -30,7 +30,7 @@ void DrawSubstyleProjLatter(shell::Context& ctx) {
 void DrawStyleTriangleProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const double g = m.StyleHeightD;
+    const double g = m.StyleLength;
     // The substyle from the foot towards the centre; where the centre lies at infinity, along
     // the polar axis laid on the dial.
     const bool atInfinity = latter::centreAtInfinity(m);
@@ -61,7 +61,7 @@ void DrawHorizonProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     // The horizontal plane through the tip meets the dial level with the foot of V's style.
-    const double y = m.CentreHeight * std::sin(m.ReclRad);
+    const double y = m.AuxStyleLength * std::sin(m.ReclRad);
     plotSegment(plot, {-plot.ShiftX(), y}, {plot.ShiftX(), y}, shell::LineColor(ctx, 2));
 }
 

@@ -41,6 +41,8 @@ using CurveAcross = std::function<std::optional<double>(double t)>;
 // of `curve` and of `far`), next to where the image runs through infinity, which on an auxiliary
 // plane passing close to the tip lies within a fraction of a step of points whose images lie
 // close together.
+// The half range both projective methods sweep their curves' parameter over.
+constexpr double kSweepHalf = 2;
 void laySweepThroughInfinity(const CurveAt& curve, const CurveAt& far, double half, double step,
                              const PlotBox& box, const CurveVisit& visit,
                              const CurveAcross& across = {}, const CurveAcross& farAcross = {});

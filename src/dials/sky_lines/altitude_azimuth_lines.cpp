@@ -44,12 +44,7 @@ void PlotAltitudeLines(shell::Context& ctx) {
     } else {
         m.ReclDeg = 0;
     }
-    // The flag follows the plane of this run, so that no later procedure acts on a horizontal
-    // plane an earlier run left behind.
-    const bool horizontal = std::fabs(m.ReclDeg) == 90;
-    m.HorizontalFlag = horizontal ? 1 : 0;
-    if (horizontal) m.WallDeclRad = 0;
-    m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
+    if (std::fabs(m.ReclDeg) == 90) m.WallDeclRad = 0;
 
     const SkyPlane plane = SkyPlane::of(m.LatRad, m.WallDeclRad, m.ReclRad, m.StyleLength, m.Pi);
     const double definition = in.number("txt_Definition");
@@ -79,9 +74,9 @@ void PlotAltitudeLines(shell::Context& ctx) {
                     // (or the foot) of the line, one point of both halves.
                     if (side > 0 && std::fabs(c) == 1) return;
                     const double H = side * shell::ArcCos(m, c);
-                    const DialPoint p = projectAndStore(m, plane, H, delta);
-                    if (inFrontAndAboveHorizon(m, hemisphere, m.LatRad, H, delta))
-                        plotSkyPoint(plot, p, hemisphere, colour);
+                    const SkyShadow s = projectShadow(plane, H, delta);
+                    if (inFrontAndAboveHorizon(s, hemisphere, m.LatRad, H, delta))
+                        plotSkyPoint(plot, s.point, hemisphere, colour);
                 });
             }
         }
@@ -104,7 +99,6 @@ void PlotAzimuthLines(shell::Context& ctx) {
     if (programmeHasReclination(in))
         m.ReclDeg = shell::typedReclination(in, m.LatRad < 0 ? -1 : 1) * numeric::sgn(m.LatRad);
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
-    m.PlaneCoefZ = numeric::checkFinite(std::tan(m.ReclRad) * m.StyleLength);
 
     // A horizontal plane has no declination of its own: its lines are drawn on the axes of a
     // plane facing due south (due north in the southern drawing), as the other lines are.
@@ -129,14 +123,14 @@ void PlotAzimuthLines(shell::Context& ctx) {
                                          std::tan(delta) * std::sin(psi), std::tan(m.LatRad)))) -
                     psi;
                 m.HourAngleRad = H;
-                const DialPoint p = projectAndStore(m, plane, H, delta);
+                const SkyShadow s = projectShadow(plane, H, delta);
                 // The point lies below the horizon line of the tip. A sun above the horizon
                 // casts it when in front of the plane; a sun below the horizon and behind the
                 // plane marks the shadow of the opposite sun (the other declination of the
                 // pair, on the same vertical circle), which is as real. Unlike the height of
                 // the horizon line this test holds on a horizontal plane as well.
                 const bool above = sunAboveHorizon(m.LatRad, H, delta);
-                if (sunInFront(m, 1) == above) plotSkyPoint(plot, p, 1, colour);
+                if (sunInFront(s, 1) == above) plotSkyPoint(plot, s.point, 1, colour);
             });
         }
     }

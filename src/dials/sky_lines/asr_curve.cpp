@@ -43,16 +43,10 @@ void PlotAsrCurve(shell::Context& ctx) {
         horizontal ? 0 : numeric::checkFinite(shell::typedDeclination(in) * m.Pi / 180);
     if (in.checked("mnuVertSph")) m.ReclRad = 0;
 
-    m.StyleLengthD = in.number("txtStilo");
-    m.StyleLength3D = m.StyleLengthD;
-    const double S = m.StyleLength3D;
-    m.PlaneCoefX = -S * std::sin(m.WallDeclRad) * std::cos(m.ReclRad);
-    m.PlaneCoefY = -S * std::cos(m.WallDeclRad) * std::cos(m.ReclRad);
-    m.PlaneCoefZ = S * std::sin(m.ReclRad);
     if (!shell::ticked(ctx, "ckAsr")) return;
 
     const double R = flat3d ? numeric::checkFinite(m.ReclDeg * m.Pi / 180) : m.ReclRad;
-    const double length = flat3d ? S : m.StyleLength;
+    const double length = flat3d ? in.number("txtStilo") : m.StyleLength;
     const SkyPlane plane = SkyPlane::of(phi, m.WallDeclRad, R, length, m.Pi);
     plot::PlotSurface& plot = ctx.ixPlot1();
 
@@ -67,11 +61,11 @@ void PlotAsrCurve(shell::Context& ctx) {
             const double c = numeric::checkedDiv(std::sin(A) - std::sin(delta) * std::sin(phi),
                                                  std::cos(delta) * std::cos(phi));
             m.HourAngleRad = h * shell::ArcCos(m, c);
-            const DialPoint p = projectAndStore(m, plane, m.HourAngleRad, delta);
+            const SkyShadow s = projectShadow(plane, m.HourAngleRad, delta);
             // Where the noon sun does not rise (beyond the polar circles) the Asr altitude comes
             // out negative: there is no Asr that day.
-            if (inFrontAndAboveHorizon(m, h, phi, m.HourAngleRad, delta))
-                plotSkyPoint(plot, p, h, kAsrColour);
+            if (inFrontAndAboveHorizon(s, h, phi, m.HourAngleRad, delta))
+                plotSkyPoint(plot, s.point, h, kAsrColour);
         });
     }
 }

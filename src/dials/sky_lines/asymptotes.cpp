@@ -59,21 +59,13 @@ void PlotAsymptotes(shell::Context& ctx) {
     const double S = m.SubstyleRad;
 
     const double tanE = std::tan(e), cosE = std::cos(e), sinE = std::sin(e);
-    m.PlaneCoefY = tanE * L;
-    const double P = m.PlaneCoefY;
+    const double P = tanE * L;
     const double t2345 = std::tan(kSolsticeDeg * m.Pi / 180);
-    m.ConeCoef2345 = checkedDiv(1, t2345 * t2345);
-    m.ConicTerm = sinE * sinE - m.ConeCoef2345 * cosE * cosE;
-    const double T = m.ConicTerm;
+    const double T = sinE * sinE - checkedDiv(1, t2345 * t2345) * cosE * cosE;
     if (T == 0) return;  // parabolas, which have no asymptotes
-    const double halfChord = checkedDiv(L, cosE);
-    m.ConicB2345 = checkedDiv(halfChord * halfChord, T);
-    m.AsymCoefA = checkedDiv(-2 * L * tanE, T);
-    m.ConicC2345 = checkedDiv(1, T);
-
-    const double K = m.ConicC2345;
+    const double A = checkedDiv(-2 * L * tanE, T);
+    const double K = checkedDiv(1, T);
     if (!(K < 0)) return;  // an ellipse or a parabola has no asymptotes
-    const double A = m.AsymCoefA;
     const double slope = std::sqrt(-K);
     const numeric::Colour colour = shell::LineColor(ctx, 2);
     plot::PlotSurface& plot = ctx.ixPlot1();

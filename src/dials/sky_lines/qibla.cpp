@@ -129,7 +129,6 @@ void PlotQibla(shell::Context& ctx) {
     const bool hasReclination = in.checked("M_Inclinati") || in.checked("mnuUni");
     m.ReclDeg = hasReclination ? shell::typedReclination(in, h) : 0;
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
-    m.PlaneCoefZ = numeric::checkFinite(m.StyleLength * std::tan(m.ReclRad));
 
     const double phi = m.LatRad;
     const Direction direction = directionOf(m, phi, latM, lonM, lon);
@@ -164,8 +163,9 @@ void PlotQibla(shell::Context& ctx) {
     auto shadowAt = [&](double delta, double H) {
         return numeric::skip([&] {
             m.HourAngleRad = H;
-            point = projectAndStore(m, plane, H, delta);
-            inFront = inFrontAndAboveHorizon(m, h, phi, H, delta);
+            const SkyShadow s = projectShadow(plane, H, delta);
+            point = s.point;
+            inFront = inFrontAndAboveHorizon(s, h, phi, H, delta);
         });
     };
     // Only the shadow of a sun above the horizon and in front of the plane is drawn; on a

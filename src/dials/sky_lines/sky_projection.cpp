@@ -6,12 +6,11 @@
 
 namespace dials::sky_lines {
 
-DialPoint projectAndStore(shell::Module1& m, const SkyPlane& plane, double H, double delta) {
+SkyShadow projectShadow(const SkyPlane& plane, double H, double delta) {
     const SunProjection p = projectSun(plane.face, plane.phi, H, delta, plane.length);
-    m.PointX = p.polar;
-    m.PointY = numeric::checkFinite(p.denominator);
+    const double denominator = numeric::checkFinite(p.denominator);
     if (!p.point) numeric::fail(numeric::FailureKind::DivisionByZero);
-    return *p.point;
+    return {*p.point, denominator};
 }
 
 bool sunAboveHorizon(double phi, double H, double delta) {

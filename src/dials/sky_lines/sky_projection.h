@@ -11,7 +11,6 @@
 #include "geometry/sun_projection.h"
 #include "numeric/palette.h"
 #include "plot/plot_surface.h"
-#include "shell/module1.h"
 
 namespace dials::sky_lines {
 
@@ -28,30 +27,35 @@ struct SkyPlane {
     }
 };
 
-// Projects the sun of (H, delta) onto the plane and stores the two terms of the projection as
-// the programmes keep them: m.PointX the polar term, m.PointY the denominator. Throws
-// numeric::NumericFailure when the denominator is not finite (m.PointY keeps its previous value)
-// or the sun lies in the plane (no point).
-DialPoint projectAndStore(shell::Module1& m, const SkyPlane& plane, double H, double delta);
+// The shadow of the tip for one sun: the point, and the denominator of the projection, whose
+// sign tells on which side of the plane the sun stands.
+struct SkyShadow {
+    DialPoint point;
+    double denominator = 0;
+};
 
-// Whether the sun of the last projectAndStore stands in front of the plane, so that the point is
-// the shadow it really casts and not the point of the opposite direction. hemisphere is +1 for a
-// latitude not below 0 and -1 south of the equator, where the sky lines compute in a frame
-// turned over east to west and draw (-x, y).
-inline bool sunInFront(const shell::Module1& m, double hemisphere) {
-    return hemisphere * m.PointY > 0;
+// Projects the sun of (H, delta) onto the plane. Throws numeric::NumericFailure when the
+// denominator is not finite or the sun lies in the plane (no point).
+SkyShadow projectShadow(const SkyPlane& plane, double H, double delta);
+
+// Whether the sun of the shadow stands in front of the plane, so that the point is the shadow it
+// really casts and not the point of the opposite direction. hemisphere is +1 for a latitude not
+// below 0 and -1 south of the equator, where the sky lines compute in a frame turned over east
+// to west and draw (-x, y).
+inline bool sunInFront(const SkyShadow& s, double hemisphere) {
+    return hemisphere * s.denominator > 0;
 }
 
 // Whether the sun of hour angle H and declination delta at the latitude phi (radians) stands
 // above the horizon (geometry::aboveHorizon).
 bool sunAboveHorizon(double phi, double H, double delta);
 
-// Whether the point of the last projectAndStore is a shadow a real sun casts: its sun stands
-// in front of the plane and above the horizon (whatever its declination: the sky lines bound
-// their own days). Every sky line draws only such points.
-inline bool inFrontAndAboveHorizon(const shell::Module1& m, double hemisphere, double phi,
-                                   double H, double delta) {
-    return sunInFront(m, hemisphere) && sunAboveHorizon(phi, H, delta);
+// Whether the shadow of the sun of (H, delta) is one a real sun casts: its sun stands in front
+// of the plane and above the horizon (whatever its declination: the sky lines bound their own
+// days). Every sky line draws only such points.
+inline bool inFrontAndAboveHorizon(const SkyShadow& s, double hemisphere, double phi, double H,
+                                   double delta) {
+    return sunInFront(s, hemisphere) && sunAboveHorizon(phi, H, delta);
 }
 
 // Sends a sky-line point to the plot: (x, -y) in the north, (-x, y) in the south.

@@ -17,10 +17,9 @@ namespace dials::spherical {
 void DrawSphericalAnalemma(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (!shell::ticked(ctx, "ck_Lemniscate")) return;
-    storeAnalemmaObliquity(m);
     // The figure closes on itself: the range ends where the count of days does.
     LayLineSpherical(ctx, {-80, 360, 2 * kMeanDayDeg, false}, 10, [&](double M) {
-        const SunSeries sun = sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
+        const SunSeries sun = sunForDay(M, analemmaObliquityRad(m.Pi), m.Pi);
         // Apparent minus mean time, in radians of hour angle.
         const double E = -sun.equationOfTime();
         // The southern points are reflected through the foot: the hour angle changes sign.

@@ -22,14 +22,7 @@ struct Triangle {
     bool atInfinity;  // the centre at infinity: (xC, yC) its direction from the foot
     double xC, yC;  // centre
     double xP, yP;  // laid-down tip
-    double elevationSine;  // of the polar style over the plane (PointX)
-    double tilt;           // atan(-tan R cos D), the plane's tilt seen along the meridian
-
-    // The record the triangle leaves for the procedures after it.
-    void store(shell::Module1& m) const {
-        m.PointX = elevationSine;
-        if (!atInfinity) m.TriangleTemp = yC;
-    }
+    double tilt;    // atan(-tan R cos D), the plane's tilt seen along the meridian
 };
 
 // The tip laid down at right angles to the substyle, as drawn: of the two points one style
@@ -57,8 +50,7 @@ Triangle computeTriangle(const shell::Module1& m) {
     // Elevation of the polar style over the plane, and the sine of the substyle's angle from the
     // plane's vertical (the polar axis laid down on the plane, over the cosine of the elevation).
     Triangle t{};
-    t.elevationSine = face.polarElevationSine(phi);
-    const double e = shell::ArcSin(m, t.elevationSine);
+    const double e = shell::ArcSin(m, face.polarElevationSine(phi));
     const DialPoint along = face.substyleDirection(phi);
     const double q = checkedDiv(-along.x, std::cos(e));
     double a = shell::ArcSin(m, q);
@@ -86,7 +78,6 @@ Triangle computeTriangle(const shell::Module1& m) {
 void DrawSphericalStyleTriangle(shell::Context& ctx) {
     Triangle t{};
     if (!numeric::skip([&] { t = computeTriangle(ctx.m); })) return;
-    t.store(ctx.m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     if (t.atInfinity) {
         // The polar style lies parallel to the plane and the centre at infinity (the stored Pi

@@ -17,7 +17,6 @@ namespace {
 void readPlace(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.Pi = kStoredPi;
-    m.Obliquity = 23.439033;
     m.LatDegrees = ctx.inputs.number("txtLAT");
     m.LatRad = numeric::checkFinite(m.LatDegrees * m.Pi / 180);
 }
@@ -68,7 +67,6 @@ void PrepareSphericalData(shell::Context& ctx) {
     const shell::InputRecord& in = ctx.inputs;
     shell::Module1& m = ctx.m;
     m.Pi = kStoredPi;
-    m.Obliquity = 23.439033;
     m.StyleLength = in.number("txtStilo");
     refuseStyleOfNoLength(m);
     m.LatDegrees = in.number("txtLAT");

@@ -48,7 +48,7 @@ void RunVerticalSpherical(shell::Context& ctx);
 // Driver of the declining-reclining or horizontal programme (menu item mnuUni).
 void RunInclinedSpherical(shell::Context& ctx);
 
-// Set-up of the vertical programme: Pi, Obliquity, LatDegrees (the latitude as typed) and
+// Set-up of the vertical programme: Pi, LatDegrees (the latitude as typed) and
 // LatRad (the same in radians, signed). An hour fraction of 0 or a style of no length stops the
 // run (numeric::NumericFailure).
 void ReadInputsVertSph(shell::Context& ctx);

@@ -16,7 +16,6 @@ namespace dials::spherical {
 void PlotAnalemmaVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const numeric::Colour colour = shell::LineColor(ctx, 13);
-    storeAnalemmaObliquity(m);
 
     // The mean longitude from 80 degrees before the spring equinox to one full turn after it:
     // the last stretch of the figure is drawn twice, between the points of the first pass. The
@@ -24,7 +23,7 @@ void PlotAnalemmaVertSph(shell::Context& ctx) {
     vsph::layLine(ctx, {-80, 360, kMeanDayDeg * 2, false}, colour,
                   [&](double meanLongitude) -> std::optional<vsph::WallPoint> {
                       const SunSeries sun =
-                          sunForDay(meanLongitude, m.AnalemmaObliquityRad, m.Pi);
+                          sunForDay(meanLongitude, analemmaObliquityRad(m.Pi), m.Pi);
                       const double t =
                           numeric::checkFinite(-sun.equationOfTime() - m.ZoneCorrRad);
                       return vsph::onWall(m, vsph::sunPlace(m, t, sun.declination));

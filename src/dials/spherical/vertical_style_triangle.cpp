@@ -49,7 +49,6 @@ void PlotStyleTriangleVertSph(shell::Context& ctx) {
         }
         const double xc = numeric::checkFinite(centre->x);
         const double yc = numeric::checkFinite(centre->y);
-        m.TriangleTemp = yc;
         plot.xPset(xc, -yc, tipColour);
         plot.xPset(tx, -ty, tipColour);
         plotSegment(plot, {tx, ty}, {xc, yc}, shell::LineColor(ctx, 9));

@@ -21,29 +21,13 @@ namespace {
 using light::sq;
 using numeric::checkedDiv;
 
-// The day's conic in the substyle frame (the cone of sun rays of that declination) and the
-// noon hour line it is cut by, kept in the shared cells as the other analemmas keep them.
-// Returns the eccentricity of the conic.
-double storeDayConic(shell::Module1& m, double declination, double hourFromSubstyle) {
-    const double L = m.StyleLength, e = m.StyleElevRad;
+// The eccentricity of the day's conic in the substyle frame (the cone of sun rays of that
+// declination), sqrt(1 - T) with T = sin^2 e - cot^2(delta) cos^2 e. Throws at the equinox,
+// whose rays make a plane and no cone.
+double dayConicEccentricity(const shell::Module1& m, double declination) {
+    const double e = m.StyleElevRad;
     const double k = checkedDiv(1, sq(std::tan(declination)));
     const double T = sq(std::sin(e)) - k * sq(std::cos(e));
-    const double c = checkedDiv(1, T);
-    const double b = checkedDiv(sq(checkedDiv(L, std::cos(e))), T);
-    const double a = checkedDiv(-2 * L * std::tan(e), T);
-    // The noon hour line meets the equinoctial at qE and the centre D0 farther along the
-    // substyle; the constant term of the quadratic it gives with the conic, times D0^2.
-    const double qE =
-        numeric::checkFinite(checkedDiv(L, std::cos(e)) * std::tan(hourFromSubstyle));
-    const double D0 = checkedDiv(L, std::cos(e) * std::sin(e));
-    const double constant = numeric::checkFinite((b + c * sq(qE)) * sq(D0));
-
-    m.ConicC2345 = c;
-    m.ConicB2345 = b;
-    m.ConicA2345 = a;
-    m.PointX = qE;
-    m.PointY = D0;
-    m.AnalemmaTemp = constant;
     return numeric::checkedSqrt(1 - T);
 }
 
@@ -54,7 +38,6 @@ void PlotAnalemmaLight(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     // The analemma computes with this value of pi, and so does the rest of the run.
     m.Pi = kAnalemmaPi;
-    storeAnalemmaObliquity(m);
     const Wall wall = Wall::lightGraph(m);
     // At the equator on a wall facing due south or north the polar style is perpendicular to
     // the wall and the figure has a colour of its own.
@@ -63,7 +46,7 @@ void PlotAnalemmaLight(shell::Context& ctx) {
     int colourIndex = 12;
     for (double t : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
         SunSeries sun;
-        if (!numeric::skip([&] { sun = sunForDay(t, m.AnalemmaObliquityRad, m.Pi); }))
+        if (!numeric::skip([&] { sun = sunForDay(t, analemmaObliquityRad(m.Pi), m.Pi); }))
             continue;
         const double declination = sun.declination;
         // The true sun stands Ec - Q east of the mean sun, and the mean sun at 12:00 of the
@@ -74,7 +57,7 @@ void PlotAnalemmaLight(shell::Context& ctx) {
             if (declination < 0) colourIndex = 12;
             double eccentricity = 1;
             if (numeric::assignOrSkip(eccentricity, [&] {
-                    return storeDayConic(m, declination, hourAngle + m.SubstyleHour);
+                    return dayConicEccentricity(m, declination);
                 }) &&
                 eccentricity < 1)
                 colourIndex = 3;

@@ -34,7 +34,7 @@ void RunLightGraphDial(shell::Context& ctx) {
     if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineLight(ctx);
     if (shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleLineLight(ctx);
     DrawNoonLineLight(ctx);
-    if (std::fabs(m.LightDeclRad) != m.Pi / 2 && shell::ticked(ctx, "ck_Triangolo"))
+    if (std::fabs(m.WallDeclRad) != m.Pi / 2 && shell::ticked(ctx, "ck_Triangolo"))
         DrawStyleTriangleLight(ctx);
     if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonLineLight(ctx);
     DrawStyleFootLight(ctx);

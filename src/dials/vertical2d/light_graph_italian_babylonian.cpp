@@ -37,7 +37,7 @@ void drawHourFamily(shell::Context& ctx, Family family) {
     const PlotBox area = plotBox(plot);
 
     // The hour loop counts in a shared cell, as it always has; it ends one step past 90.
-    numeric::countedLoop(m.ConicB2345, -90, 90, 15, [&](double hour) {
+    numeric::countedLoop(m.HourCounter, -90, 90, 15, [&](double hour) {
         const double h = hour * m.Pi / 180;
         const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(
             wall.latitude(), h + turn, m.Pi, family == Family::Italian);

@@ -25,30 +25,6 @@ namespace {
 using light::sq;
 using numeric::checkedDiv;
 
-// The conic that the cone of sun rays of cone coefficient k (1 / tan^2 of the declination)
-// cuts on the wall: w^2 + a w + c q^2 + b = 0 in the substyle frame, w = d + L tan e, that is
-// T w^2 - 2 L tan(e) w + q^2 + (L / cos e)^2 = 0 divided by T = sin^2 e - k cos^2 e. Where T is 0
-// (the line is a parabola) the divided form has no coefficients: a, b and c keep what they
-// held, and the lines, which work from T itself, still draw the curve.
-struct Conic {
-    double k, T;
-    double& a;
-    double& b;
-    double& c;
-};
-
-void storeConic(Conic& conic, double e, double L) {
-    conic.T = sq(std::sin(e)) - conic.k * sq(std::cos(e));
-    const double T = conic.T;
-    numeric::assignOrSkip(conic.b, [&] { return checkedDiv(sq(checkedDiv(L, std::cos(e))), T); });
-    numeric::assignOrSkip(conic.a, [&] { return checkedDiv(-2 * L * std::tan(e), T); });
-    numeric::assignOrSkip(conic.c, [&] { return checkedDiv(1, T); });
-}
-
-double coneCoefficient(const shell::Module1& m, double declinationDeg) {
-    return checkedDiv(1, sq(std::tan(declinationDeg * m.Pi / 180)));
-}
-
 // The polar style of the wall in the programme's signs (Face::styleAngles). On the equator the
 // polar axis lies level and the substyle runs along the horizon.
 Face::StyleAngles styleOf(const shell::Module1& m, const Face& wall) {
@@ -67,17 +43,12 @@ void ReadInputsLightGraph(shell::Context& ctx) {
     m.Pi = kStoredPi;
     m.LatDegrees = numeric::checkFinite(in.number("txtLAT"));
     m.LatRad = m.LatDegrees * m.Pi / 180;
-    m.LonDegrees = numeric::checkFinite(in.number("txtLON"));
-    m.LonAbsDeg = std::fabs(m.LonDegrees);
-    m.LonCorrRad = (15 - m.EastSign * m.LonAbsDeg) * m.Pi / 180;
+    m.LonAbsDeg = std::fabs(numeric::checkFinite(in.number("txtLON")));
     m.ZoneCorrRad =
         (-m.EastSign * m.LonAbsDeg - 15 * numeric::checkFinite(in.number("TxtFuso"))) * m.Pi / 180;
     m.DeclDegrees = m.DeclSign * numeric::checkFinite(shell::typedDeclination(in));
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = m.DeclDecimal * m.Pi / 180;
-    m.LightDeclRad = m.WallDeclRad;
-    m.StyleLengthD = numeric::checkFinite(in.number("txtStilo"));
-    if (std::fabs(m.DeclDecimal) > 90) m.StyleLengthD = -m.StyleLengthD;
 }
 
 void SetupLightGraph(shell::Context& ctx) {
@@ -106,11 +77,8 @@ void SetupLightGraph(shell::Context& ctx) {
     m.StyleElevRad = e;
     m.SubstyleRad = s;
     m.SubstyleHour = style.hour;
-    m.SetupAngleA = s;
     m.SubstyleAngle = s;
-    m.SetupAngleB = e;
     if (e != 0) {
-        m.StyleLengthD = *hypotenuse;
         m.StyleElevDeg = -e * 180 / m.Pi;
         m.StyleHypotenuse = *hypotenuse;
         if (centre) {
@@ -118,12 +86,6 @@ void SetupLightGraph(shell::Context& ctx) {
             m.CentreY = centre->y;
         }
     }
-
-    // The conic of the declination lines of the solstices.
-    Conic c2345{coneCoefficient(m, kSolsticeDeg), 0, m.AsymCoefA, m.ConicB2345, m.ConicC2345};
-    storeConic(c2345, e, L);
-    m.ConeCoef2345 = c2345.k;
-    m.ConicTerm = c2345.T;
 
     // At the equator a wall facing due south or due north has the polar style perpendicular
     // to it: the analemma takes its own way there.

@@ -50,21 +50,15 @@ DialPoint generalPoint(shell::Module1& m, const Wall& wall, double delta, double
     const double q = checkFinite(r * std::tan(h));
     // The centre, Yz along the substyle from the equinoctial.
     const double Yz = checkedDiv(L, std::cos(e) * std::sin(e));
-    m.PointX = q;
-    m.PointY = Yz;
 
     const double tanDelta = std::tan(delta);
     const double k = checkedDiv(1, tanDelta * tanDelta);
     const double T = checkFinite(std::sin(e) * std::sin(e) - k * std::cos(e) * std::cos(e));
     const double f = -2 * L * std::tan(e), j = r * r;
-    numeric::assignOrSkip(m.ConicC2345, [&] { return checkedDiv(1, T); });
-    numeric::assignOrSkip(m.ConicB2345, [&] { return checkedDiv(j, T); });
-    numeric::assignOrSkip(m.ConicA2345, [&] { return checkedDiv(f, T); });
 
     const double a = checkFinite(Yz * Yz * T + q * q);
     const double b = checkFinite(Yz * (f * Yz - 2 * q * q));
     const double c = checkFinite(Yz * Yz * (j + q * q));
-    numeric::assignOrSkip(m.AnalemmaTemp, [&] { return checkedDiv(c, T); });
 
     // The colour: the winter days' index, another where the day's line is an ellipse (T > 0).
     if (delta < 0) colourIndex = T > 0 ? 3 : 12;
@@ -113,14 +107,13 @@ void PlotAnalemmaVert2D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     m.Pi = kAnalemmaPi;
-    storeAnalemmaObliquity(m);
 
     const Wall wall = Wall::northernMirror(m);
     int colourIndex = 0;
     for (double M : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
         // A day whose point cannot be computed is not drawn.
         numeric::skip([&] {
-            const SunSeries sun = sunForDay(M, m.AnalemmaObliquityRad, m.Pi);
+            const SunSeries sun = sunForDay(M, analemmaObliquityRad(m.Pi), m.Pi);
             // The true sun's hour angle less the mean sun's.
             const double E = -sun.equationOfTime();
             if (m.AnalemmaFlag == 0) {

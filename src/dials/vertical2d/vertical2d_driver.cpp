@@ -25,7 +25,6 @@ void RunVertical2D(shell::Context& ctx) {
 
     if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesVert2D(ctx);
     if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesVert2D(ctx);
-    ComputeConicsVert2D(ctx);
     if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialVert2D(ctx);
     if (shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleVert2D(ctx);
     if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursVert2D(ctx);

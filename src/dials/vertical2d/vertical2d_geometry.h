@@ -16,14 +16,6 @@
 
 namespace dials::vertical2d {
 
-// Latitude between the polar circles (90 degrees less the solstice declination), where the day
-// circle grazing the horizon is defined, and off the equator: where the Italian and Babylonian
-// hours exist.
-inline bool italBabBand(const shell::Module1& m) {
-    constexpr double polarCircleDeg = 90 - kSolsticeDeg;
-    return m.LatDecimal > -polarCircleDeg && m.LatDecimal < polarCircleDeg && m.LatDecimal != 0;
-}
-
 // The dial point of the equinoctial-frame point (X, Y), with substyle angle S and the distance P
 // from the style foot to the equinoctial along the substyle. Throws when a coordinate is not
 // finite.

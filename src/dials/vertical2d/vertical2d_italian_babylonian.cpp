@@ -49,7 +49,7 @@ void drawHourFamily(shell::Context& ctx, Family family) {
     const bool northernItalian = (family == Family::Italian) == (m.WorkFlag > 0);
     const double turn = northernItalian ? -m.Pi / 2 : m.Pi / 2;
 
-    numeric::countedLoop(m.ConicB2345, -105, 105, 15, [&](double H) {
+    numeric::countedLoop(m.HourCounter, -105, 105, 15, [&](double H) {
         const double hourAngle = H * m.Pi / 180;
         const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(
             wall.latitude(), hourAngle + turn, m.Pi, northernItalian);

@@ -18,9 +18,6 @@ namespace dials::vertical2d {
 // 0; a style lying in the wall, at latitude 0 facing due east or west) throws
 // numeric::NumericFailure and stops the run.
 void SetupVertical2D(shell::Context& ctx);
-// The conic of the day circle that grazes the horizon, for the Italian and Babylonian hours;
-// only between the polar circles and off the equator.
-void ComputeConicsVert2D(shell::Context& ctx);
 // The substyle angle of the technical data for a wall facing away from the equator.
 void FinishVertical2D(shell::Context& ctx);
 

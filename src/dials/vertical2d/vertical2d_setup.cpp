@@ -26,31 +26,6 @@ namespace {
 using numeric::checkedDiv;
 using numeric::checkFinite;
 
-struct ConicCells {
-    double& A;
-    double& B;
-    double& C;
-};
-
-// The cone coefficient 1 / tan^2(delta) of a declination in degrees.
-double coneCoefficient(const shell::Module1& m, double degrees) {
-    const double t = std::tan(degrees * m.Pi / 180);
-    return checkedDiv(1, t * t);
-}
-
-// The conic of one pair of declination lines. Where T is 0 the line is a parabola and has no
-// coefficients in this form: they are left alone, and the declination lines, which work from T
-// itself, still draw it.
-void storeConic(double e, double L, double coneCoef, ConicCells cells) {
-    const double T = std::sin(e) * std::sin(e) - coneCoef * std::cos(e) * std::cos(e);
-    numeric::assignOrSkip(cells.B, [&] {
-        const double r = checkedDiv(L, std::cos(e));
-        return checkedDiv(r * r, T);
-    });
-    numeric::assignOrSkip(cells.A, [&] { return checkedDiv(-2 * L * std::tan(e), T); });
-    numeric::assignOrSkip(cells.C, [&] { return checkedDiv(1, T); });
-}
-
 // The polar style of the wall in the programme's sign (the declination D east positive), from
 // the face and the pole taken by the colatitude: the substyle's angle S from the vertical, east
 // positive (the pole laid down on the face); the elevation e of the style, whose sine,
@@ -118,7 +93,6 @@ void SetupVertical2D(shell::Context& ctx) {
         e != 0 ? std::optional(checkedDiv(L, std::sin(e))) : std::nullopt;
 
     m.LatDegrees = latDegrees;
-    m.LatAbsDeg = typedLatitude;
     m.WorkFlag = workFlag;
     m.LatDecimal = latitude;
     m.LatRad = phi;
@@ -132,35 +106,15 @@ void SetupVertical2D(shell::Context& ctx) {
     m.StyleElevRad = e;
     m.SubstyleHour = style.hour;
     if (latitude != 0) {
-        m.SetupAngleA = style.substyle;
         m.SubstyleAngle = -style.substyle;
-        m.SetupAngleB = e;
         m.StyleElevDeg = style.elevationDeg;
     }
     if (hypotenuse) m.StyleHypotenuse = *hypotenuse;
-
-    const double cone2345 = coneCoefficient(m, kSolsticeDeg);
-    m.ConeCoef2345 = cone2345;
-    storeConic(e, L, cone2345, {m.ConicA2345, m.ConicB2345, m.ConicC2345});
 
     m.PlaneCoefY = checkFinite(L * std::tan(e));
 
     m.AnalemmaFlag = 1;
     if (latitude == 0 && (declination == 0 || std::fabs(declination) == 180)) m.AnalemmaFlag = 0;
-}
-
-void ComputeConicsVert2D(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    if (!italBabBand(m)) return;
-    const double e = m.StyleElevRad, L = m.StyleLength;
-    const double planeCoef = checkFinite(L * std::tan(e));
-    // The conic of declination 90 - |phi|: the day circle that touches the horizon, T0 its
-    // term sin^2 e - tan^2(phi) cos^2 e.
-    const double tanPhi = std::tan(m.LatRad);
-    const double T0 = std::sin(e) * std::sin(e) - tanPhi * tanPhi * std::cos(e) * std::cos(e);
-
-    m.PlaneCoefY = planeCoef;
-    m.CentreHeight = T0;
 }
 
 void FinishVertical2D(shell::Context& ctx) {

@@ -147,11 +147,11 @@ TEST_P(ParamOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
     ASSERT_TRUE(dial.setUp());
     const oracle::CylinderOracle o = dial.oracle();
     const double L = GetParam().style;
-    dial.tagWith(&shell::Module1::ConicB2345);  // where the programme keeps the counter
+    dial.tagWith(&shell::Module1::HourCounter);  // where the programme keeps the counter
     constexpr double kEnvelope = 1000;
-    dial.m().ConicB2345 = kEnvelope;
+    dial.m().HourCounter = kEnvelope;
     const Drawing italian = dial.draw(DrawCylItalianHoursParam);
-    EXPECT_EQ(dial.m().ConicB2345, 105);
+    EXPECT_EQ(dial.m().HourCounter, 105);
     const Drawing babylonian = dial.draw(DrawCylBabylonianHoursParam);
     EXPECT_EQ(italian.withColour(colourOf(12)).size(), italian.points.size());
     EXPECT_EQ(babylonian.withColour(colourOf(13)).size(), babylonian.points.size());

@@ -155,7 +155,6 @@ TEST(Flat3dSetup, FoldsTheSouthernHemisphere) {
     EXPECT_EQ(typedMinus90.m().ReclDeg, 90);
     EXPECT_EQ(typedMinus90.m().WallDeclRad, 0);
     EXPECT_EQ(typedMinus90.m().LatDegrees, 40);
-    EXPECT_EQ(typedMinus90.m().LatAbsDeg, -40);
     EXPECT_EQ(typedMinus90.m().HemisphereSign, -1);
 
     // The plane facing the ground is never lit: 90 typed with either sign is the dial facing up.

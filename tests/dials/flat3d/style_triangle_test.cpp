@@ -101,8 +101,6 @@ TEST(StyleTriangleShared, StoresTheStyleInOppositeSignsByVariable) {
         const double s = std::cos(45 * pi / 180) * std::cos(30 * pi / 180);
         const double sign = v == Variable::X ? -1 : 1;
         EXPECT_NEAR(dial.m().StyleHypotenuse, sign * 0.1 / s, 1e-12);
-        EXPECT_NEAR(dial.m().SetupTemp5, sign * 0.1 / s, 1e-12);
-        EXPECT_NEAR(dial.m().Obliquity, sign * std::asin(s), 1e-9);
     }
 }
 
@@ -129,7 +127,7 @@ TEST(StyleTriangleShared, VariableYDrawsALongPolarStyleAsPointsThroughTheLaidTip
     ASSERT_TRUE(dial.setUp());
     ComputeSubstyleY(dial.ctx());
     const Drawing longStyle = dial.draw(DrawStyleTriangleY);
-    ASSERT_GT(std::fabs(dial.m().SetupTemp5), 100 * 0.1);
+    ASSERT_GT(std::fabs(dial.m().StyleHypotenuse), 100 * 0.1);
     // The perpendicular style; the vertical through the centre, a kilometre off, is not drawn.
     ASSERT_EQ(longStyle.lines.size(), 1u);
     const oracle::DialXY tip = longStyle.segments[0].b;

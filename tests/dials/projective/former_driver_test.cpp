@@ -87,7 +87,7 @@ TEST(FormerSetup, KnownPlanes) {
     ASSERT_TRUE(south.setUp());
     const shell::Module1& m = south.m();
     EXPECT_NEAR(m.StyleLengthD, style / std::cos(phi), 1e-15);
-    EXPECT_EQ(m.FormerTemp + m.EquivDeclRad + m.NoonTiltRad + m.SubstyleRad, 0);
+    EXPECT_EQ(m.NoonTiltRad + m.SubstyleRad, 0);
     EXPECT_NEAR(m.StyleElevRad, E, 1e-9);  // the stored Pi's right angle is 2e-10 off
     EXPECT_EQ(m.OriginX, 0);
     EXPECT_NEAR(m.OriginY, -style / std::tan(E), 1e-9);
@@ -134,7 +134,7 @@ TEST(FormerHourLines, QuartersAndANegativeFraction) {
     for (const oracle::DialXY& p : lines.at(90))
         EXPECT_LT(oracle::distanceToLine(p, first.front(), first.back()), 1e-9);
     // The Italian hours keep their 15 degrees.
-    quarters.tagWith(&shell::Module1::ConicB2345);
+    quarters.tagWith(&shell::Module1::HourCounter);
     EXPECT_LE(quarters.draw(DrawItalianHoursProjFormer).byTag().size(), 13u);
 
     // A negative fraction is refused before the run.
@@ -214,8 +214,8 @@ TEST(FormerAndLatter, DrawTheSameDial) {
         latter.tagWith(&shell::Module1::HourCounter);
         sameLines(former.draw(DrawHourLinesProjFormer).byTag(),
                   latter.draw(DrawHourLinesProjLatter).byTag(), -1, "hour");
-        former.tagWith(&shell::Module1::ConicB2345);
-        latter.tagWith(&shell::Module1::ConicB2345);
+        former.tagWith(&shell::Module1::HourCounter);
+        latter.tagWith(&shell::Module1::HourCounter);
         using Procedure = void (*)(shell::Context&);
         for (const auto& [formerHours, latterHours, what] :
              {std::tuple<Procedure, Procedure, const char*>{DrawItalianHoursProjFormer,

@@ -201,7 +201,7 @@ TEST_P(FormerLines, DeclinationLinesAt23_45And20_011And11_5) {
 // H = +-90 the lines are the two horizontal tangents: Italian 24 and Babylonian 0 are the
 // horizon itself, which no sun above the horizon casts.
 TEST_P(FormerLines, ItalianAndBabylonianHours) {
-    dial.tagWith(&shell::Module1::ConicB2345);
+    dial.tagWith(&shell::Module1::HourCounter);
     const oracle::DialArea& area = dialtest::kPlotArea;
     for (const bool italian : {true, false}) {
         SCOPED_TRACE(italian ? "Italian" : "Babylonian");

@@ -101,9 +101,9 @@ TEST_P(LatterOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
 TEST_P(LatterOnOracle, ItalianAndBabylonianHoursAreTheirGreatCircles) {
     LatterDial dial(GetParam(), {{"TxtHour", "4"}});
     ASSERT_TRUE(dial.setUp());
-    dial.tagWith(&shell::Module1::ConicB2345);  // where the programme keeps the counter
+    dial.tagWith(&shell::Module1::HourCounter);  // where the programme keeps the counter
     const Drawing italian = dial.draw(DrawItalianHoursProjLatter);
-    EXPECT_EQ(dial.m().ConicB2345, 105);
+    EXPECT_EQ(dial.m().HourCounter, 105);
     const Drawing babylonian = dial.draw(DrawBabylonianHoursProjLatter);
     EXPECT_EQ(italian.withColour(qbColor(12)).size(), italian.points.size());
     EXPECT_EQ(babylonian.withColour(qbColor(13)).size(), babylonian.points.size());

@@ -118,14 +118,8 @@ TEST(Asr, UntickedItStillRereadsThePlane) {
     const double pi = m.Pi;
     EXPECT_EQ(m.ReclDeg, 10);
     EXPECT_DOUBLE_EQ(m.WallDeclRad, 25 * pi / 180);
-    EXPECT_EQ(m.StyleLengthD, 0.3);
-    EXPECT_EQ(m.StyleLength3D, 0.3);
-    // The style tip from the typed declination and the reclination the set-up left (with the
-    // hemisphere's sign).
+    // The reclination the set-up left (with the hemisphere's sign).
     EXPECT_DOUBLE_EQ(m.ReclRad, -10 * pi / 180);
-    EXPECT_DOUBLE_EQ(m.PlaneCoefX, -0.3 * std::sin(25 * pi / 180) * std::cos(10 * pi / 180));
-    EXPECT_DOUBLE_EQ(m.PlaneCoefY, -0.3 * std::cos(25 * pi / 180) * std::cos(10 * pi / 180));
-    EXPECT_DOUBLE_EQ(m.PlaneCoefZ, -0.3 * std::sin(10 * pi / 180));
 }
 
 TEST(Asr, KeepsItsColourInMonochrome) {

@@ -113,10 +113,9 @@ TEST_P(AsymptotesOnOracle, BothLinesAreTheSolsticeAsymptotes) {
     // Each t gives one point of each line; the plot keeps those inside its area.
     EXPECT_GT(onLine[0], 500u);
     EXPECT_GT(onLine[1], 500u);
-    // The shared variables the technical data read afterwards.
+    // The shared variable the technical data read afterwards.
     const double e = std::asin(-std::cos(c.lat * d.m.Pi / 180) * std::cos(d.m.WallDeclRad));
     EXPECT_NEAR(d.m.StyleElevDeg, e, 1e-12);  // in radians, as the asymptotes store it
-    EXPECT_NEAR(d.m.PlaneCoefY, std::tan(e) * 0.1, 1e-12);
 }
 
 INSTANTIATE_TEST_SUITE_P(Callers, AsymptotesOnOracle, testing::ValuesIn(kCases));
@@ -124,7 +123,6 @@ INSTANTIATE_TEST_SUITE_P(Callers, AsymptotesOnOracle, testing::ValuesIn(kCases))
 TEST(Asymptotes, EllipsesHaveNone) {
     // Near the equator the solstice curves of a south wall are ellipses.
     const Drawn d = drawAsymptotes(kLight, 10, 0, 0.1);
-    EXPECT_GT(d.m.ConicC2345, 0);
     EXPECT_TRUE(d.points.empty());
 }
 

@@ -163,7 +163,7 @@ TEST(AltitudeLines, EachLineTheNoonSunReachesHasItsTopOnce) {
     }
 }
 
-TEST(AltitudeLines, ReadThePlaneAsTypedAndFlagTheHorizontalPlane) {
+TEST(AltitudeLines, ReadThePlaneAsTyped) {
     Flat3dDial dial({-40, 30, -90}, Variable::X);
     ASSERT_TRUE(dial.setUp());
     dial.draw(PlotAltitudeLines);
@@ -172,15 +172,7 @@ TEST(AltitudeLines, ReadThePlaneAsTypedAndFlagTheHorizontalPlane) {
     EXPECT_EQ(m.LatDecimal, -40);
     EXPECT_EQ(m.ReclDeg, -90);
     EXPECT_EQ(m.WallDeclRad, 0);
-    EXPECT_EQ(m.HorizontalFlag, 1);
     EXPECT_DOUBLE_EQ(m.StyleLength, 0.1);
-
-    // The next run on a wall clears it.
-    Flat3dDial wall({-40, 30, 10}, Variable::X);
-    wall.m().HorizontalFlag = 1;
-    ASSERT_TRUE(wall.setUp());
-    wall.draw(PlotAltitudeLines);
-    EXPECT_EQ(wall.m().HorizontalFlag, 0);
 }
 
 TEST(AltitudeLines, ADefinitionOfZeroOrLessDrawsNothingAndGoesOn) {

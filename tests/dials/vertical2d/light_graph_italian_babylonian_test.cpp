@@ -30,7 +30,7 @@ TEST_P(LightGraphItalianBabylonian, EachFamilysLinesLieInTheirHourPlanes) {
     ASSERT_TRUE(dial.setUp());
     // The lines are tagged with the hour angle h of their equinoctial point (degrees), where
     // Italian hour 18 + h / 15 and Babylonian hour 6 + h / 15 fall.
-    dial.tagWith(&shell::Module1::ConicB2345);
+    dial.tagWith(&shell::Module1::HourCounter);
     const Drawing italian = dial.draw(v2::DrawItalianHoursLight);
     const Drawing babylonian = dial.draw(v2::DrawBabylonianHoursLight);
     EXPECT_EQ(italian.withColour(colourOf(12)).size(), italian.points.size());
@@ -43,7 +43,7 @@ TEST_P(LightGraphItalianBabylonian, EachFamilysLinesLieInTheirHourPlanes) {
         EXPECT_TRUE(oracle::allOnItalianLine(dial.oracle(), 18 + h / 15, points)) << h;
     for (const auto& [h, points] : babylonianLines)
         EXPECT_TRUE(oracle::allOnBabylonianLine(dial.oracle(), 6 + h / 15, points)) << h;
-    EXPECT_EQ(dial.m().ConicB2345, 105);
+    EXPECT_EQ(dial.m().HourCounter, 105);
 }
 
 TEST_P(LightGraphItalianBabylonian, OnlyWhereTheSunOfTheHourCastsItsShadow) {
@@ -51,7 +51,7 @@ TEST_P(LightGraphItalianBabylonian, OnlyWhereTheSunOfTheHourCastsItsShadow) {
     // that carries the other family's hour of the same number.
     LightDial dial(GetParam());
     ASSERT_TRUE(dial.setUp());
-    dial.tagWith(&shell::Module1::ConicB2345);
+    dial.tagWith(&shell::Module1::HourCounter);
     const oracle::ShadowOracle o = dial.oracle();
     const auto italian = dial.draw(v2::DrawItalianHoursLight).byTag();
     const auto babylonian = dial.draw(v2::DrawBabylonianHoursLight).byTag();

@@ -71,7 +71,6 @@ bool Vert2dDial::setUp() {
     table.RunVertical2D = [](shell::Context& c) {
         shell::ReadPlaceAndWallInputs(c);
         dials::vertical2d::SetupVertical2D(c);
-        dials::vertical2d::ComputeConicsVert2D(c);
     };
     return runWith(table);
 }

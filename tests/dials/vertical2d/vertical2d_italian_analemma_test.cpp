@@ -146,7 +146,7 @@ TEST(ItalianBabylonian, SouthWallAtLatitude45HasSlopesOfRootTwo) {
     ASSERT_TRUE(dial.setUp());
     const Drawing italian = dial.draw(DrawItalianHoursVert2D);
     const Drawing babylonian = dial.draw(DrawBabylonianHoursVert2D);
-    EXPECT_EQ(dial.m().ConicB2345, 120);  // the hour loop's variable after the loop
+    EXPECT_EQ(dial.m().HourCounter, 120);  // the hour loop's variable after the loop
     // The lines of H = 0 pass through the noon point of the equinoctial, (0, -1): Italian 18
     // falls to the right, Babylonian 6 rises. Each is drawn from the horizon, where the sun of
     // that hour sets or rises, down across the plot area.
