@@ -43,20 +43,22 @@ void DrawDeclinationLinesProjLatter(shell::Context& ctx) {
         const latter::ScaledConic& k = lines[i].conic;
         // w1 = -a / 2 + root first, then w2 = -a / 2 - root.
         for (const bool plus : {true, false}) {
-            // Nothing where this pair does not reach u.
-            const auto pick = [plus](const std::optional<ConicRoots>& w) {
-                return w ? (plus ? w->plus : w->minus) : std::nullopt;
+            // Nothing where this pair does not reach u; its turn within a step of the sweep past
+            // its end.
+            const auto pick = [plus](const std::optional<ConicRootsAt>& w) {
+                return w ? (plus ? w->roots.plus : w->roots.minus) : std::nullopt;
             };
             const CurveAt root = [&](double u) -> std::optional<DialPoint> {
-                const auto w = pick(conicRootsAt(k.T, k.b, k.c, k.kH2, u));
-                if (!w) return std::nullopt;
-                return latter::solvePoint([&] { return f.fromUW(u, *w); });
+                const auto w = conicRootsToTheTurn(k.T, k.b, k.c, k.kH2, u, 0.005);
+                if (!pick(w)) return std::nullopt;
+                return latter::solvePoint([&] { return f.fromUW(w->at, *pick(w)); });
             };
             // The abscissa u = 1 / s: (1, W) = s (u, w), and s v = W - s W0.
             const CurveAt far = [&](double s) -> std::optional<DialPoint> {
-                const auto W = pick(conicRootsAtReciprocal(k.T, k.b, k.c, k.kH2, s));
-                if (!W) return std::nullopt;
-                return latter::solvePoint([&] { return f.fromSubstyle(1, *W - f.W0 * s, s); });
+                const auto W = conicRootsAtReciprocal(k.T, k.b, k.c, k.kH2, s, 0.005);
+                if (!pick(W)) return std::nullopt;
+                return latter::solvePoint(
+                    [&] { return f.fromSubstyle(1, *pick(W) - f.W0 * W->at, W->at); });
             };
             laySweepThroughInfinity(root, far, m.XLoopHalf, 0.005, box,
                                     [&](double, const DialPoint& p) {

@@ -16,13 +16,30 @@ std::optional<ConicRoots> conicRoots(double T, double b, double c, double disc) 
     return ConicRoots{r.minus, r.plus};
 }
 
-std::optional<ConicRoots> conicRootsAt(double T, double b, double c, double K, double x) {
-    return conicRoots(T, b, c + x * x, 4 * (K - T * x * x));
+std::optional<ConicRootsAt> conicRootsToTheTurn(double T, double b, double c, double K, double x,
+                                                double reach) {
+    if (const auto r = conicRoots(T, b, c + x * x, 4 * (K - T * x * x))) return ConicRootsAt{x, *r};
+    if (!(T > 0 && K >= 0)) return std::nullopt;
+    const double x0 = std::sqrt(K / T);
+    if (!(std::isfinite(x0) && std::fabs(x) - x0 < reach)) return std::nullopt;
+    const double at = x < 0 ? -x0 : x0;
+    const auto r = conicRoots(T, b, c + at * at, 0);
+    if (!r) return std::nullopt;
+    return ConicRootsAt{at, *r};
 }
 
-std::optional<ConicRoots> conicRootsAtReciprocal(double T, double b, double c, double K,
-                                                 double s) {
-    return conicRoots(T, b * s, c * s * s + 1, 4 * (K * s * s - T));
+std::optional<ConicRootsAt> conicRootsAtReciprocal(double T, double b, double c, double K,
+                                                   double s, double reach) {
+    if (const auto r = conicRoots(T, b * s, c * s * s + 1, 4 * (K * s * s - T)))
+        return ConicRootsAt{s, *r};
+    if (!(T > 0 && K > 0)) return std::nullopt;
+    const double s0 = std::sqrt(T / K);
+    if (!(std::isfinite(s0) && s0 - std::fabs(s) < reach)) return std::nullopt;
+    const double at = s < 0 ? -s0 : s0;
+    // At the turn the discriminant is 0 in closed form.
+    const auto r = conicRoots(T, b * at, c * at * at + 1, 0);
+    if (!r) return std::nullopt;
+    return ConicRootsAt{at, *r};
 }
 
 std::vector<double> conicTurns(double T, double K) {

@@ -23,8 +23,19 @@ struct ConicRoots {
 std::optional<ConicRoots> conicRoots(double T, double b, double c, double disc);
 
 // The roots at the abscissa x of the conic T y^2 + b y + c + x^2 = 0, whose discriminant is
-// 4 (K - T x^2), K >= 0. Nothing where the conic does not reach x.
-std::optional<ConicRoots> conicRootsAt(double T, double b, double c, double K, double x);
+// 4 (K - T x^2), K >= 0, at the abscissa `at` they belong to. Where the conic reaches x, at = x.
+// An ellipse (T > 0) reaches only as far as x0 = sqrt(K / T), where its two roots join with a
+// tangent across the axis of x: a sweep of x that stops at its last step before x0 leaves the
+// ellipse's turn as a gap, however finely halved, since the roots move as the square root of
+// the distance to x0. So where x lies beyond x0 by less than `reach`, the double root at x0 is
+// given (at = +-x0), the turn of the curve, which a curve sampler then approaches from the roots
+// before it. Nothing beyond that.
+struct ConicRootsAt {
+    double at = 0;
+    ConicRoots roots;
+};
+std::optional<ConicRootsAt> conicRootsToTheTurn(double T, double b, double c, double K, double x,
+                                                double reach);
 
 // The same conic at the abscissa x = 1 / s, for a sweep of s through the point at infinity:
 // multiplied through by s^2 it is T Y^2 + b s Y + c s^2 + 1 = 0 in Y = s y, whose discriminant
@@ -33,15 +44,19 @@ std::optional<ConicRoots> conicRootsAt(double T, double b, double c, double K, d
 // through them: a branch of a hyperbola passes through its point at infinity from one root of y
 // to the other (the root y = Y / s changes its order with the sign of s), so that ordering them
 // as the roots of y would break each at s = 0, and a sampler would find nothing of the stretch
-// next to the point at infinity whose ends it sees off the plot area.
-std::optional<ConicRoots> conicRootsAtReciprocal(double T, double b, double c, double K, double s);
+// next to the point at infinity whose ends it sees off the plot area. An ellipse reaches
+// only |s| >= s0 = sqrt(T / K); where s lies short of that by less than `reach` (one step of the
+// sweep of s), the double root at +-s0 is given (at = +-s0), its turn, as conicRootsToTheTurn
+// gives it to a sweep of x.
+std::optional<ConicRootsAt> conicRootsAtReciprocal(double T, double b, double c, double K,
+                                                   double s, double reach);
 
-// Where an ellipse (T > 0) turns: the abscissae +-sqrt(K / T), beyond which it has no point and
-// where its two roots join with a tangent across the axis of x. A sweep names them as the ends of
-// each root (dials::CurveRange::ends), so that the turn is laid however fast the roots move near
-// it (as the square root of the distance to it), and so that the roots on either side of the gap
-// between the turns are never taken for one stretch: on a plane far from the tip that gap, seen
-// as 1 / x, is narrower than a step of the sweep. None for a parabola or a hyperbola.
+// Where an ellipse (T > 0) turns: the abscissae +-sqrt(K / T), beyond which it has no point. A
+// sweep names them as the ends of each root (dials::CurveRange::ends), so that the roots on either
+// side of the gap between the turns are never taken for one stretch: on a plane far from the tip
+// that gap, seen as 1 / x, is narrower than a step of the sweep, and a sample within it, given the
+// turn of its own side, would join the other side's last sample to that turn. None for a parabola
+// or a hyperbola.
 std::vector<double> conicTurns(double T, double K);
 
 }  // namespace dials::projective
