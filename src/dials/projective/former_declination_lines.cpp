@@ -53,7 +53,7 @@ void DrawDeclinationLinesProjFormer(shell::Context& ctx) {
                     if (!root(Y)) return std::nullopt;
                     return former::ReferencePoint{1, *root(Y), Y->at, true};
                 },
-                colours[i], true);
+                colours[i], true, conicTurns(c.T, c.kS2Cos2));
         }
     }
 }

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
@@ -143,9 +144,11 @@ using ReferenceCurve = std::function<std::optional<ReferencePoint>(double t)>;
 // scale: at latitudes next to the pole the reference plane passes close to the tip, and a line
 // steep on it runs out through infinity and back within a fraction of a step. A point whose
 // projection fails is skipped; with sunlitOnly, so is a point whose sun does not stand above the
-// horizon.
+// horizon. `ends` are the parameters where the curve's points begin or end (the turns of an
+// ellipse).
 void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve,
-                       const ReferenceCurve& far, numeric::Colour colour, bool sunlitOnly);
+                       const ReferenceCurve& far, numeric::Colour colour, bool sunlitOnly,
+                       const std::vector<double>& ends = {});
 
 }  // namespace former
 

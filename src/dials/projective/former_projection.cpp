@@ -34,7 +34,8 @@ double horizonHeight(const shell::Module1& m) {
 }
 
 void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve,
-                       const ReferenceCurve& far, numeric::Colour colour, bool sunlitOnly) {
+                       const ReferenceCurve& far, numeric::Colour colour, bool sunlitOnly,
+                       const std::vector<double>& ends) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const Face face = dialFace(m);
@@ -59,7 +60,7 @@ void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve,
                                     return;
                                 dials::plotDialPoint(plot, p, colour);
                             },
-                            across(curve), across(far));
+                            across(curve), across(far), ends);
 }
 
 }  // namespace dials::projective::former

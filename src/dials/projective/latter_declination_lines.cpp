@@ -64,7 +64,8 @@ void DrawDeclinationLinesProjLatter(shell::Context& ctx) {
                                     [&](double, const DialPoint& p) {
                                         if (latter::sunAboveHorizon(m, p))
                                             latter::plotDialPoint(plot, p, colours[i]);
-                                    });
+                                    },
+                                    {}, {}, conicTurns(k.T, k.kH2));
         }
     }
 }

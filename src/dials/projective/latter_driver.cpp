@@ -24,12 +24,11 @@ void RunProjectiveLatter(shell::Context& ctx) {
     // The equinoctial and hour lines need only the set-up's values.
     if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialProjLatter(ctx);
     if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesProjLatter(ctx);
-    // The lines that run to the centre are left out when the dial has no centre, but where it
-    // lies at infinity: they then run parallel to the polar axis.
-    const bool centre = ComputeCentreProjLatter(ctx) || latter::centreAtInfinity(ctx.m);
-    if (centre) DrawNoonLineProjLatter(ctx);
-    if (centre && shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleProjLatter(ctx);
-    if (centre && shell::ticked(ctx, "ck_Triangolo")) DrawStyleTriangleProjLatter(ctx);
+    // Where the centre lies at infinity the lines that run to it run parallel to the polar axis.
+    ComputeCentreProjLatter(ctx);
+    DrawNoonLineProjLatter(ctx);
+    if (shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleProjLatter(ctx);
+    if (shell::ticked(ctx, "ck_Triangolo")) DrawStyleTriangleProjLatter(ctx);
     if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesProjLatter(ctx);
     if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursProjLatter(ctx);
     if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursProjLatter(ctx);

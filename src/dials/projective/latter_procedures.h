@@ -41,9 +41,8 @@ void SetupProjectiveLatter(shell::Context& ctx);
 // The centre of the dial (where the hour lines meet), marked with a point. Returns false, with
 // CentreX and CentreY left as they were and nothing drawn, when the dial has no centre at a
 // finite distance (a wall facing due east or west, a plane parallel to the polar axis:
-// latter::centreAtInfinity, or a centre the arithmetic cannot place): the lines that run to the
-// centre are then left out, but for those that run parallel to the polar axis where it lies at
-// infinity.
+// latter::centreAtInfinity): the lines that run to the centre then run parallel to the polar
+// axis.
 bool ComputeCentreProjLatter(shell::Context& ctx);
 
 // The straight lines: equinoctial and hour lines (points of V carried onto P), then the noon

@@ -42,4 +42,11 @@ std::optional<ConicRootsAt> conicRootsAtReciprocal(double T, double b, double c,
     return ConicRootsAt{at, *r};
 }
 
+std::vector<double> conicTurns(double T, double K) {
+    if (!(T > 0 && K >= 0)) return {};
+    const double x0 = std::sqrt(K / T);
+    if (!std::isfinite(x0)) return {};
+    return {-x0, x0};
+}
+
 }  // namespace dials::projective

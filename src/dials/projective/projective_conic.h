@@ -6,6 +6,7 @@
 // stay finite and exact for every latitude, and the roots are formed without cancellation.
 
 #include <optional>
+#include <vector>
 
 namespace dials::projective {
 
@@ -49,5 +50,13 @@ std::optional<ConicRootsAt> conicRootsToTheTurn(double T, double b, double c, do
 // gives it to a sweep of x.
 std::optional<ConicRootsAt> conicRootsAtReciprocal(double T, double b, double c, double K,
                                                    double s, double reach);
+
+// Where an ellipse (T > 0) turns: the abscissae +-sqrt(K / T), beyond which it has no point. A
+// sweep names them as the ends of each root (dials::CurveRange::ends), so that the roots on either
+// side of the gap between the turns are never taken for one stretch: on a plane far from the tip
+// that gap, seen as 1 / x, is narrower than a step of the sweep, and a sample within it, given the
+// turn of its own side, would join the other side's last sample to that turn. None for a parabola
+// or a hyperbola.
+std::vector<double> conicTurns(double T, double K);
 
 }  // namespace dials::projective

@@ -61,7 +61,8 @@ void probeThroughInfinity(const CurveAcross& curveAcross, double from, double to
 
 void laySweepThroughInfinity(const CurveAt& curve, const CurveAt& far, double half, double step,
                              const PlotBox& box, const CurveVisit& visit,
-                             const CurveAcross& across, const CurveAcross& farAcross) {
+                             const CurveAcross& across, const CurveAcross& farAcross,
+                             const std::vector<double>& ends) {
     // A curve that ends on a point it reaches from several parameters (the turn of a conic,
     // conicRootsToTheTurn) gives that point once.
     std::optional<DialPoint> last;
@@ -70,7 +71,7 @@ void laySweepThroughInfinity(const CurveAt& curve, const CurveAt& far, double ha
         last = p;
         visit(t, p);
     };
-    CurveRange near{-half, half, step, true};
+    CurveRange near{-half, half, step, true, false, ends};
     probeThroughInfinity(across, -half, half, step, near.probes);
     layCurve(curve, near, kLineStep, box, once);
     // Next to the point at infinity the far pass is probed at every scale: where the auxiliary
@@ -79,6 +80,8 @@ void laySweepThroughInfinity(const CurveAt& curve, const CurveAt& far, double ha
     // curve crosses it within one step of s = 0, between two points both off the area.
     const double outer = 1 / half;
     CurveRange range{-outer, outer, step, true};
+    for (const double t : ends)
+        if (t != 0 && std::isfinite(t)) range.ends.push_back(1 / t);
     probeAround(0, step, range.probes);
     probeThroughInfinity(farAcross, -outer, outer, step, range.probes);
     layCurve(far, range, kLineStep, box, [&](double s, const DialPoint& p) {

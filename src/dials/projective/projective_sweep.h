@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "dials/plot_curve.h"
 #include "dials/plot_line.h"
@@ -41,10 +42,16 @@ using CurveAcross = std::function<std::optional<double>(double t)>;
 // of `curve` and of `far`), next to where the image runs through infinity, which on an auxiliary
 // plane passing close to the tip lies within a fraction of a step of points whose images lie
 // close together.
-// The half range both projective methods sweep their curves' parameter over.
-constexpr double kSweepHalf = 2;
+//
+// `ends` are the abscissae where the curve's points begin or end (the turns of an ellipse,
+// conicTurns): each is named to the pass that sweeps it (CurveRange::ends), as t to the first
+// and as s = 1 / t to the second.
 void laySweepThroughInfinity(const CurveAt& curve, const CurveAt& far, double half, double step,
                              const PlotBox& box, const CurveVisit& visit,
-                             const CurveAcross& across = {}, const CurveAcross& farAcross = {});
+                             const CurveAcross& across = {}, const CurveAcross& farAcross = {},
+                             const std::vector<double>& ends = {});
+
+// The half range both projective methods sweep their curves' parameter over.
+constexpr double kSweepHalf = 2;
 
 }  // namespace dials::projective

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -92,6 +93,24 @@ TEST(LatterDriver, WorkedDials) {
     EXPECT_NEAR(dial.m().SubstyleHour * 180 / dial.m().Pi, -39.2315, 1e-4);
 }
 
+// Next to a plane holding the polar axis (facing up or down, 1e-7 to 0.1 degree off it, the last
+// next to the level) the centre lies up to thousands of kilometres off, where the oracle puts it.
+TEST(LatterDriver, CentreNextToAPlaneHoldingThePolarAxis) {
+    for (const auto& [lat, decl, off] : {std::tuple{0.01, 0.0, 1e-7}, {0.001, 180.0, -1e-6},
+                                         {0.01, -180.0, 1e-5}, {0.1, 0.0, 0.1}, {45.0, 30.0, 1e-6}}) {
+        const double polar = std::atan(std::cos(decl * kPi / 180) / std::tan(lat * kPi / 180));
+        const Plane p{lat, decl, polar * 180 / kPi + off, 1};
+        SCOPED_TRACE(describe(p));
+        LatterDial dial(p);
+        ASSERT_TRUE(dial.setUpWithCentre());
+        const auto centre = dial.oracle().centre();
+        ASSERT_TRUE(centre.has_value());
+        const double tolerance = oracle::toleranceFor(p.style) * std::hypot(centre->x, centre->y);
+        EXPECT_NEAR(dial.m().CentreX, centre->x, tolerance);
+        EXPECT_NEAR(dial.m().CentreY, centre->y, tolerance);
+    }
+}
+
 TEST(LatterDriver, HourFractions) {
     {
         LatterDial dial({45, 30, 20}, {{"TxtHour", "4"}});
@@ -131,8 +150,10 @@ TEST(LatterDriver, HourFractions) {
 // noon sun reaches the plane and the meridian is not parallel to it) run along the polar axis
 // across the plot area.
 TEST(LatterDriver, APlaneHoldingThePolarAxisHasParallelLinesAndNoCentre) {
+    // Next to the equator the polar plane lies next to the level: a short style keeps its
+    // horizon in the plot area.
     for (const Plane& p : {Plane{45, 90, 0}, Plane{45, -90, 0}, Plane{45, 0, 45},
-                           Plane{30, 0, 60}, Plane{45, 180, -45}}) {
+                           Plane{30, 0, 60}, Plane{45, 180, -45}, Plane{0.01, 0, 89.99, 1e-4}}) {
         SCOPED_TRACE(describe(p));
         const dialtest::Settings ticks = {{"TxtHour", "1"}, {"ck_Sustilare", "1"},
                                           {"ck_Triangolo", "1"}, {"ck_orizzonte", "1"}};

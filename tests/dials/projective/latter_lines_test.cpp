@@ -237,6 +237,10 @@ std::vector<Plane> nearlyLevel() {
         planes.push_back({0.5, 20, recl});
         planes.push_back({0.5, -135, recl});
     }
+    // With a long style the gap between an ellipse's two turns, seen from its point at infinity,
+    // is narrower than one step: each half of a line ends at its own turn.
+    for (const Plane& p : {Plane{0.5, -15, 89.99, 1}, Plane{1, 165, 89.99, 1}})
+        planes.push_back(p);
     return planes;
 }
 INSTANTIATE_TEST_SUITE_P(NearlyLevel, LatterOnOracle, testing::ValuesIn(nearlyLevel()));
