@@ -15,7 +15,7 @@
 namespace dials::projective {
 
 void RunProjectiveLatter(shell::Context& ctx) {
-    if (refuseProjective(ctx)) return;
+    if (refuseProjective(ctx, true)) return;
 
     plot::BusyCursor busy(ctx.services);
     ctx.ixPlot1().Messaggio("Flat sundial by projective method : latter version");

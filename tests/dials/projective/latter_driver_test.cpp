@@ -31,6 +31,10 @@ TEST(LatterDriver, RefusesTheSouthTheEquatorAndHorizontalPlanes) {
     expectRefused(run({{"txtLAT", ""}, {"txtReclinZ", "90"}}), "Sorry, unable to work at the equator ");
     expectRefused(run({{"txtLAT", "45"}, {"txtReclinZ", "90"}}), horizontal);
     expectRefused(run({{"txtLAT", "45"}, {"txtReclinZ", "-90"}}), horizontal);
+    // Planes the stored Pi cannot tell from the level are refused as it is; the next drawn.
+    expectRefused(run({{"txtLAT", "0.1"}, {"txtReclinZ", "89.99999999"}}), horizontal);
+    expectRefused(run({{"txtLAT", "1"}, {"txtReclinZ", "-90.00000001"}}), horizontal);
+    EXPECT_TRUE(run({{"txtLAT", "0.1"}, {"txtReclinZ", "89.9999999"}}).messages.empty());
     expectDrawn(run({{"txtLAT", "45"}, {"txtReclinZ", "-89.9"}}), kTitle,
                 {dialtest::kNoTipShadowInArea});  // the suns that graze it cast far off
     expectDrawn(run({{"txtLAT", "0.001"}, {"txtDecl", "-90"}}), kTitle);
