@@ -98,9 +98,16 @@ public:
             wanted(a, b))
             fellShort_ = true;
         if (depth >= kCurveDepth || allowance_ <= 0 || !wanted(a, b)) return;
-        // The end of the curve is found to kCurveEndDepth halvings: nearer it, a curve that
-        // ends where its shadow grazes the surface has points computed with few digits.
-        if ((!a.at || !b.at) && depth >= kCurveEndDepth) return;
+        // The end of the curve is found to kCurveEndDepth halvings, and from there laid as near
+        // as approachEnd lays it: a curve that ends where its shadow grazes the surface runs as
+        // the square root of its parameter there, and has points computed with few digits.
+        if ((!a.at || !b.at) && depth >= kCurveEndDepth) {
+            const Sample& side = a.at ? a : b;
+            const Sample nearer = approachEnd(side, a.at ? b.t : a.t);
+            if (std::hypot(nearer.at->x - side.at->x, nearer.at->y - side.at->y) > spacing_ * 1e-6)
+                visit(nearer);
+            return;
+        }
         const double t = a.t + (b.t - a.t) / 2;
         if (!(t != a.t && t != b.t)) return;
         --allowance_;
@@ -256,12 +263,17 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
                 Sample atEnd = layer.sample(end);
                 none = end;
                 if (atEnd.at) {
+                    // The curve may go on a little beyond the end named, towards the side
+                    // without a point: its suns are computed with the stored Pi, a rounding off
+                    // those the end was named for, and next to where its shadow grazes the
+                    // surface that rounding is a stretch of the line.
+                    none = (early.at ? late : early).t;
                     atEnd.opens = side.opens;
                     atEnd.closes = side.closes;
                     side = atEnd;
                 }
             }
-            if (side.t != end) side = layer.approachEnd(side, none);
+            side = layer.approachEnd(side, none);
             if (after(range.from, side.t) && after(side.t, range.to)) ends.push_back(side);
             break;
         }

@@ -10,10 +10,11 @@
 // spacing until they do not (down to kCurveDepth halvings), and every interval with a point at
 // one end only, inside the plot area, so as to find where the curve ends there (where it leaves
 // the part of the dial it has, or a root of it ceases to exist; down to kCurveEndDepth
-// halvings). Two points both beyond one edge of the plot area are not refined: nothing between
-// them is shown. No interval of the step gets more points than twice the plot area's width and
-// height at the spacing, and a few halvings besides: a curve computed with a removable
-// singularity, whose digits are lost near it, cannot run away with the run.
+// halvings, and from there as near as an end the curve names). Two points both beyond one edge
+// of the plot area are not refined: nothing between them is shown. No interval of the step gets
+// more points than twice the plot area's width and height at the spacing, and a few halvings
+// besides: a curve computed with a removable singularity, whose digits are lost near it, cannot
+// run away with the run.
 //
 // A stretch of the curve that begins and ends between two samples of the step, or that ends
 // between a sample without a point and one beyond the plot area, shows in no sample: the curve
@@ -42,11 +43,11 @@ using CurveVisit = std::function<void(double t, const DialPoint& point)>;
 // across the plot area.
 inline constexpr int kCurveDepth = 40;
 // How many times an interval with a point at one end only is halved at most, to find where the
-// curve ends: to a millionth of the step.
+// curve ends: to a millionth of the step; from there the end is laid as an end the curve names.
 inline constexpr int kCurveEndDepth = 20;
-// How many times the way to an end the curve names is halved at most (to where the point laid
-// moves by less than a millionth of the spacing): from a thousandth of the step down to the
-// digits of the parameter.
+// How many times the way to an end is halved at most (to where the point laid moves by less
+// than a millionth of the spacing): from a thousandth of the step down to the digits of the
+// parameter.
 inline constexpr int kCurveEndHalvings = 64;
 
 // The parameters a curve is laid over: from..to at the step, as numeric::StepRange counts them,
@@ -59,8 +60,9 @@ inline constexpr int kCurveEndHalvings = 64;
 // `ends` are the parameters strictly inside the range where the curve's points may begin or end
 // (a line's sun reaching the horizon, the shadow leaving the surface, two branches meeting). Each
 // is laid from the side where the curve has a point, as near it as a millionth of the spacing in
-// length (the end itself where the curve has its point there), found from a millionth of a step
-// beside it (up to a thousandth where the curve has a point on neither side so near; on both
+// length (on from the end itself where the curve has its point there: its suns may be computed a
+// rounding off those the end was named for, and go on beyond it), found from a millionth of a
+// step beside it (up to a thousandth where the curve has a point on neither side so near; on both
 // sides where it has one on both, on neither where it has one on none); from there the sampler
 // refines as between any two points, and does not look for that end again.
 // `probes` are parameters strictly inside the range near which the curve may cross the plot area

@@ -112,17 +112,21 @@ std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, dou
 
         const double alpha = seen.A - m.WallDeclRad;
         const double c = R + s * L;
-        const double X = checkFinite(std::sin(alpha) * numeric::checkedDiv(c, R));
+        const double sinAlpha = std::sin(alpha), cosAlpha = std::cos(alpha);
+        const double X = checkFinite(sinAlpha * numeric::checkedDiv(c, R));
         if (1 - X * X < 0) return;  // the shadow ray misses the section
-        const double gamma = shell::ArcSin(m, X);
-        // On the strip centred on the foot: a wall facing north of east or west would otherwise
-        // draw the shadows of the sun behind it a whole turn, 2 Pi R, away from where they fall.
-        const double theta = turnOnStrip(s * (gamma - alpha), m.Pi);
+        // gamma - alpha from its sine and cosine (sin gamma = X), on the strip centred on the
+        // foot: a wall facing north of east or west draws the shadows of the sun behind it where
+        // they fall, not a whole turn away; and a ray that grazes the section (X = +-1) has its
+        // point on the generatrix it touches, not the stored Pi's residue beyond it.
+        const double cosGamma = numeric::checkedSqrt(1 - X * X);
+        const double theta =
+            s * std::atan2(X * cosAlpha - cosGamma * sinAlpha, cosGamma * cosAlpha + X * sinAlpha);
         m.SolarTemp = theta;
         m.HourAngleRad = seen.h;
 
         const double u = checkFinite(theta * R);
-        const double distance = s * (c * std::cos(alpha) - R * std::cos(gamma));
+        const double distance = s * (c * cosAlpha - R * cosGamma);
         if (!(distance > 0)) return;  // the ray meets the section only behind the tip
         const double y = checkFinite(-distance * std::tan(seen.h));
         // The sun of the point, from it to the tip, stands above the horizon.

@@ -70,8 +70,12 @@ bool meridianCutsSection(const Cylinder& c, const oracle::CylinderOracle& o);
 // line of the sun.
 inline constexpr double kOnTheHorizonDeg = 1e-6;
 
+// Whether the tip's shadow reaches the abscissa u, or grazes the convex face there: a line ends
+// on the generatrix its shadow grazes, where the programme and the oracle round apart.
+bool reachesOrGrazes(const oracle::CylinderOracle& o, double u);
+
 // Every point cast by a real sun: below the tip's level by more than a rounding (the sun above
-// the horizon, not on it) and where the tip's shadow reaches.
+// the horizon, not on it) and where the tip's shadow reaches or grazes.
 testing::AssertionResult allCastByRealSuns(const oracle::CylinderOracle& o,
                                            const std::vector<oracle::DialXY>& points,
                                            const std::string& what);
