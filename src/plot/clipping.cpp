@@ -14,7 +14,6 @@
 
 #include "numeric/checked.h"
 #include "numeric/skip.h"
-#include "plot/plot_surface.h"
 
 namespace plot {
 
@@ -45,12 +44,6 @@ bool intersezioneDueRette(double x1, double y1, double x2, double Y2, double x3,
                        (x4 - x3) * (Y2 - y1) * y3,
                    -D, y);
     return ok;
-}
-
-bool PlotSurface::IntersezioneDueRette(double x1, double y1, double x2, double Y2, double x3,
-                                       double y3, double x4, double y4, double& x,
-                                       double& y) const {
-    return intersezioneDueRette(x1, y1, x2, Y2, x3, y3, x4, y4, x, y);
 }
 
 std::int16_t ClipSegment(const ClipArea& a, double& x1, double& y1, double& x2, double& Y2) {

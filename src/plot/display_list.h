@@ -24,20 +24,15 @@ struct LineRecord {
     Colour Color = 0;
 };
 
-// Boxes and circles share one list, in call order.
-//   box    'B': First, Second = x1, y1; Third, Fourth = x2, Y2; FillColor 0;
-//               ArcStart holds Pieno (1 filled, 0 outline); ArcEnd 0.
-//   circle 'C': First, Second = centre; Third = radius; Fourth = Aspetto; FillColor as given
-//               (-1 none); ArcStart, ArcEnd = InizioArco, FineArco as given.
+// A circle 'C': First, Second = centre; Third = radius; Fourth = Aspetto; FillColor as given
+// (-1 none); ArcStart, ArcEnd = InizioArco, FineArco as given.
 struct ShapeRecord {
-    char Kind = 'B';
+    char Kind = 'C';
     double First = 0, Second = 0, Third = 0, Fourth = 0;
     Colour Color = 0;
     Colour FillColor = 0;
     double ArcStart = 0;
     double ArcEnd = 0;
-
-    bool Pieno() const { return ArcStart != 0; }
 };
 
 // A text line: its position in metres and the text cut or padded with blanks to exactly
@@ -50,7 +45,7 @@ struct TextRecord {
 };
 
 struct DisplayList {
-    // One kind code per recorded point, line, box or circle ('P', 'L', 'B', 'C'), in call
+    // One kind code per recorded point, line or circle ('P', 'L', 'C'), in call
     // order; texts have no entry.
     std::vector<char> DrawOrder;
     std::vector<PointRecord> points;

@@ -78,8 +78,6 @@ public:
     // is not painted, and its record stays.
     void xPset(double x1, double y1, Colour color, bool record = true);
     void xLine(double x1, double y1, double x2, double Y2, Colour color, bool record = true);
-    void xBox(double x1, double y1, double x2, double Y2, Colour color, bool Pieno,
-              bool record = true);
     void xCircle(double x1, double y1, double radius, Colour color, Colour FillColor = -1,
                  double Aspetto = 1, double InizioArco = 0, double FineArco = 0,
                  bool record = true);
@@ -104,12 +102,6 @@ public:
 
     // Key filter of the surface's own boxes: the key to keep, or 0 (with a beep).
     std::int16_t InputSoloNumeri(std::int16_t KeyAscii);
-
-    // The intersection of two lines given by two points each (metres); false for parallel or
-    // coincident lines, or where the arithmetic overflows. It is the intersection the clip of
-    // every segment cuts by (ClipSegment), public so that it can be checked on its own.
-    bool IntersezioneDueRette(double x1, double y1, double x2, double Y2, double x3, double y3,
-                              double x4, double y4, double& x, double& y) const;
 
     // Page grid, tiles and printing.
     void xPlotA4();

@@ -54,20 +54,6 @@ void PlotSurface::xLine(double x1, double y1, double x2, double Y2, Colour color
         d->out().line(tx1, ty1, tx2, ty2, color);
 }
 
-void PlotSurface::xBox(double x1, double y1, double x2, double Y2, Colour color, bool Pieno,
-                       bool record) {
-    if (!allFinite({x1, y1, x2, Y2})) return;
-    if (record) {
-        d->list.shapes.push_back({'B', x1, y1, x2, Y2, color, 0, Pieno ? 1.0 : 0.0, 0});
-        d->list.DrawOrder.push_back('B');
-    }
-    // Not clipped: the output cuts what lies beyond its edges.
-    double tx1, ty1, tx2, ty2;
-    if (d->toTwips(x1, d->shiftX, tx1) && d->toTwips(y1, d->shiftY, ty1) &&
-        d->toTwips(x2, d->shiftX, tx2) && d->toTwips(Y2, d->shiftY, ty2))
-        d->out().box(tx1, ty1, tx2, ty2, color, Pieno);
-}
-
 void PlotSurface::xCircle(double x1, double y1, double radius, Colour color, Colour FillColor,
                           double Aspetto, double InizioArco, double FineArco, bool record) {
     if (!allFinite({x1, y1, radius, Aspetto, InizioArco, FineArco})) return;

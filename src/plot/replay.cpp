@@ -33,12 +33,6 @@ void PlotSurface::Refresh() {
                 xLine(l.x1, l.y1, l.x2, l.Y2, colour(l.Color), false);
             }
             break;
-        case 'B':
-            if (shape < list.shapes.size()) {
-                const ShapeRecord& s = list.shapes[shape++];
-                xBox(s.First, s.Second, s.Third, s.Fourth, colour(s.Color), s.Pieno(), false);
-            }
-            break;
         case 'C':
             if (shape < list.shapes.size()) {
                 // The fill colour is kept on paper too.

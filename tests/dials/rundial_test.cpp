@@ -48,7 +48,6 @@ TEST(Rundial, PrintsMessagesTitleDisplayListThenTexts) {
     s.xLine(0.1, 0.2, 1.0 / 3, -2, 255);
     s.xPset(-0.5, 0.125, 12);
     s.xCircle(0, 0, 0.3, 65535, 0, 1.5, 1, 2);
-    s.xBox(0, 0, 0.25, 0.5, 7, true);
 
     std::ostringstream out;
     rundial::print(system, out);
@@ -58,7 +57,6 @@ TEST(Rundial, PrintsMessagesTitleDisplayListThenTexts) {
               "L\t0.10000000000000001\t0.20000000000000001\t0.33333333333333331\t-2\t255\n"
               "P\t-0.5\t0.125\t12\n"
               "C\t0\t0\t0.29999999999999999\t65535\t0\t1.5\t1\t2\n"
-              "B\t0\t0\t0.25\t0.5\t7\t1\n"
               "T\t0.5\t-0.25\tfirst text\n");
 }
 

@@ -15,7 +15,7 @@ protected:
     std::vector<DeviceCall> drawn() const {
         std::vector<DeviceCall> out;
         for (const auto& c : screen.calls)
-            if (c.op == Op::Point || c.op == Op::Line || c.op == Op::Box || c.op == Op::Ellipse)
+            if (c.op == Op::Point || c.op == Op::Line || c.op == Op::Ellipse)
                 out.push_back(c);
         return out;
     }
@@ -42,17 +42,15 @@ TEST_F(DrawTest, EveryRecordGetsItsKindInCallOrderAndTextsNone) {
     surface.xPset(0, 0, 2);
     surface.Dati("label", 0, 0);
     surface.xCircle(0, 0, 0.05, 3);
-    surface.xBox(0, 0, 0.1, 0.1, 4, true);
     surface.xLine(5, 5, 6, 6, 5);   // wholly outside: recorded all the same
     const plot::DisplayList& list = surface.displayList();
-    EXPECT_EQ(std::string(list.DrawOrder.begin(), list.DrawOrder.end()), "LPCBL");
+    EXPECT_EQ(std::string(list.DrawOrder.begin(), list.DrawOrder.end()), "LPCL");
     EXPECT_EQ(list.lines.size(), 2u);
     EXPECT_EQ(list.lines[1].x1, 5);
-    ASSERT_EQ(list.shapes.size(), 2u);
+    ASSERT_EQ(list.shapes.size(), 1u);
     EXPECT_EQ(list.shapes[0].Kind, 'C');
     EXPECT_EQ(list.shapes[0].FillColor, -1);
     EXPECT_EQ(list.shapes[0].Fourth, 1);
-    EXPECT_TRUE(list.shapes[1].Pieno());
     EXPECT_EQ(list.texts.size(), 1u);
     EXPECT_EQ(screenLines().size(), 1u);
 }
@@ -60,10 +58,9 @@ TEST_F(DrawTest, EveryRecordGetsItsKindInCallOrderAndTextsNone) {
 TEST_F(DrawTest, TheRecordFlagDecidesRecordingNeverPainting) {
     surface.xLine(0, 0, 0.1, 0, 1, false);
     surface.xPset(0, 0, 1, false);
-    surface.xBox(0, 0, 0.1, 0.1, 1, false, false);
     surface.xCircle(0, 0, 0.1, 1, -1, 1, 0, 0, false);
     surface.Dati("unrecorded", 0, 0, false);
-    EXPECT_EQ(drawn().size(), 4u);
+    EXPECT_EQ(drawn().size(), 3u);
     EXPECT_EQ(screen.count(Op::Text), 1u);
     EXPECT_TRUE(surface.displayList().DrawOrder.empty());
     EXPECT_TRUE(surface.displayList().texts.empty());
@@ -146,7 +143,6 @@ TEST_F(DrawTest, NoRecordHoldsAValueThatIsNotAFiniteNumber) {
     surface.xPset(0, -inf, 1);
     surface.xLine(-inf, 0.1, 0, 0.1, 1);
     surface.xLine(0, 0, 0.1, NAN, 1);
-    surface.xBox(0, 0, inf, 0.1, 1, true);
     surface.xCircle(0, inf, 0.1, 1);
     surface.xCircle(0, 0, -inf, 1);
     surface.xCircle(0, 0, 0.1, 1, -1, NAN);
@@ -216,11 +212,10 @@ TEST_F(DrawTest, ReplayAtAnotherScaleRepeatsTheCallsUpToTheScale) {
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> x(-0.5, 0.8), y(-0.6, 0.7), r(0, 0.2);
     for (int i = 0; i < 300; ++i) {
-        switch (i % 4) {
+        switch (i % 3) {
         case 0: surface.xLine(x(rng), y(rng), x(rng), y(rng), i); break;
         case 1: surface.xPset(x(rng), y(rng), i); break;
-        case 2: surface.xCircle(x(rng), y(rng), r(rng), i, i % 3 ? -1 : 9, 1, 0, r(rng)); break;
-        default: surface.xBox(x(rng), y(rng), x(rng), y(rng), i, i % 2 == 0); break;
+        default: surface.xCircle(x(rng), y(rng), r(rng), i, i % 2 ? -1 : 9, 1, 0, r(rng)); break;
         }
     }
     const auto first = drawn();

@@ -128,13 +128,13 @@ TEST_F(TileTest, PrintMultiColorPrintsTheRecordedColoursButTextsStayBlack) {
     surface.setPrintMultiColor(true);
     surface.xLine(0, 0, 0.1, 0.1, numeric::rgb(255, 0, 0));
     surface.xPset(0.05, 0.05, numeric::rgb(0, 0, 255));
-    surface.xBox(0, 0, 0.02, 0.02, numeric::rgb(0, 255, 0), false);
+    surface.xCircle(0, 0, 0.02, numeric::rgb(0, 255, 0));
     surface.Dati("label", 0, 0);
     surface.PrintAll(printer);
     ASSERT_EQ(printer.count(Op::Line), 1u);
     EXPECT_EQ(printer.only(Op::Line)[0].colour, numeric::rgb(255, 0, 0));
     EXPECT_EQ(printer.only(Op::Point).at(0).colour, numeric::rgb(0, 0, 255));
-    EXPECT_EQ(printer.only(Op::Box).at(0).colour, numeric::rgb(0, 255, 0));
+    EXPECT_EQ(printer.only(Op::Ellipse).at(0).colour, numeric::rgb(0, 255, 0));
     for (const auto& t : printer.only(Op::Text)) EXPECT_EQ(t.colour, 0);
 }
 

@@ -127,13 +127,6 @@ void print(const DialSystem& system, std::ostream& out) {
                     << '\t' << number(r.Y2) << '\t' << r.Color << '\n';
                 break;
             }
-            case 'B': {
-                const plot::ShapeRecord& r = list.shapes.at(s++);
-                out << "B\t" << number(r.First) << '\t' << number(r.Second) << '\t'
-                    << number(r.Third) << '\t' << number(r.Fourth) << '\t' << r.Color << '\t'
-                    << (r.Pieno() ? 1 : 0) << '\n';
-                break;
-            }
             case 'C': {
                 const plot::ShapeRecord& r = list.shapes.at(s++);
                 out << "C\t" << number(r.First) << '\t' << number(r.Second) << '\t'
