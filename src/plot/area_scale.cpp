@@ -89,14 +89,9 @@ void PlotSurface::setScala(std::int16_t v) {
 std::int16_t PlotSurface::ScalaMinima() const {
     const double m = d->quadranteH > d->quadranteL ? d->quadranteH : d->quadranteL;
     if (m < 0 || m > MaxSide) return 0;
-    if (m < 0.564) return 1;
-    if (m < 1.128) return 2;
-    if (m < 1.693) return 3;
-    if (m < 2.257) return 4;
-    if (m < 2.821) return 5;
-    if (m < 5.643) return 10;
-    if (m < 11.287) return 20;
-    return 100;
+    for (int s : ScaleChoices)
+        if (m < std::trunc(32000.0 * s / TwipsPerMetre * 1000) / 1000) return s;
+    return ScaleChoices.back();
 }
 
 void PlotSurface::CaricaComboScala(int intScalaMinima, int intDefault) {
@@ -117,21 +112,14 @@ void PlotSurface::CaricaComboScala(int intScalaMinima, int intDefault) {
 double PlotSurface::QuadranteH() const { return d->quadranteH; }
 double PlotSurface::QuadranteL() const { return d->quadranteL; }
 
-void PlotSurface::setQuadranteH(double v) {
-    if (!std::isfinite(v) || v < 0) return;   // a picture cannot take it
-    d->quadranteH = std::min(v, MaxSide);
-    d->view.txtQH = shownNumber(d->quadranteH, 2);
-    if (Scala() < ScalaMinima()) setScala(ScalaMinima());   // a smaller area never lowers it
-    CaricaComboScala(ScalaMinima(), Scala());
-    d->resizePlot();
-    d->notify();
-}
+void PlotSurface::setQuadranteH(double v) { setSide(d->quadranteH, d->view.txtQH, v); }
+void PlotSurface::setQuadranteL(double v) { setSide(d->quadranteL, d->view.txtQL, v); }
 
-void PlotSurface::setQuadranteL(double v) {
-    if (!std::isfinite(v) || v < 0) return;
-    d->quadranteL = std::min(v, MaxSide);
-    d->view.txtQL = shownNumber(d->quadranteL, 2);
-    if (Scala() < ScalaMinima()) setScala(ScalaMinima());
+void PlotSurface::setSide(double& side, std::string& shown, double v) {
+    if (!std::isfinite(v) || v < 0) return;   // a picture cannot take it
+    side = std::min(v, MaxSide);
+    shown = shownNumber(side, 2);
+    if (Scala() < ScalaMinima()) setScala(ScalaMinima());   // a smaller area never lowers it
     CaricaComboScala(ScalaMinima(), Scala());
     d->resizePlot();
     d->notify();
@@ -140,18 +128,14 @@ void PlotSurface::setQuadranteL(double v) {
 double PlotSurface::ShiftX() const { return d->shiftX; }
 double PlotSurface::ShiftY() const { return d->shiftY; }
 
-void PlotSurface::setShiftX(double v) {
-    if (!std::isfinite(v)) return;
-    d->shiftX = v;
-    d->view.txtX = shownNumber(v, 5);
-    d->notify();
-}
+void PlotSurface::setShiftX(double v) { d->setShift(d->shiftX, d->view.txtX, v); }
+void PlotSurface::setShiftY(double v) { d->setShift(d->shiftY, d->view.txtY, v); }
 
-void PlotSurface::setShiftY(double v) {
+void PlotSurface::Impl::setShift(double& shift, std::string& shown, double v) {
     if (!std::isfinite(v)) return;
-    d->shiftY = v;
-    d->view.txtY = shownNumber(v, 5);
-    d->notify();
+    shift = v;
+    shown = shownNumber(v, 5);
+    notify();
 }
 
 double PlotSurface::PageHeight() const { return d->pageHeight; }

@@ -139,6 +139,9 @@ public:
     const TileList& tileList() const;
 
 private:
+    // Sets a side of the area (setQuadranteH, setQuadranteL) and the box that shows it.
+    void setSide(double& side, std::string& shown, double v);
+
     struct Impl;
     // Implementation state lives in surface_state.h, shared by the .cpp files of this folder.
     std::unique_ptr<Impl> d;

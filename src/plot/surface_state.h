@@ -80,6 +80,10 @@ struct PlotSurface::Impl {
         return std::isfinite(twips) && std::fabs(twips) <= out().maxCoordinate();
     }
 
+    // Sets a shift (ShiftX, ShiftY) and the box that shows it; a value that is not finite is
+    // refused.
+    void setShift(double& shift, std::string& shown, double v);
+
     // Switches the current output; the printer draws with width 2, the screen with width 1.
     void setOutputToPRN(bool toPrinter, PrinterDevice* device);
 
@@ -89,6 +93,11 @@ struct PlotSurface::Impl {
 
     void notify() const {
         if (observer) observer();
+    }
+    // Sets a flag of the view (a panel shown, the print choice) and tells the window.
+    void setView(bool& flag, bool value) {
+        flag = value;
+        notify();
     }
 };
 

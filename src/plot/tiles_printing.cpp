@@ -27,18 +27,38 @@ std::string tileHeader(std::int16_t number) {
     return header;
 }
 
-std::string failureText(const PrinterFailure& failure) {
-    std::string text = "Printing failed and was stopped.";
-    if (*failure.what()) text += std::string("\n") + failure.what();
-    return text;
+// The index of the tile that holds `at` along a side `side` long, tiles `tile` long; -1 when
+// there is none.
+int tileIndex(double at, double tile, double side) {
+    for (int k = 0; k * tile <= side; ++k)
+        if (at - k * tile < tile) return k;
+    return -1;
 }
 
-void abandon(PrinterDevice& printer) {
-    try {
-        printer.abortDoc();
-    } catch (...) {
-        // The job is being abandoned already; a second failure changes nothing.
+// Printing switches the surface's state to the printer and back. The way back (`restore`) runs
+// on every path, a failing printer included, before the user is told; and nothing yields to the
+// window system in between, so no window event can draw on the printer.
+template <class Job, class Restore>
+void runPrintJob(UserServices& services, PrinterDevice& printer, Job job, Restore restore) {
+    std::string failure;
+    {
+        struct OnExit {
+            Restore& restore;
+            ~OnExit() { restore(); }
+        } onExit{restore};
+        try {
+            job();
+        } catch (const PrinterFailure& e) {
+            try {
+                printer.abortDoc();
+            } catch (...) {
+                // The job is being abandoned already; a second failure changes nothing.
+            }
+            failure = "Printing failed and was stopped.";
+            if (*e.what()) failure += std::string("\n") + e.what();
+        }
     }
+    if (!failure.empty()) services.messageBox(failure);
 }
 
 }  // namespace
@@ -63,19 +83,7 @@ void PlotSurface::xTrovaA4(double x, double y) {
     const double W = d->quadranteL, Hh = d->quadranteH;
     const double PW = d->pageWidth, PH = d->pageHeight;
 
-    int column = -1, row = -1;
-    for (int c = 0; c * PW <= W; ++c) {
-        if (x - c * PW < PW) {
-            column = c;
-            break;
-        }
-    }
-    for (int r = 0; r * PH <= Hh; ++r) {
-        if (y - r * PH < PH) {
-            row = r;
-            break;
-        }
-    }
+    const int column = tileIndex(x, PW, W), row = tileIndex(y, PH, Hh);
     if (column < 0 || row < 0) return;
 
     // Columns of the grid: a last partial column narrower than about a twentieth of a tile is
@@ -104,18 +112,10 @@ void PlotSurface::xTrovaA4(double x, double y) {
     out.setDotted(false);
 }
 
-// Printing switches the surface's state to the printer and back. The way back runs on every
-// path, a failing printer included, before the user is told; and nothing yields to the
-// window system in between, so no window event can draw on the printer.
-
 void PlotSurface::PrintAll(PrinterDevice& printer) {
-    std::string failure;
-    {
-        struct Restore {
-            Impl& d;
-            ~Restore() { d.setOutputToPRN(false, nullptr); }
-        } restore{*d};
-        try {
+    runPrintJob(
+        d->services, printer,
+        [&] {
             d->setOutputToPRN(true, &printer);
             printer.setCurrentY(PrintMarginTwips);
             printer.textLine(d->marchio, Impl::PrinterForeColor);
@@ -123,12 +123,8 @@ void PlotSurface::PrintAll(PrinterDevice& printer) {
                 printer.textLine(t.text, Impl::PrinterForeColor);
             Refresh();
             printer.endDoc();
-        } catch (const PrinterFailure& e) {
-            abandon(printer);
-            failure = failureText(e);
-        }
-    }
-    if (!failure.empty()) d->services.messageBox(failure);
+        },
+        [&] { d->setOutputToPRN(false, nullptr); });
 }
 
 void PlotSurface::PrintArea(PrinterDevice& printer) {
@@ -136,23 +132,9 @@ void PlotSurface::PrintArea(PrinterDevice& printer) {
         d->services.messageBox("Nessuna area selezionata");
         return;
     }
-    std::string failure;
-    {
-        struct Restore {
-            PlotSurface& surface;
-            Impl& d;
-            double shiftX, shiftY, quadranteH, quadranteL;
-            std::int16_t scala;
-            ~Restore() {
-                d.setOutputToPRN(false, nullptr);
-                surface.setShiftX(shiftX);
-                surface.setShiftY(shiftY);
-                d.quadranteH = quadranteH;
-                d.quadranteL = quadranteL;
-                surface.setScala(scala);   // resizes the picture, scroll bars back at 0
-            }
-        } restore{*this, *d, d->shiftX, d->shiftY, d->quadranteH, d->quadranteL, d->scala};
-        try {
+    runPrintJob(
+        d->services, printer,
+        [&] {
             // The clipping area becomes exactly one tile, at 1:1.
             d->quadranteH = d->pageHeight;
             d->quadranteL = d->pageWidth;
@@ -171,12 +153,16 @@ void PlotSurface::PrintArea(PrinterDevice& printer) {
             }
             // A page started by the last new page and left empty is not printed.
             if (printer.pageCount() > 0) printer.endDoc();
-        } catch (const PrinterFailure& e) {
-            abandon(printer);
-            failure = failureText(e);
-        }
-    }
-    if (!failure.empty()) d->services.messageBox(failure);
+        },
+        [this, shiftX = d->shiftX, shiftY = d->shiftY, quadranteH = d->quadranteH,
+         quadranteL = d->quadranteL, scala = d->scala] {
+            d->setOutputToPRN(false, nullptr);
+            setShiftX(shiftX);
+            setShiftY(shiftY);
+            d->quadranteH = quadranteH;
+            d->quadranteL = quadranteL;
+            setScala(scala);   // resizes the picture, scroll bars back at 0
+        });
 }
 
 }  // namespace plot

@@ -41,10 +41,7 @@ void PlotSurface::chooseScale(int itemData) {
     Refresh();
 }
 
-void PlotSurface::cmdDim_Click() {
-    d->view.dimensionPanelVisible = true;
-    d->notify();
-}
+void PlotSurface::cmdDim_Click() { d->setView(d->view.dimensionPanelVisible, true); }
 
 void PlotSurface::cmdQAggiorna_Click(const std::string& qh, const std::string& ql) {
     // The boxes by the captions of the dimension panel.
@@ -64,21 +61,13 @@ void PlotSurface::cmdQAggiorna_Click(const std::string& qh, const std::string& q
     }
     setQuadranteH(h.value);
     setQuadranteL(l.value);
-    d->view.dimensionPanelVisible = false;
-    d->notify();
+    cmdQAnnulla_Click();
 }
 
-void PlotSurface::cmdQAnnulla_Click() {
-    d->view.dimensionPanelVisible = false;
-    d->notify();
-}
+void PlotSurface::cmdQAnnulla_Click() { d->setView(d->view.dimensionPanelVisible, false); }
 
 void PlotSurface::cmdStampa_Click(PrinterDevice* printer) {
-    if (!d->tiles.empty()) {
-        d->view.printPanelVisible = true;
-        d->notify();
-        return;
-    }
+    if (!d->tiles.empty()) return d->setView(d->view.printPanelVisible, true);
     if (printer == nullptr) {
         d->services.messageBox("No printer is available.");
         return;
@@ -91,27 +80,19 @@ void PlotSurface::cmdPOk_Click(PrinterDevice& printer) {
         PrintArea(printer);
     else
         PrintAll(printer);
-    d->view.printPanelVisible = false;
-    d->notify();
+    cmdPCancel_Click();
 }
 
-void PlotSurface::cmdPCancel_Click() {
-    d->view.printPanelVisible = false;
-    d->notify();
-}
+void PlotSurface::cmdPCancel_Click() { d->setView(d->view.printPanelVisible, false); }
 
-void PlotSurface::setPrintSelected(bool selected) {
-    d->view.printSelected = selected;
-    d->notify();
-}
+void PlotSurface::setPrintSelected(bool selected) { d->setView(d->view.printSelected, selected); }
 
 void PlotSurface::cmdAssi_Click() {
     // The axes across the whole area through the origin, in a fixed light red, recorded.
     const Colour axes = numeric::qbColor(12);
     xLine(-d->shiftX, 0, d->quadranteL - d->shiftX, 0, axes);
     xLine(0, -d->shiftY, 0, d->quadranteH - d->shiftY, axes);
-    d->view.axesPanelVisible = true;
-    d->notify();
+    d->setView(d->view.axesPanelVisible, true);
     Dati("o", 0.04, -0.04);
     Dati("y", 0.04, -d->shiftY + 0.04);
     Dati("x", d->quadranteL - d->shiftX - 0.04, -0.06);
@@ -131,16 +112,12 @@ void PlotSurface::cmdAssiAgg_Click(const std::string& x, const std::string& y) {
     }
     setShiftX(sx.value);
     setShiftY(sy.value);
-    d->view.axesPanelVisible = false;
-    d->notify();
+    cmdAssiChiudi_Click();
     Refresh();
     cmdAssi_Click();   // shows the panel again
 }
 
-void PlotSurface::cmdAssiChiudi_Click() {
-    d->view.axesPanelVisible = false;
-    d->notify();
-}
+void PlotSurface::cmdAssiChiudi_Click() { d->setView(d->view.axesPanelVisible, false); }
 
 void PlotSurface::CmdGriglia_Click() { xPlotA4(); }
 
