@@ -18,17 +18,9 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
 // upright), sized by TxtZodiacSize; styleLength is passed by the callers and not read.
 // A numerical failure (only an extreme size can cause one) ends the sign at the stroke in hand and does not
 // reach the caller, which goes on with its next sign.
-void GlyphAries(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
-void GlyphTaurus(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
-void GlyphGemini(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
-void GlyphCancer(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
-void GlyphLeo(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
-void GlyphVirgo(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
-void GlyphLibra(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
-void GlyphScorpio(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
-void GlyphSagittarius(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
-void GlyphCapricorn(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
-void GlyphAquarius(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
-void GlyphPisces(shell::Context& ctx, double x, double y, double angleDeg, double styleLength);
+using ZodiacGlyph = void(shell::Context& ctx, double x, double y, double angleDeg,
+                         double styleLength);
+ZodiacGlyph GlyphAries, GlyphTaurus, GlyphGemini, GlyphCancer, GlyphLeo, GlyphVirgo, GlyphLibra,
+    GlyphScorpio, GlyphSagittarius, GlyphCapricorn, GlyphAquarius, GlyphPisces;
 
 }  // namespace glyphs

@@ -9,61 +9,42 @@ namespace glyphs {
 
 namespace {
 
-constexpr int kLightCyan = 11;
-constexpr int kLightRed = 12;
-
 constexpr double kWaveRadius = 16.0185185;
 constexpr double kWaveHalfSpan = 35.63777777;
 constexpr double kTroughP = 18.66666;
 
-// An arc below its centre (a trough of an edge) and one above it (a crest).
-void trough(ZodiacFrame& f, double p, double q) {
-    f.arc(p, q, kWaveRadius, f.angle(3, -kWaveHalfSpan), f.angle(3, kWaveHalfSpan), kLightCyan);
-}
-
-void crest(ZodiacFrame& f, double q) {
-    f.arc(0, q, kWaveRadius, f.angle(1, -kWaveHalfSpan), f.angle(1, kWaveHalfSpan), kLightCyan);
+// One band: the troughs of its edges (arcs below their centres) on the left, then on the right,
+// then the crests of its edges (arcs above their centres) in the middle.
+void band(ZodiacFrame& f, double troughQ1, double troughQ2, double crestQ1, double crestQ2) {
+    for (double p : {-kTroughP, kTroughP})
+        for (double q : {troughQ1, troughQ2})
+            f.arc(p, q, kWaveRadius, f.angle(3, -kWaveHalfSpan), f.angle(3, kWaveHalfSpan),
+                  kLightCyan);
+    for (double q : {crestQ1, crestQ2})
+        f.arc(0, q, kWaveRadius, f.angle(1, -kWaveHalfSpan), f.angle(1, kWaveHalfSpan),
+              kLightCyan);
 }
 
 void aquariusStrokes(ZodiacFrame& f) {
-    // The upper band.
-    trough(f, -kTroughP, -16.0185185);
-    trough(f, -kTroughP, -22.0185185);
-    trough(f, kTroughP, -16.0185185);
-    trough(f, kTroughP, -22.0185185);
-    crest(f, 10.0185185);
-    crest(f, 4.0185185);
-    // The lower band.
-    trough(f, -kTroughP, -10.0185185);
-    trough(f, -kTroughP, -4.0185185);
-    trough(f, kTroughP, -10.0185185);
-    trough(f, kTroughP, -4.0185185);
-    crest(f, 16.0185185);
-    crest(f, 22.0185185);
+    band(f, -16.0185185, -22.0185185, 10.0185185, 4.0185185);   // the upper band
+    band(f, -10.0185185, -4.0185185, 16.0185185, 22.0185185);   // the lower band
     // The ends of both bands.
-    f.line(-28, -9, -28, -3, kLightRed);
-    f.line(-28, 9, -28, 3, kLightRed);
-    f.line(28, -9, 28, -3, kLightRed);
-    f.line(28, 9, 28, 3, kLightRed);
+    f.lineAndMirrorQ(-28, -9, -28, -3, kLightRed);
+    f.lineAndMirrorQ(28, -9, 28, -3, kLightRed);
 }
 
 void sagittariusStrokes(ZodiacFrame& f) {
     constexpr double kShaftEnd = 14.642857;
-    // The shaft and the head's base beside it.
-    f.line(-kShaftEnd, -3, 14, -3, kLightCyan);
-    f.line(-kShaftEnd, 3, 14, 3, kLightCyan);
-    f.line(14, -14, 14, -3, kLightCyan);
-    f.line(14, 14, 14, 3, kLightCyan);
+    // The shaft and the head's base beside it, each stroke with its mirror image across the
+    // shaft's axis.
+    f.lineAndMirrorQ(-kShaftEnd, -3, 14, -3, kLightCyan);
+    f.lineAndMirrorQ(14, -14, 14, -3, kLightCyan);
     // The head's sides.
-    f.line(14, -14, 28, 0, kLightRed);
-    f.line(14, 14, 28, 0, kLightRed);
+    f.lineAndMirrorQ(14, -14, 28, 0, kLightRed);
     // The feathers: outer edges to the notch, inner edges to the shaft, ends.
-    f.line(-28, -14, -25, 0, kLightRed);
-    f.line(-28, 14, -25, 0, kLightRed);
-    f.line(-17, -14, -kShaftEnd, -3, kLightRed);
-    f.line(-17, 14, -kShaftEnd, 3, kLightRed);
-    f.line(-28, -14, -17, -14, kLightRed);
-    f.line(-28, 14, -17, 14, kLightRed);
+    f.lineAndMirrorQ(-28, -14, -25, 0, kLightRed);
+    f.lineAndMirrorQ(-17, -14, -kShaftEnd, -3, kLightRed);
+    f.lineAndMirrorQ(-28, -14, -17, -14, kLightRed);
 }
 
 }  // namespace

@@ -9,10 +9,6 @@ namespace glyphs {
 
 namespace {
 
-constexpr int kLightRed = 12;
-constexpr int kCyan = 3;
-constexpr int kLightCyan = 11;
-
 void ariesStrokes(ZodiacFrame& f) {
     f.arc(70, 28, 70, f.angle(2, -53.130102354), f.angle(2), kLightRed);
     f.arc(-70, 28, 70, f.angle(0), f.angle(0, 53.130102354), kLightRed);
@@ -25,20 +21,15 @@ void libraStrokes(ZodiacFrame& f) {
     f.arc(0, -3, 14, f.angle(3, 81.7867893), f.angle(3, -81.7867893), kCyan);
     f.arc(0, -3, 8, f.angle(0), f.angle(2), kCyan);
     // The upper beam, open in the middle for the hump.
-    f.line(-28, -1, -13.85640646, -1, kLightRed);
-    f.line(28, -1, 13.85640646, -1, kLightRed);
-    f.line(-28, 5, -8, 5, kLightRed);
-    f.line(28, 5, 8, 5, kLightRed);
+    f.lineAndMirrorP(-28, -1, -13.85640646, -1, kLightRed);
+    f.lineAndMirrorP(-28, 5, -8, 5, kLightRed);
     // The hump's inner edge coming down to the beam.
-    f.line(-8, -3, -8, 5, kLightCyan);
-    f.line(8, -3, 8, 5, kLightCyan);
+    f.lineAndMirrorP(-8, -3, -8, 5, kLightCyan);
     // The lower beam, then the ends of both beams.
     f.line(-28, 11, 28, 11, kLightRed);
     f.line(-28, 17, 28, 17, kLightRed);
-    f.line(-28, -1, -28, 5, kLightRed);
-    f.line(28, -1, 28, 5, kLightRed);
-    f.line(-28, 11, -28, 17, kLightRed);
-    f.line(28, 11, 28, 17, kLightRed);
+    f.lineAndMirrorP(-28, -1, -28, 5, kLightRed);
+    f.lineAndMirrorP(-28, 11, -28, 17, kLightRed);
 }
 
 }  // namespace

@@ -11,12 +11,6 @@ namespace glyphs {
 
 namespace {
 
-constexpr int kCyan = 3;
-constexpr int kLightCyan = 11;
-constexpr int kLightRed = 12;
-constexpr int kLightMagenta = 13;
-constexpr int kLightYellow = 14;
-
 void cancerStrokes(ZodiacFrame& f) {
     f.setWorkingAngle(f.workingAngle() - f.Pi() / 4);
     // Outer edges of the heads.
@@ -39,24 +33,17 @@ void cancerStrokes(ZodiacFrame& f) {
 // The q at which the vertical through p meets the bars' inner arcs of radius 92.9.
 double pillarEnd(double p) { return 109.9 - numeric::checkedSqrt(92.9 * 92.9 - p * p); }
 
-void pillar(ZodiacFrame& f, double p) {
-    const double e = pillarEnd(p);
-    f.line(p, -e, p, e, kCyan);
-}
-
 void geminiStrokes(ZodiacFrame& f) {
     f.arc(0, -73, 53, f.angle(3, -31.8907918), f.angle(3, 31.8907918), kLightRed);
     f.arc(0, -109.9, 92.9, f.angle(3, -17.56118), f.angle(3, 17.56118), kLightRed);
     f.arc(0, 109.9, 92.9, f.angle(1, -17.56118), f.angle(1, 17.56118), kLightRed);
     f.arc(0, 73, 53, f.angle(1, -31.8907918), f.angle(1, 31.8907918), kLightRed);
-    pillar(f, 3);
-    pillar(f, 9);
-    pillar(f, -3);
-    pillar(f, -9);
-    f.line(-28, -28, -28, -21.32003613, kLightRed);
-    f.line(28, -28, 28, -21.32003613, kLightRed);
-    f.line(-28, 28, -28, 21.32003613, kLightRed);
-    f.line(28, 28, 28, 21.32003613, kLightRed);
+    for (double p : {3.0, 9.0, -3.0, -9.0}) {
+        const double e = pillarEnd(p);
+        f.line(p, -e, p, e, kCyan);
+    }
+    f.lineAndMirrorP(-28, -28, -28, -21.32003613, kLightRed);
+    f.lineAndMirrorP(-28, 28, -28, 21.32003613, kLightRed);
 }
 
 }  // namespace

@@ -10,13 +10,6 @@ namespace glyphs {
 
 namespace {
 
-constexpr int kLightBlue = 9;
-constexpr int kLightCyan = 11;
-constexpr int kLightRed = 12;
-constexpr int kLightMagenta = 13;
-constexpr int kLightYellow = 14;
-constexpr int kWhite = 15;
-
 void capricornStrokes(ZodiacFrame& f) {
     f.arc(28, 5, 36, f.angle(1, 39.64505), f.angle(1, 85.566805), kLightBlue);
     // The loop: outer and inner edges, quarter by quarter.

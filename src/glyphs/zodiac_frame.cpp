@@ -58,6 +58,16 @@ void ZodiacFrame::line(double p, double q, double p2, double q2, int colour) {
     ctx_.ixPlot1().xLine(x1, y1, x2, y2, numeric::qbColor(colour));
 }
 
+void ZodiacFrame::lineAndMirrorP(double p, double q, double p2, double q2, int colour) {
+    line(p, q, p2, q2, colour);
+    line(0 - p, q, 0 - p2, q2, colour);
+}
+
+void ZodiacFrame::lineAndMirrorQ(double p, double q, double p2, double q2, int colour) {
+    line(p, q, p2, q2, colour);
+    line(p, 0 - q, p2, 0 - q2, colour);
+}
+
 void ZodiacFrame::point(double p, double q, int colour) {
     const double x1 = plotX(p, q), y1 = plotY(p, q);
     ctx_.ixPlot1().xPset(x1, y1, numeric::qbColor(colour));

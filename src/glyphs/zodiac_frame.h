@@ -5,9 +5,13 @@
 // angles the way every sign forms them, keeps them in [0, 2*Pi) and sends the strokes in fixed
 // palette colours.
 
+#include "numeric/palette.h"
 #include "shell/context.h"
 
 namespace glyphs {
+
+// The signs name their stroke colours by the palette's names.
+using namespace numeric::palette;
 
 class ZodiacFrame {
 public:
@@ -34,6 +38,10 @@ public:
     // Strokes (grid units; angles in radians as formed by angle()). Each throws
     // numeric::NumericFailure, before sending anything, when a coordinate is not finite.
     void line(double p, double q, double p2, double q2, int colour);
+    // A line, then its mirror image with p negated (lineAndMirrorP) or q negated
+    // (lineAndMirrorQ); a 0 stays +0, as when written out.
+    void lineAndMirrorP(double p, double q, double p2, double q2, int colour);
+    void lineAndMirrorQ(double p, double q, double p2, double q2, int colour);
     void point(double p, double q, int colour);
     // The arc's angles are normalised (normaliseArc) before they are sent.
     void arc(double p, double q, double R, double start, double end, int colour);

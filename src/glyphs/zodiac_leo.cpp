@@ -18,15 +18,6 @@ namespace {
 using numeric::checkedDiv;
 using numeric::checkedSqrt;
 
-constexpr int kGreen = 2;
-constexpr int kLightGrey = 7;
-constexpr int kDarkGrey = 8;
-constexpr int kLightGreen = 10;
-constexpr int kLightRed = 12;
-constexpr int kLightMagenta = 13;
-constexpr int kLightYellow = 14;
-constexpr int kWhite = 15;
-
 constexpr double kEdge = 28;          // right, top and bottom edges of the sign's box
 constexpr double kArchP = 5.5;        // p of the arch centre
 constexpr double kArchOuter = 16.5665;

@@ -10,12 +10,6 @@ namespace glyphs {
 
 namespace {
 
-constexpr int kCyan = 3;
-constexpr int kDarkYellow = 6;
-constexpr int kLightBlue = 9;
-constexpr int kLightCyan = 11;
-constexpr int kLightRed = 12;
-
 // Arch k (from 1): its outer edge of radius 7 and its inner edge of radius 4, both the half
 // circle towards -q.
 void archOuter(ZodiacFrame& f, int k, int colour) {
@@ -47,10 +41,8 @@ void scorpioStrokes(ZodiacFrame& f) {
     legLeft(f, 2, kLightRed);
     legBar(f, 2, kLightRed);
     legLeft(f, 3, kLightRed);
-    f.line(22, 0, 22, 18, kDarkYellow);             // shaft, inner edge
-    legRight(f, 1, kLightRed);
-    legRight(f, 2, kLightRed);
-    legRight(f, 3, kLightRed);
+    f.line(22, 0, 22, 18, kBrown);             // shaft, inner edge
+    for (int k = 1; k <= 3; ++k) legRight(f, k, kLightRed);
     // The U joining the third leg to the shaft: half circles towards +q.
     f.arc(18, 18, 10, f.angle(2), f.angle(4), kCyan);
     f.arc(18, 18, 4, f.angle(2), f.angle(4), kCyan);
@@ -73,8 +65,7 @@ void virgoStrokes(ZodiacFrame& f) {
     f.line(8, 16.45105673, 8, 18, kLightCyan);
     f.line(8, -21, 8, 10.92651036, kLightCyan);
     legBar(f, 3, kLightCyan);
-    legRight(f, 1, kLightRed);
-    legRight(f, 2, kLightRed);
+    for (int k = 1; k <= 2; ++k) legRight(f, k, kLightRed);
     // Leg 3's right edge above and below the tail.
     f.line(14, -21, 14, 3.979991994, kLightRed);
     f.line(14, 10.30495169, 14, 18, kLightRed);

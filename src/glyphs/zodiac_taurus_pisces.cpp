@@ -9,9 +9,6 @@ namespace glyphs {
 
 namespace {
 
-constexpr int kLightCyan = 11;
-constexpr int kLightRed = 12;
-
 // Centres and radii of the crescent's edges, measured out from the anchor along its axis.
 constexpr double kConvexCentre = 34.8181818;
 constexpr double kConvexRadius = 28.8181818;
