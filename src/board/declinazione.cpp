@@ -171,8 +171,8 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
 
     // The equation of time in minutes and seconds to the hundredth, both with its sign.
     const Sexagesimal eot = splitSexagesimal(Et / 60, 2);
-    const double eotMinutes = (eot.whole * 60 + eot.minutes) * Sgn(Et);
-    const double eotSeconds = eot.seconds * Sgn(Et);
+    const double eotMinutes = (eot.whole * 60 + eot.minutes) * numeric::sgn(Et);
+    const double eotSeconds = eot.seconds * numeric::sgn(Et);
     const double RAh = v.RaHours + v.RaMinutes / 60 + v.RaSeconds / 3600;
 
     const std::string& br = v.LineBreak;

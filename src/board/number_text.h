@@ -20,8 +20,6 @@ std::string fixedText(double x, int decimals, std::string_view separator = ".");
 // Int(x): the largest integer not greater than x. frac(x) = x - Int(x), in [0, 1).
 double Int(double x);
 double frac(double x);
-// -1, 0 or +1.
-double Sgn(double x);
 // An angle in degrees brought into (-180, 180] by whole turns.
 double foldDegrees(double degrees);
 

@@ -8,6 +8,7 @@
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/parse.h"
+#include "numeric/rounding.h"
 
 namespace board {
 
@@ -86,7 +87,7 @@ double EqTempo(const std::string& YYYY, std::string MM, std::string giorno, cons
                      4 * e * y * std::sin(M) * std::cos(2 * L0) - 0.5 * y * y * std::sin(4 * L0) -
                      1.25 * e * e * std::sin(2 * M);
     const double Et = numeric::checkFinite(E * 180 / Pi * 4);
-    v.EotMinutes = Int(std::fabs(Et)) * Sgn(Et);
+    v.EotMinutes = Int(std::fabs(Et)) * numeric::sgn(Et);
     v.EotFraction = Et - v.EotMinutes;
 
     const double Qc = (1.91946 - 0.004789 * T - 1.4e-5 * T * T) * std::sin(M) +

@@ -12,13 +12,6 @@ namespace {
 // How many characters of a refused text its message quotes.
 constexpr std::size_t kQuoted = 24;
 
-std::string_view trimBlanks(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 }  // namespace
 
 BoxNumber readNumberBox(std::string_view named, std::string_view text) {

@@ -23,12 +23,6 @@ std::string lowerCase(std::string_view text) {
     return word;
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 // The scan accepts [blanks][sign]digits[.digits][(E|e)[sign]digits] and stops at the first
 // character that does not continue that form; what it accepted is converted with
 // std::from_chars, which ignores the locale. An exponent letter without digits after it is not
@@ -109,6 +103,12 @@ double scanNumber(std::string_view text, std::size_t* stop, bool* underflow = nu
 }
 
 }  // namespace
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
 
 double parseNumber(std::string_view text) { return scanNumber(text, nullptr); }
 

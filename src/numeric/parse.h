@@ -5,6 +5,9 @@
 
 namespace numeric {
 
+// The text without its leading and trailing blanks (spaces, tabs, carriage returns, line feeds).
+std::string_view trimBlanks(std::string_view text);
+
 // The leading number of the text: leading blanks skipped, optional sign, digits with "." as
 // the decimal separator whatever the locale, optional exponent (E or e, optional sign,
 // digits). Empty or non-numeric text gives 0. A value that does not fit a finite double

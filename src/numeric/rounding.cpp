@@ -28,22 +28,37 @@ void requireDecimals(int decimals) {
 
 }  // namespace
 
-// The rounding works on the exact decimal value of the double: a double has a finite decimal
-// expansion (at most 1074 digits after the point), which std::to_chars writes out in full when
-// asked for enough fixed digits. A half is a tie only when the expansion really ends in 5 at
-// the first dropped digit: 0.125 is a tie (-> 0.12), while 2.675 is stored as 2.67499999...
-// and goes down to 2.67. The rounded decimal text is read back, giving the double nearest to it.
+// A double has a finite decimal expansion (at most 1074 digits after the point), which
+// std::to_chars writes out in full when asked for enough fixed digits.
+std::string exactDecimal(double magnitude) {
+    static constexpr int exactDigits = 1100;  // more than any double's fraction needs
+    char buffer[exactDigits + 400];           // plus up to 309 integer digits and a sign
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                       std::chars_format::fixed, exactDigits);
+    if (written.ec != std::errc()) fail(FailureKind::Overflow);
+    return std::string(buffer, written.ptr);
+}
+
+void incrementLastDigit(std::string& digits) {
+    for (std::size_t k = digits.size(); k-- > 0;) {
+        if (digits[k] == '.') continue;
+        if (digits[k] < '9') {
+            ++digits[k];
+            return;
+        }
+        digits[k] = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// The rounding works on the exact decimal value of the double (exactDecimal). A half is a tie
+// only when the expansion really ends in 5 at the first dropped digit: 0.125 is a tie (-> 0.12),
+// while 2.675 is stored as 2.67499999... and goes down to 2.67. The rounded decimal text is read back, giving the double nearest to it.
 double roundHalfEven(double x, int decimals) {
     requireDecimals(decimals);
     checkFinite(x);
 
-    static constexpr int exactDigits = 1100;  // more than any double's fraction needs
-    char buffer[exactDigits + 400];           // plus up to 309 integer digits and a sign
-    const double magnitude = std::fabs(x);
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                       std::chars_format::fixed, exactDigits);
-    if (written.ec != std::errc()) fail(FailureKind::Overflow);
-    std::string digits(buffer, written.ptr);
+    std::string digits = exactDecimal(std::fabs(x));
 
     const std::size_t point = digits.find('.');
     const std::size_t keep = point + 1 + static_cast<std::size_t>(decimals);  // first dropped
@@ -63,22 +78,7 @@ double roundHalfEven(double x, int decimals) {
         }
     }
     digits.resize(keep);
-    if (roundUp) {
-        // Add one unit in the last kept place, carrying to the left.
-        std::size_t k = digits.size();
-        bool carry = true;
-        while (carry && k > 0) {
-            --k;
-            if (digits[k] == '.') continue;
-            if (digits[k] == '9') {
-                digits[k] = '0';
-            } else {
-                ++digits[k];
-                carry = false;
-            }
-        }
-        if (carry) digits.insert(digits.begin(), '1');
-    }
+    if (roundUp) incrementLastDigit(digits);
     if (digits.back() == '.') digits.pop_back();
 
     double result = 0.0;

@@ -1,6 +1,8 @@
 #pragma once
 // Rounding conventions of the displayed numbers, and the sign of a number.
 
+#include <string>
+
 namespace numeric {
 
 // Rounds to n decimals (0..15), halves to even (2.5 -> 2, 0.125 -> 0.12 at 2 decimals). The
@@ -18,6 +20,15 @@ double roundHalfEven(double x, int decimals);
 // result is the double nearest to its decimal. Decimals outside 0..15 throw
 // NumericFailure(OutOfDomain); a value that is not finite, or whose scaling overflows, throws.
 double truncateDown(double x, int decimals);
+
+// The exact decimal expansion of a finite value of 0 or more: every digit the double holds, in
+// fixed notation with a point ("0.125000...0"; no double needs more fraction digits than it
+// gives). Fails (Overflow) when it cannot be written.
+std::string exactDecimal(double magnitude);
+
+// Adds one unit at the last digit of a text of digits and at most one point, carrying to the
+// left ("9.99" -> "10.00").
+void incrementLastDigit(std::string& digits);
 
 // The integer part toward minus infinity: intFloor(-99.98) == -100. Not finite: fails.
 double intFloor(double x);
