@@ -161,12 +161,9 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     // Clock times are times of day: summer time and the zone may carry them past midnight.
     auto clock = [&](double hours, const char* gap) { return parts(timeOfDay(dst + hours), gap); };
 
-    Sexagesimal latParts;
-    GradiDecToSex(lat, latParts.whole, latParts.minutes, latParts.seconds, 0);
-    Sexagesimal lonParts;
-    GradiDecToSex(std::fabs(lon), lonParts.whole, lonParts.minutes, lonParts.seconds, 0);
-    Sexagesimal lonTime;
-    lonTime.whole = DegreesToHMS(std::fabs(lon), lonTime.minutes, lonTime.seconds, 0);
+    // The longitude shown unsigned, after its sign, in degrees and in hours of time.
+    const Sexagesimal lonParts = splitSexagesimal(lon, 0);
+    const Sexagesimal lonTime = splitSexagesimal(lon / 15, 0);
     const std::string lonSign = lon < 0 ? "-" : " ";
 
     // The equation of time in minutes and seconds to the hundredth, both with its sign.
@@ -181,7 +178,7 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     r += "Declination of the dial: " + Dw + "    " + direction + br;
     r += "Equation of time: " + g(eotMinutes) + "  " + F2(eotSeconds) + "       " + F4(Et) + br +
          br;
-    r += "Latitude:   " + parts(latParts, "   ") + br;
+    r += "Latitude:   " + parts(GradiDecToSex(lat, 0), "   ") + br;
     r += "Longitude: " + lonSign + parts(lonParts, "   ") + br + br;
     r += "Longitude of the standard meridian:  " + g(zone * 15) + br;
     r += "Local longitude in h m s  " + lonSign + parts(lonTime, " : ") + br + br;

@@ -23,17 +23,10 @@ double valueOf(const std::string& text) {
 
 }  // namespace
 
-void GradiDecToSex(double GradiDec, double& varG, double& varP, double& varS,
-                   int secondDecimals) {
+Sexagesimal GradiDecToSex(double GradiDec, int secondDecimals) {
     const Sexagesimal parts = splitSexagesimal(GradiDec, secondDecimals);
-    varG = parts.whole;
-    varP = parts.minutes;
-    varS = parts.seconds;
-    if (GradiDec < 0) {
-        varG = -varG;
-        varP = -varP;
-        varS = -varS;
-    }
+    if (!(GradiDec < 0)) return parts;
+    return {-parts.whole, -parts.minutes, -parts.seconds};
 }
 
 std::string GradiSexToDec(const std::string& segno, double varG, double varP, double varS) {
@@ -44,10 +37,9 @@ std::string GradiSexToDec(const std::string& segno, double varG, double varP, do
 
 SexagesimalBoxes decimalToBoxes(const std::string& decimalText) {
     const double value = valueOf(decimalText);
-    double g = 0, p = 0, s = 0;
-    GradiDecToSex(value, g, p, s);
-    return {value < 0 ? "-" : "+", generalText(std::fabs(g)), generalText(std::fabs(p)),
-            fixedText(std::fabs(s), 4, ".")};
+    const Sexagesimal parts = splitSexagesimal(value, 4);   // unsigned
+    return {value < 0 ? "-" : "+", generalText(parts.whole), generalText(parts.minutes),
+            fixedText(parts.seconds, 4, ".")};
 }
 
 std::string boxesToDecimal(const std::string& sign, const std::string& degrees,

@@ -5,14 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "board/sexagesimal.h"
+
 namespace board {
 
-// Splits decimal degrees |GradiDec| into whole degrees varG, whole minutes varP and seconds
-// varS, the total rounded first to `secondDecimals` decimals of a second (the seconds box
-// shows four): 33.9 gives 33, 54, 0, never 33, 53, 60. A negative GradiDec gives all three
-// negated.
-void GradiDecToSex(double GradiDec, double& varG, double& varP, double& varS,
-                   int secondDecimals = 4);
+// Splits decimal degrees into whole degrees, whole minutes and seconds as splitSexagesimal
+// does (33.9 gives 33, 54, 0, never 33, 53, 60); a negative GradiDec gives all three negated.
+Sexagesimal GradiDecToSex(double GradiDec, int secondDecimals = 4);
 
 // Joins a sign caption and degrees, minutes and seconds into the decimal text
 // prefix + (varG + varP/60 + varS/3600) written as "0.00000" with "." as separator; the prefix

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "board/number_text.h"
-#include "board/sexagesimal.h"
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/parse.h"
@@ -115,13 +114,6 @@ double EqTempo(const std::string& YYYY, std::string MM, std::string giorno, cons
     v.RaMinutes = Int(frac(RAh) * 60);
     v.RaSeconds = frac(frac(RAh) * 60) * 60;
     return Et;
-}
-
-double DegreesToHMS(double deg, double& min, double& sec, int secondDecimals) {
-    const Sexagesimal hms = splitSexagesimal(numeric::checkFinite(deg / 15), secondDecimals);
-    min = hms.minutes;
-    sec = hms.seconds;
-    return hms.whole;
 }
 
 }  // namespace board

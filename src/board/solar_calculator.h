@@ -34,9 +34,4 @@ struct SolarValues {
 double EqTempo(const std::string& YYYY, std::string MM, std::string giorno, const std::string& ora,
                const std::string& minuti, const std::string& secondi, SolarValues& values);
 
-// An angle in degrees as hours of time (15 degrees an hour): returns the whole hours and sets
-// min to the whole minutes and sec to the seconds, the total rounded first to
-// `secondDecimals` decimals of a second (18.4 degrees is 1 h 13 m 36 s, not 35.99...).
-double DegreesToHMS(double deg, double& min, double& sec, int secondDecimals = 4);
-
 }  // namespace board

@@ -17,11 +17,10 @@ using board::boxesToDecimal;
 using board::decimalToBoxes;
 
 TEST(DegreeConversion, DecimalToSexagesimalAndBack) {
-    double g = 0, p = 0, s = 0;
-    board::GradiDecToSex(-45.7438, g, p, s);
-    EXPECT_EQ(g, -45);
-    EXPECT_EQ(p, -44);
-    EXPECT_NEAR(s, -37.68, 1e-9);
+    const board::Sexagesimal parts = board::GradiDecToSex(-45.7438);
+    EXPECT_EQ(parts.whole, -45);
+    EXPECT_EQ(parts.minutes, -44);
+    EXPECT_NEAR(parts.seconds, -37.68, 1e-9);
 
     const board::SexagesimalBoxes boxes = decimalToBoxes("-45.7438");
     EXPECT_EQ(boxes.sign, "-");
@@ -30,6 +29,22 @@ TEST(DegreeConversion, DecimalToSexagesimalAndBack) {
     EXPECT_EQ(boxes.seconds, "37.6800");
     // Five decimals on the way back, not the four of the seconds box.
     EXPECT_EQ(boxesToDecimal(boxes.sign, boxes.degrees, boxes.minutes, boxes.seconds), "-45.74380");
+}
+
+TEST(DegreeConversion, SplitsAnAngleIntoHoursOfTime) {
+    board::Sexagesimal t = board::splitSexagesimal(7.6438 / 15, 4);
+    EXPECT_EQ(t.whole, 0);
+    EXPECT_EQ(t.minutes, 30);
+    EXPECT_NEAR(t.seconds, 34.512, 1e-9);
+    // The total is rounded before it is split: 18.4 degrees is 1 h 13 m 36 s, not 35.99...
+    t = board::splitSexagesimal(18.4 / 15, 0);
+    EXPECT_EQ(t.whole, 1);
+    EXPECT_EQ(t.minutes, 13);
+    EXPECT_EQ(t.seconds, 36);
+    t = board::splitSexagesimal(187.25 / 15, 4);
+    EXPECT_EQ(t.whole, 12);
+    EXPECT_EQ(t.minutes, 29);
+    EXPECT_EQ(t.seconds, 0);
 }
 
 TEST(DegreeConversion, SecondsNeverReadSixtyAndRoundValuesComeBackRound) {

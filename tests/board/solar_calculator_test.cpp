@@ -103,18 +103,4 @@ TEST(SunPosition, RightAscensionStaysWithinTheDayAfterTheSpringEquinox) {
     EXPECT_NEAR(v.SunDecl * 180 / v.Pi, 0.15, 0.01);
 }
 
-TEST(DegreesToHMS, SplitsAnAngleIntoHoursOfTime) {
-    double min = 0, sec = 0;
-    EXPECT_EQ(board::DegreesToHMS(7.6438, min, sec), 0);
-    EXPECT_EQ(min, 30);
-    EXPECT_NEAR(sec, 34.512, 1e-9);
-    // The total is rounded before it is split: 18.4 degrees is 1 h 13 m 36 s, not 35.99...
-    EXPECT_EQ(board::DegreesToHMS(18.4, min, sec, 0), 1);
-    EXPECT_EQ(min, 13);
-    EXPECT_EQ(sec, 36);
-    EXPECT_EQ(board::DegreesToHMS(187.25, min, sec), 12);
-    EXPECT_EQ(min, 29);
-    EXPECT_EQ(sec, 0);
-}
-
 }  // namespace
