@@ -22,8 +22,8 @@
 
 namespace dials::cylindrical {
 
-// The opening that the 3D and the projective circular programmes share, once the busy cursor is
-// up: titles the plot, reads the place and the wall, then the side and the style
+// The opening that the 3D, spherical and projective circular programmes share, once the busy
+// cursor is up: titles the plot, reads the place and the wall, then the side and the style
 // (SetCylinderSideAndStyle) and draws the reference generatrix (ComputeCylGnomonGeometry).
 void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title);
 
@@ -96,23 +96,18 @@ void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
                     const std::function<bool(double psi)>& onDial, const SunKept& keep,
                     numeric::Colour colour);
 
-// The horizon through the foot of the style, across the plot's width. The three names are one
-// drawing for the 3D / spherical, the parametric and the projective programmes.
+// The horizon through the foot of the style, across the plot's width.
 void DrawCylHorizonLine(shell::Context& ctx);
-void DrawCylHorizonLineParam(shell::Context& ctx);
-void DrawCylProjHorizonLine(shell::Context& ctx);
 
 // The mark of the style foot: a filled 1 cm circle and its centre point (3D, spherical,
 // projective programmes), or the same circle drawn point by point (parabolic, parametric).
 void DrawStyleFootCircle(shell::Context& ctx);
-void DrawParabolicStyleFoot(shell::Context& ctx);
-void DrawCylStyleFootParam(shell::Context& ctx);
+void DrawStyleFootPoints(shell::Context& ctx);
 
 // The triangle of the style standing on the horizon at the noon generatrix, and the
 // perpendicular style folded into the development. Re-reads txtStilo into m.StyleLength and
 // writes m.TipOffset, m.NoonLineAngle, m.CentreX where the triangle exists.
 void DrawStyleTriangleDeveloped(shell::Context& ctx);
-void DrawCylProjStyleTriangle(shell::Context& ctx);
 // The perpendicular style of length L folded down from the foot into the development, and the
 // tick that marks its end (where the end lies in the plot area).
 void DrawFoldedStyle(shell::Context& ctx, double L);

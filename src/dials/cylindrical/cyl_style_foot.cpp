@@ -15,8 +15,10 @@ namespace {
 
 constexpr double kFootRadius = 0.01;
 
+}  // namespace
+
 // The circle as 402 points, lower and upper half at each abscissa, then the centre.
-void drawFootPoints(shell::Context& ctx) {
+void DrawStyleFootPoints(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     for (double x : numeric::StepRange(-kFootRadius, kFootRadius, 0.0001)) {
         numeric::skip([&] {
@@ -28,17 +30,11 @@ void drawFootPoints(shell::Context& ctx) {
     plot.xPset(0, 0, shell::LineColor(ctx, 12));
 }
 
-}  // namespace
-
 void DrawStyleFootCircle(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     if (markInTheArea(plot, 0, 0))
         plot.xCircle(0, 0, kFootRadius, shell::LineColor(ctx, 7), shell::LineColor(ctx, 7));
     plot.xPset(0, 0, shell::LineColor(ctx, 12));
 }
-
-void DrawParabolicStyleFoot(shell::Context& ctx) { drawFootPoints(ctx); }
-
-void DrawCylStyleFootParam(shell::Context& ctx) { drawFootPoints(ctx); }
 
 }  // namespace dials::cylindrical

@@ -39,8 +39,7 @@
 
 namespace dials::cylindrical {
 
-// The side (Option3D2 "Convex" gives +1, else -1), the style length, the stored Pi and
-// m.CylParam.
+// The side and the style (SetCylinderSideAndStyle), and m.CylParam.
 void SetCylinderSideParam(shell::Context& ctx);
 
 // The noon generatrix, where the meridian plane through the tip cuts the cylinder and a noon
