@@ -7,8 +7,6 @@
 // and Babylonian hours (drawTurnedHorizons): the horizon turned from 0 to 180 degrees towards
 // the east, and from -180 to 0; the turn 0, the horizon itself, is no line of either.
 
-#include <optional>
-
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "geometry/face.h"
@@ -17,16 +15,6 @@
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
-
-namespace {
-
-int hourColour(double counter) {
-    if (counter == 90) return 9;
-    if (counter == 0) return 12;
-    return 7;
-}
-
-}  // namespace
 
 void DrawCylHourLines3D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
@@ -43,7 +31,7 @@ void DrawCylHourLines3D(shell::Context& ctx) {
     const GeneratrixSweep sweep = chordSweep(ctx);
     const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double counter) {
-        const numeric::Colour colour = shell::LineColor(ctx, hourColour(counter));
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(counter));
         const double H = counter * m.Pi / 180 + E * m.ZoneCorrRad;
         // The hour angle of the line being drawn stays in the shared record while it is drawn.
         m.HourAngleRad = H;

@@ -1,5 +1,6 @@
-// The mark of the style's foot at the origin of the unrolled dial: a filled circle of 1 cm and
-// its centre, drawn as one circle or point by point.
+// The horizon through the foot of the style, across the plot's width, and the mark of the style's
+// foot at the origin of the unrolled dial: a filled circle of 1 cm and its centre, drawn as one
+// circle or point by point.
 
 #include <cmath>
 
@@ -28,6 +29,11 @@ void DrawStyleFootPoints(shell::Context& ctx) {
         });
     }
     plot.xPset(0, 0, shell::LineColor(ctx, 12));
+}
+
+void DrawCylHorizonLine(shell::Context& ctx) {
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plot.xLine(-plot.ShiftX(), 0, plot.ShiftX(), 0, shell::LineColor(ctx, 2));
 }
 
 void DrawStyleFootCircle(shell::Context& ctx) {

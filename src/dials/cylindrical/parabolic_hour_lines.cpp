@@ -16,7 +16,6 @@
 // (the shared sky's HourPlaneHalf).
 
 #include <cmath>
-#include <optional>
 
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
@@ -30,12 +29,6 @@
 namespace dials::cylindrical {
 
 namespace {
-
-int hourLineColour(double H) {
-    if (H == 0) return 12;
-    if (H == 90) return 9;
-    return 7;
-}
 
 // Samples X from -1 to 1.5 of the plane of angle h (radians) through the tip, keeping the
 // points a real sun casts (see the file's head): lit, and kept by the plane's half. A plane a

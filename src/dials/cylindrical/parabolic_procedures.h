@@ -23,8 +23,6 @@
 // (the hour of its line, a declination of the year). Every curve is laid by the curve sampler
 // (parabolicSweep): no two of its consecutive points lie more than the point step apart.
 
-#include <functional>
-#include <optional>
 #include <vector>
 
 #include "dials/cylindrical/cyl_shared.h"
