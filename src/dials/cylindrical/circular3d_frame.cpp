@@ -61,6 +61,15 @@ void layChordCurve(shell::Context& ctx, const ChordHeight& height, const SunKept
         *shown, keep, colour);
 }
 
+GeneratrixSweep chordSweep(shell::Context& ctx) {
+    return circularSweep(ctx, [&ctx](const HeightAtOffset& height, const SunKept& keep,
+                                     numeric::Colour colour, const std::vector<double>& ends) {
+        const ChordFrame f = ChordFrame::from(ctx.m);
+        layChordCurve(
+            ctx, [&](double x) { return height(f.towardsTip(x, 0)); }, keep, colour, ends);
+    });
+}
+
 std::function<bool(double psi)> withinChordFrame(const shell::Module1& m) {
     const double quarter = m.Pi / 2;
     return [quarter](double psi) { return std::fabs(psi) <= quarter; };

@@ -3,9 +3,9 @@
 // plane of westward(H)) cuts the cylinder; at chord x its height is the plane's over that
 // generatrix (planeHeightAt). The line of true noon is left to the noon generatrix. Of the cut,
 // the points the hour plane's half keeps are drawn. A line a little off true noon stands almost
-// upright: the curve sampler lays it down the surface as densely as across it.
-
-#include <optional>
+// upright: the curve sampler lays it down the surface as densely as across it. Then the Italian
+// and Babylonian hours (drawTurnedHorizons): the horizon turned from 0 to 180 degrees towards
+// the east, and from -180 to 0; the turn 0, the horizon itself, is no line of either.
 
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
@@ -15,16 +15,6 @@
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
-
-namespace {
-
-int hourColour(double counter) {
-    if (counter == 90) return 9;
-    if (counter == 0) return 12;
-    return 7;
-}
-
-}  // namespace
 
 void DrawCylHourLines3D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
@@ -38,21 +28,26 @@ void DrawCylHourLines3D(shell::Context& ctx) {
         return shell::ArcSin(m, -Face::declining(f.D, 0).polarElevationSine(f.phi));
     });
 
+    const GeneratrixSweep sweep = chordSweep(ctx);
     const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double counter) {
-        const numeric::Colour colour = shell::LineColor(ctx, hourColour(counter));
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(counter));
         const double H = counter * m.Pi / 180 + E * m.ZoneCorrRad;
         // The hour angle of the line being drawn stays in the shared record while it is drawn.
         m.HourAngleRad = H;
         if (H == 0) return;
         const bool otherHalfDrawn = bothSixes && isSixOClock(counter);
-        const HourPlaneHalf half(f.phi, westward(H), m.Pi, otherHalfDrawn);
-        const Vec3 normal = hourPlaneNormal(f.phi, half.hourAngle());
-        layChordCurve(
-            ctx, [&](double x) { return planeHeightAt(normal, f.towardsTip(x, 0)); },
-            [&](const Vec3& sun) { return half.keeps(sun); }, colour,
-            f.shadowTurns(planeLineEndSuns(f.phi, normal, half, !otherHalfDrawn, m.Pi), m.Pi));
+        layHourLine(ctx, sweep, HourPlaneHalf(f.phi, westward(H), m.Pi, otherHalfDrawn),
+                    !otherHalfDrawn, colour);
     });
+}
+
+void DrawCylItalianHours3D(shell::Context& ctx) {
+    drawTurnedHorizons(ctx, chordSweep(ctx), ctx.m.HourCounter, true, 0, 0);
+}
+
+void DrawCylBabylonianHours3D(shell::Context& ctx) {
+    drawTurnedHorizons(ctx, chordSweep(ctx), ctx.m.HourCounter, false, -180, 0);
 }
 
 }  // namespace dials::cylindrical

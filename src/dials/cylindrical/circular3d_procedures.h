@@ -52,6 +52,10 @@ using ChordHeight = std::function<std::optional<double>(double x)>;
 void layChordCurve(shell::Context& ctx, const ChordHeight& height, const SunKept& keep,
                    numeric::Colour colour, const std::vector<double>& turnEnds = {});
 
+// The chord frame as a sweep of the lines the programmes share (layChordCurve at the heights
+// over each chord's offset to the tip).
+GeneratrixSweep chordSweep(shell::Context& ctx);
+
 // The generatrices the chord frame unrolls: those within a quarter turn of the foot's.
 std::function<bool(double psi)> withinChordFrame(const shell::Module1& m);
 

@@ -1,4 +1,5 @@
-// The equinoctial and substyle lines of the circular cylinder by 3D analytic geometry.
+// The equinoctial, substyle and declination lines of the circular cylinder by 3D analytic
+// geometry.
 //
 // Equinoctial: the plane of the equator through the style tip cut by the cylinder, at the
 // plane's height over each chord (planeHeightAt); at the equator that plane stands upright and
@@ -8,12 +9,15 @@
 // foot; since that plane contains the normal, its cut at chord x has the height of the
 // tangent plane's substyle line, -x tan(phi) / sin D, whatever the depth. Of the cut it keeps
 // what an hour line of the substyle's hour keeps (substyleHalf).
+// Declination lines: the pairs of the shared lines (drawDeclinationLines); where the two roots
+// of a pair meet, the line turns back across the chord.
 
 #include <cmath>
 #include <optional>
 
 #include "dials/cylindrical/circular3d_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/geometry_names.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 
@@ -23,10 +27,8 @@ void DrawCylEquinoctialLine3D(shell::Context& ctx) {
     const ChordFrame f = ChordFrame::from(ctx.m);
     const numeric::Colour colour = shell::LineColor(ctx, 9);
     const Vec3 pole = celestialPole(f.phi);
-    layChordCurve(
-        ctx, [&](double x) { return planeHeightAt(pole, f.towardsTip(x, 0)); }, everySunKept,
-        colour, f.shadowTurns(horizonSuns(pole), ctx.m.Pi));
-    DrawUprightCut(ctx, pole, withinChordFrame(ctx.m), everySunKept, colour);
+    layPlaneCut(chordSweep(ctx), pole, everySunKept, colour, horizonSuns(pole));
+    DrawUprightCut(ctx, pole, withinChordFrame(ctx.m), colour);
 }
 
 void DrawCylSubstyleLine3D(shell::Context& ctx) {
@@ -42,6 +44,11 @@ void DrawCylSubstyleLine3D(shell::Context& ctx) {
         [&](double x) -> std::optional<double> { return numeric::checkedDiv(-x * tanPhi, sinD); },
         [&](const Vec3& sun) { return !half || half->keeps(sun); }, colour,
         f.shadowTurns(substyleEndSuns(f.phi, half, ctx.m.Pi), ctx.m.Pi));
+}
+
+void DrawCylDeclinationLines3D(shell::Context& ctx) {
+    // The month lines are computed a thousandth of a degree off 20 and 11.5.
+    drawDeclinationLines(ctx, chordSweep(ctx), {{kSolsticeDeg, 12}, {20.001, 13}, {11.501, 11}});
 }
 
 }  // namespace dials::cylindrical

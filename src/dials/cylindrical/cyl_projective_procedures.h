@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "dials/cylindrical/cyl_geometry.h"
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/plot_curve.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
@@ -34,48 +35,23 @@ namespace dials::cylindrical {
 // stops the run (no dial is drawn at stale values).
 void InitCylProjective(shell::Context& ctx);
 
-// Where the ray from the tip through the tangent-plane abscissa t meets the section: k the ray's
-// parameter there (the tip at 0, the tangent plane at 1), m = k t the tangential coordinate of
-// that point measured from the foot, x its developed abscissa.
-struct TangentPlaneRay {
-    double k = 0;
-    double m = 0;
-    double x = 0;
-};
+// The tangent-plane point (t, y) carried onto the cylinder (x its developed abscissa, y its
+// height); none when its ray misses the section. Throws numeric::NumericFailure where it cannot
+// be computed (a curve has no point there).
+std::optional<DialPoint> ProjectTangentPlanePoint(const shell::Module1& m, double t, double y);
 
-// The ray of abscissa t; none when it misses the section. The point taken is the one the tip's
-// shadow falls on: on a concave dial where the ray leaves the section forward, on a convex one
-// the first meeting. Throws numeric::NumericFailure where it cannot be computed.
-std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, double t);
+// Lays the tangent-plane line of ordinate(t) for t from `from` to `to` (the curve sampler, from
+// steps of the point step; on the abscissae whose rays fall on the generatrices within the plot
+// area's width), each point carried onto the cylinder; draws those whose sun stands above the
+// horizon and that keep(sun) accepts, up to the suns it ends at (endSuns). A point whose ordinate
+// cannot be computed, or whose ray misses the section, is left out.
+void layTangentPlaneLine(shell::Context& ctx, double from, double to, numeric::Colour colour,
+                         const std::function<double(double t)>& ordinate, const SunKept& keep,
+                         const std::vector<Vec3>& endSuns);
 
-// The sweep of the tangent plane's abscissa from..to at the point step, for a line carried onto
-// the cylinder: its ends where the rays from the tip stop meeting the section (the tangents from
-// the tip, beyond which projectTangentAbscissa has none), and `more` besides; narrowed to the
-// abscissae whose rays fall on the generatrices within the plot area's width (a cylinder far
-// wider than it is laid over the part it shows). None where no ray falls there.
-std::optional<CurveRange> tangentPlaneSweep(shell::Context& ctx, double from, double to,
-                                            const std::vector<double>& more = {});
-
-// The tangent-plane abscissae on the vertical planes through the tip that touch the double cone
-// of the suns of declination +-delta (verticalsTouchingCone): where the two ordinates of the
-// cone's conic meet and its line turns back.
-std::vector<double> coneTouchingAbscissae(const shell::Module1& m, double delta);
-// The tangent-plane abscissae of the shadows of these suns, of those in front of the tangent
-// plane (the others the programme does not carry): where the lines that end at them end.
-std::vector<double> sunAbscissae(const shell::Module1& m, const std::vector<Vec3>& suns);
-
-// The height on the cylinder of the tangent-plane point of ordinate y whose ray is `ray`.
-double heightOnCylinder(const TangentPlaneRay& ray, double y);
-
-// A point of the unrolled cylinder, metres: x developed abscissa, h height (upward).
-struct CylProjPoint {
-    double x = 0;
-    double h = 0;
-};
-
-// The tangent-plane point (t, y) carried onto the cylinder; none when its ray misses the section
-// or when it cannot be computed.
-std::optional<CylProjPoint> ProjectTangentPlanePoint(const shell::Module1& m, double t, double y);
+// The tangent plane's abscissa as a sweep of the lines the programmes share: the heights over the
+// vertical line of each abscissa, from -5 to 5 radii, carried onto the cylinder along the rays.
+GeneratrixSweep tangentAbscissaSweep(shell::Context& ctx);
 
 // Hour lines (local apparent time, or standard time with ck_Etna ticked), the equinoctial line,
 // the substyle line and the meridian line (the vertical of true noon where the meridian plane

@@ -10,8 +10,10 @@
 // from the reference generatrix, y the height above the horizontal through the foot.
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/plot_curve.h"
@@ -22,8 +24,8 @@
 
 namespace dials::cylindrical {
 
-// The opening that the 3D and the projective circular programmes share, once the busy cursor is
-// up: titles the plot, reads the place and the wall, then the side and the style
+// The opening that the 3D, spherical and projective circular programmes share, once the busy
+// cursor is up: titles the plot, reads the place and the wall, then the side and the style
 // (SetCylinderSideAndStyle) and draws the reference generatrix (ComputeCylGnomonGeometry).
 void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title);
 
@@ -87,32 +89,90 @@ void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRan
 // For a line every point of whose curve a sun of it casts (the equinoctial, a declination line).
 bool everySunKept(const Vec3& sun);
 
+// The height (up from the tip's level) of a curve on the vertical line whose horizontal offset
+// to the tip is h, none where it has none.
+using HeightAtOffset = std::function<std::optional<double>(const Vec3& h)>;
+
+// How the 3D, parametric, projective and parabolic programmes lay a curve across the
+// generatrices, each by the parameter of its own sweep: lay draws the points of the curve of
+// these heights whose sun stands above the horizon and that keep accepts, the curve ending
+// besides at the parameters `ends`; sunEnds gives the parameters at which these suns cast the
+// tip's shadow, coneTouchingEnds those at which the lines of declination +-delta turn back (the
+// generatrices on the vertical planes through the tip that touch their cone). planeCut, where
+// given, lays the cut of the plane through the tip with this normal in the programme's own form;
+// else it is laid at the plane's height over each offset (planeHeightAt).
+struct GeneratrixSweep {
+    using Lay = std::function<void(const HeightAtOffset& height, const SunKept& keep,
+                                   numeric::Colour colour, const std::vector<double>& ends)>;
+    Lay lay;
+    std::function<std::vector<double>(const std::vector<Vec3>& suns)> sunEnds;
+    std::function<std::vector<double>(double delta)> coneTouchingEnds;
+    std::function<void(const Vec3& normal, const SunKept& keep, numeric::Colour colour,
+                       const std::vector<double>& ends)>
+        planeCut = {};
+};
+// A sweep of the circular cylinder, whose parameters are the turns of the generatrices about the
+// axis (CylinderShadow::shadowTurns and coneTouchingTurns), with this lay.
+GeneratrixSweep circularSweep(shell::Context& ctx, GeneratrixSweep::Lay lay);
+
+// The cut of the plane through the tip with this normal (GeneratrixSweep::planeCut), the points
+// keep accepts, the line ending where the suns endSuns cast the tip's shadow (cyl_geometry.h
+// names them).
+void layPlaneCut(const GeneratrixSweep& sweep, const Vec3& normal, const SunKept& keep,
+                 numeric::Colour colour, const std::vector<Vec3>& endSuns);
+// The palette colour of the hour line of the counter (degrees, -90 to 90): 12 at 0, true noon, 9
+// at 90, else 7 (the 3D and the parabolic programmes).
+int hourLineColour(double counter);
+// The line of an hour: the cut of its hour plane, the points the half keeps, ending where
+// planeLineEndSuns says (otherHalfKept: where the line keeps the real suns of the other half).
+void layHourLine(shell::Context& ctx, const GeneratrixSweep& sweep, const HourPlaneHalf& half,
+                 bool otherHalfKept, numeric::Colour colour);
+
+// The Italian (italian) or Babylonian hours. The suns of one such hour lie on the horizon turned
+// about the polar axis (turnedHorizonNormal); its plane through the tip cuts the cylinder in the
+// hour's line. The thirteen turns run towards the east from fromDeg to fromDeg + 180 degrees by
+// 15 (the count left in counter), each turnedBy radians more; each line keeps the half of its
+// plane its own suns cast, where they stand above the horizon (HourPlaneHalf::ofTurnedHorizon:
+// the other half holds the suns of the other family's hour of the same number, and the horizon
+// itself is no line). A turned horizon standing almost upright is laid down the surface by the
+// curve sampler. Italian lines in colour 12, Babylonian in 13.
+void drawTurnedHorizons(shell::Context& ctx, const GeneratrixSweep& sweep, double& counter,
+                        bool italian, double fromDeg, double turnedBy);
+
+// A declination line of a table: the declination in degrees and the palette colour.
+struct DeclinationLine {
+    double degrees;
+    int colour;
+};
+// The pairs of declination lines: the cone of the sun's rays of declination +delta and -delta
+// through the tip, about the polar axis, meets each vertical line at two heights, one on either
+// line of the pair, drawn in its colour (CylinderShadow::coneCrossings, exact also where the
+// latitude equals delta and the vertical lies on the cone). Each root a curve of its own (one
+// that cannot be computed leaves the other drawn), both ending where they meet and where the sun
+// rises and sets.
+void drawDeclinationLines(shell::Context& ctx, const GeneratrixSweep& sweep,
+                          std::initializer_list<DeclinationLine> lines);
+
 // The cut of the plane through the tip with this normal where it stands upright
 // (standsUpright), which no sweep across the surface gives a height: by heights from the tip's
 // level down to the plot's bottom edge, on the generatrices the programme unrolls (onDial) and
-// the tip's shadow reaches, the points whose sun `keep` accepts. Nothing where the plane does
-// not stand upright.
+// the tip's shadow reaches, the points whose sun stands above the horizon. Nothing where the
+// plane does not stand upright.
 void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
-                    const std::function<bool(double psi)>& onDial, const SunKept& keep,
-                    numeric::Colour colour);
+                    const std::function<bool(double psi)>& onDial, numeric::Colour colour);
 
-// The horizon through the foot of the style, across the plot's width. The three names are one
-// drawing for the 3D / spherical, the parametric and the projective programmes.
+// The horizon through the foot of the style, across the plot's width.
 void DrawCylHorizonLine(shell::Context& ctx);
-void DrawCylHorizonLineParam(shell::Context& ctx);
-void DrawCylProjHorizonLine(shell::Context& ctx);
 
 // The mark of the style foot: a filled 1 cm circle and its centre point (3D, spherical,
 // projective programmes), or the same circle drawn point by point (parabolic, parametric).
 void DrawStyleFootCircle(shell::Context& ctx);
-void DrawParabolicStyleFoot(shell::Context& ctx);
-void DrawCylStyleFootParam(shell::Context& ctx);
+void DrawStyleFootPoints(shell::Context& ctx);
 
 // The triangle of the style standing on the horizon at the noon generatrix, and the
 // perpendicular style folded into the development. Re-reads txtStilo into m.StyleLength and
 // writes m.TipOffset, m.NoonLineAngle, m.CentreX where the triangle exists.
 void DrawStyleTriangleDeveloped(shell::Context& ctx);
-void DrawCylProjStyleTriangle(shell::Context& ctx);
 // The perpendicular style of length L folded down from the foot into the development, and the
 // tick that marks its end (where the end lies in the plot area).
 void DrawFoldedStyle(shell::Context& ctx, double L);

@@ -1,5 +1,6 @@
-// The mark of the style's foot at the origin of the unrolled dial: a filled circle of 1 cm and
-// its centre, drawn as one circle or point by point.
+// The horizon through the foot of the style, across the plot's width, and the mark of the style's
+// foot at the origin of the unrolled dial: a filled circle of 1 cm and its centre, drawn as one
+// circle or point by point.
 
 #include <cmath>
 
@@ -15,8 +16,10 @@ namespace {
 
 constexpr double kFootRadius = 0.01;
 
+}  // namespace
+
 // The circle as 402 points, lower and upper half at each abscissa, then the centre.
-void drawFootPoints(shell::Context& ctx) {
+void DrawStyleFootPoints(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     for (double x : numeric::StepRange(-kFootRadius, kFootRadius, 0.0001)) {
         numeric::skip([&] {
@@ -28,7 +31,10 @@ void drawFootPoints(shell::Context& ctx) {
     plot.xPset(0, 0, shell::LineColor(ctx, 12));
 }
 
-}  // namespace
+void DrawCylHorizonLine(shell::Context& ctx) {
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plot.xLine(-plot.ShiftX(), 0, plot.ShiftX(), 0, shell::LineColor(ctx, 2));
+}
 
 void DrawStyleFootCircle(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
@@ -36,9 +42,5 @@ void DrawStyleFootCircle(shell::Context& ctx) {
         plot.xCircle(0, 0, kFootRadius, shell::LineColor(ctx, 7), shell::LineColor(ctx, 7));
     plot.xPset(0, 0, shell::LineColor(ctx, 12));
 }
-
-void DrawParabolicStyleFoot(shell::Context& ctx) { drawFootPoints(ctx); }
-
-void DrawCylStyleFootParam(shell::Context& ctx) { drawFootPoints(ctx); }
 
 }  // namespace dials::cylindrical

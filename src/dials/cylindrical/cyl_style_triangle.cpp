@@ -54,6 +54,4 @@ void DrawFoldedStyle(shell::Context& ctx, double L) {
         plot.xLine(0.00095, -L, -0.0055, -L, shell::LineColor(ctx, 15));
 }
 
-void DrawCylProjStyleTriangle(shell::Context& ctx) { DrawStyleTriangleDeveloped(ctx); }
-
 }  // namespace dials::cylindrical

@@ -37,8 +37,7 @@ void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRan
 bool everySunKept(const Vec3&) { return true; }
 
 void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
-                    const std::function<bool(double psi)>& onDial, const SunKept& keep,
-                    numeric::Colour colour) {
+                    const std::function<bool(double psi)>& onDial, numeric::Colour colour) {
     if (!standsUpright(normal)) return;
     shell::Module1& m = ctx.m;
     // The plot's depth below the tip's level.
@@ -54,7 +53,7 @@ void DrawUprightCut(shell::Context& ctx, const Vec3& normal,
                 if (!psi || !onDial(*psi) || !shadow.reaches(*psi)) return std::nullopt;
                 return DialPoint{numeric::checkFinite(m.Radius * *psi), y};
             },
-            {0, -depth, -m.PointStep, false}, keep, colour);
+            {0, -depth, -m.PointStep, false}, everySunKept, colour);
 }
 
 }  // namespace dials::cylindrical

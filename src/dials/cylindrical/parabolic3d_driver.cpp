@@ -26,7 +26,7 @@ void RunCylParabolic3D(shell::Context& ctx) {
     shell::ReadPlaceAndWallInputs(ctx);
     if (shell::ticked(ctx, "ck_orizzonte")) DrawParabolicHorizonLine(ctx);
     DrawParabolicDialCurves(ctx);
-    DrawParabolicStyleFoot(ctx);
+    DrawStyleFootPoints(ctx);
     if (shell::ticked(ctx, "Ck_Section")) DrawParabolicSectionAndTriangle(ctx);
     sayWhenNoTipShadowFalls(ctx, ParabolicTipShadows(ParabolicFrame::of(ctx.m)));
 }

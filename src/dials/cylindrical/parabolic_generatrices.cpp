@@ -34,32 +34,36 @@ void DrawParabolicGeneratrices(shell::Context& ctx, const ParabolicFrame& f) {
         DrawNoonCut(ctx, m.GeneratrixAbscissa, m.TipOffset, true, false);
 }
 
-void layParabolicCurve(shell::Context& ctx, const ParabolicFrame& f, double from, double to,
-                       const SampleHeight& height,
-                       const std::function<bool(double X, double height)>& keep,
-                       numeric::Colour colour, const std::vector<double>& ends) {
-    shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    CurveRange range{from, to, m.PointStep};
-    range.ends = f.reachLimits();
-    range.ends.insert(range.ends.end(), ends.begin(), ends.end());
-    // A point no real sun of the line casts is no point of the curve: its ends there are laid
-    // as any other.
-    layCurve(
-        [&](double X) -> std::optional<DialPoint> {
-            if (!f.reaches(X)) return std::nullopt;
-            const std::optional<double> z = height(X);
-            if (!z || !f.lit(X, *z) || !keep(X, *z)) return std::nullopt;
-            return DialPoint{f.xi(X), *z};
-        },
-        range, m.PointStep, plotBox(plot), [&](double, const DialPoint& p) {
-            plot.xPset(p.x, -p.y, colour);
-        });
+GeneratrixSweep parabolicSweep(shell::Context& ctx, const ParabolicFrame& f, double from,
+                               double to) {
+    GeneratrixSweep sweep;
+    sweep.lay = [&ctx, f, from, to](const HeightAtOffset& height, const SunKept& keep,
+                                    numeric::Colour colour, const std::vector<double>& ends) {
+        shell::Module1& m = ctx.m;
+        plot::PlotSurface& plot = ctx.ixPlot1();
+        CurveRange range{from, to, m.PointStep};
+        range.ends = f.reachLimits();
+        range.ends.insert(range.ends.end(), ends.begin(), ends.end());
+        // A point no real sun of the line casts is no point of the curve: its ends there are
+        // laid as any other.
+        layCurve(
+            [&](double X) -> std::optional<DialPoint> {
+                if (!f.reaches(X)) return std::nullopt;
+                const std::optional<double> z = height(f.towardsTip(X, 0));
+                if (!z || !f.lit(X, *z) || !keep(f.towardsTip(X, *z))) return std::nullopt;
+                return DialPoint{f.xi(X), *z};
+            },
+            range, m.PointStep, plotBox(plot), [&](double, const DialPoint& p) {
+                plot.xPset(p.x, -p.y, colour);
+            });
+    };
+    sweep.sunEnds = [f](const std::vector<Vec3>& suns) { return f.shadowSamples(suns); };
+    sweep.coneTouchingEnds = [f](double delta) { return f.coneTouchingSamples(delta); };
+    return sweep;
 }
 
 void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
                              const Vec3& normal, double from, double to,
-                             const std::function<bool(double X, double height)>& keep,
                              numeric::Colour colour) {
     if (!standsUpright(normal)) return;
     shell::Module1& m = ctx.m;
@@ -77,7 +81,7 @@ void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
         layCurve(
             [&](double height) -> std::optional<DialPoint> {
                 const std::optional<double> x = sampleAt(height);
-                if (!x || !f.lit(*x, height) || !keep(*x, height)) return std::nullopt;
+                if (!x || !f.lit(*x, height)) return std::nullopt;
                 return DialPoint{f.xi(*x), height};
             },
             {0, -depth, -m.PointStep, false}, m.PointStep, plotBox(plot),

@@ -16,7 +16,6 @@
 // (the shared sky's HourPlaneHalf).
 
 #include <cmath>
-#include <optional>
 
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
@@ -31,26 +30,15 @@ namespace dials::cylindrical {
 
 namespace {
 
-int hourLineColour(double H) {
-    if (H == 0) return 12;
-    if (H == 90) return 9;
-    return 7;
-}
-
 // Samples X from -1 to 1.5 of the plane of angle h (radians) through the tip, keeping the
-// points the half allows.
+// points a real sun casts (see the file's head): lit, and kept by the plane's half. A plane a
+// little off the meridian stands almost upright: the curve sampler lays it down the surface as
+// densely as across it.
 void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
                    numeric::Colour colour, bool otherHalfDrawnElsewhere = false) {
-    shell::Module1& m = ctx.m;
-    // The points a real sun casts (see the file's head): lit, and kept by the plane's half.
-    const HourPlaneHalf half(f.phi, f.s * h, m.Pi, otherHalfDrawnElsewhere);
-    const Vec3 normal = hourPlaneNormal(f.phi, half.hourAngle());
-    // A plane a little off the meridian stands almost upright: the curve sampler lays it down
-    // the surface as densely as across it.
-    layParabolicCurve(
-        ctx, f, -1, 1.5, [&](double X) { return planeHeightAt(normal, f.towardsTip(X, 0)); },
-        [&](double X, double height) { return half.keeps(f.towardsTip(X, height)); }, colour,
-        f.shadowSamples(planeLineEndSuns(f.phi, normal, half, !otherHalfDrawnElsewhere, m.Pi)));
+    layHourLine(ctx, parabolicSweep(ctx, f, -1, 1.5),
+                HourPlaneHalf(f.phi, f.s * h, ctx.m.Pi, otherHalfDrawnElsewhere),
+                !otherHalfDrawnElsewhere, colour);
 }
 
 }  // namespace
@@ -79,12 +67,9 @@ void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f) 
     const numeric::Colour colour = shell::LineColor(ctx, 9);
     const Vec3 pole = celestialPole(f.phi);
     // Every sun of the equator is one of the year.
-    auto everySun = [](double, double) { return true; };
-    layParabolicCurve(
-        ctx, f, -1, 1.5, [&](double X) { return planeHeightAt(pole, f.towardsTip(X, 0)); },
-        everySun, colour, f.shadowSamples(horizonSuns(pole)));
+    layPlaneCut(parabolicSweep(ctx, f, -1, 1.5), pole, everySunKept, colour, horizonSuns(pole));
     // At the equator the plane of the equator stands upright: its cut is drawn by heights.
-    DrawParabolicUprightCut(ctx, f, pole, -1, 1.5, everySun, colour);
+    DrawParabolicUprightCut(ctx, f, pole, -1, 1.5, colour);
 }
 
 }  // namespace dials::cylindrical

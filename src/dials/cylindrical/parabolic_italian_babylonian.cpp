@@ -1,63 +1,36 @@
-// Italian and Babylonian hours of the parabolic dial, and the triangle of the style.
+// Declination lines, Italian and Babylonian hours of the parabolic dial, and the triangle of the
+// style.
 //
-// The suns of one Italian or Babylonian hour lie on a great circle: the horizon turned about the
-// polar axis by the hour angle alpha (the shared sky's turned horizon). Its plane through the tip
-// cuts the cylinder in the line of that hour, at the plane's height over each generatrix
-// (planeHeightAt). Italian hours take alpha from 0 to 180 degrees (the sunset side), Babylonian
-// hours from -180 to 0 (the sunrise side); every point is drawn at its own developed abscissa.
-//
-// The turned horizon holds two kinds of suns: its half that was the setting half of the horizon
-// holds the suns of the Italian hour, the rising half those of the Babylonian hour with the same
-// number. Turned by beta = -alpha (hour angles west positive), the setting half holds the suns
-// whose hour angle lies between beta and beta + 180 degrees. Each line keeps the points of its
-// own half that a sun above the horizon casts: the horizon itself (alpha 0, the Italian hour 24
-// and the Babylonian hour 0) is no line.
+// The sun's rays through the tip on a day of declination delta form a double cone round the polar
+// axis; each vertical generatrix meets it in up to two points, one on the line of +delta and one
+// on that of -delta, drawn together in one colour (drawDeclinationLines).
+// The Italian hours are the horizon turned about the polar axis by alpha from 0 to 180 degrees
+// towards the east (the sunset side), the Babylonian hours from -180 to 0 (the sunrise side)
+// (drawTurnedHorizons); every point is drawn at its own developed abscissa.
 
 #include <cmath>
 
-#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/geometry_names.h"
-#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
 
-namespace {
-
-// settingHalf: the Italian hours (the setting half), else the Babylonian (the rising half).
-void drawTurnedHorizons(shell::Context& ctx, const ParabolicFrame& f, double fromDeg,
-                        double toDeg, int colourIndex, bool settingHalf) {
-    shell::Module1& m = ctx.m;
-    const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
-    numeric::countedLoop(m.HourLoop, fromDeg, toDeg, 15, [&](double alpha) {
-        const double turn = alpha * m.Pi / 180;
-        // The own half of the horizon turned by beta = -alpha: its setting half for an Italian
-        // hour, its rising half for a Babylonian one.
-        const HourPlaneHalf half =
-            HourPlaneHalf::ofTurnedHorizon(f.phi, westward(turn), m.Pi, settingHalf);
-        const Vec3 normal = turnedHorizonNormal(f.phi, westward(turn));
-        // Where the turned horizon stands almost upright, the curve sampler lays the line down
-        // the surface as densely as across it.
-        layParabolicCurve(
-            ctx, f, -1, 1, [&](double X) { return planeHeightAt(normal, f.towardsTip(X, 0)); },
-            [&](double X, double height) { return half.onOwnHalf(f.towardsTip(X, height)); },
-            colour, f.shadowSamples(planeLineEndSuns(f.phi, normal, half, false, m.Pi)));
-    });
+void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f) {
+    // The solstices and the limits of the zodiac months.
+    drawDeclinationLines(ctx, parabolicSweep(ctx, f, -1, 1),
+                         {{kSolsticeDeg, 12}, {20.001, 13}, {11.5001, 11}});
 }
 
-}  // namespace
-
 void DrawParabolicItalianHours(shell::Context& ctx, const ParabolicFrame& f) {
-    drawTurnedHorizons(ctx, f, 0, 180, 12, true);
+    drawTurnedHorizons(ctx, parabolicSweep(ctx, f, -1, 1), ctx.m.HourLoop, true, 0, 0);
 }
 
 void DrawParabolicBabylonianHours(shell::Context& ctx, const ParabolicFrame& f) {
-    drawTurnedHorizons(ctx, f, -180, 0, 13, false);
+    drawTurnedHorizons(ctx, parabolicSweep(ctx, f, -1, 1), ctx.m.HourLoop, false, -180, 0);
 }
 
 void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f) {

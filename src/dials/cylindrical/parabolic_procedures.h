@@ -21,12 +21,11 @@
 // to the tip stands above the horizon (geometry::aboveHorizon), and the tip's shadow can reach the
 // point's generatrix (see ParabolicFrame::reaches). Each curve adds what its own suns must be
 // (the hour of its line, a declination of the year). Every curve is laid by the curve sampler
-// (layParabolicCurve): no two of its consecutive points lie more than the point step apart.
+// (parabolicSweep): no two of its consecutive points lie more than the point step apart.
 
-#include <functional>
-#include <optional>
 #include <vector>
 
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
 #include "geometry/vec3.h"
@@ -118,28 +117,22 @@ void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicFootCircle(shell::Context& ctx);
 
-// The height (above the tip) of a curve over sample X, none where it has none.
-using SampleHeight = std::function<std::optional<double>(double X)>;
-
-// Lays the curve of these heights over the samples X from `from` to `to` (the curve sampler,
-// from steps of m.PointStep), on the generatrices the tip's shadow reaches; draws the points
-// keep(X, height) accepts whose sun stands above the horizon (lit), each at its developed
-// abscissa. A sample whose height cannot be computed has no point.
-// The curve ends where the shadow stops reaching the surface, and at the samples `ends` where
-// its heights cease.
-void layParabolicCurve(shell::Context& ctx, const ParabolicFrame& f, double from, double to,
-                       const SampleHeight& height,
-                       const std::function<bool(double X, double height)>& keep,
-                       numeric::Colour colour, const std::vector<double>& ends = {});
+// The samples X from `from` to `to` as a sweep of the lines the programmes share: it lays the
+// curve of the heights over each sample's offset to the tip (the curve sampler, from steps of
+// m.PointStep), on the generatrices the tip's shadow reaches; draws the points keep accepts whose
+// sun stands above the horizon (lit), each at its developed abscissa. A sample whose height
+// cannot be computed has no point. The curve ends where the shadow stops reaching the surface,
+// and at the samples of its ends.
+GeneratrixSweep parabolicSweep(shell::Context& ctx, const ParabolicFrame& f, double from,
+                               double to);
 
 // The cut of the plane through the tip with this normal (east, north, up) where it stands
 // upright (standsUpright: the plane of the equator at the equator), which no sweep across the
 // section gives a height: by heights from the tip's level down to the plot's bottom edge, on the
-// samples X from `from` to `to` the tip's shadow reaches, the points keep(X, height) accepts
-// whose sun stands above the horizon. Nothing where the plane does not stand upright.
+// samples X from `from` to `to` the tip's shadow reaches, the points whose sun stands above the
+// horizon. Nothing where the plane does not stand upright.
 void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
                              const Vec3& normal, double from, double to,
-                             const std::function<bool(double X, double height)>& keep,
                              numeric::Colour colour);
 
 }  // namespace dials::cylindrical

@@ -36,11 +36,11 @@ void RunCylCircularParam(shell::Context& ctx) {
     if (ticked(ctx, "ck_DayLightCurves")) DrawCylDeclinationLinesParam(ctx);
     if (ticked(ctx, "ck_Italiche")) DrawCylItalianHoursParam(ctx);
     if (ticked(ctx, "ck_babiloniche")) DrawCylBabylonianHoursParam(ctx);
-    if (ticked(ctx, "ck_orizzonte")) DrawCylHorizonLineParam(ctx);
+    if (ticked(ctx, "ck_orizzonte")) DrawCylHorizonLine(ctx);
     if (ticked(ctx, "ck_Triangolo")) DrawStyleTriangleDeveloped(ctx);
     if (ticked(ctx, "ck_Sustilare")) DrawCylSubstyleParam(ctx);
     if (ticked(ctx, "Ck_Section")) DrawCylSectionAndTriangle(ctx);
-    DrawCylStyleFootParam(ctx);
+    DrawStyleFootPoints(ctx);
     sayWhenNoTipShadowFalls(ctx, CircularTipShadows(ctx.m));
 }
 

@@ -80,4 +80,14 @@ Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen) {
     return CylinderShadow::from(m).towardsTipFromGeneratrix(-m.SideSign * gen.theta);
 }
 
+GeneratrixSweep generatrixSweep(shell::Context& ctx) {
+    return circularSweep(ctx, [&ctx](const HeightAtOffset& height, const SunKept& keep,
+                                     numeric::Colour colour, const std::vector<double>& ends) {
+        const shell::Module1& m = ctx.m;
+        layGeneratrixCurve(
+            ctx, m.DeclDecimal * m.Pi / 180,
+            [&](const Generatrix& gen) { return height(towardsTip(m, gen)); }, keep, colour, ends);
+    });
+}
+
 }  // namespace dials::cylindrical::param

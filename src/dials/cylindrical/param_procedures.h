@@ -39,8 +39,7 @@
 
 namespace dials::cylindrical {
 
-// The side (Option3D2 "Convex" gives +1, else -1), the style length, the stored Pi and
-// m.CylParam.
+// The side and the style (SetCylinderSideAndStyle), and m.CylParam.
 void SetCylinderSideParam(shell::Context& ctx);
 
 // The noon generatrix, where the meridian plane through the tip cuts the cylinder and a noon
@@ -95,6 +94,10 @@ void layGeneratrixCurve(shell::Context& ctx, double D, const GeneratrixHeight& h
 // The horizontal offset from the generatrix, at the tip's height, to the tip: with the height of
 // a point on it, the sun whose shadow of the tip falls there.
 Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen);
+
+// The generatrices as a sweep of the lines the programmes share (layGeneratrixCurve at the
+// heights over each generatrix's offset to the tip, for the folded wall declination).
+GeneratrixSweep generatrixSweep(shell::Context& ctx);
 
 }  // namespace param
 

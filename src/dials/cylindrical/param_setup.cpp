@@ -3,17 +3,12 @@
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/param_procedures.h"
 #include "dials/geometry_names.h"
-#include "geometry/stored_pi.h"
 
 namespace dials::cylindrical {
 
 void SetCylinderSideParam(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    m.SideSign = -1;
-    if (ctx.inputs.selected("Option3D2")) m.SideSign = 1;
-    m.StyleLength = ctx.inputs.number("txtStilo");
-    m.Pi = kStoredPi;
-    m.CylParam = -m.Radius * m.SideSign;
+    SetCylinderSideAndStyle(ctx);
+    ctx.m.CylParam = -ctx.m.Radius * ctx.m.SideSign;
 }
 
 void DrawCylNoonLineParam(shell::Context& ctx) {

@@ -121,9 +121,7 @@ void DrawCylProjAnalemma(shell::Context& ctx) {
                 q = crossings->first;
                 if (apart(crossings->second, *shadow) < apart(q, *shadow)) q = crossings->second;
             }
-            const std::optional<CylProjPoint> p = ProjectTangentPlanePoint(m, q.x, q.y);
-            if (!p) return std::nullopt;
-            return DialPoint{p->x, p->h};
+            return ProjectTangentPlanePoint(m, q.x, q.y);
         },
         {-80, 360, 2 * kMeanDayDeg, false}, everySunKept, colour);
 }

@@ -31,8 +31,8 @@ void RunCylCircularProjective(shell::Context& ctx) {
     if (ticked(ctx, "ck_Equinoziale")) DrawCylProjEquinoctial(ctx);
     if (ticked(ctx, "ck_Sustilare")) DrawCylProjSubstyleLine(ctx);
     DrawCylProjMeridianLine(ctx);
-    if (ticked(ctx, "ck_orizzonte")) DrawCylProjHorizonLine(ctx);
-    if (ticked(ctx, "ck_Triangolo")) DrawCylProjStyleTriangle(ctx);
+    if (ticked(ctx, "ck_orizzonte")) DrawCylHorizonLine(ctx);
+    if (ticked(ctx, "ck_Triangolo")) DrawStyleTriangleDeveloped(ctx);
     DrawStyleFootCircle(ctx);
     if (ticked(ctx, "ck_Italiche")) DrawCylProjItalianHours(ctx);
     if (ticked(ctx, "ck_babiloniche")) DrawCylProjBabylonianHours(ctx);

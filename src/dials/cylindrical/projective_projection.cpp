@@ -20,6 +20,18 @@ namespace dials::cylindrical {
 using numeric::checkedDiv;
 using numeric::checkedSqrt;
 
+namespace {
+
+// The point of the section the ray of abscissa t meets: k the ray's parameter there (the tip at
+// 0, the tangent plane at 1) and x its developed abscissa; none when the ray misses the section.
+// The point taken is the one the tip's shadow falls on: on a concave dial where the ray leaves
+// the section forward, on a convex one the first meeting. Throws numeric::NumericFailure where it
+// cannot be computed.
+struct TangentPlaneRay {
+    double k = 0;
+    double x = 0;
+};
+
 std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, double t) {
     const double L = m.StyleLength;
     const double R = m.CylParam;
@@ -31,12 +43,26 @@ std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, d
     // Concave: the root ahead of the tip (the tip is inside the circle). Convex: the nearer.
     TangentPlaneRay ray;
     ray.k = checkedDiv(c * L - s * checkedSqrt(disc), t * t + L * L);
-    ray.m = ray.k * t;
     // The point from the centre: c - k L along the normal, k t along the tangent.
-    ray.x = numeric::checkFinite(R * std::atan2(ray.m, s * (c - ray.k * L)));
+    ray.x = numeric::checkFinite(R * std::atan2(ray.k * t, s * (c - ray.k * L)));
     return ray;
 }
 
+}  // namespace
+
+std::optional<DialPoint> ProjectTangentPlanePoint(const shell::Module1& m, double t, double y) {
+    const std::optional<TangentPlaneRay> ray = projectTangentAbscissa(m, t);
+    if (!ray) return std::nullopt;
+    return DialPoint{ray->x, numeric::checkFinite(ray->k * y)};
+}
+
+namespace {
+
+// The sweep of the tangent plane's abscissa from..to at the point step, for a line carried onto
+// the cylinder: its ends where the rays from the tip stop meeting the section (the tangents from
+// the tip, beyond which projectTangentAbscissa has none), and `more` besides; narrowed to the
+// abscissae whose rays fall on the generatrices within the plot area's width (a cylinder far
+// wider than it is laid over the part it shows). None where no ray falls there.
 std::optional<CurveRange> tangentPlaneSweep(shell::Context& ctx, double from, double to,
                                             const std::vector<double>& more) {
     const shell::Module1& m = ctx.m;
@@ -62,8 +88,6 @@ std::optional<CurveRange> tangentPlaneSweep(shell::Context& ctx, double from, do
     return narrowedRange(range, abscissaOf(box.left, from), abscissaOf(box.right, to));
 }
 
-namespace {
-
 // The tangent plane's point of abscissa t lies L f - t e from the tip (f the face's direction, e
 // across it): the vertical plane through the tip along the horizontal direction d meets the
 // tangent plane where t = -L (d . e) / (d . f); none where it runs parallel to it, or (inFront)
@@ -76,16 +100,8 @@ std::optional<double> abscissaAlong(const shell::Module1& m, const Vec3& d, bool
     return -m.StyleLength * across / alongFace;
 }
 
-}  // namespace
-
-std::vector<double> coneTouchingAbscissae(const shell::Module1& m, double delta) {
-    std::vector<double> abscissae;
-    for (const Vec3& normal : verticalsTouchingCone(m.LatRad, delta))
-        if (const auto t = abscissaAlong(m, Vec3{normal.y, -normal.x, 0}, false))
-            abscissae.push_back(*t);
-    return abscissae;
-}
-
+// The tangent-plane abscissae of the shadows of these suns, of those in front of the tangent
+// plane (the others the programme does not carry): where the lines that end at them end.
 std::vector<double> sunAbscissae(const shell::Module1& m, const std::vector<Vec3>& suns) {
     std::vector<double> abscissae;
     for (const Vec3& sun : suns)
@@ -93,19 +109,74 @@ std::vector<double> sunAbscissae(const shell::Module1& m, const std::vector<Vec3
     return abscissae;
 }
 
-double heightOnCylinder(const TangentPlaneRay& ray, double y) {
-    return numeric::checkFinite(ray.k * y);
+// Lays the tangent-plane curve of these ordinates from..to, ending at the abscissae `ends`.
+void layTangentPlaneCurve(shell::Context& ctx, double from, double to,
+                          const std::function<std::optional<double>(double t)>& ordinate,
+                          const SunKept& keep, numeric::Colour colour,
+                          const std::vector<double>& ends) {
+    const std::optional<CurveRange> sweep = tangentPlaneSweep(ctx, from, to, ends);
+    if (!sweep) return;
+    layDevelopedCurve(
+        ctx,
+        [&](double t) -> std::optional<DialPoint> {
+            const std::optional<double> y = ordinate(t);
+            if (!y) return std::nullopt;
+            return ProjectTangentPlanePoint(ctx.m, t, *y);
+        },
+        *sweep, keep, colour);
 }
 
-std::optional<CylProjPoint> ProjectTangentPlanePoint(const shell::Module1& m, double t,
-                                                     double y) {
-    try {
-        const std::optional<TangentPlaneRay> ray = projectTangentAbscissa(m, t);
-        if (!ray) return std::nullopt;
-        return CylProjPoint{ray->x, heightOnCylinder(*ray, y)};
-    } catch (const numeric::NumericFailure&) {
-        return std::nullopt;
-    }
+}  // namespace
+
+void layTangentPlaneLine(shell::Context& ctx, double from, double to, numeric::Colour colour,
+                         const std::function<double(double t)>& ordinate, const SunKept& keep,
+                         const std::vector<Vec3>& endSuns) {
+    layTangentPlaneCurve(
+        ctx, from, to, [&](double t) { return std::optional<double>(ordinate(t)); }, keep, colour,
+        sunAbscissae(ctx.m, endSuns));
+}
+
+GeneratrixSweep tangentAbscissaSweep(shell::Context& ctx) {
+    GeneratrixSweep sweep;
+    sweep.lay = [&ctx](const HeightAtOffset& height, const SunKept& keep, numeric::Colour colour,
+                       const std::vector<double>& ends) {
+        const CylinderShadow shadow = CylinderShadow::from(ctx.m);
+        layTangentPlaneCurve(
+            ctx, -5 * ctx.m.CylParam, 5 * ctx.m.CylParam,
+            [&](double t) { return height(shadow.towardsTipFromTangentLine(t)); }, keep, colour,
+            ends);
+    };
+    sweep.sunEnds = [&ctx](const std::vector<Vec3>& suns) { return sunAbscissae(ctx.m, suns); };
+    // On the vertical planes through the tip that touch the double cone of the suns of
+    // declination +-delta: where the two ordinates of the cone's conic meet and its line turns
+    // back.
+    sweep.coneTouchingEnds = [&ctx](double delta) {
+        std::vector<double> abscissae;
+        for (const Vec3& normal : verticalsTouchingCone(ctx.m.LatRad, delta))
+            if (const auto t = abscissaAlong(ctx.m, Vec3{normal.y, -normal.x, 0}, false))
+                abscissae.push_back(*t);
+        return abscissae;
+    };
+    // The cut of the plane through the tip with the normal n: the points of abscissa t and
+    // ordinate v where t (n . e) + v n_up = L (n . f); none where it runs upright.
+    sweep.planeCut = [&ctx](const Vec3& n, const SunKept& keep, numeric::Colour colour,
+                            const std::vector<double>& ends) {
+        const shell::Module1& m = ctx.m;
+        const double D = m.WallDeclRad;
+        const double along = -n.x * std::sin(D) - n.y * std::cos(D);
+        const double across = n.x * std::cos(D) - n.y * std::sin(D);
+        double v0 = 0, slope = 0;
+        try {
+            v0 = checkedDiv(m.StyleLength * along, n.z);
+            slope = checkedDiv(-across, n.z);
+        } catch (const numeric::NumericFailure&) {
+            return;
+        }
+        layTangentPlaneCurve(
+            ctx, -5 * m.CylParam, 5 * m.CylParam,
+            [&](double t) { return std::optional<double>(v0 + slope * t); }, keep, colour, ends);
+    };
+    return sweep;
 }
 
 }  // namespace dials::cylindrical

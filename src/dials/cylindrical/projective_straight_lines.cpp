@@ -17,28 +17,6 @@ using numeric::checkedDiv;
 
 namespace {
 
-// Lays the tangent-plane line y(t) for t from `from` to `to` (the curve sampler, from steps of
-// the point step), each point carried onto the cylinder; draws those whose sun stands above the
-// horizon and that keep(sun) accepts, up to the suns it ends at (endSuns). A point whose ordinate
-// cannot be computed, or whose ray misses the section, is left out.
-template <class Ordinate>
-void layTangentPlaneLine(shell::Context& ctx, double from, double to, numeric::Colour colour,
-                         Ordinate&& ordinate, const SunKept& keep,
-                         const std::vector<Vec3>& endSuns) {
-    const std::optional<CurveRange> sweep =
-        tangentPlaneSweep(ctx, from, to, sunAbscissae(ctx.m, endSuns));
-    if (!sweep) return;
-    layDevelopedCurve(
-        ctx,
-        [&](double t) -> std::optional<DialPoint> {
-            const std::optional<CylProjPoint> p =
-                ProjectTangentPlanePoint(ctx.m, t, numeric::checkFinite(ordinate(t)));
-            if (!p) return std::nullopt;
-            return DialPoint{p->x, p->h};
-        },
-        *sweep, keep, colour);
-}
-
 // The generatrices of the strip about the foot: where the plane of the equator stands upright
 // at the equator, its rays from the tip run parallel to the tangent plane on a concave wall
 // facing due south or north, and its cut is drawn on every generatrix the shadow reaches.
@@ -103,8 +81,7 @@ void DrawCylProjEquinoctial(shell::Context& ctx) {
         everySunKept, horizonSuns(celestialPole(m.LatRad)));
     // At the equator the plane of the equator stands upright: its cut is drawn by heights, on
     // the generatrices it cuts, wherever the shadow reaches them.
-    DrawUprightCut(ctx, celestialPole(m.LatRad), everyGeneratrix, everySunKept,
-                   shell::LineColor(ctx, 9));
+    DrawUprightCut(ctx, celestialPole(m.LatRad), everyGeneratrix, shell::LineColor(ctx, 9));
 }
 
 void DrawCylProjSubstyleLine(shell::Context& ctx) {

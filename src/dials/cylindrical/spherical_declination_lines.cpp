@@ -3,36 +3,24 @@
 // where the sun does not set), laid by the curve sampler. The parts where the shadow ray misses
 // the section or (convex) lies beyond the convex limit are dropped by the projection.
 
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
-#include "geometry/sky.h"
 
 namespace dials::cylindrical {
 
-namespace {
-
-struct DeclLine {
-    double declination;  // degrees
-    int colour;
-};
-
-void drawDeclLine(shell::Context& ctx, const DeclLine& line) {
-    layCylSphDay(ctx, line.declination * ctx.m.Pi / 180, line.colour);
-}
-
-}  // namespace
-
 void DrawCylSphDeclLinesSouth(shell::Context& ctx) {
     SetCylSphSide(ctx);
-    for (const DeclLine line :
-         {DeclLine{-kInnerSolsticeFineDeg, 12}, {-20.001, 13}, {-11.5001, 11}})
-        drawDeclLine(ctx, line);
+    for (const DeclinationLine line :
+         {DeclinationLine{-kInnerSolsticeFineDeg, 12}, {-20.001, 13}, {-11.5001, 11}})
+        layCylSphDay(ctx, line.degrees * ctx.m.Pi / 180, line.colour);
 }
 
 void DrawCylSphDeclLinesNorth(shell::Context& ctx) {
     SetCylSphSide(ctx);
-    for (const DeclLine line : {DeclLine{kInnerSolsticeFineDeg, 12}, {20.01, 13}, {11.501, 11}})
-        drawDeclLine(ctx, line);
+    for (const DeclinationLine line :
+         {DeclinationLine{kInnerSolsticeFineDeg, 12}, {20.01, 13}, {11.501, 11}})
+        layCylSphDay(ctx, line.degrees * ctx.m.Pi / 180, line.colour);
 }
 
 }  // namespace dials::cylindrical

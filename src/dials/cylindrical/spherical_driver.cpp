@@ -10,7 +10,6 @@
 #include "dials/cylindrical/cylindrical.h"
 #include "plot/user_services.h"
 #include "shell/helpers.h"
-#include "shell/read_place_and_wall.h"
 #include "shell/refusal.h"
 
 namespace dials::cylindrical {
@@ -20,15 +19,9 @@ void RunCylCircularSpherical(shell::Context& ctx) {
     if (shell::refuse(ctx, in.number("txtLAT") < 0, shell::kSouthernHemisphereRefusal)) return;
 
     plot::BusyCursor busy(ctx.services);
-    ctx.ixPlot1().Messaggio(
-        "Cylindrical sundial of circular cross-section : Spherical trigonometric method");
-    shell::ReadPlaceAndWallInputs(ctx);
-
-    shell::Module1& m = ctx.m;
-
-    SetCylinderSideAndStyle(ctx);
-    ComputeCylGnomonGeometry(ctx);
-    if (m.SideSign == 1) ComputeConvexArcLimit(ctx);
+    BeginCircularCylinderRun(
+        ctx, "Cylindrical sundial of circular cross-section : Spherical trigonometric method");
+    if (ctx.m.SideSign == 1) ComputeConvexArcLimit(ctx);
 
     auto ticked = [&](const char* box) { return shell::ticked(ctx, box); };
     if (ticked("chkOreAstronomiche")) {

@@ -201,7 +201,7 @@ TEST(CylStyleTriangle, StandsOnTheHorizonUnderThePolarAxis) {
 TEST(CylHorizonAndFoot, DrawnAtTheFootOfTheStyle) {
     Cyl3dDial dial({45, 20, false});
     ASSERT_TRUE(dial.setUp());
-    const Added h = added(dial, cyl::DrawCylHorizonLineParam);
+    const Added h = added(dial, cyl::DrawCylHorizonLine);
     ASSERT_EQ(h.lines.size(), 1u);
     EXPECT_EQ(h.lines[0].x1, -dial.surface().ShiftX());
     EXPECT_EQ(h.lines[0].x2, dial.surface().ShiftX());
@@ -212,7 +212,7 @@ TEST(CylHorizonAndFoot, DrawnAtTheFootOfTheStyle) {
     EXPECT_EQ(foot.shapes[0].Third, 0.01);
     EXPECT_EQ(foot.shapes[0].FillColor, colourOf(7));
 
-    const Drawing points = dial.draw(cyl::DrawCylStyleFootParam);
+    const Drawing points = dial.draw(cyl::DrawStyleFootPoints);
     ASSERT_EQ(points.points.size(), 403u);
     for (std::size_t i = 0; i + 1 < points.points.size(); ++i)
         EXPECT_NEAR(std::hypot(points.points[i].at.x, points.points[i].at.y), 0.01, 1e-12);
