@@ -174,7 +174,8 @@ TEST_F(ParameterFile, DuplicateKeysFirstCountsAndIsUpdatedBothAreWritten) {
     shell::Parametri store;
     store.setNomeFile(file_);
     EXPECT_EQ(store.Leggi("LAT"), "1");
-    ASSERT_TRUE(store.Scrivi("LAT", "3"));
+    store.setValue("LAT", "3");
+    ASSERT_TRUE(store.save());
     EXPECT_EQ(readFile(), "\"LAT\",\"3\"\r\n\"LAT\",\"2\"\r\n");
 }
 
