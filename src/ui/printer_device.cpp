@@ -1,7 +1,6 @@
 #include "ui/printer_device.h"
 
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPrinterInfo>
 
 namespace ui {
@@ -66,14 +65,6 @@ std::optional<plot::PageSizeTwips> defaultPrinterPageSize() {
     if (area.width() <= 0 || area.height() <= 0) return std::nullopt;
     // 20 twips to the point.
     return plot::PageSizeTwips{area.width() * 20.0, area.height() * 20.0};
-}
-
-void setUpPdfPrinter(QPrinter& printer, const QString& fileName) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setFullPage(true);
 }
 
 }  // namespace ui

@@ -43,8 +43,4 @@ private:
 // printer (the plot surface then assumes an A4 portrait page).
 std::optional<plot::PageSizeTwips> defaultPrinterPageSize();
 
-// Prepares a printer for output into a PDF file: A4 portrait, the page's corner as origin,
-// so that one A4 tile fits the sheet.
-void setUpPdfPrinter(QPrinter& printer, const QString& fileName);
-
 }  // namespace ui
