@@ -35,8 +35,7 @@ QPainter& QtPrinterDevice::target() {
 
 void QtPrinterDevice::newPage() {
     if (pages_ > 0) pageWanted_ = true;
-    tp_.currentX = 0;
-    tp_.currentY = 0;
+    TwipDevice::clear();
 }
 
 void QtPrinterDevice::endDoc() {
@@ -50,11 +49,6 @@ void QtPrinterDevice::abortDoc() {
     if (!painter_.isActive()) return;
     printer_.abort();
     if (painter_.isActive()) painter_.end();
-}
-
-void QtPrinterDevice::clear() {
-    tp_.currentX = 0;
-    tp_.currentY = 0;
 }
 
 std::optional<plot::PageSizeTwips> defaultPrinterPageSize() {

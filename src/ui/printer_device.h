@@ -25,8 +25,6 @@ public:
     void endDoc() override;
     void abortDoc() override;
 
-    void clear() override;
-
 protected:
     // The painter on the page in progress; throws plot::PrinterFailure when the printer
     // cannot be started or cannot start a new page.
