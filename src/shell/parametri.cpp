@@ -181,8 +181,7 @@ const std::vector<std::string_view>& parameterSaveOrder() {
 }
 
 std::string LoadInputs(InputRecord& inputs, const std::string& fileName) {
-    Parametri store;
-    store.setNomeFile(fileName);
+    Parametri store(fileName);
     // Each input is read on its own: the order of the reads does not matter.
     for (std::string_view key : parameterSaveOrder()) {
         const ControlInfo* control = findControlByParameterKey(key);
@@ -206,8 +205,7 @@ void LoadInputs(Context& ctx) {
 
 bool SaveInputs(const InputRecord& inputs, plot::UserServices& services,
                 const std::string& fileName) {
-    Parametri store;
-    store.setNomeFile(fileName);
+    Parametri store(fileName);
     for (std::string_view key : parameterSaveOrder()) {
         const ControlInfo* control = findControlByParameterKey(key);
         const std::string value = control->kind == ControlKind::CheckBox

@@ -31,6 +31,9 @@ class Parametri {
 public:
     static constexpr std::string_view DefaultFileName = "Umbralion.dat";
 
+    // The store of the file of that name.
+    explicit Parametri(std::string fileName) : nomeFile_(std::move(fileName)) {}
+
     // The value of the first record whose key equals NomeParametro exactly, or "".
     std::string Leggi(std::string_view NomeParametro);
     // Sets the value of the first record with that key, or appends a record, in memory.
@@ -38,8 +41,6 @@ public:
     // Writes every record to the file; false when it could not be written (lastError() says why),
     // the records kept in memory all the same.
     bool save();
-
-    void setNomeFile(std::string name) { nomeFile_ = std::move(name); }
 
     const std::string& lastError() const { return lastError_; }
 
@@ -56,7 +57,7 @@ private:
     void LoadParameterFile(bool forSave);
 
     std::vector<std::pair<std::string, std::string>> records_;
-    std::string nomeFile_{DefaultFileName};
+    std::string nomeFile_;
     std::string lastError_;
     std::string loadRefusal_;   // why the file that is there was not loaded, or ""
     bool loaded_ = false;       // the file that is there was read (or refused)
