@@ -21,15 +21,17 @@ enum class ControlKind {
 struct ControlInfo {
     std::string_view name;
     ControlKind kind;
-    int row;                        // twips from the top of the input panel
-    std::string_view text;          // text box: its text; any other kind: its caption
-    int value;                      // check box: 0, 1 or 2; option button: 1 = selected
-    bool enabled;                   // design-time enabled state
-    std::string_view toolTip;       // "" = none
-    std::string_view container;     // "PicScroll", or "Frame2" for the controls in the frame
-    std::string_view optionGroup;   // option buttons: selecting one clears the rest of its group
-    bool numericKeyFilter;          // typed keys pass through NumericKeyFilter
-    std::string_view parameterKey;  // key in the parameter file, "" = not stored
+    int row;                             // twips from the top of the input panel
+    std::string_view text;               // text box: its text; any other kind: its caption
+    int value;                           // check box: 0, 1 or 2; option button: 1 = selected
+    bool enabled;                        // design-time enabled state
+    std::string_view toolTip = "";       // "" = none
+    bool numericKeyFilter = false;       // typed keys pass through NumericKeyFilter
+    std::string_view parameterKey = "";  // key in the parameter file, "" = not stored
+    // "PicScroll", or "Frame2" for the controls in the frame.
+    std::string_view container = "PicScroll";
+    // Option buttons: selecting one clears the rest of its group.
+    std::string_view optionGroup = "";
 };
 
 // Every control of the input panel, in panel order (by row, left to right within a row).

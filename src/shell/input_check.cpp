@@ -82,12 +82,6 @@ std::string latitudeAdvice(std::span<const std::string_view> programmes) {
     return ": type 0 for the equator itself, or a latitude of " + least;
 }
 
-std::string tooLarge(const std::string& named) {
-    return named + " holds a number too large for the arithmetic of any dial: it "
-           "must lie between -" + numeric::toText(MaxNumber) + " and " +
-           numeric::toText(MaxNumber) + ".";
-}
-
 // Why the value of a box cannot be drawn, or "" when it can. Each input a run cannot draw is
 // refused in one way, naming its box, whichever programme was chosen:
 // - an hour fraction or a definition finer than any drawing can show would only make the run
@@ -144,7 +138,10 @@ std::string boxRefusal(const NumberBox& b, const std::string& named, double v,
             break;
         case Rule::Number: break;
     }
-    if (std::fabs(v) >= MaxNumber) return tooLarge(named);
+    if (std::fabs(v) >= MaxNumber)
+        return box + "holds a number too large for the arithmetic of any dial: it must lie "
+                     "between -" + numeric::toText(MaxNumber) + " and " +
+               numeric::toText(MaxNumber) + ".";
     if (v != 0 && std::fabs(v) < 1 / MaxNumber)
         return box + "holds a number too small for the arithmetic of any dial: it must be " +
                (b.rule == Rule::Number ? "0 or at least " : "at least ") +
@@ -170,17 +167,13 @@ std::string caption(const InputRecord& in, std::string_view control) {
     return text;
 }
 
-numeric::BoxNumber readBox(const InputRecord& in, std::string_view box) {
-    return numeric::readNumberBox("the " + caption(in, box) + " box", in.text(box));
-}
-
 std::string numberRefusal(const InputRecord& in, std::string_view box,
                           std::span<const std::string_view> programmes) {
-    const numeric::BoxNumber read = readBox(in, box);
+    const std::string named = "the " + caption(in, box) + " box";
+    const numeric::BoxNumber read = numeric::readNumberBox(named, in.text(box));
     if (!read.refusal.empty()) return read.refusal;
     const NumberBox* b = numberBox(box);
-    return boxRefusal(b ? *b : kAnyNumber, "the " + caption(in, box) + " box", read.value,
-                      programmes);
+    return boxRefusal(b ? *b : kAnyNumber, named, read.value, programmes);
 }
 
 std::string valueRefusal(std::string_view named, double v, bool latitude) {

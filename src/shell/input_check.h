@@ -16,9 +16,6 @@ namespace shell {
 // is that of the label or check box that names it on the panel, any other control's its own.
 std::string caption(const InputRecord& in, std::string_view control);
 
-// What a number box holds, read by the one reader and named by its caption.
-numeric::BoxNumber readBox(const InputRecord& in, std::string_view box);
-
 // Why a number box holds nothing the programmes (menu item names) can draw with, or "": a text
 // that is no number, or a number its box's rule refuses (see inputRefusal), named by its caption.
 // Run and Data check a box alike.

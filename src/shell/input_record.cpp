@@ -65,17 +65,17 @@ InputRecord::Entry& InputRecord::entryOf(std::string_view name, Kind kind) {
     return const_cast<Entry&>(std::as_const(*this).entryOf(name, kind));
 }
 
-bool InputRecord::contains(std::string_view name) const {
-    return entries_.find(name) != entries_.end();
+template <class T>
+void InputRecord::change(std::string_view name, T& state, T value) {
+    if (state == value) return;
+    state = std::move(value);
+    notify(std::string(name));
 }
 
 const std::string& InputRecord::text(std::string_view name) const { return entry(name).text; }
 
 void InputRecord::setText(std::string_view name, std::string value) {
-    Entry& e = entry(name);
-    if (e.text == value) return;
-    e.text = std::move(value);
-    notify(std::string(name));
+    change(name, entry(name).text, std::move(value));
 }
 
 double InputRecord::number(std::string_view name) const {
@@ -90,9 +90,7 @@ void InputRecord::setValue(std::string_view name, int value) {
     Entry& e = entryOf(name, Kind::CheckBox);
     if (value < 0 || value > 2)
         throw std::invalid_argument("check box value out of range for " + std::string(name));
-    if (e.value == value) return;
-    e.value = value;
-    notify(std::string(name));
+    change(name, e.value, value);
 }
 
 bool InputRecord::selected(std::string_view name) const {
@@ -119,19 +117,13 @@ bool InputRecord::checked(std::string_view name) const {
 }
 
 void InputRecord::setChecked(std::string_view name, bool checked) {
-    Entry& e = entryOf(name, Kind::MenuItem);
-    if (e.checked == checked) return;
-    e.checked = checked;
-    notify(std::string(name));
+    change(name, entryOf(name, Kind::MenuItem).checked, checked);
 }
 
 bool InputRecord::enabled(std::string_view name) const { return entry(name).enabled; }
 
 void InputRecord::setEnabled(std::string_view name, bool enabled) {
-    Entry& e = entry(name);
-    if (e.enabled == enabled) return;
-    e.enabled = enabled;
-    notify(std::string(name));
+    change(name, entry(name).enabled, enabled);
 }
 
 int InputRecord::addObserver(Observer observer) {

@@ -48,9 +48,6 @@ public:
     int addObserver(Observer observer);
     void removeObserver(int id);
 
-    // Whether a control, menu item or button of that name exists.
-    bool contains(std::string_view name) const;
-
 private:
     enum class Kind { Label, TextBox, CheckBox, OptionButton, Frame, MenuItem, Button };
     struct Entry {
@@ -67,6 +64,9 @@ private:
     Entry& entry(std::string_view name);
     const Entry& entryOf(std::string_view name, Kind kind) const;
     Entry& entryOf(std::string_view name, Kind kind);
+    // Sets the control's state and tells the observers, unless it already was so.
+    template <class T>
+    void change(std::string_view name, T& state, T value);
     void notify(const std::string& name);
 
     std::map<std::string, Entry, std::less<>> entries_;

@@ -141,7 +141,7 @@ void Parametri::LoadParameterFile(bool forSave) {
     if (read.bytes) records_ = parse(*read.bytes);
 }
 
-bool Parametri::SaveParameterFile() {
+bool Parametri::save() {
     // A file that is there but was not read (no regular file, too large, or failing while read)
     // is not replaced by the records in memory: that would lose every record it holds.
     lastError_ = loadRefusal_;
@@ -158,11 +158,6 @@ std::string Parametri::Leggi(std::string_view NomeParametro) {
     return {};
 }
 
-bool Parametri::Scrivi(std::string_view NomeParametro, std::string_view Valore) {
-    setValue(NomeParametro, Valore);
-    return SaveParameterFile();
-}
-
 void Parametri::setValue(std::string_view NomeParametro, std::string_view Valore) {
     LoadParameterFile(true);
     std::pair<std::string, std::string>* row = nullptr;
@@ -176,15 +171,6 @@ void Parametri::setValue(std::string_view NomeParametro, std::string_view Valore
     row->second = std::string(Valore);
 }
 
-const std::vector<std::string_view>& parameterReadOrder() {
-    static const std::vector<std::string_view> keys{
-        "LAT",        "DEC",       "ORTO",        "LONG",      "FRAZIONE",
-        "RADIUS",     "INCLINATION", "DIURNE",    "EQUINOX",   "ORE",
-        "LEMNISCATA", "HORIZON",   "ITALICHE",    "BABILONICHE", "TEMPORARIE",
-        "TRIANGOLO",  "SUSTILARE", "RomanSize",   "Lineofdeclination"};
-    return keys;
-}
-
 const std::vector<std::string_view>& parameterSaveOrder() {
     static const std::vector<std::string_view> keys{
         "LAT",       "DEC",        "RADIUS",     "ORTO",       "DIURNE",
@@ -195,9 +181,9 @@ const std::vector<std::string_view>& parameterSaveOrder() {
 }
 
 std::string LoadInputs(InputRecord& inputs, const std::string& fileName) {
-    Parametri store;
-    store.setNomeFile(fileName);
-    for (std::string_view key : parameterReadOrder()) {
+    Parametri store(fileName);
+    // Each input is read on its own: the order of the reads does not matter.
+    for (std::string_view key : parameterSaveOrder()) {
         const ControlInfo* control = findControlByParameterKey(key);
         const std::string value = store.Leggi(key);
         if (control == nullptr || value.empty()) continue;
@@ -219,8 +205,7 @@ void LoadInputs(Context& ctx) {
 
 bool SaveInputs(const InputRecord& inputs, plot::UserServices& services,
                 const std::string& fileName) {
-    Parametri store;
-    store.setNomeFile(fileName);
+    Parametri store(fileName);
     for (std::string_view key : parameterSaveOrder()) {
         const ControlInfo* control = findControlByParameterKey(key);
         const std::string value = control->kind == ControlKind::CheckBox

@@ -4,17 +4,17 @@
 // each field between double quotes, separated by a comma. A double quote inside a field is
 // written doubled ("") and read back as one, so no value can break the line structure.
 //
-// The store loads the file at the first Leggi or Scrivi that finds it empty (a file that is
-// there is read once, records or none; a missing one is looked for again) and from then on works
-// in memory, rewriting the whole file at every Scrivi (setValue changes a record in memory only,
-// for save to write them all at once). A load by setValue or Scrivi holds the file locked until
-// the save that follows has written it, so that saves from several windows at once lose no
-// record. Only a regular file (or a link to one) is read or written, and none larger than any
-// parameter file; parametri_file.h says how a save installs a whole new file or leaves the old
-// one. An existing file that may not be written is not replaced, nor is one marked read-only
-// (no write permission for anyone), whoever runs the program; the new file keeps the old one's
-// owner, group and permissions. A file that is there but was not loaded (no regular file, too
-// large, or failing while read) is not replaced either: its records would be lost.
+// The store loads the file at the first Leggi or setValue that finds it empty (a file that is there
+// is read once, records or none; a missing one is looked for again) and from then on works in
+// memory: setValue changes a record in memory only, for save to write them all at once. A load by
+// setValue holds the file locked until the save that follows has written it, so that saves from
+// several windows at once lose no record. Only a regular file (or a link to one) is read or
+// written, and none larger than any parameter file; parametri_file.h says how a save installs a
+// whole new file or leaves the old one. An existing file that may not be written is not replaced,
+// nor is one marked read-only (no write permission for anyone), whoever runs the program; the new
+// file keeps the old one's owner, group and permissions. A file that is there but was not loaded
+// (no regular file, too large, or failing while read) is not replaced either: its records would be
+// lost.
 
 #include <optional>
 #include <string>
@@ -31,23 +31,18 @@ class Parametri {
 public:
     static constexpr std::string_view DefaultFileName = "Umbralion.dat";
 
+    // The store of the file of that name.
+    explicit Parametri(std::string fileName) : nomeFile_(std::move(fileName)) {}
+
     // The value of the first record whose key equals NomeParametro exactly, or "".
     std::string Leggi(std::string_view NomeParametro);
-    // Sets the value of the first record with that key, or appends a record; then rewrites the
-    // file. Returns false when the file could not be written (lastError() says why); the record
-    // is kept in memory all the same.
-    bool Scrivi(std::string_view NomeParametro, std::string_view Valore);
-    // As Scrivi, without writing the file.
+    // Sets the value of the first record with that key, or appends a record, in memory.
     void setValue(std::string_view key, std::string_view value);
-    // Writes every record to the file; false when it could not be written (lastError() says why).
-    bool save() { return SaveParameterFile(); }
-
-    void setNomeFile(std::string name) { nomeFile_ = std::move(name); }
+    // Writes every record to the file; false when it could not be written (lastError() says why),
+    // the records kept in memory all the same.
+    bool save();
 
     const std::string& lastError() const { return lastError_; }
-
-    // The records in file order (for tests and diagnostics).
-    const std::vector<std::pair<std::string, std::string>>& records() const { return records_; }
 
     // The file's contents as records: fields quoted or bare, separated by commas and line ends
     // (CR LF, LF or CR), paired in order; a last key without its value gets "". A UTF-8
@@ -60,10 +55,9 @@ private:
     // Loads the file unless records are in memory or the file was read; forSave keeps it
     // locked for the save.
     void LoadParameterFile(bool forSave);
-    bool SaveParameterFile();
 
     std::vector<std::pair<std::string, std::string>> records_;
-    std::string nomeFile_{DefaultFileName};
+    std::string nomeFile_;
     std::string lastError_;
     std::string loadRefusal_;   // why the file that is there was not loaded, or ""
     bool loaded_ = false;       // the file that is there was read (or refused)
@@ -88,8 +82,7 @@ bool SaveInputs(const InputRecord& inputs, plot::UserServices& services,
                 const std::string& fileName = std::string(Parametri::DefaultFileName));
 bool SaveInputs(Context& ctx);
 
-// The nineteen keys in the order LoadInputs reads them and in the order SaveInputs writes them.
-const std::vector<std::string_view>& parameterReadOrder();
+// The nineteen keys in the order SaveInputs writes them.
 const std::vector<std::string_view>& parameterSaveOrder();
 
 }  // namespace shell

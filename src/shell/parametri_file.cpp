@@ -152,35 +152,29 @@ struct LockedFile {
 
 LockedFile openLocked(const fs::path& path, int access, int operation) {
     LockedFile file;
+    // What is there is not taken: the file closed, and why in refusal.
+    auto refused = [&file](std::string why) {
+        file.fd = Fd();
+        file.refusal = std::move(why);
+        return std::move(file);
+    };
     constexpr int Attempts = 100;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         file.fd = Fd();
         // Nothing but a regular file is opened (opening a device may act on it), and that
         // without blocking, should a FIFO take its place meanwhile.
         file.there = ::lstat(path.c_str(), &file.st) == 0;
-        if (!file.there) {
-            if (errno == ELOOP) file.refusal = notRegular(S_IFLNK);
-            return file;
-        }
+        if (!file.there) return refused(errno == ELOOP ? notRegular(S_IFLNK) : "");
         if (S_ISREG(file.st.st_mode)) {
             const int flags = access | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
             file.fd = Fd(::open(path.c_str(), flags));
             if (file.fd.get() < 0 || ::fstat(file.fd.get(), &file.st) != 0) {
                 file.openError = errno;
-                file.fd = Fd();
-                return file;
+                return refused("");
             }
         }
-        if (!S_ISREG(file.st.st_mode)) {
-            file.refusal = notRegular(file.st.st_mode);
-            file.fd = Fd();
-            return file;
-        }
-        if (!lock(file.fd.get(), operation)) {
-            file.refusal = "another program keeps it locked";
-            file.fd = Fd();
-            return file;
-        }
+        if (!S_ISREG(file.st.st_mode)) return refused(notRegular(file.st.st_mode));
+        if (!lock(file.fd.get(), operation)) return refused("another program keeps it locked");
         // Another save may have renamed a new file over the name while this one waited: the
         // file taken is the one at the name.
         struct stat now {};
@@ -188,27 +182,18 @@ LockedFile openLocked(const fs::path& path, int access, int operation) {
             now.st_ino == file.st.st_ino)
             return file;
     }
-    file.fd = Fd();
-    file.refusal = "other programs keep replacing it";
-    return file;
+    return refused("other programs keep replacing it");
 }
 
 // The contents of a regular file open from its start, bounded.
 ParameterFileRead contents(const LockedFile& file) {
-    ParameterFileRead result;
-    std::optional<std::string> bytes;
-    if (static_cast<std::uintmax_t>(file.st.st_size) <= kMaxParameterFileBytes) {
-        bytes = readAll(file.fd.get(), static_cast<std::size_t>(file.st.st_size));
-        if (!bytes) {
-            result.refusal = "it cannot be read (" + reason(errno) + ")";
-            return result;
-        }
-    }
-    if (!bytes || bytes->size() > kMaxParameterFileBytes)
-        result.refusal = tooLarge();
-    else
-        result.bytes = std::move(bytes);
-    return result;
+    if (static_cast<std::uintmax_t>(file.st.st_size) > kMaxParameterFileBytes)
+        return {std::nullopt, tooLarge()};
+    std::optional<std::string> bytes =
+        readAll(file.fd.get(), static_cast<std::size_t>(file.st.st_size));
+    if (!bytes) return {std::nullopt, "it cannot be read (" + reason(errno) + ")"};
+    if (bytes->size() > kMaxParameterFileBytes) return {std::nullopt, tooLarge()};
+    return {std::move(bytes), ""};
 }
 
 // A temporary file of this save's own beside the target; removed again unless installed.
@@ -359,11 +344,7 @@ ParameterFileRead readParameterFile(const std::string& name) {
     const std::optional<fs::path> target = linkTarget(name, result.refusal);
     if (!target) return result;
     const LockedFile file = openLocked(*target, O_RDONLY, LOCK_SH);
-    if (file.fd.get() < 0) {
-        result.refusal = file.refusal;
-        return result;
-    }
-    return contents(file);
+    return file.fd.get() < 0 ? ParameterFileRead{std::nullopt, file.refusal} : contents(file);
 }
 
 ParameterFileSave::ParameterFileSave(const std::string& name) {

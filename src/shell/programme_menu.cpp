@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -63,12 +63,9 @@ constexpr EnablingRow kEnabling[] = {
     {"ckAz", {O, I, O, O, O, I, I, O, O, O, O, O}},
 };
 
-// The three captions an item relabels; nullopt leaves the caption as it is.
-struct Captions {
-    std::optional<std::string_view> lblLatitudine;
-    std::optional<std::string_view> p_Stilo;
-    std::optional<std::string_view> lblradius;
-};
+// The captions an item gives the controls it relabels; "" leaves a caption as it is.
+constexpr std::string_view kRelabelled[] = {"lblLatitudine", "p_Stilo", "lblradius"};
+using Captions = std::array<std::string_view, std::size(kRelabelled)>;
 
 constexpr std::string_view kLatitudeSigned = "Latitude N +, S -";  // accepts southern latitudes
 constexpr std::string_view kLatitude = "Latitude";
@@ -76,18 +73,18 @@ constexpr std::string_view kStyle = "Perpendicular style";
 constexpr std::string_view kRadius = "Radius";
 
 constexpr Captions kCaptions[kItems] = {
-    {kLatitude, kStyle, std::nullopt},                              // M_Light
-    {kLatitudeSigned, kStyle, std::nullopt},                        // M_Inclinati
-    {kLatitude, kStyle, std::nullopt},                              // M_Proiettivo
-    {kLatitude, "Perpendicular style ", std::nullopt},              // M_nProiettivo
-    {kLatitudeSigned, kStyle, std::nullopt},                        // M_Frinter
-    {kLatitudeSigned, kStyle, std::nullopt},                        // mnuVertSph
-    {kLatitudeSigned, kStyle, std::nullopt},                        // mnuUni
+    {kLatitude, kStyle, ""},                                        // M_Light
+    {kLatitudeSigned, kStyle, ""},                                  // M_Inclinati
+    {kLatitude, kStyle, ""},                                        // M_Proiettivo
+    {kLatitude, "Perpendicular style ", ""},                        // M_nProiettivo
+    {kLatitudeSigned, kStyle, ""},                                  // M_Frinter
+    {kLatitudeSigned, kStyle, ""},                                  // mnuVertSph
+    {kLatitudeSigned, kStyle, ""},                                  // mnuUni
     {kLatitude, kStyle, kRadius},                                   // M_CILINDRICI
     {kLatitude, kStyle, kRadius},                                   // M_Param
     {kLatitude, kStyle, kRadius},                                   // mnuCCs
     {kLatitude, kStyle, kRadius},                                   // mnuCircp
-    {kLatitude, std::nullopt, "Radius of curvature"},               // M_Parabolico
+    {kLatitude, "", "Radius of curvature"},                         // M_Parabolico
 };
 
 void choose(InputRecord& inputs, std::size_t item) {
@@ -97,9 +94,8 @@ void choose(InputRecord& inputs, std::size_t item) {
     inputs.setChecked(items[item].name, true);
 
     const Captions& captions = kCaptions[item];
-    if (captions.lblLatitudine) inputs.setText("lblLatitudine", std::string(*captions.lblLatitudine));
-    if (captions.p_Stilo) inputs.setText("p_Stilo", std::string(*captions.p_Stilo));
-    if (captions.lblradius) inputs.setText("lblradius", std::string(*captions.lblradius));
+    for (std::size_t k = 0; k < captions.size(); ++k)
+        if (!captions[k].empty()) inputs.setText(kRelabelled[k], std::string(captions[k]));
 
     for (const EnablingRow& row : kEnabling) inputs.setEnabled(row.control, row.enabled[item]);
 }

@@ -13,10 +13,6 @@ namespace {
 // Degrees to radians on the stored Pi, in the order every reader writes it: x * Pi / 180.
 double toRadians(double degrees, double pi) { return numeric::checkFinite(degrees * pi / 180); }
 
-}  // namespace
-
-namespace {
-
 // The reclination box folded onto one turn, as typed otherwise.
 double foldedReclination(const InputRecord& in) {
     return numeric::foldKeepingUpperEnd(in.number("txtReclinZ"), 180);

@@ -91,10 +91,6 @@ constexpr const char* kTooManyPoints =
     "drawing is incomplete. A larger Definition, a smaller Hour fraction "
     "or a smaller dial draws fewer. Please check the inputs.";
 
-}  // namespace
-
-namespace {
-
 // Run without its enabling of Data.
 bool checkAndRun(Context& ctx, const DriverTable& drivers) {
     InputRecord& in = ctx.inputs;

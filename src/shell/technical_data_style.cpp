@@ -59,11 +59,10 @@ void writeSubstyleAndCentre(DataList& list) {
     list.line("Substyle distance  : " + down5(list.deg(m.SubstyleAngle)) + kDegree);
     list.line("Center coordinates  : " + list.CxText + "    " + list.CyText);
     list.line("Angle between max slope line and noon  : " + list.noonText + kDegree);
-    if (std::fabs(m.LatDegrees) == 90)
-        list.line("ecc.ty 90" + kDegree + " - lat" + kDegree + "  : inf");
-    else
-        list.line("ecc.ty 90" + kDegree + " - lat" + kDegree + "  : " +
-                  down5(std::fabs(checkedDiv(std::cos(m.StyleElevRad), std::cos(m.LatRad)))));
+    list.line("ecc.ty 90" + kDegree + " - lat" + kDegree + "  : " +
+              (std::fabs(m.LatDegrees) == 90
+                   ? "inf"
+                   : down5(std::fabs(checkedDiv(std::cos(m.StyleElevRad), std::cos(m.LatRad))))));
     list.line("eccentricity 23.45" + kDegree + ": " + eccentricity(list, geometry::kSolsticeDeg));
     list.line("eccentricity 20" + kDegree + "   : " + eccentricity(list, 20));
     list.line("eccentricity 11.5" + kDegree + " : " + eccentricity(list, 11.5));

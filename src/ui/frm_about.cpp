@@ -9,6 +9,7 @@
 
 #include "ui/app_info.h"
 #include "ui/artwork.h"
+#include "ui/named.h"
 
 namespace ui {
 
@@ -19,8 +20,7 @@ const char* const kSysInfoPrograms[] = {"hardinfo", "gnome-system-monitor", "lsh
                                         "kinfocenter", "xfce4-taskmanager"};
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = named(new QLabel(text, parent), name);
     label->setWordWrap(true);
     return label;
 }
@@ -33,8 +33,7 @@ frmAbout::frmAbout(plot::UserServices& services, QWidget* parent)
     setWindowTitle(QStringLiteral("About ") + kAppTitle);
     setModal(true);
 
-    auto* picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
+    auto* picIcon = named(new QLabel(this), "picIcon");
     picIcon->setPixmap(sundialArtwork(96, 96));
     picIcon->setAlignment(Qt::AlignTop);
 
@@ -53,11 +52,10 @@ frmAbout::frmAbout(plot::UserServices& services, QWidget* parent)
         QStringLiteral("This program is freeware, made for people who love gnomonics.\n") +
             kMakersLine);
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    auto* cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
     cmdOK->setDefault(true);
-    auto* cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    auto* cmdSysInfo =
+        named(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo");
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
 

@@ -14,11 +14,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 #include "board/degree_conversion.h"
 #include "board/key_filter.h"
 #include "board/main_window_link.h"
 #include "numeric/failure.h"
 #include "ui/frm_info_dec.h"
+#include "ui/named.h"
 #include "ui/numeric_key_hook.h"
 #include "ui/qt_convert.h"
 
@@ -28,17 +32,24 @@ namespace {
 
 const QColor kActiveBack(255, 255, 255);
 
+// The place's two rows, latitude and longitude: the caption, the decimal box, and the degrees,
+// minutes and seconds boxes with their widths.
+struct Coordinate {
+    const char *label, *caption, *decimal, *parts[3];
+};
+constexpr Coordinate kPlace[2] = {
+    {"lblLAT", "Latitude", "txtLAT", {"txtLatG", "txtLatP", "txtLATS"}},
+    {"lblLON", "Longitude", "txtLON", {"txtLonG", "txtLonP", "txtLonS"}}};
+constexpr int kPartWidth[3] = {50, 50, 80};
+
 QLineEdit* box(QWidget* parent, const char* name, int width = 0) {
-    auto* b = new QLineEdit(parent);
-    b->setObjectName(QString::fromLatin1(name));
+    auto* b = named(new QLineEdit(parent), name);
     if (width > 0) b->setFixedWidth(width);
     return b;
 }
 
 QLabel* label(QWidget* parent, const char* name, const char* caption) {
-    auto* l = new QLabel(QString::fromLatin1(caption), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
+    return named(new QLabel(QString::fromLatin1(caption), parent), name);
 }
 
 // A button that Return or keypad Enter presses while it has the focus, as the space bar does,
@@ -62,8 +73,7 @@ protected:
 // press (a dialog otherwise makes the first button after the focused box its default, and that
 // is the latitude's sign). Enter on a button the focus is on presses that button.
 QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new FocusedEnterButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
+    auto* b = named(new FocusedEnterButton(QString::fromLatin1(caption), parent), name);
     b->setAutoDefault(false);
     b->setDefault(false);
     return b;
@@ -91,21 +101,14 @@ frmDeclin::frmDeclin(shell::InputRecord& inputs, QWidget* parent, Clock clock)
 
 void frmDeclin::buildWindow() {
     // Conversion table: the place, decimal or sexagesimal.
-    auto* Frame2 = new QGroupBox(QStringLiteral("Conversion table"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    txtLAT = box(Frame2, "txtLAT");
-    txtLON = box(Frame2, "txtLON");
-    optModoDec = new QRadioButton(QStringLiteral("Decimal"), Frame2);
-    optModoDec->setObjectName(QStringLiteral("optModoDec"));
+    auto* Frame2 = named(new QGroupBox(QStringLiteral("Conversion table"), this), "Frame2");
+    for (int k = 0; k < 2; ++k) decimal_[k] = box(Frame2, kPlace[k].decimal);
+    optModoDec = named(new QRadioButton(QStringLiteral("Decimal"), Frame2), "optModoDec");
     optModoDec->setChecked(true);
-    OptModoSess = new QRadioButton(QStringLiteral("Sexagesimal"), Frame2);
-    OptModoSess->setObjectName(QStringLiteral("OptModoSess"));
-    txtLatG = box(Frame2, "txtLatG", 50);
-    txtLatP = box(Frame2, "txtLatP", 50);
-    txtLATS = box(Frame2, "txtLATS", 80);
-    txtLonG = box(Frame2, "txtLonG", 50);
-    txtLonP = box(Frame2, "txtLonP", 50);
-    txtLonS = box(Frame2, "txtLonS", 80);
+    OptModoSess = named(new QRadioButton(QStringLiteral("Sexagesimal"), Frame2), "OptModoSess");
+    for (int k = 0; k < 2; ++k)
+        for (int part = 0; part < 3; ++part)
+            sexagesimal_[k][part] = box(Frame2, kPlace[k].parts[part], kPartWidth[part]);
     for (int k = 0; k < 2; ++k) {
         cmdSign_[k] = button(Frame2, "cmdSign", "+");
         cmdSign_[k]->setProperty("Index", k);
@@ -115,40 +118,32 @@ void frmDeclin::buildWindow() {
     auto* place = new QGridLayout(Frame2);
     place->addWidget(optModoDec, 0, 1);
     place->addWidget(OptModoSess, 0, 3, 1, 3);
-    place->addWidget(label(Frame2, "lblLAT", "Latitude"), 1, 0);
-    place->addWidget(txtLAT, 1, 1);
-    place->addWidget(cmdSign_[0], 1, 2);
-    place->addWidget(txtLatG, 1, 3);
-    place->addWidget(txtLatP, 1, 4);
-    place->addWidget(txtLATS, 1, 5);
-    place->addWidget(label(Frame2, "lblLON", "Longitude"), 2, 0);
-    place->addWidget(txtLON, 2, 1);
-    place->addWidget(cmdSign_[1], 2, 2);
-    place->addWidget(txtLonG, 2, 3);
-    place->addWidget(txtLonP, 2, 4);
-    place->addWidget(txtLonS, 2, 5);
+    for (int k = 0; k < 2; ++k) {
+        place->addWidget(label(Frame2, kPlace[k].label, kPlace[k].caption), k + 1, 0);
+        place->addWidget(decimal_[k], k + 1, 1);
+        place->addWidget(cmdSign_[k], k + 1, 2);
+        for (int part = 0; part < 3; ++part)
+            place->addWidget(sexagesimal_[k][part], k + 1, 3 + part);
+    }
 
     auto* cmdTrans = button(this, "cmdTrans", "Transfer to main screen...");
 
     // Declination table: date, time, zone, measured angle and the report.
-    auto* Frame1 = new QGroupBox(QStringLiteral("Declination table"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* Frame1 = named(new QGroupBox(QStringLiteral("Declination table"), this), "Frame1");
     txtDay = box(Frame1, "txtDay", 50);
     txtMonth = box(Frame1, "txtMonth", 50);
     txtYear = box(Frame1, "txtYear", 70);
     txtHH = box(Frame1, "txtHH", 50);
     txtMM = box(Frame1, "txtMM", 50);
     txtSS = box(Frame1, "txtSS", 70);
-    ckDST = new QCheckBox(QStringLiteral("DST"), Frame1);
-    ckDST->setObjectName(QStringLiteral("ckDST"));
+    ckDST = named(new QCheckBox(QStringLiteral("DST"), Frame1), "ckDST");
     TxtFuso = box(Frame1, "TxtFuso", 70);
     auto* lblAng = label(Frame1, "lblAng", "Angle az : see instructions");
     lblAng->setToolTip(QStringLiteral("az = 0 supplies the azimuth of the sun"));
     txtAngle = box(Frame1, "txtAngle", 70);
     txtAngle->setText(QStringLiteral("0"));
     auto* cmdCalcola = button(Frame1, "cmdCalcola", "Run");
-    txtResult = new QPlainTextEdit(Frame1);
-    txtResult->setObjectName(QStringLiteral("txtResult"));
+    txtResult = named(new QPlainTextEdit(Frame1), "txtResult");
     txtResult->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtResult->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtResult->setMinimumSize(420, 260);
@@ -196,20 +191,22 @@ void frmDeclin::buildWindow() {
         new NumericKeyHook([](std::int16_t k) { return board::SoloNumeri(k, true); }, this);
     auto* unsignedKeys =
         new NumericKeyHook([](std::int16_t k) { return board::SoloNumeri(k, false); }, this);
-    for (QLineEdit* b : {txtAngle, txtLAT, txtLON}) b->installEventFilter(signedKeys);
-    for (QLineEdit* b : {txtLatG, txtLatP, txtLATS, txtLonG, txtLonP, txtLonS})
-        b->installEventFilter(unsignedKeys);
+    for (QLineEdit* b : {txtAngle, decimal_[0], decimal_[1]}) b->installEventFilter(signedKeys);
+    for (auto& parts : sexagesimal_)
+        for (QLineEdit* b : parts) b->installEventFilter(unsignedKeys);
     // Leaving a place box keeps the other form of the same coordinate in step.
-    for (QLineEdit* b : {txtLAT, txtLON, txtLatG, txtLatP, txtLATS, txtLonG, txtLonP, txtLonS})
-        b->installEventFilter(this);
+    for (int k = 0; k < 2; ++k) {
+        decimal_[k]->installEventFilter(this);
+        for (QLineEdit* b : sexagesimal_[k]) b->installEventFilter(this);
+    }
 }
 
 void frmDeclin::Form_Load(const Clock& clock) {
     optModoDec_Click();
 
     const board::PlaceTexts place = board::placeFromMainWindow(main_);
-    txtLAT->setText(qs(place.latitude));
-    txtLON->setText(qs(place.longitude));
+    decimal_[0]->setText(qs(place.latitude));
+    decimal_[1]->setText(qs(place.longitude));
     TxtFuso->setText(qs(place.zone));
     decimalLeft(0);
     decimalLeft(1);
@@ -225,15 +222,16 @@ void frmDeclin::Form_Load(const Clock& clock) {
 
 void frmDeclin::setMode(bool decimal) {
     const QColor inactiveBack = palette().color(QPalette::Active, QPalette::Button);
-    for (QLineEdit* b : {txtLAT, txtLON}) {
+    for (QLineEdit* b : decimal_) {
         b->setEnabled(decimal);
         setBack(b, decimal ? kActiveBack : inactiveBack);
     }
-    for (QLineEdit* b : {txtLatG, txtLatP, txtLATS, txtLonG, txtLonP, txtLonS}) {
-        b->setEnabled(!decimal);
-        setBack(b, decimal ? inactiveBack : kActiveBack);
-    }
-    (decimal ? txtLAT : txtLatG)->setFocus();
+    for (auto& parts : sexagesimal_)
+        for (QLineEdit* b : parts) {
+            b->setEnabled(!decimal);
+            setBack(b, decimal ? inactiveBack : kActiveBack);
+        }
+    (decimal ? decimal_[0] : sexagesimal_[0][0])->setFocus();
 }
 
 void frmDeclin::optModoDec_Click() {
@@ -247,13 +245,12 @@ void frmDeclin::OptModoSess_Click() {
 }
 
 void frmDeclin::decimalLeft(int Index) {
-    QLineEdit* decimal = Index == 0 ? txtLAT : txtLON;
     try {
-        const board::SexagesimalBoxes boxes = board::decimalToBoxes(ss(decimal->text()));
+        const board::SexagesimalBoxes boxes = board::decimalToBoxes(ss(decimal_[Index]->text()));
         cmdSign(Index)->setText(qs(boxes.sign));
-        (Index == 0 ? txtLatG : txtLonG)->setText(qs(boxes.degrees));
-        (Index == 0 ? txtLatP : txtLonP)->setText(qs(boxes.minutes));
-        (Index == 0 ? txtLATS : txtLonS)->setText(qs(boxes.seconds));
+        sexagesimal_[Index][0]->setText(qs(boxes.degrees));
+        sexagesimal_[Index][1]->setText(qs(boxes.minutes));
+        sexagesimal_[Index][2]->setText(qs(boxes.seconds));
     } catch (const numeric::NumericFailure&) {
         // No number, or one too large for a double: the other form stays as it was.
     }
@@ -261,12 +258,10 @@ void frmDeclin::decimalLeft(int Index) {
 
 void frmDeclin::sexagesimalLeft(int Index) {
     try {
-        const std::string text =
-            Index == 0 ? board::boxesToDecimal(ss(cmdSign(0)->text()), ss(txtLatG->text()),
-                                               ss(txtLatP->text()), ss(txtLATS->text()))
-                       : board::boxesToDecimal(ss(cmdSign(1)->text()), ss(txtLonG->text()),
-                                               ss(txtLonP->text()), ss(txtLonS->text()));
-        (Index == 0 ? txtLAT : txtLON)->setText(qs(text));
+        QLineEdit* const* parts = sexagesimal_[Index];
+        decimal_[Index]->setText(qs(board::boxesToDecimal(
+            ss(cmdSign(Index)->text()), ss(parts[0]->text()), ss(parts[1]->text()),
+            ss(parts[2]->text()))));
     } catch (const numeric::NumericFailure&) {
         // No number, or one too large for a double: the decimal box stays as it was.
     }
@@ -278,21 +273,18 @@ bool frmDeclin::eventFilter(QObject* watched, QEvent* event) {
         // changes nothing.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == txtLAT)
-                decimalLeft(0);
-            else if (watched == txtLON)
-                decimalLeft(1);
-            else if (watched == txtLatG || watched == txtLatP || watched == txtLATS)
-                sexagesimalLeft(0);
-            else if (watched == txtLonG || watched == txtLonP || watched == txtLonS)
-                sexagesimalLeft(1);
+            for (int k = 0; k < 2; ++k) {
+                if (watched == decimal_[k]) decimalLeft(k);
+                if (std::ranges::find(sexagesimal_[k], watched) != std::end(sexagesimal_[k]))
+                    sexagesimalLeft(k);
+            }
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void frmDeclin::cmdSign_Click(int Index) {
-    QLineEdit* decimal = Index == 0 ? txtLAT : txtLON;
+    QLineEdit* decimal = decimal_[Index];
     try {
         const board::SignedDecimal toggled =
             board::toggleSign(ss(cmdSign(Index)->text()), ss(decimal->text()));
@@ -305,8 +297,8 @@ void frmDeclin::cmdSign_Click(int Index) {
 
 board::BoardInputs frmDeclin::boardInputs() const {
     board::BoardInputs in;
-    in.txtLAT = ss(txtLAT->text());
-    in.txtLON = ss(txtLON->text());
+    in.txtLAT = ss(decimal_[0]->text());
+    in.txtLON = ss(decimal_[1]->text());
     in.txtDay = ss(txtDay->text());
     in.txtMonth = ss(txtMonth->text());
     in.txtYear = ss(txtYear->text());
@@ -317,12 +309,12 @@ board::BoardInputs frmDeclin::boardInputs() const {
     in.TxtFuso = ss(TxtFuso->text());
     in.ckDST = ckDST->isChecked() ? 1 : 0;
     in.sexagesimal = OptModoSess->isChecked();
-    in.txtLatG = ss(txtLatG->text());
-    in.txtLatP = ss(txtLatP->text());
-    in.txtLATS = ss(txtLATS->text());
-    in.txtLonG = ss(txtLonG->text());
-    in.txtLonP = ss(txtLonP->text());
-    in.txtLonS = ss(txtLonS->text());
+    in.txtLatG = ss(sexagesimal_[0][0]->text());
+    in.txtLatP = ss(sexagesimal_[0][1]->text());
+    in.txtLATS = ss(sexagesimal_[0][2]->text());
+    in.txtLonG = ss(sexagesimal_[1][0]->text());
+    in.txtLonP = ss(sexagesimal_[1][1]->text());
+    in.txtLonS = ss(sexagesimal_[1][2]->text());
     return in;
 }
 

@@ -58,16 +58,12 @@ private:
     shell::InputRecord& main_;
     board::SolarValues values_;
 
-    QLineEdit* txtLAT = nullptr;
-    QLineEdit* txtLON = nullptr;
+    // The place, per coordinate (0 latitude, 1 longitude): the decimal box txtLAT or txtLON,
+    // and the degrees, minutes and seconds boxes (txtLatG, txtLatP, txtLATS or the txtLon ones).
+    QLineEdit* decimal_[2] = {};
+    QLineEdit* sexagesimal_[2][3] = {};
     QRadioButton* optModoDec = nullptr;
     QRadioButton* OptModoSess = nullptr;
-    QLineEdit* txtLatG = nullptr;
-    QLineEdit* txtLatP = nullptr;
-    QLineEdit* txtLATS = nullptr;
-    QLineEdit* txtLonG = nullptr;
-    QLineEdit* txtLonP = nullptr;
-    QLineEdit* txtLonS = nullptr;
     QPushButton* cmdSign_[2] = {nullptr, nullptr};
     QLineEdit* txtDay = nullptr;
     QLineEdit* txtMonth = nullptr;

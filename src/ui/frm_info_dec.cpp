@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/instructions_sheet.h"
+#include "ui/named.h"
 
 namespace ui {
 
@@ -25,8 +26,7 @@ frmInfoDec::frmInfoDec(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setFixedSize(10140 / kTwipsPerPixel, 6792 / kTwipsPerPixel);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = named(new QLabel(this), "Image1");
     const QPixmap sheet = instructionsSheet();
     Image1->setPixmap(sheet);
     Image1->setGeometry(0, 0, sheet.width(), sheet.height());
@@ -34,8 +34,7 @@ frmInfoDec::frmInfoDec(QWidget* parent) : QDialog(parent) {
     // At value 500 the picture's top is at the window's top; at the maximum its bottom is at
     // the window's bottom (a picture no taller than the window does not scroll).
     const int hidden = std::max(0, sheet.height() - height());
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1 = named(new QScrollBar(Qt::Vertical, this), "VScroll1");
     VScroll1->setGeometry(9765 / kTwipsPerPixel, 0, 330 / kTwipsPerPixel, 6795 / kTwipsPerPixel);
     VScroll1->setRange(kImageTopAtRest, kImageTopAtRest + hidden * kTwipsPerPixel);
     VScroll1->setSingleStep(500);

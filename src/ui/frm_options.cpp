@@ -9,25 +9,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 #include "ui/guarded.h"
+#include "ui/named.h"
 
 namespace ui {
-
-namespace {
-
-QRadioButton* makeOption(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QRadioButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-}  // namespace
 
 frmOptions::frmOptions(shell::clsOptions& Options, std::function<plot::PlotSurface&()> ixPlot1,
                        plot::UserServices& services, QWidget* parent)
@@ -36,33 +23,28 @@ frmOptions::frmOptions(shell::clsOptions& Options, std::function<plot::PlotSurfa
     setWindowTitle(QStringLiteral("Options"));
     setModal(true);
 
-    tbsOptions = new QTabWidget(this);
-    tbsOptions->setObjectName(QStringLiteral("tbsOptions"));
-    auto* picOptions = new QWidget(tbsOptions);
-    picOptions->setObjectName(QStringLiteral("picOptions"));
+    tbsOptions = named(new QTabWidget(this), "tbsOptions");
+    auto* picOptions = named(new QWidget(tbsOptions), "picOptions");
 
     auto* back = new QGroupBox(QStringLiteral("Application Backcolor"), picOptions);
-    optBlack = makeOption(back, "optBlack", "Black");
-    optWhite = makeOption(back, "optWhite", "White");
-    auto* backLayout = new QVBoxLayout(back);
-    backLayout->addWidget(optBlack);
-    backLayout->addWidget(optWhite);
-
+    optBlack = named(new QRadioButton(QStringLiteral("Black"), back), "optBlack");
+    optWhite = named(new QRadioButton(QStringLiteral("White"), back), "optWhite");
     auto* object = new QGroupBox(QStringLiteral("Object Color"), picOptions);
-    optMulti = makeOption(object, "optMulti", "MultiColor");
-    optMono = makeOption(object, "optMono", "MonoColor");
-    auto* objectLayout = new QVBoxLayout(object);
-    objectLayout->addWidget(optMulti);
-    objectLayout->addWidget(optMono);
-
+    optMulti = named(new QRadioButton(QStringLiteral("MultiColor"), object), "optMulti");
+    optMono = named(new QRadioButton(QStringLiteral("MonoColor"), object), "optMono");
     auto* pageLayout = new QHBoxLayout(picOptions);
-    pageLayout->addWidget(back);
-    pageLayout->addWidget(object);
+    for (auto [group, first, second] :
+         {std::tuple{back, optBlack, optWhite}, std::tuple{object, optMulti, optMono}}) {
+        auto* column = new QVBoxLayout(group);
+        column->addWidget(first);
+        column->addWidget(second);
+        pageLayout->addWidget(group);
+    }
     tbsOptions->addTab(picOptions, QStringLiteral("Colors"));
 
-    auto* cmdOK = makeButton(this, "cmdOK", "OK");
-    auto* cmdCancel = makeButton(this, "cmdCancel", "Cancel");
-    auto* cmdApply = makeButton(this, "cmdApply", "Apply");
+    auto* cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
+    auto* cmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
+    auto* cmdApply = named(new QPushButton(QStringLiteral("Apply"), this), "cmdApply");
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, [this] {
         ApplyOptions();

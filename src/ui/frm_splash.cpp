@@ -9,6 +9,7 @@
 
 #include "ui/app_info.h"
 #include "ui/artwork.h"
+#include "ui/named.h"
 
 namespace ui {
 
@@ -16,8 +17,7 @@ namespace {
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int pointSize,
                   bool bold) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = named(new QLabel(text, parent), name);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(pointSize);
     font.setBold(bold);
@@ -36,15 +36,13 @@ frmSplash::frmSplash(QWidget* parent)
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(6, 6, 6, 6);
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = named(new QFrame(this), "Frame1");
     Frame1->setFrameShape(QFrame::Box);
     Frame1->installEventFilter(this);
     outer->addWidget(Frame1);
 
     auto* layout = new QVBoxLayout(Frame1);
-    auto* imgLogo = new QLabel(Frame1);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    auto* imgLogo = named(new QLabel(Frame1), "imgLogo");
     imgLogo->setPixmap(sundialArtwork(360, 200));
     imgLogo->setAlignment(Qt::AlignCenter);
     layout->addWidget(imgLogo);

@@ -86,8 +86,7 @@ bool ImageDevice::saveBmp(const QString& fileName) {
 void ImageDevice::clear() {
     endPainting();
     image_.fill(background_);
-    tp_.currentX = 0;
-    tp_.currentY = 0;
+    TwipDevice::clear();
     changed();
 }
 

@@ -1,4 +1,5 @@
 #include "ui/input_panel.h"
+#include "ui/named.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -50,11 +51,9 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
     : QWidget(parent), inputs_(inputs), services_(services) {
     // The column moves inside a plain viewport; nothing but VScroll1 scrolls it.
     viewport_ = new QWidget(this);
-    auto* PicScroll = new QWidget(viewport_);
-    PicScroll->setObjectName(QStringLiteral("PicScroll"));
+    auto* PicScroll = named(new QWidget(viewport_), "PicScroll");
     PicScroll_ = PicScroll;
-    VScroll1_ = new QScrollBar(Qt::Vertical, this);
-    VScroll1_->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1_ = named(new QScrollBar(Qt::Vertical, this), "VScroll1");
     VScroll1_->setRange(0, kScrollMax);
     VScroll1_->setSingleStep(10);
     VScroll1_->setPageStep(500);

@@ -81,17 +81,12 @@ void angleArc(QPainter& p, QPointF centre, const Arc& arc, const std::vector<dou
     };
     const double middle = arc.from + arc.span / 2;
     const double reach = std::fabs(arc.span) / 2 + clearance;
-    double at = middle;
-    for (double shift = 0; shift <= reach; shift += 2) {
-        if (clear(middle + shift)) {
-            at = middle + shift;
-            break;
-        }
-        if (clear(middle - shift)) {
-            at = middle - shift;
-            break;
-        }
-    }
+    const double at = [&] {
+        for (double shift = 0; shift <= reach; shift += 2)
+            for (const double azimuth : {middle + shift, middle - shift})
+                if (clear(azimuth)) return azimuth;
+        return middle;
+    }();
     const QPointF where = centre + direction(at, radius + 7);
     p.drawText(QRectF(where.x() - 10, where.y() - 6, 20, 12), Qt::AlignCenter,
                QString::fromLatin1(arc.name));

@@ -23,6 +23,7 @@
 #include "ui/frm_options.h"
 #include "ui/guarded.h"
 #include "ui/input_panel.h"
+#include "ui/named.h"
 #include "ui/qt_convert.h"
 
 namespace ui {
@@ -30,13 +31,6 @@ namespace ui {
 namespace {
 
 constexpr int kPanelWidth = 290;
-
-QAction* addItem(QMenu* menu, const char* name, const char* caption, bool enabled = true) {
-    QAction* a = menu->addAction(QString::fromLatin1(caption));
-    a->setObjectName(QString::fromLatin1(name));
-    a->setEnabled(enabled);
-    return a;
-}
 
 }  // namespace
 
@@ -60,8 +54,7 @@ MDIForm1::MDIForm1(shell::InputRecord& inputs, shell::Module1& m, shell::clsOpti
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addWidget(buildLeftPanel());
-    mdi_ = new QMdiArea(central);
-    mdi_->setObjectName(QStringLiteral("MDIArea"));
+    mdi_ = named(new QMdiArea(central), "MDIArea");
     mdi_->setBackground(QColor(171, 171, 171));
     // A plot window larger than the area stays reachable: the area scrolls.
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -83,8 +76,7 @@ MDIForm1::~MDIForm1() {
 }
 
 QWidget* MDIForm1::buildLeftPanel() {
-    auto* Panel3D1 = new QWidget(this);
-    Panel3D1->setObjectName(QStringLiteral("Panel3D1"));
+    auto* Panel3D1 = named(new QWidget(this), "Panel3D1");
     Panel3D1->setFixedWidth(kPanelWidth);
     auto* column = new QVBoxLayout(Panel3D1);
     column->setContentsMargins(2, 2, 2, 2);
@@ -93,8 +85,7 @@ QWidget* MDIForm1::buildLeftPanel() {
     // The two bars above the input panel, from the core's table.
     std::map<std::string_view, QHBoxLayout*> bars;
     for (const char* barName : {"Picture3", "Picture2"}) {
-        auto* bar = new QFrame(Panel3D1);
-        bar->setObjectName(QString::fromLatin1(barName));
+        auto* bar = named(new QFrame(Panel3D1), barName);
         bar->setFrameShape(QFrame::StyledPanel);
         auto* line = new QHBoxLayout(bar);
         line->setContentsMargins(4, 2, 4, 2);
@@ -119,7 +110,7 @@ QWidget* MDIForm1::buildLeftPanel() {
             line->addWidget(button);
             w = button;
         }
-        w->setObjectName(qs(item.name));
+        named(w, item.name);
         if (!item.toolTip.empty()) w->setToolTip(qs(item.toolTip));
         w->setEnabled(item.enabled);
     }
@@ -143,30 +134,31 @@ QWidget* MDIForm1::buildLeftPanel() {
 }
 
 void MDIForm1::buildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    addItem(mnuFile, "mnuLoad", "Load...", false);
-    addItem(mnuFile, "MnuSalva", "Save...", false);
-    addItem(mnuFile, "mnuExport", "Export to...", false);
+    // An item and the handler it runs; an item without one is disabled.
+    auto addItem = [this](QMenu* menu, const char* name, const char* caption,
+                          void (MDIForm1::*handler)() = nullptr) {
+        QAction* a = named(menu->addAction(QString::fromLatin1(caption)), name);
+        a->setEnabled(handler != nullptr);
+        if (handler) connect(a, &QAction::triggered, this, handler);
+    };
+    QMenu* mnuFile = named(menuBar()->addMenu(QStringLiteral("File")), "mnuFile");
+    addItem(mnuFile, "mnuLoad", "Load...");
+    addItem(mnuFile, "MnuSalva", "Save...");
+    addItem(mnuFile, "mnuExport", "Export to...");
     mnuFile->addSeparator();
-    connect(addItem(mnuFile, "mnuPrinter", "Printer setup"), &QAction::triggered, this,
-            &MDIForm1::mnuPrinter_Click);
+    addItem(mnuFile, "mnuPrinter", "Printer setup", &MDIForm1::mnuPrinter_Click);
     mnuFile->addSeparator();
-    connect(addItem(mnuFile, "mnuExit", "Exit"), &QAction::triggered, this,
-            &MDIForm1::mnuExit_Click);
+    addItem(mnuFile, "mnuExit", "Exit", &MDIForm1::mnuExit_Click);
 
-    QMenu* M_Quadranti = menuBar()->addMenu(qs(shell::kProgrammeMenuCaption));
-    M_Quadranti->setObjectName(qs(shell::kProgrammeMenu));
+    QMenu* M_Quadranti =
+        named(menuBar()->addMenu(qs(shell::kProgrammeMenuCaption)), shell::kProgrammeMenu);
     std::map<std::string_view, QMenu*> submenus;
-    QMenu* flat = M_Quadranti->addMenu(qs(shell::kFlatSubmenuCaption));
-    flat->setObjectName(qs(shell::kFlatSubmenu));
-    submenus.emplace(shell::kFlatSubmenu, flat);
-    QMenu* cylindrical = M_Quadranti->addMenu(qs(shell::kCylindricalSubmenuCaption));
-    cylindrical->setObjectName(qs(shell::kCylindricalSubmenu));
-    submenus.emplace(shell::kCylindricalSubmenu, cylindrical);
+    for (const auto& [name, caption] :
+         {std::pair{shell::kFlatSubmenu, shell::kFlatSubmenuCaption},
+          std::pair{shell::kCylindricalSubmenu, shell::kCylindricalSubmenuCaption}})
+        submenus.emplace(name, named(M_Quadranti->addMenu(qs(caption)), name));
     for (const shell::ProgrammeMenuItemInfo& item : shell::programmeMenuItems()) {
-        QAction* a = submenus.at(item.submenu)->addAction(qs(item.caption));
-        a->setObjectName(qs(item.name));
+        QAction* a = named(submenus.at(item.submenu)->addAction(qs(item.caption)), item.name);
         a->setCheckable(true);
         const std::string name(item.name);
         connect(a, &QAction::triggered, this, [this, name] {
@@ -177,18 +169,13 @@ void MDIForm1::buildMenus() {
         programmeItems_.emplace(name, a);
     }
 
-    QMenu* mnuTools = menuBar()->addMenu(QStringLiteral("Tools"));
-    mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    connect(addItem(mnuTools, "mnu_Decl", "Utilities board"), &QAction::triggered, this,
-            &MDIForm1::mnu_Decl_Click);
+    QMenu* mnuTools = named(menuBar()->addMenu(QStringLiteral("Tools")), "mnuTools");
+    addItem(mnuTools, "mnu_Decl", "Utilities board", &MDIForm1::mnu_Decl_Click);
     mnuTools->addSeparator();
-    connect(addItem(mnuTools, "mnuOption", "Options..."), &QAction::triggered, this,
-            &MDIForm1::mnuOption_Click);
+    addItem(mnuTools, "mnuOption", "Options...", &MDIForm1::mnuOption_Click);
 
-    QMenu* M_Help = menuBar()->addMenu(QStringLiteral("?"));
-    M_Help->setObjectName(QStringLiteral("M_Help"));
-    connect(addItem(M_Help, "M_About", "About Umbralion 2001"), &QAction::triggered, this,
-            &MDIForm1::M_About_Click);
+    QMenu* M_Help = named(menuBar()->addMenu(QStringLiteral("?")), "M_Help");
+    addItem(M_Help, "M_About", "About Umbralion 2001", &MDIForm1::M_About_Click);
 }
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -16,9 +16,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "ui/guarded.h"
 #include "ui/image_device.h"
+#include "ui/named.h"
 #include "ui/numeric_key_hook.h"
 #include "ui/picture_pane.h"
 #include "ui/printer_device.h"
@@ -29,22 +31,19 @@ namespace ui {
 namespace {
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
+    auto* b = named(new QPushButton(QString::fromLatin1(caption), parent), name);
     b->setAutoDefault(false);
     return b;
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* l = new QLabel(QString::fromLatin1(caption), parent);
-    l->setObjectName(QString::fromLatin1(name));
+    auto* l = named(new QLabel(QString::fromLatin1(caption), parent), name);
     l->setTextFormat(Qt::PlainText);
     return l;
 }
 
 QWidget* makePanel(QWidget* parent, const char* name, const char* titleName, const char* title) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
+    auto* panel = named(new QFrame(parent), name);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
     panel->setAutoFillBackground(true);
@@ -100,8 +99,7 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
         if (pane) pane->update();
     });
 
-    p_mess = new QLabel(picPlot);
-    p_mess->setObjectName(QStringLiteral("p_mess"));
+    p_mess = named(new QLabel(picPlot), "p_mess");
     p_mess->setTextFormat(Qt::PlainText);
     // The title is written in the colour syncView chooses against the picture's background;
     // without a role of its own it would take the one that contrasts with the scroll area's
@@ -117,8 +115,17 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
     layout->addWidget(picHead);
     layout->addWidget(scroll_, 1);
 
-    picDimensioni = buildDimensionPanel();
-    PicAssi = buildAxesPanel();
+    using Surface = plot::PlotSurface;
+    picDimensioni = buildBoxPanel(
+        {"picDimensioni", "lblDimensioni", " Dimensions (metres)",
+         {{"txtQH", "lblQH", "H Altezza"}, {"txtQL", "lblQL", "L Larghezza "}},
+         "cmdQAggiorna", "cmdQAnnulla", &Surface::cmdQAggiorna_Click, &Surface::cmdQAnnulla_Click},
+        txtQH, txtQL);
+    PicAssi = buildBoxPanel(
+        {"PicAssi", "lblAssi", " Shift Axes (metres)",
+         {{"txtX", "lblX", "Axis X"}, {"txtY", "LblY", "Axis Y"}},
+         "cmdAssiAgg", "cmdAssiChiudi", &Surface::cmdAssiAgg_Click, &Surface::cmdAssiChiudi_Click},
+        txtX, txtY);
     picPrint = buildPrintPanel();
 
     syncView();
@@ -132,15 +139,13 @@ PlotWidget::~PlotWidget() {
 }
 
 QWidget* PlotWidget::buildToolBar() {
-    auto* bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("picHead"));
+    auto* bar = named(new QWidget(this), "picHead");
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 3, 4, 3);
     row->setSpacing(5);
 
     row->addWidget(makeLabel(bar, "lblScala", "Scale"));
-    cmbScala = new QComboBox(bar);
-    cmbScala->setObjectName(QStringLiteral("cmbScala"));
+    cmbScala = named(new QComboBox(bar), "cmbScala");
     cmbScala->setMinimumContentsLength(5);
     connect(cmbScala, &QComboBox::activated, this, [this](int index) {
         const int scale = cmbScala->itemData(index).toInt();
@@ -183,75 +188,45 @@ QWidget* PlotWidget::buildToolBar() {
     return bar;
 }
 
-QWidget* PlotWidget::buildDimensionPanel() {
-    QWidget* panel = makePanel(this, "picDimensioni", "lblDimensioni", " Dimensions (metres)");
+QWidget* PlotWidget::buildBoxPanel(const BoxPanel& p, QLineEdit*& first, QLineEdit*& second) {
+    QWidget* panel = makePanel(this, p.name, p.titleName, p.title);
     auto* grid = static_cast<QGridLayout*>(panel->layout());
-    txtQH = new QLineEdit(panel);
-    txtQH->setObjectName(QStringLiteral("txtQH"));
-    txtQL = new QLineEdit(panel);
-    txtQL->setObjectName(QStringLiteral("txtQL"));
-    grid->addWidget(makeLabel(panel, "lblQH", "H Altezza"), 1, 0);
-    grid->addWidget(txtQH, 1, 1);
-    grid->addWidget(makeLabel(panel, "lblQL", "L Larghezza "), 2, 0);
-    grid->addWidget(txtQL, 2, 1);
-    auto* cmdQAggiorna = makeButton(panel, "cmdQAggiorna", "Update");
-    auto* cmdQAnnulla = makeButton(panel, "cmdQAnnulla", "Hide");
-    grid->addWidget(cmdQAggiorna, 3, 0);
-    grid->addWidget(cmdQAnnulla, 3, 1);
-    connect(cmdQAggiorna, &QPushButton::clicked, this, [this] {
-        // Afterwards the boxes show the area in force, also when the surface refused the input.
-        shownTexts_.erase(txtQH);
-        shownTexts_.erase(txtQL);
-        guarded(services_,
-                [&] { surface_.cmdQAggiorna_Click(ss(txtQH->text()), ss(txtQL->text())); });
-        syncView();
-    });
-    connect(cmdQAnnulla, &QPushButton::clicked, this,
-            [this] { guarded(services_, [&] { surface_.cmdQAnnulla_Click(); }); });
-    return panel;
-}
-
-QWidget* PlotWidget::buildAxesPanel() {
-    QWidget* panel = makePanel(this, "PicAssi", "lblAssi", " Shift Axes (metres)");
-    auto* grid = static_cast<QGridLayout*>(panel->layout());
-    txtX = new QLineEdit(panel);
-    txtX->setObjectName(QStringLiteral("txtX"));
-    txtY = new QLineEdit(panel);
-    txtY->setObjectName(QStringLiteral("txtY"));
-    grid->addWidget(makeLabel(panel, "lblX", "Axis X"), 1, 0);
-    grid->addWidget(txtX, 1, 1);
-    grid->addWidget(makeLabel(panel, "LblY", "Axis Y"), 2, 0);
-    grid->addWidget(txtY, 2, 1);
-    auto* cmdAssiAgg = makeButton(panel, "cmdAssiAgg", "Update");
-    auto* cmdAssiChiudi = makeButton(panel, "cmdAssiChiudi", "Hide");
-    grid->addWidget(cmdAssiAgg, 3, 0);
-    grid->addWidget(cmdAssiChiudi, 3, 1);
-    connect(cmdAssiAgg, &QPushButton::clicked, this, [this] {
-        shownTexts_.erase(txtX);
-        shownTexts_.erase(txtY);
-        guarded(services_,
-                [&] { surface_.cmdAssiAgg_Click(ss(txtX->text()), ss(txtY->text())); });
-        syncView();
-    });
-    connect(cmdAssiChiudi, &QPushButton::clicked, this,
-            [this] { guarded(services_, [&] { surface_.cmdAssiChiudi_Click(); }); });
-
-    // The four number boxes of the panels filter their keys like the main window's boxes.
-    for (QLineEdit* box : {txtQH, txtQL, txtX, txtY}) {
+    first = named(new QLineEdit(panel), p.rows[0].box);
+    second = named(new QLineEdit(panel), p.rows[1].box);
+    for (int row = 0; row < 2; ++row) {
+        QLineEdit* box = row == 0 ? first : second;
+        grid->addWidget(makeLabel(panel, p.rows[row].label, p.rows[row].caption), row + 1, 0);
+        grid->addWidget(box, row + 1, 1);
+        // The number boxes of the panels filter their keys like the main window's boxes.
         box->setFixedWidth(90);
         box->installEventFilter(new NumericKeyHook(
             [this](std::int16_t k) { return surface_.InputSoloNumeri(k); }, box));
     }
+    auto* update = makeButton(panel, p.update, "Update");
+    auto* hide = makeButton(panel, p.hide, "Hide");
+    grid->addWidget(update, 3, 0);
+    grid->addWidget(hide, 3, 1);
+    const auto onUpdate = p.onUpdate;
+    const auto onHide = p.onHide;
+    connect(update, &QPushButton::clicked, this, [this, first, second, onUpdate] {
+        // Afterwards the boxes show the values in force, also when the surface refused the input.
+        shownTexts_.erase(first);
+        shownTexts_.erase(second);
+        guarded(services_, [&] {
+            std::invoke(onUpdate, surface_, ss(first->text()), ss(second->text()));
+        });
+        syncView();
+    });
+    connect(hide, &QPushButton::clicked, this,
+            [this, onHide] { guarded(services_, [&] { std::invoke(onHide, surface_); }); });
     return panel;
 }
 
 QWidget* PlotWidget::buildPrintPanel() {
     QWidget* panel = makePanel(this, "picPrint", "Label4", " Print options");
     auto* grid = static_cast<QGridLayout*>(panel->layout());
-    optAll = new QRadioButton(QStringLiteral("Whole Area"), panel);
-    optAll->setObjectName(QStringLiteral("optAll"));
-    optSelected = new QRadioButton(QStringLiteral("Selected areas"), panel);
-    optSelected->setObjectName(QStringLiteral("optSelected"));
+    optAll = named(new QRadioButton(QStringLiteral("Whole Area"), panel), "optAll");
+    optSelected = named(new QRadioButton(QStringLiteral("Selected areas"), panel), "optSelected");
     grid->addWidget(optAll, 1, 0, 1, 2);
     grid->addWidget(optSelected, 2, 0, 1, 2);
     auto* cmdPOk = makeButton(panel, "cmdPOk", "Print");

@@ -54,9 +54,20 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A panel of two number boxes under their captions, with Update, which hands the surface
+    // both texts, and Hide: the dimension and the axes panel.
+    struct BoxPanel {
+        const char *name, *titleName, *title;
+        struct Row {
+            const char *box, *label, *caption;
+        } rows[2];
+        const char *update, *hide;
+        void (plot::PlotSurface::*onUpdate)(const std::string&, const std::string&);
+        void (plot::PlotSurface::*onHide)();
+    };
+
     QWidget* buildToolBar();
-    QWidget* buildDimensionPanel();
-    QWidget* buildAxesPanel();
+    QWidget* buildBoxPanel(const BoxPanel& p, QLineEdit*& first, QLineEdit*& second);
     QWidget* buildPrintPanel();
     void placePanels();
     // Runs one print job through the chooser; nothing when cancelled.

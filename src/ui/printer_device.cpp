@@ -1,7 +1,6 @@
 #include "ui/printer_device.h"
 
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPrinterInfo>
 
 namespace ui {
@@ -36,8 +35,7 @@ QPainter& QtPrinterDevice::target() {
 
 void QtPrinterDevice::newPage() {
     if (pages_ > 0) pageWanted_ = true;
-    tp_.currentX = 0;
-    tp_.currentY = 0;
+    TwipDevice::clear();
 }
 
 void QtPrinterDevice::endDoc() {
@@ -53,11 +51,6 @@ void QtPrinterDevice::abortDoc() {
     if (painter_.isActive()) painter_.end();
 }
 
-void QtPrinterDevice::clear() {
-    tp_.currentX = 0;
-    tp_.currentY = 0;
-}
-
 std::optional<plot::PageSizeTwips> defaultPrinterPageSize() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return std::nullopt;
@@ -66,14 +59,6 @@ std::optional<plot::PageSizeTwips> defaultPrinterPageSize() {
     if (area.width() <= 0 || area.height() <= 0) return std::nullopt;
     // 20 twips to the point.
     return plot::PageSizeTwips{area.width() * 20.0, area.height() * 20.0};
-}
-
-void setUpPdfPrinter(QPrinter& printer, const QString& fileName) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setFullPage(true);
 }
 
 }  // namespace ui

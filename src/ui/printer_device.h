@@ -25,8 +25,6 @@ public:
     void endDoc() override;
     void abortDoc() override;
 
-    void clear() override;
-
 protected:
     // The painter on the page in progress; throws plot::PrinterFailure when the printer
     // cannot be started or cannot start a new page.
@@ -42,9 +40,5 @@ private:
 // The printable area of the system's default printer in twips, or nothing when there is no
 // printer (the plot surface then assumes an A4 portrait page).
 std::optional<plot::PageSizeTwips> defaultPrinterPageSize();
-
-// Prepares a printer for output into a PDF file: A4 portrait, the page's corner as origin,
-// so that one A4 tile fits the sheet.
-void setUpPdfPrinter(QPrinter& printer, const QString& fileName);
 
 }  // namespace ui

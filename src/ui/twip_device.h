@@ -45,6 +45,11 @@ public:
     void setLineWidth(int width) override { tp_.lineWidth = width; }
     void setDotted(bool dotted) override { tp_.dotted = dotted; }
     double maxCoordinate() const override { return tp_.maxCoordinate(); }
+    // The current position back to (0, 0); a device with a picture also clears it.
+    void clear() override {
+        tp_.currentX = 0;
+        tp_.currentY = 0;
+    }
 
 protected:
     // dotsPerInch: the device's resolution; penUnit: device pixels per unit of line width.

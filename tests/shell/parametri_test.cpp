@@ -171,10 +171,10 @@ TEST_F(ParameterFile, SaveKeepsTheFileOrderAndForeignRecordsAndAppendsMissingKey
 
 TEST_F(ParameterFile, DuplicateKeysFirstCountsAndIsUpdatedBothAreWritten) {
     writeFile("\"LAT\",\"1\"\r\n\"LAT\",\"2\"\r\n");
-    shell::Parametri store;
-    store.setNomeFile(file_);
+    shell::Parametri store(file_);
     EXPECT_EQ(store.Leggi("LAT"), "1");
-    ASSERT_TRUE(store.Scrivi("LAT", "3"));
+    store.setValue("LAT", "3");
+    ASSERT_TRUE(store.save());
     EXPECT_EQ(readFile(), "\"LAT\",\"3\"\r\n\"LAT\",\"2\"\r\n");
 }
 
@@ -192,8 +192,7 @@ TEST_F(ParameterFile, AMissingFileIsLookedForAgainAFileThereIsReadOnce) {
         const bool there = *first;
         fs::remove(file_);
         if (there) writeFile(first);
-        shell::Parametri store;
-        store.setNomeFile(file_);
+        shell::Parametri store(file_);
         EXPECT_EQ(store.Leggi("LAT"), "");
         writeFile("\"LAT\",\"7\"\r\n");
         EXPECT_EQ(store.Leggi("LAT"), there ? "" : "7");
@@ -517,8 +516,7 @@ TEST_F(ParameterFile, OnlyARegularFileIsLoadedOrSaved) {
         // refuses by the writer's own rule.
         fs::remove(file_);
         writeFile("\"LAT\",\"10\"\r\n");
-        shell::Parametri early;
-        early.setNomeFile(file_);
+        shell::Parametri early(file_);
         EXPECT_EQ(early.Leggi("LAT"), "10");
         fs::remove(file_);
         if (*row.linkTo) fs::create_symlink(row.linkTo, file_);
@@ -623,8 +621,7 @@ TEST_F(ParameterFile, ProcessesSavingOneFileAtOnceLoseNoRecordAndReadersSeeWhole
     }
     EXPECT_EQ(partial, 0) << "of " << reads << " reads";
     EXPECT_EQ(shell::Parametri::parse(readFile()).size(), Records);
-    shell::Parametri last;   // the last save installed is some process's last one
-    last.setNomeFile(file_);
+    shell::Parametri last(file_);   // the last save installed is some process's last one
     EXPECT_EQ(std::stoi(last.Leggi("LAT")) % 100, Saves - 1);
     EXPECT_EQ(temporaries(), 0);
 }

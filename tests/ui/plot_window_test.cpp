@@ -7,6 +7,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +36,16 @@ void click(QWidget* parent, const char* button) {
     auto* b = parent->findChild<QPushButton*>(QString::fromLatin1(button));
     ASSERT_NE(b, nullptr) << button;
     QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// A printer into a PDF file: A4 portrait, the page's corner as origin, so that one A4 tile
+// fits the sheet.
+void setUpPdfPrinter(QPrinter& printer, const QString& fileName) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true);
 }
 
 QString run(const QString& program, const QStringList& args) {
@@ -98,7 +111,7 @@ TEST(PlotWindow, SelectedTilesPrintOnePagePerTileAtTrueSize) {
 
     const QString pdf = app.path(QStringLiteral("tiles.pdf"));
     w.setPrinterChooser([&](QPrinter& printer) {
-        ui::setUpPdfPrinter(printer, pdf);
+        setUpPdfPrinter(printer, pdf);
         return true;
     });
     click(&plot, "cmdStampa");
@@ -145,7 +158,7 @@ TEST(PlotWindow, WholeDrawingPrintsAtOnceAndACancelledDialogPrintsNothing) {
 
     const QString pdf = app.path(QStringLiteral("all.pdf"));
     w.setPrinterChooser([&](QPrinter& printer) {
-        ui::setUpPdfPrinter(printer, pdf);
+        setUpPdfPrinter(printer, pdf);
         return true;
     });
     click(&plot, "cmdStampa");
@@ -251,7 +264,7 @@ TEST(PlotWindow, ScrollBarsShowWhereTheSurfacePutsThePicture) {
     ASSERT_EQ(s.tileList().count(), 1u);
     const QString pdf = app.path(QStringLiteral("tiles.pdf"));
     w.setPrinterChooser([&](QPrinter& printer) {
-        ui::setUpPdfPrinter(printer, pdf);
+        setUpPdfPrinter(printer, pdf);
         return true;
     });
     click(&plot, "cmdStampa");
