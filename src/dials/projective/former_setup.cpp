@@ -58,8 +58,6 @@ ScaledConic declinationConic(const shell::Module1& m, double k) {
     return c;
 }
 
-Face dialFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, m.ReclRad); }
-
 }  // namespace former
 
 bool typedPlaneHoldsPolarAxis(const shell::Context& ctx) {
@@ -97,7 +95,7 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     // The face is built once, and the polar style taken from it in this programme's signs: the
     // elevation E is the arcsine of minus the face's elevation sine (a style perpendicular to the
     // plane can come out a rounding past 1).
-    const Face face = former::dialFace(m);
+    const Face face = dialFace(m);
     const double sinE =
         face.meetsAtInfinity(celestialPole(phi)) ? 0 : -face.polarElevationSine(phi);
     const double E =

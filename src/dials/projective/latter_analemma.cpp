@@ -56,7 +56,7 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     // angle from the south and are not turned past the vertical (the tip then lies on V's far
     // side); on the others the shadow is picked out directly.
     const bool southern = std::fabs(m.DeclDecimal) < 90 && std::cos(f.R) > 0;
-    const Face face = latter::dialFace(m);
+    const Face face = dialFace(m);
 
     for (double t : numeric::StepRange(-80, 280, kMeanDayDeg)) {
         double noonHour = 0, delta = 0;  // the day's sun: hour angle from the meridian, declination

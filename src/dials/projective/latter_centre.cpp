@@ -14,7 +14,7 @@ namespace dials::projective {
 bool ComputeCentreProjLatter(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const std::optional<latter::DialPoint> centre =
-        latter::dialFace(m).centre(m.StyleLength, m.LatRad);
+        dialFace(m).centre(m.StyleLength, m.LatRad);
     if (!centre) return false;
     m.CentreX = centre->x;
     m.CentreY = centre->y;

@@ -1,9 +1,8 @@
-// The equinoctial line and the hour lines of the latter projective dial. The hour lines are
-// straight lines of the auxiliary vertical plane, swept by a parameter along them, through the
-// point at infinity, and carried onto the dial by the shared curve sampler: the sweep's 5 mm of
-// the auxiliary plane its step, and as many points between as keep the points on the dial no
-// more than the flat dials' line step apart in the plot area, where the projection stretches
-// the line or runs it through infinity. A point whose computation fails is not drawn, and the
+// The hour lines of the latter projective dial: straight lines of the auxiliary vertical plane,
+// swept by a parameter along them, through the point at infinity, and carried onto the dial by
+// the shared curve sampler: the sweep's 5 mm of the auxiliary plane its step, and as many points
+// between as keep the points on the dial no more than the flat dials' line step apart in the plot
+// area, where the projection stretches the line or runs it through infinity. A point whose computation fails is not drawn, and the
 // sweep goes on with the next.
 
 #include <cmath>
@@ -23,17 +22,6 @@
 namespace dials::projective {
 
 using numeric::checkedDiv;
-
-// Where the plane of the equator through the tip cuts the dial, laid across the whole plot area
-// by the shared sampler, whatever its direction (the sun of the equinox, by day or by night,
-// casts the tip's shadow on the whole line).
-void DrawEquinoctialProjLatter(shell::Context& ctx) {
-    const shell::Module1& m = ctx.m;
-    const Face face = latter::dialFace(m);
-    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, 9),
-                   face.section(celestialPole(m.LatRad), m.StyleLength * face.out),
-                   [](const DialPoint&) { return true; });
-}
 
 void DrawHourLinesProjLatter(shell::Context& ctx) {
     shell::Module1& m = ctx.m;

@@ -47,7 +47,7 @@ void DrawNoonLineProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double g = m.StyleLength;
-    const Face face = latter::dialFace(m);
+    const Face face = dialFace(m);
     const double solstice = m.Pi * kSolsticeDeg / 180;
     const auto summer = noonShadow(face, m.LatRad, solstice, g);
     const auto winter = noonShadow(face, m.LatRad, -solstice, g);

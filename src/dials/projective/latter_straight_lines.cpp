@@ -19,7 +19,7 @@ void DrawSubstyleProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     if (latter::centreAtInfinity(m)) {
         plotLineThroughArea(ctx.ixPlot1(), {0, 0},
-                            latter::dialFace(m).substyleDirection(m.LatRad),
+                            dialFace(m).substyleDirection(m.LatRad),
                             shell::LineColor(ctx, 9));
         return;
     }
@@ -35,7 +35,7 @@ void DrawStyleTriangleProjLatter(shell::Context& ctx) {
     // the polar axis laid on the dial.
     const bool atInfinity = latter::centreAtInfinity(m);
     const latter::DialPoint towards = atInfinity
-                                          ? latter::dialFace(m).substyleDirection(m.LatRad)
+                                          ? dialFace(m).substyleDirection(m.LatRad)
                                           : latter::DialPoint{m.CentreX, m.CentreY};
     // The perpendicular style turned into the dial at right angles to the substyle. A centre level
     // with the foot puts the substyle along x, the style along y.
