@@ -44,8 +44,10 @@ void laySubstyle(plot::PlotSurface& plot, numeric::Colour colour,
               {-1, 1, 0.001}, kLineStep, [&](double, const DialPoint& p) { drawn(p); });
 }
 
+}  // namespace
+
 // Both pipelines draw the horizon the same way: its height is that of the style tip.
-void drawHorizonLine(shell::Context& ctx) {
+void DrawHorizonLine(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     double v = 0;
@@ -56,7 +58,7 @@ void drawHorizonLine(shell::Context& ctx) {
 
 // The noon line of either variable: the hour line of 0, the line of the meridian plane through
 // the tip, X = X0, each point drawn where the shadow reaches it.
-void drawNoonLine(shell::Context& ctx) {
+void DrawNoonLine(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
     plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, kNoonColour), hourLine(g, 0),
                    litPartOfHourLine(g, 0, ctx.m.Pi, false));
@@ -68,7 +70,7 @@ void drawNoonLine(shell::Context& ctx) {
 // Y = Y0; on a vertical wall there it meets the wall in a vertical line, drawn as a segment
 // from the horizon through the foot down to the bottom edge of the plot area (the sun of the
 // equinox casts its shadow on the whole of it).
-void drawEquinoctialLine(shell::Context& ctx) {
+void DrawEquinoctialLine(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
     plot::PlotSurface& plot = ctx.ixPlot1();
@@ -84,20 +86,6 @@ void drawEquinoctialLine(shell::Context& ctx) {
     plotLineInArea(plot, colour, g.face.section(celestialPole(g.phi), tipOf(g)),
                    [](const DialPoint&) { return true; });
 }
-
-}  // namespace
-
-void DrawEquinoctialLineX(shell::Context& ctx) { drawEquinoctialLine(ctx); }
-
-void DrawEquinoctialLineY(shell::Context& ctx) { drawEquinoctialLine(ctx); }
-
-void DrawHorizonLineX(shell::Context& ctx) { drawHorizonLine(ctx); }
-
-void DrawHorizonLineY(shell::Context& ctx) { drawHorizonLine(ctx); }
-
-void DrawNoonLineX(shell::Context& ctx) { drawNoonLine(ctx); }
-
-void DrawNoonLineY(shell::Context& ctx) { drawNoonLine(ctx); }
 
 void DrawSubstyleLineX(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
