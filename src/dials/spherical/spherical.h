@@ -43,6 +43,15 @@ std::optional<CurveRange> daySweep(double phi, double declination, double step, 
 void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, CurveRange sweep,
                  const CurveAt& at);
 
+// The triangle of the style laid into the plane, as both programmes draw it: the laid-down tip
+// and the centre marked, the polar style from the tip to the centre, the perpendicular style from
+// the tip to the foot, the substyle from the centre to the foot, and the plot's vertical through
+// the centre. Where the centre lies at infinity (none: the polar style parallel to the plane) the
+// polar style and the substyle run through the tip and the foot along `towards` across the plot
+// area; there is no centre and no vertical through it.
+void plotLaidStyleTriangle(shell::Context& ctx, const DialPoint& tip,
+                           const std::optional<DialPoint>& centre, const DialPoint& towards);
+
 // Driver of the vertical programme (menu item mnuVertSph, the start-up programme).
 void RunVerticalSpherical(shell::Context& ctx);
 // Driver of the declining-reclining or horizontal programme (menu item mnuUni).
