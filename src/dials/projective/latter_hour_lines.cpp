@@ -11,6 +11,7 @@
 #include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
 #include "dials/projective/projective_sweep.h"
+#include "dials/six_oclock.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
@@ -35,10 +36,7 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
     const PlotBox box = plotBox(plot);
 
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double counter) {
-        int index = 7;
-        if (std::fabs(counter) == 90) index = 9;
-        if (counter == 0) index = 12;
-        const numeric::Colour colour = shell::LineColor(ctx, index);
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(counter, true));
         const double h = counter - e * m.ZoneCorrDeg;
         const double tau = m.SubstyleHour + m.Pi * h / 180;
         // A line that cannot be formed is not drawn.
@@ -54,7 +52,7 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         // facing the south lies on the substyle itself).
         const bool alongSubstyle = std::fabs(tanQ) < 1;
         const CurveAt line = [&](double t) {
-            return latter::solvePoint([&] {
+            return solvePoint([&] {
                 if (parallel) return f.project(t, t * v.slope + v.intercept);
                 if (alongSubstyle) return f.fromSubstyle(P - tanQ * (t + f.W0), t);
                 return f.fromSubstyle(t, checkedDiv(P - t, tanQ) - f.W0);
@@ -63,14 +61,14 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         // The same point for t = 1 / s, formed with t divided out: s = 0 is the line's point at
         // infinity.
         const CurveAt far = [&](double s) {
-            return latter::solvePoint([&] {
+            return solvePoint([&] {
                 if (parallel) return f.projectHomogeneous(1, v.slope + s * v.intercept, s);
                 if (alongSubstyle) return f.fromSubstyle(P * s - tanQ * (1 + f.W0 * s), 1, s);
                 return f.fromSubstyle(1, checkedDiv(P * s - 1, tanQ) - f.W0 * s, s);
             });
         };
         const CurveVisit draw = [&](double, const DialPoint& p) {
-            latter::plotDialPoint(plot, p, colour);
+            plotDialPoint(plot, p, colour);
         };
         laySweepThroughInfinity(line, far, kSweepHalf, 0.005, box, draw);
         if (!parallel) return;
@@ -85,11 +83,11 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         if (!(std::isfinite(rho) && std::fabs(rho) > kFarthestAbscissa * kSweepHalf)) return;
         laySweepThroughInfinity(
             [&](double s) {
-                return latter::solvePoint(
+                return solvePoint(
                     [&] { return f.projectHomogeneous(nX - s * nY, nY + s * nX, 1 / rho); });
             },
             [&](double s) {
-                return latter::solvePoint(
+                return solvePoint(
                     [&] { return f.projectHomogeneous(s * nX - nY, s * nY + nX, s / rho); });
             },
             kSweepHalf, 0.005, box, draw);
