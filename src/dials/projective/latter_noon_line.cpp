@@ -25,15 +25,13 @@ namespace dials::projective {
 
 namespace {
 
-using latter::DialPoint;
-
 // The shadow of the tip, g out of the face, for the noon sun of declination delta; none when
 // that sun is not in front of the face (its shadow does not fall on this face) or the shadow
 // cannot be formed.
 std::optional<DialPoint> noonShadow(const Face& face, double phi, double delta, double g) {
     const Vec3 sun = sunDirection(phi, 0, delta);
     if (!(dot(sun, face.out) > 0)) return std::nullopt;
-    return latter::solvePoint([&] { return face.shadow(g, sun); });
+    return solvePoint([&] { return face.shadow(g, sun); });
 }
 
 // How far from the centre c, along the unit direction u, the point p lies.

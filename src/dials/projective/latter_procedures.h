@@ -65,13 +65,6 @@ void PlotAnalemmaProjLatter(shell::Context& ctx);
 
 namespace latter {
 
-// Points of the dial and their solving and plotting (geometry/dial_point.h, dials/plot_point.h).
-using geometry::DialPoint;
-using dials::plotDialPoint;
-using dials::plotSolvedPoint;
-using geometry::solvePoint;
-using geometry::sq;
-
 // The auxiliary plane and the projection onto the dial, as the set-up leaves them.
 struct AuxFrame {
     double A = 0;   // SetupAngleA

@@ -34,9 +34,9 @@ void DrawStyleTriangleProjLatter(shell::Context& ctx) {
     // The substyle from the foot towards the centre; where the centre lies at infinity, along
     // the polar axis laid on the dial.
     const bool atInfinity = latter::centreAtInfinity(m);
-    const latter::DialPoint towards = atInfinity
+    const DialPoint towards = atInfinity
                                           ? dialFace(m).substyleDirection(m.LatRad)
-                                          : latter::DialPoint{m.CentreX, m.CentreY};
+                                          : DialPoint{m.CentreX, m.CentreY};
     // The perpendicular style turned into the dial at right angles to the substyle. A centre level
     // with the foot puts the substyle along x, the style along y.
     const double theta = towards.y != 0 ? -std::atan(towards.x / towards.y)
