@@ -7,7 +7,6 @@
 // only where the midnight sun can reach it.
 
 #include <cmath>
-#include <functional>
 
 #include "dials/plot_segment.h"
 #include "dials/flat3d/dial_line.h"
@@ -33,15 +32,25 @@ constexpr int kNoonColour = 4;
 constexpr int kSubstyleColour = 9;
 
 numeric::StepRange pointRange() { return numeric::StepRange(-1, 1, 0.002); }
+
 // The substyle of either variable, swept by a world coordinate t from -1 to 1 by 1 mm: laid by
 // the curve sampler, so that where the plane stretches that coordinate the line still has a
-// point every 2 mm (kLineStep) across the plot area. `drawn` is told each point plotted, in
-// the order of t.
-void laySubstyle(plot::PlotSurface& plot, numeric::Colour colour,
-                 const std::function<DialPoint(double t)>& pointAt,
-                 const std::function<void(const DialPoint&)>& drawn) {
-    plotCurve(plot, colour, [&](double t) { return std::optional<DialPoint>(pointAt(t)); },
-              {-1, 1, 0.001}, kLineStep, [&](double, const DialPoint& p) { drawn(p); });
+// point every 2 mm (kLineStep) across the plot area. Each point plotted, in the order of t, sets
+// the substyle's slope; variable X keeps its angle too, and the style's elevation.
+void drawSubstyleLine(shell::Context& ctx, bool variableX) {
+    shell::Module1& m = ctx.m;
+    const PlaneGeometry g = PlaneGeometry::from(m);
+    plotCurve(
+        ctx.ixPlot1(), shell::LineColor(ctx, kSubstyleColour),
+        [&](double t) {
+            return std::optional<DialPoint>(variableX ? g.substyleAtX(t) : g.substyleAtY(t));
+        },
+        {-1, 1, 0.001}, kLineStep,
+        [&](double, const DialPoint& p) {
+            numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p.x, p.y); });
+            if (variableX) m.SubstyleAngle = std::atan(m.SubstyleSlope);
+        });
+    if (variableX) storeStyleElevation(m, g);
 }
 
 }  // namespace
@@ -87,30 +96,8 @@ void DrawEquinoctialLine(shell::Context& ctx) {
                    [](const DialPoint&) { return true; });
 }
 
-void DrawSubstyleLineX(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    const PlaneGeometry g = PlaneGeometry::from(m);
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, kSubstyleColour);
-    laySubstyle(plot, colour, [&](double t) { return g.substyleAtX(t); },
-                [&](const DialPoint& p) {
-                    numeric::assignOrSkip(m.SubstyleSlope,
-                                          [&] { return -checkedDiv(p.x, p.y); });
-                    m.SubstyleAngle = std::atan(m.SubstyleSlope);
-                });
-    storeStyleElevation(m, g);
-}
+void DrawSubstyleLineX(shell::Context& ctx) { drawSubstyleLine(ctx, true); }
 
-void DrawSubstyleLineY(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    const PlaneGeometry g = PlaneGeometry::from(m);
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, kSubstyleColour);
-    laySubstyle(
-        plot, colour, [&](double t) { return g.substyleAtY(t); },
-        [&](const DialPoint& p) {
-            numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p.x, p.y); });
-        });
-}
+void DrawSubstyleLineY(shell::Context& ctx) { drawSubstyleLine(ctx, false); }
 
 }  // namespace dials::flat3d
