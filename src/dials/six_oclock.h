@@ -24,4 +24,13 @@ inline bool loopDrawsBothSixOClockLines(double stepDeg) {
     return std::fabs(last - 90) <= numeric::kStoredPiResidue;
 }
 
+// The colour index of the hour line of the counter (degrees): 12 for noon, 9 for the six o'clock
+// lines (for the evening's alone where not `bothSixes`, as some programmes colour them), 7 for
+// every other hour.
+inline int hourLineColourIndex(double counterDeg, bool bothSixes) {
+    if (counterDeg == 0) return 12;
+    if (bothSixes ? std::fabs(counterDeg) == 90 : counterDeg == 90) return 9;
+    return 7;
+}
+
 }  // namespace dials

@@ -13,18 +13,10 @@
 
 namespace dials::flat3d {
 
-namespace {
-
-void drawDeclinationLines(shell::Context& ctx) {
+void DrawDeclinationLines(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plotSunlitConeSections(ctx.ixPlot1(), coneFrameOf(PlaneGeometry::from(m)),
                            declinationLinePairs(ctx), m.Pi, kLineStep);
 }
-
-}  // namespace
-
-void DrawDeclinationLinesX(shell::Context& ctx) { drawDeclinationLines(ctx); }
-
-void DrawDeclinationLinesY(shell::Context& ctx) { drawDeclinationLines(ctx); }
 
 }  // namespace dials::flat3d

@@ -54,19 +54,19 @@ void RunInclinedDialVarX(shell::Context& ctx) {
     if (horizontal) m.WallDeclRad = 0;
     // The horizontal plane has its horizon at infinity and its substyle on the noon line; its
     // noon line is drawn as every other plane's.
-    if (!horizontal && shell::ticked(ctx, "ck_orizzonte")) DrawHorizonLineX(ctx);
-    DrawNoonLineX(ctx);
+    if (!horizontal && shell::ticked(ctx, "ck_orizzonte")) DrawHorizonLine(ctx);
+    DrawNoonLine(ctx);
     if (!horizontal) {
         if (shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleLineX(ctx);
         ComputeSubstyleX(ctx);
     }
     if (shell::ticked(ctx, "ck_Triangolo")) DrawStyleTriangleX(ctx);
-    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineX(ctx);
-    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesX(ctx);
-    if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursX(ctx);
-    if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursX(ctx);
+    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLine(ctx);
+    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLines(ctx);
+    if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHours(ctx);
+    if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHours(ctx);
     if (shell::ticked(ctx, "ck_Lemniscate")) PlotAnalemmaX(ctx);
-    NormalizeSubstyleAngleX(ctx);
+    NormalizeSubstyleAngle(ctx);
     drawSkyLines(ctx);
 }
 
@@ -87,17 +87,17 @@ void RunInclinedDialVarY(shell::Context& ctx) {
     plot::BusyCursor busy(ctx.services);
 
     if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesY(ctx);
-    if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonLineY(ctx);
-    DrawNoonLineY(ctx);
+    if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonLine(ctx);
+    DrawNoonLine(ctx);
     if (shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleLineY(ctx);
     ComputeSubstyleY(ctx);
-    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLineY(ctx);
+    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLine(ctx);
     if (shell::ticked(ctx, "ck_Triangolo")) DrawStyleTriangleY(ctx);
-    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesY(ctx);
-    if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursY(ctx);
-    if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursY(ctx);
+    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLines(ctx);
+    if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHours(ctx);
+    if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHours(ctx);
     if (shell::ticked(ctx, "ck_Lemniscate")) PlotAnalemmaY(ctx);
-    NormalizeSubstyleAngleY(ctx);
+    NormalizeSubstyleAngle(ctx);
     drawSkyLines(ctx);
 }
 

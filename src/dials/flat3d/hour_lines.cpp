@@ -30,12 +30,6 @@ bool isPolarPlane(const shell::Module1& m) {
            m.WallDeclRad == 0;
 }
 
-int hourLineColour(double hourLoop) {
-    if (hourLoop == 0) return 12;
-    if (std::fabs(hourLoop) == 90) return 9;
-    return 7;
-}
-
 double hourAngle(const shell::Module1& m, double hourLoop, double standardMeridian) {
     return hourLoop * m.Pi / 180 + standardMeridian * m.LonCorrRad;
 }
@@ -74,7 +68,7 @@ void drawHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const bool bothSix = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourLoop, -90, 90, m.HourStep, [&](double hourLoop) {
-        const numeric::Colour colour = shell::LineColor(ctx, hourLineColour(hourLoop));
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(hourLoop, true));
         const double H = hourAngle(m, hourLoop, E);
         m.HourAngleRad = H;
         plotLineInArea(plot, colour, hourLine(g, H),

@@ -71,20 +71,8 @@ void drawFamily(shell::Context& ctx, const HourFamily& family) {
 
 }  // namespace
 
-void DrawItalianHoursX(shell::Context& ctx) {
-    drawFamily(ctx, italianHours(ctx.m));
-}
+void DrawItalianHours(shell::Context& ctx) { drawFamily(ctx, italianHours(ctx.m)); }
 
-void DrawItalianHoursY(shell::Context& ctx) {
-    drawFamily(ctx, italianHours(ctx.m));
-}
-
-void DrawBabylonianHoursX(shell::Context& ctx) {
-    drawFamily(ctx, babylonianHours(ctx.m));
-}
-
-void DrawBabylonianHoursY(shell::Context& ctx) {
-    drawFamily(ctx, babylonianHours(ctx.m));
-}
+void DrawBabylonianHours(shell::Context& ctx) { drawFamily(ctx, babylonianHours(ctx.m)); }
 
 }  // namespace dials::flat3d

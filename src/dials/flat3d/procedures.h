@@ -21,36 +21,30 @@ void SetupInclinedDialVarY(shell::Context& ctx);
 void ComputeSubstyleX(shell::Context& ctx);
 void ComputeSubstyleY(shell::Context& ctx);
 // The final correction of SubstyleAngle when the style elevation is negative.
-void NormalizeSubstyleAngleX(shell::Context& ctx);
-void NormalizeSubstyleAngleY(shell::Context& ctx);
+void NormalizeSubstyleAngle(shell::Context& ctx);
 
 // Hour lines (with the standard-meridian correction when ck_Etna is ticked).
 void DrawHourLinesX(shell::Context& ctx);
 void DrawHourLinesY(shell::Context& ctx);
 
-// Straight lines: the equinoctial, the horizon, the noon line and the substyle line.
-void DrawEquinoctialLineX(shell::Context& ctx);
-void DrawEquinoctialLineY(shell::Context& ctx);
-void DrawHorizonLineX(shell::Context& ctx);
-void DrawHorizonLineY(shell::Context& ctx);
-void DrawNoonLineX(shell::Context& ctx);
-void DrawNoonLineY(shell::Context& ctx);
+// Straight lines: the equinoctial, the horizon, the noon line (each alike for both variables)
+// and the substyle line.
+void DrawEquinoctialLine(shell::Context& ctx);
+void DrawHorizonLine(shell::Context& ctx);
+void DrawNoonLine(shell::Context& ctx);
 void DrawSubstyleLineX(shell::Context& ctx);
 void DrawSubstyleLineY(shell::Context& ctx);
 
-// Declination lines of the sun: +-23.45, +-20 and +-11.5 degrees.
-void DrawDeclinationLinesX(shell::Context& ctx);
-void DrawDeclinationLinesY(shell::Context& ctx);
+// Declination lines of the sun: +-23.45, +-20 and +-11.5 degrees, alike for both variables.
+void DrawDeclinationLines(shell::Context& ctx);
 
 // The triangle of the style laid flat on the dial, and the vertical through the centre.
 void DrawStyleTriangleX(shell::Context& ctx);
 void DrawStyleTriangleY(shell::Context& ctx);
 
-// Italian and Babylonian hours.
-void DrawItalianHoursX(shell::Context& ctx);
-void DrawItalianHoursY(shell::Context& ctx);
-void DrawBabylonianHoursX(shell::Context& ctx);
-void DrawBabylonianHoursY(shell::Context& ctx);
+// Italian and Babylonian hours, alike for both variables.
+void DrawItalianHours(shell::Context& ctx);
+void DrawBabylonianHours(shell::Context& ctx);
 
 // The analemma of 12:00 standard time.
 void PlotAnalemmaX(shell::Context& ctx);

@@ -7,7 +7,6 @@
 // only where the midnight sun can reach it.
 
 #include <cmath>
-#include <functional>
 
 #include "dials/plot_segment.h"
 #include "dials/flat3d/dial_line.h"
@@ -33,19 +32,31 @@ constexpr int kNoonColour = 4;
 constexpr int kSubstyleColour = 9;
 
 numeric::StepRange pointRange() { return numeric::StepRange(-1, 1, 0.002); }
+
 // The substyle of either variable, swept by a world coordinate t from -1 to 1 by 1 mm: laid by
 // the curve sampler, so that where the plane stretches that coordinate the line still has a
-// point every 2 mm (kLineStep) across the plot area. `drawn` is told each point plotted, in
-// the order of t.
-void laySubstyle(plot::PlotSurface& plot, numeric::Colour colour,
-                 const std::function<DialPoint(double t)>& pointAt,
-                 const std::function<void(const DialPoint&)>& drawn) {
-    plotCurve(plot, colour, [&](double t) { return std::optional<DialPoint>(pointAt(t)); },
-              {-1, 1, 0.001}, kLineStep, [&](double, const DialPoint& p) { drawn(p); });
+// point every 2 mm (kLineStep) across the plot area. Each point plotted, in the order of t, sets
+// the substyle's slope; variable X keeps its angle too, and the style's elevation.
+void drawSubstyleLine(shell::Context& ctx, bool variableX) {
+    shell::Module1& m = ctx.m;
+    const PlaneGeometry g = PlaneGeometry::from(m);
+    plotCurve(
+        ctx.ixPlot1(), shell::LineColor(ctx, kSubstyleColour),
+        [&](double t) {
+            return std::optional<DialPoint>(variableX ? g.substyleAtX(t) : g.substyleAtY(t));
+        },
+        {-1, 1, 0.001}, kLineStep,
+        [&](double, const DialPoint& p) {
+            numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p.x, p.y); });
+            if (variableX) m.SubstyleAngle = std::atan(m.SubstyleSlope);
+        });
+    if (variableX) storeStyleElevation(m, g);
 }
 
+}  // namespace
+
 // Both pipelines draw the horizon the same way: its height is that of the style tip.
-void drawHorizonLine(shell::Context& ctx) {
+void DrawHorizonLine(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
     plot::PlotSurface& plot = ctx.ixPlot1();
     double v = 0;
@@ -56,7 +67,7 @@ void drawHorizonLine(shell::Context& ctx) {
 
 // The noon line of either variable: the hour line of 0, the line of the meridian plane through
 // the tip, X = X0, each point drawn where the shadow reaches it.
-void drawNoonLine(shell::Context& ctx) {
+void DrawNoonLine(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
     plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, kNoonColour), hourLine(g, 0),
                    litPartOfHourLine(g, 0, ctx.m.Pi, false));
@@ -68,7 +79,7 @@ void drawNoonLine(shell::Context& ctx) {
 // Y = Y0; on a vertical wall there it meets the wall in a vertical line, drawn as a segment
 // from the horizon through the foot down to the bottom edge of the plot area (the sun of the
 // equinox casts its shadow on the whole of it).
-void drawEquinoctialLine(shell::Context& ctx) {
+void DrawEquinoctialLine(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
     plot::PlotSurface& plot = ctx.ixPlot1();
@@ -85,44 +96,8 @@ void drawEquinoctialLine(shell::Context& ctx) {
                    [](const DialPoint&) { return true; });
 }
 
-}  // namespace
+void DrawSubstyleLineX(shell::Context& ctx) { drawSubstyleLine(ctx, true); }
 
-void DrawEquinoctialLineX(shell::Context& ctx) { drawEquinoctialLine(ctx); }
-
-void DrawEquinoctialLineY(shell::Context& ctx) { drawEquinoctialLine(ctx); }
-
-void DrawHorizonLineX(shell::Context& ctx) { drawHorizonLine(ctx); }
-
-void DrawHorizonLineY(shell::Context& ctx) { drawHorizonLine(ctx); }
-
-void DrawNoonLineX(shell::Context& ctx) { drawNoonLine(ctx); }
-
-void DrawNoonLineY(shell::Context& ctx) { drawNoonLine(ctx); }
-
-void DrawSubstyleLineX(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    const PlaneGeometry g = PlaneGeometry::from(m);
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, kSubstyleColour);
-    laySubstyle(plot, colour, [&](double t) { return g.substyleAtX(t); },
-                [&](const DialPoint& p) {
-                    numeric::assignOrSkip(m.SubstyleSlope,
-                                          [&] { return -checkedDiv(p.x, p.y); });
-                    m.SubstyleAngle = std::atan(m.SubstyleSlope);
-                });
-    storeStyleElevation(m, g);
-}
-
-void DrawSubstyleLineY(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    const PlaneGeometry g = PlaneGeometry::from(m);
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, kSubstyleColour);
-    laySubstyle(
-        plot, colour, [&](double t) { return g.substyleAtY(t); },
-        [&](const DialPoint& p) {
-            numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(p.x, p.y); });
-        });
-}
+void DrawSubstyleLineY(shell::Context& ctx) { drawSubstyleLine(ctx, false); }
 
 }  // namespace dials::flat3d

@@ -45,11 +45,6 @@ void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second)
     }
 }
 
-void normalizeSubstyleAngle(shell::Module1& m) {
-    if (m.StyleElevRad < 0)
-        m.SubstyleAngle = numeric::sgn(m.WallDeclRad) * (m.Pi - std::fabs(m.SubstyleAngle));
-}
-
 }  // namespace
 
 void ComputeSubstyleX(shell::Context& ctx) {
@@ -62,8 +57,10 @@ void ComputeSubstyleY(shell::Context& ctx) {
     finishSubstyle(ctx, solvePoint([&] { return g.substyleAtY(0.1); }));
 }
 
-void NormalizeSubstyleAngleX(shell::Context& ctx) { normalizeSubstyleAngle(ctx.m); }
-
-void NormalizeSubstyleAngleY(shell::Context& ctx) { normalizeSubstyleAngle(ctx.m); }
+void NormalizeSubstyleAngle(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    if (m.StyleElevRad < 0)
+        m.SubstyleAngle = numeric::sgn(m.WallDeclRad) * (m.Pi - std::fabs(m.SubstyleAngle));
+}
 
 }  // namespace dials::flat3d

@@ -65,7 +65,7 @@ void finishConstruction(shell::Context& ctx) {
 
 void DrawGnomonProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const Face face = former::dialFace(m);
+    const Face face = dialFace(m);
     m.NoonTiltRad = noonTilt(m);
     // The centre is where the polar style through the tip meets the dial; the foot seen from it
     // is the same vector turned round. Taken from the face, it keeps its digits however far off

@@ -37,21 +37,18 @@ void DrawDeclinationLinesProjFormer(shell::Context& ctx) {
         for (const bool plus : {false, true}) {
             // Nothing where this pair does not reach x; its turn within a step of the sweep
             // past its end.
-            const auto root = [plus](const std::optional<ConicRootsAt>& y) {
-                return y ? (plus ? y->roots.plus : y->roots.minus) : std::nullopt;
-            };
             former::layReferenceCurve(
                 ctx,
                 [&](double x) -> std::optional<former::ReferencePoint> {
-                    const auto y = conicRootsToTheTurn(c.T, c.b, c.c, c.kS2Cos2, x, 0.005);
-                    if (!root(y)) return std::nullopt;
-                    return former::ReferencePoint{y->at, *root(y), 1, true};
+                    const auto y = conicRootToTheTurn(c.T, c.b, c.c, c.kS2Cos2, x, 0.005, plus);
+                    if (!y) return std::nullopt;
+                    return former::ReferencePoint{y->at, y->root, 1, true};
                 },
                 [&](double s) -> std::optional<former::ReferencePoint> {
                     // The abscissa 1 / s: (1, Y) = s (x, y).
-                    const auto Y = conicRootsAtReciprocal(c.T, c.b, c.c, c.kS2Cos2, s, 0.005);
-                    if (!root(Y)) return std::nullopt;
-                    return former::ReferencePoint{1, *root(Y), Y->at, true};
+                    const auto Y = conicRootAtReciprocal(c.T, c.b, c.c, c.kS2Cos2, s, 0.005, plus);
+                    if (!Y) return std::nullopt;
+                    return former::ReferencePoint{1, Y->root, Y->at, true};
                 },
                 colours[i], true, conicTurns(c.T, c.kS2Cos2));
         }

@@ -33,7 +33,7 @@ void RunProjectiveFormer(shell::Context& ctx) {
 
     SetupProjectiveFormer(ctx);
     DrawGnomonProjFormer(ctx);
-    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialProjFormer(ctx);
+    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialProj(ctx);
     if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesProjFormer(ctx);
     DrawNoonLineProjFormer(ctx);
     if (shell::ticked(ctx, "ck_Sustilare")) DrawSubstyleProjFormer(ctx);
@@ -43,7 +43,7 @@ void RunProjectiveFormer(shell::Context& ctx) {
     if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursProjFormer(ctx);
     if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonProjFormer(ctx);
     sayWhenNoTipShadowFalls(
-        ctx, TipShadowSurface::face(former::dialFace(ctx.m), ctx.m.StyleLength, ctx.m.LatRad));
+        ctx, TipShadowSurface::face(dialFace(ctx.m), ctx.m.StyleLength, ctx.m.LatRad));
 }
 
 }  // namespace dials::projective

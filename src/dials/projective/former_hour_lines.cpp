@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "dials/projective/former_procedures.h"
+#include "dials/six_oclock.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -18,21 +19,11 @@ namespace dials::projective {
 
 using numeric::StepRange;
 
-namespace {
-
-int hourLineColourIndex(double H) {
-    if (H == 0) return 12;
-    if (H == 90) return 9;
-    return 7;
-}
-
-}  // namespace
-
 void DrawHourLinesProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     for (double H : StepRange(-90, 90, m.HourStep)) {
         m.HourLoop = H;
-        const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(H));
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(H, false));
         const double t = std::tan(H * m.Pi / 180);
         if (t == 0) {
             former::layReferenceCurve(

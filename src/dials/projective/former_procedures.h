@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "dials/geometry_names.h"
-#include "geometry/face.h"
+#include "dials/projective/projective_face.h"
 #include "geometry/vec3.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
@@ -45,9 +45,8 @@ void SetupProjectiveFormer(shell::Context& ctx);
 // which the driver refuses).
 void DrawGnomonProjFormer(shell::Context& ctx);
 
-// The straight lines: equinoctial, hour lines, noon line, substyle, the triangle of the style
-// drawn apart in the top right corner, and the horizon.
-void DrawEquinoctialProjFormer(shell::Context& ctx);
+// The straight lines (the equinoctial is DrawEquinoctialProj): hour lines, noon line, substyle,
+// the triangle of the style drawn apart in the top right corner, and the horizon.
 void DrawHourLinesProjFormer(shell::Context& ctx);
 void DrawNoonLineProjFormer(shell::Context& ctx);
 void DrawSubstyleProjFormer(shell::Context& ctx);
@@ -61,11 +60,6 @@ void DrawItalianHoursProjFormer(shell::Context& ctx);
 void DrawBabylonianHoursProjFormer(shell::Context& ctx);
 
 namespace former {
-
-// The dial's face in the world frame (x east, y north, z up): declining WallDeclRad (west
-// positive) and reclined ReclRad, its right and up the dial's axes from the foot of the style,
-// its out the side of the tip.
-geometry::Face dialFace(const shell::Module1& m);
 
 // A point (x / w, z / w) of the reference plane, z measured up from the centre O, or, for a
 // point given fromEquinoctial, up from the reference plane's equinoctial line (s / sin(lat)

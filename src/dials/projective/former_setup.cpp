@@ -23,8 +23,6 @@ using numeric::checkedDiv;
 
 namespace {
 
-double squared(double x) { return x * x; }
-
 // The substyle angle of the equivalent vertical plane of declination g, seen from a plane turned
 // F about the horizontal: atan(sin g / tan(lat + F)). Where tan(lat + F) is 0 that plane stands at
 // the equator: its substyle is horizontal, or undefined (0 here) for a plane facing the equator
@@ -43,7 +41,7 @@ namespace former {
 ConeCoefficients coneCoefficients(const shell::Module1& m) {
     // cot^2 of the solstice, 20.011 and 11.5 degrees. The first takes the product of the solstice
     // and the stored Pi before dividing: to the bit, that product written out, 73.6703477363.
-    const auto cot2 = [](double angleRad) { return checkedDiv(1, squared(std::tan(angleRad))); };
+    const auto cot2 = [](double angleRad) { return checkedDiv(1, sq(std::tan(angleRad))); };
     return {cot2(kSolsticeDeg * m.Pi / 180), cot2(m.Pi * 20.011 / 180), cot2(m.Pi * 11.5 / 180)};
 }
 
@@ -51,14 +49,12 @@ ScaledConic declinationConic(const shell::Module1& m, double k) {
     const double phi = m.LatRad;
     const double s = m.StyleLengthD;
     ScaledConic c;
-    c.T = squared(std::cos(phi)) - k * squared(std::sin(phi));
+    c.T = sq(std::cos(phi)) - k * sq(std::sin(phi));
     c.b = checkedDiv(-2 * s * std::cos(phi), std::tan(phi));
-    c.c = checkedDiv(s * s, squared(std::tan(phi)));
-    c.kS2Cos2 = k * squared(s * std::cos(phi));
+    c.c = checkedDiv(s * s, sq(std::tan(phi)));
+    c.kS2Cos2 = k * sq(s * std::cos(phi));
     return c;
 }
-
-Face dialFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, m.ReclRad); }
 
 }  // namespace former
 
@@ -97,7 +93,7 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     // The face is built once, and the polar style taken from it in this programme's signs: the
     // elevation E is the arcsine of minus the face's elevation sine (a style perpendicular to the
     // plane can come out a rounding past 1).
-    const Face face = former::dialFace(m);
+    const Face face = dialFace(m);
     const double sinE =
         face.meetsAtInfinity(celestialPole(phi)) ? 0 : -face.polarElevationSine(phi);
     const double E =

@@ -38,18 +38,6 @@ void plotLineAcrossPlot(shell::Context& ctx, const DialPoint& base, const DialPo
 
 }  // namespace
 
-// Where the plane of the equator through the tip cuts the dial, laid across the whole plot area
-// by the shared sampler, whatever its direction and however far the centre lies (the sun of the
-// equinox, by day or by night, casts the tip's shadow on the whole line). A style perpendicular
-// to the plane has its equinoctial at infinity: nothing is drawn.
-void DrawEquinoctialProjFormer(shell::Context& ctx) {
-    const shell::Module1& m = ctx.m;
-    const Face face = former::dialFace(m);
-    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, 9),
-                   face.section(celestialPole(m.LatRad), m.StyleLength * face.out),
-                   [](const DialPoint&) { return true; });
-}
-
 void DrawNoonLineProjFormer(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     // With no tilt the noon line is the construction's vertical through the centre.
@@ -58,7 +46,7 @@ void DrawNoonLineProjFormer(shell::Context& ctx) {
     // 0.1 mm: where the meridian's plane through the tip cuts the dial. Taken so, it stays on
     // the noon line however far off the centre lies (a plane next to one that holds the polar
     // axis), where a direction formed from the stored Pi's right angle turns it by 2e-10.
-    const Face face = former::dialFace(m);
+    const Face face = dialFace(m);
     const std::optional<DialLine> noon = face.section({1, 0, 0}, m.StyleLength * face.out);
     if (noon) plotLineAcrossPlot(ctx, noon->base, noon->direction, 0.0001, shell::LineColor(ctx, 4));
 }
@@ -69,7 +57,7 @@ void DrawSubstyleProjFormer(shell::Context& ctx) {
     numeric::skip([&] {
         // The polar axis laid down on the face: its run across the slope over the cosine of the
         // elevation is the sine of the substyle's angle from the line of greatest slope.
-        const DialPoint along = former::dialFace(m).substyleDirection(m.LatRad);
+        const DialPoint along = dialFace(m).substyleDirection(m.LatRad);
         const double w = checkedDiv(-along.x, std::cos(-E));
         if (std::fabs(w) > 1) return;
         // The arcsine gives the angle of a substyle that runs up the slope from the foot; when

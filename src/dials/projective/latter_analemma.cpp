@@ -56,11 +56,11 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     // angle from the south and are not turned past the vertical (the tip then lies on V's far
     // side); on the others the shadow is picked out directly.
     const bool southern = std::fabs(m.DeclDecimal) < 90 && std::cos(f.R) > 0;
-    const Face face = latter::dialFace(m);
+    const Face face = dialFace(m);
 
     for (double t : numeric::StepRange(-80, 280, kMeanDayDeg)) {
         double noonHour = 0, delta = 0;  // the day's sun: hour angle from the meridian, declination
-        const auto point = latter::solvePoint([&] {
+        const auto point = solvePoint([&] {
             const SunSeries sun = sunForDay(t, analemmaObliquityRad(m.Pi), m.Pi);
             delta = sun.declination;
             const double deltaDeg = 180 * delta / m.Pi;
@@ -99,7 +99,7 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
         // shadow on the dial: the crossing is then only a point of the line through the tip.
         if (point && dot(sunDirection(m.LatRad, noonHour, delta), face.out) > 0 &&
             latter::sunAboveHorizon(m, *point))
-            latter::plotDialPoint(plot, *point, colour);
+            plotDialPoint(plot, *point, colour);
     }
 }
 

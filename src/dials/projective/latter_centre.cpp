@@ -13,12 +13,12 @@ namespace dials::projective {
 
 bool ComputeCentreProjLatter(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const std::optional<latter::DialPoint> centre =
-        latter::dialFace(m).centre(m.StyleLength, m.LatRad);
+    const std::optional<DialPoint> centre =
+        dialFace(m).centre(m.StyleLength, m.LatRad);
     if (!centre) return false;
     m.CentreX = centre->x;
     m.CentreY = centre->y;
-    latter::plotDialPoint(ctx.ixPlot1(), *centre, shell::LineColor(ctx, 14));
+    plotDialPoint(ctx.ixPlot1(), *centre, shell::LineColor(ctx, 14));
     return true;
 }
 

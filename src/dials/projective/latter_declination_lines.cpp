@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "dials/cone_sections.h"
 #include "dials/plot_curve.h"
 #include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
@@ -24,46 +25,33 @@ void DrawDeclinationLinesProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const latter::AuxFrame f = latter::AuxFrame::from(m);
-    const struct {
-        latter::ScaledConic conic;
-        int colour;
-    } lines[] = {
-        {latter::scaledConic(m.Pi * kSolsticeDeg / 180, f.B, f.H), 12},
-        {latter::scaledConic(m.Pi * 20.0 / 180, f.B, f.H), 13},
-        {latter::scaledConic(m.Pi * 11.5 / 180, f.B, f.H), 11},
-    };
-    numeric::Colour colours[3];
-    for (int i = 0; i < 3; ++i) colours[i] = shell::LineColor(ctx, lines[i].colour);
 
     // Each root is a curve of its own, laid by the shared sampler: it ends where the pair stops
     // reaching a value of u, and runs steeply against u near there and where the projection
     // stretches it.
     const PlotBox box = plotBox(plot);
-    for (int i = 0; i < 3; ++i) {
-        const latter::ScaledConic& k = lines[i].conic;
+    for (const ConeLinePair& pair : declinationLinePairs(ctx)) {
+        const latter::ScaledConic k = latter::scaledConic(m.Pi * pair.degrees / 180, f.B, f.H);
         // w1 = -a / 2 + root first, then w2 = -a / 2 - root.
         for (const bool plus : {true, false}) {
             // Nothing where this pair does not reach u; its turn within a step of the sweep past
             // its end.
-            const auto pick = [plus](const std::optional<ConicRootsAt>& w) {
-                return w ? (plus ? w->roots.plus : w->roots.minus) : std::nullopt;
-            };
             const CurveAt root = [&](double u) -> std::optional<DialPoint> {
-                const auto w = conicRootsToTheTurn(k.T, k.b, k.c, k.kH2, u, 0.005);
-                if (!pick(w)) return std::nullopt;
-                return latter::solvePoint([&] { return f.fromUW(w->at, *pick(w)); });
+                const auto w = conicRootToTheTurn(k.T, k.b, k.c, k.kH2, u, 0.005, plus);
+                if (!w) return std::nullopt;
+                return solvePoint([&] { return f.fromUW(w->at, w->root); });
             };
             // The abscissa u = 1 / s: (1, W) = s (u, w), and s v = W - s W0.
             const CurveAt far = [&](double s) -> std::optional<DialPoint> {
-                const auto W = conicRootsAtReciprocal(k.T, k.b, k.c, k.kH2, s, 0.005);
-                if (!pick(W)) return std::nullopt;
-                return latter::solvePoint(
-                    [&] { return f.fromSubstyle(1, *pick(W) - f.W0 * W->at, W->at); });
+                const auto W = conicRootAtReciprocal(k.T, k.b, k.c, k.kH2, s, 0.005, plus);
+                if (!W) return std::nullopt;
+                return solvePoint(
+                    [&] { return f.fromSubstyle(1, W->root - f.W0 * W->at, W->at); });
             };
             laySweepThroughInfinity(root, far, kSweepHalf, 0.005, box,
                                     [&](double, const DialPoint& p) {
                                         if (latter::sunAboveHorizon(m, p))
-                                            latter::plotDialPoint(plot, p, colours[i]);
+                                            plotDialPoint(plot, p, pair.colour);
                                     },
                                     {}, {}, conicTurns(k.T, k.kH2));
         }

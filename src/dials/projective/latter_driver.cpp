@@ -22,7 +22,7 @@ void RunProjectiveLatter(shell::Context& ctx) {
 
     SetupProjectiveLatter(ctx);
     // The equinoctial and hour lines need only the set-up's values.
-    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialProjLatter(ctx);
+    if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialProj(ctx);
     if (shell::ticked(ctx, "chkOreAstronomiche")) DrawHourLinesProjLatter(ctx);
     // Where the centre lies at infinity the lines that run to it run parallel to the polar axis.
     ComputeCentreProjLatter(ctx);
@@ -35,7 +35,7 @@ void RunProjectiveLatter(shell::Context& ctx) {
     if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonProjLatter(ctx);
     if (shell::ticked(ctx, "ck_Lemniscate")) PlotAnalemmaProjLatter(ctx);
     sayWhenNoTipShadowFalls(
-        ctx, TipShadowSurface::face(latter::dialFace(ctx.m), ctx.m.StyleLength, ctx.m.LatRad));
+        ctx, TipShadowSurface::face(dialFace(ctx.m), ctx.m.StyleLength, ctx.m.LatRad));
 }
 
 }  // namespace dials::projective

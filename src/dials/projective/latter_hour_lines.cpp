@@ -1,9 +1,8 @@
-// The equinoctial line and the hour lines of the latter projective dial. The hour lines are
-// straight lines of the auxiliary vertical plane, swept by a parameter along them, through the
-// point at infinity, and carried onto the dial by the shared curve sampler: the sweep's 5 mm of
-// the auxiliary plane its step, and as many points between as keep the points on the dial no
-// more than the flat dials' line step apart in the plot area, where the projection stretches
-// the line or runs it through infinity. A point whose computation fails is not drawn, and the
+// The hour lines of the latter projective dial: straight lines of the auxiliary vertical plane,
+// swept by a parameter along them, through the point at infinity, and carried onto the dial by
+// the shared curve sampler: the sweep's 5 mm of the auxiliary plane its step, and as many points
+// between as keep the points on the dial no more than the flat dials' line step apart in the plot
+// area, where the projection stretches the line or runs it through infinity. A point whose computation fails is not drawn, and the
 // sweep goes on with the next.
 
 #include <cmath>
@@ -12,6 +11,7 @@
 #include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
 #include "dials/projective/projective_sweep.h"
+#include "dials/six_oclock.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
@@ -23,17 +23,6 @@
 namespace dials::projective {
 
 using numeric::checkedDiv;
-
-// Where the plane of the equator through the tip cuts the dial, laid across the whole plot area
-// by the shared sampler, whatever its direction (the sun of the equinox, by day or by night,
-// casts the tip's shadow on the whole line).
-void DrawEquinoctialProjLatter(shell::Context& ctx) {
-    const shell::Module1& m = ctx.m;
-    const Face face = latter::dialFace(m);
-    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, 9),
-                   face.section(celestialPole(m.LatRad), m.StyleLength * face.out),
-                   [](const DialPoint&) { return true; });
-}
 
 void DrawHourLinesProjLatter(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
@@ -47,10 +36,7 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
     const PlotBox box = plotBox(plot);
 
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double counter) {
-        int index = 7;
-        if (std::fabs(counter) == 90) index = 9;
-        if (counter == 0) index = 12;
-        const numeric::Colour colour = shell::LineColor(ctx, index);
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(counter, true));
         const double h = counter - e * m.ZoneCorrDeg;
         const double tau = m.SubstyleHour + m.Pi * h / 180;
         // A line that cannot be formed is not drawn.
@@ -66,7 +52,7 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         // facing the south lies on the substyle itself).
         const bool alongSubstyle = std::fabs(tanQ) < 1;
         const CurveAt line = [&](double t) {
-            return latter::solvePoint([&] {
+            return solvePoint([&] {
                 if (parallel) return f.project(t, t * v.slope + v.intercept);
                 if (alongSubstyle) return f.fromSubstyle(P - tanQ * (t + f.W0), t);
                 return f.fromSubstyle(t, checkedDiv(P - t, tanQ) - f.W0);
@@ -75,14 +61,14 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         // The same point for t = 1 / s, formed with t divided out: s = 0 is the line's point at
         // infinity.
         const CurveAt far = [&](double s) {
-            return latter::solvePoint([&] {
+            return solvePoint([&] {
                 if (parallel) return f.projectHomogeneous(1, v.slope + s * v.intercept, s);
                 if (alongSubstyle) return f.fromSubstyle(P * s - tanQ * (1 + f.W0 * s), 1, s);
                 return f.fromSubstyle(1, checkedDiv(P * s - 1, tanQ) - f.W0 * s, s);
             });
         };
         const CurveVisit draw = [&](double, const DialPoint& p) {
-            latter::plotDialPoint(plot, p, colour);
+            plotDialPoint(plot, p, colour);
         };
         laySweepThroughInfinity(line, far, kSweepHalf, 0.005, box, draw);
         if (!parallel) return;
@@ -97,11 +83,11 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         if (!(std::isfinite(rho) && std::fabs(rho) > kFarthestAbscissa * kSweepHalf)) return;
         laySweepThroughInfinity(
             [&](double s) {
-                return latter::solvePoint(
+                return solvePoint(
                     [&] { return f.projectHomogeneous(nX - s * nY, nY + s * nX, 1 / rho); });
             },
             [&](double s) {
-                return latter::solvePoint(
+                return solvePoint(
                     [&] { return f.projectHomogeneous(s * nX - nY, s * nY + nX, s / rho); });
             },
             kSweepHalf, 0.005, box, draw);

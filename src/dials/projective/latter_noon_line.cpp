@@ -25,15 +25,13 @@ namespace dials::projective {
 
 namespace {
 
-using latter::DialPoint;
-
 // The shadow of the tip, g out of the face, for the noon sun of declination delta; none when
 // that sun is not in front of the face (its shadow does not fall on this face) or the shadow
 // cannot be formed.
 std::optional<DialPoint> noonShadow(const Face& face, double phi, double delta, double g) {
     const Vec3 sun = sunDirection(phi, 0, delta);
     if (!(dot(sun, face.out) > 0)) return std::nullopt;
-    return latter::solvePoint([&] { return face.shadow(g, sun); });
+    return solvePoint([&] { return face.shadow(g, sun); });
 }
 
 // How far from the centre c, along the unit direction u, the point p lies.
@@ -47,7 +45,7 @@ void DrawNoonLineProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double g = m.StyleLength;
-    const Face face = latter::dialFace(m);
+    const Face face = dialFace(m);
     const double solstice = m.Pi * kSolsticeDeg / 180;
     const auto summer = noonShadow(face, m.LatRad, solstice, g);
     const auto winter = noonShadow(face, m.LatRad, -solstice, g);

@@ -22,7 +22,7 @@
 
 #include "dials/plot_point.h"
 #include "dials/geometry_names.h"
-#include "geometry/face.h"
+#include "dials/projective/projective_face.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
@@ -45,11 +45,10 @@ void SetupProjectiveLatter(shell::Context& ctx);
 // axis.
 bool ComputeCentreProjLatter(shell::Context& ctx);
 
-// The straight lines: equinoctial and hour lines (points of V carried onto P), then the noon
-// line, substyle line, triangle of the style and horizon (segments on P). Where the centre lies
+// The straight lines (the equinoctial is DrawEquinoctialProj): hour lines (points of V carried
+// onto P), then the noon line, substyle line, triangle of the style and horizon (segments on P). Where the centre lies
 // at infinity (latter::centreAtInfinity) the noon line, the substyle and the style laid down run
 // parallel to the polar axis across the plot area, and no line runs to the centre.
-void DrawEquinoctialProjLatter(shell::Context& ctx);
 void DrawHourLinesProjLatter(shell::Context& ctx);
 void DrawNoonLineProjLatter(shell::Context& ctx);
 void DrawSubstyleProjLatter(shell::Context& ctx);
@@ -65,13 +64,6 @@ void DrawBabylonianHoursProjLatter(shell::Context& ctx);
 void PlotAnalemmaProjLatter(shell::Context& ctx);
 
 namespace latter {
-
-// Points of the dial and their solving and plotting (geometry/dial_point.h, dials/plot_point.h).
-using geometry::DialPoint;
-using dials::plotDialPoint;
-using dials::plotSolvedPoint;
-using geometry::solvePoint;
-using geometry::sq;
 
 // The auxiliary plane and the projection onto the dial, as the set-up leaves them.
 struct AuxFrame {
@@ -134,11 +126,6 @@ struct DeclinationConic {
     double T = 0;
 };
 DeclinationConic declinationConic(double delta, double B, double H);
-
-// The dial's face in the world frame: declining WallDeclRad (west positive) and reclined ReclRad,
-// its right and up the dial's x and y, its out the side of the tip. A sun seen in the dial's
-// axes is (dot(sun, right), dot(sun, up), dot(sun, out)); Face::shadow casts the tip.
-inline Face dialFace(const shell::Module1& m) { return Face::declining(m.WallDeclRad, m.ReclRad); }
 
 // Whether the polar style through the tip meets the dial only at infinity
 // (geometry::Face::meetsAtInfinity): the dial holds the polar axis and has no centre.

@@ -19,7 +19,7 @@ void DrawSubstyleProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     if (latter::centreAtInfinity(m)) {
         plotLineThroughArea(ctx.ixPlot1(), {0, 0},
-                            latter::dialFace(m).substyleDirection(m.LatRad),
+                            dialFace(m).substyleDirection(m.LatRad),
                             shell::LineColor(ctx, 9));
         return;
     }
@@ -34,9 +34,9 @@ void DrawStyleTriangleProjLatter(shell::Context& ctx) {
     // The substyle from the foot towards the centre; where the centre lies at infinity, along
     // the polar axis laid on the dial.
     const bool atInfinity = latter::centreAtInfinity(m);
-    const latter::DialPoint towards = atInfinity
-                                          ? latter::dialFace(m).substyleDirection(m.LatRad)
-                                          : latter::DialPoint{m.CentreX, m.CentreY};
+    const DialPoint towards = atInfinity
+                                          ? dialFace(m).substyleDirection(m.LatRad)
+                                          : DialPoint{m.CentreX, m.CentreY};
     // The perpendicular style turned into the dial at right angles to the substyle. A centre level
     // with the foot puts the substyle along x, the style along y.
     const double theta = towards.y != 0 ? -std::atan(towards.x / towards.y)

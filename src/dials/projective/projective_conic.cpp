@@ -8,6 +8,15 @@
 
 namespace dials::projective {
 
+namespace {
+
+struct ConicRoots {
+    std::optional<double> minus;
+    std::optional<double> plus;
+};
+
+// `disc` is b^2 - 4 T c, which the caller forms in a closed form that does not cancel. Nothing
+// when it is negative: the conic does not reach this abscissa.
 std::optional<ConicRoots> conicRoots(double T, double b, double c, double disc) {
     if (!(disc >= 0) || !std::isfinite(disc)) return std::nullopt;
     const numeric::QuadraticRoots r = numeric::stableQuadraticRoots(T, b, c, disc);
@@ -16,30 +25,35 @@ std::optional<ConicRoots> conicRoots(double T, double b, double c, double disc) 
     return ConicRoots{r.minus, r.plus};
 }
 
-std::optional<ConicRootsAt> conicRootsToTheTurn(double T, double b, double c, double K, double x,
-                                                double reach) {
-    if (const auto r = conicRoots(T, b, c + x * x, 4 * (K - T * x * x))) return ConicRootsAt{x, *r};
+// The root of the sign `plus` of the roots found at the abscissa `at`.
+std::optional<ConicRootAt> rootAt(double at, const std::optional<ConicRoots>& r, bool plus) {
+    const std::optional<double> root = r ? (plus ? r->plus : r->minus) : std::nullopt;
+    if (!root) return std::nullopt;
+    return ConicRootAt{at, *root};
+}
+
+}  // namespace
+
+std::optional<ConicRootAt> conicRootToTheTurn(double T, double b, double c, double K, double x,
+                                              double reach, bool plus) {
+    if (const auto r = conicRoots(T, b, c + x * x, 4 * (K - T * x * x))) return rootAt(x, r, plus);
     if (!(T > 0 && K >= 0)) return std::nullopt;
     const double x0 = std::sqrt(K / T);
     if (!(std::isfinite(x0) && std::fabs(x) - x0 < reach)) return std::nullopt;
     const double at = x < 0 ? -x0 : x0;
-    const auto r = conicRoots(T, b, c + at * at, 0);
-    if (!r) return std::nullopt;
-    return ConicRootsAt{at, *r};
+    return rootAt(at, conicRoots(T, b, c + at * at, 0), plus);
 }
 
-std::optional<ConicRootsAt> conicRootsAtReciprocal(double T, double b, double c, double K,
-                                                   double s, double reach) {
+std::optional<ConicRootAt> conicRootAtReciprocal(double T, double b, double c, double K, double s,
+                                                 double reach, bool plus) {
     if (const auto r = conicRoots(T, b * s, c * s * s + 1, 4 * (K * s * s - T)))
-        return ConicRootsAt{s, *r};
+        return rootAt(s, r, plus);
     if (!(T > 0 && K > 0)) return std::nullopt;
     const double s0 = std::sqrt(T / K);
     if (!(std::isfinite(s0) && s0 - std::fabs(s) < reach)) return std::nullopt;
     const double at = s < 0 ? -s0 : s0;
     // At the turn the discriminant is 0 in closed form.
-    const auto r = conicRoots(T, b * at, c * at * at + 1, 0);
-    if (!r) return std::nullopt;
-    return ConicRootsAt{at, *r};
+    return rootAt(at, conicRoots(T, b * at, c * at * at + 1, 0), plus);
 }
 
 std::vector<double> conicTurns(double T, double K) {

@@ -10,46 +10,36 @@
 
 namespace dials::projective {
 
-// The two roots of T y^2 + b y + c = 0 as the unscaled conic y^2 + alpha y + c / T = 0 orders
-// them, alpha = b / T: minus = -alpha / 2 - r, plus = -alpha / 2 + r, r the square root of
-// alpha^2 / 4 - c / T. A root at infinity (T = 0: the parabola's second root) is left empty.
-struct ConicRoots {
-    std::optional<double> minus;
-    std::optional<double> plus;
-};
-
-// `disc` is b^2 - 4 T c, which the caller forms in a closed form that does not cancel. Nothing
-// when it is negative: the conic does not reach this abscissa.
-std::optional<ConicRoots> conicRoots(double T, double b, double c, double disc);
-
-// The roots at the abscissa x of the conic T y^2 + b y + c + x^2 = 0, whose discriminant is
-// 4 (K - T x^2), K >= 0, at the abscissa `at` they belong to. Where the conic reaches x, at = x.
+// The root of the sign `plus` at the abscissa x of the conic T y^2 + b y + c + x^2 = 0, whose
+// discriminant is 4 (K - T x^2), K >= 0, at the abscissa `at` it belongs to: of the two roots, as
+// the unscaled conic y^2 + alpha y + c / T = 0 orders them (alpha = b / T), minus = -alpha / 2 - r
+// or plus = -alpha / 2 + r, r the square root of alpha^2 / 4 - c / T; none at infinity (T = 0: the
+// parabola's second root) or where the conic does not reach x. Where it reaches x, at = x.
 // An ellipse (T > 0) reaches only as far as x0 = sqrt(K / T), where its two roots join with a
 // tangent across the axis of x: a sweep of x that stops at its last step before x0 leaves the
 // ellipse's turn as a gap, however finely halved, since the roots move as the square root of
 // the distance to x0. So where x lies beyond x0 by less than `reach`, the double root at x0 is
 // given (at = +-x0), the turn of the curve, which a curve sampler then approaches from the roots
 // before it. Nothing beyond that.
-struct ConicRootsAt {
-    double at = 0;
-    ConicRoots roots;
+struct ConicRootAt {
+    double at = 0, root = 0;
 };
-std::optional<ConicRootsAt> conicRootsToTheTurn(double T, double b, double c, double K, double x,
-                                                double reach);
+std::optional<ConicRootAt> conicRootToTheTurn(double T, double b, double c, double K, double x,
+                                              double reach, bool plus);
 
 // The same conic at the abscissa x = 1 / s, for a sweep of s through the point at infinity:
 // multiplied through by s^2 it is T Y^2 + b s Y + c s^2 + 1 = 0 in Y = s y, whose discriminant
-// is 4 (K s^2 - T), and the roots are given as Y (y = Y / s), ordered as the roots in Y. At s = 0
-// they are the directions of a hyperbola's asymptotes, its points at infinity, and each runs on
+// is 4 (K s^2 - T), and the root is given as Y (y = Y / s), the roots ordered as those in Y. At
+// s = 0 they are the directions of a hyperbola's asymptotes, its points at infinity, and each runs on
 // through them: a branch of a hyperbola passes through its point at infinity from one root of y
 // to the other (the root y = Y / s changes its order with the sign of s), so that ordering them
 // as the roots of y would break each at s = 0, and a sampler would find nothing of the stretch
 // next to the point at infinity whose ends it sees off the plot area. An ellipse reaches
 // only |s| >= s0 = sqrt(T / K); where s lies short of that by less than `reach` (one step of the
-// sweep of s), the double root at +-s0 is given (at = +-s0), its turn, as conicRootsToTheTurn
+// sweep of s), the double root at +-s0 is given (at = +-s0), its turn, as conicRootToTheTurn
 // gives it to a sweep of x.
-std::optional<ConicRootsAt> conicRootsAtReciprocal(double T, double b, double c, double K,
-                                                   double s, double reach);
+std::optional<ConicRootAt> conicRootAtReciprocal(double T, double b, double c, double K, double s,
+                                                 double reach, bool plus);
 
 // Where an ellipse (T > 0) turns: the abscissae +-sqrt(K / T), beyond which it has no point. A
 // sweep names them as the ends of each root (dials::CurveRange::ends), so that the roots on either

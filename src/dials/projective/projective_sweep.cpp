@@ -64,7 +64,7 @@ void laySweepThroughInfinity(const CurveAt& curve, const CurveAt& far, double ha
                              const CurveAcross& across, const CurveAcross& farAcross,
                              const std::vector<double>& ends) {
     // A curve that ends on a point it reaches from several parameters (the turn of a conic,
-    // conicRootsToTheTurn) gives that point once.
+    // conicRootToTheTurn) gives that point once.
     std::optional<DialPoint> last;
     const CurveVisit once = [&](double t, const DialPoint& p) {
         if (last && last->x == p.x && last->y == p.y) return;

@@ -1,5 +1,5 @@
-// The sweep of a line of one day over the hours its sun is up, shared by the declination lines of
-// both programmes.
+// The laying of a line of either programme, and the sweep of a line of one day over the hours its
+// sun is up, shared by the declination lines of both programmes.
 
 #include <cmath>
 
@@ -12,6 +12,10 @@
 
 namespace dials::spherical {
 
+namespace {
+
+// The sweep of the day of declination `declination` (radians), none on a day whose sun does not
+// rise; a step that is not above 0 is kept, for the sampler to refuse.
 std::optional<CurveRange> daySweep(double phi, double declination, double step, double pi) {
     const double arc = semiDiurnalArc(phi, declination, pi);
     if (arc == 0) return std::nullopt;
@@ -23,11 +27,23 @@ std::optional<CurveRange> daySweep(double phi, double declination, double step, 
                       -180 + std::ceil((180 + sunset) / step) * step, step};
 }
 
-void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, CurveRange sweep,
-                 const CurveAt& at) {
+}  // namespace
+
+void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colour,
+             const CurveAt& at) {
+    // What can leave the sampler is its range refusing the step, before the first point.
+    numeric::skip([&] { plotCurve(ctx.ixPlot1(), colour, at, range, kLineStep); });
+}
+
+void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, double phi,
+                 double declinationDeg, double step, double pi, const CurveAt& at) {
+    double declination = 0;
+    if (!numeric::assignOrSkip(declination, [&] { return declinationDeg * pi / 180; })) return;
+    std::optional<CurveRange> sweep = daySweep(phi, declination, step, pi);
+    if (!sweep) return;
     // Round the clock the sweep ends where it began, at midnight.
-    sweep.closed = sweep.to - sweep.from >= 360;
-    numeric::skip([&] { plotCurve(plot, colour, at, sweep, kLineStep); });
+    sweep->closed = sweep->to - sweep->from >= 360;
+    numeric::skip([&] { plotCurve(plot, colour, at, *sweep, kLineStep); });
 }
 
 }  // namespace dials::spherical

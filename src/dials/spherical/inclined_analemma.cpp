@@ -18,7 +18,7 @@ void DrawSphericalAnalemma(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (!shell::ticked(ctx, "ck_Lemniscate")) return;
     // The figure closes on itself: the range ends where the count of days does.
-    LayLineSpherical(ctx, {-80, 360, 2 * kMeanDayDeg, false}, 10, [&](double M) {
+    layLine(ctx, {-80, 360, 2 * kMeanDayDeg, false}, shell::LineColor(ctx, 10), [&](double M) {
         const SunSeries sun = sunForDay(M, analemmaObliquityRad(m.Pi), m.Pi);
         // Apparent minus mean time, in radians of hour angle.
         const double E = -sun.equationOfTime();

@@ -1,12 +1,11 @@
 // Declination lines: the path of the shadow of the style tip on the days of the solstices, of the
 // borders of the zodiac months and, optionally, of a declination typed by the user, drawn as one
 // point every 0.1 degree of hour angle over the day's arc, from sunrise to sunset or round the
-// clock where the sun does not set (daySweep), where that day's sun shines on the dial, and laid
+// clock where the sun does not set (plotDayLine), where that day's sun shines on the dial, and laid
 // whole between them by the shared curve sampler.
 
 #include "dials/spherical/inclined_procedures.h"
 #include "geometry/sky.h"
-#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::spherical {
@@ -35,12 +34,8 @@ void DrawSphericalDeclinationLines(shell::Context& ctx) {
     };
     for (const DeclinationLine& line : lines) {
         if (line.optional && !optional) continue;
-        double declination = 0;
-        if (!numeric::assignOrSkip(declination, [&] { return line.declination * m.Pi / 180; }))
-            continue;
-        const auto sweep = daySweep(m.LatRad, declination, 0.1, m.Pi);
-        if (!sweep) continue;
-        plotDayLine(ctx.ixPlot1(), shell::LineColor(ctx, line.colour), *sweep, [&](double hour) {
+        plotDayLine(ctx.ixPlot1(), shell::LineColor(ctx, line.colour), m.LatRad, line.declination,
+                    0.1, m.Pi, [&](double hour) {
             const double H = hour * m.Pi / 180;
             m.HourLoop = hour;
             m.HourAngleRad = H;

@@ -2,8 +2,9 @@
 // angle for the declinations between the solstices, for the hours round the day
 // (forEachHourOfTheDay), where the sun shines on the dial; the equinoctial line is the run of the
 // equinox sun over the hours from six to six, the hours it is up. Every line is laid whole by the
-// shared curve sampler (LayLineSpherical).
+// shared curve sampler (layLine).
 
+#include "dials/six_oclock.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
@@ -27,8 +28,8 @@ void DrawSphericalHourLines(shell::Context& ctx) {
         const double H = numeric::checkFinite((hour + shift) * m.Pi / 180);
         m.HourLoop = hour;
         m.HourAngleRad = H;
-        const int colour = hour == 0 ? 12 : hour == 90 ? 9 : 7;
-        LayLineSpherical(ctx, kHourLineSweepSpherical, colour, HourLineSpherical(m, H));
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(hour, false));
+        layLine(ctx, kHourLineSweepSpherical, colour, HourLineSpherical(m, H));
     });
 }
 
@@ -41,7 +42,7 @@ CurveAt HourLineSpherical(shell::Module1& m, double H) {
 
 void DrawSphericalEquinoctial(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    LayLineSpherical(ctx, {-90, 90, 0.1}, 9, [&](double hour) {
+    layLine(ctx, {-90, 90, 0.1}, shell::LineColor(ctx, 9), [&](double hour) {
         const double H = hour * m.Pi / 180;
         m.HourLoop = hour;
         m.HourAngleRad = H;

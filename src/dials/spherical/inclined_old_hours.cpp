@@ -5,7 +5,7 @@
 // have no such hours and are skipped. A point is drawn where its sun stands above the horizon
 // (the Babylonian hour 0 and the Italian hour 24, whose suns stand on it, draw nothing), and an
 // Italian or Babylonian point where that sun also lies on its family's half of the hour's turned
-// horizon. Every line is laid whole by the shared curve sampler (LayLineSpherical).
+// horizon. Every line is laid whole by the shared curve sampler (layLine).
 
 #include <cmath>
 #include <optional>
@@ -80,10 +80,11 @@ void drawFamily(shell::Context& ctx, const Family& family) {
     shell::Module1& m = ctx.m;
     if (!shell::ticked(ctx, family.checkBox)) return;
     const double step = hourStep(ctx);
+    const numeric::Colour colour = shell::LineColor(ctx, family.colour);
     for (double k : numeric::StepRange(family.first, family.last, step)) {
         const std::optional<HourPlaneHalf> half = turnedHorizonHalf(m, family.count, k);
-        LayLineSpherical(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05}, family.colour,
-                         [&](double decl) -> std::optional<DialPoint> {
+        layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05}, colour,
+                [&](double decl) -> std::optional<DialPoint> {
             m.SunDecl = decl;
             const double delta = decl * m.Pi / 180;
             const double H0 = semiDiurnalArc(m.LatRadCopy, delta, m.Pi);

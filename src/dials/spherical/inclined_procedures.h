@@ -62,14 +62,6 @@ geometry::Vec3 SunOfPoint(const shell::Module1& m, double X, double Y);
 std::optional<geometry::DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, double delta,
                                                        bool litOnly);
 
-// Lays one line of the dial with the shared curve sampler (dials::layCurve) in palette colour
-// c: the points of at(t) for t over the range at the programme's step, as the sweep drew them,
-// and between them as many more as leave no two consecutive points of the line farther apart on
-// the dial than dials::kLineStep; at(t) gives the dial point drawn (none where the line has
-// none). A step that cannot advance draws nothing.
-void LayLineSpherical(shell::Context& ctx, const dials::CurveRange& range, int c,
-                      const dials::CurveAt& at);
-
 // The plane as a face of the world frame, as the formulas see it (the latitude with its sign).
 geometry::Face PlaneFaceSpherical(const shell::Module1& m);
 // The face whose dial axes the points are drawn on: the plane itself in the north; in the south,

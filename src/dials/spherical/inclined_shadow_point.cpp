@@ -57,12 +57,6 @@ std::optional<DialPoint> DrawnSunPointSpherical(shell::Module1& m, double H, dou
     return DialPoint{-at->x, -at->y};
 }
 
-void LayLineSpherical(shell::Context& ctx, const CurveRange& range, int c, const CurveAt& at) {
-    // What can leave the sampler is its range refusing the step, before the first point.
-    numeric::skip(
-        [&] { plotCurve(ctx.ixPlot1(), shell::LineColor(ctx, c), at, range, kLineStep); });
-}
-
 Face PlaneFaceSpherical(const shell::Module1& m) {
     return Face::declining(m.WallDeclRad, m.ReclRad);
 }

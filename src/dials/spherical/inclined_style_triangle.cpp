@@ -5,9 +5,7 @@
 
 #include <cmath>
 
-#include "dials/plot_segment.h"
 #include "dials/geometry_names.h"
-#include "dials/plot_line.h"
 #include "geometry/face.h"
 #include "dials/spherical/inclined_procedures.h"
 #include "numeric/checked.h"
@@ -78,30 +76,12 @@ Triangle computeTriangle(const shell::Module1& m) {
 void DrawSphericalStyleTriangle(shell::Context& ctx) {
     Triangle t{};
     if (!numeric::skip([&] { t = computeTriangle(ctx.m); })) return;
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    if (t.atInfinity) {
-        // The polar style lies parallel to the plane and the centre at infinity (the stored Pi
-        // leaves it some 1e9 style lengths or more away): the substyle runs through the foot,
-        // and the style laid down through the tip, towards it across the plot area; there is no
-        // centre and no vertical through it.
-        const double far = std::hypot(t.xC, t.yC);
-        auto acrossThrough = [&](double x, double y, int colour) {
-            plotLineThroughArea(plot, {x, y}, {t.xC / far, t.yC / far},
-                                shell::LineColor(ctx, colour));
-        };
-        plot.xPset(t.xP, -t.yP, shell::LineColor(ctx, 12));
-        acrossThrough(t.xP, t.yP, 9);
-        plotSegment(plot, {t.xP, t.yP}, {0, 0}, shell::LineColor(ctx, 13));
-        acrossThrough(0, 0, 14);
-        return;
-    }
-    plot.xPset(t.xC, -t.yC, shell::LineColor(ctx, 12));
-    plot.xPset(t.xP, -t.yP, shell::LineColor(ctx, 12));
-    plotSegment(plot, {t.xP, t.yP}, {t.xC, t.yC}, shell::LineColor(ctx, 9));
-    plotSegment(plot, {t.xP, t.yP}, {0, 0}, shell::LineColor(ctx, 13));
-    plotSegment(plot, {t.xC, t.yC}, {0, 0}, shell::LineColor(ctx, 14));
-    plotSegment(plot, {t.xC, plot.ShiftY()}, {t.xC, -2 * plot.ShiftY()},
-                shell::LineColor(ctx, 8));
+    // The centre at infinity lies some 1e9 style lengths or more away as the stored Pi leaves
+    // it: the lines run towards it.
+    const double far = std::hypot(t.xC, t.yC);
+    plotLaidStyleTriangle(ctx, {t.xP, t.yP},
+                          t.atInfinity ? std::nullopt : std::optional<DialPoint>({t.xC, t.yC}),
+                          {t.xC / far, t.yC / far});
 }
 
 }  // namespace dials::spherical

@@ -28,20 +28,34 @@ void forEachHourOfTheDay(double step, Body&& body) {
     }
 }
 
-// The sweep over the hour angle (degrees) of the line of the day of declination `declination`
-// (radians) at the latitude phi: its day's arc (geometry::semiDiurnalArc, on the stored Pi `pi`)
-// on the grid of hour angles `step` apart from midnight, from the last of the grid before sunrise
-// to the first after sunset, between which the curve sampler finds where the line begins and
-// ends; round the clock, midnight to midnight, on a day whose sun does not set; none on a day
-// whose sun does not rise. A step that is not above 0 is kept, for the sampler to refuse.
-std::optional<CurveRange> daySweep(double phi, double declination, double step, double pi);
+// Lays one line of the dial with the shared curve sampler (dials::layCurve) in the colour: the
+// points of at(t) for t over the range at the programme's step, as the sweep drew them, and
+// between them as many more as leave no two consecutive points of the line farther apart on the
+// dial than dials::kLineStep; at(t) gives the dial point drawn (none where the line has none),
+// and the sampler finds where the line ends between. A step that cannot advance draws nothing.
+void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colour,
+             const CurveAt& at);
 
-// Lays the line of one day over its sweep (daySweep) with the shared curve sampler at
-// dials::kLineStep, at(H) giving the dial point drawn for the hour angle H (degrees), and plots
-// its points in the colour. A line round the clock closes on itself: its last point, its first
-// again, is not plotted twice. A step the sampler refuses draws nothing.
-void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, CurveRange sweep,
-                 const CurveAt& at);
+// Lays the line of the day of declination `declinationDeg` (degrees, converted on the stored Pi
+// `pi`; a declination that cannot be converted draws nothing) at the latitude phi with the shared
+// curve sampler at dials::kLineStep, at(H) giving the dial point drawn for the hour angle H
+// (degrees), and plots its points in the colour. The sweep runs over the day's arc
+// (geometry::semiDiurnalArc) on the grid of hour angles `step` apart from midnight, from the last
+// of the grid before sunrise to the first after sunset, between which the sampler finds where the
+// line begins and ends; round the clock, midnight to midnight, on a day whose sun does not set,
+// the line closed on itself (its last point, its first again, is not plotted twice); nothing on a
+// day whose sun does not rise. A step the sampler refuses draws nothing.
+void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, double phi,
+                 double declinationDeg, double step, double pi, const CurveAt& at);
+
+// The triangle of the style laid into the plane, as both programmes draw it: the laid-down tip
+// and the centre marked, the polar style from the tip to the centre, the perpendicular style from
+// the tip to the foot, the substyle from the centre to the foot, and the plot's vertical through
+// the centre. Where the centre lies at infinity (none: the polar style parallel to the plane) the
+// polar style and the substyle run through the tip and the foot along `towards` across the plot
+// area; there is no centre and no vertical through it.
+void plotLaidStyleTriangle(shell::Context& ctx, const DialPoint& tip,
+                           const std::optional<DialPoint>& centre, const DialPoint& towards);
 
 // Driver of the vertical programme (menu item mnuVertSph, the start-up programme).
 void RunVerticalSpherical(shell::Context& ctx);

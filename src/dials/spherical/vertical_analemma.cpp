@@ -20,14 +20,12 @@ void PlotAnalemmaVertSph(shell::Context& ctx) {
     // The mean longitude from 80 degrees before the spring equinox to one full turn after it:
     // the last stretch of the figure is drawn twice, between the points of the first pass. The
     // figure closes on itself: the range ends where the count of days does.
-    vsph::layLine(ctx, {-80, 360, kMeanDayDeg * 2, false}, colour,
-                  [&](double meanLongitude) -> std::optional<vsph::WallPoint> {
-                      const SunSeries sun =
-                          sunForDay(meanLongitude, analemmaObliquityRad(m.Pi), m.Pi);
-                      const double t =
-                          numeric::checkFinite(-sun.equationOfTime() - m.ZoneCorrRad);
-                      return vsph::onWall(m, vsph::sunPlace(m, t, sun.declination));
-                  });
+    layLine(ctx, {-80, 360, kMeanDayDeg * 2, false}, colour,
+            vsph::curveOf([&](double meanLongitude) -> std::optional<vsph::WallPoint> {
+                const SunSeries sun = sunForDay(meanLongitude, analemmaObliquityRad(m.Pi), m.Pi);
+                const double t = numeric::checkFinite(-sun.equationOfTime() - m.ZoneCorrRad);
+                return vsph::onWall(m, vsph::sunPlace(m, t, sun.declination));
+            }));
 }
 
 }  // namespace dials::spherical

@@ -2,12 +2,11 @@
 // the solstices, the lines that bound the zodiac months, the line typed by the user and the
 // equinoctial. Each is a run of shadow points swept over the hour angle where that day's sun
 // shines on the wall: over its day's arc from sunrise to sunset, round the clock where the sun
-// does not set (daySweep), the equinoctial from six to six. Every line is laid whole by the
+// does not set (plotDayLine), the equinoctial from six to six. Every line is laid whole by the
 // shared curve sampler.
 
 #include "dials/spherical/vertical_procedures.h"
 #include "geometry/sky.h"
-#include "numeric/checked.h"
 #include "shell/helpers.h"
 
 namespace dials::spherical {
@@ -21,12 +20,8 @@ struct DeclinationLine {
 
 void plotDeclinationLine(shell::Context& ctx, const DeclinationLine& line) {
     shell::Module1& m = ctx.m;
-    const numeric::Colour colour = shell::LineColor(ctx, line.colour);
-    double declination = 0;
-    if (!numeric::assignOrSkip(declination, [&] { return line.declination * m.Pi / 180; })) return;
-    const auto sweep = daySweep(m.LatRad, declination, 10 * m.PointStep, m.Pi);
-    if (!sweep) return;
-    plotDayLine(ctx.ixPlot1(), colour, *sweep, vsph::curveOf([&](double hour) {
+    plotDayLine(ctx.ixPlot1(), shell::LineColor(ctx, line.colour), m.LatRad, line.declination,
+                10 * m.PointStep, m.Pi, vsph::curveOf([&](double hour) {
         m.SunDecl = line.declination;
         return vsph::ShadowPointVertSph(m, hour * m.Pi / 180, m.SunDecl);
     }));
@@ -55,9 +50,9 @@ void PlotEquinoctialLineVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const numeric::Colour colour = shell::LineColor(ctx, 9);
     // The equinox sun on the horizon, at six, casts no shadow (WallPoint::drawn).
-    vsph::layLine(ctx, {-90, 90, 10 * m.PointStep}, colour, [&](double hour) {
-        return vsph::EquinoxShadowPointVertSph(m, hour * m.Pi / 180);
-    });
+    layLine(ctx, {-90, 90, 10 * m.PointStep}, colour, vsph::curveOf([&](double hour) {
+                return vsph::EquinoxShadowPointVertSph(m, hour * m.Pi / 180);
+            }));
 }
 
 }  // namespace dials::spherical

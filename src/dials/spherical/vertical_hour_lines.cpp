@@ -4,11 +4,12 @@
 // (forEachHourOfTheDay): near the poles the summer sun lights walls turned to the pole in the
 // small hours. With standard-meridian time every hour angle is moved by the angle between the
 // local meridian and the zone's. Every line is laid whole by the shared curve sampler
-// (vsph::layLine).
+// (layLine).
 
 #include <cmath>
 
 #include "dials/plot_segment.h"
+#include "dials/six_oclock.h"
 #include "dials/spherical/vertical_procedures.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
@@ -39,13 +40,10 @@ void PlotHourLinesVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     auto hourLine = [&](double hour) {
         // The colour names the hour, before the shift to standard time: noon, and six o'clock.
-        int colour = 7;
-        if (hour == 0) colour = 12;
-        if (std::fabs(hour) == 90) colour = 9;
-        const numeric::Colour drawn = shell::LineColor(ctx, colour);
+        const numeric::Colour drawn = shell::LineColor(ctx, hourLineColourIndex(hour, true));
         double t = 0;
         if (!numeric::assignOrSkip(t, [&] { return vsph::clockHourAngle(ctx, hour); })) return;
-        vsph::layLine(ctx, vsph::hourLineSweep(m), drawn, vsph::hourLineAt(m, t));
+        layLine(ctx, vsph::hourLineSweep(m), drawn, vsph::curveOf(vsph::hourLineAt(m, t)));
     };
     // More lines than the run's budget pays for draw nothing.
     numeric::skip([&] { forEachHourOfTheDay(m.HourStep, hourLine); });

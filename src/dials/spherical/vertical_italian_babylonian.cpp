@@ -1,7 +1,7 @@
 // Italian hours (counted from the previous sunset: hour 24 is sunset) and Babylonian hours
 // (counted from sunrise: hour 0 is sunrise) on the vertical dial by spherical trigonometry. A
 // line is a run of shadow points of one such hour, one for each declination of the sun between
-// the solstices, laid whole by the shared curve sampler (vsph::layLine); a number stands where its
+// the solstices, laid whole by the shared curve sampler (layLine); a number stands where its
 // whole hour meets the summer tropic line (kInnerSolsticeDeg), where that lies in the plot area.
 
 #include <optional>
@@ -60,11 +60,11 @@ void plotFamily(shell::Context& ctx, Family family, double fromHour, double toHo
     const double declStep = 10 * m.PointStep;
     double k = 0;
     vsph::sweep(k, fromHour, toHour, hourStep, [&](double hour) {
-        vsph::layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, drawn,
-                      [&](double decl) {
-            m.SunDecl = decl;
-            return hourPoint(m, family, hour, decl);
-        });
+        layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, drawn,
+                vsph::curveOf([&](double decl) {
+                    m.SunDecl = decl;
+                    return hourPoint(m, family, hour, decl);
+                }));
     });
 }
 

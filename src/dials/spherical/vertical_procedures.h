@@ -122,16 +122,9 @@ std::optional<WallPoint> ShadowPointVertSph(shell::Module1& m, double t, double 
 // The same at declination 0 with the equator's own sun (equinoxSunPlace).
 std::optional<WallPoint> EquinoxShadowPointVertSph(shell::Module1& m, double t);
 
-// Lays one line of the dial with the shared curve sampler (dials::layCurve): the points of
-// at(t) for t over the range at the programme's step, as the sweep drew them, and between them
-// as many more as leave no two consecutive points of the line farther apart on the wall than
-// dials::kLineStep. A point is drawn where at(t) has one that falls on the dial
-// (WallPoint::drawn); the sampler finds where the line ends between. A step that cannot
-// advance draws nothing.
+// A line of the dial as the shadows at(t) give it, and the curve of it for the shared sampler
+// (layLine): the point of at(t) where it falls on the dial (WallPoint::drawn).
 using LinePointAt = std::function<std::optional<WallPoint>(double t)>;
-void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colour,
-             const LinePointAt& at);
-// The curve of such a line for the shared sampler: the point of at(t) where it falls on the dial.
 CurveAt curveOf(LinePointAt at);
 
 // The hour angle t (radians) of the hour line of the clock's hour angle `hour` (degrees): with

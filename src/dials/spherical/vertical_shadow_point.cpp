@@ -81,12 +81,6 @@ CurveAt curveOf(LinePointAt at) {
     };
 }
 
-void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colour,
-             const LinePointAt& at) {
-    // What can leave the sampler is its range refusing the step, before the first point.
-    numeric::skip([&] { plotCurve(ctx.ixPlot1(), colour, curveOf(at), range, kLineStep); });
-}
-
 LinePointAt hourLineAt(shell::Module1& m, double t) {
     return [&m, t](double decl) {
         m.SunDecl = decl;

@@ -2,7 +2,7 @@
 // sunrise to sunset is divided into twelve equal parts, so temporary hour k (0 sunrise, 6 noon,
 // 12 sunset) falls at the hour angle (k / 6 - 1) H0, H0 the day's semi-diurnal arc. A line is a
 // run of shadow points of one k, one for each declination between the solstices, laid whole by
-// the shared curve sampler (vsph::layLine). The numbers stand where the lines meet the summer
+// the shared curve sampler (layLine). The numbers stand where the lines meet the summer
 // tropic line, where that lies in the plot area.
 
 #include <optional>
@@ -47,11 +47,11 @@ void PlotTemporaryHoursVertSph(shell::Context& ctx) {
     const double declStep = 10 * m.PointStep;
     double k = 0;
     vsph::sweep(k, 0, 12, hourStep, [&](double hour) {
-        vsph::layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, colour,
-                      [&](double decl) {
-            m.SunDecl = decl;
-            return temporaryHourPoint(m, hour, decl);
-        });
+        layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, colour,
+                vsph::curveOf([&](double decl) {
+                    m.SunDecl = decl;
+                    return temporaryHourPoint(m, hour, decl);
+                }));
     });
 }
 

@@ -18,7 +18,6 @@ namespace dials::vertical2d {
 
 namespace {
 
-using light::sq;
 using numeric::checkedDiv;
 
 // The eccentricity of the day's conic in the substyle frame (the cone of sun rays of that
@@ -66,7 +65,7 @@ void PlotAnalemmaLight(shell::Context& ctx) {
         // shadow on it (Wall::casts; the series keeps the declination within the solstices).
         const auto shadow = wall.shadow(hourAngle, declination);
         if (!shadow || !shadow->cast) continue;
-        light::plotDialPoint(plot, shadow->at,
+        plotDialPoint(plot, shadow->at,
                              shell::LineColor(ctx, perpendicularStyle ? 6 : colourIndex));
     }
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "dials/six_oclock.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "dials/vertical2d/wall_lines.h"
 #include "numeric/step_loop.h"
@@ -26,11 +27,9 @@ void DrawHourLinesLight(shell::Context& ctx) {
     const PlotBox area = plotBox(plot);
 
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double hour) {
-        int index = 7;
-        if (hour == 0) index = 12;
-        if (std::fabs(hour) == 90) index = 9;
         const double H = hour * m.Pi / 180 + m.SubstyleHour - E * m.ZoneCorrRad;
-        plotLinePoints(plot, shell::LineColor(ctx, index), f.hourLine(H, K), area, m.PointStep);
+        plotLinePoints(plot, shell::LineColor(ctx, hourLineColourIndex(hour, true)),
+                       f.hourLine(H, K), area, m.PointStep);
     });
 }
 

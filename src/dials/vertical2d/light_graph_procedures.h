@@ -45,13 +45,6 @@ void PlotAnalemmaLight(shell::Context& ctx);
 
 namespace light {
 
-// Points of the dial and their solving and plotting (geometry/dial_point.h, dials/plot_point.h).
-using geometry::DialPoint;
-using dials::plotDialPoint;
-using dials::plotSolvedPoint;
-using geometry::solvePoint;
-using geometry::sq;
-
 // The substyle frame as the set-up leaves it.
 struct SubstyleFrame {
     double L = 0;  // StyleLength

@@ -22,7 +22,6 @@ namespace dials::vertical2d {
 
 namespace {
 
-using light::sq;
 using numeric::checkedDiv;
 
 // The polar style of the wall in the programme's signs (Face::styleAngles). On the equator the

@@ -8,6 +8,7 @@
 
 #include "dials/plot_line.h"
 #include "dials/plot_segment.h"
+#include "dials/six_oclock.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "geometry/face.h"
@@ -20,12 +21,6 @@ namespace {
 
 // The wall in its own frame: right, up and out as the axes.
 constexpr Face kWallAxes{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
-
-int hourLineColour(double H) {
-    if (H == 0) return 12;
-    if (H == 90) return 9;
-    return 7;
-}
 
 }  // namespace
 
@@ -55,7 +50,7 @@ void DrawHourLinesVert2D(shell::Context& ctx) {
         // A line whose ends cannot be computed, or that misses the plot area, is not drawn.
         const auto ends = segmentAcrossBox(line, plotBox(plot));
         if (!ends || !partInBox(ends->first, ends->second, plotBox(plot))) return;
-        plotSegment(plot, ends->first, ends->second, shell::LineColor(ctx, hourLineColour(H)));
+        plotSegment(plot, ends->first, ends->second, shell::LineColor(ctx, hourLineColourIndex(H, false)));
     });
 }
 

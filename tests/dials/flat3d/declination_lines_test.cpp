@@ -14,8 +14,7 @@
 namespace flat3dtest {
 namespace {
 
-using dials::flat3d::DrawDeclinationLinesX;
-using dials::flat3d::DrawDeclinationLinesY;
+using dials::flat3d::DrawDeclinationLines;
 
 const std::vector<PlaneCase> kCases = {
     {{45, 0, 0}, Variable::X},      {{45, 30, 0}, Variable::Y},
@@ -49,7 +48,7 @@ TEST_P(DeclinationLinesOnOracle, EachPairLiesOnItsDeclination) {
     SCOPED_TRACE(describe(c.place, c.variable));
     Flat3dDial dial(c.place, c.variable);
     ASSERT_TRUE(dial.setUp());
-    const Drawing d = dial.draw(DrawDeclinationLinesX, DrawDeclinationLinesY);
+    const Drawing d = dial.draw(DrawDeclinationLines);
     EXPECT_EQ(dialtest::expectDeclinationPairs(dial.oracle(), d, 50), d.points.size());
     // Only where a shadow falls: the sun of each point stands above the horizon (it is in front
     // of the plane, on the side of the tip, by construction).
@@ -61,7 +60,7 @@ TEST_P(DeclinationLinesOnOracle, EverySunlitPartInsideThePlotAreaIsDrawn) {
     SCOPED_TRACE(describe(c.place, c.variable));
     Flat3dDial dial(c.place, c.variable);
     ASSERT_TRUE(dial.setUp());
-    const Drawing d = dial.draw(DrawDeclinationLinesX, DrawDeclinationLinesY);
+    const Drawing d = dial.draw(DrawDeclinationLines);
     // Whichever world coordinate the variable steps and however the plane is turned, no part
     // of a sunlit curve inside the plot area is left without points a few millimetres apart.
     for (const dialtest::DeclinationPair& pair : dialtest::kDeclinationPairs) {
@@ -91,7 +90,7 @@ TEST(DeclinationLines, ALatitudeEqualToADeclinationGivesTheTrueConic) {
         SCOPED_TRACE(describe(c.place, c.variable));
         Flat3dDial dial(c.place, c.variable);
         ASSERT_TRUE(dial.setUp());
-        const Drawing d = dial.draw(DrawDeclinationLinesX, DrawDeclinationLinesY);
+        const Drawing d = dial.draw(DrawDeclinationLines);
         dialtest::expectDeclinationPairs(dial.oracle(), d, 50,
                                          oracle::toleranceFor(c.place.style));
         EXPECT_TRUE(oracle::allCastBySunAboveHorizon(dial.oracle(), d.at()));
@@ -101,7 +100,7 @@ TEST(DeclinationLines, ALatitudeEqualToADeclinationGivesTheTrueConic) {
 TEST(DeclinationLines, SouthWallHasBranchesSymmetricAboutTheNoonLine) {
     Flat3dDial dial({45, 0, 0}, Variable::X);
     ASSERT_TRUE(dial.setUp());
-    const Drawing d = dial.draw(DrawDeclinationLinesX);
+    const Drawing d = dial.draw(DrawDeclinationLines);
     const oracle::ShadowOracle o = dial.oracle();
     // Each point's mirror image in the noon line lies on the same pair.
     for (const auto& [colour, declination] : dialtest::kDeclinationPairs) {

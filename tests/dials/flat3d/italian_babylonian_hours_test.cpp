@@ -82,15 +82,13 @@ std::vector<oracle::DialXY> awayFromTheJoin(const oracle::ShadowOracle& o,
 }
 
 struct Family {
-    Procedure x, y;
+    Procedure draw;
     int colour;
     bool italian;
 };
 
-const Family kItalian{dials::flat3d::DrawItalianHoursX, dials::flat3d::DrawItalianHoursY, 12,
-                      true};
-const Family kBabylonian{dials::flat3d::DrawBabylonianHoursX,
-                         dials::flat3d::DrawBabylonianHoursY, 13, false};
+const Family kItalian{dials::flat3d::DrawItalianHours, 12, true};
+const Family kBabylonian{dials::flat3d::DrawBabylonianHours, 13, false};
 
 class ItalianBabylonianOnOracle : public testing::TestWithParam<PlaneCase> {};
 
@@ -102,7 +100,7 @@ TEST_P(ItalianBabylonianOnOracle, EveryLineIsItsHour) {
         // Quarter hours do not change the number of lines.
         Flat3dDial dial(c.place, c.variable, {{"TxtHour", "4"}});
         ASSERT_TRUE(dial.setUp());
-        const Drawing d = dial.draw(family.x, family.y);
+        const Drawing d = dial.draw(family.draw);
         EXPECT_EQ(d.withColour(numeric::qbColor(family.colour)).size(), d.points.size());
         const auto lines = d.byTag();
         EXPECT_GE(lines.size(), 6u);
@@ -140,7 +138,7 @@ TEST(ItalianBabylonian, RangesSwapInTheSouthAndLeaveTheLoopPastTheEnd) {
     for (double lat : {45.0, -45.0}) {
         Flat3dDial dial({lat, 10, 0}, Variable::X);
         ASSERT_TRUE(dial.setUp());
-        const auto italian = dial.draw(dials::flat3d::DrawItalianHoursX).byTag();
+        const auto italian = dial.draw(dials::flat3d::DrawItalianHours).byTag();
         const double pi = dial.m().Pi;
         ASSERT_FALSE(italian.empty());
         // Lines far from the style (near H = 180) fall outside the plot and are not recorded.
@@ -157,7 +155,7 @@ TEST(ItalianBabylonian, RangesSwapInTheSouthAndLeaveTheLoopPastTheEnd) {
 TEST(ItalianBabylonian, HourZeroOfASouthWallIsTheHorizonWhichNoSunAboveItCasts) {
     // Italian 24 (sunset) and Babylonian 0 (sunrise) are the horizon: no line is drawn there,
     // and every other line lies below it, where the sun stands above the horizon.
-    for (Procedure p : {dials::flat3d::DrawItalianHoursX, dials::flat3d::DrawBabylonianHoursX}) {
+    for (Procedure p : {dials::flat3d::DrawItalianHours, dials::flat3d::DrawBabylonianHours}) {
         Flat3dDial dial({45, 0, 0}, Variable::X);
         ASSERT_TRUE(dial.setUp());
         const auto lines = dial.draw(p).byTag();
@@ -174,7 +172,7 @@ TEST(ItalianBabylonian, EachLineIsDrawnAcrossThePlotAreaWhereItsSunShines) {
     for (Variable v : {Variable::X, Variable::Y}) {
         Flat3dDial dial({40, -60, 0}, v);
         ASSERT_TRUE(dial.setUp());
-        const auto lines = dial.draw(kItalian.x, kItalian.y).byTag();
+        const auto lines = dial.draw(kItalian.draw).byTag();
         const oracle::ShadowOracle o = dial.oracle();
         const plot::PlotSurface& plot = dial.surface();
         const double left = -plot.ShiftX() + 0.01, right = plot.QuadranteL() - plot.ShiftX() - 0.01;

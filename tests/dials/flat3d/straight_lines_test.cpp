@@ -37,18 +37,18 @@ TEST_P(StraightLinesOnOracle, EachLineLiesWhereItsShadowFalls) {
     ASSERT_TRUE(dial.setUp());
     const oracle::ShadowOracle o = dial.oracle();
 
-    const Drawing equinoctial = dial.draw(DrawEquinoctialLineX, DrawEquinoctialLineY);
+    const Drawing equinoctial = dial.draw(DrawEquinoctialLine);
     EXPECT_GT(equinoctial.points.size(), 100u);
     EXPECT_TRUE(oracle::allOnDeclinationCurve(o, 0, equinoctial.at()));
     EXPECT_EQ(equinoctial.withColour(numeric::qbColor(9)).size(), equinoctial.points.size());
 
-    const Drawing horizon = dial.draw(DrawHorizonLineX, DrawHorizonLineY);
+    const Drawing horizon = dial.draw(DrawHorizonLine);
     EXPECT_GT(horizon.points.size(), 900u);   // what falls inside the plot area
     EXPECT_TRUE(oracle::allWithin(
         o, horizon.at(), [&](oracle::DialXY p) { return o.distanceToAltitudeCurve(0, p.x, p.y); },
         "the horizon"));
 
-    const Drawing noon = dial.draw(DrawNoonLineX, DrawNoonLineY);
+    const Drawing noon = dial.draw(DrawNoonLine);
     if (isX(c) || c.place.recl != 0) {
         EXPECT_GT(noon.points.size(), 100u);
     }
@@ -75,12 +75,12 @@ INSTANTIATE_TEST_SUITE_P(Planes, StraightLinesOnOracle, testing::ValuesIn(kCases
 TEST(StraightLines, HorizonOfAVerticalWallIsAtTheFootAndOfAReclinedPlaneAtSTanR) {
     Flat3dDial wall({45, 30, 0}, Variable::X);
     ASSERT_TRUE(wall.setUp());
-    for (const DrawnPoint& p : wall.draw(DrawHorizonLineX).points) ASSERT_EQ(p.at.y, 0);
+    for (const DrawnPoint& p : wall.draw(DrawHorizonLine).points) ASSERT_EQ(p.at.y, 0);
 
     Flat3dDial reclined({45, 30, 30}, Variable::X);
     ASSERT_TRUE(reclined.setUp());
     const double expected = 0.1 * std::tan(30 * reclined.m().Pi / 180);
-    for (const DrawnPoint& p : reclined.draw(DrawHorizonLineX).points)
+    for (const DrawnPoint& p : reclined.draw(DrawHorizonLine).points)
         ASSERT_NEAR(p.at.y, expected, 1e-12);
 }
 
@@ -89,7 +89,7 @@ TEST(StraightLines, NoonLineOfASouthWallIsTheVerticalBelowTheCentre) {
     // wall at 45 N: only the half of noon, from the centre 0.1 m above the foot, is drawn.
     Flat3dDial dial({45, 0, 0}, Variable::X);
     ASSERT_TRUE(dial.setUp());
-    const Drawing noon = dial.draw(DrawNoonLineX);
+    const Drawing noon = dial.draw(DrawNoonLine);
     EXPECT_GT(noon.points.size(), 500u);
     for (const DrawnPoint& p : noon.points) ASSERT_EQ(p.at.x, 0);
     EXPECT_TRUE(oracle::allOnHourLine(dial.oracle(), 0, noon.at()));
@@ -112,7 +112,7 @@ TEST(StraightLines, LinesKeepingTheSteppedCoordinateAreDrawnAlongThemselves) {
         SCOPED_TRACE(describe(p, Variable::Y));
         Flat3dDial wall(p, Variable::Y);
         ASSERT_TRUE(wall.setUp());
-        const Drawing noon = wall.draw(DrawNoonLineY);
+        const Drawing noon = wall.draw(DrawNoonLine);
         EXPECT_GT(noon.points.size(), 500u);
         EXPECT_TRUE(oracle::allOnHourLine(wall.oracle(), 0, noon.at()));
     }
@@ -126,7 +126,7 @@ TEST(StraightLines, LinesKeepingTheSteppedCoordinateAreDrawnAlongThemselves) {
         SCOPED_TRACE(describe(c.place, c.variable));
         Flat3dDial dial(c.place, c.variable);
         ASSERT_TRUE(dial.setUp());
-        const Drawing d = dial.draw(DrawEquinoctialLineX, DrawEquinoctialLineY);
+        const Drawing d = dial.draw(DrawEquinoctialLine);
         EXPECT_GE(d.points.size() + 500 * d.lines.size(), 500u);
         EXPECT_TRUE(oracle::allOnDeclinationCurve(dial.oracle(), 0, d.at()));
         for (const dialtest::Segment& s : d.segments)
@@ -141,7 +141,7 @@ TEST(StraightLines, LinesKeepingTheSteppedCoordinateAreDrawnAlongThemselves) {
 TEST(StraightLines, EquinoctialOfAVerticalWallOnTheEquatorIsAVerticalSegment) {
     Flat3dDial dial({0, 30, 0}, Variable::X);
     ASSERT_TRUE(dial.setUp());
-    const Drawing d = dial.draw(DrawEquinoctialLineX);
+    const Drawing d = dial.draw(DrawEquinoctialLine);
     EXPECT_TRUE(d.points.empty());
     ASSERT_EQ(d.lines.size(), 1u);
     const plot::LineRecord& l = d.lines[0];
@@ -158,7 +158,7 @@ TEST(StraightLines, EquinoctialOfAReclinedPlaneOnTheEquatorHasNoVerticalSegment)
     // Its points already lie on the line; a vertical segment would not.
     Flat3dDial dial({0, 30, 25}, Variable::X);
     ASSERT_TRUE(dial.setUp());
-    const Drawing d = dial.draw(DrawEquinoctialLineX);
+    const Drawing d = dial.draw(DrawEquinoctialLine);
     EXPECT_TRUE(d.lines.empty());
     EXPECT_GT(d.points.size(), 100u);
     EXPECT_TRUE(oracle::allOnDeclinationCurve(dial.oracle(), 0, d.at()));
@@ -179,7 +179,7 @@ TEST(StraightLines, NoonLineKeepsItsMidnightHalfWhereTheMidnightSunReachesIt) {
         const oracle::DialXY p = midnight->point;
         EXPECT_GT(o.distanceToHourLine(0, p.x, p.y), 0.1);   // not on the half of noon
         double nearest = 1e9;
-        for (const oracle::DialXY& q : dial.draw(DrawNoonLineX, DrawNoonLineY).at())
+        for (const oracle::DialXY& q : dial.draw(DrawNoonLine).at())
             nearest = std::min(nearest, std::hypot(q.x - p.x, q.y - p.y));
         EXPECT_LT(nearest, 0.003);
     }

@@ -172,7 +172,7 @@ TEST_P(FormerLines, HourNoonAndEquinoctialLines) {
 
     // The equinoctial whole, wherever it crosses the plot area (near the equator on a wall
     // facing south it lies metres away, off the area, and nothing is drawn).
-    const auto equinoctial = dial.draw(DrawEquinoctialProjFormer).at();
+    const auto equinoctial = dial.draw(DrawEquinoctialProj).at();
     EXPECT_LT(oracle::largestGapAlongSunlitCurves(o, 0, equinoctial, dialtest::kPlotArea), 0.002);
     EXPECT_TRUE(oracle::allOnDeclinationCurve(o, 0, equinoctial, tolerance));
 }

@@ -71,7 +71,7 @@ TEST_P(LatterOnOracle, EquinoctialAndDeclinationLinesLieOnTheirCones) {
     ASSERT_TRUE(dial.setUp());
     const oracle::ShadowOracle o = dial.oracle();
     // The equinoctial whole, wherever it crosses the plot area.
-    const Drawing eq = dial.draw(DrawEquinoctialProjLatter);
+    const Drawing eq = dial.draw(DrawEquinoctialProj);
     const oracle::DialArea& area = dialtest::kPlotArea;
     EXPECT_LT(oracle::largestGapAlongSunlitCurves(o, 0, eq.at(), area), 0.002);
     EXPECT_EQ(eq.withColour(qbColor(9)).size(), eq.points.size());

@@ -85,7 +85,7 @@ TEST_P(InclinedAgreesWithFlat3d, HourLinesCoincide) {
 TEST_P(InclinedAgreesWithFlat3d, SphericalProjectionPlacesTheSunsOfTheDeclinationLines) {
     Flat3dDial flat(GetParam());
     ASSERT_TRUE(flat.setUp());
-    const dialtest::Drawing d = flat.draw(dials::flat3d::DrawDeclinationLinesX);
+    const dialtest::Drawing d = flat.draw(dials::flat3d::DrawDeclinationLines);
     InclinedDial sph(GetParam());
     ASSERT_TRUE(sph.setUp());
     const oracle::ShadowOracle o = sph.oracle();

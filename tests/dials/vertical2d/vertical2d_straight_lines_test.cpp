@@ -177,7 +177,7 @@ TEST_P(AgainstFlat3d, HourLinesAndEquinoctialCoincide) {
                 << "hour " << H << " at (" << p.x << ", " << p.y << ")";
     }
     EXPECT_GE(lines, 10u);
-    const auto onEquinoctial = flat.draw(dials::flat3d::DrawEquinoctialLineX).at();
+    const auto onEquinoctial = flat.draw(dials::flat3d::DrawEquinoctialLine).at();
     EXPECT_GT(onEquinoctial.size(), 100u);
     for (const oracle::DialXY& p : onEquinoctial)
         ASSERT_LT(distanceToLine(p, equinoctial.segments[0]), tolerance);

@@ -1,0 +1,25 @@
+#pragma once
+// What the former and the latter projective programmes draw alike, straight from the dial's face:
+// both leave the plane in the same shared variables.
+
+#include "geometry/face.h"
+#include "shell/context.h"
+#include "shell/module1.h"
+
+namespace dials::projective {
+
+// The dial's face in the world frame (x east, y north, z up): declining WallDeclRad (west
+// positive) and reclined ReclRad, its right and up the dial's axes from the foot of the style,
+// its out the side of the tip. A sun seen in the dial's axes is (dot(sun, right), dot(sun, up),
+// dot(sun, out)); Face::shadow casts the tip.
+inline geometry::Face dialFace(const shell::Module1& m) {
+    return geometry::Face::declining(m.WallDeclRad, m.ReclRad);
+}
+
+// Where the plane of the equator through the tip cuts the dial, laid across the whole plot area
+// by the shared sampler, whatever its direction and however far the centre lies (the sun of the
+// equinox, by day or by night, casts the tip's shadow on the whole line). A style perpendicular
+// to the plane has its equinoctial at infinity: nothing is drawn.
+void DrawEquinoctialProj(shell::Context& ctx);
+
+}  // namespace dials::projective
