@@ -120,9 +120,6 @@ GeneratrixSweep circularSweep(shell::Context& ctx, GeneratrixSweep::Lay lay);
 // names them).
 void layPlaneCut(const GeneratrixSweep& sweep, const Vec3& normal, const SunKept& keep,
                  numeric::Colour colour, const std::vector<Vec3>& endSuns);
-// The palette colour of the hour line of the counter (degrees, -90 to 90): 12 at 0, true noon, 9
-// at 90, else 7 (the 3D and the parabolic programmes).
-int hourLineColour(double counter);
 // The line of an hour: the cut of its hour plane, the points the half keeps, ending where
 // planeLineEndSuns says (otherHalfKept: where the line keeps the real suns of the other half).
 void layHourLine(shell::Context& ctx, const GeneratrixSweep& sweep, const HourPlaneHalf& half,

@@ -25,12 +25,6 @@ void layPlaneCut(const GeneratrixSweep& sweep, const Vec3& normal, const SunKept
     sweep.lay([&](const Vec3& h) { return planeHeightAt(normal, h); }, keep, colour, ends);
 }
 
-int hourLineColour(double counter) {
-    if (counter == 0) return 12;
-    if (counter == 90) return 9;
-    return 7;
-}
-
 void layHourLine(shell::Context& ctx, const GeneratrixSweep& sweep, const HourPlaneHalf& half,
                  bool otherHalfKept, numeric::Colour colour) {
     const double phi = ctx.m.LatRad;

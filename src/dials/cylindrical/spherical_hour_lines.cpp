@@ -8,6 +8,7 @@
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
 #include "dials/plot_mark.h"
+#include "dials/six_oclock.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
@@ -59,12 +60,10 @@ void DrawCylSphHourLines(shell::Context& ctx) {
     double first = -120;
     for (double H : numeric::StepRange(-120 - step, -180 + slack, -step)) first = H;
     for (double H : numeric::StepRange(first, 180 + slack, step)) {
-        int colour = 7;
-        if (H == 0) colour = 12;
-        if (std::fabs(H) == 90) colour = 9;
         // With standard time every line moves by the correction; the line coloured 12 is then
         // noon of the zone's clock.
-        layHourThroughTheYear(ctx, H * m.Pi / 180 - e * m.ZoneCorrRad, colour);
+        layHourThroughTheYear(ctx, H * m.Pi / 180 - e * m.ZoneCorrRad,
+                              dials::hourLineColourIndex(H, true));
     }
 }
 
