@@ -238,11 +238,21 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
     // step beside it, where the curve has a point on neither side so near (an end known in closed
     // form may lie a rounding off the curve's own), up to a thousandth; and from there as near the
     // end as approachEnd lays it, the end itself where the curve has its point there (where two
-    // branches meet and turn back, the point they share).
+    // branches meet and turn back, the point they share). Where another end is named nearer than
+    // a millionth of the step, the stretch between the two may be all the curve has there (a
+    // declination line's branches meeting just below the horizon, next to the equator): when the
+    // millionth shows no point, halfway to that end is looked at next.
     std::vector<Sample> ends;
     const double first = std::fabs(range.step) * 1e-6;
-    for (const double end : sweepEnds(range)) {
-        for (double off = first; off < first * 2000; off *= 10) {
+    const std::vector<double> named = sweepEnds(range);
+    for (const double end : named) {
+        std::vector<double> offsets{first};
+        double halfway = first;
+        for (const double other : named)
+            if (other != end) halfway = std::fmin(halfway, std::fabs(other - end) / 2);
+        if (halfway < first) offsets.push_back(halfway);
+        for (double off = 10 * first; off < first * 2000; off *= 10) offsets.push_back(off);
+        for (const double off : offsets) {
             numeric::RoundBudget::pay(2);
             Sample early = layer.sample(end - forward * off);
             Sample late = layer.sample(end + forward * off);
@@ -258,7 +268,7 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
             early.closes = late.opens = true;
             Sample side = early.at ? early : late;
             double none = end + (side.t - end) / 10;
-            if (off == first) {
+            if (off <= first) {
                 numeric::RoundBudget::pay(1);
                 Sample atEnd = layer.sample(end);
                 none = end;

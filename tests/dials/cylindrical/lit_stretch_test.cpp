@@ -370,7 +370,8 @@ TEST_P(LitStretches, AreLaidWholeWhereTheyAreShown) {
 // of the spherical programme ended short of its polar day. Then where a convex spherical
 // cylinder's line stopped up to half a millimetre short of where its shadow grazes the surface
 // (its suns a rounding of the stored Pi off those the end was named for, or a temporary hour's
-// end not named), or laid a point the stored Pi's residue beyond it.
+// end not named), or laid a point the stored Pi's residue beyond it. Then walls next to the
+// equator, whose declination lines stopped short of the horizon by their last lit stretch.
 std::vector<Row> rows() {
     const Family D = Family::Declination, H = Family::Hours, I = Family::Italian,
                  B = Family::Babylonian, E = Family::Equinoctial, T = Family::Temporary;
@@ -427,6 +428,8 @@ std::vector<Row> rows() {
         {"mnuCCs", {14.7706, -89.7454, true, 1.5721, 0.0245}, D, 4},
         {"mnuCCs", {25.5085, -29.3716, true, 3.8897, 0.0814}, E, 9},
         {"mnuCCs", {2.8046, -157.4243, true, 6.2301, 0.016}, T, 1},
+        {"M_CILINDRICI", {0.01, 0, false, 0.5, 0.2}, D},
+        {"mnuCircp", {0.01, -120, true, 0.5, 0.2}, D},
     };
 }
 
