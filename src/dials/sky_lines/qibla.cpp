@@ -17,6 +17,7 @@
 #include "numeric/checked.h"
 #include "numeric/fold.h"
 #include "numeric/format.h"
+#include "numeric/palette.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -27,9 +28,6 @@
 namespace dials::sky_lines {
 
 namespace {
-
-constexpr numeric::Colour kGreen = numeric::rgb(0, 255, 0);
-constexpr numeric::Colour kWhite = numeric::rgb(255, 255, 255);
 
 // A number as the text block shows it: cut (not rounded) to five decimals.
 std::string fiveDecimals(double x) { return numeric::toText(numeric::truncateDown(x, 5)); }
@@ -192,17 +190,17 @@ void PlotQibla(shell::Context& ctx) {
         const double solstice = kSolsticeDeg * h * m.Pi / 180;
         const std::vector<double> hours = hoursAt(solstice);
         if (!hours.empty() && shadowAt(solstice, hours.front())) draw();
-        plot.setForeColor(kGreen);
+        plot.setForeColor(numeric::qbColor(numeric::palette::kLightGreen));
         if (lastDrawn)
             plotLabel(plot, place, {lastDrawn->x * h, lastDrawn->y * h},
                       {lastDrawn->x * h, (lastDrawn->y - 0.02 * h) * h});
-        plot.setForeColor(kWhite);
+        plot.setForeColor(numeric::qbColor(numeric::palette::kWhite));
     }
 
     // The place's table, at the plot area's left edge.
     const TextBlock table(plot, {-plot.ShiftX(), -0.75});
     table.line(place);
-    plot.setForeColor(kGreen);
+    plot.setForeColor(numeric::qbColor(numeric::palette::kLightGreen));
     table.line("latitude  = " + fiveDecimals(latM));
     table.line("longitude  = " + fiveDecimals(lonM));
     if (phi > 0) {
@@ -212,7 +210,7 @@ void PlotQibla(shell::Context& ctx) {
         table.line("Qibla from North = " + shownBearing(-q) + "° azimuth");
         table.line("Qibla from South = " + shownBearing(180 - q) + "° azimuth");
     }
-    plot.setForeColor(kWhite);
+    plot.setForeColor(numeric::qbColor(numeric::palette::kWhite));
 }
 
 }  // namespace dials::sky_lines
