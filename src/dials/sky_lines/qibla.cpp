@@ -124,8 +124,7 @@ void PlotQibla(shell::Context& ctx) {
     const double lonM = in.number("txtQLong");
     const std::string place = in.text("txtLocation");
     const double lon = in.number("txtLON");
-    const bool hasReclination = in.checked("M_Inclinati") || in.checked("mnuUni");
-    m.ReclDeg = hasReclination ? shell::typedReclination(in, h) : 0;
+    m.ReclDeg = planeReclinationDeg(in, h);
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
 
     const double phi = m.LatRad;
@@ -154,27 +153,18 @@ void PlotQibla(shell::Context& ctx) {
         if (directionKnown) numeric::skip([&] { hours = qiblaHourAngles(m, sky, delta); });
         return hours;
     };
-    // The point of the sun of declination delta at hour angle H; false when it cannot be
-    // computed.
-    DialPoint point;
-    bool inFront = false;
-    auto shadowAt = [&](double delta, double H) {
-        return numeric::skip([&] {
-            m.HourAngleRad = H;
-            const SkyShadow s = projectShadow(plane, H, delta);
-            point = s.point;
-            inFront = inFrontAndAboveHorizon(s, h, phi, H, delta);
-        });
-    };
-    // Only the shadow of a sun above the horizon and in front of the plane is drawn; on a
-    // horizontal plane that is every sun above the horizon. The plot keeps only the points
-    // within its area: the last point it kept is where the label goes.
+    // The shadow of the sun of declination delta at hour angle H, drawn when a sun above the
+    // horizon and in front of the plane casts it (on a horizontal plane every sun above the
+    // horizon), left out when it cannot be computed. The plot keeps only the points within its
+    // area: the last point it kept is where the label goes.
     std::optional<DialPoint> lastDrawn;
-    auto draw = [&] {
-        if (!inFront) return;
-        const std::size_t kept = plot.displayList().points.size();
-        plotSkyPoint(plot, point, h, colour);
-        if (plot.displayList().points.size() != kept) lastDrawn = point;
+    auto drawAt = [&](double delta, double H) {
+        numeric::skip([&] {
+            m.HourAngleRad = H;
+            const std::size_t kept = plot.displayList().points.size();
+            const std::optional<DialPoint> p = plotSunlitShadow(plot, plane, h, H, delta, colour);
+            if (plot.displayList().points.size() != kept) lastDrawn = p;
+        });
     };
 
     if (shell::ticked(ctx, "ckQibla")) {
@@ -182,14 +172,13 @@ void PlotQibla(shell::Context& ctx) {
              numeric::StepRange(-kInnerSolsticeFineDeg, kInnerSolsticeFineDeg, 0.005)) {
             m.SunDecl = decl;
             const double delta = decl * m.Pi / 180;
-            for (double H : hoursAt(delta))
-                if (shadowAt(delta, H)) draw();
+            for (double H : hoursAt(delta)) drawAt(delta, H);
         }
         // The name at the solstice end of the curve; where that end is not drawn, at the last
         // point drawn; where no point is drawn, nowhere: a name without its curve marks nothing.
         const double solstice = kSolsticeDeg * h * m.Pi / 180;
         const std::vector<double> hours = hoursAt(solstice);
-        if (!hours.empty() && shadowAt(solstice, hours.front())) draw();
+        if (!hours.empty()) drawAt(solstice, hours.front());
         plot.setForeColor(numeric::qbColor(numeric::palette::kLightGreen));
         if (lastDrawn)
             plotLabel(plot, place, {lastDrawn->x * h, lastDrawn->y * h},
