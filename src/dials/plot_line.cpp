@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include "numeric/round_budget.h"
 #include "numeric/step_loop.h"
 
 namespace dials {
@@ -25,29 +24,16 @@ void onGrid(const DialLine& line, double sMin, double sMax, double step,
     const double rate = alongX ? line.direction.x : line.direction.y;
     double from = base + sMin * rate, to = base + sMax * rate;
     if (from > to) std::swap(from, to);
-    const double first = std::ceil(from / step), last = std::floor(to / step);
-    if (!(first <= last)) return;
-    // Paid like a counted loop: the rounds one loop may take, and the run's budget.
-    if (!(last - first < static_cast<double>(numeric::MaxLoopRounds)))
-        numeric::RoundBudget::refuseLoop();
-    const auto rounds = static_cast<long>(last - first) + 1;
-    numeric::RoundBudget::pay(static_cast<std::size_t>(rounds));
-    const auto k0 = static_cast<long>(first);
-    for (long k = k0; k < k0 + rounds; ++k) {
-        const double at = static_cast<double>(k) * step;
+    for (double k : numeric::StepRange(std::ceil(from / step), std::floor(to / step), 1)) {
+        const double at = k * step;
         const double s = (at - base) / rate;
         points.push_back(alongX ? DialPoint{at, line.base.y + s * line.direction.y}
                                 : DialPoint{line.base.x + s * line.direction.x, at});
     }
 }
 
-}  // namespace
-
-PlotBox plotBox(const plot::PlotSurface& plot) {
-    return {-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(), plot.ShiftY() - plot.QuadranteH(),
-            plot.ShiftY()};
-}
-
+// Narrows [t0, t1] to the parameters t at which p + t * d lies on the kept side of every one of
+// the lines (segmentPart); false when no parameter is left.
 bool clipToSides(const DialPoint& p, const DialPoint& d, std::span<const LineEquation> sides,
                  bool linesKept, double& t0, double& t1) {
     for (const LineEquation& l : sides) {
@@ -67,13 +53,16 @@ bool clipToSides(const DialPoint& p, const DialPoint& d, std::span<const LineEqu
     return true;
 }
 
-namespace {
-
 std::array<LineEquation, 4> sidesOf(const PlotBox& box) {
     return {{{1, 0, box.right}, {-1, 0, -box.left}, {0, 1, box.top}, {0, -1, -box.bottom}}};
 }
 
 }  // namespace
+
+PlotBox plotBox(const plot::PlotSurface& plot) {
+    return {-plot.ShiftX(), plot.QuadranteL() - plot.ShiftX(), plot.ShiftY() - plot.QuadranteH(),
+            plot.ShiftY()};
+}
 
 bool clipToBox(const DialPoint& p, const DialPoint& d, const PlotBox& box, double& t0, double& t1) {
     return clipToSides(p, d, sidesOf(box), true, t0, t1);

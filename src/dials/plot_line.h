@@ -27,16 +27,13 @@ inline bool inPlotBox(const PlotBox& box, const DialPoint& p) {
     return p.x >= box.left && p.x <= box.right && p.y >= box.bottom && p.y <= box.top;
 }
 
-// Narrows [t0, t1] to the parameters t at which p + t * d lies on the side a x + b y < c of
-// every one of the lines, or on the line itself where `linesKept` (the edges of the box are
-// kept; a point on the horizon has no sun above it); false when no parameter is left.
-bool clipToSides(const DialPoint& p, const DialPoint& d, std::span<const LineEquation> sides,
-                 bool linesKept, double& t0, double& t1);
-// The same for the box, its edges included.
+// Narrows [t0, t1] to the parameters t at which p + t * d lies in the box, its edges included;
+// false when no parameter is left.
 bool clipToBox(const DialPoint& p, const DialPoint& d, const PlotBox& box, double& t0, double& t1);
-// The part of the segment from `from` to `to` on that side of every one of the lines (inside
-// the box), in the same direction, an end that is kept kept exactly; none when no more than a
-// point is left, or an end is not finite.
+// The part of the segment from `from` to `to` on the side a x + b y < c of every one of the
+// lines, or on the line itself where `linesKept` (partInBox: inside the box, its edges kept; a
+// point on the horizon has no sun above it), in the same direction, an end that is kept kept
+// exactly; none when no more than a point is left, or an end is not finite.
 std::optional<std::pair<DialPoint, DialPoint>> segmentPart(const DialPoint& from,
                                                            const DialPoint& to,
                                                            std::span<const LineEquation> sides,

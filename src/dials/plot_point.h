@@ -2,7 +2,6 @@
 // A dial point sent to the plot. The plot's y grows downward, so a dial point (x, y) is plotted
 // at (x, -y).
 
-#include <optional>
 #include <utility>
 
 #include "dials/geometry_names.h"
@@ -18,13 +17,9 @@ inline void plotDialPoint(plot::PlotSurface& plot, const DialPoint& p, numeric::
 }
 
 // Plots the point compute() returns, unless its computation fails (geometry::solvePoint).
-// Returns the point drawn.
 template <class Compute>
-std::optional<DialPoint> plotSolvedPoint(plot::PlotSurface& plot, numeric::Colour colour,
-                                         Compute&& compute) {
-    auto p = solvePoint(std::forward<Compute>(compute));
-    if (p) plotDialPoint(plot, *p, colour);
-    return p;
+void plotSolvedPoint(plot::PlotSurface& plot, numeric::Colour colour, Compute&& compute) {
+    if (const auto p = solvePoint(std::forward<Compute>(compute))) plotDialPoint(plot, *p, colour);
 }
 
 }  // namespace dials

@@ -25,8 +25,8 @@ inline constexpr double kFarOffReaches = 100;
 void plotSegment(plot::PlotSurface& plot, const DialPoint& a, const DialPoint& b,
                  numeric::Colour colour);
 
-// Whether p lies within kFarOffReaches of the foot.
-bool nearThePlot(const plot::PlotSurface& plot, const DialPoint& p);
+// Whether p, or a point of the disc of the radius about it, lies within kFarOffReaches of the foot.
+bool nearThePlot(const plot::PlotSurface& plot, const DialPoint& p, double radius = 0);
 
 // Draws the circle about `centre` (xCircle's figure: with an end angle, the arc or the sector
 // between the two angles) when its disc comes within kFarOffReaches of the foot; nothing of a

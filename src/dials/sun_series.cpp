@@ -21,21 +21,20 @@ SunSeries sunForDay(double meanLongitudeDeg, double obliquityRad, double pi) {
     SunSeries sun;
     const double L = numeric::checkFinite(meanLongitudeDeg * pi / 180);
     numeric::checkFinite(obliquityRad);
-    sun.meanLongitude = L;
     sun.equationOfCentre = a1 * std::sin(L) + b1 * std::cos(L) + a2 * std::sin(2 * L) +
                            b2 * std::cos(2 * L) + a3 * std::sin(3 * L) + b3 * std::cos(3 * L);
     // The reduction's arguments carry the equation of the centre to its second harmonic for
     // twice the longitude and to its first for four times; six times takes the mean longitude.
-    sun.doubleLongitudeSine =
+    const double S2 =
         std::sin(2 * L + 2 * a1 * std::sin(L) + 2 * b1 * std::cos(L) + 2 * a2 * std::sin(2 * L) +
                  2 * b2 * std::cos(2 * L));
     const double S4 = std::sin(4 * L + 4 * a1 * std::sin(L) + 4 * b1 * std::cos(L));
     const double S6 = std::sin(6 * L);
 
-    sun.trueLongitude = L + sun.equationOfCentre;
-    const double s = std::sin(sun.trueLongitude) * std::sin(obliquityRad);
+    const double lambda = L + sun.equationOfCentre;  // the true longitude
+    const double s = std::sin(lambda) * std::sin(obliquityRad);
     sun.declination = std::atan(numeric::checkedDiv(s, numeric::checkedSqrt(1 - s * s)));
-    sun.reductionToEquator = y1 * sun.doubleLongitudeSine + y2 * S4 + y3 * S6;
+    sun.reductionToEquator = y1 * S2 + y2 * S4 + y3 * S6;
     return sun;
 }
 

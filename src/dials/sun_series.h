@@ -26,11 +26,8 @@ inline constexpr double kAnalemmaObliquityDeg = 23.0 + 26.0 / 60 + 47.0 / 3600;
 inline constexpr double kMeanDayDeg = 360 / 365.2422;
 
 struct SunSeries {
-    double meanLongitude = 0;       // L, radians
     double equationOfCentre = 0;    // Ec, radians: true minus mean longitude
-    double trueLongitude = 0;       // lambda = L + Ec, radians
     double declination = 0;         // delta, radians, north positive
-    double doubleLongitudeSine = 0; // S2 = sin(2L + 2 (first two harmonics of Ec)) ~ sin 2 lambda
     double reductionToEquator = 0;  // Q, radians
 
     // Ec - Q: how far the true sun stands east of the mean sun, radians of hour angle. Apparent

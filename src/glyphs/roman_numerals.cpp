@@ -21,7 +21,7 @@ namespace {
 
 using numeric::checkFinite;
 
-constexpr int kNumeralColour = 7;
+constexpr int kNumeralColour = numeric::palette::kLightGrey;
 
 constexpr double kI = 1.0 / 13;   // width of an I stroke and of the bands of the X
 constexpr double kV = 1.0 / 12;   // width of the bands of the V, across the band

@@ -17,7 +17,6 @@ public:
     void clear() override { x_ = y_ = 0; }
     void point(double, double, Colour) override { ++painted; }
     void line(double, double, double, double, Colour) override { ++painted; }
-    void box(double, double, double, double, Colour, bool) override { ++painted; }
     void ellipse(double, double, double, Colour, double, double, double, Colour) override {
         ++painted;
     }

@@ -21,8 +21,6 @@ public:
 
     virtual void point(double x, double y, Colour colour) = 0;
     virtual void line(double x1, double y1, double x2, double y2, Colour colour) = 0;
-    // Rectangle with corners (x1, y1) and (x2, y2): filled with colour, or its outline.
-    virtual void box(double x1, double y1, double x2, double y2, Colour colour, bool filled) = 0;
     // Circle or ellipse centred at (cx, cy) with the radius in twips and the aspect ratio
     // (height / width); when start == end == 0 the whole figure, otherwise the arc from start to
     // end in radians, counter-clockwise as seen on the screen from the +x direction. When

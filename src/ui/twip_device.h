@@ -24,11 +24,6 @@ public:
         tp_.line(target(), x1, y1, x2, y2, colour);
         painted();
     }
-    void box(double x1, double y1, double x2, double y2, plot::Colour colour,
-             bool filled) override {
-        tp_.box(target(), x1, y1, x2, y2, colour, filled);
-        painted();
-    }
     void ellipse(double cx, double cy, double radius, plot::Colour colour, double aspect,
                  double start, double end, plot::Colour fillColour) override {
         tp_.ellipse(target(), cx, cy, radius, colour, aspect, start, end, fillColour);

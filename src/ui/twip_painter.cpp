@@ -55,20 +55,6 @@ void TwipPainter::line(QPainter& p, double x1, double y1, double x2, double y2,
     p.drawLine(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k));
 }
 
-void TwipPainter::box(QPainter& p, double x1, double y1, double x2, double y2,
-                      numeric::Colour colour, bool filled) const {
-    if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return;
-    const double k = pixelsPerTwip();
-    const QRectF r = QRectF(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k)).normalized();
-    if (filled) {
-        p.fillRect(r, toQColor(colour));
-    } else {
-        p.setPen(pen(colour));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r);
-    }
-}
-
 void TwipPainter::ellipse(QPainter& p, double cx, double cy, double radius,
                           numeric::Colour colour, double aspect, double start, double end,
                           numeric::Colour fillColour) const {

@@ -25,8 +25,6 @@ public:
     void point(QPainter& p, double x, double y, numeric::Colour colour) const;
     void line(QPainter& p, double x1, double y1, double x2, double y2,
               numeric::Colour colour) const;
-    void box(QPainter& p, double x1, double y1, double x2, double y2, numeric::Colour colour,
-             bool filled) const;
     void ellipse(QPainter& p, double cx, double cy, double radius, numeric::Colour colour,
                  double aspect, double start, double end, numeric::Colour fillColour) const;
     // Writes the text with its top at the current position, then moves the position to the

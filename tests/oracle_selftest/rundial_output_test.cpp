@@ -12,7 +12,6 @@ TEST(RundialOutput, ReadsEveryRecordKindInOrder) {
         "title\tDeclining,reclining dial by 3D analytic geometry, variable X\n"
         "P\t0.10000000000000001\t-0.25\t12\n"
         "L\t-1\t0\t1\t0.5\t9\r\n"
-        "B\t0\t0\t0.21\t0.297\t7\t-1\n"
         "C\t0\t0\t0.02\t15\t-1\t1\t0\t3.1415926540000001\n"
         "P\t1e-3\t2.5e-2\t6406400\n"
         "T\t-0.5\t0.75\tQibla from South = -58.02501\xC2\xB0 azimuth\n"
@@ -28,13 +27,11 @@ TEST(RundialOutput, ReadsEveryRecordKindInOrder) {
     ASSERT_EQ(out.lines.size(), 1u);
     EXPECT_EQ(out.lines[0].y2, 0.5);
     EXPECT_EQ(out.lines[0].colour, 9);
-    ASSERT_EQ(out.boxes.size(), 1u);
-    EXPECT_EQ(out.boxes[0].fill, -1);
     ASSERT_EQ(out.circles.size(), 1u);
     EXPECT_EQ(out.circles[0].end, 3.141592654);
-    ASSERT_EQ(out.drawOrder.size(), 5u);
+    ASSERT_EQ(out.drawOrder.size(), 4u);
     EXPECT_TRUE(std::holds_alternative<rundial::Point>(out.drawOrder[0]));
-    EXPECT_TRUE(std::holds_alternative<rundial::Circle>(out.drawOrder[3]));
+    EXPECT_TRUE(std::holds_alternative<rundial::Circle>(out.drawOrder[2]));
     ASSERT_EQ(out.texts.size(), 2u);
     EXPECT_EQ(out.texts[0].text, "Qibla from South = -58.02501\xC2\xB0 azimuth");
     EXPECT_EQ(out.texts[1].text, "");

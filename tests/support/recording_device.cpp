@@ -9,7 +9,7 @@ namespace {
 
 const char* opName(DeviceCall::Op op) {
     static const char* const names[] = {
-        "clear", "point", "line", "box", "ellipse", "text", "setCurrentX", "setCurrentY",
+        "clear", "point", "line", "ellipse", "text", "setCurrentX", "setCurrentY",
         "lineWidth", "dotted", "backColor", "newPage", "endDoc", "abortDoc"};
     return names[static_cast<int>(op)];
 }
@@ -17,7 +17,7 @@ const char* opName(DeviceCall::Op op) {
 }  // namespace
 
 bool DeviceCall::paints() const {
-    return op == Op::Point || op == Op::Line || op == Op::Box || op == Op::Ellipse ||
+    return op == Op::Point || op == Op::Line || op == Op::Ellipse ||
            op == Op::Text;
 }
 
@@ -27,7 +27,7 @@ std::string DeviceCall::toString() const {
     for (double a : args) s << ' ' << a;
     if (paints()) s << " c=" << colour;
     if (op == Op::Ellipse) s << " fill=" << fill;
-    if (op == Op::Box || op == Op::Dotted) s << (flag ? " on" : " off");
+    if (op == Op::Dotted) s << (flag ? " on" : " off");
     if (op == Op::LineWidth) s << " w=" << width;
     if (op == Op::Text) s << " \"" << text << '"';
     return s.str();

@@ -15,20 +15,20 @@ using plot::Colour;
 
 struct DeviceCall {
     enum class Op {
-        Clear, Point, Line, Box, Ellipse, Text, SetCurrentX, SetCurrentY, LineWidth, Dotted,
+        Clear, Point, Line, Ellipse, Text, SetCurrentX, SetCurrentY, LineWidth, Dotted,
         BackColor, NewPage, EndDoc, AbortDoc
     };
     Op op = Op::Clear;
-    // Point: x, y. Line, Box: x1, y1, x2, y2. Ellipse: cx, cy, radius, aspect, start, end.
+    // Point: x, y. Line: x1, y1, x2, y2. Ellipse: cx, cy, radius, aspect, start, end.
     // SetCurrentX/Y: the value. Text: the current x and y where the line was written.
     std::vector<double> args;
     Colour colour = 0;
     Colour fill = -1;        // Ellipse: fill colour (-1 none)
-    bool flag = false;       // Box: filled; Dotted: on
+    bool flag = false;       // Dotted: on
     int width = 0;           // LineWidth
     std::string text;        // Text
 
-    bool paints() const;     // a point, line, box, ellipse or text
+    bool paints() const;     // a point, line, ellipse or text
     std::string toString() const;
 };
 
@@ -57,9 +57,6 @@ public:
     void point(double x, double y, Colour colour) override { add(Op::Point, {x, y}, colour); }
     void line(double x1, double y1, double x2, double y2, Colour colour) override {
         add(Op::Line, {x1, y1, x2, y2}, colour);
-    }
-    void box(double x1, double y1, double x2, double y2, Colour colour, bool filled) override {
-        add(Op::Box, {x1, y1, x2, y2}, colour).flag = filled;
     }
     void ellipse(double cx, double cy, double radius, Colour colour, double aspect, double start,
                  double end, Colour fillColour) override {

@@ -95,12 +95,6 @@ Output parseRundialOutput(std::string_view text) {
                     out.lines.push_back(l);
                     out.drawOrder.emplace_back(l);
                 }
-            } else if (f[0] == "B") {
-                Box b;
-                if ((ok = readAll(f, b.x1, b.y1, b.x2, b.y2, b.colour, b.fill))) {
-                    out.boxes.push_back(b);
-                    out.drawOrder.emplace_back(b);
-                }
             } else if (f[0] == "C") {
                 Circle c;
                 if ((ok = readAll(f, c.x, c.y, c.radius, c.colour, c.fill, c.aspect, c.start,

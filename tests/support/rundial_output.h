@@ -4,7 +4,6 @@
 //   title<TAB>text            the final plot title
 //   P x y colour              a point
 //   L x1 y1 x2 y2 colour      a line
-//   B x1 y1 x2 y2 colour fill a box
 //   C x y radius colour fill aspect start end   a circle or arc
 //   T x y text                a text record (after the primitives)
 // Coordinates are plot metres, whose y grows downward: the dial point is (x, -y).
@@ -28,11 +27,6 @@ struct Line {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     long long colour = 0;
 };
-struct Box {
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    long long colour = 0;
-    long long fill = 0;
-};
 struct Circle {
     double x = 0, y = 0, radius = 0;
     long long colour = 0;
@@ -44,15 +38,14 @@ struct Text {
     std::string text;
 };
 
-using Primitive = std::variant<Point, Line, Box, Circle>;
+using Primitive = std::variant<Point, Line, Circle>;
 
 struct Output {
     std::vector<std::string> messages;  // in the order shown
     std::optional<std::string> title;   // the last title line
-    std::vector<Primitive> drawOrder;   // every P, L, B, C record in order
+    std::vector<Primitive> drawOrder;   // every P, L, C record in order
     std::vector<Point> points;
     std::vector<Line> lines;
-    std::vector<Box> boxes;
     std::vector<Circle> circles;
     std::vector<Text> texts;
     std::vector<std::string> errors;  // "line N: why" for each line that could not be read

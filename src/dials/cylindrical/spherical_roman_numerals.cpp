@@ -13,14 +13,12 @@
 #include "dials/plot_mark.h"
 #include "geometry/sky.h"
 #include "glyphs/glyphs.h"
+#include "numeric/palette.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
 
 namespace {
-
-constexpr numeric::Colour kRed = 255;
-constexpr numeric::Colour kWhite = 0xFFFFFF;
 
 // The numeral of the whole hour k hours after noon (-11 to 12): its hour on a twelve-hour dial.
 int hourNumeral(int k) {
@@ -70,9 +68,9 @@ void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyp
         // computes its own point, so the change is of no further use.
         double x = p->u, y = p->y;
         const bool noon = k == 0;
-        if (noon) ctx.ixPlot1().setForeColor(kRed);
+        if (noon) ctx.ixPlot1().setForeColor(numeric::qbColor(numeric::palette::kLightRed));
         glyph(ctx, x, y, m.Pi / 2, hourNumeral(k), 1);
-        if (noon) ctx.ixPlot1().setForeColor(kWhite);
+        if (noon) ctx.ixPlot1().setForeColor(numeric::qbColor(numeric::palette::kWhite));
     }
 }
 

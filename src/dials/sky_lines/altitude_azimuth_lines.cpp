@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "dials/geometry_names.h"
+#include "dials/plot_point.h"
 #include "geometry/sky.h"
 #include "dials/sky_lines/sky_lines.h"
 #include "dials/sky_lines/sky_projection.h"
@@ -21,15 +22,6 @@
 
 namespace dials::sky_lines {
 
-namespace {
-
-// Only the flat programmes have a reclination; the others draw on a vertical wall.
-bool programmeHasReclination(const shell::InputRecord& in) {
-    return in.checked("M_Inclinati") || in.checked("mnuUni");
-}
-
-}  // namespace
-
 void PlotAltitudeLines(shell::Context& ctx) {
     const shell::InputRecord& in = ctx.inputs;
     shell::Module1& m = ctx.m;
@@ -38,19 +30,15 @@ void PlotAltitudeLines(shell::Context& ctx) {
     m.StyleLength = in.number("txtStilo");
     m.ReclRad = 0;
     m.WallDeclRad = numeric::checkFinite(shell::typedDeclination(in) * m.Pi / 180);
-    if (programmeHasReclination(in)) {
-        m.ReclDeg = shell::typedReclination(in, m.LatRad < 0 ? -1 : 1);
-        m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
-    } else {
-        m.ReclDeg = 0;
-    }
+    const double hemisphere = m.LatRad >= 0 ? 1 : -1;
+    m.ReclDeg = planeReclinationDeg(in, hemisphere);
+    m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
     if (std::fabs(m.ReclDeg) == 90) m.WallDeclRad = 0;
 
     const SkyPlane plane = SkyPlane::of(m.LatRad, m.WallDeclRad, m.ReclRad, m.StyleLength, m.Pi);
     const double definition = in.number("txt_Definition");
     // A definition of 0 (or less) gives no declination step: no line is drawn.
     if (!(definition > 0)) return;
-    const double hemisphere = m.LatRad >= 0 ? 1 : -1;
     const numeric::Colour colour = shell::LineColor(ctx, 10);
     plot::PlotSurface& plot = ctx.ixPlot1();
 
@@ -73,10 +61,8 @@ void PlotAltitudeLines(shell::Context& ctx) {
                     // The day's sun reaches the altitude only at noon (or midnight): the top
                     // (or the foot) of the line, one point of both halves.
                     if (side > 0 && std::fabs(c) == 1) return;
-                    const double H = side * shell::ArcCos(m, c);
-                    const SkyShadow s = projectShadow(plane, H, delta);
-                    if (inFrontAndAboveHorizon(s, hemisphere, m.LatRad, H, delta))
-                        plotSkyPoint(plot, s.point, hemisphere, colour);
+                    plotSunlitShadow(plot, plane, hemisphere, side * shell::ArcCos(m, c), delta,
+                                     colour);
                 });
             }
         }
@@ -129,8 +115,8 @@ void PlotAzimuthLines(shell::Context& ctx) {
                 // plane marks the shadow of the opposite sun (the other declination of the
                 // pair, on the same vertical circle), which is as real. Unlike the height of
                 // the horizon line this test holds on a horizontal plane as well.
-                const bool above = sunAboveHorizon(m.LatRad, H, delta);
-                if (sunInFront(s, 1) == above) plotSkyPoint(plot, s.point, 1, colour);
+                const bool above = aboveHorizon(sunDirection(m.LatRad, H, delta));
+                if ((s.denominator > 0) == above) plotDialPoint(plot, s.point, colour);
             });
         }
     }

@@ -38,7 +38,7 @@ void PlotAsrCurve(shell::Context& ctx) {
     m.ReclDeg = shell::typedReclination(in, h);
     // A horizontal plane has no declination of its own: the curve is drawn on the axes of the
     // other lines of such a dial.
-    const bool horizontal = (flat3d || in.checked("mnuUni")) && std::fabs(m.ReclDeg) == 90;
+    const bool horizontal = programmeHasReclination(in) && std::fabs(m.ReclDeg) == 90;
     m.WallDeclRad =
         horizontal ? 0 : numeric::checkFinite(shell::typedDeclination(in) * m.Pi / 180);
     if (in.checked("mnuVertSph")) m.ReclRad = 0;
@@ -61,11 +61,9 @@ void PlotAsrCurve(shell::Context& ctx) {
             const double c = numeric::checkedDiv(std::sin(A) - std::sin(delta) * std::sin(phi),
                                                  std::cos(delta) * std::cos(phi));
             m.HourAngleRad = h * shell::ArcCos(m, c);
-            const SkyShadow s = projectShadow(plane, m.HourAngleRad, delta);
             // Where the noon sun does not rise (beyond the polar circles) the Asr altitude comes
             // out negative: there is no Asr that day.
-            if (inFrontAndAboveHorizon(s, h, phi, m.HourAngleRad, delta))
-                plotSkyPoint(plot, s.point, h, kAsrColour);
+            plotSunlitShadow(plot, plane, h, m.HourAngleRad, delta, kAsrColour);
         });
     }
 }

@@ -17,6 +17,7 @@
 #include "numeric/checked.h"
 #include "numeric/fold.h"
 #include "numeric/format.h"
+#include "numeric/palette.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
@@ -27,9 +28,6 @@
 namespace dials::sky_lines {
 
 namespace {
-
-constexpr numeric::Colour kGreen = numeric::rgb(0, 255, 0);
-constexpr numeric::Colour kWhite = numeric::rgb(255, 255, 255);
 
 // A number as the text block shows it: cut (not rounded) to five decimals.
 std::string fiveDecimals(double x) { return numeric::toText(numeric::truncateDown(x, 5)); }
@@ -126,8 +124,7 @@ void PlotQibla(shell::Context& ctx) {
     const double lonM = in.number("txtQLong");
     const std::string place = in.text("txtLocation");
     const double lon = in.number("txtLON");
-    const bool hasReclination = in.checked("M_Inclinati") || in.checked("mnuUni");
-    m.ReclDeg = hasReclination ? shell::typedReclination(in, h) : 0;
+    m.ReclDeg = planeReclinationDeg(in, h);
     m.ReclRad = numeric::checkFinite(m.ReclDeg * m.Pi / 180);
 
     const double phi = m.LatRad;
@@ -156,27 +153,18 @@ void PlotQibla(shell::Context& ctx) {
         if (directionKnown) numeric::skip([&] { hours = qiblaHourAngles(m, sky, delta); });
         return hours;
     };
-    // The point of the sun of declination delta at hour angle H; false when it cannot be
-    // computed.
-    DialPoint point;
-    bool inFront = false;
-    auto shadowAt = [&](double delta, double H) {
-        return numeric::skip([&] {
-            m.HourAngleRad = H;
-            const SkyShadow s = projectShadow(plane, H, delta);
-            point = s.point;
-            inFront = inFrontAndAboveHorizon(s, h, phi, H, delta);
-        });
-    };
-    // Only the shadow of a sun above the horizon and in front of the plane is drawn; on a
-    // horizontal plane that is every sun above the horizon. The plot keeps only the points
-    // within its area: the last point it kept is where the label goes.
+    // The shadow of the sun of declination delta at hour angle H, drawn when a sun above the
+    // horizon and in front of the plane casts it (on a horizontal plane every sun above the
+    // horizon), left out when it cannot be computed. The plot keeps only the points within its
+    // area: the last point it kept is where the label goes.
     std::optional<DialPoint> lastDrawn;
-    auto draw = [&] {
-        if (!inFront) return;
-        const std::size_t kept = plot.displayList().points.size();
-        plotSkyPoint(plot, point, h, colour);
-        if (plot.displayList().points.size() != kept) lastDrawn = point;
+    auto drawAt = [&](double delta, double H) {
+        numeric::skip([&] {
+            m.HourAngleRad = H;
+            const std::size_t kept = plot.displayList().points.size();
+            const std::optional<DialPoint> p = plotSunlitShadow(plot, plane, h, H, delta, colour);
+            if (plot.displayList().points.size() != kept) lastDrawn = p;
+        });
     };
 
     if (shell::ticked(ctx, "ckQibla")) {
@@ -184,25 +172,24 @@ void PlotQibla(shell::Context& ctx) {
              numeric::StepRange(-kInnerSolsticeFineDeg, kInnerSolsticeFineDeg, 0.005)) {
             m.SunDecl = decl;
             const double delta = decl * m.Pi / 180;
-            for (double H : hoursAt(delta))
-                if (shadowAt(delta, H)) draw();
+            for (double H : hoursAt(delta)) drawAt(delta, H);
         }
         // The name at the solstice end of the curve; where that end is not drawn, at the last
         // point drawn; where no point is drawn, nowhere: a name without its curve marks nothing.
         const double solstice = kSolsticeDeg * h * m.Pi / 180;
         const std::vector<double> hours = hoursAt(solstice);
-        if (!hours.empty() && shadowAt(solstice, hours.front())) draw();
-        plot.setForeColor(kGreen);
+        if (!hours.empty()) drawAt(solstice, hours.front());
+        plot.setForeColor(numeric::qbColor(numeric::palette::kLightGreen));
         if (lastDrawn)
             plotLabel(plot, place, {lastDrawn->x * h, lastDrawn->y * h},
                       {lastDrawn->x * h, (lastDrawn->y - 0.02 * h) * h});
-        plot.setForeColor(kWhite);
+        plot.setForeColor(numeric::qbColor(numeric::palette::kWhite));
     }
 
     // The place's table, at the plot area's left edge.
     const TextBlock table(plot, {-plot.ShiftX(), -0.75});
     table.line(place);
-    plot.setForeColor(kGreen);
+    plot.setForeColor(numeric::qbColor(numeric::palette::kLightGreen));
     table.line("latitude  = " + fiveDecimals(latM));
     table.line("longitude  = " + fiveDecimals(lonM));
     if (phi > 0) {
@@ -212,7 +199,7 @@ void PlotQibla(shell::Context& ctx) {
         table.line("Qibla from North = " + shownBearing(-q) + "° azimuth");
         table.line("Qibla from South = " + shownBearing(180 - q) + "° azimuth");
     }
-    plot.setForeColor(kWhite);
+    plot.setForeColor(numeric::qbColor(numeric::palette::kWhite));
 }
 
 }  // namespace dials::sky_lines

@@ -13,13 +13,14 @@ SkyShadow projectShadow(const SkyPlane& plane, double H, double delta) {
     return {*p.point, denominator};
 }
 
-bool sunAboveHorizon(double phi, double H, double delta) {
-    return aboveHorizon(sunDirection(phi, H, delta));
-}
-
-void plotSkyPoint(plot::PlotSurface& plot, const DialPoint& p, double hemisphere,
-                  numeric::Colour colour) {
-    plot.xPset(hemisphere * p.x, -hemisphere * p.y, colour);
+std::optional<DialPoint> plotSunlitShadow(plot::PlotSurface& plot, const SkyPlane& plane,
+                                          double hemisphere, double H, double delta,
+                                          numeric::Colour colour) {
+    const SkyShadow s = projectShadow(plane, H, delta);
+    if (!(hemisphere * s.denominator > 0) || !aboveHorizon(sunDirection(plane.phi, H, delta)))
+        return std::nullopt;
+    plot.xPset(hemisphere * s.point.x, -hemisphere * s.point.y, colour);
+    return s.point;
 }
 
 }  // namespace dials::sky_lines

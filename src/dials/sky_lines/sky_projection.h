@@ -4,13 +4,15 @@
 // geometry::projectSun, in the dial coordinates of the programmes (metres from the foot of the
 // perpendicular style; the point (x, y) goes to the plot as (x, -y) in the north).
 
-#include <cmath>
+#include <optional>
 
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
 #include "geometry/sun_projection.h"
 #include "numeric/palette.h"
 #include "plot/plot_surface.h"
+#include "shell/input_record.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::sky_lines {
 
@@ -27,8 +29,19 @@ struct SkyPlane {
     }
 };
 
+// Only the flat programmes have a reclination; the others draw on a vertical wall.
+inline bool programmeHasReclination(const shell::InputRecord& in) {
+    return in.checked("M_Inclinati") || in.checked("mnuUni");
+}
+// The reclination of the programme's plane, degrees: the one typed (shell::typedReclination for
+// the hemisphere's sign) on a flat programme's plane, 0 on the others' vertical wall.
+inline double planeReclinationDeg(const shell::InputRecord& in, double hemisphere) {
+    return programmeHasReclination(in) ? shell::typedReclination(in, hemisphere) : 0;
+}
+
 // The shadow of the tip for one sun: the point, and the denominator of the projection, whose
-// sign tells on which side of the plane the sun stands.
+// sign tells on which side of the plane the sun stands: positive in front of it, where the point
+// is the shadow the sun really casts and not the point of the opposite direction.
 struct SkyShadow {
     DialPoint point;
     double denominator = 0;
@@ -38,28 +51,14 @@ struct SkyShadow {
 // denominator is not finite or the sun lies in the plane (no point).
 SkyShadow projectShadow(const SkyPlane& plane, double H, double delta);
 
-// Whether the sun of the shadow stands in front of the plane, so that the point is the shadow it
-// really casts and not the point of the opposite direction. hemisphere is +1 for a latitude not
-// below 0 and -1 south of the equator, where the sky lines compute in a frame turned over east
-// to west and draw (-x, y).
-inline bool sunInFront(const SkyShadow& s, double hemisphere) {
-    return hemisphere * s.denominator > 0;
-}
-
-// Whether the sun of hour angle H and declination delta at the latitude phi (radians) stands
-// above the horizon (geometry::aboveHorizon).
-bool sunAboveHorizon(double phi, double H, double delta);
-
-// Whether the shadow of the sun of (H, delta) is one a real sun casts: its sun stands in front
-// of the plane and above the horizon (whatever its declination: the sky lines bound their own
-// days). Every sky line draws only such points.
-inline bool inFrontAndAboveHorizon(const SkyShadow& s, double hemisphere, double phi, double H,
-                                   double delta) {
-    return sunInFront(s, hemisphere) && sunAboveHorizon(phi, H, delta);
-}
-
-// Sends a sky-line point to the plot: (x, -y) in the north, (-x, y) in the south.
-void plotSkyPoint(plot::PlotSurface& plot, const DialPoint& p, double hemisphere,
-                  numeric::Colour colour);
+// Plots the shadow of the sun of (H, delta) when it is one a real sun casts: its sun stands in
+// front of the plane and above the horizon (whatever its declination: the sky lines bound their
+// own days). hemisphere is +1 for a latitude not below 0, where the point (x, y) goes to the
+// plot's (x, -y), and -1 south of the equator, where the sky lines compute in a frame turned
+// over east to west (the denominator's sign with it) and the point goes to (-x, y). Returns the
+// shadow drawn, none when the sun casts none. Throws as projectShadow.
+std::optional<DialPoint> plotSunlitShadow(plot::PlotSurface& plot, const SkyPlane& plane,
+                                          double hemisphere, double H, double delta,
+                                          numeric::Colour colour);
 
 }  // namespace dials::sky_lines
