@@ -16,8 +16,8 @@ void GlyphRomanNumeral(shell::Context& ctx, double& x, double& y, double baseAng
 
 // The zodiac signs around the dial point (x, y) (metres, y up), turned by angleDeg degrees (90:
 // upright), sized by TxtZodiacSize; styleLength is passed by the callers and not read.
-// A numerical failure (only an extreme size can cause one) ends the sign at the stroke in hand and does not
-// reach the caller, which goes on with its next sign.
+// A numerical failure (only an extreme size can cause one) ends the sign at the stroke in hand
+// and does not reach the caller, which goes on with its next sign.
 using ZodiacGlyph = void(shell::Context& ctx, double x, double y, double angleDeg,
                          double styleLength);
 ZodiacGlyph GlyphAries, GlyphTaurus, GlyphGemini, GlyphCancer, GlyphLeo, GlyphVirgo, GlyphLibra,

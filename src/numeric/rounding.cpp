@@ -53,7 +53,8 @@ void incrementLastDigit(std::string& digits) {
 
 // The rounding works on the exact decimal value of the double (exactDecimal). A half is a tie
 // only when the expansion really ends in 5 at the first dropped digit: 0.125 is a tie (-> 0.12),
-// while 2.675 is stored as 2.67499999... and goes down to 2.67. The rounded decimal text is read back, giving the double nearest to it.
+// while 2.675 is stored as 2.67499999... and goes down to 2.67. The rounded decimal text is read
+// back, giving the double nearest to it.
 double roundHalfEven(double x, int decimals) {
     requireDecimals(decimals);
     checkFinite(x);

@@ -18,8 +18,8 @@ void PlotSurface::mouseDown(double xTwips, double yTwips) {
     if (!std::isfinite(xTwips) || !std::isfinite(yTwips)) return;
     // Metres from the picture's top-left corner; the read-out in whole world millimetres, cut
     // toward minus infinity as every shown number is (a typed shift of 2.007 m reads -2007, not
-    // the -2008 its binary product gives), y downward as drawn. Millimetres beyond any number (a huge
-    // shift) leave the read-out as it was; the click still picks its tile.
+    // the -2008 its binary product gives), y downward as drawn. Millimetres beyond any number (a
+    // huge shift) leave the read-out as it was; the click still picks its tile.
     const double x = xTwips / TwipsPerMetre * d->scala;
     const double y = yTwips / TwipsPerMetre * d->scala;
     numeric::skip([&] {

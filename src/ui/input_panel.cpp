@@ -1,5 +1,4 @@
 #include "ui/input_panel.h"
-#include "ui/named.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "shell/helpers.h"
+#include "ui/named.h"
 #include "ui/numeric_key_hook.h"
 #include "ui/qt_convert.h"
 
