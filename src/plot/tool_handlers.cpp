@@ -89,7 +89,7 @@ void PlotSurface::setPrintSelected(bool selected) { d->setView(d->view.printSele
 
 void PlotSurface::cmdAssi_Click() {
     // The axes across the whole area through the origin, in a fixed light red, recorded.
-    const Colour axes = numeric::qbColor(12);
+    const Colour axes = numeric::qbColor(numeric::palette::kLightRed);
     xLine(-d->shiftX, 0, d->quadranteL - d->shiftX, 0, axes);
     xLine(0, -d->shiftY, 0, d->quadranteH - d->shiftY, axes);
     d->setView(d->view.axesPanelVisible, true);

@@ -105,7 +105,7 @@ void writeEquivalentHorizontal(DataList& list) {
     list.plot.setForeColor(numeric::rgb(155, 175, 143));
     list.line("Equivalent horizontal dial : ");
     list.line("latitude f0 =  " + rounded(list.m.StyleElevDeg, 5) + kDegree);
-    list.plot.setForeColor(numeric::qbColor(7));
+    list.plot.setForeColor(numeric::qbColor(numeric::palette::kLightGrey));
     list.line("");
 }
 

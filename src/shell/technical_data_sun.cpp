@@ -100,7 +100,7 @@ void writeOptionalDeclination(DataList& list) {
     const double on = middle - W / 15;
     const double off = middle + W / 15;
 
-    list.plot.setForeColor(numeric::qbColor(11));
+    list.plot.setForeColor(numeric::qbColor(numeric::palette::kLightCyan));
     list.line("Sun's declination = " + rounded(delta, 3));
     if (m.SolarTemp == 0) {
         list.line("Sun down all day ");
@@ -116,7 +116,7 @@ void writeOptionalDeclination(DataList& list) {
     if (!writeDialHours(list, sunrise, sunset, on, off)) return;
 
     list.line("substyle hour = " + rounded(12 + S / 15, 5));
-    list.plot.setForeColor(numeric::qbColor(7));
+    list.plot.setForeColor(numeric::qbColor(numeric::palette::kLightGrey));
     writeCriticalDeclinations(list);
 }
 
