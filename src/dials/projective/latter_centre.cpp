@@ -13,8 +13,7 @@ namespace dials::projective {
 
 bool ComputeCentreProjLatter(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const std::optional<DialPoint> centre =
-        dialFace(m).centre(m.StyleLength, m.LatRad);
+    const std::optional<DialPoint> centre = dialFace(m).centre(m.StyleLength, m.LatRad);
     if (!centre) return false;
     m.CentreX = centre->x;
     m.CentreY = centre->y;

@@ -2,8 +2,8 @@
 // swept by a parameter along them, through the point at infinity, and carried onto the dial by
 // the shared curve sampler: the sweep's 5 mm of the auxiliary plane its step, and as many points
 // between as keep the points on the dial no more than the flat dials' line step apart in the plot
-// area, where the projection stretches the line or runs it through infinity. A point whose computation fails is not drawn, and the
-// sweep goes on with the next.
+// area, where the projection stretches the line or runs it through infinity. A point whose
+// computation fails is not drawn, and the sweep goes on with the next.
 
 #include <cmath>
 

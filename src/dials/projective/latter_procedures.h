@@ -46,9 +46,10 @@ void SetupProjectiveLatter(shell::Context& ctx);
 bool ComputeCentreProjLatter(shell::Context& ctx);
 
 // The straight lines (the equinoctial is DrawEquinoctialProj): hour lines (points of V carried
-// onto P), then the noon line, substyle line, triangle of the style and horizon (segments on P). Where the centre lies
-// at infinity (latter::centreAtInfinity) the noon line, the substyle and the style laid down run
-// parallel to the polar axis across the plot area, and no line runs to the centre.
+// onto P), then the noon line, substyle line, triangle of the style and horizon (segments on P).
+// Where the centre lies at infinity (latter::centreAtInfinity) the noon line, the substyle and
+// the style laid down run parallel to the polar axis across the plot area, and no line runs to
+// the centre.
 void DrawHourLinesProjLatter(shell::Context& ctx);
 void DrawNoonLineProjLatter(shell::Context& ctx);
 void DrawSubstyleProjLatter(shell::Context& ctx);

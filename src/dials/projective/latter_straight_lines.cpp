@@ -34,9 +34,8 @@ void DrawStyleTriangleProjLatter(shell::Context& ctx) {
     // The substyle from the foot towards the centre; where the centre lies at infinity, along
     // the polar axis laid on the dial.
     const bool atInfinity = latter::centreAtInfinity(m);
-    const DialPoint towards = atInfinity
-                                          ? dialFace(m).substyleDirection(m.LatRad)
-                                          : DialPoint{m.CentreX, m.CentreY};
+    const DialPoint towards = atInfinity ? dialFace(m).substyleDirection(m.LatRad)
+                                         : DialPoint{m.CentreX, m.CentreY};
     // The perpendicular style turned into the dial at right angles to the substyle. A centre level
     // with the foot puts the substyle along x, the style along y.
     const double theta = towards.y != 0 ? -std::atan(towards.x / towards.y)

@@ -35,15 +35,15 @@ void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colou
     numeric::skip([&] { plotCurve(ctx.ixPlot1(), colour, at, range, kLineStep); });
 }
 
-void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, double phi,
-                 double declinationDeg, double step, double pi, const CurveAt& at) {
+void plotDayLine(shell::Context& ctx, numeric::Colour colour, double phi, double declinationDeg,
+                 double step, double pi, const CurveAt& at) {
     double declination = 0;
     if (!numeric::assignOrSkip(declination, [&] { return declinationDeg * pi / 180; })) return;
     std::optional<CurveRange> sweep = daySweep(phi, declination, step, pi);
     if (!sweep) return;
     // Round the clock the sweep ends where it began, at midnight.
     sweep->closed = sweep->to - sweep->from >= 360;
-    numeric::skip([&] { plotCurve(plot, colour, at, *sweep, kLineStep); });
+    layLine(ctx, *sweep, colour, at);
 }
 
 }  // namespace dials::spherical

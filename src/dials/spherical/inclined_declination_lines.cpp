@@ -34,7 +34,7 @@ void DrawSphericalDeclinationLines(shell::Context& ctx) {
     };
     for (const DeclinationLine& line : lines) {
         if (line.optional && !optional) continue;
-        plotDayLine(ctx.ixPlot1(), shell::LineColor(ctx, line.colour), m.LatRad, line.declination,
+        plotDayLine(ctx, shell::LineColor(ctx, line.colour), m.LatRad, line.declination,
                     0.1, m.Pi, [&](double hour) {
             const double H = hour * m.Pi / 180;
             m.HourLoop = hour;

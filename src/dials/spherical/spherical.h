@@ -45,8 +45,8 @@ void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colou
 // line begins and ends; round the clock, midnight to midnight, on a day whose sun does not set,
 // the line closed on itself (its last point, its first again, is not plotted twice); nothing on a
 // day whose sun does not rise. A step the sampler refuses draws nothing.
-void plotDayLine(plot::PlotSurface& plot, numeric::Colour colour, double phi,
-                 double declinationDeg, double step, double pi, const CurveAt& at);
+void plotDayLine(shell::Context& ctx, numeric::Colour colour, double phi, double declinationDeg,
+                 double step, double pi, const CurveAt& at);
 
 // The triangle of the style laid into the plane, as both programmes draw it: the laid-down tip
 // and the centre marked, the polar style from the tip to the centre, the perpendicular style from

@@ -20,7 +20,7 @@ struct DeclinationLine {
 
 void plotDeclinationLine(shell::Context& ctx, const DeclinationLine& line) {
     shell::Module1& m = ctx.m;
-    plotDayLine(ctx.ixPlot1(), shell::LineColor(ctx, line.colour), m.LatRad, line.declination,
+    plotDayLine(ctx, shell::LineColor(ctx, line.colour), m.LatRad, line.declination,
                 10 * m.PointStep, m.Pi, vsph::curveOf([&](double hour) {
         m.SunDecl = line.declination;
         return vsph::ShadowPointVertSph(m, hour * m.Pi / 180, m.SunDecl);

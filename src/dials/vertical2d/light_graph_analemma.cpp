@@ -66,7 +66,7 @@ void PlotAnalemmaLight(shell::Context& ctx) {
         const auto shadow = wall.shadow(hourAngle, declination);
         if (!shadow || !shadow->cast) continue;
         plotDialPoint(plot, shadow->at,
-                             shell::LineColor(ctx, perpendicularStyle ? 6 : colourIndex));
+                      shell::LineColor(ctx, perpendicularStyle ? 6 : colourIndex));
     }
 }
 

@@ -50,7 +50,8 @@ void DrawHourLinesVert2D(shell::Context& ctx) {
         // A line whose ends cannot be computed, or that misses the plot area, is not drawn.
         const auto ends = segmentAcrossBox(line, plotBox(plot));
         if (!ends || !partInBox(ends->first, ends->second, plotBox(plot))) return;
-        plotSegment(plot, ends->first, ends->second, shell::LineColor(ctx, hourLineColourIndex(H, false)));
+        plotSegment(plot, ends->first, ends->second,
+                    shell::LineColor(ctx, hourLineColourIndex(H, false)));
     });
 }
 
