@@ -25,7 +25,7 @@ inline bool loopDrawsBothSixOClockLines(double stepDeg) {
 }
 
 // The colour index of the hour line of the counter (degrees): 12 for noon, 9 for the six o'clock
-// lines (for the evening's alone where not `bothSixes`, as some programmes colour them), 7 for
+// lines (for the counter's +90 alone where not `bothSixes`, as some programmes colour them), 7 for
 // every other hour.
 inline int hourLineColourIndex(double counterDeg, bool bothSixes) {
     if (counterDeg == 0) return 12;

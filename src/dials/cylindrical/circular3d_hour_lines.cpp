@@ -32,7 +32,7 @@ void DrawCylHourLines3D(shell::Context& ctx) {
     const GeneratrixSweep sweep = chordSweep(ctx);
     const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double counter) {
-        const numeric::Colour colour = shell::LineColor(ctx, dials::hourLineColourIndex(counter, false));
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(counter, false));
         const double H = counter * m.Pi / 180 + E * m.ZoneCorrRad;
         // The hour angle of the line being drawn stays in the shared record while it is drawn.
         m.HourAngleRad = H;

@@ -50,7 +50,7 @@ void DrawParabolicHourLines(shell::Context& ctx, const ParabolicFrame& f) {
         m.HourLoop = H * m.Pi / 180 - f.E * (f.s * f.Z0);
         // The line of true noon is the noon generatrix.
         if (m.HourLoop == 0) return;
-        drawHourPlane(ctx, f, m.HourLoop, shell::LineColor(ctx, dials::hourLineColourIndex(H, false)),
+        drawHourPlane(ctx, f, m.HourLoop, shell::LineColor(ctx, hourLineColourIndex(H, false)),
                       bothSixes && isSixOClock(H));
     });
 }

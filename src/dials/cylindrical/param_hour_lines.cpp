@@ -12,6 +12,7 @@
 
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/param_procedures.h"
+#include "dials/six_oclock.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -28,10 +29,7 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
     const GeneratrixSweep sweep = param::generatrixSweep(ctx);
     const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
-        int colourIndex = 7;
-        if (H == 0) colourIndex = 12;
-        if (std::fabs(H) == 90) colourIndex = 9;
-        const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
+        const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(H, true));
         const double hour = H * m.Pi / 180 + m.ZoneCorrRad * k;
         const bool otherHalfDrawn = bothSixes && isSixOClock(H);
         layHourLine(ctx, sweep, HourPlaneHalf(m.LatRad, westward(hour), m.Pi, otherHalfDrawn),

@@ -34,9 +34,9 @@ void DrawCylProjHourLines(shell::Context& ctx) {
     const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
 
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
-        int colourIndex = 7;
-        if (H == 0) colourIndex = 12;
-        if (H == -90) colourIndex = 9;
+        // The counter runs positive in the afternoon, against the shared rule's: the morning's
+        // six o'clock line is the one coloured alone.
+        const int colourIndex = hourLineColourIndex(-H, false);
         // The hour angle from the tangent dial's substyle, and the hour line's angle from it.
         const double tau = m.SubstyleHour + H * m.Pi / 180 - E * m.ZoneCorrRad;
         const double theta = std::atan(std::sin(b) * std::tan(tau));

@@ -63,7 +63,7 @@ void DrawCylSphHourLines(shell::Context& ctx) {
         // With standard time every line moves by the correction; the line coloured 12 is then
         // noon of the zone's clock.
         layHourThroughTheYear(ctx, H * m.Pi / 180 - e * m.ZoneCorrRad,
-                              dials::hourLineColourIndex(H, true));
+                              hourLineColourIndex(H, true));
     }
 }
 
