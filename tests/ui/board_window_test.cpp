@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
 #include "shell/input_record.h"
 #include "ui/frm_declin.h"
@@ -194,6 +195,79 @@ TEST(BoardWindow, SignButtonsAndFocusLossKeepBothFormsInStep) {
             << button;
     }
     EXPECT_EQ(b.main.text("txtLAT"), "41.90000");
+}
+
+TEST(BoardWindow, EditsAreConvertedOrRefusedAsRunRefusesThem) {
+    // Every place box left holding each text, then the sign beside it, Run and the transfer: an
+    // edit the calculation refuses converts nothing, and the sign, Run and the transfer refuse
+    // it in the same words; an edit accepted leaves the two forms in step.
+    const char* boxes[2][5] = {{"cmdSign", "txtLAT", "txtLatG", "txtLatP", "txtLATS"},
+                               {"cmdSign", "txtLON", "txtLonG", "txtLonP", "txtLonS"}};
+    const char* texts[] = {"12abc", "4x5", "187", "-187", "12000000", "1e9", "1e400", "inf",
+                           "nan", "", "0.5"};
+    for (int k = 0; k < 2; ++k)
+        for (int edited = 1; edited < 5; ++edited)
+            for (const char* typed : texts) {
+                Board b;
+                ui::frmDeclin& w = *b;
+                if (edited > 1) w.OptModoSess_Click();
+                auto* result = child<QPlainTextEdit>(w, "txtResult");
+                QStringList before, now;
+                const auto read = [&](QStringList& into) {
+                    into = {w.cmdSign(k)->text()};
+                    for (int i = 1; i < 5; ++i) into << text(w, boxes[k][i]);
+                };
+                const auto agree = [&] {
+                    const double value = text(w, boxes[k][1]).toDouble();
+                    const double joined = text(w, boxes[k][2]).toDouble() +
+                                          text(w, boxes[k][3]).toDouble() / 60 +
+                                          text(w, boxes[k][4]).toDouble() / 3600;
+                    return std::abs(std::abs(value) - joined) < 6e-6 &&
+                           (value == 0 || (value < 0) == (w.cmdSign(k)->text() == "-"));
+                };
+                const auto press = [&](const char* button) {
+                    result->clear();
+                    QTest::mouseClick(child<QPushButton>(w, button), Qt::LeftButton);
+                    return result->toPlainText();
+                };
+                child(w, boxes[k][edited])->setText(QString::fromUtf8(typed));
+                read(before);
+                leave(w, boxes[k][edited]);
+                read(now);
+                const QString refusal = result->toPlainText();
+                const QString why = refusal.mid(refusal.indexOf(": ") + 2);
+                const std::string row = std::string(boxes[k][edited]) + "=" + typed;
+                EXPECT_FALSE(refusal.contains("1E+308")) << row;
+                if (refusal.isEmpty()) {
+                    EXPECT_TRUE(agree()) << row;
+                    EXPECT_EQ(press("cmdCalcola").left(3), "Sun") << row;
+                    EXPECT_TRUE(press("cmdTrans").isEmpty()) << row;
+                    QTest::mouseClick(w.cmdSign(k), Qt::LeftButton);
+                    EXPECT_TRUE(agree() && w.cmdSign(k)->text() != now[0]) << row;
+                    continue;
+                }
+                EXPECT_TRUE(refusal.startsWith("Nothing was converted: the ")) << row;
+                EXPECT_EQ(now, before) << row;
+                EXPECT_EQ(press("cmdCalcola"), "The calculation was not made: " + why) << row;
+                EXPECT_EQ(press("cmdTrans"), "Nothing was transferred to the main screen: " + why);
+                QTest::mouseClick(w.cmdSign(k), Qt::LeftButton);
+                EXPECT_EQ(result->toPlainText(), "The sign was not changed: " + why) << row;
+                read(now);
+                EXPECT_EQ(now, before) << row;
+            }
+    // The other boxes: a number beyond a double is refused by the box's own bound.
+    for (const char* name :
+         {"txtDay", "txtMonth", "txtYear", "txtHH", "txtMM", "txtSS", "TxtFuso", "txtAngle"})
+        for (const char* typed : {"1e400", "inf", "-inf", "1e9"}) {
+            Board b;
+            child(*b, name)->setText(typed);
+            b->cmdCalcola_Click();
+            EXPECT_TRUE(child<QPlainTextEdit>(*b, "txtResult")
+                            ->toPlainText()
+                            .endsWith("between -1000000000 and 1000000000. Please check the "
+                                      "inputs."))
+                << name << "=" << typed;
+        }
 }
 
 TEST(BoardWindow, EnterInAnyBoxPressesNoButton) {
