@@ -198,62 +198,61 @@ TEST(BoardWindow, SignButtonsAndFocusLossKeepBothFormsInStep) {
 }
 
 TEST(BoardWindow, EditsAreConvertedOrRefusedAsRunRefusesThem) {
-    // Every place box left holding each text, then the sign beside it, Run and the transfer: an
-    // edit the calculation refuses converts nothing, and the sign, Run and the transfer refuse
-    // it in the same words; an edit accepted leaves the two forms in step.
-    const char* boxes[2][5] = {{"cmdSign", "txtLAT", "txtLatG", "txtLatP", "txtLATS"},
-                               {"cmdSign", "txtLON", "txtLonG", "txtLonP", "txtLonS"}};
-    const char* texts[] = {"12abc", "4x5", "187", "-187", "12000000", "1e9", "1e400", "inf",
-                           "nan", "", "0.5"};
+    // Every place box left holding each text, then Run, the transfer and the sign beside it: an
+    // edit the calculation refuses converts nothing, and all three refuse it in the same words;
+    // an edit accepted leaves the two forms in step.
+    const char* boxes[2][4] = {{"txtLAT", "txtLatG", "txtLatP", "txtLATS"},
+                               {"txtLON", "txtLonG", "txtLonP", "txtLonS"}};
     for (int k = 0; k < 2; ++k)
-        for (int edited = 1; edited < 5; ++edited)
-            for (const char* typed : texts) {
+        for (int edited = 0; edited < 4; ++edited)
+            for (const char* typed : {"12abc", "4x5", "187", "-187", "12000000", "1e9", "1e400",
+                                      "inf", "nan", "", "0.5"}) {
                 Board b;
                 ui::frmDeclin& w = *b;
-                if (edited > 1) w.OptModoSess_Click();
+                if (edited > 0) w.OptModoSess_Click();
                 auto* result = child<QPlainTextEdit>(w, "txtResult");
-                QStringList before, now;
-                const auto read = [&](QStringList& into) {
-                    into = {w.cmdSign(k)->text()};
-                    for (int i = 1; i < 5; ++i) into << text(w, boxes[k][i]);
+                const auto texts = [&] {
+                    QStringList all{w.cmdSign(k)->text()};
+                    for (const char* name : boxes[k]) all << text(w, name);
+                    return all;
                 };
                 const auto agree = [&] {
-                    const double value = text(w, boxes[k][1]).toDouble();
-                    const double joined = text(w, boxes[k][2]).toDouble() +
-                                          text(w, boxes[k][3]).toDouble() / 60 +
-                                          text(w, boxes[k][4]).toDouble() / 3600;
+                    const QStringList t = texts();
+                    const double value = t[1].toDouble();
+                    const double joined = t[2].toDouble() + t[3].toDouble() / 60 +
+                                          t[4].toDouble() / 3600;
                     return std::abs(std::abs(value) - joined) < 6e-6 &&
-                           (value == 0 || (value < 0) == (w.cmdSign(k)->text() == "-"));
+                           (value == 0 || (value < 0) == (t[0] == "-"));
                 };
-                const auto press = [&](const char* button) {
+                const auto press = [&](QPushButton* button) {
                     result->clear();
-                    QTest::mouseClick(child<QPushButton>(w, button), Qt::LeftButton);
+                    QTest::mouseClick(button, Qt::LeftButton);
                     return result->toPlainText();
                 };
-                child(w, boxes[k][edited])->setText(QString::fromUtf8(typed));
-                read(before);
+                child(w, boxes[k][edited])->setText(typed);
+                const QStringList before = texts();
                 leave(w, boxes[k][edited]);
-                read(now);
                 const QString refusal = result->toPlainText();
                 const QString why = refusal.mid(refusal.indexOf(": ") + 2);
                 const std::string row = std::string(boxes[k][edited]) + "=" + typed;
                 EXPECT_FALSE(refusal.contains("1E+308")) << row;
                 if (refusal.isEmpty()) {
                     EXPECT_TRUE(agree()) << row;
-                    EXPECT_EQ(press("cmdCalcola").left(3), "Sun") << row;
-                    EXPECT_TRUE(press("cmdTrans").isEmpty()) << row;
-                    QTest::mouseClick(w.cmdSign(k), Qt::LeftButton);
-                    EXPECT_TRUE(agree() && w.cmdSign(k)->text() != now[0]) << row;
+                    EXPECT_TRUE(press(child<QPushButton>(w, "cmdCalcola")).startsWith("Sun"));
+                    EXPECT_TRUE(press(child<QPushButton>(w, "cmdTrans")).isEmpty()) << row;
+                    const QString sign = w.cmdSign(k)->text();
+                    EXPECT_TRUE(press(w.cmdSign(k)).isEmpty() && agree()) << row;
+                    EXPECT_NE(w.cmdSign(k)->text(), sign) << row;
                     continue;
                 }
                 EXPECT_TRUE(refusal.startsWith("Nothing was converted: the ")) << row;
-                EXPECT_EQ(now, before) << row;
-                EXPECT_EQ(press("cmdCalcola"), "The calculation was not made: " + why) << row;
-                EXPECT_EQ(press("cmdTrans"), "Nothing was transferred to the main screen: " + why);
-                QTest::mouseClick(w.cmdSign(k), Qt::LeftButton);
-                EXPECT_EQ(result->toPlainText(), "The sign was not changed: " + why) << row;
-                read(now);
-                EXPECT_EQ(now, before) << row;
+                EXPECT_EQ(texts(), before) << row;
+                EXPECT_EQ(press(child<QPushButton>(w, "cmdCalcola")),
+                          "The calculation was not made: " + why) << row;
+                EXPECT_EQ(press(child<QPushButton>(w, "cmdTrans")),
+                          "Nothing was transferred to the main screen: " + why) << row;
+                EXPECT_EQ(press(w.cmdSign(k)), "The sign was not changed: " + why) << row;
+                EXPECT_EQ(texts(), before) << row;
             }
     // The other boxes: a number beyond a double is refused by the box's own bound.
     for (const char* name :
