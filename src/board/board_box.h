@@ -11,7 +11,8 @@
 
 namespace board {
 
-// What the box named by `named` ("the Latitude box") holds, or why it is refused (0 then).
+// What the box named by `named` ("the Latitude box") holds, or why it is refused (0 then). A
+// number beyond a double (1e400, inf) is refused by the box's own bound, as Run refuses it.
 numeric::BoxNumber readBoardBox(std::string_view named, const std::string& text,
                                 bool latitude = false);
 

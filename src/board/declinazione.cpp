@@ -77,14 +77,10 @@ double wallDeclination(double lat, double AZ, double az) {
 }
 
 std::string placeRefusal(const BoardInputs& in) {
-    std::string why;
-    if (in.sexagesimal) {
-        why = coordinateRefusal("Latitude", in.txtLatG, in.txtLatP, in.txtLATS);
-        if (why.empty()) why = coordinateRefusal("Longitude", in.txtLonG, in.txtLonP, in.txtLonS);
-    }
-    if (why.empty()) why = readBoardBox("the Latitude box", in.txtLAT, true).refusal;
-    if (why.empty()) why = readBoardBox("the Longitude box", in.txtLON).refusal;
-    return why;
+    const CoordinateTexts latitude{{}, in.txtLAT, in.txtLatG, in.txtLatP, in.txtLATS};
+    const CoordinateTexts longitude{{}, in.txtLON, in.txtLonG, in.txtLonP, in.txtLonS};
+    const std::string why = coordinateRefusal(true, in.sexagesimal, latitude);
+    return why.empty() ? coordinateRefusal(false, in.sexagesimal, longitude) : why;
 }
 
 Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep) {

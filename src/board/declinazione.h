@@ -25,9 +25,9 @@ struct BoardInputs {
     std::string txtLatG, txtLatP, txtLATS, txtLonG, txtLonP, txtLonS;
 };
 
-// Why the place on the board holds no usable numbers (readBoardBox), or "": in the sexagesimal
-// form the first of the boxes typed that holds none ("the minutes box of the Latitude"), then,
-// in either form, the decimal boxes ("the Latitude box", one beyond the pole among them).
+// Why the place on the board holds no usable numbers, or "": the latitude's boxes, then the
+// longitude's, as coordinateRefusal reads them (the boxes typed in, in the sexagesimal form,
+// then the decimal box, one beyond the pole among them).
 std::string placeRefusal(const BoardInputs& in);
 
 struct Report {

@@ -1,24 +1,50 @@
 #include "board/degree_conversion.h"
 
 #include <cmath>
+#include <limits>
+#include <utility>
 
 #include "board/board_box.h"
 #include "board/number_text.h"
-#include "board/sexagesimal.h"
 #include "numeric/checked.h"
-#include "numeric/failure.h"
 #include "numeric/parse.h"
+#include "shell/input_check.h"
 
 namespace board {
 
 namespace {
 
-// The number a box holds. A box that holds none fails (NotANumber), as a number the board
-// refuses does: the form converted from it stays as it was, and the calculation names the box.
-double valueOf(const std::string& text) {
-    const numeric::BoxNumber read = readBoardBox("the box", text);
-    if (!read.refusal.empty()) numeric::fail(numeric::FailureKind::NotANumber);
-    return read.value;
+std::string captionOf(bool latitude) { return latitude ? "Latitude" : "Longitude"; }
+
+numeric::BoxNumber readDecimal(bool latitude, const std::string& decimal) {
+    return readBoardBox("the " + captionOf(latitude) + " box", decimal, latitude);
+}
+
+// The value the degrees, minutes and seconds boxes join into, or why they are refused.
+numeric::BoxNumber readSexagesimal(bool latitude, const CoordinateTexts& texts) {
+    const std::string of = " box of the " + captionOf(latitude);
+    double value = 0, unit = 1;
+    for (const auto& [part, text] : {std::pair{"the degrees", &texts.degrees},
+                                     std::pair{"the minutes", &texts.minutes},
+                                     std::pair{"the seconds", &texts.seconds}}) {
+        numeric::BoxNumber read = numeric::readNumberBox(part + of, *text);
+        if (!read.refusal.empty()) return read;
+        if (read.value < 0)
+            return {0, part + of + " holds a number below 0: the degrees, minutes and seconds "
+                                   "are written unsigned, and the button before them signs them."};
+        value += read.value / unit;
+        unit *= 60;
+    }
+    // The three are one number, refused as the decimal box it is written into would refuse it.
+    const std::string named =
+        "the " + captionOf(latitude) + " in its degrees, minutes and seconds boxes";
+    if (!std::isfinite(value))
+        return {0, shell::valueRefusal(named, std::numeric_limits<double>::infinity(), latitude)};
+    return readBoardBox(named, GradiSexToDec("+", value, 0, 0), latitude);
+}
+
+Conversion refused(CoordinateTexts texts, const char* what, const std::string& why) {
+    return {std::move(texts), what + why + " Please check the inputs."};
 }
 
 }  // namespace
@@ -35,35 +61,46 @@ std::string GradiSexToDec(const std::string& segno, double varG, double varP, do
     return prefix + fixedText(value, 5, ".");
 }
 
-SexagesimalBoxes decimalToBoxes(const std::string& decimalText) {
-    const double value = valueOf(decimalText);
-    const Sexagesimal parts = splitSexagesimal(value, 4);   // unsigned
-    return {value < 0 ? "-" : "+", generalText(parts.whole), generalText(parts.minutes),
-            fixedText(parts.seconds, 4, ".")};
+std::string decimalRefusal(bool latitude, const std::string& decimal) {
+    return readDecimal(latitude, decimal).refusal;
 }
 
-std::string boxesToDecimal(const std::string& sign, const std::string& degrees,
-                           const std::string& minutes, const std::string& seconds) {
-    return GradiSexToDec(sign, valueOf(degrees), valueOf(minutes), valueOf(seconds));
+std::string sexagesimalRefusal(bool latitude, const CoordinateTexts& texts) {
+    return readSexagesimal(latitude, texts).refusal;
 }
 
-std::string coordinateRefusal(std::string_view caption, const std::string& degrees,
-                              const std::string& minutes, const std::string& seconds) {
-    const std::string of = " box of the " + std::string(caption);
-    for (const auto& [part, text] : {std::pair{"the degrees", &degrees},
-                                     std::pair{"the minutes", &minutes},
-                                     std::pair{"the seconds", &seconds}}) {
-        numeric::BoxNumber read = readBoardBox(part + of, *text);
-        if (!read.refusal.empty()) return std::move(read.refusal);
-    }
-    return {};
+std::string coordinateRefusal(bool latitude, bool sexagesimal, const CoordinateTexts& texts) {
+    std::string why = sexagesimal ? sexagesimalRefusal(latitude, texts) : std::string();
+    return why.empty() ? decimalRefusal(latitude, texts.decimal) : why;
 }
 
-SignedDecimal toggleSign(const std::string& sign, const std::string& decimalText) {
-    const std::string toggled = sign == "+" ? "-" : "+";
-    const double factor = numeric::parseNumber(toggled + "1");
-    const double value = std::fabs(valueOf(decimalText)) * factor;
-    return {toggled, generalText(value, ".")};
+Conversion decimalToBoxes(bool latitude, CoordinateTexts texts) {
+    const numeric::BoxNumber read = readDecimal(latitude, texts.decimal);
+    if (!read.refusal.empty())
+        return refused(std::move(texts), "Nothing was converted: ", read.refusal);
+    const Sexagesimal parts = splitSexagesimal(read.value, 4);  // unsigned
+    texts.sign = read.value < 0 ? "-" : "+";
+    texts.degrees = generalText(parts.whole);
+    texts.minutes = generalText(parts.minutes);
+    texts.seconds = fixedText(parts.seconds, 4, ".");
+    return {std::move(texts), {}};
+}
+
+Conversion boxesToDecimal(bool latitude, CoordinateTexts texts) {
+    const numeric::BoxNumber read = readSexagesimal(latitude, texts);
+    if (!read.refusal.empty())
+        return refused(std::move(texts), "Nothing was converted: ", read.refusal);
+    texts.decimal = GradiSexToDec(texts.sign, read.value, 0, 0);
+    return {std::move(texts), {}};
+}
+
+Conversion toggleSign(bool latitude, bool sexagesimal, CoordinateTexts texts) {
+    if (std::string why = coordinateRefusal(latitude, sexagesimal, texts); !why.empty())
+        return refused(std::move(texts), "The sign was not changed: ", why);
+    texts.sign = texts.sign == "+" ? "-" : "+";
+    const double factor = numeric::parseNumber(texts.sign + "1");
+    texts.decimal = generalText(std::fabs(numeric::parseNumber(texts.decimal)) * factor, ".");
+    return {std::move(texts), {}};
 }
 
 }  // namespace board

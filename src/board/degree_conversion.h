@@ -1,9 +1,10 @@
 #pragma once
 // Latitude and longitude in their two forms on the board: signed decimal degrees, and unsigned
-// degrees, minutes and seconds with the sign on a button caption ("+" or "-").
+// degrees, minutes and seconds with the sign on a button caption ("+" or "-"). Leaving a box and
+// pressing a sign button keep the two in step; each reads its boxes as the calculation does, and
+// where the calculation would refuse a box, it refuses it too and changes nothing.
 
 #include <string>
-#include <string_view>
 
 #include "board/sexagesimal.h"
 
@@ -19,35 +20,45 @@ Sexagesimal GradiDecToSex(double GradiDec, int secondDecimals = 4);
 // exceed 60.
 std::string GradiSexToDec(const std::string& segno, double varG, double varP, double varS);
 
-// The sign caption and the three unsigned boxes shown for a decimal text.
-struct SexagesimalBoxes {
-    std::string sign;     // "-" for a negative value, else "+"
-    std::string degrees;  // general number format
-    std::string minutes;  // general number format
-    std::string seconds;  // "0.0000", "." as separator
+// One coordinate as the board shows it.
+struct CoordinateTexts {
+    std::string sign;     // the sign button's caption
+    std::string decimal;  // txtLAT or txtLON
+    std::string degrees, minutes, seconds;
 };
 
-// Fills the sign and the sexagesimal boxes from a decimal box's text (an empty text gives "+",
-// "0", "0", "0.0000"). Each conversion here reads its boxes by the one reader of a number box,
-// and fails (numeric::NumericFailure) where a box holds no number, or one too large for a
-// double: the other form then stays as it was, and the calculation names the box.
-SexagesimalBoxes decimalToBoxes(const std::string& decimalText);
+// Why the decimal box of the latitude (or of the longitude) is refused (readBoardBox, naming
+// "the Latitude box"), or "".
+std::string decimalRefusal(bool latitude, const std::string& decimal);
 
-// Rewrites the decimal box from the sign caption and the texts of the three boxes.
-std::string boxesToDecimal(const std::string& sign, const std::string& degrees,
-                           const std::string& minutes, const std::string& seconds);
+// Why the degrees, minutes and seconds boxes are refused, or "": the first that holds no number
+// ("the minutes box of the Latitude"), else the decimal value they join into, refused as the
+// decimal box would refuse it ("the Latitude in its degrees, minutes and seconds boxes").
+std::string sexagesimalRefusal(bool latitude, const CoordinateTexts& texts);
 
-// Why a coordinate's three sexagesimal boxes do not hold numbers, naming the first that does not
-// by the coordinate's caption ("the minutes box of the Latitude"), or "".
-std::string coordinateRefusal(std::string_view caption, const std::string& degrees,
-                              const std::string& minutes, const std::string& seconds);
+// Why the boxes of the coordinate that the calculation and the transfer read are refused, or
+// "": in the sexagesimal form the three boxes typed in, then, in either form, the decimal box.
+std::string coordinateRefusal(bool latitude, bool sexagesimal, const CoordinateTexts& texts);
 
-// A sign button pressed: the caption toggles ("+" becomes "-", anything else "+") and the
-// decimal text becomes |value| with the new sign, in the general number format.
-struct SignedDecimal {
-    std::string sign;
-    std::string decimal;
+// A coordinate after an edit: every text as it now reads, or, when the edit is refused, the
+// texts unchanged and the message that says why, naming the box.
+struct Conversion {
+    CoordinateTexts texts;
+    std::string refusal;
 };
-SignedDecimal toggleSign(const std::string& sign, const std::string& decimalText);
+
+// The decimal box left: the sign caption and the three boxes are written from it ("-" for a
+// negative value, else "+"; degrees and minutes in the general number format, seconds as
+// "0.0000"; an empty box gives "+", "0", "0", "0.0000"). The decimal text is left as typed.
+Conversion decimalToBoxes(bool latitude, CoordinateTexts texts);
+
+// A degrees, minutes or seconds box left: the decimal box is written from the sign caption and
+// the three boxes by GradiSexToDec.
+Conversion boxesToDecimal(bool latitude, CoordinateTexts texts);
+
+// The sign button pressed: the caption toggles ("+" becomes "-", anything else "+") and the
+// decimal text becomes |value| with the new sign, in the general number format; the unsigned
+// boxes stay. Refused where coordinateRefusal refuses the form the board is in.
+Conversion toggleSign(bool latitude, bool sexagesimal, CoordinateTexts texts);
 
 }  // namespace board

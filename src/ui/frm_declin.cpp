@@ -208,8 +208,10 @@ void frmDeclin::Form_Load(const Clock& clock) {
     decimal_[0]->setText(qs(place.latitude));
     decimal_[1]->setText(qs(place.longitude));
     TxtFuso->setText(qs(place.zone));
-    decimalLeft(0);
-    decimalLeft(1);
+    // A place the board refuses is named in the results box, the latitude's first.
+    const std::string latitude = decimalLeft(0);
+    const std::string longitude = decimalLeft(1);
+    showRefusal(latitude.empty() ? longitude : latitude);
 
     const QDateTime now = clock ? clock() : QDateTime::currentDateTime();
     txtDay->setText(QString::number(now.date().day()));
@@ -244,27 +246,36 @@ void frmDeclin::OptModoSess_Click() {
     setMode(false);
 }
 
-void frmDeclin::decimalLeft(int Index) {
-    try {
-        const board::SexagesimalBoxes boxes = board::decimalToBoxes(ss(decimal_[Index]->text()));
-        cmdSign(Index)->setText(qs(boxes.sign));
-        sexagesimal_[Index][0]->setText(qs(boxes.degrees));
-        sexagesimal_[Index][1]->setText(qs(boxes.minutes));
-        sexagesimal_[Index][2]->setText(qs(boxes.seconds));
-    } catch (const numeric::NumericFailure&) {
-        // No number, or one too large for a double: the other form stays as it was.
-    }
+board::CoordinateTexts frmDeclin::coordinate(int Index) const {
+    QLineEdit* const* parts = sexagesimal_[Index];
+    return {ss(cmdSign(Index)->text()), ss(decimal_[Index]->text()), ss(parts[0]->text()),
+            ss(parts[1]->text()), ss(parts[2]->text())};
+}
+
+std::string frmDeclin::apply(int Index, const board::Conversion& edit) {
+    if (!edit.refusal.empty()) return edit.refusal;
+    // Only the texts that change are written: a box rewritten keeps no cursor or undo history.
+    const auto write = [](auto* control, const std::string& text) {
+        if (control->text() != qs(text)) control->setText(qs(text));
+    };
+    write(cmdSign(Index), edit.texts.sign);
+    write(decimal_[Index], edit.texts.decimal);
+    write(sexagesimal_[Index][0], edit.texts.degrees);
+    write(sexagesimal_[Index][1], edit.texts.minutes);
+    write(sexagesimal_[Index][2], edit.texts.seconds);
+    return {};
+}
+
+void frmDeclin::showRefusal(const std::string& refusal) {
+    if (!refusal.empty()) showResult(qs(refusal), false);
+}
+
+std::string frmDeclin::decimalLeft(int Index) {
+    return apply(Index, board::decimalToBoxes(Index == 0, coordinate(Index)));
 }
 
 void frmDeclin::sexagesimalLeft(int Index) {
-    try {
-        QLineEdit* const* parts = sexagesimal_[Index];
-        decimal_[Index]->setText(qs(board::boxesToDecimal(
-            ss(cmdSign(Index)->text()), ss(parts[0]->text()), ss(parts[1]->text()),
-            ss(parts[2]->text()))));
-    } catch (const numeric::NumericFailure&) {
-        // No number, or one too large for a double: the decimal box stays as it was.
-    }
+    showRefusal(apply(Index, board::boxesToDecimal(Index == 0, coordinate(Index))));
 }
 
 bool frmDeclin::eventFilter(QObject* watched, QEvent* event) {
@@ -274,7 +285,7 @@ bool frmDeclin::eventFilter(QObject* watched, QEvent* event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             for (int k = 0; k < 2; ++k) {
-                if (watched == decimal_[k]) decimalLeft(k);
+                if (watched == decimal_[k]) showRefusal(decimalLeft(k));
                 if (std::ranges::find(sexagesimal_[k], watched) != std::end(sexagesimal_[k]))
                     sexagesimalLeft(k);
             }
@@ -284,15 +295,8 @@ bool frmDeclin::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmDeclin::cmdSign_Click(int Index) {
-    QLineEdit* decimal = decimal_[Index];
-    try {
-        const board::SignedDecimal toggled =
-            board::toggleSign(ss(cmdSign(Index)->text()), ss(decimal->text()));
-        cmdSign(Index)->setText(qs(toggled.sign));
-        decimal->setText(qs(toggled.decimal));
-    } catch (const numeric::NumericFailure&) {
-        // No number, or one too large for a double: nothing changes.
-    }
+    showRefusal(
+        apply(Index, board::toggleSign(Index == 0, OptModoSess->isChecked(), coordinate(Index))));
 }
 
 board::BoardInputs frmDeclin::boardInputs() const {

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "board/declinazione.h"
+#include "board/degree_conversion.h"
 #include "board/solar_calculator.h"
 #include "shell/input_record.h"
 
@@ -52,8 +53,13 @@ private:
     void showResult(const QString& text, bool report);  // in the results box
     void Form_Load(const Clock& clock);
     void setMode(bool decimal);
-    void decimalLeft(int Index);      // a decimal box lost the focus
-    void sexagesimalLeft(int Index);  // a degrees, minutes or seconds box lost the focus
+    // The latitude's (Index 0) or the longitude's texts, and an edit of them written back; a
+    // refused edit writes nothing and returns its message.
+    board::CoordinateTexts coordinate(int Index) const;
+    std::string apply(int Index, const board::Conversion& edit);
+    void showRefusal(const std::string& refusal);  // in the results box, when there is one
+    std::string decimalLeft(int Index);  // a decimal box lost the focus; the refusal, or ""
+    void sexagesimalLeft(int Index);     // a degrees, minutes or seconds box lost the focus
 
     shell::InputRecord& main_;
     board::SolarValues values_;

@@ -212,7 +212,7 @@ TEST(Report, ABoxThatHoldsNoNumberIsNamedAndNothingIsComputed) {
                            {&BoardInputs::TxtFuso, "1e300", "the Standard Time Zone box"},
                            {&BoardInputs::txtAngle, "-1e300", "the Angle az box"},
                            {&BoardInputs::txtHH, "1e15", "the hours box of the UT"},
-                           {&BoardInputs::txtLatP, "1e300", "the minutes box of the Latitude"}}) {
+                           {&BoardInputs::txtLatP, "1e300", "the Latitude in its degrees"}}) {
         BoardInputs in = place("45", "-7.5", "-1");
         in.sexagesimal = true;
         in.*row.box = row.text;

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
 #include "shell/input_record.h"
 #include "ui/frm_declin.h"
@@ -194,6 +195,78 @@ TEST(BoardWindow, SignButtonsAndFocusLossKeepBothFormsInStep) {
             << button;
     }
     EXPECT_EQ(b.main.text("txtLAT"), "41.90000");
+}
+
+TEST(BoardWindow, EditsAreConvertedOrRefusedAsRunRefusesThem) {
+    // Every place box left holding each text, then Run, the transfer and the sign beside it: an
+    // edit the calculation refuses converts nothing, and all three refuse it in the same words;
+    // an edit accepted leaves the two forms in step.
+    const char* boxes[2][4] = {{"txtLAT", "txtLatG", "txtLatP", "txtLATS"},
+                               {"txtLON", "txtLonG", "txtLonP", "txtLonS"}};
+    for (int k = 0; k < 2; ++k)
+        for (int edited = 0; edited < 4; ++edited)
+            for (const char* typed : {"12abc", "4x5", "187", "-187", "12000000", "1e9", "1e400",
+                                      "inf", "nan", "", "0.5"}) {
+                Board b;
+                ui::frmDeclin& w = *b;
+                if (edited > 0) w.OptModoSess_Click();
+                auto* result = child<QPlainTextEdit>(w, "txtResult");
+                const auto texts = [&] {
+                    QStringList all{w.cmdSign(k)->text()};
+                    for (const char* name : boxes[k]) all << text(w, name);
+                    return all;
+                };
+                const auto agree = [&] {
+                    const QStringList t = texts();
+                    const double value = t[1].toDouble();
+                    const double joined = t[2].toDouble() + t[3].toDouble() / 60 +
+                                          t[4].toDouble() / 3600;
+                    return std::abs(std::abs(value) - joined) < 6e-6 &&
+                           (value == 0 || (value < 0) == (t[0] == "-"));
+                };
+                const auto press = [&](QPushButton* button) {
+                    result->clear();
+                    QTest::mouseClick(button, Qt::LeftButton);
+                    return result->toPlainText();
+                };
+                child(w, boxes[k][edited])->setText(typed);
+                const QStringList before = texts();
+                leave(w, boxes[k][edited]);
+                const QString refusal = result->toPlainText();
+                const QString why = refusal.mid(refusal.indexOf(": ") + 2);
+                const std::string row = std::string(boxes[k][edited]) + "=" + typed;
+                EXPECT_FALSE(refusal.contains("1E+308")) << row;
+                if (refusal.isEmpty()) {
+                    EXPECT_TRUE(agree()) << row;
+                    EXPECT_TRUE(press(child<QPushButton>(w, "cmdCalcola")).startsWith("Sun"));
+                    EXPECT_TRUE(press(child<QPushButton>(w, "cmdTrans")).isEmpty()) << row;
+                    const QString sign = w.cmdSign(k)->text();
+                    EXPECT_TRUE(press(w.cmdSign(k)).isEmpty() && agree()) << row;
+                    EXPECT_NE(w.cmdSign(k)->text(), sign) << row;
+                    continue;
+                }
+                EXPECT_TRUE(refusal.startsWith("Nothing was converted: the ")) << row;
+                EXPECT_EQ(texts(), before) << row;
+                EXPECT_EQ(press(child<QPushButton>(w, "cmdCalcola")),
+                          "The calculation was not made: " + why) << row;
+                EXPECT_EQ(press(child<QPushButton>(w, "cmdTrans")),
+                          "Nothing was transferred to the main screen: " + why) << row;
+                EXPECT_EQ(press(w.cmdSign(k)), "The sign was not changed: " + why) << row;
+                EXPECT_EQ(texts(), before) << row;
+            }
+    // The other boxes: a number beyond a double is refused by the box's own bound.
+    for (const char* name :
+         {"txtDay", "txtMonth", "txtYear", "txtHH", "txtMM", "txtSS", "TxtFuso", "txtAngle"})
+        for (const char* typed : {"1e400", "inf", "-inf", "1e9"}) {
+            Board b;
+            child(*b, name)->setText(typed);
+            b->cmdCalcola_Click();
+            EXPECT_TRUE(child<QPlainTextEdit>(*b, "txtResult")
+                            ->toPlainText()
+                            .endsWith("between -1000000000 and 1000000000. Please check the "
+                                      "inputs."))
+                << name << "=" << typed;
+        }
 }
 
 TEST(BoardWindow, EnterInAnyBoxPressesNoButton) {
