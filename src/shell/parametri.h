@@ -7,8 +7,8 @@
 // The store loads the file at the first Leggi or setValue that finds it empty (a file that is there
 // is read once, records or none; a missing one is looked for again) and from then on works in
 // memory: setValue changes a record in memory only, for save to write them all at once. A load by
-// setValue holds the file locked until the save that follows has written it, so that saves from
-// several windows at once lose no record. Only a regular file (or a link to one) is read or
+// setValue holds the save's lock until the save that follows has written the file, so that saves
+// from several windows at once lose no record. Only a regular file (or a link to one) is read or
 // written, and none larger than any parameter file; parametri_file.h says how a save installs a
 // whole new file or leaves the old one. An existing file that may not be written is not replaced,
 // nor is one marked read-only (no write permission for anyone), whoever runs the program; the new

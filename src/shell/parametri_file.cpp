@@ -1,7 +1,6 @@
 #include "shell/parametri_file.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -126,114 +125,243 @@ std::optional<fs::path> linkTarget(const std::string& name, std::string& error) 
     return path;
 }
 
-// Takes the lock (LOCK_SH or LOCK_EX) on the open file. Another save holds it for a moment only,
-// so the wait is bounded; a file system that keeps no locks lets the file be used as before.
-// False when another program still holds it after the wait.
-bool lock(int fd, int operation) {
+// The folder a file lies in, opened once: the steps that follow name the file relative to it,
+// so that one save works in one folder even if the folder is renamed meanwhile.
+Fd openFolder(const fs::path& file) {
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    return Fd(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+}
+
+// Takes an open-file lock (F_RDLCK or F_WRLCK) on the whole file. A save holds it for a moment
+// only, so the wait is bounded; a file system that keeps no locks lets the file be used as
+// before. Where readersGiveWay, a file that only read locks bar (which anyone who may read it
+// can take, while a write lock needs a file open for writing) is used without the lock. False
+// when the lock is still held by another after the wait.
+bool lock(int fd, short type, bool readersGiveWay = false) {
     using namespace std::chrono_literals;
     const auto giveUp = std::chrono::steady_clock::now() + 20s;
     for (std::chrono::milliseconds pause = 1ms;; pause = std::min(2 * pause, 50ms)) {
-        if (::flock(fd, operation | LOCK_NB) == 0) return true;
+        struct flock range {};
+        range.l_type = type;
+        range.l_whence = SEEK_SET;
+        if (::fcntl(fd, F_OFD_SETLK, &range) == 0) return true;
         if (errno == EINTR) continue;
-        if (errno != EWOULDBLOCK) return true;
+        if (errno != EAGAIN && errno != EACCES) return true;
+        if (readersGiveWay && ::fcntl(fd, F_OFD_GETLK, &range) == 0 && range.l_type == F_RDLCK)
+            return true;
         if (std::chrono::steady_clock::now() >= giveUp) return false;
         std::this_thread::sleep_for(pause);
     }
 }
 
-// The regular file at a path past its links, open and locked.
-struct LockedFile {
+// The regular file of that name in the folder, open.
+struct OpenFile {
     Fd fd;                 // -1 when it is not open
     struct stat st {};
-    bool there = false;    // something is at the path
+    bool there = false;    // something is at the name
     int openError = 0;     // why the regular file there could not be opened
     std::string refusal;   // why what is there is not taken
 };
 
-LockedFile openLocked(const fs::path& path, int access, int operation) {
-    LockedFile file;
-    // What is there is not taken: the file closed, and why in refusal.
-    auto refused = [&file](std::string why) {
-        file.fd = Fd();
-        file.refusal = std::move(why);
-        return std::move(file);
-    };
-    constexpr int Attempts = 100;
-    for (int attempt = 0; attempt < Attempts; ++attempt) {
-        file.fd = Fd();
-        // Nothing but a regular file is opened (opening a device may act on it), and that
-        // without blocking, should a FIFO take its place meanwhile.
-        file.there = ::lstat(path.c_str(), &file.st) == 0;
-        if (!file.there) return refused(errno == ELOOP ? notRegular(S_IFLNK) : "");
-        if (S_ISREG(file.st.st_mode)) {
-            const int flags = access | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
-            file.fd = Fd(::open(path.c_str(), flags));
-            if (file.fd.get() < 0 || ::fstat(file.fd.get(), &file.st) != 0) {
-                file.openError = errno;
-                return refused("");
-            }
-        }
-        if (!S_ISREG(file.st.st_mode)) return refused(notRegular(file.st.st_mode));
-        if (!lock(file.fd.get(), operation)) return refused("another program keeps it locked");
-        // Another save may have renamed a new file over the name while this one waited: the
-        // file taken is the one at the name.
-        struct stat now {};
-        if (::lstat(path.c_str(), &now) == 0 && now.st_dev == file.st.st_dev &&
-            now.st_ino == file.st.st_ino)
+OpenFile openRegular(int folder, const std::string& name, int access) {
+    OpenFile file;
+    // Nothing but a regular file is opened (opening a device may act on it), and that without
+    // blocking, should a FIFO take its place meanwhile.
+    file.there = ::fstatat(folder, name.c_str(), &file.st, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!file.there) return file;
+    if (S_ISREG(file.st.st_mode)) {
+        const int flags = access | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+        file.fd = Fd(::openat(folder, name.c_str(), flags));
+        if (file.fd.get() < 0 || ::fstat(file.fd.get(), &file.st) != 0) {
+            file.openError = errno;
+            file.fd = Fd();
             return file;
+        }
     }
-    return refused("other programs keep replacing it");
+    if (!S_ISREG(file.st.st_mode)) {
+        file.fd = Fd();
+        file.refusal = notRegular(file.st.st_mode);
+    }
+    return file;
 }
 
-// The contents of a regular file open from its start, bounded.
-ParameterFileRead contents(const LockedFile& file) {
+// The contents of a regular file open from its start, bounded. Read without the lock, a save
+// in place may be writing it: it is read again until two reads agree, a few times at most.
+ParameterFileRead contents(const OpenFile& file, bool unlocked) {
     if (static_cast<std::uintmax_t>(file.st.st_size) > kMaxParameterFileBytes)
         return {std::nullopt, tooLarge()};
     std::optional<std::string> bytes =
         readAll(file.fd.get(), static_cast<std::size_t>(file.st.st_size));
+    bool settled = !unlocked;
+    for (int again = 0; again < 5 && !settled && bytes; ++again) {
+        std::optional<std::string> next = readAll(file.fd.get(), bytes->size());
+        settled = next == bytes;
+        bytes = std::move(next);
+    }
     if (!bytes) return {std::nullopt, "it cannot be read (" + reason(errno) + ")"};
     if (bytes->size() > kMaxParameterFileBytes) return {std::nullopt, tooLarge()};
+    if (!settled) return {std::nullopt, "another program keeps writing it"};
     return {std::move(bytes), ""};
 }
 
-// A temporary file of this save's own beside the target; removed again unless installed.
+std::string lockName(const std::string& name) { return name + ".lock"; }
+
+// The lock file's permissions: read and write for its owner, and for the group and the others
+// where they may write the parameter file (data), nothing else. Its owner could change them
+// anyway; for the others they decide who may open it.
+mode_t lockMode(mode_t data) {
+    return S_IRUSR | S_IWUSR | ((data & S_IWGRP) ? S_IRGRP | S_IWGRP : 0) |
+           ((data & S_IWOTH) ? S_IROTH | S_IWOTH : 0);
+}
+
+// Whether the lock file lets in no one but its owner and the users who may write the file.
+bool closedToReaders(const struct stat& lock, const struct stat& data) {
+    return (lock.st_mode & 077 & ~lockMode(data.st_mode)) == 0 &&
+           ((lock.st_mode & 070) == 0 || lock.st_gid == data.st_gid);
+}
+
+// Gives the lock file the parameter file's owner and group, as far as this user may (only root
+// gives a file to another user, only a member to a group) and the permissions above, where
+// this user may change it (its owner, or root); true when it then lets in no one else.
+bool fitLock(int fd, const struct stat& data) {
+    if (::fchown(fd, data.st_uid, data.st_gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), data.st_gid);
+    (void)::fchmod(fd, lockMode(data.st_mode));
+    struct stat lock {};
+    return ::fstat(fd, &lock) == 0 && closedToReaders(lock, data);
+}
+
+struct SaveLock {
+    Fd fd;                 // the lock file, locked; -1 where none can be made
+    std::string refusal;   // why the save may not go on, or ""
+};
+
+// Takes the write lock of the saves on the lock file beside the file of that name in the
+// folder; data is the file's status when it is there. A lock file this user may not open, that
+// is no empty regular file of one name, or that lets in users who may not write the file and
+// cannot be fitted is stray: it is removed and made again. Where no lock file can be made (a
+// folder that takes no new file, a name too long), none is taken.
+SaveLock lockForSave(int folder, const std::string& name, const struct stat* data) {
+    const std::string lockFile = lockName(name);
+    constexpr int Flags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    constexpr int Attempts = 100;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        Fd fd(::openat(folder, lockFile.c_str(), Flags));
+        if (fd.get() < 0 && errno == ENOENT) {
+            constexpr mode_t Owner = S_IRUSR | S_IWUSR;   // fitted once the file is known
+            fd = Fd(::openat(folder, lockFile.c_str(), Flags | O_CREAT | O_EXCL, Owner));
+            if (fd.get() < 0 && errno == EEXIST) continue;
+            if (fd.get() < 0) return {Fd(), ""};
+        }
+        if (fd.get() < 0 && errno != EACCES && errno != ELOOP && errno != EISDIR)
+            return {Fd(), ""};
+        struct stat st {};
+        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_nlink != 1 || st.st_size != 0 || (data && !fitLock(fd.get(), *data))) {
+            if (::unlinkat(folder, lockFile.c_str(), 0) != 0 && errno != ENOENT)
+                return {Fd(), "its lock file " + lockFile + " cannot be used, nor removed (" +
+                                  reason(errno) + ")"};
+            continue;
+        }
+        if (!lock(fd.get(), F_WRLCK)) return {Fd(), "another program keeps it locked"};
+        // The lock file locked is the one at the name (a stray one may have gone meanwhile).
+        struct stat now {};
+        if (::fstatat(folder, lockFile.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+            now.st_dev == st.st_dev && now.st_ino == st.st_ino)
+            return {std::move(fd), ""};
+    }
+    return {Fd(), "other programs keep replacing its lock file"};
+}
+
+// The file of that name in the folder, read as a load reads it. A save holds the lock file
+// while it writes: a load that may open it waits for that save; one that may not (a user who
+// may only read the file) reads without waiting.
+ParameterFileRead readIn(int folder, const std::string& name) {
+    constexpr int Flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    const Fd lockFd(::openat(folder, lockName(name).c_str(), Flags));
+    struct stat lockStatus {}, data {};
+    const bool locked = lockFd.get() >= 0 && ::fstat(lockFd.get(), &lockStatus) == 0 &&
+                        S_ISREG(lockStatus.st_mode) &&
+                        ::fstatat(folder, name.c_str(), &data, AT_SYMLINK_NOFOLLOW) == 0 &&
+                        closedToReaders(lockStatus, data) && lock(lockFd.get(), F_RDLCK);
+    const OpenFile file = openRegular(folder, name, O_RDONLY);
+    return file.fd.get() < 0 ? ParameterFileRead{std::nullopt, file.refusal}
+                             : contents(file, !locked);
+}
+
+// A temporary file of this save's own in the file's folder; gone again unless installed.
 class Temporary {
 public:
-    // Creates it exclusively, so that nothing already at its name (a file, a folder, a link
-    // planted there, another save's temporary file) is opened: such a name is passed over. The
-    // first name tried is the target's name, the process number and ".tmp"; the next ones add a
-    // random part, which no one can plant ahead.
-    bool create(const fs::path& target, mode_t mode, std::string& error) {
-        const std::string stem = target.string() + "." + std::to_string(::getpid());
+    Temporary(int folder, std::string target) : folder_(folder), target_(std::move(target)) {}
+    ~Temporary() {
+        if (!name_.empty()) ::unlinkat(folder_, name_.c_str(), 0);
+    }
+
+    // Where the file system allows, the file is made without a name and named only when it is
+    // written, so that a save that fails before leaves nothing behind, even in a folder made
+    // read-only meanwhile; elsewhere it is created exclusively under a name of its own.
+    bool create(mode_t mode, std::string& error) {
+        if (::access("/proc/self/fd", X_OK) == 0)
+            fd_ = Fd(::openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+        const int made = fd_.get() >= 0 ? 0 : takeName([&](const char* name) {
+            constexpr int Flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+            fd_ = Fd(::openat(folder_, name, Flags, mode));
+            return fd_.get() >= 0;
+        });
+        if (made != 0) error = "no new file can be made in its folder (" + why(made) + ")";
+        return made == 0;
+    }
+    int fd() const { return fd_.get(); }
+
+    // Gives it a name, where it has none yet: false (error says why) where none can be made.
+    bool name(std::string& error) {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
+        const int named = !name_.empty() ? 0 : takeName([&](const char* name) {
+            return ::linkat(AT_FDCWD, self.c_str(), folder_, name, AT_SYMLINK_FOLLOW) == 0;
+        });
+        if (named != 0) error = "no new file can be made in its folder (" + why(named) + ")";
+        return named == 0;
+    }
+
+    // Closes it and renames it over the file.
+    bool install(std::string& error) {
+        if (fd_.close() != 0) {
+            error = "the file cannot be written (" + reason(errno) + ")";
+            return false;
+        }
+        if (::renameat(folder_, name_.c_str(), folder_, target_.c_str()) != 0) {
+            error = "the file cannot be replaced in its folder (" + reason(errno) + ")";
+            return false;
+        }
+        name_.clear();
+        return true;
+    }
+
+private:
+    // Tries the names a temporary file may take until make takes one; a name already taken
+    // (a file, a folder, a link planted there, another save's temporary file) is passed over.
+    // The first name is the file's name, the process number and ".tmp"; the next ones add a
+    // random part, which no one can plant ahead. 0, or the error that stopped it.
+    template <class Make>
+    int takeName(Make make) {
+        const std::string stem = target_ + "." + std::to_string(::getpid());
         std::random_device random;
         constexpr int Attempts = 100;
         for (int attempt = 0; attempt < Attempts; ++attempt) {
             std::string name = stem;
             if (attempt > 0) name.append(".").append(randomHex(random));
             name.append(".tmp");
-            Fd fd(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
-            if (fd.get() >= 0) {
-                fd_ = std::move(fd);
-                path_ = std::move(name);
-                return true;
+            if (make(name.c_str())) {
+                name_ = std::move(name);
+                return 0;
             }
-            if (errno != EEXIST) {
-                error = "no new file can be made in its folder (" + reason(errno) + ")";
-                return false;
-            }
+            if (errno != EEXIST) return errno;
         }
-        error = "no new file can be made in its folder (every temporary name is taken)";
-        return false;
+        return EEXIST;
     }
-    ~Temporary() {
-        if (!path_.empty()) ::unlink(path_.c_str());
+    static std::string why(int error) {
+        return error == EEXIST ? "every temporary name is taken" : reason(error);
     }
-    int fd() const { return fd_.get(); }
-    int close() { return fd_.close(); }
-    const std::string& path() const { return path_; }
-    void installed() { path_.clear(); }
-
-private:
     static std::string randomHex(std::random_device& random) {
         const std::uint64_t value = (std::uint64_t{random()} << 32) | random();
         char text[17] = {};
@@ -241,14 +369,15 @@ private:
         return text;
     }
 
+    int folder_;
+    std::string target_;
     Fd fd_;
-    std::string path_;
+    std::string name_;   // its name in the folder, "" while it has none
 };
 
 // Makes the rename itself durable; a folder that cannot be synchronised is no failure.
-void syncFolder(const fs::path& folder) {
-    const std::string name = folder.empty() ? std::string(".") : folder.string();
-    Fd fd(::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+void syncFolder(int folder) {
+    Fd fd(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() >= 0) ::fsync(fd.get());
 }
 
@@ -269,40 +398,40 @@ enum class Replaced { Done, InPlace, Failed };
 // Writes the bytes to a temporary file beside the target, flushes it to the disk and renames it
 // over the target, so that a failed write leaves the old file as it was and a reader sees the
 // old file or the new one, whole. The new file is the old one's (old), or gets the usual
-// permissions. InPlace: no temporary file could be made, or it could not be the old one's (the
-// target is untouched); Failed: writing or renaming the temporary file failed (the target is
+// permissions. InPlace: no temporary file could be made or named, or it could not be the old
+// one's (the target is untouched); Failed: writing or renaming the temporary file failed (the target is
 // untouched, the temporary file gone). The reason goes to error.
-Replaced replaceThroughTemporary(const fs::path& target, const std::string& bytes,
+Replaced replaceThroughTemporary(int folder, const std::string& name, const std::string& bytes,
                                  const struct stat* old, std::string& error) {
-    Temporary temporary;
-    if (!temporary.create(target, old ? (old->st_mode & 0777) : 0666, error))
-        return Replaced::InPlace;
+    Temporary temporary(folder, name);
+    if (!temporary.create(old ? (old->st_mode & 0777) : 0666, error)) return Replaced::InPlace;
     if (old && !keepOwnerAndMode(temporary.fd(), *old)) {
         error = "a new file cannot keep its owner and group (" + reason(errno) + ")";
         return Replaced::InPlace;
     }
     if (writeAt(temporary.fd(), bytes.data(), bytes.size(), 0) != bytes.size() ||
-        ::fsync(temporary.fd()) != 0 || temporary.close() != 0) {
+        ::fsync(temporary.fd()) != 0) {
         error = "the file cannot be written (" + reason(errno) + ")";
         return Replaced::Failed;
     }
-    if (::rename(temporary.path().c_str(), target.c_str()) != 0) {
-        error = "the file cannot be replaced in its folder (" + reason(errno) + ")";
-        return Replaced::Failed;
-    }
-    temporary.installed();
-    syncFolder(target.parent_path());
+    if (!temporary.name(error)) return Replaced::InPlace;
+    if (!temporary.install(error)) return Replaced::Failed;
+    syncFolder(folder);
     return Replaced::Done;
 }
 
-// Writes an existing file in place, through its open descriptor. When the write fails
-// half-way (a full disk, a quota, a file-size limit) the bytes it overwrote are written back
-// and what it added is cut off, so that the file is left as it was, not new bytes followed by
-// old ones with a record cut in two. The file is then read back: only when it differs from
-// what it was does the error say it is damaged.
+// Writes an existing file in place, through its open descriptor, in one write: a shorter file
+// is padded with blanks to the old length, then cut, so that a load reading meanwhile finds the
+// new records, never new ones followed by old ones. When the write fails half-way (a full
+// disk, a quota, a file-size limit) the bytes it overwrote are written back and what it added
+// is cut off, so that the file is left as it was, not new bytes followed by old ones with a
+// record cut in two. The file is then read back: only when it differs from what it was does
+// the error say it is damaged.
 bool writeInPlace(int fd, const std::string& old, const std::string& bytes, std::string& error) {
-    const std::size_t written = writeAt(fd, bytes.data(), bytes.size(), 0);
-    if (written == bytes.size() && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0)
+    std::string padded = bytes;
+    padded.resize(std::max(bytes.size(), old.size()), ' ');
+    const std::size_t written = writeAt(fd, padded.data(), padded.size(), 0);
+    if (written == padded.size() && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0)
         return true;
     error = "the file cannot be written (" + reason(errno) + ")";
     writeAt(fd, old.data(), std::min(written, old.size()), 0);
@@ -343,15 +472,31 @@ ParameterFileRead readParameterFile(const std::string& name) {
     ParameterFileRead result;
     const std::optional<fs::path> target = linkTarget(name, result.refusal);
     if (!target) return result;
-    const LockedFile file = openLocked(*target, O_RDONLY, LOCK_SH);
-    return file.fd.get() < 0 ? ParameterFileRead{std::nullopt, file.refusal} : contents(file);
+    const Fd folder = openFolder(*target);
+    return folder.get() < 0 ? result : readIn(folder.get(), target->filename().string());
 }
 
 ParameterFileSave::ParameterFileSave(const std::string& name) {
     const std::optional<fs::path> target = linkTarget(name, old_.refusal);
     if (!target) return;
-    target_ = target->string();
-    LockedFile file = openLocked(*target, O_RDWR, LOCK_EX);
+    name_ = target->filename().string();
+    folder_ = openFolder(*target).release();
+    if (folder_ < 0) {
+        writeError_ = "its folder cannot be opened (" + reason(errno) + ")";
+        return;
+    }
+    // The lock is taken where this user may write the file: a user who may only read it makes
+    // no lock file that would shut out the file's own users.
+    struct stat st {};
+    const bool there = ::fstatat(folder_, name_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!there || (S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 &&
+                   ::faccessat(folder_, name_.c_str(), W_OK, AT_EACCESS) == 0)) {
+        SaveLock lock = lockForSave(folder_, name_, there ? &st : nullptr);
+        old_.refusal = lock.refusal;
+        if (!old_.refusal.empty()) return;
+        lock_ = lock.fd.release();
+    }
+    OpenFile file = openRegular(folder_, name_, O_RDWR);
     old_.refusal = file.refusal;
     if (!file.there || !old_.refusal.empty()) return;
     // An existing file we may not write is left alone: renaming over it would replace it all
@@ -363,31 +508,44 @@ ParameterFileSave::ParameterFileSave(const std::string& name) {
     else if (file.fd.get() < 0)
         writeError_ = "the file cannot be written (" + reason(file.openError) + ")";
     if (file.fd.get() < 0) {
-        old_ = readParameterFile(target_);
+        if (lock_ >= 0) ::close(std::exchange(lock_, -1));   // a load waits for it
+        old_ = readIn(folder_, name_);
         return;
     }
-    old_ = contents(file);
+    // Where no lock file can be made, the saves in place take turns on the file itself; a read
+    // lock there, which any reader of the file may hold, is not waited for.
+    if (lock_ < 0 && !lock(file.fd.get(), F_WRLCK, true)) {
+        old_.refusal = "another program keeps it locked";
+        return;
+    }
+    old_ = contents(file, lock_ < 0);
     status_ = file.st;
     fd_ = file.fd.release();
 }
 
 ParameterFileSave::~ParameterFileSave() {
-    if (fd_ >= 0) ::close(fd_);
+    for (const int fd : {fd_, lock_, folder_})
+        if (fd >= 0) ::close(fd);
 }
 
 bool ParameterFileSave::write(const std::string& bytes, std::string& error) {
     error = !old_.refusal.empty() ? old_.refusal : writeError_;
     if (!error.empty()) return false;
     const FileSizeSignalIgnored sizeLimitFails;
-    switch (replaceThroughTemporary(target_, bytes, fd_ >= 0 ? &status_ : nullptr, error)) {
-        case Replaced::Done: return true;
+    bool written = false;
+    switch (replaceThroughTemporary(folder_, name_, bytes, fd_ >= 0 ? &status_ : nullptr, error)) {
+        case Replaced::Done: written = true; break;
         case Replaced::Failed: return false;
-        case Replaced::InPlace: break;
+        // No new file can be made in the folder, or none that keeps the owner and group: a file
+        // that is there is written in place, under the lock.
+        case Replaced::InPlace: written = fd_ >= 0 && writeInPlace(fd_, *old_.bytes, bytes, error);
     }
-    // No new file can be made in the folder, or none that keeps the owner and group: a file
-    // that is there is written in place, under the lock.
-    if (fd_ < 0) return false;
-    return writeInPlace(fd_, *old_.bytes, bytes, error);
+    // The lock file follows the file's owner, group and permissions (a new file's too), so
+    // that the users who may write the file may take it.
+    struct stat now {};
+    if (written && lock_ >= 0 && ::fstatat(folder_, name_.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0)
+        fitLock(lock_, now);
+    return written;
 }
 
 }  // namespace shell

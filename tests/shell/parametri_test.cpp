@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <string>
 #include <thread>
@@ -17,8 +18,10 @@
 #include <grp.h>
 #include <sys/file.h>
 #include <sys/inotify.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,11 +33,19 @@
 // When not 0, the next rename fails with this error, as one does when the folder is removed
 // or the file is a mount point; every other rename is the system's.
 int renameFails = 0;
+// Done (once) when a save flushes its new file to the disk: what happens meanwhile.
+std::function<void()> duringSave;
 
-extern "C" int rename(const char* from, const char* to) noexcept {
-    if (renameFails == 0) return renameat(AT_FDCWD, from, AT_FDCWD, to);
+extern "C" int renameat(int fromFolder, const char* from, int toFolder, const char* to) noexcept {
+    if (renameFails == 0)
+        return static_cast<int>(syscall(SYS_renameat2, fromFolder, from, toFolder, to, 0));
     errno = std::exchange(renameFails, 0);
     return -1;
+}
+
+extern "C" int fsync(int fd) noexcept {
+    if (duringSave) std::exchange(duringSave, nullptr)();
+    return static_cast<int>(syscall(SYS_fsync, fd));
 }
 
 namespace {
@@ -83,18 +94,19 @@ protected:
         close(watch);
         return seen ? (dir_ / reinterpret_cast<inotify_event*>(event)->name).string() : "";
     }
-    // Saves as another user (its group the same number), a member of group too, in a child
-    // process; true when saved.
-    bool saveAs(uid_t user, gid_t group) {
+    // Does act as another user (its group the same number), a member of group too, in a child
+    // process; true when it returned true.
+    static bool asUser(uid_t user, gid_t group, const std::function<bool()>& act) {
         const pid_t child = fork();
         if (child == 0) {
             const bool as = setgroups(1, &group) == 0 && setgid(user) == 0 && setuid(user) == 0;
-            _exit(as && shell::SaveInputs(inputs, services, file_) ? 0 : 1);
+            _exit(as && act() ? 0 : 1);
         }
         int status = 0;
         return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
                WEXITSTATUS(status) == 0;
     }
+    bool save() { return shell::SaveInputs(inputs, services, file_); }
 
     fs::path dir_;
     std::string file_;
@@ -448,11 +460,16 @@ TEST_F(ParameterFile, ASaveKeepsTheFileOwnerGroupAndPermissions) {
         struct stat before {}, after {};
         ASSERT_EQ(stat(file_.c_str(), &before), 0);
         inputs.setText("txtLAT", std::to_string(row.mode));
-        EXPECT_TRUE(row.saver == Self ? shell::SaveInputs(inputs, services, file_)
-                                      : saveAs(row.saver, row.memberOf));
+        EXPECT_TRUE(row.saver == Self ? save()
+                                      : asUser(row.saver, row.memberOf, [&] { return save(); }));
         ASSERT_EQ(stat(file_.c_str(), &after), 0);
         EXPECT_EQ(std::tie(after.st_mode, after.st_uid, after.st_gid),
                   std::tie(before.st_mode, before.st_uid, before.st_gid));
+        // The lock file lets in the users who may write the file, and no others.
+        struct stat lock {};
+        ASSERT_EQ(stat((file_ + ".lock").c_str(), &lock), 0);
+        EXPECT_EQ(lock.st_mode & 07777, (row.mode & 0022) * 3 | 0600);
+        EXPECT_EQ(lock.st_gid, after.st_gid);
         EXPECT_EQ(shell::Parametri::parse(readFile()).at(0).second, std::to_string(row.mode));
         EXPECT_EQ(temporaries(), 0);
     }
@@ -466,6 +483,7 @@ TEST_F(ParameterFile, ALinkPlantedAtATemporaryNameIsNotFollowed) {
     // the second save, the one the first save made: a random part that repeats is caught.
     std::vector<std::string> names{file_ + ".tmp",
                                    file_ + "." + std::to_string(getpid()) + ".tmp"};
+    ASSERT_TRUE(save());   // the lock file made first, so that the watch sees only the save's
     for (const bool hard : {false, true}) {
         SCOPED_TRACE(hard ? "hard links" : "symbolic links");
         writeFile("\"LAT\",\"10\"\r\n");
@@ -553,36 +571,119 @@ TEST_F(ParameterFile, OnlyARegularFileIsLoadedOrSaved) {
     }
 }
 
-TEST_F(ParameterFile, ASaveWaitsForTheOneBeforeAndReadsWhatItWrote) {
-    // Another save holds the file locked and writes it in place or renames a new one over it;
-    // a save started meanwhile (through a temporary file, or in place) waits, then reads what
-    // that one wrote: no record is lost.
-    const std::string other = kDesignTimeFile + "\"Other\",\"1\"\r\n";
-    struct Row { bool renamed, inPlace; };
-    for (const Row row : {Row{false, false}, Row{true, false}, Row{false, true}}) {
-        SCOPED_TRACE(testing::Message() << row.renamed << row.inPlace);
-        if (row.inPlace) file_ = longName();
+TEST_F(ParameterFile, SavesTakeTurnsAndALoadBetweenThemWaitsForTheWholeFile) {
+    // A save holds its lock from reading the file to its last write: another program's save (a
+    // record added between the first one's read and its rename, or its write in place) waits
+    // and reads what the first one wrote, and so does a load started meanwhile.
+    for (const bool inPlace : {false, true}) {
+        SCOPED_TRACE(inPlace ? "in place" : "through a new file");
+        if (inPlace) file_ = longName();
         writeFile(kDesignTimeFile);
-        const int held = open(file_.c_str(), O_RDWR);
-        ASSERT_EQ(flock(held, LOCK_EX), 0);
-        inputs.setText("txtLAT", "12");
-        bool saved = false;
-        std::thread saver([&] { saved = shell::SaveInputs(inputs, services, file_); });
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        if (row.renamed) {
-            std::ofstream(file_ + ".new", std::ios::binary) << other;
-            fs::rename(file_ + ".new", file_);
-        } else {
-            EXPECT_EQ(pwrite(held, other.data(), other.size(), 0), ssize_t(other.size()));
+        int go[2];
+        ASSERT_EQ(pipe(go), 0);
+        const pid_t other = fork();
+        if (other == 0) {
+            char byte = 0;
+            if (read(go[0], &byte, 1) != 1) _exit(1);
+            shell::Parametri store(file_);
+            store.setValue("Second", "2");
+            _exit(store.save() ? 0 : 1);
         }
-        close(held);
-        saver.join();
-        EXPECT_TRUE(saved);
+        shell::Parametri first(file_);
+        first.setValue("LAT", "11");
+        first.setValue("First", "1");
+        ASSERT_EQ(write(go[1], "g", 1), 1);
+        shell::InputRecord loaded;
+        std::thread load([&] { shell::LoadInputs(loaded, file_); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        int status = 0;
+        EXPECT_EQ(waitpid(other, &status, WNOHANG), 0);   // still waiting
+        EXPECT_TRUE(first.save());
+        load.join();
+        ASSERT_EQ(waitpid(other, &status, 0), other);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_EQ(loaded.text("txtLAT"), "11");
         const auto records = shell::Parametri::parse(readFile());
-        ASSERT_EQ(records.size(), 20u);
-        EXPECT_EQ(records[0].second, "12");
-        EXPECT_EQ(records[19].first, "Other");
+        EXPECT_EQ(shell::Parametri::format(records), readFile());   // no NUL, no blank, whole
+        ASSERT_EQ(records.size(), 21u);
+        EXPECT_EQ(records[19].first + records[20].first, "FirstSecond");
+        close(go[0]);
+        close(go[1]);
     }
+}
+
+TEST_F(ParameterFile, AUserWhoMayOnlyReadTheFileDelaysNoLoadAndStopsNoSave) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can act as another user";
+    // That user's lock on the file: exclusive, shared, or a read lock where the save would lock
+    // the file itself (a name too long for a lock file beside it: the file written in place).
+    struct Row { int flock; bool lockFile; };
+    for (const Row row : {Row{LOCK_EX, true}, Row{LOCK_SH, true}, Row{0, false}}) {
+        SCOPED_TRACE(row.flock);
+        if (!row.lockFile) file_ = (dir_ / (std::string(250, 'u') + ".dat")).string();
+        writeFile(kDesignTimeFile);   // readable by all, written by its owner
+        ASSERT_TRUE(save());
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        const pid_t reader = fork();
+        if (reader == 0) {
+            const gid_t nobody = 65534;
+            struct flock range {};
+            range.l_type = F_RDLCK;
+            const int fd = setgroups(1, &nobody) == 0 && setgid(nobody) == 0 &&
+                                   setuid(nobody) == 0 ? open(file_.c_str(), O_RDONLY) : -1;
+            const bool held = fd >= 0 && (row.flock ? flock(fd, row.flock)
+                                                    : fcntl(fd, F_OFD_SETLK, &range)) == 0;
+            const char byte = held && open((file_ + ".lock").c_str(), O_RDONLY) < 0 ? 'y' : 'n';
+            if (write(ready[1], &byte, 1) == 1) pause();   // holding it until killed
+            _exit(1);
+        }
+        const std::shared_ptr<void> end(nullptr, [&](void*) {
+            kill(reader, SIGKILL);
+            waitpid(reader, nullptr, 0);
+            close(ready[0]);
+            close(ready[1]);
+        });
+        char byte = 0;
+        ASSERT_EQ(read(ready[0], &byte, 1), 1);
+        EXPECT_EQ(byte, 'y');   // it holds the lock, and cannot open the lock file
+        const auto start = std::chrono::steady_clock::now();
+        shell::InputRecord loaded;
+        EXPECT_EQ(shell::LoadInputs(loaded, file_), "");
+        inputs.setText("txtLAT", std::to_string(row.flock));
+        EXPECT_TRUE(save());
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_EQ(shell::Parametri::parse(readFile()).at(0).second, std::to_string(row.flock));
+    }
+}
+
+TEST_F(ParameterFile, ASaveLeavesNoTemporaryFileWhenItsFolderIsRenamedOrMadeReadOnly) {
+    writeFile(kDesignTimeFile);
+    // Renamed while the new file is written: the save goes on in the folder it opened (where a
+    // relative name's current folder goes too).
+    const fs::path moved = dir_.string() + "-moved";
+    duringSave = [&] { fs::rename(dir_, moved); };
+    inputs.setText("txtLAT", "20");
+    const bool saved = save();
+    fs::rename(moved, dir_);
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(shell::Parametri::parse(readFile()).at(0).second, "20");
+    EXPECT_EQ(temporaries(), 0);
+
+    // Made read-only by its owner (root writes in it all the same: the test gives the folder
+    // and the file to another user, who saves): the file is written in place.
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(dir_.c_str(), 65534, 65534) | chown(file_.c_str(), 65534, 65534), 0);
+    }
+    inputs.setText("txtLAT", "30");
+    const auto readOnly = [&] {
+        duringSave = [&] { fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec); };
+        return save();
+    };
+    EXPECT_TRUE(root ? asUser(65534, 65534, readOnly) : readOnly());
+    fs::permissions(dir_, fs::perms::owner_all);
+    EXPECT_EQ(shell::Parametri::parse(readFile()).at(0).second, "30");
+    EXPECT_EQ(temporaries(), 0);
 }
 
 TEST_F(ParameterFile, ProcessesSavingOneFileAtOnceLoseNoRecordAndReadersSeeWholeFiles) {
