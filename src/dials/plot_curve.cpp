@@ -92,6 +92,12 @@ public:
     }
     bool fellShort() const { return fellShort_; }
 
+    // Whether the halvings between two points, both of the curve and one in the plot area, are
+    // wanted (they lie farther apart than the spacing).
+    bool wantedInArea(const Sample& a, const Sample& b) const {
+        return a.at && b.at && (inside(*a.at) || inside(*b.at)) && wanted(a, b);
+    }
+
     // Lays the points strictly between a and b.
     void refine(const Sample& a, const Sample& b, int depth) const {
         if (depth >= kCurveDepth && a.at && b.at && (inside(*a.at) || inside(*b.at)) &&
@@ -189,9 +195,7 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
     std::vector<double> probes = range.probes;
     std::sort(probes.begin(), probes.end(), [&](double a, double b) { return after(a, b); });
     // Lays the points between a and b. Where probes lie between them and the sampler alone would
-    // leave the curve there unresolved (not refining between a and b while it would between two
-    // neighbours among the probes, or halving to its depth with two points still apart in the
-    // area), the probes are laid as samples.
+    // leave the curve there unresolved (CurveRange::probes), the probes are laid as samples.
     auto layBetween = [&](const Sample& a, const Sample& b) {
         layer.startInterval();
         const auto first = std::upper_bound(probes.begin(), probes.end(), a.t,
@@ -202,19 +206,26 @@ void layCurve(const CurveAt& curve, const CurveRange& range, double spacing, con
         std::vector<Sample> held;
         const bool wanted = layer.wanted(a, b);
         if (wanted) held = layer.refineHeld(a, b);
+        // Whether the sampler, between a and b, leaves the curve between the neighbours p and q
+        // unresolved.
+        const auto unresolved = [&](const Sample& p, const Sample& q) {
+            if (!wanted) return layer.wanted(p, q);
+            if (!layer.wantedInArea(p, q)) return false;
+            // The held points come in the order of the sweep.
+            const auto h =
+                std::upper_bound(held.begin(), held.end(), p.t,
+                                 [&](double t, const Sample& s) { return after(t, s.t); });
+            return h == held.end() || !after(h->t, q.t);
+        };
         std::vector<Sample> between;
         bool useProbes = wanted && layer.fellShort();
-        if (!wanted || useProbes) {
-            // Where a and b alone are not refined, the probes are laid when the sampler would
-            // refine between two neighbours among them.
-            for (auto p = first; p != last; ++p) {
-                numeric::RoundBudget::pay(1);
-                between.push_back(layer.sample(*p));
-                const Sample& before = between.size() > 1 ? between[between.size() - 2] : a;
-                useProbes = useProbes || layer.wanted(before, between.back());
-            }
-            useProbes = useProbes || layer.wanted(between.back(), b);
+        for (auto p = first; p != last; ++p) {
+            numeric::RoundBudget::pay(1);
+            between.push_back(layer.sample(*p));
+            const Sample& before = between.size() > 1 ? between[between.size() - 2] : a;
+            useProbes = useProbes || unresolved(before, between.back());
         }
+        useProbes = useProbes || unresolved(between.back(), b);
         if (!useProbes) {
             for (const Sample& h : held) layer.visit(h);
             return;

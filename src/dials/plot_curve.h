@@ -68,11 +68,14 @@ inline constexpr int kCurveEndHalvings = 64;
 // `probes` are parameters strictly inside the range near which the curve may cross the plot area
 // where the step's samples do not show it: between two samples that the sampler would not refine
 // between (their points both beyond one edge of the area, or within the spacing of each other
-// while the curve runs out and back through infinity between them), or that it halves to its
-// depth with two points still apart in the area (a turn far finer than the step). In such an
-// interval the probes are computed, and when the sampler would refine between two neighbours
-// among them (or it fell short), all of them are laid as samples, from which it refines as
-// between any two. Elsewhere none is laid.
+// while the curve runs out and back through infinity between them), that it halves to its depth
+// with two points still apart in the area (a turn far finer than the step), or whose halvings
+// stop beside the area while the curve comes into it further on (on a point beyond the area next
+// to one where the curve has none, or on two points beyond one edge). In an interval of the step
+// the probes are computed; all of them are laid as samples, from which the sampler refines as
+// between any two, when it would refine between two neighbours among them while it does not
+// between the interval's ends, when it fell short, or when two neighbours with points apart in
+// the area have none of its own points between them. Elsewhere none is laid.
 struct CurveRange {
     double from = 0, to = 0, step = 0;
     bool endIncluded = true;

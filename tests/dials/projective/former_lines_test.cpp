@@ -255,11 +255,19 @@ INSTANTIATE_TEST_SUITE_P(
 // latitudes from 89.5 to the pole, where the reference plane passes within s cos(lat) of the
 // tip and the hour lines on it run out through infinity within a fraction of a step; equatorial
 // planes seen from below and from above past the vertical, whose style stands perpendicular.
+// Next to a polar plane at a latitude equal to a line's declination (its cone through the
+// zenith cuts a parabola from the reference plane, whose point at infinity the sweep of the
+// reciprocal abscissa reaches only in the limit), and 1e-7 degree off one with a long style
+// (its ellipses turn within a millionth of a step of that sweep's point at infinity): the
+// lines' whole lit stretch in the plot area lies within one step of it.
 std::vector<Plane> nearTheLimits() {
     std::vector<Plane> planes = {{75, 41.603256, 11.329863},
                                  {89.5, 0, 89, 0.2},  {89.7, -120, -30, 0.5}, {89.9, 30, 20},
                                  {89.95, 0, 0, 0.2},  {89.99, 150, -60, 0.2}, {90, 30, 40, 0.2},
-                                 {1.351, 0, -1.351, 0.5}, {60, 0, -60},       {30, 0, 150}};
+                                 {1.351, 0, -1.351, 0.5}, {60, 0, -60},       {30, 0, 150},
+                                 {11.5, 112.35, -62, 0.5}, {23.45, 100, -21.816136444, 0.5},
+                                 {20.011, -100, 154.508745532, 0.5},
+                                 {21, -67, 45.50793628884671, 0.9}};
     for (const auto& [lat, decl] : {std::pair{75.0, 41.603256}, {30.0, -70.0}, {45.0, 120.0}}) {
         const double polar = std::atan(std::cos(decl * kPi / 180) / std::tan(lat * kPi / 180));
         for (const double off : {1e-6, -1e-4, 0.01})
