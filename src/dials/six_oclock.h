@@ -1,8 +1,8 @@
 #pragma once
-// The two six o'clock lines of an hour loop. The programmes step the hour counter from -90 to 90
-// degrees; the line beyond the centre of one six o'clock line is the other six o'clock line, so
-// when the loop reaches +90 as well as -90 each of the two draws its own half only, and neither
-// draws the other's again.
+// Noon and the two six o'clock lines of an hour loop. The programmes step the hour counter from
+// -90 to 90 degrees; the line beyond the centre of one six o'clock line is the other six o'clock
+// line, so when the loop reaches +90 as well as -90 each of the two draws its own half only, and
+// neither draws the other's again.
 
 #include <cmath>
 
@@ -11,7 +11,13 @@
 
 namespace dials {
 
-// Whether the counter (degrees) is one of the six o'clock lines, -90 or +90.
+// Whether the counter (degrees) is noon, 0, or one of the six o'clock lines, -90 or +90, up to
+// what counting by repeated addition leaves of them (an hour fraction such as 1/7 never sums
+// to them exactly). isNoon holds for an hour angle in radians as well: the stored Pi leaves
+// as little of an exact 0.
+inline bool isNoon(double counterDeg) {
+    return std::fabs(counterDeg) <= numeric::kStoredPiResidue;
+}
 inline bool isSixOClock(double counterDeg) {
     return std::fabs(std::fabs(counterDeg) - 90) <= numeric::kStoredPiResidue;
 }
@@ -26,10 +32,10 @@ inline bool loopDrawsBothSixOClockLines(double stepDeg) {
 
 // The colour index of the hour line of the counter (degrees): 12 for noon, 9 for the six o'clock
 // lines (for the counter's +90 alone where not `bothSixes`, as some programmes colour them), 7 for
-// every other hour.
+// every other hour; noon and the sixes as isNoon and isSixOClock count them.
 inline int hourLineColourIndex(double counterDeg, bool bothSixes) {
-    if (counterDeg == 0) return 12;
-    if (bothSixes ? std::fabs(counterDeg) == 90 : counterDeg == 90) return 9;
+    if (isNoon(counterDeg)) return 12;
+    if (isSixOClock(counterDeg) && (bothSixes || counterDeg > 0)) return 9;
     return 7;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -38,6 +39,13 @@ void whileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // An interrupt (a terminal's Ctrl-C) or a termination ends the application at once and
+    // quietly, as it ends any program that asks nothing else, also when it was started with them
+    // ignored, as a script's background job is. Left running, it would outlive the virtual display
+    // that xvfb-run ends on the same Ctrl-C, and Qt would then end it with a message about the
+    // broken connection to the display.
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
     qInstallMessageHandler(whileStarting);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,7 +59,11 @@ QWidget* makePanel(QWidget* parent, const char* name, const char* titleName, con
     return panel;
 }
 
+// The title keeps this far from the left edge of the picture while it fits, this far from the
+// edges of the part in view, and letters this large at least (points).
 constexpr int kTitleIndent = 180;
+constexpr int kTitleMargin = 4;
+constexpr double kTitleLeastPoints = 5;
 
 int toScroll(double twips, double pixelsPerTwip) {
     const double px = std::round(twips * pixelsPerTwip);
@@ -90,10 +95,12 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
     connect(scroll_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int px) {
         const double twips = px / screen_.pixelsPerTwip();
         if (!syncing_) guarded(services_, [&] { surface_.HScroll1_Change(twips); });
+        placeTitle();
     });
     connect(scroll_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int px) {
         const double twips = px / screen_.pixelsPerTwip();
         if (!syncing_) guarded(services_, [&] { surface_.VScroll1_Change(twips); });
+        placeTitle();
     });
     screen_.setChangedCallback([pane = QPointer<PicturePane>(picPlot)] {
         if (pane) pane->update();
@@ -105,9 +112,9 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
     // without a role of its own it would take the one that contrasts with the scroll area's
     // dark frame (light, white on a white picture).
     p_mess->setForegroundRole(QPalette::WindowText);
-    QFont titleFont = p_mess->font();
-    titleFont.setBold(true);
-    p_mess->setFont(titleFont);
+    titleFont_ = p_mess->font();
+    titleFont_.setBold(true);
+    p_mess->setFont(titleFont_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -327,14 +334,10 @@ void PlotWidget::syncView() {
     QPalette titlePalette = p_mess->palette();
     titlePalette.setColor(QPalette::WindowText, back.lightness() < 128 ? Qt::white : Qt::black);
     p_mess->setPalette(titlePalette);
-    p_mess->adjustSize();
     p_mess->setVisible(!v.title.empty());
 
     screen_.resizeTwips(v.pictureWidth, v.pictureHeight);
     picPlot->fitImage();
-    // The title sits at the top of the picture, centred, clear of the column of text lines
-    // that the technical data writes from the left edge.
-    p_mess->move(std::max(kTitleIndent, (picPlot->width() - p_mess->width()) / 2), 4);
 
     // The scroll bars stand where the surface says, also after it put them back at 0 while
     // the user had scrolled.
@@ -348,6 +351,52 @@ void PlotWidget::syncView() {
     PicAssi->setVisible(v.axesPanelVisible);
     picPrint->setVisible(v.printPanelVisible);
     placePanels();
+    placeTitle();
+}
+
+void PlotWidget::placeTitle() {
+    if (p_mess == nullptr) return;
+    // The part of the picture in view: all of it when it is smaller than the scrolling area.
+    const QPoint scrolled(scroll_->horizontalScrollBar()->value(),
+                          scroll_->verticalScrollBar()->value());
+    const QRect seen = QRect(scrolled, scroll_->viewport()->size()) & picPlot->rect();
+    const int left = seen.left() + kTitleMargin, right = seen.right() + 1 - kTitleMargin;
+    const int room = std::max(right - left, 1);
+
+    // A picture narrower than the title's longest word takes the title in smaller letters.
+    QFont font = titleFont_;
+    auto widestWord = [&] {
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QString& word : p_mess->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        return widest;
+    };
+    while (font.pointSizeF() > kTitleLeastPoints && widestWord() > room)
+        font.setPointSizeF(std::max(font.pointSizeF() - 0.5, kTitleLeastPoints));
+    p_mess->setFont(font);
+
+    // On one line, centred in view and clear of the column of text lines that the technical
+    // data writes from the picture's left edge; else wrapped clear of that column, or on one
+    // line as far right as it fits; else wrapped at the width in view.
+    p_mess->setWordWrap(false);
+    const int line = p_mess->sizeHint().width();
+    const int clear = std::max(left, kTitleIndent);
+    int x = left, width = room;
+    if (line <= right - clear) {
+        x = std::clamp(seen.center().x() - line / 2, clear, right - line);
+        width = line;
+    } else if (widestWord() <= right - clear) {
+        x = clear;
+        width = right - clear;
+    } else if (line <= room) {
+        x = right - line;
+        width = line;
+    }
+    p_mess->setWordWrap(width < line);
+    p_mess->resize(width, width < line ? p_mess->heightForWidth(width)
+                                       : p_mess->sizeHint().height());
+    p_mess->move(x, seen.top() + kTitleMargin);
 }
 
 void PlotWidget::placePanels() {
@@ -365,6 +414,7 @@ void PlotWidget::placePanels() {
 void PlotWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placePanels();
+    placeTitle();
 }
 
 }  // namespace ui

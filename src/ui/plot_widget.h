@@ -3,6 +3,7 @@
 // area with the title p_mess on it, and the dimension, axes and print panels. Every event is
 // forwarded to the surface; afterwards the widgets show the surface's view state.
 
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
@@ -70,6 +71,8 @@ private:
     QWidget* buildBoxPanel(const BoxPanel& p, QLineEdit*& first, QLineEdit*& second);
     QWidget* buildPrintPanel();
     void placePanels();
+    // Lays the title whole in the part of the picture in view, at the top.
+    void placeTitle();
     // Runs one print job through the chooser; nothing when cancelled.
     void printWith(const std::function<void(plot::PrinterDevice&)>& job);
     void setBoxText(QLineEdit* box, const std::string& text);
@@ -87,6 +90,7 @@ private:
     QScrollArea* scroll_ = nullptr;
     PicturePane* picPlot = nullptr;
     QLabel* p_mess = nullptr;
+    QFont titleFont_;
     QWidget* picDimensioni = nullptr;
     QWidget* PicAssi = nullptr;
     QWidget* picPrint = nullptr;

@@ -1,5 +1,5 @@
 // Every driver's refusals (exact texts, the first that holds wins), its title, and the cursor;
-// and no flat programme's records far off the plot.
+// no flat programme's records far off the plot; the colours of noon and six o'clock.
 
 #include <algorithm>
 #include <chrono>
@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "numeric/palette.h"
 #include "shell/control_table.h"
 #include "support/dial_fixture.h"
 #include "support/recording_device.h"
@@ -304,6 +305,36 @@ TEST(DriverRecords, NothingFarOffWhereTheCentreOrALineLiesAtInfinity) {
         const plot::DisplayList list = run(programme, settings).list;
         EXPECT_TRUE(dialtest::nothingFarOff(list));
         EXPECT_TRUE(dialtest::marksInArea(list, 0.3, true));
+    }
+}
+
+TEST(DriverRecords, NoonAndTheSixesKeepTheirColoursWhateverTheHourFraction) {
+    // The hour lines alone, by whole hours and by sevenths, which never sum to 0 or 90 exactly.
+    dialtest::Settings hoursOnly;
+    for (const shell::ControlInfo& c : shell::controlTable())
+        if (c.kind == shell::ControlKind::CheckBox)
+            hoursOnly.emplace_back(c.name, c.name == "chkOreAstronomiche" ? "1" : "0");
+    const std::pair<const char*, dialtest::Plane> programmes[] = {
+        {"M_Light", {45, 10, 0}},         {"M_Inclinati", {45, 0, 90}},
+        {"M_Proiettivo", {45, 20, 10}},   {"M_nProiettivo", {45, 20, 10}},
+        {"M_Frinter", {-35, -30, 0}},     {"mnuVertSph", {-35, -30, 0}},
+        {"mnuUni", {45, 20, 30}},         {"M_CILINDRICI", {45, 10, 0}},
+        {"M_Param", {45, 10, 0}},         {"mnuCCs", {45, 10, 0}},
+        {"mnuCircp", {45, 10, 0}},        {"M_Parabolico", {45, 10, 0}}};
+    auto coloured = [](const plot::DisplayList& list, int index) {
+        auto is = [&](const auto& r) { return r.Color == numeric::qbColor(index); };
+        return std::ranges::count_if(list.points, is) + std::ranges::count_if(list.lines, is);
+    };
+    for (const auto& [programme, plane] : programmes) {
+        dialtest::Settings settings = dialtest::typedPlane(plane);
+        settings.insert(settings.end(), hoursOnly.begin(), hoursOnly.end());
+        settings.insert(settings.end(), {{"option3D4", "1"}, {"Option3D1", "1"}, {"TxtHour", "1"}});
+        const dialtest::Outcome hours = run(programme, settings);
+        settings.back().second = "7";
+        const dialtest::Outcome sevenths = run(programme, settings);
+        for (int index : {12, 9})
+            EXPECT_EQ(coloured(sevenths.list, index), coloured(hours.list, index))
+                << programme << ", colour " << index;
     }
 }
 

@@ -32,20 +32,21 @@ double ParabolicOracle::sectionNorth(double x) const { return side_ * x * x / (2
 Vec3 ParabolicOracle::tangent(double x) const { return unit(Vec3{1, side_ * x / p_, 0}); }
 
 double ParabolicOracle::arcFromFoot(double x) const {
-    // The integrand sqrt(1 + (t / p)^2) is smooth on panels no wider than p / 4.
-    const double a = foot_.x, span = x - a;
-    const int panels = std::max(16, static_cast<int>(std::ceil(std::fabs(span) / p_ * 4)));
+    // With t = p sinh w the element of arc sqrt(1 + (t / p)^2) dt is p cosh^2 w dw, smooth on
+    // panels no wider than 1/4 in w, however small p is beside the span.
+    const double a = std::asinh(foot_.x / p_), span = std::asinh(x / p_) - a;
+    const int panels = std::max(16, static_cast<int>(std::ceil(std::fabs(span) * 4)));
     const double h = span / panels;
     double sum = 0;
     for (int i = 0; i < panels; ++i) {
         const double mid = a + (i + 0.5) * h;
         for (int k = 0; k < 4; ++k)
             for (double sign : {-1.0, 1.0}) {
-                const double t = mid + sign * kNodes[k] * h / 2;
-                sum += kWeights[k] * std::sqrt(1 + (t / p_) * (t / p_));
+                const double c = std::cosh(mid + sign * kNodes[k] * h / 2);
+                sum += kWeights[k] * c * c;
             }
     }
-    return sum * h / 2;
+    return p_ * sum * h / 2;
 }
 
 double ParabolicOracle::developed(double x) const { return arcFromFoot(x); }

@@ -1,7 +1,7 @@
 #pragma once
 // The shadow model of a dial on a vertical cylinder of parabolic cross-section, independent of
 // the programme: the section described as the user sees it, rays traced from the style tip, the
-// surface unrolled by an arc length integrated numerically.
+// surface unrolled by an arc length integrated numerically (over w, the section at p sinh w).
 //
 // World frame (as oracle_vec.h): x east, y north, z up, metres, origin at the vertex of the
 // section at the height of the style. The section is the parabola with its axis north-south and

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -314,6 +315,31 @@ TEST(PlotWindow, OnAWhiteBackgroundTheTitleAndWhiteTextsShowInBlack) {
             dark += std::max({c.red(), c.green(), c.blue()}) < 100;
         }
     EXPECT_GT(dark, 3);
+}
+
+TEST(PlotWindow, TheLongestTitleIsShownWholeAtEveryScaleAndScroll) {
+    StartedApp app;
+    ui::frmIX& plot = app.window().plotWindow();
+    plot.ixPlot1().Messaggio(
+        "Cylindrical sundial of circular cross-section as a set of points : parametric method ");
+    const auto* title = plot.findChild<QLabel*>(QStringLiteral("p_mess"));
+    auto* cmbScala = plot.findChild<QComboBox*>(QStringLiteral("cmbScala"));
+    const QWidget* picture = plot.plotWidget()->picture();
+    int wrapped = 0;
+    for (int i = 0; i < cmbScala->count(); ++i) {
+        emit cmbScala->activated(i);
+        for (auto* bar : plot.findChildren<QScrollBar*>()) bar->setValue(bar->maximum() / 2);
+        SCOPED_TRACE(cmbScala->itemText(i).toStdString());
+        // Within the part of the picture in view, every word within the label's width.
+        EXPECT_TRUE(picture->visibleRegion().boundingRect().contains(title->geometry()));
+        const QFontMetrics metrics(title->font());
+        for (const QString& word : title->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            EXPECT_LE(metrics.horizontalAdvance(word), title->width());
+        if (!title->wordWrap()) EXPECT_LE(title->sizeHint().width(), title->width());
+        else EXPECT_GE(title->height(), title->heightForWidth(title->width()));
+        wrapped += title->wordWrap();
+    }
+    EXPECT_GT(wrapped, 0);   // 1:20 and 1:100 are narrower than the title
 }
 
 TEST(PlotWindow, PanelsOpenFromTheirButtonsAndTheirBoxesFilterKeys) {

@@ -36,7 +36,8 @@ void DrawCylHourLines3D(shell::Context& ctx) {
         const double H = counter * m.Pi / 180 + E * m.ZoneCorrRad;
         // The hour angle of the line being drawn stays in the shared record while it is drawn.
         m.HourAngleRad = H;
-        if (H == 0) return;
+        // The line of true noon is the noon generatrix (DrawCylNoonLine).
+        if (isNoon(H)) return;
         const bool otherHalfDrawn = bothSixes && isSixOClock(counter);
         layHourLine(ctx, sweep, HourPlaneHalf(f.phi, westward(H), m.Pi, otherHalfDrawn),
                     !otherHalfDrawn, colour);

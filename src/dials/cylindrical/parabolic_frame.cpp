@@ -15,14 +15,16 @@
 namespace dials::cylindrical {
 
 using numeric::checkedDiv;
-using numeric::checkedLog;
 using numeric::checkedSqrt;
 using numeric::checkFinite;
 
 double parabolaArcLength(double u, double p) {
+    // [u r + p^2 ln(u + r)] / (2p) - (p / 2) ln p with r = sqrt(u^2 + p^2), the logarithm taken as
+    // asinh(u / p) = ln((u + r) / p): u + r cancels to nothing for u < 0 when p is small beside
+    // |u|, while asinh keeps every digit and the arc odd in u.
+    if (!(p > 0)) numeric::fail(numeric::FailureKind::NonPositiveLog);
     const double r = checkedSqrt(u * u + p * p);
-    return checkFinite(checkedDiv(u * r + p * p * checkedLog(u + r), 2 * p) -
-                       p / 2 * checkedLog(p));
+    return checkFinite(checkedDiv(u * r, 2 * p) + p / 2 * std::asinh(checkedDiv(u, p)));
 }
 
 double ParabolicFrame::A(double u) const { return parabolaArcLength(u, p); }

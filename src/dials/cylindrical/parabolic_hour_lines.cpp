@@ -49,7 +49,7 @@ void DrawParabolicHourLines(shell::Context& ctx, const ParabolicFrame& f) {
     numeric::countedLoop(m.HourAngleRad, -90, 90, m.HourStep, [&](double H) {
         m.HourLoop = H * m.Pi / 180 - f.E * (f.s * f.Z0);
         // The line of true noon is the noon generatrix.
-        if (m.HourLoop == 0) return;
+        if (isNoon(m.HourLoop)) return;
         drawHourPlane(ctx, f, m.HourLoop, shell::LineColor(ctx, hourLineColourIndex(H, false)),
                       bothSixes && isSixOClock(H));
     });

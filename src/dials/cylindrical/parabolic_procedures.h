@@ -90,7 +90,7 @@ struct ParabolicFrame {
     std::vector<double> shadowSamples(const std::vector<Vec3>& suns) const;
 };
 
-// Arc length of the parabola v = u^2 / (2p) from its vertex to abscissa u (natural logarithm).
+// Arc length of the parabola v = u^2 / (2p) from its vertex to abscissa u, odd in u.
 // Throws numeric::NumericFailure for p <= 0.
 double parabolaArcLength(double u, double p);
 

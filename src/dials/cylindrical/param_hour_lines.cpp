@@ -31,6 +31,8 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
         const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(H, true));
         const double hour = H * m.Pi / 180 + m.ZoneCorrRad * k;
+        // The line of true noon is the noon generatrix (DrawCylNoonLineParam).
+        if (isNoon(hour)) return;
         const bool otherHalfDrawn = bothSixes && isSixOClock(H);
         layHourLine(ctx, sweep, HourPlaneHalf(m.LatRad, westward(hour), m.Pi, otherHalfDrawn),
                     !otherHalfDrawn, colour);

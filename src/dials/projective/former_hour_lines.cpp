@@ -25,7 +25,8 @@ void DrawHourLinesProjFormer(shell::Context& ctx) {
         m.HourLoop = H;
         const numeric::Colour colour = shell::LineColor(ctx, hourLineColourIndex(H, false));
         const double t = std::tan(H * m.Pi / 180);
-        if (t == 0) {
+        // Noon is the line through the centre along the reference axis.
+        if (isNoon(H)) {
             former::layReferenceCurve(
                 ctx, [](double z) { return former::ReferencePoint{0, z}; },
                 [](double s) { return former::ReferencePoint{0, 1, s}; }, colour, false);

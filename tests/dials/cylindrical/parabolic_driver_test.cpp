@@ -20,8 +20,9 @@ TEST(ParabolicDriver, RefusesTheSouthAndDeclinationsBeyondSeventy) {
                             "Sorry, unable to work in the Southern hemisphere ");
     dialtest::expectRefused(runWith({45, 70.0001, true}, {}), "Sorry, graph not available  ");
     dialtest::expectRefused(runWith({45, -70.0001, false}, {}), "Sorry, graph not available  ");
+    // A section sharp as a knife's edge, at the least radius the box takes, as well.
     for (const Cylinder c : {Cylinder{0, 0, false}, Cylinder{45, 70, true},
-                             Cylinder{45, -70, false}})
+                             Cylinder{45, -70, false}, Cylinder{45, 20, true, 1e-9}})
         dialtest::expectDrawn(runWith(c, {}),
                               "Cylindrical sundial of parabolic cross-section : 3D method");
 }

@@ -492,6 +492,8 @@ const Cylinder kCylinders[] = {
     {23.45, 0, false, 0.5, 0.2}, {23.45, 25, true, 0.5, 0.2}, {20.001, 15, true},
     {20, 0, false, 0.5, 0.2},    {20.01, 40, false},         {11.5001, -30, false},
     {11.5, 0, true, 0.5, 0.2},   {11.501, -10, true},
+    // Sections sharp as a knife's edge, the shadows many radii west of the vertex.
+    {44, 1, true, 1e-9, 0.01},   {43, 3, true, 5e-9, 0.01},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cylinders, ParabolicLines, testing::ValuesIn(kCylinders), cylinderName);
