@@ -26,7 +26,6 @@ public:
     RoundBudget(const RoundBudget&) = delete;
     RoundBudget& operator=(const RoundBudget&) = delete;
 
-    std::size_t spent() const { return spent_; }
     bool refused() const { return refused_; }
 
     // Whether the budget in force on this thread, if any, has refused a loop.

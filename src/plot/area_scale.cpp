@@ -138,10 +138,6 @@ void PlotSurface::Impl::setShift(double& shift, std::string& shown, double v) {
     notify();
 }
 
-double PlotSurface::PageHeight() const { return d->pageHeight; }
-double PlotSurface::PageWidth() const { return d->pageWidth; }
-bool PlotSurface::OutputToPRN() const { return d->outputToPRN; }
-
 void PlotSurface::Impl::resizePlot() {
     if (outputToPRN) return;
     view.vScrollValue = 0;
@@ -173,11 +169,8 @@ void PlotSurface::setBackColor(Colour c) {
     d->notify();
 }
 
-Colour PlotSurface::ForeColor() const { return d->foreColor; }
 void PlotSurface::setForeColor(Colour c) { d->foreColor = c; }
-const std::string& PlotSurface::Marchio() const { return d->marchio; }
 void PlotSurface::setMarchio(const std::string& s) { d->marchio = s; }
-void PlotSurface::setPrintMultiColor(bool b) { d->printMultiColor = b; }
 
 const PlotView& PlotSurface::view() const { return d->view; }
 void PlotSurface::setViewObserver(std::function<void()> observer) {

@@ -68,9 +68,6 @@ public:
     double ShiftY() const;
     void setShiftX(double v);
     void setShiftY(double v);
-    double PageHeight() const;              // metres, one A4 tile
-    double PageWidth() const;
-    bool OutputToPRN() const;
 
     // Drawing primitives (metres). record = the vntSalvadati flag. A primitive given a
     // coordinate, size or angle that is not a finite number is neither recorded nor painted
@@ -92,13 +89,8 @@ public:
     // Properties.
     Colour BackColor() const;
     void setBackColor(Colour c);            // a new colour is painted at once, drawing replayed
-    Colour ForeColor() const;
-    void setForeColor(Colour c);
-    const std::string& Marchio() const;
-    void setMarchio(const std::string& s);
-    // Whether the printer draws in the recorded colours (false, black, unless a caller sets it;
-    // the application never does, the replay reads it).
-    void setPrintMultiColor(bool b);
+    void setForeColor(Colour c);            // the colour of the texts written from now on
+    void setMarchio(const std::string& s);  // the mark text printed at the top of every page
 
     // Key filter of the surface's own boxes: the key to keep, or 0 (with a beep).
     std::int16_t InputSoloNumeri(std::int16_t KeyAscii);

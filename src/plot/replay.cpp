@@ -16,8 +16,8 @@ void PlotSurface::Refresh() {
         for (const TextRecord& t : list.texts) Dati(t.text, t.x, t.y, false);
     }
 
-    const bool black = d->outputToPRN && !d->printMultiColor;
-    auto colour = [&](Colour c) { return black ? Colour{0} : c; };
+    // Paper takes every outline in black.
+    auto colour = [&](Colour c) { return d->outputToPRN ? Colour{0} : c; };
     std::size_t point = 0, line = 0, shape = 0;
     for (char kind : list.DrawOrder) {
         switch (kind) {

@@ -28,20 +28,19 @@ struct PlotSurface::Impl {
 
     OutputDevice* screen;
     UserServices& services;
-    PrinterDevice* printer = nullptr;   // set only while OutputToPRN is true
+    PrinterDevice* printer = nullptr;   // set only while outputToPRN is true
     bool outputToPRN = false;
 
     std::int16_t scala = 1;
     double scaleFactor = TwipsPerMetre;   // twips per world metre at the current scale
     double quadranteH = 0, quadranteL = 0;
     double shiftX = 0, shiftY = 0;
-    double pageHeight = 0, pageWidth = 0;
+    double pageHeight = 0, pageWidth = 0;   // metres, one printable page: one tile
 
     Colour backColor = 0;                                   // black
     Colour foreColor = numeric::rgb(255, 255, 255);         // texts on the screen
     static constexpr Colour PrinterForeColor = 0;           // texts on paper
     std::string marchio;
-    bool printMultiColor = false;
 
     DisplayList list;
     TileList tiles;

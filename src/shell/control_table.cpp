@@ -142,32 +142,19 @@ constexpr ProgrammeMenuItemInfo kProgrammeItems[] = {
      P::ProgrammeCylParabolic3D},
 };
 
-// The first row of the table whose field holds the value, or nullptr.
-template <class Row, std::size_t N>
-const Row* find(const Row (&table)[N], std::string_view Row::*field, std::string_view value) {
-    for (const Row& row : table)
-        if (row.*field == value) return &row;
-    return nullptr;
-}
-
 }  // namespace
 
 std::span<const ControlInfo> controlTable() { return kControls; }
 
-const ControlInfo* findControl(std::string_view name) {
-    return find(kControls, &ControlInfo::name, name);
-}
-
 const ControlInfo* findControlByParameterKey(std::string_view key) {
-    return key.empty() ? nullptr : find(kControls, &ControlInfo::parameterKey, key);
+    if (key.empty()) return nullptr;
+    for (const ControlInfo& c : kControls)
+        if (c.parameterKey == key) return &c;
+    return nullptr;
 }
 
 std::span<const BarItemInfo> barTable() { return kBarItems; }
 
 std::span<const ProgrammeMenuItemInfo> programmeMenuItems() { return kProgrammeItems; }
-
-const ProgrammeMenuItemInfo* findProgrammeMenuItem(std::string_view name) {
-    return find(kProgrammeItems, &ProgrammeMenuItemInfo::name, name);
-}
 
 }  // namespace shell

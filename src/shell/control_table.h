@@ -36,8 +36,6 @@ struct ControlInfo {
 
 // Every control of the input panel, in panel order (by row, left to right within a row).
 std::span<const ControlInfo> controlTable();
-// The control of that name, or nullptr.
-const ControlInfo* findControl(std::string_view name);
 // The control stored under that parameter-file key, or nullptr.
 const ControlInfo* findControlByParameterKey(std::string_view key);
 
@@ -90,7 +88,5 @@ inline constexpr std::string_view kMainWindowCaption =
 
 // The twelve items in menu order (the seven flat ones, then the five cylindrical ones).
 std::span<const ProgrammeMenuItemInfo> programmeMenuItems();
-// The item of that name, or nullptr.
-const ProgrammeMenuItemInfo* findProgrammeMenuItem(std::string_view name);
 
 }  // namespace shell

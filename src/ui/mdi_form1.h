@@ -40,11 +40,9 @@ public:
     // The plot window, loaded on first reference.
     frmIX& plotWindow();
 
-    // How a print job gets its printer (the print dialog unless replaced).
+    // How a print job gets its printer: the print dialog, unless replaced, as the offscreen
+    // tests do to print to a file with no modal dialog; every plot window loaded after keeps it.
     void setPrinterChooser(PlotWidget::PrinterChooser chooser);
-
-    InputPanel* inputPanel() const { return panel_; }
-    QMdiArea* mdiArea() const { return mdi_; }
 
     // Handlers of the buttons and menus.
     void Command1_Click();

@@ -70,7 +70,7 @@ TEST(Rundial, StartsAsStartUpDoes) {
     EXPECT_EQ(s.QuadranteL() - s.ShiftX(), dialtest::kPlotArea.right);
     EXPECT_EQ(s.ShiftY() - s.QuadranteH(), dialtest::kPlotArea.bottom);
     EXPECT_EQ(s.ShiftY(), dialtest::kPlotArea.top);
-    EXPECT_EQ(system.m.SavedQuadranteH / 10, s.PageHeight());
+    EXPECT_EQ(system.m.SavedQuadranteH, s.QuadranteH());
 }
 
 }  // namespace

@@ -12,12 +12,10 @@ namespace {
 using ScaleTest = PlotTest;
 
 TEST_F(ScaleTest, StartsAtOneA4PageAtOneToOne) {
-    EXPECT_NEAR(surface.PageWidth(), 0.196982, 1e-6);
-    EXPECT_NEAR(surface.PageHeight(), 0.281967, 1e-6);
-    EXPECT_EQ(surface.QuadranteH(), surface.PageHeight());
-    EXPECT_EQ(surface.QuadranteL(), surface.PageWidth());
+    EXPECT_NEAR(surface.QuadranteL(), 0.196982, 1e-6);
+    EXPECT_NEAR(surface.QuadranteH(), 0.281967, 1e-6);
     EXPECT_EQ(surface.Scala(), 1);
-    EXPECT_FALSE(surface.OutputToPRN());
+    EXPECT_EQ(screen.only(Op::LineWidth).back().width, 1);   // the output is the screen
     const plot::PlotView& v = surface.view();
     EXPECT_EQ(v.txtQH, "0.28");
     EXPECT_EQ(v.txtQL, "0.2");
@@ -32,13 +30,13 @@ TEST_F(ScaleTest, StartsAtOneA4PageAtOneToOne) {
 TEST_F(ScaleTest, PageSizeFromThePrinterOrA4WhenItCannotBeRead) {
     testsupport::RecordingDevice other;
     plot::PlotSurface letter(other, services, plot::PageSizeTwips{12240, 15840});
-    EXPECT_NEAR(letter.PageWidth(), 12240 / TPM - 0.013, 1e-12);
-    EXPECT_NEAR(letter.PageHeight(), 15840 / TPM - 0.015, 1e-12);
+    EXPECT_NEAR(letter.QuadranteL(), 12240 / TPM - 0.013, 1e-12);
+    EXPECT_NEAR(letter.QuadranteH(), 15840 / TPM - 0.015, 1e-12);
     for (plot::PageSizeTwips bad : {plot::PageSizeTwips{0, 0}, plot::PageSizeTwips{-5, 16838},
                                     plot::PageSizeTwips{NAN, 1}}) {
         plot::PlotSurface s(other, services, bad);
-        EXPECT_NEAR(s.PageWidth(), 11906 / TPM - 0.013, 1e-12);
-        EXPECT_NEAR(s.PageHeight(), 16838 / TPM - 0.015, 1e-12);
+        EXPECT_NEAR(s.QuadranteL(), 11906 / TPM - 0.013, 1e-12);
+        EXPECT_NEAR(s.QuadranteH(), 16838 / TPM - 0.015, 1e-12);
     }
 }
 
@@ -132,11 +130,12 @@ TEST_F(ScaleTest, CaricaComboScalaListsFromTheMinimum) {
 }
 
 TEST_F(ScaleTest, NegativeOrNonFiniteAreaIsRefusedByTheProperty) {
+    const double h = surface.QuadranteH(), l = surface.QuadranteL();
     surface.setQuadranteH(-1);
     surface.setQuadranteL(NAN);
     surface.setQuadranteL(INFINITY);
-    EXPECT_EQ(surface.QuadranteH(), surface.PageHeight());
-    EXPECT_EQ(surface.QuadranteL(), surface.PageWidth());
+    EXPECT_EQ(surface.QuadranteH(), h);
+    EXPECT_EQ(surface.QuadranteL(), l);
 }
 
 TEST_F(ScaleTest, MouseReadOutInWholeMillimetresTowardMinusInfinity) {

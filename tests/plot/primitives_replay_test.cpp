@@ -188,7 +188,9 @@ TEST_F(DrawTest, WhiteTextOnAWhiteBackgroundIsPaintedBlackAndPrintedBlack) {
     EXPECT_EQ(screen.only(Op::Text).back().colour, 0);
     surface.Dati("white on white", 0, 0.05);
     EXPECT_EQ(screen.only(Op::Text).back().colour, 0);
-    EXPECT_EQ(surface.ForeColor(), white);   // the property keeps what was set
+    surface.setBackColor(0);   // the colour set is kept: back on black the texts are white
+    EXPECT_EQ(screen.only(Op::Text).back().colour, white);
+    surface.setBackColor(white);
     surface.setForeColor(numeric::rgb(192, 192, 192));   // light grey turns dark grey
     surface.Dati("grey", 0, 0.1);
     EXPECT_EQ(screen.only(Op::Text).back().colour, numeric::rgb(128, 128, 128));

@@ -13,10 +13,16 @@ constexpr numeric::Colour Orange = numeric::rgb(255, 128, 0);
 class TileTest : public PlotTest {
 protected:
     testsupport::RecordingPrinter printer;
-    double PW() const { return surface.PageWidth(); }
-    double PH() const { return surface.PageHeight(); }
+    // One tile: the printable page, the area a new surface starts with.
+    const double PW = surface.QuadranteL(), PH = surface.QuadranteH();
     std::int16_t lastNumber() const {
         return surface.tileList()[surface.tileList().count()].Number;
+    }
+    // Whether what is drawn now goes to the screen (a point, not recorded).
+    bool drawsOnScreen() {
+        screen.forget();
+        surface.xPset(0.01, 0.01, 1, false);
+        return screen.count(Op::Point) == 1;
     }
 };
 
@@ -25,13 +31,13 @@ protected:
 TEST_F(TileTest, NumberingCountsALastPartialColumnOnlyWhenItIsWideEnough) {
     for (auto [width, columns] : {std::pair{0.59, 3}, {0.62, 4}, {0.60, 3}}) {
         setArea(0.5, width, 0.1, 0.1);
-        surface.xTrovaA4(PW() + 0.01, PH() + 0.01);   // row 1, column 1
+        surface.xTrovaA4(PW + 0.01, PH + 0.01);   // row 1, column 1
         EXPECT_EQ(lastNumber(), columns + 2) << width;
     }
     setArea(0.5, 0.60);
-    surface.xTrovaA4(3 * PW() + 0.005, PH() + 0.01);
+    surface.xTrovaA4(3 * PW + 0.005, PH + 0.01);
     EXPECT_EQ(lastNumber(), 3 * 1 + 4);
-    surface.xTrovaA4(0.01, 2 * PH() + 0.01);
+    surface.xTrovaA4(0.01, 2 * PH + 0.01);
     EXPECT_EQ(lastNumber(), 7);
 }
 
@@ -74,7 +80,7 @@ TEST_F(TileTest, TheMouseSelectsByPicturePositionWhateverTheShifts) {
     ASSERT_EQ(surface.Scala(), 100);
     surface.mouseDown(567, 567);
     const plot::TileRecord& tile = surface.tileList()[2];
-    EXPECT_DOUBLE_EQ(tile.X, 5 * PW());   // sixth column
+    EXPECT_DOUBLE_EQ(tile.X, 5 * PW);   // sixth column
     EXPECT_EQ(tile.Number, 3 * 61 + 5 + 1);
 }
 
@@ -100,6 +106,7 @@ TEST_F(TileTest, GridIsDottedGreyUnrecordedAndSizedByTheOtherSide) {
 TEST_F(TileTest, PrintAllPrintsTheBrandTheTextListAndTheDrawingInBlack) {
     surface.setMarchio("Brand");
     surface.xLine(0, 0, 0.1, 0.1, numeric::rgb(255, 0, 0));
+    surface.xPset(0.05, 0.05, numeric::rgb(0, 0, 255));
     surface.xCircle(0.05, 0.05, 0.01, 4, 9);
     surface.cmdAssi_Click();
     surface.cmdAssi_Click();
@@ -113,6 +120,7 @@ TEST_F(TileTest, PrintAllPrintsTheBrandTheTextListAndTheDrawingInBlack) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(texts[i + 1].text, labels[i] + std::string(99, ' '));
     EXPECT_EQ(printer.count(Op::Line), 5u);
     for (const auto& l : printer.only(Op::Line)) EXPECT_EQ(l.colour, 0);
+    EXPECT_EQ(printer.only(Op::Point).at(0).colour, 0);
     const auto e = printer.only(Op::Ellipse);
     ASSERT_EQ(e.size(), 1u);
     EXPECT_EQ(e[0].colour, 0);
@@ -120,22 +128,8 @@ TEST_F(TileTest, PrintAllPrintsTheBrandTheTextListAndTheDrawingInBlack) {
     EXPECT_EQ(printer.count(Op::Clear), 0u);
     EXPECT_TRUE(printer.ended());
     EXPECT_EQ(printer.only(Op::LineWidth).at(0).width, 2);
-    EXPECT_FALSE(surface.OutputToPRN());
     EXPECT_EQ(screen.lineWidth(), 1);
-}
-
-TEST_F(TileTest, PrintMultiColorPrintsTheRecordedColoursButTextsStayBlack) {
-    surface.setPrintMultiColor(true);
-    surface.xLine(0, 0, 0.1, 0.1, numeric::rgb(255, 0, 0));
-    surface.xPset(0.05, 0.05, numeric::rgb(0, 0, 255));
-    surface.xCircle(0, 0, 0.02, numeric::rgb(0, 255, 0));
-    surface.Dati("label", 0, 0);
-    surface.PrintAll(printer);
-    ASSERT_EQ(printer.count(Op::Line), 1u);
-    EXPECT_EQ(printer.only(Op::Line)[0].colour, numeric::rgb(255, 0, 0));
-    EXPECT_EQ(printer.only(Op::Point).at(0).colour, numeric::rgb(0, 0, 255));
-    EXPECT_EQ(printer.only(Op::Ellipse).at(0).colour, numeric::rgb(0, 255, 0));
-    for (const auto& t : printer.only(Op::Text)) EXPECT_EQ(t.colour, 0);
+    EXPECT_TRUE(drawsOnScreen());
 }
 
 TEST_F(TileTest, PrintAreaWithoutTilesSaysSoAndPrintsNothing) {
@@ -154,10 +148,10 @@ TEST_F(TileTest, PrintAreaPrintsEachTileAtOneToOneOnItsOwnPage) {
     surface.xLine(tile.X + 0.01, tile.Y + 0.02, tile.X + 0.05, tile.Y + 0.02, 3);
     bool sawPrinterState = false;
     printer.onCall = [&] {
-        if (!surface.OutputToPRN() || printer.calls.empty()) return;   // not yet set up
+        if (printer.calls.empty()) return;   // not yet set up
         sawPrinterState = true;
         EXPECT_EQ(surface.Scala(), 1);
-        EXPECT_EQ(surface.QuadranteL(), surface.PageWidth());
+        EXPECT_EQ(surface.QuadranteL(), PW);
         EXPECT_EQ(surface.view().pictureWidth, 12 * TPM / 100);   // the picture is not resized
     };
     surface.setPrintSelected(true);
@@ -205,7 +199,7 @@ TEST_F(TileTest, PrintAreaRestoresTheSurfaceAfterwards) {
     EXPECT_EQ(surface.QuadranteH(), 3);
     EXPECT_EQ(surface.QuadranteL(), 2);
     EXPECT_EQ(surface.Scala(), 20);
-    EXPECT_FALSE(surface.OutputToPRN());
+    EXPECT_TRUE(drawsOnScreen());
     EXPECT_EQ(surface.view().txtX, before.txtX);
     EXPECT_EQ(surface.view().pictureWidth, before.pictureWidth);
     EXPECT_EQ(surface.view().hScrollValue, 0);
@@ -239,7 +233,7 @@ TEST_F(TileTest, AFailingPrinterLeavesTheSurfaceAsItWas) {
             failing.failAtCall(n);
             services.messages.clear();
             whole ? surface.PrintAll(failing) : surface.PrintArea(failing);
-            EXPECT_FALSE(surface.OutputToPRN());
+            EXPECT_TRUE(drawsOnScreen());
             EXPECT_EQ(surface.ShiftX(), 1);
             EXPECT_EQ(surface.ShiftY(), 0.9);
             EXPECT_EQ(surface.QuadranteH(), 3);

@@ -83,7 +83,7 @@ TEST_F(WorkedCase, GroupsHaveTheirColours) {
     for (std::size_t i = 27; i < 30; ++i) EXPECT_EQ(colour[i], numeric::qbColor(7)) << all[i];
     for (std::size_t i = 30; i < 36; ++i) EXPECT_EQ(colour[i], numeric::qbColor(11)) << all[i];
     for (std::size_t i = 36; i < 38; ++i) EXPECT_EQ(colour[i], numeric::qbColor(7)) << all[i];
-    EXPECT_EQ(plot.ForeColor(), numeric::qbColor(7));
+    EXPECT_EQ(testsupport::nextTextColour(plot, device), numeric::qbColor(7));
 }
 
 TEST_F(WorkedCase, FirstLineAtTheTopTenMetresInAndTheOthersOnTheNextLines) {

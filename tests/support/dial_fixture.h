@@ -150,6 +150,8 @@ public:
     testsupport::RecordingServices& services() { return system_.services; }
     plot::PlotSurface& surface() { return system_.surface(); }
     TaggingDevice& device() { return device_; }
+    // The colour the plot writes its next text in.
+    plot::Colour textColour() { return testsupport::nextTextColour(surface(), device_); }
 
     void set(const std::string& control, const std::string& value);
     // What is painted from now on is tagged with this variable (default: 0).

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "plot/plot_surface.h"
+
 namespace testsupport {
 
 namespace {
@@ -82,6 +84,11 @@ std::vector<DeviceCall> RecordingPrinter::page(int index) const {
             out.push_back(c);
     }
     return out;
+}
+
+Colour nextTextColour(plot::PlotSurface& surface, RecordingDevice& screen) {
+    surface.Dati("", std::nullopt, std::nullopt, false);
+    return screen.only(DeviceCall::Op::Text).back().colour;
 }
 
 }  // namespace testsupport

@@ -9,6 +9,10 @@
 
 #include "plot/output_device.h"
 
+namespace plot {
+class PlotSurface;
+}
+
 namespace testsupport {
 
 using plot::Colour;
@@ -109,6 +113,10 @@ class RecordingDevice : public Recorder<plot::OutputDevice> {
 public:
     void setBackColor(Colour colour) override { add(Op::BackColor, {}, colour); }
 };
+
+// The colour the surface writes a text in on this screen now: an empty text, not recorded, is
+// written and read back.
+Colour nextTextColour(plot::PlotSurface& surface, RecordingDevice& screen);
 
 // A printer that records its calls and counts pages; it can be made to fail.
 class RecordingPrinter : public Recorder<plot::PrinterDevice> {

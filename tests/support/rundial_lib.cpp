@@ -1,5 +1,6 @@
 #include "support/rundial_lib.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <ostream>
@@ -42,7 +43,8 @@ Request parseArguments(const std::vector<std::string>& args) {
             throw std::invalid_argument("unknown option " + arg);
         } else if (const auto eq = arg.find('='); eq != std::string::npos) {
             request.settings.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
-        } else if (shell::findProgrammeMenuItem(arg) == nullptr) {
+        } else if (std::ranges::none_of(shell::programmeMenuItems(),
+                                        [&](const auto& item) { return item.name == arg; })) {
             throw std::invalid_argument("no programme menu item named " + arg);
         } else if (!request.programme.empty()) {
             throw std::invalid_argument("more than one programme: " + request.programme + ", " +
@@ -72,8 +74,9 @@ void DialSystem::recreatePlot() {
 
 void applySetting(shell::InputRecord& inputs, const std::string& control,
                   const std::string& value) {
-    const shell::ControlInfo* info = shell::findControl(control);
-    if (info == nullptr) throw std::invalid_argument("no input named " + control);
+    const auto controls = shell::controlTable();
+    const auto info = std::ranges::find(controls, control, &shell::ControlInfo::name);
+    if (info == controls.end()) throw std::invalid_argument("no input named " + control);
     switch (info->kind) {
         case shell::ControlKind::TextBox:
             inputs.setText(control, value);

@@ -167,7 +167,7 @@ TEST(ControlNames, PlotWindowAndItsPanels) {
 TEST(InputColumn, ScrollBarMovesTheColumnByItsTwips) {
     uitest::StartedApp app;
     ui::MDIForm1& w = app.window();
-    ui::InputPanel* panel = w.inputPanel();
+    auto* panel = w.findChild<ui::InputPanel*>();
     QScrollBar* VScroll1 = panel->VScroll1();
     QWidget* PicScroll = w.findChild<QWidget*>("PicScroll");
     EXPECT_EQ(VScroll1->minimum(), 0);

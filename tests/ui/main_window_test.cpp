@@ -202,7 +202,7 @@ namespace {
 TEST(MainWindow, PlotWindowFillsTheAreaUntilTheUserSizesIt) {
     StartedApp app;
     ui::MDIForm1& w = app.window();
-    QWidget* viewport = w.mdiArea()->viewport();
+    QWidget* viewport = w.findChild<QMdiArea*>()->viewport();
     QWidget* sub = w.findChild<QWidget*>("frmIXSubWindow");
     ASSERT_NE(sub, nullptr);
     w.resize(900, 500);

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "shell/control_table.h"
+#include "support/recording_device.h"
 #include "ui/app_info.h"
 #include "ui/frm_ix.h"
 #include "ui/frm_splash.h"
@@ -71,17 +72,21 @@ TEST(StartUp, WithoutParameterFileShowsTheDesignTimeState) {
     EXPECT_FALSE(w.findChild<QAction*>("mnuLoad")->isEnabled());
     EXPECT_FALSE(w.findChild<QAction*>("MnuSalva")->isEnabled());
 
-    // The plot window with its area enlarged tenfold (at most 15 m) and the origin at the
-    // horizontal centre, three tenths of the height from the top.
+    // The plot window with its area enlarged tenfold from one page, a tile (at most 15 m), and
+    // the origin at the horizontal centre, three tenths of the height from the top.
     ui::frmIX& plot = w.plotWindow();
     EXPECT_EQ(plot.windowTitle(), "Plot");
-    const plot::PlotSurface& s = plot.ixPlot1();
-    EXPECT_NEAR(s.QuadranteH(), std::min(15.0, s.PageHeight() * 10), 1e-12);
-    EXPECT_NEAR(s.QuadranteL(), std::min(15.0, s.PageWidth() * 10), 1e-12);
+    plot::PlotSurface& s = plot.ixPlot1();
+    s.xTrovaA4(0, 0);   // the first tile's outline: its left side, then its top side
+    const auto& tile = s.displayList().lines;
+    EXPECT_NEAR(s.QuadranteH(), std::min(15.0, (tile.at(0).Y2 - tile.at(0).y1) * 10), 1e-12);
+    EXPECT_NEAR(s.QuadranteL(), std::min(15.0, (tile.at(1).x2 - tile.at(1).x1) * 10), 1e-12);
     EXPECT_NEAR(s.ShiftX(), s.QuadranteL() / 2, 1e-12);
     EXPECT_NEAR(s.ShiftY(), s.QuadranteH() / 3.3333333, 1e-12);
     EXPECT_DOUBLE_EQ(w.context().m.Pi, 3.141592654);
-    EXPECT_EQ(s.Marchio(),
+    testsupport::RecordingPrinter printer;
+    s.PrintAll(printer);   // the brand heads the page
+    EXPECT_EQ(printer.only(testsupport::DeviceCall::Op::Text).at(0).text,
               "Umbralion " + ui::versionNumber().toStdString() + " by the Umbralion authors");
 
     // The splash has gone.

@@ -414,7 +414,7 @@ TEST_P(CylSphNumerals, StandOnTheirHourLinesAtDeclination25) {
     EXPECT_EQ(i, drawn.size());
     const bool noon =
         std::any_of(drawn.begin(), drawn.end(), [](const Numeral& n) { return n.hour == 12; });
-    EXPECT_EQ(dial.surface().ForeColor(), noon ? 0xFFFFFF : 0x123456);
+    EXPECT_EQ(dial.textColour(), noon ? 0xFFFFFF : 0x123456);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cylinders, CylSphNumerals,

@@ -186,7 +186,7 @@ TEST(Qibla, TheTextBlockIsWrittenWithoutCurveAndInItsColours) {
     constexpr plot::Colour green = numeric::rgb(0, 255, 0);
     for (std::size_t i = lines.size() - 4; i < lines.size(); ++i)
         EXPECT_EQ(lines[i].colour, green) << lines[i].text;
-    EXPECT_EQ(dial.surface().ForeColor(), numeric::rgb(255, 255, 255));
+    EXPECT_EQ(dial.textColour(), numeric::rgb(255, 255, 255));
 }
 
 TEST(Qibla, WhereTheSunPassesThePlacesAzimuthTwiceBothShadowsAreKept) {

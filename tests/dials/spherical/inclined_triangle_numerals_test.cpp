@@ -182,10 +182,11 @@ struct NumeralCall {
 
 // Records each call and moves the point as the routine does when it centres a numeral.
 struct NumeralRecorder {
+    InclinedDial& dial;
     std::vector<NumeralCall> calls;
     NumeralGlyph glyph() {
         return [this](shell::Context& ctx, double& x, double& y, double base, int hour, int q) {
-            calls.push_back({x, y, base, hour, q, ctx.m.HourLoop, ctx.ixPlot1().ForeColor()});
+            calls.push_back({x, y, base, hour, q, ctx.m.HourLoop, dial.textColour()});
             x += 0.01;
             y += 0.02;
         };
@@ -193,7 +194,7 @@ struct NumeralRecorder {
 };
 
 std::vector<NumeralCall> numeralsOf(InclinedDial& dial) {
-    NumeralRecorder r;
+    NumeralRecorder r{dial, {}};
     dial.draw([&](shell::Context& ctx) { DrawSphericalRomanNumerals(ctx, r.glyph()); });
     return r.calls;
 }
@@ -319,7 +320,7 @@ TEST(InclinedNumerals, TextColourIsWhiteAfterElevenAndNoon) {
     ASSERT_EQ(calls.at(0).hourLoop, -15);
     for (const NumeralCall& c : calls)
         EXPECT_EQ(c.foreColor, c.hourLoop == 0 ? 255 : 16777215) << c.hourLoop;
-    EXPECT_EQ(dial.surface().ForeColor(), 16777215);
+    EXPECT_EQ(dial.textColour(), 16777215);
     // A plane on which neither XI nor XII is drawn leaves the colour as it was: a north wall
     // at 45 N sees no sun at those hours on the typed declination, above its horizon.
     InclinedDial north({45, 180, 0}, {{"txtlineofdeclination", "-20"}});
@@ -329,7 +330,7 @@ TEST(InclinedNumerals, TextColourIsWhiteAfterElevenAndNoon) {
     for (const NumeralCall& c : numeralsOf(north))
         elevenOrNoon = elevenOrNoon || c.hourLoop == -15 || c.hourLoop == 0;
     EXPECT_FALSE(elevenOrNoon);
-    EXPECT_EQ(north.surface().ForeColor(), numeric::rgb(1, 2, 3));
+    EXPECT_EQ(north.textColour(), numeric::rgb(1, 2, 3));
 }
 
 }  // namespace

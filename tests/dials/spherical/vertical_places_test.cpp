@@ -109,7 +109,7 @@ TEST(VertSphNumbers, StandWhereTheirHoursMeetTheJuneLine) {
                 EXPECT_EQ(t.text.substr(0, all[family].text(k).size() + 1), all[family].text(k) + " ");
             }
             expectShadowsOf(o, places, suns);
-            EXPECT_EQ(dial.surface().ForeColor(), all[family].after);
+            EXPECT_EQ(dial.textColour(), all[family].after);
         }
 }
 
