@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cmath>
 #include <initializer_list>
+#include <map>
+#include <tuple>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "shell/control_table.h"
+#include "shell/input_check.h"
+#include "shell/programme_menu.h"
 #include "support/dial_fixture.h"
 #include "support/recording_device.h"
 #include "support/rundial_lib.h"
@@ -197,23 +201,66 @@ TEST(DriverRefusals, HostileInputsEndQuicklyWithADrawingOrAMessage) {
     }
 }
 
-TEST(DriverRefusals, ANumericalFailureInTheReaderStopsTheRunWithAMessage) {
-    testsupport::RecordingDevice device;
-    rundial::DialSystem system(device);
-    // The common reader parses the radius, unused by this programme: no double holds this one.
-    rundial::perform(system, {false, "M_Frinter", {{"txtLAT", "45"}, {"txtRadius", "1e400"}}});
-    ASSERT_EQ(system.services.messages.size(), 1u);
-    EXPECT_NE(system.services.messages[0].find("a number too large"), std::string::npos);
-    EXPECT_EQ(system.surface().view().title, "Vertical dial by 2D analytic geometry");
-    EXPECT_FALSE(system.services.busy);
-    EXPECT_EQ(system.m.LatDegrees, 45);   // read before the failing statement
-    EXPECT_EQ(system.m.HourStep, 0);      // never written
+bool sameDrawing(const plot::DisplayList& a, const plot::DisplayList& b) {
+    const auto each = [](const auto& x, const auto& y, auto key) {
+        return std::ranges::equal(x, y, [&](const auto& p, const auto& q) { return key(p) == key(q); });
+    };
+    return a.DrawOrder == b.DrawOrder &&
+           each(a.points, b.points, [](const auto& p) { return std::tie(p.x, p.y, p.Color); }) &&
+           each(a.lines, b.lines,
+                [](const auto& l) { return std::tie(l.x1, l.y1, l.x2, l.Y2, l.Color); }) &&
+           each(a.shapes, b.shapes,
+                [](const auto& c) {
+                    return std::tie(c.First, c.Second, c.Third, c.Fourth, c.Color, c.FillColor,
+                                    c.ArcStart, c.ArcEnd);
+                }) &&
+           each(a.texts, b.texts, [](const auto& t) { return std::tie(t.x, t.y, t.text); });
+}
 
-    // Nothing is stuck: the next run completes.
-    system.inputs.setText("txtRadius", "0.3");
-    rundial::perform(system, {false, "M_Frinter", {}});
-    EXPECT_EQ(system.services.messages.size(), 1u);
-    EXPECT_EQ(system.m.HourStep, 7.5);
+// A box the programme greys out, or reads only with a check box left unticked, is never parsed:
+// whatever it holds (a number beyond a double, no number), the run draws what it draws with the
+// box's design-time text. A box the programme reads holding a number beyond a double, a spelt
+// infinity or no number is refused before anything is drawn, named by its caption.
+TEST(DriverRefusals, ABoxTheProgrammeDoesNotReadNeverStopsIt) {
+    const std::map<std::string_view, std::string_view> readWith = {{"txtNumberSize", "ckRomani"},
+        {"TxtZodiacSize", "ckZodiaco"}, {"txtQLat", "ckQibla"}, {"txtQLong", "ckQibla"}};
+    for (const int tick : {1, 0}) {
+        dialtest::Settings base{{"txtLAT", "45"}, {"txtDecl", "20"}, {"txtReclinZ", "30"},
+                                {"TxtHour", "1"}};
+        for (const shell::ControlInfo& c : shell::controlTable())
+            if (c.kind == shell::ControlKind::CheckBox) base.emplace_back(c.name, dialtest::number(tick));
+        for (const auto& item : shell::programmeMenuItems()) {
+            dialtest::ProgrammeDial chosen(item.name);
+            const dialtest::Outcome drawn = run(item.name, base);
+            ASSERT_TRUE(drawn.completed) << item.name;
+            for (const shell::ControlInfo& c : shell::controlTable()) {
+                if (c.kind != shell::ControlKind::TextBox || c.name == "txtLocation") continue;
+                const bool reads = c.name == "txt_Definition"
+                                       ? dialtest::readsDefinition(item.name, tick == 1)
+                                       : shell::programmeEnables(item.name, c.name) &&
+                                             (!readWith.count(c.name) || tick == 1);
+                // Unticked, only the boxes read with a check box are read otherwise than ticked.
+                if (tick == 0 && !readWith.count(c.name) && c.name != "txt_Definition") continue;
+                const std::string named = "the " + shell::caption(chosen.ctx().inputs, c.name);
+                for (const char* text : reads ? std::vector{"1e400", "-1e400", "inf", "nan", "abc"}
+                                              : std::vector{"1e400", "abc"}) {
+                    SCOPED_TRACE(std::string(item.name) + " " + std::string(c.name) + "=" + text +
+                                 " ticked " + dialtest::number(tick));
+                    dialtest::Settings settings = base;
+                    settings.emplace_back(c.name, text);
+                    const dialtest::Outcome o = run(item.name, settings);
+                    if (reads) {
+                        ASSERT_EQ(o.messages.size(), 1u);
+                        EXPECT_NE(o.messages[0].find(named), std::string::npos) << o.messages[0];
+                        EXPECT_EQ(o.drawn(), 0u);
+                    } else {
+                        EXPECT_EQ(o.messages, drawn.messages);
+                        EXPECT_TRUE(sameDrawing(o.list, drawn.list));
+                    }
+                }
+            }
+        }
+    }
 }
 
 // On faces holding the polar axis (polar dials in both hemispheres, walls facing due east or

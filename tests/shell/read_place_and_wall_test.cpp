@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "numeric/failure.h"
+#include "shell/programme_menu.h"
 #include "shell/read_place_and_wall.h"
 #include "support/recording_device.h"
 #include "support/rundial_lib.h"
@@ -16,6 +17,7 @@ protected:
     ReadPlaceAndWall() {
         m.EastSign = 1;   // as Run leaves them for the design-time longitude
         m.DeclSign = 1;
+        shell::chooseProgramme(in, "M_CILINDRICI");   // a programme that reads every box
     }
     void read() { shell::ReadPlaceAndWallInputs(system.context()); }
 
@@ -87,6 +89,24 @@ TEST_F(ReadPlaceAndWall, HourFractionAndDefinition) {
     in.setText("TxtHour", "3");
     read();
     EXPECT_EQ(m.HourStep, 5);
+}
+
+TEST_F(ReadPlaceAndWall, ABoxTheProgrammeGreysOutIsNotRead) {
+    read();
+    // The vertical 2D programme reads neither the radius nor the definition, the cylinder by
+    // spherical trigonometry no definition: whatever they hold, nothing fails and the variables
+    // keep their values.
+    for (const auto& [programme, radius] : {std::pair{"M_Frinter", 0.3}, {"mnuCCs", 2.0}}) {
+        shell::chooseProgramme(in, programme);
+        in.setText("txtRadius", "2");
+        in.setText("txt_Definition", "1e400");
+        for (const char* text : {"1e400", "-1e400", "abc"}) {
+            if (radius == 0.3) in.setText("txtRadius", text);
+            ASSERT_NO_THROW(read()) << programme << " " << text;
+            EXPECT_EQ(m.Radius, radius) << programme;
+            EXPECT_EQ(m.PointStep, 0.01) << programme;
+        }
+    }
 }
 
 TEST_F(ReadPlaceAndWall, NoHourFractionStopsTheReaderAtTheDivision) {
