@@ -18,6 +18,13 @@
 
 namespace shell::technical_data {
 
+namespace {
+
+// How many characters of a box's text a line quotes.
+constexpr std::size_t kQuoted = 24;
+
+}  // namespace
+
 double exactZero(double v) { return std::fabs(v) <= numeric::kStoredPiResidue ? 0.0 : v; }
 
 std::string plain(double x) { return numeric::toText(numeric::checkFinite(x)); }
@@ -75,12 +82,11 @@ void DataList::notListed(const std::string& what, const char* box, const std::st
         where.push_back(number);
     }
     std::string under;
-    if (where.size() + 1 == programmeMenuItems().size()) under = "any other programme";
-    for (std::size_t k = 0; where.size() + 1 < programmeMenuItems().size() && k < where.size();
-         ++k)
+    for (std::size_t k = 0; k < where.size(); ++k)
         under += (k == 0 ? "" : k + 1 == where.size() ? " or " : ", ") + where[k];
+    if (where.size() + 1 == programmeMenuItems().size()) under = "any other programme";
     line(what + ": not listed, as the " + caption(inputs, box) + " box holds \"" +
-         numeric::quotedText(numeric::trimBlanks(inputs.text(box)), 24) + "\";");
+         numeric::quotedText(numeric::trimBlanks(inputs.text(box)), kQuoted) + "\";");
     line("edit that box under " + under + also);
 }
 

@@ -201,9 +201,10 @@ TEST(DriverRefusals, HostileInputsEndQuicklyWithADrawingOrAMessage) {
     }
 }
 
+// Whether two display lists hold the same records, in the same order.
 bool sameDrawing(const plot::DisplayList& a, const plot::DisplayList& b) {
     const auto each = [](const auto& x, const auto& y, auto key) {
-        return std::ranges::equal(x, y, [&](const auto& p, const auto& q) { return key(p) == key(q); });
+        return std::ranges::equal(x, y, {}, key, key);
     };
     return a.DrawOrder == b.DrawOrder &&
            each(a.points, b.points, [](const auto& p) { return std::tie(p.x, p.y, p.Color); }) &&
@@ -228,7 +229,8 @@ TEST(DriverRefusals, ABoxTheProgrammeDoesNotReadNeverStopsIt) {
         dialtest::Settings base{{"txtLAT", "45"}, {"txtDecl", "20"}, {"txtReclinZ", "30"},
                                 {"TxtHour", "1"}};
         for (const shell::ControlInfo& c : shell::controlTable())
-            if (c.kind == shell::ControlKind::CheckBox) base.emplace_back(c.name, dialtest::number(tick));
+            if (c.kind == shell::ControlKind::CheckBox)
+                base.emplace_back(c.name, dialtest::number(tick));
         for (const auto& item : shell::programmeMenuItems()) {
             dialtest::ProgrammeDial chosen(item.name);
             const dialtest::Outcome drawn = run(item.name, base);
