@@ -91,24 +91,6 @@ TEST_F(ReadPlaceAndWall, HourFractionAndDefinition) {
     EXPECT_EQ(m.HourStep, 5);
 }
 
-TEST_F(ReadPlaceAndWall, ABoxTheProgrammeGreysOutIsNotRead) {
-    read();
-    // The vertical 2D programme reads neither the radius nor the definition, the cylinder by
-    // spherical trigonometry no definition: whatever they hold, nothing fails and the variables
-    // keep their values.
-    for (const auto& [programme, radius] : {std::pair{"M_Frinter", 0.3}, {"mnuCCs", 2.0}}) {
-        shell::chooseProgramme(in, programme);
-        in.setText("txtRadius", "2");
-        in.setText("txt_Definition", "1e400");
-        for (const char* text : {"1e400", "-1e400", "abc"}) {
-            if (radius == 0.3) in.setText("txtRadius", text);
-            ASSERT_NO_THROW(read()) << programme << " " << text;
-            EXPECT_EQ(m.Radius, radius) << programme;
-            EXPECT_EQ(m.PointStep, 0.01) << programme;
-        }
-    }
-}
-
 TEST_F(ReadPlaceAndWall, NoHourFractionStopsTheReaderAtTheDivision) {
     read();
     for (const char* hour : {"0", "", "abc"}) {
