@@ -91,12 +91,15 @@ double roundHalfEven(double x, int decimals) {
 // leave an ulp off a whole number); the nearest whole count is taken when the value lies within
 // the allowance of it, the count below otherwise. Dividing the whole count by 10^n (both exact)
 // gives the double nearest to the decimal.
-double truncateDown(double x, int decimals) {
+double truncateDown(double x, int decimals, double unitsPerRadian) {
     requireDecimals(decimals);
     const double scale = powerOfTen(decimals);
     const double steps = checkedMul(checkFinite(x), scale);
     const double nearest = std::round(steps);
-    const double allowance = std::min(kStoredPiResidue * std::max(1.0, std::fabs(x)) * scale, 0.1);
+    // What the stored Pi leaves of the value, which is far more than the few ulps of the count.
+    const double residue = kStoredPiResidue *
+                           (unitsPerRadian > 0 ? unitsPerRadian : std::max(1.0, std::fabs(x)));
+    const double allowance = std::min(residue * scale, 0.1);
     return (std::fabs(steps - nearest) <= allowance ? nearest : std::floor(steps)) / scale;
 }
 

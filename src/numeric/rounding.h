@@ -15,11 +15,19 @@ double roundHalfEven(double x, int decimals);
 // -1.23456789 -> -1.23457 at 5. A value that arithmetic left a hair short of a step of the last
 // decimal stands for that step and is shown as it: within a few ulps (0.29, whose product by 100
 // is 28.999999999999996, cuts to 0.29 at 2 decimals) or within what the stored Pi leaves of an
-// exact value (kStoredPiResidue for each unit of the value's size: the 45 degrees of a substyle
-// computed as 44.9999999882 is 45). That allowance is never more than a tenth of the step. The
-// result is the double nearest to its decimal. Decimals outside 0..15 throw
-// NumericFailure(OutOfDomain); a value that is not finite, or whose scaling overflows, throws.
-double truncateDown(double x, int decimals);
+// exact value. What it leaves of an angle is a fixed amount, kStoredPiResidue radians whatever
+// the angle's size, and a value that shows an angle in another unit says how many of its units
+// make a radian (kDegreesPerRadian, kHoursPerRadian): the 45 degrees of a substyle computed as
+// 44.9999999882 are 45, and so are the 9 degrees computed as 8.9999999883, while 170.2696899
+// degrees, 1e-7 short, are cut. Any other value (a length, a ratio, a duration in seconds,
+// unitsPerRadian 0) is left off by kStoredPiResidue for each unit of its size. The allowance is
+// never more than a tenth of the step. The result is the double nearest to its decimal.
+// Decimals outside 0..15 throw NumericFailure(OutOfDomain); a value that is not finite, or whose
+// scaling overflows, throws.
+double truncateDown(double x, int decimals, double unitsPerRadian = 0);
+// Units of a shown angle in a radian, rounded up: degrees (180 / pi) and hours (12 / pi).
+inline constexpr double kDegreesPerRadian = 57.3;
+inline constexpr double kHoursPerRadian = 3.82;
 
 // The exact decimal expansion of a finite value of 0 or more: every digit the double holds, in
 // fixed notation with a point ("0.125000...0"; no double needs more fraction digits than it

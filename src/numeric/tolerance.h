@@ -16,8 +16,9 @@
 namespace numeric {
 
 // How far the stored Pi and counted loops leave a value of the order of one from the exact one
-// it stands for; a larger value (an angle in degrees, an hour) is left that far for each unit of
-// its size, which is how the cut of a shown number (truncateDown) allows for it.
+// it stands for: an angle in radians, whatever its size, or a length or a ratio for each unit of
+// its size. Shown in degrees or hours an angle is left that far times the units of a radian,
+// which is how the cut of a shown number (truncateDown) allows for it.
 inline constexpr double kStoredPiResidue = 1e-9;
 
 // How far rounding may carry a sine past +-1.

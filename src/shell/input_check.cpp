@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "numeric/format.h"
+#include "shell/control_table.h"
 #include "shell/helpers.h"
 #include "shell/programme_menu.h"
 #include "shell/run_dispatch.h"
@@ -152,10 +153,12 @@ std::string boxRefusal(const NumberBox& b, const std::string& named, double v,
 // Whether the programme reads the box in this run: it enables the box, and the box's check box,
 // if it has one, is ticked. The lines of equal altitude read the definition too, where they are
 // drawn.
-bool reads(const Context& ctx, std::string_view programme, const NumberBox& b) {
-    if (b.box == "txt_Definition" && programmeEnables(programme, "ckAlt") && ticked(ctx, "ckAlt"))
+bool reads(const Context& ctx, std::string_view programme, std::string_view box) {
+    if (box == "txt_Definition" && programmeEnables(programme, "ckAlt") && ticked(ctx, "ckAlt"))
         return true;
-    return programmeEnables(programme, b.box) && (b.readWith.empty() || ticked(ctx, b.readWith));
+    const NumberBox* b = numberBox(box);
+    return programmeEnables(programme, box) &&
+           (!b || b->readWith.empty() || ticked(ctx, b->readWith));
 }
 
 }  // namespace
@@ -183,12 +186,18 @@ std::string valueRefusal(std::string_view named, double v, bool latitude) {
 std::string inputRefusal(const Context& ctx, std::span<const std::string_view> programmes) {
     for (const NumberBox& b : kNumberBoxes) {
         if (std::none_of(programmes.begin(), programmes.end(),
-                         [&](std::string_view p) { return reads(ctx, p, b); }))
+                         [&](std::string_view p) { return reads(ctx, p, b.box); }))
             continue;
         if (std::string refusal = numberRefusal(ctx.inputs, b.box, programmes); !refusal.empty())
             return refusal;
     }
     return {};
+}
+
+bool runReads(const Context& ctx, std::string_view box) {
+    for (const ProgrammeMenuItemInfo& item : programmeMenuItems())
+        if (ctx.inputs.checked(item.name) && reads(ctx, item.name, box)) return true;
+    return false;
 }
 
 }  // namespace shell

@@ -28,9 +28,16 @@ std::string numberRefusal(const InputRecord& in, std::string_view box,
 std::string valueRefusal(std::string_view named, double v, bool latitude = false);
 
 // Why Run cannot draw what the number boxes hold for the programmes of the run (menu item
-// names), or "" when it can: the first box in the panel's order that one of them reads (the
-// programme enables it and, for a box read only with a check box, the box is ticked) and that
-// holds no number, or a number no dial can draw (see Command1_Click), named by its caption.
+// names), or "" when it can: the first box in the panel's order that one of them reads (see
+// runReads) and that holds no number, or a number no dial can draw (see Command1_Click), named
+// by its caption.
 std::string inputRefusal(const Context& ctx, std::span<const std::string_view> programmes);
+
+// Whether a checked programme reads the number box in this run: the programme enables the box
+// and, for a box read only with a check box, the box is ticked; the definition is read also
+// where the programme's lines of equal altitude are drawn. Run checks exactly these boxes, and
+// every reader of a box the menu can grey out asks here before it parses the box: a box the
+// programme does not read is never parsed, so nothing it holds can stop the run.
+bool runReads(const Context& ctx, std::string_view box);
 
 }  // namespace shell

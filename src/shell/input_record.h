@@ -24,7 +24,7 @@ public:
     void setText(std::string_view name, std::string value);
     // The lenient numeric value of a text box's text (numeric::parseNumber). The programmes read
     // their boxes so once Run has checked them (shell/input_check.h): a box a run reads holds a
-    // number by then, and a box it does not read is read as nothing but its leading number.
+    // number by then, and a box it does not read (shell::runReads) is not read at all.
     double number(std::string_view name) const;
 
     // Check box: 0, 1 or 2 (greyed).

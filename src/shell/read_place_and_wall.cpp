@@ -5,6 +5,7 @@
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/fold.h"
+#include "shell/input_check.h"
 
 namespace shell {
 
@@ -49,9 +50,12 @@ void ReadPlaceAndWallInputs(Context& ctx) {
     m.DeclDecimal = m.DeclDegrees;
     m.WallDeclRad = toRadians(m.DeclDegrees, m.Pi);
 
-    m.Radius = in.number("txtRadius");
+    // The radius and the drawing step only where the programme reads them (the vertical 2D
+    // programme reads neither, the cylinder by spherical trigonometry no step): a box the
+    // programme greys out is not parsed, whatever it holds, and its variable keeps its value.
+    if (runReads(ctx, "txtRadius")) m.Radius = in.number("txtRadius");
     m.HourStep = numeric::checkedDiv(15, in.number("TxtHour"));
-    m.PointStep = in.number("txt_Definition") / 500;
+    if (runReads(ctx, "txt_Definition")) m.PointStep = in.number("txt_Definition") / 500;
     m.StyleLength = in.number("txtStilo");
 }
 

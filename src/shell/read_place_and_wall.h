@@ -26,9 +26,11 @@ bool typedHorizontal(const InputRecord& in);
 // (-180, 180] is returned as typed. Every reader folds it before any test of it.
 double typedDeclination(const InputRecord& in);
 
-// Precondition: Run has set EastSign and DeclSign. Throws numeric::NumericFailure where a
-// statement fails (the hour fraction 0 or empty: 15 / 0); the variables of the statements before
-// it hold their new values, the rest keep the previous run's.
+// Precondition: Run has set EastSign and DeclSign. The radius and the definition are read only
+// where the checked programme reads them (shell::runReads); otherwise Radius and PointStep keep
+// their values. Throws numeric::NumericFailure where a statement fails (the hour fraction 0 or
+// empty: 15 / 0); the variables of the statements before it hold their new values, the rest
+// keep the previous run's.
 void ReadPlaceAndWallInputs(Context& ctx);
 
 }  // namespace shell

@@ -12,19 +12,23 @@ namespace shell {
 
 namespace {
 
-// The boxes the list reads; the reclination box only where the checked programme uses it.
+// The boxes the list reads.
 constexpr std::string_view kBoxesRead[] = {"txtLAT", "txtLON", "txtDecl", "txtReclinZ",
                                            "txtStilo", "TxtFuso", "txtlineofdeclination"};
 
-// Why the list cannot use what a box it reads holds, or "" when it can: what Run would refuse
-// in that box for the checked programme (a text that is no number, a latitude beyond the pole,
-// a style of no length, a number beyond the arithmetic of any dial). A box may have been changed
-// since the run: the list reads what it holds now, and refuses it, naming it, before any line is
-// written.
-std::string unusableBox(const InputRecord& in) {
+// Why the list cannot use what a box the checked programme reads holds, or "" when it can: what
+// Run would refuse in that box (a text that is no number, a latitude beyond the pole, a style of
+// no length, a number beyond the arithmetic of any dial). A box may have been changed since the
+// run: the list reads what it holds now, and refuses it, naming it, before any line is written.
+// A box the programme greys out is not refused, since the user cannot edit it there: the
+// reclination is not read (the plane is the programme's vertical wall), and the lines that need
+// the zone or the declination line are left out when those boxes hold nothing the list can use
+// (DataList::usable).
+std::string unusableBox(const Context& ctx) {
+    const InputRecord& in = ctx.inputs;
     const std::string_view programme[] = {currentProgramme(in)};
     for (std::string_view box : kBoxesRead) {
-        if (box == "txtReclinZ" && !in.enabled(box)) continue;
+        if (!runReads(ctx, box)) continue;
         if (std::string why = numberRefusal(in, box, programme); !why.empty())
             return "The technical data were not listed: " + why + " Please check the inputs.";
     }
@@ -42,7 +46,7 @@ constexpr const char* kListStopped =
 // at that line, with a message: what was written stays on the surface, and the application goes
 // on.
 void cmdData_Click(Context& ctx) {
-    if (const std::string refusal = unusableBox(ctx.inputs); !refusal.empty()) {
+    if (const std::string refusal = unusableBox(ctx); !refusal.empty()) {
         ctx.services.messageBox(refusal);
         return;
     }

@@ -28,8 +28,9 @@ struct DataList {
     bool horizontal = false;
     // Elevation sine of the polar style over the plane.
     double E = 0;
-    // Longitude correction in minutes of time.
+    // Longitude correction in minutes of time, and whether the zone box let it be computed.
     double M = 0;
+    bool zoneUsable = true;
     // Centre of the dial (metres) and its texts.
     double Cx = 0, Cy = 0;
     std::string CxText, CyText;
@@ -38,6 +39,15 @@ struct DataList {
 
     // The finite numeric value of a text box (a value that is not finite fails).
     double number(const char* name) const;
+    // Whether the list can use what the box holds: a box the checked programme reads was
+    // checked before the list began; one it greys out may hold anything, and the lines that
+    // need it are listed only when it holds a number Run would take there (otherwise the
+    // list writes notListed in their place).
+    bool usable(const char* box) const;
+    // The two lines written in place of `what` when a box the checked programme greys out holds
+    // nothing the list can use: what is left out and what the box holds, then where the box is
+    // edited (under the programmes that enable it, and `also`).
+    void notListed(const std::string& what, const char* box, const std::string& also = {});
     bool checked(const char* name) const;
     // One of the six programmes whose style geometry the list shows.
     bool styleProgramme() const;
@@ -65,7 +75,11 @@ double exactZero(double v);
 
 // Number formats of the list. Each fails on a value that is not finite.
 std::string plain(double x);
-std::string down5(double x);                 // numeric::truncateDown to five decimals
+// numeric::truncateDown to five decimals: a size (a length, a ratio), an angle in degrees, an
+// hour of the day.
+std::string down5(double x);
+std::string down5Degrees(double degrees);
+std::string down5Hours(double hours);
 std::string rounded(double x, int decimals); // halves to even
 // Whole hours, minutes and seconds of a duration cut to the second: "8h 34' 3 ''".
 std::string hms(double hours);

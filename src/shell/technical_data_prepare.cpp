@@ -11,6 +11,7 @@
 #include "numeric/rounding.h"
 #include "numeric/tolerance.h"
 #include "shell/helpers.h"
+#include "shell/input_check.h"
 #include "shell/read_place_and_wall.h"
 #include "shell/technical_data_list.h"
 
@@ -136,9 +137,9 @@ void prepareInclined(DataList& list) {
 
 void prepare(DataList& list) {
     Module1& m = list.m;
-    const double F = list.number("TxtFuso");
     m.LonCorrRad = list.number("txtLON");
-    list.M = 4 * (m.LonCorrRad - 15 * F);
+    list.zoneUsable = list.usable("TxtFuso");
+    if (list.zoneUsable) list.M = 4 * (m.LonCorrRad - 15 * list.number("TxtFuso"));
 
     m.LatRad = std::fabs(m.LatRad);
     m.StyleLength = list.number("txtStilo");
@@ -150,7 +151,7 @@ void prepare(DataList& list) {
     // A typed +-90 is the horizontal dial facing up in either hemisphere: 90 after the
     // hemisphere's sign. A reclination box that the checked programme does not use is not read:
     // its plane is the vertical wall the programme draws, whatever the box holds.
-    const bool reclinationUsed = list.inputs.enabled("txtReclinZ");
+    const bool reclinationUsed = runReads(list.ctx, "txtReclinZ");
     m.ReclDeg = reclinationUsed ? numeric::checkedMul(typedReclination(list.inputs, m.HemisphereSign),
                                                       m.HemisphereSign)
                                 : 0;
@@ -166,7 +167,8 @@ void prepare(DataList& list) {
         // noon line up its line of greatest slope.
         const double tanD = exactZero(std::sin(m.WallDeclRad)) == 0 ? 0 : std::tan(m.WallDeclRad);
         const double noon = std::atan(m.HemisphereSign * std::sin(m.ReclRad) * tanD);
-        m.NoonLineAngle = numeric::truncateDown(list.deg(noon), 4);
+        m.NoonLineAngle =
+            numeric::truncateDown(list.deg(noon), 4, numeric::kDegreesPerRadian);
         list.CxText = down5(list.Cx);
         list.CyText = down5(list.Cy);
     } else {

@@ -56,7 +56,7 @@ void writeTriangle(DataList& list) {
 void writeSubstyleAndCentre(DataList& list) {
     Module1& m = list.m;
     list.line("Elevation of the style : " + rounded(m.StyleElevDeg, 5) + kDegree);
-    list.line("Substyle distance  : " + down5(list.deg(m.SubstyleAngle)) + kDegree);
+    list.line("Substyle distance  : " + down5Degrees(list.deg(m.SubstyleAngle)) + kDegree);
     list.line("Center coordinates  : " + list.CxText + "    " + list.CyText);
     list.line("Angle between max slope line and noon  : " + list.noonText + kDegree);
     list.line("ecc.ty 90" + kDegree + " - lat" + kDegree + "  : " +
@@ -66,8 +66,8 @@ void writeSubstyleAndCentre(DataList& list) {
     list.line("eccentricity 23.45" + kDegree + ": " + eccentricity(list, geometry::kSolsticeDeg));
     list.line("eccentricity 20" + kDegree + "   : " + eccentricity(list, 20));
     list.line("eccentricity 11.5" + kDegree + " : " + eccentricity(list, 11.5));
-    list.line("substyle hour angle : " + down5(list.deg(m.SubstyleHour)) + kDegree);
-    list.line("substyle hour:    " + down5(12 + checkedDiv(m.SubstyleHour * 12, m.Pi)) + " h");
+    list.line("substyle hour angle : " + down5Degrees(list.deg(m.SubstyleHour)) + kDegree);
+    list.line("substyle hour:    " + down5Hours(12 + checkedDiv(m.SubstyleHour * 12, m.Pi)) + " h");
 }
 
 void writeHours(DataList& list) {
@@ -85,7 +85,7 @@ void writeHours(DataList& list) {
         Hh = m.Pi / 2;
     else
         Hh = std::atan(checkedDiv(-1, std::tan(D) * std::sin(hs * m.LatRad)));
-    list.line("horizontal hour:    " + down5(12 + checkedDiv(hs * Hh * 12, m.Pi)) + " h");
+    list.line("horizontal hour:    " + down5Hours(12 + checkedDiv(hs * Hh * 12, m.Pi)) + " h");
 
     // On a plane facing due south or north (but for the rounding of the stored Pi) the meridian's
     // line runs up the line of greatest slope: the vertical hour is noon.
@@ -95,9 +95,12 @@ void writeHours(DataList& list) {
             std::cos(D) * std::sin(m.LatRad) - checkedDiv(std::cos(m.LatRad), std::tan(m.ReclRad));
         Hv = std::atan(checkedDiv(-std::sin(D), denominator));
     }
-    list.line("vertical hour:    " + down5(12 - checkedDiv(Hv * 12, m.Pi)) + " h");
+    list.line("vertical hour:    " + down5Hours(12 - checkedDiv(Hv * 12, m.Pi)) + " h");
 
-    list.line("longitude correction:    " + rounded(list.M, 2) + " m");
+    if (list.zoneUsable)
+        list.line("longitude correction:    " + rounded(list.M, 2) + " m");
+    else
+        list.notListed("longitude correction", "TxtFuso");
     list.line("");
 }
 

@@ -78,9 +78,26 @@ void writeCriticalDeclinations(DataList& list) {
                   rounded(list.deg(ArcSin(m, -std::cos(m.LatRad) * std::sin(m.WallDeclRad))), 2));
 }
 
+// The substyle hour and the critical declinations, which need no sun's declination.
+void writeSubstyleHourAndCriticalDeclinations(DataList& list) {
+    list.line("substyle hour = " + rounded(12 + list.deg(list.m.SubstyleHour) / 15, 5));
+    list.plot.setForeColor(numeric::qbColor(numeric::palette::kLightGrey));
+    writeCriticalDeclinations(list);
+}
+
 void writeOptionalDeclination(DataList& list) {
     Module1& m = list.m;
     const int hs = m.HemisphereSign;
+    list.plot.setForeColor(numeric::qbColor(numeric::palette::kLightCyan));
+    // The declination line box, greyed out by most programmes, may hold anything: in place of
+    // the sun's lines at that declination the list says where the box is edited, and lists what
+    // needs no declination.
+    if (!list.usable("txtlineofdeclination")) {
+        list.notListed("Sun's declination", "txtlineofdeclination",
+                       ", or compute it on the Utilities board");
+        if (!list.cylindricalProgramme()) writeSubstyleHourAndCriticalDeclinations(list);
+        return;
+    }
     const double delta = list.number("txtlineofdeclination");
     m.SunDecl = list.rad(delta);
 
@@ -100,7 +117,6 @@ void writeOptionalDeclination(DataList& list) {
     const double on = middle - W / 15;
     const double off = middle + W / 15;
 
-    list.plot.setForeColor(numeric::qbColor(numeric::palette::kLightCyan));
     list.line("Sun's declination = " + rounded(delta, 3));
     if (m.SolarTemp == 0) {
         list.line("Sun down all day ");
@@ -115,9 +131,7 @@ void writeOptionalDeclination(DataList& list) {
     if (list.cylindricalProgramme()) return;
     if (!writeDialHours(list, sunrise, sunset, on, off)) return;
 
-    list.line("substyle hour = " + rounded(12 + S / 15, 5));
-    list.plot.setForeColor(numeric::qbColor(numeric::palette::kLightGrey));
-    writeCriticalDeclinations(list);
+    writeSubstyleHourAndCriticalDeclinations(list);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,10 @@
 #include <gtest/gtest.h>
 
 #include "numeric/palette.h"
+#include "plot/null_device.h"
 #include "shell/control_table.h"
+#include "shell/input_check.h"
+#include "shell/programme_menu.h"
 #include "support/dial_fixture.h"
 #include "support/recording_device.h"
 #include "support/rundial_lib.h"
@@ -198,23 +202,54 @@ TEST(DriverRefusals, HostileInputsEndQuicklyWithADrawingOrAMessage) {
     }
 }
 
-TEST(DriverRefusals, ANumericalFailureInTheReaderStopsTheRunWithAMessage) {
-    testsupport::RecordingDevice device;
-    rundial::DialSystem system(device);
-    // The common reader parses the radius, unused by this programme: no double holds this one.
-    rundial::perform(system, {false, "M_Frinter", {{"txtLAT", "45"}, {"txtRadius", "1e400"}}});
-    ASSERT_EQ(system.services.messages.size(), 1u);
-    EXPECT_NE(system.services.messages[0].find("a number too large"), std::string::npos);
-    EXPECT_EQ(system.surface().view().title, "Vertical dial by 2D analytic geometry");
-    EXPECT_FALSE(system.services.busy);
-    EXPECT_EQ(system.m.LatDegrees, 45);   // read before the failing statement
-    EXPECT_EQ(system.m.HourStep, 0);      // never written
-
-    // Nothing is stuck: the next run completes.
-    system.inputs.setText("txtRadius", "0.3");
-    rundial::perform(system, {false, "M_Frinter", {}});
-    EXPECT_EQ(system.services.messages.size(), 1u);
-    EXPECT_EQ(system.m.HourStep, 7.5);
+// A box the programme greys out, or reads only with a check box left unticked, is never parsed:
+// whatever it holds (a number beyond a double, no number), the run draws what it draws with the
+// box's design-time text. A box the programme reads holding a number beyond a double, a spelt
+// infinity or no number is refused before anything is drawn, named by its caption.
+TEST(DriverRefusals, ABoxTheProgrammeDoesNotReadNeverStopsIt) {
+    const std::map<std::string_view, std::string_view> readWith = {{"txtNumberSize", "ckRomani"},
+        {"TxtZodiacSize", "ckZodiaco"}, {"txtQLat", "ckQibla"}, {"txtQLong", "ckQibla"}};
+    // What rundial prints of one run on a device of its own (the display list is compared).
+    const auto dial = [](const std::string& programme, const dialtest::Settings& settings) {
+        plot::NullDevice device;
+        return rundial::runDial({false, programme, settings}, device);
+    };
+    for (const int tick : {1, 0}) {
+        dialtest::Settings base{{"txtLAT", "45"}, {"txtDecl", "20"}, {"txtReclinZ", "30"},
+                                {"TxtHour", "1"}};
+        for (const shell::ControlInfo& c : shell::controlTable())
+            if (c.kind == shell::ControlKind::CheckBox)
+                base.emplace_back(c.name, dialtest::number(tick));
+        for (const auto& item : shell::programmeMenuItems()) {
+            const std::string programme(item.name);
+            const std::string drawn = dial(programme, base);
+            dialtest::ProgrammeDial chosen(programme);
+            for (const shell::ControlInfo& c : shell::controlTable()) {
+                if (c.kind != shell::ControlKind::TextBox || c.name == "txtLocation") continue;
+                // Unticked, only the boxes read with a check box are read otherwise than ticked.
+                if (tick == 0 && !readWith.count(c.name) && c.name != "txt_Definition") continue;
+                const bool reads = c.name == "txt_Definition"
+                                       ? dialtest::readsDefinition(programme, tick == 1)
+                                       : shell::programmeEnables(programme, c.name) &&
+                                             (!readWith.count(c.name) || tick == 1);
+                const std::string refused = "message\tThe drawing was not started: the " +
+                                            shell::caption(chosen.ctx().inputs, c.name) + " box ";
+                for (const char* text : reads ? std::vector{"1e400", "-1e400", "inf", "nan", "abc"}
+                                              : std::vector{"1e400", "abc"}) {
+                    dialtest::Settings settings = base;
+                    settings.emplace_back(c.name, text);
+                    const std::string out = dial(programme, settings);
+                    if (reads) {
+                        EXPECT_TRUE(out.starts_with(refused) && out.ends_with("\ntitle\t\n"))
+                            << programme << " " << c.name << "=" << text << " ticked " << tick
+                            << "\n" << out;
+                    } else {
+                        EXPECT_TRUE(out == drawn) << programme << " " << c.name << "=" << text;
+                    }
+                }
+            }
+        }
+    }
 }
 
 // On faces holding the polar axis (polar dials in both hemispheres, walls facing due east or

@@ -63,6 +63,18 @@ TEST(TruncateDown, TowardMinusInfinityAndAStepArithmeticLeftAHairShort) {
         {44.9999999, 5, 44.99999}, {123456.789999999, 5, 123456.79},
         {123456.7899989, 5, 123456.78999}};
     for (const auto& [x, decimals, shown] : rows) EXPECT_EQ(truncateDown(x, decimals), shown) << x;
+    // What the stored Pi leaves of an angle is the same at every size, in degrees some 5.7e-8:
+    // 9 degrees computed 1.2e-8 short are 9, and 170.26969 degrees 1e-7 short are cut; an hour
+    // is left a fifteenth of that.
+    const std::tuple<double, double, double> angles[] = {
+        {8.9999999883, kDegreesPerRadian, 9},  {-9.0000000117, kDegreesPerRadian, -9},
+        {170.2696899, kDegreesPerRadian, 170.26968}, {-45.0000000118, kDegreesPerRadian, -45},
+        {17.999999998, kHoursPerRadian, 18},   {5.99999999, kHoursPerRadian, 5.99999}};
+    for (const auto& [x, perRadian, shown] : angles)
+        EXPECT_EQ(truncateDown(x, 5, perRadian), shown) << x;
+    // A length of the same size is left off by its own size only.
+    EXPECT_EQ(truncateDown(-0.1154700538, 5), -0.11548);
+    EXPECT_EQ(truncateDown(8.9999999883, 5), 8.99999);
     EXPECT_FAILS(truncateDown(1e300, 15), FailureKind::Overflow);
     EXPECT_FAILS(truncateDown(std::nan(""), 2), FailureKind::NotANumber);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "numeric/failure.h"
+#include "shell/programme_menu.h"
 #include "shell/read_place_and_wall.h"
 #include "support/recording_device.h"
 #include "support/rundial_lib.h"
@@ -16,6 +17,7 @@ protected:
     ReadPlaceAndWall() {
         m.EastSign = 1;   // as Run leaves them for the design-time longitude
         m.DeclSign = 1;
+        shell::chooseProgramme(in, "M_CILINDRICI");   // a programme that reads every box
     }
     void read() { shell::ReadPlaceAndWallInputs(system.context()); }
 

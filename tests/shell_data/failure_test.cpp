@@ -1,11 +1,15 @@
 // The list never stops in silence: a box whose number it cannot use is named before any line is
-// written, a box the programme does not use is not read, and a numerical failure ends the list
-// at the failing line with a message. Nothing escapes to the caller, no infinity or NaN is
+// written, a box the programme does not use is not read (or, where the list needs it, its lines
+// are replaced by where to edit it), and a numerical failure ends the list at the failing line
+// with a message. Nothing escapes to the caller, no infinity or NaN is
 // written, and the next click works.
 
+#include <algorithm>
 #include <cmath>
 
 #include "data_fixture.h"
+#include "shell/control_table.h"
+#include "shell/programme_menu.h"
 
 namespace shelldata {
 namespace {
@@ -48,7 +52,7 @@ TEST_F(ListFailure, UnusableNumberIsNamedBeforeAnyLine) {
         {"M_Frinter", "txtReclinZ", "-1e400", ""},
         {"M_Inclinati", "txtStilo", "1e300", "Perpendicular style"},
         {"M_Light", "TxtFuso", "1e308", "S.T. Zone: CEM=-1"},
-        {"mnuCCs", "txtlineofdeclination", "2e9", "Declination line"},
+        {"mnuUni", "txtlineofdeclination", "2e9", "Declination line"},
         {"M_Frinter", "txtLAT", "1e400", "Latitude N +, S -"},
         // A box typed over with text since the run: none is read as 0, or as its leading number.
         {"M_Frinter", "txtLAT", "abc", "Latitude N +, S -"},
@@ -94,6 +98,62 @@ TEST_F(ListFailure, UnusableNumberIsNamedBeforeAnyLine) {
             EXPECT_EQ(text.find("nan"), std::string::npos) << text;
         }
     }
+}
+
+// A box the programme greys out cannot be edited there, so the list never refuses it: the
+// declination line box (or the zone, in the programme that greys that out) holding nothing the
+// list can use leaves out the lines that need it, says where the box is edited, and lists the
+// rest as with a good number. Where the programme reads the box it is refused as before.
+TEST_F(ListFailure, ABoxTheProgrammeGreysOutNeverStopsTheList) {
+    const auto list = [&](const std::string& programme, const char* box, const char* text) {
+        device.forget();
+        services.messages.clear();
+        choose(programme);
+        const std::string kept = inputs.text(box);
+        inputs.setText(box, text);
+        click();
+        inputs.setText(box, kept);
+        return texts();
+    };
+    // The list with its lines from the one that begins with `from` up to the one that begins
+    // with `to` (the end where there is none; the next line where `to` is "") replaced.
+    const auto replaced = [](std::vector<std::string> all, const std::string& from,
+                             const std::string& to, const std::vector<std::string>& lines) {
+        const auto begins = [](const std::string& text) {
+            return [&text](const std::string& t) { return t.starts_with(text); };
+        };
+        const auto first = std::find_if(all.begin(), all.end(), begins(from));
+        const auto last = to.empty() ? first + 1 : std::find_if(first, all.end(), begins(to));
+        all.insert(all.erase(first, last), lines.begin(), lines.end());
+        return all;
+    };
+    for (const auto& item : shell::programmeMenuItems()) {
+        const std::string programme(item.name);
+        const std::vector<std::string> good = list(programme, "txtlineofdeclination", "20");
+        ASSERT_TRUE(services.messages.empty());
+        for (const char* text : {"abc", "1e400", "-1e400", "inf", "nan", "95"}) {
+            SCOPED_TRACE(programme + " " + text);
+            const std::vector<std::string> shown = list(programme, "txtlineofdeclination", text);
+            if (shell::programmeEnables(programme, "txtlineofdeclination")) {
+                EXPECT_TRUE(shown.empty());
+                ASSERT_EQ(services.messages.size(), 1u);
+                EXPECT_NE(services.messages[0].find("Declination line"), std::string::npos);
+                continue;
+            }
+            EXPECT_TRUE(services.messages.empty());
+            EXPECT_EQ(shown, replaced(good, "Sun's declination = ", "substyle hour = ",
+                                      {"Sun's declination: not listed, as the Declination line "
+                                       "box holds \"" + std::string(text) + "\";",
+                                       "edit that box under Flat 6) or 7), or compute it on the "
+                                       "Utilities board"}));
+        }
+    }
+    const std::vector<std::string> good = list("M_Proiettivo", "TxtFuso", "-1");
+    EXPECT_EQ(list("M_Proiettivo", "TxtFuso", "CET"),
+              replaced(good, "longitude correction: ", "",
+                       {"longitude correction: not listed, as the S.T. Zone: CEM=-1 box holds "
+                        "\"CET\";", "edit that box under any other programme"}));
+    EXPECT_TRUE(services.messages.empty());
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "data_fixture.h"
+#include "numeric/format.h"
 #include "shell/programme_menu.h"
 #include "support/shadow_oracle.h"
 
@@ -258,6 +259,77 @@ TEST_F(PlaneGeometry, ShownNumbersAreTheStepsTheyStandForAndOneFaceReadsOneWay) 
         listFor(programme, lat, decl, recl);
         EXPECT_TRUE(contains(line)) << programme << " " << decl << ": " << line;
     }
+}
+
+// The substyle distance and the substyle hour angle of a vertical wall of declination decl at
+// the latitude tenths / 10 (degrees), exactly (the true pi, long double): tan q = sin D / tan
+// |lat| on the face's side of the meridian, the other way round in the south, and the hour angle
+// of the wall's normal. A wall facing east or west has it 90 - |lat| degrees from the vertical,
+// counted exactly. (On the equator the substyle of any other wall lies across the face.)
+std::pair<long double, long double> exactSubstyle(int tenths, int decl) {
+    const long double pi = std::acos(-1.0L);
+    const long double phi = std::abs(tenths) * pi / 1800, D = decl * pi / 180;
+    const int side = decl > 0 ? 1 : -1, south = tenths < 0 ? -1 : 1;
+    const long double h = decl == 180 ? -180
+                          : std::abs(decl) == 90
+                              ? decl
+                              : std::atan2(std::sin(D), std::cos(D) * std::sin(phi)) * 180 / pi;
+    if (decl == 180) return {180, h};
+    if (decl == 0) return {0, h};
+    if (std::abs(decl) == 90) return {south * side * (900 - std::abs(tenths)) / 10.0L, h};
+    long double q = std::atan(std::sin(D) / std::tan(phi)) * 180 / pi;
+    if (std::abs(decl) > 90) q += q > 0 ? -180 : 180;
+    return {south * q, h};
+}
+
+// The shown angles and hours of vertical walls, cut to five decimals, against their exact
+// values: the cut of an exact step, such as the 90 - |lat| degrees of the substyle distance of a
+// wall facing east or west, is that step, never one unit below, at every size; a value lying
+// further below a step than the stored Pi can leave it is cut below it.
+TEST_F(PlaneGeometry, ShownAnglesOfWallsAreTheCutsOfTheirExactValues) {
+    std::size_t checked = 0;
+    const auto expectCut = [&](const std::string& label, long double exact, const char* unit) {
+        // An exact value less than twice what the stored Pi may leave of it (1e-9 radians, in
+        // degrees or hours) below a step may be shown as the step: once for the value's
+        // residue, once for the cut's allowance of it.
+        const long double band = 2e-9L * (std::string(unit) == " h" ? 3.82L : 57.3L);
+        const std::vector<std::string> all = texts();
+        const auto shown = std::find_if(all.begin(), all.end(),
+                                        [&](const std::string& t) { return t.starts_with(label); });
+        ASSERT_NE(shown, all.end()) << label;
+        const long double below = std::floor(exact * 1e5L + 1e-6L);    // exact, or the step below
+        const long double above = std::floor(exact * 1e5L - 1e-6L) + 1;
+        const auto text = [&](long double steps) {
+            return label + numeric::toText(double(steps / 1e5L)) + unit;
+        };
+        if (above > below && above / 1e5L - exact <= band && *shown == text(above)) return;
+        EXPECT_EQ(*shown, text(below)) << double(exact);
+        ++checked;
+    };
+    for (const char* programme :
+         {"M_Frinter", "M_Light", "mnuVertSph", "M_Inclinati", "M_Proiettivo", "M_nProiettivo"}) {
+        for (int tenths = -899; tenths <= 899; ++tenths) {
+            for (const int decl : {90, -90, 0, 180, 30, -150, 120, -45}) {
+                // Every latitude for the walls facing east and west, every 0.7 degrees for the
+                // others, every 2.3 degrees in the other programmes.
+                const bool eastOrWest = std::abs(decl) == 90;
+                const bool first = std::string(programme) == "M_Frinter";
+                if (tenths % (first ? 7 : 23) != 0 && !(eastOrWest && first)) continue;
+                if (tenths == 0 && decl != 0 && !eastOrWest) continue;
+                SCOPED_TRACE(std::string(programme) + " " + std::to_string(tenths / 10.0) + " " +
+                             std::to_string(decl));
+                listFor(programme, tenths / 10.0, decl, 0);
+                const auto [q, h] = exactSubstyle(tenths, decl);
+                expectCut("Substyle distance  : ", q, "\xC2\xB0");
+                expectCut("substyle hour angle : ", h, "\xC2\xB0");
+                expectCut("substyle hour:    ", 12 + h / 15, " h");
+                if (!eastOrWest) continue;
+                expectCut("horizontal hour:    ", 12, " h");
+                expectCut("vertical hour:    ", 12, " h");
+            }
+        }
+    }
+    EXPECT_GT(checked, 15000u);
 }
 
 TEST_F(PlaneGeometry, DecliningReclinedPlane) {

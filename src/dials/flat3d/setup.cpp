@@ -14,6 +14,7 @@
 #include "numeric/tolerance.h"
 #include "numeric/rounding.h"
 #include "shell/helpers.h"
+#include "shell/input_check.h"
 #include "shell/read_place_and_wall.h"
 
 namespace dials::flat3d {
@@ -31,7 +32,11 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     const double pi = kStoredPi;
 
     const double hourStep = checkedDiv(15, in.number("TxtHour"));
-    const double pointStep = checkFinite(in.number("txt_Definition") / 100);
+    // The programme greys the definition out and reads it only for its lines of equal altitude:
+    // elsewhere the box is not parsed, whatever it holds, and the drawing step keeps its value.
+    const double pointStep = shell::runReads(ctx, "txt_Definition")
+                                 ? checkFinite(in.number("txt_Definition") / 100)
+                                 : m.PointStep;
 
     // The place folded onto the north: the latitude's absolute value, and the signed latitude;
     // at the equator (the signed one for variable X, the absolute one for variable Y) the

@@ -35,7 +35,7 @@ void PlotAsrCurve(shell::Context& ctx) {
 
     const double phi = flat3d ? numeric::checkFinite(in.number("txtLAT") * m.Pi / 180) : m.LatRad;
     const double h = phi == 0 ? 1 : numeric::sgn(phi);
-    m.ReclDeg = shell::typedReclination(in, h);
+    m.ReclDeg = planeReclinationDeg(in, h);
     // A horizontal plane has no declination of its own: the curve is drawn on the axes of the
     // other lines of such a dial.
     const bool horizontal = programmeHasReclination(in) && std::fabs(m.ReclDeg) == 90;

@@ -35,7 +35,8 @@ std::string fiveDecimals(double x) { return numeric::toText(numeric::truncateDow
 // A bearing in degrees as the text block shows it, within (-180, 180] as cut: one direction,
 // one number, whichever side of the half turn the arithmetic left it.
 std::string shownBearing(double degrees) {
-    return numeric::toText(numeric::foldKeepingUpperEnd(numeric::truncateDown(degrees, 5), 180));
+    return numeric::toText(numeric::foldKeepingUpperEnd(
+        numeric::truncateDown(degrees, 5, numeric::kDegreesPerRadian), 180));
 }
 
 // The great-circle direction of the place as a numerator and a denominator whose ratio is the

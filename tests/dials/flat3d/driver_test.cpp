@@ -176,9 +176,10 @@ TEST(Flat3dSetup, FoldsTheSouthernHemisphere) {
 }
 
 TEST(Flat3dSetup, StoresTheInputsAndTheStyleTip) {
+    // The definition, greyed out, is read only for the lines of equal altitude.
     Flat3dDial dial({45, 30, 20, 0.2}, Variable::X,
                     {{"txtLON", "-12.5"}, {"TxtFuso", "-1"}, {"TxtHour", "4"},
-                     {"txt_Definition", "5"}});
+                     {"txt_Definition", "5"}, {"ckAlt", "1"}});
     ASSERT_TRUE(dial.setUp());
     const shell::Module1& m = dial.m();
     EXPECT_EQ(m.Pi, 3.141592654);
