@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "numeric/rounding.h"
-
 namespace numeric {
 
 double foldKeepingUpperEnd(double angle, double halfTurn) {
@@ -11,14 +9,6 @@ double foldKeepingUpperEnd(double angle, double halfTurn) {
     const double turn = 2 * halfTurn;
     const double reduced = std::remainder(angle, turn);  // within [-halfTurn, halfTurn]
     return reduced <= -halfTurn ? reduced + turn : reduced;
-}
-
-double supplementKeepingUpperEnd(double angle, double halfTurn) {
-    return foldKeepingUpperEnd(-(angle + halfTurn), halfTurn);
-}
-
-double turnedPastVertical(double angle, double towards, double halfTurn) {
-    return sgn(towards) * (halfTurn - std::fabs(angle));
 }
 
 }  // namespace numeric

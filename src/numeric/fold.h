@@ -4,6 +4,10 @@
 // fold gives it one number, and its name says which end of the half turn it keeps. The unit is
 // the caller's: the half turn is 180 for degrees, the stored Pi for radians.
 
+#include <cmath>
+
+#include "numeric/rounding.h"
+
 namespace numeric {
 
 // The angle onto (-halfTurn, halfTurn]: the upper end is kept, so that -180 and 540 read as 180.
@@ -12,16 +16,17 @@ namespace numeric {
 // rounding). A value that is not finite is returned as it is, to fail where it is used.
 double foldKeepingUpperEnd(double angle, double halfTurn);
 
-// The supplement of the angle, halfTurn - angle, formed as -(angle + halfTurn) and folded by
-// foldKeepingUpperEnd: an azimuth counted from the north, west positive (the declination a
-// southern wall is typed with), as the same face's azimuth counted from the south.
-double supplementKeepingUpperEnd(double angle, double halfTurn);
+// The supplement halfTurn - angle, so folded: a southern wall's declination, typed from the north,
+// as the face's own from the south.
+inline double supplementKeepingUpperEnd(double angle, double halfTurn) {
+    return foldKeepingUpperEnd(-(angle + halfTurn), halfTurn);
+}
 
-// An angle from the upward vertical within a quarter turn of it (an arc tangent's: one end of a
-// line through the origin), taken to the line's other end past the horizontal, on the side of
-// the sign of `towards`: sgn(towards) * (halfTurn - |angle|), 0 where `towards` is 0. The
-// programmes so take the substyle's angle of a face whose style elevation is negative, towards
-// the face's declination.
-double turnedPastVertical(double angle, double towards, double halfTurn);
+// The angle from the upward vertical of the other half of a line whose one half lies `angle`
+// from it, within a quarter turn: halfTurn - |angle| to the side of the sign of `towards` (0 for
+// none). So the programmes take a substyle's angle where the style's elevation is negative.
+inline double turnedPastVertical(double angle, double towards, double halfTurn) {
+    return sgn(towards) * (halfTurn - std::fabs(angle));
+}
 
 }  // namespace numeric

@@ -200,12 +200,10 @@ double turnOnStrip(double turn, double pi) {
 HourPlaneHalf substyleHalf(double phi, double D, double pi) {
     // A wall facing due east or west: its substyle is a six o'clock line, the half of the sun in
     // front of the wall (the noon side of its hour, taken of the stored Pi, is a side of rounding).
-    const bool eastOrWest =
-        std::fabs(std::fabs(D) - pi / 2) <= numeric::kStoredPiResidue * pi / 180;
-    return HourPlaneHalf(phi,
-                         eastOrWest ? std::copysign(pi / 2, D)
-                                    : Face::declining(D, 0).substyleHourLine(phi),
-                         pi, false);
+    const double hour = std::fabs(std::fabs(D) - pi / 2) <= numeric::kStoredPiResidue * pi / 180
+                            ? std::copysign(pi / 2, D)
+                            : Face::declining(D, 0).substyleHourLine(phi);
+    return HourPlaneHalf(phi, hour, pi, false);
 }
 
 std::vector<Vec3> substyleEndSuns(double phi, const HourPlaneHalf& half, double pi) {

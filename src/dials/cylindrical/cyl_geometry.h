@@ -127,10 +127,9 @@ bool standsUpright(const Vec3& normal);
 // at the same abscissa.
 double turnOnStrip(double turn, double pi);
 
-// The half of the substyle's plane its line keeps: that of the hour line of the wall's substyle
-// hour (Face::substyleHourLine, towards the west, within a quarter turn of noon); on a wall
-// facing due east or west, that of the sun in front of it. Every programme leaves the equator
-// out, where the substyle's plane is the horizon's and no sun casts its line.
+// The half of the substyle's plane its line keeps: that of the wall's substyle hour line
+// (Face::substyleHourLine); on a wall facing due east or west, that of the sun in front of it.
+// Every programme leaves out the equator, where no sun casts the substyle.
 HourPlaneHalf substyleHalf(double phi, double D, double pi);
 // Where the substyle's line ends (planeLineEndSuns of its hour's plane and half).
 std::vector<Vec3> substyleEndSuns(double phi, const HourPlaneHalf& half, double pi);

@@ -120,8 +120,7 @@ void SetupVertical2D(shell::Context& ctx) {
 
 void FinishVertical2D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    // The substyle angle counts the other way round here (SubstyleAngle = -substyle).
-    if (m.StyleElevRad < 0)
+    if (m.StyleElevRad < 0)  // SubstyleAngle counts the other way round here
         m.SubstyleAngle =
             -numeric::turnedPastVertical(m.SubstyleAngle, m.WallDeclRad * m.WorkFlag, m.Pi);
 }
