@@ -23,8 +23,9 @@ inline double supplementKeepingUpperEnd(double angle, double halfTurn) {
 }
 
 // The angle from the upward vertical of the other half of a line whose one half lies `angle`
-// from it, within a quarter turn: halfTurn - |angle| to the side of the sign of `towards` (0 for
-// none). So the programmes take a substyle's angle where the style's elevation is negative.
+// from it, within a quarter turn: halfTurn - |angle| to the side of the sign of `towards` (0
+// where it is 0). So the programmes take a substyle's angle where the style's elevation is
+// negative.
 inline double turnedPastVertical(double angle, double towards, double halfTurn) {
     return sgn(towards) * (halfTurn - std::fabs(angle));
 }

@@ -199,7 +199,7 @@ double turnOnStrip(double turn, double pi) {
 
 HourPlaneHalf substyleHalf(double phi, double D, double pi) {
     // A wall facing due east or west: its substyle is a six o'clock line, the half of the sun in
-    // front of the wall (the noon side of its hour, taken of the stored Pi, is a side of rounding).
+    // front of the wall (the noon side of its hour line, on the stored Pi, is one of rounding).
     const double hour = std::fabs(std::fabs(D) - pi / 2) <= numeric::kStoredPiResidue * pi / 180
                             ? std::copysign(pi / 2, D)
                             : Face::declining(D, 0).substyleHourLine(phi);

@@ -49,7 +49,8 @@ struct Caller {
 };
 
 // The points drawn, in dial coordinates (x, -plot y).
-std::vector<oracle::DialXY> drawAsymptotes(const Caller& caller, double lat, double decl, double style) {
+std::vector<oracle::DialXY> drawAsymptotes(const Caller& caller, double lat, double decl,
+                                           double style) {
     dialtest::ProgrammeDial dial(caller.menu);
     shell::Module1& m = dial.m();
     m.Pi = 3.141592654;
