@@ -1,8 +1,12 @@
 #pragma once
-// Folds of an angle onto one turn. An angle and that angle plus whole turns name one direction
-// (one face of a wall, one hour); each fold gives it one number, and its name says which end of
-// the half turn it keeps. The unit is the caller's: the half turn is 180 for degrees, the stored
-// Pi for radians.
+// Folds of an angle onto one turn, and the turns of an angle that several programmes take. An
+// angle and that angle plus whole turns name one direction (one face of a wall, one hour); each
+// fold gives it one number, and its name says which end of the half turn it keeps. The unit is
+// the caller's: the half turn is 180 for degrees, the stored Pi for radians.
+
+#include <cmath>
+
+#include "numeric/rounding.h"
 
 namespace numeric {
 
@@ -11,5 +15,19 @@ namespace numeric {
 // 179.99); any other is reduced exactly (the remainder of a division by a whole turn has no
 // rounding). A value that is not finite is returned as it is, to fail where it is used.
 double foldKeepingUpperEnd(double angle, double halfTurn);
+
+// The supplement halfTurn - angle, so folded: a southern wall's declination, typed from the north,
+// as the face's own from the south.
+inline double supplementKeepingUpperEnd(double angle, double halfTurn) {
+    return foldKeepingUpperEnd(-(angle + halfTurn), halfTurn);
+}
+
+// The angle from the upward vertical of the other half of a line whose one half lies `angle`
+// from it, within a quarter turn: halfTurn - |angle| to the side of the sign of `towards` (0
+// where it is 0). So the programmes take a substyle's angle where the style's elevation is
+// negative.
+inline double turnedPastVertical(double angle, double towards, double halfTurn) {
+    return sgn(towards) * (halfTurn - std::fabs(angle));
+}
 
 }  // namespace numeric

@@ -319,6 +319,15 @@ std::size_t sunlitShadowsWithin(const ShadowOracle& o, double declinationDeg, do
     return count;
 }
 
+testing::AssertionResult eachHorizonEndOnce(std::vector<DialXY> points) {
+    std::erase_if(points, [](const DialXY& p) { return p.y != 0; });
+    std::sort(points.begin(), points.end(), [](DialXY a, DialXY b) { return a.x < b.x; });
+    for (std::size_t i = 1; i < points.size(); ++i)
+        if (points[i].x - points[i - 1].x < 1e-6)
+            return testing::AssertionFailure() << "two ends on the horizon at x " << points[i].x;
+    return testing::AssertionSuccess();
+}
+
 double largestGapAlongSunlitCurves(const ShadowOracle& o, double declinationDeg,
                                    const std::vector<DialXY>& points, const DialArea& area,
                                    double margin, double minAltitudeDeg) {

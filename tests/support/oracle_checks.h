@@ -152,6 +152,11 @@ double largestGapAlongSunlitCurves(const ShadowOracle& o, double declinationDeg,
                                    const std::vector<DialXY>& points, const DialArea& area,
                                    double margin = 0.003, double minAltitudeDeg = 0.3);
 
+// Whether no two of the points on the horizontal through the foot (y = 0, where a wall's
+// declination lines end on the horizon) lie within a micrometre: each end is laid once. An end
+// laid for a sun behind the wall falls on that of the opposite day's sun in front of it.
+testing::AssertionResult eachHorizonEndOnce(std::vector<DialXY> points);
+
 // The suns of one hour angle over the year (declinations -23.45 to 23.45 every 0.05 degree), and
 // of one declination over a whole turn of the hour angle (every 0.05 degree).
 std::vector<HourDecl> sunsOfHourAngle(double hourAngleDeg);

@@ -38,11 +38,11 @@ void DrawCylSubstyleLine3D(shell::Context& ctx) {
     // suns stand on the horizon, and none casts a shadow.
     if (f.phi == 0) return;
     const double sinD = std::sin(f.D), tanPhi = std::tan(f.phi);
-    const std::optional<HourPlaneHalf> half = substyleHalf(f.phi, f.D, ctx.m.Pi);
+    const HourPlaneHalf half = substyleHalf(f.phi, f.D, ctx.m.Pi);
     layChordCurve(
         ctx,
         [&](double x) -> std::optional<double> { return numeric::checkedDiv(-x * tanPhi, sinD); },
-        [&](const Vec3& sun) { return !half || half->keeps(sun); }, colour,
+        [&](const Vec3& sun) { return half.keeps(sun); }, colour,
         f.shadowTurns(substyleEndSuns(f.phi, half, ctx.m.Pi), ctx.m.Pi));
 }
 

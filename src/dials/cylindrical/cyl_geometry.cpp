@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "dials/cylindrical/cyl_geometry.h"
+#include "geometry/face.h"
 #include "numeric/fold.h"
 #include "numeric/tolerance.h"
 
@@ -196,22 +197,17 @@ double turnOnStrip(double turn, double pi) {
     return numeric::foldKeepingUpperEnd(turn, pi);
 }
 
-std::optional<HourPlaneHalf> substyleHalf(double phi, double D, double pi) {
+HourPlaneHalf substyleHalf(double phi, double D, double pi) {
     // A wall facing due east or west: its substyle is a six o'clock line, the half of the sun in
-    // front of the wall (its tangent, taken of the stored Pi, would pick a side by rounding).
-    if (std::fabs(std::fabs(D) - pi / 2) <= numeric::kStoredPiResidue * pi / 180)
-        return HourPlaneHalf(phi, std::copysign(pi / 2, D), pi, false);
-    // The hour angle towards the east, atan(-tan D / sin phi), turned westward for the shared sky.
-    const double across = -std::tan(D), up = std::sin(phi);
-    if (up == 0 && across == 0) return std::nullopt;
-    const double sigma = up == 0 ? std::copysign(pi / 2, across) : std::atan(across / up);
-    return HourPlaneHalf(phi, westward(sigma), pi, false);
+    // front of the wall (the noon side of its hour line, on the stored Pi, is one of rounding).
+    const double hour = std::fabs(std::fabs(D) - pi / 2) <= numeric::kStoredPiResidue * pi / 180
+                            ? std::copysign(pi / 2, D)
+                            : Face::declining(D, 0).substyleHourLine(phi);
+    return HourPlaneHalf(phi, hour, pi, false);
 }
 
-std::vector<Vec3> substyleEndSuns(double phi, const std::optional<HourPlaneHalf>& half,
-                                  double pi) {
-    if (!half) return {};
-    return planeLineEndSuns(phi, hourPlaneNormal(phi, half->hourAngle()), *half, true, pi);
+std::vector<Vec3> substyleEndSuns(double phi, const HourPlaneHalf& half, double pi) {
+    return planeLineEndSuns(phi, hourPlaneNormal(phi, half.hourAngle()), half, true, pi);
 }
 
 std::optional<MeridianCut> meridianCut(const shell::Module1& m, bool north) {

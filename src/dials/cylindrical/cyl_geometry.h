@@ -127,13 +127,12 @@ bool standsUpright(const Vec3& normal);
 // at the same abscissa.
 double turnOnStrip(double turn, double pi);
 
-// The half of the substyle's plane its line keeps, as the hour line of the substyle's hour
-// angle atan(tan D / sin phi) (towards the west, within a quarter turn of noon); none where that
-// hour has no value (a wall facing due south or north at the equator).
-std::optional<HourPlaneHalf> substyleHalf(double phi, double D, double pi);
-// Where the substyle's line ends (planeLineEndSuns of its hour's plane and half); none where its
-// hour has no value.
-std::vector<Vec3> substyleEndSuns(double phi, const std::optional<HourPlaneHalf>& half, double pi);
+// The half of the substyle's plane its line keeps: that of the wall's substyle hour line
+// (Face::substyleHourLine); on a wall facing due east or west, that of the sun in front of it.
+// Every programme leaves out the equator, where no sun casts the substyle.
+HourPlaneHalf substyleHalf(double phi, double D, double pi);
+// Where the substyle's line ends (planeLineEndSuns of its hour's plane and half).
+std::vector<Vec3> substyleEndSuns(double phi, const HourPlaneHalf& half, double pi);
 
 // Where the meridian plane through the tip cuts the section: `offset` the horizontal distance
 // north from the tip to the cut (negative south of it), `turn` the cut's turn about the axis

@@ -22,7 +22,6 @@
 #include "dials/six_oclock.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
-#include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -35,7 +34,7 @@ namespace {
 // little off the meridian stands almost upright: the curve sampler lays it down the surface as
 // densely as across it.
 void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
-                   numeric::Colour colour, bool otherHalfDrawnElsewhere = false) {
+                   numeric::Colour colour, bool otherHalfDrawnElsewhere) {
     layHourLine(ctx, parabolicSweep(ctx, f, -1, 1.5),
                 HourPlaneHalf(f.phi, f.s * h, ctx.m.Pi, otherHalfDrawnElsewhere),
                 !otherHalfDrawnElsewhere, colour);
@@ -56,11 +55,10 @@ void DrawParabolicHourLines(shell::Context& ctx, const ParabolicFrame& f) {
 }
 
 void DrawParabolicSubstyleLine(shell::Context& ctx, const ParabolicFrame& f) {
-    shell::Module1& m = ctx.m;
-    m.HourLoop = std::atan(numeric::checkedDiv(std::tan(f.Dp), std::sin(f.phi)));
+    const HourPlaneHalf half = substyleHalf(f.phi, ctx.m.WallDeclRad, ctx.m.Pi);
     // At declination 0 the substyle is the noon generatrix.
-    if (m.HourLoop == 0) return;
-    drawHourPlane(ctx, f, m.HourLoop, shell::LineColor(ctx, 9));
+    if (half.hourAngle() == 0) return;
+    layHourLine(ctx, parabolicSweep(ctx, f, -1, 1.5), half, true, shell::LineColor(ctx, 9));
 }
 
 void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f) {

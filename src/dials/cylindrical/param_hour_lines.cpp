@@ -42,14 +42,10 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
 void DrawCylSubstyleParam(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.StyleLength = ctx.inputs.number("txtStilo");
-    // The hour angle of the wall's substyle; its line passes through the foot of the style.
-    m.HourCounter =
-        std::atan(checkedDiv(-std::tan(m.WallDeclRad), std::sin(m.LatRad))) * 180 / m.Pi;
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
-    // Of the cut, what the hour line of the substyle's hour keeps.
-    const std::optional<HourPlaneHalf> half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
-    if (!half) return;
-    layHourLine(ctx, param::generatrixSweep(ctx), *half, true, colour);
+    // Of the cut, what the hour line of the substyle's hour keeps: its line passes through the
+    // foot of the style.
+    layHourLine(ctx, param::generatrixSweep(ctx), substyleHalf(m.LatRad, m.WallDeclRad, m.Pi),
+                true, shell::LineColor(ctx, 9));
 }
 
 void DrawCylEquinoctialParam(shell::Context& ctx) {

@@ -92,10 +92,10 @@ void DrawCylProjSubstyleLine(shell::Context& ctx) {
     const double R = m.CylParam;
     const double a = m.SetupAngleA;
     // Of the cut, what the hour line of the substyle's hour keeps.
-    const std::optional<HourPlaneHalf> half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
+    const HourPlaneHalf half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
     layTangentPlaneLine(
         ctx, -R, R, shell::LineColor(ctx, 9), [&](double t) { return checkedDiv(-t, std::tan(a)); },
-        [&](const Vec3& sun) { return !half || half->keeps(sun); },
+        [&](const Vec3& sun) { return half.keeps(sun); },
         substyleEndSuns(m.LatRad, half, m.Pi));
 }
 

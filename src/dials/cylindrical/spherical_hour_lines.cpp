@@ -5,14 +5,12 @@
 
 #include <cmath>
 
+#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
 #include "dials/plot_mark.h"
 #include "dials/six_oclock.h"
 #include "geometry/sky.h"
-#include "numeric/checked.h"
-#include "numeric/rounding.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -71,17 +69,7 @@ void DrawCylSphSubstyleLine(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     SetCylSphSide(ctx);
     if (m.LatRad == 0) return;
-
-    double tauS = 0;
-    if (std::fabs(m.DeclDecimal) == 90) {
-        tauS = numeric::sgn(m.DeclDecimal) * m.Pi / 2;
-    } else if (!numeric::assignOrSkip(tauS, [&] {
-                   return std::atan(numeric::checkedDiv(std::tan(m.WallDeclRad),
-                                                        std::sin(m.LatRad)));
-               })) {
-        return;
-    }
-    layHourThroughTheYear(ctx, tauS, 9);
+    layHourThroughTheYear(ctx, substyleHalf(m.LatRad, m.WallDeclRad, m.Pi).hourAngle(), 9);
 }
 
 void DrawCylSphEquinoctial(shell::Context& ctx) {

@@ -8,6 +8,7 @@
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "numeric/checked.h"
+#include "numeric/fold.h"
 #include "numeric/tolerance.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
@@ -60,7 +61,7 @@ void ComputeSubstyleY(shell::Context& ctx) {
 void NormalizeSubstyleAngle(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (m.StyleElevRad < 0)
-        m.SubstyleAngle = numeric::sgn(m.WallDeclRad) * (m.Pi - std::fabs(m.SubstyleAngle));
+        m.SubstyleAngle = numeric::turnedPastVertical(m.SubstyleAngle, m.WallDeclRad, m.Pi);
 }
 
 }  // namespace dials::flat3d

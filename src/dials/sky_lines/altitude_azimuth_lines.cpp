@@ -75,7 +75,7 @@ void PlotAzimuthLines(shell::Context& ctx) {
     m.LatRad = numeric::checkFinite(in.number("txtLAT") * m.Pi / 180);
     // In the south the declination is counted from the north: turn it to the face's own.
     auto faceDeclination = [&](double typed) {
-        return m.LatRad < 0 ? numeric::foldKeepingUpperEnd(-(typed + 180), 180) : typed;
+        return m.LatRad < 0 ? numeric::supplementKeepingUpperEnd(typed, 180) : typed;
     };
     m.DeclDegrees = faceDeclination(shell::typedDeclination(in));
     m.DeclDecimal = m.DeclDegrees;

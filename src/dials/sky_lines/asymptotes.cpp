@@ -54,9 +54,7 @@ void PlotAsymptotes(shell::Context& ctx) {
     const double g =
         wall.meetsAtInfinity(celestialPole(phi)) ? 0 : wall.polarElevationSine(phi);
     const double e = shell::ArcSin(m, g);
-    m.StyleElevDeg = e;  // radians, as the technical data read it after this
-    if (!in.checked("M_Frinter")) m.SubstyleRad = -substyleAngle(m, wall, phi);
-    const double S = m.SubstyleRad;
+    const double S = in.checked("M_Frinter") ? m.SubstyleRad : -substyleAngle(m, wall, phi);
 
     const double tanE = std::tan(e), cosE = std::cos(e), sinE = std::sin(e);
     const double P = tanE * L;

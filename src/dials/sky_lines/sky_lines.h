@@ -17,9 +17,9 @@ void PlotAsrCurve(shell::Context& ctx);
 void PlotAltitudeLines(shell::Context& ctx);
 void PlotAzimuthLines(shell::Context& ctx);
 // Vertical dials only. Reads LatRad, WallDeclRad, DeclDecimal, StyleLength, HemisphereSign and
-// Pi as the caller's reader left them (and SubstyleRad under M_Frinter); draws nothing unless
-// the solstice curves are hyperbolas. A numerical failure (a conic term of 0) is thrown to the
-// caller of the run.
+// Pi as the caller's reader left them (and SubstyleRad under M_Frinter), and writes none;
+// draws nothing unless the solstice curves are hyperbolas. A numerical failure (a conic term of
+// 0) is thrown to the caller of the run.
 void PlotAsymptotes(shell::Context& ctx);
 
 }  // namespace dials::sky_lines

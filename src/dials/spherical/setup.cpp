@@ -44,7 +44,7 @@ void ReadInputsVertSph(shell::Context& ctx) {
     m.ZoneCorrRad = checkFinite((-m.LonAbsDeg * m.EastSign - 15 * zone) * m.Pi / 180);
 
     double D = shell::typedDeclination(in);
-    if (m.LatRad < 0) D = numeric::foldKeepingUpperEnd(checkFinite(-(D + 180)), 180);
+    if (m.LatRad < 0) D = numeric::supplementKeepingUpperEnd(checkFinite(D), 180);
     m.DeclDegrees = D;
     m.DeclDecimal = D;
     m.WallDeclRad = checkFinite(m.DeclDegrees * m.Pi / 180);

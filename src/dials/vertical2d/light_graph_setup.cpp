@@ -13,6 +13,7 @@
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
+#include "numeric/fold.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
@@ -100,7 +101,7 @@ void SetupLightGraph(shell::Context& ctx) {
 void NormalizeSubstyleAngleLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (m.StyleElevRad < 0)
-        m.SubstyleAngle = (m.Pi - std::fabs(m.SubstyleAngle)) * numeric::sgn(m.WallDeclRad);
+        m.SubstyleAngle = numeric::turnedPastVertical(m.SubstyleAngle, m.WallDeclRad, m.Pi);
 }
 
 }  // namespace dials::vertical2d

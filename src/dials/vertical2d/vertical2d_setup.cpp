@@ -14,6 +14,7 @@
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/checked.h"
+#include "numeric/fold.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
@@ -119,9 +120,9 @@ void SetupVertical2D(shell::Context& ctx) {
 
 void FinishVertical2D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    if (m.StyleElevRad < 0)
+    if (m.StyleElevRad < 0)  // SubstyleAngle counts the other way round here
         m.SubstyleAngle =
-            (std::fabs(m.SubstyleAngle) - m.Pi) * numeric::sgn(m.WallDeclRad) * m.WorkFlag;
+            -numeric::turnedPastVertical(m.SubstyleAngle, m.WallDeclRad * m.WorkFlag, m.Pi);
 }
 
 }  // namespace dials::vertical2d

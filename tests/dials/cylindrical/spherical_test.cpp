@@ -363,7 +363,10 @@ INSTANTIATE_TEST_SUITE_P(Cylinders, CylSphLines,
                                          // Steep lines near the convex limit in the tropics;
                                          // the midnight sun on a wall facing north.
                                          cylinder(11.5, 90, true, 0.25, 0.1699),
-                                         cylinder(75, 160, false)));
+                                         cylinder(75, 160, false),
+                                         // Due west up to the stored Pi's residue: the substyle
+                                         // is the six o'clock of the sun in front of the wall.
+                                         cylinder(45, 89.9999999999, false)));
 
 class CylSphNumerals : public testing::TestWithParam<Cylinder> {};
 

@@ -48,12 +48,9 @@ struct Caller {
     bool negatesDeclination;
 };
 
-struct Drawn {
-    std::vector<oracle::DialXY> points;  // dial coordinates (x, -plot y)
-    shell::Module1 m;
-};
-
-Drawn drawAsymptotes(const Caller& caller, double lat, double decl, double style) {
+// The points drawn, in dial coordinates (x, -plot y).
+std::vector<oracle::DialXY> drawAsymptotes(const Caller& caller, double lat, double decl,
+                                           double style) {
     dialtest::ProgrammeDial dial(caller.menu);
     shell::Module1& m = dial.m();
     m.Pi = 3.141592654;
@@ -63,13 +60,9 @@ Drawn drawAsymptotes(const Caller& caller, double lat, double decl, double style
     m.WallDeclRad = m.DeclDecimal * m.Pi / 180;
     m.StyleLength = style;
     m.SubstyleRad = std::atan(std::sin(m.WallDeclRad) / std::tan(m.LatRad));
-    const double substyle = m.SubstyleRad;
     const dialtest::Drawing drawing = dial.draw(PlotAsymptotes);
     EXPECT_EQ(drawing.withColour(numeric::qbColor(2)).size(), drawing.points.size());
-    if (std::string(caller.menu) == "M_Frinter") {
-        EXPECT_EQ(m.SubstyleRad, substyle);
-    }
-    return {drawing.at(), m};
+    return drawing.at();
 }
 
 struct AsymptoteCase {
@@ -91,20 +84,23 @@ const std::vector<AsymptoteCase> kCases = {
     {kLight, 0, 40, 40},         {kLight, 0, -40, -40},
     {kVertical2D, 52, -70, -70}, {kVertical2D, -45, 0, 180},  {kVertical2D, -45, 30, 150},
     {kVertical2D, -35, -40, 220}, {kSpherical, 45, 20, 20},   {kSpherical, 38, -35, -35},
+    // On the equator cos(e) equals |sin D| but for rounding: for these walls (and 40 degrees)
+    // the sine of the substyle comes out a hair beyond 1, which must not stop the run.
+    {kLight, 0, -79.15, -79.15}, {kLight, 0, -75.5, -75.5},   {kLight, 0, 89.95, 89.95},
 };
 
 class AsymptotesOnOracle : public testing::TestWithParam<AsymptoteCase> {};
 
 TEST_P(AsymptotesOnOracle, BothLinesAreTheSolsticeAsymptotes) {
     const AsymptoteCase c = GetParam();
-    const Drawn d = drawAsymptotes(c.caller, c.lat, c.decl, 0.1);
+    const std::vector<oracle::DialXY> points = drawAsymptotes(c.caller, c.lat, c.decl, 0.1);
     const oracle::ShadowOracle o(c.lat, c.physicalDecl, 0, 0.1);
     const std::vector<Vec3> cuts = tangentPlanes(o, 23.45);
     ASSERT_EQ(cuts.size(), 2u);
     std::size_t onLine[2] = {0, 0};
     const double tolerance = oracle::toleranceFor(0.1);
-    for (std::size_t i = 0; i < d.points.size(); ++i) {
-        const oracle::DialXY& p = d.points[i];
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const oracle::DialXY& p = points[i];
         const double d0 = distanceToCut(o, cuts[0], p.x, p.y);
         const double d1 = distanceToCut(o, cuts[1], p.x, p.y);
         EXPECT_LT(std::min(d0, d1), tolerance) << "point " << i;
@@ -113,29 +109,13 @@ TEST_P(AsymptotesOnOracle, BothLinesAreTheSolsticeAsymptotes) {
     // Each t gives one point of each line; the plot keeps those inside its area.
     EXPECT_GT(onLine[0], 500u);
     EXPECT_GT(onLine[1], 500u);
-    // The shared variable the technical data read afterwards.
-    const double e = std::asin(-std::cos(c.lat * d.m.Pi / 180) * std::cos(d.m.WallDeclRad));
-    EXPECT_NEAR(d.m.StyleElevDeg, e, 1e-12);  // in radians, as the asymptotes store it
 }
 
 INSTANTIATE_TEST_SUITE_P(Callers, AsymptotesOnOracle, testing::ValuesIn(kCases));
 
 TEST(Asymptotes, EllipsesHaveNone) {
     // Near the equator the solstice curves of a south wall are ellipses.
-    const Drawn d = drawAsymptotes(kLight, 10, 0, 0.1);
-    EXPECT_TRUE(d.points.empty());
-}
-
-TEST(Asymptotes, OnTheEquatorASubstyleSineRoundedPastOneIsTakenAsOne) {
-    // There cos(e) equals |sin D| but for rounding: for these walls the sine of the substyle
-    // comes out a hair beyond 1, which must not stop the run.
-    for (double decl : {25.0, 40.0, -79.15, -75.5, 89.95}) {
-        SCOPED_TRACE(decl);
-        Drawn d;
-        ASSERT_NO_THROW(d = drawAsymptotes(kLight, 0, decl, 0.1));
-        EXPECT_NEAR(d.m.SubstyleRad, -std::copysign(d.m.Pi / 2, decl), 1e-7);
-        EXPECT_FALSE(d.points.empty());
-    }
+    EXPECT_TRUE(drawAsymptotes(kLight, 10, 0, 0.1).empty());
 }
 
 TEST(Asymptotes, AStyleAlmostPerpendicularToTheWallHasNone) {
@@ -145,10 +125,9 @@ TEST(Asymptotes, AStyleAlmostPerpendicularToTheWallHasNone) {
     for (double decl : {180.0, -180.0, 179.999, -179.99, 0.0, 0.001}) {
         SCOPED_TRACE(decl);
         for (const Caller& caller : {kLight, kSpherical}) {
-            Drawn d;
-            ASSERT_NO_THROW(d = drawAsymptotes(caller, 0, decl, 0.1));
-            EXPECT_TRUE(d.points.empty());
-            EXPECT_TRUE(std::isfinite(d.m.SubstyleRad));
+            std::vector<oracle::DialXY> points;
+            ASSERT_NO_THROW(points = drawAsymptotes(caller, 0, decl, 0.1));
+            EXPECT_TRUE(points.empty());
         }
     }
 }
@@ -180,12 +159,12 @@ TEST(Asymptotes, EveryCallerDrawsAsWithoutAsymptotesWhereThereAreNone) {
 
 TEST(Asymptotes, TheSphericalVerticalDialTurnsTheSouthernDrawingOver) {
     // The southern drawing is the northern one turned top to bottom.
-    const Drawn south = drawAsymptotes(kSpherical, -40, 25, 0.1);
-    ASSERT_GT(south.points.size(), 1000u);
+    const std::vector<oracle::DialXY> south = drawAsymptotes(kSpherical, -40, 25, 0.1);
+    ASSERT_GT(south.size(), 1000u);
     const oracle::ShadowOracle north(40, 25, 0, 0.1);
     const std::vector<Vec3> cuts = tangentPlanes(north, 23.45);
     ASSERT_EQ(cuts.size(), 2u);
-    for (const oracle::DialXY& p : south.points) {
+    for (const oracle::DialXY& p : south) {
         EXPECT_LT(std::min(distanceToCut(north, cuts[0], p.x, -p.y),
                            distanceToCut(north, cuts[1], p.x, -p.y)),
                   oracle::toleranceFor(0.1));
