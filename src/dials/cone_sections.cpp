@@ -37,9 +37,9 @@ Quadratic coneAlong(const Vec3& A, const Vec3& B, const Vec3& pole, double s2) {
 }  // namespace
 
 std::array<ConeLinePair, 3> declinationLinePairs(const shell::Context& ctx) {
-    return {{{kSolsticeDeg, shell::LineColor(ctx, 12)},
-             {20, shell::LineColor(ctx, 13)},
-             {11.5, shell::LineColor(ctx, 11)}}};
+    return {{{kSolsticeDeg, shell::LineColor(ctx, palette::kLightRed)},
+             {20, shell::LineColor(ctx, palette::kLightMagenta)},
+             {11.5, shell::LineColor(ctx, palette::kLightCyan)}}};
 }
 
 void plotSunlitConeSections(plot::PlotSurface& plot, const ConeFrame& frame,

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "numeric/palette.h"
 #include "numeric/step_loop.h"
 #include "numeric/tolerance.h"
 
@@ -30,13 +31,14 @@ inline bool loopDrawsBothSixOClockLines(double stepDeg) {
     return std::fabs(last - 90) <= numeric::kStoredPiResidue;
 }
 
-// The colour index of the hour line of the counter (degrees): 12 for noon, 9 for the six o'clock
-// lines (for the counter's +90 alone where not `bothSixes`, as some programmes colour them), 7 for
-// every other hour; noon and the sixes as isNoon and isSixOClock count them.
-inline int hourLineColourIndex(double counterDeg, bool bothSixes) {
-    if (isNoon(counterDeg)) return 12;
-    if (isSixOClock(counterDeg) && (bothSixes || counterDeg > 0)) return 9;
-    return 7;
+// The colour of the hour line of the counter (degrees): light red for noon, light blue for the
+// six o'clock lines (for the counter's +90 alone where not `bothSixes`, as some programmes colour
+// them), light grey for every other hour; noon and the sixes as isNoon and isSixOClock count them.
+inline numeric::palette::Index hourLineColourIndex(double counterDeg, bool bothSixes) {
+    namespace palette = numeric::palette;
+    if (isNoon(counterDeg)) return palette::kLightRed;
+    if (isSixOClock(counterDeg) && (bothSixes || counterDeg > 0)) return palette::kLightBlue;
+    return palette::kLightGrey;
 }
 
 }  // namespace dials

@@ -10,16 +10,18 @@ namespace {
 constexpr numeric::Colour kWhite = numeric::rgb(255, 255, 255);
 }
 
-numeric::Colour LineColor(const clsOptions& Options, int colorIndex) {
+numeric::Colour LineColor(const clsOptions& Options, numeric::palette::Index colorIndex) {
+    namespace palette = numeric::palette;
     const bool whiteBackground = Options.IXBackColor == kWhite;
-    if (!Options.IXMultiColor) return numeric::qbColor(whiteBackground ? 0 : 15);
-    int index = colorIndex;
-    if (colorIndex == 7)
-        index = whiteBackground ? 8 : 7;
-    else if (colorIndex == 15)
-        index = whiteBackground ? 0 : 15;
-    else if (colorIndex == 0)
-        index = whiteBackground ? 15 : 0;
+    if (!Options.IXMultiColor)
+        return numeric::qbColor(whiteBackground ? palette::kBlack : palette::kWhite);
+    palette::Index index = colorIndex;
+    if (colorIndex == palette::kLightGrey)
+        index = whiteBackground ? palette::kDarkGrey : palette::kLightGrey;
+    else if (colorIndex == palette::kWhite)
+        index = whiteBackground ? palette::kBlack : palette::kWhite;
+    else if (colorIndex == palette::kBlack)
+        index = whiteBackground ? palette::kWhite : palette::kBlack;
     return numeric::qbColor(index);
 }
 

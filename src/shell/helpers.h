@@ -14,9 +14,9 @@
 
 namespace shell {
 
-// The colour to draw with for palette index 0..15, by the options' background and colour mode.
-numeric::Colour LineColor(const clsOptions& Options, int colorIndex);
-inline numeric::Colour LineColor(const Context& ctx, int colorIndex) {
+// The colour to draw with for a palette colour, by the options' background and colour mode.
+numeric::Colour LineColor(const clsOptions& Options, numeric::palette::Index colorIndex);
+inline numeric::Colour LineColor(const Context& ctx, numeric::palette::Index colorIndex) {
     return LineColor(ctx.Options, colorIndex);
 }
 

@@ -21,23 +21,24 @@ TEST(LineColor, MonochromeIgnoresTheIndexAndContrastsWithTheBackground) {
     options.IXMultiColor = false;
     for (int i = 0; i < 16; ++i) {
         options.IXBackColor = kWhite;
-        EXPECT_EQ(shell::LineColor(options, i), numeric::qbColor(0));
+        EXPECT_EQ(shell::LineColor(options, numeric::palette::Index(i)), numeric::qbColor(0));
         options.IXBackColor = 0;
-        EXPECT_EQ(shell::LineColor(options, i), numeric::qbColor(15));
+        EXPECT_EQ(shell::LineColor(options, numeric::palette::Index(i)), numeric::qbColor(15));
         options.IXBackColor = numeric::rgb(255, 255, 254);  // not exactly white
-        EXPECT_EQ(shell::LineColor(options, i), numeric::qbColor(15));
+        EXPECT_EQ(shell::LineColor(options, numeric::palette::Index(i)), numeric::qbColor(15));
     }
 }
 
 TEST(LineColor, MultiColourSwapsGreysBlackAndWhiteOnlyOnAWhiteBackground) {
     shell::clsOptions options;
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(shell::LineColor(options, i), numeric::qbColor(i));
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(shell::LineColor(options, numeric::palette::Index(i)), numeric::qbColor(i));
     options.IXBackColor = kWhite;
-    EXPECT_EQ(shell::LineColor(options, 7), numeric::qbColor(8));
-    EXPECT_EQ(shell::LineColor(options, 15), numeric::qbColor(0));
-    EXPECT_EQ(shell::LineColor(options, 0), numeric::qbColor(15));
-    EXPECT_EQ(shell::LineColor(options, 12), numeric::qbColor(12));
-    EXPECT_EQ(shell::LineColor(options, 8), numeric::qbColor(8));
+    EXPECT_EQ(shell::LineColor(options, numeric::palette::Index(7)), numeric::qbColor(8));
+    EXPECT_EQ(shell::LineColor(options, numeric::palette::Index(15)), numeric::qbColor(0));
+    EXPECT_EQ(shell::LineColor(options, numeric::palette::Index(0)), numeric::qbColor(15));
+    EXPECT_EQ(shell::LineColor(options, numeric::palette::Index(12)), numeric::qbColor(12));
+    EXPECT_EQ(shell::LineColor(options, numeric::palette::Index(8)), numeric::qbColor(8));
 }
 
 TEST(AngleHelpers, WorkedValuesOnTheStoredPi) {

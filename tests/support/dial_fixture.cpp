@@ -39,7 +39,9 @@ bool readsDefinition(std::string_view programme, bool altitudeLinesTicked) {
            (altitudeLinesTicked && shell::programmeEnables(programme, "ckAlt"));
 }
 
-plot::Colour colourOf(int index) { return shell::LineColor(shell::clsOptions{}, index); }
+plot::Colour colourOf(int index) {
+    return shell::LineColor(shell::clsOptions{}, static_cast<numeric::palette::Index>(index));
+}
 
 Settings typedWall(const Wall& w) {
     return {{"txtLAT", number(w.lat)}, {"txtDecl", number(w.decl)}, {"txtStilo", number(w.style)}};

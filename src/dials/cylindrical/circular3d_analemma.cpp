@@ -28,7 +28,7 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
     const double sinD = std::sin(f.D), cosD = std::cos(f.D);
     // The tip lies c from the axis along the face's direction at the foot.
     const double c = f.L + f.s * f.R;
-    const numeric::Colour colour = shell::LineColor(ctx, 2);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kGreen);
 
     // The year by quarter days, laid by the curve sampler where the shadow moves fast; it closes
     // on its first day, whose point is not drawn twice.

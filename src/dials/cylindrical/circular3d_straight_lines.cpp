@@ -25,7 +25,7 @@ namespace dials::cylindrical {
 
 void DrawCylEquinoctialLine3D(shell::Context& ctx) {
     const ChordFrame f = ChordFrame::from(ctx.m);
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightBlue);
     const Vec3 pole = celestialPole(f.phi);
     layPlaneCut(chordSweep(ctx), pole, everySunKept, colour, horizonSuns(pole));
     DrawUprightCut(ctx, pole, withinChordFrame(ctx.m), colour);
@@ -33,7 +33,7 @@ void DrawCylEquinoctialLine3D(shell::Context& ctx) {
 
 void DrawCylSubstyleLine3D(shell::Context& ctx) {
     const ChordFrame f = ChordFrame::from(ctx.m);
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightBlue);
     // At the equator the plane of the substyle is the horizontal plane through the tip: its
     // suns stand on the horizon, and none casts a shadow.
     if (f.phi == 0) return;
@@ -48,7 +48,10 @@ void DrawCylSubstyleLine3D(shell::Context& ctx) {
 
 void DrawCylDeclinationLines3D(shell::Context& ctx) {
     // The month lines are computed a thousandth of a degree off 20 and 11.5.
-    drawDeclinationLines(ctx, chordSweep(ctx), {{kSolsticeDeg, 12}, {20.001, 13}, {11.501, 11}});
+    drawDeclinationLines(ctx, chordSweep(ctx),
+                         {{kSolsticeDeg, palette::kLightRed},
+                          {20.001, palette::kLightMagenta},
+                          {11.501, palette::kLightCyan}});
 }
 
 }  // namespace dials::cylindrical

@@ -25,7 +25,7 @@ void DrawNoonCut(shell::Context& ctx, double x, double distance, bool north, boo
     const double bottom = std::fmax(span->bottom, box.bottom);
     if (!(top > bottom)) return;
     const double first = fromTop ? top : bottom, last = fromTop ? bottom : top;
-    plot.xLine(x, -first, x, -last, shell::LineColor(ctx, 4));
+    plot.xLine(x, -first, x, -last, shell::LineColor(ctx, palette::kRed));
 }
 
 std::optional<double> DrawNoonGeneratrices(shell::Context& ctx, const NoonCuts& cuts,

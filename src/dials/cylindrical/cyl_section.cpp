@@ -48,7 +48,7 @@ void DrawCylSectionAndTriangle(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double R = m.Radius, L = m.StyleLength, D = m.WallDeclRad, s = m.SideSign;
     const bool convex = s >= 1;
-    auto LC = [&](int index) { return shell::LineColor(ctx, index); };
+    auto LC = [&](palette::Index index) { return shell::LineColor(ctx, index); };
 
     const double c = 1.1 + R;
     const double Xf = -s * R * std::sin(D);
@@ -65,7 +65,7 @@ void DrawCylSectionAndTriangle(shell::Context& ctx) {
     for (double v : {c, Xf, Yf, Xt, Yt, Yc, 1.1 + 2 * R, c - Yf, c - Yt, c - Yc, Xt - Xf})
         if (!std::isfinite(v)) return;
 
-    xLineNearTheFoot(plot, -Xf, c, 0, c - Yf, LC(8));
+    xLineNearTheFoot(plot, -Xf, c, 0, c - Yf, LC(palette::kDarkGrey));
 
     if (gnomonMeetsCircle) {
         const TextBlock triangle(plot, {0.9, 0.608});
@@ -86,22 +86,25 @@ void DrawCylSectionAndTriangle(shell::Context& ctx) {
     // at the centre.
     const DialPoint centre{-Xf, -c}, north{-Xf, -1.1};
     if (const auto sector = sectorAngles(D, convex, m.Pi))
-        plotCircle(plot, centre, 99.0 / 100 * R, LC(7), LC(6), sector->first, sector->second);
+        plotCircle(plot, centre, 99.0 / 100 * R, LC(palette::kLightGrey), LC(palette::kBrown),
+                   sector->first, sector->second);
 
     plotLabel(plot, "North", north, {-Xf - 0.03, -1});
     if (convex) {
-        xLineNearTheFoot(plot, -Xf, c, -Xf, 1.1 + 2 * R, LC(6));
+        xLineNearTheFoot(plot, -Xf, c, -Xf, 1.1 + 2 * R, LC(palette::kBrown));
         plotLabel(plot, "d", centre, {-Xf - 0.03 * numeric::sgn(D), -(1.15 + R)});
     } else {
-        xLineNearTheFoot(plot, -Xf, c, -Xf, 1.1, LC(6));
+        xLineNearTheFoot(plot, -Xf, c, -Xf, 1.1, LC(palette::kBrown));
         plotLabel(plot, "d", centre, {-Xf + 0.03 * numeric::sgn(D), -(1 + R)});
     }
 
-    plotCircle(plot, centre, R, LC(8));
-    if (markInTheArea(plot, 0, c - Yf)) plot.xCircle(0, c - Yf, 0.01, LC(7), LC(7));
-    plot.xPset(0, c - Yf, LC(12));
-    if (gnomonMeetsCircle) xLineNearTheFoot(plot, Xt - Xf, c - Yt, Xt - Xf, c - Yc, LC(11));
-    xLineNearTheFoot(plot, 0, c - Yf, Xt - Xf, c - Yt, LC(13));
+    plotCircle(plot, centre, R, LC(palette::kDarkGrey));
+    if (markInTheArea(plot, 0, c - Yf))
+        plot.xCircle(0, c - Yf, 0.01, LC(palette::kLightGrey), LC(palette::kLightGrey));
+    plot.xPset(0, c - Yf, LC(palette::kLightRed));
+    if (gnomonMeetsCircle)
+        xLineNearTheFoot(plot, Xt - Xf, c - Yt, Xt - Xf, c - Yc, LC(palette::kLightCyan));
+    xLineNearTheFoot(plot, 0, c - Yf, Xt - Xf, c - Yt, LC(palette::kLightMagenta));
 }
 
 }  // namespace dials::cylindrical

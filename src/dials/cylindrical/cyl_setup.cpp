@@ -38,7 +38,8 @@ void ComputeCylGnomonGeometry(shell::Context& ctx) {
 
     // The meridian generatrix: turning back through D from the foot's generatrix.
     const double u0 = numeric::checkFinite(s * R * D);
-    xLineNearTheFoot(plot, u0, -plot.ShiftY(), u0, 2 * plot.ShiftY(), shell::LineColor(ctx, 6));
+    xLineNearTheFoot(plot, u0, -plot.ShiftY(), u0, 2 * plot.ShiftY(),
+                     shell::LineColor(ctx, palette::kBrown));
 
     // The tip's distance from the meridian plane through the axis; when the plane through the
     // tip cuts the section, its cut points are the feet of the noon generatrix.

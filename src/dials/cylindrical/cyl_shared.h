@@ -139,7 +139,7 @@ void drawTurnedHorizons(shell::Context& ctx, const GeneratrixSweep& sweep, doubl
 // A declination line of a table: the declination in degrees and the palette colour.
 struct DeclinationLine {
     double degrees;
-    int colour;
+    palette::Index colour;
 };
 // The pairs of declination lines: the cone of the sun's rays of declination +delta and -delta
 // through the tip, about the polar axis, meets each vertical line at two heights, one on either

@@ -68,7 +68,7 @@ using CylSphLine = std::function<std::optional<SunOnLine>(double t)>;
 // consecutive points no more than dials::kLineStep apart in the plot area (the programme has no
 // drawing definition of its own). Plots each in palette colour colourIndex.
 void layCylSphLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& range,
-                   int colourIndex, CylSphSun sun = CylSphSun::General);
+                   palette::Index colourIndex, CylSphSun sun = CylSphSun::General);
 
 // Where a line of the programme ends between its sunrise and its sunset: the suns whose shadows
 // fall on the generatrices where the tip's shadow stops reaching the surface (the tangents from
@@ -81,7 +81,7 @@ std::vector<double> reachLimitDeclinations(const shell::Module1& m, const Vec3& 
 // Lays the line of the day of declination delta (radians) from its sunrise to its sunset
 // (geometry::semiDiurnalArc) by hour angles 0.05 degrees apart; round the clock, its midnight
 // point drawn once, where the sun does not set; nothing where it does not rise.
-void layCylSphDay(shell::Context& ctx, double delta, int colourIndex,
+void layCylSphDay(shell::Context& ctx, double delta, palette::Index colourIndex,
                   CylSphSun sun = CylSphSun::General);
 
 // Hour lines with their axis labels "O", "x", "y", in local apparent time or, with ck_Etna

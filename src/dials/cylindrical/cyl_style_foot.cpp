@@ -24,23 +24,24 @@ void DrawStyleFootPoints(shell::Context& ctx) {
     for (double x : numeric::StepRange(-kFootRadius, kFootRadius, 0.0001)) {
         numeric::skip([&] {
             const double h = numeric::checkedSqrt(kFootRadius * kFootRadius - x * x);
-            plot.xPset(x, -h, shell::LineColor(ctx, 7));
-            plot.xPset(x, h, shell::LineColor(ctx, 7));
+            plot.xPset(x, -h, shell::LineColor(ctx, palette::kLightGrey));
+            plot.xPset(x, h, shell::LineColor(ctx, palette::kLightGrey));
         });
     }
-    plot.xPset(0, 0, shell::LineColor(ctx, 12));
+    plot.xPset(0, 0, shell::LineColor(ctx, palette::kLightRed));
 }
 
 void DrawCylHorizonLine(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xLine(-plot.ShiftX(), 0, plot.ShiftX(), 0, shell::LineColor(ctx, 2));
+    plot.xLine(-plot.ShiftX(), 0, plot.ShiftX(), 0, shell::LineColor(ctx, palette::kGreen));
 }
 
 void DrawStyleFootCircle(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     if (markInTheArea(plot, 0, 0))
-        plot.xCircle(0, 0, kFootRadius, shell::LineColor(ctx, 7), shell::LineColor(ctx, 7));
-    plot.xPset(0, 0, shell::LineColor(ctx, 12));
+        plot.xCircle(0, 0, kFootRadius, shell::LineColor(ctx, palette::kLightGrey),
+                     shell::LineColor(ctx, palette::kLightGrey));
+    plot.xPset(0, 0, shell::LineColor(ctx, palette::kLightRed));
 }
 
 }  // namespace dials::cylindrical

@@ -31,10 +31,11 @@ void drawTriangle(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double baseEnd = m.CentreX - numeric::sgn(D) * m.TipOffset;
     const double height = numeric::checkFinite(m.TipOffset * std::tan(phi));
-    xLineNearTheFoot(plot, m.CentreX, -height, baseEnd, 0, shell::LineColor(ctx, 9));
-    xLineNearTheFoot(plot, m.CentreX, 0, baseEnd, 0, shell::LineColor(ctx, 11));
+    xLineNearTheFoot(plot, m.CentreX, -height, baseEnd, 0,
+                     shell::LineColor(ctx, palette::kLightBlue));
+    xLineNearTheFoot(plot, m.CentreX, 0, baseEnd, 0, shell::LineColor(ctx, palette::kLightCyan));
     xLineNearTheFoot(plot, m.CentreX, -plot.ShiftY(), m.CentreX, plot.ShiftY(),
-                     shell::LineColor(ctx, 11));
+                     shell::LineColor(ctx, palette::kLightCyan));
 }
 
 }  // namespace
@@ -49,9 +50,9 @@ void DrawStyleTriangleDeveloped(shell::Context& ctx) {
 
 void DrawFoldedStyle(shell::Context& ctx, double L) {
     plot::PlotSurface& plot = ctx.ixPlot1();
-    xLineNearTheFoot(plot, 0, 0, 0, -L, shell::LineColor(ctx, 13));
+    xLineNearTheFoot(plot, 0, 0, 0, -L, shell::LineColor(ctx, palette::kLightMagenta));
     if (markInTheArea(plot, 0, -L))
-        plot.xLine(0.00095, -L, -0.0055, -L, shell::LineColor(ctx, 15));
+        plot.xLine(0.00095, -L, -0.0055, -L, shell::LineColor(ctx, palette::kWhite));
 }
 
 }  // namespace dials::cylindrical

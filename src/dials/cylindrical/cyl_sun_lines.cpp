@@ -38,7 +38,8 @@ void drawTurnedHorizons(shell::Context& ctx, const GeneratrixSweep& sweep, doubl
                         bool italian, double fromDeg, double turnedBy) {
     const shell::Module1& m = ctx.m;
     const double phi = m.LatRad;
-    const numeric::Colour colour = shell::LineColor(ctx, italian ? 12 : 13);
+    const numeric::Colour colour =
+        shell::LineColor(ctx, italian ? palette::kLightRed : palette::kLightMagenta);
     numeric::countedLoop(counter, fromDeg, fromDeg + 180, 15, [&](double A) {
         // The turn towards the east; the shared sky's runs towards the west.
         const double turn = A * m.Pi / 180 + turnedBy;

@@ -34,7 +34,7 @@ void RunCylParabolic3D(shell::Context& ctx) {
 void DrawParabolicHorizonLine(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double W = plot.ShiftX();
-    plot.xLine(W, 0, -W, 0, shell::LineColor(ctx, 2));
+    plot.xLine(W, 0, -W, 0, shell::LineColor(ctx, palette::kGreen));
 }
 
 void DrawParabolicDialCurves(shell::Context& ctx) {

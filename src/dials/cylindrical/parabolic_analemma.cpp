@@ -30,7 +30,7 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
     using numeric::checkedDiv;
     const double p = f.p, s = f.s, phi = f.phi;
     const double tanDp = std::tan(f.Dp);
-    const numeric::Colour colour = shell::LineColor(ctx, 14);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightYellow);
     // Where the ray leaves the tip, the surface lies Q(xt) - yt along the axis from it.
     const double c = f.Q(f.xt) - f.yt;
 

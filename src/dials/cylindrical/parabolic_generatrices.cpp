@@ -26,7 +26,7 @@ void DrawParabolicGeneratrices(shell::Context& ctx, const ParabolicFrame& f) {
     const bool noonKnown = numeric::assignOrSkip(
         m.GeneratrixAbscissa, [&] { return f.A(f.xt + f.u0) - f.Au0; });
     const double vertex = -f.Au0;
-    xLineNearTheFoot(plot, vertex, -H, vertex, H, shell::LineColor(ctx, 1));
+    xLineNearTheFoot(plot, vertex, -H, vertex, H, shell::LineColor(ctx, palette::kBlue));
     // A tip behind the surface casts no shadow on it: then there is no noon line either. The
     // noon shadows fall north of the tip, TipOffset from it, from the noon sun south of the
     // zenith; a sun north of it casts its shadow away from the surface.
@@ -93,7 +93,7 @@ void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
 
 void DrawParabolicFootCircle(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour rim = shell::LineColor(ctx, 7);
+    const numeric::Colour rim = shell::LineColor(ctx, palette::kLightGrey);
     constexpr double r2 = 0.01 * 0.01;
     for (double x : numeric::StepRange(-0.5, 0.5, 0.0001)) {
         if (r2 - x * x < 0) continue;
@@ -101,7 +101,7 @@ void DrawParabolicFootCircle(shell::Context& ctx) {
         plot.xPset(x, -r, rim);
         plot.xPset(x, r, rim);
     }
-    plot.xPset(0, 0, shell::LineColor(ctx, 12));
+    plot.xPset(0, 0, shell::LineColor(ctx, palette::kLightRed));
 }
 
 }  // namespace dials::cylindrical

@@ -58,11 +58,12 @@ void DrawParabolicSubstyleLine(shell::Context& ctx, const ParabolicFrame& f) {
     const HourPlaneHalf half = substyleHalf(f.phi, ctx.m.WallDeclRad, ctx.m.Pi);
     // At declination 0 the substyle is the noon generatrix.
     if (half.hourAngle() == 0) return;
-    layHourLine(ctx, parabolicSweep(ctx, f, -1, 1.5), half, true, shell::LineColor(ctx, 9));
+    layHourLine(ctx, parabolicSweep(ctx, f, -1, 1.5), half, true,
+                shell::LineColor(ctx, palette::kLightBlue));
 }
 
 void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f) {
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightBlue);
     const Vec3 pole = celestialPole(f.phi);
     // Every sun of the equator is one of the year.
     layPlaneCut(parabolicSweep(ctx, f, -1, 1.5), pole, everySunKept, colour, horizonSuns(pole));

@@ -22,7 +22,9 @@ namespace dials::cylindrical {
 void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f) {
     // The solstices and the limits of the zodiac months.
     drawDeclinationLines(ctx, parabolicSweep(ctx, f, -1, 1),
-                         {{kSolsticeDeg, 12}, {20.001, 13}, {11.5001, 11}});
+                         {{kSolsticeDeg, palette::kLightRed},
+                          {20.001, palette::kLightMagenta},
+                          {11.5001, palette::kLightCyan}});
 }
 
 void DrawParabolicItalianHours(shell::Context& ctx, const ParabolicFrame& f) {
@@ -43,8 +45,8 @@ void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f) {
         m.GeneratrixAbscissa = f.A(m.PlaneCoefX) - f.Au0;
         const double N = m.GeneratrixAbscissa, T = m.TipOffset;
         const double top = numeric::checkFinite(-T * std::tan(f.phi));
-        xLineNearTheFoot(plot, N, top, N + T, 0, shell::LineColor(ctx, 9));
-        xLineNearTheFoot(plot, N, 0, N + T, 0, shell::LineColor(ctx, 11));
+        xLineNearTheFoot(plot, N, top, N + T, 0, shell::LineColor(ctx, palette::kLightBlue));
+        xLineNearTheFoot(plot, N, 0, N + T, 0, shell::LineColor(ctx, palette::kLightCyan));
     });
     DrawFoldedStyle(ctx, f.L);
 }

@@ -41,7 +41,7 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     using numeric::checkedDiv;
     const double R = m.Radius, s = m.SideSign, D = m.WallDeclRad, phi = m.LatRad;
-    auto LC = [&](int index) { return shell::LineColor(ctx, index); };
+    auto LC = [&](palette::Index index) { return shell::LineColor(ctx, index); };
 
     // Shown as it comes: the face's elevation of the polar style over the wall at the foot,
     // with the sign of the cosine of the declination.
@@ -67,11 +67,11 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     const double dx = g.A - g.Xt;  // plot abscissa of the vertex
 
     const double h = m.PointStep / 2;
-    const numeric::Colour parabola = LC(15);
+    const numeric::Colour parabola = LC(palette::kWhite);
     for (double X : numeric::StepRange(-1, 1.5, h)) {
         plot.xPset(X + dx, R - s * X * X / (2 * R), parabola);
     }
-    const numeric::Colour curvature = LC(8);
+    const numeric::Colour curvature = LC(palette::kDarkGrey);
     for (double X : numeric::StepRange(-R, R, h)) {
         numeric::skip([&] {
             plot.xPset(X + dx, R - s * (R - numeric::checkedSqrt(R * R - X * X)), curvature);
@@ -79,10 +79,10 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     }
 
     const double footX = g.Xf + dx, footY = R - g.Yf, tipY = R - g.Yt;
-    plot.xPset(footX, footY, LC(12));
-    plot.xPset(g.A, tipY, LC(13));
-    xLineNearTheFoot(plot, g.A, tipY, footX, footY, LC(13));
-    xLineNearTheFoot(plot, g.A, tipY, g.A, R - g.Yp, LC(11));
+    plot.xPset(footX, footY, LC(palette::kLightRed));
+    plot.xPset(g.A, tipY, LC(palette::kLightMagenta));
+    xLineNearTheFoot(plot, g.A, tipY, footX, footY, LC(palette::kLightMagenta));
+    xLineNearTheFoot(plot, g.A, tipY, g.A, R - g.Yp, LC(palette::kLightCyan));
 
     const TextBlock triangle(plot, {0.9, 0.608});
     triangle.line("");
@@ -109,11 +109,11 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     const double start = D < 0 ? m.Pi / 2 : m.Pi / 2 - D;
     const double end = D < 0 ? m.Pi / 2 - D : m.Pi / 2;
     if (markInTheArea(plot, g.A, tipY)) {
-        plot.xCircle(g.A, tipY, 0.1, LC(7), LC(6), 1, start, end);
+        plot.xCircle(g.A, tipY, 0.1, LC(palette::kLightGrey), LC(palette::kBrown), 1, start, end);
         plot.Dati("d", g.A + 0.025 * numeric::sgn(D), tipY - 0.08);
     }
-    if (markInTheArea(plot, footX, footY)) plot.xCircle(footX, footY, 0.01, LC(15));
-    plot.xPset(footX, footY, LC(12));
+    if (markInTheArea(plot, footX, footY)) plot.xCircle(footX, footY, 0.01, LC(palette::kWhite));
+    plot.xPset(footX, footY, LC(palette::kLightRed));
 }
 
 }  // namespace dials::cylindrical

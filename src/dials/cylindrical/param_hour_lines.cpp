@@ -44,14 +44,14 @@ void DrawCylSubstyleParam(shell::Context& ctx) {
     m.StyleLength = ctx.inputs.number("txtStilo");
     // Of the cut, what the hour line of the substyle's hour keeps: its line passes through the
     // foot of the style.
-    layHourLine(ctx, param::generatrixSweep(ctx), substyleHalf(m.LatRad, m.WallDeclRad, m.Pi),
-                true, shell::LineColor(ctx, 9));
+    layHourLine(ctx, param::generatrixSweep(ctx), substyleHalf(m.LatRad, m.WallDeclRad, m.Pi), true,
+                shell::LineColor(ctx, palette::kLightBlue));
 }
 
 void DrawCylEquinoctialParam(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.StyleLength = ctx.inputs.number("txtStilo");
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightBlue);
     // Where the equatorial plane through the tip crosses the generatrix (X = 0).
     param::layGeneratrixCurve(
         ctx, m.DeclDecimal * m.Pi / 180,

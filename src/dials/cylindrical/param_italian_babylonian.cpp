@@ -25,7 +25,9 @@ namespace dials::cylindrical {
 void DrawCylDeclinationLinesParam(shell::Context& ctx) {
     // The constants are as the dial has always drawn them: 20.01 and 11.501 degrees.
     drawDeclinationLines(ctx, param::generatrixSweep(ctx),
-                         {{kSolsticeDeg, 12}, {20.01, 13}, {11.501, 11}});
+                         {{kSolsticeDeg, palette::kLightRed},
+                          {20.01, palette::kLightMagenta},
+                          {11.501, palette::kLightCyan}});
 }
 
 void DrawCylItalianHoursParam(shell::Context& ctx) {
@@ -45,7 +47,7 @@ void DrawCylItalianHoursParam(shell::Context& ctx) {
                 if (!y || !(std::fabs(*y) < 100)) return std::nullopt;
                 return y;
             },
-            everySunKept, shell::LineColor(ctx, 12), turns);
+            everySunKept, shell::LineColor(ctx, palette::kLightRed), turns);
     drawTurnedHorizons(ctx, sweep, m.HourCounter, true, -90, m.Pi / 2);
 }
 

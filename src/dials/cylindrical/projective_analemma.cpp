@@ -96,7 +96,7 @@ void DrawCylProjAnalemma(shell::Context& ctx) {
     const bool equatorial = atEquator && (m.DeclDecimal == 0 || std::fabs(m.DeclDecimal) == 180);
     const double side = atEquator ? -1 : 1;
     m.Pi = kAnalemmaPi;
-    const numeric::Colour colour = shell::LineColor(ctx, 4);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kRed);
 
     // Every other day, laid by the curve sampler where the shadow moves fast.
     layDevelopedCurve(

@@ -23,7 +23,9 @@ namespace dials::cylindrical {
 void DrawCylProjDeclinationLines(shell::Context& ctx) {
     // The constants are as the dial has always drawn them, a hair off 20 and 11.5 degrees.
     drawDeclinationLines(ctx, tangentAbscissaSweep(ctx),
-                         {{kSolsticeDeg, 12}, {20.001, 13}, {11.5001, 11}});
+                         {{kSolsticeDeg, palette::kLightRed},
+                          {20.001, palette::kLightMagenta},
+                          {11.5001, palette::kLightCyan}});
 }
 
 // The programme keeps no count of these lines.

@@ -36,7 +36,7 @@ void DrawCylProjHourLines(shell::Context& ctx) {
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
         // The counter runs positive in the afternoon, against the shared rule's: the morning's
         // six o'clock line is the one coloured alone.
-        const int colourIndex = hourLineColourIndex(-H, false);
+        const palette::Index colourIndex = hourLineColourIndex(-H, false);
         // The hour angle from the tangent dial's substyle, and the hour line's angle from it.
         const double tau = m.SubstyleHour + H * m.Pi / 180 - E * m.ZoneCorrRad;
         const double theta = std::atan(std::sin(b) * std::tan(tau));
@@ -76,12 +76,13 @@ void DrawCylProjEquinoctial(shell::Context& ctx) {
     const double R = m.CylParam;
     const double a = m.SetupAngleA;
     layTangentPlaneLine(
-        ctx, -5 * R, 5 * R, shell::LineColor(ctx, 9),
+        ctx, -5 * R, 5 * R, shell::LineColor(ctx, palette::kLightBlue),
         [&](double t) { return t * std::tan(a) - checkedDiv(m.PlaneCoefY, std::cos(a)); },
         everySunKept, horizonSuns(celestialPole(m.LatRad)));
     // At the equator the plane of the equator stands upright: its cut is drawn by heights, on
     // the generatrices it cuts, wherever the shadow reaches them.
-    DrawUprightCut(ctx, celestialPole(m.LatRad), everyGeneratrix, shell::LineColor(ctx, 9));
+    DrawUprightCut(ctx, celestialPole(m.LatRad), everyGeneratrix,
+                   shell::LineColor(ctx, palette::kLightBlue));
 }
 
 void DrawCylProjSubstyleLine(shell::Context& ctx) {
@@ -94,9 +95,9 @@ void DrawCylProjSubstyleLine(shell::Context& ctx) {
     // Of the cut, what the hour line of the substyle's hour keeps.
     const HourPlaneHalf half = substyleHalf(m.LatRad, m.WallDeclRad, m.Pi);
     layTangentPlaneLine(
-        ctx, -R, R, shell::LineColor(ctx, 9), [&](double t) { return checkedDiv(-t, std::tan(a)); },
-        [&](const Vec3& sun) { return half.keeps(sun); },
-        substyleEndSuns(m.LatRad, half, m.Pi));
+        ctx, -R, R, shell::LineColor(ctx, palette::kLightBlue),
+        [&](double t) { return checkedDiv(-t, std::tan(a)); },
+        [&](const Vec3& sun) { return half.keeps(sun); }, substyleEndSuns(m.LatRad, half, m.Pi));
 }
 
 void DrawCylProjMeridianLine(shell::Context& ctx) {

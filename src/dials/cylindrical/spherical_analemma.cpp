@@ -21,7 +21,7 @@ void DrawCylSphAnalemma(shell::Context& ctx) {
             return std::optional<SunOnLine>({-sun.equationOfTime() - m.ZoneCorrRad,
                                              sun.declination});
         },
-        {-80, 360, 2 * kMeanDayDeg, false}, 12);
+        {-80, 360, 2 * kMeanDayDeg, false}, palette::kLightRed);
 }
 
 }  // namespace dials::cylindrical

@@ -11,15 +11,17 @@ namespace dials::cylindrical {
 
 void DrawCylSphDeclLinesSouth(shell::Context& ctx) {
     SetCylSphSide(ctx);
-    for (const DeclinationLine line :
-         {DeclinationLine{-kInnerSolsticeFineDeg, 12}, {-20.001, 13}, {-11.5001, 11}})
+    for (const DeclinationLine line : {DeclinationLine{-kInnerSolsticeFineDeg, palette::kLightRed},
+                                       {-20.001, palette::kLightMagenta},
+                                       {-11.5001, palette::kLightCyan}})
         layCylSphDay(ctx, line.degrees * ctx.m.Pi / 180, line.colour);
 }
 
 void DrawCylSphDeclLinesNorth(shell::Context& ctx) {
     SetCylSphSide(ctx);
-    for (const DeclinationLine line :
-         {DeclinationLine{kInnerSolsticeFineDeg, 12}, {20.01, 13}, {11.501, 11}})
+    for (const DeclinationLine line : {DeclinationLine{kInnerSolsticeFineDeg, palette::kLightRed},
+                                       {20.01, palette::kLightMagenta},
+                                       {11.501, palette::kLightCyan}})
         layCylSphDay(ctx, line.degrees * ctx.m.Pi / 180, line.colour);
 }
 

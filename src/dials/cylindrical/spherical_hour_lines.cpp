@@ -24,7 +24,7 @@ constexpr double kDeclStep = 0.05;
 
 // Lays the line of the hour angle tau (radians) through the year. It ends where its sun rises or
 // sets and where its shadow stops reaching the surface.
-void layHourThroughTheYear(shell::Context& ctx, double tau, int colourIndex) {
+void layHourThroughTheYear(shell::Context& ctx, double tau, palette::Index colourIndex) {
     const shell::Module1& m = ctx.m;
     const double pi = m.Pi;
     CurveRange range{-kSolsticeDeg, kSolsticeDeg, kDeclStep, true, false,
@@ -69,12 +69,13 @@ void DrawCylSphSubstyleLine(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     SetCylSphSide(ctx);
     if (m.LatRad == 0) return;
-    layHourThroughTheYear(ctx, substyleHalf(m.LatRad, m.WallDeclRad, m.Pi).hourAngle(), 9);
+    layHourThroughTheYear(ctx, substyleHalf(m.LatRad, m.WallDeclRad, m.Pi).hourAngle(),
+                          palette::kLightBlue);
 }
 
 void DrawCylSphEquinoctial(shell::Context& ctx) {
     SetCylSphSide(ctx);
-    layCylSphDay(ctx, 0, 9, CylSphSun::Equinoctial);
+    layCylSphDay(ctx, 0, palette::kLightBlue, CylSphSun::Equinoctial);
 }
 
 }  // namespace dials::cylindrical

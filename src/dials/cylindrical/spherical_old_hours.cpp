@@ -37,7 +37,7 @@ using ArcOnHorizon = std::optional<double> (*)(const shell::Module1& m, int i);
 // An Italian or Babylonian hour i lies on the horizon turned by i hours (geometry's
 // turnedHorizonNormal): its line ends where that plane's suns cast their shadows on the
 // generatrices where the shadow stops reaching the surface.
-void drawHours(shell::Context& ctx, int first, int last, int colour, HourOfDay hourAngle,
+void drawHours(shell::Context& ctx, int first, int last, palette::Index colour, HourOfDay hourAngle,
                ArcOnHorizon onHorizon, bool turnedHorizon) {
     const shell::Module1& m = ctx.m;
     SetCylSphSide(ctx);
@@ -68,7 +68,7 @@ void drawHours(shell::Context& ctx, int first, int last, int colour, HourOfDay h
 void DrawCylSphItalianHours(shell::Context& ctx) {
     // Hour i stands 24 - i hours before sunset: on the horizon at sunrise, H0 = (24 - i) 7.5.
     drawHours(
-        ctx, 5, 23, 12,
+        ctx, 5, 23, palette::kLightRed,
         [](const shell::Module1& m, int i, double H0) { return H0 + i * m.Pi / 12 - 2 * m.Pi; },
         [](const shell::Module1& m, int i) -> std::optional<double> {
             return (24 - i) * m.Pi / 24;
@@ -79,7 +79,7 @@ void DrawCylSphItalianHours(shell::Context& ctx) {
 void DrawCylSphBabylonianHours(shell::Context& ctx) {
     // Hour i stands i hours after sunrise: on the horizon at sunset, H0 = i 7.5.
     drawHours(
-        ctx, 1, 18, 13,
+        ctx, 1, 18, palette::kLightMagenta,
         [](const shell::Module1& m, int i, double H0) { return i * m.Pi / 12 - H0; },
         [](const shell::Module1& m, int i) -> std::optional<double> { return i * m.Pi / 24; },
         true);
@@ -88,7 +88,7 @@ void DrawCylSphBabylonianHours(shell::Context& ctx) {
 void DrawCylSphTemporaryHours(shell::Context& ctx) {
     // A temporary hour's sun stands between sunrise and sunset.
     drawHours(
-        ctx, 1, 12, 6,
+        ctx, 1, 12, palette::kBrown,
         [](const shell::Module1&, int i, double H0) { return H0 * (i / 6.0 - 1); },
         [](const shell::Module1&, int) -> std::optional<double> { return std::nullopt; }, false);
 }

@@ -186,7 +186,7 @@ std::vector<double> reachLimitDeclinations(const shell::Module1& m, const Vec3& 
 }
 
 void layCylSphLine(shell::Context& ctx, const CylSphLine& line, const CurveRange& range,
-                   int colourIndex, CylSphSun sun) {
+                   palette::Index colourIndex, CylSphSun sun) {
     shell::Module1& m = ctx.m;
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
     plotCurve(
@@ -201,7 +201,7 @@ void layCylSphLine(shell::Context& ctx, const CylSphLine& line, const CurveRange
         range, kLineStep);
 }
 
-void layCylSphDay(shell::Context& ctx, double delta, int colourIndex, CylSphSun sun) {
+void layCylSphDay(shell::Context& ctx, double delta, palette::Index colourIndex, CylSphSun sun) {
     const shell::Module1& m = ctx.m;
     const double arc = semiDiurnalArc(m.LatRad, delta, m.Pi);
     if (!(arc > 0)) return;

@@ -58,8 +58,8 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
     const double Y0 = g.Y0, Z0 = g.Z0;
     const double hemisphere = numeric::sgn(m.HemisphereSign);
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour =
-        shell::LineColor(ctx, variable == FreeVariable::X ? 14 : 12);
+    const numeric::Colour colour = shell::LineColor(
+        ctx, variable == FreeVariable::X ? palette::kLightYellow : palette::kLightRed);
 
     for (double t : numeric::StepRange(0, 360, kMeanDayDeg)) {
         bool cast = false;

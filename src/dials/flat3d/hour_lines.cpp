@@ -54,7 +54,8 @@ void drawPolarHourLines(shell::Context& ctx, const PlaneGeometry& g, double E) {
         if (hourPlaneParallel(g, H)) return;
         const double u = hourPlaneOffset(g, H);
         if (!std::isfinite(u)) return;
-        plotSegment(plot, {u, plot.ShiftY()}, {u, -plot.ShiftY()}, shell::LineColor(ctx, 15));
+        plotSegment(plot, {u, plot.ShiftY()}, {u, -plot.ShiftY()},
+                    shell::LineColor(ctx, palette::kWhite));
     });
 }
 

@@ -33,17 +33,17 @@ namespace {
 struct HourFamily {
     double from;  // degrees of HourLoop
     double to;
-    int colour;
+    palette::Index colour;
 };
 
 // Italian hours turn the horizon west of the meridian in the north, Babylonian hours east; the
 // southern hemisphere (folded onto the north) swaps the ranges.
 HourFamily italianHours(const shell::Module1& m) {
-    return {-90.0 * (1 - m.HemisphereSign), 90.0 * (1 + m.HemisphereSign), 12};
+    return {-90.0 * (1 - m.HemisphereSign), 90.0 * (1 + m.HemisphereSign), palette::kLightRed};
 }
 
 HourFamily babylonianHours(const shell::Module1& m) {
-    return {-90.0 * (1 + m.HemisphereSign), 90.0 * (1 - m.HemisphereSign), 13};
+    return {-90.0 * (1 + m.HemisphereSign), 90.0 * (1 - m.HemisphereSign), palette::kLightMagenta};
 }
 
 void drawFamily(shell::Context& ctx, const HourFamily& family) {

@@ -26,11 +26,6 @@ namespace {
 
 using numeric::checkedDiv;
 
-constexpr int kEquinoctialColour = 9;
-constexpr int kHorizonColour = 2;
-constexpr int kNoonColour = 4;
-constexpr int kSubstyleColour = 9;
-
 numeric::StepRange pointRange() { return numeric::StepRange(-1, 1, 0.002); }
 
 // The substyle of either variable, swept by a world coordinate t from -1 to 1 by 1 mm: laid by
@@ -41,7 +36,7 @@ void drawSubstyleLine(shell::Context& ctx, bool variableX) {
     shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
     plotCurve(
-        ctx.ixPlot1(), shell::LineColor(ctx, kSubstyleColour),
+        ctx.ixPlot1(), shell::LineColor(ctx, palette::kLightBlue),
         [&](double t) {
             return std::optional<DialPoint>(variableX ? g.substyleAtX(t) : g.substyleAtY(t));
         },
@@ -61,7 +56,7 @@ void DrawHorizonLine(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     double v = 0;
     if (!numeric::assignOrSkip(v, [&] { return checkedDiv(g.Z0, std::cos(g.R)); })) return;
-    const numeric::Colour colour = shell::LineColor(ctx, kHorizonColour);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kGreen);
     for (double t : pointRange()) plot.xPset(t, -v, colour);
 }
 
@@ -69,7 +64,7 @@ void DrawHorizonLine(shell::Context& ctx) {
 // the tip, X = X0, each point drawn where the shadow reaches it.
 void DrawNoonLine(shell::Context& ctx) {
     const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, kNoonColour), hourLine(g, 0),
+    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, palette::kRed), hourLine(g, 0),
                    litPartOfHourLine(g, 0, ctx.m.Pi, false));
 }
 
@@ -83,7 +78,7 @@ void DrawEquinoctialLine(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, kEquinoctialColour);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightBlue);
     if (g.face.parallelToPlane(celestialPole(g.phi))) return;
     if (m.LatRad == 0 && m.ReclRad == 0) {
         double u0 = 0;

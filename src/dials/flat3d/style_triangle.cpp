@@ -25,12 +25,6 @@ namespace {
 
 using numeric::checkedDiv;
 
-constexpr int kPerpendicularStyleColour = 13;
-constexpr int kPolarStyleColour = 9;
-constexpr int kSubstyleColour = 14;
-constexpr int kCentreVerticalColour = 8;
-constexpr int kPolarStylePointsColour = 5;
-
 // What the triangle computes. The slope and the drop start from the shared record's (a
 // computation that fails leaves them there) and are written back to the record in one closing
 // block (store), with the polar style's length where it is known.
@@ -97,7 +91,7 @@ void findPolarStyle(Triangle& tr, const shell::Module1& m, double S, double s) {
 void drawPerpendicularStyle(shell::Context& ctx, const Triangle& tr, double S) {
     if (!tr.alphaKnown) return;
     plotSegment(ctx.ixPlot1(), {0, 0}, {S * std::cos(tr.alpha), S * std::sin(tr.alpha)},
-                shell::LineColor(ctx, kPerpendicularStyleColour));
+                shell::LineColor(ctx, palette::kLightMagenta));
 }
 
 void drawPolarStyleAndSubstyle(shell::Context& ctx, const Triangle& tr, double S) {
@@ -106,15 +100,15 @@ void drawPolarStyleAndSubstyle(shell::Context& ctx, const Triangle& tr, double S
     const DialPoint c = *tr.centre;
     if (tr.alphaKnown)
         plotSegment(plot, c, {S * std::cos(tr.alpha), S * std::sin(tr.alpha)},
-                    shell::LineColor(ctx, kPolarStyleColour));
-    plotSegment(plot, c, {0, 0}, shell::LineColor(ctx, kSubstyleColour));
+                    shell::LineColor(ctx, palette::kLightBlue));
+    plotSegment(plot, c, {0, 0}, shell::LineColor(ctx, palette::kLightYellow));
 }
 
 void drawCentreVertical(shell::Context& ctx, const Triangle& tr) {
     if (!tr.centre) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
     plotSegment(plot, {tr.centre->x, plot.ShiftY()}, {tr.centre->x, -2 * plot.ShiftY()},
-                shell::LineColor(ctx, kCentreVerticalColour));
+                shell::LineColor(ctx, palette::kDarkGrey));
 }
 
 }  // namespace
@@ -163,7 +157,7 @@ void DrawStyleTriangleY(shell::Context& ctx) {
         drawPolarStyleAndSubstyle(ctx, tr, S);
     } else if (tr.alphaKnown && tr.angleKnown) {
         plot::PlotSurface& plot = ctx.ixPlot1();
-        const numeric::Colour colour = shell::LineColor(ctx, kPolarStylePointsColour);
+        const numeric::Colour colour = shell::LineColor(ctx, palette::kMagenta);
         const double tipU = S * std::cos(tr.alpha), tipV = S * std::sin(tr.alpha);
         const double slope = std::tan(tr.alpha + tr.polarAngle);
         for (double u : numeric::StepRange(-1, 1, 0.001)) {

@@ -37,9 +37,9 @@ void drawTurnedDownTriangle(shell::Context& ctx) {
         const double L = std::fabs(m.StyleLength);
         const double tx = L * uy, ty = -L * ux;
         plot::PlotSurface& plot = ctx.ixPlot1();
-        plotSegment(plot, {cx, cy}, {tx, ty}, shell::LineColor(ctx, 9));
-        plotSegment(plot, {tx, ty}, {0, 0}, shell::LineColor(ctx, 13));
-        plotSegment(plot, {cx, cy}, {0, 0}, shell::LineColor(ctx, 14));
+        plotSegment(plot, {cx, cy}, {tx, ty}, shell::LineColor(ctx, palette::kLightBlue));
+        plotSegment(plot, {tx, ty}, {0, 0}, shell::LineColor(ctx, palette::kLightMagenta));
+        plotSegment(plot, {cx, cy}, {0, 0}, shell::LineColor(ctx, palette::kLightYellow));
     });
 }
 
@@ -58,7 +58,7 @@ void finishConstruction(shell::Context& ctx) {
     // From the top edge down past the bottom edge: where the noon line has no tilt (a vertical
     // plane, or one facing due south or north) the vertical is the noon line.
     const double bottom = std::max(2 * plot.ShiftY(), plot.QuadranteH() - plot.ShiftY());
-    plotSegment(plot, {x, plot.ShiftY()}, {x, -bottom}, shell::LineColor(ctx, 8));
+    plotSegment(plot, {x, plot.ShiftY()}, {x, -bottom}, shell::LineColor(ctx, palette::kDarkGrey));
 }
 
 }  // namespace

@@ -20,11 +20,11 @@ void DrawDeclinationLinesProjFormer(shell::Context& ctx) {
     const former::ConeCoefficients k = former::coneCoefficients(m);
     const struct {
         former::ScaledConic conic;
-        int colourIndex;
+        palette::Index colourIndex;
     } lines[] = {
-        {former::declinationConic(m, k.k2345), 12},  // solstices, +-23.45
-        {former::declinationConic(m, k.k20), 13},    // +-20.011
-        {former::declinationConic(m, k.k115), 11},   // +-11.5
+        {former::declinationConic(m, k.k2345), palette::kLightRed},    // solstices, +-23.45
+        {former::declinationConic(m, k.k20), palette::kLightMagenta},  // +-20.011
+        {former::declinationConic(m, k.k115), palette::kLightCyan},    // +-11.5
     };
     numeric::Colour colours[3];
     for (int i = 0; i < 3; ++i) colours[i] = shell::LineColor(ctx, lines[i].colourIndex);

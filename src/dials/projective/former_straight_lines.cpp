@@ -48,7 +48,9 @@ void DrawNoonLineProjFormer(shell::Context& ctx) {
     // axis), where a direction formed from the stored Pi's right angle turns it by 2e-10.
     const Face face = dialFace(m);
     const std::optional<DialLine> noon = face.section({1, 0, 0}, m.StyleLength * face.out);
-    if (noon) plotLineAcrossPlot(ctx, noon->base, noon->direction, 0.0001, shell::LineColor(ctx, 4));
+    if (noon)
+        plotLineAcrossPlot(ctx, noon->base, noon->direction, 0.0001,
+                           shell::LineColor(ctx, palette::kRed));
 }
 
 void DrawSubstyleProjFormer(shell::Context& ctx) {
@@ -67,7 +69,8 @@ void DrawSubstyleProjFormer(shell::Context& ctx) {
         if (sigma == 0) return;  // vertical: the construction's vertical passes through the foot
         // Through the foot, one point every 5 mm.
         const double run = checkedDiv(1, std::tan(sigma));
-        plotLineAcrossPlot(ctx, {0, 0}, {1, -run}, 0.005, shell::LineColor(ctx, 9));
+        plotLineAcrossPlot(ctx, {0, 0}, {1, -run}, 0.005,
+                           shell::LineColor(ctx, palette::kLightBlue));
     });
 }
 
@@ -81,16 +84,18 @@ void DrawStyleTriangleProjFormer(shell::Context& ctx) {
     // legs run left and down from it). Near the polar axis the substyle side reaches far off
     // the area: the area shows the part of it that lies within.
     const double kx = plot.ShiftX() - 0.005, ky = plot.ShiftY();
-    plotSegment(plot, {kx, ky}, {kx, ky - height}, shell::LineColor(ctx, 13));
-    plotSegment(plot, {kx - base, ky}, {kx, ky}, shell::LineColor(ctx, 14));
-    plotSegment(plot, {kx - base, ky}, {kx, ky - height}, shell::LineColor(ctx, 9));
+    plotSegment(plot, {kx, ky}, {kx, ky - height}, shell::LineColor(ctx, palette::kLightMagenta));
+    plotSegment(plot, {kx - base, ky}, {kx, ky}, shell::LineColor(ctx, palette::kLightYellow));
+    plotSegment(plot, {kx - base, ky}, {kx, ky - height},
+                shell::LineColor(ctx, palette::kLightBlue));
 }
 
 void DrawHorizonProjFormer(shell::Context& ctx) {
     // The horizon is level with the tip.
     const double h0 = former::horizonHeight(ctx.m);
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plotSegment(plot, {-plot.ShiftX(), h0}, {plot.ShiftX(), h0}, shell::LineColor(ctx, 2));
+    plotSegment(plot, {-plot.ShiftX(), h0}, {plot.ShiftX(), h0},
+                shell::LineColor(ctx, palette::kGreen));
 }
 
 }  // namespace dials::projective

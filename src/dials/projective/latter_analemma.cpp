@@ -50,7 +50,7 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const latter::AuxFrame f = latter::AuxFrame::from(m);
-    const numeric::Colour colour = shell::LineColor(ctx, 14);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightYellow);
     const double L = m.AuxStyleLength;
     // The rule of the root signs below finds the shadow on planes that face less than a right
     // angle from the south and are not turned past the vertical (the tip then lies on V's far

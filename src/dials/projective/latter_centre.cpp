@@ -17,7 +17,7 @@ bool ComputeCentreProjLatter(shell::Context& ctx) {
     if (!centre) return false;
     m.CentreX = centre->x;
     m.CentreY = centre->y;
-    plotDialPoint(ctx.ixPlot1(), *centre, shell::LineColor(ctx, 14));
+    plotDialPoint(ctx.ixPlot1(), *centre, shell::LineColor(ctx, palette::kLightYellow));
     return true;
 }
 

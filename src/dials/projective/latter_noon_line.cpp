@@ -58,7 +58,8 @@ void DrawNoonLineProjLatter(shell::Context& ctx) {
         const Vec3 meridian = hourPlaneNormal(m.LatRad, 0);
         if (face.parallelToPlane(meridian)) return;
         if (const auto line = face.section(meridian, g * face.out))
-            plotLineThroughArea(plot, line->base, line->direction, shell::LineColor(ctx, 4));
+            plotLineThroughArea(plot, line->base, line->direction,
+                                shell::LineColor(ctx, palette::kRed));
         return;
     }
 
@@ -83,12 +84,12 @@ void DrawNoonLineProjLatter(shell::Context& ctx) {
         // From the point below (or above) the tip, on the vertical through it, to the centre.
         const double below = numeric::checkedDiv(g, std::tan(m.ReclRad));
         if (along(c, ux, uy, {0, -below}) >= reach) {
-            plotSegment(plot, {0, -below}, c, shell::LineColor(ctx, 4));
+            plotSegment(plot, {0, -below}, c, shell::LineColor(ctx, palette::kRed));
             return;
         }
     }
     const DialPoint end{c.x + reach * ux, c.y + reach * uy};
-    plotSegment(plot, end, c, shell::LineColor(ctx, 4));
+    plotSegment(plot, end, c, shell::LineColor(ctx, palette::kRed));
 }
 
 }  // namespace dials::projective

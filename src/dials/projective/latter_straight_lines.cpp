@@ -18,13 +18,12 @@ using numeric::checkedDiv;
 void DrawSubstyleProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     if (latter::centreAtInfinity(m)) {
-        plotLineThroughArea(ctx.ixPlot1(), {0, 0},
-                            dialFace(m).substyleDirection(m.LatRad),
-                            shell::LineColor(ctx, 9));
+        plotLineThroughArea(ctx.ixPlot1(), {0, 0}, dialFace(m).substyleDirection(m.LatRad),
+                            shell::LineColor(ctx, palette::kLightBlue));
         return;
     }
     plotSegment(ctx.ixPlot1(), {2 * m.CentreX, 2 * m.CentreY}, {-2 * m.CentreX, -2 * m.CentreY},
-                shell::LineColor(ctx, 9));
+                shell::LineColor(ctx, palette::kLightBlue));
 }
 
 void DrawStyleTriangleProjLatter(shell::Context& ctx) {
@@ -41,19 +40,21 @@ void DrawStyleTriangleProjLatter(shell::Context& ctx) {
     const double theta = towards.y != 0 ? -std::atan(towards.x / towards.y)
                                         : -numeric::sgn(towards.x) * m.Pi / 2;
     const double tipX = g * std::cos(theta), tipY = g * std::sin(theta);
-    plotSegment(plot, {0, 0}, {tipX, tipY}, shell::LineColor(ctx, 13));
+    plotSegment(plot, {0, 0}, {tipX, tipY}, shell::LineColor(ctx, palette::kLightMagenta));
     if (atInfinity) {
         // The polar style and the substyle run parallel, through the tip laid down and through
         // the foot, across the plot area; there is no centre and no vertical through it.
-        plotLineThroughArea(plot, {tipX, tipY}, towards, shell::LineColor(ctx, 9));
-        plotLineThroughArea(plot, {0, 0}, towards, shell::LineColor(ctx, 14));
+        plotLineThroughArea(plot, {tipX, tipY}, towards,
+                            shell::LineColor(ctx, palette::kLightBlue));
+        plotLineThroughArea(plot, {0, 0}, towards, shell::LineColor(ctx, palette::kLightYellow));
         return;
     }
-    plotSegment(plot, {m.CentreX, m.CentreY}, {tipX, tipY}, shell::LineColor(ctx, 9));
-    plotSegment(plot, {m.CentreX, m.CentreY}, {0, 0}, shell::LineColor(ctx, 14));
+    plotSegment(plot, {m.CentreX, m.CentreY}, {tipX, tipY},
+                shell::LineColor(ctx, palette::kLightBlue));
+    plotSegment(plot, {m.CentreX, m.CentreY}, {0, 0}, shell::LineColor(ctx, palette::kLightYellow));
     // The line of steepest slope through the centre.
     plotSegment(plot, {m.CentreX, plot.ShiftY()}, {m.CentreX, -2 * plot.ShiftY()},
-                shell::LineColor(ctx, 8));
+                shell::LineColor(ctx, palette::kDarkGrey));
 }
 
 void DrawHorizonProjLatter(shell::Context& ctx) {
@@ -61,7 +62,8 @@ void DrawHorizonProjLatter(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     // The horizontal plane through the tip meets the dial level with the foot of V's style.
     const double y = m.AuxStyleLength * std::sin(m.ReclRad);
-    plotSegment(plot, {-plot.ShiftX(), y}, {plot.ShiftX(), y}, shell::LineColor(ctx, 2));
+    plotSegment(plot, {-plot.ShiftX(), y}, {plot.ShiftX(), y},
+                shell::LineColor(ctx, palette::kGreen));
 }
 
 }  // namespace dials::projective

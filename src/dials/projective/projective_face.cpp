@@ -29,7 +29,8 @@ namespace {
 // is turned by theta = turn + sense n, counted towards the afternoon as the shared sky counts its
 // turns: sense is -1 for the former programme, whose hour angles count towards the morning. The
 // Italian hours take the setting half of their circles, the Babylonian hours the rising half.
-void drawFamily(shell::Context& ctx, double sense, double turn, bool italian, int colourIndex) {
+void drawFamily(shell::Context& ctx, double sense, double turn, bool italian,
+                palette::Index colourIndex) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
@@ -49,7 +50,7 @@ void drawFamily(shell::Context& ctx, double sense, double turn, bool italian, in
 void DrawEquinoctialProj(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     const Face face = dialFace(m);
-    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, 9),
+    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, palette::kLightBlue),
                    face.section(celestialPole(m.LatRad), m.StyleLength * face.out),
                    [](const DialPoint&) { return true; });
 }
@@ -57,15 +58,23 @@ void DrawEquinoctialProj(shell::Context& ctx) {
 // Former: through the equinoctial point of hour angle H (towards the morning) pass the Italian
 // hour 18 - H / 15, which sets 6 + H / 15 hours later (the horizon turned back by 90 + H), and
 // the Babylonian hour 6 - H / 15, which rose that long before (turned on by 90 - H).
-void DrawItalianHoursProjFormer(shell::Context& ctx) { drawFamily(ctx, -1, -90, true, 12); }
+void DrawItalianHoursProjFormer(shell::Context& ctx) {
+    drawFamily(ctx, -1, -90, true, palette::kLightRed);
+}
 
-void DrawBabylonianHoursProjFormer(shell::Context& ctx) { drawFamily(ctx, -1, 90, false, 13); }
+void DrawBabylonianHoursProjFormer(shell::Context& ctx) {
+    drawFamily(ctx, -1, 90, false, palette::kLightMagenta);
+}
 
 // Latter: through the equinoctial point of the local hour angle n pass the Italian hour
 // (n + 270) / 15, which sets 6 - n / 15 hours later (the horizon turned back by 90 - n), and the
 // Babylonian hour (n + 90) / 15, which rose 6 + n / 15 hours before (turned on by 90 + n).
-void DrawItalianHoursProjLatter(shell::Context& ctx) { drawFamily(ctx, 1, -90, true, 12); }
+void DrawItalianHoursProjLatter(shell::Context& ctx) {
+    drawFamily(ctx, 1, -90, true, palette::kLightRed);
+}
 
-void DrawBabylonianHoursProjLatter(shell::Context& ctx) { drawFamily(ctx, 1, 90, false, 13); }
+void DrawBabylonianHoursProjLatter(shell::Context& ctx) {
+    drawFamily(ctx, 1, 90, false, palette::kLightMagenta);
+}
 
 }  // namespace dials::projective

@@ -39,7 +39,7 @@ void PlotAltitudeLines(shell::Context& ctx) {
     const double definition = in.number("txt_Definition");
     // A definition of 0 (or less) gives no declination step: no line is drawn.
     if (!(definition > 0)) return;
-    const numeric::Colour colour = shell::LineColor(ctx, 10);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightGreen);
     plot::PlotSurface& plot = ctx.ixPlot1();
 
     // The lines of 10, 20, ... degrees up to the highest the noon sun of the year stands, in
@@ -92,7 +92,7 @@ void PlotAzimuthLines(shell::Context& ctx) {
         programmeHasReclination(in) && shell::typedHorizontal(in);
     const double D = horizontal ? faceDeclination(0) * m.Pi / 180 : m.WallDeclRad;
     const SkyPlane plane = SkyPlane::of(m.LatRad, D, m.ReclRad, m.StyleLength, m.Pi);
-    const numeric::Colour colour = shell::LineColor(ctx, 6);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kBrown);
     plot::PlotSurface& plot = ctx.ixPlot1();
 
     for (double z : numeric::StepRange(-90, 90, 15)) {

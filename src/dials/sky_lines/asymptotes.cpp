@@ -65,7 +65,7 @@ void PlotAsymptotes(shell::Context& ctx) {
     const double K = checkedDiv(1, T);
     if (!(K < 0)) return;  // an ellipse or a parabola has no asymptotes
     const double slope = std::sqrt(-K);
-    const numeric::Colour colour = shell::LineColor(ctx, 2);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kGreen);
     plot::PlotSurface& plot = ctx.ixPlot1();
     for (double t : numeric::StepRange(-2, 2, 0.002)) {
         for (double w : {t * slope - A / 2, -t * slope - A / 2}) {

@@ -145,7 +145,7 @@ void PlotQibla(shell::Context& ctx) {
              return numeric::checkedDiv(direction.numerator, direction.denominator);
          }));
     const SkyPlane plane = SkyPlane::of(phi, m.WallDeclRad, m.ReclRad, m.StyleLength, m.Pi);
-    const numeric::Colour colour = shell::LineColor(ctx, 10);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightGreen);
 
     // The hour angles of the sun of declination delta in the place's direction: none
     // when the sun never stands there or they cannot be computed.

@@ -18,15 +18,16 @@ void DrawSphericalAnalemma(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (!shell::ticked(ctx, "ck_Lemniscate")) return;
     // The figure closes on itself: the range ends where the count of days does.
-    layLine(ctx, {-80, 360, 2 * kMeanDayDeg, false}, shell::LineColor(ctx, 10), [&](double M) {
-        const SunSeries sun = sunForDay(M, analemmaObliquityRad(m.Pi), m.Pi);
-        // Apparent minus mean time, in radians of hour angle.
-        const double E = -sun.equationOfTime();
-        // The southern points are reflected through the foot: the hour angle changes sign.
-        const double H = numeric::checkFinite((-m.ZoneCorrRad + E) * m.HemisphereSign);
-        m.HourAngleRad = H;
-        return DrawnSunPointSpherical(m, H, sun.declination, true);
-    });
+    layLine(ctx, {-80, 360, 2 * kMeanDayDeg, false}, shell::LineColor(ctx, palette::kLightGreen),
+            [&](double M) {
+                const SunSeries sun = sunForDay(M, analemmaObliquityRad(m.Pi), m.Pi);
+                // Apparent minus mean time, in radians of hour angle.
+                const double E = -sun.equationOfTime();
+                // The southern points are reflected through the foot: the hour angle changes sign.
+                const double H = numeric::checkFinite((-m.ZoneCorrRad + E) * m.HemisphereSign);
+                m.HourAngleRad = H;
+                return DrawnSunPointSpherical(m, H, sun.declination, true);
+            });
 }
 
 }  // namespace dials::spherical

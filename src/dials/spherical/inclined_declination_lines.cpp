@@ -14,7 +14,7 @@ namespace {
 
 struct DeclinationLine {
     double declination;  // degrees
-    int colour;
+    palette::Index colour;
     bool optional;
 };
 
@@ -28,9 +28,13 @@ void DrawSphericalDeclinationLines(shell::Context& ctx) {
     const bool optional = shell::ticked(ctx, "ckLineoptional");
     const double typed = optional ? ctx.inputs.number("txtlineofdeclination") : 0;
     const DeclinationLine lines[] = {
-        {-kInnerSolsticeDeg, 12, false}, {kInnerSolsticeDeg, 12, false}, {typed, 4, true},
-        {-20.001, 13, false},            {20.001, 13, false},            {11.5001, 11, false},
-        {-11.5001, 11, false},
+        {-kInnerSolsticeDeg, palette::kLightRed, false},
+        {kInnerSolsticeDeg, palette::kLightRed, false},
+        {typed, palette::kRed, true},
+        {-20.001, palette::kLightMagenta, false},
+        {20.001, palette::kLightMagenta, false},
+        {11.5001, palette::kLightCyan, false},
+        {-11.5001, palette::kLightCyan, false},
     };
     for (const DeclinationLine& line : lines) {
         if (line.optional && !optional) continue;

@@ -42,7 +42,7 @@ CurveAt HourLineSpherical(shell::Module1& m, double H) {
 
 void DrawSphericalEquinoctial(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    layLine(ctx, {-90, 90, 0.1}, shell::LineColor(ctx, 9), [&](double hour) {
+    layLine(ctx, {-90, 90, 0.1}, shell::LineColor(ctx, palette::kLightBlue), [&](double hour) {
         const double H = hour * m.Pi / 180;
         m.HourLoop = hour;
         m.HourAngleRad = H;

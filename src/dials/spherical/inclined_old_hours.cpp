@@ -27,7 +27,7 @@ struct Family {
     const char* checkBox;
     double first;
     double last;
-    int colour;
+    palette::Index colour;
     Count count;
 };
 
@@ -105,15 +105,15 @@ void drawFamily(shell::Context& ctx, const Family& family) {
 // light the first hours after sunset and the last before sunrise too. Hours whose sun is never
 // up draw nothing.
 void DrawSphericalItalianHours(shell::Context& ctx) {
-    drawFamily(ctx, {"ck_Italiche", -1, 24, 12, Count::Italian});
+    drawFamily(ctx, {"ck_Italiche", -1, 24, palette::kLightRed, Count::Italian});
 }
 
 void DrawSphericalBabylonianHours(shell::Context& ctx) {
-    drawFamily(ctx, {"ck_babiloniche", 0, 24, 13, Count::Babylonian});
+    drawFamily(ctx, {"ck_babiloniche", 0, 24, palette::kLightMagenta, Count::Babylonian});
 }
 
 void DrawSphericalTemporaryHours(shell::Context& ctx) {
-    drawFamily(ctx, {"ckTemp", 0, 12, 11, Count::Temporary});
+    drawFamily(ctx, {"ckTemp", 0, 12, palette::kLightCyan, Count::Temporary});
 }
 
 }  // namespace dials::spherical

@@ -35,7 +35,8 @@ void DrawSphericalSubstyle(shell::Context& ctx) {
     const double Hs = substyleHourAngle(m);
     m.HourAngleRad = Hs;
     plotCurve(
-        ctx.ixPlot1(), shell::LineColor(ctx, 9), [&](double decl) -> std::optional<DialPoint> {
+        ctx.ixPlot1(), shell::LineColor(ctx, palette::kLightBlue),
+        [&](double decl) -> std::optional<DialPoint> {
             m.SunDecl = decl;
             return ShadowPointSpherical(m, Hs, decl * m.Pi / 180);
         },
@@ -51,7 +52,8 @@ void DrawSphericalHorizon(shell::Context& ctx) {
     if (m.HorizontalFlag == 1) return;
     const double T = HorizonLimit(m);
     const double h = m.HemisphereSign == 1 ? T : -T;
-    plotSegment(ctx.ixPlot1(), {-m.PlotShiftX, h}, {m.PlotShiftX, h}, shell::LineColor(ctx, 2));
+    plotSegment(ctx.ixPlot1(), {-m.PlotShiftX, h}, {m.PlotShiftX, h},
+                shell::LineColor(ctx, palette::kGreen));
 }
 
 }  // namespace dials::spherical

@@ -15,7 +15,7 @@ namespace dials::spherical {
 
 void PlotAnalemmaVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const numeric::Colour colour = shell::LineColor(ctx, 13);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightMagenta);
 
     // The mean longitude from 80 degrees before the spring equinox to one full turn after it:
     // the last stretch of the figure is drawn twice, between the points of the first pass. The

@@ -15,7 +15,7 @@ namespace {
 
 struct DeclinationLine {
     double declination;  // degrees
-    int colour;
+    palette::Index colour;
 };
 
 void plotDeclinationLine(shell::Context& ctx, const DeclinationLine& line) {
@@ -30,25 +30,25 @@ void plotDeclinationLine(shell::Context& ctx, const DeclinationLine& line) {
 }  // namespace
 
 void PlotNorthDeclinationLinesVertSph(shell::Context& ctx) {
-    plotDeclinationLine(ctx, {kInnerSolsticeDeg, 15});
-    plotDeclinationLine(ctx, {20.001, 13});
-    plotDeclinationLine(ctx, {11.5001, 11});
+    plotDeclinationLine(ctx, {kInnerSolsticeDeg, palette::kWhite});
+    plotDeclinationLine(ctx, {20.001, palette::kLightMagenta});
+    plotDeclinationLine(ctx, {11.5001, palette::kLightCyan});
 }
 
 void PlotSouthDeclinationLinesVertSph(shell::Context& ctx) {
-    plotDeclinationLine(ctx, {-kInnerSolsticeDeg, 12});
-    plotDeclinationLine(ctx, {-20.001, 13});
-    plotDeclinationLine(ctx, {-11.5001, 11});
+    plotDeclinationLine(ctx, {-kInnerSolsticeDeg, palette::kLightRed});
+    plotDeclinationLine(ctx, {-20.001, palette::kLightMagenta});
+    plotDeclinationLine(ctx, {-11.5001, palette::kLightCyan});
 }
 
 void PlotOptionalDeclinationLineVertSph(shell::Context& ctx) {
     if (!shell::ticked(ctx, "ckLineoptional")) return;
-    plotDeclinationLine(ctx, {ctx.inputs.number("txtlineofdeclination"), 4});
+    plotDeclinationLine(ctx, {ctx.inputs.number("txtlineofdeclination"), palette::kRed});
 }
 
 void PlotEquinoctialLineVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightBlue);
     // The equinox sun on the horizon, at six, casts no shadow (WallPoint::drawn).
     layLine(ctx, {-90, 90, 10 * m.PointStep}, colour, vsph::curveOf([&](double hour) {
                 return vsph::EquinoxShadowPointVertSph(m, hour * m.Pi / 180);

@@ -32,7 +32,8 @@ void PlotNoonLineVertSph(shell::Context& ctx) {
         const double x0 = numeric::checkFinite(
             -numeric::checkedDiv(m.StyleLength, wall.polarElevationSine(m.LatRad)) *
             wall.substyleDirection(m.LatRad).x);
-        plotSegment(plot, {x0, -plot.ShiftY()}, {x0, plot.ShiftY()}, shell::LineColor(ctx, 4));
+        plotSegment(plot, {x0, -plot.ShiftY()}, {x0, plot.ShiftY()},
+                    shell::LineColor(ctx, palette::kRed));
     });
 }
 
@@ -61,7 +62,7 @@ double clockHourAngle(const shell::Context& ctx, double hour) {
 
 void PlotHorizonVertSph(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plot.xLine(-plot.ShiftX(), 0, plot.ShiftX(), 0, shell::LineColor(ctx, 2));
+    plot.xLine(-plot.ShiftX(), 0, plot.ShiftX(), 0, shell::LineColor(ctx, palette::kGreen));
 }
 
 }  // namespace dials::spherical

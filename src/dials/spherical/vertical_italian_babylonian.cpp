@@ -52,7 +52,8 @@ double hourFraction(const shell::Context& ctx) {
     return f == 0 ? 1 : f;
 }
 
-void plotFamily(shell::Context& ctx, Family family, double fromHour, double toHour, int colour) {
+void plotFamily(shell::Context& ctx, Family family, double fromHour, double toHour,
+                palette::Index colour) {
     shell::Module1& m = ctx.m;
     const numeric::Colour drawn = shell::LineColor(ctx, colour);
     double hourStep = 0;
@@ -91,7 +92,7 @@ constexpr int kBabylonianNumbers[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 
 // light the first hours after sunset and the last before sunrise too. Hours whose sun is never
 // up draw nothing.
 void PlotItalianHoursVertSph(shell::Context& ctx) {
-    plotFamily(ctx, Family::Italian, 0, 24, 12);
+    plotFamily(ctx, Family::Italian, 0, 24, palette::kLightRed);
 }
 
 void LabelItalianHoursVertSph(shell::Context& ctx) {
@@ -99,7 +100,7 @@ void LabelItalianHoursVertSph(shell::Context& ctx) {
 }
 
 void PlotBabylonianHoursVertSph(shell::Context& ctx) {
-    plotFamily(ctx, Family::Babylonian, 0, 24, 13);
+    plotFamily(ctx, Family::Babylonian, 0, 24, palette::kLightMagenta);
 }
 
 void LabelBabylonianHoursVertSph(shell::Context& ctx) {

@@ -40,20 +40,20 @@ void plotLaidStyleTriangle(shell::Context& ctx, const DialPoint& tip,
                            const std::optional<DialPoint>& centre, const DialPoint& towards) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const DialPoint foot{0, 0};
-    if (centre) plot.xPset(centre->x, -centre->y, shell::LineColor(ctx, 12));
-    plot.xPset(tip.x, -tip.y, shell::LineColor(ctx, 12));
+    if (centre) plot.xPset(centre->x, -centre->y, shell::LineColor(ctx, palette::kLightRed));
+    plot.xPset(tip.x, -tip.y, shell::LineColor(ctx, palette::kLightRed));
     if (centre)
-        plotSegment(plot, tip, *centre, shell::LineColor(ctx, 9));
+        plotSegment(plot, tip, *centre, shell::LineColor(ctx, palette::kLightBlue));
     else
-        plotLineThroughArea(plot, tip, towards, shell::LineColor(ctx, 9));
-    plotSegment(plot, tip, foot, shell::LineColor(ctx, 13));
+        plotLineThroughArea(plot, tip, towards, shell::LineColor(ctx, palette::kLightBlue));
+    plotSegment(plot, tip, foot, shell::LineColor(ctx, palette::kLightMagenta));
     if (!centre) {
-        plotLineThroughArea(plot, foot, towards, shell::LineColor(ctx, 14));
+        plotLineThroughArea(plot, foot, towards, shell::LineColor(ctx, palette::kLightYellow));
         return;
     }
-    plotSegment(plot, *centre, foot, shell::LineColor(ctx, 14));
+    plotSegment(plot, *centre, foot, shell::LineColor(ctx, palette::kLightYellow));
     plotSegment(plot, {centre->x, plot.ShiftY()}, {centre->x, -2 * plot.ShiftY()},
-                shell::LineColor(ctx, 8));
+                shell::LineColor(ctx, palette::kDarkGrey));
 }
 
 }  // namespace dials::spherical

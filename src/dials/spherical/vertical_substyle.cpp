@@ -17,8 +17,8 @@ void PlotSubstyleLineVertSph(shell::Context& ctx) {
     // On the equator a wall facing due south stands square to the polar axis, and its centre is
     // the foot: the line of six through it, the horizontal, stands for the substyle.
     if (along.x == 0 && along.y == 0) along = {1, 0};
-    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, 9), lineOf(lineThrough({0, 0}, along)),
-                   [](const DialPoint&) { return true; });
+    plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, palette::kLightBlue),
+                   lineOf(lineThrough({0, 0}, along)), [](const DialPoint&) { return true; });
 }
 
 }  // namespace dials::spherical

@@ -39,7 +39,7 @@ std::optional<vsph::WallPoint> temporaryHourPoint(shell::Module1& m, double k, d
 
 void PlotTemporaryHoursVertSph(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const numeric::Colour colour = shell::LineColor(ctx, 6);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kBrown);
     double n = ctx.inputs.number("TxtHour");
     if (n == 0) n = 1;
     double hourStep = 0;

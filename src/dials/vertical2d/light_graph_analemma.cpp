@@ -42,7 +42,7 @@ void PlotAnalemmaLight(shell::Context& ctx) {
     // the wall and the figure has a colour of its own.
     const bool perpendicularStyle = m.AnalemmaFlag == 0;
 
-    int colourIndex = 12;
+    palette::Index colourIndex = palette::kLightRed;
     for (double t : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
         SunSeries sun;
         if (!numeric::skip([&] { sun = sunForDay(t, analemmaObliquityRad(m.Pi), m.Pi); }))
@@ -53,20 +53,20 @@ void PlotAnalemmaLight(shell::Context& ctx) {
         const double hourAngle = -sun.equationOfTime() - m.ZoneCorrRad;
 
         if (!perpendicularStyle) {
-            if (declination < 0) colourIndex = 12;
+            if (declination < 0) colourIndex = palette::kLightRed;
             double eccentricity = 1;
             if (numeric::assignOrSkip(eccentricity, [&] {
                     return dayConicEccentricity(m, declination);
                 }) &&
                 eccentricity < 1)
-                colourIndex = 3;
+                colourIndex = palette::kCyan;
         }
         // A day whose sun at that moment is behind the wall or below the horizon casts no
         // shadow on it (Wall::casts; the series keeps the declination within the solstices).
         const auto shadow = wall.shadow(hourAngle, declination);
         if (!shadow || !shadow->cast) continue;
         plotDialPoint(plot, shadow->at,
-                      shell::LineColor(ctx, perpendicularStyle ? 6 : colourIndex));
+                      shell::LineColor(ctx, perpendicularStyle ? palette::kBrown : colourIndex));
     }
 }
 

@@ -31,7 +31,8 @@ void drawHourFamily(shell::Context& ctx, Family family) {
     // through the shadow of the pole on the horizon.
     if (m.LatDegrees == 90) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, family == Family::Italian ? 12 : 13);
+    const numeric::Colour colour = shell::LineColor(
+        ctx, family == Family::Italian ? palette::kLightRed : palette::kLightMagenta);
     const double turn = family == Family::Italian ? -m.Pi / 2 : m.Pi / 2;
     const Wall wall = Wall::lightGraph(m);
     const PlotBox area = plotBox(plot);

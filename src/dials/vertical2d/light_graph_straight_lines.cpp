@@ -28,8 +28,8 @@ void DrawEquinoctialLineLight(shell::Context& ctx) {
     PlotBox band = plotBox(plot);
     band.left = std::fmax(band.left, -3);
     band.right = std::fmin(band.right, 3);
-    plotLinePoints(plot, shell::LineColor(ctx, 9), light::SubstyleFrame::from(m).equinoctial(),
-                   band, m.PointStep);
+    plotLinePoints(plot, shell::LineColor(ctx, palette::kLightBlue),
+                   light::SubstyleFrame::from(m).equinoctial(), band, m.PointStep);
 }
 
 // The line q = 0 of the substyle frame, sampled by x; north of the equator, on a wall facing due
@@ -40,7 +40,7 @@ void DrawEquinoctialLineLight(shell::Context& ctx) {
 void DrawSubstyleLineLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, 9);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightBlue);
     const double s = m.SubstyleRad;
     if (m.LatDegrees != 0 && (std::tan(s) == 0 || std::fabs(m.DeclDecimal) == 180)) {
         for (double t : numeric::StepRange(-1, 1, m.PointStep)) plot.xPset(0, -t, colour);
@@ -67,7 +67,8 @@ void DrawNoonLineLight(shell::Context& ctx) {
     m.CentreX = centreX;
     m.CentreY = centreY;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    plotSegment(plot, {centreX, plot.ShiftY()}, {centreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
+    plotSegment(plot, {centreX, plot.ShiftY()}, {centreX, plot.ShiftY() - plot.QuadranteH()},
+                shell::LineColor(ctx, palette::kRed));
 }
 
 // The triangle of the style laid flat into the wall: the perpendicular style from the foot at
@@ -89,11 +90,11 @@ void DrawStyleTriangleLight(shell::Context& ctx) {
     const double s = m.SubstyleRad;
     const DialPoint tip{m.SideSign * L * std::cos(s), m.SideSign * L * std::sin(s)};
     const DialPoint foot{0, 0}, centre{m.CentreX, m.CentreY};
-    plotSegment(plot, tip, foot, shell::LineColor(ctx, 13));
-    plot.xPset(m.OriginX, -m.OriginY, shell::LineColor(ctx, 15));
+    plotSegment(plot, tip, foot, shell::LineColor(ctx, palette::kLightMagenta));
+    plot.xPset(m.OriginX, -m.OriginY, shell::LineColor(ctx, palette::kWhite));
     if (std::fabs(m.DeclDecimal) != 90) {
-        plotSegment(plot, tip, centre, shell::LineColor(ctx, 9));
-        plotSegment(plot, centre, foot, shell::LineColor(ctx, 14));
+        plotSegment(plot, tip, centre, shell::LineColor(ctx, palette::kLightBlue));
+        plotSegment(plot, centre, foot, shell::LineColor(ctx, palette::kLightYellow));
     }
 }
 
@@ -103,14 +104,15 @@ void DrawHorizonLineLight(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     m.OriginX = 0;
     m.OriginY = 0;
-    plot.xLine(-plot.ShiftX(), -m.OriginY, plot.ShiftX(), -m.OriginY, shell::LineColor(ctx, 2));
+    plot.xLine(-plot.ShiftX(), -m.OriginY, plot.ShiftX(), -m.OriginY,
+               shell::LineColor(ctx, palette::kGreen));
 }
 
 void DrawStyleFootLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.OriginX = 0;
     m.OriginY = 0;
-    ctx.ixPlot1().xPset(m.OriginX, -m.OriginY, shell::LineColor(ctx, 12));
+    ctx.ixPlot1().xPset(m.OriginX, -m.OriginY, shell::LineColor(ctx, palette::kLightRed));
 }
 
 }  // namespace dials::vertical2d

@@ -136,7 +136,7 @@ void drawHorizonHour(shell::Context& ctx, const Wall& wall, double sign) {
         x1 = farEnd(plot, x1, direction(first, innerOfFirst));
     if (last + 1 < samples.size() && !samples[last + 1].inFront)
         x2 = farEnd(plot, x2, direction(last, innerOfLast));
-    if (x1 != x2) plotSegment(plot, {x1, 0}, {x2, 0}, shell::LineColor(ctx, 10));
+    if (x1 != x2) plotSegment(plot, {x1, 0}, {x2, 0}, shell::LineColor(ctx, palette::kLightGreen));
 }
 
 }  // namespace
@@ -145,7 +145,7 @@ void DrawTemporaryHoursLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (m.LatDegrees == 0 || m.LatDegrees == 90) return;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, 10);
+    const numeric::Colour colour = shell::LineColor(ctx, palette::kLightGreen);
     const Wall wall = Wall::lightGraph(m);
 
     drawHorizonHour(ctx, wall, -1);

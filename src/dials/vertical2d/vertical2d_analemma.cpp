@@ -39,7 +39,7 @@ using numeric::checkFinite;
 // season and the kind of conic holds only on walls facing the equator; on a wall facing away
 // from it, it would pair each day's equation of time with the opposite season's declination.)
 DialPoint generalPoint(shell::Module1& m, const Wall& wall, double delta, double E,
-                       int& colourIndex) {
+                       palette::Index& colourIndex) {
     const double e = m.StyleElevRad, L = m.StyleLength, W = m.WorkFlag;
     // The true sun's hour angle from the meridian, west positive, on the northern dial drawn.
     const double hourAngle = (E - m.ZoneCorrRad) * W;
@@ -61,7 +61,7 @@ DialPoint generalPoint(shell::Module1& m, const Wall& wall, double delta, double
     const double c = checkFinite(Yz * Yz * (j + q * q));
 
     // The colour: the winter days' index, another where the day's line is an ellipse (T > 0).
-    if (delta < 0) colourIndex = T > 0 ? 3 : 12;
+    if (delta < 0) colourIndex = T > 0 ? palette::kCyan : palette::kLightRed;
 
     const numeric::QuadraticRoots roots = numeric::stableQuadraticRoots(a, b, c);
     const Vec3 sun = wall.sun(hourAngle, delta * W);
@@ -109,7 +109,7 @@ void PlotAnalemmaVert2D(shell::Context& ctx) {
     m.Pi = kAnalemmaPi;
 
     const Wall wall = Wall::northernMirror(m);
-    int colourIndex = 0;
+    palette::Index colourIndex = palette::kBlack;
     for (double M : numeric::StepRange(-80, 360, 2 * kMeanDayDeg)) {
         // A day whose point cannot be computed is not drawn.
         numeric::skip([&] {
@@ -118,7 +118,7 @@ void PlotAnalemmaVert2D(shell::Context& ctx) {
             const double E = -sun.equationOfTime();
             if (m.AnalemmaFlag == 0) {
                 plotDialPoint(plot, pointOnEquatorWall(m, wall, sun.declination, E),
-                              shell::LineColor(ctx, 6));
+                              shell::LineColor(ctx, palette::kBrown));
                 return;
             }
             const DialPoint p = generalPoint(m, wall, sun.declination, E, colourIndex);

@@ -42,7 +42,8 @@ enum class Family { Italian, Babylonian };
 void drawHourFamily(shell::Context& ctx, Family family) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(ctx, family == Family::Italian ? 12 : 13);
+    const numeric::Colour colour = shell::LineColor(
+        ctx, family == Family::Italian ? palette::kLightRed : palette::kLightMagenta);
     const Wall wall = Wall::northernMirror(m);
     // On the dial of the northern place this programme draws, a southern Italian hour is a
     // northern Babylonian one and the reverse.

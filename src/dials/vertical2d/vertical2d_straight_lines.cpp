@@ -30,7 +30,7 @@ void DrawEquinoctialVert2D(shell::Context& ctx) {
     const auto ends =
         segmentAcrossBox({std::sin(S), std::cos(S), checkFinite(-m.PlaneCoefY)}, plotBox(plot));
     if (ends && partInBox(ends->first, ends->second, plotBox(plot)))
-        plotSegment(plot, ends->first, ends->second, shell::LineColor(ctx, 9));
+        plotSegment(plot, ends->first, ends->second, shell::LineColor(ctx, palette::kLightBlue));
 }
 
 void DrawSubstyleVert2D(shell::Context& ctx) {
@@ -43,7 +43,7 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
     // pole is drawn as the latitude the set-up takes for it, its substyle too.
     if (std::fabs(std::sin(m.WallDeclRad)) > numeric::kStoredPiResidue) {
         const double r = checkedDiv(1, std::tan(S));
-        plotSegment(plot, {-1, -r}, {1, r}, shell::LineColor(ctx, 9));
+        plotSegment(plot, {-1, -r}, {1, r}, shell::LineColor(ctx, palette::kLightBlue));
     }
     // A wall facing due east or west has no noon line.
     if (std::fabs(m.DeclDecimal) != 90) {
@@ -54,7 +54,8 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
         m.CentreY = centreY;
         // From the top edge of the plot area to its bottom edge, as the plot area shows it (the
         // centre lies as good as at infinity on a wall nearly holding the polar axis).
-        plotSegment(plot, {centreX, plot.ShiftY()}, {centreX, plot.ShiftY() - plot.QuadranteH()}, shell::LineColor(ctx, 4));
+        plotSegment(plot, {centreX, plot.ShiftY()}, {centreX, plot.ShiftY() - plot.QuadranteH()},
+                    shell::LineColor(ctx, palette::kRed));
     }
 }
 
@@ -63,7 +64,7 @@ void DrawHorizonVert2D(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     m.OriginX = 0;
     m.OriginY = 0;
-    plot.xLine(plot.ShiftX(), 0, -plot.ShiftX(), 0, shell::LineColor(ctx, 2));
+    plot.xLine(plot.ShiftX(), 0, -plot.ShiftX(), 0, shell::LineColor(ctx, palette::kGreen));
 }
 
 }  // namespace dials::vertical2d

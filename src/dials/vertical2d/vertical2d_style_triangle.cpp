@@ -45,10 +45,10 @@ void DrawStyleTriangleVert2D(shell::Context& ctx) {
     // it: the tip laid down level beside the upright substyle).
     const DialPoint P{checkFinite(L * std::cos(S)), checkFinite(-L * std::sin(S))};
     if (hasCentre && std::fabs(Z.y) < 3)
-        plotSegment(plot, P, Z, shell::LineColor(ctx, 9));
-    plotSegment(plot, P, O, shell::LineColor(ctx, 13));
-    if (hasCentre) plotSegment(plot, Z, O, shell::LineColor(ctx, 14));
-    plotDialPoint(plot, O, shell::LineColor(ctx, 15));
+        plotSegment(plot, P, Z, shell::LineColor(ctx, palette::kLightBlue));
+    plotSegment(plot, P, O, shell::LineColor(ctx, palette::kLightMagenta));
+    if (hasCentre) plotSegment(plot, Z, O, shell::LineColor(ctx, palette::kLightYellow));
+    plotDialPoint(plot, O, shell::LineColor(ctx, palette::kWhite));
 }
 
 }  // namespace dials::vertical2d

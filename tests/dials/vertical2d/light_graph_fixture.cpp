@@ -7,7 +7,9 @@
 
 namespace lighttest {
 
-plot::Colour colourOf(int index) { return shell::LineColor(shell::clsOptions{}, index); }
+plot::Colour colourOf(int index) {
+    return shell::LineColor(shell::clsOptions{}, static_cast<numeric::palette::Index>(index));
+}
 
 LightDial::LightDial(const Wall& wall, const Settings& settings)
     : ProgrammeDial("M_Light", dialtest::typedWall(wall), settings), wall_(wall) {}
