@@ -124,9 +124,12 @@ public:
         refine(middle, b, depth + 1);
     }
 
-    // Whether the interval needs points between its ends: both points too far apart and not
-    // both beyond one edge of the plot area, or a point at one end only, within the plot area
-    // (where the curve ends, or a root of it ceases to exist), but for an end the curve named.
+    // Whether the interval needs points between its ends: both points farther apart than the
+    // spacing and, where both lie beyond one edge of the plot area, farther apart than the
+    // nearer of them lies beyond it (a curve may bow into the area between two such points, as
+    // a line running along an edge just outside it does); or a point at one end only, within
+    // the plot area (where the curve ends, or a root of it ceases to exist), but for an end the
+    // curve named.
     bool wanted(const Sample& a, const Sample& b) const {
         if (!a.at && !b.at) return false;
         if (!a.at || !b.at) {
@@ -136,12 +139,12 @@ public:
         }
         const DialPoint& p = *a.at;
         const DialPoint& q = *b.at;
-        if (!(std::hypot(p.x - q.x, p.y - q.y) > spacing_)) return false;
-        const bool beyondOneEdge = (p.x < box_.left && q.x < box_.left) ||
-                                   (p.x > box_.right && q.x > box_.right) ||
-                                   (p.y < box_.bottom && q.y < box_.bottom) ||
-                                   (p.y > box_.top && q.y > box_.top);
-        return !beyondOneEdge;
+        const double beyondOneEdge = std::fmax(
+            std::fmax(std::fmin(box_.left - p.x, box_.left - q.x),
+                      std::fmin(p.x - box_.right, q.x - box_.right)),
+            std::fmax(std::fmin(box_.bottom - p.y, box_.bottom - q.y),
+                      std::fmin(p.y - box_.top, q.y - box_.top)));
+        return std::hypot(p.x - q.x, p.y - q.y) > std::fmax(spacing_, beyondOneEdge);
     }
 
 private:

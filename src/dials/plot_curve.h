@@ -11,10 +11,13 @@
 // one end only, inside the plot area, so as to find where the curve ends there (where it leaves
 // the part of the dial it has, or a root of it ceases to exist; down to kCurveEndDepth
 // halvings, and from there as near as an end the curve names). Two points both beyond one edge
-// of the plot area are not refined: nothing between them is shown. No interval of the step gets
-// more points than twice the plot area's width and height at the spacing, and a few halvings
-// besides: a curve computed with a removable singularity, whose digits are lost near it, cannot
-// run away with the run.
+// of the plot area are refined only while they lie farther apart than the nearer of them lies
+// beyond it: between two such points far apart the curve may bow into the area (a line running
+// along an edge just outside it); between two nearer each other than to the edge it is taken to
+// stay beyond it, and nothing between them is shown. No interval of the step gets more points
+// than twice the plot area's width and height at the spacing, and a few halvings besides: a
+// curve computed with a removable singularity, whose digits are lost near it, cannot run away
+// with the run.
 //
 // A stretch of the curve that begins and ends between two samples of the step, or that ends
 // between a sample without a point and one beyond the plot area, shows in no sample: the curve
@@ -67,15 +70,16 @@ inline constexpr int kCurveEndHalvings = 64;
 // refines as between any two points, and does not look for that end again.
 // `probes` are parameters strictly inside the range near which the curve may cross the plot area
 // where the step's samples do not show it: between two samples that the sampler would not refine
-// between (their points both beyond one edge of the area, or within the spacing of each other
-// while the curve runs out and back through infinity between them), that it halves to its depth
-// with two points still apart in the area (a turn far finer than the step), or whose halvings
-// stop beside the area while the curve comes into it further on (on a point beyond the area next
-// to one where the curve has none, or on two points beyond one edge). In an interval of the step
-// the probes are computed; all of them are laid as samples, from which the sampler refines as
-// between any two, when it would refine between two neighbours among them while it does not
-// between the interval's ends, when it fell short, or when two neighbours with points apart in
-// the area have none of its own points between them. Elsewhere none is laid.
+// between (their points both beyond one edge of the area and nearer each other than to it, or
+// within the spacing of each other while the curve runs out and back through infinity between
+// them), that it halves to its depth with two points still apart in the area (a turn far finer
+// than the step), or whose halvings stop beside the area while the curve comes into it further
+// on (on a point beyond the area next to one where the curve has none, or on two points beyond
+// one edge). In an interval of the step the probes are computed; all of them are laid as
+// samples, from which the sampler refines as between any two, when it would refine between two
+// neighbours among them while it does not between the interval's ends, when it fell short, or
+// when two neighbours with points apart in the area have none of its own points between them.
+// Elsewhere none is laid.
 struct CurveRange {
     double from = 0, to = 0, step = 0;
     bool endIncluded = true;

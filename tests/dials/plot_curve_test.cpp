@@ -96,9 +96,17 @@ TEST(PlotCurve, FindsWhereACurveEndsInsideThePlotAreaAndLeavesTheOutsideAlone) {
     EXPECT_NEAR(ends.t.back(), 0.5, 0.3 / (1 << dials::kCurveEndDepth));
     EXPECT_LE(widestGapInside(ends), kSpacing);
 
-    // A curve wholly beyond the right edge is laid at the step only.
-    auto beyond = [](double t) { return std::optional<DialPoint>({2 + t, 50 * t}); };
+    // A curve beyond the right edge, its samples nearer each other than to the edge, is laid at
+    // the step only; one that bows into the box between two samples beyond it, farther apart than
+    // from the edge, is laid there whole.
+    auto beyond = [](double t) { return std::optional<DialPoint>({20 + t, 50 * t}); };
     EXPECT_EQ(lay(beyond, {0, 1, 0.25}).t.size(), 5u);
+    auto bowing = [](double t) {
+        return std::optional<DialPoint>({0.7 - 3.2 * t * (1 - t), t - 0.5});
+    };
+    const Laid bowed = lay(bowing, {0, 1, 1});
+    EXPECT_GT(bowed.t.size(), 300u);
+    EXPECT_LE(widestGapInside(bowed), kSpacing);
 
     // A computation that fails is a point the curve does not have.
     auto failing = [](double t) -> std::optional<DialPoint> {
@@ -120,9 +128,10 @@ TEST(PlotCurve, FindsWhereACurveEndsInsideThePlotAreaAndLeavesTheOutsideAlone) {
 
 TEST(PlotCurve, ProbesLayWhatTheStepLeavesUnseen) {
     // Each crosses the box between the samples 0 and 0.5 of its step, where the sampler alone
-    // sees nothing to refine: both points beyond the right edge; two points 0.8 mm apart with
-    // the curve running out through infinity at 0.2 between them; a turn at 0 below the depth
-    // of the halvings, where the curve runs as the square root of its parameter.
+    // sees nothing to refine: both points beyond the right edge, nearer each other than to it;
+    // two points 0.8 mm apart with the curve running out through infinity at 0.2 between them; a
+    // turn at 0 below the depth of the halvings, where the curve runs as the square root of its
+    // parameter.
     const struct {
         const char* what;
         dials::CurveAt curve;
@@ -131,7 +140,7 @@ TEST(PlotCurve, ProbesLayWhatTheStepLeavesUnseen) {
     } curves[] = {
         {"beyond one edge",
          [](double t) {
-             return std::optional<DialPoint>({t == 0 ? 5 : 0.4 * std::fabs(std::log10(t / 1e-4)), 0});
+             return std::optional<DialPoint>({t == 0 ? 1.5 : 0.4 * std::fabs(std::log10(t / 1e-4)), 0});
          },
          0, 0},
         {"through infinity", [](double t) { return std::optional<DialPoint>({1e-4 / (t - 0.2), 0}); },

@@ -241,6 +241,13 @@ std::vector<Plane> nearlyLevel() {
     // is narrower than one step: each half of a line ends at its own turn.
     for (const Plane& p : {Plane{0.5, -15, 89.99, 1}, Plane{1, 165, 89.99, 1}})
         planes.push_back(p);
+    // A winter line's branch that runs, between two of the sweep's points both beyond one edge
+    // of the plot area, through the area and out again: across it, or bowing in along the edge.
+    for (const Plane& p : {Plane{60, 120, 89.999, 0.2}, Plane{60, -120, 89.9999999},
+                           Plane{55, -120, 89.9999, 0.2}, Plane{67.5, -75, 89.99, 0.2},
+                           Plane{50, 120, 89.999999, 0.2}, Plane{60, 65, 89.9, 0.2},
+                           Plane{65, 120, 89.9999}})
+        planes.push_back(p);
     return planes;
 }
 INSTANTIATE_TEST_SUITE_P(NearlyLevel, LatterOnOracle, testing::ValuesIn(nearlyLevel()));
