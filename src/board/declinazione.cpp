@@ -59,12 +59,6 @@ DayArc refractedDayArc(LatitudeTrig phi, double delta, double Pi) {
     return {numeric::ArcCos(cosH0, Pi), false, false};
 }
 
-// An angle of (-180, 180] as shown with four decimals: one that would read -180.0000 faces the
-// way 180 does, and is shown as 180.0000.
-double shownWithinHalfTurn(double degrees) {
-    return degrees <= -179.99995 ? degrees + 360 : degrees;
-}
-
 }  // namespace
 
 double boardAzimuth(bool southernLatitude, double fromSouth) {
@@ -134,14 +128,15 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     const double Hd = numeric::checkFinite((Ts - 12) * 15);
     const double H = Hd * Pi / 180;
 
-    const double Az =
-        shownWithinHalfTurn(boardAzimuth(lat < 0, sunAzimuth(H, trig, delta, Pi) * 180 / Pi));
+    // Angles within (-180, 180] as shown with four decimals: -180.0000 is shown as 180.0000.
+    auto shown = [](double degrees) { return numeric::foldShownKeepingUpperEnd(degrees, 180, 4); };
+    const double Az = shown(boardAzimuth(lat < 0, sunAzimuth(H, trig, delta, Pi) * 180 / Pi));
     const double s = std::clamp(
         trig.sin * std::sin(delta) + trig.cos * std::cos(delta) * std::cos(H), -1.0, 1.0);
     const double h = numeric::ArcSin(s, Pi);
 
     // The side follows the figure shown: a wall that reads 0.0000 faces south (or north).
-    const std::string Dw = F4(shownWithinHalfTurn(wallDeclination(lat, Az, az)));
+    const std::string Dw = F4(shown(wallDeclination(lat, Az, az)));
     const char* direction = Dw.front() == '-' ? "East" : "West";
 
     const double N = numeric::checkFinite(12 - (Lh + Et / 60) - zone);

@@ -4,6 +4,7 @@
 
 #include "numeric/checked.h"
 #include "numeric/failure.h"
+#include "numeric/fold.h"
 
 namespace board {
 
@@ -29,11 +30,8 @@ Sexagesimal splitSexagesimal(double x, int secondDecimals) {
 }
 
 Sexagesimal timeOfDay(double hours) {
-    constexpr double secondsPerDay = 86400;
     const double total = std::round(numeric::checkFinite(hours * 3600));
-    const double ofDay = total - secondsPerDay * std::floor(total / secondsPerDay);
-    // A total so large that the day's seconds are lost to rounding reads as midnight.
-    return splitUnits(ofDay >= 0 && ofDay < secondsPerDay ? ofDay : 0, 1);
+    return splitUnits(numeric::foldKeepingLowerEnd(total, 12 * 3600).angle, 1);
 }
 
 }  // namespace board

@@ -6,6 +6,7 @@
 #include "board/number_text.h"
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
+#include "numeric/fold.h"
 #include "numeric/parse.h"
 #include "numeric/rounding.h"
 
@@ -35,18 +36,10 @@ double EqTempo(const std::string& YYYY, std::string MM, std::string giorno, cons
 
     // Hours of the day; whole days carry into the day number, so that the day fraction below
     // always has two digits (24:00 is 00:00 of the next day).
-    double t = numeric::checkFinite(numeric::parseNumber(ora) + numeric::parseNumber(minuti) / 60 +
-                                    numeric::parseNumber(secondi) / 3600);
-    double carry = Int(t / 24);
-    t -= 24 * carry;
-    if (t < 0) {
-        t += 24;
-        carry -= 1;
-    }
-    if (t >= 24) {
-        t -= 24;
-        carry += 1;
-    }
+    const auto [t, carry] = numeric::foldKeepingLowerEnd(
+        numeric::checkFinite(numeric::parseNumber(ora) + numeric::parseNumber(minuti) / 60 +
+                             numeric::parseNumber(secondi) / 3600),
+        12);
 
     MM = lastTwo(MM);
     giorno = lastTwo(carry == 0 ? giorno : generalText(numeric::parseNumber(giorno) + carry));
@@ -92,8 +85,7 @@ double EqTempo(const std::string& YYYY, std::string MM, std::string giorno, cons
     const double Qc = (1.91946 - 0.004789 * T - 1.4e-5 * T * T) * std::sin(M) +
                       (0.020094 - 0.0001 * T) * std::sin(2 * M) + 0.000293 * std::sin(3 * M);
 
-    L0 = L0 * 180 / Pi;
-    L0 = L0 - Int(L0 / 360) * 360;
+    L0 = numeric::foldKeepingLowerEnd(L0 * 180 / Pi, 180).angle;
     const double lambdaDeg = L0 + Qc;
 
     const double sinDelta = std::sin(eps) * std::sin(lambdaDeg * Pi / 180);
@@ -107,9 +99,8 @@ double EqTempo(const std::string& YYYY, std::string MM, std::string giorno, cons
                          f * f * f * f / 4 * std::sin(8 * lambda);
     // The true longitude runs a little past 360 degrees in the days after the spring equinox:
     // the right ascension is brought back into 0..24 h.
-    double RAh = numeric::checkFinite(alpha * 12 / Pi);
-    RAh -= 24 * Int(RAh / 24);
-    if (RAh >= 24) RAh -= 24;
+    const double RAh =
+        numeric::foldKeepingLowerEnd(numeric::checkFinite(alpha * 12 / Pi), 12).angle;
     v.RaHours = Int(RAh);
     v.RaMinutes = Int(frac(RAh) * 60);
     v.RaSeconds = frac(frac(RAh) * 60) * 60;

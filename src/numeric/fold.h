@@ -22,6 +22,35 @@ inline double supplementKeepingUpperEnd(double angle, double halfTurn) {
     return foldKeepingUpperEnd(-(angle + halfTurn), halfTurn);
 }
 
+// The angle onto [0, 2 halfTurn), the lower end kept (360 reads 0, -90 reads 270), and the whole
+// turns taken off it (1, -1). Reduced exactly, bit for bit within the range; an angle a hair below
+// a whole number of turns, where adding the turn rounds up to it, reads 0. Not finite: as it is.
+struct TurnsOff {
+    double angle, turns;
+};
+inline TurnsOff foldKeepingLowerEnd(double angle, double halfTurn) {
+    if (!std::isfinite(angle)) return {angle, 0};
+    const double turn = 2 * halfTurn;
+    double folded = std::fmod(angle, turn);  // exact, of the sign of the angle
+    if (folded < 0) folded += turn;
+    if (folded == turn) folded = 0;
+    return {folded, std::round((angle - folded) / turn)};
+}
+
+// The angle onto (-halfTurn, halfTurn] as shown with `decimals` decimals (roundHalfEven): folded
+// keeping the upper end, and a turn on where it would show -halfTurn. Returned unrounded.
+inline double foldShownKeepingUpperEnd(double angle, double halfTurn, int decimals) {
+    const double folded = foldKeepingUpperEnd(angle, halfTurn);
+    if (!std::isfinite(folded) || roundHalfEven(folded, decimals) > -halfTurn) return folded;
+    return folded + 2 * halfTurn;
+}
+
+// The angle of a line, known only up to a half turn, taken to the side of the sign of `side`: a
+// half turn on or back where the two signs differ; as it is where either is 0.
+inline double lineAngleToSideOf(double angle, double side, double halfTurn) {
+    return sgn(angle) * sgn(side) < 0 ? angle + sgn(side) * halfTurn : angle;
+}
+
 // The angle from the upward vertical of the other half of a line whose one half lies `angle`
 // from it, within a quarter turn: halfTurn - |angle| to the side of the sign of `towards` (0
 // where it is 0). So the programmes take a substyle's angle where the style's elevation is

@@ -64,6 +64,9 @@ TEST(JulianDay, HoursBeyondTheDayCarryIntoTheDayNumber) {
                      at({"2024", "3", "11", "0", "0", "0"}).JulianDay);
     EXPECT_DOUBLE_EQ(at({"2024", "3", "10", "50", "0", "0"}).JulianDay,
                      at({"2024", "3", "12", "2", "0", "0"}).JulianDay);
+    // A hair before midnight stays in its day; half an hour before the day is the day before's.
+    EXPECT_NEAR(at({"2024", "3", "19", "23", "59", "59.9999"}).JulianDay, 2460389.49, 1e-6);
+    EXPECT_NEAR(at({"2024", "3", "20", "-0.5", "0", "0"}).JulianDay, 2460389.47, 1e-6);
 }
 
 TEST(SunPosition, MatchesTheAlmanacOf13October1992) {

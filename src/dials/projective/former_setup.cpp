@@ -11,6 +11,7 @@
 #include "geometry/sky.h"
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
+#include "numeric/fold.h"
 #include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "numeric/tolerance.h"
@@ -120,9 +121,9 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     // latitude: a latitude that leaves them no finite coefficient stops the run here.
     former::declinationConic(m, former::coneCoefficients(m).k2345);
 
-    // The equivalent vertical plane: turned F about the horizontal, of declination g.
-    double F = std::atan(checkedDiv(std::tan(R), std::cos(D)));
-    if (R > 0 && F < 0) F = F + m.Pi;
+    // The equivalent vertical plane: turned F about the horizontal, to R's side, of declination g.
+    const double F =
+        numeric::lineAngleToSideOf(std::atan(checkedDiv(std::tan(R), std::cos(D))), R, m.Pi);
     const double g = std::atan(numeric::checkFinite(std::tan(D) * std::cos(F)));
     m.NoonTiltRad = std::atan(numeric::checkFinite(std::sin(g) * std::tan(F)));
     m.SubstyleRad = numeric::sgn(m.SideSign) * (equivalentSubstyle(m, F, g) + m.NoonTiltRad);
