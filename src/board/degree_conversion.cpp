@@ -79,7 +79,7 @@ Conversion decimalToBoxes(bool latitude, CoordinateTexts texts) {
     if (!read.refusal.empty())
         return refused(std::move(texts), "Nothing was converted: ", read.refusal);
     const Sexagesimal parts = splitSexagesimal(read.value, 4);  // unsigned
-    texts.sign = read.value < 0 ? "-" : "+";
+    texts.sign.assign(1, read.value < 0 ? '-' : '+');
     texts.degrees = generalText(parts.whole);
     texts.minutes = generalText(parts.minutes);
     texts.seconds = fixedText(parts.seconds, 4, ".");
@@ -97,7 +97,7 @@ Conversion boxesToDecimal(bool latitude, CoordinateTexts texts) {
 Conversion toggleSign(bool latitude, bool sexagesimal, CoordinateTexts texts) {
     if (std::string why = coordinateRefusal(latitude, sexagesimal, texts); !why.empty())
         return refused(std::move(texts), "The sign was not changed: ", why);
-    texts.sign = texts.sign == "+" ? "-" : "+";
+    texts.sign.assign(1, texts.sign == "+" ? '-' : '+');
     const double factor = numeric::parseNumber(texts.sign + "1");
     texts.decimal = generalText(std::fabs(numeric::parseNumber(texts.decimal)) * factor, ".");
     return {std::move(texts), {}};
