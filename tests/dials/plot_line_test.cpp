@@ -81,6 +81,23 @@ TEST(PlotLine, ALineMissingTheBoxOrWithoutDirectionHasNoPoints) {
     EXPECT_FALSE(dials::segmentAcrossBox({0, 0, 1}, kBox));
 }
 
+TEST(PlotLine, ALineOnAnEdgeOfTheBoxIsLaidWhole) {
+    // The box keeps its edges: a line or a segment lying on one is laid from corner to corner.
+    const DialLine edges[] = {{{0, kBox.top}, {1, 0}}, {{0, kBox.bottom}, {-1, 0}},
+                              {{kBox.left, 0}, {0, 1}}, {{kBox.right, 0}, {0, -1}}};
+    for (const DialLine& edge : edges) {
+        const auto points = dials::pointsAcrossBox(edge, kBox, 0.002, Spacing::FromEntry);
+        EXPECT_GE(points.size(), 300u);
+        const DialPoint b = edge.base, d = edge.direction;
+        const auto part =
+            dials::partInBox({b.x - 9 * d.x, b.y - 9 * d.y}, {b.x + 9 * d.x, b.y + 9 * d.y}, kBox);
+        ASSERT_TRUE(part);
+        const double side = edge.direction.x != 0 ? kBox.right - kBox.left : kBox.top - kBox.bottom;
+        EXPECT_NEAR(std::hypot(part->second.x - part->first.x, part->second.y - part->first.y),
+                    side, 1e-12);
+    }
+}
+
 TEST(PlotLine, ASegmentAcrossTheBoxReachesPastEveryEdge) {
     // The plot clips it to the box.
     const auto ends = dials::segmentAcrossBox({1, -1, 0.05}, kBox);
