@@ -48,10 +48,6 @@ inline constexpr int kCurveDepth = 40;
 // How many times an interval with a point at one end only is halved at most, to find where the
 // curve ends: to a millionth of the step; from there the end is laid as an end the curve names.
 inline constexpr int kCurveEndDepth = 20;
-// How many times the way to an end is halved at most (to where the point laid moves by less
-// than a millionth of the spacing): from a thousandth of the step down to the digits of the
-// parameter.
-inline constexpr int kCurveEndHalvings = 64;
 
 // The parameters a curve is laid over: from..to at the step, as numeric::StepRange counts them,
 // and `to` itself where the count stops short of it (by more than a millionth of the step) and
@@ -62,12 +58,10 @@ inline constexpr int kCurveEndHalvings = 64;
 // points laid before it are, however near it).
 // `ends` are the parameters strictly inside the range where the curve's points may begin or end
 // (a line's sun reaching the horizon, the shadow leaving the surface, two branches meeting). Each
-// is laid from the side where the curve has a point, as near it as a millionth of the spacing in
-// length (on from the end itself where the curve has its point there: its suns may be computed a
-// rounding off those the end was named for, and go on beyond it), found from a millionth of a
-// step beside it (up to a thousandth where the curve has a point on neither side so near; on both
-// sides where it has one on both, on neither where it has one on none); from there the sampler
-// refines as between any two points, and does not look for that end again.
+// is laid from the side where the curve has a point, looked for from a millionth of a step beside
+// it up to a thousandth, and from there as near it as a millionth of the spacing in length (on
+// both sides where the curve has a point on both, on neither where it has one on none); from
+// there the sampler refines as between any two points, and does not look for that end again.
 // `probes` are parameters strictly inside the range near which the curve may cross the plot area
 // where the step's samples do not show it: between two samples that the sampler would not refine
 // between (their points both beyond one edge of the area and nearer each other than to it, or
