@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "numeric/failure.h"
 #include "numeric/round_budget.h"
@@ -85,14 +86,12 @@ public:
             const double t = none + (side.t - none) / 2;
             if (!(t != none && t != side.t)) break;
             numeric::RoundBudget::pay(1);
-            Sample nearer = sample(t);
+            const Sample nearer = sample(t);
             if (!nearer.at) {
                 none = t;
                 continue;
             }
             const bool moved = !onePoint(nearer, side);
-            nearer.opens = side.opens;
-            nearer.closes = side.closes;
             side = nearer;
             if (!moved) break;
         }
@@ -100,11 +99,10 @@ public:
     }
 
     void visit(const Sample& s) {
-        if (held_) {
+        if (held_)
             held_->push_back(s);
-            return;
-        }
-        if (s.at && !s.again) visit_(s.t, *s.at);
+        else if (s.at && !s.again)
+            visit_(s.t, *s.at);
     }
 
     // Lays the points strictly between a and b, on an allowance of points of its own.
@@ -195,15 +193,6 @@ private:
     bool fellShort_ = false;
 };
 
-// The named ends strictly inside the range.
-std::vector<double> sweepEnds(const CurveRange& range) {
-    const double low = std::fmin(range.from, range.to), high = std::fmax(range.from, range.to);
-    std::vector<double> ends;
-    for (double end : range.ends)
-        if (end > low && end < high) ends.push_back(end);
-    return ends;
-}
-
 // How far beside the named end the curve's point is looked for, nearest first. Where another
 // end is named nearer than the first look, the stretch between the two may be all the curve has
 // there (a declination line's branches meeting just below the horizon, next to the equator):
@@ -234,13 +223,12 @@ std::vector<Sample> namedEndSides(CurveLayer& layer, double end, const std::vect
         Sample late = layer.sample(end + forward * off);
         if (!early.at && !late.at) continue;
         if (early.at && late.at) return {early, late};
-        early.closes = late.opens = true;
         Sample side = early.at ? early : late;
         // The look before, that much nearer the end, found no point.
         double none = end + (side.t - end) / kLookWidening;
         if (off <= looks.front()) {
             numeric::RoundBudget::pay(1);
-            Sample atEnd = layer.sample(end);
+            const Sample atEnd = layer.sample(end);
             none = end;
             if (atEnd.at) {
                 // The curve may go on a little beyond the end named, towards the side without a
@@ -248,12 +236,13 @@ std::vector<Sample> namedEndSides(CurveLayer& layer, double end, const std::vect
                 // was named for, and next to where its shadow grazes the surface that rounding
                 // is a stretch of the line.
                 none = (early.at ? late : early).t;
-                atEnd.opens = side.opens;
-                atEnd.closes = side.closes;
                 side = atEnd;
             }
         }
-        return {layer.approachEnd(side, none)};
+        Sample laid = layer.approachEnd(side, none);
+        laid.closes = early.at.has_value();
+        laid.opens = late.at.has_value();
+        return {laid};
     }
     return {};
 }
@@ -262,8 +251,11 @@ std::vector<Sample> namedEndSides(CurveLayer& layer, double end, const std::vect
 // named at one parameter, or laid at one point (two names of one end, each laid as near it as
 // approachEnd goes), are laid once.
 std::vector<Sample> namedEndSamples(CurveLayer& layer, const CurveRange& range, SweepOrder after) {
+    const double low = std::fmin(range.from, range.to), high = std::fmax(range.from, range.to);
+    std::vector<double> named;  // strictly inside the range
+    std::ranges::copy_if(range.ends, std::back_inserter(named),
+                         [&](double end) { return end > low && end < high; });
     std::vector<Sample> ends;
-    const std::vector<double> named = sweepEnds(range);
     for (const double end : named)
         for (const Sample& side :
              namedEndSides(layer, end, endLooks(end, named, range.step), after.forward))
@@ -298,26 +290,22 @@ void layBetween(CurveLayer& layer, const std::vector<double>& probes, SweepOrder
                                         [&](double t, const Sample& s) { return after(t, s.t); });
         return h == held.end() || !after(h->t, q.t);
     };
-    std::vector<Sample> between;
-    bool useProbes = wanted && layer.fellShort();
+    // a, the probes between a and b, and b.
+    std::vector<Sample> chain{a};
     for (auto p = first; p != last; ++p) {
         numeric::RoundBudget::pay(1);
-        between.push_back(layer.sample(*p));
-        const Sample& before = between.size() > 1 ? between[between.size() - 2] : a;
-        useProbes = useProbes || unresolved(before, between.back());
+        chain.push_back(layer.sample(*p));
     }
-    useProbes = useProbes || unresolved(between.back(), b);
-    if (!useProbes) {
+    chain.push_back(b);
+    if (!(wanted && layer.fellShort()) &&
+        std::adjacent_find(chain.begin(), chain.end(), unresolved) == chain.end()) {
         for (const Sample& h : held) layer.visit(h);
         return;
     }
-    Sample from = a;
-    for (const Sample& probe : between) {
-        layer.layInterval(from, probe);
-        layer.visit(probe);
-        from = probe;
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        layer.layInterval(chain[i - 1], chain[i]);
+        if (i + 1 < chain.size()) layer.visit(chain[i]);
     }
-    layer.layInterval(from, b);
 }
 
 }  // namespace
