@@ -51,7 +51,8 @@ double widestGapInside(const Laid& laid) {
 
 TEST(PlotCurve, KeepsEverySampleOfTheStepAndFillsTheGapsInOrder) {
     // A line nearly upright against its parameter (a hundredfold steeper than the step), a
-    // curve of the year running fast at one end, and a pole the curve runs off to.
+    // curve of the year running fast at one end, a pole the curve runs off to, and a curve
+    // crossing the box within 1e-14 of its parameter at an end it names and goes on through.
     const struct {
         const char* what;
         dials::CurveAt curve;
@@ -61,6 +62,9 @@ TEST(PlotCurve, KeepsEverySampleOfTheStepAndFillsTheGapsInOrder) {
         {"fast end", [](double t) { return std::optional<DialPoint>({0.4 * std::cos(t), std::exp(3 * t) - 1.2}); },
          {-1, 0.5, 0.05}},
         {"pole", [](double t) { return std::optional<DialPoint>({t, 0.001 / (t - 0.0333)}); }, {-0.4, 0.4, 0.01}},
+        {"through an end",
+         [](double t) { return std::optional<DialPoint>({0.4 * std::tanh(t / 1e-14), 0}); },
+         {-0.3, 0.7, 0.5, true, false, {0}}},
     };
     for (const auto& c : curves) {
         SCOPED_TRACE(c.what);
