@@ -140,9 +140,8 @@ public:
     bool wanted(const Sample& a, const Sample& b) const {
         if (!a.at && !b.at) return false;
         if (!a.at || !b.at) {
-            // An end the curve named is laid already.
-            if ((b.at && b.opens) || (a.at && a.closes)) return false;
-            return inside(a.at ? *a.at : *b.at);
+            // A point at one end only, but for an end the curve named: it is laid already.
+            return !(a.at ? a.closes : b.opens) && inside(a.at ? *a.at : *b.at);
         }
         const DialPoint& p = *a.at;
         const DialPoint& q = *b.at;

@@ -96,15 +96,14 @@ double reachOf(const PlotBox& box) {
 std::vector<DialPoint> pointsAcrossBox(const DialLine& line, const PlotBox& box, double step,
                                        Spacing spacing) {
     std::vector<DialPoint> points;
-    const DialPoint& o = line.base;
-    const DialPoint& direction = line.direction;
+    const auto& [o, direction] = line;
     if (!(direction.x != 0 || direction.y != 0) || !finite(direction) || !finite(o)) return points;
     double t0 = -kInfinity, t1 = kInfinity;
     if (!clipToBox(o, direction, box, t0, t1)) return points;
 
     switch (spacing) {
         case Spacing::OnGrid:
-            onGrid({o, direction}, t0, t1, step, points);
+            onGrid(line, t0, t1, step, points);
             break;
         case Spacing::FromEntry: {
             // Counted from the entry, so that a base point far off leaves the step its size.
@@ -129,8 +128,7 @@ std::optional<std::pair<DialPoint, DialPoint>> segmentAcrossBox(const LineEquati
     // Every point of the line inside the box is no further from the nearest point than from
     // the origin, so reaching past the farthest corner reaches past every edge.
     const double reach = reachOf(box);
-    const DialPoint& o = line->base;
-    const DialPoint& d = line->direction;
+    const auto& [o, d] = *line;
     return std::pair{DialPoint{o.x + reach * d.x, o.y + reach * d.y},
                      DialPoint{o.x - reach * d.x, o.y - reach * d.y}};
 }

@@ -123,13 +123,11 @@ std::int16_t ClipSegment(const ClipArea& a, double& x1, double& y1, double& x2, 
     }
     if (s2 - s1 <= eps) return 0;   // no common part, or a single point
 
-    if (in1 || in2) {
-        // The end in the area first, then the border point towards the outside end.
-        if (in1) {
-            x1 = p1.x, y1 = p1.y, x2 = e2.x, Y2 = e2.y;
-        } else {
-            x1 = p2.x, y1 = p2.y, x2 = e1.x, Y2 = e1.y;
-        }
+    // One end in the area: that end first, then the border point towards the outside end.
+    if (in1) {
+        x1 = p1.x, y1 = p1.y, x2 = e2.x, Y2 = e2.y;
+    } else if (in2) {
+        x1 = p2.x, y1 = p2.y, x2 = e1.x, Y2 = e1.y;
     } else {
         // Crossing: the chord in the order its points were accepted.
         const bool chordForward = along(c1) <= along(c2);
