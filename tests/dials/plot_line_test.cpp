@@ -82,10 +82,12 @@ TEST(PlotLine, ALineMissingTheBoxOrWithoutDirectionHasNoPoints) {
 }
 
 TEST(PlotLine, ALineOnAnEdgeOfTheBoxIsLaidWhole) {
-    // The box keeps its edges: a line or a segment lying on one is laid from corner to corner.
+    // The box keeps its edges: a point on one lies in it, a line or a segment lying on one is
+    // laid from corner to corner, and a line touching the box at a corner only has that point.
     const DialLine edges[] = {{{0, kBox.top}, {1, 0}}, {{0, kBox.bottom}, {-1, 0}},
                               {{kBox.left, 0}, {0, 1}}, {{kBox.right, 0}, {0, -1}}};
     for (const DialLine& edge : edges) {
+        EXPECT_TRUE(dials::inPlotBox(kBox, edge.base));
         const auto points = dials::pointsAcrossBox(edge, kBox, 0.002, Spacing::FromEntry);
         EXPECT_GE(points.size(), 300u);
         const DialPoint b = edge.base, d = edge.direction;
@@ -96,6 +98,8 @@ TEST(PlotLine, ALineOnAnEdgeOfTheBoxIsLaidWhole) {
         EXPECT_NEAR(std::hypot(part->second.x - part->first.x, part->second.y - part->first.y),
                     side, 1e-12);
     }
+    const DialLine corner{{kBox.left, kBox.top}, {1, 1}};
+    EXPECT_EQ(dials::pointsAcrossBox(corner, kBox, 0.002, Spacing::FromEntry).size(), 1u);
 }
 
 TEST(PlotLine, ASegmentAcrossTheBoxReachesPastEveryEdge) {
