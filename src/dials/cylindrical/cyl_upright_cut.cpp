@@ -21,7 +21,8 @@ void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRan
     // A point no real sun of the line casts is no point of the curve: where the line's sun
     // reaches the horizon, or leaves the part of its plane the line keeps, the curve ends, and
     // the sampler lays that end as any other.
-    layCurve(
+    plotCurve(
+        ctx.ixPlot1(), colour,
         [&](double t) -> std::optional<DialPoint> {
             const std::optional<DialPoint> p = curve(t);
             if (!p) return std::nullopt;
@@ -29,9 +30,7 @@ void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRan
             if (!aboveHorizon(sun) || !keep(sun)) return std::nullopt;
             return p;
         },
-        range, m.PointStep, plotBox(ctx.ixPlot1()), [&](double, const DialPoint& p) {
-            ctx.ixPlot1().xPset(p.x, -p.y, colour);
-        });
+        range, m.PointStep);
 }
 
 bool everySunKept(const Vec3&) { return true; }
