@@ -30,8 +30,7 @@
 
 namespace dials::cylindrical {
 
-// Reads the hour fraction, style and definition again, keeps the radius in m.CylParam and
-// computes the tangent plane's dial. A numerical failure throws numeric::NumericFailure and
+// Keeps the radius in m.CylParam and computes the tangent plane's dial. A numerical failure throws numeric::NumericFailure and
 // stops the run (no dial is drawn at stale values).
 void InitCylProjective(shell::Context& ctx);
 

@@ -1,5 +1,5 @@
-// The set-up every circular cylinder shares: the opening of a run, the side of the dial and the
-// style, then the reference generatrix and the geometry of the style tip in the meridian plane through it.
+// The set-up every circular cylinder shares: the opening of a run, the side of the dial, then the
+// reference generatrix and the geometry of the style tip in the meridian plane through it.
 
 #include <cmath>
 
@@ -17,17 +17,16 @@ namespace dials::cylindrical {
 void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title) {
     ctx.ixPlot1().Messaggio(title);
     shell::ReadPlaceAndWallInputs(ctx);
-    SetCylinderSideAndStyle(ctx);
+    SetCylinderSide(ctx);
     ComputeCylGnomonGeometry(ctx);
 }
 
 void CheckDrawingStep(const shell::Module1& m) { numeric::StepRange(-1, 1, m.PointStep); }
 
-void SetCylinderSideAndStyle(shell::Context& ctx) {
+void SetCylinderSide(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.SideSign = -1;
     if (ctx.inputs.selected("Option3D2")) m.SideSign = 1;
-    m.StyleLength = ctx.inputs.number("txtStilo");
 }
 
 void ComputeCylGnomonGeometry(shell::Context& ctx) {

@@ -25,8 +25,8 @@
 namespace dials::cylindrical {
 
 // The opening that the 3D, spherical and projective circular programmes share, once the busy
-// cursor is up: titles the plot, reads the place and the wall, then the side and the style
-// (SetCylinderSideAndStyle) and draws the reference generatrix (ComputeCylGnomonGeometry).
+// cursor is up: titles the plot, reads the place, the wall and the style, then the side
+// (SetCylinderSide) and draws the reference generatrix (ComputeCylGnomonGeometry).
 void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title);
 
 // A cylinder's drawing gives its segments in plot coordinates (x across, y downward); a segment
@@ -47,9 +47,8 @@ inline bool markInTheArea(const plot::PlotSurface& plot, double x, double y) {
 // stops the run before any curve with the message Run gives.
 void CheckDrawingStep(const shell::Module1& m);
 
-// Reads the Concave / Convex option (Option3D2) and the style length (txtStilo) into
-// m.SideSign and m.StyleLength. Draws nothing.
-void SetCylinderSideAndStyle(shell::Context& ctx);
+// Reads the Concave / Convex option (Option3D2) into m.SideSign. Draws nothing.
+void SetCylinderSide(shell::Context& ctx);
 
 // Draws the reference generatrix (u = SideSign * Radius * WallDeclRad) and, where the meridian
 // plane through the style tip cuts the section, writes m.TipOffset, m.StyleHypotenuse and
@@ -167,8 +166,8 @@ void DrawStyleFootCircle(shell::Context& ctx);
 void DrawStyleFootPoints(shell::Context& ctx);
 
 // The triangle of the style standing on the horizon at the noon generatrix, and the
-// perpendicular style folded into the development. Re-reads txtStilo into m.StyleLength and
-// writes m.TipOffset, m.NoonLineAngle, m.CentreX where the triangle exists.
+// perpendicular style folded into the development. Writes m.TipOffset, m.NoonLineAngle and
+// m.CentreX where the triangle exists.
 void DrawStyleTriangleDeveloped(shell::Context& ctx);
 // The perpendicular style of length L folded down from the foot into the development, and the
 // tick that marks its end (where the end lies in the plot area).

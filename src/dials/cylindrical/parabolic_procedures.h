@@ -94,8 +94,9 @@ struct ParabolicFrame {
 // Throws numeric::NumericFailure for p <= 0.
 double parabolaArcLength(double u, double p);
 
-// Reads the inputs the curves need into the shared variables (side sign, style length, zone
-// correction, the tip, TipOffset and StyleHypotenuse) and returns the frame. A failure (a drawing
+// Reads the side sign into the shared variables, which the place and wall reader has filled (the
+// style length, the zone correction), writes the tip, TipOffset and StyleHypotenuse there and
+// returns the frame. A failure (a drawing
 // step of 0) throws numeric::NumericFailure. (Run refuses a radius of curvature of 0 or below.)
 ParabolicFrame SetupParabolicDial(shell::Context& ctx);
 

@@ -39,7 +39,7 @@
 
 namespace dials::cylindrical {
 
-// The side and the style (SetCylinderSideAndStyle), and m.CylParam.
+// The side (SetCylinderSide) and m.CylParam.
 void SetCylinderSideParam(shell::Context& ctx);
 
 // The noon generatrix, where the meridian plane through the tip cuts the cylinder and a noon

@@ -14,15 +14,11 @@ using numeric::checkedDiv;
 
 void InitCylProjective(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const shell::InputRecord& in = ctx.inputs;
     const double D = m.WallDeclRad;
     const double phi = m.LatRad;
+    const double L = m.StyleLength;
 
     m.CylParam = m.Radius;
-    m.HourStep = checkedDiv(15, in.number("TxtHour"));
-    m.StyleLength = in.number("txtStilo");
-    m.PointStep = in.number("txt_Definition") / 500;
-    const double L = m.StyleLength;
 
     // The tangent plane's polar style in this programme's signs: a the substyle's angle from the
     // vertical, positive where it leans to the east; b the style's elevation over the plane,
