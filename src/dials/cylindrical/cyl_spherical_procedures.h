@@ -27,13 +27,13 @@
 namespace dials::cylindrical {
 
 // The side sign of the projection from the Concave option: -1 when Option3D1 is set, else +1;
-// stored in m.WorkFlag and returned.
-int SetCylSphSide(shell::Context& ctx);
+// stored in m.WorkFlag, set once by the driver for every procedure of the run.
+void SetCylSphSide(shell::Context& ctx);
 
 // The largest unrolled distance from the foot's generatrix at which a convex cylinder can still
-// receive the shadow of the tip, (Pi / 2 - asin(R / (R + L))) * R, into m.ConvexArcLimit; sets
-// m.WorkFlag. A limit that cannot be computed (a style tip at the axis or within the section)
-// is 0: no point of a convex curve is then drawn.
+// receive the shadow of the tip, (Pi / 2 - asin(R / (R + L))) * R, into m.ConvexArcLimit. A
+// limit that cannot be computed (a style tip at the axis or within the section) is 0: no point
+// of a convex curve is then drawn.
 void ComputeConvexArcLimit(shell::Context& ctx);
 
 // A shadow point on the unrolled cylinder, metres.

@@ -9,7 +9,6 @@ namespace dials::cylindrical {
 
 void DrawCylSphAnalemma(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    SetCylSphSide(ctx);
 
     // Every other mean day, the day angle sweeping 440 degrees (the part from -80 to 0 twice),
     // laid by the curve sampler where the shadow moves fast.

@@ -21,6 +21,7 @@ void RunCylCircularSpherical(shell::Context& ctx) {
     plot::BusyCursor busy(ctx.services);
     BeginCircularCylinderRun(
         ctx, "Cylindrical sundial of circular cross-section : Spherical trigonometric method");
+    SetCylSphSide(ctx);
     if (ctx.m.SideSign == 1) ComputeConvexArcLimit(ctx);
 
     auto ticked = [&](const char* box) { return shell::ticked(ctx, box); };

@@ -40,7 +40,6 @@ using ArcOnHorizon = std::optional<double> (*)(const shell::Module1& m, int i);
 void drawHours(shell::Context& ctx, int first, int last, palette::Index colour, HourOfDay hourAngle,
                ArcOnHorizon onHorizon, bool turnedHorizon) {
     const shell::Module1& m = ctx.m;
-    SetCylSphSide(ctx);
     for (int i = first; i <= last; ++i) {
         CurveRange range{-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05, true};
         if (turnedHorizon)

@@ -51,7 +51,6 @@ void DrawCylSphRomanNumerals(shell::Context& ctx) {
 void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyph) {
     shell::Module1& m = ctx.m;
     const double e = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
-    SetCylSphSide(ctx);
 
     // The hours from 6 in the morning to 6 in the evening first, then those of the night side.
     for (int k : {-6, -5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6, -11, -10, -9, -8, -7, 7, 8, 9, 10,
