@@ -15,7 +15,6 @@
 #include "geometry/sky.h"
 #include "dials/sun_series.h"
 #include "numeric/checked.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {

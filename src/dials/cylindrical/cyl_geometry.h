@@ -15,11 +15,9 @@
 // west: the cylinders' own counters, which run towards the east, cross into it through
 // westward().
 
-#include <functional>
 #include <optional>
 #include <vector>
 
-#include "dials/six_oclock.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
 #include "geometry/vec3.h"

@@ -21,9 +21,7 @@
 #include <optional>
 #include <vector>
 
-#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
-#include "dials/plot_curve.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 #include "shell/module1.h"

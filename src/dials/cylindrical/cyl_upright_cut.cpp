@@ -6,7 +6,6 @@
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/plot_line.h"
 #include "numeric/checked.h"
-#include "shell/helpers.h"
 
 namespace dials::cylindrical {
 

@@ -7,7 +7,6 @@
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 

@@ -4,8 +4,6 @@
 // dotted circle round the foot of the style; the laying of a curve over the samples of the
 // section, and the cut of a plane through the tip that stands upright, laid by heights.
 
-#include <cmath>
-
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/parabolic_procedures.h"

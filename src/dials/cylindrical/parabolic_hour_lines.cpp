@@ -15,8 +15,6 @@
 // other half itself: the lines of -90 and +90 lie in one plane, and each then keeps its own half
 // (the shared sky's HourPlaneHalf).
 
-#include <cmath>
-
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/six_oclock.h"

@@ -9,7 +9,6 @@
 // the tip at A, the developed distance between the generatrices of the foot and of the tip.
 
 #include <cmath>
-#include <string>
 
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/parabolic_procedures.h"

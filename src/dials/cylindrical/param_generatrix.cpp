@@ -6,7 +6,6 @@
 #include "dials/cylindrical/param_procedures.h"
 #include "dials/geometry_names.h"
 #include "dials/plot_line.h"
-#include "dials/plot_point.h"
 #include "geometry/face.h"
 #include "shell/helpers.h"
 

@@ -31,7 +31,6 @@
 #include <optional>
 #include <vector>
 
-#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "numeric/palette.h"
 #include "shell/context.h"

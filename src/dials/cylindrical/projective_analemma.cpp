@@ -12,7 +12,6 @@
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cone_sections.h"
-#include "dials/plot_point.h"
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
 #include "geometry/sky.h"

@@ -3,10 +3,10 @@
 // style tip cuts the cylinder.
 
 #include <cmath>
-#include <optional>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/six_oclock.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"

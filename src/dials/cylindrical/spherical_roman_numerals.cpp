@@ -6,7 +6,6 @@
 // whose line (the shadows of that hour's suns between the solstices) has no point in the plot
 // area gets no numeral (dials::lineHasPointInBox).
 
-#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
 #include "dials/numeral_lines.h"
