@@ -24,10 +24,13 @@
 
 namespace dials::cylindrical {
 
-// The opening that the 3D, spherical and projective circular programmes share, once the busy
-// cursor is up: titles the plot, reads the place, the wall and the style, then the side
-// (SetCylinderSide) and draws the reference generatrix (ComputeCylGnomonGeometry).
-void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title);
+// The run every circular programme shares: refuses the southern hemisphere; then, with the busy
+// cursor up, titles the plot, reads the place, the wall and the style, then the side
+// (SetCylinderSide), draws the reference generatrix (ComputeCylGnomonGeometry), draws the
+// programme's features and says when no shadow of the tip falls on the plot. A numerical
+// failure leaves the run (Run reports it), the busy cursor restored on the way out.
+void runCircularCylinder(shell::Context& ctx, const std::string& title,
+                         const std::function<void()>& features);
 
 // A cylinder's drawing gives its segments in plot coordinates (x across, y downward); a segment
 // reaching far off (the style's triangle at the pole, the plan of a parabola of all but no width)

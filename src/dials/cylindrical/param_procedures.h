@@ -38,8 +38,8 @@
 
 namespace dials::cylindrical {
 
-// The side (SetCylinderSide) and m.CylParam.
-void SetCylinderSideParam(shell::Context& ctx);
+// m.CylParam, from the side (SetCylinderSide) and the radius.
+void SetCylParam(shell::Module1& m);
 
 // The noon generatrix, where the meridian plane through the tip cuts the cylinder and a noon
 // shadow falls (two on a concave dial in the tropics, see NoonCuts); its developed abscissa (the

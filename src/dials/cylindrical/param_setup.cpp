@@ -6,10 +6,7 @@
 
 namespace dials::cylindrical {
 
-void SetCylinderSideParam(shell::Context& ctx) {
-    SetCylinderSide(ctx);
-    ctx.m.CylParam = -ctx.m.Radius * ctx.m.SideSign;
-}
+void SetCylParam(shell::Module1& m) { m.CylParam = -m.Radius * m.SideSign; }
 
 void DrawCylNoonLineParam(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
