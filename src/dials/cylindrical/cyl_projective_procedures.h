@@ -28,8 +28,8 @@
 
 namespace dials::cylindrical {
 
-// Keeps the radius in m.CylParam and computes the tangent plane's dial. A numerical failure throws numeric::NumericFailure and
-// stops the run (no dial is drawn at stale values).
+// Keeps the radius in m.CylParam and computes the tangent plane's dial. A numerical failure
+// throws numeric::NumericFailure and stops the run (no dial is drawn at stale values).
 void InitCylProjective(shell::Context& ctx);
 
 // The tangent-plane point (t, y) carried onto the cylinder (x its developed abscissa, y its

@@ -74,9 +74,6 @@ std::optional<double> DrawNoonGeneratrices(shell::Context& ctx, const NoonCuts& 
 // it or south of it. The parabolic dial's noon generatrix too.
 void DrawNoonCut(shell::Context& ctx, double x, double distance, bool north, bool fromTop);
 
-// The sun of the point of the unrolled circular cylinder at developed abscissa u and height y.
-Vec3 sunOfDevelopedPoint(const shell::Module1& m, double u, double y);
-
 // Lays a curve of the unrolled circular cylinder with the one curve sampler (dials::layCurve):
 // curve(t) its point (developed abscissa, height up from the tip's level) at the parameter t,
 // none where it has none (where the tip's shadow cannot reach, for one), the points no more

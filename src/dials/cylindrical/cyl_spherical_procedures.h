@@ -109,10 +109,9 @@ void DrawCylSphAnalemma(shell::Context& ctx);
 
 // Roman numerals VI to XII to VI on the whole hours from -90 to 90 degrees, at the declination
 // 25 degrees. The numeral routine takes the dial point (x, y) (and may move it), the base angle,
-// the hour 1..12 and the quarter.
+// the hour 1..12 and the quarter (the driver gives glyphs::GlyphRomanNumeral).
 using CylSphNumeralGlyph =
     std::function<void(shell::Context&, double&, double&, double, int, int)>;
-void DrawCylSphRomanNumerals(shell::Context& ctx);
 void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyph);
 
 }  // namespace dials::cylindrical

@@ -9,11 +9,6 @@
 
 namespace dials::cylindrical {
 
-Vec3 sunOfDevelopedPoint(const shell::Module1& m, double u, double y) {
-    const CylinderShadow shadow = CylinderShadow::from(m);
-    return CylinderShadow::sunAt(shadow.towardsTipFromGeneratrix(u / m.Radius), y);
-}
-
 void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRange& range,
                        const SunKept& keep, numeric::Colour colour) {
     shell::Module1& m = ctx.m;
@@ -25,7 +20,9 @@ void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRan
         [&](double t) -> std::optional<DialPoint> {
             const std::optional<DialPoint> p = curve(t);
             if (!p) return std::nullopt;
-            const Vec3 sun = sunOfDevelopedPoint(m, p->x, p->y);
+            // The sun of the point: from it to the tip.
+            const Vec3 sun = CylinderShadow::sunAt(
+                CylinderShadow::from(m).towardsTipFromGeneratrix(p->x / m.Radius), p->y);
             if (!aboveHorizon(sun) || !keep(sun)) return std::nullopt;
             return p;
         },

@@ -82,9 +82,9 @@ using GeneratrixHeight = std::function<std::optional<double>(const Generatrix& g
 // Lays the curve of these heights over the section angle through a whole turn (the curve
 // sampler, from steps of the point step; on a cylinder of more than a metre over the
 // generatrices within the plot area's width, no more than the point step of arc apart), on the
-// generatrices the tip's shadow can reach; a
-// generatrix whose height cannot be computed has no point. Draws the points whose sun stands
-// above the horizon and that keep(sun) accepts (layDevelopedCurve). The curve ends where the shadow stops reaching the surface, and at the
+// generatrices the tip's shadow can reach; a generatrix whose height cannot be computed has no
+// point. Draws the points whose sun stands above the horizon and that keep(sun) accepts
+// (layDevelopedCurve). The curve ends where the shadow stops reaching the surface, and at the
 // generatrices of `turnEnds` (turns about the axis from the foot's) where its heights cease.
 void layGeneratrixCurve(shell::Context& ctx, double D, const GeneratrixHeight& height,
                         const SunKept& keep, numeric::Colour colour,

@@ -6,6 +6,7 @@
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/cylindrical/cylindrical.h"
+#include "glyphs/glyphs.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
@@ -19,7 +20,7 @@ void RunCylCircularSpherical(shell::Context& ctx) {
         auto ticked = [&](const char* box) { return shell::ticked(ctx, box); };
         if (ticked("chkOreAstronomiche")) {
             DrawCylSphHourLines(ctx);
-            if (ticked("ckRomani")) DrawCylSphRomanNumerals(ctx);
+            if (ticked("ckRomani")) DrawCylSphRomanNumerals(ctx, glyphs::GlyphRomanNumeral);
         }
         if (ticked("ck_DayLightCurves")) {
             DrawCylSphDeclLinesSouth(ctx);

@@ -11,7 +11,6 @@
 #include "dials/numeral_lines.h"
 #include "dials/plot_mark.h"
 #include "geometry/sky.h"
-#include "glyphs/glyphs.h"
 #include "numeric/palette.h"
 #include "shell/helpers.h"
 
@@ -39,10 +38,6 @@ bool hasLineInArea(shell::Context& ctx, double tau) {
 }
 
 }  // namespace
-
-void DrawCylSphRomanNumerals(shell::Context& ctx) {
-    DrawCylSphRomanNumerals(ctx, glyphs::GlyphRomanNumeral);
-}
 
 // A numeral whose point the projection does not give (the ray misses the section, the point
 // lies above the tip, or beyond the convex limit, or cannot be computed), or whose point lies
