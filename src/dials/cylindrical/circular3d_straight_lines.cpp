@@ -50,10 +50,7 @@ void DrawCylSubstyleLine3D(shell::Context& ctx) {
 
 void DrawCylDeclinationLines3D(shell::Context& ctx) {
     // The month lines are computed a thousandth of a degree off 20 and 11.5.
-    drawDeclinationLines(ctx, chordSweep(ctx),
-                         {{kSolsticeDeg, palette::kLightRed},
-                          {20.001, palette::kLightMagenta},
-                          {11.501, palette::kLightCyan}});
+    drawDeclinationLines(ctx, chordSweep(ctx), 20.001, 11.501);
 }
 
 }  // namespace dials::cylindrical

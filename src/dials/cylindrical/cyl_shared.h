@@ -10,7 +10,6 @@
 // from the reference generatrix, y the height above the horizontal through the foot.
 
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -135,6 +134,15 @@ void layHourLine(shell::Context& ctx, const GeneratrixSweep& sweep, const HourPl
 void drawTurnedHorizons(shell::Context& ctx, const GeneratrixSweep& sweep, double& counter,
                         bool italian, double fromDeg, double turnedBy);
 
+// A sun of a line: its hour angle (radians, afternoon positive) and declination (radians).
+struct SunOnLine {
+    double tau;
+    double delta;
+};
+// The true sun at 12:00 of the zone's mean time on the day of mean longitude `day` (degrees) of
+// the system's sun series, as the analemmas draw it.
+SunOnLine meanNoonSun(const shell::Module1& m, double day);
+
 // A declination line of a table: the declination in degrees and the palette colour.
 struct DeclinationLine {
     double degrees;
@@ -145,9 +153,11 @@ struct DeclinationLine {
 // line of the pair, drawn in its colour (CylinderShadow::coneCrossings, exact also where the
 // latitude equals delta and the vertical lies on the cone). Each root a curve of its own (one
 // that cannot be computed leaves the other drawn), both ending where they meet and where the sun
-// rises and sets.
-void drawDeclinationLines(shell::Context& ctx, const GeneratrixSweep& sweep,
-                          std::initializer_list<DeclinationLine> lines);
+// rises and sets. The pairs of the solstices (kSolsticeDeg) in light red, of the declination
+// `month` in light magenta and of `zodiac` in light cyan (a programme's own constants, a hair off
+// 20 and 11.5 degrees).
+void drawDeclinationLines(shell::Context& ctx, const GeneratrixSweep& sweep, double month,
+                          double zodiac);
 
 // The cut of the plane through the tip with this normal where it stands upright
 // (standsUpright), which no sweep across the surface gives a height: by heights from the tip's

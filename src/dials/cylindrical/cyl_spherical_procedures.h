@@ -20,6 +20,7 @@
 #include <optional>
 #include <vector>
 
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/plot_curve.h"
 #include "geometry/vec3.h"
 #include "shell/context.h"
@@ -55,11 +56,6 @@ enum class CylSphSun { General, Equinoctial };
 std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, double delta,
                                                CylSphSun sun = CylSphSun::General);
 
-// A sun of a line: its hour angle (radians, afternoon positive) and declination (radians).
-struct SunOnLine {
-    double tau;
-    double delta;
-};
 // The sun of a line at the parameter t, none where the line has none there.
 using CylSphLine = std::function<std::optional<SunOnLine>(double t)>;
 

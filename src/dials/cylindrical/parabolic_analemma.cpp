@@ -40,11 +40,9 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
         double X, height;
     };
     auto shadowOf = [&](double T) -> std::optional<DayShadow> {
-        const SunSeries sun = sunForDay(T, analemmaObliquityRad(m.Pi), m.Pi);
-        const double delta = sun.declination;
-        const double tau = westward(sun.equationOfTime() + f.Z0);
+        const SunOnLine sun = meanNoonSun(m, T);
         // The sun: east, north and up.
-        const Vec3 towardsSun = sunDirection(phi, tau, delta);
+        const Vec3 towardsSun = sunDirection(phi, sun.tau, sun.delta);
         const double Se = towardsSun.x, Sn = towardsSun.y, Su = towardsSun.z;
         if (!aboveHorizon(towardsSun)) return std::nullopt;
         const double a = checkedDiv(Se * Se, 2 * p);

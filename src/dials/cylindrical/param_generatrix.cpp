@@ -16,7 +16,6 @@ Generatrix generatrixAt(const shell::Module1& m, double D, double t) {
     const double L = m.StyleLength;
     const double C = m.CylParam;
     Generatrix gen;
-    gen.t = t;
     gen.theta = -D - t;
     gen.w = (L - C) * std::sin(gen.theta);
     gen.g = (L - C) * std::cos(gen.theta) + C;

@@ -62,7 +62,6 @@ namespace param {
 
 // One generatrix and its tangent plane.
 struct Generatrix {
-    double t = 0;
     double theta = 0;
     double A = 0;
     double e = 0;
