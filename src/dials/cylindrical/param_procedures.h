@@ -89,10 +89,6 @@ void layGeneratrixCurve(shell::Context& ctx, double D, const GeneratrixHeight& h
                         const SunKept& keep, numeric::Colour colour,
                         const std::vector<double>& turnEnds = {});
 
-// The horizontal offset from the generatrix, at the tip's height, to the tip: with the height of
-// a point on it, the sun whose shadow of the tip falls there.
-Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen);
-
 // The generatrices as a sweep of the lines the programmes share (layGeneratrixCurve at the
 // heights over each generatrix's offset to the tip, for the folded wall declination).
 GeneratrixSweep generatrixSweep(shell::Context& ctx);
