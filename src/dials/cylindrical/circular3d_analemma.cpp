@@ -15,7 +15,6 @@
 #include "geometry/sky.h"
 #include "dials/sun_series.h"
 #include "numeric/checked.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
@@ -35,12 +34,8 @@ void DrawCylAnalemma3D(shell::Context& ctx) {
     layDevelopedCurve(
         ctx,
         [&](double t) -> std::optional<DialPoint> {
-            const SunSeries sun = sunForDay(t, analemmaObliquityRad(m.Pi), m.Pi);
-            const double delta = sun.declination;
-            // Hour angle at noon of standard-meridian time, positive towards the east (the shared
-            // sky takes it through westward()).
-            const double H = sun.equationOfTime() + m.ZoneCorrRad;
-            const Vec3 towardsSun = sunDirection(f.phi, westward(H), delta);
+            const SunOnLine sun = meanNoonSun(m, t);
+            const Vec3 towardsSun = sunDirection(f.phi, sun.tau, sun.delta);
             // The sun along the face's direction (f) and to the right (e) at the foot.
             const double along = -towardsSun.x * sinD - towardsSun.y * cosD;
             const double across = towardsSun.x * cosD - towardsSun.y * sinD;

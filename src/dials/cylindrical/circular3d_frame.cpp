@@ -70,9 +70,4 @@ GeneratrixSweep chordSweep(shell::Context& ctx) {
     });
 }
 
-std::function<bool(double psi)> withinChordFrame(const shell::Module1& m) {
-    const double quarter = m.Pi / 2;
-    return [quarter](double psi) { return std::fabs(psi) <= quarter; };
-}
-
 }  // namespace dials::cylindrical

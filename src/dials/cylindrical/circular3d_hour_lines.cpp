@@ -20,7 +20,6 @@ namespace dials::cylindrical {
 void DrawCylHourLines3D(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const double E = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
-    ctx.ixPlot1();
     const ChordFrame f = ChordFrame::from(m);
 
     // The elevation of the polar axis over the plane tangent at the foot, counted positive where

@@ -56,9 +56,6 @@ void layChordCurve(shell::Context& ctx, const ChordHeight& height, const SunKept
 // over each chord's offset to the tip).
 GeneratrixSweep chordSweep(shell::Context& ctx);
 
-// The generatrices the chord frame unrolls: those within a quarter turn of the foot's.
-std::function<bool(double psi)> withinChordFrame(const shell::Module1& m);
-
 // The driver's features, in the order it calls them.
 void DrawCylHourLines3D(shell::Context& ctx);
 void DrawCylDeclinationLines3D(shell::Context& ctx);

@@ -28,7 +28,9 @@ void DrawCylEquinoctialLine3D(shell::Context& ctx) {
     const numeric::Colour colour = shell::LineColor(ctx, palette::kLightBlue);
     const Vec3 pole = celestialPole(f.phi);
     layPlaneCut(chordSweep(ctx), pole, everySunKept, colour, horizonSuns(pole));
-    DrawUprightCut(ctx, pole, withinChordFrame(ctx.m), colour);
+    // On the generatrices the chord frame unrolls: those within a quarter turn of the foot's.
+    const double quarter = ctx.m.Pi / 2;
+    DrawUprightCut(ctx, pole, [quarter](double psi) { return std::fabs(psi) <= quarter; }, colour);
 }
 
 void DrawCylSubstyleLine3D(shell::Context& ctx) {
@@ -48,10 +50,7 @@ void DrawCylSubstyleLine3D(shell::Context& ctx) {
 
 void DrawCylDeclinationLines3D(shell::Context& ctx) {
     // The month lines are computed a thousandth of a degree off 20 and 11.5.
-    drawDeclinationLines(ctx, chordSweep(ctx),
-                         {{kSolsticeDeg, palette::kLightRed},
-                          {20.001, palette::kLightMagenta},
-                          {11.501, palette::kLightCyan}});
+    drawDeclinationLines(ctx, chordSweep(ctx), 20.001, 11.501);
 }
 
 }  // namespace dials::cylindrical

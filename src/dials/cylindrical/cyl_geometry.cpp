@@ -50,16 +50,14 @@ numeric::QuadraticRoots CylinderShadow::coneCrossings(const Vec3& h, double delt
     const double c = h.y * h.y * cosPhi * cosPhi -
                      sinDelta * sinDelta * (h.x * h.x + h.y * h.y);
     const numeric::QuadraticRoots heights = numeric::stableQuadraticRoots(a, b, c);
-    if (heights.any()) return heights;
-    const std::optional<double> meeting = meetingHeight(phi, delta, h, a, b);
-    return {meeting, meeting};
-}
-
-std::optional<double> meetingHeight(double phi, double delta, const Vec3& h, double a, double b) {
-    if (a == 0) return std::nullopt;
+    if (heights.any() || a == 0) return heights;
+    // Where the vertical line passes on a vertical plane touching the cone (verticalsTouchingCone)
+    // up to the digits of its turn (1e-10 of h), the two heights meet at -b / 2a. The turn of a
+    // generatrix is known to its last digit only: on a wide cylinder that leaves the discriminant
+    // at the turn a rounding below zero, and the two branches ending micrometres apart.
     for (const Vec3& normal : verticalsTouchingCone(phi, delta))
-        if (std::fabs(dot(h, normal)) <= 1e-10 * length(h)) return -b / (2 * a);
-    return std::nullopt;
+        if (std::fabs(dot(h, normal)) <= 1e-10 * length(h)) return {-b / (2 * a), -b / (2 * a)};
+    return heights;
 }
 
 std::optional<double> CylinderShadow::turnOfPlaneAt(const Vec3& normal, double y, double pi,

@@ -15,11 +15,9 @@
 // west: the cylinders' own counters, which run towards the east, cross into it through
 // westward().
 
-#include <functional>
 #include <optional>
 #include <vector>
 
-#include "dials/six_oclock.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
 #include "geometry/vec3.h"
@@ -97,14 +95,6 @@ std::vector<Vec3> risingAndSettingSuns(double phi, double delta);
 // half's suns of the solstices.
 std::vector<Vec3> planeLineEndSuns(double phi, const Vec3& normal, const HourPlaneHalf& half,
                                    bool otherHalfKept, double pi);
-
-// The height at which the two heights of a declination line meet, -b / 2a of their quadratic
-// a y^2 + b y + c = 0, on the vertical line of offset h (horizontal, to the tip) where it passes
-// on a vertical plane touching the cone of the suns of declination +-delta
-// (verticalsTouchingCone) up to the digits of its turn (1e-10 of h); none elsewhere. The turn of
-// a generatrix is known to its last digit only: on a wide cylinder that leaves the discriminant
-// at the turn a rounding below zero, and the two branches ending micrometres apart.
-std::optional<double> meetingHeight(double phi, double delta, const Vec3& h, double a, double b);
 
 // The normals (horizontal) of the vertical planes through the tip that touch the double cone
 // of the suns of declination +-delta about the polar axis: a vertical line in either meets the

@@ -21,18 +21,15 @@
 #include <optional>
 #include <vector>
 
-#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
-#include "dials/plot_curve.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
 #include "shell/module1.h"
 
 namespace dials::cylindrical {
 
-// Reads the hour fraction, style and definition again, keeps the radius in m.CylParam and
-// computes the tangent plane's dial. A numerical failure throws numeric::NumericFailure and
-// stops the run (no dial is drawn at stale values).
+// Keeps the radius in m.CylParam and computes the tangent plane's dial. A numerical failure
+// throws numeric::NumericFailure and stops the run (no dial is drawn at stale values).
 void InitCylProjective(shell::Context& ctx);
 
 // The tangent-plane point (t, y) carried onto the cylinder (x its developed abscissa, y its

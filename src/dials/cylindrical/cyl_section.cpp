@@ -10,7 +10,6 @@
 
 #include <cmath>
 #include <optional>
-#include <string>
 #include <utility>
 
 #include "dials/cylindrical/cyl_geometry.h"
@@ -38,8 +37,6 @@ std::optional<std::pair<double, double>> sectorAngles(double D, bool convex, dou
     if (D >= pi / 2 && !convex) return std::pair{-(5 * pi / 2 - D), -pi / 2};
     return std::nullopt;
 }
-
-std::string fiveDecimals(double x) { return numeric::toText(numeric::truncateDown(x, 5)); }
 
 }  // namespace
 
@@ -71,7 +68,8 @@ void DrawCylSectionAndTriangle(shell::Context& ctx) {
         const TextBlock triangle(plot, {0.9, 0.608});
         triangle.line("T R I A N G L E ");
         plot.setForeColor(numeric::qbColor(9));
-        triangle.line("Style: hypotenuse " + fiveDecimals(std::fabs(m.StyleHypotenuse)));
+        triangle.line("Style: hypotenuse " +
+                      numeric::toText(numeric::truncateDown(std::fabs(m.StyleHypotenuse), 5)));
         plot.setForeColor(numeric::qbColor(11));
         triangle.line("Generic gnomon: cathetus " +
                       numeric::toText(std::fabs(numeric::truncateDown(m.TipOffset, 5))));

@@ -1,33 +1,41 @@
-// The set-up every circular cylinder shares: the opening of a run, the side of the dial and the
-// style, then the reference generatrix and the geometry of the style tip in the meridian plane through it.
+// The set-up every circular cylinder shares: the frame of a run, the side of the dial, then the
+// reference generatrix and the geometry of the style tip in the meridian plane through it.
 
 #include <cmath>
 
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/cylindrical/cyl_tip_shadows.h"
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
 #include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "numeric/step_loop.h"
+#include "plot/user_services.h"
 #include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
+#include "shell/refusal.h"
 
 namespace dials::cylindrical {
 
-void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title) {
+void runCircularCylinder(shell::Context& ctx, const std::string& title,
+                         const std::function<void()>& features) {
+    if (shell::refuse(ctx, ctx.inputs.number("txtLAT") < 0, shell::kSouthernHemisphereRefusal))
+        return;
+    plot::BusyCursor busy(ctx.services);
     ctx.ixPlot1().Messaggio(title);
     shell::ReadPlaceAndWallInputs(ctx);
-    SetCylinderSideAndStyle(ctx);
+    SetCylinderSide(ctx);
     ComputeCylGnomonGeometry(ctx);
+    features();
+    sayWhenNoTipShadowFalls(ctx, CircularTipShadows(ctx.m));
 }
 
 void CheckDrawingStep(const shell::Module1& m) { numeric::StepRange(-1, 1, m.PointStep); }
 
-void SetCylinderSideAndStyle(shell::Context& ctx) {
+void SetCylinderSide(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     m.SideSign = -1;
     if (ctx.inputs.selected("Option3D2")) m.SideSign = 1;
-    m.StyleLength = ctx.inputs.number("txtStilo");
 }
 
 void ComputeCylGnomonGeometry(shell::Context& ctx) {

@@ -10,7 +10,6 @@
 // from the reference generatrix, y the height above the horizontal through the foot.
 
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,10 +23,13 @@
 
 namespace dials::cylindrical {
 
-// The opening that the 3D, spherical and projective circular programmes share, once the busy
-// cursor is up: titles the plot, reads the place and the wall, then the side and the style
-// (SetCylinderSideAndStyle) and draws the reference generatrix (ComputeCylGnomonGeometry).
-void BeginCircularCylinderRun(shell::Context& ctx, const std::string& title);
+// The run every circular programme shares: refuses the southern hemisphere; then, with the busy
+// cursor up, titles the plot, reads the place, the wall and the style, then the side
+// (SetCylinderSide), draws the reference generatrix (ComputeCylGnomonGeometry), draws the
+// programme's features and says when no shadow of the tip falls on the plot. A numerical
+// failure leaves the run (Run reports it), the busy cursor restored on the way out.
+void runCircularCylinder(shell::Context& ctx, const std::string& title,
+                         const std::function<void()>& features);
 
 // A cylinder's drawing gives its segments in plot coordinates (x across, y downward); a segment
 // reaching far off (the style's triangle at the pole, the plan of a parabola of all but no width)
@@ -47,9 +49,8 @@ inline bool markInTheArea(const plot::PlotSurface& plot, double x, double y) {
 // stops the run before any curve with the message Run gives.
 void CheckDrawingStep(const shell::Module1& m);
 
-// Reads the Concave / Convex option (Option3D2) and the style length (txtStilo) into
-// m.SideSign and m.StyleLength. Draws nothing.
-void SetCylinderSideAndStyle(shell::Context& ctx);
+// Reads the Concave / Convex option (Option3D2) into m.SideSign. Draws nothing.
+void SetCylinderSide(shell::Context& ctx);
 
 // Draws the reference generatrix (u = SideSign * Radius * WallDeclRad) and, where the meridian
 // plane through the style tip cuts the section, writes m.TipOffset, m.StyleHypotenuse and
@@ -71,9 +72,6 @@ std::optional<double> DrawNoonGeneratrices(shell::Context& ctx, const NoonCuts& 
 // One of them: the vertical at developed abscissa x of the cut `distance` from the tip, north of
 // it or south of it. The parabolic dial's noon generatrix too.
 void DrawNoonCut(shell::Context& ctx, double x, double distance, bool north, bool fromTop);
-
-// The sun of the point of the unrolled circular cylinder at developed abscissa u and height y.
-Vec3 sunOfDevelopedPoint(const shell::Module1& m, double u, double y);
 
 // Lays a curve of the unrolled circular cylinder with the one curve sampler (dials::layCurve):
 // curve(t) its point (developed abscissa, height up from the tip's level) at the parameter t,
@@ -136,6 +134,15 @@ void layHourLine(shell::Context& ctx, const GeneratrixSweep& sweep, const HourPl
 void drawTurnedHorizons(shell::Context& ctx, const GeneratrixSweep& sweep, double& counter,
                         bool italian, double fromDeg, double turnedBy);
 
+// A sun of a line: its hour angle (radians, afternoon positive) and declination (radians).
+struct SunOnLine {
+    double tau;
+    double delta;
+};
+// The true sun at 12:00 of the zone's mean time on the day of mean longitude `day` (degrees) of
+// the system's sun series, as the analemmas draw it.
+SunOnLine meanNoonSun(const shell::Module1& m, double day);
+
 // A declination line of a table: the declination in degrees and the palette colour.
 struct DeclinationLine {
     double degrees;
@@ -146,9 +153,11 @@ struct DeclinationLine {
 // line of the pair, drawn in its colour (CylinderShadow::coneCrossings, exact also where the
 // latitude equals delta and the vertical lies on the cone). Each root a curve of its own (one
 // that cannot be computed leaves the other drawn), both ending where they meet and where the sun
-// rises and sets.
-void drawDeclinationLines(shell::Context& ctx, const GeneratrixSweep& sweep,
-                          std::initializer_list<DeclinationLine> lines);
+// rises and sets. The pairs of the solstices (kSolsticeDeg) in light red, of the declination
+// `month` in light magenta and of `zodiac` in light cyan (a programme's own constants, a hair off
+// 20 and 11.5 degrees).
+void drawDeclinationLines(shell::Context& ctx, const GeneratrixSweep& sweep, double month,
+                          double zodiac);
 
 // The cut of the plane through the tip with this normal where it stands upright
 // (standsUpright), which no sweep across the surface gives a height: by heights from the tip's
@@ -167,8 +176,8 @@ void DrawStyleFootCircle(shell::Context& ctx);
 void DrawStyleFootPoints(shell::Context& ctx);
 
 // The triangle of the style standing on the horizon at the noon generatrix, and the
-// perpendicular style folded into the development. Re-reads txtStilo into m.StyleLength and
-// writes m.TipOffset, m.NoonLineAngle, m.CentreX where the triangle exists.
+// perpendicular style folded into the development. Writes m.TipOffset, m.NoonLineAngle and
+// m.CentreX where the triangle exists.
 void DrawStyleTriangleDeveloped(shell::Context& ctx);
 // The perpendicular style of length L folded down from the foot into the development, and the
 // tick that marks its end (where the end lies in the plot area).

@@ -20,6 +20,7 @@
 #include <optional>
 #include <vector>
 
+#include "dials/cylindrical/cyl_shared.h"
 #include "dials/plot_curve.h"
 #include "geometry/vec3.h"
 #include "shell/context.h"
@@ -27,13 +28,13 @@
 namespace dials::cylindrical {
 
 // The side sign of the projection from the Concave option: -1 when Option3D1 is set, else +1;
-// stored in m.WorkFlag and returned.
-int SetCylSphSide(shell::Context& ctx);
+// stored in m.WorkFlag, set once by the driver for every procedure of the run.
+void SetCylSphSide(shell::Context& ctx);
 
 // The largest unrolled distance from the foot's generatrix at which a convex cylinder can still
-// receive the shadow of the tip, (Pi / 2 - asin(R / (R + L))) * R, into m.ConvexArcLimit; sets
-// m.WorkFlag. A limit that cannot be computed (a style tip at the axis or within the section)
-// is 0: no point of a convex curve is then drawn.
+// receive the shadow of the tip, (Pi / 2 - asin(R / (R + L))) * R, into m.ConvexArcLimit. A
+// limit that cannot be computed (a style tip at the axis or within the section) is 0: no point
+// of a convex curve is then drawn.
 void ComputeConvexArcLimit(shell::Context& ctx);
 
 // A shadow point on the unrolled cylinder, metres.
@@ -55,11 +56,6 @@ enum class CylSphSun { General, Equinoctial };
 std::optional<CylSphPoint> ProjectCylSphPoint(shell::Module1& m, double tau, double delta,
                                                CylSphSun sun = CylSphSun::General);
 
-// A sun of a line: its hour angle (radians, afternoon positive) and declination (radians).
-struct SunOnLine {
-    double tau;
-    double delta;
-};
 // The sun of a line at the parameter t, none where the line has none there.
 using CylSphLine = std::function<std::optional<SunOnLine>(double t)>;
 
@@ -109,10 +105,9 @@ void DrawCylSphAnalemma(shell::Context& ctx);
 
 // Roman numerals VI to XII to VI on the whole hours from -90 to 90 degrees, at the declination
 // 25 degrees. The numeral routine takes the dial point (x, y) (and may move it), the base angle,
-// the hour 1..12 and the quarter.
+// the hour 1..12 and the quarter (the driver gives glyphs::GlyphRomanNumeral).
 using CylSphNumeralGlyph =
     std::function<void(shell::Context&, double&, double&, double, int, int)>;
-void DrawCylSphRomanNumerals(shell::Context& ctx);
 void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyph);
 
 }  // namespace dials::cylindrical

@@ -2,8 +2,6 @@
 // foot at the origin of the unrolled dial: a filled circle of 1 cm and its centre, drawn as one
 // circle or point by point.
 
-#include <cmath>
-
 #include "dials/cylindrical/cyl_shared.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"

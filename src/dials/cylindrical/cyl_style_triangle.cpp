@@ -41,11 +41,8 @@ void drawTriangle(shell::Context& ctx) {
 }  // namespace
 
 void DrawStyleTriangleDeveloped(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    m.StyleLength = ctx.inputs.number("txtStilo");
     numeric::skip([&] { drawTriangle(ctx); });
-
-    DrawFoldedStyle(ctx, m.StyleLength);
+    DrawFoldedStyle(ctx, ctx.m.StyleLength);
 }
 
 void DrawFoldedStyle(shell::Context& ctx, double L) {

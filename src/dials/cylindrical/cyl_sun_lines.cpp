@@ -3,6 +3,7 @@
 // lines, the Italian and Babylonian hours, the pairs of declination lines.
 
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/sun_series.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -16,6 +17,11 @@ GeneratrixSweep circularSweep(shell::Context& ctx, GeneratrixSweep::Lay lay) {
             [&ctx](double delta) {
                 return CylinderShadow::from(ctx.m).coneTouchingTurns(delta, ctx.m.Pi);
             }};
+}
+
+SunOnLine meanNoonSun(const shell::Module1& m, double day) {
+    const SunSeries sun = sunForDay(day, analemmaObliquityRad(m.Pi), m.Pi);
+    return {-sun.equationOfTime() - m.ZoneCorrRad, sun.declination};
 }
 
 void layPlaneCut(const GeneratrixSweep& sweep, const Vec3& normal, const SunKept& keep,
@@ -52,11 +58,13 @@ void drawTurnedHorizons(shell::Context& ctx, const GeneratrixSweep& sweep, doubl
     });
 }
 
-void drawDeclinationLines(shell::Context& ctx, const GeneratrixSweep& sweep,
-                          std::initializer_list<DeclinationLine> lines) {
+void drawDeclinationLines(shell::Context& ctx, const GeneratrixSweep& sweep, double month,
+                          double zodiac) {
     const shell::Module1& m = ctx.m;
     const CylinderShadow shadow = CylinderShadow::from(m);
-    for (const DeclinationLine& line : lines) {
+    for (const DeclinationLine& line : {DeclinationLine{kSolsticeDeg, palette::kLightRed},
+                                        {month, palette::kLightMagenta},
+                                        {zodiac, palette::kLightCyan}}) {
         const double delta = line.degrees * m.Pi / 180;
         const numeric::Colour colour = shell::LineColor(ctx, line.colour);
         std::vector<double> ends = sweep.coneTouchingEnds(delta);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "dials/cylindrical/cyl_geometry.h"
 #include "numeric/checked.h"

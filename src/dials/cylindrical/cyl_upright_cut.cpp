@@ -6,14 +6,8 @@
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/plot_line.h"
 #include "numeric/checked.h"
-#include "shell/helpers.h"
 
 namespace dials::cylindrical {
-
-Vec3 sunOfDevelopedPoint(const shell::Module1& m, double u, double y) {
-    const CylinderShadow shadow = CylinderShadow::from(m);
-    return CylinderShadow::sunAt(shadow.towardsTipFromGeneratrix(u / m.Radius), y);
-}
 
 void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRange& range,
                        const SunKept& keep, numeric::Colour colour) {
@@ -21,17 +15,18 @@ void layDevelopedCurve(shell::Context& ctx, const CurveAt& curve, const CurveRan
     // A point no real sun of the line casts is no point of the curve: where the line's sun
     // reaches the horizon, or leaves the part of its plane the line keeps, the curve ends, and
     // the sampler lays that end as any other.
-    layCurve(
+    plotCurve(
+        ctx.ixPlot1(), colour,
         [&](double t) -> std::optional<DialPoint> {
             const std::optional<DialPoint> p = curve(t);
             if (!p) return std::nullopt;
-            const Vec3 sun = sunOfDevelopedPoint(m, p->x, p->y);
+            // The sun of the point: from it to the tip.
+            const Vec3 sun = CylinderShadow::sunAt(
+                CylinderShadow::from(m).towardsTipFromGeneratrix(p->x / m.Radius), p->y);
             if (!aboveHorizon(sun) || !keep(sun)) return std::nullopt;
             return p;
         },
-        range, m.PointStep, plotBox(ctx.ixPlot1()), [&](double, const DialPoint& p) {
-            ctx.ixPlot1().xPset(p.x, -p.y, colour);
-        });
+        range, m.PointStep);
 }
 
 bool everySunKept(const Vec3&) { return true; }

@@ -22,22 +22,13 @@ void RunCylParabolic3D(shell::Context& ctx) {
         return;
 
     plot::BusyCursor busy(ctx.services);
-    ctx.ixPlot1().Messaggio("Cylindrical sundial of parabolic cross-section : 3D method");
-    shell::ReadPlaceAndWallInputs(ctx);
-    if (shell::ticked(ctx, "ck_orizzonte")) DrawParabolicHorizonLine(ctx);
-    DrawParabolicDialCurves(ctx);
-    DrawStyleFootPoints(ctx);
-    if (shell::ticked(ctx, "Ck_Section")) DrawParabolicSectionAndTriangle(ctx);
-    sayWhenNoTipShadowFalls(ctx, ParabolicTipShadows(ParabolicFrame::of(ctx.m)));
-}
-
-void DrawParabolicHorizonLine(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const double W = plot.ShiftX();
-    plot.xLine(W, 0, -W, 0, shell::LineColor(ctx, palette::kGreen));
-}
+    plot.Messaggio("Cylindrical sundial of parabolic cross-section : 3D method");
+    shell::ReadPlaceAndWallInputs(ctx);
+    // The horizon, drawn from the right.
+    if (shell::ticked(ctx, "ck_orizzonte"))
+        plot.xLine(plot.ShiftX(), 0, -plot.ShiftX(), 0, shell::LineColor(ctx, palette::kGreen));
 
-void DrawParabolicDialCurves(shell::Context& ctx) {
     const ParabolicFrame f = SetupParabolicDial(ctx);
     if (shell::ticked(ctx, "chkOreAstronomiche")) DrawParabolicHourLines(ctx, f);
     if (shell::ticked(ctx, "ck_Sustilare") && f.phi != 0) DrawParabolicSubstyleLine(ctx, f);
@@ -49,6 +40,10 @@ void DrawParabolicDialCurves(shell::Context& ctx) {
     if (shell::ticked(ctx, "ck_Triangolo")) DrawParabolicStyleTriangle(ctx, f);
     if (shell::ticked(ctx, "ck_Lemniscate")) DrawParabolicAnalemma(ctx, f);
     DrawParabolicFootCircle(ctx);
+
+    DrawStyleFootPoints(ctx);
+    if (shell::ticked(ctx, "Ck_Section")) DrawParabolicSectionAndTriangle(ctx);
+    sayWhenNoTipShadowFalls(ctx, ParabolicTipShadows(ParabolicFrame::of(ctx.m)));
 }
 
 }  // namespace dials::cylindrical

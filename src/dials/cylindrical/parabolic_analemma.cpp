@@ -26,7 +26,6 @@ namespace dials::cylindrical {
 
 void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
     shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
     using numeric::checkedDiv;
     const double p = f.p, s = f.s, phi = f.phi;
     const double tanDp = std::tan(f.Dp);
@@ -41,11 +40,9 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
         double X, height;
     };
     auto shadowOf = [&](double T) -> std::optional<DayShadow> {
-        const SunSeries sun = sunForDay(T, analemmaObliquityRad(m.Pi), m.Pi);
-        const double delta = sun.declination;
-        const double tau = westward(sun.equationOfTime() + f.Z0);
+        const SunOnLine sun = meanNoonSun(m, T);
         // The sun: east, north and up.
-        const Vec3 towardsSun = sunDirection(phi, tau, delta);
+        const Vec3 towardsSun = sunDirection(phi, sun.tau, sun.delta);
         const double Se = towardsSun.x, Sn = towardsSun.y, Su = towardsSun.z;
         if (!aboveHorizon(towardsSun)) return std::nullopt;
         const double a = checkedDiv(Se * Se, 2 * p);
@@ -60,16 +57,14 @@ void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f) {
         if (!f.reaches(X)) return std::nullopt;
         return DayShadow{X, numeric::checkFinite(-*t * Su)};
     };
-    layCurve(
+    plotCurve(
+        ctx.ixPlot1(), colour,
         [&](double T) -> std::optional<DialPoint> {
             const std::optional<DayShadow> day = shadowOf(T);
             if (!day) return std::nullopt;
             return DialPoint{numeric::checkFinite(f.A(day->X + f.u0) - f.Au0), day->height};
         },
-        {0, 360, kMeanDayDeg, true, true}, m.PointStep, plotBox(plot),
-        [&](double, const DialPoint& point) {
-            plot.xPset(point.x, -point.y, colour);
-        });
+        {0, 360, kMeanDayDeg, true, true}, m.PointStep);
 }
 
 }  // namespace dials::cylindrical

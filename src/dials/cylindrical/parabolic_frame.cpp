@@ -1,5 +1,5 @@
-// The set-up of the parabolic dial: the side, the style, the zone correction, the foot and the
-// tip of the style, and the development of the section by its arc length.
+// The set-up of the parabolic dial: the side, the foot and the tip of the style, and the
+// development of the section by its arc length.
 
 #include <cmath>
 
@@ -7,10 +7,8 @@
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
-#include "shell/read_place_and_wall.h"
 
 namespace dials::cylindrical {
 
@@ -93,15 +91,7 @@ std::vector<double> ParabolicFrame::shadowSamples(const std::vector<Vec3>& suns)
 
 ParabolicFrame SetupParabolicDial(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const shell::InputRecord& in = ctx.inputs;
-
-    // The zone correction: the longitude as typed (west +) less 15 times the zone, in radians.
-    m.LonAbsDeg = std::fabs(in.number("txtLON"));
-    m.ZoneCorrRad = (-m.EastSign * m.LonAbsDeg - 15 * in.number("TxtFuso")) * m.Pi / 180;
-
-    m.DeclDegrees = m.DeclSign * shell::typedDeclination(in);
-    m.SideSign = in.selected("Option3D2") ? 1 : -1;
-    m.StyleLength = in.number("txtStilo");
+    m.SideSign = ctx.inputs.selected("Option3D2") ? 1 : -1;
     ParabolicFrame f = ParabolicFrame::of(m);
     f.E = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     f.Z0 = m.ZoneCorrRad;

@@ -4,8 +4,6 @@
 // dotted circle round the foot of the style; the laying of a curve over the samples of the
 // section, and the cut of a plane through the tip that stands upright, laid by heights.
 
-#include <cmath>
-
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/parabolic_procedures.h"
@@ -39,23 +37,21 @@ GeneratrixSweep parabolicSweep(shell::Context& ctx, const ParabolicFrame& f, dou
     GeneratrixSweep sweep;
     sweep.lay = [&ctx, f, from, to](const HeightAtOffset& height, const SunKept& keep,
                                     numeric::Colour colour, const std::vector<double>& ends) {
-        shell::Module1& m = ctx.m;
-        plot::PlotSurface& plot = ctx.ixPlot1();
-        CurveRange range{from, to, m.PointStep};
+        const double step = ctx.m.PointStep;
+        CurveRange range{from, to, step};
         range.ends = f.reachLimits();
         range.ends.insert(range.ends.end(), ends.begin(), ends.end());
         // A point no real sun of the line casts is no point of the curve: its ends there are
         // laid as any other.
-        layCurve(
+        plotCurve(
+            ctx.ixPlot1(), colour,
             [&](double X) -> std::optional<DialPoint> {
                 if (!f.reaches(X)) return std::nullopt;
                 const std::optional<double> z = height(f.towardsTip(X, 0));
                 if (!z || !f.lit(X, *z) || !keep(f.towardsTip(X, *z))) return std::nullopt;
                 return DialPoint{f.xi(X), *z};
             },
-            range, m.PointStep, plotBox(plot), [&](double, const DialPoint& p) {
-                plot.xPset(p.x, -p.y, colour);
-            });
+            range, step);
     };
     sweep.sunEnds = [f](const std::vector<Vec3>& suns) { return f.shadowSamples(suns); };
     sweep.coneTouchingEnds = [f](double delta) { return f.coneTouchingSamples(delta); };
@@ -66,10 +62,9 @@ void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
                              const Vec3& normal, double from, double to,
                              numeric::Colour colour) {
     if (!standsUpright(normal)) return;
-    shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double step = ctx.m.PointStep;
     // The plot's depth below the tip's level.
-    const double depth = -plotBox(plot).bottom;
+    const double depth = -plotBox(ctx.ixPlot1()).bottom;
     // Each root of the plane's quadratic over the samples a curve of its own, by heights.
     for (const bool minus : {true, false}) {
         auto sampleAt = [&](double height) -> std::optional<double> {
@@ -78,16 +73,14 @@ void DrawParabolicUprightCut(shell::Context& ctx, const ParabolicFrame& f,
             if (!x || *x < from || *x > to || !f.reaches(*x)) return std::nullopt;
             return x;
         };
-        layCurve(
+        plotCurve(
+            ctx.ixPlot1(), colour,
             [&](double height) -> std::optional<DialPoint> {
                 const std::optional<double> x = sampleAt(height);
                 if (!x || !f.lit(*x, height)) return std::nullopt;
                 return DialPoint{f.xi(*x), height};
             },
-            {0, -depth, -m.PointStep, false}, m.PointStep, plotBox(plot),
-            [&](double height, const DialPoint& p) {
-                plot.xPset(p.x, -height, colour);
-            });
+            {0, -depth, -step, false}, step);
     }
 }
 

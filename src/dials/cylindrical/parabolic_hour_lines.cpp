@@ -15,8 +15,6 @@
 // other half itself: the lines of -90 and +90 lie in one plane, and each then keeps its own half
 // (the shared sky's HourPlaneHalf).
 
-#include <cmath>
-
 #include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/parabolic_procedures.h"
 #include "dials/six_oclock.h"
@@ -27,30 +25,21 @@
 
 namespace dials::cylindrical {
 
-namespace {
-
-// Samples X from -1 to 1.5 of the plane of angle h (radians) through the tip, keeping the
-// points a real sun casts (see the file's head): lit, and kept by the plane's half. A plane a
-// little off the meridian stands almost upright: the curve sampler lays it down the surface as
-// densely as across it.
-void drawHourPlane(shell::Context& ctx, const ParabolicFrame& f, double h,
-                   numeric::Colour colour, bool otherHalfDrawnElsewhere) {
-    layHourLine(ctx, parabolicSweep(ctx, f, -1, 1.5),
-                HourPlaneHalf(f.phi, f.s * h, ctx.m.Pi, otherHalfDrawnElsewhere),
-                !otherHalfDrawnElsewhere, colour);
-}
-
-}  // namespace
-
 void DrawParabolicHourLines(shell::Context& ctx, const ParabolicFrame& f) {
     shell::Module1& m = ctx.m;
     const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
+    // Samples X from -1 to 1.5 of each hour plane through the tip, keeping the points a real sun
+    // casts (see the file's head): lit, and kept by the plane's half. A plane a little off the
+    // meridian stands almost upright: the curve sampler lays it down the surface as densely as
+    // across it.
+    const GeneratrixSweep sweep = parabolicSweep(ctx, f, -1, 1.5);
     numeric::countedLoop(m.HourAngleRad, -90, 90, m.HourStep, [&](double H) {
         m.HourLoop = H * m.Pi / 180 - f.E * (f.s * f.Z0);
         // The line of true noon is the noon generatrix.
         if (isNoon(m.HourLoop)) return;
-        drawHourPlane(ctx, f, m.HourLoop, shell::LineColor(ctx, hourLineColourIndex(H, false)),
-                      bothSixes && isSixOClock(H));
+        const bool otherHalfDrawn = bothSixes && isSixOClock(H);
+        layHourLine(ctx, sweep, HourPlaneHalf(f.phi, f.s * m.HourLoop, m.Pi, otherHalfDrawn),
+                    !otherHalfDrawn, shell::LineColor(ctx, hourLineColourIndex(H, false)));
     });
 }
 

@@ -21,10 +21,7 @@ namespace dials::cylindrical {
 
 void DrawParabolicDeclinationLines(shell::Context& ctx, const ParabolicFrame& f) {
     // The solstices and the limits of the zodiac months.
-    drawDeclinationLines(ctx, parabolicSweep(ctx, f, -1, 1),
-                         {{kSolsticeDeg, palette::kLightRed},
-                          {20.001, palette::kLightMagenta},
-                          {11.5001, palette::kLightCyan}});
+    drawDeclinationLines(ctx, parabolicSweep(ctx, f, -1, 1), 20.001, 11.5001);
 }
 
 void DrawParabolicItalianHours(shell::Context& ctx, const ParabolicFrame& f) {

@@ -35,7 +35,7 @@
 
 namespace dials::cylindrical {
 
-// The frame of one run, from the set-up of DrawParabolicDialCurves.
+// The frame of one run, from its set-up (SetupParabolicDial).
 struct ParabolicFrame {
     double phi = 0;         // latitude, radians
     double p = 0;           // radius of curvature at the vertex, metres
@@ -94,18 +94,14 @@ struct ParabolicFrame {
 // Throws numeric::NumericFailure for p <= 0.
 double parabolaArcLength(double u, double p);
 
-// Reads the inputs the curves need into the shared variables (side sign, style length, zone
-// correction, the tip, TipOffset and StyleHypotenuse) and returns the frame. A failure (a drawing
-// step of 0) throws numeric::NumericFailure. (Run refuses a radius of curvature of 0 or below.)
+// Reads the side sign into the shared variables, which the place and wall reader has filled (the
+// style length, the zone correction), writes the tip, TipOffset and StyleHypotenuse there and
+// returns the frame. A failure (a drawing step of 0) throws numeric::NumericFailure. (Run refuses
+// a radius of curvature of 0 or below.)
 ParabolicFrame SetupParabolicDial(shell::Context& ctx);
 
-// The driver's features.
-void DrawParabolicHorizonLine(shell::Context& ctx);
-void DrawParabolicDialCurves(shell::Context& ctx);
-void DrawParabolicSectionAndTriangle(shell::Context& ctx);
-
-// The sections of DrawParabolicDialCurves, in the order it calls them. A sample whose point
-// cannot be computed, or that no real sun casts, is not drawn.
+// The driver's features, in the order it calls them. A sample whose point cannot be computed, or
+// that no real sun casts, is not drawn.
 void DrawParabolicHourLines(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicSubstyleLine(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicEquinoctialLine(shell::Context& ctx, const ParabolicFrame& f);
@@ -116,6 +112,7 @@ void DrawParabolicBabylonianHours(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicStyleTriangle(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicAnalemma(shell::Context& ctx, const ParabolicFrame& f);
 void DrawParabolicFootCircle(shell::Context& ctx);
+void DrawParabolicSectionAndTriangle(shell::Context& ctx);
 
 // The samples X from `from` to `to` as a sweep of the lines the programmes share: it lays the
 // curve of the heights over each sample's offset to the tip (the curve sampler, from steps of

@@ -9,7 +9,6 @@
 // the tip at A, the developed distance between the generatrices of the foot and of the tip.
 
 #include <cmath>
-#include <string>
 
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/parabolic_procedures.h"
@@ -24,17 +23,6 @@
 #include "shell/helpers.h"
 
 namespace dials::cylindrical {
-
-namespace {
-
-struct SectionPlan {
-    double Xf = 0, Yf = 0;   // foot of the style
-    double Xt = 0, Yt = 0;   // tip of the style
-    double Yp = 0;           // the section under the tip
-    double A = 0;            // plot abscissa of the tip
-};
-
-}  // namespace
 
 void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
@@ -51,20 +39,22 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     });
     const double H = ctx.inputs.number("txtStilo");
 
-    // Without a section (a radius of curvature of 0 or below) there is nothing to draw.
-    SectionPlan g;
+    // The foot (Xf, Yf) and the tip (Xt, Yt) of the style, the section under the tip (Yp) and
+    // the plot abscissa of the tip (A). Without a section (a radius of curvature of 0 or below)
+    // there is nothing to draw.
+    double Xf = 0, Yf = 0, Xt = 0, Yt = 0, Yp = 0, A = 0;
     const bool planned = numeric::skip([&] {
-        g.Xf = checkedDiv(-R * std::tan(D), s);
-        g.Yf = checkedDiv(s * g.Xf * g.Xf, 2 * R);
-        g.Xt = g.Xf - H * std::sin(D);
-        g.Yp = checkedDiv(s * g.Xt * g.Xt, 2 * R);
-        g.Yt = g.Yp - m.TipOffset;
-        g.A = numeric::checkFinite(parabolaArcLength(g.Xf, R) - parabolaArcLength(g.Xt, R));
+        Xf = checkedDiv(-R * std::tan(D), s);
+        Yf = checkedDiv(s * Xf * Xf, 2 * R);
+        Xt = Xf - H * std::sin(D);
+        Yp = checkedDiv(s * Xt * Xt, 2 * R);
+        Yt = Yp - m.TipOffset;
+        A = numeric::checkFinite(parabolaArcLength(Xf, R) - parabolaArcLength(Xt, R));
     });
     if (!planned) return;
-    m.PlaneCoefX = g.Xt;
-    m.PlaneCoefY = g.Yp - R;
-    const double dx = g.A - g.Xt;  // plot abscissa of the vertex
+    m.PlaneCoefX = Xt;
+    m.PlaneCoefY = Yp - R;
+    const double dx = A - Xt;  // plot abscissa of the vertex
 
     const double h = m.PointStep / 2;
     const numeric::Colour parabola = LC(palette::kWhite);
@@ -78,11 +68,11 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
         });
     }
 
-    const double footX = g.Xf + dx, footY = R - g.Yf, tipY = R - g.Yt;
+    const double footX = Xf + dx, footY = R - Yf, tipY = R - Yt;
     plot.xPset(footX, footY, LC(palette::kLightRed));
-    plot.xPset(g.A, tipY, LC(palette::kLightMagenta));
-    xLineNearTheFoot(plot, g.A, tipY, footX, footY, LC(palette::kLightMagenta));
-    xLineNearTheFoot(plot, g.A, tipY, g.A, R - g.Yp, LC(palette::kLightCyan));
+    plot.xPset(A, tipY, LC(palette::kLightMagenta));
+    xLineNearTheFoot(plot, A, tipY, footX, footY, LC(palette::kLightMagenta));
+    xLineNearTheFoot(plot, A, tipY, A, R - Yp, LC(palette::kLightCyan));
 
     const TextBlock triangle(plot, {0.9, 0.608});
     triangle.line("");
@@ -108,9 +98,9 @@ void DrawParabolicSectionAndTriangle(shell::Context& ctx) {
     // label: marks of the tip.
     const double start = D < 0 ? m.Pi / 2 : m.Pi / 2 - D;
     const double end = D < 0 ? m.Pi / 2 - D : m.Pi / 2;
-    if (markInTheArea(plot, g.A, tipY)) {
-        plot.xCircle(g.A, tipY, 0.1, LC(palette::kLightGrey), LC(palette::kBrown), 1, start, end);
-        plot.Dati("d", g.A + 0.025 * numeric::sgn(D), tipY - 0.08);
+    if (markInTheArea(plot, A, tipY)) {
+        plot.xCircle(A, tipY, 0.1, LC(palette::kLightGrey), LC(palette::kBrown), 1, start, end);
+        plot.Dati("d", A + 0.025 * numeric::sgn(D), tipY - 0.08);
     }
     if (markInTheArea(plot, footX, footY)) plot.xCircle(footX, footY, 0.01, LC(palette::kWhite));
     plot.xPset(footX, footY, LC(palette::kLightRed));

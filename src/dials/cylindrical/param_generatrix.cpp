@@ -6,7 +6,6 @@
 #include "dials/cylindrical/param_procedures.h"
 #include "dials/geometry_names.h"
 #include "dials/plot_line.h"
-#include "dials/plot_point.h"
 #include "geometry/face.h"
 #include "shell/helpers.h"
 
@@ -17,7 +16,6 @@ Generatrix generatrixAt(const shell::Module1& m, double D, double t) {
     const double L = m.StyleLength;
     const double C = m.CylParam;
     Generatrix gen;
-    gen.t = t;
     gen.theta = -D - t;
     gen.w = (L - C) * std::sin(gen.theta);
     gen.g = (L - C) * std::cos(gen.theta) + C;
@@ -75,18 +73,17 @@ void layGeneratrixCurve(shell::Context& ctx, double D, const GeneratrixHeight& h
         range, keep, colour);
 }
 
-Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen) {
-    // The generatrix is turned by -SideSign * theta from the foot's.
-    return CylinderShadow::from(m).towardsTipFromGeneratrix(-m.SideSign * gen.theta);
-}
-
 GeneratrixSweep generatrixSweep(shell::Context& ctx) {
     return circularSweep(ctx, [&ctx](const HeightAtOffset& height, const SunKept& keep,
                                      numeric::Colour colour, const std::vector<double>& ends) {
         const shell::Module1& m = ctx.m;
+        // The generatrix is turned by -SideSign * theta from the foot's.
+        auto towardsTip = [&](const Generatrix& gen) {
+            return CylinderShadow::from(m).towardsTipFromGeneratrix(-m.SideSign * gen.theta);
+        };
         layGeneratrixCurve(
             ctx, m.DeclDecimal * m.Pi / 180,
-            [&](const Generatrix& gen) { return height(towardsTip(m, gen)); }, keep, colour, ends);
+            [&](const Generatrix& gen) { return height(towardsTip(gen)); }, keep, colour, ends);
     });
 }
 

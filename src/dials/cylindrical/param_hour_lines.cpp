@@ -25,7 +25,6 @@ using param::Generatrix;
 void DrawCylHourLinesParam(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const double k = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
-    m.StyleLength = ctx.inputs.number("txtStilo");
     const GeneratrixSweep sweep = param::generatrixSweep(ctx);
     const bool bothSixes = loopDrawsBothSixOClockLines(m.HourStep);
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
@@ -40,8 +39,7 @@ void DrawCylHourLinesParam(shell::Context& ctx) {
 }
 
 void DrawCylSubstyleParam(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    m.StyleLength = ctx.inputs.number("txtStilo");
+    const shell::Module1& m = ctx.m;
     // Of the cut, what the hour line of the substyle's hour keeps: its line passes through the
     // foot of the style.
     layHourLine(ctx, param::generatrixSweep(ctx), substyleHalf(m.LatRad, m.WallDeclRad, m.Pi), true,
@@ -49,8 +47,7 @@ void DrawCylSubstyleParam(shell::Context& ctx) {
 }
 
 void DrawCylEquinoctialParam(shell::Context& ctx) {
-    shell::Module1& m = ctx.m;
-    m.StyleLength = ctx.inputs.number("txtStilo");
+    const shell::Module1& m = ctx.m;
     const numeric::Colour colour = shell::LineColor(ctx, palette::kLightBlue);
     // Where the equatorial plane through the tip crosses the generatrix (X = 0).
     param::layGeneratrixCurve(

@@ -24,10 +24,7 @@ namespace dials::cylindrical {
 
 void DrawCylDeclinationLinesParam(shell::Context& ctx) {
     // The constants are as the dial has always drawn them: 20.01 and 11.501 degrees.
-    drawDeclinationLines(ctx, param::generatrixSweep(ctx),
-                         {{kSolsticeDeg, palette::kLightRed},
-                          {20.01, palette::kLightMagenta},
-                          {11.501, palette::kLightCyan}});
+    drawDeclinationLines(ctx, param::generatrixSweep(ctx), 20.01, 11.501);
 }
 
 void DrawCylItalianHoursParam(shell::Context& ctx) {

@@ -31,7 +31,6 @@
 #include <optional>
 #include <vector>
 
-#include "dials/cylindrical/cyl_geometry.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "numeric/palette.h"
 #include "shell/context.h"
@@ -39,8 +38,8 @@
 
 namespace dials::cylindrical {
 
-// The side and the style (SetCylinderSideAndStyle), and m.CylParam.
-void SetCylinderSideParam(shell::Context& ctx);
+// m.CylParam, from the side (SetCylinderSide) and the radius.
+void SetCylParam(shell::Module1& m);
 
 // The noon generatrix, where the meridian plane through the tip cuts the cylinder and a noon
 // shadow falls (two on a concave dial in the tropics, see NoonCuts); its developed abscissa (the
@@ -63,7 +62,6 @@ namespace param {
 
 // One generatrix and its tangent plane.
 struct Generatrix {
-    double t = 0;
     double theta = 0;
     double A = 0;
     double e = 0;
@@ -83,17 +81,13 @@ using GeneratrixHeight = std::function<std::optional<double>(const Generatrix& g
 // Lays the curve of these heights over the section angle through a whole turn (the curve
 // sampler, from steps of the point step; on a cylinder of more than a metre over the
 // generatrices within the plot area's width, no more than the point step of arc apart), on the
-// generatrices the tip's shadow can reach; a
-// generatrix whose height cannot be computed has no point. Draws the points whose sun stands
-// above the horizon and that keep(sun) accepts (layDevelopedCurve). The curve ends where the shadow stops reaching the surface, and at the
+// generatrices the tip's shadow can reach; a generatrix whose height cannot be computed has no
+// point. Draws the points whose sun stands above the horizon and that keep(sun) accepts
+// (layDevelopedCurve). The curve ends where the shadow stops reaching the surface, and at the
 // generatrices of `turnEnds` (turns about the axis from the foot's) where its heights cease.
 void layGeneratrixCurve(shell::Context& ctx, double D, const GeneratrixHeight& height,
                         const SunKept& keep, numeric::Colour colour,
                         const std::vector<double>& turnEnds = {});
-
-// The horizontal offset from the generatrix, at the tip's height, to the tip: with the height of
-// a point on it, the sun whose shadow of the tip falls there.
-Vec3 towardsTip(const shell::Module1& m, const Generatrix& gen);
 
 // The generatrices as a sweep of the lines the programmes share (layGeneratrixCurve at the
 // heights over each generatrix's offset to the tip, for the folded wall declination).

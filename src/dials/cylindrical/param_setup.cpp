@@ -6,14 +6,10 @@
 
 namespace dials::cylindrical {
 
-void SetCylinderSideParam(shell::Context& ctx) {
-    SetCylinderSideAndStyle(ctx);
-    ctx.m.CylParam = -ctx.m.Radius * ctx.m.SideSign;
-}
+void SetCylParam(shell::Module1& m) { m.CylParam = -m.Radius * m.SideSign; }
 
 void DrawCylNoonLineParam(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    m.StyleLength = ctx.inputs.number("txtStilo");
     // Where the meridian plane through the tip cuts the cylinder on the side the noon sun's
     // shadow reaches (two generatrices on a concave dial in the tropics).
     const std::optional<double> x = DrawNoonGeneratrices(ctx, noonShadowCuts(m), true);

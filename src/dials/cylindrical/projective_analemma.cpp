@@ -12,7 +12,6 @@
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
 #include "dials/cone_sections.h"
-#include "dials/plot_point.h"
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
 #include "geometry/sky.h"
@@ -102,12 +101,8 @@ void DrawCylProjAnalemma(shell::Context& ctx) {
     layDevelopedCurve(
         ctx,
         [&](double day) -> std::optional<DialPoint> {
-            const SunSeries sun = sunForDay(day, analemmaObliquityRad(m.Pi), m.Pi);
-            const double delta = sun.declination;
-            // Apparent minus mean time, radians of hour angle.
-            const double Et = -sun.equationOfTime();
             // The true sun's hour angle at 12:00 standard time.
-            const double H = Et - m.ZoneCorrRad;
+            const auto [H, delta] = meanNoonSun(m, day);
             DialPoint q{};
             if (equatorial) {
                 const double sigma = m.DeclDecimal == 0 ? 1 : -1;

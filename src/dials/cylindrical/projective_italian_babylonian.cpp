@@ -22,10 +22,7 @@ namespace dials::cylindrical {
 
 void DrawCylProjDeclinationLines(shell::Context& ctx) {
     // The constants are as the dial has always drawn them, a hair off 20 and 11.5 degrees.
-    drawDeclinationLines(ctx, tangentAbscissaSweep(ctx),
-                         {{kSolsticeDeg, palette::kLightRed},
-                          {20.001, palette::kLightMagenta},
-                          {11.5001, palette::kLightCyan}});
+    drawDeclinationLines(ctx, tangentAbscissaSweep(ctx), 20.001, 11.5001);
 }
 
 // The programme keeps no count of these lines.

@@ -20,19 +20,10 @@ namespace dials::cylindrical {
 using numeric::checkedDiv;
 using numeric::checkedSqrt;
 
-namespace {
-
-// The point of the section the ray of abscissa t meets: k the ray's parameter there (the tip at
-// 0, the tangent plane at 1) and x its developed abscissa; none when the ray misses the section.
-// The point taken is the one the tip's shadow falls on: on a concave dial where the ray leaves
-// the section forward, on a convex one the first meeting. Throws numeric::NumericFailure where it
-// cannot be computed.
-struct TangentPlaneRay {
-    double k = 0;
-    double x = 0;
-};
-
-std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, double t) {
+// The point of the section the ray of abscissa t meets, k the ray's parameter there (the tip at
+// 0, the tangent plane at 1): the one the tip's shadow falls on, on a concave dial where the ray
+// leaves the section forward, on a convex one the first meeting.
+std::optional<DialPoint> ProjectTangentPlanePoint(const shell::Module1& m, double t, double y) {
     const double L = m.StyleLength;
     const double R = m.CylParam;
     const int s = m.SideSign;
@@ -41,26 +32,17 @@ std::optional<TangentPlaneRay> projectTangentAbscissa(const shell::Module1& m, d
     if (disc < 0) return std::nullopt;
 
     // Concave: the root ahead of the tip (the tip is inside the circle). Convex: the nearer.
-    TangentPlaneRay ray;
-    ray.k = checkedDiv(c * L - s * checkedSqrt(disc), t * t + L * L);
+    const double k = checkedDiv(c * L - s * checkedSqrt(disc), t * t + L * L);
     // The point from the centre: c - k L along the normal, k t along the tangent.
-    ray.x = numeric::checkFinite(R * std::atan2(ray.k * t, s * (c - ray.k * L)));
-    return ray;
-}
-
-}  // namespace
-
-std::optional<DialPoint> ProjectTangentPlanePoint(const shell::Module1& m, double t, double y) {
-    const std::optional<TangentPlaneRay> ray = projectTangentAbscissa(m, t);
-    if (!ray) return std::nullopt;
-    return DialPoint{ray->x, numeric::checkFinite(ray->k * y)};
+    const double x = numeric::checkFinite(R * std::atan2(k * t, s * (c - k * L)));
+    return DialPoint{x, numeric::checkFinite(k * y)};
 }
 
 namespace {
 
 // The sweep of the tangent plane's abscissa from..to at the point step, for a line carried onto
 // the cylinder: its ends where the rays from the tip stop meeting the section (the tangents from
-// the tip, beyond which projectTangentAbscissa has none), and `more` besides; narrowed to the
+// the tip, beyond which ProjectTangentPlanePoint has none), and `more` besides; narrowed to the
 // abscissae whose rays fall on the generatrices within the plot area's width (a cylinder far
 // wider than it is laid over the part it shows). None where no ray falls there.
 std::optional<CurveRange> tangentPlaneSweep(shell::Context& ctx, double from, double to,

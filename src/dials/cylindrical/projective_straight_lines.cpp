@@ -3,10 +3,10 @@
 // style tip cuts the cylinder.
 
 #include <cmath>
-#include <optional>
 
 #include "dials/cylindrical/cyl_projective_procedures.h"
 #include "dials/cylindrical/cyl_shared.h"
+#include "dials/six_oclock.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
@@ -14,15 +14,6 @@
 namespace dials::cylindrical {
 
 using numeric::checkedDiv;
-
-namespace {
-
-// The generatrices of the strip about the foot: where the plane of the equator stands upright
-// at the equator, its rays from the tip run parallel to the tangent plane on a concave wall
-// facing due south or north, and its cut is drawn on every generatrix the shadow reaches.
-bool everyGeneratrix(double) { return true; }
-
-}  // namespace
 
 void DrawCylProjHourLines(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
@@ -80,8 +71,10 @@ void DrawCylProjEquinoctial(shell::Context& ctx) {
         [&](double t) { return t * std::tan(a) - checkedDiv(m.PlaneCoefY, std::cos(a)); },
         everySunKept, horizonSuns(celestialPole(m.LatRad)));
     // At the equator the plane of the equator stands upright: its cut is drawn by heights, on
-    // the generatrices it cuts, wherever the shadow reaches them.
-    DrawUprightCut(ctx, celestialPole(m.LatRad), everyGeneratrix,
+    // every generatrix of the strip about the foot it cuts, wherever the shadow reaches them (its
+    // rays from the tip run parallel to the tangent plane on a concave wall facing due south or
+    // north).
+    DrawUprightCut(ctx, celestialPole(m.LatRad), [](double) { return true; },
                    shell::LineColor(ctx, palette::kLightBlue));
 }
 

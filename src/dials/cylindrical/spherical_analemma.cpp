@@ -9,18 +9,11 @@ namespace dials::cylindrical {
 
 void DrawCylSphAnalemma(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    SetCylSphSide(ctx);
 
     // Every other mean day, the day angle sweeping 440 degrees (the part from -80 to 0 twice),
     // laid by the curve sampler where the shadow moves fast.
     layCylSphLine(
-        ctx,
-        [&](double d) {
-            const SunSeries sun = sunForDay(d, analemmaObliquityRad(m.Pi), m.Pi);
-            // The true sun's hour angle at 12:00 of the zone's mean time.
-            return std::optional<SunOnLine>({-sun.equationOfTime() - m.ZoneCorrRad,
-                                             sun.declination});
-        },
+        ctx, [&](double d) { return std::optional<SunOnLine>(meanNoonSun(m, d)); },
         {-80, 360, 2 * kMeanDayDeg, false}, palette::kLightRed);
 }
 

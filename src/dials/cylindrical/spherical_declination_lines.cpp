@@ -10,7 +10,6 @@
 namespace dials::cylindrical {
 
 void DrawCylSphDeclLinesSouth(shell::Context& ctx) {
-    SetCylSphSide(ctx);
     for (const DeclinationLine line : {DeclinationLine{-kInnerSolsticeFineDeg, palette::kLightRed},
                                        {-20.001, palette::kLightMagenta},
                                        {-11.5001, palette::kLightCyan}})
@@ -18,7 +17,6 @@ void DrawCylSphDeclLinesSouth(shell::Context& ctx) {
 }
 
 void DrawCylSphDeclLinesNorth(shell::Context& ctx) {
-    SetCylSphSide(ctx);
     for (const DeclinationLine line : {DeclinationLine{kInnerSolsticeFineDeg, palette::kLightRed},
                                        {20.01, palette::kLightMagenta},
                                        {11.501, palette::kLightCyan}})

@@ -43,7 +43,6 @@ void DrawCylSphHourLines(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
     const double e = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
-    SetCylSphSide(ctx);
 
     // The axis labels stay where they are whatever the time correction: "O" at the origin, "x"
     // and "y" at points of their axes.
@@ -67,14 +66,12 @@ void DrawCylSphHourLines(shell::Context& ctx) {
 
 void DrawCylSphSubstyleLine(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    SetCylSphSide(ctx);
     if (m.LatRad == 0) return;
     layHourThroughTheYear(ctx, substyleHalf(m.LatRad, m.WallDeclRad, m.Pi).hourAngle(),
                           palette::kLightBlue);
 }
 
 void DrawCylSphEquinoctial(shell::Context& ctx) {
-    SetCylSphSide(ctx);
     layCylSphDay(ctx, 0, palette::kLightBlue, CylSphSun::Equinoctial);
 }
 

@@ -30,27 +30,28 @@ std::optional<double> arcUpToTouching(const shell::Module1& m, double delta) {
 
 // The hour angle (radians) of hour i on a day whose semi-diurnal arc is H0.
 using HourOfDay = double (*)(const shell::Module1& m, int i, double H0);
-// The semi-diurnal arc (radians) of the day on which the sun of hour i stands on the horizon;
-// none for an hour whose sun never does.
-using ArcOnHorizon = std::optional<double> (*)(const shell::Module1& m, int i);
+// The semi-diurnal arc (radians) of the day on which the sun of an Italian or Babylonian hour i
+// stands on the horizon.
+using ArcOnHorizon = double (*)(const shell::Module1& m, int i);
 
-// An Italian or Babylonian hour i lies on the horizon turned by i hours (geometry's
-// turnedHorizonNormal): its line ends where that plane's suns cast their shadows on the
-// generatrices where the shadow stops reaching the surface.
+// An Italian or Babylonian hour i (onHorizon given) lies on the horizon turned by i hours
+// (geometry's turnedHorizonNormal): its line ends where that plane's suns cast their shadows on
+// the generatrices where the shadow stops reaching the surface. A temporary hour's sun never
+// stands on the horizon.
 void drawHours(shell::Context& ctx, int first, int last, palette::Index colour, HourOfDay hourAngle,
-               ArcOnHorizon onHorizon, bool turnedHorizon) {
+               ArcOnHorizon onHorizon) {
     const shell::Module1& m = ctx.m;
-    SetCylSphSide(ctx);
     for (int i = first; i <= last; ++i) {
         CurveRange range{-kInnerSolsticeDeg, kInnerSolsticeDeg, 0.05, true};
-        if (turnedHorizon)
+        if (onHorizon)
             range.ends = reachLimitDeclinations(m, turnedHorizonNormal(m.LatRad, i * m.Pi / 12));
         // The days on which the sun begins not to set or not to rise, and on which the hour's
         // sun stands on the horizon: tan delta = -cos H0 / tan phi.
         const double polar = (m.Pi / 2 - std::fabs(m.LatRad)) * 180 / m.Pi;
         range.ends.insert(range.ends.end(), {-polar, polar});
-        if (const std::optional<double> H0 = onHorizon(m, i); H0 && m.LatRad != 0)
-            range.ends.push_back(std::atan(-std::cos(*H0) / std::tan(m.LatRad)) * 180 / m.Pi);
+        if (onHorizon && m.LatRad != 0)
+            range.ends.push_back(std::atan(-std::cos(onHorizon(m, i)) / std::tan(m.LatRad)) *
+                                 180 / m.Pi);
         layCylSphLine(
             ctx,
             [&](double decl) -> std::optional<SunOnLine> {
@@ -70,10 +71,7 @@ void DrawCylSphItalianHours(shell::Context& ctx) {
     drawHours(
         ctx, 5, 23, palette::kLightRed,
         [](const shell::Module1& m, int i, double H0) { return H0 + i * m.Pi / 12 - 2 * m.Pi; },
-        [](const shell::Module1& m, int i) -> std::optional<double> {
-            return (24 - i) * m.Pi / 24;
-        },
-        true);
+        [](const shell::Module1& m, int i) { return (24 - i) * m.Pi / 24; });
 }
 
 void DrawCylSphBabylonianHours(shell::Context& ctx) {
@@ -81,16 +79,14 @@ void DrawCylSphBabylonianHours(shell::Context& ctx) {
     drawHours(
         ctx, 1, 18, palette::kLightMagenta,
         [](const shell::Module1& m, int i, double H0) { return i * m.Pi / 12 - H0; },
-        [](const shell::Module1& m, int i) -> std::optional<double> { return i * m.Pi / 24; },
-        true);
+        [](const shell::Module1& m, int i) { return i * m.Pi / 24; });
 }
 
 void DrawCylSphTemporaryHours(shell::Context& ctx) {
     // A temporary hour's sun stands between sunrise and sunset.
     drawHours(
         ctx, 1, 12, palette::kBrown,
-        [](const shell::Module1&, int i, double H0) { return H0 * (i / 6.0 - 1); },
-        [](const shell::Module1&, int) -> std::optional<double> { return std::nullopt; }, false);
+        [](const shell::Module1&, int i, double H0) { return H0 * (i / 6.0 - 1); }, nullptr);
 }
 
 }  // namespace dials::cylindrical

@@ -82,14 +82,12 @@ SunSeen equinoctialSun(const shell::Module1& m, double tau) {
 
 }  // namespace
 
-int SetCylSphSide(shell::Context& ctx) {
+void SetCylSphSide(shell::Context& ctx) {
     ctx.m.WorkFlag = ctx.inputs.selected("Option3D1") ? -1 : 1;
-    return ctx.m.WorkFlag;
 }
 
 void ComputeConvexArcLimit(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    SetCylSphSide(ctx);
     m.ConvexArcLimit = 0;
     numeric::skip([&] {
         const double X = numeric::checkedDiv(m.Radius, m.StyleLength + m.Radius);

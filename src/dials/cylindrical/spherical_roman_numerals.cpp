@@ -6,13 +6,11 @@
 // whose line (the shadows of that hour's suns between the solstices) has no point in the plot
 // area gets no numeral (dials::lineHasPointInBox).
 
-#include "dials/cylindrical/cyl_shared.h"
 #include "dials/cylindrical/cyl_spherical_procedures.h"
 #include "dials/geometry_names.h"
 #include "dials/numeral_lines.h"
 #include "dials/plot_mark.h"
 #include "geometry/sky.h"
-#include "glyphs/glyphs.h"
 #include "numeric/palette.h"
 #include "shell/helpers.h"
 
@@ -41,17 +39,12 @@ bool hasLineInArea(shell::Context& ctx, double tau) {
 
 }  // namespace
 
-void DrawCylSphRomanNumerals(shell::Context& ctx) {
-    DrawCylSphRomanNumerals(ctx, glyphs::GlyphRomanNumeral);
-}
-
 // A numeral whose point the projection does not give (the ray misses the section, the point
 // lies above the tip, or beyond the convex limit, or cannot be computed), or whose point lies
 // outside the plot area (dials::markInArea), is left out.
 void DrawCylSphRomanNumerals(shell::Context& ctx, const CylSphNumeralGlyph& glyph) {
     shell::Module1& m = ctx.m;
     const double e = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
-    SetCylSphSide(ctx);
 
     // The hours from 6 in the morning to 6 in the evening first, then those of the night side.
     for (int k : {-6, -5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6, -11, -10, -9, -8, -7, 7, 8, 9, 10,

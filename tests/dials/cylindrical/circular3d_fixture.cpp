@@ -37,7 +37,7 @@ bool Cyl3dDial::setUp() {
     shell::DriverTable drivers = dispatch::allDrivers();
     drivers.RunCylCircular3D = [](shell::Context& ctx) {
         shell::ReadPlaceAndWallInputs(ctx);
-        dials::cylindrical::SetCylinderSideAndStyle(ctx);
+        dials::cylindrical::SetCylinderSide(ctx);
         dials::cylindrical::ComputeCylGnomonGeometry(ctx);
     };
     return runWith(drivers);

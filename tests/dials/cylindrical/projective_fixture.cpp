@@ -23,7 +23,7 @@ bool ProjectiveCylinder::setUp() {
     shell::DriverTable table;
     table.RunCylCircularProjective = [](shell::Context& ctx) {
         shell::ReadPlaceAndWallInputs(ctx);
-        dials::cylindrical::SetCylinderSideAndStyle(ctx);
+        dials::cylindrical::SetCylinderSide(ctx);
         dials::cylindrical::InitCylProjective(ctx);
     };
     return runWith(table);
