@@ -11,10 +11,8 @@
 
 #include "dials/plot_segment.h"
 #include "dials/projective/former_procedures.h"
-#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
-#include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
 
@@ -74,13 +72,6 @@ void DrawGnomonProjFormer(shell::Context& ctx) {
     if (!centre) numeric::fail(numeric::FailureKind::DivisionByZero);
     m.OriginX = -centre->x;
     m.OriginY = -centre->y;
-    // The substyle angle takes the sign of the equinoctial line's slope on the dial; a style
-    // perpendicular to the plane has no equinoctial line (it lies at infinity) and keeps it.
-    const DialPoint equinoctial = face.dialOf(cross(face.out, celestialPole(m.LatRad)));
-    if (equinoctial.x != 0 || equinoctial.y != 0) {
-        const int slope = equinoctial.x == 0 ? 1 : numeric::sgn(equinoctial.x * equinoctial.y);
-        m.SubstyleRad = slope * std::fabs(m.SubstyleRad);
-    }
     finishConstruction(ctx);
 }
 
