@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "dials/geometry_names.h"
+#include "dials/projective/projective_conic.h"
 #include "dials/projective/projective_face.h"
 #include "geometry/vec3.h"
 #include "numeric/palette.h"
@@ -104,22 +105,12 @@ private:
     double style_ = 0;                   // the perpendicular style L
 };
 
-// The cone constants k = cot^2 d of the declination lines: 23.45, 20.011 and 11.5 degrees.
-struct ConeCoefficients {
-    double k2345, k20, k115;
-};
-ConeCoefficients coneCoefficients(const shell::Module1& m);
-
-// The conic in which the cone of sun rays of declination +-d through the tip (k = cot^2 d) meets
-// the reference plane, y measured up from its equinoctial line, with its coefficients multiplied
-// by T = cos^2(lat) - k sin^2(lat): T y^2 + b y + c + x^2 = 0. T is 0 where the latitude equals
-// d (the conic is then a parabola); the discriminant b^2 - 4 T (c + x^2) is
+// The conic in which the cone of sun rays of declination +-d (degrees) through the tip meets the
+// reference plane, y measured up from its equinoctial line, with its coefficients multiplied by
+// T = cos^2(lat) - k sin^2(lat), k = cot^2 d: T y^2 + b y + c + x^2 = 0. T is 0 where the latitude
+// equals d (the conic is then a parabola); the discriminant b^2 - 4 T (c + x^2) is
 // 4 (k s^2 cos^2(lat) - T x^2), formed so that it does not cancel.
-struct ScaledConic {
-    double T = 0, b = 0, c = 0;
-    double kS2Cos2 = 0;  // k s^2 cos^2(lat)
-};
-ScaledConic declinationConic(const shell::Module1& m, double k);
+ScaledConic declinationConic(const shell::Module1& m, double degrees);
 
 // The height above the foot, along the line of greatest slope, of the horizon line, the line
 // level with the tip.

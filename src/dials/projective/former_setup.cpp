@@ -19,21 +19,15 @@ using numeric::checkedDiv;
 
 namespace former {
 
-ConeCoefficients coneCoefficients(const shell::Module1& m) {
-    // cot^2 of the solstice, 20.011 and 11.5 degrees. The first takes the product of the solstice
-    // and the stored Pi before dividing: to the bit, that product written out, 73.6703477363.
-    const auto cot2 = [](double angleRad) { return checkedDiv(1, sq(std::tan(angleRad))); };
-    return {cot2(kSolsticeDeg * m.Pi / 180), cot2(m.Pi * 20.011 / 180), cot2(m.Pi * 11.5 / 180)};
-}
-
-ScaledConic declinationConic(const shell::Module1& m, double k) {
+ScaledConic declinationConic(const shell::Module1& m, double degrees) {
     const double phi = m.LatRad;
     const double s = m.StyleLengthD;
+    const double k = checkedDiv(1, sq(std::tan(degrees * m.Pi / 180)));
     ScaledConic c;
     c.T = sq(std::cos(phi)) - k * sq(std::sin(phi));
     c.b = checkedDiv(-2 * s * std::cos(phi), std::tan(phi));
     c.c = checkedDiv(s * s, sq(std::tan(phi)));
-    c.kS2Cos2 = k * sq(s * std::cos(phi));
+    c.K = k * sq(s * std::cos(phi));
     return c;
 }
 
@@ -92,7 +86,7 @@ void SetupProjectiveFormer(shell::Context& ctx) {
 
     // The method lays its declination lines on conics that divide by the tangent of the
     // latitude: a latitude that leaves them no finite coefficient stops the run here.
-    former::declinationConic(m, former::coneCoefficients(m).k2345);
+    former::declinationConic(m, kSolsticeDeg);
 }
 
 }  // namespace dials::projective

@@ -50,7 +50,7 @@ ScaledConic scaledConic(double delta, double B, double H) {
     c.T = sq(std::sin(B)) - k * sq(std::cos(B));
     c.b = -2 * H * std::tan(B);
     c.c = sq(checkedDiv(H, std::cos(B)));
-    c.kH2 = k * H * H;
+    c.K = k * H * H;
     return c;
 }
 

@@ -22,6 +22,7 @@
 
 #include "dials/plot_point.h"
 #include "dials/geometry_names.h"
+#include "dials/projective/projective_conic.h"
 #include "dials/projective/projective_face.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
@@ -111,13 +112,8 @@ struct AuxFrame {
 // cos(lat) cos(D) = cos(delta), as at a latitude equal to delta on a plane facing due south (the
 // conic is then a parabola); the coefficients stay finite
 // and exact there and near it, and the discriminant b^2 - 4 T (c + u^2) = 4 (k H^2 - T u^2),
-// k = cot^2 delta, is formed so that it does not cancel. Throws numeric::NumericFailure for a
-// declination of 0.
-struct ScaledConic {
-    double T = 0;  // the conic is an ellipse where T > 0
-    double b = 0, c = 0;
-    double kH2 = 0;
-};
+// k = cot^2 delta, is formed so that it does not cancel (K = k H^2). Throws
+// numeric::NumericFailure for a declination of 0.
 ScaledConic scaledConic(double delta, double B, double H);
 
 // The same conic as w^2 + a w + b + c u^2 = 0 (each coefficient over T). Throws
