@@ -46,13 +46,13 @@ void SetupProjectiveFormer(shell::Context& ctx);
 // which the driver refuses).
 void DrawGnomonProjFormer(shell::Context& ctx);
 
-// The straight lines (the equinoctial is DrawEquinoctialProj): hour lines, noon line, substyle,
-// the triangle of the style drawn apart in the top right corner, and the horizon.
+// The straight lines (the equinoctial and the horizon are DrawEquinoctialProj and
+// DrawHorizonProj): hour lines, noon line, substyle, the triangle of the style drawn apart in the
+// top right corner.
 void DrawHourLinesProjFormer(shell::Context& ctx);
 void DrawNoonLineProjFormer(shell::Context& ctx);
 void DrawSubstyleProjFormer(shell::Context& ctx);
 void DrawStyleTriangleProjFormer(shell::Context& ctx);
-void DrawHorizonProjFormer(shell::Context& ctx);
 
 // Declination lines of the sun (+-23.45, +-20.011 and +-11.5 degrees), Italian and Babylonian
 // hours.
@@ -111,10 +111,6 @@ private:
 // equals d (the conic is then a parabola); the discriminant b^2 - 4 T (c + x^2) is
 // 4 (k s^2 cos^2(lat) - T x^2), formed so that it does not cancel.
 ScaledConic declinationConic(const shell::Module1& m, double degrees);
-
-// The height above the foot, along the line of greatest slope, of the horizon line, the line
-// level with the tip.
-double horizonHeight(const shell::Module1& m);
 
 // A curve of the reference plane as a function of the parameter swept (an abscissa, or the
 // height of the meridian); none where the curve has no point.

@@ -46,8 +46,9 @@ void SetupProjectiveLatter(shell::Context& ctx);
 // axis.
 bool ComputeCentreProjLatter(shell::Context& ctx);
 
-// The straight lines (the equinoctial is DrawEquinoctialProj): hour lines (points of V carried
-// onto P), then the noon line, substyle line, triangle of the style and horizon (segments on P).
+// The straight lines (the equinoctial and the horizon are DrawEquinoctialProj and
+// DrawHorizonProj): hour lines (points of V carried onto P), then the noon line, substyle line
+// and triangle of the style (segments on P).
 // Where the centre lies at infinity (latter::centreAtInfinity) the noon line, the substyle and
 // the style laid down run parallel to the polar axis across the plot area, and no line runs to
 // the centre.
@@ -55,7 +56,6 @@ void DrawHourLinesProjLatter(shell::Context& ctx);
 void DrawNoonLineProjLatter(shell::Context& ctx);
 void DrawSubstyleProjLatter(shell::Context& ctx);
 void DrawStyleTriangleProjLatter(shell::Context& ctx);
-void DrawHorizonProjLatter(shell::Context& ctx);
 
 // Declination lines of the sun (+-23.45, +-20 and +-11.5 degrees), Italian and Babylonian hours.
 void DrawDeclinationLinesProjLatter(shell::Context& ctx);

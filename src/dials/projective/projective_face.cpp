@@ -1,5 +1,5 @@
-// What both projective programmes draw straight from the dial's face: the equinoctial, and the
-// Italian and Babylonian hours. The suns of one such hour lie on the horizon turned about the
+// What both projective programmes draw straight from the dial's face: the equinoctial, the
+// horizon, and the Italian and Babylonian hours. The suns of one such hour lie on the horizon turned about the
 // polar axis (geometry/sky.h); the plane of that circle through the tip cuts the dial in a
 // straight line. Thirteen lines each, 15 degrees apart, each touching the day circle of
 // declination 90 - lat, the circle that grazes the horizon.
@@ -12,12 +12,16 @@
 // of the same number, or to a sun below the horizon, and the horizon itself (Italian 24,
 // Babylonian 0) keeps nothing.
 
+#include <cmath>
+
 #include "dials/geometry_names.h"
 #include "dials/plot_line.h"
+#include "dials/plot_segment.h"
 #include "dials/projective/former_procedures.h"
 #include "dials/projective/latter_procedures.h"
 #include "dials/projective/projective_face.h"
 #include "geometry/sky.h"
+#include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
@@ -53,6 +57,17 @@ void DrawEquinoctialProj(shell::Context& ctx) {
     plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, palette::kLightBlue),
                    face.section(celestialPole(m.LatRad), m.StyleLength * face.out),
                    [](const DialPoint&) { return true; });
+}
+
+void DrawHorizonProj(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    // The tip stands |L| out of the plane, so the line level with it lies |L| tan R up the slope
+    // from the foot. Formed from the style alone, it stays exact where the centre lies far off
+    // (a plane near the polar axis), whose height the polar style's terms would cancel.
+    const double h0 = numeric::checkFinite(std::fabs(m.StyleLength) * std::tan(m.ReclRad));
+    plotSegment(plot, {-plot.ShiftX(), h0}, {plot.ShiftX(), h0},
+                shell::LineColor(ctx, palette::kGreen));
 }
 
 // Former: through the equinoctial point of hour angle H (towards the morning) pass the Italian

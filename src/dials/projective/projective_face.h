@@ -22,4 +22,7 @@ inline geometry::Face dialFace(const shell::Module1& m) {
 // to the plane has its equinoctial at infinity: nothing is drawn.
 void DrawEquinoctialProj(shell::Context& ctx);
 
+// The horizon, the line of the dial level with the tip, across the plot area.
+void DrawHorizonProj(shell::Context& ctx);
+
 }  // namespace dials::projective

@@ -190,8 +190,8 @@ TEST(FormerAndLatter, DrawTheSameDial) {
         const double near = 1e-6 * std::max(1.0, std::hypot(c.x, c.y) / plane.style);
         EXPECT_NEAR(-former.m().OriginX, c.x, near);
         EXPECT_NEAR(-former.m().OriginY, c.y, near);
-        EXPECT_NEAR(former.draw(DrawHorizonProjFormer).segments.at(0).a.y,
-                    latter.draw(DrawHorizonProjLatter).segments.at(0).a.y, 1e-9);
+        EXPECT_NEAR(former.draw(DrawHorizonProj).segments.at(0).a.y,
+                    latter.draw(DrawHorizonProj).segments.at(0).a.y, 1e-9);
 
         // Each line of one version lies on the line through two points of the other's. The
         // Italian and Babylonian lines are drawn only where their sun is up, both versions the
