@@ -21,7 +21,10 @@ void DrawDeclinationLinesProjFormer(shell::Context& ctx) {
         double degrees;
         palette::Index colourIndex;
     } lines[] = {
-        {kSolsticeDeg, palette::kLightRed}, {20.011, palette::kLightMagenta}, {11.5, palette::kLightCyan}};
+        {kSolsticeDeg, palette::kLightRed},
+        {20.011, palette::kLightMagenta},
+        {11.5, palette::kLightCyan},
+    };
 
     // Each root is a curve of its own, laid by the shared sampler: it ends where the pair stops
     // reaching an abscissa, and runs steeply against x near there and where the projection

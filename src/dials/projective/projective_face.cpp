@@ -1,8 +1,8 @@
 // What both projective programmes draw straight from the dial's face: the equinoctial, the
-// horizon, and the Italian and Babylonian hours. The suns of one such hour lie on the horizon turned about the
-// polar axis (geometry/sky.h); the plane of that circle through the tip cuts the dial in a
-// straight line. Thirteen lines each, 15 degrees apart, each touching the day circle of
-// declination 90 - lat, the circle that grazes the horizon.
+// horizon, and the Italian and Babylonian hours. The suns of one such hour lie on the horizon
+// turned about the polar axis (geometry/sky.h); the plane of that circle through the tip cuts
+// the dial in a straight line. Thirteen lines each, 15 degrees apart, each touching the day
+// circle of declination 90 - lat, the circle that grazes the horizon.
 //
 // Each line is taken in dial coordinates from its plane and laid across the plot area by the
 // shared sampler (plotLineInArea, 2 mm apart along the dial axis it runs most along), so that a

@@ -1,8 +1,11 @@
-// Italian hours (counted from the previous sunset: hour 24 is sunset) and Babylonian hours
-// (counted from sunrise: hour 0 is sunrise) on the vertical dial by spherical trigonometry. A
-// line is a run of shadow points of one such hour, one for each declination of the sun between
-// the solstices, laid whole by the shared curve sampler (layLine); a number stands where its
-// whole hour meets the summer tropic line (kInnerSolsticeDeg), where that lies in the plot area.
+// Italian hours (counted from the previous sunset: hour 24 is sunset), Babylonian hours
+// (counted from sunrise: hour 0 is sunrise) and temporary (unequal) hours on the vertical dial by
+// spherical trigonometry. Each day from sunrise to sunset is divided into twelve equal parts, so
+// temporary hour k (0 sunrise, 6 noon, 12 sunset) falls at the hour angle (k / 6 - 1) H0, H0 the
+// day's semi-diurnal arc. A line is a run of shadow points of one such hour, one for each
+// declination of the sun between the solstices, laid whole by the shared curve sampler
+// (layLine); a number stands where its whole hour meets the summer tropic line
+// (kInnerSolsticeDeg), where that lies in the plot area.
 
 #include <optional>
 #include <span>
@@ -20,14 +23,24 @@ namespace dials::spherical {
 
 namespace {
 
-enum class Family { Italian, Babylonian };
+enum class Family { Italian, Babylonian, Temporary };
+
+// The hour angle of hour k of the family on a day of semi-diurnal arc H0.
+double hourAngle(const shell::Module1& m, Family family, double k, double H0) {
+    switch (family) {
+        case Family::Italian: return k * m.Pi / 12 + H0 - 2 * m.Pi;
+        case Family::Babylonian: return k * m.Pi / 12 - H0;
+        case Family::Temporary: return (k / 6 - 1) * H0;
+    }
+    return 0;
+}
 
 // The shadow of hour k of the family on the day of declination deltaDeg; none on a day without
-// sunrise and sunset, when the sun is behind the wall, when the computation fails, or where the
-// sun of the point is not one of hour k: below the horizon or on the other family's half of the
-// hour's turned horizon (geometry::HourPlaneHalf::castsOwnHour). The horizon turned by 15 degrees
-// for every hour holds the suns of Italian hour k on its setting half and of Babylonian hour k on
-// its rising half.
+// sunrise and sunset, when the sun is behind the wall, when the computation fails, or, for an
+// Italian or Babylonian hour, where the sun of the point is not one of hour k: below the horizon
+// or on the other family's half of the hour's turned horizon
+// (geometry::HourPlaneHalf::castsOwnHour). The horizon turned by 15 degrees for every hour holds
+// the suns of Italian hour k on its setting half and of Babylonian hour k on its rising half.
 std::optional<vsph::WallPoint> hourPoint(shell::Module1& m, Family family, double k,
                                          double deltaDeg) {
     std::optional<vsph::WallPoint> point;
@@ -36,12 +49,14 @@ std::optional<vsph::WallPoint> hourPoint(shell::Module1& m, Family family, doubl
         // The semi-diurnal arc, from sunrise (-H0) to noon and from noon to sunset (+H0).
         const double H0 = semiDiurnalArc(m.LatRad, dr, m.Pi);
         if (!risesAndSets(H0, m.Pi)) return;
-        const double H = family == Family::Italian ? k * m.Pi / 12 + H0 - 2 * m.Pi
-                                                   : k * m.Pi / 12 - H0;
+        const double H = hourAngle(m, family, k, H0);
         const vsph::WallPoint p = vsph::onWall(m, vsph::sunPlace(m, H, dr));
-        const HourPlaneHalf half = HourPlaneHalf::ofTurnedHorizon(
-            m.LatRad, k * m.Pi / 12, m.Pi, family == Family::Italian);
-        if (p.inFront && half.castsOwnHour(p.sun)) point = p;
+        if (!p.inFront) return;
+        const bool italian = family == Family::Italian;
+        if (family == Family::Temporary ||
+            HourPlaneHalf::ofTurnedHorizon(m.LatRad, k * m.Pi / 12, m.Pi, italian)
+                .castsOwnHour(p.sun))
+            point = p;
     });
     return point;
 }
@@ -105,6 +120,21 @@ void PlotBabylonianHoursVertSph(shell::Context& ctx) {
 
 void LabelBabylonianHoursVertSph(shell::Context& ctx) {
     labelFamily(ctx, Family::Babylonian, kBabylonianNumbers, numeric::qbColor(13));
+}
+
+void PlotTemporaryHoursVertSph(shell::Context& ctx) {
+    plotFamily(ctx, Family::Temporary, 0, 12, palette::kBrown);
+}
+
+void LabelTemporaryHoursVertSph(shell::Context& ctx) {
+    shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plot.setForeColor(numeric::qbColor(6));
+    for (int k = 1; k <= 11; ++k) {
+        m.SunDecl = kInnerSolsticeDeg;
+        const auto p = hourPoint(m, Family::Temporary, k, m.SunDecl);
+        if (p && p->drawn()) plotLabel(plot, std::to_string(k), {p->x, p->y});
+    }
 }
 
 }  // namespace dials::spherical
