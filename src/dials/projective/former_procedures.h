@@ -35,9 +35,10 @@ namespace dials::projective {
 // method, which builds every line from that meeting point, cannot draw it.
 bool typedPlaneHoldsPolarAxis(const shell::Context& ctx);
 
-// Reads the inputs and computes the polar style, the declination conics and the angles of the
-// equivalent vertical plane. A numerical failure (an hour fraction of 0, a style parallel to the
-// plane) is not handled here: it throws numeric::NumericFailure and stops the run.
+// Reads the inputs (ReadProjectivePlane) and computes the polar style, checking that the
+// declination conics can be formed. A numerical failure (an hour fraction of 0, a style parallel
+// to the plane, a latitude that leaves the conics no finite coefficient) is not handled here: it
+// throws numeric::NumericFailure and stops the run.
 void SetupProjectiveFormer(shell::Context& ctx);
 
 // Places the foot of the perpendicular style as seen from the centre, draws the triangle of the

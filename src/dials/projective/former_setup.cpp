@@ -44,19 +44,7 @@ bool typedPlaneHoldsPolarAxis(const shell::Context& ctx) {
 
 void SetupProjectiveFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const shell::InputRecord& in = ctx.inputs;
-
-    m.HourStep = checkedDiv(15, in.number("TxtHour"));
-    m.Pi = kStoredPi;
-
-    m.LatDegrees = in.number("txtLAT");
-    m.LatRad = m.LatDegrees * m.Pi / 180;
-    m.DeclDegrees = m.DeclSign * shell::typedDeclination(in);
-    m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
-    m.DeclDecimal = m.DeclDegrees;
-    m.ReclDeg = shell::typedReclination(in, 1);
-    m.ReclRad = m.ReclDeg * m.Pi / 180;
-    m.StyleLength = in.number("txtStilo");
+    ReadProjectivePlane(ctx);
 
     const double phi = m.LatRad, R = m.ReclRad;
     // The polar style from the tip to the centre: the perpendicular style over the sine of the

@@ -34,8 +34,8 @@
 
 namespace dials::projective {
 
-// Reads the inputs and computes the auxiliary dial and the conics of the declination lines. A
-// numerical failure (an hour fraction of 0, for one) is not handled here: it throws
+// Reads the inputs (ReadProjectivePlane, and the longitude and zone) and computes the auxiliary
+// dial. A numerical failure (an hour fraction of 0, for one) is not handled here: it throws
 // numeric::NumericFailure and ends the run.
 void SetupProjectiveLatter(shell::Context& ctx);
 

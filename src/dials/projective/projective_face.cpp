@@ -21,9 +21,11 @@
 #include "dials/projective/latter_procedures.h"
 #include "dials/projective/projective_face.h"
 #include "geometry/sky.h"
+#include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::projective {
 
@@ -50,6 +52,22 @@ void drawFamily(shell::Context& ctx, double sense, double turn, bool italian,
 }
 
 }  // namespace
+
+void ReadProjectivePlane(shell::Context& ctx) {
+    using numeric::checkFinite;
+    shell::Module1& m = ctx.m;
+    const shell::InputRecord& in = ctx.inputs;
+    m.HourStep = numeric::checkedDiv(15, in.number("TxtHour"));
+    m.Pi = kStoredPi;
+    m.LatDegrees = checkFinite(in.number("txtLAT"));
+    m.LatRad = m.LatDegrees * m.Pi / 180;
+    m.DeclDegrees = m.DeclSign * checkFinite(shell::typedDeclination(in));
+    m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
+    m.DeclDecimal = m.DeclDegrees;
+    m.ReclDeg = checkFinite(shell::typedReclination(in, 1));
+    m.ReclRad = m.ReclDeg * m.Pi / 180;
+    m.StyleLength = checkFinite(in.number("txtStilo"));
+}
 
 void DrawEquinoctialProj(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
