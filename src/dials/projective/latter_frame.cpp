@@ -54,16 +54,6 @@ ScaledConic scaledConic(double delta, double B, double H) {
     return c;
 }
 
-DeclinationConic declinationConic(double delta, double B, double H) {
-    const ScaledConic s = scaledConic(delta, B, H);
-    DeclinationConic c;
-    c.T = s.T;
-    c.a = checkedDiv(s.b, s.T);
-    c.b = checkedDiv(s.c, s.T);
-    c.c = checkedDiv(1, s.T);
-    return c;
-}
-
 bool sunAboveHorizon(const shell::Module1& m, const DialPoint& p) {
     return aboveHorizon(dialFace(m).sunOf(m.StyleLength, p));
 }

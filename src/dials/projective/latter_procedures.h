@@ -116,14 +116,6 @@ struct AuxFrame {
 // numeric::NumericFailure for a declination of 0.
 ScaledConic scaledConic(double delta, double B, double H);
 
-// The same conic as w^2 + a w + b + c u^2 = 0 (each coefficient over T). Throws
-// numeric::NumericFailure where the coefficients do not exist (T = 0).
-struct DeclinationConic {
-    double a = 0, b = 0, c = 0;
-    double T = 0;
-};
-DeclinationConic declinationConic(double delta, double B, double H);
-
 // Whether the polar style through the tip meets the dial only at infinity
 // (geometry::Face::meetsAtInfinity): the dial holds the polar axis and has no centre.
 inline bool centreAtInfinity(const shell::Module1& m) {
