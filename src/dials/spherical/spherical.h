@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "dials/plot_curve.h"
+#include "numeric/checked.h"
 #include "numeric/palette.h"
 #include "numeric/step_loop.h"
 #include "plot/plot_surface.h"
@@ -34,6 +35,13 @@ void forEachHourOfTheDay(double step, Body&& body) {
 inline int hourNumber(double H) {
     const int hour = 12 + static_cast<int>(H / 15);
     return hour > 12 ? hour - 12 : hour;
+}
+
+// The step between the lines of the Italian, Babylonian and temporary hours: 1 / n for the hour
+// fraction n of TxtHour, 0 counting as 1.
+inline double oldHourStep(const shell::Context& ctx) {
+    const double n = ctx.inputs.number("TxtHour");
+    return numeric::checkedDiv(1, n == 0 ? 1 : n);
 }
 
 // Lays one line of the dial with the shared curve sampler (dials::layCurve) in the colour: the

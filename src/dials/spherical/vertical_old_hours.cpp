@@ -61,26 +61,20 @@ std::optional<vsph::WallPoint> hourPoint(shell::Module1& m, Family family, doubl
     return point;
 }
 
-// The hour fraction of TxtHour; 0 (or no number) counts as whole hours.
-double hourFraction(const shell::Context& ctx) {
-    const double f = ctx.inputs.number("TxtHour");
-    return f == 0 ? 1 : f;
-}
-
 void plotFamily(shell::Context& ctx, Family family, double fromHour, double toHour,
                 palette::Index colour) {
     shell::Module1& m = ctx.m;
     const numeric::Colour drawn = shell::LineColor(ctx, colour);
-    double hourStep = 0;
-    if (!numeric::assignOrSkip(hourStep, [&] { return 1 / hourFraction(ctx); })) return;
     const double declStep = 10 * m.PointStep;
-    double k = 0;
-    vsph::sweep(k, fromHour, toHour, hourStep, [&](double hour) {
-        layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, drawn,
-                vsph::curveOf([&](double decl) {
-                    m.SunDecl = decl;
-                    return hourPoint(m, family, hour, decl);
-                }));
+    // Each line contains its own point failures; what can reach here is the range refusing its
+    // step, before the first round, which draws nothing.
+    numeric::skip([&] {
+        for (double hour : numeric::StepRange(fromHour, toHour, oldHourStep(ctx)))
+            layLine(ctx, {-kInnerSolsticeDeg, kInnerSolsticeDeg, declStep}, drawn,
+                    vsph::curveOf([&](double decl) {
+                        m.SunDecl = decl;
+                        return hourPoint(m, family, hour, decl);
+                    }));
     });
 }
 

@@ -142,15 +142,6 @@ CurveRange hourLineSweep(const shell::Module1& m);
 // pole.
 Face wallFace(const shell::Module1& m);
 
-// The counted loop of a sweep, its counter kept in `counter`; a step that cannot advance the
-// counter (0, or too small for the bounds) runs nothing.
-template <class Body>
-void sweep(double& counter, double start, double end, double step, Body&& body) {
-    // Each body contains its own point failures; what can reach here is the range refusing its
-    // step, before the first round.
-    numeric::skip([&] { numeric::countedLoop(counter, start, end, step, body); });
-}
-
 }  // namespace vsph
 
 }  // namespace dials::spherical
