@@ -1,25 +1,19 @@
 // The straight lines of the former projective dial other than the hour lines: the noon line, the
 // substyle and the triangle of the style drawn apart.
 
-#include <algorithm>
 #include <cmath>
 
 #include "dials/plot_segment.h"
 #include "dials/plot_line.h"
 #include "dials/projective/former_procedures.h"
 #include "dials/geometry_names.h"
-#include "geometry/sky.h"
 #include "numeric/checked.h"
-#include "numeric/rounding.h"
 #include "numeric/skip.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::projective {
 
 using numeric::checkedDiv;
-using numeric::checkFinite;
-using numeric::StepRange;
 
 namespace {
 

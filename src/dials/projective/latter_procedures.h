@@ -77,12 +77,11 @@ struct AuxFrame {
 
     static AuxFrame from(const shell::Module1& m);
 
-    // The point of P on which the central projection from the tip sends the V point (X, Y).
-    // Throws numeric::NumericFailure for a point sent to infinity.
-    DialPoint project(double X, double Y) const { return projectHomogeneous(X, Y, 1); }
-    // The same for the V point (X / w, Y / w), formed with w multiplied through, so that a point
-    // however far off on V is carried without overflow or lost digits; w = 0 is V's point at
-    // infinity in the direction (X, Y), which lands on the vanishing line.
+    // The point of P on which the central projection from the tip sends the V point
+    // (X / w, Y / w), formed with w multiplied through, so that a point however far off on V is
+    // carried without overflow or lost digits; w = 0 is V's point at infinity in the direction
+    // (X, Y), which lands on the vanishing line. Throws numeric::NumericFailure for a point sent
+    // to infinity.
     DialPoint projectHomogeneous(double X, double Y, double w) const;
     // The same for a point of V's substyle frame (u, v) (or (u / w, v / w)), and for (u, w'),
     // w' = v + W0.

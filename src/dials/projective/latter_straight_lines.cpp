@@ -7,13 +7,10 @@
 #include "dials/plot_segment.h"
 #include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
-#include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "shell/helpers.h"
 
 namespace dials::projective {
-
-using numeric::checkedDiv;
 
 void DrawSubstyleProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;

@@ -26,7 +26,6 @@
 #include "dials/spherical/spherical.h"
 #include "geometry/vec3.h"
 #include "numeric/skip.h"
-#include "numeric/step_loop.h"
 #include "shell/context.h"
 
 namespace dials::spherical {
