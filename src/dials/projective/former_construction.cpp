@@ -11,10 +11,8 @@
 
 #include "dials/plot_segment.h"
 #include "dials/projective/former_procedures.h"
-#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/failure.h"
-#include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
 
@@ -43,45 +41,30 @@ void drawTurnedDownTriangle(shell::Context& ctx) {
     });
 }
 
-// The noon line lies in the meridian plane through the style: its angle from the line of
-// greatest slope is atan(sin R tan D), on every plane.
-double noonTilt(const shell::Module1& m) {
-    return std::atan(numeric::checkFinite(std::sin(m.ReclRad) * std::tan(m.WallDeclRad)));
-}
-
-// With the foot placed: the turned-down triangle when asked for, and the vertical through the
-// centre.
-void finishConstruction(shell::Context& ctx) {
-    if (shell::ticked(ctx, "ck_Triangolo")) drawTurnedDownTriangle(ctx);
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    const double x = -ctx.m.OriginX;
-    // From the top edge down past the bottom edge: where the noon line has no tilt (a vertical
-    // plane, or one facing due south or north) the vertical is the noon line.
-    const double bottom = std::max(2 * plot.ShiftY(), plot.QuadranteH() - plot.ShiftY());
-    plotSegment(plot, {x, plot.ShiftY()}, {x, -bottom}, shell::LineColor(ctx, palette::kDarkGrey));
-}
-
 }  // namespace
 
 void DrawGnomonProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const Face face = dialFace(m);
-    m.NoonTiltRad = noonTilt(m);
+    // The noon line lies in the meridian plane through the style: its angle from the line of
+    // greatest slope is atan(sin R tan D), on every plane.
+    m.NoonTiltRad =
+        std::atan(numeric::checkFinite(std::sin(m.ReclRad) * std::tan(m.WallDeclRad)));
     // The centre is where the polar style through the tip meets the dial; the foot seen from it
     // is the same vector turned round. Taken from the face, it keeps its digits however far off
     // the centre lies (a plane next to one that holds the polar axis).
-    const std::optional<DialPoint> centre = face.centre(m.StyleLength, m.LatRad);
+    const std::optional<DialPoint> centre = dialFace(m).centre(m.StyleLength, m.LatRad);
     if (!centre) numeric::fail(numeric::FailureKind::DivisionByZero);
     m.OriginX = -centre->x;
     m.OriginY = -centre->y;
-    // The substyle angle takes the sign of the equinoctial line's slope on the dial; a style
-    // perpendicular to the plane has no equinoctial line (it lies at infinity) and keeps it.
-    const DialPoint equinoctial = face.dialOf(cross(face.out, celestialPole(m.LatRad)));
-    if (equinoctial.x != 0 || equinoctial.y != 0) {
-        const int slope = equinoctial.x == 0 ? 1 : numeric::sgn(equinoctial.x * equinoctial.y);
-        m.SubstyleRad = slope * std::fabs(m.SubstyleRad);
-    }
-    finishConstruction(ctx);
+
+    // With the foot placed: the turned-down triangle when asked for, and the vertical through
+    // the centre, from the top edge down past the bottom edge: where the noon line has no tilt
+    // (a vertical plane, or one facing due south or north) the vertical is the noon line.
+    if (shell::ticked(ctx, "ck_Triangolo")) drawTurnedDownTriangle(ctx);
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    const double bottom = std::max(2 * plot.ShiftY(), plot.QuadranteH() - plot.ShiftY());
+    plotSegment(plot, {-m.OriginX, plot.ShiftY()}, {-m.OriginX, -bottom},
+                shell::LineColor(ctx, palette::kDarkGrey));
 }
 
 }  // namespace dials::projective

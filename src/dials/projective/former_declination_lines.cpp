@@ -17,40 +17,38 @@ namespace dials::projective {
 
 void DrawDeclinationLinesProjFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const former::ConeCoefficients k = former::coneCoefficients(m);
     const struct {
-        former::ScaledConic conic;
+        double degrees;
         palette::Index colourIndex;
     } lines[] = {
-        {former::declinationConic(m, k.k2345), palette::kLightRed},    // solstices, +-23.45
-        {former::declinationConic(m, k.k20), palette::kLightMagenta},  // +-20.011
-        {former::declinationConic(m, k.k115), palette::kLightCyan},    // +-11.5
+        {kSolsticeDeg, palette::kLightRed},
+        {20.011, palette::kLightMagenta},
+        {11.5, palette::kLightCyan},
     };
-    numeric::Colour colours[3];
-    for (int i = 0; i < 3; ++i) colours[i] = shell::LineColor(ctx, lines[i].colourIndex);
 
     // Each root is a curve of its own, laid by the shared sampler: it ends where the pair stops
     // reaching an abscissa, and runs steeply against x near there and where the projection
     // stretches it.
-    for (int i = 0; i < 3; ++i) {
-        const former::ScaledConic& c = lines[i].conic;
+    for (const auto& line : lines) {
+        const ScaledConic c = former::declinationConic(m, line.degrees);
+        const numeric::Colour colour = shell::LineColor(ctx, line.colourIndex);
         for (const bool plus : {false, true}) {
             // Nothing where this pair does not reach x; its turn within a step of the sweep
             // past its end.
             former::layReferenceCurve(
                 ctx,
                 [&](double x) -> std::optional<former::ReferencePoint> {
-                    const auto y = conicRootToTheTurn(c.T, c.b, c.c, c.kS2Cos2, x, 0.005, plus);
+                    const auto y = conicRootToTheTurn(c, x, 0.005, plus);
                     if (!y) return std::nullopt;
                     return former::ReferencePoint{y->at, y->root, 1, true};
                 },
                 [&](double s) -> std::optional<former::ReferencePoint> {
                     // The abscissa 1 / s: (1, Y) = s (x, y).
-                    const auto Y = conicRootAtReciprocal(c.T, c.b, c.c, c.kS2Cos2, s, 0.005, plus);
+                    const auto Y = conicRootAtReciprocal(c, s, 0.005, plus);
                     if (!Y) return std::nullopt;
                     return former::ReferencePoint{1, Y->root, Y->at, true};
                 },
-                colours[i], true, conicTurns(c.T, c.kS2Cos2));
+                colour, true, conicTurns(c));
         }
     }
 }

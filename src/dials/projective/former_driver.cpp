@@ -41,7 +41,7 @@ void RunProjectiveFormer(shell::Context& ctx) {
     if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesProjFormer(ctx);
     if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursProjFormer(ctx);
     if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursProjFormer(ctx);
-    if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonProjFormer(ctx);
+    if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonProj(ctx);
     sayWhenNoTipShadowFalls(
         ctx, TipShadowSurface::face(dialFace(ctx.m), ctx.m.StyleLength, ctx.m.LatRad));
 }

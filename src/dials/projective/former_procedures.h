@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "dials/geometry_names.h"
+#include "dials/projective/projective_conic.h"
 #include "dials/projective/projective_face.h"
 #include "geometry/vec3.h"
 #include "numeric/palette.h"
@@ -34,9 +35,10 @@ namespace dials::projective {
 // method, which builds every line from that meeting point, cannot draw it.
 bool typedPlaneHoldsPolarAxis(const shell::Context& ctx);
 
-// Reads the inputs and computes the polar style, the declination conics and the angles of the
-// equivalent vertical plane. A numerical failure (an hour fraction of 0, a style parallel to the
-// plane) is not handled here: it throws numeric::NumericFailure and stops the run.
+// Reads the inputs (ReadProjectivePlane) and computes the polar style, checking that the
+// declination conics can be formed. A numerical failure (an hour fraction of 0, a style parallel
+// to the plane, a latitude that leaves the conics no finite coefficient) is not handled here: it
+// throws numeric::NumericFailure and stops the run.
 void SetupProjectiveFormer(shell::Context& ctx);
 
 // Places the foot of the perpendicular style as seen from the centre, draws the triangle of the
@@ -45,13 +47,13 @@ void SetupProjectiveFormer(shell::Context& ctx);
 // which the driver refuses).
 void DrawGnomonProjFormer(shell::Context& ctx);
 
-// The straight lines (the equinoctial is DrawEquinoctialProj): hour lines, noon line, substyle,
-// the triangle of the style drawn apart in the top right corner, and the horizon.
+// The straight lines (the equinoctial and the horizon are DrawEquinoctialProj and
+// DrawHorizonProj): hour lines, noon line, substyle, the triangle of the style drawn apart in the
+// top right corner.
 void DrawHourLinesProjFormer(shell::Context& ctx);
 void DrawNoonLineProjFormer(shell::Context& ctx);
 void DrawSubstyleProjFormer(shell::Context& ctx);
 void DrawStyleTriangleProjFormer(shell::Context& ctx);
-void DrawHorizonProjFormer(shell::Context& ctx);
 
 // Declination lines of the sun (+-23.45, +-20.011 and +-11.5 degrees), Italian and Babylonian
 // hours.
@@ -104,26 +106,12 @@ private:
     double style_ = 0;                   // the perpendicular style L
 };
 
-// The cone constants k = cot^2 d of the declination lines: 23.45, 20.011 and 11.5 degrees.
-struct ConeCoefficients {
-    double k2345, k20, k115;
-};
-ConeCoefficients coneCoefficients(const shell::Module1& m);
-
-// The conic in which the cone of sun rays of declination +-d through the tip (k = cot^2 d) meets
-// the reference plane, y measured up from its equinoctial line, with its coefficients multiplied
-// by T = cos^2(lat) - k sin^2(lat): T y^2 + b y + c + x^2 = 0. T is 0 where the latitude equals
-// d (the conic is then a parabola); the discriminant b^2 - 4 T (c + x^2) is
+// The conic in which the cone of sun rays of declination +-d (degrees) through the tip meets the
+// reference plane, y measured up from its equinoctial line, with its coefficients multiplied by
+// T = cos^2(lat) - k sin^2(lat), k = cot^2 d: T y^2 + b y + c + x^2 = 0. T is 0 where the latitude
+// equals d (the conic is then a parabola); the discriminant b^2 - 4 T (c + x^2) is
 // 4 (k s^2 cos^2(lat) - T x^2), formed so that it does not cancel.
-struct ScaledConic {
-    double T = 0, b = 0, c = 0;
-    double kS2Cos2 = 0;  // k s^2 cos^2(lat)
-};
-ScaledConic declinationConic(const shell::Module1& m, double k);
-
-// The height above the foot, along the line of greatest slope, of the horizon line, the line
-// level with the tip.
-double horizonHeight(const shell::Module1& m);
+ScaledConic declinationConic(const shell::Module1& m, double degrees);
 
 // A curve of the reference plane as a function of the parameter swept (an abscissa, or the
 // height of the meridian); none where the curve has no point.

@@ -26,13 +26,6 @@ DialPoint ReferenceProjection::operator()(const ReferencePoint& r) const {
 
 double ReferenceProjection::across(const ReferencePoint& r) const { return dot(ray(r), face_.out); }
 
-double horizonHeight(const shell::Module1& m) {
-    // The tip stands |L| out of the plane, so the line level with it lies |L| tan R up the slope
-    // from the foot. Formed from the style alone, it stays exact where the centre lies far off
-    // (a plane near the polar axis), whose height the polar style's terms would cancel.
-    return numeric::checkFinite(std::fabs(m.StyleLength) * std::tan(m.ReclRad));
-}
-
 void layReferenceCurve(shell::Context& ctx, const ReferenceCurve& curve,
                        const ReferenceCurve& far, numeric::Colour colour, bool sunlitOnly,
                        const std::vector<double>& ends) {

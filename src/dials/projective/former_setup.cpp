@@ -1,7 +1,5 @@
-// Set-up of the former projective programme: the inputs, the signed polar style, the conics of
-// the declination lines on the reference plane, and the angles of the equivalent vertical plane
-// (turning the sky by F about the east-west axis makes the dial a vertical plane of declination
-// g at latitude lat + F).
+// Set-up of the former projective programme: the inputs, the signed polar style and the conics
+// of the declination lines on the reference plane.
 
 #include <cmath>
 
@@ -11,9 +9,6 @@
 #include "geometry/sky.h"
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
-#include "numeric/fold.h"
-#include "numeric/rounding.h"
-#include "numeric/skip.h"
 #include "numeric/tolerance.h"
 #include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
@@ -22,38 +17,17 @@ namespace dials::projective {
 
 using numeric::checkedDiv;
 
-namespace {
-
-// The substyle angle of the equivalent vertical plane of declination g, seen from a plane turned
-// F about the horizontal: atan(sin g / tan(lat + F)). Where tan(lat + F) is 0 that plane stands at
-// the equator: its substyle is horizontal, or undefined (0 here) for a plane facing the equator
-// squarely, whose style is perpendicular to it.
-double equivalentSubstyle(const shell::Module1& m, double F, double g) {
-    const double sinG = std::sin(g);
-    const double t = std::tan(F + m.LatRad);
-    if (t == 0) return numeric::sgn(sinG) * m.Pi / 2;
-    return std::atan(checkedDiv(sinG, t));
-}
-
-}  // namespace
-
 namespace former {
 
-ConeCoefficients coneCoefficients(const shell::Module1& m) {
-    // cot^2 of the solstice, 20.011 and 11.5 degrees. The first takes the product of the solstice
-    // and the stored Pi before dividing: to the bit, that product written out, 73.6703477363.
-    const auto cot2 = [](double angleRad) { return checkedDiv(1, sq(std::tan(angleRad))); };
-    return {cot2(kSolsticeDeg * m.Pi / 180), cot2(m.Pi * 20.011 / 180), cot2(m.Pi * 11.5 / 180)};
-}
-
-ScaledConic declinationConic(const shell::Module1& m, double k) {
+ScaledConic declinationConic(const shell::Module1& m, double degrees) {
     const double phi = m.LatRad;
     const double s = m.StyleLengthD;
+    const double k = checkedDiv(1, sq(std::tan(degrees * m.Pi / 180)));
     ScaledConic c;
     c.T = sq(std::cos(phi)) - k * sq(std::sin(phi));
     c.b = checkedDiv(-2 * s * std::cos(phi), std::tan(phi));
     c.c = checkedDiv(s * s, sq(std::tan(phi)));
-    c.kS2Cos2 = k * sq(s * std::cos(phi));
+    c.K = k * sq(s * std::cos(phi));
     return c;
 }
 
@@ -70,21 +44,9 @@ bool typedPlaneHoldsPolarAxis(const shell::Context& ctx) {
 
 void SetupProjectiveFormer(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const shell::InputRecord& in = ctx.inputs;
+    ReadProjectivePlane(ctx);
 
-    m.HourStep = checkedDiv(15, in.number("TxtHour"));
-    m.Pi = kStoredPi;
-
-    m.LatDegrees = in.number("txtLAT");
-    m.LatRad = m.LatDegrees * m.Pi / 180;
-    m.DeclDegrees = m.DeclSign * shell::typedDeclination(in);
-    m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
-    m.DeclDecimal = m.DeclDegrees;
-    m.ReclDeg = shell::typedReclination(in, 1);
-    m.ReclRad = m.ReclDeg * m.Pi / 180;
-    m.StyleLength = in.number("txtStilo");
-
-    const double phi = m.LatRad, D = m.WallDeclRad, R = m.ReclRad;
+    const double phi = m.LatRad, R = m.ReclRad;
     // The polar style from the tip to the centre: the perpendicular style over the sine of the
     // style's elevation. Its sign tells on which side of the tip the centre lies. A style
     // parallel to the plane (a polar plane) has no centre: typed exactly, the stored Pi leaves
@@ -100,33 +62,19 @@ void SetupProjectiveFormer(shell::Context& ctx) {
     const double E =
         shell::ArcSin(m, numeric::clampRoundedSine(-face.polarElevationSine(phi)));
     double s = std::fabs(checkedDiv(m.StyleLength, sinE));
-    int side = 1;
     // A plane turned past the vertical, reclining or inclining, is the plane of declination
     // D + 180 and reclination +-180 - R seen from its other axes: the map turns its points half
     // round, and the polar style changes sign to match.
-    if (R >= m.Pi / 2 || R <= -m.Pi / 2) {
-        s = -s;
-        side = -1;
-    }
+    if (R >= m.Pi / 2 || R <= -m.Pi / 2) s = -s;
     // Reclined past the polar axis: the axis rises out of the face on the tip's side, as seen
     // from the face's own side of the vertical.
-    const bool beyondPolarAxis = (face.polarElevationSine(phi) > 0) == (std::cos(R) > 0);
-    if (beyondPolarAxis) s = -s;
-    if (std::fabs(D) > m.Pi / 2 && beyondPolarAxis) side = -1;
+    if ((face.polarElevationSine(phi) > 0) == (std::cos(R) > 0)) s = -s;
     m.StyleLengthD = s;
-    m.SideSign = side;
     m.StyleElevRad = E;
 
     // The method lays its declination lines on conics that divide by the tangent of the
     // latitude: a latitude that leaves them no finite coefficient stops the run here.
-    former::declinationConic(m, former::coneCoefficients(m).k2345);
-
-    // The equivalent vertical plane: turned F about the horizontal, to R's side, of declination g.
-    const double F =
-        numeric::lineAngleToSideOf(std::atan(checkedDiv(std::tan(R), std::cos(D))), R, m.Pi);
-    const double g = std::atan(numeric::checkFinite(std::tan(D) * std::cos(F)));
-    m.NoonTiltRad = std::atan(numeric::checkFinite(std::sin(g) * std::tan(F)));
-    m.SubstyleRad = numeric::sgn(m.SideSign) * (equivalentSubstyle(m, F, g) + m.NoonTiltRad);
+    former::declinationConic(m, kSolsticeDeg);
 }
 
 }  // namespace dials::projective

@@ -1,25 +1,19 @@
-// The straight lines of the former projective dial other than the hour lines: the equinoctial
-// line, the noon line, the substyle, the triangle of the style drawn apart and the horizon.
+// The straight lines of the former projective dial other than the hour lines: the noon line, the
+// substyle and the triangle of the style drawn apart.
 
-#include <algorithm>
 #include <cmath>
 
 #include "dials/plot_segment.h"
 #include "dials/plot_line.h"
 #include "dials/projective/former_procedures.h"
 #include "dials/geometry_names.h"
-#include "geometry/sky.h"
 #include "numeric/checked.h"
-#include "numeric/rounding.h"
 #include "numeric/skip.h"
-#include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::projective {
 
 using numeric::checkedDiv;
-using numeric::checkFinite;
-using numeric::StepRange;
 
 namespace {
 
@@ -88,14 +82,6 @@ void DrawStyleTriangleProjFormer(shell::Context& ctx) {
     plotSegment(plot, {kx - base, ky}, {kx, ky}, shell::LineColor(ctx, palette::kLightYellow));
     plotSegment(plot, {kx - base, ky}, {kx, ky - height},
                 shell::LineColor(ctx, palette::kLightBlue));
-}
-
-void DrawHorizonProjFormer(shell::Context& ctx) {
-    // The horizon is level with the tip.
-    const double h0 = former::horizonHeight(ctx.m);
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    plotSegment(plot, {-plot.ShiftX(), h0}, {plot.ShiftX(), h0},
-                shell::LineColor(ctx, palette::kGreen));
 }
 
 }  // namespace dials::projective

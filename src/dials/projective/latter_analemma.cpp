@@ -51,7 +51,6 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     const latter::AuxFrame f = latter::AuxFrame::from(m);
     const numeric::Colour colour = shell::LineColor(ctx, palette::kLightYellow);
-    const double L = m.AuxStyleLength;
     // The rule of the root signs below finds the shadow on planes that face less than a right
     // angle from the south and are not turned past the vertical (the tip then lies on V's far
     // side); on the others the shadow is picked out directly.
@@ -76,12 +75,15 @@ void PlotAnalemmaProjLatter(shell::Context& ctx) {
             const double c = line.P;
             const double Wc = checkedDiv(c, line.tanQ);
 
-            const latter::DeclinationConic day = latter::declinationConic(delta, f.B, L);
+            // The day's declination line as w^2 + a w + b + c u^2 = 0, each coefficient over T
+            // (none where T = 0).
+            const ScaledConic day = latter::scaledConic(delta, f.B, f.H);
+            const FrameConic unscaled{checkedDiv(day.b, day.T), checkedDiv(day.c, day.T),
+                                      checkedDiv(1, day.T)};
 
             // Both crossings must exist: a day whose hour line misses its declination line, or
             // meets it only once (the other crossing not a finite point), gets no point.
-            const HourLineCrossings both =
-                hourLineCrossings(c, Wc, FrameConic{day.a, day.b, day.c});
+            const HourLineCrossings both = hourLineCrossings(c, Wc, unscaled);
             if (!both.minus || !both.plus) numeric::fail(numeric::FailureKind::Overflow);
             double j = deltaDeg < 0 ? 1 : -1;
             if (day.T > 0) j = deltaDeg < 0 ? -1 : 1;

@@ -31,19 +31,19 @@ void DrawDeclinationLinesProjLatter(shell::Context& ctx) {
     // stretches it.
     const PlotBox box = plotBox(plot);
     for (const ConeLinePair& pair : declinationLinePairs(ctx)) {
-        const latter::ScaledConic k = latter::scaledConic(m.Pi * pair.degrees / 180, f.B, f.H);
+        const ScaledConic k = latter::scaledConic(m.Pi * pair.degrees / 180, f.B, f.H);
         // w1 = -a / 2 + root first, then w2 = -a / 2 - root.
         for (const bool plus : {true, false}) {
             // Nothing where this pair does not reach u; its turn within a step of the sweep past
             // its end.
             const CurveAt root = [&](double u) -> std::optional<DialPoint> {
-                const auto w = conicRootToTheTurn(k.T, k.b, k.c, k.kH2, u, 0.005, plus);
+                const auto w = conicRootToTheTurn(k, u, 0.005, plus);
                 if (!w) return std::nullopt;
                 return solvePoint([&] { return f.fromUW(w->at, w->root); });
             };
             // The abscissa u = 1 / s: (1, W) = s (u, w), and s v = W - s W0.
             const CurveAt far = [&](double s) -> std::optional<DialPoint> {
-                const auto W = conicRootAtReciprocal(k.T, k.b, k.c, k.kH2, s, 0.005, plus);
+                const auto W = conicRootAtReciprocal(k, s, 0.005, plus);
                 if (!W) return std::nullopt;
                 return solvePoint(
                     [&] { return f.fromSubstyle(1, W->root - f.W0 * W->at, W->at); });
@@ -53,7 +53,7 @@ void DrawDeclinationLinesProjLatter(shell::Context& ctx) {
                                         if (latter::sunAboveHorizon(m, p))
                                             plotDialPoint(plot, p, pair.colour);
                                     },
-                                    {}, {}, conicTurns(k.T, k.kH2));
+                                    {}, {}, conicTurns(k));
         }
     }
 }

@@ -32,7 +32,7 @@ void RunProjectiveLatter(shell::Context& ctx) {
     if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLinesProjLatter(ctx);
     if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHoursProjLatter(ctx);
     if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHoursProjLatter(ctx);
-    if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonProjLatter(ctx);
+    if (shell::ticked(ctx, "ck_orizzonte")) DrawHorizonProj(ctx);
     if (shell::ticked(ctx, "ck_Lemniscate")) PlotAnalemmaProjLatter(ctx);
     sayWhenNoTipShadowFalls(
         ctx, TipShadowSurface::face(dialFace(ctx.m), ctx.m.StyleLength, ctx.m.LatRad));

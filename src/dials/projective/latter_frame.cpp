@@ -50,17 +50,7 @@ ScaledConic scaledConic(double delta, double B, double H) {
     c.T = sq(std::sin(B)) - k * sq(std::cos(B));
     c.b = -2 * H * std::tan(B);
     c.c = sq(checkedDiv(H, std::cos(B)));
-    c.kH2 = k * H * H;
-    return c;
-}
-
-DeclinationConic declinationConic(double delta, double B, double H) {
-    const ScaledConic s = scaledConic(delta, B, H);
-    DeclinationConic c;
-    c.T = s.T;
-    c.a = checkedDiv(s.b, s.T);
-    c.b = checkedDiv(s.c, s.T);
-    c.c = checkedDiv(1, s.T);
+    c.K = k * H * H;
     return c;
 }
 

@@ -53,7 +53,7 @@ void DrawHourLinesProjLatter(shell::Context& ctx) {
         const bool alongSubstyle = std::fabs(tanQ) < 1;
         const CurveAt line = [&](double t) {
             return solvePoint([&] {
-                if (parallel) return f.project(t, t * v.slope + v.intercept);
+                if (parallel) return f.projectHomogeneous(t, t * v.slope + v.intercept, 1);
                 if (alongSubstyle) return f.fromSubstyle(P - tanQ * (t + f.W0), t);
                 return f.fromSubstyle(t, checkedDiv(P - t, tanQ) - f.W0);
             });

@@ -22,6 +22,7 @@
 
 #include "dials/plot_point.h"
 #include "dials/geometry_names.h"
+#include "dials/projective/projective_conic.h"
 #include "dials/projective/projective_face.h"
 #include "geometry/sky.h"
 #include "numeric/checked.h"
@@ -33,8 +34,8 @@
 
 namespace dials::projective {
 
-// Reads the inputs and computes the auxiliary dial and the conics of the declination lines. A
-// numerical failure (an hour fraction of 0, for one) is not handled here: it throws
+// Reads the inputs (ReadProjectivePlane, and the longitude and zone) and computes the auxiliary
+// dial. A numerical failure (an hour fraction of 0, for one) is not handled here: it throws
 // numeric::NumericFailure and ends the run.
 void SetupProjectiveLatter(shell::Context& ctx);
 
@@ -45,8 +46,9 @@ void SetupProjectiveLatter(shell::Context& ctx);
 // axis.
 bool ComputeCentreProjLatter(shell::Context& ctx);
 
-// The straight lines (the equinoctial is DrawEquinoctialProj): hour lines (points of V carried
-// onto P), then the noon line, substyle line, triangle of the style and horizon (segments on P).
+// The straight lines (the equinoctial and the horizon are DrawEquinoctialProj and
+// DrawHorizonProj): hour lines (points of V carried onto P), then the noon line, substyle line
+// and triangle of the style (segments on P).
 // Where the centre lies at infinity (latter::centreAtInfinity) the noon line, the substyle and
 // the style laid down run parallel to the polar axis across the plot area, and no line runs to
 // the centre.
@@ -54,7 +56,6 @@ void DrawHourLinesProjLatter(shell::Context& ctx);
 void DrawNoonLineProjLatter(shell::Context& ctx);
 void DrawSubstyleProjLatter(shell::Context& ctx);
 void DrawStyleTriangleProjLatter(shell::Context& ctx);
-void DrawHorizonProjLatter(shell::Context& ctx);
 
 // Declination lines of the sun (+-23.45, +-20 and +-11.5 degrees), Italian and Babylonian hours.
 void DrawDeclinationLinesProjLatter(shell::Context& ctx);
@@ -76,12 +77,11 @@ struct AuxFrame {
 
     static AuxFrame from(const shell::Module1& m);
 
-    // The point of P on which the central projection from the tip sends the V point (X, Y).
-    // Throws numeric::NumericFailure for a point sent to infinity.
-    DialPoint project(double X, double Y) const { return projectHomogeneous(X, Y, 1); }
-    // The same for the V point (X / w, Y / w), formed with w multiplied through, so that a point
-    // however far off on V is carried without overflow or lost digits; w = 0 is V's point at
-    // infinity in the direction (X, Y), which lands on the vanishing line.
+    // The point of P on which the central projection from the tip sends the V point
+    // (X / w, Y / w), formed with w multiplied through, so that a point however far off on V is
+    // carried without overflow or lost digits; w = 0 is V's point at infinity in the direction
+    // (X, Y), which lands on the vanishing line. Throws numeric::NumericFailure for a point sent
+    // to infinity.
     DialPoint projectHomogeneous(double X, double Y, double w) const;
     // The same for a point of V's substyle frame (u, v) (or (u / w, v / w)), and for (u, w'),
     // w' = v + W0.
@@ -111,22 +111,9 @@ struct AuxFrame {
 // cos(lat) cos(D) = cos(delta), as at a latitude equal to delta on a plane facing due south (the
 // conic is then a parabola); the coefficients stay finite
 // and exact there and near it, and the discriminant b^2 - 4 T (c + u^2) = 4 (k H^2 - T u^2),
-// k = cot^2 delta, is formed so that it does not cancel. Throws numeric::NumericFailure for a
-// declination of 0.
-struct ScaledConic {
-    double T = 0;  // the conic is an ellipse where T > 0
-    double b = 0, c = 0;
-    double kH2 = 0;
-};
+// k = cot^2 delta, is formed so that it does not cancel (K = k H^2). Throws
+// numeric::NumericFailure for a declination of 0.
 ScaledConic scaledConic(double delta, double B, double H);
-
-// The same conic as w^2 + a w + b + c u^2 = 0 (each coefficient over T). Throws
-// numeric::NumericFailure where the coefficients do not exist (T = 0).
-struct DeclinationConic {
-    double a = 0, b = 0, c = 0;
-    double T = 0;
-};
-DeclinationConic declinationConic(double delta, double B, double H);
 
 // Whether the polar style through the tip meets the dial only at infinity
 // (geometry::Face::meetsAtInfinity): the dial holds the polar axis and has no centre.

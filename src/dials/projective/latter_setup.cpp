@@ -1,19 +1,13 @@
-// Set-up of the latter projective programme: the inputs into the shared variables, the
-// auxiliary vertical dial (its style, substyle and style elevation) and the conics of the
-// declination lines. Nothing here skips a failing statement but the conic coefficients: a
-// numerical failure (an empty hour fraction, a style of no length) ends the run, and Run tells
-// the user.
+// Set-up of the latter projective programme: the inputs into the shared variables and the
+// auxiliary vertical dial (its style, substyle and style elevation). Nothing here skips a failing
+// statement: a numerical failure ends the run, and Run tells the user.
 
 #include <cmath>
 
 #include "dials/projective/latter_procedures.h"
 #include "dials/geometry_names.h"
 #include "geometry/sky.h"
-#include "geometry/stored_pi.h"
 #include "numeric/checked.h"
-#include "numeric/failure.h"
-#include "numeric/skip.h"
-#include "shell/read_place_and_wall.h"
 
 namespace dials::projective {
 
@@ -24,26 +18,12 @@ void SetupProjectiveLatter(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     const shell::InputRecord& in = ctx.inputs;
 
-    m.HourStep = checkedDiv(15, in.number("TxtHour"));
-    m.Pi = kStoredPi;
-
-    m.LatDegrees = checkFinite(in.number("txtLAT"));
-    m.LatRad = m.LatDegrees * m.Pi / 180;
+    ReadProjectivePlane(ctx);
     const double longitude = checkFinite(in.number("txtLON"));
     // The standard-meridian correction: the hour angle of the zone's meridian east of the place.
     const double zone = checkFinite(in.number("TxtFuso"));
-    m.LonAbsDeg = (-15 * zone - m.EastSign * std::fabs(longitude)) * m.Pi / 180;
     m.ZoneCorrDeg = -15 * zone - m.EastSign * std::fabs(longitude);
-
-    // The declination folded onto the same wall within -180..180.
-    m.DeclDegrees = m.DeclSign * checkFinite(shell::typedDeclination(in));
-    m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
-    m.DeclDecimal = m.DeclDegrees;
-    m.ReclDeg = checkFinite(shell::typedReclination(in, 1));
-    m.ReclRad = m.ReclDeg * m.Pi / 180;
-    m.StyleLength = checkFinite(in.number("txtStilo"));
-    // A style of no length casts no shadow: every line would fall on its foot.
-    if (m.StyleLength == 0) numeric::fail(numeric::FailureKind::DivisionByZero);
+    m.LonAbsDeg = m.ZoneCorrDeg * m.Pi / 180;
 
     // The auxiliary vertical plane V: its perpendicular style, and its polar style taken from its
     // face (a vertical plane of the wall's declination) in this programme's signs: B the style's

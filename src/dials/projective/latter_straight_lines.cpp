@@ -1,19 +1,16 @@
-// The segments of the latter projective dial: the substyle line, the triangle of the style laid
-// on the dial and the horizon. The first two run to the centre, which the driver computes before
-// them, or parallel to the polar axis where the centre lies at infinity.
+// The segments of the latter projective dial: the substyle line and the triangle of the style
+// laid on the dial. Both run to the centre, which the driver computes before them, or parallel
+// to the polar axis where the centre lies at infinity.
 
 #include <cmath>
 
 #include "dials/plot_segment.h"
 #include "dials/plot_line.h"
 #include "dials/projective/latter_procedures.h"
-#include "numeric/checked.h"
 #include "numeric/rounding.h"
 #include "shell/helpers.h"
 
 namespace dials::projective {
-
-using numeric::checkedDiv;
 
 void DrawSubstyleProjLatter(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
@@ -55,15 +52,6 @@ void DrawStyleTriangleProjLatter(shell::Context& ctx) {
     // The line of steepest slope through the centre.
     plotSegment(plot, {m.CentreX, plot.ShiftY()}, {m.CentreX, -2 * plot.ShiftY()},
                 shell::LineColor(ctx, palette::kDarkGrey));
-}
-
-void DrawHorizonProjLatter(shell::Context& ctx) {
-    const shell::Module1& m = ctx.m;
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    // The horizontal plane through the tip meets the dial level with the foot of V's style.
-    const double y = m.AuxStyleLength * std::sin(m.ReclRad);
-    plotSegment(plot, {-plot.ShiftX(), y}, {plot.ShiftX(), y},
-                shell::LineColor(ctx, palette::kGreen));
 }
 
 }  // namespace dials::projective

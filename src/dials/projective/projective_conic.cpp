@@ -34,8 +34,9 @@ std::optional<ConicRootAt> rootAt(double at, const std::optional<ConicRoots>& r,
 
 }  // namespace
 
-std::optional<ConicRootAt> conicRootToTheTurn(double T, double b, double c, double K, double x,
-                                              double reach, bool plus) {
+std::optional<ConicRootAt> conicRootToTheTurn(const ScaledConic& k, double x, double reach,
+                                              bool plus) {
+    const auto [T, b, c, K] = k;
     if (const auto r = conicRoots(T, b, c + x * x, 4 * (K - T * x * x))) return rootAt(x, r, plus);
     if (!(T > 0 && K >= 0)) return std::nullopt;
     const double x0 = std::sqrt(K / T);
@@ -44,8 +45,9 @@ std::optional<ConicRootAt> conicRootToTheTurn(double T, double b, double c, doub
     return rootAt(at, conicRoots(T, b, c + at * at, 0), plus);
 }
 
-std::optional<ConicRootAt> conicRootAtReciprocal(double T, double b, double c, double K, double s,
-                                                 double reach, bool plus) {
+std::optional<ConicRootAt> conicRootAtReciprocal(const ScaledConic& k, double s, double reach,
+                                                 bool plus) {
+    const auto [T, b, c, K] = k;
     if (const auto r = conicRoots(T, b * s, c * s * s + 1, 4 * (K * s * s - T)))
         return rootAt(s, r, plus);
     if (!(T > 0 && K > 0)) return std::nullopt;
@@ -56,9 +58,9 @@ std::optional<ConicRootAt> conicRootAtReciprocal(double T, double b, double c, d
     return rootAt(at, conicRoots(T, b * at, c * at * at + 1, 0), plus);
 }
 
-std::vector<double> conicTurns(double T, double K) {
-    if (!(T > 0 && K >= 0)) return {};
-    const double x0 = std::sqrt(K / T);
+std::vector<double> conicTurns(const ScaledConic& k) {
+    if (!(k.T > 0 && k.K >= 0)) return {};
+    const double x0 = std::sqrt(k.K / k.T);
     if (!std::isfinite(x0)) return {};
     return {-x0, x0};
 }

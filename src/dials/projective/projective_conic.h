@@ -10,11 +10,18 @@
 
 namespace dials::projective {
 
-// The root of the sign `plus` at the abscissa x of the conic T y^2 + b y + c + x^2 = 0, whose
-// discriminant is 4 (K - T x^2), K >= 0, at the abscissa `at` it belongs to: of the two roots, as
-// the unscaled conic y^2 + alpha y + c / T = 0 orders them (alpha = b / T), minus = -alpha / 2 - r
-// or plus = -alpha / 2 + r, r the square root of alpha^2 / 4 - c / T; none at infinity (T = 0: the
-// parabola's second root) or where the conic does not reach x. Where it reaches x, at = x.
+// The conic T y^2 + b y + c + x^2 = 0, whose discriminant is 4 (K - T x^2), K >= 0: each
+// programme forms K in a closed form so that the discriminant does not cancel.
+struct ScaledConic {
+    double T = 0, b = 0, c = 0;
+    double K = 0;
+};
+
+// The root of the sign `plus` of the conic at the abscissa x, at the abscissa `at` it belongs to:
+// of the two roots, as the unscaled conic y^2 + alpha y + c / T = 0 orders them (alpha = b / T),
+// minus = -alpha / 2 - r or plus = -alpha / 2 + r, r the square root of alpha^2 / 4 - c / T; none
+// at infinity (T = 0: the parabola's second root) or where the conic does not reach x. Where it
+// reaches x, at = x.
 // An ellipse (T > 0) reaches only as far as x0 = sqrt(K / T), where its two roots join with a
 // tangent across the axis of x: a sweep of x that stops at its last step before x0 leaves the
 // ellipse's turn as a gap, however finely halved, since the roots move as the square root of
@@ -24,8 +31,8 @@ namespace dials::projective {
 struct ConicRootAt {
     double at = 0, root = 0;
 };
-std::optional<ConicRootAt> conicRootToTheTurn(double T, double b, double c, double K, double x,
-                                              double reach, bool plus);
+std::optional<ConicRootAt> conicRootToTheTurn(const ScaledConic& k, double x, double reach,
+                                              bool plus);
 
 // The same conic at the abscissa x = 1 / s, for a sweep of s through the point at infinity:
 // multiplied through by s^2 it is T Y^2 + b s Y + c s^2 + 1 = 0 in Y = s y, whose discriminant
@@ -38,8 +45,8 @@ std::optional<ConicRootAt> conicRootToTheTurn(double T, double b, double c, doub
 // only |s| >= s0 = sqrt(T / K); where s lies short of that by less than `reach` (one step of the
 // sweep of s), the double root at +-s0 is given (at = +-s0), its turn, as conicRootToTheTurn
 // gives it to a sweep of x.
-std::optional<ConicRootAt> conicRootAtReciprocal(double T, double b, double c, double K, double s,
-                                                 double reach, bool plus);
+std::optional<ConicRootAt> conicRootAtReciprocal(const ScaledConic& k, double s, double reach,
+                                                 bool plus);
 
 // Where an ellipse (T > 0) turns: the abscissae +-sqrt(K / T), beyond which it has no point. A
 // sweep names them as the ends of each root (dials::CurveRange::ends), so that the roots on either
@@ -47,6 +54,6 @@ std::optional<ConicRootAt> conicRootAtReciprocal(double T, double b, double c, d
 // that gap, seen as 1 / x, is narrower than a step of the sweep, and a sample within it, given the
 // turn of its own side, would join the other side's last sample to that turn. None for a parabola
 // or a hyperbola.
-std::vector<double> conicTurns(double T, double K);
+std::vector<double> conicTurns(const ScaledConic& k);
 
 }  // namespace dials::projective

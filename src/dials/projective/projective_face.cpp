@@ -1,8 +1,8 @@
-// What both projective programmes draw straight from the dial's face: the equinoctial, and the
-// Italian and Babylonian hours. The suns of one such hour lie on the horizon turned about the
-// polar axis (geometry/sky.h); the plane of that circle through the tip cuts the dial in a
-// straight line. Thirteen lines each, 15 degrees apart, each touching the day circle of
-// declination 90 - lat, the circle that grazes the horizon.
+// What both projective programmes draw straight from the dial's face: the equinoctial, the
+// horizon, and the Italian and Babylonian hours. The suns of one such hour lie on the horizon
+// turned about the polar axis (geometry/sky.h); the plane of that circle through the tip cuts
+// the dial in a straight line. Thirteen lines each, 15 degrees apart, each touching the day
+// circle of declination 90 - lat, the circle that grazes the horizon.
 //
 // Each line is taken in dial coordinates from its plane and laid across the plot area by the
 // shared sampler (plotLineInArea, 2 mm apart along the dial axis it runs most along), so that a
@@ -12,14 +12,20 @@
 // of the same number, or to a sun below the horizon, and the horizon itself (Italian 24,
 // Babylonian 0) keeps nothing.
 
+#include <cmath>
+
 #include "dials/geometry_names.h"
 #include "dials/plot_line.h"
+#include "dials/plot_segment.h"
 #include "dials/projective/former_procedures.h"
 #include "dials/projective/latter_procedures.h"
 #include "dials/projective/projective_face.h"
 #include "geometry/sky.h"
+#include "geometry/stored_pi.h"
+#include "numeric/checked.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
+#include "shell/read_place_and_wall.h"
 
 namespace dials::projective {
 
@@ -47,12 +53,39 @@ void drawFamily(shell::Context& ctx, double sense, double turn, bool italian,
 
 }  // namespace
 
+void ReadProjectivePlane(shell::Context& ctx) {
+    using numeric::checkFinite;
+    shell::Module1& m = ctx.m;
+    const shell::InputRecord& in = ctx.inputs;
+    m.HourStep = numeric::checkedDiv(15, in.number("TxtHour"));
+    m.Pi = kStoredPi;
+    m.LatDegrees = checkFinite(in.number("txtLAT"));
+    m.LatRad = m.LatDegrees * m.Pi / 180;
+    m.DeclDegrees = m.DeclSign * checkFinite(shell::typedDeclination(in));
+    m.WallDeclRad = m.DeclDegrees * m.Pi / 180;
+    m.DeclDecimal = m.DeclDegrees;
+    m.ReclDeg = checkFinite(shell::typedReclination(in, 1));
+    m.ReclRad = m.ReclDeg * m.Pi / 180;
+    m.StyleLength = checkFinite(in.number("txtStilo"));
+}
+
 void DrawEquinoctialProj(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     const Face face = dialFace(m);
     plotLineInArea(ctx.ixPlot1(), shell::LineColor(ctx, palette::kLightBlue),
                    face.section(celestialPole(m.LatRad), m.StyleLength * face.out),
                    [](const DialPoint&) { return true; });
+}
+
+void DrawHorizonProj(shell::Context& ctx) {
+    const shell::Module1& m = ctx.m;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    // The tip stands |L| out of the plane, so the line level with it lies |L| tan R up the slope
+    // from the foot. Formed from the style alone, it stays exact where the centre lies far off
+    // (a plane near the polar axis), whose height the polar style's terms would cancel.
+    const double h0 = numeric::checkFinite(std::fabs(m.StyleLength) * std::tan(m.ReclRad));
+    plotSegment(plot, {-plot.ShiftX(), h0}, {plot.ShiftX(), h0},
+                shell::LineColor(ctx, palette::kGreen));
 }
 
 // Former: through the equinoctial point of hour angle H (towards the morning) pass the Italian

@@ -1,12 +1,17 @@
 #pragma once
-// What the former and the latter projective programmes draw alike, straight from the dial's face:
-// both leave the plane in the same shared variables.
+// What the former and the latter projective programmes read and draw alike, straight from the
+// dial's face: both read the plane into the same shared variables.
 
 #include "geometry/face.h"
 #include "shell/context.h"
 #include "shell/module1.h"
 
 namespace dials::projective {
+
+// Reads the hour step, the stored Pi, the latitude, the wall's declination (folded onto the same
+// wall within -180..180), the reclination and the perpendicular style into the shared variables.
+// An hour fraction of 0 throws numeric::NumericFailure and stops the run.
+void ReadProjectivePlane(shell::Context& ctx);
 
 // The dial's face in the world frame (x east, y north, z up): declining WallDeclRad (west
 // positive) and reclined ReclRad, its right and up the dial's axes from the foot of the style,
@@ -21,5 +26,8 @@ inline geometry::Face dialFace(const shell::Module1& m) {
 // equinox, by day or by night, casts the tip's shadow on the whole line). A style perpendicular
 // to the plane has its equinoctial at infinity: nothing is drawn.
 void DrawEquinoctialProj(shell::Context& ctx);
+
+// The horizon, the line of the dial level with the tip, across the plot area.
+void DrawHorizonProj(shell::Context& ctx);
 
 }  // namespace dials::projective

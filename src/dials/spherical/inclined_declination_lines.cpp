@@ -4,40 +4,31 @@
 // clock where the sun does not set (plotDayLine), where that day's sun shines on the dial, and laid
 // whole between them by the shared curve sampler.
 
+#include <vector>
+
 #include "dials/spherical/inclined_procedures.h"
 #include "geometry/sky.h"
 #include "shell/helpers.h"
 
 namespace dials::spherical {
 
-namespace {
-
-struct DeclinationLine {
-    double declination;  // degrees
-    palette::Index colour;
-    bool optional;
-};
-
-}  // namespace
-
 // Where the sun is behind the plane (or below the horizon) the projection through the tip falls
 // on the curve of the opposite declination, where that day's sun never casts a shadow: such
 // points are left out.
 void DrawSphericalDeclinationLines(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    const bool optional = shell::ticked(ctx, "ckLineoptional");
-    const double typed = optional ? ctx.inputs.number("txtlineofdeclination") : 0;
-    const DeclinationLine lines[] = {
-        {-kInnerSolsticeDeg, palette::kLightRed, false},
-        {kInnerSolsticeDeg, palette::kLightRed, false},
-        {typed, palette::kRed, true},
-        {-20.001, palette::kLightMagenta, false},
-        {20.001, palette::kLightMagenta, false},
-        {11.5001, palette::kLightCyan, false},
-        {-11.5001, palette::kLightCyan, false},
+    std::vector<DayLine> lines = {
+        {-kInnerSolsticeDeg, palette::kLightRed},
+        {kInnerSolsticeDeg, palette::kLightRed},
+        {-20.001, palette::kLightMagenta},
+        {20.001, palette::kLightMagenta},
+        {11.5001, palette::kLightCyan},
+        {-11.5001, palette::kLightCyan},
     };
-    for (const DeclinationLine& line : lines) {
-        if (line.optional && !optional) continue;
+    // The typed line after the solstices.
+    if (shell::ticked(ctx, "ckLineoptional"))
+        lines.insert(lines.begin() + 2, {ctx.inputs.number("txtlineofdeclination"), palette::kRed});
+    for (const DayLine& line : lines) {
         plotDayLine(ctx, shell::LineColor(ctx, line.colour), m.LatRad, line.declination,
                     0.1, m.Pi, [&](double hour) {
             const double H = hour * m.Pi / 180;

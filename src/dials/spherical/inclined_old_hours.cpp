@@ -31,13 +31,6 @@ struct Family {
     Count count;
 };
 
-// The hour step 1 / n for the hour fraction n of TxtHour; 0 counts as 1.
-double hourStep(const shell::Context& ctx) {
-    double n = ctx.inputs.number("TxtHour");
-    if (n == 0) n = 1;
-    return numeric::checkedDiv(1, n);
-}
-
 // The hour angle of hour k on a day of semi-diurnal arc H0. The programme reflects its points
 // through the foot of the style in the southern hemisphere, which turns every hour angle into
 // its opposite: the Italian and Babylonian hour angles are turned back by the hemisphere's sign.
@@ -79,7 +72,7 @@ std::optional<DialPoint> ownHourPoint(shell::Module1& m, const HourPlaneHalf& ha
 void drawFamily(shell::Context& ctx, const Family& family) {
     shell::Module1& m = ctx.m;
     if (!shell::ticked(ctx, family.checkBox)) return;
-    const double step = hourStep(ctx);
+    const double step = oldHourStep(ctx);
     const numeric::Colour colour = shell::LineColor(ctx, family.colour);
     for (double k : numeric::StepRange(family.first, family.last, step)) {
         const std::optional<HourPlaneHalf> half = turnedHorizonHalf(m, family.count, k);

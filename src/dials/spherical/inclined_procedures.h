@@ -23,6 +23,7 @@
 #include "dials/plot_curve.h"
 #include "dials/spherical/spherical.h"
 #include "geometry/vec3.h"
+#include "glyphs/glyphs.h"
 #include "shell/context.h"
 
 namespace dials::spherical {
@@ -40,9 +41,6 @@ std::optional<geometry::DialPoint> ShadowPointSpherical(const shell::Module1& m,
 // reclination names the face turned up, the sun above the horizon. Where it does not, the
 // projected point is the shadow of the opposite sun, (H + Pi, -delta). Writes nothing.
 bool SunInFront(const shell::Module1& m, double H, double delta);
-
-// The height of the dial's horizon above the foot of the style: StyleLength * tan(ReclRad).
-double HorizonLimit(const shell::Module1& m);
 
 // The sun of the dial point (X, Y) as the formulas give it (before the southern reflection): the
 // direction from the point drawn to the style tip, in the world frame (x east, y north, z up) of
@@ -92,8 +90,8 @@ void DrawSphericalHorizon(shell::Context& ctx);
 // numeral; baseAngle, hour 1..12, quarter.
 using NumeralGlyph = std::function<void(shell::Context&, double&, double&, double, int, int)>;
 // Roman numerals of the whole hours along the declination typed in txtlineofdeclination.
-void DrawSphericalRomanNumerals(shell::Context& ctx);
-void DrawSphericalRomanNumerals(shell::Context& ctx, const NumeralGlyph& glyph);
+void DrawSphericalRomanNumerals(shell::Context& ctx,
+                                const NumeralGlyph& glyph = glyphs::GlyphRomanNumeral);
 
 // The triangle of the style laid into the plane, and the plot vertical through the centre.
 void DrawSphericalStyleTriangle(shell::Context& ctx);

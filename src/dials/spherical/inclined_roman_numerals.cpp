@@ -29,13 +29,6 @@ constexpr std::array<double, 24> kHourAngles = {
     -15, -30, -45, -60, -75, -90, -105, -120, -135, -150, -165, 0,
     15,  30,  45,  60,  75,  90,  105,  120,  135,  150,  165,  180};
 
-// 12 + H / 15, less 12 above 12.
-int hourNumber(double hourAngleDeg) {
-    int hour = 12 + static_cast<int>(hourAngleDeg / 15);
-    if (hour > 12) hour -= 12;
-    return hour;
-}
-
 // The text colour set around the numerals of XI and XII, before and after each.
 struct TextColours {
     bool set;
@@ -49,10 +42,6 @@ TextColours textColoursFor(double hourAngleDeg) {
 }
 
 }  // namespace
-
-void DrawSphericalRomanNumerals(shell::Context& ctx) {
-    DrawSphericalRomanNumerals(ctx, glyphs::GlyphRomanNumeral);
-}
 
 // The numeral of an hour whose projection fails (the sun's direction parallel to the plane) is
 // left out, and so is that of an hour whose sun stands behind the plane: its projection is the

@@ -11,8 +11,6 @@
 #include "geometry/sky.h"
 #include "geometry/sun_projection.h"
 #include "dials/spherical/inclined_procedures.h"
-#include "numeric/checked.h"
-#include "numeric/skip.h"
 #include "shell/helpers.h"
 
 namespace dials::spherical {
@@ -35,10 +33,6 @@ std::optional<DialPoint> ShadowPointSpherical(const shell::Module1& m, double H,
 bool SunInFront(const shell::Module1& m, double H, double delta) {
     const double side = m.HorizontalFlag == 1 ? (m.ReclRad > 0 ? 1 : -1) : m.HemisphereSign;
     return projectOnPlane(m, H, delta).denominator * side > 0;
-}
-
-double HorizonLimit(const shell::Module1& m) {
-    return numeric::checkedMul(m.StyleLength, std::tan(m.ReclRad));
 }
 
 Vec3 SunOfPoint(const shell::Module1& m, double X, double Y) {

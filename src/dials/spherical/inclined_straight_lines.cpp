@@ -50,7 +50,8 @@ void DrawSphericalSubstyle(shell::Context& ctx) {
 void DrawSphericalHorizon(shell::Context& ctx) {
     const shell::Module1& m = ctx.m;
     if (m.HorizontalFlag == 1) return;
-    const double T = HorizonLimit(m);
+    // The height of the dial's horizon above the foot of the style.
+    const double T = numeric::checkedMul(m.StyleLength, std::tan(m.ReclRad));
     const double h = m.HemisphereSign == 1 ? T : -T;
     plotSegment(ctx.ixPlot1(), {-m.PlotShiftX, h}, {m.PlotShiftX, h},
                 shell::LineColor(ctx, palette::kGreen));

@@ -20,7 +20,6 @@ struct Triangle {
     bool atInfinity;  // the centre at infinity: (xC, yC) its direction from the foot
     double xC, yC;  // centre
     double xP, yP;  // laid-down tip
-    double tilt;    // atan(-tan R cos D), the plane's tilt seen along the meridian
 };
 
 // The tip laid down at right angles to the substyle, as drawn: of the two points one style
@@ -52,8 +51,9 @@ Triangle computeTriangle(const shell::Module1& m) {
     const DialPoint along = face.substyleDirection(phi);
     const double q = checkedDiv(-along.x, std::cos(e));
     double a = shell::ArcSin(m, q);
-    t.tilt = std::atan(-std::tan(R) * std::cos(D));
-    if (e > 0 && t.tilt * S >= phi * S) a = m.Pi - shell::ArcSin(m, q);
+    // The plane's tilt seen along the meridian.
+    const double tilt = std::atan(-std::tan(R) * std::cos(D));
+    if (e > 0 && tilt * S >= phi * S) a = m.Pi - shell::ArcSin(m, q);
     // The face's centre, reflected in the south; where the polar axis lies in the plane it is at
     // infinity, in the direction of the substyle from the foot.
     const auto centre = face.centre(L, phi);

@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "dials/plot_curve.h"
+#include "numeric/checked.h"
+#include "numeric/palette.h"
 #include "numeric/step_loop.h"
 #include "plot/plot_surface.h"
 #include "shell/context.h"
@@ -28,6 +30,20 @@ void forEachHourOfTheDay(double step, Body&& body) {
     }
 }
 
+// The number of the clock's hour, 1..12, of the whole hour of hour angle H (degrees): 12 + H / 15,
+// less 12 above 12.
+inline int hourNumber(double H) {
+    const int hour = 12 + static_cast<int>(H / 15);
+    return hour > 12 ? hour - 12 : hour;
+}
+
+// The step between the lines of the Italian, Babylonian and temporary hours: 1 / n for the hour
+// fraction n of TxtHour, 0 counting as 1.
+inline double oldHourStep(const shell::Context& ctx) {
+    const double n = ctx.inputs.number("TxtHour");
+    return numeric::checkedDiv(1, n == 0 ? 1 : n);
+}
+
 // Lays one line of the dial with the shared curve sampler (dials::layCurve) in the colour: the
 // points of at(t) for t over the range at the programme's step, as the sweep drew them, and
 // between them as many more as leave no two consecutive points of the line farther apart on the
@@ -35,6 +51,12 @@ void forEachHourOfTheDay(double step, Body&& body) {
 // and the sampler finds where the line ends between. A step that cannot advance draws nothing.
 void layLine(shell::Context& ctx, const CurveRange& range, numeric::Colour colour,
              const CurveAt& at);
+
+// A line of one day: the sun's declination (degrees) and the line's colour.
+struct DayLine {
+    double declination;
+    numeric::palette::Index colour;
+};
 
 // Lays the line of the day of declination `declinationDeg` (degrees, converted on the stored Pi
 // `pi`; a declination that cannot be converted draws nothing) at the latitude phi with the shared
@@ -62,9 +84,9 @@ void RunVerticalSpherical(shell::Context& ctx);
 // Driver of the declining-reclining or horizontal programme (menu item mnuUni).
 void RunInclinedSpherical(shell::Context& ctx);
 
-// Set-up of the vertical programme: Pi, LatDegrees (the latitude as typed) and
-// LatRad (the same in radians, signed). An hour fraction of 0 or a style of no length stops the
-// run (numeric::NumericFailure).
+// Set-up of the vertical programme: Pi, LatDegrees (the latitude as typed) and LatRad (the same
+// in radians, signed), the zone's correction, the wall, the hour and point steps and the style.
+// An hour fraction of 0 stops the run (numeric::NumericFailure).
 void ReadInputsVertSph(shell::Context& ctx);
 // Set-up of the declining-reclining programme: as ReadInputsVertSph, and HorizontalFlag 1 for a
 // horizontal plane (reclination +-90), else 0.

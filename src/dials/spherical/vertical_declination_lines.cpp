@@ -13,12 +13,7 @@ namespace dials::spherical {
 
 namespace {
 
-struct DeclinationLine {
-    double declination;  // degrees
-    palette::Index colour;
-};
-
-void plotDeclinationLine(shell::Context& ctx, const DeclinationLine& line) {
+void plotDeclinationLine(shell::Context& ctx, const DayLine& line) {
     shell::Module1& m = ctx.m;
     plotDayLine(ctx, shell::LineColor(ctx, line.colour), m.LatRad, line.declination,
                 10 * m.PointStep, m.Pi, vsph::curveOf([&](double hour) {

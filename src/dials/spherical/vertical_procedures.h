@@ -26,7 +26,6 @@
 #include "dials/spherical/spherical.h"
 #include "geometry/vec3.h"
 #include "numeric/skip.h"
-#include "numeric/step_loop.h"
 #include "shell/context.h"
 
 namespace dials::spherical {
@@ -141,15 +140,6 @@ CurveRange hourLineSweep(const shell::Module1& m);
 // where the polar axis lies in the wall's plane: a wall facing due east or west, or any wall at a
 // pole.
 Face wallFace(const shell::Module1& m);
-
-// The counted loop of a sweep, its counter kept in `counter`; a step that cannot advance the
-// counter (0, or too small for the bounds) runs nothing.
-template <class Body>
-void sweep(double& counter, double start, double end, double step, Body&& body) {
-    // Each body contains its own point failures; what can reach here is the range refusing its
-    // step, before the first round.
-    numeric::skip([&] { numeric::countedLoop(counter, start, end, step, body); });
-}
 
 }  // namespace vsph
 

@@ -31,9 +31,7 @@ std::vector<NumeralPlace> RomanNumeralPlacesVertSph(shell::Context& ctx) {
         m.SunDecl = decl;
         const auto p = vsph::ShadowPointVertSph(m, t, m.SunDecl);
         if (!p || !p->drawn() || !markInArea(ctx.ixPlot1(), {p->x, p->y})) return;
-        int hour = 12 + static_cast<int>(H / 15);
-        if (hour > 12) hour -= 12;
-        places.push_back({hour, p->x, p->y});
+        places.push_back({hourNumber(H), p->x, p->y});
     });
     return places;
 }

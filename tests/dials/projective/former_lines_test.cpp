@@ -84,7 +84,7 @@ TEST_P(FormerLines, StraightLinesFromTheFoot) {
     }
 
     // Level with the tip; none where that lies far off (a plane next to the level).
-    const auto horizon = dial.draw(DrawHorizonProjFormer).segmentsWithColour(qbColor(2));
+    const auto horizon = dial.draw(DrawHorizonProj).segmentsWithColour(qbColor(2));
     const double level = GetParam().style * std::tan(GetParam().recl * kPi / 180);
     const std::size_t drawn = horizon.size();
     ASSERT_TRUE(std::fabs(level) < 10 ? drawn == 1 : std::fabs(level) > 1e3 ? drawn == 0 : drawn <= 1);
@@ -232,7 +232,7 @@ TEST(FormerHorizon, LevelWithTheTipNearThePolarAxis) {
         SCOPED_TRACE(describe(p));
         FormerDial dial(p);
         ASSERT_TRUE(dial.setUp());
-        const auto horizon = dial.draw(DrawHorizonProjFormer).segmentsWithColour(qbColor(2));
+        const auto horizon = dial.draw(DrawHorizonProj).segmentsWithColour(qbColor(2));
         ASSERT_LE(horizon.size(), 1u);  // none where it lies far off
         for (const auto& h : horizon) EXPECT_NEAR(dial.oracle().altitudeAt(h.a.x, h.a.y), 0, 1e-7);
     }

@@ -199,7 +199,7 @@ TEST_P(LatterOnOracle, CentreNoonSubstyleTriangleAndHorizon) {
     ASSERT_EQ(sub.segments.size(), 1u);
     EXPECT_EQ(sub.segments[0].a.x, 2 * m.CentreX);
     // None where that lies far off (a plane next to the level).
-    const Drawing horizon = dial.draw(DrawHorizonProjLatter);
+    const Drawing horizon = dial.draw(DrawHorizonProj);
     const double level = p.style * std::tan(p.recl * kPi / 180);
     const std::size_t drawn = horizon.segments.size();
     ASSERT_TRUE(std::fabs(level) < 10 ? drawn == 1 : std::fabs(level) > 1e3 ? drawn == 0 : drawn <= 1);
