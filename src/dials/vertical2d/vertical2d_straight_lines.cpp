@@ -9,6 +9,7 @@
 #include "dials/plot_segment.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
 #include "shell/helpers.h"
@@ -46,17 +47,7 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
         plotSegment(plot, {-1, -r}, {1, r}, shell::LineColor(ctx, palette::kLightBlue));
     }
     // A wall facing due east or west has no noon line.
-    if (std::fabs(m.DeclDecimal) != 90) {
-        const double toCentre = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
-        const double centreX = checkFinite(std::sin(S) * toCentre);
-        const double centreY = checkFinite(std::cos(S) * toCentre);
-        m.CentreX = centreX;
-        m.CentreY = centreY;
-        // From the top edge of the plot area to its bottom edge, as the plot area shows it (the
-        // centre lies as good as at infinity on a wall nearly holding the polar axis).
-        plotSegment(plot, {centreX, plot.ShiftY()}, {centreX, plot.ShiftY() - plot.QuadranteH()},
-                    shell::LineColor(ctx, palette::kRed));
-    }
+    if (std::fabs(m.DeclDecimal) != 90) plotNoonLine(ctx, S);
 }
 
 void DrawHorizonVert2D(shell::Context& ctx) {

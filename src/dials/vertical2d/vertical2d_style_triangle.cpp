@@ -7,6 +7,7 @@
 #include "dials/plot_segment.h"
 #include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 
@@ -24,19 +25,12 @@ void DrawStyleTriangleVert2D(shell::Context& ctx) {
     // A wall facing due east or west holds a style parallel to it: there is no centre, and only
     // the perpendicular style is laid down (never a side to a centre left by an earlier run).
     const bool hasCentre = std::fabs(m.DeclDecimal) != 90;
-    double toCentre = 0;
-    DialPoint Z{m.CentreX, m.CentreY};
-    if (hasCentre) {
-        toCentre = numeric::checkedDiv(L, std::tan(m.StyleElevRad));
-        Z = {checkFinite(std::sin(S) * toCentre), checkFinite(std::cos(S) * toCentre)};
-    }
+    const DialPoint Z = hasCentre ? centreOnSubstyle(m, S) : DialPoint{m.CentreX, m.CentreY};
     const DialPoint O{0, 0};
 
     if (facingNorth) m.SubstyleRad = 0;
-    if (hasCentre) {
-        m.CentreX = Z.x;
-        m.CentreY = Z.y;
-    }
+    m.CentreX = Z.x;
+    m.CentreY = Z.y;
     m.OriginX = O.x;
     m.OriginY = O.y;
 
