@@ -1,7 +1,5 @@
 #include "dials/flat3d/dial_line.h"
 
-#include <cmath>
-
 namespace dials::flat3d {
 
 bool hourPlaneParallel(const PlaneGeometry& g, double H) {

@@ -8,7 +8,6 @@
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
 #include "dials/flat3d/procedures.h"
-#include "geometry/sky.h"
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"

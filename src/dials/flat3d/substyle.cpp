@@ -10,7 +10,6 @@
 #include "numeric/checked.h"
 #include "numeric/fold.h"
 #include "numeric/tolerance.h"
-#include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
 

@@ -9,7 +9,6 @@
 #include "dials/plot_line.h"
 #include "dials/plot_segment.h"
 #include "dials/six_oclock.h"
-#include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "geometry/face.h"
 #include "numeric/step_loop.h"

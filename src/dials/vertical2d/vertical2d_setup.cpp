@@ -11,12 +11,10 @@
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
 #include "geometry/sky.h"
-#include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/fold.h"
 #include "numeric/rounding.h"
-#include "numeric/skip.h"
 #include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
 

@@ -7,7 +7,6 @@
 
 #include "dials/plot_line.h"
 #include "dials/plot_segment.h"
-#include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "dials/plot_segment.h"
-#include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
