@@ -28,8 +28,9 @@ void DrawEquinoctialLineLight(shell::Context& ctx) {
     PlotBox band = plotBox(plot);
     band.left = std::fmax(band.left, -3);
     band.right = std::fmin(band.right, 3);
+    const double s = m.SubstyleRad, P = m.StyleLength * std::tan(m.StyleElevRad);
     plotLinePoints(plot, shell::LineColor(ctx, palette::kLightBlue),
-                   light::SubstyleFrame::from(m).equinoctial(), band, m.PointStep);
+                   {-std::sin(s), std::cos(s), -P}, band, m.PointStep);
 }
 
 // The line q = 0 of the substyle frame, sampled by x; north of the equator, on a wall facing due

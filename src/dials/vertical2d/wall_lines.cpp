@@ -18,6 +18,12 @@ void plotLinePoints(plot::PlotSurface& plot, numeric::Colour colour, const LineE
         if (!keep || keep(p)) plotDialPoint(plot, p, colour);
 }
 
+LineEquation hourLineOnWall(double h, double e, double S, double L, double K) {
+    const double sinH = std::sin(h), cosH = std::cos(h), sinE = std::sin(e);
+    return {cosH * std::cos(S) + sinE * sinH * std::sin(S),
+            sinE * sinH * std::cos(S) - std::sin(S) * cosH, K * L * std::cos(e) * sinH};
+}
+
 DialPoint centreOnSubstyle(const shell::Module1& m, double S) {
     const double toCentre = numeric::checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
     return {numeric::checkFinite(std::sin(S) * toCentre),
