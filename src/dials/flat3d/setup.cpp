@@ -20,7 +20,6 @@ namespace dials::flat3d {
 
 namespace {
 
-using numeric::checkedDiv;
 using numeric::checkFinite;
 
 enum class FreeVariable { X, Y };
@@ -30,7 +29,7 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
     shell::Module1& m = ctx.m;
     const double pi = kStoredPi;
 
-    const double hourStep = checkedDiv(15, in.number("TxtHour"));
+    const double hourStep = numeric::checkedDiv(15, in.number("TxtHour"));
     // The programme greys the definition out and reads it only for its lines of equal altitude:
     // elsewhere the box is not parsed, whatever it holds, and the drawing step keeps its value.
     const double pointStep = shell::runReads(ctx, "txt_Definition")

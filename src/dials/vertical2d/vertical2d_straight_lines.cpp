@@ -15,7 +15,6 @@
 
 namespace dials::vertical2d {
 
-using numeric::checkedDiv;
 using numeric::checkFinite;
 
 void DrawEquinoctialVert2D(shell::Context& ctx) {
@@ -42,7 +41,7 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
     // Pi leaves of 0) the substyle is vertical (S = 0) and the noon line below lies on it. The
     // pole is drawn as the latitude the set-up takes for it, its substyle too.
     if (std::fabs(std::sin(m.WallDeclRad)) > numeric::kStoredPiResidue) {
-        const double r = checkedDiv(1, std::tan(S));
+        const double r = numeric::checkedDiv(1, std::tan(S));
         plotSegment(plot, {-1, -r}, {1, r}, shell::LineColor(ctx, palette::kLightBlue));
     }
     // A wall facing due east or west has no noon line.

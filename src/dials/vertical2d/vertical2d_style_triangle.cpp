@@ -34,8 +34,8 @@ void DrawStyleTriangleVert2D(shell::Context& ctx) {
     m.OriginY = O.y;
 
     // Each side as the plot area shows it (dials::plotSegment): the centre of a wall nearly
-    // holding the polar axis lies as good as at infinity (the pole too, drawn as the latitude the set-up takes for
-    // it: the tip laid down level beside the upright substyle).
+    // holding the polar axis lies as good as at infinity (the pole too, drawn as the latitude the
+    // set-up takes for it: the tip laid down level beside the upright substyle).
     const DialPoint P{checkFinite(L * std::cos(S)), checkFinite(-L * std::sin(S))};
     if (hasCentre && std::fabs(Z.y) < 3)
         plotSegment(plot, P, Z, shell::LineColor(ctx, palette::kLightBlue));
