@@ -17,14 +17,9 @@
 
 namespace dials::vertical2d {
 
-namespace {
-
-// The wall in its own frame: right, up and out as the axes.
-constexpr Face kWallAxes{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
-
-}  // namespace
-
 void DrawHourLinesVert2D(shell::Context& ctx) {
+    // The wall in its own frame: right, up and out as the axes.
+    constexpr Face kWallAxes{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
 
