@@ -22,9 +22,8 @@ namespace {
 
 using numeric::checkFinite;
 
-enum class FreeVariable { X, Y };
-
-void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
+// Both variables read the inputs alike.
+void setupInclinedDial(shell::Context& ctx) {
     const shell::InputRecord& in = ctx.inputs;
     shell::Module1& m = ctx.m;
     const double pi = kStoredPi;
@@ -36,14 +35,11 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
                                  ? checkFinite(in.number("txt_Definition") / 100)
                                  : m.PointStep;
 
-    // The place folded onto the north: the latitude's absolute value, and the signed latitude;
-    // at the equator (the signed one for variable X, the absolute one for variable Y) the
+    // The place folded onto the north: the latitude's absolute value; at the equator the
     // hemisphere is the northern one.
     const double latitude = std::fabs(in.number("txtLAT"));
-    const double signedLatitude = latitude * m.HemisphereSign;
     const double phi = checkFinite(latitude * pi / 180);
-    const double latitudeTested = variable == FreeVariable::X ? signedLatitude : latitude;
-    const int hemisphereSign = latitudeTested == 0 ? 1 : m.HemisphereSign;
+    const int hemisphereSign = latitude == 0 ? 1 : m.HemisphereSign;
     const int hemisphere = numeric::sgn(hemisphereSign);
 
     const double zone = in.number("TxtFuso");
@@ -90,8 +86,8 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
 
 }  // namespace
 
-void SetupInclinedDialVarX(shell::Context& ctx) { setupInclinedDial(ctx, FreeVariable::X); }
+void SetupInclinedDialVarX(shell::Context& ctx) { setupInclinedDial(ctx); }
 
-void SetupInclinedDialVarY(shell::Context& ctx) { setupInclinedDial(ctx, FreeVariable::Y); }
+void SetupInclinedDialVarY(shell::Context& ctx) { setupInclinedDial(ctx); }
 
 }  // namespace dials::flat3d
