@@ -21,9 +21,6 @@ namespace {
 // year's suns so closely that more are needed is taken to hold a shadow.
 constexpr std::size_t kMostPoints = 1 << 15;
 
-// The sine of the solstice declination: the year's suns have declinations' sines within it.
-double yearSine() { return std::sin(kSolsticeDeg * kStoredPi / 180); }
-
 // The world point drawn at the plot's x and the dial's height y.
 Vec3 pointAt(const TipShadowSurface& s, double x, double y) { return s.base(x) + y * s.column; }
 
@@ -95,7 +92,8 @@ bool tipShadowFallsWithin(const TipShadowSurface& s, const plot::PlotSurface& pl
     if (!(low < high)) return false;
     // No shadow falls when both edges lie beyond the year's suns on the side of one corner;
     // passing from one side to the other, an edge would cross the year's suns.
-    const double bound = yearSine();
+    // The sine of the solstice declination: the year's suns have declinations' sines within it.
+    const double bound = std::sin(kSolsticeDeg * kStoredPi / 180);
     double distance = 0;
     const double corner = declinationSine(s, pointAt(s, x0, low), distance);
     if (!(std::fabs(corner) > bound)) return true;

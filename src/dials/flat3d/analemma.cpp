@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "dials/flat3d/dial_line.h"
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "dials/geometry_names.h"
@@ -23,21 +24,19 @@ namespace {
 
 using numeric::checkedDiv;
 
-enum class FreeVariable { X, Y };
-
 // The point of the dial plane on the line through the tip T = (X0, Y0, Z0) along the sun.
 // In the programme's folded frame the sun has hour angle westward(H) and declination
 // -dw: dw and H already carry the hemisphere sign.
-Vec3 shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double dw) {
+Vec3 shadowOfDay(const PlaneGeometry& g, double H, double dw) {
     const double sf = std::sin(g.phi), cf = std::cos(g.phi);
     const double sinD = std::sin(g.D), cosD = std::cos(g.D), tanR = std::tan(g.R);
     const double tanH = std::tan(H), sinH = std::sin(H), tanDw = std::tan(dw);
-    const double G = -Y0 * cosD + Z0 * tanR - g.X0 * sinD;
+    const double G = -g.Y0 * cosD + g.Z0 * tanR - g.X0 * sinD;
     const double N = tanDw * tanH * (cf * cosD - sf * tanR) + (cf * tanR + sf * cosD) * sinH -
                      sinH * tanH * sinD;
     return {g.X0 - checkedDiv(G * sinH * tanH, N),
-            Y0 + checkedDiv(G * (tanDw * tanH * cf + sf * sinH), N),
-            Z0 + checkedDiv(G * (tanDw * tanH * sf - sinH * cf), N)};
+            g.Y0 + checkedDiv(G * (tanDw * tanH * cf + sf * sinH), N),
+            g.Z0 + checkedDiv(G * (tanDw * tanH * sf - sinH * cf), N)};
 }
 
 // Whether the sun of that day, hour angle westward(H) and declination -dw in the folded
@@ -46,20 +45,18 @@ Vec3 shadowOfDay(const PlaneGeometry& g, double Y0, double Z0, double H, double 
 // sun stands behind the plane, the line meeting the plane on the sun's side), and it stands above
 // the horizon (geometry::aboveHorizon). In front of the plane the sun of every point of it stands,
 // and the sun series keeps the declination within the solstices.
-bool castByTheSun(const PlaneGeometry& g, double Y0, double Z0, const Vec3& w, double H,
-                  double dw) {
-    const Vec3 own = Vec3{g.X0, Y0, Z0} - w;
+bool castByTheSun(const PlaneGeometry& g, const Vec3& w, double H, double dw) {
+    const Vec3 own = tipOf(g) - w;
     return dot(own, sunDirection(g.phi, westward(H), -dw)) > 0 && aboveHorizon(own);
 }
 
-void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
+// The analemma in the colour of the variable.
+void plotAnalemma(shell::Context& ctx, palette::Index colourIndex) {
     shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
-    const double Y0 = g.Y0, Z0 = g.Z0;
     const double hemisphere = numeric::sgn(m.HemisphereSign);
     plot::PlotSurface& plot = ctx.ixPlot1();
-    const numeric::Colour colour = shell::LineColor(
-        ctx, variable == FreeVariable::X ? palette::kLightYellow : palette::kLightRed);
+    const numeric::Colour colour = shell::LineColor(ctx, colourIndex);
 
     for (double t : numeric::StepRange(0, 360, kMeanDayDeg)) {
         bool cast = false;
@@ -67,8 +64,8 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
             const SunSeries sun = sunForDay(t, analemmaObliquityRad(m.Pi), m.Pi);
             const double H = sun.equationOfTime() * hemisphere + m.LonCorrRad;
             const double dw = -sun.declination * hemisphere;
-            const Vec3 w = shadowOfDay(g, Y0, Z0, H, dw);
-            cast = castByTheSun(g, Y0, Z0, w, H, dw);
+            const Vec3 w = shadowOfDay(g, H, dw);
+            cast = castByTheSun(g, w, H, dw);
             return g.face.dialOf(w);
         });
         if (p && cast) plotDialPoint(plot, *p, colour);
@@ -77,8 +74,8 @@ void plotAnalemma(shell::Context& ctx, FreeVariable variable) {
 
 }  // namespace
 
-void PlotAnalemmaX(shell::Context& ctx) { plotAnalemma(ctx, FreeVariable::X); }
+void PlotAnalemmaX(shell::Context& ctx) { plotAnalemma(ctx, palette::kLightYellow); }
 
-void PlotAnalemmaY(shell::Context& ctx) { plotAnalemma(ctx, FreeVariable::Y); }
+void PlotAnalemmaY(shell::Context& ctx) { plotAnalemma(ctx, palette::kLightRed); }
 
 }  // namespace dials::flat3d

@@ -9,7 +9,6 @@
 #include "dials/flat3d/procedures.h"
 #include "dials/plot_line.h"
 #include "dials/geometry_names.h"
-#include "geometry/sky.h"
 
 namespace dials::flat3d {
 

@@ -30,11 +30,16 @@ inline ConeFrame coneFrameOf(const PlaneGeometry& g) {
 // infinity (geometry::Face::parallelToPlane): on a plane holding the polar axis, the hour whose
 // suns lie in the plane (the 6 and 18 h of a polar dial, noon on a wall facing due east or west).
 // That hour has no line.
-bool hourPlaneParallel(const PlaneGeometry& g, double H);
+inline bool hourPlaneParallel(const PlaneGeometry& g, double H) {
+    return g.face.parallelToPlane(hourPlaneNormal(g.phi, westward(H)));
+}
 
 // The line of hour angle H (radians, east positive): where the dial meets the hour plane of H
 // through the tip; none for an hour plane parallel to the dial.
-std::optional<DialLine> hourLine(const PlaneGeometry& g, double H);
+inline std::optional<DialLine> hourLine(const PlaneGeometry& g, double H) {
+    if (hourPlaneParallel(g, H)) return std::nullopt;
+    return g.face.section(hourPlaneNormal(g.phi, westward(H)), tipOf(g));
+}
 
 // Which points of the line of hour angle H (radians, east positive) the tip's shadow reaches:
 // the half of the hour plane the suns of H light (geometry::HourPlaneHalf, whose hour angles count

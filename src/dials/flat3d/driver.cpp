@@ -20,9 +20,15 @@ namespace dials::flat3d {
 
 namespace {
 
-// The sky lines close both pipelines in the same order. They take the place and the plane
-// afresh, as typed: the shadows of the tip are judged on the plane the dial was drawn on.
-void drawSkyLines(shell::Context& ctx) {
+// What both pipelines draw last, in the same order: the day lines, the analemma of the
+// variable, the final substyle angle and the sky lines. The sky lines take the place and the
+// plane afresh, as typed: the shadows of the tip are judged on the plane the dial was drawn on.
+void drawDayAndSkyLines(shell::Context& ctx, void (*plotAnalemma)(shell::Context&)) {
+    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLines(ctx);
+    if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHours(ctx);
+    if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHours(ctx);
+    if (shell::ticked(ctx, "ck_Lemniscate")) plotAnalemma(ctx);
+    NormalizeSubstyleAngle(ctx);
     const TipShadowSurface shadows =
         TipShadowSurface::plane(coneFrameOf(PlaneGeometry::from(ctx.m)));
     if (shell::ticked(ctx, "ckQibla")) sky_lines::PlotQibla(ctx);
@@ -62,12 +68,7 @@ void RunInclinedDialVarX(shell::Context& ctx) {
     }
     if (shell::ticked(ctx, "ck_Triangolo")) DrawStyleTriangleX(ctx);
     if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLine(ctx);
-    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLines(ctx);
-    if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHours(ctx);
-    if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHours(ctx);
-    if (shell::ticked(ctx, "ck_Lemniscate")) PlotAnalemmaX(ctx);
-    NormalizeSubstyleAngle(ctx);
-    drawSkyLines(ctx);
+    drawDayAndSkyLines(ctx, PlotAnalemmaX);
 }
 
 void RunInclinedDialVarY(shell::Context& ctx) {
@@ -93,12 +94,7 @@ void RunInclinedDialVarY(shell::Context& ctx) {
     ComputeSubstyleY(ctx);
     if (shell::ticked(ctx, "ck_Equinoziale")) DrawEquinoctialLine(ctx);
     if (shell::ticked(ctx, "ck_Triangolo")) DrawStyleTriangleY(ctx);
-    if (shell::ticked(ctx, "ck_DayLightCurves")) DrawDeclinationLines(ctx);
-    if (shell::ticked(ctx, "ck_Italiche")) DrawItalianHours(ctx);
-    if (shell::ticked(ctx, "ck_babiloniche")) DrawBabylonianHours(ctx);
-    if (shell::ticked(ctx, "ck_Lemniscate")) PlotAnalemmaY(ctx);
-    NormalizeSubstyleAngle(ctx);
-    drawSkyLines(ctx);
+    drawDayAndSkyLines(ctx, PlotAnalemmaY);
 }
 
 }  // namespace dials::flat3d

@@ -12,7 +12,6 @@
 #include "dials/flat3d/plane.h"
 #include "dials/flat3d/procedures.h"
 #include "dials/six_oclock.h"
-#include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "numeric/tolerance.h"
 #include "shell/helpers.h"

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "dials/geometry_names.h"
-#include "geometry/sky.h"
 #include "numeric/checked.h"
 #include "numeric/skip.h"
 #include "numeric/tolerance.h"

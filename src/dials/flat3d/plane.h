@@ -14,9 +14,6 @@
 
 namespace dials::flat3d {
 
-// A point of the dial plane (geometry/dial_point.h): x = u, y = v.
-using geometry::DialPoint;
-
 struct PlaneGeometry {
     double phi = 0;  // LatRad: the latitude folded to the northern hemisphere
     double D = 0;    // WallDeclRad

@@ -8,7 +8,6 @@
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
 #include "dials/flat3d/procedures.h"
-#include "geometry/sky.h"
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
@@ -21,31 +20,26 @@ namespace dials::flat3d {
 
 namespace {
 
-using numeric::checkedDiv;
 using numeric::checkFinite;
 
-enum class FreeVariable { X, Y };
-
-void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
+// Both variables read the inputs alike.
+void setupInclinedDial(shell::Context& ctx) {
     const shell::InputRecord& in = ctx.inputs;
     shell::Module1& m = ctx.m;
     const double pi = kStoredPi;
 
-    const double hourStep = checkedDiv(15, in.number("TxtHour"));
+    const double hourStep = numeric::checkedDiv(15, in.number("TxtHour"));
     // The programme greys the definition out and reads it only for its lines of equal altitude:
     // elsewhere the box is not parsed, whatever it holds, and the drawing step keeps its value.
     const double pointStep = shell::runReads(ctx, "txt_Definition")
                                  ? checkFinite(in.number("txt_Definition") / 100)
                                  : m.PointStep;
 
-    // The place folded onto the north: the latitude's absolute value, and the signed latitude;
-    // at the equator (the signed one for variable X, the absolute one for variable Y) the
+    // The place folded onto the north: the latitude's absolute value; at the equator the
     // hemisphere is the northern one.
     const double latitude = std::fabs(in.number("txtLAT"));
-    const double signedLatitude = latitude * m.HemisphereSign;
     const double phi = checkFinite(latitude * pi / 180);
-    const double latitudeTested = variable == FreeVariable::X ? signedLatitude : latitude;
-    const int hemisphereSign = latitudeTested == 0 ? 1 : m.HemisphereSign;
+    const int hemisphereSign = latitude == 0 ? 1 : m.HemisphereSign;
     const int hemisphere = numeric::sgn(hemisphereSign);
 
     const double zone = in.number("TxtFuso");
@@ -92,8 +86,8 @@ void setupInclinedDial(shell::Context& ctx, FreeVariable variable) {
 
 }  // namespace
 
-void SetupInclinedDialVarX(shell::Context& ctx) { setupInclinedDial(ctx, FreeVariable::X); }
+void SetupInclinedDialVarX(shell::Context& ctx) { setupInclinedDial(ctx); }
 
-void SetupInclinedDialVarY(shell::Context& ctx) { setupInclinedDial(ctx, FreeVariable::Y); }
+void SetupInclinedDialVarY(shell::Context& ctx) { setupInclinedDial(ctx); }
 
 }  // namespace dials::flat3d

@@ -26,8 +26,6 @@ namespace {
 
 using numeric::checkedDiv;
 
-numeric::StepRange pointRange() { return numeric::StepRange(-1, 1, 0.002); }
-
 // The substyle of either variable, swept by a world coordinate t from -1 to 1 by 1 mm: laid by
 // the curve sampler, so that where the plane stretches that coordinate the line still has a
 // point every 2 mm (kLineStep) across the plot area. Each point plotted, in the order of t, sets
@@ -57,7 +55,7 @@ void DrawHorizonLine(shell::Context& ctx) {
     double v = 0;
     if (!numeric::assignOrSkip(v, [&] { return checkedDiv(g.Z0, std::cos(g.R)); })) return;
     const numeric::Colour colour = shell::LineColor(ctx, palette::kGreen);
-    for (double t : pointRange()) plot.xPset(t, -v, colour);
+    for (double t : numeric::StepRange(-1, 1, 0.002)) plot.xPset(t, -v, colour);
 }
 
 // The noon line of either variable: the hour line of 0, the line of the meridian plane through

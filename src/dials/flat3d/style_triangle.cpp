@@ -17,7 +17,6 @@
 #include "numeric/skip.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
-#include "shell/read_place_and_wall.h"
 
 namespace dials::flat3d {
 
@@ -115,11 +114,7 @@ void drawCentreVertical(shell::Context& ctx, const Triangle& tr) {
 
 void DrawStyleTriangleX(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
-    numeric::assignOrSkip(m.ReclDeg, [&] {
-        return numeric::checkFinite(shell::typedReclination(ctx.inputs, m.HemisphereSign) *
-                                    m.HemisphereSign);
-    });
-    numeric::assignOrSkip(m.ReclRad, [&] { return m.ReclDeg * m.Pi / 180; });
+    // The reclination is the typed one with the hemisphere's sign, as the set-up left it.
     const PlaneGeometry g = PlaneGeometry::from(m);
     const double S = g.S;
 

@@ -10,7 +10,6 @@
 #include "numeric/checked.h"
 #include "numeric/fold.h"
 #include "numeric/tolerance.h"
-#include "numeric/rounding.h"
 #include "numeric/skip.h"
 #include "shell/helpers.h"
 
@@ -20,11 +19,13 @@ namespace {
 
 using numeric::checkedDiv;
 
-// The slope -u/v of the substyle through the origin and its second point, then the elevation,
-// the substyle hour and the hypotenuse.
-void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second) {
+// The slope -u/v of the substyle through the origin and its second point, at the world
+// coordinate 0.1 by the variable's own formula (`at`), then the elevation, the substyle hour and
+// the hypotenuse.
+void computeSubstyle(shell::Context& ctx, DialPoint (PlaneGeometry::*at)(double) const) {
     shell::Module1& m = ctx.m;
     const PlaneGeometry g = PlaneGeometry::from(m);
+    const std::optional<DialPoint> second = solvePoint([&] { return (g.*at)(0.1); });
     if (second) {
         numeric::assignOrSkip(m.SubstyleSlope, [&] { return -checkedDiv(second->x, second->y); });
     } else if (g.D == 0) {
@@ -48,15 +49,9 @@ void finishSubstyle(shell::Context& ctx, const std::optional<DialPoint>& second)
 
 }  // namespace
 
-void ComputeSubstyleX(shell::Context& ctx) {
-    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    finishSubstyle(ctx, solvePoint([&] { return g.substyleAtX(0.1); }));
-}
+void ComputeSubstyleX(shell::Context& ctx) { computeSubstyle(ctx, &PlaneGeometry::substyleAtX); }
 
-void ComputeSubstyleY(shell::Context& ctx) {
-    const PlaneGeometry g = PlaneGeometry::from(ctx.m);
-    finishSubstyle(ctx, solvePoint([&] { return g.substyleAtY(0.1); }));
-}
+void ComputeSubstyleY(shell::Context& ctx) { computeSubstyle(ctx, &PlaneGeometry::substyleAtY); }
 
 void NormalizeSubstyleAngle(shell::Context& ctx) {
     shell::Module1& m = ctx.m;

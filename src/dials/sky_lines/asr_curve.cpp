@@ -18,13 +18,8 @@
 
 namespace dials::sky_lines {
 
-namespace {
-
-constexpr numeric::Colour kAsrColour = numeric::rgb(0, 193, 97);
-
-}  // namespace
-
 void PlotAsrCurve(shell::Context& ctx) {
+    constexpr numeric::Colour kAsrColour = numeric::rgb(0, 193, 97);
     const shell::InputRecord& in = ctx.inputs;
     shell::Module1& m = ctx.m;
     // The flat 3D programme keeps a latitude folded to the north, a reclination carrying the

@@ -23,7 +23,6 @@
 #include "numeric/step_loop.h"
 #include "numeric/tolerance.h"
 #include "shell/helpers.h"
-#include "shell/read_place_and_wall.h"
 
 namespace dials::sky_lines {
 

@@ -18,14 +18,12 @@ namespace dials::vertical2d {
 
 namespace {
 
-using numeric::checkedDiv;
-
 // The eccentricity of the day's conic in the substyle frame (the cone of sun rays of that
 // declination), sqrt(1 - T) with T = sin^2 e - cot^2(delta) cos^2 e. Throws at the equinox,
 // whose rays make a plane and no cone.
 double dayConicEccentricity(const shell::Module1& m, double declination) {
     const double e = m.StyleElevRad;
-    const double k = checkedDiv(1, sq(std::tan(declination)));
+    const double k = numeric::checkedDiv(1, sq(std::tan(declination)));
     const double T = sq(std::sin(e)) - k * sq(std::cos(e));
     return numeric::checkedSqrt(1 - T);
 }

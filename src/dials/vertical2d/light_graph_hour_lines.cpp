@@ -18,7 +18,6 @@ void DrawHourLinesLight(shell::Context& ctx) {
     // Standard-meridian time moves every line by the hour angle of the zone correction.
     const double E = shell::ticked(ctx, "ck_Etna") ? 1 : 0;
     m.PlaneCoefY = m.StyleLength * std::tan(m.StyleElevRad);
-    const light::SubstyleFrame f = light::SubstyleFrame::from(m);
     // A wall facing due south or due north at the equator has the polar style perpendicular to
     // it: the hour lines then radiate from the style foot.
     const bool perpendicularStyle =
@@ -28,8 +27,10 @@ void DrawHourLinesLight(shell::Context& ctx) {
 
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double hour) {
         const double H = hour * m.Pi / 180 + m.SubstyleHour - E * m.ZoneCorrRad;
+        // The light graph's substyle angle counts the other way round.
         plotLinePoints(plot, shell::LineColor(ctx, hourLineColourIndex(hour, true)),
-                       f.hourLine(H, K), area, m.PointStep);
+                       hourLineOnWall(H, m.StyleElevRad, -m.SubstyleRad, m.StyleLength, K), area,
+                       m.PointStep);
     });
 }
 

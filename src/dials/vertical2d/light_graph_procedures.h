@@ -1,7 +1,6 @@
 #pragma once
-// The procedures of the vertical light graph and the geometry they share. Each takes the context
-// only: it reads the inputs and the shared variables and writes its results back into ctx.m,
-// drawing on ctx.ixPlot1().
+// The procedures of the vertical light graph. Each takes the context only: it reads the inputs
+// and the shared variables and writes its results back into ctx.m, drawing on ctx.ixPlot1().
 //
 // The light graph works in the plane of the wall. Its substyle frame has the abscissa d along the
 // substyle from the style foot (towards the dial centre, which lies at d = L / tan e) and the
@@ -10,10 +9,7 @@
 // with s = SubstyleRad. The equinoctial line is d = -P, P = PlaneCoefY = L tan e. Hour angles
 // count positive in the afternoon; the wall declination positive to the west.
 
-#include "dials/plot_point.h"
-#include "dials/plot_line.h"
 #include "shell/context.h"
-#include "shell/module1.h"
 
 namespace dials::vertical2d {
 
@@ -42,27 +38,5 @@ void DrawItalianHoursLight(shell::Context& ctx);
 void DrawBabylonianHoursLight(shell::Context& ctx);
 // The analemma of 12:00 standard time.
 void PlotAnalemmaLight(shell::Context& ctx);
-
-namespace light {
-
-// The substyle frame as the set-up leaves it.
-struct SubstyleFrame {
-    double L = 0;  // StyleLength
-    double e = 0;  // StyleElevRad
-    double s = 0;  // SubstyleRad
-    double P = 0;  // L tan e
-
-    static SubstyleFrame from(const shell::Module1& m);
-    // The straight line alongD d + alongQ q = c of the frame, in dial coordinates.
-    LineEquation line(double alongD, double alongQ, double c) const;
-    // The hour line of hour angle H from the substyle: through the dial centre (K = 1), or
-    // through the style foot (K = 0) where the polar style is perpendicular to the wall. It
-    // meets the equinoctial line d = -P at q = (L / cos e) tan H.
-    LineEquation hourLine(double H, double K) const;
-    // The equinoctial line d = -P.
-    LineEquation equinoctial() const { return line(1, 0, -P); }
-};
-
-}  // namespace light
 
 }  // namespace dials::vertical2d

@@ -9,13 +9,11 @@
 
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
-#include "geometry/sky.h"
 #include "dials/vertical2d/light_graph_procedures.h"
 #include "geometry/stored_pi.h"
 #include "numeric/checked.h"
 #include "numeric/fold.h"
 #include "numeric/rounding.h"
-#include "numeric/skip.h"
 #include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
 

@@ -28,8 +28,9 @@ void DrawEquinoctialLineLight(shell::Context& ctx) {
     PlotBox band = plotBox(plot);
     band.left = std::fmax(band.left, -3);
     band.right = std::fmin(band.right, 3);
+    const double s = m.SubstyleRad, P = m.StyleLength * std::tan(m.StyleElevRad);
     plotLinePoints(plot, shell::LineColor(ctx, palette::kLightBlue),
-                   light::SubstyleFrame::from(m).equinoctial(), band, m.PointStep);
+                   {-std::sin(s), std::cos(s), -P}, band, m.PointStep);
 }
 
 // The line q = 0 of the substyle frame, sampled by x; north of the equator, on a wall facing due
@@ -54,21 +55,12 @@ void DrawSubstyleLineLight(shell::Context& ctx) {
         {-1, 1, m.PointStep, false}, m.PointStep);
 }
 
-// The vertical through the dial centre, from the top edge of the plot area down to its bottom
-// edge; none where the centre lies beside the plot area (as good as at infinity on a wall nearly
-// holding the polar axis).
+// The noon line through the dial centre (plotNoonLine, whose substyle angle counts the other
+// way round); none on a wall facing due east or west.
 void DrawNoonLineLight(shell::Context& ctx) {
     shell::Module1& m = ctx.m;
     if (m.DeclDecimal == 180) m.SubstyleRad = 0;
-    if (std::fabs(m.DeclDecimal) == 90) return;
-    const double toCentre = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
-    const double centreX = numeric::checkFinite(-toCentre * std::sin(m.SubstyleRad));
-    const double centreY = numeric::checkFinite(toCentre * std::cos(m.SubstyleRad));
-    m.CentreX = centreX;
-    m.CentreY = centreY;
-    plot::PlotSurface& plot = ctx.ixPlot1();
-    plotSegment(plot, {centreX, plot.ShiftY()}, {centreX, plot.ShiftY() - plot.QuadranteH()},
-                shell::LineColor(ctx, palette::kRed));
+    if (std::fabs(m.DeclDecimal) != 90) plotNoonLine(ctx, -m.SubstyleRad);
 }
 
 // The triangle of the style laid flat into the wall: the perpendicular style from the foot at

@@ -39,11 +39,6 @@ constexpr double kSweepStepDeg = 0.5;  // the step of the hour lines' sweep of t
 // sunrise and sunset meet at noon or at midnight, the closed-form end of every line.
 double lastDay(const shell::Module1& m) { return std::fmin(kSolsticeDeg, 90 - m.LatDegrees); }
 
-// The declination of day i of the horizon's sweep, in degrees, from one last day to the other.
-double sweepDeclination(const shell::Module1& m, int i) {
-    return -lastDay(m) + i * (2 * lastDay(m) / kDays);
-}
-
 // How many samples of the day's semi-diurnal arc the search for the days on which the sun of an
 // hour crosses the plane of the wall takes (wallCrossings).
 constexpr int kArcSamples = 256;
@@ -109,7 +104,8 @@ void drawHorizonHour(shell::Context& ctx, const Wall& wall, double sign) {
     plot::PlotSurface& plot = ctx.ixPlot1();
     std::vector<HorizonSample> samples;
     for (int i = 0; i <= kDays; ++i) {
-        const double declination = sweepDeclination(m, i) * m.Pi / 180;
+        // Day i of the sweep, from one last day to the other.
+        const double declination = (-lastDay(m) + i * (2 * lastDay(m) / kDays)) * m.Pi / 180;
         const double arc = semiDiurnalArc(m.LatRad, declination, m.Pi);
         const auto shadow = wall.shadow(sign * arc, declination);
         // No shadow point at all: the sun lies in the plane of the wall, as good as behind it.

@@ -5,16 +5,17 @@
 // written directly. A day whose sun at that moment stands behind the wall or below the horizon
 // casts no shadow on it and has no point.
 //
-// In the equinoctial frame the hour line runs from (q, 0) on the equinoctial to the centre
-// (0, Yz), X = q (1 - Y / Yz), and the day's conic is T Y^2 + X^2 - 2 L tan(e) Y + (L / cos e)^2
-// = 0 with T = sin^2 e - cot^2(delta) cos^2 e. Together they give a quadratic in Y, taken here
-// multiplied by T so that a day whose line is a parabola (T = 0) is drawn too.
+// The equinoctial frame has its origin where the substyle crosses the equinoctial line, X along
+// the equinoctial and Y along the substyle towards the centre. In it the hour line runs from
+// (q, 0) on the equinoctial to the centre (0, Yz), X = q (1 - Y / Yz), and the day's conic is
+// T Y^2 + X^2 - 2 L tan(e) Y + (L / cos e)^2 = 0 with T = sin^2 e - cot^2(delta) cos^2 e.
+// Together they give a quadratic in Y, taken here multiplied by T so that a day whose line is a
+// parabola (T = 0) is drawn too.
 
 #include <cmath>
 #include <optional>
 
 #include "dials/sun_series.h"
-#include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
 #include "numeric/checked.h"
@@ -29,6 +30,15 @@ namespace {
 
 using numeric::checkedDiv;
 using numeric::checkFinite;
+
+// The dial point of the equinoctial-frame point (X, Y), with substyle angle S and the distance P
+// from the style foot to the equinoctial along the substyle. Throws when a coordinate is not
+// finite.
+DialPoint fromEquinoctial(double X, double Y, double S, double P) {
+    const double sinS = std::sin(S), cosS = std::cos(S);
+    return {checkFinite(X * cosS + Y * sinS - P * sinS),
+            checkFinite(-X * sinS + Y * cosS - P * cosS)};
+}
 
 // The point of the day on a wall of the general case; colourIndex keeps its value from point to
 // point. Throws when the point cannot be computed.

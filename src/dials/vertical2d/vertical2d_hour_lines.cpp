@@ -9,22 +9,17 @@
 #include "dials/plot_line.h"
 #include "dials/plot_segment.h"
 #include "dials/six_oclock.h"
-#include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "geometry/face.h"
 #include "numeric/step_loop.h"
 #include "shell/helpers.h"
 
 namespace dials::vertical2d {
 
-namespace {
-
-// The wall in its own frame: right, up and out as the axes.
-constexpr Face kWallAxes{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
-
-}  // namespace
-
 void DrawHourLinesVert2D(shell::Context& ctx) {
+    // The wall in its own frame: right, up and out as the axes.
+    constexpr Face kWallAxes{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
     shell::Module1& m = ctx.m;
     plot::PlotSurface& plot = ctx.ixPlot1();
 
@@ -34,19 +29,12 @@ void DrawHourLinesVert2D(shell::Context& ctx) {
 
     numeric::countedLoop(m.HourCounter, -90, 90, m.HourStep, [&](double H) {
         const double h = H * m.Pi / 180 + m.SubstyleHour - correction;
-        // The line through the centre making the angle atan(sin e tan h) with the substyle and
-        // meeting the equinoctial at (L / cos e) tan h from it, in a form that holds for every
-        // h, a line parallel to the horizon included:
-        //   (cos S cos h + sin e sin h sin S) x + (sin e sin h cos S - sin S cos h) y
-        //     = L cos e sin h.
-        const double sinH = std::sin(h), cosH = std::cos(h), sinE = std::sin(e);
-        const LineEquation line{cosH * std::cos(S) + sinE * sinH * std::sin(S),
-                                sinE * sinH * std::cos(S) - std::sin(S) * cosH,
-                                L * std::cos(e) * sinH};
+        // The line through the centre making the angle atan(sin e tan h) with the substyle.
+        const LineEquation line = hourLineOnWall(h, e, S, L);
         // (a, b, c / L) is the hour plane's unit normal in the wall's right, up and out: a
         // plane parallel to the wall (noon on a wall facing due east or west, whose suns lie
         // in the wall) meets it only at infinity and has no line.
-        if (kWallAxes.parallelToPlane({line.a, line.b, std::cos(e) * sinH})) return;
+        if (kWallAxes.parallelToPlane({line.a, line.b, std::cos(e) * std::sin(h)})) return;
         // A line whose ends cannot be computed, or that misses the plot area, is not drawn.
         const auto ends = segmentAcrossBox(line, plotBox(plot));
         if (!ends || !partInBox(ends->first, ends->second, plotBox(plot))) return;

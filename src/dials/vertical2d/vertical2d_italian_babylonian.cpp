@@ -26,7 +26,6 @@
 
 #include "dials/plot_line.h"
 #include "dials/plot_segment.h"
-#include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "dials/vertical2d/wall_frame.h"
 #include "numeric/step_loop.h"

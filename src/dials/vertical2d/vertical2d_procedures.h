@@ -13,10 +13,11 @@
 
 namespace dials::vertical2d {
 
-// Set-up: the main window's inputs into the shared variables, the style and substyle, the
-// declination conics. A numerical failure that leaves the dial undefined (an hour fraction of
-// 0; a style lying in the wall, at latitude 0 facing due east or west) throws
-// numeric::NumericFailure and stops the run.
+// Set-up, after shell::ReadPlaceAndWallInputs (whose hour step, style length and zone
+// correction it keeps): the main window's inputs into the shared variables, the style and
+// substyle, the declination conics. A numerical failure that leaves the dial undefined (a style
+// lying in the wall, at latitude 0 facing due east or west) throws numeric::NumericFailure and
+// stops the run.
 void SetupVertical2D(shell::Context& ctx);
 // The substyle angle of the technical data for a wall facing away from the equator.
 void FinishVertical2D(shell::Context& ctx);

@@ -11,12 +11,10 @@
 #include "dials/geometry_names.h"
 #include "geometry/face.h"
 #include "geometry/sky.h"
-#include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
 #include "numeric/checked.h"
 #include "numeric/fold.h"
 #include "numeric/rounding.h"
-#include "numeric/skip.h"
 #include "shell/helpers.h"
 #include "shell/read_place_and_wall.h"
 
@@ -63,10 +61,7 @@ void SetupVertical2D(shell::Context& ctx) {
 
     const double latDegrees = std::fabs(in.number("txtLAT"));
     const double typedLatitude = latDegrees * m.HemisphereSign;
-    checkFinite(typedLatitude * m.Pi / 180);
     const double typedDeclination = shell::typedDeclination(in);
-    checkFinite(typedDeclination * m.Pi / 180);
-    const double hourStep = checkedDiv(15, in.number("TxtHour"));
 
     const double workFlag = typedLatitude == 0 ? 1 : numeric::sgn(typedLatitude);
     // The pole itself has no substyle: the latitude is taken just short of it.
@@ -80,11 +75,9 @@ void SetupVertical2D(shell::Context& ctx) {
     // The wall as a face (its declination west positive), built once.
     const Face wall = Face::declining(-D, 0);
 
-    const double L = in.number("txtStilo");
+    const double L = m.StyleLength;
     // The longitude less the zone meridian (west positive), in radians, times the hemisphere.
-    const double zone = in.number("TxtFuso");
-    const double lonCorrection =
-        checkFinite((-15 * zone - m.EastSign * m.LonAbsDeg) * m.Pi / 180 * workFlag);
+    const double lonCorrection = m.ZoneCorrRad * workFlag;
 
     const Style style = styleOf(m, wall, latitude, phi, colatitude, D);
     const double e = style.elevation;
@@ -100,8 +93,6 @@ void SetupVertical2D(shell::Context& ctx) {
     m.DeclDegrees = typedDeclination;
     m.DeclDecimal = declination;
     m.WallDeclRad = D;
-    m.HourStep = hourStep;
-    m.StyleLength = L;
     m.LonAbsDeg = lonCorrection;
     m.SubstyleRad = style.substyle;
     m.StyleElevRad = e;

@@ -7,15 +7,14 @@
 
 #include "dials/plot_line.h"
 #include "dials/plot_segment.h"
-#include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "numeric/tolerance.h"
 #include "shell/helpers.h"
 
 namespace dials::vertical2d {
 
-using numeric::checkedDiv;
 using numeric::checkFinite;
 
 void DrawEquinoctialVert2D(shell::Context& ctx) {
@@ -42,21 +41,11 @@ void DrawSubstyleVert2D(shell::Context& ctx) {
     // Pi leaves of 0) the substyle is vertical (S = 0) and the noon line below lies on it. The
     // pole is drawn as the latitude the set-up takes for it, its substyle too.
     if (std::fabs(std::sin(m.WallDeclRad)) > numeric::kStoredPiResidue) {
-        const double r = checkedDiv(1, std::tan(S));
+        const double r = numeric::checkedDiv(1, std::tan(S));
         plotSegment(plot, {-1, -r}, {1, r}, shell::LineColor(ctx, palette::kLightBlue));
     }
     // A wall facing due east or west has no noon line.
-    if (std::fabs(m.DeclDecimal) != 90) {
-        const double toCentre = checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
-        const double centreX = checkFinite(std::sin(S) * toCentre);
-        const double centreY = checkFinite(std::cos(S) * toCentre);
-        m.CentreX = centreX;
-        m.CentreY = centreY;
-        // From the top edge of the plot area to its bottom edge, as the plot area shows it (the
-        // centre lies as good as at infinity on a wall nearly holding the polar axis).
-        plotSegment(plot, {centreX, plot.ShiftY()}, {centreX, plot.ShiftY() - plot.QuadranteH()},
-                    shell::LineColor(ctx, palette::kRed));
-    }
+    if (std::fabs(m.DeclDecimal) != 90) plotNoonLine(ctx, S);
 }
 
 void DrawHorizonVert2D(shell::Context& ctx) {

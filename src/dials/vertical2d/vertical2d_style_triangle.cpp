@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "dials/plot_segment.h"
-#include "dials/vertical2d/vertical2d_geometry.h"
 #include "dials/vertical2d/vertical2d_procedures.h"
+#include "dials/vertical2d/wall_lines.h"
 #include "numeric/checked.h"
 #include "shell/helpers.h"
 
@@ -24,25 +24,18 @@ void DrawStyleTriangleVert2D(shell::Context& ctx) {
     // A wall facing due east or west holds a style parallel to it: there is no centre, and only
     // the perpendicular style is laid down (never a side to a centre left by an earlier run).
     const bool hasCentre = std::fabs(m.DeclDecimal) != 90;
-    double toCentre = 0;
-    DialPoint Z{m.CentreX, m.CentreY};
-    if (hasCentre) {
-        toCentre = numeric::checkedDiv(L, std::tan(m.StyleElevRad));
-        Z = {checkFinite(std::sin(S) * toCentre), checkFinite(std::cos(S) * toCentre)};
-    }
+    const DialPoint Z = hasCentre ? centreOnSubstyle(m, S) : DialPoint{m.CentreX, m.CentreY};
     const DialPoint O{0, 0};
 
     if (facingNorth) m.SubstyleRad = 0;
-    if (hasCentre) {
-        m.CentreX = Z.x;
-        m.CentreY = Z.y;
-    }
+    m.CentreX = Z.x;
+    m.CentreY = Z.y;
     m.OriginX = O.x;
     m.OriginY = O.y;
 
     // Each side as the plot area shows it (dials::plotSegment): the centre of a wall nearly
-    // holding the polar axis lies as good as at infinity (the pole too, drawn as the latitude the set-up takes for
-    // it: the tip laid down level beside the upright substyle).
+    // holding the polar axis lies as good as at infinity (the pole too, drawn as the latitude the
+    // set-up takes for it: the tip laid down level beside the upright substyle).
     const DialPoint P{checkFinite(L * std::cos(S)), checkFinite(-L * std::sin(S))};
     if (hasCentre && std::fabs(Z.y) < 3)
         plotSegment(plot, P, Z, shell::LineColor(ctx, palette::kLightBlue));

@@ -1,6 +1,11 @@
 #include "dials/vertical2d/wall_lines.h"
 
+#include <cmath>
 #include <vector>
+
+#include "dials/plot_segment.h"
+#include "numeric/checked.h"
+#include "shell/helpers.h"
 
 namespace dials::vertical2d {
 
@@ -11,6 +16,27 @@ void plotLinePoints(plot::PlotSurface& plot, numeric::Colour colour, const LineE
     if (!across) return;
     for (const DialPoint& p : pointsAcrossBox(*across, box, step, Spacing::AlongLine))
         if (!keep || keep(p)) plotDialPoint(plot, p, colour);
+}
+
+LineEquation hourLineOnWall(double h, double e, double S, double L, double K) {
+    const double sinH = std::sin(h), cosH = std::cos(h), sinE = std::sin(e);
+    return {cosH * std::cos(S) + sinE * sinH * std::sin(S),
+            sinE * sinH * std::cos(S) - std::sin(S) * cosH, K * L * std::cos(e) * sinH};
+}
+
+DialPoint centreOnSubstyle(const shell::Module1& m, double S) {
+    const double toCentre = numeric::checkedDiv(m.StyleLength, std::tan(m.StyleElevRad));
+    return {numeric::checkFinite(std::sin(S) * toCentre),
+            numeric::checkFinite(std::cos(S) * toCentre)};
+}
+
+void plotNoonLine(shell::Context& ctx, double S) {
+    const DialPoint centre = centreOnSubstyle(ctx.m, S);
+    ctx.m.CentreX = centre.x;
+    ctx.m.CentreY = centre.y;
+    plot::PlotSurface& plot = ctx.ixPlot1();
+    plotSegment(plot, {centre.x, plot.ShiftY()}, {centre.x, plot.ShiftY() - plot.QuadranteH()},
+                shell::LineColor(ctx, palette::kRed));
 }
 
 namespace {
