@@ -23,7 +23,7 @@ int sideInPixels(double twips, double pixelsPerTwip, int previous) {
 
 ImageDevice::ImageDevice(double dotsPerInch) : TwipDevice(dotsPerInch, 1.0) {
     image_ = QImage(1, 1, QImage::Format_RGB32);
-    const int dotsPerMetre = static_cast<int>(std::lround(tp_.dotsPerInch() / 0.0254));
+    const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch_ / 0.0254));
     image_.setDotsPerMeterX(dotsPerMetre);
     image_.setDotsPerMeterY(dotsPerMetre);
     image_.fill(background_);
@@ -57,7 +57,7 @@ void ImageDevice::changed() {
 }
 
 void ImageDevice::resizeTwips(double width, double height) {
-    const double k = tp_.pixelsPerTwip();
+    const double k = pixelsPerTwip();
     const int w = sideInPixels(width, k, image_.width());
     const int h = sideInPixels(height, k, image_.height());
     if (w == image_.width() && h == image_.height()) return;

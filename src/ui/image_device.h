@@ -29,7 +29,6 @@ public:
 
     // The image as painted so far.
     const QImage& image();
-    double pixelsPerTwip() const { return tp_.pixelsPerTwip(); }
     // Writes the image as a BMP file; false when it could not be written.
     bool saveBmp(const QString& fileName);
 
