@@ -17,7 +17,7 @@ double screenDotsPerInch() {
     return screen ? screen->logicalDotsPerInch() : 96.0;
 }
 
-frmIX::frmIX(shell::Context& ctx, QPrinter* printer, PlotWidget::PrinterChooser chooser,
+frmIX::frmIX(shell::Context& ctx, QPrinter& printer, const PlotWidget::PrinterChooser& chooser,
              QWidget* parent)
     : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmIX"));
@@ -30,8 +30,7 @@ frmIX::frmIX(shell::Context& ctx, QPrinter* printer, PlotWidget::PrinterChooser 
     screen_ = std::make_unique<ImageDevice>(screenDotsPerInch());
     surface_ = std::make_unique<plot::PlotSurface>(*screen_, ctx_.services,
                                                    defaultPrinterPageSize());
-    widget_ = new PlotWidget(*surface_, *screen_, ctx_.services, this);
-    widget_->setPrinting(printer, std::move(chooser));
+    widget_ = new PlotWidget(*surface_, *screen_, ctx_.services, printer, chooser, this);
     surface_->setViewObserver([w = widget_] { w->syncView(); });
 
     auto* layout = new QVBoxLayout(this);

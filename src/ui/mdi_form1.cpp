@@ -202,7 +202,7 @@ void MDIForm1::syncRecordItem(const std::string& name) {
 }
 
 void MDIForm1::loadPlotWindow() {
-    auto* window = new frmIX(ctx_, printer_.get(), chooser_);
+    auto* window = new frmIX(ctx_, *printer_, chooser_);
     auto* sub = mdi_->addSubWindow(window, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                Qt::WindowTitleHint |
                                                Qt::WindowMinMaxButtonsHint);
@@ -234,7 +234,6 @@ frmIX& MDIForm1::plotWindow() {
 
 void MDIForm1::setPrinterChooser(PlotWidget::PrinterChooser chooser) {
     chooser_ = std::move(chooser);
-    if (plot_) plot_->plotWidget()->setPrinting(printer_.get(), chooser_);
 }
 
 void MDIForm1::Command1_Click() {

@@ -41,7 +41,7 @@ public:
     frmIX& plotWindow();
 
     // How a print job gets its printer: the print dialog, unless replaced, as the offscreen
-    // tests do to print to a file with no modal dialog; every plot window loaded after keeps it.
+    // tests do to print to a file with no modal dialog; the plot window prints through it.
     void setPrinterChooser(PlotWidget::PrinterChooser chooser);
 
     // Handlers of the buttons and menus.
