@@ -274,10 +274,6 @@ std::string frmDeclin::decimalLeft(int Index) {
     return apply(Index, board::decimalToBoxes(Index == 0, coordinate(Index)));
 }
 
-void frmDeclin::sexagesimalLeft(int Index) {
-    showRefusal(apply(Index, board::boxesToDecimal(Index == 0, coordinate(Index))));
-}
-
 bool frmDeclin::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         // Leaving the box, not the window: switching to another window or opening a menu
@@ -286,8 +282,9 @@ bool frmDeclin::eventFilter(QObject* watched, QEvent* event) {
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             for (int k = 0; k < 2; ++k) {
                 if (watched == decimal_[k]) showRefusal(decimalLeft(k));
+                // A degrees, minutes or seconds box.
                 if (std::ranges::find(sexagesimal_[k], watched) != std::end(sexagesimal_[k]))
-                    sexagesimalLeft(k);
+                    showRefusal(apply(k, board::boxesToDecimal(k == 0, coordinate(k))));
             }
         }
     }
@@ -354,8 +351,7 @@ void frmDeclin::cmdInfo_Click() {
 }
 
 void frmDeclin::cmdTrans_Click() {
-    const std::string refusal = board::transferToMainWindow(main_, boardInputs());
-    if (!refusal.empty()) showResult(qs(refusal), false);
+    showRefusal(board::transferToMainWindow(main_, boardInputs()));
 }
 
 }  // namespace ui

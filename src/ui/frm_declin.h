@@ -59,7 +59,6 @@ private:
     std::string apply(int Index, const board::Conversion& edit);
     void showRefusal(const std::string& refusal);  // in the results box, when there is one
     std::string decimalLeft(int Index);  // a decimal box lost the focus; the refusal, or ""
-    void sexagesimalLeft(int Index);     // a degrees, minutes or seconds box lost the focus
 
     shell::InputRecord& main_;
     board::SolarValues values_;

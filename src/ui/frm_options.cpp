@@ -23,7 +23,7 @@ frmOptions::frmOptions(shell::clsOptions& Options, std::function<plot::PlotSurfa
     setWindowTitle(QStringLiteral("Options"));
     setModal(true);
 
-    tbsOptions = named(new QTabWidget(this), "tbsOptions");
+    auto* tbsOptions = named(new QTabWidget(this), "tbsOptions");
     auto* picOptions = named(new QWidget(tbsOptions), "picOptions");
 
     auto* back = new QGroupBox(QStringLiteral("Application Backcolor"), picOptions);

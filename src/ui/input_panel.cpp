@@ -277,9 +277,4 @@ void InputPanel::sync(const std::string& name) {
     }
 }
 
-QWidget* InputPanel::control(std::string_view name) const {
-    auto it = bound_.find(name);
-    return it == bound_.end() ? nullptr : it->second.widget;
-}
-
 }  // namespace ui

@@ -12,8 +12,6 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
-#include <stdexcept>
-
 #include "shell/control_table.h"
 #include "shell/programme_menu.h"
 #include "shell/technical_data.h"
@@ -228,7 +226,6 @@ void MDIForm1::unloadPlotWindow() {
 
 frmIX& MDIForm1::plotWindow() {
     if (!plot_) loadPlotWindow();
-    if (!plot_) throw std::runtime_error("the plot window could not be loaded");
     return *plot_;
 }
 
