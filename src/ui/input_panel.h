@@ -26,7 +26,6 @@ public:
                QWidget* parent = nullptr);
     ~InputPanel() override;
 
-    QScrollBar* VScroll1() const { return VScroll1_; }
     // PicScroll.Top, in twips of the column's design: 690 - VScroll1's value.
     int picScrollTop() const;
     // Pixels of the column per twip of its design.

@@ -278,16 +278,13 @@ void PlotWidget::syncView() {
     const QScopedValueRollback<bool> guard(syncing_, true);
     const plot::PlotView& v = surface_.view();
 
+    const QSignalBlocker blockScale(cmbScala);
     if (v.cmbScalaItems != shownScaleItems_) {
-        const QSignalBlocker block(cmbScala);
         cmbScala->clear();
         for (const auto& [text, scale] : v.cmbScalaItems) cmbScala->addItem(qs(text), scale);
         shownScaleItems_ = v.cmbScalaItems;
     }
-    {
-        const QSignalBlocker block(cmbScala);
-        cmbScala->setCurrentIndex(cmbScala->findText(qs(v.cmbScalaText)));
-    }
+    cmbScala->setCurrentIndex(cmbScala->findText(qs(v.cmbScalaText)));
     lblDimVal->setText(qs(v.lblDimVal));
     lblXYval->setText(qs(v.lblXYval));
 
@@ -312,8 +309,7 @@ void PlotWidget::syncView() {
     scroll_->horizontalScrollBar()->setValue(toScroll(v.hScrollValue, k));
     scroll_->verticalScrollBar()->setValue(toScroll(v.vScrollValue, k));
 
-    optSelected->setChecked(v.printSelected);
-    optAll->setChecked(!v.printSelected);
+    (v.printSelected ? optSelected : optAll)->setChecked(true);
     picDimensioni->setVisible(v.dimensionPanelVisible);
     PicAssi->setVisible(v.axesPanelVisible);
     picPrint->setVisible(v.printPanelVisible);

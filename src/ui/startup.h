@@ -31,8 +31,7 @@ struct Session {
     shell::Module1 m;
     std::unique_ptr<shell::clsOptions> Options;
     shell::InputRecord inputs;
-    std::unique_ptr<plot::UserServices> ownServices;
-    plot::UserServices* services = nullptr;
+    std::unique_ptr<plot::UserServices> ownServices;   // the Qt ones, when none were given
     std::unique_ptr<MDIForm1> window;   // last: it goes first, before what it refers to
 };
 
