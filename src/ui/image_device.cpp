@@ -29,8 +29,6 @@ ImageDevice::ImageDevice(double dotsPerInch) : TwipDevice(dotsPerInch, 1.0) {
     image_.fill(background_);
 }
 
-ImageDevice::~ImageDevice() { endPainting(); }
-
 void ImageDevice::setChangedCallback(std::function<void()> changed) {
     changed_ = std::move(changed);
 }
@@ -45,13 +43,6 @@ QPainter& ImageDevice::target() {
     return *painter_;
 }
 
-void ImageDevice::endPainting() {
-    if (painter_) {
-        painter_->end();
-        painter_.reset();
-    }
-}
-
 void ImageDevice::changed() {
     if (changed_) changed_();
 }
@@ -61,7 +52,7 @@ void ImageDevice::resizeTwips(double width, double height) {
     const int w = sideInPixels(width, k, image_.width());
     const int h = sideInPixels(height, k, image_.height());
     if (w == image_.width() && h == image_.height()) return;
-    endPainting();
+    painter_.reset();
     QImage next(w, h, QImage::Format_RGB32);
     next.setDotsPerMeterX(image_.dotsPerMeterX());
     next.setDotsPerMeterY(image_.dotsPerMeterY());
@@ -75,7 +66,7 @@ void ImageDevice::resizeTwips(double width, double height) {
 }
 
 const QImage& ImageDevice::image() {
-    endPainting();
+    painter_.reset();
     return image_;
 }
 
@@ -84,7 +75,7 @@ bool ImageDevice::saveBmp(const QString& fileName) {
 }
 
 void ImageDevice::clear() {
-    endPainting();
+    painter_.reset();
     image_.fill(background_);
     TwipDevice::clear();
     changed();

@@ -80,7 +80,10 @@ QWidget* MDIForm1::buildLeftPanel() {
     column->setContentsMargins(2, 2, 2, 2);
     column->setSpacing(2);
 
-    // The two bars above the input panel, from the core's table.
+    // The two bars above the input panel, from the core's table, and what their buttons run.
+    const std::map<std::string_view, void (MDIForm1::*)()> handlers = {
+        {"Command1", &MDIForm1::Command1_Click}, {"Command2", &MDIForm1::Command2_Click},
+        {"cmdData", &MDIForm1::cmdData_Click}, {"cmdSave", &MDIForm1::cmdSave_Click}};
     std::map<std::string_view, QHBoxLayout*> bars;
     for (const char* barName : {"Picture3", "Picture2"}) {
         auto* bar = named(new QFrame(Panel3D1), barName);
@@ -105,6 +108,8 @@ QWidget* MDIForm1::buildLeftPanel() {
             auto* button = new QPushButton(qs(item.caption), parent);
             button->setAutoDefault(true);   // Enter presses the button that has the focus
             if (item.caption.size() == 1) button->setMaximumWidth(32);
+            if (auto h = handlers.find(item.name); h != handlers.end())
+                connect(button, &QPushButton::clicked, this, h->second);
             line->addWidget(button);
             w = button;
         }
@@ -114,12 +119,6 @@ QWidget* MDIForm1::buildLeftPanel() {
     }
     Command1 = Panel3D1->findChild<QPushButton*>(QStringLiteral("Command1"));
     cmdData = Panel3D1->findChild<QPushButton*>(QStringLiteral("cmdData"));
-    auto* Command2 = Panel3D1->findChild<QPushButton*>(QStringLiteral("Command2"));
-    auto* cmdSave = Panel3D1->findChild<QPushButton*>(QStringLiteral("cmdSave"));
-    connect(Command1, &QPushButton::clicked, this, &MDIForm1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &MDIForm1::Command2_Click);
-    connect(cmdData, &QPushButton::clicked, this, &MDIForm1::cmdData_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &MDIForm1::cmdSave_Click);
 
     panel_ = new InputPanel(ctx_.inputs, ctx_.services, Panel3D1);
     connect(panel_, &InputPanel::optionClicked, this, [this](const QString& name) {
@@ -205,7 +204,6 @@ void MDIForm1::loadPlotWindow() {
                                                Qt::WindowTitleHint |
                                                Qt::WindowMinMaxButtonsHint);
     sub->setObjectName(QStringLiteral("frmIXSubWindow"));
-    sub->setWindowTitle(QStringLiteral("Plot"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     plotSub_ = sub;
     plot_ = window;

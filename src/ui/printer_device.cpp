@@ -15,10 +15,6 @@ double penUnitOf(const QPrinter& printer) { return printer.resolution() / 254.0;
 QtPrinterDevice::QtPrinterDevice(QPrinter& printer)
     : TwipDevice(printer.resolution(), penUnitOf(printer)), printer_(printer) {}
 
-QtPrinterDevice::~QtPrinterDevice() {
-    if (painter_.isActive()) painter_.end();
-}
-
 QPainter& QtPrinterDevice::target() {
     if (!painter_.isActive()) {
         if (!painter_.begin(&printer_)) throw plot::PrinterFailure("The printer is not available");
