@@ -181,7 +181,6 @@ void InputPanel::ensureVisible(QWidget* w) {
 }
 
 QWidget* InputPanel::makeWidget(const ControlInfo& c, QWidget* parent) {
-    const QString name = qs(c.name);
     const std::string key(c.name);
     QWidget* w = nullptr;
     switch (c.kind) {
@@ -222,10 +221,11 @@ QWidget* InputPanel::makeWidget(const ControlInfo& c, QWidget* parent) {
         case ControlKind::OptionButton: {
             auto* option = new QRadioButton(qs(c.text), parent);
             option->setAutoExclusive(false);
-            connect(option, &QRadioButton::clicked, this, [this, key, name] {
+            connect(option, &QRadioButton::clicked, this, [this, key] {
                 inputs_.select(key);
                 sync(key);
-                emit optionClicked(name);
+                // The frame's two option buttons acknowledge a click with the beep.
+                if (key == "option3D4" || key == "option3D5") services_.beep();
             });
             w = option;
             break;
@@ -238,7 +238,7 @@ QWidget* InputPanel::makeWidget(const ControlInfo& c, QWidget* parent) {
             break;
         }
     }
-    w->setObjectName(name);
+    named(w, c.name);
     if (!c.toolTip.empty()) w->setToolTip(qs(c.toolTip));
     bound_.emplace(key, Bound{&c, w});
     return w;

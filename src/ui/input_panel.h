@@ -36,10 +36,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-signals:
-    // An option button was clicked (after the record took the selection).
-    void optionClicked(const QString& name);
-
 private:
     struct Bound {
         const shell::ControlInfo* info;

@@ -120,13 +120,7 @@ QWidget* MDIForm1::buildLeftPanel() {
     Command1 = Panel3D1->findChild<QPushButton*>(QStringLiteral("Command1"));
     cmdData = Panel3D1->findChild<QPushButton*>(QStringLiteral("cmdData"));
 
-    panel_ = new InputPanel(ctx_.inputs, ctx_.services, Panel3D1);
-    connect(panel_, &InputPanel::optionClicked, this, [this](const QString& name) {
-        // The frame's two option buttons acknowledge a click with the beep.
-        if (name == QLatin1String("option3D4") || name == QLatin1String("option3D5"))
-            ctx_.services.beep();
-    });
-    column->addWidget(panel_, 1);
+    column->addWidget(new InputPanel(ctx_.inputs, ctx_.services, Panel3D1), 1);
     return Panel3D1;
 }
 

@@ -23,7 +23,6 @@ class QPushButton;
 namespace ui {
 
 class frmIX;
-class InputPanel;
 
 class MDIForm1 : public QMainWindow {
     Q_OBJECT
@@ -72,7 +71,6 @@ private:
     QMdiArea* mdi_ = nullptr;
     QPointer<QMdiSubWindow> plotSub_;
     QPointer<frmIX> plot_;
-    InputPanel* panel_ = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* cmdData = nullptr;
     std::map<std::string, QAction*, std::less<>> programmeItems_;
