@@ -33,9 +33,7 @@ private:
     std::function<plot::PlotSurface&()> ixPlot1_;
     plot::UserServices& services_;
     QRadioButton* optBlack = nullptr;
-    QRadioButton* optWhite = nullptr;
     QRadioButton* optMulti = nullptr;
-    QRadioButton* optMono = nullptr;
 };
 
 }  // namespace ui

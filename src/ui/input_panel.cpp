@@ -51,8 +51,7 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
     : QWidget(parent), inputs_(inputs), services_(services) {
     // The column moves inside a plain viewport; nothing but VScroll1 scrolls it.
     viewport_ = new QWidget(this);
-    auto* PicScroll = named(new QWidget(viewport_), "PicScroll");
-    PicScroll_ = PicScroll;
+    PicScroll_ = named(new QWidget(viewport_), "PicScroll");
     VScroll1_ = named(new QScrollBar(Qt::Vertical, this), "VScroll1");
     VScroll1_->setRange(0, kScrollMax);
     VScroll1_->setSingleStep(10);
@@ -61,7 +60,7 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
     // Change and drag move the column alike.
     connect(VScroll1_, &QScrollBar::valueChanged, this, [this] { placeColumn(); });
 
-    auto* column = new QVBoxLayout(PicScroll);
+    auto* column = new QVBoxLayout(PicScroll_);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(3);
 
@@ -84,8 +83,7 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
         if (c.container != "PicScroll") {
             auto holder = containers.find(c.container);
             if (holder == containers.end()) continue;
-            QWidget* w = makeWidget(c, holder->second);
-            holder->second->layout()->addWidget(w);
+            holder->second->layout()->addWidget(makeWidget(c, holder->second));
             continue;
         }
         if (c.row != lineRow) {
@@ -95,7 +93,7 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
             column->addLayout(line);
             lineRow = c.row;
         }
-        QWidget* w = makeWidget(c, PicScroll);
+        QWidget* w = makeWidget(c, PicScroll_);
         lineControls.push_back(&c);
         // A label followed by its box takes the free width, the box sits at the right edge;
         // so does the box of a check box.

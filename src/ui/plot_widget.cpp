@@ -98,6 +98,7 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
             placeTitle();
         });
     }
+    // The screen outlives this face; the picture repaints while it is there.
     screen_.setChangedCallback([pane = QPointer<PicturePane>(picPlot)] {
         if (pane) pane->update();
     });
@@ -134,7 +135,6 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
 }
 
 PlotWidget::~PlotWidget() {
-    screen_.setChangedCallback({});
     // The scroll bars move while the children are taken down; this widget is gone by then.
     scroll_->horizontalScrollBar()->disconnect(this);
     scroll_->verticalScrollBar()->disconnect(this);
