@@ -339,8 +339,7 @@ void frmDeclin::cmdCalcola_Click() {
 void frmDeclin::cmdExit_Click() { accept(); }
 
 void frmDeclin::cmdInfo_Click() {
-    frmInfoDec info(this);
-    info.exec();
+    frmInfoDec(this).exec();
 }
 
 void frmDeclin::cmdTrans_Click() {

@@ -37,7 +37,4 @@ private:
     PlotWidget* widget_ = nullptr;
 };
 
-// Screen resolution the plot picture maps its twips to.
-double screenDotsPerInch();
-
 }  // namespace ui

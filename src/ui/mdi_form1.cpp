@@ -249,23 +249,19 @@ void MDIForm1::cmdSave_Click() {
 
 void MDIForm1::mnuPrinter_Click() {
     // The choice stays with the printer the plot window prints on.
-    QPrintDialog dialog(printer_.get(), this);
-    dialog.exec();
+    QPrintDialog(printer_.get(), this).exec();
 }
 
 void MDIForm1::mnu_Decl_Click() {
-    frmDeclin board(ctx_.inputs, this);
-    board.exec();
+    frmDeclin(ctx_.inputs, this).exec();
 }
 
 void MDIForm1::mnuOption_Click() {
-    frmOptions options(ctx_.Options, ctx_.ixPlot1, ctx_.services, this);
-    options.exec();
+    frmOptions(ctx_.Options, ctx_.ixPlot1, ctx_.services, this).exec();
 }
 
 void MDIForm1::M_About_Click() {
-    frmAbout about(ctx_.services, this);
-    about.exec();
+    frmAbout(ctx_.services, this).exec();
 }
 
 void MDIForm1::mnuExit_Click() { QCoreApplication::exit(0); }
