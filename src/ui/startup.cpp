@@ -35,13 +35,10 @@ std::unique_ptr<Session> Main(const StartUpSettings& settings, shell::DriverTabl
     auto session = std::make_unique<Session>();
 
     // 1-2. The splash, painted once, then kept in view for a moment. The user may close it.
-    QPointer<frmSplash> splash;
-    if (settings.showSplash) {
-        splash = new frmSplash;
-        splash->show();
-        QApplication::processEvents();
-        pause(settings.splashPauseMs);
-    }
+    const QPointer<frmSplash> splash = new frmSplash;
+    splash->show();
+    QApplication::processEvents();
+    pause(settings.splashPauseMs);
 
     // 3-5. The stored Pi, the options, the cleared working variables.
     shell::initialiseSharedVariables(session->m);

@@ -21,7 +21,6 @@ class frmSplash;
 struct StartUpSettings {
     int splashPauseMs = 1000;   // how long the splash stays in view before the main window
     std::string parameterFile = "Umbralion.dat";   // in the current directory
-    bool showSplash = true;
 };
 
 // Everything the running application holds; the main window lives as long as it.
