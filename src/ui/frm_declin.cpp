@@ -221,6 +221,7 @@ void frmDeclin::Form_Load(const Clock& clock) {
 }
 
 void frmDeclin::setMode(bool decimal) {
+    (decimal ? optModoDec : OptModoSess)->setChecked(true);
     const QColor inactiveBack = palette().color(QPalette::Active, QPalette::Button);
     for (int k = 0; k < 2; ++k) {
         setInUse(decimal_[k], decimal, inactiveBack);
@@ -229,15 +230,9 @@ void frmDeclin::setMode(bool decimal) {
     (decimal ? decimal_[0] : sexagesimal_[0][0])->setFocus();
 }
 
-void frmDeclin::optModoDec_Click() {
-    optModoDec->setChecked(true);
-    setMode(true);
-}
+void frmDeclin::optModoDec_Click() { setMode(true); }
 
-void frmDeclin::OptModoSess_Click() {
-    OptModoSess->setChecked(true);
-    setMode(false);
-}
+void frmDeclin::OptModoSess_Click() { setMode(false); }
 
 board::CoordinateTexts frmDeclin::coordinate(int Index) const {
     QLineEdit* const* parts = sexagesimal_[Index];
