@@ -200,9 +200,7 @@ QWidget* PlotWidget::buildBoxPanel(const BoxPanel& p, QLineEdit*& first, QLineEd
         box->installEventFilter(new NumericKeyHook(
             [this](std::int16_t k) { return surface_.InputSoloNumeri(k); }, box));
     }
-    const auto onUpdate = p.onUpdate;
-    const auto onHide = p.onHide;
-    auto* update = button(panel, p.update, "Update", [this, first, second, onUpdate] {
+    auto* update = button(panel, p.update, "Update", [this, first, second, onUpdate = p.onUpdate] {
         // Afterwards the boxes show the values in force, also when the surface refused the input.
         shownTexts_.erase(first);
         shownTexts_.erase(second);
@@ -211,7 +209,8 @@ QWidget* PlotWidget::buildBoxPanel(const BoxPanel& p, QLineEdit*& first, QLineEd
         });
         syncView();
     });
-    auto* hide = button(panel, p.hide, "Hide", [this, onHide] { std::invoke(onHide, surface_); });
+    auto* hide =
+        button(panel, p.hide, "Hide", [this, onHide = p.onHide] { std::invoke(onHide, surface_); });
     grid->addWidget(update, 3, 0);
     grid->addWidget(hide, 3, 1);
     return panel;
