@@ -52,6 +52,13 @@ QLabel* label(QWidget* parent, const char* name, const char* caption) {
     return named(new QLabel(QString::fromLatin1(caption), parent), name);
 }
 
+// A row of a grid: its caption at the left, the widgets in the columns after it.
+void addRow(QGridLayout* grid, int row, QWidget* caption, std::initializer_list<QWidget*> widgets) {
+    grid->addWidget(caption, row, 0);
+    int column = 1;
+    for (QWidget* w : widgets) grid->addWidget(w, row, column++);
+}
+
 // A button that Return or keypad Enter presses while it has the focus, as the space bar does,
 // without ever becoming the dialog's default.
 class FocusedEnterButton : public QPushButton {
@@ -79,9 +86,11 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
     return b;
 }
 
-void setBack(QLineEdit* b, const QColor& colour) {
+// A box in use is enabled, on white; one out of use is disabled, on the given colour.
+void setInUse(QLineEdit* b, bool inUse, const QColor& inactiveBack) {
+    b->setEnabled(inUse);
     QPalette p = b->palette();
-    p.setColor(QPalette::Base, colour);
+    p.setColor(QPalette::Base, inUse ? kActiveBack : inactiveBack);
     b->setPalette(p);
 }
 
@@ -119,11 +128,9 @@ void frmDeclin::buildWindow() {
     place->addWidget(optModoDec, 0, 1);
     place->addWidget(OptModoSess, 0, 3, 1, 3);
     for (int k = 0; k < 2; ++k) {
-        place->addWidget(label(Frame2, kPlace[k].label, kPlace[k].caption), k + 1, 0);
-        place->addWidget(decimal_[k], k + 1, 1);
-        place->addWidget(cmdSign_[k], k + 1, 2);
-        for (int part = 0; part < 3; ++part)
-            place->addWidget(sexagesimal_[k][part], k + 1, 3 + part);
+        QLineEdit* const* parts = sexagesimal_[k];
+        addRow(place, k + 1, label(Frame2, kPlace[k].label, kPlace[k].caption),
+               {decimal_[k], cmdSign_[k], parts[0], parts[1], parts[2]});
     }
 
     auto* cmdTrans = button(this, "cmdTrans", "Transfer to main screen...");
@@ -150,19 +157,10 @@ void frmDeclin::buildWindow() {
     auto* cmdInfo = button(Frame1, "cmdInfo", "Instructions...");
 
     auto* sky = new QGridLayout(Frame1);
-    sky->addWidget(label(Frame1, "Label1", "Date (dd,mm,yyyy)"), 0, 0);
-    sky->addWidget(txtDay, 0, 1);
-    sky->addWidget(txtMonth, 0, 2);
-    sky->addWidget(txtYear, 0, 3);
-    sky->addWidget(label(Frame1, "lblTime", "UT (hh,mm,ss)"), 1, 0);
-    sky->addWidget(txtHH, 1, 1);
-    sky->addWidget(txtMM, 1, 2);
-    sky->addWidget(txtSS, 1, 3);
-    sky->addWidget(ckDST, 1, 4);
-    sky->addWidget(label(Frame1, "lblFuso", "Standard Time Zone"), 2, 0);
-    sky->addWidget(TxtFuso, 2, 1);
-    sky->addWidget(lblAng, 3, 0);
-    sky->addWidget(txtAngle, 3, 1);
+    addRow(sky, 0, label(Frame1, "Label1", "Date (dd,mm,yyyy)"), {txtDay, txtMonth, txtYear});
+    addRow(sky, 1, label(Frame1, "lblTime", "UT (hh,mm,ss)"), {txtHH, txtMM, txtSS, ckDST});
+    addRow(sky, 2, label(Frame1, "lblFuso", "Standard Time Zone"), {TxtFuso});
+    addRow(sky, 3, lblAng, {txtAngle});
     sky->addWidget(cmdCalcola, 3, 3, 1, 2);
     sky->addWidget(label(Frame1, "Label2", "Results"), 4, 0);
     sky->addWidget(txtResult, 5, 0, 1, 5);
@@ -223,28 +221,18 @@ void frmDeclin::Form_Load(const Clock& clock) {
 }
 
 void frmDeclin::setMode(bool decimal) {
+    (decimal ? optModoDec : OptModoSess)->setChecked(true);
     const QColor inactiveBack = palette().color(QPalette::Active, QPalette::Button);
-    for (QLineEdit* b : decimal_) {
-        b->setEnabled(decimal);
-        setBack(b, decimal ? kActiveBack : inactiveBack);
+    for (int k = 0; k < 2; ++k) {
+        setInUse(decimal_[k], decimal, inactiveBack);
+        for (QLineEdit* b : sexagesimal_[k]) setInUse(b, !decimal, inactiveBack);
     }
-    for (auto& parts : sexagesimal_)
-        for (QLineEdit* b : parts) {
-            b->setEnabled(!decimal);
-            setBack(b, decimal ? inactiveBack : kActiveBack);
-        }
     (decimal ? decimal_[0] : sexagesimal_[0][0])->setFocus();
 }
 
-void frmDeclin::optModoDec_Click() {
-    optModoDec->setChecked(true);
-    setMode(true);
-}
+void frmDeclin::optModoDec_Click() { setMode(true); }
 
-void frmDeclin::OptModoSess_Click() {
-    OptModoSess->setChecked(true);
-    setMode(false);
-}
+void frmDeclin::OptModoSess_Click() { setMode(false); }
 
 board::CoordinateTexts frmDeclin::coordinate(int Index) const {
     QLineEdit* const* parts = sexagesimal_[Index];
@@ -274,10 +262,6 @@ std::string frmDeclin::decimalLeft(int Index) {
     return apply(Index, board::decimalToBoxes(Index == 0, coordinate(Index)));
 }
 
-void frmDeclin::sexagesimalLeft(int Index) {
-    showRefusal(apply(Index, board::boxesToDecimal(Index == 0, coordinate(Index))));
-}
-
 bool frmDeclin::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         // Leaving the box, not the window: switching to another window or opening a menu
@@ -286,8 +270,9 @@ bool frmDeclin::eventFilter(QObject* watched, QEvent* event) {
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             for (int k = 0; k < 2; ++k) {
                 if (watched == decimal_[k]) showRefusal(decimalLeft(k));
+                // A degrees, minutes or seconds box.
                 if (std::ranges::find(sexagesimal_[k], watched) != std::end(sexagesimal_[k]))
-                    sexagesimalLeft(k);
+                    showRefusal(apply(k, board::boxesToDecimal(k == 0, coordinate(k))));
             }
         }
     }
@@ -349,13 +334,11 @@ void frmDeclin::cmdCalcola_Click() {
 void frmDeclin::cmdExit_Click() { accept(); }
 
 void frmDeclin::cmdInfo_Click() {
-    frmInfoDec info(this);
-    info.exec();
+    frmInfoDec(this).exec();
 }
 
 void frmDeclin::cmdTrans_Click() {
-    const std::string refusal = board::transferToMainWindow(main_, boardInputs());
-    if (!refusal.empty()) showResult(qs(refusal), false);
+    showRefusal(board::transferToMainWindow(main_, boardInputs()));
 }
 
 }  // namespace ui

@@ -52,6 +52,7 @@ private:
     board::BoardInputs boardInputs() const;  // what the board's boxes hold
     void showResult(const QString& text, bool report);  // in the results box
     void Form_Load(const Clock& clock);
+    // The entry mode's option button checked, its boxes in use and the other mode's not.
     void setMode(bool decimal);
     // The latitude's (Index 0) or the longitude's texts, and an edit of them written back; a
     // refused edit writes nothing and returns its message.
@@ -59,7 +60,6 @@ private:
     std::string apply(int Index, const board::Conversion& edit);
     void showRefusal(const std::string& refusal);  // in the results box, when there is one
     std::string decimalLeft(int Index);  // a decimal box lost the focus; the refusal, or ""
-    void sexagesimalLeft(int Index);     // a degrees, minutes or seconds box lost the focus
 
     shell::InputRecord& main_;
     board::SolarValues values_;

@@ -12,12 +12,7 @@
 
 namespace ui {
 
-double screenDotsPerInch() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() : 96.0;
-}
-
-frmIX::frmIX(shell::Context& ctx, QPrinter* printer, PlotWidget::PrinterChooser chooser,
+frmIX::frmIX(shell::Context& ctx, QPrinter& printer, const PlotWidget::PrinterChooser& chooser,
              QWidget* parent)
     : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmIX"));
@@ -27,11 +22,12 @@ frmIX::frmIX(shell::Context& ctx, QPrinter* printer, PlotWidget::PrinterChooser 
     setPalette(grey);
     setAutoFillBackground(true);
 
-    screen_ = std::make_unique<ImageDevice>(screenDotsPerInch());
+    // The picture maps its twips to pixels at the screen's logical resolution.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    screen_ = std::make_unique<ImageDevice>(screen ? screen->logicalDotsPerInch() : 96.0);
     surface_ = std::make_unique<plot::PlotSurface>(*screen_, ctx_.services,
                                                    defaultPrinterPageSize());
-    widget_ = new PlotWidget(*surface_, *screen_, ctx_.services, this);
-    widget_->setPrinting(printer, std::move(chooser));
+    widget_ = new PlotWidget(*surface_, *screen_, ctx_.services, printer, chooser, this);
     surface_->setViewObserver([w = widget_] { w->syncView(); });
 
     auto* layout = new QVBoxLayout(this);

@@ -19,12 +19,12 @@ class ImageDevice;
 class frmIX : public QWidget {
     Q_OBJECT
 public:
-    frmIX(shell::Context& ctx, QPrinter* printer, PlotWidget::PrinterChooser chooser,
+    // Prints on the printer through the chooser; both outlive the window.
+    frmIX(shell::Context& ctx, QPrinter& printer, const PlotWidget::PrinterChooser& chooser,
           QWidget* parent = nullptr);
     ~frmIX() override;
 
     plot::PlotSurface& ixPlot1() { return *surface_; }
-    PlotWidget* plotWidget() const { return widget_; }
     ImageDevice& screen() { return *screen_; }
 
 protected:
@@ -36,8 +36,5 @@ private:
     std::unique_ptr<plot::PlotSurface> surface_;
     PlotWidget* widget_ = nullptr;
 };
-
-// Screen resolution the plot picture maps its twips to.
-double screenDotsPerInch();
 
 }  // namespace ui

@@ -23,15 +23,15 @@ frmOptions::frmOptions(shell::clsOptions& Options, std::function<plot::PlotSurfa
     setWindowTitle(QStringLiteral("Options"));
     setModal(true);
 
-    tbsOptions = named(new QTabWidget(this), "tbsOptions");
+    auto* tbsOptions = named(new QTabWidget(this), "tbsOptions");
     auto* picOptions = named(new QWidget(tbsOptions), "picOptions");
 
     auto* back = new QGroupBox(QStringLiteral("Application Backcolor"), picOptions);
     optBlack = named(new QRadioButton(QStringLiteral("Black"), back), "optBlack");
-    optWhite = named(new QRadioButton(QStringLiteral("White"), back), "optWhite");
+    auto* optWhite = named(new QRadioButton(QStringLiteral("White"), back), "optWhite");
     auto* object = new QGroupBox(QStringLiteral("Object Color"), picOptions);
     optMulti = named(new QRadioButton(QStringLiteral("MultiColor"), object), "optMulti");
-    optMono = named(new QRadioButton(QStringLiteral("MonoColor"), object), "optMono");
+    auto* optMono = named(new QRadioButton(QStringLiteral("MonoColor"), object), "optMono");
     auto* pageLayout = new QHBoxLayout(picOptions);
     for (auto [group, first, second] :
          {std::tuple{back, optBlack, optWhite}, std::tuple{object, optMulti, optMono}}) {
@@ -63,10 +63,8 @@ frmOptions::frmOptions(shell::clsOptions& Options, std::function<plot::PlotSurfa
     layout->addLayout(buttons);
 
     // The dialog shows the options as they are now.
-    optBlack->setChecked(Options_.IXBackColor == 0);
-    optWhite->setChecked(Options_.IXBackColor != 0);
-    optMulti->setChecked(Options_.IXMultiColor);
-    optMono->setChecked(!Options_.IXMultiColor);
+    (Options_.IXBackColor == 0 ? optBlack : optWhite)->setChecked(true);
+    (Options_.IXMultiColor ? optMulti : optMono)->setChecked(true);
 }
 
 void frmOptions::showEvent(QShowEvent* event) {

@@ -11,7 +11,6 @@
 #include "shell/options.h"
 
 class QRadioButton;
-class QTabWidget;
 
 namespace ui {
 
@@ -33,11 +32,8 @@ private:
     shell::clsOptions& Options_;
     std::function<plot::PlotSurface&()> ixPlot1_;
     plot::UserServices& services_;
-    QTabWidget* tbsOptions = nullptr;
     QRadioButton* optBlack = nullptr;
-    QRadioButton* optWhite = nullptr;
     QRadioButton* optMulti = nullptr;
-    QRadioButton* optMono = nullptr;
 };
 
 }  // namespace ui

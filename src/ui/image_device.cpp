@@ -23,13 +23,11 @@ int sideInPixels(double twips, double pixelsPerTwip, int previous) {
 
 ImageDevice::ImageDevice(double dotsPerInch) : TwipDevice(dotsPerInch, 1.0) {
     image_ = QImage(1, 1, QImage::Format_RGB32);
-    const int dotsPerMetre = static_cast<int>(std::lround(tp_.dotsPerInch() / 0.0254));
+    const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch_ / 0.0254));
     image_.setDotsPerMeterX(dotsPerMetre);
     image_.setDotsPerMeterY(dotsPerMetre);
     image_.fill(background_);
 }
-
-ImageDevice::~ImageDevice() { endPainting(); }
 
 void ImageDevice::setChangedCallback(std::function<void()> changed) {
     changed_ = std::move(changed);
@@ -45,23 +43,16 @@ QPainter& ImageDevice::target() {
     return *painter_;
 }
 
-void ImageDevice::endPainting() {
-    if (painter_) {
-        painter_->end();
-        painter_.reset();
-    }
-}
-
 void ImageDevice::changed() {
     if (changed_) changed_();
 }
 
 void ImageDevice::resizeTwips(double width, double height) {
-    const double k = tp_.pixelsPerTwip();
+    const double k = pixelsPerTwip();
     const int w = sideInPixels(width, k, image_.width());
     const int h = sideInPixels(height, k, image_.height());
     if (w == image_.width() && h == image_.height()) return;
-    endPainting();
+    painter_.reset();
     QImage next(w, h, QImage::Format_RGB32);
     next.setDotsPerMeterX(image_.dotsPerMeterX());
     next.setDotsPerMeterY(image_.dotsPerMeterY());
@@ -75,7 +66,7 @@ void ImageDevice::resizeTwips(double width, double height) {
 }
 
 const QImage& ImageDevice::image() {
-    endPainting();
+    painter_.reset();
     return image_;
 }
 
@@ -84,7 +75,7 @@ bool ImageDevice::saveBmp(const QString& fileName) {
 }
 
 void ImageDevice::clear() {
-    endPainting();
+    painter_.reset();
     image_.fill(background_);
     TwipDevice::clear();
     changed();

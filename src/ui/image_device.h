@@ -18,7 +18,6 @@ namespace ui {
 class ImageDevice : public TwipDevice<plot::OutputDevice> {
 public:
     explicit ImageDevice(double dotsPerInch);
-    ~ImageDevice() override;
 
     // Told after anything was painted.
     void setChangedCallback(std::function<void()> changed);
@@ -29,7 +28,6 @@ public:
 
     // The image as painted so far.
     const QImage& image();
-    double pixelsPerTwip() const { return tp_.pixelsPerTwip(); }
     // Writes the image as a BMP file; false when it could not be written.
     bool saveBmp(const QString& fileName);
 
@@ -42,10 +40,11 @@ protected:
     void painted() override { changed(); }
 
 private:
-    void endPainting();
     void changed();
 
     QImage image_;
+    // The painter on the image while one is drawing; ended before the image is read, resized
+    // or cleared.
     std::unique_ptr<QPainter> painter_;
     QColor background_ = Qt::black;
     std::function<void()> changed_;

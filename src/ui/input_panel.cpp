@@ -51,8 +51,7 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
     : QWidget(parent), inputs_(inputs), services_(services) {
     // The column moves inside a plain viewport; nothing but VScroll1 scrolls it.
     viewport_ = new QWidget(this);
-    auto* PicScroll = named(new QWidget(viewport_), "PicScroll");
-    PicScroll_ = PicScroll;
+    PicScroll_ = named(new QWidget(viewport_), "PicScroll");
     VScroll1_ = named(new QScrollBar(Qt::Vertical, this), "VScroll1");
     VScroll1_->setRange(0, kScrollMax);
     VScroll1_->setSingleStep(10);
@@ -61,7 +60,7 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
     // Change and drag move the column alike.
     connect(VScroll1_, &QScrollBar::valueChanged, this, [this] { placeColumn(); });
 
-    auto* column = new QVBoxLayout(PicScroll);
+    auto* column = new QVBoxLayout(PicScroll_);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(3);
 
@@ -84,8 +83,7 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
         if (c.container != "PicScroll") {
             auto holder = containers.find(c.container);
             if (holder == containers.end()) continue;
-            QWidget* w = makeWidget(c, holder->second);
-            holder->second->layout()->addWidget(w);
+            holder->second->layout()->addWidget(makeWidget(c, holder->second));
             continue;
         }
         if (c.row != lineRow) {
@@ -95,7 +93,7 @@ InputPanel::InputPanel(shell::InputRecord& inputs, plot::UserServices& services,
             column->addLayout(line);
             lineRow = c.row;
         }
-        QWidget* w = makeWidget(c, PicScroll);
+        QWidget* w = makeWidget(c, PicScroll_);
         lineControls.push_back(&c);
         // A label followed by its box takes the free width, the box sits at the right edge;
         // so does the box of a check box.
@@ -181,7 +179,6 @@ void InputPanel::ensureVisible(QWidget* w) {
 }
 
 QWidget* InputPanel::makeWidget(const ControlInfo& c, QWidget* parent) {
-    const QString name = qs(c.name);
     const std::string key(c.name);
     QWidget* w = nullptr;
     switch (c.kind) {
@@ -222,10 +219,11 @@ QWidget* InputPanel::makeWidget(const ControlInfo& c, QWidget* parent) {
         case ControlKind::OptionButton: {
             auto* option = new QRadioButton(qs(c.text), parent);
             option->setAutoExclusive(false);
-            connect(option, &QRadioButton::clicked, this, [this, key, name] {
+            connect(option, &QRadioButton::clicked, this, [this, key] {
                 inputs_.select(key);
                 sync(key);
-                emit optionClicked(name);
+                // The frame's two option buttons acknowledge a click with the beep.
+                if (key == "option3D4" || key == "option3D5") services_.beep();
             });
             w = option;
             break;
@@ -238,7 +236,7 @@ QWidget* InputPanel::makeWidget(const ControlInfo& c, QWidget* parent) {
             break;
         }
     }
-    w->setObjectName(name);
+    named(w, c.name);
     if (!c.toolTip.empty()) w->setToolTip(qs(c.toolTip));
     bound_.emplace(key, Bound{&c, w});
     return w;
@@ -275,11 +273,6 @@ void InputPanel::sync(const std::string& name) {
         case ControlKind::Frame:
             break;
     }
-}
-
-QWidget* InputPanel::control(std::string_view name) const {
-    auto it = bound_.find(name);
-    return it == bound_.end() ? nullptr : it->second.widget;
 }
 
 }  // namespace ui

@@ -9,7 +9,6 @@
 
 #include <map>
 #include <string>
-#include <string_view>
 
 #include "plot/user_services.h"
 #include "shell/control_table.h"
@@ -27,9 +26,6 @@ public:
                QWidget* parent = nullptr);
     ~InputPanel() override;
 
-    // The widget of that control, or nullptr.
-    QWidget* control(std::string_view name) const;
-    QScrollBar* VScroll1() const { return VScroll1_; }
     // PicScroll.Top, in twips of the column's design: 690 - VScroll1's value.
     int picScrollTop() const;
     // Pixels of the column per twip of its design.
@@ -39,10 +35,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-signals:
-    // An option button was clicked (after the record took the selection).
-    void optionClicked(const QString& name);
 
 private:
     struct Bound {

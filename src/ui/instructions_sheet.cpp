@@ -185,10 +185,9 @@ void drawSketch(QPainter& p, const QRectF& cell, const board::SheetCase& c) {
     // West and east at the edges, clear of the sun, p and the plate.
     const double halfWidth = cell.width() / 2 - 11;
     const double compassY = centre.y() + compassHeight(c, centre, halfWidth, bandTop, bandBottom);
-    p.drawText(QRectF(centre.x() - halfWidth - 6, compassY - 6, 12, 12), Qt::AlignCenter,
-               QStringLiteral("W"));
-    p.drawText(QRectF(centre.x() + halfWidth - 6, compassY - 6, 12, 12), Qt::AlignCenter,
-               QStringLiteral("E"));
+    for (const auto& [side, name] : {std::pair{-1.0, "W"}, std::pair{1.0, "E"}})
+        p.drawText(QRectF(centre.x() + side * halfWidth - 6, compassY - 6, 12, 12),
+                   Qt::AlignCenter, QString::fromLatin1(name));
 
     // The dial plate, thick, across its perpendicular p.
     const QPointF along = direction(c.faceAzimuth + 90, kHalfPlate);

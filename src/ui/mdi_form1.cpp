@@ -12,8 +12,6 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
-#include <stdexcept>
-
 #include "shell/control_table.h"
 #include "shell/programme_menu.h"
 #include "shell/technical_data.h"
@@ -82,7 +80,10 @@ QWidget* MDIForm1::buildLeftPanel() {
     column->setContentsMargins(2, 2, 2, 2);
     column->setSpacing(2);
 
-    // The two bars above the input panel, from the core's table.
+    // The two bars above the input panel, from the core's table, and what their buttons run.
+    const std::map<std::string_view, void (MDIForm1::*)()> handlers = {
+        {"Command1", &MDIForm1::Command1_Click}, {"Command2", &MDIForm1::Command2_Click},
+        {"cmdData", &MDIForm1::cmdData_Click}, {"cmdSave", &MDIForm1::cmdSave_Click}};
     std::map<std::string_view, QHBoxLayout*> bars;
     for (const char* barName : {"Picture3", "Picture2"}) {
         auto* bar = named(new QFrame(Panel3D1), barName);
@@ -107,6 +108,8 @@ QWidget* MDIForm1::buildLeftPanel() {
             auto* button = new QPushButton(qs(item.caption), parent);
             button->setAutoDefault(true);   // Enter presses the button that has the focus
             if (item.caption.size() == 1) button->setMaximumWidth(32);
+            if (auto h = handlers.find(item.name); h != handlers.end())
+                connect(button, &QPushButton::clicked, this, h->second);
             line->addWidget(button);
             w = button;
         }
@@ -116,20 +119,8 @@ QWidget* MDIForm1::buildLeftPanel() {
     }
     Command1 = Panel3D1->findChild<QPushButton*>(QStringLiteral("Command1"));
     cmdData = Panel3D1->findChild<QPushButton*>(QStringLiteral("cmdData"));
-    auto* Command2 = Panel3D1->findChild<QPushButton*>(QStringLiteral("Command2"));
-    auto* cmdSave = Panel3D1->findChild<QPushButton*>(QStringLiteral("cmdSave"));
-    connect(Command1, &QPushButton::clicked, this, &MDIForm1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &MDIForm1::Command2_Click);
-    connect(cmdData, &QPushButton::clicked, this, &MDIForm1::cmdData_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &MDIForm1::cmdSave_Click);
 
-    panel_ = new InputPanel(ctx_.inputs, ctx_.services, Panel3D1);
-    connect(panel_, &InputPanel::optionClicked, this, [this](const QString& name) {
-        // The frame's two option buttons acknowledge a click with the beep.
-        if (name == QLatin1String("option3D4") || name == QLatin1String("option3D5"))
-            ctx_.services.beep();
-    });
-    column->addWidget(panel_, 1);
+    column->addWidget(new InputPanel(ctx_.inputs, ctx_.services, Panel3D1), 1);
     return Panel3D1;
 }
 
@@ -202,12 +193,11 @@ void MDIForm1::syncRecordItem(const std::string& name) {
 }
 
 void MDIForm1::loadPlotWindow() {
-    auto* window = new frmIX(ctx_, printer_.get(), chooser_);
+    auto* window = new frmIX(ctx_, *printer_, chooser_);
     auto* sub = mdi_->addSubWindow(window, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                Qt::WindowTitleHint |
                                                Qt::WindowMinMaxButtonsHint);
     sub->setObjectName(QStringLiteral("frmIXSubWindow"));
-    sub->setWindowTitle(QStringLiteral("Plot"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     plotSub_ = sub;
     plot_ = window;
@@ -228,13 +218,11 @@ void MDIForm1::unloadPlotWindow() {
 
 frmIX& MDIForm1::plotWindow() {
     if (!plot_) loadPlotWindow();
-    if (!plot_) throw std::runtime_error("the plot window could not be loaded");
     return *plot_;
 }
 
 void MDIForm1::setPrinterChooser(PlotWidget::PrinterChooser chooser) {
     chooser_ = std::move(chooser);
-    if (plot_) plot_->plotWidget()->setPrinting(printer_.get(), chooser_);
 }
 
 void MDIForm1::Command1_Click() {
@@ -261,23 +249,19 @@ void MDIForm1::cmdSave_Click() {
 
 void MDIForm1::mnuPrinter_Click() {
     // The choice stays with the printer the plot window prints on.
-    QPrintDialog dialog(printer_.get(), this);
-    dialog.exec();
+    QPrintDialog(printer_.get(), this).exec();
 }
 
 void MDIForm1::mnu_Decl_Click() {
-    frmDeclin board(ctx_.inputs, this);
-    board.exec();
+    frmDeclin(ctx_.inputs, this).exec();
 }
 
 void MDIForm1::mnuOption_Click() {
-    frmOptions options(ctx_.Options, ctx_.ixPlot1, ctx_.services, this);
-    options.exec();
+    frmOptions(ctx_.Options, ctx_.ixPlot1, ctx_.services, this).exec();
 }
 
 void MDIForm1::M_About_Click() {
-    frmAbout about(ctx_.services, this);
-    about.exec();
+    frmAbout(ctx_.services, this).exec();
 }
 
 void MDIForm1::mnuExit_Click() { QCoreApplication::exit(0); }

@@ -23,7 +23,6 @@ class QPushButton;
 namespace ui {
 
 class frmIX;
-class InputPanel;
 
 class MDIForm1 : public QMainWindow {
     Q_OBJECT
@@ -41,7 +40,7 @@ public:
     frmIX& plotWindow();
 
     // How a print job gets its printer: the print dialog, unless replaced, as the offscreen
-    // tests do to print to a file with no modal dialog; every plot window loaded after keeps it.
+    // tests do to print to a file with no modal dialog; the plot window prints through it.
     void setPrinterChooser(PlotWidget::PrinterChooser chooser);
 
     // Handlers of the buttons and menus.
@@ -72,7 +71,6 @@ private:
     QMdiArea* mdi_ = nullptr;
     QPointer<QMdiSubWindow> plotSub_;
     QPointer<frmIX> plot_;
-    InputPanel* panel_ = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* cmdData = nullptr;
     std::map<std::string, QAction*, std::less<>> programmeItems_;

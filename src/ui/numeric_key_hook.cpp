@@ -27,9 +27,8 @@ bool NumericKeyHook::eventFilter(QObject* watched, QEvent* event) {
     const std::int16_t kept = filter_(code);
     if (kept == 0) return true;          // dropped (the filter has beeped)
     if (kept == code) return false;      // typed as it is
-    if (auto* box = qobject_cast<QLineEdit*>(watched)) {
-        if (!box->isReadOnly()) box->insert(QString(QChar(kept)));
-    }
+    if (auto* box = qobject_cast<QLineEdit*>(watched); box && !box->isReadOnly())
+        box->insert(QString(QChar(kept)));
     return true;
 }
 

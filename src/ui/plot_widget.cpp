@@ -31,12 +31,6 @@ namespace ui {
 
 namespace {
 
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* b = named(new QPushButton(QString::fromLatin1(caption), parent), name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QLabel* makeLabel(QWidget* parent, const char* name, const char* caption) {
     auto* l = named(new QLabel(QString::fromLatin1(caption), parent), name);
     l->setTextFormat(Qt::PlainText);
@@ -73,8 +67,10 @@ int toScroll(double twips, double pixelsPerTwip) {
 }  // namespace
 
 PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
-                       plot::UserServices& services, QWidget* parent)
-    : QWidget(parent), surface_(surface), screen_(screen), services_(services) {
+                       plot::UserServices& services, QPrinter& printer,
+                       const PrinterChooser& chooser, QWidget* parent)
+    : QWidget(parent), surface_(surface), screen_(screen), services_(services),
+      printer_(printer), chooser_(chooser) {
     setObjectName(QStringLiteral("ixPlot1"));
 
     picHead = buildToolBar();
@@ -92,16 +88,17 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
     };
     // The user's scrolling is the surface's scroll value; the surface puts it back to 0 when
     // the picture is sized again, and syncView shows that.
-    connect(scroll_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int px) {
-        const double twips = px / screen_.pixelsPerTwip();
-        if (!syncing_) guarded(services_, [&] { surface_.HScroll1_Change(twips); });
-        placeTitle();
-    });
-    connect(scroll_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int px) {
-        const double twips = px / screen_.pixelsPerTwip();
-        if (!syncing_) guarded(services_, [&] { surface_.VScroll1_Change(twips); });
-        placeTitle();
-    });
+    using Surface = plot::PlotSurface;
+    for (const auto& [bar, change] :
+         {std::pair{scroll_->horizontalScrollBar(), &Surface::HScroll1_Change},
+          std::pair{scroll_->verticalScrollBar(), &Surface::VScroll1_Change}}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this, change](int px) {
+            const double twips = px / screen_.pixelsPerTwip();
+            if (!syncing_) guarded(services_, [&] { std::invoke(change, surface_, twips); });
+            placeTitle();
+        });
+    }
+    // The screen outlives this face; the picture repaints while it is there.
     screen_.setChangedCallback([pane = QPointer<PicturePane>(picPlot)] {
         if (pane) pane->update();
     });
@@ -122,7 +119,6 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
     layout->addWidget(picHead);
     layout->addWidget(scroll_, 1);
 
-    using Surface = plot::PlotSurface;
     picDimensioni = buildBoxPanel(
         {"picDimensioni", "lblDimensioni", " Dimensions (metres)",
          {{"txtQH", "lblQH", "H Altezza"}, {"txtQL", "lblQL", "L Larghezza "}},
@@ -139,7 +135,6 @@ PlotWidget::PlotWidget(plot::PlotSurface& surface, ImageDevice& screen,
 }
 
 PlotWidget::~PlotWidget() {
-    screen_.setChangedCallback({});
     // The scroll bars move while the children are taken down; this widget is gone by then.
     scroll_->horizontalScrollBar()->disconnect(this);
     scroll_->verticalScrollBar()->disconnect(this);
@@ -170,28 +165,24 @@ QWidget* PlotWidget::buildToolBar() {
     lblXYval->setMinimumWidth(80);
     row->addWidget(lblXYval);
 
-    auto* cmdDim = makeButton(bar, "cmdDim", "...");
+    auto* cmdDim = button(bar, "cmdDim", "...", [this] { surface_.cmdDim_Click(); });
     cmdDim->setMaximumWidth(32);
-    auto* cmdStampa = makeButton(bar, "cmdStampa", "Print");
-    auto* cmdAssi = makeButton(bar, "cmdAssi", "Axes");
-    auto* CmdGriglia = makeButton(bar, "CmdGriglia", "Grid");
-    auto* cmdPulisci = makeButton(bar, "cmdPulisci", "Clear");
-    auto* cmdSave = makeButton(bar, "cmdSave", "Save");
+    row->addWidget(cmdDim);
+    row->addWidget(button(bar, "cmdStampa", "Print", [this] {
+        // With tiles selected the surface only opens its print panel; otherwise it prints the
+        // whole drawing at once, on the printer the user chooses now.
+        if (!surface_.tileList().empty())
+            surface_.cmdStampa_Click(nullptr);
+        else
+            printWith([&](plot::PrinterDevice& device) { surface_.cmdStampa_Click(&device); });
+    }));
+    row->addWidget(button(bar, "cmdAssi", "Axes", [this] { surface_.cmdAssi_Click(); }));
+    row->addWidget(button(bar, "CmdGriglia", "Grid", [this] { surface_.CmdGriglia_Click(); }));
+    row->addWidget(button(bar, "cmdPulisci", "Clear", [this] { surface_.cmdPulisci_Click(); }));
+    auto* cmdSave = button(bar, "cmdSave", "Save", [this] { cmdSave_Click(); });
     cmdSave->setToolTip(QStringLiteral("Save as BMP file (image.bmp)"));
-    for (QPushButton* b : {cmdDim, cmdStampa, cmdAssi, CmdGriglia, cmdPulisci, cmdSave})
-        row->addWidget(b);
+    row->addWidget(cmdSave);
     row->addStretch(1);
-
-    connect(cmdDim, &QPushButton::clicked, this,
-            [this] { guarded(services_, [&] { surface_.cmdDim_Click(); }); });
-    connect(cmdStampa, &QPushButton::clicked, this, &PlotWidget::cmdStampa_Click);
-    connect(cmdAssi, &QPushButton::clicked, this,
-            [this] { guarded(services_, [&] { surface_.cmdAssi_Click(); }); });
-    connect(CmdGriglia, &QPushButton::clicked, this,
-            [this] { guarded(services_, [&] { surface_.CmdGriglia_Click(); }); });
-    connect(cmdPulisci, &QPushButton::clicked, this,
-            [this] { guarded(services_, [&] { surface_.cmdPulisci_Click(); }); });
-    connect(cmdSave, &QPushButton::clicked, this, &PlotWidget::cmdSave_Click);
     return bar;
 }
 
@@ -209,13 +200,7 @@ QWidget* PlotWidget::buildBoxPanel(const BoxPanel& p, QLineEdit*& first, QLineEd
         box->installEventFilter(new NumericKeyHook(
             [this](std::int16_t k) { return surface_.InputSoloNumeri(k); }, box));
     }
-    auto* update = makeButton(panel, p.update, "Update");
-    auto* hide = makeButton(panel, p.hide, "Hide");
-    grid->addWidget(update, 3, 0);
-    grid->addWidget(hide, 3, 1);
-    const auto onUpdate = p.onUpdate;
-    const auto onHide = p.onHide;
-    connect(update, &QPushButton::clicked, this, [this, first, second, onUpdate] {
+    auto* update = button(panel, p.update, "Update", [this, first, second, onUpdate = p.onUpdate] {
         // Afterwards the boxes show the values in force, also when the surface refused the input.
         shownTexts_.erase(first);
         shownTexts_.erase(second);
@@ -224,8 +209,10 @@ QWidget* PlotWidget::buildBoxPanel(const BoxPanel& p, QLineEdit*& first, QLineEd
         });
         syncView();
     });
-    connect(hide, &QPushButton::clicked, this,
-            [this, onHide] { guarded(services_, [&] { std::invoke(onHide, surface_); }); });
+    auto* hide =
+        button(panel, p.hide, "Hide", [this, onHide = p.onHide] { std::invoke(onHide, surface_); });
+    grid->addWidget(update, 3, 0);
+    grid->addWidget(hide, 3, 1);
     return panel;
 }
 
@@ -236,55 +223,34 @@ QWidget* PlotWidget::buildPrintPanel() {
     optSelected = named(new QRadioButton(QStringLiteral("Selected areas"), panel), "optSelected");
     grid->addWidget(optAll, 1, 0, 1, 2);
     grid->addWidget(optSelected, 2, 0, 1, 2);
-    auto* cmdPOk = makeButton(panel, "cmdPOk", "Print");
-    auto* cmdPCancel = makeButton(panel, "cmdPCancel", "Hide");
+    auto* cmdPOk = button(panel, "cmdPOk", "Print", [this] {
+        printWith([&](plot::PrinterDevice& device) { surface_.cmdPOk_Click(device); });
+    });
+    auto* cmdPCancel = button(panel, "cmdPCancel", "Hide", [this] { surface_.cmdPCancel_Click(); });
     grid->addWidget(cmdPOk, 3, 0);
     grid->addWidget(cmdPCancel, 3, 1);
     connect(optAll, &QRadioButton::clicked, this,
             [this] { guarded(services_, [&] { surface_.setPrintSelected(false); }); });
     connect(optSelected, &QRadioButton::clicked, this,
             [this] { guarded(services_, [&] { surface_.setPrintSelected(true); }); });
-    connect(cmdPOk, &QPushButton::clicked, this, &PlotWidget::cmdPOk_Click);
-    connect(cmdPCancel, &QPushButton::clicked, this,
-            [this] { guarded(services_, [&] { surface_.cmdPCancel_Click(); }); });
     return panel;
 }
 
-void PlotWidget::setPrinting(QPrinter* printer, PrinterChooser chooser) {
-    printer_ = printer;
-    chooser_ = std::move(chooser);
-}
-
-QWidget* PlotWidget::picture() const { return picPlot; }
-
 void PlotWidget::printWith(const std::function<void(plot::PrinterDevice&)>& job) {
-    if (!printer_ || !chooser_ || !chooser_(*printer_)) return;
+    if (!chooser_ || !chooser_(printer_)) return;
     // Into a PDF file the page's corner is the origin, as on the A4 sheet the tiles are cut
     // for; a real printer draws from the corner of its printable area.
-    printer_->setFullPage(printer_->outputFormat() == QPrinter::PdfFormat);
-    QtPrinterDevice device(*printer_);
+    printer_.setFullPage(printer_.outputFormat() == QPrinter::PdfFormat);
+    QtPrinterDevice device(printer_);
     job(device);
 }
 
-void PlotWidget::cmdStampa_Click() {
-    guarded(services_, [&] {
-        // With tiles selected the surface only opens its print panel; otherwise it prints the
-        // whole drawing at once, on the printer the user chooses now.
-        if (!surface_.tileList().empty())
-            surface_.cmdStampa_Click(nullptr);
-        else
-            printWith([&](plot::PrinterDevice& device) { surface_.cmdStampa_Click(&device); });
-    });
-}
-
-void PlotWidget::cmdPOk_Click() {
-    guarded(services_, [&] {
-        printWith([&](plot::PrinterDevice& device) { surface_.cmdPOk_Click(device); });
-    });
-}
-
-bool PlotWidget::saveBitmap(const QString& fileName) {
-    return !fileName.isEmpty() && screen_.saveBmp(fileName);
+QPushButton* PlotWidget::button(QWidget* parent, const char* name, const char* caption,
+                                const std::function<void()>& onClick) {
+    auto* b = named(new QPushButton(QString::fromLatin1(caption), parent), name);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, onClick] { guarded(services_, onClick); });
+    return b;
 }
 
 void PlotWidget::cmdSave_Click() {
@@ -296,7 +262,7 @@ void PlotWidget::cmdSave_Click() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString fileName = dialog.selectedFiles().constFirst();
     if (fileName.isEmpty()) return;
-    if (!saveBitmap(fileName))
+    if (!screen_.saveBmp(fileName))
         services_.messageBox("The picture could not be saved as " + ss(fileName) + ".");
 }
 
@@ -311,16 +277,13 @@ void PlotWidget::syncView() {
     const QScopedValueRollback<bool> guard(syncing_, true);
     const plot::PlotView& v = surface_.view();
 
+    const QSignalBlocker blockScale(cmbScala);
     if (v.cmbScalaItems != shownScaleItems_) {
-        const QSignalBlocker block(cmbScala);
         cmbScala->clear();
         for (const auto& [text, scale] : v.cmbScalaItems) cmbScala->addItem(qs(text), scale);
         shownScaleItems_ = v.cmbScalaItems;
     }
-    {
-        const QSignalBlocker block(cmbScala);
-        cmbScala->setCurrentIndex(cmbScala->findText(qs(v.cmbScalaText)));
-    }
+    cmbScala->setCurrentIndex(cmbScala->findText(qs(v.cmbScalaText)));
     lblDimVal->setText(qs(v.lblDimVal));
     lblXYval->setText(qs(v.lblXYval));
 
@@ -345,8 +308,7 @@ void PlotWidget::syncView() {
     scroll_->horizontalScrollBar()->setValue(toScroll(v.hScrollValue, k));
     scroll_->verticalScrollBar()->setValue(toScroll(v.vScrollValue, k));
 
-    optSelected->setChecked(v.printSelected);
-    optAll->setChecked(!v.printSelected);
+    (v.printSelected ? optSelected : optAll)->setChecked(true);
     picDimensioni->setVisible(v.dimensionPanelVisible);
     PicAssi->setVisible(v.axesPanelVisible);
     picPrint->setVisible(v.printPanelVisible);

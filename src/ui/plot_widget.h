@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPrinter;
+class QPushButton;
 class QRadioButton;
 class QScrollArea;
 
@@ -33,21 +34,11 @@ public:
     // Prepares the printer for one job (normally through the print dialog); false = cancelled.
     using PrinterChooser = std::function<bool(QPrinter&)>;
 
+    // Prints on the printer, which the chooser prepares for each job; both outlive the widget.
     PlotWidget(plot::PlotSurface& surface, ImageDevice& screen, plot::UserServices& services,
-               QWidget* parent = nullptr);
+               QPrinter& printer, const PrinterChooser& chooser, QWidget* parent = nullptr);
     ~PlotWidget() override;
 
-    void setPrinting(QPrinter* printer, PrinterChooser chooser);
-
-    // Writes the drawing picture, its whole image, as a BMP file; false when it failed.
-    bool saveBitmap(const QString& fileName);
-
-    // Handlers of the tool bar and panels (also what the buttons call).
-    void cmdSave_Click();
-    void cmdStampa_Click();
-    void cmdPOk_Click();
-
-    QWidget* picture() const;
     // Shows the surface's view state.
     void syncView();
 
@@ -67,9 +58,14 @@ private:
         void (plot::PlotSurface::*onHide)();
     };
 
+    // A button that runs the handler, guarded, when clicked.
+    QPushButton* button(QWidget* parent, const char* name, const char* caption,
+                        const std::function<void()>& onClick);
     QWidget* buildToolBar();
     QWidget* buildBoxPanel(const BoxPanel& p, QLineEdit*& first, QLineEdit*& second);
     QWidget* buildPrintPanel();
+    // Asks for a file name and writes the drawing picture, its whole image, as a BMP file.
+    void cmdSave_Click();
     void placePanels();
     // Lays the title whole in the part of the picture in view, at the top.
     void placeTitle();
@@ -80,8 +76,8 @@ private:
     plot::PlotSurface& surface_;
     ImageDevice& screen_;
     plot::UserServices& services_;
-    QPrinter* printer_ = nullptr;
-    PrinterChooser chooser_;
+    QPrinter& printer_;
+    const PrinterChooser& chooser_;
 
     QWidget* picHead = nullptr;
     QComboBox* cmbScala = nullptr;

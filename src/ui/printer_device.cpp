@@ -5,19 +5,9 @@
 
 namespace ui {
 
-namespace {
-
 // Printed line widths: one unit is a tenth of a millimetre.
-double penUnitOf(const QPrinter& printer) { return printer.resolution() / 254.0; }
-
-}  // namespace
-
 QtPrinterDevice::QtPrinterDevice(QPrinter& printer)
-    : TwipDevice(printer.resolution(), penUnitOf(printer)), printer_(printer) {}
-
-QtPrinterDevice::~QtPrinterDevice() {
-    if (painter_.isActive()) painter_.end();
-}
+    : TwipDevice(printer.resolution(), printer.resolution() / 254.0), printer_(printer) {}
 
 QPainter& QtPrinterDevice::target() {
     if (!painter_.isActive()) {

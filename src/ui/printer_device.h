@@ -18,7 +18,6 @@ class QtPrinterDevice : public TwipDevice<plot::PrinterDevice> {
 public:
     // The printer must outlive the device.
     explicit QtPrinterDevice(QPrinter& printer);
-    ~QtPrinterDevice() override;
 
     void newPage() override;
     int pageCount() const override { return pages_; }

@@ -35,27 +35,22 @@ std::unique_ptr<Session> Main(const StartUpSettings& settings, shell::DriverTabl
     auto session = std::make_unique<Session>();
 
     // 1-2. The splash, painted once, then kept in view for a moment. The user may close it.
-    QPointer<frmSplash> splash;
-    if (settings.showSplash) {
-        splash = new frmSplash;
-        splash->show();
-        QApplication::processEvents();
-        pause(settings.splashPauseMs);
-    }
+    const QPointer<frmSplash> splash = new frmSplash;
+    splash->show();
+    QApplication::processEvents();
+    pause(settings.splashPauseMs);
 
     // 3-5. The stored Pi, the options, the cleared working variables.
     shell::initialiseSharedVariables(session->m);
     session->Options = std::make_unique<shell::clsOptions>();
-    if (services) {
-        session->services = services;
-    } else {
+    if (!services) {
         session->ownServices = std::make_unique<QtUserServices>();
-        session->services = session->ownServices.get();
+        services = session->ownServices.get();
     }
 
     // 6. The main window.
     session->window = std::make_unique<MDIForm1>(session->inputs, session->m, *session->Options,
-                                                 *session->services, std::move(drivers));
+                                                 *services, std::move(drivers));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         const QSize size(area.width() * 9 / 10, area.height() * 9 / 10);
@@ -75,7 +70,7 @@ std::unique_ptr<Session> Main(const StartUpSettings& settings, shell::DriverTabl
     if (splash) splash->close();
 
     // Said once the splash, which stays on top, has gone.
-    if (!loadMessage.empty()) session->services->messageBox(loadMessage);
+    if (!loadMessage.empty()) services->messageBox(loadMessage);
     return session;
 }
 

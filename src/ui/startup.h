@@ -21,7 +21,6 @@ class frmSplash;
 struct StartUpSettings {
     int splashPauseMs = 1000;   // how long the splash stays in view before the main window
     std::string parameterFile = "Umbralion.dat";   // in the current directory
-    bool showSplash = true;
 };
 
 // Everything the running application holds; the main window lives as long as it.
@@ -31,8 +30,7 @@ struct Session {
     shell::Module1 m;
     std::unique_ptr<shell::clsOptions> Options;
     shell::InputRecord inputs;
-    std::unique_ptr<plot::UserServices> ownServices;
-    plot::UserServices* services = nullptr;
+    std::unique_ptr<plot::UserServices> ownServices;   // the Qt ones, when none were given
     std::unique_ptr<MDIForm1> window;   // last: it goes first, before what it refers to
 };
 

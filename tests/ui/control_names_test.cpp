@@ -168,7 +168,7 @@ TEST(InputColumn, ScrollBarMovesTheColumnByItsTwips) {
     uitest::StartedApp app;
     ui::MDIForm1& w = app.window();
     auto* panel = w.findChild<ui::InputPanel*>();
-    QScrollBar* VScroll1 = panel->VScroll1();
+    auto* VScroll1 = panel->findChild<QScrollBar*>("VScroll1");
     QWidget* PicScroll = w.findChild<QWidget*>("PicScroll");
     EXPECT_EQ(VScroll1->minimum(), 0);
     EXPECT_EQ(VScroll1->maximum(), 6375);

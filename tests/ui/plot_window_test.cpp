@@ -176,7 +176,7 @@ TEST(PlotWindow, SaveWritesTheWholePictureAsABitmap) {
     s.xLine(0, 0, 0.3, 0, numeric::rgb(255, 0, 0));
 
     const QString bmp = app.path(QStringLiteral("Image.bmp"));
-    ASSERT_TRUE(plot.plotWidget()->saveBitmap(bmp));
+    ASSERT_TRUE(plot.screen().saveBmp(bmp));
     QFile file(bmp);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(2), "BM");
@@ -189,8 +189,8 @@ TEST(PlotWindow, SaveWritesTheWholePictureAsABitmap) {
     const int oy = static_cast<int>(s.ShiftY() * 56700 / s.Scala() * k);
     EXPECT_EQ(QColor(image.pixel(ox + 2, oy)), QColor(255, 0, 0));
 
-    EXPECT_FALSE(plot.plotWidget()->saveBitmap(app.path(QStringLiteral("no/such/dir/x.bmp"))));
-    EXPECT_FALSE(plot.plotWidget()->saveBitmap(QString()));
+    EXPECT_FALSE(plot.screen().saveBmp(app.path(QStringLiteral("no/such/dir/x.bmp"))));
+    EXPECT_FALSE(plot.screen().saveBmp(QString()));
 }
 
 TEST(ImageDevice, NothingThatIsNotANumberReachesThePainterAndResizeKeepsTheDrawing) {
@@ -263,7 +263,7 @@ TEST(PlotWindow, ScrollBarsShowWhereTheSurfacePutsThePicture) {
 
     // The end of printing the selected tiles.
     scrollAway();
-    QTest::mouseClick(plot.plotWidget()->picture(), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(plot.findChild<QWidget*>("picPlot"), Qt::LeftButton, {}, QPoint(10, 10));
     ASSERT_EQ(s.tileList().count(), 1u);
     const QString pdf = app.path(QStringLiteral("tiles.pdf"));
     w.setPrinterChooser([&](QPrinter& printer) {
@@ -326,7 +326,7 @@ TEST(PlotWindow, TheLongestTitleIsShownWholeAtEveryScaleAndScroll) {
         "Cylindrical sundial of circular cross-section as a set of points : parametric method ");
     const auto* title = plot.findChild<QLabel*>(QStringLiteral("p_mess"));
     auto* cmbScala = plot.findChild<QComboBox*>(QStringLiteral("cmbScala"));
-    const QWidget* picture = plot.plotWidget()->picture();
+    const QWidget* picture = plot.findChild<QWidget*>("picPlot");
     int wrapped = 0;
     for (int i = 0; i < cmbScala->count(); ++i) {
         emit cmbScala->activated(i);
@@ -378,7 +378,7 @@ TEST(PlotWindow, PanelsOpenFromTheirButtonsAndTheirBoxesFilterKeys) {
     EXPECT_FALSE(visible("PicAssi"));
 
     // With a tile picked on the picture, "Print" opens the print panel.
-    QTest::mouseClick(plot.plotWidget()->picture(), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseClick(plot.findChild<QWidget*>("picPlot"), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(plot.ixPlot1().tileList().count(), 1u);
     EXPECT_FALSE(plot.findChild<QLabel*>("lblXYval")->text().isEmpty());
     click(&plot, "cmdStampa");

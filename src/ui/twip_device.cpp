@@ -1,4 +1,4 @@
-#include "ui/twip_painter.h"
+#include "ui/twip_device.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>
@@ -20,44 +20,54 @@ double toDegrees(double radians) { return radians * 180.0 / kStoredPi; }
 
 }  // namespace
 
-TwipPainter::TwipPainter(double dotsPerInch, double penUnit)
+template <class Base>
+TwipDevice<Base>::TwipDevice(double dotsPerInch, double penUnit)
     : dotsPerInch_(dotsPerInch > 0 && std::isfinite(dotsPerInch) ? dotsPerInch : 96.0),
       penUnit_(penUnit > 0 && std::isfinite(penUnit) ? penUnit : 1.0) {
-    font.setPointSizeF(8.0);
+    font_.setPointSizeF(8.0);
 }
 
-bool TwipPainter::usable(double v) const {
+template <class Base>
+bool TwipDevice<Base>::usable(double v) const {
     return std::isfinite(v) && std::fabs(v) <= maxCoordinate();
 }
 
-QPen TwipPainter::pen(numeric::Colour colour) const {
+template <class Base>
+QPen TwipDevice<Base>::pen(plot::Colour colour) const {
     QPen p(toQColor(colour));
-    p.setWidthF(std::max(1, lineWidth) * penUnit_);
-    p.setStyle(dotted ? Qt::DotLine : Qt::SolidLine);
+    p.setWidthF(std::max(1, lineWidth_) * penUnit_);
+    p.setStyle(dotted_ ? Qt::DotLine : Qt::SolidLine);
     p.setCapStyle(Qt::SquareCap);
     return p;
 }
 
-void TwipPainter::point(QPainter& p, double x, double y, numeric::Colour colour) const {
+template <class Base>
+void TwipDevice<Base>::point(double x, double y, plot::Colour colour) {
+    QPainter& p = target();
     if (!usable(x) || !usable(y)) return;
     QPen pn = pen(colour);
     pn.setStyle(Qt::SolidLine);
     p.setPen(pn);
     p.drawPoint(QPointF(x * pixelsPerTwip(), y * pixelsPerTwip()));
+    painted();
 }
 
-void TwipPainter::line(QPainter& p, double x1, double y1, double x2, double y2,
-                       numeric::Colour colour) const {
+template <class Base>
+void TwipDevice<Base>::line(double x1, double y1, double x2, double y2, plot::Colour colour) {
+    QPainter& p = target();
     if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2)) return;
     const double k = pixelsPerTwip();
     p.setPen(pen(colour));
     p.setBrush(Qt::NoBrush);
     p.drawLine(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k));
+    painted();
 }
 
-void TwipPainter::ellipse(QPainter& p, double cx, double cy, double radius,
-                          numeric::Colour colour, double aspect, double start, double end,
-                          numeric::Colour fillColour) const {
+template <class Base>
+void TwipDevice<Base>::ellipse(double cx, double cy, double radius, plot::Colour colour,
+                               double aspect, double start, double end,
+                               plot::Colour fillColour) {
+    QPainter& p = target();
     if (!usable(cx) || !usable(cy) || !usable(radius) || radius < 0) return;
     if (!std::isfinite(aspect) || aspect <= 0 || !std::isfinite(start) || !std::isfinite(end))
         return;
@@ -76,6 +86,7 @@ void TwipPainter::ellipse(QPainter& p, double cx, double cy, double radius,
         p.setBrush(fill);
         p.drawEllipse(rect);
         p.setBrush(Qt::NoBrush);
+        painted();
         return;
     }
     // An arc counter-clockwise from start to end; a negative end also draws the radius to
@@ -99,18 +110,25 @@ void TwipPainter::ellipse(QPainter& p, double cx, double cy, double radius,
     p.setBrush(closed ? fill : QBrush(Qt::NoBrush));
     p.drawPath(path);
     p.setBrush(Qt::NoBrush);
+    painted();
 }
 
-void TwipPainter::textLine(QPainter& p, const std::string& text, numeric::Colour colour) {
+template <class Base>
+void TwipDevice<Base>::textLine(const std::string& text, plot::Colour colour) {
+    QPainter& p = target();
     const double k = pixelsPerTwip();
-    p.setFont(font);
-    const QFontMetricsF metrics(font, p.device());
-    if (usable(currentX) && usable(currentY)) {
+    p.setFont(font_);
+    const QFontMetricsF metrics(font_, p.device());
+    if (usable(currentX_) && usable(currentY_)) {
         p.setPen(toQColor(colour));
-        p.drawText(QPointF(currentX * k, currentY * k + metrics.ascent()), qs(text));
+        p.drawText(QPointF(currentX_ * k, currentY_ * k + metrics.ascent()), qs(text));
     }
-    currentX = 0;
-    currentY += metrics.lineSpacing() / k;
+    currentX_ = 0;
+    currentY_ += metrics.lineSpacing() / k;
+    painted();
 }
+
+template class TwipDevice<plot::OutputDevice>;
+template class TwipDevice<plot::PrinterDevice>;
 
 }  // namespace ui
