@@ -52,12 +52,6 @@ double checkedSqrt(double x) {
     return checkFinite(std::sqrt(x));
 }
 
-double checkedLog(double x) {
-    requireNumber(x);
-    if (x <= 0.0) fail(FailureKind::NonPositiveLog);
-    return checkFinite(std::log(x));
-}
-
 double checkedMul(double a, double b) {
     requireNumber(a);
     requireNumber(b);
