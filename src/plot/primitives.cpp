@@ -121,17 +121,21 @@ double PlotSurface::xCurrentY() const {
     return d->out().currentY() / TwipsPerMetre * d->scala - d->shiftY;
 }
 
-std::int16_t PlotSurface::InputSoloNumeri(std::int16_t KeyAscii) {
+std::int16_t NumericKeyFilter(std::int16_t KeyAscii, UserServices& services) {
     constexpr std::int16_t Backspace = 8;
     if (KeyAscii == Backspace) return KeyAscii;
     constexpr std::string_view allowed = "0123456789,.-";
     if (KeyAscii <= 0 || KeyAscii > 127 ||
         allowed.find(static_cast<char>(KeyAscii)) == std::string_view::npos) {
-        d->services.beep();
+        services.beep();
         return 0;
     }
     if (KeyAscii == ',') return '.';
     return KeyAscii;
+}
+
+std::int16_t PlotSurface::InputSoloNumeri(std::int16_t KeyAscii) {
+    return NumericKeyFilter(KeyAscii, d->services);
 }
 
 }  // namespace plot
