@@ -76,24 +76,13 @@ void PlotSurface::Dati(const std::string& strTesto, std::optional<double> x,
                        std::optional<double> y, bool record) {
     if ((x && !std::isfinite(*x)) || (y && !std::isfinite(*y))) return;
     OutputDevice& out = d->out();
-    bool paint = true;
-    double xm, ym, xt = 0, yt = 0;
     // A missing coordinate is the current position's, in world metres.
-    if (x) {
-        xm = *x;
-        paint = d->toTwips(xm, d->shiftX, xt) && paint;
-    } else {
-        xm = xCurrentX();
-    }
-    if (y) {
-        ym = *y;
-        paint = d->toTwips(ym, d->shiftY, yt) && paint;
-    } else {
-        ym = xCurrentY();
-    }
-    if (record) {
+    const double xm = x.value_or(xCurrentX()), ym = y.value_or(xCurrentY());
+    double xt = 0, yt = 0;
+    const bool paint =
+        (!x || d->toTwips(xm, d->shiftX, xt)) && (!y || d->toTwips(ym, d->shiftY, yt));
+    if (record)
         d->list.texts.push_back({'T', xm, ym, fixedWidthText(strTesto, TextRecord::TextWidth)});
-    }
     if (!paint) return;
     if (x) out.setCurrentX(xt);
     if (y) out.setCurrentY(yt);
