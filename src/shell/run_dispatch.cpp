@@ -31,11 +31,6 @@ std::string_view describe(numeric::FailureKind kind) {
     return "a numerical failure";
 }
 
-std::string stoppedMessage(std::string_view reason) {
-    return "The drawing was stopped: the inputs lead to " + std::string(reason) +
-           ". Please check the inputs.";
-}
-
 // Run's programmes in the order it tests their check marks; the flat 3D programme
 // (M_Inclinati) is called after them, by its free variable.
 struct ChainEntry {
@@ -67,18 +62,14 @@ const ChainEntry* firstChecked(const InputRecord& in) {
     return nullptr;
 }
 
-std::string notStarted(std::string_view reason) {
-    return "The drawing was not started: " + std::string(reason) + " Please check the inputs.";
-}
-
 // The number boxes the programmes of this run (the chain's, the flat 3D one) read are checked
 // before anything is drawn; the first refusal, or "".
 std::string runRefusal(const Context& ctx, const ChainEntry* chained, bool inclined) {
     std::vector<std::string_view> programmes;
     if (chained) programmes.push_back(chained->item);
     if (inclined) programmes.push_back("M_Inclinati");
-    const std::string refusal = inputRefusal(ctx, programmes);
-    return refusal.empty() ? refusal : notStarted(refusal);
+    const std::string why = inputRefusal(ctx, programmes);
+    return why.empty() ? why : "The drawing was not started: " + why + " Please check the inputs.";
 }
 
 // How many primitives and texts the plot has recorded.
@@ -119,7 +110,9 @@ bool checkAndRun(Context& ctx, const DriverTable& drivers) {
         const bool tooLarge =
             budget.refused() || failure.kind() == numeric::FailureKind::TooManyRounds;
         ctx.services.messageBox(tooLarge ? std::string(kTooManyPoints)
-                                         : stoppedMessage(describe(failure.kind())));
+                                         : "The drawing was stopped: the inputs lead to " +
+                                               std::string(describe(failure.kind())) +
+                                               ". Please check the inputs.");
     } catch (const std::exception& error) {
         ctx.services.messageBox(std::string("The drawing was stopped by an unexpected error: ") +
                                 error.what());
