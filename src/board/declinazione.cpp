@@ -76,7 +76,6 @@ std::string placeRefusal(const BoardInputs& in) {
 Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep) {
     auto g = [sep](double x) { return generalText(x, sep); };
     auto F4 = [sep](double x) { return fixedText(x, 4, sep); };
-    auto F2 = [sep](double x) { return fixedText(x, 2, sep); };
 
     // Every box is read before anything is computed; the first that holds no number is named.
     if (std::string refusal = placeRefusal(in); !refusal.empty()) return {{}, {}, refusal};
@@ -166,8 +165,8 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     std::string r;
     r += "Sun's Azimuth   " + F4(Az) + br;
     r += "Declination of the dial: " + Dw + "    " + direction + br;
-    r += "Equation of time: " + g(eotMinutes) + "  " + F2(eotSeconds) + "       " + F4(Et) + br +
-         br;
+    r += "Equation of time: " + g(eotMinutes) + "  " + fixedText(eotSeconds, 2, sep) +
+         "       " + F4(Et) + br + br;
     r += "Latitude:   " + parts(GradiDecToSex(lat, 0), "   ") + br;
     r += "Longitude: " + lonSign + parts(lonParts, "   ") + br + br;
     r += "Longitude of the standard meridian:  " + g(zone * 15) + br;
