@@ -31,6 +31,11 @@ std::string_view describe(numeric::FailureKind kind) {
     return "a numerical failure";
 }
 
+std::string stoppedMessage(std::string_view reason) {
+    return "The drawing was stopped: the inputs lead to " + std::string(reason) +
+           ". Please check the inputs.";
+}
+
 // Run's programmes in the order it tests their check marks; the flat 3D programme
 // (M_Inclinati) is called after them, by its free variable.
 struct ChainEntry {
@@ -110,9 +115,7 @@ bool checkAndRun(Context& ctx, const DriverTable& drivers) {
         const bool tooLarge =
             budget.refused() || failure.kind() == numeric::FailureKind::TooManyRounds;
         ctx.services.messageBox(tooLarge ? std::string(kTooManyPoints)
-                                         : "The drawing was stopped: the inputs lead to " +
-                                               std::string(describe(failure.kind())) +
-                                               ". Please check the inputs.");
+                                         : stoppedMessage(describe(failure.kind())));
     } catch (const std::exception& error) {
         ctx.services.messageBox(std::string("The drawing was stopped by an unexpected error: ") +
                                 error.what());
