@@ -113,11 +113,10 @@ Records Parametri::parse(std::string_view bytes) {
         bytes.remove_prefix(ByteOrderMark.size());
     Records records;
     FieldReader reader(bytes);
-    std::vector<std::string> fields;
-    while (auto field = reader.next()) fields.push_back(std::move(*field));
-    for (std::size_t i = 0; i < fields.size(); i += 2)
-        records.emplace_back(std::move(fields[i]), i + 1 < fields.size() ? std::move(fields[i + 1])
-                                                                        : std::string());
+    while (std::optional<std::string> key = reader.next()) {
+        std::optional<std::string> value = reader.next();
+        records.emplace_back(std::move(*key), value ? std::move(*value) : std::string());
+    }
     return records;
 }
 
