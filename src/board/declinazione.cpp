@@ -16,14 +16,10 @@ namespace board {
 
 namespace {
 
-// The sine and cosine of the latitude. With the stored Pi, 90 degrees is a hair more than a
-// right angle and its cosine -2e-10: no latitude lies beyond the pole, so the cosine is never
-// taken below 0, and at +-90 the pole is the pole.
+// The sine and cosine of the latitude.
 struct LatitudeTrig {
     double sin, cos;
 };
-
-LatitudeTrig latitudeTrig(double phi) { return {std::sin(phi), std::max(0.0, std::cos(phi))}; }
 
 // Azimuth of the sun from the south through the west, [0, 2 Pi). Where the denominator
 // vanishes the sun stands due west (sin H > 0) or due east (sin H < 0); at the zenith
@@ -80,7 +76,6 @@ std::string placeRefusal(const BoardInputs& in) {
 Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep) {
     auto g = [sep](double x) { return generalText(x, sep); };
     auto F4 = [sep](double x) { return fixedText(x, 4, sep); };
-    auto F2 = [sep](double x) { return fixedText(x, 2, sep); };
 
     // Every box is read before anything is computed; the first that holds no number is named.
     if (std::string refusal = placeRefusal(in); !refusal.empty()) return {{}, {}, refusal};
@@ -112,8 +107,11 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     const double delta = v.SunDecl;
     const double deltaDeg = delta * 180 / Pi;
 
+    // With the stored Pi, 90 degrees is a hair more than a right angle and its cosine -2e-10: no
+    // latitude lies beyond the pole, so the cosine is never taken below 0, and at +-90 the pole
+    // is the pole.
     const double phi = lat * Pi / 180;
-    const LatitudeTrig trig = latitudeTrig(phi);
+    const LatitudeTrig trig{std::sin(phi), std::max(0.0, std::cos(phi))};
 
     const double Lh = -(4 * lon) / 60;
 
@@ -167,8 +165,8 @@ Report Declinazione(const BoardInputs& in, SolarValues& v, std::string_view sep)
     std::string r;
     r += "Sun's Azimuth   " + F4(Az) + br;
     r += "Declination of the dial: " + Dw + "    " + direction + br;
-    r += "Equation of time: " + g(eotMinutes) + "  " + F2(eotSeconds) + "       " + F4(Et) + br +
-         br;
+    r += "Equation of time: " + g(eotMinutes) + "  " + fixedText(eotSeconds, 2, sep) +
+         "       " + F4(Et) + br + br;
     r += "Latitude:   " + parts(GradiDecToSex(lat, 0), "   ") + br;
     r += "Longitude: " + lonSign + parts(lonParts, "   ") + br + br;
     r += "Longitude of the standard meridian:  " + g(zone * 15) + br;

@@ -61,17 +61,9 @@ std::string GradiSexToDec(const std::string& segno, double varG, double varP, do
     return prefix + fixedText(value, 5, ".");
 }
 
-std::string decimalRefusal(bool latitude, const std::string& decimal) {
-    return readDecimal(latitude, decimal).refusal;
-}
-
-std::string sexagesimalRefusal(bool latitude, const CoordinateTexts& texts) {
-    return readSexagesimal(latitude, texts).refusal;
-}
-
 std::string coordinateRefusal(bool latitude, bool sexagesimal, const CoordinateTexts& texts) {
-    std::string why = sexagesimal ? sexagesimalRefusal(latitude, texts) : std::string();
-    return why.empty() ? decimalRefusal(latitude, texts.decimal) : why;
+    std::string why = sexagesimal ? readSexagesimal(latitude, texts).refusal : std::string();
+    return why.empty() ? readDecimal(latitude, texts.decimal).refusal : why;
 }
 
 Conversion decimalToBoxes(bool latitude, CoordinateTexts texts) {

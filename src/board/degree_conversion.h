@@ -27,17 +27,11 @@ struct CoordinateTexts {
     std::string degrees, minutes, seconds;
 };
 
-// Why the decimal box of the latitude (or of the longitude) is refused (readBoardBox, naming
-// "the Latitude box"), or "".
-std::string decimalRefusal(bool latitude, const std::string& decimal);
-
-// Why the degrees, minutes and seconds boxes are refused, or "": the first that holds no number
-// ("the minutes box of the Latitude"), else the decimal value they join into, refused as the
-// decimal box would refuse it ("the Latitude in its degrees, minutes and seconds boxes").
-std::string sexagesimalRefusal(bool latitude, const CoordinateTexts& texts);
-
 // Why the boxes of the coordinate that the calculation and the transfer read are refused, or
-// "": in the sexagesimal form the three boxes typed in, then, in either form, the decimal box.
+// "": in the sexagesimal form the three boxes typed in (the first that holds no number, "the
+// minutes box of the Latitude", else the decimal value they join into, refused as the decimal
+// box would refuse it, "the Latitude in its degrees, minutes and seconds boxes"), then, in
+// either form, the decimal box (readBoardBox, naming "the Latitude box").
 std::string coordinateRefusal(bool latitude, bool sexagesimal, const CoordinateTexts& texts);
 
 // A coordinate after an edit: every text as it now reads, or, when the edit is refused, the

@@ -1,9 +1,6 @@
 #include "board/number_text.h"
 
-#include <cmath>
-
 #include "numeric/checked.h"
-#include "numeric/failure.h"
 #include "numeric/fold.h"
 #include "numeric/format.h"
 #include "numeric/rounding.h"
@@ -26,17 +23,7 @@ std::string generalText(double x, std::string_view separator) {
 }
 
 std::string fixedText(double x, int decimals, std::string_view separator) {
-    numeric::checkFinite(x);
-    if (decimals < 0 || decimals > 15) numeric::fail(numeric::FailureKind::OutOfDomain);
-
-    std::string digits = numeric::exactDecimal(std::fabs(x));
-
-    const std::size_t point = digits.find('.');
-    const std::size_t firstDropped = point + 1 + static_cast<std::size_t>(decimals);
-    const bool roundUp = digits[firstDropped] >= '5';
-    digits.resize(decimals == 0 ? point : firstDropped);
-    if (roundUp) numeric::incrementLastDigit(digits);
-
+    std::string digits = numeric::roundedDecimal(x, decimals, false);
     const bool zero = digits.find_first_not_of("0.") == std::string::npos;
     if (x < 0 && !zero) digits.insert(digits.begin(), '-');
     replaceSeparator(digits, separator);

@@ -50,12 +50,9 @@ double EqTempo(const std::string& YYYY, std::string MM, std::string giorno, cons
 
     const double year = numeric::parseNumber(YYYY);
     const double month = numeric::parseNumber(MM);
-    double Y = year - 1;
-    double Mo = month + 12;
-    if (month > 2) {
-        Y = year;
-        Mo = month;
-    }
+    // January and February count as the months 13 and 14 of the year before.
+    const double Y = month > 2 ? year : year - 1;
+    const double Mo = month > 2 ? month : month + 12;
     const double A = Int(Y / 100);
     double B = 2 - A + Int(A / 4);
     // Before 15 October 1582 the calendar is Julian: the date as the number yyyymm.ddff.

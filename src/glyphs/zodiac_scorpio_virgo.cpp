@@ -10,13 +10,10 @@ namespace glyphs {
 
 namespace {
 
-// Arch k (from 1): its outer edge of radius 7 and its inner edge of radius 4, both the half
-// circle towards -q.
-void archOuter(ZodiacFrame& f, int k, int colour) {
-    f.arc(-21 + 14.0 * (k - 1), -21, 7, f.angle(0), f.angle(2), colour);
-}
-void archInner(ZodiacFrame& f, int k, int colour) {
-    f.arc(-24 + 14.0 * (k - 1), -21, 4, f.angle(0), f.angle(2), colour);
+// An edge of arch k (from 1), its outer one of radius 7 or its inner one of radius 4: the half
+// circle towards -q rising from the arch's left foot, at p = -28 for the first arch.
+void archEdge(ZodiacFrame& f, int k, double radius, int colour) {
+    f.arc(-28 + radius + 14.0 * (k - 1), -21, radius, f.angle(0), f.angle(2), colour);
 }
 
 // Leg k (from 1): its left and right edges from the arch down to q = 18, and its bottom bar.
@@ -34,8 +31,8 @@ void legBar(ZodiacFrame& f, int k, int colour) {
 }
 
 void scorpioStrokes(ZodiacFrame& f) {
-    for (int k = 1; k <= 3; ++k) archOuter(f, k, kLightRed);
-    for (int k = 1; k <= 3; ++k) archInner(f, k, kLightRed);
+    for (int k = 1; k <= 3; ++k) archEdge(f, k, 7, kLightRed);
+    for (int k = 1; k <= 3; ++k) archEdge(f, k, 4, kLightRed);
     legLeft(f, 1, kLightRed);
     legBar(f, 1, kLightRed);
     legLeft(f, 2, kLightRed);
@@ -55,8 +52,8 @@ void scorpioStrokes(ZodiacFrame& f) {
 }
 
 void virgoStrokes(ZodiacFrame& f) {
-    for (int k = 1; k <= 4; ++k) archOuter(f, k, kLightBlue);
-    for (int k = 1; k <= 4; ++k) archInner(f, k, kLightBlue);
+    for (int k = 1; k <= 4; ++k) archEdge(f, k, 7, kLightBlue);
+    for (int k = 1; k <= 4; ++k) archEdge(f, k, 4, kLightBlue);
     legLeft(f, 1, kLightBlue);
     legBar(f, 1, kLightBlue);
     legLeft(f, 2, kLightBlue);

@@ -11,6 +11,15 @@ void requireNumber(double x) {
     if (std::isnan(x)) fail(FailureKind::NotANumber);
 }
 
+// The result of an operation on a and b: NotANumber where an operand is NaN, Overflow where the
+// result is not finite (0 * infinity and infinity - infinity included).
+double finiteResult(double a, double b, double result) {
+    requireNumber(a);
+    requireNumber(b);
+    if (!std::isfinite(result)) fail(FailureKind::Overflow);
+    return result;
+}
+
 // Rounds to the nearest integer, an exact half going to the even neighbour, independent of the
 // floating-point environment's rounding mode.
 double roundToEven(double x) {
@@ -52,27 +61,9 @@ double checkedSqrt(double x) {
     return checkFinite(std::sqrt(x));
 }
 
-double checkedLog(double x) {
-    requireNumber(x);
-    if (x <= 0.0) fail(FailureKind::NonPositiveLog);
-    return checkFinite(std::log(x));
-}
+double checkedMul(double a, double b) { return finiteResult(a, b, a * b); }
 
-double checkedMul(double a, double b) {
-    requireNumber(a);
-    requireNumber(b);
-    const double product = a * b;
-    if (!std::isfinite(product)) fail(FailureKind::Overflow);  // also 0 * infinity
-    return product;
-}
-
-double checkedAdd(double a, double b) {
-    requireNumber(a);
-    requireNumber(b);
-    const double sum = a + b;
-    if (!std::isfinite(sum)) fail(FailureKind::Overflow);  // also infinity - infinity
-    return sum;
-}
+double checkedAdd(double a, double b) { return finiteResult(a, b, a + b); }
 
 double ArcSin(double x, double pi) {
     requireNumber(x);

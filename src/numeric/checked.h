@@ -13,7 +13,6 @@ double checkFinite(double x);
 
 double checkedDiv(double a, double b);     // DivisionByZero when b == 0 (0/0 too); Overflow
 double checkedSqrt(double x);              // NegativeSqrt when x < 0
-double checkedLog(double x);               // NonPositiveLog when x <= 0
 double checkedMul(double a, double b);     // Overflow when the product is not finite
 double checkedAdd(double a, double b);     // Overflow when the sum is not finite
 

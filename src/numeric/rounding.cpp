@@ -26,10 +26,9 @@ void requireDecimals(int decimals) {
     if (decimals < 0 || decimals > maxDecimals) fail(FailureKind::OutOfDomain);
 }
 
-}  // namespace
-
 // A double has a finite decimal expansion (at most 1074 digits after the point), which
-// std::to_chars writes out in full when asked for enough fixed digits.
+// std::to_chars writes out in full when asked for enough fixed digits. Fails (Overflow) when it
+// cannot be written.
 std::string exactDecimal(double magnitude) {
     static constexpr int exactDigits = 1100;  // more than any double's fraction needs
     char buffer[exactDigits + 400];           // plus up to 309 integer digits and a sign
@@ -39,6 +38,8 @@ std::string exactDecimal(double magnitude) {
     return std::string(buffer, written.ptr);
 }
 
+// Adds one unit at the last digit of a text of digits and at most one point, carrying to the
+// left ("9.99" -> "10.00").
 void incrementLastDigit(std::string& digits) {
     for (std::size_t k = digits.size(); k-- > 0;) {
         if (digits[k] == '.') continue;
@@ -51,37 +52,33 @@ void incrementLastDigit(std::string& digits) {
     digits.insert(digits.begin(), '1');
 }
 
-// The rounding works on the exact decimal value of the double (exactDecimal). A half is a tie
-// only when the expansion really ends in 5 at the first dropped digit: 0.125 is a tie (-> 0.12),
-// while 2.675 is stored as 2.67499999... and goes down to 2.67. The rounded decimal text is read
-// back, giving the double nearest to it.
-double roundHalfEven(double x, int decimals) {
-    requireDecimals(decimals);
-    checkFinite(x);
+}  // namespace
 
-    std::string digits = exactDecimal(std::fabs(x));
+// The rounding works on the exact decimal value of the double (exactDecimal). A half is a tie
+// only when the expansion really ends in 5 at the first dropped digit: 0.125 is a tie (-> 0.12
+// to even), while 2.675 is stored as 2.67499999... and goes down to 2.67 either way.
+std::string roundedDecimal(double x, int decimals, bool halfToEven) {
+    requireDecimals(decimals);
+    std::string digits = exactDecimal(std::fabs(checkFinite(x)));
 
     const std::size_t point = digits.find('.');
     const std::size_t keep = point + 1 + static_cast<std::size_t>(decimals);  // first dropped
     const char first = digits[keep];
-    bool roundUp = false;
-    if (first > '5') {
-        roundUp = true;
-    } else if (first == '5') {
+    bool roundUp = first > '5' || (first == '5' && !halfToEven);
+    if (first == '5' && halfToEven) {
         const bool beyondHalf = digits.find_first_not_of('0', keep + 1) != std::string::npos;
-        if (beyondHalf) {
-            roundUp = true;
-        } else {
-            // A tie: go to the even neighbour, judged by the last kept digit.
-            std::size_t last = keep - 1;
-            if (digits[last] == '.') --last;
-            roundUp = (digits[last] - '0') % 2 == 1;
-        }
+        // A tie goes to the even neighbour, judged by the last kept digit.
+        const char last = digits[decimals == 0 ? point - 1 : keep - 1];
+        roundUp = beyondHalf || (last - '0') % 2 == 1;
     }
-    digits.resize(keep);
+    digits.resize(decimals == 0 ? point : keep);
     if (roundUp) incrementLastDigit(digits);
-    if (digits.back() == '.') digits.pop_back();
+    return digits;
+}
 
+// The rounded decimal text is read back, giving the double nearest to it.
+double roundHalfEven(double x, int decimals) {
+    const std::string digits = roundedDecimal(x, decimals, true);
     double result = 0.0;
     std::from_chars(digits.data(), digits.data() + digits.size(), result, std::chars_format::fixed);
     return checkFinite(std::signbit(x) ? -result : result);

@@ -29,14 +29,10 @@ double truncateDown(double x, int decimals, double unitsPerRadian = 0);
 inline constexpr double kDegreesPerRadian = 57.3;
 inline constexpr double kHoursPerRadian = 3.82;
 
-// The exact decimal expansion of a finite value of 0 or more: every digit the double holds, in
-// fixed notation with a point ("0.125000...0"; no double needs more fraction digits than it
-// gives). Fails (Overflow) when it cannot be written.
-std::string exactDecimal(double magnitude);
-
-// Adds one unit at the last digit of a text of digits and at most one point, carrying to the
-// left ("9.99" -> "10.00").
-void incrementLastDigit(std::string& digits);
+// |x| rounded to n decimals (0..15) as decimal text, without a sign, and without a point where
+// no decimal is kept ("2.68", "3"). The half is judged on the exact value the double holds; an
+// exact half goes to the even neighbour (halfToEven) or away from zero. Fails as roundHalfEven.
+std::string roundedDecimal(double x, int decimals, bool halfToEven);
 
 // The integer part toward minus infinity: intFloor(-99.98) == -100. Not finite: fails.
 double intFloor(double x);

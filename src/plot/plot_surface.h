@@ -92,7 +92,7 @@ public:
     void setForeColor(Colour c);            // the colour of the texts written from now on
     void setMarchio(const std::string& s);  // the mark text printed at the top of every page
 
-    // Key filter of the surface's own boxes: the key to keep, or 0 (with a beep).
+    // Key filter of the surface's own boxes (NumericKeyFilter).
     std::int16_t InputSoloNumeri(std::int16_t KeyAscii);
 
     // Page grid, tiles and printing.
@@ -138,5 +138,9 @@ private:
     // Implementation state lives in surface_state.h, shared by the .cpp files of this folder.
     std::unique_ptr<Impl> d;
 };
+
+// The key filter of the numeric boxes, the surface's own and the main window's: the key to keep
+// for a key typed, the key itself, "." for a comma, or 0 for a refused key (with the beep).
+std::int16_t NumericKeyFilter(std::int16_t KeyAscii, UserServices& services);
 
 }  // namespace plot

@@ -76,24 +76,13 @@ void PlotSurface::Dati(const std::string& strTesto, std::optional<double> x,
                        std::optional<double> y, bool record) {
     if ((x && !std::isfinite(*x)) || (y && !std::isfinite(*y))) return;
     OutputDevice& out = d->out();
-    bool paint = true;
-    double xm, ym, xt = 0, yt = 0;
     // A missing coordinate is the current position's, in world metres.
-    if (x) {
-        xm = *x;
-        paint = d->toTwips(xm, d->shiftX, xt) && paint;
-    } else {
-        xm = xCurrentX();
-    }
-    if (y) {
-        ym = *y;
-        paint = d->toTwips(ym, d->shiftY, yt) && paint;
-    } else {
-        ym = xCurrentY();
-    }
-    if (record) {
+    const double xm = x.value_or(xCurrentX()), ym = y.value_or(xCurrentY());
+    double xt = 0, yt = 0;
+    const bool paint =
+        (!x || d->toTwips(xm, d->shiftX, xt)) && (!y || d->toTwips(ym, d->shiftY, yt));
+    if (record)
         d->list.texts.push_back({'T', xm, ym, fixedWidthText(strTesto, TextRecord::TextWidth)});
-    }
     if (!paint) return;
     if (x) out.setCurrentX(xt);
     if (y) out.setCurrentY(yt);
@@ -121,17 +110,21 @@ double PlotSurface::xCurrentY() const {
     return d->out().currentY() / TwipsPerMetre * d->scala - d->shiftY;
 }
 
-std::int16_t PlotSurface::InputSoloNumeri(std::int16_t KeyAscii) {
+std::int16_t NumericKeyFilter(std::int16_t KeyAscii, UserServices& services) {
     constexpr std::int16_t Backspace = 8;
     if (KeyAscii == Backspace) return KeyAscii;
     constexpr std::string_view allowed = "0123456789,.-";
     if (KeyAscii <= 0 || KeyAscii > 127 ||
         allowed.find(static_cast<char>(KeyAscii)) == std::string_view::npos) {
-        d->services.beep();
+        services.beep();
         return 0;
     }
     if (KeyAscii == ',') return '.';
     return KeyAscii;
+}
+
+std::int16_t PlotSurface::InputSoloNumeri(std::int16_t KeyAscii) {
+    return NumericKeyFilter(KeyAscii, d->services);
 }
 
 }  // namespace plot

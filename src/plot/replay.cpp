@@ -16,34 +16,30 @@ void PlotSurface::Refresh() {
         for (const TextRecord& t : list.texts) Dati(t.text, t.x, t.y, false);
     }
 
-    // Paper takes every outline in black.
+    // Paper takes every outline in black. Each primitive recorded its kind in DrawOrder with
+    // its record, so the kinds count off the records of each kind in order.
     auto colour = [&](Colour c) { return d->outputToPRN ? Colour{0} : c; };
     std::size_t point = 0, line = 0, shape = 0;
     for (char kind : list.DrawOrder) {
         switch (kind) {
-        case 'P':
-            if (point < list.points.size()) {
-                const PointRecord& p = list.points[point++];
-                xPset(p.x, p.y, colour(p.Color), false);
-            }
+        case 'P': {
+            const PointRecord& p = list.points[point++];
+            xPset(p.x, p.y, colour(p.Color), false);
             break;
-        case 'L':
-            if (line < list.lines.size()) {
-                const LineRecord& l = list.lines[line++];
-                xLine(l.x1, l.y1, l.x2, l.Y2, colour(l.Color), false);
-            }
+        }
+        case 'L': {
+            const LineRecord& l = list.lines[line++];
+            xLine(l.x1, l.y1, l.x2, l.Y2, colour(l.Color), false);
             break;
-        case 'C':
-            if (shape < list.shapes.size()) {
-                // The fill colour is kept on paper too.
-                const ShapeRecord& s = list.shapes[shape++];
-                const bool whole = s.ArcEnd == 0;
-                xCircle(s.First, s.Second, s.Third, colour(s.Color), s.FillColor, s.Fourth,
-                        whole ? 0 : s.ArcStart, whole ? 0 : s.ArcEnd, false);
-            }
+        }
+        case 'C': {
+            // The fill colour is kept on paper too.
+            const ShapeRecord& s = list.shapes[shape++];
+            const bool whole = s.ArcEnd == 0;
+            xCircle(s.First, s.Second, s.Third, colour(s.Color), s.FillColor, s.Fourth,
+                    whole ? 0 : s.ArcStart, whole ? 0 : s.ArcEnd, false);
             break;
-        default:
-            break;
+        }
         }
     }
 }

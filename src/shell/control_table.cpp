@@ -112,34 +112,25 @@ constexpr BarItemInfo kBarItems[] = {
     {"cmdData", BarItemKind::Button, "Picture2", "Data", "Technical data of sundial", false},
 };
 
-using P = DialProgramme;
 constexpr ProgrammeMenuItemInfo kProgrammeItems[] = {
-    {"M_Light", "1) Vertical light graph : 2D analytic geometry ", kFlatSubmenu,
-     P::ProgrammeLightGraph},
+    {"M_Light", "1) Vertical light graph : 2D analytic geometry ", kFlatSubmenu},
     {"M_Inclinati",
      "2) Declining - reclining (or inclining) and horizontal: 3D analytic geometry (northern and "
      "southern dials)",
-     kFlatSubmenu, P::ProgrammeInclined3D},
+     kFlatSubmenu},
     {"M_Proiettivo", "3) Declining - reclining or inclining : former projective method",
-     kFlatSubmenu, P::ProgrammeProjectiveFormer},
+     kFlatSubmenu},
     {"M_nProiettivo", "4) Declining - reclining or inclining : latter projective method ",
-     kFlatSubmenu, P::ProgrammeProjectiveLatter},
-    {"M_Frinter", "5) Vertical (northern and southern dials) : 2D analytic geometry",
-     kFlatSubmenu, P::ProgrammeVertical2D},
+     kFlatSubmenu},
+    {"M_Frinter", "5) Vertical (northern and southern dials) : 2D analytic geometry", kFlatSubmenu},
     {"mnuVertSph", "6) Vertical (northern and southern dials) by spherical trigonometry",
-     kFlatSubmenu, P::ProgrammeVerticalSpherical},
-    {"mnuUni", "7) Declining - reclining (or inclining) by spherical trigonometry", kFlatSubmenu,
-     P::ProgrammeInclinedSpherical},
-    {"M_CILINDRICI", "7) Circular cross - section: 3D analytic geometry", kCylindricalSubmenu,
-     P::ProgrammeCylCircular3D},
-    {"M_Param", "8) Circular cross - section : parametric method", kCylindricalSubmenu,
-     P::ProgrammeCylCircularParam},
-    {"mnuCCs", "9) Circular cross - section: by spherical trigonometry", kCylindricalSubmenu,
-     P::ProgrammeCylCircularSpherical},
-    {"mnuCircp", "10) Circular cross - section : projective method", kCylindricalSubmenu,
-     P::ProgrammeCylCircularProjective},
-    {"M_Parabolico", "11) Parabolic cross - section : 3D analytic geometry", kCylindricalSubmenu,
-     P::ProgrammeCylParabolic3D},
+     kFlatSubmenu},
+    {"mnuUni", "7) Declining - reclining (or inclining) by spherical trigonometry", kFlatSubmenu},
+    {"M_CILINDRICI", "7) Circular cross - section: 3D analytic geometry", kCylindricalSubmenu},
+    {"M_Param", "8) Circular cross - section : parametric method", kCylindricalSubmenu},
+    {"mnuCCs", "9) Circular cross - section: by spherical trigonometry", kCylindricalSubmenu},
+    {"mnuCircp", "10) Circular cross - section : projective method", kCylindricalSubmenu},
+    {"M_Parabolico", "11) Parabolic cross - section : 3D analytic geometry", kCylindricalSubmenu},
 };
 
 }  // namespace

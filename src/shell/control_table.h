@@ -52,26 +52,10 @@ struct BarItemInfo {
 std::span<const BarItemInfo> barTable();
 
 // The twelve calculation programmes, one per item of the menu "Types of sundials".
-enum class DialProgramme {
-    ProgrammeLightGraph,
-    ProgrammeInclined3D,
-    ProgrammeProjectiveFormer,
-    ProgrammeProjectiveLatter,
-    ProgrammeVertical2D,
-    ProgrammeVerticalSpherical,
-    ProgrammeInclinedSpherical,
-    ProgrammeCylCircular3D,
-    ProgrammeCylCircularParam,
-    ProgrammeCylCircularSpherical,
-    ProgrammeCylCircularProjective,
-    ProgrammeCylParabolic3D,
-};
-
 struct ProgrammeMenuItemInfo {
     std::string_view name;
     std::string_view caption;
     std::string_view submenu;       // "O_PIANI" or "O_CILINDRICI"
-    DialProgramme programme;
 };
 
 inline constexpr std::string_view kProgrammeMenu = "M_Quadranti";

@@ -35,17 +35,4 @@ bool ticked(const Context& ctx, std::string_view checkBox) {
     return ctx.inputs.value(checkBox) == 1;
 }
 
-std::int16_t NumericKeyFilter(std::int16_t KeyAscii, plot::UserServices& services) {
-    constexpr std::int16_t kBackspace = 8;
-    constexpr std::string_view kAllowed = "0123456789,.-";
-    if (KeyAscii == kBackspace) return KeyAscii;
-    if (KeyAscii <= 0 || KeyAscii > 127 ||
-        kAllowed.find(static_cast<char>(KeyAscii)) == std::string_view::npos) {
-        services.beep();
-        return 0;
-    }
-    if (KeyAscii == ',') return '.';
-    return KeyAscii;
-}
-
 }  // namespace shell

@@ -3,11 +3,10 @@
 // angle functions on the stored Pi, whether a check box is ticked, and the key filter of the
 // main window's numeric boxes.
 
-#include <cstdint>
 #include <string_view>
 
 #include "numeric/palette.h"
-#include "plot/user_services.h"
+#include "plot/plot_surface.h"
 #include "shell/context.h"
 #include "shell/module1.h"
 #include "shell/options.h"
@@ -29,8 +28,7 @@ double ArcCos(const Module1& m, double x);
 // A check box counts as ticked when its value is 1 (a greyed box, 2, does not).
 bool ticked(const Context& ctx, std::string_view checkBox);
 
-// The key to keep for a key typed in a numeric box: the key itself, "." for a comma, or 0 for
-// a refused key (with the beep).
-std::int16_t NumericKeyFilter(std::int16_t KeyAscii, plot::UserServices& services);
+// The key filter of the main window's numeric boxes, the one the plot surface's boxes use.
+using plot::NumericKeyFilter;
 
 }  // namespace shell

@@ -11,36 +11,31 @@ namespace shell {
 
 InputRecord::InputRecord() {
     for (const ControlInfo& c : controlTable()) {
-        Entry e{};
+        Kind kind = Kind::Label;   // a label or a section heading
         switch (c.kind) {
             case ControlKind::Label:
-            case ControlKind::HeadingLabel: e.kind = Kind::Label; break;
-            case ControlKind::TextBox: e.kind = Kind::TextBox; break;
-            case ControlKind::CheckBox: e.kind = Kind::CheckBox; break;
-            case ControlKind::OptionButton: e.kind = Kind::OptionButton; break;
-            case ControlKind::Frame: e.kind = Kind::Frame; break;
+            case ControlKind::HeadingLabel: break;
+            case ControlKind::TextBox: kind = Kind::TextBox; break;
+            case ControlKind::CheckBox: kind = Kind::CheckBox; break;
+            case ControlKind::OptionButton: kind = Kind::OptionButton; break;
+            case ControlKind::Frame: kind = Kind::Frame; break;
         }
-        e.text = std::string(c.text);
-        e.value = c.kind == ControlKind::CheckBox ? c.value : 0;
-        e.selected = c.kind == ControlKind::OptionButton && c.value == 1;
-        e.enabled = c.enabled;
-        e.group = std::string(c.optionGroup);
-        entries_.emplace(std::string(c.name), std::move(e));
+        entries_.emplace(c.name, Entry{.kind = kind,
+                                       .text = std::string(c.text),
+                                       .value = kind == Kind::CheckBox ? c.value : 0,
+                                       .selected = kind == Kind::OptionButton && c.value == 1,
+                                       .enabled = c.enabled,
+                                       .group = std::string(c.optionGroup)});
     }
-    for (const BarItemInfo& b : barTable()) {
-        Entry e{};
-        e.kind = b.kind == BarItemKind::Button ? Kind::Button : Kind::Label;
-        e.text = std::string(b.caption);
-        e.enabled = b.enabled;
-        entries_.emplace(std::string(b.name), std::move(e));
-    }
-    for (const ProgrammeMenuItemInfo& item : programmeMenuItems()) {
-        Entry e{};
-        e.kind = Kind::MenuItem;
-        e.text = std::string(item.caption);
-        e.checked = item.name == kStartUpProgramme;
-        entries_.emplace(std::string(item.name), std::move(e));
-    }
+    for (const BarItemInfo& b : barTable())
+        entries_.emplace(b.name, Entry{.kind = b.kind == BarItemKind::Button ? Kind::Button
+                                                                              : Kind::Label,
+                                       .text = std::string(b.caption),
+                                       .enabled = b.enabled});
+    for (const ProgrammeMenuItemInfo& item : programmeMenuItems())
+        entries_.emplace(item.name, Entry{.kind = Kind::MenuItem,
+                                          .text = std::string(item.caption),
+                                          .checked = item.name == kStartUpProgramme});
 }
 
 const InputRecord::Entry& InputRecord::entry(std::string_view name) const {

@@ -57,7 +57,7 @@ private:
         bool selected = false;   // option button
         bool checked = false;    // menu item
         bool enabled = true;
-        std::string group;       // option button: its group
+        std::string group{};     // option button: its group
     };
 
     const Entry& entry(std::string_view name) const;

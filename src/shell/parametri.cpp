@@ -12,7 +12,8 @@ namespace shell {
 
 namespace {
 
-using Records = std::vector<std::pair<std::string, std::string>>;
+using Record = std::pair<std::string, std::string>;
+using Records = std::vector<Record>;
 
 // A NUL byte counts as a blank: a write cut short, or two writers at once, can leave runs of
 // them between records, and they are no part of a key or a value.
@@ -112,11 +113,10 @@ Records Parametri::parse(std::string_view bytes) {
         bytes.remove_prefix(ByteOrderMark.size());
     Records records;
     FieldReader reader(bytes);
-    std::vector<std::string> fields;
-    while (auto field = reader.next()) fields.push_back(std::move(*field));
-    for (std::size_t i = 0; i < fields.size(); i += 2)
-        records.emplace_back(std::move(fields[i]), i + 1 < fields.size() ? std::move(fields[i + 1])
-                                                                        : std::string());
+    while (std::optional<std::string> key = reader.next()) {
+        std::optional<std::string> value = reader.next();
+        records.emplace_back(std::move(*key), value ? std::move(*value) : std::string());
+    }
     return records;
 }
 
@@ -153,22 +153,15 @@ bool Parametri::save() {
 
 std::string Parametri::Leggi(std::string_view NomeParametro) {
     LoadParameterFile(false);
-    for (const auto& [key, value] : records_)
-        if (key == NomeParametro) return value;
-    return {};
+    const auto row = std::ranges::find(records_, NomeParametro, &Record::first);
+    return row != records_.end() ? row->second : std::string();
 }
 
 void Parametri::setValue(std::string_view NomeParametro, std::string_view Valore) {
     LoadParameterFile(true);
-    std::pair<std::string, std::string>* row = nullptr;
-    for (auto& record : records_) {
-        if (record.first == NomeParametro) {
-            row = &record;
-            break;
-        }
-    }
-    if (row == nullptr) row = &records_.emplace_back(std::string(NomeParametro), std::string());
-    row->second = std::string(Valore);
+    auto row = std::ranges::find(records_, NomeParametro, &Record::first);
+    if (row == records_.end()) row = records_.emplace(row, NomeParametro, std::string());
+    row->second = Valore;
 }
 
 const std::vector<std::string_view>& parameterSaveOrder() {
@@ -196,11 +189,6 @@ std::string LoadInputs(InputRecord& inputs, const std::string& fileName) {
     }
     if (store.lastError().empty()) return {};
     return "The inputs could not be loaded from " + fileName + ": " + store.lastError() + ".";
-}
-
-void LoadInputs(Context& ctx) {
-    if (const std::string message = LoadInputs(ctx.inputs); !message.empty())
-        ctx.services.messageBox(message);
 }
 
 bool SaveInputs(const InputRecord& inputs, plot::UserServices& services,

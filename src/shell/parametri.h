@@ -69,10 +69,9 @@ private:
 // allowed: "+1" ticks the box). A missing or unreadable file leaves every input as it is, with
 // nothing to say; a file that is there but is no regular file (a FIFO, a device, a folder), is
 // too large or fails while read is not read, and the message returned names it and says why
-// ("" when nothing is to be said). The Context form shows that message.
+// ("" when nothing is to be said).
 std::string LoadInputs(InputRecord& inputs,
                        const std::string& fileName = std::string(Parametri::DefaultFileName));
-void LoadInputs(Context& ctx);
 
 // Writes the nineteen stored inputs to the parameter file, once, keeping the file's other
 // records and its order. When the file cannot be written the user is told by a message box,

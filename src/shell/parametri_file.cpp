@@ -27,6 +27,10 @@ std::string reason(int error) {
     return error != 0 ? std::string(std::strerror(error)) : std::string("write error");
 }
 
+// A file of the folder is opened without following a link at its name, without blocking should
+// a FIFO be there, and without taking a terminal for the process.
+constexpr int kOpenFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
 // An open file descriptor, closed when it goes.
 class Fd {
 public:
@@ -165,13 +169,11 @@ struct OpenFile {
 
 OpenFile openRegular(int folder, const std::string& name, int access) {
     OpenFile file;
-    // Nothing but a regular file is opened (opening a device may act on it), and that without
-    // blocking, should a FIFO take its place meanwhile.
+    // Nothing but a regular file is opened (opening a device may act on it).
     file.there = ::fstatat(folder, name.c_str(), &file.st, AT_SYMLINK_NOFOLLOW) == 0;
     if (!file.there) return file;
     if (S_ISREG(file.st.st_mode)) {
-        const int flags = access | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
-        file.fd = Fd(::openat(folder, name.c_str(), flags));
+        file.fd = Fd(::openat(folder, name.c_str(), access | kOpenFlags));
         if (file.fd.get() < 0 || ::fstat(file.fd.get(), &file.st) != 0) {
             file.openError = errno;
             file.fd = Fd();
@@ -220,13 +222,24 @@ bool closedToReaders(const struct stat& lock, const struct stat& data) {
            ((lock.st_mode & 070) == 0 || lock.st_gid == data.st_gid);
 }
 
-// Gives the lock file the parameter file's owner and group, as far as this user may (only root
-// gives a file to another user, only a member to a group) and the permissions above, where
-// this user may change it (its owner, or root); true when it then lets in no one else.
+// Gives the file the owner and group of `like` where it has them not already, as far as this
+// user may (only root gives a file to another user, only a member to a group: where the owner
+// cannot be given, the group alone is), then the permissions `mode` (exactly, whatever the
+// umask; after the owner, as a change of owner clears the set-id bits), where this user may
+// change them (the file's owner, or root). True when it has the owner, the group and the mode.
+bool giveOwnerAndMode(int fd, const struct stat& like, mode_t mode) {
+    struct stat now {};
+    const bool had =
+        ::fstat(fd, &now) == 0 && now.st_uid == like.st_uid && now.st_gid == like.st_gid;
+    const bool owned = had || ::fchown(fd, like.st_uid, like.st_gid) == 0;
+    if (!owned) (void)::fchown(fd, static_cast<uid_t>(-1), like.st_gid);
+    return ::fchmod(fd, mode) == 0 && owned;
+}
+
+// Gives the lock file the parameter file's owner, group and the permissions above, as far as
+// this user may; true when it then lets in no one else.
 bool fitLock(int fd, const struct stat& data) {
-    if (::fchown(fd, data.st_uid, data.st_gid) != 0)
-        (void)::fchown(fd, static_cast<uid_t>(-1), data.st_gid);
-    (void)::fchmod(fd, lockMode(data.st_mode));
+    giveOwnerAndMode(fd, data, lockMode(data.st_mode));
     struct stat lock {};
     return ::fstat(fd, &lock) == 0 && closedToReaders(lock, data);
 }
@@ -243,7 +256,7 @@ struct SaveLock {
 // folder that takes no new file, a name too long), none is taken.
 SaveLock lockForSave(int folder, const std::string& name, const struct stat* data) {
     const std::string lockFile = lockName(name);
-    constexpr int Flags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    constexpr int Flags = O_RDWR | kOpenFlags;
     constexpr int Attempts = 100;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         Fd fd(::openat(folder, lockFile.c_str(), Flags));
@@ -277,8 +290,7 @@ SaveLock lockForSave(int folder, const std::string& name, const struct stat* dat
 // while it writes: a load that may open it waits for that save; one that may not (a user who
 // may only read the file) reads without waiting.
 ParameterFileRead readIn(int folder, const std::string& name) {
-    constexpr int Flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    const Fd lockFd(::openat(folder, lockName(name).c_str(), Flags));
+    const Fd lockFd(::openat(folder, lockName(name).c_str(), O_RDONLY | kOpenFlags));
     struct stat lockStatus {}, data {};
     const bool locked = lockFd.get() >= 0 && ::fstat(lockFd.get(), &lockStatus) == 0 &&
                         S_ISREG(lockStatus.st_mode) &&
@@ -303,24 +315,20 @@ public:
     bool create(mode_t mode, std::string& error) {
         if (::access("/proc/self/fd", X_OK) == 0)
             fd_ = Fd(::openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
-        const int made = fd_.get() >= 0 ? 0 : takeName([&](const char* name) {
-            constexpr int Flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+        return fd_.get() >= 0 || takeName(error, [&](const char* name) {
+            constexpr int Flags = O_WRONLY | O_CREAT | O_EXCL | kOpenFlags;
             fd_ = Fd(::openat(folder_, name, Flags, mode));
             return fd_.get() >= 0;
         });
-        if (made != 0) error = "no new file can be made in its folder (" + why(made) + ")";
-        return made == 0;
     }
     int fd() const { return fd_.get(); }
 
     // Gives it a name, where it has none yet: false (error says why) where none can be made.
     bool name(std::string& error) {
         const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
-        const int named = !name_.empty() ? 0 : takeName([&](const char* name) {
+        return !name_.empty() || takeName(error, [&](const char* name) {
             return ::linkat(AT_FDCWD, self.c_str(), folder_, name, AT_SYMLINK_FOLLOW) == 0;
         });
-        if (named != 0) error = "no new file can be made in its folder (" + why(named) + ")";
-        return named == 0;
     }
 
     // Closes it and renames it over the file.
@@ -341,26 +349,26 @@ private:
     // Tries the names a temporary file may take until make takes one; a name already taken
     // (a file, a folder, a link planted there, another save's temporary file) is passed over.
     // The first name is the file's name, the process number and ".tmp"; the next ones add a
-    // random part, which no one can plant ahead. 0, or the error that stopped it.
+    // random part, which no one can plant ahead. False (error says why) where none is taken.
     template <class Make>
-    int takeName(Make make) {
+    bool takeName(std::string& error, Make make) {
         const std::string stem = target_ + "." + std::to_string(::getpid());
         std::random_device random;
         constexpr int Attempts = 100;
-        for (int attempt = 0; attempt < Attempts; ++attempt) {
+        int why = EEXIST;
+        for (int attempt = 0; attempt < Attempts && why == EEXIST; ++attempt) {
             std::string name = stem;
             if (attempt > 0) name.append(".").append(randomHex(random));
             name.append(".tmp");
             if (make(name.c_str())) {
                 name_ = std::move(name);
-                return 0;
+                return true;
             }
-            if (errno != EEXIST) return errno;
+            why = errno;
         }
-        return EEXIST;
-    }
-    static std::string why(int error) {
-        return error == EEXIST ? "every temporary name is taken" : reason(error);
+        error = "no new file can be made in its folder (" +
+                (why == EEXIST ? std::string("every temporary name is taken") : reason(why)) + ")";
+        return false;
     }
     static std::string randomHex(std::random_device& random) {
         const std::uint64_t value = (std::uint64_t{random()} << 32) | random();
@@ -381,18 +389,6 @@ void syncFolder(int folder) {
     if (fd.get() >= 0) ::fsync(fd.get());
 }
 
-// Gives the new file the old one's owner, group and permissions (exactly, whatever the umask;
-// the owner first, as a change of owner clears the set-id bits). False where they cannot be
-// kept: only root gives a file to another user, only a member to a group.
-bool keepOwnerAndMode(int fd, const struct stat& old) {
-    struct stat made {};
-    if (::fstat(fd, &made) != 0) return false;
-    if ((made.st_uid != old.st_uid || made.st_gid != old.st_gid) &&
-        ::fchown(fd, old.st_uid, old.st_gid) != 0)
-        return false;
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
-}
-
 enum class Replaced { Done, InPlace, Failed };
 
 // Writes the bytes to a temporary file beside the target, flushes it to the disk and renames it
@@ -405,7 +401,7 @@ Replaced replaceThroughTemporary(int folder, const std::string& name, const std:
                                  const struct stat* old, std::string& error) {
     Temporary temporary(folder, name);
     if (!temporary.create(old ? (old->st_mode & 0777) : 0666, error)) return Replaced::InPlace;
-    if (old && !keepOwnerAndMode(temporary.fd(), *old)) {
+    if (old && !giveOwnerAndMode(temporary.fd(), *old, old->st_mode & 07777)) {
         error = "a new file cannot keep its owner and group (" + reason(errno) + ")";
         return Replaced::InPlace;
     }

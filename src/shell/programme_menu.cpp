@@ -87,19 +87,6 @@ constexpr Captions kCaptions[kItems] = {
     {kLatitude, "", "Radius of curvature"},                         // M_Parabolico
 };
 
-void choose(InputRecord& inputs, std::size_t item) {
-    const auto items = programmeMenuItems();
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (i != item) inputs.setChecked(items[i].name, false);
-    inputs.setChecked(items[item].name, true);
-
-    const Captions& captions = kCaptions[item];
-    for (std::size_t k = 0; k < captions.size(); ++k)
-        if (!captions[k].empty()) inputs.setText(kRelabelled[k], std::string(captions[k]));
-
-    for (const EnablingRow& row : kEnabling) inputs.setEnabled(row.control, row.enabled[item]);
-}
-
 std::size_t itemIndex(std::string_view name) {
     const auto items = programmeMenuItems();
     for (std::size_t i = 0; i < items.size(); ++i)
@@ -110,7 +97,17 @@ std::size_t itemIndex(std::string_view name) {
 }  // namespace
 
 void chooseProgramme(InputRecord& inputs, std::string_view menuItem) {
-    choose(inputs, itemIndex(menuItem));
+    const std::size_t item = itemIndex(menuItem);
+    const auto items = programmeMenuItems();
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (i != item) inputs.setChecked(items[i].name, false);
+    inputs.setChecked(items[item].name, true);
+
+    const Captions& captions = kCaptions[item];
+    for (std::size_t k = 0; k < captions.size(); ++k)
+        if (!captions[k].empty()) inputs.setText(kRelabelled[k], std::string(captions[k]));
+
+    for (const EnablingRow& row : kEnabling) inputs.setEnabled(row.control, row.enabled[item]);
 }
 
 std::string_view currentProgramme(const InputRecord& inputs) {

@@ -67,18 +67,14 @@ const ChainEntry* firstChecked(const InputRecord& in) {
     return nullptr;
 }
 
-std::string notStarted(std::string_view reason) {
-    return "The drawing was not started: " + std::string(reason) + " Please check the inputs.";
-}
-
 // The number boxes the programmes of this run (the chain's, the flat 3D one) read are checked
 // before anything is drawn; the first refusal, or "".
 std::string runRefusal(const Context& ctx, const ChainEntry* chained, bool inclined) {
     std::vector<std::string_view> programmes;
     if (chained) programmes.push_back(chained->item);
     if (inclined) programmes.push_back("M_Inclinati");
-    const std::string refusal = inputRefusal(ctx, programmes);
-    return refusal.empty() ? refusal : notStarted(refusal);
+    const std::string why = inputRefusal(ctx, programmes);
+    return why.empty() ? why : "The drawing was not started: " + why + " Please check the inputs.";
 }
 
 // How many primitives and texts the plot has recorded.

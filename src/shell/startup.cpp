@@ -12,8 +12,7 @@ void enlargePlotArea(Module1& m, plot::PlotSurface& surface) {
     m.SavedQuadranteL = surface.QuadranteL() * 10;
     surface.setQuadranteH(m.SavedQuadranteH);
     surface.setQuadranteL(m.SavedQuadranteL);
-    surface.setShiftX(surface.QuadranteL() / 2);
-    surface.setShiftY(surface.QuadranteH() / 3.3333333);
+    surface.hostResized();   // the origin at the centre across, three tenths down
 }
 
 }  // namespace shell

@@ -80,37 +80,19 @@ void computeSubstyleHour(DataList& list) {
         m.SubstyleHour = h;
 }
 
-// The horizontal plane: its substyle is the meridian (angle 0). The style elevation, the
-// substyle hour and the centre are those of this plane, not whatever an earlier run left.
-void prepareHorizontal(DataList& list) {
-    Module1& m = list.m;
-    m.WallDeclRad = 0;
-    m.SubstyleAngle = 0;
-    list.E = elevationSine(list);
-    m.StyleElevRad = ArcSin(m, list.E);
-    computeSubstyleHour(list);
-    if (list.E != 0) computeCentre(list);
-}
-
-void prepareInclined(DataList& list) {
+// Substyle distance of a plane that is not horizontal, once its centre is known: the angle of
+// the centre seen from the foot, from the line of greatest slope up the plane, positive to the
+// left (towards -x), with its sign in the south. Where the polar axis meets the plane only at
+// infinity the substyle is a line through the foot, taken within a quarter turn of the line of
+// greatest slope: an east or west wall at the equator holds the axis level, across the wall to
+// the side its declination names; elsewhere the axis laid down on the plane gives it, and where
+// that has no component across the plane (a plane facing due south or north, but for the
+// rounding of the stored Pi, or a wall at the pole) it is the line of greatest slope. An angle of
+// the half turn reads +180.
+void computeSubstyleAngle(DataList& list) {
     Module1& m = list.m;
     const double lat = m.LatRad;
-
-    list.E = elevationSine(list);
-    const double E = list.E;
-
-    m.StyleElevRad = ArcSin(m, numeric::clampRoundedSine(E));
-    if (E != 0) computeCentre(list);
-
-    // Substyle distance: the angle of the centre seen from the foot, from the line of greatest
-    // slope up the plane, positive to the left (towards -x), with its sign in the south. Where the
-    // polar axis meets the plane only at infinity the substyle is a line through the foot, taken
-    // within a quarter turn of the line of greatest slope: an east or west wall at the equator
-    // holds the axis level, across the wall to the side its declination names; elsewhere the axis
-    // laid down on the plane gives it, and where that has no component across the plane (a plane
-    // facing due south or north, but for the rounding of the stored Pi, or a wall at the pole) it
-    // is the line of greatest slope. An angle of the half turn reads +180.
-    if (E != 0) {
+    if (list.E != 0) {
         // The centre in the plane's own frame (list.Cx is mirrored in the south): a half turn of
         // the stored Pi is added where it lies below the foot, towards its side.
         const double cx = m.HemisphereSign * list.Cx;
@@ -129,8 +111,6 @@ void prepareInclined(DataList& list) {
                               : std::atan(checkedDiv(-along.x, along.y));
     }
     m.SubstyleAngle = numeric::foldKeepingUpperEnd(m.HemisphereSign * m.SubstyleAngle, m.Pi);
-
-    computeSubstyleHour(list);
 }
 
 }  // namespace
@@ -157,10 +137,18 @@ void prepare(DataList& list) {
                                 : 0;
     list.horizontal = reclinationUsed && typedHorizontal(list.inputs);
     m.ReclRad = list.rad(m.ReclDeg);
+    // The horizontal plane is taken at declination 0, and its substyle is the meridian (angle
+    // 0). The style elevation, the substyle hour and the centre are those of the plane, not
+    // whatever an earlier run left.
+    if (list.horizontal) m.WallDeclRad = 0;
+    list.E = elevationSine(list);
+    m.StyleElevRad = ArcSin(m, list.E);
+    if (list.E != 0) computeCentre(list);
     if (list.horizontal)
-        prepareHorizontal(list);
+        m.SubstyleAngle = 0;
     else
-        prepareInclined(list);
+        computeSubstyleAngle(list);
+    computeSubstyleHour(list);
 
     if (std::fabs(list.E) != 0) {
         // A plane facing due south or north (but for the stored Pi's residue of sin D) has its

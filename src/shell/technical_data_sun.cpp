@@ -20,14 +20,6 @@ namespace {
 using numeric::checkedDiv;
 using numeric::roundHalfEven;
 
-// The half-arc in degrees of the daily circle of the sun of declination `declination` above the
-// equator of a sphere tilted by `phi` (the place's latitude, or the style's elevation for the
-// arc above the face): 0 when that sun does not rise, 180 when it does not set, by the sky's one
-// rule for a sun that only grazes.
-double halfArc(const Module1& m, double phi, double declination) {
-    return checkedDiv(geometry::semiDiurnalArc(phi, declination, m.Pi) * 180, m.Pi);
-}
-
 // The shortest and the longest day, from the day's arcs of the solstice suns; none at all and
 // one of 24 hours beyond the polar circle, where those suns do not rise or do not set.
 void writeDayLengths(DataList& list) {
@@ -102,11 +94,12 @@ void writeOptionalDeclination(DataList& list) {
     m.SunDecl = list.rad(delta);
 
     // Half-day arc, and half-arc during which the sun lights the dial around the substyle hour:
-    // the arc of the same sun above the face, whose pole stands at the style's elevation. A face
-    // parallel to the equator holds the daily circle of the sun of declination 0: that sun grazes
-    // the face all day and lights none of it.
-    m.SolarTemp = halfArc(m, hs * m.LatRad, m.SunDecl);
-    const double W = halfArc(m, hs * m.StyleElevRad, m.SunDecl);
+    // the arc of the same sun above the face, whose pole stands at the style's elevation. Each is
+    // in degrees, 0 when that sun does not rise, 180 when it does not set, by the sky's one rule
+    // for a sun that only grazes. A face parallel to the equator holds the daily circle of the sun
+    // of declination 0: that sun grazes the face all day and lights none of it.
+    m.SolarTemp = list.deg(geometry::semiDiurnalArc(hs * m.LatRad, m.SunDecl, m.Pi));
+    const double W = list.deg(geometry::semiDiurnalArc(hs * m.StyleElevRad, m.SunDecl, m.Pi));
 
     const double sunrise = 12 - m.SolarTemp / 15;
     const double sunset = 12 + m.SolarTemp / 15;

@@ -35,16 +35,6 @@ double shownAngle(double degrees) {
     return numeric::foldKeepingUpperEnd(numeric::roundHalfEven(degrees, 5), 180);
 }
 
-// Whether the equivalent vertical dial stands at a pole: the plane's line of greatest slope runs
-// along the polar axis (the axis has no component across the plane nor out of it, up to the
-// stored Pi's residue), as on a polar plane facing due south or north or on the horizontal plane
-// at the equator.
-bool atThePole(const DataList& list) {
-    const geometry::Face face = list.face();
-    const geometry::Vec3 pole = geometry::celestialPole(list.m.LatRad);
-    return exactZero(face.polarElevationSine(pole)) == 0 && exactZero(dot(pole, face.right)) == 0;
-}
-
 // The place whose zenith is the plane's line of greatest slope (up): there the plane stands
 // vertical, facing where its normal (out) points. With the pole p of the list's frame:
 // - the latitude f1 is the elevation of up over the equator, asin(p . up);
@@ -68,9 +58,13 @@ Equivalent equivalentVertical(DataList& list) {
     Equivalent eq;
     eq.latitude = numeric::roundHalfEven(list.deg(f1), 5);
 
-    const bool atPole = atThePole(list);
+    // The equivalent vertical dial stands at a pole where the plane's line of greatest slope
+    // runs along the polar axis (the axis has no component across the plane nor out of it, up to
+    // the stored Pi's residue), as on a polar plane facing due south or north or on the
+    // horizontal plane at the equator.
     const double across = exactZero(dot(pole, face.right));
     const double out = exactZero(face.polarElevationSine(pole));
+    const bool atPole = across == 0 && out == 0;
     const double azimuth = atPole ? m.Pi : std::atan2(across == 0 ? 0.0 : -across, -out);
     const double realAzimuth = hs > 0 ? azimuth : m.Pi - azimuth;
     const double d1 = eq.latitude >= 0 ? realAzimuth : m.Pi - realAzimuth;

@@ -24,8 +24,6 @@ TEST(CheckedArithmetic, EveryFaultFailsWithItsKind) {
     EXPECT_FAILS(checkedDiv(nan, 1), K::NotANumber);
     EXPECT_FAILS(checkedSqrt(-1e-300), K::NegativeSqrt);
     EXPECT_FAILS(checkedSqrt(inf), K::Overflow);
-    EXPECT_FAILS(checkedLog(0), K::NonPositiveLog);
-    EXPECT_FAILS(checkedLog(-2), K::NonPositiveLog);
     EXPECT_FAILS(checkedMul(1e200, 1e200), K::Overflow);
     EXPECT_FAILS(checkedMul(0, inf), K::Overflow);
     EXPECT_FAILS(checkedAdd(1.7e308, 1.7e308), K::Overflow);
@@ -40,7 +38,6 @@ TEST(CheckedArithmetic, GoodOperandsGiveThePlainResult) {
     EXPECT_EQ(checkedDiv(1, 4), 0.25);
     EXPECT_EQ(checkedDiv(0, -3), 0.0);
     EXPECT_EQ(checkedSqrt(0), 0.0);
-    EXPECT_EQ(checkedLog(1), 0.0);
     EXPECT_EQ(checkedMul(1e200, 1e-200), 1e200 * 1e-200);
 }
 
