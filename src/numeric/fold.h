@@ -45,12 +45,6 @@ inline double foldShownKeepingUpperEnd(double angle, double halfTurn, int decima
     return folded + 2 * halfTurn;
 }
 
-// The angle of a line, known only up to a half turn, taken to the side of the sign of `side`: a
-// half turn on or back where the two signs differ; as it is where either is 0.
-inline double lineAngleToSideOf(double angle, double side, double halfTurn) {
-    return sgn(angle) * sgn(side) < 0 ? angle + sgn(side) * halfTurn : angle;
-}
-
 // The angle from the upward vertical of the other half of a line whose one half lies `angle`
 // from it, within a quarter turn: halfTurn - |angle| to the side of the sign of `towards` (0
 // where it is 0). So the programmes take a substyle's angle where the style's elevation is
