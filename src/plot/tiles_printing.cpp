@@ -21,7 +21,10 @@ constexpr Colour TileColour = numeric::rgb(255, 128, 0);
 // A tile number as a header shows it: a blank (or the sign) in front and a blank after.
 std::string tileHeader(std::int16_t number) {
     const int n = number;
-    return (n < 0 ? "-" : " ") + std::to_string(n < 0 ? -n : n) + " ";
+    std::string header(1, n < 0 ? '-' : ' ');
+    header += std::to_string(n < 0 ? -n : n);
+    header += ' ';
+    return header;
 }
 
 // The index of the tile that holds `at` along a side `side` long, tiles `tile` long; -1 when
