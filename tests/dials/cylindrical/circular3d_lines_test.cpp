@@ -1,6 +1,7 @@
 // The curves of the circular cylinder by 3D analytic geometry against the cylinder oracle:
 // every drawn point lies on its true curve and where the tip's shadow can fall.
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -67,6 +68,13 @@ TEST_P(Cyl3dLines, NoonGeneratrixIsWhereTheNoonShadowFalls) {
     // In the tropics a concave dial has a second one, for the summer sun north of the zenith.
     EXPECT_EQ(d.segments.size(), d.segmentsWithColour(colourOf(4)).size());
     cyltest::expectNoonGeneratrices(o, d, dial.m().CentreX, dial.surface());
+    // A generatrix on the plot area's left edge is in it: drawn there again.
+    for (const dialtest::Segment& line : d.segmentsWithColour(colourOf(4))) {
+        dial.surface().setShiftX(-line.a.x);
+        const Drawing onEdge = dial.draw(cyl::DrawCylNoonLine);
+        EXPECT_EQ(std::ranges::count(onEdge.segmentsWithColour(colourOf(4)), line.a.x,
+                                     [](const dialtest::Segment& s) { return s.a.x; }), 1);
+    }
 }
 
 TEST_P(Cyl3dLines, DeclinationPairsLieOnTheirConeNappes) {
